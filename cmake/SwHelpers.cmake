@@ -1,0 +1,24 @@
+# sw_collect_sources(<var> <dir>...): every .cpp/.h under the given folders.
+# Globbing keeps module folders self-contained: adding a class means adding its
+# file pair, nothing else.
+function(sw_collect_sources out)
+  set(result)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp
+      ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND result ${found})
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# sw_has_cpp(<var> <files>...): true when the list holds a translation unit.
+function(sw_has_cpp out)
+  set(has FALSE)
+  foreach(f IN LISTS ARGN)
+    if(f MATCHES "\\.cpp$")
+      set(has TRUE)
+    endif()
+  endforeach()
+  set(${out} ${has} PARENT_SCOPE)
+endfunction()

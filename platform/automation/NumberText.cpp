@@ -1,0 +1,81 @@
+#include "NumberText.h"
+
+#include <QByteArray>
+
+#include <cerrno>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+locale_t cLocale()
+{
+    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+}
+
+namespace NumberText {
+
+QString fromDouble(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+QString fromFloat(float value)
+{
+    return QString::number(static_cast<double>(value), 'g', 7);
+}
+
+QString format(const char* fmt, ...)
+{
+    // The C library's printf under the C locale: its rounding of exact halves
+    // ("%3.1f" of 12.25 gives "12.2") is the one the formats were written for.
+    const locale_t previous = uselocale(cLocale());
+    va_list args;
+    va_start(args, fmt);
+    va_list again;
+    va_copy(again, args);
+    char small[256];
+    const int needed = vsnprintf(small, sizeof small, fmt, args);
+    va_end(args);
+    QByteArray text;
+    if (needed < 0) {
+        text.clear();
+    } else if (needed < static_cast<int>(sizeof small)) {
+        text = QByteArray(small, needed);
+    } else {
+        text.resize(needed + 1);
+        vsnprintf(text.data(), text.size(), fmt, again);
+        text.resize(needed);
+    }
+    va_end(again);
+    uselocale(previous);
+    return QString::fromLatin1(text);
+}
+
+double toDouble(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    return strtod_l(bytes.constData(), nullptr, cLocale());
+}
+
+double toSingle(const QString& text)
+{
+    return roundToSingle(toDouble(text));
+}
+
+int toInt(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    const long long value = strtoll_l(bytes.constData(), nullptr, 10, cLocale());
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+} // namespace NumberText

@@ -1,0 +1,99 @@
+#include "QtPrinters.h"
+#include "automation/NumberText.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+namespace {
+
+// Every conversion, checked once in the C locale and once with a
+// decimal-comma locale set in the process: the results must not differ.
+void checkConversions()
+{
+    struct DoubleCase {
+        double value;
+        const char* text;
+    } doubles[] = {
+        {50, "50"}, {6.0, "6"}, {0.125, "0.125"}, {static_cast<double>(12.3f), "12.3000001907349"},
+        {4567 * 0.01, "45.67"}, {1480 * 0.1, "148"}, {-2.5, "-2.5"}, {112.5, "112.5"},
+    };
+    for (const DoubleCase& c : doubles)
+        EXPECT_EQ(NumberText::fromDouble(c.value), QString::fromLatin1(c.text)) << c.text;
+
+    struct FloatCase {
+        float value;
+        const char* text;
+    } floats[] = {{10.0f, "10"}, {12.5f, "12.5"}, {23.5f, "23.5"}, {12.3f, "12.3"}, {0.1f, "0.1"}};
+    for (const FloatCase& c : floats)
+        EXPECT_EQ(NumberText::fromFloat(c.value), QString::fromLatin1(c.text)) << c.text;
+
+    EXPECT_EQ(NumberText::format("%5.2f", 3.14159), QStringLiteral(" 3.14"));
+    EXPECT_EQ(NumberText::format("%3.1f", 12.25), QStringLiteral("12.2"));
+    EXPECT_EQ(NumberText::format("%.2d/%.2d/%d", 2, 3, 2024), QStringLiteral("02/03/2024"));
+    EXPECT_EQ(NumberText::format("%1.4f", 0.5), QStringLiteral("0.5000"));
+
+    struct ParseCase {
+        const char* text;
+        double value;
+    } parses[] = {
+        {"12abc", 12}, {"", 0}, {"  12.5", 12.5}, {"abc", 0}, {"-3.25", -3.25},
+        {"1e3", 1000}, {"12,5", 12}, {"\t7", 7}, {".5", 0.5},
+    };
+    for (const ParseCase& c : parses)
+        EXPECT_DOUBLE_EQ(NumberText::toDouble(QString::fromLatin1(c.text)), c.value) << c.text;
+
+    EXPECT_EQ(NumberText::toSingle(QStringLiteral("12.3")), static_cast<double>(12.3f));
+    EXPECT_EQ(NumberText::fromDouble(NumberText::toSingle(QStringLiteral("12.3"))), QStringLiteral("12.3000001907349"));
+
+    struct IntCase {
+        const char* text;
+        int value;
+    } ints[] = {{"42", 42}, {" 7x", 7}, {"", 0}, {"-12", -12}, {"3.9", 3}, {"99999999999", 2147483647}};
+    for (const IntCase& c : ints)
+        EXPECT_EQ(NumberText::toInt(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+class LocaleScope
+{
+public:
+    explicit LocaleScope(const char* name)
+        : m_old(std::setlocale(LC_ALL, nullptr))
+        , m_ok(std::setlocale(LC_ALL, name) != nullptr)
+        , m_oldQt(QLocale())
+    {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name).section(QLatin1Char('.'), 0, 0)));
+    }
+    ~LocaleScope()
+    {
+        std::setlocale(LC_ALL, m_old.c_str());
+        QLocale::setDefault(m_oldQt);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    std::string m_old;
+    bool m_ok;
+    QLocale m_oldQt;
+};
+
+} // namespace
+
+TEST(NumberText, ConversionsInTheCLocale)
+{
+    LocaleScope scope("C");
+    ASSERT_TRUE(scope.ok());
+    checkConversions();
+}
+
+TEST(NumberText, ConversionsIgnoreADecimalCommaLocale)
+{
+    LocaleScope scope("de_DE.UTF-8");
+    // The suite's set-up generates this locale; without it the check is not made.
+    ASSERT_TRUE(scope.ok()) << "the de_DE.UTF-8 locale is missing";
+    ASSERT_EQ(std::atof("1.5"), 1.0) << "the locale did not take effect";
+    checkConversions();
+}
