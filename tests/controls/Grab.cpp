@@ -1,0 +1,41 @@
+#include "Grab.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QWidget>
+
+Grab::Grab(QWidget& widget, const QString& artifactName)
+{
+    widget.ensurePolished();
+    const QPixmap pixmap = widget.grab();
+    m_ratio = pixmap.devicePixelRatio();
+    m_image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    const QString folder
+        = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../artifacts"));
+    QDir().mkpath(folder);
+    m_image.save(folder + QLatin1Char('/') + artifactName + QStringLiteral(".png"));
+}
+
+QColor Grab::at(int x, int y) const
+{
+    return m_image.pixelColor(qRound(x * m_ratio), qRound(y * m_ratio));
+}
+
+QList<int> Grab::columnsOf(const QColor& color, int y) const
+{
+    QList<int> columns;
+    const int width = qRound(m_image.width() / m_ratio);
+    for (int x = 0; x < width; ++x)
+        if (at(x, y) == color)
+            columns << x;
+    return columns;
+}
+
+bool Grab::contains(const QColor& color) const
+{
+    for (int y = 0; y < m_image.height(); ++y)
+        for (int x = 0; x < m_image.width(); ++x)
+            if (m_image.pixelColor(x, y) == color)
+                return true;
+    return false;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+// A rendered control, kept as a picture under artifacts/ beside bin/ so a
+// failing look can be inspected, and read back in widget coordinates.
+class Grab
+{
+public:
+    Grab(QWidget& widget, const QString& artifactName);
+
+    QColor at(int x, int y) const;
+    QColor at(const QPointF& point) const { return at(qRound(point.x()), qRound(point.y())); }
+    // Every x (widget coordinates) on row y whose pixel is `color`.
+    QList<int> columnsOf(const QColor& color, int y) const;
+    bool contains(const QColor& color) const;
+
+private:
+    QImage m_image;
+    qreal m_ratio;
+};

@@ -1,0 +1,61 @@
+#include "Grab.h"
+#include "SwTest.h"
+
+#include "controls/NumEdit.h"
+#include "controls/WinColor.h"
+
+using NumEditTest = SwTest;
+
+TEST_F(NumEditTest, ErrorActiveShowsErrorTextOnErrorBackground)
+{
+    struct Case {
+        bool errorActive;
+        QString text;
+        uint32_t background;
+        const char* artifact;
+    } cases[] = {
+        { false, QStringLiteral("12.5"), 0xC0C0C0, "numedit_value" },
+        { true, QStringLiteral("Spool Cycles Limit"), 0x00FFFF, "numedit_error" },
+    };
+    for (const Case& c : cases) {
+        NumEdit edit;
+        edit.resize(140, 24);
+        edit.setColor(0xC0C0C0);
+        edit.setErrorBackGroundColor(0x00FFFF);
+        edit.setValue(QStringLiteral("12.5"));
+        edit.setErrorText(QStringLiteral("Spool Cycles Limit"));
+        edit.setErrorActive(c.errorActive);
+
+        EXPECT_EQ(edit.shownText(), c.text);
+        const Grab grab(edit, QString::fromLatin1(c.artifact));
+        // A corner inside the frame, away from the text.
+        EXPECT_EQ(grab.at(3, 3), WinColor::toQColor(c.background)) << c.artifact;
+        EXPECT_TRUE(grab.contains(Qt::black)) << c.artifact << ": the text is drawn";
+    }
+}
+
+TEST_F(NumEditTest, ShowsNoTextWhenErrorTextIsEmpty)
+{
+    NumEdit edit;
+    edit.resize(140, 24);
+    edit.setValue(QStringLiteral("Supply OutOfRange"));
+    edit.setErrorActive(true);
+    EXPECT_EQ(edit.shownText(), QString());
+    EXPECT_FALSE(Grab(edit, QStringLiteral("numedit_error_empty")).contains(Qt::black));
+}
+
+TEST_F(NumEditTest, TemplatePropertiesAreTheControlsOwn)
+{
+    NumEdit edit;
+    edit.setProperty("ErrorText", QStringLiteral("Reserved"));
+    edit.setProperty("ErrorBackGroundColor", 0x00FFFFu);
+    edit.setProperty("Color", 0xD3D3D3u);
+    edit.setProperty("ErrorActive", true);
+    edit.setProperty("Value", QStringLiteral("Supply Range Small"));
+    EXPECT_EQ(edit.errorText(), QStringLiteral("Reserved"));
+    EXPECT_EQ(edit.errorBackGroundColor(), 0x00FFFFu);
+    EXPECT_EQ(edit.color(), 0xD3D3D3u);
+    EXPECT_TRUE(edit.errorActive());
+    EXPECT_EQ(edit.value(), QStringLiteral("Supply Range Small"));
+    EXPECT_EQ(edit.shownText(), QStringLiteral("Reserved"));
+}
