@@ -1,0 +1,113 @@
+#pragma once
+
+#include "SimFaults.h"
+#include "ValveModel.h"
+#include "opc/HartFrame.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+enum class SimModel : uint8_t { K90 = 5, K40 = 6 };
+
+// One request as the device received it: [command][byte count][data...] as
+// the program wrote it, the simulated time it arrived, and the reply the
+// device gave ([command][byte count][response code][device status][data...];
+// empty when it gave none).
+struct SimRequest {
+    qint64 timeMs = 0;
+    uint8_t command = 0;
+    QByteArray bytes;
+    QByteArray reply;
+};
+
+// A simulated K90 or K40 positioner: answers every command the program sends,
+// keeps what writes set, and moves a physical actuator and valve over
+// simulated time (the program's timer-service clock).
+class SimulatedPositioner
+{
+public:
+    static constexpr int StatusCount = 80;
+    static constexpr uint8_t NoActiveStatus = 255;
+    static constexpr uint8_t CommandNotImplemented = 64;
+    static constexpr uint8_t DigitalMode = 64;
+
+    SimulatedPositioner(SimModel model, const QString& path);
+    ~SimulatedPositioner();
+    SimulatedPositioner(const SimulatedPositioner&) = delete;
+    SimulatedPositioner& operator=(const SimulatedPositioner&) = delete;
+
+    SimModel model() const;
+    const QString& path() const;
+    uint8_t deviceType() const { return uint8_t(model()); }
+    uint8_t manufacturerId() const;
+    uint32_t deviceId() const;
+    uint8_t pollAddress() const;
+    HartAddress longAddress() const;
+
+    // The device side of one exchange: a request frame in, the response frame
+    // out; empty when the frame is not for this device or is damaged.
+    QByteArray respondToFrame(const QByteArray& requestFrame);
+    // Without framing: [command][byte count][data...] in,
+    // [command][byte count][response code][device status][data...] out.
+    QByteArray respond(uint8_t command, const QByteArray& data);
+
+    // ---- Test API ------------------------------------------------------
+    // Runs the physics up to the clock's now (every query does it itself).
+    void advanceToNow();
+
+    ValveModelParams physics() const;
+    // New constants; the valve starts again at rest.
+    void setPhysics(const ValveModelParams& params);
+    const ValveModel& valve(); // advanced to now
+    // The 4-20 mA loop command, in percent (followed in analog mode).
+    void setAnalogCommand(double percent);
+    void setSupplyPsi(double psi);
+
+    // Statuses a test forces on (beside those the device raises itself).
+    void setStatus(int status, bool active);
+    bool statusActive(int status);
+    std::array<uint8_t, 10> statusBitmap();
+    // The number of the highest-priority active status, or 255.
+    uint8_t highestPriorityStatus();
+
+    uint8_t miscByte(uint8_t address);
+    uint16_t miscWord(uint8_t address);
+    uint32_t miscLong(uint8_t address);
+    void setMiscByte(uint8_t address, uint8_t value);
+    void setMiscWord(uint8_t address, uint16_t value);
+    void setMiscLong(uint8_t address, uint32_t value);
+
+    void setTag(const QByteArray& tag);
+    void setDescriptor(const QByteArray& descriptor);
+
+    const std::vector<SimRequest>& requests() const;
+    void clearRequests();
+    // Requests of one command, in order.
+    std::vector<SimRequest> requestsFor(uint8_t command) const;
+
+    SimFaults& faults();
+    // Always answer `reply` (the whole [command][byte count]... reply) to
+    // `command`, `times` times (-1 until cleared); clearScriptedReplies() ends it.
+    void scriptReply(uint8_t command, const QByteArray& reply, int times = 1);
+    void clearScriptedReplies();
+
+    // The trend state stays `state` whatever 182 writes (3: "waiting").
+    void holdTrendState(int state);
+    void releaseTrendState();
+    // The calibration state reads `state` (for example an error state 48)
+    // until the next calibration code is written.
+    void forceCalibrationState(int state);
+
+    // Signature test state, as 0x92 shows it.
+    bool signatureRunning();
+    int signatureBlocksRead() const;
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> d;
+};

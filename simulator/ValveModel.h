@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+
+// The physical constants of one simulated actuator and valve, in US units
+// (psi, in², in, lbf, s). Defaults per model in one place: k90() and k40().
+struct ValveModelParams {
+    bool doubleActing = false;   // false: spring-return, air to open
+    double supplyPsi = 60.0;
+    double areaIn2 = 100.0;      // effective piston/diaphragm area
+    double benchLowPsi = 6.0;    // pressure at which the valve starts to open
+    double benchHighPsi = 30.0;  // pressure at which it reaches full stroke
+    double strokeIn = 1.5;
+    double staticFrictionLbf = 300.0;
+    double dynamicFrictionLbf = 200.0;
+    double relayLagS = 0.3;      // pilot relay first-order lag
+    double ipLagS = 0.05;        // I/P converter first-order lag
+    double movingMassLb = 60.0;
+    double dampingRatio = 0.5;   // viscous damping of the spring-mass, as a ratio of critical
+    double relayFlowPerS = 4.0;  // fill/exhaust rate of a fully open relay, per second of the pressure gap
+    double ambientTempC = 24.0;
+
+    static ValveModelParams k90();
+    static ValveModelParams k40();
+
+    // For a spring-return actuator the spring is chosen by the bench set.
+    double springRateLbfPerIn() const;
+    double springPreloadLbf() const;
+};
+
+// A pneumatic actuator and valve behind a positioner, integrated with a fixed
+// step. The positioner compares the command with the position and drives the
+// I/P and the pilot relay, which fill and exhaust the actuator; the stem moves
+// against spring, friction (stick-slip) and travel stops.
+class ValveModel
+{
+public:
+    static constexpr double StepS = 0.001;
+
+    explicit ValveModel(const ValveModelParams& params = ValveModelParams::k90());
+
+    const ValveModelParams& params() const { return m_params; }
+    // New constants; the model starts again at rest, closed and exhausted.
+    void setParams(const ValveModelParams& params);
+    void setSupplyPsi(double psi) { m_params.supplyPsi = psi; }
+
+    // The command the positioner follows, in percent of travel.
+    void setCommandPercent(double percent) { m_commandPercent = percent; }
+    double commandPercent() const { return m_commandPercent; }
+
+    // Integrates `seconds` of simulated time. Very long gaps are bounded: the
+    // model reaches its rest state within seconds, so beyond a few minutes
+    // the remaining time is skipped at once.
+    void advance(double seconds);
+
+    double positionPercent() const;
+    double positionIn() const { return m_x; }
+    double velocityInPerS() const { return m_v; }
+    double port1Psi() const { return m_p1; }
+    double port2Psi() const { return m_p2; }
+    double relayCommandPercent() const; // the spool command, 0..100 (50 = centred)
+    double relayPositionPercent() const;
+    bool stuck() const { return m_stuck; }
+    // The friction the stem saw on its last move, in lbf.
+    double lastFrictionLbf() const { return m_lastFriction; }
+    double travelAccumulatedPercent() const { return m_travelAccumulated; }
+    uint32_t cycles() const { return m_cycles; }
+    double spoolTravelPercent() const { return m_spoolTravel; }
+    uint32_t spoolCycles() const { return m_spoolCycles; }
+
+private:
+    void step();
+    void stepController();
+    void stepPneumatics();
+    void stepMechanics();
+    void countTravel(double oldX);
+
+    ValveModelParams m_params;
+    double m_commandPercent = 0.0;
+    double m_x = 0.0;      // stem position, in
+    double m_v = 0.0;      // stem velocity, in/s
+    double m_p1 = 0.0;     // port 1 (opening side), psi
+    double m_p2 = 0.0;     // port 2 (closing side of a double-acting actuator), psi
+    double m_ip = 0.0;     // I/P output, -1..1
+    double m_relay = 0.0;  // relay spool, -1..1
+    double m_integral = 0.0;
+    bool m_stuck = true;
+    double m_lastFriction = 0.0;
+    double m_travelAccumulated = 0.0;
+    int m_lastDirection = 0;
+    uint32_t m_cycles = 0;
+    double m_spoolTravel = 0.0;
+    int m_lastSpoolDirection = 0;
+    uint32_t m_spoolCycles = 0;
+};
