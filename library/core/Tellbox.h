@@ -1,0 +1,35 @@
+#pragma once
+
+// Everything libTellbox.so exports, for the program to include. Exports are
+// ordinary C++ symbols; overloads and the record classes' members are exports
+// of their own. Records and interface pointers cross by value (the callee owns
+// and destroys its copy on every way out), save and load members write into the
+// caller's own record, and strings cross as AutoString.
+
+// The library's application object and module state.
+#include "core/CTellboxApp.h"
+#include "core/ModuleStateGuard.h"
+
+// The exports bound by number.
+#include "core/TellboxOrdinals.h"
+
+// The report records.
+#include "core/AlarmAnnunciatorIndex.h"
+#include "core/CAICalibReport.h"
+#include "core/CAOCalibReport.h"
+#include "core/CActuatorCalibReport.h"
+#include "core/CAlarmAnnunciatorReport.h"
+#include "core/CAlarmStatusReport.h"
+#include "core/CDataLoggerReport.h"
+#include "core/CHDRLCompareReport.h"
+#include "core/CHDRLReport.h"
+#include "core/CPSTCompareReport.h"
+#include "core/CPSTReport.h"
+#include "core/CRampCompareReport.h"
+#include "core/CRampReport.h"
+#include "core/CReportHeader.h"
+#include "core/CStepTestCompareReport.h"
+#include "core/CStepTestReport.h"
+#include "core/CStrokeCalibReport.h"
+#include "core/CStrokeCharacterizationReport.h"
+#include "core/CTrendsReport.h"
