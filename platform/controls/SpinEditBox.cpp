@@ -1,0 +1,281 @@
+#include "SpinEditBox.h"
+
+#include "automation/NumberText.h"
+#include "ui/ControlRegistry.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace
+{
+const ControlRegistration registration(
+    QStringLiteral("TSpinEditBox"), [](QWidget* parent) { return new SpinEditBox(parent); });
+
+constexpr int kArrowWidth = 16;
+constexpr int kMinimumFieldWidth = 12;
+
+// Decimal places of a step such as 0.01, so repeated steps land on round values.
+int placesOf(double step)
+{
+    for (int places = 0; places < 9; ++places) {
+        const double scaled = step * std::pow(10.0, places);
+        if (std::fabs(scaled - std::round(scaled)) < 1e-9 * std::max(1.0, std::fabs(scaled)))
+            return places;
+    }
+    return 9;
+}
+
+double roundTo(double value, int places)
+{
+    const double scale = std::pow(10.0, places);
+    return std::round(value * scale) / scale;
+}
+} // namespace
+
+SpinEditBox::SpinEditBox(QWidget* parent)
+    : QWidget(parent)
+    , m_field(new QLineEdit(this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    m_field->setFrame(false);
+    m_field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_field->setReadOnly(true);
+    m_field->installEventFilter(this);
+    connect(m_field, &QLineEdit::editingFinished, this, &SpinEditBox::commitTypedText);
+    refreshText();
+    layoutField();
+}
+
+void SpinEditBox::setValue(double value)
+{
+    if (store(value))
+        emit valueChanged(intValue());
+}
+
+void SpinEditBox::setValueSilently(double value)
+{
+    store(value);
+}
+
+bool SpinEditBox::store(double value)
+{
+    value = accepted(value);
+    if (std::isnan(value) || value == m_value)
+        return false;
+    m_value = value;
+    refreshText();
+    update();
+    return true;
+}
+
+double SpinEditBox::accepted(double value) const
+{
+    if (m_checkRange && !std::isnan(value))
+        return std::clamp(value, std::min(m_min, m_max), m_max);
+    return value;
+}
+
+int SpinEditBox::intValue() const
+{
+    const double rounded = std::round(m_value);
+    if (!(rounded > INT_MIN))
+        return INT_MIN;
+    return rounded < INT_MAX ? static_cast<int>(rounded) : INT_MAX;
+}
+
+void SpinEditBox::setMin(double min)
+{
+    m_min = min;
+    setValue(m_value); // a range check may now clamp the value
+}
+
+void SpinEditBox::setMax(double max)
+{
+    m_max = max;
+    setValue(m_value);
+}
+
+void SpinEditBox::setCheckRange(bool check)
+{
+    m_checkRange = check;
+    setValue(m_value);
+}
+
+void SpinEditBox::setIncrement(double increment)
+{
+    m_increment = increment;
+}
+
+void SpinEditBox::setPageSize(double pageSize)
+{
+    m_pageSize = pageSize;
+}
+
+void SpinEditBox::setDecimals(int decimals)
+{
+    m_decimals = std::clamp(decimals, 0, 15);
+    refreshText();
+}
+
+void SpinEditBox::setAllowKeyEdit(bool allow)
+{
+    m_allowKeyEdit = allow;
+    m_field->setReadOnly(!allow);
+}
+
+void SpinEditBox::setIntegersOnly(bool integersOnly)
+{
+    m_integersOnly = integersOnly;
+}
+
+void SpinEditBox::stepBy(int steps)
+{
+    moveBy(steps * m_increment);
+}
+
+void SpinEditBox::pageBy(int pages)
+{
+    moveBy(pages * m_pageSize);
+}
+
+void SpinEditBox::moveBy(double delta)
+{
+    const int places = std::max(m_decimals, placesOf(m_increment));
+    double next = roundTo(m_value + delta, places);
+    // The arrows never leave the range, checked or not; a value already
+    // outside it only moves back towards it.
+    if (delta > 0)
+        next = std::min(next, std::max(m_max, m_value));
+    else
+        next = std::max(next, std::min(m_min, m_value));
+    setValue(next);
+}
+
+QString SpinEditBox::text() const
+{
+    return NumberText::format("%.*f", m_decimals, m_value);
+}
+
+void SpinEditBox::refreshText()
+{
+    if (!m_field->hasFocus() || m_field->isReadOnly())
+        m_field->setText(text());
+}
+
+void SpinEditBox::commitTypedText()
+{
+    if (!m_allowKeyEdit)
+        return;
+    double typed = NumberText::toDouble(m_field->text());
+    if (m_integersOnly)
+        typed = std::trunc(typed);
+    setValue(typed);
+    m_field->setText(text());
+}
+
+QRect SpinEditBox::arrowStrip() const
+{
+    const int strip = std::min(width(), kArrowWidth);
+    return QRect(width() - strip, 0, strip, height());
+}
+
+void SpinEditBox::layoutField()
+{
+    const int fieldWidth = width() - arrowStrip().width() - 2;
+    m_field->setVisible(fieldWidth >= kMinimumFieldWidth);
+    m_field->setGeometry(1, 1, std::max(0, fieldWidth), std::max(0, height() - 2));
+}
+
+void SpinEditBox::resizeEvent(QResizeEvent*)
+{
+    layoutField();
+}
+
+void SpinEditBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void SpinEditBox::mousePressEvent(QMouseEvent* event)
+{
+    const QRect strip = arrowStrip();
+    if (event->button() != Qt::LeftButton || !strip.contains(event->position().toPoint()))
+        return;
+    stepBy(event->position().y() < strip.center().y() ? 1 : -1);
+}
+
+bool SpinEditBox::stepKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        stepBy(1);
+        return true;
+    case Qt::Key_Down:
+        stepBy(-1);
+        return true;
+    case Qt::Key_PageUp:
+        pageBy(1);
+        return true;
+    case Qt::Key_PageDown:
+        pageBy(-1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SpinEditBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!stepKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool SpinEditBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress)
+        return stepKey(static_cast<QKeyEvent*>(event)->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpinEditBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), colours.color(QPalette::Base));
+    painter.setPen(colours.color(QPalette::Mid));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+
+    const QRect strip = arrowStrip();
+    const QRectF up(strip.left(), 0, strip.width(), strip.height() / 2.0);
+    const QRectF down(strip.left(), up.bottom(), strip.width(), strip.height() - up.height());
+    const QColor arrow = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    const struct {
+        QRectF half;
+        qreal direction; // -1 points up
+    } arrows[] = { { up, -1 }, { down, 1 } };
+    for (const auto& [half, direction] : arrows) {
+        painter.fillRect(half.adjusted(1, 1, -1, -1), colours.color(QPalette::Button));
+        const qreal size = std::min(half.width(), half.height()) * 0.3;
+        const QPointF centre = half.center();
+        const qreal tip = direction * size / 2;
+        QPainterPath path;
+        path.moveTo(centre.x() - size, centre.y() - tip);
+        path.lineTo(centre.x() + size, centre.y() - tip);
+        path.lineTo(centre.x(), centre.y() + tip);
+        path.closeSubpath();
+        painter.fillPath(path, arrow);
+    }
+    painter.setPen(colours.color(QPalette::Mid));
+    painter.drawLine(QPointF(strip.left(), up.bottom()), QPointF(strip.right(), up.bottom()));
+    painter.drawLine(strip.topLeft(), strip.bottomLeft());
+}

@@ -1,0 +1,168 @@
+#include "Mouse.h"
+#include "SwTest.h"
+
+#include "controls/SpinEditBox.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace
+{
+
+class SpinEditBoxTest : public SwTest
+{
+protected:
+    void SetUp() override
+    {
+        SwTest::SetUp();
+        spin.resize(60, 23);
+        QObject::connect(&spin, &SpinEditBox::valueChanged, [this](int) {
+            ++changes;
+            seenInsideHandler = spin.value();
+        });
+    }
+
+    SpinEditBox spin;
+    int changes = 0;
+    double seenInsideHandler = NAN;
+};
+
+} // namespace
+
+TEST_F(SpinEditBoxTest, ChangeEventOnlyForRealChangesAndNeverForTheSilentSetter)
+{
+    struct Case {
+        const char* what;
+        void (SpinEditBox::*set)(double);
+        double from;
+        double to;
+        int changes;
+    } cases[] = {
+        { "same value", &SpinEditBox::setValue, 40, 40, 0 },
+        { "new value", &SpinEditBox::setValue, 40, 41, 1 },
+        { "silent new value", &SpinEditBox::setValueSilently, 40, 41, 0 },
+        { "not a number", &SpinEditBox::setValue, 40, NAN, 0 },
+    };
+    for (const Case& c : cases) {
+        spin.setValueSilently(c.from);
+        changes = 0;
+        (spin.*c.set)(c.to);
+        EXPECT_EQ(changes, c.changes) << c.what;
+        EXPECT_EQ(spin.value(), std::isnan(c.to) ? c.from : c.to) << c.what;
+    }
+    spin.setValue(12);
+    EXPECT_EQ(seenInsideHandler, 12.0) << "raised synchronously, after the value is stored";
+}
+
+TEST_F(SpinEditBoxTest, HoldsTheValueAsSetWhateverItShows)
+{
+    spin.setMax(9997);
+    spin.setValue(70.65);
+    EXPECT_EQ(spin.value(), 70.65);
+    EXPECT_EQ(spin.intValue(), 71);
+    EXPECT_EQ(spin.text(), QStringLiteral("71"));
+    spin.setDecimals(2);
+    EXPECT_EQ(spin.text(), QStringLiteral("70.65"));
+}
+
+TEST_F(SpinEditBoxTest, RangeCheckClampsOnlyWhenOn)
+{
+    spin.setMax(100);
+    spin.setValue(150);
+    EXPECT_EQ(spin.value(), 150.0) << "no range check: holds 150 until the page clamps it";
+
+    spin.setCheckRange(true);
+    EXPECT_EQ(spin.value(), 100.0) << "turning the check on clamps at once";
+    spin.setValue(-5);
+    EXPECT_EQ(spin.value(), 0.0);
+    changes = 0;
+    spin.setValue(-7);
+    EXPECT_EQ(changes, 0) << "clamped to the same value is no change";
+}
+
+TEST_F(SpinEditBoxTest, ArrowsAndKeysStepWithinTheRange)
+{
+    spin.setIncrement(0.01);
+    spin.setMax(100);
+    for (int i = 0; i < 30; ++i)
+        Mouse::click(spin, { 55, 3 }); // the upper arrow
+    EXPECT_EQ(spin.value(), 0.3) << "steps of 0.01 land on round values";
+    EXPECT_EQ(changes, 30);
+
+    Mouse::click(spin, { 55, 20 }); // the lower arrow
+    EXPECT_EQ(spin.value(), 0.29);
+
+    spin.setIncrement(1);
+    spin.setPageSize(10);
+    spin.setValueSilently(95);
+    Mouse::key(spin, Qt::Key_PageUp);
+    EXPECT_EQ(spin.value(), 100.0) << "a page step stops at the maximum";
+    Mouse::key(spin, Qt::Key_Up);
+    EXPECT_EQ(spin.value(), 100.0);
+    Mouse::key(spin, Qt::Key_Down);
+    EXPECT_EQ(spin.value(), 99.0);
+
+    spin.setValueSilently(150); // outside, no range check
+    Mouse::key(spin, Qt::Key_Up);
+    EXPECT_EQ(spin.value(), 150.0) << "the arrows never push further out";
+}
+
+TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
+{
+    auto* field = spin.findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    ASSERT_TRUE(field->isVisibleTo(&spin));
+    spin.setMax(60);
+    spin.setCheckRange(true);
+
+    struct Case {
+        bool allow;
+        bool integersOnly;
+        QString typed;
+        double value;
+    } cases[] = {
+        { false, true, QStringLiteral("12"), 0 },
+        { true, true, QStringLiteral("12.7"), 12 },
+        { true, false, QStringLiteral("12.7"), 12.7 },
+        { true, true, QStringLiteral("  30abc"), 30 },
+        { true, true, QStringLiteral("900"), 60 },
+        { true, true, QStringLiteral("text"), 0 },
+    };
+    for (const Case& c : cases) {
+        spin.setValueSilently(0);
+        spin.setAllowKeyEdit(c.allow);
+        spin.setIntegersOnly(c.integersOnly);
+        field->setText(c.typed);
+        emit field->editingFinished();
+        EXPECT_EQ(spin.value(), c.value) << c.typed.toStdString();
+    }
+}
+
+TEST_F(SpinEditBoxTest, NarrowSpinIsArrowsOnly)
+{
+    spin.resize(18, 23);
+    spin.show(); // sizes reach a hidden widget's layout when it is shown
+    EXPECT_FALSE(spin.findChild<QLineEdit*>()->isVisibleTo(&spin));
+}
+
+TEST_F(SpinEditBoxTest, TemplatePropertiesSetTheSpin)
+{
+    const std::pair<const char*, QVariant> persisted[] = {
+        { "AllowKeyEdit", true }, { "CheckRange", true }, { "Decimals", 2 }, { "Increment", 0.01 },
+        { "IntegersOnly", false }, { "Max", 100 }, { "Min", 1 }, { "PageSize", 10 },
+        { "Width", 18 }, // the template's own sizing is ignored
+    };
+    for (const auto& [name, value] : persisted)
+        spin.setProperty(name, value);
+    EXPECT_TRUE(spin.allowKeyEdit());
+    EXPECT_TRUE(spin.checkRange());
+    EXPECT_EQ(spin.decimals(), 2);
+    EXPECT_EQ(spin.increment(), 0.01);
+    EXPECT_FALSE(spin.integersOnly());
+    EXPECT_EQ(spin.max(), 100.0);
+    EXPECT_EQ(spin.min(), 1.0);
+    EXPECT_EQ(spin.pageSize(), 10.0);
+    EXPECT_EQ(spin.value(), 1.0) << "the range check lifted the value to the minimum";
+    EXPECT_EQ(spin.width(), 60);
+}
