@@ -9,7 +9,8 @@
 // report's field keys (stem + Act / Msk); the warning twin of an item that is
 // also an alarm ends in W. Stems that start with a digit spell it out (Zero,
 // Hundred).
-namespace AlarmAnnunciatorIndex {
+namespace AlarmAnnunciatorIndex
+{
 
 inline constexpr int FlagCount = 116;
 inline constexpr int TextCount = 48;
@@ -154,7 +155,7 @@ static_assert(DigitalCommSourceMsk == FlagCount - 1);
 // device information texts, named after the report fields that print them.
 enum Text : int {
     SupplyPressureLowUnit = 0, // also the unit of supply pressure high and of the warning
-    BoardTempLowUnit,          // also the unit of board temperature high
+    BoardTempLowUnit, // also the unit of board temperature high
     PneumaticLeakUnit,
     SupplyPressureLowSet,
     SupplyPressureLowSetW,

@@ -13,10 +13,10 @@ public:
     CAOCalibReport& operator=(const CAOCalibReport& other);
     ~CAOCalibReport();
 
-    AutoString m_strLastCalDate{""};
-    AutoString m_strNewCalBy{""};
-    AutoString m_strState{""};
-    AutoString m_strDA4mA{""};
-    AutoString m_strDA20mA{""};
-    AutoString m_strDARange{""};
+    AutoString m_strLastCalDate { "" };
+    AutoString m_strNewCalBy { "" };
+    AutoString m_strState { "" };
+    AutoString m_strDA4mA { "" };
+    AutoString m_strDA20mA { "" };
+    AutoString m_strDARange { "" };
 };

@@ -14,10 +14,10 @@ public:
     CDataLoggerReport& operator=(const CDataLoggerReport& other);
     ~CDataLoggerReport();
 
-    AutoString m_strTag{""}; // device tag
-    AutoString m_strInterval{""}; // sampling interval
-    AutoString m_strDuration{""}; // logging duration
-    AutoString m_strDurationUnit{""};
+    AutoString m_strTag { "" }; // device tag
+    AutoString m_strInterval { "" }; // sampling interval
+    AutoString m_strDuration { "" }; // logging duration
+    AutoString m_strDurationUnit { "" };
     uint8_t m_bSingleActing = 0;
     uint8_t m_bPressureSensor = 0;
     uint8_t m_nPressureUnit = 6; // HART pressure unit code

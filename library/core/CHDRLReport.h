@@ -14,12 +14,12 @@ public:
     CHDRLReport& operator=(const CHDRLReport& other);
     ~CHDRLReport();
 
-    AutoString m_strTag{""}; // device tag
-    AutoString m_strSpare{""};
-    AutoString m_strPosSettlingTime{"3"}; // seconds
-    AutoString m_strRepeatAverage{""};
-    AutoString m_strRepeatMaximum{""};
-    AutoString m_strHysDeadAverage{""};
-    AutoString m_strHysDeadMaximum{""};
-    AutoString m_strLinearError{""};
+    AutoString m_strTag { "" }; // device tag
+    AutoString m_strSpare { "" };
+    AutoString m_strPosSettlingTime { "3" }; // seconds
+    AutoString m_strRepeatAverage { "" };
+    AutoString m_strRepeatMaximum { "" };
+    AutoString m_strHysDeadAverage { "" };
+    AutoString m_strHysDeadMaximum { "" };
+    AutoString m_strLinearError { "" };
 };

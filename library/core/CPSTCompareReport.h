@@ -16,34 +16,34 @@ public:
     CPSTCompareReport& operator=(const CPSTCompareReport& other);
     ~CPSTCompareReport();
 
-    AutoString m_strSpare{""}; // not printed
-    AutoString m_strTag1{""};
-    AutoString m_strTag2{""};
-    AutoString m_strTestDate1{""}; // month/day/year
-    AutoString m_strTestDate2{""};
-    AutoString m_strFileName1{""};
-    AutoString m_strFileName2{""};
-    AutoString m_strStartPosition1{""};
-    AutoString m_strStartPosition2{""};
-    AutoString m_strStopPosition1{""};
-    AutoString m_strStopPosition2{""};
-    AutoString m_strTimeToTarget1{""}; // the setting
-    AutoString m_strTimeToTarget2{""};
-    AutoString m_strTestDuration1{""};
-    AutoString m_strTestDuration2{""};
-    AutoString m_strBreakAwayTime1{""};
-    AutoString m_strBreakAwayTime2{""};
-    AutoString m_strBreakAwayTimeDiff{""};
-    AutoString m_strTimeToTargetResult1{""};
-    AutoString m_strTimeToTargetResult2{""};
-    AutoString m_strTimeToTargetResultDiff{""};
-    AutoString m_strBreakAwayPressure1{""};
-    AutoString m_strBreakAwayPressure2{""};
-    AutoString m_strBreakAwayPressureDiff{""};
-    AutoString m_strBreakAwayUnit1{""}; // pressure unit text
-    AutoString m_strBreakAwayUnit2{""};
-    AutoString m_strResult1{""};
-    AutoString m_strResult2{""};
+    AutoString m_strSpare { "" }; // not printed
+    AutoString m_strTag1 { "" };
+    AutoString m_strTag2 { "" };
+    AutoString m_strTestDate1 { "" }; // month/day/year
+    AutoString m_strTestDate2 { "" };
+    AutoString m_strFileName1 { "" };
+    AutoString m_strFileName2 { "" };
+    AutoString m_strStartPosition1 { "" };
+    AutoString m_strStartPosition2 { "" };
+    AutoString m_strStopPosition1 { "" };
+    AutoString m_strStopPosition2 { "" };
+    AutoString m_strTimeToTarget1 { "" }; // the setting
+    AutoString m_strTimeToTarget2 { "" };
+    AutoString m_strTestDuration1 { "" };
+    AutoString m_strTestDuration2 { "" };
+    AutoString m_strBreakAwayTime1 { "" };
+    AutoString m_strBreakAwayTime2 { "" };
+    AutoString m_strBreakAwayTimeDiff { "" };
+    AutoString m_strTimeToTargetResult1 { "" };
+    AutoString m_strTimeToTargetResult2 { "" };
+    AutoString m_strTimeToTargetResultDiff { "" };
+    AutoString m_strBreakAwayPressure1 { "" };
+    AutoString m_strBreakAwayPressure2 { "" };
+    AutoString m_strBreakAwayPressureDiff { "" };
+    AutoString m_strBreakAwayUnit1 { "" }; // pressure unit text
+    AutoString m_strBreakAwayUnit2 { "" };
+    AutoString m_strResult1 { "" };
+    AutoString m_strResult2 { "" };
     uint8_t m_bSingleActing1 = 0;
     uint8_t m_bPressureSensor1 = 1;
     uint8_t m_bSingleActing2 = 0;

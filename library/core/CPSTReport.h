@@ -14,17 +14,17 @@ public:
     CPSTReport& operator=(const CPSTReport& other);
     ~CPSTReport();
 
-    AutoString m_strStartPosition{""}; // percent
-    AutoString m_strStopPosition{""}; // percent
-    AutoString m_strTimeToTarget{""}; // the setting
-    AutoString m_strTestDuration{""};
-    AutoString m_strBreakAwayTime{""};
-    AutoString m_strBreakAwayPressure{""};
-    AutoString m_strBreakAwayUnit{""}; // pressure unit text
-    AutoString m_strTimeToTargetResult{""}; // the measured time to target
-    AutoString m_strResult{""}; // "Pass" or "Fail"
-    AutoString m_strTag{"TAG"}; // device tag
-    AutoString m_strSpare{" "}; // not printed
+    AutoString m_strStartPosition { "" }; // percent
+    AutoString m_strStopPosition { "" }; // percent
+    AutoString m_strTimeToTarget { "" }; // the setting
+    AutoString m_strTestDuration { "" };
+    AutoString m_strBreakAwayTime { "" };
+    AutoString m_strBreakAwayPressure { "" };
+    AutoString m_strBreakAwayUnit { "" }; // pressure unit text
+    AutoString m_strTimeToTargetResult { "" }; // the measured time to target
+    AutoString m_strResult { "" }; // "Pass" or "Fail"
+    AutoString m_strTag { "TAG" }; // device tag
+    AutoString m_strSpare { " " }; // not printed
     uint8_t m_nPressureUnit = 6; // HART pressure unit code
     uint8_t m_nResult = 1; // 1 = pass
     uint8_t m_bSingleActing = 0; // port 2 is never shown while set

@@ -15,23 +15,23 @@ public:
     CRampReport& operator=(const CRampReport& other);
     ~CRampReport();
 
-    AutoString m_strTag{""}; // device tag
-    AutoString m_strStartPosition{""}; // percent
-    AutoString m_strStopPosition{""}; // percent
-    AutoString m_strHoldTime{""}; // seconds
-    AutoString m_strTestDuration{""}; // seconds
-    AutoString m_strSpare{""};
-    AutoString m_strSpringRate{""};
-    AutoString m_strSpringInitial{""};
-    AutoString m_strSpringFinal{""};
-    AutoString m_strStrokeLength{""};
-    AutoString m_strActuatorSize{""};
-    AutoString m_strActuatorSizeUnit{""}; // "sq.in" or "sq.cm"
-    AutoString m_strStrokeLengthUnit{""}; // "in.", "mm", "%" or "deg"
+    AutoString m_strTag { "" }; // device tag
+    AutoString m_strStartPosition { "" }; // percent
+    AutoString m_strStopPosition { "" }; // percent
+    AutoString m_strHoldTime { "" }; // seconds
+    AutoString m_strTestDuration { "" }; // seconds
+    AutoString m_strSpare { "" };
+    AutoString m_strSpringRate { "" };
+    AutoString m_strSpringInitial { "" };
+    AutoString m_strSpringFinal { "" };
+    AutoString m_strStrokeLength { "" };
+    AutoString m_strActuatorSize { "" };
+    AutoString m_strActuatorSizeUnit { "" }; // "sq.in" or "sq.cm"
+    AutoString m_strStrokeLengthUnit { "" }; // "in.", "mm", "%" or "deg"
     uint8_t m_nPressureUnit = 6; // HART pressure unit code
     uint8_t m_nLengthUnit = 47; // HART length unit code
-    AutoString m_strSpringRateUnit{""};
-    AutoString m_strSpringPressureUnit{""};
+    AutoString m_strSpringRateUnit { "" };
+    AutoString m_strSpringPressureUnit { "" };
     uint8_t m_bBiDirectional = 1;
     uint8_t m_bSingleActing = 0; // port 2 is never shown while set
     uint8_t m_bPressureSensor = 1;

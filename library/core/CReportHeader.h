@@ -16,14 +16,14 @@ public:
     ~CReportHeader();
 
     uint8_t m_byModel = 5; // device model code
-    AutoString m_strTag{""}; // device tag
-    AutoString m_strDeviceVersion{""};
-    AutoString m_strActSize{""}; // actuator size
-    AutoString m_strActManufacturer{""};
-    AutoString m_strActType{""};
-    AutoString m_strSpringType{""};
-    AutoString m_strBodyModel{""}; // valve body model
-    AutoString m_strBodySize{""}; // valve body size
-    AutoString m_strFlowDirection{""};
-    AutoString m_strFailPosition{""};
+    AutoString m_strTag { "" }; // device tag
+    AutoString m_strDeviceVersion { "" };
+    AutoString m_strActSize { "" }; // actuator size
+    AutoString m_strActManufacturer { "" };
+    AutoString m_strActType { "" };
+    AutoString m_strSpringType { "" };
+    AutoString m_strBodyModel { "" }; // valve body model
+    AutoString m_strBodySize { "" }; // valve body size
+    AutoString m_strFlowDirection { "" };
+    AutoString m_strFailPosition { "" };
 };

@@ -14,21 +14,21 @@ public:
     CStepTestCompareReport& operator=(const CStepTestCompareReport& other);
     ~CStepTestCompareReport();
 
-    AutoString m_strSpare{""};
-    AutoString m_strTag1{""};
-    AutoString m_strTag2{""};
-    AutoString m_strTestDate1{""};
-    AutoString m_strTestDate2{""};
-    AutoString m_strFile1{""}; // file name as chosen
-    AutoString m_strFile2{""};
-    AutoString m_strStartPosition1{""};
-    AutoString m_strStartPosition2{""};
-    AutoString m_strStopPosition1{""};
-    AutoString m_strStopPosition2{""};
+    AutoString m_strSpare { "" };
+    AutoString m_strTag1 { "" };
+    AutoString m_strTag2 { "" };
+    AutoString m_strTestDate1 { "" };
+    AutoString m_strTestDate2 { "" };
+    AutoString m_strFile1 { "" }; // file name as chosen
+    AutoString m_strFile2 { "" };
+    AutoString m_strStartPosition1 { "" };
+    AutoString m_strStartPosition2 { "" };
+    AutoString m_strStopPosition1 { "" };
+    AutoString m_strStopPosition2 { "" };
     AutoString m_strHoldTime1;
     AutoString m_strHoldTime2;
-    AutoString m_strPressureUnit1{""}; // pressure unit text
-    AutoString m_strPressureUnit2{""};
+    AutoString m_strPressureUnit1 { "" }; // pressure unit text
+    AutoString m_strPressureUnit2 { "" };
     uint8_t m_bSingleActing1 = 0;
     uint8_t m_bPressureSensor1 = 0;
     uint8_t m_bSingleActing2 = 0;

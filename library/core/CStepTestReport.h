@@ -15,12 +15,12 @@ public:
     CStepTestReport& operator=(const CStepTestReport& other);
     ~CStepTestReport();
 
-    AutoString m_strStartPosition{""}; // percent
-    AutoString m_strStopPosition{""}; // percent
-    AutoString m_strHoldTime{""}; // seconds
+    AutoString m_strStartPosition { "" }; // percent
+    AutoString m_strStopPosition { "" }; // percent
+    AutoString m_strHoldTime { "" }; // seconds
     AutoString m_strPressureAxisTitle;
-    AutoString m_strTag{"TAG"}; // device tag
-    AutoString m_strSpare{" "};
+    AutoString m_strTag { "TAG" }; // device tag
+    AutoString m_strSpare { " " };
     uint8_t m_nPressureUnit = 6; // HART pressure unit code
     uint8_t m_bSingleActing = 0; // 1 keeps every port 2 channel hidden
     uint8_t m_bPressureSensor = 0; // nonzero lets pressure channels show

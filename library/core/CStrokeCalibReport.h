@@ -13,13 +13,13 @@ public:
     CStrokeCalibReport& operator=(const CStrokeCalibReport& other);
     ~CStrokeCalibReport();
 
-    AutoString m_strLastCalDate{""};
-    AutoString m_strNewCalBy{""};
-    AutoString m_strState{""};
-    AutoString m_strILO{""}; // inner loop offset
-    AutoString m_strLoADVal{""}; // A/D value at 0 % position
-    AutoString m_strHiADVal{""}; // A/D value at 100 % position
-    AutoString m_strADRange{""};
+    AutoString m_strLastCalDate { "" };
+    AutoString m_strNewCalBy { "" };
+    AutoString m_strState { "" };
+    AutoString m_strILO { "" }; // inner loop offset
+    AutoString m_strLoADVal { "" }; // A/D value at 0 % position
+    AutoString m_strHiADVal { "" }; // A/D value at 100 % position
+    AutoString m_strADRange { "" };
     uint8_t m_b0PosOut = 0;
     uint8_t m_b100PosOut = 0;
     uint8_t m_bFdbkSmall = 0;

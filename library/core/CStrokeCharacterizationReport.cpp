@@ -8,5 +8,6 @@ CStrokeCharacterizationReport::CStrokeCharacterizationReport()
 }
 
 CStrokeCharacterizationReport::CStrokeCharacterizationReport(const CStrokeCharacterizationReport& other) = default;
-CStrokeCharacterizationReport& CStrokeCharacterizationReport::operator=(const CStrokeCharacterizationReport& other) = default;
+CStrokeCharacterizationReport& CStrokeCharacterizationReport::operator=(const CStrokeCharacterizationReport& other)
+    = default;
 CStrokeCharacterizationReport::~CStrokeCharacterizationReport() = default;

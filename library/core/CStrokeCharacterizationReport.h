@@ -13,5 +13,5 @@ public:
     CStrokeCharacterizationReport& operator=(const CStrokeCharacterizationReport& other);
     ~CStrokeCharacterizationReport();
 
-    AutoString m_strTag{""}; // device tag
+    AutoString m_strTag { "" }; // device tag
 };

@@ -2,7 +2,8 @@
 
 #include "core/ModuleStateGuard.h"
 
-namespace {
+namespace
+{
 // Makes the instance while the library loads, before the program can call in.
 [[maybe_unused]] const bool theAppLoaded = CTellboxApp::instance().initialised();
 }

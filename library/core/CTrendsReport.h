@@ -14,9 +14,9 @@ public:
     CTrendsReport& operator=(const CTrendsReport& other);
     ~CTrendsReport();
 
-    AutoString Tag{""}; // device tag
-    AutoString PressureUnitText{""};
-    AutoString TemperatureUnitText{""};
+    AutoString Tag { "" }; // device tag
+    AutoString PressureUnitText { "" };
+    AutoString TemperatureUnitText { "" };
     uint8_t PressureUnitCode = 6; // HART unit code
     uint8_t TemperatureUnitCode = 32; // HART unit code
 };

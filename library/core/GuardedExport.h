@@ -10,7 +10,8 @@
 // any failure shows the family's text in a box with no owner window, an empty
 // caption and OK, and the export then returns false (loaders) or nothing. The
 // library's module state covers the whole call, box included.
-namespace ExportFailureText {
+namespace ExportFailureText
+{
 inline const QString FileOpen = QStringLiteral("File open error.");
 inline const QString FileSave = QStringLiteral("File save error.");
 inline const QString ReportDefinition = QStringLiteral("Report Definition file could not be found/matched.");
@@ -21,8 +22,7 @@ void ShowExportFailure(const QString& text);
 
 // Runs `body` (returning bool or nothing). The result is the body's own, or
 // true when it returns nothing; false when anything was thrown.
-template <typename Body>
-bool RunGuardedExport(const QString& failureText, Body&& body)
+template <typename Body> bool RunGuardedExport(const QString& failureText, Body&& body)
 {
     ModuleStateGuard moduleState;
     try {

@@ -1,6 +1,7 @@
 #include "core/ModuleStateGuard.h"
 
-namespace {
+namespace
+{
 // Per thread, as the switch is per call and per thread.
 thread_local ModuleStateGuard::Module t_current = ModuleStateGuard::Module::Program;
 }

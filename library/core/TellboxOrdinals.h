@@ -20,19 +20,17 @@ std::span<const TellboxOrdinal> TellboxOrdinalTable();
 const TellboxOrdinal* FindTellboxOrdinal(int ordinal);
 
 // The ordinals the program imports; 1, 2, 8 and 9 have no caller in it.
-inline constexpr int StrokewiseOrdinals[] = {3, 4, 5, 6, 7, 10, 11, 12};
+inline constexpr int StrokewiseOrdinals[] = { 3, 4, 5, 6, 7, 10, 11, 12 };
 
 // The function of `ordinal` as the caller's signature, or null.
-template <typename Function>
-Function* BindTellboxOrdinal(int ordinal)
+template <typename Function> Function* BindTellboxOrdinal(int ordinal)
 {
     const TellboxOrdinal* entry = FindTellboxOrdinal(ordinal);
     return entry && entry->proc ? reinterpret_cast<Function*>(entry->proc) : nullptr;
 }
 
 // How a function enters the table.
-template <typename Function>
-TellboxProc TellboxProcOf(Function* function)
+template <typename Function> TellboxProc TellboxProcOf(Function* function)
 {
     return reinterpret_cast<TellboxProc>(function);
 }
