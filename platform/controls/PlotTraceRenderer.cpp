@@ -1,0 +1,201 @@
+#include "PlotTraceRenderer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Coordinates far outside the area are pulled in so the painter never meets
+// values its rasteriser cannot hold; lines that far out are clipped anyway.
+constexpr double FarOut = 1e5;
+
+constexpr long long LeftOfArea = LLONG_MIN;
+constexpr long long RightOfArea = LLONG_MAX;
+
+// The points of one pixel column (or one off-area run) met so far.
+struct Column {
+    long long key = 0;
+    size_t count = 0;
+    QPointF first, last, low, high;
+    size_t lowIndex = 0, highIndex = 0, firstIndex = 0, lastIndex = 0;
+
+    void start(long long k, const QPointF& p, size_t i)
+    {
+        key = k;
+        count = 1;
+        first = last = low = high = p;
+        firstIndex = lastIndex = lowIndex = highIndex = i;
+    }
+
+    void add(const QPointF& p, size_t i)
+    {
+        ++count;
+        last = p;
+        lastIndex = i;
+        // y grows downwards: the lowest value is the largest pixel row.
+        if (p.y() > low.y()) {
+            low = p;
+            lowIndex = i;
+        }
+        if (p.y() < high.y()) {
+            high = p;
+            highIndex = i;
+        }
+    }
+
+    void flushTo(std::vector<QPointF>& out) const
+    {
+        if (count == 0)
+            return;
+        out.push_back(first);
+        const bool offArea = key == LeftOfArea || key == RightOfArea;
+        if (!offArea) {
+            const bool lowFirst = lowIndex < highIndex;
+            const size_t aIndex = lowFirst ? lowIndex : highIndex;
+            const size_t bIndex = lowFirst ? highIndex : lowIndex;
+            if (aIndex != firstIndex && aIndex != lastIndex)
+                out.push_back(lowFirst ? low : high);
+            if (bIndex != firstIndex && bIndex != lastIndex && bIndex != aIndex)
+                out.push_back(lowFirst ? high : low);
+        }
+        if (lastIndex != firstIndex)
+            out.push_back(last);
+    }
+};
+
+QPointF mapPoint(const PlotTraceRenderer::Mapping& m, double x, double y)
+{
+    const QRectF& a = m.area;
+    return QPointF(std::clamp(m.px(x), a.left() - FarOut, a.right() + FarOut),
+        std::clamp(m.py(y), a.top() - FarOut, a.bottom() + FarOut));
+}
+
+long long columnKey(const PlotTraceRenderer::Mapping& m, double px)
+{
+    if (px < m.area.left() - 1.0)
+        return LeftOfArea;
+    if (px > m.area.right() + 1.0)
+        return RightOfArea;
+    return static_cast<long long>(std::floor(px));
+}
+
+bool usable(double x, double y)
+{
+    return !std::isnan(x) && !std::isnan(y);
+}
+
+} // namespace
+
+void PlotTraceRenderer::decimate(const double* xs, const double* ys, size_t count, const Mapping& mapping,
+    std::vector<QPointF>& out)
+{
+    out.clear();
+    Column column;
+    for (size_t i = 0; i < count; ++i) {
+        if (!usable(xs[i], ys[i]))
+            continue;
+        const QPointF p = mapPoint(mapping, xs[i], ys[i]);
+        const long long key = columnKey(mapping, mapping.px(xs[i]));
+        if (column.count != 0 && key == column.key) {
+            column.add(p, i);
+            continue;
+        }
+        column.flushTo(out);
+        column.start(key, p, i);
+    }
+    column.flushTo(out);
+}
+
+void PlotTraceRenderer::mapAll(const double* xs, const double* ys, size_t count, const Mapping& mapping,
+    std::vector<QPointF>& out)
+{
+    out.clear();
+    out.reserve(count);
+    for (size_t i = 0; i < count; ++i)
+        if (usable(xs[i], ys[i]))
+            out.push_back(mapPoint(mapping, xs[i], ys[i]));
+}
+
+void PlotTraceRenderer::drawTrace(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,
+    const QPen& pen)
+{
+    const size_t count = channel.xs.size();
+    if (count == 0)
+        return;
+    std::vector<QPointF> points;
+    decimate(channel.xs.data(), channel.ys.data(), count, mapping, points);
+    painter.save();
+    // Antialiasing a dense trace costs much and shows nothing.
+    painter.setRenderHint(QPainter::Antialiasing, count <= static_cast<size_t>(2 * mapping.area.width()));
+    painter.setPen(pen);
+    if (points.size() == 1)
+        painter.drawPoint(points.front());
+    else
+        painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+    painter.restore();
+}
+
+void PlotTraceRenderer::drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,
+    double halfSize, const QColor& color)
+{
+    const bool anyMarked = channel.individualMarking
+        && std::find(channel.marked.begin(), channel.marked.end(), true) != channel.marked.end();
+    const QRectF bounds = mapping.area.adjusted(-halfSize, -halfSize, halfSize, halfSize);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(color, 1.0));
+    painter.setBrush(color);
+    QPoint lastPixel(INT_MIN, INT_MIN);
+    for (size_t i = 0; i < channel.xs.size(); ++i) {
+        if (anyMarked && !channel.marked[i])
+            continue;
+        if (!usable(channel.xs[i], channel.ys[i]))
+            continue;
+        const QPointF at = mapPoint(mapping, channel.xs[i], channel.ys[i]);
+        if (!bounds.contains(at))
+            continue;
+        // A marker on the pixel of the previous one would only paint it again.
+        const QPoint pixel = at.toPoint();
+        if (pixel == lastPixel)
+            continue;
+        lastPixel = pixel;
+        drawMarker(painter, channel.markerStyle, at, halfSize);
+    }
+    painter.restore();
+}
+
+void PlotTraceRenderer::drawMarker(QPainter& painter, int style, const QPointF& at, double h)
+{
+    switch (style) {
+    case 1:
+        painter.drawEllipse(at, h, h);
+        break;
+    case 2: {
+        const QPointF diamond[] = { at + QPointF(0, -h), at + QPointF(h, 0), at + QPointF(0, h), at + QPointF(-h, 0) };
+        painter.drawPolygon(diamond, 4);
+        break;
+    }
+    case 3:
+        painter.drawLine(at + QPointF(-h, -h), at + QPointF(h, h));
+        painter.drawLine(at + QPointF(-h, h), at + QPointF(h, -h));
+        break;
+    case 4:
+        painter.drawLine(at + QPointF(-h, 0), at + QPointF(h, 0));
+        painter.drawLine(at + QPointF(0, -h), at + QPointF(0, h));
+        break;
+    case 5: {
+        const QPointF triangle[] = { at + QPointF(0, -h), at + QPointF(h, h), at + QPointF(-h, h) };
+        painter.drawPolygon(triangle, 3);
+        break;
+    }
+    default:
+        painter.drawRect(QRectF(at.x() - h, at.y() - h, 2 * h, 2 * h));
+        break;
+    }
+}

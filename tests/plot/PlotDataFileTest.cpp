@@ -1,0 +1,292 @@
+#include "SwTest.h"
+
+#include "automation/ComError.h"
+#include "controls/Plot.h"
+#include "controls/XYPlot.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct ChannelSpec {
+    const char* name;
+    const char* title;
+    uint32_t color;
+    const char* xAxis;
+    const char* yAxis;
+    bool hidden;
+    int style; // 12: no markers
+};
+
+// The channels of a saved partial stroke compare plot, hidden data channels included.
+const ChannelSpec TwelveChannels[] = {
+    { "Position", "Position", 0x0000FF, "Time", "Position", false, 12 },
+    { "Port1", "Port1 Pressure", 0xFF0000, "Time", "Pressure", false, 12 },
+    { "Port2", "Port2 Pressure", 0x008000, "Time", "Pressure", false, 12 },
+    { "Command", "Pilot Relay Command", 0xFF00FF, "Time", "Position", false, 12 },
+    { "Position2", "Position (2)", 0x0080FF, "Time", "Position", false, 0 },
+    { "Port1_2", "Port1 Pressure (2)", 0x800000, "Time", "Pressure", false, 0 },
+    { "PositionDiff", "Position Delta", 0x000000, "Time", "Position", false, 5 },
+    { "Port1Diff", "Port1 Delta", 0x808080, "Time", "Pressure", false, 1 },
+    { "TestSettings", "", 0, "None", "None", true, 12 },
+    { "Results", "", 0, "None", "None", true, 12 },
+    { "TagName", "", 0, "None", "None", true, 12 },
+    { "Position", "Scratch position", 0x00FFFF, "PST Time[s]", "Position", false, 12 },
+};
+
+// Values whose bits a text format or a float would lose.
+const double AwkwardValues[] = { 12.3000001907349, 1e-300, -0.0, 655.35, 0.1, -1e308, 5e-324,
+    std::numeric_limits<double>::infinity(), 1.0 / 3.0 };
+
+void layOut(PlotChannel& channel, const ChannelSpec& spec)
+{
+    channel.SetName(QString::fromLatin1(spec.name));
+    channel.SetTitle(QString::fromLatin1(spec.title));
+    channel.SetColor(spec.color);
+    channel.SetVisible(!spec.hidden);
+    channel.SetLegendVisible(!spec.hidden);
+    channel.SetLineWidth(2);
+    channel.SetXAxisName(QString::fromLatin1(spec.xAxis));
+    channel.SetYAxisName(QString::fromLatin1(spec.yAxis));
+    if (spec.style != 12) {
+        channel.SetMarkersVisible(true);
+        channel.SetMarkerSize(3);
+        channel.SetMarkerStyle(spec.style);
+        channel.SetIndividualMarking(true);
+    }
+}
+
+void fillTwelveChannels(Plot& plot)
+{
+    int n = 0;
+    for (const ChannelSpec& spec : TwelveChannels) {
+        IPlotChannelPtr channel = plot.Channel(plot.AddChannel());
+        layOut(*channel, spec);
+        for (int i = 0; i < 40 + n; ++i)
+            channel->AddXY(i * 0.05, AwkwardValues[(i + n) % std::size(AwkwardValues)] * (n + 1));
+        if (spec.style != 12)
+            for (int i = 0; i < channel->Count(); i += 3)
+                channel->MarkPoint(i, true);
+        ++n;
+    }
+}
+
+uint64_t bits(double value)
+{
+    return std::bit_cast<uint64_t>(value);
+}
+
+// Everything a channel holds, compared bit for bit.
+void expectSameChannel(const PlotChannelData& a, const PlotChannelData& b)
+{
+    EXPECT_EQ(a.name, b.name);
+    EXPECT_EQ(a.title, b.title);
+    EXPECT_EQ(a.color, b.color);
+    EXPECT_EQ(a.xAxisName, b.xAxisName);
+    EXPECT_EQ(a.yAxisName, b.yAxisName);
+    EXPECT_EQ(a.lineWidth, b.lineWidth);
+    EXPECT_EQ(a.visible, b.visible);
+    EXPECT_EQ(a.legendVisible, b.legendVisible);
+    EXPECT_EQ(a.markersVisible, b.markersVisible);
+    EXPECT_EQ(a.individualMarking, b.individualMarking);
+    EXPECT_EQ(a.markerStyle, b.markerStyle);
+    EXPECT_EQ(a.markerSize, b.markerSize);
+    EXPECT_EQ(a.marked, b.marked);
+    ASSERT_EQ(a.xs.size(), b.xs.size());
+    ASSERT_EQ(a.ys.size(), b.ys.size());
+    for (size_t i = 0; i < a.xs.size(); ++i) {
+        EXPECT_EQ(bits(a.xs[i]), bits(b.xs[i])) << a.name.toStdString() << " x " << i;
+        EXPECT_EQ(bits(a.ys[i]), bits(b.ys[i])) << a.name.toStdString() << " y " << i;
+    }
+}
+
+void expectSamePlot(const Plot& a, const Plot& b)
+{
+    ASSERT_EQ(a.ChannelCount(), b.ChannelCount());
+    for (int i = 0; i < a.ChannelCount(); ++i)
+        expectSameChannel(a.channels()[i]->data(), b.channels()[i]->data());
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+using PlotDataFiles = SwTest;
+
+TEST_F(PlotDataFiles, LoadGivesBackEverySavedChannelBitForBit)
+{
+    Plot saved;
+    fillTwelveChannels(saved);
+    // The first setting of a saved test must survive exactly.
+    saved.ChannelByName(QStringLiteral("TestSettings"))->SetY(0, 12.3000001907349);
+    const QString path = tempPath(QStringLiteral("compare.pst"));
+    saved.SaveDataFile(path);
+
+    Plot loaded;
+    loaded.LoadDataFile(path);
+    expectSamePlot(saved, loaded);
+    EXPECT_EQ(loaded.ChannelByName(QStringLiteral("TestSettings"))->GetY(0), 12.3000001907349);
+    EXPECT_EQ(loaded.ChannelByName(QStringLiteral("TagName"))->GetXAxisName(), QStringLiteral("None"));
+    EXPECT_EQ(loaded.Channel(11)->GetXAxisName(), QStringLiteral("PST Time[s]"));
+    EXPECT_TRUE(loaded.ChannelByName(QStringLiteral("PositionDiff"))->GetPointMarked(3));
+    EXPECT_FALSE(loaded.ChannelByName(QStringLiteral("PositionDiff"))->GetPointMarked(4));
+
+    // Saving what was loaded writes the same bytes again.
+    const QString again = tempPath(QStringLiteral("again.pst"));
+    loaded.SaveDataFile(again);
+    EXPECT_EQ(readAll(path), readAll(again));
+}
+
+TEST_F(PlotDataFiles, LoadKeepsTheChannelObjectsWhoseNamesMatch)
+{
+    XYPlot source;
+    fillTwelveChannels(source);
+    const QString path = tempPath(QStringLiteral("ramp.rmp"));
+    source.SaveDataFile(path);
+
+    XYPlot page;
+    for (const char* name : { "position", "Port1", "OnlyHere" })
+        page.Channel(page.AddChannel())->SetName(QString::fromLatin1(name));
+    IXYPlotChannelPtr position = page.ChannelByName(QStringLiteral("Position"));
+    IXYPlotChannelPtr port1 = page.ChannelByName(QStringLiteral("Port1"));
+    IXYPlotChannelPtr onlyHere = page.ChannelByName(QStringLiteral("OnlyHere"));
+    page.ClearAllData();
+    page.LoadDataFile(path);
+
+    expectSamePlot(source, page);
+    // The pointers a page looked up once stay valid and see the loaded points.
+    EXPECT_EQ(page.ChannelByName(QStringLiteral("Port1")).get(), port1.get());
+    EXPECT_EQ(page.Channel(0).get(), position.get());
+    EXPECT_EQ(port1->Count(), source.ChannelByName(QStringLiteral("Port1"))->Count());
+    // The channel set is the file's: a channel the file lacks is gone.
+    EXPECT_FALSE(onlyHere);
+    EXPECT_FALSE(page.ChannelByName(QStringLiteral("OnlyHere")));
+
+    // A second load of the same file into the filled plot keeps every object.
+    std::vector<PlotChannel*> before = page.channels();
+    page.LoadDataFile(path);
+    EXPECT_EQ(page.channels(), before);
+    expectSamePlot(source, page);
+
+    // Appending after a load goes on from the loaded points.
+    port1->AddXY(99.0, 1.0);
+    EXPECT_EQ(port1->GetX(port1->Count() - 1), 99.0);
+    page.AddChannel();
+    EXPECT_EQ(page.Channel(12)->GetName(), QStringLiteral("Channel 13"));
+}
+
+TEST_F(PlotDataFiles, ABadFileRaisesAndLeavesThePlotAsItWas)
+{
+    Plot good;
+    fillTwelveChannels(good);
+    const QString goodPath = tempPath(QStringLiteral("good.lgr"));
+    good.SaveDataFile(goodPath);
+    const QByteArray bytes = readAll(goodPath);
+
+    QByteArray randomBytes(4096, '\0');
+    QRandomGenerator generator(7);
+    for (char& c : randomBytes)
+        c = static_cast<char>(generator.bounded(256));
+    QByteArray newerVersion = bytes;
+    newerVersion[4] = 2;
+    QByteArray hugeCount = bytes;
+    hugeCount.replace(10, 4, QByteArray("\xff\xff\xff\x7f", 4));
+    QByteArray trailingBytes = bytes + QByteArray("x");
+
+    struct Case {
+        const char* what;
+        QByteArray content;
+    } cases[] = {
+        { "truncated", bytes.left(bytes.size() / 2) },
+        { "random bytes", randomBytes },
+        { "a picture", QByteArray("BM\x36\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00", 14) + QByteArray(40, '\0') },
+        { "text", QByteArray("Position,Pressure\n0,1\n") },
+        { "empty", QByteArray() },
+        { "a newer version", newerVersion },
+        { "a channel count beyond the file", hugeCount },
+        { "bytes after the end", trailingBytes },
+    };
+
+    Plot plot;
+    plot.Channel(plot.AddChannel())->SetName(QStringLiteral("DataLogger"));
+    plot.Channel(0)->AddXY(1.0, 2.0);
+    IPlotChannelPtr held = plot.Channel(0);
+    for (const Case& c : cases) {
+        const QString path = tempPath(QStringLiteral("bad.lgr"));
+        writeAll(path, c.content);
+        EXPECT_THROW(plot.LoadDataFile(path), ComError) << c.what;
+        ASSERT_EQ(plot.ChannelCount(), 1) << c.what;
+        EXPECT_EQ(plot.Channel(0).get(), held.get()) << c.what;
+        EXPECT_EQ(held->GetName(), QStringLiteral("DataLogger")) << c.what;
+        EXPECT_EQ(held->Count(), 1) << c.what;
+    }
+    EXPECT_THROW(plot.LoadDataFile(tempPath(QStringLiteral("missing.lgr"))), ComError);
+    EXPECT_EQ(plot.ChannelCount(), 1);
+}
+
+TEST_F(PlotDataFiles, EveryTruncationIsRefused)
+{
+    Plot plot;
+    IPlotChannelPtr channel = plot.Channel(plot.AddChannel());
+    channel->SetName(QStringLiteral("CharCurve"));
+    channel->SetTitle(QStringLiteral("Characterization"));
+    for (int i = 0; i <= 20; ++i)
+        channel->AddXY(i * 5.0, i * 5.0);
+    channel->MarkPoint(4, true);
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    PlotDataFile::write(buffer, PlotDataFile::Kind::TimePlot, { &channel->data() });
+    const QByteArray whole = buffer.data();
+
+    for (qsizetype length = 0; length < whole.size(); ++length) {
+        QByteArray part = whole.left(length);
+        QBuffer cut(&part);
+        cut.open(QIODevice::ReadOnly);
+        EXPECT_THROW(PlotDataFile::read(cut), ComError) << "cut at " << length;
+    }
+    QByteArray copy = whole;
+    QBuffer complete(&copy);
+    complete.open(QIODevice::ReadOnly);
+    EXPECT_EQ(PlotDataFile::read(complete).size(), 1u);
+}
+
+TEST_F(PlotDataFiles, AFailedSaveLeavesTheOldFile)
+{
+    Plot plot;
+    fillTwelveChannels(plot);
+    const QString path = tempPath(QStringLiteral("kept.trd"));
+    writeAll(path, QByteArray("the previous result"));
+
+    // A folder in the path that is a regular file cannot be written, even by root.
+    const QString blocker = tempPath(QStringLiteral("blocker"));
+    writeAll(blocker, QByteArray("a file"));
+    EXPECT_THROW(plot.SaveDataFile(blocker + QStringLiteral("/result.trd")), ComError);
+    EXPECT_THROW(plot.SaveImage(blocker + QStringLiteral("/picture.bmp")), ComError);
+
+    // Saving over a folder fails too, and leaves the folder's neighbour alone.
+    EXPECT_THROW(plot.SaveDataFile(stateDir()), ComError);
+    EXPECT_EQ(readAll(path), QByteArray("the previous result"));
+
+    plot.SaveDataFile(path);
+    Plot loaded;
+    loaded.LoadDataFile(path);
+    expectSamePlot(plot, loaded);
+}
