@@ -39,3 +39,20 @@ bool Grab::contains(const QColor& color) const
                 return true;
     return false;
 }
+
+QPointF Grab::centroidOf(const QColor& color, int* count) const
+{
+    double sumX = 0;
+    double sumY = 0;
+    int found = 0;
+    for (int y = 0; y < m_image.height(); ++y)
+        for (int x = 0; x < m_image.width(); ++x)
+            if (m_image.pixelColor(x, y) == color) {
+                sumX += x + 0.5;
+                sumY += y + 0.5;
+                ++found;
+            }
+    if (count)
+        *count = found;
+    return found ? QPointF(sumX / found / m_ratio, sumY / found / m_ratio) : QPointF();
+}

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 class QWidget;
@@ -18,6 +19,9 @@ public:
     // Every x (widget coordinates) on row y whose pixel is `color`.
     QList<int> columnsOf(const QColor& color, int y) const;
     bool contains(const QColor& color) const;
+    // The mean position (widget coordinates) of every pixel of `color`; null
+    // when there is none. `count` gets how many there are.
+    QPointF centroidOf(const QColor& color, int* count = nullptr) const;
 
 private:
     QImage m_image;

@@ -1,0 +1,382 @@
+#include "LinearGauge.h"
+
+#include "ScaleTicks.h"
+#include "WinColor.h"
+
+#include "automation/ComError.h"
+#include "ui/ControlRegistry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+const ControlRegistration registration(
+    QStringLiteral("AnalogLib.LinearGauge"), [](QWidget* parent) { return new LinearGauge(parent); });
+
+constexpr double kGrabDistance = 6.0;
+const QColor kBandColor(143, 143, 188);
+const QColor kMarkerColor(200, 0, 0);
+
+short buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+short shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return static_cast<short>((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0));
+}
+} // namespace
+
+LinearGauge::LinearGauge(QWidget* parent)
+    : InstrumentWidget(parent)
+    , m_pointers(1)
+    , m_upperMarker(std::nan(""))
+    , m_lowerMarker(std::nan(""))
+{
+}
+
+void LinearGauge::setScaleMin(double value)
+{
+    assign(m_scaleMin, value);
+}
+
+void LinearGauge::setScaleMax(double value)
+{
+    assign(m_scaleMax, value);
+}
+
+int LinearGauge::addPointer()
+{
+    Pointer added;
+    added.position = m_scaleMin;
+    m_pointers.push_back(added);
+    update();
+    return pointerCount() - 1;
+}
+
+LinearGauge::Pointer& LinearGauge::pointer(int index)
+{
+    return const_cast<Pointer&>(std::as_const(*this).pointer(index));
+}
+
+const LinearGauge::Pointer& LinearGauge::pointer(int index) const
+{
+    if (index < 0 || index >= pointerCount())
+        throw ComError(ComError::InvalidArgument, QStringLiteral("The gauge has no pointer %1").arg(index));
+    return m_pointers[static_cast<size_t>(index)];
+}
+
+double LinearGauge::pointerPosition(int index) const
+{
+    return pointer(index).position;
+}
+
+bool LinearGauge::movePointer(int index, double position)
+{
+    if (std::isnan(position))
+        return false;
+    return assign(pointer(index).position, position);
+}
+
+void LinearGauge::setPointerPosition(int index, double position)
+{
+    if (movePointer(index, position) && index != 0)
+        emit pointerMoved(index);
+}
+
+void LinearGauge::setPointerPositionSilent(int index, double position)
+{
+    movePointer(index, position);
+}
+
+uint32_t LinearGauge::pointerColor(int index) const
+{
+    return pointer(index).color;
+}
+
+void LinearGauge::setPointerColor(int index, uint32_t color)
+{
+    assign(pointer(index).color, color);
+}
+
+bool LinearGauge::pointerVisible(int index) const
+{
+    return pointer(index).visible;
+}
+
+void LinearGauge::setPointerVisible(int index, bool visible)
+{
+    assign(pointer(index).visible, visible);
+}
+
+bool LinearGauge::pointerDraggable(int index) const
+{
+    return pointer(index).draggable;
+}
+
+void LinearGauge::setPointerDraggable(int index, bool draggable)
+{
+    assign(pointer(index).draggable, draggable);
+}
+
+void LinearGauge::setIndicatorColor(uint32_t color)
+{
+    assign(m_indicatorColor, color);
+}
+
+void LinearGauge::setBandLow(double value)
+{
+    assign(m_bandLow, value);
+}
+
+void LinearGauge::setBandHigh(double value)
+{
+    assign(m_bandHigh, value);
+}
+
+void LinearGauge::setUpperMarker(double value)
+{
+    assign(m_upperMarker, value);
+}
+
+void LinearGauge::setLowerMarker(double value)
+{
+    assign(m_lowerMarker, value);
+}
+
+void LinearGauge::setStyle(Style style)
+{
+    assign(m_style, style);
+}
+
+void LinearGauge::applyFactoryDefaults()
+{
+    setBackgroundColor(WinColor::ButtonFace);
+}
+
+LinearGauge::Layout LinearGauge::layout() const
+{
+    const double length = vertical() ? height() : width();
+    const double thickness = vertical() ? width() : height();
+    const QFontMetricsF metrics(font());
+    double widest = 0;
+    for (double tick : scaleTicks(length))
+        widest = std::max(widest, metrics.horizontalAdvance(ScaleTicks::label(tick)));
+    const double labelRoom = vertical() ? widest : metrics.height();
+
+    Layout l {};
+    l.laneTop = 1;
+    l.trackTop = l.laneTop + std::clamp(thickness * 0.3, 6.0, 14.0);
+    l.trackBottom = l.trackTop + std::clamp(thickness * 0.25, 4.0, 12.0);
+    l.labels = thickness - l.trackBottom - 9 >= labelRoom;
+    const double endRoom = l.labels ? (vertical() ? metrics.height() : widest) / 2 + 2 : 0;
+    const double pad = std::max(endRoom, (l.trackTop - l.laneTop) * 0.6 + 2);
+    l.start = pad;
+    l.end = std::max(pad + 1, length - pad);
+    return l;
+}
+
+QPointF LinearGauge::at(double a, double c) const
+{
+    return vertical() ? QPointF(c, height() - a) : QPointF(a, c);
+}
+
+QRectF LinearGauge::area(double a0, double a1, double c0, double c1) const
+{
+    return QRectF(at(a0, c0), at(a1, c1)).normalized();
+}
+
+double LinearGauge::axisOf(double value, const Layout& l) const
+{
+    const double span = m_scaleMax - m_scaleMin;
+    if (span == 0 || !std::isfinite(value))
+        return l.start;
+    const double fraction = std::clamp((value - m_scaleMin) / span, 0.0, 1.0);
+    return l.start + fraction * (l.end - l.start);
+}
+
+QPointF LinearGauge::scalePoint(double value) const
+{
+    const Layout l = layout();
+    return at(axisOf(value, l), (l.trackTop + l.trackBottom) / 2);
+}
+
+double LinearGauge::valueAt(QPointF point) const
+{
+    const Layout l = layout();
+    const double a = vertical() ? height() - point.y() : point.x();
+    const double fraction = std::clamp((a - l.start) / (l.end - l.start), 0.0, 1.0);
+    return m_scaleMin + fraction * (m_scaleMax - m_scaleMin);
+}
+
+int LinearGauge::pointerAt(QPointF point) const
+{
+    const Layout l = layout();
+    const double a = vertical() ? height() - point.y() : point.x();
+    int nearest = -1;
+    double best = kGrabDistance;
+    // Later pointers are drawn on top, so they win a tie.
+    for (int i = pointerCount() - 1; i >= 0; --i) {
+        const Pointer& p = m_pointers[static_cast<size_t>(i)];
+        const double distance = std::fabs(axisOf(p.position, l) - a);
+        if (p.visible && p.draggable && distance < best) {
+            best = distance;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+void LinearGauge::dragTo(QPointF point)
+{
+    setPointerPosition(m_dragged, valueAt(point));
+}
+
+void LinearGauge::mousePressEvent(QMouseEvent* event)
+{
+    if (!active() || m_style == Style::Lamp)
+        return;
+    m_pressed = true;
+    if (event->button() == Qt::LeftButton) {
+        m_dragged = pointerAt(event->position());
+        if (m_dragged >= 0)
+            dragTo(event->position());
+    }
+}
+
+void LinearGauge::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragged >= 0 && (event->buttons() & Qt::LeftButton))
+        dragTo(event->position());
+}
+
+void LinearGauge::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_pressed)
+        return;
+    if (m_dragged >= 0 && event->button() == Qt::LeftButton) {
+        dragTo(event->position());
+        m_dragged = -1;
+    }
+    if (event->buttons() == Qt::NoButton)
+        m_pressed = false;
+    const QPoint at = event->position().toPoint();
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void LinearGauge::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBackground(painter);
+    if (m_style == Style::Lamp) {
+        paintLamp(painter);
+        return;
+    }
+    const Layout l = layout();
+    paintTrack(painter, l);
+    paintScale(painter, l);
+    paintMarker(painter, l, m_lowerMarker);
+    paintMarker(painter, l, m_upperMarker);
+    for (const Pointer& p : m_pointers)
+        paintPointer(painter, l, p);
+}
+
+void LinearGauge::paintLamp(QPainter& painter) const
+{
+    const bool lit = value() >= (m_scaleMin + m_scaleMax) / 2;
+    const QColor color = shown(m_indicatorColor);
+    painter.setPen(QPen(color.darker(200), 1));
+    painter.setBrush(lit ? color : color.darker(350));
+    const QRectF lamp = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.drawRoundedRect(lamp, 3, 3);
+}
+
+void LinearGauge::paintTrack(QPainter& painter, const Layout& l) const
+{
+    const QRectF track = area(l.start, l.end, l.trackTop, l.trackBottom);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(track);
+
+    if (m_bandHigh > m_bandLow) {
+        painter.setBrush(shown(kBandColor));
+        painter.drawRect(area(axisOf(m_bandLow, l), axisOf(m_bandHigh, l), l.trackBottom, l.trackBottom + 3));
+    }
+    if (m_pointers[0].visible) {
+        painter.setBrush(shown(m_indicatorColor));
+        painter.drawRect(area(l.start, axisOf(value(), l), l.trackTop, l.trackBottom));
+    }
+    painter.setPen(QPen(shown(QColor(0x50, 0x50, 0x50)), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(track);
+}
+
+std::vector<double> LinearGauge::scaleTicks(double length) const
+{
+    const double from = std::min(m_scaleMin, m_scaleMax);
+    const double to = std::max(m_scaleMin, m_scaleMax);
+    return ScaleTicks::nice(from, to, std::max(2, static_cast<int>(length / 40)));
+}
+
+void LinearGauge::paintScale(QPainter& painter, const Layout& l) const
+{
+    const double tickTop = l.trackBottom + 4;
+    painter.setPen(QPen(shown(QColor(0x30, 0x30, 0x30)), 1));
+    painter.setFont(font());
+    for (double tick : scaleTicks(vertical() ? height() : width())) {
+        const double a = axisOf(tick, l);
+        painter.drawLine(at(a, tickTop), at(a, tickTop + 4));
+        if (!l.labels)
+            continue;
+        const QString text = ScaleTicks::label(tick);
+        const QPointF anchor = at(a, tickTop + 6);
+        QRectF box(0, 0, 200, 100);
+        if (vertical()) {
+            box.moveCenter(QPointF(anchor.x() + 100, anchor.y()));
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+        } else {
+            box.moveCenter(QPointF(anchor.x(), anchor.y() + 50));
+            painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
+        }
+    }
+}
+
+void LinearGauge::paintMarker(QPainter& painter, const Layout& l, double value) const
+{
+    if (std::isnan(value))
+        return;
+    const double a = axisOf(value, l);
+    painter.setPen(QPen(shown(kMarkerColor), 2));
+    painter.drawLine(at(a, l.trackTop - 2), at(a, l.trackBottom + 2));
+}
+
+void LinearGauge::paintPointer(QPainter& painter, const Layout& l, const Pointer& p) const
+{
+    if (!p.visible)
+        return;
+    const double a = axisOf(p.position, l);
+    const double half = (l.trackTop - l.laneTop) * 0.6;
+    QPainterPath arrow;
+    arrow.moveTo(at(a - half, l.laneTop));
+    arrow.lineTo(at(a + half, l.laneTop));
+    arrow.lineTo(at(a, l.trackTop));
+    arrow.closeSubpath();
+    painter.fillPath(arrow, shown(p.color));
+}

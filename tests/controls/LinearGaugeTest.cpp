@@ -1,0 +1,183 @@
+#include "Grab.h"
+#include "Mouse.h"
+#include "SwTest.h"
+
+#include "automation/ComError.h"
+#include "controls/LinearGauge.h"
+#include "controls/WinColor.h"
+
+#include <vector>
+
+namespace
+{
+
+class LinearGaugeTest : public SwTest
+{
+protected:
+    void SetUp() override
+    {
+        SwTest::SetUp();
+        gauge.resize(300, 60);
+        limit = gauge.addPointer();
+        gauge.setPointerColor(limit, 0x0000FF);
+        gauge.setPointerPositionSilent(limit, 25);
+        QObject::connect(&gauge, &LinearGauge::pointerMoved, [this](int index) {
+            moved.push_back(index);
+            positionInsideHandler = gauge.pointerPosition(index);
+        });
+        QObject::connect(
+            &gauge, &LinearGauge::mouseReleased, [this](short button, short, int, int) { releases.push_back(button); });
+    }
+
+    LinearGauge gauge;
+    int limit = -1;
+    std::vector<int> moved;
+    std::vector<short> releases;
+    double positionInsideHandler = 0;
+};
+
+} // namespace
+
+TEST_F(LinearGaugeTest, OrdinaryMoveRaisesPointerMovedOnlyForRealLimitChanges)
+{
+    struct Case {
+        const char* what;
+        void (LinearGauge::*move)(int, double);
+        int index;
+        double to;
+        std::vector<int> moved;
+    } cases[] = {
+        { "ordinary move", &LinearGauge::setPointerPosition, 1, 40, { 1 } },
+        { "ordinary move to where it is", &LinearGauge::setPointerPosition, 1, 25, {} },
+        { "silent move", &LinearGauge::setPointerPositionSilent, 1, 40, {} },
+        { "live value by the ordinary move", &LinearGauge::setPointerPosition, 0, 40, {} },
+        { "not a number", &LinearGauge::setPointerPosition, 1, std::nan(""), {} },
+    };
+    for (const Case& c : cases) {
+        gauge.setPointerPositionSilent(1, 25);
+        gauge.setValue(25);
+        moved.clear();
+        (gauge.*c.move)(c.index, c.to);
+        EXPECT_EQ(moved, c.moved) << c.what;
+    }
+    gauge.setPointerPosition(1, 60);
+    EXPECT_EQ(positionInsideHandler, 60.0) << "raised synchronously, after the move";
+    gauge.setValue(70);
+    EXPECT_EQ(gauge.pointerPosition(0), 70.0);
+}
+
+TEST_F(LinearGaugeTest, UnknownPointerRaisesTheControlsError)
+{
+    try {
+        gauge.setPointerPosition(5, 10);
+        FAIL() << "no error raised";
+    } catch (const ComError& error) {
+        EXPECT_EQ(error.code(), ComError::InvalidArgument);
+    }
+    EXPECT_THROW(gauge.pointerColor(-1), ComError);
+}
+
+TEST_F(LinearGaugeTest, DraggingALimitPointerMovesItAndReleasesOnce)
+{
+    const QPointF from = gauge.scalePoint(25);
+    const QPointF to = gauge.scalePoint(50);
+    Mouse::press(gauge, from);
+    Mouse::move(gauge, (from + to) / 2);
+    Mouse::move(gauge, to);
+    Mouse::release(gauge, to);
+
+    EXPECT_NEAR(gauge.pointerPosition(limit), 50.0, 0.5);
+    ASSERT_FALSE(moved.empty());
+    EXPECT_EQ(moved, std::vector<int>(moved.size(), limit)) << "every drag step names the limit pointer";
+    EXPECT_EQ(releases, std::vector<short> { 1 }) << "one mouse release per drag, left button";
+}
+
+TEST_F(LinearGaugeTest, DraggingTheLiveValueRaisesOnlyTheRelease)
+{
+    gauge.setPointerPositionSilent(limit, 90);
+    gauge.setValue(10);
+    const QPointF to = gauge.scalePoint(37.5);
+    Mouse::press(gauge, gauge.scalePoint(10));
+    Mouse::move(gauge, to);
+    Mouse::release(gauge, to);
+
+    EXPECT_NEAR(gauge.value(), 37.5, 0.5);
+    EXPECT_TRUE(moved.empty());
+    EXPECT_EQ(releases.size(), 1u);
+}
+
+TEST_F(LinearGaugeTest, PointersThatMayNotBeDraggedStayPut)
+{
+    struct Case {
+        const char* what;
+        bool draggable;
+        bool visible;
+        bool active;
+    } cases[] = {
+        { "drag not allowed", false, true, true },
+        { "hidden", true, false, true },
+        { "gauge switched off", true, true, false },
+    };
+    for (const Case& c : cases) {
+        gauge.setPointerPositionSilent(limit, 25);
+        gauge.setPointerDraggable(limit, c.draggable);
+        gauge.setPointerVisible(limit, c.visible);
+        gauge.setPointerVisible(0, false);
+        gauge.setActive(c.active);
+        Mouse::press(gauge, gauge.scalePoint(25));
+        Mouse::move(gauge, gauge.scalePoint(80));
+        Mouse::release(gauge, gauge.scalePoint(80));
+        EXPECT_EQ(gauge.pointerPosition(limit), 25.0) << c.what;
+    }
+    EXPECT_TRUE(moved.empty());
+}
+
+TEST_F(LinearGaugeTest, DragStopsAtTheEndsOfTheScale)
+{
+    Mouse::press(gauge, gauge.scalePoint(25));
+    Mouse::move(gauge, { -50, 20 });
+    Mouse::release(gauge, { -50, 20 });
+    EXPECT_EQ(gauge.pointerPosition(limit), 0.0);
+}
+
+TEST_F(LinearGaugeTest, LimitPointerIsDrawnAtItsPlaceInItsColour)
+{
+    struct Case {
+        QSize size;
+        const char* artifact;
+    } cases[] = {
+        { { 300, 60 }, "linear_gauge_horizontal" },
+        { { 60, 300 }, "linear_gauge_vertical" },
+        { { 120, 24 }, "linear_gauge_small" },
+    };
+    for (const Case& c : cases) {
+        gauge.resize(c.size);
+        gauge.setValue(60);
+        gauge.setIndicatorColor(0x00FF00);
+        const QPointF start = gauge.scalePoint(0);
+        const QPointF end = gauge.scalePoint(100);
+        const QPointF quarter = start + (end - start) * 0.25;
+        // The scale spans most of the gauge's length.
+        EXPECT_GT(std::hypot(end.x() - start.x(), end.y() - start.y()), 0.7 * std::max(c.size.width(), c.size.height()))
+            << c.artifact;
+
+        int pixels = 0;
+        const QPointF drawn = Grab(gauge, QString::fromLatin1(c.artifact)).centroidOf(QColor(255, 0, 0), &pixels);
+        ASSERT_GT(pixels, 4) << c.artifact;
+        if (gauge.vertical())
+            EXPECT_NEAR(drawn.y(), quarter.y(), 2.0) << c.artifact;
+        else
+            EXPECT_NEAR(drawn.x(), quarter.x(), 2.0) << c.artifact;
+    }
+}
+
+TEST_F(LinearGaugeTest, LampIsLitAtFullScaleAndDarkAtZero)
+{
+    gauge.resize(30, 20);
+    gauge.setStyle(LinearGauge::Style::Lamp);
+    gauge.setIndicatorColor(0x00FFFF);
+    gauge.setValue(100);
+    EXPECT_EQ(Grab(gauge, QStringLiteral("linear_gauge_lamp_lit")).at(15, 10), QColor(255, 255, 0));
+    gauge.setValue(0);
+    EXPECT_NE(Grab(gauge, QStringLiteral("linear_gauge_lamp_dark")).at(15, 10), QColor(255, 255, 0));
+}
