@@ -1,0 +1,256 @@
+#include "GridControl.h"
+
+#include "automation/ComError.h"
+#include "controls/WinColor.h"
+#include "ui/ControlRegistry.h"
+
+#include <QHeaderView>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+const QString GridControl::ProgId = QStringLiteral("ReportLib.Grid.1");
+
+namespace {
+const ControlRegistration registration(GridControl::ProgId, [](QWidget* parent) { return new GridControl(parent); });
+
+constexpr int TwipsPerPixel = 15;
+constexpr int DefaultColWidth = 960;
+// Far more than any page shows; a bad count must not exhaust memory.
+constexpr int MaxCount = 1000000;
+
+void checkCount(int count, const char* what)
+{
+    if (count < 0 || count > MaxCount)
+        throw ComError(ComError::InvalidArgument, QStringLiteral("Bad %1 count %2").arg(QLatin1String(what)).arg(count));
+}
+}
+
+GridControl::GridControl(QWidget* parent)
+    : QWidget(parent)
+    , m_table(new QTableWidget(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    m_table->horizontalHeader()->hide();
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    m_table->setRowCount(2);
+    m_table->setColumnCount(2);
+    m_colWidths.assign(2, DefaultColWidth);
+    styleAll();
+    connect(m_table, &QTableWidget::cellClicked, this, &GridControl::clickCell);
+}
+
+int GridControl::Rows() const
+{
+    return m_table->rowCount();
+}
+
+void GridControl::SetRows(int rows)
+{
+    checkCount(rows, "row");
+    const int old = Rows();
+    m_table->setRowCount(rows);
+    for (int r = old; r < rows; ++r)
+        styleRow(r);
+    m_row = std::clamp(m_row, 0, std::max(0, rows - 1));
+}
+
+int GridControl::Cols() const
+{
+    return m_table->columnCount();
+}
+
+void GridControl::SetCols(int cols)
+{
+    checkCount(cols, "column");
+    m_table->setColumnCount(cols);
+    m_colWidths.resize(static_cast<size_t>(cols), DefaultColWidth);
+    for (int c = 0; c < cols; ++c)
+        m_table->setColumnWidth(c, m_colWidths[static_cast<size_t>(c)] / TwipsPerPixel);
+    m_col = std::clamp(m_col, 0, std::max(0, cols - 1));
+    styleAll();
+}
+
+void GridControl::SetFixedRows(int rows)
+{
+    checkCount(rows, "fixed row");
+    m_fixedRows = rows;
+    styleAll();
+}
+
+void GridControl::SetFixedCols(int cols)
+{
+    checkCount(cols, "fixed column");
+    m_fixedCols = cols;
+    styleAll();
+}
+
+int GridControl::ColWidth(int col) const
+{
+    checkCell(0, col);
+    return m_colWidths[static_cast<size_t>(col)];
+}
+
+void GridControl::SetColWidth(int col, int twips)
+{
+    if (col < 0 || col >= Cols())
+        throw ComError(ComError::InvalidArgument, QStringLiteral("No column %1").arg(col));
+    if (twips < 0 || twips > MaxCount)
+        throw ComError(ComError::InvalidArgument, QStringLiteral("Bad column width %1").arg(twips));
+    m_colWidths[static_cast<size_t>(col)] = twips;
+    m_table->setColumnWidth(col, twips / TwipsPerPixel);
+}
+
+void GridControl::SetRow(int row)
+{
+    checkCell(row, std::min(m_col, std::max(0, Cols() - 1)));
+    const int previous = m_row;
+    m_row = row;
+    showCurrent(previous);
+}
+
+void GridControl::SetCol(int col)
+{
+    if (col < 0 || col >= Cols())
+        throw ComError(ComError::InvalidArgument, QStringLiteral("No column %1").arg(col));
+    m_col = col;
+    showCurrent(m_row);
+}
+
+void GridControl::Select(int row, int col, const QVariant&, const QVariant&)
+{
+    checkCell(row, col);
+    const int previous = m_row;
+    m_row = row;
+    m_col = col;
+    showCurrent(previous);
+}
+
+QString GridControl::Text() const
+{
+    return TextMatrix(m_row, m_col);
+}
+
+void GridControl::SetText(const QString& text)
+{
+    checkCell(m_row, m_col);
+    QTableWidgetItem* item = m_table->item(m_row, m_col);
+    if (!item) {
+        m_table->setItem(m_row, m_col, new QTableWidgetItem(text));
+        styleRow(m_row);
+    } else {
+        item->setText(text);
+    }
+}
+
+QString GridControl::TextMatrix(int row, int col) const
+{
+    checkCell(row, col);
+    const QTableWidgetItem* item = m_table->item(row, col);
+    return item ? item->text() : QString();
+}
+
+void GridControl::AddItem(const QString& text)
+{
+    const int row = Rows();
+    checkCount(row + 1, "row");
+    m_table->setRowCount(row + 1);
+    const QStringList cells = text.split(QLatin1Char('\t'));
+    for (int c = 0; c < Cols() && c < cells.size(); ++c)
+        m_table->setItem(row, c, new QTableWidgetItem(cells[c]));
+    styleRow(row);
+}
+
+void GridControl::SetBackColor(uint32_t color)
+{
+    m_backColor = WinColor::toQColor(color);
+    styleAll();
+}
+
+void GridControl::SetBackColorFixed(uint32_t color)
+{
+    m_fixedColor = WinColor::toQColor(color);
+    styleAll();
+}
+
+void GridControl::SetSelectionHighlight(int on)
+{
+    m_highlight = on != 0;
+    styleAll();
+}
+
+void GridControl::SaveText(const QString& path, int format, const QVariant& includeFixed) const
+{
+    if (format != FormatText)
+        throw ComError(ComError::InvalidArgument, QStringLiteral("Unknown save format %1").arg(format));
+    const bool fixedToo = !includeFixed.isValid() || includeFixed.toBool();
+    QByteArray text;
+    for (int r = fixedToo ? 0 : std::min(m_fixedRows, Rows()); r < Rows(); ++r) {
+        QStringList cells;
+        for (int c = fixedToo ? 0 : std::min(m_fixedCols, Cols()); c < Cols(); ++c)
+            cells << TextMatrix(r, c);
+        text += cells.join(QLatin1Char('\t')).toUtf8();
+        text += '\n';
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+void GridControl::clickCell(int row, int col)
+{
+    if (row >= m_fixedRows && col >= m_fixedCols && row < Rows() && col < Cols()) {
+        const int previous = m_row;
+        m_row = row;
+        m_col = col;
+        showCurrent(previous);
+    }
+    emit Click();
+}
+
+void GridControl::checkCell(int row, int col) const
+{
+    if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
+        throw ComError(ComError::InvalidArgument, QStringLiteral("No cell (%1, %2)").arg(row).arg(col));
+}
+
+void GridControl::styleRow(int row)
+{
+    for (int c = 0; c < Cols(); ++c) {
+        QTableWidgetItem* item = m_table->item(row, c);
+        if (!item) {
+            item = new QTableWidgetItem;
+            m_table->setItem(row, c, item);
+        }
+        const bool fixed = row < m_fixedRows || c < m_fixedCols;
+        const bool current = m_highlight && row == m_row && !fixed;
+        item->setBackground(fixed ? m_fixedColor : current ? QColor(0x33, 0x66, 0xCC) : m_backColor);
+        item->setForeground(current ? Qt::white : Qt::black);
+    }
+}
+
+void GridControl::styleAll()
+{
+    for (int r = 0; r < Rows(); ++r)
+        styleRow(r);
+}
+
+void GridControl::showCurrent(int previousRow)
+{
+    // Only the rows whose look changes are restyled: logs grow long.
+    if (m_highlight && previousRow != m_row) {
+        if (previousRow < Rows())
+            styleRow(previousRow);
+        styleRow(m_row);
+    }
+    if (m_row < Rows() && m_col < Cols())
+        m_table->scrollToItem(m_table->item(m_row, m_col));
+}

@@ -1,0 +1,34 @@
+#include "QtPrintBackend.h"
+
+#include "ReportDocument.h"
+#include "ReportPainter.h"
+#include "automation/ComError.h"
+#include "ui/Prompts.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+void QtPrintBackend::print(const ReportDocument& document, bool choosePrinter, QWidget* owner)
+{
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!choosePrinter && defaultPrinter.isNull())
+        throw ComError(ComError::Failure, QStringLiteral("No printer is available"));
+    QPrinter printer(QPrinter::HighResolution);
+    if (!defaultPrinter.isNull())
+        printer.setPrinterName(defaultPrinter.printerName());
+    if (choosePrinter && !Prompts::instance().choosePrinter(printer, owner))
+        return;
+    if (!printer.isValid())
+        throw ComError(ComError::Failure, QStringLiteral("No printer is available"));
+    // The definition's margins place everything; the paper's corner is the origin.
+    printer.setFullPage(true);
+    const QSize twips = document.pageSize;
+    printer.setPageOrientation(twips.width() > twips.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageSize(QPageSize(QSizeF(std::min(twips.width(), twips.height()) / 20.0,
+                                         std::max(twips.width(), twips.height()) / 20.0),
+                                  QPageSize::Point, QString(), QPageSize::FuzzyMatch));
+    printer.setDocName(document.title);
+    ReportPainter::paint(document, printer);
+}

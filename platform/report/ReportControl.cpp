@@ -1,0 +1,89 @@
+#include "ReportControl.h"
+
+#include "ReportLayout.h"
+#include "ReportPainter.h"
+#include "automation/ComError.h"
+#include "ui/ControlRegistry.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+const QString ReportControl::ProgId = QStringLiteral("ReportLib.Report.1");
+
+namespace {
+const ControlRegistration registration(ReportControl::ProgId,
+                                       [](QWidget* parent) { return new ReportControl(parent); });
+
+QPageLayout pageLayoutOf(QSize twips)
+{
+    const bool landscape = twips.width() > twips.height();
+    const QSizeF portrait(std::min(twips.width(), twips.height()) / 20.0,
+                          std::max(twips.width(), twips.height()) / 20.0);
+    // The margins belong to the definition, so the device has none of its own.
+    return QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+}
+
+ReportControl::ReportControl(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+ReportControl::~ReportControl() = default;
+
+void ReportControl::LoadReport(const QString& path, const QString& reportName)
+{
+    delete m_sections;
+    m_sections = nullptr;
+    m_definition.reset();
+    auto definition = std::make_unique<ReportDefinition>(ReportDefinition::load(path, reportName));
+    m_sections = new ReportSections(*definition, this);
+    m_definition = std::move(definition);
+}
+
+IReportSectionsPtr ReportControl::Sections() const
+{
+    definition();
+    return IReportSectionsPtr(m_sections);
+}
+
+const ReportDefinition& ReportControl::definition() const
+{
+    if (!m_definition)
+        throw ComError(ComError::Failure, QStringLiteral("No report is loaded"));
+    return *m_definition;
+}
+
+ReportDocument ReportControl::layoutDocument() const
+{
+    return ReportLayout::layout(definition());
+}
+
+void ReportControl::RenderToFile(const QString& path, int format)
+{
+    if (format != FormatPdf)
+        throw ComError(ComError::InvalidArgument, QStringLiteral("Unknown render format %1").arg(format));
+    const ReportDocument document = layoutDocument();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(1440);
+        writer.setCreator(QStringLiteral("Strokewise"));
+        writer.setTitle(document.title);
+        writer.setPageLayout(pageLayoutOf(document.pageSize));
+        ReportPainter::paint(document, writer);
+    }
+    if (!file.commit())
+        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+void ReportControl::Render(const IPrinterPtr& printer) const
+{
+    ReportDocument document = layoutDocument();
+    printer->setDocument(std::move(document));
+}

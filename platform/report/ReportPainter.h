@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ReportDocument.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+// Draws a laid-out report onto a paged device (a PDF writer or a printer),
+// whatever its resolution: the painter works in twips.
+namespace ReportPainter {
+
+// Raises ComError when the device cannot be painted on.
+void paint(const ReportDocument& document, QPagedPaintDevice& device);
+
+// One page on a painter already scaled to twips.
+void paintPage(const ReportPage& page, QPainter& painter);
+
+} // namespace ReportPainter
