@@ -88,8 +88,9 @@ TYPED_TEST(ReportRecord, CopySharesEveryTextAndChangingItLeavesTheSource)
     TypeParam copy(source);
     this->expectSameMembers(copy, source);
     for (const auto& field : this->fields) {
-        if (field.isText())
+        if (field.isText()) {
             EXPECT_EQ(field.text(copy)->constData(), field.text(source)->constData()) << field.name << " not shared";
+        }
     }
 
     TypeParam before(source);
