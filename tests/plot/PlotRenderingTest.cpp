@@ -1,0 +1,282 @@
+#include "SwTest.h"
+
+#include "automation/ComError.h"
+#include "controls/Plot.h"
+#include "controls/PlotTraceRenderer.h"
+#include "controls/WinColor.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <cmath>
+
+namespace {
+
+constexpr uint32_t Red = 0x000000FFu;
+
+// Pictures the rendering tests looked at stay beside the test program.
+void keepArtifact(const QImage& image, const char* name)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/plot");
+    QDir().mkpath(folder);
+    image.save(folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+}
+
+QImage grabbed(Plot& plot, const char* name)
+{
+    QImage image = plot.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    keepArtifact(image, name);
+    return image;
+}
+
+int countColour(const QImage& image, const QRect& box, const QColor& colour)
+{
+    int count = 0;
+    const QRect inside = box.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                ++count;
+    return count;
+}
+
+QRect around(const QPointF& at, int radius)
+{
+    const QPoint p = at.toPoint();
+    return QRect(p.x() - radius, p.y() - radius, 2 * radius + 1, 2 * radius + 1);
+}
+
+// A plot on axes 0..10 and 0..100 with one red channel from (0, 0) to (10, 100).
+class PlotRendering : public SwTest
+{
+protected:
+    void SetUp() override
+    {
+        SwTest::SetUp();
+        plot.resize(640, 400);
+        plot.SetTitle(QStringLiteral("Step Test"));
+        plot.XAxis(0)->SetName(QStringLiteral("Time"));
+        plot.XAxis(0)->SetTitle(QStringLiteral("Step Time [s]"));
+        plot.XAxis(0)->SetMin(0);
+        plot.XAxis(0)->SetSpan(10);
+        plot.YAxis(0)->SetName(QStringLiteral("Position"));
+        plot.YAxis(0)->SetTitle(QStringLiteral("Position [%]"));
+        plot.YAxis(0)->SetMin(0);
+        plot.YAxis(0)->SetSpan(100);
+        plot.SetGridVisible(false);
+        channel = plot.Channel(plot.AddChannel());
+        channel->SetName(QStringLiteral("Position"));
+        channel->SetColor(Red);
+        channel->SetLineWidth(2);
+        channel->SetXAxisName(QStringLiteral("Time"));
+        channel->SetYAxisName(QStringLiteral("Position"));
+    }
+
+    QPointF at(double x, double y) const
+    {
+        const QRectF area = plot.plotArea();
+        return QPointF(area.left() + x / 10.0 * area.width(), area.bottom() - y / 100.0 * area.height());
+    }
+
+    Plot plot;
+    IPlotChannelPtr channel;
+};
+
+} // namespace
+
+TEST_F(PlotRendering, TraceRunsFromCornerToCornerOfThePlotArea)
+{
+    channel->AddXY(0, 0);
+    channel->AddXY(10, 100);
+    const QImage image = grabbed(plot, "trace_corner_to_corner");
+    const QColor red = WinColor::toQColor(Red);
+    const QRectF area = plot.plotArea();
+    EXPECT_GT(countColour(image, around(area.bottomLeft(), 2), red), 0);
+    EXPECT_GT(countColour(image, around(area.topRight(), 2), red), 0);
+    EXPECT_GT(countColour(image, around(at(5, 50), 2), red), 0);
+    // Nowhere near the other two corners.
+    EXPECT_EQ(countColour(image, around(area.topLeft(), 20), red), 0);
+    EXPECT_EQ(countColour(image, around(area.bottomRight(), 20), red), 0);
+}
+
+TEST_F(PlotRendering, HiddenChannelOrOneOnAnAxisNoneDrawsNothing)
+{
+    plot.SetLegendVisible(false);
+    const QImage empty = grabbed(plot, "no_points");
+    channel->AddXY(0, 0);
+    channel->AddXY(10, 100);
+
+    channel->SetVisible(false);
+    EXPECT_EQ(grabbed(plot, "hidden_channel"), empty);
+
+    channel->SetVisible(true);
+    channel->SetXAxisName(QStringLiteral("None"));
+    channel->SetYAxisName(QStringLiteral("None"));
+    EXPECT_EQ(grabbed(plot, "channel_on_axis_none"), empty);
+}
+
+TEST_F(PlotRendering, MarkerStylesAreThreeDistinctShapes)
+{
+    channel->SetLineWidth(1);
+    channel->SetMarkersVisible(true);
+    channel->SetMarkerSize(3);
+    channel->AddXY(5, 50);
+    const QColor red = WinColor::toQColor(Red);
+    std::vector<QImage> markers;
+    for (int style : { 0, 1, 5 }) {
+        channel->SetMarkerStyle(style);
+        const QImage image = grabbed(plot, style == 0 ? "marker_style_0" : style == 1 ? "marker_style_1" : "marker_style_5");
+        const QRect box = around(at(5, 50), 5);
+        EXPECT_GE(countColour(image, box, red), 6) << "style " << style;
+        markers.push_back(image.copy(box));
+    }
+    EXPECT_NE(markers[0], markers[1]);
+    EXPECT_NE(markers[0], markers[2]);
+    EXPECT_NE(markers[1], markers[2]);
+}
+
+TEST_F(PlotRendering, IndividualMarkingShowsMarkersOnlyAtMarkedPoints)
+{
+    for (int x = 1; x <= 9; x += 2)
+        channel->AddXY(x, 50);
+    channel->SetLineWidth(1);
+    const QImage plain = grabbed(plot, "no_markers");
+    channel->SetMarkersVisible(true);
+    channel->SetMarkerStyle(5);
+    channel->SetIndividualMarking(true);
+    const QImage everyPoint = grabbed(plot, "markers_at_every_point");
+    channel->MarkPoint(2, true);
+    const QImage onePoint = grabbed(plot, "marker_at_point_2");
+
+    // No point marked: a marker at every point.
+    for (int x = 1; x <= 9; x += 2)
+        EXPECT_NE(everyPoint.copy(around(at(x, 50), 5)), plain.copy(around(at(x, 50), 5))) << x;
+    // One point marked: the picture differs from the plain trace only there.
+    const QRect marked = around(at(5, 50), 6);
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != onePoint.pixel(x, y)) {
+                ASSERT_TRUE(marked.contains(x, y)) << x << "," << y;
+            }
+    EXPECT_NE(onePoint.copy(marked), plain.copy(marked));
+}
+
+TEST_F(PlotRendering, PicturesTakeTheFormatOfTheirExtensionAndTheAskedSize)
+{
+    channel->AddXY(0, 0);
+    channel->AddXY(10, 100);
+    const QString bmp = tempPath(QStringLiteral("StepTest.bmp"));
+    plot.SaveImage(bmp, QSize(2000, 1060));
+    const QImage report(bmp, "BMP");
+    ASSERT_FALSE(report.isNull());
+    EXPECT_EQ(report.size(), QSize(2000, 1060));
+    keepArtifact(report, "report_picture_2000x1060");
+    EXPECT_GT(countColour(report, report.rect(), WinColor::toQColor(Red)), 2000);
+
+    const QString png = tempPath(QStringLiteral("StepTest.png"));
+    plot.SaveImage(png);
+    EXPECT_EQ(QImage(png, "PNG").size(), plot.size());
+
+    EXPECT_THROW(plot.SaveImage(tempPath(QStringLiteral("StepTest.xyz"))), ComError);
+}
+
+TEST_F(PlotRendering, ScreenBarIsLeftOutOfThePictureWhenHidden)
+{
+    const QColor barFace = WinColor::toQColor(WinColor::ButtonFace);
+    const QRect topStrip(0, 0, plot.width(), 4);
+    EXPECT_EQ(countColour(plot.renderImage(plot.size()), topStrip, barFace), topStrip.width() * topStrip.height());
+    plot.ScreenBar(0)->SetVisible(false);
+    const QImage without = plot.renderImage(plot.size());
+    keepArtifact(without, "without_screen_bar");
+    EXPECT_EQ(countColour(without, topStrip, barFace), 0);
+    EXPECT_THROW(plot.ScreenBar(1), ComError);
+}
+
+// Drawing the thinned polyline must look like drawing every point.
+TEST(PlotTraceRenderer, DecimatedTraceDrawsLikeEveryPoint)
+{
+    const int count = 200000;
+    std::vector<double> xs(count);
+    std::vector<double> ys(count);
+    QRandomGenerator generator(11);
+    double y = 50.0;
+    for (int i = 0; i < count; ++i) {
+        xs[i] = i * 0.0001 - 2.0; // starts left of the area and ends right of it
+        y += generator.bounded(2.0) - 1.0;
+        ys[i] = y;
+    }
+    PlotTraceRenderer::Mapping mapping;
+    mapping.xMin = 0.0;
+    mapping.xSpan = 16.0;
+    mapping.yMin = y - 200.0;
+    mapping.ySpan = 400.0;
+    mapping.area = QRectF(20, 10, 600, 300);
+
+    auto draw = [&](bool thin) {
+        std::vector<QPointF> points;
+        if (thin)
+            PlotTraceRenderer::decimate(xs.data(), ys.data(), xs.size(), mapping, points);
+        else
+            PlotTraceRenderer::mapAll(xs.data(), ys.data(), xs.size(), mapping, points);
+        QImage image(640, 320, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setClipRect(mapping.area);
+        painter.setPen(QPen(Qt::red, 0));
+        painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+        return std::make_pair(image, points.size());
+    };
+    const auto [all, allCount] = draw(false);
+    const auto [thin, thinCount] = draw(true);
+    keepArtifact(thin, "decimated_trace");
+    keepArtifact(all, "every_point_trace");
+    EXPECT_LE(thinCount, 4u * 602u + 4u);
+    EXPECT_LT(thinCount * 20, allCount);
+
+    // The rasteriser rounds a run of tiny segments a little differently from the
+    // few segments that replace it, so single pixels may move by one; no pixel
+    // may appear or vanish away from the other picture's trace.
+    const QRgb background = qRgb(255, 255, 255);
+    auto drawnNear = [](const QImage& image, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.rect().contains(x + dx, y + dy) && image.pixel(x + dx, y + dy) != qRgb(255, 255, 255))
+                    return true;
+        return false;
+    };
+    int drawn = 0;
+    int differing = 0;
+    for (int yy = 0; yy < all.height(); ++yy)
+        for (int xx = 0; xx < all.width(); ++xx) {
+            drawn += all.pixel(xx, yy) != background;
+            if (all.pixel(xx, yy) == thin.pixel(xx, yy))
+                continue;
+            ++differing;
+            const QImage& other = all.pixel(xx, yy) != background ? thin : all;
+            ASSERT_TRUE(drawnNear(other, xx, yy)) << xx << "," << yy;
+        }
+    EXPECT_GT(drawn, 1000);
+    EXPECT_LE(differing, drawn / 20) << differing << " of " << drawn << " pixels differ";
+}
+
+TEST(PlotTraceRenderer, NotANumberIsLeftOutAndFarValuesStayDrawable)
+{
+    const double nan = std::nan("");
+    const double xs[] = { 0.0, 1.0, nan, 2.0, 3.0, 1e300 };
+    const double ys[] = { 0.0, nan, 5.0, 1.0, -1e300, 2.0 };
+    PlotTraceRenderer::Mapping mapping;
+    mapping.xSpan = 10.0;
+    mapping.ySpan = 10.0;
+    mapping.area = QRectF(0, 0, 100, 100);
+    std::vector<QPointF> points;
+    PlotTraceRenderer::decimate(xs, ys, std::size(xs), mapping, points);
+    ASSERT_EQ(points.size(), 4u);
+    for (const QPointF& p : points) {
+        EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
+        EXPECT_LT(std::abs(p.x()), 1e6);
+        EXPECT_LT(std::abs(p.y()), 1e6);
+    }
+}
