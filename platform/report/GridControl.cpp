@@ -1,11 +1,11 @@
 #include "GridControl.h"
 
+#include "AtomicFile.h"
 #include "automation/ComError.h"
 #include "controls/WinColor.h"
 #include "ui/ControlRegistry.h"
 
 #include <QHeaderView>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -200,9 +200,7 @@ void GridControl::SaveText(const QString& path, int format, const QVariant& incl
         text += cells.join(QLatin1Char('\t')).toUtf8();
         text += '\n';
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    AtomicFile::write(path, text);
 }
 
 void GridControl::clickCell(int row, int col)

@@ -1,5 +1,6 @@
 #include "ReportControl.h"
 
+#include "AtomicFile.h"
 #include "ReportLayout.h"
 #include "ReportPainter.h"
 #include "automation/ComError.h"
@@ -8,7 +9,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 const QString ReportControl::ProgId = QStringLiteral("ReportLib.Report.1");
 
@@ -67,19 +68,18 @@ void ReportControl::RenderToFile(const QString& path, int format)
     if (format != FormatPdf)
         throw ComError(ComError::InvalidArgument, QStringLiteral("Unknown render format %1").arg(format));
     const ReportDocument document = layoutDocument();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    // Rendered in memory first: the PDF writer does not report short writes.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setResolution(1440);
         writer.setCreator(QStringLiteral("Strokewise"));
         writer.setTitle(document.title);
         writer.setPageLayout(pageLayoutOf(document.pageSize));
         ReportPainter::paint(document, writer);
     }
-    if (!file.commit())
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    AtomicFile::write(path, buffer.data());
 }
 
 void ReportControl::Render(const IPrinterPtr& printer) const
