@@ -56,3 +56,13 @@ QPointF Grab::centroidOf(const QColor& color, int* count) const
         *count = found;
     return found ? QPointF(sumX / found / m_ratio, sumY / found / m_ratio) : QPointF();
 }
+
+QRectF Grab::boundsOf(const QColor& color) const
+{
+    QRect bounds;
+    for (int y = 0; y < m_image.height(); ++y)
+        for (int x = 0; x < m_image.width(); ++x)
+            if (m_image.pixelColor(x, y) == color)
+                bounds |= QRect(x, y, 1, 1);
+    return QRectF(bounds.x() / m_ratio, bounds.y() / m_ratio, bounds.width() / m_ratio, bounds.height() / m_ratio);
+}

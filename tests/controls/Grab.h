@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 class QWidget;
@@ -21,6 +22,8 @@ public:
     bool contains(const QColor& color) const;
     // The mean position (widget coordinates) of every pixel of `color`; null
     // when there is none. `count` gets how many there are.
+    // The smallest rectangle (widget coordinates) holding every pixel of `color`.
+    QRectF boundsOf(const QColor& color) const;
     QPointF centroidOf(const QColor& color, int* count = nullptr) const;
 
 private:

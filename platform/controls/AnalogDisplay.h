@@ -1,0 +1,16 @@
+#pragma once
+
+#include "NumericReadout.h"
+
+#include "automation/InterfacePtr.h"
+
+// A read-only value display: position, deviation, temperature.
+class AnalogDisplay : public NumericReadout
+{
+    Q_OBJECT
+
+public:
+    explicit AnalogDisplay(QWidget* parent = nullptr);
+};
+
+using IAnalogDisplayPtr = InterfacePtr<AnalogDisplay>;
