@@ -18,6 +18,11 @@ struct ValveModelParams {
     double movingMassLb = 60.0;
     double dampingRatio = 0.5;   // viscous damping of the spring-mass, as a ratio of critical
     double relayFlowPerS = 4.0;  // fill/exhaust rate of a fully open relay, per second of the pressure gap
+    double deadVolumeIn = 0.1;   // chamber volume at the travel stop, as a length of the area
+    double positionerGain = 0.02; // spool opening per percent of position error
+    double positionerRateS = 0.5;  // rate feedback: the spool closes as the stem speeds up
+    double positionerResetPerS = 0.0; // integral action outside the deadband, per second
+    double deadbandPercent = 0.2; // the positioner holds still inside this band
     double ambientTempC = 24.0;
 
     static ValveModelParams k90();
@@ -74,16 +79,20 @@ private:
     void stepPneumatics();
     void stepMechanics();
     void countTravel(double oldX);
+    double chamberVolume(int port) const;
+    void restAt(double x);
 
     ValveModelParams m_params;
     double m_commandPercent = 0.0;
     double m_x = 0.0;      // stem position, in
     double m_v = 0.0;      // stem velocity, in/s
-    double m_p1 = 0.0;     // port 1 (opening side), psi
-    double m_p2 = 0.0;     // port 2 (closing side of a double-acting actuator), psi
+    double m_p1 = 0.0;     // port 1 (opening side), psi gauge
+    double m_p2 = 0.0;     // port 2 (closing side of a double-acting actuator), psi gauge
+    double m_gas1 = 0.0;   // air in each chamber: absolute pressure times volume
+    double m_gas2 = 0.0;
     double m_ip = 0.0;     // I/P output, -1..1
     double m_relay = 0.0;  // relay spool, -1..1
-    double m_integral = 0.0;
+    double m_integral = 0.0; // the positioner's integral of the error outside the deadband
     bool m_stuck = true;
     double m_lastFriction = 0.0;
     double m_travelAccumulated = 0.0;
