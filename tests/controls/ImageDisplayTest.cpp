@@ -3,6 +3,9 @@
 
 #include "controls/ImageDisplay.h"
 
+#include <QDirIterator>
+#include <QFileInfo>
+
 using ImageDisplayTest = SwTest;
 
 TEST_F(ImageDisplayTest, PictureIsDrawnCentredAtItsOwnSize)
@@ -53,4 +56,17 @@ TEST_F(ImageDisplayTest, ClearRemovesThePicture)
     display.setPicture(swatch);
     display.clear();
     EXPECT_FALSE(display.hasPicture());
+}
+
+TEST_F(ImageDisplayTest, LoadsTheProgramsPictureByItsId)
+{
+    QDirIterator pictures(QStringLiteral(":/pictures"));
+    if (!pictures.hasNext())
+        GTEST_SKIP() << "the program has no pictures yet";
+    const int id = QFileInfo(pictures.next()).baseName().toInt();
+    ImageDisplay display;
+    display.resize(40, 40);
+    EXPECT_TRUE(display.loadImageResource(id)) << id;
+    EXPECT_TRUE(display.hasPicture());
+    EXPECT_EQ(display.imageResource(), id);
 }
