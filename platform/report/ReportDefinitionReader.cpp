@@ -96,8 +96,9 @@ void ReportDefinitionReader::readPage(ReportPageSetup& page)
     else if (!paper.isEmpty() && paper != QLatin1String("A4"))
         fail(QStringLiteral("unknown paper \"%1\"").arg(paper));
     page.paper = paper.isEmpty() ? QStringLiteral("A4") : paper;
-    const QSizeF points = QPageSize(id).size(QPageSize::Point);
-    QSize size(qRound(points.width() * 20), qRound(points.height() * 20));
+    // Millimetres are exact for both papers; points are rounded.
+    const QSizeF mm = QPageSize(id).size(QPageSize::Millimeter);
+    QSize size(qRound(mm.width() * 1440 / 25.4), qRound(mm.height() * 1440 / 25.4));
     if (orientation == QLatin1String("landscape"))
         size.transpose();
     else if (!orientation.isEmpty() && orientation != QLatin1String("portrait"))

@@ -1,0 +1,172 @@
+// The report control's object model: sections and fields by name, the
+// failures a generator turns into its one message, and run-time fields.
+#include "ReportTestSupport.h"
+
+#include "report/GridControl.h"
+#include "report/ReportLayout.h"
+#include "ui/ControlRegistry.h"
+
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cmath>
+
+using namespace ReportTestSupport;
+
+namespace {
+
+const QString Detail = QStringLiteral("Detail");
+const QString NewReport = QStringLiteral("New Report");
+
+class ReportControlTest : public SwTest
+{
+protected:
+    void SetUp() override
+    {
+        SwTest::SetUp();
+        m_report = IReportPtr(&m_control);
+        m_report->LoadReport(shippedDefinition(QStringLiteral("PSTestRept.xml")), NewReport);
+    }
+
+    IReportFieldsPtr detail() { return m_report->Sections()->Section(Detail)->Fields(); }
+
+    ReportControl m_control;
+    IReportPtr m_report;
+};
+
+} // namespace
+
+TEST_F(ReportControlTest, AKeyOrSectionTheDefinitionLacksRaises)
+{
+    EXPECT_NO_THROW(detail()->Field(QStringLiteral("StartPosn1")));
+    EXPECT_THROW(detail()->Field(QStringLiteral("StartPosn2")), ComError);
+    EXPECT_THROW(detail()->Field(QStringLiteral("startposn1")), ComError); // keys are case-sensitive
+    EXPECT_THROW(detail()->Field(QString()), ComError);
+    // The page line lives in the page header, not in Detail.
+    EXPECT_THROW(detail()->Field(QStringLiteral("PageLine1")), ComError);
+    EXPECT_THROW(m_report->Sections()->Section(QStringLiteral("Page Footer")), ComError);
+    EXPECT_THROW(m_report->Sections()->Section(QVariant(1)), ComError);
+}
+
+TEST_F(ReportControlTest, AFailedLoadLeavesNoReportBehind)
+{
+    IReportFieldPtr title = detail()->Field(QStringLiteral("TitleLbl"));
+    EXPECT_THROW(m_report->LoadReport(shippedDefinition(QStringLiteral("NoSuchRept.xml")), NewReport), ComError);
+    // Neither the old fields nor the old report can be printed by mistake.
+    EXPECT_THROW(title->SetText(QStringLiteral("x")), ComError);
+    EXPECT_THROW(m_report->Sections(), ComError);
+    EXPECT_THROW(m_report->RenderToFile(tempPath(QStringLiteral("x.pdf")), ReportControl::FormatPdf), ComError);
+    EXPECT_FALSE(QFileInfo::exists(tempPath(QStringLiteral("x.pdf"))));
+
+    QTemporaryFile malformed;
+    ASSERT_TRUE(malformed.open());
+    malformed.write("<reportDefinition version=\"1\"><report name=\"New Report\"><section");
+    malformed.close();
+    EXPECT_THROW(m_report->LoadReport(malformed.fileName(), NewReport), ComError);
+    EXPECT_THROW(m_report->LoadReport(shippedDefinition(QStringLiteral("PSTestRept.xml")), QStringLiteral("Old")),
+                 ComError);
+}
+
+TEST_F(ReportControlTest, ReloadingStartsAgainFromTheDefinitionsTexts)
+{
+    setText(m_report, Detail, QStringLiteral("StartPosLbl"), QStringLiteral("changed"));
+    m_report->LoadReport(shippedDefinition(QStringLiteral("PSTestRept.xml")), NewReport);
+    EXPECT_EQ(detail()->Field(QStringLiteral("StartPosLbl"))->Text(), QStringLiteral("Start Position:"));
+}
+
+TEST_F(ReportControlTest, PicturesMustBeReadableImagesInPictureFields)
+{
+    const QString picture = tempPath(QStringLiteral("PstComp.bmp"));
+    writeSamplePicture(picture, QSize(200, 100));
+    IReportFieldPtr graph = detail()->Field(QStringLiteral("RampGrph"));
+    EXPECT_NO_THROW(graph->SetPicture(picture));
+    EXPECT_THROW(graph->SetPicture(tempPath(QStringLiteral("Missing.bmp"))), ComError);
+    EXPECT_THROW(graph->SetPicture(QVariant()), ComError);
+    EXPECT_THROW(graph->SetText(QStringLiteral("text")), ComError);
+    EXPECT_THROW(detail()->Field(QStringLiteral("StartPosn"))->SetPicture(picture), ComError);
+
+    QFile notAnImage(tempPath(QStringLiteral("Broken.bmp")));
+    ASSERT_TRUE(notAnImage.open(QIODevice::WriteOnly));
+    notAnImage.write("BM this is no picture");
+    notAnImage.close();
+    EXPECT_THROW(graph->SetPicture(notAnImage.fileName()), ComError);
+}
+
+TEST_F(ReportControlTest, PicturesKeepTheirAspectInsideTheirField)
+{
+    const QString picture = tempPath(QStringLiteral("Wide.bmp"));
+    writeSamplePicture(picture, QSize(400, 100));
+    detail()->Field(QStringLiteral("RampGrph"))->SetPicture(picture);
+    const ReportDocument document = m_report->layoutDocument();
+    const ReportPageItem* item = document.find(QStringLiteral("RampGrph"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->picture.size(), QSize(400, 100));
+}
+
+TEST_F(ReportControlTest, AddedFieldsTakeTheirPlaceAndAttributeSixMakesThemOneClippedLine)
+{
+    IReportFieldPtr added = detail()->AddField(QString(), QStringLiteral("first"), 150, 7605, 11115, 285);
+    EXPECT_EQ(added->Text(), QStringLiteral("first"));
+    added->SetFieldAttribute(ReportField::SingleLineClipped);
+    EXPECT_THROW(added->SetFieldAttribute(3), ComError);
+    // Unnamed fields cannot be looked up, and need not be.
+    EXPECT_THROW(detail()->Field(QString()), ComError);
+    IReportFieldPtr named = detail()->AddField(QStringLiteral("Extra"), QString(), 150, 7905, 11115, 285);
+    EXPECT_EQ(detail()->Field(QStringLiteral("Extra")).get(), named.get());
+
+    const ReportDefinition& definition = m_control.definition();
+    const ReportItem& item = definition.section(Detail)->items[definition.section(Detail)->items.size() - 2];
+    EXPECT_EQ(item.rect, QRect(150, 7605, 11115, 285));
+    EXPECT_TRUE(item.singleLine);
+
+    for (double bad : {-1.0, std::nan(""), 1e12})
+        EXPECT_THROW(detail()->AddField(QString(), QString(), bad, 0, 100, 100), ComError);
+    EXPECT_THROW(detail()->AddField(QString(), QString(), 0, 0, 0, 100), ComError);
+}
+
+TEST_F(ReportControlTest, TheThreeControlsAreCreatedByTheirProgIds)
+{
+    QWidget parent;
+    auto& registry = ControlRegistry::instance();
+    QWidget* report = registry.create(QStringLiteral("ReportLib.Report.1"), &parent);
+    QWidget* printer = registry.create(QStringLiteral("ReportLib.Printer.1"), &parent);
+    QWidget* grid = registry.create(QStringLiteral("ReportLib.Grid.1"), &parent);
+    EXPECT_NO_THROW(IReportPtr::fromObject(report).checked());
+    EXPECT_NO_THROW(IPrinterPtr::fromObject(printer).checked());
+    EXPECT_NO_THROW(IGridPtr::fromObject(grid).checked());
+    EXPECT_THROW(IGridPtr::fromObject(report), ComError);
+    EXPECT_EQ(report->parent(), &parent);
+}
+
+TEST(ReportLayout, FlowingContentBreaksBeforeTheItemThatWouldOverflowAndKeepsItsSpacing)
+{
+    // A page of 3000 twips room: header 500, body 2000, footer 500.
+    ReportDefinition definition = ReportDefinition::parse(
+        "<reportDefinition version=\"1\"><report name=\"New Report\">"
+        "<page marginTop=\"0\" marginBottom=\"13838\" marginLeft=\"0\" marginRight=\"0\"/>"
+        "<section name=\"Page Header\" height=\"500\"><field key=\"P\" left=\"0\" top=\"0\" width=\"900\" "
+        "height=\"200\" expression=\"true\">[Page] &amp; \"/\" &amp; [Pages]</field></section>"
+        "<section name=\"Detail\" height=\"100\">"
+        "<field key=\"A\" left=\"0\" top=\"0\" width=\"900\" height=\"1500\"/>"
+        "<field key=\"B\" left=\"0\" top=\"1400\" width=\"900\" height=\"300\"/>"
+        "<field key=\"C\" left=\"0\" top=\"1800\" width=\"900\" height=\"300\"/>"
+        "<field key=\"D\" left=\"0\" top=\"2000\" width=\"900\" height=\"300\"/>"
+        "</section>"
+        "<section name=\"Page Footer\" height=\"500\"><text left=\"0\" top=\"100\" width=\"900\" height=\"200\">foot</text></section>"
+        "</report></reportDefinition>",
+        QStringLiteral("New Report"));
+    const ReportDocument document = ReportLayout::layout(definition);
+    ASSERT_EQ(document.pageCount(), 2);
+    int page = -1;
+    EXPECT_EQ(document.find(QStringLiteral("B"), &page)->rect.top(), 500 + 1400);
+    EXPECT_EQ(page, 0);
+    // C would end at 2100 > 2000: it opens page 2 at the body's top, D stays 200 below it.
+    EXPECT_EQ(document.find(QStringLiteral("C"), &page)->rect.top(), 500);
+    EXPECT_EQ(page, 1);
+    EXPECT_EQ(document.find(QStringLiteral("D"), &page)->rect.top(), 700);
+    EXPECT_EQ(page, 1);
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(document.texts(k).first(), QStringLiteral("%1/2").arg(k + 1));
+        EXPECT_EQ(document.texts(k).last(), QStringLiteral("foot"));
+    }
+}
