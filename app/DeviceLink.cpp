@@ -1,7 +1,10 @@
 #include "DeviceLink.h"
 
+#include "AppLog.h"
 #include "DeviceData.h"
 #include "ReplyBytes.h"
+
+#include "opc/OpcServerRegistry.h"
 
 DeviceLink::DeviceLink(DeviceData& data, const AppLog& log)
     : m_data(data)
@@ -19,6 +22,9 @@ int DeviceLink::Open(const QString& devicePath, const QString& machine, int* fai
             *failedStep = step;
         return result;
     };
+    // The registry names a server machine it cannot reach; that line belongs
+    // in the program's log. The log keeps no state, so the hook owns a copy.
+    OpcServerRegistry::instance().setLogHook([](const QString& line) { AppLog().WriteLog(line); });
     const int server = m_connection.ConnectOpcServer(QString::fromLatin1(OpcConnection::ServerProgId), machine);
     if (server != 1)
         return fail(1, server);
