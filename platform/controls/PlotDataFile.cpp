@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <bit>
@@ -101,7 +102,11 @@ public:
             refuse(QStringLiteral("a text is longer than the file"));
         QByteArray utf8(static_cast<qsizetype>(size), Qt::Uninitialized);
         bytes(utf8.data(), size);
-        return QString::fromUtf8(utf8);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString value = decoder.decode(utf8);
+        if (decoder.hasError())
+            refuse(QStringLiteral("a text is not UTF-8"));
+        return value;
     }
 
     void reals(std::vector<double>& values, size_t count)
@@ -167,6 +172,8 @@ void readMarks(Reader& in, PlotChannelData& channel)
         refuse(QStringLiteral("the point marks are longer than the file"));
     QByteArray bits(byteCount, Qt::Uninitialized);
     in.bytes(bits.data(), byteCount);
+    if (count % 8 != 0 && (static_cast<uint8_t>(bits.back()) >> (count % 8)) != 0)
+        refuse(QStringLiteral("a point mark lies beyond the last point"));
     channel.marked.resize(count);
     for (size_t i = 0; i < count; ++i)
         channel.marked[i] = (static_cast<uint8_t>(bits[static_cast<qsizetype>(i / 8)]) >> (i % 8)) & 1;

@@ -31,11 +31,12 @@ class QIODevice;
 //            uint64  point count n (at most 2^31 - 1)
 //            double  n x values, then n y values, in order of adding
 //            uint8   0: no point marked; 1: followed by ceil(n / 8) bytes, point i marked
-//                    when bit (i mod 8) of byte (i / 8) is set
+//                    when bit (i mod 8) of byte (i / 8) is set; bits past the last point are 0
 //   trailer  uint32  magic 0x444E4553 (the bytes "SEND"), then the end of the file
 //
 // Anything else (another magic, a newer version, a count beyond the bytes that
-// follow, unknown switch bits, bytes after the trailer) is refused.
+// follow, unknown switch bits, a text that is not UTF-8, bytes after the
+// trailer) is refused.
 class PlotDataFile
 {
 public:

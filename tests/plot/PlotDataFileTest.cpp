@@ -242,7 +242,7 @@ TEST_F(PlotDataFiles, ABadFileRaisesAndLeavesThePlotAsItWas)
     EXPECT_EQ(plot.ChannelCount(), 1);
 }
 
-TEST_F(PlotDataFiles, EveryTruncationIsRefused)
+TEST_F(PlotDataFiles, EveryTruncationAndDamagedFieldIsRefused)
 {
     Plot plot;
     IPlotChannelPtr channel = plot.Channel(plot.AddChannel());
@@ -266,6 +266,17 @@ TEST_F(PlotDataFiles, EveryTruncationIsRefused)
     QBuffer complete(&copy);
     complete.open(QIODevice::ReadOnly);
     EXPECT_EQ(PlotDataFile::read(complete).size(), 1u);
+
+    // Damage that keeps the length: both would load as something else than was saved.
+    QByteArray badName = whole;
+    badName[15] = '\xff'; // first byte of the name "CharCurve"
+    QByteArray markPastTheEnd = whole;
+    markPastTheEnd[whole.size() - 5] = '\x80'; // 21 points: bit 7 of the last mark byte is past them
+    for (QByteArray* damaged : { &badName, &markPastTheEnd }) {
+        QBuffer in(damaged);
+        in.open(QIODevice::ReadOnly);
+        EXPECT_THROW(PlotDataFile::read(in), ComError);
+    }
 }
 
 TEST_F(PlotDataFiles, AFailedSaveLeavesTheOldFile)
