@@ -1,14 +1,20 @@
-// Strokewise: starts the main window. The application core replaces this
-// frame with the full one (identity strip, navigation tree, pages).
+// Strokewise: the maintenance and diagnostics tool for one positioner.
+// Usage: strokewise /d<device item path> [/s<server machine>]
+#include "CSerratK90ClipwellApp.h"
+
+#include "BuiltInServer.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strokewise"));
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Serrat XD HART Clipwell"));
-    frame.showMaximized();
-    return app.exec();
+    // The built-in server answers for the simulated positioners ("/dSim/K90/...").
+    registerBuiltInOpcServer();
+
+    CSerratK90ClipwellApp app;
+    if (!app.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+    return application.exec();
 }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class QIODevice;
+
+// One model's error-definition file: one data line per device status, in file
+// order (the n-th data line describes status n), TAB-separated fields of which
+// the first is the status number, the fifth the mask class and the sixth the
+// priority. Lines that begin with '/' are comments. The file comes from
+// outside the program, so the parser takes whatever it is given: lines of any
+// length, missing fields (0), and text where numbers belong (0).
+struct ErrorDefinitionLine {
+    int statusNumber = -1; // field 1; -1 when it does not begin with a number
+    int maskClass = 0; // field 5, clamped to 0..255
+    int priority = 0; // field 6
+};
+
+class ErrorDefinitions
+{
+public:
+    // No more data lines are kept than there are priorities.
+    static constexpr int MaxLines = 100;
+
+    // "SerratK40Errors.dlm" for the smaller model (device type 6), else the larger model's file.
+    static QString fileName(int deviceType);
+
+    static ErrorDefinitions parse(QIODevice& in);
+    static ErrorDefinitions parse(const QByteArray& text);
+    // An unreadable or missing file gives no lines; `opened` tells which it was.
+    static ErrorDefinitions load(const QString& path, bool* opened = nullptr);
+
+    const std::vector<ErrorDefinitionLine>& lines() const { return m_lines; }
+    // The priority of a status number; 0 beyond the lines read.
+    int priority(int status) const;
+
+private:
+    void addLine(const QByteArray& line);
+
+    std::vector<ErrorDefinitionLine> m_lines;
+};

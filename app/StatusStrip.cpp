@@ -1,0 +1,139 @@
+#include "StatusStrip.h"
+
+#include "AppLog.h"
+#include "CommandDispatch.h"
+#include "DeviceData.h"
+#include "ErrorDefinitions.h"
+#include "StatusText.h"
+
+#include "controls/OleFont.h"
+#include "ui/ControlRegistry.h"
+#include "ui/FormPage.h"
+
+#include <algorithm>
+
+namespace
+{
+const char* const CannotCreate = "Failed to instantiate the ActiveX control. Contact your system administrator";
+
+// Creates a registered control on `page` over the screen rectangle; nullptr
+// (and the log line) when the ProgID is not registered.
+template <class T>
+InterfacePtr<T> createOnPage(FormPage* page, const QString& progId, const QRect& screenRect, int id, const AppLog& log)
+{
+    QWidget* widget = ControlRegistry::instance().create(progId, page);
+    if (!widget) {
+        log.WriteLog(QString::fromLatin1(CannotCreate));
+        return {};
+    }
+    const QRect rect = page->screenToClient(screenRect);
+    page->addControl(id, widget);
+    widget->setGeometry(rect);
+    widget->show();
+    InterfacePtr<T> control = InterfacePtr<T>::fromObject(widget);
+    if (!control)
+        throw ComError(ComError::InvalidPointer, QStringLiteral("Invalid pointer"));
+    control->setWidth(rect.width());
+    control->setHeight(rect.height());
+    return control;
+}
+}
+
+StatusStrip::StatusStrip(DeviceData& data, CommandDispatch& dispatch, const AppLog& log)
+    : m_data(data)
+    , m_dispatch(dispatch)
+    , m_log(log)
+{
+}
+
+void StatusStrip::LoadErrorDefinitions(const QString& programFolder)
+{
+    const QString path = programFolder + ErrorDefinitions::fileName(m_data.DeviceType);
+    bool opened = false;
+    const ErrorDefinitions definitions = ErrorDefinitions::load(path, &opened);
+    if (!opened)
+        m_log.WriteLog(QStringLiteral("error definitions not found: ") + path);
+    const auto& lines = definitions.lines();
+    for (size_t n = 0; n < lines.size() && n < m_data.StatusPriority.size(); ++n)
+        m_data.StatusPriority[n] = lines[n].priority;
+    resetState();
+}
+
+QString StatusStrip::GetStatusText(int statusNumber) const
+{
+    return ::GetStatusText(statusNumber, m_data.DeviceType);
+}
+
+void StatusStrip::resetState()
+{
+    StatusLedFlag = 1;
+    StatusLedColour = Green;
+    StatusNumberText.clear();
+    StatusText.clear();
+    CommandSourceText.clear();
+}
+
+void StatusStrip::computeState()
+{
+    const int status = m_data.ActiveStatus;
+    if (status == NoStatus) {
+        StatusNumberText = QStringLiteral("None");
+        StatusText = QStringLiteral("System Nominal");
+        StatusLedFlag = 1;
+        StatusLedColour = Green;
+    } else {
+        StatusNumberText = QString::number(status);
+        StatusText = StatusNumberText + QStringLiteral(" - ") + GetStatusText(status);
+        // A number beyond the priorities read counts as priority 0 (green).
+        const int priority
+            = status < static_cast<int>(m_data.StatusPriority.size()) ? m_data.StatusPriority[status] : 0;
+        StatusLedFlag = priority < 27 ? 1 : 0;
+        StatusLedColour = priority < 27 ? Green : (priority <= 53 ? Yellow : Red);
+    }
+    CommandSourceText = m_data.ControlMode == 64 ? QStringLiteral("Digital") : QStringLiteral("Analog");
+}
+
+void StatusStrip::EvaluateStatus(
+    const ILedRoundPtr& led, const INumEditPtr& activeIndicator, const INumEditPtr& commandSource)
+{
+    computeState();
+    if (m_data.Connected == 1) {
+        if (led->litColor() != StatusLedColour)
+            led->setLitColor(StatusLedColour);
+        activeIndicator->setValue(StatusText);
+        commandSource->setValue(CommandSourceText);
+    } else {
+        led->setLitColor(Red);
+        activeIndicator->setValue(QStringLiteral("Loss of Communication"));
+    }
+}
+
+void StatusStrip::RefreshStatusStrip(
+    const ILedRoundPtr& led, const INumEditPtr& activeIndicator, const INumEditPtr& commandSource)
+{
+    m_dispatch.DispatchRead(202);
+    EvaluateStatus(led, activeIndicator, commandSource);
+}
+
+ILedRoundPtr CreateStatusStripLed(FormPage* page, const QRect& screenRect, int id, const AppLog& log)
+{
+    ILedRoundPtr led = createOnPage<LedRound>(page, QStringLiteral("DigitalLib.LedRound"), screenRect, id, log);
+    if (!led)
+        return led;
+    led->setBorderStyle(0);
+    led->setLitColor(0xFF6633);
+    led->setReflection(false);
+    led->setUnlitColor(0x8000000A);
+    return led;
+}
+
+INumEditPtr CreateStatusStripEdit(FormPage* page, const QRect& screenRect, int id, const AppLog& log)
+{
+    INumEditPtr edit = createOnPage<NumEdit>(page, QStringLiteral("AnalogLib.NumEdit"), screenRect, id, log);
+    if (!edit)
+        return edit;
+    edit->setBackgroundColor(0xC0C0C0);
+    edit->setAlignment(NumEdit::Centre);
+    edit->setFont(OleFont::toQFont(QStringLiteral("Microsoft Sans Serif"), 110000, true));
+    return edit;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// The built-in text of a device status number (0..79) as the status strip
+// shows it; empty for the unused numbers and for numbers above 79. Status 44
+// names the supply port on the smaller model (device type 6) and pressure
+// port 2 on the larger one.
+QString GetStatusText(int statusNumber, int deviceType);

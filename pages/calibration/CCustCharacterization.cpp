@@ -1,0 +1,7 @@
+#include "CCustCharacterization.h"
+
+CCustCharacterization::CCustCharacterization(QWidget* parent)
+    : StripPage(QStringLiteral("CCustCharacterization"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Stroke Characterization Curve"));
+}

@@ -1,0 +1,7 @@
+#include "CAlarmsView.h"
+
+CAlarmsView::CAlarmsView(QWidget* parent)
+    : StripPage(QStringLiteral("CAlarmsView"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Alarms"));
+}

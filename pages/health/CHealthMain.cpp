@@ -1,0 +1,7 @@
+#include "CHealthMain.h"
+
+CHealthMain::CHealthMain(QWidget* parent)
+    : StripPage(QStringLiteral("CHealthMain"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Health"));
+}

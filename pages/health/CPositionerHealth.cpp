@@ -1,0 +1,7 @@
+#include "CPositionerHealth.h"
+
+CPositionerHealth::CPositionerHealth(QWidget* parent)
+    : StripPage(QStringLiteral("CPositionerHealth"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Positioner Health"));
+}

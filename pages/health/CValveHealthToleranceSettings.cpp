@@ -1,0 +1,7 @@
+#include "CValveHealthToleranceSettings.h"
+
+CValveHealthToleranceSettings::CValveHealthToleranceSettings(QWidget* parent)
+    : StripPage(QStringLiteral("CValveHealthToleranceSettings"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Friction Tolerance Settings"));
+}

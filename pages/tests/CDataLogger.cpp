@@ -1,0 +1,7 @@
+#include "CDataLogger.h"
+
+CDataLogger::CDataLogger(QWidget* parent)
+    : StripPage(QStringLiteral("CDataLogger"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Data Logger"));
+}

@@ -1,0 +1,7 @@
+#include "CHDRLCompareView.h"
+
+CHDRLCompareView::CHDRLCompareView(QWidget* parent)
+    : StripPage(QStringLiteral("CHDRLCompareView"), DialogId, StripTimer::None, parent)
+{
+    buildShellTemplate(QStringLiteral("HDRL Compare"));
+}

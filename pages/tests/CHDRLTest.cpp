@@ -1,0 +1,7 @@
+#include "CHDRLTest.h"
+
+CHDRLTest::CHDRLTest(QWidget* parent)
+    : StripPage(QStringLiteral("CHDRLTest"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("HDRL"));
+}

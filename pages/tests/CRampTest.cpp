@@ -1,0 +1,7 @@
+#include "CRampTest.h"
+
+CRampTest::CRampTest(QWidget* parent)
+    : StripPage(QStringLiteral("CRampTest"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildShellTemplate(QStringLiteral("Ramp Test"));
+}
