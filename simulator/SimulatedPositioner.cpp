@@ -553,7 +553,7 @@ void SimulatedPositioner::Impl::table(uint8_t read, std::initializer_list<uint8_
     if (!handlers.count(read))
         handlers[read] = [this, read](const QByteArray&) { return tables[read]; };
     for (uint8_t write : writes)
-        patch(write, read, { { 0, int(initial.size()) } });
+        patch(write, read, { { 0, 0 } });
 }
 
 // A write that sets byte spans of a read table: each span maps write data

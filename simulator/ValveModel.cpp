@@ -59,7 +59,7 @@ void ValveModel::setParams(const ValveModelParams& params)
 {
     m_params = params;
     m_v = 0.0;
-    m_ip = m_relay = m_integral = 0.0;
+    m_ip = m_relay = 0.0;
     m_stuck = true;
     restAt(0.0);
 }
@@ -101,14 +101,10 @@ void ValveModel::stepController()
     const double error = std::clamp(m_commandPercent, -1.0, 101.0) - positionPercent();
     const double speedPercent = m_v / m_params.strokeIn * 100.0;
     double target = 0.0;
-    if (std::abs(error) >= m_params.deadbandPercent) {
-        m_integral = std::clamp(m_integral + error * StepS, -100.0, 100.0);
-        target = m_params.positionerGain * (error - m_params.positionerRateS * speedPercent)
-            + m_params.positionerResetPerS * m_params.positionerGain * m_integral;
-        target = std::clamp(target, -1.0, 1.0);
-    } else {
-        m_integral = 0.0;
-    }
+    // Inside the deadband the spool is centred and the stem holds; outside
+    // it opens in proportion to the error, less as the stem speeds up.
+    if (std::abs(error) >= m_params.deadbandPercent)
+        target = std::clamp(m_params.positionerGain * (error - m_params.positionerRateS * speedPercent), -1.0, 1.0);
     m_ip += (target - m_ip) * std::min(StepS / std::max(m_params.ipLagS, StepS), 1.0);
     const double oldRelay = m_relay;
     m_relay += (m_ip - m_relay) * std::min(StepS / std::max(m_params.relayLagS, StepS), 1.0);
@@ -156,7 +152,10 @@ void ValveModel::stepMechanics()
         m_v = 0.0;
     }
     const int moving = m_v != 0.0 ? signOf(m_v) : signOf(drive);
-    const double friction = p.dynamicFrictionLbf * moving;
+    // Friction eases from its static to its dynamic value as the stem speeds up.
+    const double weakening = p.stribeckInPerS > 0 ? std::exp(-std::abs(m_v) / p.stribeckInPerS) : 0.0;
+    const double friction
+        = (p.dynamicFrictionLbf + (p.staticFrictionLbf - p.dynamicFrictionLbf) * weakening) * moving;
     const double oldV = m_v;
     m_v += (drive - damping * m_v - friction) / mass * StepS;
     const double oldX = m_x;

@@ -13,15 +13,15 @@ struct ValveModelParams {
     double strokeIn = 1.5;
     double staticFrictionLbf = 300.0;
     double dynamicFrictionLbf = 200.0;
+    double stribeckInPerS = 0.02; // friction falls from static to dynamic over about this speed
     double relayLagS = 0.3;      // pilot relay first-order lag
     double ipLagS = 0.05;        // I/P converter first-order lag
     double movingMassLb = 60.0;
-    double dampingRatio = 0.5;   // viscous damping of the spring-mass, as a ratio of critical
+    double dampingRatio = 2.0;   // viscous damping of the spring-mass, as a ratio of critical
     double relayFlowPerS = 4.0;  // fill/exhaust rate of a fully open relay, per second of the pressure gap
     double deadVolumeIn = 0.1;   // chamber volume at the travel stop, as a length of the area
     double positionerGain = 0.02; // spool opening per percent of position error
     double positionerRateS = 0.5;  // rate feedback: the spool closes as the stem speeds up
-    double positionerResetPerS = 0.0; // integral action outside the deadband, per second
     double deadbandPercent = 0.2; // the positioner holds still inside this band
     double ambientTempC = 24.0;
 
@@ -92,7 +92,6 @@ private:
     double m_gas2 = 0.0;
     double m_ip = 0.0;     // I/P output, -1..1
     double m_relay = 0.0;  // relay spool, -1..1
-    double m_integral = 0.0; // the positioner's integral of the error outside the deadband
     bool m_stuck = true;
     double m_lastFriction = 0.0;
     double m_travelAccumulated = 0.0;

@@ -1,0 +1,125 @@
+#include "SimFixture.h"
+
+namespace {
+
+class FaultInjection : public SimFixture
+{
+protected:
+    // The device answers normally: a good status reply.
+    void expectNormal(const char* after)
+    {
+        const SimLink::Exchange e = link.transact(SimLink::read(202));
+        ASSERT_TRUE(e.reply.has_value()) << "after " << after;
+        EXPECT_EQ(replyU8(*e.reply, 0), 202) << "after " << after;
+        EXPECT_EQ(e.reply->size(), 22) << "after " << after;
+    }
+};
+
+TEST_F(FaultInjection, EachFaultReachesTheOpcLayerAsNamedThenTheDeviceRecovers)
+{
+    SimulatedPositioner& device = open();
+    using Check = std::function<void(const SimLink::Exchange&)>;
+    const struct {
+        const char* name;
+        SimFault fault;
+        Check check;
+    } cases[] = {
+        { "write call failure", SimFault::WriteCallFailure,
+          [](const SimLink::Exchange& e) { EXPECT_TRUE(Opc::failed(e.writeCall)); } },
+        { "write item error", SimFault::WriteItemError,
+          [](const SimLink::Exchange& e) {
+              EXPECT_TRUE(Opc::succeeded(e.writeCall));
+              EXPECT_TRUE(Opc::failed(e.writeItem));
+          } },
+        { "read call failure", SimFault::ReadCallFailure,
+          [](const SimLink::Exchange& e) {
+              EXPECT_TRUE(Opc::succeeded(e.writeItem));
+              EXPECT_TRUE(Opc::failed(e.readCall));
+          } },
+        { "read item error", SimFault::ReadItemError,
+          [](const SimLink::Exchange& e) {
+              EXPECT_TRUE(Opc::succeeded(e.readCall));
+              EXPECT_TRUE(Opc::failed(e.readItem));
+              EXPECT_FALSE(e.reply.has_value());
+          } },
+        { "corrupted checksum", SimFault::CorruptChecksum,
+          [](const SimLink::Exchange& e) {
+              EXPECT_TRUE(Opc::succeeded(e.readCall));
+              EXPECT_TRUE(Opc::failed(e.readItem));
+          } },
+        { "no response", SimFault::NoResponse,
+          [](const SimLink::Exchange& e) { EXPECT_TRUE(Opc::failed(e.readItem)); } },
+        { "wrong echo", SimFault::WrongEcho,
+          [](const SimLink::Exchange& e) {
+              ASSERT_TRUE(e.reply.has_value());
+              EXPECT_NE(replyU8(*e.reply, 0), 202);
+              EXPECT_EQ(e.reply->size(), 22);
+          } },
+        { "short reply", SimFault::ShortReply,
+          [](const SimLink::Exchange& e) {
+              ASSERT_TRUE(e.reply.has_value());
+              EXPECT_EQ(replyU8(*e.reply, 0), 202);
+              EXPECT_EQ(e.reply->size(), 5);
+              EXPECT_EQ(replyU8(*e.reply, 1), 3);
+          } },
+    };
+    for (const auto& c : cases) {
+        device.faults().inject(c.fault);
+        c.check(link.transact(SimLink::read(202)));
+        expectNormal(c.name);
+    }
+}
+
+TEST_F(FaultInjection, FaultsCanWaitForTheirCommand)
+{
+    SimulatedPositioner& device = open();
+    device.faults().inject(SimFault::ShortReply, 2, 220, 6);
+    expectNormal("a fault for another command");
+    EXPECT_EQ(link.ask(SimLink::read(220)).size(), 6);
+    EXPECT_EQ(link.ask(SimLink::read(220)).size(), 6);
+    EXPECT_EQ(link.ask(SimLink::read(220)).size(), 7);
+}
+
+TEST_F(FaultInjection, MiscReplyForAnotherAddress)
+{
+    SimulatedPositioner& device = open();
+    device.faults().inject(SimFault::MiscOtherAddress);
+    const QByteArray request = SimLink::write(200, QByteArray("\x92\xF6\xFE", 3));
+    EXPECT_NE(replyU8(link.ask(request), 4), 0x92);
+    EXPECT_EQ(replyU8(link.ask(request), 4), 0x92);
+}
+
+TEST_F(FaultInjection, SilentDeviceFromTheNthTransactionUntilItComesBack)
+{
+    SimulatedPositioner& device = open();
+    device.faults().goSilent(3);
+    EXPECT_TRUE(link.transact(SimLink::read(202)).reply.has_value());
+    EXPECT_TRUE(link.transact(SimLink::read(202)).reply.has_value());
+    for (int i = 0; i < 4; ++i) {
+        const SimLink::Exchange e = link.transact(SimLink::read(202));
+        EXPECT_TRUE(Opc::succeeded(e.readCall));
+        EXPECT_TRUE(Opc::failed(e.readItem));
+    }
+    // A silent device still hears what is sent.
+    EXPECT_TRUE(device.requests().back().reply.isEmpty());
+    device.faults().comeBack();
+    expectNormal("coming back");
+}
+
+TEST_F(FaultInjection, ScriptedRepliesAndRecordedRequests)
+{
+    SimulatedPositioner& device = open();
+    device.clearRequests();
+    device.scriptReply(220, QByteArray::fromHex("2005000031210A"));
+    EXPECT_EQ(link.ask(SimLink::read(220)).toHex(), QByteArray("2005000031210a"));
+    clock().advance(250);
+    link.ask(SimLink::write(221, QByteArray("\x39\x20\x06", 3)));
+    ASSERT_EQ(device.requests().size(), 2u);
+    EXPECT_EQ(device.requests()[0].bytes, QByteArray(1, char(220)));
+    EXPECT_EQ(device.requests()[1].bytes.toHex(), QByteArray("dd03392006"));
+    EXPECT_EQ(device.requests()[1].timeMs - device.requests()[0].timeMs, 250);
+    EXPECT_EQ(device.requestsFor(221).size(), 1u);
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(220)), 6), 6);
+}
+
+} // namespace

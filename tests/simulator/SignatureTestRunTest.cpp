@@ -1,0 +1,113 @@
+#include "SimFixture.h"
+
+#include <bit>
+
+namespace {
+
+class SignatureTestRun : public SimFixture
+{
+protected:
+    // [type][15][4 floats][u16], as the start command lays it.
+    static QByteArray start(uint8_t type, float a, float b, float c, float d, uint16_t u = 0)
+    {
+        QByteArray data;
+        data.append(char(type)).append(char(15));
+        for (float f : { a, b, c, d }) {
+            const uint32_t bits = std::bit_cast<uint32_t>(f);
+            for (int shift = 24; shift >= 0; shift -= 8)
+                data.append(char(bits >> shift));
+        }
+        data.append(char(u >> 8)).append(char(u));
+        return SimLink::write(233, data);
+    }
+
+    int testStatus() { return replyU8(link.ask(SimLink::write(200, QByteArray("\x92\xF6\xFE", 3))), 5); }
+};
+
+TEST_F(SignatureTestRun, RampRecordsAndServesItsBlocksInOrder)
+{
+    SimulatedPositioner& device = open();
+    device.setAnalogCommand(20);
+    clock().advance(20000);
+    const QByteArray started = link.ask(start(9, 20.0f, 80.0f, 60.0f, 5.0f));
+    EXPECT_EQ(replyU8(started, 4), 9);
+    EXPECT_EQ(testStatus() & 0x01, 0x01);
+    EXPECT_TRUE(device.statusActive(5)); // "Signature In Progress Mode"
+    // While it runs there is nothing to read out yet.
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(252)), 28), 0x01);
+
+    clock().advance(71000);
+    EXPECT_EQ(testStatus(), 0x00);
+
+    std::vector<int> commands, positions;
+    for (int block = 0; block < 104; ++block) {
+        const QByteArray reply = link.ask(SimLink::read(252));
+        ASSERT_EQ(reply.size(), 29);
+        EXPECT_EQ(replyU8(reply, 28), block == 103 ? 0x20 : 0x00) << block;
+        if (block < 103)
+            EXPECT_EQ(testStatus() & 0x20, 0) << block;
+        for (int k = 0; k < 2; ++k) {
+            commands.push_back(replyS16(reply, 4 + 12 * k));
+            positions.push_back(replyS16(reply, 6 + 12 * k));
+        }
+    }
+    EXPECT_EQ(testStatus(), 0x20);
+    ASSERT_EQ(commands.size(), 208u);
+    EXPECT_NEAR(commands.front(), 2000, 10);
+    EXPECT_NEAR(commands.back(), 8000, 10);
+    EXPECT_TRUE(std::is_sorted(commands.begin(), commands.end()));
+    EXPECT_NEAR(positions.front(), 2000, 150);
+    EXPECT_NEAR(positions.back(), 8000, 150);
+    // Past the last block the last block comes again, marked last.
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(252)), 28), 0x20);
+
+    // The settings of the last start come back.
+    const QByteArray settings = link.ask(SimLink::read(253));
+    EXPECT_EQ(replyU8(settings, 4), 9);
+    EXPECT_EQ(std::bit_cast<float>(replyU32(settings, 10)), 80.0f);
+    EXPECT_EQ(std::bit_cast<float>(replyU32(settings, 14)), 60.0f);
+
+    // A second start clears the read-out flag and restarts the read-out.
+    link.ask(start(9, 80.0f, 20.0f, 60.0f, 5.0f));
+    EXPECT_EQ(testStatus(), 0x01);
+    clock().advance(71000);
+    const QByteArray first = link.ask(SimLink::read(252));
+    EXPECT_NEAR(replyS16(first, 4), 8000, 10);
+    EXPECT_EQ(device.signatureBlocksRead(), 1);
+}
+
+TEST_F(SignatureTestRun, PartialStrokeGivesItsResults)
+{
+    SimulatedPositioner& device = open();
+    device.setAnalogCommand(100);
+    clock().advance(20000);
+    link.ask(start(1, 100.0f, 90.0f, 0.0f, 10.0f, 500));
+    clock().advance(21000);
+    const QByteArray info = link.ask(SimLink::read(175));
+    ASSERT_EQ(info.size(), 11);
+    EXPECT_NE(replyU16(info, 4), 0xFFFF);          // break-away time
+    EXPECT_GT(replyU16(info, 6), 0);               // break-away pressure
+    EXPECT_LT(replyU16(info, 8), 500);             // time to target, within the allowed 5 s
+    EXPECT_EQ(replyU8(info, 10), 1);               // pass
+    EXPECT_EQ(testStatus() & 0x01, 0);
+}
+
+TEST_F(SignatureTestRun, StopEndsARunningTest)
+{
+    SimulatedPositioner& device = open();
+    link.ask(start(1, 50.0f, 40.0f, 0.0f, 30.0f));
+    clock().advance(1000);
+    EXPECT_TRUE(device.signatureRunning());
+    link.ask(SimLink::write(201, QByteArray::fromHex("9200" "F60000" "FE00000000")));
+    EXPECT_FALSE(device.signatureRunning());
+    EXPECT_EQ(testStatus(), 0);
+
+    link.ask(start(9, 0.0f, 100.0f, 100.0f, 0.0f));
+    clock().advance(1000);
+    link.ask(start(0, 0.0f, 0.0f, 0.0f, 0.0f));
+    EXPECT_FALSE(device.signatureRunning());
+    // Stopping keeps the settings of the test that ran.
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(253)), 4), 9);
+}
+
+} // namespace
