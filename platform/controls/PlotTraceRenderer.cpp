@@ -130,15 +130,39 @@ void PlotTraceRenderer::drawTrace(QPainter& painter, const PlotChannelData& chan
         return;
     std::vector<QPointF> points;
     decimate(channel.xs.data(), channel.ys.data(), count, mapping, points);
+    const bool dense = count > static_cast<size_t>(2 * mapping.area.width());
     painter.save();
-    // Antialiasing a dense trace costs much and shows nothing.
-    painter.setRenderHint(QPainter::Antialiasing, count <= static_cast<size_t>(2 * mapping.area.width()));
-    painter.setPen(pen);
-    if (points.size() == 1)
+    if (points.size() == 1) {
+        painter.setPen(pen);
         painter.drawPoint(points.front());
-    else
+    } else if (!dense) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(pen);
         painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+    } else {
+        drawDensePolyline(painter, points, pen);
+    }
     painter.restore();
+}
+
+void PlotTraceRenderer::drawDensePolyline(QPainter& painter, const std::vector<QPointF>& points, const QPen& pen)
+{
+    // A wide pen on a dense zig-zag makes the stroker build and fill one huge
+    // self-intersecting polygon (over ten times slower than thin lines).
+    // Thin lines shifted by whole pixels across and down cover the same
+    // pixels; antialiasing a dense trace would cost much and show nothing.
+    const int width = std::max(1, static_cast<int>(std::lround(pen.widthF())));
+    QPen thin(pen.color(), 0);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(thin);
+    const QTransform base = painter.transform();
+    for (int shift = 0; shift < 2 * width - 1; ++shift) {
+        const double dx = shift < width ? shift : 0;
+        const double dy = shift < width ? 0 : shift - width + 1;
+        painter.setTransform(QTransform::fromTranslate(dx - (width - 1) / 2.0, dy - (width - 1) / 2.0) * base);
+        painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+    }
+    painter.setTransform(base);
 }
 
 void PlotTraceRenderer::drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,

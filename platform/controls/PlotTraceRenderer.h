@@ -41,7 +41,10 @@ public:
     static void mapAll(const double* xs, const double* ys, size_t count, const Mapping& mapping,
         std::vector<QPointF>& out);
 
+    // Sparse traces are antialiased with the pen as it is; dense ones are
+    // drawn in whole pixels (see drawDensePolyline).
     static void drawTrace(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping, const QPen& pen);
+    static void drawDensePolyline(QPainter& painter, const std::vector<QPointF>& points, const QPen& pen);
     // Markers at every point, or only at the marked ones when the channel marks
     // points individually and has any marked.
     static void drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,

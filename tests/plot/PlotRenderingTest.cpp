@@ -164,6 +164,19 @@ TEST_F(PlotRendering, IndividualMarkingShowsMarkersOnlyAtMarkedPoints)
     EXPECT_NE(onePoint.copy(marked), plain.copy(marked));
 }
 
+TEST_F(PlotRendering, DenseTraceKeepsItsLineWidth)
+{
+    for (int i = 0; i <= 5000; ++i)
+        channel->AddXY(i * 0.002, 50.0);
+    const QColor red = WinColor::toQColor(Red);
+    for (int width : { 1, 2, 3 }) {
+        channel->SetLineWidth(width);
+        const QImage image = plot.renderImage(plot.size());
+        const QPoint middle = at(5, 50).toPoint();
+        EXPECT_EQ(countColour(image, QRect(middle.x(), middle.y() - 6, 1, 13), red), width) << "width " << width;
+    }
+}
+
 TEST_F(PlotRendering, PicturesTakeTheFormatOfTheirExtensionAndTheAskedSize)
 {
     channel->AddXY(0, 0);
