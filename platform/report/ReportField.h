@@ -27,6 +27,7 @@ public:
     // evaluates it, every other one prints it as it stands.
     void SetText(const QString& text);
     void SetText(const AutoString& text) { SetText(text.toQString()); }
+    void SetText(const char* text) { SetText(QString::fromUtf8(text)); }
     // A variant holding an image file's full path; the picture is read now
     // and drawn scaled to fit the field, its aspect ratio kept, centred.
     void SetPicture(const QVariant& path);
