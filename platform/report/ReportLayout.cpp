@@ -8,7 +8,9 @@ namespace {
 
 struct Placed {
     const ReportItem* item;
-    int flowTop; // top in the continuous flow of all flowing sections
+    // Top in the continuous flow of all flowing sections; 64 bits, because
+    // a file may hold any number of sections.
+    qint64 flowTop;
     int page = 0;
     int pageTop = 0;
 };
@@ -21,7 +23,7 @@ int itemTop(const ReportItem& item)
 std::vector<Placed> flowingItems(const ReportDefinition& definition)
 {
     std::vector<Placed> placed;
-    int sectionTop = 0;
+    qint64 sectionTop = 0;
     for (const auto& section : definition.sections) {
         if (section.isPageHeader() || section.isPageFooter())
             continue;
@@ -37,17 +39,17 @@ std::vector<Placed> flowingItems(const ReportDefinition& definition)
 int paginate(std::vector<Placed>& placed, int room)
 {
     int page = 0;
-    int pageStart = 0;
+    qint64 pageStart = 0;
     for (auto& p : placed) {
         const int height = p.item->bottom() - itemTop(*p.item);
-        const int top = p.flowTop - pageStart;
+        const qint64 top = p.flowTop - pageStart;
         // An item taller than the whole room still gets a page of its own.
         if (top > 0 && top + height > room) {
             ++page;
             pageStart = p.flowTop;
         }
         p.page = page;
-        p.pageTop = p.flowTop - pageStart;
+        p.pageTop = static_cast<int>(p.flowTop - pageStart);
     }
     return page + 1;
 }

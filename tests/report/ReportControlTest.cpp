@@ -4,8 +4,10 @@
 
 #include "report/GridControl.h"
 #include "report/ReportLayout.h"
+#include "report/ReportPictureFolder.h"
 #include "ui/ControlRegistry.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -169,4 +171,23 @@ TEST(ReportLayout, FlowingContentBreaksBeforeTheItemThatWouldOverflowAndKeepsIts
         EXPECT_EQ(document.texts(k).first(), QStringLiteral("%1/2").arg(k + 1));
         EXPECT_EQ(document.texts(k).last(), QStringLiteral("foot"));
     }
+}
+
+TEST_F(ReportControlTest, PicturesGoBesideTheDefinitionOrIntoTheUsersOwnFolder)
+{
+    const QString definition = tempPath(QStringLiteral("Dependencies/PSTestRept.xml"));
+    QDir().mkpath(tempPath(QStringLiteral("Dependencies")));
+    EXPECT_EQ(ReportPictureFolder::forDefinition(definition), tempPath(QStringLiteral("Dependencies/")));
+
+    const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", tempPath(QStringLiteral("data")).toLocal8Bit());
+    const QString own = ReportPictureFolder::forDefinition(QStringLiteral("/nonexistent/Dependencies/PSTestRept.xml"));
+    if (hadDataHome)
+        qputenv("XDG_DATA_HOME", oldDataHome);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    EXPECT_TRUE(own.startsWith(tempPath(QStringLiteral("data/")))) << own.toStdString();
+    EXPECT_TRUE(own.endsWith(QStringLiteral("/Dependencies/")));
+    EXPECT_TRUE(QFileInfo(own).isDir());
 }
