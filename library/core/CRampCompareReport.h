@@ -15,6 +15,12 @@ public:
     CRampCompareReport& operator=(const CRampCompareReport& other);
     ~CRampCompareReport();
 
+    // Whether both files were recorded with the same settings: start and stop
+    // position, hold time, test duration, actuator size, stroke length, and
+    // the single-acting, bi-directional and pressure-sensor flags. The
+    // actuator size unit takes no part.
+    bool SameSettings() const;
+
     AutoString m_strSpare { "" };
     AutoString m_strTag1 { "" };
     AutoString m_strTag2 { "" };

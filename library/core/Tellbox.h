@@ -13,6 +13,12 @@
 // The exports bound by number.
 #include "core/TellboxOrdinals.h"
 
+// Control factories, plot layouts, channel helpers and the settings comparison.
+#include "core/ControlFactories.h"
+#include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
+#include "core/SettingsComparison.h"
+
 // The report records.
 #include "core/AlarmAnnunciatorIndex.h"
 #include "core/CAICalibReport.h"

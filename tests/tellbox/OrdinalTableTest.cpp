@@ -1,3 +1,5 @@
+#include "core/ControlFactories.h"
+#include "core/PlotConfiguration.h"
 #include "core/TellboxOrdinals.h"
 
 #include <gtest/gtest.h>
@@ -12,23 +14,22 @@ namespace
 struct Expected {
     int ordinal;
     const char* name;
-    TellboxProc proc; // the function of that name; null until the library holds it
+    TellboxProc proc; // the function of that name
 };
 
-// The factories and plot layouts come later; each row gets its function then.
 const Expected expectedOrdinals[] = {
-    { 1, "CreateLedRoundControl", nullptr },
-    { 2, "CreateEditXControl", nullptr },
-    { 3, "CreatePlotControl", nullptr },
-    { 4, "CreateRampPlotControl", nullptr },
-    { 5, "ConfigureStepTestPlotControl", nullptr },
-    { 6, "ConfigurePSTPlotControl", nullptr },
-    { 7, "ConfigureRampPlotControl", nullptr },
-    { 8, "CreateChannels", nullptr },
-    { 9, "CreateRampChannels", nullptr },
-    { 10, "CreateReportControl", nullptr },
-    { 11, "CreatePrintControl", nullptr },
-    { 12, "ConfigureHDRLPlotControl", nullptr },
+    { 1, "CreateLedRoundControl", TellboxProcOf(&CreateLedRoundControl) },
+    { 2, "CreateEditXControl", TellboxProcOf(&CreateEditXControl) },
+    { 3, "CreatePlotControl", TellboxProcOf(&CreatePlotControl) },
+    { 4, "CreateRampPlotControl", TellboxProcOf(&CreateRampPlotControl) },
+    { 5, "ConfigureStepTestPlotControl", TellboxProcOf(&ConfigureStepTestPlotControl) },
+    { 6, "ConfigurePSTPlotControl", TellboxProcOf(&ConfigurePSTPlotControl) },
+    { 7, "ConfigureRampPlotControl", TellboxProcOf(&ConfigureRampPlotControl) },
+    { 8, "CreateChannels", TellboxProcOf(&CreateChannels) },
+    { 9, "CreateRampChannels", TellboxProcOf(&CreateRampChannels) },
+    { 10, "CreateReportControl", TellboxProcOf(&CreateReportControl) },
+    { 11, "CreatePrintControl", TellboxProcOf(&CreatePrintControl) },
+    { 12, "ConfigureHDRLPlotControl", TellboxProcOf(&ConfigureHDRLPlotControl) },
 };
 
 TEST(OrdinalTable, EachOrdinalGivesTheFunctionOfItsName)

@@ -1,0 +1,164 @@
+#include "core/PlotConfiguration.h"
+
+#include "core/ModuleStateGuard.h"
+#include "core/PlotChannelHelpers.h"
+
+#include <span>
+
+namespace
+{
+
+struct AxisLayout {
+    const char* name;
+    const char* title;
+    double minimum;
+    double span;
+};
+
+struct PlotLayout {
+    const char* title;
+    std::span<const AxisLayout> xAxes;
+    std::span<const AxisLayout> yAxes;
+};
+
+constexpr uint32_t White = 16777215;
+
+// The pressure titles end in a blank: the loaders complete them with the
+// unit ("Pressure [psi]").
+constexpr AxisLayout StepX[] = {
+    { "Time", "Step Time [s]", 0, 10 },
+    { "Position", "Position [%]", 0, 100 },
+};
+constexpr AxisLayout StepY[] = {
+    { "Position", "Position [%]", 0, 130 },
+    { "Pressure", "Pressure", 0, 100 },
+};
+constexpr AxisLayout PstX[] = {
+    { "Time", "Time [s]", 0, 10 },
+};
+constexpr AxisLayout PstY[] = {
+    { "Position", "Position [%]", 0, 130 },
+    { "Pressure", "Pressure ", 0, 100 },
+};
+constexpr AxisLayout RampX[] = {
+    { "Time", "Ramp Time [s]", 0, 10 },
+    { "Position", "Position [%]", 0, 100 },
+    { "Command", "Command [%]", 0, 100 },
+};
+constexpr AxisLayout RampY[] = {
+    { "Position", "Position [%]", 0, 130 },
+    { "Pressure", "Pressure ", 0, 100 },
+    { "FrictionY", "Friction [lbs]", 0, 1000 },
+};
+constexpr AxisLayout HdrlX[] = {
+    { "Time", "Time (sec)", 0, 75 },
+    { "Command", "Command, (%fs)", 0, 100 },
+    { "Time2", "Time2 (sec)", 0, 75 },
+};
+constexpr AxisLayout HdrlY[] = {
+    { "Position", "Position [%]", 0, 100 },
+    { "PositionError", "Position Error %fs (Command - Position)", -2.5, 5 },
+};
+
+constexpr PlotLayout StepLayout { "Step Test", StepX, StepY };
+constexpr PlotLayout PstLayout { "Partial Stroke Test", PstX, PstY };
+constexpr PlotLayout RampLayout { "Ramp Test", RampX, RampY };
+constexpr PlotLayout HdrlLayout { "Position Vs Time", HdrlX, HdrlY };
+
+void setAxis(const IPlotAxisPtr& axis, const AxisLayout& layout)
+{
+    axis->SetMin(layout.minimum);
+    axis->SetSpan(layout.span);
+    axis->SetName(QString::fromLatin1(layout.name));
+    axis->SetTitle(QString::fromLatin1(layout.title));
+}
+
+void layOut(Plot& plot, const PlotLayout& layout)
+{
+    // Every test plot behaves alike: white, with legend, grid and tool strip.
+    plot.applyFactoryDefaults();
+    plot.SetBackColor(White);
+    plot.SetTitle(QString::fromLatin1(layout.title));
+    plot.SetXAxisCount(static_cast<int>(layout.xAxes.size()));
+    for (size_t i = 0; i < layout.xAxes.size(); ++i)
+        setAxis(plot.XAxis(static_cast<int>(i)), layout.xAxes[i]);
+    plot.SetYAxisCount(static_cast<int>(layout.yAxes.size()));
+    for (size_t i = 0; i < layout.yAxes.size(); ++i)
+        setAxis(plot.YAxis(static_cast<int>(i)), layout.yAxes[i]);
+}
+
+template <class PlotPtr> void configure(const PlotPtr& plot, const PlotLayout& layout)
+{
+    ModuleStateGuard moduleState;
+    layOut(*plot, layout);
+}
+
+void setUp(PlotChannel& channel, const AutoString& newName, const AutoString& title, int32_t color,
+    const AutoString& xAxisName, const AutoString& yAxisName, int32_t style)
+{
+    // From a plain trace: only the marker styles below mark single points.
+    channel.SetIndividualMarking(false);
+    channel.SetName(newName.toQString());
+    channel.SetTitle(title.toQString());
+    channel.SetColor(static_cast<uint32_t>(color));
+    channel.SetVisible(true);
+    channel.SetLegendVisible(true);
+    channel.SetLineWidth(2);
+    channel.SetXAxisName(xAxisName.toQString());
+    channel.SetYAxisName(yAxisName.toQString());
+    switch (style) {
+    case ChannelStyle::Square:
+    case ChannelStyle::Circle:
+    case ChannelStyle::Triangle:
+        channel.SetMarkersVisible(true);
+        channel.SetMarkerSize(3);
+        channel.SetMarkerStyle(style);
+        channel.SetIndividualMarking(true);
+        break;
+    case ChannelStyle::PlainTrace:
+        channel.SetMarkersVisible(false);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void ConfigureStepTestPlotControl(IPlotPtr plot)
+{
+    configure(plot, StepLayout);
+}
+
+void ConfigurePSTPlotControl(IPlotPtr plot)
+{
+    configure(plot, PstLayout);
+}
+
+void ConfigureRampPlotControl(IXYPlotPtr plot)
+{
+    configure(plot, RampLayout);
+}
+
+void ConfigureHDRLPlotControl(IPlotPtr plot)
+{
+    configure(plot, HdrlLayout);
+}
+
+IPlotChannelPtr CreateChannels(IPlotPtr plot, AutoString currentName, AutoString newName, AutoString title,
+    int32_t color, AutoString xAxisName, AutoString yAxisName, int32_t style)
+{
+    ModuleStateGuard moduleState;
+    IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, currentName);
+    setUp(*channel, newName, title, color, xAxisName, yAxisName, style);
+    return channel;
+}
+
+IXYPlotChannelPtr CreateRampChannels(IXYPlotPtr plot, AutoString currentName, AutoString newName, AutoString title,
+    int32_t color, AutoString xAxisName, AutoString yAxisName, int32_t style)
+{
+    ModuleStateGuard moduleState;
+    IXYPlotChannelPtr channel = GetDispatchDriverIXYPlotXChannelByName(plot, currentName);
+    setUp(*channel, newName, title, color, xAxisName, yAxisName, style);
+    return channel;
+}
