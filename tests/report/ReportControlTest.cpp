@@ -191,3 +191,14 @@ TEST_F(ReportControlTest, PicturesGoBesideTheDefinitionOrIntoTheUsersOwnFolder)
     EXPECT_TRUE(own.endsWith(QStringLiteral("/Dependencies/")));
     EXPECT_TRUE(QFileInfo(own).isDir());
 }
+
+TEST_F(ReportControlTest, OnlyTheExpressionFieldEvaluatesThePageExpression)
+{
+    const QString expression = QStringLiteral("\" Page \" & [Page] & \"/\" & [Pages]");
+    setText(m_report, QStringLiteral("Page Header"), QStringLiteral("PageLine1"), expression);
+    // Tags and names come from the user: even a well-formed expression stays text there.
+    setText(m_report, Detail, QStringLiteral("ResultValue"), expression);
+    const QStringList texts = m_report->layoutDocument().texts(0);
+    EXPECT_TRUE(texts.contains(QStringLiteral(" Page 1/1")));
+    EXPECT_TRUE(texts.contains(expression));
+}
