@@ -16,7 +16,8 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 constexpr int LoggerChannels = 8;
 constexpr int LoggerPoints = 1728001; // 60 days at one sample every 3 s

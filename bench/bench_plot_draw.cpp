@@ -12,7 +12,8 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 constexpr size_t PointCount = 1000000;
 const QSize FrameSize(1200, 500);

@@ -14,17 +14,25 @@
 #include <cmath>
 #include <iterator>
 
-namespace {
+namespace
+{
 
 constexpr int DefaultAxisCount = 3;
 constexpr double PictureDotsPerMeter = 3780.0; // 96 dpi, as on screen
 
-const ControlRegistration registerPlot(QStringLiteral("PlotLib.Plot"), [](QWidget* parent) { return new Plot(parent); });
+const ControlRegistration registerPlot(
+    QStringLiteral("PlotLib.Plot"), [](QWidget* parent) { return new Plot(parent); });
 
 // Colours of new channels, in order of adding, until a page sets its own.
 const uint32_t DefaultColors[] = {
-    WinColor::rgb(255, 0, 0), WinColor::rgb(0, 0, 255), WinColor::rgb(0, 128, 0), WinColor::rgb(255, 0, 255),
-    WinColor::rgb(0, 128, 128), WinColor::rgb(255, 128, 0), WinColor::rgb(128, 0, 128), WinColor::rgb(0, 0, 0),
+    WinColor::rgb(255, 0, 0),
+    WinColor::rgb(0, 0, 255),
+    WinColor::rgb(0, 128, 0),
+    WinColor::rgb(255, 0, 255),
+    WinColor::rgb(0, 128, 128),
+    WinColor::rgb(255, 128, 0),
+    WinColor::rgb(128, 0, 128),
+    WinColor::rgb(0, 0, 0),
 };
 
 QString defaultAxisName(PlotAxis::Orientation orientation, int index)

@@ -10,9 +10,9 @@
 // adding, so a channel of millions of points costs 16 bytes per point.
 struct PlotChannelData {
     QString name;
-    QString title;             // the legend text
-    uint32_t color = 0;        // a Windows colour value (0x00BBGGRR)
-    QString xAxisName;         // empty: the first axis; a name no axis bears: not drawn
+    QString title; // the legend text
+    uint32_t color = 0; // a Windows colour value (0x00BBGGRR)
+    QString xAxisName; // empty: the first axis; a name no axis bears: not drawn
     QString yAxisName;
     int lineWidth = 1;
     bool visible = true;
@@ -23,5 +23,5 @@ struct PlotChannelData {
     int markerSize = 3;
     std::vector<double> xs;
     std::vector<double> ys;
-    std::vector<bool> marked;  // empty when no point was ever marked, else one flag per point
+    std::vector<bool> marked; // empty when no point was ever marked, else one flag per point
 };

@@ -10,7 +10,8 @@
 #include <bit>
 #include <limits>
 
-namespace {
+namespace
+{
 
 constexpr uint32_t MaxTextBytes = 1u << 20;
 constexpr uint8_t SwitchVisible = 0x01;
@@ -38,8 +39,7 @@ public:
             throw ComError(ComError::Failure, QStringLiteral("The plot data file could not be written"));
     }
 
-    template <class T>
-    void number(T value)
+    template <class T> void number(T value)
     {
         const T le = qToLittleEndian(value);
         bytes(&le, sizeof le);
@@ -87,8 +87,7 @@ public:
             refuse(QStringLiteral("it ends too early"));
     }
 
-    template <class T>
-    T number()
+    template <class T> T number()
     {
         T le;
         bytes(&le, sizeof le);
@@ -138,7 +137,8 @@ void writeMarks(Writer& out, const std::vector<bool>& marked)
     QByteArray bits((marked.size() + 7) / 8, '\0');
     for (size_t i = 0; i < marked.size(); ++i)
         if (marked[i])
-            bits[static_cast<qsizetype>(i / 8)] = static_cast<char>(bits[static_cast<qsizetype>(i / 8)] | (1 << (i % 8)));
+            bits[static_cast<qsizetype>(i / 8)]
+                = static_cast<char>(bits[static_cast<qsizetype>(i / 8)] | (1 << (i % 8)));
     out.bytes(bits.constData(), bits.size());
 }
 

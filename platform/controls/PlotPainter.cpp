@@ -10,7 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double TickLength = 5.0;
 constexpr double Margin = 4.0;
@@ -143,8 +144,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
             continue;
         const double line = metrics(axisFont(*axis), device).height();
         result.xBands.push_back({ axis, QRectF() });
-        xHeights.push_back(TickLength + (axis->GetLabelsVisible() ? line : 0.0) + (hasTitle(*axis) ? line + 4.0 : 0.0)
-            + Margin);
+        xHeights.push_back(
+            TickLength + (axis->GetLabelsVisible() ? line : 0.0) + (hasTitle(*axis) ? line + 4.0 : 0.0) + Margin);
     }
     for (size_t i = 0; i < m_plot.yAxes().size(); ++i) {
         const PlotAxis* axis = m_plot.yAxes()[i];
@@ -162,8 +163,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     for (double w : yWidths)
         totalWidth += w;
 
-    result.area = QRectF(left + totalWidth, top, std::max(10.0, right - left - totalWidth),
-        std::max(10.0, bottom - totalHeight - top));
+    result.area = QRectF(
+        left + totalWidth, top, std::max(10.0, right - left - totalWidth), std::max(10.0, bottom - totalHeight - top));
 
     double y = result.area.bottom();
     for (size_t i = 0; i < result.xBands.size(); ++i) {
@@ -273,8 +274,8 @@ void PlotPainter::paintXAxis(QPainter& painter, const AxisBand& band, const QRec
         if (axis.GetLabelsVisible()) {
             const QString label = tickLabel(value);
             const double width = fm.horizontalAdvance(label);
-            painter.drawText(QRectF(x - width / 2.0 - 1.0, r.top() + TickLength, width + 2.0, fm.height()),
-                Qt::AlignCenter, label);
+            painter.drawText(
+                QRectF(x - width / 2.0 - 1.0, r.top() + TickLength, width + 2.0, fm.height()), Qt::AlignCenter, label);
         }
     }
     if (hasTitle(axis))
@@ -301,8 +302,8 @@ void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRec
         painter.save();
         painter.translate(r.left() + Margin / 2.0 + fm.height() / 2.0, r.center().y());
         painter.rotate(-90.0);
-        painter.drawText(QRectF(-r.height() / 2.0, -fm.height() / 2.0, r.height(), fm.height()), Qt::AlignCenter,
-            axis.GetTitle());
+        painter.drawText(
+            QRectF(-r.height() / 2.0, -fm.height() / 2.0, r.height(), fm.height()), Qt::AlignCenter, axis.GetTitle());
         painter.restore();
     }
 }

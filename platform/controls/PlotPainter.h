@@ -26,8 +26,8 @@ public:
     struct Layout {
         QRectF screenBar; // empty when the strip is hidden
         QRectF title;
-        QRectF legend;    // empty without legend entries
-        QRectF area;      // where the traces go
+        QRectF legend; // empty without legend entries
+        QRectF area; // where the traces go
         std::vector<AxisBand> xBands;
         std::vector<AxisBand> yBands;
     };

@@ -9,7 +9,8 @@
 #include <climits>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Coordinates far outside the area are pulled in so the painter never meets
 // values its rasteriser cannot hold; lines that far out are clipped anyway.
@@ -92,8 +93,8 @@ bool usable(double x, double y)
 
 } // namespace
 
-void PlotTraceRenderer::decimate(const double* xs, const double* ys, size_t count, const Mapping& mapping,
-    std::vector<QPointF>& out)
+void PlotTraceRenderer::decimate(
+    const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out)
 {
     out.clear();
     Column column;
@@ -112,8 +113,8 @@ void PlotTraceRenderer::decimate(const double* xs, const double* ys, size_t coun
     column.flushTo(out);
 }
 
-void PlotTraceRenderer::mapAll(const double* xs, const double* ys, size_t count, const Mapping& mapping,
-    std::vector<QPointF>& out)
+void PlotTraceRenderer::mapAll(
+    const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out)
 {
     out.clear();
     out.reserve(count);
@@ -122,8 +123,8 @@ void PlotTraceRenderer::mapAll(const double* xs, const double* ys, size_t count,
             out.push_back(mapPoint(mapping, xs[i], ys[i]));
 }
 
-void PlotTraceRenderer::drawTrace(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,
-    const QPen& pen)
+void PlotTraceRenderer::drawTrace(
+    QPainter& painter, const PlotChannelData& channel, const Mapping& mapping, const QPen& pen)
 {
     const size_t count = channel.xs.size();
     if (count == 0)
@@ -165,8 +166,8 @@ void PlotTraceRenderer::drawDensePolyline(QPainter& painter, const std::vector<Q
     painter.setTransform(base);
 }
 
-void PlotTraceRenderer::drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,
-    double halfSize, const QColor& color)
+void PlotTraceRenderer::drawMarkers(
+    QPainter& painter, const PlotChannelData& channel, const Mapping& mapping, double halfSize, const QColor& color)
 {
     const bool anyMarked = channel.individualMarking
         && std::find(channel.marked.begin(), channel.marked.end(), true) != channel.marked.end();

@@ -35,11 +35,11 @@ public:
     // collapse to first, lowest, highest and last; runs left or right of the
     // area collapse to their first and last point. Points with a NaN are left
     // out.
-    static void decimate(const double* xs, const double* ys, size_t count, const Mapping& mapping,
-        std::vector<QPointF>& out);
+    static void decimate(
+        const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out);
     // Every point mapped, for comparison with decimate().
-    static void mapAll(const double* xs, const double* ys, size_t count, const Mapping& mapping,
-        std::vector<QPointF>& out);
+    static void mapAll(
+        const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out);
 
     // Sparse traces are antialiased with the pen as it is; dense ones are
     // drawn in whole pixels (see drawDensePolyline).
@@ -47,8 +47,8 @@ public:
     static void drawDensePolyline(QPainter& painter, const std::vector<QPointF>& points, const QPen& pen);
     // Markers at every point, or only at the marked ones when the channel marks
     // points individually and has any marked.
-    static void drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping,
-        double halfSize, const QColor& color);
+    static void drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping, double halfSize,
+        const QColor& color);
     // Marker styles 0, 1 and 5 are a square, a circle and a triangle.
     static void drawMarker(QPainter& painter, int style, const QPointF& at, double halfSize);
 };

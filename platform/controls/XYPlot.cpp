@@ -2,7 +2,8 @@
 
 #include "ui/ControlRegistry.h"
 
-namespace {
+namespace
+{
 
 const ControlRegistration registerXYPlot(
     QStringLiteral("PlotLib.XYPlot"), [](QWidget* parent) { return new XYPlot(parent); });

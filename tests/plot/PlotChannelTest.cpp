@@ -9,14 +9,15 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // The dispatch road the library takes: invoke "GetChannelByName" by name.
 QObject* dispatchChannelByName(Plot& plot, const QString& name)
 {
     QObject* found = nullptr;
-    const bool invoked = QMetaObject::invokeMethod(&plot, "GetChannelByName", Qt::DirectConnection,
-        Q_RETURN_ARG(QObject*, found), Q_ARG(QString, name));
+    const bool invoked = QMetaObject::invokeMethod(
+        &plot, "GetChannelByName", Qt::DirectConnection, Q_RETURN_ARG(QObject*, found), Q_ARG(QString, name));
     EXPECT_TRUE(invoked);
     return found;
 }

@@ -12,7 +12,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 struct ChannelSpec {
     const char* name;

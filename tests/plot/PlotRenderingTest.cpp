@@ -13,7 +13,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr uint32_t Red = 0x000000FFu;
 
@@ -128,7 +129,10 @@ TEST_F(PlotRendering, MarkerStylesAreThreeDistinctShapes)
     std::vector<QImage> markers;
     for (int style : { 0, 1, 5 }) {
         channel->SetMarkerStyle(style);
-        const QImage image = grabbed(plot, style == 0 ? "marker_style_0" : style == 1 ? "marker_style_1" : "marker_style_5");
+        const QImage image = grabbed(plot,
+            style == 0       ? "marker_style_0"
+                : style == 1 ? "marker_style_1"
+                             : "marker_style_5");
         const QRect box = around(at(5, 50), 5);
         EXPECT_GE(countColour(image, box, red), 6) << "style " << style;
         markers.push_back(image.copy(box));
