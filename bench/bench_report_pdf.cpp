@@ -82,8 +82,10 @@ void RenderTwoPageReportWithFourPictures(benchmark::State& state)
     for (auto _ : state) {
         report->LoadReport(definition, QStringLiteral("New Report"));
         const IReportFieldsPtr fields = report->Sections()->Section(QStringLiteral("Detail"))->Fields();
-        for (int k = 0; k < 4; ++k)
-            fields->Field(QStringLiteral("Graph%1").arg(k))->SetPicture(dir.filePath(QStringLiteral("Graph%1.bmp").arg(k)));
+        for (int k = 0; k < 4; ++k) {
+            const QString picture = dir.filePath(QStringLiteral("Graph%1.bmp").arg(k));
+            fields->Field(QStringLiteral("Graph%1").arg(k))->SetPicture(picture);
+        }
         report->RenderToFile(dir.filePath(QStringLiteral("Bench.pdf")), ReportControl::FormatPdf);
     }
     state.counters["pages"] = report->layoutDocument().pageCount();

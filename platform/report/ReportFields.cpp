@@ -11,7 +11,8 @@ constexpr double MaxTwips = 1000000.0;
 int twips(double value, double minimum, const char* what)
 {
     if (!std::isfinite(value) || value < minimum || value > MaxTwips)
-        throw ComError(ComError::InvalidArgument, QStringLiteral("Bad field %1: %2").arg(QLatin1String(what)).arg(value));
+        throw ComError(ComError::InvalidArgument,
+                       QStringLiteral("Bad field %1: %2").arg(QLatin1String(what)).arg(value));
     return static_cast<int>(std::lround(value));
 }
 }

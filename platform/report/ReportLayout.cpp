@@ -31,7 +31,8 @@ std::vector<Placed> flowingItems(const ReportDefinition& definition)
             placed.push_back({&item, sectionTop + itemTop(item)});
         sectionTop += std::max(section.height, section.contentBottom());
     }
-    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.flowTop < b.flowTop; });
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Placed& a, const Placed& b) { return a.flowTop < b.flowTop; });
     return placed;
 }
 

@@ -154,7 +154,8 @@ TEST(ReportLayout, FlowingContentBreaksBeforeTheItemThatWouldOverflowAndKeepsIts
         "<field key=\"C\" left=\"0\" top=\"1800\" width=\"900\" height=\"300\"/>"
         "<field key=\"D\" left=\"0\" top=\"2000\" width=\"900\" height=\"300\"/>"
         "</section>"
-        "<section name=\"Page Footer\" height=\"500\"><text left=\"0\" top=\"100\" width=\"900\" height=\"200\">foot</text></section>"
+        "<section name=\"Page Footer\" height=\"500\">"
+        "<text left=\"0\" top=\"100\" width=\"900\" height=\"200\">foot</text></section>"
         "</report></reportDefinition>",
         QStringLiteral("New Report"));
     const ReportDocument document = ReportLayout::layout(definition);

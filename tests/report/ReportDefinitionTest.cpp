@@ -14,6 +14,12 @@ QByteArray wrap(const char* sections, const char* extra = "")
         + sections + "</report></reportDefinition>";
 }
 
+// One Detail section holding `items`.
+QByteArray detail(const char* items)
+{
+    return wrap((QByteArray("<section name=\"Detail\">") + items + "</section>").constData());
+}
+
 } // namespace
 
 TEST(ReportDefinition, ReadsPageFontsSectionsAndEveryItemKind)
@@ -23,13 +29,15 @@ TEST(ReportDefinition, ReadsPageFontsSectionsAndEveryItemKind)
              "<field key=\"PageLine\" left=\"10\" top=\"20\" width=\"3000\" height=\"285\" align=\"right\" "
              "expression=\"true\">\" Page \" &amp; [Page]</field></section>"
              "<section name=\"Detail\">"
-             "<text left=\"0\" top=\"0\" width=\"500\" height=\"200\" size=\"12.5\" bold=\"true\" align=\"center\"> A &lt;B&gt; </text>"
+             "<text left=\"0\" top=\"0\" width=\"500\" height=\"200\" size=\"12.5\" bold=\"true\" "
+             "align=\"center\"> A &lt;B&gt; </text>"
              "<field key=\"Graph\" kind=\"picture\" left=\"0\" top=\"300\" width=\"4000\" height=\"2000\"/>"
              "<line x1=\"100\" y1=\"2600\" x2=\"900\" y2=\"2500\" width=\"20\"/>"
              "<box left=\"0\" top=\"2700\" width=\"800\" height=\"300\"/>"
              "<field key=\"Value\" left=\"0\" top=\"3100\" width=\"800\" height=\"285\" singleLine=\"true\"/>"
              "</section>",
-             "<page paper=\"A4\" orientation=\"landscape\" marginLeft=\"500\"/><font family=\"DejaVu Serif\" size=\"10\"/>"),
+             "<page paper=\"A4\" orientation=\"landscape\" marginLeft=\"500\"/>"
+             "<font family=\"DejaVu Serif\" size=\"10\"/>"),
         Report);
 
     EXPECT_EQ(definition.name, Report);
@@ -84,20 +92,22 @@ TEST(ReportDefinition, RefusesEveryUnusableFile)
         {"foreign root", "<html><body/></html>"},
         {"foreign version", "<reportDefinition version=\"2\"><report name=\"New Report\"/></reportDefinition>"},
         {"no such report", "<reportDefinition version=\"1\"><report name=\"Old Report\"/></reportDefinition>"},
-        {"unknown element", wrap("<section name=\"Detail\"><script/></section>")},
-        {"field without key", wrap("<section name=\"Detail\"><field left=\"0\" top=\"0\" width=\"1\" height=\"1\"/></section>")},
-        {"duplicate key", wrap("<section name=\"Detail\"><field key=\"A\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>"
-                               "<field key=\"A\" left=\"0\" top=\"9\" width=\"1\" height=\"1\"/></section>")},
+        {"unknown element", detail("<script/>")},
+        {"field without key", detail("<field left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>")},
+        {"duplicate key", detail("<field key=\"A\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>"
+                                 "<field key=\"A\" left=\"0\" top=\"9\" width=\"1\" height=\"1\"/>")},
         {"duplicate section", wrap("<section name=\"Detail\"/><section name=\"Detail\"/>")},
-        {"missing position", wrap("<section name=\"Detail\"><field key=\"A\" left=\"0\" width=\"1\" height=\"1\"/></section>")},
-        {"negative position", wrap("<section name=\"Detail\"><text left=\"-5\" top=\"0\" width=\"1\" height=\"1\"/></section>")},
-        {"zero width", wrap("<section name=\"Detail\"><text left=\"0\" top=\"0\" width=\"0\" height=\"1\"/></section>")},
-        {"not a number", wrap("<section name=\"Detail\"><text left=\"12abc\" top=\"0\" width=\"1\" height=\"1\"/></section>")},
-        {"huge number", wrap("<section name=\"Detail\"><text left=\"99999999999\" top=\"0\" width=\"1\" height=\"1\"/></section>")},
-        {"font size", wrap("<section name=\"Detail\"><text left=\"0\" top=\"0\" width=\"1\" height=\"1\" size=\"0\"/></section>")},
-        {"bad flag", wrap("<section name=\"Detail\"><text left=\"0\" top=\"0\" width=\"1\" height=\"1\" bold=\"yes\"/></section>")},
-        {"bad kind", wrap("<section name=\"Detail\"><field key=\"A\" kind=\"chart\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/></section>")},
-        {"picture expression", wrap("<section name=\"Detail\"><field key=\"A\" kind=\"picture\" expression=\"true\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/></section>")},
+        {"missing position", detail("<field key=\"A\" left=\"0\" width=\"1\" height=\"1\"/>")},
+        {"negative position", detail("<text left=\"-5\" top=\"0\" width=\"1\" height=\"1\"/>")},
+        {"zero width", detail("<text left=\"0\" top=\"0\" width=\"0\" height=\"1\"/>")},
+        {"not a number", detail("<text left=\"12abc\" top=\"0\" width=\"1\" height=\"1\"/>")},
+        {"huge number", detail("<text left=\"99999999999\" top=\"0\" width=\"1\" height=\"1\"/>")},
+        {"font size", detail("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" size=\"0\"/>")},
+        {"bad flag", detail("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" bold=\"yes\"/>")},
+        {"bad kind", detail("<field key=\"A\" kind=\"chart\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>")},
+        {"picture expression",
+         detail("<field key=\"A\" kind=\"picture\" expression=\"true\" left=\"0\" top=\"0\" width=\"1\" "
+                "height=\"1\"/>")},
         {"unknown paper", wrap("", "<page paper=\"Tabloid\"/>")},
         {"margins eat the page", wrap("", "<page marginLeft=\"6000\" marginRight=\"6000\"/>")},
         {"header fills the page", wrap("<section name=\"Page Header\" height=\"16000\"/>")},
