@@ -7,7 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 struct Link {
     std::shared_ptr<OpcServer> server;

@@ -5,7 +5,8 @@
 #include "SimulatedPositioner.h"
 #include "ui/TimerService.h"
 
-namespace {
+namespace
+{
 
 // Every call result: Ok when all items went well, SomeItemsFailed otherwise.
 Opc::Result callResult(const std::vector<Opc::Result>& errors)
@@ -19,8 +20,7 @@ Opc::Result callResult(const std::vector<Opc::Result>& errors)
 
 } // namespace
 
-BuiltInGroup::BuiltInGroup(std::shared_ptr<BuiltInServer> server, const OpcGroupDef& definition,
-                           uint32_t serverHandle)
+BuiltInGroup::BuiltInGroup(std::shared_ptr<BuiltInServer> server, const OpcGroupDef& definition, uint32_t serverHandle)
     : m_server(std::move(server))
     , m_definition(definition)
     , m_serverHandle(serverHandle)
@@ -39,8 +39,8 @@ std::shared_ptr<OpcSyncIO> BuiltInGroup::syncIO()
     return shared_from_this();
 }
 
-Opc::Result BuiltInGroup::addItems(const std::vector<OpcItemDef>& items, std::vector<OpcItemResult>& results,
-                                   std::vector<Opc::Result>& errors)
+Opc::Result BuiltInGroup::addItems(
+    const std::vector<OpcItemDef>& items, std::vector<OpcItemResult>& results, std::vector<Opc::Result>& errors)
 {
     results.assign(items.size(), OpcItemResult());
     errors.assign(items.size(), Opc::Ok);
@@ -76,8 +76,8 @@ Opc::Result BuiltInGroup::addItem(const OpcItemDef& definition, OpcItemResult& r
     return Opc::Ok;
 }
 
-Opc::Result BuiltInGroup::write(const std::vector<uint32_t>& serverHandles, const std::vector<QByteArray>& values,
-                                std::vector<Opc::Result>& errors)
+Opc::Result BuiltInGroup::write(
+    const std::vector<uint32_t>& serverHandles, const std::vector<QByteArray>& values, std::vector<Opc::Result>& errors)
 {
     errors.assign(serverHandles.size(), Opc::Ok);
     if (serverHandles.empty() || values.size() != serverHandles.size())
@@ -112,7 +112,7 @@ Opc::Result BuiltInGroup::writeItem(uint32_t handle, const QByteArray& value)
 }
 
 Opc::Result BuiltInGroup::read(Opc::DataSource source, const std::vector<uint32_t>& serverHandles,
-                               std::vector<OpcItemState>& states, std::vector<Opc::Result>& errors)
+    std::vector<OpcItemState>& states, std::vector<Opc::Result>& errors)
 {
     states.assign(serverHandles.size(), OpcItemState());
     errors.assign(serverHandles.size(), Opc::Ok);

@@ -27,12 +27,12 @@ public:
     std::shared_ptr<OpcSyncIO> syncIO() override;
 
     Opc::Result addItems(const std::vector<OpcItemDef>& items, std::vector<OpcItemResult>& results,
-                         std::vector<Opc::Result>& errors) override;
+        std::vector<Opc::Result>& errors) override;
 
     Opc::Result read(Opc::DataSource source, const std::vector<uint32_t>& serverHandles,
-                     std::vector<OpcItemState>& states, std::vector<Opc::Result>& errors) override;
+        std::vector<OpcItemState>& states, std::vector<Opc::Result>& errors) override;
     Opc::Result write(const std::vector<uint32_t>& serverHandles, const std::vector<QByteArray>& values,
-                      std::vector<Opc::Result>& errors) override;
+        std::vector<Opc::Result>& errors) override;
 
 private:
     struct Item {

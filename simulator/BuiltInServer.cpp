@@ -6,7 +6,8 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 std::weak_ptr<BuiltInServer>& latestServer()
 {
@@ -59,8 +60,8 @@ SimulatedPositioner* BuiltInServer::device(const QString& path)
 bool BuiltInServer::modelForPath(const QString& path, SimModel& model)
 {
     // "Sim/K90", "Sim/K90/PV-101", "Sim/K40-2"...: the model follows "Sim/".
-    static const QRegularExpression pattern(QStringLiteral("^Sim/(K90|K40)(?![0-9])"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pattern(
+        QStringLiteral("^Sim/(K90|K40)(?![0-9])"), QRegularExpression::CaseInsensitiveOption);
     const auto match = pattern.match(path);
     if (!match.hasMatch())
         return false;

@@ -4,7 +4,8 @@
 
 #include <QThread>
 
-namespace {
+namespace
+{
 
 // 11 bits per byte (start, 8 data, odd parity, stop) at 1200 bit/s.
 constexpr double WireMsPerByte = 11.0 * 1000.0 / 1200.0;
@@ -65,8 +66,8 @@ void HartMasterLink::learnAddress(const HartFrame& response)
         return;
     const uint32_t deviceId = (uint32_t(uint8_t(identity.at(IdentityDeviceId))) << 16)
         | (uint32_t(uint8_t(identity.at(IdentityDeviceId + 1))) << 8) | uint8_t(identity.at(IdentityDeviceId + 2));
-    m_address = HartAddress::fromIdentity(uint8_t(identity.at(IdentityManufacturer)),
-                                          uint8_t(identity.at(IdentityDeviceType)), deviceId);
+    m_address = HartAddress::fromIdentity(
+        uint8_t(identity.at(IdentityManufacturer)), uint8_t(identity.at(IdentityDeviceType)), deviceId);
 }
 
 void HartMasterLink::keepPace(int wireBytes) const

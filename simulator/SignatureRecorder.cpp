@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double DefaultPhaseS = 10.0;
 constexpr double LongestPhaseS = 3600.0;
@@ -78,8 +79,7 @@ double SignatureRecorder::commandAt(qint64 ms) const
     return t < phaseSeconds() ? stop : start;
 }
 
-void SignatureRecorder::observe(qint64 ms, double positionPercent, double port1Percent,
-                                const SignatureSample& sample)
+void SignatureRecorder::observe(qint64 ms, double positionPercent, double port1Percent, const SignatureSample& sample)
 {
     if (!m_running)
         return;
@@ -91,8 +91,7 @@ void SignatureRecorder::observe(qint64 ms, double positionPercent, double port1P
     if (m_timeToTarget == 0xFFFF && elapsed < qint64(phaseSeconds() * 1000.0)
         && std::abs(positionPercent - finiteOrZero(m_settings.values[1])) <= TargetBandPercent)
         m_timeToTarget = hundredthsOfSeconds(elapsed);
-    while (int(m_samples.size()) < SampleCount
-           && elapsed >= qint64(m_samples.size()) * m_durationMs / SampleCount)
+    while (int(m_samples.size()) < SampleCount && elapsed >= qint64(m_samples.size()) * m_durationMs / SampleCount)
         m_samples.push_back(sample);
     if (elapsed >= m_durationMs)
         stop();

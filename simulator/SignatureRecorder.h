@@ -11,8 +11,8 @@
 struct SignatureSettings {
     uint8_t type = 0;
     uint8_t mode = 15;
-    std::array<float, 4> values{}; // ramp: start %, stop %, duration s, hold s; PST/step: start, stop, -, time s
-    uint16_t timeToTarget = 0;     // PST: the allowed time to target, hundredths of s
+    std::array<float, 4> values {}; // ramp: start %, stop %, duration s, hold s; PST/step: start, stop, -, time s
+    uint16_t timeToTarget = 0; // PST: the allowed time to target, hundredths of s
 };
 
 // One recorded sample: hundredths of percent (pressures: of the full scale).

@@ -3,7 +3,8 @@
 #include "BuiltInServer.h"
 #include "SimHookState.h"
 
-namespace SimTestHooks {
+namespace SimTestHooks
+{
 
 SimulatedPositioner* device(const QString& path)
 {

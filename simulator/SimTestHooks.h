@@ -7,7 +7,8 @@
 // Test access to the built-in server and its simulated devices. The hooks
 // that concern the server stay set until reset(); a test fixture calls
 // reset() in its set-up and tear-down.
-namespace SimTestHooks {
+namespace SimTestHooks
+{
 
 // The device at `path` ("Sim/K90/PV-101") in the most recently created live
 // built-in server, created there if it does not exist yet; nullptr when no

@@ -17,7 +17,8 @@
 #include <functional>
 #include <map>
 
-namespace {
+namespace
+{
 
 // Misc addresses that mean "no variable" in each slot.
 constexpr uint8_t NoByte = 238;
@@ -107,7 +108,7 @@ struct SimulatedPositioner::Impl {
     // Identity.
     QByteArray tag;
     QByteArray descriptor;
-    std::array<uint8_t, 3> date{ 15, 3, 124 };
+    std::array<uint8_t, 3> date { 15, 3, 124 };
     QByteArray message = QByteArray(24, ' ');
 
     // Tables the program reads and writes, as the reply data lays them.
@@ -429,7 +430,7 @@ void SimulatedPositioner::Impl::evaluateStatuses()
 
 std::array<uint8_t, 10> SimulatedPositioner::Impl::bitmap()
 {
-    std::array<uint8_t, 10> bytes{};
+    std::array<uint8_t, 10> bytes {};
     for (int n = 0; n < StatusCount; ++n) {
         if (lastActive.test(size_t(n)))
             bytes[size_t(n / 8)] |= uint8_t(1u << (n % 8));
@@ -604,8 +605,20 @@ void SimulatedPositioner::Impl::installHandlers()
     handlers[48] = [](const QByteArray&) { return QByteArray(14, '\0'); };
 
     table(166, { 167 }, QByteArray(10, char(0xFF)));
-    table(173, {}, ReplyWriter().u32(0).u32(50000000).u32(100000000).u16(0).u16(100).u16(strokeHundredths)
-                       .u32(0).u32(500000).u32(1000000).u16(0).u16(100).data());
+    table(173, {},
+        ReplyWriter()
+            .u32(0)
+            .u32(50000000)
+            .u32(100000000)
+            .u16(0)
+            .u16(100)
+            .u16(strokeHundredths)
+            .u32(0)
+            .u32(500000)
+            .u32(1000000)
+            .u16(0)
+            .u16(100)
+            .data());
     handlers[173] = [this](const QByteArray&) { return travelCycle(); };
     handlers[174] = [this](const QByteArray& data) {
         const RequestReader in(data);
@@ -626,7 +639,8 @@ void SimulatedPositioner::Impl::installHandlers()
         return t;
     };
     patch(178, 177, { { 0, 2 } });
-    table(179, {}, ReplyWriter().u32(0).u32(1000000).u32(2000000).u16(0).u32(0).u32(50000000).u32(100000000).u16(0).data());
+    table(179, {},
+        ReplyWriter().u32(0).u32(1000000).u32(2000000).u16(0).u32(0).u32(50000000).u32(100000000).u16(0).data());
     handlers[179] = [this](const QByteArray&) { return spool(); };
     handlers[180] = [this](const QByteArray& data) {
         QByteArray& t = tables[179];
@@ -655,7 +669,8 @@ void SimulatedPositioner::Impl::installHandlers()
     table(189, {}, words({ 12, 500, 1000, 0 }));
     patch(190, 189, { { 0, 2 } });
     handlers[194] = [this](const QByteArray&) {
-        auto share = [](double value, double limit) { return limit > 0 ? std::min(value / limit, 1.0) * 10000.0 : 0.0; };
+        auto share
+            = [](double value, double limit) { return limit > 0 ? std::min(value / limit, 1.0) * 10000.0 : 0.0; };
         const auto on = lastActive;
         const bool valveAlarm = on.test(FrictionHighAlarm) || on.test(FrictionLowAlarm);
         const bool positionerAlarm = on.test(PilotRelayAlarm);
@@ -666,12 +681,19 @@ void SimulatedPositioner::Impl::installHandlers()
         out.u16(positionerAlarm ? 10000 : uint16_t(share(relayResponseMs(), tableWord(187, 2))));
         out.u16(controlAlarm ? 10000
                              : uint16_t(share(std::abs(valve.positionPercent() - valve.commandPercent()) * 100.0,
-                                              tableWord(218, 2))));
+                                 tableWord(218, 2))));
         return out.data();
     };
-    table(195, {}, ReplyWriter().u32(0).u32(0).u16(ReplyWriter::hundredths(p.supplyPsi * 1.1))
-                       .u16(ReplyWriter::hundredths(p.supplyPsi * 5.0 / 6.0))
-                       .u16(ReplyWriter::hundredths(p.supplyPsi * 2.0 / 3.0)).u16(0).u16(0).data());
+    table(195, {},
+        ReplyWriter()
+            .u32(0)
+            .u32(0)
+            .u16(ReplyWriter::hundredths(p.supplyPsi * 1.1))
+            .u16(ReplyWriter::hundredths(p.supplyPsi * 5.0 / 6.0))
+            .u16(ReplyWriter::hundredths(p.supplyPsi * 2.0 / 3.0))
+            .u16(0)
+            .u16(0)
+            .data());
     handlers[195] = [this](const QByteArray&) { return supply(); };
     handlers[196] = [this](const QByteArray& data) {
         const RequestReader in(data);
@@ -679,8 +701,9 @@ void SimulatedPositioner::Impl::installHandlers()
             setTableWord(195, 8 + 2 * i, ReplyWriter::hundredths(in.u16(2 * i) / 100.0 / pressureUnitPerPsi()));
         return data;
     };
-    table(197, {}, words({ 0, 0, uint16_t(k40 ? 120 : 400), uint16_t(k40 ? 150 : 500), uint16_t(k40 ? 30 : 100),
-                           uint16_t(k40 ? 15 : 50), 0, 0 }));
+    table(197, {},
+        words({ 0, 0, uint16_t(k40 ? 120 : 400), uint16_t(k40 ? 150 : 500), uint16_t(k40 ? 30 : 100),
+            uint16_t(k40 ? 15 : 50), 0, 0 }));
     handlers[197] = [this](const QByteArray&) { return friction(); };
     patch(198, 197, { { 0, 4 } });
     handlers[200] = [this](const QByteArray& data) { return readMisc(data); };
@@ -739,15 +762,16 @@ void SimulatedPositioner::Impl::installHandlers()
         b.temperatureC = temperatureC();
         return trends.nextRow(b);
     };
-    handlers[182] = [this](const QByteArray& data) { return ReplyWriter().u8(trends.write(RequestReader(data).u8(0))).data(); };
+    handlers[182]
+        = [this](const QByteArray& data) { return ReplyWriter().u8(trends.write(RequestReader(data).u8(0))).data(); };
     handlers[184] = [this](const QByteArray&) { return ReplyWriter().u8(trends.state()).data(); };
 
     miscBytes = { { ConfigByte, p.doubleActing ? 0x00 : 0x20 }, { 0x37, 0x00 }, { 0x38, 0x00 }, { BoardsByte, 0x01 } };
-    miscWords = { { 0x01, 2000 }, { 0x11, 5000 }, { 0x50, 2000 }, { 0x51, 30000 }, { 0x55, 6400 },
-                  { 0x56, 32000 }, { 0x57, 0 }, { 0x5F, 3000 }, { 0x60, 29000 }, { 0x61, 26000 },
-                  { 0x64, 3000 }, { 0x65, 29000 }, { 0x66, 26000 }, { 0x74, strokeHundredths },
-                  { 0x8E, 0 }, { 0x8F, 0 } };
-    miscLongs = { { 0x63, uint32_t(std::lround(p.supplyPsi * 100)) }, { 0x69, uint32_t(std::lround(fullScalePsi * 100)) } };
+    miscWords = { { 0x01, 2000 }, { 0x11, 5000 }, { 0x50, 2000 }, { 0x51, 30000 }, { 0x55, 6400 }, { 0x56, 32000 },
+        { 0x57, 0 }, { 0x5F, 3000 }, { 0x60, 29000 }, { 0x61, 26000 }, { 0x64, 3000 }, { 0x65, 29000 }, { 0x66, 26000 },
+        { 0x74, strokeHundredths }, { 0x8E, 0 }, { 0x8F, 0 } };
+    miscLongs
+        = { { 0x63, uint32_t(std::lround(p.supplyPsi * 100)) }, { 0x69, uint32_t(std::lround(fullScalePsi * 100)) } };
 }
 
 QByteArray SimulatedPositioner::Impl::reply(uint8_t command, const QByteArray& data)
@@ -1143,7 +1167,7 @@ std::vector<SimRequest> SimulatedPositioner::requestsFor(uint8_t command) const
 {
     std::vector<SimRequest> found;
     std::copy_if(d->requests.begin(), d->requests.end(), std::back_inserter(found),
-                 [command](const SimRequest& r) { return r.command == command; });
+        [command](const SimRequest& r) { return r.command == command; });
     return found;
 }
 

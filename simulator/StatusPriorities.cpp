@@ -2,9 +2,11 @@
 
 #include <cstddef>
 
-namespace StatusPriorities {
+namespace StatusPriorities
+{
 
-namespace {
+namespace
+{
 
 // clang-format off
 constexpr std::array<uint8_t, Count> Priorities = {

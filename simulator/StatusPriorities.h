@@ -17,7 +17,8 @@
 //   54 and up  red: alarms
 // Statuses 72..75 describe fitted boards; they are kept in the bitmap but
 // never become the reported active status.
-namespace StatusPriorities {
+namespace StatusPriorities
+{
 
 constexpr int Count = 80;
 constexpr int FirstDeviceInformation = 72;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double AtmospherePsi = 14.7;
 constexpr double GravityInPerS2 = 386.09;
@@ -154,8 +155,7 @@ void ValveModel::stepMechanics()
     const int moving = m_v != 0.0 ? signOf(m_v) : signOf(drive);
     // Friction eases from its static to its dynamic value as the stem speeds up.
     const double weakening = p.stribeckInPerS > 0 ? std::exp(-std::abs(m_v) / p.stribeckInPerS) : 0.0;
-    const double friction
-        = (p.dynamicFrictionLbf + (p.staticFrictionLbf - p.dynamicFrictionLbf) * weakening) * moving;
+    const double friction = (p.dynamicFrictionLbf + (p.staticFrictionLbf - p.dynamicFrictionLbf) * weakening) * moving;
     const double oldV = m_v;
     m_v += (drive - damping * m_v - friction) / mass * StepS;
     const double oldX = m_x;

@@ -5,23 +5,23 @@
 // The physical constants of one simulated actuator and valve, in US units
 // (psi, in², in, lbf, s). Defaults per model in one place: k90() and k40().
 struct ValveModelParams {
-    bool doubleActing = false;   // false: spring-return, air to open
+    bool doubleActing = false; // false: spring-return, air to open
     double supplyPsi = 60.0;
-    double areaIn2 = 100.0;      // effective piston/diaphragm area
-    double benchLowPsi = 6.0;    // pressure at which the valve starts to open
-    double benchHighPsi = 30.0;  // pressure at which it reaches full stroke
+    double areaIn2 = 100.0; // effective piston/diaphragm area
+    double benchLowPsi = 6.0; // pressure at which the valve starts to open
+    double benchHighPsi = 30.0; // pressure at which it reaches full stroke
     double strokeIn = 1.5;
     double staticFrictionLbf = 300.0;
     double dynamicFrictionLbf = 200.0;
     double stribeckInPerS = 0.02; // friction falls from static to dynamic over about this speed
-    double relayLagS = 0.3;      // pilot relay first-order lag
-    double ipLagS = 0.05;        // I/P converter first-order lag
+    double relayLagS = 0.3; // pilot relay first-order lag
+    double ipLagS = 0.05; // I/P converter first-order lag
     double movingMassLb = 60.0;
-    double dampingRatio = 2.0;   // viscous damping of the spring-mass, as a ratio of critical
-    double relayFlowPerS = 4.0;  // fill/exhaust rate of a fully open relay, per second of the pressure gap
-    double deadVolumeIn = 0.1;   // chamber volume at the travel stop, as a length of the area
+    double dampingRatio = 2.0; // viscous damping of the spring-mass, as a ratio of critical
+    double relayFlowPerS = 4.0; // fill/exhaust rate of a fully open relay, per second of the pressure gap
+    double deadVolumeIn = 0.1; // chamber volume at the travel stop, as a length of the area
     double positionerGain = 0.02; // spool opening per percent of position error
-    double positionerRateS = 0.5;  // rate feedback: the spool closes as the stem speeds up
+    double positionerRateS = 0.5; // rate feedback: the spool closes as the stem speeds up
     double deadbandPercent = 0.2; // the positioner holds still inside this band
     double ambientTempC = 24.0;
 
@@ -84,14 +84,14 @@ private:
 
     ValveModelParams m_params;
     double m_commandPercent = 0.0;
-    double m_x = 0.0;      // stem position, in
-    double m_v = 0.0;      // stem velocity, in/s
-    double m_p1 = 0.0;     // port 1 (opening side), psi gauge
-    double m_p2 = 0.0;     // port 2 (closing side of a double-acting actuator), psi gauge
-    double m_gas1 = 0.0;   // air in each chamber: absolute pressure times volume
+    double m_x = 0.0; // stem position, in
+    double m_v = 0.0; // stem velocity, in/s
+    double m_p1 = 0.0; // port 1 (opening side), psi gauge
+    double m_p2 = 0.0; // port 2 (closing side of a double-acting actuator), psi gauge
+    double m_gas1 = 0.0; // air in each chamber: absolute pressure times volume
     double m_gas2 = 0.0;
-    double m_ip = 0.0;     // I/P output, -1..1
-    double m_relay = 0.0;  // relay spool, -1..1
+    double m_ip = 0.0; // I/P output, -1..1
+    double m_relay = 0.0; // relay spool, -1..1
     bool m_stuck = true;
     double m_lastFriction = 0.0;
     double m_travelAccumulated = 0.0;

@@ -1,6 +1,7 @@
 #include "HartFrame.h"
 
-namespace {
+namespace
+{
 
 constexpr uint8_t Preamble = 0xFF;
 constexpr uint8_t LongAddressBit = 0x80;
@@ -35,7 +36,7 @@ HartAddress HartAddress::fromIdentity(uint8_t manufacturerId, uint8_t deviceType
     HartAddress address;
     address.isLong = true;
     address.longAddress = { uint8_t(manufacturerId & ShortPollMask), deviceType, uint8_t(deviceId >> 16),
-                            uint8_t(deviceId >> 8), uint8_t(deviceId) };
+        uint8_t(deviceId >> 8), uint8_t(deviceId) };
     return address;
 }
 
@@ -46,7 +47,8 @@ bool HartAddress::operator==(const HartAddress& other) const
     return isLong ? longAddress == other.longAddress : pollAddress == other.pollAddress;
 }
 
-namespace HartFrameCodec {
+namespace HartFrameCodec
+{
 
 uint8_t checksum(const QByteArray& bytes, int from, int to)
 {
@@ -161,9 +163,11 @@ const char* errorText(HartFrameError error)
 
 } // namespace HartFrameCodec
 
-namespace HartPackedAscii {
+namespace HartPackedAscii
+{
 
-namespace {
+namespace
+{
 
 uint8_t codeOf(char c)
 {

@@ -11,8 +11,8 @@
 // long address taken from command 0's reply.
 struct HartAddress {
     bool isLong = false;
-    uint8_t pollAddress = 0;           // short frames: 0..63
-    std::array<uint8_t, 5> longAddress{}; // without the master and burst bits
+    uint8_t pollAddress = 0; // short frames: 0..63
+    std::array<uint8_t, 5> longAddress {}; // without the master and burst bits
 
     static HartAddress shortAddress(uint8_t poll);
     // Manufacturer id (low 6 bits kept), device type, 3-byte device id.
@@ -36,17 +36,18 @@ struct HartFrame {
 
 enum class HartFrameError {
     None,
-    NoPreamble,      // fewer than two 0xFF before the delimiter
-    BadDelimiter,    // unknown frame type or expansion bytes
-    Truncated,       // the frame ends before its byte count says
-    TrailingBytes,   // bytes after the checksum
-    BadChecksum,     // longitudinal parity does not match
-    WrongAddress,    // not the address that was expected
+    NoPreamble, // fewer than two 0xFF before the delimiter
+    BadDelimiter, // unknown frame type or expansion bytes
+    Truncated, // the frame ends before its byte count says
+    TrailingBytes, // bytes after the checksum
+    BadChecksum, // longitudinal parity does not match
+    WrongAddress, // not the address that was expected
 };
 
 // Encodes and checks HART frames: preambles, delimiter, short or long
 // address, command, byte count, data, longitudinal parity.
-namespace HartFrameCodec {
+namespace HartFrameCodec
+{
 
 constexpr int DefaultPreambles = 5;
 constexpr int MinimumPreambles = 2;
@@ -73,7 +74,8 @@ const char* errorText(HartFrameError error);
 } // namespace HartFrameCodec
 
 // HART packed ASCII: four 6-bit characters in three bytes.
-namespace HartPackedAscii {
+namespace HartPackedAscii
+{
 
 // `text` is upper-cased, padded with blanks or cut to `characters` (a
 // multiple of 4); characters outside the 6-bit set become '?'.

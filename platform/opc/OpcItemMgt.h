@@ -33,7 +33,7 @@ public:
     // One result and one error per definition. The call result is Ok when every
     // item was added, SomeItemsFailed when some were not (see their errors),
     // and a failure when the call itself failed.
-    virtual Opc::Result addItems(const std::vector<OpcItemDef>& items, std::vector<OpcItemResult>& results,
-                                 std::vector<Opc::Result>& errors)
+    virtual Opc::Result addItems(
+        const std::vector<OpcItemDef>& items, std::vector<OpcItemResult>& results, std::vector<Opc::Result>& errors)
         = 0;
 };

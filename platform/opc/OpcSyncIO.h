@@ -22,10 +22,10 @@ public:
     virtual ~OpcSyncIO() = default;
 
     virtual Opc::Result read(Opc::DataSource source, const std::vector<uint32_t>& serverHandles,
-                             std::vector<OpcItemState>& states, std::vector<Opc::Result>& errors)
+        std::vector<OpcItemState>& states, std::vector<Opc::Result>& errors)
         = 0;
 
     virtual Opc::Result write(const std::vector<uint32_t>& serverHandles, const std::vector<QByteArray>& values,
-                              std::vector<Opc::Result>& errors)
+        std::vector<Opc::Result>& errors)
         = 0;
 };

@@ -10,7 +10,8 @@
 // items, one result per item: the device link treats "the call failed" and
 // "the call went through but this item failed" differently, so the two are
 // never folded together.
-namespace Opc {
+namespace Opc
+{
 
 using Result = int32_t;
 
@@ -28,8 +29,14 @@ constexpr Result InvalidItemId = int32_t(0xC0040008u);
 // The device did not answer, or its answer failed the frame checks.
 constexpr Result DeviceNoReply = int32_t(0xC0040010u);
 
-constexpr bool succeeded(Result r) { return r >= 0; }
-constexpr bool failed(Result r) { return r < 0; }
+constexpr bool succeeded(Result r)
+{
+    return r >= 0;
+}
+constexpr bool failed(Result r)
+{
+    return r < 0;
+}
 
 // Requested and canonical item types. The HART frame item holds an array of
 // unsigned bytes.

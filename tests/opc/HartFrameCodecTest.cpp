@@ -2,17 +2,66 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // Every HART command number the program sends, with data of the size it uses.
 const std::pair<int, int> Commands[] = {
-    { 0, 0 },   { 13, 0 },  { 48, 0 },  { 166, 0 }, { 167, 10 }, { 173, 0 }, { 174, 30 }, { 175, 0 },
-    { 177, 0 }, { 178, 4 }, { 179, 0 }, { 180, 17 }, { 181, 0 }, { 182, 1 }, { 184, 0 },  { 187, 0 },
-    { 188, 4 }, { 189, 0 }, { 190, 4 }, { 194, 0 },  { 195, 0 }, { 196, 6 }, { 197, 0 },  { 198, 8 },
-    { 200, 3 }, { 201, 10 }, { 202, 0 }, { 203, 3 }, { 204, 0 }, { 212, 0 }, { 213, 20 }, { 218, 0 },
-    { 219, 8 }, { 220, 0 }, { 221, 3 }, { 224, 0 },  { 225, 15 }, { 226, 0 }, { 227, 15 }, { 228, 0 },
-    { 229, 1 }, { 230, 0 }, { 231, 6 }, { 233, 20 }, { 234, 0 }, { 235, 23 }, { 236, 0 }, { 237, 20 },
-    { 240, 0 }, { 244, 0 }, { 245, 22 }, { 246, 0 }, { 247, 22 }, { 252, 0 }, { 253, 0 },
+    { 0, 0 },
+    { 13, 0 },
+    { 48, 0 },
+    { 166, 0 },
+    { 167, 10 },
+    { 173, 0 },
+    { 174, 30 },
+    { 175, 0 },
+    { 177, 0 },
+    { 178, 4 },
+    { 179, 0 },
+    { 180, 17 },
+    { 181, 0 },
+    { 182, 1 },
+    { 184, 0 },
+    { 187, 0 },
+    { 188, 4 },
+    { 189, 0 },
+    { 190, 4 },
+    { 194, 0 },
+    { 195, 0 },
+    { 196, 6 },
+    { 197, 0 },
+    { 198, 8 },
+    { 200, 3 },
+    { 201, 10 },
+    { 202, 0 },
+    { 203, 3 },
+    { 204, 0 },
+    { 212, 0 },
+    { 213, 20 },
+    { 218, 0 },
+    { 219, 8 },
+    { 220, 0 },
+    { 221, 3 },
+    { 224, 0 },
+    { 225, 15 },
+    { 226, 0 },
+    { 227, 15 },
+    { 228, 0 },
+    { 229, 1 },
+    { 230, 0 },
+    { 231, 6 },
+    { 233, 20 },
+    { 234, 0 },
+    { 235, 23 },
+    { 236, 0 },
+    { 237, 20 },
+    { 240, 0 },
+    { 244, 0 },
+    { 245, 22 },
+    { 246, 0 },
+    { 247, 22 },
+    { 252, 0 },
+    { 253, 0 },
 };
 
 QByteArray pattern(int size, int seed)
@@ -103,14 +152,15 @@ TEST(HartFrameCodec, AFrameForAnotherAddressIsRejected)
 {
     const HartFrame frame = requestFor(202, 0);
     const QByteArray bytes = HartFrameCodec::encode(frame);
-    const HartAddress others[] = { HartAddress::fromIdentity(0x26, 5, 0xA1B2C4), HartAddress::fromIdentity(0x26, 6, 0xA1B2C3),
-                                   HartAddress::fromIdentity(0x27, 5, 0xA1B2C3), HartAddress::shortAddress(0) };
+    const HartAddress others[]
+        = { HartAddress::fromIdentity(0x26, 5, 0xA1B2C4), HartAddress::fromIdentity(0x26, 6, 0xA1B2C3),
+              HartAddress::fromIdentity(0x27, 5, 0xA1B2C3), HartAddress::shortAddress(0) };
     for (const HartAddress& other : others)
         EXPECT_EQ(HartFrameCodec::decode(bytes, other).error, HartFrameError::WrongAddress);
     HartFrame polled = requestFor(0, 0);
     polled.address = HartAddress::shortAddress(3);
     EXPECT_EQ(HartFrameCodec::decode(HartFrameCodec::encode(polled), HartAddress::shortAddress(0)).error,
-              HartFrameError::WrongAddress);
+        HartFrameError::WrongAddress);
 }
 
 TEST(HartPackedAscii, PacksFourCharactersInThreeBytes)

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class StubServer : public OpcServer
 {
@@ -30,9 +31,8 @@ protected:
 TEST_F(OpcServerRegistryTest, CreationResultsTellTheStepsApart)
 {
     bool refuse = false;
-    registry().add(QStringLiteral("Test.Server.1"), [&]() -> std::shared_ptr<OpcServer> {
-        return refuse ? nullptr : std::make_shared<StubServer>();
-    });
+    registry().add(QStringLiteral("Test.Server.1"),
+        [&]() -> std::shared_ptr<OpcServer> { return refuse ? nullptr : std::make_shared<StubServer>(); });
     QStringList lines;
     registry().setLogHook([&](const QString& line) { lines << line; });
     std::shared_ptr<OpcServer> server;
@@ -42,10 +42,11 @@ TEST_F(OpcServerRegistryTest, CreationResultsTellTheStepsApart)
     EXPECT_EQ(registry().create(QStringLiteral("Unknown.Server.1"), QString(), server), OpcServerRegistry::NoClassId);
     EXPECT_EQ(server, nullptr);
     EXPECT_EQ(registry().create(QStringLiteral("Test.Server.1"), QStringLiteral("PLANT1"), server),
-              OpcServerRegistry::NoClassObject);
+        OpcServerRegistry::NoClassObject);
     refuse = true;
-    EXPECT_EQ(registry().create(QStringLiteral("Test.Server.1"), QString(), server), OpcServerRegistry::CreationRefused);
-    EXPECT_EQ(lines, QStringList{ QStringLiteral("OPC server machine not reachable: PLANT1") });
+    EXPECT_EQ(
+        registry().create(QStringLiteral("Test.Server.1"), QString(), server), OpcServerRegistry::CreationRefused);
+    EXPECT_EQ(lines, QStringList { QStringLiteral("OPC server machine not reachable: PLANT1") });
 }
 
 TEST_F(OpcServerRegistryTest, OnlyThisMachineIsLocal)
@@ -55,9 +56,14 @@ TEST_F(OpcServerRegistryTest, OnlyThisMachineIsLocal)
         QString name;
         bool local;
     } cases[] = {
-        { QString(), true },           { QStringLiteral("localhost"), true }, { QStringLiteral("LOCALHOST"), true },
-        { QStringLiteral("127.0.0.1"), true }, { host, true },           { host.toUpper(), true },
-        { QStringLiteral("PLANT1"), false },   { QStringLiteral("10.0.0.7"), false },
+        { QString(), true },
+        { QStringLiteral("localhost"), true },
+        { QStringLiteral("LOCALHOST"), true },
+        { QStringLiteral("127.0.0.1"), true },
+        { host, true },
+        { host.toUpper(), true },
+        { QStringLiteral("PLANT1"), false },
+        { QStringLiteral("10.0.0.7"), false },
         { QStringLiteral("\\\\PLANT1"), false },
     };
     for (const auto& c : cases)

@@ -2,7 +2,8 @@
 
 #include "opc/HartFrame.h"
 
-namespace {
+namespace
+{
 
 class BuiltInServerConnection : public SimFixture
 {
@@ -33,7 +34,7 @@ TEST_F(BuiltInServerConnection, ConnectionStepsGiveTheirOwnResults)
     QStringList lines;
     OpcServerRegistry::instance().setLogHook([&](const QString& line) { lines << line; });
     EXPECT_EQ(link.connect(QString::fromLatin1(BuiltInServer::ProgId), QStringLiteral("PLANT1")),
-              OpcServerRegistry::NoClassObject);
+        OpcServerRegistry::NoClassObject);
     OpcServerRegistry::instance().setLogHook(nullptr);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].contains(QLatin1String("PLANT1"))) << lines[0].toStdString();

@@ -1,12 +1,16 @@
 #include "SimFixture.h"
 
-namespace {
+namespace
+{
 
 class DeviceStateMachines : public SimFixture
 {
 protected:
     int trendState() { return replyU8(link.ask(SimLink::read(184)), 4); }
-    int writeTrendState(uint8_t request) { return replyU8(link.ask(SimLink::write(182, QByteArray(1, char(request)))), 4); }
+    int writeTrendState(uint8_t request)
+    {
+        return replyU8(link.ask(SimLink::write(182, QByteArray(1, char(request)))), 4);
+    }
 };
 
 TEST_F(DeviceStateMachines, TrendHandshakeReadsNinetyOneRows)

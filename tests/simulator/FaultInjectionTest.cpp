@@ -1,6 +1,7 @@
 #include "SimFixture.h"
 
-namespace {
+namespace
+{
 
 class FaultInjection : public SimFixture
 {
@@ -25,43 +26,43 @@ TEST_F(FaultInjection, EachFaultReachesTheOpcLayerAsNamedThenTheDeviceRecovers)
         Check check;
     } cases[] = {
         { "write call failure", SimFault::WriteCallFailure,
-          [](const SimLink::Exchange& e) { EXPECT_TRUE(Opc::failed(e.writeCall)); } },
+            [](const SimLink::Exchange& e) { EXPECT_TRUE(Opc::failed(e.writeCall)); } },
         { "write item error", SimFault::WriteItemError,
-          [](const SimLink::Exchange& e) {
-              EXPECT_TRUE(Opc::succeeded(e.writeCall));
-              EXPECT_TRUE(Opc::failed(e.writeItem));
-          } },
+            [](const SimLink::Exchange& e) {
+                EXPECT_TRUE(Opc::succeeded(e.writeCall));
+                EXPECT_TRUE(Opc::failed(e.writeItem));
+            } },
         { "read call failure", SimFault::ReadCallFailure,
-          [](const SimLink::Exchange& e) {
-              EXPECT_TRUE(Opc::succeeded(e.writeItem));
-              EXPECT_TRUE(Opc::failed(e.readCall));
-          } },
+            [](const SimLink::Exchange& e) {
+                EXPECT_TRUE(Opc::succeeded(e.writeItem));
+                EXPECT_TRUE(Opc::failed(e.readCall));
+            } },
         { "read item error", SimFault::ReadItemError,
-          [](const SimLink::Exchange& e) {
-              EXPECT_TRUE(Opc::succeeded(e.readCall));
-              EXPECT_TRUE(Opc::failed(e.readItem));
-              EXPECT_FALSE(e.reply.has_value());
-          } },
+            [](const SimLink::Exchange& e) {
+                EXPECT_TRUE(Opc::succeeded(e.readCall));
+                EXPECT_TRUE(Opc::failed(e.readItem));
+                EXPECT_FALSE(e.reply.has_value());
+            } },
         { "corrupted checksum", SimFault::CorruptChecksum,
-          [](const SimLink::Exchange& e) {
-              EXPECT_TRUE(Opc::succeeded(e.readCall));
-              EXPECT_TRUE(Opc::failed(e.readItem));
-          } },
+            [](const SimLink::Exchange& e) {
+                EXPECT_TRUE(Opc::succeeded(e.readCall));
+                EXPECT_TRUE(Opc::failed(e.readItem));
+            } },
         { "no response", SimFault::NoResponse,
-          [](const SimLink::Exchange& e) { EXPECT_TRUE(Opc::failed(e.readItem)); } },
+            [](const SimLink::Exchange& e) { EXPECT_TRUE(Opc::failed(e.readItem)); } },
         { "wrong echo", SimFault::WrongEcho,
-          [](const SimLink::Exchange& e) {
-              ASSERT_TRUE(e.reply.has_value());
-              EXPECT_NE(replyU8(*e.reply, 0), 202);
-              EXPECT_EQ(e.reply->size(), 22);
-          } },
+            [](const SimLink::Exchange& e) {
+                ASSERT_TRUE(e.reply.has_value());
+                EXPECT_NE(replyU8(*e.reply, 0), 202);
+                EXPECT_EQ(e.reply->size(), 22);
+            } },
         { "short reply", SimFault::ShortReply,
-          [](const SimLink::Exchange& e) {
-              ASSERT_TRUE(e.reply.has_value());
-              EXPECT_EQ(replyU8(*e.reply, 0), 202);
-              EXPECT_EQ(e.reply->size(), 5);
-              EXPECT_EQ(replyU8(*e.reply, 1), 3);
-          } },
+            [](const SimLink::Exchange& e) {
+                ASSERT_TRUE(e.reply.has_value());
+                EXPECT_EQ(replyU8(*e.reply, 0), 202);
+                EXPECT_EQ(e.reply->size(), 5);
+                EXPECT_EQ(replyU8(*e.reply, 1), 3);
+            } },
     };
     for (const auto& c : cases) {
         device.faults().inject(c.fault);

@@ -2,7 +2,8 @@
 
 #include <bit>
 
-namespace {
+namespace
+{
 
 class SignatureTestRun : public SimFixture
 {
@@ -85,10 +86,10 @@ TEST_F(SignatureTestRun, PartialStrokeGivesItsResults)
     clock().advance(21000);
     const QByteArray info = link.ask(SimLink::read(175));
     ASSERT_EQ(info.size(), 11);
-    EXPECT_NE(replyU16(info, 4), 0xFFFF);          // break-away time
-    EXPECT_GT(replyU16(info, 6), 0);               // break-away pressure
-    EXPECT_LT(replyU16(info, 8), 500);             // time to target, within the allowed 5 s
-    EXPECT_EQ(replyU8(info, 10), 1);               // pass
+    EXPECT_NE(replyU16(info, 4), 0xFFFF); // break-away time
+    EXPECT_GT(replyU16(info, 6), 0); // break-away pressure
+    EXPECT_LT(replyU16(info, 8), 500); // time to target, within the allowed 5 s
+    EXPECT_EQ(replyU8(info, 10), 1); // pass
     EXPECT_EQ(testStatus() & 0x01, 0);
 }
 
@@ -98,7 +99,10 @@ TEST_F(SignatureTestRun, StopEndsARunningTest)
     link.ask(start(1, 50.0f, 40.0f, 0.0f, 30.0f));
     clock().advance(1000);
     EXPECT_TRUE(device.signatureRunning());
-    link.ask(SimLink::write(201, QByteArray::fromHex("9200" "F60000" "FE00000000")));
+    link.ask(SimLink::write(201,
+        QByteArray::fromHex("9200"
+                            "F60000"
+                            "FE00000000")));
     EXPECT_FALSE(device.signatureRunning());
     EXPECT_EQ(testStatus(), 0);
 

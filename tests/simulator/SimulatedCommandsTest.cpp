@@ -2,7 +2,8 @@
 
 #include <bit>
 
-namespace {
+namespace
+{
 
 class SimulatedCommands : public SimFixture
 {
@@ -16,7 +17,7 @@ QByteArray decodePackedAscii(const QByteArray& bytes)
     for (int i = 0; i + 2 < bytes.size(); i += 3) {
         const uint8_t b0 = uint8_t(bytes[i]), b1 = uint8_t(bytes[i + 1]), b2 = uint8_t(bytes[i + 2]);
         const uint8_t codes[4] = { uint8_t(b0 >> 2), uint8_t(((b0 & 3) << 4) | (b1 >> 4)),
-                                   uint8_t(((b1 & 15) << 2) | (b2 >> 6)), uint8_t(b2 & 63) };
+            uint8_t(((b1 & 15) << 2) | (b2 >> 6)), uint8_t(b2 & 63) };
         for (uint8_t c : codes)
             text.append(char(c < 0x20 ? c + 0x40 : c));
     }
@@ -54,11 +55,10 @@ TEST_F(SimulatedCommands, EveryReadOfTheTableIsAnsweredWithItsLayout)
     // The reply positions the program decodes: every field must lie inside.
     const struct {
         int command, lastPosition;
-    } reads[] = { { 13, 21 },  { 48, 17 },  { 166, 13 }, { 173, 37 }, { 175, 10 }, { 177, 11 }, { 179, 31 },
-                  { 181, 20 }, { 184, 4 },  { 187, 11 }, { 189, 11 }, { 194, 11 }, { 195, 21 }, { 197, 19 },
-                  { 202, 21 }, { 204, 11 }, { 212, 23 }, { 218, 11 }, { 220, 6 },  { 224, 18 }, { 226, 18 },
-                  { 228, 23 }, { 230, 9 },  { 234, 26 }, { 236, 23 }, { 240, 19 }, { 244, 25 }, { 246, 25 },
-                  { 252, 28 }, { 253, 23 } };
+    } reads[] = { { 13, 21 }, { 48, 17 }, { 166, 13 }, { 173, 37 }, { 175, 10 }, { 177, 11 }, { 179, 31 }, { 181, 20 },
+        { 184, 4 }, { 187, 11 }, { 189, 11 }, { 194, 11 }, { 195, 21 }, { 197, 19 }, { 202, 21 }, { 204, 11 },
+        { 212, 23 }, { 218, 11 }, { 220, 6 }, { 224, 18 }, { 226, 18 }, { 228, 23 }, { 230, 9 }, { 234, 26 },
+        { 236, 23 }, { 240, 19 }, { 244, 25 }, { 246, 25 }, { 252, 28 }, { 253, 23 } };
     for (const auto& r : reads) {
         const QByteArray reply = link.ask(SimLink::read(uint8_t(r.command)));
         ASSERT_GT(reply.size(), r.lastPosition) << "command " << r.command;
@@ -97,9 +97,9 @@ TEST_F(SimulatedCommands, WritesAreKeptAndReturnedByTheirReads)
         { 190, QByteArray::fromHex("00640096"), 189, 6, QByteArray::fromHex("00640096") },
         { 198, QByteArray::fromHex("012C01900064001E"), 197, 8, QByteArray::fromHex("012C01900064001E") },
         { 213, QByteArray::fromHex("0000006400C8012C019001F4025802BC03200384"), 212, 4,
-          QByteArray::fromHex("0000006400C8012C019001F4025802BC03200384") },
+            QByteArray::fromHex("0000006400C8012C019001F4025802BC03200384") },
         { 245, QByteArray::fromHex("03E8044C04B00514057805DC06400C800D481C202710"), 244, 4,
-          QByteArray::fromHex("03E8044C04B00514057805DC06400C800D481C202710") },
+            QByteArray::fromHex("03E8044C04B00514057805DC06400C800D481C202710") },
         { 219, QByteArray::fromHex("251C01F4012C0064"), 218, 4, QByteArray::fromHex("251C01F4012C0064") },
         { 221, QByteArray::fromHex("312107"), 220, 4, QByteArray::fromHex("312107") },
         { 231, QByteArray::fromHex("0203040503E8"), 230, 4, QByteArray::fromHex("0203040503E8") },
@@ -116,8 +116,15 @@ TEST_F(SimulatedCommands, WritesAreKeptAndReturnedByTheirReads)
 TEST_F(SimulatedCommands, TravelCycleCountsAndSpoolResetsAreKept)
 {
     SimulatedPositioner& device = open();
-    QByteArray counts = QByteArray::fromHex("000003E8" "0000C350" "000186A0" "0064" "0096" "00000007" "000001F4"
-                                            "000003E8" "0032");
+    QByteArray counts = QByteArray::fromHex("000003E8"
+                                            "0000C350"
+                                            "000186A0"
+                                            "0064"
+                                            "0096"
+                                            "00000007"
+                                            "000001F4"
+                                            "000003E8"
+                                            "0032");
     link.ask(SimLink::write(174, counts));
     const QByteArray travel = link.ask(SimLink::read(173));
     EXPECT_EQ(replyU32(travel, 4), 1000u);
@@ -132,7 +139,8 @@ TEST_F(SimulatedCommands, TravelCycleCountsAndSpoolResetsAreKept)
     device.setAnalogCommand(80);
     clock().advance(5000);
     EXPECT_GT(replyU32(link.ask(SimLink::read(179)), 18), 0u);
-    const QByteArray reset = link.ask(SimLink::write(180, QByteArray::fromHex("0000000A000000140000001E00000028") + QByteArray(1, 2)));
+    const QByteArray reset
+        = link.ask(SimLink::write(180, QByteArray::fromHex("0000000A000000140000001E00000028") + QByteArray(1, 2)));
     EXPECT_EQ(replyU8(reset, 0), 180);
     EXPECT_EQ(replyU32(reset, 18), 0u);
     EXPECT_EQ(replyU32(reset, 8), 10u);
@@ -153,8 +161,14 @@ TEST_F(SimulatedCommands, MiscRepliesEchoTheRequestedAddresses)
     const QByteArray unknown = link.ask(SimLink::write(200, QByteArray("\x05\x06\x07", 3)));
     EXPECT_EQ(unknown.mid(4).toHex(), QByteArray("05000600000700000000"));
 
-    link.ask(SimLink::write(201, QByteArray::fromHex("EE00" "660123" "FE00000000")));
-    link.ask(SimLink::write(201, QByteArray::fromHex("EE00" "F60000" "6300001770")));
+    link.ask(SimLink::write(201,
+        QByteArray::fromHex("EE00"
+                            "660123"
+                            "FE00000000")));
+    link.ask(SimLink::write(201,
+        QByteArray::fromHex("EE00"
+                            "F60000"
+                            "6300001770")));
     EXPECT_EQ(device.miscWord(0x66), 0x0123);
     EXPECT_EQ(device.miscLong(0x63), 6000u);
     EXPECT_EQ(device.miscLong(0x69), 6000u);
@@ -177,7 +191,7 @@ TEST_F(SimulatedCommands, PressuresAreHundredthsOfAPercentOfTheFullScale)
     // Half open on a 3-15 psi bench set needs about 9 psi.
     EXPECT_NEAR(port1, 9.0, 1.5);
     EXPECT_EQ(replyU32(reply, 8), 10000u); // the supply is the full scale
-    EXPECT_EQ(replyU16(reply, 6), 10000);  // on the K40 port 2 is the supply sensor
+    EXPECT_EQ(replyU16(reply, 6), 10000); // on the K40 port 2 is the supply sensor
 }
 
 TEST_F(SimulatedCommands, SupplySettingsFollowThePressureUnit)
@@ -191,8 +205,11 @@ TEST_F(SimulatedCommands, SupplySettingsFollowThePressureUnit)
     link.ask(SimLink::write(221, QByteArray("\x39\x20\x07", 3))); // bar
     const QByteArray bar = link.ask(SimLink::read(195));
     EXPECT_NEAR(replyU32(bar, 4) * 0.01, 60.0 / 14.5038, 0.01);
-    link.ask(SimLink::write(196, QByteArray::fromHex("01C2" "0190" "0190"))); // 4.5, 4.0, 4.0 bar
-    device.setSupplyPsi(55.0);                                                // 3.79 bar
+    link.ask(SimLink::write(196,
+        QByteArray::fromHex("01C2"
+                            "0190"
+                            "0190"))); // 4.5, 4.0, 4.0 bar
+    device.setSupplyPsi(55.0); // 3.79 bar
     EXPECT_TRUE(device.statusActive(40));
     EXPECT_NEAR(replyU16(link.ask(SimLink::read(195)), 16) * 0.01, 4.0, 0.01);
 }
@@ -202,7 +219,9 @@ TEST_F(SimulatedCommands, DigitalCommandModeMovesTheValveAndIsReported)
     SimulatedPositioner& device = open();
     device.setAnalogCommand(20);
     clock().advance(10000);
-    const QByteArray reply = link.ask(SimLink::write(203, QByteArray::fromHex("40" "1B58"))); // 70 %
+    const QByteArray reply = link.ask(SimLink::write(203,
+        QByteArray::fromHex("40"
+                            "1B58"))); // 70 %
     EXPECT_EQ(replyU8(reply, 0), 203);
     EXPECT_EQ(replyU8(reply, 4), 64);
     EXPECT_EQ(replyU16(reply, 5), 7000);
@@ -216,7 +235,9 @@ TEST_F(SimulatedCommands, DigitalCommandModeMovesTheValveAndIsReported)
     const float temperature = std::bit_cast<float>(replyU32(status, 17));
     EXPECT_NEAR(temperature, 24.0f, 2.0f);
 
-    link.ask(SimLink::write(203, QByteArray::fromHex("00" "0000")));
+    link.ask(SimLink::write(203,
+        QByteArray::fromHex("00"
+                            "0000")));
     clock().advance(6000);
     const QByteArray analog = link.ask(SimLink::read(202));
     EXPECT_EQ(replyU8(analog, 4), 0);

@@ -4,7 +4,8 @@
 #include <map>
 #include <set>
 
-namespace {
+namespace
+{
 
 class ValvePhysics : public SimFixture
 {
@@ -53,7 +54,6 @@ protected:
     double m_fullScalePsi = 0.0;
 };
 
-
 TEST_F(ValvePhysics, SlowRampShowsTheFrictionBandAndTheSpringRate)
 {
     for (const char* path : { "Sim/K90/PV-101", "Sim/K40/PV-102" }) {
@@ -88,7 +88,7 @@ TEST_F(ValvePhysics, TenPercentStepSettlesQuicklyWithLittleOvershoot)
         const char* path;
         double from, to;
     } cases[] = { { "Sim/K90/PV-101", 50, 60 }, { "Sim/K90/PV-101", 50, 40 }, { "Sim/K40/PV-102", 50, 60 },
-                  { "Sim/K40/PV-102", 50, 40 } };
+        { "Sim/K40/PV-102", 50, 40 } };
     for (const auto& c : cases) {
         SimulatedPositioner& device = openAt(QString::fromLatin1(c.path), c.from);
         device.setAnalogCommand(c.to);
@@ -114,13 +114,13 @@ TEST_F(ValvePhysics, SupplyBelowTheLowAlarmRaisesItsStatus)
     device.setSupplyPsi(35.0); // low alarm at 40 psi
     clock().advance(1000);
     const QByteArray history = link.ask(SimLink::read(228));
-    EXPECT_EQ(replyU8(history, 4 + 5) & 0x01, 0x01);          // status 40
+    EXPECT_EQ(replyU8(history, 4 + 5) & 0x01, 0x01); // status 40
     const QByteArray misc = link.ask(SimLink::write(200, QByteArray("\x7E\xF6\xFE", 3))); // 0x79 + 40 / 8
     EXPECT_EQ(replyU8(misc, 5) & 0x01, 0x01);
     EXPECT_EQ(replyU8(link.ask(SimLink::read(202)), 21), 40);
     // The newest history entries: the low alarm, and the low warning passed on the way.
     const std::set<int> newest = { replyU8(history, 16), replyU8(history, 17) };
-    EXPECT_EQ(newest, (std::set<int>{ 40, 42 }));
+    EXPECT_EQ(newest, (std::set<int> { 40, 42 }));
 
     device.setSupplyPsi(60.0);
     clock().advance(1000);
