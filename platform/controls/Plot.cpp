@@ -1,6 +1,7 @@
 #include "Plot.h"
 
 #include "PlotPainter.h"
+#include "PlotSaveFile.h"
 #include "WinColor.h"
 #include "automation/ComError.h"
 #include "ui/ControlRegistry.h"
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -196,12 +196,11 @@ void Plot::SaveImage(const QString& path, const QSize& pixels) const
     if (!QImageWriter::supportedImageFormats().contains(format))
         throw ComError(ComError::InvalidArgument, QStringLiteral("No picture format for %1").arg(path));
     const QImage image = renderImage(pixels);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    QImageWriter writer(&file, format);
-    if (!writer.write(image) || !file.commit())
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1").arg(path));
+    PlotSaveFile::write(path, [&](QIODevice& device) {
+        QImageWriter writer(&device, format);
+        if (!writer.write(image))
+            throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+    });
 }
 
 void Plot::SetTitle(const QString& title)

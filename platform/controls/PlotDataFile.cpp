@@ -1,9 +1,9 @@
 #include "PlotDataFile.h"
 
+#include "PlotSaveFile.h"
 #include "automation/ComError.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -244,12 +244,7 @@ std::vector<PlotChannelData> PlotDataFile::read(QIODevice& device)
 
 void PlotDataFile::save(const QString& path, Kind kind, const std::vector<const PlotChannelData*>& channels)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    write(file, kind, channels);
-    if (!file.commit())
-        throw ComError(ComError::Failure, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    PlotSaveFile::write(path, [&](QIODevice& device) { write(device, kind, channels); });
 }
 
 std::vector<PlotChannelData> PlotDataFile::load(const QString& path)

@@ -8,8 +8,11 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <sys/resource.h>
+
 #include <bit>
 #include <cmath>
+#include <csignal>
 #include <limits>
 
 namespace
@@ -127,6 +130,30 @@ void writeAll(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
+
+// Makes writes beyond a size fail as on a full disk (root ignores permissions,
+// but not this limit).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+};
 
 } // namespace
 
@@ -296,6 +323,15 @@ TEST_F(PlotDataFiles, AFailedSaveLeavesTheOldFile)
     // Saving over a folder fails too, and leaves the folder's neighbour alone.
     EXPECT_THROW(plot.SaveDataFile(stateDir()), ComError);
     EXPECT_EQ(readAll(path), QByteArray("the previous result"));
+
+    // A write that fails halfway (the disk is full) leaves the previous file.
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_THROW(plot.SaveDataFile(path), ComError);
+        EXPECT_THROW(plot.SaveImage(tempPath(QStringLiteral("kept.bmp"))), ComError);
+    }
+    EXPECT_EQ(readAll(path), QByteArray("the previous result"));
+    EXPECT_FALSE(QFile::exists(tempPath(QStringLiteral("kept.bmp"))));
 
     plot.SaveDataFile(path);
     Plot loaded;
