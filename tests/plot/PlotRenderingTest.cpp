@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -210,6 +211,33 @@ TEST_F(PlotRendering, ScreenBarIsLeftOutOfThePictureWhenHidden)
     keepArtifact(without, "without_screen_bar");
     EXPECT_EQ(countColour(without, topStrip, barFace), 0);
     EXPECT_THROW(plot.ScreenBar(1), ComError);
+}
+
+TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)
+{
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    plot.show();
+    QCoreApplication::processEvents();
+    plot.installEventFilter(&counter);
+
+    for (int i = 0; i < 10000; ++i)
+        channel->AddXY(i * 0.001, i % 100);
+    plot.YAxis(0)->SetSpan(120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+
+    // The next change after a paint is shown again.
+    channel->SetColor(0x00FF0000u);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2);
+    plot.removeEventFilter(&counter);
 }
 
 // Drawing the thinned polyline must look like drawing every point.
