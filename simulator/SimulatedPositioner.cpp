@@ -182,6 +182,7 @@ struct SimulatedPositioner::Impl {
     void writeMiscByte(uint8_t address, uint8_t value);
 
     // ---- commands
+    void record(uint8_t command, const QByteArray& data, const QByteArray& reply);
     void installHandlers();
     void table(uint8_t read, std::initializer_list<uint8_t> writes, const QByteArray& initial);
     void patch(uint8_t write, uint8_t read, std::vector<std::pair<int, int>> spans);
@@ -964,6 +965,19 @@ void SimulatedPositioner::Impl::writeLoopCalibration(const QByteArray& data)
     }
 }
 
+// The record keeps the program's bytes as it wrote them ([command] for a
+// read). A program left polling for days must not grow it without end: past
+// the limit the older half goes.
+void SimulatedPositioner::Impl::record(uint8_t command, const QByteArray& data, const QByteArray& reply)
+{
+    QByteArray bytes(1, char(command));
+    if (!data.isEmpty())
+        bytes.append(char(uint8_t(data.size()))).append(data);
+    requests.push_back({ lastMs, command, bytes, reply });
+    if (requests.size() > MaxRecordedRequests)
+        requests.erase(requests.begin(), requests.begin() + MaxRecordedRequests / 2);
+}
+
 // ======================================================================
 // The device as the server and the tests see it
 
@@ -1017,10 +1031,7 @@ QByteArray SimulatedPositioner::respondToFrame(const QByteArray& requestFrame)
     const QByteArray reply = silent ? QByteArray() : respond(request.command, request.data);
     if (silent) {
         d->advanceToNow();
-        QByteArray bytes(1, char(request.command));
-        if (!request.data.isEmpty())
-            bytes.append(char(uint8_t(request.data.size()))).append(request.data);
-        d->requests.push_back({ d->lastMs, request.command, bytes, {} });
+        d->record(request.command, request.data, {});
     }
     if (reply.size() < 4)
         return {};
@@ -1040,10 +1051,7 @@ QByteArray SimulatedPositioner::respond(uint8_t command, const QByteArray& data)
 {
     d->advanceToNow();
     const QByteArray reply = d->reply(command, data);
-    QByteArray bytes(1, char(command));
-    if (!data.isEmpty())
-        bytes.append(char(uint8_t(data.size()))).append(data);
-    d->requests.push_back({ d->lastMs, command, bytes, reply });
+    d->record(command, data, reply);
     return reply;
 }
 

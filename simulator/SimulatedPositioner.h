@@ -34,6 +34,8 @@ public:
     static constexpr uint8_t NoActiveStatus = 255;
     static constexpr uint8_t CommandNotImplemented = 64;
     static constexpr uint8_t DigitalMode = 64;
+    // The request record keeps at most this many; past it the older half goes.
+    static constexpr size_t MaxRecordedRequests = 100000;
 
     SimulatedPositioner(SimModel model, const QString& path);
     ~SimulatedPositioner();

@@ -123,4 +123,14 @@ TEST_F(FaultInjection, ScriptedRepliesAndRecordedRequests)
     EXPECT_EQ(replyU8(link.ask(SimLink::read(220)), 6), 6);
 }
 
+TEST_F(FaultInjection, RequestRecordStaysBoundedOnALongRun)
+{
+    SimulatedPositioner& device = open();
+    for (size_t i = 0; i <= SimulatedPositioner::MaxRecordedRequests + 10; ++i)
+        device.respond(202, {});
+    EXPECT_LE(device.requests().size(), SimulatedPositioner::MaxRecordedRequests);
+    EXPECT_GE(device.requests().size(), SimulatedPositioner::MaxRecordedRequests / 2);
+    EXPECT_EQ(device.requests().back().command, 202);
+}
+
 } // namespace
