@@ -215,6 +215,20 @@ TEST_F(CommandDispatch_, OpcFailuresAreLoggedAsTheirKind)
     EXPECT_FALSE(data.Reply.has_value());
 }
 
+TEST_F(CommandDispatch_, ExceptionInsideAnExchangeIsLoggedWithTheRequestAndSwallowed)
+{
+    server->throwOnWrite = true;
+    EXPECT_FALSE(link.dispatch().DispatchRead(202));
+    data.TravelUnit = 49;
+    data.TemperatureUnit = 33;
+    data.PressureUnit = 7;
+    EXPECT_FALSE(link.dispatch().DispatchWrite(221));
+    const QStringList texts = logTexts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0], "?<- 1   202 - " + QStringList(23, "  0").join(' '));
+    EXPECT_EQ(texts[1], "?-> 221  Write_Units                    - 5 dd 3 31 21 7 " + QStringList(19, "0").join(' '));
+}
+
 TEST_F(CommandDispatch_, MiscReadSucceedsOnlyForTheAddressesAskedFor)
 {
     link.misc().PresetMiscSelector();

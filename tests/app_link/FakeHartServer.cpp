@@ -2,6 +2,8 @@
 
 #include "opc/OpcServerRegistry.h"
 
+#include <stdexcept>
+
 namespace {
 
 class FakeGroup : public OpcGroup, public OpcItemMgt, public OpcSyncIO, public std::enable_shared_from_this<FakeGroup>
@@ -45,6 +47,8 @@ public:
     Opc::Result write(const std::vector<uint32_t>& handles, const std::vector<QByteArray>& values,
         std::vector<Opc::Result>& errors) override
     {
+        if (m_server->throwOnWrite)
+            throw std::runtime_error("server gone");
         if (m_server->failWriteCall)
             return Opc::Failure;
         errors.assign(handles.size(), m_server->failWriteItem ? Opc::InvalidHandle : Opc::Ok);

@@ -36,6 +36,7 @@ public:
     bool failWriteItem = false;
     bool failReadCall = false;
     bool rejectItem = false;
+    bool throwOnWrite = false; // the OPC layer itself raises
     QString lastItemId;
     OpcGroupDef lastGroup;
 
