@@ -18,7 +18,7 @@
 namespace
 {
 
-struct ChannelSpec {
+struct ChannelSetup {
     const char* name;
     const char* title;
     uint32_t color;
@@ -29,7 +29,7 @@ struct ChannelSpec {
 };
 
 // The channels of a saved partial stroke compare plot, hidden data channels included.
-const ChannelSpec TwelveChannels[] = {
+const ChannelSetup TwelveChannels[] = {
     { "Position", "Position", 0x0000FF, "Time", "Position", false, 12 },
     { "Port1", "Port1 Pressure", 0xFF0000, "Time", "Pressure", false, 12 },
     { "Port2", "Port2 Pressure", 0x008000, "Time", "Pressure", false, 12 },
@@ -48,20 +48,20 @@ const ChannelSpec TwelveChannels[] = {
 const double AwkwardValues[] = { 12.3000001907349, 1e-300, -0.0, 655.35, 0.1, -1e308, 5e-324,
     std::numeric_limits<double>::infinity(), 1.0 / 3.0 };
 
-void layOut(PlotChannel& channel, const ChannelSpec& spec)
+void layOut(PlotChannel& channel, const ChannelSetup& setup)
 {
-    channel.SetName(QString::fromLatin1(spec.name));
-    channel.SetTitle(QString::fromLatin1(spec.title));
-    channel.SetColor(spec.color);
-    channel.SetVisible(!spec.hidden);
-    channel.SetLegendVisible(!spec.hidden);
+    channel.SetName(QString::fromLatin1(setup.name));
+    channel.SetTitle(QString::fromLatin1(setup.title));
+    channel.SetColor(setup.color);
+    channel.SetVisible(!setup.hidden);
+    channel.SetLegendVisible(!setup.hidden);
     channel.SetLineWidth(2);
-    channel.SetXAxisName(QString::fromLatin1(spec.xAxis));
-    channel.SetYAxisName(QString::fromLatin1(spec.yAxis));
-    if (spec.style != 12) {
+    channel.SetXAxisName(QString::fromLatin1(setup.xAxis));
+    channel.SetYAxisName(QString::fromLatin1(setup.yAxis));
+    if (setup.style != 12) {
         channel.SetMarkersVisible(true);
         channel.SetMarkerSize(3);
-        channel.SetMarkerStyle(spec.style);
+        channel.SetMarkerStyle(setup.style);
         channel.SetIndividualMarking(true);
     }
 }
@@ -69,12 +69,12 @@ void layOut(PlotChannel& channel, const ChannelSpec& spec)
 void fillTwelveChannels(Plot& plot)
 {
     int n = 0;
-    for (const ChannelSpec& spec : TwelveChannels) {
+    for (const ChannelSetup& setup : TwelveChannels) {
         IPlotChannelPtr channel = plot.Channel(plot.AddChannel());
-        layOut(*channel, spec);
+        layOut(*channel, setup);
         for (int i = 0; i < 40 + n; ++i)
             channel->AddXY(i * 0.05, AwkwardValues[(i + n) % std::size(AwkwardValues)] * (n + 1));
-        if (spec.style != 12)
+        if (setup.style != 12)
             for (int i = 0; i < channel->Count(); i += 3)
                 channel->MarkPoint(i, true);
         ++n;
