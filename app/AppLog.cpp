@@ -24,8 +24,8 @@ QString AppLog::formatLine(const QString& text)
     const QDateTime now = TimerService::instance().localNow();
     const QDate date = now.date();
     const QTime time = now.time();
-    const QString stamp = NumberText::format("%02d%02d%02d-%02d%02d%02d-%03d  ", date.year(), date.month(),
-        date.day(), time.hour(), time.minute(), time.second(), time.msec());
+    const QString stamp = NumberText::format("%02d%02d%02d-%02d%02d%02d-%03d  ", date.year(), date.month(), date.day(),
+        time.hour(), time.minute(), time.second(), time.msec());
     return stamp + QStringLiteral("  ") + text;
 }
 

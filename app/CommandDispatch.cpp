@@ -11,7 +11,8 @@
 
 #include <bit>
 
-namespace {
+namespace
+{
 
 constexpr int LoggedRequestBytes = 25;
 
@@ -51,15 +52,13 @@ public:
             u8(static_cast<uint8_t>(c));
         return *this;
     }
-    template <class Array>
-    RequestWriter& bytes(const Array& values, size_t first, size_t count)
+    template <class Array> RequestWriter& bytes(const Array& values, size_t first, size_t count)
     {
         for (size_t i = first; i < first + count; ++i)
             u8(values[i]);
         return *this;
     }
-    template <class Array>
-    RequestWriter& words(const Array& values, size_t first, size_t count)
+    template <class Array> RequestWriter& words(const Array& values, size_t first, size_t count)
     {
         for (size_t i = first; i < first + count; ++i)
             u16(DeviceWords::saturateU16(values[i]));
@@ -72,8 +71,14 @@ private:
 };
 
 // A stored value scaled for the wire, kept inside the field's range.
-uint16_t scaled16(double value, double factor) { return DeviceWords::saturateU16(value * factor); }
-uint32_t scaled32(double value, double factor) { return DeviceWords::saturateU32(value * factor); }
+uint16_t scaled16(double value, double factor)
+{
+    return DeviceWords::saturateU16(value * factor);
+}
+uint32_t scaled32(double value, double factor)
+{
+    return DeviceWords::saturateU32(value * factor);
+}
 
 // What a write's reply goes through.
 enum class WriteReply { NotDecoded, SigStart, Parse };

@@ -27,7 +27,7 @@ struct DeviceData {
     uint16_t SignatureType = 0;
 
     // ---- 13 read_tag_descriptor_date ----
-    QString Tag;        // 8 characters
+    QString Tag; // 8 characters
     QString Descriptor; // 16 characters
 
     // ---- 48 read_additional_device_status ----
@@ -114,9 +114,9 @@ struct DeviceData {
     QString FlowUnitLabel;
 
     // ---- 224 Read_Calibration_cmd / 225, 226 Read_Cal_Loop_cmd / 227 ----
-    uint8_t CalState = 0;   // written by both 224 and 226: the last decoded wins
-    QString CalText;        // 14 characters
-    QString LoopCalText;    // 14 characters
+    uint8_t CalState = 0; // written by both 224 and 226: the last decoded wins
+    QString CalText; // 14 characters
+    QString LoopCalText; // 14 characters
 
     // ---- 228 Read_Error_Hist_cmd / 229 ----
     std::array<uint8_t, 20> ErrorHistory {};
@@ -153,8 +153,8 @@ struct DeviceData {
 
     // ---- Misc selector results ----
     uint8_t PressureSensorFlag = 1; // bit 0x01 of byte 0x82; pressures fitted until read otherwise
-    uint8_t Config28Bit5 = 0;       // bit 0x20 of byte 0x28
-    float MiscLong69Value = 0.0f;   // long 0x69 x 0.01: pressure full scale
+    uint8_t Config28Bit5 = 0; // bit 0x20 of byte 0x28
+    float MiscLong69Value = 0.0f; // long 0x69 x 0.01: pressure full scale
 
     // ---- error-definition file: priority per status number ----
     std::array<int32_t, 100> StatusPriority {};
@@ -162,8 +162,8 @@ struct DeviceData {
     // ---- flags kept for pages ----
     uint8_t FrictionLimitsApplied = 0; // set after every friction tolerance write, never cleared
     uint8_t RampBidirectional = 0;
-    uint8_t ConfigByte28 = 0;          // configuration byte 0x28 as last read by the partial stroke page
-    uint8_t PressureUnitChanged = 0;   // set on every pressure-unit Apply, read and cleared on activation
+    uint8_t ConfigByte28 = 0; // configuration byte 0x28 as last read by the partial stroke page
+    uint8_t PressureUnitChanged = 0; // set on every pressure-unit Apply, read and cleared on activation
 
     // Other names under which pages know some of the fields above.
     int16_t& PositionDeviation() { return Deviation; }

@@ -4,7 +4,8 @@
 #include <array>
 #include <utility>
 
-namespace {
+namespace
+{
 
 constexpr std::pair<int, const char*> CommandNames[] = {
     { 13, "read_tag_descriptor_date" },
@@ -65,12 +66,13 @@ constexpr std::pair<int, const char*> CommandNames[] = {
     { 1822, "Write_Trend_State2" },
 };
 
-constexpr std::array<int, 31> ReadCommands = { 13, 48, 166, 173, 175, 177, 179, 181, 184, 187, 189, 194, 195, 197,
-    200, 202, 204, 212, 218, 220, 224, 226, 228, 230, 234, 236, 240, 244, 246, 252, 253 };
+constexpr std::array<int, 31> ReadCommands = { 13, 48, 166, 173, 175, 177, 179, 181, 184, 187, 189, 194, 195, 197, 200,
+    202, 204, 212, 218, 220, 224, 226, 228, 230, 234, 236, 240, 244, 246, 252, 253 };
 
 } // namespace
 
-namespace HartCommandTable {
+namespace HartCommandTable
+{
 
 QString GetCommandName(int command)
 {

@@ -4,7 +4,8 @@
 
 // The HART commands the program uses, by dispatcher number. 1821 and 1822 are
 // dispatcher numbers only: both send HART command 182.
-namespace HartCommandTable {
+namespace HartCommandTable
+{
 
 // The command's name for the log; "Unknown" for any other number.
 QString GetCommandName(int command);

@@ -73,9 +73,18 @@ uint32_t MiscAccessors::ReadMiscLong(uint8_t address, bool* ok)
     return readSlot(Slot::Long, address, ok);
 }
 
-uint8_t MiscAccessors::ReadMiscByte82(bool* ok) { return ReadMiscByte(0x82, ok); }
-uint8_t MiscAccessors::ReadMiscByte92(bool* ok) { return ReadMiscByte(0x92, ok); }
-uint8_t MiscAccessors::ReadMiscByte28(bool* ok) { return ReadMiscByte(0x28, ok); }
+uint8_t MiscAccessors::ReadMiscByte82(bool* ok)
+{
+    return ReadMiscByte(0x82, ok);
+}
+uint8_t MiscAccessors::ReadMiscByte92(bool* ok)
+{
+    return ReadMiscByte(0x92, ok);
+}
+uint8_t MiscAccessors::ReadMiscByte28(bool* ok)
+{
+    return ReadMiscByte(0x28, ok);
+}
 
 uint8_t MiscAccessors::ReadMiscByte82Bit0(bool* ok)
 {
@@ -99,29 +108,80 @@ uint8_t MiscAccessors::ReadMiscByte28Bit5(bool* ok)
     return bit;
 }
 
-float MiscAccessors::ReadMiscWord01(bool* ok) { return ReadMiscWord(0x01, ok) * 0.01f; }
-float MiscAccessors::ReadMiscWord12(bool* ok) { return ReadMiscWord(0x12, ok) * 0.01f; }
-float MiscAccessors::ReadMiscWord34(bool* ok) { return ReadMiscWord(0x34, ok) * 0.01f; }
+float MiscAccessors::ReadMiscWord01(bool* ok)
+{
+    return ReadMiscWord(0x01, ok) * 0.01f;
+}
+float MiscAccessors::ReadMiscWord12(bool* ok)
+{
+    return ReadMiscWord(0x12, ok) * 0.01f;
+}
+float MiscAccessors::ReadMiscWord34(bool* ok)
+{
+    return ReadMiscWord(0x34, ok) * 0.01f;
+}
 
 int MiscAccessors::ReadMiscWord11(bool* ok)
 {
     return static_cast<int>(std::lround(ReadMiscWord(0x11, ok) * 0.01));
 }
 
-uint16_t MiscAccessors::ReadMiscWord50(bool* ok) { return ReadMiscWord(0x50, ok); }
-uint16_t MiscAccessors::ReadMiscWord51(bool* ok) { return ReadMiscWord(0x51, ok); }
-uint16_t MiscAccessors::ReadMiscWord55(bool* ok) { return ReadMiscWord(0x55, ok); }
-uint16_t MiscAccessors::ReadMiscWord56(bool* ok) { return ReadMiscWord(0x56, ok); }
-uint16_t MiscAccessors::ReadMiscWord57(bool* ok) { return ReadMiscWord(0x57, ok); }
-uint16_t MiscAccessors::ReadMiscWord58(bool* ok) { return ReadMiscWord(0x58, ok); }
-uint16_t MiscAccessors::ReadMiscWord5F(bool* ok) { return ReadMiscWord(0x5F, ok); }
-uint16_t MiscAccessors::ReadMiscWord60(bool* ok) { return ReadMiscWord(0x60, ok); }
-uint16_t MiscAccessors::ReadMiscWord61(bool* ok) { return ReadMiscWord(0x61, ok); }
-uint16_t MiscAccessors::ReadMiscWord62(bool* ok) { return ReadMiscWord(0x62, ok); }
-uint16_t MiscAccessors::ReadMiscWord64(bool* ok) { return ReadMiscWord(0x64, ok); }
-uint16_t MiscAccessors::ReadMiscWord65(bool* ok) { return ReadMiscWord(0x65, ok); }
-uint16_t MiscAccessors::ReadMiscWord66(bool* ok) { return ReadMiscWord(0x66, ok); }
-uint16_t MiscAccessors::ReadMiscWord67(bool* ok) { return ReadMiscWord(0x67, ok); }
+uint16_t MiscAccessors::ReadMiscWord50(bool* ok)
+{
+    return ReadMiscWord(0x50, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord51(bool* ok)
+{
+    return ReadMiscWord(0x51, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord55(bool* ok)
+{
+    return ReadMiscWord(0x55, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord56(bool* ok)
+{
+    return ReadMiscWord(0x56, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord57(bool* ok)
+{
+    return ReadMiscWord(0x57, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord58(bool* ok)
+{
+    return ReadMiscWord(0x58, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord5F(bool* ok)
+{
+    return ReadMiscWord(0x5F, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord60(bool* ok)
+{
+    return ReadMiscWord(0x60, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord61(bool* ok)
+{
+    return ReadMiscWord(0x61, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord62(bool* ok)
+{
+    return ReadMiscWord(0x62, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord64(bool* ok)
+{
+    return ReadMiscWord(0x64, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord65(bool* ok)
+{
+    return ReadMiscWord(0x65, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord66(bool* ok)
+{
+    return ReadMiscWord(0x66, ok);
+}
+uint16_t MiscAccessors::ReadMiscWord67(bool* ok)
+{
+    return ReadMiscWord(0x67, ok);
+}
 
 float MiscAccessors::ReadMiscLong63(bool* ok)
 {
@@ -139,8 +199,8 @@ float MiscAccessors::ReadMiscLong69(bool* ok)
     return value;
 }
 
-bool MiscAccessors::writeRecord(uint8_t byteAddr, uint8_t byteValue, uint8_t wordAddr, uint16_t wordValue,
-    uint8_t longAddr, uint32_t longValue)
+bool MiscAccessors::writeRecord(
+    uint8_t byteAddr, uint8_t byteValue, uint8_t wordAddr, uint16_t wordValue, uint8_t longAddr, uint32_t longValue)
 {
     auto& r = m_data.Request;
     r[0] = 12;
@@ -175,9 +235,27 @@ bool MiscAccessors::WriteMiscLong(uint8_t address, uint32_t value)
     return writeRecord(NoByte, 0, NoWord, 0, address, value);
 }
 
-bool MiscAccessors::WriteMiscByte28(uint8_t value) { return WriteMiscByte(0x28, value); }
-bool MiscAccessors::WriteMiscWord64(uint16_t value) { return WriteMiscWord(0x64, value); }
-bool MiscAccessors::WriteMiscWord65(uint16_t value) { return WriteMiscWord(0x65, value); }
-bool MiscAccessors::WriteMiscWord66(uint16_t value) { return WriteMiscWord(0x66, value); }
-bool MiscAccessors::WriteMiscLong63(uint32_t value) { return WriteMiscLong(0x63, value); }
-bool MiscAccessors::WriteMiscLong69(uint32_t value) { return WriteMiscLong(0x69, value); }
+bool MiscAccessors::WriteMiscByte28(uint8_t value)
+{
+    return WriteMiscByte(0x28, value);
+}
+bool MiscAccessors::WriteMiscWord64(uint16_t value)
+{
+    return WriteMiscWord(0x64, value);
+}
+bool MiscAccessors::WriteMiscWord65(uint16_t value)
+{
+    return WriteMiscWord(0x65, value);
+}
+bool MiscAccessors::WriteMiscWord66(uint16_t value)
+{
+    return WriteMiscWord(0x66, value);
+}
+bool MiscAccessors::WriteMiscLong63(uint32_t value)
+{
+    return WriteMiscLong(0x63, value);
+}
+bool MiscAccessors::WriteMiscLong69(uint32_t value)
+{
+    return WriteMiscLong(0x69, value);
+}

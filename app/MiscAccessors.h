@@ -34,7 +34,7 @@ public:
     uint8_t ReadMiscByte28Bit5(bool* ok = nullptr); // also Config28Bit5
 
     float ReadMiscWord01(bool* ok = nullptr); // x 0.01
-    int ReadMiscWord11(bool* ok = nullptr);   // x 0.01 rounded to the nearest integer
+    int ReadMiscWord11(bool* ok = nullptr); // x 0.01 rounded to the nearest integer
     float ReadMiscWord12(bool* ok = nullptr); // x 0.01
     float ReadMiscWord34(bool* ok = nullptr); // x 0.01
     // The raw unsigned word; each page applies the signedness it needs.

@@ -9,7 +9,8 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 
-namespace {
+namespace
+{
 constexpr uint32_t GroupClientHandle = 2345;
 constexpr uint32_t ItemClientHandle = 3434;
 constexpr uint32_t GroupUpdateRateMs = 2000;

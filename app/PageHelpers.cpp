@@ -15,7 +15,8 @@
 #include <QPlainTextEdit>
 #include <QVariant>
 
-namespace {
+namespace
+{
 
 struct PressureUnitRow {
     int code;

@@ -23,23 +23,33 @@ public:
     void at(int position) { m_index = position; }
     void skip(int width) { m_index += width; }
 
-    template <class T>
-    bool u8(T& field) { return take(field, 1, [&](int p) { return GetReplyByte(m_reply, p); }); }
-    template <class T>
-    bool u16(T& field) { return take(field, 2, [&](int p) { return GetReplyWord(m_reply, p); }); }
-    template <class T>
-    bool u32(T& field) { return take(field, 4, [&](int p) { return GetReplyLong(m_reply, p); }); }
-    bool s16(int16_t& field) { return take(field, 2, [&](int p) { return static_cast<int16_t>(GetReplyWord(m_reply, p)); }); }
-    bool f32(float& field) { return take(field, 4, [&](int p) { return GetReplyFloat(m_reply, p); }); }
+    template <class T> bool u8(T& field)
+    {
+        return take(field, 1, [&](int p) { return GetReplyByte(m_reply, p); });
+    }
+    template <class T> bool u16(T& field)
+    {
+        return take(field, 2, [&](int p) { return GetReplyWord(m_reply, p); });
+    }
+    template <class T> bool u32(T& field)
+    {
+        return take(field, 4, [&](int p) { return GetReplyLong(m_reply, p); });
+    }
+    bool s16(int16_t& field)
+    {
+        return take(field, 2, [&](int p) { return static_cast<int16_t>(GetReplyWord(m_reply, p)); });
+    }
+    bool f32(float& field)
+    {
+        return take(field, 4, [&](int p) { return GetReplyFloat(m_reply, p); });
+    }
 
-    template <class Array>
-    void bytes(Array& fields, size_t first, size_t count)
+    template <class Array> void bytes(Array& fields, size_t first, size_t count)
     {
         for (size_t i = first; i < first + count; ++i)
             u8(fields[i]);
     }
-    template <class Array>
-    void words(Array& fields, size_t first, size_t count)
+    template <class Array> void words(Array& fields, size_t first, size_t count)
     {
         for (size_t i = first; i < first + count; ++i)
             u16(fields[i]);
@@ -72,8 +82,7 @@ public:
 private:
     bool fits(int width) const { return ReplyHolds(m_reply, m_index, width); }
 
-    template <class T, class Get>
-    bool take(T& field, int width, Get get)
+    template <class T, class Get> bool take(T& field, int width, Get get)
     {
         const bool present = fits(width);
         if (present)
@@ -282,7 +291,8 @@ void ReplyParser::decode(int command, const QByteArray& reply)
         m_log.WriteLog(QStringLiteral("short reply %1 %2").arg(command).arg(reply.size()));
 }
 
-namespace {
+namespace
+{
 
 struct PressureLabels {
     uint8_t code;

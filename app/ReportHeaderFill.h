@@ -17,7 +17,8 @@ void FillReportHeader(CReportHeader& header, DeviceData& data, CommandDispatch& 
 
 // The catalogue tables: code 99 gives "Other", a listed code its text, any
 // other code the text of code 0.
-namespace ReportCatalogue {
+namespace ReportCatalogue
+{
 QString ActuatorMaker(uint8_t code);
 QString ActuatorKind(uint8_t code);
 QString ActuatorModelSize(uint8_t code);
@@ -25,5 +26,5 @@ QString SpringType(uint8_t code);
 QString ValveType(uint8_t code);
 QString ValveSize(uint8_t code);
 QString FlowDirection(uint8_t code); // 1 "Flow Under", else "Flow Over"
-QString FailPosition(uint8_t code);  // 2 "Open", else "Closed"
+QString FailPosition(uint8_t code); // 2 "Open", else "Closed"
 } // namespace ReportCatalogue

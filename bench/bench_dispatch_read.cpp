@@ -13,7 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 void startQt()
 {

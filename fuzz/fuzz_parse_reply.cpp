@@ -12,12 +12,13 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 // Every number a reply is decoded under, and a few it is not.
-constexpr std::array<int, 44> Commands = { 13, 48, 166, 167, 173, 174, 175, 177, 178, 179, 180, 181, 182, 184, 187,
-    188, 189, 190, 194, 195, 196, 197, 198, 200, 202, 203, 204, 212, 218, 220, 224, 225, 226, 227, 228, 229, 230,
-    234, 236, 240, 244, 246, 252, 253 };
+constexpr std::array<int, 44> Commands
+    = { 13, 48, 166, 167, 173, 174, 175, 177, 178, 179, 180, 181, 182, 184, 187, 188, 189, 190, 194, 195, 196, 197, 198,
+          200, 202, 203, 204, 212, 218, 220, 224, 225, 226, 227, 228, 229, 230, 234, 236, 240, 244, 246, 252, 253 };
 
 // The log goes to a folder of its own, never the user's.
 void keepTheLogAside()

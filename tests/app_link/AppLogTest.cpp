@@ -4,7 +4,8 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
+namespace
+{
 
 class AppLog_ : public SwTest
 {

@@ -5,7 +5,8 @@
 
 #include <bit>
 
-namespace {
+namespace
+{
 
 class CommandDispatch_ : public LinkTest
 {
@@ -17,7 +18,10 @@ protected:
         data.Reply = QByteArray(); // as after start-up's command 0
     }
     QByteArray lastWritten() const { return server->written.empty() ? QByteArray() : server->written.back(); }
-    static QByteArray be32(uint32_t v) { return bytes({ int(v >> 24), int(v >> 16) & 0xFF, int(v >> 8) & 0xFF, int(v & 0xFF) }); }
+    static QByteArray be32(uint32_t v)
+    {
+        return bytes({ int(v >> 24), int(v >> 16) & 0xFF, int(v >> 8) & 0xFF, int(v & 0xFF) });
+    }
     static QByteArray beFloat(float f) { return be32(std::bit_cast<uint32_t>(f)); }
 };
 
@@ -34,7 +38,8 @@ TEST_F(CommandDispatch_, ReadUnitsSendsTheCommandAloneAndLogsTheRequestBytes)
 
     const QStringList lines = logLines();
     ASSERT_EQ(lines.size(), 1);
-    static const QRegularExpression format(QStringLiteral("^\\d{8}-\\d{6}-\\d{3}    <- 1   220  - ((?: {3}\\d| {2}\\d\\d| \\d{3}) ){23}$"));
+    static const QRegularExpression format(
+        QStringLiteral("^\\d{8}-\\d{6}-\\d{3}    <- 1   220  - ((?: {3}\\d| {2}\\d\\d| \\d{3}) ){23}$"));
     EXPECT_TRUE(format.match(lines[0]).hasMatch()) << lines[0].toStdString();
     EXPECT_TRUE(lines[0].startsWith("20240203-090500-000    <- 1   220  -    0"));
 }

@@ -4,7 +4,8 @@
 
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 class FakeGroup : public OpcGroup, public OpcItemMgt, public OpcSyncIO, public std::enable_shared_from_this<FakeGroup>
 {

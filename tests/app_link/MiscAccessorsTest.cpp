@@ -1,6 +1,7 @@
 #include "LinkTest.h"
 
-namespace {
+namespace
+{
 
 // The fake device keeps Misc variables and answers Read_Misc for the
 // addresses asked for, as a positioner does.

@@ -1,6 +1,6 @@
+#include "PageHelpers.h"
 #include "AppLog.h"
 #include "CSigDataStorage.h"
-#include "PageHelpers.h"
 #include "SwTest.h"
 
 #include "ui/ControlRegistry.h"
@@ -23,10 +23,16 @@ TEST_F(PageHelpers_, PressureConversionFactorByUnitPair)
         int target;
     };
     const Case cases[] = {
-        { 6, 3, 6.895, 12 }, { 6, 1, 0.06895, 7 }, { 7, 0, 14.5038, 6 }, { 10, 3, 98.067, 12 },
-        { 12, 2, 0.0101972, 10 }, { 12, 3, 1.0, 12 },
+        { 6, 3, 6.895, 12 },
+        { 6, 1, 0.06895, 7 },
+        { 7, 0, 14.5038, 6 },
+        { 10, 3, 98.067, 12 },
+        { 12, 2, 0.0101972, 10 },
+        { 12, 3, 1.0, 12 },
         // Any other pair gives 1 and keeps the target unit.
-        { 57, 0, 1.0, 12 }, { 6, 4, 1.0, 12 }, { 6, -1, 1.0, 12 },
+        { 57, 0, 1.0, 12 },
+        { 6, 4, 1.0, 12 },
+        { 6, -1, 1.0, 12 },
     };
     PageHelpers helpers;
     for (const Case& c : cases) {
@@ -51,8 +57,8 @@ TEST_F(PageHelpers_, PressureGaugeScaleAndLabelByUnit)
 
 TEST_F(PageHelpers_, WindowTextReadsAsItsLeadingNumberInTheCLocale)
 {
-    const std::pair<QString, double> cases[] = { { "  12.5", 12.5 }, { "", 0.0 }, { "abc", 0.0 }, { "12abc", 12.0 },
-        { "-3e2", -300.0 }, { "12,5", 12.0 } };
+    const std::pair<QString, double> cases[]
+        = { { "  12.5", 12.5 }, { "", 0.0 }, { "abc", 0.0 }, { "12abc", 12.0 }, { "-3e2", -300.0 }, { "12,5", 12.0 } };
     QLineEdit edit;
     for (const auto& [text, number] : cases) {
         edit.setText(text);
@@ -100,7 +106,8 @@ TEST_F(PageHelpers_, ImageDisplayIsCreatedAtTheRectangleWithItsPicture)
     EXPECT_FALSE(CreateImageDisplayControl(&page, screen, 5116, 132, log));
     QFile file(AppLog::filePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Failed to instantiate the ActiveX control. Contact your system administrator"));
+    EXPECT_TRUE(
+        file.readAll().contains("Failed to instantiate the ActiveX control. Contact your system administrator"));
 }
 
 TEST(SigDataStorage, RowsAccumulateScaledDifferencesPerDirection)

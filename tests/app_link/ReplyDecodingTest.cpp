@@ -3,7 +3,8 @@
 
 #include <bit>
 
-namespace {
+namespace
+{
 
 class ReplyDecoding : public LinkTest
 {
@@ -145,8 +146,10 @@ TEST_F(ReplyDecoding, PackedAsciiFollowsTheHartRule)
 
 TEST_F(ReplyDecoding, MixedWidthRepliesLandInTheirFields)
 {
-    parse(173, reply(173, be32(70000) + be32(2) + be32(3) + be16(4) + be16(5) + be16(6) + be32(7) + be32(8) + be32(9)
-                              + be16(10) + be16(11)));
+    parse(173,
+        reply(173,
+            be32(70000) + be32(2) + be32(3) + be16(4) + be16(5) + be16(6) + be32(7) + be32(8) + be32(9) + be16(10)
+                + be16(11)));
     EXPECT_EQ(data.TravelCycle, (std::array<uint32_t, 11> { 70000, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }));
 
     parse(179, reply(179, be32(1) + be32(2) + be32(3) + be16(4) + be32(5) + be32(6) + be32(7) + be16(0xFFFF)));
@@ -160,7 +163,8 @@ TEST_F(ReplyDecoding, MixedWidthRepliesLandInTheirFields)
     EXPECT_EQ(data.AdditionalStatus[7], 8);
     EXPECT_EQ(data.AdditionalStatus[8], 99);
 
-    parse(253, reply(253, bytes({ 9, 15 }) + beFloat(1.5f) + beFloat(2.5f) + beFloat(3.5f) + beFloat(4.5f) + be16(600)));
+    parse(
+        253, reply(253, bytes({ 9, 15 }) + beFloat(1.5f) + beFloat(2.5f) + beFloat(3.5f) + beFloat(4.5f) + be16(600)));
     EXPECT_EQ(data.SigSettings.Type, 9);
     EXPECT_FLOAT_EQ(data.SigSettings.Floats[3], 4.5f);
     EXPECT_EQ(data.SigSettings.Word, 600);

@@ -1,11 +1,12 @@
-#include "LinkTest.h"
 #include "ReportHeaderFill.h"
+#include "LinkTest.h"
 
 #include "core/CReportHeader.h"
 
 using namespace ReportCatalogue;
 
-namespace {
+namespace
+{
 
 class ReportHeaderFill_ : public LinkTest
 {
@@ -38,7 +39,8 @@ TEST_F(ReportHeaderFill_, DeviceThatNeverAnsweredGivesTheCodeZeroTexts)
     EXPECT_EQ(text(header.m_strFlowDirection), "Flow Over");
     EXPECT_EQ(text(header.m_strFailPosition), "Closed");
     EXPECT_EQ(text(header.m_strDeviceVersion), "1.07") << "the version is not the fill's";
-    EXPECT_EQ(server->written, (std::vector<QByteArray> { bytes({ 13 }), bytes({ 230 }), bytes({ 234 }), bytes({ 246 }) }));
+    EXPECT_EQ(
+        server->written, (std::vector<QByteArray> { bytes({ 13 }), bytes({ 230 }), bytes({ 234 }), bytes({ 246 }) }));
 }
 
 TEST_F(ReportHeaderFill_, AnsweringDeviceGivesItsOwnIdentity)
@@ -51,7 +53,8 @@ TEST_F(ReportHeaderFill_, AnsweringDeviceGivesItsOwnIdentity)
         case 230:
             return reply(230, { 4, 3, 99, 2, 0, 100 });
         case 234:
-            return reply(234, { 0, 12, 0, 1, 0, 0, 0, 0, 6, 0, 0, 0, 0, 'V', 'A', 'L', 'V', 'E', ' ', ' ', ' ', ' ', ' ' });
+            return reply(
+                234, { 0, 12, 0, 1, 0, 0, 0, 0, 6, 0, 0, 0, 0, 'V', 'A', 'L', 'V', 'E', ' ', ' ', ' ', ' ', ' ' });
         default: {
             QByteArray config(22, 0);
             config[15] = 2;

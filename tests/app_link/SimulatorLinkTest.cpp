@@ -10,7 +10,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 
 constexpr const char* K90Path = "Sim/K90/PV-101";
 
