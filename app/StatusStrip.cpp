@@ -30,7 +30,14 @@ InterfacePtr<T> createOnPage(FormPage* page, const QString& progId, const QRect&
     page->addControl(id, widget);
     widget->setGeometry(rect);
     widget->show();
-    InterfacePtr<T> control = InterfacePtr<T>::fromObject(widget);
+    // A control of another kind gives no interface: that is the invalid-pointer case.
+    InterfacePtr<T> control;
+    try {
+        control = InterfacePtr<T>::fromObject(widget);
+    } catch (const ComError& error) {
+        if (error.code() != ComError::NoInterface)
+            throw;
+    }
     if (!control)
         throw ComError(ComError::InvalidPointer, QStringLiteral("Invalid pointer"));
     control->setWidth(rect.width());

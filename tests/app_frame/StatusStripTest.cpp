@@ -140,6 +140,11 @@ TEST_F(StatusStripTest, ShownPageReadsItsStatusOneSecondAfterActivationThenEvery
     clock().advance(1);
     EXPECT_EQ(statusReads(), 2u);
 
+    // Activating again while the timer is pending leaves one timer, due 1000 ms later.
+    clock().advance(500);
+    tree().SelectItem(tree().itemForCode(2));
+    EXPECT_EQ(clock().dueIn(app().PageTable[4], StripPage::StripTimerId), 1000);
+
     // Leaving a page before its first tick reads nothing for it.
     tree().SelectItem(tree().itemForCode(21));
     tree().SelectItem(tree().itemForCode(1)); // the dashboard keeps no timer 100
