@@ -1,9 +1,9 @@
 #include "PageHelpers.h"
 
 #include "AppLog.h"
+#include "ProgramControlFactory.h"
 
 #include "automation/NumberText.h"
-#include "ui/ControlRegistry.h"
 #include "ui/FormPage.h"
 
 #include <QAbstractButton>
@@ -120,19 +120,10 @@ float GetWindowFloat(const QWidget* window)
 IImageDisplayPtr CreateImageDisplayControl(
     FormPage* page, const QRect& screenRect, int childId, int imageId, const AppLog& log)
 {
-    QWidget* widget = ControlRegistry::instance().create(QStringLiteral("DisplayLib.ImageDisplay"), page);
-    if (!widget) {
-        log.WriteLog(QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator"));
-        return IImageDisplayPtr();
-    }
-    const QRect rect = page ? page->screenToClient(screenRect) : screenRect;
-    if (page)
-        page->addControl(childId, widget);
-    widget->setGeometry(rect);
-    widget->show();
-    IImageDisplayPtr display = IImageDisplayPtr::fromObject(widget);
-    display->setWidth(rect.width());
-    display->setHeight(rect.height());
+    IImageDisplayPtr display = ProgramControlFactory::create<ImageDisplay>(
+        page, QStringLiteral("DisplayLib.ImageDisplay"), screenRect, childId, log);
+    if (!display)
+        return display;
     display->clear();
     display->loadImageResource(imageId);
     return display;

@@ -136,17 +136,17 @@ constexpr std::array<const char*, 96> ModelSizes = {
     "L90A",
     "L100A",
     // 85-95
-    "D-150",
-    "D-200",
-    "D-250",
-    "D-300",
-    "D-350",
-    "D-400",
-    "D-450",
-    "D-500",
-    "D-600",
-    "D-700",
-    "D-800",
+    "DP150",
+    "DP200",
+    "DP250",
+    "DP300",
+    "DP350",
+    "DP400",
+    "DP450",
+    "DP500",
+    "DP600",
+    "DP700",
+    "DP800",
 };
 
 // Every member the fill sets holds a text, an empty one included, never the null string.

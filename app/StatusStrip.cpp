@@ -4,47 +4,13 @@
 #include "CommandDispatch.h"
 #include "DeviceData.h"
 #include "ErrorDefinitions.h"
+#include "ProgramControlFactory.h"
 #include "StatusText.h"
 
 #include "controls/OleFont.h"
-#include "ui/ControlRegistry.h"
 #include "ui/FormPage.h"
 
 #include <algorithm>
-
-namespace
-{
-const char* const CannotCreate = "Failed to instantiate the ActiveX control. Contact your system administrator";
-
-// Creates a registered control on `page` over the screen rectangle; nullptr
-// (and the log line) when the ProgID is not registered.
-template <class T>
-InterfacePtr<T> createOnPage(FormPage* page, const QString& progId, const QRect& screenRect, int id, const AppLog& log)
-{
-    QWidget* widget = ControlRegistry::instance().create(progId, page);
-    if (!widget) {
-        log.WriteLog(QString::fromLatin1(CannotCreate));
-        return {};
-    }
-    const QRect rect = page->screenToClient(screenRect);
-    page->addControl(id, widget);
-    widget->setGeometry(rect);
-    widget->show();
-    // A control of another kind gives no interface: that is the invalid-pointer case.
-    InterfacePtr<T> control;
-    try {
-        control = InterfacePtr<T>::fromObject(widget);
-    } catch (const ComError& error) {
-        if (error.code() != ComError::NoInterface)
-            throw;
-    }
-    if (!control)
-        throw ComError(ComError::InvalidPointer, QStringLiteral("Invalid pointer"));
-    control->setWidth(rect.width());
-    control->setHeight(rect.height());
-    return control;
-}
-}
 
 StatusStrip::StatusStrip(DeviceData& data, CommandDispatch& dispatch, const AppLog& log)
     : m_data(data)
@@ -124,7 +90,7 @@ void StatusStrip::RefreshStatusStrip(
 
 ILedRoundPtr CreateStatusStripLed(FormPage* page, const QRect& screenRect, int id, const AppLog& log)
 {
-    ILedRoundPtr led = createOnPage<LedRound>(page, QStringLiteral("DigitalLib.LedRound"), screenRect, id, log);
+    ILedRoundPtr led = ProgramControlFactory::create<LedRound>(page, QStringLiteral("DigitalLib.LedRound"), screenRect, id, log);
     if (!led)
         return led;
     led->setBorderStyle(0);
@@ -136,7 +102,7 @@ ILedRoundPtr CreateStatusStripLed(FormPage* page, const QRect& screenRect, int i
 
 INumEditPtr CreateStatusStripEdit(FormPage* page, const QRect& screenRect, int id, const AppLog& log)
 {
-    INumEditPtr edit = createOnPage<NumEdit>(page, QStringLiteral("AnalogLib.NumEdit"), screenRect, id, log);
+    INumEditPtr edit = ProgramControlFactory::create<NumEdit>(page, QStringLiteral("AnalogLib.NumEdit"), screenRect, id, log);
     if (!edit)
         return edit;
     edit->setBackgroundColor(0xC0C0C0);
