@@ -96,7 +96,7 @@ Opc::Result FakeHartServer::addGroup(const OpcGroupDef& definition, std::shared_
 std::optional<QByteArray> FakeHartServer::nextReply(const QByteArray& request)
 {
     if (!replies.empty()) {
-        std::optional<QByteArray> reply = replies.front();
+        std::optional<QByteArray> reply = std::move(replies.front());
         replies.pop_front();
         return reply;
     }

@@ -45,8 +45,9 @@ TEST_F(SignatureTestRun, RampRecordsAndServesItsBlocksInOrder)
         const QByteArray reply = link.ask(SimLink::read(252));
         ASSERT_EQ(reply.size(), 29);
         EXPECT_EQ(replyU8(reply, 28), block == 103 ? 0x20 : 0x00) << block;
-        if (block < 103)
+        if (block < 103) {
             EXPECT_EQ(testStatus() & 0x20, 0) << block;
+        }
         for (int k = 0; k < 2; ++k) {
             commands.push_back(replyS16(reply, 4 + 12 * k));
             positions.push_back(replyS16(reply, 6 + 12 * k));
