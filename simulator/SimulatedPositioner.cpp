@@ -699,7 +699,7 @@ void SimulatedPositioner::Impl::installHandlers()
     handlers[196] = [this](const QByteArray& data) {
         const RequestReader in(data);
         for (int i = 0; i < 3; ++i)
-            setTableWord(195, 8 + 2 * i, ReplyWriter::hundredths(in.u16(2 * i) / 100.0 / pressureUnitPerPsi()));
+            setTableWord(195, 8 + 2 * i, ReplyWriter::hundredths(in.u16(2 * i) / 10000.0 * fullScalePsi));
         return data;
     };
     table(197, {},
@@ -866,12 +866,15 @@ QByteArray SimulatedPositioner::Impl::spool()
 
 QByteArray SimulatedPositioner::Impl::supply()
 {
+    // The supply and its limits go out as the pressures of 204 do, in
+    // hundredths of a percent of the full scale; only the nominal supply is in
+    // hundredths of the display unit.
     const double unit = pressureUnitPerPsi();
     ReplyWriter out;
-    out.u32(uint32_t(std::max(std::lround(supplyPsi() * unit * 100.0), 0L)));
+    out.u32(uint32_t(std::max(std::lround(portPercent(supplyPsi()) * 100.0), 0L)));
     out.u32(uint32_t(std::max(std::lround(fullScalePsi * unit * 100.0), 0L)));
     for (int i = 4; i <= 6; ++i)
-        out.u16(ReplyWriter::hundredths(tableWord(195, i) / 100.0 * unit));
+        out.u16(ReplyWriter::hundredths(portPercent(tableWord(195, i) / 100.0)));
     out.u16(0).u16(0);
     return out.data();
 }

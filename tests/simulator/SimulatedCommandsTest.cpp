@@ -194,24 +194,25 @@ TEST_F(SimulatedCommands, PressuresAreHundredthsOfAPercentOfTheFullScale)
     EXPECT_EQ(replyU16(reply, 6), 10000); // on the K40 port 2 is the supply sensor
 }
 
-TEST_F(SimulatedCommands, SupplySettingsFollowThePressureUnit)
+TEST_F(SimulatedCommands, SupplyAndItsLimitsAreHundredthsOfAPercentOfFullScale)
 {
     SimulatedPositioner& device = open();
     const QByteArray psi = link.ask(SimLink::read(195));
-    EXPECT_EQ(replyU32(psi, 4), 6000u);
-    EXPECT_EQ(replyU32(psi, 8), 6000u);
-    EXPECT_EQ(replyU16(psi, 16), 4000); // low alarm 40 psi
+    EXPECT_EQ(replyU32(psi, 4), 10000u); // the supply is the full scale
+    EXPECT_EQ(replyU32(psi, 8), 6000u); // nominal 60 psi
+    EXPECT_EQ(replyU16(psi, 16), 6667); // low alarm 40 psi of 60
 
     link.ask(SimLink::write(221, QByteArray("\x39\x20\x07", 3))); // bar
     const QByteArray bar = link.ask(SimLink::read(195));
-    EXPECT_NEAR(replyU32(bar, 4) * 0.01, 60.0 / 14.5038, 0.01);
+    EXPECT_EQ(replyU32(bar, 4), 10000u) << "a share of the full scale whatever the unit";
+    EXPECT_NEAR(replyU32(bar, 8) * 0.01, 60.0 / 14.5038, 0.01) << "the nominal supply follows the unit";
     link.ask(SimLink::write(196,
-        QByteArray::fromHex("01C2"
-                            "0190"
-                            "0190"))); // 4.5, 4.0, 4.0 bar
-    device.setSupplyPsi(55.0); // 3.79 bar
-    EXPECT_TRUE(device.statusActive(40));
-    EXPECT_NEAR(replyU16(link.ask(SimLink::read(195)), 16) * 0.01, 4.0, 0.01);
+        QByteArray::fromHex("2328"
+                            "1F40"
+                            "1B58"))); // 90 %, 80 %, 70 % of 60 psi
+    device.setSupplyPsi(41.0);
+    EXPECT_TRUE(device.statusActive(40)) << "below the low alarm of 42 psi";
+    EXPECT_EQ(replyU16(link.ask(SimLink::read(195)), 16), 7000);
 }
 
 TEST_F(SimulatedCommands, DigitalCommandModeMovesTheValveAndIsReported)
