@@ -2,13 +2,141 @@
 
 #include "StripPage.h"
 
-// The page "Actuator Health" (dialog 281, page table slot 32).
+#include "controls/ImageDisplay.h"
+#include "controls/LedRound.h"
+#include "controls/LinearGauge.h"
+#include "controls/SpinEditBox.h"
+
+#include <array>
+#include <cstdint>
+
+// The page "Actuator Health" (dialog 281, page table slot 32): the actuator
+// pneumatic leak, the supply pressure and the actuator ratio, each on a gauge
+// with user-movable limit pointers, an edit and a spin edit per limit, and
+// three trouble-shooting LEDs. A live value outside its limits blinks in the
+// limit's colour. Apply writes only the groups the user changed.
 class CActuatorHealth : public StripPage
 {
     Q_OBJECT
 
 public:
     static constexpr int DialogId = 281;
+    static constexpr int LiveTimerId = 3004;
+    static constexpr int LiveMs = 15000;
+    static constexpr int FirstBlinkTimerId = 3005; // 3005-3007: leak, supply, ratio
+    static constexpr int FirstSettleTimerId = 3019; // 3019-3021: leak, supply, ratio
+    static constexpr int BlinkMs = 500;
+
+    enum Group { Leak, Supply, Ratio, GroupCount };
+
+    // Control ids of the page.
+    enum : int {
+        LeakGaugeId = 5077,
+        SupplyGaugeId = 5078,
+        RatioGaugeId = 5079,
+        FailSafeLedId = 5080,
+        Port1LedId = 5081,
+        Port2LedId = 5082,
+        LeakGroupId = 1026,
+        NominalLeakEdit = 388,
+        LeakEdit = 399,
+        LeakWarningEdit = 402,
+        LeakAlarmEdit = 403,
+        NominalSupplyEdit = 392,
+        SupplyEdit = 400,
+        LowAlarmEdit = 404,
+        LowWarningEdit = 405,
+        HighWarningEdit = 406,
+        RatioEdit = 401,
+        InitialWarningEdit = 407,
+        FullWarningEdit = 408,
+        LeakWarningSpin = 1307,
+        LeakAlarmSpin = 1306,
+        LowAlarmSpin = 1308,
+        LowWarningSpin = 1302,
+        HighWarningSpin = 1303,
+        InitialWarningSpin = 1304,
+        FullWarningSpin = 1305,
+        ImplicationsEdit = 1171,
+        SolutionsEdit = 1173,
+        LeakButton = 629,
+        SupplyButton = 630,
+        RatioButton = 626,
+        FailSafeButton = 785,
+        Port1Button = 624,
+        Port2Button = 625,
+        ApplyButton = 432,
+        RetrieveButton = 433,
+        FailSafeCaption = 900,
+        Port2Caption = 902,
+    };
 
     explicit CActuatorHealth(QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void ActivatePage() override;
+    void StopTimers() override;
+    void onTimer(int id) override;
+
+    void OnApply();
+    void OnRetrieve();
+    void OnImplicationsButton(int buttonId);
+    // An edit of a limit lost the focus / a spin's value changed / the user
+    // dragged limit pointer `index` of a group's gauge.
+    void OnLimitEditKillFocus(int editId);
+    void OnLimitSpinChanged(int spinId);
+    void OnLimitPointerMoved(Group group, int index);
+
+    void RefreshLiveValues();
+    void ReloadLeakLimits();
+    void ReloadSupplyLimits();
+    void ReloadRatioLimits();
+    void ReadPressureUnits();
+    void RepaintTroubleLeds();
+    void CheckLeakLimits(double warning, double alarm);
+    void CheckSupplyLimits(double lowAlarm, double lowWarning, double highWarning);
+    void CheckRatioLimits(double initialWarning, double fullWarning);
+
+    const ILinearGaugePtr& gauge(Group group) const { return m_pGauges[group]; }
+    ISpinEditBoxPtr spin(int spinId) const;
+    const ILedRoundPtr& troubleLed(int index) const { return m_pTroubleLeds[static_cast<size_t>(index)]; }
+    bool changed(Group group) const { return m_groups[group].changed; }
+    double leakUnitFactor() const { return m_LeakUnitFactor; }
+    double supplyPressureFactor() const { return m_SupplyPressureFactor; }
+
+private:
+    struct GroupState {
+        bool changed = false;
+        bool reload = false;
+        bool cached = false;
+        bool pointerEvents = false;
+        bool lit = false; // blink phase
+        uint32_t savedColour = 0;
+    };
+
+    void buildActuatorTemplate();
+    void createGauges();
+    void createLeds();
+    void disableLeakGroup();
+    void connectHandlers();
+    void addToolTips();
+    ILinearGaugePtr CreateLinearGauge(int placeholderId, int id, double maximum);
+    ILedRoundPtr CreateRoundLed(int placeholderId, int id);
+
+    void showLeakValue();
+    void showSupplyValue();
+    void showRatioValue();
+    void checkGroup(Group group);
+    void setLimit(int editId, double value);
+    void showIndicator(Group group, uint32_t colour);
+    void blinkStep(Group group);
+    void readGroups();
+    bool leakServed() const;
+
+    std::array<ILinearGaugePtr, GroupCount> m_pGauges;
+    std::array<ILedRoundPtr, 3> m_pTroubleLeds;
+    std::array<IImageDisplayPtr, 7> m_pColourKeys;
+    std::array<GroupState, GroupCount> m_groups;
+    double m_LeakUnitFactor = 1.0;
+    double m_SupplyPressureFactor = 0.0;
 };

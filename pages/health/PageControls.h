@@ -1,0 +1,41 @@
+#pragma once
+
+#include "automation/InterfacePtr.h"
+#include "controls/InstrumentWidget.h"
+#include "ui/ControlSpec.h"
+#include "ui/FormPage.h"
+
+#include <QString>
+
+#include <vector>
+
+// What the dashboard and the health pages share when they lay out and
+// create their controls.
+namespace PageControls
+{
+
+// Logs that a control could not be created; the page goes on without it.
+void logCannotCreate();
+
+// Creates the registered control `progId` over the hidden placeholder
+// `placeholderId` of `page`, visible, with the child id `id`, sized to the
+// placeholder. Empty (with the log line, no message box) when the control
+// cannot be created.
+QWidget* createOverPlaceholder(FormPage* page, const QString& progId, int placeholderId, int id);
+
+template <class T> InterfacePtr<T> create(FormPage* page, const QString& progId, int placeholderId, int id)
+{
+    QWidget* widget = createOverPlaceholder(page, progId, placeholderId, id);
+    return InterfacePtr<T>::fromObject(widget);
+}
+
+// The status strip of the health pages: the three hidden placeholders along
+// the top edge and the labels "Active Indicator:" and "Command Source:".
+std::vector<ControlSpec> stripTemplate();
+
+// The template's rectangles were drawn for a narrower dialog font: a
+// one-line label or a radio button whose caption is wider than its rectangle
+// gets a smaller font instead of losing the caption's end.
+void fitLabels(FormPage* page);
+
+} // namespace PageControls
