@@ -289,6 +289,9 @@ ILinearGaugePtr CActuatorHealth::CreateLinearGauge(int placeholderId, int id, do
     gauge->setIndicatorColor(Green);
     gauge->setScaleMax(maximum);
     gauge->setScaleMin(0.0);
+    // These gauges have no soft-limit band; their limits are the pointers.
+    gauge->setBandLow(0.0);
+    gauge->setBandHigh(0.0);
     // Pointer 0 shows the live value; only the limits are the user's to move.
     gauge->setPointerColor(0, Green);
     gauge->setPointerDraggable(0, false);

@@ -1,5 +1,7 @@
 #include "HealthPageTest.h"
 
+#include "ui/ControlRegistry.h"
+
 #include <map>
 
 namespace
@@ -380,4 +382,22 @@ TEST_F(DashboardTest, AlarmHistoryColoursDeviationSupplyAndCutOff)
         EXPECT_EQ(dashboard().supplyDial()->alarmColor(), c.supply) << c.status;
         EXPECT_EQ(text(CAdvDashboard::CutOffEditId), QLatin1String(c.cutOff)) << c.status;
     }
+}
+
+TEST_F(DashboardTest, DialsThatCannotBeCreatedAreLoggedAndTheDashboardGoesOn)
+{
+    ControlRegistry::instance().remove(QStringLiteral("AnalogLib.AngularGauge"));
+    startK90();
+    ControlRegistry::instance().restoreAll();
+    EXPECT_FALSE(dashboard().supplyDial());
+    EXPECT_TRUE(prompts().messageTexts().isEmpty()) << "the program's own factories show no message box";
+    EXPECT_GE(logTexts().count(
+                  QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator")),
+        3);
+    clock().advance(2000);
+    device().clearRequests();
+    for (int tick = 0; tick < CAdvDashboard::TicksPerCycle; ++tick)
+        nextTick();
+    EXPECT_EQ(sent().count(QStringLiteral("202")), 9) << "the refresh cycle keeps running";
+    EXPECT_DOUBLE_EQ(dashboard().positionGauge()->value(), int16_t(data().Position) * 0.01);
 }

@@ -1,0 +1,133 @@
+#include "HealthPageTest.h"
+
+#include <QPixmap>
+
+#include <cmath>
+
+namespace
+{
+// One page as drawn, with its pixels looked up through the widgets on it.
+class PagePicture
+{
+public:
+    PagePicture(QWidget& page, const QString& artifact)
+        : m_page(page)
+        , m_image(page.grab().toImage())
+    {
+        m_image.save(artifact);
+    }
+
+    QColor at(const QWidget* widget, QPointF point) const
+    {
+        return m_image.pixelColor(widget->mapTo(&m_page, point.toPoint()));
+    }
+    QColor centreOf(const QWidget* widget) const { return at(widget, QPointF(widget->rect().center())); }
+    // The darkest pixel within `radius` of a point.
+    int darkestNear(const QWidget* widget, QPointF point, int radius) const
+    {
+        const QPoint centre = widget->mapTo(&m_page, point.toPoint());
+        int darkest = 255;
+        for (int dx = -radius; dx <= radius; ++dx)
+            for (int dy = -radius; dy <= radius; ++dy)
+                darkest = std::min(darkest, qGray(m_image.pixel(centre + QPoint(dx, dy))));
+        return darkest;
+    }
+
+private:
+    QWidget& m_page;
+    QImage m_image;
+};
+
+bool isGreen(const QColor& c)
+{
+    return c.green() > 180 && c.red() < 100 && c.blue() < 100;
+}
+bool isYellow(const QColor& c)
+{
+    return c.red() > 180 && c.green() > 180 && c.blue() < 100;
+}
+bool isBrightRed(const QColor& c)
+{
+    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+bool isWhite(const QColor& c)
+{
+    return c.red() > 240 && c.green() > 240 && c.blue() > 240;
+}
+std::string rgb(const QColor& c)
+{
+    return c.name().toStdString();
+}
+}
+
+class HealthPageRenderingTest : public HealthPageTest
+{
+};
+
+TEST_F(HealthPageRenderingTest, DashboardGaugesShowTheSimulatedPositionSupplyAndHealth)
+{
+    startK90();
+    clock().advance(2000);
+    device().setSupplyPsi(90.0);
+    scriptData(194, words({ 10000, 0, 0, 0 })); // the valve row in alarm
+    dashboard().RefreshPressures();
+    data().Position = 2500;
+    dashboard().UpdateFromStatus();
+
+    const PagePicture picture(dashboard(), artifactPath(QStringLiteral("dashboard.png")));
+
+    // The position bar rises from the bottom of its scale up to 25 %.
+    LinearGauge* position = dashboard().positionGauge().get();
+    const QPointF top = position->scalePoint(25.0);
+    EXPECT_TRUE(isGreen(picture.at(position, top + QPointF(0, 4)))) << rgb(picture.at(position, top + QPointF(0, 4)));
+    EXPECT_TRUE(isWhite(picture.at(position, top - QPointF(0, 4)))) << rgb(picture.at(position, top - QPointF(0, 4)));
+
+    // The supply needle points at 90 psi of the 150 psi dial.
+    AngularGauge* supply = dashboard().supplyDial().get();
+    EXPECT_NEAR(supply->value(), 90.0, 0.01);
+    const QPointF centre = supply->dialRect().center();
+    const double radius = supply->dialRect().width() / 2 * 0.55;
+    const double angle = supply->needleAngle() * M_PI / 180.0;
+    const QPointF onNeedle = centre + QPointF(std::cos(angle), -std::sin(angle)) * radius;
+    const QPointF across = centre + QPointF(std::cos(angle + M_PI / 2), -std::sin(angle + M_PI / 2)) * radius;
+    EXPECT_LT(picture.darkestNear(supply, onNeedle, 1), 90) << "the needle is drawn where it points";
+    EXPECT_GT(picture.darkestNear(supply, across, 1), 150) << "and not a quarter turn away";
+
+    // Lit and dark lamps of the health matrix.
+    const QColor valveAlarm
+        = picture.centreOf(dashboard().healthLamp(CAdvDashboard::Valve, CAdvDashboard::Alarm).get());
+    const QColor controlAlarm
+        = picture.centreOf(dashboard().healthLamp(CAdvDashboard::Control, CAdvDashboard::Alarm).get());
+    const QColor valveHealthy
+        = picture.centreOf(dashboard().healthLamp(CAdvDashboard::Valve, CAdvDashboard::Healthy).get());
+    EXPECT_TRUE(isBrightRed(valveAlarm)) << rgb(valveAlarm);
+    EXPECT_LT(controlAlarm.red(), 100) << rgb(controlAlarm);
+    EXPECT_TRUE(isGreen(valveHealthy)) << rgb(valveHealthy);
+}
+
+TEST_F(HealthPageRenderingTest, ActuatorHealthGaugesAndLedsShowTheSimulatedDevice)
+{
+    startK90();
+    clock().advance(2000);
+    device().setSupplyPsi(45.0); // in the low warning band: the indicator turns yellow
+    device().setStatus(43, true); // port 1 sensor out of range
+    select(ActuatorHealthCode);
+
+    const PagePicture picture(actuatorHealth(), artifactPath(QStringLiteral("actuator-health.png")));
+
+    LinearGauge* supply = actuatorHealth().gauge(CActuatorHealth::Supply).get();
+    const QColor inBar = picture.at(supply, supply->scalePoint(40.0));
+    const QColor pastValue = picture.at(supply, supply->scalePoint(50.0));
+    EXPECT_TRUE(isYellow(inBar)) << rgb(inBar);
+    EXPECT_TRUE(isWhite(pastValue)) << rgb(pastValue);
+
+    const QColor failSafe = picture.centreOf(actuatorHealth().troubleLed(0).get());
+    const QColor port1 = picture.centreOf(actuatorHealth().troubleLed(1).get());
+    EXPECT_TRUE(isGreen(failSafe)) << rgb(failSafe);
+    EXPECT_TRUE(isYellow(port1)) << rgb(port1);
+
+    // Half a second later the blink has turned the supply indicator black.
+    clock().advance(CActuatorHealth::BlinkMs);
+    const PagePicture dark(actuatorHealth(), artifactPath(QStringLiteral("actuator-health-blink.png")));
+    EXPECT_LT(qGray(dark.at(supply, supply->scalePoint(40.0)).rgb()), 60);
+}
