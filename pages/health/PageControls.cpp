@@ -1,9 +1,6 @@
 #include "PageControls.h"
 
-#include "CSerratK90ClipwellApp.h"
 #include "StripPage.h"
-
-#include "ui/ControlRegistry.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -12,29 +9,6 @@
 
 namespace PageControls
 {
-
-void logCannotCreate()
-{
-    theApp().WriteLog(QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator"));
-}
-
-QWidget* createOverPlaceholder(FormPage* page, const QString& progId, int placeholderId, int id)
-{
-    QWidget* widget = ControlRegistry::instance().create(progId, page);
-    if (!widget) {
-        logCannotCreate();
-        return nullptr;
-    }
-    const QRect rect = page->screenToClient(page->controlScreenRect(placeholderId));
-    page->addControl(id, widget);
-    widget->setGeometry(rect);
-    widget->show();
-    if (auto* instrument = qobject_cast<InstrumentWidget*>(widget)) {
-        instrument->setWidth(rect.width());
-        instrument->setHeight(rect.height());
-    }
-    return widget;
-}
 
 std::vector<ControlSpec> stripTemplate()
 {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "CSerratK90ClipwellApp.h"
+#include "ProgramControlFactory.h"
+
 #include "automation/InterfacePtr.h"
-#include "controls/InstrumentWidget.h"
 #include "ui/ControlSpec.h"
 #include "ui/FormPage.h"
 
@@ -14,19 +16,13 @@
 namespace PageControls
 {
 
-// Logs that a control could not be created; the page goes on without it.
-void logCannotCreate();
-
 // Creates the registered control `progId` over the hidden placeholder
 // `placeholderId` of `page`, visible, with the child id `id`, sized to the
 // placeholder. Empty (with the log line, no message box) when the control
 // cannot be created.
-QWidget* createOverPlaceholder(FormPage* page, const QString& progId, int placeholderId, int id);
-
 template <class T> InterfacePtr<T> create(FormPage* page, const QString& progId, int placeholderId, int id)
 {
-    QWidget* widget = createOverPlaceholder(page, progId, placeholderId, id);
-    return InterfacePtr<T>::fromObject(widget);
+    return ProgramControlFactory::create<T>(page, progId, page->controlScreenRect(placeholderId), id, theApp().log());
 }
 
 // The status strip of the health pages: the three hidden placeholders along
