@@ -8,6 +8,8 @@
 #include "DeviceData.h"
 #include "DeviceLink.h"
 
+#include "BenchApplication.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -18,16 +20,7 @@ namespace
 
 void startQt()
 {
-    static int argc = 1;
-    static char name[] = "bench_dispatch_read";
-    static char* argv[] = { name, nullptr };
-    if (QCoreApplication::instance())
-        return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir logFolder;
-    qputenv("XDG_STATE_HOME", logFolder.path().toLocal8Bit());
-    static QApplication app(argc, argv);
+    BenchApplication::ensure("bench_dispatch_read");
     registerBuiltInOpcServer();
 }
 

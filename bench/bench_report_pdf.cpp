@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include "BenchApplication.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -18,14 +20,7 @@ namespace {
 
 void ensureApplication()
 {
-    static int argc = 1;
-    static char name[] = "bench_report_pdf";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
+    BenchApplication::ensure("bench_report_pdf");
 }
 
 QByteArray twoPageDefinition()

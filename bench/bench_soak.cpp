@@ -13,6 +13,8 @@
 
 #include "ui/TestClock.h"
 
+#include "BenchApplication.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,17 +31,7 @@ constexpr double AllowedGrowthKb = 5 * 1024;
 
 void startQt()
 {
-    static int argc = 1;
-    static char name[] = "bench_soak";
-    static char* argv[] = { name, nullptr };
-    if (QCoreApplication::instance())
-        return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir logFolder;
-    qputenv("XDG_STATE_HOME", logFolder.path().toLocal8Bit());
-    // Never destroyed: Qt's own objects outlive static destructors badly at exit.
-    new QApplication(argc, argv);
+    BenchApplication::ensure("bench_soak");
     registerBuiltInOpcServer();
 }
 

@@ -147,20 +147,8 @@ const char* const SupplyPortImplication
     = "SUPPLY PORT OUT OF RANGE WARNING indicates the internal pressure sensor at the supply port is either saturated "
       "with a pressure over 150 PSI (10.3 bar) or the sensor or sensor connection has failed.";
 
-CSerratK90ClipwellApp& app()
-{
-    return theApp();
-}
-
-DeviceData& deviceData()
-{
-    return theApp().deviceData();
-}
-
-QString text(const char* latin1)
-{
-    return QString::fromLatin1(latin1);
-}
+using PageControls::deviceData;
+using PageControls::text;
 }
 
 CActuatorHealth::CActuatorHealth(QWidget* parent)
@@ -267,7 +255,7 @@ void CActuatorHealth::OnInitialUpdate()
     const int keyPictures[7] = { 149, 155, 155, 149, 154, 149, 154 };
     for (int k = 0; k < 7; ++k) {
         m_pColourKeys[static_cast<size_t>(k)]
-            = CreateImageDisplayControl(this, controlScreenRect(1032 + k), 8000 + k, keyPictures[k], app().log());
+            = CreateImageDisplayControl(this, controlScreenRect(1032 + k), 8000 + k, keyPictures[k], theApp().log());
     }
     createGauges();
     createLeds();
@@ -520,7 +508,7 @@ void CActuatorHealth::OnRetrieve()
 void CActuatorHealth::OnApply()
 {
     DeviceData& dd = deviceData();
-    CommandDispatch& dispatch = app().dispatch();
+    CommandDispatch& dispatch = theApp().dispatch();
     auto word = [this](int editId, double scale) { return DeviceWords::toU16(GetWindowFloat(control(editId)), scale); };
     if (leakServed() && m_groups[Leak].changed) {
         const double scale = 1000.0 / m_LeakUnitFactor;
@@ -541,7 +529,7 @@ void CActuatorHealth::OnApply()
             m_groups[Supply].changed = false;
             m_groups[Supply].reload = true;
         } else {
-            app().WriteLog(QStringLiteral("CActuatorHealth supply limits not written: no pressure scale"));
+            theApp().WriteLog(QStringLiteral("CActuatorHealth supply limits not written: no pressure scale"));
         }
     }
     if (m_groups[Ratio].changed) {
@@ -564,7 +552,7 @@ void CActuatorHealth::OnApply()
 
 void CActuatorHealth::ReadPressureUnits()
 {
-    app().dispatch().SendRead(QStringLiteral("Read_Units....220"), 220);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Units....220"), 220);
     const bool leakCaption = !deviceData().IsK40();
     m_LeakUnitFactor = 1.0;
     setWindowText(NominalLeakEdit, QStringLiteral("0.1"));
@@ -601,7 +589,7 @@ void CActuatorHealth::ReadPressureUnits()
 
 void CActuatorHealth::RepaintTroubleLeds()
 {
-    app().dispatch().SendRead(QStringLiteral("Read_Error_Hist_cmd....228"), 228);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Error_Hist_cmd....228"), 228);
     const auto& history = deviceData().ErrorHistory;
     const bool on[3] = { (history[2] & 0x02) != 0, (history[5] & 0x08) != 0, (history[5] & 0x10) != 0 };
     for (size_t k = 0; k < 3; ++k)
@@ -639,7 +627,7 @@ void CActuatorHealth::showRatioValue()
 
 void CActuatorHealth::RefreshLiveValues()
 {
-    CommandDispatch& dispatch = app().dispatch();
+    CommandDispatch& dispatch = theApp().dispatch();
     if (leakServed()) {
         dispatch.SendRead(QStringLiteral("Read_Leak_Values....189"), 189);
         showLeakValue();
@@ -688,7 +676,7 @@ void CActuatorHealth::ReloadLeakLimits()
     if (!leakServed() || !(state.reload || state.changed))
         return;
     if (!state.cached)
-        app().dispatch().SendRead(QStringLiteral("Read_Leak_Values....189"), 189);
+        theApp().dispatch().SendRead(QStringLiteral("Read_Leak_Values....189"), 189);
     showLeakValue();
     const auto& leak = deviceData().LeakValues;
     setLimit(LeakWarningEdit, leak[1] * 0.001 * m_LeakUnitFactor);
@@ -703,9 +691,9 @@ void CActuatorHealth::ReloadSupplyLimits()
     GroupState& state = m_groups[Supply];
     if (!(state.reload || state.changed))
         return;
-    m_SupplyPressureFactor = app().misc().ReadMiscLong69();
+    m_SupplyPressureFactor = theApp().misc().ReadMiscLong69();
     if (!state.cached)
-        app().dispatch().SendRead(QStringLiteral("Read_Supply_Pressure....195"), 195);
+        theApp().dispatch().SendRead(QStringLiteral("Read_Supply_Pressure....195"), 195);
     showSupplyValue();
     const auto& supply = deviceData().SupplySettings;
     setWindowText(NominalSupplyEdit, NumberText::fromDouble(supply[1] * 0.01));
@@ -727,7 +715,7 @@ void CActuatorHealth::ReloadRatioLimits()
     if (!(state.reload || state.changed))
         return;
     if (!state.cached)
-        app().dispatch().SendRead(QStringLiteral("Read_ActRatio_Info....177"), 177);
+        theApp().dispatch().SendRead(QStringLiteral("Read_ActRatio_Info....177"), 177);
     showRatioValue();
     const auto& ratio = deviceData().ActRatio;
     const double initial = ratio[1] * 0.01;

@@ -62,20 +62,8 @@ constexpr DipSwitchText DipSwitches[8] = {
     { "Quick Calibration:", "Auto", "Jog" },
 };
 
-CSerratK90ClipwellApp& app()
-{
-    return theApp();
-}
-
-DeviceData& deviceData()
-{
-    return theApp().deviceData();
-}
-
-QString text(const char* latin1)
-{
-    return QString::fromLatin1(latin1);
-}
+using PageControls::deviceData;
+using PageControls::text;
 }
 
 CAdvDashboard::CAdvDashboard(QWidget* parent)
@@ -462,24 +450,24 @@ void CAdvDashboard::setReply(const char* reply)
 void CAdvDashboard::ReadStatus()
 {
     setRequest("REQ STATUS");
-    app().dispatch().SendRead(QStringLiteral("Read_Status_cmd....202"), 202);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Status_cmd....202"), 202);
     setReply("ACK STATUS");
 }
 
 void CAdvDashboard::ReadConfiguration()
 {
     setRequest("REQ ACT");
-    app().misc().ReadMiscByte82Bit0();
+    theApp().misc().ReadMiscByte82Bit0();
     setReply("ACK ACT");
     setRequest("REQ ACT");
-    app().misc().ReadMiscByte28Bit5();
+    theApp().misc().ReadMiscByte28Bit5();
     setReply("ACK ACT");
 }
 
 void CAdvDashboard::ReadDipSwitches()
 {
     setRequest("REQ DPSW");
-    m_PhysicalSwitches = app().misc().ReadMiscByte(0x37);
+    m_PhysicalSwitches = theApp().misc().ReadMiscByte(0x37);
     setReply("ACK DPSW");
     for (int bit = 0; bit < 8; ++bit) {
         const bool set = m_PhysicalSwitches & (1u << bit);
@@ -490,7 +478,7 @@ void CAdvDashboard::ReadDipSwitches()
 
 void CAdvDashboard::ReadSoftwareSwitches()
 {
-    m_SoftwareSwitches = app().misc().ReadMiscByte(0x38);
+    m_SoftwareSwitches = theApp().misc().ReadMiscByte(0x38);
     const uint8_t differs = m_PhysicalSwitches ^ m_SoftwareSwitches;
     const QString mark = QStringLiteral("X");
     setWindowText(DifferSummaryId, differs ? mark : QString());
@@ -500,13 +488,13 @@ void CAdvDashboard::ReadSoftwareSwitches()
 
 void CAdvDashboard::ReadPressureScale()
 {
-    m_PressureScale = app().misc().ReadMiscLong69();
+    m_PressureScale = theApp().misc().ReadMiscLong69();
 }
 
 void CAdvDashboard::ReadSoftLimits()
 {
     setRequest("REQ LIMITS");
-    app().dispatch().SendRead(QStringLiteral("ReadLimitsChar....240"), 240);
+    theApp().dispatch().SendRead(QStringLiteral("ReadLimitsChar....240"), 240);
     const DeviceData& dd = deviceData();
     for (const ILinearGaugePtr& gauge : { m_pCommandGauge, m_pPositionGauge }) {
         gauge->setBandLow(dd.Limits[1]);
@@ -517,7 +505,7 @@ void CAdvDashboard::ReadSoftLimits()
 void CAdvDashboard::ReadTravelAlerts()
 {
     setRequest("REQ LIMITS");
-    app().dispatch().SendRead(QStringLiteral("Read_Position_Alrt_cmd....218"), 218);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Position_Alrt_cmd....218"), 218);
     setReply("ACK LIMITS");
     const DeviceData& dd = deviceData();
     m_pCommandGauge->setUpperMarker(dd.PositionAlerts[0] * 0.01);
@@ -526,14 +514,14 @@ void CAdvDashboard::ReadTravelAlerts()
 
 void CAdvDashboard::ReadStatusMask()
 {
-    app().dispatch().SendRead(QStringLiteral("Read_Status_Mask_LDXD_Mode....166"), 166);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Status_Mask_LDXD_Mode....166"), 166);
     m_DeviationAlarmMask = deviceData().StatusMask[1];
     m_SupplyAlarmMask = deviceData().StatusMask[5];
 }
 
 void CAdvDashboard::ReadAlarmHistory()
 {
-    app().dispatch().SendRead(QStringLiteral("Read_Error_Hist_cmd....228"), 228);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Error_Hist_cmd....228"), 228);
     m_HistoryByte1 = deviceData().ErrorHistory[1];
     m_HistoryByte5 = deviceData().ErrorHistory[5];
     setWindowText(CutOffEditId, text((m_HistoryByte1 & 0x20) ? "Active" : "Dormant"));
@@ -567,7 +555,7 @@ void CAdvDashboard::ReadHealth()
         return;
     }
     setRequest("REQ HEALTH");
-    app().dispatch().SendRead(QStringLiteral("Read_Worst_Case....194"), 194);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Worst_Case....194"), 194);
     setReply("ACK HEALTH");
     setWindowText(HealthGroupId, QStringLiteral("Health Status"));
     for (int row = 0; row < RowCount; ++row) {
@@ -589,10 +577,10 @@ void CAdvDashboard::ReadHealth()
 void CAdvDashboard::ApplyUnits()
 {
     setRequest("REQ UNITS");
-    app().dispatch().SendRead(QStringLiteral("Read_Units....220"), 220);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Units....220"), 220);
     setReply("ACK UNITS");
     const DeviceData& dd = deviceData();
-    PageHelpers& helpers = app().helpers();
+    PageHelpers& helpers = theApp().helpers();
     const int fullScale = helpers.GetPressureGaugeScale(dd.PressureUnit);
     const QString unit = helpers.m_PressureUnitLabel.toQString();
     m_pSupplyDial->setScaleMax(fullScale);
@@ -647,7 +635,7 @@ void CAdvDashboard::ShowPressures()
     if (!dd.IsK40() && dd.Config28Bit5)
         showDialDisabled(m_pPort2Dial, Port2CaptionId, QStringLiteral("Port2(Disabled)"));
     setRequest("REQ PRESS");
-    app().dispatch().SendRead(QStringLiteral("Read_Pressure....204"), 204);
+    theApp().dispatch().SendRead(QStringLiteral("Read_Pressure....204"), 204);
     setReply("ACK PRESS");
     // Pressures come in hundredths of a percent of the full scale (long 0x69).
     const double toUnit = 0.01 * m_PressureScale * 0.01;
@@ -688,7 +676,7 @@ void CAdvDashboard::OnModeSwitchChanged()
     DeviceData& dd = deviceData();
     dd.ControlMode = digital ? DigitalMode : AnalogMode;
     dd.DigitalCommand = static_cast<uint16_t>(DeviceWords::toS16(readout, 100.0));
-    app().dispatch().SendWrite(QStringLiteral("Write_Status_cmd....203"), 203);
+    theApp().dispatch().SendWrite(QStringLiteral("Write_Status_cmd....203"), 203);
     RefreshStrip();
 }
 
@@ -706,7 +694,7 @@ void CAdvDashboard::OnCommandGaugeMouseUp()
     }
     dd.ControlMode = DigitalMode;
     dd.DigitalCommand = static_cast<uint16_t>(DeviceWords::toS16(command, 100.0));
-    app().dispatch().SendWrite(QStringLiteral("Write_Status_cmd....203"), 203);
+    theApp().dispatch().SendWrite(QStringLiteral("Write_Status_cmd....203"), 203);
     ReadStatus();
     ReadStatus();
 }

@@ -25,6 +25,18 @@ template <class T> InterfacePtr<T> create(FormPage* page, const QString& progId,
     return ProgramControlFactory::create<T>(page, progId, page->controlScreenRect(placeholderId), id, theApp().log());
 }
 
+// The device data block the pages read and fill.
+inline DeviceData& deviceData()
+{
+    return theApp().deviceData();
+}
+
+// A template text written as Latin-1.
+inline QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
 // The status strip of the health pages: the three hidden placeholders along
 // the top edge and the labels "Active Indicator:" and "Command Source:".
 std::vector<ControlSpec> stripTemplate();
