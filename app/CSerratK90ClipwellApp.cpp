@@ -6,6 +6,7 @@
 #include "CNavigationView.h"
 #include "StripPage.h"
 
+#include "ui/HandlerGuard.h"
 #include "ui/Prompts.h"
 
 #include <QFileInfo>
@@ -26,14 +27,19 @@ CSerratK90ClipwellApp::CSerratK90ClipwellApp()
     , m_strip(m_DeviceData, m_link.dispatch(), m_log)
 {
     s_instance = this;
+    // A handler that failed is an event the user may have to report: it goes
+    // into the program's own log, not to the developer's console.
+    HandlerGuard::setLogHook([log = m_log](const QString& line) { log.WriteLog(line); });
 }
 
 CSerratK90ClipwellApp::~CSerratK90ClipwellApp()
 {
     // The frame and its pages go first: they still use the device link.
     m_pMainFrame.reset();
-    if (s_instance == this)
+    if (s_instance == this) {
         s_instance = nullptr;
+        HandlerGuard::setLogHook(nullptr);
+    }
 }
 
 CSerratK90ClipwellApp& CSerratK90ClipwellApp::instance()

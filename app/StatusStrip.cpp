@@ -70,14 +70,20 @@ void StatusStrip::EvaluateStatus(
     const ILedRoundPtr& led, const INumEditPtr& activeIndicator, const INumEditPtr& commandSource)
 {
     computeState();
+    // A strip control that could not be created is missing from its page;
+    // the others still show the state.
     if (m_data.Connected == 1) {
-        if (led->litColor() != StatusLedColour)
+        if (led && led->litColor() != StatusLedColour)
             led->setLitColor(StatusLedColour);
-        activeIndicator->setValue(StatusText);
-        commandSource->setValue(CommandSourceText);
+        if (activeIndicator)
+            activeIndicator->setValue(StatusText);
+        if (commandSource)
+            commandSource->setValue(CommandSourceText);
     } else {
-        led->setLitColor(Red);
-        activeIndicator->setValue(QStringLiteral("Loss of Communication"));
+        if (led)
+            led->setLitColor(Red);
+        if (activeIndicator)
+            activeIndicator->setValue(QStringLiteral("Loss of Communication"));
     }
 }
 

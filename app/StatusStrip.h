@@ -35,7 +35,8 @@ public:
     QString GetStatusText(int statusNumber) const;
 
     // Paints one page's strip from the status DeviceData already holds;
-    // nothing is sent. A failing control call raises ComError.
+    // nothing is sent. A control that was never created is left out; a
+    // failing control call raises ComError.
     void EvaluateStatus(const ILedRoundPtr& led, const INumEditPtr& activeIndicator, const INumEditPtr& commandSource);
     // One Read_Status_cmd (202), then EvaluateStatus.
     void RefreshStatusStrip(

@@ -43,11 +43,15 @@ void StripPage::buildShellTemplate(const QString& heading)
 void StripPage::OnInitialUpdate()
 {
     const AppLog& log = theApp().log();
+    // A control that cannot be created is missing from the page; the page
+    // goes on with the others.
     m_pLed = CreateStatusStripLed(this, controlScreenRect(LedPlaceholder), LedId, log);
-    m_pLed->setLitColor(StatusStrip::Green);
-    m_pLed->setUnlitColor(0x000000);
-    m_pLed->setReflection(false);
-    m_pLed->setLit(true);
+    if (m_pLed) {
+        m_pLed->setLitColor(StatusStrip::Green);
+        m_pLed->setUnlitColor(0x000000);
+        m_pLed->setReflection(false);
+        m_pLed->setLit(true);
+    }
     m_pActiveIndicator = CreateStatusStripEdit(this, controlScreenRect(ActivePlaceholder), ActiveId, log);
     if (m_pActiveIndicator) {
         m_pActiveIndicator->setValue(QString());

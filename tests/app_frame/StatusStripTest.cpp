@@ -9,6 +9,7 @@
 #include "SimulatedPositioner.h"
 #include "StatusPriorities.h"
 
+#include "automation/ComError.h"
 #include "ui/ControlRegistry.h"
 
 #include <QTemporaryDir>
@@ -195,4 +196,38 @@ TEST_F(StatusStripTest, MissingErrorDefinitionFileMakesEveryStatusGreen)
     EXPECT_EQ(indicator(), QStringLiteral("8 - Position Deviation Alarm"));
     EXPECT_TRUE(logTexts().contains(
         QStringLiteral("error definitions not found: ") + emptyHome.path() + QStringLiteral("/SerratK90Errors.dlm")));
+}
+
+TEST_F(StatusStripTest, PageWithoutItsLedStillShowsTheStatusAndKeepsItsRefreshCycle)
+{
+    ControlRegistry::instance().remove(QStringLiteral("DigitalLib.LedRound"));
+    startK90();
+    tree().SelectItem(tree().itemForCode(2));
+    ASSERT_EQ(app().shownPage(), app().PageTable[4]);
+    EXPECT_FALSE(shown().led());
+    ASSERT_TRUE(shown().activeIndicator()) << "the edits are created after the missing LED";
+    ASSERT_TRUE(shown().commandSource());
+
+    paint(8, 64);
+    EXPECT_EQ(indicator(), QStringLiteral("8 - Position Deviation Alarm"));
+    EXPECT_EQ(shown().commandSource()->value(), QStringLiteral("Digital"));
+
+    device().clearRequests();
+    clock().advance(1000);
+    EXPECT_EQ(statusReads(), 1u) << "activation still armed the strip's timer";
+    app().deviceData().Connected = 0;
+    shown().EvaluateStrip();
+    EXPECT_EQ(indicator(), QStringLiteral("Loss of Communication"));
+    for (const QString& line : logTexts())
+        EXPECT_FALSE(line.contains(QStringLiteral("automation error"))) << line.toStdString();
+}
+
+TEST_F(StatusStripTest, HandlerThatFailsIsWrittenToTheProgramsLog)
+{
+    startK90();
+    EXPECT_FALSE(app().PageTable[4]->guard("OnTimer", [] { throw ComError(ComError::Failure, QStringLiteral("test")); }));
+    bool logged = false;
+    for (const QString& line : logTexts())
+        logged = logged || line.startsWith(QStringLiteral("CAlarmsView OnTimer: automation error"));
+    EXPECT_TRUE(logged) << logTexts().join('\n').toStdString();
 }
