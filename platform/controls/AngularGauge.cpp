@@ -99,10 +99,7 @@ QRectF AngularGauge::dialRect() const
 
 double AngularGauge::angleOf(double value) const
 {
-    const double span = m_scaleMax - m_scaleMin;
-    if (span == 0 || std::isnan(value))
-        return kMinAngle;
-    return kMinAngle - kSweep * std::clamp((value - m_scaleMin) / span, 0.0, 1.0);
+    return kMinAngle - kSweep * ScaleTicks::fractionOf(value, m_scaleMin, m_scaleMax);
 }
 
 double AngularGauge::needleAngle() const

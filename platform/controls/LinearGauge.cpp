@@ -204,11 +204,7 @@ QRectF LinearGauge::area(double a0, double a1, double c0, double c1) const
 
 double LinearGauge::axisOf(double value, const Layout& l) const
 {
-    const double span = m_scaleMax - m_scaleMin;
-    if (span == 0 || !std::isfinite(value))
-        return l.start;
-    const double fraction = std::clamp((value - m_scaleMin) / span, 0.0, 1.0);
-    return l.start + fraction * (l.end - l.start);
+    return l.start + ScaleTicks::fractionOf(value, m_scaleMin, m_scaleMax) * (l.end - l.start);
 }
 
 QPointF LinearGauge::scalePoint(double value) const
@@ -221,8 +217,7 @@ double LinearGauge::valueAt(QPointF point) const
 {
     const Layout l = layout();
     const double a = vertical() ? height() - point.y() : point.x();
-    const double fraction = std::clamp((a - l.start) / (l.end - l.start), 0.0, 1.0);
-    return m_scaleMin + fraction * (m_scaleMax - m_scaleMin);
+    return m_scaleMin + ScaleTicks::fractionOf(a, l.start, l.end) * (m_scaleMax - m_scaleMin);
 }
 
 int LinearGauge::pointerAt(QPointF point) const

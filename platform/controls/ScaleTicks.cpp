@@ -2,6 +2,7 @@
 
 #include "automation/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ScaleTicks
@@ -22,9 +23,13 @@ std::vector<double> nice(double min, double max, int maxCount)
             break;
         }
     }
+    // Counted in whole steps: on a scale far from zero, adding one to the
+    // step number would no longer change it.
     const double first = std::ceil(min / step - 1e-9);
-    for (double n = first; n * step <= max + step * 1e-9; ++n)
-        ticks.push_back(n * step);
+    const double last = std::floor(max / step + 1e-9);
+    const int count = static_cast<int>(std::clamp(last - first + 1, 0.0, maxCount + 1.0));
+    for (int i = 0; i < count; ++i)
+        ticks.push_back((first + i) * step);
     return ticks;
 }
 
@@ -36,6 +41,15 @@ std::vector<double> even(double min, double max, int count)
     for (int i = 0; i < count; ++i)
         ticks.push_back(min + (max - min) * i / (count - 1));
     return ticks;
+}
+
+double fractionOf(double value, double min, double max)
+{
+    const double span = max - min;
+    const double fraction = (value - min) / span;
+    if (span == 0 || std::isnan(fraction))
+        return 0.0;
+    return std::clamp(fraction, 0.0, 1.0);
 }
 
 QString label(double value)

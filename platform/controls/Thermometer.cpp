@@ -63,9 +63,7 @@ Thermometer::Layout Thermometer::layout() const
 double Thermometer::levelOf(double value) const
 {
     const Layout l = layout();
-    const double span = m_scaleMax - m_scaleMin;
-    const double fraction = span == 0 || std::isnan(value) ? 0.0 : std::clamp((value - m_scaleMin) / span, 0.0, 1.0);
-    return l.bottom - fraction * (l.bottom - l.top);
+    return l.bottom - ScaleTicks::fractionOf(value, m_scaleMin, m_scaleMax) * (l.bottom - l.top);
 }
 
 void Thermometer::paintEvent(QPaintEvent*)
