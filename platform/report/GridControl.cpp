@@ -96,14 +96,14 @@ void GridControl::SetFixedCols(int cols)
 
 int GridControl::ColWidth(int col) const
 {
-    checkCell(0, col);
+    // A grid with no rows, such as a cleared event log, still has its columns.
+    checkCol(col);
     return m_colWidths[static_cast<size_t>(col)];
 }
 
 void GridControl::SetColWidth(int col, int twips)
 {
-    if (col < 0 || col >= Cols())
-        throw ComError(ComError::InvalidArgument, QStringLiteral("No column %1").arg(col));
+    checkCol(col);
     if (twips < 0 || twips > MaxCount)
         throw ComError(ComError::InvalidArgument, QStringLiteral("Bad column width %1").arg(twips));
     m_colWidths[static_cast<size_t>(col)] = twips;
@@ -120,8 +120,7 @@ void GridControl::SetRow(int row)
 
 void GridControl::SetCol(int col)
 {
-    if (col < 0 || col >= Cols())
-        throw ComError(ComError::InvalidArgument, QStringLiteral("No column %1").arg(col));
+    checkCol(col);
     m_col = col;
     showCurrent(m_row);
 }
@@ -213,6 +212,12 @@ void GridControl::clickCell(int row, int col)
         showCurrent(previous);
     }
     emit Click();
+}
+
+void GridControl::checkCol(int col) const
+{
+    if (col < 0 || col >= Cols())
+        throw ComError(ComError::InvalidArgument, QStringLiteral("No column %1").arg(col));
 }
 
 void GridControl::checkCell(int row, int col) const

@@ -72,6 +72,7 @@ signals:
     void Click();
 
 private:
+    void checkCol(int col) const;
     void checkCell(int row, int col) const;
     void styleRow(int row);
     void styleAll();

@@ -103,6 +103,34 @@ TEST_F(GridControlTest, ColumnWidthsAreKeptInTwips)
     grid.SetCols(3); // a new column gets the default, the others keep theirs
     EXPECT_EQ(grid.ColWidth(1), 12000);
     EXPECT_GT(grid.ColWidth(2), 0);
+    EXPECT_THROW(grid.ColWidth(3), ComError);
+    EXPECT_THROW(grid.ColWidth(-1), ComError);
+}
+
+TEST_F(GridControlTest, TheEventLogKeepsItsColumnWidthWithNoRowsAndReadsRowZeroAsItsFirstLine)
+{
+    // Set up as the alarm status page does: one fixed row, one column, then no rows.
+    GridControl grid;
+    grid.SetRows(1);
+    grid.SetCols(1);
+    grid.SetFixedRows(1);
+    grid.SetFixedCols(0);
+    grid.SetColWidth(0, 13000);
+    grid.SetRows(0);
+    EXPECT_EQ(grid.ColWidth(0), 13000);
+    EXPECT_EQ(grid.FixedRows(), 1);
+
+    const QStringList lines{QStringLiteral("240309-091500-000  Position Deviation Alarm Start"),
+                            QStringLiteral("240309-091530-000  Position Deviation Alarm End")};
+    for (const QString& line : lines)
+        grid.AddItem(line);
+    // The alarm status report reads every row, row 0 included, through the current cell.
+    QStringList read;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        grid.Select(r, 0);
+        read << grid.Text();
+    }
+    EXPECT_EQ(read, lines);
 }
 
 TEST_F(GridControlTest, TheTextSaveWritesEveryRowOneLineEachWithTabsInUtf8)

@@ -4,11 +4,13 @@
 
 #include "report/GridControl.h"
 #include "report/ReportLayout.h"
+#include "report/ReportPainter.h"
 #include "report/ReportPictureFolder.h"
 #include "ui/ControlRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTemporaryFile>
 
 #include <cmath>
@@ -103,6 +105,51 @@ TEST_F(ReportControlTest, PicturesKeepTheirAspectInsideTheirField)
     const ReportPageItem* item = document.find(QStringLiteral("RampGrph"));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->picture.size(), QSize(400, 100));
+}
+
+TEST(ReportPainter, PicturesAreScaledToFitTheirFieldWithTheirAspectKeptAndCentred)
+{
+    struct Case {
+        const char* what;
+        QSize picture;
+        QRect expected; // pixels on the canvas below
+    };
+    // The field is 2000 x 1000 twips at (1000, 1000); the canvas has 10 twips to the pixel.
+    const Case cases[] = {
+        {"wider than the field: full width, centred vertically", QSize(400, 100), QRect(100, 125, 200, 50)},
+        {"taller than the field: full height, centred across", QSize(100, 400), QRect(188, 100, 25, 100)},
+        {"the field's own shape fills it", QSize(300, 150), QRect(100, 100, 200, 100)},
+        {"a small picture is enlarged", QSize(4, 2), QRect(100, 100, 200, 100)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QImage picture(c.picture, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        ReportPage page;
+        ReportPageItem item;
+        item.kind = ReportItemKind::Picture;
+        item.rect = QRect(1000, 1000, 2000, 1000);
+        item.picture = picture;
+        page.items.push_back(item);
+
+        QImage canvas(400, 300, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        painter.scale(0.1, 0.1);
+        ReportPainter::paintPage(page, painter);
+        painter.end();
+
+        QRect drawn;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (qGray(canvas.pixel(x, y)) < 128)
+                    drawn |= QRect(x, y, 1, 1);
+        // Within a pixel: the edges are smoothed.
+        EXPECT_LE(std::abs(drawn.left() - c.expected.left()), 1) << drawn.left();
+        EXPECT_LE(std::abs(drawn.top() - c.expected.top()), 1) << drawn.top();
+        EXPECT_LE(std::abs(drawn.right() - c.expected.right()), 1) << drawn.right();
+        EXPECT_LE(std::abs(drawn.bottom() - c.expected.bottom()), 1) << drawn.bottom();
+    }
 }
 
 TEST_F(ReportControlTest, AddedFieldsTakeTheirPlaceAndAttributeSixMakesThemOneClippedLine)

@@ -36,7 +36,12 @@ QString shippedDefinition(const QString& fileName)
 
 QString fixtureDefinition(const QString& fileName)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/definitions/") + fileName;
+    // A compiler cache may record this file's name relative to the folder the
+    // compiler ran in (<build>/tests), not to wherever the test is started
+    // from; the program itself lives in <build>/bin.
+    const QDir compiledIn(QCoreApplication::applicationDirPath() + QStringLiteral("/../tests"));
+    const QString source = compiledIn.absoluteFilePath(QStringLiteral(__FILE__));
+    return QFileInfo(source).absolutePath() + QStringLiteral("/definitions/") + fileName;
 }
 
 void setText(const IReportPtr& report, const QString& section, const QString& key, const QString& text)
