@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 namespace
 {
@@ -45,7 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     device.Reply = QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     parser.ParseReply(command);
     parser.ParseSigStartReply();
-    // Decoding twice over the same fields must not depend on what the first left.
+    // A second pass runs over the fields the first one filled.
     parser.ParseReply(command);
+    // Only status replies reach the dashboard, once per reply decoded.
+    const bool isStatus = command == 202 || command == 203;
+    if (pushes != (isStatus ? 2 : 0))
+        std::abort();
+    // A reply that echoed its command leaves no failure counted.
+    const bool echoed = size > 1 && data[1] == command;
+    if (echoed != (device.FailureCount == 0))
+        std::abort();
     return 0;
 }

@@ -10,7 +10,9 @@ CPressureDisablePage::CPressureDisablePage(QWidget* parent)
 
 void CPressureDisablePage::OnInitialUpdate()
 {
-    StripPage::OnInitialUpdate();
+    // The priorities are loaded here, once, at start-up: every page gets its
+    // first update before any page is activated, and the model is known by then.
     theApp().LoadErrorDefinitions();
+    StripPage::OnInitialUpdate();
     armStripTimer(FirstReadMs);
 }
