@@ -162,12 +162,16 @@ TEST_F(NavigationTest, SmallerModelOffersHealthTrendsAndPartialStrokeOnlyWithIts
         EXPECT_NE(tree().itemForCode(code), nullptr) << code;
     EXPECT_EQ(app().TreeItemHandles.size(), 29u);
 
-    // The bit cleared later: those items show the dashboard.
+    // The bit cleared later: each of those items shows the dashboard.
     record();
     app().deviceData().Config28Bit5 = 0;
-    select(33);
-    EXPECT_EQ(calls, stops(3, 41) << QStringLiteral("activate 3"));
-    EXPECT_EQ(shownIndex(), 3);
+    for (int code : optionalCodes) {
+        select(44); // away from the dashboard first
+        calls.clear();
+        select(code);
+        EXPECT_EQ(calls, stops(3, 41) << QStringLiteral("activate 3")) << code;
+        EXPECT_EQ(shownIndex(), 3) << code;
+    }
 }
 
 TEST_F(NavigationTest, LargerModelTreeIsWhollyOpenWithItsCodes)
