@@ -15,9 +15,18 @@ TEST_F(ControlCreationTest, EveryProgIdAndTemplateClassMakesItsControl)
         const char* className;
     } cases[] = {
         { "DigitalLib.LedRound", "LedRound" },
+        { "DigitalLib.SwitchToggle", "SwitchToggle" },
         { "AnalogLib.NumEdit", "NumEdit" },
-        { "TiEdit", "NumEdit" },
+        { "AnalogLib.LinearGauge", "LinearGauge" },
+        { "AnalogLib.AngularGauge", "AngularGauge" },
+        { "AnalogLib.AnalogDisplay", "AnalogDisplay" },
+        { "AnalogLib.Thermometer", "Thermometer" },
+        { "AnalogLib.AnalogOutput", "AnalogOutput" },
         { "DisplayLib.ImageDisplay", "ImageDisplay" },
+        // Placed by dialog templates under their persisted classes.
+        { "TiEdit", "NumEdit" },
+        { "TSpinEditBox", "SpinEditBox" },
+        { "TiLabel", "CaptionLabel" },
     };
     QWidget page;
     for (const Case& c : cases) {

@@ -59,10 +59,20 @@ QPointF Grab::centroidOf(const QColor& color, int* count) const
 
 QRectF Grab::boundsOf(const QColor& color) const
 {
+    return boundsWhere(0, [&color](const QColor& pixel) { return pixel == color; });
+}
+
+QRectF Grab::inkBounds(const QColor& background, int margin) const
+{
+    return boundsWhere(qRound(margin * m_ratio), [&background](const QColor& pixel) { return pixel != background; });
+}
+
+QRectF Grab::boundsWhere(int margin, const std::function<bool(const QColor&)>& matches) const
+{
     QRect bounds;
-    for (int y = 0; y < m_image.height(); ++y)
-        for (int x = 0; x < m_image.width(); ++x)
-            if (m_image.pixelColor(x, y) == color)
+    for (int y = margin; y < m_image.height() - margin; ++y)
+        for (int x = margin; x < m_image.width() - margin; ++x)
+            if (matches(m_image.pixelColor(x, y)))
                 bounds |= QRect(x, y, 1, 1);
     return QRectF(bounds.x() / m_ratio, bounds.y() / m_ratio, bounds.width() / m_ratio, bounds.height() / m_ratio);
 }

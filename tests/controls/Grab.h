@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // A rendered control, kept as a picture under artifacts/ beside bin/ so a
@@ -20,13 +22,18 @@ public:
     // Every x (widget coordinates) on row y whose pixel is `color`.
     QList<int> columnsOf(const QColor& color, int y) const;
     bool contains(const QColor& color) const;
-    // The mean position (widget coordinates) of every pixel of `color`; null
-    // when there is none. `count` gets how many there are.
     // The smallest rectangle (widget coordinates) holding every pixel of `color`.
     QRectF boundsOf(const QColor& color) const;
+    // The mean position (widget coordinates) of every pixel of `color`; null
+    // when there is none. `count` gets how many there are.
     QPointF centroidOf(const QColor& color, int* count = nullptr) const;
+    // The smallest rectangle (widget coordinates) holding every pixel that is
+    // not `background`, leaving out a border of `margin` pixels (a frame).
+    QRectF inkBounds(const QColor& background, int margin) const;
 
 private:
+    QRectF boundsWhere(int margin, const std::function<bool(const QColor&)>& matches) const;
+
     QImage m_image;
     qreal m_ratio;
 };

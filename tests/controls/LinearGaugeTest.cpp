@@ -79,17 +79,35 @@ TEST_F(LinearGaugeTest, UnknownPointerRaisesTheControlsError)
 
 TEST_F(LinearGaugeTest, DraggingALimitPointerMovesItAndReleasesOnce)
 {
-    const QPointF from = gauge.scalePoint(25);
-    const QPointF to = gauge.scalePoint(50);
-    Mouse::press(gauge, from);
-    Mouse::move(gauge, (from + to) / 2);
-    Mouse::move(gauge, to);
-    Mouse::release(gauge, to);
+    const int upper = gauge.addPointer();
+    gauge.setPointerPositionSilent(upper, 75);
+    struct Case {
+        int index;
+        double from;
+        double to;
+        int other;
+        double otherStays;
+    } cases[] = {
+        { limit, 25, 50, upper, 75 },
+        { upper, 75, 60, limit, 50 },
+    };
+    for (const Case& c : cases) {
+        moved.clear();
+        releases.clear();
+        const QPointF from = gauge.scalePoint(c.from);
+        const QPointF to = gauge.scalePoint(c.to);
+        Mouse::press(gauge, from);
+        Mouse::move(gauge, (from + to) / 2);
+        Mouse::move(gauge, to);
+        Mouse::release(gauge, to);
 
-    EXPECT_NEAR(gauge.pointerPosition(limit), 50.0, 0.5);
-    ASSERT_FALSE(moved.empty());
-    EXPECT_EQ(moved, std::vector<int>(moved.size(), limit)) << "every drag step names the limit pointer";
-    EXPECT_EQ(releases, std::vector<short> { 1 }) << "one mouse release per drag, left button";
+        EXPECT_NEAR(gauge.pointerPosition(c.index), c.to, 0.5) << c.index;
+        EXPECT_EQ(gauge.pointerPosition(c.other), c.otherStays) << c.index;
+        EXPECT_GE(moved.size(), 2u) << c.index << ": raised during the drag, not only at its end";
+        EXPECT_EQ(moved, std::vector<int>(moved.size(), c.index)) << "every drag step names the dragged pointer";
+        EXPECT_EQ(positionInsideHandler, gauge.pointerPosition(c.index));
+        EXPECT_EQ(releases, std::vector<short> { 1 }) << "one mouse release per drag, left button";
+    }
 }
 
 TEST_F(LinearGaugeTest, DraggingTheLiveValueRaisesOnlyTheRelease)
@@ -154,20 +172,20 @@ TEST_F(LinearGaugeTest, LimitPointerIsDrawnAtItsPlaceInItsColour)
         gauge.resize(c.size);
         gauge.setValue(60);
         gauge.setIndicatorColor(0x00FF00);
-        const QPointF start = gauge.scalePoint(0);
-        const QPointF end = gauge.scalePoint(100);
-        const QPointF quarter = start + (end - start) * 0.25;
-        // The scale spans most of the gauge's length.
-        EXPECT_GT(std::hypot(end.x() - start.x(), end.y() - start.y()), 0.7 * std::max(c.size.width(), c.size.height()))
-            << c.artifact;
+        const Grab grab(gauge, QString::fromLatin1(c.artifact));
+        // The scale as drawn: the track's inside, white beyond the green value bar.
+        const QRectF track = grab.boundsOf(Qt::white).united(grab.boundsOf(QColor(0, 255, 0)));
+        const double length = gauge.vertical() ? track.height() : track.width();
+        EXPECT_GT(length, 0.7 * std::max(c.size.width(), c.size.height()))
+            << c.artifact << ": the scale spans the gauge";
 
         int pixels = 0;
-        const QPointF drawn = Grab(gauge, QString::fromLatin1(c.artifact)).centroidOf(QColor(255, 0, 0), &pixels);
+        const QPointF drawn = grab.centroidOf(QColor(255, 0, 0), &pixels);
         ASSERT_GT(pixels, 4) << c.artifact;
         if (gauge.vertical())
-            EXPECT_NEAR(drawn.y(), quarter.y(), 2.0) << c.artifact;
+            EXPECT_NEAR(drawn.y(), track.bottom() - 0.25 * length, 2.0) << c.artifact << ": bottom to top";
         else
-            EXPECT_NEAR(drawn.x(), quarter.x(), 2.0) << c.artifact;
+            EXPECT_NEAR(drawn.x(), track.left() + 0.25 * length, 2.0) << c.artifact;
     }
 }
 

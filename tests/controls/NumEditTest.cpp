@@ -4,6 +4,8 @@
 #include "controls/NumEdit.h"
 #include "controls/WinColor.h"
 
+#include <QFontMetricsF>
+
 using NumEditTest = SwTest;
 
 TEST_F(NumEditTest, ErrorActiveShowsErrorTextOnErrorBackground)
@@ -28,9 +30,16 @@ TEST_F(NumEditTest, ErrorActiveShowsErrorTextOnErrorBackground)
 
         EXPECT_EQ(edit.shownText(), c.text);
         const Grab grab(edit, QString::fromLatin1(c.artifact));
+        const QColor background = WinColor::toQColor(c.background);
         // A corner inside the frame, away from the text.
-        EXPECT_EQ(grab.at(3, 3), WinColor::toQColor(c.background)) << c.artifact;
+        EXPECT_EQ(grab.at(3, 3), background) << c.artifact;
         EXPECT_TRUE(grab.contains(Qt::black)) << c.artifact << ": the text is drawn";
+        // The ink inside the frame is as wide as the text the box should show
+        // ("12.5" and "Spool Cycles Limit" differ by far more than that).
+        const QRectF ink = grab.inkBounds(background, 2);
+        const QRectF text = QFontMetricsF(edit.font()).tightBoundingRect(c.text);
+        EXPECT_NEAR(ink.width(), text.width(), 3.0) << c.artifact;
+        EXPECT_NEAR(ink.center().x(), edit.width() / 2.0, 3.0) << c.artifact << ": centred";
     }
 }
 
