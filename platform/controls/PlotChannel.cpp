@@ -4,7 +4,26 @@
 #include "automation/ComError.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+
+namespace
+{
+
+// A NaN sample neither becomes the extent nor keeps a later value from
+// replacing it, so one bad sample (the first one included) does not poison
+// the extent.
+double lowerOf(double current, double value)
+{
+    return std::isnan(current) || value < current ? value : current;
+}
+
+double higherOf(double current, double value)
+{
+    return std::isnan(current) || value > current ? value : current;
+}
+
+} // namespace
 
 PlotChannel::PlotChannel(const QString& name, uint32_t color, Plot* owner)
     : QObject(owner)
@@ -192,12 +211,10 @@ void PlotChannel::replaceData(PlotChannelData&& data)
 
 void PlotChannel::extend(double x, double y)
 {
-    // std::min/max keep the first value when a NaN comes along, so one bad
-    // sample does not poison the extent.
-    m_extent.xMin = std::min(m_extent.xMin, x);
-    m_extent.xMax = std::max(m_extent.xMax, x);
-    m_extent.yMin = std::min(m_extent.yMin, y);
-    m_extent.yMax = std::max(m_extent.yMax, y);
+    m_extent.xMin = lowerOf(m_extent.xMin, x);
+    m_extent.xMax = higherOf(m_extent.xMax, x);
+    m_extent.yMin = lowerOf(m_extent.yMin, y);
+    m_extent.yMax = higherOf(m_extent.yMax, y);
 }
 
 void PlotChannel::recomputeExtent()

@@ -17,6 +17,16 @@ constexpr double TickLength = 5.0;
 constexpr double Margin = 4.0;
 const QColor FrameColor(0x40, 0x40, 0x40);
 const QColor GridColor(0xDC, 0xDC, 0xDC);
+// Line widths and marker sizes are drawn up to this many pixels (before a
+// picture's scaling). A data file may carry any value, and a width in the
+// millions would keep the painter busy for minutes on one frame.
+constexpr int MaxDrawnSize = 32;
+
+// A channel's line width or marker size as drawn: at least one pixel, at most MaxDrawnSize.
+double drawnSize(int size, double scale)
+{
+    return std::clamp(size, 1, MaxDrawnSize) * scale;
+}
 
 QFontMetricsF metrics(const QFont& font, const QPaintDevice* device)
 {
@@ -250,12 +260,12 @@ void PlotPainter::paintTraces(QPainter& painter, const QRectF& area) const
         mapping.yMin = yAxis->GetMin();
         mapping.ySpan = yAxis->drawSpan();
         const QColor color = WinColor::toQColor(data.color);
-        QPen pen(color, std::max(1, data.lineWidth) * scale);
+        QPen pen(color, drawnSize(data.lineWidth, scale));
         pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::BevelJoin);
         PlotTraceRenderer::drawTrace(painter, data, mapping, pen);
         if (data.markersVisible)
-            PlotTraceRenderer::drawMarkers(painter, data, mapping, std::max(1, data.markerSize) * scale, color);
+            PlotTraceRenderer::drawMarkers(painter, data, mapping, drawnSize(data.markerSize, scale), color);
     }
     painter.restore();
 }

@@ -104,10 +104,12 @@ void PlotTraceRenderer::decimate(
     const double yScale = a.height() / mapping.ySpan;
     Column column;
     for (size_t i = 0; i < count; ++i) {
-        if (!usable(xs[i], ys[i]))
-            continue;
         const double px = a.left() + (xs[i] - mapping.xMin) * xScale;
         const double py = a.bottom() - (ys[i] - mapping.yMin) * yScale;
+        // A NaN sample has no place; neither has a point at the minimum of a
+        // span so small that the scale overflows (0 times infinity).
+        if (std::isnan(px) || std::isnan(py))
+            continue;
         const long long key = columnKey(mapping, px);
         const QPointF p(std::clamp(px, a.left() - FarOut, a.right() + FarOut),
             std::clamp(py, a.top() - FarOut, a.bottom() + FarOut));

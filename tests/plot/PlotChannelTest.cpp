@@ -7,6 +7,7 @@
 
 #include <QMetaObject>
 
+#include <cmath>
 #include <memory>
 
 namespace
@@ -149,6 +150,19 @@ TEST_F(PlotChannels, ExtentsFollowThePointsAndAreZeroWhenEmpty)
     channel->Clear();
     EXPECT_EQ(channel->Count(), 0);
     EXPECT_EQ(channel->GetYMax(), 0.0);
+
+    // A sample that is not a number, first or later, is not part of the extent.
+    const double nan = std::nan("");
+    channel->AddXY(nan, nan);
+    channel->AddXY(1.0, 2.0);
+    channel->AddXY(nan, -4.0);
+    channel->AddXY(3.0, nan);
+    EXPECT_EQ(channel->GetXMin(), 1.0);
+    EXPECT_EQ(channel->GetXMax(), 3.0);
+    EXPECT_EQ(channel->GetYMin(), -4.0);
+    EXPECT_EQ(channel->GetYMax(), 2.0);
+    channel->SetY(1, 7.0);
+    EXPECT_EQ(channel->GetYMax(), 7.0);
 }
 
 TEST_F(PlotChannels, ClearAllDataKeepsChannelsAndTheirSettings)

@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -182,6 +183,31 @@ TEST_F(PlotRendering, DenseTraceKeepsItsLineWidth)
     }
 }
 
+TEST_F(PlotRendering, AHugeLineWidthOrMarkerSizeFromAFileIsDrawnAtAPaintableSize)
+{
+    // A data file may carry any width; drawing it as it stands took minutes a frame.
+    for (int i = 0; i <= 5000; ++i)
+        channel->AddXY(i * 0.002, 50.0);
+    channel->SetLineWidth(std::numeric_limits<int>::max());
+    const QColor red = WinColor::toQColor(Red);
+    const QPoint middle = at(5, 50).toPoint();
+    const QImage wide = plot.renderImage(plot.size());
+    keepArtifact(wide, "huge_line_width");
+    EXPECT_EQ(countColour(wide, QRect(middle.x(), middle.y() - 40, 1, 81), red), 32);
+    EXPECT_EQ(channel->GetLineWidth(), std::numeric_limits<int>::max()) << "the setting itself is kept";
+
+    channel->Clear();
+    channel->AddXY(5, 50);
+    channel->SetLineWidth(1);
+    channel->SetMarkersVisible(true);
+    channel->SetMarkerStyle(1);
+    channel->SetMarkerSize(std::numeric_limits<int>::max());
+    const QImage marker = plot.renderImage(plot.size());
+    keepArtifact(marker, "huge_marker_size");
+    // A circle of radius 32 across the column through its centre; its antialiased rim may miss exact red.
+    EXPECT_NEAR(countColour(marker, QRect(middle.x(), 0, 1, marker.height()), red), 64, 2);
+}
+
 TEST_F(PlotRendering, PicturesTakeTheFormatOfTheirExtensionAndTheAskedSize)
 {
     channel->AddXY(0, 0);
@@ -319,9 +345,21 @@ TEST(PlotTraceRenderer, NotANumberIsLeftOutAndFarValuesStayDrawable)
     std::vector<QPointF> points;
     PlotTraceRenderer::decimate(xs, ys, std::size(xs), mapping, points);
     ASSERT_EQ(points.size(), 4u);
-    for (const QPointF& p : points) {
-        EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
-        EXPECT_LT(std::abs(p.x()), 1e6);
-        EXPECT_LT(std::abs(p.y()), 1e6);
-    }
+    auto expectDrawable = [](const std::vector<QPointF>& points) {
+        for (const QPointF& p : points) {
+            EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
+            EXPECT_LT(std::abs(p.x()), 1e6);
+            EXPECT_LT(std::abs(p.y()), 1e6);
+        }
+    };
+    expectDrawable(points);
+
+    // A span so small that the scale overflows: the point at the minimum has
+    // no place (0 times infinity), the others lie far off the area.
+    mapping.xSpan = 5e-324;
+    mapping.ySpan = 5e-324;
+    const double near[] = { 0.0, 1.0, -1.0 };
+    PlotTraceRenderer::decimate(near, near, std::size(near), mapping, points);
+    EXPECT_EQ(points.size(), 2u);
+    expectDrawable(points);
 }
