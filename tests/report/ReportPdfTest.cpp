@@ -44,6 +44,7 @@ struct KindCase {
     const char* title;
     const char* valueKey;
     const char* pictureKey; // nullptr: the report has no picture
+    int pages;              // of the filled definition
 };
 
 } // namespace
@@ -51,11 +52,18 @@ struct KindCase {
 TEST_F(ReportPdfTest, FilledReportsOfEveryKindPrintTheirTextsPageLineAndLiteralTags)
 {
     const KindCase cases[] = {
-        {"PSTestRept.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Report", "StartPosn", "RampGrph"},
+        {"PSTestRept.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Report", "StartPosn", "RampGrph", 1},
         {"PSTTestCmpRept_K40.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Comparison Report", "Tag1Value",
-         "CntrolGrph"},
-        {"StrokeCalRept.xml", "PageLine", "StrokeTitleLbl", "Stroke Calibration Report", "NewCalBy", nullptr},
-        {"AlarmStatReport-K90.xml", "PageLine", "TitleLbl", "Alarm Status Report", "IEDesc3", nullptr},
+         "CntrolGrph", 1},
+        {"TrendRept_K40.xml", "PageLine1", "TitleLbl", "Trend Report", "lblPosActive", "RampGrph", 1},
+        {"StrokeCalRept.xml", "PageLine", "StrokeTitleLbl", "Stroke Calibration Report", "NewCalBy", nullptr, 1},
+        {"AnaInputCalRept_K40.xml", "PageLine", "TitleLbl", "Analog Input Calibration Report", "NewCalBy", nullptr,
+         1},
+        {"AlarmStatReport-K90.xml", "PageLine", "TitleLbl", "Alarm Status Report", "IEDesc3", nullptr, 1},
+        // The longer reports run over several pages; each page is numbered.
+        {"AlarmReport-K90.xml", "PageLine", "TitleLbl", "Alarm / Alerts Report", "SupplyPressureLowValue", nullptr,
+         2},
+        {"AllTestReport_K40.xml", "PageLine1", "TitleLbl", "MULTI-TEST REPORT", "PSTResultValue", "HDRLRampGrph", 3},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -69,11 +77,12 @@ TEST_F(ReportPdfTest, FilledReportsOfEveryKindPrintTheirTextsPageLineAndLiteralT
         const QString pdf = tempPath(QStringLiteral("kind.pdf"));
         report->RenderToFile(pdf, ReportControl::FormatPdf);
 
-        EXPECT_EQ(pdfPages(pdf), 1);
+        ASSERT_EQ(pdfPages(pdf), c.pages);
         const QString text = pdfText(pdf);
         EXPECT_TRUE(text.contains(QString::fromLatin1(c.title))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("Page 1/1"))) << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("PV-[Page] & \"x\""))) << text.toStdString();
+        for (int k = 1; k <= c.pages; ++k)
+            EXPECT_TRUE(pdfText(pdf, k).contains(QStringLiteral("Page %1/%2").arg(k).arg(c.pages))) << k;
     }
 }
 

@@ -3,6 +3,8 @@
 // not be found/matched.".
 #include "ReportTestSupport.h"
 
+#include "report/ReportLayout.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -265,5 +267,24 @@ TEST_F(ShippedDefinitionsTest, AlarmStatusTablesLeaveRoomForTheLogBelowThem)
         const ReportDefinition definition
             = ReportDefinition::load(shippedDefinition(QString::fromLatin1(file)), QStringLiteral("New Report"));
         EXPECT_LE(definition.section(QStringLiteral("Detail"))->contentBottom(), 7605);
+    }
+}
+
+TEST_F(ShippedDefinitionsTest, NoHeadingIsLeftAtTheFootOfAPage)
+{
+    // A bold heading or column title whose rows went on to the next page
+    // reads as an empty table.
+    for (const Shipped& shipped : shippedDefinitions()) {
+        SCOPED_TRACE(shipped.file.toStdString());
+        const ReportDocument document = ReportLayout::layout(
+            ReportDefinition::load(shippedDefinition(shipped.file), QStringLiteral("New Report")));
+        for (int k = 0; k + 1 < document.pageCount(); ++k) {
+            const ReportPageItem* lowest = nullptr;
+            for (const ReportPageItem& item : document.pages[static_cast<size_t>(k)].items)
+                if (!item.text.isEmpty() && (!lowest || item.rect.top() >= lowest->rect.top()))
+                    lowest = &item;
+            ASSERT_NE(lowest, nullptr);
+            EXPECT_FALSE(lowest->font.bold) << "page " << k + 1 << ": " << lowest->text.toStdString();
+        }
     }
 }
