@@ -78,6 +78,31 @@ TEST_F(SignatureTestRun, RampRecordsAndServesItsBlocksInOrder)
     EXPECT_EQ(device.signatureBlocksRead(), 1);
 }
 
+TEST_F(SignatureTestRun, ANewStartRestartsAReadOutLeftHalfway)
+{
+    SimulatedPositioner& device = open();
+    device.setAnalogCommand(50);
+    clock().advance(20000);
+    link.ask(start(1, 50.0f, 60.0f, 0.0f, 10.0f));
+    clock().advance(21000);
+    for (int block = 0; block < 40; ++block)
+        link.ask(SimLink::read(252));
+    EXPECT_EQ(device.signatureBlocksRead(), 40);
+
+    // The second test steps the other way: its first block starts from its own start.
+    link.ask(start(1, 60.0f, 40.0f, 0.0f, 10.0f));
+    EXPECT_EQ(testStatus(), 0x01);
+    clock().advance(21000);
+    EXPECT_EQ(testStatus(), 0x00) << "finished, nothing read out yet";
+    const QByteArray first = link.ask(SimLink::read(252));
+    EXPECT_EQ(device.signatureBlocksRead(), 1);
+    EXPECT_EQ(replyU8(first, 28), 0x00);
+    EXPECT_NEAR(replyS16(first, 4), 4000, 10) << "the new test's command";
+    for (int block = 1; block < 104; ++block)
+        link.ask(SimLink::read(252));
+    EXPECT_EQ(testStatus(), 0x20);
+}
+
 TEST_F(SignatureTestRun, PartialStrokeGivesItsResults)
 {
     SimulatedPositioner& device = open();

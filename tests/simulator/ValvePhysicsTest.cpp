@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace
@@ -23,9 +24,13 @@ protected:
         return { replyU16(status, 11) * 0.01, replyU16(pressures, 4) * 0.01 * m_fullScalePsi * 0.01 };
     }
 
-    SimulatedPositioner& openAt(const QString& path, double command)
+    // Opens the device, gives it `params` when set, and lets it settle at `command`.
+    SimulatedPositioner& openAt(
+        const QString& path, double command, const std::optional<ValveModelParams>& params = std::nullopt)
     {
         SimulatedPositioner& device = open(path);
+        if (params)
+            device.setPhysics(*params);
         m_fullScalePsi = replyU32(link.ask(SimLink::write(200, QByteArray("\xEE\xF6\x69", 3))), 10) * 0.01;
         device.setAnalogCommand(command);
         clock().advance(20000);
@@ -54,10 +59,52 @@ protected:
     double m_fullScalePsi = 0.0;
 };
 
+TEST_F(ValvePhysics, EachModelStartsWithItsOwnActuatorAndValve)
+{
+    const struct {
+        const char* path;
+        double supply, area, benchLow, benchHigh, stroke, staticFriction, dynamicFriction, relayLag;
+        int fullScaleLong, areaTenths, strokeHundredths;
+    } cases[] = {
+        { "Sim/K90/PV-101", 60, 100, 6, 30, 1.5, 300, 200, 0.3, 6000, 1000, 150 },
+        { "Sim/K40/PV-102", 30, 50, 3, 15, 0.75, 80, 60, 0.2, 3000, 500, 75 },
+    };
+    for (const auto& c : cases) {
+        SimLink device;
+        ASSERT_TRUE(device.open(QString::fromLatin1(c.path)));
+        const ValveModelParams p = SimTestHooks::device(QString::fromLatin1(c.path))->physics();
+        EXPECT_FALSE(p.doubleActing) << c.path;
+        EXPECT_EQ(p.supplyPsi, c.supply) << c.path;
+        EXPECT_EQ(p.areaIn2, c.area) << c.path;
+        EXPECT_EQ(p.benchLowPsi, c.benchLow) << c.path;
+        EXPECT_EQ(p.benchHighPsi, c.benchHigh) << c.path;
+        EXPECT_EQ(p.strokeIn, c.stroke) << c.path;
+        EXPECT_EQ(p.staticFrictionLbf, c.staticFriction) << c.path;
+        EXPECT_EQ(p.dynamicFrictionLbf, c.dynamicFriction) << c.path;
+        EXPECT_EQ(p.relayLagS, c.relayLag) << c.path;
+        // What the program reads of them: the full scale, the actuator area, the stroke length.
+        EXPECT_EQ(replyU32(device.ask(SimLink::write(200, QByteArray("\xEE\xF6\x69", 3))), 10),
+            uint32_t(c.fullScaleLong))
+            << c.path;
+        EXPECT_EQ(replyU16(device.ask(SimLink::read(230)), 8), c.areaTenths) << c.path;
+        EXPECT_EQ(replyU16(device.ask(SimLink::read(173)), 20), c.strokeHundredths) << c.path;
+    }
+}
+
 TEST_F(ValvePhysics, SlowRampShowsTheFrictionBandAndTheSpringRate)
 {
-    for (const char* path : { "Sim/K90/PV-101", "Sim/K40/PV-102" }) {
-        SimulatedPositioner& device = openAt(QString::fromLatin1(path), 0.0);
+    // The defaults of both models, and a stickier valve set from the test:
+    // the band must follow the friction the model was given.
+    ValveModelParams sticky = ValveModelParams::k90();
+    sticky.staticFrictionLbf = 500;
+    sticky.dynamicFrictionLbf = 400;
+    const struct {
+        const char* path;
+        std::optional<ValveModelParams> params;
+    } cases[] = { { "Sim/K90/PV-101", std::nullopt }, { "Sim/K40/PV-102", std::nullopt },
+        { "Sim/K90/PV-103", sticky } };
+    for (const auto& [path, params] : cases) {
+        SimulatedPositioner& device = openAt(QString::fromLatin1(path), 0.0, params);
         const ValveModelParams p = device.physics();
         const auto opening = rampStroke(device, 0, 100);
         const auto closing = rampStroke(device, 100, 0);
@@ -84,13 +131,17 @@ TEST_F(ValvePhysics, SlowRampShowsTheFrictionBandAndTheSpringRate)
 
 TEST_F(ValvePhysics, TenPercentStepSettlesQuicklyWithLittleOvershoot)
 {
+    ValveModelParams doubleActing = ValveModelParams::k90();
+    doubleActing.doubleActing = true;
     const struct {
         const char* path;
         double from, to;
-    } cases[] = { { "Sim/K90/PV-101", 50, 60 }, { "Sim/K90/PV-101", 50, 40 }, { "Sim/K40/PV-102", 50, 60 },
-        { "Sim/K40/PV-102", 50, 40 } };
+        std::optional<ValveModelParams> params;
+    } cases[] = { { "Sim/K90/PV-101", 50, 60, std::nullopt }, { "Sim/K90/PV-101", 50, 40, std::nullopt },
+        { "Sim/K40/PV-102", 50, 60, std::nullopt }, { "Sim/K40/PV-102", 50, 40, std::nullopt },
+        { "Sim/K90/PV-104", 50, 60, doubleActing }, { "Sim/K90/PV-104", 50, 40, doubleActing } };
     for (const auto& c : cases) {
-        SimulatedPositioner& device = openAt(QString::fromLatin1(c.path), c.from);
+        SimulatedPositioner& device = openAt(QString::fromLatin1(c.path), c.from, c.params);
         device.setAnalogCommand(c.to);
         const double direction = c.to > c.from ? 1.0 : -1.0;
         double overshoot = 0.0;
@@ -105,6 +156,30 @@ TEST_F(ValvePhysics, TenPercentStepSettlesQuicklyWithLittleOvershoot)
         EXPECT_LE(lastOutside, 3.0) << c.path << " " << c.from << " -> " << c.to;
         EXPECT_LE(overshoot, 0.1 * std::abs(c.to - c.from)) << c.path << " " << c.from << " -> " << c.to;
     }
+}
+
+TEST_F(ValvePhysics, DoubleActingActuatorUsesBothPorts)
+{
+    ValveModelParams params = ValveModelParams::k90();
+    params.doubleActing = true;
+    SimulatedPositioner& device = openAt(QStringLiteral("Sim/K90/PV-104"), 30, params);
+    const int config = replyU8(link.ask(SimLink::write(200, QByteArray("\x28\xF6\xFE", 3))), 5);
+    EXPECT_EQ(config & 0x20, 0) << "port 2 is in use";
+    const auto portsAt = [&](double command) {
+        device.setAnalogCommand(command);
+        clock().advance(10000);
+        const QByteArray reply = link.ask(SimLink::read(204));
+        EXPECT_NEAR(replyU16(link.ask(SimLink::read(202)), 11), command * 100, 100) << command;
+        return std::pair(replyU16(reply, 4), replyU16(reply, 6));
+    };
+    const auto [opening1, closing1] = portsAt(30);
+    const auto [opening2, closing2] = portsAt(70);
+    EXPECT_GT(closing1, 0);
+    EXPECT_GT(closing2, 0);
+    // With no spring, the stem rests where the two sides balance within the friction band.
+    const double band = 2 * params.staticFrictionLbf / params.areaIn2 / m_fullScalePsi * 10000;
+    EXPECT_LE(std::abs(opening1 - closing1), band);
+    EXPECT_LE(std::abs(opening2 - closing2), band);
 }
 
 TEST_F(ValvePhysics, SupplyBelowTheLowAlarmRaisesItsStatus)
