@@ -1,6 +1,7 @@
 #include "HartMasterLink.h"
 
 #include "SimulatedPositioner.h"
+#include "ui/TestClock.h"
 
 #include <QThread>
 
@@ -11,6 +12,7 @@ namespace
 constexpr double WireMsPerByte = 11.0 * 1000.0 / 1200.0;
 // The device's own turnaround between request and response.
 constexpr int DeviceTurnaroundMs = 20;
+constexpr int DefaultReplyDelayMs = 1000;
 
 // Identity bytes of the command 0 reply data: manufacturer at 1, device type at 2, device id at 9..11.
 constexpr int IdentityManufacturer = 1;
@@ -37,7 +39,7 @@ std::optional<QByteArray> HartMasterLink::exchange(const QByteArray& request)
         frame.data = request.mid(2, uint8_t(request.at(1)));
     const QByteArray requestFrame = HartFrameCodec::encode(frame);
     const QByteArray responseFrame = m_device.respondToFrame(requestFrame);
-    keepPace(requestFrame.size() + responseFrame.size());
+    keepPace(frame.command, requestFrame.size() + responseFrame.size());
 
     const auto decoded = HartFrameCodec::decode(responseFrame, frame.address);
     if (!decoded.ok() || decoded.frame.kind != HartFrame::Kind::Response || decoded.frame.data.size() < 2)
@@ -70,8 +72,18 @@ void HartMasterLink::learnAddress(const HartFrame& response)
         uint8_t(identity.at(IdentityManufacturer)), uint8_t(identity.at(IdentityDeviceType)), deviceId);
 }
 
-void HartMasterLink::keepPace(int wireBytes) const
+void HartMasterLink::keepPace(uint8_t command, int wireBytes) const
 {
-    if (m_hartPace)
-        QThread::msleep(static_cast<unsigned long>(wireBytes * WireMsPerByte) + DeviceTurnaroundMs);
+    qint64 waitMs = m_hartPace ? qint64(wireBytes * WireMsPerByte) + DeviceTurnaroundMs : 0;
+    int delayMs = 0;
+    if (m_device.faults().take(SimFault::DelayedReply, command, &delayMs))
+        waitMs += delayMs > 0 ? delayMs : DefaultReplyDelayMs;
+    if (waitMs <= 0)
+        return;
+    // On the test clock the wait is simulated time in which no timer can
+    // tick, as the real program's event loop cannot while the call blocks.
+    if (auto* clock = dynamic_cast<TestClock*>(&TimerService::instance()))
+        clock->pass(waitMs);
+    else
+        QThread::msleep(static_cast<unsigned long>(waitMs));
 }

@@ -26,7 +26,9 @@ public:
 private:
     HartAddress addressFor(uint8_t command) const;
     void learnAddress(const HartFrame& response);
-    void keepPace(int wireBytes) const;
+    // The time the exchange keeps the program waiting: the wire at HART's
+    // pace when asked for, and a reply the device was told to delay.
+    void keepPace(uint8_t command, int wireBytes) const;
 
     SimulatedPositioner& m_device;
     std::optional<HartAddress> m_address;

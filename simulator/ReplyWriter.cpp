@@ -38,18 +38,26 @@ ReplyWriter& ReplyWriter::text(const QByteArray& value, int length)
     return bytes(fixed);
 }
 
+namespace
+{
+
+// Clamped before rounding: a value beyond the range of long has no rounding
+// (lround gives an unspecified number), yet must still saturate.
+long saturatedHundredths(double value, double low, double high)
+{
+    return std::isfinite(value) ? std::lround(std::clamp(value * 100.0, low, high)) : 0L;
+}
+
+} // namespace
+
 uint16_t ReplyWriter::hundredths(double value)
 {
-    if (!std::isfinite(value))
-        return 0;
-    return uint16_t(std::clamp(std::lround(value * 100.0), 0L, 65535L));
+    return uint16_t(saturatedHundredths(value, 0.0, 65535.0));
 }
 
 int16_t ReplyWriter::signedHundredths(double value)
 {
-    if (!std::isfinite(value))
-        return 0;
-    return int16_t(std::clamp(std::lround(value * 100.0), -32768L, 32767L));
+    return int16_t(saturatedHundredths(value, -32768.0, 32767.0));
 }
 
 uint8_t RequestReader::u8(int at) const

@@ -13,6 +13,8 @@
 //   ShortReply        the reply is cut to `argument` bytes (default 5)
 //   MiscOtherAddress  a Read_Misc reply names other addresses than requested
 //   NoResponse        the device does not answer the frame (read item error)
+//   DelayedReply      the reply comes `argument` ms late (default 1000): the
+//                     exchange keeps the program waiting that long
 enum class SimFault {
     WriteCallFailure,
     WriteItemError,
@@ -23,6 +25,7 @@ enum class SimFault {
     ShortReply,
     MiscOtherAddress,
     NoResponse,
+    DelayedReply,
 };
 
 class SimFaults

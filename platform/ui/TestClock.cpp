@@ -59,13 +59,19 @@ void TestClock::advance(qint64 ms)
         }
         if (next == m_entries.end())
             break;
-        m_now = next->second.due;
+        // A timer that fell due while time passed without ticks fires now.
+        m_now = std::max(m_now, next->second.due);
         // Schedule the next tick before running the handler, so a handler that
         // kills or re-arms its own timer has the last word.
-        next->second.due += next->second.period;
+        next->second.due = m_now + next->second.period;
         next->second.sequence = m_nextSequence++;
         Callback callback = next->second.callback;
         callback();
     }
     m_now = target;
+}
+
+void TestClock::pass(qint64 ms)
+{
+    m_now += std::max<qint64>(ms, 0);
 }

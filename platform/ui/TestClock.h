@@ -22,6 +22,10 @@ public:
 
     // Moves simulated time forward by `ms`, firing due timers on the way.
     void advance(qint64 ms);
+    // Moves simulated time forward by `ms` without firing timers, as the time
+    // a blocking call keeps the program from its event loop: the timers that
+    // fell due meanwhile fire once at the next advance(), then keep their period.
+    void pass(qint64 ms);
     // The period of an armed timer, or -1.
     int period(const void* owner, int id) const;
     // Milliseconds until the timer next fires, or -1 when it is not armed.

@@ -71,6 +71,34 @@ TEST_F(FaultInjection, EachFaultReachesTheOpcLayerAsNamedThenTheDeviceRecovers)
     }
 }
 
+TEST_F(FaultInjection, DelayedReplyKeepsTheProgramWaitingAndNoTimerTicksMeanwhile)
+{
+    SimulatedPositioner& device = open();
+    int ticks = 0;
+    clock().arm(this, 1, 100, [&] { ++ticks; });
+    device.faults().inject(SimFault::DelayedReply, 1, 202, 750);
+    const qint64 sent = clock().elapsedMs();
+    const SimLink::Exchange e = link.transact(SimLink::read(202));
+    ASSERT_TRUE(e.reply.has_value());
+    EXPECT_EQ(replyU8(*e.reply, 0), 202);
+    EXPECT_EQ(clock().elapsedMs() - sent, 750);
+    EXPECT_EQ(device.requests().back().timeMs, sent) << "the device heard the request at once";
+    EXPECT_EQ(ticks, 0) << "a timer cannot tick inside the call";
+    // Once the call returns, the overdue timer ticks once and keeps its period.
+    clock().advance(0);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(clock().dueIn(this, 1), 100);
+    clock().kill(this, 1);
+
+    device.faults().inject(SimFault::DelayedReply);
+    const qint64 before = clock().elapsedMs();
+    expectNormal("a delayed reply");
+    EXPECT_EQ(clock().elapsedMs() - before, 1000) << "the default delay";
+    const qint64 after = clock().elapsedMs();
+    expectNormal("the delay is over");
+    EXPECT_EQ(clock().elapsedMs(), after);
+}
+
 TEST_F(FaultInjection, FaultsCanWaitForTheirCommand)
 {
     SimulatedPositioner& device = open();
