@@ -13,7 +13,6 @@
 namespace
 {
 
-constexpr uint32_t MaxTextBytes = 1u << 20;
 constexpr uint8_t SwitchVisible = 0x01;
 constexpr uint8_t SwitchLegend = 0x02;
 constexpr uint8_t SwitchMarkers = 0x04;
@@ -97,7 +96,9 @@ public:
     QString text()
     {
         const uint32_t size = number<uint32_t>();
-        if (size > MaxTextBytes || size > remaining())
+        // Bounded by the bytes that follow, not by a length of its own: any
+        // text that a save wrote must load again.
+        if (size > remaining())
             refuse(QStringLiteral("a text is longer than the file"));
         QByteArray utf8(static_cast<qsizetype>(size), Qt::Uninitialized);
         bytes(utf8.data(), size);

@@ -183,6 +183,21 @@ TEST_F(PlotDataFiles, LoadGivesBackEverySavedChannelBitForBit)
     EXPECT_EQ(readAll(path), readAll(again));
 }
 
+TEST_F(PlotDataFiles, AnyTextThatWasSavedLoadsAgain)
+{
+    Plot saved;
+    IPlotChannelPtr channel = saved.Channel(saved.AddChannel());
+    channel->SetTitle(QString(1200000, QChar(0x00E9))); // two UTF-8 bytes each
+    channel->SetXAxisName(QString());
+    channel->SetYAxisName(QStringLiteral("Temp\u00e9rature \u00b0C"));
+    const QString path = tempPath(QStringLiteral("long_title.lgr"));
+    saved.SaveDataFile(path);
+
+    Plot loaded;
+    loaded.LoadDataFile(path);
+    expectSamePlot(saved, loaded);
+}
+
 TEST_F(PlotDataFiles, LoadKeepsTheChannelObjectsWhoseNamesMatch)
 {
     XYPlot source;
