@@ -147,6 +147,8 @@ void SpinEditBox::pageBy(int pages)
 
 void SpinEditBox::moveBy(double delta)
 {
+    // A step starts from what was typed in the field, if anything.
+    commitTypedText();
     const int places = std::max(m_decimals, placesOf(m_increment));
     double next = roundTo(m_value + delta, places);
     // The arrows never leave the range, checked or not; a value already
@@ -165,15 +167,19 @@ QString SpinEditBox::text() const
 
 void SpinEditBox::refreshText()
 {
-    if (!m_field->hasFocus() || m_field->isReadOnly())
+    // Text the user is still typing stays until it is taken or given up.
+    if (!m_field->isModified())
         m_field->setText(text());
 }
 
 void SpinEditBox::commitTypedText()
 {
-    if (!m_allowKeyEdit)
+    // Only typing counts: a field merely visited must not put back a value
+    // that the arrows or the program have changed since.
+    if (!m_allowKeyEdit || !m_field->isModified())
         return;
     double typed = NumberText::toDouble(m_field->text());
+    m_field->setModified(false);
     if (m_integersOnly)
         typed = std::trunc(typed);
     setValue(typed);

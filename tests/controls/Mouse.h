@@ -42,4 +42,13 @@ inline void key(QWidget& widget, int key)
     QCoreApplication::sendEvent(&widget, &event);
 }
 
+// Typing, one key per character, as into a field.
+inline void type(QWidget& widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(&widget, &event);
+    }
+}
+
 } // namespace Mouse

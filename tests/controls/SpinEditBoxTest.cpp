@@ -3,6 +3,7 @@
 
 #include "controls/SpinEditBox.h"
 
+#include <QApplication>
 #include <QLineEdit>
 
 #include <cmath>
@@ -133,9 +134,51 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
         spin.setValueSilently(0);
         spin.setAllowKeyEdit(c.allow);
         spin.setIntegersOnly(c.integersOnly);
-        field->setText(c.typed);
+        field->clear();
+        Mouse::type(*field, c.typed);
         emit field->editingFinished();
         EXPECT_EQ(spin.value(), c.value) << c.typed.toStdString();
+    }
+}
+
+TEST_F(SpinEditBoxTest, StepsInTheFieldStartFromWhatWasTypedAndSurviveLeavingIt)
+{
+    auto* field = spin.findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    spin.setMax(100);
+    spin.setAllowKeyEdit(true);
+    spin.show();
+    QApplication::setActiveWindow(&spin);
+
+    struct Case {
+        const char* what;
+        QString typed;
+        int key;
+        double reload; // set by the program while the field has focus; NAN: none
+        double value;
+    } cases[] = {
+        { "arrow up in the field", QString(), Qt::Key_Up, NAN, 6 },
+        { "page down in the field", QString(), Qt::Key_PageDown, NAN, 0 },
+        { "typed, then arrow up", QStringLiteral("12"), Qt::Key_Up, NAN, 13 },
+        { "reloaded by the program", QString(), 0, 40, 40 },
+    };
+    for (const Case& c : cases) {
+        spin.setValueSilently(5);
+        field->setFocus();
+        ASSERT_TRUE(field->hasFocus()) << c.what;
+        if (!c.typed.isEmpty()) {
+            field->clear();
+            Mouse::type(*field, c.typed);
+        }
+        if (c.key)
+            Mouse::key(*field, c.key);
+        if (!std::isnan(c.reload))
+            spin.setValue(c.reload);
+        EXPECT_EQ(spin.value(), c.value) << c.what;
+        EXPECT_EQ(field->text(), spin.text()) << c.what << ": the field shows the value";
+
+        field->clearFocus(); // the user moves on
+        EXPECT_EQ(spin.value(), c.value) << c.what << ": leaving the field keeps the value";
     }
 }
 
