@@ -828,6 +828,9 @@ void CActuatorHealth::showIndicator(Group group, uint32_t colour)
         setTimer(FirstSettleTimerId + group, BlinkMs);
         state.lit = false;
     } else {
+        // A pending turn to green would otherwise be saved and blinked as
+        // this group's warning colour.
+        killTimer(FirstSettleTimerId + group);
         setTimer(FirstBlinkTimerId + group, BlinkMs);
         state.lit = true;
     }

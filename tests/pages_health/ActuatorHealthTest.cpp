@@ -222,8 +222,9 @@ TEST_F(ActuatorHealthTest, DraggedLimitsPushTheirNeighboursToKeepTheOrder)
             const int edit = c.group == CActuatorHealth::Supply ? supplyEdits[k]
                 : c.group == CActuatorHealth::Leak              ? leakEdits[k]
                                                                 : ratioEdits[k];
-            if (c.edits[k])
+            if (c.edits[k]) {
                 EXPECT_EQ(text(edit), QLatin1String(c.edits[k])) << "to " << c.to << " edit " << edit;
+            }
         }
     }
     EXPECT_EQ(page().spin(CActuatorHealth::LeakAlarmSpin)->value(), 1.01) << "the last case: no clamp for the leak";
@@ -278,6 +279,23 @@ TEST_F(ActuatorHealthTest, LiveValueOutsideItsLimitsBlinksInTheLimitColourUntilB
     for (int id : { 100, 3004, 3005, 3006, 3007 })
         EXPECT_FALSE(page().timerArmed(id)) << id;
     EXPECT_EQ(indicator(CActuatorHealth::Supply), Black);
+}
+
+TEST_F(ActuatorHealthTest, IndicatorThatLeavesItsRangeSoonAfterTurningGreenBlinksInItsWarningColour)
+{
+    showPage(); // ratio live value between 50 and 60; limits 80 / 90
+    const double ratio = page().gauge(CActuatorHealth::Ratio)->value();
+    // In range, then within the half second the initial warning spin passes the value.
+    page().CheckRatioLimits(ratio + 1.0, 150.0);
+    ASSERT_EQ(indicator(CActuatorHealth::Ratio), Green);
+    clock().advance(100);
+    page().spin(CActuatorHealth::InitialWarningSpin)->setValue(ratio * 10 - 10);
+    ASSERT_EQ(indicator(CActuatorHealth::Ratio), Yellow);
+    for (uint32_t colour : { Black, Yellow, Black, Yellow }) {
+        clock().advance(CActuatorHealth::BlinkMs);
+        EXPECT_EQ(indicator(CActuatorHealth::Ratio), colour) << "a value in the warning band never shows green";
+    }
+    EXPECT_FALSE(page().timerArmed(CActuatorHealth::FirstSettleTimerId + CActuatorHealth::Ratio));
 }
 
 TEST_F(ActuatorHealthTest, TroubleLedsFollowTheErrorHistory)
