@@ -78,6 +78,35 @@ TEST(ByValueRecords, AnExportThatThrowsStillDestroysItsCopiesAndRestoresTheModul
     EXPECT_EQ(ModuleStateGuard::current(), ModuleStateGuard::Module::Program);
 }
 
+// The same through a real export: renaming a channel that no name finds
+// raises, and the plot pointer and the strings it took by value are all
+// released again. After a call that succeeds the plot pointer is released
+// too; the channel keeps its new name and title, so those stay shared.
+TEST(ByValueArguments, AnExportReleasesItsPlotAndStringsOnEveryWayOut)
+{
+    Plot plot;
+    plot.AddChannel();
+    const IPlotPtr pointer(&plot);
+    const AutoString unknown("Channel 9");
+    const AutoString known("Channel 1");
+    const AutoString strings[] = { "Port1", "Port1 Pressure", "Time", "Pressure" };
+    const auto createNamed = [&](const AutoString& currentName) {
+        CreateChannels(pointer, currentName, strings[0], strings[1], 0x0000FF, strings[2], strings[3], 12);
+    };
+
+    EXPECT_THROW(createNamed(unknown), ComError);
+    EXPECT_EQ(pointer.useCount(), 1);
+    EXPECT_TRUE(unshared(unknown));
+    for (const AutoString& text : strings)
+        EXPECT_TRUE(unshared(text)) << text.toQString().toStdString();
+    EXPECT_EQ(ModuleStateGuard::current(), ModuleStateGuard::Module::Program);
+
+    createNamed(known);
+    EXPECT_EQ(pointer.useCount(), 1);
+    EXPECT_TRUE(unshared(known));
+    EXPECT_EQ(plot.Channel(0)->GetName(), QStringLiteral("Port1"));
+}
+
 TEST(ModuleState, NestedExportsGiveEachCallerItsOwnStateBack)
 {
     ASSERT_EQ(ModuleStateGuard::current(), ModuleStateGuard::Module::Program);

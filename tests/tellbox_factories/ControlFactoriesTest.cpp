@@ -9,7 +9,6 @@
 #include <QLabel>
 
 #include <functional>
-#include <memory>
 
 namespace
 {
@@ -93,7 +92,8 @@ TEST_F(ControlFactoriesTest, AnUnregisteredControlGivesNullAndOnlyTheSwitchSaysS
         ASSERT_TRUE(ControlRegistry::instance().remove(progId));
         const bool tellsUser = progId == QLatin1String("DigitalLib.SwitchToggle");
         if (tellsUser)
-            prompts().answerMessage(Prompts::IdOk, ControlFactoryText::CannotCreate);
+            prompts().answerMessage(Prompts::IdOk,
+                QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator"));
 
         const int childrenBefore = static_cast<int>(page()->children().size());
         QPointer<QWidget> window;
@@ -150,31 +150,41 @@ TEST_F(ControlFactoriesTest, TheSwitchStartsActiveOffAndAtTheRectanglesSize)
     EXPECT_EQ(toggle->focusPolicy(), Qt::StrongFocus);
 }
 
-// A ProgID whose control lacks the factory's interface: the plot factory gives
-// null, the LED factory cannot set its properties and raises the error to the
-// caller, whose module state is back.
-TEST_F(ControlFactoriesTest, AControlOfAnotherKindGivesNullOrRaisesWhenPropertiesFollow)
+// A ProgID whose control lacks the factory's interface, or that makes no
+// window at all: the plot factory gives null, the LED factory cannot set its
+// properties and raises the error to the caller, whose module state is back.
+// Neither tells the user anything.
+TEST_F(ControlFactoriesTest, AControlOfAnotherKindOrNoWindowGivesNullOrRaisesWhenPropertiesFollow)
 {
+    struct Case {
+        const char* what;
+        ControlRegistry::Factory make;
+    } cases[] = {
+        { "another kind", [](QWidget* parent) -> QWidget* { return new QLabel(parent); } },
+        { "no window", [](QWidget*) -> QWidget* { return nullptr; } },
+    };
     auto& registry = ControlRegistry::instance();
-    // Whatever happens below, the next test finds the real controls again.
-    const std::shared_ptr<void> reRegister(nullptr, [&registry](void*) {
-        registry.add(QStringLiteral("PlotLib.Plot"), [](QWidget* parent) -> QWidget* { return new Plot(parent); });
-        registry.add(
-            QStringLiteral("DigitalLib.LedRound"), [](QWidget* parent) -> QWidget* { return new LedRound(parent); });
-    });
-    const auto label = [](QWidget* parent) -> QWidget* { return new QLabel(parent); };
-    registry.add(QStringLiteral("PlotLib.Plot"), label);
-    registry.add(QStringLiteral("DigitalLib.LedRound"), label);
+    int id = 1004;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        registry.add(QStringLiteral("PlotLib.Plot"), c.make);
+        registry.add(QStringLiteral("DigitalLib.LedRound"), c.make);
 
-    QPointer<QWidget> window;
-    EXPECT_EQ(CreatePlotControl(page(), window, screenRect(), 1004), nullptr);
-    try {
-        CreateLedRoundControl(page(), window, screenRect(), 1005);
-        ADD_FAILURE() << "no error raised";
-    } catch (const ComError& error) {
-        EXPECT_EQ(error.code(), ComError::InvalidPointer);
+        QPointer<QWidget> window;
+        EXPECT_EQ(CreatePlotControl(page(), window, screenRect(), ++id), nullptr);
+        try {
+            CreateLedRoundControl(page(), window, screenRect(), ++id);
+            ADD_FAILURE() << "no error raised";
+        } catch (const ComError& error) {
+            EXPECT_EQ(error.code(), ComError::InvalidPointer);
+        }
+        EXPECT_EQ(ModuleStateGuard::current(), ModuleStateGuard::Module::Program);
+        EXPECT_TRUE(prompts().messages().empty());
     }
-    EXPECT_EQ(ModuleStateGuard::current(), ModuleStateGuard::Module::Program);
+    // The next test finds the real controls again.
+    registry.add(QStringLiteral("PlotLib.Plot"), [](QWidget* parent) -> QWidget* { return new Plot(parent); });
+    registry.add(
+        QStringLiteral("DigitalLib.LedRound"), [](QWidget* parent) -> QWidget* { return new LedRound(parent); });
 }
 
 TEST_F(ControlFactoriesTest, TheProgramCreatesItsPlotThroughTheOrdinal)
