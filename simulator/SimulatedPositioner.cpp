@@ -159,6 +159,12 @@ struct SimulatedPositioner::Impl {
     // ---- values
     double portPercent(double psi) const { return fullScalePsi > 0 ? psi / fullScalePsi * 100.0 : 0.0; }
     double supplyPsi() const { return valve.params().supplyPsi; }
+    // The supply as 204 and 195 give it: hundredths of a percent of the full scale.
+    uint32_t supplyShare() const
+    {
+        const double share = portPercent(supplyPsi()) * 100.0;
+        return std::isfinite(share) ? uint32_t(std::lround(std::clamp(share, 0.0, 4.0e9))) : 0;
+    }
     double pressureUnitPerPsi() const;
     double temperatureC() const;
     double frictionLbf() const;
@@ -840,7 +846,7 @@ QByteArray SimulatedPositioner::Impl::pressures()
     ReplyWriter out;
     out.u16(ReplyWriter::hundredths(portPercent(valve.port1Psi())));
     out.u16(ReplyWriter::hundredths(portPercent(port2)));
-    out.u32(uint32_t(std::max(std::lround(portPercent(supplyPsi()) * 100.0), 0L)));
+    out.u32(supplyShare());
     return out.data();
 }
 
@@ -871,7 +877,7 @@ QByteArray SimulatedPositioner::Impl::supply()
     // hundredths of the display unit.
     const double unit = pressureUnitPerPsi();
     ReplyWriter out;
-    out.u32(uint32_t(std::max(std::lround(portPercent(supplyPsi()) * 100.0), 0L)));
+    out.u32(supplyShare());
     out.u32(uint32_t(std::max(std::lround(fullScalePsi * unit * 100.0), 0L)));
     for (int i = 4; i <= 6; ++i)
         out.u16(ReplyWriter::hundredths(portPercent(tableWord(195, i) / 100.0)));

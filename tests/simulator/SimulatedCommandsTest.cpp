@@ -104,12 +104,38 @@ TEST_F(SimulatedCommands, WritesAreKeptAndReturnedByTheirReads)
         { 221, QByteArray::fromHex("312107"), 220, 4, QByteArray::fromHex("312107") },
         { 231, QByteArray::fromHex("0203040503E8"), 230, 4, QByteArray::fromHex("0203040503E8") },
         { 247, QByteArray(22, '\x03'), 246, 4, QByteArray(22, '\x03') },
+        { 235, QByteArray::fromHex("01040002000000000300000000") + "BALL      ", 234, 4,
+            QByteArray::fromHex("01040002000000000300000000") + "BALL      " },
+        { 237, QByteArray::fromHex("40400000400000003F800000000000003F000000"), 236, 4,
+            QByteArray::fromHex("40400000400000003F800000000000003F000000") },
     };
     for (const auto& c : cases) {
         const QByteArray echo = link.ask(SimLink::write(uint8_t(c.write), c.data));
         EXPECT_EQ(replyU8(echo, 0), c.write);
         const QByteArray reply = link.ask(SimLink::read(uint8_t(c.read)));
         EXPECT_EQ(reply.mid(c.position, c.expected.size()).toHex(), c.expected.toHex()) << "write " << c.write;
+    }
+}
+
+TEST_F(SimulatedCommands, WritesDecodedAsTheirReadAnswerWithTheReadLayout)
+{
+    open();
+    // The program decodes these replies with the layout of the read beside them.
+    const struct {
+        int write;
+        QByteArray data;
+        int read;
+    } cases[] = {
+        { 180, QByteArray::fromHex("0000000A000000140000001E00000028") + QByteArray(1, 0), 179 },
+        { 188, QByteArray::fromHex("01F403E8"), 187 },
+        { 203, QByteArray::fromHex("001388"), 202 },
+        { 229, QByteArray(1, 0), 228 },
+    };
+    for (const auto& c : cases) {
+        const QByteArray written = link.ask(SimLink::write(uint8_t(c.write), c.data));
+        const QByteArray read = link.ask(SimLink::read(uint8_t(c.read)));
+        EXPECT_EQ(replyU8(written, 0), c.write);
+        EXPECT_EQ(written.mid(1).toHex(), read.mid(1).toHex()) << "write " << c.write;
     }
 }
 
