@@ -213,17 +213,21 @@ QPointF LinearGauge::scalePoint(double value) const
     return at(axisOf(value, l), (l.trackTop + l.trackBottom) / 2);
 }
 
-double LinearGauge::valueAt(QPointF point) const
+double LinearGauge::axisAt(QPointF point) const
+{
+    return vertical() ? height() - point.y() : point.x();
+}
+
+double LinearGauge::valueAt(double a) const
 {
     const Layout l = layout();
-    const double a = vertical() ? height() - point.y() : point.x();
     return m_scaleMin + ScaleTicks::fractionOf(a, l.start, l.end) * (m_scaleMax - m_scaleMin);
 }
 
 int LinearGauge::pointerAt(QPointF point) const
 {
     const Layout l = layout();
-    const double a = vertical() ? height() - point.y() : point.x();
+    const double a = axisAt(point);
     int nearest = -1;
     double best = kGrabDistance;
     // Later pointers are drawn on top, so they win a tie.
@@ -240,7 +244,12 @@ int LinearGauge::pointerAt(QPointF point) const
 
 void LinearGauge::dragTo(QPointF point)
 {
-    setPointerPosition(m_dragged, valueAt(point));
+    const double a = axisAt(point);
+    // A click without a move leaves the limit exactly as it was.
+    if (!m_dragMoved && a == m_dragFrom)
+        return;
+    m_dragMoved = true;
+    setPointerPosition(m_dragged, valueAt(a + m_grabOffset));
 }
 
 void LinearGauge::mousePressEvent(QMouseEvent* event)
@@ -250,8 +259,11 @@ void LinearGauge::mousePressEvent(QMouseEvent* event)
     m_pressed = true;
     if (event->button() == Qt::LeftButton) {
         m_dragged = pointerAt(event->position());
-        if (m_dragged >= 0)
-            dragTo(event->position());
+        if (m_dragged >= 0) {
+            m_dragFrom = axisAt(event->position());
+            m_grabOffset = axisOf(pointerPosition(m_dragged), layout()) - m_dragFrom;
+            m_dragMoved = false;
+        }
     }
 }
 

@@ -113,7 +113,8 @@ private:
     QPointF at(double a, double c) const;
     QRectF area(double a0, double a1, double c0, double c1) const;
     double axisOf(double value, const Layout& layout) const;
-    double valueAt(QPointF point) const;
+    double axisAt(QPointF point) const;
+    double valueAt(double a) const;
     int pointerAt(QPointF point) const;
     void dragTo(QPointF point);
 
@@ -134,6 +135,11 @@ private:
     double m_lowerMarker;
     Style m_style = Style::Bar;
     int m_dragged = -1;
+    // Where the drag began along the scale, and how far the pointer sat from
+    // it, so the pointer follows the mouse without first jumping under it.
+    double m_dragFrom = 0.0;
+    double m_grabOffset = 0.0;
+    bool m_dragMoved = false;
     bool m_pressed = false;
 };
 

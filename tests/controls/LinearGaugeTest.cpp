@@ -110,6 +110,38 @@ TEST_F(LinearGaugeTest, DraggingALimitPointerMovesItAndReleasesOnce)
     }
 }
 
+TEST_F(LinearGaugeTest, PointerGrabbedBesideItsTipFollowsTheMouseWithoutJumping)
+{
+    const QPointF tip = gauge.scalePoint(25);
+    const double pixelsPerUnit = (gauge.scalePoint(100).x() - gauge.scalePoint(0).x()) / 100;
+    struct Case {
+        const char* what;
+        double moveBy; // pixels along the scale
+        double position;
+        bool raised;
+    } cases[] = {
+        { "click, no move", 0, 25, false },
+        { "dragged 30 px up the scale", 30, 25 + 30 / pixelsPerUnit, true },
+    };
+    for (const Case& c : cases) {
+        gauge.setPointerPositionSilent(limit, 25);
+        moved.clear();
+        releases.clear();
+        const QPointF grab = tip + QPointF(4, 0); // within reach, not on the tip
+        const QPointF to = grab + QPointF(c.moveBy, 0);
+        Mouse::press(gauge, grab);
+        Mouse::move(gauge, to);
+        Mouse::release(gauge, to);
+
+        if (c.raised)
+            EXPECT_NEAR(gauge.pointerPosition(limit), c.position, 0.01) << c.what;
+        else
+            EXPECT_EQ(gauge.pointerPosition(limit), c.position) << c.what;
+        EXPECT_EQ(!moved.empty(), c.raised) << c.what;
+        EXPECT_EQ(releases.size(), 1u) << c.what;
+    }
+}
+
 TEST_F(LinearGaugeTest, DraggingTheLiveValueRaisesOnlyTheRelease)
 {
     gauge.setPointerPositionSilent(limit, 90);
