@@ -1,5 +1,6 @@
 #include "SimFixture.h"
 
+#include "HartMasterLink.h"
 #include "opc/HartFrame.h"
 
 namespace
@@ -99,6 +100,29 @@ TEST_F(BuiltInServerConnection, TheDeviceIsFramedAtItsPollingAddressThenItsLongA
     EXPECT_EQ(answer.frame.command, 202);
     // Through the server, the program's requests after command 0 reach it too.
     EXPECT_EQ(replyU8(link.ask(SimLink::read(202)), 0), 202);
+}
+
+TEST_F(BuiltInServerConnection, TheMasterLearnsTheLongAddressFromAWholeCommandZeroReply)
+{
+    SimulatedPositioner device(SimModel::K40, QStringLiteral("Sim/K40/PV-9"));
+    HartMasterLink master(device);
+    EXPECT_FALSE(master.knownAddress().has_value());
+
+    // A cut identity teaches nothing; the device still answers at its polling address.
+    device.faults().inject(SimFault::ShortReply, 1, 0, 8);
+    ASSERT_TRUE(master.exchange(SimLink::read(0)).has_value());
+    EXPECT_FALSE(master.knownAddress().has_value());
+
+    const auto identity = master.exchange(SimLink::read(0));
+    ASSERT_TRUE(identity.has_value());
+    ASSERT_TRUE(master.knownAddress().has_value());
+    EXPECT_TRUE(*master.knownAddress() == device.longAddress());
+    EXPECT_EQ(replyU8(*identity, 6), 6);
+    const auto status = master.exchange(SimLink::write(203, QByteArray::fromHex("401388")));
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(replyU8(*status, 0), 203);
+    EXPECT_EQ(replyU16(*status, 5), 5000);
+    EXPECT_FALSE(master.exchange(QByteArray()).has_value()) << "no command, no exchange";
 }
 
 } // namespace
