@@ -5,8 +5,6 @@
 #include "automation/ComError.h"
 #include "ui/Prompts.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -24,11 +22,9 @@ void QtPrintBackend::print(const ReportDocument& document, bool choosePrinter, Q
         throw ComError(ComError::Failure, QStringLiteral("No printer is available"));
     // The definition's margins place everything; the paper's corner is the origin.
     printer.setFullPage(true);
-    const QSize twips = document.pageSize;
-    printer.setPageOrientation(twips.width() > twips.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setPageSize(QPageSize(QSizeF(std::min(twips.width(), twips.height()) / 20.0,
-                                         std::max(twips.width(), twips.height()) / 20.0),
-                                  QPageSize::Point, QString(), QPageSize::FuzzyMatch));
+    const QPageLayout paper = document.pageLayout();
+    printer.setPageOrientation(paper.orientation());
+    printer.setPageSize(paper.pageSize());
     printer.setDocName(document.title);
     ReportPainter::paint(document, printer);
 }

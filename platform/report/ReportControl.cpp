@@ -6,26 +6,14 @@
 #include "automation/ComError.h"
 #include "ui/ControlRegistry.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QBuffer>
+#include <QPdfWriter>
 
 const QString ReportControl::ProgId = QStringLiteral("ReportLib.Report.1");
 
 namespace {
 const ControlRegistration registration(ReportControl::ProgId,
                                        [](QWidget* parent) { return new ReportControl(parent); });
-
-QPageLayout pageLayoutOf(QSize twips)
-{
-    const bool landscape = twips.width() > twips.height();
-    const QSizeF portrait(std::min(twips.width(), twips.height()) / 20.0,
-                          std::max(twips.width(), twips.height()) / 20.0);
-    // The margins belong to the definition, so the device has none of its own.
-    return QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
-                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
-}
 }
 
 ReportControl::ReportControl(QWidget* parent)
@@ -76,7 +64,7 @@ void ReportControl::RenderToFile(const QString& path, int format)
         writer.setResolution(1440);
         writer.setCreator(QStringLiteral("Strokewise"));
         writer.setTitle(document.title);
-        writer.setPageLayout(pageLayoutOf(document.pageSize));
+        writer.setPageLayout(document.pageLayout());
         ReportPainter::paint(document, writer);
     }
     AtomicFile::write(path, buffer.data());

@@ -31,7 +31,6 @@ struct ReportItem {
     bool singleLine = false; // one line, clipped to the field
     int lineWidth = 15;      // lines and boxes, twips
     QImage picture;          // set at run time
-    QString picturePath;
 
     bool isField() const { return kind == ReportItemKind::Field || kind == ReportItemKind::Picture; }
     // The bottom edge in the section, lines included.

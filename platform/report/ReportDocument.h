@@ -2,6 +2,7 @@
 
 #include "ReportDefinition.h"
 
+#include <QPageLayout>
 #include <QSize>
 #include <QStringList>
 
@@ -33,6 +34,9 @@ struct ReportDocument {
     std::vector<ReportPage> pages;
 
     int pageCount() const { return static_cast<int>(pages.size()); }
+    // The paper, with no margins of its own: the definition's margins place
+    // everything, from the paper's top left corner.
+    QPageLayout pageLayout() const;
     // The texts of one page (0-based) in print order; empty ones left out.
     QStringList texts(int page) const;
     // The first item with that key on any page, or nullptr.

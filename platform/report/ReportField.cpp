@@ -30,7 +30,6 @@ void ReportField::SetPicture(const QVariant& path)
         throw ComError(ComError::Failure,
                        QStringLiteral("Cannot read the picture %1: %2").arg(file, reader.errorString()));
     m_item.picture = std::move(image);
-    m_item.picturePath = file;
 }
 
 void ReportField::SetFieldAttribute(int attribute)

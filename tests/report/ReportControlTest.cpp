@@ -250,3 +250,28 @@ TEST_F(ReportControlTest, OnlyTheExpressionFieldEvaluatesThePageExpression)
     EXPECT_TRUE(texts.contains(QStringLiteral(" Page 1/1")));
     EXPECT_TRUE(texts.contains(expression));
 }
+
+TEST(ReportDocument, ThePaperIsTheDefinitionsPageWithItsOrientationAndNoMarginsOfItsOwn)
+{
+    struct Case {
+        const char* page;
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+    };
+    const Case cases[] = {
+        {"<page/>", QPageSize::A4, QPageLayout::Portrait},
+        {"<page orientation=\"landscape\"/>", QPageSize::A4, QPageLayout::Landscape},
+        {"<page paper=\"Letter\"/>", QPageSize::Letter, QPageLayout::Portrait},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        const ReportDefinition definition = ReportDefinition::parse(
+            QByteArray("<reportDefinition version=\"1\"><report name=\"New Report\">") + c.page
+                + "<section name=\"Detail\"/></report></reportDefinition>",
+            NewReport);
+        const QPageLayout layout = ReportLayout::layout(definition).pageLayout();
+        EXPECT_EQ(layout.pageSize().id(), c.paper);
+        EXPECT_EQ(layout.orientation(), c.orientation);
+        EXPECT_EQ(layout.margins(), QMarginsF());
+    }
+}

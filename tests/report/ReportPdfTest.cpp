@@ -78,6 +78,7 @@ TEST_F(ReportPdfTest, FilledReportsOfEveryKindPrintTheirTextsPageLineAndLiteralT
         report->RenderToFile(pdf, ReportControl::FormatPdf);
 
         ASSERT_EQ(pdfPages(pdf), c.pages);
+        EXPECT_TRUE(pdfPageSize(pdf).endsWith(QStringLiteral("(A4)"))) << pdfPageSize(pdf).toStdString();
         const QString text = pdfText(pdf);
         EXPECT_TRUE(text.contains(QString::fromLatin1(c.title))) << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("PV-[Page] & \"x\""))) << text.toStdString();

@@ -78,12 +78,26 @@ QString pdfText(const QString& pdf, int page)
     return run(QStringLiteral("pdftotext"), arguments);
 }
 
-int pdfPages(const QString& pdf)
+namespace {
+QString pdfInfoLine(const QString& pdf, const QString& name)
 {
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+    const auto match = QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(name), QRegularExpression::MultilineOption)
                            .match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+}
+
+int pdfPages(const QString& pdf)
+{
+    bool ok = false;
+    const int pages = pdfInfoLine(pdf, QStringLiteral("Pages")).toInt(&ok);
+    return ok ? pages : -1;
+}
+
+QString pdfPageSize(const QString& pdf)
+{
+    return pdfInfoLine(pdf, QStringLiteral("Page size"));
 }
 
 QImage pdfFirstPageImage(const QString& pdf, const QString& pngPath, int dpi)

@@ -26,6 +26,8 @@ void writeSamplePicture(const QString& path, QSize size = QSize(2000, 1060));
 // pdftotext of one page (from 1), or of all pages when page is 0.
 QString pdfText(const QString& pdf, int page = 0);
 int pdfPages(const QString& pdf);
+// The "Page size:" line of pdfinfo, e.g. "595 x 842 pts (A4)".
+QString pdfPageSize(const QString& pdf);
 // The first page rendered by pdftoppm at `dpi`, kept as `pngPath`.
 QImage pdfFirstPageImage(const QString& pdf, const QString& pngPath, int dpi);
 // Where rendered pictures are kept for people to look at.
