@@ -1,13 +1,10 @@
 // Rendering a two-page report with four plot-sized pictures (2000 x 1060 px)
 // to PDF: what the user waits for after choosing the file name.
+#include "BenchApplication.h"
 #include "report/ReportControl.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include "BenchApplication.h"
-
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -17,11 +14,6 @@
 #include <cmath>
 
 namespace {
-
-void ensureApplication()
-{
-    BenchApplication::ensure("bench_report_pdf");
-}
 
 QByteArray twoPageDefinition()
 {
@@ -62,7 +54,7 @@ void writePlotPicture(const QString& path)
 
 void RenderTwoPageReportWithFourPictures(benchmark::State& state)
 {
-    ensureApplication();
+    BenchApplication::ensure("bench_report_pdf");
     QTemporaryDir dir;
     const QString definition = dir.filePath(QStringLiteral("Bench.xml"));
     QFile file(definition);
