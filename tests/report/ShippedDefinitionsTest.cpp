@@ -288,3 +288,19 @@ TEST_F(ShippedDefinitionsTest, NoHeadingIsLeftAtTheFootOfAPage)
         }
     }
 }
+
+TEST_F(ShippedDefinitionsTest, OnlyThePageLineOfEachDefinitionIsAnExpression)
+{
+    // Any other field marked so would evaluate tags, names and log lines.
+    for (const Shipped& shipped : shippedDefinitions()) {
+        SCOPED_TRACE(shipped.file.toStdString());
+        const ReportDefinition definition
+            = ReportDefinition::load(shippedDefinition(shipped.file), QStringLiteral("New Report"));
+        QStringList expressions;
+        for (const auto& section : definition.sections)
+            for (const auto& item : section.items)
+                if (item.expression)
+                    expressions << section.name + QLatin1Char('/') + item.key;
+        EXPECT_EQ(expressions, QStringList{QStringLiteral("Page Header/") + shipped.pageKey});
+    }
+}
