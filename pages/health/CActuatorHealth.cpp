@@ -342,7 +342,7 @@ void CActuatorHealth::disableLeakGroup()
     showControl(FailSafeCaption, false);
     setWindowText(LeakGroupId, QStringLiteral("Actuator Pneumatic Leak(Not Available)"));
     enableControl(LeakGroupId, false);
-    setWindowText(Port2Caption, QStringLiteral("Supply Pressure Sensor Out of Range"));
+    PageControls::setCaption(this, Port2Caption, QStringLiteral("Supply Pressure Sensor Out of Range"));
 }
 
 void CActuatorHealth::connectHandlers()

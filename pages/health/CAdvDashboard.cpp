@@ -133,6 +133,8 @@ void CAdvDashboard::buildDashboardTemplate()
                 C::placeholder(LampHosts[column][row], LampColumnsX[column], LampRowsY[row], LampColumnsW[column], 20));
     buildTemplate(WidthDu, HeightDu, t);
     PageControls::fitLabels(this);
+    PageControls::fitEdit(this, CutOffEditId, { text("Active"), text("Dormant") });
+    PageControls::fitEdit(this, HighFrictionEditId, { text("Active"), text("Inactive") });
 }
 
 // ---------------------------------------------------------------------------
@@ -609,14 +611,14 @@ void CAdvDashboard::showDialDisabled(const IAngularGaugePtr& dial, int captionId
     dial->setDisabledFaceColor(DisabledDialGrey);
     dial->setActive(false);
     dial->setValue(0.0);
-    setWindowText(captionId, caption);
+    PageControls::setCaption(this, captionId, caption);
     enableControl(captionId, false);
 }
 
 void CAdvDashboard::showDialActive(const IAngularGaugePtr& dial, int captionId, const QString& caption)
 {
     dial->setActive(true);
-    setWindowText(captionId, caption);
+    PageControls::setCaption(this, captionId, caption);
     enableControl(captionId, true);
 }
 

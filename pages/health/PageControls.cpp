@@ -4,8 +4,11 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace PageControls
 {
@@ -23,14 +26,28 @@ std::vector<ControlSpec> stripTemplate()
 
 namespace
 {
-// Shrinks the widget's font until `text` fits `width` pixels on one line.
-void shrinkToFit(QWidget* widget, const QString& text, int width)
+// Shrinks `font` until `text` fits `width` pixels on one line, and gives it
+// to the widget.
+void shrinkToFit(QWidget* widget, const QString& text, int width, QFont font)
 {
     constexpr double SmallestPoints = 6.0;
-    QFont font = widget->font();
     while (font.pointSizeF() > SmallestPoints && QFontMetricsF(font).horizontalAdvance(text) > width)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     widget->setFont(font);
+}
+
+void shrinkToFit(QWidget* widget, const QString& text, int width)
+{
+    shrinkToFit(widget, text, width, widget->font());
+}
+
+// The room a line edit leaves for its text: inside its frame, its text
+// margins and the two pixels it keeps on either side.
+int textRoom(const QLineEdit* edit)
+{
+    const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+    const QMargins margins = edit->textMargins();
+    return edit->width() - 2 * frame - margins.left() - margins.right() - 4;
 }
 }
 
@@ -49,6 +66,26 @@ void fitLabels(FormPage* page)
             + radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
         shrinkToFit(radio, radio->text(), radio->width() - indicator - 2);
     }
+}
+
+void setCaption(FormPage* page, int id, const QString& caption)
+{
+    page->setWindowText(id, caption);
+    if (QWidget* label = page->control(id))
+        shrinkToFit(label, caption, label->width(), page->font());
+}
+
+void fitEdit(FormPage* page, int id, const QStringList& texts)
+{
+    auto* edit = page->controlAs<QLineEdit>(id);
+    if (!edit)
+        return;
+    const QFontMetricsF metrics(edit->font());
+    const auto widest = std::max_element(texts.begin(), texts.end(), [&](const QString& a, const QString& b) {
+        return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+    });
+    if (widest != texts.end())
+        shrinkToFit(edit, *widest, textRoom(edit));
 }
 
 } // namespace PageControls

@@ -8,6 +8,7 @@
 #include "ui/FormPage.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -45,5 +46,13 @@ std::vector<ControlSpec> stripTemplate();
 // one-line label or a radio button whose caption is wider than its rectangle
 // gets a smaller font instead of losing the caption's end.
 void fitLabels(FormPage* page);
+
+// A one-line caption that the page changes while it runs: shown in the
+// page's font when it fits, else in a smaller one, never cut off.
+void setCaption(FormPage* page, int id, const QString& caption);
+
+// A narrow read-only edit whose texts are known beforehand: its font is made
+// small enough for the widest of them, so no text loses its start.
+void fitEdit(FormPage* page, int id, const QStringList& texts);
 
 } // namespace PageControls

@@ -1,6 +1,10 @@
 #include "HealthPageTest.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QStyle>
 
 #include <cmath>
 
@@ -130,4 +134,52 @@ TEST_F(HealthPageRenderingTest, ActuatorHealthGaugesAndLedsShowTheSimulatedDevic
     clock().advance(CActuatorHealth::BlinkMs);
     const PagePicture dark(actuatorHealth(), artifactPath(QStringLiteral("actuator-health-blink.png")));
     EXPECT_LT(qGray(dark.at(supply, supply->scalePoint(40.0)).rgb()), 60);
+}
+
+namespace
+{
+// Whether a caption or an edit's text is shown whole on one line in its box.
+bool showsWhole(const QWidget* widget)
+{
+    const QFontMetricsF metrics(widget->font());
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        // Inside the frame, a line edit keeps two pixels clear on either side.
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        return metrics.horizontalAdvance(edit->text()) <= edit->width() - 2 * frame - 4;
+    }
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && metrics.horizontalAdvance(label->text()) <= label->width();
+}
+}
+
+TEST_F(HealthPageRenderingTest, TextsThePagesSetWhileRunningAreShownWhole)
+{
+    startK90();
+    device().setMiscByte(0x82, 0x00); // no pressure sensors: the "(Disabled)" captions
+    dashboard().RefreshAll();
+    for (int id : { CAdvDashboard::SupplyCaptionId, CAdvDashboard::Port1CaptionId, CAdvDashboard::Port2CaptionId })
+        EXPECT_TRUE(showsWhole(dashboard().control(id))) << dashboard().windowText(id).toStdString();
+    const std::pair<int, const char*> modes[] = {
+        { CAdvDashboard::CutOffEditId, "Active" },
+        { CAdvDashboard::CutOffEditId, "Dormant" },
+        { CAdvDashboard::HighFrictionEditId, "Active" },
+        { CAdvDashboard::HighFrictionEditId, "Inactive" },
+    };
+    for (const auto& [id, text] : modes) {
+        dashboard().setWindowText(id, QString::fromLatin1(text));
+        EXPECT_TRUE(showsWhole(dashboard().control(id))) << id << " " << text;
+    }
+    // Back to sensors: the captions take the page's own font again.
+    device().setMiscByte(0x82, 0x01);
+    dashboard().RefreshAll();
+    EXPECT_EQ(dashboard().control(CAdvDashboard::SupplyCaptionId)->font().pointSizeF(), dashboard().font().pointSizeF());
+}
+
+TEST_F(HealthPageRenderingTest, SmallerModelSupplySensorCaptionIsShownWhole)
+{
+    start({ QStringLiteral("/dSim/K40/PV-102") });
+    const QWidget* caption = actuatorHealth().control(CActuatorHealth::Port2Caption);
+    EXPECT_EQ(actuatorHealth().windowText(CActuatorHealth::Port2Caption),
+        QStringLiteral("Supply Pressure Sensor Out of Range"));
+    EXPECT_TRUE(showsWhole(caption));
 }
