@@ -11,7 +11,6 @@
 #include "BenchApplication.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 

@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
