@@ -3,14 +3,13 @@
 #include <span>
 
 // The twelve exports that the program binds by number. The program looks the
-// number up here and binds the function behind it with its own signature;
-// an ordinal whose function the library does not hold yet gives nothing.
+// number up here and binds the function behind it with its own signature.
 using TellboxProc = void (*)();
 
 struct TellboxOrdinal {
     int ordinal;
     const char* name;
-    TellboxProc proc; // null while the library does not hold the function
+    TellboxProc proc;
 };
 
 // All twelve, in ordinal order.
