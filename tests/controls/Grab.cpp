@@ -21,16 +21,6 @@ QColor Grab::at(int x, int y) const
     return m_image.pixelColor(qRound(x * m_ratio), qRound(y * m_ratio));
 }
 
-QList<int> Grab::columnsOf(const QColor& color, int y) const
-{
-    QList<int> columns;
-    const int width = qRound(m_image.width() / m_ratio);
-    for (int x = 0; x < width; ++x)
-        if (at(x, y) == color)
-            columns << x;
-    return columns;
-}
-
 bool Grab::contains(const QColor& color) const
 {
     for (int y = 0; y < m_image.height(); ++y)

@@ -19,8 +19,6 @@ public:
 
     QColor at(int x, int y) const;
     QColor at(const QPointF& point) const { return at(qRound(point.x()), qRound(point.y())); }
-    // Every x (widget coordinates) on row y whose pixel is `color`.
-    QList<int> columnsOf(const QColor& color, int y) const;
     bool contains(const QColor& color) const;
     // The smallest rectangle (widget coordinates) holding every pixel of `color`.
     QRectF boundsOf(const QColor& color) const;
