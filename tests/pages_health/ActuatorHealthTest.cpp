@@ -158,6 +158,33 @@ TEST_F(ActuatorHealthTest, ApplyWritesOnlyTheChangedGroupFromTheEditTexts)
     }
 }
 
+TEST_F(ActuatorHealthTest, TypedLimitsOutsideTheWordSaturateAndNonsenseReadsAsZero)
+{
+    showPage();
+    struct Case {
+        const char* typed;
+        const char* word; // initial warning x 100
+    };
+    const Case cases[] = {
+        { "-5", "0000" }, // never the wrapped 65036
+        { "abc", "0000" },
+        { "", "0000" },
+        { "12abc", "04b0" },
+        { "  0.29", "001d" }, // 29, not 28
+        { "1e999", "ffff" },
+        { "inf", "ffff" },
+        { "-inf", "0000" },
+        { "nan", "0000" },
+    };
+    for (const Case& c : cases) {
+        type(CActuatorHealth::InitialWarningEdit, c.typed);
+        EXPECT_EQ(text(CActuatorHealth::InitialWarningEdit), QLatin1String(c.typed)) << "the typed text stays";
+        page().grab(); // the spin and the pointer took the value and still draw
+        page().OnApply();
+        EXPECT_EQ(lastRequest(178).mid(2, 2).toHex().toStdString(), c.word) << '"' << c.typed << '"';
+    }
+}
+
 TEST_F(ActuatorHealthTest, TypedSupplyLimitStopsSpinAndPointerAtTheMaximumButApplyWritesTheText)
 {
     showPage();
@@ -296,6 +323,27 @@ TEST_F(ActuatorHealthTest, IndicatorThatLeavesItsRangeSoonAfterTurningGreenBlink
         EXPECT_EQ(indicator(CActuatorHealth::Ratio), colour) << "a value in the warning band never shows green";
     }
     EXPECT_FALSE(page().timerArmed(CActuatorHealth::FirstSettleTimerId + CActuatorHealth::Ratio));
+}
+
+TEST_F(ActuatorHealthTest, MoreFrictionOnTheSimulatedValveRaisesTheActuatorRatioIntoItsWarningBand)
+{
+    showPage(); // ratio limits 80 / 90
+    const double before = page().gauge(CActuatorHealth::Ratio)->value();
+    // Static friction that needs 85 % of the force the supply can give.
+    ValveModelParams physics = device().physics();
+    const double available = physics.supplyPsi * physics.areaIn2;
+    physics.staticFrictionLbf
+        = 0.85 * available - physics.springPreloadLbf() - physics.springRateLbfPerIn() * physics.strokeIn;
+    ASSERT_GT(physics.staticFrictionLbf, 0.0);
+    device().setPhysics(physics);
+    clock().advance(clock().dueIn(&page(), CActuatorHealth::LiveTimerId));
+    const double after = page().gauge(CActuatorHealth::Ratio)->value();
+    EXPECT_LT(before, 80.0);
+    EXPECT_NEAR(after, 85.0, 0.01);
+    EXPECT_EQ(text(CActuatorHealth::RatioEdit), QStringLiteral("85"));
+    EXPECT_EQ(indicator(CActuatorHealth::Ratio), Yellow);
+    clock().advance(CActuatorHealth::BlinkMs);
+    EXPECT_EQ(indicator(CActuatorHealth::Ratio), Black);
 }
 
 TEST_F(ActuatorHealthTest, TroubleLedsFollowTheErrorHistory)
