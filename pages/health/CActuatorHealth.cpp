@@ -13,14 +13,16 @@
 
 namespace
 {
+using PageControls::Black;
+using PageControls::deviceData;
+using PageControls::Green;
+using PageControls::Orange;
+using PageControls::Red;
+using PageControls::text;
+using PageControls::Yellow;
+
 constexpr int WidthDu = 544;
 constexpr int HeightDu = 396;
-
-constexpr uint32_t Green = 0x00FF00;
-constexpr uint32_t Yellow = 0x00FFFF;
-constexpr uint32_t Red = 0x0A0AFF;
-constexpr uint32_t Orange = 0x3366FF;
-constexpr uint32_t Black = 0x000000;
 
 using Group = CActuatorHealth::Group;
 
@@ -147,8 +149,6 @@ const char* const SupplyPortImplication
     = "SUPPLY PORT OUT OF RANGE WARNING indicates the internal pressure sensor at the supply port is either saturated "
       "with a pressure over 150 PSI (10.3 bar) or the sensor or sensor connection has failed.";
 
-using PageControls::deviceData;
-using PageControls::text;
 }
 
 CActuatorHealth::CActuatorHealth(QWidget* parent)

@@ -10,17 +10,20 @@
 
 namespace
 {
+using PageControls::Black;
+using PageControls::deviceData;
+using PageControls::Green;
+using PageControls::Grey;
+using PageControls::Red;
+using PageControls::text;
+using PageControls::Yellow;
+
 constexpr int WidthDu = 524;
 constexpr int HeightDu = 331;
 
 constexpr uint8_t DigitalMode = 64;
 constexpr uint8_t AnalogMode = 0;
 
-constexpr uint32_t Green = 0x00FF00;
-constexpr uint32_t Yellow = 0x00FFFF;
-constexpr uint32_t Red = 0x0A0AFF;
-constexpr uint32_t Grey = 0x808080;
-constexpr uint32_t Black = 0x000000;
 constexpr uint32_t PressureColour = 0x990033;
 constexpr uint32_t DisabledDialGrey = 0xB5B5B5;
 
@@ -62,8 +65,6 @@ constexpr DipSwitchText DipSwitches[8] = {
     { "Quick Calibration:", "Auto", "Jog" },
 };
 
-using PageControls::deviceData;
-using PageControls::text;
 }
 
 CAdvDashboard::CAdvDashboard(QWidget* parent)

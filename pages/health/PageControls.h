@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <vector>
 
 // What the dashboard and the health pages share when they lay out and
@@ -25,6 +26,15 @@ template <class T> InterfacePtr<T> create(FormPage* page, const QString& progId,
 {
     return ProgramControlFactory::create<T>(page, progId, page->controlScreenRect(placeholderId), id, theApp().log());
 }
+
+// The indicator colours every page uses (Windows colour values, 0x00BBGGRR):
+// in range or healthy, warning, alarm, high or full warning.
+constexpr uint32_t Green = 0x00FF00;
+constexpr uint32_t Yellow = 0x00FFFF;
+constexpr uint32_t Red = 0x0A0AFF;
+constexpr uint32_t Orange = 0x3366FF;
+constexpr uint32_t Grey = 0x808080;
+constexpr uint32_t Black = 0x000000;
 
 // The device data block the pages read and fill.
 inline DeviceData& deviceData()

@@ -4,11 +4,6 @@
 
 namespace
 {
-std::string joined(const QStringList& list)
-{
-    return list.join(QStringLiteral(", ")).toStdString();
-}
-
 constexpr uint32_t Green = 0x00FF00;
 constexpr uint32_t Yellow = 0x00FFFF;
 constexpr uint32_t Red = 0x0A0AFF;

@@ -4,14 +4,6 @@
 
 #include <map>
 
-namespace
-{
-std::string joined(const QStringList& list)
-{
-    return list.join(QStringLiteral(", ")).toStdString();
-}
-}
-
 class DashboardTest : public HealthPageTest
 {
 protected:

@@ -172,7 +172,8 @@ TEST_F(HealthPageRenderingTest, TextsThePagesSetWhileRunningAreShownWhole)
     // Back to sensors: the captions take the page's own font again.
     device().setMiscByte(0x82, 0x01);
     dashboard().RefreshAll();
-    EXPECT_EQ(dashboard().control(CAdvDashboard::SupplyCaptionId)->font().pointSizeF(), dashboard().font().pointSizeF());
+    EXPECT_EQ(
+        dashboard().control(CAdvDashboard::SupplyCaptionId)->font().pointSizeF(), dashboard().font().pointSizeF());
 }
 
 TEST_F(HealthPageRenderingTest, SmallerModelSupplySensorCaptionIsShownWhole)

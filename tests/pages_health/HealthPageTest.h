@@ -37,6 +37,9 @@ protected:
         return out;
     }
 
+    // A record as one line, "220, 189, 200 long 0x69".
+    static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
+
     static QString describe(const SimRequest& request)
     {
         if (request.command != 200 || request.bytes.size() < 5)
