@@ -82,8 +82,8 @@ namespace {
 QString pdfInfoLine(const QString& pdf, const QString& name)
 {
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    const auto match = QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(name), QRegularExpression::MultilineOption)
-                           .match(info);
+    const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(name), QRegularExpression::MultilineOption);
+    const auto match = line.match(info);
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 }
