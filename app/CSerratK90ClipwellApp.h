@@ -6,6 +6,7 @@
 #include "DeviceLink.h"
 #include "PageHelpers.h"
 #include "StatusStrip.h"
+#include "TellboxImports.h"
 
 #include "automation/AutoString.h"
 #include "core/CAICalibReport.h"
@@ -87,6 +88,8 @@ public:
     const AppLog& log() const { return m_log; }
     void WriteLog(const QString& text) const { m_log.WriteLog(text); }
     PageHelpers& helpers() { return m_helpers; }
+    // The library functions the program imports by number.
+    const TellboxImports& imports() const { return m_imports; }
     QString GetAppFolder() { return m_helpers.GetAppFolder(); }
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
 
@@ -137,6 +140,7 @@ private:
     DeviceLink m_link;
     StatusStrip m_strip;
     PageHelpers m_helpers;
+    TellboxImports m_imports = TellboxImports::bind();
     QString m_strHelpFolder;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };

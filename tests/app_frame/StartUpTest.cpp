@@ -137,3 +137,19 @@ TEST(Program, ParameterThatIsNoSwitchEndsWithUsageAndExitCodeOne)
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("usage: strokewise")));
 }
+
+TEST_F(AppFrameTest, LibraryFunctionsImportedByNumberAreBoundAtStartUp)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    const TellboxImports& imports = app().imports();
+    EXPECT_TRUE(imports.complete());
+    // Each number reaches the function of its name, not a neighbour's.
+    EXPECT_EQ(imports.CreatePlotControl, &::CreatePlotControl);
+    EXPECT_EQ(imports.CreateRampPlotControl, &::CreateRampPlotControl);
+    EXPECT_EQ(imports.ConfigureStepTestPlotControl, &::ConfigureStepTestPlotControl);
+    EXPECT_EQ(imports.ConfigurePSTPlotControl, &::ConfigurePSTPlotControl);
+    EXPECT_EQ(imports.ConfigureRampPlotControl, &::ConfigureRampPlotControl);
+    EXPECT_EQ(imports.CreateReportControl, &::CreateReportControl);
+    EXPECT_EQ(imports.CreatePrintControl, &::CreatePrintControl);
+    EXPECT_EQ(imports.ConfigureHDRLPlotControl, &::ConfigureHDRLPlotControl);
+}
