@@ -94,6 +94,8 @@ public:
     SimFaults& faults();
     // Always answer `reply` (the whole [command][byte count]... reply) to
     // `command`, `times` times (-1 until cleared); clearScriptedReplies() ends it.
+    // A reply needs its response code and device status: one shorter than
+    // four bytes cannot be framed and reaches the program as no reply.
     void scriptReply(uint8_t command, const QByteArray& reply, int times = 1);
     void clearScriptedReplies();
 
