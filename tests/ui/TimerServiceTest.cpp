@@ -110,3 +110,13 @@ TEST(QtTimerService, RealTimerFiresUntilKilled)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(ticks, after);
 }
+
+TEST_F(TimerTest, TimeThatAHandlerLetsPassIsNeverTakenBack)
+{
+    // A tick whose work keeps the program waiting (a slow device) moves time
+    // past the end of the advance; the clock must not step back afterwards.
+    clock().arm(&ownerA, 1, 1000, [this] { clock().pass(5000); });
+    clock().advance(1000);
+    EXPECT_EQ(clock().elapsedMs(), 6000);
+    clock().kill(&ownerA, 1);
+}
