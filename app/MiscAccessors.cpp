@@ -88,21 +88,21 @@ uint8_t MiscAccessors::ReadMiscByte28(bool* ok)
 
 uint8_t MiscAccessors::ReadMiscByte82Bit0(bool* ok)
 {
-    bool good = false;
-    const uint8_t bit = (ReadMiscByte(0x82, &good) & 0x01) ? 1 : 0;
-    if (good)
-        m_data.PressureSensorFlag = bit;
-    if (ok)
-        *ok = good;
-    return bit;
+    return readFlag(0x82, 0x01, m_data.PressureSensorFlag, ok);
 }
 
 uint8_t MiscAccessors::ReadMiscByte28Bit5(bool* ok)
 {
+    return readFlag(0x28, 0x20, m_data.Config28Bit5, ok);
+}
+
+uint8_t MiscAccessors::readFlag(uint8_t address, uint8_t mask, uint8_t& field, bool* ok)
+{
     bool good = false;
-    const uint8_t bit = (ReadMiscByte(0x28, &good) & 0x20) ? 1 : 0;
+    const uint8_t bit = (ReadMiscByte(address, &good) & mask) ? 1 : 0;
+    // Only a reply for this address may change what the program believes.
     if (good)
-        m_data.Config28Bit5 = bit;
+        field = bit;
     if (ok)
         *ok = good;
     return bit;

@@ -77,6 +77,8 @@ private:
     enum class Slot { Byte, Word, Long };
     // Reads one slot; returns the reply value or the last good one.
     uint32_t readSlot(Slot slot, uint8_t address, bool* ok);
+    // Reads one bit of a byte variable into `field` (1 or 0) when the reply is good.
+    uint8_t readFlag(uint8_t address, uint8_t mask, uint8_t& field, bool* ok);
     bool writeRecord(uint8_t byteAddr, uint8_t byteValue, uint8_t wordAddr, uint16_t wordValue, uint8_t longAddr,
         uint32_t longValue);
 
