@@ -127,7 +127,9 @@ void AngularGauge::paintEvent(QPaintEvent*)
     painter.drawEllipse(dial.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2));
     paintScale(painter);
     paintTexts(painter);
-    paintNeedle(painter);
+    // A switched-off dial has no reading: no needle across its text.
+    if (active())
+        paintNeedle(painter);
 }
 
 void AngularGauge::paintScale(QPainter& painter) const

@@ -63,3 +63,16 @@ TEST_F(AngularGaugeTest, SwitchedOffDialShowsItsDisabledFace)
     const QPointF face = along(dial, -90, 0.8);
     EXPECT_EQ(Grab(gauge, QStringLiteral("angular_gauge_off")).at(face), QColor(0xB5, 0xB5, 0xB5));
 }
+
+TEST_F(AngularGaugeTest, SwitchedOffDialDrawsNoNeedle)
+{
+    AngularGauge gauge;
+    gauge.resize(100, 100);
+    gauge.setNeedleColor(0x0000FF);
+    gauge.setValue(50);
+    const QRectF dial = gauge.dialRect();
+    const QPointF onNeedle = along(dial, 90, 0.6); // mid-scale points straight up
+    EXPECT_EQ(Grab(gauge, QStringLiteral("angular_gauge_needle_on")).at(onNeedle), QColor(255, 0, 0));
+    gauge.setActive(false);
+    EXPECT_NE(Grab(gauge, QStringLiteral("angular_gauge_needle_off")).at(onNeedle), QColor(255, 0, 0));
+}
