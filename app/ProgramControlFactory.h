@@ -14,7 +14,8 @@
 // and size. A control that cannot be created is only written to the log
 // (the result is then empty); one of another kind raises the invalid-pointer
 // error, as a call through an empty interface would.
-namespace ProgramControlFactory {
+namespace ProgramControlFactory
+{
 
 inline const QString CannotCreate
     = QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator");

@@ -96,7 +96,8 @@ void StatusStrip::RefreshStatusStrip(
 
 ILedRoundPtr CreateStatusStripLed(FormPage* page, const QRect& screenRect, int id, const AppLog& log)
 {
-    ILedRoundPtr led = ProgramControlFactory::create<LedRound>(page, QStringLiteral("DigitalLib.LedRound"), screenRect, id, log);
+    ILedRoundPtr led
+        = ProgramControlFactory::create<LedRound>(page, QStringLiteral("DigitalLib.LedRound"), screenRect, id, log);
     if (!led)
         return led;
     led->setBorderStyle(0);
@@ -108,7 +109,8 @@ ILedRoundPtr CreateStatusStripLed(FormPage* page, const QRect& screenRect, int i
 
 INumEditPtr CreateStatusStripEdit(FormPage* page, const QRect& screenRect, int id, const AppLog& log)
 {
-    INumEditPtr edit = ProgramControlFactory::create<NumEdit>(page, QStringLiteral("AnalogLib.NumEdit"), screenRect, id, log);
+    INumEditPtr edit
+        = ProgramControlFactory::create<NumEdit>(page, QStringLiteral("AnalogLib.NumEdit"), screenRect, id, log);
     if (!edit)
         return edit;
     edit->setBackgroundColor(0xC0C0C0);

@@ -7,14 +7,15 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-namespace BenchApplication {
+namespace BenchApplication
+{
 
 inline void ensure(const char* name)
 {
     if (QCoreApplication::instance())
         return;
     static int argc = 1;
-    static char* argv[] = {const_cast<char*>(name), nullptr};
+    static char* argv[] = { const_cast<char*>(name), nullptr };
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir stateFolder;

@@ -13,7 +13,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QByteArray twoPageDefinition()
 {

@@ -1,6 +1,7 @@
 #include "AutoString.h"
 
-namespace {
+namespace
+{
 // A present empty text that stays non-null through Qt's conversions.
 QString presentEmpty()
 {

@@ -12,8 +12,8 @@ class AutoString
 public:
     AutoString() = default; // null
     AutoString(const QString& text);
-    AutoString(const char* narrow);      // Latin-1; nullptr gives null
-    AutoString(const char16_t* wide);    // UTF-16; nullptr gives null
+    AutoString(const char* narrow); // Latin-1; nullptr gives null
+    AutoString(const char16_t* wide); // UTF-16; nullptr gives null
 
     static AutoString null() { return AutoString(); }
     static AutoString fromLatin1(const QByteArray& narrow);

@@ -9,5 +9,8 @@ ComError::ComError(uint32_t code, QString text)
 
 QString ComError::codeText() const
 {
-    return QStringLiteral("0x%1").arg(m_code, 8, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x"));
+    return QStringLiteral("0x%1")
+        .arg(m_code, 8, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace(QLatin1String("0X"), QLatin1String("0x"));
 }

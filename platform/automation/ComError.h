@@ -13,8 +13,8 @@ class ComError : public std::exception
 {
 public:
     static constexpr uint32_t InvalidPointer = 0x80004003u; // call through a null or dead pointer
-    static constexpr uint32_t NoInterface = 0x80004002u;    // the object lacks the asked interface
-    static constexpr uint32_t Failure = 0x80004005u;        // a control's own failure
+    static constexpr uint32_t NoInterface = 0x80004002u; // the object lacks the asked interface
+    static constexpr uint32_t Failure = 0x80004005u; // a control's own failure
     static constexpr uint32_t InvalidArgument = 0x80070057u;
     static constexpr uint32_t ClassNotRegistered = 0x80040154u;
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 constexpr double kTolerance = 0.001;
 
-template <class Int>
-Int saturate(double value)
+template <class Int> Int saturate(double value)
 {
     if (std::isnan(value))
         return 0;
@@ -20,7 +20,8 @@ Int saturate(double value)
 }
 }
 
-namespace DeviceWords {
+namespace DeviceWords
+{
 
 double truncScaled(double value, double scale)
 {
@@ -32,9 +33,21 @@ double truncScaled(double value, double scale)
     return -std::trunc(-scaled + kTolerance);
 }
 
-uint16_t saturateU16(double value) { return saturate<uint16_t>(value); }
-int16_t saturateS16(double value) { return saturate<int16_t>(value); }
-uint32_t saturateU32(double value) { return saturate<uint32_t>(value); }
-int32_t saturateS32(double value) { return saturate<int32_t>(value); }
+uint16_t saturateU16(double value)
+{
+    return saturate<uint16_t>(value);
+}
+int16_t saturateS16(double value)
+{
+    return saturate<int16_t>(value);
+}
+uint32_t saturateU32(double value)
+{
+    return saturate<uint32_t>(value);
+}
+int32_t saturateS32(double value)
+{
+    return saturate<int32_t>(value);
+}
 
 } // namespace DeviceWords

@@ -3,7 +3,8 @@
 #include <cstdint>
 
 // Turning displayed decimal values into device words.
-namespace DeviceWords {
+namespace DeviceWords
+{
 
 // value x scale truncated toward zero, with a tolerance of 0.001 of the target
 // unit so binary representation error does not drop a unit (0.29 x 100 -> 29,
@@ -18,8 +19,17 @@ uint32_t saturateU32(double value);
 int32_t saturateS32(double value);
 
 // The usual pair: truncate the scaled value, then saturate to the field.
-inline uint16_t toU16(double value, double scale) { return saturateU16(truncScaled(value, scale)); }
-inline int16_t toS16(double value, double scale) { return saturateS16(truncScaled(value, scale)); }
-inline uint32_t toU32(double value, double scale) { return saturateU32(truncScaled(value, scale)); }
+inline uint16_t toU16(double value, double scale)
+{
+    return saturateU16(truncScaled(value, scale));
+}
+inline int16_t toS16(double value, double scale)
+{
+    return saturateS16(truncScaled(value, scale));
+}
+inline uint32_t toU32(double value, double scale)
+{
+    return saturateU32(truncScaled(value, scale));
+}
 
 } // namespace DeviceWords

@@ -13,14 +13,13 @@
 // widget, so a call through an empty pointer, or through one whose widget has
 // been destroyed, raises ComError with the invalid-pointer code instead of
 // touching freed memory.
-template <class T>
-class InterfacePtr
+template <class T> class InterfacePtr
 {
     static_assert(std::is_base_of_v<QObject, T>, "interface pointers refer to QObjects");
 
 public:
     InterfacePtr() = default;
-    InterfacePtr(std::nullptr_t) {}
+    InterfacePtr(std::nullptr_t) { }
     explicit InterfacePtr(T* object)
         : m_ref(object ? std::make_shared<QPointer<T>>(object) : nullptr)
     {
@@ -61,11 +60,7 @@ public:
     void release() noexcept { m_ref.reset(); }
 
     // Another interface of the same control (see fromObject).
-    template <class U>
-    InterfacePtr<U> query() const
-    {
-        return InterfacePtr<U>::fromObject(checked());
-    }
+    template <class U> InterfacePtr<U> query() const { return InterfacePtr<U>::fromObject(checked()); }
 
 private:
     std::shared_ptr<QPointer<T>> m_ref;

@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <locale.h>
 
-namespace {
+namespace
+{
 locale_t cLocale()
 {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -17,7 +18,8 @@ locale_t cLocale()
 }
 }
 
-namespace NumberText {
+namespace NumberText
+{
 
 QString fromDouble(double value)
 {

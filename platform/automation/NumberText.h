@@ -5,7 +5,8 @@
 // Number <-> text in the C locale, whatever locale the user runs. Pages, the
 // library, result files, report fields and log lines all go through these so
 // a value reads back exactly as it was shown.
-namespace NumberText {
+namespace NumberText
+{
 
 // The standard text of a double: shortest form with up to 15 significant
 // digits, no trailing zeros (50 -> "50", 12.3f as double -> "12.3000001907349").
@@ -32,6 +33,9 @@ double toSingle(const QString& text);
 int toInt(const QString& text);
 
 // A double rounded to single precision and back.
-inline double roundToSingle(double value) { return static_cast<double>(static_cast<float>(value)); }
+inline double roundToSingle(double value)
+{
+    return static_cast<double>(static_cast<float>(value));
+}
 
 } // namespace NumberText

@@ -8,7 +8,8 @@
 // Fonts as the design hands them to controls: a face name, a size as a
 // currency value (points x 10000, so 11 pt is 110000) and a bold flag. Faces
 // that Linux lacks fall back to DejaVu Sans, then Liberation Sans.
-namespace OleFont {
+namespace OleFont
+{
 
 QFont toQFont(const QString& face, int64_t sizeCurrency, bool bold);
 

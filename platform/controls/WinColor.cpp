@@ -3,7 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-namespace WinColor {
+namespace WinColor
+{
 
 QColor toQColor(uint32_t value)
 {

@@ -7,7 +7,8 @@
 // Colours arrive as Windows colour values: 0x00BBGGRR, or a system colour
 // 0x800000nn. System colours map to fixed values so pages look the same on
 // every desktop theme.
-namespace WinColor {
+namespace WinColor
+{
 
 constexpr uint32_t ButtonFace = 0x8000000Fu;
 constexpr uint32_t ActiveBorder = 0x8000000Au;

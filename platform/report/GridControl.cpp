@@ -13,7 +13,8 @@
 
 const QString GridControl::ProgId = QStringLiteral("ReportLib.Grid.1");
 
-namespace {
+namespace
+{
 const ControlRegistration registration(GridControl::ProgId, [](QWidget* parent) { return new GridControl(parent); });
 
 constexpr int TwipsPerPixel = 15;
@@ -24,8 +25,8 @@ constexpr int MaxCount = 1000000;
 void checkCount(int count, const char* what)
 {
     if (count < 0 || count > MaxCount)
-        throw ComError(ComError::InvalidArgument,
-                       QStringLiteral("Bad %1 count %2").arg(QLatin1String(what)).arg(count));
+        throw ComError(
+            ComError::InvalidArgument, QStringLiteral("Bad %1 count %2").arg(QLatin1String(what)).arg(count));
 }
 }
 

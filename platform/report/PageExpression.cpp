@@ -1,6 +1,7 @@
 #include "PageExpression.h"
 
-namespace {
+namespace
+{
 
 class Evaluator
 {

@@ -7,7 +7,8 @@
 // The small expression language of expression fields: quoted texts and the
 // page counters joined by "&", as in  " Page " & [Page] & "/" & [Pages].
 // A doubled quote inside a quoted text stands for one quote.
-namespace PageExpression {
+namespace PageExpression
+{
 
 // The value on page `page` (from 1) of `pages`, or nothing when `text` is not
 // an expression of that language; the caller then prints it as it stands.

@@ -2,7 +2,8 @@
 
 #include "QtPrintBackend.h"
 
-namespace {
+namespace
+{
 PrintBackend* g_installed = nullptr;
 }
 

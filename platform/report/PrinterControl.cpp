@@ -6,9 +6,10 @@
 
 const QString PrinterControl::ProgId = QStringLiteral("ReportLib.Printer.1");
 
-namespace {
-const ControlRegistration registration(PrinterControl::ProgId,
-                                       [](QWidget* parent) { return new PrinterControl(parent); });
+namespace
+{
+const ControlRegistration registration(
+    PrinterControl::ProgId, [](QWidget* parent) { return new PrinterControl(parent); });
 }
 
 PrinterControl::PrinterControl(QWidget* parent)

@@ -27,8 +27,8 @@ public:
     // normally all left out (an invalid QVariant); a first argument that is
     // true lets the user choose the printer first. No document, no printer or
     // a failing printer raise ComError.
-    void PrintDocument(const QVariant& choosePrinter = QVariant(), const QVariant& = QVariant(),
-                       const QVariant& = QVariant());
+    void PrintDocument(
+        const QVariant& choosePrinter = QVariant(), const QVariant& = QVariant(), const QVariant& = QVariant());
 
 private:
     std::optional<ReportDocument> m_document;

@@ -11,9 +11,10 @@
 
 const QString ReportControl::ProgId = QStringLiteral("ReportLib.Report.1");
 
-namespace {
-const ControlRegistration registration(ReportControl::ProgId,
-                                       [](QWidget* parent) { return new ReportControl(parent); });
+namespace
+{
+const ControlRegistration registration(
+    ReportControl::ProgId, [](QWidget* parent) { return new ReportControl(parent); });
 }
 
 ReportControl::ReportControl(QWidget* parent)

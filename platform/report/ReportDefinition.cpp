@@ -24,8 +24,8 @@ int ReportSectionDefinition::contentBottom() const
 
 QRect ReportPageSetup::printable() const
 {
-    return QRect(marginLeft, marginTop, size.width() - marginLeft - marginRight,
-                 size.height() - marginTop - marginBottom);
+    return QRect(
+        marginLeft, marginTop, size.width() - marginLeft - marginRight, size.height() - marginTop - marginBottom);
 }
 
 ReportSectionDefinition* ReportDefinition::section(const QString& name)

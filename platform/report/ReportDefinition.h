@@ -22,15 +22,15 @@ enum class ReportAlign { Left, Center, Right };
 
 struct ReportItem {
     ReportItemKind kind = ReportItemKind::Text;
-    QString key;      // fields and pictures; empty for static items and unnamed added fields
-    QRect rect;       // twips, relative to the section; a line runs from topLeft to bottomRight
+    QString key; // fields and pictures; empty for static items and unnamed added fields
+    QRect rect; // twips, relative to the section; a line runs from topLeft to bottomRight
     ReportFont font;
     ReportAlign align = ReportAlign::Left;
-    QString text;     // the definition's text, replaced by SetText
+    QString text; // the definition's text, replaced by SetText
     bool expression = false; // only these fields evaluate the page expression
     bool singleLine = false; // one line, clipped to the field
-    int lineWidth = 15;      // lines and boxes, twips
-    QImage picture;          // set at run time
+    int lineWidth = 15; // lines and boxes, twips
+    QImage picture; // set at run time
 
     bool isField() const { return kind == ReportItemKind::Field || kind == ReportItemKind::Picture; }
     // The bottom edge in the section, lines included.
@@ -51,7 +51,7 @@ struct ReportSectionDefinition {
 
 struct ReportPageSetup {
     QString paper = QStringLiteral("A4");
-    QSize size{11906, 16838}; // twips, portrait A4
+    QSize size { 11906, 16838 }; // twips, portrait A4
     int marginLeft = 300;
     int marginTop = 400;
     int marginRight = 300;
@@ -74,6 +74,6 @@ struct ReportDefinition {
     // lacks that report.
     static ReportDefinition load(const QString& path, const QString& reportName);
     // The same from bytes already read; `source` names them in error texts.
-    static ReportDefinition parse(const QByteArray& bytes, const QString& reportName,
-                                  const QString& source = QString());
+    static ReportDefinition parse(
+        const QByteArray& bytes, const QString& reportName, const QString& source = QString());
 };

@@ -7,7 +7,8 @@
 
 #include <set>
 
-namespace {
+namespace
+{
 // Big enough for any page, small enough that sums of positions never overflow.
 constexpr int MaxTwips = 1000000;
 constexpr int FormatVersion = 1;
@@ -264,5 +265,5 @@ void ReportDefinitionReader::skipElement()
 void ReportDefinitionReader::fail(const QString& what) const
 {
     throw ComError(ComError::Failure,
-                   QStringLiteral("Report definition %1, line %2: %3").arg(m_source).arg(m_xml.lineNumber()).arg(what));
+        QStringLiteral("Report definition %1, line %2: %3").arg(m_source).arg(m_xml.lineNumber()).arg(what));
 }

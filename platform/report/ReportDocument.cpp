@@ -7,10 +7,10 @@
 QPageLayout ReportDocument::pageLayout() const
 {
     const bool landscape = pageSize.width() > pageSize.height();
-    const QSizeF portrait(std::min(pageSize.width(), pageSize.height()) / 20.0,
-                          std::max(pageSize.width(), pageSize.height()) / 20.0);
+    const QSizeF portrait(
+        std::min(pageSize.width(), pageSize.height()) / 20.0, std::max(pageSize.width(), pageSize.height()) / 20.0);
     return QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
-                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
 QStringList ReportDocument::texts(int page) const

@@ -27,8 +27,8 @@ void ReportField::SetPicture(const QVariant& path)
     QImageReader reader(file);
     QImage image = reader.read();
     if (image.isNull())
-        throw ComError(ComError::Failure,
-                       QStringLiteral("Cannot read the picture %1: %2").arg(file, reader.errorString()));
+        throw ComError(
+            ComError::Failure, QStringLiteral("Cannot read the picture %1: %2").arg(file, reader.errorString()));
     m_item.picture = std::move(image);
 }
 

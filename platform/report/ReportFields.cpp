@@ -4,15 +4,16 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 // The largest position a definition may hold; added fields keep to it too.
 constexpr double MaxTwips = 1000000.0;
 
 int twips(double value, double minimum, const char* what)
 {
     if (!std::isfinite(value) || value < minimum || value > MaxTwips)
-        throw ComError(ComError::InvalidArgument,
-                       QStringLiteral("Bad field %1: %2").arg(QLatin1String(what)).arg(value));
+        throw ComError(
+            ComError::InvalidArgument, QStringLiteral("Bad field %1: %2").arg(QLatin1String(what)).arg(value));
     return static_cast<int>(std::lround(value));
 }
 }
@@ -39,14 +40,14 @@ IReportFieldPtr ReportFields::Field(const QVariant& key) const
     throw ComError(ComError::Failure, QStringLiteral("No field \"%1\" in section \"%2\"").arg(name, m_section.name));
 }
 
-IReportFieldPtr ReportFields::AddField(const QString& name, const QString& text, double left, double top,
-                                       double width, double height)
+IReportFieldPtr ReportFields::AddField(
+    const QString& name, const QString& text, double left, double top, double width, double height)
 {
     ReportItem item;
     item.kind = ReportItemKind::Field;
     item.key = name;
-    item.rect = QRect(twips(left, 0, "left"), twips(top, 0, "top"), twips(width, 1, "width"),
-                      twips(height, 1, "height"));
+    item.rect
+        = QRect(twips(left, 0, "left"), twips(top, 0, "top"), twips(width, 1, "width"), twips(height, 1, "height"));
     item.font = m_font;
     item.text = text;
     m_section.items.push_back(std::move(item));

@@ -19,8 +19,8 @@ public:
     IReportFieldPtr Field(const QVariant& key) const;
     // A new text field at that place, in twips, with the report's font. Any
     // number may be added; they flow onto further pages with the section.
-    IReportFieldPtr AddField(const QString& name, const QString& text, double left, double top, double width,
-                             double height);
+    IReportFieldPtr AddField(
+        const QString& name, const QString& text, double left, double top, double width, double height);
 
     int Count() const { return static_cast<int>(m_fields.size()); }
 

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 struct Placed {
     const ReportItem* item;
@@ -28,11 +29,11 @@ std::vector<Placed> flowingItems(const ReportDefinition& definition)
         if (section.isPageHeader() || section.isPageFooter())
             continue;
         for (const auto& item : section.items)
-            placed.push_back({&item, sectionTop + itemTop(item)});
+            placed.push_back({ &item, sectionTop + itemTop(item) });
         sectionTop += std::max(section.height, section.contentBottom());
     }
-    std::stable_sort(placed.begin(), placed.end(),
-                     [](const Placed& a, const Placed& b) { return a.flowTop < b.flowTop; });
+    std::stable_sort(
+        placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.flowTop < b.flowTop; });
     return placed;
 }
 

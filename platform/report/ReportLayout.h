@@ -9,7 +9,8 @@
 // so fields added below the last line flow onto as many pages as they need.
 // Expression fields are evaluated once the page count is known; every other
 // text prints as it stands.
-namespace ReportLayout {
+namespace ReportLayout
+{
 
 ReportDocument layout(const ReportDefinition& definition);
 

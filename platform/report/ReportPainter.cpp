@@ -8,7 +8,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double TwipsPerInch = 1440.0;
 

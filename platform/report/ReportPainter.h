@@ -7,7 +7,8 @@ class QPainter;
 
 // Draws a laid-out report onto a paged device (a PDF writer or a printer),
 // whatever its resolution: the painter works in twips.
-namespace ReportPainter {
+namespace ReportPainter
+{
 
 // Raises ComError when the device cannot be painted on.
 void paint(const ReportDocument& document, QPagedPaintDevice& device);

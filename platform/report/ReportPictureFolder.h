@@ -7,7 +7,8 @@
 // otherwise the user's own "Dependencies" folder, since an installed
 // program folder is read-only and a failed picture would only show as a
 // report that "could not be found/matched".
-namespace ReportPictureFolder {
+namespace ReportPictureFolder
+{
 
 // The folder, created if need be, ending in "/".
 QString forDefinition(const QString& definitionPath);

@@ -1,10 +1,12 @@
 #include "DialogUnits.h"
 
-namespace DialogUnits {
+namespace DialogUnits
+{
 
 // Half up on positive and negative coordinates alike: floor(v + 0.5) in
 // integer arithmetic (x * 3 / 2 and y * 13 / 8 are exact halves/eighths).
-namespace {
+namespace
+{
 int floorDiv(int num, int den)
 {
     int q = num / den;

@@ -22,7 +22,8 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
-namespace {
+namespace
+{
 const char* const kIdProperty = "controlId";
 
 Qt::Alignment alignmentOf(unsigned style)
@@ -39,8 +40,8 @@ QWidget* makeEdit(const ControlSpec& spec, QWidget* parent)
     if (spec.style & ControlSpec::MultiLine) {
         auto* edit = new QPlainTextEdit(parent);
         edit->setReadOnly(spec.style & ControlSpec::ReadOnly);
-        edit->setVerticalScrollBarPolicy((spec.style & ControlSpec::VScroll) ? Qt::ScrollBarAsNeeded
-                                                                             : Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(
+            (spec.style & ControlSpec::VScroll) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         edit->setPlainText(spec.text);
         return edit;
     }
@@ -283,9 +284,7 @@ void FormPage::uncheckRadioGroup(int id)
 
 void FormPage::setTimer(int id, int ms)
 {
-    TimerService::instance().arm(this, id, ms, [this, id] {
-        guard("OnTimer", [this, id] { onTimer(id); });
-    });
+    TimerService::instance().arm(this, id, ms, [this, id] { guard("OnTimer", [this, id] { onTimer(id); }); });
 }
 
 void FormPage::killTimer(int id)
@@ -308,8 +307,7 @@ void FormPage::onClicked(int id, const char* handler, std::function<void()> body
     auto* button = controlAs<QAbstractButton>(id);
     if (!button)
         return;
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler, body = std::move(body)] { guard(handler, body); });
+    connect(button, &QAbstractButton::clicked, this, [this, handler, body = std::move(body)] { guard(handler, body); });
 }
 
 void FormPage::onTextChanged(int id, const char* handler, std::function<void()> body)
@@ -327,7 +325,7 @@ void FormPage::onKillFocus(int id, const char* handler, std::function<void()> bo
     QWidget* widget = control(id);
     if (!widget)
         return;
-    m_killFocus[widget] = {handler, std::move(body)};
+    m_killFocus[widget] = { handler, std::move(body) };
     widget->installEventFilter(this);
 }
 

@@ -26,17 +26,13 @@ public:
     const QString& className() const { return m_className; }
     int templateId() const { return m_templateId; }
 
-    virtual void OnInitialUpdate() {}
-    virtual void ActivatePage() {}
-    virtual void StopTimers() {}
+    virtual void OnInitialUpdate() { }
+    virtual void ActivatePage() { }
+    virtual void StopTimers() { }
 
     // Controls by id: template controls and those added later.
     QWidget* control(int id) const;
-    template <class T>
-    T* controlAs(int id) const
-    {
-        return qobject_cast<T*>(control(id));
-    }
+    template <class T> T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
     // Gives a control made after the template its id (object name and property).
     void addControl(int id, QWidget* widget);
 
@@ -58,7 +54,7 @@ public:
     void setTimer(int id, int ms);
     void killTimer(int id);
     bool timerArmed(int id) const;
-    virtual void onTimer(int id) {}
+    virtual void onTimer(int id) { }
 
     // Runs a handler body through the handler guard, named "<class> <handler>".
     bool guard(const char* handler, const std::function<void()>& body);

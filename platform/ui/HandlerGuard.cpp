@@ -3,7 +3,8 @@
 #include "PlatformLog.h"
 #include "automation/ComError.h"
 
-namespace {
+namespace
+{
 HandlerGuard::LogHook& hook()
 {
     static HandlerGuard::LogHook h;
@@ -23,7 +24,8 @@ void writeLine(const QString& line) noexcept
 }
 }
 
-namespace HandlerGuard {
+namespace HandlerGuard
+{
 
 void setLogHook(LogHook h)
 {

@@ -8,7 +8,8 @@
 // body through this guard: an exception that left a slot would end the
 // program, so a ComError or std::exception becomes one log line and the page
 // stays as it is.
-namespace HandlerGuard {
+namespace HandlerGuard
+{
 
 using LogHook = std::function<void(const QString& line)>;
 

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
-namespace Pictures {
+namespace Pictures
+{
 
 QString path(int resourceId)
 {

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 Prompts* g_installed = nullptr;
 
 Prompts& qtPrompts()
@@ -24,10 +25,10 @@ void Prompts::install(Prompts* prompts)
     g_installed = prompts;
 }
 
-int Prompts::show(const QString& text, const std::optional<QString>& caption, Buttons buttons, Icon icon,
-                  QWidget* owner)
+int Prompts::show(
+    const QString& text, const std::optional<QString>& caption, Buttons buttons, Icon icon, QWidget* owner)
 {
-    return instance().message(Message{text, caption, buttons, icon, owner});
+    return instance().message(Message { text, caption, buttons, icon, owner });
 }
 
 QString translateFileFilter(const QString& filter)

@@ -32,8 +32,8 @@ public:
     struct FileDialog {
         bool save = false;
         QString title;
-        QString filter;      // as the design writes it: "(*.pst)|*.pst|"
-        QString defaultExt;  // without the dot
+        QString filter; // as the design writes it: "(*.pst)|*.pst|"
+        QString defaultExt; // without the dot
         QString initialName;
         bool confirmOverwrite = true;
         QWidget* owner = nullptr;
@@ -54,7 +54,7 @@ public:
 
     // Shorthand for the common box.
     static int show(const QString& text, const std::optional<QString>& caption = std::nullopt,
-                    Buttons buttons = Buttons::Ok, Icon icon = Icon::None, QWidget* owner = nullptr);
+        Buttons buttons = Buttons::Ok, Icon icon = Icon::None, QWidget* owner = nullptr);
 };
 
 // "(*.x)|*.x|" -> "(*.x)" and "*.x|*.x|" -> "*.x (*.x)": the design's filter

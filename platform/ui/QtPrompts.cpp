@@ -7,7 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
+namespace
+{
 QMessageBox::StandardButtons standardButtons(Prompts::Buttons buttons)
 {
     switch (buttons) {
@@ -58,8 +59,7 @@ int answerOf(int clicked)
 int QtPrompts::message(const Message& message)
 {
     const QString caption = message.caption.value_or(QApplication::applicationName());
-    QMessageBox box(messageIcon(message.icon), caption, message.text, standardButtons(message.buttons),
-                    message.owner);
+    QMessageBox box(messageIcon(message.icon), caption, message.text, standardButtons(message.buttons), message.owner);
     // Qt puts the application name on an empty title; a space keeps it empty.
     if (caption.isEmpty())
         box.setWindowTitle(QStringLiteral(" "));

@@ -20,13 +20,13 @@ void QtTimerService::arm(const void* owner, int id, int ms, Callback callback)
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(ms < 0 ? 0 : ms);
     QObject::connect(timer, &QTimer::timeout, timer, [callback = std::move(callback)] { callback(); });
-    m_timers[{owner, id}] = timer;
+    m_timers[{ owner, id }] = timer;
     timer->start();
 }
 
 void QtTimerService::kill(const void* owner, int id)
 {
-    auto it = m_timers.find({owner, id});
+    auto it = m_timers.find({ owner, id });
     if (it == m_timers.end())
         return;
     it->second->stop();
@@ -50,7 +50,7 @@ void QtTimerService::killAll(const void* owner)
 
 bool QtTimerService::isArmed(const void* owner, int id) const
 {
-    return m_timers.count({owner, id}) != 0;
+    return m_timers.count({ owner, id }) != 0;
 }
 
 QDateTime QtTimerService::localNow() const

@@ -10,12 +10,12 @@ TestClock::TestClock(QDateTime start)
 void TestClock::arm(const void* owner, int id, int ms, Callback callback)
 {
     const int period = std::max(ms, 1); // a zero period must not spin forever
-    m_entries[{owner, id}] = Entry{period, m_now + period, m_nextSequence++, std::move(callback)};
+    m_entries[{ owner, id }] = Entry { period, m_now + period, m_nextSequence++, std::move(callback) };
 }
 
 void TestClock::kill(const void* owner, int id)
 {
-    m_entries.erase({owner, id});
+    m_entries.erase({ owner, id });
 }
 
 void TestClock::killAll(const void* owner)
@@ -25,7 +25,7 @@ void TestClock::killAll(const void* owner)
 
 bool TestClock::isArmed(const void* owner, int id) const
 {
-    return m_entries.count({owner, id}) != 0;
+    return m_entries.count({ owner, id }) != 0;
 }
 
 QDateTime TestClock::localNow() const
@@ -35,13 +35,13 @@ QDateTime TestClock::localNow() const
 
 int TestClock::period(const void* owner, int id) const
 {
-    auto it = m_entries.find({owner, id});
+    auto it = m_entries.find({ owner, id });
     return it == m_entries.end() ? -1 : it->second.period;
 }
 
 qint64 TestClock::dueIn(const void* owner, int id) const
 {
-    auto it = m_entries.find({owner, id});
+    auto it = m_entries.find({ owner, id });
     return it == m_entries.end() ? -1 : it->second.due - m_now;
 }
 

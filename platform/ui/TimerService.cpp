@@ -2,7 +2,8 @@
 
 #include "QtTimerService.h"
 
-namespace {
+namespace
+{
 TimerService* g_installed = nullptr;
 
 TimerService& realService()

@@ -225,7 +225,8 @@ TEST_F(StatusStripTest, PageWithoutItsLedStillShowsTheStatusAndKeepsItsRefreshCy
 TEST_F(StatusStripTest, HandlerThatFailsIsWrittenToTheProgramsLog)
 {
     startK90();
-    EXPECT_FALSE(app().PageTable[4]->guard("OnTimer", [] { throw ComError(ComError::Failure, QStringLiteral("test")); }));
+    EXPECT_FALSE(
+        app().PageTable[4]->guard("OnTimer", [] { throw ComError(ComError::Failure, QStringLiteral("test")); }));
     bool logged = false;
     for (const QString& line : logTexts())
         logged = logged || line.startsWith(QStringLiteral("CAlarmsView OnTimer: automation error"));

@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "automation/AutoString.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +54,11 @@ TEST(AutoString, EqualityIsCaseSensitiveAndUntrimmed)
         const char* b;
         bool equal;
     } cases[] = {
-        {"Valve", "Valve", true}, {"Valve", "valve", false}, {"Valve", "Valve ", false},
-        {" ", "", false},         {"", "", true},
+        { "Valve", "Valve", true },
+        { "Valve", "valve", false },
+        { "Valve", "Valve ", false },
+        { " ", "", false },
+        { "", "", true },
     };
     for (const Case& c : cases)
         EXPECT_EQ(AutoString(c.a) == AutoString(c.b), c.equal) << c.a << " vs " << c.b;

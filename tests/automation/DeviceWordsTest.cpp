@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "automation/DeviceWords.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,18 @@ TEST(DeviceWords, TruncationKeepsUnitsThatBinaryErrorWouldDrop)
         double scale;
         double expected;
     } cases[] = {
-        {0.29, 100, 29},   {12.345, 100, 1234}, {70.65, 1, 70},    {5.99, 100, 599},
-        {static_cast<double>(5.99f), 100, 599}, {2.9, 1, 2},       {1.4, 45, 63},
-        {16.24, 100, 1624}, {-0.29, 100, -29},  {-12.345, 100, -1234}, {0, 100, 0},
-        {0.0099, 100, 0},
+        { 0.29, 100, 29 },
+        { 12.345, 100, 1234 },
+        { 70.65, 1, 70 },
+        { 5.99, 100, 599 },
+        { static_cast<double>(5.99f), 100, 599 },
+        { 2.9, 1, 2 },
+        { 1.4, 45, 63 },
+        { 16.24, 100, 1624 },
+        { -0.29, 100, -29 },
+        { -12.345, 100, -1234 },
+        { 0, 100, 0 },
+        { 0.0099, 100, 0 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(DeviceWords::truncScaled(c.value, c.scale), c.expected) << c.value << " x " << c.scale;
@@ -32,15 +40,15 @@ TEST(DeviceWords, SaturationClampsInsteadOfWrapping)
         int16_t s16;
         uint32_t u32;
     } cases[] = {
-        {200, 200, 200, 200},
-        {70000, 65535, 32767, 70000},
-        {-5, 0, -5, 0},
-        {-40000, 0, -32768, 0},
-        {5e10, 65535, 32767, 4294967295u},
-        {inf, 65535, 32767, 4294967295u},
-        {-inf, 0, -32768, 0},
-        {nan, 0, 0, 0},
-        {65535.7, 65535, 32767, 65535},
+        { 200, 200, 200, 200 },
+        { 70000, 65535, 32767, 70000 },
+        { -5, 0, -5, 0 },
+        { -40000, 0, -32768, 0 },
+        { 5e10, 65535, 32767, 4294967295u },
+        { inf, 65535, 32767, 4294967295u },
+        { -inf, 0, -32768, 0 },
+        { nan, 0, 0, 0 },
+        { 65535.7, 65535, 32767, 65535 },
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DeviceWords::saturateU16(c.value), c.u16) << c.value;

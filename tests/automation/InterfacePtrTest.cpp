@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "automation/InterfacePtr.h"
+#include "QtPrinters.h"
 
 #include <QLabel>
 #include <QPushButton>

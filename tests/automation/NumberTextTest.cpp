@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "automation/NumberText.h"
+#include "QtPrinters.h"
 
 #include <QLocale>
 
@@ -8,7 +8,8 @@
 #include <clocale>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Every conversion, checked once in the C locale and once with a
 // decimal-comma locale set in the process: the results must not differ.
@@ -18,8 +19,14 @@ void checkConversions()
         double value;
         const char* text;
     } doubles[] = {
-        {50, "50"}, {6.0, "6"}, {0.125, "0.125"}, {static_cast<double>(12.3f), "12.3000001907349"},
-        {4567 * 0.01, "45.67"}, {1480 * 0.1, "148"}, {-2.5, "-2.5"}, {112.5, "112.5"},
+        { 50, "50" },
+        { 6.0, "6" },
+        { 0.125, "0.125" },
+        { static_cast<double>(12.3f), "12.3000001907349" },
+        { 4567 * 0.01, "45.67" },
+        { 1480 * 0.1, "148" },
+        { -2.5, "-2.5" },
+        { 112.5, "112.5" },
     };
     for (const DoubleCase& c : doubles)
         EXPECT_EQ(NumberText::fromDouble(c.value), QString::fromLatin1(c.text)) << c.text;
@@ -27,7 +34,7 @@ void checkConversions()
     struct FloatCase {
         float value;
         const char* text;
-    } floats[] = {{10.0f, "10"}, {12.5f, "12.5"}, {23.5f, "23.5"}, {12.3f, "12.3"}, {0.1f, "0.1"}};
+    } floats[] = { { 10.0f, "10" }, { 12.5f, "12.5" }, { 23.5f, "23.5" }, { 12.3f, "12.3" }, { 0.1f, "0.1" } };
     for (const FloatCase& c : floats)
         EXPECT_EQ(NumberText::fromFloat(c.value), QString::fromLatin1(c.text)) << c.text;
 
@@ -40,8 +47,15 @@ void checkConversions()
         const char* text;
         double value;
     } parses[] = {
-        {"12abc", 12}, {"", 0}, {"  12.5", 12.5}, {"abc", 0}, {"-3.25", -3.25},
-        {"1e3", 1000}, {"12,5", 12}, {"\t7", 7}, {".5", 0.5},
+        { "12abc", 12 },
+        { "", 0 },
+        { "  12.5", 12.5 },
+        { "abc", 0 },
+        { "-3.25", -3.25 },
+        { "1e3", 1000 },
+        { "12,5", 12 },
+        { "\t7", 7 },
+        { ".5", 0.5 },
     };
     for (const ParseCase& c : parses)
         EXPECT_DOUBLE_EQ(NumberText::toDouble(QString::fromLatin1(c.text)), c.value) << c.text;
@@ -52,7 +66,7 @@ void checkConversions()
     struct IntCase {
         const char* text;
         int value;
-    } ints[] = {{"42", 42}, {" 7x", 7}, {"", 0}, {"-12", -12}, {"3.9", 3}, {"99999999999", 2147483647}};
+    } ints[] = { { "42", 42 }, { " 7x", 7 }, { "", 0 }, { "-12", -12 }, { "3.9", 3 }, { "99999999999", 2147483647 } };
     for (const IntCase& c : ints)
         EXPECT_EQ(NumberText::toInt(QString::fromLatin1(c.text)), c.value) << c.text;
 }

@@ -6,7 +6,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 
 QByteArray readAll(const QString& path)
 {
@@ -21,7 +22,7 @@ void fillMaskGrid(GridControl& grid)
     grid.SetCols(3);
     grid.SetFixedRows(1);
     grid.SetFixedCols(0);
-    const char* headings[] = {"Alarm", "Description", "Alarm Status"};
+    const char* headings[] = { "Alarm", "Description", "Alarm Status" };
     for (int c = 0; c < 3; ++c) {
         grid.Select(0, c);
         grid.SetText(QString::fromLatin1(headings[c]));
@@ -52,7 +53,7 @@ TEST_F(GridControlTest, CellsAreReachedThroughTheCurrentCell)
     EXPECT_EQ(grid.Text(), QStringLiteral("12"));
     EXPECT_EQ(grid.TextMatrix(1, 2), QStringLiteral("Disabled"));
 
-    for (auto [row, col] : {std::pair{3, 0}, {-1, 0}, {0, 3}, {0, -1}})
+    for (auto [row, col] : { std::pair { 3, 0 }, { -1, 0 }, { 0, 3 }, { 0, -1 } })
         EXPECT_THROW(grid.Select(row, col), ComError);
     EXPECT_THROW(grid.SetRows(-1), ComError);
     EXPECT_THROW(grid.SetColWidth(5, 100), ComError);
@@ -69,11 +70,11 @@ TEST_F(GridControlTest, ClicksMakeTheCellCurrentOutsideTheFixedRowsAndColumns)
         int expectedCol;
     };
     const Case cases[] = {
-        {1, 0, 2, 1, 2, 1}, // an ordinary cell
-        {1, 0, 0, 1, 1, 0}, // the heading row: the current cell stays
-        {1, 1, 2, 0, 1, 0}, // a fixed column: stays
-        {0, 0, 0, 2, 0, 2}, // no fixed row: row 0 is a cell like any other
-        {5, 0, 2, 1, 1, 0}, // more fixed rows than rows: all of them fixed
+        { 1, 0, 2, 1, 2, 1 }, // an ordinary cell
+        { 1, 0, 0, 1, 1, 0 }, // the heading row: the current cell stays
+        { 1, 1, 2, 0, 1, 0 }, // a fixed column: stays
+        { 0, 0, 0, 2, 0, 2 }, // no fixed row: row 0 is a cell like any other
+        { 5, 0, 2, 1, 1, 0 }, // more fixed rows than rows: all of them fixed
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "fixed " << c.fixedRows << "/" << c.fixedCols << " click " << c.clickRow
@@ -120,8 +121,8 @@ TEST_F(GridControlTest, TheEventLogKeepsItsColumnWidthWithNoRowsAndReadsRowZeroA
     EXPECT_EQ(grid.ColWidth(0), 13000);
     EXPECT_EQ(grid.FixedRows(), 1);
 
-    const QStringList lines{QStringLiteral("240309-091500-000  Position Deviation Alarm Start"),
-                            QStringLiteral("240309-091530-000  Position Deviation Alarm End")};
+    const QStringList lines { QStringLiteral("240309-091500-000  Position Deviation Alarm Start"),
+        QStringLiteral("240309-091530-000  Position Deviation Alarm End") };
     for (const QString& line : lines)
         grid.AddItem(line);
     // The alarm status report reads every row, row 0 included, through the current cell.
@@ -142,27 +143,32 @@ TEST_F(GridControlTest, TheTextSaveWritesEveryRowOneLineEachWithTabsInUtf8)
         QByteArray expected;
     };
     const Case cases[] = {
-        {"event log: one fixed row, then no rows, then lines",
-         [](GridControl& g) {
-             g.SetRows(1);
-             g.SetCols(1);
-             g.SetFixedRows(1);
-             g.SetRows(0);
-             g.AddItem(QStringLiteral("240309-091500-000  Position Deviation Alarm Start"));
-             g.AddItem(QStringLiteral("240309-091530-000  Position Deviation Alarm End"));
-         },
-         QVariant(),
-         "240309-091500-000  Position Deviation Alarm Start\n240309-091530-000  Position Deviation Alarm End\n"},
-        {"cleared log", [](GridControl& g) { g.SetCols(1); g.SetRows(0); }, QVariant(), ""},
-        {"several columns, a short row filled with empty cells", fillMaskGrid, QVariant(),
-         "Alarm\tDescription\tAlarm Status\n8\tPosition Deviation Alarm\tEnabled\n12\t\t\n"},
-        {"fixed rows left out on request",
-         [](GridControl& g) {
-             fillMaskGrid(g);
-             g.Select(2, 1);
-             g.SetText(QStringLiteral("Température"));
-         },
-         QVariant(false), "8\tPosition Deviation Alarm\tEnabled\n12\tTemp\xC3\xA9rature\t\n"},
+        { "event log: one fixed row, then no rows, then lines",
+            [](GridControl& g) {
+                g.SetRows(1);
+                g.SetCols(1);
+                g.SetFixedRows(1);
+                g.SetRows(0);
+                g.AddItem(QStringLiteral("240309-091500-000  Position Deviation Alarm Start"));
+                g.AddItem(QStringLiteral("240309-091530-000  Position Deviation Alarm End"));
+            },
+            QVariant(),
+            "240309-091500-000  Position Deviation Alarm Start\n240309-091530-000  Position Deviation Alarm End\n" },
+        { "cleared log",
+            [](GridControl& g) {
+                g.SetCols(1);
+                g.SetRows(0);
+            },
+            QVariant(), "" },
+        { "several columns, a short row filled with empty cells", fillMaskGrid, QVariant(),
+            "Alarm\tDescription\tAlarm Status\n8\tPosition Deviation Alarm\tEnabled\n12\t\t\n" },
+        { "fixed rows left out on request",
+            [](GridControl& g) {
+                fillMaskGrid(g);
+                g.Select(2, 1);
+                g.SetText(QStringLiteral("Température"));
+            },
+            QVariant(false), "8\tPosition Deviation Alarm\tEnabled\n12\tTemp\xC3\xA9rature\t\n" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -9,7 +9,8 @@
 
 using namespace ReportTestSupport;
 
-namespace {
+namespace
+{
 
 class PrinterControlTest : public SwTest
 {

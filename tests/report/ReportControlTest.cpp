@@ -17,7 +17,8 @@
 
 using namespace ReportTestSupport;
 
-namespace {
+namespace
+{
 
 const QString Detail = QStringLiteral("Detail");
 const QString NewReport = QStringLiteral("New Report");
@@ -67,8 +68,8 @@ TEST_F(ReportControlTest, AFailedLoadLeavesNoReportBehind)
     malformed.write("<reportDefinition version=\"1\"><report name=\"New Report\"><section");
     malformed.close();
     EXPECT_THROW(m_report->LoadReport(malformed.fileName(), NewReport), ComError);
-    EXPECT_THROW(m_report->LoadReport(shippedDefinition(QStringLiteral("PSTestRept.xml")), QStringLiteral("Old")),
-                 ComError);
+    EXPECT_THROW(
+        m_report->LoadReport(shippedDefinition(QStringLiteral("PSTestRept.xml")), QStringLiteral("Old")), ComError);
 }
 
 TEST_F(ReportControlTest, ReloadingStartsAgainFromTheDefinitionsTexts)
@@ -116,10 +117,10 @@ TEST(ReportPainter, PicturesAreScaledToFitTheirFieldWithTheirAspectKeptAndCentre
     };
     // The field is 2000 x 1000 twips at (1000, 1000); the canvas has 10 twips to the pixel.
     const Case cases[] = {
-        {"wider than the field: full width, centred vertically", QSize(400, 100), QRect(100, 125, 200, 50)},
-        {"taller than the field: full height, centred across", QSize(100, 400), QRect(188, 100, 25, 100)},
-        {"the field's own shape fills it", QSize(300, 150), QRect(100, 100, 200, 100)},
-        {"a small picture is enlarged", QSize(4, 2), QRect(100, 100, 200, 100)},
+        { "wider than the field: full width, centred vertically", QSize(400, 100), QRect(100, 125, 200, 50) },
+        { "taller than the field: full height, centred across", QSize(100, 400), QRect(188, 100, 25, 100) },
+        { "the field's own shape fills it", QSize(300, 150), QRect(100, 100, 200, 100) },
+        { "a small picture is enlarged", QSize(4, 2), QRect(100, 100, 200, 100) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -168,7 +169,7 @@ TEST_F(ReportControlTest, AddedFieldsTakeTheirPlaceAndAttributeSixMakesThemOneCl
     EXPECT_EQ(item.rect, QRect(150, 7605, 11115, 285));
     EXPECT_TRUE(item.singleLine);
 
-    for (double bad : {-1.0, std::nan(""), 1e12})
+    for (double bad : { -1.0, std::nan(""), 1e12 })
         EXPECT_THROW(detail()->AddField(QString(), QString(), bad, 0, 100, 100), ComError);
     EXPECT_THROW(detail()->AddField(QString(), QString(), 0, 0, 0, 100), ComError);
 }
@@ -259,16 +260,16 @@ TEST(ReportDocument, ThePaperIsTheDefinitionsPageWithItsOrientationAndNoMarginsO
         QPageLayout::Orientation orientation;
     };
     const Case cases[] = {
-        {"<page/>", QPageSize::A4, QPageLayout::Portrait},
-        {"<page orientation=\"landscape\"/>", QPageSize::A4, QPageLayout::Landscape},
-        {"<page paper=\"Letter\"/>", QPageSize::Letter, QPageLayout::Portrait},
+        { "<page/>", QPageSize::A4, QPageLayout::Portrait },
+        { "<page orientation=\"landscape\"/>", QPageSize::A4, QPageLayout::Landscape },
+        { "<page paper=\"Letter\"/>", QPageSize::Letter, QPageLayout::Portrait },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page);
-        const ReportDefinition definition = ReportDefinition::parse(
-            QByteArray("<reportDefinition version=\"1\"><report name=\"New Report\">") + c.page
-                + "<section name=\"Detail\"/></report></reportDefinition>",
-            NewReport);
+        const ReportDefinition definition
+            = ReportDefinition::parse(QByteArray("<reportDefinition version=\"1\"><report name=\"New Report\">")
+                    + c.page + "<section name=\"Detail\"/></report></reportDefinition>",
+                NewReport);
         const QPageLayout layout = ReportLayout::layout(definition).pageLayout();
         EXPECT_EQ(layout.pageSize().id(), c.paper);
         EXPECT_EQ(layout.orientation(), c.orientation);

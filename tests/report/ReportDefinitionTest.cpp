@@ -1,10 +1,11 @@
 // The definition loader: what it accepts, and every way a file is refused.
-#include "SwTest.h"
 #include "report/ReportDefinition.h"
+#include "SwTest.h"
 
 #include "automation/ComError.h"
 
-namespace {
+namespace
+{
 
 const QString Report = QStringLiteral("New Report");
 
@@ -36,8 +37,8 @@ TEST(ReportDefinition, ReadsPageFontsSectionsAndEveryItemKind)
              "<box left=\"0\" top=\"2700\" width=\"800\" height=\"300\"/>"
              "<field key=\"Value\" left=\"0\" top=\"3100\" width=\"800\" height=\"285\" singleLine=\"true\"/>"
              "</section>",
-             "<page paper=\"A4\" orientation=\"landscape\" marginLeft=\"500\"/>"
-             "<font family=\"DejaVu Serif\" size=\"10\"/>"),
+            "<page paper=\"A4\" orientation=\"landscape\" marginLeft=\"500\"/>"
+            "<font family=\"DejaVu Serif\" size=\"10\"/>"),
         Report);
 
     EXPECT_EQ(definition.name, Report);
@@ -85,33 +86,34 @@ TEST(ReportDefinition, RefusesEveryUnusableFile)
         QByteArray bytes;
     };
     const Case cases[] = {
-        {"empty", ""},
-        {"not xml", "PK\x03\x04 binary"},
-        {"truncated", wrap("<section name=\"Detail\">").left(80)},
-        {"unclosed element", "<reportDefinition version=\"1\"><report name=\"New Report\"><section name=\"Detail\">"},
-        {"foreign root", "<html><body/></html>"},
-        {"foreign version", "<reportDefinition version=\"2\"><report name=\"New Report\"/></reportDefinition>"},
-        {"no such report", "<reportDefinition version=\"1\"><report name=\"Old Report\"/></reportDefinition>"},
-        {"unknown element", detail("<script/>")},
-        {"field without key", detail("<field left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>")},
-        {"duplicate key", detail("<field key=\"A\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>"
-                                 "<field key=\"A\" left=\"0\" top=\"9\" width=\"1\" height=\"1\"/>")},
-        {"duplicate section", wrap("<section name=\"Detail\"/><section name=\"Detail\"/>")},
-        {"missing position", detail("<field key=\"A\" left=\"0\" width=\"1\" height=\"1\"/>")},
-        {"negative position", detail("<text left=\"-5\" top=\"0\" width=\"1\" height=\"1\"/>")},
-        {"zero width", detail("<text left=\"0\" top=\"0\" width=\"0\" height=\"1\"/>")},
-        {"not a number", detail("<text left=\"12abc\" top=\"0\" width=\"1\" height=\"1\"/>")},
-        {"huge number", detail("<text left=\"99999999999\" top=\"0\" width=\"1\" height=\"1\"/>")},
-        {"font size", detail("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" size=\"0\"/>")},
-        {"bad flag", detail("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" bold=\"yes\"/>")},
-        {"bad kind", detail("<field key=\"A\" kind=\"chart\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>")},
-        {"picture expression",
-         detail("<field key=\"A\" kind=\"picture\" expression=\"true\" left=\"0\" top=\"0\" width=\"1\" "
-                "height=\"1\"/>")},
-        {"unknown paper", wrap("", "<page paper=\"Tabloid\"/>")},
-        {"margins eat the page", wrap("", "<page marginLeft=\"6000\" marginRight=\"6000\"/>")},
-        {"header fills the page", wrap("<section name=\"Page Header\" height=\"16000\"/>")},
-        {"text after the root", wrap("") + "<extra/>"},
+        { "empty", "" },
+        { "not xml", "PK\x03\x04 binary" },
+        { "truncated", wrap("<section name=\"Detail\">").left(80) },
+        { "unclosed element", "<reportDefinition version=\"1\"><report name=\"New Report\"><section name=\"Detail\">" },
+        { "foreign root", "<html><body/></html>" },
+        { "foreign version", "<reportDefinition version=\"2\"><report name=\"New Report\"/></reportDefinition>" },
+        { "no such report", "<reportDefinition version=\"1\"><report name=\"Old Report\"/></reportDefinition>" },
+        { "unknown element", detail("<script/>") },
+        { "field without key", detail("<field left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>") },
+        { "duplicate key",
+            detail("<field key=\"A\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>"
+                   "<field key=\"A\" left=\"0\" top=\"9\" width=\"1\" height=\"1\"/>") },
+        { "duplicate section", wrap("<section name=\"Detail\"/><section name=\"Detail\"/>") },
+        { "missing position", detail("<field key=\"A\" left=\"0\" width=\"1\" height=\"1\"/>") },
+        { "negative position", detail("<text left=\"-5\" top=\"0\" width=\"1\" height=\"1\"/>") },
+        { "zero width", detail("<text left=\"0\" top=\"0\" width=\"0\" height=\"1\"/>") },
+        { "not a number", detail("<text left=\"12abc\" top=\"0\" width=\"1\" height=\"1\"/>") },
+        { "huge number", detail("<text left=\"99999999999\" top=\"0\" width=\"1\" height=\"1\"/>") },
+        { "font size", detail("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" size=\"0\"/>") },
+        { "bad flag", detail("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" bold=\"yes\"/>") },
+        { "bad kind", detail("<field key=\"A\" kind=\"chart\" left=\"0\" top=\"0\" width=\"1\" height=\"1\"/>") },
+        { "picture expression",
+            detail("<field key=\"A\" kind=\"picture\" expression=\"true\" left=\"0\" top=\"0\" width=\"1\" "
+                   "height=\"1\"/>") },
+        { "unknown paper", wrap("", "<page paper=\"Tabloid\"/>") },
+        { "margins eat the page", wrap("", "<page marginLeft=\"6000\" marginRight=\"6000\"/>") },
+        { "header fills the page", wrap("<section name=\"Page Header\" height=\"16000\"/>") },
+        { "text after the root", wrap("") + "<extra/>" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -127,7 +129,7 @@ TEST(ReportDefinition, MissingOrUnreadableFilesRaise)
     EXPECT_THROW(ReportDefinition::load(QStringLiteral("/tmp"), Report), ComError);
     try {
         ReportDefinition::parse("<reportDefinition version=\"1\">\n<report name=\"New Report\">\n<oops/>", Report,
-                                QStringLiteral("Sample.xml"));
+            QStringLiteral("Sample.xml"));
         FAIL() << "no error raised";
     } catch (const ComError& error) {
         EXPECT_EQ(error.code(), ComError::Failure);

@@ -10,7 +10,8 @@
 
 using namespace ReportTestSupport;
 
-namespace {
+namespace
+{
 
 const QString PageExpression = QStringLiteral("\" Page \" & [Page] & \"/\" & [Pages]");
 const QString Detail = QStringLiteral("Detail");
@@ -44,7 +45,7 @@ struct KindCase {
     const char* title;
     const char* valueKey;
     const char* pictureKey; // nullptr: the report has no picture
-    int pages;              // of the filled definition
+    int pages; // of the filled definition
 };
 
 } // namespace
@@ -52,18 +53,18 @@ struct KindCase {
 TEST_F(ReportPdfTest, FilledReportsOfEveryKindPrintTheirTextsPageLineAndLiteralTags)
 {
     const KindCase cases[] = {
-        {"PSTestRept.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Report", "StartPosn", "RampGrph", 1},
-        {"PSTTestCmpRept_K40.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Comparison Report", "Tag1Value",
-         "CntrolGrph", 1},
-        {"TrendRept_K40.xml", "PageLine1", "TitleLbl", "Trend Report", "lblPosActive", "RampGrph", 1},
-        {"StrokeCalRept.xml", "PageLine", "StrokeTitleLbl", "Stroke Calibration Report", "NewCalBy", nullptr, 1},
-        {"AnaInputCalRept_K40.xml", "PageLine", "TitleLbl", "Analog Input Calibration Report", "NewCalBy", nullptr,
-         1},
-        {"AlarmStatReport-K90.xml", "PageLine", "TitleLbl", "Alarm Status Report", "IEDesc3", nullptr, 1},
+        { "PSTestRept.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Report", "StartPosn", "RampGrph", 1 },
+        { "PSTTestCmpRept_K40.xml", "PageLine1", "TitleLbl", "Partial Stroke Test Comparison Report", "Tag1Value",
+            "CntrolGrph", 1 },
+        { "TrendRept_K40.xml", "PageLine1", "TitleLbl", "Trend Report", "lblPosActive", "RampGrph", 1 },
+        { "StrokeCalRept.xml", "PageLine", "StrokeTitleLbl", "Stroke Calibration Report", "NewCalBy", nullptr, 1 },
+        { "AnaInputCalRept_K40.xml", "PageLine", "TitleLbl", "Analog Input Calibration Report", "NewCalBy", nullptr,
+            1 },
+        { "AlarmStatReport-K90.xml", "PageLine", "TitleLbl", "Alarm Status Report", "IEDesc3", nullptr, 1 },
         // The longer reports run over several pages; each page is numbered.
-        {"AlarmReport-K90.xml", "PageLine", "TitleLbl", "Alarm / Alerts Report", "SupplyPressureLowValue", nullptr,
-         2},
-        {"AllTestReport_K40.xml", "PageLine1", "TitleLbl", "MULTI-TEST REPORT", "PSTResultValue", "HDRLRampGrph", 3},
+        { "AlarmReport-K90.xml", "PageLine", "TitleLbl", "Alarm / Alerts Report", "SupplyPressureLowValue", nullptr,
+            2 },
+        { "AllTestReport_K40.xml", "PageLine1", "TitleLbl", "MULTI-TEST REPORT", "PSTResultValue", "HDRLRampGrph", 3 },
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -153,8 +154,8 @@ TEST_F(ReportPdfTest, PicturesPrintScaledIntoTheirFieldsOnTheFirstPage)
         std::vector<const char*> pictures;
     };
     const PictureCase cases[] = {
-        {"PSTestRept.xml", "PSTestRept-page1.png", {"RampGrph"}},
-        {"RampTestRept_K40.xml", "RampTestRept_K40-page1.png", {"RampGrph", "RampGrph2"}},
+        { "PSTestRept.xml", "PSTestRept-page1.png", { "RampGrph" } },
+        { "RampTestRept_K40.xml", "RampTestRept_K40-page1.png", { "RampGrph", "RampGrph2" } },
     };
     constexpr int Dpi = 72;
     for (const PictureCase& c : cases) {
@@ -173,8 +174,8 @@ TEST_F(ReportPdfTest, PicturesPrintScaledIntoTheirFieldsOnTheFirstPage)
             const ReportPageItem* item = document.find(QString::fromLatin1(key), &onPage);
             ASSERT_NE(item, nullptr);
             ASSERT_EQ(onPage, 0) << key;
-            const QRect area(item->rect.x() * Dpi / 1440, item->rect.y() * Dpi / 1440,
-                             item->rect.width() * Dpi / 1440, item->rect.height() * Dpi / 1440);
+            const QRect area(item->rect.x() * Dpi / 1440, item->rect.y() * Dpi / 1440, item->rect.width() * Dpi / 1440,
+                item->rect.height() * Dpi / 1440);
             int dark = 0;
             for (int y = area.top(); y <= area.bottom(); ++y)
                 for (int x = area.left(); x <= area.right(); ++x)
@@ -193,8 +194,8 @@ TEST_F(ReportPdfTest, AFailedRenderLeavesTheOldFileAndRaises)
     QFile plain(tempPath(QStringLiteral("plain")));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    EXPECT_THROW(report->RenderToFile(tempPath(QStringLiteral("plain/report.pdf")), ReportControl::FormatPdf),
-                 ComError);
+    EXPECT_THROW(
+        report->RenderToFile(tempPath(QStringLiteral("plain/report.pdf")), ReportControl::FormatPdf), ComError);
 
     // A render that fails while writing keeps the report already there.
     const QString pdf = tempPath(QStringLiteral("report.pdf"));
@@ -202,7 +203,7 @@ TEST_F(ReportPdfTest, AFailedRenderLeavesTheOldFileAndRaises)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("%PDF-1.4 the earlier report");
     old.close();
-    rlimit saved{};
+    rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;

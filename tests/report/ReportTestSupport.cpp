@@ -9,9 +9,11 @@
 
 #include <cmath>
 
-namespace ReportTestSupport {
+namespace ReportTestSupport
+{
 
-namespace {
+namespace
+{
 QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -71,17 +73,18 @@ void writeSamplePicture(const QString& path, QSize size)
 
 QString pdfText(const QString& pdf, int page)
 {
-    QStringList arguments{QStringLiteral("-layout")};
+    QStringList arguments { QStringLiteral("-layout") };
     if (page > 0)
         arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
     arguments << pdf << QStringLiteral("-");
     return run(QStringLiteral("pdftotext"), arguments);
 }
 
-namespace {
+namespace
+{
 QString pdfInfoLine(const QString& pdf, const QString& name)
 {
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = run(QStringLiteral("pdfinfo"), { pdf });
     const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(name), QRegularExpression::MultilineOption);
     const auto match = line.match(info);
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
@@ -104,9 +107,9 @@ QImage pdfFirstPageImage(const QString& pdf, const QString& pngPath, int dpi)
 {
     QString prefix = pngPath;
     prefix.chop(4); // pdftoppm adds ".png"
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
-                                     QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
-                                     QStringLiteral("-l"), QStringLiteral("1"), pdf, prefix});
+    run(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"), QString::number(dpi),
+            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf, prefix });
     return QImage(pngPath);
 }
 

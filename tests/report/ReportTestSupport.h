@@ -9,7 +9,8 @@
 
 // Shared by the report tests: the shipped definitions, filling fields by
 // section and key, sample pictures, and reading a PDF back with poppler.
-namespace ReportTestSupport {
+namespace ReportTestSupport
+{
 
 // The folder of shipped definitions beside the test program.
 QString dependenciesDir();

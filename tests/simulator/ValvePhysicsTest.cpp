@@ -83,8 +83,8 @@ TEST_F(ValvePhysics, EachModelStartsWithItsOwnActuatorAndValve)
         EXPECT_EQ(p.dynamicFrictionLbf, c.dynamicFriction) << c.path;
         EXPECT_EQ(p.relayLagS, c.relayLag) << c.path;
         // What the program reads of them: the full scale, the actuator area, the stroke length.
-        EXPECT_EQ(replyU32(device.ask(SimLink::write(200, QByteArray("\xEE\xF6\x69", 3))), 10),
-            uint32_t(c.fullScaleLong))
+        EXPECT_EQ(
+            replyU32(device.ask(SimLink::write(200, QByteArray("\xEE\xF6\x69", 3))), 10), uint32_t(c.fullScaleLong))
             << c.path;
         EXPECT_EQ(replyU16(device.ask(SimLink::read(230)), 8), c.areaTenths) << c.path;
         EXPECT_EQ(replyU16(device.ask(SimLink::read(173)), 20), c.strokeHundredths) << c.path;
@@ -101,8 +101,8 @@ TEST_F(ValvePhysics, SlowRampShowsTheFrictionBandAndTheSpringRate)
     const struct {
         const char* path;
         std::optional<ValveModelParams> params;
-    } cases[] = { { "Sim/K90/PV-101", std::nullopt }, { "Sim/K40/PV-102", std::nullopt },
-        { "Sim/K90/PV-103", sticky } };
+    } cases[]
+        = { { "Sim/K90/PV-101", std::nullopt }, { "Sim/K40/PV-102", std::nullopt }, { "Sim/K90/PV-103", sticky } };
     for (const auto& [path, params] : cases) {
         SimulatedPositioner& device = openAt(QString::fromLatin1(path), 0.0, params);
         const ValveModelParams p = device.physics();

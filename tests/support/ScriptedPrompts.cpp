@@ -4,17 +4,17 @@
 
 void ScriptedPrompts::answerMessage(int answer, std::optional<QString> expectedText)
 {
-    m_queue.push_back({Kind::Message, answer, std::nullopt, std::move(expectedText)});
+    m_queue.push_back({ Kind::Message, answer, std::nullopt, std::move(expectedText) });
 }
 
 void ScriptedPrompts::answerFile(std::optional<QString> path, std::optional<QString> expectedTitle)
 {
-    m_queue.push_back({Kind::File, IdCancel, std::move(path), std::move(expectedTitle)});
+    m_queue.push_back({ Kind::File, IdCancel, std::move(path), std::move(expectedTitle) });
 }
 
 void ScriptedPrompts::answerPrinter(bool accept)
 {
-    m_queue.push_back({Kind::Printer, accept ? IdOk : IdCancel, std::nullopt, std::nullopt});
+    m_queue.push_back({ Kind::Printer, accept ? IdOk : IdCancel, std::nullopt, std::nullopt });
 }
 
 std::optional<ScriptedPrompts::Expected> ScriptedPrompts::take(Kind kind, const QString& what)
@@ -33,7 +33,7 @@ std::optional<ScriptedPrompts::Expected> ScriptedPrompts::take(Kind kind, const 
 
 int ScriptedPrompts::message(const Message& message)
 {
-    m_records.push_back({Kind::Message, message, {}, {}});
+    m_records.push_back({ Kind::Message, message, {}, {} });
     const auto next = take(Kind::Message, message.text);
     if (next)
         return next->answer;
@@ -42,19 +42,19 @@ int ScriptedPrompts::message(const Message& message)
 
 std::optional<QString> ScriptedPrompts::file(const FileDialog& dialog)
 {
-    m_records.push_back({Kind::File, {}, dialog, {}});
+    m_records.push_back({ Kind::File, {}, dialog, {} });
     const auto next = take(Kind::File, dialog.title);
     return next ? next->path : std::nullopt;
 }
 
 void ScriptedPrompts::openHelp(const QUrl& url)
 {
-    m_records.push_back({Kind::Help, {}, {}, url});
+    m_records.push_back({ Kind::Help, {}, {}, url });
 }
 
 bool ScriptedPrompts::choosePrinter(QPrinter&, QWidget*)
 {
-    m_records.push_back({Kind::Printer, {}, {}, {}});
+    m_records.push_back({ Kind::Printer, {}, {}, {} });
     const auto next = take(Kind::Printer, QStringLiteral("printer choice"));
     return next && next->answer == IdOk;
 }

@@ -17,9 +17,9 @@ public:
 
     struct Record {
         Kind kind;
-        Message message;     // for Kind::Message
-        FileDialog dialog;   // for Kind::File
-        QUrl url;            // for Kind::Help
+        Message message; // for Kind::Message
+        FileDialog dialog; // for Kind::File
+        QUrl url; // for Kind::Help
     };
 
     // Queue the answer to the next message box; with `expectedText` the box's

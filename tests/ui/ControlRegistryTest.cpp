@@ -10,9 +10,8 @@ using ControlRegistryTest = SwTest;
 
 TEST_F(ControlRegistryTest, CreatedByProgIdUntilUnregistered)
 {
-    ControlRegistration registration(QStringLiteral("Test.Label"), [](QWidget* parent) {
-        return new QLabel(QStringLiteral("made"), parent);
-    });
+    ControlRegistration registration(
+        QStringLiteral("Test.Label"), [](QWidget* parent) { return new QLabel(QStringLiteral("made"), parent); });
     auto& registry = ControlRegistry::instance();
     QWidget parent;
 

@@ -12,7 +12,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-namespace {
+namespace
+{
 class SamplePage : public FormPage
 {
 public:
@@ -20,17 +21,17 @@ public:
         : FormPage(QStringLiteral("CSamplePage"), 281, parent)
     {
         buildTemplate(544, 396,
-                      {
-                          ControlSpec::group(1026, QStringLiteral("Actuator Pneumatic Leak (scfm)"), 3, 26, 367, 78),
-                          ControlSpec::edit(402, 157, 86, 50, 12),
-                          ControlSpec::edit(388, 10, 86, 53, 12, ControlSpec::ReadOnly),
-                          ControlSpec::button(432, QStringLiteral("Apply"), 411, 330, 50, 14),
-                          ControlSpec::placeholder(1163, 10, 38, 211, 30),
-                          ControlSpec::radio(623, QStringLiteral("A"), 10, 340, 20, 10, ControlSpec::GroupStart),
-                          ControlSpec::radio(624, QStringLiteral("B"), 40, 340, 20, 10),
-                          ControlSpec::vendor(1307, QStringLiteral("Test.Spin"), 208, 86, 12, 13,
-                                              {{QStringLiteral("maximum"), 100}}),
-                      });
+            {
+                ControlSpec::group(1026, QStringLiteral("Actuator Pneumatic Leak (scfm)"), 3, 26, 367, 78),
+                ControlSpec::edit(402, 157, 86, 50, 12),
+                ControlSpec::edit(388, 10, 86, 53, 12, ControlSpec::ReadOnly),
+                ControlSpec::button(432, QStringLiteral("Apply"), 411, 330, 50, 14),
+                ControlSpec::placeholder(1163, 10, 38, 211, 30),
+                ControlSpec::radio(623, QStringLiteral("A"), 10, 340, 20, 10, ControlSpec::GroupStart),
+                ControlSpec::radio(624, QStringLiteral("B"), 40, 340, 20, 10),
+                ControlSpec::vendor(
+                    1307, QStringLiteral("Test.Spin"), 208, 86, 12, 13, { { QStringLiteral("maximum"), 100 } }),
+            });
     }
     int ticks = 0;
     int throwingTicks = 0;
@@ -51,7 +52,8 @@ protected:
     void SetUp() override
     {
         SwTest::SetUp();
-        ControlRegistry::instance().add(QStringLiteral("Test.Spin"), [](QWidget* parent) { return new QSpinBox(parent); });
+        ControlRegistry::instance().add(
+            QStringLiteral("Test.Spin"), [](QWidget* parent) { return new QSpinBox(parent); });
     }
     void TearDown() override
     {

@@ -13,7 +13,7 @@ TEST_F(HandlerGuardTest, ThrownErrorsBecomeOneLogLineAndTheProgramGoesOn)
     HandlerGuard::setLogHook([&](const QString& line) { lines << line; });
 
     EXPECT_FALSE(HandlerGuard::run(QStringLiteral("CRampTest OnTimer"),
-                                   [] { throw ComError(ComError::InvalidPointer, QStringLiteral("Invalid pointer")); }));
+        [] { throw ComError(ComError::InvalidPointer, QStringLiteral("Invalid pointer")); }));
     EXPECT_FALSE(HandlerGuard::run(QStringLiteral("CStepTest OnStart"), [] { throw std::runtime_error("bad data"); }));
     int ran = 0;
     EXPECT_TRUE(HandlerGuard::run(QStringLiteral("CStepTest OnStop"), [&] { ++ran; }));

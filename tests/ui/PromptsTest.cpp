@@ -10,8 +10,8 @@ TEST_F(PromptsTest, ScriptedPromptsRecordEveryCallAndAnswerFromTheQueue)
     prompts().answerFile(QStringLiteral("/tmp/x.pst"), QStringLiteral("Save Partial Stroke Test Results As"));
     prompts().answerFile(std::nullopt);
 
-    const int answer = Prompts::show(QStringLiteral("Continue?"), QString(), Prompts::Buttons::YesNo,
-                                     Prompts::Icon::Question);
+    const int answer
+        = Prompts::show(QStringLiteral("Continue?"), QString(), Prompts::Buttons::YesNo, Prompts::Icon::Question);
     EXPECT_EQ(answer, Prompts::IdYes);
 
     Prompts::FileDialog save;
@@ -36,7 +36,7 @@ TEST_F(PromptsTest, UnexpectedPromptFailsTheTestAndDoesNotBlock)
 {
     int answer = 0;
     EXPECT_NONFATAL_FAILURE(answer = Prompts::show(QStringLiteral("Surprise"), std::nullopt, Prompts::Buttons::YesNo),
-                            "unexpected prompt: Surprise");
+        "unexpected prompt: Surprise");
     EXPECT_EQ(answer, Prompts::IdNo);
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(Prompts::instance().file({}), std::nullopt), "unexpected prompt");
 }
@@ -53,10 +53,10 @@ TEST(FileFilter, DesignFiltersBecomeQtNameFilters)
         const char* design;
         const char* qt;
     } cases[] = {
-        {"(*.pst)|*.pst|", "(*.pst)"},
-        {"*.stp|*.stp|", "*.stp (*.stp)"},
-        {"(*.pdf)|*.pdf|", "(*.pdf)"},
-        {"Text|*.txt|All|*.*|", "Text (*.txt);;All (*.*)"},
+        { "(*.pst)|*.pst|", "(*.pst)" },
+        { "*.stp|*.stp|", "*.stp (*.stp)" },
+        { "(*.pdf)|*.pdf|", "(*.pdf)" },
+        { "Text|*.txt|All|*.*|", "Text (*.txt);;All (*.*)" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(translateFileFilter(QString::fromLatin1(c.design)), QString::fromLatin1(c.qt)) << c.design;

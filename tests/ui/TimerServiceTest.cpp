@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 class TimerTest : public SwTest
 {
 protected:
@@ -62,7 +63,7 @@ TEST_F(TimerTest, DueTimersFireInOrderOfDueTimeThenOfArming)
     arm(&ownerA, 2, 2000, "a2000");
     arm(&ownerB, 2, 2000, "b2000");
     clock().advance(3000);
-    const std::vector<std::string> expected = {"b1000", "a2000", "b2000", "b1000", "a3000", "b1000"};
+    const std::vector<std::string> expected = { "b1000", "a2000", "b2000", "b1000", "a3000", "b1000" };
     EXPECT_EQ(fired, expected);
 }
 

@@ -1,6 +1,6 @@
+#include "controls/WinColor.h"
 #include "QtPrinters.h"
 #include "controls/OleFont.h"
-#include "controls/WinColor.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,13 @@ TEST(WinColor, WindowsValuesAreBlueGreenRed)
         uint32_t value;
         QColor color;
     } cases[] = {
-        {0x0000FF00u, QColor(0, 255, 0)},      {0x000A0AFFu, QColor(255, 10, 10)},
-        {0x0000FFFFu, QColor(255, 255, 0)},    {0x00FF6633u, QColor(0x33, 0x66, 0xFF)},
-        {12632256u, QColor(192, 192, 192)},    {0x8000000Fu, QColor(0xF0, 0xF0, 0xF0)},
-        {0x8000000Au, QColor(0xB4, 0xB4, 0xB4)},
+        { 0x0000FF00u, QColor(0, 255, 0) },
+        { 0x000A0AFFu, QColor(255, 10, 10) },
+        { 0x0000FFFFu, QColor(255, 255, 0) },
+        { 0x00FF6633u, QColor(0x33, 0x66, 0xFF) },
+        { 12632256u, QColor(192, 192, 192) },
+        { 0x8000000Fu, QColor(0xF0, 0xF0, 0xF0) },
+        { 0x8000000Au, QColor(0xB4, 0xB4, 0xB4) },
     };
     for (const Case& c : cases)
         EXPECT_EQ(WinColor::toQColor(c.value), c.color) << std::hex << c.value;
