@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  cmake g++ clang fontconfig fonts-dejavu-core poppler-utils locales ccache
+  cmake make g++ clang fontconfig fonts-dejavu-core poppler-utils locales ccache
 )
 
 sudo_cmd=()
