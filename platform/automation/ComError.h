@@ -7,8 +7,9 @@
 #include <string>
 
 // The automation error exception: every failing call on a control raises it,
-// carrying a result code and a text. Callers catch it where the design says
-// and nowhere else; page entry points catch it through the handler guard.
+// carrying a result code and a text. Only callers that handle the failure
+// themselves catch it; page entry points catch the rest through the handler
+// guard.
 class ComError : public std::exception
 {
 public:

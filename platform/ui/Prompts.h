@@ -32,7 +32,7 @@ public:
     struct FileDialog {
         bool save = false;
         QString title;
-        QString filter; // as the design writes it: "(*.pst)|*.pst|"
+        QString filter; // as the pages write it: "(*.pst)|*.pst|"
         QString defaultExt; // without the dot
         QString initialName;
         bool confirmOverwrite = true;
@@ -57,6 +57,6 @@ public:
         Buttons buttons = Buttons::Ok, Icon icon = Icon::None, QWidget* owner = nullptr);
 };
 
-// "(*.x)|*.x|" -> "(*.x)" and "*.x|*.x|" -> "*.x (*.x)": the design's filter
+// "(*.x)|*.x|" -> "(*.x)" and "*.x|*.x|" -> "*.x (*.x)": the pages' filter
 // strings as Qt name filters.
 QString translateFileFilter(const QString& filter);

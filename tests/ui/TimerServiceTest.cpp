@@ -69,7 +69,7 @@ TEST_F(TimerTest, DueTimersFireInOrderOfDueTimeThenOfArming)
 
 TEST_F(TimerTest, HandlerThatKillsAndReArmsItselfHasTheLastWord)
 {
-    // The design's pattern: kill on entry, work, re-arm with another period.
+    // The pages' pattern: kill on entry, work, re-arm with another period.
     int ticks = 0;
     clock().arm(&ownerA, 100, 1000, [&] {
         ++ticks;
