@@ -23,22 +23,22 @@ function(sw_has_cpp out)
   set(${out} ${has} PARENT_SCOPE)
 endfunction()
 
-# sw_links_for(<var> <name>): what a test, fuzz or bench program links. Programs
-# for the platform layer, the simulator or the library link only that, so a
-# half-finished page elsewhere never stops them from building; everything else
-# links the whole program.
-function(sw_links_for out name)
-  set(platform_only automation ui controls plot report opc hart_frame plot_data_file report_definition)
-  set(links strokewise_core)
-  foreach(prefix IN LISTS platform_only)
-    if(name MATCHES "^${prefix}")
-      set(links SwPlatform)
-    endif()
-  endforeach()
-  if(name MATCHES "^sim")
-    set(links simulator)
-  elseif(name MATCHES "^tellbox")
-    set(links Tellbox)
-  endif()
-  set(${out} ${links} PARENT_SCOPE)
+# sw_test_program(<name> LINKS <targets>...): one GoogleTest program of the
+# .cpp/.h files in the calling folder (not its subfolders), linking the layers
+# it tests and the shared test support, registered with CTest.
+function(sw_test_program name)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  # Where a test finds the fixture files kept beside its sources.
+  target_compile_definitions(${name} PRIVATE SW_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} sw_testsupport)
+  add_dependencies(${name} sw_data)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${SW_BIN_DIR}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/.ci/lsan.supp"
+               TIMEOUT 300)
 endfunction()

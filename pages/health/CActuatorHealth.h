@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActuatorHealthRules.h"
 #include "StripPage.h"
 
 #include "controls/ImageDisplay.h"
@@ -10,7 +11,7 @@
 #include <array>
 #include <cstdint>
 
-// The page "Actuator Health" (dialog 281, page table slot 32): the actuator
+// The page "Actuator Health" (dialog 281): the actuator
 // pneumatic leak, the supply pressure and the actuator ratio, each on a gauge
 // with user-movable limit pointers, an edit and a spin edit per limit, and
 // three trouble-shooting LEDs. A live value outside its limits blinks in the
@@ -27,7 +28,8 @@ public:
     static constexpr int FirstSettleTimerId = 3019; // 3019-3021: leak, supply, ratio
     static constexpr int BlinkMs = 500;
 
-    enum Group { Leak, Supply, Ratio, GroupCount };
+    using Group = ActuatorHealthRules::Group;
+    using enum ActuatorHealthRules::Group;
 
     // Control ids of the page.
     enum : int {
@@ -68,15 +70,50 @@ public:
         ApplyButton = 432,
         RetrieveButton = 433,
         FailSafeCaption = 900,
+        Port1Caption = 901,
         Port2Caption = 902,
+        SupplyGroupId = 228,
+        RatioGroupId = 230,
+        TroubleShootingGroupId = 1095,
+        // Placeholders: the seven colour keys beside the limits' captions,
+        // the three gauges, the three trouble-shooting LEDs.
+        LeakWarningKeyHost = 1032,
+        LeakAlarmKeyHost = 1033,
+        LowAlarmKeyHost = 1034,
+        LowWarningKeyHost = 1035,
+        HighWarningKeyHost = 1036,
+        InitialWarningKeyHost = 1037,
+        FullWarningKeyHost = 1038,
+        LeakGaugeHost = 1163,
+        SupplyGaugeHost = 1161,
+        RatioGaugeHost = 1162,
+        FailSafeLedHost = 1164,
+        Port1LedHost = 1133,
+        Port2LedHost = 1134,
+        FirstColourKeyId = 8000, // 8000-8006, over the key placeholders in their order
     };
 
-    explicit CActuatorHealth(QWidget* parent = nullptr);
+    // The dialog template and its fixed texts (CActuatorHealthTemplate.cpp).
+    static const PageTemplate Template;
+    static const ToolTipTable ToolTips;
+    // The one tooltip that differs on the smaller model, where port 2 is the supply sensor.
+    static const ToolTipTable SupplySensorToolTips;
+    struct Implication {
+        int button;
+        const char* implications;
+        const char* solutions;
+    };
+    static const Implication Implications[5];
+    static const char* const SensorSolution;
+    static const char* const Port2Implication;
+    static const char* const SupplyPortImplication;
+    // Each limit's edit, spin, group, pointer and spin step.
+    static const ActuatorHealthRules::Limit Limits[7];
+
+    explicit CActuatorHealth(PageContext& context, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void ActivatePage() override;
-    void StopTimers() override;
-    void onTimer(int id) override;
 
     void OnApply();
     void OnRetrieve();
@@ -114,14 +151,12 @@ private:
         uint32_t savedColour = 0;
     };
 
-    void buildActuatorTemplate();
+    void createColourKeys();
     void createGauges();
     void createLeds();
     void disableLeakGroup();
     void connectHandlers();
-    void addToolTips();
-    ILinearGaugePtr CreateLinearGauge(int placeholderId, int id, double maximum);
-    ILedRoundPtr CreateRoundLed(int placeholderId, int id);
+    void settle(Group group);
 
     void showLeakValue();
     void showSupplyValue();

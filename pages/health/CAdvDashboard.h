@@ -12,12 +12,12 @@
 #include <array>
 #include <cstdint>
 
-// The page "Dashboard" (dialog 307, page table slot 3), the first page shown:
-// command and position, deviation, the command source switch, the health
-// matrix, the three pressures, the temperature, the dip switches and the
-// HART request and reply of the last read. It follows every status reply the
-// program receives and refreshes itself on timer 1004 in a cycle of twelve
-// ticks; it arms no timer 100.
+// The page "Dashboard" (dialog 307), the first page shown: command and
+// position, deviation, the command source switch, the health matrix, the
+// three pressures, the temperature, the dip switches and the HART request and
+// reply of the last read. It follows every status reply the program receives
+// and refreshes itself on timer 1004 in a cycle of twelve ticks; it arms no
+// timer 100.
 class CAdvDashboard : public StripPage
 {
     Q_OBJECT
@@ -30,6 +30,7 @@ public:
 
     // Control ids of the page.
     enum : int {
+        // Created over their placeholders.
         CommandGaugeId = 5017,
         PositionGaugeId = 5018,
         ModeSwitchId = 5004,
@@ -41,31 +42,95 @@ public:
         SupplyDialId = 5019,
         Port1DialId = 5020,
         Port2DialId = 5021,
-        FirstHealthLampId = 5005, // 5005-5008 healthy, 5009-5012 warning, 5013-5016 alarm
+        FirstHealthLampId = 5005, // 5005-5008 healthy, 5009-5012 warning, 5013-5016 alarm, rows valve to control
+        // The template's controls.
+        CommandGroupId = 1072,
+        RequestEditId = 1103,
+        ReplyEditId = 1104,
         HealthGroupId = 227,
+        HealthyGroupId = 1037,
+        WarningGroupId = 901,
+        AlarmGroupId = 1038,
+        ValveDetailsButton = 384,
+        PositionerDetailsButton = 386,
+        ActuatorDetailsButton = 387,
+        ControlDetailsButton = 432,
+        DipSwitchGroupId = 961,
+        AirActionEditId = 1054,
+        SignalAtClosedEditId = 1055,
+        CharacterizationEditId = 1062,
+        OptionalCharacterizationEditId = 1085,
+        AutoTuneEditId = 1088,
+        SpareEditId = 1089,
+        ValveStabilityEditId = 1090,
+        QuickCalibrationEditId = 1091,
+        FirstDipSwitchMarkId = 1092, // 1092-1099, in the order of the edits
+        DifferSummaryId = 1102,
+        PressureGroupId = 216,
         SupplyCaptionId = 939,
         Port1CaptionId = 940,
         Port2CaptionId = 941,
+        TemperatureGroupId = 219,
+        CommandSourceGroupId = 218,
         CutOffEditId = 1100,
         HighFrictionEditId = 1101,
-        DifferSummaryId = 1102,
-        RequestEditId = 1103,
-        ReplyEditId = 1104,
+        // Placeholders.
+        CommandGaugeHost = 1056,
+        PositionGaugeHost = 1057,
+        CommandReadoutHost = 1083,
+        PositionReadoutHost = 1084,
+        DeviationReadoutHost = 1087,
+        TemperatureReadoutHost = 1086,
+        ModeSwitchHost = 1082,
+        ThermometerHost = 1061,
+        SupplyDialHost = 1058,
+        Port1DialHost = 1059,
+        Port2DialHost = 1060,
+        ValveHealthyHost = 1063,
+        PositionerHealthyHost = 1064,
+        ActuatorHealthyHost = 1065,
+        ControlHealthyHost = 1066,
+        ValveWarningHost = 1067,
+        PositionerWarningHost = 1068,
+        ActuatorWarningHost = 1069,
+        ControlWarningHost = 1070,
+        ValveAlarmHost = 1071,
+        PositionerAlarmHost = 1079,
+        ActuatorAlarmHost = 1080,
+        ControlAlarmHost = 1081,
     };
-    // The dip switch edits in bit order (0x01 first), and their marks.
-    static constexpr std::array<int, 8> DipSwitchEditIds { 1054, 1055, 1062, 1085, 1088, 1089, 1090, 1091 };
-    static constexpr std::array<int, 8> DipSwitchMarkIds { 1092, 1093, 1094, 1095, 1096, 1097, 1098, 1099 };
+    // The dip switch edits in bit order (0x01 first); each has its mark beside it.
+    static constexpr std::array<int, 8> DipSwitchEditIds { AirActionEditId, SignalAtClosedEditId,
+        CharacterizationEditId, OptionalCharacterizationEditId, AutoTuneEditId, SpareEditId, ValveStabilityEditId,
+        QuickCalibrationEditId };
+    static constexpr std::array<int, 8> DipSwitchMarkIds { FirstDipSwitchMarkId, FirstDipSwitchMarkId + 1,
+        FirstDipSwitchMarkId + 2, FirstDipSwitchMarkId + 3, FirstDipSwitchMarkId + 4, FirstDipSwitchMarkId + 5,
+        FirstDipSwitchMarkId + 6, FirstDipSwitchMarkId + 7 };
 
     // Health matrix: rows in the order of the lamps, columns Healthy, Warning, Alarm.
     enum HealthRow { Valve, Positioner, Actuator, Control, RowCount };
     enum HealthColumn { Healthy, Warning, Alarm, ColumnCount };
+    // The lamps' placeholders by column, then row.
+    static constexpr int LampHosts[ColumnCount][RowCount] = {
+        { ValveHealthyHost, PositionerHealthyHost, ActuatorHealthyHost, ControlHealthyHost },
+        { ValveWarningHost, PositionerWarningHost, ActuatorWarningHost, ControlWarningHost },
+        { ValveAlarmHost, PositionerAlarmHost, ActuatorAlarmHost, ControlAlarmHost },
+    };
 
-    explicit CAdvDashboard(QWidget* parent = nullptr);
+    // The dialog template, the tooltips and the dip switches' texts (CAdvDashboardTemplate.cpp).
+    static const PageTemplate Template;
+    static const ToolTipTable ToolTips;
+    struct DipSwitchText {
+        const char* label;
+        const char* set;
+        const char* clear;
+    };
+    static const DipSwitchText DipSwitches[8];
+
+    explicit CAdvDashboard(PageContext& context, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void ActivatePage() override;
-    void StopTimers() override;
-    void onTimer(int id) override;
 
     // Called after every decoded status reply (202, 203), whichever page
     // asked: the gauges, readouts and switch follow the device.
@@ -104,13 +169,12 @@ public:
     float pressureScale() const { return m_PressureScale; }
 
 private:
-    void buildDashboardTemplate();
     void createGauges();
     void createHealthLamps();
     void createValueDisplays();
-    void addToolTips();
     ILinearGaugePtr CreateHealthLamp(int placeholderId, int id, uint32_t colour);
-    void ConfigurePressureGauge(const IAngularGaugePtr& gauge);
+    IAngularGaugePtr createPressureDial(int placeholderId, int id);
+    IAnalogDisplayPtr createReadout(int placeholderId, int id, const QString& unit);
 
     // Readers, each framed by its request and reply texts.
     void ReadStatus();

@@ -5,7 +5,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("AnalogLib.AnalogDisplay"), [](QWidget* parent) { return new AnalogDisplay(parent); });
+    QString::fromLatin1(AnalogDisplay::ProgId), [](QWidget* parent) { return new AnalogDisplay(parent); });
 }
 
 AnalogDisplay::AnalogDisplay(QWidget* parent)

@@ -10,6 +10,10 @@ class AnalogDisplay : public NumericReadout
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "AnalogLib.AnalogDisplay";
+
+public:
     explicit AnalogDisplay(QWidget* parent = nullptr);
 };
 

@@ -8,7 +8,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("AnalogLib.AnalogOutput"), [](QWidget* parent) { return new AnalogOutput(parent); });
+    QString::fromLatin1(AnalogOutput::ProgId), [](QWidget* parent) { return new AnalogOutput(parent); });
 }
 
 AnalogOutput::AnalogOutput(QWidget* parent)

@@ -11,6 +11,10 @@ class AnalogOutput : public NumericReadout
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "AnalogLib.AnalogOutput";
+
+public:
     explicit AnalogOutput(QWidget* parent = nullptr);
 
     double rangeMin() const { return m_rangeMin; }

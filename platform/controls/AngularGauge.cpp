@@ -15,7 +15,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("AnalogLib.AngularGauge"), [](QWidget* parent) { return new AngularGauge(parent); });
+    QString::fromLatin1(AngularGauge::ProgId), [](QWidget* parent) { return new AngularGauge(parent); });
 
 constexpr double kMinAngle = 225.0;
 constexpr double kSweep = 270.0;

@@ -14,6 +14,10 @@ class AngularGauge : public InstrumentWidget
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "AnalogLib.AngularGauge";
+
+public:
     explicit AngularGauge(QWidget* parent = nullptr);
 
     double scaleMin() const { return m_scaleMin; }

@@ -8,7 +8,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("DisplayLib.ImageDisplay"), [](QWidget* parent) { return new ImageDisplay(parent); });
+    QString::fromLatin1(ImageDisplay::ProgId), [](QWidget* parent) { return new ImageDisplay(parent); });
 }
 
 ImageDisplay::ImageDisplay(QWidget* parent)

@@ -13,6 +13,10 @@ class ImageDisplay : public InstrumentWidget
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "DisplayLib.ImageDisplay";
+
+public:
     explicit ImageDisplay(QWidget* parent = nullptr);
 
     void clear();

@@ -7,7 +7,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("DigitalLib.LedRound"), [](QWidget* parent) { return new LedRound(parent); });
+    QString::fromLatin1(LedRound::ProgId), [](QWidget* parent) { return new LedRound(parent); });
 }
 
 LedRound::LedRound(QWidget* parent)

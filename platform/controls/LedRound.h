@@ -11,6 +11,10 @@ class LedRound : public InstrumentWidget
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "DigitalLib.LedRound";
+
+public:
     explicit LedRound(QWidget* parent = nullptr);
 
     uint32_t litColor() const { return m_litColor; }

@@ -16,7 +16,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("AnalogLib.LinearGauge"), [](QWidget* parent) { return new LinearGauge(parent); });
+    QString::fromLatin1(LinearGauge::ProgId), [](QWidget* parent) { return new LinearGauge(parent); });
 
 constexpr double kGrabDistance = 6.0;
 const QColor kBandColor(143, 143, 188);

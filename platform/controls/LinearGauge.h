@@ -18,6 +18,10 @@ class LinearGauge : public InstrumentWidget
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "AnalogLib.LinearGauge";
+
+public:
     enum class Style {
         Bar, // scale, band, value bar and pointers
         Lamp, // one lamp: lit in the indicator colour while the value is in the upper half of the scale

@@ -13,7 +13,7 @@ NumEdit* makeNumEdit(QWidget* parent)
     return new NumEdit(parent);
 }
 // Created by the factories, and placed directly by dialog templates.
-const ControlRegistration byProgId(QStringLiteral("AnalogLib.NumEdit"), makeNumEdit);
+const ControlRegistration byProgId(QString::fromLatin1(NumEdit::ProgId), makeNumEdit);
 const ControlRegistration byTemplate(QStringLiteral("TiEdit"), makeNumEdit);
 } // namespace
 

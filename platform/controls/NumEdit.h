@@ -10,6 +10,10 @@
 class NumEdit : public InstrumentWidget
 {
     Q_OBJECT
+
+public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "AnalogLib.NumEdit";
     Q_PROPERTY(QString Value READ value WRITE setValue)
     Q_PROPERTY(uint Color READ color WRITE setColor)
     Q_PROPERTY(bool ErrorActive READ errorActive WRITE setErrorActive)

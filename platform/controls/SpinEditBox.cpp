@@ -16,7 +16,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("TSpinEditBox"), [](QWidget* parent) { return new SpinEditBox(parent); });
+    QString::fromLatin1(SpinEditBox::ProgId), [](QWidget* parent) { return new SpinEditBox(parent); });
 
 constexpr int kArrowWidth = 16;
 constexpr int kMinimumFieldWidth = 12;

@@ -14,6 +14,10 @@ class QLineEdit;
 class SpinEditBox : public QWidget
 {
     Q_OBJECT
+
+public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "TSpinEditBox";
     Q_PROPERTY(bool AllowKeyEdit READ allowKeyEdit WRITE setAllowKeyEdit)
     Q_PROPERTY(bool CheckRange READ checkRange WRITE setCheckRange)
     Q_PROPERTY(int Decimals READ decimals WRITE setDecimals)

@@ -9,7 +9,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("DigitalLib.SwitchToggle"), [](QWidget* parent) { return new SwitchToggle(parent); });
+    QString::fromLatin1(SwitchToggle::ProgId), [](QWidget* parent) { return new SwitchToggle(parent); });
 }
 
 SwitchToggle::SwitchToggle(QWidget* parent)

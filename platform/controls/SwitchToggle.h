@@ -12,6 +12,10 @@ class SwitchToggle : public InstrumentWidget
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "DigitalLib.SwitchToggle";
+
+public:
     explicit SwitchToggle(QWidget* parent = nullptr);
 
     bool value() const { return m_on; }

@@ -13,7 +13,7 @@
 namespace
 {
 const ControlRegistration registration(
-    QStringLiteral("AnalogLib.Thermometer"), [](QWidget* parent) { return new Thermometer(parent); });
+    QString::fromLatin1(Thermometer::ProgId), [](QWidget* parent) { return new Thermometer(parent); });
 }
 
 Thermometer::Thermometer(QWidget* parent)

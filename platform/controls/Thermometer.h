@@ -11,6 +11,10 @@ class Thermometer : public InstrumentWidget
     Q_OBJECT
 
 public:
+    // The name it is registered and created by.
+    static constexpr const char* ProgId = "AnalogLib.Thermometer";
+
+public:
     explicit Thermometer(QWidget* parent = nullptr);
 
     double scaleMin() const { return m_scaleMin; }

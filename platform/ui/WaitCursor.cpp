@@ -1,17 +1,28 @@
 #include "WaitCursor.h"
 
-#include <QCursor>
-#include <QGuiApplication>
+namespace
+{
+std::function<void(bool)>& presenter()
+{
+    static std::function<void(bool)> shown;
+    return shown;
+}
+}
+
+void WaitCursor::setPresenter(std::function<void(bool busy)> shown)
+{
+    presenter() = std::move(shown);
+}
 
 WaitCursor::WaitCursor()
-    : m_active(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    : m_active(static_cast<bool>(presenter()))
 {
     if (m_active)
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        presenter()(true);
 }
 
 WaitCursor::~WaitCursor()
 {
-    if (m_active)
-        QGuiApplication::restoreOverrideCursor();
+    if (m_active && presenter())
+        presenter()(false);
 }

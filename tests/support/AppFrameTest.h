@@ -7,6 +7,8 @@
 #include "CSerratK90ClipwellApp.h"
 #include "SimTestHooks.h"
 
+#include "ui/FormPage.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
@@ -53,6 +55,25 @@ protected:
     CSerratK90ClipwellApp& app() { return *m_app; }
     CMainFrame& frame() { return *m_app->mainFrame(); }
     CNavigationView& tree() { return *frame().navigationView(); }
+
+    // The page of a class, wherever the registry put it.
+    template <class T> T& page()
+    {
+        for (FormPage* candidate : app().pageTable()) {
+            if (auto* found = qobject_cast<T*>(candidate))
+                return *found;
+        }
+        throw std::runtime_error("no page of that class");
+    }
+    // A page that has no class of its own yet, by its class name.
+    FormPage& page(const char* className)
+    {
+        for (FormPage* candidate : app().pageTable()) {
+            if (candidate && candidate->className() == QLatin1String(className))
+                return *candidate;
+        }
+        throw std::runtime_error("no page of that class");
+    }
 
     // The simulated device behind a path of the running program's server.
     SimulatedPositioner& device(const char* path = K90Path)

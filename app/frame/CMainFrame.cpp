@@ -1,0 +1,179 @@
+#include "CMainFrame.h"
+
+#include "CForm1.h"
+#include "CForm2.h"
+#include "CIdentificationArea.h"
+#include "CMySplitterWnd.h"
+#include "CNavigationView.h"
+#include "CSerratK90ClipwellApp.h"
+
+#include "PageRegistry.h"
+
+#include "ui/Prompts.h"
+
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace
+{
+void firstUpdate(FormPage* page)
+{
+    if (page)
+        page->guard("OnInitialUpdate", [page] { page->OnInitialUpdate(); });
+}
+}
+
+CMainFrame::CMainFrame(CSerratK90ClipwellApp& app, QWidget* parent)
+    : QMainWindow(parent)
+    , m_app(app)
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    m_strFrameTitle = QStringLiteral("Serrat XD HART Clipwell");
+    m_document.setTitleChanged([this] { updateCaption(); });
+    setWindowTitle(m_strFrameTitle);
+    setMenuWidget(nullptr);
+    // The frame starts as large as the screen allows, so the tree's quarter
+    // of the width is taken from the size the window will have.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OnPageHelp(); });
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The pages go with the window; the application's pointers to them go first.
+    m_app.pageTable().fill(nullptr);
+    m_app.setNavigation(nullptr, nullptr);
+    m_app.treeItemHandles().clear();
+    m_app.followStatusReplies(nullptr);
+}
+
+void CMainFrame::OnCreateClient()
+{
+    m_cx = width();
+    m_cy = height();
+
+    m_wndSplitter = new CMySplitterWnd(Qt::Vertical, this);
+    setCentralWidget(m_wndSplitter);
+    m_pIdentity = new CIdentificationArea(m_app);
+    m_wndSplitter->addWidget(m_pIdentity);
+    m_wndSplitter->setLockFlag(1);
+
+    m_wndSplitter2 = new CMySplitterWnd(Qt::Horizontal);
+    m_wndSplitter->addWidget(m_wndSplitter2);
+    m_pNavigation = new CNavigationView(m_app);
+    m_wndSplitter2->addWidget(m_pNavigation);
+    QWidget* pane = m_wndSplitter2->addPagePane();
+    m_pPlaceholder = new CForm1(pane);
+    m_wndSplitter2->setPaneWindow(m_pPlaceholder);
+
+    m_pConnection = new CForm2(m_app);
+    m_wndSplitter->addWidget(m_pConnection);
+
+    m_wndSplitter->setSizes({ IdentityHeight, std::max(0, m_cy - FixedRowsHeight), FixedRowsHeight - IdentityHeight });
+    m_wndSplitter2->setSizes({ m_cx / 4, m_cx - m_cx / 4 });
+    // Only the page pane follows the window's width; the tree keeps its own.
+    m_wndSplitter2->setStretchFactor(0, 0);
+    m_wndSplitter2->setStretchFactor(1, 1);
+    m_bSplittersReady = true;
+
+    m_app.setNavigation(m_pNavigation, m_wndSplitter2);
+    m_wndSplitter2->setPageTable(&m_app.pageTable());
+    m_wndSplitter2->setActiveViewHook([this](FormPage* page) { m_pActiveView = page; });
+    createPages();
+
+    m_wndSplitter2->ReplaceView(0, 1, PageRegistry::homeSlot(), false);
+    connectDevice();
+}
+
+void CMainFrame::createPages()
+{
+    QWidget* pane = m_wndSplitter2->pagePane();
+    CSerratK90ClipwellApp::PageTable& pages = m_app.pageTable();
+    // Every page is made before any is placed, in the order of the slots.
+    for (int slot = 1; slot < PageRegistry::SlotCount; ++slot) {
+        if (const PageRow* row = PageRegistry::rowForSlot(slot))
+            pages[slot] = row->make(m_app, *row);
+    }
+    for (int slot = 1; slot < PageRegistry::SlotCount; ++slot) {
+        FormPage* page = pages[slot];
+        if (!page)
+            continue;
+        page->setParent(pane);
+        page->hide();
+        CMySplitterWnd::setChildId(page, slot);
+    }
+}
+
+void CMainFrame::connectDevice()
+{
+    m_strItemId = m_app.devicePath() + QStringLiteral("/Param/HART_Frame");
+    int failedStep = 0;
+    m_app.link().Open(m_app.devicePath(), m_app.serverMachine(), &failedStep);
+    if (failedStep == 3) {
+        Prompts::show(QStringLiteral("Communication Error."), QStringLiteral("MainFrm"));
+        return;
+    }
+    if (failedStep != 0)
+        return;
+    m_app.link().ReadDeviceType();
+}
+
+void CMainFrame::InitialUpdateFrame()
+{
+    firstUpdate(m_pIdentity);
+    m_pNavigation->OnInitialUpdate();
+    firstUpdate(m_pPlaceholder);
+    firstUpdate(m_pConnection);
+    for (FormPage* page : m_app.pageTable())
+        firstUpdate(page);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    OnSize(event->size().width(), event->size().height());
+}
+
+void CMainFrame::OnSize(int cx, int cy)
+{
+    m_cx = cx;
+    m_cy = cy;
+    if (!m_bSplittersReady)
+        return;
+    const int middle = std::max(0, cy - FixedRowsHeight);
+    const int bottom = std::max(0, cy - IdentityHeight - middle - 2 * m_wndSplitter->handleWidth());
+    m_wndSplitter->setSizes({ IdentityHeight, middle, bottom });
+}
+
+void CMainFrame::OnPageHelp()
+{
+    m_app.OpenHelp(m_app.selectedPageCode());
+}
+
+void CMainFrame::SelectPageCode(int pageCode)
+{
+    if (m_pNavigation)
+        m_pNavigation->SelectItem(m_pNavigation->itemForCode(pageCode));
+}
+
+void CMainFrame::SetFrameTitle(const QString& title)
+{
+    m_strFrameTitle = title;
+    updateCaption();
+}
+
+void CMainFrame::updateCaption()
+{
+    const QString documentTitle = m_document.GetTitle();
+    setWindowTitle(documentTitle.isEmpty() ? m_strFrameTitle : documentTitle + QStringLiteral(" - ") + m_strFrameTitle);
+}

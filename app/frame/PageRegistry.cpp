@@ -1,0 +1,108 @@
+#include "PageRegistry.h"
+
+#include "CForm1.h"
+#include "CForm2.h"
+
+#include "calibration/CPressureDisablePage.h"
+#include "health/CActuatorHealth.h"
+#include "health/CAdvDashboard.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace
+{
+using Timer = StripPage::StripTimer;
+
+template <class T> FormPage* page(PageContext& context, const PageRow&)
+{
+    if constexpr (std::is_constructible_v<T, PageContext&>)
+        return new T(context);
+    else
+        return new T;
+}
+
+FormPage* shell(PageContext& context, const PageRow& row)
+{
+    return new ShellPage(context, QString::fromLatin1(row.pageClass), row.shell);
+}
+
+// clang-format off
+const PageRow Rows[] = {
+    // slot class                          make             code depth tree text                      flags
+    { 3,  "CAdvDashboard",                 page<CAdvDashboard>, 1, 1, "Dashboard",                  Expanded | SwapFirst | FocusFirst | Home },
+    { 4,  "CAlarmsView",                   shell,           2,   1, "Alarms",                       Expanded, { 285, "Alarms" } },
+    { 5,  "CAlarmStatus",                  shell,           21,  2, "Alarm Status",                 SwapFirst, { 316, "Alarm Status" } },
+    { 6,  "CAlarmAnnunciator",             shell,           22,  2, "Alarm Annunciators",           SwapFirst, { 286, "Alarm Annunciators", Timer::None } },
+    { 7,  "CAlarmConfig",                  shell,           23,  2, "Alarm Configuration",          0, { 317, "Alarm Configuration" } },
+    { 28, "CHealthMain",                   shell,           3,   1, "Health",                       Expanded | OptionalOnK40, { 280, "Health" } },
+    { 29, "CValveHealth",                  shell,           31,  2, "Valve Health",                 Expanded | OptionalOnK40 | SwapFirst, { 282, "Valve Health" } },
+    { 30, "CValveHealthToleranceSettings", shell,           311, 3, "Friction Tolerance Settings",  OptionalOnK40, { 309, "Friction Tolerance Settings" } },
+    { 31, "CPositionerHealth",             shell,           32,  2, "Positioner Health",            OptionalOnK40, { 283, "Positioner Health" } },
+    { 32, "CActuatorHealth",               page<CActuatorHealth>, 33, 2, "Actuator Health",         OptionalOnK40 | SwapFirst },
+    { 33, "CControlHealth",                shell,           34,  2, "Control Health",               OptionalOnK40, { 284, "Control Health" } },
+    { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },
+    { 37, "CRampTest",                     shell,           41,  2, "Ramp Test",                    Expanded | SwapFirst, { 268, "Ramp Test" } },
+    { 36, "CRampTestCompare",              shell,           411, 3, "Compare",                      SwapFirst, { 361, "Ramp Test Compare", Timer::None } },
+    { 21, "CStepTest",                     shell,           42,  2, "Step Test",                    Expanded, { 266, "Step Test" } },
+    { 22, "CStepCompareView",              shell,           421, 3, "Compare",                      0, { 364, "Step Test Compare", Timer::None } },
+    { 23, "CHDRLTest",                     shell,           43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst, { 270, "HDRL" } },
+    { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },
+    { 25, "CDataLogger",                   shell,           44,  2, "Data Logger",                  SwapFirst, { 254, "Data Logger" } },
+    { 26, "CTrends",                       shell,           45,  2, "Trends",                       OptionalOnK40, { 273, "Trends" } },
+    { 34, "CPartialStrokeTest",            shell,           46,  2, "Partial Stroke Test",          Expanded | OptionalOnK40 | SwapFirst, { 274, "Partial Stroke Test" } },
+    { 35, "CPSTCompare",                   shell,           461, 3, "Compare",                      OptionalOnK40 | SwapFirst, { 368, "Partial Stroke Test Compare", Timer::None } },
+    { 10, "CCalibrationMain",              shell,           5,   1, "Calibration",                  Expanded, { 251, "Calibration" } },
+    { 11, "CCalibrationActuatorIntro",     shell,           51,  2, "Actuator /Stroke /Friction",   0, { 313, "Actuator /Stroke /Friction" } },
+    { 13, "CCalibrationStroke",            shell,           52,  2, "Stroke",                       0, { 1080, "Stroke Calibration" } },
+    { 14, "CCalibrationAnalogIn",          shell,           53,  2, "Analog Input",                 0, { 261, "Analog Input Calibration" } },
+    { 38, "CConfigMain",                   shell,           6,   1, "Configuration",                Expanded, { 1082, "Configuration" } },
+    { 39, "CCustCharacterization_Info",    shell,           61,  2, "Stroke Characterization",      0, { 178, "Stroke Characterization" } },
+    // Pages without a tree item: panes of the frame and wizard steps.
+    { 1,  "CForm1",                        page<CForm1>,    0, 0, nullptr,                          Pane },
+    { 2,  "CForm2",                        page<CForm2>,    0, 0, nullptr,                          Pane },
+    { 9,  "CPressureDisablePage",          page<CPressureDisablePage>, 0, 0, nullptr,               0 },
+    { 12, "CCalib_Actuator",               shell,           0, 0, nullptr,                          0, { 258, "Actuator Calibration" } },
+    { 15, "CCalibrationAnalogIn1",         shell,           0, 0, nullptr,                          0, { 275, "Analog Input Calibration - Step 1", Timer::None } },
+    { 16, "CCalibrationAnalogIn2",         shell,           0, 0, nullptr,                          0, { 276, "Analog Input Calibration - Step 2", Timer::None } },
+    { 17, "CCalibrationAnalogIn3",         shell,           0, 0, nullptr,                          0, { 277, "Analog Input Calibration - Step 3", Timer::None } },
+    { 18, "CCalibrationAnalogIn4",         shell,           0, 0, nullptr,                          0, { 278, "Analog Input Calibration - Step 4", Timer::None } },
+    { 19, "CCalibrationAnalogIn5",         shell,           0, 0, nullptr,                          0, { 279, "Analog Input Calibration - Step 5", Timer::Slow } },
+    { 40, "CCustCharacterization",         shell,           0, 0, nullptr,                          0, { 1077, "Stroke Characterization Curve" } },
+    { 41, "CCalibrationZeroSupply",        shell,           0, 0, nullptr,                          StoppedOnK40Only, { 408, "Zero Supply Calibration" } },
+};
+// clang-format on
+}
+
+namespace PageRegistry
+{
+
+std::span<const PageRow> rows()
+{
+    return Rows;
+}
+
+const PageRow* rowForSlot(int slot)
+{
+    const auto found
+        = std::find_if(std::begin(Rows), std::end(Rows), [slot](const PageRow& row) { return row.slot == slot; });
+    return found == std::end(Rows) ? nullptr : &*found;
+}
+
+const PageRow* rowForCode(int pageCode)
+{
+    if (pageCode == 0)
+        return nullptr;
+    const auto found = std::find_if(
+        std::begin(Rows), std::end(Rows), [pageCode](const PageRow& row) { return row.treeCode == pageCode; });
+    return found == std::end(Rows) ? nullptr : &*found;
+}
+
+int homeSlot()
+{
+    const auto found
+        = std::find_if(std::begin(Rows), std::end(Rows), [](const PageRow& row) { return row.flags & Home; });
+    return found == std::end(Rows) ? 0 : found->slot;
+}
+
+} // namespace PageRegistry

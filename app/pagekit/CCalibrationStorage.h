@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// What the analog input calibration wizard's pages share while the user goes
+// through its steps. One instance lives for the whole run.
+class CCalibrationStorage
+{
+public:
+    virtual ~CCalibrationStorage() = default;
+
+    // Clears both flags (the Previous buttons of the middle steps).
+    void ResetFlags()
+    {
+        m_bFourMilliampSet = false;
+        m_bKeepState12Text = false;
+    }
+
+    bool m_bFourMilliampSet = false; // the 4 mA point was accepted
+    bool m_bKeepState12Text = false;
+    uint16_t m_wVariable57 = 0; // word variable 0x57 as the start page last read it
+    double m_dStartPercent = 0.0; // the command in percent when the first step was shown
+};

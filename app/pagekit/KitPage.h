@@ -1,0 +1,94 @@
+#pragma once
+
+#include "HartCommandTable.h"
+#include "PageContext.h"
+#include "PageTemplate.h"
+#include "ProgramControlFactory.h"
+
+#include "ui/FormPage.h"
+
+#include <functional>
+#include <map>
+#include <type_traits>
+
+struct DeviceData;
+
+// The base of the program's pages: a FormPage that reaches the program
+// through its page context, and writes the mechanics every page needs once:
+// timers that stop and re-arm around a guarded handler, guarded control
+// events, controls created over their placeholders, and device reads and
+// writes by command.
+class KitPage : public FormPage
+{
+    Q_OBJECT
+
+public:
+    KitPage(PageContext& context, const QString& className, int templateId, QWidget* parent = nullptr);
+
+    PageContext& context() const { return m_context; }
+
+    // Kills every timer the page armed through every() and once(), except
+    // those armed to outlive a stop.
+    void StopTimers() override;
+
+protected:
+    enum class OnStop { Kill, KeepRunning };
+
+    // Arms timer `id`: each time it fires it is killed, `body` runs inside the
+    // handler guard under `handler`'s name, and it is armed again for `ms`.
+    // The first tick comes after `firstMs` when that is given.
+    void every(int id, int ms, const char* handler, std::function<void()> body, int firstMs = -1,
+        OnStop onStop = OnStop::Kill);
+    // Arms timer `id` to fire once: killed, then `body` inside the guard.
+    void once(int id, int ms, const char* handler, std::function<void()> body, OnStop onStop = OnStop::Kill);
+
+    // Creates a registered control over the hidden placeholder `hostId`, with
+    // the child id `id`. Empty (logged, never shown) when it cannot be created.
+    template <class T> InterfacePtr<T> create(int hostId, int id)
+    {
+        return ProgramControlFactory::create<T>(this, controlScreenRect(hostId), id, m_context.log());
+    }
+
+    // Connects a control's event to `body`, run inside the handler guard
+    // under `handler`'s name with the event's arguments when it takes them. Nothing for a control
+    // that was not created.
+    template <class C, class Signal, class Body> void on(C* control, Signal signal, const char* handler, Body body)
+    {
+        if (!control)
+            return;
+        connect(control, signal, this, [this, handler, body](auto... args) {
+            guard(handler, [&] {
+                if constexpr (std::is_invocable_v<Body, decltype(args)...>)
+                    body(args...);
+                else
+                    body();
+            });
+        });
+    }
+    template <class C, class Signal, class Body>
+    void on(const InterfacePtr<C>& control, Signal signal, const char* handler, Body body)
+    {
+        on(control.get(), signal, handler, std::move(body));
+    }
+
+    // One exchange with the device; whether it succeeded.
+    bool read(HartCommand command);
+    bool write(HartCommand command);
+    DeviceData& data() const;
+
+    // Builds the page from its template and fits one-line captions to their rectangles.
+    void buildPage(const PageTemplate& pageTemplate);
+
+private:
+    struct KitTimer {
+        const char* handler = nullptr;
+        std::function<void()> body;
+        int ms = 0;
+        bool repeat = false;
+        OnStop onStop = OnStop::Kill;
+    };
+    void fire(int id);
+
+    PageContext& m_context;
+    std::map<int, KitTimer> m_timers;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "controls/Plot.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+// The tests the diagnostics hub runs one after another.
+enum class MultiTest { Ramp, Step, PartialStroke, HDRL, Count };
+
+// The lines of a multi-test run ("Ramp test completed", ...), shown by the
+// hub's "Test Status" list; the hub and the test pages add to it.
+class TestStatusList
+{
+public:
+    void AddString(const QString& line);
+    void ResetContent();
+    const QStringList& lines() const { return m_lines; }
+    // Called after every change (the list box that shows the lines).
+    void setChanged(std::function<void()> changed) { m_changed = std::move(changed); }
+
+private:
+    QStringList m_lines;
+    std::function<void()> m_changed;
+};
+
+// What a test page offers the hub: its Save, its plot, the reset of its
+// view, and the texts the multi-test report takes from it.
+struct MultiTestPage {
+    std::function<void()> Save;
+    std::function<IPlotPtr()> plot;
+    std::function<void()> ResetView;
+    std::function<QStringList()> reportTexts;
+};
+
+// The state of a multi-test run that the test pages and the diagnostics hub
+// share, owned by the application: while the run flag is set a test page asks
+// no movement question and starts by itself; a page that finishes or stops
+// sets its done flag, adds its line and hands back to the hub.
+class MultiTestRun
+{
+public:
+    bool m_bMultiTestRunning = false;
+    bool m_bRampDone = false;
+    bool m_bStepDone = false;
+    bool m_bPSTDone = false;
+    bool m_bHDRLDone = false;
+    TestStatusList m_TestStatusList;
+
+    bool& done(MultiTest test);
+
+    // A test page registers what the hub may call; registering again replaces it.
+    void registerPage(MultiTest test, MultiTestPage page);
+    // What the page registered, or nullptr.
+    const MultiTestPage* page(MultiTest test) const;
+
+private:
+    std::array<MultiTestPage, static_cast<size_t>(MultiTest::Count)> m_pages;
+    std::array<bool, static_cast<size_t>(MultiTest::Count)> m_registered {};
+};

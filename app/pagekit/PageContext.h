@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+struct DeviceData;
+struct ReportRecords;
+struct TellboxImports;
+class AppLog;
+class CCalibrationStorage;
+class CSigDataStorage;
+class CommandDispatch;
+class FormPage;
+class MiscAccessors;
+class MultiTestRun;
+class PageHelpers;
+class Prompts;
+class StatusStrip;
+class TimerService;
+
+// Everything a page may reach of the program, and the only way it reaches
+// it: the device, the status strip, the log, the questions to the user, the
+// timers, the records it prints, the state it shares with other pages, and
+// navigation. The application implements it; a page never sees the frame.
+class PageContext
+{
+public:
+    virtual ~PageContext() = default;
+
+    // The device data block and the two dispatchers every exchange goes through.
+    virtual DeviceData& deviceData() = 0;
+    virtual CommandDispatch& dispatch() = 0;
+    virtual MiscAccessors& misc() = 0;
+
+    virtual const AppLog& log() const = 0;
+    virtual StatusStrip& strip() = 0;
+    virtual PageHelpers& helpers() = 0;
+    // The library functions the program imports by number.
+    virtual const TellboxImports& imports() const = 0;
+    Prompts& prompts() const;
+    TimerService& timers() const;
+
+    // What pages keep for the whole run and share.
+    virtual ReportRecords& records() = 0;
+    virtual CSigDataStorage& sigData() = 0;
+    virtual CCalibrationStorage& calibrationStorage() = 0;
+    virtual MultiTestRun& multiTest() = 0;
+
+    // Selects the tree item of a PageCode, which switches to its page (hub
+    // buttons, a test page handing back to the diagnostics hub).
+    virtual void SelectPageCode(int pageCode) = 0;
+    // Swaps the page of a slot into the page pane without the tree (wizard
+    // steps), and returns it so the caller can activate it.
+    virtual FormPage* ReplaceView(int slot) = 0;
+    // Refreshes the strip of the page shown, with one status read.
+    virtual void RefreshAllStatusStrips() = 0;
+    // Loads the model's error-definition priorities (once, by the page that owns that step).
+    virtual void LoadErrorDefinitions() = 0;
+    // Called after every decoded status reply, whichever page asked (one follower).
+    virtual void followStatusReplies(std::function<void()> follower) = 0;
+};

@@ -1,7 +1,0 @@
-#include "CCalibrationActuatorIntro.h"
-
-CCalibrationActuatorIntro::CCalibrationActuatorIntro(QWidget* parent)
-    : StripPage(QStringLiteral("CCalibrationActuatorIntro"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Actuator /Stroke /Friction"));
-}

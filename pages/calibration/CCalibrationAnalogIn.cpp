@@ -1,7 +1,0 @@
-#include "CCalibrationAnalogIn.h"
-
-CCalibrationAnalogIn::CCalibrationAnalogIn(QWidget* parent)
-    : StripPage(QStringLiteral("CCalibrationAnalogIn"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Analog Input Calibration"));
-}

@@ -1,7 +1,0 @@
-#include "CAlarmsView.h"
-
-CAlarmsView::CAlarmsView(QWidget* parent)
-    : StripPage(QStringLiteral("CAlarmsView"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Alarms"));
-}

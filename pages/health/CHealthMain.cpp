@@ -1,7 +1,0 @@
-#include "CHealthMain.h"
-
-CHealthMain::CHealthMain(QWidget* parent)
-    : StripPage(QStringLiteral("CHealthMain"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Health"));
-}

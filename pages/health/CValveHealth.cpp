@@ -1,7 +1,0 @@
-#include "CValveHealth.h"
-
-CValveHealth::CValveHealth(QWidget* parent)
-    : StripPage(QStringLiteral("CValveHealth"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Valve Health"));
-}

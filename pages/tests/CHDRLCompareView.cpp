@@ -1,7 +1,0 @@
-#include "CHDRLCompareView.h"
-
-CHDRLCompareView::CHDRLCompareView(QWidget* parent)
-    : StripPage(QStringLiteral("CHDRLCompareView"), DialogId, StripTimer::None, parent)
-{
-    buildShellTemplate(QStringLiteral("HDRL Compare"));
-}

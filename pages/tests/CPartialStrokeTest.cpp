@@ -1,7 +1,0 @@
-#include "CPartialStrokeTest.h"
-
-CPartialStrokeTest::CPartialStrokeTest(QWidget* parent)
-    : StripPage(QStringLiteral("CPartialStrokeTest"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Partial Stroke Test"));
-}

@@ -1,7 +1,0 @@
-#include "CRampTest.h"
-
-CRampTest::CRampTest(QWidget* parent)
-    : StripPage(QStringLiteral("CRampTest"), DialogId, StripTimer::OnActivation, parent)
-{
-    buildShellTemplate(QStringLiteral("Ramp Test"));
-}

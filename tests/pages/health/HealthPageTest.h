@@ -1,0 +1,85 @@
+#pragma once
+
+#include "AppFrameTest.h"
+
+#include "CNavigationView.h"
+#include "SimulatedPositioner.h"
+
+#include "health/CActuatorHealth.h"
+#include "health/CAdvDashboard.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QStringList>
+
+// The program against a simulated positioner, with the two health pages at
+// hand and the device's request record in a readable form.
+class HealthPageTest : public AppFrameTest
+{
+protected:
+    static constexpr int DashboardCode = 1;
+    static constexpr int ActuatorHealthCode = 33;
+
+    CAdvDashboard& dashboard() { return page<CAdvDashboard>(); }
+    CActuatorHealth& actuatorHealth() { return page<CActuatorHealth>(); }
+    DeviceData& data() { return app().deviceData(); }
+
+    void select(int pageCode) { tree().SelectItem(tree().itemForCode(pageCode)); }
+
+    // The commands the device received since the record was last cleared:
+    // "202", or for a Misc read the slot it asked for ("200 byte 0x82").
+    QStringList sent(const char* path = K90Path)
+    {
+        QStringList out;
+        for (const SimRequest& request : device(path).requests())
+            out << describe(request);
+        return out;
+    }
+
+    // A record as one line, "220, 189, 200 long 0x69".
+    static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
+
+    static QString describe(const SimRequest& request)
+    {
+        if (request.command != 200 || request.bytes.size() < 5)
+            return QString::number(request.command);
+        const auto byteAt = [&](int k) { return uint8_t(request.bytes[k]); };
+        if (byteAt(2) != 238)
+            return QStringLiteral("200 byte 0x%1").arg(byteAt(2), 2, 16, QLatin1Char('0'));
+        if (byteAt(3) != 246)
+            return QStringLiteral("200 word 0x%1").arg(byteAt(3), 2, 16, QLatin1Char('0'));
+        return QStringLiteral("200 long 0x%1").arg(byteAt(4), 2, 16, QLatin1Char('0'));
+    }
+
+    // The data bytes of the last request of a command ([command][count][data...]).
+    QByteArray lastRequest(uint8_t command, const char* path = K90Path)
+    {
+        const auto requests = device(path).requestsFor(command);
+        return requests.empty() ? QByteArray() : requests.back().bytes;
+    }
+
+    // A reply the device gives to `command` once: the data after the status bytes.
+    void scriptData(uint8_t command, const QByteArray& data, const char* path = K90Path)
+    {
+        QByteArray reply;
+        reply.append(char(command)).append(char(data.size() + 2)).append('\0').append('\0').append(data);
+        device(path).scriptReply(command, reply);
+    }
+
+    static QByteArray words(std::initializer_list<uint16_t> values)
+    {
+        QByteArray out;
+        for (uint16_t v : values)
+            out.append(char(v >> 8)).append(char(v & 0xFF));
+        return out;
+    }
+
+    // Where rendering tests keep their pictures.
+    static QString artifactPath(const QString& fileName)
+    {
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/pages_health");
+        QDir().mkpath(dir);
+        return dir + QLatin1Char('/') + fileName;
+    }
+};
