@@ -5,6 +5,7 @@
 #include "HandlerGuard.h"
 #include "Pictures.h"
 #include "PlatformLog.h"
+#include "TemplateGroupBox.h"
 #include "TimerService.h"
 
 #include <QAbstractButton>
@@ -151,7 +152,7 @@ QWidget* FormPage::createControl(const ControlSpec& spec)
     }
     case ControlSpec::Kind::GroupBox:
     case ControlSpec::Kind::Placeholder: {
-        auto* box = new QGroupBox(spec.text, this);
+        auto* box = new TemplateGroupBox(spec.text, this);
         box->lower(); // group frames stay behind the controls drawn inside them
         return box;
     }
