@@ -132,11 +132,33 @@ void AngularGauge::paintEvent(QPaintEvent*)
         paintNeedle(painter);
 }
 
+QFont AngularGauge::labelFont() const
+{
+    QFont small = font();
+    small.setPointSizeF(std::clamp(dialRect().width() / 2 / 7, 5.0, font().pointSizeF()));
+    small.setBold(false);
+    return small;
+}
+
+std::vector<QRectF> AngularGauge::scaleLabelRects() const
+{
+    const double radius = dialRect().width() / 2;
+    const double outer = radius * 0.88;
+    const QFontMetricsF metrics(labelFont());
+    std::vector<QRectF> boxes;
+    for (double tick : ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks)) {
+        const QString text = ScaleTicks::label(tick);
+        QRectF box(0, 0, metrics.horizontalAdvance(text) + 2, metrics.height());
+        box.moveCenter(onDial(angleOf(tick), outer - radius * 0.12 - metrics.height() * 0.75));
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
 void AngularGauge::paintScale(QPainter& painter) const
 {
     const double radius = dialRect().width() / 2;
     const double outer = radius * 0.88;
-    const std::vector<double> majors = ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks);
     const QColor ink = shown(m_alarmColor);
 
     painter.setPen(QPen(ink, std::max(1.0, radius / 50)));
@@ -147,18 +169,71 @@ void AngularGauge::paintScale(QPainter& painter) const
         painter.drawLine(onDial(angle, inner), onDial(angle, outer));
     }
 
-    QFont small = font();
-    small.setPointSizeF(std::clamp(radius / 7, 5.0, font().pointSizeF()));
-    small.setBold(false);
-    painter.setFont(small);
-    const QFontMetricsF metrics(small);
-    for (double tick : majors) {
-        const QString text = ScaleTicks::label(tick);
-        const QPointF at = onDial(angleOf(tick), outer - radius * 0.12 - metrics.height() * 0.75);
-        QRectF box(0, 0, metrics.horizontalAdvance(text) + 2, metrics.height());
-        box.moveCenter(at);
-        painter.drawText(box, Qt::AlignCenter, text);
+    painter.setFont(labelFont());
+    const std::vector<double> majors = ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks);
+    const std::vector<QRectF> boxes = scaleLabelRects();
+    for (size_t i = 0; i < majors.size() && i < boxes.size(); ++i)
+        painter.drawText(boxes[i], Qt::AlignCenter, ScaleTicks::label(majors[i]));
+}
+
+AngularGauge::ValueTextPlace AngularGauge::placeValueText() const
+{
+    const QRectF dial = dialRect();
+    const double radius = dial.width() / 2;
+    const QPointF home(dial.center().x(), dial.center().y() + radius * 0.55);
+    QFont text = font();
+    const double largest = std::clamp(radius / 6, 5.0, font().pointSizeF());
+    text.setPointSizeF(largest);
+    const auto boxAt = [&home](const QFont& font, const QString& value) {
+        const QFontMetricsF metrics(font);
+        QRectF box(0, 0, metrics.horizontalAdvance(value), metrics.height());
+        box.moveCenter(home);
+        return box;
+    };
+    if (m_valueText.isEmpty())
+        return { text, boxAt(text, m_valueText) };
+
+    const std::vector<QRectF> labels = scaleLabelRects();
+    const auto clearOfLabels = [&labels](const QRectF& box) {
+        return std::none_of(
+            labels.begin(), labels.end(), [&box](const QRectF& label) { return label.intersects(box); });
+    };
+    // Inside the rim, so a moved text is not cut by the dial's edge.
+    const double inside = radius - std::max(1.5, dial.width() / 40) - 1;
+    const auto onFace = [&dial, inside](const QRectF& box) {
+        for (const QPointF& corner : { box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight() })
+            if (std::hypot(corner.x() - dial.center().x(), corner.y() - dial.center().y()) > inside)
+                return false;
+        return true;
+    };
+
+    // The reading keeps its place and size while the scale numbers leave it
+    // room. Otherwise it goes below the numbers it meets, into the open
+    // bottom of the dial, and only when even there it does not fit does its
+    // font shrink, a step at a time.
+    constexpr double kSmallest = 5.0;
+    constexpr double kStep = 0.5;
+    for (double points = largest; points >= kSmallest - 1e-9; points -= kStep) {
+        text.setPointSizeF(points);
+        QRectF box = boxAt(text, m_valueText);
+        if (clearOfLabels(box))
+            return { text, box };
+        double below = box.top();
+        for (const QRectF& label : labels)
+            if (label.intersects(box))
+                below = std::max(below, label.bottom());
+        box.moveTop(below);
+        if (clearOfLabels(box) && onFace(box))
+            return { text, box };
     }
+    // A dial too small for any of that: the smallest text, where it overlaps least.
+    text.setPointSizeF(std::min(largest, kSmallest));
+    return { text, boxAt(text, m_valueText) };
+}
+
+QRectF AngularGauge::valueTextRect() const
+{
+    return placeValueText().box;
 }
 
 void AngularGauge::paintTexts(QPainter& painter) const
@@ -170,14 +245,14 @@ void AngularGauge::paintTexts(QPainter& painter) const
     painter.setFont(text);
     const QFontMetricsF metrics(text);
     QRectF line(dial.left(), 0, dial.width(), metrics.height());
-
     line.moveCenter(QPointF(dial.center().x(), dial.center().y() - radius * 0.35));
     painter.setPen(shown(m_alarmColor));
     painter.drawText(line, Qt::AlignCenter, m_unitText);
 
-    line.moveCenter(QPointF(dial.center().x(), dial.center().y() + radius * 0.55));
+    const ValueTextPlace value = placeValueText();
+    painter.setFont(value.font);
     painter.setPen(shown(m_indicatorColor));
-    painter.drawText(line, Qt::AlignCenter, m_valueText);
+    painter.drawText(value.box, Qt::AlignCenter | Qt::TextDontClip, m_valueText);
 }
 
 void AngularGauge::paintNeedle(QPainter& painter) const

@@ -4,7 +4,10 @@
 
 #include "automation/InterfacePtr.h"
 
+#include <QFont>
 #include <QRectF>
+
+#include <vector>
 
 // A round dial: a scale over three quarters of a circle, minimum at the lower
 // left and maximum at the lower right, a needle at the value, the unit as a
@@ -56,6 +59,10 @@ public:
     // degrees (counter-clockwise from three o'clock).
     QRectF dialRect() const;
     double needleAngle() const;
+    // Where the value text and each scale label (minimum first) are drawn,
+    // as boxes around their text in widget pixels.
+    QRectF valueTextRect() const;
+    std::vector<QRectF> scaleLabelRects() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +70,12 @@ protected:
 private:
     double angleOf(double value) const;
     QPointF onDial(double angle, double radius) const;
+    QFont labelFont() const;
+    struct ValueTextPlace {
+        QFont font;
+        QRectF box;
+    };
+    ValueTextPlace placeValueText() const;
     void paintScale(QPainter& painter) const;
     void paintTexts(QPainter& painter) const;
     void paintNeedle(QPainter& painter) const;
