@@ -2,11 +2,13 @@
 
 #include "QtPrompts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace
 {
 Prompts* g_installed = nullptr;
+QString g_defaultCaption;
 
 Prompts& qtPrompts()
 {
@@ -25,10 +27,25 @@ void Prompts::install(Prompts* prompts)
     g_installed = prompts;
 }
 
+void Prompts::setDefaultCaption(const QString& caption)
+{
+    g_defaultCaption = caption;
+}
+
+QString Prompts::defaultCaption()
+{
+    return g_defaultCaption.isEmpty() ? QCoreApplication::applicationName() : g_defaultCaption;
+}
+
+QString Prompts::captionOf(const Message& message)
+{
+    return message.caption.value_or(defaultCaption());
+}
+
 int Prompts::show(
     const QString& text, const std::optional<QString>& caption, Buttons buttons, Icon icon, QWidget* owner)
 {
-    return instance().message(Message { text, caption, buttons, icon, owner });
+    return instance().message(Message { text, caption.value_or(defaultCaption()), buttons, icon, owner });
 }
 
 QString translateFileFilter(const QString& filter)

@@ -21,8 +21,8 @@ public:
 
     struct Message {
         QString text;
-        // No caption means the platform default (the application's name);
-        // an explicitly empty caption stays empty.
+        // No caption means the default caption (see setDefaultCaption); an
+        // explicitly empty caption stays empty.
         std::optional<QString> caption;
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
@@ -52,7 +52,17 @@ public:
     // Installs prompts (not owned); nullptr goes back to the Qt dialogs.
     static void install(Prompts* prompts);
 
-    // Shorthand for the common box.
+    // The caption of every box shown without one, for the whole process: the
+    // program sets its title once at start-up. Until then, or after an empty
+    // one, it is the application's name.
+    static void setDefaultCaption(const QString& caption);
+    static QString defaultCaption();
+    // The caption a box for `message` shows.
+    static QString captionOf(const Message& message);
+
+    // Shorthand for the common box. A box without a caption goes to the
+    // prompts with the default caption filled in, so what they record is
+    // what a real box would show.
     static int show(const QString& text, const std::optional<QString>& caption = std::nullopt,
         Buttons buttons = Buttons::Ok, Icon icon = Icon::None, QWidget* owner = nullptr);
 };

@@ -1,6 +1,5 @@
 #include "QtPrompts.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -58,7 +57,7 @@ int answerOf(int clicked)
 
 int QtPrompts::message(const Message& message)
 {
-    const QString caption = message.caption.value_or(QApplication::applicationName());
+    const QString caption = captionOf(message);
     QMessageBox box(messageIcon(message.icon), caption, message.text, standardButtons(message.buttons), message.owner);
     // Qt puts the application name on an empty title; a space keeps it empty.
     if (caption.isEmpty())

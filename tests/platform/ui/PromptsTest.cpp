@@ -1,5 +1,11 @@
 #include "SwTest.h"
 
+#include "ui/QtPrompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <gtest/gtest-spi.h>
 
 using PromptsTest = SwTest;
@@ -45,6 +51,82 @@ TEST_F(PromptsTest, PromptWithOtherTextThanExpectedFails)
 {
     prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
     EXPECT_NONFATAL_FAILURE(Prompts::show(QStringLiteral("File save error.")), "expected \"File open error.\"");
+}
+
+namespace
+{
+const QString kTitle = QStringLiteral("Serrat XD HART Clipwell");
+
+// The program's start-up sets the default caption; it is process-wide, so
+// each test puts it back.
+class DefaultCaptionTest : public SwTest
+{
+protected:
+    void SetUp() override
+    {
+        SwTest::SetUp();
+        Prompts::setDefaultCaption(kTitle);
+    }
+    void TearDown() override
+    {
+        Prompts::setDefaultCaption(QString());
+        SwTest::TearDown();
+    }
+};
+
+struct CaptionCase {
+    const char* what;
+    std::optional<QString> given;
+    QString shown;
+};
+
+const CaptionCase kCaptionCases[] = {
+    { "no caption", std::nullopt, kTitle },
+    { "an empty caption", QString(), QString() },
+    { "the box's own caption", QStringLiteral("MainFrm"), QStringLiteral("MainFrm") },
+};
+} // namespace
+
+TEST_F(DefaultCaptionTest, BoxWithoutCaptionShowsTheProgramsTitle)
+{
+    for (const CaptionCase& c : kCaptionCases) {
+        prompts().clearRecords();
+        prompts().answerMessage(Prompts::IdOk);
+        Prompts::show(QStringLiteral("Port open failed."), c.given, Prompts::Buttons::Ok, Prompts::Icon::Error);
+        ASSERT_EQ(prompts().messages().size(), 1u) << c.what;
+        EXPECT_EQ(prompts().messages()[0].caption, std::optional<QString>(c.shown)) << c.what;
+    }
+}
+
+TEST_F(DefaultCaptionTest, QtMessageBoxShowsTheProgramsTitle)
+{
+    // Straight to the Qt prompts: a box asked for without a caption still
+    // gets the program's title.
+    QtPrompts qt;
+    for (const CaptionCase& c : kCaptionCases) {
+        QString title = QStringLiteral("(no box)");
+        // Closes the box from inside its own event loop, once it is up.
+        QTimer::singleShot(0, [&title] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        Prompts::Message message;
+        message.text = QStringLiteral("Port open failed.");
+        message.caption = c.given;
+        EXPECT_EQ(qt.message(message), Prompts::IdOk) << c.what;
+        // An empty title is kept as a space, or Qt would put the application's name there.
+        EXPECT_EQ(title.trimmed(), c.shown) << c.what;
+    }
+}
+
+TEST_F(PromptsTest, BoxWithoutCaptionShowsTheApplicationNameUntilTheProgramSetsOne)
+{
+    prompts().answerMessage(Prompts::IdOk);
+    Prompts::show(QStringLiteral("File open error."));
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages()[0].caption, std::optional<QString>(QApplication::applicationName()));
 }
 
 TEST(FileFilter, DesignFiltersBecomeQtNameFilters)
