@@ -11,6 +11,7 @@
 
 #include "ui/Prompts.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QResizeEvent>
@@ -18,6 +19,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <utility>
 
@@ -35,7 +37,7 @@ CMainFrame::CMainFrame(CSerratK90ClipwellApp& app, QWidget* parent)
     , m_app(app)
 {
     setObjectName(QStringLiteral("CMainFrame"));
-    m_strFrameTitle = QStringLiteral("Serrat XD HART Clipwell");
+    m_strFrameTitle = ApplicationTitle;
     m_document.setTitleChanged([this] { updateCaption(); });
     setWindowTitle(m_strFrameTitle);
     setMenuWidget(nullptr);
@@ -46,6 +48,10 @@ CMainFrame::CMainFrame(CSerratK90ClipwellApp& app, QWidget* parent)
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { OnPageHelp(); });
+    auto* nextPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(nextPane, &QShortcut::activated, this, [this] { OnNextPane(false); });
+    auto* previousPane = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    connect(previousPane, &QShortcut::activated, this, [this] { OnNextPane(true); });
 }
 
 CMainFrame::~CMainFrame()
@@ -158,6 +164,44 @@ void CMainFrame::OnSize(int cx, int cy)
 void CMainFrame::OnPageHelp()
 {
     m_app.OpenHelp(m_app.selectedPageCode());
+}
+
+namespace
+{
+// The widget of a pane that takes the focus: the pane itself, or its first
+// child in the focus chain that can take it; nullptr when none can.
+QWidget* focusTarget(QWidget* pane)
+{
+    if (!pane || !pane->isVisible() || !pane->isEnabled())
+        return nullptr;
+    if (pane->focusPolicy() & Qt::TabFocus)
+        return pane;
+    for (QWidget* child : pane->findChildren<QWidget*>()) {
+        if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(pane) && child->isEnabled())
+            return child;
+    }
+    return nullptr;
+}
+}
+
+void CMainFrame::OnNextPane(bool previous)
+{
+    const std::array<QWidget*, 4> panes { m_pIdentity, m_pNavigation, m_app.shownPage(), m_pConnection };
+    const QWidget* focus = QApplication::focusWidget();
+    int current = -1;
+    for (int k = 0; k < int(panes.size()); ++k) {
+        if (panes[k] && focus && (focus == panes[k] || panes[k]->isAncestorOf(focus)))
+            current = k;
+    }
+    const int count = int(panes.size());
+    for (int step = 1; step <= count; ++step) {
+        const int next
+            = ((current < 0 ? (previous ? 0 : count - 1) : current) + (previous ? -step : step) + count) % count;
+        if (QWidget* target = focusTarget(panes[next])) {
+            target->setFocus(previous ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void CMainFrame::SelectPageCode(int pageCode)

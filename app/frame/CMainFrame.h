@@ -21,6 +21,9 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 
 public:
+    // The application's title: the frame's caption and every message box's default caption.
+    static inline const QString ApplicationTitle = QStringLiteral("Serrat XD HART Clipwell");
+
     static constexpr int IdentityHeight = 120;
     // What the identity strip and the connection pane take of the height together.
     static constexpr int FixedRowsHeight = 220;
@@ -36,6 +39,9 @@ public:
     void OnSize(int cx, int cy);
     // Opens help at the selected tree item's PageCode.
     void OnPageHelp();
+    // F6 and Shift+F6: the focus goes to the next or the previous pane that
+    // can take it (identity strip, tree, page, connection pane, around).
+    void OnNextPane(bool previous = false);
 
     // Selects the tree item of a PageCode, which switches to its page.
     void SelectPageCode(int pageCode);

@@ -100,7 +100,7 @@ void CNavigationView::OnInitialUpdate()
 
     if (CMainFrame* frame = m_app.mainFrame()) {
         frame->document().SetTitle(m_app.documentTitle().toQString());
-        frame->SetFrameTitle(QStringLiteral("Serrat XD HART Clipwell"));
+        frame->SetFrameTitle(CMainFrame::ApplicationTitle);
     }
 }
 

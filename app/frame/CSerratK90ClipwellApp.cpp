@@ -30,6 +30,7 @@ CSerratK90ClipwellApp::CSerratK90ClipwellApp()
     // A handler that failed is an event the user may have to report: it goes
     // into the program's own log, not to the developer's console.
     HandlerGuard::setLogHook([log = m_log](const QString& line) { log.WriteLog(line); });
+    Prompts::setDefaultCaption(CMainFrame::ApplicationTitle);
 }
 
 CSerratK90ClipwellApp::~CSerratK90ClipwellApp()
@@ -37,6 +38,7 @@ CSerratK90ClipwellApp::~CSerratK90ClipwellApp()
     // The frame and its pages go first: they still use the device link.
     m_pMainFrame.reset();
     HandlerGuard::setLogHook(nullptr);
+    Prompts::setDefaultCaption(QString());
 }
 
 bool CSerratK90ClipwellApp::InitInstance(const QStringList& arguments)

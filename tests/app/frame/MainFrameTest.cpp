@@ -1,13 +1,18 @@
 #include "AppFrameTest.h"
 
+#include "CForm2.h"
+#include "CIdentificationArea.h"
 #include "CMainFrame.h"
 #include "CMySplitterWnd.h"
 #include "CNavigationView.h"
 
 #include "ui/FormPage.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QSplitterHandle>
 
 namespace
@@ -155,4 +160,59 @@ TEST_F(AppFrameTest, ReplaceViewSwapsChildIdsAndVisibility)
     EXPECT_EQ(pane.ReplaceView(0, 1, 28), health);
     EXPECT_EQ(CMySplitterWnd::childId(health), paneId);
     EXPECT_EQ(CMySplitterWnd::childId(dashboard), 28);
+}
+
+TEST_F(AppFrameTest, MessageBoxWithoutACaptionShowsTheApplicationTitle)
+{
+    startK90();
+    prompts().answerMessage(Prompts::IdOk);
+    Prompts::show(QStringLiteral("Saved."));
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages()[0].caption, QStringLiteral("Serrat XD HART Clipwell"));
+    EXPECT_TRUE(frame().windowTitle().endsWith(QStringLiteral(" - Serrat XD HART Clipwell")));
+}
+
+TEST_F(AppFrameTest, F6AndShiftF6MoveTheFocusFromPaneToPane)
+{
+    startK90();
+    frame().show();
+    frame().activateWindow();
+    QApplication::setActiveWindow(&frame());
+    const auto shortcut = [this](const QKeySequence& keys) {
+        for (QShortcut* candidate : frame().findChildren<QShortcut*>()) {
+            if (candidate->key() == keys)
+                return candidate;
+        }
+        return static_cast<QShortcut*>(nullptr);
+    };
+    QShortcut* next = shortcut(QKeySequence(Qt::Key_F6));
+    QShortcut* previous = shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    ASSERT_NE(next, nullptr);
+    ASSERT_NE(previous, nullptr);
+    const auto paneOfFocus = [this]() -> QString {
+        QWidget* focus = QApplication::focusWidget();
+        const std::pair<QWidget*, const char*> panes[]
+            = { { frame().identityStrip(), "identity" }, { frame().navigationView(), "tree" },
+                  { app().shownPage(), "page" }, { frame().connectionPane(), "connection" } };
+        for (const auto& [pane, name] : panes) {
+            if (focus && (focus == pane || pane->isAncestorOf(focus)))
+                return QString::fromLatin1(name);
+        }
+        return QStringLiteral("none");
+    };
+
+    frame().navigationView()->setFocus();
+    ASSERT_EQ(paneOfFocus(), QStringLiteral("tree"));
+    // The dashboard's read-only edits take the focus; the connection pane has
+    // nothing that can, so the next pane after the page is the identity strip.
+    const QStringList forward = { "page", "identity", "tree" };
+    for (const QString& pane : forward) {
+        emit next->activated();
+        EXPECT_EQ(paneOfFocus(), pane);
+    }
+    const QStringList backward = { "identity", "page", "tree" };
+    for (const QString& pane : backward) {
+        emit previous->activated();
+        EXPECT_EQ(paneOfFocus(), pane);
+    }
 }

@@ -1,5 +1,7 @@
 #include "HealthPageTest.h"
 
+#include "ui/DialogUnits.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -183,4 +185,45 @@ TEST_F(HealthPageRenderingTest, SmallerModelSupplySensorCaptionIsShownWhole)
     EXPECT_EQ(actuatorHealth().windowText(CActuatorHealth::Port2Caption),
         QStringLiteral("Supply Pressure Sensor Out of Range"));
     EXPECT_TRUE(showsWhole(caption));
+}
+
+TEST_F(HealthPageRenderingTest, DashboardHartEditsLieWhollyBelowTheirGroupsFrameLine)
+{
+    startK90();
+    const PagePicture picture(dashboard(), artifactPath(QStringLiteral("dashboard_hart_group.png")));
+    // The "HART" group of the template (101, 26, 234, 24 dialog units) and its request edit.
+    const QRect group = DialogUnits::toPx(101, 26, 234, 24);
+    const QRect edit = dashboard().controlRect(CAdvDashboard::RequestEditId);
+    const QColor background = picture.at(&dashboard(), QPointF(group.right() - 20, group.top() - 4));
+    // The frame line: the first row from the group's top whose right-hand stretch,
+    // clear of title and edits, is one colour other than the page's.
+    int frameRow = -1;
+    for (int y = group.top(); y < group.bottom() && frameRow < 0; ++y) {
+        const QColor first = picture.at(&dashboard(), QPointF(group.right() - 40, y));
+        bool even = first != background;
+        for (int x = group.right() - 40; x <= group.right() - 10 && even; ++x)
+            even = picture.at(&dashboard(), QPointF(x, y)) == first;
+        if (even)
+            frameRow = y;
+    }
+    ASSERT_GE(frameRow, 0) << "no frame line found";
+    EXPECT_LT(frameRow + 1, edit.top()) << "the edit straddles the frame line";
+    EXPECT_LT(frameRow + 1, dashboard().controlRect(CAdvDashboard::ReplyEditId).top());
+}
+
+TEST_F(HealthPageRenderingTest, DisabledPressureDialsShowDisabledClearOfTheirScaleNumbers)
+{
+    startK90();
+    data().PressureSensorFlag = 0;
+    dashboard().UpdateEnableStates();
+    const PagePicture picture(dashboard(), artifactPath(QStringLiteral("dashboard_dials_disabled.png")));
+    for (const IAngularGaugePtr& dial :
+        { dashboard().supplyDial(), dashboard().port1Dial(), dashboard().port2Dial() }) {
+        ASSERT_EQ(dial->valueText(), QStringLiteral("Disabled"));
+        const QRectF text = dial->valueTextRect();
+        ASSERT_FALSE(text.isEmpty());
+        for (const QRectF& label : dial->scaleLabelRects())
+            EXPECT_FALSE(text.intersects(label)) << dial->objectName().toStdString();
+        EXPECT_TRUE(QRectF(dial->rect()).contains(text)) << "the text stays on the dial";
+    }
 }
