@@ -23,11 +23,9 @@ bool& MultiTestRun::done(MultiTest test)
         return m_bStepDone;
     case MultiTest::PartialStroke:
         return m_bPSTDone;
-    case MultiTest::HDRL:
-    case MultiTest::Count:
-        break;
+    default:
+        return m_bHDRLDone;
     }
-    return m_bHDRLDone;
 }
 
 void MultiTestRun::registerPage(MultiTest test, MultiTestPage page)

@@ -1,0 +1,254 @@
+#include "KitPage.h"
+#include "BuiltInServer.h"
+#include "CCalibrationStorage.h"
+#include "CSigDataStorage.h"
+#include "DeviceData.h"
+#include "DeviceLink.h"
+#include "MultiTestRun.h"
+#include "PageHelpers.h"
+#include "ReportRecords.h"
+#include "SimTestHooks.h"
+#include "SimulatedPositioner.h"
+#include "StatusStrip.h"
+#include "SwTest.h"
+#include "TellboxImports.h"
+#include "ValidityMark.h"
+
+#include "automation/ComError.h"
+#include "controls/LinearGauge.h"
+#include "ui/ControlRegistry.h"
+#include "ui/HandlerGuard.h"
+#include "ui/Pictures.h"
+
+#include <QFile>
+#include <QLabel>
+
+#include <stdexcept>
+
+namespace
+{
+// The program as a page sees it, against a simulated K90, without the frame.
+class KitContext : public PageContext
+{
+public:
+    KitContext()
+    {
+        registerBuiltInOpcServer();
+        m_link.Open(QStringLiteral("Sim/K90/PV-101"), QString());
+    }
+    DeviceData& deviceData() override { return m_data; }
+    CommandDispatch& dispatch() override { return m_link.dispatch(); }
+    MiscAccessors& misc() override { return m_link.misc(); }
+    const AppLog& log() const override { return m_log; }
+    StatusStrip& strip() override { return m_strip; }
+    PageHelpers& helpers() override { return m_helpers; }
+    const TellboxImports& imports() const override { return m_imports; }
+    ReportRecords& records() override { return m_records; }
+    CSigDataStorage& sigData() override { return m_sig; }
+    CCalibrationStorage& calibrationStorage() override { return m_calibration; }
+    MultiTestRun& multiTest() override { return m_multiTest; }
+    void SelectPageCode(int pageCode) override { selected << pageCode; }
+    FormPage* ReplaceView(int) override { return nullptr; }
+    void RefreshAllStatusStrips() override { }
+    void LoadErrorDefinitions() override { }
+    void followStatusReplies(std::function<void()>) override { }
+
+    QList<int> selected;
+
+private:
+    DeviceData m_data;
+    AppLog m_log;
+    DeviceLink m_link { m_data, m_log };
+    StatusStrip m_strip { m_data, m_link.dispatch(), m_log };
+    PageHelpers m_helpers;
+    TellboxImports m_imports;
+    ReportRecords m_records;
+    CSigDataStorage m_sig;
+    CCalibrationStorage m_calibration;
+    MultiTestRun m_multiTest;
+};
+
+constexpr int HostId = 1100;
+constexpr int GaugeId = 5100;
+constexpr int MarkId = 1101;
+
+// A page written on the kit, with its mechanics open to the test.
+class KitTestPage : public KitPage
+{
+public:
+    explicit KitTestPage(PageContext& context)
+        : KitPage(context, QStringLiteral("CKitTestPage"), 900)
+    {
+        buildPage({ 200, 100,
+            { ControlSpec::placeholder(HostId, 10, 10, 100, 20), ControlSpec::picture(MarkId, 139, 120, 10, 8, 8) } });
+    }
+    using KitPage::create;
+    using KitPage::data;
+    using KitPage::every;
+    using KitPage::on;
+    using KitPage::once;
+    using KitPage::OnStop;
+    using KitPage::read;
+    using KitPage::write;
+};
+
+class KitPageTest : public SwTest
+{
+protected:
+    void SetUp() override
+    {
+        SwTest::SetUp();
+        SimTestHooks::reset();
+        HandlerGuard::setLogHook([this](const QString& line) { guarded << line; });
+        context = std::make_unique<KitContext>();
+        page = std::make_unique<KitTestPage>(*context);
+    }
+    void TearDown() override
+    {
+        page.reset();
+        context.reset();
+        HandlerGuard::setLogHook(nullptr);
+        ControlRegistry::instance().restoreAll();
+        SimTestHooks::reset();
+        SwTest::TearDown();
+    }
+    SimulatedPositioner& device() { return *SimTestHooks::device(QStringLiteral("Sim/K90/PV-101")); }
+
+    QStringList guarded;
+    std::unique_ptr<KitContext> context;
+    std::unique_ptr<KitTestPage> page;
+};
+
+TEST_F(KitPageTest, EveryTickRunsGuardedAndComesBackUntilThePageStops)
+{
+    QList<qint64> ticks;
+    int throwsLeft = 1;
+    page->every(
+        7, 1000, "OnRefresh",
+        [&] {
+            ticks << clock().elapsedMs();
+            if (throwsLeft-- > 0)
+                throw ComError(ComError::Failure, QStringLiteral("gone"));
+        },
+        300);
+    clock().advance(300);
+    EXPECT_EQ(ticks, QList<qint64>({ 300 })) << "the first tick after its own delay";
+    ASSERT_EQ(guarded.size(), 1);
+    EXPECT_TRUE(guarded[0].startsWith(QStringLiteral("CKitTestPage OnRefresh"))) << guarded[0].toStdString();
+    EXPECT_EQ(clock().dueIn(page.get(), 7), 1000) << "a failing tick still comes back";
+    clock().advance(2000);
+    EXPECT_EQ(ticks, QList<qint64>({ 300, 1300, 2300 }));
+
+    page->StopTimers();
+    EXPECT_FALSE(page->timerArmed(7));
+    clock().advance(5000);
+    EXPECT_EQ(ticks.size(), 3);
+}
+
+TEST_F(KitPageTest, OnceFiresOnceAndMayOutliveAStop)
+{
+    int killed = 0;
+    int kept = 0;
+    page->once(8, 500, "OnSettle", [&] { ++killed; });
+    page->once(
+        9, 500, "OnSettle", [&] { ++kept; }, KitTestPage::OnStop::KeepRunning);
+    page->StopTimers();
+    clock().advance(2000);
+    EXPECT_EQ(killed, 0) << "stopped with the page";
+    EXPECT_EQ(kept, 1) << "armed to outlive a stop, and only once";
+    EXPECT_FALSE(page->timerArmed(9));
+}
+
+TEST_F(KitPageTest, ControlIsCreatedOverItsPlaceholderAndEventsRunGuardedWithTheirArguments)
+{
+    ILinearGaugePtr gauge = page->create<LinearGauge>(HostId, GaugeId);
+    ASSERT_TRUE(gauge);
+    EXPECT_EQ(page->control(GaugeId), gauge.get());
+    EXPECT_EQ(gauge.get()->geometry(), page->controlRect(HostId));
+
+    QList<int> moved;
+    page->on(gauge, &LinearGauge::pointerMoved, "OnPointerMoved", [&](int index) {
+        moved << index;
+        if (index == 2)
+            throw std::runtime_error("bad pointer");
+    });
+    int released = 0;
+    page->on(gauge, &LinearGauge::mouseReleased, "OnMouseUp", [&] { ++released; });
+    emit gauge->pointerMoved(1);
+    emit gauge->pointerMoved(2);
+    emit gauge->mouseReleased(1, 0, 5, 5);
+    EXPECT_EQ(moved, QList<int>({ 1, 2 }));
+    EXPECT_EQ(released, 1);
+    ASSERT_EQ(guarded.size(), 1);
+    EXPECT_TRUE(guarded[0].startsWith(QStringLiteral("CKitTestPage OnPointerMoved"))) << guarded[0].toStdString();
+}
+
+TEST_F(KitPageTest, ControlThatCannotBeCreatedIsLoggedOnceAndLeftEmpty)
+{
+    ControlRegistry::instance().remove(QString::fromLatin1(LinearGauge::ProgId));
+    const ILinearGaugePtr gauge = page->create<LinearGauge>(HostId, GaugeId);
+    EXPECT_FALSE(gauge);
+    EXPECT_EQ(page->control(GaugeId), nullptr);
+    page->on(gauge, &LinearGauge::pointerMoved, "OnPointerMoved", [](int) {}); // nothing to connect
+
+    QFile file(AppLog::filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("Failed to instantiate the ActiveX control. Contact your system administrator"), 1);
+}
+
+TEST_F(KitPageTest, ReadAndWriteSendTheCommandsByName)
+{
+    device().clearRequests();
+    EXPECT_TRUE(page->read(HartCommand::ReadUnits));
+    EXPECT_TRUE(page->read(HartCommand::ReadWorstCase));
+    page->data().ControlMode = 64;
+    EXPECT_TRUE(page->write(HartCommand::WriteStatus));
+    QList<int> sent;
+    for (const SimRequest& request : device().requests())
+        sent << request.command;
+    EXPECT_EQ(sent, QList<int>({ 220, 194, 203 }));
+}
+
+TEST_F(KitPageTest, ValidityMarkShowsTheInvalidIconWithItsTipAndKeepsTheTip)
+{
+    auto* mark = page->controlAs<QLabel>(MarkId);
+    ASSERT_NE(mark, nullptr);
+    const QString tip = QStringLiteral("Please enter values between -5 and 105");
+    EXPECT_FALSE(ValidityMark::show(page.get(), MarkId, false, tip));
+    EXPECT_EQ(mark->pixmap().toImage(), Pictures::load(ValidityMark::InvalidIcon).toImage());
+    EXPECT_EQ(mark->toolTip(), tip);
+    EXPECT_TRUE(ValidityMark::show(page.get(), MarkId, true, tip));
+    EXPECT_EQ(mark->pixmap().toImage(), Pictures::load(ValidityMark::ValidIcon).toImage());
+    EXPECT_EQ(mark->toolTip(), tip) << "the tip stays once given";
+    EXPECT_TRUE(ValidityMark::show(page.get(), 4242, true, tip)) << "a missing mark only passes the flag through";
+}
+
+TEST(MultiTestRun, PagesRegisterWhatTheHubCallsAndEachTestHasItsDoneFlag)
+{
+    MultiTestRun run;
+    EXPECT_EQ(run.page(MultiTest::Step), nullptr);
+    int saved = 0;
+    run.registerPage(MultiTest::Step, { [&] { ++saved; }, {}, {}, [] { return QStringList { "Step" }; } });
+    ASSERT_NE(run.page(MultiTest::Step), nullptr);
+    run.page(MultiTest::Step)->Save();
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(run.page(MultiTest::Step)->reportTexts(), QStringList { "Step" });
+    EXPECT_EQ(run.page(MultiTest::Ramp), nullptr);
+
+    run.done(MultiTest::Ramp) = true;
+    run.done(MultiTest::PartialStroke) = true;
+    EXPECT_TRUE(run.m_bRampDone);
+    EXPECT_FALSE(run.m_bStepDone);
+    EXPECT_TRUE(run.m_bPSTDone);
+    EXPECT_FALSE(run.m_bHDRLDone);
+
+    int changes = 0;
+    run.m_TestStatusList.setChanged([&] { ++changes; });
+    run.m_TestStatusList.AddString(QStringLiteral("Ramp test completed"));
+    run.m_TestStatusList.AddString(QStringLiteral("Step test stopped"));
+    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ "Ramp test completed", "Step test stopped" }));
+    run.m_TestStatusList.ResetContent();
+    EXPECT_TRUE(run.m_TestStatusList.lines().isEmpty());
+    EXPECT_EQ(changes, 3);
+}
+} // namespace
