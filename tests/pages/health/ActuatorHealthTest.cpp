@@ -2,33 +2,9 @@
 
 #include <QAbstractButton>
 
-namespace
-{
-constexpr uint32_t Green = 0x00FF00;
-constexpr uint32_t Yellow = 0x00FFFF;
-constexpr uint32_t Red = 0x0A0AFF;
-constexpr uint32_t Black = 0x000000;
-}
-
-class ActuatorHealthTest : public HealthPageTest
+class ActuatorHealthTest : public ActuatorHealthPageTest
 {
 protected:
-    CActuatorHealth& page() { return actuatorHealth(); }
-    // Start-up, the page shown, past its first strip read, with an empty record.
-    void showPage()
-    {
-        startK90();
-        clock().advance(2000);
-        select(ActuatorHealthCode);
-        clock().advance(1000);
-        device().clearRequests();
-    }
-    // What the user does: types into a limit edit and leaves it.
-    void type(int editId, const char* text)
-    {
-        page().setWindowText(editId, QString::fromLatin1(text));
-        page().OnLimitEditKillFocus(editId);
-    }
     QString text(int id) { return page().windowText(id); }
     uint32_t indicator(CActuatorHealth::Group group) { return page().gauge(group)->pointerColor(0); }
 };

@@ -3,6 +3,7 @@
 #include "AppFrameTest.h"
 
 #include "CNavigationView.h"
+#include "IndicatorColours.h"
 #include "SimulatedPositioner.h"
 
 #include "health/CActuatorHealth.h"
@@ -81,5 +82,32 @@ protected:
         const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/pages_health");
         QDir().mkpath(dir);
         return dir + QLatin1Char('/') + fileName;
+    }
+};
+
+// The actuator health page shown, with the user's way of typing a limit.
+class ActuatorHealthPageTest : public HealthPageTest
+{
+protected:
+    static constexpr uint32_t Green = IndicatorColour::Green;
+    static constexpr uint32_t Yellow = IndicatorColour::Yellow;
+    static constexpr uint32_t Red = IndicatorColour::Red;
+    static constexpr uint32_t Black = IndicatorColour::Black;
+
+    CActuatorHealth& page() { return actuatorHealth(); }
+    // Start-up, the page shown, past its first strip read, with an empty record.
+    void showPage()
+    {
+        startK90();
+        clock().advance(2000);
+        select(ActuatorHealthCode);
+        clock().advance(1000);
+        device().clearRequests();
+    }
+    // What the user does: types into a limit edit and leaves it.
+    void type(int editId, const char* text)
+    {
+        page().setWindowText(editId, QString::fromLatin1(text));
+        page().OnLimitEditKillFocus(editId);
     }
 };
