@@ -16,16 +16,28 @@ TemplateGroupBox::TemplateGroupBox(const QString& title, QWidget* parent)
 {
 }
 
+QFont TemplateGroupBox::titleFont() const
+{
+    // The template's rectangles were drawn for a narrower dialog font: a title
+    // wider than its group gets a smaller font rather than losing its end.
+    constexpr double SmallestPoints = 6.0;
+    QFont font = this->font();
+    const int room = width() - 2 * QFontMetrics(font).averageCharWidth();
+    while (font.pointSizeF() > SmallestPoints
+        && QFontMetrics(font).size(Qt::TextShowMnemonic | Qt::TextSingleLine, title()).width() > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 QRect TemplateGroupBox::titleRect() const
 {
     if (title().isEmpty())
         return QRect();
-    const QFontMetrics metrics = fontMetrics();
-    // The title starts one average character in from the frame's edge; a
-    // title longer than the group runs on to its edge and is cut there.
-    const int indent = metrics.averageCharWidth();
-    const int width = metrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, title()).width();
-    QRect rect(indent, 0, width, metrics.height());
+    // The title starts one average character in from the frame's edge, and is
+    // centred on the frame line whatever its font.
+    const int indent = fontMetrics().averageCharWidth();
+    const int width = QFontMetrics(titleFont()).size(Qt::TextShowMnemonic | Qt::TextSingleLine, title()).width();
+    QRect rect(indent, 0, width, fontMetrics().height());
     if (alignment() & Qt::AlignHCenter)
         rect.moveLeft((this->width() - width) / 2);
     else if (alignment() & Qt::AlignRight)
@@ -56,5 +68,6 @@ void TemplateGroupBox::paintEvent(QPaintEvent*)
     int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
     if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
         flags |= Qt::TextHideMnemonic;
+    painter.setFont(titleFont());
     style()->drawItemText(&painter, title, flags, option.palette, isEnabled(), this->title(), QPalette::WindowText);
 }

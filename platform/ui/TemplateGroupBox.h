@@ -15,6 +15,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont titleFont() const;
     // Where the title is drawn, and the rectangle of the frame line, in the
     // box's own pixels.
     QRect titleRect() const;

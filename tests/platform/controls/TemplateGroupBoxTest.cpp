@@ -3,6 +3,9 @@
 
 #include "ui/FormPage.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <optional>
 
 namespace
@@ -114,4 +117,28 @@ TEST_F(TemplateGroupBoxTest, GroupKeepsItsTitleByIdAndGreysItWhenDisabled)
     EXPECT_EQ(page.windowText(GroupId), QString());
     EXPECT_TRUE(titleInk(Grab(page, QStringLiteral("group_box_untitled")), group, edit).bounds.isEmpty())
         << "an emptied title still shows";
+}
+
+TEST_F(TemplateGroupBoxTest, TitleWiderThanANarrowGroupIsShownWholeInASmallerFont)
+{
+    // The dashboard's command column: " Command" over a group 41 dialog units wide.
+    struct Built : FormPage {
+        Built()
+            : FormPage(QStringLiteral("CNarrowGroupPage"), 291)
+        {
+            buildTemplate(60, 200, { ControlSpec::group(GroupId, QStringLiteral(" Command"), 3, 26, 41, 164) });
+            resize(minimumSize());
+        }
+    } narrow;
+    const QRect group = narrow.controlRect(GroupId);
+    const Grab grab(narrow, QStringLiteral("group_box_narrow_title"));
+    // The title's ink, on the rows of the title, inside the group.
+    int right = -1;
+    const int titleHeight = QFontMetrics(narrow.font()).height();
+    for (int y = group.top(); y < group.top() + titleHeight; ++y)
+        for (int x = group.left(); x <= group.right(); ++x)
+            if (qGray(grab.at(x, y).rgb()) < 100)
+                right = std::max(right, x);
+    ASSERT_GE(right, 0) << "no title drawn";
+    EXPECT_LT(right, group.right() - 2) << "the title runs into the group's edge and is cut there";
 }
