@@ -60,7 +60,6 @@ CMainFrame::~CMainFrame()
     m_app.pageTable().fill(nullptr);
     m_app.setNavigation(nullptr, nullptr);
     m_app.treeItemHandles().clear();
-    m_app.followStatusReplies(nullptr);
 }
 
 void CMainFrame::OnCreateClient()
@@ -168,16 +167,18 @@ void CMainFrame::OnPageHelp()
 
 namespace
 {
-// The widget of a pane that takes the focus: the pane itself, or its first
-// child in the focus chain that can take it; nullptr when none can.
+// The widget of a pane that takes the focus: the pane itself, or the first of
+// its children in the focus chain that can take it; nullptr when none can.
 QWidget* focusTarget(QWidget* pane)
 {
     if (!pane || !pane->isVisible() || !pane->isEnabled())
         return nullptr;
     if (pane->focusPolicy() & Qt::TabFocus)
         return pane;
-    for (QWidget* child : pane->findChildren<QWidget*>()) {
-        if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(pane) && child->isEnabled())
+    // The chain runs through the whole window and back; one lap is enough.
+    for (QWidget* child = pane->nextInFocusChain(); child && child != pane; child = child->nextInFocusChain()) {
+        if (pane->isAncestorOf(child) && (child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(pane)
+            && child->isEnabled())
             return child;
     }
     return nullptr;

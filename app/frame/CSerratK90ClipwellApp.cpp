@@ -31,6 +31,14 @@ CSerratK90ClipwellApp::CSerratK90ClipwellApp()
     // into the program's own log, not to the developer's console.
     HandlerGuard::setLogHook([log = m_log](const QString& line) { log.WriteLog(line); });
     Prompts::setDefaultCaption(CMainFrame::ApplicationTitle);
+    m_link.parser().setStatusHook([this] {
+        // A follower that is gone is dropped; one may be added while the others are told.
+        std::erase_if(m_statusFollowers, [](const auto& follower) { return follower.first.isNull(); });
+        const auto followers = m_statusFollowers;
+        for (const auto& [follower, follow] : followers)
+            if (follower)
+                follow();
+    });
 }
 
 CSerratK90ClipwellApp::~CSerratK90ClipwellApp()
@@ -64,7 +72,7 @@ bool CSerratK90ClipwellApp::InitInstance(const QStringList& arguments)
         = m_DeviceData.DeviceType == 6 ? QStringLiteral("SerratK40Clipwell/") : QStringLiteral("SerratK90Clipwell/");
     m_strHelpFolder = GetAppFolder() + model;
 
-    m_pMainFrame->SelectPageCode(1);
+    m_pMainFrame->SelectPageCode(PageRegistry::rowForSlot(PageRegistry::homeSlot())->treeCode);
     return true;
 }
 
@@ -111,14 +119,18 @@ void CSerratK90ClipwellApp::SelectPageCode(int pageCode)
         m_pMainFrame->SelectPageCode(pageCode);
 }
 
-FormPage* CSerratK90ClipwellApp::ReplaceView(int slot)
+FormPage* CSerratK90ClipwellApp::ReplaceView(const char* pageClass)
 {
-    return m_pPageSplitter ? m_pPageSplitter->ReplaceView(0, 1, slot) : nullptr;
+    const PageRow* row = PageRegistry::rowForClass(pageClass);
+    if (!row || !m_pPageSplitter)
+        return nullptr;
+    return m_pPageSplitter->ReplaceView(0, 1, row->slot);
 }
 
-void CSerratK90ClipwellApp::followStatusReplies(std::function<void()> follower)
+void CSerratK90ClipwellApp::followStatusReplies(QObject* follower, std::function<void()> follow)
 {
-    m_link.parser().setStatusHook(std::move(follower));
+    if (follower)
+        m_statusFollowers.emplace_back(follower, std::move(follow));
 }
 
 void CSerratK90ClipwellApp::RefreshAllStatusStrips()

@@ -15,6 +15,7 @@
 
 #include "automation/AutoString.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -74,10 +75,10 @@ public:
     CCalibrationStorage& calibrationStorage() override { return m_CalibrationStorage; }
     MultiTestRun& multiTest() override { return m_multiTest; }
     void SelectPageCode(int pageCode) override;
-    FormPage* ReplaceView(int slot) override;
+    FormPage* ReplaceView(const char* pageClass) override;
     void RefreshAllStatusStrips() override;
     void LoadErrorDefinitions() override;
-    void followStatusReplies(std::function<void()> follower) override;
+    void followStatusReplies(QObject* follower, std::function<void()> follow) override;
 
     // ---- what the frame and the tree keep here ----
     DeviceLink& link() { return m_link; }
@@ -113,6 +114,7 @@ private:
     CCalibrationStorage m_CalibrationStorage;
     MultiTestRun m_multiTest;
     QStringList m_RecentFiles;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_statusFollowers;
 
     DeviceData m_DeviceData;
     AppLog m_log;

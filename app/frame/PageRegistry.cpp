@@ -8,6 +8,7 @@
 #include "health/CAdvDashboard.h"
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 namespace
@@ -95,6 +96,15 @@ const PageRow* rowForCode(int pageCode)
         return nullptr;
     const auto found = std::find_if(
         std::begin(Rows), std::end(Rows), [pageCode](const PageRow& row) { return row.treeCode == pageCode; });
+    return found == std::end(Rows) ? nullptr : &*found;
+}
+
+const PageRow* rowForClass(const char* pageClass)
+{
+    if (!pageClass)
+        return nullptr;
+    const auto found = std::find_if(std::begin(Rows), std::end(Rows),
+        [pageClass](const PageRow& row) { return std::strcmp(row.pageClass, pageClass) == 0; });
     return found == std::end(Rows) ? nullptr : &*found;
 }
 

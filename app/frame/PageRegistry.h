@@ -43,6 +43,7 @@ constexpr int SlotCount = 42; // slot 0 holds no page
 std::span<const PageRow> rows();
 const PageRow* rowForSlot(int slot);
 const PageRow* rowForCode(int pageCode);
+const PageRow* rowForClass(const char* pageClass);
 // The slot of the first page shown.
 int homeSlot();
 } // namespace PageRegistry

@@ -41,6 +41,12 @@ protected:
         OnStop onStop = OnStop::Kill);
     // Arms timer `id` to fire once: killed, then `body` inside the guard.
     void once(int id, int ms, const char* handler, std::function<void()> body, OnStop onStop = OnStop::Kill);
+    // Arms timer `id` to fire every `ms` on its own beat (a blink): `body`
+    // runs inside the guard, and the timer is not stopped around it.
+    void repeat(int id, int ms, const char* handler, std::function<void()> body);
+    // Stops a timer armed through the kit (or FormPage's own); a body that
+    // stops or re-arms its own timer is not undone after it returns.
+    void killTimer(int id);
 
     // Creates a registered control over the hidden placeholder `hostId`, with
     // the child id `id`. Empty (logged, never shown) when it cannot be created.
@@ -80,15 +86,19 @@ protected:
     void buildPage(const PageTemplate& pageTemplate);
 
 private:
+    enum class Kind { Every, Once, Repeat };
     struct KitTimer {
         const char* handler = nullptr;
         std::function<void()> body;
         int ms = 0;
-        bool repeat = false;
+        Kind kind = Kind::Every;
         OnStop onStop = OnStop::Kill;
+        unsigned generation = 0; // tells a timer armed anew from the one that fired
     };
+    void arm(int id, int firstMs, KitTimer timer);
     void fire(int id);
 
     PageContext& m_context;
     std::map<int, KitTimer> m_timers;
+    unsigned m_generation = 0;
 };

@@ -1,5 +1,8 @@
 #include "MultiTestRun.h"
 
+#include <algorithm>
+#include <iterator>
+
 void TestStatusList::AddString(const QString& line)
 {
     m_lines << line;
@@ -16,16 +19,10 @@ void TestStatusList::ResetContent()
 
 bool& MultiTestRun::done(MultiTest test)
 {
-    switch (test) {
-    case MultiTest::Ramp:
-        return m_bRampDone;
-    case MultiTest::Step:
-        return m_bStepDone;
-    case MultiTest::PartialStroke:
-        return m_bPSTDone;
-    default:
-        return m_bHDRLDone;
-    }
+    bool* const flags[] = { &m_bRampDone, &m_bStepDone, &m_bPSTDone, &m_bHDRLDone };
+    const auto index = static_cast<size_t>(test);
+    Q_ASSERT(index < std::size(flags));
+    return *flags[std::min(index, std::size(flags) - 1)];
 }
 
 void MultiTestRun::registerPage(MultiTest test, MultiTestPage page)

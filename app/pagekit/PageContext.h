@@ -15,6 +15,7 @@ class FormPage;
 class MiscAccessors;
 class MultiTestRun;
 class PageHelpers;
+class QObject;
 class Prompts;
 class StatusStrip;
 class TimerService;
@@ -50,13 +51,15 @@ public:
     // Selects the tree item of a PageCode, which switches to its page (hub
     // buttons, a test page handing back to the diagnostics hub).
     virtual void SelectPageCode(int pageCode) = 0;
-    // Swaps the page of a slot into the page pane without the tree (wizard
-    // steps), and returns it so the caller can activate it.
-    virtual FormPage* ReplaceView(int slot) = 0;
+    // Swaps a page into the page pane without the tree (wizard steps), by its
+    // class name, and returns it so the caller can activate it; nullptr (and
+    // nothing swapped) for a class the program does not have.
+    virtual FormPage* ReplaceView(const char* pageClass) = 0;
     // Refreshes the strip of the page shown, with one status read.
     virtual void RefreshAllStatusStrips() = 0;
     // Loads the model's error-definition priorities (once, by the page that owns that step).
     virtual void LoadErrorDefinitions() = 0;
-    // Called after every decoded status reply, whichever page asked (one follower).
-    virtual void followStatusReplies(std::function<void()> follower) = 0;
+    // Calls `follow` after every decoded status reply, whichever page asked,
+    // for as long as `follower` lives.
+    virtual void followStatusReplies(QObject* follower, std::function<void()> follow) = 0;
 };

@@ -9,6 +9,16 @@ StripPage::StripPage(PageContext& context, const QString& className, int templat
 {
 }
 
+const ToolTipTable StripPage::StripToolTips {
+    { LedId, QStringLiteral("LED status") },
+    { ActiveId,
+        QStringLiteral(
+            "Active Indicator displays the highest priority active status indicator and its respective number.") },
+    { SourceId,
+        QStringLiteral(
+            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal.") },
+};
+
 const std::vector<ControlSpec>& StripPage::stripTemplate()
 {
     static const std::vector<ControlSpec> strip {

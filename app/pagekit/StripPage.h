@@ -53,6 +53,8 @@ public:
 
     // The strip's placeholders and labels, as every page's template starts.
     static const std::vector<ControlSpec>& stripTemplate();
+    // The strip's tooltips, for the pages that show them.
+    static const ToolTipTable StripToolTips;
 
 protected:
     // Builds the page from the strip and its own template.

@@ -18,11 +18,6 @@ namespace
 using namespace IndicatorColour;
 using namespace ActuatorHealthRules;
 using PageControls::text;
-
-constexpr int ColourKeyHosts[7] = { CActuatorHealth::LeakWarningKeyHost, CActuatorHealth::LeakAlarmKeyHost,
-    CActuatorHealth::LowAlarmKeyHost, CActuatorHealth::LowWarningKeyHost, CActuatorHealth::HighWarningKeyHost,
-    CActuatorHealth::InitialWarningKeyHost, CActuatorHealth::FullWarningKeyHost };
-constexpr int ColourKeyPictures[7] = { 149, 155, 155, 149, 154, 149, 154 };
 }
 
 CActuatorHealth::CActuatorHealth(PageContext& context, QWidget* parent)
@@ -45,6 +40,7 @@ void CActuatorHealth::OnInitialUpdate()
     for (GroupState& group : m_groups)
         group.reload = true;
     connectHandlers();
+    setToolTips(StripToolTips);
     setToolTips(ToolTips);
     if (data().IsK40())
         setToolTips(SupplySensorToolTips);
@@ -52,43 +48,31 @@ void CActuatorHealth::OnInitialUpdate()
 
 void CActuatorHealth::createColourKeys()
 {
-    for (int k = 0; k < 7; ++k) {
-        m_pColourKeys[static_cast<size_t>(k)] = CreateImageDisplayControl(
-            this, controlScreenRect(ColourKeyHosts[k]), FirstColourKeyId + k, ColourKeyPictures[k], context().log());
+    for (size_t k = 0; k < m_pColourKeys.size(); ++k) {
+        m_pColourKeys[k] = CreateImageDisplayControl(this, controlScreenRect(ColourKeys[k].host),
+            FirstColourKeyId + int(k), ColourKeys[k].picture, context().log());
     }
 }
 
 void CActuatorHealth::createGauges()
 {
-    struct Setup {
-        Group group;
-        int placeholder;
-        int id;
-        double maximum;
-        std::vector<uint32_t> pointerColours;
-    };
-    const Setup setups[] = {
-        { Leak, LeakGaugeHost, LeakGaugeId, 1.0, { Yellow, Red } },
-        { Supply, SupplyGaugeHost, SupplyGaugeId, 150.0, { Red, Yellow, Orange } },
-        { Ratio, RatioGaugeHost, RatioGaugeId, 150.0, { Orange, Yellow } },
-    };
-    for (const Setup& setup : setups) {
+    for (const GaugeSetup& setup : Gauges) {
         ILinearGaugePtr gauge
-            = CreateLinearGauge(this, controlScreenRect(setup.placeholder), setup.id, setup.maximum, context().log());
+            = CreateLinearGauge(this, controlScreenRect(setup.host), setup.id, setup.maximum, context().log());
         m_pGauges[setup.group] = gauge;
         if (!gauge)
             continue;
-        for (uint32_t colour : setup.pointerColours)
-            gauge->setPointerColor(gauge->addPointer(), colour);
+        for (int k = 0; k < setup.pointers; ++k)
+            gauge->setPointerColor(gauge->addPointer(), setup.pointerColours[k]);
     }
 }
 
 void CActuatorHealth::createLeds()
 {
-    const int hosts[3] = { FailSafeLedHost, Port1LedHost, Port2LedHost };
-    const int ids[3] = { FailSafeLedId, Port1LedId, Port2LedId };
-    for (size_t k = 0; k < 3; ++k)
-        m_pTroubleLeds[k] = CreateRoundLed(this, controlScreenRect(hosts[k]), ids[k], context().log());
+    for (size_t k = 0; k < m_pTroubleLeds.size(); ++k) {
+        m_pTroubleLeds[k]
+            = CreateRoundLed(this, controlScreenRect(TroubleLeds[k].host), TroubleLeds[k].id, context().log());
+    }
 }
 
 void CActuatorHealth::disableLeakGroup()
@@ -478,7 +462,7 @@ void CActuatorHealth::showIndicator(Group group, uint32_t colour)
         // A pending turn to green would otherwise be saved and blinked as
         // this group's warning colour.
         killTimer(settleTimer);
-        every(blinkTimer, BlinkMs, "OnTimer", [this, group] { blinkStep(group); });
+        repeat(blinkTimer, BlinkMs, "OnTimer", [this, group] { blinkStep(group); });
         state.lit = true;
     }
 }

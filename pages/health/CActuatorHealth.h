@@ -109,6 +109,27 @@ public:
     static const char* const SupplyPortImplication;
     // Each limit's edit, spin, group, pointer and spin step.
     static const ActuatorHealthRules::Limit Limits[7];
+    // The colour keys beside the limits' captions: placeholder and picture.
+    struct ColourKey {
+        int host;
+        int picture;
+    };
+    static const ColourKey ColourKeys[7];
+    // Each group's gauge: placeholder, id, full scale and its limit pointers' colours.
+    struct GaugeSetup {
+        Group group;
+        int host;
+        int id;
+        double maximum;
+        int pointers;
+        uint32_t pointerColours[3];
+    };
+    static const GaugeSetup Gauges[GroupCount];
+    struct TroubleLed {
+        int host;
+        int id;
+    };
+    static const TroubleLed TroubleLeds[3];
 
     explicit CActuatorHealth(PageContext& context, QWidget* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "CActuatorHealth.h"
 
+#include "IndicatorColours.h"
+
 namespace
 {
 using C = ControlSpec;
@@ -111,16 +113,31 @@ const ActuatorHealthRules::Limit CActuatorHealth::Limits[7] {
     { InitialWarningEdit, InitialWarningSpin, Ratio, 2, 0.1 },
     { FullWarningEdit, FullWarningSpin, Ratio, 1, 0.1 },
 };
+const CActuatorHealth::ColourKey CActuatorHealth::ColourKeys[7] {
+    { LeakWarningKeyHost, 149 },
+    { LeakAlarmKeyHost, 155 },
+    { LowAlarmKeyHost, 155 },
+    { LowWarningKeyHost, 149 },
+    { HighWarningKeyHost, 154 },
+    { InitialWarningKeyHost, 149 },
+    { FullWarningKeyHost, 154 },
+};
+
+const CActuatorHealth::GaugeSetup CActuatorHealth::Gauges[GroupCount] {
+    { Leak, LeakGaugeHost, LeakGaugeId, 1.0, 2, { IndicatorColour::Yellow, IndicatorColour::Red } },
+    { Supply, SupplyGaugeHost, SupplyGaugeId, 150.0, 3,
+        { IndicatorColour::Red, IndicatorColour::Yellow, IndicatorColour::Orange } },
+    { Ratio, RatioGaugeHost, RatioGaugeId, 150.0, 2, { IndicatorColour::Orange, IndicatorColour::Yellow } },
+};
+
+const CActuatorHealth::TroubleLed CActuatorHealth::TroubleLeds[3] {
+    { FailSafeLedHost, FailSafeLedId },
+    { Port1LedHost, Port1LedId },
+    { Port2LedHost, Port2LedId },
+};
 // clang-format on
 
 const ToolTipTable CActuatorHealth::ToolTips {
-    { LedId, QStringLiteral("LED status") },
-    { ActiveId,
-        QStringLiteral(
-            "Active Indicator displays the highest priority active status indicator and its respective number.") },
-    { SourceId,
-        QStringLiteral(
-            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal.") },
     { LeakGaugeId, QStringLiteral("Actuator Pneumatic Leak") },
     { LeakButton,
         QStringLiteral("Select this button to display the Implications and Possible Solutions related to Actuator "

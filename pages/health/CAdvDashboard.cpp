@@ -20,7 +20,6 @@ using PageControls::text;
 
 constexpr uint32_t PressureColour = 0x990033;
 constexpr uint32_t DisabledDialGrey = 0xB5B5B5;
-constexpr uint32_t LampColours[CAdvDashboard::ColumnCount] = { Green, Yellow, Red };
 }
 
 CAdvDashboard::CAdvDashboard(PageContext& context, QWidget* parent)
@@ -29,7 +28,7 @@ CAdvDashboard::CAdvDashboard(PageContext& context, QWidget* parent)
     buildPage(Template);
     PageControls::fitEdit(this, CutOffEditId, { text("Active"), text("Dormant") });
     PageControls::fitEdit(this, HighFrictionEditId, { text("Active"), text("Inactive") });
-    context.followStatusReplies([this] { UpdateFromStatus(); });
+    context.followStatusReplies(this, [this] { UpdateFromStatus(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -46,6 +45,7 @@ void CAdvDashboard::OnInitialUpdate()
             m_pPort2Dial->setVisible(false);
         showControl(Port2CaptionId, false);
     }
+    setToolTips(StripToolTips);
     setToolTips(ToolTips);
 }
 
@@ -417,10 +417,10 @@ void CAdvDashboard::ApplyUnits()
         dial->setScaleMax(m_pSupplyDial->scaleMax());
         dial->setMajorTicks(7);
     }
-    const bool fahrenheit = dd.TemperatureUnit == 33;
-    m_pTemperatureReadout->setUnitText(fahrenheit ? QStringLiteral("degF") : QStringLiteral("degC"));
-    m_pThermometer->setScaleMin(fahrenheit ? -55.0 : -45.0);
-    m_pThermometer->setScaleMax(fahrenheit ? 185.0 : 85.0);
+    const DashboardRules::TemperatureScale temperature = DashboardRules::temperatureScale(dd.TemperatureUnit);
+    m_pTemperatureReadout->setUnitText(QString::fromLatin1(temperature.unit));
+    m_pThermometer->setScaleMin(temperature.minimum);
+    m_pThermometer->setScaleMax(temperature.maximum);
 }
 
 bool CAdvDashboard::port2InUse() const

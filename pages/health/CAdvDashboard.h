@@ -126,6 +126,8 @@ public:
         const char* clear;
     };
     static const DipSwitchText DipSwitches[8];
+    // The lamps' colours by column.
+    static const uint32_t LampColours[ColumnCount];
 
     explicit CAdvDashboard(PageContext& context, QWidget* parent = nullptr);
 

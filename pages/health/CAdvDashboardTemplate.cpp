@@ -1,5 +1,7 @@
 #include "CAdvDashboard.h"
 
+#include "IndicatorColours.h"
+
 namespace
 {
 using C = ControlSpec;
@@ -91,9 +93,6 @@ const PageTemplate CAdvDashboard::Template { 524, 331, {
 } };
 
 const ToolTipTable CAdvDashboard::ToolTips {
-    { LedId, QStringLiteral("LED status") },
-    { ActiveId, QStringLiteral("Active Indicator displays the highest priority active status indicator and its respective number.") },
-    { SourceId, QStringLiteral("Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal.") },
     { SupplyDialId, QStringLiteral("Supply Pressure - Value of the current supply pressure.") },
     { Port1DialId, QStringLiteral("Pressure at Port 1.") },
     { Port2DialId, QStringLiteral("Pressure at Port 2.") },
@@ -142,4 +141,6 @@ const CAdvDashboard::DipSwitchText CAdvDashboard::DipSwitches[8] {
     { "Valve Stability:", "Low Fric", "High Fric" },
     { "Quick Calibration:", "Auto", "Jog" },
 };
+const uint32_t CAdvDashboard::LampColours[ColumnCount] { IndicatorColour::Green, IndicatorColour::Yellow,
+    IndicatorColour::Red };
 // clang-format on

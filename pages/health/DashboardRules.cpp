@@ -32,6 +32,14 @@ uint32_t supplyAlarmColour(uint8_t historyByte5, uint8_t maskByte5)
     return IndicatorColour::Black;
 }
 
+TemperatureScale temperatureScale(uint8_t temperatureUnit)
+{
+    constexpr uint8_t Fahrenheit = 33;
+    if (temperatureUnit == Fahrenheit)
+        return { "degF", -55.0, 185.0 };
+    return { "degC", -45.0, 85.0 };
+}
+
 double pressureInUnit(double raw, double fullScale)
 {
     return raw * (0.01 * fullScale * 0.01);

@@ -31,6 +31,15 @@ uint32_t commandColour(double command, double bandLow, double bandHigh);
 // black when neither is set and enabled.
 uint32_t supplyAlarmColour(uint8_t historyByte5, uint8_t maskByte5);
 
+// The temperature readout's unit and the thermometer's scale for the
+// device's temperature unit: 33 is Fahrenheit, anything else Celsius.
+struct TemperatureScale {
+    const char* unit;
+    double minimum;
+    double maximum;
+};
+TemperatureScale temperatureScale(uint8_t temperatureUnit);
+
 // A pressure (command 204) in the device's unit: hundredths of a percent of
 // the full scale, Misc long 0x69.
 double pressureInUnit(double raw, double fullScale);

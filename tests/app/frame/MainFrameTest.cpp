@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "CMySplitterWnd.h"
 #include "CNavigationView.h"
+#include "PageRegistry.h"
 
 #include "ui/FormPage.h"
 #include "ui/Prompts.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QSplitterHandle>
+#include <QTest>
 
 namespace
 {
@@ -144,11 +146,12 @@ TEST_F(AppFrameTest, ReplaceViewSwapsChildIdsAndVisibility)
     const int paneId = CMySplitterWnd::IdFromRowCol(0, 1);
     FormPage* dashboard = &page("CAdvDashboard");
     FormPage* health = &page("CHealthMain");
+    const int healthSlot = PageRegistry::rowForClass("CHealthMain")->slot;
     EXPECT_EQ(CMySplitterWnd::childId(dashboard), paneId);
 
-    EXPECT_EQ(pane.ReplaceView(0, 1, 28), health);
+    EXPECT_EQ(pane.ReplaceView(0, 1, healthSlot), health);
     EXPECT_EQ(CMySplitterWnd::childId(health), paneId);
-    EXPECT_EQ(CMySplitterWnd::childId(dashboard), 28);
+    EXPECT_EQ(CMySplitterWnd::childId(dashboard), healthSlot);
     EXPECT_FALSE(dashboard->isVisible());
     EXPECT_TRUE(health->isVisible());
     EXPECT_EQ(frame().activeView(), health);
@@ -157,9 +160,9 @@ TEST_F(AppFrameTest, ReplaceViewSwapsChildIdsAndVisibility)
     EXPECT_GE(health->height(), pane.pagePane()->height());
 
     // The same page again changes nothing.
-    EXPECT_EQ(pane.ReplaceView(0, 1, 28), health);
+    EXPECT_EQ(pane.ReplaceView(0, 1, healthSlot), health);
     EXPECT_EQ(CMySplitterWnd::childId(health), paneId);
-    EXPECT_EQ(CMySplitterWnd::childId(dashboard), 28);
+    EXPECT_EQ(CMySplitterWnd::childId(dashboard), healthSlot);
 }
 
 TEST_F(AppFrameTest, MessageBoxWithoutACaptionShowsTheApplicationTitle)
@@ -178,17 +181,12 @@ TEST_F(AppFrameTest, F6AndShiftF6MoveTheFocusFromPaneToPane)
     frame().show();
     frame().activateWindow();
     QApplication::setActiveWindow(&frame());
-    const auto shortcut = [this](const QKeySequence& keys) {
-        for (QShortcut* candidate : frame().findChildren<QShortcut*>()) {
-            if (candidate->key() == keys)
-                return candidate;
-        }
-        return static_cast<QShortcut*>(nullptr);
+    // The keys as a user presses them, to whatever has the focus.
+    const auto press = [](Qt::KeyboardModifiers modifiers) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, Qt::Key_F6, modifiers);
     };
-    QShortcut* next = shortcut(QKeySequence(Qt::Key_F6));
-    QShortcut* previous = shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    ASSERT_NE(next, nullptr);
-    ASSERT_NE(previous, nullptr);
     const auto paneOfFocus = [this]() -> QString {
         QWidget* focus = QApplication::focusWidget();
         const std::pair<QWidget*, const char*> panes[]
@@ -207,12 +205,12 @@ TEST_F(AppFrameTest, F6AndShiftF6MoveTheFocusFromPaneToPane)
     // nothing that can, so the next pane after the page is the identity strip.
     const QStringList forward = { "page", "identity", "tree" };
     for (const QString& pane : forward) {
-        emit next->activated();
+        press(Qt::NoModifier);
         EXPECT_EQ(paneOfFocus(), pane);
     }
     const QStringList backward = { "identity", "page", "tree" };
     for (const QString& pane : backward) {
-        emit previous->activated();
+        press(Qt::ShiftModifier);
         EXPECT_EQ(paneOfFocus(), pane);
     }
 }

@@ -1,8 +1,13 @@
 #include "AppFrameTest.h"
+#include "CIdentificationArea.h"
+#include <QApplication>
+#include <QPushButton>
+#include <set>
 
 #include "CMainFrame.h"
 #include "CMySplitterWnd.h"
 #include "CNavigationView.h"
+#include "PageRegistry.h"
 
 #include "SimulatedPositioner.h"
 
@@ -26,7 +31,13 @@ public:
     {
         hide();
     }
-    void ActivatePage() override { m_calls << QStringLiteral("activate %1").arg(m_index); }
+    void ActivatePage() override
+    {
+        m_calls << QStringLiteral("activate %1").arg(m_index);
+        if (onActivate)
+            onActivate();
+    }
+    std::function<void()> onActivate;
     void StopTimers() override
     {
         m_calls << QStringLiteral("stop %1").arg(m_index);
@@ -40,11 +51,12 @@ private:
     QStringList& m_calls;
 };
 
+// The stop calls of the pages in slots first to last, in slot order.
 QStringList stops(int first, int last)
 {
     QStringList calls;
     for (int index = first; index <= last; ++index) {
-        if (index != 8 && index != 27)
+        if (PageRegistry::rowForSlot(index))
             calls << QStringLiteral("stop %1").arg(index);
     }
     return calls;
@@ -111,6 +123,35 @@ TEST_F(NavigationTest, SomeCodesSwapThePageInBeforeTheOthersStop)
         EXPECT_EQ(shownIndex(), c.index) << c.code;
         EXPECT_EQ(calls.back(), QStringLiteral("activate %1").arg(c.index)) << c.code;
         calls.clear();
+    }
+}
+
+TEST_F(NavigationTest, EveryTreeItemSwapsAndFocusesInItsOwnOrder)
+{
+    startK90();
+    frame().show();
+    frame().activateWindow();
+    QApplication::setActiveWindow(&frame());
+    record();
+    const std::set<int> swapFirst { 1, 21, 22, 31, 33, 41, 43, 44, 46, 411, 431, 461 };
+    const std::set<int> focusFirst { 1, 43 };
+    QWidget* elsewhere = frame().identityStrip()->findChild<QPushButton*>();
+    ASSERT_NE(elsewhere, nullptr);
+    for (QTreeWidgetItem* item : app().treeItemHandles()) {
+        const int code = item->data(0, Qt::UserRole).toInt();
+        if (code == 0)
+            continue;
+        const int index = CNavigationView::PageIndexForCode(code);
+        select(code == 1 ? 44 : 1); // from another page
+        elsewhere->setFocus();
+        bool treeFocusedOnActivation = false;
+        pages[index]->onActivate = [&] { treeFocusedOnActivation = tree().hasFocus(); };
+        codeUnderTest = code;
+        EXPECT_EQ(shownDuringStops(index), swapFirst.count(code) == 1) << "swap first, code " << code;
+        EXPECT_EQ(treeFocusedOnActivation, focusFirst.count(code) == 1) << "focus first, code " << code;
+        EXPECT_TRUE(tree().hasFocus()) << "the tree has the focus after the switch, code " << code;
+        pages[index]->onActivate = nullptr;
+        pages[40]->onStop = nullptr;
     }
 }
 

@@ -74,3 +74,18 @@ TEST_F(PageRegistryTest, NoSlotCodeOrClassIsNamedTwiceAndEverySlotHoldsItsRowsCl
             EXPECT_EQ(page->templateId(), row->shell.dialogId) << slot;
     }
 }
+
+TEST_F(PageRegistryTest, WizardStepIsSwappedInByItsClassWithoutTheTree)
+{
+    startK90();
+    FormPage* step = app().ReplaceView("CCalibrationAnalogIn2");
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->className(), QStringLiteral("CCalibrationAnalogIn2"));
+    EXPECT_EQ(app().shownPage(), step);
+    EXPECT_TRUE(step->isVisible());
+    EXPECT_EQ(tree().selectedPageCode(), 1) << "the tree keeps its selection";
+
+    EXPECT_EQ(app().ReplaceView("CNoSuchPage"), nullptr);
+    EXPECT_EQ(app().ReplaceView(nullptr), nullptr);
+    EXPECT_EQ(app().shownPage(), step) << "nothing was swapped";
+}

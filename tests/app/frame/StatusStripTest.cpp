@@ -1,5 +1,7 @@
 #include "AppFrameTest.h"
 
+#include <QLabel>
+
 #include "CForm2.h"
 #include "CMainFrame.h"
 #include "CNavigationView.h"
@@ -11,6 +13,7 @@
 
 #include "automation/ComError.h"
 #include "ui/ControlRegistry.h"
+#include "ui/DialogUnits.h"
 
 #include <QTemporaryDir>
 
@@ -155,11 +158,37 @@ TEST_F(StatusStripTest, ShownPageReadsItsStatusOneSecondAfterActivationThenEvery
     EXPECT_EQ(statusReads(), 9u) << "only the dashboard's own cycle: 9 status ticks of 12";
 }
 
+TEST_F(StatusStripTest, EveryPageCarriesTheStripInTheSamePlace)
+{
+    startK90();
+    const QRect led = DialogUnits::toPx(3, 7, 26, 13);
+    const QRect active = DialogUnits::toPx(101, 6, 221, 13);
+    const QRect source = DialogUnits::toPx(458, 6, 63, 13);
+    int pages = 0;
+    for (FormPage* candidate : app().pageTable()) {
+        auto* page = qobject_cast<StripPage*>(candidate);
+        if (!page)
+            continue;
+        ++pages;
+        const std::string name = page->className().toStdString();
+        EXPECT_EQ(page->controlRect(StripPage::LedPlaceholder), led) << name;
+        EXPECT_EQ(page->controlRect(StripPage::ActivePlaceholder), active) << name;
+        EXPECT_EQ(page->controlRect(StripPage::SourcePlaceholder), source) << name;
+        QStringList captions;
+        for (const QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            captions << label->text();
+        EXPECT_TRUE(captions.contains(QStringLiteral("Active Indicator:"))) << name;
+        EXPECT_TRUE(captions.contains(QStringLiteral("Command Source:"))) << name;
+    }
+    EXPECT_EQ(pages, 37) << "every page but the two panes";
+}
+
 TEST_F(StatusStripTest, StripControlsSitOnTheirPlaceholders)
 {
     startK90();
-    for (int index : { 4, 9, 22, 32, 41 }) {
-        auto* page = qobject_cast<StripPage*>(app().pageTable()[index]);
+    for (const char* index :
+        { "CAlarmsView", "CPressureDisablePage", "CStepCompareView", "CActuatorHealth", "CCalibrationZeroSupply" }) {
+        auto* page = qobject_cast<StripPage*>(&this->page(index));
         ASSERT_NE(page, nullptr) << index;
         ASSERT_TRUE(page->led()) << index;
         EXPECT_EQ(page->control(StripPage::LedId), page->led().get());

@@ -48,10 +48,10 @@ public:
     CCalibrationStorage& calibrationStorage() override { return m_calibration; }
     MultiTestRun& multiTest() override { return m_multiTest; }
     void SelectPageCode(int pageCode) override { selected << pageCode; }
-    FormPage* ReplaceView(int) override { return nullptr; }
+    FormPage* ReplaceView(const char*) override { return nullptr; }
     void RefreshAllStatusStrips() override { }
     void LoadErrorDefinitions() override { }
-    void followStatusReplies(std::function<void()>) override { }
+    void followStatusReplies(QObject*, std::function<void()>) override { }
 
     QList<int> selected;
 
@@ -85,10 +85,12 @@ public:
     using KitPage::create;
     using KitPage::data;
     using KitPage::every;
+    using KitPage::killTimer;
     using KitPage::on;
     using KitPage::once;
     using KitPage::OnStop;
     using KitPage::read;
+    using KitPage::repeat;
     using KitPage::write;
 };
 
@@ -143,6 +145,56 @@ TEST_F(KitPageTest, EveryTickRunsGuardedAndComesBackUntilThePageStops)
     EXPECT_FALSE(page->timerArmed(7));
     clock().advance(5000);
     EXPECT_EQ(ticks.size(), 3);
+}
+
+TEST_F(KitPageTest, TimerIsStoppedWhileItsBodyRunsAndWhatTheBodyDoesToItStands)
+{
+    // A body that hands over to another page stops this page's timers: the
+    // timer must not come back after the body returns.
+    int handedOver = 0;
+    page->every(7, 1000, "OnRefresh", [&] {
+        EXPECT_FALSE(page->timerArmed(7)) << "the timer runs while its body does";
+        ++handedOver;
+        page->StopTimers();
+    });
+    clock().advance(5000);
+    EXPECT_EQ(handedOver, 1);
+    EXPECT_FALSE(page->timerArmed(7));
+
+    // A body that arms its own timer anew keeps the new delay.
+    QList<qint64> fired;
+    page->every(8, 1000, "OnPoll", [&] {
+        fired << clock().elapsedMs();
+        if (fired.size() == 1)
+            page->once(8, 5000, "OnPoll", [&] { fired << clock().elapsedMs(); });
+    });
+    const qint64 start = clock().elapsedMs();
+    clock().advance(10000);
+    EXPECT_EQ(fired, QList<qint64>({ start + 1000, start + 6000 }));
+
+    // One stopped by name inside its body stays stopped too.
+    int ticks = 0;
+    page->every(9, 500, "OnBlink", [&] {
+        if (++ticks == 2)
+            page->killTimer(9);
+    });
+    clock().advance(5000);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST_F(KitPageTest, RepeatingTimerKeepsItsBeatAndStopsWithThePage)
+{
+    QList<qint64> beats;
+    const qint64 start = clock().elapsedMs();
+    page->repeat(10, 500, "OnTimer", [&] {
+        beats << clock().elapsedMs() - start;
+        EXPECT_TRUE(page->timerArmed(10)) << "a blink is not stopped around its body";
+    });
+    clock().advance(1600);
+    EXPECT_EQ(beats, QList<qint64>({ 500, 1000, 1500 }));
+    page->StopTimers();
+    clock().advance(2000);
+    EXPECT_EQ(beats.size(), 3);
 }
 
 TEST_F(KitPageTest, OnceFiresOnceAndMayOutliveAStop)

@@ -393,3 +393,26 @@ TEST_F(DashboardTest, DialsThatCannotBeCreatedAreLoggedAndTheDashboardGoesOn)
     EXPECT_EQ(sent().count(QStringLiteral("202")), 9) << "the refresh cycle keeps running";
     EXPECT_DOUBLE_EQ(dashboard().positionGauge()->value(), int16_t(data().Position) * 0.01);
 }
+
+TEST_F(DashboardTest, StatusRepliesReachEveryLiveFollowerAndNoneThatIsGone)
+{
+    startQuietK90();
+    int told = 0;
+    {
+        QObject follower;
+        app().followStatusReplies(&follower, [&] { ++told; });
+        // A second dashboard follows as well, and goes again.
+        CAdvDashboard second(app());
+        second.OnInitialUpdate();
+        data().ControlMode = 64;
+        data().DigitalCommand = 3000;
+        ASSERT_TRUE(app().dispatch().DispatchWrite(HartCommand::WriteStatus));
+        EXPECT_EQ(told, 1);
+        EXPECT_DOUBLE_EQ(second.commandGauge()->value(), 30.0);
+        EXPECT_DOUBLE_EQ(dashboard().commandGauge()->value(), 30.0) << "the program's dashboard still follows";
+    }
+    data().DigitalCommand = 4000;
+    ASSERT_TRUE(app().dispatch().DispatchWrite(HartCommand::WriteStatus));
+    EXPECT_EQ(told, 1) << "a follower that is gone is not told";
+    EXPECT_DOUBLE_EQ(dashboard().commandGauge()->value(), 40.0);
+}

@@ -77,6 +77,24 @@ TEST(DashboardRules, PressureIsHundredthsOfAPercentOfTheFullScale)
     EXPECT_DOUBLE_EQ(DashboardRules::pressureInUnit(0, 150.0), 0.0);
 }
 
+TEST(DashboardRules, TemperatureUnitSetsTheReadoutsUnitAndTheThermometersScale)
+{
+    struct Case {
+        uint8_t unit;
+        const char* text;
+        double minimum;
+        double maximum;
+    };
+    const Case cases[] = { { 33, "degF", -55.0, 185.0 }, { 32, "degC", -45.0, 85.0 }, { 0, "degC", -45.0, 85.0 },
+        { 34, "degC", -45.0, 85.0 } };
+    for (const Case& c : cases) {
+        const DashboardRules::TemperatureScale scale = DashboardRules::temperatureScale(c.unit);
+        EXPECT_STREQ(scale.unit, c.text) << int(c.unit);
+        EXPECT_EQ(scale.minimum, c.minimum) << int(c.unit);
+        EXPECT_EQ(scale.maximum, c.maximum) << int(c.unit);
+    }
+}
+
 TEST(ActuatorHealthRules, LiveValueColoursAgainstEachLimit)
 {
     using namespace ActuatorHealthRules;
@@ -182,10 +200,14 @@ TEST(ActuatorHealthRules, DraggedLimitsPushTheirNeighboursInOrder)
         { Leak, 2, 1, 0.4, 0.5, 0.39 },
         { Supply, 1, 2, 55.0, 50.0, 56.0 }, // the low alarm pushes the low warning one up
         { Supply, 1, 3, 101.0, 100.0, 103.0 }, // and the high warning two up
+        { Supply, 2, 1, 39.0, 40.0, 38.0 }, // the low warning pushes the low alarm one down
+        { Supply, 2, 3, 100.0, 100.0, 101.0 }, // and the high warning one up
+        { Supply, 3, 2, 49.5, 50.0, 48.5 },
         { Supply, 3, 1, 39.0, 40.0, 37.0 },
         { Ratio, 1, 2, 49.0, 50.0, 48.0 }, // full warning dragged below the initial one
         { Ratio, 2, 1, 81.0, 80.0, 82.0 },
     };
+    EXPECT_EQ(pushes().size(), std::size(cases) - 1) << "every push has its case (and one case pushes nothing)";
     for (const Case& c : cases) {
         const Push* push = nullptr;
         for (const Push& candidate : pushes())

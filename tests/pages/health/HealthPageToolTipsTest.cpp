@@ -1,0 +1,59 @@
+#include "HealthPageTest.h"
+
+#include <QWidget>
+
+namespace
+{
+// Every tooltip of a page, by control id.
+std::map<int, QString> toolTips(const FormPage& page)
+{
+    std::map<int, QString> tips;
+    for (const QWidget* widget : page.findChildren<QWidget*>()) {
+        const int id = FormPage::idOf(widget);
+        if (id > 0 && !widget->toolTip().isEmpty())
+            tips[id] = widget->toolTip();
+    }
+    return tips;
+}
+}
+
+using HealthPageToolTipsTest = HealthPageTest;
+
+TEST_F(HealthPageToolTipsTest, EachControlOfTheHealthPagesCarriesItsTip)
+{
+    startK90();
+    struct Case {
+        const FormPage* page;
+        int id;
+        const char* tip;
+    };
+    const Case cases[] = {
+        { &dashboard(), StripPage::LedId, "LED status" },
+        { &dashboard(), StripPage::SourceId,
+            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+        { &dashboard(), CAdvDashboard::SpareEditId, "Spare Dip Switch selection." },
+        { &dashboard(), CAdvDashboard::FirstHealthLampId + 3, "Process Control health indicator." },
+        { &dashboard(), CAdvDashboard::FirstHealthLampId + 4 + 1, "Positioner health indicator." },
+        { &dashboard(), CAdvDashboard::FirstHealthLampId + 8 + 2, "Actuator health indicator." },
+        { &actuatorHealth(), StripPage::ActiveId,
+            "Active Indicator displays the highest priority active status indicator and its respective number." },
+        { &actuatorHealth(), CActuatorHealth::InitialWarningEdit,
+            "Display the value of the LOW WARNING limit. You can change the value here or by changing it on the gauge "
+            "above." },
+        { &actuatorHealth(), CActuatorHealth::Port2Button,
+            "Select this button to display the Implications and Possible Solutions related to Port 2 Pressure Sensor "
+            "(See boxes to your right)." },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.page->control(c.id)->toolTip(), QLatin1String(c.tip)) << c.id;
+    EXPECT_EQ(toolTips(dashboard()).size(), 39u) << "the strip's three, 24 controls and the 12 lamps";
+    EXPECT_EQ(toolTips(actuatorHealth()).size(), 28u) << "the strip's three and 25 controls";
+}
+
+TEST_F(HealthPageToolTipsTest, SmallerModelNamesTheSupplySensorOnThePort2Button)
+{
+    start({ QStringLiteral("/dSim/K40/PV-102") });
+    EXPECT_EQ(actuatorHealth().control(CActuatorHealth::Port2Button)->toolTip(),
+        QStringLiteral("Select this button to display the Implications and Possible Solutions related to Supply "
+                       "Pressure Sensor (See boxes to your right)."));
+}
