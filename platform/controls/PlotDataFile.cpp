@@ -102,7 +102,10 @@ public:
             refuse(QStringLiteral("a text is longer than the file"));
         QByteArray utf8(static_cast<qsizetype>(size), Qt::Uninitialized);
         bytes(utf8.data(), size);
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A leading byte order mark is part of the text: dropping it would
+        // load another text than was saved.
+        QStringDecoder decoder(
+            QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         QString value = decoder.decode(utf8);
         if (decoder.hasError())
             refuse(QStringLiteral("a text is not UTF-8"));
@@ -130,13 +133,18 @@ uint8_t switchesOf(const PlotChannelData& channel)
         | (channel.markersVisible ? SwitchMarkers : 0) | (channel.individualMarking ? SwitchIndividualMarking : 0);
 }
 
-void writeMarks(Writer& out, const std::vector<bool>& marked)
+void writeMarks(Writer& out, const PlotChannelData& channel)
 {
-    out.number<uint8_t>(marked.empty() ? 0 : 1);
-    if (marked.empty())
+    // The marks follow the point count, as the reader expects them: a channel
+    // without points has none to mark.
+    const std::vector<bool>& marked = channel.marked;
+    const size_t count = channel.xs.size();
+    const bool hasMarks = count != 0 && !marked.empty();
+    out.number<uint8_t>(hasMarks ? 1 : 0);
+    if (!hasMarks)
         return;
-    QByteArray bits((marked.size() + 7) / 8, '\0');
-    for (size_t i = 0; i < marked.size(); ++i)
+    QByteArray bits(static_cast<qsizetype>((count + 7) / 8), '\0');
+    for (size_t i = 0; i < count && i < marked.size(); ++i)
         if (marked[i])
             bits[static_cast<qsizetype>(i / 8)]
                 = static_cast<char>(bits[static_cast<qsizetype>(i / 8)] | (1 << (i % 8)));
@@ -157,7 +165,7 @@ void writeChannel(Writer& out, const PlotChannelData& channel)
     out.number<uint64_t>(channel.xs.size());
     out.reals(channel.xs);
     out.reals(channel.ys);
-    writeMarks(out, channel.marked);
+    writeMarks(out, channel);
 }
 
 void readMarks(Reader& in, PlotChannelData& channel)
@@ -168,6 +176,10 @@ void readMarks(Reader& in, PlotChannelData& channel)
     if (hasMarks != 1)
         refuse(QStringLiteral("unknown point marking"));
     const size_t count = channel.xs.size();
+    // Marks on a channel without points would load as no marks and save back
+    // as such: the file would not be the one that was read.
+    if (count == 0)
+        refuse(QStringLiteral("point marks on a channel without points"));
     const qint64 byteCount = static_cast<qint64>((count + 7) / 8);
     if (byteCount > in.remaining())
         refuse(QStringLiteral("the point marks are longer than the file"));

@@ -30,13 +30,14 @@ class QIODevice;
 //            int32   marker style, then marker size
 //            uint64  point count n (at most 2^31 - 1)
 //            double  n x values, then n y values, in order of adding
-//            uint8   0: no point marked; 1: followed by ceil(n / 8) bytes, point i marked
-//                    when bit (i mod 8) of byte (i / 8) is set; bits past the last point are 0
+//            uint8   0: no point marked; 1 (only when n > 0): followed by ceil(n / 8) bytes, point i
+//                    marked when bit (i mod 8) of byte (i / 8) is set; bits past the last point are 0
 //   trailer  uint32  magic 0x444E4553 (the bytes "SEND"), then the end of the file
 //
 // Anything else (another magic, a newer version, a count beyond the bytes that
-// follow, unknown switch bits, a text that is not UTF-8, bytes after the
-// trailer) is refused.
+// follow, unknown switch bits, a text that is not UTF-8, marks on a channel
+// without points, bytes after the trailer) is refused, so that every file read
+// writes back to the very same bytes.
 class PlotDataFile
 {
 public:

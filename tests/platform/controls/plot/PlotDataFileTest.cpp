@@ -2,6 +2,7 @@
 
 #include "automation/ComError.h"
 #include "controls/Plot.h"
+#include "controls/PlotDataFile.h"
 #include "controls/XYPlot.h"
 
 #include <QBuffer>
@@ -155,9 +156,154 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
+// A plot data file put together field by field, little-endian as the reader
+// takes it, so a test can say exactly which bytes it hands over.
+class FileBytes
+{
+public:
+    template <class T> FileBytes& number(T value)
+    {
+        for (size_t i = 0; i < sizeof value; ++i)
+            m_bytes.append(static_cast<char>((static_cast<uint64_t>(value) >> (8 * i)) & 0xFF));
+        return *this;
+    }
+    FileBytes& real(double value) { return number(std::bit_cast<uint64_t>(value)); }
+    FileBytes& text(const QByteArray& utf8)
+    {
+        number<uint32_t>(static_cast<uint32_t>(utf8.size()));
+        m_bytes.append(utf8);
+        return *this;
+    }
+    FileBytes& raw(const QByteArray& bytes)
+    {
+        m_bytes.append(bytes);
+        return *this;
+    }
+
+    FileBytes& header(PlotDataFile::Kind kind, uint32_t channels)
+    {
+        return number(PlotDataFile::Magic)
+            .number(PlotDataFile::Version)
+            .number(static_cast<uint8_t>(kind))
+            .number(channels);
+    }
+    // Everything of a channel up to and including its point count.
+    FileBytes& channelUpToCount(const QByteArray& name, uint8_t switches, uint64_t count)
+    {
+        return text(name)
+            .text("Title")
+            .number<uint32_t>(0x0080FF)
+            .text("Time")
+            .text("Position")
+            .number<int32_t>(2)
+            .number(switches)
+            .number<int32_t>(12)
+            .number<int32_t>(3)
+            .number(count);
+    }
+    FileBytes& trailer() { return number(PlotDataFile::TrailerMagic); }
+
+    qsizetype size() const { return m_bytes.size(); }
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+// One channel with the given points (x values, then y values) and mark bytes
+// (the marks flag first), in a file of one channel.
+QByteArray oneChannelFile(const QByteArray& name, uint8_t switches, const std::vector<double>& xs,
+    const std::vector<double>& ys, const QByteArray& marks)
+{
+    FileBytes file;
+    file.header(PlotDataFile::Kind::TimePlot, 1).channelUpToCount(name, switches, xs.size());
+    for (double x : xs)
+        file.real(x);
+    for (double y : ys)
+        file.real(y);
+    return file.raw(marks).trailer().bytes();
+}
+
 } // namespace
 
 using PlotDataFiles = SwTest;
+
+TEST_F(PlotDataFiles, EveryFileThatLoadsSavesBackToTheSameBytes)
+{
+    const double nanWithPayload = std::bit_cast<double>(uint64_t(0x7FF8000000C0FFEEu));
+    const QByteArray noMarks = QByteArray(1, '\0');
+
+    struct Case {
+        const char* what;
+        QByteArray content;
+        bool loads;
+    } cases[] = {
+        { "no channel", FileBytes().header(PlotDataFile::Kind::TimePlot, 0).trailer().bytes(), true },
+        { "no channel, XY plot", FileBytes().header(PlotDataFile::Kind::XYPlot, 0).trailer().bytes(), true },
+        { "a channel without points", oneChannelFile("Empty", 0x03, {}, {}, noMarks), true },
+        { "a channel without points but with point marks", oneChannelFile("Empty", 0x03, {}, {}, QByteArray(1, '\1')),
+            false },
+        { "one marked point", oneChannelFile("Position", 0x0F, { 0.5 }, { 50.0 }, QByteArray("\1\1", 2)), true },
+        { "point marks present, none set", oneChannelFile("Position", 0x0F, { 0.5 }, { 50.0 }, QByteArray("\1\0", 2)),
+            true },
+        { "nine points, the last one marked",
+            oneChannelFile(
+                "Port1", 0x0D, { 0, 1, 2, 3, 4, 5, 6, 7, 8 }, { 8, 7, 6, 5, 4, 3, 2, 1, 0 }, QByteArray("\1\x81\1", 3)),
+            true },
+        { "values a text would lose", oneChannelFile("Port2", 0, { -0.0, nanWithPayload }, { 5e-324, -1e308 }, noMarks),
+            true },
+        { "a name that begins with a byte order mark", oneChannelFile("\xEF\xBB\xBFPosition", 0x03, {}, {}, noMarks),
+            true },
+        { "a name of a NUL, a noncharacter and the last code point",
+            oneChannelFile(QByteArray("a\0\xEF\xBF\xBF\xF4\x8F\xBF\xBF", 9), 0x03, {}, {}, noMarks), true },
+        { "a second channel without points after one with marks",
+            FileBytes()
+                .header(PlotDataFile::Kind::XYPlot, 2)
+                .channelUpToCount("Position", 0x0F, 1)
+                .real(1.0)
+                .real(2.0)
+                .raw(QByteArray("\1\1", 2))
+                .channelUpToCount("Empty", 0x03, 0)
+                .raw(noMarks)
+                .trailer()
+                .bytes(),
+            true },
+    };
+
+    for (const Case& c : cases) {
+        QByteArray input = c.content;
+        QBuffer in(&input);
+        in.open(QIODevice::ReadOnly);
+        if (!c.loads) {
+            EXPECT_THROW(PlotDataFile::read(in), ComError) << c.what;
+            continue;
+        }
+        std::vector<PlotChannelData> channels;
+        ASSERT_NO_THROW(channels = PlotDataFile::read(in)) << c.what;
+        std::vector<const PlotChannelData*> pointers;
+        for (const PlotChannelData& channel : channels)
+            pointers.push_back(&channel);
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        PlotDataFile::write(out, static_cast<PlotDataFile::Kind>(input.at(6)), pointers);
+        EXPECT_EQ(out.data().toHex(' ').toStdString(), input.toHex(' ').toStdString()) << c.what;
+    }
+}
+
+TEST_F(PlotDataFiles, MarksThatOutlivedTheirPointsAreNotWritten)
+{
+    PlotChannelData channel;
+    channel.name = QStringLiteral("Cleared");
+    channel.marked = { true, false };
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    PlotDataFile::write(buffer, PlotDataFile::Kind::TimePlot, { &channel });
+    buffer.seek(0);
+    const std::vector<PlotChannelData> loaded = PlotDataFile::read(buffer);
+    ASSERT_EQ(loaded.size(), 1u);
+    EXPECT_EQ(loaded[0].name, QStringLiteral("Cleared"));
+    EXPECT_TRUE(loaded[0].marked.empty());
+}
 
 TEST_F(PlotDataFiles, LoadGivesBackEverySavedChannelBitForBit)
 {
