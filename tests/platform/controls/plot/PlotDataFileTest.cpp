@@ -305,6 +305,39 @@ TEST_F(PlotDataFiles, MarksThatOutlivedTheirPointsAreNotWritten)
     EXPECT_TRUE(loaded[0].marked.empty());
 }
 
+TEST_F(PlotDataFiles, APointCountBeyondTheBytesLeftIsRefusedBeforeAnyPointIsRead)
+{
+    struct Case {
+        const char* what;
+        uint64_t count;
+        qsizetype bytesAfterCount; // all of the file after the count, trailer included
+    } cases[] = {
+        { "fits the x values but not the y values", 4, 4 * 8 + 2 * 8 + 1 + 4 },
+        { "one byte short of the y values", 4, 4 * 16 - 1 },
+        { "beyond the largest channel", uint64_t(1) << 31, 64 },
+        { "whose bytes wrap around to none", uint64_t(1) << 60, 64 },
+        { "whose bytes wrap around to one point's", (uint64_t(1) << 63) + 1, 64 },
+    };
+    for (const Case& c : cases) {
+        FileBytes file;
+        file.header(PlotDataFile::Kind::TimePlot, 1).channelUpToCount("Position", 0x03, c.count);
+        const qsizetype countEnd = file.size();
+        QByteArray input = file.raw(QByteArray(c.bytesAfterCount - 4, '\0')).trailer().bytes();
+        QBuffer in(&input);
+        in.open(QIODevice::ReadOnly);
+        try {
+            PlotDataFile::read(in);
+            ADD_FAILURE() << c.what << ": loaded";
+        } catch (const ComError& error) {
+            EXPECT_TRUE(error.text().contains(QStringLiteral("point count"))) << c.what << ": " << error.what();
+            // Nothing of the points was read, so nothing was made room for.
+            EXPECT_EQ(in.pos(), countEnd) << c.what;
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << c.what << ": " << error.what();
+        }
+    }
+}
+
 TEST_F(PlotDataFiles, LoadGivesBackEverySavedChannelBitForBit)
 {
     Plot saved;
