@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what building and testing Strokewise needs on Debian 12, and the
+# Installs what building, testing and fuzzing Strokewise need on Debian 12, and the
 # de_DE.UTF-8 locale the tests use. Does nothing that is already done.
 set -euo pipefail
 
 packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  cmake make g++ clang fontconfig fonts-dejavu-core poppler-utils locales ccache
+  cmake make g++ clang libclang-rt-14-dev fontconfig fonts-dejavu-core poppler-utils locales ccache
 )
 
 sudo_cmd=()
