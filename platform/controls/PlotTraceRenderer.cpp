@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -19,55 +20,15 @@ constexpr double FarOut = 1e5;
 constexpr long long LeftOfArea = LLONG_MIN;
 constexpr long long RightOfArea = LLONG_MAX;
 
-// The points of one pixel column (or one off-area run) met so far.
+// The points of one pixel column (or one off-area run) met so far, by index.
 struct Column {
     long long key = 0;
-    size_t count = 0;
-    QPointF first, last, low, high;
-    size_t lowIndex = 0, highIndex = 0, firstIndex = 0, lastIndex = 0;
-
-    void start(long long k, const QPointF& p, size_t i)
-    {
-        key = k;
-        count = 1;
-        first = last = low = high = p;
-        firstIndex = lastIndex = lowIndex = highIndex = i;
-    }
-
-    void add(const QPointF& p, size_t i)
-    {
-        ++count;
-        last = p;
-        lastIndex = i;
-        // y grows downwards: the lowest value is the largest pixel row.
-        if (p.y() > low.y()) {
-            low = p;
-            lowIndex = i;
-        }
-        if (p.y() < high.y()) {
-            high = p;
-            highIndex = i;
-        }
-    }
-
-    void flushTo(std::vector<QPointF>& out) const
-    {
-        if (count == 0)
-            return;
-        out.push_back(first);
-        const bool offArea = key == LeftOfArea || key == RightOfArea;
-        if (!offArea) {
-            const bool lowFirst = lowIndex < highIndex;
-            const size_t aIndex = lowFirst ? lowIndex : highIndex;
-            const size_t bIndex = lowFirst ? highIndex : lowIndex;
-            if (aIndex != firstIndex && aIndex != lastIndex)
-                out.push_back(lowFirst ? low : high);
-            if (bIndex != firstIndex && bIndex != lastIndex && bIndex != aIndex)
-                out.push_back(lowFirst ? high : low);
-        }
-        if (lastIndex != firstIndex)
-            out.push_back(last);
-    }
+    // Every point with lowerBound <= px < upperBound belongs to this column;
+    // a point outside needs its column worked out (see columnKey).
+    double lowerBound = 0.0, upperBound = 0.0;
+    size_t firstIndex = 0, lastIndex = 0, lowIndex = 0, highIndex = 0;
+    // y grows downwards: the lowest value is the largest pixel row.
+    double lowRow = 0.0, highRow = 0.0;
 };
 
 QPointF mapPoint(const PlotTraceRenderer::Mapping& m, double x, double y)
@@ -83,7 +44,29 @@ long long columnKey(const PlotTraceRenderer::Mapping& m, double px)
         return LeftOfArea;
     if (px > m.area.right() + 1.0)
         return RightOfArea;
-    return static_cast<long long>(std::floor(px));
+    // The floor of a pixel coordinate near the area, without a library call:
+    // truncation, one less for a negative fraction.
+    const auto truncated = static_cast<long long>(px);
+    return px < static_cast<double>(truncated) ? truncated - 1 : truncated;
+}
+
+// The stretch of pixel coordinates that columnKey() gives the key of a
+// column, less its right edge: two comparisons tell a point of the column.
+void columnBounds(const PlotTraceRenderer::Mapping& m, Column& column)
+{
+    const double inLeft = m.area.left() - 1.0;
+    const double inRight = m.area.right() + 1.0;
+    const double infinity = std::numeric_limits<double>::infinity();
+    if (column.key == LeftOfArea) {
+        column.lowerBound = -infinity;
+        column.upperBound = inLeft;
+    } else if (column.key == RightOfArea) {
+        column.lowerBound = std::nextafter(inRight, infinity);
+        column.upperBound = infinity;
+    } else {
+        column.lowerBound = std::max(static_cast<double>(column.key), inLeft);
+        column.upperBound = std::min(static_cast<double>(column.key) + 1.0, inRight);
+    }
 }
 
 bool usable(double x, double y)
@@ -97,30 +80,80 @@ void PlotTraceRenderer::decimate(
     const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out)
 {
     out.clear();
-    // The hot loop of drawing a large channel: one multiplication per
-    // coordinate instead of the mapping's divisions.
     const QRectF& a = mapping.area;
+    // The hot loop of drawing a large channel: one multiplication per
+    // coordinate instead of the mapping's divisions, on copies the compiler
+    // can keep in registers while points are written out.
+    const double left = a.left();
+    const double bottom = a.bottom();
+    const double xMin = mapping.xMin;
+    const double yMin = mapping.yMin;
     const double xScale = a.width() / mapping.xSpan;
     const double yScale = a.height() / mapping.ySpan;
+    // Points are kept by index and mapped again when their column is done:
+    // the same arithmetic gives the same coordinates.
+    auto keep = [&](size_t i) {
+        out.push_back(QPointF(std::clamp(left + (xs[i] - xMin) * xScale, a.left() - FarOut, a.right() + FarOut),
+            std::clamp(bottom - (ys[i] - yMin) * yScale, a.top() - FarOut, a.bottom() + FarOut)));
+    };
+    auto flush = [&](const Column& c) {
+        keep(c.firstIndex);
+        const bool offArea = c.key == LeftOfArea || c.key == RightOfArea;
+        if (!offArea) {
+            const size_t aIndex = std::min(c.lowIndex, c.highIndex);
+            const size_t bIndex = std::max(c.lowIndex, c.highIndex);
+            if (aIndex != c.firstIndex && aIndex != c.lastIndex)
+                keep(aIndex);
+            if (bIndex != c.firstIndex && bIndex != c.lastIndex && bIndex != aIndex)
+                keep(bIndex);
+        }
+        if (c.lastIndex != c.firstIndex)
+            keep(c.lastIndex);
+    };
+
     Column column;
+    bool started = false;
+    // Before the first point no column holds anything.
+    column.lowerBound = std::numeric_limits<double>::infinity();
+    column.upperBound = -std::numeric_limits<double>::infinity();
     for (size_t i = 0; i < count; ++i) {
-        const double px = a.left() + (xs[i] - mapping.xMin) * xScale;
-        const double py = a.bottom() - (ys[i] - mapping.yMin) * yScale;
+        const double px = left + (xs[i] - xMin) * xScale;
+        const double py = bottom - (ys[i] - yMin) * yScale;
         // A NaN sample has no place; neither has a point at the minimum of a
         // span so small that the scale overflows (0 times infinity).
         if (std::isnan(px) || std::isnan(py))
             continue;
-        const long long key = columnKey(mapping, px);
-        const QPointF p(std::clamp(px, a.left() - FarOut, a.right() + FarOut),
-            std::clamp(py, a.top() - FarOut, a.bottom() + FarOut));
-        if (column.count != 0 && key == column.key) {
-            column.add(p, i);
+        // Most points fall into the column of the point before: two
+        // comparisons tell, where working out the column would cost a floor
+        // (a library call) or a conversion per point.
+        bool sameColumn = px >= column.lowerBound && px < column.upperBound;
+        long long key = column.key;
+        if (!sameColumn) {
+            key = columnKey(mapping, px);
+            sameColumn = started && key == column.key;
+        }
+        if (sameColumn) {
+            column.lastIndex = i;
+            if (py > column.lowRow) {
+                column.lowRow = py;
+                column.lowIndex = i;
+            }
+            if (py < column.highRow) {
+                column.highRow = py;
+                column.highIndex = i;
+            }
             continue;
         }
-        column.flushTo(out);
-        column.start(key, p, i);
+        if (started)
+            flush(column);
+        started = true;
+        column.key = key;
+        columnBounds(mapping, column);
+        column.firstIndex = column.lastIndex = column.lowIndex = column.highIndex = i;
+        column.lowRow = column.highRow = py;
     }
-    column.flushTo(out);
+    if (started)
+        flush(column);
 }
 
 void PlotTraceRenderer::mapAll(

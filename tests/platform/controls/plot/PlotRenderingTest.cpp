@@ -333,6 +333,117 @@ TEST(PlotTraceRenderer, DecimatedTraceDrawsLikeEveryPoint)
     EXPECT_LE(differing, drawn / 20) << differing << " of " << drawn << " pixels differ";
 }
 
+namespace
+{
+
+// Each run of consecutive points in one pixel column, and each run left or
+// right of the area (more than a pixel beyond its edge), as drawn.
+struct ColumnRun {
+    QString place;
+    QPointF first, last;
+    double top = 0.0, bottom = 0.0;
+    size_t points = 0;
+};
+
+std::vector<ColumnRun> columnRuns(const std::vector<QPointF>& points, const QRectF& area)
+{
+    std::vector<ColumnRun> runs;
+    for (const QPointF& p : points) {
+        const QString place = p.x() < area.left() - 1.0 ? QStringLiteral("left")
+            : p.x() > area.right() + 1.0                ? QStringLiteral("right")
+                                                        : QString::number(std::floor(p.x()));
+        if (runs.empty() || runs.back().place != place) {
+            runs.push_back({ place, p, p, p.y(), p.y(), 1 });
+            continue;
+        }
+        ColumnRun& run = runs.back();
+        run.last = p;
+        run.top = std::min(run.top, p.y());
+        run.bottom = std::max(run.bottom, p.y());
+        ++run.points;
+    }
+    return runs;
+}
+
+} // namespace
+
+// Thinning keeps, of every run of points in one pixel column, the first and
+// the last point and the highest and lowest, so the column is drawn exactly as
+// far up and down and joins its neighbours where every point would; a run off
+// the area keeps its first and last point. The scales are powers of two and the
+// values binary fractions, so any way of mapping them gives the same
+// coordinates, and points fall exactly on column edges and on the area's
+// edges (in the area up to one pixel beyond them).
+TEST(PlotTraceRenderer, ThinnedColumnsKeepTheirEndsAndTheirHighestAndLowestPoint)
+{
+    struct Case {
+        const char* name;
+        QRectF area;
+        double xMin, xSpan, yMin, ySpan;
+        double xFirst, xStep;
+        int count;
+        bool withGaps; // NaN samples now and then
+    };
+    const Case cases[] = {
+        { "area at the origin, across both edges", QRectF(0, 0, 256, 128), 0, 256, 0, 256, -4.0, 1.0 / 16, 264 * 16,
+            false },
+        { "area at half a pixel, as a printer maps it", QRectF(20.5, 10.25, 256, 128), 0, 512, -128, 256, -10.0,
+            1.0 / 32, 540 * 32, false },
+        { "trace going back", QRectF(16.5, 8, 128, 64), 0, 128, 0, 128, 140.0, -1.0 / 8, 160 * 8, false },
+        { "trace going back across the left edge at the origin", QRectF(0, 0, 64, 32), 0, 64, 0, 64, 80.0, -1.0 / 8,
+            88 * 8, false },
+        { "a point every other column", QRectF(0, 0, 64, 64), 0, 64, 0, 128, -8.0, 2.0, 40, false },
+        { "samples missing now and then", QRectF(0, 0, 256, 128), 0, 256, 0, 256, -4.0, 1.0 / 16, 264 * 16, true },
+    };
+    const double nan = std::nan("");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<double> xs(c.count);
+        std::vector<double> ys(c.count);
+        QRandomGenerator generator(7);
+        double y = c.yMin + c.ySpan / 2;
+        for (int i = 0; i < c.count; ++i) {
+            xs[i] = c.xFirst + i * c.xStep;
+            y += (static_cast<int>(generator.bounded(33u)) - 16) / 16.0;
+            ys[i] = y;
+            if (c.withGaps && i % 101 == 50)
+                ys[i] = nan;
+            if (c.withGaps && i % 103 == 60)
+                xs[i] = nan;
+        }
+        PlotTraceRenderer::Mapping mapping;
+        mapping.xMin = c.xMin;
+        mapping.xSpan = c.xSpan;
+        mapping.yMin = c.yMin;
+        mapping.ySpan = c.ySpan;
+        mapping.area = c.area;
+        std::vector<QPointF> all;
+        std::vector<QPointF> thin;
+        PlotTraceRenderer::mapAll(xs.data(), ys.data(), xs.size(), mapping, all);
+        PlotTraceRenderer::decimate(xs.data(), ys.data(), xs.size(), mapping, thin);
+
+        const std::vector<ColumnRun> expected = columnRuns(all, c.area);
+        const std::vector<ColumnRun> drawn = columnRuns(thin, c.area);
+        ASSERT_EQ(drawn.size(), expected.size());
+        for (size_t r = 0; r < expected.size(); ++r) {
+            const ColumnRun& e = expected[r];
+            const ColumnRun& d = drawn[r];
+            SCOPED_TRACE(("run " + e.place).toStdString());
+            EXPECT_EQ(d.place, e.place);
+            EXPECT_EQ(d.first, e.first);
+            EXPECT_EQ(d.last, e.last);
+            const bool offArea = e.place == QLatin1String("left") || e.place == QLatin1String("right");
+            if (offArea) {
+                EXPECT_EQ(d.points, std::min<size_t>(e.points, 2));
+                continue;
+            }
+            EXPECT_LE(d.points, std::min<size_t>(e.points, 4));
+            EXPECT_EQ(d.top, e.top);
+            EXPECT_EQ(d.bottom, e.bottom);
+        }
+    }
+}
+
 TEST(PlotTraceRenderer, NotANumberIsLeftOutAndFarValuesStayDrawable)
 {
     const double nan = std::nan("");
