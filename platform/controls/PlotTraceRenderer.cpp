@@ -69,6 +69,12 @@ void columnBounds(const PlotTraceRenderer::Mapping& m, Column& column)
     }
 }
 
+// The pen's width in whole pixels, as a dense trace is drawn.
+int densePixelWidth(const QPen& pen)
+{
+    return std::max(1, static_cast<int>(std::lround(pen.widthF())));
+}
+
 bool usable(double x, double y)
 {
     return !std::isnan(x) && !std::isnan(y);
@@ -76,15 +82,19 @@ bool usable(double x, double y)
 
 } // namespace
 
-void PlotTraceRenderer::decimate(
-    const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out)
+void PlotTraceRenderer::decimate(const double* xs, const double* ys, size_t count, const Mapping& mapping,
+    std::vector<QPointF>& out, double columnOffset)
 {
     out.clear();
     const QRectF& a = mapping.area;
+    // Columns are found on coordinates moved by the offset, and points are
+    // moved back as they are kept.
+    Mapping shifted = mapping;
+    shifted.area.translate(columnOffset, 0.0);
     // The hot loop of drawing a large channel: one multiplication per
     // coordinate instead of the mapping's divisions, on copies the compiler
     // can keep in registers while points are written out.
-    const double left = a.left();
+    const double left = shifted.area.left();
     const double bottom = a.bottom();
     const double xMin = mapping.xMin;
     const double yMin = mapping.yMin;
@@ -93,7 +103,8 @@ void PlotTraceRenderer::decimate(
     // Points are kept by index and mapped again when their column is done:
     // the same arithmetic gives the same coordinates.
     auto keep = [&](size_t i) {
-        out.push_back(QPointF(std::clamp(left + (xs[i] - xMin) * xScale, a.left() - FarOut, a.right() + FarOut),
+        const double px = left + (xs[i] - xMin) * xScale - columnOffset;
+        out.push_back(QPointF(std::clamp(px, a.left() - FarOut, a.right() + FarOut),
             std::clamp(bottom - (ys[i] - yMin) * yScale, a.top() - FarOut, a.bottom() + FarOut)));
     };
     auto flush = [&](const Column& c) {
@@ -129,7 +140,7 @@ void PlotTraceRenderer::decimate(
         bool sameColumn = px >= column.lowerBound && px < column.upperBound;
         long long key = column.key;
         if (!sameColumn) {
-            key = columnKey(mapping, px);
+            key = columnKey(shifted, px);
             sameColumn = started && key == column.key;
         }
         if (sameColumn) {
@@ -148,7 +159,7 @@ void PlotTraceRenderer::decimate(
             flush(column);
         started = true;
         column.key = key;
-        columnBounds(mapping, column);
+        columnBounds(shifted, column);
         column.firstIndex = column.lastIndex = column.lowIndex = column.highIndex = i;
         column.lowRow = column.highRow = py;
     }
@@ -173,7 +184,7 @@ void PlotTraceRenderer::drawTrace(
     if (count == 0)
         return;
     std::vector<QPointF> points;
-    decimate(channel.xs.data(), channel.ys.data(), count, mapping, points);
+    decimate(channel.xs.data(), channel.ys.data(), count, mapping, points, denseColumnOffset(pen));
     const bool dense = count > static_cast<size_t>(2 * mapping.area.width());
     painter.save();
     if (points.size() == 1) {
@@ -189,13 +200,20 @@ void PlotTraceRenderer::drawTrace(
     painter.restore();
 }
 
+double PlotTraceRenderer::denseColumnOffset(const QPen& pen)
+{
+    // The copies start half a pixel left of the point for an even width, and
+    // a thin line lights the pixel column its coordinate falls in.
+    return densePixelWidth(pen) % 2 == 0 ? 0.5 : 0.0;
+}
+
 void PlotTraceRenderer::drawDensePolyline(QPainter& painter, const std::vector<QPointF>& points, const QPen& pen)
 {
     // A wide pen on a dense zig-zag makes the stroker build and fill one huge
     // self-intersecting polygon (over ten times slower than thin lines).
     // Thin lines shifted by whole pixels across and down cover the same
     // pixels; antialiasing a dense trace would cost much and show nothing.
-    const int width = std::max(1, static_cast<int>(std::lround(pen.widthF())));
+    const int width = densePixelWidth(pen);
     QPen thin(pen.color(), 0);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(thin);

@@ -34,9 +34,11 @@ public:
     // The polyline to draw: consecutive points that fall into one pixel column
     // collapse to first, lowest, highest and last; runs left or right of the
     // area collapse to their first and last point. Points with a NaN are left
-    // out.
-    static void decimate(
-        const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out);
+    // out. A point at x lies in column floor(x + columnOffset): the offset
+    // matches the columns to those the trace is drawn in (see
+    // denseColumnOffset).
+    static void decimate(const double* xs, const double* ys, size_t count, const Mapping& mapping,
+        std::vector<QPointF>& out, double columnOffset = 0.0);
     // Every point mapped, for comparison with decimate().
     static void mapAll(
         const double* xs, const double* ys, size_t count, const Mapping& mapping, std::vector<QPointF>& out);
@@ -45,6 +47,10 @@ public:
     // drawn in whole pixels (see drawDensePolyline).
     static void drawTrace(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping, const QPen& pen);
     static void drawDensePolyline(QPainter& painter, const std::vector<QPointF>& points, const QPen& pen);
+    // The column offset (see decimate) that makes thinned columns the pixel
+    // columns drawDensePolyline lights: with an even width every copy of the
+    // line stands half a pixel off the grid.
+    static double denseColumnOffset(const QPen& pen);
     // Markers at every point, or only at the marked ones when the channel marks
     // points individually and has any marked.
     static void drawMarkers(QPainter& painter, const PlotChannelData& channel, const Mapping& mapping, double halfSize,

@@ -266,6 +266,34 @@ TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)
     plot.removeEventFilter(&counter);
 }
 
+// The rasteriser rounds a run of tiny segments a little differently from the
+// few segments that replace it, so single pixels may move by one; no pixel
+// may appear or vanish away from the other picture's trace, and few differ.
+void expectDrawnAlike(const QImage& all, const QImage& thin)
+{
+    const QRgb background = qRgb(255, 255, 255);
+    auto drawnNear = [&](const QImage& image, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.rect().contains(x + dx, y + dy) && image.pixel(x + dx, y + dy) != background)
+                    return true;
+        return false;
+    };
+    int drawn = 0;
+    int differing = 0;
+    for (int yy = 0; yy < all.height(); ++yy)
+        for (int xx = 0; xx < all.width(); ++xx) {
+            drawn += all.pixel(xx, yy) != background;
+            if (all.pixel(xx, yy) == thin.pixel(xx, yy))
+                continue;
+            ++differing;
+            const QImage& other = all.pixel(xx, yy) != background ? thin : all;
+            ASSERT_TRUE(drawnNear(other, xx, yy)) << xx << "," << yy;
+        }
+    EXPECT_GT(drawn, 1000);
+    EXPECT_LE(differing, drawn / 20) << differing << " of " << drawn << " pixels differ";
+}
+
 // Drawing the thinned polyline must look like drawing every point.
 TEST(PlotTraceRenderer, DecimatedTraceDrawsLikeEveryPoint)
 {
@@ -307,30 +335,55 @@ TEST(PlotTraceRenderer, DecimatedTraceDrawsLikeEveryPoint)
     EXPECT_LE(thinCount, 4u * 602u + 4u);
     EXPECT_LT(thinCount * 20, allCount);
 
-    // The rasteriser rounds a run of tiny segments a little differently from the
-    // few segments that replace it, so single pixels may move by one; no pixel
-    // may appear or vanish away from the other picture's trace.
-    const QRgb background = qRgb(255, 255, 255);
-    auto drawnNear = [](const QImage& image, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (image.rect().contains(x + dx, y + dy) && image.pixel(x + dx, y + dy) != qRgb(255, 255, 255))
-                    return true;
-        return false;
-    };
-    int drawn = 0;
-    int differing = 0;
-    for (int yy = 0; yy < all.height(); ++yy)
-        for (int xx = 0; xx < all.width(); ++xx) {
-            drawn += all.pixel(xx, yy) != background;
-            if (all.pixel(xx, yy) == thin.pixel(xx, yy))
-                continue;
-            ++differing;
-            const QImage& other = all.pixel(xx, yy) != background ? thin : all;
-            ASSERT_TRUE(drawnNear(other, xx, yy)) << xx << "," << yy;
-        }
-    EXPECT_GT(drawn, 1000);
-    EXPECT_LE(differing, drawn / 20) << differing << " of " << drawn << " pixels differ";
+    expectDrawnAlike(all, thin);
+}
+
+// A dense channel at the line widths the pages use, thinned and drawn as the
+// plot draws it, against every point drawn the same way (whole pixels, the
+// thin line shifted across the width), on an area at half a pixel as a
+// printer maps it.
+TEST(PlotTraceRenderer, ThinnedDenseTraceDrawsLikeEveryPointAtEachLineWidth)
+{
+    const int count = 300000;
+    PlotChannelData channel;
+    channel.xs.resize(count);
+    channel.ys.resize(count);
+    QRandomGenerator generator(5);
+    double y = 0.0;
+    for (int i = 0; i < count; ++i) {
+        channel.xs[i] = i * 0.0001 - 1.0; // starts left of the area and ends right of it
+        y += generator.bounded(2.0) - 1.0;
+        channel.ys[i] = y + 30.0 * std::sin(i * 0.0002);
+    }
+    PlotTraceRenderer::Mapping mapping;
+    mapping.xMin = 0.0;
+    mapping.xSpan = 28.0;
+    mapping.yMin = -150.0;
+    mapping.ySpan = 300.0;
+    mapping.area = QRectF(20.5, 10.5, 600, 300);
+    for (int width : { 1, 2 }) {
+        SCOPED_TRACE(width);
+        const QPen pen(Qt::red, width);
+        auto picture = [&](bool thin) {
+            QImage image(640, 320, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setClipRect(mapping.area);
+            if (thin) {
+                PlotTraceRenderer::drawTrace(painter, channel, mapping, pen);
+            } else {
+                std::vector<QPointF> points;
+                PlotTraceRenderer::mapAll(channel.xs.data(), channel.ys.data(), count, mapping, points);
+                PlotTraceRenderer::drawDensePolyline(painter, points, pen);
+            }
+            return image;
+        };
+        const QImage all = picture(false);
+        const QImage thin = picture(true);
+        keepArtifact(thin, width == 1 ? "dense_trace_thinned_1px" : "dense_trace_thinned_2px");
+        keepArtifact(all, width == 1 ? "dense_trace_every_point_1px" : "dense_trace_every_point_2px");
+        expectDrawnAlike(all, thin);
+    }
 }
 
 namespace
@@ -345,13 +398,13 @@ struct ColumnRun {
     size_t points = 0;
 };
 
-std::vector<ColumnRun> columnRuns(const std::vector<QPointF>& points, const QRectF& area)
+std::vector<ColumnRun> columnRuns(const std::vector<QPointF>& points, const QRectF& area, double columnOffset)
 {
     std::vector<ColumnRun> runs;
     for (const QPointF& p : points) {
         const QString place = p.x() < area.left() - 1.0 ? QStringLiteral("left")
             : p.x() > area.right() + 1.0                ? QStringLiteral("right")
-                                                        : QString::number(std::floor(p.x()));
+                                                        : QString::number(std::floor(p.x() + columnOffset));
         if (runs.empty() || runs.back().place != place) {
             runs.push_back({ place, p, p, p.y(), p.y(), 1 });
             continue;
@@ -383,6 +436,7 @@ TEST(PlotTraceRenderer, ThinnedColumnsKeepTheirEndsAndTheirHighestAndLowestPoint
         double xFirst, xStep;
         int count;
         bool withGaps; // NaN samples now and then
+        double columnOffset = 0.0;
     };
     const Case cases[] = {
         { "area at the origin, across both edges", QRectF(0, 0, 256, 128), 0, 256, 0, 256, -4.0, 1.0 / 16, 264 * 16,
@@ -394,6 +448,8 @@ TEST(PlotTraceRenderer, ThinnedColumnsKeepTheirEndsAndTheirHighestAndLowestPoint
             88 * 8, false },
         { "a point every other column", QRectF(0, 0, 64, 64), 0, 64, 0, 128, -8.0, 2.0, 40, false },
         { "samples missing now and then", QRectF(0, 0, 256, 128), 0, 256, 0, 256, -4.0, 1.0 / 16, 264 * 16, true },
+        { "columns half a pixel off, as a two-pixel line is drawn", QRectF(0, 0, 256, 128), 0, 256, 0, 256, -4.0,
+            1.0 / 16, 264 * 16, false, 0.5 },
     };
     const double nan = std::nan("");
     for (const Case& c : cases) {
@@ -420,10 +476,10 @@ TEST(PlotTraceRenderer, ThinnedColumnsKeepTheirEndsAndTheirHighestAndLowestPoint
         std::vector<QPointF> all;
         std::vector<QPointF> thin;
         PlotTraceRenderer::mapAll(xs.data(), ys.data(), xs.size(), mapping, all);
-        PlotTraceRenderer::decimate(xs.data(), ys.data(), xs.size(), mapping, thin);
+        PlotTraceRenderer::decimate(xs.data(), ys.data(), xs.size(), mapping, thin, c.columnOffset);
 
-        const std::vector<ColumnRun> expected = columnRuns(all, c.area);
-        const std::vector<ColumnRun> drawn = columnRuns(thin, c.area);
+        const std::vector<ColumnRun> expected = columnRuns(all, c.area, c.columnOffset);
+        const std::vector<ColumnRun> drawn = columnRuns(thin, c.area, c.columnOffset);
         ASSERT_EQ(drawn.size(), expected.size());
         for (size_t r = 0; r < expected.size(); ++r) {
             const ColumnRun& e = expected[r];
