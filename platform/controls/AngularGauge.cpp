@@ -140,18 +140,27 @@ QFont AngularGauge::labelFont() const
     return small;
 }
 
-std::vector<QRectF> AngularGauge::scaleLabelRects() const
+std::vector<AngularGauge::ScaleLabel> AngularGauge::scaleLabels() const
 {
     const double radius = dialRect().width() / 2;
     const double outer = radius * 0.88;
     const QFontMetricsF metrics(labelFont());
-    std::vector<QRectF> boxes;
-    for (double tick : ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks)) {
-        const QString text = ScaleTicks::label(tick);
-        QRectF box(0, 0, metrics.horizontalAdvance(text) + 2, metrics.height());
-        box.moveCenter(onDial(angleOf(tick), outer - radius * 0.12 - metrics.height() * 0.75));
-        boxes.push_back(box);
+    const std::vector<double> ticks = ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks);
+    const std::vector<QString> texts = ScaleTicks::labels(ticks);
+    std::vector<ScaleLabel> labels;
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        QRectF box(0, 0, metrics.horizontalAdvance(texts[i]) + 2, metrics.height());
+        box.moveCenter(onDial(angleOf(ticks[i]), outer - radius * 0.12 - metrics.height() * 0.75));
+        labels.push_back({ texts[i], box });
     }
+    return labels;
+}
+
+std::vector<QRectF> AngularGauge::scaleLabelRects() const
+{
+    std::vector<QRectF> boxes;
+    for (const ScaleLabel& label : scaleLabels())
+        boxes.push_back(label.box);
     return boxes;
 }
 
@@ -170,10 +179,8 @@ void AngularGauge::paintScale(QPainter& painter) const
     }
 
     painter.setFont(labelFont());
-    const std::vector<double> majors = ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks);
-    const std::vector<QRectF> boxes = scaleLabelRects();
-    for (size_t i = 0; i < majors.size() && i < boxes.size(); ++i)
-        painter.drawText(boxes[i], Qt::AlignCenter, ScaleTicks::label(majors[i]));
+    for (const ScaleLabel& label : scaleLabels())
+        painter.drawText(label.box, Qt::AlignCenter, label.text);
 }
 
 AngularGauge::ValueTextPlace AngularGauge::placeValueText() const

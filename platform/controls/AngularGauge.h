@@ -61,7 +61,12 @@ public:
     double needleAngle() const;
     // Where the value text and each scale label (minimum first) are drawn,
     // as boxes around their text in widget pixels.
+    struct ScaleLabel {
+        QString text;
+        QRectF box;
+    };
     QRectF valueTextRect() const;
+    std::vector<ScaleLabel> scaleLabels() const;
     std::vector<QRectF> scaleLabelRects() const;
 
 protected:

@@ -176,8 +176,8 @@ LinearGauge::Layout LinearGauge::layout() const
     const double thickness = vertical() ? width() : height();
     const QFontMetricsF metrics(font());
     double widest = 0;
-    for (double tick : scaleTicks(length))
-        widest = std::max(widest, metrics.horizontalAdvance(ScaleTicks::label(tick)));
+    for (const QString& label : ScaleTicks::labels(scaleTicks(length)))
+        widest = std::max(widest, metrics.horizontalAdvance(label));
     const double labelRoom = vertical() ? widest : metrics.height();
 
     Layout l {};
@@ -347,12 +347,14 @@ void LinearGauge::paintScale(QPainter& painter, const Layout& l) const
     const double tickTop = l.trackBottom + 4;
     painter.setPen(QPen(shown(QColor(0x30, 0x30, 0x30)), 1));
     painter.setFont(font());
-    for (double tick : scaleTicks(vertical() ? height() : width())) {
-        const double a = axisOf(tick, l);
+    const std::vector<double> ticks = scaleTicks(vertical() ? height() : width());
+    const std::vector<QString> labels = ScaleTicks::labels(ticks);
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const double a = axisOf(ticks[i], l);
         painter.drawLine(at(a, tickTop), at(a, tickTop + 4));
         if (!l.labels)
             continue;
-        const QString text = ScaleTicks::label(tick);
+        const QString& text = labels[i];
         const QPointF anchor = at(a, tickTop + 6);
         QRectF box(0, 0, 200, 100);
         if (vertical()) {

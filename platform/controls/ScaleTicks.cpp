@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ScaleTicks
 {
@@ -52,11 +53,66 @@ double fractionOf(double value, double min, double max)
     return std::clamp(fraction, 0.0, 1.0);
 }
 
-QString label(double value)
+namespace
+{
+
+// Past this many significant digits a double no longer holds the digits
+// shown; such scales keep the short form of each value.
+constexpr int MostSignificantDigits = 15;
+
+// The short form of a value, for scales whose digits a double cannot hold.
+QString shortForm(double value)
 {
     if (std::fabs(value) < 1e-12)
         value = 0;
     return NumberText::format("%g", value);
+}
+
+QString fixed(double value, int decimals)
+{
+    QString text = NumberText::format("%.*f", decimals, value);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+} // namespace
+
+std::vector<QString> labels(const std::vector<double>& ticks)
+{
+    double spacing = std::numeric_limits<double>::infinity();
+    double largest = 0;
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        largest = std::max(largest, std::fabs(ticks[i]));
+        if (i > 0 && std::fabs(ticks[i] - ticks[i - 1]) > 0)
+            spacing = std::min(spacing, std::fabs(ticks[i] - ticks[i - 1]));
+    }
+    std::vector<QString> texts;
+    const int mostDecimals = std::isfinite(spacing) && std::isfinite(largest)
+        ? std::max(0, static_cast<int>(std::ceil(1 - std::log10(spacing))))
+        : -1;
+    const int integerDigits = largest >= 1 ? static_cast<int>(std::floor(std::log10(largest))) + 1 : 1;
+    if (mostDecimals < 0 || integerDigits + mostDecimals > MostSignificantDigits) {
+        for (double tick : ticks)
+            texts.push_back(shortForm(tick));
+        return texts;
+    }
+    // A tick closer to zero than rounding noise is zero.
+    const double noise = spacing * 1e-9;
+    auto exactAt = [&](int decimals) {
+        return std::all_of(ticks.begin(), ticks.end(),
+            [&](double tick) { return std::fabs(NumberText::toDouble(fixed(tick, decimals)) - tick) <= noise; });
+    };
+    int decimals = 0;
+    while (decimals < mostDecimals && !exactAt(decimals))
+        ++decimals;
+    for (double tick : ticks)
+        texts.push_back(fixed(std::fabs(tick) <= noise ? 0.0 : tick, decimals));
+    return texts;
 }
 
 } // namespace ScaleTicks

@@ -20,7 +20,11 @@ std::vector<double> even(double min, double max, int count);
 // a scale that spans nothing, gives 0.
 double fractionOf(double value, double min, double max);
 
-// The label of a tick: no trailing zeros, no "-0".
-QString label(double value);
+// The labels of a scale's ticks, all with the decimals their spacing needs: as
+// few as show every tick exactly, and never more than bring each label within
+// a twentieth of the spacing of its tick. Six steps from 0 to 100 read "0",
+// "17", "33", "50", "67", "83", "100"; quarters read "0.25". No trailing
+// zeros, no "-0".
+std::vector<QString> labels(const std::vector<double>& ticks);
 
 } // namespace ScaleTicks

@@ -89,10 +89,12 @@ void Thermometer::paintEvent(QPaintEvent*)
     painter.setFont(font());
     const QFontMetricsF metrics(font());
     const int count = std::max(2, static_cast<int>((l.bottom - l.top) / (metrics.height() * 1.5)));
-    for (double tick : ScaleTicks::nice(m_scaleMin, m_scaleMax, count)) {
-        const double y = levelOf(tick);
+    const std::vector<double> ticks = ScaleTicks::nice(m_scaleMin, m_scaleMax, count);
+    const std::vector<QString> labels = ScaleTicks::labels(ticks);
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const double y = levelOf(ticks[i]);
         painter.drawLine(QPointF(tickLeft, y), QPointF(tickLeft + 4, y));
         const QRectF box(tickLeft + 6, y - metrics.height() / 2, width() - tickLeft - 6, metrics.height());
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, ScaleTicks::label(tick));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, labels[i]);
     }
 }

@@ -2,10 +2,13 @@
 #include "SwTest.h"
 
 #include "controls/AngularGauge.h"
+#include "controls/WinColor.h"
 
+#include <QLineF>
 #include <QtMath>
 
 #include <cmath>
+#include <vector>
 
 using AngularGaugeTest = SwTest;
 
@@ -179,4 +182,86 @@ TEST_F(AngularGaugeTest, ReadingWithRoomKeepsItsPlaceBelowTheHub)
     const QRectF text = gauge.valueTextRect();
     EXPECT_NEAR(text.center().x(), dial.center().x(), 0.5);
     EXPECT_NEAR(text.center().y(), dial.center().y() + dial.height() / 2 * 0.55, 0.5);
+}
+
+namespace
+{
+struct LabelCase {
+    int width;
+    int height;
+    double scaleMin;
+    double scaleMax;
+    int majorTicks;
+    std::vector<QString> texts; // the labels shown, minimum first
+    const char* artifact;
+};
+
+// Every pixel of the scale numbers, the needle, value and unit texts left out:
+// what is drawn on a switched-off dial's face inside the major ticks.
+std::vector<QPoint> labelInk(const AngularGauge& gauge, const Grab& grab)
+{
+    const QRectF dial = gauge.dialRect();
+    const double inside = dial.width() / 2 * 0.76 - 2;
+    const QColor face = WinColor::toQColor(gauge.disabledFaceColor());
+    std::vector<QPoint> ink;
+    for (int y = 0; y < gauge.height(); ++y)
+        for (int x = 0; x < gauge.width(); ++x) {
+            const QPointF centre(x + 0.5, y + 0.5);
+            if (QLineF(centre, dial.center()).length() < inside && grab.at(x, y) != face)
+                ink.emplace_back(x, y);
+        }
+    return ink;
+}
+} // namespace
+
+// A scale that divides into repeating decimals (the dashboard's percent dials
+// while no device tells the pressure unit: 0 to 100 in six steps) shows labels
+// as precise as their spacing needs, drawn apart from one another.
+TEST_F(AngularGaugeTest, ScaleLabelsTakeThePrecisionTheirSpacingNeedsAndNeverOverlap)
+{
+    const std::vector<QString> sixths = { "0", "17", "33", "50", "67", "83", "100" };
+    const LabelCase cases[] = {
+        { 146, 116, 0, 100, 7, sixths, "dashboard_percent" },
+        { 100, 80, 0, 100, 7, sixths, "small_percent" },
+        { 146, 116, 0, 100, 4, { "0", "33", "67", "100" }, "dashboard_thirds" },
+        { 146, 116, 0, 10, 7, { "0", "1.7", "3.3", "5", "6.7", "8.3", "10" }, "dashboard_tenth_sixths" },
+        { 146, 116, -1, 1, 7, { "-1", "-0.67", "-0.33", "0", "0.33", "0.67", "1" }, "dashboard_signed_thirds" },
+        { 146, 116, 0, 1, 5, { "0", "0.25", "0.5", "0.75", "1" }, "dashboard_quarters" },
+        { 146, 116, 0, 1050, 7, { "0", "175", "350", "525", "700", "875", "1050" }, "dashboard_kpa" },
+    };
+    for (const LabelCase& c : cases) {
+        SCOPED_TRACE(c.artifact);
+        AngularGauge gauge;
+        gauge.resize(c.width, c.height);
+        gauge.applyFactoryDefaults();
+        gauge.setScaleMin(c.scaleMin);
+        gauge.setScaleMax(c.scaleMax);
+        gauge.setMajorTicks(c.majorTicks);
+        gauge.setActive(false);
+        const Grab grab(gauge, QStringLiteral("angular_gauge_labels_") + QLatin1String(c.artifact));
+
+        const std::vector<AngularGauge::ScaleLabel> labels = gauge.scaleLabels();
+        std::vector<QString> texts;
+        for (const AngularGauge::ScaleLabel& label : labels)
+            texts.push_back(label.text);
+        EXPECT_EQ(texts, c.texts);
+        for (size_t i = 0; i < labels.size(); ++i)
+            for (size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(labels[i].box.intersects(labels[j].box))
+                    << labels[i].text.toStdString() << " meets " << labels[j].text.toStdString();
+
+        // As drawn: each label's ink inside its own box, and every box inked.
+        std::vector<int> inkIn(labels.size(), 0);
+        for (const QPoint& pixel : labelInk(gauge, grab)) {
+            int owners = 0;
+            for (size_t i = 0; i < labels.size(); ++i)
+                if (labels[i].box.adjusted(-1, -1, 1, 1).contains(QPointF(pixel) + QPointF(0.5, 0.5))) {
+                    ++owners;
+                    ++inkIn[i];
+                }
+            EXPECT_EQ(owners, 1) << "ink at " << pixel.x() << "," << pixel.y();
+        }
+        for (size_t i = 0; i < labels.size(); ++i)
+            EXPECT_GT(inkIn[i], 3) << labels[i].text.toStdString() << " is not drawn in its box";
+    }
 }
