@@ -146,14 +146,34 @@ std::vector<AngularGauge::ScaleLabel> AngularGauge::scaleLabels() const
     const double outer = radius * 0.88;
     const QFontMetricsF metrics(labelFont());
     const std::vector<double> ticks = ScaleTicks::even(m_scaleMin, m_scaleMax, m_majorTicks);
-    const std::vector<QString> texts = ScaleTicks::labels(ticks);
-    std::vector<ScaleLabel> labels;
-    for (size_t i = 0; i < ticks.size(); ++i) {
-        QRectF box(0, 0, metrics.horizontalAdvance(texts[i]) + 2, metrics.height());
-        box.moveCenter(onDial(angleOf(ticks[i]), outer - radius * 0.12 - metrics.height() * 0.75));
-        labels.push_back({ texts[i], box });
+    const auto labelled = [&](size_t every) {
+        std::vector<double> kept;
+        for (size_t i = 0; i < ticks.size(); i += every)
+            kept.push_back(ticks[i]);
+        // The labels shown set the precision: wider apart, fewer decimals.
+        const std::vector<QString> texts = ScaleTicks::labels(kept);
+        std::vector<ScaleLabel> labels;
+        for (size_t i = 0; i < kept.size(); ++i) {
+            QRectF box(0, 0, metrics.horizontalAdvance(texts[i]) + 2, metrics.height());
+            box.moveCenter(onDial(angleOf(kept[i]), outer - radius * 0.12 - metrics.height() * 0.75));
+            labels.push_back({ texts[i], box });
+        }
+        return labels;
+    };
+    const auto apart = [](const std::vector<ScaleLabel>& labels) {
+        for (size_t i = 0; i < labels.size(); ++i)
+            for (size_t j = i + 1; j < labels.size(); ++j)
+                if (labels[i].box.intersects(labels[j].box))
+                    return false;
+        return true;
+    };
+    for (size_t every = 1; every < ticks.size(); ++every) {
+        std::vector<ScaleLabel> labels = labelled(every);
+        if (apart(labels))
+            return labels;
     }
-    return labels;
+    // No two labels fit: the minimum alone.
+    return labelled(std::max<size_t>(ticks.size(), 1));
 }
 
 std::vector<QRectF> AngularGauge::scaleLabelRects() const

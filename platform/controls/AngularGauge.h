@@ -60,7 +60,9 @@ public:
     QRectF dialRect() const;
     double needleAngle() const;
     // Where the value text and each scale label (minimum first) are drawn,
-    // as boxes around their text in widget pixels.
+    // as boxes around their text in widget pixels. Labels that would meet
+    // another are left out (every second one kept, or every third, ...), so
+    // the major ticks may carry fewer labels than there are ticks.
     struct ScaleLabel {
         QString text;
         QRectF box;

@@ -216,7 +216,8 @@ std::vector<QPoint> labelInk(const AngularGauge& gauge, const Grab& grab)
 
 // A scale that divides into repeating decimals (the dashboard's percent dials
 // while no device tells the pressure unit: 0 to 100 in six steps) shows labels
-// as precise as their spacing needs, drawn apart from one another.
+// as precise as their spacing needs, drawn apart from one another; on a dial
+// too small for every label, every second one (or third, ...) is shown.
 TEST_F(AngularGaugeTest, ScaleLabelsTakeThePrecisionTheirSpacingNeedsAndNeverOverlap)
 {
     const std::vector<QString> sixths = { "0", "17", "33", "50", "67", "83", "100" };
@@ -228,6 +229,8 @@ TEST_F(AngularGaugeTest, ScaleLabelsTakeThePrecisionTheirSpacingNeedsAndNeverOve
         { 146, 116, -1, 1, 7, { "-1", "-0.67", "-0.33", "0", "0.33", "0.67", "1" }, "dashboard_signed_thirds" },
         { 146, 116, 0, 1, 5, { "0", "0.25", "0.5", "0.75", "1" }, "dashboard_quarters" },
         { 146, 116, 0, 1050, 7, { "0", "175", "350", "525", "700", "875", "1050" }, "dashboard_kpa" },
+        { 146, 116, 0, 100, 13, sixths, "dashboard_twelfths_every_second" },
+        { 60, 50, 0, 100, 13, { "0", "33", "67", "100" }, "tiny_twelfths_every_fourth" },
     };
     for (const LabelCase& c : cases) {
         SCOPED_TRACE(c.artifact);
