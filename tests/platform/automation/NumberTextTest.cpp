@@ -34,7 +34,17 @@ void checkConversions()
     struct FloatCase {
         float value;
         const char* text;
-    } floats[] = { { 10.0f, "10" }, { 12.5f, "12.5" }, { 23.5f, "23.5" }, { 12.3f, "12.3" }, { 0.1f, "0.1" } };
+    } floats[] = {
+        { 10.0f, "10" },
+        { 12.5f, "12.5" },
+        { 23.5f, "23.5" },
+        { 12.3f, "12.3" },
+        { 0.1f, "0.1" },
+        // Seven significant digits, all shown; none beyond the seventh.
+        { 1234.567f, "1234.567" },
+        { 1234567.0f, "1234567" },
+        { 0.3f, "0.3" },
+    };
     for (const FloatCase& c : floats)
         EXPECT_EQ(NumberText::fromFloat(c.value), QString::fromLatin1(c.text)) << c.text;
 
