@@ -121,6 +121,35 @@ TEST(ReportDefinition, RefusesEveryUnusableFile)
     }
 }
 
+TEST(ReportDefinition, FontSizesFromOneTo144PointsAreReadAndNoOthers)
+{
+    struct Case {
+        const char* size;
+        bool accepted;
+    } cases[] = {
+        { "1", true },
+        { "144", true },
+        { "0.99", false },
+        { "144.01", false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        // The report's own font and an item's font are read alike.
+        const QByteArray reportFont
+            = wrap("<section name=\"Detail\"/>", (QByteArray("<font size=\"") + c.size + "\"/>").constData());
+        const QByteArray itemFont = detail(
+            (QByteArray("<text left=\"0\" top=\"0\" width=\"1\" height=\"1\" size=\"") + c.size + "\"/>").constData());
+        if (!c.accepted) {
+            EXPECT_THROW(ReportDefinition::parse(reportFont, Report), ComError);
+            EXPECT_THROW(ReportDefinition::parse(itemFont, Report), ComError);
+            continue;
+        }
+        const double points = QByteArray(c.size).toDouble();
+        EXPECT_EQ(ReportDefinition::parse(reportFont, Report).font.pointSize, points);
+        EXPECT_EQ(ReportDefinition::parse(itemFont, Report).sections[0].items[0].font.pointSize, points);
+    }
+}
+
 TEST(ReportDefinition, MissingOrUnreadableFilesRaise)
 {
     EXPECT_THROW(ReportDefinition::load(QString(), Report), ComError);
