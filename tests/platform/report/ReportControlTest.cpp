@@ -222,6 +222,46 @@ TEST(ReportLayout, FlowingContentBreaksBeforeTheItemThatWouldOverflowAndKeepsIts
     }
 }
 
+TEST(ReportLayout, AnItemEndingAtTheBodysBottomStaysOnItsPage)
+{
+    // A page of 3000 twips room: header 500, body 2000, footer 500. A fills
+    // the body down to 1700; B starts there and ends a little above, exactly
+    // at, or a little below the body's bottom.
+    struct Case {
+        int height;
+        int page;
+        int top; // on its page, from the paper's top
+    } cases[] = {
+        { 299, 0, 500 + 1700 },
+        { 300, 0, 500 + 1700 },
+        { 301, 1, 500 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.height);
+        const QByteArray bytes
+            = QStringLiteral("<reportDefinition version=\"1\"><report name=\"New Report\">"
+                             "<page marginTop=\"0\" marginBottom=\"13838\" marginLeft=\"0\" marginRight=\"0\"/>"
+                             "<section name=\"Page Header\" height=\"500\"/>"
+                             "<section name=\"Detail\">"
+                             "<field key=\"A\" left=\"0\" top=\"0\" width=\"900\" height=\"1700\"/>"
+                             "<field key=\"B\" left=\"0\" top=\"1700\" width=\"900\" height=\"%1\"/>"
+                             "</section>"
+                             "<section name=\"Page Footer\" height=\"500\"/>"
+                             "</report></reportDefinition>")
+                  .arg(c.height)
+                  .toUtf8();
+        const ReportDocument document
+            = ReportLayout::layout(ReportDefinition::parse(bytes, QStringLiteral("New Report")));
+        ASSERT_EQ(document.pageCount(), c.page + 1);
+        int page = -1;
+        const ReportPageItem* b = document.find(QStringLiteral("B"), &page);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(page, c.page);
+        EXPECT_EQ(b->rect.top(), c.top);
+        EXPECT_EQ(b->rect.height(), c.height);
+    }
+}
+
 TEST_F(ReportControlTest, PicturesGoBesideTheDefinitionOrIntoTheUsersOwnFolder)
 {
     const QString definition = tempPath(QStringLiteral("Dependencies/PSTestRept.xml"));
