@@ -227,3 +227,24 @@ TEST_F(HealthPageRenderingTest, DisabledPressureDialsShowDisabledClearOfTheirSca
         EXPECT_TRUE(QRectF(dial->rect()).contains(text)) << "the text stays on the dial";
     }
 }
+
+TEST_F(HealthPageRenderingTest, PercentDialsOfAnUnknownUnitShowShortLabelsThatNeverOverlap)
+{
+    startK90();
+    // A unit the program does not know: the dials run 0 to 100 % in seven major ticks.
+    scriptData(220, QByteArray(4, '\0'));
+    dashboard().ApplyUnits();
+    const PagePicture picture(dashboard(), artifactPath(QStringLiteral("dashboard_percent_dials.png")));
+    for (const IAngularGaugePtr& dial :
+        { dashboard().supplyDial(), dashboard().port1Dial(), dashboard().port2Dial() }) {
+        ASSERT_EQ(dial->scaleMax(), 100.0);
+        const std::vector<AngularGauge::ScaleLabel> labels = dial->scaleLabels();
+        ASSERT_GE(labels.size(), 2u);
+        for (size_t a = 0; a < labels.size(); ++a) {
+            EXPECT_LE(labels[a].text.size(), 5) << labels[a].text.toStdString();
+            for (size_t b = a + 1; b < labels.size(); ++b)
+                EXPECT_FALSE(labels[a].box.intersects(labels[b].box))
+                    << labels[a].text.toStdString() << " meets " << labels[b].text.toStdString();
+        }
+    }
+}
