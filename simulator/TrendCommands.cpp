@@ -1,0 +1,21 @@
+// Trends: the rows (181), the state handshake (182) and the state (184).
+#include "SimulatedPositionerImpl.h"
+
+void SimulatedPositioner::Impl::installTrendCommands()
+{
+    handlers[181] = [this](const QByteArray&) { return trendRow(); };
+    handlers[182]
+        = [this](const QByteArray& data) { return ReplyWriter().u8(trends.write(RequestReader(data).u8(0))).data(); };
+    handlers[184] = [this](const QByteArray&) { return ReplyWriter().u8(trends.state()).data(); };
+}
+
+QByteArray SimulatedPositioner::Impl::trendRow()
+{
+    TrendBaseline b;
+    b.commandPercent = valve.commandPercent();
+    b.positionPercent = valve.positionPercent();
+    b.frictionLbf = frictionLbf();
+    b.supplyPercent = portPercent(supplyPsi());
+    b.temperatureC = temperatureC();
+    return trends.nextRow(b);
+}
