@@ -1,7 +1,7 @@
 #include "BuiltInGroup.h"
 
 #include "BuiltInServer.h"
-#include "SimHookState.h"
+#include "SimHooks.h"
 #include "SimulatedPositioner.h"
 #include "ui/TimerService.h"
 
@@ -34,7 +34,7 @@ std::shared_ptr<OpcItemMgt> BuiltInGroup::itemMgt()
 
 std::shared_ptr<OpcSyncIO> BuiltInGroup::syncIO()
 {
-    if (SimHookState::instance().refuseSyncIO)
+    if (SimServerHooks::refused(SimServerStep::SyncIO))
         return nullptr;
     return shared_from_this();
 }
@@ -44,7 +44,7 @@ Opc::Result BuiltInGroup::addItems(
 {
     results.assign(items.size(), OpcItemResult());
     errors.assign(items.size(), Opc::Ok);
-    if (SimHookState::instance().failAddItemsCall)
+    if (SimServerHooks::refused(SimServerStep::AddItemsCall))
         return Opc::Failure;
     if (items.empty())
         return Opc::InvalidArgument;
@@ -55,7 +55,7 @@ Opc::Result BuiltInGroup::addItems(
 
 Opc::Result BuiltInGroup::addItem(const OpcItemDef& definition, OpcItemResult& result)
 {
-    if (SimHookState::instance().rejectItems)
+    if (SimServerHooks::refused(SimServerStep::Items))
         return Opc::UnknownItemId;
     const QString suffix = QString::fromLatin1(BuiltInServer::FrameItemSuffix);
     if (!definition.itemId.endsWith(suffix))
@@ -85,9 +85,9 @@ Opc::Result BuiltInGroup::write(
     for (size_t i = 0; i < serverHandles.size(); ++i) {
         Item* target = item(serverHandles[i]);
         if (target && !values[i].isEmpty()) {
-            SimFaults& faults = target->device->faults();
-            faults.beginExchange();
-            if (faults.take(SimFault::WriteCallFailure, uint8_t(values[i].at(0))))
+            SimExchangeHooks& hooks = target->device->exchangeHooks();
+            hooks.beginExchange();
+            if (hooks.take(SimFault::WriteCallFailure, uint8_t(values[i].at(0))))
                 return Opc::Failure;
         }
         errors[i] = writeItem(serverHandles[i], values[i]);
@@ -104,7 +104,7 @@ Opc::Result BuiltInGroup::writeItem(uint32_t handle, const QByteArray& value)
     if (value.isEmpty())
         return Opc::BadType;
     target->lastCommand = uint8_t(value.at(0));
-    if (target->device->faults().take(SimFault::WriteItemError, target->lastCommand))
+    if (target->device->exchangeHooks().take(SimFault::WriteItemError, target->lastCommand))
         return Opc::Failure;
     target->lastReply = target->link->exchange(value);
     target->lastReplyMs = TimerService::instance().elapsedMs();
@@ -120,7 +120,7 @@ Opc::Result BuiltInGroup::read(Opc::DataSource source, const std::vector<uint32_
         return Opc::InvalidArgument;
     for (uint32_t handle : serverHandles) {
         Item* target = item(handle);
-        if (target && target->device->faults().take(SimFault::ReadCallFailure, target->lastCommand))
+        if (target && target->device->exchangeHooks().take(SimFault::ReadCallFailure, target->lastCommand))
             return Opc::Failure;
     }
     for (size_t i = 0; i < serverHandles.size(); ++i)
@@ -134,7 +134,7 @@ Opc::Result BuiltInGroup::readItem(Opc::DataSource source, uint32_t handle, OpcI
     if (!target)
         return Opc::InvalidHandle;
     state.clientHandle = target->clientHandle;
-    if (target->device->faults().take(SimFault::ReadItemError, target->lastCommand) || !target->lastReply)
+    if (target->device->exchangeHooks().take(SimFault::ReadItemError, target->lastCommand) || !target->lastReply)
         return Opc::DeviceNoReply;
     state.value = *target->lastReply;
     state.quality = Opc::QualityGood;

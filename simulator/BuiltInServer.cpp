@@ -1,7 +1,7 @@
 #include "BuiltInServer.h"
 
 #include "BuiltInGroup.h"
-#include "SimHookState.h"
+#include "SimHooks.h"
 #include "opc/OpcServerRegistry.h"
 
 #include <QRegularExpression>
@@ -9,18 +9,13 @@
 namespace
 {
 
-std::weak_ptr<BuiltInServer>& latestServer()
-{
-    static std::weak_ptr<BuiltInServer> server;
-    return server;
-}
-
 std::shared_ptr<OpcServer> createBuiltInServer()
 {
-    if (SimHookState::instance().refuseCreation)
+    if (SimServerHooks::refused(SimServerStep::Creation))
         return nullptr;
     auto server = std::make_shared<BuiltInServer>();
-    latestServer() = server;
+    if (SimServerHooks* hooks = SimServerHooks::installed())
+        hooks->created(server);
     return server;
 }
 
@@ -37,7 +32,7 @@ BuiltInServer::~BuiltInServer() = default;
 Opc::Result BuiltInServer::addGroup(const OpcGroupDef& definition, std::shared_ptr<OpcGroup>& group)
 {
     group.reset();
-    if (SimHookState::instance().refuseGroup)
+    if (SimServerHooks::refused(SimServerStep::Group))
         return Opc::Failure;
     group = std::make_shared<BuiltInGroup>(shared_from_this(), definition, m_nextGroupHandle++);
     return Opc::Ok;
@@ -67,9 +62,4 @@ bool BuiltInServer::modelForPath(const QString& path, SimModel& model)
         return false;
     model = match.captured(1).compare(QLatin1String("K40"), Qt::CaseInsensitive) == 0 ? SimModel::K40 : SimModel::K90;
     return true;
-}
-
-BuiltInServer* BuiltInServer::latest()
-{
-    return latestServer().lock().get();
 }

@@ -36,9 +36,6 @@ public:
     // The model a path names, if any.
     static bool modelForPath(const QString& path, SimModel& model);
 
-    // The most recently created server that is still alive, or nullptr.
-    static BuiltInServer* latest();
-
 private:
     std::map<QString, std::unique_ptr<SimulatedPositioner>> m_devices;
     uint32_t m_nextGroupHandle = 1;

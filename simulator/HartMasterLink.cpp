@@ -76,7 +76,7 @@ void HartMasterLink::keepPace(uint8_t command, int wireBytes) const
 {
     qint64 waitMs = m_hartPace ? qint64(wireBytes * WireMsPerByte) + DeviceTurnaroundMs : 0;
     int delayMs = 0;
-    if (m_device.faults().take(SimFault::DelayedReply, command, &delayMs))
+    if (m_device.exchangeHooks().take(SimFault::DelayedReply, command, &delayMs))
         waitMs += delayMs > 0 ? delayMs : DefaultReplyDelayMs;
     if (waitMs <= 0)
         return;

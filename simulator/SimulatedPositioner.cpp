@@ -86,13 +86,8 @@ QByteArray SimulatedPositioner::Impl::reply(uint8_t command, const QByteArray& d
 {
     uint8_t responseCode = 0;
     QByteArray body;
-    auto script = scripted.find(command);
-    if (script != scripted.end()) {
-        const QByteArray whole = script->second.reply;
-        if (script->second.times > 0 && --script->second.times == 0)
-            scripted.erase(script);
-        return whole;
-    }
+    if (std::optional<QByteArray> script = hooks->scriptedReply(command))
+        return *script;
     auto handler = handlers.find(command);
     if (handler == handlers.end())
         responseCode = CommandNotImplemented;
@@ -105,9 +100,9 @@ QByteArray SimulatedPositioner::Impl::reply(uint8_t command, const QByteArray& d
     out.append('\0'); // device status: the program never looks at it
     out.append(body.left(253));
     int length = 0;
-    if (faults.take(SimFault::WrongEcho, command))
+    if (hooks->take(SimFault::WrongEcho, command))
         out[0] = char(uint8_t(command + 1));
-    if (faults.take(SimFault::ShortReply, command, &length))
+    if (hooks->take(SimFault::ShortReply, command, &length))
         out.truncate(std::max(length > 0 ? length : 5, 4));
     return out;
 }
@@ -174,7 +169,7 @@ QByteArray SimulatedPositioner::respondToFrame(const QByteArray& requestFrame)
     const HartAddress expected = request.address.isLong ? longAddress() : HartAddress::shortAddress(d->pollAddress);
     if (!(request.address == expected))
         return {};
-    const bool silent = d->faults.silent() || d->faults.take(SimFault::NoResponse, request.command);
+    const bool silent = d->hooks->silent() || d->hooks->take(SimFault::NoResponse, request.command);
     const QByteArray reply = silent ? QByteArray() : respond(request.command, request.data);
     if (silent) {
         d->advanceToNow();
@@ -189,7 +184,7 @@ QByteArray SimulatedPositioner::respondToFrame(const QByteArray& requestFrame)
     response.command = uint8_t(reply.at(0));
     response.data = reply.mid(2);
     QByteArray frame = HartFrameCodec::encode(response);
-    if (d->faults.take(SimFault::CorruptChecksum, request.command))
+    if (d->hooks->take(SimFault::CorruptChecksum, request.command))
         frame[frame.size() - 1] = char(frame.at(frame.size() - 1) ^ 0x01);
     return frame;
 }
@@ -326,20 +321,14 @@ std::vector<SimRequest> SimulatedPositioner::requestsFor(uint8_t command) const
     return found;
 }
 
-SimFaults& SimulatedPositioner::faults()
+SimExchangeHooks& SimulatedPositioner::exchangeHooks()
 {
-    return d->faults;
+    return *d->hooks;
 }
 
-void SimulatedPositioner::scriptReply(uint8_t command, const QByteArray& reply, int times)
+void SimulatedPositioner::setExchangeHooks(std::unique_ptr<SimExchangeHooks> hooks)
 {
-    if (times != 0)
-        d->scripted[command] = { reply, times };
-}
-
-void SimulatedPositioner::clearScriptedReplies()
-{
-    d->scripted.clear();
+    d->hooks = hooks ? std::move(hooks) : std::make_unique<SimExchangeHooks>();
 }
 
 void SimulatedPositioner::holdTrendState(int state)

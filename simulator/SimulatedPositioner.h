@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimFaults.h"
+#include "SimHooks.h"
 #include "ValveModel.h"
 #include "opc/HartFrame.h"
 
@@ -57,7 +57,12 @@ public:
     // [command][byte count][response code][device status][data...] out.
     QByteArray respond(uint8_t command, const QByteArray& data);
 
-    // ---- Test API ------------------------------------------------------
+    // ---- The device's surroundings and what an observer sees -------------
+    // What the loop, the supply and the plant do to the device, conditions
+    // it raises without a modelled cause, and its state as read from outside.
+    // Faults and scripted replies are not here: they go through the
+    // exchange hooks, which only the testing target sets.
+
     // Runs the physics up to the clock's now (every query does it itself).
     void advanceToNow();
 
@@ -91,13 +96,10 @@ public:
     // Requests of one command, in order.
     std::vector<SimRequest> requestsFor(uint8_t command) const;
 
-    SimFaults& faults();
-    // Always answer `reply` (the whole [command][byte count]... reply) to
-    // `command`, `times` times (-1 until cleared); clearScriptedReplies() ends it.
-    // A reply needs its response code and device status: one shorter than
-    // four bytes cannot be framed and reaches the program as no reply.
-    void scriptReply(uint8_t command, const QByteArray& reply, int times = 1);
-    void clearScriptedReplies();
+    // Where a test steps into the exchanges (SimTestHooks sets them); without
+    // them the device answers as itself.
+    SimExchangeHooks& exchangeHooks();
+    void setExchangeHooks(std::unique_ptr<SimExchangeHooks> hooks);
 
     // The trend state stays `state` whatever 182 writes (3: "waiting").
     void holdTrendState(int state);

@@ -19,6 +19,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -148,12 +149,7 @@ struct SimulatedPositioner::Impl {
     QByteArray loopText = QByteArray(14, ' ');
 
     std::vector<SimRequest> requests;
-    SimFaults faults;
-    struct Scripted {
-        QByteArray reply;
-        int times;
-    };
-    std::map<uint8_t, Scripted> scripted;
+    std::unique_ptr<SimExchangeHooks> hooks = std::make_unique<SimExchangeHooks>();
     std::map<uint8_t, Handler> handlers;
 
     Impl(SimModel m, const QString& p);

@@ -157,7 +157,7 @@ QByteArray SimulatedPositioner::Impl::readMisc(const QByteArray& data)
     const uint16_t wordValue = wordAddress == NoWord ? 0 : miscWord(wordAddress);
     const uint32_t longValue = longAddress == NoLong ? 0 : miscLong(longAddress);
     // A fault can make the reply name other variables than those asked for.
-    const uint8_t shift = faults.take(SimFault::MiscOtherAddress, 200) ? 1 : 0;
+    const uint8_t shift = hooks->take(SimFault::MiscOtherAddress, 200) ? 1 : 0;
     ReplyWriter out;
     out.u8(byteAddress + shift).u8(byteValue).u8(wordAddress + shift).u16(wordValue);
     out.u8(longAddress + shift).u32(longValue);

@@ -109,7 +109,7 @@ TEST_F(BuiltInServerConnection, TheMasterLearnsTheLongAddressFromAWholeCommandZe
     EXPECT_FALSE(master.knownAddress().has_value());
 
     // A cut identity teaches nothing; the device still answers at its polling address.
-    device.faults().inject(SimFault::ShortReply, 1, 0, 8);
+    SimTestHooks::faults(device).inject(SimFault::ShortReply, 1, 0, 8);
     ASSERT_TRUE(master.exchange(SimLink::read(0)).has_value());
     EXPECT_FALSE(master.knownAddress().has_value());
 

@@ -65,7 +65,7 @@ TEST_F(FaultInjection, EachFaultReachesTheOpcLayerAsNamedThenTheDeviceRecovers)
             } },
     };
     for (const auto& c : cases) {
-        device.faults().inject(c.fault);
+        SimTestHooks::faults(device).inject(c.fault);
         c.check(link.transact(SimLink::read(202)));
         expectNormal(c.name);
     }
@@ -76,7 +76,7 @@ TEST_F(FaultInjection, DelayedReplyKeepsTheProgramWaitingAndNoTimerTicksMeanwhil
     SimulatedPositioner& device = open();
     int ticks = 0;
     clock().arm(this, 1, 100, [&] { ++ticks; });
-    device.faults().inject(SimFault::DelayedReply, 1, 202, 750);
+    SimTestHooks::faults(device).inject(SimFault::DelayedReply, 1, 202, 750);
     const qint64 sent = clock().elapsedMs();
     const SimLink::Exchange e = link.transact(SimLink::read(202));
     ASSERT_TRUE(e.reply.has_value());
@@ -90,7 +90,7 @@ TEST_F(FaultInjection, DelayedReplyKeepsTheProgramWaitingAndNoTimerTicksMeanwhil
     EXPECT_EQ(clock().dueIn(this, 1), 100);
     clock().kill(this, 1);
 
-    device.faults().inject(SimFault::DelayedReply);
+    SimTestHooks::faults(device).inject(SimFault::DelayedReply);
     const qint64 before = clock().elapsedMs();
     expectNormal("a delayed reply");
     EXPECT_EQ(clock().elapsedMs() - before, 1000) << "the default delay";
@@ -102,7 +102,7 @@ TEST_F(FaultInjection, DelayedReplyKeepsTheProgramWaitingAndNoTimerTicksMeanwhil
 TEST_F(FaultInjection, FaultsCanWaitForTheirCommand)
 {
     SimulatedPositioner& device = open();
-    device.faults().inject(SimFault::ShortReply, 2, 220, 6);
+    SimTestHooks::faults(device).inject(SimFault::ShortReply, 2, 220, 6);
     expectNormal("a fault for another command");
     EXPECT_EQ(link.ask(SimLink::read(220)).size(), 6);
     EXPECT_EQ(link.ask(SimLink::read(220)).size(), 6);
@@ -112,7 +112,7 @@ TEST_F(FaultInjection, FaultsCanWaitForTheirCommand)
 TEST_F(FaultInjection, MiscReplyForAnotherAddress)
 {
     SimulatedPositioner& device = open();
-    device.faults().inject(SimFault::MiscOtherAddress);
+    SimTestHooks::faults(device).inject(SimFault::MiscOtherAddress);
     const QByteArray request = SimLink::write(200, QByteArray("\x92\xF6\xFE", 3));
     EXPECT_NE(replyU8(link.ask(request), 4), 0x92);
     EXPECT_EQ(replyU8(link.ask(request), 4), 0x92);
@@ -121,7 +121,7 @@ TEST_F(FaultInjection, MiscReplyForAnotherAddress)
 TEST_F(FaultInjection, SilentDeviceFromTheNthTransactionUntilItComesBack)
 {
     SimulatedPositioner& device = open();
-    device.faults().goSilent(3);
+    SimTestHooks::faults(device).goSilent(3);
     EXPECT_TRUE(link.transact(SimLink::read(202)).reply.has_value());
     EXPECT_TRUE(link.transact(SimLink::read(202)).reply.has_value());
     for (int i = 0; i < 4; ++i) {
@@ -131,7 +131,7 @@ TEST_F(FaultInjection, SilentDeviceFromTheNthTransactionUntilItComesBack)
     }
     // A silent device still hears what is sent.
     EXPECT_TRUE(device.requests().back().reply.isEmpty());
-    device.faults().comeBack();
+    SimTestHooks::faults(device).comeBack();
     expectNormal("coming back");
 }
 
@@ -139,7 +139,7 @@ TEST_F(FaultInjection, ScriptedRepliesAndRecordedRequests)
 {
     SimulatedPositioner& device = open();
     device.clearRequests();
-    device.scriptReply(220, QByteArray::fromHex("2005000031210A"));
+    SimTestHooks::scriptReply(device, 220, QByteArray::fromHex("2005000031210A"));
     EXPECT_EQ(link.ask(SimLink::read(220)).toHex(), QByteArray("2005000031210a"));
     clock().advance(250);
     link.ask(SimLink::write(221, QByteArray("\x39\x20\x06", 3)));

@@ -82,8 +82,8 @@ TEST_F(AppFrameTest, ShortIdentityRepliesShowNothingFromAbsentBytes)
     m_app = std::make_unique<CSerratK90ClipwellApp>();
     // The device exists only once the server does; script it through a first start.
     m_app->InitInstance({ QStringLiteral("/dSim/K90/PV-101") });
-    device().scriptReply(13, QByteArray::fromHex("0d0a0000"), -1);
-    device().scriptReply(200, QByteArray::fromHex("c80300"), -1);
+    SimTestHooks::scriptReply(device(), 13, QByteArray::fromHex("0d0a0000"), -1);
+    SimTestHooks::scriptReply(device(), 200, QByteArray::fromHex("c80300"), -1);
     CIdentificationArea& strip = *frame().identityStrip();
     strip.setWindowText(CIdentificationArea::TagId, QString());
     strip.setWindowText(CIdentificationArea::PollAddressId, QString());

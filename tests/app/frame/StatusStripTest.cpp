@@ -102,7 +102,7 @@ TEST_F(StatusStripTest, SilentDeviceShowsDisconnectedAndLossOfCommunicationThenR
     paint(255);
     EXPECT_EQ(indicator(), QStringLiteral("System Nominal"));
 
-    device().faults().goSilent();
+    SimTestHooks::faults(device()).goSilent();
     app().dispatch().DispatchRead(202);
     EXPECT_EQ(app().deviceData().Connected, 1) << "the flag lags one transaction";
     app().dispatch().DispatchRead(202);
@@ -115,7 +115,7 @@ TEST_F(StatusStripTest, SilentDeviceShowsDisconnectedAndLossOfCommunicationThenR
     EXPECT_EQ(indicator(), QStringLiteral("Loss of Communication"));
     EXPECT_EQ(frame().connectionPane()->shownState(), 1);
 
-    device().faults().comeBack();
+    SimTestHooks::faults(device()).comeBack();
     app().dispatch().DispatchRead(202);
     app().dispatch().DispatchRead(202);
     ASSERT_EQ(app().deviceData().Connected, 1);

@@ -75,7 +75,7 @@ protected:
 TEST_F(SimulatorLink, StartUpLearnsTheModelAndFramesReachTheDeviceAsLaid)
 {
     EXPECT_EQ(data.DeviceType, 5);
-    device->scriptReply(220, bytes({ 220, 5, 0, 0, 49, 33, 7 }));
+    SimTestHooks::scriptReply(*device, 220, bytes({ 220, 5, 0, 0, 49, 33, 7 }));
     EXPECT_TRUE(link.dispatch().DispatchRead(220));
     ASSERT_EQ(device->requestsFor(220).size(), 1u);
     EXPECT_EQ(device->requestsFor(220)[0].bytes, bytes({ 220 }));
@@ -123,7 +123,7 @@ TEST_F(SimulatorLink, EveryOpcFaultHasItsOwnEffect)
         SCOPED_TRACE(int(c.fault));
         QFile::remove(AppLog::filePath());
         data.FailureCount = 0;
-        device->faults().inject(c.fault, 1, 202);
+        SimTestHooks::faults(*device).inject(c.fault, 1, 202);
         EXPECT_FALSE(link.dispatch().DispatchRead(202));
         EXPECT_EQ(data.Reply.has_value(), c.replied);
         EXPECT_EQ(events(), c.logged);
@@ -135,15 +135,15 @@ TEST_F(SimulatorLink, EveryOpcFaultHasItsOwnEffect)
 
 TEST_F(SimulatorLink, MismatchedEchoIsCountedAtOnceAndAMissingReplyByTheNextRead)
 {
-    device->faults().inject(SimFault::WrongEcho, 1, 202);
+    SimTestHooks::faults(*device).inject(SimFault::WrongEcho, 1, 202);
     EXPECT_FALSE(link.dispatch().DispatchRead(202));
     EXPECT_EQ(data.FailureCount, 1);
     EXPECT_EQ(events(), QStringList { "reply count :1" });
 
-    device->faults().inject(SimFault::ReadItemError, 1, 202);
+    SimTestHooks::faults(*device).inject(SimFault::ReadItemError, 1, 202);
     EXPECT_FALSE(link.dispatch().DispatchRead(202));
     EXPECT_EQ(data.FailureCount, 1);
-    device->faults().inject(SimFault::ReadItemError, 1, 202);
+    SimTestHooks::faults(*device).inject(SimFault::ReadItemError, 1, 202);
     EXPECT_FALSE(link.dispatch().DispatchRead(202));
     EXPECT_EQ(data.FailureCount, 2) << "the missing reply before is counted now";
     EXPECT_EQ(data.Connected, 0);
@@ -160,7 +160,7 @@ TEST_F(SimulatorLink, ShortReplyIsCountedAsEchoedAndDecodedNoFurther)
     link.dispatch().DispatchRead(202);
     const uint8_t status = data.ActiveStatus;
     data.Position = 12345;
-    device->faults().inject(SimFault::ShortReply, 1, 202, 6);
+    SimTestHooks::faults(*device).inject(SimFault::ShortReply, 1, 202, 6);
     EXPECT_TRUE(link.dispatch().DispatchRead(202)) << "the echo is there";
     EXPECT_EQ(data.FailureCount, 0);
     EXPECT_EQ(data.Position, 12345);
@@ -173,7 +173,7 @@ TEST_F(SimulatorLink, MiscReplyForAnotherAddressIsNotTaken)
     device->setMiscByte(0x82, 0x01);
     EXPECT_EQ(link.misc().ReadMiscByte82Bit0(), 1);
     device->setMiscByte(0x82, 0x00);
-    device->faults().inject(SimFault::MiscOtherAddress, 1, 200);
+    SimTestHooks::faults(*device).inject(SimFault::MiscOtherAddress, 1, 200);
     bool ok = true;
     EXPECT_EQ(link.misc().ReadMiscByte82(&ok), 0x01) << "the last good value of 0x82";
     EXPECT_FALSE(ok);
@@ -218,12 +218,12 @@ TEST_F(SimulatorLink, TextFieldsAreLaidAtTheirFixedLength)
 
 TEST_F(SimulatorLink, SilentDeviceDropsTheFlagAndComesBack)
 {
-    device->faults().goSilent();
+    SimTestHooks::faults(*device).goSilent();
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(link.dispatch().DispatchRead(202));
     EXPECT_EQ(data.Connected, 0);
     EXPECT_GE(data.FailureCount, 1);
-    device->faults().comeBack();
+    SimTestHooks::faults(*device).comeBack();
     link.dispatch().DispatchRead(202);
     link.dispatch().DispatchRead(202);
     EXPECT_EQ(data.Connected, 1);

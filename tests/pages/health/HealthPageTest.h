@@ -65,7 +65,7 @@ protected:
     {
         QByteArray reply;
         reply.append(char(command)).append(char(data.size() + 2)).append('\0').append('\0').append(data);
-        device(path).scriptReply(command, reply);
+        SimTestHooks::scriptReply(device(path), command, reply);
     }
 
     static QByteArray words(std::initializer_list<uint16_t> values)
