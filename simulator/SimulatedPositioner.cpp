@@ -37,6 +37,9 @@ SimulatedPositioner::Impl::Impl(SimModel m, const QString& p)
     , descriptor(m == SimModel::K40 ? "K40 POSITIONER" : "K90 POSITIONER")
 {
     installHandlers();
+    // The device has long been running when the program reaches it: what the
+    // first reads see must not depend on how soon after start-up they come.
+    valve.settleAt(commandPercent());
 }
 
 // ======================================================================
@@ -211,6 +214,7 @@ void SimulatedPositioner::setPhysics(const ValveModelParams& params)
 {
     d->advanceToNow();
     d->valve.setParams(params);
+    d->valve.settleAt(d->commandPercent());
     if (d->model == SimModel::K90)
         d->miscBytes[ConfigByte] = uint8_t((d->miscBytes[ConfigByte] & ~0x20) | (params.doubleActing ? 0 : 0x20));
 }

@@ -67,7 +67,7 @@ public:
     void advanceToNow();
 
     ValveModelParams physics() const;
-    // New constants; the valve starts again at rest.
+    // New constants; the valve starts again at rest at its command.
     void setPhysics(const ValveModelParams& params);
     const ValveModel& valve(); // advanced to now
     // The 4-20 mA loop command, in percent (followed in analog mode).

@@ -8,9 +8,12 @@ namespace
 
 constexpr double AtmospherePsi = 14.7;
 constexpr double GravityInPerS2 = 386.09;
-// Beyond this gap the model has long come to rest under a constant command:
-// only the last part of the gap is integrated.
+// A valve that has not come to rest after this long under one command (one
+// given constants under which it hunts) has the rest of the gap skipped, so
+// that one query costs bounded work.
 constexpr double LongestIntegratedGapS = 120.0;
+// The I/P and relay count as centred below this share of their travel.
+constexpr double CentredSpool = 1e-9;
 
 int signOf(double v)
 {
@@ -35,6 +38,9 @@ ValveModelParams ValveModelParams::k40()
     p.staticFrictionLbf = 80.0;
     p.dynamicFrictionLbf = 60.0;
     p.relayLagS = 0.2;
+    // The same relay on a small actuator: it fills and exhausts it faster for
+    // its volume, so a 10 % step settles as quickly as on the K90.
+    p.relayFlowPerS = 6.0;
     p.movingMassLb = 30.0;
     return p;
 }
@@ -59,19 +65,41 @@ ValveModel::ValveModel(const ValveModelParams& params)
 void ValveModel::setParams(const ValveModelParams& params)
 {
     m_params = params;
+    restAt(0.0, 0.0, m_params.doubleActing ? m_params.supplyPsi : 0.0);
+}
+
+void ValveModel::settleAt(double percent)
+{
+    const ValveModelParams& p = m_params;
+    const double supply = std::max(p.supplyPsi, 0.0);
+    double x = std::clamp(percent, 0.0, 100.0) / 100.0 * p.strokeIn;
+    m_commandPercent = percent;
+    if (p.doubleActing) {
+        // No spring: the relay holds both sides alike, or one full at a stop.
+        const double p1 = x <= 0.0 ? 0.0 : x >= p.strokeIn ? supply : supply / 2;
+        restAt(x, p1, x >= p.strokeIn ? 0.0 : supply - p1);
+        return;
+    }
+    const double spring = p.springRateLbfPerIn();
+    if (spring > 0 && p.areaIn2 > 0)
+        x = std::clamp(std::min(x, (supply * p.areaIn2 - p.springPreloadLbf()) / spring), 0.0, p.strokeIn);
+    // Closed, the positioner exhausts the actuator; elsewhere port 1 balances spring and preload.
+    const double p1 = x > 0.0 && p.areaIn2 > 0 ? (p.springPreloadLbf() + spring * x) / p.areaIn2 : 0.0;
+    restAt(x, p1, 0.0);
+}
+
+void ValveModel::restAt(double x, double p1, double p2)
+{
+    m_x = std::clamp(x, 0.0, m_params.strokeIn);
     m_v = 0.0;
     m_ip = m_relay = 0.0;
     m_stuck = true;
-    restAt(0.0);
-}
-
-void ValveModel::restAt(double x)
-{
-    m_x = std::clamp(x, 0.0, m_params.strokeIn);
-    m_p1 = 0.0;
-    m_p2 = m_params.doubleActing ? m_params.supplyPsi : 0.0;
+    m_p1 = p1;
+    m_p2 = m_params.doubleActing ? p2 : 0.0;
     m_gas1 = (m_p1 + AtmospherePsi) * chamberVolume(1);
     m_gas2 = (m_p2 + AtmospherePsi) * chamberVolume(2);
+    m_driveCommand = m_commandPercent;
+    m_driveDirection = 0;
 }
 
 double ValveModel::chamberVolume(int port) const
@@ -86,8 +114,27 @@ void ValveModel::advance(double seconds)
         return;
     seconds = std::min(seconds, LongestIntegratedGapS);
     const auto steps = static_cast<long long>(std::llround(seconds / StepS));
-    for (long long i = 0; i < steps; ++i)
+    for (long long i = 0; i < steps && !atRest(); ++i)
         step();
+}
+
+bool ValveModel::atRest() const
+{
+    const double error = std::clamp(m_commandPercent, -1.0, 101.0) - positionPercent();
+    return m_stuck && !drives(error) && std::abs(m_ip) < CentredSpool && std::abs(m_relay) < CentredSpool;
+}
+
+// Inside the deadband the spool is centred and the stem holds. Once the
+// positioner has driven the stem across its command (a stick-slip jump
+// carries it over), driving it back for a small error would only start the
+// next jump the other way and the valve would hunt: it reverses only for an
+// error beyond the reversal band, or for a new command.
+bool ValveModel::drives(double error) const
+{
+    if (std::abs(error) < m_params.deadbandPercent)
+        return false;
+    const bool reversing = m_driveDirection != 0 && signOf(error) != m_driveDirection;
+    return !reversing || std::abs(error) >= m_params.reversalBandPercent;
 }
 
 void ValveModel::step()
@@ -99,13 +146,18 @@ void ValveModel::step()
 
 void ValveModel::stepController()
 {
+    if (m_commandPercent != m_driveCommand) {
+        m_driveCommand = m_commandPercent;
+        m_driveDirection = 0;
+    }
     const double error = std::clamp(m_commandPercent, -1.0, 101.0) - positionPercent();
     const double speedPercent = m_v / m_params.strokeIn * 100.0;
     double target = 0.0;
-    // Inside the deadband the spool is centred and the stem holds; outside
-    // it opens in proportion to the error, less as the stem speeds up.
-    if (std::abs(error) >= m_params.deadbandPercent)
+    // Driving, the spool opens in proportion to the error, less as the stem speeds up.
+    if (drives(error)) {
         target = std::clamp(m_params.positionerGain * (error - m_params.positionerRateS * speedPercent), -1.0, 1.0);
+        m_driveDirection = signOf(error);
+    }
     m_ip += (target - m_ip) * std::min(StepS / std::max(m_params.ipLagS, StepS), 1.0);
     const double oldRelay = m_relay;
     m_relay += (m_ip - m_relay) * std::min(StepS / std::max(m_params.relayLagS, StepS), 1.0);

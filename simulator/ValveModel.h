@@ -23,6 +23,9 @@ struct ValveModelParams {
     double positionerGain = 0.02; // spool opening per percent of position error
     double positionerRateS = 0.5; // rate feedback: the spool closes as the stem speeds up
     double deadbandPercent = 0.2; // the positioner holds still inside this band
+    // Once the stem has been driven across the command, it is driven back only
+    // for an error beyond this band (see ValveModel::drives).
+    double reversalBandPercent = 1.5;
     double ambientTempC = 24.0;
 
     static ValveModelParams k90();
@@ -47,16 +50,21 @@ public:
     const ValveModelParams& params() const { return m_params; }
     // New constants; the model starts again at rest, closed and exhausted.
     void setParams(const ValveModelParams& params);
+    // At rest where the positioner holds `percent`, with the pressures that
+    // hold the stem there: a device that has long been running under that
+    // command (a supply too low to hold it leaves the stem where it can).
+    void settleAt(double percent);
     void setSupplyPsi(double psi) { m_params.supplyPsi = psi; }
 
     // The command the positioner follows, in percent of travel.
     void setCommandPercent(double percent) { m_commandPercent = percent; }
     double commandPercent() const { return m_commandPercent; }
 
-    // Integrates `seconds` of simulated time. Very long gaps are bounded: the
-    // model reaches its rest state within seconds, so beyond a few minutes
-    // the remaining time is skipped at once.
+    // Integrates `seconds` of simulated time. At rest (the stem stuck, the
+    // positioner holding, the spool centred) nothing changes any more, so the
+    // rest of the time passes at once, however it was cut into calls.
     void advance(double seconds);
+    bool atRest() const;
 
     double positionPercent() const;
     double positionIn() const { return m_x; }
@@ -75,12 +83,13 @@ public:
 
 private:
     void step();
+    bool drives(double error) const;
     void stepController();
     void stepPneumatics();
     void stepMechanics();
     void countTravel(double oldX);
     double chamberVolume(int port) const;
-    void restAt(double x);
+    void restAt(double x, double p1, double p2);
 
     ValveModelParams m_params;
     double m_commandPercent = 0.0;
@@ -94,6 +103,8 @@ private:
     double m_relay = 0.0; // relay spool, -1..1
     bool m_stuck = true;
     double m_lastFriction = 0.0;
+    double m_driveCommand = 0.0; // the command the positioner last drove toward
+    int m_driveDirection = 0; // the way it last drove the stem toward it (0: not yet)
     double m_travelAccumulated = 0.0;
     int m_lastDirection = 0;
     uint32_t m_cycles = 0;
