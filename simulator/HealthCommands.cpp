@@ -123,21 +123,33 @@ QByteArray SimulatedPositioner::Impl::stickValues()
     return t;
 }
 
-// Each word is how near its value is to its alarm limit, in hundredths of a
-// percent (10000 at the limit); an active alarm shows as the limit itself.
+namespace
+{
+
+// How near `value` is to its alarm `limit`, in hundredths of a percent of the
+// limit. The limit itself (10000) is what lights the alarm lamp, so a word
+// reaches it only while the alarm is active: a deviation past its limit for
+// less than the alarm's time, or a ratio with no alarm of its own, stops just
+// below.
+uint16_t nearness(double value, double limit, bool alarmActive)
+{
+    if (alarmActive)
+        return 10000;
+    const double share = limit > 0 && value > 0 ? std::min(value / limit, 1.0) * 10000.0 : 0.0;
+    return uint16_t(std::min(share, 9999.0));
+}
+
+} // namespace
+
 QByteArray SimulatedPositioner::Impl::worstCase()
 {
-    auto share = [](double value, double limit) { return limit > 0 ? std::min(value / limit, 1.0) * 10000.0 : 0.0; };
     const auto on = lastActive;
-    const bool valveAlarm = on.test(FrictionHighAlarm) || on.test(FrictionLowAlarm);
-    const bool positionerAlarm = on.test(PilotRelayAlarm);
-    const bool controlAlarm = on.test(PositionDeviationAlarm);
     const double deviation = std::abs(valve.positionPercent() - valve.commandPercent());
     ReplyWriter out;
-    out.u16(valveAlarm ? 10000 : uint16_t(share(frictionLbf(), tableWord(197, 3))));
-    out.u16(uint16_t(share(actuationRatioPercent() * 100.0, tableWord(177, 2))));
-    out.u16(positionerAlarm ? 10000 : uint16_t(share(relayResponseMs(), tableWord(187, 2))));
-    out.u16(controlAlarm ? 10000 : uint16_t(share(deviation * 100.0, tableWord(218, 2))));
+    out.u16(nearness(frictionLbf(), tableWord(197, 3), on.test(FrictionHighAlarm) || on.test(FrictionLowAlarm)));
+    out.u16(nearness(actuationRatioPercent() * 100.0, tableWord(177, 2), false));
+    out.u16(nearness(relayResponseMs(), tableWord(187, 2), on.test(PilotRelayAlarm)));
+    out.u16(nearness(deviation * 100.0, tableWord(218, 2), on.test(PositionDeviationAlarm)));
     return out.data();
 }
 

@@ -17,6 +17,9 @@ void SimulatedPositioner::Impl::advanceToNow()
         runSignature(now);
     if (now > lastMs) {
         valve.setCommandPercent(commandPercent());
+        // A deviation counts from when the command that caused it was given,
+        // not from whenever the device was next asked.
+        trackDeviation();
         valve.advance(double(now - lastMs) / 1000.0);
         lastMs = now;
     }

@@ -62,13 +62,18 @@ void SimulatedPositioner::Impl::setHealthStatuses(std::bitset<StatusCount>& on)
     set(PilotTravelAlert, spoolTravelOffset + valve.spoolTravelPercent() * 100.0 >= tableLong(179, 22));
 }
 
-void SimulatedPositioner::Impl::evaluateStatuses()
+void SimulatedPositioner::Impl::trackDeviation()
 {
     const double deviation = std::abs(valve.positionPercent() - valve.commandPercent());
     if (deviation * 100.0 <= tableWord(218, 2))
         deviationSinceMs = -1;
     else if (deviationSinceMs < 0)
         deviationSinceMs = lastMs;
+}
+
+void SimulatedPositioner::Impl::evaluateStatuses()
+{
+    trackDeviation();
     const auto now = activeStatuses();
     // The history keeps the alerts, warnings and alarms as they come on.
     for (int n = 0; n < StatusPriorities::FirstDeviceInformation; ++n) {

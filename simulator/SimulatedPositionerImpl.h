@@ -186,6 +186,7 @@ struct SimulatedPositioner::Impl {
     // ---- statuses (PositionerStatuses.cpp)
     std::bitset<StatusCount> activeStatuses();
     void setHealthStatuses(std::bitset<StatusCount>& on);
+    void trackDeviation();
     void evaluateStatuses();
     std::array<uint8_t, 10> bitmap();
     uint8_t highestPriority();
