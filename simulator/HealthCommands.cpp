@@ -18,6 +18,7 @@ void SimulatedPositioner::Impl::installHealthCommands()
         ReplyWriter().u32(0).u32(50000000).u32(100000000).u16(0).u16(100).u16(strokeHundredths).data()
             + ReplyWriter().u32(0).u32(500000).u32(1000000).u16(0).u16(100).data());
     handlers[173] = [this](const QByteArray&) { return travelCycle(); };
+    applyCycleDeadband();
     handlers[174] = [this](const QByteArray& data) { return writeTravelCycle(data); };
     table(177, {}, words({ 0, 8000, 9000, 0 }));
     handlers[177] = [this](const QByteArray&) { return actuationRatio(); };
@@ -83,7 +84,15 @@ QByteArray SimulatedPositioner::Impl::writeTravelCycle(const QByteArray& data)
     t.replace(32, 2, copy.mid(28, 2));
     travelOffset = double(in.u32(0)) - valve.travelAccumulatedPercent() * 100.0;
     cycleOffset = double(in.u32(16)) - valve.cycles();
+    applyCycleDeadband();
     return data;
+}
+
+// The cycle deadband is the last word of 173, in tenths of a percent of
+// travel (the program writes it as the percent times 10).
+void SimulatedPositioner::Impl::applyCycleDeadband()
+{
+    valve.setCycleDeadbandPercent(tableWord(173, 16) / 10.0);
 }
 
 QByteArray SimulatedPositioner::Impl::actuationRatio()

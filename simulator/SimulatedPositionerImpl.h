@@ -224,6 +224,7 @@ struct SimulatedPositioner::Impl {
     void installLimitCommands();
     QByteArray travelCycle();
     QByteArray writeTravelCycle(const QByteArray& data);
+    void applyCycleDeadband();
     QByteArray actuationRatio();
     QByteArray spool();
     QByteArray writeSpool(const QByteArray& data);

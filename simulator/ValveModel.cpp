@@ -100,6 +100,8 @@ void ValveModel::restAt(double x, double p1, double p2)
     m_gas2 = (m_p2 + AtmospherePsi) * chamberVolume(2);
     m_driveCommand = m_commandPercent;
     m_driveDirection = 0;
+    m_lastDirection = 0;
+    m_turningPoint = positionPercent();
 }
 
 double ValveModel::chamberVolume(int port) const
@@ -229,12 +231,23 @@ void ValveModel::countTravel(double oldX)
 {
     const double moved = (m_x - oldX) / m_params.strokeIn * 100.0;
     m_travelAccumulated += std::abs(moved);
-    const int direction = signOf(moved);
-    if (direction != 0 && direction != m_lastDirection) {
-        if (m_lastDirection != 0 && direction > 0)
-            ++m_cycles;
-        m_lastDirection = direction;
+    if (moved != 0.0)
+        countReversal(positionPercent());
+}
+
+void ValveModel::countReversal(double position)
+{
+    const double fromTurn = position - m_turningPoint;
+    if (m_lastDirection != 0 && fromTurn * m_lastDirection >= 0) {
+        m_turningPoint = position; // further the same way
+        return;
     }
+    if (std::abs(fromTurn) <= m_cycleDeadband)
+        return;
+    if (m_lastDirection != 0 && fromTurn > 0)
+        ++m_cycles;
+    m_lastDirection = signOf(fromTurn);
+    m_turningPoint = position;
 }
 
 double ValveModel::positionPercent() const

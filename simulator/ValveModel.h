@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 // The physical constants of one simulated actuator and valve, in US units
@@ -77,7 +78,13 @@ public:
     // The friction the stem saw on its last move, in lbf.
     double lastFrictionLbf() const { return m_lastFriction; }
     double travelAccumulatedPercent() const { return m_travelAccumulated; }
+    // Reversals of the stem, counted as cycles at each turn upward: a stroke
+    // down and back up.
     uint32_t cycles() const { return m_cycles; }
+    // The stem has reversed only once it is back from its last turning point
+    // by more than this, in percent of travel: an overshoot or a stick-slip
+    // jump within it is no reversal.
+    void setCycleDeadbandPercent(double percent) { m_cycleDeadband = std::max(percent, 0.0); }
     double spoolTravelPercent() const { return m_spoolTravel; }
     uint32_t spoolCycles() const { return m_spoolCycles; }
 
@@ -88,6 +95,7 @@ private:
     void stepPneumatics();
     void stepMechanics();
     void countTravel(double oldX);
+    void countReversal(double position);
     double chamberVolume(int port) const;
     void restAt(double x, double p1, double p2);
 
@@ -106,7 +114,9 @@ private:
     double m_driveCommand = 0.0; // the command the positioner last drove toward
     int m_driveDirection = 0; // the way it last drove the stem toward it (0: not yet)
     double m_travelAccumulated = 0.0;
-    int m_lastDirection = 0;
+    int m_lastDirection = 0; // since the last reversal (0: none yet)
+    double m_turningPoint = 0.0; // the stem's farthest point since then, percent
+    double m_cycleDeadband = 0.0;
     uint32_t m_cycles = 0;
     double m_spoolTravel = 0.0;
     int m_lastSpoolDirection = 0;

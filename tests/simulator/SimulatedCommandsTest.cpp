@@ -1,6 +1,7 @@
 #include "SimFixture.h"
 
 #include <bit>
+#include <vector>
 
 namespace
 {
@@ -171,6 +172,47 @@ TEST_F(SimulatedCommands, TravelCycleCountsAndSpoolResetsAreKept)
     EXPECT_EQ(replyU32(reset, 18), 0u);
     EXPECT_EQ(replyU32(reset, 8), 10u);
     EXPECT_EQ(replyU32(reset, 26), 40u);
+}
+
+TEST_F(SimulatedCommands, CyclesCountStrokesDownAndBackUpBeyondTheCycleDeadband)
+{
+    const struct {
+        const char* name;
+        uint16_t deadbandTenths; // of a percent of travel, as 174 carries it
+        double from;
+        std::vector<double> commands;
+        uint32_t cycles;
+    } cases[] = {
+        { "a single step, its overshoot within the deadband", 100, 0, { 60 }, 0 },
+        { "steps one way, each overshooting a little", 100, 30, { 40, 50, 60, 70 }, 0 },
+        { "down and back up twice", 100, 80, { 20, 80, 20, 80 }, 2 },
+        { "down and back up twice, then down", 100, 80, { 20, 80, 20, 80, 20 }, 2 },
+        { "swings smaller than the deadband", 100, 50, { 55, 50, 55, 50, 55 }, 0 },
+        { "the same swings beyond a smaller deadband", 20, 50, { 55, 50, 55, 50, 55 }, 2 },
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SimulatedPositioner& device = open(QStringLiteral("Sim/K90/CY-%1").arg(++n));
+        // At rest at the start, with no stroke behind it.
+        device.setAnalogCommand(c.from);
+        device.setPhysics(device.physics());
+        // Counts from zero, the device's own limits and stroke, and the case's deadband.
+        const QByteArray counts = QByteArray::fromHex("00000000"
+                                                      "02FAF080"
+                                                      "05F5E100"
+                                                      "0064"
+                                                      "0096"
+                                                      "00000000"
+                                                      "0007A120"
+                                                      "000F4240")
+            + QByteArray(1, char(c.deadbandTenths >> 8)) + QByteArray(1, char(c.deadbandTenths));
+        link.ask(SimLink::write(174, counts));
+        for (double command : c.commands) {
+            device.setAnalogCommand(command);
+            clock().advance(10000);
+        }
+        EXPECT_EQ(replyU32(link.ask(SimLink::read(173)), 22), c.cycles) << c.name;
+    }
 }
 
 TEST_F(SimulatedCommands, MiscRepliesEchoTheRequestedAddresses)
