@@ -119,6 +119,72 @@ TEST_F(SignatureTestRun, PartialStrokeGivesItsResults)
     EXPECT_EQ(testStatus() & 0x01, 0);
 }
 
+TEST_F(SignatureTestRun, PartialStrokeTimesPastTheirLastHundredthStopAtFFFEAndKeepTheFirstBreakAway)
+{
+    // 20 psi cannot lift the spring further than it already is at 50 %: the
+    // valve breaks away only once the supply comes back, 600 or 700 s into a
+    // stroke that holds 60 % for 1000 s and then comes back to 50 %.
+    const struct {
+        int supplyBackS;
+        int lowest, highest; // break-away time and time to target, hundredths of s
+    } cases[] = { { 600, 60000, 60200 }, { 700, 0xFFFE, 0xFFFE } };
+    int n = 0;
+    for (const auto& c : cases) {
+        SimulatedPositioner& device = open(QStringLiteral("Sim/K90/PS-%1").arg(++n));
+        device.setSupplyPsi(20.0);
+        link.ask(start(1, 50.0f, 60.0f, 0.0f, 1000.0f));
+        clock().advance(c.supplyBackS * 1000);
+        device.setSupplyPsi(60.0);
+        clock().advance(100000);
+        const QByteArray stroked = link.ask(SimLink::read(175));
+        for (int at : { 4, 8 }) {
+            EXPECT_GE(replyU16(stroked, at), c.lowest) << c.supplyBackS << " s, word at " << at;
+            EXPECT_LE(replyU16(stroked, at), c.highest) << c.supplyBackS << " s, word at " << at;
+        }
+        // It broke away opening: above the 18 psi spring and preload need at 50 %.
+        const int breakAwayPressure = replyU16(stroked, 6);
+        EXPECT_GT(breakAwayPressure, 3000) << c.supplyBackS << " s";
+
+        clock().advance(1400000); // the stroke back to 50 % breaks away again, exhausting
+        ASSERT_FALSE(device.signatureRunning());
+        EXPECT_NEAR(device.valve().positionPercent(), 50.0, 1.5);
+        const QByteArray done = link.ask(SimLink::read(175));
+        EXPECT_EQ(replyU16(done, 4), replyU16(stroked, 4)) << c.supplyBackS << " s";
+        EXPECT_EQ(replyU16(done, 6), breakAwayPressure) << c.supplyBackS << " s";
+        EXPECT_EQ(replyU16(done, 8), replyU16(stroked, 8)) << c.supplyBackS << " s";
+    }
+}
+
+TEST_F(SignatureTestRun, PartialStrokePassesWithinItsAllowedTimeToTheHundredth)
+{
+    // The same stroke on devices alike takes the same time to target.
+    open(QStringLiteral("Sim/K90/PT-0"));
+    link.ask(start(1, 50.0f, 40.0f, 0.0f, 10.0f));
+    clock().advance(21000);
+    const int timeToTarget = replyU16(link.ask(SimLink::read(175)), 8);
+    ASSERT_GT(timeToTarget, 100);
+    ASSERT_LT(timeToTarget, 1000);
+    const struct {
+        const char* name;
+        int allowed;
+        int result;
+    } cases[] = {
+        { "allowed exactly the time it took", timeToTarget, 1 },
+        { "allowed a hundredth less", timeToTarget - 1, 0 },
+        { "allowed a hundredth more", timeToTarget + 1, 1 },
+        { "no time limit", 0, 1 },
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        open(QStringLiteral("Sim/K90/PT-%1").arg(++n));
+        link.ask(start(1, 50.0f, 40.0f, 0.0f, 10.0f, uint16_t(c.allowed)));
+        clock().advance(21000);
+        const QByteArray info = link.ask(SimLink::read(175));
+        EXPECT_EQ(replyU16(info, 8), timeToTarget) << c.name;
+        EXPECT_EQ(replyU8(info, 10), c.result) << c.name;
+    }
+}
+
 TEST_F(SignatureTestRun, StopEndsARunningTest)
 {
     SimulatedPositioner& device = open();
