@@ -13,6 +13,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <bitset>
 #include <cmath>
 #include <deque>

@@ -9,8 +9,8 @@ namespace
 constexpr double AtmospherePsi = 14.7;
 constexpr double GravityInPerS2 = 386.09;
 // A valve that has not come to rest after this long under one command (one
-// given constants under which it hunts) has the rest of the gap skipped, so
-// that one query costs bounded work.
+// that hunts with the constants it was given) has the rest of the gap
+// skipped, so that one query costs bounded work.
 constexpr double LongestIntegratedGapS = 120.0;
 // The I/P and relay count as centred below this share of their travel.
 constexpr double CentredSpool = 1e-9;
@@ -135,7 +135,8 @@ bool ValveModel::drives(double error) const
 {
     if (std::abs(error) < m_params.deadbandPercent)
         return false;
-    const bool reversing = m_driveDirection != 0 && signOf(error) != m_driveDirection;
+    const bool newCommand = m_commandPercent != m_driveCommand;
+    const bool reversing = !newCommand && m_driveDirection != 0 && signOf(error) != m_driveDirection;
     return !reversing || std::abs(error) >= m_params.reversalBandPercent;
 }
 

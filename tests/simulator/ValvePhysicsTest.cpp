@@ -158,6 +158,32 @@ TEST_F(ValvePhysics, TenPercentStepSettlesQuicklyWithLittleOvershoot)
     }
 }
 
+TEST_F(ValvePhysics, SmallCommandChangesAreFollowedEitherWayAfterAStep)
+{
+    // A step leaves the stem a little past its command (a stick-slip jump);
+    // a small new command either way must still move it.
+    const struct {
+        const char* path;
+        double step, change;
+    } cases[] = { { "Sim/K90/PV-101", 60, 0.5 }, { "Sim/K90/PV-101", 60, -0.5 }, { "Sim/K90/PV-101", 60, -1 },
+        { "Sim/K90/PV-101", 40, 0.5 }, { "Sim/K90/PV-101", 40, -0.5 }, { "Sim/K90/PV-101", 40, 1 },
+        { "Sim/K40/PV-102", 60, 0.5 }, { "Sim/K40/PV-102", 60, -0.5 }, { "Sim/K40/PV-102", 40, 1 },
+        { "Sim/K40/PV-102", 40, -1 } };
+    for (const auto& c : cases) {
+        SimulatedPositioner& device = openAt(QString::fromLatin1(c.path), c.step);
+        const double before = device.valve().positionPercent();
+        const double command = c.step + c.change;
+        device.setAnalogCommand(command);
+        clock().advance(30000);
+        const double after = device.valve().positionPercent();
+        const std::string where = QStringLiteral("%1 at %2 then %3").arg(c.path).arg(c.step).arg(command).toStdString();
+        if (std::abs(before - command) > device.physics().deadbandPercent) {
+            EXPECT_NE(after, before) << where;
+        }
+        EXPECT_NEAR(after, command, 1.0) << where;
+    }
+}
+
 TEST_F(ValvePhysics, DoubleActingActuatorUsesBothPorts)
 {
     ValveModelParams params = ValveModelParams::k90();
