@@ -7,6 +7,7 @@
 #include "PlatformLog.h"
 #include "TemplateGroupBox.h"
 #include "TimerService.h"
+#include "TransactionScope.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -332,10 +333,14 @@ void FormPage::onKillFocus(int id, const char* handler, std::function<void()> bo
 
 bool FormPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
-        auto it = m_killFocus.find(watched);
-        if (it != m_killFocus.end())
-            guard(it->second.first, it->second.second);
+    // Focus also moves while a transaction waits (another window becomes
+    // active); the page hears of it after the transaction.
+    if (event->type() == QEvent::FocusOut && m_killFocus.count(watched)) {
+        TransactionScope::runOutside(this, [this, watched] {
+            auto it = m_killFocus.find(watched);
+            if (it != m_killFocus.end())
+                guard(it->second.first, it->second.second);
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #include "TestClock.h"
 
+#include "TransactionScope.h"
+
 #include <algorithm>
 
 TestClock::TestClock(QDateTime start)
@@ -75,4 +77,11 @@ void TestClock::advance(qint64 ms)
 void TestClock::pass(qint64 ms)
 {
     m_now += std::max<qint64>(ms, 0);
+}
+
+void TestClock::waitInTransaction(qint64 ms)
+{
+    TransactionScope transaction;
+    TransactionScope::serveWindow();
+    pass(ms);
 }

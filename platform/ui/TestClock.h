@@ -19,6 +19,8 @@ public:
     bool isArmed(const void* owner, int id) const override;
     QDateTime localNow() const override;
     qint64 elapsedMs() const override { return m_now; }
+    // Serves the window once, then lets the time pass as pass() does.
+    void waitInTransaction(qint64 ms) override;
 
     // Moves simulated time forward by `ms`, firing due timers on the way.
     void advance(qint64 ms);

@@ -27,6 +27,12 @@ public:
     // Milliseconds since the service started, never going back.
     virtual qint64 elapsedMs() const = 0;
 
+    // Keeps the caller for `ms` inside a device transaction, as a blocking
+    // exchange with a slow device does: the window is served meanwhile
+    // (TransactionScope::serveWindow), and timers that fall due fire after
+    // the transaction, once each, in the order they fell due.
+    virtual void waitInTransaction(qint64 ms) = 0;
+
     // The installed service (a QtTimerService until something else is installed).
     static TimerService& instance();
     // Installs a service (not owned); nullptr goes back to the real one.
