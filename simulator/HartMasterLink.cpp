@@ -1,9 +1,7 @@
 #include "HartMasterLink.h"
 
 #include "SimulatedPositioner.h"
-#include "ui/TestClock.h"
-
-#include <QThread>
+#include "ui/TimerService.h"
 
 namespace
 {
@@ -78,12 +76,6 @@ void HartMasterLink::keepPace(uint8_t command, int wireBytes) const
     int delayMs = 0;
     if (m_device.exchangeHooks().take(SimFault::DelayedReply, command, &delayMs))
         waitMs += delayMs > 0 ? delayMs : DefaultReplyDelayMs;
-    if (waitMs <= 0)
-        return;
-    // On the test clock the wait is simulated time in which no timer can
-    // tick, as the real program's event loop cannot while the call blocks.
-    if (auto* clock = dynamic_cast<TestClock*>(&TimerService::instance()))
-        clock->pass(waitMs);
-    else
-        QThread::msleep(static_cast<unsigned long>(waitMs));
+    if (waitMs > 0)
+        TimerService::instance().waitInTransaction(waitMs);
 }

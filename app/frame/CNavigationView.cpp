@@ -6,6 +6,7 @@
 #include "PageRegistry.h"
 
 #include "ui/FormPage.h"
+#include "ui/TransactionScope.h"
 
 #include <QMetaObject>
 
@@ -124,8 +125,7 @@ void CNavigationView::SelectItem(QTreeWidgetItem* item)
     if (!item || item->treeWidget() != this)
         return;
     if (m_bSwitching) {
-        QMetaObject::invokeMethod(
-            this, [this, item] { SelectItem(item); }, Qt::QueuedConnection);
+        afterSwitch([this, item] { SelectItem(item); });
         return;
     }
     if (item == currentItem())
@@ -139,11 +139,19 @@ void CNavigationView::onCurrentItemChanged(QTreeWidgetItem* current)
     if (!current)
         return;
     if (m_bSwitching) {
-        QMetaObject::invokeMethod(
-            this, [this, current] { OnSelchanged(current); }, Qt::QueuedConnection);
+        afterSwitch([this, current] { OnSelchanged(current); });
         return;
     }
     OnSelchanged(current);
+}
+
+void CNavigationView::afterSwitch(std::function<void()> selection)
+{
+    // The event loop also turns inside the switch's own transactions, to
+    // repaint; a selection must not start a switch there.
+    QMetaObject::invokeMethod(
+        this, [this, selection = std::move(selection)] { TransactionScope::runOutside(this, selection); },
+        Qt::QueuedConnection);
 }
 
 void CNavigationView::OnSelchanged(QTreeWidgetItem* item)

@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+#include <functional>
+
 class CSerratK90ClipwellApp;
 class CMySplitterWnd;
 class FormPage;
@@ -45,6 +47,8 @@ public:
 
 private:
     void onCurrentItemChanged(QTreeWidgetItem* current);
+    // Queues a selection asked for during a switch, to run once it is over.
+    void afterSwitch(std::function<void()> selection);
     void switchTo(int pageCode);
     void showPage(int index, bool swapFirst);
     void activate(int index);

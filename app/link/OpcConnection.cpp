@@ -4,6 +4,7 @@
 #include "DeviceData.h"
 
 #include "opc/OpcServerRegistry.h"
+#include "ui/TransactionScope.h"
 #include "ui/WaitCursor.h"
 
 #include <QDateTime>
@@ -96,6 +97,9 @@ std::optional<QByteArray> OpcConnection::TransactFrame(std::span<const uint8_t> 
     std::optional<QByteArray> reply;
     if (!request.empty()) {
         WaitCursor wait;
+        // Write and read are one transaction: nothing of the program runs
+        // between them, whatever the server does while it waits.
+        TransactionScope transaction;
         // The count byte says how many bytes follow; it is not sent itself.
         const size_t count = std::min<size_t>(request[0], request.size() - 1);
         const QByteArray frame(reinterpret_cast<const char*>(request.data() + 1), static_cast<qsizetype>(count));

@@ -51,6 +51,16 @@ protected:
         return *m_app;
     }
     CSerratK90ClipwellApp& startK90() { return start({ QStringLiteral("/dSim/K90/PV-101") }); }
+    // Start-up against a positioner that answers at the pace of a real HART
+    // link: each transaction keeps the program waiting a few hundred
+    // milliseconds of simulated time.
+    CSerratK90ClipwellApp& startAtHartPace(const QStringList& arguments)
+    {
+        qputenv("STROKEWISE_SIM_PACE", "hart");
+        CSerratK90ClipwellApp& started = start(arguments);
+        qunsetenv("STROKEWISE_SIM_PACE");
+        return started;
+    }
 
     CSerratK90ClipwellApp& app() { return *m_app; }
     CMainFrame& frame() { return *m_app->mainFrame(); }

@@ -258,3 +258,28 @@ TEST_F(NavigationTest, SelectionAskedForDuringASwitchRunsAfterIt)
     EXPECT_EQ(shownIndex(), 20);
     EXPECT_EQ(tree().selectedPageCode(), 4);
 }
+
+TEST_F(NavigationTest, SelectionAskedForDuringASwitchWaitsOutTheTransactionsAfterIt)
+{
+    // At a real device's pace the window repaints inside each transaction; a
+    // selection queued during a switch still waits for the event loop, not
+    // for the first transaction after the switch.
+    startAtHartPace({ QStringLiteral("/dSim/K90/PV-101") });
+    record();
+    bool handedBack = false;
+    pages[37]->onStop = [&] {
+        if (!handedBack) {
+            handedBack = true;
+            select(4);
+        }
+    };
+    select(42);
+    calls.clear();
+    // The handler that switched goes on with the device.
+    app().dispatch().DispatchRead(202);
+    EXPECT_TRUE(calls.isEmpty()) << "no switch inside the transaction";
+
+    processEvents();
+    EXPECT_EQ(calls, stops(3, 40) << QStringLiteral("activate 20"));
+    EXPECT_EQ(tree().selectedPageCode(), 4);
+}
