@@ -37,8 +37,24 @@ public:
     // The priority of a status number; 0 beyond the lines read.
     int priority(int status) const;
 
+    // What a user who sees wrong alarm colours needs to find the cause: one
+    // sentence naming `path` and the first data line that did not parse (an
+    // empty line, bytes that are not text, fewer than six fields, text where
+    // a number belongs, a mask class outside 0..255, a status number other
+    // than its place, a line beyond the model's statuses), with the count of
+    // data lines when it differs from the model's `statusCount`. Empty for a
+    // sound file. The lines are read as above all the same.
+    QString damage(const QString& path, int statusCount) const;
+
 private:
-    void addLine(const QByteArray& line);
+    void addLine(const QByteArray& line, int fileLine);
 
     std::vector<ErrorDefinitionLine> m_lines;
+    // The file line (from 1, comments counted) of each data line kept.
+    std::vector<int> m_fileLines;
+    // The first data line that did not parse, and why.
+    int m_firstBadLine = -1;
+    QString m_firstBadReason;
+    // More data lines followed the last one kept.
+    bool m_moreLines = false;
 };

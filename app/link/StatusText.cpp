@@ -4,7 +4,7 @@
 
 namespace
 {
-constexpr int StatusCount = 80;
+constexpr int StatusCount = DeviceStatusCount;
 
 // Indexed by status number; nullptr marks an unused number.
 const std::array<const char*, StatusCount>& statusTexts()

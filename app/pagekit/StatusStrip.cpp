@@ -26,6 +26,8 @@ void StatusStrip::LoadErrorDefinitions(const QString& programFolder)
     const ErrorDefinitions definitions = ErrorDefinitions::load(path, &opened);
     if (!opened)
         m_log.WriteLog(QStringLiteral("error definitions not found: ") + path);
+    else if (const QString damage = definitions.damage(path, DeviceStatusCount); !damage.isEmpty())
+        m_log.WriteLog(damage);
     const auto& lines = definitions.lines();
     for (size_t n = 0; n < lines.size() && n < m_data.StatusPriority.size(); ++n)
         m_data.StatusPriority[n] = lines[n].priority;

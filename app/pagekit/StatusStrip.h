@@ -31,7 +31,9 @@ public:
 
     // Reads the model's error-definition file from `programFolder` into
     // DeviceData::StatusPriority and resets the strip state. A missing file
-    // leaves every priority at 0 (every status then shows green) and is logged.
+    // leaves every priority at 0 (every status then shows green) and is logged;
+    // a damaged one is read all the same, and the log names the file and its
+    // first line that did not parse, once per load.
     void LoadErrorDefinitions(const QString& programFolder);
 
     QString GetStatusText(int statusNumber) const;

@@ -92,6 +92,7 @@ TEST(ErrorDefinitions, ShippedFilesDescribeEightyStatusesWithTheDevicePriorities
         const ErrorDefinitions definitions = ErrorDefinitions::load(programFolder() + QLatin1String(name), &opened);
         ASSERT_TRUE(opened) << name;
         ASSERT_EQ(definitions.lines().size(), 80u) << name;
+        EXPECT_EQ(definitions.damage(QLatin1String(name), 80), QString()) << name;
         for (int n = 0; n < 80; ++n) {
             const ErrorDefinitionLine& line = definitions.lines()[n];
             EXPECT_EQ(line.statusNumber, n) << name;
@@ -103,4 +104,52 @@ TEST(ErrorDefinitions, ShippedFilesDescribeEightyStatusesWithTheDevicePriorities
         for (int n : { 18, 19, 20, 21, 44, 46 })
             EXPECT_EQ(definitions.lines()[n].maskClass, 3) << name << " status " << n;
     }
+}
+
+TEST(ErrorDefinitions, FirstLineThatDidNotParseIsNamedWithWhatIsWrong)
+{
+    // A two-status model; the line under test describes status 1.
+    struct Case {
+        const char* line;
+        const char* damage; // nullptr: the line parses
+    };
+    const Case cases[] = {
+        { "1\tName\tKind\tGroup\t3\t54", nullptr },
+        { " 1 \tName\tKind\tGroup\t+3\t-54\tmore\tfields", nullptr }, // spaces, signs and extra fields are fine
+        { "", "f line 3: empty" },
+        { "1\tName\tKind\tGroup\t3\t5\x01", "f line 3: bytes that are not text" },
+        { "1\tName\tKind\tGroup\t3\t54\x7f", "f line 3: bytes that are not text" },
+        { "1 Name Kind Group 3 54", "f line 3: 6 TAB-separated fields expected, 1 found" },
+        { "1\tName\tKind\tGroup\t3", "f line 3: 6 TAB-separated fields expected, 5 found" },
+        { "one\tName\tKind\tGroup\t3\t54", "f line 3: no status number" },
+        { "1a\tName\tKind\tGroup\t3\t54", "f line 3: no status number" },
+        { "2\tName\tKind\tGroup\t3\t54", "f line 3: status 2 where status 1 belongs" },
+        { "1\tName\tKind\tGroup\t\t54", "f line 3: no mask class" },
+        { "1\tName\tKind\tGroup\t256\t54", "f line 3: mask class 256 outside 0 to 255" },
+        { "1\tName\tKind\tGroup\t-1\t54", "f line 3: mask class -1 outside 0 to 255" },
+        { "1\tName\tKind\tGroup\t3\t40abc", "f line 3: no priority" },
+        { "1\tName\tKind\tGroup\t3\t", "f line 3: no priority" },
+    };
+    for (const Case& c : cases) {
+        const ErrorDefinitions definitions
+            = ErrorDefinitions::parse("// status 0, then 1\n0\tName\tKind\tGroup\t1\t20\n" + QByteArray(c.line) + "\n");
+        ASSERT_EQ(definitions.lines().size(), 2u) << c.line;
+        const QString damage = definitions.damage(QStringLiteral("f"), 2);
+        if (c.damage)
+            EXPECT_EQ(damage, QStringLiteral("error definitions damaged: ") + QLatin1String(c.damage)) << c.line;
+        else
+            EXPECT_TRUE(damage.isEmpty()) << c.line << ": " << damage.toStdString();
+    }
+}
+
+TEST(ErrorDefinitions, CountBeyondTheLinesKeptIsToldAsMore)
+{
+    QByteArray text;
+    for (int n = 0; n < ErrorDefinitions::MaxLines + 5; ++n)
+        text += QByteArray::number(n) + "\ta\tb\tc\t1\t2\n";
+    EXPECT_EQ(ErrorDefinitions::parse(text).damage(QStringLiteral("f"), 80),
+        QStringLiteral("error definitions damaged: f line 81: a status line beyond the model's; more than 100 status "
+                       "lines, the model has 80"));
+    EXPECT_TRUE(
+        ErrorDefinitions::parse(text).damage(QStringLiteral("f"), 105).contains(QLatin1String("more than 100")));
 }

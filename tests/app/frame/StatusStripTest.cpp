@@ -15,6 +15,8 @@
 #include "ui/ControlRegistry.h"
 #include "ui/DialogUnits.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 class StatusStripTest : public AppFrameTest
@@ -260,4 +262,82 @@ TEST_F(StatusStripTest, HandlerThatFailsIsWrittenToTheProgramsLog)
     for (const QString& line : logTexts())
         logged = logged || line.startsWith(QStringLiteral("CAlarmsView OnTimer: automation error"));
     EXPECT_TRUE(logged) << logTexts().join('\n').toStdString();
+}
+
+TEST_F(StatusStripTest, DamagedErrorDefinitionFileIsReadAllTheSameAndItsFirstBadLineIsLoggedOncePerLoad)
+{
+    startK90();
+    QFile shippedFile(QCoreApplication::applicationDirPath() + QStringLiteral("/SerratK90Errors.dlm"));
+    ASSERT_TRUE(shippedFile.open(QIODevice::ReadOnly));
+    const QByteArray shipped = shippedFile.readAll();
+    QList<QByteArray> lines = shipped.split('\n');
+    ASSERT_EQ(lines.takeLast(), QByteArray()) << "the file ends with its 85th line";
+    ASSERT_EQ(lines.size(), 85);
+    ASSERT_TRUE(lines[5].startsWith("0\t")) << "status n is on line n + 6";
+    const auto joined = [](const QList<QByteArray>& kept) { return kept.join('\n') + '\n'; };
+
+    QByteArray binary;
+    for (int k = 0; k < 512; ++k)
+        binary.append(char(k % 256));
+    QList<QByteArray> cutAt40 = lines.mid(0, 45);
+    cutAt40 << lines[45].left(lines[45].indexOf('\t') + 7);
+    QList<QByteArray> without5 = lines;
+    without5.removeAt(10);
+    QByteArray crlf = shipped;
+    crlf.replace("\n", "\r\n");
+
+    struct Case {
+        const char* name;
+        QByteArray text;
+        const char* logged; // after "error definitions damaged: <path>"; nullptr: nothing logged
+        int priorityOf8; // as read: 70 in the shipped file
+    };
+    const Case cases[] = {
+        { "shipped", shipped, nullptr, 70 },
+        { "Windows line ends", crlf, nullptr, 70 },
+        { "truncated in status 40", cutAt40.join('\n'),
+            " line 46: 6 TAB-separated fields expected, 2 found; 41 status lines, the model has 80", 70 },
+        { "binary", binary, " line 1: bytes that are not text; 3 status lines, the model has 80", 0 },
+        { "commas for TABs", QByteArray(shipped).replace('\t', ','),
+            " line 6: 6 TAB-separated fields expected, 1 found", 0 },
+        { "empty", QByteArray(), ": no status lines, the model has 80", 0 },
+        { "last status missing", joined(lines.mid(0, 84)), ": 79 status lines, the model has 80", 70 },
+        { "one status too many", shipped + "80\tSpare\tUnused\tNone\t0\t0\n",
+            " line 86: a status line beyond the model's; 81 status lines, the model has 80", 70 },
+        // Every later status takes its neighbour's priority: the wrong colours a user sees.
+        { "status 5 missing", joined(without5),
+            " line 11: status 6 where status 5 belongs; 79 status lines, the model has 80", 30 },
+        { "mask class out of range",
+            QByteArray(shipped).replace("\n8\tPosition Deviation Alarm\tAlarm\tControl\t1\t70\n",
+                "\n8\tPosition Deviation Alarm\tAlarm\tControl\t300\t70\n"),
+            " line 14: mask class 300 outside 0 to 255", 70 },
+        { "priority missing",
+            QByteArray(shipped).replace(
+                "\n3\tSquawk Mode On/Off\tMode\tDevice\t2\t8\n", "\n3\tSquawk Mode On/Off\tMode\tDevice\t2\thigh\n"),
+            " line 9: no priority", 70 },
+    };
+    for (const Case& c : cases) {
+        const QString folder = tempPath(QString::fromLatin1(c.name)) + QLatin1Char('/');
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("SerratK90Errors.dlm");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.name;
+        file.write(c.text);
+        file.close();
+
+        for (int load = 0; load < 2; ++load) {
+            app().deviceData().StatusPriority.fill(0);
+            const qsizetype before = logTexts().size();
+            app().strip().LoadErrorDefinitions(folder);
+            const QStringList added = logTexts().mid(before);
+            if (c.logged)
+                EXPECT_EQ(added,
+                    QStringList {
+                        QStringLiteral("error definitions damaged: ") + path + QString::fromLatin1(c.logged) })
+                    << c.name;
+            else
+                EXPECT_TRUE(added.isEmpty()) << c.name << ": " << added.join(QLatin1Char('|')).toStdString();
+            EXPECT_EQ(app().deviceData().StatusPriority[8], c.priorityOf8) << c.name;
+        }
+    }
 }
