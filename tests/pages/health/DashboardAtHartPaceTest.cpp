@@ -4,6 +4,9 @@
 
 #include <QEvent>
 
+#include <string>
+#include <utility>
+
 namespace
 {
 // Notes each paint of the main window's widgets: whether a transaction was
@@ -69,12 +72,14 @@ TEST_F(DashboardAtHartPaceTest, SelectedDashboardIsDrawnWhileItsFirstRefreshRuns
 
     const char* pacedPath = "Sim/K90/PV-111";
     startAtHartPace({ QStringLiteral("/dSim/K90/PV-111") });
-    std::vector<bool> ticks;
+    std::vector<std::pair<std::string, bool>> ticks; // which timer, and whether inside a transaction
     qint64 selectedAt = 0;
     std::unique_ptr<PaintLog> paints;
     const QStringList paced = selectDashboard(pacedPath, [&] {
-        // A timer that falls due many times over while the refresh runs.
-        clock().arm(this, 1, 100, [&] { ticks.push_back(TransactionScope::inProgress()); });
+        // Timers that fall due many times over while the refresh runs, the
+        // later one armed first.
+        clock().arm(this, 1, 300, [&] { ticks.emplace_back("300 ms", TransactionScope::inProgress()); });
+        clock().arm(this, 2, 100, [&] { ticks.emplace_back("100 ms", TransactionScope::inProgress()); });
         selectedAt = clock().elapsedMs();
         paints = std::make_unique<PaintLog>(frame(), [this, pacedPath] { return device(pacedPath).requests().size(); });
     });
@@ -89,6 +94,7 @@ TEST_F(DashboardAtHartPaceTest, SelectedDashboardIsDrawnWhileItsFirstRefreshRuns
     EXPECT_TRUE(ticks.empty()) << "no timer handler runs inside the refresh";
 
     clock().advance(0);
-    EXPECT_EQ(ticks, std::vector<bool> { false }) << "the timer that fell due meanwhile ticks once, after it";
-    clock().kill(this, 1);
+    const std::vector<std::pair<std::string, bool>> after { { "100 ms", false }, { "300 ms", false } };
+    EXPECT_EQ(ticks, after) << "each timer that fell due meanwhile ticks once after it, in the order it fell due";
+    clock().killAll(this);
 }
