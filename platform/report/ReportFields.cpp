@@ -3,15 +3,21 @@
 #include "automation/ComError.h"
 
 #include <cmath>
+#include <limits>
 
 namespace
 {
-// The largest position a definition may hold; added fields keep to it too.
+// The largest position a definition may hold; added fields keep to it, all
+// but their top.
 constexpr double MaxTwips = 1000000.0;
+// Added log lines go down 300 twips a row with no limit on the rows, so their
+// top may run far below anything a definition holds; it stops only where the
+// field's bottom would no longer fit the layout's integers.
+constexpr double MaxAddedTop = std::numeric_limits<int>::max() - MaxTwips;
 
-int twips(double value, double minimum, const char* what)
+int twips(double value, double minimum, const char* what, double maximum = MaxTwips)
 {
-    if (!std::isfinite(value) || value < minimum || value > MaxTwips)
+    if (!std::isfinite(value) || value < minimum || value > maximum)
         throw ComError(
             ComError::InvalidArgument, QStringLiteral("Bad field %1: %2").arg(QLatin1String(what)).arg(value));
     return static_cast<int>(std::lround(value));
@@ -46,8 +52,8 @@ IReportFieldPtr ReportFields::AddField(
     ReportItem item;
     item.kind = ReportItemKind::Field;
     item.key = name;
-    item.rect
-        = QRect(twips(left, 0, "left"), twips(top, 0, "top"), twips(width, 1, "width"), twips(height, 1, "height"));
+    item.rect = QRect(twips(left, 0, "left"), twips(top, 0, "top", MaxAddedTop), twips(width, 1, "width"),
+        twips(height, 1, "height"));
     item.font = m_font;
     item.text = text;
     m_section.items.push_back(std::move(item));
