@@ -194,9 +194,10 @@ template <class PlotT> std::vector<PlotOperation<PlotT>> plotOperations()
                 shown->SetYAxisName(QStringLiteral("Position"));
                 shown->SetLineWidth(2);
                 shown->SetMarkersVisible(true);
-                const double xs[] = { 0.1, 1e-300, -0.0, 2.5e9 };
-                const double ys[] = { 1.0 / 3.0, -7.25, 655.35, std::numeric_limits<double>::max() };
-                for (int i = 0; i < 4; ++i)
+                const double xs[] = { 0.1, 1e-300, -0.0, 2.5e9, 5.0 };
+                const double ys[] = { 1.0 / 3.0, -7.25, 655.35, std::numeric_limits<double>::max(),
+                    std::numeric_limits<double>::quiet_NaN() };
+                for (int i = 0; i < 5; ++i)
                     shown->AddXY(xs[i], ys[i]);
                 shown->MarkPoint(2, true);
                 auto hidden = addNamed(t.plot, "TestSettings");
@@ -206,6 +207,7 @@ template <class PlotT> std::vector<PlotOperation<PlotT>> plotOperations()
                 hidden->SetLegendVisible(false);
                 hidden->AddXY(0, 7.699999809265137);
                 hidden->AddXY(1, 50);
+                hidden->AddXY(2, -std::numeric_limits<double>::infinity());
                 const QString file = t.path("Result.pst");
                 t.plot->SaveDataFile(file);
 
@@ -220,8 +222,8 @@ template <class PlotT> std::vector<PlotOperation<PlotT>> plotOperations()
                 EXPECT_EQ(t.plot->Channel(1)->GetName(), QStringLiteral("TestSettings"));
                 auto position = channelNamed(t.plot, "position");
                 EXPECT_EQ(position.get(), shown.get()) << "pointers held by the page stay valid";
-                ASSERT_EQ(position->Count(), 4);
-                for (int i = 0; i < 4; ++i) {
+                ASSERT_EQ(position->Count(), 5);
+                for (int i = 0; i < 5; ++i) {
                     EXPECT_TRUE(sameBits(position->GetX(i), xs[i])) << i;
                     EXPECT_TRUE(sameBits(position->GetY(i), ys[i])) << i;
                 }
@@ -240,9 +242,10 @@ template <class PlotT> std::vector<PlotOperation<PlotT>> plotOperations()
                 EXPECT_FALSE(settings->GetVisible());
                 EXPECT_FALSE(settings->GetLegendVisible());
                 EXPECT_EQ(settings->GetYAxisName(), QStringLiteral("None"));
-                ASSERT_EQ(settings->Count(), 2);
+                ASSERT_EQ(settings->Count(), 3);
                 EXPECT_TRUE(sameBits(settings->GetY(0), 7.699999809265137));
                 EXPECT_EQ(settings->GetY(1), 50.0);
+                EXPECT_EQ(settings->GetY(2), -std::numeric_limits<double>::infinity());
             } },
         { "LoadDataFile and SaveDataFile that fail raise and leave the plot and the file as they were",
             +[](const Under& t) {
