@@ -19,6 +19,9 @@
 #include "core/PlotConfiguration.h"
 #include "core/SettingsComparison.h"
 
+// The printed report frame every report generator runs.
+#include "core/ReportFrame.h"
+
 // The report records.
 #include "core/AlarmAnnunciatorIndex.h"
 #include "core/CAICalibReport.h"

@@ -1,0 +1,236 @@
+#include "core/ReportFrame.h"
+
+#include "core/GuardedExport.h"
+#include "core/ModuleStateGuard.h"
+#include "report/ReportPictureFolder.h"
+#include "ui/Prompts.h"
+#include "ui/TimerService.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+void ReportFrameFields::setText(const QString& section, const QString& key, const QString& text) const
+{
+    m_report->Sections()->Section(QVariant(section))->Fields()->Field(QVariant(key))->SetText(text);
+}
+
+void ReportFrameFields::setText(const QString& key, const QString& text) const
+{
+    setText(ReportFrameText::DetailSection, key, text);
+}
+
+void ReportFrameFields::setPicture(const QString& key, const QString& path) const
+{
+    m_report->Sections()->Section(QVariant(ReportFrameText::DetailSection))->Fields()->Field(QVariant(key))->SetPicture(
+        QVariant(path));
+}
+
+namespace
+{
+
+// Hides the tool strip of every plot that is pictured and shows it again on
+// every way out, a failed picture included, so no page is left without it.
+class ScreenBarsHidden
+{
+public:
+    explicit ScreenBarsHidden(const std::vector<ReportFramePicture>& pictures)
+    {
+        for (const ReportFramePicture& picture : pictures) {
+            if (std::find(m_plots.begin(), m_plots.end(), picture.plot) != m_plots.end())
+                continue;
+            picture.plot->ScreenBar(0)->SetVisible(false);
+            m_plots.push_back(picture.plot);
+        }
+    }
+    ~ScreenBarsHidden()
+    {
+        for (const IPlotPtr& plot : m_plots) {
+            try {
+                plot->ScreenBar(0)->SetVisible(true);
+            } catch (...) {
+                // A plot that is gone has no strip to show.
+            }
+        }
+    }
+    ScreenBarsHidden(const ScreenBarsHidden&) = delete;
+    ScreenBarsHidden& operator=(const ScreenBarsHidden&) = delete;
+
+private:
+    std::vector<IPlotPtr> m_plots;
+};
+
+void takePictures(const std::vector<ReportFramePicture>& pictures, const QString& folder)
+{
+    if (pictures.empty())
+        return;
+    ScreenBarsHidden hidden(pictures);
+    for (const ReportFramePicture& picture : pictures) {
+        if (picture.showView)
+            picture.showView();
+        picture.plot->SaveImage(folder + picture.fileName, ReportPictureSize);
+    }
+}
+
+void putPictures(const ReportFrameFields& fields, const std::vector<ReportFramePicture>& pictures, const QString& folder)
+{
+    for (const ReportFramePicture& picture : pictures)
+        fields.setPicture(picture.fieldKey, folder + picture.fileName);
+}
+
+QString text(const char* constant) { return QString::fromUtf8(constant); }
+
+// The one reading of the local clock a report makes: the date line, when
+// there is one, and the default name come from the same moment.
+class ClockReading
+{
+public:
+    const QDateTime& now()
+    {
+        if (!m_now)
+            m_now = TimerService::instance().localNow();
+        return *m_now;
+    }
+
+private:
+    std::optional<QDateTime> m_now;
+};
+
+void fillReport(const ReportFrameDescriptor& descriptor, const CReportHeader& header, const ReportFrameFields& fields,
+    const QString& pictureFolder, ClockReading& clock)
+{
+    using Place = ReportFrameDescriptor::PicturePlace;
+    if (descriptor.picturePlace == Place::BeforeFields)
+        takePictures(descriptor.pictures, pictureFolder);
+
+    fields.setText(ReportFrameText::PageHeaderSection, text(descriptor.row.pageLineKey), ReportFrameText::PageLine);
+    if (descriptor.row.titleKey)
+        fields.setText(text(descriptor.row.titleKey), text(descriptor.row.titleText));
+    if (descriptor.headerBlock) {
+        fields.setText(QStringLiteral("DeviceLine"), ReportFrame::deviceLine(header));
+        fields.setText(QStringLiteral("ActInfoLine"), ReportFrame::actuatorLine(header));
+        fields.setText(QStringLiteral("BodInfoLine"), ReportFrame::bodyLine(header));
+    }
+    if (descriptor.fields)
+        descriptor.fields(fields);
+    if (descriptor.picturePlace == Place::AfterFields) {
+        takePictures(descriptor.pictures, pictureFolder);
+        putPictures(fields, descriptor.pictures, pictureFolder);
+    }
+    if (!descriptor.dateLabelKey.isEmpty())
+        fields.setText(descriptor.dateLabelKey, ReportFrameText::TestDate);
+    if (!descriptor.dateValueKeys.isEmpty()) {
+        const QString date = ReportFrame::dateLineText(clock.now());
+        for (const QString& key : descriptor.dateValueKeys)
+            fields.setText(key, date);
+    }
+    if (descriptor.picturePlace == Place::BeforeFields)
+        putPictures(fields, descriptor.pictures, pictureFolder);
+}
+
+} // namespace
+
+namespace ReportFrame
+{
+
+void Generate(const ReportFrameDescriptor& descriptor, CReportHeader header, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* page)
+{
+    ModuleStateGuard moduleState;
+    try {
+        const QString path = definitionPath.toQString();
+        report->LoadReport(path, QStringLiteral("New Report"));
+        const QString pictureFolder
+            = descriptor.pictures.empty() ? QString() : ReportPictureFolder::forDefinition(path);
+        const ReportFrameFields fields(report);
+        ClockReading clock;
+
+        if (descriptor.innerCatch) {
+            try {
+                fillReport(descriptor, header, fields, pictureFolder, clock);
+            } catch (...) {
+                Prompts::show(ReportFrameText::InnerFailure, QString(), Prompts::Buttons::Ok);
+            }
+        } else {
+            fillReport(descriptor, header, fields, pictureFolder, clock);
+        }
+
+        const QString tag = (descriptor.fileTag ? *descriptor.fileTag : header.m_strTag).toQString();
+        Prompts::FileDialog dialog;
+        dialog.save = true;
+        dialog.title = text(descriptor.row.saveTitle);
+        dialog.filter = ReportFrameText::PdfFilter;
+        dialog.defaultExt = QStringLiteral("pdf");
+        dialog.initialName = defaultPdfName(tag, text(descriptor.row.namePiece), clock.now());
+        dialog.confirmOverwrite = true;
+        if (const std::optional<QString> chosen = Prompts::instance().file(dialog))
+            report->RenderToFile(*chosen, ReportControl::FormatPdf);
+
+        if (Prompts::show(ReportFrameText::PrintQuestion, ReportFrameText::PrintCaption, Prompts::Buttons::YesNo,
+                Prompts::Icon::None, page)
+            == Prompts::IdYes) {
+            report->Render(printer);
+            printer->PrintDocument();
+        }
+    } catch (...) {
+        Prompts::show(ExportFailureText::ReportDefinition, text(descriptor.row.failureCaption), Prompts::Buttons::Ok);
+    }
+}
+
+QString deviceLine(const CReportHeader& header)
+{
+    return QStringLiteral("DEVICE TAG ID:") + QStringLiteral(" ") + header.m_strTag.toQString()
+        + QStringLiteral("           ") + QStringLiteral("DEVICE VERSION: ") + header.m_strDeviceVersion.toQString();
+}
+
+QString actuatorLine(const CReportHeader& header)
+{
+    return QStringLiteral("ACTUATOR INFO --> Size: ") + header.m_strActSize.toQString()
+        + QStringLiteral(", Manufacturer: ") + header.m_strActManufacturer.toQString() + QStringLiteral(", Type: ")
+        + header.m_strActType.toQString() + QStringLiteral(", Spring Type: ") + header.m_strSpringType.toQString();
+}
+
+QString bodyLine(const CReportHeader& header)
+{
+    return QStringLiteral("VALVE BODY INFO --> Model: ") + header.m_strBodyModel.toQString()
+        + QStringLiteral(", Body Size: ") + header.m_strBodySize.toQString() + QStringLiteral(", Flow Direction: ")
+        + header.m_strFlowDirection.toQString() + QStringLiteral(", Fail Position: ")
+        + header.m_strFailPosition.toQString();
+}
+
+QString defaultPdfName(const QString& tag, const QString& namePiece, const QDateTime& now)
+{
+    QString safeTag = tag;
+    for (QChar& c : safeTag) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char('_');
+    }
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return safeTag + namePiece
+        + QStringLiteral("%1_%2_%3_%4h_%5m")
+              .arg(date.year())
+              .arg(date.month())
+              .arg(date.day())
+              .arg(time.hour())
+              .arg(time.minute());
+}
+
+QString dateLineText(const QDateTime& now)
+{
+    const QDate date = now.date();
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+}
+
+QString definitionPath(const QString& stem, int deviceType)
+{
+    QString folder = qEnvironmentVariable("STROKEWISE_HOME");
+    if (folder.isEmpty())
+        folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + QStringLiteral("Dependencies/") + stem + (deviceType == 6 ? QStringLiteral("_K40") : QString())
+        + QStringLiteral(".xml");
+}
+
+} // namespace ReportFrame
