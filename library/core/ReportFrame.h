@@ -111,6 +111,11 @@ struct ReportFrameDescriptor {
         AfterFields, // taken and put in right after the report's own fields
     };
 
+    explicit ReportFrameDescriptor(const ReportFrameRow& reportRow)
+        : row(reportRow)
+    {
+    }
+
     ReportFrameRow row;
     bool headerBlock = true;
     // The date of printing: "TestDate:" into the label key (when named),

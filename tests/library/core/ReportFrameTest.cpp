@@ -444,8 +444,9 @@ TEST_F(ReportFrameTest, EveryReportFillsItsDefinitionThroughTheFrame)
         const auto& c = cases[k];
         SCOPED_TRACE(c.saveTitle);
         EXPECT_STREQ(ReportFrameRows::All[k].saveTitle, c.row.saveTitle);
-        if (c.row.titleKey)
+        if (c.row.titleKey) {
             EXPECT_STREQ(c.row.titleText, c.title);
+        }
         EXPECT_STREQ(c.row.failureCaption, c.failureCaption);
         const QString stem = QString::fromUtf8(c.namePiece).remove(QLatin1Char('_'));
         const QString pdf = artifactPath(QStringLiteral("frame_") + stem + QStringLiteral(".pdf"));
