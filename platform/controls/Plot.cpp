@@ -135,6 +135,15 @@ void Plot::LoadDataFile(const QString& path)
     adoptChannels(PlotDataFile::load(path));
 }
 
+void Plot::LoadDataFrom(const Plot& source)
+{
+    std::vector<PlotChannelData> copies;
+    copies.reserve(source.m_channels.size());
+    for (const PlotChannel* channel : source.m_channels)
+        copies.push_back(channel->data());
+    adoptChannels(std::move(copies));
+}
+
 void Plot::adoptChannels(std::vector<PlotChannelData>&& loaded)
 {
     std::vector<PlotChannel*> unused = m_channels;

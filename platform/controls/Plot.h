@@ -47,6 +47,9 @@ public:
     // valid.
     void SaveDataFile(const QString& path) const;
     void LoadDataFile(const QString& path);
+    // Takes over another plot's channels as a load of its data file would, so
+    // a file read into a hidden plot can be checked before this one changes.
+    void LoadDataFrom(const Plot& source);
 
     // A picture of what the plot shows, in the format the extension names
     // (.bmp, .png, .jpg). Without a size: the plot's own size.

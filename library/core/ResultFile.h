@@ -1,0 +1,283 @@
+#pragma once
+
+#include "automation/AutoString.h"
+#include "automation/ComError.h"
+#include "automation/NumberText.h"
+#include "controls/Plot.h"
+#include "controls/PlotChannelData.h"
+#include "core/GuardedExport.h"
+#include "core/ModuleStateGuard.h"
+#include "ui/TimerService.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+// A saved test is the plot's own data file. The test's settings, its results
+// and the device tag travel inside it as three hidden channels of the plot:
+// "TestSettings" and "Results" hold point k = (k, value k) in the family's
+// order, "TagName" one point per character of the tag. Each test family only
+// describes its file (ResultFileFamily); saving, loading, the dialogs and the
+// failure boxes are the same for all of them.
+
+namespace ResultChannelName
+{
+inline const QString TestSettings = QStringLiteral("TestSettings");
+inline const QString Results = QStringLiteral("Results");
+inline const QString TagName = QStringLiteral("TagName");
+}
+
+namespace ResultFileText
+{
+inline const QString SettingsDoNotMatch
+    = QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue");
+inline const QString CompareCaption = QStringLiteral("Compare");
+inline const QString NoTag = QStringLiteral("NO TAG");
+}
+
+// A value read from a hidden channel as an integer, truncated toward zero. A
+// file can hold any double there; a value that is not finite or lies beyond
+// the range of a 32-bit integer gives 0 rather than an undefined conversion.
+int HiddenChannelInteger(double value);
+
+// The proposed file name: tag, year, month, day, hour "h", minute "m", joined
+// by "_", numbers without padding, then "." and the extension. Characters of
+// the tag that would name another folder or cannot be in a name ('/', '\',
+// NUL, control characters) become '_' here only; the stored tag is kept.
+QString ProposedResultFileName(const AutoString& tag, const QDateTime& now, const QString& extension);
+
+// The tag as "TagName" points: each character's low byte as a signed 8-bit
+// value, one point per character; an empty tag gives none.
+std::vector<double> TagNamePoints(const AutoString& tag);
+// The tag those points spell, each point's low byte as a character; "NO TAG"
+// when there is no point.
+AutoString TagFromPoints(const std::vector<double>& ys);
+
+// Asks, in a box owned by the page, whether to compare two files recorded
+// with other settings. True when the user chose OK.
+bool ContinueDespiteOtherSettings(QWidget* page);
+
+// What one point of "TestSettings" or "Results" holds.
+enum class ResultValueKind {
+    Number, // a text of the record, stored as its leading number in single precision
+    Month, // the local date of saving; read back as a plain integer text
+    Day,
+    Year,
+    UnitCode, // a byte of the record, stored as an integer
+    Flag, // 1 when the record's byte is 1, else 0
+};
+
+template <class Record> struct ResultSlot {
+    ResultValueKind kind = ResultValueKind::Number;
+    // Number: the record's text. A date part: where a load puts it (none: not kept).
+    AutoString Record::*text = nullptr;
+    // UnitCode and Flag: the record's byte.
+    uint8_t Record::*byte = nullptr;
+};
+
+// One test family's result file.
+template <class Record> struct ResultFileFamily {
+    QString saveTitle;
+    QString openTitle;
+    QString saveFilter; // as the pages write it: "(*.pst)|*.pst|"
+    QString openFilter;
+    QString extension; // without the dot
+    // The caption of "File open error."; none: an empty caption.
+    std::optional<QString> openFailureCaption;
+    std::vector<ResultSlot<Record>> settings;
+    std::vector<ResultSlot<Record>> results; // none: the family keeps no "Results" channel
+    AutoString Record::*tag = nullptr; // written to "TagName"
+    // Where a load puts the file's tag; none: the tag channel is only required.
+    AutoString Record::*fileTag = nullptr;
+    // Fills what the record derives from the values read (unit labels, result
+    // texts) before the load is committed; may throw to refuse the file.
+    std::function<void(Record&)> completeRecord;
+};
+
+// The steps the families share, each raising ComError on failure.
+namespace ResultFileFrame
+{
+
+// The save and open dialogs, without owner, with the overwrite question.
+std::optional<QString> askSavePath(
+    const QString& title, const QString& filter, const QString& extension, const QString& initialName);
+std::optional<QString> askOpenPath(const QString& title, const QString& filter, const QString& extension);
+
+// Replaces the hidden channels' points: the settings, the results (when the
+// family has them) and the tag. A missing channel raises ComError.
+void writeHiddenChannels(const IPlotPtr& plot, const std::vector<double>& settings,
+    const std::optional<std::vector<double>>& results, const AutoString& tag);
+
+// A channel's points by name, case ignored; nullptr when there is none.
+using ChannelLookup = std::function<const PlotChannelData*(const QString& name)>;
+ChannelLookup lookupIn(const Plot& plot);
+ChannelLookup lookupIn(const std::vector<PlotChannelData>& channels);
+
+// The channel's data, or ComError when the file lacks it.
+const PlotChannelData& required(const ChannelLookup& lookup, const QString& name);
+// The y of point `index`, or ComError when the channel holds fewer points.
+double valueAt(const PlotChannelData& channel, int index);
+
+void showFailure(const QString& text, const std::optional<QString>& caption = std::nullopt);
+
+} // namespace ResultFileFrame
+
+// The values a save writes for this layout.
+template <class Record>
+std::vector<double> ResultValuesOf(
+    const std::vector<ResultSlot<Record>>& layout, const Record& record, const QDateTime& now)
+{
+    std::vector<double> values;
+    values.reserve(layout.size());
+    for (const ResultSlot<Record>& slot : layout) {
+        switch (slot.kind) {
+        case ResultValueKind::Number:
+            values.push_back(NumberText::toSingle((record.*slot.text).toQString()));
+            break;
+        case ResultValueKind::Month:
+            values.push_back(now.date().month());
+            break;
+        case ResultValueKind::Day:
+            values.push_back(now.date().day());
+            break;
+        case ResultValueKind::Year:
+            values.push_back(now.date().year());
+            break;
+        case ResultValueKind::UnitCode:
+            values.push_back(record.*slot.byte);
+            break;
+        case ResultValueKind::Flag:
+            values.push_back(record.*slot.byte == 1 ? 1.0 : 0.0);
+            break;
+        }
+    }
+    return values;
+}
+
+// Reads the layout's values from the channel's points 0, 1, ... into the record.
+template <class Record>
+void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& channel, Record& record)
+{
+    for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
+        const ResultSlot<Record>& slot = layout[static_cast<size_t>(k)];
+        const double value = ResultFileFrame::valueAt(channel, k);
+        switch (slot.kind) {
+        case ResultValueKind::Number:
+            record.*slot.text = AutoString(NumberText::fromDouble(value));
+            break;
+        case ResultValueKind::Month:
+        case ResultValueKind::Day:
+        case ResultValueKind::Year:
+            if (slot.text)
+                record.*slot.text = AutoString(QString::number(HiddenChannelInteger(value)));
+            break;
+        case ResultValueKind::UnitCode:
+            record.*slot.byte = static_cast<uint8_t>(HiddenChannelInteger(value) & 0xFF);
+            break;
+        case ResultValueKind::Flag:
+            record.*slot.byte = HiddenChannelInteger(value) == 1 ? 1 : 0;
+            break;
+        }
+    }
+}
+
+// Reads a file's hidden channels into the record; ComError when a channel
+// the family needs is missing or too short. The record may be partly filled
+// then, so callers read into a copy.
+template <class Record>
+void ReadResultRecord(
+    const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup, Record& record)
+{
+    ReadResultValues(family.settings, ResultFileFrame::required(lookup, ResultChannelName::TestSettings), record);
+    if (!family.results.empty())
+        ReadResultValues(family.results, ResultFileFrame::required(lookup, ResultChannelName::Results), record);
+    const AutoString tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);
+    if (family.fileTag)
+        record.*family.fileTag = tag;
+    if (family.completeRecord)
+        family.completeRecord(record);
+}
+
+// The saver: proposes a name from the local time, asks where, replaces the
+// hidden channels and writes the plot's data file there (through a temporary
+// file, so a failure leaves what was there). Cancel writes nothing; a failure
+// shows "File save error.".
+template <class Record> void SaveResultFile(const ResultFileFamily<Record>& family, const Record& record, IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    const QDateTime now = TimerService::instance().localNow();
+    const std::optional<QString> path = ResultFileFrame::askSavePath(family.saveTitle, family.saveFilter,
+        family.extension, ProposedResultFileName(record.*family.tag, now, family.extension));
+    if (!path)
+        return;
+    try {
+        std::optional<std::vector<double>> results;
+        if (!family.results.empty())
+            results = ResultValuesOf(family.results, record, now);
+        ResultFileFrame::writeHiddenChannels(
+            plot, ResultValuesOf(family.settings, record, now), results, record.*family.tag);
+        plot->SaveDataFile(*path);
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileSave);
+    }
+}
+
+// The single-file loader: the file goes into a hidden scratch plot and a copy
+// of the record; only when both are read does the page's plot take the file's
+// channels and the record the values. Cancel or a refused file ("File open
+// error.") returns false with plot and record as they were.
+template <class Record> bool LoadResultFile(const ResultFileFamily<Record>& family, Record& record, IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path
+        = ResultFileFrame::askOpenPath(family.openTitle, family.openFilter, family.extension);
+    if (!path)
+        return false;
+    try {
+        Plot scratch;
+        scratch.LoadDataFile(*path);
+        Record loaded = record;
+        ReadResultRecord(family, ResultFileFrame::lookupIn(scratch), loaded);
+        plot->LoadDataFrom(scratch);
+        record = loaded;
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
+        return false;
+    }
+}
+
+// A compare loader's file: asks for it, loads it into the compare page's
+// scratch plot and reads its hidden channels into the record, whose fields
+// change only when the whole file was read. The chosen path is given back
+// for the page to show. Cancel or a refused file ("File open error.")
+// returns false with the record as it was.
+template <class Record>
+bool LoadCompareResultFile(
+    const ResultFileFamily<Record>& family, Record& record, IPlotPtr scratch, QString* chosenPath = nullptr)
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path
+        = ResultFileFrame::askOpenPath(family.openTitle, family.openFilter, family.extension);
+    if (!path)
+        return false;
+    try {
+        scratch->ClearAllData();
+        scratch->LoadDataFile(*path);
+        Record loaded = record;
+        ReadResultRecord(family, ResultFileFrame::lookupIn(*scratch), loaded);
+        record = loaded;
+        if (chosenPath)
+            *chosenPath = *path;
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
+        return false;
+    }
+}
