@@ -1,12 +1,67 @@
 // Feeds arbitrary bytes to the plot data file reader. Whatever it accepts
-// must write back to the very same bytes; everything else must be refused
-// with ComError, never crash or allocate beyond the input.
+// must write back to the very same bytes, and must go through the result
+// file readers (settings, results, tag) as a loader would read it; everything
+// else must be refused with ComError, never crash or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
+#include "core/ResultFile.h"
 
 #include <QBuffer>
 
 #include <cstdlib>
+
+namespace
+{
+
+// A family that reads every kind of value a result file holds.
+struct FuzzRecord {
+    AutoString number { "" };
+    AutoString month { "" };
+    AutoString day { "" };
+    AutoString year { "" };
+    AutoString result { "" };
+    AutoString tag { "" };
+    AutoString fileTag { "" };
+    uint8_t unit = 0;
+    uint8_t flag = 0;
+};
+
+const ResultFileFamily<FuzzRecord>& fuzzFamily()
+{
+    static const ResultFileFamily<FuzzRecord> family = [] {
+        using Slot = ResultSlot<FuzzRecord>;
+        ResultFileFamily<FuzzRecord> f;
+        f.extension = QStringLiteral("fz");
+        f.settings = {
+            Slot { ResultValueKind::Number, &FuzzRecord::number },
+            Slot { ResultValueKind::Month, &FuzzRecord::month },
+            Slot { ResultValueKind::Day, &FuzzRecord::day },
+            Slot { ResultValueKind::Year, &FuzzRecord::year },
+            Slot { ResultValueKind::UnitCode, nullptr, &FuzzRecord::unit },
+            Slot { ResultValueKind::Flag, nullptr, &FuzzRecord::flag },
+        };
+        f.results = { Slot { ResultValueKind::Number, &FuzzRecord::result } };
+        f.tag = &FuzzRecord::tag;
+        f.fileTag = &FuzzRecord::fileTag;
+        return f;
+    }();
+    return family;
+}
+
+void readAsResultFile(const std::vector<PlotChannelData>& channels)
+{
+    FuzzRecord record;
+    try {
+        ReadResultRecord(fuzzFamily(), ResultFileFrame::lookupIn(channels), record);
+    } catch (const ComError&) {
+        // A file without the hidden channels, or with too few points, is refused.
+    }
+    // Every channel is read as a tag too: any points a file holds must give one.
+    for (const PlotChannelData& channel : channels)
+        TagFromPoints(channel.ys);
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -19,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const ComError&) {
         return 0;
     }
+    readAsResultFile(channels);
     std::vector<const PlotChannelData*> pointers;
     for (const PlotChannelData& channel : channels)
         pointers.push_back(&channel);
