@@ -6,7 +6,6 @@
 #include "ui/Prompts.h"
 #include "ui/TimerService.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -22,8 +21,11 @@ void ReportFrameFields::setText(const QString& key, const QString& text) const
 
 void ReportFrameFields::setPicture(const QString& key, const QString& path) const
 {
-    m_report->Sections()->Section(QVariant(ReportFrameText::DetailSection))->Fields()->Field(QVariant(key))->SetPicture(
-        QVariant(path));
+    m_report->Sections()
+        ->Section(QVariant(ReportFrameText::DetailSection))
+        ->Fields()
+        ->Field(QVariant(key))
+        ->SetPicture(QVariant(path));
 }
 
 namespace
@@ -72,13 +74,17 @@ void takePictures(const std::vector<ReportFramePicture>& pictures, const QString
     }
 }
 
-void putPictures(const ReportFrameFields& fields, const std::vector<ReportFramePicture>& pictures, const QString& folder)
+void putPictures(
+    const ReportFrameFields& fields, const std::vector<ReportFramePicture>& pictures, const QString& folder)
 {
     for (const ReportFramePicture& picture : pictures)
         fields.setPicture(picture.fieldKey, folder + picture.fileName);
 }
 
-QString text(const char* constant) { return QString::fromUtf8(constant); }
+QString text(const char* constant)
+{
+    return QString::fromUtf8(constant);
+}
 
 // The one reading of the local clock a report makes: the date line, when
 // there is one, and the default name come from the same moment.
@@ -220,17 +226,6 @@ QString dateLineText(const QDateTime& now)
 {
     const QDate date = now.date();
     return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
-}
-
-QString definitionPath(const QString& stem, int deviceType)
-{
-    QString folder = qEnvironmentVariable("STROKEWISE_HOME");
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + QStringLiteral("Dependencies/") + stem + (deviceType == 6 ? QStringLiteral("_K40") : QString())
-        + QStringLiteral(".xml");
 }
 
 } // namespace ReportFrame

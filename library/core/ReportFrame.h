@@ -155,8 +155,4 @@ QString defaultPdfName(const QString& tag, const QString& namePiece, const QDate
 // "2/29/2028".
 QString dateLineText(const QDateTime& now);
 
-// The full path of a report definition: the program folder, "Dependencies/",
-// the stem, "_K40" for the smaller model (device type 6), ".xml".
-QString definitionPath(const QString& stem, int deviceType);
-
 } // namespace ReportFrame

@@ -1,9 +1,10 @@
 // The printed report frame that every report generator runs, filled into real
 // definitions, rendered to PDF and read back with poppler.
+#include "core/ReportFrame.h"
+#include "ReportDefinitionPath.h"
 #include "ReportTestSupport.h"
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
-#include "core/ReportFrame.h"
 #include "report/RecordingPrintBackend.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,10 @@ const QString NoTitleDefinition = QStringLiteral("FrameFixtureWithoutTitle.xml")
 
 // Builds every string at run time, so that a string still shared with the
 // frame afterwards shows as not detached.
-AutoString owned(const char* text) { return AutoString(QString::fromUtf8(text)); }
+AutoString owned(const char* text)
+{
+    return AutoString(QString::fromUtf8(text));
+}
 
 class ReportFrameTest : public SwTest
 {
@@ -139,8 +143,8 @@ TEST_F(ReportFrameTest, TrendReportOnItsShippedDefinitionProposesTheTaggedNameAn
     EXPECT_TRUE(dialogs[0].dialog.confirmOverwrite);
     EXPECT_EQ(dialogs[0].dialog.owner, nullptr);
     ASSERT_TRUE(QFileInfo::exists(pdf));
-    EXPECT_EQ(fieldText(QStringLiteral("DeviceLine")),
-        QStringLiteral("DEVICE TAG ID: FCV-7           DEVICE VERSION: 3"));
+    EXPECT_EQ(
+        fieldText(QStringLiteral("DeviceLine")), QStringLiteral("DEVICE TAG ID: FCV-7           DEVICE VERSION: 3"));
     // pdftotext spaces words by their place on the page, so the blanks are
     // counted in the laid-out field and the PDF is read with blanks folded.
     const QString text = pdfText(pdf).simplified();
@@ -148,8 +152,8 @@ TEST_F(ReportFrameTest, TrendReportOnItsShippedDefinitionProposesTheTaggedNameAn
     EXPECT_TRUE(text.contains(
         QStringLiteral("ACTUATOR INFO --> Size: 12, Manufacturer: , Type: Piston, Spring Type: Fail Close")))
         << text.toStdString();
-    EXPECT_TRUE(
-        text.contains(QStringLiteral("VALVE BODY INFO --> Model: GX, Body Size: 2 in, Flow Direction: Up, Fail Position: Closed")))
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("VALVE BODY INFO --> Model: GX, Body Size: 2 in, Flow Direction: Up, Fail Position: Closed")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Page 1/1"))) << text.toStdString();
     EXPECT_TRUE(m_printed.printed().empty());
@@ -311,7 +315,8 @@ TEST_F(ReportFrameTest, TheMultiTestReportFailsUnderItsOwnCaption)
     generate(ReportFrameDescriptor { ReportFrameRows::MultiTest }, tempPath(QStringLiteral("Missing.xml")));
 
     ASSERT_EQ(prompts().messages().size(), 1u);
-    EXPECT_EQ(prompts().messages()[0].caption.value_or(QStringLiteral("<default>")), QStringLiteral("MULTI-TEST REPORT"));
+    EXPECT_EQ(
+        prompts().messages()[0].caption.value_or(QStringLiteral("<default>")), QStringLiteral("MULTI-TEST REPORT"));
     EXPECT_TRUE(fileDialogs().empty());
 }
 
@@ -378,7 +383,8 @@ TEST_F(ReportFrameTest, AddedFieldsFlowOntoThreePagesWithTheirPageLines)
 {
     ReportFrameDescriptor descriptor = fixtureDescriptor();
     descriptor.fields = [](const ReportFrameFields& fields) {
-        const IReportFieldsPtr detail = fields.report()->Sections()->Section(QVariant(QStringLiteral("Detail")))->Fields();
+        const IReportFieldsPtr detail
+            = fields.report()->Sections()->Section(QVariant(QStringLiteral("Detail")))->Fields();
         for (int k = 0; k < 110; ++k)
             detail->AddField(QString(), QStringLiteral("log line %1").arg(k), 150, 2400 + k * 300, 11000, 285);
     };
@@ -402,7 +408,8 @@ TEST(ReportDefinitionPath, TheSmallerModelTakesItsOwnDefinition)
         const char* file;
     } cases[] = { { 6, "StepTestRept_K40.xml" }, { 5, "StepTestRept.xml" }, { 0, "StepTestRept.xml" } };
     for (const auto& c : cases)
-        EXPECT_EQ(ReportFrame::definitionPath(QStringLiteral("StepTestRept"), c.deviceType),
+        EXPECT_EQ(ReportDefinitionPath(QCoreApplication::applicationDirPath() + QStringLiteral("/"),
+                      QStringLiteral("StepTestRept"), c.deviceType),
             folder + QString::fromUtf8(c.file))
             << c.deviceType;
 }
@@ -410,7 +417,8 @@ TEST(ReportDefinitionPath, TheSmallerModelTakesItsOwnDefinition)
 TEST_F(ReportFrameTest, EveryReportFillsItsDefinitionThroughTheFrame)
 {
     clock().setLocalStart(QDateTime(QDate(2031, 12, 1), QTime(7, 0)));
-    const QString aoFixture = QStringLiteral(SW_TEST_SOURCE_DIR "/../../platform/report/definitions/AnaOutputCalRept.xml");
+    const QString aoFixture
+        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../platform/report/definitions/AnaOutputCalRept.xml");
     const struct {
         ReportFrameRow row;
         QString definition;
