@@ -56,14 +56,15 @@ protected:
     }
 
     // Connects a control's event to `body`, run inside the handler guard
-    // under `handler`'s name with the event's arguments when it takes them. Nothing for a control
+    // under `handler`'s name with the event's arguments when it takes them
+    // (after the device transaction in progress, if one is). Nothing for a control
     // that was not created.
     template <class C, class Signal, class Body> void on(C* control, Signal signal, const char* handler, Body body)
     {
         if (!control)
             return;
         connect(control, signal, this, [this, handler, body](auto... args) {
-            guard(handler, [&] {
+            handle(handler, [body, args...] {
                 if constexpr (std::is_invocable_v<Body, decltype(args)...>)
                     body(args...);
                 else

@@ -304,18 +304,24 @@ bool FormPage::guard(const char* handler, const std::function<void()>& body)
     return HandlerGuard::run(m_className + QLatin1Char(' ') + QLatin1String(handler), body);
 }
 
+void FormPage::handle(const char* handler, std::function<void()> body)
+{
+    TransactionScope::runOutside(this, [this, handler, body = std::move(body)] { guard(handler, body); });
+}
+
 void FormPage::onClicked(int id, const char* handler, std::function<void()> body)
 {
     auto* button = controlAs<QAbstractButton>(id);
     if (!button)
         return;
-    connect(button, &QAbstractButton::clicked, this, [this, handler, body = std::move(body)] { guard(handler, body); });
+    connect(
+        button, &QAbstractButton::clicked, this, [this, handler, body = std::move(body)] { handle(handler, body); });
 }
 
 void FormPage::onTextChanged(int id, const char* handler, std::function<void()> body)
 {
     QWidget* widget = control(id);
-    auto run = [this, handler, body = std::move(body)] { guard(handler, body); };
+    auto run = [this, handler, body = std::move(body)] { handle(handler, body); };
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         connect(edit, &QLineEdit::textChanged, this, run);
     else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))

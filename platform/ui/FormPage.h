@@ -58,6 +58,10 @@ public:
 
     // Runs a handler body through the handler guard, named "<class> <handler>".
     bool guard(const char* handler, const std::function<void()>& body);
+    // Runs the handler of a control event inside the guard: at once, or, when
+    // the event came while a device transaction waited (a focus change served
+    // with the window), once the transaction is over.
+    void handle(const char* handler, std::function<void()> body);
 
     // Handler connections; each runs its body through guard().
     void onClicked(int id, const char* handler, std::function<void()> body);

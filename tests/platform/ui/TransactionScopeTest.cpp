@@ -1,11 +1,13 @@
 #include "SwTest.h"
 
+#include "controls/SpinEditBox.h"
 #include "ui/FormPage.h"
 #include "ui/QtTimerService.h"
 #include "ui/TransactionScope.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -183,6 +185,40 @@ TEST_F(TransactionScopeTest, FocusLeavingAnEditWhileATransactionWaitsReachesTheP
     clock().waitInTransaction(300);
     EXPECT_FALSE(edit->hasFocus()) << "the activation was served while the transaction waited";
     EXPECT_TRUE(handlerInside.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(handlerInside, std::vector<bool> { false });
+}
+
+TEST_F(TransactionScopeTest, ControlEventThatAFocusChangeRaisesWhileATransactionWaitsRunsAfterIt)
+{
+    // A spin that takes typed values commits them when its field loses the
+    // focus: its value change must reach the page after the transaction too.
+    FormPage page(QStringLiteral("CSamplePage"), 281);
+    auto* spin = new SpinEditBox(&page);
+    spin->setAllowKeyEdit(true);
+    page.addControl(1302, spin);
+    std::vector<bool> handlerInside;
+    QObject::connect(spin, &SpinEditBox::valueChanged, &page,
+        [&] { page.handle("OnLimitSpinChanged", [&] { handlerInside.push_back(TransactionScope::inProgress()); }); });
+    auto* field = spin->findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    PaintProbe other;
+    page.show();
+    QApplication::setActiveWindow(&page);
+    field->setFocus();
+    QCoreApplication::processEvents();
+    field->selectAll();
+    for (const char* key : { "4", "2" }) {
+        QKeyEvent press(
+            QEvent::KeyPress, key[0] == '4' ? Qt::Key_4 : Qt::Key_2, Qt::NoModifier, QString::fromLatin1(key));
+        QCoreApplication::sendEvent(field, &press);
+    }
+    ASSERT_EQ(field->text(), QStringLiteral("42"));
+    ASSERT_TRUE(handlerInside.empty());
+    other.activateWindow();
+
+    clock().waitInTransaction(300);
+    EXPECT_TRUE(handlerInside.empty()) << "the value change reached the page inside the transaction";
     QCoreApplication::processEvents();
     EXPECT_EQ(handlerInside, std::vector<bool> { false });
 }
