@@ -24,7 +24,7 @@ QStringList ReportDocument::texts(int page) const
     return out;
 }
 
-const ReportPageItem* ReportDocument::find(const QString& key, int* page) const
+const ReportPageItem* ReportDocument::find(const QString& key, int* page) const&
 {
     for (size_t p = 0; p < pages.size(); ++p) {
         for (const auto& item : pages[p].items) {

@@ -40,5 +40,7 @@ struct ReportDocument {
     // The texts of one page (0-based) in print order; empty ones left out.
     QStringList texts(int page) const;
     // The first item with that key on any page, or nullptr.
-    const ReportPageItem* find(const QString& key, int* page = nullptr) const;
+    const ReportPageItem* find(const QString& key, int* page = nullptr) const&;
+    // The item would die with a document that is itself about to go.
+    const ReportPageItem* find(const QString& key, int* page = nullptr) const&& = delete;
 };

@@ -97,7 +97,9 @@ protected:
     }
     QString fieldText(const QString& key) const
     {
-        const ReportPageItem* item = m_report->layoutDocument().find(key);
+        // The laid-out document is a value: the item found lives only as long as it.
+        const auto document = m_report->layoutDocument();
+        const ReportPageItem* item = document.find(key);
         return item ? item->text : QStringLiteral("<no such field>");
     }
 
@@ -477,6 +479,7 @@ TEST_F(ReportFrameTest, EveryReportFillsItsDefinitionThroughTheFrame)
         EXPECT_EQ(fieldText(QStringLiteral("DeviceLine")),
             QStringLiteral("DEVICE TAG ID: FCV-7           DEVICE VERSION: 3"));
         EXPECT_TRUE(text.contains(QStringLiteral("Page 1/"))) << text.toStdString();
-        EXPECT_TRUE(fieldText(QString::fromUtf8(c.row.pageLineKey)).trimmed().startsWith(QStringLiteral("Page 1/")));
+        const QString pageLine = fieldText(QString::fromUtf8(c.row.pageLineKey));
+        EXPECT_TRUE(pageLine.trimmed().startsWith(QStringLiteral("Page 1/"))) << pageLine.toStdString();
     }
 }

@@ -215,7 +215,8 @@ const std::vector<ReportOperation>& reportOperations()
                 const QString picture = t.path("TrendHours.bmp");
                 writeSamplePicture(picture);
                 t.detail()->Field(QStringLiteral("RampGrph"))->SetPicture(QVariant(picture));
-                const ReportPageItem* shown = t.report->layoutDocument().find(QStringLiteral("RampGrph"));
+                const ReportDocument laidOut = t.report->layoutDocument();
+                const ReportPageItem* shown = laidOut.find(QStringLiteral("RampGrph"));
                 ASSERT_NE(shown, nullptr);
                 EXPECT_EQ(shown->picture.size(), QSize(2000, 1060));
                 EXPECT_THROW(

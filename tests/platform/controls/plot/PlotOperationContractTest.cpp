@@ -286,7 +286,8 @@ template <class PlotT> std::vector<PlotOperation<PlotT>> plotOperations()
                     ->Fields()
                     ->Field(QStringLiteral("RampGrph"))
                     ->SetPicture(picture);
-                const ReportPageItem* shown = report->layoutDocument().find(QStringLiteral("RampGrph"));
+                const ReportDocument laidOut = report->layoutDocument();
+                const ReportPageItem* shown = laidOut.find(QStringLiteral("RampGrph"));
                 ASSERT_NE(shown, nullptr);
                 EXPECT_EQ(shown->picture.size(), QSize(2000, 1060));
             } },
