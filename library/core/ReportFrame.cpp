@@ -2,10 +2,10 @@
 
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
+#include "core/ResultFile.h"
 #include "report/ReportPictureFolder.h"
 #include "ui/Prompts.h"
 #include "ui/TimerService.h"
-
 
 #include <algorithm>
 
@@ -36,13 +36,16 @@ namespace
 class ScreenBarsHidden
 {
 public:
-    explicit ScreenBarsHidden(const std::vector<ReportFramePicture>& pictures)
+    ScreenBarsHidden() = default;
+    // Each plot is taken on before its strip is hidden, so a plot that fails
+    // halfway still gets its strip back.
+    void hide(const std::vector<ReportFramePicture>& pictures)
     {
         for (const ReportFramePicture& picture : pictures) {
             if (std::find(m_plots.begin(), m_plots.end(), picture.plot) != m_plots.end())
                 continue;
-            picture.plot->ScreenBar(0)->SetVisible(false);
             m_plots.push_back(picture.plot);
+            picture.plot->ScreenBar(0)->SetVisible(false);
         }
     }
     ~ScreenBarsHidden()
@@ -62,16 +65,15 @@ private:
     std::vector<IPlotPtr> m_plots;
 };
 
-void takePictures(const std::vector<ReportFramePicture>& pictures, const QString& folder)
+void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder)
 {
-    if (pictures.empty())
-        return;
-    ScreenBarsHidden hidden(pictures);
-    for (const ReportFramePicture& picture : pictures) {
+    for (const ReportFramePicture& picture : descriptor.pictures) {
         if (picture.showView)
             picture.showView();
         picture.plot->SaveImage(folder + picture.fileName, ReportPictureSize);
     }
+    if (descriptor.afterPictures)
+        descriptor.afterPictures();
 }
 
 void putPictures(
@@ -107,7 +109,7 @@ void fillReport(const ReportFrameDescriptor& descriptor, const CReportHeader& he
 {
     using Place = ReportFrameDescriptor::PicturePlace;
     if (descriptor.picturePlace == Place::BeforeFields)
-        takePictures(descriptor.pictures, pictureFolder);
+        takePictures(descriptor, pictureFolder);
 
     fields.setText(ReportFrameText::PageHeaderSection, text(descriptor.row.pageLineKey), ReportFrameText::PageLine);
     if (descriptor.row.titleKey)
@@ -120,11 +122,11 @@ void fillReport(const ReportFrameDescriptor& descriptor, const CReportHeader& he
     if (descriptor.fields)
         descriptor.fields(fields);
     if (descriptor.picturePlace == Place::AfterFields) {
-        takePictures(descriptor.pictures, pictureFolder);
+        takePictures(descriptor, pictureFolder);
         putPictures(fields, descriptor.pictures, pictureFolder);
     }
     if (!descriptor.dateLabelKey.isEmpty())
-        fields.setText(descriptor.dateLabelKey, ReportFrameText::TestDate);
+        fields.setText(descriptor.dateLabelKey, descriptor.dateLabelText);
     if (!descriptor.dateValueKeys.isEmpty()) {
         const QString date = ReportFrame::dateLineText(clock.now());
         for (const QString& key : descriptor.dateValueKeys)
@@ -150,6 +152,16 @@ void Generate(const ReportFrameDescriptor& descriptor, CReportHeader header, IRe
             = descriptor.pictures.empty() ? QString() : ReportPictureFolder::forDefinition(path);
         const ReportFrameFields fields(report);
         ClockReading clock;
+        // The plots are put in their first view and their strips hidden before
+        // anything is filled, under this outer handler: a plot that cannot be
+        // prepared ends the report with the one box. The strips come back on
+        // every way out.
+        ScreenBarsHidden hidden;
+        if (!descriptor.pictures.empty()) {
+            if (descriptor.pictures.front().showView)
+                descriptor.pictures.front().showView();
+            hidden.hide(descriptor.pictures);
+        }
 
         if (descriptor.innerCatch) {
             try {
@@ -206,11 +218,7 @@ QString bodyLine(const CReportHeader& header)
 
 QString defaultPdfName(const QString& tag, const QString& namePiece, const QDateTime& now)
 {
-    QString safeTag = tag;
-    for (QChar& c : safeTag) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QLatin1Char('_');
-    }
+    const QString safeTag = ProposedNameTag(tag);
     const QDate date = now.date();
     const QTime time = now.time();
     return safeTag + namePiece

@@ -118,14 +118,17 @@ struct ReportFrameDescriptor {
 
     ReportFrameRow row;
     bool headerBlock = true;
-    // The date of printing: "TestDate:" into the label key (when named),
+    // The date of printing: the label text into the label key (when named),
     // month/day/year into every value key.
     QString dateLabelKey;
+    QString dateLabelText = ReportFrameText::TestDate;
     QStringList dateValueKeys;
     // The tag that names the PDF; none: the header's device tag.
     std::optional<AutoString> fileTag;
     std::vector<ReportFramePicture> pictures;
     PicturePlace picturePlace = PicturePlace::AfterFields;
+    // Run once every picture is taken (a plot put back in the view the page shows).
+    std::function<void()> afterPictures;
     // The report's own fields.
     std::function<void(const ReportFrameFields&)> fields;
     // With the inner catch, a failure while the page line, title, header,

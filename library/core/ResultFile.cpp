@@ -13,13 +13,19 @@ int HiddenChannelInteger(double value)
     return static_cast<int>(whole);
 }
 
-QString ProposedResultFileName(const AutoString& tag, const QDateTime& now, const QString& extension)
+QString ProposedNameTag(const QString& tag)
 {
-    QString safeTag = tag.toQString();
+    QString safeTag = tag;
     for (QChar& c : safeTag) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
             c = QLatin1Char('_');
     }
+    return safeTag;
+}
+
+QString ProposedResultFileName(const AutoString& tag, const QDateTime& now, const QString& extension)
+{
+    const QString safeTag = ProposedNameTag(tag.toQString());
     const QDate date = now.date();
     const QTime time = now.time();
     return QStringLiteral("%1_%2_%3_%4_%5h_%6m.%7")

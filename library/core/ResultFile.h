@@ -46,6 +46,11 @@ inline const QString NoTag = QStringLiteral("NO TAG");
 // the range of a 32-bit integer gives 0 rather than an undefined conversion.
 int HiddenChannelInteger(double value);
 
+// A device tag as it may stand in a proposed file name: '/', '\\' and
+// control characters become '_' so the name cannot lead into another folder.
+// The stored tag is not changed.
+QString ProposedNameTag(const QString& tag);
+
 // The proposed file name: tag, year, month, day, hour "h", minute "m", joined
 // by "_", numbers without padding, then "." and the extension. Characters of
 // the tag that would name another folder or cannot be in a name ('/', '\',

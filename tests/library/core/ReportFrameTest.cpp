@@ -1,7 +1,6 @@
 // The printed report frame that every report generator runs, filled into real
 // definitions, rendered to PDF and read back with poppler.
 #include "core/ReportFrame.h"
-#include "ReportDefinitionPath.h"
 #include "ReportTestSupport.h"
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
@@ -351,7 +350,9 @@ TEST_F(ReportFrameTest, PicturesOfTwoViewsAreTakenBesideTheDefinitionAtFullSize)
         const QImage picture(tempPath(QString::fromUtf8(name)));
         EXPECT_EQ(picture.size(), QSize(2000, 1060)) << name;
     }
-    EXPECT_EQ(barShownWhileTaken, (std::vector<bool> { false, false }));
+    // The first view is set while the strip still shows, then the strip is
+    // hidden and each view set again as its picture is taken.
+    EXPECT_EQ(barShownWhileTaken, (std::vector<bool> { true, false, false }));
     EXPECT_EQ(plot.GetTitle(), QStringLiteral("view 2"));
     EXPECT_TRUE(plot.ScreenBar(0)->GetVisible());
     // The lower half of the page holds only the two picture fields.
@@ -399,21 +400,6 @@ TEST_F(ReportFrameTest, AddedFieldsFlowOntoThreePagesWithTheirPageLines)
     ASSERT_EQ(pdfPages(pdf), 3);
     for (int page = 1; page <= 3; ++page)
         EXPECT_TRUE(pdfText(pdf, page).contains(QStringLiteral("Page %1/3").arg(page))) << page;
-}
-
-TEST(ReportDefinitionPath, TheSmallerModelTakesItsOwnDefinition)
-{
-    qunsetenv("STROKEWISE_HOME");
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
-    const struct {
-        int deviceType;
-        const char* file;
-    } cases[] = { { 6, "StepTestRept_K40.xml" }, { 5, "StepTestRept.xml" }, { 0, "StepTestRept.xml" } };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReportDefinitionPath(QCoreApplication::applicationDirPath() + QStringLiteral("/"),
-                      QStringLiteral("StepTestRept"), c.deviceType),
-            folder + QString::fromUtf8(c.file))
-            << c.deviceType;
 }
 
 TEST_F(ReportFrameTest, EveryReportFillsItsDefinitionThroughTheFrame)
@@ -481,5 +467,67 @@ TEST_F(ReportFrameTest, EveryReportFillsItsDefinitionThroughTheFrame)
         EXPECT_TRUE(text.contains(QStringLiteral("Page 1/"))) << text.toStdString();
         const QString pageLine = fieldText(QString::fromUtf8(c.row.pageLineKey));
         EXPECT_TRUE(pageLine.trimmed().startsWith(QStringLiteral("Page 1/"))) << pageLine.toStdString();
+    }
+}
+
+TEST_F(ReportFrameTest, PicturesTakenBeforeTheFieldsArePutInAfterTheDateLine)
+{
+    Plot plot;
+    plot.resize(300, 200);
+    plot.AddChannel();
+    plot.Channel(0)->AddXY(0, 10);
+    plot.Channel(0)->AddXY(1, 90);
+    const IPlotPtr plotPtr(&plot);
+    QStringList steps;
+    ReportFrameDescriptor descriptor { ReportFrameRows::Trends };
+    descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
+    descriptor.dateLabelKey = QStringLiteral("lblTestDate");
+    descriptor.dateLabelText = QStringLiteral("Test Date:");
+    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult") };
+    for (int view = 1; view <= 2; ++view) {
+        descriptor.pictures.push_back({ plotPtr, [&steps, view] { steps << QStringLiteral("view %1").arg(view); },
+            QStringLiteral("Fx%1.bmp").arg(view), QStringLiteral("Fx%1Grph").arg(view) });
+    }
+    descriptor.afterPictures = [&steps] { steps << QStringLiteral("back to the page's view"); };
+    descriptor.fields = [&steps](const ReportFrameFields& fields) {
+        steps << QStringLiteral("fields");
+        fields.setText(QStringLiteral("OwnValue"), QStringLiteral("own value 42"));
+    };
+    const QString definition = fixtureCopy();
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo);
+
+    generate(descriptor, definition);
+
+    EXPECT_EQ(steps, QStringList({ "view 1", "view 1", "view 2", "back to the page's view", "fields" }));
+    EXPECT_EQ(fieldText(QStringLiteral("lblTestDate")), QStringLiteral("Test Date:"));
+    const ReportDocument laidOut = m_report->layoutDocument();
+    for (const char* key : { "Fx1Grph", "Fx2Grph" }) {
+        const ReportPageItem* picture = laidOut.find(QString::fromLatin1(key));
+        ASSERT_NE(picture, nullptr) << key;
+        EXPECT_EQ(picture->picture.size(), QSize(2000, 1060)) << key;
+    }
+    EXPECT_TRUE(plot.ScreenBar(0)->GetVisible());
+}
+
+TEST_F(ReportFrameTest, APlotThatCannotBePreparedEndsTheReportAndEveryStripComesBack)
+{
+    // The first plot's strip is hidden before the second plot fails; with or
+    // without the inner catch the report ends with the one box.
+    for (const bool innerCatch : { false, true }) {
+        Plot plot;
+        const IPlotPtr plotPtr(&plot);
+        ReportFrameDescriptor descriptor = fixtureDescriptor();
+        descriptor.innerCatch = innerCatch;
+        descriptor.pictures = { { plotPtr, {}, QStringLiteral("Fx1.bmp"), QStringLiteral("Fx1Grph") },
+            { IPlotPtr(), {}, QStringLiteral("Fx2.bmp"), QStringLiteral("Fx2Grph") } };
+        prompts().clearRecords();
+        prompts().answerMessage(Prompts::IdOk, ExportFailureText::ReportDefinition);
+
+        generate(descriptor, fixtureCopy());
+
+        EXPECT_EQ(promptSequence(), QStringList { QStringLiteral("box:") + ExportFailureText::ReportDefinition })
+            << "inner catch " << innerCatch;
+        EXPECT_TRUE(plot.ScreenBar(0)->GetVisible()) << "inner catch " << innerCatch;
     }
 }
