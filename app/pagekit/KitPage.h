@@ -31,8 +31,11 @@ public:
     // those armed to outlive a stop.
     void StopTimers() override;
 
-protected:
     enum class OnStop { Kill, KeepRunning };
+
+protected:
+    // The zone indicator arms and stops the timers of the page it paints.
+    friend class ZoneIndicator;
 
     // Arms timer `id`: each time it fires it is killed, `body` runs inside the
     // handler guard under `handler`'s name, and it is armed again for `ms`.

@@ -22,6 +22,9 @@ using PageControls::text;
 
 CActuatorHealth::CActuatorHealth(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CActuatorHealth"), DialogId, StripTimer::OnActivation, parent)
+    , m_zones { ZoneIndicator(*this, m_pGauges[Leak], FirstBlinkTimerId + Leak, FirstSettleTimerId + Leak),
+        ZoneIndicator(*this, m_pGauges[Supply], FirstBlinkTimerId + Supply, FirstSettleTimerId + Supply),
+        ZoneIndicator(*this, m_pGauges[Ratio], FirstBlinkTimerId + Ratio, FirstSettleTimerId + Ratio) }
 {
     buildPage(Template);
 }
@@ -446,44 +449,7 @@ void CActuatorHealth::CheckSupplyLimits(double lowAlarm, double lowWarning, doub
 
 void CActuatorHealth::showIndicator(Group group, uint32_t colour)
 {
-    const ILinearGaugePtr& gauge = m_pGauges[group];
-    gauge->setPointerColor(0, colour);
-    gauge->setIndicatorColor(colour);
-    GroupState& state = m_groups[group];
-    const int blinkTimer = FirstBlinkTimerId + group;
-    const int settleTimer = FirstSettleTimerId + group;
-    if (colour == Green) {
-        killTimer(blinkTimer);
-        // The indicator settles in green even when the page is left meanwhile.
-        once(
-            settleTimer, BlinkMs, "OnTimer", [this, group] { settle(group); }, OnStop::KeepRunning);
-        state.lit = false;
-    } else {
-        // A pending turn to green would otherwise be saved and blinked as
-        // this group's warning colour.
-        killTimer(settleTimer);
-        repeat(blinkTimer, BlinkMs, "OnTimer", [this, group] { blinkStep(group); });
-        state.lit = true;
-    }
-}
-
-void CActuatorHealth::settle(Group group)
-{
-    const ILinearGaugePtr& gauge = m_pGauges[group];
-    gauge->setPointerColor(0, Green);
-    gauge->setIndicatorColor(Green);
-}
-
-void CActuatorHealth::blinkStep(Group group)
-{
-    GroupState& state = m_groups[group];
-    const ILinearGaugePtr& gauge = m_pGauges[group];
-    const uint32_t colour = state.lit ? Black : state.savedColour;
-    if (state.lit)
-        state.savedColour = gauge->pointerColor(0);
-    gauge->setPointerColor(0, colour);
-    gauge->setIndicatorColor(colour);
-    state.lit = !state.lit;
+    m_zones[group].show(colour);
 }
 
 // ---------------------------------------------------------------------------

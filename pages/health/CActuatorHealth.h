@@ -2,6 +2,7 @@
 
 #include "ActuatorHealthRules.h"
 #include "StripPage.h"
+#include "ZoneIndicator.h"
 
 #include "controls/ImageDisplay.h"
 #include "controls/LedRound.h"
@@ -26,7 +27,7 @@ public:
     static constexpr int LiveMs = 15000;
     static constexpr int FirstBlinkTimerId = 3005; // 3005-3007: leak, supply, ratio
     static constexpr int FirstSettleTimerId = 3019; // 3019-3021: leak, supply, ratio
-    static constexpr int BlinkMs = 500;
+    static constexpr int BlinkMs = ZoneIndicator::BlinkMs;
 
     using Group = ActuatorHealthRules::Group;
     using enum ActuatorHealthRules::Group;
@@ -168,8 +169,6 @@ private:
         bool reload = false;
         bool cached = false;
         bool pointerEvents = false;
-        bool lit = false; // blink phase
-        uint32_t savedColour = 0;
     };
 
     void createColourKeys();
@@ -177,7 +176,6 @@ private:
     void createLeds();
     void disableLeakGroup();
     void connectHandlers();
-    void settle(Group group);
 
     void showLeakValue();
     void showSupplyValue();
@@ -185,7 +183,6 @@ private:
     void checkGroup(Group group);
     void setLimit(int editId, double value);
     void showIndicator(Group group, uint32_t colour);
-    void blinkStep(Group group);
     void readGroups();
     bool leakServed() const;
 
@@ -193,6 +190,7 @@ private:
     std::array<ILedRoundPtr, 3> m_pTroubleLeds;
     std::array<IImageDisplayPtr, 7> m_pColourKeys;
     std::array<GroupState, GroupCount> m_groups;
+    std::array<ZoneIndicator, GroupCount> m_zones;
     double m_LeakUnitFactor = 1.0;
     double m_SupplyPressureFactor = 0.0;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls/LinearGauge.h"
+
+#include <cstdint>
+
+class KitPage;
+
+// The live-value pointer of a limit gauge shown in the colour of the zone the
+// value is in: outside the green zone the pointer and the bar blink between
+// that colour and black every 500 ms; back in green they settle green 500 ms
+// later, even when the page is left meanwhile.
+class ZoneIndicator
+{
+public:
+    static constexpr int BlinkMs = 500;
+
+    // `gauge` is the page's own pointer to the gauge, which may be made later.
+    ZoneIndicator(KitPage& page, const ILinearGaugePtr& gauge, int blinkTimerId, int settleTimerId);
+
+    void show(uint32_t colour);
+
+private:
+    void blinkStep();
+    void settle();
+
+    KitPage& m_page;
+    const ILinearGaugePtr& m_gauge;
+    int m_blinkTimerId;
+    int m_settleTimerId;
+    bool m_lit = false; // blink phase
+    uint32_t m_savedColour = 0;
+};
