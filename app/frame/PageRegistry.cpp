@@ -6,6 +6,7 @@
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAdvDashboard.h"
+#include "health/CPositionerHealth.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,7 +40,7 @@ const PageRow Rows[] = {
     { 28, "CHealthMain",                   shell,           3,   1, "Health",                       Expanded | OptionalOnK40, { 280, "Health" } },
     { 29, "CValveHealth",                  shell,           31,  2, "Valve Health",                 Expanded | OptionalOnK40 | SwapFirst, { 282, "Valve Health" } },
     { 30, "CValveHealthToleranceSettings", shell,           311, 3, "Friction Tolerance Settings",  OptionalOnK40, { 309, "Friction Tolerance Settings" } },
-    { 31, "CPositionerHealth",             shell,           32,  2, "Positioner Health",            OptionalOnK40, { 283, "Positioner Health" } },
+    { 31, "CPositionerHealth",             page<CPositionerHealth>, 32, 2, "Positioner Health",     OptionalOnK40 },
     { 32, "CActuatorHealth",               page<CActuatorHealth>, 33, 2, "Actuator Health",         OptionalOnK40 | SwapFirst },
     { 33, "CControlHealth",                shell,           34,  2, "Control Health",               OptionalOnK40, { 284, "Control Health" } },
     { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },

@@ -43,6 +43,10 @@ public:
 double GetWindowNumber(const QWidget* window);
 // The same, rounded to single precision.
 float GetWindowFloat(const QWidget* window);
+// The text of a window as a whole number: its leading decimal integer, 0 for
+// an empty text or one that does not start with a number; a number beyond
+// the range of an int stops at its end instead of wrapping.
+int GetWindowInt(const QWidget* window);
 
 // Creates the image display control ("DisplayLib.ImageDisplay") on `page` at
 // the screen rectangle, with the child id, sized to the rectangle, showing the

@@ -1,0 +1,498 @@
+#include "CPositionerHealth.h"
+
+#include "AppLog.h"
+#include "DeviceData.h"
+#include "IndicatorColours.h"
+#include "PageControls.h"
+#include "PageHelpers.h"
+
+#include "automation/NumberText.h"
+
+#include <QAbstractButton>
+
+#include <algorithm>
+
+namespace
+{
+using namespace PositionerHealthRules;
+
+QString whole(double value)
+{
+    return NumberText::format("%.0f", value);
+}
+}
+
+CPositionerHealth::CPositionerHealth(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CPositionerHealth"), DialogId, StripTimer::OnActivation, parent)
+    , m_responseZone(*this, m_pGauges[Response], ResponseBlinkTimerId, ResponseSettleTimerId)
+    , m_cycleZone(*this, m_pGauges[Cycles], CycleBlinkTimerId, CycleSettleTimerId)
+    , m_travelZone(*this, m_pGauges[Travel], TravelBlinkTimerId, TravelSettleTimerId)
+{
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CPositionerHealth::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    createColourKeys();
+    createGauges();
+    createLeds();
+    m_bResponseReload = true;
+    m_bCountersReload = true;
+    connectHandlers();
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+}
+
+void CPositionerHealth::createColourKeys()
+{
+    for (size_t k = 0; k < m_pColourKeys.size(); ++k) {
+        m_pColourKeys[k] = CreateImageDisplayControl(this, controlScreenRect(ColourKeys[k].host),
+            FirstColourKeyId + int(k), ColourKeys[k].picture, context().log());
+    }
+}
+
+void CPositionerHealth::createGauges()
+{
+    for (const GaugeSetup& setup : Gauges) {
+        ILinearGaugePtr gauge
+            = CreateLinearGauge(this, controlScreenRect(setup.host), setup.id, setup.maximum, context().log());
+        m_pGauges[setup.gauge] = gauge;
+        if (!gauge)
+            continue;
+        gauge->setScaleMin(setup.minimum);
+        for (int k = 0; k < 2; ++k) {
+            const int marker = gauge->addPointer();
+            gauge->setPointerPositionSilent(marker, setup.markerStart[k]);
+            gauge->setPointerColor(marker, setup.markerColours[k]);
+            gauge->setPointerDraggable(marker, setup.draggable[k]);
+        }
+    }
+}
+
+void CPositionerHealth::createLeds()
+{
+    for (size_t k = 0; k < m_pIndicatorLeds.size(); ++k) {
+        ILedRoundPtr led
+            = CreateRoundLed(this, controlScreenRect(IndicatorLeds[k].host), IndicatorLeds[k].id, context().log());
+        m_pIndicatorLeds[k] = led;
+        if (!led)
+            continue;
+        led->setLitColor(IndicatorColour::Red);
+        led->setUnlitColor(IndicatorColour::Green);
+        led->setLit(false);
+    }
+}
+
+void CPositionerHealth::connectHandlers()
+{
+    on(m_pGauges[Response], &LinearGauge::pointerMoved, "OnResponseGaugePointer",
+        [this](int index) { OnResponseGaugePointer(index); });
+    on(m_pGauges[Cycles], &LinearGauge::pointerMoved, "OnCyclesGaugePointer",
+        [this](int index) { OnCountersGaugePointer(Cycles, index); });
+    on(m_pGauges[Travel], &LinearGauge::pointerMoved, "OnTravelGaugePointer",
+        [this](int index) { OnCountersGaugePointer(Travel, index); });
+    for (int spinId : { ResponseWarningSpin, ResponseAlarmSpin }) {
+        on(controlAs<SpinEditBox>(spinId), &SpinEditBox::valueChanged, "OnResponseSpin",
+            [this, spinId] { OnResponseSpin(spinId); });
+    }
+    on(controlAs<SpinEditBox>(CyclesFullWarningSpin), &SpinEditBox::valueChanged, "OnCyclesFullWarningSpin",
+        [this] { OnCyclesFullWarningSpin(); });
+    on(controlAs<SpinEditBox>(TravelFullWarningSpin), &SpinEditBox::valueChanged, "OnTravelFullWarningSpin",
+        [this] { OnTravelFullWarningSpin(); });
+    for (int edit : { ResponseWarningEdit, ResponseAlarmEdit })
+        onKillFocus(edit, "OnKillFocusResponseLimit", [this, edit] { OnKillFocusResponseLimit(edit); });
+    for (int edit : { CyclesFullWarningEdit, TravelFullWarningEdit })
+        onKillFocus(edit, "OnKillFocusFullWarning", [this, edit] { OnKillFocusFullWarning(edit); });
+    onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
+    onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
+    onClicked(ResetCyclesButton, "OnResetCycleCounter", [this] { OnResetCycleCounter(); });
+    onClicked(ResetTravelButton, "OnResetTravelCounter", [this] { OnResetTravelCounter(); });
+    for (const Implication& row : Implications) {
+        const int button = row.button;
+        onClicked(button, "OnImplicationsButton", [this, button] { OnImplicationsButton(button); });
+    }
+}
+
+ISpinEditBoxPtr CPositionerHealth::spin(int spinId) const
+{
+    return ISpinEditBoxPtr::fromObject(control(spinId));
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CPositionerHealth::ActivatePage()
+{
+    m_bCycleEventsOn = true;
+    m_bTravelEventsOn = true;
+    m_bResponseEventsOn = true;
+    StripPage::ActivatePage();
+    // The periodic reads must run even when one control of the first read fails.
+    guard("ActivatePage", [this] {
+        ReadTemperature();
+        RefreshResponse();
+        RefreshCounters();
+        ReadBinaryIndicators();
+        showPresentValues();
+    });
+    every(TemperatureTimerId, TemperatureMs, "ReadTemperature", [this] { ReadTemperature(); });
+    every(LiveTimerId, LiveMs, "ReadCurrentValues", [this] { ReadCurrentValues(); });
+    m_bResponseChanged = false;
+    m_bCountersChanged = false;
+}
+
+// What the device data block holds now, whether or not it was read just before.
+void CPositionerHealth::showPresentValues()
+{
+    const DeviceData& dd = data();
+    m_pGauges[Response]->setValue(dd.StickValues[0]);
+    setWindowText(ResponseEdit, QString::number(dd.StickValues[0]));
+    m_pGauges[Cycles]->setValue(dd.SpoolInfo[0]);
+    setWindowText(CyclesEdit, QString::number(dd.SpoolInfo[0]));
+    m_pGauges[Travel]->setValue(dd.SpoolInfo[4]);
+    setWindowText(TravelEdit, QString::number(dd.SpoolInfo[4]));
+}
+
+// ---------------------------------------------------------------------------
+// Readings
+
+void CPositionerHealth::ReadTemperature()
+{
+    read(HartCommand::ReadStatus);
+    read(HartCommand::ReadUnits);
+    const DeviceData& dd = data();
+    const ILinearGaugePtr& gauge = m_pGauges[Temperature];
+    gauge->setValue(dd.Temperature);
+    QString suffix;
+    if (dd.TemperatureUnit == Celsius) {
+        suffix = QStringLiteral(" \u00BAC");
+        setWindowText(LowTemperatureEdit, QStringLiteral("-40 \u00BAC"));
+        setWindowText(HighTemperatureEdit, QStringLiteral(" 85 \u00BAC"));
+        gauge->setPointerPositionSilent(1, -40);
+        gauge->setPointerPositionSilent(2, 85);
+    } else if (dd.TemperatureUnit == Fahrenheit) {
+        suffix = QStringLiteral(" \u00BAF");
+        setWindowText(LowTemperatureEdit, QStringLiteral("-40 \u00BAF"));
+        setWindowText(HighTemperatureEdit, QStringLiteral(" 185 \u00BAF"));
+        gauge->setPointerPositionSilent(1, -40);
+        gauge->setPointerPositionSilent(2, 185);
+    } else {
+        return;
+    }
+    setWindowText(TemperatureEdit, NumberText::fromFloat(dd.Temperature) + suffix);
+}
+
+void CPositionerHealth::ReadCurrentValues()
+{
+    read(HartCommand::ReadStickValues);
+    read(HartCommand::ReadSpoolInfo);
+    showPresentValues();
+    // A live value that crossed a limit since the last look shows it now,
+    // not only after the user's next Apply or Retrieve.
+    UpdateResponseZone();
+    UpdateCycleZone();
+    UpdateTravelZone();
+    ReadBinaryIndicators();
+}
+
+void CPositionerHealth::RefreshResponse()
+{
+    if (!m_bResponseReload && !m_bResponseChanged)
+        return;
+    if (!m_bSkipResponseRead)
+        read(HartCommand::ReadStickValues);
+    const auto& stick = data().StickValues;
+    const ILinearGaugePtr& gauge = m_pGauges[Response];
+    gauge->setValue(stick[0]);
+    setWindowText(ResponseEdit, QString::number(stick[0]));
+    spin(ResponseWarningSpin)->setValue(stick[1]);
+    setWindowText(ResponseWarningEdit, QString::number(stick[1]));
+    gauge->setPointerPosition(1, stick[1]);
+    spin(ResponseAlarmSpin)->setValue(stick[2]);
+    setWindowText(ResponseAlarmEdit, QString::number(stick[2]));
+    gauge->setPointerPosition(2, stick[2]);
+    UpdateResponseZone();
+    m_bResponseReload = false;
+    m_bResponseChanged = false;
+}
+
+void CPositionerHealth::RefreshCounters()
+{
+    if (!m_bCountersReload && !m_bCountersChanged)
+        return;
+    if (!m_bSkipCountersRead)
+        read(HartCommand::ReadSpoolInfo);
+    const auto& spool = data().SpoolInfo;
+    struct Row {
+        Gauge gauge;
+        int valueEdit;
+        int fullEdit;
+        int fullSpin;
+        size_t value;
+        size_t full;
+    };
+    const Row rows[2] { { Cycles, CyclesEdit, CyclesFullWarningEdit, CyclesFullWarningSpin, 0, 2 },
+        { Travel, TravelEdit, TravelFullWarningEdit, TravelFullWarningSpin, 4, 6 } };
+    for (const Row& row : rows) {
+        const ILinearGaugePtr& gauge = m_pGauges[row.gauge];
+        gauge->setValue(spool[row.value]);
+        setWindowText(row.valueEdit, QString::number(spool[row.value]));
+        const double top = counterFullScale(spool[row.full]);
+        gauge->setScaleMax(top);
+        const ISpinEditBoxPtr box = spin(row.fullSpin);
+        box->setMax(top);
+        box->setValue(spool[row.full]);
+        const double full = box->value();
+        gauge->setPointerPosition(2, full);
+        setWindowText(row.fullEdit, whole(full));
+        if (row.gauge == Cycles)
+            UpdateCycleZone();
+        else
+            UpdateTravelZone();
+    }
+    m_bCountersReload = false;
+    m_bCountersChanged = false;
+}
+
+void CPositionerHealth::ReadBinaryIndicators()
+{
+    read(HartCommand::ReadErrorHist);
+    const auto& history = data().ErrorHistory;
+    m_ErrorBits = { history[4], history[6] };
+    for (size_t k = 0; k < m_pIndicatorLeds.size(); ++k) {
+        const BinaryIndicator& bit = BinaryIndicators[k];
+        const uint8_t bits = m_ErrorBits[bit.byte == 4 ? 0 : 1];
+        m_pIndicatorLeds[k]->setLit((bits & bit.mask) != 0);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Zone colours
+
+void CPositionerHealth::UpdateResponseZone()
+{
+    const ILinearGaugePtr& gauge = m_pGauges[Response];
+    if (const auto colour = responseColour(gauge->value(), gauge->pointerPosition(1), gauge->pointerPosition(2)))
+        m_responseZone.show(*colour);
+}
+
+void CPositionerHealth::UpdateCycleZone()
+{
+    const ILinearGaugePtr& gauge = m_pGauges[Cycles];
+    m_cycleZone.show(counterColour(gauge->value(), gauge->pointerPosition(1)));
+}
+
+void CPositionerHealth::UpdateTravelZone()
+{
+    const ILinearGaugePtr& gauge = m_pGauges[Travel];
+    m_travelZone.show(counterColour(gauge->value(), gauge->pointerPosition(1)));
+}
+
+// ---------------------------------------------------------------------------
+// The user's three ways of changing a limit
+
+void CPositionerHealth::OnResponseGaugePointer(int index)
+{
+    // The live value's pointer is the device's, never a user's edit.
+    if (!m_bResponseEventsOn || index == 0)
+        return;
+    m_bResponseChanged = true;
+    const ILinearGaugePtr& gauge = m_pGauges[Response];
+    const double minimum = gauge->scaleMin();
+    const double maximum = gauge->scaleMax();
+    const double position = gauge->pointerPosition(index);
+    if (position >= maximum)
+        gauge->setPointerPositionSilent(index, maximum);
+    else if (position <= minimum)
+        gauge->setPointerPositionSilent(index, minimum);
+    const ResponseLimits limits = index == 2
+        ? draggedAlarm(position, gauge->pointerPosition(1), minimum, maximum)
+        : draggedWarning(position, gauge->pointerPosition(2), minimum, maximum);
+    if (limits.pushed || index == 1) {
+        gauge->setPointerPositionSilent(1, limits.warning);
+        spin(ResponseWarningSpin)->setValue(limits.warning);
+        setWindowText(ResponseWarningEdit, whole(limits.warning));
+    }
+    if (limits.pushed || index == 2) {
+        gauge->setPointerPositionSilent(2, limits.alarm);
+        spin(ResponseAlarmSpin)->setValue(limits.alarm);
+        setWindowText(ResponseAlarmEdit, whole(limits.alarm));
+    }
+}
+
+void CPositionerHealth::OnCountersGaugePointer(Gauge which, int index)
+{
+    const bool eventsOn = which == Cycles ? m_bCycleEventsOn : m_bTravelEventsOn;
+    if (!eventsOn || index == 0)
+        return;
+    m_bCountersChanged = true;
+    if (index != 2)
+        return;
+    const ILinearGaugePtr& gauge = m_pGauges[which];
+    double full = gauge->pointerPosition(2);
+    if (full >= gauge->scaleMax() || full <= gauge->scaleMin()) {
+        full = std::clamp(full, gauge->scaleMin(), gauge->scaleMax());
+        gauge->setPointerPositionSilent(2, full);
+    }
+    const bool cycles = which == Cycles;
+    spin(cycles ? CyclesFullWarningSpin : TravelFullWarningSpin)->setValue(full);
+    setWindowText(cycles ? CyclesFullWarningEdit : TravelFullWarningEdit, whole(full));
+    gauge->setPointerPositionSilent(1, initialWarning(full));
+    setWindowText(cycles ? CyclesInitialWarningEdit : TravelInitialWarningEdit, whole(initialWarning(full)));
+    if (cycles)
+        UpdateCycleZone();
+    else
+        UpdateTravelZone();
+}
+
+void CPositionerHealth::OnResponseSpin(int spinId)
+{
+    const double value = spin(spinId)->value();
+    const bool warning = spinId == ResponseWarningSpin;
+    setWindowText(warning ? ResponseWarningEdit : ResponseAlarmEdit, NumberText::fromDouble(value));
+    m_pGauges[Response]->setPointerPosition(warning ? 1 : 2, value);
+    UpdateResponseZone();
+    m_bResponseChanged = true;
+}
+
+void CPositionerHealth::OnCyclesFullWarningSpin()
+{
+    const double value = spin(CyclesFullWarningSpin)->value();
+    const ILinearGaugePtr& gauge = m_pGauges[Cycles];
+    gauge->setPointerPositionSilent(1, initialWarning(value));
+    gauge->setPointerPosition(2, value);
+    setWindowText(CyclesFullWarningEdit, NumberText::fromDouble(value));
+    setWindowText(CyclesInitialWarningEdit, whole(initialWarning(value)));
+    m_bCountersChanged = true;
+}
+
+void CPositionerHealth::OnTravelFullWarningSpin()
+{
+    const double value = spin(TravelFullWarningSpin)->value();
+    setWindowText(TravelFullWarningEdit, NumberText::fromDouble(value));
+    m_pGauges[Travel]->setPointerPosition(2, value);
+    setWindowText(TravelInitialWarningEdit, whole(initialWarning(value)));
+}
+
+void CPositionerHealth::OnKillFocusResponseLimit(int editId)
+{
+    const bool warning = editId == ResponseWarningEdit;
+    const ISpinEditBoxPtr box = spin(warning ? ResponseWarningSpin : ResponseAlarmSpin);
+    double typed = std::max(GetWindowInt(control(editId)), 0);
+    // A typed value past the spin's range stops at its end, in the edit too,
+    // so that Apply never writes what the spin refused.
+    if (typed >= box->max()) {
+        typed = std::trunc(box->max());
+        setWindowText(editId, whole(typed));
+    }
+    box->setValue(typed);
+    m_pGauges[Response]->setPointerPosition(warning ? 1 : 2, typed);
+    UpdateResponseZone();
+}
+
+void CPositionerHealth::OnKillFocusFullWarning(int editId)
+{
+    const bool cycles = editId == CyclesFullWarningEdit;
+    const ISpinEditBoxPtr box = spin(cycles ? CyclesFullWarningSpin : TravelFullWarningSpin);
+    double typed = std::max(GetWindowInt(control(editId)), 0);
+    if (typed >= box->max()) {
+        typed = box->max();
+        setWindowText(editId, whole(typed));
+    }
+    box->setValue(typed);
+    m_pGauges[cycles ? Cycles : Travel]->setPointerPosition(2, typed);
+}
+
+// ---------------------------------------------------------------------------
+// Apply, Retrieve and the counter resets
+
+// The four counter limits as they stand on the page: the full warnings from
+// their spins, the initial warnings from their edits.
+void CPositionerHealth::layLimits(uint8_t resetSelector)
+{
+    DeviceData& dd = data();
+    dd.SpoolInfo[2] = wholeWord(spin(CyclesFullWarningSpin)->value());
+    dd.SpoolInfo[1] = wholeWord(GetWindowNumber(control(CyclesInitialWarningEdit)));
+    dd.SpoolInfo[6] = wholeWord(spin(TravelFullWarningSpin)->value());
+    dd.SpoolInfo[5] = wholeWord(GetWindowNumber(control(TravelInitialWarningEdit)));
+    dd.SpoolResetSelector = resetSelector;
+}
+
+void CPositionerHealth::OnApply()
+{
+    DeviceData& dd = data();
+    if (m_bResponseChanged) {
+        dd.StickValues[1] = thresholdWord(GetWindowInt(control(ResponseWarningEdit)));
+        dd.StickValues[2] = thresholdWord(GetWindowInt(control(ResponseAlarmEdit)));
+        write(HartCommand::WriteStickValues);
+        m_bResponseChanged = false;
+        m_bResponseReload = true;
+    }
+    if (m_bCountersChanged) {
+        layLimits(0);
+        write(HartCommand::WriteSpoolInfo);
+        m_bCountersChanged = false;
+        m_bCountersReload = true;
+    }
+    m_bSkipResponseRead = true;
+    m_bSkipCountersRead = true;
+    guard("OnApply", [this] {
+        RefreshResponse();
+        RefreshCounters();
+    });
+    m_bSkipResponseRead = false;
+    m_bSkipCountersRead = false;
+    ReadBinaryIndicators();
+}
+
+void CPositionerHealth::OnRetrieve()
+{
+    m_bResponseChanged = false;
+    m_bCountersChanged = false;
+    m_bResponseReload = true;
+    m_bCountersReload = true;
+    ReadTemperature();
+    RefreshResponse();
+    RefreshCounters();
+    ReadBinaryIndicators();
+    showPresentValues();
+}
+
+void CPositionerHealth::resetCounter(uint8_t selector)
+{
+    layLimits(selector);
+    write(HartCommand::WriteSpoolInfo);
+    data().SpoolResetSelector = 0;
+    m_bCountersReload = true;
+    RefreshCounters();
+}
+
+void CPositionerHealth::OnResetCycleCounter()
+{
+    resetCounter(1);
+}
+
+void CPositionerHealth::OnResetTravelCounter()
+{
+    resetCounter(2);
+}
+
+// ---------------------------------------------------------------------------
+// Implications and possible solutions
+
+void CPositionerHealth::OnImplicationsButton(int buttonId)
+{
+    auto* button = controlAs<QAbstractButton>(buttonId);
+    if (!button || !button->isChecked())
+        return;
+    for (const Implication& row : Implications) {
+        if (row.button == buttonId) {
+            setWindowText(ImplicationsEdit, QString::fromUtf8(row.implications));
+            setWindowText(SolutionsEdit, QString::fromUtf8(row.solutions));
+        }
+    }
+}
