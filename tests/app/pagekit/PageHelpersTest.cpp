@@ -79,6 +79,28 @@ TEST_F(PageHelpers_, WindowFloatIsRoundedToSinglePrecision)
     EXPECT_TRUE(std::isinf(GetWindowFloat(&edit))) << "beyond the float range becomes infinity";
 }
 
+TEST_F(PageHelpers_, WindowIntReadsTheLeadingWholeNumberAndStopsAtTheEndsOfAnInt)
+{
+    const std::pair<QString, int> cases[] = {
+        { "", 0 },
+        { "abc", 0 },
+        { "350", 350 },
+        { "  42", 42 },
+        { "+7", 7 },
+        { "-7", -7 },
+        { "12.9", 12 },
+        { "2500000 counts", 2500000 },
+        { "99999999999999999999", 2147483647 },
+        { "-99999999999999999999", -2147483647 - 1 },
+    };
+    QLineEdit edit;
+    for (const auto& [text, number] : cases) {
+        edit.setText(text);
+        EXPECT_EQ(GetWindowInt(&edit), number) << text.toStdString();
+    }
+    EXPECT_EQ(GetWindowInt(nullptr), 0);
+}
+
 TEST_F(PageHelpers_, ProgramFolderEndsInASlashAndCanBeMovedByTheEnvironment)
 {
     qunsetenv("STROKEWISE_HOME");
