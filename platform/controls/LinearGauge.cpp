@@ -6,6 +6,7 @@
 #include "automation/ComError.h"
 #include "ui/ControlRegistry.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -339,7 +340,22 @@ std::vector<double> LinearGauge::scaleTicks(double length) const
 {
     const double from = std::min(m_scaleMin, m_scaleMax);
     const double to = std::max(m_scaleMin, m_scaleMax);
-    return ScaleTicks::nice(from, to, std::max(2, static_cast<int>(length / 40)));
+    int count = std::max(2, static_cast<int>(length / 40));
+    std::vector<double> ticks = ScaleTicks::nice(from, to, count);
+    // Long labels (hundreds of millions) take fewer ticks, so that they never
+    // run into each other along a horizontal scale.
+    if (!vertical()) {
+        const QFontMetricsF metrics(font());
+        while (count > 2) {
+            double widest = 0;
+            for (const QString& label : ScaleTicks::labels(ticks))
+                widest = std::max(widest, metrics.horizontalAdvance(label));
+            if (ticks.size() < 2 || widest + 8 <= length / static_cast<double>(ticks.size()))
+                break;
+            ticks = ScaleTicks::nice(from, to, --count);
+        }
+    }
+    return ticks;
 }
 
 void LinearGauge::paintScale(QPainter& painter, const Layout& l) const

@@ -6,6 +6,8 @@
 #include "controls/LinearGauge.h"
 #include "controls/WinColor.h"
 
+#include <QFontMetricsF>
+
 #include <vector>
 
 namespace
@@ -230,4 +232,37 @@ TEST_F(LinearGaugeTest, LampIsLitAtFullScaleAndDarkAtZero)
     EXPECT_EQ(Grab(gauge, QStringLiteral("linear_gauge_lamp_lit")).at(15, 10), QColor(255, 255, 0));
     gauge.setValue(0);
     EXPECT_NE(Grab(gauge, QStringLiteral("linear_gauge_lamp_dark")).at(15, 10), QColor(255, 255, 0));
+}
+
+TEST_F(LinearGaugeTest, LongScaleLabelsAreSpacedSoThatTheyNeverRunTogether)
+{
+    // A counter gauge: 0 to 400 million across a gauge 317 pixels wide.
+    gauge.applyFactoryDefaults();
+    gauge.resize(317, 70);
+    gauge.setScaleMax(400000000);
+    gauge.setValue(0);
+    const Grab grab(gauge, QStringLiteral("linear_gauge_long_labels"));
+    const QFontMetricsF metrics(gauge.font());
+    const double oneLabel = metrics.horizontalAdvance(QStringLiteral("400000000"));
+    // The label row: below the track, where every dark pixel is text.
+    const QRectF track = grab.boundsOf(Qt::white);
+    ASSERT_FALSE(track.isEmpty());
+    // A label is a run of inked columns with gaps of at most two pixels
+    // between its digits.
+    int widestRun = 0;
+    int start = -1;
+    int lastInk = -100;
+    for (int x = 0; x < gauge.width(); ++x) {
+        bool ink = false;
+        for (int y = int(track.bottom()) + 6; y < gauge.height() && !ink; ++y)
+            ink = qGray(grab.at(x, y).rgb()) < 128;
+        if (!ink)
+            continue;
+        if (x - lastInk > 3)
+            start = x;
+        lastInk = x;
+        widestRun = std::max(widestRun, x - start + 1);
+    }
+    EXPECT_GT(widestRun, 0) << "labels are drawn";
+    EXPECT_LE(widestRun, oneLabel + 2) << "two labels ran into one another";
 }
