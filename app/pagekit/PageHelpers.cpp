@@ -1,8 +1,5 @@
 #include "PageHelpers.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "AppLog.h"
 #include "ProgramControlFactory.h"
 
@@ -17,6 +14,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVariant>
+
+#include <algorithm>
+#include <climits>
 
 namespace
 {

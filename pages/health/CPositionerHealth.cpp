@@ -309,9 +309,8 @@ void CPositionerHealth::OnResponseGaugePointer(int index)
         gauge->setPointerPositionSilent(index, maximum);
     else if (position <= minimum)
         gauge->setPointerPositionSilent(index, minimum);
-    const ResponseLimits limits = index == 2
-        ? draggedAlarm(position, gauge->pointerPosition(1), minimum, maximum)
-        : draggedWarning(position, gauge->pointerPosition(2), minimum, maximum);
+    const ResponseLimits limits = index == 2 ? draggedAlarm(position, gauge->pointerPosition(1), minimum, maximum)
+                                             : draggedWarning(position, gauge->pointerPosition(2), minimum, maximum);
     if (limits.pushed || index == 1) {
         gauge->setPointerPositionSilent(1, limits.warning);
         spin(ResponseWarningSpin)->setValue(limits.warning);

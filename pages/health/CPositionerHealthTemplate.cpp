@@ -239,8 +239,7 @@ const CPositionerHealth::Implication CPositionerHealth::Implications[11] {
         "valve\u2019s position.  Excessive travel can contribute to a worn pilot relay which can lead to high air "
         "consumption.",
         WearSolution },
-    { ShuntVoltageButton,
-        "SHUNT VOLTAGE REFERENCE ALARM indicates that the circuit board is drawing too much power.",
+    { ShuntVoltageButton, "SHUNT VOLTAGE REFERENCE ALARM indicates that the circuit board is drawing too much power.",
         "Check internal wiring and connectors for electrical shorts.  If no shorts are found and alarm persists, "
         "replace the main circuit board." },
     { PiezoVoltageButton,

@@ -1,5 +1,5 @@
-#include "IndicatorColours.h"
 #include "health/PositionerHealthRules.h"
+#include "IndicatorColours.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,15 @@ TEST(PositionerHealthRules, ResponseTimeColourAgainstWarningAndAlarm)
     };
     // warning 200, alarm 300
     const Case cases[] = {
-        { 0, Green }, { 200, Green }, { 200.5, Yellow }, { 250, Yellow }, { 299, Yellow },
+        { 0, Green },
+        { 200, Green },
+        { 200.5, Yellow },
+        { 250, Yellow },
+        { 299, Yellow },
         { 300, std::nullopt }, // on the alarm itself the colour stays
-        { 301, Red }, { 350, Red }, { 65535, Red },
+        { 301, Red },
+        { 350, Red },
+        { 65535, Red },
     };
     for (const Case& c : cases)
         EXPECT_EQ(responseColour(c.value, 200, 300), c.colour) << c.value;
@@ -37,7 +43,10 @@ TEST(PositionerHealthRules, CounterColourIsYellowOnlyAboveTheInitialWarning)
         uint32_t colour;
     };
     const Case cases[] = {
-        { 0, 0, Green }, { 900000, 900000, Green }, { 900001, 900000, Yellow }, { 2250001, 2250000, Yellow },
+        { 0, 0, Green },
+        { 900000, 900000, Green },
+        { 900001, 900000, Yellow },
+        { 2250001, 2250000, Yellow },
         { 4294967295.0, 360000000, Yellow },
     };
     for (const Case& c : cases)
@@ -67,8 +76,8 @@ TEST(PositionerHealthRules, DraggedResponseLimitsStayOneApartOnTheScale)
         { false, -5, 1000, { 0, 1000, false } },
     };
     for (const Case& c : cases) {
-        const ResponseLimits got = c.alarmMoved ? draggedAlarm(c.position, c.other, 0, 1000)
-                                                : draggedWarning(c.position, c.other, 0, 1000);
+        const ResponseLimits got
+            = c.alarmMoved ? draggedAlarm(c.position, c.other, 0, 1000) : draggedWarning(c.position, c.other, 0, 1000);
         EXPECT_EQ(got.warning, c.expected.warning) << c.alarmMoved << ' ' << c.position;
         EXPECT_EQ(got.alarm, c.expected.alarm) << c.alarmMoved << ' ' << c.position;
         EXPECT_EQ(got.pushed, c.expected.pushed) << c.alarmMoved << ' ' << c.position;
@@ -82,8 +91,12 @@ TEST(PositionerHealthRules, ShownNumbersBecomeDeviceWordsWithoutWrapping)
         uint32_t word;
     };
     const Case cases[] = {
-        { 0, 0 }, { 1234567.9, 1234567 }, { 400000000, 400000000 }, { -3, 0 },
-        { std::numeric_limits<double>::quiet_NaN(), 0 }, { 5e9, 4294967295u },
+        { 0, 0 },
+        { 1234567.9, 1234567 },
+        { 400000000, 400000000 },
+        { -3, 0 },
+        { std::numeric_limits<double>::quiet_NaN(), 0 },
+        { 5e9, 4294967295u },
         { std::numeric_limits<double>::infinity(), 4294967295u },
     };
     for (const Case& c : cases)

@@ -156,10 +156,21 @@ TEST_F(PositionerHealthTest, TypedLimitsStopAtTheirSpinsMaximumAndApplyWritesOnl
         // an emptied warning is 0
         { P::ResponseWarningEdit, "", "0", "188", "bc04000003e8" },
         // cycles: initial 2 250 000 and full 2 500 000, travel 90 000 000 / 100 000 000, selector 0
-        { P::CyclesFullWarningEdit, "2500000", "2500000", "180", "b411" "00225510" "002625a0" "055d4a80" "05f5e100" "00" },
+        { P::CyclesFullWarningEdit, "2500000", "2500000", "180",
+            "b411"
+            "00225510"
+            "002625a0"
+            "055d4a80"
+            "05f5e100"
+            "00" },
         // travel stops at 400 000 000 (initial 360 000 000)
         { P::TravelFullWarningEdit, "500000000", "400000000", "180",
-            "b411" "00225510" "002625a0" "15752a00" "17d78400" "00" },
+            "b411"
+            "00225510"
+            "002625a0"
+            "15752a00"
+            "17d78400"
+            "00" },
     };
     for (const Case& c : cases) {
         type(c.edit, c.typed);
@@ -307,7 +318,13 @@ TEST_F(PositionerHealthTest, DeviceLimitsAboveThePagesScaleGoBackUnchangedWhenAn
     device().clearRequests();
     page().OnApply();
     // cycles 1 350 000 / 1 500 000; travel 810 000 000 / 900 000 000 as the device had them
-    EXPECT_EQ(lastRequest(180).toHex().toStdString(), "b411" "00149970" "0016e360" "30479e80" "35a4e900" "00");
+    EXPECT_EQ(lastRequest(180).toHex().toStdString(),
+        "b411"
+        "00149970"
+        "0016e360"
+        "30479e80"
+        "35a4e900"
+        "00");
 }
 
 TEST_F(PositionerHealthTest, BinaryIndicatorsLightRedForTheirActiveStatuses)
@@ -399,11 +416,13 @@ TEST_F(PositionerHealthTest, ImplicationsButtonsExplainTheirAlarm)
         { P::CyclesButton, "PILOT CYCLES LIMIT ALERT", "Inspect for high air consumption and signs of wear." },
         { P::TravelButton, "PILOT TRAVEL LIMIT ALERT", "Inspect for high air consumption and signs of wear." },
         { P::ShuntVoltageButton, "SHUNT VOLTAGE REFERENCE ALARM", "Check internal wiring" },
-        { P::PiezoVoltageButton, "PIEZO VOLTAGE ALARM", "If the unit is functioning and controlling, replace the peizo" },
+        { P::PiezoVoltageButton, "PIEZO VOLTAGE ALARM",
+            "If the unit is functioning and controlling, replace the peizo" },
         { P::WatchDogButton, "WATCH DOG TIME OUT ALARM", "Remove power and then reconnect" },
         { P::NvRamButton, "NON-VOLATILE RAM CHECKSUM ALARM", "Error may clear with time." },
         { P::HallUpperButton, "HALL SENSOR UPPER POSITION ALARM", "Check for adequate supply pressure." },
-        { P::FailSafeButton, "ELECTRONIC INABILITY TO FAIL SAFE WARNING", "If alarm persists for more than 30 minutes" },
+        { P::FailSafeButton, "ELECTRONIC INABILITY TO FAIL SAFE WARNING",
+            "If alarm persists for more than 30 minutes" },
         { P::HallLowerButton, "HALL SENSOR LOWER POSITION ALARM", "Check for adequate supply pressure." },
     };
     EXPECT_EQ(text(P::ImplicationsEdit), QString()) << "no button is checked at start";
@@ -420,4 +439,59 @@ TEST_F(PositionerHealthTest, ImplicationsButtonsExplainTheirAlarm)
     EXPECT_TRUE(text(P::ImplicationsEdit).contains(QStringLiteral("a valve\u2019s position.  Excessive cycles")));
     page().controlAs<QAbstractButton>(P::TemperatureButton)->click();
     EXPECT_TRUE(text(P::ImplicationsEdit).contains(QStringLiteral("185\u00B0F (85\u00B0C)")));
+}
+
+TEST_F(PositionerHealthTest, FailedWriteShowsTheLaidLimitsUntilTheDeviceIsReadAgain)
+{
+    showPage();
+    drag(P::Response, 2, 350);
+    SimTestHooks::faults(device()).inject(SimFault::WriteItemError, 1, 188);
+    page().OnApply();
+    EXPECT_EQ(text(P::ResponseWarningEdit), QStringLiteral("349"));
+    EXPECT_EQ(text(P::ResponseAlarmEdit), QStringLiteral("350"));
+    EXPECT_FALSE(page().responseChanged());
+    page().OnRetrieve();
+    EXPECT_EQ(text(P::ResponseWarningEdit), QStringLiteral("600")) << "the device kept its own";
+    EXPECT_EQ(text(P::ResponseAlarmEdit), QStringLiteral("1000"));
+}
+
+TEST_F(PositionerHealthTest, ControlsCarryTheirTipsAndTheHiddenSpinsOfTheResponseNone)
+{
+    startK90();
+    struct Case {
+        int id;
+        const char* tip;
+    };
+    const Case cases[] = {
+        { StripPage::LedId, "LED status" },
+        { P::TemperatureGaugeId, "Positioner Temperature" },
+        { P::TemperatureButton,
+            "Select this button to display the Implications and Possible Solutions related to High and Low "
+            "temperature (See boxes to your right)." },
+        { P::ResponseGaugeId, "Pilot Relay Response Time(ms)" },
+        { P::ResponseWarningEdit, "Pilot relay response warning threshold value." },
+        { P::CyclesInitialWarningEdit,
+            "Pilot relay cycle count value at which warning begins.  90% of Pilot Relay High Cycle Count limit." },
+        { P::CyclesFullWarningSpin, "High Pilot Relay Cycle Alarm Threshold." },
+        { P::ResetCyclesButton, "Reset Pilot Relay Cycle Counter to Zero (0)." },
+        { P::TravelFullWarningSpin, "High Pilot Relay Travel Alarm Threshold." },
+        { P::ResetTravelButton, "Reset the Pilot Relay accumulated travel to Zero (0)." },
+        { P::SolutionsEdit, "Possible Solutions" },
+        { P::FailSafeButton,
+            "Select this button to display the Implications and Possible Solutions related to Electronic Inability "
+            "to Fail Safe error (See boxes to your right)." },
+        { P::ApplyButton, "Saves your changes to device." },
+        { P::RetrieveButton, "Retrieve information from the device." },
+        { P::ResponseWarningSpin, "" },
+        { P::ResponseAlarmSpin, "" },
+        { P::CyclesFullWarningEdit, "" },
+        { P::TravelFullWarningEdit, "" },
+        { 5072, "" },
+    };
+    for (const Case& c : cases) {
+        const QWidget* control = page().control(c.id);
+        ASSERT_NE(control, nullptr) << c.id;
+        EXPECT_EQ(control->toolTip(), QLatin1String(c.tip)) << c.id;
+    }
+    EXPECT_EQ(P::ToolTips.size() + StripPage::StripToolTips.size(), 36u);
 }
