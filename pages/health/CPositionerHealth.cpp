@@ -138,6 +138,11 @@ void CPositionerHealth::ActivatePage()
         RefreshCounters();
         ReadBinaryIndicators();
         showPresentValues();
+        // A pointer left dark by a blink stopped when the page was left shows
+        // its zone again at once.
+        UpdateResponseZone();
+        UpdateCycleZone();
+        UpdateTravelZone();
     });
     every(TemperatureTimerId, TemperatureMs, "ReadTemperature", [this] { ReadTemperature(); });
     every(LiveTimerId, LiveMs, "ReadCurrentValues", [this] { ReadCurrentValues(); });

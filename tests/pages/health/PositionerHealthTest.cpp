@@ -261,6 +261,18 @@ TEST_F(PositionerHealthTest, LeavingThePageStopsItsTimersButAPendingTurnToGreenS
     clock().advance(60000);
     for (const QString& command : sent())
         EXPECT_NE(command, QStringLiteral("187")) << "the hidden page reads nothing";
+
+    // Left in the dark phase of a blink, the pointer shows its zone again as
+    // soon as the page is shown.
+    setRelayResponseMs(700);
+    select(PositionerHealthCode);
+    clock().advance(clock().dueIn(&page(), P::LiveTimerId));
+    clock().advance(P::BlinkMs);
+    ASSERT_EQ(pointerColour(P::Response), Black);
+    select(DashboardCode);
+    EXPECT_EQ(pointerColour(P::Response), Black);
+    select(PositionerHealthCode);
+    EXPECT_EQ(pointerColour(P::Response), Yellow);
 }
 
 TEST_F(PositionerHealthTest, CounterResetsSendTheLimitsAsTheyStandWithTheirSelectorThenReadTheCounters)
