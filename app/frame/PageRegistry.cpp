@@ -6,6 +6,7 @@
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAdvDashboard.h"
+#include "health/CHealthMain.h"
 #include "health/CPositionerHealth.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ const PageRow Rows[] = {
     { 5,  "CAlarmStatus",                  shell,           21,  2, "Alarm Status",                 SwapFirst, { 316, "Alarm Status" } },
     { 6,  "CAlarmAnnunciator",             shell,           22,  2, "Alarm Annunciators",           SwapFirst, { 286, "Alarm Annunciators", Timer::None } },
     { 7,  "CAlarmConfig",                  shell,           23,  2, "Alarm Configuration",          0, { 317, "Alarm Configuration" } },
-    { 28, "CHealthMain",                   shell,           3,   1, "Health",                       Expanded | OptionalOnK40, { 280, "Health" } },
+    { 28, "CHealthMain",                   page<CHealthMain>, 3, 1, "Health",                       Expanded | OptionalOnK40 },
     { 29, "CValveHealth",                  shell,           31,  2, "Valve Health",                 Expanded | OptionalOnK40 | SwapFirst, { 282, "Valve Health" } },
     { 30, "CValveHealthToleranceSettings", shell,           311, 3, "Friction Tolerance Settings",  OptionalOnK40, { 309, "Friction Tolerance Settings" } },
     { 31, "CPositionerHealth",             page<CPositionerHealth>, 32, 2, "Positioner Health",     OptionalOnK40 },

@@ -166,6 +166,11 @@ void LinearGauge::setStyle(Style style)
     assign(m_style, style);
 }
 
+void LinearGauge::setSegmentCount(int count)
+{
+    assign(m_segmentCount, std::max(count, 1));
+}
+
 void LinearGauge::applyFactoryDefaults()
 {
     setBackgroundColor(WinColor::ButtonFace);
@@ -255,7 +260,7 @@ void LinearGauge::dragTo(QPointF point)
 
 void LinearGauge::mousePressEvent(QMouseEvent* event)
 {
-    if (!active() || m_style == Style::Lamp)
+    if (!active() || m_style != Style::Bar)
         return;
     m_pressed = true;
     if (event->button() == Qt::LeftButton) {
@@ -297,6 +302,10 @@ void LinearGauge::paintEvent(QPaintEvent*)
         paintLamp(painter);
         return;
     }
+    if (m_style == Style::Fill) {
+        paintFill(painter);
+        return;
+    }
     const Layout l = layout();
     paintTrack(painter, l);
     paintScale(painter, l);
@@ -314,6 +323,42 @@ void LinearGauge::paintLamp(QPainter& painter) const
     painter.setBrush(lit ? color : color.darker(350));
     const QRectF lamp = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     painter.drawRoundedRect(lamp, 3, 3);
+}
+
+QRectF LinearGauge::fillTrack() const
+{
+    return QRectF(rect()).adjusted(1, 1, -1, -1);
+}
+
+void LinearGauge::paintFill(QPainter& painter) const
+{
+    const QRectF track = fillTrack();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shown(QColor(0xC0, 0xC0, 0xC0)));
+    painter.drawRect(track);
+    // A value beyond the scale fills the whole bar, never more.
+    const double share = std::clamp(ScaleTicks::fractionOf(value(), m_scaleMin, m_scaleMax), 0.0, 1.0);
+    if (share > 0) {
+        painter.setBrush(shown(m_indicatorColor));
+        if (vertical())
+            painter.drawRect(
+                QRectF(track.left(), track.bottom() - share * track.height(), track.width(), share * track.height()));
+        else
+            painter.drawRect(QRectF(track.left(), track.top(), share * track.width(), track.height()));
+    }
+    painter.setPen(QPen(shown(QColor(0x80, 0x80, 0x80)), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (int k = 1; k < m_segmentCount; ++k) {
+        const double f = double(k) / m_segmentCount;
+        if (vertical()) {
+            const double y = std::round(track.bottom() - f * track.height()) + 0.5;
+            painter.drawLine(QPointF(track.left(), y), QPointF(track.right(), y));
+        } else {
+            const double x = std::round(track.left() + f * track.width()) + 0.5;
+            painter.drawLine(QPointF(x, track.top()), QPointF(x, track.bottom()));
+        }
+    }
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void LinearGauge::paintTrack(QPainter& painter, const Layout& l) const

@@ -25,6 +25,7 @@ public:
     enum class Style {
         Bar, // scale, band, value bar and pointers
         Lamp, // one lamp: lit in the indicator colour while the value is in the upper half of the scale
+        Fill, // a bar across the whole rectangle, filled in the indicator colour from the scale's start to the value
     };
 
     explicit LinearGauge(QWidget* parent = nullptr);
@@ -72,6 +73,12 @@ public:
 
     Style style() const { return m_style; }
     void setStyle(Style style);
+
+    // How many equal segments divide a filled bar (Style::Fill); 1 draws none.
+    int segmentCount() const { return m_segmentCount; }
+    void setSegmentCount(int count);
+    // The bar of Style::Fill: its rectangle inside the frame, in widget pixels.
+    QRectF fillTrack() const;
 
     void applyFactoryDefaults() override;
 
@@ -124,6 +131,7 @@ private:
 
     std::vector<double> scaleTicks(double length) const;
     void paintLamp(QPainter& painter) const;
+    void paintFill(QPainter& painter) const;
     void paintTrack(QPainter& painter, const Layout& layout) const;
     void paintScale(QPainter& painter, const Layout& layout) const;
     void paintMarker(QPainter& painter, const Layout& layout, double value) const;
@@ -138,6 +146,7 @@ private:
     double m_upperMarker;
     double m_lowerMarker;
     Style m_style = Style::Bar;
+    int m_segmentCount = 1;
     int m_dragged = -1;
     // Where the drag began along the scale, and how far the pointer sat from
     // it, so the pointer follows the mouse without first jumping under it.

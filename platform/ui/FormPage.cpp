@@ -154,6 +154,7 @@ QWidget* FormPage::createControl(const ControlSpec& spec)
     case ControlSpec::Kind::GroupBox:
     case ControlSpec::Kind::Placeholder: {
         auto* box = new TemplateGroupBox(spec.text, this);
+        box->setAlignment(alignmentOf(spec.style) & Qt::AlignHorizontal_Mask);
         box->lower(); // group frames stay behind the controls drawn inside them
         return box;
     }

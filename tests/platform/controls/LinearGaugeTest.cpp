@@ -265,4 +265,37 @@ TEST_F(LinearGaugeTest, LongScaleLabelsAreSpacedSoThatTheyNeverRunTogether)
     }
     EXPECT_GT(widestRun, 0) << "labels are drawn";
     EXPECT_LE(widestRun, oneLabel + 2) << "two labels ran into one another";
+
+TEST_F(LinearGaugeTest, FilledBarShowsItsValueAsTheShareOfTheBarInItsColour)
+{
+    gauge.resize(200, 20);
+    gauge.setStyle(LinearGauge::Style::Fill);
+    gauge.setSegmentCount(11);
+    gauge.setIndicatorColor(0x00FFFF);
+    const QColor yellow(255, 255, 0);
+    struct Case {
+        double value;
+        double filled; // share of the bar
+    };
+    const Case cases[] = { { 30, 0.30 }, { 64, 0.64 }, { 0, 0.0 }, { 100, 1.0 }, { 10400, 1.0 }, { -5, 0.0 } };
+    for (const Case& c : cases) {
+        gauge.setValue(c.value);
+        const Grab grab(gauge, QStringLiteral("linear_gauge_fill_%1").arg(c.value));
+        const QRectF track = gauge.fillTrack();
+        int pixels = 0;
+        grab.centroidOf(yellow, &pixels);
+        if (c.filled == 0.0) {
+            EXPECT_EQ(pixels, 0) << c.value;
+            continue;
+        }
+        const QRectF bounds = grab.boundsOf(yellow);
+        EXPECT_NEAR(bounds.left(), track.left(), 1.0) << c.value;
+        EXPECT_NEAR(bounds.right() + 1 - bounds.left(), c.filled * track.width(), 1.5) << c.value;
+    }
+    // A click never moves a filled bar's value.
+    gauge.setValue(30);
+    Mouse::press(gauge, QPoint(150, 10));
+    Mouse::release(gauge, QPoint(150, 10));
+    EXPECT_EQ(gauge.value(), 30);
+    EXPECT_TRUE(moved.empty());
 }
