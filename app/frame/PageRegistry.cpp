@@ -6,6 +6,7 @@
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAdvDashboard.h"
+#include "health/CControlHealth.h"
 #include "health/CHealthMain.h"
 #include "health/CPositionerHealth.h"
 
@@ -43,7 +44,7 @@ const PageRow Rows[] = {
     { 30, "CValveHealthToleranceSettings", shell,           311, 3, "Friction Tolerance Settings",  OptionalOnK40, { 309, "Friction Tolerance Settings" } },
     { 31, "CPositionerHealth",             page<CPositionerHealth>, 32, 2, "Positioner Health",     OptionalOnK40 },
     { 32, "CActuatorHealth",               page<CActuatorHealth>, 33, 2, "Actuator Health",         OptionalOnK40 | SwapFirst },
-    { 33, "CControlHealth",                shell,           34,  2, "Control Health",               OptionalOnK40, { 284, "Control Health" } },
+    { 33, "CControlHealth",                page<CControlHealth>, 34, 2, "Control Health",           OptionalOnK40 },
     { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },
     { 37, "CRampTest",                     shell,           41,  2, "Ramp Test",                    Expanded | SwapFirst, { 268, "Ramp Test" } },
     { 36, "CRampTestCompare",              shell,           411, 3, "Compare",                      SwapFirst, { 361, "Ramp Test Compare", Timer::None } },

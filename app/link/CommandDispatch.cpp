@@ -232,8 +232,11 @@ bool CommandDispatch::layWriteRequest(int command)
         RequestWriter(request, 213, 20).words(dd.CharactPoints, 0, 10);
         return true;
     case 219:
-        // Words 0 to 2 go back as they were read; only the last is scaled.
-        RequestWriter(request, 219, 8).words(dd.PositionAlerts, 0, 3).u16(scaled16(dd.PositionAlerts[3], 10));
+        // Words 0 to 2 go back as they were read; only the last is scaled,
+        // unless it still holds the tenths of the reply.
+        RequestWriter(request, 219, 8)
+            .words(dd.PositionAlerts, 0, 3)
+            .u16(dd.PositionAlertFrameInTenths ? dd.PositionAlerts[3] : scaled16(dd.PositionAlerts[3], 10));
         return true;
     case 221:
         RequestWriter(request, 221, 3).u8(dd.TravelUnit).u8(dd.TemperatureUnit).u8(dd.PressureUnit);

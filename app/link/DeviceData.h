@@ -102,6 +102,10 @@ struct DeviceData {
 
     // ---- 218 Read_Position_Alrt_cmd / 219 ----
     std::array<uint16_t, 4> PositionAlerts {};
+    // 219 sends word 3 in tenths of a second: a page that laid it in whole
+    // seconds leaves this 0 and the write multiplies by 10; a page that sends
+    // back the tenths the device gave sets it to 1.
+    uint8_t PositionAlertFrameInTenths = 0;
 
     // ---- 220 Read_Units / 221 ----
     uint8_t TravelUnit = 0;

@@ -234,6 +234,9 @@ void ReplyParser::decode(int command, const QByteArray& reply)
         break;
     case 218:
         d.words(dd.PositionAlerts, 0, 4);
+        // The reply gives the time frame in tenths of a second.
+        if (!d.isShort())
+            dd.PositionAlertFrameInTenths = 1;
         break;
     case 220:
         decodeUnits(d);

@@ -100,6 +100,28 @@ TEST_F(CommandDispatch_, WriteRequestsAreLaidFromTheDeviceData)
     }
 }
 
+TEST_F(CommandDispatch_, PositionAlertTimeFrameGoesInTenthsFromWholeSecondsOrAsTheDeviceGaveIt)
+{
+    struct Case {
+        uint16_t word3;
+        uint8_t inTenths;
+        QByteArray sent; // the last word
+    };
+    const Case cases[] = {
+        { 60, 0, bytes({ 0x02, 0x58 }) }, // 60 s -> 600
+        { 455, 1, bytes({ 0x01, 0xC7 }) }, // 45.5 s as read
+        { 7000, 0, bytes({ 0xFF, 0xFF }) }, // saturates, never wraps
+        { 0xFFFF, 1, bytes({ 0xFF, 0xFF }) },
+    };
+    data.PositionAlerts = { 9500, 500, 1575, 0 };
+    for (const Case& c : cases) {
+        data.PositionAlerts[3] = c.word3;
+        data.PositionAlertFrameInTenths = c.inTenths;
+        link.dispatch().DispatchWrite(219);
+        EXPECT_EQ(lastWritten(), bytes({ 219, 8, 0x25, 0x1C, 0x01, 0xF4, 0x06, 0x27 }) + c.sent) << c.word3;
+    }
+}
+
 TEST_F(CommandDispatch_, CountersAreScaledInTheirOwnWidthWithoutWrapping)
 {
     data.TravelCycle = { 5, 1, 2, 0, 7, 700, 3, 4, 5, 0, 9000 };

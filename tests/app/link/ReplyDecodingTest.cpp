@@ -120,6 +120,28 @@ TEST_F(ReplyDecoding, ShortReplyDecodesOnlyTheFieldsItHolds)
     EXPECT_EQ(logTexts(), QStringList { "short reply 202 14" });
 }
 
+TEST_F(ReplyDecoding, PositionAlertsReplyMarksTheTimeFrameAsTenthsOnlyWhenItHoldsIt)
+{
+    struct Case {
+        QByteArray reply;
+        uint8_t inTenths;
+        uint16_t frame;
+    };
+    const Case cases[] = {
+        { bytes({ 218, 10, 0, 0 }) + be16(10100) + be16(0) + be16(1575) + be16(455), 1, 455 },
+        // Cut inside the time frame: the word and its unit stay as the page laid them.
+        { bytes({ 218, 9, 0, 0 }) + be16(10100) + be16(0) + be16(1575) + bytes({ 1 }), 0, 60 },
+    };
+    for (const Case& c : cases) {
+        data.PositionAlerts[3] = 60;
+        data.PositionAlertFrameInTenths = 0;
+        parse(218, c.reply);
+        EXPECT_EQ(data.PositionAlertFrameInTenths, c.inTenths) << c.reply.size();
+        EXPECT_EQ(data.PositionAlerts[3], c.frame) << c.reply.size();
+        EXPECT_EQ(data.PositionAlerts[2], 1575);
+    }
+}
+
 TEST_F(ReplyDecoding, EmptyOrHeaderOnlyRepliesNeverReadPastTheEnd)
 {
     for (int command : { 13, 48, 166, 173, 175, 181, 182, 195, 200, 202, 220, 224, 226, 234, 252, 253 }) {
