@@ -3,6 +3,7 @@
 #include "health/CControlHealth.h"
 
 #include "automation/NumberText.h"
+#include "ui/ControlRegistry.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -303,4 +304,22 @@ TEST_F(ControlHealthTest, PageShowsTheIllustrationAndTheValuesRead)
                 darkest = std::min(darkest, qGray(picture.pixel(x, y)));
         EXPECT_LT(darkest, 100) << id;
     }
+}
+
+TEST_F(ControlHealthTest, AnIllustrationThatCannotBeCreatedIsLoggedAndThePageGoesOn)
+{
+    ControlRegistry::instance().remove(QString::fromLatin1(ImageDisplay::ProgId));
+    startK90();
+    ControlRegistry::instance().restoreAll();
+    EXPECT_FALSE(page().illustration());
+    EXPECT_TRUE(prompts().messageTexts().isEmpty());
+    EXPECT_TRUE(logTexts().contains(
+        QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator")));
+    clock().advance(2000);
+    select(ControlHealthCode);
+    retrieve(10100, 0, 1575, 455);
+    EXPECT_EQ(spinValue(CControlHealth::ToleranceSpin), 15.75);
+    device().clearRequests();
+    click(CControlHealth::ApplyButton);
+    EXPECT_EQ(joined(sent()), "219");
 }

@@ -3,6 +3,8 @@
 #include "health/CHealthMain.h"
 #include "health/HealthHubRules.h"
 
+#include "ui/ControlRegistry.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 
@@ -267,4 +269,21 @@ TEST_F(HealthHubTest, BarsAreDrawnFilledToTheirShareInTheirColours)
         EXPECT_TRUE(isColour(drawn, c.r, c.g, c.b))
             << "row " << c.row << " column " << c.column << " at " << c.share << ": " << drawn.name().toStdString();
     }
+}
+
+TEST_F(HealthHubTest, BarsThatCannotBeCreatedAreLoggedAndTheWorstCaseReadsGoOn)
+{
+    ControlRegistry::instance().remove(QString::fromLatin1(LinearGauge::ProgId));
+    startK90();
+    ControlRegistry::instance().restoreAll();
+    EXPECT_FALSE(hub().bar(Valve, CHealthMain::Alarm));
+    EXPECT_TRUE(prompts().messageTexts().isEmpty()) << "the program's own factories show no message box";
+    EXPECT_GE(logTexts().count(
+                  QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator")),
+        12);
+    clock().advance(2000);
+    select(HubCode);
+    device().clearRequests();
+    clock().advance(1000 + CHealthMain::WorstCaseMs);
+    EXPECT_EQ(sent().count(QStringLiteral("194")), 2) << "the tick keeps its timer";
 }
