@@ -292,7 +292,17 @@ TEST_F(LinearGaugeTest, FilledBarShowsItsValueAsTheShareOfTheBarInItsColour)
         EXPECT_NEAR(bounds.left(), track.left(), 1.0) << c.value;
         EXPECT_NEAR(bounds.right() + 1 - bounds.left(), c.filled * track.width(), 1.5) << c.value;
     }
+    // Standing upright, the bar fills from the bottom.
+    gauge.resize(20, 200);
+    gauge.setValue(30);
+    const Grab upright(gauge, QStringLiteral("linear_gauge_fill_upright"));
+    const QRectF track = gauge.fillTrack();
+    const QRectF filled = upright.boundsOf(yellow);
+    EXPECT_NEAR(filled.bottom() + 1, track.bottom(), 1.0);
+    EXPECT_NEAR(filled.bottom() + 1 - filled.top(), 0.3 * track.height(), 1.5);
+
     // A click never moves a filled bar's value.
+    gauge.resize(200, 20);
     gauge.setValue(30);
     Mouse::press(gauge, QPoint(150, 10));
     Mouse::release(gauge, QPoint(150, 10));
