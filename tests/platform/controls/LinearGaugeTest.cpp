@@ -265,6 +265,7 @@ TEST_F(LinearGaugeTest, LongScaleLabelsAreSpacedSoThatTheyNeverRunTogether)
     }
     EXPECT_GT(widestRun, 0) << "labels are drawn";
     EXPECT_LE(widestRun, oneLabel + 2) << "two labels ran into one another";
+}
 
 TEST_F(LinearGaugeTest, FilledBarShowsItsValueAsTheShareOfTheBarInItsColour)
 {
