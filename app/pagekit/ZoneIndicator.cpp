@@ -11,8 +11,18 @@ ZoneIndicator::ZoneIndicator(KitPage& page, const ILinearGaugePtr& gauge, int bl
 {
 }
 
+void ZoneIndicator::keep(uint32_t colour)
+{
+    const bool blinking = m_page.timerArmed(m_blinkTimerId);
+    if (m_shown && colour == m_colour && blinking == (colour != IndicatorColour::Green))
+        return;
+    show(colour);
+}
+
 void ZoneIndicator::show(uint32_t colour)
 {
+    m_shown = true;
+    m_colour = colour;
     m_gauge->setPointerColor(0, colour);
     m_gauge->setIndicatorColor(colour);
     if (colour == IndicatorColour::Green) {

@@ -19,6 +19,10 @@ public:
     ZoneIndicator(KitPage& page, const ILinearGaugePtr& gauge, int blinkTimerId, int settleTimerId);
 
     void show(uint32_t colour);
+    // The zone evaluated again, as often as a page likes: a new zone is shown
+    // as show() does; the same zone leaves a blink on its beat and a settled
+    // pointer as it is, so the pointer still blinks.
+    void keep(uint32_t colour);
 
 private:
     void blinkStep();
@@ -28,6 +32,8 @@ private:
     const ILinearGaugePtr& m_gauge;
     int m_blinkTimerId;
     int m_settleTimerId;
+    bool m_shown = false;
+    uint32_t m_colour = 0; // the zone last shown
     bool m_lit = false; // blink phase
     uint32_t m_savedColour = 0;
 };

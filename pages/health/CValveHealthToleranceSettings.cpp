@@ -1,0 +1,262 @@
+#include "CValveHealthToleranceSettings.h"
+
+#include "DeviceData.h"
+#include "IndicatorColours.h"
+#include "PageControls.h"
+#include "PageHelpers.h"
+
+#include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
+
+#include <QAbstractButton>
+
+namespace
+{
+using namespace FrictionRules;
+
+const CValveHealthToleranceSettings::Limit& limitAt(int pointer)
+{
+    return CValveHealthToleranceSettings::Limits[pointer - 1];
+}
+}
+
+CValveHealthToleranceSettings::CValveHealthToleranceSettings(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CValveHealthToleranceSettings"), DialogId, StripTimer::OnActivation, parent)
+    , m_zone(*this, m_pGauge, BlinkTimerId, SettleTimerId)
+    , m_FrictionBlinkColor(IndicatorColour::Green)
+{
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CValveHealthToleranceSettings::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    m_pGauge = CreateLinearGauge(this, controlScreenRect(FrictionGaugeHost), FrictionGaugeId, 10000.0, context().log());
+    if (m_pGauge) {
+        for (const Limit& limit : Limits) {
+            const int index = m_pGauge->addPointer();
+            m_pGauge->setPointerColor(index, limit.colour);
+            m_pGauge->setPointerDraggable(index, true);
+        }
+    }
+    for (size_t k = 0; k < m_pColourKeys.size(); ++k) {
+        m_pColourKeys[k] = CreateImageDisplayControl(
+            this, controlScreenRect(Limits[k].keyHost), FirstColourKeyId + int(k), Limits[k].picture, context().log());
+    }
+    m_bFrictionChanged = false;
+    m_bFrictionReload = true;
+    connectHandlers();
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+}
+
+void CValveHealthToleranceSettings::connectHandlers()
+{
+    for (const PresetButton& row : Presets) {
+        const Preset preset = row.preset;
+        onClicked(row.button, "OnPreset", [this, preset] { OnPreset(preset); });
+    }
+    onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
+    onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
+    for (const Limit& limit : Limits) {
+        const int pointer = limit.pointer;
+        onKillFocus(limit.edit, "OnKillFocusLimit", [this, pointer] { OnLimitKillFocus(pointer); });
+        on(spin(pointer), &SpinEditBox::valueChanged, "OnLimitSpin", [this, pointer](int) { OnLimitSpin(pointer); });
+    }
+    on(m_pGauge, &LinearGauge::pointerMoved, "OnFrictionGaugePointer",
+        [this](int index) { OnFrictionGaugePointer(index); });
+}
+
+ISpinEditBoxPtr CValveHealthToleranceSettings::spin(int pointer) const
+{
+    return ISpinEditBoxPtr::fromObject(control(limitAt(pointer).spin));
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CValveHealthToleranceSettings::ActivatePage()
+{
+    StripPage::ActivatePage();
+    setWindowText(ImplicationsEdit, QString());
+    m_bFrictionEventsOn = true;
+    ClearPresetButtons();
+    // The supply, the actuator area and the unit are read even when one
+    // control of the friction group fails.
+    guard("ActivatePage", [this] { RefreshFriction(); });
+    DeviceData& dd = data();
+    read(HartCommand::ReadSupplyPressure);
+    setWindowText(NominalValueEdit, NumberText::fromDouble(dd.SupplySettings[1] * 0.01));
+    read(HartCommand::ReadActuator);
+    setWindowText(ActuatorSizeEdit, NumberText::fromDouble(dd.ActuatorArea * 0.1));
+    read(HartCommand::ReadUnits);
+    setWindowText(PressureUnitLabel, dd.PressureUnitLabel);
+    every(FrictionValueTimerId, FrictionValueMs, "RefreshFrictionValue", [this] { RefreshFrictionValue(); });
+}
+
+// ---------------------------------------------------------------------------
+// Reading and showing the limits
+
+void CValveHealthToleranceSettings::RefreshFriction()
+{
+    if (!(m_bFrictionReload || m_bFrictionChanged))
+        return;
+    if (!m_bSkipFrictionRead)
+        read(HartCommand::ReadFrictionSettings);
+    ShowFrictionSettings();
+    setWindowText(ImplicationsEdit, QString());
+    every(ZoneTimerId, ZoneMs, "UpdateFrictionZone", [this] { UpdateFrictionZone(); });
+    m_bFrictionReload = false;
+    m_bFrictionChanged = false;
+}
+
+void CValveHealthToleranceSettings::ShowFrictionSettings()
+{
+    const auto& words = data().FrictionSettings;
+    m_pGauge->setValue(words[0]);
+    m_dFrictionValue = m_pGauge->value();
+    setWindowText(CurrentValueEdit, NumberText::fromDouble(m_dFrictionValue));
+    // The device's limits as they stand: a load is no edit, so they are not
+    // ordered against the limits they replace.
+    for (int pointer : { HighAlarm, HighWarning, LowWarning, LowAlarm }) {
+        const Limit& limit = limitAt(pointer);
+        const uint16_t word = words[limit.word];
+        spin(pointer)->setValueSilently(word);
+        setWindowText(limit.edit, QString::number(word));
+        m_pGauge->setPointerPositionSilent(pointer, spin(pointer)->value());
+    }
+    UpdateFrictionZone();
+    setFullScale(words[3]);
+}
+
+void CValveHealthToleranceSettings::RefreshFrictionValue()
+{
+    read(HartCommand::ReadFrictionSettings);
+    m_pGauge->setValue(data().FrictionSettings[0]);
+    setWindowText(CurrentValueEdit, NumberText::fromDouble(m_pGauge->value()));
+}
+
+void CValveHealthToleranceSettings::UpdateFrictionZone()
+{
+    if (const auto colour = zoneColour(m_pGauge->value(), limitPositions()))
+        m_FrictionBlinkColor = *colour;
+    m_zone.keep(m_FrictionBlinkColor);
+}
+
+FrictionRules::Limits CValveHealthToleranceSettings::limitPositions() const
+{
+    FrictionRules::Limits limits {};
+    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
+        at(limits, pointer) = m_pGauge->pointerPosition(pointer);
+    return limits;
+}
+
+void CValveHealthToleranceSettings::setFullScale(double x)
+{
+    m_pGauge->setScaleMax(fullScale(x));
+}
+
+void CValveHealthToleranceSettings::ClearPresetButtons()
+{
+    uncheckRadioGroup(TightButton);
+}
+
+// ---------------------------------------------------------------------------
+// Apply and Retrieve
+
+void CValveHealthToleranceSettings::OnApply()
+{
+    if (m_bFrictionChanged) {
+        DeviceData& dd = data();
+        for (const Limit& limit : Limits)
+            dd.FrictionSettings[limit.word] = DeviceWords::toU16(spin(limit.pointer)->value(), 1.0);
+        write(HartCommand::WriteFrictionSettings);
+        m_bFrictionChanged = false;
+        m_bFrictionReload = true;
+        dd.FrictionLimitsApplied = 1;
+    }
+    m_bSkipFrictionRead = true;
+    // The skip must end even when a control of the redisplay fails.
+    guard("OnApply", [this] { RefreshFriction(); });
+    m_bSkipFrictionRead = false;
+}
+
+void CValveHealthToleranceSettings::OnRetrieve()
+{
+    m_bFrictionChanged = false;
+    m_bFrictionReload = true;
+    RefreshFriction();
+    ClearPresetButtons();
+}
+
+// ---------------------------------------------------------------------------
+// The user's ways of changing a limit
+
+void CValveHealthToleranceSettings::OnPreset(Preset preset)
+{
+    const PresetButton* row = nullptr;
+    for (const PresetButton& candidate : Presets) {
+        if (candidate.preset == preset)
+            row = &candidate;
+    }
+    auto* button = controlAs<QAbstractButton>(row->button);
+    if (!button || !button->isChecked())
+        return;
+    setWindowText(ImplicationsEdit, PageControls::text(row->implications));
+    const FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
+    setFullScale(at(limits, HighAlarm));
+    for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })
+        m_pGauge->setPointerPosition(pointer, at(limits, pointer));
+    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
+        spin(pointer)->setValue(at(limits, pointer));
+    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
+        setWindowText(limitAt(pointer).edit, NumberText::format("%.0f", at(limits, pointer)));
+    // A preset that matches the limits shown still counts as the user's choice.
+    m_bFrictionChanged = true;
+    button->setChecked(true);
+}
+
+void CValveHealthToleranceSettings::OnLimitKillFocus(int pointer)
+{
+    spin(pointer)->setValueSilently(GetWindowNumber(control(limitAt(pointer).edit)));
+    OnLimitSpin(pointer);
+}
+
+void CValveHealthToleranceSettings::OnLimitSpin(int pointer)
+{
+    m_bFrictionChanged = true;
+    const double value = spin(pointer)->value();
+    setWindowText(limitAt(pointer).edit, NumberText::fromDouble(value));
+    // The ordinary move: the gauge reports it, and the limits are ordered.
+    m_pGauge->setPointerPosition(pointer, value);
+    setFullScale(spinFullScaleBase(pointer, m_pGauge->pointerPosition(HighAlarm)));
+    ClearPresetButtons();
+}
+
+void CValveHealthToleranceSettings::OnFrictionGaugePointer(int index)
+{
+    if (index < LowAlarm || index > HighAlarm)
+        return;
+    m_bFrictionChanged = true;
+    ClearPresetButtons();
+    setFullScale(m_pGauge->pointerPosition(HighAlarm));
+    if (!m_bFrictionEventsOn)
+        return;
+    const FrictionRules::Limits before = limitPositions();
+    const Ordering ordering = orderAfterMove(before, index, at(before, index), m_pGauge->scaleMin());
+    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
+        if (pointer == index || at(ordering.limits, pointer) != at(before, pointer))
+            showLimit(pointer, at(ordering.limits, pointer));
+    }
+}
+
+void CValveHealthToleranceSettings::showLimit(int pointer, double value)
+{
+    m_pGauge->setPointerPositionSilent(pointer, value);
+    const ISpinEditBoxPtr box = spin(pointer);
+    box->setValueSilently(value);
+    setWindowText(limitAt(pointer).edit, NumberText::fromDouble(box->value()));
+}
