@@ -248,3 +248,38 @@ TEST_F(HealthPageRenderingTest, PercentDialsOfAnUnknownUnitShowShortLabelsThatNe
         }
     }
 }
+
+TEST_F(HealthPageRenderingTest, FrictionToleranceGaugeShowsTheSimulatedFrictionInItsZoneColour)
+{
+    startK90();
+    ValveModelParams physics = device().physics();
+    physics.staticFrictionLbf = physics.dynamicFrictionLbf = 450.0; // between the high warning 400 and alarm 500
+    device().setPhysics(physics);
+    clock().advance(2000);
+    tree().SelectItem(tree().itemForCode(311));
+    auto& tolerance = page<CValveHealthToleranceSettings>();
+    clock().advance(CValveHealthToleranceSettings::ZoneMs);
+    if (tolerance.gauge()->pointerColor(0) == IndicatorColour::Black)
+        clock().advance(CValveHealthToleranceSettings::ZoneMs);
+
+    const PagePicture picture(tolerance, artifactPath(QStringLiteral("friction-tolerance.png")));
+    LinearGauge* gauge = tolerance.gauge().get();
+    const QColor inBar = picture.at(gauge, gauge->scalePoint(200.0));
+    const QColor pastValue = picture.at(gauge, gauge->scalePoint(550.0));
+    EXPECT_TRUE(isYellow(inBar)) << rgb(inBar);
+    EXPECT_TRUE(isWhite(pastValue)) << rgb(pastValue);
+
+    clock().advance(CValveHealthToleranceSettings::ZoneMs);
+    const PagePicture dark(tolerance, artifactPath(QStringLiteral("friction-tolerance-blink.png")));
+    EXPECT_LT(qGray(dark.at(gauge, gauge->scalePoint(200.0)).rgb()), 60);
+
+    // Past the high alarm, at the next friction reading, the bar is red.
+    physics.staticFrictionLbf = physics.dynamicFrictionLbf = 560.0;
+    device().setPhysics(physics);
+    clock().advance(clock().dueIn(&tolerance, CValveHealthToleranceSettings::FrictionValueTimerId));
+    clock().advance(CValveHealthToleranceSettings::ZoneMs);
+    if (tolerance.gauge()->pointerColor(0) == IndicatorColour::Black)
+        clock().advance(CValveHealthToleranceSettings::ZoneMs);
+    const PagePicture red(tolerance, artifactPath(QStringLiteral("friction-tolerance-alarm.png")));
+    EXPECT_TRUE(isBrightRed(red.at(gauge, gauge->scalePoint(200.0)))) << rgb(red.at(gauge, gauge->scalePoint(200.0)));
+}

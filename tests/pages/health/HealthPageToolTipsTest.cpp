@@ -50,6 +50,35 @@ TEST_F(HealthPageToolTipsTest, EachControlOfTheHealthPagesCarriesItsTip)
     EXPECT_EQ(toolTips(actuatorHealth()).size(), 28u) << "the strip's three and 25 controls";
 }
 
+TEST_F(HealthPageToolTipsTest, EachControlOfTheFrictionTolerancePageCarriesItsTip)
+{
+    startK90();
+    using Page = CValveHealthToleranceSettings;
+    const Page& tolerance = page<Page>();
+    struct Case {
+        int id;
+        const char* tip;
+    };
+    const Case cases[] = {
+        { StripPage::LedId, "LED status" },
+        { Page::LowAlarmSpin,
+            "Display the value of the LOW ALARM limit.  You can change the value here; or, change it on the gauge "
+            "above." },
+        { Page::HighAlarmEdit,
+            "Display the value of the HIGH ALARM limit. You can change the value here or by changing it on the gauge "
+            "above." },
+        { Page::NoLimitsButton,
+            "Select this button to display Information related to setting No tolerance friction limits (See box to "
+            "your right for information)." },
+        { Page::ActuatorSizeEdit, "Approximate actuator area in in\u00B2" },
+        { Page::ApplyButton, "Saves your changes to device." },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(tolerance.control(c.id)->toolTip(), QString::fromUtf8(c.tip)) << c.id;
+    EXPECT_TRUE(tolerance.control(Page::FrictionGaugeId)->toolTip().isEmpty());
+    EXPECT_EQ(toolTips(tolerance).size(), 21u) << "the strip's three and 18 controls";
+}
+
 TEST_F(HealthPageToolTipsTest, SmallerModelNamesTheSupplySensorOnThePort2Button)
 {
     start({ QStringLiteral("/dSim/K40/PV-102") });
