@@ -122,18 +122,7 @@ float GetWindowFloat(const QWidget* window)
 
 int GetWindowInt(const QWidget* window)
 {
-    const QString text = textOf(window).left(255);
-    qsizetype k = 0;
-    while (k < text.size() && (text[k] == u' ' || (text[k] >= u'\t' && text[k] <= u'\r')))
-        ++k;
-    bool negative = false;
-    if (k < text.size() && (text[k] == u'+' || text[k] == u'-'))
-        negative = text[k++] == u'-';
-    long long value = 0;
-    for (; k < text.size() && text[k] >= u'0' && text[k] <= u'9'; ++k)
-        value = std::min<long long>(value * 10 + (text[k].unicode() - u'0'), 1LL << 40);
-    value = negative ? -value : value;
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+    return NumberText::toInt(textOf(window).left(255));
 }
 
 IImageDisplayPtr CreateImageDisplayControl(

@@ -43,9 +43,9 @@ public:
 double GetWindowNumber(const QWidget* window);
 // The same, rounded to single precision.
 float GetWindowFloat(const QWidget* window);
-// The text of a window as a whole number: its leading decimal integer, 0 for
-// an empty text or one that does not start with a number; a number beyond
-// the range of an int stops at its end instead of wrapping.
+// The text of a window as an integer: blanks, an optional sign and the
+// leading digits, 0 for an empty text or one that does not start with a
+// number; held to the int range.
 int GetWindowInt(const QWidget* window);
 
 // Creates the image display control ("DisplayLib.ImageDisplay") on `page` at

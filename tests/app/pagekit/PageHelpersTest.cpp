@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <climits>
 #include <cmath>
 
 using PageHelpers_ = SwTest;
@@ -67,6 +68,18 @@ TEST_F(PageHelpers_, WindowTextReadsAsItsLeadingNumberInTheCLocale)
     QLabel label("7.25 mm");
     EXPECT_DOUBLE_EQ(GetWindowNumber(&label), 7.25);
     EXPECT_EQ(GetWindowNumber(nullptr), 0.0);
+}
+
+TEST_F(PageHelpers_, WindowTextReadsAsItsLeadingWholeNumber)
+{
+    const std::pair<QString, int> cases[] = { { "  12", 12 }, { "", 0 }, { "abc", 0 }, { "12.9", 12 }, { "-7", -7 },
+        { "+5x", 5 }, { "3e2", 3 }, { "99999999999", INT_MAX }, { "-99999999999", INT_MIN } };
+    QLineEdit edit;
+    for (const auto& [text, number] : cases) {
+        edit.setText(text);
+        EXPECT_EQ(GetWindowInt(&edit), number) << text.toStdString();
+    }
+    EXPECT_EQ(GetWindowInt(nullptr), 0);
 }
 
 TEST_F(PageHelpers_, WindowFloatIsRoundedToSinglePrecision)

@@ -1,0 +1,52 @@
+#include "ValveHealthRules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ValveHealthRules
+{
+namespace
+{
+double counterFullScale(double v, double top, double spinMaximum)
+{
+    if (v < 1000000.0)
+        return 1100000.0;
+    if (v < 10000000.0)
+        return std::trunc((v + 1000000.0) / 1000000.0) * 1000000.0;
+    // A device limit above the fixed top must not be shown, and then
+    // written back, as the top.
+    if (v == 10000000.0)
+        return top;
+    const double next = std::trunc((v + 10000000.0) / 10000000.0) * 10000000.0;
+    return std::max(std::min(next, spinMaximum), v);
+}
+}
+
+double cyclesFullScale(double v)
+{
+    return counterFullScale(v, 60000000.0, CyclesSpinMaximum);
+}
+
+double travelFullScale(double v)
+{
+    return counterFullScale(v, 21000000.0, TravelSpinMaximum);
+}
+
+std::optional<double> clampedDeadband(double percent, double spinMin, double spinMax)
+{
+    if (percent >= spinMax * 0.1)
+        return spinMax * 0.1;
+    if (percent < spinMin * 0.1)
+        return spinMin * 0.1;
+    return std::nullopt;
+}
+
+std::optional<int> clampedStrokeLength(int typed, double spinMin, double spinMax)
+{
+    if (typed >= spinMax)
+        return static_cast<int>(std::trunc(spinMax));
+    if (typed < spinMin)
+        return static_cast<int>(std::ceil(spinMin));
+    return std::nullopt;
+}
+} // namespace ValveHealthRules
