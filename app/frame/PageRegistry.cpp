@@ -9,6 +9,7 @@
 #include "health/CControlHealth.h"
 #include "health/CHealthMain.h"
 #include "health/CPositionerHealth.h"
+#include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ const PageRow Rows[] = {
     { 6,  "CAlarmAnnunciator",             shell,           22,  2, "Alarm Annunciators",           SwapFirst, { 286, "Alarm Annunciators", Timer::None } },
     { 7,  "CAlarmConfig",                  shell,           23,  2, "Alarm Configuration",          0, { 317, "Alarm Configuration" } },
     { 28, "CHealthMain",                   page<CHealthMain>, 3, 1, "Health",                       Expanded | OptionalOnK40 },
-    { 29, "CValveHealth",                  shell,           31,  2, "Valve Health",                 Expanded | OptionalOnK40 | SwapFirst, { 282, "Valve Health" } },
+    { 29, "CValveHealth",                  page<CValveHealth>, 31, 2, "Valve Health",               Expanded | OptionalOnK40 | SwapFirst },
     { 30, "CValveHealthToleranceSettings", page<CValveHealthToleranceSettings>, 311, 3, "Friction Tolerance Settings", OptionalOnK40 },
     { 31, "CPositionerHealth",             page<CPositionerHealth>, 32, 2, "Positioner Health",     OptionalOnK40 },
     { 32, "CActuatorHealth",               page<CActuatorHealth>, 33, 2, "Actuator Health",         OptionalOnK40 | SwapFirst },

@@ -190,7 +190,8 @@ bool CommandDispatch::layWriteRequest(int command)
         return true;
     case 174:
         RequestWriter(request, 174, 30)
-            .u32(scaled32(dd.TravelCycle[0], 100))
+            // The accumulated travel goes back in the hundredths it was read in.
+            .u32(dd.TravelCycle[0])
             .u32(dd.TravelCycle[1])
             .u32(dd.TravelCycle[2])
             .u16(scaled16(dd.TravelCycle[4], 10))

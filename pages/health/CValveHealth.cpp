@@ -1,0 +1,522 @@
+#include "CValveHealth.h"
+
+#include "AppLog.h"
+#include "DeviceData.h"
+#include "IndicatorColours.h"
+#include "PageControls.h"
+#include "PageHelpers.h"
+
+#include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
+
+#include <QAbstractButton>
+
+#include <algorithm>
+
+namespace
+{
+using namespace FrictionRules;
+using namespace ValveHealthRules;
+using PageControls::text;
+
+// The fields of DeviceData::TravelCycle, in reply order.
+enum Field : size_t {
+    AccumulatedTravel = 0,
+    TravelInitialWarning = 1,
+    TravelFullWarning = 2,
+    TravelDeadband = 4,
+    StrokeLength = 5,
+    CycleCount = 6,
+    CyclesInitialWarning = 7,
+    CyclesFullWarning = 8,
+    CycleDeadband = 10,
+};
+
+constexpr uint32_t WarningMarker = 0x3399CC;
+constexpr uint32_t FullWarningMarker = IndicatorColour::Orange;
+constexpr double FirstFrictionPositions[4] { 10, 50, 100, 150 };
+
+// A signed 16-bit field of the reply as the device meant it.
+double signedWord(uint32_t field)
+{
+    return static_cast<int16_t>(static_cast<uint16_t>(field));
+}
+}
+
+CValveHealth::CValveHealth(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CValveHealth"), DialogId, StripTimer::OnActivation, parent)
+    , m_zone(*this, m_pFrictionGauge, BlinkTimerId, SettleTimerId)
+    , m_FrictionBlinkColor(IndicatorColour::Green)
+{
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CValveHealth::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    setWindowText(StrokeUnitLabel, QStringLiteral("%"));
+    for (size_t k = 0; k < m_pColourKeys.size(); ++k) {
+        m_pColourKeys[k] = CreateImageDisplayControl(this, controlScreenRect(FirstKeyHost + int(k)),
+            FirstColourKeyId + int(k), ColourKeyPictures[k], context().log());
+    }
+    createGauges();
+    m_bCountersChanged = false;
+    m_bFrictionChanged = false;
+    m_bCountersReload = true;
+    m_bFrictionReload = true;
+    connectHandlers();
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+}
+
+void CValveHealth::createGauges()
+{
+    m_pFrictionGauge
+        = CreateLinearGauge(this, controlScreenRect(FrictionGaugeHost), FrictionGaugeId, 10000.0, context().log());
+    if (m_pFrictionGauge) {
+        for (const FrictionLimit& limit : FrictionLimits) {
+            const int index = m_pFrictionGauge->addPointer();
+            m_pFrictionGauge->setPointerColor(index, limit.colour);
+            m_pFrictionGauge->setPointerDraggable(index, true);
+            m_pFrictionGauge->setPointerPositionSilent(index, FirstFrictionPositions[index - 1]);
+        }
+    }
+    for (int counter = 0; counter < CounterCount; ++counter) {
+        const CounterControls& controls = Counters[counter];
+        const double maximum = CyclesSpinMaximum;
+        ILinearGaugePtr gauge
+            = CreateLinearGauge(this, controlScreenRect(controls.host), controls.gauge, maximum, context().log());
+        m_pCounterGauges[static_cast<size_t>(counter)] = gauge;
+        if (!gauge)
+            continue;
+        gauge->setPointerColor(gauge->addPointer(), WarningMarker);
+        const int full = gauge->addPointer();
+        gauge->setPointerColor(full, FullWarningMarker);
+        gauge->setPointerDraggable(full, true);
+    }
+}
+
+void CValveHealth::connectHandlers()
+{
+    for (const FrictionLimit& limit : FrictionLimits) {
+        const int pointer = limit.pointer;
+        onKillFocus(limit.edit, "OnKillFocusFrictionLimit", [this, pointer] { OnFrictionKillFocus(pointer); });
+        on(spin(limit.spin), &SpinEditBox::valueChanged, "OnFrictionLimitSpin",
+            [this, pointer](int) { OnFrictionSpin(pointer); });
+    }
+    on(m_pFrictionGauge, &LinearGauge::pointerMoved, "OnFrictionGaugePointer",
+        [this](int index) { OnFrictionGaugePointer(index); });
+    for (Counter counter : { Cycles, Travel }) {
+        const CounterControls& controls = Counters[counter];
+        on(m_pCounterGauges[counter], &LinearGauge::pointerMoved, "OnCounterGaugePointer",
+            [this, counter](int index) { OnCounterGaugePointer(counter, index); });
+        on(spin(controls.fullWarningSpin), &SpinEditBox::valueChanged, "OnFullWarningSpin",
+            [this, counter](int) { OnFullWarningSpin(counter); });
+        on(spin(controls.deadbandSpin), &SpinEditBox::valueChanged, "OnDeadbandSpin",
+            [this, counter](int) { OnDeadbandSpin(counter); });
+        onKillFocus(
+            controls.fullWarningEdit, "OnKillFocusFullWarning", [this, counter] { OnFullWarningKillFocus(counter); });
+        onKillFocus(controls.deadbandEdit, "OnKillFocusDeadband", [this, counter] { OnDeadbandKillFocus(counter); });
+    }
+    on(spin(StrokeLengthSpin), &SpinEditBox::valueChanged, "OnStrokeLengthSpin", [this](int) { OnStrokeLengthSpin(); });
+    onKillFocus(StrokeLengthEdit, "OnKillFocusStrokeLength", [this] { OnStrokeLengthKillFocus(); });
+    onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
+    onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
+    onClicked(ResetCycleCounterButton, "OnResetCycleCounter", [this] { OnResetCycleCounter(); });
+    onClicked(ResetTravelCounterButton, "OnResetTravelCounter", [this] { OnResetTravelCounter(); });
+    onClicked(ToleranceSettingsButton, "OnFrictionToleranceSettings", [this] { OnFrictionToleranceSettings(); });
+    for (const Help& help : Helps) {
+        const int button = help.button;
+        onClicked(button, "OnHelpButton", [this, button] { OnHelpButton(button); });
+    }
+}
+
+ISpinEditBoxPtr CValveHealth::spin(int spinId) const
+{
+    return ISpinEditBoxPtr::fromObject(control(spinId));
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CValveHealth::ActivatePage()
+{
+    StripPage::ActivatePage();
+    m_bFrictionEventsOn = true;
+    m_bCycleEventsOn = true;
+    m_bTravelEventsOn = true;
+    if (data().FrictionLimitsApplied)
+        m_bFrictionReload = true;
+    // The units and the live values are read even when one control of a group fails.
+    guard("ActivatePage", [this] { RefreshPage(); });
+    read(HartCommand::ReadUnits);
+    setWindowText(StrokeUnitLabel, data().TravelUnitLabel);
+    every(
+        ValuesTimerId, ValuesMs, "ReadCurrentValues", [this] { ReadCurrentValues(); }, FirstValuesMs);
+}
+
+// ---------------------------------------------------------------------------
+// Reading and showing the groups
+
+void CValveHealth::RefreshPage()
+{
+    RefreshFriction();
+    RefreshTravelCycle();
+    setFrictionFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
+    setCounterFullScale(Cycles);
+    setCounterFullScale(Travel);
+}
+
+void CValveHealth::RefreshFriction()
+{
+    if (!(m_bFrictionReload || m_bFrictionChanged))
+        return;
+    if (!m_bSkipFrictionRead)
+        read(HartCommand::ReadFrictionSettings);
+    ShowFrictionSettings();
+    UpdateFrictionZone();
+    every(ZoneTimerId, ZoneMs, "UpdateFrictionZone", [this] { UpdateFrictionZone(); });
+    m_bFrictionReload = false;
+    m_bFrictionChanged = false;
+}
+
+void CValveHealth::RefreshTravelCycle()
+{
+    if (!(m_bCountersReload || m_bCountersChanged))
+        return;
+    if (!m_bSkipCountersRead)
+        read(HartCommand::ReadValveTravelCycleCount);
+    ShowTravelCycleSettings();
+    m_bCountersReload = false;
+    m_bCountersChanged = false;
+}
+
+void CValveHealth::ShowFrictionSettings()
+{
+    const auto& words = data().FrictionSettings;
+    m_pFrictionGauge->setValue(words[0]);
+    setWindowText(FrictionEdit, NumberText::fromDouble(m_pFrictionGauge->value()));
+    // The device's limits as they stand: a load is no edit, so they are not
+    // ordered against the limits they replace.
+    for (int pointer : { HighAlarm, HighWarning, LowWarning, LowAlarm }) {
+        const FrictionLimit& limit = frictionLimit(pointer);
+        const uint16_t word = words[limit.word];
+        const ISpinEditBoxPtr box = spin(limit.spin);
+        box->setValueSilently(word);
+        setWindowText(limit.edit, QString::number(word));
+        m_pFrictionGauge->setPointerPositionSilent(pointer, box->value());
+    }
+}
+
+// Device values, shown without raising the editing handlers: the initial
+// warnings stay as the device holds them.
+void CValveHealth::ShowTravelCycleSettings()
+{
+    const auto& tc = data().TravelCycle;
+    showCounterValue(Travel, tc[AccumulatedTravel] * 0.01);
+    showCounterValue(Cycles, tc[CycleCount]);
+    const Field full[CounterCount] = { CyclesFullWarning, TravelFullWarning };
+    const Field initial[CounterCount] = { CyclesInitialWarning, TravelInitialWarning };
+    const Field deadband[CounterCount] = { CycleDeadband, TravelDeadband };
+    for (Counter counter : { Travel, Cycles }) {
+        const CounterControls& controls = Counters[counter];
+        const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
+        setWindowText(controls.fullWarningEdit, QString::number(tc[full[counter]]));
+        setWindowText(controls.initialWarningEdit, QString::number(tc[initial[counter]]));
+        spin(controls.fullWarningSpin)->setValueSilently(tc[full[counter]]);
+        gauge->setPointerPositionSilent(2, tc[full[counter]]);
+        gauge->setPointerPositionSilent(1, tc[initial[counter]]);
+        const double percent = signedWord(tc[deadband[counter]]) * 0.01;
+        setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
+        spin(controls.deadbandSpin)->setValueSilently(signedWord(tc[deadband[counter]]) * 0.1);
+    }
+    const double stroke = tc[StrokeLength] * 0.01;
+    setWindowText(StrokeLengthEdit, NumberText::fromDouble(stroke));
+    spin(StrokeLengthSpin)->setValueSilently(stroke);
+}
+
+void CValveHealth::showCounterValue(Counter counter, double value)
+{
+    m_pCounterGauges[counter]->setValue(value);
+    const int edit = Counters[counter].currentEdit;
+    setWindowText(edit, counter == Cycles ? QString::number(uint32_t(value)) : NumberText::fromDouble(value));
+}
+
+void CValveHealth::ReadCurrentValues()
+{
+    read(HartCommand::ReadFrictionSettings);
+    m_pFrictionGauge->setValue(data().FrictionSettings[0]);
+    setWindowText(FrictionEdit, NumberText::fromDouble(m_pFrictionGauge->value()));
+    read(HartCommand::ReadValveTravelCycleCount);
+    const auto& tc = data().TravelCycle;
+    showCounterValue(Travel, tc[AccumulatedTravel] * 0.01);
+    showCounterValue(Cycles, tc[CycleCount]);
+    for (Counter counter : { Travel, Cycles }) {
+        const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
+        const double value = gauge->value();
+        const bool past = value > gauge->pointerPosition(1) || value > gauge->pointerPosition(2);
+        const uint32_t colour = past ? IndicatorColour::Yellow : IndicatorColour::Green;
+        gauge->setPointerColor(0, colour);
+        gauge->setIndicatorColor(colour);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Friction zone and full scales
+
+void CValveHealth::UpdateFrictionZone()
+{
+    if (const auto colour = zoneColour(m_pFrictionGauge->value(), frictionPositions()))
+        m_FrictionBlinkColor = *colour;
+    m_zone.keep(m_FrictionBlinkColor);
+}
+
+FrictionRules::Limits CValveHealth::frictionPositions() const
+{
+    FrictionRules::Limits limits {};
+    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
+        at(limits, pointer) = m_pFrictionGauge->pointerPosition(pointer);
+    return limits;
+}
+
+void CValveHealth::setFrictionFullScale(double x)
+{
+    m_pFrictionGauge->setScaleMax(fullScale(x));
+}
+
+void CValveHealth::setCounterFullScale(Counter counter)
+{
+    const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
+    const double full = gauge->pointerPosition(2);
+    gauge->setScaleMax(counter == Cycles ? cyclesFullScale(full) : travelFullScale(full));
+}
+
+// ---------------------------------------------------------------------------
+// Apply, Retrieve and the counter resets
+
+void CValveHealth::OnApply()
+{
+    DeviceData& dd = data();
+    if (m_bFrictionChanged) {
+        for (const FrictionLimit& limit : FrictionLimits)
+            dd.FrictionSettings[limit.word] = DeviceWords::toU16(spin(limit.spin)->value(), 1.0);
+        write(HartCommand::WriteFrictionSettings);
+        m_bFrictionChanged = false;
+        m_bFrictionReload = true;
+    }
+    if (m_bCountersChanged && writeCounters(false, false)) {
+        m_bCountersChanged = false;
+        m_bCountersReload = true;
+    }
+    m_bSkipFrictionRead = true;
+    m_bSkipCountersRead = true;
+    // The skips must end even when a control of the redisplay fails.
+    guard("OnApply", [this] { RefreshPage(); });
+    m_bSkipFrictionRead = false;
+    m_bSkipCountersRead = false;
+}
+
+bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
+{
+    // The counters go back as the device has them now, so nothing counted
+    // since the last display is lost.
+    if (!read(HartCommand::ReadValveTravelCycleCount)) {
+        context().log().WriteLog(QStringLiteral("174 not sent: no 173 reply"));
+        return false;
+    }
+    auto& tc = data().TravelCycle;
+    auto whole = [this](int edit) { return std::max(GetWindowInt(control(edit)), 0); };
+    auto tenths = [this](int edit) { return DeviceWords::toU16(GetWindowNumber(control(edit)), 10.0); };
+    if (resetTravel)
+        tc[AccumulatedTravel] = 0;
+    if (resetCycles)
+        tc[CycleCount] = 0;
+    tc[TravelFullWarning] = uint32_t(whole(TravelFullWarningEdit));
+    tc[TravelInitialWarning] = uint32_t(whole(TravelInitialWarningEdit));
+    tc[TravelDeadband] = tenths(TravelDeadbandEdit);
+    tc[StrokeLength] = DeviceWords::saturateU16(whole(StrokeLengthEdit));
+    tc[CyclesFullWarning] = uint32_t(whole(CyclesFullWarningEdit));
+    tc[CyclesInitialWarning] = uint32_t(whole(CyclesInitialWarningEdit));
+    tc[CycleDeadband] = tenths(CycleDeadbandEdit);
+    write(HartCommand::WriteValveTravelCycleCounts);
+    // Back to the units of a reply, so what is shown next is what was sent.
+    tc[TravelDeadband] *= 10;
+    tc[StrokeLength] *= 100;
+    tc[CycleDeadband] *= 10;
+    return true;
+}
+
+void CValveHealth::OnRetrieve()
+{
+    m_bFrictionChanged = false;
+    m_bFrictionReload = true;
+    m_bCountersChanged = false;
+    m_bCountersReload = true;
+    RefreshPage();
+}
+
+void CValveHealth::OnResetCycleCounter()
+{
+    if (!writeCounters(true, false))
+        return;
+    read(HartCommand::ReadValveTravelCycleCount);
+    ShowTravelCycleSettings();
+}
+
+void CValveHealth::OnResetTravelCounter()
+{
+    if (!writeCounters(false, true))
+        return;
+    read(HartCommand::ReadValveTravelCycleCount);
+    ShowTravelCycleSettings();
+}
+
+void CValveHealth::OnFrictionToleranceSettings()
+{
+    context().SelectPageCode(ToleranceSettingsCode);
+}
+
+void CValveHealth::OnHelpButton(int buttonId)
+{
+    auto* button = controlAs<QAbstractButton>(buttonId);
+    if (!button || !button->isChecked())
+        return;
+    for (const Help& help : Helps) {
+        if (help.button == buttonId) {
+            setWindowText(ImplicationsEdit, text(help.implications));
+            setWindowText(SolutionsEdit, text(help.solutions));
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The user's ways of changing a friction limit
+
+void CValveHealth::OnFrictionKillFocus(int pointer)
+{
+    m_bFrictionChanged = true;
+    const FrictionLimit& limit = frictionLimit(pointer);
+    spin(limit.spin)->setValueSilently(GetWindowNumber(control(limit.edit)));
+    OnFrictionSpin(pointer);
+}
+
+void CValveHealth::OnFrictionSpin(int pointer)
+{
+    m_bFrictionChanged = true;
+    const FrictionLimit& limit = frictionLimit(pointer);
+    const double value = spin(limit.spin)->value();
+    setWindowText(limit.edit, NumberText::fromDouble(value));
+    // The ordinary move: the gauge reports it, and the limits are ordered.
+    m_pFrictionGauge->setPointerPosition(pointer, value);
+    setFrictionFullScale(spinFullScaleBase(pointer, m_pFrictionGauge->pointerPosition(HighAlarm)));
+}
+
+void CValveHealth::OnFrictionGaugePointer(int index)
+{
+    if (index < LowAlarm || index > HighAlarm)
+        return;
+    m_bFrictionChanged = true;
+    setFrictionFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
+    if (!m_bFrictionEventsOn)
+        return;
+    const FrictionRules::Limits before = frictionPositions();
+    const Ordering ordering = orderAfterMove(before, index, at(before, index), m_pFrictionGauge->scaleMin());
+    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
+        if (pointer == index || at(ordering.limits, pointer) != at(before, pointer))
+            showFrictionLimit(pointer, at(ordering.limits, pointer));
+    }
+}
+
+void CValveHealth::showFrictionLimit(int pointer, double value)
+{
+    const FrictionLimit& limit = frictionLimit(pointer);
+    m_pFrictionGauge->setPointerPositionSilent(pointer, value);
+    const ISpinEditBoxPtr box = spin(limit.spin);
+    box->setValueSilently(value);
+    setWindowText(limit.edit, NumberText::fromDouble(box->value()));
+}
+
+// ---------------------------------------------------------------------------
+// The user's ways of changing a counter setting
+
+void CValveHealth::OnCounterGaugePointer(Counter counter, int index)
+{
+    if (!(counter == Cycles ? m_bCycleEventsOn : m_bTravelEventsOn))
+        return;
+    // The value pointer moving is no edit of the settings.
+    if (index == 0)
+        return;
+    m_bCountersChanged = true;
+    setCounterFullScale(counter);
+    if (index != 2)
+        return;
+    const CounterControls& controls = Counters[counter];
+    const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
+    const double p = std::clamp(gauge->pointerPosition(2), gauge->scaleMin(), gauge->scaleMax());
+    gauge->setPointerPositionSilent(2, p);
+    setWindowText(controls.fullWarningEdit, NumberText::format("%.0f", p));
+    spin(controls.fullWarningSpin)->setValueSilently(p);
+    gauge->setPointerPositionSilent(1, InitialWarningShare * p);
+    setWindowText(controls.initialWarningEdit, NumberText::format("%.0f", InitialWarningShare * p));
+}
+
+void CValveHealth::OnFullWarningSpin(Counter counter)
+{
+    m_bCountersChanged = true;
+    const CounterControls& controls = Counters[counter];
+    const double value = spin(controls.fullWarningSpin)->value();
+    setWindowText(controls.fullWarningEdit, NumberText::fromDouble(value));
+    m_pCounterGauges[counter]->setPointerPosition(2, value);
+    setCounterFullScale(counter);
+}
+
+void CValveHealth::OnFullWarningKillFocus(Counter counter)
+{
+    m_bCountersChanged = true;
+    const CounterControls& controls = Counters[counter];
+    const int typed = GetWindowInt(control(controls.fullWarningEdit));
+    spin(controls.fullWarningSpin)->setValue(typed);
+    m_pCounterGauges[counter]->setPointerPosition(2, typed);
+    setCounterFullScale(counter);
+}
+
+void CValveHealth::OnDeadbandSpin(Counter counter)
+{
+    m_bCountersChanged = true;
+    const CounterControls& controls = Counters[counter];
+    setWindowText(controls.deadbandEdit, NumberText::fromDouble(spin(controls.deadbandSpin)->value() * 0.1));
+}
+
+void CValveHealth::OnDeadbandKillFocus(Counter counter)
+{
+    m_bCountersChanged = true;
+    const CounterControls& controls = Counters[counter];
+    const ISpinEditBoxPtr box = spin(controls.deadbandSpin);
+    double percent = GetWindowNumber(control(controls.deadbandEdit));
+    if (const auto held = clampedDeadband(percent, box->min(), box->max())) {
+        percent = *held;
+        setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
+    }
+    box->setValue(percent * 10.0);
+}
+
+void CValveHealth::OnStrokeLengthSpin()
+{
+    m_bCountersChanged = true;
+    setWindowText(StrokeLengthEdit, NumberText::fromDouble(spin(StrokeLengthSpin)->value()));
+}
+
+void CValveHealth::OnStrokeLengthKillFocus()
+{
+    m_bCountersChanged = true;
+    const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
+    int typed = GetWindowInt(control(StrokeLengthEdit));
+    if (const auto held = clampedStrokeLength(typed, box->min(), box->max())) {
+        typed = *held;
+        setWindowText(StrokeLengthEdit, QString::number(typed));
+    }
+    box->setValue(typed);
+}
