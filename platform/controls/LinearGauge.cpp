@@ -387,18 +387,19 @@ std::vector<double> LinearGauge::scaleTicks(double length) const
     const double to = std::max(m_scaleMin, m_scaleMax);
     int count = std::max(2, static_cast<int>(length / 40));
     std::vector<double> ticks = ScaleTicks::nice(from, to, count);
-    // Long labels (hundreds of millions) take fewer ticks, so that they never
-    // run into each other along a horizontal scale.
-    if (!vertical()) {
-        const QFontMetricsF metrics(font());
-        while (count > 2) {
-            double widest = 0;
-            for (const QString& label : ScaleTicks::labels(ticks))
-                widest = std::max(widest, metrics.horizontalAdvance(label));
-            if (ticks.size() < 2 || widest + 8 <= length / static_cast<double>(ticks.size()))
-                break;
-            ticks = ScaleTicks::nice(from, to, --count);
-        }
+    if (vertical() || !(to > from))
+        return ticks;
+    // Long labels (counts in the millions) take fewer ticks, so that
+    // neighbouring labels never run into each other.
+    const QFontMetricsF metrics(font());
+    while (count > 2 && ticks.size() > 2) {
+        double widest = 0;
+        for (const QString& label : ScaleTicks::labels(ticks))
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        const double spacing = (ticks[1] - ticks[0]) / (to - from) * length * 0.9;
+        if (spacing >= widest + 6)
+            break;
+        ticks = ScaleTicks::nice(from, to, --count);
     }
     return ticks;
 }

@@ -85,6 +85,8 @@ public:
     // Where a scale value lies on the track's centre line, in widget pixels
     // (values beyond the scale stop at its ends).
     QPointF scalePoint(double value) const;
+    // The scale values that carry a tick and a label at the gauge's size.
+    std::vector<double> scaleTickValues() const { return scaleTicks(vertical() ? height() : width()); }
     bool vertical() const { return height() > width(); }
 
 signals:

@@ -283,3 +283,29 @@ TEST_F(HealthPageRenderingTest, FrictionToleranceGaugeShowsTheSimulatedFrictionI
     const PagePicture red(tolerance, artifactPath(QStringLiteral("friction-tolerance-alarm.png")));
     EXPECT_TRUE(isBrightRed(red.at(gauge, gauge->scalePoint(200.0)))) << rgb(red.at(gauge, gauge->scalePoint(200.0)));
 }
+
+TEST_F(HealthPageRenderingTest, ValveHealthGaugesShowFrictionAndCountersOfTheSimulatedValve)
+{
+    startK90();
+    ValveModelParams physics = device().physics();
+    physics.staticFrictionLbf = physics.dynamicFrictionLbf = 560.0; // past the high alarm 500
+    device().setPhysics(physics);
+    clock().advance(2000);
+    tree().SelectItem(tree().itemForCode(31));
+    auto& valve = page<CValveHealth>();
+    if (valve.frictionGauge()->pointerColor(0) == IndicatorColour::Black)
+        clock().advance(CValveHealth::ZoneMs);
+
+    const PagePicture picture(valve, artifactPath(QStringLiteral("valve-health.png")));
+    LinearGauge* friction = valve.frictionGauge().get();
+    const QColor inBar = picture.at(friction, friction->scalePoint(250.0));
+    EXPECT_TRUE(isBrightRed(inBar)) << rgb(inBar);
+    EXPECT_TRUE(isWhite(picture.at(friction, friction->scalePoint(580.0))));
+    LinearGauge* travel = valve.counterGauge(CValveHealth::Travel).get();
+    if (travel->value() > 0)
+        EXPECT_TRUE(isGreen(picture.at(travel, travel->scalePoint(travel->value() / 2))));
+
+    clock().advance(CValveHealth::ZoneMs);
+    const PagePicture dark(valve, artifactPath(QStringLiteral("valve-health-blink.png")));
+    EXPECT_LT(qGray(dark.at(friction, friction->scalePoint(250.0)).rgb()), 60);
+}

@@ -8,6 +8,7 @@
 
 #include "health/CActuatorHealth.h"
 #include "health/CAdvDashboard.h"
+#include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
 
 #include <QCoreApplication>

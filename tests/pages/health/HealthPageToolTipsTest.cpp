@@ -79,6 +79,36 @@ TEST_F(HealthPageToolTipsTest, EachControlOfTheFrictionTolerancePageCarriesItsTi
     EXPECT_EQ(toolTips(tolerance).size(), 21u) << "the strip's three and 18 controls";
 }
 
+TEST_F(HealthPageToolTipsTest, EachControlOfTheValveHealthPageCarriesItsTip)
+{
+    startK90();
+    const CValveHealth& valve = page<CValveHealth>();
+    struct Case {
+        int id;
+        const char* tip;
+    };
+    const Case cases[] = {
+        { CValveHealth::FrictionGaugeId, "Friction" },
+        { CValveHealth::TravelGaugeId, "Cumulative Valve Travel(%)" },
+        { CValveHealth::LowAlarmSpin,
+            "Display the value of the LOW ALARM limit. You can change the value here or by changing it on the gauge "
+            "above." },
+        { CValveHealth::TravelFullWarningEdit,
+            "Display the value of the HIGH WARNING limit. You can change the value here or by changing it on the gauge "
+            "above." },
+        { CValveHealth::CyclesInitialWarningEdit,
+            "Cycle count at which warning begins.  90% of High Cycle Count limit." },
+        { CValveHealth::ToleranceSettingsButton, "Click here to go to Friction Tolerance Settings." },
+        { CValveHealth::SolutionsEdit, "Possible Solutions" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(valve.control(c.id)->toolTip(), QString::fromUtf8(c.tip)) << c.id;
+    for (int spin : { CValveHealth::CycleDeadbandSpin, CValveHealth::CyclesFullWarningSpin,
+             CValveHealth::StrokeLengthSpin, CValveHealth::TravelDeadbandSpin, CValveHealth::TravelFullWarningSpin })
+        EXPECT_TRUE(valve.control(spin)->toolTip().isEmpty()) << spin;
+    EXPECT_EQ(toolTips(valve).size(), 34u) << "the strip's three and 31 controls";
+}
+
 TEST_F(HealthPageToolTipsTest, SmallerModelNamesTheSupplySensorOnThePort2Button)
 {
     start({ QStringLiteral("/dSim/K40/PV-102") });

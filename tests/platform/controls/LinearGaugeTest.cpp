@@ -4,6 +4,7 @@
 
 #include "automation/ComError.h"
 #include "controls/LinearGauge.h"
+#include "controls/ScaleTicks.h"
 #include "controls/WinColor.h"
 
 #include <QFontMetricsF>
@@ -309,4 +310,25 @@ TEST_F(LinearGaugeTest, FilledBarShowsItsValueAsTheShareOfTheBarInItsColour)
     Mouse::release(gauge, QPoint(150, 10));
     EXPECT_EQ(gauge.value(), 30);
     EXPECT_TRUE(moved.empty());
+}
+
+TEST_F(LinearGaugeTest, ScaleLabelsNeverRunIntoEachOther)
+{
+    const double maxima[] = { 100, 600, 10000, 1100000, 2000000, 60000000, 110000000, 400000000, 900000000 };
+    gauge.resize(530, 60);
+    const QFontMetricsF metrics(gauge.font());
+    for (double maximum : maxima) {
+        gauge.setScaleMax(maximum);
+        const std::vector<double> ticks = gauge.scaleTickValues();
+        ASSERT_GE(ticks.size(), 2u) << maximum;
+        const std::vector<QString> labels = ScaleTicks::labels(ticks);
+        for (size_t k = 1; k < ticks.size(); ++k) {
+            const double left = gauge.scalePoint(ticks[k - 1]).x() + metrics.horizontalAdvance(labels[k - 1]) / 2;
+            const double right = gauge.scalePoint(ticks[k]).x() - metrics.horizontalAdvance(labels[k]) / 2;
+            EXPECT_GT(right - left, 2.0) << maximum << ": " << labels[k - 1].toStdString() << " and "
+                                         << labels[k].toStdString();
+        }
+    }
+    gauge.setScaleMax(100);
+    EXPECT_GE(gauge.scaleTickValues().size(), 10u) << "short labels keep their ticks";
 }
