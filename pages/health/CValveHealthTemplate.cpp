@@ -47,9 +47,9 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     spinBox(HighAlarmSpin, 330, 91, 1, 10000),
     C::label(-1, QStringLiteral("lbs"), 345, 93, 14, 8),
     C::label(-1, QStringLiteral("Current Value:"), 10, 113, 55, 8),
-    C::edit(FrictionEdit, 60, 111, 40, 12, ReadOnly | Right),
-    C::label(-1, QStringLiteral("lbs"), 103, 113, 14, 8),
-    C::button(ToleranceSettingsButton, QStringLiteral("Friction - Tolerance Settings"), 122, 110, 110, 14),
+    C::edit(FrictionEdit, 68, 111, 40, 12, ReadOnly | Right),
+    C::label(-1, QStringLiteral("lbs"), 111, 113, 14, 8),
+    C::button(ToleranceSettingsButton, QStringLiteral("Friction - Tolerance Settings"), 130, 110, 105, 14),
     C::radio(FrictionHelpButton, ImplicationsCaption, 240, 112, 125, 10, C::GroupStart),
 
     C::group(CyclesGroup, QStringLiteral("Valve Cycles"), 3, 136, 367, 98),
@@ -90,8 +90,8 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     spinBox(TravelFullWarningSpin, 330, 301, 1000, ValveHealthRules::TravelSpinMaximum),
     C::label(-1, QStringLiteral("%"), 345, 303, 10, 8),
     C::label(-1, QStringLiteral("Current Value:"), 10, 320, 55, 8),
-    C::edit(TravelEdit, 60, 318, 60, 12, ReadOnly | Right),
-    C::label(-1, QStringLiteral("%"), 123, 320, 10, 8),
+    C::edit(TravelEdit, 68, 318, 60, 12, ReadOnly | Right),
+    C::label(-1, QStringLiteral("%"), 131, 320, 10, 8),
     C::button(ResetTravelCounterButton, QStringLiteral("Reset Travel Counter"), 10, 335, 80, 13),
     C::radio(TravelHelpButton, ImplicationsCaption, 240, 337, 125, 10),
 
