@@ -165,6 +165,11 @@ void CValveHealth::RefreshPage()
 {
     RefreshFriction();
     RefreshTravelCycle();
+    setFullScales();
+}
+
+void CValveHealth::setFullScales()
+{
     setFrictionFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
     setCounterFullScale(Cycles);
     setCounterFullScale(Travel);
@@ -307,14 +312,21 @@ void CValveHealth::OnApply()
         m_bFrictionChanged = false;
         m_bFrictionReload = true;
     }
-    if (m_bCountersChanged && writeCounters(false, false)) {
+    // Counter settings that could not be written stay on the page as typed.
+    const bool countersHeld = m_bCountersChanged && !writeCounters(false, false);
+    if (m_bCountersChanged && !countersHeld) {
         m_bCountersChanged = false;
         m_bCountersReload = true;
     }
     m_bSkipFrictionRead = true;
     m_bSkipCountersRead = true;
     // The skips must end even when a control of the redisplay fails.
-    guard("OnApply", [this] { RefreshPage(); });
+    guard("OnApply", [this, countersHeld] {
+        RefreshFriction();
+        if (!countersHeld)
+            RefreshTravelCycle();
+        setFullScales();
+    });
     m_bSkipFrictionRead = false;
     m_bSkipCountersRead = false;
 }
@@ -324,7 +336,8 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
     // The counters go back as the device has them now, so nothing counted
     // since the last display is lost.
     if (!read(HartCommand::ReadValveTravelCycleCount)) {
-        context().log().WriteLog(QStringLiteral("174 not sent: no 173 reply"));
+        context().log().WriteLog(
+            QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: no Read_Valve_Travel_Cycle_Count reply"));
         return false;
     }
     auto& tc = data().TravelCycle;
@@ -477,9 +490,12 @@ void CValveHealth::OnFullWarningKillFocus(Counter counter)
 {
     m_bCountersChanged = true;
     const CounterControls& controls = Counters[counter];
-    const int typed = GetWindowInt(control(controls.fullWarningEdit));
-    spin(controls.fullWarningSpin)->setValue(typed);
-    m_pCounterGauges[counter]->setPointerPosition(2, typed);
+    const ISpinEditBoxPtr box = spin(controls.fullWarningSpin);
+    box->setValue(GetWindowInt(control(controls.fullWarningEdit)));
+    // The pointer takes what the spin holds, so a full warning typed past
+    // the spin's range is not shown, and then written, beyond it.
+    m_pCounterGauges[counter]->setPointerPosition(2, box->value());
+    setWindowText(controls.fullWarningEdit, NumberText::format("%.0f", box->value()));
     setCounterFullScale(counter);
 }
 

@@ -164,6 +164,7 @@ private:
     void showFrictionLimit(int pointer, double value);
     void setFrictionFullScale(double x);
     void setCounterFullScale(Counter counter);
+    void setFullScales();
     void showCounterValue(Counter counter, double value);
     // Lays the counter settings from the edits around the two counters and
     // writes them; whether the counters could be read first.

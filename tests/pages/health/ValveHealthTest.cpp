@@ -315,14 +315,15 @@ TEST_F(ValveHealthTest, CounterFullScalesFollowTheFullWarning)
         { Page::Travel, "25000000", 30000000 },
         { Page::Travel, "895000000", 900000000 },
         { Page::Travel, "10000000", 21000000 },
+        { Page::Cycles, "abc", 1100000 },
     };
     showPage();
     for (const Case& c : cases) {
         type(Page::Counters[c.counter].fullWarningEdit, c.typed);
         EXPECT_EQ(page().counterGauge(c.counter)->scaleMax(), c.scale) << c.typed;
-        const double full = QByteArray(c.typed).toDouble();
+        const double full = NumberText::toInt(QString::fromLatin1(c.typed));
         EXPECT_EQ(page().counterGauge(c.counter)->pointerPosition(2), full) << c.typed;
-        EXPECT_EQ(page().windowText(Page::Counters[c.counter].fullWarningEdit), QString::fromLatin1(c.typed));
+        EXPECT_EQ(page().windowText(Page::Counters[c.counter].fullWarningEdit), QString::number(qint64(full)));
         EXPECT_EQ(
             page().windowText(Page::Counters[c.counter].initialWarningEdit), NumberText::format("%.0f", full * 0.9))
             << c.typed;
@@ -351,6 +352,7 @@ TEST_F(ValveHealthTest, ApplyOfACounterSettingSendsTheOthersAsShownAndTheCounter
     EXPECT_EQ(sentCounts.stroke, 400);
     EXPECT_EQ(sentCounts.travel, data().TravelCycle[0]) << "in hundredths, as read";
     EXPECT_GT(sentCounts.travel, 56789u) << "the travel counted since the display is kept";
+    EXPECT_EQ(sentCounts.cycles, data().TravelCycle[6]);
     EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("3.5"));
 }
 
@@ -439,4 +441,35 @@ TEST_F(ValveHealthTest, LeavingThePageStopsItsTimers)
     select(ActuatorHealthCode);
     for (int id : { StripPage::StripTimerId, Page::ValuesTimerId, Page::ZoneTimerId, Page::BlinkTimerId })
         EXPECT_FALSE(page().timerArmed(id)) << id;
+}
+
+TEST_F(ValveHealthTest, FullWarningTypedPastItsSpinIsHeldThere)
+{
+    showPage();
+    type(Page::CyclesFullWarningEdit, "1000000000");
+    EXPECT_EQ(text(Page::CyclesFullWarningEdit), QStringLiteral("400000000"));
+    EXPECT_EQ(page().counterGauge(Page::Cycles)->pointerPosition(2), 400000000.0);
+    EXPECT_EQ(text(Page::CyclesInitialWarningEdit), QStringLiteral("360000000"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(lastCounts().cyclesFull, 400000000u);
+    EXPECT_EQ(lastCounts().cyclesInitial, 360000000u);
+}
+
+TEST_F(ValveHealthTest, WithoutAFreshCounterReadTheCountersAreNotWritten)
+{
+    showPage();
+    type(Page::StrokeLengthEdit, "3");
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 173);
+    click(Page::ApplyButton);
+    EXPECT_FALSE(sent().contains(QStringLiteral("174")));
+    EXPECT_TRUE(logTexts().contains(
+        QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: no Read_Valve_Travel_Cycle_Count reply")));
+    EXPECT_TRUE(page().countersChanged()) << "the change waits for the next Apply";
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("3"));
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 173);
+    click(Page::ResetCycleCounterButton);
+    EXPECT_FALSE(sent().contains(QStringLiteral("174")));
+
+    click(Page::ApplyButton);
+    EXPECT_EQ(lastCounts().stroke, 300);
 }
