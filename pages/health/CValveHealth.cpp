@@ -36,6 +36,16 @@ constexpr uint32_t WarningMarker = 0x3399CC;
 constexpr uint32_t FullWarningMarker = IndicatorColour::Orange;
 constexpr double FirstFrictionPositions[4] { 10, 50, 100, 150 };
 
+FrictionLimitControls::Limits frictionControls()
+{
+    FrictionLimitControls::Limits out {};
+    for (size_t k = 0; k < out.size(); ++k) {
+        const CValveHealth::FrictionLimit& limit = CValveHealth::FrictionLimits[k];
+        out[k] = { limit.pointer, limit.edit, limit.spin, limit.word };
+    }
+    return out;
+}
+
 // A signed 16-bit field of the reply as the device meant it.
 double signedWord(uint32_t field)
 {
@@ -45,8 +55,7 @@ double signedWord(uint32_t field)
 
 CValveHealth::CValveHealth(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CValveHealth"), DialogId, StripTimer::OnActivation, parent)
-    , m_zone(*this, m_pFrictionGauge, BlinkTimerId, SettleTimerId)
-    , m_FrictionBlinkColor(IndicatorColour::Green)
+    , m_friction(*this, m_pFrictionGauge, frictionControls(), BlinkTimerId, SettleTimerId)
 {
     buildPage(Template);
 }
@@ -170,7 +179,7 @@ void CValveHealth::RefreshPage()
 
 void CValveHealth::setFullScales()
 {
-    setFrictionFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
+    m_friction.setFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
     setCounterFullScale(Cycles);
     setCounterFullScale(Travel);
 }
@@ -204,16 +213,7 @@ void CValveHealth::ShowFrictionSettings()
     const auto& words = data().FrictionSettings;
     m_pFrictionGauge->setValue(words[0]);
     setWindowText(FrictionEdit, NumberText::fromDouble(m_pFrictionGauge->value()));
-    // The device's limits as they stand: a load is no edit, so they are not
-    // ordered against the limits they replace.
-    for (int pointer : { HighAlarm, HighWarning, LowWarning, LowAlarm }) {
-        const FrictionLimit& limit = frictionLimit(pointer);
-        const uint16_t word = words[limit.word];
-        const ISpinEditBoxPtr box = spin(limit.spin);
-        box->setValueSilently(word);
-        setWindowText(limit.edit, QString::number(word));
-        m_pFrictionGauge->setPointerPositionSilent(pointer, box->value());
-    }
+    m_friction.showDeviceLimits(words);
 }
 
 // Device values, shown without raising the editing handlers: the initial
@@ -274,22 +274,7 @@ void CValveHealth::ReadCurrentValues()
 
 void CValveHealth::UpdateFrictionZone()
 {
-    if (const auto colour = zoneColour(m_pFrictionGauge->value(), frictionPositions()))
-        m_FrictionBlinkColor = *colour;
-    m_zone.keep(m_FrictionBlinkColor);
-}
-
-FrictionRules::Limits CValveHealth::frictionPositions() const
-{
-    FrictionRules::Limits limits {};
-    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
-        at(limits, pointer) = m_pFrictionGauge->pointerPosition(pointer);
-    return limits;
-}
-
-void CValveHealth::setFrictionFullScale(double x)
-{
-    m_pFrictionGauge->setScaleMax(fullScale(x));
+    m_friction.updateZone();
 }
 
 void CValveHealth::setCounterFullScale(Counter counter)
@@ -306,8 +291,7 @@ void CValveHealth::OnApply()
 {
     DeviceData& dd = data();
     if (m_bFrictionChanged) {
-        for (const FrictionLimit& limit : FrictionLimits)
-            dd.FrictionSettings[limit.word] = DeviceWords::toU16(spin(limit.spin)->value(), 1.0);
+        m_friction.layDeviceLimits(dd.FrictionSettings);
         write(HartCommand::WriteFrictionSettings);
         m_bFrictionChanged = false;
         m_bFrictionReload = true;
@@ -411,45 +395,19 @@ void CValveHealth::OnHelpButton(int buttonId)
 void CValveHealth::OnFrictionKillFocus(int pointer)
 {
     m_bFrictionChanged = true;
-    const FrictionLimit& limit = frictionLimit(pointer);
-    spin(limit.spin)->setValueSilently(GetWindowNumber(control(limit.edit)));
-    OnFrictionSpin(pointer);
+    m_friction.editLeft(pointer);
 }
 
 void CValveHealth::OnFrictionSpin(int pointer)
 {
     m_bFrictionChanged = true;
-    const FrictionLimit& limit = frictionLimit(pointer);
-    const double value = spin(limit.spin)->value();
-    setWindowText(limit.edit, NumberText::fromDouble(value));
-    // The ordinary move: the gauge reports it, and the limits are ordered.
-    m_pFrictionGauge->setPointerPosition(pointer, value);
-    setFrictionFullScale(spinFullScaleBase(pointer, m_pFrictionGauge->pointerPosition(HighAlarm)));
+    m_friction.spinChanged(pointer);
 }
 
 void CValveHealth::OnFrictionGaugePointer(int index)
 {
-    if (index < LowAlarm || index > HighAlarm)
-        return;
-    m_bFrictionChanged = true;
-    setFrictionFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
-    if (!m_bFrictionEventsOn)
-        return;
-    const FrictionRules::Limits before = frictionPositions();
-    const Ordering ordering = orderAfterMove(before, index, at(before, index), m_pFrictionGauge->scaleMin());
-    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
-        if (pointer == index || at(ordering.limits, pointer) != at(before, pointer))
-            showFrictionLimit(pointer, at(ordering.limits, pointer));
-    }
-}
-
-void CValveHealth::showFrictionLimit(int pointer, double value)
-{
-    const FrictionLimit& limit = frictionLimit(pointer);
-    m_pFrictionGauge->setPointerPositionSilent(pointer, value);
-    const ISpinEditBoxPtr box = spin(limit.spin);
-    box->setValueSilently(value);
-    setWindowText(limit.edit, NumberText::fromDouble(box->value()));
+    if (m_friction.pointerMoved(index, m_bFrictionEventsOn))
+        m_bFrictionChanged = true;
 }
 
 // ---------------------------------------------------------------------------

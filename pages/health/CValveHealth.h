@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FrictionLimitControls.h"
 #include "FrictionRules.h"
 #include "StripPage.h"
 #include "ValveHealthRules.h"
-#include "ZoneIndicator.h"
 
 #include "controls/ImageDisplay.h"
 #include "controls/LinearGauge.h"
@@ -154,15 +154,11 @@ public:
     ISpinEditBoxPtr spin(int spinId) const;
     bool frictionChanged() const { return m_bFrictionChanged; }
     bool countersChanged() const { return m_bCountersChanged; }
-    uint32_t frictionBlinkColor() const { return m_FrictionBlinkColor; }
+    uint32_t frictionBlinkColor() const { return m_friction.zoneColour(); }
 
 private:
     void createGauges();
     void connectHandlers();
-    const FrictionLimit& frictionLimit(int pointer) const { return FrictionLimits[pointer - 1]; }
-    FrictionRules::Limits frictionPositions() const;
-    void showFrictionLimit(int pointer, double value);
-    void setFrictionFullScale(double x);
     void setCounterFullScale(Counter counter);
     void setFullScales();
     void showCounterValue(Counter counter, double value);
@@ -173,7 +169,7 @@ private:
     ILinearGaugePtr m_pFrictionGauge;
     std::array<ILinearGaugePtr, CounterCount> m_pCounterGauges;
     std::array<IImageDisplayPtr, 8> m_pColourKeys;
-    ZoneIndicator m_zone;
+    FrictionLimitControls m_friction;
     bool m_bFrictionEventsOn = false;
     bool m_bCycleEventsOn = false;
     bool m_bTravelEventsOn = false;
@@ -183,5 +179,4 @@ private:
     bool m_bFrictionReload = false;
     bool m_bSkipFrictionRead = false;
     bool m_bSkipCountersRead = false;
-    uint32_t m_FrictionBlinkColor;
 };

@@ -5,7 +5,6 @@
 #include "PageControls.h"
 #include "PageHelpers.h"
 
-#include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 
 #include <QAbstractButton>
@@ -14,16 +13,20 @@ namespace
 {
 using namespace FrictionRules;
 
-const CValveHealthToleranceSettings::Limit& limitAt(int pointer)
+FrictionLimitControls::Limits limitControls()
 {
-    return CValveHealthToleranceSettings::Limits[pointer - 1];
+    FrictionLimitControls::Limits out {};
+    for (size_t k = 0; k < out.size(); ++k) {
+        const CValveHealthToleranceSettings::Limit& limit = CValveHealthToleranceSettings::Limits[k];
+        out[k] = { limit.pointer, limit.edit, limit.spin, limit.word };
+    }
+    return out;
 }
 }
 
 CValveHealthToleranceSettings::CValveHealthToleranceSettings(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CValveHealthToleranceSettings"), DialogId, StripTimer::OnActivation, parent)
-    , m_zone(*this, m_pGauge, BlinkTimerId, SettleTimerId)
-    , m_FrictionBlinkColor(IndicatorColour::Green)
+    , m_limits(*this, m_pGauge, limitControls(), BlinkTimerId, SettleTimerId)
 {
     buildPage(Template);
 }
@@ -70,11 +73,6 @@ void CValveHealthToleranceSettings::connectHandlers()
         [this](int index) { OnFrictionGaugePointer(index); });
 }
 
-ISpinEditBoxPtr CValveHealthToleranceSettings::spin(int pointer) const
-{
-    return ISpinEditBoxPtr::fromObject(control(limitAt(pointer).spin));
-}
-
 // ---------------------------------------------------------------------------
 // Page contract
 
@@ -119,17 +117,9 @@ void CValveHealthToleranceSettings::ShowFrictionSettings()
     m_pGauge->setValue(words[0]);
     m_dFrictionValue = m_pGauge->value();
     setWindowText(CurrentValueEdit, NumberText::fromDouble(m_dFrictionValue));
-    // The device's limits as they stand: a load is no edit, so they are not
-    // ordered against the limits they replace.
-    for (int pointer : { HighAlarm, HighWarning, LowWarning, LowAlarm }) {
-        const Limit& limit = limitAt(pointer);
-        const uint16_t word = words[limit.word];
-        spin(pointer)->setValueSilently(word);
-        setWindowText(limit.edit, QString::number(word));
-        m_pGauge->setPointerPositionSilent(pointer, spin(pointer)->value());
-    }
+    m_limits.showDeviceLimits(words);
     UpdateFrictionZone();
-    setFullScale(words[3]);
+    m_limits.setFullScale(words[3]);
 }
 
 void CValveHealthToleranceSettings::RefreshFrictionValue()
@@ -141,22 +131,7 @@ void CValveHealthToleranceSettings::RefreshFrictionValue()
 
 void CValveHealthToleranceSettings::UpdateFrictionZone()
 {
-    if (const auto colour = zoneColour(m_pGauge->value(), limitPositions()))
-        m_FrictionBlinkColor = *colour;
-    m_zone.keep(m_FrictionBlinkColor);
-}
-
-FrictionRules::Limits CValveHealthToleranceSettings::limitPositions() const
-{
-    FrictionRules::Limits limits {};
-    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
-        at(limits, pointer) = m_pGauge->pointerPosition(pointer);
-    return limits;
-}
-
-void CValveHealthToleranceSettings::setFullScale(double x)
-{
-    m_pGauge->setScaleMax(fullScale(x));
+    m_limits.updateZone();
 }
 
 void CValveHealthToleranceSettings::ClearPresetButtons()
@@ -171,8 +146,7 @@ void CValveHealthToleranceSettings::OnApply()
 {
     if (m_bFrictionChanged) {
         DeviceData& dd = data();
-        for (const Limit& limit : Limits)
-            dd.FrictionSettings[limit.word] = DeviceWords::toU16(spin(limit.pointer)->value(), 1.0);
+        m_limits.layDeviceLimits(dd.FrictionSettings);
         write(HartCommand::WriteFrictionSettings);
         m_bFrictionChanged = false;
         m_bFrictionReload = true;
@@ -207,13 +181,13 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
         return;
     setWindowText(ImplicationsEdit, PageControls::text(row->implications));
     const FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
-    setFullScale(at(limits, HighAlarm));
+    m_limits.setFullScale(at(limits, HighAlarm));
     for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })
         m_pGauge->setPointerPosition(pointer, at(limits, pointer));
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
         spin(pointer)->setValue(at(limits, pointer));
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
-        setWindowText(limitAt(pointer).edit, NumberText::format("%.0f", at(limits, pointer)));
+        setWindowText(m_limits.limit(pointer).edit, NumberText::format("%.0f", at(limits, pointer)));
     // A preset that matches the limits shown still counts as the user's choice.
     m_bFrictionChanged = true;
     button->setChecked(true);
@@ -221,42 +195,22 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
 
 void CValveHealthToleranceSettings::OnLimitKillFocus(int pointer)
 {
-    spin(pointer)->setValueSilently(GetWindowNumber(control(limitAt(pointer).edit)));
-    OnLimitSpin(pointer);
+    m_bFrictionChanged = true;
+    m_limits.editLeft(pointer);
+    ClearPresetButtons();
 }
 
 void CValveHealthToleranceSettings::OnLimitSpin(int pointer)
 {
     m_bFrictionChanged = true;
-    const double value = spin(pointer)->value();
-    setWindowText(limitAt(pointer).edit, NumberText::fromDouble(value));
-    // The ordinary move: the gauge reports it, and the limits are ordered.
-    m_pGauge->setPointerPosition(pointer, value);
-    setFullScale(spinFullScaleBase(pointer, m_pGauge->pointerPosition(HighAlarm)));
+    m_limits.spinChanged(pointer);
     ClearPresetButtons();
 }
 
 void CValveHealthToleranceSettings::OnFrictionGaugePointer(int index)
 {
-    if (index < LowAlarm || index > HighAlarm)
+    if (!m_limits.pointerMoved(index, m_bFrictionEventsOn))
         return;
     m_bFrictionChanged = true;
     ClearPresetButtons();
-    setFullScale(m_pGauge->pointerPosition(HighAlarm));
-    if (!m_bFrictionEventsOn)
-        return;
-    const FrictionRules::Limits before = limitPositions();
-    const Ordering ordering = orderAfterMove(before, index, at(before, index), m_pGauge->scaleMin());
-    for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
-        if (pointer == index || at(ordering.limits, pointer) != at(before, pointer))
-            showLimit(pointer, at(ordering.limits, pointer));
-    }
-}
-
-void CValveHealthToleranceSettings::showLimit(int pointer, double value)
-{
-    m_pGauge->setPointerPositionSilent(pointer, value);
-    const ISpinEditBoxPtr box = spin(pointer);
-    box->setValueSilently(value);
-    setWindowText(limitAt(pointer).edit, NumberText::fromDouble(box->value()));
 }

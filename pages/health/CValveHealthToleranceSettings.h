@@ -1,8 +1,8 @@
 #pragma once
 
+#include "FrictionLimitControls.h"
 #include "FrictionRules.h"
 #include "StripPage.h"
-#include "ZoneIndicator.h"
 
 #include "controls/ImageDisplay.h"
 #include "controls/LinearGauge.h"
@@ -105,26 +105,21 @@ public:
     void UpdateFrictionZone();
 
     const ILinearGaugePtr& gauge() const { return m_pGauge; }
-    ISpinEditBoxPtr spin(int pointer) const;
+    ISpinEditBoxPtr spin(int pointer) const { return m_limits.spin(pointer); }
     bool frictionChanged() const { return m_bFrictionChanged; }
     double frictionValue() const { return m_dFrictionValue; }
-    uint32_t frictionBlinkColor() const { return m_FrictionBlinkColor; }
+    uint32_t frictionBlinkColor() const { return m_limits.zoneColour(); }
 
 private:
     void connectHandlers();
     void ClearPresetButtons();
-    void setFullScale(double x);
-    FrictionRules::Limits limitPositions() const;
-    // A limit's new value in its pointer, spin and edit, with no event raised.
-    void showLimit(int pointer, double value);
 
     ILinearGaugePtr m_pGauge;
     std::array<IImageDisplayPtr, 4> m_pColourKeys;
-    ZoneIndicator m_zone;
+    FrictionLimitControls m_limits;
     bool m_bFrictionEventsOn = false;
     bool m_bFrictionChanged = false;
     bool m_bFrictionReload = false;
     bool m_bSkipFrictionRead = false;
-    uint32_t m_FrictionBlinkColor;
     double m_dFrictionValue = 0.0;
 };

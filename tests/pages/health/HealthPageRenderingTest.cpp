@@ -302,8 +302,9 @@ TEST_F(HealthPageRenderingTest, ValveHealthGaugesShowFrictionAndCountersOfTheSim
     EXPECT_TRUE(isBrightRed(inBar)) << rgb(inBar);
     EXPECT_TRUE(isWhite(picture.at(friction, friction->scalePoint(580.0))));
     LinearGauge* travel = valve.counterGauge(CValveHealth::Travel).get();
-    if (travel->value() > 0)
+    if (travel->value() > 0) {
         EXPECT_TRUE(isGreen(picture.at(travel, travel->scalePoint(travel->value() / 2))));
+    }
 
     clock().advance(CValveHealth::ZoneMs);
     const PagePicture dark(valve, artifactPath(QStringLiteral("valve-health-blink.png")));

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "FrictionRules.h"
+#include "ZoneIndicator.h"
+
+#include "controls/LinearGauge.h"
+#include "controls/SpinEditBox.h"
+
+#include <array>
+#include <cstdint>
+
+class KitPage;
+
+// The friction gauge and the four limits' edits and spins of a friction page,
+// held in step by the friction rules: the value pointer in its zone colour,
+// a moved limit keeping the others in order, a spin's value in its edit and
+// pointer, a typed limit in its spin. Both friction pages keep their limits
+// through it.
+class FrictionLimitControls
+{
+public:
+    // One limit: its gauge pointer (FrictionRules::Pointer), edit, spin and device word.
+    struct Limit {
+        int pointer;
+        int edit;
+        int spin;
+        size_t word;
+    };
+    using Limits = std::array<Limit, 4>; // low alarm, low warning, high warning, high alarm
+
+    // `gauge` is the page's own pointer to the gauge, which is made later.
+    FrictionLimitControls(
+        KitPage& page, const ILinearGaugePtr& gauge, const Limits& limits, int blinkTimerId, int settleTimerId);
+
+    const Limit& limit(int pointer) const { return m_limits[static_cast<size_t>(pointer - 1)]; }
+    ISpinEditBoxPtr spin(int pointer) const;
+    // Where the four limit pointers stand.
+    FrictionRules::Limits positions() const;
+
+    // The device's limits (FrictionSettings words) in the spins, edits and
+    // pointers as they stand: a load is no edit, so nothing is ordered.
+    void showDeviceLimits(const std::array<uint16_t, 8>& words);
+    // The spins' values into the device words, truncated toward zero and held to 16 bits.
+    void layDeviceLimits(std::array<uint16_t, 8>& words) const;
+
+    // The value pointer in the colour of its zone; on an alarm limit the
+    // colour stays as it was. Outside the green zone it blinks.
+    void updateZone();
+    uint32_t zoneColour() const { return m_zoneColour; }
+
+    void setFullScale(double x);
+
+    // Limit `pointer` took a new value in its spin: the edit and the pointer
+    // follow (the pointer by the ordinary move, so the limits are ordered),
+    // and the full scale follows the high alarm.
+    void spinChanged(int pointer);
+    // The edit of limit `pointer` lost the focus: its number goes to the spin
+    // (held to the spin's range) and on as the spin's change.
+    void editLeft(int pointer);
+    // The gauge reports that pointer `index` moved: the full scale follows the
+    // high alarm and, once `ordering`, the other limits are pushed to keep the
+    // order. False for a pointer that is no limit.
+    bool pointerMoved(int index, bool ordering);
+
+private:
+    void showLimit(int pointer, double value);
+
+    KitPage& m_page;
+    const ILinearGaugePtr& m_gauge;
+    Limits m_limits;
+    ZoneIndicator m_zone;
+    // Every zone starts green, so a first value on an alarm limit shows green.
+    uint32_t m_zoneColour;
+};
