@@ -5,6 +5,7 @@
 #include "automation/NumberText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 
 namespace
 {
@@ -287,4 +288,19 @@ TEST_F(FrictionToleranceTest, PresetsAndDragsDoNothingToOtherLimitsBeforeTheFirs
     page().gauge()->setPointerPosition(LowAlarm, 300);
     EXPECT_EQ(page().gauge()->pointerPosition(LowWarning), 0.0);
     EXPECT_EQ(page().spin(LowAlarm)->value(), 0.0);
+}
+
+TEST_F(FrictionToleranceTest, LimitTypedAndAppliedAtOnceIsWritten)
+{
+    showPage();
+    QApplication::setActiveWindow(page().window());
+    QWidget* edit = page().control(Page::LowAlarmEdit);
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    page().setWindowText(Page::LowAlarmEdit, QStringLiteral("75"));
+    // Pressing the button takes the focus before the click is handled.
+    auto* apply = page().controlAs<QAbstractButton>(Page::ApplyButton);
+    apply->setFocus();
+    apply->click();
+    EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray("01 90 01 f4 00 64 00 4b"));
 }

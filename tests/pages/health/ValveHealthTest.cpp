@@ -6,6 +6,7 @@
 #include "automation/NumberText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 
 namespace
 {
@@ -472,4 +473,20 @@ TEST_F(ValveHealthTest, WithoutAFreshCounterReadTheCountersAreNotWritten)
 
     click(Page::ApplyButton);
     EXPECT_EQ(lastCounts().stroke, 300);
+}
+
+TEST_F(ValveHealthTest, SettingTypedAndAppliedAtOnceIsWritten)
+{
+    showPage();
+    QApplication::setActiveWindow(page().window());
+    QWidget* edit = page().control(Page::StrokeLengthEdit);
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("-7"));
+    // Pressing the button takes the focus before the click is handled.
+    auto* apply = page().controlAs<QAbstractButton>(Page::ApplyButton);
+    apply->setFocus();
+    apply->click();
+    EXPECT_EQ(lastCounts().stroke, 0);
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0"));
 }
