@@ -490,3 +490,17 @@ TEST_F(ValveHealthTest, SettingTypedAndAppliedAtOnceIsWritten)
     EXPECT_EQ(lastCounts().stroke, 0);
     EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0"));
 }
+
+TEST_F(ValveHealthTest, SmallerModelShowsItsOwnFrictionLimitsOnBothFrictionPages)
+{
+    start({ QStringLiteral("/dSim/K40/PV-102") });
+    clock().advance(2000);
+    device(K40Path).clearRequests();
+    select(ValveHealthCode);
+    EXPECT_EQ(joined(sent(K40Path)), "197, 173, 220");
+    EXPECT_EQ(frictionEdits(), (QStringList { "15", "30", "120", "150" }));
+    EXPECT_EQ(page().frictionGauge()->scaleMax(), 200.0);
+    select(ToleranceCode);
+    EXPECT_EQ(tolerance().windowText(CValveHealthToleranceSettings::HighAlarmEdit), QStringLiteral("150"));
+    EXPECT_EQ(tolerance().gauge()->scaleMax(), 200.0);
+}
