@@ -16,7 +16,7 @@ void SimulatedPositioner::Impl::installHealthCommands()
     const uint16_t strokeHundredths = ReplyWriter::hundredths(p.strokeIn);
     table(173, {},
         ReplyWriter().u32(0).u32(50000000).u32(100000000).u16(0).u16(100).u16(strokeHundredths).data()
-            + ReplyWriter().u32(0).u32(500000).u32(1000000).u16(0).u16(100).data());
+            + ReplyWriter().u32(0).u32(500000).u32(1000000).u16(0).u16(1000).data());
     handlers[173] = [this](const QByteArray&) { return travelCycle(); };
     applyCycleDeadband();
     handlers[174] = [this](const QByteArray& data) { return writeTravelCycle(data); };
@@ -88,11 +88,11 @@ QByteArray SimulatedPositioner::Impl::writeTravelCycle(const QByteArray& data)
     return data;
 }
 
-// The cycle deadband is the last word of 173, in tenths of a percent of
-// travel (the program writes it as the percent times 10).
+// The cycle deadband is the last word of 173, in hundredths of a percent of
+// travel, as the valve health page writes it (3.5 % is 350).
 void SimulatedPositioner::Impl::applyCycleDeadband()
 {
-    valve.setCycleDeadbandPercent(tableWord(173, 16) / 10.0);
+    valve.setCycleDeadbandPercent(tableWord(173, 16) / 100.0);
 }
 
 QByteArray SimulatedPositioner::Impl::actuationRatio()

@@ -11,6 +11,7 @@ constexpr uint32_t Green = 0x00FF00;
 constexpr uint32_t Yellow = 0x00FFFF;
 constexpr uint32_t Red = 0x0A0AFF;
 constexpr uint32_t Orange = 0x3366FF;
+constexpr uint32_t Amber = 0x3399CC; // a high warning whose key is the amber mark
 constexpr uint32_t Grey = 0x808080;
 constexpr uint32_t Black = 0x000000;
 } // namespace IndicatorColour

@@ -114,7 +114,7 @@ const PageTemplate CPositionerHealth::Template { 544, 396, {
     C::placeholder(CyclesFullKeyHost, 176, G2 + 42, 9, 8),
     C::placeholder(TravelInitialKeyHost, 86, G3 + 42, 9, 8),
     C::placeholder(TravelFullKeyHost, 176, G3 + 42, 9, 8),
-    C::placeholder(TemperatureGaugeHost, 10, G0 + 10, 211, 30),
+    C::placeholder(TemperatureGaugeHost, 10, G0 + 10, 211, 31),
     C::placeholder(ResponseGaugeHost, 10, G1 + 10, 211, 30),
     C::placeholder(CyclesGaugeHost, 10, G2 + 10, 211, 30),
     C::placeholder(TravelGaugeHost, 10, G3 + 10, 211, 30),
@@ -140,13 +140,13 @@ const CPositionerHealth::ColourKey CPositionerHealth::ColourKeys[8] {
 
 const CPositionerHealth::GaugeSetup CPositionerHealth::Gauges[GaugeCount] {
     { Temperature, TemperatureGaugeHost, TemperatureGaugeId, -50, 200,
-        { IndicatorColour::Yellow, IndicatorColour::Orange }, { 0, 0 }, { false, false } },
+        { IndicatorColour::Yellow, IndicatorColour::Amber }, { 0, 0 }, { false, false } },
     { Response, ResponseGaugeHost, ResponseGaugeId, 0, 1000,
         { IndicatorColour::Yellow, IndicatorColour::Red }, { 0, 0 }, { true, true } },
     { Cycles, CyclesGaugeHost, CyclesGaugeId, 0, 400000000,
-        { IndicatorColour::Yellow, IndicatorColour::Orange }, { 50, 0 }, { false, true } },
+        { IndicatorColour::Yellow, IndicatorColour::Amber }, { 50, 0 }, { false, true } },
     { Travel, TravelGaugeHost, TravelGaugeId, 0, 400000000,
-        { IndicatorColour::Yellow, IndicatorColour::Orange }, { 0, 100 }, { false, true } },
+        { IndicatorColour::Yellow, IndicatorColour::Amber }, { 0, 100 }, { false, true } },
 };
 
 const CPositionerHealth::IndicatorLed CPositionerHealth::IndicatorLeds[7] {

@@ -178,17 +178,17 @@ TEST_F(SimulatedCommands, CyclesCountStrokesDownAndBackUpBeyondTheCycleDeadband)
 {
     const struct {
         const char* name;
-        uint16_t deadbandTenths; // of a percent of travel, as 174 carries it
+        uint16_t deadbandHundredths; // of a percent of travel, as 174 carries it
         double from;
         std::vector<double> commands;
         uint32_t cycles;
     } cases[] = {
-        { "a single step, its overshoot within the deadband", 100, 0, { 60 }, 0 },
-        { "steps one way, each overshooting a little", 100, 30, { 40, 50, 60, 70 }, 0 },
-        { "down and back up twice", 100, 80, { 20, 80, 20, 80 }, 2 },
-        { "down and back up twice, then down", 100, 80, { 20, 80, 20, 80, 20 }, 2 },
-        { "swings smaller than the deadband", 100, 50, { 55, 50, 55, 50, 55 }, 0 },
-        { "the same swings beyond a smaller deadband", 20, 50, { 55, 50, 55, 50, 55 }, 2 },
+        { "a single step, its overshoot within the deadband", 1000, 0, { 60 }, 0 },
+        { "steps one way, each overshooting a little", 1000, 30, { 40, 50, 60, 70 }, 0 },
+        { "down and back up twice", 1000, 80, { 20, 80, 20, 80 }, 2 },
+        { "down and back up twice, then down", 1000, 80, { 20, 80, 20, 80, 20 }, 2 },
+        { "swings smaller than the deadband", 1000, 50, { 55, 50, 55, 50, 55 }, 0 },
+        { "the same swings beyond a smaller deadband", 200, 50, { 55, 50, 55, 50, 55 }, 2 },
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -205,7 +205,7 @@ TEST_F(SimulatedCommands, CyclesCountStrokesDownAndBackUpBeyondTheCycleDeadband)
                                                       "00000000"
                                                       "0007A120"
                                                       "000F4240")
-            + QByteArray(1, char(c.deadbandTenths >> 8)) + QByteArray(1, char(c.deadbandTenths));
+            + QByteArray(1, char(c.deadbandHundredths >> 8)) + QByteArray(1, char(c.deadbandHundredths));
         link.ask(SimLink::write(174, counts));
         for (double command : c.commands) {
             device.setAnalogCommand(command);

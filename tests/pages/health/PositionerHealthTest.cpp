@@ -507,3 +507,17 @@ TEST_F(PositionerHealthTest, ControlsCarryTheirTipsAndTheHiddenSpinsOfTheRespons
     }
     EXPECT_EQ(P::ToolTips.size() + StripPage::StripToolTips.size(), 36u);
 }
+
+TEST_F(PositionerHealthTest, HighAndFullWarningMarkersTakeTheAmberOfTheirKeysAndEveryGaugeShowsItsScale)
+{
+    showPage();
+    // The marker beside the amber key of "High Warning:" and "Full Warning:".
+    for (const CPositionerHealth::Gauge gauge :
+        { CPositionerHealth::Temperature, CPositionerHealth::Cycles, CPositionerHealth::Travel })
+        EXPECT_EQ(page().gauge(gauge)->pointerColor(2), 0x3399CCu) << gauge;
+    // Every gauge is tall enough for the numbers under its scale: the
+    // temperature gauge once lost them to one pixel of rounding.
+    const int height = page().gauge(CPositionerHealth::Response)->height();
+    for (int gauge = 0; gauge < CPositionerHealth::GaugeCount; ++gauge)
+        EXPECT_GE(page().gauge(CPositionerHealth::Gauge(gauge))->height(), height) << gauge;
+}
