@@ -23,8 +23,7 @@ void ZoneIndicator::show(uint32_t colour)
 {
     m_shown = true;
     m_colour = colour;
-    m_gauge->setPointerColor(0, colour);
-    m_gauge->setIndicatorColor(colour);
+    paint(colour);
     if (colour == IndicatorColour::Green) {
         m_page.killTimer(m_blinkTimerId);
         m_page.once(
@@ -41,16 +40,24 @@ void ZoneIndicator::show(uint32_t colour)
 
 void ZoneIndicator::settle()
 {
-    m_gauge->setPointerColor(0, IndicatorColour::Green);
-    m_gauge->setIndicatorColor(IndicatorColour::Green);
+    paint(IndicatorColour::Green);
 }
 
 void ZoneIndicator::blinkStep()
 {
     const uint32_t colour = m_lit ? IndicatorColour::Black : m_savedColour;
     if (m_lit)
-        m_savedColour = m_gauge->pointerColor(0);
+        m_savedColour = m_gauge ? m_gauge->pointerColor(0) : m_colour;
+    paint(colour);
+    m_lit = !m_lit;
+}
+
+// A gauge that could not be created has nothing to colour; the zone and its
+// timers still run so that the page behaves alike with or without it.
+void ZoneIndicator::paint(uint32_t colour)
+{
+    if (!m_gauge)
+        return;
     m_gauge->setPointerColor(0, colour);
     m_gauge->setIndicatorColor(colour);
-    m_lit = !m_lit;
 }

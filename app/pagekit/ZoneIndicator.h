@@ -15,7 +15,8 @@ class ZoneIndicator
 public:
     static constexpr int BlinkMs = 500;
 
-    // `gauge` is the page's own pointer to the gauge, which may be made later.
+    // `gauge` is the page's own pointer to the gauge, which may be made later
+    // or stay empty when it cannot be created.
     ZoneIndicator(KitPage& page, const ILinearGaugePtr& gauge, int blinkTimerId, int settleTimerId);
 
     void show(uint32_t colour);
@@ -27,6 +28,7 @@ public:
 private:
     void blinkStep();
     void settle();
+    void paint(uint32_t colour);
 
     KitPage& m_page;
     const ILinearGaugePtr& m_gauge;

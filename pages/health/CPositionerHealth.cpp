@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -61,6 +62,7 @@ void CPositionerHealth::createGauges()
         ILinearGaugePtr gauge
             = CreateLinearGauge(this, controlScreenRect(setup.host), setup.id, setup.maximum, context().log());
         m_pGauges[setup.gauge] = gauge;
+        m_pointers[setup.gauge] = { 0, setup.markerStart[0], setup.markerStart[1] };
         if (!gauge)
             continue;
         gauge->setScaleMin(setup.minimum);
@@ -71,6 +73,22 @@ void CPositionerHealth::createGauges()
             gauge->setPointerDraggable(marker, setup.draggable[k]);
         }
     }
+}
+
+void CPositionerHealth::setPointer(Gauge which, int index, double position, bool notify)
+{
+    // The gauge ignores a position that is not a number; so does the page.
+    if (std::isnan(position))
+        return;
+    // Laid before the gauge hears of it: its event's handler reads the others.
+    m_pointers[which][static_cast<size_t>(index)] = position;
+    const ILinearGaugePtr& gauge = m_pGauges[which];
+    if (!gauge)
+        return;
+    if (notify)
+        gauge->setPointerPosition(index, position);
+    else
+        gauge->setPointerPositionSilent(index, position);
 }
 
 void CPositionerHealth::createLeds()
@@ -154,11 +172,11 @@ void CPositionerHealth::ActivatePage()
 void CPositionerHealth::showPresentValues()
 {
     const DeviceData& dd = data();
-    m_pGauges[Response]->setValue(dd.StickValues[0]);
+    setPointer(Response, 0, dd.StickValues[0]);
     setWindowText(ResponseEdit, QString::number(dd.StickValues[0]));
-    m_pGauges[Cycles]->setValue(dd.SpoolInfo[0]);
+    setPointer(Cycles, 0, dd.SpoolInfo[0]);
     setWindowText(CyclesEdit, QString::number(dd.SpoolInfo[0]));
-    m_pGauges[Travel]->setValue(dd.SpoolInfo[4]);
+    setPointer(Travel, 0, dd.SpoolInfo[4]);
     setWindowText(TravelEdit, QString::number(dd.SpoolInfo[4]));
 }
 
@@ -170,21 +188,20 @@ void CPositionerHealth::ReadTemperature()
     read(HartCommand::ReadStatus);
     read(HartCommand::ReadUnits);
     const DeviceData& dd = data();
-    const ILinearGaugePtr& gauge = m_pGauges[Temperature];
-    gauge->setValue(dd.Temperature);
+    setPointer(Temperature, 0, dd.Temperature);
     QString suffix;
     if (dd.TemperatureUnit == Celsius) {
         suffix = QStringLiteral(" \u00BAC");
         setWindowText(LowTemperatureEdit, QStringLiteral("-40 \u00BAC"));
         setWindowText(HighTemperatureEdit, QStringLiteral(" 85 \u00BAC"));
-        gauge->setPointerPositionSilent(1, -40);
-        gauge->setPointerPositionSilent(2, 85);
+        setPointer(Temperature, 1, -40);
+        setPointer(Temperature, 2, 85);
     } else if (dd.TemperatureUnit == Fahrenheit) {
         suffix = QStringLiteral(" \u00BAF");
         setWindowText(LowTemperatureEdit, QStringLiteral("-40 \u00BAF"));
         setWindowText(HighTemperatureEdit, QStringLiteral(" 185 \u00BAF"));
-        gauge->setPointerPositionSilent(1, -40);
-        gauge->setPointerPositionSilent(2, 185);
+        setPointer(Temperature, 1, -40);
+        setPointer(Temperature, 2, 185);
     } else {
         return;
     }
@@ -211,15 +228,14 @@ void CPositionerHealth::RefreshResponse()
     if (!m_bSkipResponseRead)
         read(HartCommand::ReadStickValues);
     const auto& stick = data().StickValues;
-    const ILinearGaugePtr& gauge = m_pGauges[Response];
-    gauge->setValue(stick[0]);
+    setPointer(Response, 0, stick[0]);
     setWindowText(ResponseEdit, QString::number(stick[0]));
     spin(ResponseWarningSpin)->setValue(stick[1]);
     setWindowText(ResponseWarningEdit, QString::number(stick[1]));
-    gauge->setPointerPosition(1, stick[1]);
+    setPointer(Response, 1, stick[1], true);
     spin(ResponseAlarmSpin)->setValue(stick[2]);
     setWindowText(ResponseAlarmEdit, QString::number(stick[2]));
-    gauge->setPointerPosition(2, stick[2]);
+    setPointer(Response, 2, stick[2], true);
     UpdateResponseZone();
     m_bResponseReload = false;
     m_bResponseChanged = false;
@@ -244,15 +260,16 @@ void CPositionerHealth::RefreshCounters()
         { Travel, TravelEdit, TravelFullWarningEdit, TravelFullWarningSpin, 4, 6 } };
     for (const Row& row : rows) {
         const ILinearGaugePtr& gauge = m_pGauges[row.gauge];
-        gauge->setValue(spool[row.value]);
+        setPointer(row.gauge, 0, spool[row.value]);
         setWindowText(row.valueEdit, QString::number(spool[row.value]));
         const double top = counterFullScale(spool[row.full]);
-        gauge->setScaleMax(top);
+        if (gauge)
+            gauge->setScaleMax(top);
         const ISpinEditBoxPtr box = spin(row.fullSpin);
         box->setMax(top);
         box->setValue(spool[row.full]);
         const double full = box->value();
-        gauge->setPointerPosition(2, full);
+        setPointer(row.gauge, 2, full, true);
         setWindowText(row.fullEdit, whole(full));
         if (row.gauge == Cycles)
             UpdateCycleZone();
@@ -271,7 +288,8 @@ void CPositionerHealth::ReadBinaryIndicators()
     for (size_t k = 0; k < m_pIndicatorLeds.size(); ++k) {
         const BinaryIndicator& bit = BinaryIndicators[k];
         const uint8_t bits = m_ErrorBits[bit.byte == 4 ? 0 : 1];
-        m_pIndicatorLeds[k]->setLit((bits & bit.mask) != 0);
+        if (m_pIndicatorLeds[k])
+            m_pIndicatorLeds[k]->setLit((bits & bit.mask) != 0);
     }
 }
 
@@ -280,21 +298,18 @@ void CPositionerHealth::ReadBinaryIndicators()
 
 void CPositionerHealth::UpdateResponseZone()
 {
-    const ILinearGaugePtr& gauge = m_pGauges[Response];
-    if (const auto colour = responseColour(gauge->value(), gauge->pointerPosition(1), gauge->pointerPosition(2)))
+    if (const auto colour = responseColour(pointer(Response, 0), pointer(Response, 1), pointer(Response, 2)))
         m_responseZone.show(*colour);
 }
 
 void CPositionerHealth::UpdateCycleZone()
 {
-    const ILinearGaugePtr& gauge = m_pGauges[Cycles];
-    m_cycleZone.show(counterColour(gauge->value(), gauge->pointerPosition(1)));
+    m_cycleZone.show(counterColour(pointer(Cycles, 0), pointer(Cycles, 1)));
 }
 
 void CPositionerHealth::UpdateTravelZone()
 {
-    const ILinearGaugePtr& gauge = m_pGauges[Travel];
-    m_travelZone.show(counterColour(gauge->value(), gauge->pointerPosition(1)));
+    m_travelZone.show(counterColour(pointer(Travel, 0), pointer(Travel, 1)));
 }
 
 // ---------------------------------------------------------------------------
@@ -302,27 +317,30 @@ void CPositionerHealth::UpdateTravelZone()
 
 void CPositionerHealth::OnResponseGaugePointer(int index)
 {
+    const ILinearGaugePtr& gauge = m_pGauges[Response];
+    // The event comes only from a gauge that exists; the user moved its pointer.
+    if (index != 0)
+        m_pointers[Response][static_cast<size_t>(index)] = gauge->pointerPosition(index);
     // The live value's pointer is the device's, never a user's edit.
     if (!m_bResponseEventsOn || index == 0)
         return;
     m_bResponseChanged = true;
-    const ILinearGaugePtr& gauge = m_pGauges[Response];
     const double minimum = gauge->scaleMin();
     const double maximum = gauge->scaleMax();
     const double position = gauge->pointerPosition(index);
     if (position >= maximum)
-        gauge->setPointerPositionSilent(index, maximum);
+        setPointer(Response, index, maximum);
     else if (position <= minimum)
-        gauge->setPointerPositionSilent(index, minimum);
-    const ResponseLimits limits = index == 2 ? draggedAlarm(position, gauge->pointerPosition(1), minimum, maximum)
-                                             : draggedWarning(position, gauge->pointerPosition(2), minimum, maximum);
+        setPointer(Response, index, minimum);
+    const ResponseLimits limits = index == 2 ? draggedAlarm(position, pointer(Response, 1), minimum, maximum)
+                                             : draggedWarning(position, pointer(Response, 2), minimum, maximum);
     if (limits.pushed || index == 1) {
-        gauge->setPointerPositionSilent(1, limits.warning);
+        setPointer(Response, 1, limits.warning);
         spin(ResponseWarningSpin)->setValue(limits.warning);
         setWindowText(ResponseWarningEdit, whole(limits.warning));
     }
     if (limits.pushed || index == 2) {
-        gauge->setPointerPositionSilent(2, limits.alarm);
+        setPointer(Response, 2, limits.alarm);
         spin(ResponseAlarmSpin)->setValue(limits.alarm);
         setWindowText(ResponseAlarmEdit, whole(limits.alarm));
     }
@@ -330,22 +348,25 @@ void CPositionerHealth::OnResponseGaugePointer(int index)
 
 void CPositionerHealth::OnCountersGaugePointer(Gauge which, int index)
 {
+    const ILinearGaugePtr& gauge = m_pGauges[which];
+    // The event comes only from a gauge that exists; the user moved its pointer.
+    if (index != 0)
+        m_pointers[which][static_cast<size_t>(index)] = gauge->pointerPosition(index);
     const bool eventsOn = which == Cycles ? m_bCycleEventsOn : m_bTravelEventsOn;
     if (!eventsOn || index == 0)
         return;
     m_bCountersChanged = true;
     if (index != 2)
         return;
-    const ILinearGaugePtr& gauge = m_pGauges[which];
-    double full = gauge->pointerPosition(2);
+    double full = pointer(which, 2);
     if (full >= gauge->scaleMax() || full <= gauge->scaleMin()) {
         full = std::clamp(full, gauge->scaleMin(), gauge->scaleMax());
-        gauge->setPointerPositionSilent(2, full);
+        setPointer(which, 2, full);
     }
     const bool cycles = which == Cycles;
     spin(cycles ? CyclesFullWarningSpin : TravelFullWarningSpin)->setValue(full);
     setWindowText(cycles ? CyclesFullWarningEdit : TravelFullWarningEdit, whole(full));
-    gauge->setPointerPositionSilent(1, initialWarning(full));
+    setPointer(which, 1, initialWarning(full));
     setWindowText(cycles ? CyclesInitialWarningEdit : TravelInitialWarningEdit, whole(initialWarning(full)));
     if (cycles)
         UpdateCycleZone();
@@ -358,7 +379,7 @@ void CPositionerHealth::OnResponseSpin(int spinId)
     const double value = spin(spinId)->value();
     const bool warning = spinId == ResponseWarningSpin;
     setWindowText(warning ? ResponseWarningEdit : ResponseAlarmEdit, NumberText::fromDouble(value));
-    m_pGauges[Response]->setPointerPosition(warning ? 1 : 2, value);
+    setPointer(Response, warning ? 1 : 2, value, true);
     UpdateResponseZone();
     m_bResponseChanged = true;
 }
@@ -366,9 +387,8 @@ void CPositionerHealth::OnResponseSpin(int spinId)
 void CPositionerHealth::OnCyclesFullWarningSpin()
 {
     const double value = spin(CyclesFullWarningSpin)->value();
-    const ILinearGaugePtr& gauge = m_pGauges[Cycles];
-    gauge->setPointerPositionSilent(1, initialWarning(value));
-    gauge->setPointerPosition(2, value);
+    setPointer(Cycles, 1, initialWarning(value));
+    setPointer(Cycles, 2, value, true);
     setWindowText(CyclesFullWarningEdit, NumberText::fromDouble(value));
     setWindowText(CyclesInitialWarningEdit, whole(initialWarning(value)));
     m_bCountersChanged = true;
@@ -378,7 +398,7 @@ void CPositionerHealth::OnTravelFullWarningSpin()
 {
     const double value = spin(TravelFullWarningSpin)->value();
     setWindowText(TravelFullWarningEdit, NumberText::fromDouble(value));
-    m_pGauges[Travel]->setPointerPosition(2, value);
+    setPointer(Travel, 2, value, true);
     setWindowText(TravelInitialWarningEdit, whole(initialWarning(value)));
 }
 
@@ -394,7 +414,7 @@ void CPositionerHealth::OnKillFocusResponseLimit(int editId)
         setWindowText(editId, whole(typed));
     }
     box->setValue(typed);
-    m_pGauges[Response]->setPointerPosition(warning ? 1 : 2, typed);
+    setPointer(Response, warning ? 1 : 2, typed, true);
     UpdateResponseZone();
 }
 
@@ -408,7 +428,7 @@ void CPositionerHealth::OnKillFocusFullWarning(int editId)
         setWindowText(editId, whole(typed));
     }
     box->setValue(typed);
-    m_pGauges[cycles ? Cycles : Travel]->setPointerPosition(2, typed);
+    setPointer(cycles ? Cycles : Travel, 2, typed, true);
 }
 
 // ---------------------------------------------------------------------------

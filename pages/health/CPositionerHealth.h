@@ -181,8 +181,17 @@ private:
     void showPresentValues();
     void layLimits(uint8_t resetSelector);
     void resetCounter(uint8_t selector);
+    // Pointer `index` of a gauge (0 the live value, 1 and 2 its markers) laid
+    // where the page wants it, on the gauge when it exists; `notify` raises
+    // the gauge's pointer event as a drag would.
+    void setPointer(Gauge which, int index, double position, bool notify = false);
+    double pointer(Gauge which, int index) const { return m_pointers[which][static_cast<size_t>(index)]; }
 
     std::array<ILinearGaugePtr, GaugeCount> m_pGauges;
+    // What the page last laid on each gauge's pointers. The zones are decided
+    // from these, so a gauge that could not be created changes nothing but
+    // what is drawn.
+    std::array<std::array<double, 3>, GaugeCount> m_pointers {};
     std::array<ILedRoundPtr, 7> m_pIndicatorLeds;
     std::array<IImageDisplayPtr, 8> m_pColourKeys;
     ZoneIndicator m_responseZone;

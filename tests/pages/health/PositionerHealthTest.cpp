@@ -1,6 +1,10 @@
 #include "PositionerHealthPageTest.h"
 
+#include "ui/ControlRegistry.h"
+
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFocusEvent>
 
 class PositionerHealthTest : public PositionerHealthPageTest
 {
@@ -521,3 +525,94 @@ TEST_F(PositionerHealthTest, HighAndFullWarningMarkersTakeTheAmberOfTheirKeysAnd
     for (int gauge = 0; gauge < CPositionerHealth::GaugeCount; ++gauge)
         EXPECT_GE(page().gauge(CPositionerHealth::Gauge(gauge))->height(), height) << gauge;
 }
+
+// A kind of control the program cannot create: the page goes on without
+// every control of that kind.
+struct MissingControl {
+    const char* name;
+    const char* progId;
+};
+void PrintTo(const MissingControl& missing, std::ostream* out)
+{
+    *out << missing.name;
+}
+
+class PositionerHealthWithoutControlTest : public PositionerHealthPageTest,
+                                           public ::testing::WithParamInterface<MissingControl>
+{
+protected:
+    // What the user does: types into an edit and moves the focus away, so
+    // that the page's handler runs through its guard as it does on screen.
+    void typeAndLeave(int editId, const char* typed)
+    {
+        page().setWindowText(editId, QString::fromLatin1(typed));
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(page().control(editId), &focusOut);
+    }
+    QStringList failures() const
+    {
+        QStringList out;
+        for (const QString& line : logTexts())
+            if (line.startsWith(QLatin1String("CPositionerHealth ")) && line.contains(QLatin1String("error")))
+                out << line;
+        return out;
+    }
+};
+
+TEST_P(PositionerHealthWithoutControlTest, PageGoesOnWithoutTheControlsThatCannotBeCreated)
+{
+    ControlRegistry::instance().remove(QString::fromLatin1(GetParam().progId));
+    startK90();
+    ControlRegistry::instance().restoreAll();
+    device().setStatus(36, true); // watch dog timeout: the third LED lit
+    EXPECT_TRUE(logTexts().contains(
+        QStringLiteral("Failed to instantiate the ActiveX control. Contact your system administrator")));
+    clock().advance(2000);
+    select(PositionerHealthCode);
+    clock().advance(1000);
+
+    // The edits fill from the device.
+    const DeviceData& dd = app().deviceData();
+    EXPECT_EQ(text(P::ResponseEdit), QString::number(dd.StickValues[0]));
+    EXPECT_EQ(text(P::ResponseWarningEdit), QStringLiteral("600"));
+    EXPECT_EQ(text(P::ResponseAlarmEdit), QString::number(dd.StickValues[2]));
+    EXPECT_EQ(text(P::CyclesEdit), QString::number(dd.SpoolInfo[0]));
+    EXPECT_EQ(text(P::TravelFullWarningEdit), QString::number(dd.SpoolInfo[6]));
+    EXPECT_TRUE(text(P::TemperatureEdit).endsWith(QStringLiteral("\u00BAC"))) << text(P::TemperatureEdit).toStdString();
+
+    // The controls that exist still show.
+    for (int k = 0; k < 7; ++k) {
+        if (const ILedRoundPtr& led = page().indicatorLed(k)) {
+            EXPECT_EQ(led->lit(), k == 2) << "LED " << 1132 + k;
+        }
+    }
+    for (auto which : { P::Response, P::Cycles, P::Travel }) {
+        if (page().gauge(which)) {
+            EXPECT_EQ(pointerColour(which), Green) << which;
+        }
+    }
+    if (page().gauge(P::Response)) {
+        EXPECT_EQ(page().gauge(P::Response)->value(), dd.StickValues[0]);
+    }
+
+    // The live values keep their timer.
+    device().clearRequests();
+    clock().advance(14000);
+    EXPECT_EQ(joined(sent()), "187, 179, 228") << "the live values 15 s after activation";
+
+    // Typed limits are taken when the edit is left, and Apply writes them.
+    typeAndLeave(P::ResponseWarningEdit, "450");
+    typeAndLeave(P::CyclesFullWarningEdit, "2500000");
+    EXPECT_EQ(text(P::CyclesInitialWarningEdit), QStringLiteral("2250000")) << "the spin passed the full warning on";
+    device().clearRequests();
+    page().controlAs<QAbstractButton>(P::ApplyButton)->click();
+    EXPECT_EQ(joined(writes()), "188, 180");
+    EXPECT_EQ(lastRequest(188).toHex().toStdString(), "bc0401c203e8");
+    EXPECT_TRUE(sent().contains(QStringLiteral("228")));
+    EXPECT_TRUE(failures().isEmpty()) << failures().join(QLatin1Char('\n')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingControls, PositionerHealthWithoutControlTest,
+    ::testing::Values(
+        MissingControl { "LinearGauge", LinearGauge::ProgId }, MissingControl { "LedRound", LedRound::ProgId }),
+    [](const ::testing::TestParamInfo<MissingControl>& info) { return std::string(info.param.name); });
