@@ -179,7 +179,7 @@ void CValveHealth::RefreshPage()
 
 void CValveHealth::setFullScales()
 {
-    m_friction.setFullScale(m_pFrictionGauge->pointerPosition(HighAlarm));
+    m_friction.setFullScale(at(m_friction.positions(), HighAlarm));
     setCounterFullScale(Cycles);
     setCounterFullScale(Travel);
 }
@@ -211,8 +211,7 @@ void CValveHealth::RefreshTravelCycle()
 void CValveHealth::ShowFrictionSettings()
 {
     const auto& words = data().FrictionSettings;
-    m_pFrictionGauge->setValue(words[0]);
-    setWindowText(FrictionEdit, NumberText::fromDouble(m_pFrictionGauge->value()));
+    setWindowText(FrictionEdit, NumberText::fromDouble(m_friction.showValue(words[0])));
     m_friction.showDeviceLimits(words);
 }
 
@@ -232,8 +231,10 @@ void CValveHealth::ShowTravelCycleSettings()
         setWindowText(controls.fullWarningEdit, QString::number(tc[full[counter]]));
         setWindowText(controls.initialWarningEdit, QString::number(tc[initial[counter]]));
         spin(controls.fullWarningSpin)->setValueSilently(tc[full[counter]]);
-        gauge->setPointerPositionSilent(2, tc[full[counter]]);
-        gauge->setPointerPositionSilent(1, tc[initial[counter]]);
+        if (gauge) {
+            gauge->setPointerPositionSilent(2, tc[full[counter]]);
+            gauge->setPointerPositionSilent(1, tc[initial[counter]]);
+        }
         const double percent = signedWord(tc[deadband[counter]]) * 0.01;
         setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
         spin(controls.deadbandSpin)->setValueSilently(signedWord(tc[deadband[counter]]) * 0.1);
@@ -241,11 +242,13 @@ void CValveHealth::ShowTravelCycleSettings()
     const double stroke = tc[StrokeLength] * 0.01;
     setWindowText(StrokeLengthEdit, NumberText::fromDouble(stroke));
     spin(StrokeLengthSpin)->setValueSilently(stroke);
+    m_bCountersShown = true;
 }
 
 void CValveHealth::showCounterValue(Counter counter, double value)
 {
-    m_pCounterGauges[counter]->setValue(value);
+    if (const ILinearGaugePtr& gauge = m_pCounterGauges[counter])
+        gauge->setValue(value);
     const int edit = Counters[counter].currentEdit;
     setWindowText(edit, counter == Cycles ? QString::number(uint32_t(value)) : NumberText::fromDouble(value));
 }
@@ -253,14 +256,15 @@ void CValveHealth::showCounterValue(Counter counter, double value)
 void CValveHealth::ReadCurrentValues()
 {
     read(HartCommand::ReadFrictionSettings);
-    m_pFrictionGauge->setValue(data().FrictionSettings[0]);
-    setWindowText(FrictionEdit, NumberText::fromDouble(m_pFrictionGauge->value()));
+    setWindowText(FrictionEdit, NumberText::fromDouble(m_friction.showValue(data().FrictionSettings[0])));
     read(HartCommand::ReadValveTravelCycleCount);
     const auto& tc = data().TravelCycle;
     showCounterValue(Travel, tc[AccumulatedTravel] * 0.01);
     showCounterValue(Cycles, tc[CycleCount]);
     for (Counter counter : { Travel, Cycles }) {
         const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
+        if (!gauge)
+            continue;
         const double value = gauge->value();
         const bool past = value > gauge->pointerPosition(1) || value > gauge->pointerPosition(2);
         const uint32_t colour = past ? IndicatorColour::Yellow : IndicatorColour::Green;
@@ -280,6 +284,8 @@ void CValveHealth::UpdateFrictionZone()
 void CValveHealth::setCounterFullScale(Counter counter)
 {
     const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
+    if (!gauge)
+        return;
     const double full = gauge->pointerPosition(2);
     gauge->setScaleMax(counter == Cycles ? cyclesFullScale(full) : travelFullScale(full));
 }
@@ -290,6 +296,12 @@ void CValveHealth::setCounterFullScale(Counter counter)
 void CValveHealth::OnApply()
 {
     DeviceData& dd = data();
+    // Limits never shown from the device are no edit of them: the spins
+    // would write their own empty values over the device's.
+    if (m_bFrictionChanged && !m_friction.deviceLimitsShown()) {
+        context().log().WriteLog(QStringLiteral("Write_Friction_Settings not sent: the limits were never read"));
+        m_bFrictionChanged = false;
+    }
     if (m_bFrictionChanged) {
         m_friction.layDeviceLimits(dd.FrictionSettings);
         write(HartCommand::WriteFrictionSettings);
@@ -317,6 +329,12 @@ void CValveHealth::OnApply()
 
 bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
 {
+    // Settings never shown from the device would go back as the empty edits.
+    if (!m_bCountersShown) {
+        context().log().WriteLog(
+            QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the counter settings were never read"));
+        return false;
+    }
     // The counters go back as the device has them now, so nothing counted
     // since the last display is lost.
     if (!read(HartCommand::ReadValveTravelCycleCount)) {
@@ -440,7 +458,8 @@ void CValveHealth::OnFullWarningSpin(Counter counter)
     const CounterControls& controls = Counters[counter];
     const double value = spin(controls.fullWarningSpin)->value();
     setWindowText(controls.fullWarningEdit, NumberText::fromDouble(value));
-    m_pCounterGauges[counter]->setPointerPosition(2, value);
+    if (const ILinearGaugePtr& gauge = m_pCounterGauges[counter])
+        gauge->setPointerPosition(2, value);
     setCounterFullScale(counter);
 }
 
@@ -452,7 +471,8 @@ void CValveHealth::OnFullWarningKillFocus(Counter counter)
     box->setValue(GetWindowInt(control(controls.fullWarningEdit)));
     // The pointer takes what the spin holds, so a full warning typed past
     // the spin's range is not shown, and then written, beyond it.
-    m_pCounterGauges[counter]->setPointerPosition(2, box->value());
+    if (const ILinearGaugePtr& gauge = m_pCounterGauges[counter])
+        gauge->setPointerPosition(2, box->value());
     setWindowText(controls.fullWarningEdit, NumberText::format("%.0f", box->value()));
     setCounterFullScale(counter);
 }

@@ -179,4 +179,5 @@ private:
     bool m_bFrictionReload = false;
     bool m_bSkipFrictionRead = false;
     bool m_bSkipCountersRead = false;
+    bool m_bCountersShown = false; // the counter settings have been shown from the device
 };

@@ -1,5 +1,6 @@
 #include "CValveHealthToleranceSettings.h"
 
+#include "AppLog.h"
 #include "DeviceData.h"
 #include "IndicatorColours.h"
 #include "PageControls.h"
@@ -114,8 +115,7 @@ void CValveHealthToleranceSettings::RefreshFriction()
 void CValveHealthToleranceSettings::ShowFrictionSettings()
 {
     const auto& words = data().FrictionSettings;
-    m_pGauge->setValue(words[0]);
-    m_dFrictionValue = m_pGauge->value();
+    m_dFrictionValue = m_limits.showValue(words[0]);
     setWindowText(CurrentValueEdit, NumberText::fromDouble(m_dFrictionValue));
     m_limits.showDeviceLimits(words);
     UpdateFrictionZone();
@@ -125,8 +125,7 @@ void CValveHealthToleranceSettings::ShowFrictionSettings()
 void CValveHealthToleranceSettings::RefreshFrictionValue()
 {
     read(HartCommand::ReadFrictionSettings);
-    m_pGauge->setValue(data().FrictionSettings[0]);
-    setWindowText(CurrentValueEdit, NumberText::fromDouble(m_pGauge->value()));
+    setWindowText(CurrentValueEdit, NumberText::fromDouble(m_limits.showValue(data().FrictionSettings[0])));
 }
 
 void CValveHealthToleranceSettings::UpdateFrictionZone()
@@ -144,6 +143,12 @@ void CValveHealthToleranceSettings::ClearPresetButtons()
 
 void CValveHealthToleranceSettings::OnApply()
 {
+    // Limits never shown from the device are no edit of them: the spins
+    // would write their own empty values over the device's.
+    if (m_bFrictionChanged && !m_limits.deviceLimitsShown()) {
+        context().log().WriteLog(QStringLiteral("Write_Friction_Settings not sent: the limits were never read"));
+        m_bFrictionChanged = false;
+    }
     if (m_bFrictionChanged) {
         DeviceData& dd = data();
         m_limits.layDeviceLimits(dd.FrictionSettings);
@@ -182,8 +187,10 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
     setWindowText(ImplicationsEdit, PageControls::text(row->implications));
     const FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
     m_limits.setFullScale(at(limits, HighAlarm));
-    for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })
-        m_pGauge->setPointerPosition(pointer, at(limits, pointer));
+    if (m_pGauge) {
+        for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })
+            m_pGauge->setPointerPosition(pointer, at(limits, pointer));
+    }
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
         spin(pointer)->setValue(at(limits, pointer));
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)

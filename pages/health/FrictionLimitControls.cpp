@@ -28,8 +28,18 @@ FrictionRules::Limits FrictionLimitControls::positions() const
 {
     FrictionRules::Limits out {};
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
-        at(out, pointer) = m_gauge->pointerPosition(pointer);
+        at(out, pointer) = m_gauge ? m_gauge->pointerPosition(pointer) : spin(pointer)->value();
     return out;
+}
+
+double FrictionLimitControls::showValue(double value)
+{
+    if (m_gauge) {
+        m_gauge->setValue(value);
+        value = m_gauge->value();
+    }
+    m_value = value;
+    return value;
 }
 
 void FrictionLimitControls::showDeviceLimits(const std::array<uint16_t, 8>& words)
@@ -39,8 +49,10 @@ void FrictionLimitControls::showDeviceLimits(const std::array<uint16_t, 8>& word
         const ISpinEditBoxPtr box = spin(pointer);
         box->setValueSilently(word);
         m_page.setWindowText(limit(pointer).edit, QString::number(word));
-        m_gauge->setPointerPositionSilent(pointer, box->value());
+        if (m_gauge)
+            m_gauge->setPointerPositionSilent(pointer, box->value());
     }
+    m_deviceLimitsShown = true;
 }
 
 void FrictionLimitControls::layDeviceLimits(std::array<uint16_t, 8>& words) const
@@ -51,22 +63,27 @@ void FrictionLimitControls::layDeviceLimits(std::array<uint16_t, 8>& words) cons
 
 void FrictionLimitControls::updateZone()
 {
-    if (const auto colour = FrictionRules::zoneColour(m_gauge->value(), positions()))
+    const double value = m_gauge ? m_gauge->value() : m_value;
+    if (const auto colour = FrictionRules::zoneColour(value, positions()))
         m_zoneColour = *colour;
     m_zone.keep(m_zoneColour);
 }
 
 void FrictionLimitControls::setFullScale(double x)
 {
-    m_gauge->setScaleMax(fullScale(x));
+    if (m_gauge)
+        m_gauge->setScaleMax(fullScale(x));
 }
 
 void FrictionLimitControls::spinChanged(int pointer)
 {
     const double value = spin(pointer)->value();
     m_page.setWindowText(limit(pointer).edit, NumberText::fromDouble(value));
-    m_gauge->setPointerPosition(pointer, value);
-    setFullScale(spinFullScaleBase(pointer, m_gauge->pointerPosition(HighAlarm)));
+    if (m_gauge)
+        m_gauge->setPointerPosition(pointer, value);
+    else
+        order(pointer, 0.0); // as the gauge's move would, from a scale starting at zero
+    setFullScale(spinFullScaleBase(pointer, at(positions(), HighAlarm)));
 }
 
 void FrictionLimitControls::editLeft(int pointer)
@@ -81,20 +98,25 @@ bool FrictionLimitControls::pointerMoved(int index, bool ordering)
     if (index < LowAlarm || index > HighAlarm)
         return false;
     setFullScale(m_gauge->pointerPosition(HighAlarm));
-    if (!ordering)
-        return true;
+    if (ordering)
+        order(index, m_gauge->scaleMin());
+    return true;
+}
+
+void FrictionLimitControls::order(int index, double scaleMin)
+{
     const FrictionRules::Limits before = positions();
-    const Ordering after = orderAfterMove(before, index, at(before, index), m_gauge->scaleMin());
+    const Ordering after = orderAfterMove(before, index, at(before, index), scaleMin);
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
         if (pointer == index || at(after.limits, pointer) != at(before, pointer))
             showLimit(pointer, at(after.limits, pointer));
     }
-    return true;
 }
 
 void FrictionLimitControls::showLimit(int pointer, double value)
 {
-    m_gauge->setPointerPositionSilent(pointer, value);
+    if (m_gauge)
+        m_gauge->setPointerPositionSilent(pointer, value);
     const ISpinEditBoxPtr box = spin(pointer);
     box->setValueSilently(value);
     m_page.setWindowText(limit(pointer).edit, NumberText::fromDouble(box->value()));

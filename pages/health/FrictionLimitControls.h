@@ -15,7 +15,9 @@ class KitPage;
 // held in step by the friction rules: the value pointer in its zone colour,
 // a moved limit keeping the others in order, a spin's value in its edit and
 // pointer, a typed limit in its spin. Both friction pages keep their limits
-// through it.
+// through it. A gauge that could not be created leaves the edits and spins
+// working on their own: the zone and the order of the limits are then decided
+// from the spins and the friction last shown.
 class FrictionLimitControls
 {
 public:
@@ -34,12 +36,19 @@ public:
 
     const Limit& limit(int pointer) const { return m_limits[static_cast<size_t>(pointer - 1)]; }
     ISpinEditBoxPtr spin(int pointer) const;
-    // Where the four limit pointers stand.
+    // Where the four limits stand: the gauge's pointers, or the spins without a gauge.
     FrictionRules::Limits positions() const;
+
+    // The friction value on the gauge, kept for the zone; what the gauge
+    // shows of it (the value itself without a gauge).
+    double showValue(double value);
 
     // The device's limits (FrictionSettings words) in the spins, edits and
     // pointers as they stand: a load is no edit, so nothing is ordered.
     void showDeviceLimits(const std::array<uint16_t, 8>& words);
+    // Whether the device's limits have been shown since the page was made:
+    // before that the spins hold no limit the device has.
+    bool deviceLimitsShown() const { return m_deviceLimitsShown; }
     // The spins' values into the device words, truncated toward zero and held to 16 bits.
     void layDeviceLimits(std::array<uint16_t, 8>& words) const;
 
@@ -64,6 +73,8 @@ public:
 
 private:
     void showLimit(int pointer, double value);
+    // The other limits pushed to keep the order after limit `index` moved.
+    void order(int index, double scaleMin);
 
     KitPage& m_page;
     const ILinearGaugePtr& m_gauge;
@@ -71,4 +82,6 @@ private:
     ZoneIndicator m_zone;
     // Every zone starts green, so a first value on an alarm limit shows green.
     uint32_t m_zoneColour;
+    double m_value = 0.0;
+    bool m_deviceLimitsShown = false;
 };

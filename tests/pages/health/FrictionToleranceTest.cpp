@@ -3,6 +3,7 @@
 #include "health/CValveHealthToleranceSettings.h"
 
 #include "automation/NumberText.h"
+#include "ui/ControlRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -303,4 +304,39 @@ TEST_F(FrictionToleranceTest, LimitTypedAndAppliedAtOnceIsWritten)
     apply->setFocus();
     apply->click();
     EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray("01 90 01 f4 00 64 00 4b"));
+}
+
+TEST_F(FrictionToleranceTest, WithoutItsGaugeThePageShowsReadsAndWritesTheDeviceLimits)
+{
+    ControlRegistry::instance().remove(QString::fromLatin1(LinearGauge::ProgId));
+    showPage(300.0);
+    ControlRegistry::instance().restoreAll();
+    ASSERT_FALSE(page().gauge());
+
+    EXPECT_EQ(edits(), (QStringList { "50", "100", "400", "500" }));
+    EXPECT_EQ(spins(), (Limits { 50, 100, 400, 500 }));
+    EXPECT_EQ(text(Page::CurrentValueEdit), QStringLiteral("300"));
+    EXPECT_EQ(page().frictionValue(), 300.0);
+
+    setFriction(280.0);
+    nextFrictionReading();
+    EXPECT_EQ(sent().count(QStringLiteral("197")), 1);
+    EXPECT_EQ(text(Page::CurrentValueEdit), QStringLiteral("280"));
+
+    // The presets still derive the limits from the friction found.
+    click(Page::LooseButton);
+    EXPECT_EQ(edits(), (QStringList { "30", "135", "630", "840" }));
+    EXPECT_EQ(spins(), (Limits { 30, 135, 630, 840 }));
+    click(Page::ApplyButton);
+    EXPECT_EQ(lastRequest(198).toHex(' '), QByteArray("c6 08 02 76 03 48 00 87 00 1e"));
+
+    // A typed limit goes out with the others as shown, and keeps them in order.
+    type(LowAlarm, "20");
+    click(Page::ApplyButton);
+    EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray("02 76 03 48 00 87 00 14"));
+    type(LowWarning, "700");
+    EXPECT_EQ(edits(), (QStringList { "20", "700", "701", "840" }));
+
+    EXPECT_TRUE(logTexts().filter(QStringLiteral("CValveHealthToleranceSettings ")).isEmpty())
+        << logTexts().join('\n').toStdString();
 }

@@ -4,6 +4,7 @@
 #include "health/CValveHealthToleranceSettings.h"
 
 #include "automation/NumberText.h"
+#include "ui/ControlRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -503,4 +504,57 @@ TEST_F(ValveHealthTest, SmallerModelShowsItsOwnFrictionLimitsOnBothFrictionPages
     select(ToleranceCode);
     EXPECT_EQ(tolerance().windowText(CValveHealthToleranceSettings::HighAlarmEdit), QStringLiteral("150"));
     EXPECT_EQ(tolerance().gauge()->scaleMax(), 200.0);
+}
+
+TEST_F(ValveHealthTest, WithoutItsGaugesThePageShowsReadsAndWritesTheDeviceValues)
+{
+    ControlRegistry::instance().remove(QString::fromLatin1(LinearGauge::ProgId));
+    showPage(defaultCounts(), 900.0); // past the high alarm
+    ControlRegistry::instance().restoreAll();
+    ASSERT_FALSE(page().frictionGauge());
+    ASSERT_FALSE(page().counterGauge(Page::Cycles));
+
+    EXPECT_EQ(frictionEdits(), (QStringList { "50", "100", "400", "500" }));
+    for (const Page::FrictionLimit& limit : Page::FrictionLimits)
+        EXPECT_EQ(page().spin(limit.spin)->value(), text(limit.edit).toDouble()) << limit.spin;
+    EXPECT_EQ(text(Page::FrictionEdit), NumberText::fromDouble(data().FrictionSettings[0]));
+    EXPECT_EQ(text(Page::TravelEdit), QStringLiteral("567.89"));
+    EXPECT_EQ(text(Page::CycleCountEdit), QStringLiteral("98765"));
+    EXPECT_EQ(text(Page::TravelFullWarningEdit), QStringLiteral("500"));
+    EXPECT_EQ(text(Page::CyclesFullWarningEdit), QStringLiteral("1000000"));
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("4"));
+    EXPECT_EQ(page().spin(Page::StrokeLengthSpin)->value(), 4.0);
+    EXPECT_EQ(page().spin(Page::TravelFullWarningSpin)->value(), 500.0);
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("1.5"));
+
+    // The zone still follows the friction, from the limits the spins hold.
+    clock().advance(clock().dueIn(&page(), Page::ZoneTimerId));
+    EXPECT_EQ(page().frictionBlinkColor(), Red);
+
+    nextReading();
+    EXPECT_TRUE(sent().contains(QStringLiteral("197")));
+    EXPECT_TRUE(sent().contains(QStringLiteral("173")));
+    device().clearRequests();
+    nextReading();
+    EXPECT_TRUE(sent().contains(QStringLiteral("197")));
+    EXPECT_TRUE(sent().contains(QStringLiteral("173")));
+
+    type(Page::StrokeLengthEdit, "3");
+    click(Page::ApplyButton);
+    const Counts sentCounts = lastCounts();
+    EXPECT_EQ(sentCounts.stroke, 300);
+    EXPECT_EQ(sentCounts.travelFull, 500u);
+    EXPECT_EQ(sentCounts.travelInitial, 450u);
+    EXPECT_EQ(sentCounts.travelDeadband, 250);
+    EXPECT_EQ(sentCounts.cyclesFull, 1000000u);
+    EXPECT_EQ(sentCounts.cyclesInitial, 900000u);
+    EXPECT_EQ(sentCounts.cycleDeadband, 150);
+
+    type(Page::LowAlarmEdit, "20");
+    click(Page::ApplyButton);
+    // High warning, high alarm, low warning, low alarm.
+    EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray("01 90 01 f4 00 64 00 14"));
+    EXPECT_EQ(frictionEdits(), (QStringList { "20", "100", "400", "500" }));
+
+    EXPECT_TRUE(logTexts().filter(QStringLiteral("CValveHealth ")).isEmpty()) << logTexts().join('\n').toStdString();
 }
