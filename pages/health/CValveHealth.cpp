@@ -161,6 +161,10 @@ void CValveHealth::ActivatePage()
         m_bFrictionReload = true;
     // The units and the live values are read even when one control of a group fails.
     guard("ActivatePage", [this] { RefreshPage(); });
+    // Leaving the page stopped the zone's timers, perhaps mid-blink with the
+    // pointer dark, and a visit that reloads nothing would not arm them again.
+    guard("ActivatePage", [this] { m_friction.pageShown(); });
+    every(ZoneTimerId, ZoneMs, "UpdateFrictionZone", [this] { UpdateFrictionZone(); });
     read(HartCommand::ReadUnits);
     setWindowText(StrokeUnitLabel, data().TravelUnitLabel);
     every(

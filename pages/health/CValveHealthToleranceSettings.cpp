@@ -86,6 +86,10 @@ void CValveHealthToleranceSettings::ActivatePage()
     // The supply, the actuator area and the unit are read even when one
     // control of the friction group fails.
     guard("ActivatePage", [this] { RefreshFriction(); });
+    // Leaving the page stopped the zone's timers, perhaps mid-blink with the
+    // pointer dark, and a visit that reloads nothing would not arm them again.
+    guard("ActivatePage", [this] { m_limits.pageShown(); });
+    every(ZoneTimerId, ZoneMs, "UpdateFrictionZone", [this] { UpdateFrictionZone(); });
     DeviceData& dd = data();
     read(HartCommand::ReadSupplyPressure);
     setWindowText(NominalValueEdit, NumberText::fromDouble(dd.SupplySettings[1] * 0.01));

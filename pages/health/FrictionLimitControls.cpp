@@ -69,6 +69,13 @@ void FrictionLimitControls::updateZone()
     m_zone.keep(m_zoneColour);
 }
 
+void FrictionLimitControls::pageShown()
+{
+    // A stopped blink leaves the zone as it was but its timer gone, which
+    // keep() takes for a zone not yet shown.
+    updateZone();
+}
+
 void FrictionLimitControls::setFullScale(double x)
 {
     if (m_gauge)

@@ -55,6 +55,9 @@ public:
     // The value pointer in the colour of its zone; on an alarm limit the
     // colour stays as it was. Outside the green zone it blinks.
     void updateZone();
+    // The page is shown again: a pointer left dark by a blink stopped when the
+    // page was left shows its zone at once, and blinks again outside green.
+    void pageShown();
     uint32_t zoneColour() const { return m_zoneColour; }
 
     void setFullScale(double x);

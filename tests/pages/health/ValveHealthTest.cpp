@@ -558,3 +558,36 @@ TEST_F(ValveHealthTest, WithoutItsGaugesThePageShowsReadsAndWritesTheDeviceValue
 
     EXPECT_TRUE(logTexts().filter(QStringLiteral("CValveHealth ")).isEmpty()) << logTexts().join('\n').toStdString();
 }
+
+TEST_F(ValveHealthTest, PointerLeftDarkByAStoppedBlinkShowsItsZoneWhenEitherFrictionPageIsShownAgain)
+{
+    startK90();
+    setFriction(900.0); // past the high alarm
+    clock().advance(2000);
+    struct Case {
+        int code;
+        StripPage* page;
+        const ILinearGaugePtr* gauge;
+        int blinkTimer;
+    };
+    const Case cases[] = {
+        { ValveHealthCode, &page(), &page().frictionGauge(), Page::BlinkTimerId },
+        { ToleranceCode, &tolerance(), &tolerance().gauge(), CValveHealthToleranceSettings::BlinkTimerId },
+    };
+    for (const Case& c : cases) {
+        select(c.code); // the first visit: the limits are read and the blink starts
+        clock().advance(2000);
+        auto pointer = [&] { return (*c.gauge)->pointerColor(0); };
+        for (int k = 0; k < 2 && pointer() != Black; ++k)
+            clock().advance(ZoneIndicator::BlinkMs);
+        ASSERT_EQ(pointer(), Black) << c.code;
+        select(ActuatorHealthCode);
+        select(c.code);
+        EXPECT_EQ(pointer(), Red) << c.code;
+        EXPECT_TRUE(c.page->timerArmed(c.blinkTimer)) << c.code;
+        clock().advance(ZoneIndicator::BlinkMs);
+        EXPECT_EQ(pointer(), Black) << c.code;
+        clock().advance(ZoneIndicator::BlinkMs);
+        EXPECT_EQ(pointer(), Red) << c.code;
+    }
+}
