@@ -35,18 +35,10 @@ protected:
         select(ToleranceCode);
         device().clearRequests();
     }
-    void setFriction(double lbf)
-    {
-        ValveModelParams physics = device().physics();
-        physics.staticFrictionLbf = lbf;
-        physics.dynamicFrictionLbf = lbf;
-        device().setPhysics(physics);
-    }
     // The device's own limits, as another tool would have written them, then Retrieve.
     void deviceLimits(const Limits& limits)
     {
-        device().respond(
-            198, words({ uint16_t(limits[2]), uint16_t(limits[3]), uint16_t(limits[1]), uint16_t(limits[0]) }));
+        respondWithFrictionLimits(limits);
         page().OnRetrieve();
         device().clearRequests();
     }

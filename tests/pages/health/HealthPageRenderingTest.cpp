@@ -1,4 +1,5 @@
 #include "HealthPageTest.h"
+#include "PixelColours.h"
 
 #include "ui/DialogUnits.h"
 
@@ -44,26 +45,6 @@ private:
     QImage m_image;
 };
 
-bool isGreen(const QColor& c)
-{
-    return c.green() > 180 && c.red() < 100 && c.blue() < 100;
-}
-bool isYellow(const QColor& c)
-{
-    return c.red() > 180 && c.green() > 180 && c.blue() < 100;
-}
-bool isBrightRed(const QColor& c)
-{
-    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
-}
-bool isWhite(const QColor& c)
-{
-    return c.red() > 240 && c.green() > 240 && c.blue() > 240;
-}
-std::string rgb(const QColor& c)
-{
-    return c.name().toStdString();
-}
 }
 
 class HealthPageRenderingTest : public HealthPageTest

@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <array>
+
 // The program against a simulated positioner, with the two health pages at
 // hand and the device's request record in a readable form.
 class HealthPageTest : public AppFrameTest
@@ -76,6 +78,23 @@ protected:
         for (uint16_t v : values)
             out.append(char(v >> 8)).append(char(v & 0xFF));
         return out;
+    }
+
+    // The simulated valve's friction, static and dynamic alike.
+    void setFriction(double lbf, const char* path = K90Path)
+    {
+        ValveModelParams physics = device(path).physics();
+        physics.staticFrictionLbf = lbf;
+        physics.dynamicFrictionLbf = lbf;
+        device(path).setPhysics(physics);
+    }
+    // The next friction settings reply (198 layout) with the device's own
+    // limits, as another tool would have written them: low alarm, low
+    // warning, high warning, high alarm.
+    void respondWithFrictionLimits(const std::array<double, 4>& limits, const char* path = K90Path)
+    {
+        device(path).respond(
+            198, words({ uint16_t(limits[2]), uint16_t(limits[3]), uint16_t(limits[1]), uint16_t(limits[0]) }));
     }
 
     // Where rendering tests keep their pictures.

@@ -76,17 +76,9 @@ protected:
         device().clearRequests();
     }
     static Counts defaultCounts() { return { 56789, 450, 500, 250, 400, 98765, 900000, 1000000, 150 }; }
-    void setFriction(double lbf)
-    {
-        ValveModelParams physics = device().physics();
-        physics.staticFrictionLbf = lbf;
-        physics.dynamicFrictionLbf = lbf;
-        device().setPhysics(physics);
-    }
     void deviceFrictionLimits(const Limits& limits)
     {
-        device().respond(
-            198, words({ uint16_t(limits[2]), uint16_t(limits[3]), uint16_t(limits[1]), uint16_t(limits[0]) }));
+        respondWithFrictionLimits(limits);
         page().OnRetrieve();
         device().clearRequests();
     }
