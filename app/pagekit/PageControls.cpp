@@ -3,6 +3,7 @@
 #include "IndicatorColours.h"
 #include "ProgramControlFactory.h"
 
+#include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,21 @@ void fitEdit(FormPage* page, int id, const QStringList& texts)
     });
     if (widest != texts.end())
         shrinkToFit(edit, *widest, textRoom(edit));
+}
+
+bool showHelpRow(FormPage* page, int buttonId, std::span<const HelpRow> rows, int implicationsEdit, int solutionsEdit)
+{
+    auto* button = page->controlAs<QAbstractButton>(buttonId);
+    if (!button || !button->isChecked())
+        return false;
+    for (const HelpRow& row : rows) {
+        if (row.button == buttonId) {
+            page->setWindowText(implicationsEdit, QString::fromUtf8(row.implications));
+            page->setWindowText(solutionsEdit, QString::fromUtf8(row.solutions));
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace PageControls

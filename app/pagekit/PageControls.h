@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 // What pages share when they lay out their captions, and the program's own
 // control factories that several pages use.
 namespace PageControls
@@ -33,6 +35,18 @@ void setCaption(FormPage* page, int id, const QString& caption);
 // A narrow read-only edit whose texts are known beforehand: its font is made
 // small enough for the widest of them, so no text loses its start.
 void fitEdit(FormPage* page, int id, const QStringList& texts);
+
+// One "Implications and Possible Solutions" button of a health page and the
+// two texts it shows.
+struct HelpRow {
+    int button;
+    const char* implications;
+    const char* solutions;
+};
+
+// The help button `buttonId` was clicked: when it is checked and has a row,
+// its two texts fill the implications and solutions boxes. False otherwise.
+bool showHelpRow(FormPage* page, int buttonId, std::span<const HelpRow> rows, int implicationsEdit, int solutionsEdit);
 
 } // namespace PageControls
 

@@ -457,21 +457,14 @@ void CActuatorHealth::showIndicator(Group group, uint32_t colour)
 
 void CActuatorHealth::OnImplicationsButton(int buttonId)
 {
+    if (buttonId != Port2Button) {
+        PageControls::showHelpRow(this, buttonId, Implications, ImplicationsEdit, SolutionsEdit);
+        return;
+    }
+    // Port 2 is the supply sensor on the smaller model: one row, two texts.
     auto* button = controlAs<QAbstractButton>(buttonId);
     if (!button || !button->isChecked())
         return;
-    QString implications;
-    QString solutions = text(SensorSolution);
-    if (buttonId == Port2Button) {
-        implications = text(data().IsK40() ? SupplyPortImplication : Port2Implication);
-    } else {
-        for (const Implication& row : Implications) {
-            if (row.button == buttonId) {
-                implications = text(row.implications);
-                solutions = text(row.solutions);
-            }
-        }
-    }
-    setWindowText(ImplicationsEdit, implications);
-    setWindowText(SolutionsEdit, solutions);
+    setWindowText(ImplicationsEdit, text(data().IsK40() ? SupplyPortImplication : Port2Implication));
+    setWindowText(SolutionsEdit, text(SensorSolution));
 }

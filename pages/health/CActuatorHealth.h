@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActuatorHealthRules.h"
+#include "PageControls.h"
 #include "StripPage.h"
 #include "ZoneIndicator.h"
 
@@ -99,11 +100,7 @@ public:
     static const ToolTipTable ToolTips;
     // The one tooltip that differs on the smaller model, where port 2 is the supply sensor.
     static const ToolTipTable SupplySensorToolTips;
-    struct Implication {
-        int button;
-        const char* implications;
-        const char* solutions;
-    };
+    using Implication = PageControls::HelpRow;
     static const Implication Implications[5];
     static const char* const SensorSolution;
     static const char* const Port2Implication;

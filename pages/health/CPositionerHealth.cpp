@@ -8,7 +8,6 @@
 
 #include "automation/NumberText.h"
 
-#include <QAbstractButton>
 
 #include <algorithm>
 #include <cmath>
@@ -510,13 +509,5 @@ void CPositionerHealth::OnResetTravelCounter()
 
 void CPositionerHealth::OnImplicationsButton(int buttonId)
 {
-    auto* button = controlAs<QAbstractButton>(buttonId);
-    if (!button || !button->isChecked())
-        return;
-    for (const Implication& row : Implications) {
-        if (row.button == buttonId) {
-            setWindowText(ImplicationsEdit, QString::fromUtf8(row.implications));
-            setWindowText(SolutionsEdit, QString::fromUtf8(row.solutions));
-        }
-    }
+    PageControls::showHelpRow(this, buttonId, Implications, ImplicationsEdit, SolutionsEdit);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageControls.h"
 #include "PositionerHealthRules.h"
 #include "StripPage.h"
 #include "ZoneIndicator.h"
@@ -106,11 +107,7 @@ public:
     // The dialog template and its fixed texts (CPositionerHealthTemplate.cpp).
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
-    struct Implication {
-        int button;
-        const char* implications;
-        const char* solutions;
-    };
+    using Implication = PageControls::HelpRow;
     static const Implication Implications[11];
     struct ColourKey {
         int host;

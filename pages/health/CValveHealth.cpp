@@ -9,7 +9,6 @@
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 
-#include <QAbstractButton>
 
 #include <algorithm>
 
@@ -400,15 +399,7 @@ void CValveHealth::OnFrictionToleranceSettings()
 
 void CValveHealth::OnHelpButton(int buttonId)
 {
-    auto* button = controlAs<QAbstractButton>(buttonId);
-    if (!button || !button->isChecked())
-        return;
-    for (const Help& help : Helps) {
-        if (help.button == buttonId) {
-            setWindowText(ImplicationsEdit, text(help.implications));
-            setWindowText(SolutionsEdit, text(help.solutions));
-        }
-    }
+    PageControls::showHelpRow(this, buttonId, Helps, ImplicationsEdit, SolutionsEdit);
 }
 
 // ---------------------------------------------------------------------------

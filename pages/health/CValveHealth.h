@@ -2,6 +2,7 @@
 
 #include "FrictionLimitControls.h"
 #include "FrictionRules.h"
+#include "PageControls.h"
 #include "StripPage.h"
 #include "ValveHealthRules.h"
 
@@ -109,11 +110,7 @@ public:
     };
     static const CounterControls Counters[CounterCount];
     static const int ColourKeyPictures[8];
-    struct Help {
-        int button;
-        const char* implications;
-        const char* solutions;
-    };
+    using Help = PageControls::HelpRow;
     static const Help Helps[3];
 
     explicit CValveHealth(PageContext& context, QWidget* parent = nullptr);
