@@ -100,8 +100,12 @@ uint8_t SimulatedPositioner::Impl::highestPriority()
 {
     int best = NoActiveStatus;
     int bestPriority = 0;
+    // A status whose mask bit is clear is left out of the status byte; 228
+    // and the Misc status bytes still show it active.
+    const QByteArray& mask = tables[166];
+    auto enabled = [&](int n) { return n / 8 < mask.size() && (uint8_t(mask[n / 8]) >> (n % 8)) & 1u; };
     for (int n = 0; n < StatusPriorities::FirstDeviceInformation; ++n) {
-        if (lastActive.test(size_t(n)) && StatusPriorities::of(n) > bestPriority) {
+        if (lastActive.test(size_t(n)) && enabled(n) && StatusPriorities::of(n) > bestPriority) {
             best = n;
             bestPriority = StatusPriorities::of(n);
         }

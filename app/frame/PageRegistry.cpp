@@ -5,6 +5,10 @@
 
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
+#include "health/CAlarmAnnunciator.h"
+#include "health/CAlarmConfig.h"
+#include "health/CAlarmStatus.h"
+#include "health/CAlarmsView.h"
 #include "health/CAdvDashboard.h"
 #include "health/CControlHealth.h"
 #include "health/CHealthMain.h"
@@ -37,10 +41,10 @@ FormPage* shell(PageContext& context, const PageRow& row)
 const PageRow Rows[] = {
     // slot class                          make             code depth tree text                      flags
     { 3,  "CAdvDashboard",                 page<CAdvDashboard>, 1, 1, "Dashboard",                  Expanded | SwapFirst | FocusFirst | Home },
-    { 4,  "CAlarmsView",                   shell,           2,   1, "Alarms",                       Expanded, { 285, "Alarms" } },
-    { 5,  "CAlarmStatus",                  shell,           21,  2, "Alarm Status",                 SwapFirst, { 316, "Alarm Status" } },
-    { 6,  "CAlarmAnnunciator",             shell,           22,  2, "Alarm Annunciators",           SwapFirst, { 286, "Alarm Annunciators", Timer::None } },
-    { 7,  "CAlarmConfig",                  shell,           23,  2, "Alarm Configuration",          0, { 317, "Alarm Configuration" } },
+    { 4,  "CAlarmsView",                   page<CAlarmsView>, 2, 1, "Alarms",                       Expanded },
+    { 5,  "CAlarmStatus",                  page<CAlarmStatus>, 21, 2, "Alarm Status",               SwapFirst },
+    { 6,  "CAlarmAnnunciator",             page<CAlarmAnnunciator>, 22, 2, "Alarm Annunciators",    SwapFirst },
+    { 7,  "CAlarmConfig",                  page<CAlarmConfig>, 23, 2, "Alarm Configuration",        0 },
     { 28, "CHealthMain",                   page<CHealthMain>, 3, 1, "Health",                       Expanded | OptionalOnK40 },
     { 29, "CValveHealth",                  page<CValveHealth>, 31, 2, "Valve Health",               Expanded | OptionalOnK40 | SwapFirst },
     { 30, "CValveHealthToleranceSettings", page<CValveHealthToleranceSettings>, 311, 3, "Friction Tolerance Settings", OptionalOnK40 },

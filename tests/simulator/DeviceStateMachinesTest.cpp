@@ -104,3 +104,22 @@ TEST_F(DeviceStateMachines, ZeroSupplyLowersTheSupplyCountOnK40)
 }
 
 } // namespace
+
+TEST_F(DeviceStateMachines, StatusWithItsMaskBitClearIsLeftOutOfTheStatusByteButStillShowsActive)
+{
+    SimulatedPositioner& device = open();
+    device.setStatus(20, true); // friction high alarm
+    device.setStatus(47, true); // pneumatic leak warning
+    QByteArray mask(10, char(0xFF));
+    mask[2] = char(0xEF); // status 20 disabled
+    link.ask(SimLink::write(167, mask));
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(202)), 21), 47);
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(228)), 4 + 2) & 0x10, 0x10);
+    EXPECT_EQ(device.miscByte(0x7B) & 0x10, 0x10);
+
+    mask[5] = char(0x7F); // status 47 disabled as well
+    link.ask(SimLink::write(167, mask));
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(202)), 21), 255);
+    link.ask(SimLink::write(167, QByteArray(10, char(0xFF))));
+    EXPECT_EQ(replyU8(link.ask(SimLink::read(202)), 21), 20);
+}

@@ -1,0 +1,20 @@
+#include "CAlarmsView.h"
+
+CAlarmsView::CAlarmsView(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CAlarmsView"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildPage(Template);
+}
+
+void CAlarmsView::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    // Every button stays enabled on both models; a tree item the device does
+    // not offer is simply not selected.
+    for (const Navigation& target : NavigationButtons) {
+        const int code = target.pageCode;
+        onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
+    }
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+}
