@@ -14,7 +14,7 @@ constexpr uint32_t InfoGrey = 0xD3D3D3;
 constexpr uint32_t RedActive = 0x0000FF;
 constexpr uint32_t YellowActive = 0x00FFFF;
 
-constexpr int BoxWidth = 92;
+constexpr int BoxWidth = 104;
 constexpr int BoxHeight = 12;
 constexpr int Step = 14;
 constexpr int Top = 38;
@@ -65,7 +65,7 @@ std::vector<ControlSpec> controls()
             { P::PositionDeviationBox, "Position Deviation" } },
         ActiveBorder, RedActive);
     // "Port 1 Range Small" stays hidden: its place at the top stays empty.
-    column(out, P::WarningsGroup, "Warnings", 111, 26,
+    column(out, P::WarningsGroup, "Warnings", 123, 26,
         { { P::Port1RangeSmallBox, "Port 1 Range Small", nullptr, C::Hidden },
             { P::Port2RangeSmallBox, "Port 2 Range Small" }, { P::AORangeTooSmallBox, "AO Range Too Small" },
             { P::ZeroSignalOORangeBox, "0% Signal OORange" }, { P::HundredSignalOORangeBox, "100% Signal OORange" },
@@ -77,7 +77,7 @@ std::vector<ControlSpec> controls()
             { P::FrictionHighWarningBox, "Friction High" }, { P::PilotRelayResponseWarningBox, "Pilot Relay Response" },
             { P::PneumaticLeakBox, "Pneumatic Leak" }, { P::ActuationRatioBox, "Actuation Ratio" } },
         ActiveBorder, YellowActive);
-    column(out, P::AlertsGroup, "Alerts", 219, 26,
+    column(out, P::AlertsGroup, "Alerts", 243, 26,
         { { P::ValveCyclesBox, "Valve Cycles" }, { P::ValveTravelBox, "Valve Travel" },
             { P::PilotCyclesLimitBox, "Pilot Cycles Limit", "Spool Cycles Limit" },
             { P::PilotTravelLimitBox, "Pilot Travel Limit", "Spool Travel Limit" },
@@ -85,30 +85,30 @@ std::vector<ControlSpec> controls()
             { P::PositionUpperLimitBox, "Position Upper Limit" }, { P::PositionLowerLimitBox, "Position Lower Limit" },
             { P::ErrorHistoryResetBox, "Error History Reset" } },
         ActiveBorder, YellowActive);
-    column(out, P::ModesGroup, "Modes", 219, 172,
+    column(out, P::ModesGroup, "Modes", 243, 172,
         { { P::InitializingBox, "Initializing" }, { P::SettingILOBox, "Setting ILO" },
             { P::CommandCalibrationBox, "Command Calibration" }, { P::StrokeCalibrationBox, "Stroke Calibration" },
             { P::PressureCalibrationBox, "Pressure Calibration" }, { P::AnalogOutputCalBox, "Analog Output Cal" },
             { P::SignatureInProgressBox, "Signature in Progress" }, { P::DigitalCommSourceBox, "Digital Comm Source" },
             { P::MPCActiveBox, "MPC Active" } },
         ActiveBorder, YellowActive);
-    column(out, P::DeviceInfoGroup, "Device Information", 327, 26,
+    column(out, P::DeviceInfoGroup, "Device Information", 363, 26,
         { { P::LocalInterfaceBox, "Local Interface Disabled" }, { P::SquawkModeBox, "Squawk Mode" },
             { P::PressControlBox, "Press Control Inactive", "Pressure Control Lock" },
             { P::AOBoardBox, "AO Board Present", "Analog Output Board" },
             { P::PotRotationBox, "Pot Rotation Normal", "Reserved" },
             { P::PressBoardBox, "Press Board Present", "Pressure Sensors" } },
         InfoGrey, RedActive);
-    column(out, P::DeviceStatesGroup, "Device States", 327, 132,
+    column(out, P::DeviceStatesGroup, "Device States", 363, 132,
         { { P::FactoryResetStateBox, "Factory Reset State" }, { P::JogCommandStateBox, "Jog Command State" },
             { P::JogCalSet100Box, "Jog Cal - Set 100%" } },
         ActiveBorder, RedActive);
 
     // The legend: three columns, the colour code the painters use.
-    out.push_back(C::group(P::LegendGroup, QStringLiteral("Legend"), 435, 26, 222, 16 + Step * 6));
+    out.push_back(C::group(P::LegendGroup, QStringLiteral("Legend"), 483, 26, 250, 16 + Step * 6));
     auto legend = [&out](int id, const char* text, int column, int row, uint32_t colour) {
-        const int xs[] = { 441, 537, 597 };
-        const int ws[] = { 94, 58, 54 };
+        const int xs[] = { 489, 601, 665 };
+        const int ws[] = { 110, 62, 62 };
         const QVariantMap properties { { QStringLiteral("Value"), QString::fromUtf8(text) },
             { QStringLiteral("ErrorText"), QString::fromUtf8(text) }, { QStringLiteral("Color"), uint(colour) } };
         out.push_back(C::vendor(id, QStringLiteral("TiEdit"), xs[column], 38 + Step * row, ws[column], BoxHeight,
@@ -132,14 +132,14 @@ std::vector<ControlSpec> controls()
     legend(P::LegendDeviceInfo, "Device Information", 0, 5, ActiveBorder);
     legend(P::LegendWhite, "White", 1, 5, WinColor::rgb(255, 255, 255));
 
-    out.push_back(C::button(P::PrintButton, QStringLiteral("Print Report"), 435, 132, 60, 14));
-    out.push_back(C::placeholder(P::ReportHost, 500, 132, 10, 10));
-    out.push_back(C::placeholder(P::PrinterHost, 514, 132, 10, 10));
+    out.push_back(C::button(P::PrintButton, QStringLiteral("Print Report"), 483, 132, 60, 14));
+    out.push_back(C::placeholder(P::ReportHost, 548, 132, 10, 10));
+    out.push_back(C::placeholder(P::PrinterHost, 562, 132, 10, 10));
     return out;
 }
 } // namespace
 
-const PageTemplate CAlarmAnnunciator::Template { 660, 330, controls() };
+const PageTemplate CAlarmAnnunciator::Template { 740, 330, controls() };
 
 const ToolTipTable CAlarmAnnunciator::ToolTips {
     { AlarmsGroup, QStringLiteral("Alarms") },
