@@ -1,0 +1,256 @@
+#include "AlarmPageTest.h"
+
+#include "MiscAccessors.h"
+#include "PixelColours.h"
+
+#include "SimTestHooks.h"
+#include "health/AlarmAnnunciatorRules.h"
+
+#include "controls/WinColor.h"
+#include "ui/DialogUnits.h"
+#include "core/AlarmAnnunciatorIndex.h"
+
+#include <QAbstractButton>
+#include <QImage>
+
+namespace
+{
+namespace Index = AlarmAnnunciatorIndex;
+namespace Colour = AlarmAnnunciatorRules::Colour;
+using P = CAlarmAnnunciator;
+
+QByteArray maskWith(int status, bool enabled)
+{
+    QByteArray mask(10, char(0xFF));
+    if (!enabled)
+        mask[status / 8] = char(uint8_t(mask[status / 8]) & ~(1u << (status % 8)));
+    return mask;
+}
+} // namespace
+
+class AlarmAnnunciatorTest : public AlarmPageTest
+{
+protected:
+    void show(const char* path = K90Path)
+    {
+        select(AnnunciatorCode);
+        device(path).clearRequests();
+    }
+    NumEdit& box(int id) { return *annunciator().box(id); }
+    uint8_t flag(int index) { return annunciatorRecord().m_bFlags[index]; }
+    QString text(int index) { return annunciatorRecord().m_strTexts[index].toQString(); }
+};
+
+TEST_F(AlarmAnnunciatorTest, ActivationReadsConfigBoardsMaskAndEveryStatusByteThenRefreshesEveryTwentySeconds)
+{
+    startOn(K90Path);
+    show();
+    select(AnnunciatorCode);
+    EXPECT_EQ(joined(sent()),
+        "246, 200 byte 0x82, 166, 200 byte 0x79, 200 byte 0x7a, 200 byte 0x7b, 200 byte 0x7c, 200 byte 0x7d, "
+        "200 byte 0x7e, 200 byte 0x7f, 200 byte 0x80, 200 byte 0x81, 202");
+    device().clearRequests();
+    clock().advance(19999);
+    EXPECT_EQ(joined(sent()), "");
+    clock().advance(1);
+    EXPECT_EQ(joined(sent()),
+        "200 byte 0x79, 200 byte 0x7a, 200 byte 0x7b, 200 byte 0x7c, 200 byte 0x7d, 200 byte 0x7e, 200 byte 0x7f, "
+        "200 byte 0x80, 200 byte 0x81, 202");
+    EXPECT_FALSE(annunciator().timerArmed(StripPage::StripTimerId));
+
+    select(HubCode);
+    EXPECT_FALSE(annunciator().timerArmed(P::RefreshTimerId));
+    device().clearRequests();
+    clock().advance(60000);
+    EXPECT_FALSE(sent().contains(QStringLiteral("200 byte 0x79"))) << joined(sent());
+}
+
+TEST_F(AlarmAnnunciatorTest, BoardTemperatureActiveAndDisabledThroughTheConfigurationPageShowsDarkYellowAndPrintsBothFlags)
+{
+    startOn(K90Path);
+    device().setStatus(32, true); // board temperature high
+    select(ConfigCode);
+    GridControl& grid = *config().grid();
+    int row = 0;
+    for (int r = 1; r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, 0) == QStringLiteral("32"))
+            row = r;
+    ASSERT_GT(row, 0);
+    grid.clickCell(row, 1);
+    config().controlAs<QAbstractButton>(CAlarmConfig::DisableButton)->click();
+    config().controlAs<QAbstractButton>(CAlarmConfig::ApplyButton)->click();
+
+    show();
+    EXPECT_TRUE(box(P::BoardTempHighBox).errorActive());
+    EXPECT_EQ(box(P::BoardTempHighBox).errorBackGroundColor(), Colour::DarkYellow);
+    EXPECT_EQ(box(P::BoardTempHighBox).color(), Colour::DarkGreen);
+    EXPECT_EQ(flag(Index::BoardTempHighAct), 1);
+    EXPECT_EQ(flag(Index::BoardTempHighMsk), 1);
+    EXPECT_EQ(flag(Index::BoardTempLowAct), 0);
+    EXPECT_EQ(flag(Index::BoardTempLowMsk), 0);
+
+    const QString pdf = tempPath(QStringLiteral("annunciator.pdf"));
+    expectReport(pdf, QStringLiteral("Save Alarm Annunce Report As"));
+    annunciator().controlAs<QAbstractButton>(P::PrintButton)->click();
+    EXPECT_EQ(reportField(annunciator(), QStringLiteral("BoardTempHighAct")), QStringLiteral("X"));
+    EXPECT_EQ(reportField(annunciator(), QStringLiteral("BoardTempHighMsk")), QStringLiteral("X"));
+    EXPECT_EQ(reportField(annunciator(), QStringLiteral("BoardTempLowMsk")), QString());
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
+TEST_F(AlarmAnnunciatorTest, BoxesWithoutTheirBoardOrFrictionModelShowTheGreyOfTheirMaskBit)
+{
+    struct Case {
+        const char* path;
+        uint8_t boards;
+        uint8_t config28;
+        int status; // the mask bit cleared, or -1
+        int box;
+        uint32_t colour;
+    };
+    const Case cases[] = {
+        { K90Path, 0x00, 0x20, -1, P::Port1OutOfRangeBox, Colour::LightGrey },
+        { K90Path, 0x00, 0x20, 43, P::Port1OutOfRangeBox, Colour::DarkGrey },
+        { K90Path, 0x00, 0x20, 40, P::SupplyPressureLowBox, Colour::DarkGrey },
+        { K90Path, 0x01, 0x20, 43, P::Port1OutOfRangeBox, Colour::DarkGreen },
+        { K40Path, 0x01, 0x00, 20, P::FrictionHighBox, Colour::DimGrey },
+        { K40Path, 0x01, 0x00, -1, P::FrictionHighBox, Colour::LightGrey },
+        { K40Path, 0x01, 0x20, 20, P::FrictionHighBox, Colour::DarkGreen },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.path << " box " << c.box << " status " << c.status);
+        startOn(c.path);
+        device(c.path).setMiscByte(0x82, c.boards);
+        device(c.path).setMiscByte(0x28, c.config28);
+        app().misc().ReadMiscByte28Bit5(); // as the tree reads it before the pages
+        writeDeviceMask(maskWith(std::max(c.status, 0), c.status < 0), c.path);
+        show(c.path);
+        EXPECT_EQ(box(c.box).color(), c.colour);
+        m_app.reset();
+    }
+}
+
+TEST_F(AlarmAnnunciatorTest, SmallerModelClosesUpItsWarningsColumnAndLeavesItsMissingBoxesUnpainted)
+{
+    startOn(K40Path);
+    show(K40Path);
+    // Where the template places the boxes the K40 moves into.
+    auto templatePlace = [this](int id) {
+        for (const ControlSpec& spec : P::Template.controls)
+            if (spec.id == id)
+                return DialogUnits::toPx(spec.x, spec.y, spec.w, spec.h);
+        return QRect();
+    };
+    EXPECT_EQ(box(P::ElectronicFailSafeBox).geometry(), templatePlace(P::PneumaticFailSafeBox));
+    EXPECT_EQ(box(P::PilotRelayResponseWarningBox).geometry(), templatePlace(P::FrictionHighWarningBox));
+    EXPECT_EQ(box(P::FrictionLowWarningBox).geometry(), templatePlace(P::ElectronicFailSafeBox));
+    for (int id : { P::PneumaticLeakBox, P::ActuationRatioBox, P::PneumaticFailSafeBox }) {
+        EXPECT_TRUE(box(id).isHidden()) << id;
+        EXPECT_EQ(box(id).color(), WinColor::ActiveBorder) << id;
+    }
+    EXPECT_FALSE(box(P::Port2RangeSmallBox).isHidden());
+    EXPECT_EQ(box(P::Port2RangeSmallBox).value(), QStringLiteral("Supply Range Small"));
+    EXPECT_EQ(box(P::Port2OutOfRangeBox).value(), QStringLiteral("Supply OutOfRange"));
+}
+
+TEST_F(AlarmAnnunciatorTest, DeviceInformationTextsFollowTheBoardsByteAndTheLocalInterfaceSetting)
+{
+    startOn(K90Path);
+    device().setMiscByte(0x82, 0x0A);
+    QByteArray config = device().respond(246, {}).mid(4, 22);
+    config[0] = 1;
+    device().respond(247, config);
+    show();
+    const std::pair<int, const char*> shown[] = { { P::PressBoardBox, "Press Board Absent" },
+        { P::AOBoardBox, "AO Board Present" }, { P::PressControlBox, "Press Control Inactive" },
+        { P::PotRotationBox, "Pot Rotation Reversed" }, { P::LocalInterfaceBox, "Local Disabled" } };
+    for (const auto& [id, expected] : shown)
+        EXPECT_EQ(box(id).value(), QString::fromLatin1(expected)) << id;
+    EXPECT_EQ(text(Index::PressBoardLbl), QStringLiteral("Press Board Absent"));
+    EXPECT_EQ(text(Index::AOBoardLbl), QStringLiteral("AO Board Present"));
+    EXPECT_EQ(text(Index::PressControlLbl), QStringLiteral("Press Control Inctive"));
+    EXPECT_EQ(text(Index::PotRotationLbl), QStringLiteral("Pot Rotation Reversed"));
+    EXPECT_EQ(text(Index::LocalInterfaceLbl), QStringLiteral("Local Disabled"));
+    EXPECT_FALSE(annunciator().pressureBoardPresent());
+    EXPECT_TRUE(annunciator().aoBoardPresent());
+}
+
+TEST_F(AlarmAnnunciatorTest, MiscReplyForAnotherAddressRepaintsNothingOfThatByte)
+{
+    startOn(K90Path);
+    show();
+    EXPECT_FALSE(box(P::NVRAMChecksumBox).errorActive());
+    device().setStatus(37, true); // NV RAM checksum, byte 0x7D bit 0x20
+    device().setStatus(32, true); // board temperature high, bit 0x01
+    SimTestHooks::faults(device()).inject(SimFault::MiscOtherAddress, 1, 200);
+    annunciator().PaintStateByte(0x7D);
+    for (int id : { 726, 727, 728, 729, 730, 731, 733 })
+        EXPECT_FALSE(box(id).errorActive()) << id;
+    EXPECT_EQ(flag(Index::NVRAMChecksumAct), 0);
+    EXPECT_EQ(flag(Index::BoardTempHighAct), 0);
+
+    annunciator().PaintStateByte(0x7D);
+    EXPECT_TRUE(box(P::NVRAMChecksumBox).errorActive());
+    EXPECT_EQ(box(P::NVRAMChecksumBox).errorBackGroundColor(), Colour::Red);
+    EXPECT_EQ(flag(Index::NVRAMChecksumAct), 1);
+    EXPECT_EQ(flag(Index::BoardTempHighAct), 1);
+}
+
+TEST_F(AlarmAnnunciatorTest, PrintInKilopascalsFillsTheLeakInFlowUnitsAndTheDeviationBandOfTheFirstRead)
+{
+    startOn(K90Path);
+    device().respond(221, QByteArray("\x39\x20\x0C", 3)); // kPa
+    show();
+    const QString pdf = tempPath(QStringLiteral("k90.pdf"));
+    expectReport(pdf, QStringLiteral("Save Alarm Annunce Report As"));
+    annunciator().controlAs<QAbstractButton>(P::PrintButton)->click();
+    EXPECT_EQ(text(Index::PneumaticLeakValue), QStringLiteral("0.3396"));
+    EXPECT_EQ(text(Index::PneumaticLeakSet), QStringLiteral("28.3"));
+    EXPECT_EQ(text(Index::PneumaticLeakUnit), QStringLiteral("slm"));
+    EXPECT_EQ(text(Index::SupplyPressureLowUnit), QStringLiteral("kPa"));
+    EXPECT_EQ(text(Index::PositionDeviationSet), QStringLiteral("5"));
+    EXPECT_EQ(text(Index::BoardTempHighSet), QStringLiteral("85"));
+    const QString printed = pdfText(pdf);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Pneumatic Leak"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("0.3396")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Press Board Present")));
+}
+
+TEST_F(AlarmAnnunciatorTest, PrintOnTheSmallerModelUsesItsDefinitionWithoutThePneumaticLeakRow)
+{
+    startOn(K40Path);
+    show(K40Path);
+    const QString pdf = tempPath(QStringLiteral("k40.pdf"));
+    expectReport(pdf, QStringLiteral("Save Alarm Annunce Report As"));
+    annunciator().controlAs<QAbstractButton>(P::PrintButton)->click();
+    const QString printed = pdfText(pdf);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Alarm / Alerts Report"))) << printed.toStdString();
+    EXPECT_FALSE(printed.contains(QStringLiteral("Pneumatic Leak")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Supply Range Small")));
+}
+
+TEST_F(AlarmAnnunciatorTest, GrabbedPageShowsEachBoxInItsColour)
+{
+    startOn(K90Path);
+    device().setStatus(32, true); // board temperature high: active, masked below
+    device().setStatus(35, true); // piezo voltage alarm: active, enabled
+    QByteArray mask(10, char(0xFF));
+    mask[4] = char(0xFE);
+    mask[7] = char(0xF7); // no motion time out disabled
+    writeDeviceMask(mask);
+    show();
+    annunciator().resize(annunciator().sizeHint().expandedTo(QSize(1200, 600)));
+    const QImage image = annunciator().grab().toImage();
+    image.save(artifactPath(QStringLiteral("alarm_annunciator_k90.png")));
+    auto colourOf = [&](int id) {
+        const QRect r = box(id).geometry();
+        return image.pixelColor(r.left() + 3, r.top() + 2);
+    };
+    auto rgb = [](uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); };
+    EXPECT_EQ(colourOf(P::BoardTempHighBox), rgb(Colour::DarkYellow));
+    EXPECT_EQ(colourOf(P::PiezoVoltageBox), rgb(Colour::Red));
+    EXPECT_EQ(colourOf(P::NoMotionTimeOutBox), rgb(Colour::DarkGreen));
+    EXPECT_EQ(colourOf(P::ILOTimeOutBox), rgb(Colour::Green));
+    EXPECT_EQ(colourOf(P::PressBoardBox), rgb(Colour::White));
+    EXPECT_EQ(colourOf(P::LegendDarkYellow), QColor(255, 215, 0));
+}
