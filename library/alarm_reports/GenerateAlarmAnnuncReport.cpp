@@ -277,6 +277,6 @@ void GenerateAlarmAnnuncReport(CReportHeader header, CAlarmAnnunciatorReport rec
     const QString modelText = model.toQString();
     ReportFrameDescriptor descriptor { ReportFrameRows::AlarmAnnunciator };
     descriptor.fields = [&](const ReportFrameFields& fields) { AnnunciatorFields(fields, record, modelText).fill(); };
-    ReportFrame::Generate(descriptor, std::move(header), std::move(report), std::move(printer),
-        std::move(definitionPath), parent);
+    ReportFrame::Generate(
+        descriptor, std::move(header), std::move(report), std::move(printer), std::move(definitionPath), parent);
 }

@@ -36,6 +36,6 @@ void GenerateAlarmStausReport(CReportHeader header, CAlarmStatusReport record, I
             line->SetText(eventLog->Text());
         }
     };
-    ReportFrame::Generate(descriptor, std::move(header), std::move(report), std::move(printer),
-        std::move(definitionPath), parent);
+    ReportFrame::Generate(
+        descriptor, std::move(header), std::move(report), std::move(printer), std::move(definitionPath), parent);
 }

@@ -101,7 +101,8 @@ std::span<const Indicator> indicators()
 
 const Indicator* indicator(int id)
 {
-    const auto found = std::find_if(std::begin(Table), std::end(Table), [id](const Indicator& i) { return i.id == id; });
+    const auto found
+        = std::find_if(std::begin(Table), std::end(Table), [id](const Indicator& i) { return i.id == id; });
     return found == std::end(Table) ? nullptr : &*found;
 }
 

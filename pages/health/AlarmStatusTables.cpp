@@ -83,8 +83,8 @@ const StatusTexts Table[] = {
 
 const StatusTexts* find(uint8_t status)
 {
-    const auto found
-        = std::find_if(std::begin(Table), std::end(Table), [status](const StatusTexts& t) { return t.status == status; });
+    const auto found = std::find_if(
+        std::begin(Table), std::end(Table), [status](const StatusTexts& t) { return t.status == status; });
     return found == std::end(Table) ? nullptr : &*found;
 }
 } // namespace

@@ -301,8 +301,9 @@ void CAlarmAnnunciator::OnPrintReport()
     FillAnnunciatorReport();
     const QString folder = context().helpers().GetAppFolder();
     const bool k90 = data().DeviceType == 5;
-    const QString path = folder + (k90 ? QStringLiteral("Dependencies/AlarmReport-K90.xml")
-                                       : QStringLiteral("Dependencies/AlarmReport_K40.xml"));
+    const QString path = folder
+        + (k90 ? QStringLiteral("Dependencies/AlarmReport-K90.xml")
+               : QStringLiteral("Dependencies/AlarmReport_K40.xml"));
     const QString model = k90 ? QStringLiteral("SerratK90") : QStringLiteral("SerratK40");
     GenerateAlarmAnnuncReport(CReportHeader(records.m_ReportHeader),
         CAlarmAnnunciatorReport(records.m_AlarmAnnunciatorReport), m_pReport, m_pPrinter, AutoString(path),

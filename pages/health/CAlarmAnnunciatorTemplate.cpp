@@ -45,8 +45,8 @@ void column(std::vector<ControlSpec>& out, int groupId, const char* caption, int
     out.push_back(C::group(groupId, QString::fromUtf8(caption), x, y, BoxWidth + 12, 16 + Step * int(items.size())));
     int row = 0;
     for (const Item& item : items)
-        out.push_back(box(item.id, item.text, x + 6, y + 12 + Step * row++, color, errorColor, item.errorText,
-            item.style));
+        out.push_back(
+            box(item.id, item.text, x + 6, y + 12 + Step * row++, color, errorColor, item.errorText, item.style));
 }
 
 std::vector<ControlSpec> controls()
@@ -59,10 +59,10 @@ std::vector<ControlSpec> controls()
             { P::ZeroPosOutOfRangeBox, "0% Pos Out Of Range" }, { P::HundredPosOORangeBox, "100% Pos O O Range" },
             { P::SupplyPressureLowBox, "Supply Pressure Low" }, { P::NVRAMChecksumBox, "NV RAM Checksum" },
             { P::WatchDogTimeOutBox, "Watch Dog TimeOut" }, { P::ShuntVoltageRefBox, "Shunt Voltage Ref" },
-            { P::HallSensorUpperPosBox, "Hall Sensor Upper Pos" }, { P::HallSensorLowerPosBox, "Hall Sensor Lower Pos" },
-            { P::PiezoVoltageBox, "Piezo Voltage" }, { P::PilotRelayResponseBox, "Pilot Relay Response" },
-            { P::FrictionLowBox, "Friction Low" }, { P::FrictionHighBox, "Friction High" },
-            { P::PositionDeviationBox, "Position Deviation" } },
+            { P::HallSensorUpperPosBox, "Hall Sensor Upper Pos" },
+            { P::HallSensorLowerPosBox, "Hall Sensor Lower Pos" }, { P::PiezoVoltageBox, "Piezo Voltage" },
+            { P::PilotRelayResponseBox, "Pilot Relay Response" }, { P::FrictionLowBox, "Friction Low" },
+            { P::FrictionHighBox, "Friction High" }, { P::PositionDeviationBox, "Position Deviation" } },
         ActiveBorder, RedActive);
     // "Port 1 Range Small" stays hidden: its place at the top stays empty.
     column(out, P::WarningsGroup, "Warnings", 123, 26,
@@ -81,9 +81,9 @@ std::vector<ControlSpec> controls()
         { { P::ValveCyclesBox, "Valve Cycles" }, { P::ValveTravelBox, "Valve Travel" },
             { P::PilotCyclesLimitBox, "Pilot Cycles Limit", "Spool Cycles Limit" },
             { P::PilotTravelLimitBox, "Pilot Travel Limit", "Spool Travel Limit" },
-            { P::SoftStopUpperLimitBox, "Soft Stop Upper Limit" }, { P::SoftStopLowerLimitBox, "Soft Stop Lower Limit" },
-            { P::PositionUpperLimitBox, "Position Upper Limit" }, { P::PositionLowerLimitBox, "Position Lower Limit" },
-            { P::ErrorHistoryResetBox, "Error History Reset" } },
+            { P::SoftStopUpperLimitBox, "Soft Stop Upper Limit" },
+            { P::SoftStopLowerLimitBox, "Soft Stop Lower Limit" }, { P::PositionUpperLimitBox, "Position Upper Limit" },
+            { P::PositionLowerLimitBox, "Position Lower Limit" }, { P::ErrorHistoryResetBox, "Error History Reset" } },
         ActiveBorder, YellowActive);
     column(out, P::ModesGroup, "Modes", 243, 172,
         { { P::InitializingBox, "Initializing" }, { P::SettingILOBox, "Setting ILO" },
@@ -105,13 +105,13 @@ std::vector<ControlSpec> controls()
         ActiveBorder, RedActive);
 
     // The legend: three columns, the colour code the painters use.
-    out.push_back(C::group(P::LegendGroup, QStringLiteral("Legend"), 483, 26, 250, 16 + Step * 6));
+    out.push_back(C::group(P::LegendGroup, QStringLiteral("Legend"), 363, 196, 250, 16 + Step * 6));
     auto legend = [&out](int id, const char* text, int column, int row, uint32_t colour) {
-        const int xs[] = { 489, 601, 665 };
+        const int xs[] = { 369, 481, 545 };
         const int ws[] = { 110, 62, 62 };
         const QVariantMap properties { { QStringLiteral("Value"), QString::fromUtf8(text) },
             { QStringLiteral("ErrorText"), QString::fromUtf8(text) }, { QStringLiteral("Color"), uint(colour) } };
-        out.push_back(C::vendor(id, QStringLiteral("TiEdit"), xs[column], 38 + Step * row, ws[column], BoxHeight,
+        out.push_back(C::vendor(id, QStringLiteral("TiEdit"), xs[column], 208 + Step * row, ws[column], BoxHeight,
             properties, C::Disabled));
     };
     legend(P::LegendIndicators, "Indicators", 0, 0, ActiveBorder);
@@ -132,14 +132,14 @@ std::vector<ControlSpec> controls()
     legend(P::LegendDeviceInfo, "Device Information", 0, 5, ActiveBorder);
     legend(P::LegendWhite, "White", 1, 5, WinColor::rgb(255, 255, 255));
 
-    out.push_back(C::button(P::PrintButton, QStringLiteral("Print Report"), 483, 132, 60, 14));
-    out.push_back(C::placeholder(P::ReportHost, 548, 132, 10, 10));
-    out.push_back(C::placeholder(P::PrinterHost, 562, 132, 10, 10));
+    out.push_back(C::button(P::PrintButton, QStringLiteral("Print Report"), 363, 300, 60, 14));
+    out.push_back(C::placeholder(P::ReportHost, 430, 300, 10, 10));
+    out.push_back(C::placeholder(P::PrinterHost, 444, 300, 10, 10));
     return out;
 }
 } // namespace
 
-const PageTemplate CAlarmAnnunciator::Template { 740, 330, controls() };
+const PageTemplate CAlarmAnnunciator::Template { 620, 330, controls() };
 
 const ToolTipTable CAlarmAnnunciator::ToolTips {
     { AlarmsGroup, QStringLiteral("Alarms") },

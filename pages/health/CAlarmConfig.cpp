@@ -96,6 +96,7 @@ void CAlarmConfig::ActivatePage()
     m_bMaskRead = false;
     try {
         FillMaskColumn();
+        m_pGrid->Select(0, 0); // brings the header into view before the row is made current
         m_pGrid->SetRow(m_nSelectedRow);
         m_pGrid->SetSelectionHighlight(1);
     } catch (const ComError&) {

@@ -113,6 +113,7 @@ void CAlarmStatus::ShowErrorHistory()
         record.m_strDescription[k - 1] = AutoString(name);
     }
 
+    m_pAlarmHistoryGrid->Select(0, 0); // the whole table in view again, header first
     std::copy_n(d.ErrorHistory.begin(), m_CurStatusBits.size(), m_CurStatusBits.begin());
     const QDateTime now = context().timers().localNow();
     const QDate date = now.date();

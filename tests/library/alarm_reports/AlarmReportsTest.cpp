@@ -70,8 +70,8 @@ protected:
     {
         prompts().answerFile(std::nullopt);
         prompts().answerMessage(Prompts::IdNo);
-        GenerateAlarmAnnuncReport(m_header, m_annunciator, m_report, m_printer, AutoString(definition),
-            AutoString(model), &m_page);
+        GenerateAlarmAnnuncReport(
+            m_header, m_annunciator, m_report, m_printer, AutoString(definition), AutoString(model), &m_page);
     }
     void status(const QString& definition, const QString& model)
     {
@@ -269,8 +269,8 @@ TEST_F(AlarmReportsTest, StatusReportLogStartsByModelStringAndFailsWithOneBoxWit
         int start;
         bool sixteenRows;
     };
-    for (const Case& c : { Case { "SerratK95", 10300, true }, Case { "SerratK90", 7605, false },
-             Case { "XYZ", 7605, false } }) {
+    for (const Case& c :
+        { Case { "SerratK95", 10300, true }, Case { "SerratK90", 7605, false }, Case { "XYZ", 7605, false } }) {
         prompts().answerFile(std::nullopt);
         prompts().answerMessage(Prompts::IdNo);
         status(definitionWith(QStringLiteral("AlarmStatReport-K90.xml"), k95Keys), QString::fromLatin1(c.model));

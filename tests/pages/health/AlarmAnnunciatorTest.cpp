@@ -7,8 +7,8 @@
 #include "health/AlarmAnnunciatorRules.h"
 
 #include "controls/WinColor.h"
-#include "ui/DialogUnits.h"
 #include "core/AlarmAnnunciatorIndex.h"
+#include "ui/DialogUnits.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -65,7 +65,8 @@ TEST_F(AlarmAnnunciatorTest, ActivationReadsConfigBoardsMaskAndEveryStatusByteTh
     EXPECT_FALSE(sent().contains(QStringLiteral("200 byte 0x79"))) << joined(sent());
 }
 
-TEST_F(AlarmAnnunciatorTest, BoardTemperatureActiveAndDisabledThroughTheConfigurationPageShowsDarkYellowAndPrintsBothFlags)
+TEST_F(
+    AlarmAnnunciatorTest, BoardTemperatureActiveAndDisabledThroughTheConfigurationPageShowsDarkYellowAndPrintsBothFlags)
 {
     startOn(K90Path);
     device().setStatus(32, true); // board temperature high

@@ -111,7 +111,8 @@ TEST_F(AlarmConfigTest, DisabledStatusIsNoLongerNamedByTheStrip)
     device().setStatus(47, true); // pneumatic leak warning
     select(ConfigCode);
     clock().advance(1000);
-    EXPECT_TRUE(config().activeIndicator()->value().startsWith(QStringLiteral("47"))) << config().activeIndicator()->value().toStdString();
+    EXPECT_TRUE(config().activeIndicator()->value().startsWith(QStringLiteral("47")))
+        << config().activeIndicator()->value().toStdString();
     grid().clickCell(rowOf(47), 0);
     click(P::DisableButton);
     click(P::ApplyButton);

@@ -151,7 +151,7 @@ TEST(AlarmStatusTablesTest, NamesAndHelpTextsByStatusAndModel)
         }
     }
     // The texts given by their first sentence go on in the same style.
-    for (int n : { 1, 9, 10, 13, 15, 16, 17, 18, 20, 23, 32, 33, 39, 40, 41, 42, 47, 48, 49, 50, 51, 52, 53, 64, 72,
-             74, 75 })
+    for (int n :
+        { 1, 9, 10, 13, 15, 16, 17, 18, 20, 23, 32, 33, 39, 40, 41, 42, 47, 48, 49, 50, 51, 52, 53, 64, 72, 74, 75 })
         EXPECT_GE(GetAlarmHelp(uint8_t(n), 5).count(QStringLiteral(".  ")), 1) << n;
 }

@@ -56,7 +56,8 @@ TEST_F(AlarmStatusTest, HistoryShowsTheNewestStatusesWithNamesAndTheClickedOnesH
     EXPECT_EQ(record.m_strDescription[1].toQString(), QStringLiteral("Supply Pressure Low Alarm"));
 
     history().clickCell(2, 1);
-    EXPECT_TRUE(status().description()->toPlainText().startsWith(QStringLiteral("SUPPLY PRESSURE LOW ALARM (user set)")))
+    EXPECT_TRUE(
+        status().description()->toPlainText().startsWith(QStringLiteral("SUPPLY PRESSURE LOW ALARM (user set)")))
         << status().description()->toPlainText().toStdString();
     history().clickCell(3, 0); // 255: no status
     EXPECT_EQ(status().description()->toPlainText(), QString());
@@ -148,7 +149,8 @@ TEST_F(AlarmStatusTest, ExportProposesTheSanitisedTagAndWritesOneLogRowPerLine)
     prompts().answerFile(tempPath(QStringLiteral("no/such/folder/log.txt")), QStringLiteral("Alarm Error Log"));
     click(P::SaveToDiskButton);
     EXPECT_TRUE(prompts().messages().empty());
-    EXPECT_TRUE(logTexts().filter(QStringLiteral("Alarm Error Log not saved")).size() == 1) << logTexts().join('\n').toStdString();
+    EXPECT_TRUE(logTexts().filter(QStringLiteral("Alarm Error Log not saved")).size() == 1)
+        << logTexts().join('\n').toStdString();
 }
 
 TEST_F(AlarmStatusTest, PrintTakesTheModelsDefinitionAndEveryLogRow)
