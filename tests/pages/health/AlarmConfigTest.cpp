@@ -133,3 +133,20 @@ TEST_F(AlarmConfigTest, ApplyWithoutAMaskReadSinceActivationSendsNothingAndSaysS
     EXPECT_TRUE(logTexts().contains(
         QStringLiteral("Write_Status_Mask_LDXD_Mode not sent: no Read_Status_Mask_LDXD_Mode reply")));
 }
+
+TEST_F(AlarmConfigTest, WithoutItsDefinitionFileThePageListsNothingAndSaysSoInTheGrid)
+{
+    startOn(K90Path);
+    const QString emptyFolder = tempPath(QStringLiteral("no_definitions"));
+    QDir().mkpath(emptyFolder);
+    qputenv("STROKEWISE_HOME", emptyFolder.toUtf8());
+    CAlarmConfig built(app());
+    built.OnInitialUpdate();
+    qunsetenv("STROKEWISE_HOME");
+    GridControl& list = *built.grid();
+    ASSERT_EQ(list.Rows(), 2);
+    EXPECT_EQ(list.TextMatrix(1, 0), QStringLiteral("unable to open input file"));
+    built.ActivatePage();
+    EXPECT_EQ(list.TextMatrix(1, 2), QString());
+    built.StopTimers();
+}
