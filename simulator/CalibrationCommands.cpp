@@ -3,6 +3,9 @@
 // 244/245) and the configuration that picks the curve (246/247).
 #include "SimulatedPositionerImpl.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace SimDevice;
 
 void SimulatedPositioner::Impl::installCalibrationCommands()
@@ -41,25 +44,108 @@ QByteArray SimulatedPositioner::Impl::loopCalibration() const
     return ReplyWriter().u8(loopState).text(loopText, 14).data();
 }
 
+namespace
+{
+// The converter's characteristic: a fixed count per mA.
+constexpr double CountsPerMilliamp = 1600.0;
+// Where the loop calibration accepts a point, and how far apart its points must be.
+constexpr double LowestPointMa = 3.5;
+constexpr double HighestPointMa = 20.5;
+constexpr double SmallestRangeMa = 2.0;
+
+bool outOfRange(double milliamps)
+{
+    return milliamps < LowestPointMa || milliamps > HighestPointMa;
+}
+
+uint16_t countWord(double count)
+{
+    return uint16_t(std::clamp(std::lround(count), 0L, 65535L));
+}
+}
+
+double SimulatedPositioner::Impl::loopCount(double milliamps)
+{
+    return milliamps * CountsPerMilliamp;
+}
+
+double SimulatedPositioner::Impl::loopCurrentFor(double count)
+{
+    return count / CountsPerMilliamp;
+}
+
+double SimulatedPositioner::Impl::analogPercent() const
+{
+    const auto word = [this](uint8_t address) {
+        const auto found = miscWords.find(address);
+        return found == miscWords.end() ? 0.0 : double(found->second);
+    };
+    const double zero = word(0x55);
+    const double span = word(0x56) - zero;
+    if (span == 0.0)
+        return 0.0;
+    return (loopCount(loopCurrentMa) - zero) / span * 100.0;
+}
+
+void SimulatedPositioner::Impl::setAnalogPercent(double percent)
+{
+    const double zero = miscWords[0x55];
+    const double span = double(miscWords[0x56]) - zero;
+    loopCurrentMa = loopCurrentFor(zero + span * percent / 100.0);
+}
+
+// The device's side of the loop calibration: the program writes a code for
+// what the user just did, the device takes the point at the loop current
+// of that moment and reports its progress as the state.
 void SimulatedPositioner::Impl::writeLoopCalibration(const QByteArray& data)
 {
     const uint8_t code = RequestReader(data).u8(0);
     switch (code) {
     case 3:
         loopState = 11; // waiting for 4 mA
+        loopRangeSmall = loop100OutOfRange = loop0OutOfRange = false;
         break;
     case 8:
+        miscWords[0x57] = countWord(loopCount(loopCurrentMa)); // the 4 mA reference
         loopState = 3; // reference set
         break;
+    case 12:
+        // From "waiting for 0 %" it takes the 0 % point; from "waiting for
+        // the previous command" (the last step went back) it only waits for
+        // the 100 % point again.
+        if (loopState == 11) {
+            loopZeroMa = loopCurrentMa;
+            loopZeroSet = true;
+            loop0OutOfRange = outOfRange(loopZeroMa);
+        }
+        loopState = 12;
+        break;
+    case 13:
+        loopSpanMa = loopCurrentMa;
+        loopSpanSet = true;
+        loop100OutOfRange = outOfRange(loopSpanMa);
+        loopRangeSmall = loopZeroSet && std::abs(loopSpanMa - loopZeroMa) < SmallestRangeMa;
+        loopState = 13;
+        break;
     case 14:
+        if (loopZeroSet && loopSpanSet) {
+            loopRangeSmall = std::abs(loopSpanMa - loopZeroMa) < SmallestRangeMa;
+            if (!loopRangeSmall) {
+                miscWords[0x55] = countWord(loopCount(loopZeroMa));
+                miscWords[0x56] = countWord(loopCount(loopSpanMa));
+            }
+        }
+        loopZeroSet = loopSpanSet = false;
         loopText = data.mid(1, 14);
         loopState = 0;
         break;
     case 51:
+        loopZeroSet = loopSpanSet = false;
         loopState = 0;
         break;
     default:
         loopState = code;
         break;
     }
+    evaluateStatuses();
 }

@@ -43,7 +43,7 @@ void SimulatedPositioner::Impl::runSignature(qint64 untilMs)
 
 double SimulatedPositioner::Impl::commandPercent() const
 {
-    const double raw = controlMode == DigitalMode ? digitalCommand / 100.0 : analogCommand;
+    const double raw = controlMode == DigitalMode ? digitalCommand / 100.0 : analogPercent();
     return characterized(raw);
 }
 

@@ -23,6 +23,9 @@ std::bitset<SimulatedPositioner::StatusCount> SimulatedPositioner::Impl::activeS
     set(StrokeCalibrationMode, calibrating == CalibrationSequencer::Kind::Stroke);
     set(PressureCalibrationMode, calibrating == CalibrationSequencer::Kind::Actuator);
     set(CommandLoopCalibrationMode, loopState != 0);
+    set(LoopRangeSmall, loopRangeSmall);
+    set(Loop100SignalOutOfRange, loop100OutOfRange);
+    set(Loop0SignalOutOfRange, loop0OutOfRange);
     set(BoardTempHigh, temperatureC() > 85.0);
     set(BoardTempLow, temperatureC() < -40.0);
     const uint8_t boards = miscBytes[BoardsByte];

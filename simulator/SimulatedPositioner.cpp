@@ -228,7 +228,18 @@ const ValveModel& SimulatedPositioner::valve()
 void SimulatedPositioner::setAnalogCommand(double percent)
 {
     d->advanceToNow();
-    d->analogCommand = percent;
+    d->setAnalogPercent(percent);
+}
+
+void SimulatedPositioner::setLoopCurrent(double milliamps)
+{
+    d->advanceToNow();
+    d->loopCurrentMa = milliamps;
+}
+
+double SimulatedPositioner::loopCurrent() const
+{
+    return d->loopCurrentMa;
 }
 
 void SimulatedPositioner::setSupplyPsi(double psi)

@@ -70,8 +70,13 @@ public:
     // New constants; the valve starts again at rest at its command.
     void setPhysics(const ValveModelParams& params);
     const ValveModel& valve(); // advanced to now
-    // The 4-20 mA loop command, in percent (followed in analog mode).
+    // The 4-20 mA loop command, in percent (followed in analog mode): sets
+    // the loop current that the device's loop calibration maps to `percent`.
     void setAnalogCommand(double percent);
+    // The loop current at the input, in mA; the device converts it to its
+    // command A/D count (word 0x58) and maps that through its loop calibration.
+    void setLoopCurrent(double milliamps);
+    double loopCurrent() const;
     void setSupplyPsi(double psi);
 
     // Statuses a test forces on (beside those the device raises itself).

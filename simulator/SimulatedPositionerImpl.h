@@ -75,6 +75,9 @@ enum Status {
     PilotRelayAlarm = 49,
     PilotCyclesAlert = 50,
     PilotTravelAlert = 51,
+    LoopRangeSmall = 64,
+    Loop100SignalOutOfRange = 65,
+    Loop0SignalOutOfRange = 66,
     PressureBoardPresent = 72,
     AoBoardPresent = 73,
     PressureControlActive = 74,
@@ -115,7 +118,10 @@ struct SimulatedPositioner::Impl {
     // Command and mode.
     uint8_t controlMode = 0;
     int16_t digitalCommand = 5000;
-    double analogCommand = 50.0;
+    // The 4-20 mA loop: the current at the input, in mA. The command the
+    // device follows is its converter count mapped through the loop
+    // calibration in force (words 0x55 at 0 %, 0x56 at 100 %).
+    double loopCurrentMa = 12.0;
 
     // Identity.
     QByteArray tag;
@@ -148,6 +154,15 @@ struct SimulatedPositioner::Impl {
     CalibrationSequencer calibration;
     uint8_t loopState = 0;
     QByteArray loopText = QByteArray(14, ' ');
+    // The points of a loop calibration in progress, as converter counts and
+    // their currents, and the loop flags it raised (statuses 64-66).
+    double loopZeroMa = 0.0;
+    double loopSpanMa = 0.0;
+    bool loopZeroSet = false;
+    bool loopSpanSet = false;
+    bool loopRangeSmall = false;
+    bool loop100OutOfRange = false;
+    bool loop0OutOfRange = false;
 
     std::vector<SimRequest> requests;
     std::unique_ptr<SimExchangeHooks> hooks = std::make_unique<SimExchangeHooks>();
@@ -251,4 +266,10 @@ struct SimulatedPositioner::Impl {
     QByteArray writeCalibration(const QByteArray& data);
     QByteArray loopCalibration() const;
     void writeLoopCalibration(const QByteArray& data);
+    // The converter's fixed characteristic: the count of a loop current.
+    static double loopCount(double milliamps);
+    static double loopCurrentFor(double count);
+    // The loop command in percent, through the calibration in force.
+    double analogPercent() const;
+    void setAnalogPercent(double percent);
 };

@@ -37,7 +37,7 @@ QByteArray SimulatedPositioner::Impl::status()
 {
     const bool fahrenheit = uint8_t(tables[220].at(1)) == Fahrenheit;
     const double temperature = fahrenheit ? temperatureC() * 9.0 / 5.0 + 32.0 : temperatureC();
-    const double analog = std::clamp(analogCommand, 0.0, 100.0);
+    const double analog = std::clamp(analogPercent(), 0.0, 100.0);
     ReplyWriter out;
     out.u8(controlMode).u16(uint16_t(digitalCommand)).u16(ReplyWriter::hundredths(valve.commandPercent()));
     out.u16(ReplyWriter::hundredths(analog)).u16(ReplyWriter::hundredths(valve.positionPercent()));
@@ -115,8 +115,10 @@ uint16_t SimulatedPositioner::Impl::miscWord(uint8_t address)
         return ReplyWriter::hundredths(valve.relayCommandPercent());
     case 0x34:
         return ReplyWriter::hundredths(valve.relayPositionPercent());
+    case 0x01: // the design current, from the loop current
+        return uint16_t(std::clamp(std::lround(loopCurrentMa * 100.0), 0L, 65535L));
     case 0x58:
-        return count(0x55, 0x56, analogCommand / 100.0);
+        return uint16_t(std::clamp(std::lround(loopCount(loopCurrentMa)), 0L, 65535L));
     case 0x62:
         return count(0x5F, 0x60, valve.port1Psi() / fullScale);
     case 0x67:

@@ -3,6 +3,8 @@
 #include "CForm1.h"
 #include "CForm2.h"
 
+#include "calibration/CCalibrationAnalogIn.h"
+#include "calibration/CCalibrationAnalogInSteps.h"
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAlarmAnnunciator.h"
@@ -65,7 +67,7 @@ const PageRow Rows[] = {
     { 10, "CCalibrationMain",              shell,           5,   1, "Calibration",                  Expanded, { 251, "Calibration" } },
     { 11, "CCalibrationActuatorIntro",     shell,           51,  2, "Actuator /Stroke /Friction",   0, { 313, "Actuator /Stroke /Friction" } },
     { 13, "CCalibrationStroke",            shell,           52,  2, "Stroke",                       0, { 1080, "Stroke Calibration" } },
-    { 14, "CCalibrationAnalogIn",          shell,           53,  2, "Analog Input",                 0, { 261, "Analog Input Calibration" } },
+    { 14, "CCalibrationAnalogIn",          page<CCalibrationAnalogIn>, 53, 2, "Analog Input",            0 },
     { 38, "CConfigMain",                   shell,           6,   1, "Configuration",                Expanded, { 1082, "Configuration" } },
     { 39, "CCustCharacterization_Info",    shell,           61,  2, "Stroke Characterization",      0, { 178, "Stroke Characterization" } },
     // Pages without a tree item: panes of the frame and wizard steps.
@@ -73,11 +75,11 @@ const PageRow Rows[] = {
     { 2,  "CForm2",                        page<CForm2>,    0, 0, nullptr,                          Pane },
     { 9,  "CPressureDisablePage",          page<CPressureDisablePage>, 0, 0, nullptr,               0 },
     { 12, "CCalib_Actuator",               shell,           0, 0, nullptr,                          0, { 258, "Actuator Calibration" } },
-    { 15, "CCalibrationAnalogIn1",         shell,           0, 0, nullptr,                          0, { 275, "Analog Input Calibration - Step 1", Timer::None } },
-    { 16, "CCalibrationAnalogIn2",         shell,           0, 0, nullptr,                          0, { 276, "Analog Input Calibration - Step 2", Timer::None } },
-    { 17, "CCalibrationAnalogIn3",         shell,           0, 0, nullptr,                          0, { 277, "Analog Input Calibration - Step 3", Timer::None } },
-    { 18, "CCalibrationAnalogIn4",         shell,           0, 0, nullptr,                          0, { 278, "Analog Input Calibration - Step 4", Timer::None } },
-    { 19, "CCalibrationAnalogIn5",         shell,           0, 0, nullptr,                          0, { 279, "Analog Input Calibration - Step 5", Timer::Slow } },
+    { 15, "CCalibrationAnalogIn1",         page<CCalibrationAnalogIn1>, 0, 0, nullptr,                   0 },
+    { 16, "CCalibrationAnalogIn2",         page<CCalibrationAnalogIn2>, 0, 0, nullptr,                   0 },
+    { 17, "CCalibrationAnalogIn3",         page<CCalibrationAnalogIn3>, 0, 0, nullptr,                   0 },
+    { 18, "CCalibrationAnalogIn4",         page<CCalibrationAnalogIn4>, 0, 0, nullptr,                   0 },
+    { 19, "CCalibrationAnalogIn5",         page<CCalibrationAnalogIn5>, 0, 0, nullptr,                   0 },
     { 40, "CCustCharacterization",         shell,           0, 0, nullptr,                          0, { 1077, "Stroke Characterization Curve" } },
     { 41, "CCalibrationZeroSupply",        shell,           0, 0, nullptr,                          StoppedOnK40Only, { 408, "Zero Supply Calibration" } },
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // What the analog input calibration wizard's pages share while the user goes
@@ -20,4 +22,7 @@ public:
     bool m_bKeepState12Text = false;
     uint16_t m_wVariable57 = 0; // word variable 0x57 as the start page last read it
     double m_dStartPercent = 0.0; // the command in percent when the first step was shown
+    // Today's date as the first step showed it ("11/30/2029"): the final step
+    // sends it with the initials and prints it as the calibration date.
+    QString m_strTodayDate;
 };

@@ -22,6 +22,9 @@
 // The printed report frame every report generator runs.
 #include "core/ReportFrame.h"
 
+// The calibration reports.
+#include "trends_logger_calibration/AnalogCalibrationReports.h"
+
 // The report records.
 #include "core/AlarmAnnunciatorIndex.h"
 #include "core/CAICalibReport.h"

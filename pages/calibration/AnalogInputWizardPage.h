@@ -1,0 +1,77 @@
+#pragma once
+
+#include "AnalogInputWizardRules.h"
+#include "StripPage.h"
+
+#include "controls/NumEdit.h"
+
+#include <array>
+#include <cstdint>
+
+class CCalibrationStorage;
+
+// What the six pages of the analog input calibration wizard share: the
+// "Monitor" values (command A/D count, design current), the three loop
+// calibration flags, the state indicator with its texts, the codes sent to
+// the device and the swap to another page of the wizard. Each page names the
+// ids of its own controls; the indicators are placed by its template.
+class AnalogInputWizardPage : public StripPage
+{
+    Q_OBJECT
+
+public:
+    using WizardPage = AnalogInputWizardRules::WizardPage;
+
+    // The ids of one page's monitor and indicators.
+    struct Monitor {
+        int commandEdit; // "Command A/D:"
+        int currentEdit; // "*Design Current:"
+        int countEdit; // "A/D Count:", the same count; -1 where the page has none
+        std::array<int, 3> flags; // 0 %, 100 %, range
+        int state; // beside "Status:"
+    };
+
+    AnalogInputWizardPage(PageContext& context, const QString& className, int dialogId, WizardPage which,
+        const Monitor& monitor, StripTimer stripTimer, QWidget* parent = nullptr);
+
+    // The strip, and the flag and state indicators taken from the template.
+    void OnInitialUpdate() override;
+
+    // The command A/D count and the design current (one Misc read each).
+    void ShowLiveValues();
+    // One Read_Error_Hist_cmd, then the flags' colours; returns byte 8.
+    uint8_t ShowLoopCalFlags();
+    // One Read_Cal_Loop_cmd unless the page skips it, then the state's text
+    // and colour.
+    void ShowLoopCalState();
+
+    WizardPage wizardPage() const { return m_page; }
+    const INumEditPtr& flagIndicator(int flag) const { return m_pFlags[size_t(flag)]; }
+    const INumEditPtr& stateIndicator() const { return m_pState; }
+    bool skipStateRead() const { return m_bSkipStateRead; }
+
+    // The wizard's pages by class, in their order.
+    static constexpr const char* StartPageClass = "CCalibrationAnalogIn";
+    static constexpr const char* StepClasses[6] = { "CCalibrationAnalogIn", "CCalibrationAnalogIn1",
+        "CCalibrationAnalogIn2", "CCalibrationAnalogIn3", "CCalibrationAnalogIn4", "CCalibrationAnalogIn5" };
+
+    // The tooltips every page gives its monitor and indicators.
+    static ToolTipTable monitorToolTips(const Monitor& monitor);
+
+protected:
+    CCalibrationStorage& storage() const;
+    // Sets the calibration state byte to `code` and sends it with the loop
+    // calibration text as it stands.
+    void writeLoopCode(uint8_t code);
+    // Stops this page's timers, swaps the wizard page `step` (0 the start
+    // page) into the page pane and activates it.
+    void goToStep(int step);
+
+    bool m_bSkipStateRead = false;
+
+private:
+    WizardPage m_page;
+    Monitor m_monitor;
+    std::array<INumEditPtr, 3> m_pFlags;
+    INumEditPtr m_pState;
+};

@@ -1,0 +1,87 @@
+#include "AnalogInputWizardRules.h"
+
+#include "IndicatorColours.h"
+
+#include "automation/NumberText.h"
+
+namespace AnalogInputWizardRules
+{
+
+std::optional<StateDisplay> loopStateDisplay(WizardPage page, uint8_t state, bool fourMilliampSet, bool keepState12Text)
+{
+    using namespace IndicatorColour;
+    const bool stepTwoToFive = page >= WizardPage::Step2;
+    const StateDisplay error { QStringLiteral("Loop calibration error..."), Red };
+    switch (state) {
+    case 0:
+        return StateDisplay { QStringLiteral("Ready"), Green };
+    case 3:
+        if (page == WizardPage::Step1)
+            return StateDisplay { QStringLiteral("Initializing calibration..."), Green };
+        if (stepTwoToFive)
+            return StateDisplay { QStringLiteral("Reference point set..."), Green };
+        return error;
+    case 8:
+        if (stepTwoToFive)
+            return StateDisplay { QStringLiteral("Setting reference point..."), Green };
+        return error;
+    case 11:
+        // Up to the 4 mA step the device waits for 4 mA until that point was
+        // accepted; from the 0 % step on it waits for the 0 % level.
+        if (page <= WizardPage::Step2 && !fourMilliampSet)
+            return StateDisplay { QStringLiteral("Waiting to set 4mA..."), Yellow };
+        return StateDisplay { QStringLiteral("Waiting to set 0%..."), Yellow };
+    case 12:
+        if (keepState12Text)
+            return std::nullopt;
+        return StateDisplay { QStringLiteral("Waiting to set 100%..."), Yellow };
+    case 13:
+        return StateDisplay { QStringLiteral("Waiting to set previous command..."), Yellow };
+    case 14:
+        return StateDisplay { QStringLiteral("Saving final values..."), Yellow };
+    default:
+        return error;
+    }
+}
+
+uint32_t flagColour(uint8_t historyByte8, int flag)
+{
+    return (historyByte8 & FlagMasks.at(size_t(flag))) ? IndicatorColour::Red : IndicatorColour::Green;
+}
+
+bool initialsAcceptable(const QString& initials)
+{
+    return initials.size() == 3;
+}
+
+QString dateText(const QDate& date)
+{
+    return NumberText::format("%.2d/%.2d/%d", date.month(), date.day(), date.year());
+}
+
+QString percentText(double percent)
+{
+    return NumberText::fromDouble(percent) + QStringLiteral(" %");
+}
+
+double commandPercent(uint16_t commandWord)
+{
+    return int16_t(commandWord) * 0.01;
+}
+
+QString loopCalText(const QString& date, const QString& initials)
+{
+    return date + QLatin1Char(' ') + initials.left(3);
+}
+
+QString lastCalibrationDate(const QString& loopCalText)
+{
+    return loopCalText.left(10);
+}
+
+QString lastCalibrationInitials(const QString& loopCalText)
+{
+    return loopCalText.right(3);
+}
+
+} // namespace AnalogInputWizardRules

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// What the analog input calibration wizard decides without its widgets: the
+// state text and colour of each page, the flag colours, the initials check
+// and the texts it shows and sends.
+namespace AnalogInputWizardRules
+{
+// The six pages of the wizard, in their order.
+enum class WizardPage { Start, Step1, Step2, Step3, Step4, Step5 };
+
+struct StateDisplay {
+    QString text;
+    uint32_t colour;
+};
+
+// The state indicator for the device's loop calibration state on `page`.
+// Nothing (the indicator keeps what it shows) for state 12 while
+// `keepState12Text` is set.
+std::optional<StateDisplay> loopStateDisplay(
+    WizardPage page, uint8_t state, bool fourMilliampSet, bool keepState12Text = false);
+
+// The three flag indicators ("0% Signal OORange", "100% Signal OORange",
+// "Range Too Small") and their bits in byte 8 of the error history.
+constexpr std::array<uint8_t, 3> FlagMasks { 0x04, 0x02, 0x01 };
+// Red for a set bit, green for a clear one.
+uint32_t flagColour(uint8_t historyByte8, int flag);
+
+// The initials of the person calibrating: exactly 3 characters.
+bool initialsAcceptable(const QString& initials);
+
+// "11/30/2029": two-digit month and day, four-digit year.
+QString dateText(const QDate& date);
+// A percentage as shown on the final page: the number's default text and " %".
+QString percentText(double percent);
+// The command of a status reply (hundredths of a percent, signed) in percent.
+double commandPercent(uint16_t commandWord);
+// The text sent with the final code: the date, a blank and the first 3
+// characters of the initials.
+QString loopCalText(const QString& date, const QString& initials);
+// The date and the initials of the device's last loop calibration text.
+QString lastCalibrationDate(const QString& loopCalText);
+QString lastCalibrationInitials(const QString& loopCalText);
+} // namespace AnalogInputWizardRules

@@ -1,0 +1,343 @@
+#include "CCalibrationAnalogInSteps.h"
+
+#include "CCalibrationStorage.h"
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+#include "ValidityMark.h"
+
+#include "core/Tellbox.h"
+#include "ui/TimerService.h"
+
+using namespace AnalogInputWizardRules;
+
+// ---------------------------------------------------------------------------
+// Step 1
+
+CCalibrationAnalogIn1::CCalibrationAnalogIn1(PageContext& context, QWidget* parent)
+    : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn1"), DialogId, WizardPage::Step1, Controls,
+          StripTimer::None, parent)
+{
+    buildPage(Template);
+}
+
+void CCalibrationAnalogIn1::OnInitialUpdate()
+{
+    AnalogInputWizardPage::OnInitialUpdate();
+    enableControl(NextButton, false);
+    onClicked(PreviousButton, "OnPrevious", [this] { OnPrevious(); });
+    onClicked(NextButton, "OnNext", [this] { OnNext(); });
+    setToolTips(StripToolTips);
+    setToolTips(monitorToolTips(Controls));
+    setToolTips(ToolTips);
+}
+
+void CCalibrationAnalogIn1::ActivatePage()
+{
+    EvaluateStrip();
+    // The date shown here is the one the final step sends and prints.
+    const QString today = dateText(context().timers().localNow().date());
+    setWindowText(TodayEdit, today);
+    storage().m_strTodayDate = today;
+    read(HartCommand::ReadCalLoop);
+    setWindowText(LastDateEdit, lastCalibrationDate(data().LoopCalText));
+    setWindowText(LastByEdit, lastCalibrationInitials(data().LoopCalText));
+    read(HartCommand::ReadStatus);
+    storage().m_dStartPercent = commandPercent(data().Command);
+    enableControl(NextButton, true);
+    ShowLoopCalFlags();
+    ShowLoopCalState();
+    every(
+        LiveTimerId, LiveMs, "OnTimer",
+        [this] {
+            ShowLiveValues();
+            RefreshStrip();
+        },
+        FirstLiveMs);
+}
+
+void CCalibrationAnalogIn1::OnPrevious()
+{
+    goToStep(0);
+}
+
+void CCalibrationAnalogIn1::OnNext()
+{
+    writeLoopCode(NextCode);
+    goToStep(2);
+}
+
+// ---------------------------------------------------------------------------
+// Steps 2 to 4
+
+AnalogInputAcceptStep::AnalogInputAcceptStep(PageContext& context, const QString& className, int dialogId,
+    const Monitor& monitor, const Setup& setup, const PageTemplate& pageTemplate, QWidget* parent)
+    : AnalogInputWizardPage(
+          context, className, dialogId, WizardPage(int(WizardPage::Start) + setup.step), monitor, StripTimer::None,
+          parent)
+    , m_setup(setup)
+{
+    buildPage(pageTemplate);
+}
+
+void AnalogInputAcceptStep::OnInitialUpdate()
+{
+    AnalogInputWizardPage::OnInitialUpdate();
+    onClicked(m_setup.acceptButton, "OnAccept", [this] { OnAccept(); });
+    onClicked(m_setup.previousButton, "OnPrevious", [this] { OnPrevious(); });
+    onClicked(m_setup.nextButton, "OnNext", [this] { OnNext(); });
+}
+
+void AnalogInputAcceptStep::armLiveTimer(int firstMs)
+{
+    every(
+        m_setup.liveTimerId, m_setup.liveMs, "OnTimer",
+        [this] {
+            ShowLiveValues();
+            ShowLoopCalFlags();
+            RefreshStrip();
+        },
+        firstMs);
+}
+
+void AnalogInputAcceptStep::armStateTimer()
+{
+    // Each state read re-arms the first timer too; with the first timer's
+    // delay longer than this period, the live values rest after Accept.
+    every(m_setup.stateTimerId, StateMs, "OnTimer", [this] {
+        killTimer(m_setup.liveTimerId);
+        killTimer(m_setup.stateTimerId);
+        ShowLoopCalState();
+        armLiveTimer(m_setup.liveAfterStateMs);
+        armStateTimer();
+    });
+}
+
+void AnalogInputAcceptStep::OnPrevious()
+{
+    writeLoopCode(m_setup.previousCode);
+    StopTimers();
+    if (m_setup.step == 2)
+        storage().m_bFourMilliampSet = false;
+    else
+        storage().ResetFlags();
+    goToStep(m_setup.step - 1);
+}
+
+void AnalogInputAcceptStep::OnNext()
+{
+    goToStep(m_setup.step + 1);
+}
+
+// Step 2
+
+CCalibrationAnalogIn2::CCalibrationAnalogIn2(PageContext& context, QWidget* parent)
+    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn2"), DialogId, Controls, Steps, Template, parent)
+{
+}
+
+void CCalibrationAnalogIn2::ActivatePage()
+{
+    EvaluateStrip();
+    enableControl(NextButton, false);
+    ShowLiveValues();
+    enableControl(AcceptButton, true);
+    ShowLoopCalFlags();
+    ShowLoopCalState();
+    armLiveTimer(FirstLiveMs);
+}
+
+void CCalibrationAnalogIn2::OnAccept()
+{
+    enableControl(AcceptButton, false);
+    writeLoopCode(ReferenceCode);
+    m_bSkipStateRead = true;
+    storage().m_bFourMilliampSet = true;
+    ShowLoopCalState();
+    writeLoopCode(ReferenceSetCode);
+    ShowLoopCalState();
+    enableControl(NextButton, true);
+    m_bSkipStateRead = false;
+    armStateTimer();
+}
+
+// Step 3
+
+CCalibrationAnalogIn3::CCalibrationAnalogIn3(PageContext& context, QWidget* parent)
+    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn3"), DialogId, Controls, Steps, Template, parent)
+{
+}
+
+void CCalibrationAnalogIn3::ActivatePage()
+{
+    EvaluateStrip();
+    enableControl(NextButton, false);
+    enableControl(AcceptButton, false);
+    ShowLoopCalState();
+    storage().m_bFourMilliampSet = false;
+    enableControl(AcceptButton, true);
+    ShowLoopCalFlags();
+    armLiveTimer(FirstLiveMs);
+}
+
+void CCalibrationAnalogIn3::OnAccept()
+{
+    enableControl(AcceptButton, false);
+    writeLoopCode(AcceptCode);
+    m_bSkipStateRead = true;
+    ShowLoopCalState();
+    enableControl(NextButton, true);
+    m_bSkipStateRead = false;
+    armStateTimer();
+}
+
+// Step 4
+
+CCalibrationAnalogIn4::CCalibrationAnalogIn4(PageContext& context, QWidget* parent)
+    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn4"), DialogId, Controls, Steps, Template, parent)
+{
+}
+
+void CCalibrationAnalogIn4::ActivatePage()
+{
+    EvaluateStrip();
+    storage().m_bKeepState12Text = false;
+    ShowLiveValues();
+    enableControl(NextButton, false);
+    enableControl(AcceptButton, false);
+    ShowLoopCalState();
+    ShowLoopCalFlags();
+    enableControl(AcceptButton, true);
+    armLiveTimer(FirstLiveMs);
+}
+
+void CCalibrationAnalogIn4::OnAccept()
+{
+    enableControl(AcceptButton, false);
+    writeLoopCode(AcceptCode);
+    m_bSkipStateRead = true;
+    enableControl(NextButton, true);
+    ShowLoopCalState();
+    m_bSkipStateRead = false;
+    armStateTimer();
+}
+
+// ---------------------------------------------------------------------------
+// Step 5
+
+CCalibrationAnalogIn5::CCalibrationAnalogIn5(PageContext& context, QWidget* parent)
+    : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn5"), DialogId, WizardPage::Step5, Controls,
+          StripTimer::Slow, parent)
+{
+    buildPage(Template);
+}
+
+void CCalibrationAnalogIn5::OnInitialUpdate()
+{
+    AnalogInputWizardPage::OnInitialUpdate();
+    const TellboxImports& imports = context().imports();
+    if (imports.CreateReportControl)
+        m_pReport = imports.CreateReportControl(this, m_reportWindow, controlScreenRect(ReportHost), ReportId);
+    if (imports.CreatePrintControl)
+        m_pPrinter = imports.CreatePrintControl(this, m_printerWindow, controlScreenRect(PrinterHost), PrinterId);
+    onClicked(PreviousButton, "OnPrevious", [this] { OnPrevious(); });
+    onClicked(BackButton, "OnBack", [this] { OnBack(); });
+    onClicked(FinishButton, "OnFinish", [this] { OnFinish(); });
+    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
+    onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
+    setToolTips(StripToolTips);
+    setToolTips(monitorToolTips(Controls));
+    setToolTips(ToolTips);
+}
+
+void CCalibrationAnalogIn5::ActivatePage()
+{
+    // The strip from the last known status and timer 100, first after 20000 ms.
+    StripPage::ActivatePage();
+    ShowLiveValues();
+    m_strToday = storage().m_strTodayDate;
+    read(HartCommand::ReadCalLoop);
+    setWindowText(InitialsEdit, lastCalibrationInitials(data().LoopCalText));
+    ValidityMark::show(this, InitialsMark, true, QString());
+    enableControl(FinishButton, false);
+    setWindowText(StartPercentEdit, percentText(storage().m_dStartPercent));
+    ShowLoopCalState();
+    showFlagsAndRecord();
+    read(HartCommand::ReadStatus);
+    setWindowText(ActualPercentEdit, percentText(commandPercent(data().Command)));
+    enableControl(PrintButton, true);
+    enableControl(FinishButton, true);
+}
+
+void CCalibrationAnalogIn5::showFlagsAndRecord()
+{
+    const uint8_t byte8 = ShowLoopCalFlags();
+    CAICalibReport& record = context().records().m_AICalibReport;
+    record.m_b0SignalOut = (byte8 & FlagMasks[0]) ? 1 : 0;
+    record.m_b100SignalOut = (byte8 & FlagMasks[1]) ? 1 : 0;
+    record.m_bCommSmall = (byte8 & FlagMasks[2]) ? 1 : 0;
+}
+
+void CCalibrationAnalogIn5::OnPrevious()
+{
+    writeLoopCode(PreviousCode);
+    StopTimers();
+    storage().m_bKeepState12Text = false;
+    goToStep(4);
+}
+
+void CCalibrationAnalogIn5::OnBack()
+{
+    goToStep(0);
+}
+
+void CCalibrationAnalogIn5::OnChangeNewCalibrationBy()
+{
+    const bool acceptable = initialsAcceptable(windowText(InitialsEdit));
+    ValidityMark::show(this, InitialsMark, acceptable, InitialsTip);
+    enableControl(FinishButton, acceptable);
+}
+
+void CCalibrationAnalogIn5::OnFinish()
+{
+    data().CalState = FinishCode;
+    const QString initials = windowText(InitialsEdit);
+    if (!initialsAcceptable(initials)) {
+        ValidityMark::show(this, InitialsMark, false, InitialsTip);
+        return;
+    }
+    ValidityMark::show(this, InitialsMark, true, InitialsTip);
+    data().LoopCalText = loopCalText(m_strToday, initials);
+    write(HartCommand::WriteCalLoop);
+    m_bSkipStateRead = true;
+    ShowLoopCalState();
+    context().records().m_AICalibReport.m_strState = AutoString(CompletedText);
+    enableControl(PrintButton, true);
+    m_bSkipStateRead = false;
+    RefreshStrip();
+}
+
+void CCalibrationAnalogIn5::OnPrintReport()
+{
+    ReportRecords& records = context().records();
+    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
+    CAICalibReport& record = records.m_AICalibReport;
+    record.m_strLastCalDate = AutoString(storage().m_strTodayDate);
+    record.m_strNewCalBy = AutoString(windowText(InitialsEdit));
+    MiscAccessors& misc = context().misc();
+    record.m_strAD4mA = AutoString(QString::number(misc.ReadMiscWord58()));
+    record.m_strAD0 = AutoString(QString::number(misc.ReadMiscWord55()));
+    const uint16_t zero = misc.ReadMiscWord55();
+    record.m_strAD100 = AutoString(QString::number(misc.ReadMiscWord56()));
+    const uint16_t span = misc.ReadMiscWord56();
+    // Both counts unsigned, their difference signed.
+    record.m_strADRange = AutoString(QString::number(int(zero) - int(span)));
+    const QString definition
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("AnaInputCalRept"), data().DeviceType);
+    GenerateAICalibTestReport(
+        records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+}
