@@ -18,7 +18,7 @@ using C = ControlSpec;
 constexpr unsigned ReadOnly = C::ReadOnly;
 using Monitor = AnalogInputWizardPage::Monitor;
 
-constexpr int ButtonY = 236;
+constexpr int ButtonY = 262;
 constexpr int ButtonW = 50;
 constexpr int ButtonH = 14;
 constexpr int ValueX = 365;
@@ -40,13 +40,13 @@ ControlSpec indicator(int id, const char* value, int x, int y, int w)
 // The instruction panel with its heading and texts, one label each.
 std::vector<ControlSpec> panel(std::initializer_list<const char*> texts)
 {
-    std::vector<ControlSpec> controls { C::picture(-1, 141, 8, 28, 262, 196) };
+    std::vector<ControlSpec> controls { C::picture(-1, 141, 8, 28, 220, 160) };
     int y = 44;
     bool heading = true;
     for (const char* text : texts) {
-        const int lines = heading ? 2 : 1 + int(std::strlen(text)) / 40;
+        const int lines = heading ? 2 : 1 + int(std::strlen(text)) / 32;
         const int h = lines * 10;
-        controls.push_back(C::label(-1, QString::fromLatin1(text), 84, y, 178, h));
+        controls.push_back(C::label(-1, QString::fromLatin1(text), 66, y, 154, h));
         y += h + (heading ? 10 : 8);
         heading = false;
     }
@@ -67,12 +67,12 @@ std::vector<ControlSpec> monitorControls(const Monitor& m, int unitLabelId = -1,
         C::label(footnoteId,
             QStringLiteral("*Design current derived from calculation based on internal circuit design."), 290, 76,
             240, 20),
-        C::group(flagsGroupId, QStringLiteral("Calibration Flags"), 280, 108, 256, 36),
-        indicator(m.flags[0], "0% Signal OORange", 288, 122, 78),
-        indicator(m.flags[1], "100% Signal OORange", 371, 122, 78),
-        indicator(m.flags[2], "Range Too Small", 454, 122, 76),
-        C::label(-1, QStringLiteral("Status:"), 280, 154, 30, 8),
-        indicator(m.state, "Ready", 312, 151, 150),
+        C::group(flagsGroupId, QStringLiteral("Calibration Flags"), 280, 108, 256, 62),
+        indicator(m.flags[0], "0% Signal OORange", 343, 120, 130),
+        indicator(m.flags[1], "100% Signal OORange", 343, 136, 130),
+        indicator(m.flags[2], "Range Too Small", 343, 152, 130),
+        C::label(-1, QStringLiteral("Status:"), 280, 180, 30, 8),
+        indicator(m.state, "Ready", 312, 177, 161),
     };
 }
 
@@ -114,12 +114,12 @@ const AnalogInputWizardPage::Monitor CCalibrationAnalogIn1::Controls { CommandEd
 const PageTemplate CCalibrationAnalogIn1::Template = wizardTemplate(panel({ "Start Calibration" }),
     monitorControls(Controls),
     {
-        valueLabel("Date Last Calibrated:", 174),
-        C::edit(LastDateEdit, ValueX, 174, 60, 12, ReadOnly),
-        valueLabel("Last Calibrated By:", 190),
-        C::edit(LastByEdit, ValueX, 190, 60, 12, ReadOnly),
-        valueLabel("Today's Date:", 206),
-        C::edit(TodayEdit, ValueX, 206, 60, 12, ReadOnly),
+        valueLabel("Date Last Calibrated:", 200),
+        C::edit(LastDateEdit, ValueX, 200, 60, 12, ReadOnly),
+        valueLabel("Last Calibrated By:", 216),
+        C::edit(LastByEdit, ValueX, 216, 60, 12, ReadOnly),
+        valueLabel("Today's Date:", 232),
+        C::edit(TodayEdit, ValueX, 232, 60, 12, ReadOnly),
         C::button(PreviousButton, QStringLiteral("Previous"), 430, ButtonY, ButtonW, ButtonH),
         C::button(NextButton, QStringLiteral("Next"), 486, ButtonY, ButtonW, ButtonH),
     });
@@ -148,8 +148,8 @@ std::vector<ControlSpec> acceptButtons(int accept, int previous, int next)
 
 std::vector<ControlSpec> withCount(std::vector<ControlSpec> controls, int countEdit)
 {
-    controls.push_back(valueLabel("A/D Count:", 174));
-    controls.push_back(C::edit(countEdit, ValueX, 174, 60, 12, ReadOnly));
+    controls.push_back(valueLabel("A/D Count:", 200));
+    controls.push_back(C::edit(countEdit, ValueX, 200, 60, 12, ReadOnly));
     return controls;
 }
 } // namespace
@@ -205,19 +205,19 @@ const PageTemplate CCalibrationAnalogIn5::Template = wizardTemplate(
         "Enter user initials in New Calibration by:", "Click Finish to complete the calibration." }),
     monitorControls(Controls),
     {
-        valueLabel("Starting percentage:", 174),
-        C::edit(StartPercentEdit, ValueX, 174, 60, 12, ReadOnly),
-        valueLabel("Actual percentage:", 190),
-        C::edit(ActualPercentEdit, ValueX, 190, 60, 12, ReadOnly),
-        valueLabel("New calibration by:", 206),
-        C::picture(InitialsMark, ValidityMark::ValidIcon, ValueX - 11, 208, 8, 8),
-        C::edit(InitialsEdit, ValueX, 206, 60, 12, C::AlignCenter),
+        valueLabel("Starting percentage:", 200),
+        C::edit(StartPercentEdit, ValueX, 200, 60, 12, ReadOnly),
+        valueLabel("Actual percentage:", 216),
+        C::edit(ActualPercentEdit, ValueX, 216, 60, 12, ReadOnly),
+        valueLabel("New calibration by:", 232),
+        C::picture(InitialsMark, ValidityMark::ValidIcon, ValueX - 11, 234, 8, 8),
+        C::edit(InitialsEdit, ValueX, 232, 60, 12, C::AlignCenter),
         C::button(PreviousButton, QStringLiteral("Previous"), 318, ButtonY, ButtonW, ButtonH),
         C::button(FinishButton, QStringLiteral("Finish"), 374, ButtonY, ButtonW, ButtonH),
         C::button(PrintButton, QStringLiteral("Print Report"), 430, ButtonY, ButtonW, ButtonH),
         C::button(BackButton, QStringLiteral("Back"), 486, ButtonY, ButtonW, ButtonH),
-        C::placeholder(ReportHost, 8, 240, 20, 10),
-        C::placeholder(PrinterHost, 32, 240, 20, 10),
+        C::placeholder(ReportHost, 8, 262, 20, 10),
+        C::placeholder(PrinterHost, 32, 262, 20, 10),
     });
 
 const ToolTipTable CCalibrationAnalogIn5::ToolTips {
