@@ -44,9 +44,9 @@ std::vector<ControlSpec> panel(std::initializer_list<const char*> texts)
     int y = 44;
     bool heading = true;
     for (const char* text : texts) {
-        const int lines = heading ? 2 : 1 + int(std::strlen(text)) / 32;
+        const int lines = heading ? 2 : 1 + int(std::strlen(text)) / 30;
         const int h = lines * 10;
-        controls.push_back(C::label(-1, QString::fromLatin1(text), 66, y, 154, h));
+        controls.push_back(C::label(-1, QString::fromLatin1(text), 72, y, 150, h));
         y += h + (heading ? 10 : 8);
         heading = false;
     }

@@ -1,0 +1,413 @@
+// The analog input calibration wizard driven through its buttons against the
+// simulated positioner: what each page sends and when, what its indicators
+// show, and what the positioner's loop calibration ends up holding.
+#include "AnalogInputWizardTest.h"
+
+#include "CCalibrationStorage.h"
+#include "ReportRecords.h"
+#include "ReportTestSupport.h"
+#include "health/CAdvDashboard.h"
+
+#include "core/ReportFrame.h"
+#include "ui/Pictures.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+namespace
+{
+using Start = CCalibrationAnalogIn;
+using Step1 = CCalibrationAnalogIn1;
+using Step2 = CCalibrationAnalogIn2;
+using Step3 = CCalibrationAnalogIn3;
+using Step4 = CCalibrationAnalogIn4;
+using Step5 = CCalibrationAnalogIn5;
+
+constexpr int CountsPerMilliamp = 1600; // the simulated converter
+
+class AnalogInputWizard : public AnalogInputWizardTest
+{
+protected:
+    // From the tree item through the steps, the loop current set before each
+    // Accept, up to the final step.
+    void walkToFinalStep(double at4mAStep, double at0Step, double at100Step)
+    {
+        select(AnalogInputCode);
+        click(step(0), Start::NextButton);
+        click(step(1), Step1::NextButton);
+        device().setLoopCurrent(at4mAStep);
+        click(step(2), Step2::AcceptButton);
+        click(step(2), Step2::NextButton);
+        device().setLoopCurrent(at0Step);
+        click(step(3), Step3::AcceptButton);
+        click(step(3), Step3::NextButton);
+        device().setLoopCurrent(at100Step);
+        click(step(4), Step4::AcceptButton);
+        click(step(4), Step4::NextButton);
+    }
+    void finishWith(const char* initials)
+    {
+        step(5).setWindowText(Step5::InitialsEdit, QString::fromLatin1(initials));
+        click(step(5), Step5::FinishButton);
+    }
+    // Print with the save dialog cancelled and the print question answered No.
+    void printWithoutSaving()
+    {
+        prompts().answerFile(std::nullopt);
+        prompts().answerMessage(Prompts::IdNo);
+        click(step(5), Step5::PrintButton);
+    }
+    QString reportField(const QString& key)
+    {
+        const auto document = static_cast<Step5&>(step(5)).reportControl()->layoutDocument();
+        const ReportPageItem* item = document.find(key);
+        return item ? item->text : QStringLiteral("<no such field>");
+    }
+    QString stateText(int number) { return step(number).stateIndicator()->value(); }
+    uint32_t stateColour(int number) { return step(number).stateIndicator()->color(); }
+};
+
+} // namespace
+
+TEST_F(AnalogInputWizard, StartPageReadsTheReferenceLiveValuesFlagsAndStateOnShowingAndThenOnlyTheLiveValues)
+{
+    startOn();
+    device().clearRequests();
+    select(AnalogInputCode);
+
+    EXPECT_EQ(joined(sent()), "200 word 0x57, 200 word 0x58, 200 word 0x01, 228, 226");
+    // [200][3][byte slot unused][word 0x57][long slot unused], after the count byte 05.
+    EXPECT_EQ(device().requestsFor(200).front().bytes.toHex(' ').toStdString(), "c8 03 ee 57 fe");
+    EXPECT_TRUE(enabled(step(0), Start::NextButton));
+    EXPECT_EQ(step(0).windowText(Start::CommandEdit), QStringLiteral("19200")); // 12 mA
+    EXPECT_EQ(step(0).windowText(Start::CurrentEdit), QStringLiteral("12"));
+    device().setLoopCurrent(4.01);
+    device().miscWord(0x57); // the reference the device keeps
+    EXPECT_EQ(app().calibrationStorage().m_wVariable57, device().miscWord(0x57));
+
+    device().clearRequests();
+    clock().advance(999);
+    EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+    clock().advance(1);
+    EXPECT_EQ(joined(sent()), "200 word 0x58, 200 word 0x01, 202");
+    EXPECT_EQ(step(0).windowText(Start::CurrentEdit), QStringLiteral("4.01"));
+    for (int period = 0; period < 2; ++period) {
+        device().clearRequests();
+        clock().advance(19999);
+        EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+        clock().advance(1);
+        EXPECT_EQ(joined(sent()), "200 word 0x58, 200 word 0x01, 202");
+    }
+}
+
+TEST_F(AnalogInputWizard, IndicatorsShowTheDevicesStateAndFlagsInTheirColoursOnEveryPage)
+{
+    startOn();
+    select(AnalogInputCode);
+    const struct {
+        int step;
+        uint8_t state;
+        bool fourMilliampSet;
+        const char* text;
+        uint32_t colour;
+    } cases[] = {
+        { 1, 8, false, "Loop calibration error...", Red },
+        { 0, 13, false, "Waiting to set previous command...", Yellow },
+        { 0, 3, false, "Loop calibration error...", Red },
+        { 0, 11, false, "Waiting to set 4mA...", Yellow },
+        { 0, 11, true, "Waiting to set 0%...", Yellow },
+        { 1, 3, false, "Initializing calibration...", Green },
+        { 2, 3, false, "Reference point set...", Green },
+        { 2, 8, false, "Setting reference point...", Green },
+        { 2, 11, false, "Waiting to set 4mA...", Yellow },
+        { 4, 11, false, "Waiting to set 0%...", Yellow },
+        { 5, 12, false, "Waiting to set 100%...", Yellow },
+        { 5, 14, false, "Saving final values...", Yellow },
+        { 0, 0, false, "Ready", Green },
+        { 0, 200, false, "Loop calibration error...", Red },
+        { 1, 200, false, "Loop calibration error...", Red },
+        { 2, 200, false, "Loop calibration error...", Red },
+        { 3, 200, false, "Loop calibration error...", Red },
+        { 4, 200, false, "Loop calibration error...", Red },
+        { 5, 200, false, "Loop calibration error...", Red },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.step) + " state " + std::to_string(c.state));
+        // Steps 1 and 5 read the state twice: for the last calibration's text and for the indicator.
+        scriptLoopState(c.state, c.step == 1 || c.step == 5 ? 2 : 1);
+        scriptLoopFlags(0x06);
+        AnalogInputWizardPage& shown = show(c.step);
+        // Step 3 clears the 4 mA mark on showing; the start page and steps 1 and 2 read it.
+        app().calibrationStorage().m_bFourMilliampSet = c.fourMilliampSet;
+        if (c.fourMilliampSet) {
+            scriptLoopState(c.state);
+            shown.ShowLoopCalState();
+        }
+        EXPECT_EQ(shown.stateIndicator()->value().toStdString(), c.text);
+        EXPECT_EQ(shown.stateIndicator()->color(), c.colour);
+        EXPECT_TRUE(near(drawnColour(shown, FormPage::idOf(shown.stateIndicator().get())), windowsColour(c.colour)));
+        // Byte 8 = 0x06: both out-of-range flags red, the range flag green.
+        const uint32_t flagColours[3] = { Red, Red, Green };
+        for (int flag = 0; flag < 3; ++flag) {
+            const int id = FormPage::idOf(shown.flagIndicator(flag).get());
+            EXPECT_EQ(shown.flagIndicator(flag)->color(), flagColours[flag]) << flag;
+            EXPECT_TRUE(near(drawnColour(shown, id), windowsColour(flagColours[flag])))
+                << flag << " drawn " << drawnColour(shown, id).name().toStdString();
+        }
+        shown.StopTimers();
+    }
+}
+
+TEST_F(AnalogInputWizard, ARunWithDetoursSendsEachButtonsCodesAndTheDeviceKeepsTheLastPoints)
+{
+    startOn();
+    select(AnalogInputCode);
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::PreviousButton); // nothing sent
+    EXPECT_EQ(shownPage(), &step(0));
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::NextButton);
+    device().setLoopCurrent(4);
+    click(step(2), Step2::AcceptButton);
+    click(step(2), Step2::NextButton);
+    device().setLoopCurrent(20);
+    click(step(3), Step3::AcceptButton);
+    click(step(3), Step3::NextButton);
+    click(step(4), Step4::PreviousButton);
+    EXPECT_EQ(shownPage(), &step(3));
+    click(step(3), Step3::AcceptButton);
+    click(step(3), Step3::NextButton);
+    device().setLoopCurrent(4);
+    click(step(4), Step4::AcceptButton);
+    click(step(4), Step4::NextButton);
+    device().setLoopCurrent(12);
+    click(step(5), Step5::PreviousButton);
+    EXPECT_EQ(shownPage(), &step(4));
+    device().setLoopCurrent(8);
+    click(step(4), Step4::AcceptButton);
+    click(step(4), Step4::NextButton);
+    finishWith("KLM");
+    click(step(5), Step5::BackButton); // nothing sent
+    EXPECT_EQ(shownPage(), &step(0));
+
+    EXPECT_EQ(loopCodes(), (std::vector<int> { 3, 8, 3, 12, 11, 12, 13, 12, 13, 14 }));
+    EXPECT_EQ(device().miscWord(0x55), 20 * CountsPerMilliamp);
+    EXPECT_EQ(device().miscWord(0x56), 8 * CountsPerMilliamp);
+}
+
+TEST_F(AnalogInputWizard, AFinishedRunCalibratesTheLoopAndTheValveFollowsTheLoopCurrentThroughIt)
+{
+    startOn();
+    walkToFinalStep(4, 20, 4);
+    finishWith("KLM");
+
+    EXPECT_EQ(device().miscWord(0x55), 20 * CountsPerMilliamp);
+    EXPECT_EQ(device().miscWord(0x56), 4 * CountsPerMilliamp);
+    device().setLoopCurrent(8);
+    select(1);
+    clock().advance(30000);
+    // The analog command's pointer on the dashboard's command gauge, and the command the valve follows.
+    const ILinearGaugePtr& gauge = page<CAdvDashboard>().commandGauge();
+    ASSERT_TRUE(gauge);
+    EXPECT_NEAR(gauge->pointerPosition(1), 75.0, 0.2);
+    EXPECT_NEAR(int16_t(data().Command) * 0.01, 75.0, 0.2);
+}
+
+TEST_F(AnalogInputWizard, AcceptOnStepTwoSendsBothCodesThenOnlyTheStateIsReadEveryThreeSeconds)
+{
+    startOn();
+    select(AnalogInputCode);
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::NextButton);
+    clock().advance(1000);
+    device().clearRequests();
+    clock().advance(3000);
+    EXPECT_EQ(joined(sent()), "200 word 0x58, 200 word 0x01, 228, 202");
+
+    device().clearRequests();
+    click(step(2), Step2::AcceptButton);
+    EXPECT_EQ(joined(sent()), "227, 227");
+    EXPECT_EQ(stateText(2), QStringLiteral("Reference point set..."));
+    EXPECT_TRUE(enabled(step(2), Step2::NextButton));
+    EXPECT_FALSE(enabled(step(2), Step2::AcceptButton));
+    EXPECT_TRUE(app().calibrationStorage().m_bFourMilliampSet);
+    // The live timer, armed before Accept, runs out once more; from then on
+    // each state read re-arms it at 5000 ms, so the live values rest while
+    // the page waits for Next.
+    device().clearRequests();
+    clock().advance(3000);
+    EXPECT_EQ(joined(sent()), "200 word 0x58, 200 word 0x01, 228, 202, 226");
+    for (int period = 0; period < 3; ++period) {
+        device().clearRequests();
+        clock().advance(3000);
+        EXPECT_EQ(joined(sent()), "226") << period;
+    }
+    // Leaving the wizard through the tree stops its timers and sends nothing.
+    device().clearRequests();
+    select(1);
+    QStringList afterLeaving = sent();
+    clock().advance(6000);
+    EXPECT_FALSE(sent().contains(QStringLiteral("226")));
+    EXPECT_FALSE(afterLeaving.contains(QStringLiteral("227")));
+}
+
+TEST_F(AnalogInputWizard, FinalStepShowsTheCommandTakenWhenStepOneWasShownAsTheStartingPercentage)
+{
+    startOn();
+    select(AnalogInputCode);
+    const struct {
+        int16_t command;
+        const char* shown;
+    } cases[] = { { 3725, "37.25 %" }, { -150, "-1.5 %" }, { 4550, "45.5 %" }, { 0, "0 %" } };
+    for (const auto& c : cases) {
+        scriptCommand(c.command);
+        show(1);
+        show(5);
+        EXPECT_EQ(step(5).windowText(Step5::StartPercentEdit).toStdString(), c.shown);
+        step(5).StopTimers();
+    }
+    // The actual percentage is the command read when the final step is shown.
+    scriptCommand(-150);
+    show(5);
+    EXPECT_EQ(step(5).windowText(Step5::ActualPercentEdit), QStringLiteral("-1.5 %"));
+}
+
+TEST_F(AnalogInputWizard, FinishSendsTheDateOfStepOneWithThreeInitialsAndRefusesOthers)
+{
+    startOn();
+    walkToFinalStep(4, 4, 20);
+    Step5& last = static_cast<Step5&>(step(5));
+    const QImage invalid = Pictures::load(138).toImage();
+    const QImage valid = Pictures::load(139).toImage();
+    auto markShows = [&](const QImage& icon) {
+        return last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage() == icon;
+    };
+
+    const size_t before = device().requestsFor(227).size();
+    for (const char* refused : { "KL", "", "KLMN" }) {
+        last.setWindowText(Step5::InitialsEdit, QString::fromLatin1(refused));
+        EXPECT_FALSE(enabled(last, Step5::FinishButton)) << refused;
+        EXPECT_TRUE(markShows(invalid)) << refused;
+        last.OnFinish(); // the handler itself refuses, whatever the button's state
+        EXPECT_EQ(device().requestsFor(227).size(), before) << refused;
+        EXPECT_EQ(last.control(Step5::InitialsMark)->toolTip(), Step5::InitialsTip);
+    }
+
+    finishWith("KLM");
+    EXPECT_TRUE(markShows(valid));
+    ASSERT_EQ(device().requestsFor(227).size(), before + 1);
+    // [227][15][code 14] and the 14 characters, after the count byte 17 (0x11).
+    EXPECT_EQ(device().requestsFor(227).back().bytes, QByteArray("\xE3\x0F\x0E", 3) + "11/30/2029 KLM");
+    EXPECT_EQ(stateText(5), QStringLiteral("Saving final values..."));
+    EXPECT_EQ(stateColour(5), Yellow);
+    EXPECT_TRUE(enabled(last, Step5::PrintButton));
+    EXPECT_EQ(app().records().m_AICalibReport.m_strState.toQString(), QStringLiteral("Calibration completed"));
+}
+
+TEST_F(AnalogInputWizard, InitialsOfTheLastCalibrationAllowFinishAtOnce)
+{
+    startOn();
+    walkToFinalStep(4, 4, 20);
+    finishWith("ABC");
+    // Shown again later, the final step offers the initials the device keeps.
+    show(0);
+    show(1);
+    show(5);
+    EXPECT_EQ(step(5).windowText(Step5::InitialsEdit), QStringLiteral("ABC"));
+    EXPECT_TRUE(enabled(step(5), Step5::FinishButton));
+    click(step(5), Step5::FinishButton);
+    EXPECT_EQ(device().requestsFor(227).back().bytes.mid(3), QByteArray("11/30/2029 ABC"));
+}
+
+TEST_F(AnalogInputWizard, PointsTheDeviceRefusesTurnTheirFlagsRedAndPrintAnX)
+{
+    startOn();
+    const uint16_t oldZero = device().miscWord(0x55);
+    const uint16_t oldSpan = device().miscWord(0x56);
+
+    walkToFinalStep(4, 2, 20); // the 0 % point at 2 mA
+    EXPECT_EQ(step(5).flagIndicator(0)->color(), Red);
+    EXPECT_EQ(step(5).flagIndicator(1)->color(), Green);
+    EXPECT_EQ(step(5).flagIndicator(2)->color(), Green);
+    printWithoutSaving();
+    EXPECT_EQ(reportField(QStringLiteral("StrkCal0PosOutChk")), QStringLiteral("X"));
+    EXPECT_EQ(reportField(QStringLiteral("StrkCal100PosOutChk")), QString());
+    EXPECT_EQ(reportField(QStringLiteral("StrkCalFdbkSmall")), QString());
+    click(step(5), Step5::BackButton);
+
+    walkToFinalStep(4, 10, 11.5); // points 1.5 mA apart
+    const uint16_t zeroBefore = device().miscWord(0x55);
+    const uint16_t spanBefore = device().miscWord(0x56);
+    finishWith("KLM");
+    show(5);
+    EXPECT_EQ(step(5).flagIndicator(0)->color(), Green);
+    EXPECT_EQ(step(5).flagIndicator(2)->color(), Red);
+    EXPECT_TRUE(near(drawnColour(step(5), Step5::RangeFlag), windowsColour(Red)));
+    EXPECT_EQ(device().miscWord(0x55), zeroBefore);
+    EXPECT_EQ(device().miscWord(0x56), spanBefore);
+    EXPECT_EQ(zeroBefore, oldZero); // the first run went back before Finish
+    EXPECT_EQ(spanBefore, oldSpan);
+}
+
+TEST_F(AnalogInputWizard, PrintOnTheSmallerModelReadsTheCountsInOrderAndPrintsItsOwnDefinition)
+{
+    startOn(K40Path);
+    select(AnalogInputCode);
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::NextButton);
+    device(K40Path).setLoopCurrent(4);
+    click(step(2), Step2::AcceptButton);
+    click(step(2), Step2::NextButton);
+    device(K40Path).setLoopCurrent(20);
+    click(step(3), Step3::AcceptButton);
+    click(step(3), Step3::NextButton);
+    device(K40Path).setLoopCurrent(4);
+    click(step(4), Step4::AcceptButton);
+    click(step(4), Step4::NextButton);
+    finishWith("KLM");
+    device(K40Path).setLoopCurrent(4.5);
+
+    const QString pdf = tempPath(QStringLiteral("AIReport.pdf"));
+    prompts().answerFile(pdf, QStringLiteral("Save AI Calibration ReportAs"));
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+    device(K40Path).clearRequests();
+    click(step(5), Step5::PrintButton);
+
+    QStringList wordReads;
+    for (const QString& request : sent(K40Path))
+        if (request.startsWith(QStringLiteral("200 word")))
+            wordReads << request;
+    EXPECT_EQ(joined(wordReads), "200 word 0x58, 200 word 0x55, 200 word 0x55, 200 word 0x56, 200 word 0x56");
+
+    ScriptedPrompts::Record dialog;
+    for (const auto& record : prompts().records())
+        if (record.kind == ScriptedPrompts::Kind::File)
+            dialog = record;
+    EXPECT_EQ(dialog.dialog.title, QStringLiteral("Save AI Calibration ReportAs"));
+    // The device tag as the header holds it (its 8 characters), then the name piece and the time.
+    EXPECT_TRUE(data().Tag.startsWith(QStringLiteral("PV-102")));
+    EXPECT_EQ(dialog.dialog.initialName, data().Tag + QStringLiteral("_AICalibrationReport_2029_11_30_16h_5m"));
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_EQ(reportField(QStringLiteral("NewCalByLbl")), QStringLiteral(" Calibration By:"));
+    EXPECT_EQ(reportField(QStringLiteral("AICalADRangeLbl")), QStringLiteral(" A/D Range:"));
+    EXPECT_EQ(reportField(QStringLiteral("AICal4mAValue")), QString::number(int(4.5 * CountsPerMilliamp)));
+    EXPECT_EQ(reportField(QStringLiteral("AICal0Value")), QString::number(20 * CountsPerMilliamp));
+    EXPECT_EQ(reportField(QStringLiteral("AICal100Value")), QString::number(4 * CountsPerMilliamp));
+    EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(16 * CountsPerMilliamp));
+    EXPECT_EQ(reportField(QStringLiteral("LastCalDate")), QStringLiteral("11/30/2029"));
+    EXPECT_EQ(reportField(QStringLiteral("NewCalBy")), QStringLiteral("KLM"));
+
+    const QString text = ReportTestSupport::pdfText(pdf).simplified();
+    for (const char* expected : { "Analog Input Calibration Report", "Calibration completed", "A/D Value at 4mA:",
+             "K40", "DEVICE TAG ID: PV-102", "32000", "6400", "25600", "7200" })
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+}
+
+TEST_F(AnalogInputWizard, PrintingAReversedRangeShowsTheSignedDifferenceOfTheUnsignedCounts)
+{
+    startOn();
+    walkToFinalStep(4, 4, 20); // 0 % at 4 mA, 100 % at 20 mA: 0x55 below 0x56
+    finishWith("KLM");
+    printWithoutSaving();
+    EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(-16 * CountsPerMilliamp));
+}
