@@ -1,0 +1,85 @@
+// The wizard's decisions without its widgets: the state texts per page, the
+// flag colours, the initials and the texts it shows and sends.
+#include "calibration/AnalogInputWizardRules.h"
+
+#include "IndicatorColours.h"
+
+#include <gtest/gtest.h>
+
+using namespace AnalogInputWizardRules;
+using namespace IndicatorColour;
+
+TEST(AnalogInputWizardRules, StateTextsAndColoursFollowThePage)
+{
+    const struct {
+        WizardPage page;
+        uint8_t state;
+        bool fourMilliampSet;
+        const char* text;
+        uint32_t colour;
+    } cases[] = {
+        { WizardPage::Start, 0, false, "Ready", Green },
+        { WizardPage::Step5, 0, false, "Ready", Green },
+        { WizardPage::Start, 3, false, "Loop calibration error...", Red },
+        { WizardPage::Step1, 3, false, "Initializing calibration...", Green },
+        { WizardPage::Step2, 3, false, "Reference point set...", Green },
+        { WizardPage::Step5, 3, false, "Reference point set...", Green },
+        { WizardPage::Start, 8, false, "Loop calibration error...", Red },
+        { WizardPage::Step1, 8, false, "Loop calibration error...", Red },
+        { WizardPage::Step2, 8, false, "Setting reference point...", Green },
+        { WizardPage::Step4, 8, false, "Setting reference point...", Green },
+        { WizardPage::Start, 11, false, "Waiting to set 4mA...", Yellow },
+        { WizardPage::Step2, 11, false, "Waiting to set 4mA...", Yellow },
+        { WizardPage::Step1, 11, true, "Waiting to set 0%...", Yellow },
+        { WizardPage::Step3, 11, false, "Waiting to set 0%...", Yellow },
+        { WizardPage::Step5, 11, false, "Waiting to set 0%...", Yellow },
+        { WizardPage::Start, 12, false, "Waiting to set 100%...", Yellow },
+        { WizardPage::Step4, 13, false, "Waiting to set previous command...", Yellow },
+        { WizardPage::Step5, 14, false, "Saving final values...", Yellow },
+        { WizardPage::Step3, 1, false, "Loop calibration error...", Red },
+        { WizardPage::Step3, 51, false, "Loop calibration error...", Red },
+        { WizardPage::Step3, 255, false, "Loop calibration error...", Red },
+    };
+    for (const auto& c : cases) {
+        const auto shown = loopStateDisplay(c.page, c.state, c.fourMilliampSet);
+        ASSERT_TRUE(shown.has_value()) << int(c.page) << " " << int(c.state);
+        EXPECT_EQ(shown->text.toStdString(), c.text) << int(c.page) << " " << int(c.state);
+        EXPECT_EQ(shown->colour, c.colour) << int(c.page) << " " << int(c.state);
+    }
+    // A kept state-12 text leaves the indicator as it is; other states are shown.
+    EXPECT_FALSE(loopStateDisplay(WizardPage::Step4, 12, false, true).has_value());
+    EXPECT_TRUE(loopStateDisplay(WizardPage::Step4, 13, false, true).has_value());
+}
+
+TEST(AnalogInputWizardRules, FlagBitsOfHistoryByteEight)
+{
+    const struct {
+        uint8_t byte8;
+        uint32_t colours[3]; // 0 %, 100 %, range
+    } cases[] = {
+        { 0x00, { Green, Green, Green } },
+        { 0x05, { Red, Green, Red } },
+        { 0x06, { Red, Red, Green } },
+        { 0xF8, { Green, Green, Green } }, // the other bits belong to other statuses
+    };
+    for (const auto& c : cases)
+        for (int flag = 0; flag < 3; ++flag)
+            EXPECT_EQ(flagColour(c.byte8, flag), c.colours[flag]) << int(c.byte8) << " flag " << flag;
+}
+
+TEST(AnalogInputWizardRules, TextsShownAndSent)
+{
+    EXPECT_TRUE(initialsAcceptable(QStringLiteral("KLM")));
+    for (const char* refused : { "", "KL", "KLMN" })
+        EXPECT_FALSE(initialsAcceptable(QString::fromLatin1(refused))) << refused;
+    EXPECT_EQ(dateText(QDate(2029, 1, 5)), QStringLiteral("01/05/2029"));
+    EXPECT_EQ(loopCalText(QStringLiteral("11/30/2029"), QStringLiteral("KLM")), QStringLiteral("11/30/2029 KLM"));
+    EXPECT_EQ(lastCalibrationDate(QStringLiteral("05/05/2024 ABC")), QStringLiteral("05/05/2024"));
+    EXPECT_EQ(lastCalibrationInitials(QStringLiteral("05/05/2024 ABC")), QStringLiteral("ABC"));
+    const struct {
+        uint16_t word;
+        const char* text;
+    } percents[] = { { 3725, "37.25 %" }, { uint16_t(-150), "-1.5 %" }, { 4550, "45.5 %" }, { 10000, "100 %" } };
+    for (const auto& p : percents)
+        EXPECT_EQ(percentText(commandPercent(p.word)).toStdString(), p.text);
+}
