@@ -222,6 +222,9 @@ TEST_F(AnalogCalibrationReports, AnalogOutputReportPrintsItsOwnLabelsAndTheRecor
     };
     for (const auto& f : fields)
         EXPECT_EQ(field(QString::fromLatin1(f.key)).toStdString(), f.text) << f.key;
+    // Kept for people to read back.
+    QFile::remove(artifactPath(QStringLiteral("AOCalibrationReport.pdf")));
+    QFile::copy(pdf, artifactPath(QStringLiteral("AOCalibrationReport.pdf")));
     const QString text = pdfText(pdf).simplified();
     for (const char* expected : { "Analog Output Calibration Report", "Calibration By: Q.R", "D/A Value at 4 mA: 812",
              "D/A Value at 20 mA: 4050", "D/A Range: 3238 counts" })
