@@ -75,11 +75,14 @@ void CCalibrationAnalogIn1::OnNext()
 // Steps 2 to 4
 
 AnalogInputAcceptStep::AnalogInputAcceptStep(PageContext& context, const QString& className, int dialogId,
-    const Monitor& monitor, const Setup& setup, const PageTemplate& pageTemplate, QWidget* parent)
+    const Monitor& monitor, const Setup& setup, const PageTemplate& pageTemplate, const ToolTipTable& toolTips,
+    QWidget* parent)
     : AnalogInputWizardPage(
           context, className, dialogId, WizardPage(int(WizardPage::Start) + setup.step), monitor, StripTimer::None,
           parent)
     , m_setup(setup)
+    , m_monitorIds(monitor)
+    , m_toolTips(toolTips)
 {
     buildPage(pageTemplate);
 }
@@ -90,6 +93,9 @@ void AnalogInputAcceptStep::OnInitialUpdate()
     onClicked(m_setup.acceptButton, "OnAccept", [this] { OnAccept(); });
     onClicked(m_setup.previousButton, "OnPrevious", [this] { OnPrevious(); });
     onClicked(m_setup.nextButton, "OnNext", [this] { OnNext(); });
+    setToolTips(StripToolTips);
+    setToolTips(monitorToolTips(m_monitorIds));
+    setToolTips(m_toolTips);
 }
 
 void AnalogInputAcceptStep::armLiveTimer(int firstMs)
@@ -136,7 +142,8 @@ void AnalogInputAcceptStep::OnNext()
 // Step 2
 
 CCalibrationAnalogIn2::CCalibrationAnalogIn2(PageContext& context, QWidget* parent)
-    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn2"), DialogId, Controls, Steps, Template, parent)
+    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn2"), DialogId, Controls, Steps, Template, ToolTips,
+          parent)
 {
 }
 
@@ -168,7 +175,8 @@ void CCalibrationAnalogIn2::OnAccept()
 // Step 3
 
 CCalibrationAnalogIn3::CCalibrationAnalogIn3(PageContext& context, QWidget* parent)
-    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn3"), DialogId, Controls, Steps, Template, parent)
+    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn3"), DialogId, Controls, Steps, Template, ToolTips,
+          parent)
 {
 }
 
@@ -198,7 +206,8 @@ void CCalibrationAnalogIn3::OnAccept()
 // Step 4
 
 CCalibrationAnalogIn4::CCalibrationAnalogIn4(PageContext& context, QWidget* parent)
-    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn4"), DialogId, Controls, Steps, Template, parent)
+    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn4"), DialogId, Controls, Steps, Template, ToolTips,
+          parent)
 {
 }
 

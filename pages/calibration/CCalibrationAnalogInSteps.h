@@ -72,7 +72,7 @@ public:
     static constexpr int StateMs = 3000;
 
     AnalogInputAcceptStep(PageContext& context, const QString& className, int dialogId, const Monitor& monitor,
-        const Setup& setup, const PageTemplate& pageTemplate, QWidget* parent = nullptr);
+        const Setup& setup, const PageTemplate& pageTemplate, const ToolTipTable& toolTips, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void OnPrevious();
@@ -86,6 +86,8 @@ protected:
     void armStateTimer();
 
     Setup m_setup;
+    const Monitor& m_monitorIds;
+    const ToolTipTable& m_toolTips;
 };
 
 // Step 2 (dialog 276): the 4 mA reference point.

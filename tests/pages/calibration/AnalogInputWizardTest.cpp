@@ -411,3 +411,39 @@ TEST_F(AnalogInputWizard, PrintingAReversedRangeShowsTheSignedDifferenceOfTheUns
     printWithoutSaving();
     EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(-16 * CountsPerMilliamp));
 }
+
+TEST_F(AnalogInputWizard, ControlsCarryTheirToolTipsOnEveryPage)
+{
+    startOn();
+    const struct {
+        int step;
+        int control;
+        const char* tip;
+    } cases[] = {
+        { 0, Start::CommandEdit, "Raw internal value representing analog input level." },
+        { 0, Start::CurrentEdit, "Derived value representing ~4-20 mA value." },
+        { 0, Start::RangeFlag,
+            "COMMAND LOOP RANGE TOO SMALL WARNING indicates that during a Command Loop Calibration, the difference "
+            "between the signal at 0% and the signal at 100% was too small.  The system is designed to accept a "
+            "difference greater than 2 mA." },
+        { 0, Start::NextButton, "Proceed to next stage of Analog Input Calibration." },
+        { 1, Step1::TodayEdit, "System date" },
+        { 1, Step1::PreviousButton, "Return to previous stage of Analog Input Calibration." },
+        { 2, Step2::ZeroFlag,
+            "COMMAND LOOP 0% SIGNAL OUT OF RANGE WARNING indicates that during Command Loop Calibration, the 0% "
+            "signal was out of range." },
+        { 3, Step3::CountEdit, "Raw internal value representing analog input level." },
+        { 4, Step4::AcceptButton, "Accept the current value and enable the Next button." },
+        { 4, Step4::StateIndicator, "Status of current calibration stage." },
+        { 5, Step5::ActualPercentEdit, "Current analog input setting to be matched with beginning value." },
+        { 5, Step5::CurrentEdit, "Derived value representing ~4-20 mA value." },
+        { 5, Step5::FinishButton, "Finish Analog Input Calibration." },
+        { 5, StripPage::SourceId,
+            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+    };
+    for (const auto& c : cases) {
+        QWidget* control = step(c.step).control(c.control);
+        ASSERT_NE(control, nullptr) << c.step << " " << c.control;
+        EXPECT_EQ(control->toolTip().toStdString(), c.tip) << c.step << " " << c.control;
+    }
+}
