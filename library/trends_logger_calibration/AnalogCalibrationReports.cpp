@@ -56,8 +56,8 @@ ReportFrameDescriptor AOCalibReportDescriptor(const CAOCalibReport& calibration)
     return descriptor;
 }
 
-void GenerateAICalibTestReport(CReportHeader header, CAICalibReport calibration, IReportPtr report,
-    IPrinterPtr printer, AutoString definitionPath, QWidget* parent)
+void GenerateAICalibTestReport(CReportHeader header, CAICalibReport calibration, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* parent)
 {
     const ReportFrameDescriptor descriptor = AICalibReportDescriptor(calibration);
     // The frame takes the by-value arguments over and lets them go on every
@@ -66,8 +66,8 @@ void GenerateAICalibTestReport(CReportHeader header, CAICalibReport calibration,
         descriptor, std::move(header), std::move(report), std::move(printer), std::move(definitionPath), parent);
 }
 
-void GenerateAOCalibTestReport(CReportHeader header, CAOCalibReport calibration, IReportPtr report,
-    IPrinterPtr printer, AutoString definitionPath, QWidget* parent)
+void GenerateAOCalibTestReport(CReportHeader header, CAOCalibReport calibration, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* parent)
 {
     const ReportFrameDescriptor descriptor = AOCalibReportDescriptor(calibration);
     ReportFrame::Generate(

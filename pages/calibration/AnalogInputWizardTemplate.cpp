@@ -54,8 +54,8 @@ std::vector<ControlSpec> panel(std::initializer_list<const char*> texts)
 }
 
 // The monitor, the flags and the state of a page with these ids.
-std::vector<ControlSpec> monitorControls(const Monitor& m, int unitLabelId = -1, int monitorGroupId = -1,
-    int footnoteId = -1, int flagsGroupId = -1)
+std::vector<ControlSpec> monitorControls(
+    const Monitor& m, int unitLabelId = -1, int monitorGroupId = -1, int footnoteId = -1, int flagsGroupId = -1)
 {
     return {
         C::group(monitorGroupId, QStringLiteral("Monitor"), 280, 28, 256, 74),
@@ -65,8 +65,8 @@ std::vector<ControlSpec> monitorControls(const Monitor& m, int unitLabelId = -1,
         C::edit(m.currentEdit, ValueX, 58, 60, 12, ReadOnly),
         C::label(unitLabelId, QStringLiteral("mA"), 429, 60, 20, 8),
         C::label(footnoteId,
-            QStringLiteral("*Design current derived from calculation based on internal circuit design."), 290, 76,
-            240, 20),
+            QStringLiteral("*Design current derived from calculation based on internal circuit design."), 290, 76, 240,
+            20),
         C::group(flagsGroupId, QStringLiteral("Calibration Flags"), 280, 108, 256, 62),
         indicator(m.flags[0], "0% Signal OORange", 343, 120, 130),
         indicator(m.flags[1], "100% Signal OORange", 343, 136, 130),
@@ -76,8 +76,8 @@ std::vector<ControlSpec> monitorControls(const Monitor& m, int unitLabelId = -1,
     };
 }
 
-PageTemplate wizardTemplate(std::vector<ControlSpec> first, std::vector<ControlSpec> second,
-    std::vector<ControlSpec> own)
+PageTemplate wizardTemplate(
+    std::vector<ControlSpec> first, std::vector<ControlSpec> second, std::vector<ControlSpec> own)
 {
     PageTemplate page { 544, 396, std::move(first) };
     page.controls.insert(page.controls.end(), second.begin(), second.end());
@@ -97,11 +97,11 @@ ControlSpec valueLabel(const char* text, int y)
 const AnalogInputWizardPage::Monitor CCalibrationAnalogIn::Controls { CommandEdit, CurrentEdit, -1,
     { ZeroFlag, SpanFlag, RangeFlag }, StateIndicator };
 
-const PageTemplate CCalibrationAnalogIn::Template = wizardTemplate(
-    panel({ "Welcome to the Analog Input Calibration Wizard", "Set zero and span for the analog input channel.",
-        "Click Next to continue." }),
-    monitorControls(Controls, CurrentUnitLabel, MonitorGroup, FootnoteLabel, FlagsGroup),
-    { C::button(NextButton, QStringLiteral("Next"), 486, ButtonY, ButtonW, ButtonH) });
+const PageTemplate CCalibrationAnalogIn::Template
+    = wizardTemplate(panel({ "Welcome to the Analog Input Calibration Wizard",
+                         "Set zero and span for the analog input channel.", "Click Next to continue." }),
+        monitorControls(Controls, CurrentUnitLabel, MonitorGroup, FootnoteLabel, FlagsGroup),
+        { C::button(NextButton, QStringLiteral("Next"), 486, ButtonY, ButtonW, ButtonH) });
 
 const ToolTipTable CCalibrationAnalogIn::ToolTips { { NextButton, NextTip } };
 
@@ -111,18 +111,18 @@ const ToolTipTable CCalibrationAnalogIn::ToolTips { { NextButton, NextTip } };
 const AnalogInputWizardPage::Monitor CCalibrationAnalogIn1::Controls { CommandEdit, CurrentEdit, -1,
     { ZeroFlag, SpanFlag, RangeFlag }, StateIndicator };
 
-const PageTemplate CCalibrationAnalogIn1::Template = wizardTemplate(panel({ "Start Calibration" }),
-    monitorControls(Controls),
-    {
-        valueLabel("Date Last Calibrated:", 200),
-        C::edit(LastDateEdit, ValueX, 200, 60, 12, ReadOnly),
-        valueLabel("Last Calibrated By:", 216),
-        C::edit(LastByEdit, ValueX, 216, 60, 12, ReadOnly),
-        valueLabel("Today's Date:", 232),
-        C::edit(TodayEdit, ValueX, 232, 60, 12, ReadOnly),
-        C::button(PreviousButton, QStringLiteral("Previous"), 430, ButtonY, ButtonW, ButtonH),
-        C::button(NextButton, QStringLiteral("Next"), 486, ButtonY, ButtonW, ButtonH),
-    });
+const PageTemplate CCalibrationAnalogIn1::Template
+    = wizardTemplate(panel({ "Start Calibration" }), monitorControls(Controls),
+        {
+            valueLabel("Date Last Calibrated:", 200),
+            C::edit(LastDateEdit, ValueX, 200, 60, 12, ReadOnly),
+            valueLabel("Last Calibrated By:", 216),
+            C::edit(LastByEdit, ValueX, 216, 60, 12, ReadOnly),
+            valueLabel("Today's Date:", 232),
+            C::edit(TodayEdit, ValueX, 232, 60, 12, ReadOnly),
+            C::button(PreviousButton, QStringLiteral("Previous"), 430, ButtonY, ButtonW, ButtonH),
+            C::button(NextButton, QStringLiteral("Next"), 486, ButtonY, ButtonW, ButtonH),
+        });
 
 const ToolTipTable CCalibrationAnalogIn1::ToolTips {
     { LastDateEdit, QStringLiteral("Date of the last Analog Input Calibration.") },
@@ -158,9 +158,9 @@ const AnalogInputWizardPage::Monitor CCalibrationAnalogIn2::Controls { CommandEd
     { ZeroFlag, SpanFlag, RangeFlag }, StateIndicator };
 const AnalogInputAcceptStep::Setup CCalibrationAnalogIn2::Steps { 2, AcceptButton, PreviousButton, NextButton, 5004,
     3000, 5008, 5000, PreviousCode };
-const PageTemplate CCalibrationAnalogIn2::Template = wizardTemplate(
-    panel({ "Set 4 mA", "Set the current source to 4 mA. Click Accept." }), monitorControls(Controls),
-    acceptButtons(AcceptButton, PreviousButton, NextButton));
+const PageTemplate CCalibrationAnalogIn2::Template
+    = wizardTemplate(panel({ "Set 4 mA", "Set the current source to 4 mA. Click Accept." }), monitorControls(Controls),
+        acceptButtons(AcceptButton, PreviousButton, NextButton));
 const ToolTipTable CCalibrationAnalogIn2::ToolTips { { AcceptButton, AcceptTip }, { PreviousButton, PreviousTip },
     { NextButton, NextTip } };
 

@@ -5,7 +5,7 @@
 
 CCalibrationAnalogIn::CCalibrationAnalogIn(PageContext& context, QWidget* parent)
     : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn"), DialogId, WizardPage::Start, Controls,
-          StripTimer::None, parent)
+        StripTimer::None, parent)
 {
     buildPage(Template);
 }

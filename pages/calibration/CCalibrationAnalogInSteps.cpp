@@ -20,7 +20,7 @@ using namespace AnalogInputWizardRules;
 
 CCalibrationAnalogIn1::CCalibrationAnalogIn1(PageContext& context, QWidget* parent)
     : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn1"), DialogId, WizardPage::Step1, Controls,
-          StripTimer::None, parent)
+        StripTimer::None, parent)
 {
     buildPage(Template);
 }
@@ -77,9 +77,8 @@ void CCalibrationAnalogIn1::OnNext()
 AnalogInputAcceptStep::AnalogInputAcceptStep(PageContext& context, const QString& className, int dialogId,
     const Monitor& monitor, const Setup& setup, const PageTemplate& pageTemplate, const ToolTipTable& toolTips,
     QWidget* parent)
-    : AnalogInputWizardPage(
-          context, className, dialogId, WizardPage(int(WizardPage::Start) + setup.step), monitor, StripTimer::None,
-          parent)
+    : AnalogInputWizardPage(context, className, dialogId, WizardPage(int(WizardPage::Start) + setup.step), monitor,
+        StripTimer::None, parent)
     , m_setup(setup)
     , m_monitorIds(monitor)
     , m_toolTips(toolTips)
@@ -142,8 +141,8 @@ void AnalogInputAcceptStep::OnNext()
 // Step 2
 
 CCalibrationAnalogIn2::CCalibrationAnalogIn2(PageContext& context, QWidget* parent)
-    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn2"), DialogId, Controls, Steps, Template, ToolTips,
-          parent)
+    : AnalogInputAcceptStep(
+        context, QStringLiteral("CCalibrationAnalogIn2"), DialogId, Controls, Steps, Template, ToolTips, parent)
 {
 }
 
@@ -175,8 +174,8 @@ void CCalibrationAnalogIn2::OnAccept()
 // Step 3
 
 CCalibrationAnalogIn3::CCalibrationAnalogIn3(PageContext& context, QWidget* parent)
-    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn3"), DialogId, Controls, Steps, Template, ToolTips,
-          parent)
+    : AnalogInputAcceptStep(
+        context, QStringLiteral("CCalibrationAnalogIn3"), DialogId, Controls, Steps, Template, ToolTips, parent)
 {
 }
 
@@ -206,8 +205,8 @@ void CCalibrationAnalogIn3::OnAccept()
 // Step 4
 
 CCalibrationAnalogIn4::CCalibrationAnalogIn4(PageContext& context, QWidget* parent)
-    : AnalogInputAcceptStep(context, QStringLiteral("CCalibrationAnalogIn4"), DialogId, Controls, Steps, Template, ToolTips,
-          parent)
+    : AnalogInputAcceptStep(
+        context, QStringLiteral("CCalibrationAnalogIn4"), DialogId, Controls, Steps, Template, ToolTips, parent)
 {
 }
 
@@ -240,7 +239,7 @@ void CCalibrationAnalogIn4::OnAccept()
 
 CCalibrationAnalogIn5::CCalibrationAnalogIn5(PageContext& context, QWidget* parent)
     : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn5"), DialogId, WizardPage::Step5, Controls,
-          StripTimer::Slow, parent)
+        StripTimer::Slow, parent)
 {
     buildPage(Template);
 }
@@ -345,8 +344,7 @@ void CCalibrationAnalogIn5::OnPrintReport()
     const uint16_t span = misc.ReadMiscWord56();
     // Both counts unsigned, their difference signed.
     record.m_strADRange = AutoString(QString::number(int(zero) - int(span)));
-    const QString definition
-        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("AnaInputCalRept"), data().DeviceType);
-    GenerateAICalibTestReport(
-        records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+    const QString definition = ReportDefinitionPath(
+        context().helpers().GetAppFolder(), QStringLiteral("AnaInputCalRept"), data().DeviceType);
+    GenerateAICalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
 }

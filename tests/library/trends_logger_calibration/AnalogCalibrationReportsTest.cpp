@@ -125,12 +125,13 @@ TEST_F(AnalogCalibrationReports, AnalogInputReportFillsBothShippedDefinitionsWit
         CAICalibReport record = filledAI();
         record.m_bCommSmall = 7;
 
-        GenerateAICalibTestReport(m_header, record, m_report, m_printer,
-            AutoString(shippedDefinition(QString::fromLatin1(file))), &m_page);
+        GenerateAICalibTestReport(
+            m_header, record, m_report, m_printer, AutoString(shippedDefinition(QString::fromLatin1(file))), &m_page);
 
         EXPECT_EQ(promptSequence(),
-            QStringList({ QStringLiteral("file:Save AI Calibration ReportAs / FCV-7_AICalibrationReport_2029_11_30_16h_5m"),
-                QStringLiteral("box:Do you want to print the Report?") }));
+            QStringList(
+                { QStringLiteral("file:Save AI Calibration ReportAs / FCV-7_AICalibrationReport_2029_11_30_16h_5m"),
+                    QStringLiteral("box:Do you want to print the Report?") }));
         const struct {
             const char* key;
             const char* text;
@@ -162,8 +163,8 @@ TEST_F(AnalogCalibrationReports, AnalogInputReportFillsBothShippedDefinitionsWit
         for (const auto& f : fields)
             EXPECT_EQ(field(QString::fromLatin1(f.key)).toStdString(), f.text) << f.key;
         const QString text = pdfText(pdf).simplified();
-        for (const char* expected : { "Analog Input Calibration Report", "Calibration completed", "A/D Value at 4mA:",
-                 "Comm Range Small", "DEVICE TAG ID: FCV-7", "Page 1/1" })
+        for (const char* expected : { "Analog Input Calibration Report", "Calibration completed",
+                 "A/D Value at 4mA:", "Comm Range Small", "DEVICE TAG ID: FCV-7", "Page 1/1" })
             EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
     }
 }
@@ -183,7 +184,8 @@ TEST_F(AnalogCalibrationReports, DefaultRecordsPrintTheirLabelsWithEmptyValuesAn
     prompts().answerMessage(Prompts::IdNo);
     GenerateAOCalibTestReport(m_header, CAOCalibReport(), m_report, m_printer,
         AutoString(fixtureDefinition("AOCalibReportFixture.xml")), &m_page);
-    for (const char* key : { "LastCalDate", "NewCalBy", "CalState", "AOCal0Value", "AOCal100Value", "AOCalDARangeValue" })
+    for (const char* key :
+        { "LastCalDate", "NewCalBy", "CalState", "AOCal0Value", "AOCal100Value", "AOCalDARangeValue" })
         EXPECT_EQ(field(QString::fromLatin1(key)), QString()) << key;
     EXPECT_EQ(field(QStringLiteral("AOCalDARangeLbl")), QStringLiteral("D/A Range:"));
     EXPECT_EQ(field(QStringLiteral("CalResultsLbl")), QStringLiteral("Calibration Results"));
@@ -195,8 +197,8 @@ TEST_F(AnalogCalibrationReports, AnalogOutputReportPrintsItsOwnLabelsAndTheRecor
     prompts().answerFile(pdf, QStringLiteral("Save AO Calibration ReportAs"));
     prompts().answerMessage(Prompts::IdNo);
 
-    GenerateAOCalibTestReport(m_header, filledAO(), m_report, m_printer,
-        AutoString(fixtureDefinition("AOCalibReportFixture.xml")), &m_page);
+    GenerateAOCalibTestReport(
+        m_header, filledAO(), m_report, m_printer, AutoString(fixtureDefinition("AOCalibReportFixture.xml")), &m_page);
 
     EXPECT_EQ(promptSequence(),
         QStringList({ QStringLiteral("file:Save AO Calibration ReportAs / FCV-7_AOCalibrationReport_2029_11_30_16h_5m"),
@@ -235,8 +237,8 @@ TEST_F(AnalogCalibrationReports, ADefinitionThatCannotBeUsedEndsTheRunWithOneBox
 {
     // A path naming no file: the box before any field.
     prompts().answerMessage(Prompts::IdOk, FailureText);
-    GenerateAOCalibTestReport(m_header, filledAO(), m_report, m_printer,
-        AutoString(tempPath(QStringLiteral("NoSuchReport.xml"))), &m_page);
+    GenerateAOCalibTestReport(
+        m_header, filledAO(), m_report, m_printer, AutoString(tempPath(QStringLiteral("NoSuchReport.xml"))), &m_page);
     EXPECT_EQ(promptSequence(), QStringList({ QStringLiteral("box:") + FailureText }));
     EXPECT_ANY_THROW(m_report->layoutDocument()); // nothing was loaded, nothing filled
 
@@ -244,8 +246,7 @@ TEST_F(AnalogCalibrationReports, ADefinitionThatCannotBeUsedEndsTheRunWithOneBox
     prompts().clearRecords();
     prompts().answerMessage(Prompts::IdOk, FailureText);
     GenerateAICalibTestReport(m_header, filledAI(), m_report, m_printer,
-        AutoString(withoutKey(shippedDefinition("AnaInputCalRept.xml"), QStringLiteral("StrkCalFdbkSmall"))),
-        &m_page);
+        AutoString(withoutKey(shippedDefinition("AnaInputCalRept.xml"), QStringLiteral("StrkCalFdbkSmall"))), &m_page);
     EXPECT_EQ(promptSequence(), QStringList({ QStringLiteral("box:") + FailureText }));
     EXPECT_EQ(field(QStringLiteral("StrkCalFdbkSmallLbl")), QStringLiteral("Comm Range Small"));
     EXPECT_EQ(field(QStringLiteral("AICalADRangeValue")), QStringLiteral("-25600"));

@@ -57,9 +57,7 @@ TEST(AnalogInputWizardRules, FlagBitsOfHistoryByteEight)
         uint8_t byte8;
         uint32_t colours[3]; // 0 %, 100 %, range
     } cases[] = {
-        { 0x00, { Green, Green, Green } },
-        { 0x05, { Red, Green, Red } },
-        { 0x06, { Red, Red, Green } },
+        { 0x00, { Green, Green, Green } }, { 0x05, { Red, Green, Red } }, { 0x06, { Red, Red, Green } },
         { 0xF8, { Green, Green, Green } }, // the other bits belong to other statuses
     };
     for (const auto& c : cases)

@@ -279,9 +279,8 @@ TEST_F(AnalogInputWizard, FinishSendsTheDateOfStepOneWithThreeInitialsAndRefuses
     Step5& last = static_cast<Step5&>(step(5));
     const QImage invalid = Pictures::load(138).toImage();
     const QImage valid = Pictures::load(139).toImage();
-    auto markShows = [&](const QImage& icon) {
-        return last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage() == icon;
-    };
+    auto markShows
+        = [&](const QImage& icon) { return last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage() == icon; };
 
     const size_t before = device().requestsFor(227).size();
     for (const char* refused : { "KL", "", "KLMN" }) {
@@ -398,8 +397,8 @@ TEST_F(AnalogInputWizard, PrintOnTheSmallerModelReadsTheCountsInOrderAndPrintsIt
     EXPECT_EQ(reportField(QStringLiteral("NewCalBy")), QStringLiteral("KLM"));
 
     const QString text = ReportTestSupport::pdfText(pdf).simplified();
-    for (const char* expected : { "Analog Input Calibration Report", "Calibration completed", "A/D Value at 4mA:",
-             "K40", "DEVICE TAG ID: PV-102", "32000", "6400", "25600", "7200" })
+    for (const char* expected : { "Analog Input Calibration Report", "Calibration completed",
+             "A/D Value at 4mA:", "K40", "DEVICE TAG ID: PV-102", "32000", "6400", "25600", "7200" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
 }
 
