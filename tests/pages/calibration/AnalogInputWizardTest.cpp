@@ -73,6 +73,8 @@ TEST_F(AnalogInputWizard, StartPageReadsTheReferenceLiveValuesFlagsAndStateOnSho
 {
     startOn();
     device().clearRequests();
+    // The 4 mA reference the device keeps: 1234 (the reply echoes the slots).
+    scriptData(200, QByteArray::fromHex("ee0057 04d2 fe00000000"));
     select(AnalogInputCode);
 
     EXPECT_EQ(joined(sent()), "200 word 0x57, 200 word 0x58, 200 word 0x01, 228, 226");
@@ -81,9 +83,8 @@ TEST_F(AnalogInputWizard, StartPageReadsTheReferenceLiveValuesFlagsAndStateOnSho
     EXPECT_TRUE(enabled(step(0), Start::NextButton));
     EXPECT_EQ(step(0).windowText(Start::CommandEdit), QStringLiteral("19200")); // 12 mA
     EXPECT_EQ(step(0).windowText(Start::CurrentEdit), QStringLiteral("12"));
+    EXPECT_EQ(app().calibrationStorage().m_wVariable57, 1234);
     device().setLoopCurrent(4.01);
-    device().miscWord(0x57); // the reference the device keeps
-    EXPECT_EQ(app().calibrationStorage().m_wVariable57, device().miscWord(0x57));
 
     device().clearRequests();
     clock().advance(999);
