@@ -169,7 +169,7 @@ QByteArray SimulatedPositioner::Impl::supply()
     // hundredths of the display unit.
     const double unit = pressureUnitPerPsi();
     ReplyWriter out;
-    out.u32(supplyShare());
+    out.u32(reportedSupplyShare());
     out.u32(uint32_t(std::max(std::lround(fullScalePsi * unit * 100.0), 0L)));
     for (int i = 4; i <= 6; ++i)
         out.u16(ReplyWriter::hundredths(portPercent(tableWord(195, i) / 100.0)));

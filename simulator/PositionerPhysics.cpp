@@ -79,8 +79,8 @@ SignatureSample SimulatedPositioner::Impl::sample() const
     s.position = ReplyWriter::signedHundredths(valve.positionPercent());
     s.relayCommand = ReplyWriter::signedHundredths(valve.relayCommandPercent());
     s.relayPosition = ReplyWriter::signedHundredths(valve.relayPositionPercent());
-    s.port1 = ReplyWriter::signedHundredths(portPercent(valve.port1Psi()));
-    s.port2 = ReplyWriter::signedHundredths(portPercent(port2Psi()));
+    s.port1 = ReplyWriter::signedHundredths(portPercent(measuredPsi(1)));
+    s.port2 = ReplyWriter::signedHundredths(portPercent(measuredPsi(2)));
     return s;
 }
 

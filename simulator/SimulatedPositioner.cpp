@@ -32,6 +32,7 @@ SimulatedPositioner::Impl::Impl(SimModel m, const QString& p)
     , deviceId(deviceIdFor(p))
     , valve(m == SimModel::K40 ? ValveModelParams::k40() : ValveModelParams::k90())
     , fullScalePsi(valve.params().supplyPsi)
+    , sensors(fullScalePsi)
     , lastMs(TimerService::instance().elapsedMs())
     , tag(tagFor(p))
     , descriptor(m == SimModel::K40 ? "K40 POSITIONER" : "K90 POSITIONER")
@@ -247,6 +248,12 @@ void SimulatedPositioner::setSupplyPsi(double psi)
     d->advanceToNow();
     d->valve.setSupplyPsi(psi);
     d->evaluateStatuses();
+}
+
+void SimulatedPositioner::setSensorZeroShift(int port, double counts)
+{
+    d->advanceToNow();
+    d->sensors.setZeroShift(port, counts);
 }
 
 void SimulatedPositioner::setStatus(int status, bool active)

@@ -78,6 +78,10 @@ public:
     void setLoopCurrent(double milliamps);
     double loopCurrent() const;
     void setSupplyPsi(double psi);
+    // Shifts the zero of pressure sensor `port` (1, or 2: the supply sensor
+    // on the K40) by `counts`: the device reads wrong pressures from it until
+    // its calibration words are written anew (PressureSensors.h).
+    void setSensorZeroShift(int port, double counts);
 
     // Statuses a test forces on (beside those the device raises itself).
     void setStatus(int status, bool active);

@@ -5,6 +5,7 @@
 // trends, calibration). Only the simulator's own sources include it.
 
 #include "CalibrationSequencer.h"
+#include "PressureSensors.h"
 #include "ReplyWriter.h"
 #include "SignatureRecorder.h"
 #include "SimulatedPositioner.h"
@@ -113,6 +114,7 @@ struct SimulatedPositioner::Impl {
     uint8_t pollAddress = 0;
     ValveModel valve;
     double fullScalePsi;
+    PressureSensors sensors;
     qint64 lastMs;
 
     // Command and mode.
@@ -189,6 +191,13 @@ struct SimulatedPositioner::Impl {
         const double share = portPercent(supplyPsi()) * 100.0;
         return std::isfinite(share) ? uint32_t(std::lround(std::clamp(share, 0.0, 4.0e9))) : 0;
     }
+    // What the pressure sensors measure (PressureSensors.h): port 1 or 2's
+    // raw count, and the pressure the device makes of it with its calibration.
+    double sensorCount(int port) const;
+    double measuredPsi(int port) const;
+    // The supply as 204 and 195 report it: on the K40 what its supply sensor
+    // (port 2) measures, on the K90 the supply itself.
+    uint32_t reportedSupplyShare() const;
     double pressureUnitPerPsi() const;
     double temperatureC() const;
     double frictionLbf() const;

@@ -27,10 +27,17 @@ void SimulatedPositioner::Impl::installMiscVariables()
     const uint16_t strokeHundredths = ReplyWriter::hundredths(p.strokeIn);
     miscBytes = { { ConfigByte, p.doubleActing ? 0x00 : 0x20 }, { 0x37, 0x00 }, { 0x38, 0x00 }, { BoardsByte, 0x01 } };
     miscWords = { { 0x01, 2000 }, { 0x11, 5000 }, { 0x50, 2000 }, { 0x51, 30000 }, { 0x55, 6400 }, { 0x56, 32000 },
-        { 0x57, 0 }, { 0x5F, 3000 }, { 0x60, 29000 }, { 0x61, 26000 }, { 0x64, 3000 }, { 0x65, 29000 }, { 0x66, 26000 },
-        { 0x74, strokeHundredths }, { 0x8E, 0 }, { 0x8F, 0 } };
-    miscLongs
-        = { { 0x63, uint32_t(std::lround(p.supplyPsi * 100)) }, { 0x69, uint32_t(std::lround(fullScalePsi * 100)) } };
+        { 0x57, 0 }, { 0x74, strokeHundredths }, { 0x8E, 0 }, { 0x8F, 0 } };
+    // The sensors come calibrated at the nominal supply.
+    for (int port : { 1, 2 }) {
+        const PressureSensors::PortWords& at = PressureSensors::words(port);
+        const PressureSensors::Calibration calibration = sensors.trueCalibration(port, p.supplyPsi);
+        miscWords[at.low] = calibration.low;
+        miscWords[at.high] = calibration.high;
+        miscWords[at.range] = calibration.range;
+    }
+    miscLongs = { { PressureSensors::CalibrationPressureLong, uint32_t(std::lround(p.supplyPsi * 100)) },
+        { 0x69, uint32_t(std::lround(fullScalePsi * 100)) } };
 }
 
 QByteArray SimulatedPositioner::Impl::status()
@@ -58,9 +65,9 @@ QByteArray SimulatedPositioner::Impl::writeStatus(const QByteArray& data)
 QByteArray SimulatedPositioner::Impl::pressures()
 {
     ReplyWriter out;
-    out.u16(ReplyWriter::hundredths(portPercent(valve.port1Psi())));
-    out.u16(ReplyWriter::hundredths(portPercent(port2Psi())));
-    out.u32(supplyShare());
+    out.u16(ReplyWriter::hundredths(portPercent(measuredPsi(1))));
+    out.u16(ReplyWriter::hundredths(portPercent(measuredPsi(2))));
+    out.u32(reportedSupplyShare());
     return out.data();
 }
 
@@ -83,6 +90,33 @@ QByteArray SimulatedPositioner::Impl::writeErrorHistory(const QByteArray& data)
     return errorHistory();
 }
 
+// ---- Pressure sensors
+
+double SimulatedPositioner::Impl::sensorCount(int port) const
+{
+    return sensors.rawCount(port, port == 1 ? valve.port1Psi() : port2Psi());
+}
+
+double SimulatedPositioner::Impl::measuredPsi(int port) const
+{
+    const PressureSensors::PortWords& at = PressureSensors::words(port);
+    auto word = [this](uint8_t address) {
+        const auto found = miscWords.find(address);
+        return found == miscWords.end() ? uint16_t(0) : found->second;
+    };
+    const auto reference = miscLongs.find(PressureSensors::CalibrationPressureLong);
+    return PressureSensors::calibratedPsi(sensorCount(port), word(at.low), word(at.range),
+        reference == miscLongs.end() ? 0 : reference->second);
+}
+
+uint32_t SimulatedPositioner::Impl::reportedSupplyShare() const
+{
+    if (model != SimModel::K40)
+        return supplyShare();
+    const double share = portPercent(measuredPsi(2)) * 100.0;
+    return std::isfinite(share) ? uint32_t(std::lround(std::clamp(share, 0.0, 4.0e9))) : 0;
+}
+
 // ---- Misc variables
 
 uint8_t SimulatedPositioner::Impl::miscByte(uint8_t address)
@@ -103,13 +137,12 @@ uint8_t SimulatedPositioner::Impl::miscByte(uint8_t address)
 
 uint16_t SimulatedPositioner::Impl::miscWord(uint8_t address)
 {
-    // A/D counts move between their calibrated low and high counts.
+    // The command loop's count moves between its calibrated counts.
     auto count = [&](uint8_t low, uint8_t high, double fraction) {
         const double lo = miscWords[low];
         const double hi = miscWords[high];
         return uint16_t(std::clamp(std::lround(lo + (hi - lo) * fraction), 0L, 65535L));
     };
-    const double fullScale = std::max(fullScalePsi, 0.1);
     switch (address) {
     case 0x12:
         return ReplyWriter::hundredths(valve.relayCommandPercent());
@@ -119,10 +152,10 @@ uint16_t SimulatedPositioner::Impl::miscWord(uint8_t address)
         return uint16_t(std::clamp(std::lround(loopCurrentMa * 100.0), 0L, 65535L));
     case 0x58:
         return uint16_t(std::clamp(std::lround(loopCount(loopCurrentMa)), 0L, 65535L));
-    case 0x62:
-        return count(0x5F, 0x60, valve.port1Psi() / fullScale);
-    case 0x67:
-        return count(0x64, 0x65, port2Psi() / fullScale);
+    case PressureSensors::Port1.count:
+        return PressureSensors::countWord(sensorCount(1));
+    case PressureSensors::Port2.count:
+        return PressureSensors::countWord(sensorCount(2));
     default:
         break;
     }
