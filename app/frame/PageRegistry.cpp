@@ -3,8 +3,12 @@
 #include "CForm1.h"
 #include "CForm2.h"
 
+#include "calibration/CCalibrationActuatorIntro.h"
 #include "calibration/CCalibrationAnalogIn.h"
 #include "calibration/CCalibrationAnalogInSteps.h"
+#include "calibration/CCalibrationMain.h"
+#include "calibration/CCalibrationZeroSupply.h"
+#include "calibration/CConfigMain.h"
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAlarmAnnunciator.h"
@@ -64,11 +68,11 @@ const PageRow Rows[] = {
     { 26, "CTrends",                       shell,           45,  2, "Trends",                       OptionalOnK40, { 273, "Trends" } },
     { 34, "CPartialStrokeTest",            shell,           46,  2, "Partial Stroke Test",          Expanded | OptionalOnK40 | SwapFirst, { 274, "Partial Stroke Test" } },
     { 35, "CPSTCompare",                   shell,           461, 3, "Compare",                      OptionalOnK40 | SwapFirst, { 368, "Partial Stroke Test Compare", Timer::None } },
-    { 10, "CCalibrationMain",              shell,           5,   1, "Calibration",                  Expanded, { 251, "Calibration" } },
-    { 11, "CCalibrationActuatorIntro",     shell,           51,  2, "Actuator /Stroke /Friction",   0, { 313, "Actuator /Stroke /Friction" } },
+    { 10, "CCalibrationMain",              page<CCalibrationMain>, 5, 1, "Calibration",             Expanded },
+    { 11, "CCalibrationActuatorIntro",     page<CCalibrationActuatorIntro>, 51, 2, "Actuator /Stroke /Friction", 0 },
     { 13, "CCalibrationStroke",            shell,           52,  2, "Stroke",                       0, { 1080, "Stroke Calibration" } },
     { 14, "CCalibrationAnalogIn",          page<CCalibrationAnalogIn>, 53, 2, "Analog Input",            0 },
-    { 38, "CConfigMain",                   shell,           6,   1, "Configuration",                Expanded, { 1082, "Configuration" } },
+    { 38, "CConfigMain",                   page<CConfigMain>, 6,  1, "Configuration",                Expanded },
     { 39, "CCustCharacterization_Info",    shell,           61,  2, "Stroke Characterization",      0, { 178, "Stroke Characterization" } },
     // Pages without a tree item: panes of the frame and wizard steps.
     { 1,  "CForm1",                        page<CForm1>,    0, 0, nullptr,                          Pane },
@@ -81,7 +85,7 @@ const PageRow Rows[] = {
     { 18, "CCalibrationAnalogIn4",         page<CCalibrationAnalogIn4>, 0, 0, nullptr,                   0 },
     { 19, "CCalibrationAnalogIn5",         page<CCalibrationAnalogIn5>, 0, 0, nullptr,                   0 },
     { 40, "CCustCharacterization",         shell,           0, 0, nullptr,                          0, { 1077, "Stroke Characterization Curve" } },
-    { 41, "CCalibrationZeroSupply",        shell,           0, 0, nullptr,                          StoppedOnK40Only, { 408, "Zero Supply Calibration" } },
+    { 41, "CCalibrationZeroSupply",        page<CCalibrationZeroSupply>, 0, 0, nullptr,             StoppedOnK40Only },
 };
 // clang-format on
 }

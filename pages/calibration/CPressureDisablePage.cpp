@@ -1,15 +1,24 @@
 #include "CPressureDisablePage.h"
 
 CPressureDisablePage::CPressureDisablePage(PageContext& context, QWidget* parent)
-    : ShellPage(context, QStringLiteral("CPressureDisablePage"), { DialogId, "Pressure Settings" }, parent)
+    : StripPage(context, QStringLiteral("CPressureDisablePage"), DialogId, StripTimer::None, parent)
 {
+    buildPage(Template);
 }
 
 void CPressureDisablePage::OnInitialUpdate()
 {
-    // The priorities are loaded here, once, at start-up: every page gets its
-    // first update before any page is activated, and the model is known by then.
+    // The priorities are loaded before the strip ever paints a status.
     context().LoadErrorDefinitions();
     StripPage::OnInitialUpdate();
-    armStripTimer(FirstReadMs);
+    every(
+        StatusTimerId, StatusMs, "OnTimer", [this] { OnStatusTimer(); }, FirstStatusMs);
+}
+
+void CPressureDisablePage::OnStatusTimer()
+{
+    RefreshStrip();
+    // The evaluated status once more on the three controls: a lost link shows
+    // red with "Loss of Communication", else the status and command source.
+    EvaluateStrip();
 }

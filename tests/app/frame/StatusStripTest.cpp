@@ -220,6 +220,8 @@ TEST_F(StatusStripTest, MissingErrorDefinitionFileMakesEveryStatusGreen)
 {
     QTemporaryDir emptyHome;
     qputenv("STROKEWISE_HOME", emptyHome.path().toLocal8Bit());
+    // The actuator table is missing from that folder too.
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Error reading Actuator list file."));
     startK90();
     qunsetenv("STROKEWISE_HOME");
     paint(8);

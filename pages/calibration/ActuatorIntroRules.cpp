@@ -1,0 +1,106 @@
+#include "ActuatorIntroRules.h"
+
+#include "automation/DeviceWords.h"
+
+#include <cmath>
+
+namespace ActuatorIntroRules
+{
+const PressureUnitItem PressureUnits[4] = {
+    { "lbs/in\u00b2 (psi)", 6 },
+    { "100 kPa (bar)", 7 },
+    { "kg/cm\u00b2", 10 },
+    { "kiloPascals (kPa)", 12 },
+};
+
+namespace
+{
+int itemOfCode(int unitCode)
+{
+    for (int k = 0; k < 4; ++k) {
+        if (PressureUnits[k].code == unitCode)
+            return k;
+    }
+    return -1;
+}
+}
+
+int unitItemOfCode(int unitCode)
+{
+    if (unitCode == 57)
+        return -1;
+    const int item = itemOfCode(unitCode);
+    return item < 0 ? 0 : item;
+}
+
+std::optional<uint8_t> targetUnit(int currentUnit, int index)
+{
+    if (itemOfCode(currentUnit) < 0 || index < 0 || index > 3)
+        return std::nullopt;
+    return PressureUnits[index].code;
+}
+
+uint32_t convertedFullScale(double factor, double value)
+{
+    return DeviceWords::toU32(factor * value, 100.0);
+}
+
+uint16_t areaTenths(float area)
+{
+    return DeviceWords::saturateU16(std::trunc((static_cast<double>(area) + 0.05) * 10.0));
+}
+
+QStringList manufacturerRuns(const CActuatorStorage& table)
+{
+    QStringList runs;
+    const ActuatorTableEntry* previous = nullptr;
+    for (const ActuatorTableEntry& entry : table.entries()) {
+        if (!previous || previous->Manufacturer != entry.Manufacturer)
+            runs << entry.Manufacturer;
+        previous = &entry;
+    }
+    return runs;
+}
+
+QStringList modelsOf(const CActuatorStorage& table, const QString& manufacturer)
+{
+    QStringList models;
+    bool inRun = false;
+    for (const ActuatorTableEntry& entry : table.entries()) {
+        if (entry.Manufacturer == manufacturer) {
+            models << entry.Model;
+            inRun = true;
+        } else if (inRun) {
+            break;
+        }
+    }
+    return models;
+}
+
+uint16_t findModelCode(const CActuatorStorage& table, const QString& model)
+{
+    for (const ActuatorTableEntry& entry : table.entries()) {
+        if (entry.Model == model)
+            return entry.ModelCode;
+    }
+    return UnknownModel;
+}
+
+double findModelArea(const CActuatorStorage& table, const QString& model)
+{
+    for (const ActuatorTableEntry& entry : table.entries()) {
+        if (entry.Model == model)
+            return entry.Area;
+    }
+    return OtherArea;
+}
+
+int modelItemOfCode(const CActuatorStorage& table, uint8_t modelCode)
+{
+    for (const ActuatorTableEntry& entry : table.entries()) {
+        if (entry.ModelCode == modelCode)
+            return entry.ModelIndex & 0xFF;
+    }
+    return UnknownModel;
+}
+} // namespace ActuatorIntroRules

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ActuatorTable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// What the actuator information page decides, without its widgets: the
+// pressure units it offers, the unit a choice leads to, the words it writes,
+// and its walks of the actuator table.
+namespace ActuatorIntroRules
+{
+struct PressureUnitItem {
+    const char* text;
+    uint8_t code; // HART unit code
+};
+// The unit combo's items, in order: psi, bar, kg/cm2, kPa.
+extern const PressureUnitItem PressureUnits[4];
+
+// The unit item a device unit selects: 6, 7, 10, 12 their items; 57
+// (percent) none (-1); any other code the first.
+int unitItemOfCode(int unitCode);
+// The unit an Apply converts to from `currentUnit` with item `index`
+// selected; nothing when there is no factor for the pair (a current unit
+// other than psi, bar, kg/cm2 and kPa, or no item selected).
+std::optional<uint8_t> targetUnit(int currentUnit, int index);
+// The pressure full scale in the new unit, hundredths: factor x value x 100,
+// truncated toward zero (with the device-word tolerance) and held to 32 bits.
+uint32_t convertedFullScale(double factor, double value);
+// The area edit's value as the device's tenths of a square inch: rounded to
+// the nearest tenth, held to 16 bits.
+uint16_t areaTenths(float area);
+
+constexpr uint8_t OtherMaker = 99;
+constexpr uint8_t UnknownModel = 255;
+constexpr double OtherArea = 23.8;
+
+// The manufacturer list: one item per run of equal manufacturer texts, in
+// table order ("Other" is not among them).
+QStringList manufacturerRuns(const CActuatorStorage& table);
+// The models of the first run of `manufacturer`, in order.
+QStringList modelsOf(const CActuatorStorage& table, const QString& manufacturer);
+// The first row with that model: its code (255 when none) and area (23.8 when none).
+uint16_t findModelCode(const CActuatorStorage& table, const QString& model);
+double findModelArea(const CActuatorStorage& table, const QString& model);
+// The low 8 bits of the model index of the first row with the device's
+// model/size code, 255 when no row has it.
+int modelItemOfCode(const CActuatorStorage& table, uint8_t modelCode);
+} // namespace ActuatorIntroRules

@@ -1,0 +1,21 @@
+#include "CCalibrationMain.h"
+
+CCalibrationMain::CCalibrationMain(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CCalibrationMain"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildPage(Template);
+}
+
+void CCalibrationMain::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    // A button only selects its tree item; the tree stops every page, swaps
+    // the target in and activates it. An item the tree never inserted (Health
+    // on a K40 without its configuration bit) selects nothing.
+    for (const Navigation& target : NavigationButtons) {
+        const int code = target.pageCode;
+        onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
+    }
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+}
