@@ -14,7 +14,11 @@ void SimulatedPositioner::Impl::installIdentityCommands()
     handlers[0] = [this](const QByteArray&) { return identity(); };
     handlers[13] = [this](const QByteArray&) { return tagDescriptorDate(); };
     handlers[18] = [this](const QByteArray& data) { return writeTagDescriptorDate(data); };
-    table(230, { 231 }, ReplyWriter().u8(1).u8(0).u8(10).u8(1).u16(uint16_t(std::lround(p.areaIn2 * 10))).data());
+    // An actuator of the shipped actuator table with the simulated area:
+    // Tevo P-100 (maker 4, model 65) on the K90, Ostelm T-6 (1, 51) on the K40.
+    const bool k40 = model == SimModel::K40;
+    table(230, { 231 },
+        ReplyWriter().u8(k40 ? 1 : 4).u8(0).u8(k40 ? 51 : 65).u8(1).u16(uint16_t(std::lround(p.areaIn2 * 10))).data());
     table(234, { 235 }, QByteArray::fromHex("00020001000000000100000000") + QByteArray("GLOBE     "));
     table(236, { 237 }, floats({ 2.0f, 1.5f, 0.0f, 0.0f, 0.0f }));
 }

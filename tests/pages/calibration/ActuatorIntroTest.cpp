@@ -1,0 +1,376 @@
+#include "ActuatorCalibrationPageTest.h"
+
+#include "ReportHeaderFill.h"
+#include "SimTestHooks.h"
+#include "calibration/CCalibrationActuatorIntro.h"
+#include "calibration/CPressureDisablePage.h"
+#include "health/CActuatorHealth.h"
+#include "health/CAdvDashboard.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+namespace
+{
+using Intro = CCalibrationActuatorIntro;
+
+class ActuatorIntroTest : public ActuatorCalibrationPageTest
+{
+public: // for the case tables' steps
+    using AppFrameTest::device;
+    Intro& intro() { return page<Intro>(); }
+    QComboBox* combo(int id) { return intro().combo(id); }
+    QString area() { return intro().windowText(Intro::AreaEdit); }
+    bool areaTypable()
+    {
+        auto* edit = intro().controlAs<QLineEdit>(Intro::AreaEdit);
+        return edit->isEnabled() && !edit->isReadOnly();
+    }
+    bool nextEnabled() { return intro().control(Intro::NextButton)->isEnabled(); }
+    QStringList items(int id)
+    {
+        QStringList out;
+        for (int k = 0; k < combo(id)->count(); ++k)
+            out << combo(id)->itemText(k);
+        return out;
+    }
+    // The device's actuator, as another tool would have written it.
+    void deviceActuator(uint8_t maker, uint8_t kind, uint8_t model, uint8_t spring, uint16_t area)
+    {
+        const char bytes[6] = { char(maker), char(kind), char(model), char(spring), char(area >> 8), char(area & 0xFF) };
+        device().respond(231, QByteArray(bytes, 6));
+    }
+    void deviceUnits(uint8_t pressureUnit)
+    {
+        const char bytes[3] = { 0x39, 0x20, char(pressureUnit) };
+        device().respond(221, QByteArray(bytes, 3));
+    }
+    // Start-up, past the start-up reads, with the page shown and an empty record.
+    void showPage()
+    {
+        startK90();
+        clock().advance(2000);
+        select(ActuatorIntroCode);
+        clock().advance(1000);
+        device().clearRequests();
+    }
+    // What the user does: picks an item of a combo.
+    void pick(int comboId, int index)
+    {
+        combo(comboId)->setCurrentIndex(index);
+        emit combo(comboId)->activated(index);
+    }
+    void typeArea(const char* text) { intro().setWindowText(Intro::AreaEdit, QString::fromLatin1(text)); }
+    int makerItem(const QString& maker) { return combo(Intro::ManufacturerCombo)->findText(maker); }
+};
+}
+
+TEST_F(ActuatorIntroTest, ActivationReadsTheActuatorTheUnitsAndTheSensorFlagThenNothingUntilTheStripRead)
+{
+    startK90();
+    clock().advance(2000);
+    device().clearRequests();
+    select(ActuatorIntroCode);
+    EXPECT_EQ(joined(sent()), "230, 220, 200 byte 0x82");
+    EXPECT_EQ(hexOf(200), std::vector<std::string>({ "05 C8 03 82 F6 FE" }));
+    EXPECT_TRUE(nextEnabled());
+    clock().advance(999);
+    EXPECT_EQ(joined(sent()), "230, 220, 200 byte 0x82");
+    clock().advance(1);
+    EXPECT_EQ(joined(sent()), "230, 220, 200 byte 0x82, 202");
+    device().clearRequests();
+    clock().advance(20000);
+    EXPECT_EQ(joined(sent()), "202");
+}
+
+TEST_F(ActuatorIntroTest, PageShowsTheDevicesActuatorFromTheTable)
+{
+    startK90();
+    struct Case {
+        uint8_t maker;
+        uint8_t model;
+        uint16_t area;
+        const char* makerText;
+        QString modelText;
+        const char* areaText;
+        bool other;
+    };
+    const Case cases[] = {
+        { 4, 66, 456, "Tevo", ReportCatalogue::ActuatorModelSize(66), "45.6", false },
+        { 0, 12, 13854, "Drelvik (Piston)", ReportCatalogue::ActuatorModelSize(12), "1385.4", false },
+        // A code the table does not hold selects the maker's last model; the device's area stays.
+        { 1, 200, 238, "Ostelm", ReportCatalogue::ActuatorModelSize(53), "23.8", false },
+        { 9, 10, 100, "Other", QStringLiteral("Other"), "10", true },
+        { 99, 255, 65535, "Other", QStringLiteral("Other"), "6553.5", true },
+    };
+    for (const Case& c : cases) {
+        deviceActuator(c.maker, 0, c.model, 1, c.area);
+        select(CalibrationCode);
+        select(ActuatorIntroCode);
+        EXPECT_EQ(combo(Intro::ManufacturerCombo)->currentText(), QString::fromLatin1(c.makerText)) << int(c.maker);
+        if (!c.other)
+            EXPECT_EQ(combo(Intro::ManufacturerCombo)->currentIndex(), c.maker);
+        EXPECT_EQ(combo(Intro::ModelCombo)->currentText(), c.modelText) << int(c.maker);
+        EXPECT_EQ(area(), QString::fromLatin1(c.areaText)) << int(c.maker);
+        EXPECT_EQ(areaTypable(), c.other) << int(c.maker);
+        EXPECT_EQ(combo(Intro::ModelCombo)->isEnabled(), !c.other) << int(c.maker);
+    }
+    EXPECT_EQ(combo(Intro::ManufacturerCombo)->count(), 8) << "seven makers and \"Other\"";
+    EXPECT_EQ(items(Intro::PressureUnitCombo),
+        QStringList({ "lbs/in\u00b2 (psi)", "100 kPa (bar)", "kg/cm\u00b2", "kiloPascals (kPa)" }));
+}
+
+TEST_F(ActuatorIntroTest, PressureUnitOfTheDeviceSelectsItsItemAndPercentNone)
+{
+    startK90();
+    const std::pair<uint8_t, int> cases[] = { { 6, 0 }, { 7, 1 }, { 10, 2 }, { 12, 3 }, { 57, -1 }, { 33, 0 } };
+    for (const auto& [unit, item] : cases) {
+        deviceUnits(unit);
+        select(CalibrationCode);
+        select(ActuatorIntroCode);
+        EXPECT_EQ(combo(Intro::PressureUnitCombo)->currentIndex(), item) << int(unit);
+        EXPECT_EQ(intro().currentUnit(), unit);
+    }
+}
+
+TEST_F(ActuatorIntroTest, ChoosingAManufacturerOrAModelShowsTheTableArea)
+{
+    showPage();
+    pick(Intro::ManufacturerCombo, makerItem(QStringLiteral("Quirrel")));
+    EXPECT_EQ(items(Intro::ModelCombo).first(), QStringLiteral("16"));
+    EXPECT_EQ(items(Intro::ModelCombo).size(), 11);
+    EXPECT_EQ(combo(Intro::ModelCombo)->currentIndex(), 0);
+    EXPECT_EQ(area(), QStringLiteral("16"));
+    EXPECT_FALSE(areaTypable());
+    EXPECT_TRUE(combo(Intro::ModelCombo)->isEnabled());
+    pick(Intro::ModelCombo, 2);
+    EXPECT_EQ(area(), QStringLiteral("23"));
+    EXPECT_TRUE(nextEnabled()) << "a manufacturer or model leaves Next as it is";
+
+    pick(Intro::ManufacturerCombo, combo(Intro::ManufacturerCombo)->count() - 1);
+    EXPECT_EQ(items(Intro::ModelCombo), QStringList({ "Other" }));
+    EXPECT_EQ(area(), QStringLiteral("23.8"));
+    EXPECT_TRUE(areaTypable());
+    EXPECT_FALSE(combo(Intro::ModelCombo)->isEnabled());
+
+    pick(Intro::PressureUnitCombo, 2);
+    EXPECT_FALSE(nextEnabled()) << "a unit choice waits for Apply";
+    EXPECT_EQ(joined(sent()), "") << "choices send nothing";
+}
+
+TEST_F(ActuatorIntroTest, ApplyWritesTheActuatorOnlyWhenItChanged)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ActuatorIntroTest&)> choose;
+        std::vector<std::string> writes; // 231 requests
+    };
+    const Case cases[] = {
+        { "Other with 7000 in\u00b2 saturates the area",
+            [](ActuatorIntroTest& t) {
+                t.pick(Intro::ManufacturerCombo, t.combo(Intro::ManufacturerCombo)->count() - 1);
+                t.typeArea("7000");
+            },
+            { "08 E7 06 63 00 FF 01 FF FF" } },
+        { "Other with 12.34 in\u00b2",
+            [](ActuatorIntroTest& t) {
+                t.pick(Intro::ManufacturerCombo, t.combo(Intro::ManufacturerCombo)->count() - 1);
+                t.typeArea("12.34");
+            },
+            { "08 E7 06 63 00 FF 01 00 7B" } },
+        { "a listed model", [](ActuatorIntroTest& t) { t.pick(Intro::ManufacturerCombo, 5); },
+            { "08 E7 06 05 00 0D 01 00 FA" } },
+        { "as the device holds it", [](ActuatorIntroTest&) {}, {} },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        showPage();
+        c.choose(*this);
+        click(intro(), Intro::ApplyButton);
+        EXPECT_EQ(hexOf(231), c.writes);
+        EXPECT_TRUE(nextEnabled());
+        EXPECT_EQ(data().PressureUnitChanged, 1);
+        m_app.reset();
+    }
+}
+
+TEST_F(ActuatorIntroTest, ApplyConvertsTheFullScaleAndWritesTheNewUnit)
+{
+    startK90();
+    device().setMiscLong(0x69, 8000);
+    clock().advance(2000);
+    select(ActuatorIntroCode);
+    device().clearRequests();
+    pick(Intro::PressureUnitCombo, 3);
+    click(intro(), Intro::ApplyButton);
+    EXPECT_EQ(joined(sent()), "200 long 0x69, 201 long 0x69, 221");
+    EXPECT_EQ(hexOf(200), std::vector<std::string>({ "05 C8 03 EE F6 69" }));
+    EXPECT_EQ(hexOf(201), std::vector<std::string>({ "0C C9 0A EE 00 F6 00 00 69 00 00 D7 78" }));
+    EXPECT_EQ(hexOf(221), std::vector<std::string>({ "05 DD 03 39 20 0C" }));
+    EXPECT_EQ(device().miscLong(0x69), 55160u);
+    EXPECT_EQ(intro().currentUnit(), 12);
+    EXPECT_EQ(data().PressureUnitChanged, 1);
+
+    // The same unit again: the full scale is read, nothing is written, the flag is set.
+    data().PressureUnitChanged = 0;
+    device().clearRequests();
+    click(intro(), Intro::ApplyButton);
+    EXPECT_EQ(joined(sent()), "200 long 0x69");
+    EXPECT_EQ(data().PressureUnitChanged, 1);
+}
+
+TEST_F(ActuatorIntroTest, ApplyWithoutAUsableUnitOrWithoutTheReadsItNeedsWritesNoUnit)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ActuatorIntroTest&)> before; // before the page is shown
+        std::function<void(ActuatorIntroTest&)> choose; // then, on the page
+        const char* sent;
+        const char* logLine;
+    };
+    const Case cases[] = {
+        { "device unit percent",
+            [](ActuatorIntroTest& t) { t.deviceUnits(57); },
+            [](ActuatorIntroTest& t) { t.pick(Intro::PressureUnitCombo, 3); }, "200 long 0x69", nullptr },
+        { "device unit percent, nothing selected", [](ActuatorIntroTest& t) { t.deviceUnits(57); },
+            [](ActuatorIntroTest&) {}, "200 long 0x69", nullptr },
+        { "the full scale's reply lost", [](ActuatorIntroTest&) {},
+            [](ActuatorIntroTest& t) {
+                t.pick(Intro::PressureUnitCombo, 1);
+                SimTestHooks::faults(t.device()).inject(SimFault::NoResponse, 1, 200);
+            },
+            "200 long 0x69", "Write_Misc_cmd not sent: no Read_Misc_cmd reply" },
+        { "the full scale's reply for another variable", [](ActuatorIntroTest&) {},
+            [](ActuatorIntroTest& t) {
+                t.pick(Intro::PressureUnitCombo, 1);
+                SimTestHooks::faults(t.device()).inject(SimFault::MiscOtherAddress, 1, 200);
+            },
+            "200 long 0x69", "Write_Misc_cmd not sent: no Read_Misc_cmd reply" },
+        { "the units' reply lost at activation",
+            [](ActuatorIntroTest& t) { SimTestHooks::faults(t.device()).inject(SimFault::NoResponse, 1, 220); },
+            [](ActuatorIntroTest& t) { t.pick(Intro::PressureUnitCombo, 1); }, "200 long 0x69",
+            "Write_Units not sent: no Read_Units reply" },
+        { "the actuator's reply lost at activation",
+            [](ActuatorIntroTest& t) { SimTestHooks::faults(t.device()).inject(SimFault::NoResponse, 1, 230); },
+            [](ActuatorIntroTest& t) { t.pick(Intro::ManufacturerCombo, 5); }, "200 long 0x69",
+            "Write_Actuator_cmd not sent: no Read_Actuator_cmd reply" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        startK90();
+        clock().advance(2000);
+        c.before(*this);
+        select(ActuatorIntroCode);
+        c.choose(*this);
+        device().clearRequests();
+        click(intro(), Intro::ApplyButton);
+        EXPECT_EQ(joined(sent()), c.sent);
+        EXPECT_EQ(data().PressureUnitChanged, 1);
+        if (c.logLine)
+            EXPECT_TRUE(logTexts().contains(QString::fromLatin1(c.logLine))) << logTexts().join('\n').toStdString();
+        m_app.reset();
+    }
+}
+
+TEST_F(ActuatorIntroTest, RetrieveReadsBackWhatApplyWrote)
+{
+    showPage();
+    pick(Intro::ManufacturerCombo, makerItem(QStringLiteral("Plenmark")));
+    pick(Intro::ModelCombo, 4);
+    pick(Intro::PressureUnitCombo, 1);
+    click(intro(), Intro::ApplyButton);
+    const QString model = combo(Intro::ModelCombo)->currentText();
+    const QString shownArea = area();
+
+    pick(Intro::ManufacturerCombo, 0);
+    pick(Intro::PressureUnitCombo, 0);
+    device().clearRequests();
+    click(intro(), Intro::RetrieveButton);
+    EXPECT_EQ(joined(sent()), "230, 220, 200 byte 0x82");
+    EXPECT_EQ(combo(Intro::ManufacturerCombo)->currentText(), QStringLiteral("Plenmark"));
+    EXPECT_EQ(combo(Intro::ModelCombo)->currentText(), model);
+    EXPECT_EQ(area(), shownArea);
+    EXPECT_EQ(combo(Intro::PressureUnitCombo)->currentIndex(), 1);
+    EXPECT_TRUE(nextEnabled());
+}
+
+TEST_F(ActuatorIntroTest, AfterAUnitChangeTheHealthPageAndTheDashboardShowTheSupplyInTheNewUnit)
+{
+    startK90();
+    const double supplyPsi = device().physics().supplyPsi;
+    clock().advance(2000);
+    select(ActuatorIntroCode);
+    pick(Intro::PressureUnitCombo, 3);
+    click(intro(), Intro::ApplyButton);
+    ASSERT_EQ(data().PressureUnitChanged, 1);
+
+    select(33); // Actuator Health
+    EXPECT_EQ(data().PressureUnitChanged, 0) << "the health page took the change";
+    auto& health = page<CActuatorHealth>();
+    EXPECT_NEAR(health.windowText(CActuatorHealth::SupplyEdit).toDouble(), supplyPsi * 6.895, 0.1);
+
+    select(1);
+    clock().advance(5000);
+    EXPECT_NEAR(page<CAdvDashboard>().supplyDial()->value(), supplyPsi * 6.895, 0.1);
+}
+
+TEST_F(ActuatorIntroTest, NextLeadsToTheCalibrationOrWithoutASensorToThePageThatSaysSo)
+{
+    for (uint8_t boards : { 0x00, 0x01, 0x03 }) {
+        SCOPED_TRACE(int(boards));
+        startK90();
+        device().setMiscByte(0x82, boards);
+        clock().advance(2000);
+        select(ActuatorIntroCode);
+        device().clearRequests();
+        click(intro(), Intro::NextButton);
+        EXPECT_FALSE(intro().timerArmed(StripPage::StripTimerId));
+        FormPage& calibration = page("CCalib_Actuator");
+        if (boards & 0x01) {
+            EXPECT_EQ(app().shownPage(), &calibration);
+            EXPECT_TRUE(calibration.timerArmed(StripPage::StripTimerId)) << "activated";
+        } else {
+            auto& disabled = page<CPressureDisablePage>();
+            EXPECT_EQ(app().shownPage(), &disabled);
+            EXPECT_FALSE(disabled.timerArmed(StripPage::StripTimerId)) << "shown, not activated";
+            clock().advance(30000);
+            EXPECT_EQ(joined(sent()), "") << "nothing sent by either page";
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(ActuatorIntroTest, MissingTableIsReportedOnceAtStartUpAndLeavesOnlyOther)
+{
+    QTemporaryDir emptyHome;
+    qputenv("STROKEWISE_HOME", emptyHome.path().toLocal8Bit());
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Error reading Actuator list file."));
+    startK90();
+    qunsetenv("STROKEWISE_HOME");
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    const Prompts::Message box = prompts().messages().front();
+    EXPECT_EQ(Prompts::captionOf(box), Prompts::defaultCaption()) << "the platform's default caption";
+    EXPECT_EQ(box.buttons, Prompts::Buttons::Ok);
+    EXPECT_EQ(box.owner, &intro());
+
+    for (int round = 0; round < 2; ++round) {
+        select(ActuatorIntroCode);
+        EXPECT_EQ(items(Intro::ManufacturerCombo), QStringList({ "Other" }));
+        EXPECT_EQ(items(Intro::ModelCombo), QStringList({ "Other" }));
+        click(intro(), Intro::NextButton); // the page without a sensor, or the calibration
+        select(CalibrationCode);
+    }
+    EXPECT_EQ(prompts().messages().size(), 1u) << "read once, at start-up";
+    // The error definitions are missing there too: read once per run, whatever is shown.
+    EXPECT_EQ(logTexts().count(QStringLiteral("error definitions not found: ") + emptyHome.path()
+                  + QStringLiteral("/SerratK90Errors.dlm")),
+        1);
+
+    // Apply with "Other": maker 99, model 255 and the typed area.
+    select(ActuatorIntroCode);
+    typeArea("12.34");
+    device().clearRequests();
+    click(intro(), Intro::ApplyButton);
+    EXPECT_EQ(hexOf(231), std::vector<std::string>({ "08 E7 06 63 00 FF 01 00 7B" }));
+}
