@@ -1,5 +1,9 @@
 #include "CPressureDisablePage.h"
 
+#include "DeviceData.h"
+#include "IndicatorColours.h"
+#include "StatusStrip.h"
+
 CPressureDisablePage::CPressureDisablePage(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CPressureDisablePage"), DialogId, StripTimer::None, parent)
 {
@@ -19,6 +23,11 @@ void CPressureDisablePage::OnStatusTimer()
 {
     RefreshStrip();
     // The evaluated status once more on the three controls: a lost link shows
-    // red with "Loss of Communication", else the status and command source.
+    // red with "Loss of Communication", else the status and command source;
+    // the active indicator's text takes the colour too.
     EvaluateStrip();
+    if (const INumEditPtr& indicator = activeIndicator()) {
+        indicator->setTextColor(
+            data().Connected == 0 ? IndicatorColour::Red : context().strip().StatusLedColour);
+    }
 }

@@ -1,0 +1,203 @@
+#include "ActuatorCalibrationPageTest.h"
+
+#include "PressureSensors.h"
+#include "calibration/CCalibrationMain.h"
+#include "calibration/CCalibrationZeroSupply.h"
+
+namespace
+{
+using Zero = CCalibrationZeroSupply;
+
+class ZeroSupplyTest : public ActuatorCalibrationPageTest
+{
+protected:
+    Zero& zeroPage() { return page<Zero>(); }
+    SimulatedPositioner& k40() { return device(K40Path); }
+    QString shownCount() { return zeroPage().windowText(Zero::CountEdit); }
+    bool enabled(int id) { return zeroPage().control(id)->isEnabled(); }
+    QStringList sentK40() { return sent(K40Path); }
+
+    void startPage()
+    {
+        startK40();
+        clock().advance(2000);
+    }
+    // Swapped in and activated as the actuator calibration's Zero Supply
+    // button does, from the calibration hub; an empty record after it.
+    void showZeroSupply()
+    {
+        select(CalibrationCode);
+        page<CCalibrationMain>().StopTimers();
+        FormPage* shown = app().ReplaceView("CCalibrationZeroSupply");
+        ASSERT_EQ(shown, &zeroPage());
+        shown->ActivatePage();
+        k40().clearRequests();
+    }
+    // The next Read_Misc_cmd reply carries `count` for word 0x67 (or for `address`).
+    void scriptCount(uint16_t count, uint8_t address = 0x67)
+    {
+        const char reply[10] = { char(238), 0, char(address), char(count >> 8), char(count & 0xFF), char(254), 0, 0, 0,
+            0 };
+        scriptData(200, QByteArray(reply, 10), K40Path);
+    }
+    // The supply as 204 gives it, in psi.
+    double reportedSupplyPsi()
+    {
+        app().dispatch().DispatchRead(HartCommand::ReadPressure);
+        return data().SupplyPressure / 10000.0 * (k40().miscLong(0x69) / 100.0);
+    }
+    std::vector<std::string> wordWrites()
+    {
+        std::vector<std::string> out;
+        for (const SimRequest& request : k40().requestsFor(201))
+            out.push_back(describe(request).toStdString() + " = " + std::to_string(uint8_t(request.bytes[5]) << 8 | uint8_t(request.bytes[6])));
+        return out;
+    }
+};
+}
+
+TEST_F(ZeroSupplyTest, ActivationReadsTheCalibrationThenTheCountOneSecondLaterAndEveryTwentySeconds)
+{
+    startPage();
+    select(CalibrationCode);
+    page<CCalibrationMain>().StopTimers();
+    k40().clearRequests();
+    app().ReplaceView("CCalibrationZeroSupply")->ActivatePage();
+    EXPECT_EQ(joined(sentK40()), "200 word 0x66, 200 word 0x64, 200 word 0x65");
+    EXPECT_EQ(zeroPage().span(), k40().miscWord(0x66));
+    EXPECT_EQ(zeroPage().zero(), k40().miscWord(0x64));
+    EXPECT_EQ(zeroPage().full(), k40().miscWord(0x65));
+    EXPECT_FALSE(enabled(Zero::FinishButton));
+    EXPECT_TRUE(enabled(Zero::BackButton));
+    k40().clearRequests();
+    clock().advance(999);
+    EXPECT_EQ(joined(sentK40()), "");
+    clock().advance(1);
+    EXPECT_EQ(joined(sentK40()), "202, 200 word 0x67");
+    EXPECT_EQ(shownCount(), QString::number(k40().miscWord(0x67)));
+    k40().clearRequests();
+    clock().advance(19999);
+    EXPECT_EQ(joined(sentK40()), "");
+    clock().advance(1);
+    EXPECT_EQ(joined(sentK40()), "202, 200 word 0x67");
+}
+
+TEST_F(ZeroSupplyTest, CaptureWithTheSupplyRemovedCorrectsASensorWhoseZeroDrifted)
+{
+    startPage();
+    const double supply = k40().physics().supplyPsi;
+    k40().setSensorZeroShift(2, 500);
+    EXPECT_GT(std::abs(reportedSupplyPsi() - supply), 0.5) << "the drifted sensor reads wrong";
+
+    showZeroSupply();
+    clock().advance(1000); // read with the supply on
+    const int full = k40().miscWord(0x67);
+    EXPECT_EQ(zeroPage().runningMaximum(), full);
+    k40().setSupplyPsi(0.0);
+    clock().advance(20000); // read with the supply off
+    const int zero = k40().miscWord(0x67);
+    EXPECT_EQ(shownCount(), QString::number(zero));
+    EXPECT_EQ(zeroPage().runningMaximum(), full) << "the maximum stays";
+
+    k40().clearRequests();
+    click(zeroPage(), Zero::CaptureButton);
+    EXPECT_EQ(wordWrites(), std::vector<std::string>({ "201 word 0x66 = " + std::to_string(full - zero),
+                                "201 word 0x65 = " + std::to_string(full), "201 word 0x64 = " + std::to_string(zero) }));
+    EXPECT_TRUE(enabled(Zero::FinishButton));
+    EXPECT_FALSE(enabled(Zero::BackButton));
+    k40().clearRequests();
+    clock().advance(60000);
+    EXPECT_EQ(joined(sentK40()), "") << "the timer stopped: no further count read";
+
+    k40().setSupplyPsi(supply);
+    EXPECT_NEAR(reportedSupplyPsi(), supply, 0.2);
+
+    // Finish goes back to the actuator calibration and activates it.
+    click(zeroPage(), Zero::FinishButton);
+    FormPage& calibration = page("CCalib_Actuator");
+    EXPECT_EQ(app().shownPage(), &calibration);
+    EXPECT_TRUE(calibration.timerArmed(StripPage::StripTimerId));
+}
+
+TEST_F(ZeroSupplyTest, CaptureNeedsASpanAboveOneHundredCountsAndCountsAreSigned)
+{
+    struct Case {
+        uint16_t first;
+        uint16_t second;
+        const char* shown;
+        int maximum;
+        bool written;
+    };
+    const Case cases[] = {
+        { 20100, 20000, "20000", 20100, false },
+        { 20101, 20000, "20000", 20101, true },
+        { 20000, 40000, "-25536", 20000, false }, // no maximum, and no capture from it
+        { 100, 0, "0", 100, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        startPage();
+        showZeroSupply();
+        scriptCount(c.first);
+        clock().advance(1000);
+        scriptCount(c.second);
+        clock().advance(20000);
+        EXPECT_EQ(shownCount(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(zeroPage().runningMaximum(), c.maximum);
+        k40().clearRequests();
+        click(zeroPage(), Zero::CaptureButton);
+        EXPECT_EQ(wordWrites().size(), c.written ? 3u : 0u);
+        EXPECT_FALSE(enabled(Zero::BackButton)) << "Back stays off after any capture";
+        EXPECT_EQ(enabled(Zero::FinishButton), c.written);
+        EXPECT_TRUE(enabled(Zero::CaptureButton));
+        if (!c.written) {
+            clock().advance(20000);
+            EXPECT_TRUE(sentK40().contains(QStringLiteral("200 word 0x67"))) << "the timer runs on";
+            // Activated again, Back is on again.
+            showZeroSupply();
+            EXPECT_TRUE(enabled(Zero::BackButton));
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(ZeroSupplyTest, CountReplyForAnotherVariableChangesNeitherTheCountShownNorTheMaximum)
+{
+    startPage();
+    showZeroSupply();
+    scriptCount(20000);
+    clock().advance(1000);
+    ASSERT_EQ(shownCount(), QStringLiteral("20000"));
+    scriptCount(30000, 0x66);
+    clock().advance(20000);
+    EXPECT_EQ(shownCount(), QStringLiteral("20000"));
+    EXPECT_EQ(zeroPage().runningMaximum(), 20000);
+    SimTestHooks::faults(k40()).inject(SimFault::NoResponse, 2, 200);
+    clock().advance(20000);
+    EXPECT_EQ(shownCount(), QStringLiteral("20000"));
+    EXPECT_TRUE(zeroPage().timerArmed(Zero::CountTimerId));
+}
+
+TEST_F(ZeroSupplyTest, MaximumFromAnEarlierVisitStillCounts)
+{
+    startPage();
+    showZeroSupply();
+    clock().advance(1000);
+    const int full = k40().miscWord(0x67);
+    select(CalibrationCode); // left by the tree
+    EXPECT_FALSE(zeroPage().timerArmed(Zero::CountTimerId)) << "stopped with every page on the K40";
+
+    k40().setSupplyPsi(0.0);
+    showZeroSupply();
+    clock().advance(1000);
+    const int zero = k40().miscWord(0x67);
+    click(zeroPage(), Zero::CaptureButton);
+    EXPECT_EQ(wordWrites(), std::vector<std::string>({ "201 word 0x66 = " + std::to_string(full - zero),
+                                "201 word 0x65 = " + std::to_string(full), "201 word 0x64 = " + std::to_string(zero) }));
+
+    // Back, before a capture, goes to the actuator calibration too.
+    showZeroSupply();
+    click(zeroPage(), Zero::BackButton);
+    EXPECT_EQ(app().shownPage(), &page("CCalib_Actuator"));
+    EXPECT_FALSE(zeroPage().timerArmed(Zero::CountTimerId));
+}
