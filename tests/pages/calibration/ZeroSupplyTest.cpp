@@ -4,6 +4,10 @@
 #include "calibration/CCalibrationMain.h"
 #include "calibration/CCalibrationZeroSupply.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+
 namespace
 {
 using Zero = CCalibrationZeroSupply;
@@ -200,4 +204,55 @@ TEST_F(ZeroSupplyTest, MaximumFromAnEarlierVisitStillCounts)
     click(zeroPage(), Zero::BackButton);
     EXPECT_EQ(app().shownPage(), &page("CCalib_Actuator"));
     EXPECT_FALSE(zeroPage().timerArmed(Zero::CountTimerId));
+}
+
+namespace
+{
+bool isGreenPixel(const QColor& c)
+{
+    return c.green() > 180 && c.red() < 100 && c.blue() < 100;
+}
+bool isRedPixel(const QColor& c)
+{
+    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+}
+
+TEST_F(ZeroSupplyTest, GrabbedPageShowsTheCountAndTheStripLedColour)
+{
+    startPage();
+    showZeroSupply();
+    scriptCount(12345);
+    clock().advance(1000);
+    Zero& page = zeroPage();
+    page.resize(page.sizeHint().expandedTo(QSize(800, 320)));
+    QWidget* edit = page.control(Zero::CountEdit);
+    QWidget* led = page.led().get();
+    ASSERT_NE(led, nullptr);
+
+    auto picture = [&page](const char* name) {
+        const QImage image = page.grab().toImage();
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/pages_calibration");
+        QDir().mkpath(dir);
+        image.save(dir + QLatin1Char('/') + QString::fromLatin1(name));
+        return image;
+    };
+    auto region = [&page](const QImage& image, QWidget* widget) {
+        return image.copy(QRect(widget->mapTo(&page, QPoint(0, 0)), widget->size()));
+    };
+    const QImage shown = picture("zero_supply_count.png");
+    EXPECT_TRUE(isGreenPixel(shown.pixelColor(led->mapTo(&page, led->rect().center()))));
+    const QImage withCount = region(shown, edit);
+
+    // The same edit drawn with another count, and empty, looks otherwise.
+    page.setWindowText(Zero::CountEdit, QStringLiteral("54321"));
+    EXPECT_NE(region(picture("zero_supply_other_count.png"), edit), withCount);
+    page.setWindowText(Zero::CountEdit, QStringLiteral("12345"));
+    EXPECT_EQ(region(picture("zero_supply_count_again.png"), edit), withCount) << "the picture is the count's";
+
+    SimTestHooks::faults(k40()).goSilent();
+    clock().advance(40000);
+    const QImage silent = picture("zero_supply_silent.png");
+    EXPECT_TRUE(isRedPixel(silent.pixelColor(led->mapTo(&page, led->rect().center()))));
+    EXPECT_EQ(page.windowText(Zero::CountEdit), QStringLiteral("12345")) << "no reply, no new count";
 }
