@@ -4,10 +4,19 @@
 #include "IndicatorColours.h"
 #include "StatusStrip.h"
 
+#include <QFont>
+#include <QLabel>
+
 CPressureDisablePage::CPressureDisablePage(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CPressureDisablePage"), DialogId, StripTimer::None, parent)
 {
     buildPage(Template);
+    if (auto* heading = controlAs<QLabel>(HeadingId)) {
+        QFont font = heading->font();
+        font.setPointSize(12);
+        font.setBold(true);
+        heading->setFont(font);
+    }
 }
 
 void CPressureDisablePage::OnInitialUpdate()

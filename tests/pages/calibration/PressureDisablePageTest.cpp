@@ -3,6 +3,9 @@
 #include "IndicatorColours.h"
 #include "calibration/CPressureDisablePage.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QGroupBox>
 
@@ -63,4 +66,26 @@ TEST_F(PressureDisablePageTest, ItsOwnTimerReadsTheStatusEveryThreeSecondsAndSho
     EXPECT_EQ(page.activeIndicator()->value(), QStringLiteral("System Nominal"));
     page.StopTimers();
     EXPECT_FALSE(page.timerArmed(CPressureDisablePage::StatusTimerId));
+}
+
+TEST_F(PressureDisablePageTest, NextWithoutASensorShowsThePageOnBothModels)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        start({ QStringLiteral("/d") + QString::fromLatin1(path) });
+        device(path).setMiscByte(0x82, 0x02); // the AO board, no pressure board
+        clock().advance(2000);
+        select(ActuatorIntroCode);
+        clock().advance(1000);
+        click(page("CCalibrationActuatorIntro"), 801);
+        CPressureDisablePage& shown = disabledPage();
+        ASSERT_EQ(app().shownPage(), &shown);
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/pages_calibration");
+        QDir().mkpath(dir);
+        const QImage picture = shown.grab().toImage();
+        EXPECT_TRUE(picture.save(dir + QStringLiteral("/page_disabled_") + QString::fromLatin1(path).section('/', 1, 1)
+            + QStringLiteral(".png")));
+        EXPECT_TRUE(shown.control(CPressureDisablePage::SensorStateLabelId)->isVisible());
+        m_app.reset();
+    }
 }
