@@ -26,8 +26,8 @@ public:
     CActuatorStorage() = default;
     virtual ~CActuatorStorage() { RemoveAll(); }
 
-    void AddEntry(const QString& manufacturer, const QString& model, double area, uint16_t modelCode,
-        uint16_t modelIndex);
+    void AddEntry(
+        const QString& manufacturer, const QString& model, double area, uint16_t modelCode, uint16_t modelIndex);
     void RemoveAll() { m_entries.clear(); }
 
     int count() const { return static_cast<int>(m_entries.size()); }

@@ -43,9 +43,11 @@ void CCalibrationActuatorIntro::OnInitialUpdate()
         combo(PressureUnitCombo)->addItem(QString::fromUtf8(unit.text));
     LoadActuatorTable();
     // A selection change is the user's: the page's own selections run nothing.
-    on(combo(ManufacturerCombo), &QComboBox::activated, "OnSelchangeManufacturer", [this] { OnSelchangeManufacturer(); });
+    on(combo(ManufacturerCombo), &QComboBox::activated, "OnSelchangeManufacturer",
+        [this] { OnSelchangeManufacturer(); });
     on(combo(ModelCombo), &QComboBox::activated, "OnSelchangeModel", [this] { OnSelchangeModel(); });
-    on(combo(PressureUnitCombo), &QComboBox::activated, "OnSelchangePressureUnit", [this] { OnSelchangePressureUnit(); });
+    on(combo(PressureUnitCombo), &QComboBox::activated, "OnSelchangePressureUnit",
+        [this] { OnSelchangePressureUnit(); });
     onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
     onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
     onClicked(NextButton, "OnNext", [this] { OnNext(); });
@@ -58,8 +60,8 @@ void CCalibrationActuatorIntro::LoadActuatorTable()
     const QString path = context().helpers().GetAppFolder() + QString::fromLatin1(ActuatorTable::FileName);
     if (!ActuatorTable::load(path, m_Table)) {
         // The box carries the platform's default caption.
-        Prompts::show(QString::fromLatin1(MissingTableMessage), std::nullopt, Prompts::Buttons::Ok,
-            Prompts::Icon::None, this);
+        Prompts::show(
+            QString::fromLatin1(MissingTableMessage), std::nullopt, Prompts::Buttons::Ok, Prompts::Icon::None, this);
     }
 }
 

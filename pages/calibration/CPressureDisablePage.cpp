@@ -36,7 +36,6 @@ void CPressureDisablePage::OnStatusTimer()
     // the active indicator's text takes the colour too.
     EvaluateStrip();
     if (const INumEditPtr& indicator = activeIndicator()) {
-        indicator->setTextColor(
-            data().Connected == 0 ? IndicatorColour::Red : context().strip().StatusLedColour);
+        indicator->setTextColor(data().Connected == 0 ? IndicatorColour::Red : context().strip().StatusLedColour);
     }
 }

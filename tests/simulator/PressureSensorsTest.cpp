@@ -20,8 +20,8 @@ protected:
     }
     static QByteArray wordWrite(uint8_t address, uint16_t value)
     {
-        const char record[10] = { char(238), 0, char(address), char(value >> 8), char(value & 0xFF), char(254), 0, 0,
-            0, 0 };
+        const char record[10]
+            = { char(238), 0, char(address), char(value >> 8), char(value & 0xFF), char(254), 0, 0, 0, 0 };
         return SimLink::write(201, QByteArray(record, 10));
     }
 };
@@ -36,9 +36,7 @@ TEST(PressureSensorCalibration, CountBecomesPressureThroughLowRangeAndCalibratio
         double psi;
     };
     const Case cases[] = {
-        { 3000, 3000, 26000, 3000, 0.0 },
-        { 29000, 3000, 26000, 3000, 30.0 },
-        { 16000, 3000, 26000, 6000, 30.0 },
+        { 3000, 3000, 26000, 3000, 0.0 }, { 29000, 3000, 26000, 3000, 30.0 }, { 16000, 3000, 26000, 6000, 30.0 },
         { 2500, 3000, 26000, 3000, -30.0 / 52.0 }, // below the zero reads negative
         { 16000, 3000, 0, 3000, 0.0 }, // no range: no pressure
         { 16000, 3000, 0x8000, 3000, 0.0 }, // a negative range neither

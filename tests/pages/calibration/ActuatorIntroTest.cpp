@@ -38,7 +38,8 @@ public: // for the case tables' steps
     // The device's actuator, as another tool would have written it.
     void deviceActuator(uint8_t maker, uint8_t kind, uint8_t model, uint8_t spring, uint16_t area)
     {
-        const char bytes[6] = { char(maker), char(kind), char(model), char(spring), char(area >> 8), char(area & 0xFF) };
+        const char bytes[6]
+            = { char(maker), char(kind), char(model), char(spring), char(area >> 8), char(area & 0xFF) };
         device().respond(231, QByteArray(bytes, 6));
     }
     void deviceUnits(uint8_t pressureUnit)
@@ -109,8 +110,9 @@ TEST_F(ActuatorIntroTest, PageShowsTheDevicesActuatorFromTheTable)
         select(CalibrationCode);
         select(ActuatorIntroCode);
         EXPECT_EQ(combo(Intro::ManufacturerCombo)->currentText(), QString::fromLatin1(c.makerText)) << int(c.maker);
-        if (!c.other)
+        if (!c.other) {
             EXPECT_EQ(combo(Intro::ManufacturerCombo)->currentIndex(), c.maker);
+        }
         EXPECT_EQ(combo(Intro::ModelCombo)->currentText(), c.modelText) << int(c.maker);
         EXPECT_EQ(area(), QString::fromLatin1(c.areaText)) << int(c.maker);
         EXPECT_EQ(areaTypable(), c.other) << int(c.maker);
@@ -230,8 +232,7 @@ TEST_F(ActuatorIntroTest, ApplyWithoutAUsableUnitOrWithoutTheReadsItNeedsWritesN
         const char* logLine;
     };
     const Case cases[] = {
-        { "device unit percent",
-            [](ActuatorIntroTest& t) { t.deviceUnits(57); },
+        { "device unit percent", [](ActuatorIntroTest& t) { t.deviceUnits(57); },
             [](ActuatorIntroTest& t) { t.pick(Intro::PressureUnitCombo, 3); }, "200 long 0x69", nullptr },
         { "device unit percent, nothing selected", [](ActuatorIntroTest& t) { t.deviceUnits(57); },
             [](ActuatorIntroTest&) {}, "200 long 0x69", nullptr },
@@ -267,8 +268,9 @@ TEST_F(ActuatorIntroTest, ApplyWithoutAUsableUnitOrWithoutTheReadsItNeedsWritesN
         click(intro(), Intro::ApplyButton);
         EXPECT_EQ(joined(sent()), c.sent);
         EXPECT_EQ(data().PressureUnitChanged, 1);
-        if (c.logLine)
+        if (c.logLine) {
             EXPECT_TRUE(logTexts().contains(QString::fromLatin1(c.logLine))) << logTexts().join('\n').toStdString();
+        }
         m_app.reset();
     }
 }
@@ -373,4 +375,21 @@ TEST_F(ActuatorIntroTest, MissingTableIsReportedOnceAtStartUpAndLeavesOnlyOther)
     device().clearRequests();
     click(intro(), Intro::ApplyButton);
     EXPECT_EQ(hexOf(231), std::vector<std::string>({ "08 E7 06 63 00 FF 01 00 7B" }));
+}
+
+TEST_F(ActuatorIntroTest, ControlsCarryTheirTooltips)
+{
+    startK90();
+    const std::pair<int, const char*> tips[] = {
+        { StripPage::LedId, "LED status" },
+        { Intro::ManufacturerCombo, "Information about the actuator manufacturer." },
+        { Intro::ModelCombo, "Information about the actuator size." },
+        { Intro::AreaEdit, "Enter approximate actuator area in in\u00b2." },
+        { Intro::PressureUnitCombo, "Select actuator pressure units." },
+        { Intro::ApplyButton, "Saves your changes to device." },
+        { Intro::RetrieveButton, "Retrieve information from the device." },
+        { Intro::NextButton, "Continue to next part of calibration." },
+    };
+    for (const auto& [id, text] : tips)
+        EXPECT_EQ(intro().control(id)->toolTip(), QString::fromUtf8(text)) << id;
 }

@@ -32,8 +32,8 @@ QStringList models(const std::vector<ActuatorTableEntry>& entries)
     return out;
 }
 
-void expectEntry(const ActuatorTableEntry& entry, const char* maker, const char* model, double area, int code,
-    int index)
+void expectEntry(
+    const ActuatorTableEntry& entry, const char* maker, const char* model, double area, int code, int index)
 {
     EXPECT_EQ(entry.Manufacturer, QString::fromLatin1(maker));
     EXPECT_EQ(entry.Model, QString::fromLatin1(model));

@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QGroupBox>
 
 namespace
 {
@@ -27,7 +27,8 @@ TEST_F(PressureDisablePageTest, PageSaysWhatIsMissing)
         texts << label->text();
     for (QGroupBox* group : page.findChildren<QGroupBox*>())
         texts << group->title();
-    for (const char* text : { "Page Disabled", "Requirements", "Pressure Sensor", "Pressure Sensor Disabled or Unplugged" })
+    for (const char* text :
+        { "Page Disabled", "Requirements", "Pressure Sensor", "Pressure Sensor Disabled or Unplugged" })
         EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
 }
 

@@ -40,8 +40,8 @@ protected:
     // The next Read_Misc_cmd reply carries `count` for word 0x67 (or for `address`).
     void scriptCount(uint16_t count, uint8_t address = 0x67)
     {
-        const char reply[10] = { char(238), 0, char(address), char(count >> 8), char(count & 0xFF), char(254), 0, 0, 0,
-            0 };
+        const char reply[10]
+            = { char(238), 0, char(address), char(count >> 8), char(count & 0xFF), char(254), 0, 0, 0, 0 };
         scriptData(200, QByteArray(reply, 10), K40Path);
     }
     // The supply as 204 gives it, in psi.
@@ -54,7 +54,8 @@ protected:
     {
         std::vector<std::string> out;
         for (const SimRequest& request : k40().requestsFor(201))
-            out.push_back(describe(request).toStdString() + " = " + std::to_string(uint8_t(request.bytes[5]) << 8 | uint8_t(request.bytes[6])));
+            out.push_back(describe(request).toStdString() + " = "
+                + std::to_string(uint8_t(request.bytes[5]) << 8 | uint8_t(request.bytes[6])));
         return out;
     }
 };
@@ -105,8 +106,9 @@ TEST_F(ZeroSupplyTest, CaptureWithTheSupplyRemovedCorrectsASensorWhoseZeroDrifte
 
     k40().clearRequests();
     click(zeroPage(), Zero::CaptureButton);
-    EXPECT_EQ(wordWrites(), std::vector<std::string>({ "201 word 0x66 = " + std::to_string(full - zero),
-                                "201 word 0x65 = " + std::to_string(full), "201 word 0x64 = " + std::to_string(zero) }));
+    EXPECT_EQ(wordWrites(),
+        std::vector<std::string>({ "201 word 0x66 = " + std::to_string(full - zero),
+            "201 word 0x65 = " + std::to_string(full), "201 word 0x64 = " + std::to_string(zero) }));
     EXPECT_TRUE(enabled(Zero::FinishButton));
     EXPECT_FALSE(enabled(Zero::BackButton));
     k40().clearRequests();
@@ -196,8 +198,9 @@ TEST_F(ZeroSupplyTest, MaximumFromAnEarlierVisitStillCounts)
     clock().advance(1000);
     const int zero = k40().miscWord(0x67);
     click(zeroPage(), Zero::CaptureButton);
-    EXPECT_EQ(wordWrites(), std::vector<std::string>({ "201 word 0x66 = " + std::to_string(full - zero),
-                                "201 word 0x65 = " + std::to_string(full), "201 word 0x64 = " + std::to_string(zero) }));
+    EXPECT_EQ(wordWrites(),
+        std::vector<std::string>({ "201 word 0x66 = " + std::to_string(full - zero),
+            "201 word 0x65 = " + std::to_string(full), "201 word 0x64 = " + std::to_string(zero) }));
 
     // Back, before a capture, goes to the actuator calibration too.
     showZeroSupply();
