@@ -21,6 +21,7 @@
 #include "health/CPositionerHealth.h"
 #include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
+#include "tests/CDataLogger.h"
 
 #include <algorithm>
 #include <cstring>
@@ -64,7 +65,7 @@ const PageRow Rows[] = {
     { 22, "CStepCompareView",              shell,           421, 3, "Compare",                      0, { 364, "Step Test Compare", Timer::None } },
     { 23, "CHDRLTest",                     shell,           43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst, { 270, "HDRL" } },
     { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },
-    { 25, "CDataLogger",                   shell,           44,  2, "Data Logger",                  SwapFirst, { 254, "Data Logger" } },
+    { 25, "CDataLogger",                   page<CDataLogger>, 44, 2, "Data Logger",                SwapFirst },
     { 26, "CTrends",                       shell,           45,  2, "Trends",                       OptionalOnK40, { 273, "Trends" } },
     { 34, "CPartialStrokeTest",            shell,           46,  2, "Partial Stroke Test",          Expanded | OptionalOnK40 | SwapFirst, { 274, "Partial Stroke Test" } },
     { 35, "CPSTCompare",                   shell,           461, 3, "Compare",                      OptionalOnK40 | SwapFirst, { 368, "Partial Stroke Test Compare", Timer::None } },

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
 
@@ -13,6 +14,17 @@ public:
     CDataLoggerReport(const CDataLoggerReport& other);
     CDataLoggerReport& operator=(const CDataLoggerReport& other);
     ~CDataLoggerReport();
+
+    // Asks where, then writes the plot's data file with the record's
+    // settings and tag in its hidden channels. Cancel writes nothing; a
+    // failure shows "File save error.".
+    void SaveDataLogger(IPlotPtr plot) const;
+    // Asks for a ".lgr" file and, when it holds a whole run, puts its
+    // channels into the plot, its settings into the record (the tag and the
+    // record's unit codes stay) and the file's units into the axis titles.
+    // Cancel returns false; a refused file shows "File open error." and
+    // returns false with plot and record as they were.
+    bool LoadDataLogger(IPlotPtr plot);
 
     AutoString m_strTag { "" }; // device tag
     AutoString m_strInterval { "" }; // sampling interval

@@ -144,6 +144,11 @@ void Plot::LoadDataFrom(const Plot& source)
     adoptChannels(std::move(copies));
 }
 
+void Plot::LoadDataFrom(std::vector<PlotChannelData>&& channels)
+{
+    adoptChannels(std::move(channels));
+}
+
 void Plot::adoptChannels(std::vector<PlotChannelData>&& loaded)
 {
     std::vector<PlotChannel*> unused = m_channels;

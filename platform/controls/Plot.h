@@ -50,6 +50,8 @@ public:
     // Takes over another plot's channels as a load of its data file would, so
     // a file read into a hidden plot can be checked before this one changes.
     void LoadDataFrom(const Plot& source);
+    // Takes over channels read from a data file, by moving their points.
+    void LoadDataFrom(std::vector<PlotChannelData>&& channels);
 
     // A picture of what the plot shows, in the format the extension names
     // (.bmp, .png, .jpg). Without a size: the plot's own size.
