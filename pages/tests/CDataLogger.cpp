@@ -186,6 +186,14 @@ void CDataLogger::ApplyLoggerSettings()
     temperature->SetSpan(scale.span);
     temperature->SetResetMin(-40);
     temperature->SetTitle(QStringLiteral("Temperature [") + scale.unit + QStringLiteral("]"));
+
+    // A port box the device took away can be ticked again with Select All,
+    // which would otherwise stay disabled until some box is clicked.
+    bool all = true;
+    for (const SampleChannel& sample : Channels)
+        all = all && checked(sample.box);
+    if (!all)
+        enableControl(SelectAllButton, true);
 }
 
 // ---------------------------------------------------------------------------
@@ -274,6 +282,11 @@ void CDataLogger::RefreshLoggerChannels()
     for (int box : PercentBoxes)
         percent = percent || checked(box);
     showAxis(0, percent);
+    updateSelectButtons();
+}
+
+void CDataLogger::updateSelectButtons()
+{
     bool all = true;
     for (const SampleChannel& sample : Channels)
         all = all && checked(sample.box);
@@ -325,7 +338,7 @@ void CDataLogger::SaveLoggerResults()
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
     CDataLoggerReport& record = context().records().m_DataLoggerReport;
-    record.m_strTag = AutoString(dd.Tag);
+    record.m_strTag = AutoString(TagWithoutPadding(dd.Tag));
     record.m_strInterval = AutoString(QString::number(comboIndex(IntervalCombo)));
     record.m_strDuration = AutoString(QString::number(static_cast<int>(std::trunc(durationField()->value()))));
     record.m_strDurationUnit = AutoString(QString::number(comboIndex(UnitsCombo)));
@@ -364,8 +377,9 @@ void CDataLogger::PrintLoggerReport()
     const QString definition = context().helpers().GetAppFolder()
         + (data().DeviceType == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
                                   : QStringLiteral("Dependencies/DataLogRept.xml"));
-    GenerateDataLoggerReport(records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition),
-        this);
+    CReportHeader header = records.m_ReportHeader;
+    header.m_strTag = AutoString(TagWithoutPadding(header.m_strTag.toQString()));
+    GenerateDataLoggerReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }
 
 // ---------------------------------------------------------------------------

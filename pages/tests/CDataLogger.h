@@ -110,6 +110,7 @@ private:
     void showAxis(int yAxis, bool show);
     const IPlotChannelPtr& channel(int box) const;
     void setIdle(bool idle);
+    void updateSelectButtons();
     void placeSmallerModelBoxes();
     void connectHandlers();
 
