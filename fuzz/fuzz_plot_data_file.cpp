@@ -1,10 +1,12 @@
 // Feeds arbitrary bytes to the plot data file reader. Whatever it accepts
 // must write back to the very same bytes, and must go through the result
-// file readers (settings, results, tag) as a loader would read it; everything
-// else must be refused with ComError, never crash or allocate beyond the input.
+// file readers (settings, results, tag, the data logger's checks) as a loader
+// would read it; everything else must be refused with ComError, never crash
+// or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
+#include "trends_logger_calibration/DataLoggerFile.h"
 
 #include <QBuffer>
 
@@ -55,6 +57,13 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         ReadResultRecord(fuzzFamily(), ResultFileFrame::lookupIn(channels), record);
     } catch (const ComError&) {
         // A file without the hidden channels, or with too few points, is refused.
+    }
+    // The data logger's load checks and reads every file it is given.
+    try {
+        CDataLoggerReport logger;
+        DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(channels), logger);
+    } catch (const ComError&) {
+        // Not a whole data logger run: refused.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

@@ -1,6 +1,7 @@
 // A data logger run's ".lgr" file: what the hidden channels hold, the load
 // that takes a run back, and the files it refuses.
 #include "trends_logger_calibration/DataLoggerFile.h"
+#include "ReportTestSupport.h"
 #include "SwTest.h"
 #include "trends_logger_calibration/DataLoggerPlot.h"
 
@@ -113,6 +114,10 @@ TEST_F(DataLoggerFileTest, SaveProposesTheTagAndTimeAndWritesTheElevenSettings)
     layOut(other);
     ASSERT_TRUE(load(tempPath("again.lgr"), record, other));
     EXPECT_EQ(ysOf(other, "TestSettings").size(), 11u);
+    // Kept for the file reader's fuzzing seeds.
+    const QString kept = ReportTestSupport::artifactPath(QStringLiteral("datalogger_run.lgr"));
+    QFile::remove(kept);
+    QFile::copy(tempPath("again.lgr"), kept);
 }
 
 TEST_F(DataLoggerFileTest, TheTagIsStoredByteByByteAndEndsAtTheFirstZeroByte)
