@@ -120,7 +120,8 @@ void CDataLogger::ActivatePage()
     StripPage::ActivatePage();
     read(HartCommand::ReadUnits);
     context().misc().ReadMiscLong69();
-    ApplyLoggerSettings();
+    // A plot that could not be made must not keep the page from being shown.
+    guard("ActivatePage", [this] { ApplyLoggerSettings(); });
     m_LoggerFileLoaded = 0;
 }
 

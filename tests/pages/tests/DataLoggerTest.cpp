@@ -470,7 +470,7 @@ TEST_F(DataLoggerPageTest, ALoadedFileSetsTheCombosAndTheDeviceLimitsThePortBoxe
     const Case cases[] = {
         { "4", "3", "1", 1, 0, "20", "Hour(s)", true, true },
         { "6", "2", "2", 1, 1, "60", "Day(s)", true, false },
-        { "9", "5", "7", 0, 0, "3", "Minute(s)", false, false },
+        { "9", "5", "9", 0, 0, "3", "Minute(s)", false, false },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.interval);
@@ -508,27 +508,54 @@ TEST_F(DataLoggerPageTest, ARefusedFileLeavesTheRunAndTheSettingsAndTheNextRunUs
     const std::vector<double> run = ys("Position");
     PlotChannel* position = &channel("Position");
 
+    // A whole run saved by the page, then spoilt in three ways.
+    const QString good = tempPath("good.lgr");
+    prompts().answerFile(good);
+    click(L::SaveButton);
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = goodFile.readAll();
+    const QString truncated = tempPath("truncated.lgr");
+    {
+        QFile file(truncated);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.left(bytes.size() / 2));
+    }
+    Plot tenSettings;
+    tenSettings.LoadDataFile(good);
+    {
+        const IPlotChannelPtr settings = tenSettings.ChannelByName(QStringLiteral("TestSettings"));
+        const std::vector<double> values = settings->data().ys;
+        settings->Clear();
+        for (int k = 0; k < 10; ++k)
+            settings->AddXY(k, values[size_t(k)]);
+    }
+    const QString ten = tempPath("ten.lgr");
+    tenSettings.SaveDataFile(ten);
     // A file of the step test family, renamed.
-    Plot other;
-    other.RemoveAllChannels();
+    Plot stepTest;
+    stepTest.RemoveAllChannels();
     for (const char* name : { "Position", "Pressure", "TestSettings", "TagName" }) {
-        IPlotChannelPtr added = other.Channel(other.AddChannel());
+        IPlotChannelPtr added = stepTest.Channel(stepTest.AddChannel());
         added->SetName(QString::fromLatin1(name));
         for (int k = 0; k < 11; ++k)
             added->AddXY(k, k);
     }
-    const QString path = tempPath("step.lgr");
-    other.SaveDataFile(path);
-    prompts().answerFile(path);
-    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-    click(L::LoadButton);
+    const QString step = tempPath("step.lgr");
+    stepTest.SaveDataFile(step);
 
-    EXPECT_FALSE(logger().fileLoaded());
-    EXPECT_EQ(ys("Position"), run);
-    EXPECT_EQ(&channel("Position"), position);
-    EXPECT_EQ(combo(L::IntervalCombo).currentText(), QStringLiteral("10"));
-    EXPECT_EQ(combo(L::UnitsCombo).currentText(), QStringLiteral("Hour(s)"));
-    EXPECT_EQ(logger().durationField()->value(), 2.0);
+    for (const QString& path : { step, truncated, ten }) {
+        SCOPED_TRACE(path.toStdString());
+        prompts().answerFile(path);
+        prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+        click(L::LoadButton);
+        EXPECT_FALSE(logger().fileLoaded());
+        EXPECT_EQ(ys("Position"), run);
+        EXPECT_EQ(&channel("Position"), position);
+        EXPECT_EQ(combo(L::IntervalCombo).currentText(), QStringLiteral("10"));
+        EXPECT_EQ(combo(L::UnitsCombo).currentText(), QStringLiteral("Hour(s)"));
+        EXPECT_EQ(logger().durationField()->value(), 2.0);
+    }
     click(L::StartButton);
     clock().advance(10000);
     EXPECT_EQ(position->Count(), 1);
