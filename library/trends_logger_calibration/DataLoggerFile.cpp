@@ -142,7 +142,8 @@ bool CDataLoggerReport::LoadDataLogger(IPlotPtr plot)
         // large), so a wrong file leaves an unsaved run as it was.
         std::vector<PlotChannelData> channels = PlotDataFile::load(*path);
         CDataLoggerReport loaded = *this;
-        const DataLoggerFile::UnitCodes codes = DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(channels), loaded);
+        const DataLoggerFile::UnitCodes codes
+            = DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(channels), loaded);
         const IPlotAxisPtr pressure = requiredAxis(plot, DataLoggerAxis::Pressure);
         const IPlotAxisPtr temperature = requiredAxis(plot, DataLoggerAxis::Temperature);
         plot->LoadDataFrom(std::move(channels));

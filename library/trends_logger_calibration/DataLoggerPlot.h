@@ -19,8 +19,8 @@ inline constexpr const char* Port1 = "Port1";
 inline constexpr const char* Port2 = "Port2";
 inline constexpr const char* SpoolCommand = "Spool_CMD";
 inline constexpr const char* SpoolPosition = "Spool_Pos";
-inline constexpr const char* Samples[8] = { Position, Command, AnalogCommand, Temperature, Port1, Port2,
-    SpoolCommand, SpoolPosition };
+inline constexpr const char* Samples[8]
+    = { Position, Command, AnalogCommand, Temperature, Port1, Port2, SpoolCommand, SpoolPosition };
 }
 
 namespace DataLoggerAxis

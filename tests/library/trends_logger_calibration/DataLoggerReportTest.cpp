@@ -55,8 +55,8 @@ protected:
 
     void generate(const QString& definition)
     {
-        GenerateDataLoggerReport(m_header, m_record, IPlotPtr(&m_plot), IReportPtr(&m_report),
-            IPrinterPtr(&m_printer), AutoString(definition), &m_page);
+        GenerateDataLoggerReport(m_header, m_record, IPlotPtr(&m_plot), IReportPtr(&m_report), IPrinterPtr(&m_printer),
+            AutoString(definition), &m_page);
     }
 
     RecordingPrintBackend m_printed;
@@ -85,9 +85,8 @@ TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
         ASSERT_EQ(prompts().records().size(), 2u);
         EXPECT_EQ(prompts().records()[0].dialog.initialName, QStringLiteral("PV-101_DataLoggerReport_2028_7_4_7h_5m"));
         const QString text = pdfText(pdf).simplified();
-        for (const char* expected :
-            { "Data Logger Report", "DEVICE TAG ID: PV-101", "Data Logger Settings", "Interval", "10", "Duration:",
-                "Hour(s)" })
+        for (const char* expected : { "Data Logger Report", "DEVICE TAG ID: PV-101", "Data Logger Settings", "Interval",
+                 "10", "Duration:", "Hour(s)" })
             EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
         // The picture is the plot as it is shown, without its tool strip.
         const QImage image(picture);

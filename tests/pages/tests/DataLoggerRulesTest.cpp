@@ -33,11 +33,23 @@ TEST(DataLoggerRules, TheSampleLimitIsTheDurationInWholePeriodsRoundedHalfUp)
         int limit;
     };
     const Case cases[] = {
-        { 60, 3000, 20 }, { 60, 5000, 12 }, { 60, 60000, 1 }, { 60, 20000, 3 }, { 60, 30000, 2 },
-        { 120, 15000, 8 }, { 3600, 10000, 360 }, { 86400, 60000, 1440 }, { 60 * 86400, 3000, 1728000 },
-        { 60, 2000, 30 }, { 0, 3000, 0 }, { 60, 999, 0 },
+        { 60, 3000, 20 },
+        { 60, 5000, 12 },
+        { 60, 60000, 1 },
+        { 60, 20000, 3 },
+        { 60, 30000, 2 },
+        { 120, 15000, 8 },
+        { 3600, 10000, 360 },
+        { 86400, 60000, 1440 },
+        { 60 * 86400, 3000, 1728000 },
+        { 60, 2000, 30 },
+        { 0, 3000, 0 },
+        { 60, 999, 0 },
         // 7 periods of 15 s do not fill 100 s; 7.5 are rounded up.
-        { 100, 15000, 7 }, { 105, 15000, 7 }, { 112, 15000, 7 }, { 113, 15000, 8 },
+        { 100, 15000, 7 },
+        { 105, 15000, 7 },
+        { 112, 15000, 7 },
+        { 113, 15000, 8 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(SampleLimit(c.seconds, c.periodMs), c.limit) << c.seconds << " s at " << c.periodMs << " ms";
@@ -65,11 +77,15 @@ TEST(DataLoggerRules, SampledValuesAndTheirScales)
     EXPECT_DOUBLE_EQ(PortPressure(1234, 0.0), 0.0);
 
     const TemperatureScale celsius = TemperatureScaleFor(32);
-    EXPECT_EQ(celsius.unit.toUtf8(), QByteArray("\xC2\xBA" "C"));
+    EXPECT_EQ(celsius.unit.toUtf8(),
+        QByteArray("\xC2\xBA"
+                   "C"));
     EXPECT_EQ(celsius.span, 145.0);
     for (uint8_t code : { 33, 0, 57 }) {
         const TemperatureScale other = TemperatureScaleFor(code);
-        EXPECT_EQ(other.unit.toUtf8(), QByteArray("\xC2\xBA" "F"));
+        EXPECT_EQ(other.unit.toUtf8(),
+            QByteArray("\xC2\xBA"
+                       "F"));
         EXPECT_EQ(other.span, 245.0);
     }
 }
@@ -84,8 +100,8 @@ TEST(DataLoggerRules, StartHoldsTheDurationToWholeNumbersFromOneToSixty)
 
 TEST(DataLoggerRules, ALoadedFileChoosesTheCombos)
 {
-    const std::pair<const char*, int> intervals[] = { { "0", 0 }, { "4", 4 }, { "6", 6 }, { "7", 0 }, { "-1", 0 },
-        { "abc", 0 }, { "", 0 }, { "4.9", 4 } };
+    const std::pair<const char*, int> intervals[]
+        = { { "0", 0 }, { "4", 4 }, { "6", 6 }, { "7", 0 }, { "-1", 0 }, { "abc", 0 }, { "", 0 }, { "4.9", 4 } };
     for (const auto& [text, index] : intervals)
         EXPECT_EQ(LoadedIntervalIndex(QString::fromLatin1(text)), index) << text;
     const std::pair<const char*, int> units[]
@@ -96,9 +112,8 @@ TEST(DataLoggerRules, ALoadedFileChoosesTheCombos)
 
 TEST(DataLoggerRules, TheTagLosesOnlyItsPaddingBlanks)
 {
-    const std::pair<const char*, const char*> cases[]
-        = { { "PV-101  ", "PV-101" }, { "PV 1    ", "PV 1" }, { " A", " A" }, { "        ", "" }, { "", "" },
-              { "ABCDEFGH", "ABCDEFGH" } };
+    const std::pair<const char*, const char*> cases[] = { { "PV-101  ", "PV-101" }, { "PV 1    ", "PV 1" },
+        { " A", " A" }, { "        ", "" }, { "", "" }, { "ABCDEFGH", "ABCDEFGH" } };
     for (const auto& [tag, trimmed] : cases)
         EXPECT_EQ(TagWithoutPadding(QString::fromLatin1(tag)), QString::fromLatin1(trimmed)) << tag;
 }

@@ -74,6 +74,27 @@ TEST_F(DataLoggerPageTest, SetUpLeavesEveryBoxCheckedAndThePercentAxisAtItsRange
     EXPECT_EQ(logger().unitText(), QStringLiteral("Minute(s)"));
 }
 
+TEST_F(DataLoggerPageTest, EveryControlCarriesItsToolTip)
+{
+    startK90();
+    const std::pair<int, const char*> tips[] = {
+        { CDataLogger::LedId, "LED status" },
+        { L::PositionBox, "Check box to display Position in graph." },
+        { L::Port2Box, "Check box to display Port 2 in graph." },
+        { L::SpoolPositionBox, "Check box to display Spool Position in graph." },
+        { L::SelectAllButton, "Click this button to check all checked boxes." },
+        { L::IntervalCombo, "Sets how long to wait before the next data retrieval." },
+        { L::DurationField, "How long to collect data." },
+        { L::PlotId, "Plot" },
+        { L::LoadButton, "load the already saved test results into the display." },
+        { L::PrintButton, "Print report to the default printer" },
+    };
+    for (const auto& [id, tip] : tips) {
+        ASSERT_TRUE(logger().control(id)) << id;
+        EXPECT_EQ(logger().control(id)->toolTip(), QString::fromLatin1(tip)) << id;
+    }
+}
+
 TEST_F(DataLoggerPageTest, ActivationReadsUnitsAndFullScaleAndNothingIsEverWritten)
 {
     startK90();
@@ -86,8 +107,8 @@ TEST_F(DataLoggerPageTest, ActivationReadsUnitsAndFullScaleAndNothingIsEverWritt
     choose("3", 1, "Minute(s)");
     click(L::StartButton);
     clock().advance(70000);
-    const int writes[] = { 18, 167, 174, 178, 180, 182, 188, 190, 196, 198, 201, 203, 213, 219, 221, 225, 227, 229,
-        231, 233, 235, 237, 245, 247 };
+    const int writes[] = { 18, 167, 174, 178, 180, 182, 188, 190, 196, 198, 201, 203, 213, 219, 221, 225, 227, 229, 231,
+        233, 235, 237, 245, 247 };
     for (const SimRequest& request : device().requests())
         EXPECT_EQ(std::count(std::begin(writes), std::end(writes), int(request.command)), 0) << int(request.command);
     EXPECT_GE(device().requestsFor(202).size(), 21u);
@@ -220,7 +241,9 @@ TEST_F(DataLoggerPageTest, PortWordsArePercentagesOfTheFullScaleAndTheUnitsTitle
     EXPECT_EQ(yAxis("Pressure").GetTitle(), QStringLiteral("Pressure [kPa]"));
     EXPECT_EQ(yAxis("Pressure").GetMin(), 0.0);
     EXPECT_EQ(yAxis("Pressure").GetSpan(), 150.0);
-    EXPECT_EQ(yAxis("Temperature").GetTitle().toUtf8(), QByteArray("Temperature [\xC2\xBA" "F]"));
+    EXPECT_EQ(yAxis("Temperature").GetTitle().toUtf8(),
+        QByteArray("Temperature [\xC2\xBA"
+                   "F]"));
     EXPECT_EQ(yAxis("Temperature").GetMin(), -40.0);
     EXPECT_EQ(yAxis("Temperature").GetMax(), 205.0);
     EXPECT_EQ(yAxis("Temperature").GetResetMin(), -40.0);
@@ -297,7 +320,8 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         for (const char* name : DataLoggerChannel::Samples)
             EXPECT_EQ(xs(name), (std::vector<double> { 0, 3, 9 })) << name;
         const QStringList log = logTexts();
-        EXPECT_EQ(log.filter(QStringLiteral("CDataLogger OnDataLoggerTimer: sample 2 not read, no point at 6 s")).size(),
+        EXPECT_EQ(
+            log.filter(QStringLiteral("CDataLogger OnDataLoggerTimer: sample 2 not read, no point at 6 s")).size(),
             linesBefore + 1);
         m_app.reset();
     }
@@ -578,7 +602,8 @@ TEST_F(DataLoggerPageTest, PrintGivesTheDataLoggerReportOfTheRunOnBothModels)
         click(L::PrintButton);
         const QString tag = data().Tag.trimmed();
         EXPECT_TRUE(tag == QStringLiteral("PV-101") || tag == QStringLiteral("PV-102"));
-        EXPECT_TRUE(prompts().records().at(0).dialog.initialName.startsWith(tag + QStringLiteral("_DataLoggerReport_")));
+        EXPECT_TRUE(
+            prompts().records().at(0).dialog.initialName.startsWith(tag + QStringLiteral("_DataLoggerReport_")));
         const CDataLoggerReport& record = app().records().m_DataLoggerReport;
         EXPECT_EQ(record.m_strInterval.toQString(), QStringLiteral("10"));
         EXPECT_EQ(record.m_strDuration.toQString(), QStringLiteral("1"));
@@ -587,10 +612,10 @@ TEST_F(DataLoggerPageTest, PrintGivesTheDataLoggerReportOfTheRunOnBothModels)
         text.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
         ASSERT_TRUE(text.waitForFinished(30000));
         const QString printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        for (const QString& expected : { QStringLiteral("Data Logger Report"), QStringLiteral("DEVICE TAG ID: ") + tag,
-                 QStringLiteral("Interval"), QStringLiteral("10"), QStringLiteral("Duration:"),
-                 QStringLiteral("Hour(s)"),
-                 data().DeviceType == 6 ? QStringLiteral("K40 positioner") : QStringLiteral("K90 positioner") })
+        for (const QString& expected :
+            { QStringLiteral("Data Logger Report"), QStringLiteral("DEVICE TAG ID: ") + tag, QStringLiteral("Interval"),
+                QStringLiteral("10"), QStringLiteral("Duration:"), QStringLiteral("Hour(s)"),
+                data().DeviceType == 6 ? QStringLiteral("K40 positioner") : QStringLiteral("K90 positioner") })
             EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
         EXPECT_TRUE(logger().plot()->ScreenBar(0)->GetVisible());
         m_app.reset();
