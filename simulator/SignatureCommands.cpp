@@ -2,6 +2,8 @@
 // and the partial stroke results (175).
 #include "SimulatedPositionerImpl.h"
 
+#include <cmath>
+
 using namespace SimDevice;
 
 void SimulatedPositioner::Impl::installSignatureCommands()
@@ -21,10 +23,15 @@ QByteArray SimulatedPositioner::Impl::startSignature(const QByteArray& data)
     for (int i = 0; i < 4; ++i)
         settings.values[size_t(i)] = in.f32(2 + 4 * i);
     settings.timeToTarget = in.u16(18);
-    if (settings.type == 0)
+    if (settings.type == 0) {
         signature.stop();
-    else
+    } else {
+        // A step or partial stroke test starts from its start position: the
+        // device brings the valve there before it steps the command.
+        if (settings.type == SignatureRecorder::PartialStrokeType && std::isfinite(settings.values[0]))
+            valve.settleAt(characterized(settings.values[0]));
         signature.start(settings, lastMs, valve.positionPercent());
+    }
     evaluateStatuses();
     return ReplyWriter().u8(settings.type).bytes(data.mid(1)).data();
 }

@@ -44,11 +44,12 @@ void SignatureRecorder::start(const SignatureSettings& settings, qint64 nowMs, d
     m_breakAwayTime = 0xFFFF;
     m_breakAwayPressure = 0;
     m_timeToTarget = 0xFFFF;
-    // A ramp holds at its start, ramps, then holds at its stop; the other
-    // tests step to the stop, hold, and come back to the start.
+    // A ramp holds at its start, ramps, then holds at its stop; the step and
+    // partial stroke tests step to the stop at once and are recorded for
+    // their time and one second more.
     const double seconds = settings.type == RampType
         ? phase(settings.values[2]) + 2 * std::max(finiteOrZero(settings.values[3]), 0.0)
-        : 2 * phase(settings.values[3]);
+        : phase(settings.values[3]) + 1.0;
     m_durationMs = std::max<qint64>(qint64(std::min(seconds, 3 * LongestPhaseS) * 1000.0), SampleCount);
 }
 
@@ -68,15 +69,15 @@ double SignatureRecorder::phaseSeconds() const
 
 double SignatureRecorder::commandAt(qint64 ms) const
 {
-    const double start = finiteOrZero(m_settings.values[0]);
     const double stop = finiteOrZero(m_settings.values[1]);
-    const double t = double(ms - m_startMs) / 1000.0;
     if (m_settings.type == RampType) {
+        const double start = finiteOrZero(m_settings.values[0]);
+        const double t = double(ms - m_startMs) / 1000.0;
         const double hold = std::max(finiteOrZero(m_settings.values[3]), 0.0);
         const double fraction = std::clamp((t - hold) / phaseSeconds(), 0.0, 1.0);
         return start + (stop - start) * fraction;
     }
-    return t < phaseSeconds() ? stop : start;
+    return stop;
 }
 
 void SignatureRecorder::observe(qint64 ms, double positionPercent, double port1Percent, const SignatureSample& sample)

@@ -22,6 +22,7 @@
 #include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CDataLogger.h"
+#include "tests/CStepTest.h"
 
 #include <algorithm>
 #include <cstring>
@@ -61,7 +62,7 @@ const PageRow Rows[] = {
     { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },
     { 37, "CRampTest",                     shell,           41,  2, "Ramp Test",                    Expanded | SwapFirst, { 268, "Ramp Test" } },
     { 36, "CRampTestCompare",              shell,           411, 3, "Compare",                      SwapFirst, { 361, "Ramp Test Compare", Timer::None } },
-    { 21, "CStepTest",                     shell,           42,  2, "Step Test",                    Expanded, { 266, "Step Test" } },
+    { 21, "CStepTest",                     page<CStepTest>, 42,  2, "Step Test",                    Expanded },
     { 22, "CStepCompareView",              shell,           421, 3, "Compare",                      0, { 364, "Step Test Compare", Timer::None } },
     { 23, "CHDRLTest",                     shell,           43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst, { 270, "HDRL" } },
     { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },

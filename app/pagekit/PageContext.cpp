@@ -12,3 +12,8 @@ TimerService& PageContext::timers() const
 {
     return TimerService::instance();
 }
+
+QString PageContext::MessageCaption() const
+{
+    return QStringLiteral("CLIPWELL");
+}

@@ -48,6 +48,10 @@ public:
     virtual CCalibrationStorage& calibrationStorage() = 0;
     virtual MultiTestRun& multiTest() = 0;
 
+    // The caption of the pages' questions: "CLIPWELL", or the device tag and
+    // " CLIPWELL" once the identity strip has read it.
+    virtual QString MessageCaption() const;
+
     // Selects the tree item of a PageCode, which switches to its page (hub
     // buttons, a test page handing back to the diagnostics hub).
     virtual void SelectPageCode(int pageCode) = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
 
@@ -13,6 +14,11 @@ public:
     CStepTestCompareReport(const CStepTestCompareReport& other);
     CStepTestCompareReport& operator=(const CStepTestCompareReport& other);
     ~CStepTestCompareReport();
+
+    // The scratch plot a compared file is loaded into has the step plot's
+    // channels (pst_step/).
+    void SetupSrcPlotChannels(IPlotPtr plot);
+    void HideChannelsInPlot(IPlotPtr plot, bool show);
 
     AutoString m_strSpare { "" };
     AutoString m_strTag1 { "" };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
+#include "core/CReportHeader.h"
 
 #include <cstdint>
 
@@ -14,6 +16,20 @@ public:
     CStepTestReport(const CStepTestReport& other);
     CStepTestReport& operator=(const CStepTestReport& other);
     ~CStepTestReport();
+
+    // The step plot's channels, their views and the step test files; the
+    // bodies live with the step test family (pst_step/).
+    void SetupStepTestPlotChannels(IPlotPtr plot);
+    void HideChannelsInPlot(IPlotPtr plot, bool show);
+    void OnStepClick(IPlotPtr plot, CReportHeader header);
+    void OnPvPClick(IPlotPtr plot, CReportHeader header);
+    void SaveStepTest(IPlotPtr plot);
+    void SaveStepTest(IPlotPtr plot, bool position, bool command, bool port1, bool port2, bool relayCommand,
+        bool relayPosition);
+    bool LoadStepTest(IPlotPtr plot);
+    bool LoadStepTest(IPlotPtr plot, bool showSavedChannels);
+    void SetStepLoadSettings(IPlotPtr plot);
+    void SetStepLoadSettings(IPlotPtr plot, bool fromFile);
 
     AutoString m_strStartPosition { "" }; // percent
     AutoString m_strStopPosition { "" }; // percent

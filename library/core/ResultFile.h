@@ -76,6 +76,7 @@ enum class ResultValueKind {
     Year,
     UnitCode, // a byte of the record, stored as an integer
     Flag, // 1 when the record's byte is 1, else 0
+    Spare, // always stored as 0; not read back, so a file may end before it
 };
 
 template <class Record> struct ResultSlot {
@@ -160,6 +161,9 @@ std::vector<double> ResultValuesOf(
         case ResultValueKind::Flag:
             values.push_back(record.*slot.byte == 1 ? 1.0 : 0.0);
             break;
+        case ResultValueKind::Spare:
+            values.push_back(0.0);
+            break;
         }
     }
     return values;
@@ -171,6 +175,8 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
 {
     for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
         const ResultSlot<Record>& slot = layout[static_cast<size_t>(k)];
+        if (slot.kind == ResultValueKind::Spare)
+            continue;
         const double value = ResultFileFrame::valueAt(channel, k);
         switch (slot.kind) {
         case ResultValueKind::Number:
@@ -187,6 +193,8 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
             break;
         case ResultValueKind::Flag:
             record.*slot.byte = HiddenChannelInteger(value) == 1 ? 1 : 0;
+            break;
+        case ResultValueKind::Spare:
             break;
         }
     }
