@@ -113,6 +113,20 @@ void CSerratK90ClipwellApp::setNavigation(CNavigationView* navigation, CMySplitt
     m_pPageSplitter = pageSplitter;
 }
 
+QString CSerratK90ClipwellApp::MessageCaption() const
+{
+    // The tag comes blank-padded to its eight characters; the questions'
+    // caption shows it without the padding.
+    static const QString Suffix = QStringLiteral(" CLIPWELL");
+    const QString title = m_strDocumentTitle.toQString();
+    if (!title.endsWith(Suffix))
+        return title;
+    QString tag = title.chopped(Suffix.size());
+    while (tag.endsWith(QLatin1Char(' ')))
+        tag.chop(1);
+    return tag.isEmpty() ? QStringLiteral("CLIPWELL") : tag + Suffix;
+}
+
 void CSerratK90ClipwellApp::SelectPageCode(int pageCode)
 {
     if (m_pMainFrame)

@@ -74,7 +74,7 @@ public:
     CSigDataStorage& sigData() override { return m_SigDataStorage; }
     CCalibrationStorage& calibrationStorage() override { return m_CalibrationStorage; }
     MultiTestRun& multiTest() override { return m_multiTest; }
-    QString MessageCaption() const override { return m_strDocumentTitle.toQString(); }
+    QString MessageCaption() const override;
     void SelectPageCode(int pageCode) override;
     FormPage* ReplaceView(const char* pageClass) override;
     void RefreshAllStatusStrips() override;

@@ -1,0 +1,253 @@
+// The step test page runs a step test on the simulated positioner: its
+// settings, the start, the watch of the test status, the read-out, Stop,
+// leaving the page, the multi-test hand-back and the device's faults.
+#include "StepTestPageTest.h"
+
+#include "ui/Pictures.h"
+
+namespace
+{
+
+using Step = CStepTest;
+
+TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
+{
+    showPage();
+    const QString positionTip = QStringLiteral("Please enter values between -5 and 105");
+    const QString holdTip = QStringLiteral("Please enter integer values between 2 and 300");
+    const struct {
+        int edit;
+        int mark;
+        const char* text;
+        bool valid;
+        const QString& tip;
+    } cases[] = {
+        { Step::StartEdit, Step::StartMark, "-4.99", true, positionTip },
+        { Step::StartEdit, Step::StartMark, "105.2", false, positionTip },
+        { Step::StartEdit, Step::StartMark, "", true, positionTip },
+        { Step::StartEdit, Step::StartMark, "-5.01", false, positionTip },
+        { Step::StopEdit, Step::StopMark, "7abc", true, positionTip },
+        { Step::StopEdit, Step::StopMark, "105", true, positionTip },
+        { Step::HoldEdit, Step::HoldMark, "1.5", false, holdTip },
+        { Step::HoldEdit, Step::HoldMark, "300.01", false, holdTip },
+        { Step::HoldEdit, Step::HoldMark, "299.9", true, holdTip },
+        { Step::HoldEdit, Step::HoldMark, "2", true, holdTip },
+        { Step::HoldEdit, Step::HoldMark, "", false, holdTip },
+    };
+    const QImage validIcon = Pictures::load(139).toImage();
+    const QImage invalidIcon = Pictures::load(138).toImage();
+    for (const auto& c : cases) {
+        typeSettings("30", "70", "6");
+        ASSERT_TRUE(enabled(Step::StartButton)) << c.text;
+        step().setWindowText(c.edit, QString::fromLatin1(c.text));
+        const QLabel* mark = step().controlAs<QLabel>(c.mark);
+        EXPECT_EQ(mark->pixmap().toImage(), c.valid ? validIcon : invalidIcon) << c.text;
+        if (!c.valid)
+            EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
+        EXPECT_EQ(enabled(Step::StartButton), c.valid) << c.text;
+    }
+}
+
+TEST_F(StepTestPageTest, StartAsksFirstAndSendsTheStepTestToTheDevice)
+{
+    showPage();
+    typeSettings("30", "70", "6");
+    prompts().answerMessage(Prompts::IdNo);
+    step().OnStartTest();
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    const Prompts::Message question = prompts().messages()[0];
+    EXPECT_EQ(question.text,
+        QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?"));
+    EXPECT_EQ(question.caption, QStringLiteral("PV-101 CLIPWELL"));
+    EXPECT_EQ(question.buttons, Prompts::Buttons::YesNo);
+    EXPECT_EQ(question.icon, Prompts::Icon::Question);
+    EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+    EXPECT_FALSE(step().testRunning());
+
+    startTest();
+    EXPECT_EQ(joined(sent()), "220, 233, 204, 200 word 0x12, 200 word 0x34, 202");
+    EXPECT_EQ(framesOf(233).value(0), QStringLiteral("E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00"));
+    EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test started"));
+    for (int id : { Step::LoadButton, Step::SaveButton, Step::StartButton, Step::CompareButton, Step::PrintButton })
+        EXPECT_FALSE(enabled(id)) << id;
+    EXPECT_TRUE(enabled(Step::StopButton));
+    EXPECT_TRUE(device().signatureRunning());
+}
+
+TEST_F(StepTestPageTest, StatusIsPolledEvery3000msAndTheReadOutEndsOnTheReadOutBit)
+{
+    showPage();
+    typeSettings("30", "70", "6");
+    startTest();
+    const qint64 t0 = device().requests().back().timeMs;
+    clock().advance(4014);
+    EXPECT_TRUE(timesOf(QStringLiteral("200 byte 0x92")).empty());
+    clock().advance(1);
+    EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test in progress"));
+    clock().advance(9000);
+    const std::vector<qint64> polls = timesOf(QStringLiteral("200 byte 0x92"));
+    ASSERT_GE(polls.size(), 3u);
+    EXPECT_EQ(polls[0] - t0, 4015);
+    EXPECT_EQ(polls[1] - polls[0], 3000);
+    EXPECT_EQ(polls[2] - polls[1], 3000);
+    // The 7 s test ends before the second poll, which finds both bits clear.
+    const std::vector<qint64> reads = timesOf(QStringLiteral("252"));
+    ASSERT_FALSE(reads.empty());
+    EXPECT_EQ(reads[0] - polls[1], 3000);
+
+    runToCompletion();
+    EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed"));
+    EXPECT_EQ(progress(), 207);
+    EXPECT_EQ(timesOf(QStringLiteral("252")).size(), 104u);
+    for (int id : { Step::LoadButton, Step::SaveButton, Step::StartButton, Step::CompareButton, Step::PrintButton })
+        EXPECT_TRUE(enabled(id)) << id;
+    EXPECT_FALSE(enabled(Step::StopButton));
+    EXPECT_EQ(device().miscByte(TestStatusByte), 0x20);
+}
+
+TEST_F(StepTestPageTest, StopAndLeavingThePageEndTheTestOnTheDevice)
+{
+    for (bool leave : { false, true }) {
+        showPage();
+        typeSettings("-2.5", "16.24", "6");
+        startTest();
+        clock().advance(2000);
+        device().clearRequests();
+        if (leave)
+            select(DashboardCode);
+        else
+            step().OnStopTest();
+        EXPECT_EQ(framesOf(201),
+            QStringList({ QStringLiteral("C9 0A EE 00 8E FF 06 FE 00 00 00 00"),
+                QStringLiteral("C9 0A EE 00 8F 06 58 FE 00 00 00 00"),
+                QStringLiteral("C9 0A 92 00 F6 00 00 FE 00 00 00 00") }))
+            << "leaving: " << leave;
+        EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Stopped"));
+        EXPECT_FALSE(device().signatureRunning());
+        EXPECT_FALSE(step().testRunning());
+        EXPECT_FALSE(enabled(Step::StopButton));
+        EXPECT_TRUE(enabled(Step::StartButton));
+        clock().advance(20000);
+        EXPECT_TRUE(timesOf(QStringLiteral("200 byte 0x92")).empty()) << "no timer of the test runs on";
+        m_app.reset();
+    }
+}
+
+TEST_F(StepTestPageTest, MultiTestRunStartsUnaskedAndHandsBackWhenComplete)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    clock().advance(2000);
+    MultiTestRun& run = app().multiTest();
+    run.m_bMultiTestRunning = true;
+    data().SigSettings.Floats = { 20.0f, 45.0f, 0.0f, 4.0f };
+    device().clearRequests();
+    select(StepTestCode);
+    EXPECT_EQ(text(Step::StartEdit), QStringLiteral("20"));
+    EXPECT_EQ(text(Step::StopEdit), QStringLiteral("45"));
+    EXPECT_EQ(text(Step::HoldEdit), QStringLiteral("4"));
+    EXPECT_TRUE(prompts().messages().empty());
+    EXPECT_TRUE(step().testRunning());
+    ASSERT_EQ(framesOf(233).size(), 1u);
+    EXPECT_TRUE(framesOf(233)[0].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 34 00 00 00 00 00 00 40 80")))
+        << framesOf(233)[0].toStdString();
+
+    runToCompletion();
+    processEvents();
+    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList { QStringLiteral("Step test completed") });
+    EXPECT_TRUE(run.m_bStepDone);
+    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+}
+
+TEST_F(StepTestPageTest, LeavingDuringAMultiTestRunHandsBackAfterTheChosenPage)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    clock().advance(2000);
+    MultiTestRun& run = app().multiTest();
+    run.m_bMultiTestRunning = true;
+    data().SigSettings.Floats = { 30.0f, 60.0f, 0.0f, 6.0f };
+    select(StepTestCode);
+    clock().advance(2000);
+    device().clearRequests();
+    select(DashboardCode);
+    EXPECT_EQ(framesOf(201), QStringList { QStringLiteral("C9 0A 92 00 F6 00 00 FE 00 00 00 00") });
+    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList { QStringLiteral("Step test stopped") });
+    EXPECT_TRUE(run.m_bStepDone);
+    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
+    processEvents();
+    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+}
+
+TEST_F(StepTestPageTest, FailedReadsAreNotActedOn)
+{
+    // The first status poll gets no reply, or one for another variable: no
+    // read-out starts, and the poll comes again 3000 ms later.
+    for (SimFault fault : { SimFault::NoResponse, SimFault::MiscOtherAddress }) {
+        showPage();
+        typeSettings("30", "70", "6");
+        startTest();
+        clock().advance(7000); // the test is over on the device, not yet polled
+        device().clearRequests();
+        SimTestHooks::faults(device()).inject(fault, 1, 200);
+        clock().advance(3000); // the poll at 7015 ms fails
+        EXPECT_EQ(sent().filter(QStringLiteral("0x92")).size(), 1) << int(fault);
+        EXPECT_TRUE(timesOf(QStringLiteral("252")).empty()) << int(fault);
+        clock().advance(3000);
+        EXPECT_EQ(sent().filter(QStringLiteral("0x92")).size(), 2) << int(fault);
+        EXPECT_TRUE(timesOf(QStringLiteral("252")).empty()) << int(fault);
+        clock().advance(3000);
+        EXPECT_EQ(timesOf(QStringLiteral("252")).size(), 1u) << int(fault);
+        m_app.reset();
+    }
+}
+
+TEST_F(StepTestPageTest, ABlockThatIsLostOrShortLeavesAGapAndALogLine)
+{
+    // A reply that never came leaves the device's block for the next read,
+    // so every block still arrives; a short reply uses one up.
+    const struct {
+        bool shortReply;
+        int points;
+    } cases[] = { { false, 209 }, { true, 207 } };
+    for (const auto& c : cases) {
+        showPage();
+        typeSettings("30", "70", "6");
+        startTest();
+        clock().advance(10020); // the first block has been read
+        ASSERT_EQ(step().sampleCount(), 3) << c.shortReply;
+        const QString gapLine = QStringLiteral("samples 3 and 4 left empty");
+        const qsizetype before = logTexts().filter(gapLine).size();
+        if (c.shortReply)
+            SimTestHooks::faults(device()).inject(SimFault::ShortReply, 1, 252, 12);
+        else
+            SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 252);
+        runToCompletion();
+        EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed")) << c.shortReply;
+        const IPlotChannelPtr position = channel("Position");
+        EXPECT_EQ(position->Count(), c.points) << c.shortReply;
+        // Samples 3 and 4 are missing; no x is used twice.
+        EXPECT_NEAR(position->GetX(3) / position->GetX(1), 5.0, 1e-9) << c.shortReply;
+        for (int k = 1; k < position->Count(); ++k)
+            ASSERT_GT(position->GetX(k), position->GetX(k - 1)) << c.shortReply << " at " << k;
+        EXPECT_EQ(logTexts().filter(gapLine).size(), before + 1) << c.shortReply;
+        m_app.reset();
+    }
+}
+
+TEST_F(StepTestPageTest, ASignatureAlreadyReadOutAtTheFirstPollCompletesTheTest)
+{
+    showPage();
+    typeSettings("30", "70", "6");
+    startTest();
+    clock().advance(4000);
+    scriptTestStatus(0x20);
+    clock().advance(15);
+    EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed"));
+    EXPECT_FALSE(step().testRunning());
+    EXPECT_TRUE(enabled(Step::StartButton));
+    EXPECT_FALSE(enabled(Step::StopButton));
+    EXPECT_EQ(logTexts().filter(QStringLiteral("already read out")).size(), 1);
+    clock().advance(10000);
+    EXPECT_TRUE(timesOf(QStringLiteral("252")).empty());
+}
+
+} // namespace
