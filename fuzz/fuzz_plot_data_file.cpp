@@ -1,11 +1,12 @@
 // Feeds arbitrary bytes to the plot data file reader. Whatever it accepts
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag, the data logger's checks) as a loader
-// would read it; everything else must be refused with ComError, never crash
-// or allocate beyond the input.
+// would read it, the step test loader's checks included; everything else must
+// be refused with ComError, never crash or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
+#include "pst_step/StepTestFile.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
 
 #include <QBuffer>
@@ -64,6 +65,13 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(channels), logger);
     } catch (const ComError&) {
         // Not a whole data logger run: refused.
+    }
+    // ... and as a step test file, with the step loader's own checks.
+    CStepTestReport step;
+    try {
+        StepTestFile::readRecord(ResultFileFrame::lookupIn(channels), step);
+    } catch (const ComError&) {
+        // Not a step test file: a channel or a settings point is missing.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

@@ -178,9 +178,8 @@ void CStepTestReport::SetStepLoadSettings(IPlotPtr plot)
         const bool pressure = m_bPressureSensor != 0;
         const bool port2 = pressure && m_bSingleActing == 0;
         StepTestChannels::ShowSignals(plot, false);
-        const std::pair<const char*, bool> shown[] = { { "Position", true }, { "Command", true },
-            { "Port1", pressure }, { "Port2", port2 }, { "ILCmd", true }, { "ILPOS", true },
-            { "PvPPort1", pressure }, { "PvPPort2", port2 } };
+        const std::pair<const char*, bool> shown[] = { { "Position", true }, { "Command", true }, { "Port1", pressure },
+            { "Port2", port2 }, { "ILCmd", true }, { "ILPOS", true }, { "PvPPort1", pressure }, { "PvPPort2", port2 } };
         for (const auto& [name, show] : shown)
             OnCheckBoxChanged(plot, AutoString(name), show);
         StepTestChannels::ShowYAxis(plot, StepTestChannels::PressureAxis, pressure);

@@ -40,6 +40,15 @@ constexpr uint16_t StepSignatureType = 99;
 // A 252 reply holds its four header bytes and twelve words before the status byte.
 constexpr int SignatureBlockBytes = 4 + 24;
 
+// The device tag without the blanks that pad it to its eight characters, so
+// that proposed file names carry no blanks before their date.
+QString unpadded(QString tag)
+{
+    while (tag.endsWith(QLatin1Char(' ')))
+        tag.chop(1);
+    return tag;
+}
+
 // The six signal channels against time and the box that shows each.
 struct BoxChannel {
     int box;
@@ -138,7 +147,9 @@ void CStepTest::registerWithMultiTest()
     hand.Save = [this] { guard("OnSaveResults", [this] { OnSaveResults(); }); };
     hand.plot = [this] { return m_pPlot; };
     hand.ResetView = [this] { guard("ShowStepView", [this] { ShowStepView(port2Absent()); }); };
-    hand.reportTexts = [this] { return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit) }; };
+    hand.reportTexts = [this] {
+        return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit) };
+    };
     context().multiTest().registerPage(MultiTest::Step, std::move(hand));
 }
 
@@ -219,8 +230,8 @@ void CStepTest::OnStartTest()
 {
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning
-        && Prompts::show(MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo,
-               Prompts::Icon::Question, this)
+        && Prompts::show(
+               MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
             != Prompts::IdYes)
         return;
     read(HartCommand::ReadUnits);
@@ -246,7 +257,8 @@ void CStepTest::OnStartTest()
     m_StopAtStart = GetWindowFloat(control(StopEdit));
     write(HartCommand::SendSigStart);
     SeedStartPoint();
-    every(TestWatchTimerId, PollMs, "OnTestWatch", [this] { onTestWatch(); }, FirstWatchMs);
+    every(
+        TestWatchTimerId, PollMs, "OnTestWatch", [this] { onTestWatch(); }, FirstWatchMs);
     every(ElapsedTimerId, ElapsedMs, "OnElapsedTime", [this] { onElapsed(); });
     RefreshStrip();
 }
@@ -572,7 +584,7 @@ void CStepTest::FillStepRecord()
         return;
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
-    record.m_strTag = AutoString(dd.Tag);
+    record.m_strTag = AutoString(unpadded(dd.Tag));
     record.m_nPressureUnit = dd.PressureUnit;
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;
@@ -622,6 +634,7 @@ void CStepTest::OnPrintReport()
         dd.Tag = record.m_strTag.toQString();
         header.m_strTag = record.m_strTag;
     } else {
+        header.m_strTag = AutoString(unpadded(header.m_strTag.toQString()));
         record.m_bSingleActing = dd.Config28Bit5;
         record.m_bPressureSensor = dd.PressureSensorFlag;
     }

@@ -103,6 +103,34 @@ TEST_F(SignatureTestRun, ANewStartRestartsAReadOutLeftHalfway)
     EXPECT_EQ(testStatus(), 0x20);
 }
 
+TEST_F(SignatureTestRun, StepTestStartsFromItsStartAndRecordsItsHoldTimeAndOneSecondMore)
+{
+    // The step test goes out as a type 1 signature: start, stop, hold time as float 4.
+    SimulatedPositioner& device = open();
+    device.setAnalogCommand(80);
+    clock().advance(20000);
+    link.ask(start(1, 30.0f, 70.0f, 0.0f, 6.0f));
+    EXPECT_NEAR(device.valve().positionPercent(), 30.0, 0.5) << "brought to the start position first";
+    clock().advance(6990);
+    EXPECT_EQ(testStatus() & 0x01, 0x01);
+    clock().advance(10);
+    EXPECT_EQ(testStatus(), 0x00) << "208 samples over 6 + 1 s";
+
+    std::vector<int> commands, positions;
+    for (int block = 0; block < 104; ++block) {
+        const QByteArray reply = link.ask(SimLink::read(252));
+        for (int k = 0; k < 2; ++k) {
+            commands.push_back(replyS16(reply, 4 + 12 * k));
+            positions.push_back(replyS16(reply, 6 + 12 * k));
+        }
+    }
+    EXPECT_EQ(testStatus(), 0x20);
+    EXPECT_NEAR(commands.front(), 7000, 10) << "the command is at the stop from the first sample";
+    EXPECT_NEAR(commands.back(), 7000, 10);
+    EXPECT_NEAR(positions.front(), 3000, 100);
+    EXPECT_NEAR(positions.back(), 7000, 150);
+}
+
 TEST_F(SignatureTestRun, PartialStrokeGivesItsResults)
 {
     SimulatedPositioner& device = open();
@@ -145,7 +173,7 @@ TEST_F(SignatureTestRun, PartialStrokeTimesPastTheirLastHundredthStopAtFFFEAndKe
         const int breakAwayPressure = replyU16(stroked, 6);
         EXPECT_GT(breakAwayPressure, 3000) << c.supplyBackS << " s";
 
-        clock().advance(1400000); // the stroke back to 50 % breaks away again, exhausting
+        clock().advance(1400000); // once the test is over the valve follows its own command again
         ASSERT_FALSE(device.signatureRunning());
         EXPECT_NEAR(device.valve().positionPercent(), 50.0, 1.5);
         const QByteArray done = link.ask(SimLink::read(175));

@@ -27,8 +27,7 @@ protected:
 
     void fillSignals(int points)
     {
-        for (const char* name :
-            { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2" }) {
+        for (const char* name : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2" }) {
             for (int k = 0; k < points; ++k)
                 m_plot.ChannelByName(QString::fromLatin1(name))->AddXY(k * 0.5, 30.0 + k);
         }

@@ -49,8 +49,8 @@ protected:
     // Start pressed and the movement question answered Yes.
     void startTest(const char* path = K90Path)
     {
-        prompts().answerMessage(Prompts::IdYes, QStringLiteral(
-            "The following procedure will cause closure member movement. Do you wish to continue?"));
+        prompts().answerMessage(Prompts::IdYes,
+            QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?"));
         step().OnStartTest();
         (void)path;
     }
@@ -126,8 +126,8 @@ protected:
     // A Read_Misc reply for the test status byte.
     void scriptTestStatus(uint8_t status, const char* path = K90Path)
     {
-        scriptData(200, QByteArray::fromHex("92") + QByteArray(1, char(status)) + QByteArray::fromHex("F60000FE00000000"),
-            path);
+        scriptData(200,
+            QByteArray::fromHex("92") + QByteArray(1, char(status)) + QByteArray::fromHex("F60000FE00000000"), path);
     }
 
     void setFriction(double lbf, const char* path = K90Path)

@@ -206,8 +206,7 @@ TEST_F(StepTestPageTest, TheDrawnPageShowsThePositionTraceAtTheStopHeightAtTheRi
     const QImage picture = plot.grab().toImage();
     const QRectF area = plot.plotArea();
     const IPlotAxisPtr position = plot.YAxisByName(QStringLiteral("Position"));
-    const double expectedY
-        = area.bottom() - (70.0 - position->GetMin()) / position->GetSpan() * area.height();
+    const double expectedY = area.bottom() - (70.0 - position->GetMin()) / position->GetSpan() * area.height();
     // The last tenth of the plot area, where only the held stop position is drawn.
     int found = 0;
     for (int x = int(area.right() - area.width() / 10); x < int(area.right()); ++x) {

@@ -66,7 +66,8 @@ TEST_F(StepTestPageTest, StartAsksFirstAndSendsTheStepTestToTheDevice)
 
     startTest();
     EXPECT_EQ(joined(sent()), "220, 233, 204, 200 word 0x12, 200 word 0x34, 202");
-    EXPECT_EQ(framesOf(233).value(0), QStringLiteral("E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00"));
+    EXPECT_EQ(
+        framesOf(233).value(0), QStringLiteral("E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00"));
     EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test started"));
     for (int id : { Step::LoadButton, Step::SaveButton, Step::StartButton, Step::CompareButton, Step::PrintButton })
         EXPECT_FALSE(enabled(id)) << id;

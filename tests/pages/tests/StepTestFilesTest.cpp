@@ -1,0 +1,223 @@
+// The step test page's Save, Load and Print Report: the files it writes and
+// reads and the report it prints, read back from the PDF.
+#include "StepTestPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+using Step = CStepTest;
+
+class StepTestFilesTest : public StepTestPageTest
+{
+protected:
+    void SetUp() override
+    {
+        StepTestPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        qunsetenv("STROKEWISE_HOME");
+        StepTestPageTest::TearDown();
+    }
+
+    // The local clock reads `when` now.
+    void setLocalNow(const QDateTime& when)
+    {
+        const qint64 elapsed = m_clockStart.msecsTo(clock().localNow());
+        m_clockStart = when.addMSecs(-elapsed);
+        clock().setLocalStart(m_clockStart);
+    }
+
+    void runTest(const char* path = K90Path)
+    {
+        showPage(path);
+        typeSettings("30", "70", "6");
+        startTest();
+        runToCompletion();
+        ASSERT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed"));
+    }
+
+    static std::vector<double> settingsOf(const QString& path)
+    {
+        Plot file;
+        file.LoadDataFile(path);
+        std::vector<double> ys;
+        const IPlotChannelPtr settings = file.ChannelByName(QStringLiteral("TestSettings"));
+        for (int k = 0; k < settings->Count(); ++k)
+            ys.push_back(settings->GetY(k));
+        return ys;
+    }
+    static QString tagOf(const QString& path)
+    {
+        Plot file;
+        file.LoadDataFile(path);
+        QString tag;
+        const IPlotChannelPtr points = file.ChannelByName(QStringLiteral("TagName"));
+        for (int k = 0; k < points->Count(); ++k)
+            tag += QChar(int(points->GetY(k)));
+        return tag;
+    }
+
+    QDateTime m_clockStart { QDate(2024, 2, 3), QTime(9, 5, 0) };
+    RecordingPrintBackend m_printed;
+};
+
+TEST_F(StepTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
+{
+    runTest();
+    setLocalNow(QDateTime(QDate(2025, 11, 11), QTime(14, 7, 0)));
+    const DeviceData& dd = data();
+    const std::vector<double> expected { 30, 70, 6, 11, 11, 2025, double(dd.Config28Bit5 == 1),
+        double(dd.PressureSensorFlag == 1), double(dd.PressureUnit), 0 };
+    for (const char* name : { "first.stp", "second.stp" }) {
+        const QString path = tempPath(QString::fromLatin1(name));
+        prompts().clearRecords();
+        prompts().answerFile(path, QStringLiteral("Save Step Test Results As"));
+        step().OnSaveResults();
+        ASSERT_EQ(prompts().records().size(), 1u);
+        EXPECT_EQ(prompts().records()[0].dialog.initialName, QStringLiteral("PV-101_2025_11_11_14h_7m.stp")) << name;
+        EXPECT_EQ(settingsOf(path), expected) << name;
+        EXPECT_EQ(tagOf(path), QStringLiteral("PV-101")) << name;
+    }
+    // The saved file is a seed of the plot data file fuzzer's corpus.
+    const QString seed = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/step_test.stp");
+    if (!QFileInfo::exists(seed))
+        QFile::copy(tempPath(QStringLiteral("first.stp")), seed);
+}
+
+TEST_F(StepTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndUnit)
+{
+    runTest();
+    // A file from another device, in kPa, with a start of 12.7.
+    CStepTestReport other;
+    other.m_strStartPosition = AutoString("12.7");
+    other.m_strStopPosition = AutoString("80");
+    other.m_strHoldTime = AutoString("9");
+    other.m_strTag = AutoString("TV-9");
+    other.m_nPressureUnit = 12;
+    other.m_bPressureSensor = 1;
+    Plot source;
+    ConfigureStepTestPlotControl(IPlotPtr(&source));
+    other.SetupStepTestPlotChannels(IPlotPtr(&source));
+    source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 12.7);
+    source.ChannelByName(QStringLiteral("Position"))->AddXY(10, 80);
+    const QString file = tempPath(QStringLiteral("other.stp"));
+    prompts().answerFile(file);
+    other.SaveStepTest(IPlotPtr(&source));
+
+    prompts().answerFile(file, QStringLiteral("Open Step Test Results"));
+    step().OnLoadResults();
+    EXPECT_TRUE(step().offlineData());
+    EXPECT_EQ(text(Step::StartEdit), QStringLiteral("12.6999998092651"));
+    EXPECT_EQ(text(Step::StopEdit), QStringLiteral("80"));
+    EXPECT_EQ(text(Step::HoldEdit), QStringLiteral("9"));
+    EXPECT_EQ(step().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
+    EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Off line data"));
+    EXPECT_EQ(text(Step::ElapsedEdit), QString());
+    EXPECT_EQ(progress(), 0);
+    EXPECT_EQ(channel("Position")->Count(), 2);
+
+    const QString again = tempPath(QStringLiteral("again.stp"));
+    prompts().answerFile(again);
+    step().OnSaveResults();
+    EXPECT_EQ(tagOf(again), QStringLiteral("TV-9"));
+    EXPECT_EQ(settingsOf(again).at(8), 12.0);
+    EXPECT_NEAR(settingsOf(again).at(0), 12.7, 1e-6);
+}
+
+TEST_F(StepTestFilesTest, ARefusedFileLeavesPlotEditsAndRecordAsTheyWere)
+{
+    runTest();
+    const QString file = tempPath(QStringLiteral("junk.stp"));
+    QFile junk(file);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("PST, not a step test");
+    junk.close();
+    const CStepTestReport before = app().records().m_StepTestReport;
+    prompts().answerFile(file);
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+    step().OnLoadResults();
+    EXPECT_FALSE(step().offlineData());
+    EXPECT_EQ(channel("Position")->Count(), 209);
+    EXPECT_EQ(text(Step::StartEdit), QStringLiteral("30"));
+    EXPECT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed"));
+    EXPECT_EQ(app().records().m_StepTestReport.m_strTag, before.m_strTag);
+    EXPECT_EQ(app().records().m_StepTestReport.m_strStartPosition, before.m_strStartPosition);
+}
+
+TEST_F(StepTestFilesTest, PrintReportWritesBothPicturesAndThePdfOfTheModelsDefinition)
+{
+    const struct {
+        const char* path;
+        const char* model;
+    } cases[] = { { K90Path, "K90 positioner" }, { K40Path, "K40 positioner" } };
+    for (const auto& c : cases) {
+        runTest(c.path);
+        const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
+        QFile::remove(dependencies + QStringLiteral("StepTest.bmp"));
+        QFile::remove(dependencies + QStringLiteral("StepTest2.bmp"));
+        const QString pdf = tempPath(QStringLiteral("report.pdf"));
+        QFile::remove(pdf);
+        prompts().clearRecords();
+        prompts().answerFile(pdf, QStringLiteral("Save Step Test Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        step().OnPrintReport();
+        const QString tag = c.path == K90Path ? QStringLiteral("PV-101") : QStringLiteral("PV-102");
+        EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(tag + QStringLiteral("_StepTestReport_")))
+            << c.model;
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        const QDate today = clock().localNow().date();
+        for (const QString& expected : { QStringLiteral("Step Test Report"), QStringLiteral("DEVICE TAG ID: ") + tag,
+                 QStringLiteral("Start Position: 30"), QStringLiteral("Stop Position: 70"),
+                 QStringLiteral("Hold Time: 6"),
+                 QStringLiteral("TestDate: %1/%2/%3").arg(today.month()).arg(today.day()).arg(today.year()),
+                 QString::fromLatin1(c.model) })
+            EXPECT_TRUE(text.contains(expected)) << c.model << ": " << expected.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("StepTest.bmp"))) << c.model;
+        EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("StepTest2.bmp"))) << c.model;
+        // The page's own view is back.
+        EXPECT_EQ(step().plot()->GetTitle(), QStringLiteral("Step Test")) << c.model;
+        EXPECT_FALSE(step().pressureView()) << c.model;
+        m_app.reset();
+    }
+}
+
+TEST_F(StepTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)
+{
+    const QString home = tempPath(QStringLiteral("home"));
+    QDir().mkpath(home + QStringLiteral("/Dependencies"));
+    QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/StepTestRept.xml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QByteArrayList kept;
+    for (const QByteArray& line : shipped.readAll().split('\n')) {
+        if (!line.contains("\"StopPosLbl\""))
+            kept << line;
+    }
+    QFile broken(home + QStringLiteral("/Dependencies/StepTestRept.xml"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(kept.join('\n'));
+    broken.close();
+
+    runTest();
+    qputenv("STROKEWISE_HOME", home.toUtf8());
+    prompts().clearRecords();
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
+    step().OnPrintReport();
+    ASSERT_EQ(prompts().records().size(), 1u);
+    EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
+    EXPECT_EQ(step().plot()->GetTitle(), QStringLiteral("Step Test"));
+    EXPECT_TRUE(step().plot()->ScreenBar(0)->GetVisible());
+}
+
+} // namespace
