@@ -159,8 +159,9 @@ TEST_F(StepTestPageTest, ViewsShowTheCheckedChannelsAndTheirAxesOnEachModel)
         EXPECT_EQ(shownChannels(plot), c.channels) << c.name;
         EXPECT_EQ(shownAxes(plot), c.axes) << c.name;
         EXPECT_EQ(enabled(Step::Port2Box), c.port2Enabled) << c.name;
-        if (!c.port2Enabled)
+        if (!c.port2Enabled) {
             EXPECT_FALSE(checked(Step::Port2Box)) << c.name;
+        }
         for (int box : { Step::PositionBox, Step::CommandBox, Step::RelayCommandBox, Step::RelayPositionBox })
             EXPECT_EQ(enabled(box), !c.pressureView) << c.name << " box " << box;
         EXPECT_EQ(enabled(Step::StepViewButton), c.pressureView) << c.name;

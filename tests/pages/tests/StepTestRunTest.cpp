@@ -42,8 +42,9 @@ TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
         step().setWindowText(c.edit, QString::fromLatin1(c.text));
         const QLabel* mark = step().controlAs<QLabel>(c.mark);
         EXPECT_EQ(mark->pixmap().toImage(), c.valid ? validIcon : invalidIcon) << c.text;
-        if (!c.valid)
+        if (!c.valid) {
             EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
+        }
         EXPECT_EQ(enabled(Step::StartButton), c.valid) << c.text;
     }
 }
