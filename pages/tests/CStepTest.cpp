@@ -117,6 +117,10 @@ void CStepTest::OnInitialUpdate()
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
+    // Start waits for three valid settings, whatever the first read gives.
+    CheckStartPosition();
+    CheckStopPosition();
+    CheckHoldTime();
     registerWithMultiTest();
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { ShowStepView(port2Absent()); });

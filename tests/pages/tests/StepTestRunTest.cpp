@@ -49,6 +49,16 @@ TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
     }
 }
 
+TEST_F(StepTestPageTest, StartWaitsForValidSettingsWhenTheDeviceGivesNone)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    clock().advance(2000);
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 253);
+    select(StepTestCode);
+    EXPECT_EQ(text(Step::HoldEdit), QString());
+    EXPECT_FALSE(enabled(Step::StartButton));
+}
+
 TEST_F(StepTestPageTest, StartAsksFirstAndSendsTheStepTestToTheDevice)
 {
     showPage();
@@ -152,6 +162,12 @@ TEST_F(StepTestPageTest, MultiTestRunStartsUnaskedAndHandsBackWhenComplete)
     ASSERT_EQ(framesOf(233).size(), 1u);
     EXPECT_TRUE(framesOf(233)[0].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 34 00 00 00 00 00 00 40 80")))
         << framesOf(233)[0].toStdString();
+
+    // What the hub takes from the page for its save and its report.
+    const MultiTestPage* offered = run.page(MultiTest::Step);
+    ASSERT_NE(offered, nullptr);
+    EXPECT_EQ(offered->plot().get(), step().plot().get());
+    EXPECT_EQ(offered->reportTexts(), QStringList({ QStringLiteral("20"), QStringLiteral("45"), QStringLiteral("4") }));
 
     runToCompletion();
     processEvents();
