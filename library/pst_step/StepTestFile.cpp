@@ -122,23 +122,27 @@ void CStepTestReport::SaveStepTest(
     save(*this, plot, shown);
 }
 
-bool CStepTestReport::LoadStepTest(IPlotPtr plot)
+namespace
 {
-    ModuleStateGuard moduleState;
+
+// Both loaders: the file is checked whole in a scratch plot and a copy of
+// the record before the page's plot or the record changes.
+bool load(CStepTestReport& record, const IPlotPtr& plot, bool showSavedChannels)
+{
     const ResultFileFamily<CStepTestReport>& f = StepTestFile::family();
     const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
     if (!path)
         return false;
     try {
-        // The file is checked whole in a scratch plot and a copy of the
-        // record before the page's plot or this record changes.
         Plot scratch;
         scratch.LoadDataFile(*path);
-        CStepTestReport loaded = *this;
+        CStepTestReport loaded = record;
         StepTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
         plot->LoadDataFrom(scratch);
-        *this = loaded;
-        plot->YAxisByName(StepTestChannels::PressureAxis)->SetTitle(m_strPressureAxisTitle.toQString());
+        record = loaded;
+        plot->YAxisByName(StepTestChannels::PressureAxis)->SetTitle(record.m_strPressureAxisTitle.toQString());
+        if (showSavedChannels)
+            record.SetStepLoadSettings(plot, true);
         fitAxes(plot);
         return true;
     } catch (...) {
@@ -147,28 +151,18 @@ bool CStepTestReport::LoadStepTest(IPlotPtr plot)
     }
 }
 
+} // namespace
+
+bool CStepTestReport::LoadStepTest(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    return load(*this, plot, false);
+}
+
 bool CStepTestReport::LoadStepTest(IPlotPtr plot, bool)
 {
     ModuleStateGuard moduleState;
-    const ResultFileFamily<CStepTestReport>& f = StepTestFile::family();
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
-    if (!path)
-        return false;
-    try {
-        Plot scratch;
-        scratch.LoadDataFile(*path);
-        CStepTestReport loaded = *this;
-        StepTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
-        plot->LoadDataFrom(scratch);
-        *this = loaded;
-        plot->YAxisByName(StepTestChannels::PressureAxis)->SetTitle(m_strPressureAxisTitle.toQString());
-        SetStepLoadSettings(plot, true);
-        fitAxes(plot);
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return load(*this, plot, true);
 }
 
 void CStepTestReport::SetStepLoadSettings(IPlotPtr plot)

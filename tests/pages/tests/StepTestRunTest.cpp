@@ -269,3 +269,15 @@ TEST_F(StepTestPageTest, ASignatureAlreadyReadOutAtTheFirstPollCompletesTheTest)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST_F(StepTestPageTest, CompareGoesToTheStepComparePage)
+{
+    showPage();
+    step().controlAs<QAbstractButton>(CStepTest::CompareButton)->click();
+    EXPECT_EQ(tree().selectedPageCode(), 421);
+}
+
+} // namespace
