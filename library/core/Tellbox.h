@@ -45,3 +45,8 @@
 #include "core/CStrokeCalibReport.h"
 #include "core/CStrokeCharacterizationReport.h"
 #include "core/CTrendsReport.h"
+
+// The step test family: its plot channels and views, files and report.
+#include "pst_step/StepTestChannels.h"
+#include "pst_step/StepTestFile.h"
+#include "pst_step/StepTestReport.h"
