@@ -48,6 +48,27 @@ protected:
         ASSERT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed"));
     }
 
+    // A step test file of another device, in kPa, with a start of 12.7.
+    QString otherDevicesFile()
+    {
+        CStepTestReport other;
+        other.m_strStartPosition = AutoString("12.7");
+        other.m_strStopPosition = AutoString("80");
+        other.m_strHoldTime = AutoString("9");
+        other.m_strTag = AutoString("TV-9");
+        other.m_nPressureUnit = 12;
+        other.m_bPressureSensor = 1;
+        Plot source;
+        ConfigureStepTestPlotControl(IPlotPtr(&source));
+        other.SetupStepTestPlotChannels(IPlotPtr(&source));
+        source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 12.7);
+        source.ChannelByName(QStringLiteral("Position"))->AddXY(10, 80);
+        const QString file = tempPath(QStringLiteral("other.stp"));
+        prompts().answerFile(file);
+        other.SaveStepTest(IPlotPtr(&source));
+        return file;
+    }
+
     static std::vector<double> settingsOf(const QString& path)
     {
         Plot file;
@@ -99,23 +120,7 @@ TEST_F(StepTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
 TEST_F(StepTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndUnit)
 {
     runTest();
-    // A file from another device, in kPa, with a start of 12.7.
-    CStepTestReport other;
-    other.m_strStartPosition = AutoString("12.7");
-    other.m_strStopPosition = AutoString("80");
-    other.m_strHoldTime = AutoString("9");
-    other.m_strTag = AutoString("TV-9");
-    other.m_nPressureUnit = 12;
-    other.m_bPressureSensor = 1;
-    Plot source;
-    ConfigureStepTestPlotControl(IPlotPtr(&source));
-    other.SetupStepTestPlotChannels(IPlotPtr(&source));
-    source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 12.7);
-    source.ChannelByName(QStringLiteral("Position"))->AddXY(10, 80);
-    const QString file = tempPath(QStringLiteral("other.stp"));
-    prompts().answerFile(file);
-    other.SaveStepTest(IPlotPtr(&source));
-
+    const QString file = otherDevicesFile();
     prompts().answerFile(file, QStringLiteral("Open Step Test Results"));
     step().OnLoadResults();
     EXPECT_TRUE(step().offlineData());
@@ -134,6 +139,24 @@ TEST_F(StepTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndUnit)
     EXPECT_EQ(tagOf(again), QStringLiteral("TV-9"));
     EXPECT_EQ(settingsOf(again).at(8), 12.0);
     EXPECT_NEAR(settingsOf(again).at(0), 12.7, 1e-6);
+}
+
+TEST_F(StepTestFilesTest, ALoadedFilePrintsUnderItsOwnTag)
+{
+    runTest();
+    prompts().answerFile(otherDevicesFile());
+    step().OnLoadResults();
+    ASSERT_TRUE(step().offlineData());
+    const QString pdf = tempPath(QStringLiteral("offline.pdf"));
+    prompts().clearRecords();
+    prompts().answerFile(pdf, QStringLiteral("Save Step Test Report As"));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    step().OnPrintReport();
+    EXPECT_EQ(data().Tag, QStringLiteral("TV-9"));
+    EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("TV-9_StepTestReport_")));
+    const QString text = ReportTestSupport::pdfText(pdf).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("DEVICE TAG ID: TV-9"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Start Position: 12.6999998092651"))) << text.toStdString();
 }
 
 TEST_F(StepTestFilesTest, ARefusedFileLeavesPlotEditsAndRecordAsTheyWere)

@@ -47,12 +47,11 @@ protected:
     }
 
     // Start pressed and the movement question answered Yes.
-    void startTest(const char* path = K90Path)
+    void startTest()
     {
         prompts().answerMessage(Prompts::IdYes,
             QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?"));
         step().OnStartTest();
-        (void)path;
     }
 
     // Runs the clock until the page has finished the test (or the limit passed).
