@@ -13,6 +13,8 @@
 #include <QAbstractButton>
 #include <QImage>
 
+#include <cstring>
+
 namespace
 {
 namespace Index = AlarmAnnunciatorIndex;
@@ -254,4 +256,116 @@ TEST_F(AlarmAnnunciatorTest, GrabbedPageShowsEachBoxInItsColour)
     EXPECT_EQ(colourOf(P::ILOTimeOutBox), rgb(Colour::Green));
     EXPECT_EQ(colourOf(P::PressBoardBox), rgb(Colour::White));
     EXPECT_EQ(colourOf(P::LegendDarkYellow), QColor(255, 215, 0));
+}
+
+TEST_F(AlarmAnnunciatorTest, DeviceStateByteSwitchesItsFiveBoxesTheirFlagsAndTheSquawkText)
+{
+    // Two complementary sets of the byte's six bits: a bit read onto the
+    // wrong box or flag shows in one of them.
+    struct Case {
+        std::vector<int> on; // statuses 0..5 active (bits 0x01..0x20 of byte 0x79)
+        const char* squawk;
+    };
+    const Case cases[] = { { { 1, 4 }, "Squawk Mode Off" }, { { 0, 2, 3, 5 }, "Squawk Mode On" } };
+    struct Bit {
+        int status;
+        int box;
+        int flag;
+    };
+    const Bit bits[] = { { 0, P::InitializingBox, Index::InitializingAct },
+        { 1, P::FactoryResetStateBox, Index::FactoryResetStateAct },
+        { 2, P::DigitalCommSourceBox, Index::DigitalCommSourceAct },
+        { 4, P::JogCommandStateBox, Index::JogCommandStateAct },
+        { 5, P::SignatureInProgressBox, Index::SignatureinProgressAct } };
+    startOn(K90Path);
+    for (const Case& c : cases) {
+        for (int status = 0; status <= 5; ++status)
+            device().setStatus(status, std::find(c.on.begin(), c.on.end(), status) != c.on.end());
+        show();
+        for (const Bit& bit : bits) {
+            const bool on = std::find(c.on.begin(), c.on.end(), bit.status) != c.on.end();
+            SCOPED_TRACE(testing::Message() << "status " << bit.status << " active " << on);
+            EXPECT_EQ(box(bit.box).errorActive(), on);
+            EXPECT_EQ(flag(bit.flag), on ? 1 : 0);
+        }
+        EXPECT_FALSE(box(P::SquawkModeBox).errorActive());
+        EXPECT_EQ(box(P::SquawkModeBox).value(), QString::fromLatin1(c.squawk));
+        EXPECT_EQ(text(Index::SquawkModeLbl), QString::fromLatin1(c.squawk));
+        select(HubCode);
+    }
+}
+
+TEST_F(AlarmAnnunciatorTest, PrintFillsEveryValueThresholdAndUnitFromItsOwnWordOfTheReply)
+{
+    startOn(K90Path);
+    // Counts that differ word by word: travel 123.45 %, cycles 678, with
+    // their limits and warnings 2, 3, 5 and 6.
+    QByteArray counts;
+    for (uint32_t value : { 12345u, 2u, 3u })
+        counts += QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(8, '0'));
+    counts += QByteArray(4, '\0');
+    for (uint32_t value : { 678u, 5u, 6u })
+        counts += QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(8, '0'));
+    counts += QByteArray(2, '\0');
+    device().respond(174, counts);
+    // The soft stops and the tight shutoff points, all four apart.
+    QByteArray limits = QByteArray::fromHex("f0000000");
+    for (float value : { 98.5f, 1.5f, 97.25f, 2.75f }) {
+        uint32_t bits;
+        std::memcpy(&bits, &value, 4);
+        limits += QByteArray::fromHex(QByteArray::number(bits, 16).rightJustified(8, '0'));
+    }
+    limits[1] = char(limits.size() - 2);
+    SimTestHooks::scriptReply(device(), 240, limits);
+    show();
+    const QString pdf = tempPath(QStringLiteral("texts.pdf"));
+    expectReport(pdf, QStringLiteral("Save Alarm Annunce Report As"));
+    annunciator().controlAs<QAbstractButton>(P::PrintButton)->click();
+
+    // The simulated K90 in psi: supply 60 psi with limits 66 / 50 / 40, the
+    // relay at 350 ms against 600 / 1000, friction 200 against 400 / 500 and
+    // 100 / 50, position 50 % with alerts at 101 % and 0 % and a band of 5 %,
+    // leak 12 against 1000, actuation ratio 55 % against 90 %.
+    const std::pair<int, const char*> expected[] = {
+        { Index::SupplyPressureLowUnit, "psi" },
+        { Index::BoardTempLowUnit, "degC" },
+        { Index::PneumaticLeakUnit, "scfm" },
+        { Index::SupplyPressureLowSet, " 40.0" },
+        { Index::SupplyPressureLowSetW, " 50.0" },
+        { Index::SupplyPressureHighSet, " 66.0" },
+        { Index::SupplyPressureLowValue, "60.00" },
+        { Index::PilotRelayResponseSet, "1000" },
+        { Index::PilotRelayResponseSetW, "600" },
+        { Index::PilotRelayResponseValue, "350" },
+        { Index::FrictionLowSet, "50" },
+        { Index::FrictionHighSet, "500" },
+        { Index::FrictionLowSetW, "100" },
+        { Index::FrictionHighSetW, "400" },
+        { Index::FrictionLowValue, "200" },
+        { Index::PositionDeviationSet, "5" },
+        { Index::PositionDeviationValue, "0" },
+        { Index::ValveCyclesSet, "6" },
+        { Index::ValveTravelSet, "3" },
+        { Index::ValveCyclesValue, "678" },
+        { Index::ValveTravelValue, "123.45" },
+        { Index::PilotCyclesLimitSet, "2000000" },
+        { Index::PilotTravelLimitSet, "100000000" },
+        { Index::SoftStopUpperLimitSet, "98.5" },
+        { Index::SoftStopLowerLimitSet, "1.5" },
+        { Index::PositionUpperLimitSet, "101.00" },
+        { Index::PositionLowerLimitSet, " 0.00" },
+        { Index::PositionValue, "50" },
+        { Index::BoardTempHighSet, "85" },
+        { Index::BoardTempLowSet, "-40" },
+        { Index::PneumaticLeakSet, "1" },
+        { Index::PneumaticLeakValue, "0.012" },
+        { Index::ActuationRatioSet, "90" },
+        { Index::ActuationRatioValue, "55" },
+        { Index::MPCLowSetPointSet, "2.75" },
+        { Index::MPCHighSetpointSet, "97.25" },
+    };
+    for (const auto& [index, value] : expected)
+        EXPECT_EQ(text(index), QString::fromLatin1(value)) << "text " << index;
+    EXPECT_TRUE(text(Index::BoardTempLowValue).startsWith(QStringLiteral("24.0")))
+        << text(Index::BoardTempLowValue).toStdString();
 }
