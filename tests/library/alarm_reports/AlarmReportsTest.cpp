@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <map>
+
 using namespace ReportTestSupport;
 namespace Index = AlarmAnnunciatorIndex;
 
@@ -287,4 +289,212 @@ TEST_F(AlarmReportsTest, StatusReportLogStartsByModelStringAndFailsWithOneBoxWit
     status(QString(), QStringLiteral("SerratK90"));
     EXPECT_EQ(boxes().count(QStringLiteral("Report Definition file could not be found/matched.")), 1);
     EXPECT_EQ(boxes().count(QStringLiteral("Do you want to print the Report?")), 3);
+}
+
+TEST_F(AlarmReportsTest, AnnunciatorReportPrintsEachFlagAndTextOfTheRecordInItsOwnCell)
+{
+    // The record counted from 1, as the report's rows name its members.
+    struct Cell {
+        const char* key;
+        int member;
+    };
+    const Cell flags[] = {
+        { "NoMotionTimeOutAct", 1 },
+        { "NoMotionTimeOutMsk", 19 },
+        { "NonSettleTimeOutAct", 2 },
+        { "NonSettleTimeOutMsk", 20 },
+        { "ILOTimeOutAct", 3 },
+        { "ILOTimeOutMsk", 21 },
+        { "FdbkRangeSmallAct", 4 },
+        { "FdbkRangeSmallMsk", 22 },
+        { "0PosOutOfRangeAct", 5 },
+        { "0PosOutOfRangeMsk", 23 },
+        { "100PosOORangeAct", 6 },
+        { "100PosOORangeMsk", 24 },
+        { "SupplyPressureLowAct", 7 },
+        { "SupplyPressureLowMsk", 25 },
+        { "NVRAMChecksumAct", 8 },
+        { "NVRAMChecksumMsk", 26 },
+        { "WatchDogTimeOutAct", 9 },
+        { "WatchDogTimeOutMsk", 27 },
+        { "ShuntVoltageRefAct", 10 },
+        { "ShuntVoltageRefMsk", 28 },
+        { "HallSensorUpperPosAct", 11 },
+        { "HallSensorUpperPosMsk", 29 },
+        { "HallSensorLowerPosAct", 12 },
+        { "HallSensorLowerPosMsk", 30 },
+        { "PiezoVoltageAct", 13 },
+        { "PiezoVoltageMsk", 31 },
+        { "PilotRelayResponseAct", 14 },
+        { "PilotRelayResponseMsk", 32 },
+        { "FrictionLowAct", 15 },
+        { "FrictionLowMsk", 33 },
+        { "FrictionHighAct", 16 },
+        { "FrictionHighMsk", 34 },
+        { "PositionDeviationAct", 17 },
+        { "PositionDeviationMsk", 35 },
+        { "ValveCyclesAct", 37 },
+        { "ValveCyclesMsk", 46 },
+        { "ValveTravelAct", 38 },
+        { "ValveTravelMsk", 47 },
+        { "PilotCyclesLimitAct", 39 },
+        { "PilotCyclesLimitMsk", 48 },
+        { "PilotTravelLimitAct", 40 },
+        { "PilotTravelLimitMsk", 49 },
+        { "SoftStopUpperLimitAct", 41 },
+        { "SoftStopUpperLimitMsk", 50 },
+        { "SoftStopLowerLimitAct", 42 },
+        { "SoftStopLowerLimitMsk", 51 },
+        { "PositionUpperLimitAct", 43 },
+        { "PositionUpperLimitMsk", 52 },
+        { "PositionLowerLimitAct", 44 },
+        { "PositionLowerLimitMsk", 53 },
+        { "ErrorHistoryResetAct", 45 },
+        { "ErrorHistoryResetMsk", 54 },
+        { "Port1RangeSmallAct", 55 },
+        { "Port1RangeSmallMsk", 70 },
+        { "Port2RangeSmallAct", 56 },
+        { "Port2RangeSmallMsk", 71 },
+        { "SupplyPressureHighAct", 57 },
+        { "SupplyPressureHighMsk", 72 },
+        { "SupplyPressureLowActW", 58 },
+        { "SupplyPressureLowMskW", 73 },
+        { "Port1OutOfRangeAct", 59 },
+        { "Port1OutOfRangeMsk", 74 },
+        { "Port2OutOfRangeAct", 60 },
+        { "Port2OutOfRangeMsk", 75 },
+        { "BoardTempLowAct", 61 },
+        { "BoardTempLowMsk", 76 },
+        { "BoardTempHighAct", 62 },
+        { "BoardTempHighMsk", 77 },
+        { "PneumaticFailSafeAct", 63 },
+        { "PneumaticFailSafeMsk", 78 },
+        { "ElectronicFailSafeAct", 64 },
+        { "ElectronicFailSafeMsk", 79 },
+        { "FrictionLowActW", 65 },
+        { "FrictionLowMskW", 80 },
+        { "FrictionHighActW", 66 },
+        { "FrictionHighMskW", 81 },
+        { "PilotRelayResponseActW", 67 },
+        { "PilotRelayResponseMskW", 82 },
+        { "PneumaticLeakAct", 68 },
+        { "PneumaticLeakMsk", 83 },
+        { "ActuationRatioAct", 69 },
+        { "ActuationRatioMsk", 84 },
+        { "InitializingAct", 85 },
+        { "InitializingMsk", 91 },
+        { "SettingILOAct", 86 },
+        { "SettingILOMsk", 92 },
+        { "StrokeCalibrationAct", 87 },
+        { "StrokeCalibrationMsk", 93 },
+        { "PressureCalibrationAct", 88 },
+        { "PressureCalibrationMsk", 94 },
+        { "SignatureinProgressAct", 89 },
+        { "SignatureinProgressMsk", 95 },
+        { "MPCActiveAct", 90 },
+        { "MPCActiveMsk", 96 },
+        { "FactoryResetStateAct", 97 },
+        { "FactoryResetStateMsk", 100 },
+        { "JogCommandStateAct", 98 },
+        { "JogCommandStateMsk", 101 },
+        { "JogCalSet100Act", 99 },
+        { "JogCalSet100Msk", 102 },
+        { "AnalogOutputCalAct", 112 },
+        { "AnalogOutputCalMsk", 115 },
+        { "DigitalCommSourceAct", 113 },
+        { "DigitalCommSourceMsk", 116 },
+        { "CommandCalibrationAct", 111 },
+        { "CommandCalibrationMsk", 114 },
+        { "AORangeTooSmallAct", 103 },
+        { "AORangeTooSmallMsk", 107 },
+        { "0SignalOORangeAct", 104 },
+        { "0SignalOORangeMsk", 108 },
+        { "100SignalOORangeAct", 105 },
+        { "100SignalOORangeMsk", 109 },
+        { "CommRangeSmallAct", 106 },
+        { "CommRangeSmallMsk", 110 },
+    };
+    const Cell texts[] = {
+        { "SupplyPressureLowUnit", 1 },
+        { "SupplyPressureHighUnit", 1 },
+        { "SupplyPressureLowUnitW", 1 },
+        { "PneumaticLeakUnit", 3 },
+        { "BoardTempLowUnit", 2 },
+        { "BoardTempHighUnit", 2 },
+        { "BoardTempLowSet", 32 },
+        { "BoardTempHighSet", 31 },
+        { "BoardTempLowValue", 33 },
+        { "BoardTempHighValue", 33 },
+        { "SupplyPressureLowValue", 7 },
+        { "SupplyPressureHighValue", 7 },
+        { "SupplyPressureLowValueW", 7 },
+        { "FrictionLowValue", 15 },
+        { "FrictionHighValue", 15 },
+        { "FrictionLowValueW", 15 },
+        { "FrictionHighValueW", 15 },
+        { "PilotRelayResponseValue", 10 },
+        { "PilotRelayResponseValueW", 10 },
+        { "SupplyPressureLowSet", 4 },
+        { "PilotRelayResponseSet", 8 },
+        { "FrictionLowSet", 11 },
+        { "FrictionHighSet", 12 },
+        { "PositionDeviationValue", 17 },
+        { "PositionDeviationSet", 16 },
+        { "ValveCyclesValue", 20 },
+        { "ValveCyclesSet", 18 },
+        { "ValveTravelValue", 21 },
+        { "ValveTravelSet", 19 },
+        { "PilotCyclesLimitValue", 24 },
+        { "PilotCyclesLimitSet", 22 },
+        { "PilotTravelLimitValue", 25 },
+        { "PilotTravelLimitSet", 23 },
+        { "SoftStopUpperLimitSet", 26 },
+        { "SoftStopLowerLimitSet", 27 },
+        { "PositionUpperLimitValue", 30 },
+        { "PositionUpperLimitSet", 28 },
+        { "PositionLowerLimitValue", 30 },
+        { "PositionLowerLimitSet", 29 },
+        { "SupplyPressureHighSet", 6 },
+        { "SupplyPressureLowSetW", 5 },
+        { "FrictionLowSetW", 13 },
+        { "FrictionHighSetW", 14 },
+        { "PilotRelayResponseSetW", 9 },
+        { "PneumaticLeakValue", 35 },
+        { "PneumaticLeakSet", 34 },
+        { "ActuationRatioValue", 37 },
+        { "ActuationRatioSet", 36 },
+        { "MPCLowSetPointSet", 38 },
+        { "MPCHighSetpointSet", 39 },
+        { "LocalInterfaceLbl", 42 },
+        { "PressControlLbl", 41 },
+        { "PotRotationLbl", 43 },
+        { "PressBoardLbl", 44 },
+        { "AOBoardLbl", 48 },
+        { "SquawkModeLbl", 47 },
+    };
+    for (int k = 0; k < Index::TextCount; ++k)
+        m_annunciator.m_strTexts[k] = AutoString(QStringLiteral("string %1").arg(k + 1));
+
+    // Seven prints, print b setting the flags whose number has bit b: the
+    // cells marked "X" spell the number of the flag each cell prints.
+    std::map<QString, int> spelled;
+    for (int b = 0; b < 7; ++b) {
+        for (int n = 1; n <= Index::FlagCount; ++n)
+            m_annunciator.m_bFlags[n - 1] = uint8_t((n >> b) & 1);
+        annunciator(shippedDefinition(QStringLiteral("AlarmReport-K90.xml")), QStringLiteral("SerratK90"));
+        for (const Cell& cell : flags) {
+            const QString value = field(QString::fromLatin1(cell.key));
+            ASSERT_TRUE(value == QStringLiteral("X") || value.isEmpty()) << cell.key << ": " << value.toStdString();
+            if (value == QStringLiteral("X"))
+                spelled[QString::fromLatin1(cell.key)] |= 1 << b;
+        }
+        if (b == 0) {
+            for (const Cell& cell : texts)
+                EXPECT_EQ(field(QString::fromLatin1(cell.key)), QStringLiteral("string %1").arg(cell.member))
+                    << cell.key;
+        }
+    }
+    for (const Cell& cell : flags)
+        EXPECT_EQ(spelled[QString::fromLatin1(cell.key)], cell.member) << cell.key;
+    EXPECT_EQ(boxes().count(QStringLiteral("Report Definition file could not be found/matched.")), 0);
 }
