@@ -177,6 +177,7 @@ void ErrorDefinitions::addLine(const QByteArray& line, int fileLine)
     m_fileLines.push_back(fileLine);
     ErrorDefinitionLine entry;
     const QByteArray number = field(line, 0);
+    entry.statusField = QString::fromLatin1(number);
     if (beginsWithNumber(number))
         entry.statusNumber = numberOf(number);
     entry.maskClass = std::clamp(numberOf(field(line, 4)), 0, 255);

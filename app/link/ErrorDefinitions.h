@@ -15,6 +15,7 @@ class QIODevice;
 // length, missing fields (0), and text where numbers belong (0).
 struct ErrorDefinitionLine {
     int statusNumber = -1; // field 1; -1 when it does not begin with a number
+    QString statusField; // field 1 as the file writes it
     int maskClass = 0; // field 5, clamped to 0..255
     int priority = 0; // field 6
 };

@@ -14,18 +14,25 @@ bool listed(int maskClass, int deviceType, bool config28Bit5)
     return false;
 }
 
-std::vector<int> listedStatuses(const ErrorDefinitions& definitions, int deviceType, bool config28Bit5)
+std::vector<size_t> listedLines(const ErrorDefinitions& definitions, int deviceType, bool config28Bit5)
 {
-    std::vector<int> statuses;
-    int lineIndex = 0;
-    for (const ErrorDefinitionLine& line : definitions.lines()) {
-        if (lineIndex++ >= MaskLines)
-            break;
+    std::vector<size_t> rows;
+    const std::vector<ErrorDefinitionLine>& lines = definitions.lines();
+    for (size_t i = 0; i < lines.size() && i < size_t(MaskLines); ++i) {
+        const ErrorDefinitionLine& line = lines[i];
         if (line.statusNumber < 0 || line.statusNumber >= MaskLines)
             continue;
         if (listed(line.maskClass, deviceType, config28Bit5))
-            statuses.push_back(line.statusNumber);
+            rows.push_back(i);
     }
+    return rows;
+}
+
+std::vector<int> listedStatuses(const ErrorDefinitions& definitions, int deviceType, bool config28Bit5)
+{
+    std::vector<int> statuses;
+    for (size_t i : listedLines(definitions, deviceType, config28Bit5))
+        statuses.push_back(definitions.lines()[i].statusNumber);
     return statuses;
 }
 

@@ -22,6 +22,9 @@ bool listed(int maskClass, int deviceType, bool config28Bit5);
 // each listed by its mask class and only when its first field is a status
 // number 0..79.
 std::vector<int> listedStatuses(const ErrorDefinitions& definitions, int deviceType, bool config28Bit5);
+// The same rows as the definition lines they come from (their places in
+// `definitions.lines()`), for the status number as the file writes it.
+std::vector<size_t> listedLines(const ErrorDefinitions& definitions, int deviceType, bool config28Bit5);
 
 bool maskBit(const std::array<uint8_t, 10>& mask, int status);
 void setMaskBit(std::array<uint8_t, 10>& mask, int status, bool enabled);

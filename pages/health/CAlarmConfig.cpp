@@ -75,11 +75,13 @@ void CAlarmConfig::listStatuses()
         return;
     }
     try {
-        for (int status : AlarmConfigRules::listedStatuses(definitions, type, data().Config28Bit5 != 0)) {
+        for (size_t i : AlarmConfigRules::listedLines(definitions, type, data().Config28Bit5 != 0)) {
+            const ErrorDefinitionLine& line = definitions.lines()[i];
+            const int status = line.statusNumber;
             const int row = m_pGrid->Rows();
             m_pGrid->SetRows(row + 1);
             m_pGrid->Select(row, 0);
-            m_pGrid->SetText(QString::number(status));
+            m_pGrid->SetText(line.statusField);
             m_pGrid->Select(row, 1);
             m_pGrid->SetText(GetStatusText(status, type));
             m_listed.push_back(status);

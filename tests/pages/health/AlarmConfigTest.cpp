@@ -150,3 +150,37 @@ TEST_F(AlarmConfigTest, WithoutItsDefinitionFileThePageListsNothingAndSaysSoInTh
     EXPECT_EQ(list.TextMatrix(1, 2), QString());
     built.StopTimers();
 }
+
+TEST_F(AlarmConfigTest, EachRowShowsItsStatusNumberAsTheDefinitionFileWritesIt)
+{
+    startOn(K90Path);
+    // The shipped file with status 8 written with a leading zero.
+    QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/SerratK90Errors.dlm"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QByteArray text = shipped.readAll();
+    ASSERT_TRUE(text.contains("\n8\tPosition Deviation Alarm"));
+    text.replace("\n8\tPosition Deviation Alarm", "\n08\tPosition Deviation Alarm");
+    const QString folder = tempPath(QStringLiteral("zero_padded"));
+    QDir().mkpath(folder);
+    QFile fixture(folder + QStringLiteral("/SerratK90Errors.dlm"));
+    ASSERT_TRUE(fixture.open(QIODevice::WriteOnly));
+    fixture.write(text);
+    fixture.close();
+    qputenv("STROKEWISE_HOME", folder.toUtf8());
+    CAlarmConfig built(app());
+    built.OnInitialUpdate();
+    qunsetenv("STROKEWISE_HOME");
+    GridControl& list = *built.grid();
+    ASSERT_EQ(list.Rows() - 1, 63);
+    EXPECT_EQ(list.TextMatrix(7, 0), QStringLiteral("08"));
+    EXPECT_EQ(list.TextMatrix(7, 1), QStringLiteral("Position Deviation Alarm"));
+
+    // The row still stands for status 8.
+    writeDeviceMask(QByteArray(10, char(0x00)));
+    built.ActivatePage();
+    list.clickCell(7, 0);
+    built.controlAs<QAbstractButton>(P::EnableButton)->click();
+    EXPECT_EQ(built.workingStatusMask()[1], 0x01);
+    EXPECT_EQ(list.TextMatrix(7, 2), QStringLiteral("Enabled"));
+    built.StopTimers();
+}

@@ -82,8 +82,9 @@ TEST(AlarmAnnunciatorRulesTest, EveryBoxHasItsOwnMaskBitAndFlags)
     for (const Indicator& i : indicators()) {
         EXPECT_TRUE(masks.insert(i.maskByte * 8 + i.maskBit).second) << i.id;
         for (int flag : { i.activeFlag, i.maskedFlag })
-            if (flag != NoFlag)
+            if (flag != NoFlag) {
                 EXPECT_TRUE(flags.insert(flag).second) << i.id;
+            }
     }
     EXPECT_EQ(indicators().size(), 63u);
     // Every flag but the inter-board communication pair is the page's.
