@@ -8,12 +8,12 @@ using C = ControlSpec;
 // clang-format off
 const PageTemplate CAlarmsView::Template { 524, 110, {
     C::group(NavigationGroupId, QStringLiteral("Navigation Buttons"), 3, 26, 444, 32),
-    C::button(DashboardButton, QStringLiteral("Dashboard"), 23, 38, 50, 14),
-    C::button(AlarmsButton, QStringLiteral("Alarms"), 93, 38, 50, 14, C::Disabled),
-    C::button(HealthButton, QStringLiteral("Health"), 163, 38, 50, 14),
-    C::button(DiagnosticButton, QStringLiteral("Diagnostic"), 233, 38, 50, 14),
-    C::button(CalibrationButton, QStringLiteral("Calibration"), 303, 38, 50, 14),
-    C::button(ConfigurationButton, QStringLiteral("Configuration"), 373, 38, 50, 14),
+    C::button(DashboardButton, QStringLiteral("Dashboard"), 23, 38, 58, 14),
+    C::button(AlarmsButton, QStringLiteral("Alarms"), 93, 38, 58, 14, C::Disabled),
+    C::button(HealthButton, QStringLiteral("Health"), 163, 38, 58, 14),
+    C::button(DiagnosticButton, QStringLiteral("Diagnostic"), 233, 38, 58, 14),
+    C::button(CalibrationButton, QStringLiteral("Calibration"), 303, 38, 58, 14),
+    C::button(ConfigurationButton, QStringLiteral("Configuration"), 373, 38, 58, 14),
     C::group(AlarmMenusGroupId, QStringLiteral("Alarm Menus"), 3, 64, 444, 32),
     C::button(AlarmStatusButton, QStringLiteral("Alarm Status"), 23, 76, 60, 14),
     C::button(AnnunciatorButton, QStringLiteral("Annunciator"), 193, 76, 60, 14),
