@@ -14,6 +14,7 @@
 #include <QImage>
 
 #include <cstring>
+#include <map>
 
 namespace
 {
@@ -260,13 +261,10 @@ TEST_F(AlarmAnnunciatorTest, GrabbedPageShowsEachBoxInItsColour)
 
 TEST_F(AlarmAnnunciatorTest, DeviceStateByteSwitchesItsFiveBoxesTheirFlagsAndTheSquawkText)
 {
-    // Two complementary sets of the byte's six bits: a bit read onto the
-    // wrong box or flag shows in one of them.
-    struct Case {
-        std::vector<int> on; // statuses 0..5 active (bits 0x01..0x20 of byte 0x79)
-        const char* squawk;
-    };
-    const Case cases[] = { { { 1, 4 }, "Squawk Mode Off" }, { { 0, 2, 3, 5 }, "Squawk Mode On" } };
+    // Statuses 0..5 are bits 0x01..0x20 of byte 0x79. Three refreshes, the
+    // k-th with the statuses active whose number + 1 has bit k: every bit
+    // spells its own number in the boxes and flags it drives, so a bit read
+    // onto another box or flag shows.
     struct Bit {
         int status;
         int box;
@@ -277,22 +275,32 @@ TEST_F(AlarmAnnunciatorTest, DeviceStateByteSwitchesItsFiveBoxesTheirFlagsAndThe
         { 2, P::DigitalCommSourceBox, Index::DigitalCommSourceAct },
         { 4, P::JogCommandStateBox, Index::JogCommandStateAct },
         { 5, P::SignatureInProgressBox, Index::SignatureinProgressAct } };
+    constexpr int SquawkStatus = 3;
     startOn(K90Path);
-    for (const Case& c : cases) {
+    std::map<int, int> boxSpelled;
+    std::map<int, int> flagSpelled;
+    int squawkSpelled = 0;
+    for (int k = 0; k < 3; ++k) {
         for (int status = 0; status <= 5; ++status)
-            device().setStatus(status, std::find(c.on.begin(), c.on.end(), status) != c.on.end());
+            device().setStatus(status, ((status + 1) >> k) & 1);
         show();
         for (const Bit& bit : bits) {
-            const bool on = std::find(c.on.begin(), c.on.end(), bit.status) != c.on.end();
-            SCOPED_TRACE(testing::Message() << "status " << bit.status << " active " << on);
-            EXPECT_EQ(box(bit.box).errorActive(), on);
-            EXPECT_EQ(flag(bit.flag), on ? 1 : 0);
+            boxSpelled[bit.status] |= box(bit.box).errorActive() << k;
+            flagSpelled[bit.status] |= (flag(bit.flag) == 1) << k;
         }
+        const bool squawkOn = box(P::SquawkModeBox).value() == QStringLiteral("Squawk Mode On");
+        squawkSpelled |= squawkOn << k;
         EXPECT_FALSE(box(P::SquawkModeBox).errorActive());
-        EXPECT_EQ(box(P::SquawkModeBox).value(), QString::fromLatin1(c.squawk));
-        EXPECT_EQ(text(Index::SquawkModeLbl), QString::fromLatin1(c.squawk));
+        EXPECT_EQ(box(P::SquawkModeBox).value(),
+            squawkOn ? QStringLiteral("Squawk Mode On") : QStringLiteral("Squawk Mode Off"));
+        EXPECT_EQ(text(Index::SquawkModeLbl), box(P::SquawkModeBox).value());
         select(HubCode);
     }
+    for (const Bit& bit : bits) {
+        EXPECT_EQ(boxSpelled[bit.status], bit.status + 1) << "box " << bit.box;
+        EXPECT_EQ(flagSpelled[bit.status], bit.status + 1) << "flag " << bit.flag;
+    }
+    EXPECT_EQ(squawkSpelled, SquawkStatus + 1);
 }
 
 TEST_F(AlarmAnnunciatorTest, PrintFillsEveryValueThresholdAndUnitFromItsOwnWordOfTheReply)
