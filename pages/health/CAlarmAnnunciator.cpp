@@ -72,24 +72,37 @@ void CAlarmAnnunciator::OnInitialUpdate()
 // warning: the boxes below them move up, and its second port is the supply.
 void CAlarmAnnunciator::closeUpWarningsOnK40()
 {
-    auto place = [this](int id) { return control(id)->geometry(); };
+    auto place = [this](int id) {
+        const QWidget* widget = control(id);
+        return widget ? widget->geometry() : QRect();
+    };
+    auto moveTo = [this](int id, const QRect& place) {
+        if (QWidget* widget = control(id); widget && place.isValid())
+            widget->setGeometry(place);
+    };
+    auto hide = [this](int id) {
+        if (QWidget* widget = control(id))
+            widget->hide();
+    };
     const QRect of720 = place(PneumaticFailSafeBox);
     const QRect of733 = place(ElectronicFailSafeBox);
     const QRect of722 = place(FrictionLowWarningBox);
     const QRect of721 = place(FrictionHighWarningBox);
     const QRect of694 = place(PilotRelayResponseWarningBox);
     const QRect of718 = place(PneumaticLeakBox);
-    control(PneumaticFailSafeBox)->hide();
-    control(ElectronicFailSafeBox)->setGeometry(of720);
-    control(FrictionLowWarningBox)->setGeometry(of733);
-    control(FrictionHighWarningBox)->setGeometry(of722);
-    control(PilotRelayResponseWarningBox)->setGeometry(of721);
-    control(PneumaticLeakBox)->hide();
-    control(PneumaticLeakBox)->setGeometry(of694);
-    control(ActuationRatioBox)->setGeometry(of718);
-    control(ActuationRatioBox)->hide();
-    box(Port2RangeSmallBox)->setValue(QStringLiteral("Supply Range Small"));
-    box(Port2OutOfRangeBox)->setValue(QStringLiteral("Supply OutOfRange"));
+    hide(PneumaticFailSafeBox);
+    moveTo(ElectronicFailSafeBox, of720);
+    moveTo(FrictionLowWarningBox, of733);
+    moveTo(FrictionHighWarningBox, of722);
+    moveTo(PilotRelayResponseWarningBox, of721);
+    hide(PneumaticLeakBox);
+    moveTo(PneumaticLeakBox, of694);
+    moveTo(ActuationRatioBox, of718);
+    hide(ActuationRatioBox);
+    if (NumEdit* edit = box(Port2RangeSmallBox))
+        edit->setValue(QStringLiteral("Supply Range Small"));
+    if (NumEdit* edit = box(Port2OutOfRangeBox))
+        edit->setValue(QStringLiteral("Supply OutOfRange"));
 }
 
 uint8_t& CAlarmAnnunciator::flag(int index)
@@ -125,7 +138,8 @@ void CAlarmAnnunciator::showDeviceInformation(uint8_t boards)
 {
     using namespace AlarmAnnunciatorIndex;
     auto show = [this](int id, int text, const QString& shown, const QString& recorded) {
-        box(id)->setValue(shown);
+        if (NumEdit* edit = box(id))
+            edit->setValue(shown);
         setText(text, recorded);
     };
     auto either = [&](int id, int text, bool on, const char* whenSet, const char* whenClear) {
@@ -166,11 +180,12 @@ void CAlarmAnnunciator::PaintMaskByte(int maskByte)
             const MaskPaint paint = maskPaint(indicator, (mask >> bit) & 1u, conditions);
             if (paint.skip)
                 continue;
-            NumEdit* edit = box(indicator.id);
-            if (paint.color)
-                edit->setColor(*paint.color);
-            if (paint.errorColor)
-                edit->setErrorBackGroundColor(*paint.errorColor);
+            if (NumEdit* edit = box(indicator.id)) {
+                if (paint.color)
+                    edit->setColor(*paint.color);
+                if (paint.errorColor)
+                    edit->setErrorBackGroundColor(*paint.errorColor);
+            }
             if (paint.maskedFlag && indicator.maskedFlag != NoFlag)
                 flag(indicator.maskedFlag) = *paint.maskedFlag;
         }
@@ -185,11 +200,13 @@ void CAlarmAnnunciator::RefreshDeviceStates()
         return;
     for (const StateBit& state : DeviceStateBits) {
         const bool on = states & state.bit;
-        box(state.box)->setErrorActive(on);
+        if (NumEdit* edit = box(state.box))
+            edit->setErrorActive(on);
         flag(state.flag) = on ? 1 : 0;
     }
     const QString squawk = (states & SquawkBit) ? QStringLiteral("Squawk Mode On") : QStringLiteral("Squawk Mode Off");
-    box(SquawkModeBox)->setValue(squawk);
+    if (NumEdit* edit = box(SquawkModeBox))
+        edit->setValue(squawk);
     setText(AlarmAnnunciatorIndex::SquawkModeLbl, squawk);
 }
 
@@ -208,10 +225,12 @@ void CAlarmAnnunciator::PaintStateByte(uint8_t variable)
             if (data().DeviceType == 6 && indicator.id == PneumaticFailSafeBox)
                 continue;
             const bool on = (active >> bit) & 1u;
-            NumEdit* edit = box(indicator.id);
-            edit->setErrorActive(on);
             if (indicator.activeFlag != NoFlag)
                 flag(indicator.activeFlag) = on ? 1 : 0;
+            NumEdit* edit = box(indicator.id);
+            if (!edit)
+                continue;
+            edit->setErrorActive(on);
             if (on && activeTurnsGreen(indicator.id))
                 edit->setColor(Colour::Green);
         }

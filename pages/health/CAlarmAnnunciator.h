@@ -149,6 +149,7 @@ public:
     void FillAnnunciatorReport();
     void OnPrintReport();
 
+    // A box the page could not create is nullptr: the page goes on without it.
     NumEdit* box(int id) const { return controlAs<NumEdit>(id); }
     bool pressureBoardPresent() const { return m_PressureBoardPresent; }
     bool aoBoardPresent() const { return m_AoBoardPresent; }

@@ -8,6 +8,7 @@
 
 #include "controls/WinColor.h"
 #include "core/AlarmAnnunciatorIndex.h"
+#include "ui/ControlRegistry.h"
 #include "ui/DialogUnits.h"
 
 #include <QAbstractButton>
@@ -376,4 +377,31 @@ TEST_F(AlarmAnnunciatorTest, PrintFillsEveryValueThresholdAndUnitFromItsOwnWordO
         EXPECT_EQ(text(index), QString::fromLatin1(value)) << "text " << index;
     EXPECT_TRUE(text(Index::BoardTempLowValue).startsWith(QStringLiteral("24.0")))
         << text(Index::BoardTempLowValue).toStdString();
+}
+
+TEST_F(AlarmAnnunciatorTest, WithoutItsBoxesThePageGoesOnFillingAndPrintingTheRecord)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        device(path).setStatus(37, true); // NV RAM checksum
+        ControlRegistry::instance().remove(QStringLiteral("TiEdit"));
+        CAlarmAnnunciator built(app());
+        ControlRegistry::instance().restore(QStringLiteral("TiEdit"));
+        built.OnInitialUpdate();
+        built.ActivatePage();
+        EXPECT_EQ(built.box(P::NVRAMChecksumBox), nullptr);
+        EXPECT_EQ(flag(Index::NVRAMChecksumAct), 1);
+        EXPECT_EQ(flag(Index::NVRAMChecksumMsk), 0);
+        EXPECT_EQ(text(Index::PressBoardLbl), QStringLiteral("Press Board Present"));
+        EXPECT_EQ(text(Index::SquawkModeLbl), QStringLiteral("Squawk Mode Off"));
+
+        const QString pdf = tempPath(QStringLiteral("without_boxes.pdf"));
+        expectReport(pdf, QStringLiteral("Save Alarm Annunce Report As"));
+        built.OnPrintReport();
+        EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Alarm / Alerts Report")));
+        EXPECT_EQ(reportField(built, QStringLiteral("NVRAMChecksumAct")), QStringLiteral("X"));
+        built.StopTimers();
+        m_app.reset();
+    }
 }
