@@ -447,3 +447,192 @@ TEST_F(AnalogInputWizard, ControlsCarryTheirToolTipsOnEveryPage)
         EXPECT_EQ(control->toolTip().toStdString(), c.tip) << c.step << " " << c.control;
     }
 }
+
+TEST_F(AnalogInputWizard, EachStepReadsInItsOwnOrderWhenShownAndThenOnItsOwnTimer)
+{
+    startOn();
+    select(AnalogInputCode);
+    step(0).StopTimers();
+    const struct {
+        int step;
+        const char* onShowing;
+        int timerId;
+        int firstMs;
+        const char* onTimer;
+        int periodMs;
+    } cases[] = {
+        { 1, "226, 202, 228, 226", 5003, 1000, "200 word 0x58, 200 word 0x01, 202", 5000 },
+        { 2, "200 word 0x58, 200 word 0x01, 228, 226", 5004, 1000, "200 word 0x58, 200 word 0x01, 228, 202", 3000 },
+        { 3, "226, 228", 5005, 1000, "200 word 0x58, 200 word 0x01, 228, 202", 3000 },
+        { 4, "200 word 0x58, 200 word 0x01, 226, 228", 5006, 1000, "200 word 0x58, 200 word 0x01, 228, 202", 5000 },
+        { 5, "200 word 0x58, 200 word 0x01, 226, 226, 228, 202", 100, 20000, "202", 20000 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        device().clearRequests();
+        AnalogInputWizardPage& shown = show(c.step);
+        EXPECT_EQ(joined(sent()), c.onShowing);
+        EXPECT_TRUE(shown.timerArmed(c.timerId));
+        for (int ms : { c.firstMs, c.periodMs, c.periodMs }) {
+            device().clearRequests();
+            clock().advance(ms - 1);
+            EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+            clock().advance(1);
+            EXPECT_EQ(joined(sent()), c.onTimer);
+        }
+        shown.StopTimers();
+        EXPECT_FALSE(shown.timerArmed(c.timerId));
+        EXPECT_TRUE(loopCodes().empty()); // showing a step writes nothing
+    }
+}
+
+TEST_F(AnalogInputWizard, StepOneShowsTheLastCalibrationAndTodaysDate)
+{
+    startOn();
+    select(AnalogInputCode);
+    scriptLoopState(0, 1, QByteArray("05/17/2027 XYZ"));
+    show(1);
+    EXPECT_EQ(step(1).windowText(Step1::LastDateEdit), QStringLiteral("05/17/2027"));
+    EXPECT_EQ(step(1).windowText(Step1::LastByEdit), QStringLiteral("XYZ"));
+    EXPECT_EQ(step(1).windowText(Step1::TodayEdit), QStringLiteral("11/30/2029"));
+    EXPECT_TRUE(enabled(step(1), Step1::NextButton));
+}
+
+TEST_F(AnalogInputWizard, AfterAcceptOnStepThreeTheLiveValuesReturnTwoSecondsAfterEachStateRead)
+{
+    startOn();
+    select(AnalogInputCode);
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::NextButton);
+    click(step(2), Step2::AcceptButton);
+    click(step(2), Step2::NextButton);
+    // Shown at t; the live timer runs at t + 1000 and then every 3000 ms.
+    clock().advance(1500);
+    device().clearRequests();
+    click(step(3), Step3::AcceptButton);
+    EXPECT_EQ(joined(sent()), "227");
+    EXPECT_EQ(stateText(3), QStringLiteral("Waiting to set 100%..."));
+    EXPECT_TRUE(enabled(step(3), Step3::NextButton));
+    EXPECT_FALSE(enabled(step(3), Step3::AcceptButton));
+    device().clearRequests();
+    clock().advance(2500); // the live timer armed before Accept, once more
+    EXPECT_EQ(joined(sent()), "200 word 0x58, 200 word 0x01, 228, 202");
+    device().clearRequests();
+    clock().advance(500); // 3000 ms after Accept
+    EXPECT_EQ(joined(sent()), "226");
+    for (int period = 0; period < 3; ++period) {
+        SCOPED_TRACE(period);
+        device().clearRequests();
+        clock().advance(1999);
+        EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+        clock().advance(1);
+        EXPECT_EQ(joined(sent()), "200 word 0x58, 200 word 0x01, 228, 202");
+        device().clearRequests();
+        clock().advance(1000);
+        EXPECT_EQ(joined(sent()), "226");
+    }
+    EXPECT_TRUE(step(3).timerArmed(5005));
+    EXPECT_TRUE(step(3).timerArmed(5009));
+}
+
+TEST_F(AnalogInputWizard, AfterAcceptOnStepFourOnlyTheStateIsReadAndTheTreeStopsBothTimers)
+{
+    startOn();
+    select(AnalogInputCode);
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::NextButton);
+    click(step(2), Step2::AcceptButton);
+    click(step(2), Step2::NextButton);
+    click(step(3), Step3::AcceptButton);
+    click(step(3), Step3::NextButton);
+    clock().advance(1500); // the live timer ran at 1000 ms, next at 6000 ms
+    device().clearRequests();
+    click(step(4), Step4::AcceptButton);
+    EXPECT_EQ(joined(sent()), "227");
+    EXPECT_EQ(stateText(4), QStringLiteral("Waiting to set previous command..."));
+    EXPECT_TRUE(enabled(step(4), Step4::NextButton));
+    EXPECT_FALSE(enabled(step(4), Step4::AcceptButton));
+    device().clearRequests();
+    clock().advance(3000); // the first state read, before the live timer was due
+    EXPECT_EQ(joined(sent()), "226");
+    // From the first state read on: 15 s of nothing but the state, every 3000 ms.
+    for (int period = 0; period < 5; ++period) {
+        SCOPED_TRACE(period);
+        device().clearRequests();
+        clock().advance(2999);
+        EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+        clock().advance(1);
+        EXPECT_EQ(joined(sent()), "226");
+    }
+    EXPECT_TRUE(step(4).timerArmed(5006));
+    EXPECT_TRUE(step(4).timerArmed(5010));
+
+    // Leaving through the tree: both timers stopped, nothing written, no more state reads.
+    device().clearRequests();
+    select(1);
+    EXPECT_FALSE(step(4).timerArmed(5006));
+    EXPECT_FALSE(step(4).timerArmed(5010));
+    clock().advance(10000);
+    EXPECT_FALSE(sent().contains(QStringLiteral("226"))) << joined(sent());
+    EXPECT_TRUE(loopCodes().empty());
+}
+
+TEST_F(AnalogInputWizard, PreviousButtonsSendTheirCodesAndForgetWhatTheStepsBehindThemAccepted)
+{
+    startOn();
+    select(AnalogInputCode);
+    CCalibrationStorage& storage = app().calibrationStorage();
+    click(step(0), Start::NextButton);
+    click(step(1), Step1::NextButton);
+    click(step(2), Step2::AcceptButton);
+    ASSERT_TRUE(storage.m_bFourMilliampSet);
+    const struct {
+        int from;
+        int button;
+        int code; // -1: nothing written
+        int shownAfter;
+        int stoppedTimer;
+    } cases[] = {
+        { 2, Step2::PreviousButton, 51, 1, 5008 },
+        { 3, Step3::PreviousButton, 11, 2, 5005 },
+        { 4, Step4::PreviousButton, 11, 3, 5006 },
+        { 5, Step5::PreviousButton, 12, 4, 100 },
+        { 1, Step1::PreviousButton, -1, 0, 5003 },
+        { 5, Step5::BackButton, -1, 0, 100 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + " to " + std::to_string(c.shownAfter));
+        AnalogInputWizardPage& from = show(c.from);
+        // What the steps behind would have accepted.
+        storage.m_bFourMilliampSet = true;
+        storage.m_bKeepState12Text = true;
+        device().clearRequests();
+        click(from, c.button);
+        if (c.code < 0)
+            EXPECT_TRUE(loopCodes().empty());
+        else
+            EXPECT_EQ(loopCodes(), std::vector<int>({ c.code }));
+        EXPECT_EQ(shownPage(), &step(c.shownAfter));
+        EXPECT_FALSE(from.timerArmed(c.stoppedTimer));
+        if (c.from == 2)
+            EXPECT_FALSE(storage.m_bFourMilliampSet);
+        if (c.from == 3 || c.from == 4) {
+            EXPECT_FALSE(storage.m_bFourMilliampSet);
+            EXPECT_FALSE(storage.m_bKeepState12Text);
+        }
+        if (c.from == 5 && c.code == 12)
+            EXPECT_FALSE(storage.m_bKeepState12Text);
+        step(c.shownAfter).StopTimers();
+    }
+    // The Next buttons of the middle steps write nothing either.
+    for (int from : { 2, 3, 4 }) {
+        SCOPED_TRACE(from);
+        AnalogInputWizardPage& shown = show(from);
+        shown.enableControl(from == 2 ? Step2::NextButton : from == 3 ? Step3::NextButton : Step4::NextButton, true);
+        device().clearRequests();
+        click(shown, from == 2 ? Step2::NextButton : from == 3 ? Step3::NextButton : Step4::NextButton);
+        EXPECT_TRUE(loopCodes().empty());
+        EXPECT_EQ(shownPage(), &step(from + 1));
+        step(from + 1).StopTimers();
+    }
+}
