@@ -384,9 +384,9 @@ TEST_F(AnalogInputWizard, PrintOnTheSmallerModelReadsTheCountsInOrderAndPrintsIt
         if (record.kind == ScriptedPrompts::Kind::File)
             dialog = record;
     EXPECT_EQ(dialog.dialog.title, QStringLiteral("Save AI Calibration ReportAs"));
-    // The device tag as the header holds it (its 8 characters), then the name piece and the time.
-    EXPECT_TRUE(data().Tag.startsWith(QStringLiteral("PV-102")));
-    EXPECT_EQ(dialog.dialog.initialName, data().Tag + QStringLiteral("_AICalibrationReport_2029_11_30_16h_5m"));
+    // The device tag as the header holds it (its 8 characters, blanks kept), then the name piece and the time.
+    EXPECT_EQ(data().Tag, QStringLiteral("PV-102  "));
+    EXPECT_EQ(dialog.dialog.initialName, QStringLiteral("PV-102  _AICalibrationReport_2029_11_30_16h_5m"));
     ASSERT_TRUE(QFileInfo::exists(pdf));
     EXPECT_EQ(reportField(QStringLiteral("NewCalByLbl")), QStringLiteral(" Calibration By:"));
     EXPECT_EQ(reportField(QStringLiteral("AICalADRangeLbl")), QStringLiteral(" A/D Range:"));
@@ -625,12 +625,16 @@ TEST_F(AnalogInputWizard, PreviousButtonsSendTheirCodesAndForgetWhatTheStepsBehi
         step(c.shownAfter).StopTimers();
     }
     // The Next buttons of the middle steps write nothing either.
-    for (int from : { 2, 3, 4 }) {
+    const struct {
+        int from;
+        int next;
+    } nexts[] = { { 2, Step2::NextButton }, { 3, Step3::NextButton }, { 4, Step4::NextButton } };
+    for (const auto [from, next] : nexts) {
         SCOPED_TRACE(from);
         AnalogInputWizardPage& shown = show(from);
-        shown.enableControl(from == 2 ? Step2::NextButton : from == 3 ? Step3::NextButton : Step4::NextButton, true);
+        shown.enableControl(next, true);
         device().clearRequests();
-        click(shown, from == 2 ? Step2::NextButton : from == 3 ? Step3::NextButton : Step4::NextButton);
+        click(shown, next);
         EXPECT_TRUE(loopCodes().empty());
         EXPECT_EQ(shownPage(), &step(from + 1));
         step(from + 1).StopTimers();
