@@ -577,7 +577,7 @@ TEST_F(AnalogInputWizard, AfterAcceptOnStepFourOnlyTheStateIsReadAndTheTreeStops
     EXPECT_TRUE(loopCodes().empty());
 }
 
-TEST_F(AnalogInputWizard, PreviousButtonsSendTheirCodesAndForgetWhatTheStepsBehindThemAccepted)
+TEST_F(AnalogInputWizard, EveryButtonThatLeavesAStepSendsItsCodeStopsItsTimersAndForgetsWhatTheStepsBehindAccepted)
 {
     startOn();
     select(AnalogInputCode);
@@ -599,6 +599,8 @@ TEST_F(AnalogInputWizard, PreviousButtonsSendTheirCodesAndForgetWhatTheStepsBehi
         { 5, Step5::PreviousButton, 12, 4, 100 },
         { 1, Step1::PreviousButton, -1, 0, 5003 },
         { 5, Step5::BackButton, -1, 0, 100 },
+        { 0, Start::NextButton, -1, 1, 100 },
+        { 1, Step1::NextButton, 3, 2, 5003 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.from) + " to " + std::to_string(c.shownAfter));
