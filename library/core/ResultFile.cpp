@@ -20,6 +20,10 @@ QString ProposedNameTag(const QString& tag)
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
             c = QLatin1Char('_');
     }
+    // A device pads its eight-character tag with blanks; they are no part of
+    // the name the user gave it.
+    while (safeTag.endsWith(QLatin1Char(' ')))
+        safeTag.chop(1);
     return safeTag;
 }
 

@@ -47,8 +47,9 @@ inline const QString NoTag = QStringLiteral("NO TAG");
 int HiddenChannelInteger(double value);
 
 // A device tag as it may stand in a proposed file name: '/', '\\' and
-// control characters become '_' so the name cannot lead into another folder.
-// The stored tag is not changed.
+// control characters become '_' so the name cannot lead into another folder,
+// and the blanks a device pads its tag with are dropped. The stored tag is not
+// changed.
 QString ProposedNameTag(const QString& tag);
 
 // The proposed file name: tag, year, month, day, hour "h", minute "m", joined

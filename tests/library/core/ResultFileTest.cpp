@@ -148,6 +148,10 @@ TEST(ResultFileName, ProposedNameIsTheTagAndTheUnpaddedLocalTime)
         // Dots alone cannot leave the folder once the separators are gone.
         { "../up", QDateTime(QDate(2024, 1, 1), QTime(0, 0)), ".._up_2024_1_1_0h_0m.fx" },
         { "", QDateTime(QDate(2024, 1, 1), QTime(10, 10)), "_2024_1_1_10h_10m.fx" },
+        // The blanks a device pads its tag with are dropped; blanks inside stay.
+        { "PV-101  ", QDateTime(QDate(2024, 1, 1), QTime(0, 0)), "PV-101_2024_1_1_0h_0m.fx" },
+        { "A B     ", QDateTime(QDate(2024, 1, 1), QTime(0, 0)), "A B_2024_1_1_0h_0m.fx" },
+        { "        ", QDateTime(QDate(2024, 1, 1), QTime(0, 0)), "_2024_1_1_0h_0m.fx" },
         { QString::fromUtf16(u"\u00C4B"), QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
             QString::fromUtf16(u"\u00C4B_2024_1_1_0h_0m.fx") },
     };

@@ -384,9 +384,9 @@ TEST_F(AnalogInputWizard, PrintOnTheSmallerModelReadsTheCountsInOrderAndPrintsIt
         if (record.kind == ScriptedPrompts::Kind::File)
             dialog = record;
     EXPECT_EQ(dialog.dialog.title, QStringLiteral("Save AI Calibration ReportAs"));
-    // The device tag as the header holds it (its 8 characters, blanks kept), then the name piece and the time.
+    // The device tag without the blanks it is padded with, then the name piece and the time.
     EXPECT_EQ(data().Tag, QStringLiteral("PV-102  "));
-    EXPECT_EQ(dialog.dialog.initialName, QStringLiteral("PV-102  _AICalibrationReport_2029_11_30_16h_5m"));
+    EXPECT_EQ(dialog.dialog.initialName, QStringLiteral("PV-102_AICalibrationReport_2029_11_30_16h_5m"));
     ASSERT_TRUE(QFileInfo::exists(pdf));
     EXPECT_EQ(reportField(QStringLiteral("NewCalByLbl")), QStringLiteral(" Calibration By:"));
     EXPECT_EQ(reportField(QStringLiteral("AICalADRangeLbl")), QStringLiteral(" A/D Range:"));
