@@ -137,12 +137,6 @@ uint8_t SimulatedPositioner::Impl::miscByte(uint8_t address)
 
 uint16_t SimulatedPositioner::Impl::miscWord(uint8_t address)
 {
-    // The command loop's count moves between its calibrated counts.
-    auto count = [&](uint8_t low, uint8_t high, double fraction) {
-        const double lo = miscWords[low];
-        const double hi = miscWords[high];
-        return uint16_t(std::clamp(std::lround(lo + (hi - lo) * fraction), 0L, 65535L));
-    };
     switch (address) {
     case 0x12:
         return ReplyWriter::hundredths(valve.relayCommandPercent());

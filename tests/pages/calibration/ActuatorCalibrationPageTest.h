@@ -7,6 +7,8 @@
 #include "SimulatedPositioner.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QStringList>
 
 // The program against a simulated positioner, for the calibration hubs and
@@ -77,4 +79,17 @@ protected:
     }
 
     static void click(FormPage& page, int button) { page.controlAs<QAbstractButton>(button)->click(); }
+
+    // Every text a page shows of its own: labels, group box titles and button captions.
+    static QStringList shownTexts(const FormPage& page)
+    {
+        QStringList texts;
+        for (const QLabel* label : page.findChildren<QLabel*>())
+            texts << label->text();
+        for (const QGroupBox* group : page.findChildren<QGroupBox*>())
+            texts << group->title();
+        for (const QAbstractButton* button : page.findChildren<QAbstractButton*>())
+            texts << button->text();
+        return texts;
+    }
 };

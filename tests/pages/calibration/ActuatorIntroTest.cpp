@@ -393,3 +393,22 @@ TEST_F(ActuatorIntroTest, ControlsCarryTheirTooltips)
     for (const auto& [id, text] : tips)
         EXPECT_EQ(intro().control(id)->toolTip(), QString::fromUtf8(text)) << id;
 }
+
+TEST_F(ActuatorIntroTest, PageShowsItsLabelsInstructionAndButtons)
+{
+    startK90();
+    const QStringList texts = shownTexts(intro());
+    for (const char* text : { "Select actuator manufacturer and model.  Select the pressure units to be used for the "
+                              "supply pressure.  Click Next to continue this calibration.",
+             "Actuator", "Manufacturer:", "Model:", "Size:", "in\u00b2", "Pressure UOM:", "Apply", "Retrieve", "Next" })
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+    const std::pair<int, const char*> buttons[]
+        = { { Intro::ApplyButton, "Apply" }, { Intro::RetrieveButton, "Retrieve" }, { Intro::NextButton, "Next" } };
+    for (const auto& [id, caption] : buttons)
+        EXPECT_EQ(intro().windowText(id), QString::fromLatin1(caption)) << id;
+    // Before the page is first shown the area is fixed: disabled, read-only and right-aligned.
+    auto* edit = intro().controlAs<QLineEdit>(Intro::AreaEdit);
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}

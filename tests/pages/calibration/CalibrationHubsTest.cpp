@@ -164,3 +164,14 @@ TEST_F(CalibrationHubsTest, HealthButtonOnASmallerModelWithoutHealthPagesDoesNot
         EXPECT_TRUE(hub.control(602)->isEnabled());
     }
 }
+
+TEST_F(CalibrationHubsTest, GroupBoxesCarryTheirTitles)
+{
+    startK90();
+    const QStringList calibration = shownTexts(calibrationHub());
+    EXPECT_TRUE(calibration.contains(QStringLiteral("Navigation Buttons")));
+    EXPECT_TRUE(calibration.contains(QStringLiteral("Calibration Options")));
+    const QStringList configuration = shownTexts(configHub());
+    EXPECT_TRUE(configuration.contains(QStringLiteral("Navigation Buttons")));
+    EXPECT_TRUE(configuration.contains(QStringLiteral("Configuration Option")));
+}

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 
 namespace
 {
@@ -258,4 +259,35 @@ TEST_F(ZeroSupplyTest, GrabbedPageShowsTheCountAndTheStripLedColour)
     const QImage silent = picture("zero_supply_silent.png");
     EXPECT_TRUE(isRedPixel(silent.pixelColor(led->mapTo(&page, led->rect().center()))));
     EXPECT_EQ(page.windowText(Zero::CountEdit), QStringLiteral("12345")) << "no reply, no new count";
+}
+
+TEST_F(ZeroSupplyTest, PageShowsItsInstructionsAndButtonsAndTheStripTooltips)
+{
+    startPage();
+    const QStringList texts = shownTexts(zeroPage());
+    for (const char* text :
+        { "If it is possible to SAFELY remove the air supply from the positioner, do so at this time so that the "
+          "system can capture the zero value for the supply sensor.  Otherwise click the Back button to proceed "
+          "with this calibration.",
+            "After removing the air supply and the  the A/D Count has settled, click Capture Zero.",
+            "Restore the air supply; then, click Finish.", "A/D Count:", "Capture Zero", "Back", "Finish" })
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    EXPECT_EQ(zeroPage().windowText(Zero::CaptureButton), QStringLiteral("Capture Zero"));
+    EXPECT_EQ(zeroPage().windowText(Zero::BackButton), QStringLiteral("Back"));
+    EXPECT_EQ(zeroPage().windowText(Zero::FinishButton), QStringLiteral("Finish"));
+    EXPECT_FALSE(enabled(Zero::FinishButton)) << "created disabled";
+    auto* count = zeroPage().controlAs<QLineEdit>(Zero::CountEdit);
+    ASSERT_NE(count, nullptr);
+    EXPECT_TRUE(count->isReadOnly());
+    EXPECT_EQ(count->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    const std::pair<int, const char*> tips[] = {
+        { StripPage::LedId, "LED status" },
+        { StripPage::ActiveId,
+            "Active Indicator displays the highest priority active status indicator and its respective number." },
+        { StripPage::SourceId,
+            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+    };
+    for (const auto& [id, text] : tips)
+        EXPECT_EQ(zeroPage().control(id)->toolTip(), QString::fromLatin1(text)) << id;
 }
