@@ -30,6 +30,9 @@ TEST_F(PressureDisablePageTest, PageSaysWhatIsMissing)
     for (const char* text :
         { "Page Disabled", "Requirements", "Pressure Sensor", "Pressure Sensor Disabled or Unplugged" })
         EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    // The page has no tooltips, not even on its strip.
+    for (int id : { int(StripPage::LedId), int(StripPage::ActiveId), int(StripPage::SourceId) })
+        EXPECT_TRUE(page.control(id)->toolTip().isEmpty()) << id;
 }
 
 TEST_F(PressureDisablePageTest, ItsOwnTimerReadsTheStatusEveryThreeSecondsAndShowsALostLinkInRed)
