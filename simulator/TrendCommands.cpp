@@ -16,6 +16,8 @@ QByteArray SimulatedPositioner::Impl::trendRow()
     b.positionPercent = valve.positionPercent();
     b.frictionLbf = frictionLbf();
     b.supplyPercent = portPercent(supplyPsi());
-    b.temperatureC = temperatureC();
+    // The rows carry the temperature in the unit the device shows (220).
+    const bool fahrenheit = uint8_t(tables[220].at(1)) == SimDevice::Fahrenheit;
+    b.temperature = fahrenheit ? temperatureC() * 9.0 / 5.0 + 32.0 : temperatureC();
     return trends.nextRow(b);
 }

@@ -49,6 +49,6 @@ QByteArray TrendTable::row(int index, const TrendBaseline& b) const
         .s16(ReplyWriter::signedHundredths(b.positionPercent + 8.0 * swing - 0.2))
         .s16(int16_t(std::lround(b.frictionLbf * (1.0 + 0.04 * std::cos(index * 0.3)))))
         .s16(ReplyWriter::signedHundredths(b.supplyPercent - 1.5 * std::abs(swing)))
-        .s16(ReplyWriter::signedHundredths(b.temperatureC + 4.0 * std::sin(index * 0.45)));
+        .s16(ReplyWriter::signedHundredths(b.temperature + 4.0 * std::sin(index * 0.45)));
     return out.data();
 }

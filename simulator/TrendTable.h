@@ -11,7 +11,7 @@ struct TrendBaseline {
     double positionPercent = 50.0;
     double frictionLbf = 0.0;
     double supplyPercent = 100.0; // of the pressure full scale
-    double temperatureC = 24.0;
+    double temperature = 24.0; // in the device's temperature unit
 };
 
 // The device's trend memory: 91 rows (24 hourly, 30 daily, 12 monthly, 25

@@ -23,6 +23,7 @@
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CDataLogger.h"
 #include "tests/CStepTest.h"
+#include "tests/CTrends.h"
 
 #include <algorithm>
 #include <cstring>
@@ -67,7 +68,7 @@ const PageRow Rows[] = {
     { 23, "CHDRLTest",                     shell,           43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst, { 270, "HDRL" } },
     { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },
     { 25, "CDataLogger",                   page<CDataLogger>, 44, 2, "Data Logger",                SwapFirst },
-    { 26, "CTrends",                       shell,           45,  2, "Trends",                       OptionalOnK40, { 273, "Trends" } },
+    { 26, "CTrends",                       page<CTrends>,   45,  2, "Trends",                       OptionalOnK40 },
     { 34, "CPartialStrokeTest",            shell,           46,  2, "Partial Stroke Test",          Expanded | OptionalOnK40 | SwapFirst, { 274, "Partial Stroke Test" } },
     { 35, "CPSTCompare",                   shell,           461, 3, "Compare",                      OptionalOnK40 | SwapFirst, { 368, "Partial Stroke Test Compare", Timer::None } },
     { 10, "CCalibrationMain",              page<CCalibrationMain>, 5, 1, "Calibration",             Expanded },

@@ -127,6 +127,11 @@ bool CommandDispatch::DispatchRead(int command)
     return succeeded;
 }
 
+std::optional<QByteArray> CommandDispatch::TransactFrame(std::span<const uint8_t> request)
+{
+    return m_connection.TransactFrame(request);
+}
+
 bool CommandDispatch::DispatchWrite(int command)
 {
     bool succeeded = false;

@@ -2,10 +2,13 @@
 
 #include "HartCommandTable.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 struct DeviceData;
 class AppLog;
@@ -29,6 +32,11 @@ public:
     // 201 sends the request as the caller laid it. Unknown numbers send
     // nothing. Never touches FailureCount itself.
     bool DispatchWrite(int command);
+
+    // One raw exchange of a request laid by the caller ([count][command][byte
+    // count][data...]): the reply as it came, or none. Not decoded, not
+    // logged, not counted, and DeviceData::Reply is left as it was.
+    std::optional<QByteArray> TransactFrame(std::span<const uint8_t> request);
 
     bool DispatchRead(HartCommand command) { return DispatchRead(static_cast<int>(command)); }
     bool DispatchWrite(HartCommand command) { return DispatchWrite(static_cast<int>(command)); }

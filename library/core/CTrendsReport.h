@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
 
@@ -13,6 +14,13 @@ public:
     CTrendsReport(const CTrendsReport& other);
     CTrendsReport& operator=(const CTrendsReport& other);
     ~CTrendsReport();
+
+    // The trend plots are always passed in the order 24 hours, 30 days, 12
+    // months, 25 years. Setting up and saving leave the record as it is.
+    void SetUpTrendsPlotChannels(IPlotPtr hours, IPlotPtr days, IPlotPtr months, IPlotPtr years) const;
+    void SaveTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, IPlotPtr years) const;
+    // True when a file was loaded; then the unit codes and texts are the file's.
+    bool LoadTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, IPlotPtr years);
 
     AutoString Tag { "" }; // device tag
     AutoString PressureUnitText { "" };
