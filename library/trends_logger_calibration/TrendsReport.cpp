@@ -3,6 +3,7 @@
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/ReportFrame.h"
+#include "trends_logger_calibration/TrendsFile.h"
 #include "trends_logger_calibration/TrendsPlots.h"
 
 namespace
@@ -29,6 +30,7 @@ void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr h
     ReportFrameDescriptor descriptor { ReportFrameRows::Trends };
     // The plots are pictured as they are shown, before anything is filled.
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
+    descriptor.fileTag = TrendsNameTag(header.m_strTag);
     const IPlotPtr plots[TrendsChannels::PeriodCount] { hours, days, months, years };
     for (int p = 0; p < TrendsChannels::PeriodCount; ++p) {
         descriptor.pictures.push_back({ plots[p], {}, QString::fromLatin1(Pictures[p].fileName),

@@ -1,0 +1,149 @@
+// The trend report on its shipped definitions, rendered to PDF and read back.
+#include "TrendsPlotsFixture.h"
+
+#include "ReportTestSupport.h"
+#include "core/GuardedExport.h"
+#include "core/ReportFrame.h"
+#include "report/RecordingPrintBackend.h"
+#include "trends_logger_calibration/TrendsReport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace ReportTestSupport;
+
+class TrendsReportTest : public TrendsPlotsFixture
+{
+protected:
+    void SetUp() override
+    {
+        TrendsPlotsFixture::SetUp();
+        PrintBackend::install(&m_printed);
+        m_header.m_strTag = AutoString("PV-101");
+        m_record.PressureUnitText = AutoString("kPa");
+        m_record.TemperatureUnitText = AutoString("degF");
+        for (int p = 0; p < 4; ++p)
+            for (int x = 1; x <= 12; ++x)
+                plot(p).ChannelByName(QStringLiteral("Position"))->AddXY(x, 40 + x);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        TrendsPlotsFixture::TearDown();
+    }
+
+    // The shipped definition copied into a folder of the test's own, where
+    // the pictures go; `without` names a field key left out.
+    QString definition(const QString& file, const QString& without = QString())
+    {
+        QDir().mkpath(tempPath(QStringLiteral("Dependencies")));
+        const QString copy = tempPath(QStringLiteral("Dependencies/") + file);
+        QFile source(shippedDefinition(file));
+        EXPECT_TRUE(source.open(QIODevice::ReadOnly));
+        QByteArray xml = source.readAll();
+        if (!without.isEmpty())
+            xml.replace(QByteArray("key=\"") + without.toLatin1() + "\"", "key=\"Other\"");
+        QFile out(copy);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(xml);
+        return copy;
+    }
+    void generate(const QString& definitionPath)
+    {
+        GenerateTrendsReport(m_header, m_record, hours(), days(), months(), years(), IReportPtr(&m_report),
+            IPrinterPtr(&m_printer), AutoString(definitionPath), &m_page);
+    }
+    QString fieldText(const QString& key) const
+    {
+        const auto document = m_report.layoutDocument();
+        const ReportPageItem* item = document.find(key);
+        return item ? item->text : QStringLiteral("<no such field>");
+    }
+
+    RecordingPrintBackend m_printed;
+    ReportControl m_report;
+    PrinterControl m_printer;
+    QWidget m_page;
+    CReportHeader m_header;
+};
+
+TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureOfEachPlot)
+{
+    for (const char* hidden : { "Position", "Command", "Deviation", "Supply", "Temperature" })
+        plot(0).ChannelByName(QString::fromLatin1(hidden))->SetVisible(false);
+    // Only the hours plot counts.
+    plot(2).ChannelByName(QStringLiteral("Friction"))->SetVisible(false);
+    plot(3).ChannelByName(QStringLiteral("Command"))->SetVisible(true);
+    const QString path = definition(QStringLiteral("TrendRept.xml"));
+    const QString pdf = tempPath(QStringLiteral("Trend.pdf"));
+    prompts().answerFile(pdf, QStringLiteral("Save Trend Report As"));
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+
+    generate(path);
+
+    const std::pair<const char*, const char*> active[] = { { "lblPosActive", "No" }, { "lblCommActive", "No" },
+        { "lblDevActive", "No" }, { "lblFricActive", "Yes" }, { "lblSupActive", "No" }, { "lblPTempActive", "No" } };
+    for (const auto& [key, text] : active)
+        EXPECT_EQ(fieldText(QString::fromLatin1(key)), QString::fromLatin1(text)) << key;
+    const std::pair<const char*, const char*> units[] = { { "lblPosition", "Position(%)" },
+        { "lblCommand", "Command(%)" }, { "lblDeviation", "Deviation(%)" }, { "lblFriction", "Friction(lbs)" },
+        { "lblSupply", "Supply Pressure(kPa)" }, { "lblTemp", "Temperature(degF)" } };
+    for (const auto& [key, text] : units)
+        EXPECT_EQ(fieldText(QString::fromLatin1(key)), QString::fromLatin1(text)) << key;
+    for (const char* picture : { "TrendHours.bmp", "TrendDays.bmp", "TrendMonths.bmp", "TrendYears.bmp" })
+        EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("Dependencies/") + QString::fromLatin1(picture))))
+            << picture;
+    const QString text = pdfText(pdf).simplified();
+    for (const char* expected : { "Trend Report", "DEVICE TAG ID: PV-101", "Supply Pressure(kPa)",
+             "Temperature(degF)", "Friction(lbs)" })
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+    for (int p = 0; p < 4; ++p)
+        EXPECT_TRUE(plot(p).ScreenBar(0)->GetVisible()) << "plot " << p;
+}
+
+TEST_F(TrendsReportTest, EmptyUnitTextsPrintEmptyParenthesesOnTheSmallerModelsDefinition)
+{
+    m_record.PressureUnitText = AutoString("");
+    m_record.TemperatureUnitText = AutoString("");
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+
+    generate(definition(QStringLiteral("TrendRept_K40.xml")));
+
+    EXPECT_EQ(fieldText(QStringLiteral("lblSupply")), QStringLiteral("Supply Pressure()"));
+    EXPECT_EQ(fieldText(QStringLiteral("lblTemp")), QStringLiteral("Temperature()"));
+    EXPECT_EQ(fieldText(QStringLiteral("lblPosActive")), QStringLiteral("Yes"));
+}
+
+TEST_F(TrendsReportTest, ADefinitionOrPlotLackingAKeyGivesOnlyTheDefinitionMessageAndTheBarsComeBack)
+{
+    struct Case {
+        const char* what;
+        const char* missingField;
+        const char* missingChannel;
+    };
+    const Case cases[] = {
+        { "definition without lblSupActive", "lblSupActive", nullptr },
+        { "definition without a picture field", "RampGrph3", nullptr },
+        { "hours plot without Temperature", nullptr, "Temperature" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        prompts().clearRecords();
+        if (c.missingChannel)
+            plot(0).ChannelByName(QString::fromLatin1(c.missingChannel))->SetName(QStringLiteral("Renamed"));
+        prompts().answerMessage(Prompts::IdOk, ExportFailureText::ReportDefinition);
+
+        generate(definition(QStringLiteral("TrendRept.xml"),
+            c.missingField ? QString::fromLatin1(c.missingField) : QString()));
+
+        ASSERT_EQ(prompts().records().size(), 1u);
+        EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
+        EXPECT_EQ(prompts().messages()[0].caption, QString());
+        for (int p = 0; p < 4; ++p)
+            EXPECT_TRUE(plot(p).ScreenBar(0)->GetVisible()) << "plot " << p;
+        if (c.missingChannel)
+            plot(0).ChannelByName(QStringLiteral("Renamed"))->SetName(QString::fromLatin1(c.missingChannel));
+    }
+}
