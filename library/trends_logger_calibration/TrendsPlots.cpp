@@ -23,6 +23,8 @@ const std::array<std::array<const char*, SignalCount>, 3> CopyTitles { {
     { "25Pos", "25Cmd", "25Dev", "25Frc", "25Supply", "25Temp" },
 } };
 
+constexpr std::array<double, PeriodCount> XIncrements { 6, 5, 2, 5 };
+
 constexpr int HoursChannelCount = SignalCount + 3 * SignalCount + 1;
 
 IPlotChannelPtr createTrendChannel(
@@ -77,6 +79,11 @@ void ConfigureTrendsPlotControl(IPlotPtr hours, IPlotPtr days, IPlotPtr months, 
     }
     for (size_t p = 0; p < plots.size(); ++p)
         plots[p]->XAxis(0)->SetTitle(XTitles[p]);
+    // Round steps that leave room for their labels on the narrow plots.
+    for (size_t p = 0; p < plots.size(); ++p) {
+        plots[p]->XAxis(0)->SetStartValue(0);
+        plots[p]->XAxis(0)->SetIncrement(XIncrements[p]);
+    }
     for (const IPlotPtr& plot : plots) {
         plot->YAxis(0)->SetMin(0);
         plot->YAxis(0)->SetSpan(LeastSpan);
