@@ -1,13 +1,15 @@
 // Feeds arbitrary bytes to the plot data file reader. Whatever it accepts
 // must write back to the very same bytes, and must go through the result
-// file readers (settings, results, tag, the data logger's checks) as a loader
-// would read it, the step test loader's checks included; everything else must
-// be refused with ComError, never crash or allocate beyond the input.
+// file readers (settings, results, tag) as a loader would read it, each
+// family's own load checks included (data logger, step test, trends);
+// everything else must be refused with ComError, never crash or allocate
+// beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
 #include "pst_step/StepTestFile.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
+#include "trends_logger_calibration/TrendsFile.h"
 
 #include <QBuffer>
 
@@ -72,6 +74,16 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         StepTestFile::readRecord(ResultFileFrame::lookupIn(channels), step);
     } catch (const ComError&) {
         // Not a step test file: a channel or a settings point is missing.
+    }
+    // ... and as a trends file.
+    try {
+        const TrendsFileContent trends = ReadTrendsFile(ResultFileFrame::lookupIn(channels));
+        TrendsFilePressureUnitText(trends.pressureUnitCode);
+        TrendsFileTemperatureUnitText(trends.temperatureUnitCode);
+        if (!(trends.span > 0.0))
+            std::abort();
+    } catch (const ComError&) {
+        // A file without the trend channels or their settings is refused.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

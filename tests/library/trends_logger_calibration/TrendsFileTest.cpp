@@ -307,8 +307,9 @@ TEST_F(TrendsFileTest, CancelInEitherDialogChangesNothing)
     EXPECT_EQ(dialog.defaultExt, QStringLiteral("trd"));
 }
 
-// Trends files as the fuzzer's seeds: a whole acquisition, and one without
-// "25Temp". They are kept with the test artifacts and copied into the corpus.
+// Trends files as the fuzzer's seeds: a whole acquisition, one without
+// "25Temp", and one whose settings give no unit and no span. They are kept
+// with the test artifacts and copied into the corpus.
 TEST_F(TrendsFileTest, WritesTrendsFilesForTheFuzzCorpus)
 {
     fillAcquisition(130);
@@ -322,4 +323,7 @@ TEST_F(TrendsFileTest, WritesTrendsFilesForTheFuzzCorpus)
     ASSERT_TRUE(QFile::copy(whole, dir + QStringLiteral("/trends_acquisition.trd")));
     lacking.SaveDataFile(dir + QStringLiteral("/trends_without_25temp.trd"));
     EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("/trends_without_25temp.trd")));
+    const QString odd = fileWithSettings(QStringLiteral("odd.trd"), { -5, std::nan(""), 1e300 });
+    QFile::remove(dir + QStringLiteral("/trends_odd_settings.trd"));
+    ASSERT_TRUE(QFile::copy(odd, dir + QStringLiteral("/trends_odd_settings.trd")));
 }
