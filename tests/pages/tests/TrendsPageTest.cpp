@@ -57,6 +57,10 @@ TEST_F(TrendsPageTest, OpensWithTheFourPlotsLaidOutAndStopAndSelectAllDisabled)
         EXPECT_TRUE(enabled(id)) << id;
     EXPECT_EQ(text(C::RowCounter), QStringLiteral("0"));
     EXPECT_EQ(trends().control(C::HoursPlotId)->geometry(), trends().controlRect(C::HoursPlotHost));
+    for (const auto& [id, tip] : C::ToolTips)
+        EXPECT_EQ(trends().control(id)->toolTip(), tip) << id;
+    EXPECT_EQ(trends().control(C::StopButton)->toolTip(), QStringLiteral("Stop retrieving trends from device."));
+    EXPECT_EQ(trends().control(StripPage::LedId)->toolTip(), QStringLiteral("LED status"));
 }
 
 TEST_F(TrendsPageTest, HandshakeStartsRowsOnlyFromStateZeroOrOneAndCountsNoFailure)
