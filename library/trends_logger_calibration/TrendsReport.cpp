@@ -6,6 +6,8 @@
 #include "trends_logger_calibration/TrendsFile.h"
 #include "trends_logger_calibration/TrendsPlots.h"
 
+#include <array>
+
 namespace
 {
 
@@ -20,6 +22,42 @@ struct Picture {
 constexpr Picture Pictures[TrendsChannels::PeriodCount] { { "TrendHours.bmp", "RampGrph" },
     { "TrendDays.bmp", "RampGrph2" }, { "TrendMonths.bmp", "RampGrph3" }, { "TrendYears.bmp", "RampGrph4" } };
 
+// The trend plots stand narrow and tall on their page; a picture taken at
+// that shape would be squeezed into the report's wide picture. Each plot is
+// laid out at a report-shaped size for its picture and gets its own size
+// back on every way out.
+constexpr QSize PictureLayoutSize { 566, 300 };
+
+class PictureLayout
+{
+public:
+    explicit PictureLayout(const std::array<IPlotPtr, TrendsChannels::PeriodCount>& plots)
+        : m_plots(plots)
+    {
+        for (size_t p = 0; p < m_plots.size(); ++p)
+            m_sizes[p] = m_plots[p] ? m_plots[p]->size() : QSize();
+    }
+    ~PictureLayout()
+    {
+        for (size_t p = 0; p < m_plots.size(); ++p) {
+            try {
+                if (m_plots[p] && m_plots[p]->size() != m_sizes[p])
+                    m_plots[p]->resize(m_sizes[p]);
+            } catch (...) {
+                // A plot that is gone has no size to get back.
+            }
+        }
+    }
+    PictureLayout(const PictureLayout&) = delete;
+    PictureLayout& operator=(const PictureLayout&) = delete;
+
+    static void widen(const IPlotPtr& plot) { plot->resize(PictureLayoutSize); }
+
+private:
+    std::array<IPlotPtr, TrendsChannels::PeriodCount> m_plots;
+    std::array<QSize, TrendsChannels::PeriodCount> m_sizes;
+};
+
 } // namespace
 
 void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr hours, IPlotPtr days,
@@ -31,10 +69,12 @@ void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr h
     // The plots are pictured as they are shown, before anything is filled.
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     descriptor.fileTag = TrendsNameTag(header.m_strTag);
-    const IPlotPtr plots[TrendsChannels::PeriodCount] { hours, days, months, years };
-    for (int p = 0; p < TrendsChannels::PeriodCount; ++p) {
-        descriptor.pictures.push_back({ plots[p], {}, QString::fromLatin1(Pictures[p].fileName),
-            QString::fromLatin1(Pictures[p].fieldKey) });
+    const std::array<IPlotPtr, TrendsChannels::PeriodCount> plots { hours, days, months, years };
+    const PictureLayout layout(plots);
+    for (size_t p = 0; p < plots.size(); ++p) {
+        const IPlotPtr plot = plots[p];
+        descriptor.pictures.push_back({ plot, [plot] { PictureLayout::widen(plot); },
+            QString::fromLatin1(Pictures[p].fileName), QString::fromLatin1(Pictures[p].fieldKey) });
     }
     const QString pressureUnit = record.PressureUnitText.toQString();
     const QString temperatureUnit = record.TemperatureUnitText.toQString();

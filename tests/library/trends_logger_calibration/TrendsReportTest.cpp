@@ -10,12 +10,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+
+#include <algorithm>
 
 using namespace ReportTestSupport;
 
 class TrendsReportTest : public TrendsPlotsFixture
 {
 protected:
+    static constexpr QSize PageSize { 165, 305 };
+
     void SetUp() override
     {
         TrendsPlotsFixture::SetUp();
@@ -23,9 +28,14 @@ protected:
         m_header.m_strTag = AutoString("PV-101");
         m_record.PressureUnitText = AutoString("kPa");
         m_record.TemperatureUnitText = AutoString("degF");
-        for (int p = 0; p < 4; ++p)
-            for (int x = 1; x <= 12; ++x)
+        for (int p = 0; p < 4; ++p) {
+            // As narrow and tall as on the trends page.
+            plot(p).resize(PageSize);
+            for (int x = 1; x <= 12; ++x) {
                 plot(p).ChannelByName(QStringLiteral("Position"))->AddXY(x, 40 + x);
+                plot(p).ChannelByName(QStringLiteral("Friction"))->AddXY(x, 20 + x);
+            }
+        }
     }
     void TearDown() override
     {
@@ -98,8 +108,22 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
     for (const char* expected : { "Trend Report", "DEVICE TAG ID: PV-101", "Supply Pressure(kPa)",
              "Temperature(degF)", "Friction(lbs)" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
-    for (int p = 0; p < 4; ++p)
+    for (int p = 0; p < 4; ++p) {
         EXPECT_TRUE(plot(p).ScreenBar(0)->GetVisible()) << "plot " << p;
+        EXPECT_EQ(plot(p).size(), PageSize) << "plot " << p;
+    }
+    // The pictures are laid out wide, as the report shows them: the hours
+    // plot's twelve friction points reach well across its picture.
+    const QImage hoursPicture(tempPath(QStringLiteral("Dependencies/TrendHours.bmp")));
+    ASSERT_FALSE(hoursPicture.isNull());
+    int left = hoursPicture.width(), right = 0;
+    for (int y = 0; y < hoursPicture.height(); y += 2)
+        for (int x = 0; x < hoursPicture.width(); x += 2)
+            if ((hoursPicture.pixel(x, y) & 0xFFFFFF) == 0x9900CC) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_GT(right - left, hoursPicture.width() / 5);
 }
 
 TEST_F(TrendsReportTest, EmptyUnitTextsPrintEmptyParenthesesOnTheSmallerModelsDefinition)
@@ -141,8 +165,10 @@ TEST_F(TrendsReportTest, ADefinitionOrPlotLackingAKeyGivesOnlyTheDefinitionMessa
         ASSERT_EQ(prompts().records().size(), 1u);
         EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
         EXPECT_EQ(prompts().messages()[0].caption, QString());
-        for (int p = 0; p < 4; ++p)
+        for (int p = 0; p < 4; ++p) {
             EXPECT_TRUE(plot(p).ScreenBar(0)->GetVisible()) << "plot " << p;
+            EXPECT_EQ(plot(p).size(), PageSize) << "plot " << p;
+        }
         if (c.missingChannel)
             plot(0).ChannelByName(QStringLiteral("Renamed"))->SetName(QString::fromLatin1(c.missingChannel));
     }
