@@ -102,9 +102,9 @@ void CTrendsReport::SaveTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
 {
     ModuleStateGuard moduleState;
     const QDateTime now = TimerService::instance().localNow();
-    const std::optional<QString> path = ResultFileFrame::askSavePath(TrendsFileText::SaveTitle,
-        TrendsFileText::SaveFilter, TrendsFileText::Extension,
-        ProposedResultFileName(TrendsNameTag(Tag), now, TrendsFileText::Extension));
+    const std::optional<QString> path
+        = ResultFileFrame::askSavePath(TrendsFileText::SaveTitle, TrendsFileText::SaveFilter, TrendsFileText::Extension,
+            ProposedResultFileName(TrendsNameTag(Tag), now, TrendsFileText::Extension));
     if (!path)
         return;
     // A plot without one of its signals writes nothing.

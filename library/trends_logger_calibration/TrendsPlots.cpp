@@ -27,9 +27,8 @@ constexpr std::array<double, PeriodCount> XIncrements { 6, 5, 2, 5 };
 
 constexpr int HoursChannelCount = SignalCount + 3 * SignalCount + 1;
 
-IPlotChannelPtr createTrendChannel(
-    const IPlotPtr& plot, const AutoString& currentName, const AutoString& newName, const AutoString& title,
-    int32_t color)
+IPlotChannelPtr createTrendChannel(const IPlotPtr& plot, const AutoString& currentName, const AutoString& newName,
+    const AutoString& title, int32_t color)
 {
     ModuleStateGuard moduleState;
     IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, currentName);
@@ -54,8 +53,8 @@ void createSignals(const IPlotPtr& plot)
 {
     for (int s = 0; s < SignalCount; ++s) {
         const auto k = static_cast<size_t>(s);
-        createTrendChannel(plot, defaultName(s + 1), AutoString(Signals[k]), AutoString(Signals[k]),
-            static_cast<int32_t>(Colours[k]));
+        createTrendChannel(
+            plot, defaultName(s + 1), AutoString(Signals[k]), AutoString(Signals[k]), static_cast<int32_t>(Colours[k]));
     }
 }
 

@@ -60,9 +60,8 @@ private:
 
 } // namespace
 
-void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr hours, IPlotPtr days,
-    IPlotPtr months, IPlotPtr years, IReportPtr report, IPrinterPtr printer, AutoString definitionPath,
-    QWidget* parent)
+void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr hours, IPlotPtr days, IPlotPtr months,
+    IPlotPtr years, IReportPtr report, IPrinterPtr printer, AutoString definitionPath, QWidget* parent)
 {
     ModuleStateGuard moduleState;
     ReportFrameDescriptor descriptor { ReportFrameRows::Trends };
@@ -89,9 +88,11 @@ void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr h
         fields.setText(QStringLiteral("lblCommand"), QStringLiteral("Command(%)"));
         fields.setText(QStringLiteral("lblDeviation"), QStringLiteral("Deviation(%)"));
         fields.setText(QStringLiteral("lblFriction"), QStringLiteral("Friction(lbs)"));
-        fields.setText(QStringLiteral("lblSupply"), QStringLiteral("Supply Pressure(") + pressureUnit + QStringLiteral(")"));
-        fields.setText(QStringLiteral("lblTemp"), QStringLiteral("Temperature(") + temperatureUnit + QStringLiteral(")"));
+        fields.setText(
+            QStringLiteral("lblSupply"), QStringLiteral("Supply Pressure(") + pressureUnit + QStringLiteral(")"));
+        fields.setText(
+            QStringLiteral("lblTemp"), QStringLiteral("Temperature(") + temperatureUnit + QStringLiteral(")"));
     };
-    ReportFrame::Generate(descriptor, std::move(header), std::move(report), std::move(printer),
-        std::move(definitionPath), parent);
+    ReportFrame::Generate(
+        descriptor, std::move(header), std::move(report), std::move(printer), std::move(definitionPath), parent);
 }

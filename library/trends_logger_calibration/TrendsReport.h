@@ -15,6 +15,5 @@ class QWidget;
 // TrendDays.bmp, TrendMonths.bmp and TrendYears.bmp beside the definition.
 // Saved as PDF and offered for printing; every failure shows "Report
 // Definition file could not be found/matched.".
-void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr hours, IPlotPtr days,
-    IPlotPtr months, IPlotPtr years, IReportPtr report, IPrinterPtr printer, AutoString definitionPath,
-    QWidget* parent);
+void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr hours, IPlotPtr days, IPlotPtr months,
+    IPlotPtr years, IReportPtr report, IPrinterPtr printer, AutoString definitionPath, QWidget* parent);

@@ -274,8 +274,7 @@ void CTrends::ReadTrendRow()
     // A row that did not come whole adds no points: a gap, not a copy of
     // the row before.
     if (!read181 || !rowReplyComplete()) {
-        context().log().WriteLog(
-            QStringLiteral("CTrends trend row %1 not read: no points added").arg(RowsRead + 1));
+        context().log().WriteLog(QStringLiteral("CTrends trend row %1 not read: no points added").arg(RowsRead + 1));
         return;
     }
     const DeviceData& dd = data();
@@ -387,8 +386,8 @@ void CTrends::OnPrintReport()
 {
     ReportRecords& records = context().records();
     FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
-    const QString definition = ReportDefinitionPath(
-        context().helpers().GetAppFolder(), QStringLiteral("TrendRept"), data().DeviceType);
+    const QString definition
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("TrendRept"), data().DeviceType);
     GenerateTrendsReport(records.m_ReportHeader, records.m_TrendsReport, HoursPlot, DaysPlot, MonthsPlot, YearsPlot,
         ReportControl, PrinterControl, AutoString(definition), this);
 }

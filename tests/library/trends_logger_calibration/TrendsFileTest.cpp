@@ -187,7 +187,9 @@ TEST_F(TrendsFileTest, LoadRebuildsTheLongerPeriodsFromTheCopiesWithTheFileUnits
     EXPECT_EQ(m_record.PressureUnitText.toQString(), QStringLiteral("kPa"));
     EXPECT_EQ(m_record.TemperatureUnitCode, 33);
     EXPECT_EQ(m_record.TemperatureUnitText.toQString(), Degree + QStringLiteral("F"));
-    EXPECT_EQ(m_record.TemperatureUnitText.toQString().toUtf8(), QByteArray("\xC2\xBA" "F"));
+    EXPECT_EQ(m_record.TemperatureUnitText.toQString().toUtf8(),
+        QByteArray("\xC2\xBA"
+                   "F"));
     expectSpan(180);
     const double xMax[] = { 24, 30, 12, 25 };
     for (int p = 0; p < 4; ++p)

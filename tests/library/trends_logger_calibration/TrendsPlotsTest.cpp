@@ -14,17 +14,32 @@ struct ChannelRow {
 };
 // The hours plot's channels in order of adding, after the six signals.
 const ChannelRow HoursHidden[] = {
-    { "30Posn", "30Pos", 0x0A0AFF }, { "30Cmd", "30Cmd", 0x00C000 }, { "30Dev", "Deviation", 0xC00000 },
-    { "30Fric", "Friction", 0xCC0099 }, { "30Supp", "30Supply", 0x00CCFF }, { "30Temp", "30Temp", 0x808000 },
-    { "12Posn", "12Pos", 0x0A0AFF }, { "12Cmd", "12Cmd", 0x00C000 }, { "12Dev", "12Dev", 0xC00000 },
-    { "12Fric", "12Frc", 0xCC0099 }, { "12Supp", "12Supply", 0x00CCFF }, { "12Temp", "12Temp", 0x808000 },
-    { "25Posn", "25Pos", 0x0A0AFF }, { "25Cmd", "25Cmd", 0x00C000 }, { "25Dev", "25Dev", 0xC00000 },
-    { "25Fric", "25Frc", 0xCC0099 }, { "25Supp", "25Supply", 0x00CCFF }, { "25Temp", "25Temp", 0x808000 },
+    { "30Posn", "30Pos", 0x0A0AFF },
+    { "30Cmd", "30Cmd", 0x00C000 },
+    { "30Dev", "Deviation", 0xC00000 },
+    { "30Fric", "Friction", 0xCC0099 },
+    { "30Supp", "30Supply", 0x00CCFF },
+    { "30Temp", "30Temp", 0x808000 },
+    { "12Posn", "12Pos", 0x0A0AFF },
+    { "12Cmd", "12Cmd", 0x00C000 },
+    { "12Dev", "12Dev", 0xC00000 },
+    { "12Fric", "12Frc", 0xCC0099 },
+    { "12Supp", "12Supply", 0x00CCFF },
+    { "12Temp", "12Temp", 0x808000 },
+    { "25Posn", "25Pos", 0x0A0AFF },
+    { "25Cmd", "25Cmd", 0x00C000 },
+    { "25Dev", "25Dev", 0xC00000 },
+    { "25Fric", "25Frc", 0xCC0099 },
+    { "25Supp", "25Supply", 0x00CCFF },
+    { "25Temp", "25Temp", 0x808000 },
     { "ButtonSetting", "ButtonSetting", 0x808000 },
 };
 const ChannelRow SignalRows[] = {
-    { "Position", "Position", 0x0A0AFF }, { "Command", "Command", 0x00C000 },
-    { "Deviation", "Deviation", 0xC00000 }, { "Friction", "Friction", 0xCC0099 }, { "Supply", "Supply", 0x00CCFF },
+    { "Position", "Position", 0x0A0AFF },
+    { "Command", "Command", 0x00C000 },
+    { "Deviation", "Deviation", 0xC00000 },
+    { "Friction", "Friction", 0xCC0099 },
+    { "Supply", "Supply", 0x00CCFF },
     { "Temperature", "Temperature", 0x808000 },
 };
 }
@@ -112,8 +127,8 @@ TEST_F(TrendsPlotsTest, ChannelCreatorBehavesAlikeUnderEachOfItsFiveNames)
         target.AddChannel();
         target.Channel(1)->SetVisible(false);
 
-        const IPlotChannelPtr made = create(IPlotPtr(&target), AutoString("Channel 2"), AutoString("Curve"),
-            AutoString("Custom Curve"), 0x123456);
+        const IPlotChannelPtr made = create(
+            IPlotPtr(&target), AutoString("Channel 2"), AutoString("Curve"), AutoString("Custom Curve"), 0x123456);
 
         ASSERT_TRUE(made);
         EXPECT_EQ(made.get(), target.Channel(1).get());

@@ -105,8 +105,8 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
         EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("Dependencies/") + QString::fromLatin1(picture))))
             << picture;
     const QString text = pdfText(pdf).simplified();
-    for (const char* expected : { "Trend Report", "DEVICE TAG ID: PV-101", "Supply Pressure(kPa)",
-             "Temperature(degF)", "Friction(lbs)" })
+    for (const char* expected :
+        { "Trend Report", "DEVICE TAG ID: PV-101", "Supply Pressure(kPa)", "Temperature(degF)", "Friction(lbs)" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
     for (int p = 0; p < 4; ++p) {
         EXPECT_TRUE(plot(p).ScreenBar(0)->GetVisible()) << "plot " << p;
@@ -159,8 +159,8 @@ TEST_F(TrendsReportTest, ADefinitionOrPlotLackingAKeyGivesOnlyTheDefinitionMessa
             plot(0).ChannelByName(QString::fromLatin1(c.missingChannel))->SetName(QStringLiteral("Renamed"));
         prompts().answerMessage(Prompts::IdOk, ExportFailureText::ReportDefinition);
 
-        generate(definition(QStringLiteral("TrendRept.xml"),
-            c.missingField ? QString::fromLatin1(c.missingField) : QString()));
+        generate(definition(
+            QStringLiteral("TrendRept.xml"), c.missingField ? QString::fromLatin1(c.missingField) : QString()));
 
         ASSERT_EQ(prompts().records().size(), 1u);
         EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);

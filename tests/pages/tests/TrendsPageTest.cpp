@@ -233,8 +233,8 @@ TEST_F(TrendsPageTest, EachRowLandsInItsPeriodAtItsPlaceWithItsCopies)
             int copies = 0;
             for (int s = 0; s < 6; ++s) {
                 for (const char* prefix : { "30", "12", "25" }) {
-                    const QString name = QString::fromLatin1(prefix) + QStringList { "Posn", "Cmd", "Dev", "Fric",
-                        "Supp", "Temp" }[s];
+                    const QString name
+                        = QString::fromLatin1(prefix) + QStringList { "Posn", "Cmd", "Dev", "Fric", "Supp", "Temp" }[s];
                     const PlotChannelData& d = channel(0, name).data();
                     copies += int(d.ys.size());
                     if (c.copyPrefix && QLatin1String(prefix) == QLatin1String(c.copyPrefix)) {
@@ -346,7 +346,9 @@ TEST_F(TrendsPageTest, UnitTextsFollowTheDeviceUntilAFileIsLoaded)
         EXPECT_EQ(text(C::TemperatureButton), QString::fromUtf8(c.temperatureButton));
         EXPECT_EQ(record().TemperatureUnitText.toQString(), QString::fromUtf8(c.recordTemperature));
     }
-    EXPECT_EQ(text(C::TemperatureButton).toUtf8(), QByteArray("Temp(\xC2\xBA" "C)"));
+    EXPECT_EQ(text(C::TemperatureButton).toUtf8(),
+        QByteArray("Temp(\xC2\xBA"
+                   "C)"));
 
     // A file of codes 7 and 32: its units stay on show, the device is not asked.
     record().PressureUnitCode = 7;
@@ -495,8 +497,7 @@ TEST_F(TrendsPageTest, PrintReportUsesTheModelsDefinitionAndPrintsTheShownSignal
         for (const char* picture : { "TrendHours.bmp", "TrendDays.bmp", "TrendMonths.bmp", "TrendYears.bmp" })
             EXPECT_TRUE(QFileInfo::exists(dependencies + QString::fromLatin1(picture))) << picture;
         const auto document = trends().ReportControl->layoutDocument();
-        for (const char* key :
-            { "lblPosActive", "lblCommActive", "lblDevActive", "lblSupActive", "lblPTempActive" }) {
+        for (const char* key : { "lblPosActive", "lblCommActive", "lblDevActive", "lblSupActive", "lblPTempActive" }) {
             ASSERT_TRUE(document.find(QString::fromLatin1(key))) << key;
             EXPECT_EQ(document.find(QString::fromLatin1(key))->text, QStringLiteral("No")) << key;
         }

@@ -74,8 +74,14 @@ protected:
 
     Plot& plot(int period) { return *trends().plots()[size_t(period)]; }
     PlotChannel& channel(int period, const QString& name) { return *plot(period).ChannelByName(name); }
-    std::vector<double> ys(int period, const char* name) { return channel(period, QString::fromLatin1(name)).data().ys; }
-    std::vector<double> xs(int period, const char* name) { return channel(period, QString::fromLatin1(name)).data().xs; }
+    std::vector<double> ys(int period, const char* name)
+    {
+        return channel(period, QString::fromLatin1(name)).data().ys;
+    }
+    std::vector<double> xs(int period, const char* name)
+    {
+        return channel(period, QString::fromLatin1(name)).data().xs;
+    }
     int pointsIn(int period)
     {
         int total = 0;

@@ -13,9 +13,22 @@ TEST(TrendsRules, EachRowIndexSelectsItsPeriodAndPlace)
         int x;
     };
     const Case cases[] = {
-        { 0, Hours, 1 }, { 7, Hours, 8 }, { 23, Hours, 24 }, { 24, Days, 1 }, { 30, Days, 7 }, { 53, Days, 30 },
-        { 54, Months, 1 }, { 60, Months, 7 }, { 65, Months, 12 }, { 66, Years, 1 }, { 70, Years, 5 },
-        { 90, Years, 25 }, { 91, NoPeriod, 0 }, { 96, NoPeriod, 0 }, { 255, NoPeriod, 0 }, { -1, NoPeriod, 0 },
+        { 0, Hours, 1 },
+        { 7, Hours, 8 },
+        { 23, Hours, 24 },
+        { 24, Days, 1 },
+        { 30, Days, 7 },
+        { 53, Days, 30 },
+        { 54, Months, 1 },
+        { 60, Months, 7 },
+        { 65, Months, 12 },
+        { 66, Years, 1 },
+        { 70, Years, 5 },
+        { 90, Years, 25 },
+        { 91, NoPeriod, 0 },
+        { 96, NoPeriod, 0 },
+        { 255, NoPeriod, 0 },
+        { -1, NoPeriod, 0 },
     };
     for (const Case& c : cases) {
         const RowPlace place = placeOfRow(c.row);
@@ -68,9 +81,14 @@ TEST(TrendsRules, RunningMaximumLeavesOutTheDeviationAndNeverFallsBelowOneHundre
 TEST(TrendsRules, UnitTextsOfTheButtonsAndTheRecord)
 {
     EXPECT_EQ(supplyButtonText(QStringLiteral("kPa")), QStringLiteral("Supply (kPa)"));
-    EXPECT_EQ(temperatureButtonText(32).toUtf8(), QByteArray("Temp(\xC2\xBA" "C)"));
+    EXPECT_EQ(temperatureButtonText(32).toUtf8(),
+        QByteArray("Temp(\xC2\xBA"
+                   "C)"));
     for (uint8_t code : { 33, 0, 40 })
-        EXPECT_EQ(temperatureButtonText(code).toUtf8(), QByteArray("Temp(\xC2\xBA" "F)")) << int(code);
+        EXPECT_EQ(temperatureButtonText(code).toUtf8(),
+            QByteArray("Temp(\xC2\xBA"
+                       "F)"))
+            << int(code);
     EXPECT_EQ(devicePressureText(10, QStringLiteral("kg/cm2")), QStringLiteral("kg/sq.cm"));
     EXPECT_EQ(devicePressureText(12, QStringLiteral("kPa")), QStringLiteral("kPa"));
     EXPECT_EQ(deviceTemperatureText(32), QStringLiteral("degC"));
