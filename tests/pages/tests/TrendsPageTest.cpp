@@ -397,6 +397,7 @@ TEST_F(TrendsPageTest, ClearTrendsAsksThenClearsTheDeviceAndThePlotsOnlyWhenTheD
     click(C::ClearTrendsButton);
     EXPECT_EQ(pointsIn(1), 6 * 6);
     EXPECT_EQ(text(C::RowCounter), QStringLiteral("30"));
+    EXPECT_TRUE(logTexts().contains(QStringLiteral("CTrends clear trends: no reply from the device, plots kept")));
     device().clearRequests();
 
     prompts().answerMessage(Prompts::IdOk, C::ClearQuestion);
