@@ -36,8 +36,9 @@ TEST_F(TrendsPageTest, OpensWithTheFourPlotsLaidOutAndStopAndSelectAllDisabled)
     const double xMax[] = { 24, 30, 12, 25 };
     for (int p = 0; p < 4; ++p) {
         SCOPED_TRACE(titles[p]);
-        if (p > 0)
+        if (p > 0) {
             EXPECT_EQ(plot(p).ChannelCount(), 6);
+        }
         int shown = 0;
         for (const PlotChannel* c : plot(p).channels())
             shown += c->GetVisible() ? 1 : 0;
@@ -217,8 +218,9 @@ TEST_F(TrendsPageTest, EachRowLandsInItsPeriodAtItsPlaceWithItsCopies)
         EXPECT_EQ(trends().RowsRead, 1);
         EXPECT_EQ(trends().DeviceRow, c.row);
         for (int p = 0; p < 4; ++p) {
-            if (p != c.period && p != 0)
+            if (p != c.period && p != 0) {
                 EXPECT_EQ(pointsIn(p), 0) << "plot " << p;
+            }
         }
         if (c.period < 0) {
             EXPECT_EQ(pointsIn(0), 0);
@@ -340,8 +342,9 @@ TEST_F(TrendsPageTest, UnitTextsFollowTheDeviceUntilAFileIsLoaded)
         SCOPED_TRACE(c.recordPressure);
         device().respond(221, QByteArray(c.units, 3));
         trends().ActivatePage();
-        if (c.supplyButton)
+        if (c.supplyButton) {
             EXPECT_EQ(text(C::SupplyButton), QString::fromUtf8(c.supplyButton));
+        }
         EXPECT_EQ(record().PressureUnitText.toQString(), QString::fromUtf8(c.recordPressure));
         EXPECT_EQ(text(C::TemperatureButton), QString::fromUtf8(c.temperatureButton));
         EXPECT_EQ(record().TemperatureUnitText.toQString(), QString::fromUtf8(c.recordTemperature));
