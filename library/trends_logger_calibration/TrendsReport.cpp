@@ -25,7 +25,8 @@ constexpr Picture Pictures[TrendsChannels::PeriodCount] { { "TrendHours.bmp", "R
 // The trend plots stand narrow and tall on their page; a picture taken at
 // that shape would be squeezed into the report's wide picture. Each plot is
 // laid out at a report-shaped size for its picture and gets its own size
-// back on every way out.
+// back once the pictures are taken, before the user sees the page again, and
+// on every way out.
 constexpr QSize PictureLayoutSize { 566, 300 };
 
 class PictureLayout
@@ -37,7 +38,9 @@ public:
         for (size_t p = 0; p < m_plots.size(); ++p)
             m_sizes[p] = m_plots[p] ? m_plots[p]->size() : QSize();
     }
-    ~PictureLayout()
+    ~PictureLayout() { restore(); }
+    // Back to the sizes the page gave them, before the page is seen again.
+    void restore()
     {
         for (size_t p = 0; p < m_plots.size(); ++p) {
             try {
@@ -69,12 +72,13 @@ void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr h
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     descriptor.fileTag = TrendsNameTag(header.m_strTag);
     const std::array<IPlotPtr, TrendsChannels::PeriodCount> plots { hours, days, months, years };
-    const PictureLayout layout(plots);
+    PictureLayout layout(plots);
     for (size_t p = 0; p < plots.size(); ++p) {
         const IPlotPtr plot = plots[p];
         descriptor.pictures.push_back({ plot, [plot] { PictureLayout::widen(plot); },
             QString::fromLatin1(Pictures[p].fileName), QString::fromLatin1(Pictures[p].fieldKey) });
     }
+    descriptor.afterPictures = [&layout] { layout.restore(); };
     const QString pressureUnit = record.PressureUnitText.toQString();
     const QString temperatureUnit = record.TemperatureUnitText.toQString();
     descriptor.fields = [hours, pressureUnit, temperatureUnit](const ReportFrameFields& fields) {

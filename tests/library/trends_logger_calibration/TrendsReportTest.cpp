@@ -126,6 +126,38 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
     EXPECT_GT(right - left, hoursPicture.width() / 5);
 }
 
+// Answers the PDF dialog as the scripted prompts do, noting the hours plot's
+// size the user sees meanwhile.
+class PromptsThatLookAtThePlot : public ScriptedPrompts
+{
+public:
+    explicit PromptsThatLookAtThePlot(const Plot& plot)
+        : m_plot(plot)
+    {
+    }
+    std::optional<QString> file(const FileDialog& dialog) override
+    {
+        m_sizeDuringDialog = m_plot.size();
+        return ScriptedPrompts::file(dialog);
+    }
+    const Plot& m_plot;
+    QSize m_sizeDuringDialog;
+};
+
+TEST_F(TrendsReportTest, ThePlotsHaveTheirPageSizeBackBeforeThePdfDialogShows)
+{
+    PromptsThatLookAtThePlot looking(plot(0));
+    Prompts::install(&looking);
+    looking.answerFile(std::nullopt);
+    looking.answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+
+    generate(definition(QStringLiteral("TrendRept.xml")));
+    Prompts::install(&prompts());
+
+    EXPECT_EQ(looking.m_sizeDuringDialog, PageSize);
+    EXPECT_EQ(looking.pendingAnswers(), 0);
+}
+
 TEST_F(TrendsReportTest, EmptyUnitTextsPrintEmptyParenthesesOnTheSmallerModelsDefinition)
 {
     m_record.PressureUnitText = AutoString("");
