@@ -339,7 +339,7 @@ void CDataLogger::SaveLoggerResults()
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
     CDataLoggerReport& record = context().records().m_DataLoggerReport;
-    record.m_strTag = AutoString(TagWithoutPadding(dd.Tag));
+    record.m_strTag = AutoString(dd.Tag);
     record.m_strInterval = AutoString(QString::number(comboIndex(IntervalCombo)));
     record.m_strDuration = AutoString(QString::number(static_cast<int>(std::trunc(durationField()->value()))));
     record.m_strDurationUnit = AutoString(QString::number(comboIndex(UnitsCombo)));
@@ -378,9 +378,8 @@ void CDataLogger::PrintLoggerReport()
     const QString definition = context().helpers().GetAppFolder()
         + (data().DeviceType == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
                                   : QStringLiteral("Dependencies/DataLogRept.xml"));
-    CReportHeader header = records.m_ReportHeader;
-    header.m_strTag = AutoString(TagWithoutPadding(header.m_strTag.toQString()));
-    GenerateDataLoggerReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    GenerateDataLoggerReport(
+        records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }
 
 // ---------------------------------------------------------------------------

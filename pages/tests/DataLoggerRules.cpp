@@ -81,12 +81,4 @@ int LoadedUnitIndex(const QString& text)
     return index == 1 || index == 2 ? index : 0;
 }
 
-QString TagWithoutPadding(const QString& tag)
-{
-    qsizetype end = tag.size();
-    while (end > 0 && tag.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return tag.left(end);
-}
-
 } // namespace DataLoggerRules

@@ -53,8 +53,4 @@ TemperatureScale TemperatureScaleFor(uint8_t unitCode);
 int LoadedIntervalIndex(const QString& text);
 int LoadedUnitIndex(const QString& text);
 
-// The device tag without the blanks that pad it to eight characters: the
-// padding is no part of the tag, and would stand in every proposed file name.
-QString TagWithoutPadding(const QString& tag);
-
 } // namespace DataLoggerRules

@@ -70,7 +70,7 @@ protected:
 
 TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
 {
-    for (const QString file : { QStringLiteral("DataLogRept.xml"), QStringLiteral("DataLogRept_K40.xml") }) {
+    for (const QString& file : { QStringLiteral("DataLogRept.xml"), QStringLiteral("DataLogRept_K40.xml") }) {
         SCOPED_TRACE(file.toStdString());
         prompts().clearRecords();
         const QString definition = definitionCopy(file);

@@ -109,11 +109,3 @@ TEST(DataLoggerRules, ALoadedFileChoosesTheCombos)
     for (const auto& [text, index] : units)
         EXPECT_EQ(LoadedUnitIndex(QString::fromLatin1(text)), index) << text;
 }
-
-TEST(DataLoggerRules, TheTagLosesOnlyItsPaddingBlanks)
-{
-    const std::pair<const char*, const char*> cases[] = { { "PV-101  ", "PV-101" }, { "PV 1    ", "PV 1" },
-        { " A", " A" }, { "        ", "" }, { "", "" }, { "ABCDEFGH", "ABCDEFGH" } };
-    for (const auto& [tag, trimmed] : cases)
-        EXPECT_EQ(TagWithoutPadding(QString::fromLatin1(tag)), QString::fromLatin1(trimmed)) << tag;
-}

@@ -4,6 +4,7 @@
 
 #include "ReportRecords.h"
 #include "SimFaults.h"
+#include "report/ReportControl.h"
 #include "ui/DialogUnits.h"
 
 #include <QFile>
@@ -436,6 +437,11 @@ TEST_F(DataLoggerPageTest, SaveWritesTheRunWithItsSettingsAndLoadTakesItBack)
     click(L::SaveButton);
     EXPECT_EQ(prompts().records().at(0).dialog.initialName, QStringLiteral("PV-101_2028_7_4_7h_5m.lgr"));
     EXPECT_EQ(sent().filter(QStringLiteral("13")).size(), 1);
+    // The file keeps the tag as the device holds it, blanks and all; only the
+    // proposed name leaves the padding out.
+    ASSERT_EQ(data().Tag, QStringLiteral("PV-101  "));
+    EXPECT_EQ(ys("TagName"), (std::vector<double> { 'P', 'V', '-', '1', '0', '1', ' ', ' ' }));
+    EXPECT_EQ(app().records().m_DataLoggerReport.m_strTag.toQString(), data().Tag);
     const std::vector<double> settings { 2, 1, 0, 7, 4, 2028, double(data().Config28Bit5),
         double(data().PressureSensorFlag), double(data().PressureUnit), double(data().TemperatureUnit), 0 };
     EXPECT_EQ(ys("TestSettings"), settings);
@@ -604,6 +610,15 @@ TEST_F(DataLoggerPageTest, PrintGivesTheDataLoggerReportOfTheRunOnBothModels)
         EXPECT_TRUE(tag == QStringLiteral("PV-101") || tag == QStringLiteral("PV-102"));
         EXPECT_TRUE(
             prompts().records().at(0).dialog.initialName.startsWith(tag + QStringLiteral("_DataLoggerReport_")));
+        // The header block prints the tag as the device holds it.
+        const ReportControl* report = logger().findChild<ReportControl*>();
+        ASSERT_TRUE(report);
+        const auto document = report->layoutDocument();
+        const ReportPageItem* deviceLine = document.find(QStringLiteral("DeviceLine"));
+        ASSERT_TRUE(deviceLine);
+        EXPECT_TRUE(deviceLine->text.startsWith(
+            QStringLiteral("DEVICE TAG ID: ") + data().Tag + QString(11, QLatin1Char(' ')) + QStringLiteral("DEVICE")))
+            << deviceLine->text.toStdString();
         const CDataLoggerReport& record = app().records().m_DataLoggerReport;
         EXPECT_EQ(record.m_strInterval.toQString(), QStringLiteral("10"));
         EXPECT_EQ(record.m_strDuration.toQString(), QStringLiteral("1"));
