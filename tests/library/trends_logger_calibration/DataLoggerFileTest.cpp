@@ -120,6 +120,41 @@ TEST_F(DataLoggerFileTest, SaveProposesTheTagAndTimeAndWritesTheElevenSettings)
     QFile::copy(tempPath("again.lgr"), kept);
 }
 
+TEST_F(DataLoggerFileTest, EachFlagAndCodeHasItsOwnSettingsPointAndComesBackToItsOwnMember)
+{
+    struct Case {
+        uint8_t singleActing, pressureSensor, pressureUnit, temperatureUnit, deviceCode;
+        std::vector<double> points; // points 6 to 10
+    };
+    const Case cases[] = {
+        { 1, 0, 7, 32, 0, { 1, 0, 7, 32, 0 } },
+        { 0, 1, 12, 33, 5, { 0, 1, 12, 33, 5 } },
+        // A flag is stored as 1 only when it is 1.
+        { 2, 255, 255, 0, 255, { 0, 0, 255, 0, 255 } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.deviceCode));
+        record.m_bSingleActing = c.singleActing;
+        record.m_bPressureSensor = c.pressureSensor;
+        record.m_nPressureUnit = c.pressureUnit;
+        record.m_nTemperatureUnit = c.temperatureUnit;
+        record.m_nDeviceCode = c.deviceCode;
+        const QString path = tempPath("flags.lgr");
+        save(path);
+        const std::vector<double> settings = ysOf(page, "TestSettings");
+        ASSERT_EQ(settings.size(), 11u);
+        EXPECT_EQ(std::vector<double>(settings.begin() + 6, settings.end()), c.points);
+
+        Plot other;
+        layOut(other);
+        CDataLoggerReport loaded;
+        ASSERT_TRUE(load(path, loaded, other));
+        EXPECT_EQ(loaded.m_bSingleActing, c.points[0]);
+        EXPECT_EQ(loaded.m_bPressureSensor, c.points[1]);
+        EXPECT_EQ(loaded.m_nDeviceCode, c.deviceCode);
+    }
+}
+
 TEST_F(DataLoggerFileTest, TheTagIsStoredByteByByteAndEndsAtTheFirstZeroByte)
 {
     struct Case {

@@ -34,6 +34,8 @@ std::vector<double> steps(double from, double step, int count)
 TEST_F(DataLoggerPageTest, SetUpLeavesEveryBoxCheckedAndThePercentAxisAtItsRangeOnceShown)
 {
     startK90();
+    const QStringList lines = logTexts().filter(QStringLiteral("DataLogger "));
+    EXPECT_EQ(lines.join('|'), QStringLiteral("DataLogger Entered|DataLogger created0|DataLogger exit"));
     for (int box : AllBoxes)
         EXPECT_TRUE(button(box).isChecked()) << box;
     EXPECT_FALSE(button(L::SelectAllButton).isEnabled());
@@ -298,11 +300,14 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         const char* what;
         SimFault fault;
         int command;
+        int times;
     };
     const Case cases[] = {
-        { "no pressure reply", SimFault::NoResponse, 204 },
-        { "no status reply", SimFault::NoResponse, 202 },
-        { "pilot relay command of another slot", SimFault::MiscOtherAddress, 200 },
+        { "no pressure reply", SimFault::NoResponse, 204, 20 },
+        { "no status reply", SimFault::NoResponse, 202, 20 },
+        { "both pilot relay words of another slot", SimFault::MiscOtherAddress, 200, 20 },
+        // The tick's first Misc read is the pilot relay command; the position is read fine.
+        { "no pilot relay command reply", SimFault::NoResponse, 200, 1 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -313,7 +318,7 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         click(L::StartButton);
         nextSample();
         nextSample();
-        SimTestHooks::faults(device()).inject(c.fault, 20, c.command);
+        SimTestHooks::faults(device()).inject(c.fault, c.times, c.command);
         nextSample();
         SimTestHooks::faults(device()).clear();
         EXPECT_EQ(logger().sampleCount(), 3);
@@ -479,6 +484,24 @@ TEST_F(DataLoggerPageTest, SaveWritesTheRunWithItsSettingsAndLoadTakesItBack)
     EXPECT_TRUE(QFile::exists(tempPath("second.lgr")));
 }
 
+TEST_F(DataLoggerPageTest, SaveStoresEachDeviceFlagAndUnitInItsOwnPoint)
+{
+    clock().setLocalStart(QDateTime(QDate(2028, 7, 4), QTime(7, 5, 0)));
+    showPage();
+    // A double-acting valve with pressure sensors: the two flags differ.
+    setDoubleActing(true);
+    writeUnits(33, 12);
+    reenter();
+    ASSERT_EQ(data().Config28Bit5, 0);
+    ASSERT_EQ(data().PressureSensorFlag, 1);
+    choose("15", 3, "Day(s)");
+    prompts().answerFile(tempPath("flags.lgr"));
+    click(L::SaveButton);
+    const std::vector<double> settings = ys("TestSettings");
+    // Interval index, duration, unit index; date; the flags and unit codes.
+    EXPECT_EQ(settings, (std::vector<double> { 3, 3, 2, 7, 4, 2028, 0, 1, 12, 33, 0 }));
+}
+
 TEST_F(DataLoggerPageTest, ALoadedFileSetsTheCombosAndTheDeviceLimitsThePortBoxes)
 {
     clock().setLocalStart(QDateTime(QDate(2028, 7, 4), QTime(7, 5, 0)));
@@ -524,7 +547,15 @@ TEST_F(DataLoggerPageTest, ALoadedFileSetsTheCombosAndTheDeviceLimitsThePortBoxe
         EXPECT_EQ(button(L::Port2Box).isChecked(), c.port2);
         EXPECT_EQ(channel("Port1").GetVisible(), c.port1);
         EXPECT_EQ(channel("Port2").GetVisible(), c.port2);
+        // Save does nothing until the page is shown again; then it saves.
+        prompts().clearRecords();
+        click(L::SaveButton);
+        EXPECT_TRUE(prompts().records().empty());
         reenter();
+        EXPECT_FALSE(logger().fileLoaded());
+        prompts().answerFile(tempPath("resaved.lgr"));
+        click(L::SaveButton);
+        EXPECT_EQ(prompts().records().size(), 1u);
     }
 }
 
