@@ -62,8 +62,8 @@ double PortPressure(uint16_t word, double fullScale)
 
 TemperatureScale TemperatureScaleFor(uint8_t unitCode)
 {
-    // The unit texts begin with the masculine ordinal sign, as the device's
-    // own tools print them.
+    // The unit texts begin with the masculine ordinal sign (U+00BA), not the
+    // degree sign, as the result files' axis titles do.
     if (unitCode == 32)
         return { QStringLiteral("\u00BAC"), 145.0 };
     return { QStringLiteral("\u00BAF"), 245.0 };
