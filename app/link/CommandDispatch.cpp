@@ -75,10 +75,6 @@ uint16_t scaled16(double value, double factor)
 {
     return DeviceWords::saturateU16(value * factor);
 }
-uint32_t scaled32(double value, double factor)
-{
-    return DeviceWords::saturateU32(value * factor);
-}
 
 // What a write's reply goes through.
 enum class WriteReply { NotDecoded, SigStart, Parse };

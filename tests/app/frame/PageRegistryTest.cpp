@@ -70,8 +70,9 @@ TEST_F(PageRegistryTest, NoSlotCodeOrClassIsNamedTwiceAndEverySlotHoldsItsRowsCl
         }
         ASSERT_NE(page, nullptr) << slot;
         EXPECT_EQ(page->className(), QLatin1String(row->pageClass)) << slot;
-        if (row->shell.dialogId != 0)
+        if (row->shell.dialogId != 0) {
             EXPECT_EQ(page->templateId(), row->shell.dialogId) << slot;
+        }
     }
 }
 

@@ -216,8 +216,9 @@ TEST(ActuatorHealthRules, DraggedLimitsPushTheirNeighboursInOrder)
         ASSERT_NE(push, nullptr) << c.group << " " << c.moved << "->" << c.neighbour;
         const std::optional<double> pushed = pushedTo(*push, c.position, c.neighbourAt);
         ASSERT_EQ(pushed.has_value(), c.pushedTo.has_value()) << c.group << " " << c.moved << "->" << c.neighbour;
-        if (pushed)
+        if (pushed) {
             EXPECT_NEAR(*pushed, *c.pushedTo, 1e-9) << c.group << " " << c.moved << "->" << c.neighbour;
+        }
     }
 }
 

@@ -182,8 +182,9 @@ TEST_F(PositionerHealthTest, TypedLimitsStopAtTheirSpinsMaximumAndApplyWritesOnl
         device().clearRequests();
         page().OnApply();
         EXPECT_EQ(joined(writes()), c.write) << c.typed;
-        if (*c.write)
+        if (*c.write) {
             EXPECT_EQ(lastRequest(uint8_t(QByteArray(c.write).toInt())).toHex().toStdString(), c.request) << c.typed;
+        }
         EXPECT_FALSE(page().responseChanged());
         EXPECT_FALSE(page().countersChanged());
     }
