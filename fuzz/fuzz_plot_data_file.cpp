@@ -1,12 +1,13 @@
 // Feeds arbitrary bytes to the plot data file reader. Whatever it accepts
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag) as a loader would read it, each
-// family's own load checks included (data logger, step test, trends);
-// everything else must be refused with ComError, never crash or allocate
-// beyond the input.
+// family's own load checks included (data logger, step test and step compare,
+// trends); everything else must be refused with ComError, never crash or
+// allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
+#include "pst_step/StepCompare.h"
 #include "pst_step/StepTestFile.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
 #include "trends_logger_calibration/TrendsFile.h"
@@ -84,6 +85,12 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
             std::abort();
     } catch (const ComError&) {
         // A file without the trend channels or their settings is refused.
+    }
+    // ... and as either file of a step comparison.
+    try {
+        StepCompare::read(ResultFileFrame::lookupIn(channels));
+    } catch (const ComError&) {
+        // Refused by the compare loaders as by the step loader.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

@@ -2,8 +2,11 @@
 
 #include "automation/AutoString.h"
 #include "controls/Plot.h"
+#include "core/CReportHeader.h"
 
 #include <cstdint>
+
+class QWidget;
 
 // Two step test files side by side, as the compare loaders fill it. The hold
 // times start missing (null) until a file is loaded.
@@ -20,12 +23,25 @@ public:
     void SetupSrcPlotChannels(IPlotPtr plot);
     void HideChannelsInPlot(IPlotPtr plot, bool show);
 
+    // The visible compare plot (pst_step/): its 24 channels, hiding them all,
+    // and the two views a report draws. Only the header's model code is read.
+    void SetupDestPlotChannels(IPlotPtr plot);
+    void ResetGridView(IPlotPtr plot);
+    void SetStepView(IPlotPtr plot, CReportHeader header);
+    void OnPvPView(IPlotPtr plot, CReportHeader header);
+
+    // Opens file 1 or file 2 of a comparison into the scratch plot and copies
+    // its signals (and for file 2 the differences) into the visible plot;
+    // true when the file was copied.
+    bool LoadFile_1(IPlotPtr scratch, IPlotPtr visible);
+    bool LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent);
+
     AutoString m_strSpare { "" };
     AutoString m_strTag1 { "" };
     AutoString m_strTag2 { "" };
     AutoString m_strTestDate1 { "" };
     AutoString m_strTestDate2 { "" };
-    AutoString m_strFile1 { "" }; // file name as chosen
+    AutoString m_strFile1 { "" }; // full path as chosen
     AutoString m_strFile2 { "" };
     AutoString m_strStartPosition1 { "" };
     AutoString m_strStartPosition2 { "" };
