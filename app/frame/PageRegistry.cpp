@@ -22,6 +22,7 @@
 #include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CDataLogger.h"
+#include "tests/CStepCompareView.h"
 #include "tests/CStepTest.h"
 #include "tests/CTrends.h"
 
@@ -64,7 +65,7 @@ const PageRow Rows[] = {
     { 37, "CRampTest",                     shell,           41,  2, "Ramp Test",                    Expanded | SwapFirst, { 268, "Ramp Test" } },
     { 36, "CRampTestCompare",              shell,           411, 3, "Compare",                      SwapFirst, { 361, "Ramp Test Compare", Timer::None } },
     { 21, "CStepTest",                     page<CStepTest>, 42,  2, "Step Test",                    Expanded },
-    { 22, "CStepCompareView",              shell,           421, 3, "Compare",                      0, { 364, "Step Test Compare", Timer::None } },
+    { 22, "CStepCompareView",              page<CStepCompareView>, 421, 3, "Compare",               0 },
     { 23, "CHDRLTest",                     shell,           43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst, { 270, "HDRL" } },
     { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },
     { 25, "CDataLogger",                   page<CDataLogger>, 44, 2, "Data Logger",                SwapFirst },

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "CompareBoxGrid.h"
+#include "StripPage.h"
+
+#include "controls/Plot.h"
+#include "report/PrinterControl.h"
+#include "report/ReportControl.h"
+
+// The page "Compare" under "Step Test" (dialog 364): the user opens two
+// saved step test files, reads their identity and settings side by side and
+// sees both tests and their point-wise differences in one plot, against time
+// (the step view) or as port pressure against position, picks the channels
+// with the 18 boxes, and prints the comparison. The page sends nothing to the
+// device; activation repaints the status strip from what is known.
+class CStepCompareView : public StripPage
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DialogId = 364;
+    static constexpr int StepTestCode = 42;
+
+    // Control ids of the page; the 18 boxes and their captions are the
+    // compare pages' shared grid (CompareBoxGrid).
+    enum : int {
+        FileGroup = 1023,
+        OpenFile1Button = 1108,
+        OpenFile2Button = 1110,
+        Tag1Edit = 899,
+        Date1Edit = 909,
+        File1Edit = 1109,
+        Tag2Edit = 910,
+        Date2Edit = 914,
+        File2Edit = 1111,
+        SettingsGroup = 1141,
+        Start1Edit = 1061,
+        Stop1Edit = 1062,
+        Hold1Edit = 1063,
+        SingleActing1Edit = 1057,
+        Sensors1Edit = 1058,
+        Start2Edit = 895,
+        Stop2Edit = 896,
+        Hold2Edit = 897,
+        SingleActing2Edit = 1001,
+        Sensors2Edit = 1002,
+        SettingsCaption1 = 220,
+        SettingsCaption2 = 221,
+        GraphGroup = 1010,
+        ViewsGroup = 922,
+        StepViewButton = 1140,
+        PressureViewButton = 1136,
+        PlotFrame = 1052,
+        BackButton = 431,
+        PrintButton = 771,
+        ScratchHost = 1054,
+        ReportHost = 1060,
+        PrinterHost = 1064,
+        ReportId = 7001,
+        PrinterId = 7002,
+        PlotId = 7005,
+        ScratchPlotId = 7006,
+    };
+
+    static const PageTemplate Template;
+    static const ToolTipTable ToolTips;
+
+    explicit CStepCompareView(PageContext& context, QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void ActivatePage() override;
+
+    void OnOpenFile1();
+    void OnOpenFile2();
+    void OnPrintReport();
+    void OnBack();
+    void OnChannelBox(int boxId);
+    void ShowStepView();
+    void ShowPressureView();
+
+    const IPlotPtr& plot() const { return m_pPlot; }
+    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
+    bool file1Loaded() const { return m_File1Loaded; }
+    bool file2Loaded() const { return m_File2Loaded; }
+    bool pressureView() const { return m_PressureView; }
+
+private:
+    void connectHandlers();
+    bool checked(int boxId) const;
+    void setChecked(int boxId, bool on);
+    void enableAndCheck(int boxId, bool enable, bool check);
+    void sync(const char* channel, int boxId);
+    void showAxis(bool xAxis, const char* name, bool shown);
+    // A file's port 2 box may be used: its actuator is not single acting and
+    // the device is the larger model.
+    bool port2Allowed(uint8_t singleActing) const;
+    void setDifferenceBoxes();
+
+    IPlotPtr m_pPlot;
+    IPlotPtr m_pScratchPlot;
+    IReportPtr m_pReport;
+    IPrinterPtr m_pPrinter;
+    bool m_File1Loaded = false;
+    bool m_File2Loaded = false;
+    bool m_PressureView = false;
+};
