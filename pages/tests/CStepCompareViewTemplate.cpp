@@ -51,8 +51,8 @@ std::vector<ControlSpec> controls()
         C::group(P::GraphGroup, QStringLiteral("Graph Settings"), 3, 226, 197, 100),
 
         C::group(P::ViewsGroup, QStringLiteral("Comparison Views"), 3, 330, 197, 32),
-        C::button(P::StepViewButton, QStringLiteral("View Step Test"), 9, 342, 88, 14),
-        C::button(P::PressureViewButton, QStringLiteral("View Pressure vs Position"), 101, 342, 93, 14),
+        C::button(P::StepViewButton, QStringLiteral("View Step Test"), 9, 342, 82, 14),
+        C::button(P::PressureViewButton, QStringLiteral("View Pressure vs Position"), 95, 342, 99, 14),
 
         C::placeholder(P::PlotFrame, 206, 26, 331, 312),
         C::button(P::BackButton, QStringLiteral("Back"), 206, 346, 56, 14),
@@ -62,7 +62,7 @@ std::vector<ControlSpec> controls()
         C::placeholder(P::PrinterHost, 298, 346, 10, 10),
     };
     // clang-format on
-    const std::vector<ControlSpec> grid = CompareBoxGrid::controls(12, 238, 13, 150);
+    const std::vector<ControlSpec> grid = CompareBoxGrid::controls(12, 238, 12, 150);
     specs.insert(specs.end(), grid.begin(), grid.end());
     return specs;
 }
