@@ -90,8 +90,8 @@ bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
         visible->ClearAllData();
         for (AutoString* text : { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFile1, &m_strFile2 })
             *text = AutoString("");
-        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1,
-                 &m_strStopPosition2, &m_strHoldTime1, &m_strHoldTime2 })
+        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2,
+                 &m_strHoldTime1, &m_strHoldTime2 })
             *text = AutoString("0.0");
         m_strFile1 = AutoString(path);
         m_strStartPosition1 = AutoString(values.start);

@@ -13,8 +13,8 @@ QString yesNo(uint8_t flag)
 
 } // namespace
 
-void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot, IReportPtr report,
-    IPrinterPtr printer, AutoString definitionPath, QWidget* page, CReportHeader header)
+void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* page, CReportHeader header)
 {
     ModuleStateGuard moduleState;
     ReportFrameDescriptor descriptor(StepCompareReportText::Row);
@@ -28,7 +28,8 @@ void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot,
             QStringLiteral("StepGrph2") },
     };
     descriptor.fields = [&record](const ReportFrameFields& fields) {
-        const auto set = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
+        const auto set
+            = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
         set("FIleSettingsLbl", QStringLiteral("File Information"));
         set("File1TagLbl", QStringLiteral("Tag:"));
         set("File1DateLbl", QStringLiteral("File Date:"));

@@ -24,5 +24,5 @@ inline const QString PressurePicture = QStringLiteral("StepTest2.bmp");
 // block and no date line; the PDF is named after file 1's tag. The header
 // serves only the two views. The plot is left in the pressure view; the
 // calling page puts its own view back.
-void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot, IReportPtr report,
-    IPrinterPtr printer, AutoString definitionPath, QWidget* page, CReportHeader header);
+void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* page, CReportHeader header);

@@ -184,8 +184,8 @@ void CStepCompareView::sync(const char* channel, int boxId)
 
 void CStepCompareView::showAxis(bool xAxis, const char* name, bool shown)
 {
-    const IPlotAxisPtr axis = xAxis ? m_pPlot->XAxisByName(QString::fromLatin1(name))
-                                    : m_pPlot->YAxisByName(QString::fromLatin1(name));
+    const IPlotAxisPtr axis
+        = xAxis ? m_pPlot->XAxisByName(QString::fromLatin1(name)) : m_pPlot->YAxisByName(QString::fromLatin1(name));
     axis->SetVisible(shown);
     axis->SetTitleVisible(shown);
 }
@@ -421,13 +421,13 @@ void CStepCompareView::OnPrintReport()
         { &record.m_strHoldTime2, Hold2Edit } };
     for (const auto& [member, id] : texts)
         *member = AutoString(windowText(id));
-    const std::pair<uint8_t*, int> flags[] = { { &record.m_bSingleActing1, SingleActing1Edit },
-        { &record.m_bPressureSensor1, Sensors1Edit }, { &record.m_bSingleActing2, SingleActing2Edit },
-        { &record.m_bPressureSensor2, Sensors2Edit } };
+    const std::pair<uint8_t*, int> flags[]
+        = { { &record.m_bSingleActing1, SingleActing1Edit }, { &record.m_bPressureSensor1, Sensors1Edit },
+              { &record.m_bSingleActing2, SingleActing2Edit }, { &record.m_bPressureSensor2, Sensors2Edit } };
     for (const auto& [member, id] : flags)
         *member = windowText(id) == QStringLiteral("YES") ? 1 : 0;
-    const QString definition = ReportDefinitionPath(
-        context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), dd.DeviceType);
+    const QString definition
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), dd.DeviceType);
     GenerateStepTestCompareReport(
         record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, records.m_ReportHeader);
     ShowStepView();

@@ -67,8 +67,8 @@ protected:
 
     void generate(const QString& definition)
     {
-        GenerateStepTestCompareReport(m_record, IPlotPtr(&m_compare), IReportPtr(&m_report),
-            IPrinterPtr(&m_printer), AutoString(definition), &m_page, m_header);
+        GenerateStepTestCompareReport(m_record, IPlotPtr(&m_compare), IReportPtr(&m_report), IPrinterPtr(&m_printer),
+            AutoString(definition), &m_page, m_header);
     }
 
     Plot m_compare;
@@ -95,8 +95,8 @@ TEST_F(StepCompareReportTest, PrintsBothFilesSettingsFlagsAndPicturesWithoutHead
         generate(definition);
 
         ASSERT_FALSE(prompts().records().empty()) << file;
-        EXPECT_EQ(prompts().records().front().dialog.initialName,
-            QStringLiteral("FV-7_StepTestCompareReport_2026_3_7_9h_5m"))
+        EXPECT_EQ(
+            prompts().records().front().dialog.initialName, QStringLiteral("FV-7_StepTestCompareReport_2026_3_7_9h_5m"))
             << file;
         const QString text = pdfText(pdf).simplified();
         for (const char* expected : { "Step Test Comparison Report", "File Information", "File #1", "File #2", "FV-7",

@@ -36,7 +36,8 @@ protected:
         CStepTestReport record;
         ConfigureStepTestPlotControl(IPlotPtr(&source));
         record.SetupStepTestPlotChannels(IPlotPtr(&source));
-        for (const char* channel : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2" })
+        for (const char* channel :
+            { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2" })
             for (int k = 0; k < points; ++k)
                 source.ChannelByName(QString::fromLatin1(channel))->AddXY(k * 0.5, 30.0 + k * slope);
         record.m_strTag = AutoString(tag);
@@ -158,8 +159,8 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
         m_compare.SetStepView(visible(), header);
         EXPECT_EQ(shownIn(m_visible), c.step) << c.what;
         EXPECT_EQ(m_visible.GetTitle(), QStringLiteral("Step Test")) << c.what;
-        const Set stepAxes = c.sensors1 && c.sensors2 ? Set { "x Time", "y Position", "y Pressure" }
-                                                      : Set { "x Time", "y Position" };
+        const Set stepAxes
+            = c.sensors1 && c.sensors2 ? Set { "x Time", "y Position", "y Pressure" } : Set { "x Time", "y Position" };
         EXPECT_EQ(axesShownIn(m_visible), stepAxes) << c.what;
         EXPECT_EQ(m_visible.GetGridXAxis(), QStringLiteral("Time")) << c.what;
         EXPECT_EQ(m_visible.GetGridYAxis(), QStringLiteral("Pressure")) << c.what;
@@ -322,13 +323,22 @@ TEST_F(StepCompareTest, RefusedFilesChangeNeitherRecordNorPlot)
 {
     ASSERT_TRUE(load1(stepFile(QStringLiteral("one.stp"), "FV-7", "25", 7, 1, 0)));
     const QString good = stepFile(QStringLiteral("good.stp"), "FV-8", "25", 7, 1, 0);
-    // A partial stroke file renamed: the plot's own format, without the step signals.
+    // A partial stroke file renamed: the plot's own format with a position
+    // trace and the hidden settings, results and tag, but not the step signals.
     Plot pst;
-    pst.AddChannel();
-    CreateChannels(IPlotPtr(&pst), AutoString("Channel 1"), AutoString("TestSettings"), AutoString("x"), 0,
-        AutoString("None"), AutoString("None"), 12);
-    for (int k = 0; k < 10; ++k)
+    const char* pstChannels[] = { "Position", "TestSettings", "Results", "TagName" };
+    for (const char* name : pstChannels) {
+        pst.AddChannel();
+        CreateChannels(IPlotPtr(&pst), AutoString(QStringLiteral("Channel %1").arg(pst.ChannelCount())),
+            AutoString(name), AutoString(name), 0, AutoString("Time"), AutoString("Position"), 12);
+    }
+    for (int k = 0; k < 10; ++k) {
         pst.ChannelByName(QStringLiteral("TestSettings"))->AddXY(k, 25);
+        pst.ChannelByName(QStringLiteral("Results"))->AddXY(k, 1);
+        pst.ChannelByName(QStringLiteral("Position"))->AddXY(k, 50);
+    }
+    for (double y : TagNamePoints(AutoString("FV-9")))
+        pst.ChannelByName(QStringLiteral("TagName"))->AddXY(0, y);
     const QString renamed = tempPath(QStringLiteral("pst.stp"));
     pst.SaveDataFile(renamed);
     QFile whole(good);
@@ -344,8 +354,8 @@ TEST_F(StepCompareTest, RefusedFilesChangeNeitherRecordNorPlot)
     CStepTestReport stepRecord;
     noTag.LoadDataFile(good);
     noTag.RemoveAllChannels();
-    for (const char* name : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2",
-             "TestSettings" }) {
+    for (const char* name :
+        { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2", "TestSettings" }) {
         noTag.AddChannel();
         CreateChannels(IPlotPtr(&noTag), AutoString(QStringLiteral("Channel %1").arg(noTag.ChannelCount())),
             AutoString(name), AutoString(name), 0, AutoString("Time"), AutoString("Position"), 12);
@@ -393,8 +403,7 @@ TEST_F(StepCompareTest, AVisiblePlotWithoutAFileTwoChannelFailsWithTheLoadMessag
     m_visible.ChannelByName(QStringLiteral("ILPOS2"))->SetName(QStringLiteral("Gone"));
     const QString second = stepFile(QStringLiteral("two.stp"), "FV-8", "25", 7, 1, 0);
     prompts().clearRecords();
-    EXPECT_FALSE(
-        load2(second, Prompts::IdOk, QStringLiteral("Failed to Load Channels due to mismatched settings.")));
+    EXPECT_FALSE(load2(second, Prompts::IdOk, QStringLiteral("Failed to Load Channels due to mismatched settings.")));
     ASSERT_EQ(prompts().messages().size(), 1u);
     EXPECT_EQ(prompts().messages()[0].caption, QStringLiteral("LOAD"));
     EXPECT_EQ(prompts().messages()[0].owner, nullptr);

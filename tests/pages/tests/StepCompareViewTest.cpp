@@ -10,8 +10,8 @@
 #include "report/RecordingPrintBackend.h"
 #include "tests/CStepCompareView.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace
@@ -219,8 +219,7 @@ TEST_F(StepCompareViewTest, FileOneFillsItsColumnAndShowsItsSignals)
         EXPECT_TRUE(ticked(box)) << box;
     for (int box : { Position2, PositionDiff, Port1Second, Port1Diff })
         EXPECT_FALSE(ticked(box)) << box;
-    EXPECT_EQ(drawnChannels(),
-        (std::set<std::string> { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }));
+    EXPECT_EQ(drawnChannels(), (std::set<std::string> { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }));
     EXPECT_EQ(compare().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [bar]"));
     EXPECT_TRUE(on(V::OpenFile2Button));
     EXPECT_TRUE(on(V::PrintButton));
@@ -371,12 +370,11 @@ TEST_F(StepCompareViewTest, BoxRulesInBothViews)
     // The pressure view: the non-port boxes disabled; the axis follows the
     // file 2 port boxes; the boxes draw their pressure channels.
     click(V::PressureViewButton);
-    for (int box : { Position1, Position2, PositionDiff, Command1, Command2, CommandDiff, RelayCommand1,
-             RelayCommand2, RelayCommandDiff, RelayPosition1, RelayPosition2, RelayPositionDiff })
+    for (int box : { Position1, Position2, PositionDiff, Command1, Command2, CommandDiff, RelayCommand1, RelayCommand2,
+             RelayCommandDiff, RelayPosition1, RelayPosition2, RelayPositionDiff })
         EXPECT_FALSE(on(box)) << box;
     EXPECT_EQ(drawnChannels(),
-        (std::set<std::string> { "PvPPort1", "PvPPort1_2", "PvPPort1Diff", "PvPPort2", "PvPPort2_2",
-            "PvPPort2Diff" }));
+        (std::set<std::string> { "PvPPort1", "PvPPort1_2", "PvPPort1Diff", "PvPPort2", "PvPPort2_2", "PvPPort2Diff" }));
     EXPECT_TRUE(axisShown(false, "Pressure"));
     click(Port1Second);
     EXPECT_FALSE(drawn("PvPPort1_2"));
@@ -605,9 +603,7 @@ TEST_F(StepCompareViewTest, TheGrabbedPageShowsTheDeltaSignAndThePositionColour)
                 n += test(QColor(image.pixel(x, y))) ? 1 : 0;
         return n;
     };
-    const auto isPositionRed = [](const QColor& c) {
-        return c.red() > 230 && c.green() < 40 && c.blue() < 40;
-    };
+    const auto isPositionRed = [](const QColor& c) { return c.red() > 230 && c.green() < 40 && c.blue() < 40; };
     QImage image = compare().grab().toImage();
     const QRect box = compare().controlRect(PositionDiff);
     const int step = compare().controlRect(Command1).top() - compare().controlRect(Position1).top();
