@@ -36,7 +36,91 @@ QByteArray SimulatedPositioner::Impl::calibration224()
 QByteArray SimulatedPositioner::Impl::writeCalibration(const QByteArray& data)
 {
     calibration.write(RequestReader(data).u8(0), data.mid(1, 14), lastMs);
+    if (calibration.running() == CalibrationSequencer::Kind::None)
+        valve.setSpoolOverride(std::nullopt); // aborted: the valve follows its command again
+    evaluateStatuses();
     return calibration224();
+}
+
+namespace
+{
+// The position sensor's characteristic: the feedback arm turns by a fixed
+// count per inch of stem travel from its count at the closed stop.
+constexpr double FeedbackClosedCount = 2000.0;
+constexpr double FeedbackCountsPerInch = 28000.0 / 1.5;
+// The calibration routine looks at the valve this often.
+constexpr qint64 CalibrationLookMs = 10;
+
+uint16_t roundedWord(double value)
+{
+    return uint16_t(std::clamp(std::lround(value), 0L, 65535L));
+}
+} // namespace
+
+double SimulatedPositioner::Impl::feedbackCount() const
+{
+    return FeedbackClosedCount + valve.positionIn() * FeedbackCountsPerInch;
+}
+
+CalibrationSequencer::Plant SimulatedPositioner::Impl::calibrationPlant() const
+{
+    CalibrationSequencer::Plant plant;
+    const double stroke = valve.params().strokeIn;
+    plant.positionPercent = valve.positionPercent();
+    plant.velocityPercentPerS = stroke > 0 ? valve.velocityInPerS() / stroke * 100.0 : 0.0;
+    plant.stuck = valve.stuck();
+    plant.port1Psi = valve.port1Psi();
+    plant.port2Psi = port2Psi();
+    plant.supplyPsi = supplyPsi();
+    plant.port2IsSupply = model == SimModel::K40;
+    plant.port2InUse = model != SimModel::K40 && valve.params().doubleActing;
+    plant.port1Count = sensorCount(1);
+    plant.port2Count = sensorCount(2);
+    plant.feedbackCount = feedbackCount();
+    plant.relayPositionPercent = valve.relayPositionPercent();
+    return plant;
+}
+
+// A running calibration drives the valve itself and looks at it every few
+// milliseconds of simulated time, so each state lasts as long as the valve
+// takes to do what the state waits for.
+void SimulatedPositioner::Impl::runCalibration(qint64 untilMs)
+{
+    while (lastMs < untilMs && calibration.running() != CalibrationSequencer::Kind::None) {
+        const CalibrationSequencer::Drive drive = calibration.drive();
+        valve.setSpoolOverride(drive.spool);
+        valve.setCommandPercent(drive.commandPercent ? *drive.commandPercent : commandPercent());
+        const qint64 step = std::min(CalibrationLookMs, untilMs - lastMs);
+        valve.advance(double(step) / 1000.0);
+        lastMs += step;
+        calibration.observe(calibrationPlant(), lastMs);
+    }
+    if (calibration.running() == CalibrationSequencer::Kind::None)
+        valve.setSpoolOverride(std::nullopt);
+    if (calibration.takeCompleted())
+        storeCalibration();
+}
+
+// The results of a completed run become the device's calibration.
+void SimulatedPositioner::Impl::storeCalibration()
+{
+    const CalibrationSequencer::Results& found = calibration.results();
+    miscWords[0x50] = roundedWord(found.feedbackLow);
+    miscWords[0x51] = roundedWord(found.feedbackHigh);
+    miscWords[0x11] = roundedWord(found.innerLoopOffsetPercent * 100.0);
+    const auto store = [this](const PressureSensors::PortWords& at, std::optional<double> low,
+                           std::optional<double> high) {
+        if (!high)
+            return;
+        const uint16_t lowWord = low ? PressureSensors::countWord(*low) : miscWords[at.low];
+        const uint16_t highWord = PressureSensors::countWord(*high);
+        miscWords[at.low] = lowWord;
+        miscWords[at.high] = highWord;
+        miscWords[at.range] = uint16_t(highWord - lowWord);
+    };
+    store(PressureSensors::Port1, found.port1Low, found.port1High);
+    // The smaller model's supply sensor keeps the zero its zero supply capture took.
+    store(PressureSensors::Port2, found.port2Low, found.port2High);
 }
 
 QByteArray SimulatedPositioner::Impl::loopCalibration() const

@@ -15,6 +15,8 @@ void SimulatedPositioner::Impl::advanceToNow()
         lastMs = now;
     if (signature.running())
         runSignature(now);
+    if (calibration.running() != CalibrationSequencer::Kind::None)
+        runCalibration(now);
     if (now > lastMs) {
         valve.setCommandPercent(commandPercent());
         // A deviation counts from when the command that caused it was given,

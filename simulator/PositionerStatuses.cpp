@@ -23,6 +23,8 @@ std::bitset<SimulatedPositioner::StatusCount> SimulatedPositioner::Impl::activeS
     set(StrokeCalibrationMode, calibrating == CalibrationSequencer::Kind::Stroke);
     set(PressureCalibrationMode, calibrating == CalibrationSequencer::Kind::Actuator);
     set(CommandLoopCalibrationMode, loopState != 0);
+    for (int k = 0; k < 6; ++k)
+        set(CalibrationSequencer::FirstFlagStatus + k, calibration.flags() & (1u << k));
     set(LoopRangeSmall, loopRangeSmall);
     set(Loop100SignalOutOfRange, loop100OutOfRange);
     set(Loop0SignalOutOfRange, loop0OutOfRange);

@@ -312,7 +312,7 @@ void SimulatedPositioner::setMiscWord(uint8_t address, uint16_t value)
 
 void SimulatedPositioner::setMiscLong(uint8_t address, uint32_t value)
 {
-    d->miscLongs[address] = value;
+    d->setLong(address, value);
 }
 
 void SimulatedPositioner::setTag(const QByteArray& tag)

@@ -241,6 +241,8 @@ struct SimulatedPositioner::Impl {
     uint16_t miscWord(uint8_t address);
     uint32_t miscLong(uint8_t address);
     void writeMiscByte(uint8_t address, uint8_t value);
+    // A long variable; the calibration pressure (0x63) sets the pressure full scale too.
+    void setLong(uint8_t address, uint32_t value);
     QByteArray readMisc(const QByteArray& data);
     QByteArray writeMisc(const QByteArray& data);
 
@@ -273,6 +275,13 @@ struct SimulatedPositioner::Impl {
     void installCalibrationCommands();
     QByteArray calibration224();
     QByteArray writeCalibration(const QByteArray& data);
+    // The actuator and stroke calibration run: the valve driven by the
+    // routine up to `untilMs`, and its results stored when it completes.
+    void runCalibration(qint64 untilMs);
+    CalibrationSequencer::Plant calibrationPlant() const;
+    void storeCalibration();
+    // The position sensor's count now.
+    double feedbackCount() const;
     QByteArray loopCalibration() const;
     void writeLoopCalibration(const QByteArray& data);
     // The converter's fixed characteristic: the count of a loop current.

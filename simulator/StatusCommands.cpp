@@ -176,6 +176,14 @@ void SimulatedPositioner::Impl::writeMiscByte(uint8_t address, uint8_t value)
     miscBytes[address] = value;
 }
 
+void SimulatedPositioner::Impl::setLong(uint8_t address, uint32_t value)
+{
+    miscLongs[address] = value;
+    // The pressure words are shares of the calibration pressure: it is the full scale.
+    if (address == PressureSensors::CalibrationPressureLong && value > 0)
+        fullScalePsi = value / 100.0;
+}
+
 QByteArray SimulatedPositioner::Impl::readMisc(const QByteArray& data)
 {
     const RequestReader in(data);
@@ -201,6 +209,6 @@ QByteArray SimulatedPositioner::Impl::writeMisc(const QByteArray& data)
     if (data.size() >= 5 && in.u8(2) != NoWord)
         miscWords[in.u8(2)] = in.u16(3);
     if (data.size() >= 10 && in.u8(5) != NoLong)
-        miscLongs[in.u8(5)] = in.u32(6);
+        setLong(in.u8(5), in.u32(6));
     return data;
 }

@@ -122,6 +122,8 @@ void ValveModel::advance(double seconds)
 
 bool ValveModel::atRest() const
 {
+    if (m_spoolOverride)
+        return m_stuck && *m_spoolOverride == 0.0 && std::abs(m_ip) < CentredSpool && std::abs(m_relay) < CentredSpool;
     const double error = std::clamp(m_commandPercent, -1.0, 101.0) - positionPercent();
     return m_stuck && !drives(error) && std::abs(m_ip) < CentredSpool && std::abs(m_relay) < CentredSpool;
 }
@@ -157,7 +159,9 @@ void ValveModel::stepController()
     const double speedPercent = m_v / m_params.strokeIn * 100.0;
     double target = 0.0;
     // Driving, the spool opens in proportion to the error, less as the stem speeds up.
-    if (drives(error)) {
+    if (m_spoolOverride) {
+        target = std::clamp(*m_spoolOverride, -1.0, 1.0);
+    } else if (drives(error)) {
         target = std::clamp(m_params.positionerGain * (error - m_params.positionerRateS * speedPercent), -1.0, 1.0);
         m_driveDirection = signOf(error);
     }

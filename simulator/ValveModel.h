@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 // The physical constants of one simulated actuator and valve, in US units
 // (psi, in², in, lbf, s). Defaults per model in one place: k90() and k40().
@@ -60,6 +61,11 @@ public:
     // The command the positioner follows, in percent of travel.
     void setCommandPercent(double percent) { m_commandPercent = percent; }
     double commandPercent() const { return m_commandPercent; }
+    // The positioner's own routines (its calibration) drive the spool
+    // directly instead of following the command: 1 fills port 1 fully, -1
+    // exhausts it, 0 holds; nullopt hands the valve back to the command.
+    void setSpoolOverride(std::optional<double> opening) { m_spoolOverride = opening; }
+    const std::optional<double>& spoolOverride() const { return m_spoolOverride; }
 
     // Integrates `seconds` of simulated time. At rest (the stem stuck, the
     // positioner holding, the spool centred) nothing changes any more, so the
@@ -101,6 +107,7 @@ private:
 
     ValveModelParams m_params;
     double m_commandPercent = 0.0;
+    std::optional<double> m_spoolOverride;
     double m_x = 0.0; // stem position, in
     double m_v = 0.0; // stem velocity, in/s
     double m_p1 = 0.0; // port 1 (opening side), psi gauge

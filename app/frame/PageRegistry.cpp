@@ -3,10 +3,12 @@
 #include "CForm1.h"
 #include "CForm2.h"
 
+#include "calibration/CCalib_Actuator.h"
 #include "calibration/CCalibrationActuatorIntro.h"
 #include "calibration/CCalibrationAnalogIn.h"
 #include "calibration/CCalibrationAnalogInSteps.h"
 #include "calibration/CCalibrationMain.h"
+#include "calibration/CCalibrationStroke.h"
 #include "calibration/CCalibrationZeroSupply.h"
 #include "calibration/CConfigMain.h"
 #include "calibration/CPressureDisablePage.h"
@@ -74,7 +76,7 @@ const PageRow Rows[] = {
     { 35, "CPSTCompare",                   shell,           461, 3, "Compare",                      OptionalOnK40 | SwapFirst, { 368, "Partial Stroke Test Compare", Timer::None } },
     { 10, "CCalibrationMain",              page<CCalibrationMain>, 5, 1, "Calibration",             Expanded },
     { 11, "CCalibrationActuatorIntro",     page<CCalibrationActuatorIntro>, 51, 2, "Actuator /Stroke /Friction", 0 },
-    { 13, "CCalibrationStroke",            shell,           52,  2, "Stroke",                       0, { 1080, "Stroke Calibration" } },
+    { 13, "CCalibrationStroke",            page<CCalibrationStroke>, 52, 2, "Stroke",                0 },
     { 14, "CCalibrationAnalogIn",          page<CCalibrationAnalogIn>, 53, 2, "Analog Input",            0 },
     { 38, "CConfigMain",                   page<CConfigMain>, 6,  1, "Configuration",                Expanded },
     { 39, "CCustCharacterization_Info",    shell,           61,  2, "Stroke Characterization",      0, { 178, "Stroke Characterization" } },
@@ -82,7 +84,7 @@ const PageRow Rows[] = {
     { 1,  "CForm1",                        page<CForm1>,    0, 0, nullptr,                          Pane },
     { 2,  "CForm2",                        page<CForm2>,    0, 0, nullptr,                          Pane },
     { 9,  "CPressureDisablePage",          page<CPressureDisablePage>, 0, 0, nullptr,               0 },
-    { 12, "CCalib_Actuator",               shell,           0, 0, nullptr,                          0, { 258, "Actuator Calibration" } },
+    { 12, "CCalib_Actuator",               page<CCalib_Actuator>, 0, 0, nullptr,                    0 },
     { 15, "CCalibrationAnalogIn1",         page<CCalibrationAnalogIn1>, 0, 0, nullptr,                   0 },
     { 16, "CCalibrationAnalogIn2",         page<CCalibrationAnalogIn2>, 0, 0, nullptr,                   0 },
     { 17, "CCalibrationAnalogIn3",         page<CCalibrationAnalogIn3>, 0, 0, nullptr,                   0 },

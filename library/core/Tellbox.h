@@ -24,6 +24,7 @@
 
 // The calibration reports.
 #include "trends_logger_calibration/AnalogCalibrationReports.h"
+#include "trends_logger_calibration/StrokeCalibrationReports.h"
 
 // The report records.
 #include "core/AlarmAnnunciatorIndex.h"

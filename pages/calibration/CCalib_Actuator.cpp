@@ -1,0 +1,425 @@
+#include "CCalib_Actuator.h"
+
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "PageControls.h"
+#include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+#include "ValidityMark.h"
+
+#include "automation/NumberText.h"
+#include "core/Tellbox.h"
+#include "ui/Prompts.h"
+#include "ui/TimerService.h"
+
+#include <QProgressBar>
+
+#include <cstdio>
+
+using namespace StrokeCalibrationRules;
+
+namespace
+{
+QString fixed2(double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%5.2f", value);
+    return QString::fromLatin1(text);
+}
+} // namespace
+
+CCalib_Actuator::CCalib_Actuator(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CCalib_Actuator"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildPage(Template);
+}
+
+bool CCalib_Actuator::smallerModel() const
+{
+    return data().DeviceType == 6;
+}
+
+void CCalib_Actuator::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    const AppLog& log = context().log();
+    auto makeLed = [&](int row, int id) {
+        ILedRoundPtr led = CreateRoundLed(this, controlScreenRect(FlagHosts[row]), id, log);
+        if (led) {
+            led->setLitColor(FlagLitColour);
+            led->setUnlitColor(FlagUnlitColour);
+            led->setLit(false);
+        }
+        return led;
+    };
+    m_pFlagLeds[0] = makeLed(0, SupplyLed);
+    m_pFlagLeds[1] = makeLed(1, Port1Led);
+    if (smallerModel()) {
+        // No port 2 flag: the six position flags move up one row.
+        for (int k = 0; k < 6; ++k) {
+            m_pFlagLeds[size_t(3 + k)] = makeLed(2 + k, FirstPositionLedK40 + k);
+            setWindowText(FirstFlagLabel + 2 + k, QString::fromLatin1(StrokeFlags[k].label));
+        }
+        showControl(FirstFlagLabel + 8, false);
+        setWindowText(Port2Label, QStringLiteral("Supply"));
+    } else {
+        m_pFlagLeds[2] = makeLed(2, Port2Led);
+        for (int k = 0; k < 6; ++k)
+            m_pFlagLeds[size_t(3 + k)] = makeLed(3 + k, FirstPositionLedK90 + k);
+        showControl(ZeroSupplyButton, false);
+        enableControl(ZeroSupplyButton, false);
+    }
+    auto makeGauge = [this](int host, int id) {
+        IAngularGaugePtr gauge = create<AngularGauge>(host, id);
+        if (gauge) {
+            gauge->applyFactoryDefaults();
+            QFont font = gauge->font();
+            font.setFamily(QStringLiteral("Lucida Sans Unicode"));
+            font.setPointSize(11);
+            font.setBold(true);
+            gauge->setFont(font);
+            gauge->setFaceColor(0xF5F5F5);
+        }
+        return gauge;
+    };
+    m_pPort1Gauge = makeGauge(Port1GaugeHost, Port1Gauge);
+    m_pPort2Gauge = makeGauge(Port2GaugeHost, Port2Gauge);
+    const TellboxImports& imports = context().imports();
+    if (imports.CreateReportControl)
+        m_pReport = imports.CreateReportControl(this, m_reportWindow, controlScreenRect(ReportHost), ReportId);
+    if (imports.CreatePrintControl)
+        m_pPrinter = imports.CreatePrintControl(this, m_printerWindow, controlScreenRect(PrinterHost), PrinterId);
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setRange(0, ProgressMaximum);
+
+    onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
+    onTextChanged(PressureEdit, "OnChangeSupplyPressure", [this] { OnChangeSupplyPressure(); });
+    onClicked(StartButton, "OnStartCalibration", [this] { OnStartCalibration(); });
+    onClicked(AbortButton, "OnAbortCalibration", [this] { OnAbortCalibration(); });
+    onClicked(BackButton, "OnBack", [this] { OnBack(); });
+    onClicked(ZeroSupplyButton, "OnZeroSupply", [this] { OnZeroSupply(); });
+    onClicked(FrictionButton, "OnFrictionTolerances", [this] { OnFrictionTolerances(); });
+    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
+
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+    ToolTipTable flagTips { { SupplyLed, QStringLiteral("Calibration Flag - Loss of Supply") },
+        { Port1Led, QStringLiteral("Calibration Flag - Port 1") } };
+    if (!smallerModel())
+        flagTips.push_back({ Port2Led, QStringLiteral("Calibration Flag - Port 2") });
+    const int firstPosition = smallerModel() ? FirstPositionLedK40 : FirstPositionLedK90;
+    for (int k = 0; k < 6; ++k)
+        flagTips.push_back({ firstPosition + k, QString::fromLatin1(StrokeFlags[k].tip) });
+    setToolTips(flagTips);
+    setToolTips(TrailingToolTips);
+}
+
+void CCalib_Actuator::ActivatePage()
+{
+    enableControl(FrictionButton, true);
+    m_bSkipInitialsCheck = true;
+    enableControl(PrintButton, false);
+    enableControl(StartButton, true);
+    // The strip from the last known status; timer 100 first after 1000 ms.
+    StripPage::ActivatePage();
+    setWindowText(TodayEdit, dateText(context().timers().localNow().date()));
+    setWindowText(StateEdit, QString());
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(0);
+
+    read(HartCommand::ReadCalibration);
+    setWindowText(LastDateEdit, lastDate(data().CalText));
+    setWindowText(LastByEdit, lastInitials(data().CalText));
+    setWindowText(InitialsEdit, lastInitials(data().CalText)); // absorbed by the skip flag
+    enableControl(StartButton, true);
+
+    MiscAccessors& misc = context().misc();
+    m_dSupplyPressure = misc.ReadMiscLong69();
+    setWindowText(PressureEdit, fixed2(m_dSupplyPressure)); // checked as it is set
+
+    // The gauges' scale follows the unit known before this activation's unit read.
+    const int scale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
+    for (const IAngularGaugePtr* gauge : { &m_pPort1Gauge, &m_pPort2Gauge }) {
+        if (*gauge)
+            (*gauge)->setScaleMax(scale);
+    }
+    m_dSupplyPsi = misc.ReadMiscLong63();
+    read(HartCommand::ReadUnits);
+    m_dUnitToPsi = StrokeCalibrationRules::unitToPsi(data().PressureUnit, m_dSupplyPsi);
+    PageControls::setCaption(this, UnitLabel, data().PressureUnitLabel);
+    if (m_pPort1Gauge) {
+        m_pPort1Gauge->setUnitText(data().PressureUnitLabel);
+        m_pPort1Gauge->setIndicatorColor(GaugeColour);
+    }
+    setWindowText(Port1CountEdit, QString::number(misc.ReadMiscWord61()));
+    setWindowText(Port2CountEdit, QString::number(misc.ReadMiscWord66()));
+    m_bPort2Unavailable = misc.ReadMiscByte28Bit5() != 0;
+    if (m_pPort2Gauge) {
+        if (!smallerModel() && m_bPort2Unavailable) {
+            m_pPort2Gauge->setUnitText(QString());
+            m_pPort2Gauge->setValueText(QStringLiteral("Disabled"));
+            m_pPort2Gauge->setIndicatorColor(DisabledGaugeColour);
+        } else {
+            m_pPort2Gauge->setUnitText(data().PressureUnitLabel);
+            m_pPort2Gauge->setValueText(QString());
+            m_pPort2Gauge->setIndicatorColor(GaugeColour);
+        }
+    }
+    UpdateMonitor();
+}
+
+void CCalib_Actuator::StopTimers()
+{
+    if (m_bCalibrating)
+        OnAbortCalibration();
+    StripPage::StopTimers();
+}
+
+void CCalib_Actuator::setStartEnabled()
+{
+    enableControl(StartButton, m_bInitialsValid && m_bPressureValid);
+}
+
+void CCalib_Actuator::OnChangeNewCalibrationBy()
+{
+    if (m_bSkipInitialsCheck) {
+        // The initials the device reported are taken as they are.
+        ValidityMark::show(this, InitialsMark, true, InitialsTip);
+        enableControl(StartButton, true);
+        m_bSkipInitialsCheck = false;
+        return;
+    }
+    m_bInitialsValid = ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip);
+    setStartEnabled();
+}
+
+void CCalib_Actuator::OnChangeSupplyPressure()
+{
+    const double value = GetWindowFloat(control(PressureEdit));
+    const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
+    m_bPressureValid = ValidityMark::show(this, PressureMark, pressureAcceptable(value, fullScale), PressureTip);
+    setStartEnabled();
+}
+
+void CCalib_Actuator::OnStartCalibration()
+{
+    if (Prompts::show(MovementQuestion, MovementCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
+        != Prompts::IdYes)
+        return;
+    killTimer(StripTimerId);
+    data().CalState = StartCode;
+    enableControl(PrintButton, false);
+    const QString date = windowText(TodayEdit);
+    const QString initials = windowText(InitialsEdit);
+    if (!initialsAcceptable(initials)) {
+        ValidityMark::show(this, InitialsMark, false, InitialsTip);
+        return;
+    }
+    ValidityMark::show(this, InitialsMark, true, InitialsTip);
+    enableControl(FrictionButton, false);
+    WriteSupplyPressure();
+    data().CalText = calibrationText(Page::Actuator, date, initials);
+    // A new run starts with its flags clear; within the run they stay once seen.
+    clearStrokeFlags(context().records().m_ActuatorCalibReport);
+    m_bCalibrating = true;
+    enableControl(StartButton, false);
+    enableControl(AbortButton, true);
+    enableControl(BackButton, false);
+    if (smallerModel())
+        enableControl(ZeroSupplyButton, false);
+    write(HartCommand::WriteCalibration);
+    every(PollTimerId, PollMs, "OnTimer", [this] {
+        if (!m_bCalibrating) {
+            killTimer(PollTimerId);
+            return;
+        }
+        PollCalibrationState();
+        UpdateMonitor();
+    });
+}
+
+void CCalib_Actuator::WriteSupplyPressure()
+{
+    const SupplyWords words = supplyWords(GetWindowFloat(control(PressureEdit)), m_dUnitToPsi);
+    MiscAccessors& misc = context().misc();
+    misc.WriteMiscLong69(words.displayUnit);
+    misc.WriteMiscLong63(words.psi);
+}
+
+void CCalib_Actuator::PollCalibrationState()
+{
+    read(HartCommand::ReadCalibration);
+    const uint8_t state = data().CalState;
+    auto* bar = controlAs<QProgressBar>(ProgressBar);
+    if (const std::optional<int> progress = progressFor(state); progress && bar)
+        bar->setValue(*progress);
+    if (state != 0) {
+        setWindowText(StateEdit, stateText(Page::Actuator, state));
+        return;
+    }
+    m_bCalibrating = false;
+    setWindowText(StateEdit, CompletedText);
+    enableControl(StartButton, true);
+    enableControl(AbortButton, false);
+    enableControl(BackButton, true);
+    if (smallerModel())
+        enableControl(ZeroSupplyButton, true);
+    setWindowText(LastDateEdit, lastDate(data().CalText));
+    setWindowText(LastByEdit, lastInitials(data().CalText));
+    setWindowText(InitialsEdit, lastInitials(data().CalText)); // checked as it is set
+    enableControl(PrintButton, true);
+    enableControl(FrictionButton, true);
+    armStripTimer(RefreshMs);
+}
+
+void CCalib_Actuator::UpdateMonitor()
+{
+    read(HartCommand::ReadErrorHist);
+    const uint8_t byte5 = data().ErrorHistory[5];
+    const uint8_t byte7 = data().ErrorHistory[7];
+    CActuatorCalibReport& record = context().records().m_ActuatorCalibReport;
+    auto light = [this](int row, bool on) {
+        if (m_pFlagLeds[size_t(row)])
+            m_pFlagLeds[size_t(row)]->setLit(on);
+    };
+    const bool supplyLow = byte5 & 0x01;
+    light(0, supplyLow);
+    record.m_strSuppLoLbl = AutoString(supplyLow ? QStringLiteral("Supply Pressure Low Alarm") : QStringLiteral("Supply Pressure"));
+    record.m_bSuppLo = supplyLow ? 1 : 0;
+    const bool port1Small = byte5 & 0x20;
+    light(1, port1Small);
+    record.m_strSuppP1Lbl = AutoString(port1Small ? QStringLiteral("Port A Range too Small") : QStringLiteral("Port1"));
+    record.m_bSuppP1 = port1Small ? 1 : 0;
+    if (!smallerModel() && !m_bPort2Unavailable) {
+        const bool port2Small = byte5 & 0x40;
+        light(2, port2Small);
+        record.m_strSuppP2Lbl
+            = AutoString(port2Small ? QStringLiteral("Port B Range too Small") : QStringLiteral("Port2"));
+        record.m_bSuppP2 = port2Small ? 1 : 0;
+    }
+    for (int k = 0; k < 6; ++k)
+        light(3 + k, byte7 & StrokeFlags[k].bit);
+    markStrokeFlags(record, byte7);
+
+    MiscAccessors& misc = context().misc();
+    const uint16_t c1 = misc.ReadMiscWord62();
+    const uint16_t z1 = misc.ReadMiscWord5F();
+    const uint16_t r1 = misc.ReadMiscWord61();
+    setWindowText(Port1CountEdit, QString::number(c1));
+    showPort(1, c1, z1, r1);
+    if (!smallerModel() && m_bPort2Unavailable) {
+        if (m_pPort2Gauge) {
+            m_pPort2Gauge->setValueText(QStringLiteral("0"));
+            m_pPort2Gauge->setValue(0.0);
+        }
+        setWindowText(Port2CountEdit, QString());
+        if (m_pFlagLeds[2])
+            m_pFlagLeds[2]->setLitColor(PortUnavailableColour);
+        record.m_strSuppP2Lbl = AutoString(QStringLiteral("Port2 Not Available"));
+        record.m_bSuppP2 = 0;
+    } else {
+        const uint16_t c2 = misc.ReadMiscWord67();
+        const uint16_t z2 = misc.ReadMiscWord64();
+        const uint16_t r2 = misc.ReadMiscWord66();
+        // Port 2's count is shown signed, port 1's unsigned.
+        setWindowText(Port2CountEdit, QString::number(int16_t(c2)));
+        showPort(2, c2, z2, r2);
+    }
+    RefreshStrip();
+}
+
+void CCalib_Actuator::showPort(int port, uint16_t count, uint16_t zero, uint16_t range)
+{
+    const PortPressure pressure = portPressure(count, zero, range, m_dSupplyPressure);
+    const IAngularGaugePtr& dial = gauge(port);
+    if (!dial)
+        return;
+    dial->setValue(pressure.value);
+    dial->setValueText(pressure.text);
+}
+
+void CCalib_Actuator::OnAbortCalibration()
+{
+    enableControl(AbortButton, false);
+    enableControl(StartButton, true);
+    enableControl(BackButton, true);
+    if (smallerModel())
+        enableControl(ZeroSupplyButton, true);
+    enableControl(FrictionButton, true);
+    m_bCalibrating = false;
+    data().CalState = AbortCode;
+    write(HartCommand::WriteCalibration);
+    setWindowText(StateEdit, AbortedText);
+    // The poll timer stops on its next tick.
+    armStripTimer(RefreshMs);
+}
+
+void CCalib_Actuator::OnBack()
+{
+    killTimer(PollTimerId);
+    killTimer(StripTimerId);
+    if (FormPage* intro = context().ReplaceView(ActuatorPage))
+        intro->ActivatePage();
+}
+
+void CCalib_Actuator::OnZeroSupply()
+{
+    if (Prompts::show(ZeroSupplyQuestion, ZeroSupplyCaption, Prompts::Buttons::OkCancel, Prompts::Icon::None, this)
+        != Prompts::IdOk)
+        return;
+    killTimer(PollTimerId);
+    killTimer(StripTimerId);
+    if (FormPage* zero = context().ReplaceView(ZeroSupplyPage))
+        zero->ActivatePage();
+}
+
+void CCalib_Actuator::OnFrictionTolerances()
+{
+    // Without that tree item (a smaller model without the health pages) nothing happens.
+    context().SelectPageCode(FrictionTolerancesCode);
+}
+
+void CCalib_Actuator::FillActuatorCalibResults()
+{
+    CActuatorCalibReport& record = context().records().m_ActuatorCalibReport;
+    MiscAccessors& misc = context().misc();
+    record.m_strILO = AutoString(QString::number(misc.ReadMiscWord11()));
+    const uint16_t low = misc.ReadMiscWord50();
+    record.m_strLoADVal = AutoString(QString::number(low));
+    const uint16_t high = misc.ReadMiscWord51();
+    record.m_strHiADVal = AutoString(QString::number(high));
+    record.m_strADRange = AutoString(QString::number(int(high) - int(low)));
+    record.m_strPort1Lo = AutoString(QString::number(misc.ReadMiscWord5F()));
+    record.m_strPort1Hi = AutoString(QString::number(misc.ReadMiscWord60()));
+    record.m_strPort1Range = AutoString(QString::number(misc.ReadMiscWord61()));
+    if (!smallerModel() && m_bPort2Unavailable) {
+        record.m_strPort2Lo = record.m_strPort2Hi = record.m_strPort2Range = AutoString(QString());
+    } else {
+        record.m_strPort2Lo = AutoString(QString::number(misc.ReadMiscWord64()));
+        record.m_strPort2Hi = AutoString(QString::number(misc.ReadMiscWord65()));
+        record.m_strPort2Range = AutoString(QString::number(misc.ReadMiscWord66()));
+    }
+    read(HartCommand::ReadFrictionSettings);
+    record.m_strFricValue = AutoString(QString::number(data().FrictionSettings[0]));
+    read(HartCommand::ReadActuator);
+    record.m_strCalActSize = AutoString(NumberText::fromDouble(data().ActuatorArea * 0.1));
+}
+
+void CCalib_Actuator::OnPrintReport()
+{
+    ReportRecords& records = context().records();
+    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
+    FillActuatorCalibResults();
+    CActuatorCalibReport& record = records.m_ActuatorCalibReport;
+    record.m_strLastCalDate = AutoString(windowText(TodayEdit));
+    record.m_strNewCalBy = AutoString(windowText(InitialsEdit));
+    record.m_strPressure = AutoString(windowText(PressureEdit));
+    record.m_strPressureUnit = AutoString(windowText(UnitLabel));
+    record.m_strState = AutoString(windowText(StateEdit));
+    const QString definition = ReportDefinitionPath(
+        context().helpers().GetAppFolder(), QStringLiteral("ActStrokeFricCalRept"), data().DeviceType);
+    GenerateActCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+}

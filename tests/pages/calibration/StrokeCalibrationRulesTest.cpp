@@ -1,0 +1,123 @@
+// What the actuator and stroke calibration pages decide without their
+// widgets: state texts, progress, entry checks, supply words, port gauges.
+#include "calibration/StrokeCalibrationRules.h"
+
+#include "core/CActuatorCalibReport.h"
+#include "core/CStrokeCalibReport.h"
+
+#include <gtest/gtest.h>
+
+using namespace StrokeCalibrationRules;
+
+TEST(StrokeCalibrationRules, StateTextsDifferBetweenThePagesOnlyWhereTheirTablesDo)
+{
+    const struct {
+        int state;
+        const char* actuator;
+        const char* stroke;
+    } cases[] = {
+        { 20, "Calibrating pressure", "Calibrating pressure" },
+        { 22, "Waiting for valve to start closing...", "Waiting for valve to start closing" },
+        { 28, "Waiting for valve to stop opening...", "Waiting for valve to stop opening" },
+        { 32, "Pressure calibration in progress...", "Pressure calibration in progress" },
+        { 39, "Waiting for valve to stop opening", "Waiting for valve to stop opening" },
+        { 41, "Pressure calibration in progress", "Pressure calibration in progress" },
+        { 43, "Stroke calibration in progress", "Stroke calibration in progress" },
+        { 44, "Calibration In progress...", "Calibration In progress..." },
+        { 47, "Calibration In progress...", "Calibration In progress..." },
+        { 48, "Pressure calibration timed out", "Pressure calibration timed out" },
+        { 60, "Friction calibration in progress...", "Friction calibration in progress..." },
+        { 97, "Pressure problem during stroke calibration", "Pressure problem during stroke calibration" },
+        { 99, "Feedback out of range during pressure calibration",
+            "Feedback out of range during pressure calibration" },
+        { 255, "Calibration In progress...", "Calibration In progress..." },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(stateText(Page::Actuator, uint8_t(c.state)).toStdString(), c.actuator) << c.state;
+        EXPECT_EQ(stateText(Page::Stroke, uint8_t(c.state)).toStdString(), c.stroke) << c.state;
+    }
+}
+
+TEST(StrokeCalibrationRules, OnlyTheRunStatesAndTheEndMoveTheProgress)
+{
+    EXPECT_EQ(progressFor(0), 27);
+    EXPECT_EQ(progressFor(20), 0);
+    EXPECT_EQ(progressFor(44), 24);
+    EXPECT_EQ(progressFor(46), 26);
+    for (int state : { 1, 19, 47, 48, 60, 97 })
+        EXPECT_FALSE(progressFor(uint8_t(state))) << state;
+}
+
+TEST(StrokeCalibrationRules, EntryChecksAndSupplyWords)
+{
+    for (const char* refused : { "", "AB", "ABCD" })
+        EXPECT_FALSE(initialsAcceptable(QString::fromLatin1(refused))) << refused;
+    for (const char* accepted : { "XYZ", " AB", "A B" })
+        EXPECT_TRUE(initialsAcceptable(QString::fromLatin1(accepted))) << accepted;
+    EXPECT_TRUE(pressureAcceptable(0.0, 150));
+    EXPECT_TRUE(pressureAcceptable(150.0, 150));
+    EXPECT_FALSE(pressureAcceptable(150.01, 150));
+    EXPECT_FALSE(pressureAcceptable(-0.01, 150));
+
+    const struct {
+        float shown;
+        uint8_t unit;
+        uint32_t displayUnit;
+        uint32_t psi;
+    } writes[] = { { 80.0f, 6, 8000, 8000 }, { 5.5f, 7, 550, 7984 }, { 310.0f, 12, 31000, 4495 } };
+    for (const auto& w : writes) {
+        const SupplyWords words = supplyWords(w.shown, unitToPsi(w.unit, 0.0));
+        EXPECT_EQ(words.displayUnit, w.displayUnit) << w.shown;
+        EXPECT_EQ(words.psi, w.psi) << w.shown;
+    }
+    EXPECT_DOUBLE_EQ(unitToPsi(10, 0.0), 14.22);
+    EXPECT_DOUBLE_EQ(unitToPsi(57, 60.0), 0.6) << "any other unit: the supply in psi x 0.01";
+}
+
+TEST(StrokeCalibrationRules, PortPressureTakesItsWordsSignedAndShowsNothingForNoRange)
+{
+    const struct {
+        uint16_t count, zero, range;
+        double supply;
+        double value;
+        const char* text;
+    } cases[] = {
+        { 16000, 3000, 26000, 60.0, 30.0, "30.00" },
+        { 16000, 3000, 0, 60.0, 0.0, "0.00" },
+        { 1000, 3000, 26000, 60.0, -60.0 * 2000 / 26000, "-4.62" },
+        { 0x8000, 0, 0xFFFF, 1.0, 32768.0, "32768.00" }, // -32768 over -1
+        { 5, 0, 10, 1.0, 0.5, " 0.50" },
+    };
+    for (const auto& c : cases) {
+        const PortPressure p = portPressure(c.count, c.zero, c.range, c.supply);
+        EXPECT_NEAR(p.value, c.value, 1e-4) << c.count;
+        EXPECT_EQ(p.text.toStdString(), c.text) << c.count;
+    }
+}
+
+TEST(StrokeCalibrationRules, CalibrationTextsAndStickyFlags)
+{
+    EXPECT_EQ(calibrationText(Page::Actuator, "02/03/2031", " AB"), QStringLiteral("02/03/2031  AB"));
+    EXPECT_EQ(calibrationText(Page::Stroke, "02/03/2031", " AB"), QStringLiteral("02/03/2031 AB"));
+    EXPECT_EQ(calibrationText(Page::Stroke, "02/03/2031", "XYZW"), QStringLiteral("02/03/2031 XYZ"));
+    EXPECT_EQ(dateText(QDate(2031, 2, 3)), QStringLiteral("02/03/2031"));
+    EXPECT_EQ(lastDate(QStringLiteral("02/03/2031 XYZ")), QStringLiteral("02/03/2031"));
+    EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031 XYZ")), QStringLiteral("XYZ"));
+
+    CStrokeCalibReport record;
+    markStrokeFlags(record, 0x02 | 0x10);
+    markStrokeFlags(record, 0x01);
+    EXPECT_EQ(record.m_b0PosOut, 1) << "kept once seen";
+    EXPECT_EQ(record.m_bNoSetTimeOut, 1);
+    EXPECT_EQ(record.m_bFdbkSmall, 1);
+    EXPECT_EQ(record.m_b100PosOut + record.m_bILOTO + record.m_bNoMoTO, 0);
+    CActuatorCalibReport actuator;
+    markStrokeFlags(actuator, 0x3F);
+    EXPECT_EQ(actuator.m_b100PosOut + actuator.m_bILOTO + actuator.m_bNoMoTO + actuator.m_b0PosOut
+            + actuator.m_bFdbkSmall + actuator.m_bNoSetTimeOut,
+        6);
+    clearStrokeFlags(actuator);
+    EXPECT_EQ(actuator.m_b100PosOut + actuator.m_bILOTO + actuator.m_bNoMoTO + actuator.m_b0PosOut
+            + actuator.m_bFdbkSmall + actuator.m_bNoSetTimeOut,
+        0);
+}
