@@ -108,16 +108,16 @@ void SimulatedPositioner::Impl::storeCalibration()
     miscWords[0x50] = roundedWord(found.feedbackLow);
     miscWords[0x51] = roundedWord(found.feedbackHigh);
     miscWords[0x11] = roundedWord(found.innerLoopOffsetPercent * 100.0);
-    const auto store = [this](const PressureSensors::PortWords& at, std::optional<double> low,
-                           std::optional<double> high) {
-        if (!high)
-            return;
-        const uint16_t lowWord = low ? PressureSensors::countWord(*low) : miscWords[at.low];
-        const uint16_t highWord = PressureSensors::countWord(*high);
-        miscWords[at.low] = lowWord;
-        miscWords[at.high] = highWord;
-        miscWords[at.range] = uint16_t(highWord - lowWord);
-    };
+    const auto store
+        = [this](const PressureSensors::PortWords& at, std::optional<double> low, std::optional<double> high) {
+              if (!high)
+                  return;
+              const uint16_t lowWord = low ? PressureSensors::countWord(*low) : miscWords[at.low];
+              const uint16_t highWord = PressureSensors::countWord(*high);
+              miscWords[at.low] = lowWord;
+              miscWords[at.high] = highWord;
+              miscWords[at.range] = uint16_t(highWord - lowWord);
+          };
     store(PressureSensors::Port1, found.port1Low, found.port1High);
     // The smaller model's supply sensor keeps the zero its zero supply capture took.
     store(PressureSensors::Port2, found.port2Low, found.port2High);

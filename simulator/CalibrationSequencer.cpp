@@ -14,6 +14,9 @@ constexpr double Hold = 0.0;
 // Where the stroke phase leaves the valve, and where the friction phase strokes it to.
 constexpr double MidTravelPercent = 50.0;
 constexpr double FrictionStrokePercent = 60.0;
+constexpr double FrictionReturnPercent = 40.0;
+// Each way of the friction stroke lasts at least this many steps.
+constexpr int FrictionLegSteps = 6;
 // The valve has begun to move when it is this far from where it stood.
 constexpr double MovedPercent = 1.0;
 // Moving, for the routine: faster than this.
@@ -47,6 +50,7 @@ void CalibrationSequencer::enter(uint8_t state, qint64 nowMs)
     m_state = state;
     m_enteredMs = nowMs;
     m_stillSinceMs = -1;
+    m_frictionLeg = 0;
     if (state != 0)
         m_seen.append(char(state));
 }
@@ -102,7 +106,7 @@ CalibrationSequencer::Drive CalibrationSequencer::drive() const
     case 45:
         return { std::nullopt, MidTravelPercent };
     case 60:
-        return { std::nullopt, FrictionStrokePercent };
+        return { std::nullopt, m_frictionLeg == 0 ? FrictionStrokePercent : FrictionReturnPercent };
     default:
         return { Hold, std::nullopt };
     }
@@ -209,9 +213,17 @@ bool CalibrationSequencer::observe(const Plant& plant, qint64 nowMs)
         }
         break;
     case 43: // to mid travel under the position loop
-    case 60: // stroked under the position loop: the friction it meets
         if ((stepDone && stopped) || inState >= SettleMs)
             moveOn();
+        break;
+    case 60: // stroked up and back down under the position loop: the friction it meets both ways
+        if (m_frictionLeg == 0 && ((inState >= FrictionLegSteps * StepMs && stopped) || inState >= SettleMs)) {
+            m_frictionLeg = 1;
+            m_stillSinceMs = -1;
+        } else if (m_frictionLeg == 1
+            && ((inState >= 2 * FrictionLegSteps * StepMs && stopped) || inState >= 2 * SettleMs)) {
+            moveOn();
+        }
         break;
     case 45: // the spool position that holds the valve still, once the spool has settled
         if ((inState >= 2 * StepMs && stopped && std::abs(plant.relayPositionPercent - 50.0) < SettledSpoolPercent)

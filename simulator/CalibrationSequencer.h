@@ -120,6 +120,7 @@ private:
     qint64 m_enteredMs = 0;
     qint64 m_stillSinceMs = -1;
     double m_closedPercent = 0.0;
+    int m_frictionLeg = 0; // the friction phase strokes up (0), then back (1)
     uint8_t m_flags = 0;
     bool m_completed = false;
     Results m_results;

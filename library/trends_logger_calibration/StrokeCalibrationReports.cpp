@@ -41,7 +41,8 @@ ReportFrameDescriptor ActCalibReportDescriptor(const CActuatorCalibReport& calib
             { "SupPressLbl", "Supply Pressure:", "StrkCalPressure", calibration.m_strPressure.toQString() },
         };
         // The unit is a value of its own, without a label.
-        const auto writeRows = [&fields](const std::vector<Row>& block) { CalibrationReportBlock::write(fields, block); };
+        const auto writeRows
+            = [&fields](const std::vector<Row>& block) { CalibrationReportBlock::write(fields, block); };
         writeRows(rows);
         fields.setText(QStringLiteral("StrkCalPressureUnit"), calibration.m_strPressureUnit.toQString());
         writeRows({
@@ -69,13 +70,11 @@ ReportFrameDescriptor ActCalibReportDescriptor(const CActuatorCalibReport& calib
             { "StrkCalADRangeLbl", "A/D Range:", "StrkCalADRange", calibration.m_strADRange.toQString() },
             heading("StrkCalPort1Lbl", "Port1"),
             { "StrkCalP1LoLbl", "A/D Value at low pressure:", "StrkCalPort1Lo", calibration.m_strPort1Lo.toQString() },
-            { "StrkCalP1HiLbl", "A/D Value at high pressure:", "StrkCalPort1Hi",
-                calibration.m_strPort1Hi.toQString() },
+            { "StrkCalP1HiLbl", "A/D Value at high pressure:", "StrkCalPort1Hi", calibration.m_strPort1Hi.toQString() },
             { "StrkCalP1RangeLbl", "A/D Range:", "StrkCalPort1Range", calibration.m_strPort1Range.toQString() },
             heading("StrkCalPort2Lbl", model == SmallerModel ? "Supply" : "Port2"),
             { "StrkCalP2LoLbl", "A/D Value at low pressure:", "StrkCalPort2Lo", calibration.m_strPort2Lo.toQString() },
-            { "StrkCalP2HiLbl", "A/D Value at high pressure:", "StrkCalPort2Hi",
-                calibration.m_strPort2Hi.toQString() },
+            { "StrkCalP2HiLbl", "A/D Value at high pressure:", "StrkCalPort2Hi", calibration.m_strPort2Hi.toQString() },
             { "StrkCalP2RangeLbl", "A/D Range:", "StrkCalPort2Range", calibration.m_strPort2Range.toQString() },
             heading("blbFriction", "Friction"),
             { "StrkCalDerFricLbl", "Derived Friction:", "StrkCalFricValue", calibration.m_strFricValue.toQString() },

@@ -133,12 +133,13 @@ void CCalib_Actuator::ActivatePage()
     read(HartCommand::ReadCalibration);
     setWindowText(LastDateEdit, lastDate(data().CalText));
     setWindowText(LastByEdit, lastInitials(data().CalText));
-    setWindowText(InitialsEdit, lastInitials(data().CalText)); // absorbed by the skip flag
+    fillEdit(InitialsEdit, lastInitials(data().CalText),
+        &CCalib_Actuator::OnChangeNewCalibrationBy); // absorbed by the skip flag
     enableControl(StartButton, true);
 
     MiscAccessors& misc = context().misc();
     m_dSupplyPressure = misc.ReadMiscLong69();
-    setWindowText(PressureEdit, fixed2(m_dSupplyPressure)); // checked as it is set
+    fillEdit(PressureEdit, fixed2(m_dSupplyPressure), &CCalib_Actuator::OnChangeSupplyPressure); // checked as it is set
 
     // The gauges' scale follows the unit known before this activation's unit read.
     const int scale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
@@ -192,7 +193,8 @@ void CCalib_Actuator::OnChangeNewCalibrationBy()
         m_bSkipInitialsCheck = false;
         return;
     }
-    m_bInitialsValid = ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip);
+    m_bInitialsValid
+        = ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip);
     setStartEnabled();
 }
 
@@ -269,7 +271,8 @@ void CCalib_Actuator::PollCalibrationState()
         enableControl(ZeroSupplyButton, true);
     setWindowText(LastDateEdit, lastDate(data().CalText));
     setWindowText(LastByEdit, lastInitials(data().CalText));
-    setWindowText(InitialsEdit, lastInitials(data().CalText)); // checked as it is set
+    fillEdit(
+        InitialsEdit, lastInitials(data().CalText), &CCalib_Actuator::OnChangeNewCalibrationBy); // checked as it is set
     enableControl(PrintButton, true);
     enableControl(FrictionButton, true);
     armStripTimer(RefreshMs);
@@ -287,7 +290,8 @@ void CCalib_Actuator::UpdateMonitor()
     };
     const bool supplyLow = byte5 & 0x01;
     light(0, supplyLow);
-    record.m_strSuppLoLbl = AutoString(supplyLow ? QStringLiteral("Supply Pressure Low Alarm") : QStringLiteral("Supply Pressure"));
+    record.m_strSuppLoLbl
+        = AutoString(supplyLow ? QStringLiteral("Supply Pressure Low Alarm") : QStringLiteral("Supply Pressure"));
     record.m_bSuppLo = supplyLow ? 1 : 0;
     const bool port1Small = byte5 & 0x20;
     light(1, port1Small);
@@ -422,4 +426,12 @@ void CCalib_Actuator::OnPrintReport()
     const QString definition = ReportDefinitionPath(
         context().helpers().GetAppFolder(), QStringLiteral("ActStrokeFricCalRept"), data().DeviceType);
     GenerateActCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+}
+
+void CCalib_Actuator::fillEdit(int id, const QString& text, void (CCalib_Actuator::*handler)())
+{
+    const bool same = windowText(id) == text;
+    setWindowText(id, text);
+    if (same)
+        (this->*handler)();
 }

@@ -15,8 +15,8 @@ constexpr int RowStep = 12;
 std::vector<ControlSpec> flagRows()
 {
     std::vector<ControlSpec> rows;
-    const char* labels[9] = { "Supply Pressure", "Port 1", "Port 2", nullptr, nullptr, nullptr, nullptr, nullptr,
-        nullptr };
+    const char* labels[9]
+        = { "Supply Pressure", "Port 1", "Port 2", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr };
     for (int k = 0; k < 9; ++k) {
         const int y = RowY + k * RowStep;
         const char* text = k < 3 ? labels[k] : StrokeCalibrationRules::StrokeFlags[k - 3].label;
@@ -67,8 +67,8 @@ std::vector<ControlSpec> pageControls()
         C::button(CCalib_Actuator::ZeroSupplyButton, QStringLiteral("Zero Supply"), 260, 224, 68, 14),
         C::button(CCalib_Actuator::StartButton, QStringLiteral("Start Calibration"), 334, 224, 72, 14),
         C::button(CCalib_Actuator::AbortButton, QStringLiteral("Abort"), 412, 224, 72, 14, C::Disabled),
-        C::label(-1, QStringLiteral(" NOTE: Report printing is available after a calibration is completed."), 256,
-            246, 230, 18),
+        C::label(-1, QStringLiteral(" NOTE: Report printing is available after a calibration is completed."), 256, 246,
+            230, 18),
 
         C::button(CCalib_Actuator::BackButton, QStringLiteral("Back"), 260, 272, 68, 14),
         C::button(CCalib_Actuator::FrictionButton, QStringLiteral("Friction Tolerances"), 334, 272, 72, 14),
@@ -113,8 +113,7 @@ const QString CCalib_Actuator::ZeroSupplyQuestion = QStringLiteral(
     "The following procedure will ask you to disconnect the air supply from the positioner.Removing air supply will "
     "cause closure member movement to the fail position. Do you want to continue?");
 const QString CCalib_Actuator::ZeroSupplyCaption = QStringLiteral("ZERO SUPPLY");
-const QString CCalib_Actuator::InitialsTip
-    = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");
+const QString CCalib_Actuator::InitialsTip = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");
 const QString CCalib_Actuator::PressureTip = QStringLiteral("Please enter integer values");
 const QString CCalib_Actuator::CompletedText = QStringLiteral("Calibration completed successfully");
 const QString CCalib_Actuator::AbortedText = QStringLiteral("Calibration Aborted");

@@ -29,7 +29,8 @@ void CCalibrationStroke::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
     for (int k = 0; k < 6; ++k) {
-        ILedRoundPtr led = CreateRoundLed(this, controlScreenRect(FirstFlagHost + k), FirstFlagLed + k, context().log());
+        ILedRoundPtr led
+            = CreateRoundLed(this, controlScreenRect(FirstFlagHost + k), FirstFlagLed + k, context().log());
         if (led) {
             led->setLitColor(FlagLitColour);
             led->setUnlitColor(FlagUnlitColour);
@@ -73,7 +74,8 @@ void CCalibrationStroke::ActivatePage()
     read(HartCommand::ReadCalibration);
     setWindowText(LastDateEdit, lastDate(data().CalText));
     setWindowText(LastByEdit, lastInitials(data().CalText));
-    setWindowText(InitialsEdit, lastInitials(data().CalText)); // absorbed by the skip flag
+    fillEdit(InitialsEdit, lastInitials(data().CalText),
+        &CCalibrationStroke::OnChangeNewCalibrationBy); // absorbed by the skip flag
     enableControl(StartButton, true);
     read(HartCommand::ReadStatus);
     showPosition();
@@ -99,8 +101,8 @@ void CCalibrationStroke::OnChangeNewCalibrationBy()
         m_bSkipInitialsCheck = false;
         return;
     }
-    enableControl(StartButton,
-        ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip));
+    enableControl(
+        StartButton, ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip));
 }
 
 void CCalibrationStroke::OnStartCalibration()
@@ -159,7 +161,8 @@ void CCalibrationStroke::PollCalibrationState()
     while (data().CalText.endsWith(QLatin1Char(' ')))
         data().CalText.chop(1);
     setWindowText(LastByEdit, lastInitials(data().CalText));
-    setWindowText(InitialsEdit, lastInitials(data().CalText)); // checked as it is set
+    fillEdit(InitialsEdit, lastInitials(data().CalText),
+        &CCalibrationStroke::OnChangeNewCalibrationBy); // checked as it is set
     enableControl(PrintButton, true);
     armStripTimer(RefreshMs);
 }
@@ -215,4 +218,12 @@ void CCalibrationStroke::OnPrintReport()
     const QString definition
         = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StrokeCalRept"), data().DeviceType);
     GenerateStrokeCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+}
+
+void CCalibrationStroke::fillEdit(int id, const QString& text, void (CCalibrationStroke::*handler)())
+{
+    const bool same = windowText(id) == text;
+    setWindowText(id, text);
+    if (same)
+        (this->*handler)();
 }

@@ -83,6 +83,9 @@ public:
     const IReportPtr& reportControl() const { return m_pReport; }
 
 private:
+    // Sets an edit's text and runs its change handler even when the text
+    // stays the same: the handler runs for every text the page sets.
+    void fillEdit(int id, const QString& text, void (CCalibrationStroke::*handler)());
     void showPosition();
     void FillStrokeCalibResults();
 

@@ -1,0 +1,534 @@
+// The actuator calibration page and the stroke calibration page driven
+// through their buttons against the simulated positioner: the entry checks,
+// the bytes of the start and abort, the poll's traffic, the states shown,
+// whole runs, the gauges, the faults the valve raises, and the reports.
+#include "ActuatorCalibrationPageTest.h"
+
+#include "ReportRecords.h"
+#include "ReportTestSupport.h"
+#include "calibration/CCalib_Actuator.h"
+#include "calibration/CCalibrationStroke.h"
+#include "core/ReportFrame.h"
+#include "health/CAdvDashboard.h"
+#include "ui/Pictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSet>
+
+namespace
+{
+
+using Act = CCalib_Actuator;
+using Stroke = CCalibrationStroke;
+
+class StrokeCalibrationPages : public ActuatorCalibrationPageTest
+{
+protected:
+    static constexpr int StrokeCode = 52;
+
+    void startOn(const char* path = K90Path)
+    {
+        clock().setLocalStart(QDateTime(QDate(2031, 2, 3), QTime(9, 41)));
+        start({ QStringLiteral("/d") + QString::fromLatin1(path) });
+        clock().advance(2000);
+    }
+    // The device works in kPa, its supply full scale converted as the actuator page's unit Apply does.
+    void useKilopascal(const char* path = K90Path)
+    {
+        device(path).respond(221, QByteArray("\x39\x20\x0C", 3));
+        device(path).setMiscLong(0x69, uint32_t(device(path).physics().supplyPsi / 0.145037738 * 100));
+    }
+    Act& actuator() { return page<Act>(); }
+    Stroke& stroke() { return page<Stroke>(); }
+    Act& showActuator()
+    {
+        FormPage* shown = app().ReplaceView("CCalib_Actuator");
+        EXPECT_NE(shown, nullptr);
+        shown->ActivatePage();
+        return actuator();
+    }
+    Stroke& showStroke()
+    {
+        select(StrokeCode);
+        return stroke();
+    }
+    // Start answered with `answer`.
+    void startRun(FormPage& on, int button, int answer = Prompts::IdYes)
+    {
+        prompts().answerMessage(answer, Act::MovementQuestion);
+        click(on, button);
+    }
+    // The page's own tick: what was sent from its state read on (the frame's
+    // panes refresh their status on timers of their own).
+    static std::string tickOf(const QStringList& requests)
+    {
+        return joined(requests.mid(requests.indexOf(QStringLiteral("224"))));
+    }
+    static bool enabled(FormPage& on, int id) { return on.control(id)->isEnabled(); }
+    static int progress(FormPage& on, int id) { return on.controlAs<QProgressBar>(id)->value(); }
+    static bool markShows(FormPage& on, int id, int icon)
+    {
+        return on.controlAs<QLabel>(id)->pixmap().toImage() == Pictures::load(icon).toImage();
+    }
+    static std::string calText(uint8_t code, const QByteArray& text)
+    {
+        QByteArray request("\x11\xE1\x0F", 3);
+        request.append(char(code)).append(text);
+        return request.toHex(' ').toUpper().toStdString();
+    }
+    QStringList wordReads(const char* path = K90Path)
+    {
+        QStringList out;
+        for (const QString& request : sent(path))
+            out << request;
+        return out;
+    }
+    QString reportField(FormPage& on, const IReportPtr& report, const QString& key)
+    {
+        (void)on;
+        const auto document = report->layoutDocument();
+        const ReportPageItem* item = document.find(key);
+        return item ? item->text : QStringLiteral("<no such field>");
+    }
+    // Polls in steps of 100 ms until the page's state reads `text` or `limitMs` passes.
+    bool waitForState(FormPage& on, int stateEdit, const QString& text, qint64 limitMs = 300000)
+    {
+        for (qint64 t = 0; t < limitMs; t += 100) {
+            if (on.windowText(stateEdit) == text)
+                return true;
+            clock().advance(100);
+        }
+        return on.windowText(stateEdit) == text;
+    }
+};
+
+} // namespace
+
+TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
+{
+    startOn();
+    useKilopascal();
+    showActuator(); // the unit read here sets the scale of the next activation
+    Act& page = showActuator();
+    ASSERT_EQ(data().PressureUnit, 12);
+    // What activation filled is not checked: the device's blank initials pass.
+    EXPECT_TRUE(markShows(page, Act::InitialsMark, 139));
+    EXPECT_TRUE(enabled(page, Act::StartButton));
+
+    const struct {
+        int edit;
+        const char* text;
+        int mark;
+        bool valid;
+        const char* tip;
+    } cases[] = {
+        { Act::InitialsEdit, "AB", Act::InitialsMark, false,
+            "Please Enter 3 Initials in the New Calibration By field." },
+        { Act::InitialsEdit, "XYZ", Act::InitialsMark, true, nullptr },
+        { Act::PressureEdit, "1050.01", Act::PressureMark, false, "Please enter integer values" },
+        { Act::PressureEdit, "1050", Act::PressureMark, true, nullptr },
+        { Act::PressureEdit, "-0.01", Act::PressureMark, false, "Please enter integer values" },
+        { Act::PressureEdit, "", Act::PressureMark, true, nullptr },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        page.setWindowText(c.edit, QString::fromLatin1(c.text));
+        EXPECT_TRUE(markShows(page, c.mark, c.valid ? 139 : 138));
+        EXPECT_EQ(enabled(page, Act::StartButton), c.valid);
+        if (c.tip) {
+            EXPECT_EQ(page.control(c.mark)->toolTip(), QString::fromLatin1(c.tip));
+        }
+    }
+
+    // The stroke page's check: exactly three characters, blanks counted.
+    Stroke& strokePage = showStroke();
+    EXPECT_TRUE(enabled(strokePage, Stroke::StartButton)) << "the device's initials are taken as they are";
+    for (const auto& [text, valid] :
+        { std::pair { "AB", false }, { " AB", true }, { "ABCD", false }, { "XYZ", true } }) {
+        strokePage.setWindowText(Stroke::InitialsEdit, QString::fromLatin1(text));
+        EXPECT_EQ(enabled(strokePage, Stroke::StartButton), valid) << text;
+        EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, valid ? 139 : 138)) << text;
+    }
+    EXPECT_EQ(strokePage.control(Stroke::InitialsMark)->toolTip(), Stroke::InitialsTip) << "the tip stays once given";
+}
+
+TEST_F(StrokeCalibrationPages, ActuatorStartWritesTheSupplyAndTheStartAndEachTickReadsWhatTheModelHas)
+{
+    startOn();
+    useKilopascal();
+    Act& page = showActuator();
+    page.setWindowText(Act::PressureEdit, QStringLiteral("310"));
+    page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+
+    device().clearRequests();
+    startRun(page, Act::StartButton, Prompts::IdNo);
+    EXPECT_EQ(joined(sent()), "") << "No: nothing sent";
+    EXPECT_TRUE(page.timerArmed(StripPage::StripTimerId));
+    const Prompts::Message question = prompts().messages().back();
+    EXPECT_EQ(Prompts::captionOf(question), QStringLiteral("Serrat XD HART CLIPWELL"));
+    EXPECT_EQ(question.buttons, Prompts::Buttons::YesNo);
+    EXPECT_EQ(question.icon, Prompts::Icon::Question);
+
+    startRun(page, Act::StartButton);
+    EXPECT_EQ(hexOf(201),
+        std::vector<std::string>(
+            { "0C C9 0A EE 00 F6 00 00 69 00 00 79 18", "0C C9 0A EE 00 F6 00 00 63 00 00 11 8F" }));
+    EXPECT_EQ(hexOf(225), std::vector<std::string>({ calText(2, "02/03/2031 XYZ") }));
+    EXPECT_FALSE(page.timerArmed(StripPage::StripTimerId));
+    EXPECT_TRUE(page.calibrating());
+    EXPECT_FALSE(enabled(page, Act::StartButton));
+    EXPECT_TRUE(enabled(page, Act::AbortButton));
+    EXPECT_FALSE(enabled(page, Act::BackButton));
+    EXPECT_FALSE(enabled(page, Act::FrictionButton));
+
+    // The K90 drives a spring-return actuator: bit 0x20 of 0x28 says port 2 is not in use.
+    ASSERT_TRUE(page.port2Unavailable());
+    device().clearRequests();
+    clock().advance(Act::PollMs);
+    EXPECT_EQ(tickOf(sent()), "224, 228, 200 word 0x62, 200 word 0x5f, 200 word 0x61, 202");
+
+    // The dashboard then shows the supply with the full scale just written.
+    select(1);
+    clock().advance(5000);
+    EXPECT_NEAR(
+        AppFrameTest::page<CAdvDashboard>().supplyDial()->value(), device().physics().supplyPsi / 0.145037738, 0.5);
+}
+
+TEST_F(StrokeCalibrationPages, OnTheSmallerModelTheSupplySensorTakesThePortTwoPlace)
+{
+    startOn(K40Path);
+    Act& page = showActuator();
+    EXPECT_EQ(page.windowText(Act::Port2Label), QStringLiteral("Supply"));
+    EXPECT_FALSE(page.control(Act::FirstFlagLabel + 8)->isVisibleTo(&page));
+    EXPECT_EQ(page.windowText(Act::FirstFlagLabel + 2), QStringLiteral("0% Pos Out of Range"));
+    EXPECT_EQ(page.flagLed(2), nullptr);
+    ASSERT_NE(page.flagLed(3), nullptr);
+    EXPECT_EQ(FormPage::idOf(page.flagLed(3).get()), Act::FirstPositionLedK40);
+    EXPECT_TRUE(page.control(Act::ZeroSupplyButton)->isVisibleTo(&page));
+    EXPECT_TRUE(enabled(page, Act::ZeroSupplyButton));
+
+    page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+    startRun(page, Act::StartButton);
+    EXPECT_FALSE(enabled(page, Act::ZeroSupplyButton));
+    device(K40Path).clearRequests();
+    clock().advance(Act::PollMs);
+    EXPECT_EQ(tickOf(sent(K40Path)),
+        "224, 228, 200 word 0x62, 200 word 0x5f, 200 word 0x61, 200 word 0x67, "
+        "200 word 0x64, 200 word 0x66, 202");
+    // Leaving through the tree aborts on the device before the timers stop.
+    device(K40Path).clearRequests();
+    select(CalibrationCode);
+    ASSERT_EQ(hexOf(225, K40Path).size(), 1u);
+    EXPECT_EQ(hexOf(225, K40Path).front().substr(0, 11), "11 E1 0F 33");
+    EXPECT_FALSE(page.timerArmed(Act::PollTimerId));
+
+    // Zero Supply asks first; OK leads to the zero capture.
+    showActuator();
+    prompts().answerMessage(Prompts::IdCancel, Act::ZeroSupplyQuestion);
+    click(page, Act::ZeroSupplyButton);
+    EXPECT_EQ(app().shownPage(), &page);
+    prompts().answerMessage(Prompts::IdOk, Act::ZeroSupplyQuestion);
+    click(page, Act::ZeroSupplyButton);
+    EXPECT_EQ(Prompts::captionOf(prompts().messages().back()), QStringLiteral("ZERO SUPPLY"));
+    EXPECT_EQ(prompts().messages().back().buttons, Prompts::Buttons::OkCancel);
+    EXPECT_EQ(app().shownPage(), &this->page("CCalibrationZeroSupply"));
+}
+
+TEST_F(StrokeCalibrationPages, StrokeStartTrimsTheInitialsAndPadsTheTextAndEachTickReadsStateFlagsAndPosition)
+{
+    startOn();
+    Stroke& page = showStroke();
+    page.setWindowText(Stroke::InitialsEdit, QStringLiteral(" AB"));
+    device().clearRequests();
+    startRun(page, Stroke::StartButton);
+    EXPECT_EQ(hexOf(225), std::vector<std::string>({ calText(1, "02/03/2031 AB ") }));
+    device().clearRequests();
+    clock().advance(Stroke::PollMs);
+    EXPECT_EQ(tickOf(sent()), "224, 228, 202, 202");
+}
+
+TEST_F(StrokeCalibrationPages, ForcedStatesShowTheirTextsAndProgressOnBothPages)
+{
+    startOn();
+    struct Case {
+        int state;
+        const char* actuatorText;
+        const char* strokeText;
+        int progress; // -1: unchanged
+    };
+    const Case cases[] = {
+        { 28, "Waiting for valve to stop opening...", "Waiting for valve to stop opening", 8 },
+        { 32, "Pressure calibration in progress...", "Pressure calibration in progress", 12 },
+        { 39, "Waiting for valve to stop opening", "Waiting for valve to stop opening", 19 },
+        { 60, "Friction calibration in progress...", "Friction calibration in progress...", -1 },
+        { 44, "Calibration In progress...", "Calibration In progress...", 24 },
+        { 48, "Pressure calibration timed out", "Pressure calibration timed out", -1 },
+    };
+    for (int which = 0; which < 2; ++which) {
+        FormPage& page = which == 0 ? static_cast<FormPage&>(showActuator()) : showStroke();
+        const int initials = which == 0 ? int(Act::InitialsEdit) : int(Stroke::InitialsEdit);
+        const int state = which == 0 ? int(Act::StateEdit) : int(Stroke::StateEdit);
+        const int bar = which == 0 ? int(Act::ProgressBar) : int(Stroke::ProgressBar);
+        const int poll = which == 0 ? Act::PollTimerId : Stroke::PollTimerId;
+        const int ms = which == 0 ? Act::PollMs : Stroke::PollMs;
+        page.setWindowText(initials, QStringLiteral("XYZ"));
+        startRun(page, which == 0 ? int(Act::StartButton) : int(Stroke::StartButton));
+        int last = progress(page, bar);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.state);
+            device().forceCalibrationState(c.state);
+            clock().advance(ms);
+            EXPECT_EQ(page.windowText(state).toStdString(), which == 0 ? c.actuatorText : c.strokeText);
+            EXPECT_EQ(progress(page, bar), c.progress < 0 ? last : c.progress);
+            EXPECT_TRUE(page.timerArmed(poll)) << "the run goes on";
+            last = progress(page, bar);
+        }
+        click(page, which == 0 ? int(Act::AbortButton) : int(Stroke::AbortButton));
+        EXPECT_EQ(page.windowText(state), Act::AbortedText);
+    }
+}
+
+TEST_F(StrokeCalibrationPages, WholeRunsCalibrateTheValveAndEndWithTheNewDateAndInitials)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        Act& page = showActuator();
+        page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+        startRun(page, Act::StartButton);
+        QStringList texts;
+        double lowest = 100.0, highest = 0.0;
+        for (qint64 t = 0; t < 300000 && page.calibrating(); t += 100) {
+            clock().advance(100);
+            const double position = device(path).valve().positionPercent();
+            lowest = std::min(lowest, position);
+            highest = std::max(highest, position);
+            const QString text = page.windowText(Act::StateEdit);
+            if (!text.isEmpty() && (texts.isEmpty() || texts.back() != text))
+                texts << text;
+        }
+        ASSERT_FALSE(page.calibrating());
+        // The poll sees some states of each phase; the phases come in their order.
+        const QSet<QString> pressureTexts { "Calibrating pressure", "Pressure calibration in progress...",
+            "Pressure calibration in progress" };
+        const QSet<QString> actuatorStrokeTexts { "Waiting for valve to start closing...", "Valve is closing now",
+            "Setting feedback offset", "Waiting for valve to begin opening", "Waiting for valve to stop opening...",
+            "Detecting FB direction", "Stroke calibration in progress", "Detecting IL Offset" };
+        QString phases;
+        for (const QString& text : texts) {
+            const QChar phase = pressureTexts.contains(text)                    ? QLatin1Char('P')
+                : actuatorStrokeTexts.contains(text)                            ? QLatin1Char('S')
+                : text == QStringLiteral("Friction calibration in progress...") ? QLatin1Char('F')
+                                                                                : QLatin1Char('?');
+            if (phases.isEmpty() || phases.back() != phase)
+                phases += phase;
+        }
+        EXPECT_EQ(phases, QStringLiteral("PSF?")) << joined(texts);
+        EXPECT_LT(lowest, 1.0);
+        EXPECT_GT(highest, 99.0);
+        EXPECT_EQ(texts.back(), Act::CompletedText);
+        EXPECT_EQ(progress(page, Act::ProgressBar), 27);
+        EXPECT_EQ(page.windowText(Act::LastDateEdit), QStringLiteral("02/03/2031"));
+        EXPECT_EQ(page.windowText(Act::LastByEdit), QStringLiteral("XYZ"));
+        EXPECT_TRUE(enabled(page, Act::PrintButton));
+        EXPECT_TRUE(enabled(page, Act::BackButton));
+        EXPECT_TRUE(page.timerArmed(StripPage::StripTimerId));
+        clock().advance(Act::PollMs);
+        EXPECT_FALSE(page.timerArmed(Act::PollTimerId)) << "one last tick stops the poll";
+        // The stroke run: stroke states only, the position edit following the valve.
+        Stroke& strokePage = showStroke();
+        strokePage.setWindowText(Stroke::InitialsEdit, QStringLiteral("KLM"));
+        startRun(strokePage, Stroke::StartButton);
+        const QSet<QString> strokeTexts { "Waiting for valve to start closing", "Valve is closing now",
+            "Setting feedback offset", "Waiting for valve to begin opening", "Waiting for valve to stop opening",
+            "Detecting FB direction", "Stroke calibration in progress", "Detecting IL Offset" };
+        int positionsChecked = 0;
+        for (qint64 t = 0; t < 300000 && strokePage.calibrating(); t += Stroke::PollMs) {
+            clock().advance(Stroke::PollMs);
+            if (!strokePage.calibrating())
+                break;
+            EXPECT_TRUE(strokeTexts.contains(strokePage.windowText(Stroke::StateEdit)))
+                << strokePage.windowText(Stroke::StateEdit).toStdString();
+            EXPECT_NEAR(strokePage.windowText(Stroke::PositionEdit).toDouble(), int16_t(data().Position) * 0.01, 1e-9);
+            EXPECT_NEAR(
+                strokePage.windowText(Stroke::PositionEdit).toDouble(), device(path).valve().positionPercent(), 0.01);
+            ++positionsChecked;
+        }
+        EXPECT_GT(positionsChecked, 2);
+        EXPECT_EQ(strokePage.windowText(Stroke::StateEdit), Stroke::CompletedText);
+        EXPECT_EQ(strokePage.windowText(Stroke::LastByEdit), QStringLiteral("KLM"));
+        EXPECT_TRUE(enabled(strokePage, Stroke::PrintButton));
+        m_app.reset();
+    }
+}
+
+TEST_F(StrokeCalibrationPages, GaugesComputeFromTheSignedWordsAndShowAnUnusedPortTwoAsUnavailable)
+{
+    startOn();
+    device().setMiscLong(0x69, 6000);
+    device().setMiscWord(0x5F, 3000);
+    device().setMiscWord(0x61, 26000);
+    Act& page = showActuator();
+    // The live count 16000 comes once, for the monitor pass.
+    scriptData(200, QByteArray::fromHex("EE0062") + QByteArray::fromHex("3E80") + QByteArray::fromHex("FE00000000"));
+    page.UpdateMonitor();
+    EXPECT_NEAR(page.gauge(1)->value(), 30.0, 1e-4);
+    EXPECT_EQ(page.gauge(1)->valueText(), QStringLiteral("30.00"));
+    EXPECT_EQ(page.windowText(Act::Port1CountEdit), QStringLiteral("16000"));
+
+    device().setMiscWord(0x61, 0);
+    page.UpdateMonitor();
+    EXPECT_EQ(page.gauge(1)->value(), 0.0);
+    EXPECT_EQ(page.gauge(1)->valueText(), QStringLiteral("0.00"));
+
+    ASSERT_TRUE(page.port2Unavailable());
+    EXPECT_EQ(page.gauge(2)->unitText(), QString());
+    EXPECT_EQ(page.gauge(2)->valueText(), QStringLiteral("0"));
+    EXPECT_EQ(page.gauge(2)->value(), 0.0);
+    EXPECT_EQ(page.windowText(Act::Port2CountEdit), QString());
+    EXPECT_EQ(page.flagLed(2)->litColor(), 0x006400u);
+    EXPECT_EQ(app().records().m_ActuatorCalibReport.m_strSuppP2Lbl.toQString(), QStringLiteral("Port2 Not Available"));
+}
+
+TEST_F(StrokeCalibrationPages, TooLittleSupplyHoldsTheProblemStateUntilAbortWhichKeepsTheOldCalibration)
+{
+    startOn();
+    Act& page = showActuator();
+    const QString oldDate = page.windowText(Act::LastDateEdit);
+    device().setSupplyPsi(5.0);
+    page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+    startRun(page, Act::StartButton);
+    ASSERT_TRUE(waitForState(page, Act::StateEdit, QStringLiteral("Pressure problem during stroke calibration")));
+    clock().advance(60000);
+    EXPECT_EQ(page.windowText(Act::StateEdit), QStringLiteral("Pressure problem during stroke calibration"));
+    EXPECT_TRUE(page.flagLed(0)->lit()) << "supply";
+    EXPECT_TRUE(page.flagLed(3 + 4)->lit()) << "no motion";
+    EXPECT_FALSE(page.flagLed(3 + 2)->lit());
+    EXPECT_EQ(app().records().m_ActuatorCalibReport.m_bNoMoTO, 1);
+
+    device().clearRequests();
+    click(page, Act::AbortButton);
+    ASSERT_EQ(hexOf(225).size(), 1u);
+    EXPECT_EQ(hexOf(225).front(), calText(0x33, data().CalText.toLatin1()));
+    EXPECT_EQ(page.windowText(Act::StateEdit), QStringLiteral("Calibration Aborted"));
+    EXPECT_TRUE(enabled(page, Act::StartButton));
+    EXPECT_FALSE(enabled(page, Act::AbortButton));
+
+    device().setSupplyPsi(60.0);
+    device().setAnalogCommand(70.0);
+    clock().advance(20000);
+    EXPECT_NEAR(device().valve().positionPercent(), 70.0, 2.0) << "the valve follows its command again";
+    showActuator();
+    EXPECT_EQ(page.windowText(Act::LastDateEdit), oldDate);
+}
+
+TEST_F(StrokeCalibrationPages, StrokeTooShortLightsItsFlagAndMarksTheReportUntilACleanRun)
+{
+    startOn();
+    ValveModelParams params = device().physics();
+    params.strokeIn = 0.2;
+    device().setPhysics(params);
+    Stroke& page = showStroke();
+    page.setWindowText(Stroke::InitialsEdit, QStringLiteral("SHT"));
+    startRun(page, Stroke::StartButton);
+    ASSERT_TRUE(waitForState(page, Stroke::StateEdit, Stroke::CompletedText));
+    EXPECT_TRUE(page.flagLed(2)->lit()) << "Fdbk Range Small";
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+    click(page, Stroke::PrintButton);
+    EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalFdbkSmall")), QStringLiteral("X"));
+
+    params.strokeIn = 1.5;
+    device().setPhysics(params);
+    startRun(page, Stroke::StartButton);
+    EXPECT_FALSE(page.flagLed(2)->lit()) << "a new start clears the flags";
+    clock().advance(Stroke::PollMs);
+    ASSERT_TRUE(waitForState(page, Stroke::StateEdit, Stroke::CompletedText));
+    EXPECT_FALSE(page.flagLed(2)->lit());
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+    click(page, Stroke::PrintButton);
+    EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalFdbkSmall")), QString());
+}
+
+TEST_F(StrokeCalibrationPages, PrintedReportsCarryThePagesTextsAndTheDevicesWords)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        useKilopascal(path);
+        Act& page = showActuator();
+        page.setWindowText(Act::PressureEdit, QStringLiteral("310"));
+        page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+        startRun(page, Act::StartButton);
+        ASSERT_TRUE(waitForState(page, Act::StateEdit, Act::CompletedText));
+        device(path).setMiscWord(0x50, 4100);
+        device(path).setMiscWord(0x51, 61000);
+        device(path).setMiscWord(0x11, 4951);
+
+        const QString pdf = tempPath(QStringLiteral("Actuator.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save Actuator Calibration ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+        click(page, Act::PrintButton);
+        const bool k40 = path == K40Path;
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        const QString friction = QString::number(std::lround(device(path).physics().dynamicFrictionLbf));
+        for (const QString& expected : { QStringLiteral("Actuator / Stroke / Friction Calibration Report"),
+                 QStringLiteral("Calibrated by:"), QStringLiteral("XYZ"), QStringLiteral("310"), QStringLiteral("kPa"),
+                 QStringLiteral("56900"), k40 ? QStringLiteral("Supply") : QStringLiteral("Port2") })
+            EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+        EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalILO")), QStringLiteral("50"));
+        EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalFricValue")), friction);
+        EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalPort2Lbl")),
+            k40 ? QStringLiteral("Supply") : QStringLiteral("Port2"));
+        QFile::remove(
+            ReportTestSupport::artifactPath(QStringLiteral("ActuatorCalibrationReport_%1.pdf").arg(k40 ? 40 : 90)));
+        QFile::copy(pdf,
+            ReportTestSupport::artifactPath(QStringLiteral("ActuatorCalibrationReport_%1.pdf").arg(k40 ? 40 : 90)));
+
+        if (!k40) {
+            Stroke& strokePage = showStroke();
+            const QString strokePdf = tempPath(QStringLiteral("Stroke.pdf"));
+            prompts().answerFile(strokePdf, QStringLiteral("Save Stroke Calibration ReportAs"));
+            prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+            strokePage.OnPrintReport();
+            ScriptedPrompts::Record dialog;
+            for (const auto& record : prompts().records())
+                if (record.kind == ScriptedPrompts::Kind::File)
+                    dialog = record;
+            EXPECT_EQ(dialog.dialog.initialName, QStringLiteral("PV-101_StrokeCalibrationReport_2031_2_3_9h_41m"));
+            const QString strokeText = ReportTestSupport::pdfText(strokePdf).simplified();
+            for (const char* expected :
+                { "Stroke Calibration Report", "O% Pos Out Of Range", "No Motion time Out", "-56900" })
+                EXPECT_TRUE(strokeText.contains(QString::fromLatin1(expected))) << expected;
+            QFile::remove(ReportTestSupport::artifactPath(QStringLiteral("StrokeCalibrationReport.pdf")));
+            QFile::copy(strokePdf, ReportTestSupport::artifactPath(QStringLiteral("StrokeCalibrationReport.pdf")));
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(StrokeCalibrationPages, GrabbedPageShowsTheFlagColoursAndTheNeedleAtThePortPressure)
+{
+    startOn();
+    device().setSupplyPsi(30.0); // below the low supply alarm
+    Act& page = showActuator();
+    page.resize(page.sizeHint().expandedTo(QSize(760, 620)));
+    const QImage image = page.grab().toImage();
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/pages_calibration");
+    QDir().mkpath(dir);
+    image.save(dir + QStringLiteral("/actuator_calibration.png"));
+    auto colourAt = [&](QWidget* widget) { return image.pixelColor(widget->mapTo(&page, widget->rect().center())); };
+    const QColor supply = colourAt(page.flagLed(0).get());
+    const QColor port1 = colourAt(page.flagLed(1).get());
+    EXPECT_TRUE(supply.red() > 200 && supply.green() < 80) << "lit red";
+    EXPECT_TRUE(port1.green() > 180 && port1.red() < 100) << "unlit green";
+    // The needle stands at port 1's pressure as the device reports it.
+    const double expected = device().valve().port1Psi();
+    EXPECT_NEAR(page.gauge(1)->value(), expected, 0.2);
+    EXPECT_NE(page.gauge(1)->needleAngle(), 225.0);
+}
