@@ -532,3 +532,36 @@ TEST_F(StrokeCalibrationPages, GrabbedPageShowsTheFlagColoursAndTheNeedleAtThePo
     EXPECT_NEAR(page.gauge(1)->value(), expected, 0.2);
     EXPECT_NE(page.gauge(1)->needleAngle(), 225.0);
 }
+
+TEST_F(StrokeCalibrationPages, BackAndFrictionTolerancesLeadOnAndEveryControlHasItsTip)
+{
+    startOn();
+    Act& page = showActuator();
+    const std::pair<int, const char*> tips[] = {
+        { Act::LastDateEdit, "Date of the last calibration." },
+        { Act::Port2Gauge, "Port2 Pressure" },
+        { Act::SupplyLed, "Calibration Flag - Loss of Supply" },
+        { Act::Port2Led, "Calibration Flag - Port 2" },
+        { Act::FirstPositionLedK90 + 2,
+            "FEEDBACK RANGE TOO SMALL ALARM indicates that during calibration, the range of motion of the position "
+            "feedback arm was too small for optimum performance." },
+        { Act::FrictionButton, "Go to the Friction tolerance settings page" },
+        { Act::PrintButton, "Print a calibration results to the default printer." },
+    };
+    for (const auto& [id, text] : tips)
+        EXPECT_EQ(page.control(id)->toolTip(), QString::fromLatin1(text)) << id;
+    EXPECT_EQ(stroke().control(Stroke::FirstFlagLed + 4)->toolTip(),
+        QStringLiteral(
+            "NO MOTION TIME OUT ALARM indicates that during calibration, there was no motion of the actuator "
+            "based on the current stroke time configuration."));
+    EXPECT_EQ(stroke().control(Stroke::ProgressBar)->toolTip(), QStringLiteral("Stroke calibration progress."));
+
+    click(page, Act::BackButton);
+    EXPECT_EQ(app().shownPage(), &this->page("CCalibrationActuatorIntro"));
+    EXPECT_FALSE(page.timerArmed(StripPage::StripTimerId));
+
+    showActuator();
+    click(page, Act::FrictionButton);
+    EXPECT_EQ(app().shownPage(), &this->page("CValveHealthToleranceSettings"));
+    EXPECT_FALSE(page.timerArmed(StripPage::StripTimerId));
+}
