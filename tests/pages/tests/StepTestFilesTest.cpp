@@ -31,6 +31,34 @@ protected:
         StepTestPageTest::TearDown();
     }
 
+    // A program folder of this test's own, holding the shipped report
+    // definitions (one with `withoutKey`'s line left out, when given), so the
+    // pictures a print writes beside its definition are this test's alone:
+    // tests running at the same time print StepTest.bmp and StepTest2.bmp
+    // too, and one that removed or rewrote them between the picture and the
+    // PDF would break this one. Returns its Dependencies folder.
+    QString ownProgramFolder(const char* withoutKey = nullptr)
+    {
+        const QString home = tempPath(QStringLiteral("home"));
+        const QString dependencies = home + QStringLiteral("/Dependencies/");
+        QDir().mkpath(dependencies);
+        for (const char* name : { "StepTestRept.xml", "StepTestRept_K40.xml" }) {
+            QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/")
+                + QString::fromLatin1(name));
+            EXPECT_TRUE(shipped.open(QIODevice::ReadOnly)) << name;
+            QByteArrayList kept;
+            for (const QByteArray& line : shipped.readAll().split('\n')) {
+                if (!withoutKey || !line.contains(withoutKey))
+                    kept << line;
+            }
+            QFile copy(dependencies + QString::fromLatin1(name));
+            EXPECT_TRUE(copy.open(QIODevice::WriteOnly)) << name;
+            copy.write(kept.join('\n'));
+        }
+        qputenv("STROKEWISE_HOME", home.toUtf8());
+        return dependencies;
+    }
+
     // The local clock reads `when` now.
     void setLocalNow(const QDateTime& when)
     {
@@ -147,6 +175,7 @@ TEST_F(StepTestFilesTest, ALoadedFilePrintsUnderItsOwnTag)
     prompts().answerFile(otherDevicesFile());
     step().OnLoadResults();
     ASSERT_TRUE(step().offlineData());
+    ownProgramFolder();
     const QString pdf = tempPath(QStringLiteral("offline.pdf"));
     prompts().clearRecords();
     prompts().answerFile(pdf, QStringLiteral("Save Step Test Report As"));
@@ -187,7 +216,7 @@ TEST_F(StepTestFilesTest, PrintReportWritesBothPicturesAndThePdfOfTheModelsDefin
     } cases[] = { { K90Path, "K90 positioner" }, { K40Path, "K40 positioner" } };
     for (const auto& c : cases) {
         runTest(c.path);
-        const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
+        const QString dependencies = ownProgramFolder();
         QFile::remove(dependencies + QStringLiteral("StepTest.bmp"));
         QFile::remove(dependencies + QStringLiteral("StepTest2.bmp"));
         const QString pdf = tempPath(QStringLiteral("report.pdf"));
@@ -212,28 +241,16 @@ TEST_F(StepTestFilesTest, PrintReportWritesBothPicturesAndThePdfOfTheModelsDefin
         // The page's own view is back.
         EXPECT_EQ(step().plot()->GetTitle(), QStringLiteral("Step Test")) << c.model;
         EXPECT_FALSE(step().pressureView()) << c.model;
+        // The next start reads its tables from the program's own folder.
+        qunsetenv("STROKEWISE_HOME");
         m_app.reset();
     }
 }
 
 TEST_F(StepTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)
 {
-    const QString home = tempPath(QStringLiteral("home"));
-    QDir().mkpath(home + QStringLiteral("/Dependencies"));
-    QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/StepTestRept.xml"));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    QByteArrayList kept;
-    for (const QByteArray& line : shipped.readAll().split('\n')) {
-        if (!line.contains("\"StopPosLbl\""))
-            kept << line;
-    }
-    QFile broken(home + QStringLiteral("/Dependencies/StepTestRept.xml"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(kept.join('\n'));
-    broken.close();
-
     runTest();
-    qputenv("STROKEWISE_HOME", home.toUtf8());
+    ownProgramFolder("\"StopPosLbl\"");
     prompts().clearRecords();
     prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
     step().OnPrintReport();
