@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QWidget>
 
 using namespace ReportTestSupport;
@@ -72,6 +73,21 @@ protected:
     QWidget m_page;
 };
 
+// How many pixels of the picture have this exact colour.
+int pixelsOf(const QString& picture, QColor colour)
+{
+    const QImage image(picture);
+    EXPECT_FALSE(image.isNull()) << picture.toStdString();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == colour)
+                ++count;
+        }
+    }
+    return count;
+}
+
 TEST_F(StepTestReportTest, PrintsTitleHeaderSettingsDateAndBothPictures)
 {
     for (const char* file : { "StepTestRept.xml", "StepTestRept_K40.xml" }) {
@@ -93,6 +109,11 @@ TEST_F(StepTestReportTest, PrintsTitleHeaderSettingsDateAndBothPictures)
             EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << file << ": " << expected;
         EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("StepTest.bmp")))) << file;
         EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("StepTest2.bmp")))) << file;
+        // The first picture is the signals against time, with the red
+        // "Position" trace; the second the pressures against position, without it.
+        const QColor positionRed(255, 10, 10);
+        EXPECT_GT(pixelsOf(tempPath(QStringLiteral("StepTest.bmp")), positionRed), 100) << file;
+        EXPECT_EQ(pixelsOf(tempPath(QStringLiteral("StepTest2.bmp")), positionRed), 0) << file;
         // The plot is left in the pressure view, its strip shown again.
         EXPECT_EQ(m_plot.GetTitle(), QStringLiteral("Pressure Vs Position")) << file;
         EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible()) << file;
