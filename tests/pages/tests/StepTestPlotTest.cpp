@@ -21,8 +21,9 @@ TEST_F(StepTestPageTest, SamplesLieOverTheHoldTimeAndOneSecondAndPressuresScaleT
     typeSettings("30", "70", "6");
     startTest();
     // The first block read carries a port 1 word of 2500 (a block of its
-    // own, before the device's 104).
-    scriptData(252, words({ 7000, 3100, 5000, 5000, 2500, 0, 7000, 3200, 5000, 5000, 2500, 0 }) + QByteArray(1, '\0'));
+    // own, before the device's 104), and every word of it its own value.
+    scriptData(252,
+        words({ 7000, 3100, 4100, 4200, 2500, 1250, 6900, 3200, 4300, 4400, 2600, -1300 }) + QByteArray(1, '\0'));
     runToCompletion();
     ASSERT_EQ(text(Step::StatusEdit), QStringLiteral("Test completed"));
 
@@ -40,6 +41,27 @@ TEST_F(StepTestPageTest, SamplesLieOverTheHoldTimeAndOneSecondAndPressuresScaleT
     EXPECT_DOUBLE_EQ(channel("Port1")->GetY(1), 30.0);
     EXPECT_DOUBLE_EQ(channel("PvPPort1")->GetX(1), 31.0);
     EXPECT_DOUBLE_EQ(channel("PvPPort1")->GetY(1), 30.0);
+    // The block's two samples, six words each: command, position, pilot
+    // relay command and position, port 1 and port 2 (signed).
+    const struct {
+        const char* channel;
+        double first, second;
+    } samples[] = { { "Command", 70.0, 69.0 }, { "Position", 31.0, 32.0 }, { "ILCmd", 41.0, 43.0 },
+        { "ILPOS", 42.0, 44.0 }, { "Port1", 30.0, 31.2 }, { "Port2", 15.0, -15.6 } };
+    for (const auto& s : samples) {
+        EXPECT_NEAR(channel(s.channel)->GetY(1), s.first, 1e-9) << s.channel;
+        EXPECT_NEAR(channel(s.channel)->GetY(2), s.second, 1e-9) << s.channel;
+    }
+    const struct {
+        const char* channel;
+        double x1, y1, x2, y2;
+    } againstPosition[] = { { "PvPPort1", 31.0, 30.0, 32.0, 31.2 }, { "PvPPort2", 31.0, 15.0, 32.0, -15.6 } };
+    for (const auto& p : againstPosition) {
+        EXPECT_NEAR(channel(p.channel)->GetX(1), p.x1, 1e-9) << p.channel;
+        EXPECT_NEAR(channel(p.channel)->GetY(1), p.y1, 1e-9) << p.channel;
+        EXPECT_NEAR(channel(p.channel)->GetX(2), p.x2, 1e-9) << p.channel;
+        EXPECT_NEAR(channel(p.channel)->GetY(2), p.y2, 1e-9) << p.channel;
+    }
 }
 
 TEST_F(StepTestPageTest, PositionAxisRunsFromTheLowerPositionTo110)
