@@ -64,6 +64,38 @@ TEST_F(StepTestPageTest, SamplesLieOverTheHoldTimeAndOneSecondAndPressuresScaleT
     }
 }
 
+TEST_F(StepTestPageTest, TheFirstPointHoldsTheStartThePortPressuresAndThePilotRelayAtTheStart)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    device().setMiscLong(0x69, 12000);
+    clock().advance(2000);
+    select(StepTestCode);
+    typeSettings("30", "70", "6");
+    // Read_Pressure: port 1, port 2 (hundredths of a percent of the full scale), supply.
+    scriptData(204, words({ 2500, 1000, 0, 0 }));
+    // The pilot relay command word (0x12) is read first: 43.21 %; the
+    // position word (0x34) is the simulated valve's.
+    scriptData(200, QByteArray::fromHex("EE00") + QByteArray::fromHex("12") + words({ 4321 })
+            + QByteArray::fromHex("FE00000000"));
+    startTest();
+    const double relayCommand = 43.21;
+    const double relayPosition = device().miscWord(0x34) * 0.01;
+    ASSERT_NE(relayCommand, relayPosition);
+    const struct {
+        const char* channel;
+        double x, y;
+    } seeds[] = { { "Command", 0.0, 30.0 }, { "Position", 0.0, 30.0 }, { "Port1", 0.0, 30.0 }, { "Port2", 0.0, 12.0 },
+        { "ILCmd", 0.0, relayCommand }, { "ILPOS", 0.0, relayPosition }, { "PvPPort1", 30.0, 30.0 },
+        { "PvPPort2", 30.0, 12.0 } };
+    for (const auto& seed : seeds) {
+        ASSERT_EQ(channel(seed.channel)->Count(), 1) << seed.channel;
+        EXPECT_NEAR(channel(seed.channel)->GetX(0), seed.x, 1e-9) << seed.channel;
+        EXPECT_NEAR(channel(seed.channel)->GetY(0), seed.y, 1e-4) << seed.channel;
+    }
+    EXPECT_EQ(step().sampleCount(), 1);
+    EXPECT_EQ(progress(), 1);
+}
+
 TEST_F(StepTestPageTest, PositionAxisRunsFromTheLowerPositionTo110)
 {
     showPage();
