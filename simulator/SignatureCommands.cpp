@@ -25,10 +25,13 @@ QByteArray SimulatedPositioner::Impl::startSignature(const QByteArray& data)
     settings.timeToTarget = in.u16(18);
     if (settings.type == 0) {
         signature.stop();
+        signature.keepEnds(settings.values[0], settings.values[1]);
     } else {
-        // A step or partial stroke test starts from its start position: the
-        // device brings the valve there before it steps the command.
-        if (settings.type == SignatureRecorder::PartialStrokeType && std::isfinite(settings.values[0]))
+        // Every test starts from its start position: the device brings the
+        // valve there before it steps or ramps the command.
+        const bool fromStart = settings.type == SignatureRecorder::PartialStrokeType
+            || settings.type == SignatureRecorder::RampType;
+        if (fromStart && std::isfinite(settings.values[0]))
             valve.settleAt(characterized(settings.values[0]));
         signature.start(settings, lastMs, valve.positionPercent());
     }

@@ -44,13 +44,20 @@ void SignatureRecorder::start(const SignatureSettings& settings, qint64 nowMs, d
     m_breakAwayTime = 0xFFFF;
     m_breakAwayPressure = 0;
     m_timeToTarget = 0xFFFF;
-    // A ramp holds at its start, ramps, then holds at its stop; the step and
-    // partial stroke tests step to the stop at once and are recorded for
-    // their time and one second more.
+    // A ramp ramps from its first sample for its duration, then holds at its
+    // stop for the hold time and one second more; the step and partial stroke
+    // tests step to the stop at once and are recorded for their time and one
+    // second more.
     const double seconds = settings.type == RampType
-        ? phase(settings.values[2]) + 2 * std::max(finiteOrZero(settings.values[3]), 0.0)
+        ? phase(settings.values[2]) + std::max(finiteOrZero(settings.values[3]), 0.0) + 1.0
         : phase(settings.values[3]) + 1.0;
     m_durationMs = std::max<qint64>(qint64(std::min(seconds, 3 * LongestPhaseS) * 1000.0), SampleCount);
+}
+
+void SignatureRecorder::keepEnds(float start, float stop)
+{
+    m_settings.values[0] = start;
+    m_settings.values[1] = stop;
 }
 
 void SignatureRecorder::stop()
@@ -73,8 +80,7 @@ double SignatureRecorder::commandAt(qint64 ms) const
     if (m_settings.type == RampType) {
         const double start = finiteOrZero(m_settings.values[0]);
         const double t = double(ms - m_startMs) / 1000.0;
-        const double hold = std::max(finiteOrZero(m_settings.values[3]), 0.0);
-        const double fraction = std::clamp((t - hold) / phaseSeconds(), 0.0, 1.0);
+        const double fraction = std::clamp(t / phaseSeconds(), 0.0, 1.0);
         return start + (stop - start) * fraction;
     }
     return stop;

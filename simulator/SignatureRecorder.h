@@ -41,6 +41,9 @@ public:
     void start(const SignatureSettings& settings, qint64 nowMs, double positionPercent);
     // Ends a running test; the samples not yet taken repeat the last one.
     void stop();
+    // The start and stop a settings read reports from now on: a stop command
+    // carries the ramp's own ends back after a reverse ramp swapped them.
+    void keepEnds(float start, float stop);
 
     bool running() const { return m_running; }
     bool readOutComplete() const { return m_readOutComplete; }

@@ -37,6 +37,7 @@ constexpr uint8_t FirstStatusByte = 0x79;
 constexpr uint8_t LastStatusByte = 0x81;
 constexpr uint8_t TestStatusByte = 0x92;
 constexpr uint8_t ConfigByte = 0x28;
+constexpr uint8_t AirToOpenBit = 0x01; // DIP switch bytes 0x37/0x38, bit 0
 constexpr uint8_t BoardsByte = 0x82;
 constexpr uint8_t PollAddressByte = 0xCA;
 

@@ -25,7 +25,9 @@ void SimulatedPositioner::Impl::installMiscVariables()
 {
     const ValveModelParams& p = valve.params();
     const uint16_t strokeHundredths = ReplyWriter::hundredths(p.strokeIn);
-    miscBytes = { { ConfigByte, p.doubleActing ? 0x00 : 0x20 }, { 0x37, 0x00 }, { 0x38, 0x00 }, { BoardsByte, 0x01 } };
+    // Bit 0 of both DIP switch bytes: the simulated actuator opens with air.
+    miscBytes = { { ConfigByte, p.doubleActing ? 0x00 : 0x20 }, { 0x37, AirToOpenBit }, { 0x38, AirToOpenBit },
+        { BoardsByte, 0x01 } };
     miscWords = { { 0x01, 2000 }, { 0x11, 5000 }, { 0x50, 2000 }, { 0x51, 30000 }, { 0x55, 6400 }, { 0x56, 32000 },
         { 0x57, 0 }, { 0x74, strokeHundredths }, { 0x8E, 0 }, { 0x8F, 0 } };
     // The sensors come calibrated at the nominal supply.

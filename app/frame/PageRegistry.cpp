@@ -25,6 +25,7 @@
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CDataLogger.h"
 #include "tests/CStepCompareView.h"
+#include "tests/CRampTest.h"
 #include "tests/CStepTest.h"
 #include "tests/CTrends.h"
 
@@ -64,7 +65,7 @@ const PageRow Rows[] = {
     { 32, "CActuatorHealth",               page<CActuatorHealth>, 33, 2, "Actuator Health",         OptionalOnK40 | SwapFirst },
     { 33, "CControlHealth",                page<CControlHealth>, 34, 2, "Control Health",           OptionalOnK40 },
     { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },
-    { 37, "CRampTest",                     shell,           41,  2, "Ramp Test",                    Expanded | SwapFirst, { 268, "Ramp Test" } },
+    { 37, "CRampTest",                     page<CRampTest>, 41,  2, "Ramp Test",                    Expanded | SwapFirst },
     { 36, "CRampTestCompare",              shell,           411, 3, "Compare",                      SwapFirst, { 361, "Ramp Test Compare", Timer::None } },
     { 21, "CStepTest",                     page<CStepTest>, 42,  2, "Step Test",                    Expanded },
     { 22, "CStepCompareView",              page<CStepCompareView>, 421, 3, "Compare",               0 },

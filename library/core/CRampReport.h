@@ -1,6 +1,8 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/XYPlot.h"
+#include "core/CReportHeader.h"
 
 #include <cstdint>
 
@@ -14,6 +16,17 @@ public:
     CRampReport(const CRampReport& other);
     CRampReport& operator=(const CRampReport& other);
     ~CRampReport();
+
+    // The ramp plot's channels, its four views and the ramp test files; the
+    // bodies live with the ramp family (ramp_hdrl/).
+    void SetupRampPlotChannels(IXYPlotPtr plot);
+    void ResetRampPlot(IXYPlotPtr plot);
+    void SetRampView(IXYPlotPtr plot, CReportHeader header);
+    void SetPressureVPosView(IXYPlotPtr plot, CReportHeader header);
+    void SetSigVCommandView(IXYPlotPtr plot, CReportHeader header);
+    void SetFrictionView(IXYPlotPtr plot);
+    void SaveRamp(IXYPlotPtr plot);
+    bool LoadRamp(IXYPlotPtr plot);
 
     AutoString m_strTag { "" }; // device tag
     AutoString m_strStartPosition { "" }; // percent

@@ -51,3 +51,9 @@
 #include "pst_step/StepTestChannels.h"
 #include "pst_step/StepTestFile.h"
 #include "pst_step/StepTestReport.h"
+
+// The ramp test family: its plot channels and views, files, spring set and report.
+#include "ramp_hdrl/RampSpringSet.h"
+#include "ramp_hdrl/RampTestChannels.h"
+#include "ramp_hdrl/RampTestFile.h"
+#include "ramp_hdrl/RampTestReport.h"

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// What the ramp test page decides without its widgets: which settings it
+// accepts, the run's time base and axes, how the device's words scale, and
+// the thrust, friction and spring set analysis of a bi-directional run.
+namespace RampTestRules
+{
+
+inline const QString PositionTip = QStringLiteral("Please enter values between -5 and 105");
+inline const QString HoldTimeTip = QStringLiteral("Please enter integer values between 2 and 30");
+inline const QString DurationTip = QStringLiteral("Please enter integer values between 1 and 300");
+
+// Ranges, ends included; fractions are accepted.
+bool positionValid(double percent); // -5 to 105 %
+bool holdTimeValid(double seconds); // 2 to 30 s
+bool durationValid(double seconds); // 1 to 300 s
+
+// Opening (4) when the stop lies above the start, else closing (5).
+inline constexpr uint8_t Opening = 4;
+inline constexpr uint8_t Closing = 5;
+uint8_t directionCode(double start, double stop);
+
+// The position axis starts at the lower of the two positions, truncated
+// toward zero, and always ends at 110 %.
+int positionAxisMinimum(float start, float stop);
+
+// 208 samples per direction: the time axis covers duration + hold + 1 s, twice
+// for a bi-directional run, and the progress bar one step per sample.
+inline constexpr int SamplesPerDirection = 208;
+struct TimeBase {
+    double totalTime = 0.0;
+    double sampleInterval = 0.0;
+    int lastProgress = SamplesPerDirection - 1;
+};
+TimeBase timeBase(double duration, double hold, bool bidirectional);
+
+// A signal word (hundredths of a percent) as percent; a port pressure word
+// (hundredths of a percent of the full scale) in the pressure unit.
+double percentOf(int16_t word);
+double pressureOf(int16_t word, double fullScale);
+double pressureOf(uint16_t word, double fullScale);
+
+struct Point {
+    double x = 0.0;
+    double y = 0.0;
+};
+using Curve = std::vector<Point>;
+
+// Only samples strictly inside the window give thrust points: from 10 % of
+// the span above the lower position to 9 % of the span below the upper one.
+struct ThrustWindow {
+    double lower = 0.0;
+    double upper = 0.0;
+    bool contains(double x) const { return lower < x && x < upper; }
+};
+ThrustWindow thrustWindow(float start, float stop);
+
+// A pressure in the device's unit as psi.
+double toPsi(double pressure, uint8_t pressureUnit);
+
+// The thrust of one stroke (lbf against position): the port pressure
+// difference in psi times the area word (tenths of square inches) / 10. With
+// no port 2 curve (the smaller model, whose port 2 is its supply) port 1
+// alone drives.
+Curve thrustCurve(const Curve& port1, const Curve* port2, uint8_t pressureUnit, uint16_t areaWord,
+    const ThrustWindow& window);
+
+// True when the curve's last x lies above its first.
+bool rising(const Curve& curve);
+
+// Friction against position: half the thrust difference between the two
+// strokes, each point of the shorter curve matched, in rising position, with
+// the first point of the longer curve at or above it.
+Curve frictionCurve(const Curve& open, const Curve& close);
+
+struct Extent {
+    double xmin = 0.0;
+    double xmax = 0.0;
+    double ymin = 0.0;
+    double ymax = 0.0;
+};
+Extent extentOf(const Curve& curve);
+
+// The spring set from the two thrust curves: none when the area, the stroke
+// length or the chosen curve's x span is 0 (or a curve is empty).
+struct SpringSet {
+    double rate = 0.0;
+    double initial = 0.0;
+    double final = 0.0;
+};
+std::optional<SpringSet> springSet(
+    uint8_t pressureUnit, double area, double strokeLength, const Curve& open, const Curve& close);
+// A spring value as the page shows it ("%3.2f"), " - " for none.
+inline const QString NoSpringValue = QStringLiteral(" - ");
+QString springText(double value);
+
+// The force axis fitted to the thrust and friction curves, with 5 % margins
+// on the magnitudes of the extremes; none when all three curves are empty.
+struct ForceAxis {
+    double minimum = 0.0;
+    double span = 0.0;
+    double start = 0.0;
+};
+std::optional<ForceAxis> forceAxis(const std::vector<const Curve*>& curves);
+
+// Unit texts beside the stroke, size and spring edits.
+QString areaUnitText(uint8_t travelUnit); // "cm²" for mm, else "in²"
+double shownArea(double areaSquareInches, uint8_t travelUnit);
+QString springRateUnitText(uint8_t pressureUnit, const QString& travelUnitText);
+
+} // namespace RampTestRules

@@ -1,0 +1,278 @@
+// The ramp test page runs a ramp on the simulated positioner: its settings,
+// the start, the status poll, the block by block retrieval, the reverse ramp
+// of a bi-directional test, Stop, leaving the page, the multi-test hand-back
+// and the device's faults.
+#include "RampTestPageTest.h"
+
+#include "ui/Pictures.h"
+
+namespace
+{
+
+using Ramp = CRampTest;
+
+TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
+{
+    showRampPage();
+    const QString positionTip = QStringLiteral("Please enter values between -5 and 105");
+    const QString holdTip = QStringLiteral("Please enter integer values between 2 and 30");
+    const QString durationTip = QStringLiteral("Please enter integer values between 1 and 300");
+    const struct {
+        int edit;
+        int mark;
+        const char* text;
+        bool valid;
+        const QString& tip;
+    } cases[] = {
+        { Ramp::StartEdit, Ramp::StartMark, "-5.01", false, positionTip },
+        { Ramp::StartEdit, Ramp::StartMark, "40x", true, positionTip },
+        { Ramp::StartEdit, Ramp::StartMark, "-5", true, positionTip },
+        { Ramp::StopEdit, Ramp::StopMark, "105.5", false, positionTip },
+        { Ramp::StopEdit, Ramp::StopMark, "", true, positionTip },
+        { Ramp::HoldEdit, Ramp::HoldMark, "1.99", false, holdTip },
+        { Ramp::HoldEdit, Ramp::HoldMark, "30.01", false, holdTip },
+        { Ramp::HoldEdit, Ramp::HoldMark, "29.5", true, holdTip },
+        { Ramp::HoldEdit, Ramp::HoldMark, "", false, holdTip },
+        { Ramp::DurationEdit, Ramp::DurationMark, "0.99", false, durationTip },
+        { Ramp::DurationEdit, Ramp::DurationMark, "", false, durationTip },
+        { Ramp::DurationEdit, Ramp::DurationMark, "1", true, durationTip },
+        { Ramp::DurationEdit, Ramp::DurationMark, "300", true, durationTip },
+    };
+    const QImage validIcon = Pictures::load(139).toImage();
+    const QImage invalidIcon = Pictures::load(138).toImage();
+    for (const auto& c : cases) {
+        typeRamp("30", "70", "6", "20", true);
+        ASSERT_TRUE(rampEnabled(Ramp::StartButton)) << c.text;
+        ramp().setWindowText(c.edit, QString::fromLatin1(c.text));
+        const QLabel* mark = ramp().controlAs<QLabel>(c.mark);
+        EXPECT_EQ(mark->pixmap().toImage(), c.valid ? validIcon : invalidIcon) << c.text;
+        if (!c.valid)
+            EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
+        EXPECT_EQ(rampEnabled(Ramp::StartButton), c.valid) << c.text;
+    }
+}
+
+TEST_F(RampTestPageTest, StoredDurationAndHoldAreRaisedToTwoAndOneWhenShown)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    clock().advance(2000);
+    // 253: type, mode, start 20, stop 60, float 3 = 1.5, float 4 = 0.5, u16.
+    scriptData(253, QByteArray::fromHex("090F41A00000427000003FC000003F0000000000"));
+    select(RampTestCode);
+    EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20"));
+    EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("60"));
+    EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("2"));
+    EXPECT_EQ(rampText(Ramp::HoldEdit), QStringLiteral("1"));
+    EXPECT_EQ(ramp().controlAs<QLabel>(Ramp::HoldMark)->pixmap().toImage(), Pictures::load(138).toImage());
+    EXPECT_FALSE(rampEnabled(Ramp::StartButton));
+}
+
+TEST_F(RampTestPageTest, StartAsksFirstThenSendsTheRampAndSeedsThePlot)
+{
+    showRampPage();
+    typeRamp("15", "85", "3", "40", false);
+    prompts().answerMessage(Prompts::IdNo);
+    ramp().StartRampTest();
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages()[0].text, MovementText);
+    EXPECT_EQ(prompts().messages()[0].icon, Prompts::Icon::Question);
+    EXPECT_TRUE(sent().isEmpty()) << joined(sent());
+    EXPECT_FALSE(ramp().testRunning());
+
+    startRamp();
+    EXPECT_EQ(joined(sent()), "233, 204, 200 word 0x12, 200 word 0x34, 202");
+    EXPECT_EQ(framesOf(233).value(0),
+        QStringLiteral("E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 40 00 00 00 00"));
+    EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test started"));
+    const IPlotAxisPtr time = ramp().plot()->XAxisByName(QStringLiteral("Time"));
+    EXPECT_DOUBLE_EQ(time->GetMin(), 0.0);
+    EXPECT_DOUBLE_EQ(time->GetSpan(), 44.0);
+    EXPECT_DOUBLE_EQ(time->GetIncrement(), 44.0 / 208);
+    const IPlotAxisPtr position = ramp().plot()->YAxisByName(QStringLiteral("Position"));
+    EXPECT_DOUBLE_EQ(position->GetMin(), 15.0);
+    EXPECT_DOUBLE_EQ(position->GetSpan(), 95.0);
+    EXPECT_EQ(rampProgressMaximum(), 207);
+    EXPECT_EQ(ramp().directionCode(), RampTestRules::Opening);
+    // The seed: sample 0 of the time channels and of the opening channels only.
+    EXPECT_EQ(xy("Position")->Count(), 1);
+    EXPECT_DOUBLE_EQ(xy("Position")->GetY(0), 15.0);
+    EXPECT_EQ(xy("PvPPort1")->Count(), 1);
+    EXPECT_DOUBLE_EQ(xy("PvPPort1")->GetX(0), 15.0);
+    EXPECT_EQ(xy("PvPPort1_2")->Count(), 0);
+    for (int id : { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::CompareButton, Ramp::PrintButton })
+        EXPECT_FALSE(rampEnabled(id)) << id;
+    EXPECT_TRUE(rampEnabled(Ramp::StopButton));
+    EXPECT_TRUE(device().signatureRunning());
+}
+
+TEST_F(RampTestPageTest, AOneWayRampIsPolledThenReadInExactly104BlocksASecondApart)
+{
+    showRampPage();
+    typeRamp("15", "85", "3", "40", false);
+    startRamp();
+    const qint64 t0 = device().requests().back().timeMs;
+    // A lost poll reply starts nothing; the next poll asks again.
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 200);
+    clock().advance(1000);
+    EXPECT_TRUE(timesOf(QStringLiteral("252")).empty());
+    clock().advance(2000);
+    EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Signature in progress"));
+    EXPECT_TRUE(framesOf(200).contains(QStringLiteral("C8 03 92 F6 FE")));
+    runRampToCompletion();
+    const std::vector<qint64> polls = timesOf(QStringLiteral("200 byte 0x92"));
+    ASSERT_GE(polls.size(), 3u);
+    EXPECT_EQ(polls[1] - polls[0], 1000);
+    // The device records 44 s: the poll that finds it done comes after that.
+    EXPECT_GE(polls.back() - t0, 44000);
+    const std::vector<qint64> reads = timesOf(QStringLiteral("252"));
+    ASSERT_EQ(reads.size(), 104u);
+    EXPECT_EQ(reads[0] - polls.back(), 1000);
+    for (size_t k = 1; k < reads.size(); ++k)
+        ASSERT_EQ(reads[k] - reads[k - 1], 1000) << k;
+    for (const char* name : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }) {
+        ASSERT_EQ(xy(name)->Count(), 209) << name;
+        EXPECT_DOUBLE_EQ(xy(name)->GetX(2), 2 * 44.0 / 208) << name;
+        EXPECT_DOUBLE_EQ(xy(name)->GetX(208), 44.0) << name;
+    }
+    for (const char* name : { "PvPPort1", "PosnvCmdOpen", "ILPosnvCmdOpen" })
+        EXPECT_EQ(xy(name)->Count(), 209) << name;
+    for (const char* name : { "PvPPort1_2", "PosnvCmdClose", "ThrustOpen", "Friction" })
+        EXPECT_EQ(xy(name)->Count(), 0) << name;
+    // The valve followed the ramp to its stop.
+    EXPECT_NEAR(xy("Position")->GetY(208), 85.0, 1.5);
+    EXPECT_NEAR(xy("Position")->GetY(0), 15.0, 1.5);
+    EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+    for (int id : { Ramp::SpringRateEdit, Ramp::SpringInitialEdit, Ramp::SpringFinalEdit })
+        EXPECT_EQ(rampText(id), QString()) << id;
+    EXPECT_EQ(rampProgress(), 0);
+    for (int id : { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::CompareButton, Ramp::PrintButton })
+        EXPECT_TRUE(rampEnabled(id)) << id;
+    EXPECT_FALSE(rampEnabled(Ramp::StopButton));
+    // A one-way ramp restores nothing.
+    EXPECT_EQ(framesOf(233).size(), 1);
+}
+
+TEST_F(RampTestPageTest, ALost252LeavesTwoEmptyPositionsAndALogLine)
+{
+    showRampPage();
+    typeRamp("15", "85", "3", "40", false);
+    startRamp();
+    for (int k = 0; k < 60 && timesOf(QStringLiteral("252")).size() < 10; ++k)
+        clock().advance(1000);
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 252);
+    runRampToCompletion();
+    EXPECT_EQ(timesOf(QStringLiteral("252")).size(), 104u);
+    EXPECT_EQ(xy("Position")->Count(), 207);
+    // The gap sits at samples 21 and 22: the last sample keeps its time.
+    EXPECT_DOUBLE_EQ(xy("Position")->GetX(206), 44.0);
+    EXPECT_DOUBLE_EQ(xy("Position")->GetX(21) - xy("Position")->GetX(20), 3 * 44.0 / 208);
+    EXPECT_TRUE(logTexts().join(QLatin1Char('\n')).contains(QStringLiteral("block not read, samples 21 and 22 left empty")));
+}
+
+TEST_F(RampTestPageTest, ABidirectionalRampRunsTheReverseRestoresTheSettingsAndAnalyses)
+{
+    showRampPage();
+    typeRamp("25", "75", "4", "30", true);
+    startRamp();
+    EXPECT_EQ(rampProgressMaximum(), 415);
+    EXPECT_DOUBLE_EQ(ramp().totalTime(), 70.0);
+    runRampToCompletion();
+    const QStringList starts = framesOf(233);
+    ASSERT_EQ(starts.size(), 3);
+    EXPECT_EQ(starts[0], QStringLiteral("E9 14 09 0F 41 C8 00 00 42 96 00 00 41 F0 00 00 40 80 00 00 00 00"));
+    EXPECT_EQ(starts[1], QStringLiteral("E9 14 09 0F 42 96 00 00 41 C8 00 00 41 F0 00 00 40 80 00 00 00 00"));
+    EXPECT_EQ(starts[2], QStringLiteral("E9 14 00 0F 41 C8 00 00 42 96 00 00 00 00 00 00 40 80 00 00 00 00"));
+    EXPECT_EQ(timesOf(QStringLiteral("252")).size(), 208u);
+    EXPECT_EQ(framesOf(200).filter(QStringLiteral("C8 03 38 F6 FE")).size(), 1);
+    ASSERT_EQ(xy("Position")->Count(), 417);
+    for (int i : { 209, 300, 416 })
+        EXPECT_DOUBLE_EQ(xy("Position")->GetX(i), i * 70.0 / 416) << i;
+    EXPECT_EQ(xy("PvPPort1")->Count(), 209);
+    EXPECT_EQ(xy("PvPPort1_2")->Count(), 208);
+    ASSERT_GT(xy("ThrustOpen")->Count(), 0);
+    ASSERT_GT(xy("ThrustClose")->Count(), 0);
+    for (const char* name : { "ThrustOpen", "ThrustClose" }) {
+        EXPECT_GT(xy(name)->GetXMin(), 30.0) << name;
+        EXPECT_LT(xy(name)->GetXMax(), 70.5) << name;
+    }
+    EXPECT_GT(xy("Friction")->Count(), 0);
+    EXPECT_TRUE(logTexts().join(QLatin1Char('\n')).contains(QStringLiteral("Reverse ramp started")));
+    EXPECT_TRUE(logTexts().join(QLatin1Char('\n')).contains(QStringLiteral("Bi-directional signature is completed.")));
+    EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+    EXPECT_FALSE(rampText(Ramp::SpringRateEdit).isEmpty());
+    EXPECT_EQ(rampProgress(), 0);
+
+    // Coming back reads the forward ends the device kept.
+    select(DashboardCode);
+    clock().advance(1000);
+    select(RampTestCode);
+    EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("25"));
+    EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("75"));
+}
+
+TEST_F(RampTestPageTest, StopAndLeavingSendNothingAndEndTheRun)
+{
+    for (bool leave : { false, true }) {
+        showRampPage();
+        typeRamp("15", "85", "3", "40", false);
+        startRamp();
+        for (int k = 0; k < 80 && timesOf(QStringLiteral("252")).size() < 5; ++k)
+            clock().advance(1000);
+        ASSERT_EQ(timesOf(QStringLiteral("252")).size(), 5u);
+        device().clearRequests();
+        const QString elapsed = rampText(Ramp::ElapsedEdit);
+        if (leave)
+            select(DashboardCode);
+        else
+            ramp().StopRampTest();
+        EXPECT_FALSE(ramp().testRunning()) << leave;
+        EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Stopped")) << leave;
+        clock().advance(5000);
+        EXPECT_TRUE(framesOf(233).isEmpty()) << leave;
+        EXPECT_TRUE(timesOf(QStringLiteral("252")).empty()) << leave;
+        EXPECT_TRUE(timesOf(QStringLiteral("200 byte 0x92")).empty()) << leave;
+        if (!leave) {
+            // The elapsed time counts once more and then ends.
+            EXPECT_EQ(rampText(Ramp::ElapsedEdit).toInt(), elapsed.toInt() + 1);
+            for (int id : { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::PrintButton,
+                     Ramp::CompareButton })
+                EXPECT_TRUE(rampEnabled(id)) << id;
+            EXPECT_FALSE(rampEnabled(Ramp::StopButton));
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
+{
+    for (bool stop : { false, true }) {
+        showRampPage();
+        select(DashboardCode);
+        MultiTestRun& multi = app().multiTest();
+        multi.m_bMultiTestRunning = true;
+        DeviceData& dd = data();
+        dd.SigSettings.Floats = { 20.0f, 40.0f, 10.0f, 2.0f };
+        dd.RampBidirectional = 0;
+        prompts().clearRecords();
+        select(RampTestCode);
+        EXPECT_TRUE(prompts().messages().empty()) << stop;
+        EXPECT_TRUE(ramp().testRunning()) << stop;
+        EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20")) << stop;
+        EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("10")) << stop;
+        EXPECT_FALSE(rampChecked(Ramp::BidirectionalBox)) << stop;
+        if (stop)
+            ramp().StopRampTest();
+        else
+            runRampToCompletion();
+        EXPECT_TRUE(multi.m_bRampDone) << stop;
+        EXPECT_EQ(multi.m_TestStatusList.lines().value(0),
+            stop ? QStringLiteral("Ramp test stopped") : QStringLiteral("Ramp test completed"));
+        // The hand-back runs once the page's own switch is over.
+        processEvents();
+        EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode) << stop;
+        multi.m_bMultiTestRunning = false;
+        m_app.reset();
+    }
+}
+
+} // namespace
