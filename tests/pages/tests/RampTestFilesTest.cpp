@@ -1,0 +1,342 @@
+// The ramp test page's Save, Load and Print Report: the files it writes and
+// reads, the refused files, and the report read back from its PDF.
+#include "RampTestPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "core/PlotConfiguration.h"
+#include "ramp_hdrl/RampTestChannels.h"
+#include "ramp_hdrl/RampTestFile.h"
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+using Ramp = CRampTest;
+
+class RampTestFilesTest : public RampTestPageTest
+{
+protected:
+    void SetUp() override
+    {
+        RampTestPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        qunsetenv("STROKEWISE_HOME");
+        RampTestPageTest::TearDown();
+    }
+
+    // The local clock reads `when` now.
+    void setLocalNow(const QDateTime& when) { clock().setLocalStart(when.addMSecs(-clock().elapsedMs())); }
+
+    void runRamp(bool bidirectional, const char* path = K90Path)
+    {
+        showRampPage(path);
+        typeRamp("20", "80", "2", "3", bidirectional);
+        startRamp();
+        runRampToCompletion();
+        ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+    }
+
+    // A ramp file of another device: kPa and millimetres, size 23.86.
+    QString otherDevicesFile(bool bidirectional, int settingsPoints = 18)
+    {
+        CRampReport other;
+        other.m_strStartPosition = AutoString("12.5");
+        other.m_strStopPosition = AutoString("70");
+        other.m_strHoldTime = AutoString("5");
+        other.m_strTestDuration = AutoString("60");
+        other.m_strTag = AutoString("TV-9");
+        other.m_nPressureUnit = 12;
+        other.m_nLengthUnit = 49;
+        other.m_bBiDirectional = bidirectional ? 1 : 0;
+        other.m_bSingleActing = 1;
+        other.m_strActuatorSize = AutoString("23.86");
+        other.m_strStrokeLength = AutoString("1.5");
+        other.m_strSpringInitial = AutoString("40.125");
+        other.m_strSpringFinal = AutoString(" - ");
+        other.m_strSpringRate = AutoString("7");
+        XYPlot source;
+        const IXYPlotPtr plot(&source);
+        ConfigureRampPlotControl(plot);
+        other.SetupRampPlotChannels(plot);
+        source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 12.5);
+        source.ChannelByName(QStringLiteral("Position"))->AddXY(10, 70);
+        const QString file = tempPath(QStringLiteral("other%1.rmp").arg(settingsPoints));
+        prompts().answerFile(file);
+        other.SaveRamp(plot);
+        if (settingsPoints < RampTestFile::SettingsPoints) {
+            XYPlot cut;
+            cut.LoadDataFile(file);
+            const IXYPlotChannelPtr settings = cut.ChannelByName(QStringLiteral("TestSettings"));
+            std::vector<double> ys;
+            for (int k = 0; k < settingsPoints; ++k)
+                ys.push_back(settings->GetY(k));
+            settings->Clear();
+            for (size_t k = 0; k < ys.size(); ++k)
+                settings->AddXY(double(k), ys[k]);
+            cut.SaveDataFile(file);
+        }
+        return file;
+    }
+
+    static std::vector<double> settingsOf(const QString& path)
+    {
+        XYPlot file;
+        file.LoadDataFile(path);
+        std::vector<double> ys;
+        const IXYPlotChannelPtr settings = file.ChannelByName(QStringLiteral("TestSettings"));
+        for (int k = 0; k < settings->Count(); ++k)
+            ys.push_back(settings->GetY(k));
+        return ys;
+    }
+    static QString tagOf(const QString& path)
+    {
+        XYPlot file;
+        file.LoadDataFile(path);
+        QString tag;
+        const IXYPlotChannelPtr points = file.ChannelByName(QStringLiteral("TagName"));
+        for (int k = 0; k < points->Count(); ++k)
+            tag += QChar(int(points->GetY(k)));
+        return tag;
+    }
+
+    QString print(const char* pdfName)
+    {
+        const QString pdf = tempPath(QString::fromLatin1(pdfName));
+        QFile::remove(pdf);
+        prompts().clearRecords();
+        prompts().answerFile(pdf, QStringLiteral("Save Ramp ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        ramp().PrintRampReport();
+        return ReportTestSupport::pdfText(pdf).simplified();
+    }
+
+    RecordingPrintBackend m_printed;
+};
+
+TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTime)
+{
+    runRamp(true);
+    setLocalNow(QDateTime(QDate(2027, 10, 9), QTime(16, 20, 0)));
+    const DeviceData& dd = data();
+    for (const char* name : { "first.rmp", "second.rmp" }) {
+        const QString path = tempPath(QString::fromLatin1(name));
+        prompts().clearRecords();
+        prompts().answerFile(path, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+        ASSERT_EQ(prompts().records().size(), 1u);
+        EXPECT_EQ(prompts().records()[0].dialog.initialName, QStringLiteral("PV-101_2027_10_9_16h_20m.rmp")) << name;
+        const std::vector<double> settings = settingsOf(path);
+        ASSERT_EQ(settings.size(), 18u) << name;
+        const std::vector<double> head(settings.begin(), settings.begin() + 12);
+        EXPECT_EQ(head,
+            (std::vector<double> { 20, 80, 2, 3, 1, double(dd.Config28Bit5 != 0), double(dd.PressureSensorFlag != 0), 10,
+                9, 2027, double(dd.PressureUnit), double(dd.TravelUnit) }))
+            << name;
+        // The pressure data flag follows the pressure sensor flag.
+        EXPECT_EQ(settings[14], settings[6]) << name;
+        EXPECT_NEAR(settings[17], rampText(Ramp::SpringRateEdit).toDouble(), 0.01) << name;
+        // The device's tag as it reads it, padding included.
+        EXPECT_EQ(tagOf(path), data().Tag) << name;
+        EXPECT_TRUE(tagOf(path).startsWith(QStringLiteral("PV-101"))) << name;
+        EXPECT_EQ(xy("Position")->Count(), 417) << name;
+    }
+    const QString seed = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/ramp_test.rmp");
+    if (!QFileInfo::exists(seed))
+        QFile::copy(tempPath(QStringLiteral("first.rmp")), seed);
+}
+
+TEST_F(RampTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndCodes)
+{
+    runRamp(false);
+    prompts().answerFile(otherDevicesFile(true), QStringLiteral("Open Ramp Test Results"));
+    ramp().LoadRampResults();
+    ASSERT_TRUE(ramp().offlineData());
+    const std::pair<int, const char*> shown[] = {
+        { Ramp::StartEdit, "12.5" },
+        { Ramp::StopEdit, "70" },
+        { Ramp::DurationEdit, "60" },
+        { Ramp::ActuatorSizeEdit, "23.9" },
+        { Ramp::StrokeLengthEdit, "1.50" },
+        { Ramp::SpringInitialEdit, "40.12" },
+        { Ramp::SpringFinalEdit, "0.00" },
+        { Ramp::SpringRateEdit, "7.00" },
+        { Ramp::SpringInitialUnit, "kPa" },
+        { Ramp::StrokeLengthUnit, "mm" },
+        { Ramp::ActuatorSizeUnit, "sq.cm" },
+        { Ramp::SpringRateUnit, "kg/mm" },
+        { Ramp::StatusEdit, "Off line data" },
+    };
+    for (const auto& [id, text] : shown)
+        EXPECT_EQ(rampText(id), QString::fromUtf8(text)) << id;
+    EXPECT_EQ(ramp().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
+    EXPECT_TRUE(rampChecked(Ramp::BidirectionalBox));
+    EXPECT_EQ(xy("Position")->Count(), 2);
+
+    const QString again = tempPath(QStringLiteral("again.rmp"));
+    prompts().answerFile(again);
+    ramp().SaveRampResults();
+    EXPECT_EQ(tagOf(again), QStringLiteral("TV-9"));
+    const std::vector<double> settings = settingsOf(again);
+    EXPECT_EQ(settings.at(10), 12.0);
+    EXPECT_EQ(settings.at(11), 49.0);
+    EXPECT_EQ(settings.at(5), 1.0);
+    EXPECT_NEAR(settings.at(12), 23.9, 1e-5);
+
+    // A one-way file shows no spring values.
+    prompts().answerFile(otherDevicesFile(false));
+    ramp().LoadRampResults();
+    for (int id : { Ramp::SpringRateEdit, Ramp::SpringInitialEdit, Ramp::SpringFinalEdit })
+        EXPECT_EQ(rampText(id), QStringLiteral(" - ")) << id;
+    EXPECT_FALSE(rampChecked(Ramp::BidirectionalBox));
+}
+
+TEST_F(RampTestFilesTest, RefusedFilesLeavePlotEditsAndRecordAsTheyWere)
+{
+    runRamp(false);
+    // A step test file renamed, a truncated ramp file, a bi-directional file
+    // one settings point short.
+    const QString renamed = tempPath(QStringLiteral("step.rmp"));
+    {
+        CStepTestReport step;
+        Plot source;
+        ConfigureStepTestPlotControl(IPlotPtr(&source));
+        step.SetupStepTestPlotChannels(IPlotPtr(&source));
+        prompts().answerFile(renamed);
+        step.SaveStepTest(IPlotPtr(&source));
+    }
+    const QString whole = otherDevicesFile(true);
+    QFile in(whole);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = in.readAll();
+    in.close();
+    const QString truncated = tempPath(QStringLiteral("truncated.rmp"));
+    QFile out(truncated);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes.left(bytes.size() * 2 / 3));
+    out.close();
+    const QString shortSettings = otherDevicesFile(true, 17);
+
+    const CRampReport before = app().records().m_RampReport;
+    for (const QString& file : { renamed, truncated, shortSettings }) {
+        prompts().clearRecords();
+        prompts().answerFile(file);
+        prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+        ramp().LoadRampResults();
+        ASSERT_EQ(prompts().messages().size(), 1u) << file.toStdString();
+        EXPECT_EQ(prompts().messages()[0].text, QStringLiteral("File open error."));
+        EXPECT_FALSE(ramp().offlineData()) << file.toStdString();
+        EXPECT_EQ(xy("Position")->Count(), 209) << file.toStdString();
+        EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20"));
+        EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+        EXPECT_EQ(app().records().m_RampReport.m_strTag, before.m_strTag);
+        EXPECT_EQ(app().records().m_RampReport.m_strStartPosition, before.m_strStartPosition);
+    }
+}
+
+TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefinition)
+{
+    const struct {
+        const char* path;
+        bool bidirectional;
+        const char* model;
+        bool frictionPicture;
+    } cases[] = {
+        { K90Path, true, "K90 positioner", true },
+        { K40Path, true, "K40 positioner", false },
+        { K90Path, false, "K90 positioner", false },
+    };
+    const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
+    for (const auto& c : cases) {
+        const std::string label = std::string(c.path) + (c.bidirectional ? " both ways" : " one way");
+        runRamp(c.bidirectional, c.path);
+        for (const char* picture : { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp" })
+            QFile::remove(dependencies + QString::fromLatin1(picture));
+        const QString text = print("report.pdf");
+        const QString tag = c.path == K90Path ? QStringLiteral("PV-101") : QStringLiteral("PV-102");
+        ASSERT_FALSE(prompts().records().empty()) << label;
+        EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(tag + QStringLiteral("_RampReport_")))
+            << label;
+        for (const QString& expected : { QStringLiteral("Ramp Test Report"), QStringLiteral("Test Date:"),
+                 QStringLiteral("Bi-Directional:"), QStringLiteral("Start Position: 20"),
+                 QStringLiteral("Test Duration: 3"), QStringLiteral("psi"), QString::fromLatin1(c.model) })
+            EXPECT_TRUE(text.contains(expected)) << label << ": " << expected.toStdString() << "\n" << text.toStdString();
+        if (c.bidirectional) {
+            EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: Yes"))) << label;
+            EXPECT_TRUE(text.contains(QStringLiteral("lbs/"))) << label;
+        } else {
+            EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: No"))) << label;
+            EXPECT_TRUE(text.contains(QStringLiteral("Spring Rate: -"))) << label;
+        }
+        for (const char* picture : { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp" })
+            EXPECT_TRUE(QFileInfo::exists(dependencies + QString::fromLatin1(picture))) << label << picture;
+        EXPECT_EQ(QFileInfo::exists(dependencies + QStringLiteral("RampTest4.bmp")), c.frictionPicture) << label;
+        EXPECT_EQ(ramp().plot()->GetTitle(), QStringLiteral("Ramp Test")) << label;
+        EXPECT_EQ(ramp().currentView(), Ramp::View::Ramp) << label;
+        m_app.reset();
+    }
+}
+
+TEST_F(RampTestFilesTest, TheKilogramUnitPrintsAsKgPerSqCmOnlyForABidirectionalTest)
+{
+    for (bool bidirectional : { true, false }) {
+        runRamp(bidirectional);
+        ramp().setWindowText(Ramp::SpringInitialUnit, QStringLiteral("Kg/cm²"));
+        ramp().setWindowText(Ramp::ActuatorSizeUnit, QStringLiteral("cm²"));
+        print("kg.pdf");
+        const CRampReport& record = app().records().m_RampReport;
+        EXPECT_EQ(record.m_strSpringPressureUnit.toQString(),
+            bidirectional ? QStringLiteral("Kg/sq.cm") : QStringLiteral("Kg/cm²"))
+            << bidirectional;
+        EXPECT_EQ(record.m_strActuatorSizeUnit.toQString(), QStringLiteral("sq.cm")) << bidirectional;
+        m_app.reset();
+    }
+}
+
+TEST_F(RampTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)
+{
+    const QString home = tempPath(QStringLiteral("home"));
+    QDir().mkpath(home + QStringLiteral("/Dependencies"));
+    QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/RampTestRept.xml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QByteArrayList kept;
+    for (const QByteArray& line : shipped.readAll().split('\n')) {
+        if (!line.contains("\"SpFinUnit\""))
+            kept << line;
+    }
+    QFile broken(home + QStringLiteral("/Dependencies/RampTestRept.xml"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(kept.join('\n'));
+    broken.close();
+
+    runRamp(true);
+    ramp().controlAs<QAbstractButton>(Ramp::FrictionViewButton)->click();
+    qputenv("STROKEWISE_HOME", home.toUtf8());
+    prompts().clearRecords();
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
+    ramp().PrintRampReport();
+    ASSERT_EQ(prompts().records().size(), 1u);
+    EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
+    EXPECT_EQ(ramp().plot()->GetTitle(), QStringLiteral("Ramp Test"));
+    EXPECT_TRUE(ramp().plot()->ScreenBar(0)->GetVisible());
+}
+
+TEST_F(RampTestFilesTest, AnOffLinePrintSetsTheDeviceTagToTheFilesTag)
+{
+    runRamp(false);
+    prompts().answerFile(otherDevicesFile(true));
+    ramp().LoadRampResults();
+    print("offline.pdf");
+    EXPECT_EQ(data().Tag, QStringLiteral("TV-9"));
+}
+
+} // namespace
