@@ -2,13 +2,14 @@
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag) as a loader would read it, each
 // family's own load checks included (data logger, step test and step compare,
-// trends); everything else must be refused with ComError, never crash or
+// trends, ramp test); everything else must be refused with ComError, never crash or
 // allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
 #include "pst_step/StepCompare.h"
 #include "pst_step/StepTestFile.h"
+#include "ramp_hdrl/RampTestFile.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
 #include "trends_logger_calibration/TrendsFile.h"
 
@@ -91,6 +92,13 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         StepCompare::read(ResultFileFrame::lookupIn(channels));
     } catch (const ComError&) {
         // Refused by the compare loaders as by the step loader.
+    }
+    // ... and as a ramp test file, with the ramp loader's own checks.
+    CRampReport ramp;
+    try {
+        RampTestFile::readRecord(ResultFileFrame::lookupIn(channels), ramp);
+    } catch (const ComError&) {
+        // Not a ramp test file: a channel or a settings point is missing.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)
