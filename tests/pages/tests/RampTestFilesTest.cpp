@@ -22,11 +22,20 @@ using Ramp = CRampTest;
 class RampTestFilesTest : public RampTestPageTest
 {
 protected:
+    // Reports print from a program folder of the test's own (only while they
+    // print: the rest of the program keeps its own), so that the pictures
+    // they write there are not shared with other test processes.
     void SetUp() override
     {
         RampTestPageTest::SetUp();
         PrintBackend::install(&m_printed);
+        m_home = tempPath(QStringLiteral("home"));
+        QDir().mkpath(m_home + QStringLiteral("/Dependencies"));
+        for (const char* name : { "RampTestRept.xml", "RampTestRept_K40.xml" })
+            QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/") + QLatin1String(name),
+                dependencies() + QLatin1String(name));
     }
+    QString dependencies() const { return m_home + QStringLiteral("/Dependencies/"); }
     void TearDown() override
     {
         PrintBackend::install(nullptr);
@@ -116,11 +125,14 @@ protected:
         prompts().clearRecords();
         prompts().answerFile(pdf, QStringLiteral("Save Ramp ReportAs"));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        qputenv("STROKEWISE_HOME", m_home.toUtf8());
         ramp().PrintRampReport();
+        qunsetenv("STROKEWISE_HOME");
         return ReportTestSupport::pdfText(pdf).simplified();
     }
 
     RecordingPrintBackend m_printed;
+    QString m_home;
 };
 
 TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTime)
@@ -255,12 +267,11 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
         { K40Path, true, "K40 positioner", false },
         { K90Path, false, "K90 positioner", false },
     };
-    const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
     for (const auto& c : cases) {
         const std::string label = std::string(c.path) + (c.bidirectional ? " both ways" : " one way");
         runRamp(c.bidirectional, c.path);
         for (const char* picture : { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp" })
-            QFile::remove(dependencies + QString::fromLatin1(picture));
+            QFile::remove(dependencies() + QString::fromLatin1(picture));
         const QString text = print("report.pdf");
         const QString tag = c.path == K90Path ? QStringLiteral("PV-101") : QStringLiteral("PV-102");
         ASSERT_FALSE(prompts().records().empty()) << label;
@@ -278,8 +289,8 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
             EXPECT_TRUE(text.contains(QStringLiteral("Spring Rate: -"))) << label;
         }
         for (const char* picture : { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp" })
-            EXPECT_TRUE(QFileInfo::exists(dependencies + QString::fromLatin1(picture))) << label << picture;
-        EXPECT_EQ(QFileInfo::exists(dependencies + QStringLiteral("RampTest4.bmp")), c.frictionPicture) << label;
+            EXPECT_TRUE(QFileInfo::exists(dependencies() + QString::fromLatin1(picture))) << label << picture;
+        EXPECT_EQ(QFileInfo::exists(dependencies() + QStringLiteral("RampTest4.bmp")), c.frictionPicture) << label;
         EXPECT_EQ(ramp().plot()->GetTitle(), QStringLiteral("Ramp Test")) << label;
         EXPECT_EQ(ramp().currentView(), Ramp::View::Ramp) << label;
         m_app.reset();
@@ -304,8 +315,6 @@ TEST_F(RampTestFilesTest, TheKilogramUnitPrintsAsKgPerSqCmOnlyForABidirectionalT
 
 TEST_F(RampTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)
 {
-    const QString home = tempPath(QStringLiteral("home"));
-    QDir().mkpath(home + QStringLiteral("/Dependencies"));
     QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/RampTestRept.xml"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     QByteArrayList kept;
@@ -313,16 +322,17 @@ TEST_F(RampTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewCom
         if (!line.contains("\"SpFinUnit\""))
             kept << line;
     }
-    QFile broken(home + QStringLiteral("/Dependencies/RampTestRept.xml"));
+    QFile broken(dependencies() + QStringLiteral("RampTestRept.xml"));
+    broken.remove();
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write(kept.join('\n'));
     broken.close();
 
     runRamp(true);
     ramp().controlAs<QAbstractButton>(Ramp::FrictionViewButton)->click();
-    qputenv("STROKEWISE_HOME", home.toUtf8());
     prompts().clearRecords();
     prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
+    qputenv("STROKEWISE_HOME", m_home.toUtf8());
     ramp().PrintRampReport();
     ASSERT_EQ(prompts().records().size(), 1u);
     EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
