@@ -235,3 +235,66 @@ TEST_F(SignatureTestRun, StopEndsARunningTest)
 }
 
 } // namespace
+
+namespace
+{
+
+class RampSignature : public SignatureTestRun
+{
+};
+
+TEST_F(RampSignature, RampsFromItsStartOverItsDurationThenHoldsForTheHoldTimeAndOneSecond)
+{
+    SimulatedPositioner& device = open();
+    device.setAnalogCommand(50);
+    clock().advance(20000);
+    // Start 10 %, stop 90 %, duration 20 s, hold 4 s: 25 s recorded.
+    link.ask(start(9, 10.0f, 90.0f, 20.0f, 4.0f));
+    clock().advance(24900);
+    EXPECT_EQ(testStatus() & 0x01, 0x01);
+    clock().advance(200);
+    EXPECT_EQ(testStatus() & 0x01, 0x00);
+    std::vector<int> commands, positions;
+    for (int block = 0; block < 104; ++block) {
+        const QByteArray reply = link.ask(SimLink::read(252));
+        for (int k = 0; k < 2; ++k) {
+            commands.push_back(replyS16(reply, 4 + 12 * k));
+            positions.push_back(replyS16(reply, 6 + 12 * k));
+        }
+    }
+    // The valve was brought to the start first, and the ramp begins at once.
+    EXPECT_NEAR(positions.front(), 1000, 100);
+    EXPECT_NEAR(commands.front(), 1000, 10);
+    // Sample k lies k x 25/208 s into the test: 12.5 s is 62.5 % of the ramp.
+    EXPECT_NEAR(commands[104], 6000, 10);
+    // From 20 s on the command holds at the stop.
+    const int atStop = int(20.0 / (25.0 / 208)) + 1;
+    for (size_t k = size_t(atStop); k < commands.size(); ++k)
+        ASSERT_EQ(commands[k], 9000) << k;
+    EXPECT_NEAR(positions.back(), 9000, 150);
+}
+
+TEST_F(RampSignature, AStopCommandKeepsTheRampsOwnEndsForTheSettingsRead)
+{
+    open();
+    link.ask(start(9, 20.0f, 70.0f, 10.0f, 3.0f));
+    clock().advance(15000);
+    // The reverse ramp swaps them; the restore puts them back.
+    link.ask(start(9, 70.0f, 20.0f, 10.0f, 3.0f));
+    clock().advance(15000);
+    link.ask(start(0, 20.0f, 70.0f, 0.0f, 3.0f));
+    const QByteArray settings = link.ask(SimLink::read(253));
+    EXPECT_EQ(std::bit_cast<float>(replyU32(settings, 6)), 20.0f);
+    EXPECT_EQ(std::bit_cast<float>(replyU32(settings, 10)), 70.0f);
+    // The duration and hold of the ramp are kept.
+    EXPECT_EQ(std::bit_cast<float>(replyU32(settings, 14)), 10.0f);
+}
+
+TEST_F(RampSignature, TheDipSwitchBytesTellAnAirToOpenActuator)
+{
+    open();
+    for (const char* request : { "\x37\xF6\xFE", "\x38\xF6\xFE" })
+        EXPECT_EQ(replyU8(link.ask(SimLink::write(200, QByteArray(request, 3))), 5) & 0x01, 0x01) << int(request[0]);
+}
+
+} // namespace
