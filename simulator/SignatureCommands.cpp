@@ -29,8 +29,8 @@ QByteArray SimulatedPositioner::Impl::startSignature(const QByteArray& data)
     } else {
         // Every test starts from its start position: the device brings the
         // valve there before it steps or ramps the command.
-        const bool fromStart = settings.type == SignatureRecorder::PartialStrokeType
-            || settings.type == SignatureRecorder::RampType;
+        const bool fromStart
+            = settings.type == SignatureRecorder::PartialStrokeType || settings.type == SignatureRecorder::RampType;
         if (fromStart && std::isfinite(settings.values[0]))
             valve.settleAt(characterized(settings.values[0]));
         signature.start(settings, lastMs, valve.positionPercent());

@@ -117,8 +117,8 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
     record.m_strSpringPressureUnit = AutoString(pressureUnit);
     record.m_strStrokeLengthUnit = AutoString(lengthUnit);
     record.m_strActuatorSizeUnit = AutoString(lengthCode == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
-    record.m_strSpringRateUnit
-        = AutoString((pressureCode == 6 ? QStringLiteral("lbs") : QStringLiteral("kg")) + QStringLiteral("/") + lengthUnit);
+    record.m_strSpringRateUnit = AutoString(
+        (pressureCode == 6 ? QStringLiteral("lbs") : QStringLiteral("kg")) + QStringLiteral("/") + lengthUnit);
     record.m_strActuatorSize = AutoString(NumberText::format("%3.1f", value(ActuatorSizePoint)));
     record.m_strStrokeLength = AutoString(NumberText::format("%3.2f", value(StrokeLengthPoint)));
     if (record.m_bBiDirectional != 0) {
@@ -165,8 +165,7 @@ bool CRampReport::LoadRamp(IXYPlotPtr plot)
         RampTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
         plot->LoadDataFrom(scratch);
         *this = loaded;
-        plot->YAxisByName(RampTestChannels::PressureAxis)
-            ->SetTitle(RampTestFile::pressureAxisTitle(m_nPressureUnit));
+        plot->YAxisByName(RampTestChannels::PressureAxis)->SetTitle(RampTestFile::pressureAxisTitle(m_nPressureUnit));
         plot->XAxisByName(RampTestChannels::TimeAxis)->FitToData();
         plot->YAxisByName(RampTestChannels::PressureAxis)->FitToData();
         return true;

@@ -17,16 +17,14 @@ void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plo
         { picturePlot, [&] { record.SetRampView(plot, header); }, RampPicture, QStringLiteral("RampGrph") },
         { picturePlot, [&] { record.SetPressureVPosView(plot, header); }, PressurePicture,
             QStringLiteral("RampGrph2") },
-        { picturePlot, [&] { record.SetSigVCommandView(plot, header); }, SignalsPicture,
-            QStringLiteral("RampGrph3") },
+        { picturePlot, [&] { record.SetSigVCommandView(plot, header); }, SignalsPicture, QStringLiteral("RampGrph3") },
     };
     if (record.m_bBiDirectional != 0 && header.m_byModel == 5)
         descriptor.pictures.push_back(
             { picturePlot, [&] { record.SetFrictionView(plot); }, FrictionPicture, QStringLiteral("RampGrph4") });
     descriptor.fields = [&record](const ReportFrameFields& fields) {
-        const auto text = [&fields](const char* key, const QString& value) {
-            fields.setText(QString::fromLatin1(key), value);
-        };
+        const auto text
+            = [&fields](const char* key, const QString& value) { fields.setText(QString::fromLatin1(key), value); };
         text("TestSettingsLbl", QStringLiteral("Ramp Test Settings"));
         text("StartPosLbl", QStringLiteral("Start Position:"));
         text("StartPosn", record.m_strStartPosition.toQString());

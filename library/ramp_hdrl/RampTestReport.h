@@ -12,8 +12,8 @@ class QWidget;
 
 namespace RampTestReportText
 {
-inline constexpr ReportFrameRow Row { "PageLine1", "TitleLbl", "Ramp Test Report", "Save Ramp ReportAs",
-    "_RampReport_", "" };
+inline constexpr ReportFrameRow Row { "PageLine1", "TitleLbl", "Ramp Test Report", "Save Ramp ReportAs", "_RampReport_",
+    "" };
 inline const QString DateLabel = QStringLiteral("Test Date:");
 inline const QString RampPicture = QStringLiteral("RampTest.bmp");
 inline const QString PressurePicture = QStringLiteral("RampTest2.bmp");

@@ -999,7 +999,6 @@ void CRampTest::PrintRampReport()
     else if (areaUnit == QStringLiteral("in²"))
         record.m_strActuatorSizeUnit = AutoString(QStringLiteral("sq.in"));
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestRept"), dd.DeviceType);
-    GenerateRampReport(
-        records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    GenerateRampReport(records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     ShowRampTestView(record.m_bSingleActing != 0);
 }

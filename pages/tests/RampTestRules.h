@@ -68,8 +68,8 @@ double toPsi(double pressure, uint8_t pressureUnit);
 // difference in psi times the area word (tenths of square inches) / 10. With
 // no port 2 curve (the smaller model, whose port 2 is its supply) port 1
 // alone drives.
-Curve thrustCurve(const Curve& port1, const Curve* port2, uint8_t pressureUnit, uint16_t areaWord,
-    const ThrustWindow& window);
+Curve thrustCurve(
+    const Curve& port1, const Curve* port2, uint8_t pressureUnit, uint16_t areaWord, const ThrustWindow& window);
 
 // True when the curve's last x lies above its first.
 bool rising(const Curve& curve);

@@ -156,8 +156,8 @@ TEST_F(RampLibraryTest, DoSpringSetTakesTheUnitFactorsAndTheLargerCurve)
         double rate = -1;
         double initial = -1;
         double final = -1;
-        DoSpringSet(c.unit, 100.0, 1.5, AutoString("ThrustOpen"), AutoString("ThrustClose"), plot(), &rate, &initial,
-            &final);
+        DoSpringSet(
+            c.unit, 100.0, 1.5, AutoString("ThrustOpen"), AutoString("ThrustClose"), plot(), &rate, &initial, &final);
         EXPECT_NEAR(initial, 9.0 * c.g, 1e-9) << int(c.unit);
         EXPECT_NEAR(final, 19.0 * c.g, 1e-9) << int(c.unit);
         EXPECT_NEAR(rate, 1000.0 * c.k / 1.5, 1e-9) << int(c.unit);
@@ -175,8 +175,8 @@ TEST_F(RampLibraryTest, DoSpringSetTakesTheUnitFactorsAndTheLargerCurve)
     EXPECT_FALSE(std::isfinite(rate));
     // A channel the plot lacks leaves the results unwritten.
     rate = 7;
-    EXPECT_THROW(DoSpringSet(6, 100.0, 1.5, AutoString("Nothing"), AutoString("ThrustClose"), plot(), &rate, &initial,
-                     &final),
+    EXPECT_THROW(
+        DoSpringSet(6, 100.0, 1.5, AutoString("Nothing"), AutoString("ThrustClose"), plot(), &rate, &initial, &final),
         ComError);
     EXPECT_EQ(rate, 7);
 }

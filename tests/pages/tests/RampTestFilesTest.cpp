@@ -151,8 +151,8 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTim
         ASSERT_EQ(settings.size(), 18u) << name;
         const std::vector<double> head(settings.begin(), settings.begin() + 12);
         EXPECT_EQ(head,
-            (std::vector<double> { 20, 80, 2, 3, 1, double(dd.Config28Bit5 != 0), double(dd.PressureSensorFlag != 0), 10,
-                9, 2027, double(dd.PressureUnit), double(dd.TravelUnit) }))
+            (std::vector<double> { 20, 80, 2, 3, 1, double(dd.Config28Bit5 != 0), double(dd.PressureSensorFlag != 0),
+                10, 9, 2027, double(dd.PressureUnit), double(dd.TravelUnit) }))
             << name;
         // The pressure data flag follows the pressure sensor flag.
         EXPECT_EQ(settings[14], settings[6]) << name;
@@ -280,7 +280,8 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
         for (const QString& expected : { QStringLiteral("Ramp Test Report"), QStringLiteral("Test Date:"),
                  QStringLiteral("Bi-Directional:"), QStringLiteral("Start Position: 20"),
                  QStringLiteral("Test Duration: 3"), QStringLiteral("psi"), QString::fromLatin1(c.model) })
-            EXPECT_TRUE(text.contains(expected)) << label << ": " << expected.toStdString() << "\n" << text.toStdString();
+            EXPECT_TRUE(text.contains(expected)) << label << ": " << expected.toStdString() << "\n"
+                                                 << text.toStdString();
         if (c.bidirectional) {
             EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: Yes"))) << label;
             EXPECT_TRUE(text.contains(QStringLiteral("lbs/"))) << label;

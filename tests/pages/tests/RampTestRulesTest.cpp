@@ -17,11 +17,20 @@ TEST(RampTestRules, SettingsRangesIncludeTheirEnds)
         double value;
         bool valid;
     } cases[] = {
-        { positionValid, -5.0, true }, { positionValid, 105.0, true }, { positionValid, -5.01, false },
-        { positionValid, 105.5, false }, { holdTimeValid, 2.0, true }, { holdTimeValid, 30.0, true },
-        { holdTimeValid, 1.99, false }, { holdTimeValid, 30.01, false }, { holdTimeValid, 2.5, true },
-        { durationValid, 1.0, true }, { durationValid, 300.0, true }, { durationValid, 0.99, false },
-        { durationValid, 0.0, false }, { durationValid, 300.5, false },
+        { positionValid, -5.0, true },
+        { positionValid, 105.0, true },
+        { positionValid, -5.01, false },
+        { positionValid, 105.5, false },
+        { holdTimeValid, 2.0, true },
+        { holdTimeValid, 30.0, true },
+        { holdTimeValid, 1.99, false },
+        { holdTimeValid, 30.01, false },
+        { holdTimeValid, 2.5, true },
+        { durationValid, 1.0, true },
+        { durationValid, 300.0, true },
+        { durationValid, 0.99, false },
+        { durationValid, 0.0, false },
+        { durationValid, 300.5, false },
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.check(c.value), c.valid) << c.value;
@@ -92,7 +101,8 @@ TEST(RampTestRules, FrictionWalksTheShortCurveInRisingPosition)
     const Curve risingLongOnlyLast = frictionCurve({ { 10, 1 }, { 20, 2 } }, { { 15, 0 } });
     EXPECT_TRUE(risingLongOnlyLast.empty());
     // Equal counts: the closing curve is the short one.
-    const Curve equal = frictionCurve({ { 10, 100 }, { 20, 100 }, { 30, 100 } }, { { 12, 50 }, { 22, 50 }, { 32, 50 } });
+    const Curve equal
+        = frictionCurve({ { 10, 100 }, { 20, 100 }, { 30, 100 } }, { { 12, 50 }, { 22, 50 }, { 32, 50 } });
     ASSERT_EQ(equal.size(), 1u);
     EXPECT_DOUBLE_EQ(equal[0].x, (12 + 20) * 0.5);
     EXPECT_TRUE(frictionCurve({}, close).empty());

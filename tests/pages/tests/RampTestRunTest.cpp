@@ -81,8 +81,8 @@ TEST_F(RampTestPageTest, StartAsksFirstThenSendsTheRampAndSeedsThePlot)
 
     startRamp();
     EXPECT_EQ(joined(sent()), "233, 204, 200 word 0x12, 200 word 0x34, 202");
-    EXPECT_EQ(framesOf(233).value(0),
-        QStringLiteral("E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 40 00 00 00 00"));
+    EXPECT_EQ(
+        framesOf(233).value(0), QStringLiteral("E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 40 00 00 00 00"));
     EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test started"));
     const IPlotAxisPtr time = ramp().plot()->XAxisByName(QStringLiteral("Time"));
     EXPECT_DOUBLE_EQ(time->GetMin(), 0.0);
@@ -166,7 +166,8 @@ TEST_F(RampTestPageTest, ALost252LeavesTwoEmptyPositionsAndALogLine)
     // The gap sits at samples 21 and 22: the last sample keeps its time.
     EXPECT_DOUBLE_EQ(xy("Position")->GetX(206), 44.0);
     EXPECT_DOUBLE_EQ(xy("Position")->GetX(21) - xy("Position")->GetX(20), 3 * 44.0 / 208);
-    EXPECT_TRUE(logTexts().join(QLatin1Char('\n')).contains(QStringLiteral("block not read, samples 21 and 22 left empty")));
+    EXPECT_TRUE(
+        logTexts().join(QLatin1Char('\n')).contains(QStringLiteral("block not read, samples 21 and 22 left empty")));
 }
 
 TEST_F(RampTestPageTest, ABidirectionalRampRunsTheReverseRestoresTheSettingsAndAnalyses)
@@ -234,8 +235,8 @@ TEST_F(RampTestPageTest, StopAndLeavingSendNothingAndEndTheRun)
         if (!leave) {
             // The elapsed time counts once more and then ends.
             EXPECT_EQ(rampText(Ramp::ElapsedEdit).toInt(), elapsed.toInt() + 1);
-            for (int id : { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::PrintButton,
-                     Ramp::CompareButton })
+            for (int id :
+                { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::PrintButton, Ramp::CompareButton })
                 EXPECT_TRUE(rampEnabled(id)) << id;
             EXPECT_FALSE(rampEnabled(Ramp::StopButton));
         }
