@@ -109,4 +109,21 @@ TEST_F(RampTestAnalysisTest, AnAirToCloseSwitchShowsTheSpringValuesCrosswise)
     EXPECT_DOUBLE_EQ(rampText(Ramp::SpringInitialEdit).toDouble(), r.final);
 }
 
+TEST_F(RampTestAnalysisTest, WithoutAnActuatorAreaTheSpringValuesShowADash)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    clock().advance(2000);
+    // Read_Actuator_cmd: four codes and an area of 0.
+    QByteArray reply = QByteArray::fromHex("E6080000") + QByteArray::fromHex("010101010000");
+    SimTestHooks::scriptReply(device(), 230, reply, -1);
+    select(RampTestCode);
+    clock().advance(1000);
+    typeRamp("10", "90", "2", "3", true);
+    startRamp();
+    runRampToCompletion();
+    ASSERT_GT(xy("ThrustOpen")->Count(), 0);
+    for (int id : { Ramp::SpringRateEdit, Ramp::SpringInitialEdit, Ramp::SpringFinalEdit })
+        EXPECT_EQ(rampText(id), QStringLiteral(" - ")) << id;
+}
+
 } // namespace

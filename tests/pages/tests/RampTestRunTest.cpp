@@ -261,6 +261,13 @@ TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
         EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20")) << stop;
         EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("10")) << stop;
         EXPECT_FALSE(rampChecked(Ramp::BidirectionalBox)) << stop;
+        // What the hub takes from the page for its save and its report.
+        const MultiTestPage* offered = multi.page(MultiTest::Ramp);
+        ASSERT_NE(offered, nullptr);
+        EXPECT_EQ(offered->plot().get(), static_cast<Plot*>(ramp().plot().get()));
+        EXPECT_EQ(offered->reportTexts().mid(0, 5),
+            QStringList({ QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("2"), QStringLiteral("10"),
+                QStringLiteral("No") }));
         if (stop)
             ramp().StopRampTest();
         else
