@@ -58,14 +58,6 @@ TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup)
     return content;
 }
 
-AutoString TrendsNameTag(const AutoString& tag)
-{
-    QString text = tag.toQString();
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return AutoString(text);
-}
-
 QString TrendsFilePressureUnitText(uint8_t code)
 {
     switch (code) {
@@ -104,7 +96,7 @@ void CTrendsReport::SaveTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
     const QDateTime now = TimerService::instance().localNow();
     const std::optional<QString> path
         = ResultFileFrame::askSavePath(TrendsFileText::SaveTitle, TrendsFileText::SaveFilter, TrendsFileText::Extension,
-            ProposedResultFileName(TrendsNameTag(Tag), now, TrendsFileText::Extension));
+            ProposedResultFileName(Tag, now, TrendsFileText::Extension));
     if (!path)
         return;
     // A plot without one of its signals writes nothing.

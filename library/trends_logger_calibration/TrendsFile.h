@@ -29,11 +29,6 @@ inline const QString OpenFilter = QStringLiteral("*.trd|*.trd|");
 inline const QString Extension = QStringLiteral("trd");
 } // namespace TrendsFileText
 
-// A device tag as it names a proposed file: without the blanks that pad a
-// HART tag to eight characters ("PV-101  " names "PV-101_..."). The stored
-// tag keeps them.
-AutoString TrendsNameTag(const AutoString& tag);
-
 // Reads a trends file's channels: every signal channel, every hidden copy
 // and the three points of "ButtonSetting" must be there, else ComError. A
 // stored span that is not a positive number counts as 100; a unit code that

@@ -3,7 +3,6 @@
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/ReportFrame.h"
-#include "trends_logger_calibration/TrendsFile.h"
 #include "trends_logger_calibration/TrendsPlots.h"
 
 #include <array>
@@ -70,7 +69,6 @@ void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr h
     ReportFrameDescriptor descriptor { ReportFrameRows::Trends };
     // The plots are pictured as they are shown, before anything is filled.
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
-    descriptor.fileTag = TrendsNameTag(header.m_strTag);
     const std::array<IPlotPtr, TrendsChannels::PeriodCount> plots { hours, days, months, years };
     PictureLayout layout(plots);
     for (size_t p = 0; p < plots.size(); ++p) {

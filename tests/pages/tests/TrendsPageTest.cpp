@@ -433,6 +433,8 @@ TEST_F(TrendsPageTest, SaveProposesTheTaggedNameAndAFileSavedAfterLoadingKeepsIt
 
     EXPECT_EQ(count(13), 1);
     EXPECT_EQ(prompts().records().back().dialog.initialName, QStringLiteral("PV-101_2026_4_30_17h_45m.trd"));
+    // The record keeps the tag as the device holds it, padding blanks included.
+    EXPECT_EQ(record().Tag.toQString(), QStringLiteral("PV-101  "));
     ASSERT_TRUE(QFileInfo::exists(path));
     Plot saved;
     saved.LoadDataFile(path);
@@ -507,6 +509,13 @@ TEST_F(TrendsPageTest, PrintReportUsesTheModelsDefinitionAndPrintsTheShownSignal
             EXPECT_EQ(document.find(QString::fromLatin1(key))->text, QStringLiteral("No")) << key;
         }
         EXPECT_EQ(document.find(QStringLiteral("lblFricActive"))->text, QStringLiteral("Yes"));
+        // The header prints the tag as the device holds it; only the proposed name drops the padding.
+        ASSERT_TRUE(document.find(QStringLiteral("DeviceLine")));
+        EXPECT_TRUE(document.find(QStringLiteral("DeviceLine"))
+                        ->text.startsWith(QStringLiteral("DEVICE TAG ID: ") + QString::fromLatin1(k40 ? "PV-102" : "PV-101")
+                            + QStringLiteral("             DEVICE VERSION: ")))
+            << document.find(QStringLiteral("DeviceLine"))->text.toStdString();
+        EXPECT_FALSE(proposed.contains(QLatin1Char(' '))) << proposed.toStdString();
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") });
         ASSERT_TRUE(pdftotext.waitForFinished(30000));
