@@ -76,7 +76,14 @@ void GenerateTrendsReport(CReportHeader header, CTrendsReport record, IPlotPtr h
         descriptor.pictures.push_back({ plot, [plot] { PictureLayout::widen(plot); },
             QString::fromLatin1(Pictures[p].fileName), QString::fromLatin1(Pictures[p].fieldKey) });
     }
-    descriptor.afterPictures = [&layout] { layout.restore(); };
+    // Once pictured, each plot shows its screen bar again before the report
+    // is filled, so the page behind the PDF dialog and the print question
+    // looks as the user left it.
+    descriptor.afterPictures = [&layout, &plots] {
+        layout.restore();
+        for (const IPlotPtr& plot : plots)
+            plot->ScreenBar(0)->SetVisible(true);
+    };
     const QString pressureUnit = record.PressureUnitText.toQString();
     const QString temperatureUnit = record.TemperatureUnitText.toQString();
     descriptor.fields = [hours, pressureUnit, temperatureUnit](const ReportFrameFields& fields) {

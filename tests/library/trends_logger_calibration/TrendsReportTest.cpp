@@ -138,15 +138,24 @@ public:
     std::optional<QString> file(const FileDialog& dialog) override
     {
         m_sizeDuringDialog = m_plot.size();
+        m_barDuringDialog = m_plot.ScreenBar(0)->GetVisible();
         return ScriptedPrompts::file(dialog);
+    }
+    int message(const Message& message) override
+    {
+        if (message.text == ReportFrameText::PrintQuestion)
+            m_barDuringQuestion = m_plot.ScreenBar(0)->GetVisible();
+        return ScriptedPrompts::message(message);
     }
     const Plot& m_plot;
     QSize m_sizeDuringDialog;
+    bool m_barDuringDialog = false;
+    bool m_barDuringQuestion = false;
 };
 
-TEST_F(TrendsReportTest, ThePlotsHaveTheirPageSizeBackBeforeThePdfDialogShows)
+TEST_F(TrendsReportTest, ThePlotsHaveTheirPageSizeAndScreenBarBackBeforeThePdfDialogShows)
 {
-    PromptsThatLookAtThePlot looking(plot(0));
+    PromptsThatLookAtThePlot looking(plot(3));
     Prompts::install(&looking);
     looking.answerFile(std::nullopt);
     looking.answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
@@ -155,6 +164,8 @@ TEST_F(TrendsReportTest, ThePlotsHaveTheirPageSizeBackBeforeThePdfDialogShows)
     Prompts::install(&prompts());
 
     EXPECT_EQ(looking.m_sizeDuringDialog, PageSize);
+    EXPECT_TRUE(looking.m_barDuringDialog);
+    EXPECT_TRUE(looking.m_barDuringQuestion);
     EXPECT_EQ(looking.pendingAnswers(), 0);
 }
 
