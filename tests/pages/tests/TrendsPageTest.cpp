@@ -511,9 +511,10 @@ TEST_F(TrendsPageTest, PrintReportUsesTheModelsDefinitionAndPrintsTheShownSignal
         EXPECT_EQ(document.find(QStringLiteral("lblFricActive"))->text, QStringLiteral("Yes"));
         // The header prints the tag as the device holds it; only the proposed name drops the padding.
         ASSERT_TRUE(document.find(QStringLiteral("DeviceLine")));
-        EXPECT_TRUE(document.find(QStringLiteral("DeviceLine"))
-                        ->text.startsWith(QStringLiteral("DEVICE TAG ID: ") + QString::fromLatin1(k40 ? "PV-102" : "PV-101")
-                            + QStringLiteral("             DEVICE VERSION: ")))
+        EXPECT_TRUE(
+            document.find(QStringLiteral("DeviceLine"))
+                ->text.startsWith(QStringLiteral("DEVICE TAG ID: ") + QString::fromLatin1(k40 ? "PV-102" : "PV-101")
+                    + QStringLiteral("             DEVICE VERSION: ")))
             << document.find(QStringLiteral("DeviceLine"))->text.toStdString();
         EXPECT_FALSE(proposed.contains(QLatin1Char(' '))) << proposed.toStdString();
         QProcess pdftotext;
