@@ -157,6 +157,22 @@ TEST_F(TrendsFileTest, SaveWithoutASignalChannelShowsFileSaveErrorAndWritesNothi
     EXPECT_TRUE(channel(0, ButtonSetting)->data().ys.empty());
 }
 
+TEST_F(TrendsFileTest, AFileThatCannotBeWrittenShowsFileSaveError)
+{
+    fillAcquisition(150);
+    const QString path = tempPath(QStringLiteral("no such folder/trends.trd"));
+    prompts().answerFile(path, QStringLiteral("Save Trends Results As"));
+    prompts().answerMessage(Prompts::IdOk, ExportFailureText::FileSave);
+
+    m_record.SaveTrends(hours(), days(), months(), years());
+
+    EXPECT_FALSE(QFileInfo::exists(path));
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages().back().text, ExportFailureText::FileSave);
+    EXPECT_EQ(prompts().messages().back().caption, QString());
+    EXPECT_EQ(prompts().messages().back().owner, nullptr);
+}
+
 TEST_F(TrendsFileTest, LoadRebuildsTheLongerPeriodsFromTheCopiesWithTheFileUnitsAndSpan)
 {
     m_record.PressureUnitCode = 12;
