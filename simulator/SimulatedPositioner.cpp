@@ -307,7 +307,7 @@ void SimulatedPositioner::setMiscByte(uint8_t address, uint8_t value)
 
 void SimulatedPositioner::setMiscWord(uint8_t address, uint16_t value)
 {
-    d->miscWords[address] = value;
+    d->writeMiscWord(address, value);
 }
 
 void SimulatedPositioner::setMiscLong(uint8_t address, uint32_t value)

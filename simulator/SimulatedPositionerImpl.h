@@ -39,6 +39,9 @@ constexpr uint8_t TestStatusByte = 0x92;
 constexpr uint8_t ConfigByte = 0x28;
 constexpr uint8_t AirToOpenBit = 0x01; // DIP switch bytes 0x37/0x38, bit 0
 constexpr uint8_t BoardsByte = 0x82;
+// The stroke length word is the one 173/174 carry (word 8 of their table).
+constexpr uint8_t StrokeLengthWord = 0x74;
+constexpr int StrokeLengthTableWord = 8;
 constexpr uint8_t PollAddressByte = 0xCA;
 
 constexpr uint8_t TestRunning = 0x01;
@@ -244,6 +247,7 @@ struct SimulatedPositioner::Impl {
     void writeMiscByte(uint8_t address, uint8_t value);
     // A long variable; the calibration pressure (0x63) sets the pressure full scale too.
     void setLong(uint8_t address, uint32_t value);
+    void writeMiscWord(uint8_t address, uint16_t value);
     QByteArray readMisc(const QByteArray& data);
     QByteArray writeMisc(const QByteArray& data);
 

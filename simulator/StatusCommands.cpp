@@ -24,12 +24,11 @@ void SimulatedPositioner::Impl::installStatusCommands()
 void SimulatedPositioner::Impl::installMiscVariables()
 {
     const ValveModelParams& p = valve.params();
-    const uint16_t strokeHundredths = ReplyWriter::hundredths(p.strokeIn);
     // Bit 0 of both DIP switch bytes: the simulated actuator opens with air.
     miscBytes = { { ConfigByte, p.doubleActing ? 0x00 : 0x20 }, { 0x37, AirToOpenBit }, { 0x38, AirToOpenBit },
         { BoardsByte, 0x01 } };
     miscWords = { { 0x01, 2000 }, { 0x11, 5000 }, { 0x50, 2000 }, { 0x51, 30000 }, { 0x55, 6400 }, { 0x56, 32000 },
-        { 0x57, 0 }, { 0x74, strokeHundredths }, { 0x8E, 0 }, { 0x8F, 0 } };
+        { 0x57, 0 }, { 0x8E, 0 }, { 0x8F, 0 } };
     // The sensors come calibrated at the nominal supply.
     for (int port : { 1, 2 }) {
         const PressureSensors::PortWords& at = PressureSensors::words(port);
@@ -152,6 +151,8 @@ uint16_t SimulatedPositioner::Impl::miscWord(uint8_t address)
         return PressureSensors::countWord(sensorCount(1));
     case PressureSensors::Port2.count:
         return PressureSensors::countWord(sensorCount(2));
+    case StrokeLengthWord:
+        return tableWord(173, StrokeLengthTableWord);
     default:
         break;
     }
@@ -186,6 +187,15 @@ void SimulatedPositioner::Impl::setLong(uint8_t address, uint32_t value)
         fullScalePsi = value / 100.0;
 }
 
+void SimulatedPositioner::Impl::writeMiscWord(uint8_t address, uint16_t value)
+{
+    if (address == StrokeLengthWord) {
+        tables[173].replace(StrokeLengthTableWord * 2, 2, ReplyWriter().u16(value).data());
+        return;
+    }
+    miscWords[address] = value;
+}
+
 QByteArray SimulatedPositioner::Impl::readMisc(const QByteArray& data)
 {
     const RequestReader in(data);
@@ -209,7 +219,7 @@ QByteArray SimulatedPositioner::Impl::writeMisc(const QByteArray& data)
     if (data.size() >= 2 && in.u8(0) != NoByte)
         writeMiscByte(in.u8(0), in.u8(1));
     if (data.size() >= 5 && in.u8(2) != NoWord)
-        miscWords[in.u8(2)] = in.u16(3);
+        writeMiscWord(in.u8(2), in.u16(3));
     if (data.size() >= 10 && in.u8(5) != NoLong)
         setLong(in.u8(5), in.u32(6));
     return data;

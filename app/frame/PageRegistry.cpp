@@ -11,6 +11,8 @@
 #include "calibration/CCalibrationStroke.h"
 #include "calibration/CCalibrationZeroSupply.h"
 #include "calibration/CConfigMain.h"
+#include "calibration/CCustCharacterization.h"
+#include "calibration/CCustCharacterization_Info.h"
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAlarmAnnunciator.h"
@@ -80,7 +82,7 @@ const PageRow Rows[] = {
     { 13, "CCalibrationStroke",            page<CCalibrationStroke>, 52, 2, "Stroke",                0 },
     { 14, "CCalibrationAnalogIn",          page<CCalibrationAnalogIn>, 53, 2, "Analog Input",            0 },
     { 38, "CConfigMain",                   page<CConfigMain>, 6,  1, "Configuration",                Expanded },
-    { 39, "CCustCharacterization_Info",    shell,           61,  2, "Stroke Characterization",      0, { 178, "Stroke Characterization" } },
+    { 39, "CCustCharacterization_Info",    page<CCustCharacterization_Info>, 61, 2, "Stroke Characterization", 0 },
     // Pages without a tree item: panes of the frame and wizard steps.
     { 1,  "CForm1",                        page<CForm1>,    0, 0, nullptr,                          Pane },
     { 2,  "CForm2",                        page<CForm2>,    0, 0, nullptr,                          Pane },
@@ -91,7 +93,7 @@ const PageRow Rows[] = {
     { 17, "CCalibrationAnalogIn3",         page<CCalibrationAnalogIn3>, 0, 0, nullptr,                   0 },
     { 18, "CCalibrationAnalogIn4",         page<CCalibrationAnalogIn4>, 0, 0, nullptr,                   0 },
     { 19, "CCalibrationAnalogIn5",         page<CCalibrationAnalogIn5>, 0, 0, nullptr,                   0 },
-    { 40, "CCustCharacterization",         shell,           0, 0, nullptr,                          0, { 1077, "Stroke Characterization Curve" } },
+    { 40, "CCustCharacterization",         page<CCustCharacterization>, 0, 0, nullptr,              0 },
     { 41, "CCalibrationZeroSupply",        page<CCalibrationZeroSupply>, 0, 0, nullptr,             StoppedOnK40Only },
 };
 // clang-format on

@@ -1,0 +1,54 @@
+#include "core/CStrokeCharacterizationReport.h"
+
+#include "core/GuardedExport.h"
+#include "core/ModuleStateGuard.h"
+#include "core/ResultFile.h"
+#include "trends_logger_calibration/CharacterizationCurves.h"
+#include "ui/TimerService.h"
+
+namespace
+{
+const QString SaveTitle = QStringLiteral("Save Stroke Characterization As");
+const QString OpenTitle = QStringLiteral("Open Stroke Characterization");
+const QString SaveFilter = QStringLiteral("(*.curve)|*.curve|");
+const QString OpenFilter = QStringLiteral("*.curve|*.curve|");
+const QString Extension = QStringLiteral("curve");
+} // namespace
+
+void CStrokeCharacterizationReport::SaveStrokeCustom(IPlotPtr plot) const
+{
+    ModuleStateGuard moduleState;
+    const QDateTime now = TimerService::instance().localNow();
+    const std::optional<QString> path = ResultFileFrame::askSavePath(
+        SaveTitle, SaveFilter, Extension, ProposedResultFileName(m_strTag, now, Extension));
+    if (!path)
+        return;
+    try {
+        plot->SaveDataFile(*path);
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileSave);
+    }
+}
+
+void CStrokeCharacterizationReport::LoadStrokeCustom(IPlotPtr plot) const
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    if (!path)
+        return;
+    try {
+        plot->ClearAllData();
+        Plot scratch;
+        scratch.LoadDataFile(*path);
+        CharacterizationCurve::checkFile(ResultFileFrame::lookupIn(scratch));
+        plot->LoadDataFrom(scratch);
+    } catch (...) {
+        // The plot stays cleared, with its one channel in place again, so the
+        // page's curve operations keep working after a foreign file.
+        try {
+            SetUpCharacterizationPlotChannels(plot);
+        } catch (...) {
+        }
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+    }
+}

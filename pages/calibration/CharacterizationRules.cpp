@@ -1,0 +1,93 @@
+#include "CharacterizationRules.h"
+
+#include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace CharacterizationRules
+{
+
+std::optional<int> itemOfCode(uint8_t code)
+{
+    switch (code) {
+    case 0:
+        return 2;
+    case 4:
+    case 12:
+        return 0;
+    case 8:
+        return 1;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<uint8_t> codeOfItem(int item)
+{
+    switch (item) {
+    case 0:
+        return uint8_t(12);
+    case 1:
+        return uint8_t(8);
+    case 2:
+        return uint8_t(0);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> settingText(uint8_t code)
+{
+    switch (code) {
+    case 0:
+        return QStringLiteral("Custom");
+    case 4:
+    case 12:
+        return QStringLiteral("Linear");
+    case 8:
+        return QStringLiteral("Equal %");
+    default:
+        return std::nullopt;
+    }
+}
+
+uint16_t strokeWord(const QString& text)
+{
+    return DeviceWords::toU16(NumberText::toDouble(text), 100.0);
+}
+
+int wholeStroke(const QString& text)
+{
+    const double whole = std::trunc(NumberText::toDouble(text));
+    if (!std::isfinite(whole))
+        return 0;
+    return static_cast<int>(std::clamp(whole, 0.0, 65535.0));
+}
+
+double pointPercent(const QString& text)
+{
+    const double value = NumberText::roundToSingle(NumberText::toDouble(text));
+    if (std::isnan(value))
+        return 0.0;
+    return std::clamp(value, 0.0, 100.0);
+}
+
+uint16_t pointWord(const QString& text)
+{
+    double value = NumberText::toDouble(text);
+    if (std::isnan(value))
+        value = 0.0;
+    return DeviceWords::toU16(std::clamp(value, 0.0, 100.0), 100.0);
+}
+
+int rangeability(const QString& text)
+{
+    double value = NumberText::toDouble(text);
+    if (std::isnan(value))
+        value = 0.0;
+    return static_cast<int>(std::trunc(std::clamp(value, 30.0, 300.0)));
+}
+
+} // namespace CharacterizationRules
