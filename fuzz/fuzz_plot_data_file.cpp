@@ -2,19 +2,21 @@
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag) as a loader would read it, each
 // family's own load checks included (data logger, step test and step compare,
-// trends, ramp test); everything else must be refused with ComError, never crash or
-// allocate beyond the input.
+// trends, ramp test, the characterization curve); everything else must be
+// refused with ComError, never crash or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
 #include "pst_step/StepCompare.h"
 #include "pst_step/StepTestFile.h"
 #include "ramp_hdrl/RampTestFile.h"
+#include "trends_logger_calibration/CharacterizationCurves.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
 #include "trends_logger_calibration/TrendsFile.h"
 
 #include <QBuffer>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace
@@ -99,6 +101,21 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         RampTestFile::readRecord(ResultFileFrame::lookupIn(channels), ramp);
     } catch (const ComError&) {
         // Not a ramp test file: a channel or a settings point is missing.
+    }
+    // ... and as a characterization curve: what the check lets through is
+    // 21 finite points the editor can show.
+    try {
+        const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(channels);
+        CharacterizationCurve::checkFile(lookup);
+        const PlotChannelData* curve = lookup(CharacterizationCurve::ChannelName);
+        if (!curve || curve->xs.size() != CharacterizationCurve::PointCount)
+            std::abort();
+        for (size_t k = 0; k < curve->xs.size(); ++k) {
+            if (!std::isfinite(curve->xs[k]) || !std::isfinite(curve->ys[k]))
+                std::abort();
+        }
+    } catch (const ComError&) {
+        // Not a whole curve: refused.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

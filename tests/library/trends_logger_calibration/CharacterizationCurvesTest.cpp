@@ -233,6 +233,11 @@ TEST_F(CurveFileTest, ForeignDamagedOrShortFilesAreRefusedAndLeaveAnEmptyCharCur
     shortCurve.ChannelByName(QStringLiteral("CharCurve"))->AddXY(0, 0);
     const QString twenty = tempPath(QStringLiteral("short.curve"));
     shortCurve.SaveDataFile(twenty);
+    // A curve one point short is a seed of the plot data file fuzzer's corpus.
+    const QString seed
+        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/short_curve.curve");
+    if (!QFileInfo::exists(seed))
+        QFile::copy(twenty, seed);
 
     QFile whole(good);
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
