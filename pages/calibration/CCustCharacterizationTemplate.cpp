@@ -33,7 +33,7 @@ std::vector<ControlSpec> controls()
         C::label(Page::WarningText, QStringLiteral("Applying new custom characterization values while the positioner "
             "is set to CUSTOM will cause closure member movement."), 76, 28, 450, 10),
         C::group(Page::CurveGroup, QStringLiteral("Characterization Curve"), 10, 42, 200, 318),
-        C::label(-1, QStringLiteral("Input Signal %"), 16, 54, 42, 8),
+        C::label(-1, QStringLiteral("Input Signal %"), 12, 54, 48, 8),
         C::label(-1, QStringLiteral("Output Signal %"), 60, 54, 66, 8),
         fixedField(Page::ZeroPointField, 0, 0),
         fixedField(Page::FullPointField, 20, 100),

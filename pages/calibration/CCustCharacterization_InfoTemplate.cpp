@@ -33,7 +33,7 @@ const PageTemplate CCustCharacterization_Info::Template { 524, 330, {
     C::placeholder(OverrideHost, 64, 154, 40, 20),
     C::label(-1, QStringLiteral("Other"), 108, 160, 30, 8),
     C::label(-1, QStringLiteral("Characterization Selection:"), 18, 182, 180, 8),
-    C::combo(CurveCombo, {}, 18, 194, 100, 60),
+    C::combo(CurveCombo, {}, 18, 194, 100, 12),
     C::button(CustomizeButton, QStringLiteral("Customize..."), 130, 193, 66, 14),
     C::button(ApplyButton, QStringLiteral("Apply"), 40, 222, 50, 14),
     C::button(RetrieveButton, QStringLiteral("Retrieve"), 110, 222, 50, 14),
