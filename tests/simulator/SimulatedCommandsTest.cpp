@@ -315,3 +315,27 @@ TEST_F(SimulatedCommands, DigitalCommandModeMovesTheValveAndIsReported)
 }
 
 } // namespace
+
+// The stroke length is one value: the Misc word 0x74 and word 5 of 173/174.
+TEST_F(SimulatedCommands, StrokeLengthWordIsTheStrokeOfTheTravelCounts)
+{
+    SimulatedPositioner& device = open();
+    auto miscStroke = [this] {
+        const QByteArray reply = link.ask(SimLink::write(200, QByteArray::fromHex("EE74FE")));
+        EXPECT_EQ(replyU8(reply, 6), 0x74);
+        return replyU16(reply, 7);
+    };
+    auto countsStroke = [this] { return replyU16(link.ask(SimLink::read(173)), 20); };
+    EXPECT_EQ(miscStroke(), 150) << "1.5 in.";
+    EXPECT_EQ(countsStroke(), 150);
+    link.ask(SimLink::write(201, QByteArray::fromHex("EE007401A8FE00000000")));
+    EXPECT_EQ(countsStroke(), 424);
+    EXPECT_EQ(miscStroke(), 424);
+    QByteArray counts(30, '\0');
+    counts[14] = 0x02;
+    counts[15] = 0x58;
+    link.ask(SimLink::write(174, counts));
+    EXPECT_EQ(miscStroke(), 600);
+    device.setMiscWord(0x74, 77);
+    EXPECT_EQ(countsStroke(), 77);
+}

@@ -139,6 +139,7 @@ TEST_F(LinkageLinearizationTest, StepsEnableTheNextOnlyWhileTheyAreTickedAndTheA
     };
     const Case cases[] = {
         { 0, true, false, false },
+        { 2, false, false, false },
         { 3, false, false, false },
         { 99, false, false, false },
     };
