@@ -18,8 +18,8 @@ using namespace CharacterizationCurve;
 const QString InputAxis = QStringLiteral("Input Signal (%)");
 const QString OutputAxis = QStringLiteral("Output Signal (%)");
 
-constexpr double QuickOpening[PointCount] = { 0, 18.8, 37.6, 56.4, 74.0, 84.3, 90.0, 92.0, 93.4, 94.2, 94.8, 95.5,
-    96.0, 96.5, 97.0, 97.5, 98.0, 98.5, 99.0, 99.5, 100.0 };
+constexpr double QuickOpening[PointCount] = { 0, 18.8, 37.6, 56.4, 74.0, 84.3, 90.0, 92.0, 93.4, 94.2, 94.8, 95.5, 96.0,
+    96.5, 97.0, 97.5, 98.0, 98.5, 99.0, 99.5, 100.0 };
 
 // The channel is looked up anew for every operation, so a plot whose channel
 // went away fails at the first operation after.

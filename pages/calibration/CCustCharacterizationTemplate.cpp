@@ -30,8 +30,10 @@ std::vector<ControlSpec> controls()
 {
     std::vector<ControlSpec> out {
         C::vendor(Page::WarningLabel, QStringLiteral("TiLabel"), 10, 26, 60, 12),
-        C::label(Page::WarningText, QStringLiteral("Applying new custom characterization values while the positioner "
-            "is set to CUSTOM will cause closure member movement."), 76, 28, 450, 10),
+        C::label(Page::WarningText,
+            QStringLiteral("Applying new custom characterization values while the positioner "
+                           "is set to CUSTOM will cause closure member movement."),
+            76, 28, 450, 10),
         C::group(Page::CurveGroup, QStringLiteral("Characterization Curve"), 10, 42, 200, 318),
         C::label(-1, QStringLiteral("Input Signal %"), 12, 54, 48, 8),
         C::label(-1, QStringLiteral("Output Signal %"), 60, 54, 66, 8),
@@ -70,7 +72,8 @@ std::vector<ControlSpec> controls()
         C::button(Page::BackButton, QStringLiteral("Back"), 480, 320, 48, 14),
 
         C::group(Page::LinkageGroup, QStringLiteral(" Optional Linkage Linearization Procedure"), 10, 364, 520, 86),
-        C::check(Page::Step1Check, QStringLiteral("1. Ensure stroke calibration has been performed."), 18, 376, 340, 10),
+        C::check(
+            Page::Step1Check, QStringLiteral("1. Ensure stroke calibration has been performed."), 18, 376, 340, 10),
         C::check(Page::Step2Check,
             QStringLiteral("2. Adjust command signal so feedback arm is parallel to the slot in the take-off arm."), 18,
             388, 340, 10),

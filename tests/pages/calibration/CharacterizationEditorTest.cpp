@@ -177,8 +177,7 @@ TEST_F(CharacterizationEditorTest, StrokeIsWrittenOnlyWhenReadSinceActivationOrT
     device().clearRequests();
     click(editor(), Editor::ApplyButton);
     EXPECT_EQ(joined(sent()), "213, 245");
-    EXPECT_TRUE(logTexts().contains(
-        QStringLiteral("Write_Misc_cmd not sent: no Read_Valve_Travel_Cycle_Count reply")));
+    EXPECT_TRUE(logTexts().contains(QStringLiteral("Write_Misc_cmd not sent: no Read_Valve_Travel_Cycle_Count reply")));
 
     // A stroke the user typed is written, read as a decimal.
     type(Editor::StrokeLengthEdit, QStringLiteral("1.99"));
