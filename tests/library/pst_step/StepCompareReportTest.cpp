@@ -6,9 +6,12 @@
 #include "pst_step/StepCompareReport.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
+#include "report/ReportDocument.h"
 
 #include <QFile>
+#include <QColor>
 #include <QFileInfo>
+#include <QImage>
 #include <QWidget>
 
 using namespace ReportTestSupport;
@@ -124,6 +127,102 @@ TEST_F(StepCompareReportTest, ADefinitionWithoutAKeyGivesOnlyTheDefinitionMessag
     EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
     EXPECT_EQ(prompts().records()[0].message.caption, QString());
     EXPECT_TRUE(m_compare.ScreenBar(0)->GetVisible());
+}
+
+} // namespace
+
+namespace
+{
+
+// Each field of the report holds its own member: file 1's and file 2's
+// values all differ, so a value put under the other file's key shows. The
+// flags print "YES" only for a byte of 1.
+TEST_F(StepCompareReportTest, EveryFieldHoldsItsOwnFilesValue)
+{
+    m_record.m_bSingleActing1 = 1;
+    m_record.m_bSingleActing2 = 2;
+    m_record.m_bPressureSensor1 = 0;
+    m_record.m_bPressureSensor2 = 1;
+    const QString pdf = tempPath(QStringLiteral("fields.pdf"));
+    prompts().answerFile(pdf, QStringLiteral("Save Step Test Compare Report As"));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    generate(definitionCopy(QStringLiteral("StepTestCmpRept.xml")));
+
+    const ReportDocument document = m_report.layoutDocument();
+    const auto text = [&document](const char* key) {
+        const ReportPageItem* item = document.find(QString::fromLatin1(key));
+        return item ? item->text : QStringLiteral("<no such field>");
+    };
+    const struct {
+        const char* key;
+        const char* text;
+    } fields[] = {
+        { "TitleLbl", "Step Test Comparison Report" },
+        { "FIleSettingsLbl", "File Information" },
+        { "File1TagLbl", "Tag:" },
+        { "File1DateLbl", "File Date:" },
+        { "File1NameLbl", "File Name:" },
+        { "File1Lbl", "File #1" },
+        { "File2Lbl", "File #2" },
+        { "Tag1Value", "FV-7" },
+        { "Tag2Value", "FV-8" },
+        { "TestDate1Value", "3/5/2025" },
+        { "TestDate2Value", "11/12/2025" },
+        { "FileName1Value", "/data/valves/one.stp" },
+        { "FileName2Value", "/data/valves/two.stp" },
+        { "StartPos1Lbl", "Start Position:" },
+        { "StartPosn", "25" },
+        { "StopPos1Lbl", "Stop Position:" },
+        { "StopPosn", "60" },
+        { "StartPos2Lbl", "Start Position:" },
+        { "StartPosn2", "26" },
+        { "StopPos2Lbl", "Stop Position:" },
+        { "StopPosn2", "61" },
+        { "HoldTime1Lbl", "Hold Time:" },
+        { "HoldTime", "5" },
+        { "HoldTime2Lbl", "Hold Time:" },
+        { "HoldTime2", "7" },
+        { "SingleActing1Lbl", "Single Acting:" },
+        { "SingleAct1Value", "YES" },
+        { "SingleActing2Lbl", "Single Acting:" },
+        { "SingleAct2Value", "NO" },
+        { "SensorsAvail1Lbl", "Sensors Available:" },
+        { "SensorsAvail1Value", "NO" },
+        { "SensorsAvail2Lbl", "Sensors Available:" },
+        { "SensorsAvail2Value", "YES" },
+    };
+    for (const auto& f : fields)
+        EXPECT_EQ(text(f.key), QString::fromLatin1(f.text)) << f.key;
+}
+
+// The first picture is the signals against time, the second the port
+// pressures against position: only the first shows the red position trace.
+TEST_F(StepCompareReportTest, TheFirstPictureIsTheStepViewAndTheSecondThePressureView)
+{
+    for (int k = 0; k < 40; ++k) {
+        m_compare.ChannelByName(QStringLiteral("Position"))->AddXY(k * 0.25, 25.0 + k);
+        m_compare.ChannelByName(QStringLiteral("PvPPort1"))->AddXY(25.0 + k, 10.0 + k * 0.5);
+    }
+    const QString pdf = tempPath(QStringLiteral("pictures.pdf"));
+    prompts().answerFile(pdf, QStringLiteral("Save Step Test Compare Report As"));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    generate(definitionCopy(QStringLiteral("StepTestCmpRept.xml")));
+
+    const ReportDocument document = m_report.layoutDocument();
+    const auto redPixels = [&document](const char* key) {
+        const ReportPageItem* item = document.find(QString::fromLatin1(key));
+        if (!item || item->picture.isNull())
+            return -1;
+        int n = 0;
+        for (int y = 0; y < item->picture.height(); ++y)
+            for (int x = 0; x < item->picture.width(); ++x) {
+                const QColor c(item->picture.pixel(x, y));
+                n += c.red() > 230 && c.green() < 40 && c.blue() < 40 ? 1 : 0;
+            }
+        return n;
+    };
+    EXPECT_GT(redPixels("StepGrph"), 50);
+    EXPECT_EQ(redPixels("StepGrph2"), 0);
 }
 
 } // namespace

@@ -322,6 +322,18 @@ TEST_F(StepCompareViewTest, FileTwoWithoutSensorsKeepsItsPortBoxesAndChannelsOff
     EXPECT_TRUE(drawn("Port1"));
     EXPECT_TRUE(drawn("Position2"));
     EXPECT_EQ(field(V::Sensors2Edit), QStringLiteral("NO"));
+
+    // In the pressure view the pressure axis follows file 2's port boxes
+    // only: file 1's port 1 is drawn, yet the axis is hidden.
+    click(V::PressureViewButton);
+    EXPECT_TRUE(ticked(Port1First));
+    EXPECT_EQ(drawnChannels(), (std::set<std::string> { "PvPPort1", "PvPPort2" }));
+    for (int box : { Port1Second, Port2Second, Port1Diff, Port2Diff }) {
+        EXPECT_FALSE(on(box)) << box;
+        EXPECT_FALSE(ticked(box)) << box;
+    }
+    EXPECT_TRUE(axisShown(true, "Position"));
+    EXPECT_FALSE(axisShown(false, "Pressure"));
 }
 
 TEST_F(StepCompareViewTest, AFileStoppedDuringItsReadOutComparesOverItsLength)
