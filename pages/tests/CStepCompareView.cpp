@@ -11,6 +11,7 @@
 #include "pst_step/StepCompareReport.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPointer>
 
 namespace
@@ -62,6 +63,14 @@ CStepCompareView::CStepCompareView(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CStepCompareView"), DialogId, StripTimer::None, parent)
 {
     buildPage(Template);
+    // The column captions "1" and "2" stand out in bold above both columns.
+    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(Caption1), int(Caption2) }) {
+        if (auto* label = controlAs<QLabel>(id)) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -173,6 +173,12 @@ TEST_F(StepCompareViewTest, SetUpHidesEveryChannelAndWaitsForFileOne)
         EXPECT_EQ(compare().controlAs<QWidget>(V::PlotId)->toolTip(), QString());
         EXPECT_EQ(compare().control(Port2Diff)->toolTip(),
             QStringLiteral("Check box to display Port2 difference  in graph."));
+        // The column captions, bold, above the settings and the boxes.
+        for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
+                 { Caption1, "1" }, { Caption2, "2" } }) {
+            EXPECT_EQ(compare().windowText(id), QString::fromLatin1(caption)) << id;
+            EXPECT_TRUE(compare().control(id)->font().bold()) << id;
+        }
         // A second set-up leaves 24 channels.
         compare().OnInitialUpdate();
         EXPECT_EQ(plot->ChannelCount(), 24);
