@@ -519,11 +519,14 @@ TEST_F(StepCompareViewTest, TwiceTheFrictionLagsAndTheDifferenceSettles)
 
 TEST_F(StepCompareViewTest, PrintFillsTheReportAndReturnsToTheStepView)
 {
+    // Each shipped definition names its model in the page heading.
     const struct {
         const char* path;
         const char* definition;
         uint8_t model;
-    } cases[] = { { K90Path, "StepTestCmpRept.xml", 5 }, { K40Path, "StepTestCmpRept_K40.xml", 6 } };
+        const char* heading;
+    } cases[] = { { K90Path, "StepTestCmpRept.xml", 5, "K90 positioner" },
+        { K40Path, "StepTestCmpRept_K40.xml", 6, "K40 positioner" } };
     for (const auto& c : cases) {
         startOn(c.path);
         const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
@@ -562,6 +565,7 @@ TEST_F(StepCompareViewTest, PrintFillsTheReportAndReturnsToTheStepView)
                  QStringLiteral("Sensors Available: YES") })
             EXPECT_TRUE(text.contains(expected)) << c.definition << ": " << expected.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("DEVICE TAG ID"))) << c.definition;
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.heading))) << c.definition;
         EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("StepTest.bmp")));
         EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("StepTest2.bmp")));
         EXPECT_FALSE(compare().pressureView()) << c.definition;
