@@ -17,17 +17,15 @@
 
 #include <QProgressBar>
 
-#include <cstdio>
-
 using namespace StrokeCalibrationRules;
 
 namespace
 {
+// The supply as the edit shows it; read back in the C locale, so it is
+// written in the C locale too, whatever locale the user runs.
 QString fixed2(double value)
 {
-    char text[48];
-    std::snprintf(text, sizeof text, "%5.2f", value);
-    return QString::fromLatin1(text);
+    return NumberText::format("%5.2f", value);
 }
 } // namespace
 

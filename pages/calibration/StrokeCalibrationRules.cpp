@@ -1,7 +1,8 @@
 #include "StrokeCalibrationRules.h"
 
+#include "automation/NumberText.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace StrokeCalibrationRules
 {
@@ -146,16 +147,13 @@ PortPressure portPressure(uint16_t count, uint16_t zero, uint16_t range, double 
         return { 0.0, QStringLiteral("0.00") };
     const float share = float((double(int16_t(count)) - double(int16_t(zero))) / double(r));
     const double value = double(share) * supplyPressure;
-    char text[32];
-    std::snprintf(text, sizeof text, "%5.2f", value);
-    return { value, QString::fromLatin1(text) };
+    // The gauge's text reads the same under any locale the user runs.
+    return { value, NumberText::format("%5.2f", value) };
 }
 
 QString dateText(const QDate& date)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2d/%.2d/%d", date.month(), date.day(), date.year());
-    return QString::fromLatin1(text);
+    return NumberText::format("%.2d/%.2d/%d", date.month(), date.day(), date.year());
 }
 
 QString calibrationText(Page page, const QString& date, const QString& initials)

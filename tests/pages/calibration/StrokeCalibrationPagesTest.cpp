@@ -19,8 +19,28 @@
 #include <QProgressBar>
 #include <QSet>
 
+#include <clocale>
+#include <string>
+
 namespace
 {
+
+// The user's locale for the life of a scope, as Qt sets it at start-up.
+class UserLocale
+{
+public:
+    explicit UserLocale(const char* name)
+        : m_old(std::setlocale(LC_ALL, nullptr))
+        , m_ok(std::setlocale(LC_ALL, name) != nullptr)
+    {
+    }
+    ~UserLocale() { std::setlocale(LC_ALL, m_old.c_str()); }
+    bool ok() const { return m_ok; }
+
+private:
+    std::string m_old;
+    bool m_ok;
+};
 
 using Act = CCalib_Actuator;
 using Stroke = CCalibrationStroke;
@@ -564,4 +584,27 @@ TEST_F(StrokeCalibrationPages, BackAndFrictionTolerancesLeadOnAndEveryControlHas
     click(page, Act::FrictionButton);
     EXPECT_EQ(app().shownPage(), &this->page("CValveHealthToleranceSettings"));
     EXPECT_FALSE(page.timerArmed(StripPage::StripTimerId));
+}
+
+TEST_F(StrokeCalibrationPages, UnderADecimalCommaLocaleTheSupplyShownIsTheSupplyWritten)
+{
+    startOn();
+    device().setMiscLong(0x69, 1250);
+    device().setMiscWord(0x5F, 3000);
+    device().setMiscWord(0x61, 26000);
+    UserLocale locale("de_DE.UTF-8");
+    ASSERT_TRUE(locale.ok()) << "the de_DE.UTF-8 locale is missing";
+    Act& page = showActuator();
+    EXPECT_EQ(page.windowText(Act::PressureEdit), QStringLiteral("12.50"));
+    scriptData(200, QByteArray::fromHex("EE0062") + QByteArray::fromHex("3E80") + QByteArray::fromHex("FE00000000"));
+    page.UpdateMonitor();
+    EXPECT_EQ(page.gauge(1)->valueText(), QStringLiteral(" 6.25"));
+
+    page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+    device().clearRequests();
+    startRun(page, Act::StartButton);
+    // 12.50 psi: 1250 hundredths into both supply variables, not the 1200 of a text read back as 12.
+    EXPECT_EQ(hexOf(201),
+        std::vector<std::string>(
+            { "0C C9 0A EE 00 F6 00 00 69 00 00 04 E2", "0C C9 0A EE 00 F6 00 00 63 00 00 04 E2" }));
 }
