@@ -210,10 +210,24 @@ TEST_F(StrokeCalibrationReports, TheModelPicksTheThirdFlagRowAndTheSecondPortsNa
 
         EXPECT_EQ(prompts().messages().size(), 1u) << "only the print question, no failure";
         EXPECT_EQ(field(QStringLiteral("StrkCalPort2Lbl")).toStdString(), c.port2Name);
-        if (c.port2RowWritten)
+        if (c.port2RowWritten) {
             EXPECT_EQ(field(QStringLiteral("SuppP2Chk")), QStringLiteral("X"));
+        }
         EXPECT_EQ(field(QStringLiteral("StrkCalFricValue")), QStringLiteral("12.5")) << "the last field written";
     }
+
+    // The smaller model's own definition: its third flag row is never
+    // evaluated, so it prints no flag name that a reader could take as checked.
+    prompts().clearRecords();
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo);
+    m_header.m_byModel = 6;
+    GenerateActCalibTestReport(m_header, filledActuator(), m_report, m_printer,
+        AutoString(shippedDefinition(QStringLiteral("ActStrokeFricCalRept_K40.xml"))), &m_page);
+    EXPECT_EQ(prompts().messages().size(), 1u) << "only the print question, no failure";
+    EXPECT_EQ(field(QStringLiteral("SuppP2Lbl")), QString());
+    EXPECT_EQ(field(QStringLiteral("SuppP2Chk")), QString());
+    EXPECT_EQ(field(QStringLiteral("StrkCalPort2Lbl")), QStringLiteral("Supply"));
 }
 
 TEST_F(StrokeCalibrationReports, StrokeReportPrintsItsBlockAndDefaultRecordsPrintLabelsOnly)
