@@ -174,6 +174,18 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
         EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, valid ? 139 : 138)) << text;
     }
     EXPECT_EQ(strokePage.control(Stroke::InitialsMark)->toolTip(), Stroke::InitialsTip) << "the tip stays once given";
+
+    // An activation that fills the text the edit already holds is absorbed
+    // all the same: the next text typed is checked.
+    select(1);
+    showStroke();
+    ASSERT_EQ(strokePage.windowText(Stroke::InitialsEdit), data().CalText.right(3));
+    select(1);
+    showStroke();
+    EXPECT_TRUE(enabled(strokePage, Stroke::StartButton));
+    strokePage.setWindowText(Stroke::InitialsEdit, QStringLiteral("AB"));
+    EXPECT_FALSE(enabled(strokePage, Stroke::StartButton));
+    EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, 138));
 }
 
 TEST_F(StrokeCalibrationPages, ActuatorStartWritesTheSupplyAndTheStartAndEachTickReadsWhatTheModelHas)
