@@ -620,3 +620,21 @@ TEST_F(StrokeCalibrationPages, UnderADecimalCommaLocaleTheSupplyShownIsTheSupply
         std::vector<std::string>(
             { "0C C9 0A EE 00 F6 00 00 69 00 00 04 E2", "0C C9 0A EE 00 F6 00 00 63 00 00 04 E2" }));
 }
+
+TEST_F(StrokeCalibrationPages, PortOneCountShowsUnsignedAndTheSecondSensorsCountSigned)
+{
+    startOn(K40Path);
+    Act& page = showActuator();
+    scriptData(200, QByteArray::fromHex("EE00628000FE00000000"), K40Path);
+    page.UpdateMonitor();
+    EXPECT_EQ(page.windowText(Act::Port1CountEdit), QStringLiteral("32768"));
+
+    // Every word read answers for 0x67: the others keep their last values.
+    QByteArray reply = QByteArray::fromHex("C80C0000");
+    reply.append(QByteArray::fromHex("EE00678000FE00000000"));
+    SimTestHooks::scriptReply(device(K40Path), 200, reply, -1);
+    page.UpdateMonitor();
+    SimTestHooks::clearScriptedReplies(device(K40Path));
+    EXPECT_EQ(page.windowText(Act::Port2CountEdit), QStringLiteral("-32768"));
+    EXPECT_EQ(page.windowText(Act::Port1CountEdit), QStringLiteral("32768"));
+}
