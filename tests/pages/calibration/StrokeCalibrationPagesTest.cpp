@@ -281,6 +281,16 @@ TEST_F(StrokeCalibrationPages, StrokeStartTrimsTheInitialsAndPadsTheTextAndEachT
     device().clearRequests();
     clock().advance(Stroke::PollMs);
     EXPECT_EQ(tickOf(sent()), "224, 228, 202, 202");
+
+    // Leaving through the tree aborts on the device before the timers stop,
+    // with the text the tick's state read brought (the device's last one).
+    device().clearRequests();
+    select(1);
+    EXPECT_EQ(hexOf(225), std::vector<std::string>({ calText(0x33, QByteArray(14, ' ')) }));
+    EXPECT_FALSE(page.calibrating());
+    EXPECT_FALSE(page.timerArmed(Stroke::PollTimerId));
+    EXPECT_FALSE(page.timerArmed(StripPage::StripTimerId));
+    EXPECT_EQ(page.windowText(Stroke::StateEdit), Stroke::AbortedText);
 }
 
 TEST_F(StrokeCalibrationPages, ForcedStatesShowTheirTextsAndProgressOnBothPages)
