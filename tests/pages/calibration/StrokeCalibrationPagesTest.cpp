@@ -521,7 +521,9 @@ TEST_F(StrokeCalibrationPages, PrintedReportsCarryThePagesTextsAndTheDevicesWord
         const QString friction = QString::number(std::lround(device(path).physics().dynamicFrictionLbf));
         for (const QString& expected : { QStringLiteral("Actuator / Stroke / Friction Calibration Report"),
                  QStringLiteral("Calibrated by:"), QStringLiteral("XYZ"), QStringLiteral("310"), QStringLiteral("kPa"),
-                 QStringLiteral("56900"), k40 ? QStringLiteral("Supply") : QStringLiteral("Port2") })
+                 QStringLiteral("56900"), k40 ? QStringLiteral("Supply") : QStringLiteral("Port2"),
+                 // each model's own definition file, by the text only that file holds
+                 k40 ? QStringLiteral("K40 positioner") : QStringLiteral("K90 positioner") })
             EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
         EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalILO")), QStringLiteral("50"));
         EXPECT_EQ(reportField(page, page.reportControl(), QStringLiteral("StrkCalFricValue")), friction);
@@ -532,7 +534,8 @@ TEST_F(StrokeCalibrationPages, PrintedReportsCarryThePagesTextsAndTheDevicesWord
         QFile::copy(pdf,
             ReportTestSupport::artifactPath(QStringLiteral("ActuatorCalibrationReport_%1.pdf").arg(k40 ? 40 : 90)));
 
-        if (!k40) {
+        {
+            // The stroke report from the stroke page, with the same device words.
             Stroke& strokePage = showStroke();
             const QString strokePdf = tempPath(QStringLiteral("Stroke.pdf"));
             prompts().answerFile(strokePdf, QStringLiteral("Save Stroke Calibration ReportAs"));
@@ -542,13 +545,17 @@ TEST_F(StrokeCalibrationPages, PrintedReportsCarryThePagesTextsAndTheDevicesWord
             for (const auto& record : prompts().records())
                 if (record.kind == ScriptedPrompts::Kind::File)
                     dialog = record;
-            EXPECT_EQ(dialog.dialog.initialName, QStringLiteral("PV-101_StrokeCalibrationReport_2031_2_3_9h_41m"));
+            EXPECT_EQ(dialog.dialog.initialName,
+                k40 ? QStringLiteral("PV-102_StrokeCalibrationReport_2031_2_3_9h_41m")
+                    : QStringLiteral("PV-101_StrokeCalibrationReport_2031_2_3_9h_41m"));
             const QString strokeText = ReportTestSupport::pdfText(strokePdf).simplified();
-            for (const char* expected :
-                { "Stroke Calibration Report", "O% Pos Out Of Range", "No Motion time Out", "-56900" })
+            for (const char* expected : { "Stroke Calibration Report", "O% Pos Out Of Range", "No Motion time Out",
+                     "-56900", k40 ? "K40 positioner" : "K90 positioner" })
                 EXPECT_TRUE(strokeText.contains(QString::fromLatin1(expected))) << expected;
-            QFile::remove(ReportTestSupport::artifactPath(QStringLiteral("StrokeCalibrationReport.pdf")));
-            QFile::copy(strokePdf, ReportTestSupport::artifactPath(QStringLiteral("StrokeCalibrationReport.pdf")));
+            const QString artifact = ReportTestSupport::artifactPath(
+                k40 ? QStringLiteral("StrokeCalibrationReport_40.pdf") : QStringLiteral("StrokeCalibrationReport.pdf"));
+            QFile::remove(artifact);
+            QFile::copy(strokePdf, artifact);
         }
         m_app.reset();
     }
