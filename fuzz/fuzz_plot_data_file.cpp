@@ -2,13 +2,14 @@
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag) as a loader would read it, each
 // family's own load checks included (data logger, step test and step compare,
-// trends, ramp test, the characterization curve); everything else must be
-// refused with ComError, never crash or allocate beyond the input.
+// trends, ramp test and ramp compare, the characterization curve); everything
+// else must be refused with ComError, never crash or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
 #include "pst_step/StepCompare.h"
 #include "pst_step/StepTestFile.h"
+#include "ramp_hdrl/RampCompare.h"
 #include "ramp_hdrl/RampTestFile.h"
 #include "trends_logger_calibration/CharacterizationCurves.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
@@ -116,6 +117,15 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         }
     } catch (const ComError&) {
         // Not a whole curve: refused.
+    }
+    // ... and as either file of a ramp comparison, whose loaders want every
+    // settings point whatever the direction flag says.
+    try {
+        const RampCompare::FileValues compared = RampCompare::read(ResultFileFrame::lookupIn(channels));
+        RampCompare::pressureAxisTitle(RampCompare::pressureUnitText(compared.pressureUnit));
+        RampTestFile::lengthUnitText(compared.lengthUnit);
+    } catch (const ComError&) {
+        // Refused by both compare loaders with "File open error.".
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

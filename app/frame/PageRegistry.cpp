@@ -28,6 +28,7 @@
 #include "tests/CDataLogger.h"
 #include "tests/CStepCompareView.h"
 #include "tests/CRampTest.h"
+#include "tests/CRampTestCompare.h"
 #include "tests/CStepTest.h"
 #include "tests/CTrends.h"
 
@@ -68,7 +69,7 @@ const PageRow Rows[] = {
     { 33, "CControlHealth",                page<CControlHealth>, 34, 2, "Control Health",           OptionalOnK40 },
     { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },
     { 37, "CRampTest",                     page<CRampTest>, 41,  2, "Ramp Test",                    Expanded | SwapFirst },
-    { 36, "CRampTestCompare",              shell,           411, 3, "Compare",                      SwapFirst, { 361, "Ramp Test Compare", Timer::None } },
+    { 36, "CRampTestCompare",              page<CRampTestCompare>, 411, 3, "Compare",               SwapFirst },
     { 21, "CStepTest",                     page<CStepTest>, 42,  2, "Step Test",                    Expanded },
     { 22, "CStepCompareView",              page<CStepCompareView>, 421, 3, "Compare",               0 },
     { 23, "CHDRLTest",                     shell,           43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst, { 270, "HDRL" } },

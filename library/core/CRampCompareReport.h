@@ -1,8 +1,12 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/XYPlot.h"
+#include "core/CReportHeader.h"
 
 #include <cstdint>
+
+class QWidget;
 
 // Two ramp test files side by side. The unit members exist once: the file
 // loaded last decides them. The show-pressure flags say whether each file's
@@ -21,7 +25,27 @@ public:
     // actuator size unit takes no part.
     bool SameSettings() const;
 
-    AutoString m_strSpare { "" };
+    // The plots of a comparison (ramp_hdrl/): the hidden scratch plot gets
+    // the ramp file's 26 channels, the visible compare plot 69 (file 1, file
+    // 2, difference), all empty and hidden. The views show both directions
+    // whatever the flags; a port 2 channel of a file shows only when it is not
+    // single acting and the header's model code is 5.
+    void SetupSrcPlotChannels(IXYPlotPtr plot);
+    void SetupDestPlotChannels(IXYPlotPtr plot);
+    void ResetRampComparePlot(IXYPlotPtr plot);
+    void SetRampView(IXYPlotPtr plot, CReportHeader header);
+    void SetPressureVPosView(IXYPlotPtr plot, CReportHeader header);
+    void SetSigVCommandView(IXYPlotPtr plot, CReportHeader header);
+    void SetFrictionView(IXYPlotPtr plot);
+
+    // Opens file 1 (a new comparison) or file 2 (settings check and
+    // differences) of a comparison through the scratch plot into the compare
+    // plot, and ends in the ramp view; true when the file was shown. A file
+    // that is refused leaves the record and both plots as they were.
+    bool LoadFile_1(IXYPlotPtr scratch, IXYPlotPtr compare, CReportHeader header);
+    bool LoadFile_2(IXYPlotPtr scratch, IXYPlotPtr compare, QWidget* parent, CReportHeader header);
+
+    AutoString m_strSpare { "" }; // the connected device's tag, set for printing
     AutoString m_strTag1 { "" };
     AutoString m_strTag2 { "" };
     AutoString m_strTestDate1 { "" };
