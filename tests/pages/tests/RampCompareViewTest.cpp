@@ -1,0 +1,500 @@
+// The ramp compare page: ramp tests run on the simulated positioner and
+// saved by the ramp test page, opened side by side, their fields, the box
+// rules of the four views, printing and the way back.
+#include "RampTestPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+#include "tests/CRampTestCompare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+using V = CRampTestCompare;
+using Ramp = CRampTest;
+using namespace CompareBoxGrid;
+
+const QString OpenTitle = QStringLiteral("Open Ramp Test Results");
+
+// How the device stood when a ramp was run and saved.
+struct SavedRamp {
+    const char* tag = "FV-9";
+    const char* start = "10";
+    const char* stop = "90";
+    const char* hold = "3";
+    const char* duration = "45";
+    bool bidirectional = true;
+    uint8_t pressureUnit = 7;
+    uint8_t sensors = 1;
+    uint8_t singleActing = 0;
+    double frictionFactor = 1.0;
+};
+
+class RampCompareViewTest : public RampTestPageTest
+{
+protected:
+    void SetUp() override
+    {
+        RampTestPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+        // Reports print from a program folder of the test's own, so that the
+        // pictures written there are not shared with other test processes.
+        m_home = tempPath(QStringLiteral("home"));
+        QDir().mkpath(dependencies());
+        for (const char* name : { "RampTestCmpRept.xml", "RampTestCmpRept_K40.xml" })
+            QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/") + QLatin1String(name),
+                dependencies() + QLatin1String(name));
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        qunsetenv("STROKEWISE_HOME");
+        RampTestPageTest::TearDown();
+    }
+    QString dependencies() const { return m_home + QStringLiteral("/Dependencies/"); }
+
+    V& compare() { return page<V>(); }
+
+    void startOn(const char* path)
+    {
+        m_path = path;
+        clock().setLocalStart(QDateTime(QDate(2025, 6, 7), QTime(9, 5, 0)));
+        showRampPage(path);
+        m_physics = device(path).physics();
+    }
+
+    // A ramp run on the simulated positioner and saved by the ramp page.
+    QString savedRamp(const QString& name, const SavedRamp& run)
+    {
+        select(RampTestCode);
+        clock().advance(1000);
+        ValveModelParams physics = m_physics;
+        physics.staticFrictionLbf *= run.frictionFactor;
+        physics.dynamicFrictionLbf *= run.frictionFactor;
+        device(m_path).setPhysics(physics);
+        device(m_path).setTag(QByteArray(run.tag));
+        typeRamp(run.start, run.stop, run.hold, run.duration, run.bidirectional);
+        startRamp();
+        runRampToCompletion();
+        EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << name.toStdString();
+        DeviceData& dd = data();
+        dd.PressureUnit = run.pressureUnit;
+        dd.TravelUnit = 47; // inches
+        dd.PressureSensorFlag = run.sensors;
+        dd.Config28Bit5 = run.singleActing;
+        const QString path = tempPath(name);
+        prompts().answerFile(path, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+        EXPECT_TRUE(QFileInfo::exists(path));
+        return path;
+    }
+
+    void showCompare()
+    {
+        select(RampTestCode * 10 + 1);
+        clock().advance(1000);
+        ASSERT_EQ(app().shownPage(), &compare());
+    }
+
+    bool open1(const QString& path)
+    {
+        prompts().answerFile(path, OpenTitle);
+        compare().OnOpenFile1();
+        return compare().file1Loaded();
+    }
+    bool open2(const QString& path, std::optional<int> answer = std::nullopt)
+    {
+        prompts().answerFile(path, OpenTitle);
+        if (answer)
+            prompts().answerMessage(*answer);
+        compare().OnOpenFile2();
+        return compare().file2Loaded();
+    }
+
+    QString print(const char* pdfName)
+    {
+        const QString pdf = tempPath(QString::fromLatin1(pdfName));
+        QFile::remove(pdf);
+        prompts().clearRecords();
+        prompts().answerFile(pdf, QStringLiteral("Save Ramp Compare Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        qputenv("STROKEWISE_HOME", m_home.toUtf8());
+        compare().OnPrintReport();
+        qunsetenv("STROKEWISE_HOME");
+        return QFileInfo::exists(pdf) ? ReportTestSupport::pdfText(pdf).simplified() : QString();
+    }
+
+    // The device pads its tag with blanks; the files and fields keep them.
+    QString field(int id) { return compare().windowText(id).trimmed(); }
+    bool on(int id) { return compare().control(id)->isEnabled(); }
+    bool ticked(int id) { return compare().controlAs<QAbstractButton>(id)->isChecked(); }
+    bool visibleBox(int id) { return compare().control(id)->isVisibleTo(&compare()); }
+    void click(int id) { compare().controlAs<QAbstractButton>(id)->click(); }
+    IXYPlotChannelPtr trace(const char* name) { return compare().plot()->ChannelByName(QString::fromLatin1(name)); }
+    bool axisShown(bool x, const char* name)
+    {
+        const IPlotAxisPtr axis = x ? compare().plot()->XAxisByName(QString::fromLatin1(name))
+                                    : compare().plot()->YAxisByName(QString::fromLatin1(name));
+        return axis->GetVisible() && axis->GetTitleVisible();
+    }
+    std::set<std::string> drawn()
+    {
+        std::set<std::string> names;
+        for (const PlotChannel* c : compare().plot()->channels())
+            if (c->GetVisible())
+                names.insert(c->GetName().toStdString());
+        return names;
+    }
+
+    const char* m_path = K90Path;
+    ValveModelParams m_physics;
+    RecordingPrintBackend m_printed;
+    QString m_home;
+};
+
+TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerModelClosesUpTheGrid)
+{
+    std::map<int, QRect> largerModel;
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        showCompare();
+        ASSERT_TRUE(compare().plot());
+        ASSERT_TRUE(compare().scratchPlot());
+        EXPECT_FALSE(compare().scratchPlot()->isVisible());
+        EXPECT_EQ(compare().scratchPlot()->ChannelCount(), 26);
+        const IXYPlotPtr& plot = compare().plot();
+        ASSERT_EQ(plot->ChannelCount(), 69);
+        const IXYPlotChannelPtr close2 = trace("Port2vCmdClose2");
+        EXPECT_EQ(close2->GetTitle(), QStringLiteral("Port 2 Pressure(closing) 2"));
+        EXPECT_EQ(close2->GetColor(), 0x000080u);
+        EXPECT_EQ(close2->GetXAxisName(), QStringLiteral("Command"));
+        EXPECT_EQ(close2->GetMarkerStyle(), 0);
+        EXPECT_EQ(trace("ILPOSDiff")->GetMarkerStyle(), 5);
+        EXPECT_TRUE(drawn().empty()) << path;
+        for (int box : allBoxes())
+            EXPECT_FALSE(ticked(box)) << path << " " << box;
+        EXPECT_FALSE(on(V::OpenFile2Button));
+        EXPECT_FALSE(on(V::PrintButton));
+        EXPECT_FALSE(on(V::RampTestButton));
+        EXPECT_TRUE(on(V::FrictionButton));
+        EXPECT_EQ(compare().control(V::ActuatorSize2Edit)->toolTip(), QStringLiteral("Actuator size from file2."));
+        if (std::string(path) == K90Path) {
+            for (int box : allBoxes())
+                largerModel[box] = compare().controlRect(box);
+            EXPECT_TRUE(visibleBox(Port2First));
+        } else {
+            for (int box : { Port2First, Port2Second, Port2Diff })
+                EXPECT_FALSE(visibleBox(box)) << box;
+            EXPECT_EQ(compare().controlRect(RelayCommand1), largerModel[Port2First]);
+            EXPECT_EQ(compare().controlRect(RelayCommand2), largerModel[Port2Second]);
+            EXPECT_EQ(compare().controlRect(RelayCommandDiff), largerModel[Port2Diff]);
+            EXPECT_EQ(compare().controlRect(RelayPosition1), largerModel[RelayCommand1]);
+        }
+        compare().OnInitialUpdate();
+        EXPECT_EQ(plot->ChannelCount(), 69);
+        EXPECT_EQ(compare().scratchPlot()->ChannelCount(), 26);
+        m_app.reset();
+    }
+}
+
+TEST_F(RampCompareViewTest, FileOneFillsItsColumnsAndAOneWayFileHasNoSpringSet)
+{
+    startOn(K90Path);
+    const QString file = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    SavedRamp oneWay;
+    oneWay.bidirectional = false;
+    const QString oneWayFile = savedRamp(QStringLiteral("oneway.rmp"), oneWay);
+    showCompare();
+    prompts().clearRecords();
+    ASSERT_TRUE(open1(file));
+    const auto& dialog = prompts().records().front().dialog;
+    EXPECT_EQ(dialog.title, OpenTitle);
+    EXPECT_EQ(dialog.filter, QStringLiteral("(*.rmp)|*.rmp|"));
+    const struct {
+        int id;
+        QString text;
+    } fields[] = { { V::Tag1Edit, QStringLiteral("FV-9") }, { V::Date1Edit, QStringLiteral("6/7/2025") },
+        { V::File1Edit, file }, { V::Start1Edit, QStringLiteral("10") }, { V::Stop1Edit, QStringLiteral("90") },
+        { V::Hold1Edit, QStringLiteral("3") }, { V::Duration1Edit, QStringLiteral("45") },
+        { V::SingleActing1Edit, QStringLiteral("No") }, { V::Sensors1Edit, QStringLiteral("Yes") },
+        { V::BiDirectional1Edit, QStringLiteral("Yes") }, { V::SpringInitialUnit, QStringLiteral("bar") },
+        { V::SpringFinalUnit, QStringLiteral("bar") }, { V::SpringRateUnit, QStringLiteral("kg/in.") },
+        { V::StrokeLengthUnit, QStringLiteral("in.") }, { V::ActuatorSizeUnit, QStringLiteral("sq.in") } };
+    for (const auto& f : fields)
+        EXPECT_EQ(field(f.id), f.text) << f.id;
+    for (int id : { V::SpringRate1Edit, V::SpringInitial1Edit, V::SpringFinal1Edit, V::StrokeLength1Edit }) {
+        EXPECT_TRUE(field(id).contains(QLatin1Char('.'))) << id;
+        EXPECT_NE(field(id), QStringLiteral(" - ")) << id;
+    }
+    for (int box : { Position1, Command1, Port1First, Port2First, RelayCommand1, RelayPosition1 })
+        EXPECT_TRUE(ticked(box)) << box;
+    for (int box : { Position2, PositionDiff, Port1Second })
+        EXPECT_FALSE(ticked(box)) << box;
+    EXPECT_EQ(drawn(), (std::set<std::string> { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }));
+    EXPECT_EQ(compare().currentView(), V::RampTestView);
+    EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Ramp Test"));
+    EXPECT_TRUE(on(V::OpenFile2Button));
+    EXPECT_TRUE(on(V::PrintButton));
+    for (int id : { V::Tag2Edit, V::Date2Edit, V::File2Edit, V::Start2Edit, V::SpringRate2Edit, V::Sensors2Edit })
+        EXPECT_EQ(field(id), QString()) << id;
+    EXPECT_GT(trace("Friction")->Count(), 10);
+
+    ASSERT_TRUE(open1(oneWayFile));
+    for (int id : { V::SpringRate1Edit, V::SpringInitial1Edit, V::SpringFinal1Edit })
+        EXPECT_EQ(compare().windowText(id), QStringLiteral(" - ")) << id;
+    EXPECT_EQ(field(V::BiDirectional1Edit), QStringLiteral("No"));
+    EXPECT_EQ(trace("Friction")->Count(), 0);
+    EXPECT_EQ(trace("ThrustClose")->Count(), 0);
+}
+
+TEST_F(RampCompareViewTest, FileTwoOfTheSameSettingsChecksEveryBoxAndReloadingFileOneForgetsIt)
+{
+    startOn(K90Path);
+    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    SavedRamp other;
+    other.tag = "FV-10";
+    other.pressureUnit = 10;
+    const QString second = savedRamp(QStringLiteral("two.rmp"), other);
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    prompts().clearRecords();
+    ASSERT_TRUE(open2(second));
+    EXPECT_TRUE(prompts().messageTexts().isEmpty()) << "no question";
+    for (int box : allBoxes()) {
+        EXPECT_TRUE(ticked(box)) << box;
+        EXPECT_TRUE(on(box)) << box;
+    }
+    EXPECT_EQ(field(V::Tag2Edit), QStringLiteral("FV-10"));
+    EXPECT_EQ(field(V::File2Edit), second);
+    EXPECT_EQ(field(V::Duration2Edit), QStringLiteral("45"));
+    // The unit texts stay file 1's, the record's follow file 2.
+    EXPECT_EQ(field(V::SpringInitialUnit), QStringLiteral("bar"));
+    EXPECT_EQ(app().records().m_RampCompareReport.m_strSpringPressureUnit.toQString(), QStringLiteral("Kg/cm²"));
+    EXPECT_EQ(compare().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm² ]"));
+    EXPECT_TRUE(axisShown(false, "Pressure"));
+    const std::set<std::string> all = drawn();
+    for (const char* name : { "Position2", "PositionDiff", "Port1_2", "Port1Diff", "Port2_2", "Port2Diff", "ILPOSDiff" })
+        EXPECT_TRUE(all.count(name)) << name;
+    EXPECT_EQ(all.size(), 18u);
+    const IXYPlotChannelPtr difference = trace("PositionDiff");
+    const IXYPlotChannelPtr one = trace("Position");
+    const IXYPlotChannelPtr two = trace("Position2");
+    ASSERT_EQ(difference->Count(), std::min(one->Count(), two->Count()));
+    for (int k = 0; k < difference->Count(); k += 17) {
+        EXPECT_DOUBLE_EQ(difference->GetX(k), one->GetX(k));
+        EXPECT_DOUBLE_EQ(difference->GetY(k), one->GetY(k) - two->GetY(k));
+    }
+
+    // Loading file 1 again forgets file 2.
+    ASSERT_TRUE(open1(second));
+    EXPECT_FALSE(compare().file2Loaded());
+    EXPECT_EQ(field(V::Tag2Edit), QString());
+    EXPECT_EQ(field(V::SpringRate2Edit), QString());
+    EXPECT_FALSE(ticked(Position2));
+    EXPECT_EQ(drawn(), (std::set<std::string> { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }));
+}
+
+TEST_F(RampCompareViewTest, TheBoxRulesFollowSensorsActuationModelAndView)
+{
+    startOn(K90Path);
+    const QString full = savedRamp(QStringLiteral("full.rmp"), SavedRamp {});
+    SavedRamp bare;
+    bare.sensors = 0;
+    const QString noSensors = savedRamp(QStringLiteral("nosensors.rmp"), bare);
+    SavedRamp single;
+    single.singleActing = 1;
+    const QString singleActing = savedRamp(QStringLiteral("single.rmp"), single);
+    showCompare();
+
+    // File 2 without sensors: its port boxes and the port differences go.
+    ASSERT_TRUE(open1(full));
+    ASSERT_TRUE(open2(noSensors, Prompts::IdOk));
+    for (int box : { Port1Second, Port2Second, Port1Diff, Port2Diff }) {
+        EXPECT_FALSE(ticked(box)) << box;
+        EXPECT_FALSE(on(box)) << box;
+    }
+    for (int box : { Port1First, Port2First })
+        EXPECT_TRUE(on(box) && ticked(box)) << box;
+    EXPECT_FALSE(drawn().count("Port1_2"));
+    EXPECT_TRUE(drawn().count("Port1"));
+
+    // The port 1 difference follows both port 1 boxes, from the next view.
+    ASSERT_TRUE(open1(full));
+    ASSERT_TRUE(open2(full));
+    EXPECT_TRUE(on(Port1Diff) && ticked(Port1Diff));
+    click(Port1Second);
+    EXPECT_TRUE(on(Port1Diff) && ticked(Port1Diff)) << "not before the next view";
+    EXPECT_FALSE(drawn().count("Port1_2"));
+    click(V::SignalsVsCommandButton);
+    EXPECT_FALSE(on(Port1Diff));
+    EXPECT_FALSE(ticked(Port1Diff));
+    EXPECT_FALSE(on(Command1));
+    EXPECT_FALSE(on(CommandDiff));
+    EXPECT_TRUE(on(Position1));
+    EXPECT_TRUE(drawn().count("Port1vCmdOpen") && !drawn().count("Port1vCmdOpen2"));
+    EXPECT_TRUE(axisShown(true, "Command") && axisShown(false, "Pressure"));
+    click(V::PressureVsPositionButton);
+    EXPECT_TRUE(ticked(Port1Second)) << "checked again in the pressure view";
+    EXPECT_FALSE(on(Position1));
+    EXPECT_TRUE(drawn().count("PvPPort1_2_2") && drawn().count("PvPPort1_2Diff"));
+
+    // The friction view disables every box and shows the differences only with both files.
+    click(V::FrictionButton);
+    for (int box : allBoxes())
+        EXPECT_FALSE(on(box)) << box;
+    EXPECT_EQ(drawn().count("FrictionDiff"), 1u);
+    EXPECT_TRUE(axisShown(true, "Position") && axisShown(false, "FrictionY"));
+    ASSERT_TRUE(open1(full));
+    click(V::FrictionButton);
+    EXPECT_EQ(drawn(), (std::set<std::string> { "Friction", "ThrustOpen", "ThrustClose" }));
+    // Back in the ramp view with file 1 alone: no pressure axis, the port channels drawn.
+    click(V::RampTestButton);
+    EXPECT_FALSE(axisShown(false, "Pressure"));
+    EXPECT_TRUE(drawn().count("Port1"));
+    // The file 2 and difference boxes stay usable and act on their channels.
+    EXPECT_TRUE(on(Position2));
+    EXPECT_FALSE(ticked(Position2));
+    click(Position2);
+    EXPECT_TRUE(drawn().count("Position2"));
+    click(Position2);
+    EXPECT_FALSE(drawn().count("Position2"));
+
+    // A single-acting file: its port 2 box is cleared and disabled.
+    ASSERT_TRUE(open1(singleActing));
+    EXPECT_FALSE(on(Port2First));
+    EXPECT_FALSE(ticked(Port2First));
+    EXPECT_FALSE(drawn().count("Port2"));
+    EXPECT_TRUE(on(Port1First));
+}
+
+TEST_F(RampCompareViewTest, TwiceTheFrictionComparesWithoutAQuestionAndTheDifferenceIsTheFriction)
+{
+    startOn(K90Path);
+    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    SavedRamp stiff;
+    stiff.frictionFactor = 2.0;
+    const QString second = savedRamp(QStringLiteral("two.rmp"), stiff);
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    prompts().clearRecords();
+    ASSERT_TRUE(open2(second));
+    EXPECT_TRUE(prompts().messageTexts().isEmpty());
+    const IXYPlotChannelPtr difference = trace("FrictionDiff");
+    ASSERT_GT(difference->Count(), 10);
+    double sum = 0.0;
+    for (int k = 0; k < difference->Count(); ++k)
+        sum += difference->GetY(k);
+    const double mean = sum / difference->Count();
+    EXPECT_LT(mean, -0.5 * m_physics.dynamicFrictionLbf);
+    EXPECT_GT(mean, -1.5 * m_physics.dynamicFrictionLbf);
+}
+
+TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+        SavedRamp other;
+        other.tag = "FV-10";
+        const QString second = savedRamp(QStringLiteral("two.rmp"), other);
+        device(path).setTag(QByteArray("PV-101"));
+        showCompare();
+        ASSERT_TRUE(open1(first));
+        ASSERT_TRUE(open2(second));
+        for (int k : { 1, 2, 3, 4 })
+            QFile::remove(dependencies() + QStringLiteral("RampTestCmp%1.bmp").arg(k == 1 ? QString() : QString::number(k)));
+        click(V::SignalsVsCommandButton);
+        device(path).clearRequests();
+        const QString text = print("compare.pdf");
+        EXPECT_EQ(joined(sent(path)), "13") << path;
+        ASSERT_FALSE(prompts().records().empty());
+        EXPECT_TRUE(prompts().records().front().dialog.initialName.startsWith(
+            QStringLiteral("PV-101_RampCompareReport_2025_6_7_")))
+            << prompts().records().front().dialog.initialName.toStdString();
+        for (const QString& expected : { QStringLiteral("Ramp Test Comparison Report"), QStringLiteral("File#1"),
+                 QStringLiteral("File#2"), QStringLiteral("FV-9"), QStringLiteral("FV-10"), first, second,
+                 QStringLiteral("Sensors Available:"), QStringLiteral("Spring Rate:"), QStringLiteral("Spring Initial:"),
+                 QStringLiteral("Spring Final:"), field(V::SpringRate1Edit), QStringLiteral("kg/in.") })
+            EXPECT_TRUE(text.contains(expected)) << path << ": " << expected.toStdString();
+        const CRampCompareReport& record = app().records().m_RampCompareReport;
+        EXPECT_EQ(record.m_strSpare.toQString().trimmed(), QStringLiteral("PV-101"));
+        EXPECT_EQ(record.m_strSpringRate2.toQString(), compare().windowText(V::SpringRate2Edit));
+        EXPECT_EQ(record.m_strSpringPressureUnit.toQString(), field(V::SpringInitialUnit));
+        EXPECT_EQ(app().records().m_ReportHeader.m_byModel, std::string(path) == K40Path ? 6 : 5);
+        for (int k : { 1, 2, 3, 4 })
+            EXPECT_TRUE(QFileInfo::exists(
+                dependencies() + QStringLiteral("RampTestCmp%1.bmp").arg(k == 1 ? QString() : QString::number(k))))
+                << path << " " << k;
+        EXPECT_EQ(compare().currentView(), V::RampTestView);
+        EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Ramp Test"));
+        EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
+        m_app.reset();
+    }
+}
+
+TEST_F(RampCompareViewTest, OneWayFilesWithoutSensorsPrintTwoPicturesAndLeaveAStaleOne)
+{
+    startOn(K90Path);
+    SavedRamp bare;
+    bare.bidirectional = false;
+    bare.sensors = 0;
+    const QString first = savedRamp(QStringLiteral("one.rmp"), bare);
+    const QString second = savedRamp(QStringLiteral("two.rmp"), bare);
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    ASSERT_TRUE(open2(second));
+    for (const char* name : { "RampTestCmp.bmp", "RampTestCmp2.bmp", "RampTestCmp3.bmp", "RampTestCmp4.bmp" })
+        QFile::remove(dependencies() + QLatin1String(name));
+    QFile stale(dependencies() + QStringLiteral("RampTestCmp2.bmp"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("stale");
+    stale.close();
+    print("bare.pdf");
+    EXPECT_TRUE(QFileInfo::exists(dependencies() + QStringLiteral("RampTestCmp.bmp")));
+    EXPECT_TRUE(QFileInfo::exists(dependencies() + QStringLiteral("RampTestCmp3.bmp")));
+    EXPECT_FALSE(QFileInfo::exists(dependencies() + QStringLiteral("RampTestCmp4.bmp")));
+    ASSERT_TRUE(stale.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stale.readAll(), QByteArray("stale"));
+}
+
+TEST_F(RampCompareViewTest, BackShowsTheRampTestPageAndTheGrabbedPageShowsTheDeltaSignAndPosition)
+{
+    startOn(K90Path);
+    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    const QString second = savedRamp(QStringLiteral("two.rmp"), SavedRamp {});
+    showCompare();
+    device(K90Path).clearRequests();
+    ASSERT_TRUE(open1(first));
+    ASSERT_TRUE(open2(second));
+    click(V::PressureVsPositionButton);
+    click(V::RampTestButton);
+    clock().advance(60000);
+    EXPECT_EQ(joined(sent()), "") << "opening and viewing send nothing";
+
+    const auto count = [](const QImage& image, const QRect& where, auto test) {
+        int n = 0;
+        for (int y = where.top(); y <= where.bottom(); ++y)
+            for (int x = where.left(); x <= where.right(); ++x)
+                n += test(QColor(image.pixel(x, y))) ? 1 : 0;
+        return n;
+    };
+    const auto isPositionRed = [](const QColor& c) { return c.red() > 230 && c.green() < 40 && c.blue() < 40; };
+    const QImage image = compare().grab().toImage();
+    const QRect box = compare().controlRect(PositionDiff);
+    const int step = compare().controlRect(Command1).top() - compare().controlRect(Position1).top();
+    const QRect delta(box.left(), box.top() - step, box.height() * 2, step);
+    EXPECT_GT(count(image, delta, [](const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }), 4);
+    EXPECT_GT(count(image, compare().controlRect(V::PlotHost), isPositionRed), 20);
+
+    click(V::BackButton);
+    clock().advance(1000);
+    EXPECT_EQ(app().shownPage(), &ramp());
+}
+
+} // namespace
