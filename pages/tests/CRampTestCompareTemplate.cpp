@@ -51,13 +51,13 @@ std::vector<ControlSpec> controls()
         C::button(P::SignalsVsCommandButton, QStringLiteral("Signal vs Command"), 9, 374, 92, 14),
         C::button(P::FrictionButton, QStringLiteral("Friction/Thrust"), 105, 374, 92, 14),
 
-        C::placeholder(P::PlotHost, 208, 26, 409, 250),
+        C::placeholder(P::PlotHost, 208, 26, 345, 250),
         C::group(P::GraphGroup, QStringLiteral("Graph Settings"), 208, 280, 200, 112),
         C::button(P::BackButton, QStringLiteral("Back"), 420, 378, 56, 14),
-        C::button(P::PrintButton, QStringLiteral("Print Report"), 561, 378, 56, 14),
-        C::placeholder(P::ScratchHost, 484, 380, 10, 10),
-        C::placeholder(P::ReportHost, 498, 380, 10, 10),
-        C::placeholder(P::PrinterHost, 512, 380, 10, 10),
+        C::button(P::PrintButton, QStringLiteral("Print Report"), 497, 378, 56, 14),
+        C::placeholder(P::ScratchHost, 420, 360, 10, 10),
+        C::placeholder(P::ReportHost, 434, 360, 10, 10),
+        C::placeholder(P::PrinterHost, 448, 360, 10, 10),
     };
     // clang-format on
     int y = 158;
@@ -82,7 +82,7 @@ std::vector<ControlSpec> controls()
 
 } // namespace
 
-const PageTemplate CRampTestCompare::Template { 620, 396, controls() };
+const PageTemplate CRampTestCompare::Template { 556, 396, controls() };
 
 const ToolTipTable CRampTestCompare::ToolTips {
     { OpenFile1Button, QStringLiteral("Click this button to open the first comparison file.") },
