@@ -463,6 +463,50 @@ TEST_F(RampCompareViewTest, OneWayFilesWithoutSensorsPrintTwoPicturesAndLeaveASt
     EXPECT_EQ(stale.readAll(), QByteArray("stale"));
 }
 
+TEST_F(RampCompareViewTest, AFailedReportShowsItsMessagesAndTheRampViewComesBack)
+{
+    startOn(K40Path);
+    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    click(V::FrictionButton);
+
+    // A definition without a key: the inner message, then still the PDF and the question.
+    QFile definition(dependencies() + QStringLiteral("RampTestCmpRept_K40.xml"));
+    ASSERT_TRUE(definition.open(QIODevice::ReadOnly));
+    QByteArrayList kept;
+    for (const QByteArray& line : definition.readAll().split('\n'))
+        if (!line.contains("\"SprFinUnit\""))
+            kept << line;
+    definition.close();
+    ASSERT_TRUE(definition.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    definition.write(kept.join('\n'));
+    definition.close();
+    const QString pdf = tempPath(QStringLiteral("partial.pdf"));
+    prompts().clearRecords();
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report may not be generated due to some error."));
+    prompts().answerFile(pdf, QStringLiteral("Save Ramp Compare Report As"));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    qputenv("STROKEWISE_HOME", m_home.toUtf8());
+    compare().OnPrintReport();
+    EXPECT_EQ(prompts().records().size(), 3u);
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_EQ(compare().currentView(), V::RampTestView);
+    EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
+
+    // No definition at all: only its message.
+    QFile::remove(dependencies() + QStringLiteral("RampTestCmpRept_K40.xml"));
+    click(V::FrictionButton);
+    prompts().clearRecords();
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
+    compare().OnPrintReport();
+    qunsetenv("STROKEWISE_HOME");
+    EXPECT_EQ(prompts().records().size(), 1u);
+    EXPECT_EQ(compare().currentView(), V::RampTestView);
+    EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Ramp Test"));
+    EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
+}
+
 TEST_F(RampCompareViewTest, BackShowsTheRampTestPageAndTheGrabbedPageShowsTheDeltaSignAndPosition)
 {
     startOn(K90Path);
