@@ -212,8 +212,7 @@ constexpr LateDifference FrictionDifferences[] = {
     { "ThrustClose", "ThrustClose2", "ThrustCloseDiff", 32 },
 };
 
-template <size_t N>
-void copyAll(const SecondFileCopy (&rows)[N], const IXYPlotPtr& scratch, const IXYPlotPtr& compare)
+template <size_t N> void copyAll(const SecondFileCopy (&rows)[N], const IXYPlotPtr& scratch, const IXYPlotPtr& compare)
 {
     for (const SecondFileCopy& row : rows) {
         LoadChannel(AutoString(row.source), AutoString(row.second), row.spacing, true, scratch, compare);
@@ -245,9 +244,10 @@ void setUnits(CRampCompareReport& record, const FileValues& values)
     const QString lengthUnit = RampTestFile::lengthUnitText(record.m_nLengthUnit);
     record.m_strSpringPressureUnit = AutoString(RampCompare::pressureUnitText(record.m_nPressureUnit));
     record.m_strStrokeLengthUnit = AutoString(lengthUnit);
-    record.m_strActuatorSizeUnit = AutoString(record.m_nLengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
-    record.m_strSpringRateUnit = AutoString(
-        (record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg")) + QStringLiteral("/") + lengthUnit);
+    record.m_strActuatorSizeUnit
+        = AutoString(record.m_nLengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
+    record.m_strSpringRateUnit = AutoString((record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg"))
+        + QStringLiteral("/") + lengthUnit);
 }
 
 } // namespace
@@ -262,16 +262,16 @@ bool CRampCompareReport::LoadFile_1(IXYPlotPtr scratch, IXYPlotPtr compare, CRep
     try {
         compare->ClearAllData();
         // A new comparison: file 2's values go too.
-        for (AutoString* text : { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFileName1,
-                 &m_strFileName2 })
+        for (AutoString* text :
+            { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFileName1, &m_strFileName2 })
             *text = AutoString("");
-        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1,
-                 &m_strStopPosition2, &m_strHoldTime1, &m_strHoldTime2, &m_strTestDuration1, &m_strTestDuration2 })
+        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2,
+                 &m_strHoldTime1, &m_strHoldTime2, &m_strTestDuration1, &m_strTestDuration2 })
             *text = AutoString("0.0");
-        for (AutoString* text : { &m_strActuatorSize1, &m_strActuatorSize2, &m_strActuatorSizeUnit,
-                 &m_strStrokeLength1, &m_strStrokeLength2, &m_strStrokeLengthUnit, &m_strSpringRate1,
-                 &m_strSpringRate2, &m_strSpringRateUnit, &m_strSpringInitial1, &m_strSpringInitial2,
-                 &m_strSpringPressureUnit, &m_strSpringFinal1, &m_strSpringFinal2 })
+        for (AutoString* text : { &m_strActuatorSize1, &m_strActuatorSize2, &m_strActuatorSizeUnit, &m_strStrokeLength1,
+                 &m_strStrokeLength2, &m_strStrokeLengthUnit, &m_strSpringRate1, &m_strSpringRate2,
+                 &m_strSpringRateUnit, &m_strSpringInitial1, &m_strSpringInitial2, &m_strSpringPressureUnit,
+                 &m_strSpringFinal1, &m_strSpringFinal2 })
             *text = AutoString("");
         m_bSingleActing1 = m_bSingleActing2 = 0;
         m_bBiDirectional1 = m_bBiDirectional2 = 1;

@@ -29,8 +29,8 @@ void GenerateRampCompareReport(CRampCompareReport record, IXYPlotPtr plot, IRepo
     descriptor.pictures.push_back(
         { picturePlot, [&] { record.SetRampView(plot, header); }, RampPicture, QStringLiteral("RampGrph") });
     if (pressures)
-        descriptor.pictures.push_back({ picturePlot, [&] { record.SetPressureVPosView(plot, header); },
-            PressurePicture, QStringLiteral("RampGrph2") });
+        descriptor.pictures.push_back({ picturePlot, [&] { record.SetPressureVPosView(plot, header); }, PressurePicture,
+            QStringLiteral("RampGrph2") });
     descriptor.pictures.push_back(
         { picturePlot, [&] { record.SetSigVCommandView(plot, header); }, SignalsPicture, QStringLiteral("RampGrph3") });
     if (biDirectional && pressures)

@@ -52,7 +52,8 @@ constexpr BoxChannels Boxes[] = {
 
 constexpr int File1Boxes[] = { Position1, Command1, Port1First, Port2First, RelayCommand1, RelayPosition1 };
 constexpr int File2Boxes[] = { Position2, Command2, Port1Second, Port2Second, RelayCommand2, RelayPosition2 };
-constexpr int DifferenceBoxes[] = { PositionDiff, CommandDiff, Port1Diff, Port2Diff, RelayCommandDiff, RelayPositionDiff };
+constexpr int DifferenceBoxes[]
+    = { PositionDiff, CommandDiff, Port1Diff, Port2Diff, RelayCommandDiff, RelayPositionDiff };
 
 // The boxes of the rows without pressure, of file 1 and of file 2 with the
 // differences.
@@ -60,11 +61,11 @@ constexpr int SignalBoxes1[] = { Position1, Command1, RelayCommand1, RelayPositi
 constexpr int SignalBoxes2[] = { Position2, PositionDiff, Command2, CommandDiff, RelayCommand2, RelayCommandDiff,
     RelayPosition2, RelayPositionDiff };
 
-constexpr int ViewButtons[] = { P::RampTestButton, P::PressureVsPositionButton, P::SignalsVsCommandButton,
-    P::FrictionButton };
+constexpr int ViewButtons[]
+    = { P::RampTestButton, P::PressureVsPositionButton, P::SignalsVsCommandButton, P::FrictionButton };
 
-const char* const ViewTitles[] = { "Ramp Test", "Pressure Vs Position", "Signals Vs Command",
-    "Friction & Thrust Vs Position" };
+const char* const ViewTitles[]
+    = { "Ramp Test", "Pressure Vs Position", "Signals Vs Command", "Friction & Thrust Vs Position" };
 
 // The fields of file 2 a new file 1 empties.
 constexpr int File2Fields[] = { P::Tag2Edit, P::Date2Edit, P::File2Edit, P::Start2Edit, P::Stop2Edit, P::Hold2Edit,

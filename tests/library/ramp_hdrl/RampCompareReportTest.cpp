@@ -127,15 +127,16 @@ TEST_F(RampCompareReportTest, PrintsBothFilesSettingsFlagsAndSpringSetWithoutHea
     for (const char* file : { "RampTestCmpRept.xml", "RampTestCmpRept_K40.xml" }) {
         const QString text = print(definitionCopy(QString::fromLatin1(file)));
         ASSERT_FALSE(prompts().records().empty()) << file;
-        EXPECT_EQ(prompts().records().front().dialog.initialName,
-            QStringLiteral("FV-101_RampCompareReport_2026_3_5_9h_7m"))
+        EXPECT_EQ(
+            prompts().records().front().dialog.initialName, QStringLiteral("FV-101_RampCompareReport_2026_3_5_9h_7m"))
             << file;
         EXPECT_EQ(prompts().records().front().dialog.filter, QStringLiteral("(*.pdf)|*.pdf|")) << file;
         for (const char* expected : { "Ramp Test Comparison Report", "File Information", "File#1", "File#2", "FV-9",
-                 "FV-10", "6/7/2025", "11/12/2025", "/data/valves/one.rmp", "/data/valves/two.rmp", "Start Position:",
-                 "Stop Position:", "Hold Time:", "Test Duration:", "45", "46", "Single Acting:", "Bi-directional:",
-                 "Sensors Available:", "Stroke Length:", "1.75", "Actuator Size:", "51.00", "sq.in", "Spring Set",
-                 "Spring Rate:", "40.00", "kg/in.", "Spring Initial:", "3.25", "Spring Final:", "12.50", "bar" })
+                 "FV-10", "6/7/2025", "11/12/2025", "/data/valves/one.rmp", "/data/valves/two.rmp",
+                 "Start Position:", "Stop Position:", "Hold Time:", "Test Duration:", "45", "46",
+                 "Single Acting:", "Bi-directional:", "Sensors Available:", "Stroke Length:", "1.75",
+                 "Actuator Size:", "51.00", "sq.in", "Spring Set", "Spring Rate:", "40.00", "kg/in.",
+                 "Spring Initial:", "3.25", "Spring Final:", "12.50", "bar" })
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << file << ": " << expected;
         EXPECT_FALSE(text.contains(QStringLiteral("DEVICE TAG ID"))) << file;
         EXPECT_EQ(text.count(QStringLiteral("Yes")), 3) << file << ": " << text.toStdString();

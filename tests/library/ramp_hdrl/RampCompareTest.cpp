@@ -285,8 +285,8 @@ TEST_F(RampCompareTest, FileOneStartsANewComparisonWithItsSettingsSpringsAndSign
     FileSpec oneWay;
     oneWay.biDirectional = 0;
     ASSERT_TRUE(load1(rampFile(QStringLiteral("oneway.rmp"), oneWay)));
-    for (const AutoString* spring : { &m_record.m_strSpringInitial1, &m_record.m_strSpringFinal1,
-             &m_record.m_strSpringRate1 })
+    for (const AutoString* spring :
+        { &m_record.m_strSpringInitial1, &m_record.m_strSpringFinal1, &m_record.m_strSpringRate1 })
         EXPECT_EQ(spring->toQString(), QStringLiteral(" - "));
     EXPECT_EQ(channel("Friction")->Count(), 0);
     EXPECT_EQ(channel("ThrustOpen")->Count(), 0);

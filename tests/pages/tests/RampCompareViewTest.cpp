@@ -276,10 +276,12 @@ TEST_F(RampCompareViewTest, FileTwoOfTheSameSettingsChecksEveryBoxAndReloadingFi
     // The unit texts stay file 1's, the record's follow file 2.
     EXPECT_EQ(field(V::SpringInitialUnit), QStringLiteral("bar"));
     EXPECT_EQ(app().records().m_RampCompareReport.m_strSpringPressureUnit.toQString(), QStringLiteral("Kg/cm²"));
-    EXPECT_EQ(compare().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm² ]"));
+    EXPECT_EQ(
+        compare().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm² ]"));
     EXPECT_TRUE(axisShown(false, "Pressure"));
     const std::set<std::string> all = drawn();
-    for (const char* name : { "Position2", "PositionDiff", "Port1_2", "Port1Diff", "Port2_2", "Port2Diff", "ILPOSDiff" })
+    for (const char* name :
+        { "Position2", "PositionDiff", "Port1_2", "Port1Diff", "Port2_2", "Port2Diff", "ILPOSDiff" })
         EXPECT_TRUE(all.count(name)) << name;
     EXPECT_EQ(all.size(), 18u);
     const IXYPlotChannelPtr difference = trace("PositionDiff");
@@ -408,7 +410,8 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
         ASSERT_TRUE(open1(first));
         ASSERT_TRUE(open2(second));
         for (int k : { 1, 2, 3, 4 })
-            QFile::remove(dependencies() + QStringLiteral("RampTestCmp%1.bmp").arg(k == 1 ? QString() : QString::number(k)));
+            QFile::remove(
+                dependencies() + QStringLiteral("RampTestCmp%1.bmp").arg(k == 1 ? QString() : QString::number(k)));
         click(V::SignalsVsCommandButton);
         device(path).clearRequests();
         const QString text = print("compare.pdf");
@@ -417,10 +420,11 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
         EXPECT_TRUE(prompts().records().front().dialog.initialName.startsWith(
             QStringLiteral("PV-101_RampCompareReport_2025_6_7_")))
             << prompts().records().front().dialog.initialName.toStdString();
-        for (const QString& expected : { QStringLiteral("Ramp Test Comparison Report"), QStringLiteral("File#1"),
-                 QStringLiteral("File#2"), QStringLiteral("FV-9"), QStringLiteral("FV-10"), first, second,
-                 QStringLiteral("Sensors Available:"), QStringLiteral("Spring Rate:"), QStringLiteral("Spring Initial:"),
-                 QStringLiteral("Spring Final:"), field(V::SpringRate1Edit), QStringLiteral("kg/in.") })
+        for (const QString& expected :
+            { QStringLiteral("Ramp Test Comparison Report"), QStringLiteral("File#1"), QStringLiteral("File#2"),
+                QStringLiteral("FV-9"), QStringLiteral("FV-10"), first, second, QStringLiteral("Sensors Available:"),
+                QStringLiteral("Spring Rate:"), QStringLiteral("Spring Initial:"), QStringLiteral("Spring Final:"),
+                field(V::SpringRate1Edit), QStringLiteral("kg/in.") })
             EXPECT_TRUE(text.contains(expected)) << path << ": " << expected.toStdString();
         const CRampCompareReport& record = app().records().m_RampCompareReport;
         EXPECT_EQ(record.m_strSpare.toQString().trimmed(), QStringLiteral("PV-101"));
