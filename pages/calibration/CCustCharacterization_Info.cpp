@@ -50,6 +50,9 @@ void CCustCharacterization_Info::OnInitialUpdate()
     QPointer<QWidget> window;
     m_pLocalInterface = CreateSwitchToggle(this, window, controlScreenRect(LocalInterfaceHost), LocalInterfaceToggle);
     m_pOverride = CreateSwitchToggle(this, window, controlScreenRect(OverrideHost), OverrideToggle);
+    // Its "On" label stands left of it: the lever points there when the flag is on.
+    if (m_pLocalInterface)
+        m_pLocalInterface->setOnAtStart(true);
     const TellboxImports& imports = context().imports();
     if (imports.CreatePlotControl)
         m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotHost), PlotId);

@@ -24,6 +24,11 @@ void SwitchToggle::setValue(bool on)
     assign(m_on, on);
 }
 
+void SwitchToggle::setOnAtStart(bool atStart)
+{
+    assign(m_onAtStart, atStart);
+}
+
 void SwitchToggle::applyFactoryDefaults()
 {
     setActive(true);
@@ -64,7 +69,8 @@ void SwitchToggle::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     paintBackground(painter);
 
-    // The lever runs along the longer side: up or right is on.
+    // The lever runs along the longer side: up or right is on, unless the
+    // switch is on at its start.
     const bool vertical = height() > width();
     const qreal thickness = qMin(width(), height()) * 0.6;
     const qreal length = qMax(width(), height()) * 0.9;
@@ -78,10 +84,11 @@ void SwitchToggle::paintEvent(QPaintEvent*)
 
     const qreal knob = thickness - 4;
     QRectF lever(0, 0, knob, knob);
+    const bool atEnd = m_on != m_onAtStart;
     if (vertical)
-        lever.moveCenter(QPointF(track.center().x(), m_on ? track.top() + radius : track.bottom() - radius));
+        lever.moveCenter(QPointF(track.center().x(), atEnd ? track.top() + radius : track.bottom() - radius));
     else
-        lever.moveCenter(QPointF(m_on ? track.right() - radius : track.left() + radius, track.center().y()));
+        lever.moveCenter(QPointF(atEnd ? track.right() - radius : track.left() + radius, track.center().y()));
     painter.setBrush(shown(QColor(0xFA, 0xFA, 0xFA)));
     painter.drawEllipse(lever);
 

@@ -20,6 +20,10 @@ public:
 
     bool value() const { return m_on; }
     void setValue(bool on);
+    // Where the lever stands when on: by default right (or up); a switch
+    // whose "On" label sits left of it (or below) draws its lever there.
+    void setOnAtStart(bool atStart);
+    bool onAtStart() const { return m_onAtStart; }
 
     void applyFactoryDefaults() override;
 
@@ -37,6 +41,7 @@ private:
     void toggleByUser();
 
     bool m_on = false;
+    bool m_onAtStart = false;
     bool m_pressed = false;
 };
 

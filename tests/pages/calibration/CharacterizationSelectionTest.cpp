@@ -2,6 +2,8 @@
 
 #include "SimFaults.h"
 
+#include <QImage>
+
 namespace
 {
 class CharacterizationSelectionTest : public CharacterizationPageTest
@@ -171,4 +173,39 @@ TEST_F(CharacterizationSelectionTest, CustomizeOpensTheEditorAndBackReturnsToThe
     EXPECT_FALSE(editor().timerArmed(Editor::StripTimerId));
     EXPECT_EQ(joined(sent()), "246") << "the selection page is activated again";
     EXPECT_TRUE(info().timerArmed(Info::StripTimerId));
+}
+
+namespace
+{
+// Which half of a switch holds its lever: counts the lever's pixels on each side.
+bool leverOnLeft(SwitchToggle& toggle)
+{
+    const QImage image = toggle.grab().toImage();
+    int left = 0;
+    int right = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == QColor(0xFA, 0xFA, 0xFA))
+                ++(x < image.width() / 2 ? left : right);
+        }
+    }
+    EXPECT_NE(left, right) << "no lever drawn";
+    return left > right;
+}
+} // namespace
+
+TEST_F(CharacterizationSelectionTest, EachSwitchPointsAtTheLabelOfItsState)
+{
+    showSelection();
+    // Local interface: "On" left, "Off" right. Override: "Linear" left, "Other" right.
+    SwitchToggle& local = *info().localInterfaceToggle();
+    SwitchToggle& override = *info().overrideToggle();
+    local.setValue(true);
+    override.setValue(true);
+    EXPECT_TRUE(leverOnLeft(local)) << "on: at \"On\"";
+    EXPECT_FALSE(leverOnLeft(override)) << "other: at \"Other\"";
+    local.setValue(false);
+    override.setValue(false);
+    EXPECT_FALSE(leverOnLeft(local)) << "off: at \"Off\"";
+    EXPECT_TRUE(leverOnLeft(override)) << "linear: at \"Linear\"";
 }
