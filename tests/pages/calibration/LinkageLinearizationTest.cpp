@@ -1,5 +1,6 @@
 #include "CharacterizationPageTest.h"
 
+#include "SimFaults.h"
 #include "calibration/LinkageGeometry.h"
 
 #include <QAbstractButton>
@@ -192,4 +193,26 @@ TEST_F(LinkageLinearizationTest, StepsEnableTheNextOnlyWhileTheyAreTickedAndTheA
     EXPECT_TRUE(device().requestsFor(230).empty());
     EXPECT_TRUE(box(Editor::Step4Check)->isChecked());
     EXPECT_TRUE(enabled(Editor::CalculateButton));
+}
+
+TEST_F(LinkageLinearizationTest, CalculateWritesTheStrokeOnlyWhenReadSinceActivationOrTyped)
+{
+    startK90();
+    clock().advance(2000);
+    select(CharacterizationCode);
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 173);
+    click(info(), Info::CustomizeButton);
+    walkSteps("2.0");
+    type(Editor::PositionEdit, QStringLiteral("40"));
+    device().clearRequests();
+    click(editor(), Editor::CalculateButton);
+    EXPECT_TRUE(device().requestsFor(201).empty()) << "the edit does not hold the device's stroke";
+    EXPECT_TRUE(logTexts().contains(QStringLiteral("Write_Misc_cmd not sent: no Read_Valve_Travel_Cycle_Count reply")));
+
+    // A stroke the user typed is the user's: it is written, and the curve follows it.
+    type(Editor::StrokeLengthEdit, QStringLiteral("3.4"));
+    click(editor(), Editor::CalculateButton);
+    EXPECT_EQ(hexOf(201), std::vector<std::string>({ "0C C9 0A EE 00 74 01 54 FE 00 00 00 00" }));
+    EXPECT_EQ(text(Editor::ErrorEdit), QStringLiteral("OK"));
+    EXPECT_EQ(row(10), QStringLiteral("46.46"));
 }
