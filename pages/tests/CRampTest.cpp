@@ -961,14 +961,16 @@ void CRampTest::PrintRampReport()
     DeviceData& dd = data();
     FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
     CRampReport& record = records.m_RampReport;
+    CReportHeader header = records.m_ReportHeader;
     if (!m_Offline) {
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         record.m_bPressureData = record.m_bPressureSensor;
     } else {
-        // The device data carries the file's tag until the next tag read; the
-        // report's header keeps the one just filled.
+        // A loaded result prints under the file's tag; the device data carries
+        // it too until the next tag read.
         dd.Tag = record.m_strTag.toQString();
+        header.m_strTag = record.m_strTag;
     }
     record.m_strStartPosition = AutoString(windowText(StartEdit));
     record.m_strStopPosition = AutoString(windowText(StopEdit));
@@ -999,6 +1001,6 @@ void CRampTest::PrintRampReport()
     else if (areaUnit == QStringLiteral("in²"))
         record.m_strActuatorSizeUnit = AutoString(QStringLiteral("sq.in"));
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestRept"), dd.DeviceType);
-    GenerateRampReport(records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    GenerateRampReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     ShowRampTestView(record.m_bSingleActing != 0);
 }

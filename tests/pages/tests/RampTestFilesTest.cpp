@@ -341,13 +341,20 @@ TEST_F(RampTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewCom
     EXPECT_TRUE(ramp().plot()->ScreenBar(0)->GetVisible());
 }
 
-TEST_F(RampTestFilesTest, AnOffLinePrintSetsTheDeviceTagToTheFilesTag)
+TEST_F(RampTestFilesTest, AnOffLinePrintReportsUnderTheFilesTag)
 {
     runRamp(false);
     prompts().answerFile(otherDevicesFile(true));
     ramp().LoadRampResults();
-    print("offline.pdf");
+    const QString text = print("offline.pdf");
     EXPECT_EQ(data().Tag, QStringLiteral("TV-9"));
+    // The report and its proposed name carry the loaded file's tag, not the
+    // connected device's.
+    ASSERT_FALSE(prompts().records().empty());
+    EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("TV-9_RampReport_")))
+        << prompts().records()[0].dialog.initialName.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("TV-9"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("PV-101"))) << text.toStdString();
 }
 
 } // namespace

@@ -46,8 +46,9 @@ TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
         ramp().setWindowText(c.edit, QString::fromLatin1(c.text));
         const QLabel* mark = ramp().controlAs<QLabel>(c.mark);
         EXPECT_EQ(mark->pixmap().toImage(), c.valid ? validIcon : invalidIcon) << c.text;
-        if (!c.valid)
+        if (!c.valid) {
             EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
+        }
         EXPECT_EQ(rampEnabled(Ramp::StartButton), c.valid) << c.text;
     }
 }
