@@ -46,9 +46,18 @@ protected:
     // The local clock reads `when` now.
     void setLocalNow(const QDateTime& when) { clock().setLocalStart(when.addMSecs(-clock().elapsedMs())); }
 
-    void runRamp(bool bidirectional, const char* path = K90Path)
+    // `inches`: the device reads its travel in inches, its pressure in psi.
+    void runRamp(bool bidirectional, const char* path = K90Path, bool inches = false)
     {
-        showRampPage(path);
+        if (inches) {
+            start({ QStringLiteral("/d") + QString::fromLatin1(path) });
+            useUnits(6, path);
+            clock().advance(2000);
+            select(RampTestCode);
+            clock().advance(1000);
+        } else {
+            showRampPage(path);
+        }
         typeRamp("20", "80", "2", "3", bidirectional);
         startRamp();
         runRampToCompletion();
@@ -269,7 +278,7 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
     };
     for (const auto& c : cases) {
         const std::string label = std::string(c.path) + (c.bidirectional ? " both ways" : " one way");
-        runRamp(c.bidirectional, c.path);
+        runRamp(c.bidirectional, c.path, true);
         for (const char* picture : { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp" })
             QFile::remove(dependencies() + QString::fromLatin1(picture));
         const QString text = print("report.pdf");
@@ -284,7 +293,9 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
                                                  << text.toStdString();
         if (c.bidirectional) {
             EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: Yes"))) << label;
-            EXPECT_TRUE(text.contains(QStringLiteral("lbs/"))) << label;
+            EXPECT_TRUE(text.contains(QStringLiteral("lbs/in."))) << label;
+            EXPECT_TRUE(text.contains(QStringLiteral("Stroke Length: ") + rampText(Ramp::StrokeLengthEdit)
+                + QStringLiteral(" in."))) << label;
         } else {
             EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: No"))) << label;
             EXPECT_TRUE(text.contains(QStringLiteral("Spring Rate: -"))) << label;
