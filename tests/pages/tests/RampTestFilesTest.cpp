@@ -294,8 +294,9 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
         if (c.bidirectional) {
             EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: Yes"))) << label;
             EXPECT_TRUE(text.contains(QStringLiteral("lbs/in."))) << label;
-            EXPECT_TRUE(text.contains(QStringLiteral("Stroke Length: ") + rampText(Ramp::StrokeLengthEdit)
-                + QStringLiteral(" in."))) << label;
+            EXPECT_TRUE(text.contains(
+                QStringLiteral("Stroke Length: ") + rampText(Ramp::StrokeLengthEdit) + QStringLiteral(" in.")))
+                << label;
         } else {
             EXPECT_TRUE(text.contains(QStringLiteral("Bi-Directional: No"))) << label;
             EXPECT_TRUE(text.contains(QStringLiteral("Spring Rate: -"))) << label;
