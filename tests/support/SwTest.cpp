@@ -3,6 +3,10 @@
 #include "ui/ControlRegistry.h"
 #include "ui/HandlerGuard.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
 #include <cstdlib>
 
 void SwTest::SetUp()
@@ -15,8 +19,32 @@ void SwTest::SetUp()
     TimerService::install(&m_clock);
 }
 
+QString SwTest::ownProgramFolder(std::initializer_list<const char*> definitions)
+{
+    const QString home = tempPath(QStringLiteral("program"));
+    const QString dependencies = home + QStringLiteral("/Dependencies/");
+    QDir().mkpath(dependencies);
+    const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // The tables the program reads at start-up, so it can start again here.
+    for (const QString& table : QDir(program).entryList({ QStringLiteral("*.dlm"), QStringLiteral("*.tbl") }, QDir::Files)) {
+        QFile::remove(home + QLatin1Char('/') + table);
+        QFile::copy(program + table, home + QLatin1Char('/') + table);
+    }
+    for (const char* name : definitions) {
+        QFile::remove(dependencies + QLatin1String(name));
+        EXPECT_TRUE(QFile::copy(program + QStringLiteral("Dependencies/") + QLatin1String(name),
+            dependencies + QLatin1String(name)))
+            << name;
+    }
+    qputenv("STROKEWISE_HOME", home.toUtf8());
+    m_ownProgramFolder = true;
+    return dependencies;
+}
+
 void SwTest::TearDown()
 {
+    if (m_ownProgramFolder)
+        qunsetenv("STROKEWISE_HOME");
     EXPECT_EQ(m_prompts.pendingAnswers(), 0) << "queued prompt answers were never asked for";
     TimerService::install(nullptr);
     Prompts::install(nullptr);

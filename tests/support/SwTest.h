@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include <initializer_list>
+
 #include <gtest/gtest.h>
 
 // The base of every test that touches the platform: a temporary state folder
@@ -22,6 +24,12 @@ protected:
     QString stateDir() const { return m_stateDir.path(); }
     // A fresh folder for files a test writes.
     QString tempPath(const QString& name) const { return m_stateDir.filePath(name); }
+    // Points the program folder (STROKEWISE_HOME) at a folder of this test's
+    // own holding copies of the named shipped report definitions, so the
+    // pictures a print writes beside them are not shared with test processes
+    // running at the same time; put back at TearDown. Returns its
+    // Dependencies folder, with a trailing '/'.
+    QString ownProgramFolder(std::initializer_list<const char*> definitions);
 
 private:
     QTemporaryDir m_stateDir;
@@ -29,4 +37,5 @@ private:
     TestClock m_clock;
     QByteArray m_oldStateHome;
     bool m_hadStateHome = false;
+    bool m_ownProgramFolder = false;
 };

@@ -538,9 +538,7 @@ TEST_F(StepCompareViewTest, PrintFillsTheReportAndReturnsToTheStepView)
         ASSERT_TRUE(open1(first));
         ASSERT_TRUE(open2(second, std::make_pair(int(Prompts::IdOk), SettingsQuestion)));
         click(V::PressureViewButton);
-        const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
-        QFile::remove(dependencies + QStringLiteral("StepTest.bmp"));
-        QFile::remove(dependencies + QStringLiteral("StepTest2.bmp"));
+        const QString dependencies = ownProgramFolder({ "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml" });
         const QString pdf = tempPath(QStringLiteral("compare.pdf"));
         QFile::remove(pdf);
         prompts().clearRecords();

@@ -487,9 +487,7 @@ TEST_F(TrendsPageTest, PrintReportUsesTheModelsDefinitionAndPrintsTheShownSignal
         click(C::StopButton);
         clock().advance(C::RowMs);
         click(C::FrictionButton);
-        const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
-        for (const char* picture : { "TrendHours.bmp", "TrendDays.bmp", "TrendMonths.bmp", "TrendYears.bmp" })
-            QFile::remove(dependencies + QString::fromLatin1(picture));
+        const QString dependencies = ownProgramFolder({ "TrendRept.xml", "TrendRept_K40.xml" });
         const QString pdf = tempPath(QStringLiteral("trends.pdf"));
         prompts().answerFile(pdf, QStringLiteral("Save Trend Report As"));
         prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
