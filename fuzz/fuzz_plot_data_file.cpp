@@ -2,11 +2,14 @@
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag) as a loader would read it, each
 // family's own load checks included (data logger, step test and step compare,
-// trends, ramp test and ramp compare, the characterization curve); everything
-// else must be refused with ComError, never crash or allocate beyond the input.
+// partial stroke test and compare, trends, ramp test and ramp compare, the
+// characterization curve); everything else must be refused with ComError,
+// never crash or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
+#include "pst_step/PstCompare.h"
+#include "pst_step/PstFile.h"
 #include "pst_step/StepCompare.h"
 #include "pst_step/StepTestFile.h"
 #include "ramp_hdrl/RampCompare.h"
@@ -126,6 +129,19 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         RampTestFile::lengthUnitText(compared.lengthUnit);
     } catch (const ComError&) {
         // Refused by both compare loaders with "File open error.".
+    }
+    // ... and as a partial stroke test file, by the single-file loader and
+    // by either compare loader.
+    try {
+        CPSTReport pst;
+        PstFile::readRecord(ResultFileFrame::lookupIn(channels), pst);
+    } catch (const ComError&) {
+        // Not a partial stroke file: a signal, a settings point or a result is missing.
+    }
+    try {
+        PstCompare::read(ResultFileFrame::lookupIn(channels));
+    } catch (const ComError&) {
+        // Refused by the compare loaders as by the single-file loader.
     }
     // Every channel is read as a tag too: any points a file holds must give one.
     for (const PlotChannelData& channel : channels)

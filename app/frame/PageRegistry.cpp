@@ -26,6 +26,8 @@
 #include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CDataLogger.h"
+#include "tests/CPSTCompare.h"
+#include "tests/CPartialStrokeTest.h"
 #include "tests/CStepCompareView.h"
 #include "tests/CRampTest.h"
 #include "tests/CRampTestCompare.h"
@@ -76,8 +78,8 @@ const PageRow Rows[] = {
     { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },
     { 25, "CDataLogger",                   page<CDataLogger>, 44, 2, "Data Logger",                SwapFirst },
     { 26, "CTrends",                       page<CTrends>,   45,  2, "Trends",                       OptionalOnK40 },
-    { 34, "CPartialStrokeTest",            shell,           46,  2, "Partial Stroke Test",          Expanded | OptionalOnK40 | SwapFirst, { 274, "Partial Stroke Test" } },
-    { 35, "CPSTCompare",                   shell,           461, 3, "Compare",                      OptionalOnK40 | SwapFirst, { 368, "Partial Stroke Test Compare", Timer::None } },
+    { 34, "CPartialStrokeTest",            page<CPartialStrokeTest>, 46,  2, "Partial Stroke Test", Expanded | OptionalOnK40 | SwapFirst },
+    { 35, "CPSTCompare",                   page<CPSTCompare>, 461, 3, "Compare",                    OptionalOnK40 | SwapFirst },
     { 10, "CCalibrationMain",              page<CCalibrationMain>, 5, 1, "Calibration",             Expanded },
     { 11, "CCalibrationActuatorIntro",     page<CCalibrationActuatorIntro>, 51, 2, "Actuator /Stroke /Friction", 0 },
     { 13, "CCalibrationStroke",            page<CCalibrationStroke>, 52, 2, "Stroke",                0 },

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
+
+class QWidget;
 
 // Two partial stroke test files side by side, as the compare loaders fill it:
 // each value of file 1 is followed by its twin of file 2, and some by their
@@ -16,12 +19,21 @@ public:
     CPSTCompareReport& operator=(const CPSTCompareReport& other);
     ~CPSTCompareReport();
 
+    // The scratch plot each compared file is loaded into, the visible
+    // compare plot with the 18 channels of both files and their differences,
+    // and the two loaders (pst_step/). Each loader checks the whole file in
+    // the scratch plot before the record or the visible plot changes.
+    void SetupSrcPlotChannels(IPlotPtr plot);
+    void SetupDestPlotChannels(IPlotPtr plot);
+    bool LoadFile_1(IPlotPtr scratch, IPlotPtr visible);
+    bool LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent);
+
     AutoString m_strSpare { "" }; // not printed
     AutoString m_strTag1 { "" };
     AutoString m_strTag2 { "" };
     AutoString m_strTestDate1 { "" }; // month/day/year
     AutoString m_strTestDate2 { "" };
-    AutoString m_strFileName1 { "" };
+    AutoString m_strFileName1 { "" }; // full path as chosen
     AutoString m_strFileName2 { "" };
     AutoString m_strStartPosition1 { "" };
     AutoString m_strStartPosition2 { "" };

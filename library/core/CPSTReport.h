@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
 
@@ -13,6 +14,13 @@ public:
     CPSTReport(const CPSTReport& other);
     CPSTReport& operator=(const CPSTReport& other);
     ~CPSTReport();
+
+    // The partial stroke plot's channels and the partial stroke test files;
+    // the bodies live with the partial stroke family (pst_step/). A load
+    // checks the whole file before the plot or the record changes.
+    void SetupPSTPlotChannels(IPlotPtr plot);
+    void SavePST(IPlotPtr plot);
+    bool LoadPST(IPlotPtr plot);
 
     AutoString m_strStartPosition { "" }; // percent
     AutoString m_strStopPosition { "" }; // percent

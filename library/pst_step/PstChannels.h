@@ -1,0 +1,106 @@
+#pragma once
+
+#include "controls/Plot.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The partial stroke plot: six signals against time, then the three hidden
+// channels of the partial stroke file. The names are the keys between the
+// partial stroke page, its compare page, the files and the reports; lookups
+// ignore case.
+namespace PstChannels
+{
+
+struct ChannelRow {
+    const char* name;
+    const char* title;
+    uint32_t colour; // 0xBBGGRR
+    const char* xAxis;
+    const char* yAxis;
+    int32_t style;
+};
+
+inline constexpr int TraceStyle = 12;
+
+// The test page's plot.
+inline constexpr std::array<ChannelRow, 9> Rows { {
+    { "Position", "Position", 0x0A0AFF, "Time", "Position", TraceStyle },
+    { "Command", "Command", 0xC00000, "Time", "Position", TraceStyle },
+    { "Port1", "Port1 Pressure", 0x00FF00, "Time", "Pressure", TraceStyle },
+    { "Port2", "Port2 Pressure", 0xCC00CC, "Time", "Pressure", TraceStyle },
+    { "ILCmd", "Pilot Relay Command", 0x004000, "Time", "Position", TraceStyle },
+    { "ILPOS", "Pilot Relay Position", 0x000080, "Time", "Position", TraceStyle },
+    { "TestSettings", "TestSettings", 0xCC00CC, "None", "None", TraceStyle },
+    { "Results", "Results", 0x004000, "None", "None", TraceStyle },
+    { "TagName", "TagName", 0x000080, "None", "None", TraceStyle },
+} };
+
+// The compare page's scratch plot, into which each compared file is loaded.
+inline constexpr std::array<ChannelRow, 9> ScratchRows { {
+    { "Position", "Position", 0x0A0AFF, "PST Time[s]", "Position", TraceStyle },
+    { "Command", "Command", 0xC00000, "Time", "Position", TraceStyle },
+    { "Port1", "Port1 Pressure", 0x00FF00, "Time", "Pressure", TraceStyle },
+    { "Port2", "Port2 Pressure", 0xCC00CC, "Time", "Pressure", TraceStyle },
+    { "ILCmd", "Pilot Relay Command", 0x004000, "Time", "Position", TraceStyle },
+    { "ILPOS", "Pilot Relay Position", 0x000080, "Time", "Position", TraceStyle },
+    { "TestSettings", "Test Settings", 0xCC00CC, "None", "None", TraceStyle },
+    { "Results", "Results", 0x004000, "None", "None", TraceStyle },
+    { "TagName", "Tag Name", 0x000080, "None", "None", TraceStyle },
+} };
+
+// The visible compare plot: file 1 plain, file 2 with squares, the
+// differences with triangles.
+inline constexpr std::array<ChannelRow, 18> CompareRows { {
+    { "Position", "Position 1", 0x0A0AFF, "Time", "Position", 12 },
+    { "Command", "Command 1", 0xC00000, "Time", "Position", 12 },
+    { "Port1", "Port1 1 Pressure", 0x00FF00, "Time", "Pressure", 12 },
+    { "Port2", "Port2 1 Pressure", 0xCC00CC, "Time", "Pressure", 12 },
+    { "ILCmd", "Pilot Relay Command 1", 0x004000, "Time", "Position", 12 },
+    { "ILPOS", "Pilot Relay Position 1", 0x000080, "Time", "Position", 12 },
+    { "Position2", "Position 2", 0x0A0AFF, "Time", "Position", 0 },
+    { "Command2", "Command 2", 0xC00000, "Time", "Position", 0 },
+    { "Port1_2", "Port1 2 Pressure", 0x00FF00, "Time", "Pressure", 0 },
+    { "Port2_2", "Port2 2 Pressure", 0xCC00CC, "Time", "Pressure", 0 },
+    { "ILCmd2", "Pilot Relay Command 2", 0x004000, "Time", "Position", 0 },
+    { "ILPOS2", "Pilot Relay Position 2", 0x000080, "Time", "Position", 0 },
+    { "PositionDiff", "Position Delta", 0x0A0AFF, "Time", "Position", 5 },
+    { "CommandDiff", "Command Delta", 0xC00000, "Time", "Position", 5 },
+    { "Port1Diff", "Port1 Delta Pressure", 0x00FF00, "Time", "Pressure", 5 },
+    { "Port2Diff", "Port2 Delta Pressure", 0xCC00CC, "Time", "Pressure", 5 },
+    { "ILCmdDiff", "Pilot Relay Command Delta", 0x004000, "Time", "Position", 5 },
+    { "ILPOSDiff", "Pilot Relay Position Delta", 0x000080, "Time", "Position", 5 },
+} };
+
+// One signal of file 2: where it comes from, where it and its difference
+// go, and every how many copied points a marker stands.
+struct CopyRow {
+    const char* source;
+    const char* second;
+    const char* difference;
+    int markerSpacing;
+};
+
+inline constexpr std::array<CopyRow, 6> CopyRows { {
+    { "Position", "Position2", "PositionDiff", 25 },
+    { "Command", "Command2", "CommandDiff", 20 },
+    { "Port1", "Port1_2", "Port1Diff", 22 },
+    { "Port2", "Port2_2", "Port2Diff", 24 },
+    { "ILCmd", "ILCmd2", "ILCmdDiff", 26 },
+    { "ILPOS", "ILPOS2", "ILPOSDiff", 28 },
+} };
+
+// The six signals a partial stroke file must carry.
+inline constexpr std::array<const char*, 6> Signals { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" };
+
+inline const QString TimeAxis = QStringLiteral("Time");
+inline const QString PositionAxis = QStringLiteral("Position");
+inline const QString PressureAxis = QStringLiteral("Pressure");
+
+// Removes every channel of the plot and lays out the rows, "Channel 1",
+// "Channel 2", ... renamed in order.
+void LayOut(const IPlotPtr& plot, const ChannelRow* rows, size_t count);
+
+} // namespace PstChannels

@@ -1,0 +1,150 @@
+#include "PstFile.h"
+
+#include "PstChannels.h"
+
+#include "automation/NumberText.h"
+#include "core/ModuleStateGuard.h"
+#include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
+
+namespace PstChannels
+{
+
+void LayOut(const IPlotPtr& plot, const ChannelRow* rows, size_t count)
+{
+    plot->RemoveAllChannels();
+    for (size_t k = 0; k < count; ++k)
+        plot->AddChannel();
+    for (size_t k = 0; k < count; ++k) {
+        const ChannelRow& row = rows[k];
+        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(k + 1)), AutoString(row.name),
+            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
+    }
+}
+
+} // namespace PstChannels
+
+namespace PstFile
+{
+
+const ResultFileFamily<CPSTReport>& family()
+{
+    static const ResultFileFamily<CPSTReport> pst = [] {
+        using Slot = ResultSlot<CPSTReport>;
+        using Kind = ResultValueKind;
+        ResultFileFamily<CPSTReport> f;
+        f.saveTitle = QStringLiteral("Save Partial Stroke Test Results As");
+        f.openTitle = QStringLiteral("Open Partial Stroke Test Results");
+        f.saveFilter = QStringLiteral("(*.pst)|*.pst|");
+        f.openFilter = QStringLiteral("*.pst|*.pst|");
+        f.extension = QStringLiteral("pst");
+        f.settings = {
+            Slot { Kind::Number, &CPSTReport::m_strStartPosition },
+            Slot { Kind::Number, &CPSTReport::m_strStopPosition },
+            Slot { Kind::Number, &CPSTReport::m_strTimeToTarget },
+            Slot { Kind::Number, &CPSTReport::m_strTestDuration },
+            Slot { Kind::Month },
+            Slot { Kind::Day },
+            Slot { Kind::Year },
+            Slot { Kind::UnitCode, nullptr, &CPSTReport::m_nPressureUnit },
+            Slot { Kind::Flag, nullptr, &CPSTReport::m_bSingleActing },
+            Slot { Kind::Flag, nullptr, &CPSTReport::m_bPressureSensor },
+        };
+        f.results = {
+            Slot { Kind::Number, &CPSTReport::m_strBreakAwayTime },
+            Slot { Kind::Number, &CPSTReport::m_strBreakAwayPressure },
+            Slot { Kind::Number, &CPSTReport::m_strTimeToTargetResult },
+            Slot { Kind::UnitCode, nullptr, &CPSTReport::m_nResult },
+        };
+        f.tag = &CPSTReport::m_strTag;
+        // A loaded result keeps its own tag, unit and result code for a later
+        // save or print.
+        f.fileTag = &CPSTReport::m_strTag;
+        f.completeRecord = [](CPSTReport& record) {
+            const auto number = [](const AutoString& text) { return NumberText::toDouble(text.toQString()); };
+            record.m_strBreakAwayTime = AutoString(NumberText::format("%3.2f", number(record.m_strBreakAwayTime)));
+            record.m_strBreakAwayPressure
+                = AutoString(NumberText::format("%6.2f", number(record.m_strBreakAwayPressure)));
+            record.m_strTimeToTargetResult
+                = AutoString(NumberText::format("%6.2f", number(record.m_strTimeToTargetResult)));
+            record.m_strBreakAwayUnit = AutoString(pressureUnitText(record.m_nPressureUnit));
+            record.m_strResult = AutoString(record.m_nResult == 1 ? QStringLiteral("Pass") : QStringLiteral("Fail"));
+        };
+        return f;
+    }();
+    return pst;
+}
+
+QString pressureUnitText(int unitCode)
+{
+    switch (unitCode) {
+    case 7:
+        return QStringLiteral("bar");
+    case 10:
+        return QStringLiteral("kg/sq.cm");
+    case 12:
+        return QStringLiteral("kPa");
+    case 57:
+        return QStringLiteral("%");
+    default:
+        return QStringLiteral("psi");
+    }
+}
+
+QString pressureAxisTitle(int unitCode)
+{
+    return QStringLiteral("Pressure [") + pressureUnitText(unitCode) + QStringLiteral(" ]");
+}
+
+void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record)
+{
+    // A file of another test (a step file renamed) lacks "Results"; one cut
+    // short lacks settings points or signals.
+    for (const char* name : PstChannels::Signals)
+        ResultFileFrame::required(lookup, QString::fromLatin1(name));
+    ReadResultRecord(family(), lookup, record);
+}
+
+} // namespace PstFile
+
+void CPSTReport::SetupPSTPlotChannels(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    PstChannels::LayOut(plot, PstChannels::Rows.data(), PstChannels::Rows.size());
+    for (const char* hidden : { "TestSettings", "Results", "TagName" }) {
+        const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, AutoString(hidden));
+        channel->SetVisible(false);
+        channel->SetLegendVisible(false);
+    }
+}
+
+void CPSTReport::SavePST(IPlotPtr plot)
+{
+    SaveResultFile(PstFile::family(), *this, plot);
+}
+
+bool CPSTReport::LoadPST(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    const ResultFileFamily<CPSTReport>& f = PstFile::family();
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
+    if (!path)
+        return false;
+    try {
+        // The whole file is checked in a scratch plot and a copy of the
+        // record before the page's plot or the record changes.
+        Plot scratch;
+        scratch.LoadDataFile(*path);
+        CPSTReport loaded = *this;
+        PstFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
+        plot->LoadDataFrom(scratch);
+        *this = loaded;
+        plot->YAxisByName(PstChannels::PressureAxis)->SetTitle(PstFile::pressureAxisTitle(m_nPressureUnit));
+        plot->XAxisByName(PstChannels::TimeAxis)->FitToData();
+        plot->YAxisByName(PstChannels::PressureAxis)->FitToData();
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return false;
+    }
+}

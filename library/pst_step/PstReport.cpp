@@ -1,0 +1,98 @@
+#include "PstReport.h"
+
+#include "core/ModuleStateGuard.h"
+
+void GeneratePSTReport(CReportHeader header, CPSTReport record, IPlotPtr plot, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* page)
+{
+    ModuleStateGuard moduleState;
+    ReportFrameDescriptor descriptor(PstReportText::Row);
+    descriptor.dateLabelKey = QStringLiteral("lblTestDate");
+    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult") };
+    descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
+    descriptor.pictures = { { plot, nullptr, PstReportText::Picture, QStringLiteral("RampGrph") } };
+    descriptor.fields = [&record](const ReportFrameFields& fields) {
+        const auto set
+            = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
+        set("TestSettingsLbl", QStringLiteral("Partial Stroke Test Settings"));
+        set("StartPosLbl", QStringLiteral("Start Position:"));
+        set("StartPosn", record.m_strStartPosition.toQString());
+        set("StopPosLbl", QStringLiteral("Stop Position:"));
+        set("StopPosn", record.m_strStopPosition.toQString());
+        set("lblTimeTargetSettings", QStringLiteral("Time to Target:"));
+        set("TimeTargetValue", record.m_strTimeToTarget.toQString());
+        set("TestDurLbl", QStringLiteral("Test Duration:"));
+        set("TestDuration", record.m_strTestDuration.toQString());
+        set("BreakAwayInfo", QStringLiteral("Break Away Information"));
+        set("lblTime", QStringLiteral("Time:"));
+        set("StartPosn1", record.m_strBreakAwayTime.toQString());
+        set("lblPressure", QStringLiteral("Pressure:"));
+        set("PressureValue", record.m_strBreakAwayPressure.toQString());
+        set("BwUnits", record.m_strBreakAwayUnit.toQString());
+        set("lblTimeTargetInfo", QStringLiteral("Time to Target:"));
+        set("TimeTargetValueInfo", record.m_strTimeToTargetResult.toQString());
+        set("lblResult", QStringLiteral("Result:"));
+        set("ResultValue", record.m_strResult.toQString());
+    };
+    ReportFrame::Generate(descriptor, header, report, printer, definitionPath, page);
+}
+
+void GeneratePSTCompareReport(CPSTCompareReport record, IPlotPtr plot, IReportPtr report, IPrinterPtr printer,
+    AutoString definitionPath, QWidget* page)
+{
+    ModuleStateGuard moduleState;
+    ReportFrameDescriptor descriptor(PstReportText::CompareRow);
+    descriptor.headerBlock = false;
+    descriptor.fileTag = record.m_strTag1;
+    descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
+    descriptor.pictures = { { plot, nullptr, PstReportText::ComparePicture, QStringLiteral("CntrolGrph") } };
+    descriptor.fields = [&record](const ReportFrameFields& fields) {
+        const auto set
+            = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
+        set("FIleSettingsLbl", QStringLiteral("File Information"));
+        set("File1TagLbl", QStringLiteral("Tag:"));
+        set("File1DateLbl", QStringLiteral("File Date:"));
+        set("File1NameLbl", QStringLiteral("File Name:"));
+        set("File1Lbl", QStringLiteral("File #1"));
+        set("File2Lbl", QStringLiteral("File #2"));
+        set("Tag1Value", record.m_strTag1.toQString());
+        set("Tag2Value", record.m_strTag2.toQString());
+        set("TestDate1Value", record.m_strTestDate1.toQString());
+        set("TestDate2Value", record.m_strTestDate2.toQString());
+        set("FileName1Value", record.m_strFileName1.toQString());
+        set("FileName2Value", record.m_strFileName2.toQString());
+        set("PSTSetTitle", QStringLiteral("Partial Stroke Test Settings"));
+        set("StartTitle", QStringLiteral("Start Position:"));
+        set("StopTitle", QStringLiteral("Stop Position:"));
+        set("TgtTimeTitle", QStringLiteral("Time to Target:"));
+        set("TestDurTitle", QStringLiteral("Test Duration:"));
+        set("StartPosValue1", record.m_strStartPosition1.toQString());
+        set("StartPosValue2", record.m_strStartPosition2.toQString());
+        set("StopPosValue1", record.m_strStopPosition1.toQString());
+        set("StopPosValue2", record.m_strStopPosition2.toQString());
+        set("TimeTgtValue1", record.m_strTimeToTarget1.toQString());
+        set("TimeTgtValue2", record.m_strTimeToTarget2.toQString());
+        set("TestDurValue1", record.m_strTestDuration1.toQString());
+        set("TestDurValue2", record.m_strTestDuration2.toQString());
+        set("BrkAwayTitle", QStringLiteral("Break Away Information"));
+        set("ResTimeTitle", QStringLiteral("Time:"));
+        set("ResTgtTimeTitle", QStringLiteral("Time to Target:"));
+        set("ResPressTitle", QStringLiteral("Pressure:"));
+        set("TestResultTitle", QStringLiteral("Result:"));
+        set("ResTimeValue1", record.m_strBreakAwayTime1.toQString());
+        set("ResTimeValue2", record.m_strBreakAwayTime2.toQString());
+        set("ResTimeValueDiff", record.m_strBreakAwayTimeDiff.toQString());
+        set("ResTgtTimeValue1", record.m_strTimeToTargetResult1.toQString());
+        set("ResTgtTimeValue2", record.m_strTimeToTargetResult2.toQString());
+        set("ResTgtTimeValueDiff", record.m_strTimeToTargetResultDiff.toQString());
+        set("ResPressValue1", record.m_strBreakAwayPressure1.toQString());
+        set("ResPressValue2", record.m_strBreakAwayPressure2.toQString());
+        set("ResPressValueDiff", record.m_strBreakAwayPressureDiff.toQString());
+        set("ResTestResult1", record.m_strResult1.toQString());
+        set("ResTestResult2", record.m_strResult2.toQString());
+        set("ResUnitsLbl", record.m_strBreakAwayUnit1.toQString());
+        set("ResUnitsLbl1", record.m_strBreakAwayUnit1.toQString());
+        set("ResUnitsLbl2", record.m_strBreakAwayUnit2.toQString());
+    };
+    ReportFrame::Generate(descriptor, CReportHeader(), report, printer, definitionPath, page);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// What the partial stroke test page decides without its widgets: which
+// settings it accepts, how its axes and samples lie, and how the device's
+// results and the saved results read as text.
+namespace PartialStrokeRules
+{
+
+inline const QString PositionTip = QStringLiteral("Please enter values between -5 and 105");
+inline const QString TimeToTargetTip = QStringLiteral("Please enter integer values between 0 and 655.");
+inline const QString DurationTip = QStringLiteral("Please enter integer values between 2 and 655.");
+
+// Both ends included; fractions are accepted.
+bool positionValid(double percent); // -5 .. 105
+bool timeToTargetValid(double seconds); // 0 .. 655
+bool durationValid(double seconds); // 2 .. 655
+
+inline constexpr int SamplesPerTest = 208;
+inline constexpr int LastProgress = 207;
+
+// The test is recorded over its duration and one second more, in 208 samples.
+double testSpan(double durationSeconds);
+double sampleIntervalMs(double spanSeconds);
+// The lower of the two positions, truncated toward zero; the axis ends at 110 %.
+int positionAxisMinimum(float start, float stop);
+
+// The device's "not measured" word.
+inline constexpr uint16_t NotMeasured = 0xFFFF;
+// A break-away time or time to target of the device (hundredths of a
+// second): " - " when not measured, else seconds as the shortest text.
+QString deviceTimeText(uint16_t hundredths);
+// The break-away pressure (hundredths of a percent of the full scale) in the
+// display unit, "%6.2f"; a "not measured" word is shown as its value.
+QString devicePressureText(uint16_t word, float fullScale);
+QString resultText(uint8_t resultByte);
+
+// A saved time result as a load shows it: "-" for the device's 655.35
+// (nothing measured), else "%.2f".
+QString loadedTimeText(double seconds);
+// A time result edit as a save stores it: "655.35" for a dash, else "%5.2f".
+bool showsNoValue(const QString& editText);
+QString savedTimeText(const QString& editText);
+
+// The compare page's rule for a result text of a file: below 655 it shows
+// "%.2f", else "-" (the device's mark for no value).
+bool compareHasValue(const QString& text);
+QString compareValueText(const QString& text);
+
+} // namespace PartialStrokeRules
