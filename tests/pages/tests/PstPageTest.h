@@ -20,10 +20,16 @@ protected:
     CPSTCompare& compare() { return page<CPSTCompare>(); }
 
     // Start-up on a model, past the first reads, and the page shown.
-    void showPst(const char* path = K90Path)
+    void showPst(const char* path = K90Path, bool doubleActing = false)
     {
         start({ QStringLiteral("/d") + QString::fromLatin1(path) });
         clock().advance(2000);
+        if (doubleActing) {
+            ValveModelParams physics = device(path).physics();
+            physics.doubleActing = true;
+            device(path).setPhysics(physics);
+            data().Config28Bit5 = 0;
+        }
         select(PstCode);
         clock().advance(1000);
         device(path).clearRequests();
@@ -50,9 +56,9 @@ protected:
             clock().advance(500);
     }
     // A test run and its signature retrieved.
-    void runAndRetrieve(const char* path = K90Path)
+    void runAndRetrieve(const char* path = K90Path, bool doubleActing = false)
     {
-        showPst(path);
+        showPst(path, doubleActing);
         type("85", "70", "0.29", "7");
         startPst();
         runUntil([this] { return !pst().testRunning(); });
