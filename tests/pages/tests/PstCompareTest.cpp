@@ -1,0 +1,248 @@
+// The partial stroke compare page: two saved partial stroke files side by
+// side, their differences, the 18 channel boxes on both models, printing
+// and the way back.
+#include "PstPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "core/PlotConfiguration.h"
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+using namespace CompareBoxGrid;
+using V = CPSTCompare;
+
+class PstComparePageTest : public PstPageTest
+{
+protected:
+    void SetUp() override
+    {
+        PstPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        PstPageTest::TearDown();
+    }
+
+    struct Spec {
+        const char* tag = "PV-101";
+        const char* duration = "7";
+        const char* target = "5";
+        const char* breakAway = "1.25";
+        const char* targetResult = "3";
+        uint8_t sensors = 1;
+        uint8_t singleActing = 0;
+    };
+    QString file(const QString& name, const Spec& spec)
+    {
+        CPSTReport record;
+        Plot source;
+        ConfigurePSTPlotControl(IPlotPtr(&source));
+        record.SetupPSTPlotChannels(IPlotPtr(&source));
+        for (const char* channel : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" })
+            for (int k = 0; k < 60; ++k)
+                source.ChannelByName(QString::fromLatin1(channel))->AddXY(k * 40.0, 85.0 - k * 0.2);
+        record.m_strTag = AutoString(spec.tag);
+        record.m_strStartPosition = AutoString("85");
+        record.m_strStopPosition = AutoString("70");
+        record.m_strTimeToTarget = AutoString(spec.target);
+        record.m_strTestDuration = AutoString(spec.duration);
+        record.m_strBreakAwayTime = AutoString(spec.breakAway);
+        record.m_strBreakAwayPressure = AutoString("30");
+        record.m_strTimeToTargetResult = AutoString(spec.targetResult);
+        record.m_bPressureSensor = spec.sensors;
+        record.m_bSingleActing = spec.singleActing;
+        const QString path = tempPath(name);
+        prompts().answerFile(path);
+        record.SavePST(IPlotPtr(&source));
+        return path;
+    }
+
+    void showCompare(const char* path = K90Path)
+    {
+        start({ QStringLiteral("/d") + QString::fromLatin1(path) });
+        clock().advance(2000);
+        select(PstCompareCode);
+        prompts().clearRecords();
+    }
+    void open1(const QString& path)
+    {
+        prompts().answerFile(path, QStringLiteral("Open PST Results"));
+        compare().controlAs<QAbstractButton>(V::OpenFile1Button)->click();
+    }
+    void open2(const QString& path, std::optional<int> answer = std::nullopt)
+    {
+        prompts().answerFile(path, QStringLiteral("Open PST Results"));
+        if (answer)
+            prompts().answerMessage(*answer);
+        compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
+    }
+    QString shown(int id) { return compare().windowText(id); }
+    bool ticked(int id) { return compare().controlAs<QAbstractButton>(id)->isChecked(); }
+    bool usable(int id) { return compare().control(id)->isEnabled(); }
+    bool drawn(const char* name)
+    {
+        return compare().plot()->ChannelByName(QString::fromLatin1(name))->GetVisible();
+    }
+
+    RecordingPrintBackend m_printed;
+};
+
+TEST_F(PstComparePageTest, ResultsAndDifferencesShowDashesWhereNothingWasMeasured)
+{
+    showCompare();
+    Spec second;
+    second.breakAway = "3.5";
+    second.targetResult = "655.35";
+    second.target = "9";
+    second.tag = "";
+    open1(file(QStringLiteral("one.pst"), Spec()));
+    EXPECT_EQ(shown(V::Tag1Edit), QStringLiteral("PV-101"));
+    EXPECT_EQ(shown(V::Time1Edit), QStringLiteral("1.25"));
+    EXPECT_EQ(shown(V::Target1Edit), QStringLiteral("3.00"));
+    EXPECT_EQ(shown(V::Pressure1Edit), QStringLiteral("30.00"));
+    EXPECT_TRUE(usable(V::OpenFile2Button));
+    EXPECT_TRUE(usable(V::PrintButton));
+    // Only the time to target setting differs: no question.
+    open2(file(QStringLiteral("two.pst"), second));
+    EXPECT_TRUE(prompts().messages().empty());
+    EXPECT_EQ(shown(V::Tag2Edit), QStringLiteral("NO TAG"));
+    EXPECT_EQ(shown(V::Time2Edit), QStringLiteral("3.50"));
+    EXPECT_EQ(shown(V::TimeDiffEdit), QStringLiteral(" 2.25"));
+    EXPECT_EQ(shown(V::Target2Edit), QStringLiteral("-"));
+    EXPECT_EQ(shown(V::TargetDiffEdit), QStringLiteral("-"));
+    EXPECT_EQ(shown(V::PressureDiffEdit), QStringLiteral(" 0.00"));
+    EXPECT_EQ(shown(V::File2Edit), tempPath(QStringLiteral("two.pst")));
+    for (int box : allBoxes())
+        EXPECT_TRUE(ticked(box)) << box;
+    // File 2's position is marked every 25th point.
+    const IPlotChannelPtr position2 = compare().plot()->ChannelByName(QStringLiteral("Position2"));
+    ASSERT_EQ(position2->Count(), 60);
+    for (int k = 0; k < 60; ++k)
+        EXPECT_EQ(position2->GetPointMarked(k), k % 25 == 0) << k;
+}
+
+TEST_F(PstComparePageTest, OtherSettingsAskAndCancelChangesNothingShown)
+{
+    showCompare();
+    open1(file(QStringLiteral("one.pst"), Spec()));
+    Spec other;
+    other.duration = "9";
+    other.tag = "FV-8";
+    open2(file(QStringLiteral("two.pst"), other), Prompts::IdCancel);
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages()[0].text,
+        QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+    EXPECT_EQ(prompts().messages()[0].caption, QStringLiteral("Compare"));
+    EXPECT_EQ(shown(V::Tag2Edit), QString());
+    EXPECT_EQ(shown(V::Duration2Edit), QString());
+    EXPECT_FALSE(ticked(Position2));
+    EXPECT_FALSE(drawn("Position2"));
+}
+
+TEST_F(PstComparePageTest, AFileWithoutSensorsKeepsItsPortBoxesOff)
+{
+    const struct {
+        const char* path;
+        bool large;
+    } cases[] = { { K90Path, true }, { K40Path, false } };
+    for (const auto& c : cases) {
+        showCompare(c.path);
+        Spec none;
+        none.sensors = 0;
+        open1(file(QStringLiteral("one.pst"), none));
+        for (int box : { Port1First, Port2First }) {
+            // The smaller model's port 2 boxes are gone altogether.
+            EXPECT_TRUE(!usable(box) || compare().control(box)->isHidden()) << c.path << box;
+            EXPECT_FALSE(ticked(box)) << c.path << box;
+        }
+        EXPECT_FALSE(drawn("Port1")) << c.path;
+        EXPECT_TRUE(drawn("Position"));
+        open2(file(QStringLiteral("two.pst"), Spec()));
+        EXPECT_TRUE(ticked(Port1Second)) << c.path;
+        EXPECT_EQ(ticked(Port2Second), c.large) << c.path;
+        for (int box : { Port1Diff, Port2Diff }) {
+            EXPECT_TRUE(!usable(box) || compare().control(box)->isHidden()) << c.path << box;
+            EXPECT_FALSE(ticked(box)) << c.path << box;
+        }
+        EXPECT_FALSE(drawn("Port1Diff"));
+        EXPECT_FALSE(drawn("Port2Diff")) << c.path;
+        EXPECT_EQ(drawn("Port2_2"), c.large) << c.path;
+        // The smaller model has no port 2 row.
+        EXPECT_EQ(compare().control(Port2First)->isHidden(), !c.large) << c.path;
+        m_app.reset();
+    }
+}
+
+TEST_F(PstComparePageTest, RefusedAndCancelledFiles)
+{
+    showCompare();
+    const QString one = file(QStringLiteral("one.pst"), Spec());
+    open1(one);
+    // A step test file: "File open error.", nothing changes.
+    CStepTestReport step;
+    Plot stepPlot;
+    ConfigureStepTestPlotControl(IPlotPtr(&stepPlot));
+    step.SetupStepTestPlotChannels(IPlotPtr(&stepPlot));
+    const QString stp = tempPath(QStringLiteral("test.stp"));
+    prompts().answerFile(stp);
+    step.SaveStepTest(IPlotPtr(&stepPlot));
+    prompts().clearRecords();
+    prompts().answerFile(stp, QStringLiteral("Open PST Results"));
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+    compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages()[0].caption, QString());
+    EXPECT_EQ(shown(V::Tag2Edit), QString());
+    // A cancelled file 1 empties the plot and leaves the texts.
+    prompts().answerFile(std::nullopt);
+    compare().controlAs<QAbstractButton>(V::OpenFile1Button)->click();
+    EXPECT_EQ(shown(V::Tag1Edit), QStringLiteral("PV-101"));
+    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position"))->Count(), 0);
+}
+
+TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)
+{
+    showCompare();
+    Spec second;
+    second.targetResult = "655.35";
+    second.tag = "FV-8";
+    const QString one = file(QStringLiteral("one.pst"), Spec());
+    open1(one);
+    open2(file(QStringLiteral("two.pst"), second));
+    const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
+    QFile::remove(dependencies + QStringLiteral("PstCompPic.bmp"));
+    const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+    prompts().clearRecords();
+    device().clearRequests();
+    prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    compare().OnPrintReport();
+    EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("PV-101_PSTCompareReport_")));
+    EXPECT_EQ(app().records().m_PSTCompareReport.m_strTimeToTargetResult2.toQString(), QStringLiteral("-"));
+    const QString text = ReportTestSupport::pdfText(pdf).simplified();
+    for (const char* expected :
+        { "Partial Stroke Test Comparison Report", "PV-101", "FV-8", "1.25", "3.00", "Time to Target: 3.00 - -" })
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_TRUE(text.contains(one)) << text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("PstCompPic.bmp")));
+    EXPECT_TRUE(device().requests().empty());
+}
+
+TEST_F(PstComparePageTest, BackShowsThePartialStrokePage)
+{
+    showCompare();
+    compare().controlAs<QAbstractButton>(V::BackButton)->click();
+    processEvents();
+    EXPECT_EQ(tree().selectedPageCode(), PstCode);
+}
+
+} // namespace
