@@ -5,6 +5,8 @@
 #include "pst_step/PstChannels.h"
 #include "pst_step/PstFile.h"
 
+#include <QFileInfo>
+
 namespace
 {
 
@@ -67,6 +69,11 @@ TEST_F(PstFileTest, SaveProposesTheTagAndTimeAndReplacesTheHiddenPointsTheSecond
     EXPECT_DOUBLE_EQ(results[3], 0.0);
     // The stored tag keeps the device's padding.
     EXPECT_EQ(TagFromPoints(pointsOf(saved, "TagName")).toQString(), QStringLiteral("PV-101  "));
+    // The saved file is a seed of the plot data file fuzzer's corpus.
+    const QString seed
+        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/partial_stroke.pst");
+    if (!QFileInfo::exists(seed))
+        QFile::copy(path, seed);
 }
 
 TEST_F(PstFileTest, LoadRestoresTextsTagCodesAndFlagsInTheSingleLoadersWords)
