@@ -47,7 +47,8 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
     };
     FileValues values;
     values.tag = record.m_strTag.toQString();
-    values.testDate = QStringLiteral("%1/%2/%3").arg(integer(settings, 4)).arg(integer(settings, 5)).arg(integer(settings, 6));
+    values.testDate
+        = QStringLiteral("%1/%2/%3").arg(integer(settings, 4)).arg(integer(settings, 5)).arg(integer(settings, 6));
     values.start = record.m_strStartPosition.toQString();
     values.stop = record.m_strStopPosition.toQString();
     values.timeToTarget = record.m_strTimeToTarget.toQString();
@@ -134,12 +135,11 @@ bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
         for (AutoString* text : { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFileName1,
                  &m_strFileName2, &m_strBreakAwayTime1, &m_strBreakAwayTime2, &m_strBreakAwayTimeDiff,
                  &m_strTimeToTargetResult1, &m_strTimeToTargetResult2, &m_strTimeToTargetResultDiff,
-                 &m_strBreakAwayPressure1, &m_strBreakAwayPressure2, &m_strBreakAwayPressureDiff,
-                 &m_strBreakAwayUnit1, &m_strBreakAwayUnit2, &m_strResult1, &m_strResult2 })
+                 &m_strBreakAwayPressure1, &m_strBreakAwayPressure2, &m_strBreakAwayPressureDiff, &m_strBreakAwayUnit1,
+                 &m_strBreakAwayUnit2, &m_strResult1, &m_strResult2 })
             *text = AutoString("");
-        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1,
-                 &m_strStopPosition2, &m_strTimeToTarget1, &m_strTimeToTarget2, &m_strTestDuration1,
-                 &m_strTestDuration2 })
+        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2,
+                 &m_strTimeToTarget1, &m_strTimeToTarget2, &m_strTestDuration1, &m_strTestDuration2 })
             *text = AutoString("0.0");
         m_strFileName1 = AutoString(path);
         m_strStartPosition1 = AutoString(values.start);

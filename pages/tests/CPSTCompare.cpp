@@ -208,8 +208,8 @@ void CPSTCompare::OnOpenFile1()
     setWindowText(Duration1Edit, record.m_strTestDuration1.toQString());
     m_NoTime1 = !compareHasValue(record.m_strBreakAwayTime1.toQString());
     setWindowText(Time1Edit, compareValueText(record.m_strBreakAwayTime1.toQString()));
-    setWindowText(Pressure1Edit,
-        NumberText::format("%.2f", NumberText::toDouble(record.m_strBreakAwayPressure1.toQString())));
+    setWindowText(
+        Pressure1Edit, NumberText::format("%.2f", NumberText::toDouble(record.m_strBreakAwayPressure1.toQString())));
     m_NoTarget1 = !compareHasValue(record.m_strTimeToTargetResult1.toQString());
     setWindowText(Target1Edit, compareValueText(record.m_strTimeToTargetResult1.toQString()));
     setWindowText(Result1Edit, record.m_strResult1.toQString());
@@ -250,14 +250,14 @@ void CPSTCompare::OnOpenFile2()
     setWindowText(Duration2Edit, record.m_strTestDuration2.toQString());
     m_NoTime2 = !compareHasValue(record.m_strBreakAwayTime2.toQString());
     setWindowText(Time2Edit, compareValueText(record.m_strBreakAwayTime2.toQString()));
-    setWindowText(Pressure2Edit,
-        NumberText::format("%.2f", NumberText::toDouble(record.m_strBreakAwayPressure2.toQString())));
+    setWindowText(
+        Pressure2Edit, NumberText::format("%.2f", NumberText::toDouble(record.m_strBreakAwayPressure2.toQString())));
     m_NoTarget2 = !compareHasValue(record.m_strTimeToTargetResult2.toQString());
     setWindowText(Target2Edit, compareValueText(record.m_strTimeToTargetResult2.toQString()));
     setWindowText(Result2Edit, record.m_strResult2.toQString());
     // A difference that involves "nothing measured" is no difference.
-    setWindowText(TimeDiffEdit,
-        m_NoTime1 || m_NoTime2 ? QStringLiteral("-") : record.m_strBreakAwayTimeDiff.toQString());
+    setWindowText(
+        TimeDiffEdit, m_NoTime1 || m_NoTime2 ? QStringLiteral("-") : record.m_strBreakAwayTimeDiff.toQString());
     setWindowText(PressureDiffEdit, record.m_strBreakAwayPressureDiff.toQString());
     setWindowText(TargetDiffEdit,
         m_NoTarget1 || m_NoTarget2 ? QStringLiteral("-") : record.m_strTimeToTargetResultDiff.toQString());
@@ -288,8 +288,8 @@ void CPSTCompare::OnPrintReport()
         { &record.m_strResult2, Result2Edit } };
     for (const auto& [member, id] : texts)
         *member = AutoString(windowText(id));
-    const QString definition = ReportDefinitionPath(
-        context().helpers().GetAppFolder(), QStringLiteral("PSTTestCmpRept"), data().DeviceType);
+    const QString definition
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("PSTTestCmpRept"), data().DeviceType);
     GeneratePSTCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }
 

@@ -578,7 +578,7 @@ void CPartialStrokeTest::OnLoad()
         bar->setValue(0);
     for (const char* axis : { "Pressure", "Time", "Position" }) {
         const IPlotAxisPtr found = QByteArray(axis) == "Time" ? m_pPlot->XAxisByName(QString::fromLatin1(axis))
-                                                               : m_pPlot->YAxisByName(QString::fromLatin1(axis));
+                                                              : m_pPlot->YAxisByName(QString::fromLatin1(axis));
         found->FitToData();
     }
 }
@@ -608,9 +608,9 @@ void CPartialStrokeTest::fillRecordFromPage()
     record.m_nResult = dd.PstInfo.Result;
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;
-    record.m_strTimeToTargetResult = AutoString(showsNoValue(targetShown)
-            ? QStringLiteral("655.35")
-            : NumberText::format("%5.2f", dd.PstInfo.Values[2] * 0.01));
+    record.m_strTimeToTargetResult
+        = AutoString(showsNoValue(targetShown) ? QStringLiteral("655.35")
+                                               : NumberText::format("%5.2f", dd.PstInfo.Values[2] * 0.01));
 }
 
 void CPartialStrokeTest::SavePstFile()

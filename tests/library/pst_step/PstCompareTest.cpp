@@ -142,10 +142,30 @@ TEST_F(PstCompareTest, OtherSettingsAskAndCancelLeavesThePlot)
         const char* what;
         FileSpec spec;
     } cases[] = {
-        { "duration", [] { FileSpec s; s.duration = "8"; return s; }() },
-        { "start", [] { FileSpec s; s.start = "80"; return s; }() },
-        { "stop", [] { FileSpec s; s.stop = "60"; return s; }() },
-        { "unit", [] { FileSpec s; s.unit = 7; return s; }() },
+        { "duration",
+            [] {
+                FileSpec s;
+                s.duration = "8";
+                return s;
+            }() },
+        { "start",
+            [] {
+                FileSpec s;
+                s.start = "80";
+                return s;
+            }() },
+        { "stop",
+            [] {
+                FileSpec s;
+                s.stop = "60";
+                return s;
+            }() },
+        { "unit",
+            [] {
+                FileSpec s;
+                s.unit = 7;
+                return s;
+            }() },
     };
     for (const auto& c : cases) {
         const QString path = pstFile(QStringLiteral("other.pst"), c.spec);

@@ -85,7 +85,7 @@ TEST_F(PstReportTest, TestReportPrintsSettingsResultsDateAndPicture)
                  "Stop Position: 70", "Time to Target: 0.29", "Test Duration: 7", "TestDate: 1/2/2026", "Time: 2",
                  "Pressure: 32.00 Kg/sq.cm", "Result: Fail" })
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << file << ": " << expected << "\n"
-                                                                   << text.toStdString();
+                                                                    << text.toStdString();
         EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("PstComp.bmp")))) << file;
         EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible()) << file;
     }
@@ -113,11 +113,11 @@ TEST_F(PstReportTest, CompareReportPrintsBothFilesAndTheirDifferences)
         const QString definition = definitionCopy(QString::fromLatin1(file));
         QFile::remove(tempPath(QStringLiteral("PstCompPic.bmp")));
         const QString text = print(QStringLiteral("Save PST Compare ReportAs"), [&] {
-            GeneratePSTCompareReport(record, plot(), IReportPtr(&m_report), IPrinterPtr(&m_printer),
-                AutoString(definition), &m_page);
+            GeneratePSTCompareReport(
+                record, plot(), IReportPtr(&m_report), IPrinterPtr(&m_printer), AutoString(definition), &m_page);
         });
-        EXPECT_EQ(prompts().records().front().dialog.initialName,
-            QStringLiteral("PV-101_PSTCompareReport_2026_1_2_8h_3m"));
+        EXPECT_EQ(
+            prompts().records().front().dialog.initialName, QStringLiteral("PV-101_PSTCompareReport_2026_1_2_8h_3m"));
         for (const char* expected : { "Partial Stroke Test Comparison Report", "PV-101", "PV-202", "/data/one.pst",
                  "/data/two.pst", "85", "86", "1.25", "3.50", "2.25", "Pass", "Fail", "psi" })
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << file << ": " << expected;

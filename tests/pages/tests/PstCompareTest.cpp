@@ -88,10 +88,7 @@ protected:
     QString shown(int id) { return compare().windowText(id); }
     bool ticked(int id) { return compare().controlAs<QAbstractButton>(id)->isChecked(); }
     bool usable(int id) { return compare().control(id)->isEnabled(); }
-    bool drawn(const char* name)
-    {
-        return compare().plot()->ChannelByName(QString::fromLatin1(name))->GetVisible();
-    }
+    bool drawn(const char* name) { return compare().plot()->ChannelByName(QString::fromLatin1(name))->GetVisible(); }
 
     RecordingPrintBackend m_printed;
 };

@@ -193,7 +193,8 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
         { P::StatusEdit, "Off line data" }, { P::PressureUnitLabel, "kg/sq.cm" } };
     for (const auto& [id, expected] : edits)
         EXPECT_EQ(pstText(id), QString::fromLatin1(expected)) << id;
-    EXPECT_EQ(pst().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kg/sq.cm ]"));
+    EXPECT_EQ(
+        pst().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kg/sq.cm ]"));
 
     const QString again = tempPath(QStringLiteral("again.pst"));
     prompts().answerFile(again);
@@ -264,8 +265,7 @@ TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsTheSettingsAgain)
         ASSERT_FALSE(picture.isNull()) << c.model;
         int magenta = 0;
         for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                {
+            for (int x = 0; x < picture.width(); ++x) {
                 const QColor px(picture.pixel(x, y));
                 magenta += px.red() > 150 && px.blue() > 150 && px.green() < 60 ? 1 : 0;
             }
