@@ -12,6 +12,7 @@
 #include "ramp_hdrl/RampCompareReport.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPointer>
 
 namespace
@@ -84,6 +85,16 @@ CRampTestCompare::CRampTestCompare(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CRampTestCompare"), DialogId, StripTimer::None, parent)
 {
     buildPage(Template);
+    // The column captions "1" and "2" stand out in bold above the settings,
+    // the spring set and the boxes.
+    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(SpringCaption1), int(SpringCaption2),
+             int(Caption1), int(Caption2) }) {
+        if (auto* label = controlAs<QLabel>(id)) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

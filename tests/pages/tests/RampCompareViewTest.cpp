@@ -184,6 +184,12 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
         EXPECT_FALSE(on(V::RampTestButton));
         EXPECT_TRUE(on(V::FrictionButton));
         EXPECT_EQ(compare().control(V::ActuatorSize2Edit)->toolTip(), QStringLiteral("Actuator size from file2."));
+        // The column captions, bold, above the settings, the spring set and the boxes.
+        for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
+                 { V::SpringCaption1, "1" }, { V::SpringCaption2, "2" }, { Caption1, "1" }, { Caption2, "2" } }) {
+            EXPECT_EQ(compare().windowText(id), QString::fromLatin1(caption)) << id;
+            EXPECT_TRUE(compare().control(id)->font().bold()) << path << " " << id;
+        }
         if (std::string(path) == K90Path) {
             for (int box : allBoxes())
                 largerModel[box] = compare().controlRect(box);
