@@ -144,6 +144,88 @@ TEST_F(RampCompareReportTest, PrintsBothFilesSettingsFlagsAndSpringSetWithoutHea
     }
 }
 
+TEST_F(RampCompareReportTest, EveryFieldTakesItsOwnMemberOrLabel)
+{
+    // Values that differ from field to field, so that two fields swapped show.
+    m_record.m_strSpringRate2 = AutoString("41.00");
+    m_record.m_strSpringInitial2 = AutoString("3.50");
+    m_record.m_strSpringFinal2 = AutoString("13.00");
+    m_record.m_strActuatorSizeUnit = AutoString("sq.cm");
+    m_record.m_strStrokeLengthUnit = AutoString("mm");
+    m_record.m_strSpringRateUnit = AutoString("kg/mm");
+    m_record.m_strSpringPressureUnit = AutoString("kPa");
+    m_record.m_bSingleActing2 = 1;
+    m_record.m_bBiDirectional2 = 2; // only 1 prints "Yes"
+    m_record.m_bPressureSensor2 = 0;
+    print(definitionCopy(QStringLiteral("RampTestCmpRept.xml")));
+    const auto document = m_report.layoutDocument();
+    const std::pair<const char*, const char*> fields[] = {
+        { "TitleLbl", "Ramp Test Comparison Report" },
+        { "FIleSettingsLbl", "File Information" },
+        { "File1Lbl", "File#1" },
+        { "File1TagLbl", "Tag:" },
+        { "Tag1Value", "FV-9" },
+        { "File1DateLbl", "File Date:" },
+        { "TestDate1Value", "6/7/2025" },
+        { "File1NameLbl", "Filename:" },
+        { "FileName1Value", "/data/valves/one.rmp" },
+        { "File2Lbl", "File#2" },
+        { "File2TagLbl", "Tag:" },
+        { "Tag2Value", "FV-10" },
+        { "File2DateLbl", "File Date:" },
+        { "TestDate2Value", "11/12/2025" },
+        { "File2NameLbl", "Filename:" },
+        { "FileName2Value", "/data/valves/two.rmp" },
+        { "StartPos1Lbl", "Start Position:" },
+        { "StartPosn", "10" },
+        { "StopPos1Lbl", "Stop Position:" },
+        { "StopPosn", "90" },
+        { "HoldTime1Lbl", "Hold Time:" },
+        { "HoldTime", "3" },
+        { "TestDur1Lbl", "Test Duration:" },
+        { "TestDuration", "45" },
+        { "StartPosn2", "12" },
+        { "StopPosn2", "88" },
+        { "HoldTime2", "4" },
+        { "TestDuration2", "46" },
+        { "SingleActing1Lbl", "Single Acting:" },
+        { "SingleAct1Value", "No" },
+        { "SingleAct2Value", "Yes" },
+        { "BiDir1Lbl", "Bi-directional:" },
+        { "BiDir1Value", "Yes" },
+        { "BiDir2Value", "No" },
+        { "SensorsAvail1Lbl", "Sensors Available:" },
+        { "SensorsAvail1Value", "Yes" },
+        { "SensorsAvail2Value", "No" },
+        { "SLenLabel1", "Stroke Length:" },
+        { "SLenValue1", "1.50" },
+        { "SLenValue2", "1.75" },
+        { "SLenUnit", "mm" },
+        { "ActSizeLbl1", "Actuator Size:" },
+        { "ActSizeValue1", "50.00" },
+        { "ActSizeValue2", "51.00" },
+        { "ActSizeUnit2", "sq.cm" },
+        { "SpringSetLbl", "Spring Set" },
+        { "SprRateLbl", "Spring Rate:" },
+        { "SprRateValue1", "40.00" },
+        { "SprRateValue2", "41.00" },
+        { "SprRateUnit", "kg/mm" },
+        { "SprInitLbl", "Spring Initial:" },
+        { "SprInitValue1", "3.25" },
+        { "SprInitValue2", "3.50" },
+        { "SprInitUnit", "kPa" },
+        { "SprFinLbl", "Spring Final:" },
+        { "SprFinValue1", "12.50" },
+        { "SprFinValue2", "13.00" },
+        { "SprFinUnit", "kPa" },
+    };
+    for (const auto& [key, text] : fields) {
+        const ReportPageItem* item = document.find(QString::fromLatin1(key));
+        ASSERT_TRUE(item) << key;
+        EXPECT_EQ(item->text, QString::fromUtf8(text)) << key;
+    }
+}
+
 TEST_F(RampCompareReportTest, PicturesFollowThePressureAndDirectionFlagsAndStaleOnesStay)
 {
     struct Case {

@@ -448,6 +448,41 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
     }
 }
 
+TEST_F(RampCompareViewTest, PrintTakesEachShownSizeLengthAndSpringTextIntoItsOwnString)
+{
+    startOn(K90Path);
+    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    CRampCompareReport& record = app().records().m_RampCompareReport;
+    const std::pair<int, AutoString*> shown[] = {
+        { V::ActuatorSize1Edit, &record.m_strActuatorSize1 },
+        { V::ActuatorSize2Edit, &record.m_strActuatorSize2 },
+        { V::ActuatorSizeUnit, &record.m_strActuatorSizeUnit },
+        { V::StrokeLength1Edit, &record.m_strStrokeLength1 },
+        { V::StrokeLength2Edit, &record.m_strStrokeLength2 },
+        { V::StrokeLengthUnit, &record.m_strStrokeLengthUnit },
+        { V::SpringRate1Edit, &record.m_strSpringRate1 },
+        { V::SpringRate2Edit, &record.m_strSpringRate2 },
+        { V::SpringRateUnit, &record.m_strSpringRateUnit },
+        { V::SpringInitial1Edit, &record.m_strSpringInitial1 },
+        { V::SpringInitial2Edit, &record.m_strSpringInitial2 },
+        { V::SpringInitialUnit, &record.m_strSpringPressureUnit },
+        { V::SpringFinal1Edit, &record.m_strSpringFinal1 },
+        { V::SpringFinal2Edit, &record.m_strSpringFinal2 },
+    };
+    // Every field shows a text of its own; the spring final unit is not printed.
+    for (const auto& [id, member] : shown)
+        compare().setWindowText(id, QStringLiteral("shown %1").arg(id));
+    compare().setWindowText(V::SpringFinalUnit, QStringLiteral("not printed"));
+    record.m_strTag2 = AutoString("KEPT");
+    print("shown.pdf");
+    for (const auto& [id, member] : shown)
+        EXPECT_EQ(member->toQString(), QStringLiteral("shown %1").arg(id)) << id;
+    EXPECT_EQ(record.m_strTag2.toQString(), QStringLiteral("KEPT"));
+    EXPECT_EQ(record.m_strTag1.toQString().trimmed(), QStringLiteral("FV-9"));
+}
+
 TEST_F(RampCompareViewTest, OneWayFilesWithoutSensorsPrintTwoPicturesAndLeaveAStaleOne)
 {
     startOn(K90Path);
