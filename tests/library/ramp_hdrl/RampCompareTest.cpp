@@ -5,6 +5,7 @@
 
 #include "core/CRampCompareReport.h"
 #include "core/CRampReport.h"
+#include "core/CStepTestReport.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"
 #include "ramp_hdrl/RampCompare.h"
@@ -455,6 +456,22 @@ TEST_F(RampCompareTest, RefusedFilesLeaveRecordAndBothPlotsAsTheyWere)
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(bytes.left(bytes.size() / 2));
     }
+    // A step test file renamed: its hidden settings and tag are there, and
+    // so are the time signals the ramp shares, but nothing else of a ramp.
+    const QString stepFile = tempPath(QStringLiteral("step.rmp"));
+    {
+        Plot source;
+        CStepTestReport record;
+        ConfigureStepTestPlotControl(IPlotPtr(&source));
+        record.SetupStepTestPlotChannels(IPlotPtr(&source));
+        for (const char* name : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2" })
+            for (int k = 0; k < 30; ++k)
+                source.ChannelByName(QString::fromLatin1(name))->AddXY(k * 0.5, k * 1.0);
+        record.m_strTag = AutoString("FV-9");
+        prompts().answerFile(stepFile, QStringLiteral("Save Step Test Results As"));
+        record.SaveStepTest(IPlotPtr(&source));
+        ASSERT_TRUE(QFile::exists(stepFile));
+    }
     const auto withoutChannelPoints = [this, &good](const char* name, const char* channelName, int keep) {
         XYPlot file;
         file.LoadDataFile(good);
@@ -483,6 +500,7 @@ TEST_F(RampCompareTest, RefusedFilesLeaveRecordAndBothPlotsAsTheyWere)
     };
     const Case cases[] = {
         { "another test's file", foreign },
+        { "a step test file", stepFile },
         { "truncated", truncated },
         { "no TagName", withoutChannel("notag.rmp", "TagName") },
         { "no ILPosnvCmdClose", withoutChannel("nosignal.rmp", "ILPosnvCmdClose") },
