@@ -415,6 +415,14 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
         showCompare();
         ASSERT_TRUE(open1(first));
         ASSERT_TRUE(open2(second));
+        if (std::string(path) == K40Path) {
+            // The smaller model has no port 2: its boxes stay clear and disabled, its traces hidden.
+            for (int box : { Port2First, Port2Second, Port2Diff })
+                EXPECT_FALSE(ticked(box) || on(box)) << box;
+            for (const char* name : { "Port2", "Port2_2", "Port2Diff" })
+                EXPECT_FALSE(drawn().count(name)) << name;
+            EXPECT_TRUE(ticked(Port1First) && ticked(Port1Second) && ticked(Port1Diff));
+        }
         for (int k : { 1, 2, 3, 4 })
             QFile::remove(
                 dependencies() + QStringLiteral("RampTestCmp%1.bmp").arg(k == 1 ? QString() : QString::number(k)));
