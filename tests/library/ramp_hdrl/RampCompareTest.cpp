@@ -342,6 +342,7 @@ TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonO
         const char* what;
         FileSpec spec;
         bool asks;
+        int daysLater = 0; // file 2 saved that many days after file 1
     };
     std::vector<Case> cases;
     cases.push_back({ "same settings", FileSpec {}, false });
@@ -355,6 +356,7 @@ TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonO
         s.springFinal = "2";
         cases.push_back({ "other tag, units and springs", s, false });
     }
+    cases.push_back({ "saved two days later", FileSpec {}, false, 2 });
     {
         FileSpec s;
         s.actuatorSize = "51";
@@ -372,6 +374,7 @@ TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonO
     }
     for (const Case& c : cases) {
         ASSERT_TRUE(load1(rampFile(QStringLiteral("one.rmp"), FileSpec {}))) << c.what;
+        clock().pass(qint64(c.daysLater) * 24 * 3600 * 1000);
         const QString second = rampFile(QStringLiteral("two.rmp"), c.spec);
         prompts().clearRecords();
         if (c.asks) {
@@ -394,6 +397,8 @@ TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonO
             EXPECT_TRUE(prompts().messages().empty()) << c.what;
         }
         EXPECT_EQ(channel("Position2")->Count(), 100) << c.what;
+        if (c.daysLater)
+            EXPECT_NE(m_record.m_strTestDate2, m_record.m_strTestDate1) << c.what;
     }
 }
 
