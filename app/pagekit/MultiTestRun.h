@@ -49,6 +49,10 @@ public:
     bool m_bPSTDone = false;
     bool m_bHDRLDone = false;
     TestStatusList m_TestStatusList;
+    // Writes the HDRL page's settling time edit; the hub hands over its own
+    // settling time, as typed there, before it shows that page. Empty until
+    // the page registers it.
+    std::function<void(const QString&)> SetHDRLSettlingTime;
 
     bool& done(MultiTest test);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
 
@@ -13,6 +14,10 @@ public:
     CHDRLCompareReport(const CHDRLCompareReport& other);
     CHDRLCompareReport& operator=(const CHDRLCompareReport& other);
     ~CHDRLCompareReport();
+
+    // The scratch plot a compared file is loaded into: the HDRL test plot's
+    // channels. The body lives with the HDRL family (ramp_hdrl/).
+    void SetupHDRLSrcPlotChannels(IPlotPtr plot);
 
     AutoString m_strSpare { "" }; // kept empty by the comparison
     AutoString m_strTag1 { "" };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/AutoString.h"
+#include "controls/Plot.h"
 
 #include <cstdint>
 
@@ -13,6 +14,15 @@ public:
     CHDRLReport(const CHDRLReport& other);
     CHDRLReport& operator=(const CHDRLReport& other);
     ~CHDRLReport();
+
+    // The HDRL plot's channels, its three views and the HDRL test files; the
+    // bodies live with the HDRL family (ramp_hdrl/).
+    void SetupHDRLPlotChannels(IPlotPtr plot);
+    void ControlClick(IPlotPtr plot);
+    void HDRClicked(IPlotPtr plot);
+    void LinearityClicked(IPlotPtr plot);
+    void SaveHDRL(IPlotPtr plot);
+    bool LoadHDRL(IPlotPtr plot);
 
     AutoString m_strTag { "" }; // device tag
     AutoString m_strSpare { "" };

@@ -53,6 +53,10 @@
 #include "pst_step/StepTestReport.h"
 
 // The ramp test family: its plot channels and views, files, spring set and report.
+#include "ramp_hdrl/HDRLAnalysis.h"
+#include "ramp_hdrl/HDRLTestChannels.h"
+#include "ramp_hdrl/HDRLTestFile.h"
+#include "ramp_hdrl/HDRLTestReport.h"
 #include "ramp_hdrl/RampSpringSet.h"
 #include "ramp_hdrl/RampTestChannels.h"
 #include "ramp_hdrl/RampTestFile.h"

@@ -1,0 +1,168 @@
+#include "HDRLTestFile.h"
+
+#include "HDRLAnalysis.h"
+#include "HDRLTestChannels.h"
+
+#include "core/ModuleStateGuard.h"
+#include "core/PlotChannelHelpers.h"
+#include "ui/TimerService.h"
+
+#include <optional>
+
+namespace HDRLTestFile
+{
+
+const ResultFileFamily<CHDRLReport>& family()
+{
+    static const ResultFileFamily<CHDRLReport> hdrl = [] {
+        using Slot = ResultSlot<CHDRLReport>;
+        using Kind = ResultValueKind;
+        ResultFileFamily<CHDRLReport> f;
+        f.saveTitle = QStringLiteral("Save HDRL Test Results As");
+        f.openTitle = QStringLiteral("Open HDRL Test Results");
+        f.saveFilter = QStringLiteral("(*.hdrl)|*.hdrl|");
+        f.openFilter = QStringLiteral("*.hdrl|*.hdrl|");
+        f.extension = QStringLiteral("hdrl");
+        f.settings = {
+            Slot { Kind::Month },
+            Slot { Kind::Day },
+            Slot { Kind::Year },
+            Slot { Kind::Number, &CHDRLReport::m_strPosSettlingTime },
+        };
+        f.tag = &CHDRLReport::m_strTag;
+        // A loaded result is saved again under its own tag.
+        f.fileTag = &CHDRLReport::m_strTag;
+        return f;
+    }();
+    return hdrl;
+}
+
+double checkFile(const ResultFileFrame::ChannelLookup& lookup)
+{
+    // A file of another test (a partial stroke file renamed) lacks some of
+    // the channels the HDRL views and the analysis read.
+    for (const char* name : HDRLTestChannels::DataChannels)
+        ResultFileFrame::required(lookup, QString::fromLatin1(name));
+    ResultFileFrame::required(lookup, ResultChannelName::TagName);
+    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    for (int k = 0; k < HDRLTestChannels::SettingsPoints - 1; ++k)
+        ResultFileFrame::valueAt(settings, k);
+    return ResultFileFrame::valueAt(settings, HDRLTestChannels::SettingsPoints - 1);
+}
+
+namespace
+{
+
+IPlotChannelPtr channel(const IPlotPtr& plot, const char* name)
+{
+    return GetDispatchDriverIPlotXChannelByName(plot, AutoString(name));
+}
+
+// A run stored with one point per step becomes two points per step, so that
+// the readings are drawn as steps and the analysis finds its 49 points.
+void toStaircase(const IPlotPtr& plot, double settling)
+{
+    for (const char* name : { "Position", "Command" }) {
+        const IPlotChannelPtr ch = channel(plot, name);
+        std::vector<double> xs;
+        std::vector<double> ys;
+        for (int k = 0; k < HDRLTestChannels::StepCount; ++k) {
+            xs.push_back(ch->GetX(k));
+            ys.push_back(ch->GetY(k));
+        }
+        ch->Clear();
+        for (int k = 0; k < HDRLTestChannels::StepCount; ++k) {
+            ch->AddXY(k * settling, ys[size_t(k)]);
+            if (k < HDRLTestChannels::StepCount - 1)
+                ch->AddXY(xs[size_t(k)] + settling, ys[size_t(k)]);
+        }
+    }
+}
+
+AutoString resultText(const std::optional<double>& value)
+{
+    return AutoString(value ? NumberText::fromDouble(*value) : QString());
+}
+
+} // namespace
+
+void evaluate(const IPlotPtr& scratch, CHDRLReport& record)
+{
+    const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
+    const double settling = checkFile(lookup);
+    record.m_strPosSettlingTime = AutoString(NumberText::fromDouble(settling));
+    record.m_strTag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);
+    if (channel(scratch, "Command")->Count() == HDRLTestChannels::StepCount)
+        toStaircase(scratch, settling);
+    double average = 0.0;
+    double maximum = 0.0;
+    std::optional<double> repeatAverage;
+    std::optional<double> repeatMaximum;
+    if (channel(scratch, "Command")->Count() == HDRLTestChannels::RunPoints) {
+        CalculateRepeatError(scratch, 0, 0, &average, &maximum, 1);
+        repeatAverage = average;
+        repeatMaximum = maximum;
+    }
+    double linearity = 0.0;
+    CalculateSum(scratch, 0, 0, &linearity, 1);
+    std::optional<double> hysDeadAverage;
+    std::optional<double> hysDeadMaximum;
+    if (channel(scratch, "Command")->Count() == HDRLTestChannels::RunPoints) {
+        CalculateHD_Error(scratch, 0, 0, &average, &maximum, 1);
+        hysDeadAverage = average;
+        hysDeadMaximum = maximum;
+    }
+    // A file that is no whole run has no repeatability or hysteresis: its
+    // texts are emptied rather than left from the file shown before.
+    record.m_strRepeatAverage = resultText(repeatAverage);
+    record.m_strRepeatMaximum = resultText(repeatMaximum);
+    record.m_strLinearError = AutoString(NumberText::fromDouble(linearity));
+    record.m_strHysDeadAverage = resultText(hysDeadAverage);
+    record.m_strHysDeadMaximum = resultText(hysDeadMaximum);
+}
+
+} // namespace HDRLTestFile
+
+void CHDRLReport::SaveHDRL(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    const ResultFileFamily<CHDRLReport>& f = HDRLTestFile::family();
+    const QDateTime now = TimerService::instance().localNow();
+    const std::optional<QString> path = ResultFileFrame::askSavePath(
+        f.saveTitle, f.saveFilter, f.extension, ProposedResultFileName(m_strTag, now, f.extension));
+    if (!path)
+        return;
+    try {
+        // The date is read again when the settings are written.
+        const QDateTime saved = TimerService::instance().localNow();
+        ResultFileFrame::writeHiddenChannels(plot, ResultValuesOf(f.settings, *this, saved), std::nullopt, m_strTag);
+        plot->SaveDataFile(*path);
+        HDRLTestChannels::ResetAxes(plot, NumberText::toDouble(m_strPosSettlingTime.toQString()));
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileSave);
+    }
+}
+
+bool CHDRLReport::LoadHDRL(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    const ResultFileFamily<CHDRLReport>& f = HDRLTestFile::family();
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
+    if (!path)
+        return false;
+    try {
+        // The file is checked and evaluated whole in a scratch plot and a
+        // copy of the record before the page's plot or the record changes.
+        Plot scratch;
+        scratch.LoadDataFile(*path);
+        CHDRLReport loaded = *this;
+        HDRLTestFile::evaluate(IPlotPtr(&scratch), loaded);
+        plot->LoadDataFrom(scratch);
+        *this = loaded;
+        HDRLTestChannels::ResetAxes(plot, NumberText::toDouble(m_strPosSettlingTime.toQString()));
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return false;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/CHDRLReport.h"
+#include "core/ResultFile.h"
+
+#include <QString>
+
+// The HDRL test file (".hdrl"): the HDRL plot's data file, whose hidden
+// "TestSettings" channel holds the month, day and year of saving and the
+// position settling time, and "TagName" the device tag. The results are not
+// stored: a load computes them again from the readings.
+namespace HDRLTestFile
+{
+
+const ResultFileFamily<CHDRLReport>& family();
+
+// Checks a file held in a plot (or in loaded channels) the way every HDRL
+// loader does, and gives its settling time: ComError unless it has the eight
+// data channels, "TagName" and the four settings points.
+double checkFile(const ResultFileFrame::ChannelLookup& lookup);
+
+// Reads the file's settling time and tag into the record and its readings'
+// results into the five result texts. The plot is the loader's scratch plot:
+// a run stored with one point per step becomes the staircase of two points per
+// step first, and the least-squares line gets its five recomputed points. A
+// "Command" of neither 25 nor 49 points leaves the repeatability and
+// hysteresis texts empty. ComError when the file is refused; the record may be
+// half filled then, so loaders read into a copy.
+void evaluate(const IPlotPtr& scratch, CHDRLReport& record);
+
+} // namespace HDRLTestFile
