@@ -2,9 +2,9 @@
 // must write back to the very same bytes, and must go through the result
 // file readers (settings, results, tag) as a loader would read it, each
 // family's own load checks included (data logger, step test and step compare,
-// partial stroke test and compare, trends, ramp test and ramp compare, the
-// characterization curve); everything else must be refused with ComError,
-// never crash or allocate beyond the input.
+// partial stroke test and compare, trends, ramp test and ramp compare, HDRL
+// test, the characterization curve); everything else must be refused with
+// ComError, never crash or allocate beyond the input.
 #include "automation/ComError.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
@@ -12,6 +12,7 @@
 #include "pst_step/PstFile.h"
 #include "pst_step/StepCompare.h"
 #include "pst_step/StepTestFile.h"
+#include "ramp_hdrl/HDRLTestFile.h"
 #include "ramp_hdrl/RampCompare.h"
 #include "ramp_hdrl/RampTestFile.h"
 #include "trends_logger_calibration/CharacterizationCurves.h"
@@ -105,6 +106,22 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
         RampTestFile::readRecord(ResultFileFrame::lookupIn(channels), ramp);
     } catch (const ComError&) {
         // Not a ramp test file: a channel or a settings point is missing.
+    }
+    // ... and as an HDRL test file: what the check lets through has the
+    // eight data channels, the tag and the four settings points.
+    try {
+        const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(channels);
+        HDRLTestFile::checkFile(lookup);
+        for (const char* name : { "Position", "Command", "1stCycle-Incr", "1stCycle-Decr", "2ndCycle-Incr",
+                 "2ndCycle-Decr", "AverageError", "LeastSquareLine", "TagName" }) {
+            if (!lookup(QString::fromLatin1(name)))
+                std::abort();
+        }
+        const PlotChannelData* settings = lookup(ResultChannelName::TestSettings);
+        if (!settings || settings->ys.size() < 4)
+            std::abort();
+    } catch (const ComError&) {
+        // Not an HDRL file: refused by all three HDRL loaders.
     }
     // ... and as a characterization curve: what the check lets through is
     // 21 finite points the editor can show.
