@@ -28,6 +28,7 @@
 #include "tests/CDataLogger.h"
 #include "tests/CPSTCompare.h"
 #include "tests/CPartialStrokeTest.h"
+#include "tests/CHDRLCompareView.h"
 #include "tests/CHDRLTest.h"
 #include "tests/CStepCompareView.h"
 #include "tests/CRampTest.h"
@@ -76,7 +77,7 @@ const PageRow Rows[] = {
     { 21, "CStepTest",                     page<CStepTest>, 42,  2, "Step Test",                    Expanded },
     { 22, "CStepCompareView",              page<CStepCompareView>, 421, 3, "Compare",               0 },
     { 23, "CHDRLTest",                     page<CHDRLTest>, 43,  2, "HDRL",                         Expanded | SwapFirst | FocusFirst },
-    { 24, "CHDRLCompareView",              shell,           431, 3, "Compare",                      SwapFirst, { 1075, "HDRL Compare", Timer::None } },
+    { 24, "CHDRLCompareView",              page<CHDRLCompareView>, 431, 3, "Compare",               SwapFirst },
     { 25, "CDataLogger",                   page<CDataLogger>, 44, 2, "Data Logger",                SwapFirst },
     { 26, "CTrends",                       page<CTrends>,   45,  2, "Trends",                       OptionalOnK40 },
     { 34, "CPartialStrokeTest",            page<CPartialStrokeTest>, 46,  2, "Partial Stroke Test", Expanded | OptionalOnK40 | SwapFirst },

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class QWidget;
+
 // Two HDRL test files side by side: each value of file 1, its twin of file 2
 // and, for the results, their difference.
 class CHDRLCompareReport
@@ -15,9 +17,17 @@ public:
     CHDRLCompareReport& operator=(const CHDRLCompareReport& other);
     ~CHDRLCompareReport();
 
-    // The scratch plot a compared file is loaded into: the HDRL test plot's
-    // channels. The body lives with the HDRL family (ramp_hdrl/).
+    // The scratch plot a compared file is loaded into (the HDRL test plot's
+    // channels), the compare plot's 16 channels, its three views and the two
+    // loaders. The bodies live with the HDRL family (ramp_hdrl/).
     void SetupHDRLSrcPlotChannels(IPlotPtr plot);
+    void SetupHDRLDestPlotChannels(IPlotPtr plot);
+    void ResetHDRLGridView(IPlotPtr plot);
+    void OnCompareControl(IPlotPtr plot);
+    void OnCompareHDR(IPlotPtr plot);
+    void OnCompareLinearity(IPlotPtr plot);
+    bool LoadFile_1(IPlotPtr scratch, IPlotPtr visible);
+    bool LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent);
 
     AutoString m_strSpare { "" }; // kept empty by the comparison
     AutoString m_strTag1 { "" };

@@ -54,6 +54,8 @@
 
 // The ramp test family: its plot channels and views, files, spring set and report.
 #include "ramp_hdrl/HDRLAnalysis.h"
+#include "ramp_hdrl/HDRLCompare.h"
+#include "ramp_hdrl/HDRLCompareReport.h"
 #include "ramp_hdrl/HDRLTestChannels.h"
 #include "ramp_hdrl/HDRLTestFile.h"
 #include "ramp_hdrl/HDRLTestReport.h"

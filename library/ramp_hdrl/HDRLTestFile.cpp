@@ -58,12 +58,17 @@ IPlotChannelPtr channel(const IPlotPtr& plot, const char* name)
     return GetDispatchDriverIPlotXChannelByName(plot, AutoString(name));
 }
 
-// A run stored with one point per step becomes two points per step, so that
-// the readings are drawn as steps and the analysis finds its 49 points.
-void toStaircase(const IPlotPtr& plot, double settling)
+AutoString resultText(const std::optional<double>& value)
 {
-    for (const char* name : { "Position", "Command" }) {
-        const IPlotChannelPtr ch = channel(plot, name);
+    return AutoString(value ? NumberText::fromDouble(*value) : QString());
+}
+
+} // namespace
+
+void toStaircase(const IPlotPtr& plot, const QString& position, const QString& command, double settling)
+{
+    for (const QString& name : { position, command }) {
+        const IPlotChannelPtr ch = GetDispatchDriverIPlotXChannelByName(plot, AutoString(name));
         std::vector<double> xs;
         std::vector<double> ys;
         for (int k = 0; k < HDRLTestChannels::StepCount; ++k) {
@@ -79,13 +84,6 @@ void toStaircase(const IPlotPtr& plot, double settling)
     }
 }
 
-AutoString resultText(const std::optional<double>& value)
-{
-    return AutoString(value ? NumberText::fromDouble(*value) : QString());
-}
-
-} // namespace
-
 void evaluate(const IPlotPtr& scratch, CHDRLReport& record)
 {
     const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
@@ -93,7 +91,7 @@ void evaluate(const IPlotPtr& scratch, CHDRLReport& record)
     record.m_strPosSettlingTime = AutoString(NumberText::fromDouble(settling));
     record.m_strTag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);
     if (channel(scratch, "Command")->Count() == HDRLTestChannels::StepCount)
-        toStaircase(scratch, settling);
+        toStaircase(scratch, QStringLiteral("Position"), QStringLiteral("Command"), settling);
     double average = 0.0;
     double maximum = 0.0;
     std::optional<double> repeatAverage;

@@ -19,6 +19,11 @@ const ResultFileFamily<CHDRLReport>& family();
 // data channels, "TagName" and the four settings points.
 double checkFile(const ResultFileFrame::ChannelLookup& lookup);
 
+// A run stored with one point per step (25 points in each time channel)
+// becomes two points per step: each step's value held from its start, k ×
+// settling, to the start of the next, 49 points, as the analysis needs them.
+void toStaircase(const IPlotPtr& plot, const QString& position, const QString& command, double settling);
+
 // Reads the file's settling time and tag into the record and its readings'
 // results into the five result texts. The plot is the loader's scratch plot:
 // a run stored with one point per step becomes the staircase of two points per

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "StripPage.h"
+
+#include "controls/Plot.h"
+#include "report/PrinterControl.h"
+#include "report/ReportControl.h"
+
+// The page "Compare" under "HDRL" (dialog 1075): the user opens two saved
+// HDRL files, reads their identity, settling time and results side by side
+// with the differences, sees both runs in one plot in three views (control
+// signal, hysteresis and deadband, linearity) and prints the comparison. The
+// page sends nothing to the device; activation repaints the status strip from
+// what is known.
+class CHDRLCompareView : public StripPage
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DialogId = 1075;
+    static constexpr int HDRLCode = 43;
+
+    // Control ids of the page.
+    enum : int {
+        FileGroup = 1023,
+        OpenFile1Button = 1108,
+        OpenFile2Button = 1110,
+        Tag1Edit = 899,
+        Tag2Edit = 910,
+        Date1Edit = 909,
+        Date2Edit = 914,
+        File1Edit = 1109,
+        File2Edit = 1111,
+        Settling1Edit = 607,
+        Settling2Edit = 608,
+        HysDeadGroup = 1013,
+        HysDeadAverage1Edit = 594,
+        HysDeadAverage2Edit = 596,
+        HysDeadAverageDiffEdit = 597,
+        HysDeadMaximum1Edit = 595,
+        HysDeadMaximum2Edit = 598,
+        HysDeadMaximumDiffEdit = 599,
+        RepeatGroup = 1014,
+        RepeatAverage1Edit = 592,
+        RepeatAverage2Edit = 600,
+        RepeatAverageDiffEdit = 601,
+        RepeatMaximum1Edit = 593,
+        RepeatMaximum2Edit = 602,
+        RepeatMaximumDiffEdit = 603,
+        LinearityGroup = 1015,
+        Linearity1Edit = 604,
+        Linearity2Edit = 605,
+        LinearityDiffEdit = 606,
+        ControlSignalButton = 432,
+        HDRButton = 475,
+        LinearityButton = 502,
+        BackButton = 431,
+        PrintButton = 771,
+        PlotFrame = 1066,
+        ScratchHost = 1062,
+        ReportHost = 1061,
+        PrinterHost = 1064,
+        // The captions "1" and "2" over the result columns of the three groups.
+        HysDeadCaption1 = 224,
+        HysDeadCaption2 = 225,
+        RepeatCaption1 = 226,
+        RepeatCaption2 = 227,
+        LinearityCaption1 = 228,
+        LinearityCaption2 = 229,
+        ReportId = 1061,
+        PrinterId = 7002,
+        PlotId = 7007,
+        ScratchPlotId = 7008,
+    };
+
+    static const PageTemplate Template;
+    static const ToolTipTable ToolTips;
+
+    explicit CHDRLCompareView(PageContext& context, QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void ActivatePage() override;
+
+    void OnOpenFile1();
+    void OnOpenFile2();
+    void OnPrintReport();
+    void OnBack();
+    void OnControlSignalView();
+    void OnHDRView();
+    void OnLinearityView();
+
+    const IPlotPtr& plot() const { return m_pPlot; }
+    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
+    bool file1Loaded() const { return m_File1Loaded; }
+    bool file2Loaded() const { return m_File2Loaded; }
+
+    // The 23 boxes, file 1's first.
+    static const std::vector<int>& Boxes();
+
+private:
+    void connectHandlers();
+    void hideAllChannels();
+    void showView(int button);
+
+    IPlotPtr m_pPlot;
+    IPlotPtr m_pScratchPlot;
+    IReportPtr m_pReport;
+    IPrinterPtr m_pPrinter;
+    bool m_File1Loaded = false;
+    bool m_File2Loaded = false;
+};
