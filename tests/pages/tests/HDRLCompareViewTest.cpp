@@ -1,0 +1,308 @@
+// The HDRL compare page: two HDRL files opened side by side, their results
+// and differences, the settings question, the three views over both files,
+// reloading and refused files, and the printed comparison.
+#include "AppFrameTest.h"
+
+#include "CNavigationView.h"
+#include "ReportTestSupport.h"
+
+#include "automation/NumberText.h"
+#include "core/PlotConfiguration.h"
+#include "ramp_hdrl/HDRLTestChannels.h"
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+#include "tests/CHDRLCompareView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace
+{
+
+using V = CHDRLCompareView;
+
+class HDRLCompareViewTest : public AppFrameTest
+{
+protected:
+    void SetUp() override
+    {
+        AppFrameTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        qunsetenv("STROKEWISE_HOME");
+        AppFrameTest::TearDown();
+    }
+
+    CHDRLCompareView& compare() { return page<CHDRLCompareView>(); }
+    CHDRLCompareReport& record() { return app().records().m_HDRLCompareReport; }
+
+    void showCompare(const char* path = K90Path)
+    {
+        start({ QStringLiteral("/d") + QString::fromLatin1(path) });
+        clock().advance(2000);
+        tree().SelectItem(tree().itemForCode(431));
+        clock().advance(1000);
+    }
+
+    // A saved HDRL run: settling `settling`, the second cycle `offset` above
+    // the first, under `tag` (none: an empty tag).
+    QString savedRun(const char* name, const char* settling, double offset, const char* tag = "PV-7")
+    {
+        CHDRLReport run;
+        run.m_strPosSettlingTime = AutoString(settling);
+        run.m_strTag = AutoString(tag);
+        Plot source;
+        ConfigureHDRLPlotControl(IPlotPtr(&source));
+        run.SetupHDRLPlotChannels(IPlotPtr(&source));
+        const double t = NumberText::toDouble(QString::fromLatin1(settling));
+        for (int i = 0; i < 49; ++i) {
+            const int k = (i + 1) / 2;
+            const int step = i / 2;
+            const double c = HDRLTestChannels::CommandPoints[size_t(step)];
+            source.ChannelByName(QStringLiteral("Command"))->AddXY(t * k, c);
+            source.ChannelByName(QStringLiteral("Position"))->AddXY(t * k, c + (step >= 13 ? offset : 0.0));
+        }
+        for (int c : { 10, 30, 50, 70, 90 }) {
+            source.ChannelByName(QStringLiteral("AverageError"))->AddXY(c, 0.1);
+            source.ChannelByName(QStringLiteral("LeastSquareLine"))->AddXY(c, 0.1 + offset);
+        }
+        const QString file = tempPath(QString::fromLatin1(name));
+        prompts().answerFile(file);
+        run.SaveHDRL(IPlotPtr(&source));
+        return file;
+    }
+
+    bool open1(const QString& file)
+    {
+        prompts().answerFile(file, QStringLiteral("Open HDRL Test Results"));
+        compare().OnOpenFile1();
+        return compare().file1Loaded();
+    }
+    bool open2(const QString& file)
+    {
+        prompts().answerFile(file, QStringLiteral("Open HDRL Test Results"));
+        compare().OnOpenFile2();
+        return compare().file2Loaded();
+    }
+
+    QString text(int id) { return compare().windowText(id); }
+    bool enabled(int id) { return compare().control(id)->isEnabled(); }
+    QStringList shown()
+    {
+        QStringList names;
+        for (const PlotChannel* c : compare().plot()->channels()) {
+            if (c->GetVisible())
+                names << c->GetName();
+        }
+        return names;
+    }
+
+    QString ownProgramFolder(const char* withoutKey = nullptr)
+    {
+        const QString home = tempPath(QStringLiteral("home"));
+        const QString dependencies = home + QStringLiteral("/Dependencies/");
+        QDir().mkpath(dependencies);
+        for (const char* name : { "HDRLTestCmpRept.xml", "HDRLTestCmpRept_K40.xml" }) {
+            QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/")
+                + QString::fromLatin1(name));
+            EXPECT_TRUE(shipped.open(QIODevice::ReadOnly)) << name;
+            QByteArrayList kept;
+            for (const QByteArray& line : shipped.readAll().split('\n')) {
+                if (!withoutKey || !line.contains(withoutKey))
+                    kept << line;
+            }
+            QFile copy(dependencies + QString::fromLatin1(name));
+            EXPECT_TRUE(copy.open(QIODevice::WriteOnly)) << name;
+            copy.write(kept.join('\n'));
+        }
+        qputenv("STROKEWISE_HOME", home.toUtf8());
+        return dependencies;
+    }
+
+    RecordingPrintBackend m_printed;
+};
+
+TEST_F(HDRLCompareViewTest, SetUpShowsAnEmptyPlotWithOnlyFileOneOpenable)
+{
+    showCompare();
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(compare().plot()->channels().size(), 16u);
+    EXPECT_FALSE(enabled(V::ControlSignalButton));
+    EXPECT_TRUE(enabled(V::HDRButton));
+    EXPECT_FALSE(enabled(V::OpenFile2Button));
+    EXPECT_FALSE(enabled(V::PrintButton));
+    EXPECT_TRUE(compare().controlAs<QLabel>(V::HysDeadCaption1)->font().bold());
+    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position2"))->GetXAxisName(), QStringLiteral("Time2"));
+    // A view before any file switches the layout and shows nothing.
+    compare().OnLinearityView();
+    EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Position Error Vs Command"));
+    EXPECT_TRUE(shown().isEmpty());
+}
+
+TEST_F(HDRLCompareViewTest, TwoFilesWithTheSameSettlingTimeShowResultsAndDifferences)
+{
+    showCompare();
+    const QString first = savedRun("one.hdrl", "6.5", 0.3);
+    const QString second = savedRun("two.hdrl", "6.5", 0.5, "");
+    device().clearRequests();
+    ASSERT_TRUE(open1(first));
+    EXPECT_EQ(text(V::File1Edit), first);
+    EXPECT_EQ(text(V::Tag1Edit), QStringLiteral("PV-7"));
+    EXPECT_EQ(text(V::Settling1Edit), QStringLiteral("6.5"));
+    EXPECT_EQ(text(V::RepeatAverage1Edit), QStringLiteral("0.28"));
+    EXPECT_EQ(text(V::RepeatMaximum1Edit), QStringLiteral("0.30"));
+    EXPECT_EQ(text(V::Linearity1Edit), QStringLiteral("0.3000"));
+    EXPECT_EQ(record().m_strSpare.toQString(), QString());
+    EXPECT_EQ(shown(), QStringList({ "Position", "Command" }));
+    prompts().clearRecords();
+    ASSERT_TRUE(open2(second));
+    EXPECT_EQ(prompts().records().size(), 1u); // the file dialog only: no settings question
+    EXPECT_EQ(text(V::Tag2Edit), QStringLiteral("NO TAG"));
+    EXPECT_EQ(text(V::RepeatMaximum2Edit), QStringLiteral("0.50"));
+    // File 2's figure is larger: the difference shows without sign.
+    EXPECT_EQ(text(V::RepeatMaximumDiffEdit), QStringLiteral("0.20"));
+    EXPECT_EQ(text(V::LinearityDiffEdit), QStringLiteral("0.2000"));
+    EXPECT_EQ(shown(), QStringList({ "Position", "Command", "Position2", "Command2" }));
+    compare().OnHDRView();
+    EXPECT_EQ(shown().size(), 8);
+    EXPECT_TRUE(device().requests().empty()) << "the compare page sends nothing";
+
+    // Reloading file 1 empties every box and file 2's traces.
+    ASSERT_TRUE(open1(first));
+    for (int id : V::Boxes()) {
+        if (id != V::Tag1Edit && id != V::Date1Edit && id != V::File1Edit && id != V::Settling1Edit
+            && id != V::HysDeadAverage1Edit && id != V::HysDeadMaximum1Edit && id != V::RepeatAverage1Edit
+            && id != V::RepeatMaximum1Edit && id != V::Linearity1Edit)
+            EXPECT_EQ(text(id), QString()) << id;
+    }
+    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position2"))->Count(), 0);
+    compare().OnHDRView();
+    EXPECT_EQ(shown().size(), 4);
+}
+
+TEST_F(HDRLCompareViewTest, OtherSettlingTimesAskAndEachFileKeepsItsOwnTimeAxis)
+{
+    for (int answer : { Prompts::IdOk, Prompts::IdCancel }) {
+        showCompare();
+        const QString first = savedRun("one.hdrl", "6.5", 0.3);
+        const QString second = savedRun("two.hdrl", "8", 0.3);
+        ASSERT_TRUE(open1(first));
+        prompts().answerFile(second);
+        prompts().answerMessage(answer,
+            QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+        compare().OnOpenFile2();
+        ASSERT_EQ(prompts().records().back().message.caption, std::optional<QString>(QStringLiteral("Compare")));
+        const IPlotPtr plot = compare().plot();
+        if (answer == Prompts::IdOk) {
+            ASSERT_TRUE(compare().file2Loaded());
+            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetMin(), 0.0);
+            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetMax(), 156.0);
+            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time2"))->GetMax(), 192.0);
+            EXPECT_EQ(text(V::Settling2Edit), QStringLiteral("8"));
+        } else {
+            EXPECT_FALSE(compare().file2Loaded());
+            compare().OnLinearityView();
+            EXPECT_EQ(shown(), QStringList({ "AverageError", "LeastSquareLine" }));
+        }
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(HDRLCompareViewTest, ARefusedOrCancelledFileOneEmptiesThePlotAndKeepsTheRecord)
+{
+    showCompare();
+    const QString first = savedRun("one.hdrl", "6.5", 0.3);
+    ASSERT_TRUE(open1(first));
+    const QString junk = tempPath(QStringLiteral("junk.hdrl"));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not an HDRL file");
+    bad.close();
+    prompts().answerFile(junk);
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+    compare().OnOpenFile1();
+    EXPECT_FALSE(compare().file1Loaded());
+    EXPECT_EQ(record().m_strFileName1.toQString(), first);
+    EXPECT_EQ(record().m_strTag1.toQString(), QStringLiteral("PV-7"));
+    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position"))->Count(), 0);
+    EXPECT_EQ(text(V::Tag1Edit), QStringLiteral("PV-7"));
+
+    ASSERT_TRUE(open1(first));
+    prompts().answerFile(std::nullopt);
+    compare().OnOpenFile1();
+    EXPECT_FALSE(compare().file1Loaded());
+    EXPECT_FALSE(compare().file2Loaded());
+    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position"))->Count(), 0);
+}
+
+TEST_F(HDRLCompareViewTest, PrintTakesTheThreeViewsAndBothFilesOfTheModelsDefinition)
+{
+    const struct {
+        const char* path;
+        const char* model;
+    } cases[] = { { K90Path, "K90 positioner" }, { K40Path, "K40 positioner" } };
+    for (const auto& c : cases) {
+        showCompare(c.path);
+        const QString first = savedRun("one.hdrl", "6.5", 0.3);
+        const QString second = savedRun("two.hdrl", "6.5", 0.5);
+        ASSERT_TRUE(open1(first));
+        const QString dependencies = ownProgramFolder();
+        const QString onlyOne = tempPath(QStringLiteral("one.pdf"));
+        prompts().clearRecords();
+        prompts().answerFile(onlyOne, QStringLiteral("Save HDRL Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("PV-7_HDRLCompareReport_")));
+        const QString single = ReportTestSupport::pdfText(onlyOne).simplified();
+        EXPECT_TRUE(single.contains(QStringLiteral("File #1"))) << single.toStdString();
+
+        ASSERT_TRUE(open2(second));
+        for (const char* picture : { "HDRCmpControl.bmp", "HDRCmpHDR.bmp", "HDRCmpLin.bmp" })
+            QFile::remove(dependencies + QString::fromLatin1(picture));
+        const QString pdf = tempPath(QStringLiteral("both.pdf"));
+        prompts().answerFile(pdf);
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const QString& expected : { QStringLiteral("HDRL Test Comparison Report"), QStringLiteral("File #1"),
+                 QStringLiteral("File #2"), QFileInfo(first).fileName(), QFileInfo(second).fileName(),
+                 QStringLiteral("0.28 0.46 0.18"), QString::fromLatin1(c.model) })
+            EXPECT_TRUE(text.contains(expected)) << c.model << ": " << expected.toStdString() << "\n"
+                                                 << text.toStdString();
+        for (const char* picture : { "HDRCmpControl.bmp", "HDRCmpHDR.bmp", "HDRCmpLin.bmp" })
+            EXPECT_TRUE(QFileInfo::exists(dependencies + QString::fromLatin1(picture))) << c.model << picture;
+        EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Position Vs Time"));
+        EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(HDRLCompareViewTest, ADefinitionWithoutTheLinearityPictureGivesOnlyItsMessage)
+{
+    showCompare();
+    ASSERT_TRUE(open1(savedRun("one.hdrl", "6.5", 0.3)));
+    ownProgramFolder("\"LinGrph\"");
+    prompts().clearRecords();
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
+    compare().OnPrintReport();
+    ASSERT_EQ(prompts().records().size(), 1u);
+    EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
+}
+
+TEST_F(HDRLCompareViewTest, BackShowsTheHDRLPage)
+{
+    showCompare();
+    compare().OnBack();
+    processEvents();
+    EXPECT_EQ(tree().selectedPageCode(), 43);
+}
+
+} // namespace
