@@ -12,6 +12,7 @@
 #include "pst_step/PstReport.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPointer>
 
 namespace
@@ -58,6 +59,16 @@ CPSTCompare::CPSTCompare(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CPSTCompare"), DialogId, StripTimer::None, parent)
 {
     buildPage(Template);
+    // The column captions "1" and "2" stand out in bold above the settings,
+    // the results and the channel boxes.
+    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(BreakAwayCaption1), int(BreakAwayCaption2),
+             int(Caption1), int(Caption2) }) {
+        if (auto* label = controlAs<QLabel>(id)) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+        }
+    }
 }
 
 void CPSTCompare::OnInitialUpdate()

@@ -6,6 +6,7 @@
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
+#include "pst_step/PstChannels.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
 
@@ -92,6 +93,38 @@ protected:
 
     RecordingPrintBackend m_printed;
 };
+
+TEST_F(PstComparePageTest, BeforeAnyFileNothingIsShownAndTheColumnCaptionsAreBold)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        EXPECT_FALSE(usable(V::OpenFile2Button)) << path;
+        EXPECT_FALSE(usable(V::PrintButton)) << path;
+        EXPECT_TRUE(usable(V::OpenFile1Button)) << path;
+        for (int box : allBoxes())
+            EXPECT_FALSE(ticked(box)) << path << " " << box;
+        for (const PstChannels::ChannelRow& row : PstChannels::CompareRows)
+            EXPECT_FALSE(drawn(row.name)) << path << " " << row.name;
+        // The column captions, bold, above the settings, the results and the boxes.
+        for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
+                 { V::BreakAwayCaption1, "1" }, { V::BreakAwayCaption2, "2" }, { Caption1, "1" },
+                 { Caption2, "2" } }) {
+            EXPECT_EQ(compare().windowText(id), QString::fromLatin1(caption)) << path << " " << id;
+            EXPECT_TRUE(compare().control(id)->font().bold()) << path << " " << id;
+        }
+        // Tooltips in their own words, odd ones included.
+        const std::pair<int, const char*> tips[] = {
+            { Port1First, "Check box to display Port1 from file 1 in graph.n" },
+            { Port1Second, "Check box to display Port1 from file 2 in graph." },
+            { Port2Diff, "Check box to display Port2 difference  in graph" },
+            { V::TargetDiffEdit, "Difference of elapsed time to target position" },
+            { V::BackButton, "Return to the PST Test page." },
+        };
+        for (const auto& [id, tip] : tips)
+            EXPECT_EQ(compare().control(id)->toolTip(), QString::fromLatin1(tip)) << path << " " << id;
+        m_app.reset();
+    }
+}
 
 TEST_F(PstComparePageTest, ResultsAndDifferencesShowDashesWhereNothingWasMeasured)
 {
@@ -208,30 +241,45 @@ TEST_F(PstComparePageTest, RefusedAndCancelledFiles)
 
 TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)
 {
-    showCompare();
-    Spec second;
-    second.targetResult = "655.35";
-    second.tag = "FV-8";
-    const QString one = file(QStringLiteral("one.pst"), Spec());
-    open1(one);
-    open2(file(QStringLiteral("two.pst"), second));
-    const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
-    QFile::remove(dependencies + QStringLiteral("PstCompPic.bmp"));
-    const QString pdf = tempPath(QStringLiteral("compare.pdf"));
-    prompts().clearRecords();
-    device().clearRequests();
-    prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
-    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
-    compare().OnPrintReport();
-    EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("PV-101_PSTCompareReport_")));
-    EXPECT_EQ(app().records().m_PSTCompareReport.m_strTimeToTargetResult2.toQString(), QStringLiteral("-"));
-    const QString text = ReportTestSupport::pdfText(pdf).simplified();
-    for (const char* expected :
-        { "Partial Stroke Test Comparison Report", "PV-101", "FV-8", "1.25", "3.00", "Time to Target: 3.00 - -" })
-        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
-    EXPECT_TRUE(text.contains(one)) << text.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("PstCompPic.bmp")));
-    EXPECT_TRUE(device().requests().empty());
+    const struct {
+        const char* path;
+        const char* definition;
+        const char* otherDefinition;
+    } cases[] = { { K90Path, "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml" },
+        { K40Path, "PSTTestCmpRept_K40.xml", "PSTTestCmpRept.xml" } };
+    for (const auto& c : cases) {
+        showCompare(c.path);
+        Spec second;
+        second.targetResult = "655.35";
+        second.tag = "FV-8";
+        const QString one = file(QStringLiteral("one.pst"), Spec());
+        open1(one);
+        open2(file(QStringLiteral("two.pst"), second));
+        // Only the model's own definition is there: a print from the other
+        // one would fail.
+        const QString dependencies = ownProgramFolder({ c.definition });
+        QFile::remove(dependencies + QString::fromLatin1(c.otherDefinition));
+        QFile::remove(dependencies + QStringLiteral("PstCompPic.bmp"));
+        const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+        QFile::remove(pdf);
+        prompts().clearRecords();
+        device(c.path).clearRequests();
+        prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("PV-101_PSTCompareReport_")))
+            << c.path;
+        EXPECT_EQ(app().records().m_PSTCompareReport.m_strTimeToTargetResult2.toQString(), QStringLiteral("-"));
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const char* expected :
+            { "Partial Stroke Test Comparison Report", "PV-101", "FV-8", "1.25", "3.00", "Time to Target: 3.00 - -" })
+            EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << c.path << ": " << expected << "\n"
+                                                                      << text.toStdString();
+        EXPECT_TRUE(text.contains(one)) << text.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("PstCompPic.bmp"))) << c.path;
+        EXPECT_TRUE(device(c.path).requests().empty()) << c.path;
+        m_app.reset();
+    }
 }
 
 TEST_F(PstComparePageTest, BackShowsThePartialStrokePage)

@@ -234,14 +234,20 @@ TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsTheSettingsAgain)
     const struct {
         const char* path;
         const char* model;
-    } cases[] = { { K90Path, "K90 positioner" }, { K40Path, "K40 positioner" } };
+        const char* definition;
+        const char* otherDefinition;
+    } cases[] = { { K90Path, "K90 positioner", "PSTestRept.xml", "PSTestRept_K40.xml" },
+        { K40Path, "K40 positioner", "PSTestRept_K40.xml", "PSTestRept.xml" } };
     for (const auto& c : cases) {
         // The larger model double acting, so that it has a port 2 to draw.
         runAndRetrieve(c.path, true);
         // A device that shows its pressures in kg/cm².
         data().PressureUnitLabel = QStringLiteral("Kg/cm²");
         pst().setWindowText(P::PressureUnitLabel, QStringLiteral("Kg/cm²"));
-        const QString dependencies = QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/");
+        // Only the model's own definition is there: a print from the other
+        // one would fail.
+        const QString dependencies = ownProgramFolder({ c.definition });
+        QFile::remove(dependencies + QString::fromLatin1(c.otherDefinition));
         QFile::remove(dependencies + QStringLiteral("PstComp.bmp"));
         const QString pdf = tempPath(QStringLiteral("report.pdf"));
         QFile::remove(pdf);
