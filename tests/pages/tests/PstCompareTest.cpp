@@ -107,8 +107,7 @@ TEST_F(PstComparePageTest, BeforeAnyFileNothingIsShownAndTheColumnCaptionsAreBol
             EXPECT_FALSE(drawn(row.name)) << path << " " << row.name;
         // The column captions, bold, above the settings, the results and the boxes.
         for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
-                 { V::BreakAwayCaption1, "1" }, { V::BreakAwayCaption2, "2" }, { Caption1, "1" },
-                 { Caption2, "2" } }) {
+                 { V::BreakAwayCaption1, "1" }, { V::BreakAwayCaption2, "2" }, { Caption1, "1" }, { Caption2, "2" } }) {
             EXPECT_EQ(compare().windowText(id), QString::fromLatin1(caption)) << path << " " << id;
             EXPECT_TRUE(compare().control(id)->font().bold()) << path << " " << id;
         }

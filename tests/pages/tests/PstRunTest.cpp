@@ -109,6 +109,20 @@ TEST_F(PstPageTest, ProgressIsPolledUntilTheTestEndsThenTheResultsAreReadOnce)
     EXPECT_FALSE(pstEnabled(P::StopButton));
 }
 
+TEST_F(PstPageTest, ALostResultsReplyLeavesTheResultsEmptyWithALogLine)
+{
+    showPst();
+    type("85", "70", "1", "7");
+    startPst();
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 175);
+    runUntil([this] { return !pst().testRunning(); });
+    for (int id : { P::BreakAwayTimeEdit, P::BreakAwayPressureEdit, P::TimeToTargetResultEdit, P::ResultEdit })
+        EXPECT_EQ(pstText(id), QString()) << id;
+    EXPECT_EQ(logTexts().filter(QStringLiteral("no 175 reply")).size(), 1);
+    EXPECT_EQ(pstText(P::StatusEdit), QStringLiteral("Test completed"));
+    EXPECT_TRUE(pstEnabled(P::RetrieveButton));
+}
+
 TEST_F(PstPageTest, RetrievalReadsABlockEvery3000msAndEndsAfterTheLastBlock)
 {
     showPst();
