@@ -397,8 +397,9 @@ TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonO
             EXPECT_TRUE(prompts().messages().empty()) << c.what;
         }
         EXPECT_EQ(channel("Position2")->Count(), 100) << c.what;
-        if (c.daysLater)
+        if (c.daysLater) {
             EXPECT_NE(m_record.m_strTestDate2, m_record.m_strTestDate1) << c.what;
+        }
     }
 }
 

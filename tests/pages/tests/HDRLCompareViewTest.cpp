@@ -177,8 +177,9 @@ TEST_F(HDRLCompareViewTest, TwoFilesWithTheSameSettlingTimeShowResultsAndDiffere
     for (int id : V::Boxes()) {
         if (id != V::Tag1Edit && id != V::Date1Edit && id != V::File1Edit && id != V::Settling1Edit
             && id != V::HysDeadAverage1Edit && id != V::HysDeadMaximum1Edit && id != V::RepeatAverage1Edit
-            && id != V::RepeatMaximum1Edit && id != V::Linearity1Edit)
+            && id != V::RepeatMaximum1Edit && id != V::Linearity1Edit) {
             EXPECT_EQ(text(id), QString()) << id;
+        }
     }
     EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position2"))->Count(), 0);
     compare().OnHDRView();

@@ -30,8 +30,9 @@ TEST_F(HDRLTestPageTest, SettlingTimeMarksItsValidityAndGatesStart)
         hdrl().setWindowText(H::SettlingEdit, QString::fromLatin1(c.text));
         const QLabel* mark = hdrl().controlAs<QLabel>(H::SettlingMark);
         EXPECT_EQ(mark->pixmap().toImage(), c.valid ? validIcon : invalidIcon) << c.text;
-        if (!c.valid)
+        if (!c.valid) {
             EXPECT_EQ(mark->toolTip(), tip) << c.text;
+        }
         EXPECT_EQ(enabled(H::StartButton), c.valid) << c.text;
     }
 
@@ -230,8 +231,9 @@ TEST_F(HDRLTestPageTest, MultiTestRunTakesTheHubsSettlingTimeStartsUnaskedAndHan
             QStringList { stop ? QStringLiteral("HDRL test stopped") : QStringLiteral("HDRL test completed") });
         EXPECT_TRUE(run.m_bHDRLDone);
         EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
-        if (!stop)
+        if (!stop) {
             EXPECT_EQ(offered->reportTexts().size(), 6);
+        }
         m_app.reset();
         SimTestHooks::reset();
     }
