@@ -233,7 +233,11 @@ TEST_F(HDRLTestFilesTest, ARefusedFileLeavesPlotEditsAndRecordAsTheyWere)
             settings->AddXY(k, kept[k]);
         three.SaveDataFile(threePoints);
     }
-    for (const QString& file : { renamed, truncated, threePoints }) {
+    // A saved partial stroke file renamed.
+    const QString pst = tempPath(QStringLiteral("pst.hdrl"));
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/partial_stroke.pst"), pst));
+    for (const QString& file : { renamed, pst, truncated, threePoints }) {
         prompts().clearRecords();
         prompts().answerFile(file);
         prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
