@@ -6,6 +6,7 @@
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
+#include "TestPageControls.h"
 
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
@@ -74,29 +75,12 @@ void CHDRLCompareView::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
-    QPointer<QWidget> window;
-    if (imports.CreateReportControl) {
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePlotControl) {
-        window = nullptr;
-        m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotFrame), PlotId);
-        if (window)
-            addControl(PlotId, window);
-        window = nullptr;
-        m_pScratchPlot = imports.CreatePlotControl(this, window, controlScreenRect(ScratchHost), ScratchPlotId);
-        // The scratch plot only receives each opened file; it is never shown.
-        if (window)
-            window->hide();
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
+    // The scratch plot only receives each opened file; it is never shown.
+    CreateTestPageControl(
+        this, imports.CreatePlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
     guard("OnInitialUpdate", [&] {
         if (m_pPlot) {
             if (imports.ConfigureHDRLPlotControl)

@@ -9,6 +9,7 @@
 #include "ReportHeaderFill.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
+#include "TestPageControls.h"
 #include "ValidityMark.h"
 
 #include "automation/NumberText.h"
@@ -57,12 +58,7 @@ void CHDRLTest::OnInitialUpdate()
     context().log().WriteLog(QStringLiteral("CHDRLTest enter"));
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
-    QPointer<QWidget> window;
-    if (imports.CreatePlotControl) {
-        m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotHost), PlotId);
-        if (window)
-            addControl(PlotId, window);
-    }
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot) {
         guard("OnInitialUpdate", [this, &imports] {
             if (imports.ConfigureHDRLPlotControl)
@@ -70,18 +66,8 @@ void CHDRLTest::OnInitialUpdate()
             context().records().m_HDRLReport.SetupHDRLPlotChannels(m_pPlot);
         });
     }
-    if (imports.CreateReportControl) {
-        window = nullptr;
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
     connectHandlers();
     if (m_pPlot)
         guard("OnControlSignalView", [this] { OnControlSignalView(); });

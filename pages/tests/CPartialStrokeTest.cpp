@@ -12,6 +12,7 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
+#include "TestPageControls.h"
 #include "ValidityMark.h"
 
 #include "automation/DeviceWords.h"
@@ -90,24 +91,9 @@ void CPartialStrokeTest::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
-    QPointer<QWidget> window;
-    if (imports.CreateReportControl) {
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePlotControl) {
-        window = nullptr;
-        m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotFrame), PlotId);
-        if (window)
-            addControl(PlotId, window);
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot) {
         guard("OnInitialUpdate", [this, &imports] {
             if (imports.ConfigurePSTPlotControl)

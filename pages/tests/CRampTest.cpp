@@ -12,6 +12,7 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
+#include "TestPageControls.h"
 #include "ValidityMark.h"
 
 #include "automation/NumberText.h"
@@ -94,12 +95,7 @@ void CRampTest::OnInitialUpdate()
     context().log().WriteLog(QStringLiteral("CRampTest::OnInitialUpdate"));
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
-    QPointer<QWidget> window;
-    if (imports.CreateRampPlotControl) {
-        m_pPlot = imports.CreateRampPlotControl(this, window, controlScreenRect(PlotHost), PlotId);
-        if (window)
-            addControl(PlotId, window);
-    }
+    CreateTestPageControl(this, imports.CreateRampPlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot) {
         guard("OnInitialUpdate", [this, &imports] {
             if (imports.ConfigureRampPlotControl)
@@ -111,18 +107,8 @@ void CRampTest::OnInitialUpdate()
     }
     enableControl(StopButton, false);
     setChecked(BidirectionalBox, true);
-    if (imports.CreateReportControl) {
-        window = nullptr;
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
     if (data().IsK40()) {
         HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
         if (m_pPlot)

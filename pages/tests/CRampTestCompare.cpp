@@ -6,6 +6,7 @@
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
+#include "TestPageControls.h"
 
 #include "core/PlotChannelHelpers.h"
 #include "ramp_hdrl/RampCompare.h"
@@ -106,17 +107,10 @@ void CRampTestCompare::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CRampCompareReport& record = context().records().m_RampCompareReport;
-    QPointer<QWidget> window;
-    if (imports.CreateRampPlotControl) {
-        m_pPlot = imports.CreateRampPlotControl(this, window, controlScreenRect(PlotHost), PlotId);
-        if (window)
-            addControl(PlotId, window);
-        window = nullptr;
-        m_pScratchPlot = imports.CreateRampPlotControl(this, window, controlScreenRect(ScratchHost), ScratchPlotId);
-        // The scratch plot only receives each opened file; it is never shown.
-        if (window)
-            window->hide();
-    }
+    CreateTestPageControl(this, imports.CreateRampPlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
+    // The scratch plot only receives each opened file; it is never shown.
+    CreateTestPageControl(
+        this, imports.CreateRampPlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
     guard("OnInitialUpdate", [&] {
         if (m_pPlot) {
             if (imports.ConfigureRampPlotControl)
@@ -129,18 +123,8 @@ void CRampTestCompare::OnInitialUpdate()
             record.SetupSrcPlotChannels(m_pScratchPlot);
         }
     });
-    if (imports.CreateReportControl) {
-        window = nullptr;
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
     UncheckAllChannelBoxes();

@@ -6,6 +6,7 @@
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
+#include "TestPageControls.h"
 
 #include "core/PlotChannelHelpers.h"
 #include "pst_step/StepCompareReport.h"
@@ -83,29 +84,12 @@ void CStepCompareView::OnInitialUpdate()
     context().log().WriteLog(LogLine);
     const TellboxImports& imports = context().imports();
     CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
-    QPointer<QWidget> window;
-    if (imports.CreateReportControl) {
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePlotControl) {
-        window = nullptr;
-        m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotFrame), PlotId);
-        if (window)
-            addControl(PlotId, window);
-        window = nullptr;
-        m_pScratchPlot = imports.CreatePlotControl(this, window, controlScreenRect(ScratchHost), ScratchPlotId);
-        // The scratch plot only receives each opened file; it is never shown.
-        if (window)
-            window->hide();
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
+    // The scratch plot only receives each opened file; it is never shown.
+    CreateTestPageControl(
+        this, imports.CreatePlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
     guard("OnInitialUpdate", [&] {
         if (m_pPlot) {
             if (imports.ConfigureStepTestPlotControl)

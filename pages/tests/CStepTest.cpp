@@ -12,6 +12,7 @@
 #include "StepTestRules.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
+#include "TestPageControls.h"
 #include "ValidityMark.h"
 
 #include "automation/DeviceWords.h"
@@ -79,24 +80,9 @@ void CStepTest::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     m_OfflineData = false;
     const TellboxImports& imports = context().imports();
-    QPointer<QWidget> window;
-    if (imports.CreateReportControl) {
-        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePrintControl) {
-        window = nullptr;
-        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
-        if (window)
-            window->hide();
-    }
-    if (imports.CreatePlotControl) {
-        window = nullptr;
-        m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotHost), PlotId);
-        if (window)
-            addControl(PlotId, window);
-    }
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot) {
         guard("OnInitialUpdate", [this, &imports] {
             if (imports.ConfigureStepTestPlotControl)

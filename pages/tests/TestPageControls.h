@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/FormPage.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// What becomes of a library control's window once the test page has made it:
+// the report and printer controls and a compare page's scratch plot only
+// work behind the page and stay hidden; the page's plot is shown and takes
+// its id among the page's controls.
+enum class ControlWindow { Hidden, Added };
+
+// Makes one library control over the placeholder `hostId` through `factory`
+// (one of the imported control factories), with the child id `id`. Nothing
+// when the factory was not imported.
+template <class Factory, class Control>
+void CreateTestPageControl(
+    FormPage* page, Factory* factory, int hostId, int id, Control& control, ControlWindow placement)
+{
+    if (!factory)
+        return;
+    QPointer<QWidget> window;
+    control = factory(page, window, page->controlScreenRect(hostId), id);
+    if (!window)
+        return;
+    if (placement == ControlWindow::Added)
+        page->addControl(id, window);
+    else
+        window->hide();
+}
