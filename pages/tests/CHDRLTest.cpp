@@ -10,6 +10,7 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "TestPageControls.h"
+#include "TestPageHandBack.h"
 #include "ValidityMark.h"
 
 #include "automation/NumberText.h"
@@ -290,7 +291,8 @@ void CHDRLTest::TakeStepReading()
     CalculateResults();
     restoreDevice();
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("HDRL test completed"));
+        HandBackToMultiTest(
+            context(), &MultiTestRun::m_bHDRLDone, QStringLiteral("HDRL test completed"), DiagnosticCode);
 }
 
 void CHDRLTest::PlotReadings()
@@ -348,15 +350,7 @@ void CHDRLTest::OnStop()
     enableIdleButtons(true);
     restoreDevice();
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("HDRL test stopped"));
-}
-
-void CHDRLTest::handBack(const QString& line)
-{
-    MultiTestRun& multi = context().multiTest();
-    multi.m_bHDRLDone = true;
-    multi.m_TestStatusList.AddString(line);
-    context().SelectPageCode(DiagnosticCode);
+        HandBackToMultiTest(context(), &MultiTestRun::m_bHDRLDone, QStringLiteral("HDRL test stopped"), DiagnosticCode);
 }
 
 void CHDRLTest::enableIdleButtons(bool enable)

@@ -98,7 +98,6 @@ private:
     void PrepareRun();
     void onElapsed();
     void restoreDevice();
-    void handBack(const QString& line);
     void enableIdleButtons(bool enable);
     void showView(int button);
     void setProgress(int value);

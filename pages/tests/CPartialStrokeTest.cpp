@@ -13,6 +13,7 @@
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
+#include "TestPageHandBack.h"
 #include "ValidityMark.h"
 
 #include "automation/DeviceWords.h"
@@ -324,15 +325,7 @@ void CPartialStrokeTest::StopPartialStrokeTest()
     setWindowText(StatusEdit, QStringLiteral("Stopped"));
     setButtons(Buttons::Idle);
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("PST stopped"));
-}
-
-void CPartialStrokeTest::handBack(const QString& line)
-{
-    MultiTestRun& multi = context().multiTest();
-    multi.m_bPSTDone = true;
-    multi.m_TestStatusList.AddString(line);
-    context().SelectPageCode(DiagnosticCode);
+        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode);
 }
 
 void CPartialStrokeTest::StartSignatureRetrieval()
@@ -369,7 +362,7 @@ void CPartialStrokeTest::RetrievalStep()
     setWindowText(StatusEdit, QStringLiteral("Signature retrieved"));
     setButtons(Buttons::Idle);
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("PST completed"));
+        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), DiagnosticCode);
 }
 
 void CPartialStrokeTest::addPoint(const char* channel, double x, double y)

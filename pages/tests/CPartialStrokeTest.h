@@ -120,7 +120,6 @@ private:
     void registerWithMultiTest();
     void setButtons(Buttons group);
     void updateStartButton();
-    void handBack(const QString& line);
     void showChannelsAsBoxes();
     void showTrace(const char* name, bool shown);
     void showQuestion(bool shown);

@@ -13,6 +13,7 @@
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
+#include "TestPageHandBack.h"
 #include "ValidityMark.h"
 
 #include "automation/NumberText.h"
@@ -506,7 +507,8 @@ void CRampTest::completeRun()
     enableIdleButtons(true);
     enableControl(StopButton, false);
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("Ramp test completed"));
+        HandBackToMultiTest(
+            context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test completed"), DiagnosticCode);
 }
 
 void CRampTest::StopRampTest()
@@ -521,7 +523,7 @@ void CRampTest::StopRampTest()
     enableIdleButtons(true);
     enableControl(StopButton, false);
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("Ramp test stopped"));
+        HandBackToMultiTest(context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test stopped"), DiagnosticCode);
 }
 
 void CRampTest::onElapsed()
@@ -530,14 +532,6 @@ void CRampTest::onElapsed()
     setWindowText(ElapsedEdit, QString::number(m_ElapsedSeconds));
     if (!m_Running)
         killTimer(ElapsedTimerId);
-}
-
-void CRampTest::handBack(const QString& line)
-{
-    MultiTestRun& multi = context().multiTest();
-    multi.m_bRampDone = true;
-    multi.m_TestStatusList.AddString(line);
-    context().SelectPageCode(DiagnosticCode);
 }
 
 void CRampTest::enableIdleButtons(bool enable)

@@ -137,7 +137,6 @@ private:
     void restoreRampSettings();
     void completeRun();
     void onElapsed();
-    void handBack(const QString& line);
     void enableIdleButtons(bool enable);
     void updateStartButton();
     void showChannel(const QString& name, bool visible);

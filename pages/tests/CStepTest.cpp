@@ -13,6 +13,7 @@
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
+#include "TestPageHandBack.h"
 #include "ValidityMark.h"
 
 #include "automation/DeviceWords.h"
@@ -310,7 +311,8 @@ void CStepTest::completeTest()
     enableIdleButtons(true);
     enableControl(StopButton, false);
     if (context().multiTest().m_bMultiTestRunning)
-        handBack(QStringLiteral("Step test completed"));
+        HandBackToMultiTest(
+            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test completed"), DiagnosticCode);
 }
 
 void CStepTest::OnStopTest()
@@ -330,15 +332,7 @@ void CStepTest::OnStopTest()
     enableControl(StopButton, false);
     enableIdleButtons(true);
     if (multi)
-        handBack(QStringLiteral("Step test stopped"));
-}
-
-void CStepTest::handBack(const QString& line)
-{
-    MultiTestRun& multi = context().multiTest();
-    multi.m_bStepDone = true;
-    multi.m_TestStatusList.AddString(line);
-    context().SelectPageCode(DiagnosticCode);
+        HandBackToMultiTest(context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode);
 }
 
 void CStepTest::enableIdleButtons(bool enable)

@@ -110,7 +110,6 @@ private:
     void onReadOut();
     void onElapsed();
     void completeTest();
-    void handBack(const QString& line);
     void enableIdleButtons(bool enable);
     void showSettings(float start, float stop, float hold);
     void updateStartButton();
