@@ -242,11 +242,16 @@ template <class Record> void SaveResultFile(const ResultFileFamily<Record>& fami
     }
 }
 
-// The single-file loader: the file goes into a hidden scratch plot and a copy
-// of the record; only when both are read does the page's plot take the file's
-// channels and the record the values. Cancel or a refused file ("File open
-// error.") returns false with plot and record as they were.
-template <class Record> bool LoadResultFile(const ResultFileFamily<Record>& family, Record& record, IPlotPtr plot)
+// The single-file loader: the file goes into a hidden scratch plot (of the
+// page plot's kind) and a copy of the record, which `read` fills from the
+// scratch plot (throwing ComError for a file it refuses); only when both are
+// read does the page's plot take the file's channels and the record the
+// values, and then `shown` lays the page's plot out for them. Cancel or a
+// refused file ("File open error.") returns false with plot and record as
+// they were.
+template <class Scratch, class Record, class PlotPtr, class Read, class Shown>
+bool LoadResultFileWith(
+    const ResultFileFamily<Record>& family, Record& record, const PlotPtr& plot, Read read, Shown shown)
 {
     ModuleStateGuard moduleState;
     const std::optional<QString> path
@@ -254,17 +259,28 @@ template <class Record> bool LoadResultFile(const ResultFileFamily<Record>& fami
     if (!path)
         return false;
     try {
-        Plot scratch;
+        Scratch scratch;
         scratch.LoadDataFile(*path);
         Record loaded = record;
-        ReadResultRecord(family, ResultFileFrame::lookupIn(scratch), loaded);
+        read(scratch, loaded);
         plot->LoadDataFrom(scratch);
         record = loaded;
+        shown(plot, record);
         return true;
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
         return false;
     }
+}
+
+// The single-file loader of a family whose hidden channels say all it needs.
+template <class Record> bool LoadResultFile(const ResultFileFamily<Record>& family, Record& record, IPlotPtr plot)
+{
+    return LoadResultFileWith<Plot>(
+        family, record, plot,
+        [&family](
+            Plot& scratch, Record& loaded) { ReadResultRecord(family, ResultFileFrame::lookupIn(scratch), loaded); },
+        [](const IPlotPtr&, const Record&) {});
 }
 
 // A compare loader's file: asks for it, loads it into the compare page's

@@ -125,26 +125,12 @@ void CPSTReport::SavePST(IPlotPtr plot)
 
 bool CPSTReport::LoadPST(IPlotPtr plot)
 {
-    ModuleStateGuard moduleState;
-    const ResultFileFamily<CPSTReport>& f = PstFile::family();
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
-    if (!path)
-        return false;
-    try {
-        // The whole file is checked in a scratch plot and a copy of the
-        // record before the page's plot or the record changes.
-        Plot scratch;
-        scratch.LoadDataFile(*path);
-        CPSTReport loaded = *this;
-        PstFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
-        plot->LoadDataFrom(scratch);
-        *this = loaded;
-        plot->YAxisByName(PstChannels::PressureAxis)->SetTitle(PstFile::pressureAxisTitle(m_nPressureUnit));
-        plot->XAxisByName(PstChannels::TimeAxis)->FitToData();
-        plot->YAxisByName(PstChannels::PressureAxis)->FitToData();
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return LoadResultFileWith<Plot>(
+        PstFile::family(), *this, plot,
+        [](Plot& scratch, CPSTReport& loaded) { PstFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded); },
+        [](const IPlotPtr& shown, const CPSTReport& record) {
+            shown->YAxisByName(PstChannels::PressureAxis)->SetTitle(PstFile::pressureAxisTitle(record.m_nPressureUnit));
+            shown->XAxisByName(PstChannels::TimeAxis)->FitToData();
+            shown->YAxisByName(PstChannels::PressureAxis)->FitToData();
+        });
 }

@@ -125,30 +125,20 @@ void CStepTestReport::SaveStepTest(
 namespace
 {
 
-// Both loaders: the file is checked whole in a scratch plot and a copy of
-// the record before the page's plot or the record changes.
+// Both loaders.
 bool load(CStepTestReport& record, const IPlotPtr& plot, bool showSavedChannels)
 {
-    const ResultFileFamily<CStepTestReport>& f = StepTestFile::family();
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
-    if (!path)
-        return false;
-    try {
-        Plot scratch;
-        scratch.LoadDataFile(*path);
-        CStepTestReport loaded = record;
-        StepTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
-        plot->LoadDataFrom(scratch);
-        record = loaded;
-        plot->YAxisByName(StepTestChannels::PressureAxis)->SetTitle(record.m_strPressureAxisTitle.toQString());
-        if (showSavedChannels)
-            record.SetStepLoadSettings(plot, true);
-        fitAxes(plot);
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return LoadResultFileWith<Plot>(
+        StepTestFile::family(), record, plot,
+        [](Plot& scratch, CStepTestReport& loaded) {
+            StepTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
+        },
+        [showSavedChannels](const IPlotPtr& shown, CStepTestReport& loaded) {
+            shown->YAxisByName(StepTestChannels::PressureAxis)->SetTitle(loaded.m_strPressureAxisTitle.toQString());
+            if (showSavedChannels)
+                loaded.SetStepLoadSettings(shown, true);
+            fitAxes(shown);
+        });
 }
 
 } // namespace

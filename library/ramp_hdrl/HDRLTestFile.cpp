@@ -143,24 +143,11 @@ void CHDRLReport::SaveHDRL(IPlotPtr plot)
 
 bool CHDRLReport::LoadHDRL(IPlotPtr plot)
 {
-    ModuleStateGuard moduleState;
-    const ResultFileFamily<CHDRLReport>& f = HDRLTestFile::family();
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
-    if (!path)
-        return false;
-    try {
-        // The file is checked and evaluated whole in a scratch plot and a
-        // copy of the record before the page's plot or the record changes.
-        Plot scratch;
-        scratch.LoadDataFile(*path);
-        CHDRLReport loaded = *this;
-        HDRLTestFile::evaluate(IPlotPtr(&scratch), loaded);
-        plot->LoadDataFrom(scratch);
-        *this = loaded;
-        HDRLTestChannels::ResetAxes(plot, NumberText::toDouble(m_strPosSettlingTime.toQString()));
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    // The file is evaluated whole in the scratch plot before anything is shown.
+    return LoadResultFileWith<Plot>(
+        HDRLTestFile::family(), *this, plot,
+        [](Plot& scratch, CHDRLReport& loaded) { HDRLTestFile::evaluate(IPlotPtr(&scratch), loaded); },
+        [](const IPlotPtr& shown, const CHDRLReport& record) {
+            HDRLTestChannels::ResetAxes(shown, NumberText::toDouble(record.m_strPosSettlingTime.toQString()));
+        });
 }

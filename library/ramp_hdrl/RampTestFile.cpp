@@ -151,26 +151,15 @@ void CRampReport::SaveRamp(IXYPlotPtr plot)
 
 bool CRampReport::LoadRamp(IXYPlotPtr plot)
 {
-    ModuleStateGuard moduleState;
-    const ResultFileFamily<CRampReport>& f = RampTestFile::family();
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(f.openTitle, f.openFilter, f.extension);
-    if (!path)
-        return false;
-    try {
-        // The file is checked whole in a scratch plot and a copy of the record
-        // before the page's plot or the record changes.
-        XYPlot scratch;
-        scratch.LoadDataFile(*path);
-        CRampReport loaded = *this;
-        RampTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
-        plot->LoadDataFrom(scratch);
-        *this = loaded;
-        plot->YAxisByName(RampTestChannels::PressureAxis)->SetTitle(RampTestFile::pressureAxisTitle(m_nPressureUnit));
-        plot->XAxisByName(RampTestChannels::TimeAxis)->FitToData();
-        plot->YAxisByName(RampTestChannels::PressureAxis)->FitToData();
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return LoadResultFileWith<XYPlot>(
+        RampTestFile::family(), *this, plot,
+        [](XYPlot& scratch, CRampReport& loaded) {
+            RampTestFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded);
+        },
+        [](const IXYPlotPtr& shown, const CRampReport& record) {
+            shown->YAxisByName(RampTestChannels::PressureAxis)
+                ->SetTitle(RampTestFile::pressureAxisTitle(record.m_nPressureUnit));
+            shown->XAxisByName(RampTestChannels::TimeAxis)->FitToData();
+            shown->YAxisByName(RampTestChannels::PressureAxis)->FitToData();
+        });
 }
