@@ -67,10 +67,14 @@ private:
 
 void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder)
 {
-    for (const ReportFramePicture& picture : descriptor.pictures) {
-        if (picture.showView)
-            picture.showView();
-        picture.plot->SaveImage(folder + picture.fileName, ReportPictureSize);
+    if (descriptor.takePictures) {
+        descriptor.takePictures(folder);
+    } else {
+        for (const ReportFramePicture& picture : descriptor.pictures) {
+            if (picture.showView)
+                picture.showView();
+            picture.plot->SaveImage(folder + picture.fileName, ReportPictureSize);
+        }
     }
     if (descriptor.afterPictures)
         descriptor.afterPictures();

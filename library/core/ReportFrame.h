@@ -127,6 +127,11 @@ struct ReportFrameDescriptor {
     std::optional<AutoString> fileTag;
     std::vector<ReportFramePicture> pictures;
     PicturePlace picturePlace = PicturePlace::AfterFields;
+    // Takes the pictures itself, in place of the walk through `pictures`
+    // (which then only names the files and the fields they go into): for a
+    // report that puts each plot back in its first view as soon as that
+    // plot's pictures are taken.
+    std::function<void(const QString& folder)> takePictures;
     // Run once every picture is taken (a plot put back in the view the page shows).
     std::function<void()> afterPictures;
     // The report's own fields.
