@@ -2,6 +2,39 @@
 
 #include "core/ModuleStateGuard.h"
 
+void FillRampSectionFields(const ReportFrameFields& fields, const CRampReport& record)
+{
+    const auto text
+        = [&fields](const char* key, const QString& value) { fields.setText(QString::fromLatin1(key), value); };
+    text("TestSettingsLbl", QStringLiteral("Ramp Test Settings"));
+    text("StartPosLbl", QStringLiteral("Start Position:"));
+    text("StartPosn", record.m_strStartPosition.toQString());
+    text("StopPosLbl", QStringLiteral("Stop Position:"));
+    text("StopPosn", record.m_strStopPosition.toQString());
+    text("HoldTimeLbl", QStringLiteral("Hold Time:"));
+    text("HoldTime", record.m_strHoldTime.toQString());
+    text("TestDurLbl", QStringLiteral("Test Duration:"));
+    text("TestDuration", record.m_strTestDuration.toQString());
+    text("BiDirLbl", QStringLiteral("Bi-Directional:"));
+    text("BiDirValue", record.m_bBiDirectional == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
+    text("SpringSetLbl", QStringLiteral("Spring Set:"));
+    text("SpRateLbl", QStringLiteral("Spring Rate:"));
+    text("SpRateValue", record.m_strSpringRate.toQString());
+    text("SpRateUnit", record.m_strSpringRateUnit.toQString());
+    text("SpInitLbl", QStringLiteral("Spring Initial:"));
+    text("SpInitValue", record.m_strSpringInitial.toQString());
+    text("SpInitUnit", record.m_strSpringPressureUnit.toQString());
+    text("SpFinLbl", QStringLiteral("Spring Final:"));
+    text("SpFinValue", record.m_strSpringFinal.toQString());
+    text("SpFinUnit", record.m_strSpringPressureUnit.toQString());
+    text("StLenLbl", QStringLiteral("Stroke Length:"));
+    text("StLenValue", record.m_strStrokeLength.toQString());
+    text("StLenUnit", record.m_strStrokeLengthUnit.toQString());
+    text("ActSizeLbl", QStringLiteral("Actuator Size:"));
+    text("ActSizeValue", record.m_strActuatorSize.toQString());
+    text("ActSizeUnit", record.m_strActuatorSizeUnit.toQString());
+}
+
 void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page)
 {
@@ -22,36 +55,6 @@ void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plo
     if (record.m_bBiDirectional != 0 && header.m_byModel == 5)
         descriptor.pictures.push_back(
             { picturePlot, [&] { record.SetFrictionView(plot); }, FrictionPicture, QStringLiteral("RampGrph4") });
-    descriptor.fields = [&record](const ReportFrameFields& fields) {
-        const auto text
-            = [&fields](const char* key, const QString& value) { fields.setText(QString::fromLatin1(key), value); };
-        text("TestSettingsLbl", QStringLiteral("Ramp Test Settings"));
-        text("StartPosLbl", QStringLiteral("Start Position:"));
-        text("StartPosn", record.m_strStartPosition.toQString());
-        text("StopPosLbl", QStringLiteral("Stop Position:"));
-        text("StopPosn", record.m_strStopPosition.toQString());
-        text("HoldTimeLbl", QStringLiteral("Hold Time:"));
-        text("HoldTime", record.m_strHoldTime.toQString());
-        text("TestDurLbl", QStringLiteral("Test Duration:"));
-        text("TestDuration", record.m_strTestDuration.toQString());
-        text("BiDirLbl", QStringLiteral("Bi-Directional:"));
-        text("BiDirValue", record.m_bBiDirectional == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
-        text("SpringSetLbl", QStringLiteral("Spring Set:"));
-        text("SpRateLbl", QStringLiteral("Spring Rate:"));
-        text("SpRateValue", record.m_strSpringRate.toQString());
-        text("SpRateUnit", record.m_strSpringRateUnit.toQString());
-        text("SpInitLbl", QStringLiteral("Spring Initial:"));
-        text("SpInitValue", record.m_strSpringInitial.toQString());
-        text("SpInitUnit", record.m_strSpringPressureUnit.toQString());
-        text("SpFinLbl", QStringLiteral("Spring Final:"));
-        text("SpFinValue", record.m_strSpringFinal.toQString());
-        text("SpFinUnit", record.m_strSpringPressureUnit.toQString());
-        text("StLenLbl", QStringLiteral("Stroke Length:"));
-        text("StLenValue", record.m_strStrokeLength.toQString());
-        text("StLenUnit", record.m_strStrokeLengthUnit.toQString());
-        text("ActSizeLbl", QStringLiteral("Actuator Size:"));
-        text("ActSizeValue", record.m_strActuatorSize.toQString());
-        text("ActSizeUnit", record.m_strActuatorSizeUnit.toQString());
-    };
+    descriptor.fields = [&record](const ReportFrameFields& fields) { FillRampSectionFields(fields, record); };
     ReportFrame::Generate(descriptor, header, report, printer, definitionPath, page);
 }

@@ -21,6 +21,10 @@ inline const QString SignalsPicture = QStringLiteral("RampTest3.bmp");
 inline const QString FrictionPicture = QStringLiteral("RampTest4.bmp");
 } // namespace RampTestReportText
 
+// The ramp settings, the spring set, stroke length and actuator size, as the
+// ramp report and the multi-test report print them.
+void FillRampSectionFields(const ReportFrameFields& fields, const CRampReport& record);
+
 // Prints one ramp test: the device and valve header, the ramp settings, the
 // date of printing, the spring set, stroke length and actuator size, and
 // pictures of the ramp plot in its views: signals against time, pressure

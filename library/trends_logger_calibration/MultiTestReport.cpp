@@ -2,6 +2,7 @@
 
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
+#include "ramp_hdrl/RampTestReport.h"
 #include "ui/Prompts.h"
 
 #include <memory>
@@ -127,33 +128,7 @@ ReportFrameDescriptor MultiTestReportDescriptor(const CReportHeader& header, con
         const MultiTestCopies& c = *copies;
         const auto text
             = [&fields](const char* key, const QString& value) { fields.setText(QString::fromLatin1(key), value); };
-        text("TestSettingsLbl", QStringLiteral("Ramp Test Settings"));
-        text("StartPosLbl", QStringLiteral("Start Position:"));
-        text("StartPosn", c.ramp.m_strStartPosition.toQString());
-        text("StopPosLbl", QStringLiteral("Stop Position:"));
-        text("StopPosn", c.ramp.m_strStopPosition.toQString());
-        text("HoldTimeLbl", QStringLiteral("Hold Time:"));
-        text("HoldTime", c.ramp.m_strHoldTime.toQString());
-        text("TestDurLbl", QStringLiteral("Test Duration:"));
-        text("TestDuration", c.ramp.m_strTestDuration.toQString());
-        text("BiDirLbl", QStringLiteral("Bi-Directional:"));
-        text("BiDirValue", c.ramp.m_bBiDirectional == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
-        text("SpringSetLbl", QStringLiteral("Spring Set:"));
-        text("SpRateLbl", QStringLiteral("Spring Rate:"));
-        text("SpRateValue", c.ramp.m_strSpringRate.toQString());
-        text("SpRateUnit", c.ramp.m_strSpringRateUnit.toQString());
-        text("SpInitLbl", QStringLiteral("Spring Initial:"));
-        text("SpInitValue", c.ramp.m_strSpringInitial.toQString());
-        text("SpInitUnit", c.ramp.m_strSpringPressureUnit.toQString());
-        text("SpFinLbl", QStringLiteral("Spring Final:"));
-        text("SpFinValue", c.ramp.m_strSpringFinal.toQString());
-        text("SpFinUnit", c.ramp.m_strSpringPressureUnit.toQString());
-        text("StLenLbl", QStringLiteral("Stroke Length:"));
-        text("StLenValue", c.ramp.m_strStrokeLength.toQString());
-        text("StLenUnit", c.ramp.m_strStrokeLengthUnit.toQString());
-        text("ActSizeLbl", QStringLiteral("Actuator Size:"));
-        text("ActSizeValue", c.ramp.m_strActuatorSize.toQString());
-        text("ActSizeUnit", c.ramp.m_strActuatorSizeUnit.toQString());
+        FillRampSectionFields(fields, c.ramp);
 
         text("StepStartPosn", c.step.m_strStartPosition.toQString());
         text("StepStopPosn", c.step.m_strStopPosition.toQString());
