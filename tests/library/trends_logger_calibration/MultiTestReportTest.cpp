@@ -204,6 +204,9 @@ TEST_F(MultiTestReportTest, PrintsEveryRecordAsPassedUnderOneDateAndNamesThePdfF
         { "lblLinearErrorValue", "0.55" }, { "lblPosSettlingTimeValue", "6.5" } };
     for (const auto& [key, text] : fields)
         EXPECT_EQ(fieldText(key), QString::fromLatin1(text)) << key;
+    // Kept for people to look at.
+    QFile::remove(artifactPath(QStringLiteral("multi_test_report.pdf")));
+    QFile::copy(pdf, artifactPath(QStringLiteral("multi_test_report.pdf")));
     const QString text = pdfText(pdf).simplified();
     for (const char* expected : { "MULTI-TEST REPORT", "DEVICE TAG ID: PV-101", "Ramp Test Settings", "12/31/2031" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
