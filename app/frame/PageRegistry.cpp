@@ -26,6 +26,7 @@
 #include "health/CValveHealth.h"
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CDataLogger.h"
+#include "tests/CDiagnosticsMain.h"
 #include "tests/CPSTCompare.h"
 #include "tests/CPartialStrokeTest.h"
 #include "tests/CHDRLCompareView.h"
@@ -52,7 +53,7 @@ template <class T> FormPage* page(PageContext& context, const PageRow&)
         return new T;
 }
 
-FormPage* shell(PageContext& context, const PageRow& row)
+[[maybe_unused]] FormPage* shell(PageContext& context, const PageRow& row)
 {
     return new ShellPage(context, QString::fromLatin1(row.pageClass), row.shell);
 }
@@ -71,7 +72,7 @@ const PageRow Rows[] = {
     { 31, "CPositionerHealth",             page<CPositionerHealth>, 32, 2, "Positioner Health",     OptionalOnK40 },
     { 32, "CActuatorHealth",               page<CActuatorHealth>, 33, 2, "Actuator Health",         OptionalOnK40 | SwapFirst },
     { 33, "CControlHealth",                page<CControlHealth>, 34, 2, "Control Health",           OptionalOnK40 },
-    { 20, "CDiagnosticsMain",              shell,           4,   1, "Diagnostic",                   Expanded, { 203, "Diagnostic" } },
+    { 20, "CDiagnosticsMain",              page<CDiagnosticsMain>, 4, 1, "Diagnostic",              Expanded },
     { 37, "CRampTest",                     page<CRampTest>, 41,  2, "Ramp Test",                    Expanded | SwapFirst },
     { 36, "CRampTestCompare",              page<CRampTestCompare>, 411, 3, "Compare",               SwapFirst },
     { 21, "CStepTest",                     page<CStepTest>, 42,  2, "Step Test",                    Expanded },

@@ -27,6 +27,8 @@ private:
     std::function<void()> m_changed;
 };
 
+class QWidget;
+
 // What a test page offers the hub: its Save, its plot, the reset of its
 // view, and the texts the multi-test report takes from it.
 struct MultiTestPage {
@@ -34,6 +36,10 @@ struct MultiTestPage {
     std::function<IPlotPtr()> plot;
     std::function<void()> ResetView;
     std::function<QStringList()> reportTexts;
+    // An empty plot of the page's kind, set up as the page sets up its own,
+    // hidden, made under `owner` (which deletes it): the report pictures it
+    // for a test the user left out, and the page's own result stays.
+    std::function<IPlotPtr(QWidget* owner)> MakeScratchPlot;
 };
 
 // The state of a multi-test run that the test pages and the diagnostics hub

@@ -60,13 +60,8 @@ void CHDRLTest::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
-    if (m_pPlot) {
-        guard("OnInitialUpdate", [this, &imports] {
-            if (imports.ConfigureHDRLPlotControl)
-                imports.ConfigureHDRLPlotControl(m_pPlot);
-            context().records().m_HDRLReport.SetupHDRLPlotChannels(m_pPlot);
-        });
-    }
+    if (m_pPlot)
+        guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
     CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
     CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
     connectHandlers();
@@ -114,9 +109,24 @@ void CHDRLTest::registerWithMultiTest()
         return QStringList { windowText(SettlingEdit), windowText(HysDeadAverageEdit), windowText(HysDeadMaximumEdit),
             windowText(RepeatAverageEdit), windowText(RepeatMaximumEdit), windowText(LinearityEdit) };
     };
+    hand.MakeScratchPlot = [this](QWidget* owner) {
+        const IPlotPtr scratch
+            = CreateScratchControl<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId);
+        if (scratch)
+            setUpPlot(scratch);
+        return scratch;
+    };
     MultiTestRun& multi = context().multiTest();
     multi.registerPage(MultiTest::HDRL, std::move(hand));
     multi.SetHDRLSettlingTime = [this](const QString& text) { setWindowText(SettlingEdit, text); };
+}
+
+void CHDRLTest::setUpPlot(const IPlotPtr& plot)
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.ConfigureHDRLPlotControl)
+        imports.ConfigureHDRLPlotControl(plot);
+    context().records().m_HDRLReport.SetupHDRLPlotChannels(plot);
 }
 
 // ---------------------------------------------------------------------------

@@ -95,6 +95,7 @@ public:
 private:
     void connectHandlers();
     void registerWithMultiTest();
+    void setUpPlot(const IPlotPtr& plot);
     void PrepareRun();
     void onElapsed();
     void restoreDevice();

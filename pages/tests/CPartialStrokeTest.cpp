@@ -95,15 +95,8 @@ void CPartialStrokeTest::OnInitialUpdate()
     CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
     CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
     CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
-    if (m_pPlot) {
-        guard("OnInitialUpdate", [this, &imports] {
-            if (imports.ConfigurePSTPlotControl)
-                imports.ConfigurePSTPlotControl(m_pPlot);
-            m_pPlot->XAxisByName(QStringLiteral("Time"))->SetTitle(QStringLiteral("Time [ms]"));
-            context().records().m_PSTReport.SetupPSTPlotChannels(m_pPlot);
-            m_pPlot->ClearAllData();
-        });
-    }
+    if (m_pPlot)
+        guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
     for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
         setChecked(box, true);
     enableControl(Port1Box, true);
@@ -155,7 +148,24 @@ void CPartialStrokeTest::registerWithMultiTest()
             windowText(DurationEdit), windowText(BreakAwayTimeEdit), windowText(BreakAwayPressureEdit),
             windowText(PressureUnitLabel), windowText(TimeToTargetResultEdit), windowText(ResultEdit) };
     };
+    hand.MakeScratchPlot = [this](QWidget* owner) {
+        const IPlotPtr scratch
+            = CreateScratchControl<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId);
+        if (scratch)
+            setUpPlot(scratch);
+        return scratch;
+    };
     context().multiTest().registerPage(MultiTest::PartialStroke, std::move(hand));
+}
+
+void CPartialStrokeTest::setUpPlot(const IPlotPtr& plot)
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.ConfigurePSTPlotControl)
+        imports.ConfigurePSTPlotControl(plot);
+    plot->XAxisByName(QStringLiteral("Time"))->SetTitle(QStringLiteral("Time [ms]"));
+    context().records().m_PSTReport.SetupPSTPlotChannels(plot);
+    plot->ClearAllData();
 }
 
 // ---------------------------------------------------------------------------

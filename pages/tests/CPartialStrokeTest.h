@@ -118,6 +118,7 @@ private:
 
     void connectHandlers();
     void registerWithMultiTest();
+    void setUpPlot(const IPlotPtr& plot);
     void setButtons(Buttons group);
     void updateStartButton();
     void showChannelsAsBoxes();

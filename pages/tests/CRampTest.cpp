@@ -98,11 +98,8 @@ void CRampTest::OnInitialUpdate()
     const TellboxImports& imports = context().imports();
     CreateTestPageControl(this, imports.CreateRampPlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot) {
-        guard("OnInitialUpdate", [this, &imports] {
-            if (imports.ConfigureRampPlotControl)
-                imports.ConfigureRampPlotControl(m_pPlot);
-            context().records().m_RampReport.SetupRampPlotChannels(m_pPlot);
-            m_pPlot->ClearAllData();
+        guard("OnInitialUpdate", [this] {
+            setUpPlot(m_pPlot);
             ShowRampTestView(data().Config28Bit5 != 0);
         });
     }
@@ -155,7 +152,8 @@ void CRampTest::registerWithMultiTest()
     MultiTestPage hand;
     hand.Save = [this] { guard("SaveRampResults", [this] { SaveRampResults(); }); };
     hand.plot = [this] { return m_pPlot ? m_pPlot.query<Plot>() : IPlotPtr(); };
-    hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(viewFlag()); }); };
+    // The report shows the live Ramp Test view, drawn for the device's own flag.
+    hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(data().Config28Bit5 != 0); }); };
     // The ramp section of the multi-test report: settings, spring set, stroke and size.
     hand.reportTexts = [this] {
         return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit),
@@ -165,7 +163,24 @@ void CRampTest::registerWithMultiTest()
             windowText(StrokeLengthEdit), windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit),
             windowText(ActuatorSizeUnit) };
     };
+    hand.MakeScratchPlot = [this](QWidget* owner) {
+        const IXYPlotPtr scratch = CreateScratchControl<IXYPlotPtr>(
+            owner, context().imports().CreateRampPlotControl, this, PlotHost, PlotId);
+        if (!scratch)
+            return IPlotPtr();
+        setUpPlot(scratch);
+        return scratch.query<Plot>();
+    };
     context().multiTest().registerPage(MultiTest::Ramp, std::move(hand));
+}
+
+void CRampTest::setUpPlot(const IXYPlotPtr& plot)
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.ConfigureRampPlotControl)
+        imports.ConfigureRampPlotControl(plot);
+    context().records().m_RampReport.SetupRampPlotChannels(plot);
+    plot->ClearAllData();
 }
 
 // ---------------------------------------------------------------------------

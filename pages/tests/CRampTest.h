@@ -123,6 +123,7 @@ public:
 private:
     void connectHandlers();
     void registerWithMultiTest();
+    void setUpPlot(const IXYPlotPtr& plot);
     void readRampDeviceValues();
     void readRampTestSettings();
     void showSettings(const DeviceData& dd);

@@ -84,14 +84,8 @@ void CStepTest::OnInitialUpdate()
     CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
     CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
     CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
-    if (m_pPlot) {
-        guard("OnInitialUpdate", [this, &imports] {
-            if (imports.ConfigureStepTestPlotControl)
-                imports.ConfigureStepTestPlotControl(m_pPlot);
-            context().records().m_StepTestReport.SetupStepTestPlotChannels(m_pPlot);
-            m_pPlot->ClearAllData();
-        });
-    }
+    if (m_pPlot)
+        guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
     for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
         setChecked(box, true);
     enableControl(Port1Box, true);
@@ -141,7 +135,23 @@ void CStepTest::registerWithMultiTest()
     hand.reportTexts = [this] {
         return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit) };
     };
+    hand.MakeScratchPlot = [this](QWidget* owner) {
+        const IPlotPtr scratch
+            = CreateScratchControl<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId);
+        if (scratch)
+            setUpPlot(scratch);
+        return scratch;
+    };
     context().multiTest().registerPage(MultiTest::Step, std::move(hand));
+}
+
+void CStepTest::setUpPlot(const IPlotPtr& plot)
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.ConfigureStepTestPlotControl)
+        imports.ConfigureStepTestPlotControl(plot);
+    context().records().m_StepTestReport.SetupStepTestPlotChannels(plot);
+    plot->ClearAllData();
 }
 
 // ---------------------------------------------------------------------------

@@ -106,6 +106,7 @@ public:
 private:
     void connectHandlers();
     void registerWithMultiTest();
+    void setUpPlot(const IPlotPtr& plot);
     void onTestWatch();
     void onReadOut();
     void onElapsed();

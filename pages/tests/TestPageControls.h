@@ -29,3 +29,19 @@ void CreateTestPageControl(
     else
         window->hide();
 }
+
+// Makes a hidden library control under `owner` (which deletes it), of the size
+// of the page's placeholder `hostId`: a scratch plot like the page's own.
+// Empty when the factory was not imported or the control cannot be made.
+template <class Control, class Factory>
+Control CreateScratchControl(QWidget* owner, Factory* factory, const FormPage* page, int hostId, int id)
+{
+    if (!factory || !owner)
+        return Control();
+    QPointer<QWidget> window;
+    const QRect screen(owner->mapToGlobal(QPoint(0, 0)), page->controlRect(hostId).size());
+    Control control = factory(owner, window, screen, id);
+    if (window)
+        window->hide();
+    return control;
+}

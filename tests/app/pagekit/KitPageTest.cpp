@@ -280,7 +280,7 @@ TEST(MultiTestRun, PagesRegisterWhatTheHubCallsAndEachTestHasItsDoneFlag)
     MultiTestRun run;
     EXPECT_EQ(run.page(MultiTest::Step), nullptr);
     int saved = 0;
-    run.registerPage(MultiTest::Step, { [&] { ++saved; }, {}, {}, [] { return QStringList { "Step" }; } });
+    run.registerPage(MultiTest::Step, { [&] { ++saved; }, {}, {}, [] { return QStringList { "Step" }; }, {} });
     ASSERT_NE(run.page(MultiTest::Step), nullptr);
     run.page(MultiTest::Step)->Save();
     EXPECT_EQ(saved, 1);

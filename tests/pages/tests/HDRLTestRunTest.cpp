@@ -4,6 +4,8 @@
 // page, a lost reply and the multi-test hand-back.
 #include "HDRLTestPageTest.h"
 
+#include "HubHandBack.h"
+
 #include "tests/HDRLTestRules.h"
 
 #include "ui/Pictures.h"
@@ -218,6 +220,8 @@ TEST_F(HDRLTestPageTest, MultiTestRunTakesTheHubsSettlingTimeStartsUnaskedAndHan
         ASSERT_TRUE(run.SetHDRLSettlingTime);
         run.SetHDRLSettlingTime(QStringLiteral("9"));
         run.m_bMultiTestRunning = true;
+        prompts().clearRecords();
+        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::HDRLBox);
         select(HDRLCode);
         EXPECT_EQ(text(H::SettlingEdit), QStringLiteral("9"));
         EXPECT_TRUE(prompts().messages().empty());
@@ -234,8 +238,10 @@ TEST_F(HDRLTestPageTest, MultiTestRunTakesTheHubsSettlingTimeStartsUnaskedAndHan
         }
         processEvents();
         EXPECT_EQ(run.m_TestStatusList.lines(),
-            QStringList { stop ? QStringLiteral("HDRL test stopped") : QStringLiteral("HDRL test completed") });
-        EXPECT_TRUE(run.m_bHDRLDone);
+            QStringList({ stop ? QStringLiteral("HDRL test stopped") : QStringLiteral("HDRL test completed"),
+                RunFinishedLine }));
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        EXPECT_FALSE(hdrl().running()) << "the test marked done is not started again";
         EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
         if (!stop) {
             EXPECT_EQ(offered->reportTexts().size(), 6);
@@ -251,6 +257,7 @@ TEST_F(HDRLTestPageTest, LeavingDuringAMultiTestRunHandsBackAfterTheChosenPage)
     clock().advance(2000);
     MultiTestRun& run = app().multiTest();
     run.m_bMultiTestRunning = true;
+    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::HDRLBox);
     select(HDRLCode);
     clock().advance(8000);
     select(DashboardCode);

@@ -3,6 +3,8 @@
 // retrieval, Stop, leaving the page and the multi-test hand-back.
 #include "PstPageTest.h"
 
+#include "HubHandBack.h"
+
 #include "ui/Pictures.h"
 
 namespace
@@ -243,6 +245,8 @@ TEST_F(PstPageTest, MultiTestRunStartsUnaskedRetrievesAndHandsBack)
         clock().advance(2000);
         MultiTestRun& run = app().multiTest();
         run.m_bMultiTestRunning = true;
+        prompts().clearRecords();
+        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::PSTBox);
         data().SigSettings.Floats = { 80.0f, 65.0f, 0.0f, 6.0f };
         data().SigSettings.Word = 250;
         device().clearRequests();
@@ -268,8 +272,10 @@ TEST_F(PstPageTest, MultiTestRunStartsUnaskedRetrievesAndHandsBack)
             EXPECT_EQ(pstChannel("Position")->Count(), 208);
         }
         processEvents();
-        EXPECT_EQ(run.m_TestStatusList.lines(), QStringList { QString::fromLatin1(c.line) }) << c.what;
-        EXPECT_TRUE(run.m_bPSTDone) << c.what;
+        EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ QString::fromLatin1(c.line), RunFinishedLine }))
+            << c.what;
+        EXPECT_EQ(prompts().pendingAnswers(), 0) << c.what;
+        EXPECT_EQ(device().requestsFor(233).size(), c.stop ? 2u : 1u) << "the test marked done is not started again";
         EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode) << c.what;
         m_app.reset();
     }

@@ -4,6 +4,8 @@
 // and the device's faults.
 #include "RampTestPageTest.h"
 
+#include "HubHandBack.h"
+
 #include "ui/Pictures.h"
 
 namespace
@@ -256,6 +258,7 @@ TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
         dd.SigSettings.Floats = { 20.0f, 40.0f, 10.0f, 2.0f };
         dd.RampBidirectional = 0;
         prompts().clearRecords();
+        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::RampBox);
         select(RampTestCode);
         EXPECT_TRUE(prompts().messages().empty()) << stop;
         EXPECT_TRUE(ramp().testRunning()) << stop;
@@ -273,12 +276,14 @@ TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
             ramp().StopRampTest();
         else
             runRampToCompletion();
-        EXPECT_TRUE(multi.m_bRampDone) << stop;
         EXPECT_EQ(multi.m_TestStatusList.lines().value(0),
             stop ? QStringLiteral("Ramp test stopped") : QStringLiteral("Ramp test completed"));
         // The hand-back runs once the page's own switch is over.
         processEvents();
         EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode) << stop;
+        EXPECT_EQ(multi.m_TestStatusList.lines().value(1), RunFinishedLine) << stop;
+        EXPECT_EQ(prompts().pendingAnswers(), 0) << stop;
+        EXPECT_FALSE(ramp().testRunning()) << "the test marked done is not started again";
         multi.m_bMultiTestRunning = false;
         m_app.reset();
     }

@@ -3,6 +3,8 @@
 // leaving the page, the multi-test hand-back and the device's faults.
 #include "StepTestPageTest.h"
 
+#include "HubHandBack.h"
+
 #include "ui/Pictures.h"
 
 namespace
@@ -188,6 +190,7 @@ TEST_F(StepTestPageTest, MultiTestRunStartsUnaskedAndHandsBackWhenComplete)
     clock().advance(2000);
     MultiTestRun& run = app().multiTest();
     run.m_bMultiTestRunning = true;
+    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::StepBox);
     data().SigSettings.Floats = { 20.0f, 45.0f, 0.0f, 4.0f };
     device().clearRequests();
     select(StepTestCode);
@@ -197,6 +200,7 @@ TEST_F(StepTestPageTest, MultiTestRunStartsUnaskedAndHandsBackWhenComplete)
     EXPECT_TRUE(prompts().messages().empty());
     EXPECT_TRUE(step().testRunning());
     ASSERT_EQ(framesOf(233).size(), 1u);
+    const QString stepStart = framesOf(233)[0];
     EXPECT_TRUE(framesOf(233)[0].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 34 00 00 00 00 00 00 40 80")))
         << framesOf(233)[0].toStdString();
 
@@ -208,8 +212,9 @@ TEST_F(StepTestPageTest, MultiTestRunStartsUnaskedAndHandsBackWhenComplete)
 
     runToCompletion();
     processEvents();
-    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList { QStringLiteral("Step test completed") });
-    EXPECT_TRUE(run.m_bStepDone);
+    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ QStringLiteral("Step test completed"), RunFinishedLine }));
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
+    EXPECT_EQ(framesOf(233), QStringList { stepStart }) << "the test marked done is not started again";
     EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
 }
 
@@ -219,6 +224,7 @@ TEST_F(StepTestPageTest, LeavingDuringAMultiTestRunHandsBackAfterTheChosenPage)
     clock().advance(2000);
     MultiTestRun& run = app().multiTest();
     run.m_bMultiTestRunning = true;
+    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::StepBox);
     data().SigSettings.Floats = { 30.0f, 60.0f, 0.0f, 6.0f };
     select(StepTestCode);
     clock().advance(2000);
@@ -230,6 +236,7 @@ TEST_F(StepTestPageTest, LeavingDuringAMultiTestRunHandsBackAfterTheChosenPage)
     EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
     processEvents();
     EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
 }
 
 TEST_F(StepTestPageTest, FailedReadsAreNotActedOn)

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// What the diagnostics hub decides without its widgets: the range, the hint
+// and the keys of each of its twelve parameters, the texts its activation
+// shows for the device's signature settings, the device word of the partial
+// stroke time to target, and which ticked test a multi-test run does next.
+namespace DiagnosticsHubRules
+{
+
+enum class Parameter {
+    RampStart,
+    RampStop,
+    RampHold,
+    RampDuration,
+    StepStart,
+    StepStop,
+    StepHold,
+    PstStart,
+    PstStop,
+    PstTimeToTarget,
+    PstDuration,
+    Settling,
+    Count
+};
+inline constexpr int ParameterCount = static_cast<int>(Parameter::Count);
+
+inline const QString PositionHint = QStringLiteral("Please enter values between -5 and 105");
+inline const QString IntegerHint = QStringLiteral("Please enter integer values");
+inline const QString StepHoldHint = QStringLiteral("Please enter integer values between 2 and 300");
+inline const QString SettlingHint = QStringLiteral("Please Enter the value greater or equal to 6");
+
+// Both ends included. The settling time has no upper end, but it must be a
+// finite number.
+struct ParameterRule {
+    double minimum;
+    double maximum; // infinity: no upper end
+    const QString& hint;
+    bool digitsOnly; // the edit takes digit keys only
+};
+const ParameterRule& rule(Parameter parameter);
+bool valid(Parameter parameter, double value);
+
+// The signature settings as the device keeps them: floats 1 to 4 and the
+// time to target in hundredths of a second.
+struct SignatureSettings {
+    std::array<float, 4> floats {};
+    uint16_t timeToTarget = 0;
+};
+// The text activation writes into a parameter's edit: float 1 for the start
+// positions, float 2 for the stops, float 4 for the holds and the partial
+// stroke duration (the ramp hold at least 1), float 3 for the ramp duration
+// (at least 2), the time to target in seconds; in the C locale, shortest
+// form. Nothing for the settling time, which activation leaves as it is.
+std::optional<QString> activationText(Parameter parameter, const SignatureSettings& settings);
+
+// The time to target in seconds as the device word: hundredths of a second,
+// truncated toward zero with the shared tolerance (5.99 gives 599) and held
+// to the word's range.
+uint16_t timeToTargetWord(double seconds);
+
+// The tests of a run, in the order it takes them.
+enum class Test { Ramp, Step, PartialStroke, HDRL, Count };
+inline constexpr int TestCount = static_cast<int>(Test::Count);
+// The first test whose box is ticked and whose done flag is clear; none when
+// the run is over.
+std::optional<Test> nextTest(const std::array<bool, TestCount>& ticked, const std::array<bool, TestCount>& done);
+
+} // namespace DiagnosticsHubRules

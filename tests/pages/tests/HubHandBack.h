@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+
+#include "tests/CDiagnosticsMain.h"
+
+#include <QAbstractButton>
+
+// A test page of a multi-test run hands back to the diagnostics hub. With
+// only the page's own test ticked there, the hub ends the run when the page
+// has marked its test done (it would start the test again otherwise) and asks
+// its save question, answered Cancel here.
+inline void tickOnlyOnHub(CDiagnosticsMain& hub, ScriptedPrompts& prompts, int box)
+{
+    hub.controlAs<QAbstractButton>(box)->setChecked(true);
+    prompts.answerMessage(Prompts::IdCancel, QStringLiteral("Do you want to save the multi tests?"));
+}
+
+inline const QString RunFinishedLine = QStringLiteral("Finished the selected tests");
