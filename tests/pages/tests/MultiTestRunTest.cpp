@@ -1,0 +1,258 @@
+// A multi-test run of the diagnostics hub against the simulated positioner:
+// the one movement question, the ticked tests run by their own pages in
+// order, their hand-backs, the list of events, the save at the end, and Stop.
+#include "DiagnosticsHubPageTest.h"
+
+#include <QFileInfo>
+
+namespace
+{
+
+class MultiTestRunTest : public DiagnosticsHubPageTest
+{
+protected:
+    // The step and partial stroke tests ticked with the settings of the run.
+    void tickStepAndPst()
+    {
+        tick(D::StepBox);
+        tick(D::PSTBox);
+        fillParameters();
+        setText(D::StepStartEdit, "20");
+        setText(D::StepStopEdit, "60");
+        setText(D::StepHoldEdit, "5");
+        setText(D::PSTStartEdit, "80");
+        setText(D::PSTStopEdit, "65");
+        setText(D::PSTTimeToTargetEdit, "4.99");
+        setText(D::PSTDurationEdit, "12");
+    }
+    bool pstRunning() { return pst().testRunning() || pst().retrieving(); }
+};
+
+TEST_F(MultiTestRunTest, StepAndPartialStrokeRunInTurnAfterOneQuestionAndTheEndSavesBoth)
+{
+    showHub();
+    tickStepAndPst();
+    prompts().clearRecords();
+    startRun();
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    const Prompts::Message question = prompts().messages()[0];
+    EXPECT_EQ(question.text, Movement);
+    EXPECT_EQ(question.caption, QStringLiteral("PV-101 CLIPWELL"));
+    EXPECT_EQ(question.buttons, Prompts::Buttons::YesNo);
+    EXPECT_EQ(question.icon, Prompts::Icon::Question);
+
+    // The step test runs first, on its own page, with the hub's settings.
+    EXPECT_EQ(tree().selectedPageCode(), StepTestCode);
+    EXPECT_TRUE(step().testRunning());
+    EXPECT_TRUE(run().m_bRampDone) << "set when the step test starts";
+    EXPECT_FALSE(hubEnabled(D::StartButton));
+    EXPECT_TRUE(hubEnabled(D::StopButton));
+    EXPECT_FALSE(hubEnabled(D::PrintButton));
+    ASSERT_EQ(framesOf(233).size(), 1u);
+    EXPECT_TRUE(framesOf(233)[0].startsWith(
+        QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00 00 00 00 00 40 A0 00 00")))
+        << framesOf(233)[0].toStdString();
+    EXPECT_EQ(step().windowText(CStepTest::HoldEdit), QStringLiteral("5"));
+
+    // Then the partial stroke test, its time to target 4.99 s as 499 hundredths.
+    const QString stepFile = tempPath(QStringLiteral("unused.stp"));
+    const QString pstFile = tempPath(QStringLiteral("run.pst"));
+    prompts().answerMessage(Prompts::IdOk, SaveQuestion);
+    prompts().answerFile(std::nullopt, QStringLiteral("Save Step Test Results As"));
+    prompts().answerFile(pstFile, QStringLiteral("Save Partial Stroke Test Results As"));
+    runUntil([this] { return tree().selectedPageCode() == PstCode || runEnded(); });
+    EXPECT_TRUE(run().m_bStepDone);
+    ASSERT_EQ(framesOf(233).size(), 2u);
+    EXPECT_EQ(framesOf(233)[1], QStringLiteral("E9 14 01 0F 42 A0 00 00 42 82 00 00 00 00 00 00 41 40 00 00 01 F3"));
+    runUntil([this] { return runEnded(); });
+
+    EXPECT_EQ(listed(),
+        QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test completed"),
+            QStringLiteral("PST started"), QStringLiteral("PST completed"),
+            QStringLiteral("Finished the selected tests") }));
+    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    const std::vector<Prompts::Message> messages = prompts().messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, SaveQuestion);
+    EXPECT_EQ(messages[1].caption, QStringLiteral("PV-101 CLIPWELL-DAIGMAIN MULTI TESTS"));
+    EXPECT_EQ(messages[1].buttons, Prompts::Buttons::OkCancel);
+    EXPECT_EQ(messages[1].icon, Prompts::Icon::None);
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
+    EXPECT_FALSE(QFileInfo::exists(stepFile));
+    EXPECT_TRUE(QFileInfo::exists(pstFile));
+    EXPECT_FALSE(run().m_bRampDone || run().m_bStepDone || run().m_bPSTDone || run().m_bHDRLDone);
+    EXPECT_TRUE(hubEnabled(D::StartButton));
+    EXPECT_FALSE(hubEnabled(D::StopButton));
+    EXPECT_TRUE(hubEnabled(D::PrintButton));
+    EXPECT_TRUE(hub().timerArmed(StripPage::StripTimerId));
+    EXPECT_EQ(framesOf(233).size(), 2u) << "no test runs twice";
+}
+
+TEST_F(MultiTestRunTest, NoToTheQuestionRunsNothing)
+{
+    showHub();
+    tickStepAndPst();
+    run().m_TestStatusList.AddString(QStringLiteral("Finished the selected tests"));
+    prompts().answerMessage(Prompts::IdNo, Movement);
+    click(D::StartButton);
+    processEvents();
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_FALSE(run().m_bMultiTestRunning);
+    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    EXPECT_FALSE(hub().timerArmed(StripPage::StripTimerId));
+    clock().advance(30000);
+    EXPECT_TRUE(device().requestsFor(233).empty());
+}
+
+TEST_F(MultiTestRunTest, SaveAfterARunOfRampAndHDRLOpensTheirDialogsOnly)
+{
+    showHub();
+    tick(D::RampBox);
+    tick(D::HDRLBox);
+    fillParameters();
+    setText(D::SettlingEdit, "6.5");
+    startRun();
+    EXPECT_EQ(tree().selectedPageCode(), RampTestCode);
+    EXPECT_TRUE(ramp().testRunning());
+    EXPECT_FALSE(data().RampBidirectional);
+    prompts().answerMessage(Prompts::IdOk, SaveQuestion);
+    prompts().answerFile(std::nullopt, QStringLiteral("Save Ramp Test Results As"));
+    prompts().answerFile(std::nullopt, QStringLiteral("Save HDRL Test Results As"));
+    runUntil([this] { return tree().selectedPageCode() == HDRLCode || runEnded(); });
+    EXPECT_EQ(hdrl().windowText(CHDRLTest::SettlingEdit), QStringLiteral("6.5"));
+    EXPECT_EQ(hdrl().settlingMs(), 6500u);
+    runUntil([this] { return runEnded(); });
+    EXPECT_EQ(listed(),
+        QStringList({ QStringLiteral("Ramp test started"), QStringLiteral("Ramp test completed"),
+            QStringLiteral("HDRL started."), QStringLiteral("HDRL test completed"),
+            QStringLiteral("Finished the selected tests") }));
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
+}
+
+TEST_F(MultiTestRunTest, LeavingAPageHandsBackAfterTheChosenPageThenTheRunGoesOn)
+{
+    showHub();
+    tickStepAndPst();
+    startRun();
+    ASSERT_TRUE(step().testRunning());
+    clock().advance(5000);
+    device().clearRequests();
+    const int logged = int(logTexts().size());
+    select(DashboardCode);
+    // The user's page comes first; nothing starts inside its switch.
+    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
+    EXPECT_TRUE(device().requestsFor(233).empty());
+    EXPECT_EQ(run().m_TestStatusList.lines().value(1), QStringLiteral("Step test stopped"));
+    // Then the queued hand-back: the hub goes on with the partial stroke test.
+    processEvents();
+    EXPECT_EQ(tree().selectedPageCode(), PstCode);
+    EXPECT_TRUE(pst().testRunning());
+    // In the log: the step page's stop, the dashboard's first reads, then the
+    // partial stroke test's start.
+    const QStringList log = logTexts().mid(logged);
+    const auto first = [&log](const char* start) {
+        for (int k = 0; k < log.size(); ++k) {
+            if (log[k].startsWith(QString::fromLatin1(start)))
+                return k;
+        }
+        return -1;
+    };
+    const int stepStop = first("-> 12  201");
+    const int dashboard = first("<- 1   240");
+    const int pstStart = first("-> 22  233");
+    EXPECT_GE(stepStop, 0) << log.join('\n').toStdString();
+    EXPECT_LT(stepStop, dashboard) << log.join('\n').toStdString();
+    EXPECT_LT(dashboard, pstStart) << log.join('\n').toStdString();
+    EXPECT_EQ(run().m_TestStatusList.lines(),
+        QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test stopped"),
+            QStringLiteral("PST started") }));
+    EXPECT_TRUE(run().m_bStepDone);
+}
+
+TEST_F(MultiTestRunTest, LeavingARunningHDRLRestoresTheDeviceAndTheRunEnds)
+{
+    showHub();
+    tick(D::HDRLBox);
+    fillParameters();
+    startRun();
+    ASSERT_EQ(tree().selectedPageCode(), HDRLCode);
+    ASSERT_TRUE(hdrl().running());
+    clock().advance(13000);
+    device().clearRequests();
+    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+    select(DashboardCode);
+    ASSERT_EQ(device().requestsFor(203).size(), 1u);
+    EXPECT_FALSE(hdrl().running());
+    processEvents();
+    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    EXPECT_EQ(listed(),
+        QStringList({ QStringLiteral("HDRL started."), QStringLiteral("HDRL test stopped"),
+            QStringLiteral("Finished the selected tests") }));
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
+    EXPECT_FALSE(run().m_bMultiTestRunning);
+}
+
+TEST_F(MultiTestRunTest, ATestAlreadyDoneIsSkipped)
+{
+    showHub();
+    tickStepAndPst();
+    run().m_bStepDone = true;
+    startRun();
+    EXPECT_EQ(tree().selectedPageCode(), PstCode);
+    EXPECT_FALSE(step().testRunning());
+    EXPECT_EQ(listed(), QStringList { QStringLiteral("PST started") });
+    click(D::StopButton);
+    pst().StopPartialStrokeTest();
+}
+
+TEST_F(MultiTestRunTest, StopEndsTheSequenceKeepsTheDoneFlagsAndLeavesTheRunningTestAlone)
+{
+    showHub();
+    tick(D::RampBox);
+    click(D::BidirectionalBox);
+    tick(D::HDRLBox);
+    tickStepAndPst();
+    run().m_bRampDone = true; // finished in an earlier, stopped run
+    startRun();
+    runUntil([this] { return tree().selectedPageCode() == PstCode; });
+    ASSERT_TRUE(pst().testRunning());
+    device().clearRequests();
+    click(D::StopButton);
+    EXPECT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
+    for (int box : { D::RampBox, D::BidirectionalBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        EXPECT_FALSE(hubChecked(box)) << box;
+    for (int edit : { D::RampStartEdit, D::StepHoldEdit, D::PSTDurationEdit, D::SettlingEdit })
+        EXPECT_TRUE(hubEnabled(edit)) << edit;
+    EXPECT_TRUE(hubEnabled(D::StartButton));
+    EXPECT_FALSE(hubEnabled(D::StopButton));
+    EXPECT_TRUE(hubEnabled(D::PrintButton));
+    EXPECT_TRUE(device().requests().empty()) << "nothing is sent";
+    EXPECT_TRUE(pst().testRunning()) << "the partial stroke test runs on";
+    EXPECT_TRUE(run().m_bRampDone && run().m_bStepDone);
+    runUntil([this] { return !pstRunning(); });
+    EXPECT_EQ(tree().selectedPageCode(), PstCode) << "no hand-back outside a run";
+
+    // A new run with the same boxes goes on where the stopped one was.
+    select(DiagnosticCode);
+    tick(D::StepBox);
+    tick(D::PSTBox);
+    device().clearRequests();
+    startRun();
+    EXPECT_EQ(tree().selectedPageCode(), PstCode);
+    EXPECT_EQ(listed(), QStringList { QStringLiteral("PST started") });
+    EXPECT_TRUE(device().requestsFor(233).size() == 1u);
+    EXPECT_FALSE(step().testRunning());
+    click(D::StopButton);
+    pst().StopPartialStrokeTest();
+
+    // Start stays enabled with no box ticked; such a run ends at once.
+    EXPECT_TRUE(hubEnabled(D::StartButton));
+    prompts().answerMessage(Prompts::IdYes, Movement);
+    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+    click(D::StartButton);
+    EXPECT_EQ(listed(), QStringList { QStringLiteral("Finished the selected tests") });
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
+    EXPECT_FALSE(run().m_bRampDone || run().m_bStepDone || run().m_bPSTDone || run().m_bHDRLDone);
+}
+
+} // namespace
