@@ -1,0 +1,383 @@
+// The hub's Print Report: what it takes from the four test pages, what it
+// leaves as it was (the pages' records and plots), the pictures it has
+// written, the one date of the report, the definition of each model and a
+// definition that lacks a key; read back from the PDF.
+#include "DiagnosticsHubPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "controls/XYPlot.h"
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+#include "report/ReportDocument.h"
+#include "ui/TestClock.h"
+#include "ui/TimerService.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+const char* const AllPictures[] = { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp",
+    "StepTest2.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" };
+
+// A clock that moves on a day with every reading, so two readings in one
+// report would disagree.
+class ClockThatMovesOnEveryReading : public TestClock
+{
+public:
+    using TestClock::TestClock;
+    QDateTime localNow() const override { return TestClock::localNow().addDays(m_readings++); }
+    mutable int m_readings = 0;
+};
+
+QStringList texts(std::initializer_list<const AutoString*> strings)
+{
+    QStringList out;
+    for (const AutoString* s : strings)
+        out << (s->isNull() ? QStringLiteral("<null>") : s->toQString());
+    return out;
+}
+
+class MultiTestPrintTest : public DiagnosticsHubPageTest
+{
+protected:
+    void SetUp() override
+    {
+        DiagnosticsHubPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        DiagnosticsHubPageTest::TearDown();
+    }
+
+    // The hub shown, with a program folder of this test's own, so the
+    // pictures a print writes are this test's alone.
+    void showHubWithOwnFolder(const char* path = K90Path)
+    {
+        showHub(path);
+        m_folder = ownProgramFolder({ "AllTestReport.xml", "AllTestReport_K40.xml" });
+    }
+
+    // What the four records hold, member by member.
+    QStringList records()
+    {
+        const ReportRecords& r = app().records();
+        const CRampReport& ramp = r.m_RampReport;
+        const CStepTestReport& step = r.m_StepTestReport;
+        const CPSTReport& pst = r.m_PSTReport;
+        const CHDRLReport& hdrl = r.m_HDRLReport;
+        QStringList all = texts({ &ramp.m_strTag, &ramp.m_strStartPosition, &ramp.m_strStopPosition,
+            &ramp.m_strHoldTime, &ramp.m_strTestDuration, &ramp.m_strSpare, &ramp.m_strSpringRate,
+            &ramp.m_strSpringInitial, &ramp.m_strSpringFinal, &ramp.m_strStrokeLength, &ramp.m_strActuatorSize,
+            &ramp.m_strActuatorSizeUnit, &ramp.m_strStrokeLengthUnit, &ramp.m_strSpringRateUnit,
+            &ramp.m_strSpringPressureUnit, &step.m_strStartPosition, &step.m_strStopPosition, &step.m_strHoldTime,
+            &step.m_strPressureAxisTitle, &step.m_strTag, &step.m_strSpare, &pst.m_strStartPosition,
+            &pst.m_strStopPosition, &pst.m_strTimeToTarget, &pst.m_strTestDuration, &pst.m_strBreakAwayTime,
+            &pst.m_strBreakAwayPressure, &pst.m_strBreakAwayUnit, &pst.m_strTimeToTargetResult, &pst.m_strResult,
+            &pst.m_strTag, &pst.m_strSpare, &hdrl.m_strTag, &hdrl.m_strSpare, &hdrl.m_strPosSettlingTime,
+            &hdrl.m_strRepeatAverage, &hdrl.m_strRepeatMaximum, &hdrl.m_strHysDeadAverage,
+            &hdrl.m_strHysDeadMaximum, &hdrl.m_strLinearError });
+        for (int byte : { ramp.m_nPressureUnit, ramp.m_nLengthUnit, ramp.m_bBiDirectional, ramp.m_bSingleActing,
+                 ramp.m_bPressureSensor, ramp.m_bPressureData, step.m_nPressureUnit, step.m_bSingleActing,
+                 step.m_bPressureSensor, step.m_bPressureData, pst.m_nPressureUnit, pst.m_nResult,
+                 pst.m_bSingleActing, pst.m_bPressureSensor })
+            all << QString::number(byte);
+        return all;
+    }
+
+    // Results the pages and their records hold from earlier tests.
+    void givePagesResults()
+    {
+        for (int x = 0; x < 12; ++x) {
+            ramp().plot()->ChannelByName(QStringLiteral("Position"))->AddXY(x, 20 + x);
+            step().plot()->ChannelByName(QStringLiteral("Position"))->AddXY(x, x < 6 ? 20 : 60);
+            pst().plot()->ChannelByName(QStringLiteral("Position"))->AddXY(x, 80 - x);
+            hdrl().plot()->ChannelByName(QStringLiteral("Position"))->AddXY(x, x * 4);
+        }
+        ReportRecords& r = app().records();
+        r.m_RampReport.m_strStartPosition = AutoString("33");
+        r.m_RampReport.m_strSpringRate = AutoString("12.5");
+        r.m_RampReport.m_bPressureData = 1;
+        r.m_RampReport.m_bSingleActing = 1;
+        r.m_StepTestReport.m_strHoldTime = AutoString("9");
+        r.m_StepTestReport.m_bPressureSensor = 1;
+        r.m_PSTReport.m_strResult = AutoString("Pass");
+        r.m_PSTReport.m_strBreakAwayUnit = AutoString("psi");
+        r.m_HDRLReport.m_strLinearError = AutoString("0.75");
+        ramp().setWindowText(CRampTest::SpringRateEdit, QStringLiteral("41.5"));
+        ramp().setWindowText(CRampTest::SpringInitialEdit, QStringLiteral("6.25"));
+        ramp().setWindowText(CRampTest::SpringFinalEdit, QStringLiteral("18.75"));
+    }
+    int points(const IPlotPtr& plot) { return plot->ChannelByName(QStringLiteral("Position"))->Count(); }
+
+    // Print Report pressed, the PDF saved as `pdf`, no printing.
+    void print(const QString& pdf)
+    {
+        prompts().answerFile(pdf, QStringLiteral("Save MultiTest Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        click(D::PrintButton);
+    }
+
+    QString fieldText(const char* key)
+    {
+        m_document = hub().report()->layoutDocument();
+        const ReportPageItem* item = m_document.find(QString::fromLatin1(key));
+        return item ? item->text : QStringLiteral("<no such field>");
+    }
+    bool pictured(const char* key)
+    {
+        m_document = hub().report()->layoutDocument();
+        const ReportPageItem* item = m_document.find(QString::fromLatin1(key));
+        return item && !item->picture.isNull();
+    }
+    QStringList picturesWritten()
+    {
+        QStringList written;
+        for (const char* name : AllPictures) {
+            if (QFileInfo::exists(m_folder + QString::fromLatin1(name)))
+                written << QString::fromLatin1(name);
+        }
+        return written;
+    }
+    void removePictures()
+    {
+        for (const char* name : AllPictures)
+            QFile::remove(m_folder + QString::fromLatin1(name));
+    }
+    std::vector<Prompts::FileDialog> fileDialogs()
+    {
+        std::vector<Prompts::FileDialog> dialogs;
+        for (const ScriptedPrompts::Record& record : prompts().records()) {
+            if (record.kind == ScriptedPrompts::Kind::File)
+                dialogs.push_back(record.dialog);
+        }
+        return dialogs;
+    }
+    // The plots' titles (their views) and whether each screen bar shows:
+    // ramp, step, partial stroke, HDRL.
+    QStringList views()
+    {
+        QStringList out;
+        for (const IPlotPtr& plot : { ramp().plot().query<Plot>(), step().plot(), pst().plot(), hdrl().plot() })
+            out << plot->GetTitle() + (plot->ScreenBar(0)->GetVisible() ? QString() : QStringLiteral(" (no bar)"));
+        return out;
+    }
+
+    RecordingPrintBackend m_printed;
+    QString m_folder;
+    ReportDocument m_document;
+};
+
+TEST_F(MultiTestPrintTest, TestsLeftOutPrintNAAndKeepTheirPlotsAndRecords)
+{
+    showHubWithOwnFolder();
+    givePagesResults();
+    tick(D::HDRLBox);
+    select(HDRLCode);
+    hdrl().OnHDRView();
+    step().ShowPressureView(false);
+    select(DiagnosticCode);
+    QStringList viewsAfter = views();
+    viewsAfter[3] = QStringLiteral("Position vs. Time");
+    const QStringList before = records();
+    removePictures();
+    const QString pdf = tempPath(QStringLiteral("multi.pdf"));
+    print(pdf);
+
+    EXPECT_EQ(records(), before) << "the application's records are as they were";
+    EXPECT_EQ(points(ramp().plot().query<Plot>()), 12);
+    EXPECT_EQ(points(step().plot()), 12);
+    EXPECT_EQ(points(pst().plot()), 12);
+    EXPECT_EQ(points(hdrl().plot()), 12);
+    for (const char* key : { "StartPosn", "StopPosn", "HoldTime", "TestDuration", "SpRateValue", "SpInitValue",
+             "SpFinValue", "StepStartPosn", "StepStopPosn", "StepHoldTime", "PSTStartPosn", "PSTStopPosn",
+             "PSTTimeTargetValue", "PSTTestDuration", "PSTStartPosn1", "PSTPressureValue", "TimeTargetValueInfo",
+             "PSTResultValue" })
+        EXPECT_EQ(fieldText(key), QStringLiteral("NA")) << key;
+    for (const char* key : { "SpRateUnit", "SpInitUnit", "BwUnits" })
+        EXPECT_EQ(fieldText(key), QString()) << key;
+    // The HDRL section as the HDRL page shows it.
+    EXPECT_EQ(fieldText("lblPosSettlingTimeValue"), hdrl().windowText(CHDRLTest::SettlingEdit));
+    EXPECT_EQ(fieldText("lblAverageValue"), hdrl().windowText(CHDRLTest::HysDeadAverageEdit));
+    EXPECT_EQ(fieldText("lblLinearErrorValue"), hdrl().windowText(CHDRLTest::LinearityEdit));
+    const QString text = ReportTestSupport::pdfText(pdf).simplified();
+    EXPECT_GE(text.count(QStringLiteral(" NA ")), 10) << text.toStdString();
+
+    // No pressure data: seven pictures, the other three fields as defined.
+    EXPECT_EQ(picturesWritten(),
+        QStringList({ "RampTest.bmp", "RampTest3.bmp", "StepTest.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp",
+            "HDRLin.bmp" }));
+    for (const char* key : { "RampGrph2", "RampGrph4", "StepRampGrph2" })
+        EXPECT_FALSE(pictured(key)) << key;
+    for (const char* key : { "RampGrph", "RampGrph3", "StepRampGrph", "PSTRampGrph", "HDRLRampGrph3" })
+        EXPECT_TRUE(pictured(key)) << key;
+    // The HDRL plot is back in its first view; the plots of the tests left
+    // out were not touched.
+    EXPECT_EQ(views(), viewsAfter);
+    EXPECT_TRUE(hub().findChildren<Plot*>().isEmpty()) << "no scratch plot is left behind";
+}
+
+TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirectionBox)
+{
+    const struct {
+        const char* path;
+        bool bidirectional;
+        uint8_t sensor;
+        const char* springRate;
+        int pictures;
+        const char* model;
+    } cases[] = {
+        { K90Path, false, 0, " - ", 7, "K90 positioner" },
+        { K40Path, true, 1, "41.5", 10, "K40 positioner" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        showHubWithOwnFolder(c.path);
+        givePagesResults();
+        device(c.path).setMiscByte(0x82, c.sensor);
+        data().PressureSensorFlag = c.sensor;
+        tick(D::RampBox);
+        tick(D::StepBox);
+        tick(D::PSTBox);
+        if (c.bidirectional)
+            click(D::BidirectionalBox);
+        // The ramp page shows its own settings; its own direction box does not count.
+        ramp().setWindowText(CRampTest::StartEdit, QStringLiteral("15"));
+        ramp().setWindowText(CRampTest::StopEdit, QStringLiteral("85"));
+        ramp().controlAs<QAbstractButton>(CRampTest::BidirectionalBox)->setChecked(!c.bidirectional);
+        step().setWindowText(CStepTest::HoldEdit, QStringLiteral("7"));
+        pst().setWindowText(CPartialStrokeTest::TimeToTargetEdit, QStringLiteral("4.99"));
+        step().ShowPressureView(false);
+        ramp().ShowSignalsVsCommandView(false);
+        const QStringList viewsBefore = views();
+        const QStringList before = records();
+        removePictures();
+        if (c.path == K40Path)
+            QFile::remove(m_folder + QStringLiteral("AllTestReport.xml"));
+        const QString pdf = tempPath(QStringLiteral("ramp.pdf"));
+        print(pdf);
+        EXPECT_EQ(records(), before);
+        EXPECT_EQ(fieldText("StartPosn"), QStringLiteral("15"));
+        EXPECT_EQ(fieldText("StopPosn"), QStringLiteral("85"));
+        EXPECT_EQ(fieldText("BiDirValue"), c.bidirectional ? QStringLiteral("Yes") : QStringLiteral("No"));
+        for (const char* key : { "SpRateValue", "SpInitValue", "SpFinValue" })
+            EXPECT_EQ(fieldText(key) == QString::fromLatin1(c.springRate), key == std::string("SpRateValue") || !c.bidirectional) << key;
+        EXPECT_EQ(fieldText("SpRateUnit"), ramp().windowText(CRampTest::SpringRateUnit));
+        EXPECT_EQ(fieldText("SpInitUnit"), ramp().windowText(CRampTest::SpringInitialUnit));
+        EXPECT_EQ(fieldText("StLenValue"), ramp().windowText(CRampTest::StrokeLengthEdit));
+        EXPECT_EQ(fieldText("ActSizeUnit"), ramp().windowText(CRampTest::ActuatorSizeUnit));
+        EXPECT_EQ(fieldText("StepHoldTime"), QStringLiteral("7"));
+        EXPECT_EQ(fieldText("PSTTimeTargetValue"), QStringLiteral("4.99"));
+        EXPECT_EQ(fieldText("PSTResultValue"), pst().windowText(CPartialStrokeTest::ResultEdit));
+        EXPECT_EQ(fieldText("lblPosSettlingTimeValue"), QStringLiteral("NA"));
+        EXPECT_EQ(picturesWritten().size(), c.pictures) << picturesWritten().join(' ').toStdString();
+        EXPECT_EQ(picturesWritten().contains(QStringLiteral("RampTest4.bmp")), c.sensor && c.bidirectional);
+        EXPECT_EQ(pictured("RampGrph2"), c.sensor != 0);
+        EXPECT_EQ(pictured("StepRampGrph2"), c.sensor != 0);
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.model))) << text.toStdString();
+        EXPECT_EQ(points(ramp().plot().query<Plot>()), 12);
+        EXPECT_EQ(views(),
+            QStringList({ QStringLiteral("Ramp Test"), QStringLiteral("Step Test"), viewsBefore[2], viewsBefore[3] }));
+        m_app.reset();
+        qunsetenv("STROKEWISE_HOME");
+    }
+}
+
+TEST_F(MultiTestPrintTest, OneReadingOfTheClockDatesTheReportAndNamesThePdf)
+{
+    showHubWithOwnFolder();
+    tick(D::StepBox);
+    ClockThatMovesOnEveryReading movingClock(QDateTime(QDate(2031, 12, 31), QTime(23, 59)));
+    const QString pdf = tempPath(QStringLiteral("dated.pdf"));
+    prompts().clearRecords();
+    prompts().answerFile(pdf, QStringLiteral("Save MultiTest Report As"));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    TimerService::install(&movingClock);
+    hub().PrintMultiTestReport();
+    TimerService::install(&clock());
+    ASSERT_GE(movingClock.m_readings, 1);
+    ASSERT_EQ(fileDialogs().size(), 1u);
+    const Prompts::FileDialog dialog = fileDialogs()[0];
+    EXPECT_EQ(dialog.title, QStringLiteral("Save MultiTest Report As"));
+    const QString date = fieldText("lblTestDateResult");
+    const QStringList mdy = date.split(QLatin1Char('/'));
+    ASSERT_EQ(mdy.size(), 3) << date.toStdString();
+    EXPECT_TRUE(date.endsWith(QStringLiteral("/2031")) || date.startsWith(QStringLiteral("1/")))
+        << "a reading of the moving clock: " << date.toStdString();
+    EXPECT_TRUE(dialog.initialName.startsWith(
+        QStringLiteral("PV-101_MultiTestReport_%1_%2_%3_").arg(mdy[2], mdy[0], mdy[1])))
+        << dialog.initialName.toStdString() << " " << date.toStdString();
+    for (const char* key : { "SteplblTestDateResult", "PSTlblTestDateResult", "HDRLlblTestDateResult" })
+        EXPECT_EQ(fieldText(key), date) << key;
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+}
+
+TEST_F(MultiTestPrintTest, ADefinitionWithoutAPictureFieldGivesOnlyItsMessage)
+{
+    showHubWithOwnFolder();
+    givePagesResults();
+    tick(D::HDRLBox);
+    const QString definition = m_folder + QStringLiteral("AllTestReport.xml");
+    QFile file(definition);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray xml = file.readAll();
+    file.close();
+    ASSERT_TRUE(xml.contains("key=\"HDRLRampGrph3\""));
+    xml.replace("key=\"HDRLRampGrph3\"", "key=\"Other\"");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(xml);
+    file.close();
+    hdrl().OnLinearityView();
+    const QStringList before = records();
+    prompts().clearRecords();
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Report Definition file could not be found/matched."));
+    click(D::PrintButton);
+    ASSERT_EQ(prompts().records().size(), 1u);
+    EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
+    EXPECT_EQ(prompts().records()[0].message.caption, QStringLiteral("MULTI-TEST REPORT"));
+    EXPECT_EQ(hdrl().plot()->GetTitle(), QStringLiteral("Position vs. Time"));
+    EXPECT_TRUE(hdrl().plot()->ScreenBar(0)->GetVisible());
+    EXPECT_EQ(records(), before);
+    EXPECT_TRUE(hub().findChildren<Plot*>().isEmpty());
+}
+
+TEST_F(MultiTestPrintTest, AfterAFullRunTheReportShowsWhatThePagesShow)
+{
+    showHubWithOwnFolder();
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        tick(box);
+    fillParameters();
+    prompts().answerMessage(Prompts::IdYes, Movement);
+    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+    click(D::StartButton);
+    processEvents();
+    runUntil([this] { return runEnded(); });
+    ASSERT_EQ(listed().size(), 9) << listed().join(QLatin1Char('|')).toStdString();
+    const QString pdf = tempPath(QStringLiteral("full.pdf"));
+    print(pdf);
+    const QString text = ReportTestSupport::pdfText(pdf).simplified();
+    QStringList expected { QStringLiteral("MULTI-TEST REPORT"), QStringLiteral("DEVICE TAG ID: PV-101"),
+        QStringLiteral("Ramp Test Settings") };
+    for (int id : { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit })
+        expected << step().windowText(id);
+    for (int id : { CPartialStrokeTest::StartEdit, CPartialStrokeTest::StopEdit, CPartialStrokeTest::TimeToTargetEdit,
+             CPartialStrokeTest::BreakAwayTimeEdit, CPartialStrokeTest::ResultEdit })
+        expected << pst().windowText(id).trimmed();
+    for (int id : { CHDRLTest::HysDeadAverageEdit, CHDRLTest::RepeatMaximumEdit, CHDRLTest::LinearityEdit,
+             CHDRLTest::SettlingEdit })
+        expected << hdrl().windowText(id).trimmed();
+    for (const QString& e : expected) {
+        EXPECT_FALSE(e.isEmpty());
+        EXPECT_TRUE(text.contains(e)) << e.toStdString() << "\n" << text.toStdString();
+    }
+    EXPECT_EQ(fieldText("PSTTimeTargetValue"), QStringLiteral("4.99"));
+    EXPECT_EQ(fieldText("StepHoldTime"), QStringLiteral("5"));
+    EXPECT_EQ(fieldText("HoldTime"), QStringLiteral("2"));
+}
+
+} // namespace
