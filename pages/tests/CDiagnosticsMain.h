@@ -83,9 +83,6 @@ public:
         PrinterId = 7002,
     };
 
-    // Page codes of the tree items the page selects.
-    static constexpr int DiagnosticCode = 4;
-
     // The dialog template and its tooltips (CDiagnosticsMainTemplate.cpp).
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;

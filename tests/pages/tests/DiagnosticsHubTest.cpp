@@ -237,6 +237,27 @@ TEST_F(DiagnosticsHubPageTest, SmallerModelWithoutTheOptionHasNoTrendsNoPstAndHe
     }
 }
 
+TEST_F(DiagnosticsHubPageTest, APartialStrokeBoxTickedBeforeTheOptionWentIsUntickedWithItsGroup)
+{
+    // A run would otherwise wait for a partial stroke page that cannot be shown.
+    start({ QStringLiteral("/dSim/K40/PV-102") });
+    clock().advance(2000);
+    device(K40Path).setMiscByte(0x28, 0x20);
+    tree().OnInitialUpdate();
+    select(DiagnosticCode);
+    tick(D::PSTBox);
+    tick(D::StepBox);
+    ASSERT_TRUE(hubEnabled(D::PSTStartEdit));
+    device(K40Path).setMiscByte(0x28, 0x00);
+    tree().OnInitialUpdate();
+    select(DiagnosticCode);
+    EXPECT_FALSE(hubChecked(D::PSTBox));
+    EXPECT_FALSE(hubEnabled(D::PSTBox));
+    for (int id : { D::PSTStartEdit, D::PSTStopEdit, D::PSTTimeToTargetEdit, D::PSTDurationEdit })
+        EXPECT_FALSE(hubEnabled(id)) << id;
+    EXPECT_TRUE(hubChecked(D::StepBox));
+}
+
 TEST_F(DiagnosticsHubPageTest, EveryControlCarriesItsToolTip)
 {
     showHub();

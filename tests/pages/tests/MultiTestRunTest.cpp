@@ -48,6 +48,9 @@ TEST_F(MultiTestRunTest, StepAndPartialStrokeRunInTurnAfterOneQuestionAndTheEndS
     EXPECT_FALSE(hubEnabled(D::StartButton));
     EXPECT_TRUE(hubEnabled(D::StopButton));
     EXPECT_FALSE(hubEnabled(D::PrintButton));
+    // A parameter that changes while the run is on does not offer a second Start.
+    setText(D::RampStartEdit, "25");
+    EXPECT_FALSE(hubEnabled(D::StartButton));
     ASSERT_EQ(framesOf(233).size(), 1u);
     EXPECT_TRUE(framesOf(233)[0].startsWith(
         QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00 00 00 00 00 40 A0 00 00")))
