@@ -392,9 +392,9 @@ void CDiagnosticsMain::PrintMultiTestReport()
     step.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
 
     CPSTReport pst = records.m_PSTReport;
-    for (AutoString* text : { &pst.m_strStartPosition, &pst.m_strStopPosition, &pst.m_strTimeToTarget,
-             &pst.m_strTestDuration, &pst.m_strBreakAwayTime, &pst.m_strBreakAwayPressure,
-             &pst.m_strTimeToTargetResult, &pst.m_strResult })
+    for (AutoString* text :
+        { &pst.m_strStartPosition, &pst.m_strStopPosition, &pst.m_strTimeToTarget, &pst.m_strTestDuration,
+            &pst.m_strBreakAwayTime, &pst.m_strBreakAwayPressure, &pst.m_strTimeToTargetResult, &pst.m_strResult })
         *text = AutoString(NotApplicable);
     pst.m_strBreakAwayUnit = AutoString(QString());
 

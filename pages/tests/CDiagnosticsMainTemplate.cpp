@@ -164,8 +164,8 @@ const CDiagnosticsMain::ParameterRow CDiagnosticsMain::Parameters[DiagnosticsHub
 };
 
 const CDiagnosticsMain::TestRow CDiagnosticsMain::Tests[DiagnosticsHubRules::TestCount] = {
-    { RampBox, { RampStartEdit, RampStopEdit, RampHoldEdit, RampDurationEdit, BidirectionalBox },
-        "Ramp test started", 41 },
+    { RampBox, { RampStartEdit, RampStopEdit, RampHoldEdit, RampDurationEdit, BidirectionalBox }, "Ramp test started",
+        41 },
     { StepBox, { StepStartEdit, StepStopEdit, StepHoldEdit, 0, 0 }, "Step test started", 42 },
     { PSTBox, { PSTStartEdit, PSTStopEdit, PSTTimeToTargetEdit, PSTDurationEdit, 0 }, "PST started", 46 },
     { HDRLBox, { SettlingEdit, 0, 0, 0, 0 }, "HDRL started.", 43 },

@@ -71,7 +71,8 @@ TEST_F(DiagnosticsHubPageTest, ABoxEnablesTheEditsOfItsOwnGroup)
         int box;
         std::vector<int> group;
     } groups[] = {
-        { D::RampBox, { D::RampStartEdit, D::RampStopEdit, D::RampHoldEdit, D::RampDurationEdit, D::BidirectionalBox } },
+        { D::RampBox,
+            { D::RampStartEdit, D::RampStopEdit, D::RampHoldEdit, D::RampDurationEdit, D::BidirectionalBox } },
         { D::StepBox, { D::StepStartEdit, D::StepStopEdit, D::StepHoldEdit } },
         { D::PSTBox, { D::PSTStartEdit, D::PSTStopEdit, D::PSTTimeToTargetEdit, D::PSTDurationEdit } },
         { D::HDRLBox, { D::SettlingEdit } },
@@ -106,7 +107,13 @@ TEST_F(DiagnosticsHubPageTest, ActivationShowsTheDeviceSettingsAndEmptiesTheList
     run().m_TestStatusList.AddString(QStringLiteral("Step test completed"));
     select(DashboardCode);
     // The device's settings: floats 12.5, 87.5, 1.5, 0.5 and 599 hundredths.
-    scriptData(253, QByteArray::fromHex("0100" "41480000" "42AF0000" "3FC00000" "3F000000" "0257"));
+    scriptData(253,
+        QByteArray::fromHex("0100"
+                            "41480000"
+                            "42AF0000"
+                            "3FC00000"
+                            "3F000000"
+                            "0257"));
     device().clearRequests();
     select(DiagnosticCode);
     EXPECT_EQ(framesOf(253).size(), 1u);
@@ -150,30 +157,30 @@ TEST_F(DiagnosticsHubPageTest, ActivationShowsTheDeviceSettingsAndEmptiesTheList
 TEST_F(DiagnosticsHubPageTest, AStoredTimeToTargetComesBackAsItWasStored)
 {
     showHub();
-    for (const char* hex : { "0257", "01F3", "0001", "04B0" }) {
-        const uint16_t word = uint16_t(QByteArray::fromHex(hex).toHex().toUInt(nullptr, 16));
+    for (const uint16_t word : { 599, 499, 29, 1200 }) {
+        // Stored: floats 20, 60, 0, 6 and the time to target.
         select(DashboardCode);
-        scriptData(253, QByteArray::fromHex("0100" "41A00000" "42700000" "00000000" "40C00000") + QByteArray::fromHex(hex));
+        scriptData(253,
+            QByteArray::fromHex("0100"
+                                "41A00000"
+                                "42700000"
+                                "00000000"
+                                "40C00000")
+                + words({ word }));
         select(DiagnosticCode);
         tick(D::PSTBox);
-        fillParameters();
-        setText(D::PSTStartEdit, "20");
-        setText(D::PSTStopEdit, "60");
-        setText(D::PSTDurationEdit, "6");
-        select(DashboardCode);
-        scriptData(253, QByteArray::fromHex("0100" "41A00000" "42700000" "00000000" "40C00000") + QByteArray::fromHex(hex));
-        select(DiagnosticCode);
         const QString shown = hubText(D::PSTTimeToTargetEdit);
+        ASSERT_TRUE(hubEnabled(D::StartButton)) << shown.toStdString();
         // Start stores the shown text back into the settings the partial stroke page sends.
         prompts().answerMessage(Prompts::IdYes, Movement);
-        device().clearRequests();
         click(D::StartButton);
         processEvents();
         EXPECT_EQ(data().SigSettings.Word, word) << shown.toStdString();
+        EXPECT_TRUE(pst().testRunning());
         click(D::StopButton);
         pst().StopPartialStrokeTest();
         processEvents();
-        run().m_bPSTDone = false;
+        run().m_bStepDone = run().m_bRampDone = false;
     }
 }
 
@@ -265,8 +272,7 @@ TEST_F(DiagnosticsHubPageTest, EveryControlCarriesItsToolTip)
         { D::LedId, "LED status" },
         { D::ActiveId,
             "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { D::SourceId,
-            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+        { D::SourceId, "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
         { D::DashboardButton, "Go to the Dashboard page." },
         { D::AlarmsButton, "Go to the Alarms page." },
         { D::HealthButton, "Go to the Health Status page." },

@@ -79,12 +79,12 @@ protected:
             &pst.m_strStopPosition, &pst.m_strTimeToTarget, &pst.m_strTestDuration, &pst.m_strBreakAwayTime,
             &pst.m_strBreakAwayPressure, &pst.m_strBreakAwayUnit, &pst.m_strTimeToTargetResult, &pst.m_strResult,
             &pst.m_strTag, &pst.m_strSpare, &hdrl.m_strTag, &hdrl.m_strSpare, &hdrl.m_strPosSettlingTime,
-            &hdrl.m_strRepeatAverage, &hdrl.m_strRepeatMaximum, &hdrl.m_strHysDeadAverage,
-            &hdrl.m_strHysDeadMaximum, &hdrl.m_strLinearError });
+            &hdrl.m_strRepeatAverage, &hdrl.m_strRepeatMaximum, &hdrl.m_strHysDeadAverage, &hdrl.m_strHysDeadMaximum,
+            &hdrl.m_strLinearError });
         for (int byte : { ramp.m_nPressureUnit, ramp.m_nLengthUnit, ramp.m_bBiDirectional, ramp.m_bSingleActing,
                  ramp.m_bPressureSensor, ramp.m_bPressureData, step.m_nPressureUnit, step.m_bSingleActing,
-                 step.m_bPressureSensor, step.m_bPressureData, pst.m_nPressureUnit, pst.m_nResult,
-                 pst.m_bSingleActing, pst.m_bPressureSensor })
+                 step.m_bPressureSensor, step.m_bPressureData, pst.m_nPressureUnit, pst.m_nResult, pst.m_bSingleActing,
+                 pst.m_bPressureSensor })
             all << QString::number(byte);
         return all;
     }
@@ -193,10 +193,10 @@ TEST_F(MultiTestPrintTest, TestsLeftOutPrintNAAndKeepTheirPlotsAndRecords)
     EXPECT_EQ(points(step().plot()), 12);
     EXPECT_EQ(points(pst().plot()), 12);
     EXPECT_EQ(points(hdrl().plot()), 12);
-    for (const char* key : { "StartPosn", "StopPosn", "HoldTime", "TestDuration", "SpRateValue", "SpInitValue",
-             "SpFinValue", "StepStartPosn", "StepStopPosn", "StepHoldTime", "PSTStartPosn", "PSTStopPosn",
-             "PSTTimeTargetValue", "PSTTestDuration", "PSTStartPosn1", "PSTPressureValue", "TimeTargetValueInfo",
-             "PSTResultValue" })
+    for (const char* key :
+        { "StartPosn", "StopPosn", "HoldTime", "TestDuration", "SpRateValue", "SpInitValue", "SpFinValue",
+            "StepStartPosn", "StepStopPosn", "StepHoldTime", "PSTStartPosn", "PSTStopPosn", "PSTTimeTargetValue",
+            "PSTTestDuration", "PSTStartPosn1", "PSTPressureValue", "TimeTargetValueInfo", "PSTResultValue" })
         EXPECT_EQ(fieldText(key), QStringLiteral("NA")) << key;
     for (const char* key : { "SpRateUnit", "SpInitUnit", "BwUnits" })
         EXPECT_EQ(fieldText(key), QString()) << key;
@@ -265,7 +265,9 @@ TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirection
         EXPECT_EQ(fieldText("StopPosn"), QStringLiteral("85"));
         EXPECT_EQ(fieldText("BiDirValue"), c.bidirectional ? QStringLiteral("Yes") : QStringLiteral("No"));
         for (const char* key : { "SpRateValue", "SpInitValue", "SpFinValue" })
-            EXPECT_EQ(fieldText(key) == QString::fromLatin1(c.springRate), key == std::string("SpRateValue") || !c.bidirectional) << key;
+            EXPECT_EQ(fieldText(key) == QString::fromLatin1(c.springRate),
+                key == std::string("SpRateValue") || !c.bidirectional)
+                << key;
         EXPECT_EQ(fieldText("SpRateUnit"), ramp().windowText(CRampTest::SpringRateUnit));
         EXPECT_EQ(fieldText("SpInitUnit"), ramp().windowText(CRampTest::SpringInitialUnit));
         EXPECT_EQ(fieldText("StLenValue"), ramp().windowText(CRampTest::StrokeLengthEdit));
@@ -309,8 +311,8 @@ TEST_F(MultiTestPrintTest, OneReadingOfTheClockDatesTheReportAndNamesThePdf)
     ASSERT_EQ(mdy.size(), 3) << date.toStdString();
     EXPECT_TRUE(date.endsWith(QStringLiteral("/2031")) || date.startsWith(QStringLiteral("1/")))
         << "a reading of the moving clock: " << date.toStdString();
-    EXPECT_TRUE(dialog.initialName.startsWith(
-        QStringLiteral("PV-101_MultiTestReport_%1_%2_%3_").arg(mdy[2], mdy[0], mdy[1])))
+    EXPECT_TRUE(
+        dialog.initialName.startsWith(QStringLiteral("PV-101_MultiTestReport_%1_%2_%3_").arg(mdy[2], mdy[0], mdy[1])))
         << dialog.initialName.toStdString() << " " << date.toStdString();
     for (const char* key : { "SteplblTestDateResult", "PSTlblTestDateResult", "HDRLlblTestDateResult" })
         EXPECT_EQ(fieldText(key), date) << key;

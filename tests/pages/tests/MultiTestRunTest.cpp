@@ -52,8 +52,8 @@ TEST_F(MultiTestRunTest, StepAndPartialStrokeRunInTurnAfterOneQuestionAndTheEndS
     setText(D::RampStartEdit, "25");
     EXPECT_FALSE(hubEnabled(D::StartButton));
     ASSERT_EQ(framesOf(233).size(), 1u);
-    EXPECT_TRUE(framesOf(233)[0].startsWith(
-        QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00 00 00 00 00 40 A0 00 00")))
+    EXPECT_TRUE(
+        framesOf(233)[0].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00 00 00 00 00 40 A0 00 00")))
         << framesOf(233)[0].toStdString();
     EXPECT_EQ(step().windowText(CStepTest::HoldEdit), QStringLiteral("5"));
 
@@ -70,9 +70,9 @@ TEST_F(MultiTestRunTest, StepAndPartialStrokeRunInTurnAfterOneQuestionAndTheEndS
     runUntil([this] { return runEnded(); });
 
     EXPECT_EQ(listed(),
-        QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test completed"),
-            QStringLiteral("PST started"), QStringLiteral("PST completed"),
-            QStringLiteral("Finished the selected tests") }));
+        QStringList(
+            { QStringLiteral("Step test started"), QStringLiteral("Step test completed"), QStringLiteral("PST started"),
+                QStringLiteral("PST completed"), QStringLiteral("Finished the selected tests") }));
     EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
     const std::vector<Prompts::Message> messages = prompts().messages();
     ASSERT_EQ(messages.size(), 2u);
