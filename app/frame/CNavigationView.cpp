@@ -125,7 +125,14 @@ void CNavigationView::SelectItem(QTreeWidgetItem* item)
     if (!item || item->treeWidget() != this)
         return;
     if (m_bSwitching) {
-        afterSwitch([this, item] { SelectItem(item); });
+        // The switch under way may itself have shown the item asked for (a test
+        // page handing back to the hub while the user chose the hub): that item
+        // is already selected, and selecting it again would activate its page
+        // a second time.
+        afterSwitch([this, item] {
+            if (item != currentItem())
+                SelectItem(item);
+        });
         return;
     }
     if (item == currentItem())

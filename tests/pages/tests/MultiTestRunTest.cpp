@@ -259,3 +259,29 @@ TEST_F(MultiTestRunTest, StopEndsTheSequenceKeepsTheDoneFlagsAndLeavesTheRunning
 }
 
 } // namespace
+
+namespace
+{
+
+TEST_F(MultiTestRunTest, DiagnosticSelectedDuringATestGoesOnWithTheNextTestOnce)
+{
+    showHub();
+    tickStepAndPst();
+    startRun();
+    ASSERT_TRUE(step().testRunning());
+    clock().advance(5000);
+    device().clearRequests();
+    select(DiagnosticCode);
+    processEvents();
+    processEvents();
+    EXPECT_EQ(tree().selectedPageCode(), PstCode);
+    EXPECT_TRUE(pst().testRunning());
+    EXPECT_EQ(device().requestsFor(233).size(), 1u);
+    EXPECT_EQ(run().m_TestStatusList.lines(),
+        QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test stopped"),
+            QStringLiteral("PST started") }));
+    click(D::StopButton);
+    pst().StopPartialStrokeTest();
+}
+
+} // namespace
