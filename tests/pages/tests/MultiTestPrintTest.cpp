@@ -382,4 +382,63 @@ TEST_F(MultiTestPrintTest, AfterAFullRunTheReportShowsWhatThePagesShow)
     EXPECT_EQ(fieldText("HoldTime"), QStringLiteral("2"));
 }
 
+TEST_F(MultiTestPrintTest, EveryValueFieldTakesItsOwnPageText)
+{
+    showHubWithOwnFolder();
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        tick(box);
+    click(D::BidirectionalBox);
+    // Each shown text differs from every other, so a value taken from the
+    // neighbouring edit or label shows in the wrong field.
+    const struct {
+        FormPage* page;
+        int id;
+        const char* field;
+    } shown[] = {
+        { &ramp(), CRampTest::StartEdit, "StartPosn" },
+        { &ramp(), CRampTest::StopEdit, "StopPosn" },
+        { &ramp(), CRampTest::HoldEdit, "HoldTime" },
+        { &ramp(), CRampTest::DurationEdit, "TestDuration" },
+        { &ramp(), CRampTest::SpringRateEdit, "SpRateValue" },
+        { &ramp(), CRampTest::SpringRateUnit, "SpRateUnit" },
+        { &ramp(), CRampTest::SpringInitialEdit, "SpInitValue" },
+        { &ramp(), CRampTest::SpringInitialUnit, "SpInitUnit" },
+        { &ramp(), CRampTest::SpringFinalEdit, "SpFinValue" },
+        { &ramp(), CRampTest::StrokeLengthEdit, "StLenValue" },
+        { &ramp(), CRampTest::StrokeLengthUnit, "StLenUnit" },
+        { &ramp(), CRampTest::ActuatorSizeEdit, "ActSizeValue" },
+        { &ramp(), CRampTest::ActuatorSizeUnit, "ActSizeUnit" },
+        { &step(), CStepTest::StartEdit, "StepStartPosn" },
+        { &step(), CStepTest::StopEdit, "StepStopPosn" },
+        { &step(), CStepTest::HoldEdit, "StepHoldTime" },
+        { &pst(), CPartialStrokeTest::StartEdit, "PSTStartPosn" },
+        { &pst(), CPartialStrokeTest::StopEdit, "PSTStopPosn" },
+        { &pst(), CPartialStrokeTest::TimeToTargetEdit, "PSTTimeTargetValue" },
+        { &pst(), CPartialStrokeTest::DurationEdit, "PSTTestDuration" },
+        { &pst(), CPartialStrokeTest::BreakAwayTimeEdit, "PSTStartPosn1" },
+        { &pst(), CPartialStrokeTest::BreakAwayPressureEdit, "PSTPressureValue" },
+        { &pst(), CPartialStrokeTest::PressureUnitLabel, "BwUnits" },
+        { &pst(), CPartialStrokeTest::TimeToTargetResultEdit, "TimeTargetValueInfo" },
+        { &pst(), CPartialStrokeTest::ResultEdit, "PSTResultValue" },
+        { &hdrl(), CHDRLTest::HysDeadAverageEdit, "lblAverageValue" },
+        { &hdrl(), CHDRLTest::HysDeadMaximumEdit, "lblMaximumValue" },
+        { &hdrl(), CHDRLTest::RepeatAverageEdit, "lblAverageValueReapt" },
+        { &hdrl(), CHDRLTest::RepeatMaximumEdit, "lblMaximumValueReapt" },
+        { &hdrl(), CHDRLTest::LinearityEdit, "lblLinearErrorValue" },
+        { &hdrl(), CHDRLTest::SettlingEdit, "lblPosSettlingTimeValue" },
+    };
+    int k = 0;
+    for (const auto& s : shown)
+        s.page->setWindowText(s.id, QStringLiteral("v%1").arg(++k));
+    // The final value shares the initial value's unit; the final unit label is not printed.
+    ramp().setWindowText(CRampTest::SpringFinalUnit, QStringLiteral("not printed"));
+    const QString pdf = tempPath(QStringLiteral("fields.pdf"));
+    print(pdf);
+    k = 0;
+    for (const auto& s : shown)
+        EXPECT_EQ(fieldText(s.field), QStringLiteral("v%1").arg(++k)) << s.field;
+    EXPECT_EQ(fieldText("SpFinUnit"), ramp().windowText(CRampTest::SpringInitialUnit));
+    EXPECT_EQ(fieldText("BiDirValue"), QStringLiteral("Yes"));
+}
+
 } // namespace
