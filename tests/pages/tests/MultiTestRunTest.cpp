@@ -114,10 +114,17 @@ TEST_F(MultiTestRunTest, SaveAfterARunOfRampAndHDRLOpensTheirDialogsOnly)
     tick(D::HDRLBox);
     fillParameters();
     setText(D::SettlingEdit, "6.5");
+    setText(D::RampHoldEdit, "3");
+    data().SigSettings.Word = 499; // left by an earlier partial stroke test
     startRun();
     EXPECT_EQ(tree().selectedPageCode(), RampTestCode);
     EXPECT_TRUE(ramp().testRunning());
     EXPECT_FALSE(data().RampBidirectional);
+    // Start, stop, the duration as float 3 and the hold as float 4; no time to target.
+    EXPECT_EQ(data().SigSettings.Floats, (std::array<float, 4> { 20.0f, 40.0f, 10.0f, 3.0f }));
+    EXPECT_EQ(data().SigSettings.Word, 0);
+    EXPECT_EQ(ramp().windowText(CRampTest::HoldEdit), QStringLiteral("3"));
+    EXPECT_EQ(ramp().windowText(CRampTest::DurationEdit), QStringLiteral("10"));
     prompts().answerMessage(Prompts::IdOk, SaveQuestion);
     prompts().answerFile(std::nullopt, QStringLiteral("Save Ramp Test Results As"));
     prompts().answerFile(std::nullopt, QStringLiteral("Save HDRL Test Results As"));
