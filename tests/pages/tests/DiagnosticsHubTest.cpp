@@ -64,6 +64,21 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
     EXPECT_FALSE(hubEnabled(D::StartButton)) << "the unticked ramp group's hold is invalid";
 }
 
+TEST_F(DiagnosticsHubPageTest, HoldsDurationsAndTimeToTargetTakeDigitsOnly)
+{
+    showHub();
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        tick(box);
+    const std::pair<int, bool> edits[] = { { D::RampStartEdit, false }, { D::RampStopEdit, false },
+        { D::RampHoldEdit, true }, { D::RampDurationEdit, true }, { D::StepStartEdit, false },
+        { D::StepStopEdit, false }, { D::StepHoldEdit, false }, { D::PSTStartEdit, false }, { D::PSTStopEdit, false },
+        { D::PSTTimeToTargetEdit, true }, { D::PSTDurationEdit, true }, { D::SettlingEdit, false } };
+    for (const auto& [edit, digitsOnly] : edits) {
+        type(edit, "-7.5");
+        EXPECT_EQ(hubText(edit), digitsOnly ? QStringLiteral("75") : QStringLiteral("-7.5")) << edit;
+    }
+}
+
 TEST_F(DiagnosticsHubPageTest, ABoxEnablesTheEditsOfItsOwnGroup)
 {
     showHub();
