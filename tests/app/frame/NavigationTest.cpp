@@ -259,6 +259,29 @@ TEST_F(NavigationTest, SelectionAskedForDuringASwitchRunsAfterIt)
     EXPECT_EQ(tree().selectedPageCode(), 4);
 }
 
+TEST_F(NavigationTest, SelectionAskedForDuringASwitchToThatSameItemIsNotRunAgain)
+{
+    startK90();
+    record();
+    // The user chooses the hub while a test page that hands back to it is shown.
+    bool handedBack = false;
+    pages[37]->onStop = [&] {
+        if (!handedBack) {
+            handedBack = true;
+            select(4);
+        }
+    };
+    select(4);
+    EXPECT_EQ(calls.back(), QStringLiteral("activate 20"));
+    calls.clear();
+    processEvents();
+    EXPECT_TRUE(calls.isEmpty()) << "the hub is shown once";
+    EXPECT_EQ(shownIndex(), 20);
+    // Reselecting the shown item outside a switch still activates it again.
+    select(4);
+    EXPECT_EQ(calls.back(), QStringLiteral("activate 20"));
+}
+
 TEST_F(NavigationTest, SelectionAskedForDuringASwitchWaitsOutTheTransactionsAfterIt)
 {
     // At a real device's pace the window repaints inside each transaction; a
