@@ -13,6 +13,14 @@
 
 struct DeviceData;
 
+// A hub page's navigation button: a click selects the tree item of a page
+// code; a tree item the device's model does not have is not selected.
+struct NavigationButton {
+    int button;
+    const char* handler;
+    int pageCode;
+};
+
 // The base of the program's pages: a FormPage that reaches the program
 // through its page context, and writes the mechanics every page needs once:
 // timers that stop and re-arm around a guarded handler, guarded control
@@ -50,6 +58,15 @@ protected:
     // Stops a timer armed through the kit (or FormPage's own); a body that
     // stops or re-arms its own timer is not undone after it returns.
     void killTimer(int id);
+
+    // Connects each navigation button to the selection of its page.
+    template <size_t N> void connectNavigation(const NavigationButton (&buttons)[N])
+    {
+        for (const NavigationButton& target : buttons) {
+            const int code = target.pageCode;
+            onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
+        }
+    }
 
     // Creates a registered control over the hidden placeholder `hostId`, with
     // the child id `id`. Empty (logged, never shown) when it cannot be created.

@@ -31,12 +31,7 @@ public:
     // (CCalibrationMainTemplate.cpp).
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
-    struct Navigation {
-        int button;
-        const char* handler;
-        int pageCode;
-    };
-    static const Navigation NavigationButtons[8];
+    static const NavigationButton NavigationButtons[8];
 
     explicit CCalibrationMain(PageContext& context, QWidget* parent = nullptr);
 

@@ -33,7 +33,7 @@ const ToolTipTable CCalibrationMain::ToolTips {
     { ConfigurationButton, QStringLiteral("Go to the Configuration page.") },
 };
 
-const CCalibrationMain::Navigation CCalibrationMain::NavigationButtons[8] = {
+const NavigationButton CCalibrationMain::NavigationButtons[8] = {
     { DashboardButton, "OnDashboard", 1 },
     { AlarmsButton, "OnAlarms", 2 },
     { HealthButton, "OnHealth", 3 },

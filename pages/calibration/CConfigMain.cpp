@@ -12,10 +12,7 @@ void CConfigMain::OnInitialUpdate()
     // A button only selects its tree item; the tree stops every page, swaps
     // the target in and activates it. An item the tree never inserted (Health
     // on a K40 without its configuration bit) selects nothing.
-    for (const Navigation& target : NavigationButtons) {
-        const int code = target.pageCode;
-        onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
-    }
+    connectNavigation(NavigationButtons);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
 }

@@ -29,12 +29,7 @@ public:
     // (CConfigMainTemplate.cpp).
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
-    struct Navigation {
-        int button;
-        const char* handler;
-        int pageCode;
-    };
-    static const Navigation NavigationButtons[6];
+    static const NavigationButton NavigationButtons[6];
 
     explicit CConfigMain(PageContext& context, QWidget* parent = nullptr);
 

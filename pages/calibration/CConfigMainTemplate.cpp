@@ -29,7 +29,7 @@ const ToolTipTable CConfigMain::ToolTips {
     { CharacterizationButton, QStringLiteral("Go To StrokeCharacterization page.") },
 };
 
-const CConfigMain::Navigation CConfigMain::NavigationButtons[6] = {
+const NavigationButton CConfigMain::NavigationButtons[6] = {
     { DashboardButton, "OnDashboard", 1 },
     { AlarmsButton, "OnAlarms", 2 },
     { HealthButton, "OnHealth", 3 },

@@ -11,10 +11,7 @@ void CAlarmsView::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     // Every button stays enabled on both models; a tree item the device does
     // not offer is simply not selected.
-    for (const Navigation& target : NavigationButtons) {
-        const int code = target.pageCode;
-        onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
-    }
+    connectNavigation(NavigationButtons);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
 }

@@ -29,12 +29,7 @@ public:
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
     // Where each button leads: the tree item of a page code.
-    struct Navigation {
-        int button;
-        const char* handler;
-        int pageCode;
-    };
-    static const Navigation NavigationButtons[8];
+    static const NavigationButton NavigationButtons[8];
 
     explicit CAlarmsView(PageContext& context, QWidget* parent = nullptr);
 

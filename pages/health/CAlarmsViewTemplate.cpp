@@ -33,7 +33,7 @@ const ToolTipTable CAlarmsView::ToolTips {
 };
 
 // The "Alarms" button stands for this page and has no handler.
-const CAlarmsView::Navigation CAlarmsView::NavigationButtons[8] = {
+const NavigationButton CAlarmsView::NavigationButtons[8] = {
     { DashboardButton, "OnDashboard", 1 },
     { HealthButton, "OnHealth", 3 },
     { DiagnosticButton, "OnDiagnostic", 4 },

@@ -15,10 +15,7 @@ void CHealthMain::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
     createBars();
-    for (const Navigation& target : NavigationButtons) {
-        const int code = target.pageCode;
-        onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
-    }
+    connectNavigation(NavigationButtons);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
 }

@@ -63,12 +63,7 @@ public:
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
     // Where each button leads: the tree item of a page code.
-    struct Navigation {
-        int button;
-        const char* handler;
-        int pageCode;
-    };
-    static const Navigation NavigationButtons[9];
+    static const NavigationButton NavigationButtons[9];
     // The bars of a column: their placeholders by row, colour and segment count.
     struct BarColumn {
         int hosts[HealthHubRules::RowCount];

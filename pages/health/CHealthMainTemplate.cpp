@@ -68,7 +68,7 @@ const ToolTipTable CHealthMain::ToolTips {
     { FirstBarId + 11, QStringLiteral("Process Control health indicator.") },
 };
 
-const CHealthMain::Navigation CHealthMain::NavigationButtons[9] = {
+const NavigationButton CHealthMain::NavigationButtons[9] = {
     { DashboardButton, "OnDashboard", 1 },
     { AlarmsButton, "OnAlarms", 2 },
     { DiagnosticButton, "OnDiagnostic", 4 },

@@ -87,11 +87,7 @@ void CDiagnosticsMain::OnInitialUpdate()
 
 void CDiagnosticsMain::connectHandlers()
 {
-    for (const Navigation& target : NavigationButtons) {
-        const int code = target.pageCode;
-        // A tree item the device's model does not have is not selected.
-        onClicked(target.button, target.handler, [this, code] { context().SelectPageCode(code); });
-    }
+    connectNavigation(NavigationButtons);
     for (const ParameterRow& row : Parameters) {
         const int edit = row.edit;
         onTextChanged(edit, "OnParameterChange", [this, edit] { OnParameterChange(edit); });

@@ -88,12 +88,7 @@ public:
     static const ToolTipTable ToolTips;
 
     // Where each navigation button leads: the tree item of a page code.
-    struct Navigation {
-        int button;
-        const char* handler;
-        int pageCode;
-    };
-    static const Navigation NavigationButtons[11];
+    static const NavigationButton NavigationButtons[11];
 
     // One parameter: its edit, its validity mark and its rule.
     struct ParameterRow {

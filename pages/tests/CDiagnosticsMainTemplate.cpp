@@ -134,7 +134,7 @@ const ToolTipTable CDiagnosticsMain::ToolTips {
     { StatusList, QStringLiteral("Selected Test status.") },
 };
 
-const CDiagnosticsMain::Navigation CDiagnosticsMain::NavigationButtons[11] = {
+const NavigationButton CDiagnosticsMain::NavigationButtons[11] = {
     { DashboardButton, "OnDashboard", 1 },
     { AlarmsButton, "OnAlarms", 2 },
     { HealthButton, "OnHealth", 3 },
