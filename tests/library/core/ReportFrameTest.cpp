@@ -1,6 +1,7 @@
 // The printed report frame that every report generator runs, filled into real
 // definitions, rendered to PDF and read back with poppler.
 #include "core/ReportFrame.h"
+#include "ClockThatMovesOnEveryReading.h"
 #include "ReportTestSupport.h"
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
@@ -111,16 +112,6 @@ protected:
     IReportPtr m_report;
     IPrinterPtr m_printer;
     CReportHeader m_header;
-};
-
-// A clock that moves on a day with every reading, so two readings in one
-// report would disagree.
-class ClockThatMovesOnEveryReading : public TestClock
-{
-public:
-    using TestClock::TestClock;
-    QDateTime localNow() const override { return TestClock::localNow().addDays(m_readings++); }
-    mutable int m_readings = 0;
 };
 
 } // namespace

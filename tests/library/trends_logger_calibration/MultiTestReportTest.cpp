@@ -3,6 +3,7 @@
 // clock, and its failures, read back from the PDF.
 #include "ReportTestSupport.h"
 
+#include "ClockThatMovesOnEveryReading.h"
 #include "core/CStepTestReport.h"
 #include "core/GuardedExport.h"
 #include "core/PlotConfiguration.h"
@@ -20,16 +21,6 @@ namespace
 
 const char* const AllPictures[] = { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp",
     "StepTest2.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" };
-
-// A clock that moves on a day with every reading, so two readings in one
-// report would disagree.
-class ClockThatMovesOnEveryReading : public TestClock
-{
-public:
-    using TestClock::TestClock;
-    QDateTime localNow() const override { return TestClock::localNow().addDays(m_readings++); }
-    mutable int m_readings = 0;
-};
 
 class MultiTestReportTest : public SwTest
 {

@@ -6,6 +6,7 @@
 
 #include "ReportTestSupport.h"
 
+#include "ClockThatMovesOnEveryReading.h"
 #include "controls/XYPlot.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
@@ -21,16 +22,6 @@ namespace
 
 const char* const AllPictures[] = { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp",
     "StepTest2.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" };
-
-// A clock that moves on a day with every reading, so two readings in one
-// report would disagree.
-class ClockThatMovesOnEveryReading : public TestClock
-{
-public:
-    using TestClock::TestClock;
-    QDateTime localNow() const override { return TestClock::localNow().addDays(m_readings++); }
-    mutable int m_readings = 0;
-};
 
 QStringList texts(std::initializer_list<const AutoString*> strings)
 {
