@@ -3,7 +3,11 @@
 #include "CommandDispatch.h"
 #include "PageControls.h"
 
+#include "ui/Prompts.h"
 #include "ui/TimerService.h"
+
+const QString KitPage::MovementQuestion
+    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 
 KitPage::KitPage(PageContext& context, const QString& className, int templateId, QWidget* parent)
     : FormPage(className, templateId, parent)
@@ -95,4 +99,10 @@ void KitPage::buildPage(const PageTemplate& pageTemplate)
 {
     buildTemplate(pageTemplate.widthDu, pageTemplate.heightDu, pageTemplate.controls);
     PageControls::fitLabels(this);
+}
+
+bool KitPage::userAllowsMovement(const QString& caption)
+{
+    return Prompts::show(MovementQuestion, caption, Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
+        == Prompts::IdYes;
 }

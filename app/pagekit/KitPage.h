@@ -41,6 +41,9 @@ public:
 
     enum class OnStop { Kill, KeepRunning };
 
+    // Asked before anything the page starts moves the valve.
+    static const QString MovementQuestion;
+
 protected:
     // The zone indicator arms and stops the timers of the page it paints.
     friend class ZoneIndicator;
@@ -58,6 +61,10 @@ protected:
     // Stops a timer armed through the kit (or FormPage's own); a body that
     // stops or re-arms its own timer is not undone after it returns.
     void killTimer(int id);
+
+    // Asks the movement question (Yes and No, the question icon) under
+    // `caption`; true when the user answers Yes.
+    bool userAllowsMovement(const QString& caption);
 
     // Connects each navigation button to the selection of its page.
     template <size_t N> void connectNavigation(const NavigationButton (&buttons)[N])

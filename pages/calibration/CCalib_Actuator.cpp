@@ -206,8 +206,7 @@ void CCalib_Actuator::OnChangeSupplyPressure()
 
 void CCalib_Actuator::OnStartCalibration()
 {
-    if (Prompts::show(MovementQuestion, MovementCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-        != Prompts::IdYes)
+    if (!userAllowsMovement(MovementCaption))
         return;
     killTimer(StripTimerId);
     data().CalState = StartCode;

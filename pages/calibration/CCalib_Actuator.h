@@ -88,7 +88,6 @@ public:
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
     static const ToolTipTable TrailingToolTips;
-    static const QString MovementQuestion;
     static const QString MovementCaption;
     static const QString ZeroSupplyQuestion;
     static const QString ZeroSupplyCaption;

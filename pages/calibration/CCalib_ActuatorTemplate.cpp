@@ -106,8 +106,6 @@ const ToolTipTable CCalib_Actuator::TrailingToolTips {
     { PrintButton, QStringLiteral("Print a calibration results to the default printer.") },
 };
 
-const QString CCalib_Actuator::MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 const QString CCalib_Actuator::MovementCaption = QStringLiteral("Serrat XD HART CLIPWELL");
 const QString CCalib_Actuator::ZeroSupplyQuestion = QStringLiteral(
     "The following procedure will ask you to disconnect the air supply from the positioner.Removing air supply will "

@@ -107,8 +107,7 @@ void CCalibrationStroke::OnChangeNewCalibrationBy()
 
 void CCalibrationStroke::OnStartCalibration()
 {
-    if (Prompts::show(MovementQuestion, MovementCaption, Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-        != Prompts::IdYes)
+    if (!userAllowsMovement(MovementCaption))
         return;
     killTimer(StripTimerId);
     data().CalState = StartCode;

@@ -58,7 +58,6 @@ public:
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
     static const ToolTipTable TrailingToolTips;
-    static const QString MovementQuestion;
     static const QString MovementCaption;
     static const QString InitialsTip;
     static const QString CompletedText;

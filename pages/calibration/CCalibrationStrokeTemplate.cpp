@@ -65,8 +65,6 @@ const ToolTipTable CCalibrationStroke::TrailingToolTips {
     { PrintButton, QStringLiteral("Print a calibration results to the default printer.") },
 };
 
-const QString CCalibrationStroke::MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 const QString CCalibrationStroke::MovementCaption = QStringLiteral("Serrat XD HART CLIPWELL");
 const QString CCalibrationStroke::InitialsTip
     = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");

@@ -26,8 +26,6 @@ namespace
 
 using namespace DiagnosticsHubRules;
 
-const QString MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 const QString SaveQuestion = QStringLiteral("Do you want to save the multi tests?");
 const QString SaveCaptionSuffix = QStringLiteral("-DAIGMAIN MULTI TESTS");
 const QString NotApplicable = QStringLiteral("NA");
@@ -248,9 +246,7 @@ void CDiagnosticsMain::RunSequence()
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning) {
         multi.m_TestStatusList.ResetContent();
-        if (Prompts::show(
-                MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-            != Prompts::IdYes)
+        if (!userAllowsMovement(context().MessageCaption()))
             return;
     }
     multi.m_bMultiTestRunning = true;

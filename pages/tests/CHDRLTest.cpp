@@ -28,8 +28,6 @@ namespace
 {
 using namespace HDRLTestRules;
 
-const QString MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 const QString CalculationFailure = QStringLiteral("CLIPWELL encountered a problem in HDRL calculations");
 constexpr int LastPoint = HDRLTestChannels::StepCount - 1;
 
@@ -223,10 +221,7 @@ void CHDRLTest::setTimeAxis(float seconds)
 
 void CHDRLTest::OnStart()
 {
-    if (!context().multiTest().m_bMultiTestRunning
-        && Prompts::show(
-               MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-            != Prompts::IdYes)
+    if (!context().multiTest().m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     PrepareRun();
     m_OfflineData = false;
@@ -254,8 +249,8 @@ void CHDRLTest::PrepareRun()
 {
     enableIdleButtons(false);
     enableControl(StopButton, true);
-    for (int id : { HysDeadAverageEdit, HysDeadMaximumEdit, RepeatAverageEdit, RepeatMaximumEdit, LinearityEdit,
-             ElapsedEdit })
+    for (int id :
+        { HysDeadAverageEdit, HysDeadMaximumEdit, RepeatAverageEdit, RepeatMaximumEdit, LinearityEdit, ElapsedEdit })
         setWindowText(id, QString());
     m_StartTime = TimerService::instance().localNow();
     setWindowText(StartTimeEdit, startTimeText(m_StartTime.time()));
@@ -433,7 +428,6 @@ void CHDRLTest::OnPrintReport()
     if (m_OfflineData)
         header.m_strTag = record.m_strTag;
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("HDRLTestRept"), dd.DeviceType);
-    GenerateHDRLTestReport(
-        header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    GenerateHDRLTestReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     OnControlSignalView();
 }

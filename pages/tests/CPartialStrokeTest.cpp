@@ -31,8 +31,6 @@ namespace
 using namespace PartialStrokeRules;
 using P = CPartialStrokeTest;
 
-const QString MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t SignatureCompleteBit = 0x20;
 constexpr uint8_t ContinuousStrokeBit = 0x02;
@@ -259,10 +257,7 @@ void CPartialStrokeTest::StartPartialStrokeTest()
 {
     m_OffLineData = false;
     MultiTestRun& multi = context().multiTest();
-    if (!multi.m_bMultiTestRunning
-        && Prompts::show(
-               MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-            != Prompts::IdYes)
+    if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     setButtons(Buttons::Running);
     for (int id : { StatusEdit, BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })

@@ -31,8 +31,6 @@ namespace
 {
 using namespace RampTestRules;
 
-const QString MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t SoftwareSwitchesByte = 0x38;
 constexpr uint8_t AirToOpenBit = 0x01;
@@ -308,10 +306,7 @@ void CRampTest::setRampButtonsRunning()
 void CRampTest::StartRampTest()
 {
     MultiTestRun& multi = context().multiTest();
-    if (!multi.m_bMultiTestRunning
-        && Prompts::show(
-               MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-            != Prompts::IdYes)
+    if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     setRampButtonsRunning();
     DeviceData& dd = data();

@@ -30,8 +30,6 @@ namespace
 {
 using namespace StepTestRules;
 
-const QString MovementQuestion
-    = QStringLiteral("The following procedure will cause closure member movement. Do you wish to continue?");
 constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t ReadOutCompleteBit = 0x20;
 constexpr uint8_t TestStatusByte = 0x92;
@@ -230,10 +228,7 @@ void CStepTest::updateStartButton()
 void CStepTest::OnStartTest()
 {
     MultiTestRun& multi = context().multiTest();
-    if (!multi.m_bMultiTestRunning
-        && Prompts::show(
-               MovementQuestion, context().MessageCaption(), Prompts::Buttons::YesNo, Prompts::Icon::Question, this)
-            != Prompts::IdYes)
+    if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     read(HartCommand::ReadUnits);
     enableIdleButtons(false);
