@@ -135,3 +135,10 @@ IImageDisplayPtr CreateImageDisplayControl(
     display->loadImageResource(imageId);
     return display;
 }
+
+QString UnpaddedTag(QString tag)
+{
+    while (tag.endsWith(QLatin1Char(' ')))
+        tag.chop(1);
+    return tag;
+}

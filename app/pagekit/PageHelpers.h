@@ -48,6 +48,9 @@ float GetWindowFloat(const QWidget* window);
 // number; held to the int range.
 int GetWindowInt(const QWidget* window);
 
+// The device tag without the blanks that pad it to its eight characters.
+QString UnpaddedTag(QString tag);
+
 // Creates the image display control ("DisplayLib.ImageDisplay") on `page` at
 // the screen rectangle, with the child id, sized to the rectangle, showing the
 // picture `imageId`. Empty when the control cannot be created; the failure is

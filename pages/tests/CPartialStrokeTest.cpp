@@ -37,13 +37,6 @@ constexpr uint8_t ContinuousStrokeBit = 0x02;
 // A 252 reply holds its four header bytes and twelve words before the status byte.
 constexpr int SignatureBlockBytes = 4 + 24;
 
-// The device tag without the blanks that pad it to its eight characters.
-QString unpadded(QString tag)
-{
-    while (tag.endsWith(QLatin1Char(' ')))
-        tag.chop(1);
-    return tag;
-}
 
 // Each box and the channel it shows.
 struct BoxChannel {
@@ -587,7 +580,7 @@ void CPartialStrokeTest::fillRecordFromPage()
     }
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
-    record.m_strTag = AutoString(unpadded(dd.Tag));
+    record.m_strTag = AutoString(UnpaddedTag(dd.Tag));
     record.m_nPressureUnit = dd.PressureUnit;
     record.m_nResult = dd.PstInfo.Result;
     record.m_bSingleActing = dd.Config28Bit5;
@@ -615,7 +608,7 @@ void CPartialStrokeTest::OnPrintReport()
     if (m_OffLineData)
         header.m_strTag = record.m_strTag; // a loaded result prints under the file's tag
     else
-        header.m_strTag = AutoString(unpadded(header.m_strTag.toQString()));
+        header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
     const std::pair<AutoString*, int> shown[] = { { &record.m_strStartPosition, StartEdit },
         { &record.m_strStopPosition, StopEdit }, { &record.m_strTimeToTarget, TimeToTargetEdit },
         { &record.m_strTestDuration, DurationEdit }, { &record.m_strBreakAwayTime, BreakAwayTimeEdit },

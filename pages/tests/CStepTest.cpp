@@ -40,14 +40,6 @@ constexpr uint16_t StepSignatureType = 99;
 // A 252 reply holds its four header bytes and twelve words before the status byte.
 constexpr int SignatureBlockBytes = 4 + 24;
 
-// The device tag without the blanks that pad it to its eight characters, so
-// that proposed file names carry no blanks before their date.
-QString unpadded(QString tag)
-{
-    while (tag.endsWith(QLatin1Char(' ')))
-        tag.chop(1);
-    return tag;
-}
 
 // The six signal channels against time and the box that shows each.
 struct BoxChannel {
@@ -573,7 +565,7 @@ void CStepTest::FillStepRecord()
         return;
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
-    record.m_strTag = AutoString(unpadded(dd.Tag));
+    record.m_strTag = AutoString(UnpaddedTag(dd.Tag));
     record.m_nPressureUnit = dd.PressureUnit;
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;
@@ -623,7 +615,7 @@ void CStepTest::OnPrintReport()
         dd.Tag = record.m_strTag.toQString();
         header.m_strTag = record.m_strTag;
     } else {
-        header.m_strTag = AutoString(unpadded(header.m_strTag.toQString()));
+        header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
         record.m_bSingleActing = dd.Config28Bit5;
         record.m_bPressureSensor = dd.PressureSensorFlag;
     }
