@@ -108,11 +108,8 @@ void CHDRLTest::registerWithMultiTest()
             windowText(RepeatAverageEdit), windowText(RepeatMaximumEdit), windowText(LinearityEdit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
-        const IPlotPtr scratch
-            = CreateScratchControl<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId);
-        if (scratch)
-            setUpPlot(scratch);
-        return scratch;
+        return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
+            [this](const IPlotPtr& plot) { setUpPlot(plot); });
     };
     MultiTestRun& multi = context().multiTest();
     multi.registerPage(MultiTest::HDRL, std::move(hand));

@@ -37,7 +37,6 @@ constexpr uint8_t ContinuousStrokeBit = 0x02;
 // A 252 reply holds its four header bytes and twelve words before the status byte.
 constexpr int SignatureBlockBytes = 4 + 24;
 
-
 // Each box and the channel it shows.
 struct BoxChannel {
     int box;
@@ -140,11 +139,8 @@ void CPartialStrokeTest::registerWithMultiTest()
             windowText(PressureUnitLabel), windowText(TimeToTargetResultEdit), windowText(ResultEdit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
-        const IPlotPtr scratch
-            = CreateScratchControl<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId);
-        if (scratch)
-            setUpPlot(scratch);
-        return scratch;
+        return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId,
+            [this](const IPlotPtr& plot) { setUpPlot(plot); });
     };
     context().multiTest().registerPage(MultiTest::PartialStroke, std::move(hand));
 }

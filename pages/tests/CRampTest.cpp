@@ -162,12 +162,8 @@ void CRampTest::registerWithMultiTest()
             windowText(ActuatorSizeUnit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
-        const IXYPlotPtr scratch = CreateScratchControl<IXYPlotPtr>(
-            owner, context().imports().CreateRampPlotControl, this, PlotHost, PlotId);
-        if (!scratch)
-            return IPlotPtr();
-        setUpPlot(scratch);
-        return scratch.query<Plot>();
+        return CreateScratchPlot<IXYPlotPtr>(owner, context().imports().CreateRampPlotControl, this, PlotHost, PlotId,
+            [this](const IXYPlotPtr& plot) { setUpPlot(plot); });
     };
     context().multiTest().registerPage(MultiTest::Ramp, std::move(hand));
 }

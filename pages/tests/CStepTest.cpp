@@ -40,7 +40,6 @@ constexpr uint16_t StepSignatureType = 99;
 // A 252 reply holds its four header bytes and twelve words before the status byte.
 constexpr int SignatureBlockBytes = 4 + 24;
 
-
 // The six signal channels against time and the box that shows each.
 struct BoxChannel {
     int box;
@@ -126,11 +125,8 @@ void CStepTest::registerWithMultiTest()
         return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
-        const IPlotPtr scratch
-            = CreateScratchControl<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId);
-        if (scratch)
-            setUpPlot(scratch);
-        return scratch;
+        return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
+            [this](const IPlotPtr& plot) { setUpPlot(plot); });
     };
     context().multiTest().registerPage(MultiTest::Step, std::move(hand));
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "controls/Plot.h"
 #include "ui/FormPage.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <type_traits>
 
 // What becomes of a library control's window once the test page has made it:
 // the report and printer controls and a compare page's scratch plot only
@@ -44,4 +47,20 @@ Control CreateScratchControl(QWidget* owner, Factory* factory, const FormPage* p
     if (window)
         window->hide();
     return control;
+}
+
+// A page's plot as the multi-test report pictures it when that test is left
+// out: a hidden, empty plot made like the page's own and set up by `setUp`.
+// Empty when it cannot be made.
+template <class Control, class Factory, class SetUp>
+IPlotPtr CreateScratchPlot(QWidget* owner, Factory* factory, const FormPage* page, int hostId, int id, SetUp setUp)
+{
+    const Control scratch = CreateScratchControl<Control>(owner, factory, page, hostId, id);
+    if (!scratch)
+        return IPlotPtr();
+    setUp(scratch);
+    if constexpr (std::is_same_v<Control, IPlotPtr>)
+        return scratch;
+    else
+        return scratch.template query<Plot>();
 }
