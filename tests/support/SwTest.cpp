@@ -55,3 +55,12 @@ void SwTest::TearDown()
     else
         qunsetenv("XDG_STATE_HOME");
 }
+
+void SwTest::keepAsFuzzSeed(const QString& path, const QString& seedName)
+{
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/artifacts/fuzz_seeds");
+    QDir().mkpath(dir);
+    const QString seed = dir + QLatin1Char('/') + seedName;
+    QFile::remove(seed);
+    QFile::copy(path, seed);
+}

@@ -30,6 +30,10 @@ protected:
     // running at the same time; put back at TearDown. Returns its
     // Dependencies folder, with a trailing '/'.
     QString ownProgramFolder(std::initializer_list<const char*> definitions);
+    // Keeps a copy of a file a test wrote as a candidate seed for the plot data
+    // file fuzzer, among the build's test artifacts (never in the checkout:
+    // the committed corpus changes only by hand).
+    static void keepAsFuzzSeed(const QString& path, const QString& seedName);
 
 private:
     QTemporaryDir m_stateDir;

@@ -70,10 +70,7 @@ TEST_F(PstFileTest, SaveProposesTheTagAndTimeAndReplacesTheHiddenPointsTheSecond
     // The stored tag keeps the device's padding.
     EXPECT_EQ(TagFromPoints(pointsOf(saved, "TagName")).toQString(), QStringLiteral("PV-101  "));
     // The saved file is a seed of the plot data file fuzzer's corpus.
-    const QString seed
-        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/partial_stroke.pst");
-    if (!QFileInfo::exists(seed))
-        QFile::copy(path, seed);
+    keepAsFuzzSeed(path, QStringLiteral("partial_stroke.pst"));
 }
 
 TEST_F(PstFileTest, LoadRestoresTextsTagCodesAndFlagsInTheSingleLoadersWords)

@@ -234,10 +234,7 @@ TEST_F(CurveFileTest, ForeignDamagedOrShortFilesAreRefusedAndLeaveAnEmptyCharCur
     const QString twenty = tempPath(QStringLiteral("short.curve"));
     shortCurve.SaveDataFile(twenty);
     // A curve one point short is a seed of the plot data file fuzzer's corpus.
-    const QString seed
-        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/short_curve.curve");
-    if (!QFileInfo::exists(seed))
-        QFile::copy(twenty, seed);
+    keepAsFuzzSeed(twenty, QStringLiteral("short_curve.curve"));
 
     QFile whole(good);
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));

@@ -233,10 +233,7 @@ TEST_F(CharacterizationEditorTest, SavedCurveLoadsBackAndAForeignFileIsRefused)
     EXPECT_EQ(dialog.filter, QStringLiteral("(*.curve)|*.curve|"));
     EXPECT_TRUE(app().records().m_StrokeCharacterizationReport.m_strTag.toQString().startsWith(QStringLiteral("LV/7")));
     // The file is a seed of the plot data file fuzzer's corpus.
-    const QString seed
-        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/default_curve.curve");
-    if (!QFileInfo::exists(seed))
-        QFile::copy(path, seed);
+    keepAsFuzzSeed(path, QStringLiteral("default_curve.curve"));
 
     click(editor(), Editor::ResetButton);
     EXPECT_NE(rows(), defaults);

@@ -143,10 +143,7 @@ TEST_F(HDRLTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
     }
     EXPECT_EQ(hdrl().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 168.0);
     // The saved file is a seed of the plot data file fuzzer's corpus.
-    const QString seed
-        = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/hdrl_test.hdrl");
-    if (!QFileInfo::exists(seed))
-        QFile::copy(tempPath(QStringLiteral("first.hdrl")), seed);
+    keepAsFuzzSeed(tempPath(QStringLiteral("first.hdrl")), QStringLiteral("hdrl_test.hdrl"));
 }
 
 TEST_F(HDRLTestFilesTest, LoadShowsTheRecomputedResultsAndSaveKeepsTheFilesTag)

@@ -171,9 +171,7 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTim
         EXPECT_TRUE(tagOf(path).startsWith(QStringLiteral("PV-101"))) << name;
         EXPECT_EQ(xy("Position")->Count(), 417) << name;
     }
-    const QString seed = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/ramp_test.rmp");
-    if (!QFileInfo::exists(seed))
-        QFile::copy(tempPath(QStringLiteral("first.rmp")), seed);
+    keepAsFuzzSeed(tempPath(QStringLiteral("first.rmp")), QStringLiteral("ramp_test.rmp"));
 }
 
 TEST_F(RampTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndCodes)

@@ -140,9 +140,7 @@ TEST_F(StepTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
         EXPECT_EQ(tagOf(path), QStringLiteral("PV-101")) << name;
     }
     // The saved file is a seed of the plot data file fuzzer's corpus.
-    const QString seed = QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/step_test.stp");
-    if (!QFileInfo::exists(seed))
-        QFile::copy(tempPath(QStringLiteral("first.stp")), seed);
+    keepAsFuzzSeed(tempPath(QStringLiteral("first.stp")), QStringLiteral("step_test.stp"));
 }
 
 TEST_F(StepTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndUnit)
