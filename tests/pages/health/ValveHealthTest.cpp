@@ -658,7 +658,9 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
         EXPECT_EQ(text(Page::StrokeLengthEdit), QString::fromLatin1(c.shown)) << "as the device keeps it: " << c.typed;
     }
     // A step of the spin keeps the hundredths too.
-    page().spin(Page::StrokeLengthSpin)->setValue(1.75);
+    type(Page::StrokeLengthEdit, "0.75");
+    page().spin(Page::StrokeLengthSpin)->stepBy(1);
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("1.75"));
     click(Page::ApplyButton);
     EXPECT_EQ(sentStroke(), QByteArray("00 af"));
 }
