@@ -191,12 +191,13 @@ bool CommandDispatch::layWriteRequest(int command)
         return true;
     case 174:
         RequestWriter(request, 174, 30)
-            // The accumulated travel goes back in the hundredths it was read in.
+            // The accumulated travel and the stroke length go back in the
+            // hundredths they were read in.
             .u32(dd.TravelCycle[0])
             .u32(dd.TravelCycle[1])
             .u32(dd.TravelCycle[2])
             .u16(scaled16(dd.TravelCycle[4], 10))
-            .u16(scaled16(dd.TravelCycle[5], 100))
+            .u16(DeviceWords::saturateU16(dd.TravelCycle[5]))
             .u32(dd.TravelCycle[6])
             .u32(dd.TravelCycle[7])
             .u32(dd.TravelCycle[8])

@@ -50,6 +50,12 @@ uint16_t areaTenths(float area)
     return DeviceWords::saturateU16(std::trunc((static_cast<double>(area) + 0.05) * 10.0));
 }
 
+bool areaAcceptable(float area)
+{
+    const double tenths = std::trunc((static_cast<double>(area) + 0.05) * 10.0);
+    return tenths >= 1.0 && tenths <= 65535.0;
+}
+
 QStringList manufacturerRuns(const CActuatorStorage& table)
 {
     QStringList runs;

@@ -33,6 +33,9 @@ uint32_t convertedFullScale(double factor, double value);
 // The area edit's value as the device's tenths of a square inch: rounded to
 // the nearest tenth, held to 16 bits.
 uint16_t areaTenths(float area);
+// Whether an area goes to the device as it is: its tenths from 1 to the
+// word's end (0.1 to 6553.5 in², as rounded to the tenth).
+bool areaAcceptable(float area);
 
 constexpr uint8_t OtherMaker = 99;
 constexpr uint8_t UnknownModel = 255;

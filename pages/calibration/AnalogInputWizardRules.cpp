@@ -51,7 +51,8 @@ uint32_t flagColour(uint8_t historyByte8, int flag)
 
 bool initialsAcceptable(const QString& initials)
 {
-    return initials.size() == 3;
+    // Three blanks are what a device never calibrated reports: no initials.
+    return initials.size() == 3 && !initials.trimmed().isEmpty();
 }
 
 QString dateText(const QDate& date)
@@ -81,7 +82,8 @@ QString lastCalibrationDate(const QString& loopCalText)
 
 QString lastCalibrationInitials(const QString& loopCalText)
 {
-    return loopCalText.right(3);
+    // By place, as the date: characters 12 to 14.
+    return loopCalText.mid(11, 3);
 }
 
 } // namespace AnalogInputWizardRules

@@ -32,7 +32,7 @@ constexpr std::array<uint8_t, 3> FlagMasks { 0x04, 0x02, 0x01 };
 // Red for a set bit, green for a clear one.
 uint32_t flagColour(uint8_t historyByte8, int flag);
 
-// The initials of the person calibrating: exactly 3 characters.
+// The initials of the person calibrating: exactly 3 characters, not all blanks.
 bool initialsAcceptable(const QString& initials);
 
 // "11/30/2029": two-digit month and day, four-digit year.

@@ -5,6 +5,7 @@
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "PageHelpers.h"
+#include "ValidityMark.h"
 
 #include "automation/NumberText.h"
 #include "ui/Prompts.h"
@@ -48,6 +49,8 @@ void CCalibrationActuatorIntro::OnInitialUpdate()
     on(combo(ModelCombo), &QComboBox::activated, "OnSelchangeModel", [this] { OnSelchangeModel(); });
     on(combo(PressureUnitCombo), &QComboBox::activated, "OnSelchangePressureUnit",
         [this] { OnSelchangePressureUnit(); });
+    // Every area shown is checked, the table's and the device's as well as a typed one.
+    onTextChanged(AreaEdit, "OnChangeArea", [this] { OnChangeArea(); });
     onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
     onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
     onClicked(NextButton, "OnNext", [this] { OnNext(); });
@@ -137,6 +140,11 @@ void CCalibrationActuatorIntro::OnSelchangePressureUnit()
     enableControl(NextButton, false);
 }
 
+void CCalibrationActuatorIntro::OnChangeArea()
+{
+    m_bAreaValid = ValidityMark::show(this, AreaMark, areaAcceptable(GetWindowFloat(control(AreaEdit))), AreaTip);
+}
+
 // ---------------------------------------------------------------------------
 // Reading the device
 
@@ -189,6 +197,11 @@ void CCalibrationActuatorIntro::ReadUnits()
 
 void CCalibrationActuatorIntro::OnApply()
 {
+    // An area the device word cannot hold would reach the device as 0 or
+    // cut to the word's end: nothing is written until it is corrected.
+    OnChangeArea();
+    if (!m_bAreaValid)
+        return;
     ApplyActuator();
     ApplyPressureUnit();
     enableControl(NextButton, true);
@@ -215,7 +228,13 @@ void CCalibrationActuatorIntro::ApplyActuator()
         context().log().WriteLog(QStringLiteral("Write_Actuator_cmd not sent: no Read_Actuator_cmd reply"));
         return;
     }
-    write(HartCommand::WriteActuator);
+    // What the device took is its actuator now: applying the earlier one
+    // again must write it again.
+    if (write(HartCommand::WriteActuator)) {
+        m_DeviceMaker = maker;
+        m_DeviceModel = model;
+        m_DeviceArea = area;
+    }
 }
 
 void CCalibrationActuatorIntro::ApplyPressureUnit()

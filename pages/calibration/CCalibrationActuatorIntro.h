@@ -34,6 +34,7 @@ public:
         NextButton = 801,
         ActuatorGroupId = 1014,
         InstructionId = 1015,
+        AreaMark = 1016,
     };
 
     // The dialog template and its tooltips (CCalibrationActuatorIntroTemplate.cpp).
@@ -41,6 +42,7 @@ public:
     static const ToolTipTable ToolTips;
     static const char* const OtherItem; // "Other"
     static const char* const MissingTableMessage;
+    static const QString AreaTip;
     // Where Next leads: the actuator calibration, or the page without it.
     static const char* const CalibrationPage;
     static const char* const SensorMissingPage;
@@ -53,6 +55,7 @@ public:
     void OnSelchangeManufacturer();
     void OnSelchangeModel();
     void OnSelchangePressureUnit();
+    void OnChangeArea();
     void OnApply();
     void OnRetrieve();
     void OnNext();
@@ -70,6 +73,7 @@ public:
     QComboBox* combo(int id) const;
     uint8_t currentUnit() const { return m_CurrentUnit; }
     bool pressureSensor() const { return m_PressureSensorFlag != 0; }
+    bool areaValid() const { return m_bAreaValid; }
 
 private:
     void showArea(double area);
@@ -87,4 +91,5 @@ private:
     // Apply writes back their unedited bytes only then.
     bool m_ActuatorRead = false;
     bool m_UnitsRead = false;
+    bool m_bAreaValid = true;
 };

@@ -1,5 +1,7 @@
 #include "CCalibrationActuatorIntro.h"
 
+#include "ValidityMark.h"
+
 namespace
 {
 using C = ControlSpec;
@@ -7,6 +9,7 @@ using C = ControlSpec;
 
 const char* const CCalibrationActuatorIntro::OtherItem = "Other";
 const char* const CCalibrationActuatorIntro::MissingTableMessage = "Error reading Actuator list file.";
+const QString CCalibrationActuatorIntro::AreaTip = QStringLiteral("Please enter values between 0.1 and 6553.5");
 const char* const CCalibrationActuatorIntro::CalibrationPage = "CCalib_Actuator";
 const char* const CCalibrationActuatorIntro::SensorMissingPage = "CPressureDisablePage";
 
@@ -22,6 +25,7 @@ const PageTemplate CCalibrationActuatorIntro::Template { 524, 190, {
     C::label(-1, QStringLiteral("Size:"), 20, 106, 60, 8, C::AlignRight),
     C::edit(AreaEdit, 84, 104, 60, 12, C::AlignRight | C::Disabled | C::ReadOnly),
     C::label(-1, QStringLiteral("in\u00b2"), 148, 106, 20, 8),
+    C::picture(AreaMark, ValidityMark::ValidIcon, 170, 106, 8, 8),
     C::label(-1, QStringLiteral("Pressure UOM:"), 20, 126, 60, 8, C::AlignRight),
     C::combo(PressureUnitCombo, {}, 84, 123, 100, 12),
     C::button(ApplyButton, QStringLiteral("Apply"), 330, 68, 50, 14),

@@ -156,9 +156,6 @@ void CCalibrationStroke::PollCalibrationState()
     enableControl(StartButton, true);
     enableControl(AbortButton, false);
     setWindowText(LastDateEdit, lastDate(data().CalText));
-    // The device's text may end in blanks; the initials are taken without them.
-    while (data().CalText.endsWith(QLatin1Char(' ')))
-        data().CalText.chop(1);
     setWindowText(LastByEdit, lastInitials(data().CalText));
     fillEdit(InitialsEdit, lastInitials(data().CalText),
         &CCalibrationStroke::OnChangeNewCalibrationBy); // checked as it is set

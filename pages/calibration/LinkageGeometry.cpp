@@ -37,6 +37,8 @@ QString text(Message message)
         return QStringLiteral("Adjust feedback collar towards open position");
     case Message::ShorterArm:
         return QStringLiteral("We suggest using a shorter Feedback arm");
+    case Message::InvalidGeometry:
+        return QStringLiteral("Invalid geometry");
     }
     return {};
 }

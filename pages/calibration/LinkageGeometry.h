@@ -16,7 +16,8 @@
 namespace LinkageGeometry
 {
 
-enum class Message { Ok, UseLongerArm, CollarTowardsClosed, CollarTowardsOpen, ShorterArm };
+// InvalidGeometry: the geometry has no answer (Linearize gives none).
+enum class Message { Ok, UseLongerArm, CollarTowardsClosed, CollarTowardsOpen, ShorterArm, InvalidGeometry };
 QString text(Message message);
 
 struct Result {

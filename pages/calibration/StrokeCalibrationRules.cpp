@@ -104,7 +104,8 @@ std::optional<int> progressFor(uint8_t state)
 
 bool initialsAcceptable(const QString& initials)
 {
-    return initials.size() == 3;
+    // Three blanks are what a device never calibrated reports: no initials.
+    return initials.size() == 3 && !initials.trimmed().isEmpty();
 }
 
 bool pressureAcceptable(double value, int fullScale)
@@ -170,7 +171,9 @@ QString lastDate(const QString& calText)
 
 QString lastInitials(const QString& calText)
 {
-    return calText.right(3);
+    // By place, not from the end: a text stored without its initials must
+    // not give the end of its date.
+    return calText.mid(11, 3);
 }
 
 const StrokeFlag StrokeFlags[6] = {

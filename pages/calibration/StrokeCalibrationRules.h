@@ -22,7 +22,8 @@ QString stateText(Page page, uint8_t state);
 std::optional<int> progressFor(uint8_t state);
 constexpr int ProgressMaximum = 27;
 
-// Initials are acceptable when they are exactly three characters, blanks included.
+// Initials are acceptable when they are exactly three characters, counted as
+// typed (" AB" is three), and not all blanks.
 bool initialsAcceptable(const QString& initials);
 // A supply pressure is acceptable from 0 to the gauge's full scale, both included.
 bool pressureAcceptable(double value, int fullScale);
@@ -52,7 +53,8 @@ QString dateText(const QDate& date);
 // The text sent with the start code: the date, a blank and the first three
 // characters of the initials; the stroke page trims both first.
 QString calibrationText(Page page, const QString& date, const QString& initials);
-// The date and the initials of a calibration text: its first 10 and last 3 characters.
+// The date and the initials of a calibration text, by their places in it:
+// characters 1 to 10 and 12 to 14, blanks and all.
 QString lastDate(const QString& calText);
 QString lastInitials(const QString& calText);
 

@@ -243,7 +243,9 @@ void CValveHealth::ShowTravelCycleSettings()
         spin(controls.deadbandSpin)->setValueSilently(signedWord(tc[deadband[counter]]) * 0.1);
     }
     const double stroke = tc[StrokeLength] * 0.01;
-    setWindowText(StrokeLengthEdit, NumberText::fromDouble(stroke));
+    m_shownStroke = NumberText::fromDouble(stroke);
+    m_bStrokeTyped = false;
+    setWindowText(StrokeLengthEdit, m_shownStroke);
     spin(StrokeLengthSpin)->setValueSilently(stroke);
     m_bCountersShown = true;
 }
@@ -355,14 +357,18 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
     tc[TravelFullWarning] = uint32_t(whole(TravelFullWarningEdit));
     tc[TravelInitialWarning] = uint32_t(whole(TravelInitialWarningEdit));
     tc[TravelDeadband] = tenths(TravelDeadbandEdit);
-    tc[StrokeLength] = DeviceWords::saturateU16(whole(StrokeLengthEdit));
+    // A stroke length left as shown goes back as the device has it now:
+    // another page may have changed it since it was shown.
+    if (strokeTouched()) {
+        const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
+        tc[StrokeLength] = strokeHundredths(GetWindowNumber(control(StrokeLengthEdit)), box->min(), box->max());
+    }
     tc[CyclesFullWarning] = uint32_t(whole(CyclesFullWarningEdit));
     tc[CyclesInitialWarning] = uint32_t(whole(CyclesInitialWarningEdit));
     tc[CycleDeadband] = tenths(CycleDeadbandEdit);
     write(HartCommand::WriteValveTravelCycleCounts);
     // Back to the units of a reply, so what is shown next is what was sent.
     tc[TravelDeadband] *= 10;
-    tc[StrokeLength] *= 100;
     tc[CycleDeadband] *= 10;
     return true;
 }
@@ -495,17 +501,25 @@ void CValveHealth::OnDeadbandKillFocus(Counter counter)
 void CValveHealth::OnStrokeLengthSpin()
 {
     m_bCountersChanged = true;
+    m_bStrokeTyped = true;
     setWindowText(StrokeLengthEdit, NumberText::fromDouble(spin(StrokeLengthSpin)->value()));
+}
+
+bool CValveHealth::strokeTouched() const
+{
+    return m_bStrokeTyped || windowText(StrokeLengthEdit) != m_shownStroke;
 }
 
 void CValveHealth::OnStrokeLengthKillFocus()
 {
     m_bCountersChanged = true;
+    // The focus passing through is no edit of the stroke length.
+    if (!strokeTouched())
+        return;
+    m_bStrokeTyped = true;
     const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
-    int typed = GetWindowInt(control(StrokeLengthEdit));
-    if (const auto held = clampedStrokeLength(typed, box->min(), box->max())) {
-        typed = *held;
-        setWindowText(StrokeLengthEdit, QString::number(typed));
-    }
-    box->setValue(typed);
+    // The device keeps the stroke in hundredths: a typed 1.5 stays 1.5.
+    const double stroke = strokeHundredths(GetWindowNumber(control(StrokeLengthEdit)), box->min(), box->max()) * 0.01;
+    setWindowText(StrokeLengthEdit, NumberText::fromDouble(stroke));
+    box->setValue(stroke);
 }

@@ -162,6 +162,8 @@ private:
     // Lays the counter settings from the edits around the two counters and
     // writes them; whether the counters could be read first.
     bool writeCounters(bool resetCycles, bool resetTravel);
+    // The user typed or stepped the stroke length since it was shown.
+    bool strokeTouched() const;
 
     ILinearGaugePtr m_pFrictionGauge;
     std::array<ILinearGaugePtr, CounterCount> m_pCounterGauges;
@@ -177,4 +179,6 @@ private:
     bool m_bSkipFrictionRead = false;
     bool m_bSkipCountersRead = false;
     bool m_bCountersShown = false; // the counter settings have been shown from the device
+    bool m_bStrokeTyped = false;
+    QString m_shownStroke; // the stroke length as the page last showed it from the device
 };

@@ -9,11 +9,13 @@ constexpr unsigned ReadOnly = C::ReadOnly;
 constexpr unsigned Right = C::AlignRight;
 
 // A spin beside a setting's edit: typed values held to its range.
-ControlSpec spinBox(int id, int x, int y, double increment, double maximum)
+ControlSpec spinBox(int id, int x, int y, double increment, double maximum, int decimals = 0)
 {
-    const QVariantMap properties { { QStringLiteral("AllowKeyEdit"), true }, { QStringLiteral("CheckRange"), true },
+    QVariantMap properties { { QStringLiteral("AllowKeyEdit"), true }, { QStringLiteral("CheckRange"), true },
         { QStringLiteral("Increment"), increment }, { QStringLiteral("Max"), maximum },
         { QStringLiteral("PageSize"), 10.0 } };
+    if (decimals)
+        properties.insert(QStringLiteral("Decimals"), decimals);
     return C::vendor(id, QString::fromLatin1(SpinEditBox::ProgId), x, y, 12, 13, properties);
 }
 
@@ -74,7 +76,8 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::placeholder(TravelGaugeHost, 10, 246, 353, 40),
     C::label(-1, QStringLiteral("Stroke Length:"), 10, 291, 60, 8),
     C::edit(StrokeLengthEdit, 10, 301, 45, 12, Right),
-    spinBox(StrokeLengthSpin, 55, 301, 1, 100),
+    // The stroke is kept in hundredths: a step from 0.75 goes to 1.75.
+    spinBox(StrokeLengthSpin, 55, 301, 1, 100, 2),
     C::label(StrokeUnitLabel, QStringLiteral("%"), 70, 303, 20, 8),
     C::label(-1, QStringLiteral("Deadband:"), 95, 291, 60, 8),
     C::edit(TravelDeadbandEdit, 95, 301, 45, 12, Right),

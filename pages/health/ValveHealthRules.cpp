@@ -1,5 +1,7 @@
 #include "ValveHealthRules.h"
 
+#include "automation/DeviceWords.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -41,12 +43,13 @@ std::optional<double> clampedDeadband(double percent, double spinMin, double spi
     return std::nullopt;
 }
 
-std::optional<int> clampedStrokeLength(int typed, double spinMin, double spinMax)
+uint16_t strokeHundredths(double typed, double spinMin, double spinMax)
 {
-    if (typed >= spinMax)
-        return static_cast<int>(std::trunc(spinMax));
-    if (typed < spinMin)
-        return static_cast<int>(std::ceil(spinMin));
-    return std::nullopt;
+    double held = typed;
+    if (held >= spinMax)
+        held = std::trunc(spinMax);
+    else if (!(held >= spinMin))
+        held = std::ceil(spinMin);
+    return DeviceWords::toU16(held, 100.0);
 }
 } // namespace ValveHealthRules

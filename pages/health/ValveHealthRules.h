@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 // What the valve health page decides about its cycle and travel counter
@@ -23,7 +24,7 @@ constexpr double InitialWarningShare = 0.9;
 // A typed deadband in percent held to the spin's range (which counts in
 // tenths); nothing when it is within it.
 std::optional<double> clampedDeadband(double percent, double spinMin, double spinMax);
-// A typed stroke length held to the spin's range, in whole units; nothing
-// when it is within it.
-std::optional<int> clampedStrokeLength(int typed, double spinMin, double spinMax);
+// A typed stroke length as the device's word: held to the spin's range (which
+// counts in whole units of travel), then in hundredths, truncated.
+uint16_t strokeHundredths(double typed, double spinMin, double spinMax);
 } // namespace ValveHealthRules

@@ -130,8 +130,11 @@ TEST_F(CommandDispatch_, CountersAreScaledInTheirOwnWidthWithoutWrapping)
     ASSERT_EQ(sent.size(), 32);
     EXPECT_EQ(sent.mid(2, 4), be32(5)) << "the accumulated travel goes back in the hundredths it was read in";
     EXPECT_EQ(sent.mid(14, 2), bytes({ 0, 70 }));
-    EXPECT_EQ(sent.mid(16, 2), bytes({ 0xFF, 0xFF })) << "700 x 100 saturates instead of wrapping";
+    EXPECT_EQ(sent.mid(16, 2), bytes({ 0x02, 0xBC })) << "the stroke length goes back in the hundredths it was read in";
     EXPECT_EQ(sent.mid(30, 2), bytes({ 0xFF, 0xFF }));
+    data.TravelCycle[5] = 70000;
+    link.dispatch().DispatchWrite(174);
+    EXPECT_EQ(lastWritten().mid(16, 2), bytes({ 0xFF, 0xFF })) << "a stroke beyond the word saturates";
 }
 
 TEST_F(CommandDispatch_, SignatureStartFollowsTheSignatureType)

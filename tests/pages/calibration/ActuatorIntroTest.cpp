@@ -6,8 +6,10 @@
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
 #include "health/CAdvDashboard.h"
+#include "ui/Pictures.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -64,6 +66,13 @@ public: // for the case tables' steps
     }
     void typeArea(const char* text) { intro().setWindowText(Intro::AreaEdit, QString::fromLatin1(text)); }
     int makerItem(const QString& maker) { return combo(Intro::ManufacturerCombo)->findText(maker); }
+    void pickOther() { pick(Intro::ManufacturerCombo, combo(Intro::ManufacturerCombo)->count() - 1); }
+    bool areaMarked()
+    {
+        const QImage shown = intro().controlAs<QLabel>(Intro::AreaMark)->pixmap().toImage();
+        EXPECT_TRUE(shown == Pictures::load(138).toImage() || shown == Pictures::load(139).toImage());
+        return shown == Pictures::load(138).toImage();
+    }
 };
 }
 
@@ -169,10 +178,10 @@ TEST_F(ActuatorIntroTest, ApplyWritesTheActuatorOnlyWhenItChanged)
         std::vector<std::string> writes; // 231 requests
     };
     const Case cases[] = {
-        { "Other with 7000 in\u00b2 saturates the area",
+        { "Other with 6553.5 in\u00b2, the word's end",
             [](ActuatorIntroTest& t) {
                 t.pick(Intro::ManufacturerCombo, t.combo(Intro::ManufacturerCombo)->count() - 1);
-                t.typeArea("7000");
+                t.typeArea("6553.5");
             },
             { "08 E7 06 63 00 FF 01 FF FF" } },
         { "Other with 12.34 in\u00b2",
@@ -194,6 +203,101 @@ TEST_F(ActuatorIntroTest, ApplyWritesTheActuatorOnlyWhenItChanged)
         EXPECT_TRUE(nextEnabled());
         EXPECT_EQ(data().PressureUnitChanged, 1);
         m_app.reset();
+    }
+}
+
+TEST_F(ActuatorIntroTest, ActuatorAppliedIsTheDevicesActuatorFromThenOn)
+{
+    showPage();
+    ASSERT_EQ(combo(Intro::ManufacturerCombo)->currentText(), QStringLiteral("Tevo"));
+    const QString deviceModel = combo(Intro::ModelCombo)->currentText();
+    const int deviceMaker = combo(Intro::ManufacturerCombo)->currentIndex();
+    const int deviceModelItem = combo(Intro::ModelCombo)->currentIndex();
+    const QString deviceArea = area();
+    struct Step {
+        const char* what;
+        std::function<void(ActuatorIntroTest&)> choose;
+        std::vector<std::string> writes;
+    };
+    const Step steps[] = {
+        { "Other with 12.34 in\u00b2",
+            [](ActuatorIntroTest& t) {
+                t.pickOther();
+                t.typeArea("12.34");
+            },
+            { "08 E7 06 63 00 FF 01 00 7B" } },
+        { "the same again", [](ActuatorIntroTest&) {}, {} },
+        { "Other with 20 in\u00b2", [](ActuatorIntroTest& t) { t.typeArea("20"); }, { "08 E7 06 63 00 FF 01 00 C8" } },
+        { "back to the actuator the device had at first",
+            [&](ActuatorIntroTest& t) {
+                t.pick(Intro::ManufacturerCombo, deviceMaker);
+                t.pick(Intro::ModelCombo, deviceModelItem);
+                t.typeArea(deviceArea.toLatin1().constData());
+            },
+            { "08 E7 06 04 00 41 01 03 E8" } },
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        device().clearRequests();
+        step.choose(*this);
+        click(intro(), Intro::ApplyButton);
+        EXPECT_EQ(hexOf(231), step.writes);
+    }
+    click(intro(), Intro::RetrieveButton);
+    EXPECT_EQ(combo(Intro::ModelCombo)->currentText(), deviceModel);
+    EXPECT_EQ(area(), deviceArea);
+
+    // A write the device did not answer leaves the last known actuator as it was.
+    pickOther();
+    typeArea("30");
+    SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 231);
+    click(intro(), Intro::ApplyButton);
+    device().clearRequests();
+    click(intro(), Intro::ApplyButton);
+    EXPECT_EQ(hexOf(231), std::vector<std::string>({ "08 E7 06 63 00 FF 01 01 2C" }));
+}
+
+TEST_F(ActuatorIntroTest, AreaThatIsNoNumberNotAboveZeroOrBeyondTheDeviceWordIsMarkedAndNotWritten)
+{
+    showPage();
+    EXPECT_FALSE(areaMarked()) << "the device's area";
+    pickOther();
+    pick(Intro::PressureUnitCombo, 3);
+    struct Case {
+        const char* typed;
+        bool valid;
+        const char* written; // the 231 request when valid
+    };
+    const Case cases[] = {
+        { "abc", false, nullptr },
+        { "-5", false, nullptr },
+        { "0", false, nullptr },
+        { "", false, nullptr },
+        { "0.04", false, nullptr }, // a tenth rounded down to nothing
+        { "99999", false, nullptr },
+        { "6553.6", false, nullptr },
+        { "0.05", true, "08 E7 06 63 00 FF 01 00 01" },
+        { "6553.5", true, "08 E7 06 63 00 FF 01 FF FF" },
+        { "12.34", true, "08 E7 06 63 00 FF 01 00 7B" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        typeArea(c.typed);
+        EXPECT_EQ(areaMarked(), !c.valid);
+        EXPECT_EQ(intro().areaValid(), c.valid);
+        device().clearRequests();
+        const bool nextBefore = nextEnabled();
+        click(intro(), Intro::ApplyButton);
+        if (c.valid) {
+            EXPECT_EQ(hexOf(231), std::vector<std::string>({ c.written }));
+            EXPECT_TRUE(sent().contains(QStringLiteral("200 long 0x69")));
+            EXPECT_TRUE(nextEnabled());
+        } else {
+            EXPECT_EQ(joined(sent()), "") << "nothing is written, the unit neither";
+            EXPECT_EQ(nextEnabled(), nextBefore);
+            EXPECT_EQ(intro().control(Intro::AreaMark)->toolTip(),
+                QStringLiteral("Please enter values between 0.1 and 6553.5"));
+        }
     }
 }
 

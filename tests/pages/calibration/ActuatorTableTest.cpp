@@ -217,4 +217,11 @@ TEST(ActuatorIntroRules, ConvertedFullScaleAndAreaTenthsLoseNoUnitAndSaturate)
         { std::nanf(""), 0 } };
     for (const Case& c : cases)
         EXPECT_EQ(areaTenths(c.area), c.tenths) << c.area;
+
+    // An area goes to the device only as a tenth from 1 to the word's end.
+    const std::pair<float, bool> acceptable[]
+        = { { 0.1f, true }, { 0.05f, true }, { 0.04f, false }, { 0.0f, false }, { -5.0f, false }, { 6553.5f, true },
+              { 6553.6f, false }, { std::numeric_limits<float>::infinity(), false }, { std::nanf(""), false } };
+    for (const auto& [area, ok] : acceptable)
+        EXPECT_EQ(areaAcceptable(area), ok) << area;
 }

@@ -68,12 +68,13 @@ TEST(AnalogInputWizardRules, FlagBitsOfHistoryByteEight)
 TEST(AnalogInputWizardRules, TextsShownAndSent)
 {
     EXPECT_TRUE(initialsAcceptable(QStringLiteral("KLM")));
-    for (const char* refused : { "", "KL", "KLMN" })
+    for (const char* refused : { "", "KL", "KLMN", "   " })
         EXPECT_FALSE(initialsAcceptable(QString::fromLatin1(refused))) << refused;
     EXPECT_EQ(dateText(QDate(2029, 1, 5)), QStringLiteral("01/05/2029"));
     EXPECT_EQ(loopCalText(QStringLiteral("11/30/2029"), QStringLiteral("KLM")), QStringLiteral("11/30/2029 KLM"));
     EXPECT_EQ(lastCalibrationDate(QStringLiteral("05/05/2024 ABC")), QStringLiteral("05/05/2024"));
     EXPECT_EQ(lastCalibrationInitials(QStringLiteral("05/05/2024 ABC")), QStringLiteral("ABC"));
+    EXPECT_EQ(lastCalibrationInitials(QStringLiteral("05/05/2024")), QString()) << "by place, never the date's end";
     const struct {
         uint16_t word;
         const char* text;

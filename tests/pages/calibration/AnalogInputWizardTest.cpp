@@ -319,6 +319,26 @@ TEST_F(AnalogInputWizard, InitialsOfTheLastCalibrationAllowFinishAtOnce)
     EXPECT_EQ(device().requestsFor(227).back().bytes.mid(3), QByteArray("11/30/2029 ABC"));
 }
 
+TEST_F(AnalogInputWizard, FinishRefusesTheBlankInitialsOfALoopNeverCalibrated)
+{
+    startOn();
+    walkToFinalStep(4, 4, 20);
+    Step5& last = static_cast<Step5&>(step(5));
+    ASSERT_EQ(last.windowText(Step5::InitialsEdit), QStringLiteral("   ")) << "what the device holds";
+    const size_t before = device().requestsFor(227).size();
+    click(last, Step5::FinishButton);
+    EXPECT_EQ(device().requestsFor(227).size(), before) << "no calibration without initials";
+    EXPECT_EQ(last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage(), Pictures::load(138).toImage());
+
+    // Blanks are counted as typed: a blank and two letters are three initials.
+    finishWith(" AB");
+    ASSERT_EQ(device().requestsFor(227).size(), before + 1);
+    EXPECT_EQ(device().requestsFor(227).back().bytes.mid(3), QByteArray("11/30/2029  AB"));
+    show(0);
+    show(1);
+    EXPECT_EQ(step(1).windowText(Step1::LastByEdit), QStringLiteral(" AB"));
+}
+
 TEST_F(AnalogInputWizard, PointsTheDeviceRefusesTurnTheirFlagsRedAndPrintAnX)
 {
     startOn();

@@ -93,8 +93,8 @@ TEST_F(LinkageLinearizationTest, CalculateWritesTheStrokeFirstThenShowsTheMessag
         { "2.0", "3.9", "20", 390, "Adjust feedback collar towards open position", nullptr },
         { "2.0", "3.4", "70", 340, "Adjust feedback collar towards closed position", nullptr },
         { "10", "3", "50", 300, "We suggest using a shorter Feedback arm", "49.98" },
-        { "2.0", "3.4", "100", 340, nullptr, nullptr },
-        { "2.0", "0.8", "40", 80, nullptr, nullptr },
+        { "2.0", "3.4", "100", 340, "Invalid geometry", nullptr },
+        { "2.0", "0.8", "40", 80, "Invalid geometry", nullptr },
     };
     for (const Case& c : cases) {
         click(editor(), Editor::DefaultButton);
@@ -108,8 +108,7 @@ TEST_F(LinkageLinearizationTest, CalculateWritesTheStrokeFirstThenShowsTheMessag
         ASSERT_FALSE(device().requests().empty()) << c.stroke;
         EXPECT_EQ(describe(device().requests().front()), QStringLiteral("201 word 0x74")) << c.stroke;
         EXPECT_EQ(device().miscWord(0x74), c.strokeWord) << c.stroke;
-        EXPECT_EQ(text(Editor::ErrorEdit), c.message ? QString::fromLatin1(c.message) : QStringLiteral("previous"))
-            << c.arm << " " << c.position;
+        EXPECT_EQ(text(Editor::ErrorEdit), QString::fromLatin1(c.message)) << c.arm << " " << c.position;
         EXPECT_EQ(row(10), c.row10 ? QString::fromLatin1(c.row10) : before) << c.arm << " " << c.position;
         if (c.row10) {
             EXPECT_NEAR(editor().workingCurve()[10], curveY(editor().plot(), 10), 0.005);
@@ -126,6 +125,46 @@ TEST_F(LinkageLinearizationTest, CalculateWritesTheStrokeFirstThenShowsTheMessag
     const std::vector<SimRequest> second = device().requestsFor(245);
     ASSERT_EQ(second.size(), 1u);
     EXPECT_EQ(uint8_t(second[0].bytes[2]) << 8 | uint8_t(second[0].bytes[3]), 4646);
+}
+
+TEST_F(LinkageLinearizationTest, RefusedGeometryShowsInvalidGeometryAfterAnEarlierOkAndStillWritesTheStroke)
+{
+    showEditor();
+    walkSteps("2.0");
+    struct Case {
+        const char* arm;
+        const char* stroke;
+        const char* position;
+        uint16_t strokeWord;
+    };
+    // A stroke or position that gives the linkage no shape (an arm of 0
+    // locks Calculate on this actuator).
+    const Case cases[] = {
+        { "2.0", "3.4", "0", 340 },
+        { "2.0", "3.4", "-5", 340 },
+        { "2.0", "3.4", "abc", 340 },
+        { "2.0", "3.4", "120", 340 },
+        { "2.0", "0.5", "40", 50 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.arm) + " " + c.stroke + " " + c.position);
+        type(Editor::ArmLengthEdit, QStringLiteral("2.0"));
+        type(Editor::StrokeLengthEdit, QStringLiteral("3.4"));
+        type(Editor::PositionEdit, QStringLiteral("40"));
+        click(editor(), Editor::CalculateButton);
+        ASSERT_EQ(text(Editor::ErrorEdit), QStringLiteral("OK"));
+        const QString curve = row(10);
+
+        type(Editor::ArmLengthEdit, QString::fromLatin1(c.arm));
+        type(Editor::StrokeLengthEdit, QString::fromLatin1(c.stroke));
+        type(Editor::PositionEdit, QString::fromLatin1(c.position));
+        device().clearRequests();
+        click(editor(), Editor::CalculateButton);
+        EXPECT_EQ(text(Editor::ErrorEdit), QStringLiteral("Invalid geometry"));
+        EXPECT_EQ(row(10), curve) << "the curve stays";
+        ASSERT_EQ(device().requestsFor(201).size(), 1u);
+        EXPECT_EQ(device().miscWord(0x74), c.strokeWord);
+    }
 }
 
 TEST_F(LinkageLinearizationTest, StepsEnableTheNextOnlyWhileTheyAreTickedAndTheActuatorKindDecidesTheStart)

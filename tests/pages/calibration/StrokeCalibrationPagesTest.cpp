@@ -188,6 +188,73 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
     EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, 138));
 }
 
+TEST_F(StrokeCalibrationPages, BlankInitialsStartNoCalibration)
+{
+    startOn();
+    // A device never calibrated holds blanks where the initials stand.
+    Act& page = showActuator();
+    ASSERT_EQ(page.windowText(Act::InitialsEdit), QStringLiteral("   "));
+    ASSERT_EQ(page.windowText(Act::LastByEdit), QStringLiteral("   "));
+    device().clearRequests();
+    startRun(page, Act::StartButton);
+    EXPECT_TRUE(hexOf(225).empty());
+    EXPECT_FALSE(page.calibrating());
+    EXPECT_TRUE(markShows(page, Act::InitialsMark, 138));
+    EXPECT_EQ(page.control(Act::InitialsMark)->toolTip(), Act::InitialsTip);
+
+    const std::pair<const char*, bool> typed[]
+        = { { " AB", true }, { "   ", false }, { "AB ", true }, { "  A", true }, { "\t  ", false } };
+    for (const auto& [text, valid] : typed) {
+        page.setWindowText(Act::InitialsEdit, QString::fromLatin1(text));
+        EXPECT_EQ(enabled(page, Act::StartButton), valid) << '"' << text << '"';
+        EXPECT_TRUE(markShows(page, Act::InitialsMark, valid ? 139 : 138)) << '"' << text << '"';
+    }
+
+    Stroke& strokePage = showStroke();
+    ASSERT_EQ(strokePage.windowText(Stroke::InitialsEdit), QStringLiteral("   "));
+    for (const auto& [text, valid] : typed) {
+        strokePage.setWindowText(Stroke::InitialsEdit, QString::fromLatin1(text));
+        EXPECT_EQ(enabled(strokePage, Stroke::StartButton), valid) << '"' << text << '"';
+        EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, valid ? 139 : 138)) << '"' << text << '"';
+    }
+    strokePage.setWindowText(Stroke::InitialsEdit, QStringLiteral("   "));
+    device().clearRequests();
+    prompts().answerMessage(Prompts::IdYes, Act::MovementQuestion);
+    strokePage.OnStartCalibration(); // the handler refuses whatever the button's state
+    EXPECT_TRUE(hexOf(225).empty());
+}
+
+TEST_F(StrokeCalibrationPages, EndOfAStrokeRunShowsTheDateAndInitialsFromTheirPlacesInTheDevicesText)
+{
+    struct Case {
+        const char* stored; // the device's 14 characters at the end of the run
+        const char* lastBy;
+        bool startAgain; // the initials shown pass the check
+    };
+    const Case cases[] = {
+        { "02/03/2031 XYZ", "XYZ", true },
+        { "02/03/2031    ", "   ", false }, // a text kept without initials
+        { "02/03/2031 AB ", "AB ", true },
+    };
+    startOn();
+    Stroke& page = showStroke();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        page.setWindowText(Stroke::InitialsEdit, QStringLiteral("XYZ"));
+        startRun(page, Stroke::StartButton);
+        ASSERT_TRUE(page.calibrating());
+        scriptData(224, QByteArray(1, '\0') + QByteArray(c.stored));
+        clock().advance(Stroke::PollMs);
+        ASSERT_FALSE(page.calibrating());
+        EXPECT_EQ(page.windowText(Stroke::LastDateEdit), QStringLiteral("02/03/2031"));
+        EXPECT_EQ(page.windowText(Stroke::LastByEdit), QString::fromLatin1(c.lastBy));
+        EXPECT_EQ(page.windowText(Stroke::InitialsEdit), QString::fromLatin1(c.lastBy));
+        EXPECT_EQ(data().CalText, QString::fromLatin1(c.stored)) << "the device's text stays as read";
+        EXPECT_EQ(enabled(page, Stroke::StartButton), c.startAgain);
+        EXPECT_TRUE(markShows(page, Stroke::InitialsMark, c.startAgain ? 139 : 138));
+    }
+}
+
 TEST_F(StrokeCalibrationPages, ActuatorStartWritesTheSupplyAndTheStartAndEachTickReadsWhatTheModelHas)
 {
     startOn();

@@ -50,9 +50,9 @@ TEST(StrokeCalibrationRules, OnlyTheRunStatesAndTheEndMoveTheProgress)
 
 TEST(StrokeCalibrationRules, EntryChecksAndSupplyWords)
 {
-    for (const char* refused : { "", "AB", "ABCD" })
+    for (const char* refused : { "", "AB", "ABCD", "   " })
         EXPECT_FALSE(initialsAcceptable(QString::fromLatin1(refused))) << refused;
-    for (const char* accepted : { "XYZ", " AB", "A B" })
+    for (const char* accepted : { "XYZ", " AB", "A B", "  A" })
         EXPECT_TRUE(initialsAcceptable(QString::fromLatin1(accepted))) << accepted;
     EXPECT_TRUE(pressureAcceptable(0.0, 150));
     EXPECT_TRUE(pressureAcceptable(150.0, 150));
@@ -103,6 +103,11 @@ TEST(StrokeCalibrationRules, CalibrationTextsAndStickyFlags)
     EXPECT_EQ(dateText(QDate(2031, 2, 3)), QStringLiteral("02/03/2031"));
     EXPECT_EQ(lastDate(QStringLiteral("02/03/2031 XYZ")), QStringLiteral("02/03/2031"));
     EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031 XYZ")), QStringLiteral("XYZ"));
+    // By place: a text without its initials gives none, never the end of its date.
+    EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031 AB ")), QStringLiteral("AB "));
+    EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031")), QString());
+    EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031 AB")), QStringLiteral("AB"));
+    EXPECT_EQ(lastDate(QStringLiteral("              ")), QStringLiteral("          "));
 
     CStrokeCalibReport record;
     markStrokeFlags(record, 0x02 | 0x10);

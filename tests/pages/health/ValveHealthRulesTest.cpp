@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 
 namespace
@@ -50,12 +51,12 @@ TEST(ValveHealthRules, TypedDeadbandsAndStrokeLengthsAreHeldToTheirSpins)
         EXPECT_EQ(clampedDeadband(c.typed, 0, 990), c.held) << c.typed;
 
     struct Stroke {
-        int typed;
-        std::optional<int> held;
+        double typed;
+        uint16_t word; // hundredths
     };
-    const Stroke strokes[]
-        = { { 250, 100 }, { 100, 100 }, { 99, std::nullopt }, { 3, std::nullopt }, { 0, std::nullopt }, { -7, 0 } };
+    const Stroke strokes[] = { { 250, 10000 }, { 100, 10000 }, { 99.999, 9999 }, { 3, 300 }, { 1.5, 150 }, { 0.29, 29 },
+        { 0.75, 75 }, { 2.345, 234 }, { 0, 0 }, { -7, 0 }, { std::nan(""), 0 } };
     for (const Stroke& c : strokes)
-        EXPECT_EQ(clampedStrokeLength(c.typed, 0, 100), c.held) << c.typed;
+        EXPECT_EQ(strokeHundredths(c.typed, 0, 100), c.word) << c.typed;
 }
 }

@@ -583,3 +583,84 @@ TEST_F(ValveHealthTest, PointerLeftDarkByAStoppedBlinkShowsItsZoneWhenEitherFric
         EXPECT_EQ(pointer(), Red) << c.code;
     }
 }
+
+// The K40's simulated valve strokes 0.75 in.: 75 hundredths in 173 and 174.
+class ValveHealthStrokeTest : public ValveHealthTest
+{
+protected:
+    void showK40Page()
+    {
+        start({ QStringLiteral("/dSim/K40/PV-102") });
+        clock().advance(2000);
+        select(ValveHealthCode);
+        device(K40Path).clearRequests();
+    }
+    QByteArray sentStroke() { return lastRequest(174, K40Path).mid(2 + 14, 2).toHex(' '); }
+};
+
+TEST_F(ValveHealthStrokeTest, StrokeLengthLeftAsShownGoesBackAsTheDeviceHasIt)
+{
+    struct Case {
+        const char* what;
+        int button;
+        int touched; // another setting changed first, 0 for none
+    };
+    const Case cases[] = {
+        { "Reset Cycle Counter", Page::ResetCycleCounterButton, 0 },
+        { "Reset Travel Counter", Page::ResetTravelCounterButton, 0 },
+        { "Apply of the cycle deadband", Page::ApplyButton, Page::CycleDeadbandEdit },
+        { "Apply with the focus passing through the stroke edit", Page::ApplyButton, Page::StrokeLengthEdit },
+    };
+    showK40Page();
+    ASSERT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0.75"));
+    for (const Case& c : cases) {
+        if (c.touched == Page::CycleDeadbandEdit)
+            type(Page::CycleDeadbandEdit, "2");
+        if (c.touched == Page::StrokeLengthEdit)
+            page().OnStrokeLengthKillFocus();
+        device(K40Path).clearRequests();
+        click(c.button);
+        EXPECT_EQ(sentStroke(), QByteArray("00 4b")) << c.what;
+        EXPECT_EQ(device(K40Path).miscWord(0x74), 75) << c.what;
+        EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0.75")) << c.what;
+    }
+
+    // Another page writes the stroke after this one showed it: the reset
+    // sends the device's present stroke, not the one on screen.
+    device(K40Path).setMiscWord(0x74, 120);
+    click(Page::ResetCycleCounterButton);
+    EXPECT_EQ(sentStroke(), QByteArray("00 78"));
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("1.2"));
+}
+
+TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
+{
+    struct Case {
+        const char* typed;
+        const char* shown;
+        const char* sent;
+    };
+    const Case cases[] = {
+        { "1.5", "1.5", "00 96" },
+        { "0.29", "0.29", "00 1d" },
+        { "2.345", "2.34", "00 ea" },
+        { "250", "100", "27 10" },
+        { "-7", "0", "00 00" },
+    };
+    showK40Page();
+    for (const Case& c : cases) {
+        type(Page::StrokeLengthEdit, c.typed);
+        EXPECT_EQ(text(Page::StrokeLengthEdit), QString::fromLatin1(c.shown)) << c.typed;
+        click(Page::ApplyButton);
+        EXPECT_EQ(sentStroke(), QByteArray(c.sent)) << c.typed;
+        EXPECT_EQ(text(Page::StrokeLengthEdit), QString::fromLatin1(c.shown)) << c.typed;
+        click(Page::RetrieveButton);
+        EXPECT_EQ(text(Page::StrokeLengthEdit), QString::fromLatin1(c.shown)) << "as the device keeps it: " << c.typed;
+    }
+    // A step of the spin keeps the hundredths too.
+    type(Page::StrokeLengthEdit, "0.75");
+    page().spin(Page::StrokeLengthSpin)->stepBy(1);
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("1.75"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(sentStroke(), QByteArray("00 af"));
+}
