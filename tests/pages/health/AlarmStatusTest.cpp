@@ -160,7 +160,7 @@ TEST_F(AlarmStatusTest, AnExportThatCannotBeWrittenIsLoggedAndShowsFileSaveError
     click(P::SaveToDiskButton);
 
     ASSERT_EQ(prompts().messages().size(), 1u);
-    const auto& box = prompts().messages().back();
+    const Prompts::Message box = prompts().messages().back();
     EXPECT_EQ(box.text, QStringLiteral("File save error."));
     EXPECT_EQ(box.caption, QString());
     EXPECT_EQ(box.owner, nullptr);
