@@ -248,7 +248,7 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
     }
 }
 
-TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithEveryPlotEmptiedAndTheRecordKept)
+TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithThePlotsAndTheRecordAsTheyWere)
 {
     fillAcquisition(120);
     const QString good = save(QStringLiteral("good.trd"));
@@ -289,6 +289,9 @@ TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithEveryPlotEmpt
     };
     for (const auto& [what, path] : files) {
         SCOPED_TRACE(what);
+        // An acquisition not saved yet.
+        for (int p = 0; p < 4; ++p)
+            plot(p).ClearAllData();
         fillAcquisition(120);
         m_record.PressureUnitCode = 12;
         m_record.PressureUnitText = AutoString("kPa");
@@ -299,8 +302,14 @@ TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithEveryPlotEmpt
 
         EXPECT_EQ(prompts().messages().back().caption, QString());
         EXPECT_EQ(prompts().messages().back().owner, nullptr);
-        for (int p = 0; p < 4; ++p)
-            EXPECT_EQ(pointsIn(p), 0) << "plot " << p;
+        const int counts[4] = { 24, 30, 12, 25 };
+        for (int p = 0; p < 4; ++p) {
+            const PlotChannelData& position = channel(p, QStringLiteral("Position"))->data();
+            ASSERT_EQ(position.ys.size(), size_t(counts[p])) << "plot " << p;
+            EXPECT_EQ(position.ys.back(), valueAt(p, 0, counts[p])) << "plot " << p;
+        }
+        EXPECT_EQ(channel(0, QStringLiteral("Friction"))->GetYMax(), 120.0);
+        EXPECT_EQ(channel(0, QStringLiteral("12Fric"))->Count(), 12);
         EXPECT_EQ(plot(0).ChannelCount(), 25);
         EXPECT_EQ(m_record.PressureUnitCode, 12);
         EXPECT_EQ(m_record.PressureUnitText.toQString(), QStringLiteral("kPa"));
