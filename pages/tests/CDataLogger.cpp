@@ -190,10 +190,7 @@ void CDataLogger::ApplyLoggerSettings()
 
     // A port box the device took away can be ticked again with Select All,
     // which would otherwise stay disabled until some box is clicked.
-    bool all = true;
-    for (const SampleChannel& sample : Channels)
-        all = all && checked(sample.box);
-    if (!all)
+    if (!everyBoxTicked())
         enableControl(SelectAllButton, true);
 }
 
@@ -288,11 +285,21 @@ void CDataLogger::RefreshLoggerChannels()
 
 void CDataLogger::updateSelectButtons()
 {
-    bool all = true;
-    for (const SampleChannel& sample : Channels)
-        all = all && checked(sample.box);
+    const bool all = everyBoxTicked();
     enableControl(SelectAllButton, !all);
     enableControl(UnselectAllButton, all);
+}
+
+bool CDataLogger::everyBoxTicked() const
+{
+    for (const SampleChannel& sample : Channels) {
+        // The smaller model's Port 2 box is never shown: Select All cannot tick it.
+        if (sample.box == Port2Box && data().IsK40())
+            continue;
+        if (!checked(sample.box))
+            return false;
+    }
+    return true;
 }
 
 void CDataLogger::SelectAllLoggerChannels()
@@ -356,6 +363,12 @@ void CDataLogger::LoadLoggerResults()
     if (!record.LoadDataLogger(m_pPlot))
         return;
     m_LoggerFileLoaded = 1;
+    // The file brings the channels drawn when it was saved: the boxes take
+    // them over, so that what is ticked is what is drawn, now and in the next run.
+    for (const SampleChannel& sample : Channels) {
+        if (sample.box != Port2Box || data().DeviceType == 5)
+            setChecked(sample.box, channel(sample.box)->GetVisible());
+    }
     setChecked(Port1Box, record.m_bPressureSensor != 0 && checked(Port1Box));
     if (data().DeviceType == 5)
         setChecked(Port2Box, record.m_bPressureSensor != 0 && record.m_bSingleActing == 0 && checked(Port2Box));
@@ -365,6 +378,7 @@ void CDataLogger::LoadLoggerResults()
     setComboIndex(UnitsCombo, LoadedUnitIndex(record.m_strDurationUnit.toQString()));
     durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));
     ApplyLoggerSettings();
+    RefreshLoggerChannels();
 }
 
 void CDataLogger::PrintLoggerReport()
