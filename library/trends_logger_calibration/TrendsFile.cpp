@@ -51,6 +51,7 @@ TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup)
         }
     }
     const PlotChannelData& button = ResultFileFrame::required(lookup, ButtonSetting);
+    ResultFileFrame::checkSettings(button);
     const double span = ResultFileFrame::valueAt(button, 0);
     content.span = std::isfinite(span) && span > 0.0 ? span : LeastSpan;
     content.pressureUnitCode = unitCode(ResultFileFrame::valueAt(button, 1));

@@ -8,6 +8,7 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 
+#include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 #include "trends_logger_calibration/DataLoggerPlot.h"
 #include "trends_logger_calibration/DataLoggerReport.h"
@@ -149,7 +150,7 @@ int CDataLogger::GetLoggerDurationSeconds(int unitIndex)
     if (!unit)
         return 0;
     m_LoggerUnitText = QString::fromLatin1(unit->text);
-    return value * unit->seconds;
+    return DurationSeconds(value, *unit);
 }
 
 void CDataLogger::ApplyLoggerSettings()
@@ -348,7 +349,7 @@ void CDataLogger::SaveLoggerResults()
     CDataLoggerReport& record = context().records().m_DataLoggerReport;
     record.m_strTag = AutoString(dd.Tag);
     record.m_strInterval = AutoString(QString::number(comboIndex(IntervalCombo)));
-    record.m_strDuration = AutoString(QString::number(static_cast<int>(std::trunc(durationField()->value()))));
+    record.m_strDuration = AutoString(QString::number(DeviceWords::saturateS32(std::trunc(durationField()->value()))));
     record.m_strDurationUnit = AutoString(QString::number(comboIndex(UnitsCombo)));
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;

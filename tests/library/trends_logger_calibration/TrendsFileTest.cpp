@@ -214,7 +214,6 @@ TEST_F(TrendsFileTest, LoadRebuildsTheLongerPeriodsFromTheCopiesWithTheFileUnits
 
 TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         const char* what;
         std::vector<double> ys;
@@ -230,10 +229,8 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
         { "percent", { 100, 57, 33 }, 100, 57, "%", 33, "\u00BAF" },
         { "psi and any other temperature", { 100, 6, 40 }, 100, 6, "psi", 40, "\u00BAF" },
         { "low byte of a larger code", { 100, 268.9, 288 }, 100, 12, "kPa", 32, "\u00BAC" },
-        { "pressure code not a number", { 100, nan, 32 }, 100, 0, "psi", 32, "\u00BAC" },
-        { "temperature code beyond the integers", { 100, 7, 1e300 }, 100, 7, "bar", 0, "\u00BAF" },
+        { "a negative code", { 100, -250, 32 }, 100, 6, "psi", 32, "\u00BAC" },
         { "span below zero", { -5, 7, 32 }, 100, 7, "bar", 32, "\u00BAC" },
-        { "span not a number", { nan, 7, 32 }, 100, 7, "bar", 32, "\u00BAC" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -245,6 +242,33 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
         EXPECT_EQ(m_record.TemperatureUnitText.toQString(), QString::fromUtf8(c.temperatureText));
         expectSpan(c.span);
         EXPECT_EQ(channel(1, QStringLiteral("Friction"))->GetY(0), 42.0);
+    }
+}
+
+TEST_F(TrendsFileTest, SettingsThatAreNoNumberOrBeyondTheIntegersRefuseTheFile)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<const char*, std::vector<double>> files[] = {
+        { "pressure code not a number", { 100, nan, 32 } },
+        { "temperature code beyond the integers", { 100, 7, 1e300 } },
+        { "pressure code of 2^31", { 100, 2147483648.0, 32 } },
+        { "span not a number", { nan, 7, 32 } },
+        { "span infinite", { std::numeric_limits<double>::infinity(), 7, 32 } },
+    };
+    for (const auto& [what, ys] : files) {
+        SCOPED_TRACE(what);
+        const QString path = fileWithSettings(QStringLiteral("odd.trd"), ys);
+        clearPlots();
+        fillAcquisition(120);
+        m_record.PressureUnitCode = 12;
+        prompts().answerFile(path, QStringLiteral("Open Trends Results"));
+        prompts().answerMessage(Prompts::IdOk, ExportFailureText::FileOpen);
+
+        EXPECT_FALSE(m_record.LoadTrends(hours(), days(), months(), years()));
+
+        EXPECT_EQ(m_record.PressureUnitCode, 12);
+        EXPECT_EQ(channel(1, QStringLiteral("Position"))->Count(), 30);
+        EXPECT_EQ(channel(0, QStringLiteral("Friction"))->GetYMax(), 120.0);
     }
 }
 

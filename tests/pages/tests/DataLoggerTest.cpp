@@ -638,6 +638,38 @@ TEST_F(DataLoggerPageTest, OnTheSmallerModelTheHiddenPort2BoxDoesNotCountAsUntic
     EXPECT_FALSE(button(L::UnselectAllButton).isEnabled());
 }
 
+TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldNeverGivesANegativeOrWrappedTimeAxis)
+{
+    showPage();
+    const struct {
+        const char* duration;
+        const char* unit;
+        double span; // seconds
+    } cases[] = {
+        { "12", "1", 12 * 3600.0 },
+        { "-7", "0", 60.0 }, // counted as the one minute a run would take
+        { "2147483520", "2", 60 * 86400.0 }, // counted as the 60 days a run would take
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.duration);
+        CDataLoggerReport written;
+        written.m_strTag = AutoString("PV-101");
+        written.m_strInterval = AutoString("0");
+        written.m_strDuration = AutoString(c.duration);
+        written.m_strDurationUnit = AutoString(c.unit);
+        const QString path = tempPath("duration.lgr");
+        prompts().answerFile(path);
+        written.SaveDataLogger(logger().plot());
+        prompts().answerFile(path);
+        click(L::LoadButton);
+        ASSERT_TRUE(logger().fileLoaded());
+        // The field shows what the file holds.
+        EXPECT_EQ(logger().durationField()->value(), QString::fromLatin1(c.duration).toDouble());
+        EXPECT_EQ(logger().plot()->XAxis(0)->GetMin(), 0.0);
+        EXPECT_EQ(logger().plot()->XAxis(0)->GetSpan(), c.span);
+    }
+}
+
 TEST_F(DataLoggerPageTest, ARefusedFileLeavesTheRunAndTheSettingsAndTheNextRunUsesTheSameChannels)
 {
     showPage();
