@@ -406,9 +406,9 @@ const BadFile badFiles[] = {
         } },
     { "an infinite flag",
         [](const QByteArray&, const QString&) {
-            return plotFileWith({ { "Position", { 1, 2 } },
-                { "TestSettings", { 1, 2, 3, 6, std::numeric_limits<double>::infinity() } }, { "Results", { 4 } },
-                { "TagName", { 65 } } });
+            return plotFileWith(
+                { { "Position", { 1, 2 } }, { "TestSettings", { 1, 2, 3, 6, std::numeric_limits<double>::infinity() } },
+                    { "Results", { 4 } }, { "TagName", { 65 } } });
         } },
 };
 

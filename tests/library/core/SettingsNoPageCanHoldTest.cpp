@@ -30,8 +30,8 @@ using Reader = std::function<void(const Channels&)>;
 // A whole file of each family, as its page saved it.
 Channels saved(const char* name)
 {
-    return PlotDataFile::load(QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/")
-        + QString::fromLatin1(name));
+    return PlotDataFile::load(
+        QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/") + QString::fromLatin1(name));
 }
 
 Channels withSetting(Channels channels, const QString& channel, int point, double value)

@@ -144,7 +144,6 @@ TEST_F(AlarmStatusTest, ExportProposesTheSanitisedTagAndWritesOneLogRowPerLine)
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
         QStringLiteral("01/05/2030  7:04:09 Supply Pressure Low Alarm Start\n"
                        "01/05/2030  7:04:09 Pressure Port 1 Out Of Range Warning Start\n"));
-
 }
 
 TEST_F(AlarmStatusTest, AnExportThatCannotBeWrittenIsLoggedAndShowsFileSaveError)

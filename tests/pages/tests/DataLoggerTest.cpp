@@ -646,7 +646,7 @@ TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldNeverGivesANegativeOrWr
         const char* unit;
         double span; // seconds
     } cases[] = {
-        { "12", "1", 12 * 3600.0 },
+        { "12", "1", 12 * 3600.0 }, // as the file says
         { "-7", "0", 60.0 }, // counted as the one minute a run would take
         { "2147483520", "2", 60 * 86400.0 }, // counted as the 60 days a run would take
     };
