@@ -67,6 +67,16 @@ void readAsResultFile(const std::vector<PlotChannelData>& channels)
     FuzzRecord record;
     try {
         ReadResultRecord(fuzzFamily(), ResultFileFrame::lookupIn(channels), record);
+        // What a loader takes, a page can hold: finite settings inside the
+        // 32-bit integers, date parts inside a 16-bit word.
+        const PlotChannelData* settings = ResultFileFrame::lookupIn(channels)(ResultChannelName::TestSettings);
+        for (size_t k = 0; settings && k < settings->ys.size(); ++k) {
+            const double whole = std::trunc(settings->ys[k]);
+            if (!std::isfinite(whole) || whole < -2147483648.0 || whole > 2147483647.0)
+                std::abort();
+            if (k >= 1 && k <= 3 && (whole < 0.0 || whole > 65535.0))
+                std::abort();
+        }
     } catch (const ComError&) {
         // A file without the hidden channels, or with too few points, is refused.
     }

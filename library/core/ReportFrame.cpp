@@ -185,14 +185,24 @@ void Generate(const ReportFrameDescriptor& descriptor, CReportHeader header, IRe
         dialog.defaultExt = QStringLiteral("pdf");
         dialog.initialName = defaultPdfName(tag, text(descriptor.row.namePiece), clock.now());
         dialog.confirmOverwrite = true;
-        if (const std::optional<QString> chosen = Prompts::instance().file(dialog))
+        bool pdfWritten = false;
+        if (const std::optional<QString> chosen = Prompts::instance().file(dialog)) {
             report->RenderToFile(*chosen, ReportControl::FormatPdf);
+            pdfWritten = true;
+        }
 
         if (Prompts::show(ReportFrameText::PrintQuestion, ReportFrameText::PrintCaption, Prompts::Buttons::YesNo,
                 Prompts::Icon::None, page)
             == Prompts::IdYes) {
-            report->Render(printer);
-            printer->PrintDocument();
+            // The definition served by now: a print that fails (no printer, no
+            // printer control) is told as such, with whether the PDF is there.
+            try {
+                report->Render(printer);
+                printer->PrintDocument();
+            } catch (...) {
+                Prompts::show(ReportFrameText::PrintFailure + (pdfWritten ? ReportFrameText::PdfSaved : QString()),
+                    text(descriptor.row.failureCaption), Prompts::Buttons::Ok);
+            }
         }
     } catch (...) {
         Prompts::show(ExportFailureText::ReportDefinition, text(descriptor.row.failureCaption), Prompts::Buttons::Ok);

@@ -166,6 +166,22 @@ double valueAt(const PlotChannelData& channel, int index)
     return channel.ys[static_cast<size_t>(index)];
 }
 
+void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints)
+{
+    for (size_t k = 0; k < settings.ys.size(); ++k) {
+        const double whole = std::trunc(settings.ys[k]);
+        if (!std::isfinite(whole) || whole < -2147483648.0 || whole > 2147483647.0)
+            throw ComError(ComError::Failure, QStringLiteral("Setting %1 is no value a page can hold").arg(k));
+    }
+    for (int k : datePoints) {
+        if (k < 0 || static_cast<size_t>(k) >= settings.ys.size())
+            continue;
+        const double whole = std::trunc(settings.ys[static_cast<size_t>(k)]);
+        if (whole < 0.0 || whole > 65535.0)
+            throw ComError(ComError::Failure, QStringLiteral("Setting %1 is no date part").arg(k));
+    }
+}
+
 void showFailure(const QString& text, const std::optional<QString>& caption)
 {
     Prompts::show(text, caption.value_or(QString()), Prompts::Buttons::Ok, Prompts::Icon::None, nullptr);

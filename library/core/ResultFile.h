@@ -133,7 +133,26 @@ double valueAt(const PlotChannelData& channel, int index);
 
 void showFailure(const QString& text, const std::optional<QString>& caption = std::nullopt);
 
+// Refuses, with ComError, settings that no page can hold: a point that is not
+// finite or whose whole part lies beyond the 32-bit integers (-2^31 ... 2^31 - 1),
+// or a date part (at `datePoints`) beyond an unsigned 16-bit word. Values
+// inside those sizes pass, even where a page's edit calls them out of range.
+void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints = {});
+
 } // namespace ResultFileFrame
+
+// The settings check for a family's layout: its month, day and year are the date parts.
+template <class Record>
+void CheckResultSettings(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& settings)
+{
+    std::vector<int> datePoints;
+    for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
+        const ResultValueKind kind = layout[static_cast<size_t>(k)].kind;
+        if (kind == ResultValueKind::Month || kind == ResultValueKind::Day || kind == ResultValueKind::Year)
+            datePoints.push_back(k);
+    }
+    ResultFileFrame::checkSettings(settings, datePoints);
+}
 
 // The values a save writes for this layout.
 template <class Record>
@@ -208,7 +227,9 @@ template <class Record>
 void ReadResultRecord(
     const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup, Record& record)
 {
-    ReadResultValues(family.settings, ResultFileFrame::required(lookup, ResultChannelName::TestSettings), record);
+    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    CheckResultSettings(family.settings, settings);
+    ReadResultValues(family.settings, settings, record);
     if (!family.results.empty())
         ReadResultValues(family.results, ResultFileFrame::required(lookup, ResultChannelName::Results), record);
     const AutoString tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);

@@ -45,6 +45,7 @@ double checkFile(const ResultFileFrame::ChannelLookup& lookup)
         ResultFileFrame::required(lookup, QString::fromLatin1(name));
     ResultFileFrame::required(lookup, ResultChannelName::TagName);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    CheckResultSettings(family().settings, settings);
     for (int k = 0; k < HDRLTestChannels::SettingsPoints - 1; ++k)
         ResultFileFrame::valueAt(settings, k);
     return ResultFileFrame::valueAt(settings, HDRLTestChannels::SettingsPoints - 1);

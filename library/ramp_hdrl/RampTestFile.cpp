@@ -96,6 +96,7 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
     for (const char* name : RampTestChannels::SignalsInHidingOrder)
         ResultFileFrame::required(lookup, QString::fromLatin1(name));
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    CheckResultSettings(family().settings, settings);
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };
     const auto flag = [&value](int index) { return uint8_t(value(index) == 1.0 ? 1 : 0); };
     record.m_strStartPosition = AutoString(NumberText::fromDouble(value(0)));

@@ -49,7 +49,7 @@ void prepare(QProgressBar& progress, int maximum)
 namespace CharacterizationCurve
 {
 
-void checkFile(const ResultFileFrame::ChannelLookup& lookup)
+const PlotChannelData& checkFile(const ResultFileFrame::ChannelLookup& lookup)
 {
     const PlotChannelData& points = ResultFileFrame::required(lookup, ChannelName);
     if (points.xs.size() != PointCount || points.ys.size() != PointCount)
@@ -58,6 +58,7 @@ void checkFile(const ResultFileFrame::ChannelLookup& lookup)
         if (!std::isfinite(points.xs[static_cast<size_t>(k)]) || !std::isfinite(points.ys[static_cast<size_t>(k)]))
             throw ComError(ComError::InvalidPointer, QStringLiteral("CharCurve holds a point that is no number"));
     }
+    return points;
 }
 
 } // namespace CharacterizationCurve

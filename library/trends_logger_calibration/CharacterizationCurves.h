@@ -20,8 +20,8 @@ inline constexpr int PointCount = 21;
 inline constexpr uint32_t Colour = 0xFF6633; // a Windows colour value: red 51, green 102, blue 255
 
 // The check a loaded curve file passes: "CharCurve" with its 21 points, each
-// at finite coordinates. ComError when it does not.
-void checkFile(const ResultFileFrame::ChannelLookup& lookup);
+// at finite coordinates; gives that channel. ComError when it does not.
+const PlotChannelData& checkFile(const ResultFileFrame::ChannelLookup& lookup);
 } // namespace CharacterizationCurve
 
 // Title, axes 0..100 "Input Signal (%)" and "Output Signal (%)", then the channel.

@@ -71,6 +71,7 @@ UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLogger
         ResultFileFrame::required(lookup, QString::fromLatin1(name));
     ResultFileFrame::required(lookup, ResultChannelName::TagName);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    CheckResultSettings(SettingsLayout, settings);
     const uint8_t pressureUnit = record.m_nPressureUnit;
     const uint8_t temperatureUnit = record.m_nTemperatureUnit;
     ReadResultValues(SettingsLayout, settings, record);

@@ -24,6 +24,11 @@ void CStrokeCharacterizationReport::SaveStrokeCustom(IPlotPtr plot) const
     if (!path)
         return;
     try {
+        // A curve with no points (the plot a refused file left) would give a
+        // file that Load refuses.
+        const IPlotChannelPtr curve = plot->ChannelByName(CharacterizationCurve::ChannelName);
+        if (!curve || curve->Count() == 0)
+            throw ComError(ComError::InvalidPointer, QStringLiteral("CharCurve holds no points"));
         plot->SaveDataFile(*path);
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileSave);
@@ -40,8 +45,13 @@ void CStrokeCharacterizationReport::LoadStrokeCustom(IPlotPtr plot) const
         plot->ClearAllData();
         Plot scratch;
         scratch.LoadDataFile(*path);
-        CharacterizationCurve::checkFile(ResultFileFrame::lookupIn(scratch));
-        plot->LoadDataFrom(scratch);
+        const PlotChannelData& loaded = CharacterizationCurve::checkFile(ResultFileFrame::lookupIn(scratch));
+        // Only the file's points are taken: the curve keeps its own look,
+        // whatever the file says of its visibility, title, colour or axes.
+        SetUpCharacterizationPlotChannels(plot);
+        const IPlotChannelPtr curve = plot->ChannelByName(CharacterizationCurve::ChannelName);
+        for (int k = 0; k < CharacterizationCurve::PointCount; ++k)
+            curve->AddXY(loaded.xs[static_cast<size_t>(k)], loaded.ys[static_cast<size_t>(k)]);
     } catch (...) {
         // The plot stays cleared, with its one channel in place again, so the
         // page's curve operations keep working after a foreign file.

@@ -51,6 +51,7 @@ TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup)
         }
     }
     const PlotChannelData& button = ResultFileFrame::required(lookup, ButtonSetting);
+    ResultFileFrame::checkSettings(button);
     const double span = ResultFileFrame::valueAt(button, 0);
     content.span = std::isfinite(span) && span > 0.0 ? span : LeastSpan;
     content.pressureUnitCode = unitCode(ResultFileFrame::valueAt(button, 1));
@@ -129,12 +130,21 @@ bool CTrendsReport::LoadTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
         TrendsFileText::OpenTitle, TrendsFileText::OpenFilter, TrendsFileText::Extension);
     if (!path)
         return false;
+    // The whole file is read and checked, and every channel it goes into is
+    // found, before any plot changes: a refused file leaves an unsaved
+    // acquisition on show.
+    bool plotsChanged = false;
     try {
-        // The whole file is read and checked before any plot or the record changes.
         Plot scratch;
         scratch.LoadDataFile(*path);
         const TrendsFileContent content = ReadTrendsFile(ResultFileFrame::lookupIn(scratch));
+        std::array<std::array<IPlotChannelPtr, SignalCount>, 3> targets;
+        for (int period = 0; period < 3; ++period)
+            for (int s = 0; s < SignalCount; ++s)
+                targets[static_cast<size_t>(period)][static_cast<size_t>(s)]
+                    = channelOf(plots[static_cast<size_t>(period) + 1], Signals[static_cast<size_t>(s)]);
 
+        plotsChanged = true;
         for (const IPlotPtr& plot : plots)
             plot->ClearAllData();
         hours->LoadDataFrom(scratch);
@@ -144,9 +154,8 @@ bool CTrendsReport::LoadTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
                 channelOf(hours, copyName(period, s))->SetVisible(false);
         channelOf(hours, ButtonSetting)->SetVisible(false);
         for (int period = 0; period < 3; ++period) {
-            const IPlotPtr& target = plots[static_cast<size_t>(period) + 1];
             for (int s = 0; s < SignalCount; ++s) {
-                const IPlotChannelPtr channel = channelOf(target, Signals[static_cast<size_t>(s)]);
+                const IPlotChannelPtr& channel = targets[static_cast<size_t>(period)][static_cast<size_t>(s)];
                 const std::vector<double>& ys
                     = content.longerPeriods[static_cast<size_t>(period)][static_cast<size_t>(s)];
                 for (size_t i = 0; i < ys.size(); ++i)
@@ -162,7 +171,9 @@ bool CTrendsReport::LoadTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
         return true;
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        clearAll(plots);
+        // Plots a failing control left half filled show nothing rather than a mix.
+        if (plotsChanged)
+            clearAll(plots);
         return false;
     }
 }

@@ -30,9 +30,9 @@ inline const QString Extension = QStringLiteral("trd");
 } // namespace TrendsFileText
 
 // Reads a trends file's channels: every signal channel, every hidden copy
-// and the three points of "ButtonSetting" must be there, else ComError. A
-// stored span that is not a positive number counts as 100; a unit code that
-// is not a number in the integer range counts as unknown (0).
+// and the three points of "ButtonSetting" must be there, and the settings
+// must be numbers inside the 32-bit integers, else ComError. A stored span
+// that is not above zero counts as 100; a unit code keeps its low byte.
 TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup);
 
 // The unit texts a loaded file gives the record: 7 "bar", 10 "kg/sq.cm",

@@ -170,6 +170,8 @@ void CAlarmStatus::OnSaveToDisk()
         m_pEventLogGrid->SaveText(*path, SaveFormatText);
     } catch (const ComError& error) {
         context().log().WriteLog(QStringLiteral("Alarm Error Log not saved to %1: %2").arg(*path, error.text()));
+        // The user must not take the log for saved.
+        ResultFileFrame::showFailure(ExportFailureText::FileSave);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 
+#include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 #include "trends_logger_calibration/DataLoggerPlot.h"
 #include "trends_logger_calibration/DataLoggerReport.h"
@@ -149,7 +150,7 @@ int CDataLogger::GetLoggerDurationSeconds(int unitIndex)
     if (!unit)
         return 0;
     m_LoggerUnitText = QString::fromLatin1(unit->text);
-    return value * unit->seconds;
+    return DurationSeconds(value, *unit);
 }
 
 void CDataLogger::ApplyLoggerSettings()
@@ -190,10 +191,7 @@ void CDataLogger::ApplyLoggerSettings()
 
     // A port box the device took away can be ticked again with Select All,
     // which would otherwise stay disabled until some box is clicked.
-    bool all = true;
-    for (const SampleChannel& sample : Channels)
-        all = all && checked(sample.box);
-    if (!all)
+    if (!everyBoxTicked())
         enableControl(SelectAllButton, true);
 }
 
@@ -288,11 +286,21 @@ void CDataLogger::RefreshLoggerChannels()
 
 void CDataLogger::updateSelectButtons()
 {
-    bool all = true;
-    for (const SampleChannel& sample : Channels)
-        all = all && checked(sample.box);
+    const bool all = everyBoxTicked();
     enableControl(SelectAllButton, !all);
     enableControl(UnselectAllButton, all);
+}
+
+bool CDataLogger::everyBoxTicked() const
+{
+    for (const SampleChannel& sample : Channels) {
+        // The smaller model's Port 2 box is never shown: Select All cannot tick it.
+        if (sample.box == Port2Box && data().IsK40())
+            continue;
+        if (!checked(sample.box))
+            return false;
+    }
+    return true;
 }
 
 void CDataLogger::SelectAllLoggerChannels()
@@ -341,7 +349,7 @@ void CDataLogger::SaveLoggerResults()
     CDataLoggerReport& record = context().records().m_DataLoggerReport;
     record.m_strTag = AutoString(dd.Tag);
     record.m_strInterval = AutoString(QString::number(comboIndex(IntervalCombo)));
-    record.m_strDuration = AutoString(QString::number(static_cast<int>(std::trunc(durationField()->value()))));
+    record.m_strDuration = AutoString(QString::number(DeviceWords::saturateS32(std::trunc(durationField()->value()))));
     record.m_strDurationUnit = AutoString(QString::number(comboIndex(UnitsCombo)));
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;
@@ -356,6 +364,12 @@ void CDataLogger::LoadLoggerResults()
     if (!record.LoadDataLogger(m_pPlot))
         return;
     m_LoggerFileLoaded = 1;
+    // The file brings the channels drawn when it was saved: the boxes take
+    // them over, so that what is ticked is what is drawn, now and in the next run.
+    for (const SampleChannel& sample : Channels) {
+        if (sample.box != Port2Box || data().DeviceType == 5)
+            setChecked(sample.box, channel(sample.box)->GetVisible());
+    }
     setChecked(Port1Box, record.m_bPressureSensor != 0 && checked(Port1Box));
     if (data().DeviceType == 5)
         setChecked(Port2Box, record.m_bPressureSensor != 0 && record.m_bSingleActing == 0 && checked(Port2Box));
@@ -365,6 +379,7 @@ void CDataLogger::LoadLoggerResults()
     setComboIndex(UnitsCombo, LoadedUnitIndex(record.m_strDurationUnit.toQString()));
     durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));
     ApplyLoggerSettings();
+    RefreshLoggerChannels();
 }
 
 void CDataLogger::PrintLoggerReport()

@@ -111,6 +111,7 @@ private:
     const IPlotChannelPtr& channel(int box) const;
     void setIdle(bool idle);
     void updateSelectButtons();
+    bool everyBoxTicked() const;
     void placeSmallerModelBoxes();
     void connectHandlers();
 

@@ -30,6 +30,11 @@ std::optional<DurationUnit> UnitForIndex(int index)
     return Units[static_cast<size_t>(index)];
 }
 
+int DurationSeconds(int fieldValue, const DurationUnit& unit)
+{
+    return std::clamp(fieldValue, 1, 60) * unit.seconds;
+}
+
 int SampleLimit(int durationSeconds, int periodMs)
 {
     const int periodSeconds = periodMs / 1000;

@@ -23,6 +23,11 @@ struct DurationUnit {
 };
 std::optional<DurationUnit> UnitForIndex(int index);
 
+// The duration in seconds: the duration field's whole number held to what a
+// run takes (1 ... 60, as Start writes it back) times the unit's seconds, so
+// neither a loaded -7 nor a huge value gives a negative or wrapped duration.
+int DurationSeconds(int fieldValue, const DurationUnit& unit);
+
 // The duration in whole periods, rounded half up: the index of a run's last
 // sample. 0 when the period is below one second.
 int SampleLimit(int durationSeconds, int periodMs);

@@ -203,7 +203,7 @@ TEST_F(ReportFrameTest, CompareReportWritesNoHeaderBlockNorDateLineAndTakesFileO
     EXPECT_TRUE(fileDialogs()[0].dialog.initialName.startsWith(QStringLiteral("CMP-1_TrendReport_")));
 }
 
-TEST_F(ReportFrameTest, SaveAndPrintAnswersDecideWhatIsWrittenAndPrinted)
+TEST_F(ReportFrameTest, SaveAndPrintAnswersDecideWhatIsWrittenAndPrintedAndAFailedPrintIsToldAsSuch)
 {
     struct Case {
         const char* name;
@@ -213,13 +213,17 @@ TEST_F(ReportFrameTest, SaveAndPrintAnswersDecideWhatIsWrittenAndPrinted)
         bool failingPrinter;
         bool pdfWritten;
         size_t printed;
-        bool failureBox;
+        const char* failure; // the box after the print question; none: no box
     };
     const Case cases[] = {
-        { "Cancel then Yes", false, Prompts::IdYes, false, false, false, 1, false },
-        { "OK then No", true, Prompts::IdNo, false, false, true, 0, false },
-        { "OK then Yes without a printer", true, Prompts::IdYes, true, false, true, 0, true },
-        { "OK then Yes with a failing printer", true, Prompts::IdYes, false, true, true, 0, true },
+        { "Cancel then Yes", false, Prompts::IdYes, false, false, false, 1, nullptr },
+        { "OK then No", true, Prompts::IdNo, false, false, true, 0, nullptr },
+        { "OK then Yes without a printer control", true, Prompts::IdYes, true, false, true, 0,
+            "The report could not be printed. The PDF file was saved." },
+        { "OK then Yes with no printer", true, Prompts::IdYes, false, true, true, 0,
+            "The report could not be printed. The PDF file was saved." },
+        { "Cancel then Yes with no printer", false, Prompts::IdYes, false, true, false, 0,
+            "The report could not be printed." },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -231,8 +235,8 @@ TEST_F(ReportFrameTest, SaveAndPrintAnswersDecideWhatIsWrittenAndPrinted)
         prompts().clearRecords();
         prompts().answerFile(c.save ? std::optional<QString>(pdf) : std::nullopt);
         prompts().answerMessage(c.printAnswer, ReportFrameText::PrintQuestion);
-        if (c.failureBox)
-            prompts().answerMessage(Prompts::IdOk, ExportFailureText::ReportDefinition);
+        if (c.failure)
+            prompts().answerMessage(Prompts::IdOk, QString::fromUtf8(c.failure));
 
         ReportFrame::Generate(fixtureDescriptor(), m_header, m_report, c.nullPrinter ? IPrinterPtr() : m_printer,
             AutoString(fixtureCopy()), &m_page);
@@ -245,11 +249,13 @@ TEST_F(ReportFrameTest, SaveAndPrintAnswersDecideWhatIsWrittenAndPrinted)
         }
         EXPECT_EQ(backend.printed().size(), c.printed);
         const auto messages = prompts().messages();
-        ASSERT_EQ(messages.size(), c.failureBox ? 2u : 1u);
+        ASSERT_EQ(messages.size(), c.failure ? 2u : 1u);
         EXPECT_EQ(messages[0].caption.value_or(QStringLiteral("<default>")), QStringLiteral("Print Report"));
         EXPECT_EQ(messages[0].buttons, Prompts::Buttons::YesNo);
         EXPECT_EQ(messages[0].owner, &m_page);
-        if (c.failureBox) {
+        if (c.failure) {
+            EXPECT_EQ(messages[1].text, QString::fromUtf8(c.failure));
+            EXPECT_EQ(messages[1].buttons, Prompts::Buttons::Ok);
             EXPECT_EQ(messages[1].caption.value_or(QStringLiteral("<default>")), QString());
             EXPECT_EQ(messages[1].owner, nullptr);
         }

@@ -388,6 +388,28 @@ const BadFile badFiles[] = {
                 { { "Position", { 1, 2 } }, { "TestSettings", { 1, 2, 3, 6, 0 } }, { "TagName", { 65 } } });
         } },
     { "an empty file", [](const QByteArray&, const QString&) { return QByteArray(); } },
+    // Settings no page can hold, in an otherwise whole file.
+    { "a setting that is not a number",
+        [](const QByteArray&, const QString&) {
+            return plotFileWith({ { "Position", { 1, 2 } }, { "TestSettings", { 1, std::nan(""), 3, 6, 0 } },
+                { "Results", { 4 } }, { "TagName", { 65 } } });
+        } },
+    { "a setting of 1e12",
+        [](const QByteArray&, const QString&) {
+            return plotFileWith({ { "Position", { 1, 2 } }, { "TestSettings", { 1, 2, 1e12, 6, 0 } },
+                { "Results", { 4 } }, { "TagName", { 65 } } });
+        } },
+    { "a unit code below -2^31",
+        [](const QByteArray&, const QString&) {
+            return plotFileWith({ { "Position", { 1, 2 } }, { "TestSettings", { 1, 2, 3, -2147483649.0, 0 } },
+                { "Results", { 4 } }, { "TagName", { 65 } } });
+        } },
+    { "an infinite flag",
+        [](const QByteArray&, const QString&) {
+            return plotFileWith(
+                { { "Position", { 1, 2 } }, { "TestSettings", { 1, 2, 3, 6, std::numeric_limits<double>::infinity() } },
+                    { "Results", { 4 } }, { "TagName", { 65 } } });
+        } },
 };
 
 TEST_F(ResultFileTest, RefusedFileShowsFileOpenErrorAndChangesNothing)

@@ -294,6 +294,66 @@ TEST_F(CurveFileTest, FailedSaveShowsTheBoxAndLeavesTheOldFile)
     EXPECT_FALSE(QFileInfo::exists(below));
 }
 
+TEST_F(CurveFileTest, ALoadedCurveIsDrawnInItsOwnLookWhateverTheFileSaysOfIt)
+{
+    struct Case {
+        const char* what;
+        std::function<void(PlotChannel&)> spoil;
+    };
+    const Case cases[] = {
+        { "hidden", [](PlotChannel& c) { c.SetVisible(false); } },
+        { "left out of the legend", [](PlotChannel& c) { c.SetLegendVisible(false); } },
+        { "another title", [](PlotChannel& c) { c.SetTitle(QStringLiteral("Someone else's")); } },
+        { "another colour", [](PlotChannel& c) { c.SetColor(0x00FF00); } },
+        { "on an axis the plot does not have", [](PlotChannel& c) { c.SetYAxisName(QStringLiteral("Elsewhere")); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Plot maker;
+        ConfigureCharInfoPlotControl(IPlotPtr(&maker));
+        OnLoadQuickOpenGraph(IPlotPtr(&maker), m_progress);
+        c.spoil(*maker.ChannelByName(QStringLiteral("CharCurve")));
+        const QString path = tempPath(QStringLiteral("spoilt.curve"));
+        maker.SaveDataFile(path);
+        const auto drawn = std::vector<double>(maker.ChannelByName(QStringLiteral("CharCurve"))->data().ys);
+
+        OnLoadLinearGraph(plot(), m_progress);
+        load(path);
+
+        EXPECT_TRUE(prompts().messages().empty());
+        ASSERT_EQ(m_plot.ChannelCount(), 1);
+        ASSERT_TRUE(curve());
+        EXPECT_EQ(xs(), Grid);
+        EXPECT_EQ(curve()->data().ys, drawn);
+        EXPECT_TRUE(curve()->GetVisible());
+        EXPECT_TRUE(curve()->GetLegendVisible());
+        EXPECT_EQ(curve()->GetTitle(), QStringLiteral("Characterization"));
+        EXPECT_EQ(curve()->GetColor(), 0xFF6633u);
+        EXPECT_EQ(curve()->data().yAxisName, QString());
+    }
+}
+
+TEST_F(CurveFileTest, SaveOfACurveWithNoPointsShowsFileSaveErrorAndWritesNothing)
+{
+    // What a refused file leaves: the curve in place, without its points.
+    prompts().answerFile(tempPath(QStringLiteral("missing.curve")));
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+    m_record.LoadStrokeCustom(plot());
+    ASSERT_EQ(curve()->Count(), 0);
+
+    const QString path = tempPath(QStringLiteral("empty.curve"));
+    prompts().clearRecords();
+    prompts().answerFile(path, QStringLiteral("Save Stroke Characterization As"));
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File save error."));
+    m_record.SaveStrokeCustom(plot());
+
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    EXPECT_EQ(prompts().messages()[0].text, QStringLiteral("File save error."));
+    EXPECT_EQ(prompts().messages()[0].caption, QString());
+    EXPECT_EQ(prompts().messages()[0].owner, nullptr);
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
 TEST(CharacterizationCurveFile, CheckWantsTwentyOneFinitePointsInCharCurve)
 {
     auto channel = [](const QString& name, int points, double bad) {

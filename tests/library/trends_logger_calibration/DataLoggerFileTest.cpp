@@ -259,13 +259,11 @@ TEST(DataLoggerAxisTitles, FollowTheUnitCodes)
     EXPECT_EQ(DataLoggerFile::TemperatureAxisTitle(32).toUtf8().mid(13, 2), QByteArray("\xC2\xBA"));
 }
 
-TEST_F(DataLoggerFileTest, CodesThatAreNoIntegerReadAsUnknown)
+TEST_F(DataLoggerFileTest, FlagsAndCodesNoSaveWritesReadByTheirWholeNumber)
 {
-    // A file written by hand: flags and codes that no save writes.
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+    // A file written by hand: flags and codes that no save writes, each inside the integers.
     const IPlotChannelPtr settings = page.ChannelByName(QStringLiteral("TestSettings"));
-    for (double y : { 1.0, 5.0, 0.0, 7.0, 4.0, 2028.0, nan, 1e12, inf, -inf, 3e10 })
+    for (double y : { 1.0, 5.0, 0.0, 7.0, 4.0, 2028.0, 2.0, -1.0, 268.9, -2147483648.0, 2147483647.0 })
         settings->AddXY(settings->Count(), y);
     page.ChannelByName(QStringLiteral("TagName"))->AddXY(0, 65);
     const QString path = tempPath("odd.lgr");
@@ -280,9 +278,55 @@ TEST_F(DataLoggerFileTest, CodesThatAreNoIntegerReadAsUnknown)
     ASSERT_TRUE(load(path, loaded, other));
     EXPECT_EQ(loaded.m_bSingleActing, 0);
     EXPECT_EQ(loaded.m_bPressureSensor, 0);
-    EXPECT_EQ(loaded.m_nDeviceCode, 0);
-    EXPECT_EQ(other.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [psi ]"));
+    EXPECT_EQ(loaded.m_nDeviceCode, 255);
+    EXPECT_EQ(other.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
     EXPECT_EQ(other.YAxisByName(QStringLiteral("Temperature"))->GetTitle(), QStringLiteral("Temperature [\u00BAF]"));
+}
+
+TEST_F(DataLoggerFileTest, SettingsNoPageCanHoldRefuseTheFileAndChangeNothing)
+{
+    const QString good = tempPath("good.lgr");
+    save(good);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* what;
+        int point;
+        double value;
+    } cases[] = {
+        { "a duration of 1e12", 1, 1e12 },
+        { "a duration of 2^31", 1, 2147483648.0 },
+        { "a duration not a number", 1, nan },
+        { "an interval of inf", 0, inf },
+        { "a unit of -inf", 2, -inf },
+        { "a month of -5", 3, -5 },
+        { "a year of 65536", 5, 65536 },
+        { "a flag of 3e10", 6, 3e10 },
+        { "a device code below -2^31", 10, -2147483649.0 },
+    };
+    const Content before = contentOf(page);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Plot spoilt;
+        spoilt.LoadDataFile(good);
+        spoilt.ChannelByName(QStringLiteral("TestSettings"))->SetY(c.point, c.value);
+        const QString path = tempPath("spoilt.lgr");
+        spoilt.SaveDataFile(path);
+        prompts().clearRecords();
+        CDataLoggerReport loaded = record;
+        EXPECT_FALSE(load(path, loaded, page, QStringLiteral("File open error.")));
+        EXPECT_EQ(prompts().messageTexts(), QStringList { QStringLiteral("File open error.") });
+        EXPECT_EQ(contentOf(page), before);
+        EXPECT_TRUE(sameRecord(loaded, record));
+    }
+    // A duration outside the field's 1 ... 60 is still a run's setting: it loads.
+    Plot minus;
+    minus.LoadDataFile(good);
+    minus.ChannelByName(QStringLiteral("TestSettings"))->SetY(1, -7);
+    minus.SaveDataFile(tempPath("minus.lgr"));
+    CDataLoggerReport loaded = record;
+    EXPECT_TRUE(load(tempPath("minus.lgr"), loaded, page));
+    EXPECT_EQ(loaded.m_strDuration.toQString(), QStringLiteral("-7"));
 }
 
 TEST_F(DataLoggerFileTest, AFileThatIsNotAWholeRunIsRefusedAndChangesNothing)

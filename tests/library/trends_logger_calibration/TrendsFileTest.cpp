@@ -214,7 +214,6 @@ TEST_F(TrendsFileTest, LoadRebuildsTheLongerPeriodsFromTheCopiesWithTheFileUnits
 
 TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         const char* what;
         std::vector<double> ys;
@@ -230,10 +229,8 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
         { "percent", { 100, 57, 33 }, 100, 57, "%", 33, "\u00BAF" },
         { "psi and any other temperature", { 100, 6, 40 }, 100, 6, "psi", 40, "\u00BAF" },
         { "low byte of a larger code", { 100, 268.9, 288 }, 100, 12, "kPa", 32, "\u00BAC" },
-        { "pressure code not a number", { 100, nan, 32 }, 100, 0, "psi", 32, "\u00BAC" },
-        { "temperature code beyond the integers", { 100, 7, 1e300 }, 100, 7, "bar", 0, "\u00BAF" },
+        { "a negative code", { 100, -250, 32 }, 100, 6, "psi", 32, "\u00BAC" },
         { "span below zero", { -5, 7, 32 }, 100, 7, "bar", 32, "\u00BAC" },
-        { "span not a number", { nan, 7, 32 }, 100, 7, "bar", 32, "\u00BAC" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -248,7 +245,34 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
     }
 }
 
-TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithEveryPlotEmptiedAndTheRecordKept)
+TEST_F(TrendsFileTest, SettingsThatAreNoNumberOrBeyondTheIntegersRefuseTheFile)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<const char*, std::vector<double>> files[] = {
+        { "pressure code not a number", { 100, nan, 32 } },
+        { "temperature code beyond the integers", { 100, 7, 1e300 } },
+        { "pressure code of 2^31", { 100, 2147483648.0, 32 } },
+        { "span not a number", { nan, 7, 32 } },
+        { "span infinite", { std::numeric_limits<double>::infinity(), 7, 32 } },
+    };
+    for (const auto& [what, ys] : files) {
+        SCOPED_TRACE(what);
+        const QString path = fileWithSettings(QStringLiteral("odd.trd"), ys);
+        clearPlots();
+        fillAcquisition(120);
+        m_record.PressureUnitCode = 12;
+        prompts().answerFile(path, QStringLiteral("Open Trends Results"));
+        prompts().answerMessage(Prompts::IdOk, ExportFailureText::FileOpen);
+
+        EXPECT_FALSE(m_record.LoadTrends(hours(), days(), months(), years()));
+
+        EXPECT_EQ(m_record.PressureUnitCode, 12);
+        EXPECT_EQ(channel(1, QStringLiteral("Position"))->Count(), 30);
+        EXPECT_EQ(channel(0, QStringLiteral("Friction"))->GetYMax(), 120.0);
+    }
+}
+
+TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithThePlotsAndTheRecordAsTheyWere)
 {
     fillAcquisition(120);
     const QString good = save(QStringLiteral("good.trd"));
@@ -289,6 +313,9 @@ TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithEveryPlotEmpt
     };
     for (const auto& [what, path] : files) {
         SCOPED_TRACE(what);
+        // An acquisition not saved yet.
+        for (int p = 0; p < 4; ++p)
+            plot(p).ClearAllData();
         fillAcquisition(120);
         m_record.PressureUnitCode = 12;
         m_record.PressureUnitText = AutoString("kPa");
@@ -299,8 +326,14 @@ TEST_F(TrendsFileTest, DamagedTruncatedOrForeignFilesAreRefusedWithEveryPlotEmpt
 
         EXPECT_EQ(prompts().messages().back().caption, QString());
         EXPECT_EQ(prompts().messages().back().owner, nullptr);
-        for (int p = 0; p < 4; ++p)
-            EXPECT_EQ(pointsIn(p), 0) << "plot " << p;
+        const int counts[4] = { 24, 30, 12, 25 };
+        for (int p = 0; p < 4; ++p) {
+            const PlotChannelData& position = channel(p, QStringLiteral("Position"))->data();
+            ASSERT_EQ(position.ys.size(), size_t(counts[p])) << "plot " << p;
+            EXPECT_EQ(position.ys.back(), valueAt(p, 0, counts[p])) << "plot " << p;
+        }
+        EXPECT_EQ(channel(0, QStringLiteral("Friction"))->GetYMax(), 120.0);
+        EXPECT_EQ(channel(0, QStringLiteral("12Fric"))->Count(), 12);
         EXPECT_EQ(plot(0).ChannelCount(), 25);
         EXPECT_EQ(m_record.PressureUnitCode, 12);
         EXPECT_EQ(m_record.PressureUnitText.toQString(), QStringLiteral("kPa"));

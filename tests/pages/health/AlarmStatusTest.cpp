@@ -144,12 +144,28 @@ TEST_F(AlarmStatusTest, ExportProposesTheSanitisedTagAndWritesOneLogRowPerLine)
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
         QStringLiteral("01/05/2030  7:04:09 Supply Pressure Low Alarm Start\n"
                        "01/05/2030  7:04:09 Pressure Port 1 Out Of Range Warning Start\n"));
+}
 
-    // A file that cannot be written is logged, never shown.
-    prompts().answerFile(tempPath(QStringLiteral("no/such/folder/log.txt")), QStringLiteral("Alarm Error Log"));
+TEST_F(AlarmStatusTest, AnExportThatCannotBeWrittenIsLoggedAndShowsFileSaveError)
+{
+    startOn(K90Path);
+    showCleared();
+    device().setStatus(40, true);
+    status().RefreshErrorHistory();
+
+    const QString path = tempPath(QStringLiteral("no/such/folder/log.txt"));
+    prompts().answerFile(path, QStringLiteral("Alarm Error Log"));
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File save error."));
     click(P::SaveToDiskButton);
-    EXPECT_TRUE(prompts().messages().empty());
-    EXPECT_TRUE(logTexts().filter(QStringLiteral("Alarm Error Log not saved")).size() == 1)
+
+    ASSERT_EQ(prompts().messages().size(), 1u);
+    const Prompts::Message box = prompts().messages().back();
+    EXPECT_EQ(box.text, QStringLiteral("File save error."));
+    EXPECT_EQ(box.caption, QString());
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_EQ(box.buttons, Prompts::Buttons::Ok);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(logTexts().filter(QStringLiteral("Alarm Error Log not saved")).size(), 1)
         << logTexts().join('\n').toStdString();
 }
 

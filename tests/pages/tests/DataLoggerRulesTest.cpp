@@ -98,6 +98,28 @@ TEST(DataLoggerRules, StartHoldsTheDurationToWholeNumbersFromOneToSixty)
         EXPECT_EQ(ClampedDuration(typed), written) << typed;
 }
 
+TEST(DataLoggerRules, TheDurationInSecondsIsThatOfARunFromOneToSixtyUnits)
+{
+    const DurationUnit minutes { 60, "Minute(s)" };
+    const DurationUnit days { 86400, "Day(s)" };
+    const struct {
+        int field;
+        DurationUnit unit;
+        int seconds;
+    } cases[] = {
+        { 1, minutes, 60 },
+        { 12, minutes, 720 },
+        { 60, days, 5184000 },
+        { 0, minutes, 60 },
+        { -7, minutes, 60 },
+        { 61, days, 5184000 },
+        { 2147483647, days, 5184000 },
+        { -2147483647 - 1, days, 86400 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DurationSeconds(c.field, c.unit), c.seconds) << c.field;
+}
+
 TEST(DataLoggerRules, ALoadedFileChoosesTheCombos)
 {
     const std::pair<const char*, int> intervals[]

@@ -559,6 +559,117 @@ TEST_F(DataLoggerPageTest, ALoadedFileSetsTheCombosAndTheDeviceLimitsThePortBoxe
     }
 }
 
+TEST_F(DataLoggerPageTest, AfterALoadTheBoxesShowExactlyTheChannelsDrawnAlsoInTheNextRun)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        showPage(path);
+        choose("3", 1, "Minute(s)");
+        click(L::StartButton);
+        clock().advance(7000);
+        click(L::StopButton);
+        // Saved with Position and Ambient Temperature left out.
+        click(L::PositionBox);
+        click(L::TemperatureBox);
+        const QString file = tempPath("fewer.lgr");
+        prompts().answerFile(file);
+        click(L::SaveButton);
+        click(L::SelectAllButton);
+        ASSERT_TRUE(button(L::PositionBox).isChecked());
+
+        prompts().answerFile(file);
+        click(L::LoadButton);
+        ASSERT_TRUE(logger().fileLoaded());
+
+        const auto expectAsSaved = [this] {
+            for (int box : { L::PositionBox, L::TemperatureBox, L::Port2Box })
+                EXPECT_FALSE(button(box).isChecked()) << box;
+            for (int box : { L::AnalogCommandBox, L::CommandBox, L::Port1Box, L::SpoolCommandBox, L::SpoolPositionBox })
+                EXPECT_TRUE(button(box).isChecked()) << box;
+            const std::pair<int, const char*> boxes[] = { { L::PositionBox, "Position" },
+                { L::AnalogCommandBox, "AnalogCommand" }, { L::CommandBox, "Command" },
+                { L::TemperatureBox, "Temperature" }, { L::Port1Box, "Port1" }, { L::Port2Box, "Port2" },
+                { L::SpoolCommandBox, "Spool_CMD" }, { L::SpoolPositionBox, "Spool_Pos" } };
+            for (const auto& [box, name] : boxes) {
+                EXPECT_EQ(channel(name).GetVisible(), button(box).isChecked()) << name;
+                EXPECT_EQ(channel(name).GetLegendVisible(), button(box).isChecked()) << name;
+            }
+            EXPECT_FALSE(yAxis("Temperature").GetVisible());
+            EXPECT_TRUE(yAxis("Percent").GetVisible());
+            EXPECT_TRUE(yAxis("Pressure").GetVisible());
+            EXPECT_TRUE(button(L::SelectAllButton).isEnabled());
+            EXPECT_FALSE(button(L::UnselectAllButton).isEnabled());
+        };
+        expectAsSaved();
+        click(L::StartButton);
+        clock().advance(4000);
+        click(L::StopButton);
+        EXPECT_EQ(channel("Command").Count(), 1);
+        expectAsSaved();
+    }
+}
+
+TEST_F(DataLoggerPageTest, OnTheSmallerModelTheHiddenPort2BoxDoesNotCountAsUnticked)
+{
+    showPage(K40Path);
+    ASSERT_EQ(data().PressureSensorFlag, 1);
+    // Every box it shows is ticked: nothing is left for Select All.
+    EXPECT_FALSE(button(L::SelectAllButton).isEnabled());
+    EXPECT_TRUE(button(L::UnselectAllButton).isEnabled());
+    click(L::SpoolPositionBox);
+    EXPECT_TRUE(button(L::SelectAllButton).isEnabled());
+    EXPECT_FALSE(button(L::UnselectAllButton).isEnabled());
+    click(L::SpoolPositionBox);
+    EXPECT_FALSE(button(L::SelectAllButton).isEnabled());
+    EXPECT_TRUE(button(L::UnselectAllButton).isEnabled());
+    click(L::UnselectAllButton);
+    click(L::SelectAllButton);
+    EXPECT_FALSE(button(L::SelectAllButton).isEnabled());
+    EXPECT_TRUE(button(L::UnselectAllButton).isEnabled());
+    EXPECT_FALSE(button(L::Port2Box).isChecked());
+
+    // The larger model's Port 2 box counts, offered or not.
+    showPage(K90Path);
+    ASSERT_EQ(data().Config28Bit5, 1);
+    click(L::SpoolPositionBox);
+    click(L::SpoolPositionBox);
+    EXPECT_FALSE(button(L::Port2Box).isChecked());
+    EXPECT_TRUE(button(L::SelectAllButton).isEnabled());
+    EXPECT_FALSE(button(L::UnselectAllButton).isEnabled());
+}
+
+TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldNeverGivesANegativeOrWrappedTimeAxis)
+{
+    showPage();
+    const struct {
+        const char* duration;
+        const char* unit;
+        double span; // seconds
+    } cases[] = {
+        { "12", "1", 12 * 3600.0 }, // as the file says
+        { "-7", "0", 60.0 }, // counted as the one minute a run would take
+        { "2147483520", "2", 60 * 86400.0 }, // counted as the 60 days a run would take
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.duration);
+        CDataLoggerReport written;
+        written.m_strTag = AutoString("PV-101");
+        written.m_strInterval = AutoString("0");
+        written.m_strDuration = AutoString(c.duration);
+        written.m_strDurationUnit = AutoString(c.unit);
+        const QString path = tempPath("duration.lgr");
+        prompts().answerFile(path);
+        written.SaveDataLogger(logger().plot());
+        prompts().answerFile(path);
+        click(L::LoadButton);
+        ASSERT_TRUE(logger().fileLoaded());
+        // The field shows what the file holds.
+        EXPECT_EQ(logger().durationField()->value(), QString::fromLatin1(c.duration).toDouble());
+        EXPECT_EQ(logger().plot()->XAxis(0)->GetMin(), 0.0);
+        EXPECT_EQ(logger().plot()->XAxis(0)->GetSpan(), c.span);
+    }
+}
+
 TEST_F(DataLoggerPageTest, ARefusedFileLeavesTheRunAndTheSettingsAndTheNextRunUsesTheSameChannels)
 {
     showPage();

@@ -457,10 +457,14 @@ TEST_F(TrendsPageTest, SaveProposesTheTaggedNameAndAFileSavedAfterLoadingKeepsIt
     EXPECT_EQ(resaved.ChannelByName(QStringLiteral("ButtonSetting"))->data().ys,
         (std::vector<double> { saved.ChannelByName(QStringLiteral("ButtonSetting"))->GetY(0), 12, 33 }));
 
-    // A refused file still sets the counter to 0 and keeps the file's state.
+    // A refused file still sets the counter to 0 and keeps the file's state;
+    // the rows retrieved stay on show.
     retrieve(3);
     click(C::StopButton);
     clock().advance(C::RowMs);
+    const int retrieved = pointsIn(0);
+    const int retrievedLonger[3] = { pointsIn(1), pointsIn(2), pointsIn(3) };
+    ASSERT_GT(retrieved, 0);
     const QString broken = tempPath(QStringLiteral("broken.trd"));
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -471,8 +475,9 @@ TEST_F(TrendsPageTest, SaveProposesTheTaggedNameAndAFileSavedAfterLoadingKeepsIt
     click(C::LoadButton);
     EXPECT_EQ(text(C::RowCounter), QStringLiteral("0"));
     EXPECT_FALSE(trends().FileLoaded);
-    for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(pointsIn(p), 0) << p;
+    EXPECT_EQ(pointsIn(0), retrieved);
+    for (int p = 1; p < 4; ++p)
+        EXPECT_EQ(pointsIn(p), retrievedLonger[p - 1]) << p;
 }
 
 TEST_F(TrendsPageTest, PrintReportUsesTheModelsDefinitionAndPrintsTheShownSignalAndUnits)

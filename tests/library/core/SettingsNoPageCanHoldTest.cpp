@@ -1,0 +1,142 @@
+// Every family's file readers, single and compare, refuse a file whose
+// settings no page can hold, and take a file whose settings are merely
+// outside what an edit calls valid.
+#include "SwTest.h"
+
+#include "automation/ComError.h"
+#include "controls/PlotDataFile.h"
+#include "core/ResultFile.h"
+#include "pst_step/PstCompare.h"
+#include "pst_step/PstFile.h"
+#include "pst_step/StepCompare.h"
+#include "pst_step/StepTestFile.h"
+#include "ramp_hdrl/HDRLTestFile.h"
+#include "ramp_hdrl/RampCompare.h"
+#include "ramp_hdrl/RampTestFile.h"
+#include "trends_logger_calibration/DataLoggerFile.h"
+#include "trends_logger_calibration/TrendsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+namespace
+{
+
+using Channels = std::vector<PlotChannelData>;
+using Reader = std::function<void(const Channels&)>;
+
+// A whole file of each family, as its page saved it.
+Channels saved(const char* name)
+{
+    return PlotDataFile::load(
+        QStringLiteral(SW_TEST_SOURCE_DIR "/../../../fuzz/corpus/fuzz_plot_data_file/") + QString::fromLatin1(name));
+}
+
+Channels withSetting(Channels channels, const QString& channel, int point, double value)
+{
+    for (PlotChannelData& c : channels) {
+        if (c.name == channel)
+            c.ys.at(static_cast<size_t>(point)) = value;
+    }
+    return channels;
+}
+
+struct Family {
+    const char* what;
+    const char* file;
+    QString settingsChannel;
+    int numberPoint; // a setting shown as a number
+    int datePoint; // a date part; -1: the file has none
+    Reader read;
+};
+
+const std::vector<Family>& families()
+{
+    static const std::vector<Family> all {
+        { "data logger", "datalogger_run.lgr", ResultChannelName::TestSettings, 1, 3,
+            [](const Channels& c) {
+                CDataLoggerReport record;
+                DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(c), record);
+            } },
+        { "ramp test", "ramp_test.rmp", ResultChannelName::TestSettings, 3, 8,
+            [](const Channels& c) {
+                CRampReport record;
+                RampTestFile::readRecord(ResultFileFrame::lookupIn(c), record);
+            } },
+        { "ramp compare", "ramp_test.rmp", ResultChannelName::TestSettings, 3, 8,
+            [](const Channels& c) { RampCompare::read(ResultFileFrame::lookupIn(c)); } },
+        { "HDRL test and compare", "hdrl_test.hdrl", ResultChannelName::TestSettings, 3, 0,
+            [](const Channels& c) { HDRLTestFile::checkFile(ResultFileFrame::lookupIn(c)); } },
+        { "step test", "step_test.stp", ResultChannelName::TestSettings, 2, 5,
+            [](const Channels& c) {
+                CStepTestReport record;
+                StepTestFile::readRecord(ResultFileFrame::lookupIn(c), record);
+            } },
+        { "step compare", "step_test.stp", ResultChannelName::TestSettings, 2, 5,
+            [](const Channels& c) { StepCompare::read(ResultFileFrame::lookupIn(c)); } },
+        { "partial stroke test", "partial_stroke.pst", ResultChannelName::TestSettings, 0, 4,
+            [](const Channels& c) {
+                CPSTReport record;
+                PstFile::readRecord(ResultFileFrame::lookupIn(c), record);
+            } },
+        { "partial stroke compare", "partial_stroke.pst", ResultChannelName::TestSettings, 0, 4,
+            [](const Channels& c) { PstCompare::read(ResultFileFrame::lookupIn(c)); } },
+        { "trends", "trends_acquisition.trd", QStringLiteral("ButtonSetting"), 0, -1,
+            [](const Channels& c) { ReadTrendsFile(ResultFileFrame::lookupIn(c)); } },
+    };
+    return all;
+}
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+} // namespace
+
+TEST(SettingsNoPageCanHold, EveryReaderRefusesASettingThatIsNotFiniteOrBeyondTheIntegers)
+{
+    const double refused[] = { NaN, Inf, -Inf, 2147483648.0, -2147483649.0, 1e12, -1e12 };
+    for (const Family& f : families()) {
+        SCOPED_TRACE(f.what);
+        const Channels whole = saved(f.file);
+        ASSERT_NO_THROW(f.read(whole)) << "the file as saved";
+        for (double value : refused) {
+            SCOPED_TRACE(value);
+            EXPECT_THROW(f.read(withSetting(whole, f.settingsChannel, f.numberPoint, value)), ComError);
+            if (f.datePoint >= 0) {
+                EXPECT_THROW(f.read(withSetting(whole, f.settingsChannel, f.datePoint, value)), ComError);
+            }
+        }
+    }
+}
+
+TEST(SettingsNoPageCanHold, EveryReaderRefusesADatePartBeyondASixteenBitWord)
+{
+    for (const Family& f : families()) {
+        if (f.datePoint < 0)
+            continue;
+        SCOPED_TRACE(f.what);
+        const Channels whole = saved(f.file);
+        for (double value : { -5.0, -1.0, 65536.0, 1e12 }) {
+            SCOPED_TRACE(value);
+            EXPECT_THROW(f.read(withSetting(whole, f.settingsChannel, f.datePoint, value)), ComError);
+        }
+        for (double value : { 0.0, 65535.0, 65535.9 }) {
+            SCOPED_TRACE(value);
+            EXPECT_NO_THROW(f.read(withSetting(whole, f.settingsChannel, f.datePoint, value)));
+        }
+    }
+}
+
+TEST(SettingsNoPageCanHold, ValuesInsideTheIntegersButOutsideAnEditStillLoad)
+{
+    for (const Family& f : families()) {
+        SCOPED_TRACE(f.what);
+        const Channels whole = saved(f.file);
+        for (double value : { -7.0, 2147483647.0, -2147483648.0, 1e6 }) {
+            SCOPED_TRACE(value);
+            EXPECT_NO_THROW(f.read(withSetting(whole, f.settingsChannel, f.numberPoint, value)));
+        }
+    }
+}
