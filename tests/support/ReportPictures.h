@@ -46,11 +46,13 @@ inline double distance(const QImage& a, const QImage& b)
 struct Field {
     const char* key;
     std::function<void()> showView; // puts the plot into the view the field's picture shows
+    Plot* plot = nullptr; // the plot the picture was taken of, when not the report's one plot
 };
 
 // For each field, the index of the view (in the order of `fields`) nearest to
 // its picture; -1 for a field without a picture. A report that put each
-// picture into its own field gives 0, 1, 2, ...
+// picture into its own field gives 0, 1, 2, ... The views are taken in the
+// order of `fields`, so a plot is left in the view of its last field.
 inline std::vector<int> viewsInFields(const ReportDocument& document, Plot& plot, const std::vector<Field>& fields)
 {
     std::vector<QImage> pictures;
@@ -66,7 +68,8 @@ inline std::vector<int> viewsInFields(const ReportDocument& document, Plot& plot
     std::vector<QImage> views;
     for (const Field& field : fields) {
         field.showView();
-        views.push_back(viewOf(plot, like.isNull() ? QImage(2000, 1060, QImage::Format_RGB32) : like));
+        views.push_back(
+            viewOf(field.plot ? *field.plot : plot, like.isNull() ? QImage(2000, 1060, QImage::Format_RGB32) : like));
     }
     std::vector<int> found;
     for (const QImage& picture : pictures) {
