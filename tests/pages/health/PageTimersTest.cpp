@@ -52,11 +52,10 @@ TEST_F(PageTimersTest, EachPageReadsAtTheFirstDelayAndPeriodOfItsTimers)
         { 23, "CAlarmConfig", { { "202", strip } }, {} },
         { 3, "CHealthMain", { { "202", strip }, { "194", { 1000, 21000, 41000 } } }, {} },
         { 31, "CValveHealth",
-            { { "202", strip }, { "173", { 1000, 16000, 31000, 46000 } },
-                { "197", { 1000, 16000, 31000, 46000 } } },
+            { { "202", strip }, { "173", { 1000, 16000, 31000, 46000 } }, { "197", { 1000, 16000, 31000, 46000 } } },
             { { 3002, 500, 500 } } },
-        { 311, "CValveHealthToleranceSettings",
-            { { "202", strip }, { "197", { 15000, 30000, 45000, 60000 } } }, { { 3002, 500, 500 } } },
+        { 311, "CValveHealthToleranceSettings", { { "202", strip }, { "197", { 15000, 30000, 45000, 60000 } } },
+            { { 3002, 500, 500 } } },
         // Timer 3008 every 15000 ms; timer 3012 (the temperature: 202 and 220) every 30000 ms.
         { 32, "CPositionerHealth",
             { { "202", { 1000, 21000, 30000, 41000, 60000 } }, { "220", { 30000, 60000 } },
@@ -66,8 +65,7 @@ TEST_F(PageTimersTest, EachPageReadsAtTheFirstDelayAndPeriodOfItsTimers)
             { { "202", strip }, { "177", { 15000, 30000, 45000, 60000 } }, { "189", { 15000, 30000, 45000, 60000 } } },
             {} },
         // Timer 3013 reads the deviation (202) every 10000 ms beside the strip.
-        { 34, "CControlHealth",
-            { { "202", { 1000, 10000, 20000, 21000, 30000, 40000, 41000, 50000, 60000 } } }, {} },
+        { 34, "CControlHealth", { { "202", { 1000, 10000, 20000, 21000, 30000, 40000, 41000, 50000, 60000 } } }, {} },
     };
     for (const Page& p : pages) {
         SCOPED_TRACE(p.className);

@@ -177,8 +177,8 @@ TEST_F(HDRLTestPageTest, EachReadingIsThePositionTheDeviceGaveAndTheCyclesHoldCo
         first = false;
     }
     ASSERT_EQ(readings.size(), 25u);
-    const double commands[] = { 0, 10, 30, 50, 70, 90, 100, 90, 70, 50, 30, 10, 0, 10, 30, 50, 70, 90, 100, 90, 70,
-        50, 30, 10, 0 };
+    const double commands[]
+        = { 0, 10, 30, 50, 70, 90, 100, 90, 70, 50, 30, 10, 0, 10, 30, 50, 70, 90, 100, 90, 70, 50, 30, 10, 0 };
     const IPlotChannelPtr position = channel("Position");
     ASSERT_EQ(position->Count(), 49);
     for (int k = 0; k < 25; ++k)
@@ -318,7 +318,8 @@ TEST_F(TrendsPageTest, EachRowsSixSignalsHoldTheWordsOfThatRow)
     }
     const struct {
         const char* channel;
-        std::function<double(const std::array<int16_t, 5>&)> value; // words: command, position, friction, supply, temperature
+        std::function<double(const std::array<int16_t, 5>&)>
+            value; // words: command, position, friction, supply, temperature
     } expected[] = {
         { "Position", [](const auto& w) { return w[1] * 0.01; } },
         { "Command", [](const auto& w) { return w[0] * 0.01; } },
@@ -334,7 +335,8 @@ TEST_F(TrendsPageTest, EachRowsSixSignalsHoldTheWordsOfThatRow)
             const std::vector<double> values = ys(period, e.channel);
             ASSERT_EQ(values.size(), perPeriod[period]) << e.channel << " in " << period;
             for (size_t k = 0; k < values.size(); ++k)
-                EXPECT_NEAR(values[k], e.value(rows[size_t(period)][k]), 1e-4) << e.channel << " in " << period << " " << k;
+                EXPECT_NEAR(values[k], e.value(rows[size_t(period)][k]), 1e-4)
+                    << e.channel << " in " << period << " " << k;
         }
     }
     // Every pair a swap would confuse differs in the rows read.

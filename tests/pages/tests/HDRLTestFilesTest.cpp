@@ -303,10 +303,10 @@ TEST_F(HDRLTestFilesTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
     const ReportControl* report = hdrl().findChild<ReportControl*>();
     ASSERT_TRUE(report);
     const ReportDocument document = report->layoutDocument();
-    EXPECT_EQ(ReportPictures::viewsInFields(document, *hdrl().plot().get(),
-                  { { "RampGrph", [this] { hdrl().OnControlSignalView(); } },
-                      { "RampGrph2", [this] { hdrl().OnHDRView(); } },
-                      { "RampGrph3", [this] { hdrl().OnLinearityView(); } } }),
+    EXPECT_EQ(
+        ReportPictures::viewsInFields(document, *hdrl().plot().get(),
+            { { "RampGrph", [this] { hdrl().OnControlSignalView(); } }, { "RampGrph2", [this] { hdrl().OnHDRView(); } },
+                { "RampGrph3", [this] { hdrl().OnLinearityView(); } } }),
         ReportPictures::inOrder(3));
 }
 

@@ -471,9 +471,8 @@ TEST_F(RampCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
     const ReportControl* report = compare().findChild<ReportControl*>();
     ASSERT_TRUE(report);
     const ReportDocument document = report->layoutDocument();
-    const auto view = [this](int button) {
-        return [this, button] { compare().controlAs<QAbstractButton>(button)->click(); };
-    };
+    const auto view
+        = [this](int button) { return [this, button] { compare().controlAs<QAbstractButton>(button)->click(); }; };
     EXPECT_EQ(ReportPictures::viewsInFields(document, *compare().plot().get(),
                   { { "RampGrph", view(V::RampTestButton) }, { "RampGrph2", view(V::PressureVsPositionButton) },
                       { "RampGrph3", view(V::SignalsVsCommandButton) }, { "RampGrph4", view(V::FrictionButton) } }),

@@ -318,10 +318,12 @@ TEST_F(RampTestFilesTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
     const ReportControl* report = ramp().findChild<ReportControl*>();
     ASSERT_TRUE(report);
     const ReportDocument document = report->layoutDocument();
-    const auto view = [this](int button) { return [this, button] { ramp().controlAs<QAbstractButton>(button)->click(); }; };
-    EXPECT_EQ(ReportPictures::viewsInFields(document, *ramp().plot().get(),
-                  { { "RampGrph", view(Ramp::RampViewButton) }, { "RampGrph2", view(Ramp::PressureViewButton) },
-                      { "RampGrph3", view(Ramp::SignalsViewButton) }, { "RampGrph4", view(Ramp::FrictionViewButton) } }),
+    const auto view
+        = [this](int button) { return [this, button] { ramp().controlAs<QAbstractButton>(button)->click(); }; };
+    EXPECT_EQ(
+        ReportPictures::viewsInFields(document, *ramp().plot().get(),
+            { { "RampGrph", view(Ramp::RampViewButton) }, { "RampGrph2", view(Ramp::PressureViewButton) },
+                { "RampGrph3", view(Ramp::SignalsViewButton) }, { "RampGrph4", view(Ramp::FrictionViewButton) } }),
         ReportPictures::inOrder(4));
 }
 

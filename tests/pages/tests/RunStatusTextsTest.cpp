@@ -63,8 +63,8 @@ TEST_F(StepTestPageTest, ARunShowsItsStatusTextsInOrderAndCountsSecondsUntilOneT
     runToCompletion();
     clock().advance(10000);
     EXPECT_EQ(status.texts(),
-        (QStringList { "Reading test settings", "Test started", "Test in progress", "Retrieving signature",
-            "Test completed" }));
+        (QStringList {
+            "Reading test settings", "Test started", "Test in progress", "Retrieving signature", "Test completed" }));
     const qint64 ended = status.timeOf(QStringLiteral("Test completed"));
     ASSERT_GT(ended, started);
     // The timer ends itself on its first tick after the test is over.

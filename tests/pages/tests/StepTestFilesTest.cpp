@@ -258,7 +258,8 @@ TEST_F(StepTestFilesTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
     const ReportControl* report = step().findChild<ReportControl*>();
     ASSERT_TRUE(report);
     const ReportDocument document = report->layoutDocument();
-    const auto view = [this](int button) { return [this, button] { step().controlAs<QAbstractButton>(button)->click(); }; };
+    const auto view
+        = [this](int button) { return [this, button] { step().controlAs<QAbstractButton>(button)->click(); }; };
     EXPECT_EQ(ReportPictures::viewsInFields(document, *step().plot().get(),
                   { { "RampGrph", view(Step::StepViewButton) }, { "RampGrph2", view(Step::PressureViewButton) } }),
         ReportPictures::inOrder(2));
