@@ -204,6 +204,25 @@ TEST_F(DataLoggerPageTest, TicksArePeriodPlusTransactionApartWhileXAdvancesByThe
     EXPECT_EQ(xs("Position"), (std::vector<double> { 0, 10, 20 }));
 }
 
+TEST_F(DataLoggerPageTest, EachIntervalReadsAtItsOwnMilliseconds)
+{
+    showPage();
+    const std::pair<const char*, qint64> intervals[]
+        = { { "3", 3000 }, { "5", 5000 }, { "10", 10000 }, { "15", 15000 }, { "20", 20000 }, { "30", 30000 },
+              { "60", 60000 } };
+    for (const auto& [interval, ms] : intervals) {
+        SCOPED_TRACE(interval);
+        choose(interval, 1, "Hour(s)");
+        device().clearRequests();
+        const qint64 started = clock().elapsedMs();
+        click(L::StartButton);
+        clock().advance(3 * ms);
+        click(L::StopButton);
+        EXPECT_EQ(requestTimes(device(), QStringLiteral("204"), started, 3 * ms),
+            (std::vector<qint64> { ms, 2 * ms, 3 * ms }));
+    }
+}
+
 TEST_F(DataLoggerPageTest, StopAndLeavingThePageEndTheRunAndKeepItsPoints)
 {
     showPage();
