@@ -24,8 +24,8 @@ struct Expected {
 };
 
 template <class ChannelPtr>
-void expectChannel(const ChannelPtr& channel, const Expected& e, const std::vector<SignatureWords>& samples,
-    int firstPoint, double xScale = 1.0)
+void expectChannel(
+    const ChannelPtr& channel, const Expected& e, const std::vector<SignatureWords>& samples, int firstPoint)
 {
     ASSERT_TRUE(channel) << e.channel;
     ASSERT_EQ(channel->Count(), firstPoint + int(samples.size())) << e.channel;
@@ -33,7 +33,7 @@ void expectChannel(const ChannelPtr& channel, const Expected& e, const std::vect
         const int point = firstPoint + int(k);
         ASSERT_NEAR(channel->GetY(point), samples[k].*e.y * e.yScale, 1e-9) << e.channel << " point " << point;
         if (e.x) {
-            ASSERT_NEAR(channel->GetX(point), samples[k].*e.x * xScale, 1e-9) << e.channel << " point " << point;
+            ASSERT_NEAR(channel->GetX(point), samples[k].*e.x, 1e-9) << e.channel << " point " << point;
         }
     }
 }
