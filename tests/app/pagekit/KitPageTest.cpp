@@ -13,6 +13,7 @@
 #include "SwTest.h"
 #include "TellboxImports.h"
 #include "ValidityMark.h"
+#include "ZoneIndicator.h"
 
 #include "automation/ComError.h"
 #include "controls/LinearGauge.h"
@@ -209,6 +210,32 @@ TEST_F(KitPageTest, OnceFiresOnceAndMayOutliveAStop)
     EXPECT_EQ(killed, 0) << "stopped with the page";
     EXPECT_EQ(kept, 1) << "armed to outlive a stop, and only once";
     EXPECT_FALSE(page->timerArmed(9));
+}
+
+TEST_F(KitPageTest, AZonePointerBlinksEvery500msAndSettlesGreen500msAfterItsValueReturns)
+{
+    const ILinearGaugePtr gauge = page->create<LinearGauge>(HostId, GaugeId);
+    ASSERT_TRUE(gauge);
+    ZoneIndicator zone(*page, gauge, 11, 12);
+    const uint32_t red = 0x0000FF;
+    const uint32_t green = 0x00FF00;
+    QList<std::pair<qint64, uint32_t>> colours;
+    const qint64 start = clock().elapsedMs();
+    zone.show(red);
+    for (int k = 0; k < 3; ++k) {
+        clock().advance(250);
+        colours << std::pair { clock().elapsedMs() - start, gauge->pointerColor(0) };
+        clock().advance(250);
+    }
+    // Changes fall due at 500 and 1000 ms: red at 250, black at 750, red again at 1250.
+    EXPECT_EQ(colours, (QList<std::pair<qint64, uint32_t>> { { 250, red }, { 750, 0 }, { 1250, red } }));
+    EXPECT_EQ(clock().period(page.get(), 11), 500);
+    zone.show(green);
+    EXPECT_FALSE(page->timerArmed(11));
+    EXPECT_EQ(clock().dueIn(page.get(), 12), 500);
+    clock().advance(500);
+    EXPECT_EQ(gauge->pointerColor(0), green);
+    EXPECT_FALSE(page->timerArmed(12));
 }
 
 TEST_F(KitPageTest, ControlIsCreatedOverItsPlaceholderAndEventsRunGuardedWithTheirArguments)

@@ -54,6 +54,16 @@ protected:
         return pdfText(pdf).simplified();
     }
 
+    // The field holds the picture the report wrote to `file`.
+    bool pictureIn(const char* key, const QString& file)
+    {
+        const ReportDocument document = m_report.layoutDocument();
+        const ReportPageItem* item = document.find(QString::fromLatin1(key));
+        const QImage written(file);
+        return item && !written.isNull()
+            && item->picture.convertToFormat(QImage::Format_RGB32) == written.convertToFormat(QImage::Format_RGB32);
+    }
+
     ReportControl m_report;
     PrinterControl m_printer;
     RecordingPrintBackend m_printed;
@@ -87,6 +97,7 @@ TEST_F(PstReportTest, TestReportPrintsSettingsResultsDateAndPicture)
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << file << ": " << expected << "\n"
                                                                     << text.toStdString();
         EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("PstComp.bmp")))) << file;
+        EXPECT_TRUE(pictureIn("RampGrph", tempPath(QStringLiteral("PstComp.bmp")))) << file;
         EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible()) << file;
     }
 }
@@ -123,6 +134,7 @@ TEST_F(PstReportTest, CompareReportPrintsBothFilesAndTheirDifferences)
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << file << ": " << expected;
         EXPECT_FALSE(text.contains(QStringLiteral("DEVICE TAG ID"))) << file;
         EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("PstCompPic.bmp")))) << file;
+        EXPECT_TRUE(pictureIn("CntrolGrph", tempPath(QStringLiteral("PstCompPic.bmp")))) << file;
     }
 }
 

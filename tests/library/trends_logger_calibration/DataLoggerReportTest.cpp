@@ -91,6 +91,10 @@ TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
         // The picture is the plot as it is shown, without its tool strip.
         const QImage image(picture);
         ASSERT_FALSE(image.isNull());
+        const ReportDocument document = m_report.layoutDocument();
+        const ReportPageItem* field = document.find(QStringLiteral("DataLogGrph"));
+        ASSERT_TRUE(field);
+        EXPECT_EQ(field->picture.convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
         EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible());
         int red = 0;
         for (int y = 0; y < image.height(); y += 2)

@@ -6,6 +6,7 @@
 
 #include "ReportRecords.h"
 #include "ReportTestSupport.h"
+#include "RequestTimes.h"
 #include "calibration/CCalib_Actuator.h"
 #include "calibration/CCalibrationStroke.h"
 #include "core/ReportFrame.h"
@@ -295,6 +296,25 @@ TEST_F(StrokeCalibrationPages, ActuatorStartWritesTheSupplyAndTheStartAndEachTic
     clock().advance(5000);
     EXPECT_NEAR(
         AppFrameTest::page<CAdvDashboard>().supplyDial()->value(), device().physics().supplyPsi / 0.145037738, 0.5);
+}
+
+TEST_F(StrokeCalibrationPages, EachRunReadsTheStateEveryPeriodOfItsOwnPollTimer)
+{
+    // The actuator calibration polls every 4000 ms, the stroke calibration every 2000 ms.
+    const std::pair<bool, std::vector<qint64>> runs[]
+        = { { true, { 4000, 8000, 12000 } }, { false, { 2000, 4000, 6000, 8000 } } };
+    for (const auto& [actuatorRun, at] : runs) {
+        SCOPED_TRACE(actuatorRun ? "actuator" : "stroke");
+        startOn();
+        FormPage& page = actuatorRun ? static_cast<FormPage&>(showActuator()) : showStroke();
+        page.setWindowText(actuatorRun ? Act::InitialsEdit : Stroke::InitialsEdit, QStringLiteral("XYZ"));
+        device().clearRequests();
+        startRun(page, actuatorRun ? Act::StartButton : Stroke::StartButton);
+        const qint64 started = clock().elapsedMs();
+        clock().advance(at.back());
+        EXPECT_EQ(requestTimes(device(), QStringLiteral("224"), started, at.back()), at);
+        m_app.reset();
+    }
 }
 
 TEST_F(StrokeCalibrationPages, OnTheSmallerModelTheSupplySensorTakesThePortTwoPlace)

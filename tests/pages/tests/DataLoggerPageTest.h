@@ -5,6 +5,7 @@
 #include "CNavigationView.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
+#include "RequestTimes.h"
 #include "SimulatedPositioner.h"
 
 #include "tests/CDataLogger.h"
@@ -84,12 +85,13 @@ protected:
         app().misc().ReadMiscByte82Bit0();
     }
 
-    // The commands the device received since the record was last cleared.
+    // The commands the device received since the record was last cleared,
+    // a Misc read with the variable it asked for ("200 word 0x12").
     QStringList sent(const char* path = K90Path)
     {
         QStringList out;
         for (const SimRequest& request : device(path).requests())
-            out << QString::number(request.command);
+            out << requestKind(request);
         return out;
     }
 };

@@ -104,9 +104,7 @@ TEST_F(DataLoggerPageTest, ActivationReadsUnitsAndFullScaleAndNothingIsEverWritt
     clock().advance(2000);
     device().clearRequests();
     select(DataLoggerCode);
-    EXPECT_EQ(sent().join(','), QStringLiteral("220,200"));
-    ASSERT_EQ(device().requestsFor(200).size(), 1u);
-    EXPECT_EQ(uint8_t(device().requestsFor(200)[0].bytes[4]), 0x69);
+    EXPECT_EQ(sent().join(','), QStringLiteral("220,200 long 0x69"));
     choose("3", 1, "Minute(s)");
     click(L::StartButton);
     clock().advance(70000);
@@ -194,7 +192,7 @@ TEST_F(DataLoggerPageTest, TicksArePeriodPlusTransactionApartWhileXAdvancesByThe
     EXPECT_EQ(channel("Position").Count(), 0);
     clock().advance(1);
     EXPECT_EQ(xs("Position"), std::vector<double> { 0 });
-    EXPECT_EQ(sent().join(','), QStringLiteral("202,204,200,200"));
+    EXPECT_EQ(sent().join(','), QStringLiteral("202,204,200 word 0x12,200 word 0x34"));
 
     // The second tick's status reply keeps the program waiting 400 ms.
     SimTestHooks::faults(device()).inject(SimFault::DelayedReply, 1, 202, 400);
@@ -204,6 +202,25 @@ TEST_F(DataLoggerPageTest, TicksArePeriodPlusTransactionApartWhileXAdvancesByThe
     EXPECT_EQ(nextSampleIn(), 10000);
     nextSample();
     EXPECT_EQ(xs("Position"), (std::vector<double> { 0, 10, 20 }));
+}
+
+TEST_F(DataLoggerPageTest, EachIntervalReadsAtItsOwnMilliseconds)
+{
+    showPage();
+    const std::pair<const char*, qint64> intervals[]
+        = { { "3", 3000 }, { "5", 5000 }, { "10", 10000 }, { "15", 15000 }, { "20", 20000 }, { "30", 30000 },
+              { "60", 60000 } };
+    for (const auto& [interval, ms] : intervals) {
+        SCOPED_TRACE(interval);
+        choose(interval, 1, "Hour(s)");
+        device().clearRequests();
+        const qint64 started = clock().elapsedMs();
+        click(L::StartButton);
+        clock().advance(3 * ms);
+        click(L::StopButton);
+        EXPECT_EQ(requestTimes(device(), QStringLiteral("204"), started, 3 * ms),
+            (std::vector<qint64> { ms, 2 * ms, 3 * ms }));
+    }
 }
 
 TEST_F(DataLoggerPageTest, StopAndLeavingThePageEndTheRunAndKeepItsPoints)

@@ -4,6 +4,7 @@
 #include "AppFrameTest.h"
 
 #include "CNavigationView.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
@@ -282,6 +283,25 @@ TEST_F(HDRLCompareViewTest, PrintTakesTheThreeViewsAndBothFilesOfTheModelsDefini
         m_app.reset();
         SimTestHooks::reset();
     }
+}
+
+TEST_F(HDRLCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    showCompare();
+    ASSERT_TRUE(open1(savedRun("one.hdrl", "6.5", 0.3)));
+    ASSERT_TRUE(open2(savedRun("two.hdrl", "6.5", 0.5)));
+    ownProgramFolder();
+    prompts().answerFile(tempPath(QStringLiteral("pictures.pdf")));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    compare().OnPrintReport();
+    const ReportControl* report = compare().findChild<ReportControl*>();
+    ASSERT_TRUE(report);
+    const ReportDocument document = report->layoutDocument();
+    EXPECT_EQ(ReportPictures::viewsInFields(document, *compare().plot().get(),
+                  { { "CntrolGrph", [this] { compare().OnControlSignalView(); } },
+                      { "HDRGrph", [this] { compare().OnHDRView(); } },
+                      { "LinGrph", [this] { compare().OnLinearityView(); } } }),
+        ReportPictures::inOrder(3));
 }
 
 TEST_F(HDRLCompareViewTest, ADefinitionWithoutTheLinearityPictureGivesOnlyItsMessage)

@@ -2,6 +2,7 @@
 // reads, the files it refuses, and the report it prints, read back from the PDF.
 #include "HDRLTestPageTest.h"
 
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
@@ -287,6 +288,23 @@ TEST_F(HDRLTestFilesTest, PrintReportWritesThreePicturesAndThePdfOfTheModelsDefi
         qunsetenv("STROKEWISE_HOME");
         m_app.reset();
     }
+}
+
+TEST_F(HDRLTestFilesTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    runTest();
+    ownProgramFolder();
+    prompts().answerFile(tempPath(QStringLiteral("pictures.pdf")));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    hdrl().OnPrintReport();
+    const ReportControl* report = hdrl().findChild<ReportControl*>();
+    ASSERT_TRUE(report);
+    const ReportDocument document = report->layoutDocument();
+    EXPECT_EQ(
+        ReportPictures::viewsInFields(document, *hdrl().plot().get(),
+            { { "RampGrph", [this] { hdrl().OnControlSignalView(); } }, { "RampGrph2", [this] { hdrl().OnHDRView(); } },
+                { "RampGrph3", [this] { hdrl().OnLinearityView(); } } }),
+        ReportPictures::inOrder(3));
 }
 
 TEST_F(HDRLTestFilesTest, PrintBeforeAnyRunPrintsTheFirstTexts)

@@ -4,6 +4,7 @@
 // definition that lacks a key; read back from the PDF.
 #include "DiagnosticsHubPageTest.h"
 
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "ClockThatMovesOnEveryReading.h"
@@ -279,6 +280,39 @@ TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirection
         m_app.reset();
         qunsetenv("STROKEWISE_HOME");
     }
+}
+
+TEST_F(MultiTestPrintTest, EachPagesViewGoesIntoItsOwnPictureField)
+{
+    showHubWithOwnFolder(K40Path);
+    givePagesResults();
+    device(K40Path).setMiscByte(0x82, 1);
+    data().PressureSensorFlag = 1;
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        tick(box);
+    click(D::BidirectionalBox);
+    removePictures();
+    print(tempPath(QStringLiteral("pictures.pdf")));
+    ASSERT_EQ(picturesWritten().size(), 10) << picturesWritten().join(' ').toStdString();
+    m_document = hub().report()->layoutDocument();
+    Plot& rampPlot = *ramp().plot().get();
+    Plot& stepPlot = *step().plot().get();
+    Plot& pstPlot = *pst().plot().get();
+    Plot& hdrlPlot = *hdrl().plot().get();
+    EXPECT_EQ(ReportPictures::viewsInFields(m_document, rampPlot,
+                  {
+                      { "RampGrph", [this] { ramp().ShowRampTestView(false); }, &rampPlot },
+                      { "RampGrph2", [this] { ramp().ShowPressureVsPositionView(false); }, &rampPlot },
+                      { "RampGrph3", [this] { ramp().ShowSignalsVsCommandView(false); }, &rampPlot },
+                      { "RampGrph4", [this] { ramp().ShowFrictionThrustView(); }, &rampPlot },
+                      { "StepRampGrph", [this] { step().ShowStepView(false); }, &stepPlot },
+                      { "StepRampGrph2", [this] { step().ShowPressureView(false); }, &stepPlot },
+                      { "PSTRampGrph", [] {}, &pstPlot },
+                      { "HDRLRampGrph", [this] { hdrl().OnControlSignalView(); }, &hdrlPlot },
+                      { "HDRLRampGrph2", [this] { hdrl().OnHDRView(); }, &hdrlPlot },
+                      { "HDRLRampGrph3", [this] { hdrl().OnLinearityView(); }, &hdrlPlot },
+                  }),
+        ReportPictures::inOrder(10));
 }
 
 TEST_F(MultiTestPrintTest, OneReadingOfTheClockDatesTheReportAndNamesThePdf)

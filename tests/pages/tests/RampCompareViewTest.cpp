@@ -3,6 +3,7 @@
 // rules of the four views, printing and the way back.
 #include "RampTestPageTest.h"
 
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "report/PrintBackend.h"
@@ -454,6 +455,28 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
         EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
         m_app.reset();
     }
+}
+
+TEST_F(RampCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    startOn(K90Path);
+    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+    SavedRamp stiff;
+    stiff.frictionFactor = 2.0;
+    const QString second = savedRamp(QStringLiteral("two.rmp"), stiff);
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    ASSERT_TRUE(open2(second));
+    print("pictures.pdf");
+    const ReportControl* report = compare().findChild<ReportControl*>();
+    ASSERT_TRUE(report);
+    const ReportDocument document = report->layoutDocument();
+    const auto view
+        = [this](int button) { return [this, button] { compare().controlAs<QAbstractButton>(button)->click(); }; };
+    EXPECT_EQ(ReportPictures::viewsInFields(document, *compare().plot().get(),
+                  { { "RampGrph", view(V::RampTestButton) }, { "RampGrph2", view(V::PressureVsPositionButton) },
+                      { "RampGrph3", view(V::SignalsVsCommandButton) }, { "RampGrph4", view(V::FrictionButton) } }),
+        ReportPictures::inOrder(4));
 }
 
 TEST_F(RampCompareViewTest, PrintTakesEachShownSizeLengthAndSpringTextIntoItsOwnString)

@@ -2,6 +2,7 @@
 // reads, the refused files, and the report read back from its PDF.
 #include "RampTestPageTest.h"
 
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
@@ -306,6 +307,22 @@ TEST_F(RampTestFilesTest, PrintWritesThePicturesOfTheRunAndThePdfOfTheModelsDefi
         EXPECT_EQ(ramp().currentView(), Ramp::View::Ramp) << label;
         m_app.reset();
     }
+}
+
+TEST_F(RampTestFilesTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    runRamp(true);
+    print("pictures.pdf");
+    const ReportControl* report = ramp().findChild<ReportControl*>();
+    ASSERT_TRUE(report);
+    const ReportDocument document = report->layoutDocument();
+    const auto view
+        = [this](int button) { return [this, button] { ramp().controlAs<QAbstractButton>(button)->click(); }; };
+    EXPECT_EQ(
+        ReportPictures::viewsInFields(document, *ramp().plot().get(),
+            { { "RampGrph", view(Ramp::RampViewButton) }, { "RampGrph2", view(Ramp::PressureViewButton) },
+                { "RampGrph3", view(Ramp::SignalsViewButton) }, { "RampGrph4", view(Ramp::FrictionViewButton) } }),
+        ReportPictures::inOrder(4));
 }
 
 TEST_F(RampTestFilesTest, TheKilogramUnitPrintsAsKgPerSqCmOnlyForABidirectionalTest)

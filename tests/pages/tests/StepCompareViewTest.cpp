@@ -3,6 +3,7 @@
 // with the 18 boxes in both views, refused files, printing and the way back.
 #include "StepTestPageTest.h"
 
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "pst_step/StepCompare.h"
@@ -571,6 +572,29 @@ TEST_F(StepCompareViewTest, PrintFillsTheReportAndReturnsToTheStepView)
         EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
         m_app.reset();
     }
+}
+
+TEST_F(StepCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    startOn(K90Path);
+    const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
+    SavedRun other;
+    other.tag = "FV-8";
+    const QString second = savedRun(QStringLiteral("two.stp"), other);
+    showCompare();
+    ASSERT_TRUE(open1(first));
+    ASSERT_TRUE(open2(second));
+    ownProgramFolder({ "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml" });
+    prompts().answerFile(tempPath(QStringLiteral("pictures.pdf")));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    compare().OnPrintReport();
+    const ReportControl* report = compare().findChild<ReportControl*>();
+    ASSERT_TRUE(report);
+    const ReportDocument document = report->layoutDocument();
+    const auto view = [this](int button) { return [this, button] { click(button); }; };
+    EXPECT_EQ(ReportPictures::viewsInFields(document, *compare().plot().get(),
+                  { { "StepGrph", view(V::StepViewButton) }, { "StepGrph2", view(V::PressureViewButton) } }),
+        ReportPictures::inOrder(2));
 }
 
 TEST_F(StepCompareViewTest, ADefinitionWithoutAKeyGivesOnlyItsMessage)

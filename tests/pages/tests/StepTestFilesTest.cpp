@@ -2,6 +2,7 @@
 // reads and the report it prints, read back from the PDF.
 #include "StepTestPageTest.h"
 
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "report/PrintBackend.h"
@@ -243,6 +244,23 @@ TEST_F(StepTestFilesTest, PrintReportWritesBothPicturesAndThePdfOfTheModelsDefin
         qunsetenv("STROKEWISE_HOME");
         m_app.reset();
     }
+}
+
+TEST_F(StepTestFilesTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    runTest();
+    ownProgramFolder();
+    prompts().answerFile(tempPath(QStringLiteral("pictures.pdf")));
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    step().OnPrintReport();
+    const ReportControl* report = step().findChild<ReportControl*>();
+    ASSERT_TRUE(report);
+    const ReportDocument document = report->layoutDocument();
+    const auto view
+        = [this](int button) { return [this, button] { step().controlAs<QAbstractButton>(button)->click(); }; };
+    EXPECT_EQ(ReportPictures::viewsInFields(document, *step().plot().get(),
+                  { { "RampGrph", view(Step::StepViewButton) }, { "RampGrph2", view(Step::PressureViewButton) } }),
+        ReportPictures::inOrder(2));
 }
 
 TEST_F(StepTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)

@@ -535,6 +535,49 @@ TEST_F(TrendsPageTest, PrintReportUsesTheModelsDefinitionAndPrintsTheShownSignal
     }
 }
 
+TEST_F(TrendsPageTest, EachPlotsPictureGoesIntoItsOwnFieldOfTheReport)
+{
+    showPage();
+    retrieve(92);
+    // Each plot shows one signal of its own, so each picture carries one
+    // colour of the six.
+    const struct {
+        const char* field;
+        const char* signal;
+        QColor colour;
+    } plots[] = {
+        { "RampGrph", "Position", QColor(255, 10, 10) },
+        { "RampGrph2", "Command", QColor(0, 192, 0) },
+        { "RampGrph3", "Friction", QColor(153, 0, 204) },
+        { "RampGrph4", "Temperature", QColor(0, 128, 128) },
+    };
+    for (int p = 0; p < 4; ++p) {
+        ASSERT_GT(pointsIn(p), 0) << p;
+        for (const char* signal : SignalNames)
+            channel(p, QString::fromLatin1(signal)).SetVisible(QLatin1String(signal) == QLatin1String(plots[p].signal));
+    }
+    ownProgramFolder({ "TrendRept.xml", "TrendRept_K40.xml" });
+    prompts().answerFile(tempPath(QStringLiteral("pictures.pdf")), QStringLiteral("Save Trend Report As"));
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+    click(C::PrintReportButton);
+    const ReportDocument document = trends().ReportControl->layoutDocument();
+    for (const auto& field : plots) {
+        const ReportPageItem* item = document.find(QString::fromLatin1(field.field));
+        ASSERT_TRUE(item && !item->picture.isNull()) << field.field;
+        for (const auto& other : plots) {
+            int pixels = 0;
+            for (int y = 0; y < item->picture.height(); ++y)
+                for (int x = 0; x < item->picture.width(); ++x)
+                    pixels += item->picture.pixelColor(x, y) == other.colour ? 1 : 0;
+            if (&other == &field) {
+                EXPECT_GT(pixels, 100) << field.field << " shows " << other.signal;
+            } else {
+                EXPECT_EQ(pixels, 0) << field.field << " shows " << other.signal;
+            }
+        }
+    }
+}
+
 TEST_F(TrendsPageTest, TrendRowsFollowTheSimulatedValve)
 {
     // One hours acquisition of 24 rows, stopped there.
