@@ -72,6 +72,11 @@ void CDiagnosticsMain::OnInitialUpdate()
             page->showStatusLines();
     });
     showStatusLines();
+    // A test page the user stops ends the run through the hub's own Stop.
+    context().multiTest().StopMultiTest = [page = QPointer<CDiagnosticsMain>(this)] {
+        if (page)
+            page->OnStopMultiTest();
+    };
     connectHandlers();
     setWindowText(SettlingEdit, QStringLiteral("6"));
     updateStartButton();
@@ -119,6 +124,12 @@ void CDiagnosticsMain::ActivatePage()
     MultiTestRun& multi = context().multiTest();
     if (multi.m_bMultiTestRunning) {
         RunSequence();
+        return;
+    }
+    if (multi.m_bShowStoppedRun) {
+        // The run the user stopped stays in view as it ended: its lines, its
+        // settings and the buttons its Stop left.
+        multi.m_bShowStoppedRun = false;
         return;
     }
     multi.m_TestStatusList.ResetContent();
@@ -242,6 +253,7 @@ void CDiagnosticsMain::RunSequence()
     killTimer(StripTimerId);
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning) {
+        multi.m_bShowStoppedRun = false;
         multi.m_TestStatusList.ResetContent();
         if (!userAllowsMovement(context().MessageCaption()))
             return;

@@ -183,7 +183,7 @@ void CPartialStrokeTest::StopTimers()
         killTimer(id);
     // Leaving the page ends a running test or retrieval on the device too.
     if (m_TestRunning || m_Retrieving)
-        guard("StopPartialStrokeTest", [this] { StopPartialStrokeTest(); });
+        guard("StopPartialStrokeTest", [this] { stopTest(UserStop::LeavingPage); });
     m_OffLineData = false;
 }
 
@@ -310,6 +310,11 @@ void CPartialStrokeTest::ReadPstResults()
 
 void CPartialStrokeTest::StopPartialStrokeTest()
 {
+    stopTest(UserStop::StopButton);
+}
+
+void CPartialStrokeTest::stopTest(UserStop how)
+{
     killTimer(ProgressTimerId);
     m_TestRunning = false;
     data().SignatureType = 0;
@@ -319,7 +324,8 @@ void CPartialStrokeTest::StopPartialStrokeTest()
     setWindowText(StatusEdit, QStringLiteral("Stopped"));
     setButtons(Buttons::Idle);
     if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode, how);
 }
 
 void CPartialStrokeTest::StartSignatureRetrieval()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StripPage.h"
+#include "TestPageHandBack.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -120,6 +121,7 @@ private:
     void registerWithMultiTest();
     void setUpPlot(const IPlotPtr& plot);
     void setButtons(Buttons group);
+    void stopTest(UserStop how);
     void updateStartButton();
     void showChannelsAsBoxes();
     void showTrace(const char* name, bool shown);

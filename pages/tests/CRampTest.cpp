@@ -205,7 +205,7 @@ void CRampTest::StopTimers()
     for (int id : { StripTimerId, ElapsedTimerId, RetrievalTimerId, PollTimerId })
         killTimer(id);
     if (m_Running)
-        guard("StopRampTest", [this] { StopRampTest(); });
+        guard("StopRampTest", [this] { stopRun(UserStop::LeavingPage); });
 }
 
 void CRampTest::readRampDeviceValues()
@@ -519,6 +519,11 @@ void CRampTest::completeRun()
 
 void CRampTest::StopRampTest()
 {
+    stopRun(UserStop::StopButton);
+}
+
+void CRampTest::stopRun(UserStop how)
+{
     // Nothing goes to the device: a ramp already running there runs to its
     // end, and its signature is not read. The elapsed time counts once more
     // and then ends itself.
@@ -529,7 +534,8 @@ void CRampTest::StopRampTest()
     enableIdleButtons(true);
     enableControl(StopButton, false);
     if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test stopped"), DiagnosticCode, how);
 }
 
 void CRampTest::onElapsed()

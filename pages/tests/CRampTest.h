@@ -3,6 +3,7 @@
 #include "StripPage.h"
 
 #include "RampTestRules.h"
+#include "TestPageHandBack.h"
 
 #include "controls/XYPlot.h"
 #include "report/PrinterControl.h"
@@ -137,6 +138,7 @@ private:
     void startReverseRamp();
     void restoreRampSettings();
     void completeRun();
+    void stopRun(UserStop how);
     void onElapsed();
     void enableIdleButtons(bool enable);
     void updateStartButton();

@@ -174,7 +174,7 @@ void CStepTest::StopTimers()
         killTimer(id);
     // Leaving the page ends a running test on the device too.
     if (m_TestRunning)
-        guard("OnStopTest", [this] { OnStopTest(); });
+        guard("OnStopTest", [this] { stopTest(UserStop::LeavingPage); });
 }
 
 void CStepTest::showSettings(float start, float stop, float hold)
@@ -310,6 +310,11 @@ void CStepTest::completeTest()
 
 void CStepTest::OnStopTest()
 {
+    stopTest(UserStop::StopButton);
+}
+
+void CStepTest::stopTest(UserStop how)
+{
     m_TestRunning = false;
     for (int id : { TestWatchTimerId, ReadOutTimerId, ElapsedTimerId })
         killTimer(id);
@@ -325,7 +330,8 @@ void CStepTest::OnStopTest()
     enableControl(StopButton, false);
     enableIdleButtons(true);
     if (multi)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode, how);
 }
 
 void CStepTest::enableIdleButtons(bool enable)

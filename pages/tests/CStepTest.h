@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StripPage.h"
+#include "TestPageHandBack.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -111,6 +112,7 @@ private:
     void onReadOut();
     void onElapsed();
     void completeTest();
+    void stopTest(UserStop how);
     void enableIdleButtons(bool enable);
     void showSettings(float start, float stop, float hold);
     void updateStartButton();
