@@ -155,6 +155,10 @@ TEST_F(MultiTestUserStopTest, LeavingARunningTestsPageEndsTheRunAndShowsTheChose
             EXPECT_EQ(run().m_TestStatusList.lines(), linesOfTheRun(t));
             expectNothingOfAnotherTest(path, t);
             expectRunEndedAsTheHubsStopEndsIt(t);
+            // The hub, when the user goes there, shows the stopped run.
+            select(DiagnosticCode);
+            EXPECT_EQ(listed(), linesOfTheRun(t));
+            EXPECT_TRUE(device(path).requestsFor(253).empty());
             m_app.reset();
             SimTestHooks::reset();
         }
