@@ -25,6 +25,15 @@ bool& MultiTestRun::done(MultiTest test)
     return *flags[std::min(index, std::size(flags) - 1)];
 }
 
+void MultiTestRun::StopByUser()
+{
+    m_bShowStoppedRun = true;
+    if (StopMultiTest)
+        StopMultiTest();
+    else
+        m_bMultiTestRunning = false;
+}
+
 void MultiTestRun::registerPage(MultiTest test, MultiTestPage page)
 {
     const auto index = static_cast<size_t>(test);

@@ -59,8 +59,19 @@ public:
     // settling time, as typed there, before it shows that page. Empty until
     // the page registers it.
     std::function<void(const QString&)> SetHDRLSettlingTime;
+    // The hub's own Stop: ends the run, unticks its boxes and offers Start
+    // and Print Report again. Empty until the hub registers it.
+    std::function<void()> StopMultiTest;
+    // The user stopped the run on a test page: the hub, when next shown,
+    // shows the run as it ended (its lines and settings) rather than
+    // starting afresh. The hub clears it.
+    bool m_bShowStoppedRun = false;
 
     bool& done(MultiTest test);
+
+    // A test the user stopped (its Stop button, or leaving its page) ends the
+    // whole run as the hub's Stop does, so no further test starts.
+    void StopByUser();
 
     // A test page registers what the hub may call; registering again replaces it.
     void registerPage(MultiTest test, MultiTestPage page);

@@ -72,9 +72,14 @@ void CDiagnosticsMain::OnInitialUpdate()
             page->showStatusLines();
     });
     showStatusLines();
+    // A test page the user stops ends the run through the hub's own Stop.
+    context().multiTest().StopMultiTest = [page = QPointer<CDiagnosticsMain>(this)] {
+        if (page)
+            page->OnStopMultiTest();
+    };
     connectHandlers();
     setWindowText(SettlingEdit, QStringLiteral("6"));
-    updateStartButton(true);
+    updateStartButton();
     enableControl(StopButton, false);
     for (const ParameterRow& row : Parameters)
         enableControl(row.edit, false);
@@ -121,12 +126,18 @@ void CDiagnosticsMain::ActivatePage()
         RunSequence();
         return;
     }
+    if (multi.m_bShowStoppedRun) {
+        // The run the user stopped stays in view as it ended: its lines, its
+        // settings and the buttons its Stop left.
+        multi.m_bShowStoppedRun = false;
+        return;
+    }
     multi.m_TestStatusList.ResetContent();
     ResetIndicators();
     // Without a reply the edits show the settings last known.
     read(HartCommand::ReadSigSettings);
     showSignatureSettings();
-    updateStartButton(true);
+    updateStartButton();
 }
 
 void CDiagnosticsMain::disableModelGatedControls()
@@ -187,12 +198,12 @@ void CDiagnosticsMain::OnParameterChange(int edit)
         return;
     const bool ok = ValidityMark::show(this, row->mark, valid(row->parameter, number(edit)), rule(row->parameter).hint);
     m_bParamValid[static_cast<size_t>(row->parameter)] = ok;
-    updateStartButton(false);
+    updateStartButton();
 }
 
 void CDiagnosticsMain::OnTestBoxClicked(int box)
 {
-    updateStartButton(true);
+    updateStartButton();
     for (const TestRow& row : Tests) {
         if (row.box == box)
             enableGroup(row, checked(box));
@@ -205,16 +216,13 @@ void CDiagnosticsMain::ResetIndicators()
         ValidityMark::show(this, row.mark, true, QString());
 }
 
-void CDiagnosticsMain::updateStartButton(bool withBoxes)
+void CDiagnosticsMain::updateStartButton()
 {
-    bool allValid = true;
-    for (bool flag : m_bParamValid)
-        allValid = allValid && flag;
-    bool anyTicked = !withBoxes;
-    for (const TestRow& row : Tests)
-        anyTicked = anyTicked || checked(row.box);
+    std::array<bool, TestCount> ticked {};
+    for (int k = 0; k < TestCount; ++k)
+        ticked[static_cast<size_t>(k)] = checked(Tests[k].box);
     // No second run starts while one is on.
-    enableControl(StartButton, allValid && anyTicked && !context().multiTest().m_bMultiTestRunning);
+    enableControl(StartButton, startAllowed(ticked, m_bParamValid) && !context().multiTest().m_bMultiTestRunning);
 }
 
 void CDiagnosticsMain::enableGroup(const TestRow& row, bool enable)
@@ -245,6 +253,7 @@ void CDiagnosticsMain::RunSequence()
     killTimer(StripTimerId);
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning) {
+        multi.m_bShowStoppedRun = false;
         multi.m_TestStatusList.ResetContent();
         if (!userAllowsMovement(context().MessageCaption()))
             return;

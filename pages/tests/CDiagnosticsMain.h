@@ -130,7 +130,7 @@ private:
     void showStatusLines();
     void showSignatureSettings();
     void writeParameter(int edit, const QString& text);
-    void updateStartButton(bool withBoxes);
+    void updateStartButton();
     void enableGroup(const TestRow& row, bool enable);
     void disableModelGatedControls();
     void startTest(Test test);

@@ -149,7 +149,7 @@ void CHDRLTest::StopTimers()
     // Leaving the page mid-run puts the valve back under its previous mode
     // and command, as Stop does, rather than parking it at a test point.
     if (m_Running)
-        guard("OnStop", [this] { OnStop(); });
+        guard("OnStop", [this] { stopRun(UserStop::LeavingPage); });
 }
 
 float CHDRLTest::settling() const
@@ -345,6 +345,11 @@ void CHDRLTest::restoreDevice()
 
 void CHDRLTest::OnStop()
 {
+    stopRun(UserStop::StopButton);
+}
+
+void CHDRLTest::stopRun(UserStop how)
+{
     killTimer(SettlingTimerId);
     killTimer(ElapsedTimerId);
     m_Running = false;
@@ -352,7 +357,8 @@ void CHDRLTest::OnStop()
     enableIdleButtons(true);
     restoreDevice();
     if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bHDRLDone, QStringLiteral("HDRL test stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bHDRLDone, QStringLiteral("HDRL test stopped"), DiagnosticCode, how);
 }
 
 void CHDRLTest::enableIdleButtons(bool enable)

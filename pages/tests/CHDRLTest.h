@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StripPage.h"
+#include "TestPageHandBack.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -99,6 +100,7 @@ private:
     void PrepareRun();
     void onElapsed();
     void restoreDevice();
+    void stopRun(UserStop how);
     void enableIdleButtons(bool enable);
     void showView(int button);
     void setProgress(int value);

@@ -134,8 +134,8 @@ void CPartialStrokeTest::registerWithMultiTest()
     hand.plot = [this] { return m_pPlot; };
     hand.ResetView = [this] { guard("ShowChannels", [this] { showChannelsAsBoxes(); }); };
     hand.reportTexts = [this] {
-        return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(TimeToTargetEdit),
-            windowText(DurationEdit), windowText(BreakAwayTimeEdit), windowText(BreakAwayPressureEdit),
+        return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(TimeToTargetEdit),
+            settingText(DurationEdit), windowText(BreakAwayTimeEdit), windowText(BreakAwayPressureEdit),
             windowText(PressureUnitLabel), windowText(TimeToTargetResultEdit), windowText(ResultEdit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
@@ -183,7 +183,7 @@ void CPartialStrokeTest::StopTimers()
         killTimer(id);
     // Leaving the page ends a running test or retrieval on the device too.
     if (m_TestRunning || m_Retrieving)
-        guard("StopPartialStrokeTest", [this] { StopPartialStrokeTest(); });
+        guard("StopPartialStrokeTest", [this] { stopTest(UserStop::LeavingPage); });
     m_OffLineData = false;
 }
 
@@ -224,7 +224,13 @@ void CPartialStrokeTest::updateStartButton()
     bool all = true;
     for (bool valid : m_SettingValid)
         all = all && valid;
-    enableControl(StartButton, all);
+    // A run, its signature retrieval included, ends before another can start.
+    enableControl(StartButton, all && !m_TestRunning && !m_Retrieving);
+}
+
+QString CPartialStrokeTest::settingText(int editId) const
+{
+    return m_OffLineData ? windowText(editId) : m_RunSettings.text(*this, editId);
 }
 
 void CPartialStrokeTest::setButtons(Buttons group)
@@ -248,6 +254,10 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
+    // Nothing of a run before goes on beside this one.
+    killTimer(RetrievalTimerId);
+    m_Retrieving = false;
+    m_RunSettings.take(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit });
     setButtons(Buttons::Running);
     for (int id : { StatusEdit, BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
         setWindowText(id, QString());
@@ -310,6 +320,11 @@ void CPartialStrokeTest::ReadPstResults()
 
 void CPartialStrokeTest::StopPartialStrokeTest()
 {
+    stopTest(UserStop::StopButton);
+}
+
+void CPartialStrokeTest::stopTest(UserStop how)
+{
     killTimer(ProgressTimerId);
     m_TestRunning = false;
     data().SignatureType = 0;
@@ -319,7 +334,8 @@ void CPartialStrokeTest::StopPartialStrokeTest()
     setWindowText(StatusEdit, QStringLiteral("Stopped"));
     setButtons(Buttons::Idle);
     if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode, how);
 }
 
 void CPartialStrokeTest::StartSignatureRetrieval()
@@ -533,6 +549,7 @@ void CPartialStrokeTest::OnLoad()
     if (!record.LoadPST(m_pPlot))
         return;
     m_OffLineData = true;
+    m_RunSettings.clear();
     if (data().DeviceType == 5)
         setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
     showChannelsAsBoxes();
@@ -559,10 +576,10 @@ void CPartialStrokeTest::OnLoad()
 void CPartialStrokeTest::fillRecordFromPage()
 {
     CPSTReport& record = context().records().m_PSTReport;
-    record.m_strStartPosition = AutoString(windowText(StartEdit));
-    record.m_strStopPosition = AutoString(windowText(StopEdit));
-    record.m_strTimeToTarget = AutoString(windowText(TimeToTargetEdit));
-    record.m_strTestDuration = AutoString(windowText(DurationEdit));
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strTimeToTarget = AutoString(settingText(TimeToTargetEdit));
+    record.m_strTestDuration = AutoString(settingText(DurationEdit));
     record.m_strBreakAwayPressure
         = AutoString(NumberText::format("%5.2f", NumberText::toDouble(windowText(BreakAwayPressureEdit))));
     record.m_strBreakAwayTime = AutoString(savedTimeText(windowText(BreakAwayTimeEdit)));
@@ -611,7 +628,7 @@ void CPartialStrokeTest::OnPrintReport()
         { &record.m_strBreakAwayPressure, BreakAwayPressureEdit },
         { &record.m_strTimeToTargetResult, TimeToTargetResultEdit }, { &record.m_strResult, ResultEdit } };
     for (const auto& [member, id] : shown)
-        *member = AutoString(windowText(id));
+        *member = AutoString(settingText(id));
     const QString unit = windowText(PressureUnitLabel);
     record.m_strBreakAwayUnit = AutoString(unit == PressureUnitShown ? PressureUnitPrinted : unit);
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), dd.DeviceType);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "StripPage.h"
+#include "TestPageHandBack.h"
+#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -120,7 +122,11 @@ private:
     void registerWithMultiTest();
     void setUpPlot(const IPlotPtr& plot);
     void setButtons(Buttons group);
+    void stopTest(UserStop how);
     void updateStartButton();
+    // The settings of the result shown: the run's, or the loaded file's as
+    // the edits show them.
+    QString settingText(int editId) const;
     void showChannelsAsBoxes();
     void showTrace(const char* name, bool shown);
     void showQuestion(bool shown);
@@ -145,4 +151,5 @@ private:
     // continuous stroke write changes only its bit 0x02.
     bool m_ConfigByteRead = false;
     bool m_SettingValid[4] = { true, true, true, true };
+    TestRunSettings m_RunSettings;
 };

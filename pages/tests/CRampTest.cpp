@@ -154,8 +154,8 @@ void CRampTest::registerWithMultiTest()
     hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(data().Config28Bit5 != 0); }); };
     // The ramp section of the multi-test report: settings, spring set, stroke and size.
     hand.reportTexts = [this] {
-        return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit),
-            windowText(DurationEdit), checked(BidirectionalBox) ? QStringLiteral("Yes") : QStringLiteral("No"),
+        return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit),
+            settingText(DurationEdit), runBidirectional() ? QStringLiteral("Yes") : QStringLiteral("No"),
             windowText(SpringRateEdit), windowText(SpringRateUnit), windowText(SpringInitialEdit),
             windowText(SpringInitialUnit), windowText(SpringFinalEdit), windowText(SpringFinalUnit),
             windowText(StrokeLengthEdit), windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit),
@@ -205,7 +205,7 @@ void CRampTest::StopTimers()
     for (int id : { StripTimerId, ElapsedTimerId, RetrievalTimerId, PollTimerId })
         killTimer(id);
     if (m_Running)
-        guard("StopRampTest", [this] { StopRampTest(); });
+        guard("StopRampTest", [this] { stopRun(UserStop::LeavingPage); });
 }
 
 void CRampTest::readRampDeviceValues()
@@ -284,7 +284,18 @@ void CRampTest::ValidateRampSetting(int editId)
 
 void CRampTest::updateStartButton()
 {
-    enableControl(StartButton, m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3]);
+    // A run, its retrieval included, ends before another can start.
+    enableControl(StartButton, m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3] && !m_Running);
+}
+
+QString CRampTest::settingText(int editId) const
+{
+    return m_Offline ? windowText(editId) : m_RunSettings.text(*this, editId);
+}
+
+bool CRampTest::runBidirectional() const
+{
+    return m_Offline || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
 }
 
 // ---------------------------------------------------------------------------
@@ -305,6 +316,10 @@ void CRampTest::StartRampTest()
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     setRampButtonsRunning();
+    // Nothing of a run before goes on beside this one.
+    killTimer(RetrievalTimerId);
+    m_RunSettings.take(*this, { StartEdit, StopEdit, HoldEdit, DurationEdit });
+    m_RunBidirectional = checked(BidirectionalBox);
     DeviceData& dd = data();
     m_Bidirectional = checked(BidirectionalBox);
     dd.RampBidirectional = m_Bidirectional ? 1 : 0;
@@ -519,6 +534,11 @@ void CRampTest::completeRun()
 
 void CRampTest::StopRampTest()
 {
+    stopRun(UserStop::StopButton);
+}
+
+void CRampTest::stopRun(UserStop how)
+{
     // Nothing goes to the device: a ramp already running there runs to its
     // end, and its signature is not read. The elapsed time counts once more
     // and then ends itself.
@@ -529,7 +549,8 @@ void CRampTest::StopRampTest()
     enableIdleButtons(true);
     enableControl(StopButton, false);
     if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test stopped"), DiagnosticCode, how);
 }
 
 void CRampTest::onElapsed()
@@ -853,10 +874,9 @@ void CRampTest::OnChannelBoxClicked(int boxId)
 
 void CRampTest::putAxesBack()
 {
-    const double start = GetWindowNumber(control(StartEdit));
-    const double stop = GetWindowNumber(control(StopEdit));
-    const TimeBase base = timeBase(
-        GetWindowNumber(control(DurationEdit)), GetWindowNumber(control(HoldEdit)), checked(BidirectionalBox));
+    const double start = settingNumber(StartEdit);
+    const double stop = settingNumber(StopEdit);
+    const TimeBase base = timeBase(settingNumber(DurationEdit), settingNumber(HoldEdit), runBidirectional());
     const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
     time->SetMin(0.0);
     time->SetSpan(base.totalTime);
@@ -886,7 +906,7 @@ void CRampTest::SaveRampResults()
         record.m_strTag = AutoString(dd.Tag);
         record.m_nLengthUnit = dd.TravelUnit;
         record.m_nPressureUnit = dd.PressureUnit;
-        record.m_bBiDirectional = checked(BidirectionalBox) ? 1 : 0;
+        record.m_bBiDirectional = runBidirectional() ? 1 : 0;
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         record.m_bPressureData = record.m_bPressureSensor;
@@ -903,7 +923,7 @@ void CRampTest::SaveRampResults()
         { SpringRateEdit, &CRampReport::m_strSpringRate },
     };
     for (const auto& [edit, member] : fields)
-        record.*member = AutoString(NumberText::format("%5.2f", GetWindowNumber(control(edit))));
+        record.*member = AutoString(NumberText::format("%5.2f", settingNumber(edit)));
     record.SaveRamp(m_pPlot);
     putAxesBack();
 }
@@ -914,6 +934,7 @@ void CRampTest::LoadRampResults()
     if (!record.LoadRamp(m_pPlot))
         return;
     m_Offline = true;
+    m_RunSettings.clear();
     const std::pair<int, AutoString CRampReport::*> fields[] = {
         { StartEdit, &CRampReport::m_strStartPosition },
         { StopEdit, &CRampReport::m_strStopPosition },
@@ -958,11 +979,11 @@ void CRampTest::PrintRampReport()
         dd.Tag = record.m_strTag.toQString();
         header.m_strTag = record.m_strTag;
     }
-    record.m_strStartPosition = AutoString(windowText(StartEdit));
-    record.m_strStopPosition = AutoString(windowText(StopEdit));
-    record.m_strHoldTime = AutoString(windowText(HoldEdit));
-    record.m_strTestDuration = AutoString(windowText(DurationEdit));
-    const bool bidirectional = checked(BidirectionalBox);
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strHoldTime = AutoString(settingText(HoldEdit));
+    record.m_strTestDuration = AutoString(settingText(DurationEdit));
+    const bool bidirectional = runBidirectional();
     record.m_bBiDirectional = bidirectional ? 1 : 0;
     record.m_strSpringRateUnit = AutoString(windowText(SpringRateUnit));
     if (bidirectional) {

@@ -3,7 +3,10 @@
 #include "StripPage.h"
 
 #include "RampTestRules.h"
+#include "TestPageHandBack.h"
+#include "TestRunSettings.h"
 
+#include "automation/NumberText.h"
 #include "controls/XYPlot.h"
 #include "report/PrinterControl.h"
 #include "report/ReportControl.h"
@@ -137,6 +140,7 @@ private:
     void startReverseRamp();
     void restoreRampSettings();
     void completeRun();
+    void stopRun(UserStop how);
     void onElapsed();
     void enableIdleButtons(bool enable);
     void updateStartButton();
@@ -150,6 +154,11 @@ private:
     bool checked(int boxId) const;
     void setChecked(int boxId, bool checked);
     void putAxesBack();
+    // The settings of the result shown: the run's, or the loaded file's as
+    // the edits show them.
+    QString settingText(int editId) const;
+    double settingNumber(int editId) const { return NumberText::toDouble(settingText(editId)); }
+    bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;
     IReportPtr m_pReport;
@@ -174,4 +183,6 @@ private:
     float m_RunStart = 0.0f;
     float m_RunStop = 0.0f;
     std::optional<RampTestRules::SpringSet> m_Spring;
+    TestRunSettings m_RunSettings;
+    bool m_RunBidirectional = false;
 };

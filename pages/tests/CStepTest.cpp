@@ -122,7 +122,7 @@ void CStepTest::registerWithMultiTest()
     hand.plot = [this] { return m_pPlot; };
     hand.ResetView = [this] { guard("ShowStepView", [this] { ShowStepView(port2Absent()); }); };
     hand.reportTexts = [this] {
-        return QStringList { windowText(StartEdit), windowText(StopEdit), windowText(HoldEdit) };
+        return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
@@ -174,7 +174,7 @@ void CStepTest::StopTimers()
         killTimer(id);
     // Leaving the page ends a running test on the device too.
     if (m_TestRunning)
-        guard("OnStopTest", [this] { OnStopTest(); });
+        guard("OnStopTest", [this] { stopTest(UserStop::LeavingPage); });
 }
 
 void CStepTest::showSettings(float start, float stop, float hold)
@@ -207,7 +207,13 @@ void CStepTest::CheckHoldTime()
 
 void CStepTest::updateStartButton()
 {
-    enableControl(StartButton, m_StartValid && m_StopValid && m_HoldValid);
+    // A run, its read-out included, ends before another can start.
+    enableControl(StartButton, m_StartValid && m_StopValid && m_HoldValid && !m_TestRunning);
+}
+
+QString CStepTest::settingText(int editId) const
+{
+    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
 }
 
 // ---------------------------------------------------------------------------
@@ -219,6 +225,9 @@ void CStepTest::OnStartTest()
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     read(HartCommand::ReadUnits);
+    // Nothing of a run before goes on beside this one.
+    killTimer(ReadOutTimerId);
+    m_RunSettings.take(*this, { StartEdit, StopEdit, HoldEdit });
     enableIdleButtons(false);
     enableControl(StopButton, true);
     setWindowText(ElapsedEdit, QString());
@@ -310,6 +319,11 @@ void CStepTest::completeTest()
 
 void CStepTest::OnStopTest()
 {
+    stopTest(UserStop::StopButton);
+}
+
+void CStepTest::stopTest(UserStop how)
+{
     m_TestRunning = false;
     for (int id : { TestWatchTimerId, ReadOutTimerId, ElapsedTimerId })
         killTimer(id);
@@ -325,7 +339,8 @@ void CStepTest::OnStopTest()
     enableControl(StopButton, false);
     enableIdleButtons(true);
     if (multi)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode);
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode, how);
 }
 
 void CStepTest::enableIdleButtons(bool enable)
@@ -553,9 +568,9 @@ void CStepTest::OnCheckBox(int boxId)
 void CStepTest::FillStepRecord()
 {
     CStepTestReport& record = context().records().m_StepTestReport;
-    record.m_strStartPosition = AutoString(windowText(StartEdit));
-    record.m_strStopPosition = AutoString(windowText(StopEdit));
-    record.m_strHoldTime = AutoString(windowText(HoldEdit));
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strHoldTime = AutoString(settingText(HoldEdit));
     // A loaded result is saved again under its own tag, unit and flags.
     if (m_OfflineData)
         return;
@@ -587,6 +602,7 @@ void CStepTest::OnLoadResults()
     if (!context().records().m_StepTestReport.LoadStepTest(m_pPlot))
         return;
     m_OfflineData = true;
+    m_RunSettings.clear();
     ShowRecordSettings();
     ShowStepView(port2Absent());
     m_pPlot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
@@ -615,9 +631,9 @@ void CStepTest::OnPrintReport()
         record.m_bSingleActing = dd.Config28Bit5;
         record.m_bPressureSensor = dd.PressureSensorFlag;
     }
-    record.m_strStartPosition = AutoString(windowText(StartEdit));
-    record.m_strStopPosition = AutoString(windowText(StopEdit));
-    record.m_strHoldTime = AutoString(windowText(HoldEdit));
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strHoldTime = AutoString(settingText(HoldEdit));
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("StepTestRept"), dd.DeviceType);
     GenerateStepTestReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     ShowStepView(port2Absent());

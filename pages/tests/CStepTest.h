@@ -1,6 +1,8 @@
 #pragma once
 
 #include "StripPage.h"
+#include "TestPageHandBack.h"
+#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -111,9 +113,13 @@ private:
     void onReadOut();
     void onElapsed();
     void completeTest();
+    void stopTest(UserStop how);
     void enableIdleButtons(bool enable);
     void showSettings(float start, float stop, float hold);
     void updateStartButton();
+    // The settings of the result shown: the run's, or the loaded file's as
+    // the edits show them.
+    QString settingText(int editId) const;
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
     bool checked(int boxId) const;
@@ -136,4 +142,5 @@ private:
     double m_PressureScale = 0.0;
     float m_StartAtStart = 0.0f;
     float m_StopAtStart = 0.0f;
+    TestRunSettings m_RunSettings;
 };

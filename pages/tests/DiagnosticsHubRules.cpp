@@ -83,4 +83,42 @@ std::optional<Test> nextTest(const std::array<bool, TestCount>& ticked, const st
     return std::nullopt;
 }
 
+Test testOf(Parameter parameter)
+{
+    switch (parameter) {
+    case Parameter::RampStart:
+    case Parameter::RampStop:
+    case Parameter::RampHold:
+    case Parameter::RampDuration:
+        return Test::Ramp;
+    case Parameter::StepStart:
+    case Parameter::StepStop:
+    case Parameter::StepHold:
+        return Test::Step;
+    case Parameter::PstStart:
+    case Parameter::PstStop:
+    case Parameter::PstTimeToTarget:
+    case Parameter::PstDuration:
+        return Test::PartialStroke;
+    case Parameter::Settling:
+    case Parameter::Count:
+        break;
+    }
+    return Test::HDRL;
+}
+
+bool startAllowed(const std::array<bool, TestCount>& ticked, const std::array<bool, ParameterCount>& valid)
+{
+    bool anyTicked = false;
+    for (bool box : ticked)
+        anyTicked = anyTicked || box;
+    if (!anyTicked)
+        return false;
+    for (int k = 0; k < ParameterCount; ++k) {
+        if (ticked[static_cast<size_t>(testOf(Parameter(k)))] && !valid[static_cast<size_t>(k)])
+            return false;
+    }
+    return true;
+}
+
 } // namespace DiagnosticsHubRules

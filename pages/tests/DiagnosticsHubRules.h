@@ -71,4 +71,11 @@ inline constexpr int TestCount = static_cast<int>(Test::Count);
 // the run is over.
 std::optional<Test> nextTest(const std::array<bool, TestCount>& ticked, const std::array<bool, TestCount>& done);
 
+// The test whose group holds a parameter.
+Test testOf(Parameter parameter);
+// Whether a run may start: at least one test ticked and every parameter of
+// the ticked tests valid. A test left out does not hold Start by its
+// parameters, whose edits the user cannot reach while its box is unticked.
+bool startAllowed(const std::array<bool, TestCount>& ticked, const std::array<bool, ParameterCount>& valid);
+
 } // namespace DiagnosticsHubRules

@@ -1,6 +1,7 @@
 // What the diagnostics hub decides from numbers alone: which parameter values
 // it accepts, the texts its activation shows for the device's settings, the
-// time to target word a run stores, and which ticked test runs next.
+// time to target word a run stores, which ticked test runs next, and when a
+// run may start.
 #include "tests/DiagnosticsHubRules.h"
 
 #include "automation/NumberText.h"
@@ -155,6 +156,40 @@ TEST(DiagnosticsHubRules, TheNextTestIsTheFirstTickedOneNotDone)
     };
     for (const auto& c : cases)
         EXPECT_EQ(nextTest(c.ticked, c.done), c.next);
+}
+
+TEST(DiagnosticsHubRules, StartNeedsATickedTestAndOnlyTheTickedTestsParametersValid)
+{
+    // One invalid parameter in each group in turn, and none.
+    const auto allValidBut = [](std::optional<Parameter> invalid) {
+        std::array<bool, ParameterCount> valid {};
+        valid.fill(true);
+        if (invalid)
+            valid[size_t(*invalid)] = false;
+        return valid;
+    };
+    const struct {
+        std::array<bool, TestCount> ticked;
+        std::optional<Parameter> invalid;
+        bool allowed;
+    } cases[] = {
+        { { false, false, false, false }, std::nullopt, false },
+        { { false, false, false, false }, P::Settling, false },
+        { { true, false, false, false }, std::nullopt, true },
+        { { true, false, false, false }, P::RampDuration, false },
+        { { true, false, false, false }, P::StepHold, true },
+        { { false, true, false, false }, P::StepStart, false },
+        { { false, true, false, false }, P::RampHold, true },
+        { { false, false, true, false }, P::PstTimeToTarget, false },
+        { { false, false, true, false }, P::Settling, true },
+        { { false, false, false, true }, P::Settling, false },
+        { { false, false, false, true }, P::PstDuration, true },
+        { { true, true, true, true }, P::PstStop, false },
+        { { true, true, false, true }, P::PstStop, true },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(startAllowed(c.ticked, allValidBut(c.invalid)), c.allowed)
+            << c.ticked[0] << c.ticked[1] << c.ticked[2] << c.ticked[3] << " " << (c.invalid ? int(*c.invalid) : -1);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 namespace
 {
 
-TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBoxAndAllTwelve)
+TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBoxAndItsParameters)
 {
     showHub();
     const QString position = QStringLiteral("Please enter values between -5 and 105");
@@ -34,7 +34,8 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
         { D::SettlingEdit, D::SettlingMark, "6", "6", true, &settling },
         { D::StepStartEdit, D::StepStartMark, "", "", true, &position },
     };
-    tick(D::RampBox);
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        tick(box);
     for (const auto& c : cases) {
         fillParameters();
         ASSERT_TRUE(hubEnabled(D::StartButton)) << c.keys;
@@ -48,20 +49,56 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
         EXPECT_EQ(hubEnabled(D::StartButton), c.valid) << c.keys;
     }
 
-    // An invalid value in a group whose box is not ticked holds Start too.
+    // An invalid value holds Start while its group's box is ticked.
     fillParameters();
     setText(D::SettlingEdit, "3");
     EXPECT_FALSE(hubEnabled(D::StartButton));
-    setText(D::SettlingEdit, "6");
-    EXPECT_TRUE(hubEnabled(D::StartButton));
-    // No box ticked, no Start; ticking one brings it back.
-    click(D::RampBox);
-    EXPECT_FALSE(hubEnabled(D::StartButton));
     click(D::HDRLBox);
-    EXPECT_TRUE(hubEnabled(D::StartButton));
-    setText(D::RampHoldEdit, "1");
+    EXPECT_TRUE(hubEnabled(D::StartButton)) << "the unticked HDRL group's settling time is invalid";
+    // No box ticked, no Start, whatever a parameter does.
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox })
+        click(box);
+    EXPECT_FALSE(hubEnabled(D::StartButton));
+    setText(D::RampHoldEdit, "3");
+    EXPECT_FALSE(hubEnabled(D::StartButton));
     click(D::StepBox);
-    EXPECT_FALSE(hubEnabled(D::StartButton)) << "the unticked ramp group's hold is invalid";
+    EXPECT_TRUE(hubEnabled(D::StartButton));
+}
+
+TEST_F(DiagnosticsHubPageTest, StartNeedsOnlyTheTickedTestsParametersValid)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        SCOPED_TRACE(path);
+        // The simulator's stored settings are all 0: the ramp hold shows as 1,
+        // the step hold and the partial stroke duration as 0, all invalid, in
+        // edits the user cannot reach with their boxes unticked.
+        showHub(path);
+        for (int mark : { D::RampHoldMark, D::StepHoldMark, D::PSTDurationMark })
+            EXPECT_TRUE(markShowsInvalid(mark)) << mark;
+        for (int edit : { D::RampHoldEdit, D::StepHoldEdit, D::PSTDurationEdit })
+            EXPECT_FALSE(hubEnabled(edit)) << edit;
+        EXPECT_FALSE(hubEnabled(D::StartButton));
+        click(D::HDRLBox);
+        EXPECT_TRUE(hubEnabled(D::StartButton));
+        // A ticked group's invalid value holds Start until it is fixed or unticked.
+        click(D::StepBox);
+        EXPECT_FALSE(hubEnabled(D::StartButton));
+        click(D::StepBox);
+        EXPECT_TRUE(hubEnabled(D::StartButton));
+        click(D::RampBox);
+        EXPECT_FALSE(hubEnabled(D::StartButton));
+        type(D::RampHoldEdit, "5");
+        EXPECT_TRUE(hubEnabled(D::StartButton));
+        click(D::RampBox);
+        // The run starts with the HDRL test alone.
+        startRun();
+        EXPECT_EQ(tree().selectedPageCode(), HDRLCode);
+        EXPECT_TRUE(hdrl().running());
+        hdrl().OnStop();
+        processEvents();
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 TEST_F(DiagnosticsHubPageTest, HoldsDurationsAndTimeToTargetTakeDigitsOnly)

@@ -221,7 +221,7 @@ TEST_F(HDRLTestPageTest, MultiTestRunTakesTheHubsSettlingTimeStartsUnaskedAndHan
         run.SetHDRLSettlingTime(QStringLiteral("9"));
         run.m_bMultiTestRunning = true;
         prompts().clearRecords();
-        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::HDRLBox);
+        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::HDRLBox, !stop);
         select(HDRLCode);
         EXPECT_EQ(text(H::SettlingEdit), QStringLiteral("9"));
         EXPECT_TRUE(prompts().messages().empty());
@@ -238,8 +238,8 @@ TEST_F(HDRLTestPageTest, MultiTestRunTakesTheHubsSettlingTimeStartsUnaskedAndHan
         }
         processEvents();
         EXPECT_EQ(run.m_TestStatusList.lines(),
-            QStringList({ stop ? QStringLiteral("HDRL test stopped") : QStringLiteral("HDRL test completed"),
-                RunFinishedLine }));
+            stop ? QStringList({ QStringLiteral("HDRL test stopped"), RunStoppedLine })
+                 : QStringList({ QStringLiteral("HDRL test completed"), RunFinishedLine }));
         EXPECT_EQ(prompts().pendingAnswers(), 0);
         EXPECT_FALSE(hdrl().running()) << "the test marked done is not started again";
         EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
@@ -251,21 +251,23 @@ TEST_F(HDRLTestPageTest, MultiTestRunTakesTheHubsSettlingTimeStartsUnaskedAndHan
     }
 }
 
-TEST_F(HDRLTestPageTest, LeavingDuringAMultiTestRunHandsBackAfterTheChosenPage)
+TEST_F(HDRLTestPageTest, LeavingDuringAMultiTestRunRestoresTheValveAndEndsTheRunOnTheChosenPage)
 {
     start({ QStringLiteral("/dSim/K90/PV-101") });
     clock().advance(2000);
     MultiTestRun& run = app().multiTest();
     run.m_bMultiTestRunning = true;
-    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::HDRLBox);
+    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::HDRLBox, false);
     select(HDRLCode);
     clock().advance(8000);
+    device().clearRequests();
     select(DashboardCode);
-    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList { QStringLiteral("HDRL test stopped") });
+    EXPECT_EQ(device().requestsFor(203).size(), 1u);
+    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ QStringLiteral("HDRL test stopped"), RunStoppedLine }));
     EXPECT_TRUE(run.m_bHDRLDone);
-    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
+    EXPECT_FALSE(run.m_bMultiTestRunning);
     processEvents();
-    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
 }
 
 TEST_F(HDRLTestPageTest, CompareGoesToTheHDRLComparePage)

@@ -139,7 +139,7 @@ TEST_F(MultiTestRunTest, SaveAfterARunOfRampAndHDRLOpensTheirDialogsOnly)
     EXPECT_EQ(prompts().pendingAnswers(), 0);
 }
 
-TEST_F(MultiTestRunTest, LeavingAPageHandsBackAfterTheChosenPageThenTheRunGoesOn)
+TEST_F(MultiTestRunTest, LeavingAPageStopsItsTestBeforeTheChosenPageAndStartsNoOther)
 {
     showHub();
     tickStepAndPst();
@@ -149,16 +149,14 @@ TEST_F(MultiTestRunTest, LeavingAPageHandsBackAfterTheChosenPageThenTheRunGoesOn
     device().clearRequests();
     const int logged = int(logTexts().size());
     select(DashboardCode);
-    // The user's page comes first; nothing starts inside its switch.
+    processEvents();
+    clock().advance(30000);
+    processEvents();
     EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
     EXPECT_TRUE(device().requestsFor(233).empty());
-    EXPECT_EQ(run().m_TestStatusList.lines().value(1), QStringLiteral("Step test stopped"));
-    // Then the queued hand-back: the hub goes on with the partial stroke test.
-    processEvents();
-    EXPECT_EQ(tree().selectedPageCode(), PstCode);
-    EXPECT_TRUE(pst().testRunning());
-    // In the log: the step page's stop, the dashboard's first reads, then the
-    // partial stroke test's start.
+    EXPECT_FALSE(pst().testRunning());
+    // In the log: the step page's stop, then the dashboard's first reads;
+    // no partial stroke test starts.
     const QStringList log = logTexts().mid(logged);
     const auto first = [&log](const char* start) {
         for (int k = 0; k < log.size(); ++k) {
@@ -169,17 +167,17 @@ TEST_F(MultiTestRunTest, LeavingAPageHandsBackAfterTheChosenPageThenTheRunGoesOn
     };
     const int stepStop = first("-> 12  201");
     const int dashboard = first("<- 1   240");
-    const int pstStart = first("-> 22  233");
     EXPECT_GE(stepStop, 0) << log.join('\n').toStdString();
     EXPECT_LT(stepStop, dashboard) << log.join('\n').toStdString();
-    EXPECT_LT(dashboard, pstStart) << log.join('\n').toStdString();
+    EXPECT_EQ(first("-> 22  233"), -1) << log.join('\n').toStdString();
     EXPECT_EQ(run().m_TestStatusList.lines(),
         QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test stopped"),
-            QStringLiteral("PST started") }));
+            QStringLiteral("Multi tests stopped") }));
     EXPECT_TRUE(run().m_bStepDone);
+    EXPECT_FALSE(run().m_bPSTDone);
 }
 
-TEST_F(MultiTestRunTest, LeavingARunningHDRLRestoresTheDeviceAndTheRunEnds)
+TEST_F(MultiTestRunTest, LeavingARunningHDRLRestoresTheDeviceAndTheRunEndsUnasked)
 {
     showHub();
     tick(D::HDRLBox);
@@ -189,17 +187,16 @@ TEST_F(MultiTestRunTest, LeavingARunningHDRLRestoresTheDeviceAndTheRunEnds)
     ASSERT_TRUE(hdrl().running());
     clock().advance(13000);
     device().clearRequests();
-    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
     select(DashboardCode);
     ASSERT_EQ(device().requestsFor(203).size(), 1u);
     EXPECT_FALSE(hdrl().running());
     processEvents();
-    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
     EXPECT_EQ(listed(),
         QStringList({ QStringLiteral("HDRL started."), QStringLiteral("HDRL test stopped"),
-            QStringLiteral("Finished the selected tests") }));
-    EXPECT_EQ(prompts().pendingAnswers(), 0);
+            QStringLiteral("Multi tests stopped") }));
     EXPECT_FALSE(run().m_bMultiTestRunning);
+    EXPECT_TRUE(run().m_bHDRLDone);
 }
 
 TEST_F(MultiTestRunTest, ATestAlreadyDoneIsSkipped)
@@ -270,7 +267,7 @@ TEST_F(MultiTestRunTest, StopEndsTheSequenceKeepsTheDoneFlagsAndLeavesTheRunning
 namespace
 {
 
-TEST_F(MultiTestRunTest, DiagnosticSelectedDuringATestGoesOnWithTheNextTestOnce)
+TEST_F(MultiTestRunTest, DiagnosticSelectedDuringATestEndsTheRunWithoutTheNextTest)
 {
     showHub();
     tickStepAndPst();
@@ -281,14 +278,13 @@ TEST_F(MultiTestRunTest, DiagnosticSelectedDuringATestGoesOnWithTheNextTestOnce)
     select(DiagnosticCode);
     processEvents();
     processEvents();
-    EXPECT_EQ(tree().selectedPageCode(), PstCode);
-    EXPECT_TRUE(pst().testRunning());
-    EXPECT_EQ(device().requestsFor(233).size(), 1u);
-    EXPECT_EQ(run().m_TestStatusList.lines(),
+    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+    EXPECT_FALSE(pst().testRunning());
+    EXPECT_TRUE(device().requestsFor(233).empty());
+    EXPECT_TRUE(device().requestsFor(253).empty());
+    EXPECT_EQ(listed(),
         QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test stopped"),
-            QStringLiteral("PST started") }));
-    click(D::StopButton);
-    pst().StopPartialStrokeTest();
+            QStringLiteral("Multi tests stopped") }));
 }
 
 } // namespace

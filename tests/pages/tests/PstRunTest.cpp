@@ -246,7 +246,7 @@ TEST_F(PstPageTest, MultiTestRunStartsUnaskedRetrievesAndHandsBack)
         MultiTestRun& run = app().multiTest();
         run.m_bMultiTestRunning = true;
         prompts().clearRecords();
-        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::PSTBox);
+        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::PSTBox, !c.stop);
         data().SigSettings.Floats = { 80.0f, 65.0f, 0.0f, 6.0f };
         data().SigSettings.Word = 250;
         device().clearRequests();
@@ -272,7 +272,8 @@ TEST_F(PstPageTest, MultiTestRunStartsUnaskedRetrievesAndHandsBack)
             EXPECT_EQ(pstChannel("Position")->Count(), 208);
         }
         processEvents();
-        EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ QString::fromLatin1(c.line), RunFinishedLine }))
+        EXPECT_EQ(run.m_TestStatusList.lines(),
+            QStringList({ QString::fromLatin1(c.line), c.stop ? RunStoppedLine : RunFinishedLine }))
             << c.what;
         EXPECT_EQ(prompts().pendingAnswers(), 0) << c.what;
         EXPECT_EQ(device().requestsFor(233).size(), c.stop ? 2u : 1u) << "the test marked done is not started again";

@@ -258,7 +258,7 @@ TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
         dd.SigSettings.Floats = { 20.0f, 40.0f, 10.0f, 2.0f };
         dd.RampBidirectional = 0;
         prompts().clearRecords();
-        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::RampBox);
+        tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::RampBox, !stop);
         select(RampTestCode);
         EXPECT_TRUE(prompts().messages().empty()) << stop;
         EXPECT_TRUE(ramp().testRunning()) << stop;
@@ -281,7 +281,7 @@ TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
         // The hand-back runs once the page's own switch is over.
         processEvents();
         EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode) << stop;
-        EXPECT_EQ(multi.m_TestStatusList.lines().value(1), RunFinishedLine) << stop;
+        EXPECT_EQ(multi.m_TestStatusList.lines().value(1), stop ? RunStoppedLine : RunFinishedLine) << stop;
         EXPECT_EQ(prompts().pendingAnswers(), 0) << stop;
         EXPECT_FALSE(ramp().testRunning()) << "the test marked done is not started again";
         multi.m_bMultiTestRunning = false;

@@ -218,25 +218,24 @@ TEST_F(StepTestPageTest, MultiTestRunStartsUnaskedAndHandsBackWhenComplete)
     EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
 }
 
-TEST_F(StepTestPageTest, LeavingDuringAMultiTestRunHandsBackAfterTheChosenPage)
+TEST_F(StepTestPageTest, LeavingDuringAMultiTestRunEndsTheRunOnTheChosenPage)
 {
     start({ QStringLiteral("/dSim/K90/PV-101") });
     clock().advance(2000);
     MultiTestRun& run = app().multiTest();
     run.m_bMultiTestRunning = true;
-    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::StepBox);
+    tickOnlyOnHub(page<CDiagnosticsMain>(), prompts(), CDiagnosticsMain::StepBox, false);
     data().SigSettings.Floats = { 30.0f, 60.0f, 0.0f, 6.0f };
     select(StepTestCode);
     clock().advance(2000);
     device().clearRequests();
     select(DashboardCode);
     EXPECT_EQ(framesOf(201), QStringList { QStringLiteral("C9 0A 92 00 F6 00 00 FE 00 00 00 00") });
-    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList { QStringLiteral("Step test stopped") });
+    EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ QStringLiteral("Step test stopped"), RunStoppedLine }));
     EXPECT_TRUE(run.m_bStepDone);
-    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
+    EXPECT_FALSE(run.m_bMultiTestRunning);
     processEvents();
-    EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
-    EXPECT_EQ(prompts().pendingAnswers(), 0);
+    EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
 }
 
 TEST_F(StepTestPageTest, FailedReadsAreNotActedOn)

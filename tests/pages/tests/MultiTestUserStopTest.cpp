@@ -1,0 +1,209 @@
+// A test the user stops during a multi-test run, by its page's Stop or by
+// leaving its page, ends the whole run: no further test starts, the valve is
+// not moved again unasked, and the user sees what ran.
+#include "DiagnosticsHubPageTest.h"
+
+#include <QAbstractButton>
+
+namespace
+{
+
+// The run's test that the user stops, the page that runs it and what its
+// own stop sends to the device.
+struct StoppedTest {
+    const char* name;
+    int box; // the test's box on the hub; HDRL, ticked with it, would run next
+    int pageCode;
+    const char* startedLine;
+    const char* stoppedLine;
+    size_t own233; // the page's own stop: the partial stroke page ends the device's test with a 233
+    size_t own203; // the page's own stop: the HDRL page gives the valve back its mode and command
+};
+const StoppedTest StoppedTests[] = {
+    { "ramp", CDiagnosticsMain::RampBox, 41, "Ramp test started", "Ramp test stopped", 0, 0 },
+    { "step", CDiagnosticsMain::StepBox, 42, "Step test started", "Step test stopped", 0, 0 },
+    { "partial stroke", CDiagnosticsMain::PSTBox, 46, "PST started", "PST stopped", 1, 0 },
+    { "HDRL", CDiagnosticsMain::HDRLBox, 43, "HDRL started.", "HDRL test stopped", 0, 1 },
+};
+
+class MultiTestUserStopTest : public DiagnosticsHubPageTest
+{
+protected:
+    static constexpr int PageStopButton = 501; // the same id on the four test pages
+
+    bool testRunning(const StoppedTest& t)
+    {
+        switch (t.pageCode) {
+        case 41:
+            return ramp().testRunning();
+        case 42:
+            return step().testRunning();
+        case 46:
+            return pst().testRunning() || pst().retrieving();
+        default:
+            return hdrl().running();
+        }
+    }
+    FormPage& testPage(const StoppedTest& t)
+    {
+        switch (t.pageCode) {
+        case 41:
+            return ramp();
+        case 42:
+            return step();
+        case 46:
+            return pst();
+        default:
+            return hdrl();
+        }
+    }
+
+    // The hub shown on a model, the test and HDRL after it ticked, the run
+    // started and its test three seconds under way on its page.
+    void runUntilTestUnderWay(const char* path, const StoppedTest& t)
+    {
+        showHub(path);
+        tick(t.box);
+        tick(D::HDRLBox);
+        fillParameters();
+        startRun();
+        ASSERT_EQ(tree().selectedPageCode(), t.pageCode);
+        ASSERT_TRUE(testRunning(t));
+        clock().advance(3000);
+        processEvents();
+        ASSERT_TRUE(testRunning(t));
+        device(path).clearRequests();
+    }
+
+    // A minute on, with every queued selection run.
+    void aMinuteLater()
+    {
+        for (int k = 0; k < 120; ++k) {
+            clock().advance(500);
+            processEvents();
+        }
+    }
+
+    // After the stop: the test's own stop went out and nothing of another
+    // test (no start, no HDRL step) nor of a new run (no settings read).
+    void expectNothingOfAnotherTest(const char* path, const StoppedTest& t)
+    {
+        EXPECT_EQ(device(path).requestsFor(233).size(), t.own233);
+        EXPECT_EQ(device(path).requestsFor(203).size(), t.own203);
+        // The partial stroke page's own 233 ends the device's test (type 0);
+        // the HDRL page's own 203 gives back the mode and command it found,
+        // not the first test point (digital, 0 %).
+        for (const QString& frame : framesOf(233, path))
+            EXPECT_TRUE(frame.startsWith(QStringLiteral("E9 14 00"))) << frame.toStdString();
+        for (const QString& frame : framesOf(203, path))
+            EXPECT_NE(frame, QStringLiteral("CB 03 40 00 00"));
+        EXPECT_TRUE(device(path).requestsFor(253).empty());
+        EXPECT_FALSE(hdrl().running() && t.pageCode != 43) << "HDRL did not start";
+    }
+
+    // The hub as its own Stop leaves it: boxes unticked, Start and Print
+    // Report offered, Stop not; the run off, the stopped test marked done.
+    void expectRunEndedAsTheHubsStopEndsIt(const StoppedTest& t)
+    {
+        EXPECT_FALSE(run().m_bMultiTestRunning);
+        for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox, D::BidirectionalBox })
+            EXPECT_FALSE(hubChecked(box)) << box;
+        EXPECT_TRUE(hubEnabled(D::StartButton));
+        EXPECT_FALSE(hubEnabled(D::StopButton));
+        EXPECT_TRUE(hubEnabled(D::PrintButton));
+        EXPECT_TRUE(run().done(MultiTest(int(&t - StoppedTests))));
+        EXPECT_FALSE(testRunning(t));
+    }
+
+    QStringList linesOfTheRun(const StoppedTest& t)
+    {
+        return { QString::fromLatin1(t.startedLine), QString::fromLatin1(t.stoppedLine),
+            QStringLiteral("Multi tests stopped") };
+    }
+};
+
+TEST_F(MultiTestUserStopTest, StopOnATestPageEndsTheRunAndShowsTheHubWithWhatRan)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        for (const StoppedTest& t : StoppedTests) {
+            SCOPED_TRACE(testing::Message() << path << ", " << t.name);
+            runUntilTestUnderWay(path, t);
+            testPage(t).controlAs<QAbstractButton>(PageStopButton)->click();
+            aMinuteLater();
+            EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+            EXPECT_EQ(listed(), linesOfTheRun(t));
+            expectNothingOfAnotherTest(path, t);
+            expectRunEndedAsTheHubsStopEndsIt(t);
+            // The hub keeps the settings the run had.
+            EXPECT_EQ(hubText(D::RampDurationEdit), QStringLiteral("10"));
+            EXPECT_EQ(prompts().pendingAnswers(), 0);
+            m_app.reset();
+            SimTestHooks::reset();
+        }
+    }
+}
+
+TEST_F(MultiTestUserStopTest, LeavingARunningTestsPageEndsTheRunAndShowsTheChosenPage)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        for (const StoppedTest& t : StoppedTests) {
+            SCOPED_TRACE(testing::Message() << path << ", " << t.name);
+            runUntilTestUnderWay(path, t);
+            select(DashboardCode);
+            aMinuteLater();
+            EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
+            EXPECT_EQ(run().m_TestStatusList.lines(), linesOfTheRun(t));
+            expectNothingOfAnotherTest(path, t);
+            expectRunEndedAsTheHubsStopEndsIt(t);
+            // The hub, when the user goes there, shows the stopped run.
+            select(DiagnosticCode);
+            EXPECT_EQ(listed(), linesOfTheRun(t));
+            EXPECT_TRUE(device(path).requestsFor(253).empty());
+            m_app.reset();
+            SimTestHooks::reset();
+        }
+    }
+}
+
+TEST_F(MultiTestUserStopTest, ChoosingTheHubDuringATestEndsTheRunAndShowsWhatRan)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        const StoppedTest& t = StoppedTests[0];
+        SCOPED_TRACE(path);
+        runUntilTestUnderWay(path, t);
+        select(DiagnosticCode);
+        aMinuteLater();
+        EXPECT_EQ(tree().selectedPageCode(), DiagnosticCode);
+        EXPECT_EQ(listed(), linesOfTheRun(t));
+        expectNothingOfAnotherTest(path, t);
+        expectRunEndedAsTheHubsStopEndsIt(t);
+        // A later visit is a fresh one: the list emptied, the settings read.
+        select(DashboardCode);
+        select(DiagnosticCode);
+        EXPECT_TRUE(listed().isEmpty());
+        EXPECT_EQ(device(path).requestsFor(253).size(), 1u);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(MultiTestUserStopTest, ACompletedTestStillHandsBackAndTheRunGoesOn)
+{
+    showHub(K40Path);
+    tick(D::StepBox);
+    tick(D::HDRLBox);
+    fillParameters();
+    startRun();
+    runUntil([this] { return tree().selectedPageCode() == HDRLCode || runEnded(); });
+    EXPECT_TRUE(hdrl().running());
+    EXPECT_EQ(run().m_TestStatusList.lines(),
+        QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test completed"),
+            QStringLiteral("HDRL started.") }));
+    // Stopped in turn, the HDRL test ends the run.
+    hdrl().controlAs<QAbstractButton>(PageStopButton)->click();
+    processEvents();
+    EXPECT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
+    EXPECT_FALSE(run().m_bMultiTestRunning);
+}
+
+} // namespace
