@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <cerrno>
+#include <cmath>
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
@@ -29,6 +30,19 @@ QString fromDouble(double value)
 QString fromFloat(float value)
 {
     return QString::number(static_cast<double>(value), 'g', 7);
+}
+
+QString fromSingle(double value)
+{
+    if (!std::isfinite(value) || roundToSingle(value) != value)
+        return fromDouble(value);
+    // Nine significant digits always tell two single-precision values apart.
+    for (int digits = 1; digits < 9; ++digits) {
+        const double shortest = toDouble(format("%.*g", digits, value));
+        if (roundToSingle(shortest) == value)
+            return fromDouble(shortest);
+    }
+    return fromDouble(toDouble(format("%.9g", value)));
 }
 
 QString format(const char* fmt, ...)

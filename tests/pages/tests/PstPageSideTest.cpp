@@ -187,8 +187,8 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
     prompts().answerFile(file, QStringLiteral("Open Partial Stroke Test Results"));
     pst().OnLoad();
     ASSERT_TRUE(pst().offLineData());
-    const std::pair<int, const char*> edits[] = { { P::StartEdit, "85.0" }, { P::StopEdit, "70.0" },
-        { P::TimeToTargetEdit, "0.3" }, { P::DurationEdit, "7.0" }, { P::BreakAwayTimeEdit, "2.00" },
+    const std::pair<int, const char*> edits[] = { { P::StartEdit, "85" }, { P::StopEdit, "70" },
+        { P::TimeToTargetEdit, "0.29" }, { P::DurationEdit, "7" }, { P::BreakAwayTimeEdit, "2.00" },
         { P::BreakAwayPressureEdit, "32.00" }, { P::TimeToTargetResultEdit, "-" }, { P::ResultEdit, "Fail" },
         { P::StatusEdit, "Off line data" }, { P::PressureUnitLabel, "kg/sq.cm" } };
     for (const auto& [id, expected] : edits)
