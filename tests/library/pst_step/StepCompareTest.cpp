@@ -298,6 +298,16 @@ TEST_F(StepCompareTest, OtherSettingsAskAndCancelLeavesThePlotAndFileTwoAsTheyWe
     }
 }
 
+TEST_F(StepCompareTest, SettingsReadAsTheShortestTextOfTheirSinglePrecisionValue)
+{
+    const QString file = stepFile(QStringLiteral("one.stp"), "FV-7", "12.3", 7, 1, 0);
+    ASSERT_TRUE(load1(file));
+    ASSERT_TRUE(load2(file));
+    EXPECT_EQ(m_compare.m_strStartPosition1.toQString(), QStringLiteral("12.3"));
+    EXPECT_EQ(m_compare.m_strStartPosition2.toQString(), QStringLiteral("12.3"));
+    EXPECT_EQ(m_compare.m_strStopPosition1.toQString(), QStringLiteral("60"));
+}
+
 TEST_F(StepCompareTest, FileTwoWithoutSensorsCopiesEveryRowButShowsNoPressure)
 {
     ASSERT_TRUE(load1(stepFile(QStringLiteral("one.stp"), "FV-7", "25", 7, 1, 0)));

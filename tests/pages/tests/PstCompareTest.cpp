@@ -381,6 +381,27 @@ TEST_F(PstComparePageTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBef
     }
 }
 
+TEST_F(PstComparePageTest, SettingsShowAndPrintAsTheShortestTextOfTheirSinglePrecisionValue)
+{
+    showCompare();
+    Spec first;
+    first.target = "0.29";
+    first.duration = "12.345";
+    Spec second = first;
+    second.target = "655.35";
+    second.tag = "FV-8";
+    open1(file(QStringLiteral("one.pst"), first));
+    open2(file(QStringLiteral("two.pst"), second));
+    const std::pair<int, const char*> fields[] = { { V::TimeToTarget1Edit, "0.29" }, { V::Duration1Edit, "12.345" },
+        { V::TimeToTarget2Edit, "655.35" }, { V::Duration2Edit, "12.345" }, { V::Start1Edit, "85" } };
+    for (const auto& [id, text] : fields)
+        EXPECT_EQ(shown(id), QString::fromLatin1(text)) << id;
+    const QString text = printed();
+    for (const char* expected : { "Time to Target: 0.29 655.35", "Test Duration: 12.345 12.345" })
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("0.2899"))) << text.toStdString();
+}
+
 TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)
 {
     const struct {
