@@ -3,8 +3,8 @@
 #include <QByteArray>
 
 #include <cerrno>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>

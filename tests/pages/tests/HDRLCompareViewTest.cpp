@@ -268,10 +268,10 @@ TEST_F(HDRLCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
     bad.close();
     ownProgramFolder();
     enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
     for (const bool withFile2 : { false, true }) {
         for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ")
-                + (attempt == Cancel ? "cancelled" : attempt == Refused ? "refused" : "no at the question");
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
             ASSERT_TRUE(open1(first)) << what;
             if (withFile2)
                 ASSERT_TRUE(open2(second)) << what;

@@ -341,10 +341,10 @@ TEST_F(PstComparePageTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBef
     const QString other = file(QStringLiteral("other.pst"), refusedSpec);
     const QString junk = junkFile();
     enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
     for (const bool withFile2 : { false, true }) {
         for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ")
-                + (attempt == Cancel ? "cancelled" : attempt == Refused ? "refused" : "no at the question");
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
             open1(first);
             if (withFile2)
                 open2(second);

@@ -252,9 +252,8 @@ TEST_F(PstPageSideTest, ALoadedFileSavedAgainKeepsItsSettingsAsLoaded)
     prompts().answerFile(file, QStringLiteral("Open Partial Stroke Test Results"));
     pst().OnLoad();
     ASSERT_TRUE(pst().offLineData());
-    const std::pair<int, const char*> edits[]
-        = { { P::StartEdit, "85.25" }, { P::StopEdit, "70.5" }, { P::TimeToTargetEdit, "12.345" },
-              { P::DurationEdit, "14.75" } };
+    const std::pair<int, const char*> edits[] = { { P::StartEdit, "85.25" }, { P::StopEdit, "70.5" },
+        { P::TimeToTargetEdit, "12.345" }, { P::DurationEdit, "14.75" } };
     for (const auto& [id, expected] : edits)
         EXPECT_EQ(pstText(id), QString::fromLatin1(expected)) << id;
 

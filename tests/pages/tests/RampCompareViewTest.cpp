@@ -168,8 +168,8 @@ protected:
         for (const ControlSpec& spec : V::Template.controls)
             if (spec.kind == ControlSpec::Kind::Edit)
                 s.fields[spec.id] = compare().windowText(spec.id);
-        for (int id : { V::StrokeLengthUnit, V::ActuatorSizeUnit, V::SpringRateUnit, V::SpringInitialUnit,
-                 V::SpringFinalUnit })
+        for (int id :
+            { V::StrokeLengthUnit, V::ActuatorSizeUnit, V::SpringRateUnit, V::SpringInitialUnit, V::SpringFinalUnit })
             s.fields[id] = compare().windowText(id);
         for (int box : allBoxes())
             s.boxes[box] = { ticked(box), on(box) };
@@ -415,10 +415,10 @@ TEST_F(RampCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
     bad.close();
     showCompare();
     enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
     for (const bool withFile2 : { false, true }) {
         for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ")
-                + (attempt == Cancel ? "cancelled" : attempt == Refused ? "refused" : "no at the question");
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
             ASSERT_TRUE(open1(first)) << what;
             if (withFile2)
                 ASSERT_TRUE(open2(second)) << what;
