@@ -353,44 +353,47 @@ TEST_F(RampCompareViewTest, FileTwoOfTheSameSettingsChecksEveryBoxAndReloadingFi
 
 TEST_F(RampCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
 {
-    startOn(K90Path);
-    SavedRamp firstRun;
-    firstRun.tag = "FV-1";
-    firstRun.sensors = 0; // its port boxes and the pressure view are off
-    const QString first = savedRamp(QStringLiteral("one.rmp"), firstRun);
-    SavedRamp secondRun;
-    secondRun.tag = "FV-2";
-    secondRun.sensors = 0;
-    const QString second = savedRamp(QStringLiteral("two.rmp"), secondRun);
     const QString junk = tempPath(QStringLiteral("junk.rmp"));
     QFile bad(junk);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a plot file at all");
     bad.close();
-    showCompare();
-    const Seen fresh = seen();
-    for (const bool refused : { false, true }) {
-        const std::string what = refused ? "refused" : "cancelled";
-        ASSERT_TRUE(open1(first)) << what;
-        ASSERT_TRUE(open2(second)) << what;
-        click(V::SignalsVsCommandButton);
-        prompts().clearRecords();
-        if (refused) {
-            prompts().answerFile(junk, OpenTitle);
-            prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-        } else {
-            prompts().answerFile(std::nullopt, OpenTitle);
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        SavedRamp firstRun;
+        firstRun.tag = "FV-1";
+        firstRun.sensors = 0; // its port boxes and the pressure view are off
+        const QString first = savedRamp(QStringLiteral("one.rmp"), firstRun);
+        SavedRamp secondRun;
+        secondRun.tag = "FV-2";
+        secondRun.sensors = 0;
+        const QString second = savedRamp(QStringLiteral("two.rmp"), secondRun);
+        showCompare();
+        const Seen fresh = seen();
+        for (const bool refused : { false, true }) {
+            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+            ASSERT_TRUE(open1(first)) << what;
+            ASSERT_TRUE(open2(second)) << what;
+            click(V::SignalsVsCommandButton);
+            prompts().clearRecords();
+            if (refused) {
+                prompts().answerFile(junk, OpenTitle);
+                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+            } else {
+                prompts().answerFile(std::nullopt, OpenTitle);
+            }
+            compare().OnOpenFile1();
+            EXPECT_FALSE(compare().file1Loaded()) << what;
+            EXPECT_FALSE(compare().file2Loaded()) << what;
+            expectSeen(fresh, what);
+            for (const char* name : { "Position", "Position2", "PositionDiff", "Friction" })
+                EXPECT_EQ(trace(name)->Count(), 0) << what << " " << name;
+            // Nothing comes back at the next views.
+            click(V::SignalsVsCommandButton);
+            click(V::RampTestButton);
+            expectSeen(fresh, what + ", after the views");
         }
-        compare().OnOpenFile1();
-        EXPECT_FALSE(compare().file1Loaded()) << what;
-        EXPECT_FALSE(compare().file2Loaded()) << what;
-        expectSeen(fresh, what);
-        for (const char* name : { "Position", "Position2", "PositionDiff", "Friction" })
-            EXPECT_EQ(trace(name)->Count(), 0) << what << " " << name;
-        // Nothing comes back at the next views.
-        click(V::SignalsVsCommandButton);
-        click(V::RampTestButton);
-        expectSeen(fresh, what + ", after the views");
+        m_app.reset();
     }
 }
 

@@ -537,39 +537,42 @@ TEST_F(StepCompareViewTest, RefusedFilesLeaveWhatWasShown)
 
 TEST_F(StepCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
 {
-    startOn(K90Path);
-    const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
-    SavedRun other;
-    other.tag = "FV-8";
-    const QString second = savedRun(QStringLiteral("two.stp"), other);
     const QString junk = tempPath(QStringLiteral("junk.stp"));
     QFile bad(junk);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a plot file at all");
     bad.close();
-    showCompare();
-    const Seen fresh = seen();
-    for (const bool refused : { false, true }) {
-        const std::string what = refused ? "refused" : "cancelled";
-        ASSERT_TRUE(open1(first)) << what;
-        ASSERT_TRUE(open2(second)) << what;
-        click(V::PressureViewButton);
-        if (refused) {
-            EXPECT_FALSE(open1(junk, std::make_pair(int(Prompts::IdOk), QStringLiteral("File open error."))));
-        } else {
-            prompts().answerFile(std::nullopt, OpenTitle);
-            compare().OnOpenFile1();
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
+        SavedRun other;
+        other.tag = "FV-8";
+        const QString second = savedRun(QStringLiteral("two.stp"), other);
+        showCompare();
+        const Seen fresh = seen();
+        for (const bool refused : { false, true }) {
+            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+            ASSERT_TRUE(open1(first)) << what;
+            ASSERT_TRUE(open2(second)) << what;
+            click(V::PressureViewButton);
+            if (refused) {
+                EXPECT_FALSE(open1(junk, std::make_pair(int(Prompts::IdOk), QStringLiteral("File open error."))));
+            } else {
+                prompts().answerFile(std::nullopt, OpenTitle);
+                compare().OnOpenFile1();
+            }
+            EXPECT_FALSE(compare().file1Loaded()) << what;
+            EXPECT_FALSE(compare().file2Loaded()) << what;
+            expectSeen(fresh, what);
+            EXPECT_FALSE(compare().pressureView()) << what;
+            EXPECT_EQ(trace("Position")->Count(), 0) << what;
+            EXPECT_EQ(trace("Position2")->Count(), 0) << what;
+            // Nothing comes back at the next views.
+            click(V::PressureViewButton);
+            click(V::StepViewButton);
+            expectSeen(fresh, what + ", after the views");
         }
-        EXPECT_FALSE(compare().file1Loaded()) << what;
-        EXPECT_FALSE(compare().file2Loaded()) << what;
-        expectSeen(fresh, what);
-        EXPECT_FALSE(compare().pressureView()) << what;
-        EXPECT_EQ(trace("Position")->Count(), 0) << what;
-        EXPECT_EQ(trace("Position2")->Count(), 0) << what;
-        // Nothing comes back at the next views.
-        click(V::PressureViewButton);
-        click(V::StepViewButton);
-        expectSeen(fresh, what + ", after the views");
+        m_app.reset();
     }
 }
 
