@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <cerrno>
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdarg>
@@ -34,7 +35,9 @@ QString fromFloat(float value)
 
 QString fromSingle(double value)
 {
-    if (!std::isfinite(value) || roundToSingle(value) != value)
+    // Beyond the single-precision range there is no such value (and no
+    // defined conversion to one).
+    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX) || roundToSingle(value) != value)
         return fromDouble(value);
     // Nine significant digits always tell two single-precision values apart.
     for (int digits = 1; digits < 9; ++digits) {
