@@ -41,7 +41,8 @@ public:
     // Opens file 1 (a new comparison) or file 2 (settings check and
     // differences) of a comparison through the scratch plot into the compare
     // plot, and ends in the ramp view; true when the file was shown. A file
-    // that is refused leaves the record and both plots as they were.
+    // that is refused leaves the record and both plots as they were; Cancel
+    // at the settings question leaves the record's file 2 and units too.
     bool LoadFile_1(IXYPlotPtr scratch, IXYPlotPtr compare, CReportHeader header);
     bool LoadFile_2(IXYPlotPtr scratch, IXYPlotPtr compare, QWidget* parent, CReportHeader header);
 

@@ -32,7 +32,8 @@ public:
 
     // Opens file 1 or file 2 of a comparison into the scratch plot and copies
     // its signals (and for file 2 the differences) into the visible plot;
-    // true when the file was copied.
+    // true when the file was copied. A file 2 that is not copied (Cancel at
+    // the settings question included) leaves the record's file 2 as it was.
     bool LoadFile_1(IPlotPtr scratch, IPlotPtr visible);
     bool LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent);
 

@@ -200,7 +200,7 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
         const double value = ResultFileFrame::valueAt(channel, k);
         switch (slot.kind) {
         case ResultValueKind::Number:
-            record.*slot.text = AutoString(NumberText::fromDouble(value));
+            record.*slot.text = AutoString(NumberText::fromSingle(value));
             break;
         case ResultValueKind::Month:
         case ResultValueKind::Day:

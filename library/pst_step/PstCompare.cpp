@@ -180,6 +180,9 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
     if (!file)
         return false;
     const auto& [path, values] = *file;
+    // File 2 as it was: what the user does not accept (or what cannot be
+    // compared) leaves it, and its differences, as shown before.
+    const CPSTCompareReport before = *this;
     m_strFileName2 = AutoString(path);
     m_strStartPosition2 = AutoString(values.start);
     m_strStopPosition2 = AutoString(values.stop);
@@ -201,8 +204,10 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
     // The time to target setting may differ: the device judges each test by its own.
     const bool same = SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
         m_strTestDuration1, m_strTestDuration2, m_strBreakAwayUnit1, m_strBreakAwayUnit2);
-    if (!same && !ContinueDespiteOtherSettings(parent))
+    if (!same && !ContinueDespiteOtherSettings(parent)) {
+        *this = before;
         return false;
+    }
 
     try {
         const bool pressure = m_bPressureSensor2 != 0;
@@ -221,6 +226,7 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
         fitAxes(visible);
         return true;
     } catch (...) {
+        *this = before;
         ResultFileFrame::showFailure(ExportFailureText::FileOpen);
         return false;
     }

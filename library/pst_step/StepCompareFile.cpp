@@ -133,6 +133,9 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
     if (!file)
         return false;
     const auto& [path, values] = *file;
+    // File 2 as it was: what the user does not accept (or what cannot be
+    // compared) leaves it as shown before.
+    const CStepTestCompareReport before = *this;
     m_strFile2 = AutoString(path);
     m_strStartPosition2 = AutoString(values.start);
     m_strStopPosition2 = AutoString(values.stop);
@@ -146,8 +149,10 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
     const bool same = SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
         m_strHoldTime1, m_strHoldTime2, m_bPressureSensor1, m_bPressureSensor2, m_bSingleActing1, m_bSingleActing2,
         m_strPressureUnit1, m_strPressureUnit2);
-    if (!same && !ContinueDespiteOtherSettings(parent))
+    if (!same && !ContinueDespiteOtherSettings(parent)) {
+        *this = before;
         return false;
+    }
 
     try {
         for (const char* name : { "PvPPort1_2", "PvPPort2_2", "PvPPort1Diff", "PvPPort2Diff", "Position2",
@@ -173,6 +178,7 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
     } catch (...) {
         // The channels copied before the failure stay; the caller is told
         // that the comparison is not complete.
+        *this = before;
         ResultFileFrame::showFailure(MismatchedChannels, LoadCaption);
         return false;
     }

@@ -51,7 +51,7 @@ FileFigures identityOf(const IPlotPtr& scratch)
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
     const auto part = [&](int k) { return uint16_t(HiddenChannelInteger(ResultFileFrame::valueAt(settings, k))); };
     f.date = QStringLiteral("%1/%2/%3").arg(part(0)).arg(part(1)).arg(part(2));
-    f.settlingText = NumberText::fromDouble(f.settling);
+    f.settlingText = NumberText::fromSingle(f.settling);
     f.tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys).toQString();
     return f;
 }
@@ -221,6 +221,9 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
     const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
     if (!path)
         return false;
+    // File 2 and the differences as they were: what the user does not accept
+    // (or what cannot be compared) leaves them as shown before.
+    const CHDRLCompareReport before = *this;
     try {
         scratch->ClearAllData();
         scratch->LoadDataFile(*path);
@@ -231,8 +234,10 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
         m_strTag2 = AutoString(f.tag);
         // The settling time is the one setting compared.
         if (m_strPosSettlingTime1.toQString() != m_strPosSettlingTime2.toQString()
-            && !ContinueDespiteOtherSettings(parent))
+            && !ContinueDespiteOtherSettings(parent)) {
+            *this = before;
             return false;
+        }
         copyAndEvaluate(scratch, visible, 2, f);
         m_strRepeatAverage2 = AutoString(f.repeatAverage);
         m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
@@ -246,6 +251,7 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
         m_strLinearErrorDiff = AutoString(difference(m_strLinearError1, m_strLinearError2));
         return true;
     } catch (...) {
+        *this = before;
         ResultFileFrame::showFailure(ExportFailureText::FileOpen);
         return false;
     }

@@ -89,7 +89,7 @@ void evaluate(const IPlotPtr& scratch, CHDRLReport& record)
 {
     const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
     const double settling = checkFile(lookup);
-    record.m_strPosSettlingTime = AutoString(NumberText::fromDouble(settling));
+    record.m_strPosSettlingTime = AutoString(NumberText::fromSingle(settling));
     record.m_strTag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);
     if (channel(scratch, "Command")->Count() == HDRLTestChannels::StepCount)
         toStaircase(scratch, QStringLiteral("Position"), QStringLiteral("Command"), settling);

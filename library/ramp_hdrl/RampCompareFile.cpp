@@ -36,10 +36,10 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
         = [&value](int index) { return QString::number(static_cast<uint16_t>(HiddenChannelInteger(value(index)))); };
     const auto fixed = [&value](int index) { return NumberText::format("%3.2f", value(index)); };
     FileValues values;
-    values.start = NumberText::fromDouble(value(0));
-    values.stop = NumberText::fromDouble(value(1));
-    values.hold = NumberText::fromDouble(value(2));
-    values.duration = NumberText::fromDouble(value(3));
+    values.start = NumberText::fromSingle(value(0));
+    values.stop = NumberText::fromSingle(value(1));
+    values.hold = NumberText::fromSingle(value(2));
+    values.duration = NumberText::fromSingle(value(3));
     values.biDirectional = flag(4);
     values.singleActing = flag(5);
     values.pressureSensor = flag(6);
@@ -323,6 +323,9 @@ bool CRampCompareReport::LoadFile_2(IXYPlotPtr scratch, IXYPlotPtr compare, QWid
     if (!file)
         return false;
     const FileValues& values = file->values;
+    // File 2 and the units as they were: what the user does not accept (or
+    // what cannot be compared) leaves them as shown before.
+    const CRampCompareReport before = *this;
     try {
         const QString unitText = RampCompare::pressureUnitText(values.pressureUnit);
         intoScratch(scratch, *file, unitText);
@@ -344,8 +347,10 @@ bool CRampCompareReport::LoadFile_2(IXYPlotPtr scratch, IXYPlotPtr compare, QWid
         m_strSpringRate2 = AutoString(values.springRate);
         m_strTag2 = AutoString(values.tag);
 
-        if (!SameSettings() && !ContinueDespiteOtherSettings(parent))
+        if (!SameSettings() && !ContinueDespiteOtherSettings(parent)) {
+            *this = before;
             return false;
+        }
 
         try {
             copyAll(TimeCopies, scratch, compare);
@@ -369,6 +374,7 @@ bool CRampCompareReport::LoadFile_2(IXYPlotPtr scratch, IXYPlotPtr compare, QWid
         SetRampView(compare, header);
         return true;
     } catch (...) {
+        *this = before;
         ResultFileFrame::showFailure(ExportFailureText::FileOpen, LoadCaption);
         return false;
     }

@@ -99,10 +99,10 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
     CheckResultSettings(family().settings, settings);
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };
     const auto flag = [&value](int index) { return uint8_t(value(index) == 1.0 ? 1 : 0); };
-    record.m_strStartPosition = AutoString(NumberText::fromDouble(value(0)));
-    record.m_strStopPosition = AutoString(NumberText::fromDouble(value(1)));
-    record.m_strHoldTime = AutoString(NumberText::fromDouble(value(2)));
-    record.m_strTestDuration = AutoString(NumberText::fromDouble(value(3)));
+    record.m_strStartPosition = AutoString(NumberText::fromSingle(value(0)));
+    record.m_strStopPosition = AutoString(NumberText::fromSingle(value(1)));
+    record.m_strHoldTime = AutoString(NumberText::fromSingle(value(2)));
+    record.m_strTestDuration = AutoString(NumberText::fromSingle(value(3)));
     record.m_bBiDirectional = flag(4);
     record.m_bSingleActing = flag(5);
     record.m_bPressureSensor = flag(6);

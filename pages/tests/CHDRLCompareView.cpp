@@ -179,7 +179,14 @@ void CHDRLCompareView::OnOpenFile1()
     m_File1Loaded = ok;
     m_File2Loaded = false;
     if (!ok) {
+        // The page as before any file: every field empty, an empty plot in
+        // the control signal view, neither file 2 nor Print to be had.
         m_pPlot->ClearAllData();
+        for (int id : Boxes())
+            setWindowText(id, QString());
+        showView(ControlSignalButton);
+        enableControl(OpenFile2Button, false);
+        enableControl(PrintButton, false);
         return;
     }
     for (int id : Boxes())
@@ -201,10 +208,11 @@ void CHDRLCompareView::OnOpenFile1()
 void CHDRLCompareView::OnOpenFile2()
 {
     CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
-    const bool ok = record.LoadFile_2(m_pScratchPlot, m_pPlot, this);
-    m_File2Loaded = ok;
-    if (!ok)
+    // A file 2 cancelled, refused or not accepted at the settings question
+    // leaves the file 2 shown before, if any.
+    if (!record.LoadFile_2(m_pScratchPlot, m_pPlot, this))
         return;
+    m_File2Loaded = true;
     setWindowText(Tag2Edit, record.m_strTag2.toQString());
     setWindowText(Date2Edit, record.m_strTestDate2.toQString());
     setWindowText(File2Edit, record.m_strFileName2.toQString());

@@ -173,7 +173,7 @@ void CPSTCompare::OnOpenFile1()
 {
     CPSTCompareReport& record = context().records().m_PSTCompareReport;
     if (!record.LoadFile_1(m_pScratchPlot, m_pPlot)) {
-        m_pPlot->ClearAllData();
+        showNoFile();
         return;
     }
     for (int id : AllEdits)
@@ -257,6 +257,24 @@ void CPSTCompare::OnOpenFile2()
     setWindowText(TargetDiffEdit,
         m_NoTarget1 || m_NoTarget2 ? QStringLiteral("-") : record.m_strTimeToTargetResultDiff.toQString());
     setWindowText(UnitLabel, record.m_strBreakAwayUnit1.toQString());
+}
+
+// The page as before any file: every field empty, the boxes clear, an empty
+// plot, and neither file 2 nor Print to be had.
+void CPSTCompare::showNoFile()
+{
+    m_pPlot->ClearAllData();
+    for (int id : AllEdits)
+        setWindowText(id, QString());
+    setWindowText(UnitLabel, QString());
+    for (int box : allBoxes()) {
+        setChecked(box, false);
+        enableControl(box, true);
+    }
+    hideAllChannels();
+    m_NoTime1 = m_NoTime2 = m_NoTarget1 = m_NoTarget2 = false;
+    enableControl(OpenFile2Button, false);
+    enableControl(PrintButton, false);
 }
 
 void CPSTCompare::OnPrintReport()

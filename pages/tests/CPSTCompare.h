@@ -96,6 +96,7 @@ private:
     void setChecked(int boxId, bool on);
     void enableAndCheck(int boxId, bool on);
     void sync(const char* channel, int boxId);
+    void showNoFile();
 
     IPlotPtr m_pPlot;
     IPlotPtr m_pScratchPlot;

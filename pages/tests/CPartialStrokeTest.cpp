@@ -554,10 +554,12 @@ void CPartialStrokeTest::OnLoad()
         setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
     showChannelsAsBoxes();
     const auto number = [](const AutoString& text) { return NumberText::toDouble(text.toQString()); };
-    setWindowText(StartEdit, NumberText::format("%.1f", number(record.m_strStartPosition)));
-    setWindowText(StopEdit, NumberText::format("%.1f", number(record.m_strStopPosition)));
-    setWindowText(TimeToTargetEdit, NumberText::format("%.1f", number(record.m_strTimeToTarget)));
-    setWindowText(DurationEdit, NumberText::format("%.1f", number(record.m_strTestDuration)));
+    // The settings as the file has them, so that saving the loaded test
+    // again keeps them (Save stores what the edits show).
+    setWindowText(StartEdit, record.m_strStartPosition.toQString());
+    setWindowText(StopEdit, record.m_strStopPosition.toQString());
+    setWindowText(TimeToTargetEdit, record.m_strTimeToTarget.toQString());
+    setWindowText(DurationEdit, record.m_strTestDuration.toQString());
     setWindowText(BreakAwayTimeEdit, loadedTimeText(number(record.m_strBreakAwayTime)));
     setWindowText(BreakAwayPressureEdit, NumberText::format("%.2f", number(record.m_strBreakAwayPressure)));
     setWindowText(TimeToTargetResultEdit, loadedTimeText(number(record.m_strTimeToTargetResult)));

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace
 {
 using namespace CompareBoxGrid;
@@ -73,6 +75,10 @@ const char* const ViewTitles[]
 constexpr int File2Fields[] = { P::Tag2Edit, P::Date2Edit, P::File2Edit, P::Start2Edit, P::Stop2Edit, P::Hold2Edit,
     P::Duration2Edit, P::StrokeLength2Edit, P::ActuatorSize2Edit, P::SpringRate2Edit, P::SpringInitial2Edit,
     P::SpringFinal2Edit, P::SingleActing2Edit, P::Sensors2Edit, P::BiDirectional2Edit };
+
+// The unit texts a file sets; before any file they are the dialog's.
+constexpr int UnitTexts[]
+    = { P::StrokeLengthUnit, P::ActuatorSizeUnit, P::SpringRateUnit, P::SpringInitialUnit, P::SpringFinalUnit };
 
 QString yesNo(uint8_t flag)
 {
@@ -464,12 +470,13 @@ void CRampTestCompare::OnOpenFile1()
 {
     ReportRecords& records = context().records();
     const bool ok = records.m_RampCompareReport.LoadFile_1(m_pScratchPlot, m_pPlot, records.m_ReportHeader);
-    // A cancelled or refused file 1 forgets both files; the controls stay
-    // until the next view.
+    // A cancelled or refused file 1 forgets both files.
     m_File1Loaded = ok;
     m_File2Loaded = false;
-    if (!ok)
+    if (!ok) {
+        showNoFile();
         return;
+    }
     UncheckAllChannelBoxes();
     showFileFields(false);
     for (int id : File2Fields)
@@ -486,13 +493,32 @@ void CRampTestCompare::OnOpenFile1()
 void CRampTestCompare::OnOpenFile2()
 {
     ReportRecords& records = context().records();
-    const bool ok = records.m_RampCompareReport.LoadFile_2(m_pScratchPlot, m_pPlot, this, records.m_ReportHeader);
-    m_File2Loaded = ok;
-    if (!ok)
+    // A file 2 cancelled, refused or not accepted at the settings question
+    // leaves the file 2 shown before, if any.
+    if (!records.m_RampCompareReport.LoadFile_2(m_pScratchPlot, m_pPlot, this, records.m_ReportHeader))
         return;
+    m_File2Loaded = true;
     showFileFields(true);
     CheckAllChannelBoxes();
     ApplyRampTestView();
+}
+
+// The page as before any file: every field empty, the units as the dialog
+// has them, the boxes clear, an empty plot in the ramp view, and neither
+// file 2 nor Print to be had.
+void CRampTestCompare::showNoFile()
+{
+    m_pPlot->ClearAllData();
+    for (const ControlSpec& spec : Template.controls) {
+        if (spec.kind == ControlSpec::Kind::Edit)
+            setWindowText(spec.id, QString());
+        else if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
+            setWindowText(spec.id, spec.text);
+    }
+    UncheckAllChannelBoxes();
+    ApplyRampTestView();
+    enableControl(OpenFile2Button, false);
+    enableControl(PrintButton, false);
 }
 
 // ---------------------------------------------------------------------------

@@ -138,6 +138,7 @@ private:
     // Shows the box's channels of the current view by its check state.
     void syncBox(int boxId);
     void showFileFields(bool secondFile);
+    void showNoFile();
 
     IXYPlotPtr m_pPlot;
     IXYPlotPtr m_pScratchPlot;

@@ -330,7 +330,7 @@ void CStepCompareView::OnOpenFile1()
     m_File1Loaded = ok;
     m_File2Loaded = false;
     if (!ok) {
-        m_pPlot->ClearAllData();
+        showNoFile();
         return;
     }
     ShowStepView();
@@ -370,10 +370,11 @@ void CStepCompareView::OnOpenFile1()
 void CStepCompareView::OnOpenFile2()
 {
     CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
-    const bool ok = record.LoadFile_2(m_pScratchPlot, m_pPlot, this);
-    m_File2Loaded = ok;
-    if (!ok)
+    // A file 2 cancelled, refused or not accepted at the settings question
+    // leaves the file 2 shown before, if any.
+    if (!record.LoadFile_2(m_pScratchPlot, m_pPlot, this))
         return;
+    m_File2Loaded = true;
     for (int box : allBoxes())
         setChecked(box, true);
     for (int box : SignalBoxes2)
@@ -389,6 +390,27 @@ void CStepCompareView::OnOpenFile2()
     setWindowText(SingleActing2Edit, yesNo(record.m_bSingleActing2));
     setWindowText(Sensors2Edit, yesNo(record.m_bPressureSensor2));
     ShowStepView();
+}
+
+// The page as before any file: every field empty, the boxes clear, an empty
+// plot in the step view, and neither file 2 nor Print to be had.
+void CStepCompareView::showNoFile()
+{
+    m_pPlot->ClearAllData();
+    for (const ControlSpec& spec : Template.controls) {
+        if (spec.kind == ControlSpec::Kind::Edit)
+            setWindowText(spec.id, QString());
+    }
+    for (int box : allBoxes())
+        enableAndCheck(box, true, false);
+    ShowStepView();
+    for (const BoxChannel& row : BoxChannels) {
+        OnCheckBoxChanged(m_pPlot, AutoString(row.stepChannel), false);
+        if (row.pressureChannel)
+            OnCheckBoxChanged(m_pPlot, AutoString(row.pressureChannel), false);
+    }
+    enableControl(PrintButton, false);
+    enableControl(OpenFile2Button, false);
 }
 
 // ---------------------------------------------------------------------------

@@ -95,6 +95,7 @@ private:
     // the device is the larger model.
     bool port2Allowed(uint8_t singleActing) const;
     void setDifferenceBoxes();
+    void showNoFile();
 
     IPlotPtr m_pPlot;
     IPlotPtr m_pScratchPlot;

@@ -3,7 +3,9 @@
 #include <QByteArray>
 
 #include <cerrno>
+#include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +31,21 @@ QString fromDouble(double value)
 QString fromFloat(float value)
 {
     return QString::number(static_cast<double>(value), 'g', 7);
+}
+
+QString fromSingle(double value)
+{
+    // Beyond the single-precision range there is no such value (and no
+    // defined conversion to one).
+    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX) || roundToSingle(value) != value)
+        return fromDouble(value);
+    // Nine significant digits always tell two single-precision values apart.
+    for (int digits = 1; digits < 9; ++digits) {
+        const double shortest = toDouble(format("%.*g", digits, value));
+        if (roundToSingle(shortest) == value)
+            return fromDouble(shortest);
+    }
+    return fromDouble(toDouble(format("%.9g", value)));
 }
 
 QString format(const char* fmt, ...)

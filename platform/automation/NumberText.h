@@ -15,6 +15,12 @@ QString fromDouble(double value);
 // The standard text of a single-precision value: up to 7 significant digits.
 QString fromFloat(float value);
 
+// The text of a value kept in single precision, as the result files keep
+// their settings: the shortest that reads back as the same single-precision
+// value, in fromDouble's form (12.3f as double -> "12.3", 0.29f -> "0.29"). A
+// value that is not exactly a single-precision one keeps fromDouble's text.
+QString fromSingle(double value);
+
 // printf-style formatting in the C locale ("%5.2f", "%.2d/%.2d/%d", ...).
 QString format(const char* fmt, ...)
 #if defined(__GNUC__)

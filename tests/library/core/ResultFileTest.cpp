@@ -228,10 +228,10 @@ TEST_F(ResultFileTest, SaveOffersTheProposedNameAndSettingsReadBackAsSinglePreci
     EXPECT_TRUE(open.initialName.isEmpty());
     EXPECT_EQ(open.owner, nullptr);
 
-    EXPECT_EQ(loaded.m_strFirst.toQString(), QStringLiteral("7.69999980926514"));
+    EXPECT_EQ(loaded.m_strFirst.toQString(), QStringLiteral("7.7"));
     EXPECT_EQ(loaded.m_strSecond.toQString(), QStringLiteral("0"));
     EXPECT_EQ(loaded.m_strThird.toQString(), QStringLiteral("50"));
-    EXPECT_EQ(loaded.m_strResult.toQString(), QStringLiteral("12.3000001907349"));
+    EXPECT_EQ(loaded.m_strResult.toQString(), QStringLiteral("12.3"));
     EXPECT_EQ(loaded.m_nUnit, 10);
     EXPECT_EQ(loaded.m_bFlag, 1);
     EXPECT_EQ(loaded.m_strFileTag.toQString(), QStringLiteral("LV-3/2"));
@@ -515,7 +515,7 @@ TEST_F(ResultFileTest, CompareFileReadsItsTagAndNoTagWhenItHasNone)
         prompts().answerFile(path);
         ASSERT_TRUE(LoadCompareResultFile(family, fields, IPlotPtr(&scratch), &chosen));
         EXPECT_EQ(fields.m_strFileTag.toQString(), c.readBack);
-        EXPECT_EQ(fields.m_strFirst.toQString(), QStringLiteral("7.69999980926514"));
+        EXPECT_EQ(fields.m_strFirst.toQString(), QStringLiteral("7.7"));
         EXPECT_EQ(chosen, path);
         EXPECT_EQ(pointsOf(scratch, QStringLiteral("Position")), (std::vector<double> { 12.5, 13.5 }));
     }

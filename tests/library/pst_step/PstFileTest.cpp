@@ -87,7 +87,7 @@ TEST_F(PstFileTest, LoadRestoresTextsTagCodesAndFlagsInTheSingleLoadersWords)
     ASSERT_TRUE(m_record.LoadPST(plot()));
     EXPECT_EQ(prompts().records().back().dialog.filter, QStringLiteral("*.pst|*.pst|"));
     EXPECT_EQ(m_record.m_strStartPosition.toQString(), QStringLiteral("85"));
-    EXPECT_EQ(m_record.m_strTimeToTarget.toQString(), QStringLiteral("0.28999999165535"));
+    EXPECT_EQ(m_record.m_strTimeToTarget.toQString(), QStringLiteral("0.29"));
     EXPECT_EQ(m_record.m_strBreakAwayTime.toQString(), QStringLiteral("2.50"));
     EXPECT_EQ(m_record.m_strBreakAwayPressure.toQString(), QStringLiteral("  2.50"));
     EXPECT_EQ(m_record.m_strTimeToTargetResult.toQString(), QStringLiteral("655.35"));

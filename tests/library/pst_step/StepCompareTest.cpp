@@ -261,7 +261,7 @@ TEST_F(StepCompareTest, FileTwoCopiesWithMarkersAndTheDifferencesAtFileOnesTimes
     }
 }
 
-TEST_F(StepCompareTest, OtherSettingsAskAndCancelLeavesThePlotAsItWas)
+TEST_F(StepCompareTest, OtherSettingsAskAndCancelLeavesThePlotAndFileTwoAsTheyWere)
 {
     const QString first = stepFile(QStringLiteral("one.stp"), "FV-7", "25", 7, 1, 0);
     const struct {
@@ -275,6 +275,7 @@ TEST_F(StepCompareTest, OtherSettingsAskAndCancelLeavesThePlotAsItWas)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(load1(first)) << c.what;
+        const CStepTestCompareReport before = m_compare;
         prompts().clearRecords();
         EXPECT_FALSE(load2(c.file, Prompts::IdCancel,
             QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue")))
@@ -284,11 +285,27 @@ TEST_F(StepCompareTest, OtherSettingsAskAndCancelLeavesThePlotAsItWas)
         EXPECT_EQ(prompts().messages()[0].buttons, Prompts::Buttons::OkCancel) << c.what;
         EXPECT_EQ(prompts().messages()[0].owner, &m_page) << c.what;
         EXPECT_EQ(channel("Position2")->Count(), 0) << c.what;
-        EXPECT_EQ(m_compare.m_strTag2, AutoString("FV-8")) << c.what;
+        // File 2's fields stay as they were: nothing of the refused file.
+        EXPECT_EQ(m_compare.m_strTag2, AutoString("")) << c.what;
+        EXPECT_EQ(m_compare.m_strFile2, AutoString("")) << c.what;
+        EXPECT_EQ(m_compare.m_strStartPosition2, AutoString("0.0")) << c.what;
+        EXPECT_EQ(m_compare.m_strPressureUnit2, before.m_strPressureUnit2) << c.what;
+        EXPECT_EQ(m_compare.m_bPressureSensor2, before.m_bPressureSensor2) << c.what;
+        EXPECT_EQ(m_compare.m_bSingleActing2, before.m_bSingleActing2) << c.what;
 
         EXPECT_TRUE(load2(c.file, Prompts::IdOk)) << c.what;
         EXPECT_EQ(channel("Position2")->Count(), 30) << c.what;
     }
+}
+
+TEST_F(StepCompareTest, SettingsReadAsTheShortestTextOfTheirSinglePrecisionValue)
+{
+    const QString file = stepFile(QStringLiteral("one.stp"), "FV-7", "12.3", 7, 1, 0);
+    ASSERT_TRUE(load1(file));
+    ASSERT_TRUE(load2(file));
+    EXPECT_EQ(m_compare.m_strStartPosition1.toQString(), QStringLiteral("12.3"));
+    EXPECT_EQ(m_compare.m_strStartPosition2.toQString(), QStringLiteral("12.3"));
+    EXPECT_EQ(m_compare.m_strStopPosition1.toQString(), QStringLiteral("60"));
 }
 
 TEST_F(StepCompareTest, FileTwoWithoutSensorsCopiesEveryRowButShowsNoPressure)

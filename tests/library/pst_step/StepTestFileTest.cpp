@@ -86,7 +86,7 @@ TEST_F(StepTestFileTest, LoadRestoresTheSettingsTextsTheTagTheUnitAndTheFlags)
     CStepTestReport record;
     record.SetupStepTestPlotChannels(IPlotPtr(&page));
     ASSERT_TRUE(load(record, page, path));
-    EXPECT_EQ(record.m_strStartPosition.toQString(), QStringLiteral("12.6999998092651"));
+    EXPECT_EQ(record.m_strStartPosition.toQString(), QStringLiteral("12.7"));
     EXPECT_EQ(record.m_strStopPosition.toQString(), QStringLiteral("70"));
     EXPECT_EQ(record.m_strHoldTime.toQString(), QStringLiteral("0")); // not a number
     EXPECT_EQ(record.m_strTag.toQString(), QStringLiteral("TV-9"));

@@ -403,6 +403,32 @@ TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonO
     }
 }
 
+TEST_F(RampCompareTest, SettingsReadAsTheShortestTextOfTheirSinglePrecisionValue)
+{
+    FileSpec spec;
+    spec.start = "10.1";
+    spec.hold = "0.29";
+    spec.duration = "12.345";
+    const QString file = rampFile(QStringLiteral("one.rmp"), spec);
+    ASSERT_TRUE(load1(file));
+    ASSERT_TRUE(load2(file));
+    EXPECT_EQ(m_record.m_strStartPosition1.toQString(), QStringLiteral("10.1"));
+    EXPECT_EQ(m_record.m_strHoldTime1.toQString(), QStringLiteral("0.29"));
+    EXPECT_EQ(m_record.m_strTestDuration1.toQString(), QStringLiteral("12.345"));
+    EXPECT_EQ(m_record.m_strStopPosition1.toQString(), QStringLiteral("90"));
+    EXPECT_EQ(m_record.m_strHoldTime2.toQString(), QStringLiteral("0.29"));
+    EXPECT_EQ(m_record.m_strTestDuration2.toQString(), QStringLiteral("12.345"));
+    // The ramp page's own loader reads them alike.
+    CRampReport single;
+    XYPlot page;
+    ConfigureRampPlotControl(IXYPlotPtr(&page));
+    single.SetupRampPlotChannels(IXYPlotPtr(&page));
+    prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+    ASSERT_TRUE(single.LoadRamp(IXYPlotPtr(&page)));
+    EXPECT_EQ(single.m_strHoldTime.toQString(), QStringLiteral("0.29"));
+    EXPECT_EQ(single.m_strTestDuration.toQString(), QStringLiteral("12.345"));
+}
+
 TEST_F(RampCompareTest, UnitCodesGiveTheCompareUnitTextsOfTheFileLoadedLast)
 {
     struct Case {

@@ -235,14 +235,14 @@ TEST_F(DataLoggerFileTest, LoadTakesTheRunAndSettingsBackIntoTheSameChannelObjec
     EXPECT_TRUE(prompts().messages().empty());
 }
 
-TEST_F(DataLoggerFileTest, AFractionalSettingComesBackWithItsSinglePrecisionError)
+TEST_F(DataLoggerFileTest, AFractionalSettingComesBackAsTheShortestTextOfItsSinglePrecisionValue)
 {
     record.m_strDuration = AutoString("12.3");
     const QString path = tempPath("run.lgr");
     save(path);
     CDataLoggerReport loaded;
     ASSERT_TRUE(load(path, loaded, page));
-    EXPECT_EQ(loaded.m_strDuration.toQString(), QStringLiteral("12.3000001907349"));
+    EXPECT_EQ(loaded.m_strDuration.toQString(), QStringLiteral("12.3"));
 }
 
 TEST(DataLoggerAxisTitles, FollowTheUnitCodes)

@@ -214,31 +214,125 @@ TEST_F(HDRLCompareViewTest, OtherSettlingTimesAskAndEachFileKeepsItsOwnTimeAxis)
     }
 }
 
-TEST_F(HDRLCompareViewTest, ARefusedOrCancelledFileOneEmptiesThePlotAndKeepsTheRecord)
+TEST_F(HDRLCompareViewTest, ARefusedOrCancelledFileOneLeavesThePageAsBeforeAnyFileAndKeepsTheRecord)
 {
     showCompare();
     const QString first = savedRun("one.hdrl", "6.5", 0.3);
-    ASSERT_TRUE(open1(first));
+    const QString second = savedRun("two.hdrl", "6.5", 0.5, "PV-8");
     const QString junk = tempPath(QStringLiteral("junk.hdrl"));
     QFile bad(junk);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not an HDRL file");
     bad.close();
-    prompts().answerFile(junk);
-    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-    compare().OnOpenFile1();
-    EXPECT_FALSE(compare().file1Loaded());
-    EXPECT_EQ(record().m_strFileName1.toQString(), first);
-    EXPECT_EQ(record().m_strTag1.toQString(), QStringLiteral("PV-7"));
-    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position"))->Count(), 0);
-    EXPECT_EQ(text(V::Tag1Edit), QStringLiteral("PV-7"));
+    for (const bool refused : { true, false }) {
+        const char* what = refused ? "refused" : "cancelled";
+        ASSERT_TRUE(open1(first)) << what;
+        ASSERT_TRUE(open2(second)) << what;
+        compare().OnHDRView();
+        if (refused) {
+            prompts().answerFile(junk);
+            prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+        } else {
+            prompts().answerFile(std::nullopt);
+        }
+        compare().OnOpenFile1();
+        EXPECT_FALSE(compare().file1Loaded()) << what;
+        EXPECT_FALSE(compare().file2Loaded()) << what;
+        // The record keeps what it held; nothing of it can be shown or printed.
+        EXPECT_EQ(record().m_strFileName1.toQString(), first) << what;
+        EXPECT_EQ(record().m_strTag1.toQString(), QStringLiteral("PV-7")) << what;
+        for (int id : V::Boxes())
+            EXPECT_EQ(text(id), QString()) << what << " " << id;
+        EXPECT_FALSE(enabled(V::OpenFile2Button)) << what;
+        EXPECT_FALSE(enabled(V::PrintButton)) << what;
+        EXPECT_FALSE(enabled(V::ControlSignalButton)) << what;
+        EXPECT_TRUE(enabled(V::HDRButton)) << what;
+        EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Position Vs Time")) << what;
+        for (const char* name : { "Position", "Position2", "AverageError2" })
+            EXPECT_EQ(compare().plot()->ChannelByName(QString::fromLatin1(name))->Count(), 0) << what << name;
+        compare().OnHDRView();
+        EXPECT_TRUE(shown().isEmpty()) << what;
+        compare().OnControlSignalView();
+    }
+}
 
-    ASSERT_TRUE(open1(first));
-    prompts().answerFile(std::nullopt);
-    compare().OnOpenFile1();
-    EXPECT_FALSE(compare().file1Loaded());
-    EXPECT_FALSE(compare().file2Loaded());
-    EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position"))->Count(), 0);
+TEST_F(HDRLCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBefore)
+{
+    showCompare();
+    const QString first = savedRun("one.hdrl", "6.5", 0.3);
+    const QString other = savedRun("other.hdrl", "8", 0.9, "PV-9");
+    const QString second = savedRun("two.hdrl", "6.5", 0.5, "PV-8");
+    const QString junk = tempPath(QStringLiteral("junk.hdrl"));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not an HDRL file");
+    bad.close();
+    ownProgramFolder();
+    enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
+    for (const bool withFile2 : { false, true }) {
+        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
+            ASSERT_TRUE(open1(first)) << what;
+            if (withFile2)
+                ASSERT_TRUE(open2(second)) << what;
+            std::map<int, QString> before;
+            for (int id : V::Boxes())
+                before[id] = text(id);
+            const QStringList drawn = shown();
+            prompts().clearRecords();
+            if (attempt == Cancel) {
+                prompts().answerFile(std::nullopt);
+            } else if (attempt == Refused) {
+                prompts().answerFile(junk);
+                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+            } else {
+                prompts().answerFile(other);
+                prompts().answerMessage(Prompts::IdCancel,
+                    QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+            }
+            compare().OnOpenFile2();
+            EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+            for (const auto& [id, shownText] : before)
+                EXPECT_EQ(text(id), shownText) << what << " " << id;
+            EXPECT_EQ(record().m_strTag2.toQString(), withFile2 ? QStringLiteral("PV-8") : QString()) << what;
+            EXPECT_EQ(record().m_strFileName2.toQString(), withFile2 ? second : QString()) << what;
+            EXPECT_EQ(shown(), drawn) << what;
+            // The next view shows file 2 as before.
+            compare().OnHDRView();
+            compare().OnControlSignalView();
+            EXPECT_EQ(shown(), drawn) << what;
+
+            const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+            QFile::remove(pdf);
+            prompts().answerFile(pdf);
+            prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+            compare().OnPrintReport();
+            const QString printed = ReportTestSupport::pdfText(pdf).simplified();
+            EXPECT_TRUE(printed.contains(QFileInfo(first).fileName())) << what << "\n" << printed.toStdString();
+            EXPECT_FALSE(printed.contains(QStringLiteral("PV-9"))) << what << "\n" << printed.toStdString();
+            EXPECT_FALSE(printed.contains(QFileInfo(other).fileName())) << what;
+            EXPECT_EQ(printed.contains(QStringLiteral("PV-8")), withFile2) << what << "\n" << printed.toStdString();
+            EXPECT_EQ(printed.contains(QFileInfo(second).fileName()), withFile2) << what;
+        }
+    }
+}
+
+TEST_F(HDRLCompareViewTest, ASettlingTimeShowsAndPrintsAsTheShortestTextOfItsSinglePrecisionValue)
+{
+    showCompare();
+    ASSERT_TRUE(open1(savedRun("one.hdrl", "0.29", 0.3)));
+    ASSERT_TRUE(open2(savedRun("two.hdrl", "0.29", 0.5, "PV-8")));
+    EXPECT_EQ(text(V::Settling1Edit), QStringLiteral("0.29"));
+    EXPECT_EQ(text(V::Settling2Edit), QStringLiteral("0.29"));
+    ownProgramFolder();
+    const QString pdf = tempPath(QStringLiteral("settling.pdf"));
+    prompts().answerFile(pdf);
+    prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+    compare().OnPrintReport();
+    const QString printed = ReportTestSupport::pdfText(pdf).simplified();
+    EXPECT_TRUE(printed.contains(QStringLiteral("0.29 0.29"))) << printed.toStdString();
+    EXPECT_FALSE(printed.contains(QStringLiteral("0.2899"))) << printed.toStdString();
 }
 
 TEST_F(HDRLCompareViewTest, PrintTakesTheThreeViewsAndBothFilesOfTheModelsDefinition)

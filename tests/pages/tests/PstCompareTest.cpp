@@ -91,6 +91,62 @@ protected:
     bool usable(int id) { return compare().control(id)->isEnabled(); }
     bool drawn(const char* name) { return compare().plot()->ChannelByName(QString::fromLatin1(name))->GetVisible(); }
 
+    // What the user sees of the page and what Print takes: every field,
+    // every box (ticked, usable), "2..." and Print, and the drawn channels.
+    struct Seen {
+        std::map<int, QString> fields;
+        std::map<int, std::pair<bool, bool>> boxes;
+        bool file2 = false;
+        bool print = false;
+        std::set<std::string> drawn;
+    };
+    Seen seen()
+    {
+        Seen s;
+        for (const ControlSpec& spec : V::Template.controls)
+            if (spec.kind == ControlSpec::Kind::Edit || spec.id == V::UnitLabel)
+                s.fields[spec.id] = shown(spec.id);
+        for (int box : allBoxes())
+            s.boxes[box] = { ticked(box), usable(box) };
+        s.file2 = usable(V::OpenFile2Button);
+        s.print = usable(V::PrintButton);
+        for (const PstChannels::ChannelRow& row : PstChannels::CompareRows)
+            if (drawn(row.name))
+                s.drawn.insert(row.name);
+        return s;
+    }
+    void expectSeen(const Seen& expected, const std::string& what)
+    {
+        const Seen now = seen();
+        for (const auto& [id, text] : expected.fields)
+            EXPECT_EQ(now.fields.at(id), text) << what << ", field " << id;
+        for (const auto& [box, state] : expected.boxes) {
+            EXPECT_EQ(now.boxes.at(box).first, state.first) << what << ", box ticked " << box;
+            EXPECT_EQ(now.boxes.at(box).second, state.second) << what << ", box usable " << box;
+        }
+        EXPECT_EQ(now.file2, expected.file2) << what;
+        EXPECT_EQ(now.print, expected.print) << what;
+        EXPECT_EQ(now.drawn, expected.drawn) << what;
+    }
+    QString printed()
+    {
+        ownProgramFolder({ "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml" });
+        const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        return QFileInfo::exists(pdf) ? ReportTestSupport::pdfText(pdf).simplified() : QString();
+    }
+    QString junkFile()
+    {
+        const QString junk = tempPath(QStringLiteral("junk.pst"));
+        QFile bad(junk);
+        EXPECT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("not a plot file at all");
+        return junk;
+    }
+
     RecordingPrintBackend m_printed;
 };
 
@@ -231,11 +287,119 @@ TEST_F(PstComparePageTest, RefusedAndCancelledFiles)
     ASSERT_EQ(prompts().messages().size(), 1u);
     EXPECT_EQ(prompts().messages()[0].caption, QString());
     EXPECT_EQ(shown(V::Tag2Edit), QString());
-    // A cancelled file 1 empties the plot and leaves the texts.
+    // A cancelled file 1 empties the plot and the texts.
     prompts().answerFile(std::nullopt);
     compare().controlAs<QAbstractButton>(V::OpenFile1Button)->click();
-    EXPECT_EQ(shown(V::Tag1Edit), QStringLiteral("PV-101"));
+    EXPECT_EQ(shown(V::Tag1Edit), QString());
     EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("Position"))->Count(), 0);
+}
+
+TEST_F(PstComparePageTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        const Seen fresh = seen();
+        Spec none;
+        none.sensors = 0;
+        Spec other;
+        other.tag = "FV-8";
+        other.breakAway = "2.5";
+        for (const bool refused : { false, true }) {
+            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+            // A file without sensors, so that its port boxes were disabled.
+            open1(file(QStringLiteral("one.pst"), none));
+            open2(file(QStringLiteral("two.pst"), other));
+            ASSERT_EQ(shown(V::Tag2Edit), QStringLiteral("FV-8")) << what;
+            prompts().clearRecords();
+            if (refused) {
+                prompts().answerFile(junkFile(), QStringLiteral("Open PST Results"));
+                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+            } else {
+                prompts().answerFile(std::nullopt, QStringLiteral("Open PST Results"));
+            }
+            compare().controlAs<QAbstractButton>(V::OpenFile1Button)->click();
+            expectSeen(fresh, what);
+            for (const char* name : { "Position", "Position2", "PositionDiff" })
+                EXPECT_EQ(compare().plot()->ChannelByName(QString::fromLatin1(name))->Count(), 0) << what << name;
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(PstComparePageTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBefore)
+{
+    showCompare();
+    const QString first = file(QStringLiteral("one.pst"), Spec());
+    Spec accepted;
+    accepted.tag = "FV-8";
+    accepted.breakAway = "2.5";
+    const QString second = file(QStringLiteral("two.pst"), accepted);
+    Spec refusedSpec;
+    refusedSpec.tag = "FV-9";
+    refusedSpec.duration = "9";
+    refusedSpec.breakAway = "4.75";
+    const QString other = file(QStringLiteral("other.pst"), refusedSpec);
+    const QString junk = junkFile();
+    enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
+    for (const bool withFile2 : { false, true }) {
+        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
+            open1(first);
+            if (withFile2)
+                open2(second);
+            const Seen before = seen();
+            const CPSTCompareReport kept = app().records().m_PSTCompareReport;
+            prompts().clearRecords();
+            if (attempt == Cancel) {
+                prompts().answerFile(std::nullopt, QStringLiteral("Open PST Results"));
+                compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
+            } else if (attempt == Refused) {
+                prompts().answerFile(junk, QStringLiteral("Open PST Results"));
+                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+                compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
+            } else {
+                open2(other, Prompts::IdCancel);
+            }
+            expectSeen(before, what);
+            // File 2 and the differences the record holds are those shown.
+            const CPSTCompareReport& record = app().records().m_PSTCompareReport;
+            EXPECT_EQ(record.m_strTag2, kept.m_strTag2) << what;
+            EXPECT_EQ(record.m_strFileName2, kept.m_strFileName2) << what;
+            EXPECT_EQ(record.m_strTestDuration2, kept.m_strTestDuration2) << what;
+            EXPECT_EQ(record.m_strBreakAwayTime2, kept.m_strBreakAwayTime2) << what;
+            EXPECT_EQ(record.m_strBreakAwayTimeDiff, kept.m_strBreakAwayTimeDiff) << what;
+
+            const QString text = printed();
+            EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("FV-9"))) << what << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(other)) << what;
+            EXPECT_FALSE(text.contains(QStringLiteral("4.75"))) << what;
+            EXPECT_EQ(text.contains(QStringLiteral("FV-8")), withFile2) << what << "\n" << text.toStdString();
+            EXPECT_EQ(text.contains(second), withFile2) << what;
+        }
+    }
+}
+
+TEST_F(PstComparePageTest, SettingsShowAndPrintAsTheShortestTextOfTheirSinglePrecisionValue)
+{
+    showCompare();
+    Spec first;
+    first.target = "0.29";
+    first.duration = "12.345";
+    Spec second = first;
+    second.target = "655.35";
+    second.tag = "FV-8";
+    open1(file(QStringLiteral("one.pst"), first));
+    open2(file(QStringLiteral("two.pst"), second));
+    const std::pair<int, const char*> fields[] = { { V::TimeToTarget1Edit, "0.29" }, { V::Duration1Edit, "12.345" },
+        { V::TimeToTarget2Edit, "655.35" }, { V::Duration2Edit, "12.345" }, { V::Start1Edit, "85" } };
+    for (const auto& [id, text] : fields)
+        EXPECT_EQ(shown(id), QString::fromLatin1(text)) << id;
+    const QString text = printed();
+    for (const char* expected : { "Time to Target: 0.29 655.35", "Test Duration: 12.345 12.345" })
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("0.2899"))) << text.toStdString();
 }
 
 TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)

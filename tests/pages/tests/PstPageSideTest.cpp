@@ -187,8 +187,8 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
     prompts().answerFile(file, QStringLiteral("Open Partial Stroke Test Results"));
     pst().OnLoad();
     ASSERT_TRUE(pst().offLineData());
-    const std::pair<int, const char*> edits[] = { { P::StartEdit, "85.0" }, { P::StopEdit, "70.0" },
-        { P::TimeToTargetEdit, "0.3" }, { P::DurationEdit, "7.0" }, { P::BreakAwayTimeEdit, "2.00" },
+    const std::pair<int, const char*> edits[] = { { P::StartEdit, "85" }, { P::StopEdit, "70" },
+        { P::TimeToTargetEdit, "0.29" }, { P::DurationEdit, "7" }, { P::BreakAwayTimeEdit, "2.00" },
         { P::BreakAwayPressureEdit, "32.00" }, { P::TimeToTargetResultEdit, "-" }, { P::ResultEdit, "Fail" },
         { P::StatusEdit, "Off line data" }, { P::PressureUnitLabel, "kg/sq.cm" } };
     for (const auto& [id, expected] : edits)
@@ -227,6 +227,45 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
         EXPECT_EQ(pstChannel("Position")->Count(), 2);
         EXPECT_EQ(app().records().m_PSTReport.m_strTag.toQString(), QStringLiteral("TV-9"));
     }
+}
+
+TEST_F(PstPageSideTest, ALoadedFileSavedAgainKeepsItsSettingsAsLoaded)
+{
+    start({ QStringLiteral("/dSim/K90/PV-101") });
+    clock().advance(2000);
+    select(PstCode);
+    CPSTReport loaded;
+    Plot source;
+    ConfigurePSTPlotControl(IPlotPtr(&source));
+    loaded.SetupPSTPlotChannels(IPlotPtr(&source));
+    source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 85);
+    source.ChannelByName(QStringLiteral("Position"))->AddXY(8000, 70);
+    loaded.m_strTag = AutoString("TV-9");
+    loaded.m_strStartPosition = AutoString("85.25");
+    loaded.m_strStopPosition = AutoString("70.5");
+    loaded.m_strTimeToTarget = AutoString("12.345");
+    loaded.m_strTestDuration = AutoString("14.75");
+    const QString file = tempPath(QStringLiteral("loaded.pst"));
+    prompts().answerFile(file);
+    loaded.SavePST(IPlotPtr(&source));
+
+    prompts().answerFile(file, QStringLiteral("Open Partial Stroke Test Results"));
+    pst().OnLoad();
+    ASSERT_TRUE(pst().offLineData());
+    const std::pair<int, const char*> edits[] = { { P::StartEdit, "85.25" }, { P::StopEdit, "70.5" },
+        { P::TimeToTargetEdit, "12.345" }, { P::DurationEdit, "14.75" } };
+    for (const auto& [id, expected] : edits)
+        EXPECT_EQ(pstText(id), QString::fromLatin1(expected)) << id;
+
+    const QString again = tempPath(QStringLiteral("again.pst"));
+    prompts().answerFile(again);
+    pst().SavePstFile();
+    const std::vector<double> settings = pointsOf(again, "TestSettings");
+    ASSERT_GE(settings.size(), 4u);
+    EXPECT_EQ(settings[0], double(85.25f));
+    EXPECT_EQ(settings[1], double(70.5f));
+    EXPECT_EQ(settings[2], double(12.345f));
+    EXPECT_EQ(settings[3], double(14.75f));
 }
 
 TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsTheSettingsAgain)

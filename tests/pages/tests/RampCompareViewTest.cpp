@@ -153,6 +153,49 @@ protected:
         return names;
     }
 
+    // What the user sees of the page and what Print takes: every field and
+    // unit text, every box (ticked, usable), the buttons and the drawn
+    // channels.
+    struct Seen {
+        std::map<int, QString> fields;
+        std::map<int, std::pair<bool, bool>> boxes;
+        std::map<int, bool> buttons;
+        std::set<std::string> drawn;
+        V::View view = V::RampTestView;
+    };
+    Seen seen()
+    {
+        Seen s;
+        for (const ControlSpec& spec : V::Template.controls)
+            if (spec.kind == ControlSpec::Kind::Edit)
+                s.fields[spec.id] = compare().windowText(spec.id);
+        for (int id :
+            { V::StrokeLengthUnit, V::ActuatorSizeUnit, V::SpringRateUnit, V::SpringInitialUnit, V::SpringFinalUnit })
+            s.fields[id] = compare().windowText(id);
+        for (int box : allBoxes())
+            s.boxes[box] = { ticked(box), on(box) };
+        for (int id : { V::OpenFile2Button, V::PrintButton, V::RampTestButton, V::PressureVsPositionButton,
+                 V::SignalsVsCommandButton, V::FrictionButton })
+            s.buttons[id] = on(id);
+        s.drawn = drawn();
+        s.view = compare().currentView();
+        return s;
+    }
+    void expectSeen(const Seen& expected, const std::string& what)
+    {
+        const Seen now = seen();
+        for (const auto& [id, text] : expected.fields)
+            EXPECT_EQ(now.fields.at(id), text) << what << ", field " << id;
+        for (const auto& [box, state] : expected.boxes) {
+            EXPECT_EQ(now.boxes.at(box).first, state.first) << what << ", box ticked " << box;
+            EXPECT_EQ(now.boxes.at(box).second, state.second) << what << ", box usable " << box;
+        }
+        for (const auto& [id, state] : expected.buttons)
+            EXPECT_EQ(now.buttons.at(id), state) << what << ", button " << id;
+        EXPECT_EQ(now.drawn, expected.drawn) << what;
+        EXPECT_EQ(now.view, expected.view) << what;
+    }
+
     const char* m_path = K90Path;
     ValveModelParams m_physics;
     RecordingPrintBackend m_printed;
@@ -307,6 +350,117 @@ TEST_F(RampCompareViewTest, FileTwoOfTheSameSettingsChecksEveryBoxAndReloadingFi
     EXPECT_EQ(field(V::SpringRate2Edit), QString());
     EXPECT_FALSE(ticked(Position2));
     EXPECT_EQ(drawn(), (std::set<std::string> { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }));
+}
+
+TEST_F(RampCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
+{
+    const QString junk = tempPath(QStringLiteral("junk.rmp"));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a plot file at all");
+    bad.close();
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        SavedRamp firstRun;
+        firstRun.tag = "FV-1";
+        firstRun.sensors = 0; // its port boxes and the pressure view are off
+        const QString first = savedRamp(QStringLiteral("one.rmp"), firstRun);
+        SavedRamp secondRun;
+        secondRun.tag = "FV-2";
+        secondRun.sensors = 0;
+        const QString second = savedRamp(QStringLiteral("two.rmp"), secondRun);
+        showCompare();
+        const Seen fresh = seen();
+        for (const bool refused : { false, true }) {
+            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+            ASSERT_TRUE(open1(first)) << what;
+            ASSERT_TRUE(open2(second)) << what;
+            click(V::SignalsVsCommandButton);
+            prompts().clearRecords();
+            if (refused) {
+                prompts().answerFile(junk, OpenTitle);
+                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+            } else {
+                prompts().answerFile(std::nullopt, OpenTitle);
+            }
+            compare().OnOpenFile1();
+            EXPECT_FALSE(compare().file1Loaded()) << what;
+            EXPECT_FALSE(compare().file2Loaded()) << what;
+            expectSeen(fresh, what);
+            for (const char* name : { "Position", "Position2", "PositionDiff", "Friction" })
+                EXPECT_EQ(trace(name)->Count(), 0) << what << " " << name;
+            // Nothing comes back at the next views.
+            click(V::SignalsVsCommandButton);
+            click(V::RampTestButton);
+            expectSeen(fresh, what + ", after the views");
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(RampCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBefore)
+{
+    startOn(K90Path);
+    SavedRamp firstRun;
+    firstRun.tag = "FV-1";
+    const QString first = savedRamp(QStringLiteral("one.rmp"), firstRun);
+    SavedRamp otherRun;
+    otherRun.tag = "FV-3";
+    otherRun.duration = "46";
+    otherRun.pressureUnit = 12;
+    const QString other = savedRamp(QStringLiteral("other.rmp"), otherRun);
+    SavedRamp secondRun;
+    secondRun.tag = "FV-2";
+    const QString second = savedRamp(QStringLiteral("two.rmp"), secondRun);
+    const QString junk = tempPath(QStringLiteral("junk.rmp"));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a plot file at all");
+    bad.close();
+    showCompare();
+    enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
+    for (const bool withFile2 : { false, true }) {
+        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
+            ASSERT_TRUE(open1(first)) << what;
+            if (withFile2)
+                ASSERT_TRUE(open2(second)) << what;
+            const Seen before = seen();
+            const CRampCompareReport kept = app().records().m_RampCompareReport;
+            prompts().clearRecords();
+            if (attempt == Cancel) {
+                prompts().answerFile(std::nullopt, OpenTitle);
+                compare().OnOpenFile2();
+            } else if (attempt == Refused) {
+                prompts().answerFile(junk, OpenTitle);
+                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+                compare().OnOpenFile2();
+            } else {
+                open2(other, Prompts::IdCancel);
+            }
+            EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+            expectSeen(before, what);
+            const CRampCompareReport& record = app().records().m_RampCompareReport;
+            EXPECT_EQ(record.m_strTag2, kept.m_strTag2) << what;
+            EXPECT_EQ(record.m_strFileName2, kept.m_strFileName2) << what;
+            EXPECT_EQ(record.m_strTestDuration2, kept.m_strTestDuration2) << what;
+            EXPECT_EQ(record.m_nPressureUnit, kept.m_nPressureUnit) << what;
+            EXPECT_EQ(record.m_strSpringPressureUnit, kept.m_strSpringPressureUnit) << what;
+            // The next views show file 2 as before.
+            click(V::SignalsVsCommandButton);
+            click(V::RampTestButton);
+            expectSeen(before, what + ", after the views");
+
+            const QString text = print("compare.pdf");
+            EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("FV-3"))) << what << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(other)) << what;
+            EXPECT_FALSE(text.contains(QStringLiteral("kPa"))) << what;
+            EXPECT_EQ(text.contains(QStringLiteral("FV-2")), withFile2) << what << "\n" << text.toStdString();
+            EXPECT_EQ(text.contains(second), withFile2) << what;
+        }
+    }
 }
 
 TEST_F(RampCompareViewTest, TheBoxRulesFollowSensorsActuationModelAndView)

@@ -139,6 +139,52 @@ protected:
         return names;
     }
 
+    // What the user sees of the page and what Print takes: every field,
+    // every box (ticked, usable), "2..." and Print, and the drawn channels.
+    struct Seen {
+        std::map<int, QString> fields;
+        std::map<int, std::pair<bool, bool>> boxes;
+        bool file2 = false;
+        bool print = false;
+        std::set<std::string> drawn;
+    };
+    Seen seen()
+    {
+        Seen s;
+        for (const ControlSpec& spec : V::Template.controls)
+            if (spec.kind == ControlSpec::Kind::Edit)
+                s.fields[spec.id] = field(spec.id);
+        for (int box : allBoxes())
+            s.boxes[box] = { ticked(box), on(box) };
+        s.file2 = on(V::OpenFile2Button);
+        s.print = on(V::PrintButton);
+        s.drawn = drawnChannels();
+        return s;
+    }
+    void expectSeen(const Seen& expected, const std::string& what)
+    {
+        const Seen now = seen();
+        for (const auto& [id, text] : expected.fields)
+            EXPECT_EQ(now.fields.at(id), text) << what << ", field " << id;
+        for (const auto& [box, state] : expected.boxes) {
+            EXPECT_EQ(now.boxes.at(box).first, state.first) << what << ", box ticked " << box;
+            EXPECT_EQ(now.boxes.at(box).second, state.second) << what << ", box usable " << box;
+        }
+        EXPECT_EQ(now.file2, expected.file2) << what;
+        EXPECT_EQ(now.print, expected.print) << what;
+        EXPECT_EQ(now.drawn, expected.drawn) << what;
+    }
+    QString printed()
+    {
+        ownProgramFolder({ "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml" });
+        const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save Step Test Compare Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        return QFileInfo::exists(pdf) ? ReportTestSupport::pdfText(pdf).simplified() : QString();
+    }
+
     const char* m_path = K90Path;
     double m_friction = 0.0;
     RecordingPrintBackend m_printed;
@@ -481,13 +527,106 @@ TEST_F(StepCompareViewTest, RefusedFilesLeaveWhatWasShown)
         EXPECT_TRUE(drawn("Position"));
         EXPECT_EQ(field(V::Tag2Edit), QString());
     }
-    // A failed file 1 clears the plot but keeps the buttons a file 1 gave.
+    // A failed file 1 leaves nothing loaded: the page is as before any file.
     EXPECT_FALSE(open1(junk, std::make_pair(int(Prompts::IdOk), QStringLiteral("File open error."))));
     EXPECT_EQ(trace("Position")->Count(), 0);
-    EXPECT_EQ(field(V::Tag1Edit), QStringLiteral("FV-7"));
-    EXPECT_TRUE(on(V::OpenFile2Button));
-    EXPECT_TRUE(on(V::PrintButton));
+    EXPECT_EQ(field(V::Tag1Edit), QString());
+    EXPECT_FALSE(on(V::OpenFile2Button));
+    EXPECT_FALSE(on(V::PrintButton));
     EXPECT_FALSE(compare().file1Loaded());
+}
+
+TEST_F(StepCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
+{
+    const QString junk = tempPath(QStringLiteral("junk.stp"));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a plot file at all");
+    bad.close();
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
+        SavedRun other;
+        other.tag = "FV-8";
+        const QString second = savedRun(QStringLiteral("two.stp"), other);
+        showCompare();
+        const Seen fresh = seen();
+        for (const bool refused : { false, true }) {
+            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+            ASSERT_TRUE(open1(first)) << what;
+            ASSERT_TRUE(open2(second)) << what;
+            click(V::PressureViewButton);
+            if (refused) {
+                EXPECT_FALSE(open1(junk, std::make_pair(int(Prompts::IdOk), QStringLiteral("File open error."))));
+            } else {
+                prompts().answerFile(std::nullopt, OpenTitle);
+                compare().OnOpenFile1();
+            }
+            EXPECT_FALSE(compare().file1Loaded()) << what;
+            EXPECT_FALSE(compare().file2Loaded()) << what;
+            expectSeen(fresh, what);
+            EXPECT_FALSE(compare().pressureView()) << what;
+            EXPECT_EQ(trace("Position")->Count(), 0) << what;
+            EXPECT_EQ(trace("Position2")->Count(), 0) << what;
+            // Nothing comes back at the next views.
+            click(V::PressureViewButton);
+            click(V::StepViewButton);
+            expectSeen(fresh, what + ", after the views");
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(StepCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBefore)
+{
+    startOn(K90Path);
+    const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
+    SavedRun refusedRun;
+    refusedRun.tag = "FV-9";
+    refusedRun.stop = "61";
+    const QString other = savedRun(QStringLiteral("other.stp"), refusedRun);
+    SavedRun accepted;
+    accepted.tag = "FV-8";
+    const QString second = savedRun(QStringLiteral("two.stp"), accepted);
+    const QString junk = tempPath(QStringLiteral("junk.stp"));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a plot file at all");
+    bad.close();
+    showCompare();
+    enum Attempt { Cancel, Refused, NoAtTheQuestion };
+    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
+    for (const bool withFile2 : { false, true }) {
+        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
+            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
+            ASSERT_TRUE(open1(first)) << what;
+            if (withFile2)
+                ASSERT_TRUE(open2(second)) << what;
+            const Seen before = seen();
+            prompts().clearRecords();
+            if (attempt == Cancel) {
+                prompts().answerFile(std::nullopt, OpenTitle);
+                compare().OnOpenFile2();
+            } else if (attempt == Refused) {
+                open2(junk, std::make_pair(int(Prompts::IdOk), QStringLiteral("File open error.")));
+            } else {
+                open2(other, std::make_pair(int(Prompts::IdCancel), SettingsQuestion));
+            }
+            EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+            expectSeen(before, what);
+            // The next views show file 2 as before.
+            click(V::PressureViewButton);
+            click(V::StepViewButton);
+            expectSeen(before, what + ", after the views");
+
+            const QString text = printed();
+            EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("FV-9"))) << what << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(other)) << what;
+            EXPECT_EQ(text.contains(QStringLiteral("FV-8")), withFile2) << what << "\n" << text.toStdString();
+            EXPECT_EQ(text.contains(second), withFile2) << what;
+        }
+    }
 }
 
 TEST_F(StepCompareViewTest, TwiceTheFrictionLagsAndTheDifferenceSettles)

@@ -81,6 +81,39 @@ void checkConversions()
         EXPECT_EQ(NumberText::toInt(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
+TEST(NumberText, ASinglePrecisionValueReadsAsTheShortestTextOfThatValue)
+{
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        { double(0.29f), "0.29" },
+        { double(12.3f), "12.3" },
+        { double(12.345f), "12.345" },
+        { double(50.0f), "50" },
+        { double(655.35f), "655.35" },
+        { double(0.0001f), "0.0001" },
+        { double(1e10f), "10000000000" },
+        { double(-7.7f), "-7.7" },
+        { double(16777216.0f), "16777216" },
+        { double(3.4028235e38f), "3.4028235e+38" },
+        { double(1e-45f), "1e-45" },
+        // Not single precision: fromDouble's text.
+        { 0.29, "0.29" },
+        { 0.123456789012, "0.123456789012" },
+        { 12.3000001, "12.3000001" },
+        { 1e300, "1e+300" },
+        { -1e39, "-1e+39" },
+    };
+    for (const Case& c : cases) {
+        const QString text = NumberText::fromSingle(c.value);
+        EXPECT_EQ(text, QString::fromLatin1(c.text)) << c.text;
+        if (std::fabs(c.value) <= 3.4028235e38)
+            EXPECT_EQ(NumberText::toSingle(text), NumberText::roundToSingle(c.value)) << c.text;
+    }
+    EXPECT_EQ(NumberText::fromSingle(std::nan("")), NumberText::fromDouble(std::nan("")));
+}
+
 class LocaleScope
 {
 public:
