@@ -39,6 +39,11 @@ QString fromSingle(double value)
     // defined conversion to one).
     if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX) || roundToSingle(value) != value)
         return fromDouble(value);
+    // A whole number keeps its digits: a stored count or duration of
+    // 2147483520 must not come back as 2147483500, though both are one value
+    // in single precision.
+    if (std::fabs(value) < 1e15 && std::trunc(value) == value)
+        return fromDouble(value);
     // Nine significant digits always tell two single-precision values apart.
     for (int digits = 1; digits < 9; ++digits) {
         const double shortest = toDouble(format("%.*g", digits, value));

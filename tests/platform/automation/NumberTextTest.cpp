@@ -96,6 +96,9 @@ TEST(NumberText, ASinglePrecisionValueReadsAsTheShortestTextOfThatValue)
         { double(1e10f), "10000000000" },
         { double(-7.7f), "-7.7" },
         { double(16777216.0f), "16777216" },
+        // A whole number keeps all its digits, not the shortest that reads back.
+        { double(2147483520.0f), "2147483520" },
+        { -double(2147483520.0f), "-2147483520" },
         { double(3.4028235e38f), "3.4028235e+38" },
         { double(1e-45f), "1e-45" },
         // Not single precision: fromDouble's text.
