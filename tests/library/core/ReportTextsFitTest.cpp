@@ -32,8 +32,11 @@
 #include <QFontMetricsF>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
+#include <stdexcept>
 
 using namespace ReportTestSupport;
 
@@ -114,9 +117,9 @@ const QStringList Intervals = { QStringLiteral("3"), QStringLiteral("5"), QStrin
 const QString Duration = QStringLiteral("60");
 const QStringList DurationUnits = { QStringLiteral("Minute(s)"), QStringLiteral("Hour(s)"), QStringLiteral("Day(s)") };
 // The report header's catalogue texts.
-const QStringList ActuatorSizes = { QStringLiteral("P42"), QStringLiteral("250D"), QStringLiteral("RA-250"),
-    QStringLiteral("345-20"), QStringLiteral("L100A"), QStringLiteral("DP800"), QStringLiteral("P-400"),
-    QStringLiteral("Other") };
+const QStringList ActuatorSizes
+    = { QStringLiteral("P42"), QStringLiteral("250D"), QStringLiteral("RA-250"), QStringLiteral("345-20"),
+          QStringLiteral("L100A"), QStringLiteral("DP800"), QStringLiteral("P-400"), QStringLiteral("Other") };
 const QStringList Makers = { QStringLiteral("Drelvik (Piston)"), QStringLiteral("Drelvik (Diaphragm Rotary)"),
     QStringLiteral("Drelvik (Diaphragm Linear)"), QStringLiteral("Plenmark"), QStringLiteral("Quirrel") };
 const QStringList ActuatorKinds = { QStringLiteral("Linear (piston)"), QStringLiteral("Linear (diaphragm)"),
@@ -222,8 +225,8 @@ CRampReport widestRamp()
     r.m_strActuatorSizeUnit = as(widest({ QStringLiteral("sq.in"), QStringLiteral("sq.cm") }));
     r.m_strStrokeLengthUnit = as(widest(Widest::TravelUnits));
     // lbs or kg per travel unit
-    r.m_strSpringRateUnit = as(widest({ QStringLiteral("lbs/") + widest(Widest::TravelUnits),
-        QStringLiteral("kg/") + widest(Widest::TravelUnits) }));
+    r.m_strSpringRateUnit = as(widest(
+        { QStringLiteral("lbs/") + widest(Widest::TravelUnits), QStringLiteral("kg/") + widest(Widest::TravelUnits) }));
     r.m_strSpringPressureUnit = as(widest(Widest::PressureLabels));
     r.m_bPressureData = 1;
     return r;
@@ -254,10 +257,8 @@ void calibration(std::vector<Generated>& out, const char* k90, const char* k40,
 {
     for (auto [file, model] : { std::pair { k90, uint8_t(5) }, std::pair { k40, uint8_t(6) } })
         out.push_back({ file, model,
-            [generate, model = model](const QString& definition, const IReportPtr& report,
-                const IPrinterPtr& printer, QWidget* page) {
-                generate(widestHeader(model), definition, report, printer, page);
-            } });
+            [generate, model = model](const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
+                QWidget* page) { generate(widestHeader(model), definition, report, printer, page); } });
 }
 
 void twins(std::vector<Generated>& out, const char* k90, const char* k40,
@@ -265,8 +266,8 @@ void twins(std::vector<Generated>& out, const char* k90, const char* k40,
 {
     for (auto [file, model] : { std::pair { k90, uint8_t(5) }, std::pair { k40, uint8_t(6) } })
         out.push_back({ file, model,
-            [generate, model = model](const QString& definition, const IReportPtr& report,
-                const IPrinterPtr& printer, QWidget* page) { generate(model, definition, report, printer, page); } });
+            [generate, model = model](const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
+                QWidget* page) { generate(model, definition, report, printer, page); } });
 }
 
 std::vector<Generated> everyReport()
@@ -284,11 +285,12 @@ std::vector<Generated> everyReport()
             r.m_strCalActSize = as(Widest::TenthsArea);
             r.m_strState = as(widest(Widest::CalibrationStates));
             r.m_strFricValue = as(Widest::Count);
-            for (AutoString* count : { &r.m_strILO, &r.m_strLoADVal, &r.m_strHiADVal, &r.m_strPort1Lo,
-                     &r.m_strPort1Hi, &r.m_strPort1Range, &r.m_strPort2Lo, &r.m_strPort2Hi, &r.m_strPort2Range })
+            for (AutoString* count : { &r.m_strILO, &r.m_strLoADVal, &r.m_strHiADVal, &r.m_strPort1Lo, &r.m_strPort1Hi,
+                     &r.m_strPort1Range, &r.m_strPort2Lo, &r.m_strPort2Hi, &r.m_strPort2Range })
                 *count = as(Widest::Count);
             r.m_strADRange = as(Widest::CountDifference);
-            r.m_strSuppLoLbl = as(widest({ QStringLiteral("Supply Pressure Low Alarm"), QStringLiteral("Supply Pressure") }));
+            r.m_strSuppLoLbl
+                = as(widest({ QStringLiteral("Supply Pressure Low Alarm"), QStringLiteral("Supply Pressure") }));
             r.m_strSuppP1Lbl = as(widest({ QStringLiteral("Port A Range too Small"), QStringLiteral("Port1") }));
             r.m_strSuppP2Lbl = as(widest({ QStringLiteral("Port B Range too Small"), QStringLiteral("Port2"),
                 QStringLiteral("Port2 Not Available") }));
@@ -346,8 +348,8 @@ std::vector<Generated> everyReport()
             r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
             r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
             r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
-            for (AutoString* s : { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1,
-                     &r.m_strStopPosition2 })
+            for (AutoString* s :
+                { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
                 *s = as(Widest::FloatSetting);
             for (AutoString* s : { &r.m_strTimeToTarget1, &r.m_strTimeToTarget2, &r.m_strBreakAwayTime1,
                      &r.m_strBreakAwayTime2, &r.m_strTimeToTargetResult1, &r.m_strTimeToTargetResult2 })
@@ -379,8 +381,8 @@ std::vector<Generated> everyReport()
             r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
             r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
             r.m_strFile1 = r.m_strFile2 = as(Widest::ResultFile);
-            for (AutoString* s : { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1,
-                     &r.m_strStopPosition2 })
+            for (AutoString* s :
+                { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
                 *s = as(Widest::FloatSetting);
             r.m_strHoldTime1 = r.m_strHoldTime2 = as(Widest::FloatSeconds);
             r.m_strPressureUnit1 = r.m_strPressureUnit2 = as(widest(Widest::PressureTexts));
@@ -408,11 +410,10 @@ std::vector<Generated> everyReport()
             r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
             r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
             r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
-            for (AutoString* s : { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1,
-                     &r.m_strStopPosition2 })
-                *s = as(Widest::FloatSetting);
             for (AutoString* s :
-                { &r.m_strHoldTime1, &r.m_strHoldTime2, &r.m_strTestDuration1, &r.m_strTestDuration2 })
+                { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
+                *s = as(Widest::FloatSetting);
+            for (AutoString* s : { &r.m_strHoldTime1, &r.m_strHoldTime2, &r.m_strTestDuration1, &r.m_strTestDuration2 })
                 *s = as(Widest::FloatSeconds);
             r.m_strActuatorSize1 = r.m_strActuatorSize2 = as(Widest::Area);
             r.m_strActuatorSizeUnit = as(widest({ QStringLiteral("sq.in"), QStringLiteral("sq.cm") }));
@@ -424,8 +425,7 @@ std::vector<Generated> everyReport()
             r.m_strSpringRateUnit = as(widest({ QStringLiteral("lbs/") + widest(Widest::TravelUnits),
                 QStringLiteral("kg/") + widest(Widest::TravelUnits) }));
             r.m_strSpringPressureUnit = as(widest(Widest::PressureLabels));
-            GenerateRampCompareReport(
-                r, IXYPlotPtr(&plot), report, printer, as(definition), page, widestHeader(model));
+            GenerateRampCompareReport(r, IXYPlotPtr(&plot), report, printer, as(definition), page, widestHeader(model));
         });
     twins(out, "HDRLTestRept.xml", "HDRLTestRept_K40.xml",
         [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
@@ -447,8 +447,8 @@ std::vector<Generated> everyReport()
             r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
             r.m_strPosSettlingTime1 = r.m_strPosSettlingTime2 = as(Widest::FloatSeconds);
             for (AutoString* s : { &r.m_strRepeatAverage1, &r.m_strRepeatAverage2, &r.m_strRepeatMaximum1,
-                     &r.m_strRepeatMaximum2, &r.m_strHysDeadAverage1, &r.m_strHysDeadAverage2,
-                     &r.m_strHysDeadMaximum1, &r.m_strHysDeadMaximum2 })
+                     &r.m_strRepeatMaximum2, &r.m_strHysDeadAverage1, &r.m_strHysDeadAverage2, &r.m_strHysDeadMaximum1,
+                     &r.m_strHysDeadMaximum2 })
                 *s = as(Widest::Error);
             for (AutoString* s : { &r.m_strRepeatAverageDiff, &r.m_strRepeatMaximumDiff, &r.m_strHysDeadAverageDiff,
                      &r.m_strHysDeadMaximumDiff })
@@ -503,14 +503,14 @@ std::vector<Generated> everyReport()
             pst.SetupPSTPlotChannels(IPlotPtr(&pstPlot));
             ConfigureHDRLPlotControl(IPlotPtr(&hdrlPlot));
             hdrl.SetupHDRLPlotChannels(IPlotPtr(&hdrlPlot));
-            GenerateMultiTestReport(widestHeader(model), ramp, step, pst, hdrl, IPlotPtr(&stepPlot),
-                IPlotPtr(&pstPlot), IPlotPtr(&hdrlPlot), IXYPlotPtr(&rampPlot), report, printer, as(definition), page);
+            GenerateMultiTestReport(widestHeader(model), ramp, step, pst, hdrl, IPlotPtr(&stepPlot), IPlotPtr(&pstPlot),
+                IPlotPtr(&hdrlPlot), IXYPlotPtr(&rampPlot), report, printer, as(definition), page);
         });
     twins(out, "AlarmStatReport-K90.xml", "AlarmStatReport_K40.xml",
         [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
             QWidget* page) {
-            const QString name
-                = widestStatusName(model == 5 ? QStringLiteral("SerratK90Errors.dlm") : QStringLiteral("SerratK40Errors.dlm"));
+            const QString name = widestStatusName(
+                model == 5 ? QStringLiteral("SerratK90Errors.dlm") : QStringLiteral("SerratK40Errors.dlm"));
             CAlarmStatusReport r;
             for (size_t k = 0; k < std::size(r.m_strErrorCode); ++k) {
                 r.m_strErrorCode[k] = as(QStringLiteral("255")); // a status byte
@@ -576,7 +576,8 @@ std::vector<Generated> everyReport()
                 { LocalInterfaceLbl, widest({ QStringLiteral("Local Disabled"), QStringLiteral("Local Enabled") }) },
                 { PotRotationLbl,
                     widest({ QStringLiteral("Pot Rotation Reversed"), QStringLiteral("Pot Rotation Normal") }) },
-                { PressBoardLbl, widest({ QStringLiteral("Press Board Present"), QStringLiteral("Press Board Absent") }) },
+                { PressBoardLbl,
+                    widest({ QStringLiteral("Press Board Present"), QStringLiteral("Press Board Absent") }) },
                 { SquawkModeLbl, widest({ QStringLiteral("Squawk Mode On"), QStringLiteral("Squawk Mode Off") }) },
                 { AOBoardLbl, widest({ QStringLiteral("AO Board Present"), QStringLiteral("AO Board Absent") }) },
             };
@@ -615,6 +616,35 @@ QStringList textsThatDoNotFit(const ReportDocument& document)
     return cut;
 }
 
+const Generated& generatorOf(const std::vector<Generated>& reports, const char* file)
+{
+    for (const Generated& report : reports)
+        if (QString::fromLatin1(report.file) == QString::fromLatin1(file))
+            return report;
+    throw std::runtime_error(file);
+}
+
+// The printed item of the first page with that key, or nullptr.
+const ReportPageItem* printed(const ReportDocument& document, const QString& key)
+{
+    return document.find(key);
+}
+
+// The item that prints next to the right of `item` on its row, or nullptr.
+const ReportPageItem* rightNeighbour(const ReportDocument& document, const ReportPageItem& item)
+{
+    const ReportPageItem* nearest = nullptr;
+    for (const ReportPage& page : document.pages)
+        for (const ReportPageItem& other : page.items) {
+            if (&other == &item || other.rect.top() != item.rect.top() || other.rect.left() <= item.rect.left()
+                || (other.kind != ReportItemKind::Text && other.kind != ReportItemKind::Field))
+                continue;
+            if (!nearest || other.rect.left() < nearest->rect.left())
+                nearest = &other;
+        }
+    return nearest;
+}
+
 class ReportTextsFit : public SwTest
 {
 protected:
@@ -629,6 +659,24 @@ protected:
     {
         PrintBackend::install(nullptr);
         SwTest::TearDown();
+    }
+
+    // The report as the generator fills and lays out the definition.
+    ReportDocument laidOut(const char* file)
+    {
+        static const std::vector<Generated> reports = everyReport();
+        const Generated& generated = generatorOf(reports, file);
+        QDir().mkpath(tempPath(QStringLiteral("Dependencies")));
+        const QString definition = tempPath(QStringLiteral("Dependencies/") + QString::fromLatin1(file));
+        QFile::remove(definition);
+        EXPECT_TRUE(QFile::copy(shippedDefinition(QString::fromLatin1(file)), definition));
+        ReportControl reportControl;
+        PrinterControl printerControl;
+        QWidget page;
+        prompts().answerFile(std::nullopt);
+        prompts().answerMessage(Prompts::IdNo);
+        generated.generate(definition, IReportPtr(&reportControl), IPrinterPtr(&printerControl), &page);
+        return reportControl.layoutDocument();
     }
 
     RecordingPrintBackend m_printed;
@@ -661,5 +709,131 @@ TEST_F(ReportTextsFit, EveryShippedReportHoldsTheWidestTextsOfItsFields)
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
         generated.generate(definition, IReportPtr(&reportControl), IPrinterPtr(&printerControl), &page);
         EXPECT_EQ(textsThatDoNotFit(reportControl.layoutDocument()), QStringList());
+    }
+}
+
+TEST_F(ReportTextsFit, PartialStrokeAndHdrlValuesPrintWithTheUnitsThePagesShow)
+{
+    struct Case {
+        const char* file;
+        const char* valueKey;
+        const char* unit;
+    };
+    const Case cases[] = {
+        { "PSTestRept.xml", "StartPosn", "%" },
+        { "PSTestRept.xml", "StopPosn", "%" },
+        { "PSTestRept.xml", "TimeTargetValue", "sec" },
+        { "PSTestRept.xml", "TestDuration", "sec" },
+        { "PSTestRept.xml", "StartPosn1", "sec" },
+        { "PSTestRept.xml", "PressureValue", "Kg/sq.cm" },
+        { "PSTestRept.xml", "TimeTargetValueInfo", "sec" },
+        { "HDRLTestRept.xml", "lblAverageValue", "%" },
+        { "HDRLTestRept.xml", "lblMaximumValue", "%" },
+        { "HDRLTestRept.xml", "lblAverageValueReapt", "%" },
+        { "HDRLTestRept.xml", "lblMaximumValueReapt", "%" },
+        { "HDRLTestRept.xml", "lblLinearErrorValue", "%" },
+        { "HDRLTestRept.xml", "lblPosSettlingTimeValue", "sec" },
+    };
+    for (const char* twin : { "", "_K40" }) {
+        std::map<QString, ReportDocument> documents;
+        for (const Case& c : cases) {
+            const QString file = QString::fromLatin1(c.file).replace(
+                QStringLiteral(".xml"), QString::fromLatin1(twin) + QStringLiteral(".xml"));
+            SCOPED_TRACE(file.toStdString() + " " + c.valueKey);
+            if (!documents.count(file))
+                documents[file] = laidOut(file.toLatin1().constData());
+            const ReportDocument& document = documents[file];
+            const ReportPageItem* value = printed(document, QString::fromLatin1(c.valueKey));
+            ASSERT_NE(value, nullptr);
+            const ReportPageItem* beside = rightNeighbour(document, *value);
+            ASSERT_NE(beside, nullptr);
+            EXPECT_EQ(beside->text, QString::fromLatin1(c.unit));
+        }
+    }
+}
+
+TEST_F(ReportTextsFit, HdrlAverageAndMaximumStandBesideTheirValues)
+{
+    // Each label on the row of the value it names, just before it: no row of
+    // labels without values above a row that has only one value.
+    struct Pair {
+        const char* labelKey;
+        const char* label;
+        const char* valueKey;
+    };
+    const Pair pairs[] = {
+        { "lblAverage", "Average:", "lblAverageValue" },
+        { "lblMaximum", "Maximum:", "lblMaximumValue" },
+        { "lblAverage1", "Average:", "lblAverageValueReapt" },
+        { "lblMaximum1", "Maximum:", "lblMaximumValueReapt" },
+    };
+    for (const char* file : { "HDRLTestRept.xml", "HDRLTestRept_K40.xml" }) {
+        SCOPED_TRACE(file);
+        const ReportDocument document = laidOut(file);
+        for (const Pair& pair : pairs) {
+            const ReportPageItem* label = printed(document, QString::fromLatin1(pair.labelKey));
+            ASSERT_NE(label, nullptr) << pair.labelKey;
+            EXPECT_EQ(label->text, QString::fromLatin1(pair.label));
+            const ReportPageItem* next = rightNeighbour(document, *label);
+            ASSERT_NE(next, nullptr) << pair.labelKey;
+            EXPECT_EQ(next->key, QString::fromLatin1(pair.valueKey)) << pair.labelKey;
+        }
+    }
+}
+
+TEST_F(ReportTextsFit, TheSmallerModelsActuatorCalibrationFlagsLeaveNoGap)
+{
+    // The second port's row is printed by the larger model only; the flags
+    // the smaller model prints fill the grid from its first slot.
+    const char* const flagLabels[] = { "SuppLoLbl", "SuppP1Lbl", "SuppP2Lbl", "StrkCal0PosOutLbl",
+        "StrkCal100PosOutLbl", "StrkCalFdbkSmallLbl", "StrkCalILOTOLbl", "StrkCalNoMoTOLbl", "StrkCalNoSetTimeOutLbl" };
+    for (const char* file : { "ActStrokeFricCalRept.xml", "ActStrokeFricCalRept_K40.xml" }) {
+        SCOPED_TRACE(file);
+        const ReportDocument document = laidOut(file);
+        std::vector<const ReportPageItem*> grid;
+        for (const char* key : flagLabels) {
+            const ReportPageItem* label = printed(document, QString::fromLatin1(key));
+            ASSERT_NE(label, nullptr) << key;
+            grid.push_back(label);
+        }
+        std::sort(grid.begin(), grid.end(), [](const ReportPageItem* a, const ReportPageItem* b) {
+            return std::pair(a->rect.top(), a->rect.left()) < std::pair(b->rect.top(), b->rect.left());
+        });
+        bool emptySeen = false;
+        for (const ReportPageItem* flag : grid) {
+            if (flag->text.isEmpty())
+                emptySeen = true;
+            else
+                EXPECT_FALSE(emptySeen) << "an empty slot before " << flag->key.toStdString();
+        }
+    }
+}
+
+TEST_F(ReportTextsFit, PicturesForSquarerFieldsAreTakenTaller)
+{
+    // A half-width field of 5473 x 4220 twips gets a picture of its shape, so
+    // the error views' long axis title has the height it needs; full-width
+    // fields keep the report's picture of 2000 x 1060.
+    const std::pair<const char*, std::vector<std::pair<const char*, QSize>>> reports[] = {
+        { "HDRLTestCmpRept.xml",
+            { { "CntrolGrph", QSize(2000, 1060) }, { "HDRGrph", QSize(2000, 1542) },
+                { "LinGrph", QSize(2000, 1542) } } },
+        { "HDRLTestRept_K40.xml",
+            { { "RampGrph", QSize(2000, 1060) }, { "RampGrph2", QSize(2000, 1542) },
+                { "RampGrph3", QSize(2000, 1542) } } },
+        { "AllTestReport.xml",
+            { { "HDRLRampGrph", QSize(2000, 1060) }, { "HDRLRampGrph2", QSize(2000, 1542) },
+                { "HDRLRampGrph3", QSize(2000, 1542) } } },
+    };
+    for (const auto& [file, pictures] : reports) {
+        SCOPED_TRACE(file);
+        const ReportDocument document = laidOut(file);
+        for (const auto& [key, size] : pictures) {
+            const ReportPageItem* picture = printed(document, QString::fromLatin1(key));
+            ASSERT_NE(picture, nullptr) << key;
+            EXPECT_EQ(
+                std::pair(picture->picture.width(), picture->picture.height()), std::pair(size.width(), size.height()))
+                << key;
+        }
     }
 }
