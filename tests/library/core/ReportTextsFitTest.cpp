@@ -624,12 +624,6 @@ const Generated& generatorOf(const std::vector<Generated>& reports, const char* 
     throw std::runtime_error(file);
 }
 
-// The printed item of the first page with that key, or nullptr.
-const ReportPageItem* printed(const ReportDocument& document, const QString& key)
-{
-    return document.find(key);
-}
-
 // The item that prints next to the right of `item` on its row, or nullptr.
 const ReportPageItem* rightNeighbour(const ReportDocument& document, const ReportPageItem& item)
 {
@@ -743,7 +737,7 @@ TEST_F(ReportTextsFit, PartialStrokeAndHdrlValuesPrintWithTheUnitsThePagesShow)
             if (!documents.count(file))
                 documents[file] = laidOut(file.toLatin1().constData());
             const ReportDocument& document = documents[file];
-            const ReportPageItem* value = printed(document, QString::fromLatin1(c.valueKey));
+            const ReportPageItem* value = document.find(QString::fromLatin1(c.valueKey));
             ASSERT_NE(value, nullptr);
             const ReportPageItem* beside = rightNeighbour(document, *value);
             ASSERT_NE(beside, nullptr);
@@ -771,7 +765,7 @@ TEST_F(ReportTextsFit, HdrlAverageAndMaximumStandBesideTheirValues)
         SCOPED_TRACE(file);
         const ReportDocument document = laidOut(file);
         for (const Pair& pair : pairs) {
-            const ReportPageItem* label = printed(document, QString::fromLatin1(pair.labelKey));
+            const ReportPageItem* label = document.find(QString::fromLatin1(pair.labelKey));
             ASSERT_NE(label, nullptr) << pair.labelKey;
             EXPECT_EQ(label->text, QString::fromLatin1(pair.label));
             const ReportPageItem* next = rightNeighbour(document, *label);
@@ -792,7 +786,7 @@ TEST_F(ReportTextsFit, TheSmallerModelsActuatorCalibrationFlagsLeaveNoGap)
         const ReportDocument document = laidOut(file);
         std::vector<const ReportPageItem*> grid;
         for (const char* key : flagLabels) {
-            const ReportPageItem* label = printed(document, QString::fromLatin1(key));
+            const ReportPageItem* label = document.find(QString::fromLatin1(key));
             ASSERT_NE(label, nullptr) << key;
             grid.push_back(label);
         }
@@ -829,7 +823,7 @@ TEST_F(ReportTextsFit, PicturesForSquarerFieldsAreTakenTaller)
         SCOPED_TRACE(file);
         const ReportDocument document = laidOut(file);
         for (const auto& [key, size] : pictures) {
-            const ReportPageItem* picture = printed(document, QString::fromLatin1(key));
+            const ReportPageItem* picture = document.find(QString::fromLatin1(key));
             ASSERT_NE(picture, nullptr) << key;
             EXPECT_EQ(
                 std::pair(picture->picture.width(), picture->picture.height()), std::pair(size.width(), size.height()))
