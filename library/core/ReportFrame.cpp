@@ -8,6 +8,17 @@
 #include "ui/TimerService.h"
 
 #include <algorithm>
+#include <cmath>
+
+QSize ReportPictureSizeFor(const QSize& field)
+{
+    const int width = ReportPictureSize.width();
+    if (field.width() <= 0 || field.height() <= 0)
+        return ReportPictureSize;
+    // A needle of a field still gets a picture a plot can be drawn in.
+    const double tall = std::round(double(width) * field.height() / field.width());
+    return QSize(width, std::max(ReportPictureSize.height(), static_cast<int>(std::min(tall, 4.0 * width))));
+}
 
 void ReportFrameFields::setText(const QString& section, const QString& key, const QString& text) const
 {
@@ -65,15 +76,32 @@ private:
     std::vector<IPlotPtr> m_plots;
 };
 
-void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder)
+// Each picture file at the shape of the field it goes into, from the loaded definition.
+ReportPictureSizes pictureSizes(const ReportFrameDescriptor& descriptor, const IReportPtr& report)
 {
+    return [&descriptor, &report](const QString& fileName) {
+        const ReportSectionDefinition* detail = report->definition().section(ReportFrameText::DetailSection);
+        for (const ReportFramePicture& picture : descriptor.pictures) {
+            if (picture.fileName != fileName || !detail)
+                continue;
+            for (const ReportItem& item : detail->items)
+                if (item.key == picture.fieldKey)
+                    return ReportPictureSizeFor(item.rect.size());
+        }
+        return ReportPictureSize;
+    };
+}
+
+void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder, const IReportPtr& report)
+{
+    const ReportPictureSizes sizeOf = pictureSizes(descriptor, report);
     if (descriptor.takePictures) {
-        descriptor.takePictures(folder);
+        descriptor.takePictures(folder, sizeOf);
     } else {
         for (const ReportFramePicture& picture : descriptor.pictures) {
             if (picture.showView)
                 picture.showView();
-            picture.plot->SaveImage(folder + picture.fileName, ReportPictureSize);
+            picture.plot->SaveImage(folder + picture.fileName, sizeOf(picture.fileName));
         }
     }
     if (descriptor.afterPictures)
@@ -113,7 +141,7 @@ void fillReport(const ReportFrameDescriptor& descriptor, const CReportHeader& he
 {
     using Place = ReportFrameDescriptor::PicturePlace;
     if (descriptor.picturePlace == Place::BeforeFields)
-        takePictures(descriptor, pictureFolder);
+        takePictures(descriptor, pictureFolder, fields.report());
 
     fields.setText(ReportFrameText::PageHeaderSection, text(descriptor.row.pageLineKey), ReportFrameText::PageLine);
     if (descriptor.row.titleKey)
@@ -126,7 +154,7 @@ void fillReport(const ReportFrameDescriptor& descriptor, const CReportHeader& he
     if (descriptor.fields)
         descriptor.fields(fields);
     if (descriptor.picturePlace == Place::AfterFields) {
-        takePictures(descriptor, pictureFolder);
+        takePictures(descriptor, pictureFolder, fields.report());
         putPictures(fields, descriptor.pictures, pictureFolder);
     }
     if (!descriptor.dateLabelKey.isEmpty())

@@ -72,9 +72,18 @@ inline const QString DetailSection = QStringLiteral("Detail");
 inline const QString PageHeaderSection = QStringLiteral("Page Header");
 } // namespace ReportFrameText
 
-// The pictures are always this size, however large the plot is on screen, so
-// every printed report looks the same.
+// The pictures are always this wide and at least this tall, however large the
+// plot is on screen, so every printed report looks the same. A picture for a
+// field of a squarer shape is taken as tall as that shape asks: the plot is laid
+// out at its own width, so only a taller picture gives its axes the room the
+// field offers (a long axis title beside a short axis is otherwise cut).
 inline constexpr QSize ReportPictureSize { 2000, 1060 };
+
+// The size of a picture for a field of `field`'s shape (twips, any scale).
+QSize ReportPictureSizeFor(const QSize& field);
+
+// The size each picture file of a report is taken at, by file name.
+using ReportPictureSizes = std::function<QSize(const QString& fileName)>;
 
 // Fills fields of the loaded report. Each text goes the whole way down from
 // the report to the field, and every pointer on the way is let go at once.
@@ -133,7 +142,7 @@ struct ReportFrameDescriptor {
     // (which then only names the files and the fields they go into): for a
     // report that puts each plot back in its first view as soon as that
     // plot's pictures are taken.
-    std::function<void(const QString& folder)> takePictures;
+    std::function<void(const QString& folder, const ReportPictureSizes& sizeOf)> takePictures;
     // Run once every picture is taken (a plot put back in the view the page shows).
     std::function<void()> afterPictures;
     // The report's own fields.

@@ -34,14 +34,14 @@ struct PlotPictures {
 // a plot whose picture fails is put back too before the report ends, so no
 // page is left showing a view it did not choose. Plots after it are not
 // touched.
-void takePlotPictures(const std::vector<PlotPictures>& plots, const QString& folder)
+void takePlotPictures(const std::vector<PlotPictures>& plots, const QString& folder, const ReportPictureSizes& sizeOf)
 {
     for (const PlotPictures& group : plots) {
         try {
             for (const auto& [view, file] : group.shots) {
                 if (view)
                     view();
-                group.plot->SaveImage(folder + file, ReportPictureSize);
+                group.plot->SaveImage(folder + file, sizeOf(file));
             }
         } catch (...) {
             if (group.firstView) {
@@ -101,7 +101,8 @@ ReportFrameDescriptor MultiTestReportDescriptor(const CReportHeader& header, con
     picture(hdrlPlot, HDRLHysteresisPicture, "HDRLRampGrph2");
     picture(hdrlPlot, HDRLLinearityPicture, "HDRLRampGrph3");
 
-    descriptor.takePictures = [copies, pressureData, friction, rampPicturePlot](const QString& folder) {
+    descriptor.takePictures = [copies, pressureData, friction, rampPicturePlot](
+                                  const QString& folder, const ReportPictureSizes& sizeOf) {
         MultiTestCopies& c = *copies;
         const auto rampView = [&c] { c.ramp.SetRampView(c.rampPlot, c.header); };
         const auto stepView = [&c] { c.step.OnStepClick(c.stepPlot, c.header); };
@@ -121,7 +122,7 @@ ReportFrameDescriptor MultiTestReportDescriptor(const CReportHeader& header, con
         const PlotPictures hdrlPictures { c.hdrlPlot, hdrlView,
             { { hdrlView, HDRLControlPicture }, { [&c] { c.hdrl.HDRClicked(c.hdrlPlot); }, HDRLHysteresisPicture },
                 { [&c] { c.hdrl.LinearityClicked(c.hdrlPlot); }, HDRLLinearityPicture } } };
-        takePlotPictures({ rampPictures, stepPictures, pstPictures, hdrlPictures }, folder);
+        takePlotPictures({ rampPictures, stepPictures, pstPictures, hdrlPictures }, folder, sizeOf);
     };
 
     descriptor.fields = [copies](const ReportFrameFields& fields) {

@@ -13,7 +13,9 @@ namespace
 
 constexpr double TwipsPerInch = 1440.0;
 
-QFont fontOf(const ReportFont& font)
+} // namespace
+
+QFont ReportPainter::textFont(const ReportFont& font)
 {
     QFont qfont(font.family);
     // The painter works in twips, so the size goes in twips too (20 to the point).
@@ -23,7 +25,7 @@ QFont fontOf(const ReportFont& font)
     return qfont;
 }
 
-int textFlags(const ReportPageItem& item)
+int ReportPainter::textFlags(const ReportPageItem& item)
 {
     int flags = item.align == ReportAlign::Center ? Qt::AlignHCenter
         : item.align == ReportAlign::Right        ? Qt::AlignRight
@@ -35,14 +37,17 @@ int textFlags(const ReportPageItem& item)
     return flags;
 }
 
+namespace
+{
+
 void paintText(const ReportPageItem& item, QPainter& painter)
 {
     if (item.text.isEmpty())
         return;
-    painter.setFont(fontOf(item.font));
+    painter.setFont(ReportPainter::textFont(item.font));
     painter.setPen(Qt::black);
     // drawText clips to the rectangle: a long text never runs into its neighbours.
-    painter.drawText(item.rect, textFlags(item), item.text);
+    painter.drawText(item.rect, ReportPainter::textFlags(item), item.text);
 }
 
 void paintPicture(const ReportPageItem& item, QPainter& painter)

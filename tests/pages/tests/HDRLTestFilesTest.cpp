@@ -316,9 +316,10 @@ TEST_F(HDRLTestFilesTest, PrintBeforeAnyRunPrintsTheFirstTexts)
     prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
     hdrl().OnPrintReport();
     const QString text = ReportTestSupport::pdfText(pdf).simplified();
-    for (const char* expected : { "Hysteresis And Deadband 0.0 0", "Repeatability 0.0 0", "Linearity Error 0.0" })
+    for (const char* expected : { "Hysteresis And Deadband Average: 0.0 % Maximum: 0 %",
+             "Repeatability Average: 0.0 % Maximum: 0 %", "Linearity Error 0.0 %" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Position Settling Time: 6"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Position Settling Time: 6 sec"))) << text.toStdString();
 }
 
 TEST_F(HDRLTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)
