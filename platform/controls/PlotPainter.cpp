@@ -15,6 +15,17 @@ namespace
 
 constexpr double TickLength = 5.0;
 constexpr double Margin = 4.0;
+// Legend entries that do not fit in one column at the plot's font take more
+// columns, then a smaller font, never smaller than this.
+constexpr double LegendFloorPoints = 6.0;
+constexpr double LegendFontStep = 0.5;
+// The colour sample and the gaps around it, beside each entry's text.
+constexpr double LegendSampleLeft = 6.0;
+constexpr double LegendSampleRight = 26.0;
+constexpr double LegendTextLeft = 32.0;
+constexpr double LegendEntryExtra = 40.0;
+constexpr double LegendRowGap = 4.0;
+constexpr double LegendPad = 4.0;
 const QColor FrameColor(0x40, 0x40, 0x40);
 const QColor GridColor(0xDC, 0xDC, 0xDC);
 // Line widths and marker sizes are drawn up to this many pixels (before a
@@ -63,6 +74,34 @@ std::vector<const PlotChannel*> legendEntries(const Plot& plot)
 double along(const PlotAxis& axis, double value, double length)
 {
     return (value - axis.GetMin()) / axis.drawSpan() * length;
+}
+
+// 1, 2 or 5 times a power of ten.
+bool roundStep(double value)
+{
+    if (!(value > 0.0) || !std::isfinite(value))
+        return false;
+    const double mantissa = value / std::pow(10.0, std::floor(std::log10(value)));
+    for (double round : { 1.0, 2.0, 5.0, 10.0 })
+        if (std::abs(mantissa - round) < 1e-6)
+            return true;
+    return false;
+}
+
+// How many ticks apart labels may stand, in the order they are tried: every
+// tick first; then the spacings that make the labelled step a round number,
+// when the tick step allows any; otherwise every second, third, ... tick.
+std::vector<size_t> labelStrides(double step, size_t tickCount)
+{
+    std::vector<size_t> strides { 1 };
+    for (size_t k = 2; k < tickCount; ++k)
+        if (roundStep(k * step))
+            strides.push_back(k);
+    if (strides.size() == 1)
+        for (size_t k = 2; k < tickCount; ++k)
+            strides.push_back(k);
+    strides.push_back(tickCount); // the first label alone
+    return strides;
 }
 
 } // namespace
@@ -117,6 +156,121 @@ double PlotPainter::labelWidth(const PlotAxis& axis, const QPaintDevice* device)
     return width;
 }
 
+std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
+    const AxisBand& band, const QRectF& area, const QPaintDevice* device, bool vertical) const
+{
+    const PlotAxis& axis = *band.axis;
+    std::vector<DrawnText> none;
+    if (!axis.GetLabelsVisible())
+        return none;
+    const std::vector<double> ticks = axis.tickValues();
+    if (ticks.empty())
+        return none;
+    const QFontMetricsF fm = metrics(axisFont(axis), device);
+    const double gap = fm.horizontalAdvance(QLatin1Char('0'));
+    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
+    // Labels count their ticks from the axis's own origin, so every k-th one
+    // falls on a multiple of the labelled step.
+    const bool fixedIncrement = ticks.size() > 1 && axis.GetIncrement() > 0.0
+        && std::abs(step - axis.GetIncrement()) <= step * 1e-9;
+    const double origin = fixedIncrement ? axis.GetStartValue() : 0.0;
+
+    const auto labelled = [&](size_t stride) {
+        std::vector<DrawnText> labels;
+        for (double value : ticks) {
+            const double index = std::round((value - origin) / step);
+            if (stride > 1 && std::fmod(std::abs(index), double(stride)) != 0.0)
+                continue;
+            const QString text = tickLabel(value);
+            const double width = fm.horizontalAdvance(text);
+            QRectF box;
+            if (vertical) {
+                const double y = area.bottom() - along(axis, value, area.height());
+                const double right = band.rect.right() - TickLength - 3.0;
+                // The lowest label stays clear of the labels of the axis below.
+                const double centre = std::min(y, area.bottom() + TickLength - fm.height() / 2.0);
+                box = QRectF(right - width, centre - fm.height() / 2.0, width, fm.height());
+            } else {
+                const double x = area.left() + along(axis, value, area.width());
+                box = QRectF(x - width / 2.0, band.rect.top() + TickLength, width, fm.height());
+            }
+            labels.push_back({ text, box });
+        }
+        return labels;
+    };
+    const auto apart = [&](const std::vector<DrawnText>& labels) {
+        for (size_t i = 1; i < labels.size(); ++i) {
+            const QRectF& a = labels[i - 1].box;
+            const QRectF& b = labels[i].box;
+            if (vertical ? a.top() - b.bottom() < gap : b.left() - a.right() < gap)
+                return false;
+        }
+        return true;
+    };
+    for (size_t stride : labelStrides(step, ticks.size())) {
+        std::vector<DrawnText> labels = labelled(stride);
+        if (apart(labels))
+            return labels;
+    }
+    std::vector<DrawnText> first = labelled(ticks.size());
+    first.resize(std::min<size_t>(first.size(), 1));
+    return first;
+}
+
+void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, double bottom, double& right,
+    const QPaintDevice* device) const
+{
+    const std::vector<const PlotChannel*> entries = legendEntries(m_plot);
+    if (entries.empty())
+        return;
+    const QFont base = m_plot.GetPlotFont();
+    const double room = std::max(0.0, bottom - top);
+    const double widest = size.width() / 3.0;
+    struct Fit {
+        QFont font;
+        size_t columns = 1;
+        double columnWidth = 0.0;
+        double rowHeight = 0.0;
+    };
+    const auto fitAt = [&](const QFont& font) {
+        const QFontMetricsF fm = metrics(font, device);
+        Fit fit;
+        fit.font = font;
+        fit.rowHeight = fm.height() + LegendRowGap;
+        double textWidth = 0.0;
+        for (const PlotChannel* channel : entries)
+            textWidth = std::max(textWidth, fm.horizontalAdvance(legendText(*channel)));
+        fit.columnWidth = textWidth + LegendEntryExtra;
+        const size_t rows = std::max<size_t>(1, size_t(std::floor((room - 2.0 * LegendPad) / fit.rowHeight)));
+        fit.columns = (entries.size() + rows - 1) / rows;
+        return fit;
+    };
+    // The plot's own font in as many columns as the height asks for, while
+    // they fit the width; then smaller fonts down to the floor. At the floor
+    // the legend takes the width its entries need rather than cut them.
+    Fit chosen = fitAt(base);
+    for (double points = base.pointSizeF(); chosen.columns * chosen.columnWidth > widest && points > LegendFloorPoints;) {
+        points = std::max(LegendFloorPoints, points - LegendFontStep);
+        QFont smaller = base;
+        smaller.setPointSizeF(points);
+        chosen = fitAt(smaller);
+    }
+    const size_t rows = (entries.size() + chosen.columns - 1) / chosen.columns;
+    const double width = chosen.columns * chosen.columnWidth;
+    const double height = std::min(rows * chosen.rowHeight + 2.0 * LegendPad, room);
+    result.legend = QRectF(right - width, top, width, height);
+    result.legendFont = chosen.font;
+    const QFontMetricsF fm = metrics(chosen.font, device);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const double left = result.legend.left() + double(i / rows) * chosen.columnWidth;
+        const double y = top + LegendPad + double(i % rows) * chosen.rowHeight;
+        const double middle = y + fm.height() / 2.0;
+        result.legendSlots.push_back({ entries[i], QRectF(left + LegendSampleLeft, middle, LegendSampleRight - LegendSampleLeft, 0.0),
+            QRectF(left + LegendTextLeft, y, chosen.columnWidth - LegendTextLeft - LegendPad, fm.height()) });
+    }
+    right -= width + 2.0 * Margin;
+}
+
 PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* device) const
 {
     Layout result;
@@ -135,16 +289,7 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     const double bottom = size.height() - Margin;
     double right = size.width() - std::max(2.0 * Margin, fm.horizontalAdvance(QStringLiteral("00000")) / 2.0);
 
-    const std::vector<const PlotChannel*> entries = legendEntries(m_plot);
-    if (!entries.empty()) {
-        double textWidth = 0.0;
-        for (const PlotChannel* channel : entries)
-            textWidth = std::max(textWidth, fm.horizontalAdvance(legendText(*channel)));
-        const double width = std::min(size.width() / 3.0, textWidth + 40.0);
-        const double height = std::min(entries.size() * (fm.height() + 4.0) + 8.0, std::max(0.0, bottom - top));
-        result.legend = QRectF(right - width, top, width, height);
-        right -= width + 2.0 * Margin;
-    }
+    layoutLegend(result, size, top, bottom, right, device);
 
     std::vector<double> xHeights;
     std::vector<double> yWidths;
@@ -206,12 +351,30 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     painter.setPen(QPen(FrameColor, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(parts.area);
+    DrawnTexts drawn;
+    drawn.size = size;
     for (const AxisBand& band : parts.xBands)
-        paintXAxis(painter, band, parts.area);
+        drawn.axisLabels.push_back(paintXAxis(painter, band, parts.area));
     for (const AxisBand& band : parts.yBands)
-        paintYAxis(painter, band, parts.area);
-    if (!parts.legend.isEmpty())
-        paintLegend(painter, parts.legend);
+        drawn.axisLabels.push_back(paintYAxis(painter, band, parts.area));
+    if (!parts.legend.isEmpty()) {
+        paintLegend(painter, parts);
+        const QFontMetricsF fm(parts.legendFont, painter.device());
+        drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
+        for (const LegendSlot& slot : parts.legendSlots) {
+            const QString text = legendText(*slot.channel);
+            drawn.legendEntries.push_back(
+                { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())) });
+        }
+    }
+    if (drawnTextsObserver())
+        drawnTextsObserver()(m_plot, drawn);
+}
+
+std::function<void(const Plot&, const PlotPainter::DrawnTexts&)>& PlotPainter::drawnTextsObserver()
+{
+    static std::function<void(const Plot&, const DrawnTexts&)> observer;
+    return observer;
 }
 
 void PlotPainter::paintScreenBar(QPainter& painter, const QRectF& rect) const
@@ -270,7 +433,8 @@ void PlotPainter::paintTraces(QPainter& painter, const QRectF& area) const
     painter.restore();
 }
 
-void PlotPainter::paintXAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const
+std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
+    QPainter& painter, const AxisBand& band, const QRectF& area) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -281,19 +445,18 @@ void PlotPainter::paintXAxis(QPainter& painter, const AxisBand& band, const QRec
     for (double value : axis.tickValues()) {
         const double x = area.left() + along(axis, value, area.width());
         painter.drawLine(QPointF(x, r.top()), QPointF(x, r.top() + TickLength));
-        if (axis.GetLabelsVisible()) {
-            const QString label = tickLabel(value);
-            const double width = fm.horizontalAdvance(label);
-            painter.drawText(
-                QRectF(x - width / 2.0 - 1.0, r.top() + TickLength, width + 2.0, fm.height()), Qt::AlignCenter, label);
-        }
     }
+    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), false);
+    for (const DrawnText& label : labels)
+        painter.drawText(label.box.adjusted(-1.0, 0.0, 1.0, 0.0), Qt::AlignCenter, label.text);
     if (hasTitle(axis))
         painter.drawText(QRectF(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height()), Qt::AlignCenter,
             axis.GetTitle());
+    return labels;
 }
 
-void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const
+std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
+    QPainter& painter, const AxisBand& band, const QRectF& area) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -304,10 +467,10 @@ void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRec
     for (double value : axis.tickValues()) {
         const double y = area.bottom() - along(axis, value, area.height());
         painter.drawLine(QPointF(r.right() - TickLength, y), QPointF(r.right(), y));
-        if (axis.GetLabelsVisible())
-            painter.drawText(QRectF(r.left(), y - fm.height() / 2.0, r.width() - TickLength - 3.0, fm.height()),
-                Qt::AlignRight | Qt::AlignVCenter, tickLabel(value));
     }
+    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), true);
+    for (const DrawnText& label : labels)
+        painter.drawText(label.box.adjusted(-1.0, 0.0, 0.0, 0.0), Qt::AlignRight | Qt::AlignVCenter, label.text);
     if (hasTitle(axis)) {
         painter.save();
         painter.translate(r.left() + Margin / 2.0 + fm.height() / 2.0, r.center().y());
@@ -316,26 +479,22 @@ void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRec
             QRectF(-r.height() / 2.0, -fm.height() / 2.0, r.height(), fm.height()), Qt::AlignCenter, axis.GetTitle());
         painter.restore();
     }
+    return labels;
 }
 
-void PlotPainter::paintLegend(QPainter& painter, const QRectF& rect) const
+void PlotPainter::paintLegend(QPainter& painter, const Layout& parts) const
 {
-    painter.setFont(m_plot.GetPlotFont());
-    const QFontMetricsF fm(painter.font(), painter.device());
+    painter.setFont(parts.legendFont);
     painter.setPen(QPen(FrameColor, 0));
     painter.setBrush(Qt::white);
-    painter.drawRect(rect);
+    painter.drawRect(parts.legend);
     painter.save();
-    painter.setClipRect(rect);
-    double y = rect.top() + 4.0;
-    for (const PlotChannel* channel : legendEntries(m_plot)) {
-        const double middle = y + fm.height() / 2.0;
-        painter.setPen(QPen(WinColor::toQColor(channel->GetColor()), 2.0));
-        painter.drawLine(QPointF(rect.left() + 6.0, middle), QPointF(rect.left() + 26.0, middle));
+    painter.setClipRect(parts.legend);
+    for (const LegendSlot& slot : parts.legendSlots) {
+        painter.setPen(QPen(WinColor::toQColor(slot.channel->GetColor()), 2.0));
+        painter.drawLine(QPointF(slot.line.left(), slot.line.top()), QPointF(slot.line.right(), slot.line.top()));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(rect.left() + 32.0, y, rect.width() - 36.0, fm.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, legendText(*channel));
-        y += fm.height() + 4.0;
+        painter.drawText(slot.text, Qt::AlignLeft | Qt::AlignVCenter, legendText(*slot.channel));
     }
     painter.restore();
 }
