@@ -16,12 +16,13 @@ public:
     struct Painting {
         QString plotTitle;
         PlotPainter::DrawnTexts texts;
+        double topOfFirstYAxis = 0.0; // the value at the plot area's top border
     };
 
     DrawnPlotTexts()
     {
         PlotPainter::drawnTextsObserver() = [this](const Plot& plot, const PlotPainter::DrawnTexts& texts) {
-            m_paintings.push_back({ plot.GetTitle(), texts });
+            m_paintings.push_back({ plot.GetTitle(), texts, plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax() });
         };
     }
     ~DrawnPlotTexts() { PlotPainter::drawnTextsObserver() = nullptr; }
