@@ -411,12 +411,9 @@ void CCustCharacterization::OnCalculate()
     const int wholePosition = std::isfinite(position) ? static_cast<int>(std::clamp(position, -1.0, 1000.0)) : 0;
 
     const std::optional<LinkageGeometry::Result> result = LinkageGeometry::Linearize(arm, stroke, wholePosition);
-    // A geometry without an answer keeps the curve and the edits, and says
-    // so: the message of an earlier run would pass for this one's.
-    if (!result) {
-        setWindowText(ErrorEdit, LinkageGeometry::text(LinkageGeometry::Message::InvalidGeometry));
+    // A geometry without an answer keeps the curve, the edits and the message.
+    if (!result)
         return;
-    }
     if (result->curve) {
         m_WorkingCurve = *result->curve;
         const IPlotChannelPtr curve = m_pPlot->ChannelByName(CharacterizationCurve::ChannelName);
