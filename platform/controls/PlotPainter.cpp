@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -89,18 +90,19 @@ bool roundStep(double value)
 }
 
 // How many ticks apart labels may stand, in the order they are tried: every
-// tick first; then the spacings that make the labelled step a round number,
-// when the tick step allows any; otherwise every second, third, ... tick.
+// tick first, then every second; then the spacings that make the labelled
+// step a round number, when the tick step allows any; otherwise every third,
+// fourth, ... tick.
 std::vector<size_t> labelStrides(double step, size_t tickCount)
 {
-    std::vector<size_t> strides { 1 };
-    for (size_t k = 2; k < tickCount; ++k)
+    std::vector<size_t> strides { 1, 2 };
+    for (size_t k = 3; k < tickCount; ++k)
         if (roundStep(k * step))
             strides.push_back(k);
-    if (strides.size() == 1)
-        for (size_t k = 2; k < tickCount; ++k)
+    if (strides.size() == 2)
+        for (size_t k = 3; k < tickCount; ++k)
             strides.push_back(k);
-    strides.push_back(tickCount); // the first label alone
+    strides.push_back(std::max<size_t>(tickCount, 3)); // the first label alone
     return strides;
 }
 
@@ -217,8 +219,8 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
     return first;
 }
 
-void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, double bottom, double& right,
-    const QPaintDevice* device) const
+void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right,
+    const QSizeF& axes, const QPaintDevice* device) const
 {
     const std::vector<const PlotChannel*> entries = legendEntries(m_plot);
     if (entries.empty())
@@ -226,49 +228,124 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
     const QFont base = m_plot.GetPlotFont();
     const double room = std::max(0.0, bottom - top);
     const double widest = size.width() / 3.0;
+    const double fullWidth = std::max(0.0, size.width() - 2.0 * Margin);
+    const double baseHeight = metrics(base, device).height();
     struct Fit {
         QFont font;
+        bool below = false;
+        double scale = 1.0; // of the sample and the gaps, with the font
         size_t columns = 1;
-        double columnWidth = 0.0;
+        size_t rows = 1;
+        std::vector<double> columnWidths; // each column as wide as its longest entry
         double rowHeight = 0.0;
+        double width() const
+        {
+            double sum = 0.0;
+            for (double w : columnWidths)
+                sum += w;
+            return sum;
+        }
+        double height() const { return double(rows) * rowHeight + 2.0 * LegendPad; }
     };
-    const auto fitAt = [&](const QFont& font) {
+    const auto fitAt = [&](const QFont& font, bool below) {
         const QFontMetricsF fm = metrics(font, device);
         Fit fit;
         fit.font = font;
-        fit.rowHeight = fm.height() + LegendRowGap;
-        double textWidth = 0.0;
+        fit.below = below;
+        fit.scale = baseHeight > 0.0 ? std::min(1.0, fm.height() / baseHeight) : 1.0;
+        fit.rowHeight = fm.height() + LegendRowGap * fit.scale;
+        std::vector<double> textWidths;
         for (const PlotChannel* channel : entries)
-            textWidth = std::max(textWidth, fm.horizontalAdvance(legendText(*channel)));
-        fit.columnWidth = textWidth + LegendEntryExtra;
-        const size_t rows = std::max<size_t>(1, size_t(std::floor((room - 2.0 * LegendPad) / fit.rowHeight)));
-        fit.columns = (entries.size() + rows - 1) / rows;
+            textWidths.push_back(fm.horizontalAdvance(legendText(*channel)));
+        const auto inColumns = [&](size_t columns) {
+            fit.columns = columns;
+            fit.rows = (entries.size() + columns - 1) / columns;
+            fit.columnWidths.assign(columns, 0.0);
+            for (size_t i = 0; i < entries.size(); ++i)
+                fit.columnWidths[i / fit.rows]
+                    = std::max(fit.columnWidths[i / fit.rows], textWidths[i] + LegendEntryExtra * fit.scale);
+        };
+        if (below) {
+            // As many columns as the width holds.
+            inColumns(1);
+            for (size_t columns = 2; columns <= entries.size(); ++columns) {
+                const Fit one = fit;
+                inColumns(columns);
+                if (fit.width() > fullWidth) {
+                    fit = one;
+                    break;
+                }
+            }
+        } else {
+            const size_t rows = std::max<size_t>(1, size_t(std::floor((room - 2.0 * LegendPad) / fit.rowHeight)));
+            inColumns((entries.size() + rows - 1) / rows);
+        }
         return fit;
     };
-    // The plot's own font in as many columns as the height asks for, while
-    // they fit the width; then smaller fonts down to the floor. At the floor
-    // the legend takes the width its entries need rather than cut them.
-    Fit chosen = fitAt(base);
-    for (double points = base.pointSizeF(); chosen.columns * chosen.columnWidth > widest && points > LegendFloorPoints;) {
-        points = std::max(LegendFloorPoints, points - LegendFontStep);
-        QFont smaller = base;
-        smaller.setPointSizeF(points);
-        chosen = fitAt(smaller);
+    const auto atPoints = [&](double points, bool below) {
+        QFont font = base;
+        if (points > 0.0)
+            font.setPointSizeF(points);
+        return fitAt(font, below);
+    };
+    const auto fits = [&](const Fit& fit) { return fit.below ? fit.height() <= room / 2.0 : fit.width() <= widest; };
+    // Beside the plot in the plot's own font, in as many columns as the
+    // height asks for while they fit a third of the width; then in smaller
+    // fonts down to the floor; then under the plot, in the columns its width
+    // holds. What fits nowhere takes the room its entries need rather than
+    // cut them, where it leaves the traces the larger area.
+    std::vector<double> sizes;
+    for (double points = base.pointSizeF(); points > LegendFloorPoints; points -= LegendFontStep)
+        sizes.push_back(points);
+    sizes.push_back(base.pointSizeF() > 0.0 ? std::min(base.pointSizeF(), LegendFloorPoints) : base.pointSizeF());
+    std::optional<Fit> chosen;
+    for (bool below : { false, true }) {
+        for (double points : sizes) {
+            const Fit fit = atPoints(points, below);
+            if (fits(fit)) {
+                chosen = fit;
+                break;
+            }
+        }
+        if (chosen)
+            break;
     }
-    const size_t rows = (entries.size() + chosen.columns - 1) / chosen.columns;
-    const double width = chosen.columns * chosen.columnWidth;
-    const double height = std::min(rows * chosen.rowHeight + 2.0 * LegendPad, room);
-    result.legend = QRectF(right - width, top, width, height);
-    result.legendFont = chosen.font;
-    const QFontMetricsF fm = metrics(chosen.font, device);
+    if (!chosen) {
+        const Fit beside = atPoints(sizes.back(), false);
+        const Fit under = atPoints(sizes.back(), true);
+        const double besideArea
+            = std::max(0.0, right - beside.width() - axes.width()) * std::max(0.0, room - axes.height());
+        const double underArea
+            = std::max(0.0, right - axes.width()) * std::max(0.0, room - under.height() - axes.height());
+        chosen = besideArea >= underArea ? beside : under;
+    }
+    const Fit& fit = *chosen;
+    const double width = fit.width();
+    const double height = std::min(fit.height(), fit.below ? std::max(0.0, size.height() - top) : room);
+    if (fit.below)
+        result.legend = QRectF(std::max(Margin, std::min(right, size.width() - Margin) - width),
+            std::max(top, bottom - height), width, height);
+    else
+        result.legend = QRectF(right - width, top, width, height);
+    result.legendFont = fit.font;
+    const QFontMetricsF fm = metrics(fit.font, device);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const double left = result.legend.left() + double(i / rows) * chosen.columnWidth;
-        const double y = top + LegendPad + double(i % rows) * chosen.rowHeight;
+        // Down the first column, then the next.
+        double left = result.legend.left();
+        for (size_t column = 0; column < i / fit.rows; ++column)
+            left += fit.columnWidths[column];
+        const double columnWidth = fit.columnWidths[i / fit.rows];
+        const double y = result.legend.top() + LegendPad + double(i % fit.rows) * fit.rowHeight;
         const double middle = y + fm.height() / 2.0;
-        result.legendSlots.push_back({ entries[i], QRectF(left + LegendSampleLeft, middle, LegendSampleRight - LegendSampleLeft, 0.0),
-            QRectF(left + LegendTextLeft, y, chosen.columnWidth - LegendTextLeft - LegendPad, fm.height()) });
+        const double textLeft = left + LegendTextLeft * fit.scale;
+        result.legendSlots.push_back({ entries[i],
+            QRectF(left + LegendSampleLeft * fit.scale, middle, (LegendSampleRight - LegendSampleLeft) * fit.scale, 0.0),
+            QRectF(textLeft, y, left + columnWidth - LegendPad * fit.scale - textLeft, fm.height()) });
     }
-    right -= width + 2.0 * Margin;
+    if (fit.below)
+        bottom = result.legend.top() - Margin;
+    else
+        right -= width + 2.0 * Margin;
 }
 
 PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* device) const
@@ -286,10 +363,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     }
     top += fm.height() / 2.0 + Margin;
     const double left = Margin;
-    const double bottom = size.height() - Margin;
+    double bottom = size.height() - Margin;
     double right = size.width() - std::max(2.0 * Margin, fm.horizontalAdvance(QStringLiteral("00000")) / 2.0);
-
-    layoutLegend(result, size, top, bottom, right, device);
 
     std::vector<double> xHeights;
     std::vector<double> yWidths;
@@ -317,6 +392,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     double totalWidth = 0.0;
     for (double w : yWidths)
         totalWidth += w;
+
+    layoutLegend(result, size, top, bottom, right, QSizeF(left + totalWidth, totalHeight), device);
 
     result.area = QRectF(
         left + totalWidth, top, std::max(10.0, right - left - totalWidth), std::max(10.0, bottom - totalHeight - top));

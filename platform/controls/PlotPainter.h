@@ -86,8 +86,9 @@ private:
     std::vector<DrawnText> paintXAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
     std::vector<DrawnText> paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
     void paintLegend(QPainter& painter, const Layout& parts) const;
-    void layoutLegend(Layout& result, const QSizeF& size, double top, double bottom, double& right,
-        const QPaintDevice* device) const;
+    // `axes`: the width the value axes and the height the time axes take.
+    void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right,
+        const QSizeF& axes, const QPaintDevice* device) const;
 
     const Plot& m_plot;
 };
