@@ -342,10 +342,16 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
             QRectF(left + LegendSampleLeft * fit.scale, middle, (LegendSampleRight - LegendSampleLeft) * fit.scale, 0.0),
             QRectF(textLeft, y, left + columnWidth - LegendPad * fit.scale - textLeft, fm.height()) });
     }
-    if (fit.below)
+    if (fit.below) {
         bottom = result.legend.top() - Margin;
-    else
+    } else if (result.legend.bottom() > bottom - axes.height()) {
+        // A legend reaching down beside the time axis's labels leaves room
+        // for the half of the last label that stands past the traces.
+        const double halfLabel = metrics(base, device).horizontalAdvance(QStringLiteral("00000")) / 2.0;
+        right -= width + std::max(2.0 * Margin, halfLabel + Margin);
+    } else {
         right -= width + 2.0 * Margin;
+    }
 }
 
 PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* device) const

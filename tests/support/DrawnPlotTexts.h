@@ -9,7 +9,7 @@
 
 // Every plot painting while it lives, on screen and in pictures alike, with
 // the texts it drew; `faults()` names each tick label that runs into another
-// and each legend entry that is not drawn whole.
+// or lies under the legend, and each legend entry that is not drawn whole.
 class DrawnPlotTexts
 {
 public:
@@ -46,6 +46,9 @@ public:
             for (size_t j = i + 1; j < labels.size(); ++j)
                 if (labels[i].box.intersects(labels[j].box))
                     faults << where + QStringLiteral("labels \"%1\" and \"%2\" overlap").arg(labels[i].text, labels[j].text);
+        for (const PlotPainter::DrawnText& label : labels)
+            if (label.box.intersects(painting.texts.legendRoom))
+                faults << where + QStringLiteral("label \"%1\" lies under the legend").arg(label.text);
         // Half a pixel of rounding is not a cut letter.
         const QRectF room = painting.texts.legendRoom.adjusted(-0.5, -0.5, 0.5, 0.5);
         for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
