@@ -173,8 +173,8 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
     const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
     // Labels count their ticks from the axis's own origin, so every k-th one
     // falls on a multiple of the labelled step.
-    const bool fixedIncrement = ticks.size() > 1 && axis.GetIncrement() > 0.0
-        && std::abs(step - axis.GetIncrement()) <= step * 1e-9;
+    const bool fixedIncrement
+        = ticks.size() > 1 && axis.GetIncrement() > 0.0 && std::abs(step - axis.GetIncrement()) <= step * 1e-9;
     const double origin = fixedIncrement ? axis.GetStartValue() : 0.0;
 
     const auto labelled = [&](size_t stride) {
@@ -339,7 +339,8 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
         const double middle = y + fm.height() / 2.0;
         const double textLeft = left + LegendTextLeft * fit.scale;
         result.legendSlots.push_back({ entries[i],
-            QRectF(left + LegendSampleLeft * fit.scale, middle, (LegendSampleRight - LegendSampleLeft) * fit.scale, 0.0),
+            QRectF(
+                left + LegendSampleLeft * fit.scale, middle, (LegendSampleRight - LegendSampleLeft) * fit.scale, 0.0),
             QRectF(textLeft, y, left + columnWidth - LegendPad * fit.scale - textLeft, fm.height()) });
     }
     if (fit.below) {

@@ -87,8 +87,8 @@ private:
     std::vector<DrawnText> paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
     void paintLegend(QPainter& painter, const Layout& parts) const;
     // `axes`: the width the value axes and the height the time axes take.
-    void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right,
-        const QSizeF& axes, const QPaintDevice* device) const;
+    void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right, const QSizeF& axes,
+        const QPaintDevice* device) const;
 
     const Plot& m_plot;
 };

@@ -45,7 +45,8 @@ public:
         for (size_t i = 0; i < labels.size(); ++i)
             for (size_t j = i + 1; j < labels.size(); ++j)
                 if (labels[i].box.intersects(labels[j].box))
-                    faults << where + QStringLiteral("labels \"%1\" and \"%2\" overlap").arg(labels[i].text, labels[j].text);
+                    faults << where
+                            + QStringLiteral("labels \"%1\" and \"%2\" overlap").arg(labels[i].text, labels[j].text);
         for (const PlotPainter::DrawnText& label : labels)
             if (label.box.intersects(painting.texts.legendRoom))
                 faults << where + QStringLiteral("label \"%1\" lies under the legend").arg(label.text);

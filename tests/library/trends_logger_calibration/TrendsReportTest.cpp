@@ -144,8 +144,8 @@ TEST_F(TrendsReportTest, EachPictureCarriesAKeyOfItsSignalsAndRoomAboveTheLarges
         QStringLiteral("Friction"), QStringLiteral("Supply"), QStringLiteral("Temperature") };
     QStringList withoutCommand = all;
     withoutCommand.removeAll(QStringLiteral("Command"));
-    const std::pair<const char*, QStringList> pictures[] = { { "24 Hours", withoutCommand }, { "30 Days", all },
-        { "12 Months", all }, { "25 Years", all } };
+    const std::pair<const char*, QStringList> pictures[]
+        = { { "24 Hours", withoutCommand }, { "30 Days", all }, { "12 Months", all }, { "25 Years", all } };
     for (const auto& [title, key] : pictures) {
         const std::vector<DrawnPlotTexts::Painting> paintings = drawn.titled(QString::fromLatin1(title));
         ASSERT_EQ(paintings.size(), 1u) << title;

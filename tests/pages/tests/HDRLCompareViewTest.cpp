@@ -314,8 +314,8 @@ TEST_F(HDRLCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
         ASSERT_TRUE(open1(savedRun("one.hdrl", "450", 0.3)));
         ASSERT_TRUE(open2(savedRun("two.hdrl", "450", 2.5)));
         DrawnPlotTexts drawn;
-        for (int view : { CHDRLCompareView::HDRButton, CHDRLCompareView::LinearityButton,
-                 CHDRLCompareView::ControlSignalButton }) {
+        for (int view :
+            { CHDRLCompareView::HDRButton, CHDRLCompareView::LinearityButton, CHDRLCompareView::ControlSignalButton }) {
             compare().controlAs<QAbstractButton>(view)->click();
             compare().grab();
         }

@@ -610,8 +610,8 @@ TEST_F(RampCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
         ASSERT_TRUE(open1(first));
         ASSERT_TRUE(open2(second));
         DrawnPlotTexts drawn;
-        for (int view : { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton,
-                 V::FrictionButton }) {
+        for (int view :
+            { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton, V::FrictionButton }) {
             click(view);
             compare().grab();
         }

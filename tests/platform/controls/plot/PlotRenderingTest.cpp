@@ -257,10 +257,8 @@ TEST_F(PlotRendering, AxisLabelsStayOnTheIncrementWhileTheyFitAndThinToRoundStep
         ASSERT_EQ(drawn.paintings().size(), 1u);
         const auto& axes = drawn.paintings()[0].texts.axisLabels;
         ASSERT_EQ(axes.size(), 2u);
-        EXPECT_EQ(labelsOf(axes[0]),
-            QStringList({ "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10" }));
-        EXPECT_EQ(labelsOf(axes[1]),
-            QStringList({ "0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" }));
+        EXPECT_EQ(labelsOf(axes[0]), QStringList({ "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10" }));
+        EXPECT_EQ(labelsOf(axes[1]), QStringList({ "0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" }));
     }
     // A force axis over nearly 3000 lbf at an increment of 100, its first
     // tick at an odd minimum, in a small picture; and a time axis of twenty
@@ -300,8 +298,8 @@ TEST_F(PlotRendering, AxisLabelsStayOnTheIncrementWhileTheyFitAndThinToRoundStep
 
 TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
 {
-    const char* const names[] = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command",
-        "Pilot Relay Position" };
+    const char* const names[]
+        = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command", "Pilot Relay Position" };
     for (const char* suffix : { " 1", " 2", " Delta" })
         for (const char* name : names) {
             const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
@@ -320,7 +318,8 @@ TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
             QStringLiteral("eighteen_entries_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
         ASSERT_EQ(drawn.paintings().size(), 1u);
         EXPECT_EQ(drawn.paintings()[0].texts.legendEntries.size(), 18u);
-        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), QStringList()) << size.width() << "x" << size.height();
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), QStringList())
+            << size.width() << "x" << size.height();
     }
 }
 
