@@ -102,7 +102,6 @@ std::vector<size_t> labelStrides(double step, size_t tickCount)
     if (strides.size() == 2)
         for (size_t k = 3; k < tickCount; ++k)
             strides.push_back(k);
-    strides.push_back(std::max<size_t>(tickCount, 3)); // the first label alone
     return strides;
 }
 
@@ -211,11 +210,12 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
     };
     for (size_t stride : labelStrides(step, ticks.size())) {
         std::vector<DrawnText> labels = labelled(stride);
-        if (apart(labels))
+        if (!labels.empty() && apart(labels))
             return labels;
     }
-    std::vector<DrawnText> first = labelled(ticks.size());
-    first.resize(std::min<size_t>(first.size(), 1));
+    // Not even two labels fit: the lowest tick's alone.
+    std::vector<DrawnText> first = labelled(1);
+    first.resize(1);
     return first;
 }
 
