@@ -214,7 +214,7 @@ std::optional<ForceAxis> forceAxis(const std::vector<const Curve*>& curves)
     ForceAxis axis;
     axis.minimum = ymin - 0.05 * std::abs(ymin);
     axis.span = (ymax - ymin) + 0.05 * std::abs(ymax);
-    axis.start = ymin;
+    axis.start = 0.0;
     return axis;
 }
 

@@ -102,6 +102,8 @@ QString springText(double value);
 
 // The force axis fitted to the thrust and friction curves, with 5 % margins
 // on the magnitudes of the extremes; none when all three curves are empty.
+// Its ticks stand on whole multiples of the increment (start value 0), so
+// the labels read round figures rather than the curves' odd minimum.
 struct ForceAxis {
     double minimum = 0.0;
     double span = 0.0;

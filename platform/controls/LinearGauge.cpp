@@ -387,21 +387,50 @@ std::vector<double> LinearGauge::scaleTicks(double length) const
     const double to = std::max(m_scaleMin, m_scaleMax);
     int count = std::max(2, static_cast<int>(length / 40));
     std::vector<double> ticks = ScaleTicks::nice(from, to, count);
-    if (vertical() || !(to > from))
+    if (!(to > from))
         return ticks;
-    // Long labels (counts in the millions) take fewer ticks, so that
-    // neighbouring labels never run into each other.
+    // Long labels (counts in the millions) take the next round step, until
+    // neighbouring labels stand a character apart where they are drawn.
     const QFontMetricsF metrics(font());
-    while (count > 2 && ticks.size() > 2) {
+    const double gap = metrics.horizontalAdvance(QLatin1Char('0'));
+    const double thickness = vertical() ? width() : height();
+    const double pointerRoom = std::clamp(thickness * 0.3, 6.0, 14.0) * 0.6 + 2;
+    while (count > 2 && ticks.size() > 1) {
         double widest = 0;
         for (const QString& label : ScaleTicks::labels(ticks))
             widest = std::max(widest, metrics.horizontalAdvance(label));
-        const double spacing = (ticks[1] - ticks[0]) / (to - from) * length * 0.9;
-        if (spacing >= widest + 6)
+        const double pad = std::max((vertical() ? metrics.height() : widest) / 2 + 2, pointerRoom);
+        if (ScaleTicks::apart(labelBoxes(ticks, pad, std::max(pad + 1, length - pad), 0), gap))
             break;
         ticks = ScaleTicks::nice(from, to, --count);
     }
     return ticks;
+}
+
+std::vector<QRectF> LinearGauge::labelBoxes(
+    const std::vector<double>& ticks, double start, double end, double tickTop) const
+{
+    const QFontMetricsF metrics(font());
+    const std::vector<QString> labels = ScaleTicks::labels(ticks);
+    std::vector<QRectF> boxes;
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const double a = start + ScaleTicks::fractionOf(ticks[i], m_scaleMin, m_scaleMax) * (end - start);
+        const QPointF anchor = at(a, tickTop + 6);
+        const double width = metrics.horizontalAdvance(labels[i]);
+        if (vertical())
+            boxes.emplace_back(anchor.x(), anchor.y() - metrics.height() / 2, width, metrics.height());
+        else
+            boxes.emplace_back(anchor.x() - width / 2, anchor.y(), width, metrics.height());
+    }
+    return boxes;
+}
+
+std::vector<QRectF> LinearGauge::scaleLabelRects() const
+{
+    const Layout l = layout();
+    if (!l.labels || m_style != Style::Bar)
+        return {};
+    return labelBoxes(scaleTicks(vertical() ? height() : width()), l.start, l.end, l.trackBottom + 4);
 }
 
 void LinearGauge::paintScale(QPainter& painter, const Layout& l) const
@@ -411,21 +440,12 @@ void LinearGauge::paintScale(QPainter& painter, const Layout& l) const
     painter.setFont(font());
     const std::vector<double> ticks = scaleTicks(vertical() ? height() : width());
     const std::vector<QString> labels = ScaleTicks::labels(ticks);
+    const std::vector<QRectF> boxes = labelBoxes(ticks, l.start, l.end, tickTop);
     for (size_t i = 0; i < ticks.size(); ++i) {
         const double a = axisOf(ticks[i], l);
         painter.drawLine(at(a, tickTop), at(a, tickTop + 4));
-        if (!l.labels)
-            continue;
-        const QString& text = labels[i];
-        const QPointF anchor = at(a, tickTop + 6);
-        QRectF box(0, 0, 200, 100);
-        if (vertical()) {
-            box.moveCenter(QPointF(anchor.x() + 100, anchor.y()));
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
-        } else {
-            box.moveCenter(QPointF(anchor.x(), anchor.y() + 50));
-            painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
-        }
+        if (l.labels)
+            painter.drawText(boxes[i].adjusted(-1, 0, 1, 0), Qt::AlignCenter, labels[i]);
     }
 }
 

@@ -87,6 +87,9 @@ public:
     QPointF scalePoint(double value) const;
     // The scale values that carry a tick and a label at the gauge's size.
     std::vector<double> scaleTickValues() const { return scaleTicks(vertical() ? height() : width()); }
+    // Where the labels of those ticks are drawn, in widget pixels (none when
+    // the gauge is too thin for labels).
+    std::vector<QRectF> scaleLabelRects() const;
     bool vertical() const { return height() > width(); }
 
 signals:
@@ -132,6 +135,8 @@ private:
     void dragTo(QPointF point);
 
     std::vector<double> scaleTicks(double length) const;
+    // The label boxes of `ticks` along a scale running from `start` to `end`.
+    std::vector<QRectF> labelBoxes(const std::vector<double>& ticks, double start, double end, double tickTop) const;
     void paintLamp(QPainter& painter) const;
     void paintFill(QPainter& painter) const;
     void paintTrack(QPainter& painter, const Layout& layout) const;

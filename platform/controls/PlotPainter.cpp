@@ -9,12 +9,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace
 {
 
 constexpr double TickLength = 5.0;
 constexpr double Margin = 4.0;
+// Legend entries that do not fit in one column at the plot's font take more
+// columns, then a smaller font, never smaller than this.
+constexpr double LegendFloorPoints = 6.0;
+constexpr double LegendFontStep = 0.5;
+// The colour sample and the gaps around it, beside each entry's text.
+constexpr double LegendSampleLeft = 6.0;
+constexpr double LegendSampleRight = 26.0;
+constexpr double LegendTextLeft = 32.0;
+constexpr double LegendEntryExtra = 40.0;
+constexpr double LegendRowGap = 4.0;
+constexpr double LegendPad = 4.0;
 const QColor FrameColor(0x40, 0x40, 0x40);
 const QColor GridColor(0xDC, 0xDC, 0xDC);
 // Line widths and marker sizes are drawn up to this many pixels (before a
@@ -63,6 +75,34 @@ std::vector<const PlotChannel*> legendEntries(const Plot& plot)
 double along(const PlotAxis& axis, double value, double length)
 {
     return (value - axis.GetMin()) / axis.drawSpan() * length;
+}
+
+// 1, 2 or 5 times a power of ten.
+bool roundStep(double value)
+{
+    if (!(value > 0.0) || !std::isfinite(value))
+        return false;
+    const double mantissa = value / std::pow(10.0, std::floor(std::log10(value)));
+    for (double round : { 1.0, 2.0, 5.0, 10.0 })
+        if (std::abs(mantissa - round) < 1e-6)
+            return true;
+    return false;
+}
+
+// How many ticks apart labels may stand, in the order they are tried: every
+// tick first, then every second; then the spacings that make the labelled
+// step a round number, when the tick step allows any; otherwise every third,
+// fourth, ... tick.
+std::vector<size_t> labelStrides(double step, size_t tickCount)
+{
+    std::vector<size_t> strides { 1, 2 };
+    for (size_t k = 3; k < tickCount; ++k)
+        if (roundStep(k * step))
+            strides.push_back(k);
+    if (strides.size() == 2)
+        for (size_t k = 3; k < tickCount; ++k)
+            strides.push_back(k);
+    return strides;
 }
 
 } // namespace
@@ -117,6 +157,204 @@ double PlotPainter::labelWidth(const PlotAxis& axis, const QPaintDevice* device)
     return width;
 }
 
+std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
+    const AxisBand& band, const QRectF& area, const QPaintDevice* device, bool vertical) const
+{
+    const PlotAxis& axis = *band.axis;
+    std::vector<DrawnText> none;
+    if (!axis.GetLabelsVisible())
+        return none;
+    const std::vector<double> ticks = axis.tickValues();
+    if (ticks.empty())
+        return none;
+    const QFontMetricsF fm = metrics(axisFont(axis), device);
+    const double gap = fm.horizontalAdvance(QLatin1Char('0'));
+    const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1.0;
+    // Labels count their ticks from the axis's own origin, so every k-th one
+    // falls on a multiple of the labelled step.
+    const bool fixedIncrement
+        = ticks.size() > 1 && axis.GetIncrement() > 0.0 && std::abs(step - axis.GetIncrement()) <= step * 1e-9;
+    const double origin = fixedIncrement ? axis.GetStartValue() : 0.0;
+
+    const auto labelled = [&](size_t stride) {
+        std::vector<DrawnText> labels;
+        for (double value : ticks) {
+            const double index = std::round((value - origin) / step);
+            if (stride > 1 && std::fmod(std::abs(index), double(stride)) != 0.0)
+                continue;
+            const QString text = tickLabel(value);
+            const double width = fm.horizontalAdvance(text);
+            QRectF box;
+            if (vertical) {
+                const double y = area.bottom() - along(axis, value, area.height());
+                const double right = band.rect.right() - TickLength - 3.0;
+                // The lowest label stays clear of the labels of the axis below.
+                const double centre = std::min(y, area.bottom() + TickLength - fm.height() / 2.0);
+                box = QRectF(right - width, centre - fm.height() / 2.0, width, fm.height());
+            } else {
+                const double x = area.left() + along(axis, value, area.width());
+                box = QRectF(x - width / 2.0, band.rect.top() + TickLength, width, fm.height());
+            }
+            labels.push_back({ text, box });
+        }
+        return labels;
+    };
+    const auto apart = [&](const std::vector<DrawnText>& labels) {
+        for (size_t i = 1; i < labels.size(); ++i) {
+            const QRectF& a = labels[i - 1].box;
+            const QRectF& b = labels[i].box;
+            if (vertical ? a.top() - b.bottom() < gap : b.left() - a.right() < gap)
+                return false;
+        }
+        return true;
+    };
+    for (size_t stride : labelStrides(step, ticks.size())) {
+        std::vector<DrawnText> labels = labelled(stride);
+        if (!labels.empty() && apart(labels))
+            return labels;
+    }
+    // Not even two labels fit: the lowest tick's alone.
+    std::vector<DrawnText> first = labelled(1);
+    first.resize(1);
+    return first;
+}
+
+void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right,
+    const QSizeF& axes, const QPaintDevice* device) const
+{
+    const std::vector<const PlotChannel*> entries = legendEntries(m_plot);
+    if (entries.empty())
+        return;
+    const QFont base = m_plot.GetPlotFont();
+    const double room = std::max(0.0, bottom - top);
+    const double widest = size.width() / 3.0;
+    const double fullWidth = std::max(0.0, size.width() - 2.0 * Margin);
+    const double baseHeight = metrics(base, device).height();
+    struct Fit {
+        QFont font;
+        bool below = false;
+        double scale = 1.0; // of the sample and the gaps, with the font
+        size_t columns = 1;
+        size_t rows = 1;
+        std::vector<double> columnWidths; // each column as wide as its longest entry
+        double rowHeight = 0.0;
+        double width() const
+        {
+            double sum = 0.0;
+            for (double w : columnWidths)
+                sum += w;
+            return sum;
+        }
+        double height() const { return double(rows) * rowHeight + 2.0 * LegendPad; }
+    };
+    const auto fitAt = [&](const QFont& font, bool below) {
+        const QFontMetricsF fm = metrics(font, device);
+        Fit fit;
+        fit.font = font;
+        fit.below = below;
+        fit.scale = baseHeight > 0.0 ? std::min(1.0, fm.height() / baseHeight) : 1.0;
+        fit.rowHeight = fm.height() + LegendRowGap * fit.scale;
+        std::vector<double> textWidths;
+        for (const PlotChannel* channel : entries)
+            textWidths.push_back(fm.horizontalAdvance(legendText(*channel)));
+        const auto inColumns = [&](size_t columns) {
+            fit.columns = columns;
+            fit.rows = (entries.size() + columns - 1) / columns;
+            fit.columnWidths.assign(columns, 0.0);
+            for (size_t i = 0; i < entries.size(); ++i)
+                fit.columnWidths[i / fit.rows]
+                    = std::max(fit.columnWidths[i / fit.rows], textWidths[i] + LegendEntryExtra * fit.scale);
+        };
+        if (below) {
+            // As many columns as the width holds.
+            inColumns(1);
+            for (size_t columns = 2; columns <= entries.size(); ++columns) {
+                const Fit one = fit;
+                inColumns(columns);
+                if (fit.width() > fullWidth) {
+                    fit = one;
+                    break;
+                }
+            }
+        } else {
+            const size_t rows = std::max<size_t>(1, size_t(std::floor((room - 2.0 * LegendPad) / fit.rowHeight)));
+            inColumns((entries.size() + rows - 1) / rows);
+        }
+        return fit;
+    };
+    const auto atPoints = [&](double points, bool below) {
+        QFont font = base;
+        if (points > 0.0)
+            font.setPointSizeF(points);
+        return fitAt(font, below);
+    };
+    const auto fits = [&](const Fit& fit) { return fit.below ? fit.height() <= room / 2.0 : fit.width() <= widest; };
+    // Beside the plot in the plot's own font, in as many columns as the
+    // height asks for while they fit a third of the width; then in smaller
+    // fonts down to the floor; then under the plot, in the columns its width
+    // holds. What fits nowhere takes the room its entries need rather than
+    // cut them, where it leaves the traces the larger area.
+    std::vector<double> sizes;
+    for (double points = base.pointSizeF(); points > LegendFloorPoints; points -= LegendFontStep)
+        sizes.push_back(points);
+    sizes.push_back(base.pointSizeF() > 0.0 ? std::min(base.pointSizeF(), LegendFloorPoints) : base.pointSizeF());
+    std::optional<Fit> chosen;
+    for (bool below : { false, true }) {
+        for (double points : sizes) {
+            const Fit fit = atPoints(points, below);
+            if (fits(fit)) {
+                chosen = fit;
+                break;
+            }
+        }
+        if (chosen)
+            break;
+    }
+    if (!chosen) {
+        const Fit beside = atPoints(sizes.back(), false);
+        const Fit under = atPoints(sizes.back(), true);
+        const double besideArea
+            = std::max(0.0, right - beside.width() - axes.width()) * std::max(0.0, room - axes.height());
+        const double underArea
+            = std::max(0.0, right - axes.width()) * std::max(0.0, room - under.height() - axes.height());
+        chosen = besideArea >= underArea ? beside : under;
+    }
+    const Fit& fit = *chosen;
+    const double width = fit.width();
+    const double height = std::min(fit.height(), fit.below ? std::max(0.0, size.height() - top) : room);
+    if (fit.below)
+        result.legend = QRectF(std::max(Margin, std::min(right, size.width() - Margin) - width),
+            std::max(top, bottom - height), width, height);
+    else
+        result.legend = QRectF(right - width, top, width, height);
+    result.legendFont = fit.font;
+    const QFontMetricsF fm = metrics(fit.font, device);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        // Down the first column, then the next.
+        double left = result.legend.left();
+        for (size_t column = 0; column < i / fit.rows; ++column)
+            left += fit.columnWidths[column];
+        const double columnWidth = fit.columnWidths[i / fit.rows];
+        const double y = result.legend.top() + LegendPad + double(i % fit.rows) * fit.rowHeight;
+        const double middle = y + fm.height() / 2.0;
+        const double textLeft = left + LegendTextLeft * fit.scale;
+        result.legendSlots.push_back({ entries[i],
+            QRectF(
+                left + LegendSampleLeft * fit.scale, middle, (LegendSampleRight - LegendSampleLeft) * fit.scale, 0.0),
+            QRectF(textLeft, y, left + columnWidth - LegendPad * fit.scale - textLeft, fm.height()) });
+    }
+    if (fit.below) {
+        bottom = result.legend.top() - Margin;
+    } else if (result.legend.bottom() > bottom - axes.height()) {
+        // A legend reaching down beside the time axis's labels leaves room
+        // for the half of the last label that stands past the traces.
+        const double halfLabel = metrics(base, device).horizontalAdvance(QStringLiteral("00000")) / 2.0;
+        right -= width + std::max(2.0 * Margin, halfLabel + Margin);
+    } else {
+        right -= width + 2.0 * Margin;
+    }
+}
+
 PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* device) const
 {
     Layout result;
@@ -132,19 +370,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     }
     top += fm.height() / 2.0 + Margin;
     const double left = Margin;
-    const double bottom = size.height() - Margin;
+    double bottom = size.height() - Margin;
     double right = size.width() - std::max(2.0 * Margin, fm.horizontalAdvance(QStringLiteral("00000")) / 2.0);
-
-    const std::vector<const PlotChannel*> entries = legendEntries(m_plot);
-    if (!entries.empty()) {
-        double textWidth = 0.0;
-        for (const PlotChannel* channel : entries)
-            textWidth = std::max(textWidth, fm.horizontalAdvance(legendText(*channel)));
-        const double width = std::min(size.width() / 3.0, textWidth + 40.0);
-        const double height = std::min(entries.size() * (fm.height() + 4.0) + 8.0, std::max(0.0, bottom - top));
-        result.legend = QRectF(right - width, top, width, height);
-        right -= width + 2.0 * Margin;
-    }
 
     std::vector<double> xHeights;
     std::vector<double> yWidths;
@@ -172,6 +399,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     double totalWidth = 0.0;
     for (double w : yWidths)
         totalWidth += w;
+
+    layoutLegend(result, size, top, bottom, right, QSizeF(left + totalWidth, totalHeight), device);
 
     result.area = QRectF(
         left + totalWidth, top, std::max(10.0, right - left - totalWidth), std::max(10.0, bottom - totalHeight - top));
@@ -206,12 +435,30 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     painter.setPen(QPen(FrameColor, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(parts.area);
+    DrawnTexts drawn;
+    drawn.size = size;
     for (const AxisBand& band : parts.xBands)
-        paintXAxis(painter, band, parts.area);
+        drawn.axisLabels.push_back(paintXAxis(painter, band, parts.area));
     for (const AxisBand& band : parts.yBands)
-        paintYAxis(painter, band, parts.area);
-    if (!parts.legend.isEmpty())
-        paintLegend(painter, parts.legend);
+        drawn.axisLabels.push_back(paintYAxis(painter, band, parts.area));
+    if (!parts.legend.isEmpty()) {
+        paintLegend(painter, parts);
+        const QFontMetricsF fm(parts.legendFont, painter.device());
+        drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
+        for (const LegendSlot& slot : parts.legendSlots) {
+            const QString text = legendText(*slot.channel);
+            drawn.legendEntries.push_back(
+                { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())) });
+        }
+    }
+    if (drawnTextsObserver())
+        drawnTextsObserver()(m_plot, drawn);
+}
+
+std::function<void(const Plot&, const PlotPainter::DrawnTexts&)>& PlotPainter::drawnTextsObserver()
+{
+    static std::function<void(const Plot&, const DrawnTexts&)> observer;
+    return observer;
 }
 
 void PlotPainter::paintScreenBar(QPainter& painter, const QRectF& rect) const
@@ -270,7 +517,8 @@ void PlotPainter::paintTraces(QPainter& painter, const QRectF& area) const
     painter.restore();
 }
 
-void PlotPainter::paintXAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const
+std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
+    QPainter& painter, const AxisBand& band, const QRectF& area) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -281,19 +529,18 @@ void PlotPainter::paintXAxis(QPainter& painter, const AxisBand& band, const QRec
     for (double value : axis.tickValues()) {
         const double x = area.left() + along(axis, value, area.width());
         painter.drawLine(QPointF(x, r.top()), QPointF(x, r.top() + TickLength));
-        if (axis.GetLabelsVisible()) {
-            const QString label = tickLabel(value);
-            const double width = fm.horizontalAdvance(label);
-            painter.drawText(
-                QRectF(x - width / 2.0 - 1.0, r.top() + TickLength, width + 2.0, fm.height()), Qt::AlignCenter, label);
-        }
     }
+    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), false);
+    for (const DrawnText& label : labels)
+        painter.drawText(label.box.adjusted(-1.0, 0.0, 1.0, 0.0), Qt::AlignCenter, label.text);
     if (hasTitle(axis))
         painter.drawText(QRectF(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height()), Qt::AlignCenter,
             axis.GetTitle());
+    return labels;
 }
 
-void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const
+std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
+    QPainter& painter, const AxisBand& band, const QRectF& area) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -304,10 +551,10 @@ void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRec
     for (double value : axis.tickValues()) {
         const double y = area.bottom() - along(axis, value, area.height());
         painter.drawLine(QPointF(r.right() - TickLength, y), QPointF(r.right(), y));
-        if (axis.GetLabelsVisible())
-            painter.drawText(QRectF(r.left(), y - fm.height() / 2.0, r.width() - TickLength - 3.0, fm.height()),
-                Qt::AlignRight | Qt::AlignVCenter, tickLabel(value));
     }
+    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), true);
+    for (const DrawnText& label : labels)
+        painter.drawText(label.box.adjusted(-1.0, 0.0, 0.0, 0.0), Qt::AlignRight | Qt::AlignVCenter, label.text);
     if (hasTitle(axis)) {
         painter.save();
         painter.translate(r.left() + Margin / 2.0 + fm.height() / 2.0, r.center().y());
@@ -316,26 +563,22 @@ void PlotPainter::paintYAxis(QPainter& painter, const AxisBand& band, const QRec
             QRectF(-r.height() / 2.0, -fm.height() / 2.0, r.height(), fm.height()), Qt::AlignCenter, axis.GetTitle());
         painter.restore();
     }
+    return labels;
 }
 
-void PlotPainter::paintLegend(QPainter& painter, const QRectF& rect) const
+void PlotPainter::paintLegend(QPainter& painter, const Layout& parts) const
 {
-    painter.setFont(m_plot.GetPlotFont());
-    const QFontMetricsF fm(painter.font(), painter.device());
+    painter.setFont(parts.legendFont);
     painter.setPen(QPen(FrameColor, 0));
     painter.setBrush(Qt::white);
-    painter.drawRect(rect);
+    painter.drawRect(parts.legend);
     painter.save();
-    painter.setClipRect(rect);
-    double y = rect.top() + 4.0;
-    for (const PlotChannel* channel : legendEntries(m_plot)) {
-        const double middle = y + fm.height() / 2.0;
-        painter.setPen(QPen(WinColor::toQColor(channel->GetColor()), 2.0));
-        painter.drawLine(QPointF(rect.left() + 6.0, middle), QPointF(rect.left() + 26.0, middle));
+    painter.setClipRect(parts.legend);
+    for (const LegendSlot& slot : parts.legendSlots) {
+        painter.setPen(QPen(WinColor::toQColor(slot.channel->GetColor()), 2.0));
+        painter.drawLine(QPointF(slot.line.left(), slot.line.top()), QPointF(slot.line.right(), slot.line.top()));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(rect.left() + 32.0, y, rect.width() - 36.0, fm.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, legendText(*channel));
-        y += fm.height() + 4.0;
+        painter.drawText(slot.text, Qt::AlignLeft | Qt::AlignVCenter, legendText(*slot.channel));
     }
     painter.restore();
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QFont>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
+#include <functional>
 #include <vector>
 
 class Plot;
 class PlotAxis;
-class QFont;
+class PlotChannel;
 class QPaintDevice;
 class QPainter;
 
@@ -23,19 +26,53 @@ public:
         QRectF rect;
     };
 
+    // One legend entry: its colour sample runs along `line`, its text starts
+    // at the left of `text`.
+    struct LegendSlot {
+        const PlotChannel* channel;
+        QRectF line;
+        QRectF text;
+    };
+
     struct Layout {
         QRectF screenBar; // empty when the strip is hidden
         QRectF title;
         QRectF legend; // empty without legend entries
+        QFont legendFont;
+        std::vector<LegendSlot> legendSlots;
         QRectF area; // where the traces go
         std::vector<AxisBand> xBands;
         std::vector<AxisBand> yBands;
+    };
+
+    // A text as drawn: the box its letters take.
+    struct DrawnText {
+        QString text;
+        QRectF box;
+    };
+
+    // What one painting wrote, for checks that texts stay readable: the
+    // tick labels of each axis shown, and each legend entry with the room it
+    // was drawn in (an entry is whole when its box lies inside that room).
+    struct DrawnTexts {
+        QSizeF size;
+        std::vector<std::vector<DrawnText>> axisLabels;
+        std::vector<DrawnText> legendEntries;
+        QRectF legendRoom;
     };
 
     explicit PlotPainter(const Plot& plot);
 
     Layout layout(const QSizeF& size, const QPaintDevice* device) const;
     void paint(QPainter& painter, const QSizeF& size) const;
+    // The labels an axis band carries: those of every tick while they stand a
+    // character apart, otherwise of every k-th tick, k the smallest that
+    // leaves that gap (preferring steps of 1, 2 or 5 times a power of ten).
+    std::vector<DrawnText> axisLabels(
+        const AxisBand& band, const QRectF& area, const QPaintDevice* device, bool vertical) const;
+
+    // Tests see every painting's texts through this hook; the program leaves it empty.
+    static std::function<void(const Plot&, const DrawnTexts&)>& drawnTextsObserver();
 
 private:
     bool axisShown(const PlotAxis* axis, bool first) const;
@@ -46,9 +83,12 @@ private:
     void paintScreenBar(QPainter& painter, const QRectF& rect) const;
     void paintGrid(QPainter& painter, const QRectF& area) const;
     void paintTraces(QPainter& painter, const QRectF& area) const;
-    void paintXAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
-    void paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
-    void paintLegend(QPainter& painter, const QRectF& rect) const;
+    std::vector<DrawnText> paintXAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
+    std::vector<DrawnText> paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
+    void paintLegend(QPainter& painter, const Layout& parts) const;
+    // `axes`: the width the value axes and the height the time axes take.
+    void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right, const QSizeF& axes,
+        const QPaintDevice* device) const;
 
     const Plot& m_plot;
 };

@@ -115,4 +115,14 @@ std::vector<QString> labels(const std::vector<double>& ticks)
     return texts;
 }
 
+bool apart(const std::vector<QRectF>& boxes, double gap)
+{
+    const double half = gap / 2;
+    for (size_t i = 0; i < boxes.size(); ++i)
+        for (size_t j = i + 1; j < boxes.size(); ++j)
+            if (boxes[i].adjusted(-half, -half, half, half).intersects(boxes[j].adjusted(-half, -half, half, half)))
+                return false;
+    return true;
+}
+
 } // namespace ScaleTicks

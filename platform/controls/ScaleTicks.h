@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
 #include <vector>
@@ -26,5 +27,9 @@ double fractionOf(double value, double min, double max);
 // "17", "33", "50", "67", "83", "100"; quarters read "0.25". No trailing
 // zeros, no "-0".
 std::vector<QString> labels(const std::vector<double>& ticks);
+
+// Whether no two label boxes come closer than `gap` (a character's width, so
+// that neighbouring numbers never read as one).
+bool apart(const std::vector<QRectF>& boxes, double gap);
 
 } // namespace ScaleTicks

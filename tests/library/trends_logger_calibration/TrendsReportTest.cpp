@@ -1,6 +1,7 @@
 // The trend report on its shipped definitions, rendered to PDF and read back.
 #include "TrendsPlotsFixture.h"
 
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 #include "core/GuardedExport.h"
 #include "core/ReportFrame.h"
@@ -124,6 +125,43 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
                 right = std::max(right, x);
             }
     EXPECT_GT(right - left, hoursPicture.width() / 5);
+}
+
+TEST_F(TrendsReportTest, EachPictureCarriesAKeyOfItsSignalsAndRoomAboveTheLargestValue)
+{
+    // The largest value reaches the top of the page's value axis (0 to 100).
+    for (int p = 0; p < 4; ++p)
+        plot(p).ChannelByName(QStringLiteral("Supply"))->AddXY(5, 100);
+    plot(0).ChannelByName(QStringLiteral("Command"))->SetVisible(false);
+    const QString pdf = tempPath(QStringLiteral("Trend.pdf"));
+    prompts().answerFile(pdf, QStringLiteral("Save Trend Report As"));
+    prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+    DrawnPlotTexts drawn;
+
+    generate(definition(QStringLiteral("TrendRept.xml")));
+
+    const QStringList all { QStringLiteral("Position"), QStringLiteral("Command"), QStringLiteral("Deviation"),
+        QStringLiteral("Friction"), QStringLiteral("Supply"), QStringLiteral("Temperature") };
+    QStringList withoutCommand = all;
+    withoutCommand.removeAll(QStringLiteral("Command"));
+    const std::pair<const char*, QStringList> pictures[]
+        = { { "24 Hours", withoutCommand }, { "30 Days", all }, { "12 Months", all }, { "25 Years", all } };
+    for (const auto& [title, key] : pictures) {
+        const std::vector<DrawnPlotTexts::Painting> paintings = drawn.titled(QString::fromLatin1(title));
+        ASSERT_EQ(paintings.size(), 1u) << title;
+        const PlotPainter::DrawnTexts& picture = paintings[0].texts;
+        QStringList entries;
+        for (const PlotPainter::DrawnText& entry : picture.legendEntries)
+            entries << entry.text;
+        EXPECT_EQ(entries, key) << title;
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(paintings[0]), QStringList()) << title;
+        EXPECT_EQ(paintings[0].topOfFirstYAxis, 110.0) << title << ": one round step above the largest value";
+    }
+    // The page keeps its own key and its value axes.
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_FALSE(plot(p).GetLegendVisible()) << p;
+        EXPECT_EQ(plot(p).YAxis(0)->GetSpan(), 100.0) << p;
+    }
 }
 
 // Answers the PDF dialog as the scripted prompts do, noting the hours plot's

@@ -5,6 +5,7 @@
 
 #include "CNavigationView.h"
 #include "ReportPictures.h"
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
@@ -14,6 +15,7 @@
 #include "report/RecordingPrintBackend.h"
 #include "tests/CHDRLCompareView.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -416,6 +418,33 @@ TEST_F(HDRLCompareViewTest, BackShowsTheHDRLPage)
     compare().OnBack();
     processEvents();
     EXPECT_EQ(tree().selectedPageCode(), 43);
+}
+
+TEST_F(HDRLCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartAndItsLegendEntriesWhole)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        // A long settling time: the time axis runs over three hours.
+        ASSERT_TRUE(open1(savedRun("one.hdrl", "450", 0.3)));
+        ASSERT_TRUE(open2(savedRun("two.hdrl", "450", 2.5)));
+        DrawnPlotTexts drawn;
+        for (int view :
+            { CHDRLCompareView::HDRButton, CHDRLCompareView::LinearityButton, CHDRLCompareView::ControlSignalButton }) {
+            compare().controlAs<QAbstractButton>(view)->click();
+            compare().grab();
+        }
+        ownProgramFolder();
+        const QString pdf = tempPath(QStringLiteral("readable.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save HDRL Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
+        EXPECT_GE(drawn.paintings().size(), 6u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 } // namespace

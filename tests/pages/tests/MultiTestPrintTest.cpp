@@ -5,6 +5,7 @@
 #include "DiagnosticsHubPageTest.h"
 
 #include "ReportPictures.h"
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "ClockThatMovesOnEveryReading.h"
@@ -464,6 +465,28 @@ TEST_F(MultiTestPrintTest, EveryValueFieldTakesItsOwnPageText)
         EXPECT_EQ(fieldText(s.field), QStringLiteral("v%1").arg(++k)) << s.field;
     EXPECT_EQ(fieldText("SpFinUnit"), ramp().windowText(CRampTest::SpringInitialUnit));
     EXPECT_EQ(fieldText("BiDirValue"), QStringLiteral("Yes"));
+}
+
+TEST_F(MultiTestPrintTest, ThePicturesOfAFullRunKeepTheirLabelsApartAndTheirLegendEntriesWhole)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showHubWithOwnFolder(path);
+        for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+            tick(box);
+        fillParameters();
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+        click(D::StartButton);
+        processEvents();
+        runUntil([this] { return runEnded(); });
+        DrawnPlotTexts drawn;
+        print(tempPath(QStringLiteral("readable.pdf")));
+        EXPECT_GE(drawn.paintings().size(), 4u) << path;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            EXPECT_FALSE(painting.texts.legendEntries.empty()) << path << " " << painting.plotTitle.toStdString();
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        m_app.reset();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // and the way back.
 #include "PstPageTest.h"
 
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
@@ -41,6 +42,7 @@ protected:
         const char* targetResult = "3";
         uint8_t sensors = 1;
         uint8_t singleActing = 0;
+        double sampleSpacing = 40.0; // along the time axis
     };
     QString file(const QString& name, const Spec& spec)
     {
@@ -50,7 +52,7 @@ protected:
         record.SetupPSTPlotChannels(IPlotPtr(&source));
         for (const char* channel : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" })
             for (int k = 0; k < 60; ++k)
-                source.ChannelByName(QString::fromLatin1(channel))->AddXY(k * 40.0, 85.0 - k * 0.2);
+                source.ChannelByName(QString::fromLatin1(channel))->AddXY(k * spec.sampleSpacing, 85.0 - k * 0.2);
         record.m_strTag = AutoString(spec.tag);
         record.m_strStartPosition = AutoString("85");
         record.m_strStopPosition = AutoString("70");
@@ -451,6 +453,34 @@ TEST_F(PstComparePageTest, BackShowsThePartialStrokePage)
     compare().controlAs<QAbstractButton>(V::BackButton)->click();
     processEvents();
     EXPECT_EQ(tree().selectedPageCode(), PstCode);
+}
+
+TEST_F(PstComparePageTest, TheNarrowPlotAndTheReportPictureKeepTheirLabelsApartAndAllEighteenEntriesWhole)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        Spec longRun;
+        longRun.duration = "20";
+        longRun.sampleSpacing = 340.0;
+        open1(file(QStringLiteral("one.pst"), longRun));
+        longRun.tag = "FV-8";
+        open2(file(QStringLiteral("two.pst"), longRun));
+        DrawnPlotTexts drawn;
+        compare().grab();
+        ownProgramFolder({ "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml" });
+        const QString pdf = tempPath(QStringLiteral("readable.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
+        size_t mostEntries = 0;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            mostEntries = std::max(mostEntries, painting.texts.legendEntries.size());
+        EXPECT_EQ(mostEntries, std::string(path) == K90Path ? 18u : 15u) << path;
+        EXPECT_GE(drawn.paintings().size(), 2u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        m_app.reset();
+    }
 }
 
 } // namespace

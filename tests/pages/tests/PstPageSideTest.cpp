@@ -2,6 +2,7 @@
 // the two models' boxes, Save, Load and Print Report.
 #include "PstPageTest.h"
 
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
@@ -337,6 +338,29 @@ TEST_F(PstPageSideTest, TheGrabbedPageShowsThePositionColourAfterARetrieval)
         for (int x = plotArea.left(); x <= plotArea.right(); ++x)
             red += QColor(image.pixel(x, y)) == QColor(255, 10, 10) ? 1 : 0;
     EXPECT_GT(red, 20);
+}
+
+TEST_F(PstPageSideTest, ATwentySecondRunKeepsItsTimeLabelsApartOnThePageAndInTheReport)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showPst(path, std::string(path) == K90Path);
+        type("85", "70", "5", "20");
+        startPst();
+        runUntil([this] { return !pst().testRunning(); });
+        pst().StartSignatureRetrieval();
+        runUntil([this] { return !pst().retrieving(); });
+        DrawnPlotTexts drawn;
+        pst().grab();
+        ownProgramFolder({ "PSTestRept.xml", "PSTestRept_K40.xml" });
+        const QString pdf = tempPath(QStringLiteral("readable.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save PST ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        pst().OnPrintReport();
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
+        EXPECT_GE(drawn.paintings().size(), 2u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        m_app.reset();
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "RampTestPageTest.h"
 
 #include "ReportPictures.h"
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "report/PrintBackend.h"
@@ -769,6 +770,35 @@ TEST_F(RampCompareViewTest, BackShowsTheRampTestPageAndTheGrabbedPageShowsTheDel
     click(V::BackButton);
     clock().advance(1000);
     EXPECT_EQ(app().shownPage(), &ramp());
+}
+
+TEST_F(RampCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartAndItsLegendEntriesWhole)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        SavedRamp longRun;
+        longRun.start = "5";
+        longRun.stop = "95";
+        longRun.duration = "90";
+        const QString first = savedRamp(QStringLiteral("one.rmp"), longRun);
+        longRun.frictionFactor = 3.0;
+        const QString second = savedRamp(QStringLiteral("two.rmp"), longRun);
+        showCompare();
+        ASSERT_TRUE(open1(first));
+        ASSERT_TRUE(open2(second));
+        DrawnPlotTexts drawn;
+        for (int view :
+            { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton, V::FrictionButton }) {
+            click(view);
+            compare().grab();
+        }
+        print("readable.pdf");
+        for (const char* title :
+            { "Ramp Test", "Pressure Vs Position", "Signals Vs Command", "Friction & Thrust Vs Position" })
+            EXPECT_GE(drawn.titled(QString::fromLatin1(title)).size(), 2u) << path << " " << title;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        m_app.reset();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "RampTestPageTest.h"
 
 #include "ReportPictures.h"
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
@@ -382,6 +383,44 @@ TEST_F(RampTestFilesTest, AnOffLinePrintReportsUnderTheFilesTag)
         << prompts().records()[0].dialog.initialName.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("TV-9"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("PV-101"))) << text.toStdString();
+}
+
+TEST_F(RampTestFilesTest, TheReportsPicturesKeepTheirLabelsApartAndTheirLegendEntriesWhole)
+{
+    // Both ways over most of the stroke and a long duration: the friction
+    // picture spans thousands of pounds and the time axis over a minute.
+    const struct {
+        const char* path;
+        const char* duration;
+    } cases[] = { { K90Path, "60" }, { K40Path, "60" }, { K90Path, "3" } };
+    for (const auto& c : cases) {
+        const std::string label = std::string(c.path) + " " + c.duration + " s";
+        start({ QStringLiteral("/d") + QString::fromLatin1(c.path) });
+        useUnits(6, c.path);
+        clock().advance(2000);
+        select(RampTestCode);
+        clock().advance(1000);
+        typeRamp("5", "95", "2", c.duration, true);
+        startRamp();
+        runRampToCompletion();
+        ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << label;
+        DrawnPlotTexts drawn;
+        print("readable.pdf");
+        const bool frictionPicture = c.path == K90Path;
+        const std::vector<DrawnPlotTexts::Painting> friction
+            = drawn.titled(QStringLiteral("Friction & Thrust Vs Position"));
+        EXPECT_EQ(friction.empty(), !frictionPicture) << label;
+        // The force labels (the one Y axis shown) read whole hundreds of pounds.
+        for (const DrawnPlotTexts::Painting& picture : friction) {
+            ASSERT_EQ(picture.texts.axisLabels.size(), 2u) << label;
+            EXPECT_GE(picture.texts.axisLabels[1].size(), 2u) << label;
+            for (const PlotPainter::DrawnText& force : picture.texts.axisLabels[1])
+                EXPECT_EQ(std::fmod(force.text.toDouble(), 100.0), 0.0) << label << " " << force.text.toStdString();
+        }
+        EXPECT_FALSE(drawn.titled(QStringLiteral("Signals Vs Command")).empty()) << label;
+        EXPECT_EQ(drawn.faults(), QStringList()) << label;
+        m_app.reset();
+    }
 }
 
 } // namespace

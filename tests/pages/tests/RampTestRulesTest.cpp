@@ -138,7 +138,7 @@ TEST(RampTestRules, SpringSetFollowsTheCurveWithTheLargerMaximum)
     EXPECT_EQ(springText(12.345), QStringLiteral("12.35"));
 }
 
-TEST(RampTestRules, ForceAxisKeepsMarginsOnTheMagnitudes)
+TEST(RampTestRules, ForceAxisKeepsMarginsOnTheMagnitudesAndTicksOnWholeIncrements)
 {
     const Curve open { { 20, -200 }, { 80, 1000 } };
     const Curve close { { 20, 100 } };
@@ -147,7 +147,7 @@ TEST(RampTestRules, ForceAxisKeepsMarginsOnTheMagnitudes)
     ASSERT_TRUE(axis);
     EXPECT_DOUBLE_EQ(axis->minimum, -210.0);
     EXPECT_DOUBLE_EQ(axis->span, 1200.0 + 50.0);
-    EXPECT_DOUBLE_EQ(axis->start, -200.0);
+    EXPECT_DOUBLE_EQ(axis->start, 0.0);
     EXPECT_FALSE(forceAxis({ &friction, &friction }));
 }
 

@@ -4,6 +4,7 @@
 #include "StepTestPageTest.h"
 
 #include "ReportPictures.h"
+#include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
 #include "pst_step/StepCompare.h"
@@ -821,6 +822,40 @@ TEST_F(StepCompareViewTest, BackShowsTheStepTestPageAndTheDeviceHearsNothing)
     click(V::BackButton);
     clock().advance(1000);
     EXPECT_EQ(app().shownPage(), &step());
+}
+
+TEST_F(StepCompareViewTest, AllEighteenTracesOnThePageAndInTheReportKeepTheirLegendEntriesWhole)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        SavedRun wide;
+        wide.start = "5";
+        wide.stop = "95";
+        wide.hold = "20";
+        const QString first = savedRun(QStringLiteral("one.stp"), wide);
+        wide.frictionFactor = 3.0;
+        const QString second = savedRun(QStringLiteral("two.stp"), wide);
+        showCompare();
+        ASSERT_TRUE(open1(first));
+        ASSERT_TRUE(open2(second));
+        DrawnPlotTexts drawn;
+        for (int view : { V::PressureViewButton, V::StepViewButton }) {
+            click(view);
+            compare().grab();
+        }
+        ownProgramFolder({ "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml" });
+        const QString pdf = tempPath(QStringLiteral("readable.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save Step Test Compare Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
+        size_t mostEntries = 0;
+        for (const DrawnPlotTexts::Painting& painting : drawn.titled(QStringLiteral("Step Test")))
+            mostEntries = std::max(mostEntries, painting.texts.legendEntries.size());
+        EXPECT_EQ(mostEntries, std::string(path) == K90Path ? 18u : 15u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        m_app.reset();
+    }
 }
 
 } // namespace

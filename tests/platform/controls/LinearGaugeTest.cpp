@@ -332,3 +332,55 @@ TEST_F(LinearGaugeTest, ScaleLabelsNeverRunIntoEachOther)
     gauge.setScaleMax(100);
     EXPECT_GE(gauge.scaleTickValues().size(), 10u) << "short labels keep their ticks";
 }
+
+TEST_F(LinearGaugeTest, NeighbouringScaleLabelsStandAtLeastACharacterApart)
+{
+    // The counters of the positioner health page (0 to 400 million on a bar
+    // 317 x 49 pixels), other long scales, and an upright one.
+    const struct {
+        int width;
+        int height;
+        double pointSize;
+        double maximum;
+    } cases[] = {
+        { 317, 49, 8.0, 400000000 },
+        { 317, 49, 8.0, 2000000 },
+        { 250, 49, 8.0, 150000 },
+        { 317, 49, 8.0, 1000 },
+        { 120, 300, 8.0, 400000000 },
+    };
+    for (const auto& c : cases) {
+        const std::string label = std::to_string(c.width) + "x" + std::to_string(c.height) + " "
+            + std::to_string(c.pointSize) + "pt 0.." + std::to_string(c.maximum);
+        QFont font = gauge.font();
+        font.setPointSizeF(c.pointSize);
+        gauge.setFont(font);
+        gauge.resize(c.width, c.height);
+        gauge.setScaleMax(c.maximum);
+        const QFontMetricsF metrics(font);
+        const double character = metrics.horizontalAdvance(QLatin1Char('0'));
+        const std::vector<double> ticks = gauge.scaleTickValues();
+        ASSERT_GE(ticks.size(), 2u) << label;
+        const std::vector<QString> labels = ScaleTicks::labels(ticks);
+        for (size_t k = 1; k < ticks.size(); ++k) {
+            const QPointF from = gauge.scalePoint(ticks[k - 1]);
+            const QPointF to = gauge.scalePoint(ticks[k]);
+            const double gap = gauge.vertical() ? from.y() - to.y() - metrics.height()
+                                                : to.x() - from.x()
+                    - (metrics.horizontalAdvance(labels[k - 1]) + metrics.horizontalAdvance(labels[k])) / 2;
+            EXPECT_GE(gap, character) << label << ": " << labels[k - 1].toStdString() << " and "
+                                      << labels[k].toStdString();
+        }
+        // The rectangles the labels are drawn in say the same, and the end
+        // labels stay inside the gauge along its scale.
+        const std::vector<QRectF> drawn = gauge.scaleLabelRects();
+        EXPECT_EQ(drawn.size(), ticks.size()) << label;
+        EXPECT_TRUE(ScaleTicks::apart(drawn, character)) << label;
+        for (const QRectF& box : drawn) {
+            if (gauge.vertical())
+                EXPECT_TRUE(box.top() >= 0 && box.bottom() <= gauge.height()) << label;
+            else
+                EXPECT_TRUE(box.left() >= 0 && box.right() <= gauge.width()) << label;
+        }
+    }
+}

@@ -1,3 +1,4 @@
+#include "DrawnPlotTexts.h"
 #include "SwTest.h"
 
 #include "automation/ComError.h"
@@ -237,6 +238,89 @@ TEST_F(PlotRendering, ScreenBarIsLeftOutOfThePictureWhenHidden)
     keepArtifact(without, "without_screen_bar");
     EXPECT_EQ(countColour(without, topStrip, barFace), 0);
     EXPECT_THROW(plot.ScreenBar(1), ComError);
+}
+
+TEST_F(PlotRendering, AxisLabelsStayOnTheIncrementWhileTheyFitAndThinToRoundStepsWhereTheyWouldTouch)
+{
+    const auto labelsOf = [](const std::vector<PlotPainter::DrawnText>& drawn) {
+        QStringList texts;
+        for (const PlotPainter::DrawnText& label : drawn)
+            texts << label.text;
+        return texts;
+    };
+    // Room enough: every tick of the increment keeps its label.
+    plot.XAxis(0)->SetIncrement(1);
+    plot.YAxis(0)->SetIncrement(10);
+    {
+        DrawnPlotTexts drawn;
+        plot.renderImage(plot.size());
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        const auto& axes = drawn.paintings()[0].texts.axisLabels;
+        ASSERT_EQ(axes.size(), 2u);
+        EXPECT_EQ(labelsOf(axes[0]), QStringList({ "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10" }));
+        EXPECT_EQ(labelsOf(axes[1]), QStringList({ "0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" }));
+    }
+    // A force axis over nearly 3000 lbf at an increment of 100, its first
+    // tick at an odd minimum, in a small picture; and a time axis of twenty
+    // thousand milliseconds across a narrow plot.
+    plot.resize(320, 240);
+    plot.YAxis(0)->SetMin(203.4);
+    plot.YAxis(0)->SetSpan(2870);
+    plot.YAxis(0)->SetIncrement(100);
+    plot.YAxis(0)->SetStartValue(0);
+    plot.XAxis(0)->SetSpan(20000);
+    plot.XAxis(0)->SetIncrement(0);
+    DrawnPlotTexts drawn;
+    plot.renderImage(plot.size());
+    ASSERT_EQ(drawn.paintings().size(), 1u);
+    EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), QStringList());
+    const auto& axes = drawn.paintings()[0].texts.axisLabels;
+    ASSERT_EQ(axes.size(), 2u);
+    const QStringList time = labelsOf(axes[0]);
+    const QStringList force = labelsOf(axes[1]);
+    EXPECT_GE(time.size(), 3) << time.join(' ').toStdString();
+    EXPECT_GE(force.size(), 3) << force.join(' ').toStdString();
+    EXPECT_LT(force.size(), 29) << force.join(' ').toStdString();
+    // Every label on a round step: 200, 500, 1000, ... apart.
+    const auto onStep = [](const QStringList& labels, std::initializer_list<double> steps) {
+        for (double step : steps) {
+            bool all = labels.size() > 1 && std::abs(labels[1].toDouble() - labels[0].toDouble() - step) < 1e-9;
+            for (const QString& label : labels)
+                all = all && std::fmod(label.toDouble(), step) == 0.0;
+            if (all)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(onStep(force, { 200, 500, 1000 })) << force.join(' ').toStdString();
+    EXPECT_TRUE(onStep(time, { 4000, 5000, 10000 })) << time.join(' ').toStdString();
+}
+
+TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
+{
+    const char* const names[]
+        = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command", "Pilot Relay Position" };
+    for (const char* suffix : { " 1", " 2", " Delta" })
+        for (const char* name : names) {
+            const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
+            added->SetTitle(QString::fromLatin1(name) + QString::fromLatin1(suffix));
+            added->SetXAxisName(QStringLiteral("Time"));
+            added->SetYAxisName(QStringLiteral("Position"));
+            added->AddXY(0, 10);
+            added->AddXY(10, 90);
+        }
+    channel->SetVisible(false);
+    // The compare plots' sizes on the page and in their report pictures.
+    for (const QSize& size : { QSize(497, 263), QSize(497, 507), QSize(518, 275) }) {
+        plot.resize(size);
+        DrawnPlotTexts drawn;
+        keepArtifact(plot.renderImage(QSize(2000, 2000 * size.height() / size.width())),
+            QStringLiteral("eighteen_entries_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(drawn.paintings()[0].texts.legendEntries.size(), 18u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), QStringList())
+            << size.width() << "x" << size.height();
+    }
 }
 
 TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)

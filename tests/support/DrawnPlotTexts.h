@@ -1,0 +1,82 @@
+#pragma once
+
+#include "controls/Plot.h"
+#include "controls/PlotPainter.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// Every plot painting while it lives, on screen and in pictures alike, with
+// the texts it drew; `faults()` names each tick label that runs into another
+// or lies under the legend, and each legend entry that is not drawn whole.
+class DrawnPlotTexts
+{
+public:
+    struct Painting {
+        QString plotTitle;
+        PlotPainter::DrawnTexts texts;
+        double topOfFirstYAxis = 0.0; // the value at the plot area's top border
+    };
+
+    DrawnPlotTexts()
+    {
+        PlotPainter::drawnTextsObserver() = [this](const Plot& plot, const PlotPainter::DrawnTexts& texts) {
+            m_paintings.push_back({ plot.GetTitle(), texts, plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax() });
+        };
+    }
+    ~DrawnPlotTexts() { PlotPainter::drawnTextsObserver() = nullptr; }
+    DrawnPlotTexts(const DrawnPlotTexts&) = delete;
+    DrawnPlotTexts& operator=(const DrawnPlotTexts&) = delete;
+
+    const std::vector<Painting>& paintings() const { return m_paintings; }
+    void clear() { m_paintings.clear(); }
+
+    static QStringList faultsOf(const Painting& painting)
+    {
+        QStringList faults;
+        const QString where = QStringLiteral("\"%1\" %2x%3: ")
+                                  .arg(painting.plotTitle)
+                                  .arg(painting.texts.size.width())
+                                  .arg(painting.texts.size.height());
+        std::vector<PlotPainter::DrawnText> labels;
+        for (const auto& axis : painting.texts.axisLabels)
+            labels.insert(labels.end(), axis.begin(), axis.end());
+        for (size_t i = 0; i < labels.size(); ++i)
+            for (size_t j = i + 1; j < labels.size(); ++j)
+                if (labels[i].box.intersects(labels[j].box))
+                    faults << where
+                            + QStringLiteral("labels \"%1\" and \"%2\" overlap").arg(labels[i].text, labels[j].text);
+        for (const PlotPainter::DrawnText& label : labels)
+            if (label.box.intersects(painting.texts.legendRoom))
+                faults << where + QStringLiteral("label \"%1\" lies under the legend").arg(label.text);
+        // Half a pixel of rounding is not a cut letter.
+        const QRectF room = painting.texts.legendRoom.adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
+            if (!room.contains(entry.box))
+                faults << where + QStringLiteral("legend entry \"%1\" is cut").arg(entry.text);
+        return faults;
+    }
+
+    QStringList faults() const
+    {
+        QStringList all;
+        for (const Painting& painting : m_paintings)
+            all << faultsOf(painting);
+        all.removeDuplicates();
+        return all;
+    }
+
+    // The paintings of plots with that title.
+    std::vector<Painting> titled(const QString& title) const
+    {
+        std::vector<Painting> found;
+        for (const Painting& painting : m_paintings)
+            if (painting.plotTitle == title)
+                found.push_back(painting);
+        return found;
+    }
+
+private:
+    std::vector<Painting> m_paintings;
+};
