@@ -2,6 +2,7 @@
 
 #include "ui/Prompts.h"
 
+#include <algorithm>
 #include <cmath>
 
 int HiddenChannelInteger(double value)
@@ -166,11 +167,16 @@ double valueAt(const PlotChannelData& channel, int index)
     return channel.ys[static_cast<size_t>(index)];
 }
 
-void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints)
+void checkSettings(
+    const PlotChannelData& settings, const std::vector<int>& datePoints, const std::vector<int>& measuredPoints)
 {
     for (size_t k = 0; k < settings.ys.size(); ++k) {
         const double whole = std::trunc(settings.ys[k]);
-        if (!std::isfinite(whole) || whole < -2147483648.0 || whole > 2147483647.0)
+        if (!std::isfinite(whole))
+            throw ComError(ComError::Failure, QStringLiteral("Setting %1 is no number").arg(k));
+        const bool measured
+            = std::find(measuredPoints.begin(), measuredPoints.end(), static_cast<int>(k)) != measuredPoints.end();
+        if (!measured && (whole < -2147483648.0 || whole > 2147483647.0))
             throw ComError(ComError::Failure, QStringLiteral("Setting %1 is no value a page can hold").arg(k));
     }
     for (int k : datePoints) {

@@ -137,13 +137,17 @@ void showFailure(const QString& text, const std::optional<QString>& caption = st
 // finite or whose whole part lies beyond the 32-bit integers (-2^31 ... 2^31 - 1),
 // or a date part (at `datePoints`) beyond an unsigned 16-bit word. Values
 // inside those sizes pass, even where a page's edit calls them out of range.
-void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints = {});
+// A point at `measuredPoints` (a value the test worked out and only shows as
+// a number, never an integer) need only be finite.
+void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints = {},
+    const std::vector<int>& measuredPoints = {});
 
 } // namespace ResultFileFrame
 
 // The settings check for a family's layout: its month, day and year are the date parts.
 template <class Record>
-void CheckResultSettings(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& settings)
+void CheckResultSettings(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& settings,
+    const std::vector<int>& measuredPoints = {})
 {
     std::vector<int> datePoints;
     for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
@@ -151,7 +155,7 @@ void CheckResultSettings(const std::vector<ResultSlot<Record>>& layout, const Pl
         if (kind == ResultValueKind::Month || kind == ResultValueKind::Day || kind == ResultValueKind::Year)
             datePoints.push_back(k);
     }
-    ResultFileFrame::checkSettings(settings, datePoints);
+    ResultFileFrame::checkSettings(settings, datePoints, measuredPoints);
 }
 
 // The values a save writes for this layout.

@@ -27,7 +27,7 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
         ResultFileFrame::required(lookup, QString::fromLatin1(name));
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
     ResultFileFrame::valueAt(settings, SettingsPoints - 1);
-    CheckResultSettings(RampTestFile::family().settings, settings);
+    RampTestFile::checkSettings(settings);
     const PlotChannelData& tag = ResultFileFrame::required(lookup, ResultChannelName::TagName);
 
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };

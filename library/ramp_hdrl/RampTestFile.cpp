@@ -59,6 +59,13 @@ const ResultFileFamily<CRampReport>& family()
     return ramps;
 }
 
+void checkSettings(const PlotChannelData& settings)
+{
+    // A steep thrust over a short travel gives a spring far beyond the
+    // integers; it is only shown, so the file the page saved opens again.
+    CheckResultSettings(family().settings, settings, { SpringInitialPoint, SpringFinalPoint, SpringRatePoint });
+}
+
 QString pressureUnitText(int unitCode)
 {
     switch (unitCode) {
@@ -96,7 +103,7 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
     for (const char* name : RampTestChannels::SignalsInHidingOrder)
         ResultFileFrame::required(lookup, QString::fromLatin1(name));
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    CheckResultSettings(family().settings, settings);
+    checkSettings(settings);
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };
     const auto flag = [&value](int index) { return uint8_t(value(index) == 1.0 ? 1 : 0); };
     record.m_strStartPosition = AutoString(NumberText::fromSingle(value(0)));

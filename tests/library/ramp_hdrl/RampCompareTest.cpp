@@ -429,6 +429,46 @@ TEST_F(RampCompareTest, SettingsReadAsTheShortestTextOfTheirSinglePrecisionValue
     EXPECT_EQ(single.m_strTestDuration.toQString(), QStringLiteral("12.345"));
 }
 
+TEST_F(RampCompareTest, ASpringBeyondTheIntegersIsShownAsSavedAndOneThatIsNoNumberIsRefused)
+{
+    // A steep thrust over a short travel gives a spring rate far beyond the
+    // 32-bit integers; the file the ramp page saved must open again. These
+    // values are exact in single precision.
+    FileSpec spec;
+    spec.springInitial = "4294967296";
+    spec.springFinal = "8589934592";
+    spec.springRate = "17179869184";
+    const QString file = rampFile(QStringLiteral("steep.rmp"), spec);
+    ASSERT_TRUE(load1(file));
+    ASSERT_TRUE(load2(file));
+    for (const auto& [shown, expected] : { std::pair { &m_record.m_strSpringInitial1, "4294967296.00" },
+             std::pair { &m_record.m_strSpringFinal1, "8589934592.00" },
+             std::pair { &m_record.m_strSpringRate1, "17179869184.00" },
+             std::pair { &m_record.m_strSpringRate2, "17179869184.00" } })
+        EXPECT_EQ(shown->toQString(), QString::fromLatin1(expected));
+    CRampReport single;
+    XYPlot page;
+    ConfigureRampPlotControl(IXYPlotPtr(&page));
+    single.SetupRampPlotChannels(IXYPlotPtr(&page));
+    prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+    ASSERT_TRUE(single.LoadRamp(IXYPlotPtr(&page)));
+    EXPECT_EQ(single.m_strSpringInitial.toQString(), QStringLiteral("4294967296.00"));
+    EXPECT_EQ(single.m_strSpringFinal.toQString(), QStringLiteral("8589934592.00"));
+    EXPECT_EQ(single.m_strSpringRate.toQString(), QStringLiteral("17179869184.00"));
+
+    // Not a number, or beyond what single precision holds: a damaged file.
+    for (const char* rate : { "nan", "inf", "1e39" }) {
+        SCOPED_TRACE(rate);
+        spec.springRate = rate;
+        const QString damaged = rampFile(QStringLiteral("damaged.rmp"), spec);
+        EXPECT_FALSE(load1(damaged, QStringLiteral("File open error.")));
+        prompts().answerFile(damaged, QStringLiteral("Open Ramp Test Results"));
+        prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+        EXPECT_FALSE(single.LoadRamp(IXYPlotPtr(&page)));
+        EXPECT_EQ(single.m_strSpringRate.toQString(), QStringLiteral("17179869184.00"));
+    }
+}
+
 TEST_F(RampCompareTest, UnitCodesGiveTheCompareUnitTextsOfTheFileLoadedLast)
 {
     struct Case {
