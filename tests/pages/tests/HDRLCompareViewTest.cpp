@@ -275,8 +275,9 @@ TEST_F(HDRLCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
         for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
             const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
             ASSERT_TRUE(open1(first)) << what;
-            if (withFile2)
+            if (withFile2) {
                 ASSERT_TRUE(open2(second)) << what;
+            }
             std::map<int, QString> before;
             for (int id : V::Boxes())
                 before[id] = text(id);
@@ -343,8 +344,9 @@ TEST_F(HDRLCompareViewTest, AFileTwoRefusedWhileItsResultsAreWorkedOutLeavesTheC
     for (const bool withFile2 : { false, true }) {
         const std::string what = withFile2 ? "file 2 shown" : "no file 2";
         ASSERT_TRUE(open1(first)) << what;
-        if (withFile2)
+        if (withFile2) {
             ASSERT_TRUE(open2(second)) << what;
+        }
         std::map<QString, std::vector<double>> curves;
         for (const PlotChannel* c : compare().plot()->channels())
             curves[c->GetName()] = c->data().ys;
