@@ -10,6 +10,8 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -105,6 +107,50 @@ void copyAndEvaluate(const IPlotPtr& scratch, const IPlotPtr& visible, int which
     errorAxis->SetMin(-1.5);
     errorAxis->SetSpan(3.0);
 }
+
+// The file-2 curves of the compare plot and the axes a copy sets, as they
+// were before a file 2 was copied in: a file refused while its results are
+// worked out leaves the file 2 shown before, curves and all.
+class ShownFile2
+{
+public:
+    explicit ShownFile2(const IPlotPtr& plot)
+        : m_plot(plot)
+    {
+        for (const char* name : HDRLCompare::CopyOrder) {
+            const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(
+                plot, AutoString(QString::fromLatin1(name) + QStringLiteral("2")));
+            m_curves.push_back(channel->data());
+        }
+        for (const IPlotAxisPtr& axis : axes())
+            m_ranges.emplace_back(axis->GetMin(), axis->GetSpan());
+    }
+
+    void restore()
+    {
+        for (PlotChannelData& curve : m_curves) {
+            const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(m_plot, AutoString(curve.name));
+            channel->replaceData(std::move(curve));
+        }
+        const std::vector<IPlotAxisPtr> restored = axes();
+        for (size_t k = 0; k < restored.size(); ++k) {
+            restored[k]->SetMin(m_ranges[k].first);
+            restored[k]->SetSpan(m_ranges[k].second);
+        }
+    }
+
+private:
+    std::vector<IPlotAxisPtr> axes() const
+    {
+        using namespace HDRLTestChannels;
+        return { m_plot->XAxisByName(Time2Axis), m_plot->XAxisByName(CommandAxis), m_plot->YAxisByName(PositionAxis),
+            m_plot->YAxisByName(PositionErrorAxis) };
+    }
+
+    IPlotPtr m_plot;
+    std::vector<PlotChannelData> m_curves;
+    std::vector<std::pair<double, double>> m_ranges;
+};
 
 QString difference(const AutoString& first, const AutoString& second)
 {
@@ -224,6 +270,7 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
     // File 2 and the differences as they were: what the user does not accept
     // (or what cannot be compared) leaves them as shown before.
     const CHDRLCompareReport before = *this;
+    std::optional<ShownFile2> shown;
     try {
         scratch->ClearAllData();
         scratch->LoadDataFile(*path);
@@ -238,6 +285,7 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
             *this = before;
             return false;
         }
+        shown.emplace(visible);
         copyAndEvaluate(scratch, visible, 2, f);
         m_strRepeatAverage2 = AutoString(f.repeatAverage);
         m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
@@ -252,6 +300,13 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
         return true;
     } catch (...) {
         *this = before;
+        if (shown) {
+            try {
+                shown->restore();
+            } catch (...) {
+                // A compare plot that fails here has nothing left to restore.
+            }
+        }
         ResultFileFrame::showFailure(ExportFailureText::FileOpen);
         return false;
     }

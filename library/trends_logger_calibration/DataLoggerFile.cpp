@@ -7,6 +7,8 @@
 #include "trends_logger_calibration/DataLoggerPlot.h"
 #include "ui/TimerService.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -82,6 +84,35 @@ UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLogger
     return codes;
 }
 
+std::vector<PlotChannelData> InPlotsOwnLook(const IPlotPtr& plot, std::vector<PlotChannelData>&& loaded)
+{
+    std::vector<PlotChannelData> taken;
+    const int count = plot->ChannelCount();
+    taken.reserve(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        PlotChannelData own = plot->Channel(k)->data();
+        own.xs.clear();
+        own.ys.clear();
+        own.marked.clear();
+        const auto file = std::find_if(loaded.begin(), loaded.end(),
+            [&own](const PlotChannelData& c) { return c.name.compare(own.name, Qt::CaseInsensitive) == 0; });
+        if (file != loaded.end()) {
+            own.xs = std::move(file->xs);
+            own.ys = std::move(file->ys);
+            own.marked = std::move(file->marked);
+            const bool sample = std::any_of(std::begin(DataLoggerChannel::Samples),
+                std::end(DataLoggerChannel::Samples),
+                [&own](const char* name) { return own.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; });
+            if (sample)
+                own.visible = own.legendVisible = file->visible;
+            // A second channel of the same name in the file is not taken again.
+            loaded.erase(file);
+        }
+        taken.push_back(std::move(own));
+    }
+    return taken;
+}
+
 QString PressureAxisTitle(uint8_t code)
 {
     QString unit;
@@ -147,7 +178,7 @@ bool CDataLoggerReport::LoadDataLogger(IPlotPtr plot)
             = DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(channels), loaded);
         const IPlotAxisPtr pressure = requiredAxis(plot, DataLoggerAxis::Pressure);
         const IPlotAxisPtr temperature = requiredAxis(plot, DataLoggerAxis::Temperature);
-        plot->LoadDataFrom(std::move(channels));
+        plot->LoadDataFrom(DataLoggerFile::InPlotsOwnLook(plot, std::move(channels)));
         pressure->SetTitle(DataLoggerFile::PressureAxisTitle(codes.pressure));
         temperature->SetTitle(DataLoggerFile::TemperatureAxisTitle(codes.temperature));
         *this = loaded;

@@ -40,6 +40,13 @@ struct UnitCodes {
 // settings; the record may then be partly filled, so callers pass a copy.
 UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLoggerReport& record);
 
+// A loaded file's channels as the plot takes them: the plot's own channels in
+// their own look (title, colour, axes, line, markers), each with the file's
+// points; a sample channel is shown, legend and all, as the file has it, the
+// hidden channels stay hidden, and a channel the plot does not have is left
+// out. So what is drawn is always a sample the page has a box for.
+std::vector<PlotChannelData> InPlotsOwnLook(const IPlotPtr& plot, std::vector<PlotChannelData>&& loaded);
+
 // "Pressure [kPa ]": the unit of the HART code and a blank before the bracket.
 QString PressureAxisTitle(uint8_t code);
 // "Temperature [ºC]" for code 32, "Temperature [ºF]" for any other.

@@ -377,6 +377,16 @@ void CTrends::OnLoad()
     if (context().records().m_TrendsReport.LoadTrends(HoursPlot, DaysPlot, MonthsPlot, YearsPlot)) {
         FileLoaded = true;
         ShowFileUnitLabels();
+        // The file brings the signals shown when it was saved; the channel
+        // buttons keep their state, and every plot shows what they say.
+        const QWidget* selectAll = control(SelectAllButton);
+        if (selectAll && selectAll->isEnabled()) {
+            ShowSelectedChannel();
+        } else {
+            for (const IPlotPtr& plot : plots())
+                for (const QString& signal : TrendsChannels::Signals)
+                    plot->ChannelByName(signal)->SetVisible(true);
+        }
     }
     RowsRead = 0;
     showCounter();

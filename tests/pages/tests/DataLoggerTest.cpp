@@ -4,6 +4,7 @@
 
 #include "ReportRecords.h"
 #include "SimFaults.h"
+#include "controls/PlotDataFile.h"
 #include "report/ReportControl.h"
 #include "ui/DialogUnits.h"
 
@@ -684,6 +685,75 @@ TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldNeverGivesANegativeOrWr
         EXPECT_EQ(logger().durationField()->value(), QString::fromLatin1(c.duration).toDouble());
         EXPECT_EQ(logger().plot()->XAxis(0)->GetMin(), 0.0);
         EXPECT_EQ(logger().plot()->XAxis(0)->GetSpan(), c.span);
+    }
+}
+
+TEST_F(DataLoggerPageTest, AFileThatSaysOtherwiseOfItsChannelsLoadsInTheLoggersOwnLookWithABoxForEveryChannelDrawn)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        showPage(path);
+        choose("3", 1, "Minute(s)");
+        click(L::StartButton);
+        clock().advance(7000);
+        click(L::StopButton);
+        const QString file = tempPath("odd.lgr");
+        prompts().answerFile(file);
+        click(L::SaveButton);
+        // The same run, with a file that says other things of its channels.
+        std::vector<PlotChannelData> channels = PlotDataFile::load(file);
+        PlotChannelData extra;
+        for (PlotChannelData& c : channels) {
+            if (c.name == QStringLiteral("Position")) {
+                c.yAxisName = QStringLiteral("Elsewhere");
+                extra = c;
+            }
+            if (c.name == QStringLiteral("AnalogCommand")) {
+                c.title = QStringLiteral("Someone else's");
+                c.color = 0x00FF00;
+            }
+            if (c.name == QStringLiteral("Spool_Pos")) {
+                c.visible = false;
+                c.legendVisible = true;
+            }
+            if (c.name == QStringLiteral("TagName") || c.name == QStringLiteral("TestSettings"))
+                c.visible = c.legendVisible = true;
+        }
+        extra.name = QStringLiteral("Extra");
+        channels.push_back(extra);
+        std::vector<const PlotChannelData*> written;
+        for (const PlotChannelData& c : channels)
+            written.push_back(&c);
+        PlotDataFile::save(file, PlotDataFile::Kind::TimePlot, written);
+        const std::vector<double> positions = channels[0].ys;
+        ASSERT_FALSE(positions.empty());
+
+        prompts().answerFile(file);
+        click(L::LoadButton);
+        ASSERT_TRUE(logger().fileLoaded());
+
+        EXPECT_EQ(logger().plot()->ChannelCount(), 10);
+        EXPECT_FALSE(logger().plot()->ChannelByName(QStringLiteral("Extra")));
+        EXPECT_EQ(channel("Position").data().yAxisName, QStringLiteral("Percent"));
+        EXPECT_EQ(channel("Position").data().ys, positions);
+        EXPECT_EQ(channel("AnalogCommand").GetTitle(), QStringLiteral("4 - 20 Command"));
+        EXPECT_EQ(channel("AnalogCommand").GetColor(), 0x5096FFu);
+        for (const char* hidden : { "TestSettings", "TagName" }) {
+            EXPECT_FALSE(channel(hidden).GetVisible()) << hidden;
+            EXPECT_FALSE(channel(hidden).GetLegendVisible()) << hidden;
+        }
+        EXPECT_TRUE(button(L::PositionBox).isChecked());
+        EXPECT_FALSE(button(L::SpoolPositionBox).isChecked());
+        EXPECT_FALSE(channel("Spool_Pos").GetLegendVisible());
+        // Every channel drawn, on an axis the plot has, is one whose box is ticked.
+        const std::pair<int, const char*> boxes[]
+            = { { L::PositionBox, "Position" }, { L::AnalogCommandBox, "AnalogCommand" }, { L::CommandBox, "Command" },
+                  { L::TemperatureBox, "Temperature" }, { L::Port1Box, "Port1" }, { L::Port2Box, "Port2" },
+                  { L::SpoolCommandBox, "Spool_CMD" }, { L::SpoolPositionBox, "Spool_Pos" } };
+        for (const auto& [box, name] : boxes) {
+            EXPECT_EQ(channel(name).GetVisible(), button(box).isChecked()) << name;
+            EXPECT_TRUE(logger().plot()->YAxisByName(channel(name).data().yAxisName)) << name;
+        }
     }
 }
 

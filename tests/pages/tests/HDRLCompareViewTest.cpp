@@ -9,6 +9,7 @@
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
+#include "controls/PlotDataFile.h"
 #include "core/PlotConfiguration.h"
 #include "ramp_hdrl/HDRLTestChannels.h"
 #include "report/PrintBackend.h"
@@ -276,8 +277,9 @@ TEST_F(HDRLCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
         for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
             const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
             ASSERT_TRUE(open1(first)) << what;
-            if (withFile2)
+            if (withFile2) {
                 ASSERT_TRUE(open2(second)) << what;
+            }
             std::map<int, QString> before;
             for (int id : V::Boxes())
                 before[id] = text(id);
@@ -317,6 +319,50 @@ TEST_F(HDRLCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
             EXPECT_EQ(printed.contains(QStringLiteral("PV-8")), withFile2) << what << "\n" << printed.toStdString();
             EXPECT_EQ(printed.contains(QFileInfo(second).fileName()), withFile2) << what;
         }
+    }
+}
+
+TEST_F(HDRLCompareViewTest, AFileTwoRefusedWhileItsResultsAreWorkedOutLeavesTheCurvesOfTheFileTwoShownBefore)
+{
+    showCompare();
+    const QString first = savedRun("one.hdrl", "6.5", 0.3);
+    const QString second = savedRun("two.hdrl", "6.5", 0.5, "PV-8");
+    // A damaged run: every channel there, the position cut short.
+    const QString damaged = tempPath(QStringLiteral("damaged.hdrl"));
+    {
+        std::vector<PlotChannelData> channels = PlotDataFile::load(savedRun("cut.hdrl", "6.5", 0.9, "PV-9"));
+        for (PlotChannelData& c : channels) {
+            if (c.name == QStringLiteral("Position")) {
+                c.xs.resize(10);
+                c.ys.resize(10);
+                c.marked.clear();
+            }
+        }
+        std::vector<const PlotChannelData*> written;
+        for (const PlotChannelData& c : channels)
+            written.push_back(&c);
+        PlotDataFile::save(damaged, PlotDataFile::Kind::TimePlot, written);
+    }
+    for (const bool withFile2 : { false, true }) {
+        const std::string what = withFile2 ? "file 2 shown" : "no file 2";
+        ASSERT_TRUE(open1(first)) << what;
+        if (withFile2) {
+            ASSERT_TRUE(open2(second)) << what;
+        }
+        std::map<QString, std::vector<double>> curves;
+        for (const PlotChannel* c : compare().plot()->channels())
+            curves[c->GetName()] = c->data().ys;
+        const QStringList drawn = shown();
+        prompts().clearRecords();
+        prompts().answerFile(damaged);
+        prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+        compare().OnOpenFile2();
+        ASSERT_EQ(prompts().messages().size(), 1u) << what;
+        EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+        EXPECT_EQ(record().m_strTag2.toQString(), withFile2 ? QStringLiteral("PV-8") : QString()) << what;
+        for (const PlotChannel* c : compare().plot()->channels())
+            EXPECT_EQ(c->data().ys, curves[c->GetName()]) << what << " " << c->GetName().toStdString();
+        EXPECT_EQ(shown(), drawn) << what;
     }
 }
 

@@ -323,6 +323,44 @@ TEST_F(TrendsPageTest, OneSignalButtonShowsOnlyItsSignalAndSelectAllShowsAllSixA
     EXPECT_FALSE(enabled(C::SelectAllButton));
 }
 
+TEST_F(TrendsPageTest, ALoadedFileIsShownAsTheChannelButtonsStandNotAsItWasSaved)
+{
+    showPage();
+    retrieve(91);
+    clock().advance(C::RowMs);
+    // Saved while only Supply was shown.
+    click(C::SupplyButton);
+    const QString path = tempPath(QStringLiteral("supply.trd"));
+    prompts().answerFile(path, QStringLiteral("Save Trends Results As"));
+    click(C::SaveButton);
+    ASSERT_TRUE(QFileInfo::exists(path));
+
+    const auto expectShown = [this](const QString& only, const std::string& what) {
+        for (int p = 0; p < 4; ++p) {
+            for (const PlotChannel* c : plot(p).channels()) {
+                const int signal
+                    = int(std::find_if(std::begin(SignalNames), std::end(SignalNames), [c](const char* name) {
+                          return c->GetName() == QLatin1String(name);
+                      }) - std::begin(SignalNames));
+                const bool shown = signal < 6 && (only.isEmpty() || c->GetName() == only);
+                EXPECT_EQ(c->GetVisible(), shown) << what << ", plot " << p << " " << c->GetName().toStdString();
+            }
+        }
+    };
+    click(C::SelectAllButton);
+    prompts().answerFile(path, QStringLiteral("Open Trends Results"));
+    click(C::LoadButton);
+    ASSERT_TRUE(trends().FileLoaded);
+    EXPECT_FALSE(enabled(C::SelectAllButton));
+    expectShown(QString(), "all six selected");
+
+    click(C::PositionButton);
+    prompts().answerFile(path, QStringLiteral("Open Trends Results"));
+    click(C::LoadButton);
+    EXPECT_FALSE(enabled(C::PositionButton));
+    expectShown(QStringLiteral("Position"), "Position selected");
+}
+
 TEST_F(TrendsPageTest, UnitTextsFollowTheDeviceUntilAFileIsLoaded)
 {
     struct Case {
