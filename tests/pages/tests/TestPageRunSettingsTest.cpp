@@ -231,6 +231,42 @@ TEST_F(TestPageRunSettingsTest, StartStaysOffFromStartUntilTheRunHasEndedWhateve
     }
 }
 
+TEST_F(TestPageRunSettingsTest, AValueMadeInvalidDuringARunHoldsStartWhenTheRunEnds)
+{
+    // The run ends by itself, or by the page's Stop.
+    for (const bool stopped : { false, true }) {
+        for (const char* path : { K40Path, K90Path }) {
+            for (const TestPageCase& c : Pages) {
+                SCOPED_TRACE(testing::Message() << path << ", " << c.name << (stopped ? ", stopped" : ", completed"));
+                showTestPage(path, c);
+                prompts().answerMessage(Prompts::IdYes, Movement);
+                clickStart(c);
+                ASSERT_TRUE(running(c));
+                clock().advance(1000);
+                // Above the positions' upper bound of 105.
+                const int edit = c.ranWith[0].first;
+                testPage(c).setWindowText(edit, QStringLiteral("105.5"));
+                if (stopped) {
+                    testPage(c).controlAs<QAbstractButton>(501)->click();
+                } else {
+                    runWhile([&] { return running(c) && status(c) != QStringLiteral("Test completed"); });
+                    if (c.pageCode == 46)
+                        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+                    runWhile([&] { return running(c); });
+                }
+                ASSERT_FALSE(running(c));
+                EXPECT_FALSE(startEnabled(c));
+                // Mended, the value offers Start again.
+                testPage(c).setWindowText(edit, QStringLiteral("105"));
+                EXPECT_TRUE(startEnabled(c));
+                EXPECT_EQ(prompts().pendingAnswers(), 0);
+                m_app.reset();
+                SimTestHooks::reset();
+            }
+        }
+    }
+}
+
 TEST_F(TestPageRunSettingsTest, SaveAndPrintTakeTheSettingsTheRunRanWith)
 {
     // The ramp's Save writes each setting as a number with two decimals.
