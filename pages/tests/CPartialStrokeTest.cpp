@@ -453,12 +453,18 @@ void CPartialStrokeTest::PreparePlot()
 
 void CPartialStrokeTest::SetPstPlotAxes()
 {
-    m_TestSpan = testSpan(GetWindowNumber(control(DurationEdit)));
+    scalePlot(
+        GetWindowNumber(control(DurationEdit)), GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+}
+
+void CPartialStrokeTest::scalePlot(double duration, float start, float stop)
+{
+    m_TestSpan = testSpan(duration);
     m_SampleInterval = sampleIntervalMs(m_TestSpan);
     const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
     time->SetMin(0.0);
     time->SetSpan(m_TestSpan * 1000.0);
-    m_PositionAxisMin = positionAxisMinimum(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+    m_PositionAxisMin = positionAxisMinimum(start, stop);
     const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
     position->SetMin(m_PositionAxisMin);
     position->SetSpan(110.0 - m_PositionAxisMin);
@@ -609,7 +615,10 @@ void CPartialStrokeTest::SavePstFile()
 {
     fillRecordFromPage();
     context().records().m_PSTReport.SavePST(m_pPlot);
-    SetPstPlotAxes();
+    // The axes fit the result shown, whose signature may still be read back
+    // at the run's own sample interval.
+    const auto setting = [this](int editId) { return NumberText::toDouble(settingText(editId).left(255)); };
+    scalePlot(setting(DurationEdit), float(setting(StartEdit)), float(setting(StopEdit)));
 }
 
 void CPartialStrokeTest::OnPrintReport()

@@ -408,13 +408,17 @@ void CStepTest::PreparePlot()
 
 void CStepTest::SetPlotScales()
 {
-    const float hold = GetWindowFloat(control(HoldEdit));
+    scalePlot(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)), GetWindowFloat(control(HoldEdit)));
+}
+
+void CStepTest::scalePlot(float start, float stop, float hold)
+{
     m_TotalTime = totalTime(hold);
     m_SampleInterval = sampleInterval(hold);
     const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
     time->SetMin(0.0);
     time->SetSpan(m_TotalTime);
-    const int minimum = positionAxisMinimum(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+    const int minimum = positionAxisMinimum(start, stop);
     const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
     position->SetMin(minimum);
     position->SetSpan(positionAxisSpan(minimum));
@@ -600,7 +604,9 @@ void CStepTest::OnSaveResults()
 {
     FillStepRecord();
     context().records().m_StepTestReport.SaveStepTest(m_pPlot);
-    SetPlotScales();
+    // The axes fit the result shown, not a value typed for the next run.
+    const auto setting = [this](int editId) { return float(NumberText::toDouble(settingText(editId).left(255))); };
+    scalePlot(setting(StartEdit), setting(StopEdit), setting(HoldEdit));
 }
 
 void CStepTest::OnLoadResults()

@@ -313,4 +313,52 @@ TEST_F(TestPageRunSettingsTest, SaveAndPrintTakeTheSettingsTheRunRanWith)
     }
 }
 
+TEST_F(TestPageRunSettingsTest, SaveLeavesThePlotScaledForTheRunItShows)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        SCOPED_TRACE(path);
+        // The step page: a run with start 20 and hold 5 s (a span of 6 s),
+        // then a start of 30 and a hold of 9 s typed for the next run.
+        const TestPageCase& stepCase = Pages[1];
+        showTestPage(path, stepCase);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(stepCase);
+        runWhile([&] { return running(stepCase); });
+        ASSERT_FALSE(running(stepCase));
+        step().setWindowText(CStepTest::StartEdit, QStringLiteral("30"));
+        step().setWindowText(CStepTest::HoldEdit, QStringLiteral("9"));
+        prompts().answerFile(tempPath(QStringLiteral("step.stp")), QString::fromLatin1(stepCase.saveTitle));
+        save(stepCase);
+        EXPECT_EQ(step().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 6.0);
+        EXPECT_EQ(step().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 20.0);
+        m_app.reset();
+        SimTestHooks::reset();
+
+        // The partial stroke page: a run with start 80, stop 65 and a
+        // duration of 12 s (a span of 13 s), saved before its signature is
+        // read back with a start of 30 and a duration of 20 s typed.
+        const TestPageCase& pstCase = Pages[2];
+        showTestPage(path, pstCase);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(pstCase);
+        runWhile([&] { return running(pstCase); });
+        ASSERT_EQ(status(pstCase), QStringLiteral("Test completed"));
+        pst().setWindowText(CPartialStrokeTest::StartEdit, QStringLiteral("30"));
+        pst().setWindowText(CPartialStrokeTest::DurationEdit, QStringLiteral("20"));
+        prompts().answerFile(tempPath(QStringLiteral("pst.pst")), QString::fromLatin1(pstCase.saveTitle));
+        save(pstCase);
+        EXPECT_EQ(pst().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 13000.0);
+        EXPECT_EQ(pst().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 65.0);
+        // The signature read back then keeps the run's 13 s over 208 samples.
+        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+        runWhile([&] { return running(pstCase); });
+        const IPlotChannelPtr position = pst().plot()->ChannelByName(QStringLiteral("Position"));
+        ASSERT_GE(position->Count(), 2);
+        EXPECT_EQ(position->GetX(1), 62.5);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 } // namespace
