@@ -556,6 +556,9 @@ void CPartialStrokeTest::OnLoad()
         return;
     m_OffLineData = true;
     m_RunSettings.clear();
+    // The run whose signature was still on the device is no longer shown:
+    // reading it back now would add it to the loaded file's curves.
+    enableControl(RetrieveButton, false);
     if (data().DeviceType == 5)
         setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
     showChannelsAsBoxes();

@@ -361,4 +361,42 @@ TEST_F(TestPageRunSettingsTest, SaveLeavesThePlotScaledForTheRunItShows)
     }
 }
 
+TEST_F(TestPageRunSettingsTest, AFileLoadedBeforeTheSignatureIsReadBackIsNotMixedWithIt)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        SCOPED_TRACE(path);
+        const TestPageCase& c = Pages[2];
+        showTestPage(path, c);
+        // A first run, read back and saved.
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(c);
+        runWhile([&] { return running(c); });
+        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+        runWhile([&] { return running(c); });
+        const QString file = tempPath(QStringLiteral("first.pst"));
+        prompts().answerFile(file, QString::fromLatin1(c.saveTitle));
+        save(c);
+        // A second run, its signature not read back yet, and the first loaded.
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(c);
+        runWhile([&] { return running(c); });
+        ASSERT_EQ(status(c), QStringLiteral("Test completed"));
+        prompts().answerFile(file, QStringLiteral("Open Partial Stroke Test Results"));
+        pst().OnLoad();
+        ASSERT_TRUE(pst().offLineData());
+        const IPlotChannelPtr position = pst().plot()->ChannelByName(QStringLiteral("Position"));
+        const int loaded = position->Count();
+        // The device's signature can no longer be read into the loaded file.
+        EXPECT_FALSE(pst().control(CPartialStrokeTest::RetrieveButton)->isEnabled());
+        device(path).clearRequests();
+        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+        clock().advance(30000);
+        EXPECT_TRUE(device(path).requestsFor(252).empty());
+        EXPECT_EQ(position->Count(), loaded);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 } // namespace
