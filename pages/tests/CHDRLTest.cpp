@@ -104,7 +104,7 @@ void CHDRLTest::registerWithMultiTest()
     hand.ResetView = [this] { guard("OnControlSignalView", [this] { OnControlSignalView(); }); };
     // The HDRL section of the multi-test report: the settling time and the five results.
     hand.reportTexts = [this] {
-        return QStringList { windowText(SettlingEdit), windowText(HysDeadAverageEdit), windowText(HysDeadMaximumEdit),
+        return QStringList { settlingText(), windowText(HysDeadAverageEdit), windowText(HysDeadMaximumEdit),
             windowText(RepeatAverageEdit), windowText(RepeatMaximumEdit), windowText(LinearityEdit) };
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
@@ -160,6 +160,16 @@ float CHDRLTest::settling() const
 bool CHDRLTest::settlingValid() const
 {
     return HDRLTestRules::settlingValid(settling());
+}
+
+QString CHDRLTest::settlingText() const
+{
+    return m_OfflineData ? windowText(SettlingEdit) : m_RunSettings.text(*this, SettlingEdit);
+}
+
+float CHDRLTest::shownSettling() const
+{
+    return m_OfflineData || !m_RunSettings.kept() ? settling() : m_RunSettling;
 }
 
 // ---------------------------------------------------------------------------
@@ -220,6 +230,8 @@ void CHDRLTest::OnStart()
 {
     if (!context().multiTest().m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
+    m_RunSettings.take(*this, { SettlingEdit });
+    m_RunSettling = settling();
     PrepareRun();
     m_OfflineData = false;
     m_pPlot->ClearAllData();
@@ -235,7 +247,7 @@ void CHDRLTest::OnStart()
     dd.DigitalCommand = commandWord(HDRLTestChannels::CommandPoints[0]);
     write(HartCommand::WriteStatus);
     m_Running = true;
-    m_SettlingMs = HDRLTestRules::settlingMs(settling());
+    m_SettlingMs = HDRLTestRules::settlingMs(m_RunSettling);
     once(SettlingTimerId, int(std::min<uint32_t>(m_SettlingMs, uint32_t(INT32_MAX))), "TakeStepReading",
         [this] { TakeStepReading(); });
     every(ElapsedTimerId, ElapsedMs, "OnTimer", [this] { onElapsed(); });
@@ -274,7 +286,7 @@ void CHDRLTest::TakeStepReading()
                 .arg(i));
     }
     m_PositionReadings[size_t(i)] = percentOf(dd.Position);
-    setProgress(progressAt(settling(), i));
+    setProgress(progressAt(m_RunSettling, i));
     if (i < LastPoint) {
         dd.ControlMode = DigitalMode;
         m_PointIndex = uint32_t(i + 1);
@@ -299,7 +311,7 @@ void CHDRLTest::TakeStepReading()
 
 void CHDRLTest::PlotReadings()
 {
-    const float seconds = settling();
+    const float seconds = m_RunSettling;
     const auto add = [this](const char* name, double x, double y) {
         GetDispatchDriverIPlotXChannelByName(m_pPlot, AutoString(name))->AddXY(x, y);
     };
@@ -380,7 +392,7 @@ void CHDRLTest::OnCompare()
 void CHDRLTest::OnSave()
 {
     CHDRLReport& record = context().records().m_HDRLReport;
-    record.m_strPosSettlingTime = AutoString(windowText(SettlingEdit));
+    record.m_strPosSettlingTime = AutoString(settlingText());
     // A loaded result is saved again under its own tag.
     if (!m_OfflineData) {
         read(HartCommand::ReadTagDescriptorDate);
@@ -390,7 +402,7 @@ void CHDRLTest::OnSave()
     const IPlotAxisPtr time = m_pPlot->XAxisByName(HDRLTestChannels::TimeAxis);
     time->SetMin(0.0);
     time->SetStartValue(0.0);
-    time->SetSpan(double(settling()) * 24.0);
+    time->SetSpan(double(shownSettling()) * 24.0);
 }
 
 void CHDRLTest::OnLoad()
@@ -399,6 +411,7 @@ void CHDRLTest::OnLoad()
     if (!record.LoadHDRL(m_pPlot))
         return;
     m_OfflineData = true;
+    m_RunSettings.clear();
     const auto shown = [](const AutoString& text, const char* format) {
         return NumberText::format(format, NumberText::toDouble(text.toQString()));
     };
@@ -425,7 +438,7 @@ void CHDRLTest::OnPrintReport()
     record.m_strRepeatAverage = AutoString(windowText(RepeatAverageEdit));
     record.m_strRepeatMaximum = AutoString(windowText(RepeatMaximumEdit));
     record.m_strLinearError = AutoString(windowText(LinearityEdit));
-    record.m_strPosSettlingTime = AutoString(windowText(SettlingEdit));
+    record.m_strPosSettlingTime = AutoString(settlingText());
     CReportHeader header = records.m_ReportHeader;
     // A loaded result prints under the file's tag.
     if (m_OfflineData)

@@ -2,6 +2,7 @@
 
 #include "StripPage.h"
 #include "TestPageHandBack.h"
+#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -107,6 +108,10 @@ private:
     void setTimeAxis(float settling);
     float settling() const;
     bool settlingValid() const;
+    // The settling time of the result shown: the run's, or the loaded file's
+    // as the edit shows it. A value typed during a run is for the next one.
+    QString settlingText() const;
+    float shownSettling() const;
 
     IPlotPtr m_pPlot;
     IReportPtr m_pReport;
@@ -122,6 +127,8 @@ private:
     uint8_t m_SavedControlMode = 0;
     uint32_t m_PointIndex = 0;
     uint32_t m_SettlingMs = 0;
+    TestRunSettings m_RunSettings;
+    float m_RunSettling = 0.0f; // seconds, as the run took them at Start
     QDateTime m_StartTime;
     bool m_Running = false;
     bool m_OfflineData = false; // a loaded file is shown

@@ -453,12 +453,18 @@ void CPartialStrokeTest::PreparePlot()
 
 void CPartialStrokeTest::SetPstPlotAxes()
 {
-    m_TestSpan = testSpan(GetWindowNumber(control(DurationEdit)));
+    scalePlot(
+        GetWindowNumber(control(DurationEdit)), GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+}
+
+void CPartialStrokeTest::scalePlot(double duration, float start, float stop)
+{
+    m_TestSpan = testSpan(duration);
     m_SampleInterval = sampleIntervalMs(m_TestSpan);
     const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
     time->SetMin(0.0);
     time->SetSpan(m_TestSpan * 1000.0);
-    m_PositionAxisMin = positionAxisMinimum(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+    m_PositionAxisMin = positionAxisMinimum(start, stop);
     const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
     position->SetMin(m_PositionAxisMin);
     position->SetSpan(110.0 - m_PositionAxisMin);
@@ -550,6 +556,9 @@ void CPartialStrokeTest::OnLoad()
         return;
     m_OffLineData = true;
     m_RunSettings.clear();
+    // The run whose signature was still on the device is no longer shown:
+    // reading it back now would add it to the loaded file's curves.
+    enableControl(RetrieveButton, false);
     if (data().DeviceType == 5)
         setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
     showChannelsAsBoxes();
@@ -609,7 +618,10 @@ void CPartialStrokeTest::SavePstFile()
 {
     fillRecordFromPage();
     context().records().m_PSTReport.SavePST(m_pPlot);
-    SetPstPlotAxes();
+    // The axes fit the result shown, whose signature may still be read back
+    // at the run's own sample interval.
+    const auto setting = [this](int editId) { return NumberText::toDouble(settingText(editId).left(255)); };
+    scalePlot(setting(DurationEdit), float(setting(StartEdit)), float(setting(StopEdit)));
 }
 
 void CPartialStrokeTest::OnPrintReport()

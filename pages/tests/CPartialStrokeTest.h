@@ -127,6 +127,9 @@ private:
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
     QString settingText(int editId) const;
+    // The time and position axes and the sample interval for a run's
+    // duration, start and stop.
+    void scalePlot(double duration, float start, float stop);
     void showChannelsAsBoxes();
     void showTrace(const char* name, bool shown);
     void showQuestion(bool shown);

@@ -563,8 +563,14 @@ void CRampTest::onElapsed()
 
 void CRampTest::enableIdleButtons(bool enable)
 {
-    for (int id : { StartButton, LoadButton, SaveButton, CompareButton, PrintButton })
+    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
         enableControl(id, enable);
+    // Start also waits for valid settings: a value typed during the run may
+    // not be.
+    if (enable)
+        updateStartButton();
+    else
+        enableControl(StartButton, false);
 }
 
 void CRampTest::OnCompare()

@@ -345,8 +345,14 @@ void CStepTest::stopTest(UserStop how)
 
 void CStepTest::enableIdleButtons(bool enable)
 {
-    for (int id : { StartButton, LoadButton, SaveButton, CompareButton, PrintButton })
+    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
         enableControl(id, enable);
+    // Start also waits for valid settings: a value typed during the run may
+    // not be.
+    if (enable)
+        updateStartButton();
+    else
+        enableControl(StartButton, false);
 }
 
 void CStepTest::OnCompare()
@@ -402,13 +408,17 @@ void CStepTest::PreparePlot()
 
 void CStepTest::SetPlotScales()
 {
-    const float hold = GetWindowFloat(control(HoldEdit));
+    scalePlot(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)), GetWindowFloat(control(HoldEdit)));
+}
+
+void CStepTest::scalePlot(float start, float stop, float hold)
+{
     m_TotalTime = totalTime(hold);
     m_SampleInterval = sampleInterval(hold);
     const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
     time->SetMin(0.0);
     time->SetSpan(m_TotalTime);
-    const int minimum = positionAxisMinimum(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+    const int minimum = positionAxisMinimum(start, stop);
     const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
     position->SetMin(minimum);
     position->SetSpan(positionAxisSpan(minimum));
@@ -594,7 +604,9 @@ void CStepTest::OnSaveResults()
 {
     FillStepRecord();
     context().records().m_StepTestReport.SaveStepTest(m_pPlot);
-    SetPlotScales();
+    // The axes fit the result shown, not a value typed for the next run.
+    const auto setting = [this](int editId) { return float(NumberText::toDouble(settingText(editId).left(255))); };
+    scalePlot(setting(StartEdit), setting(StopEdit), setting(HoldEdit));
 }
 
 void CStepTest::OnLoadResults()

@@ -120,6 +120,9 @@ private:
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
     QString settingText(int editId) const;
+    // The time and position axes and the sample interval for a run's start,
+    // stop and hold time.
+    void scalePlot(float start, float stop, float hold);
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
     bool checked(int boxId) const;

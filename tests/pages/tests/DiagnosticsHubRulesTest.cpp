@@ -192,4 +192,35 @@ TEST(DiagnosticsHubRules, StartNeedsATickedTestAndOnlyTheTickedTestsParametersVa
             << c.ticked[0] << c.ticked[1] << c.ticked[2] << c.ticked[3] << " " << (c.invalid ? int(*c.invalid) : -1);
 }
 
+TEST(DiagnosticsHubRules, EachInvalidParameterHoldsStartOnlyWhileItsOwnTestIsTicked)
+{
+    using T = DiagnosticsHubRules::Test;
+    // The hub's groups: the ramp's four edits, the step's three, the partial
+    // stroke's four and the HDRL settling time.
+    const std::pair<Parameter, T> groups[] = {
+        { P::RampStart, T::Ramp },
+        { P::RampStop, T::Ramp },
+        { P::RampHold, T::Ramp },
+        { P::RampDuration, T::Ramp },
+        { P::StepStart, T::Step },
+        { P::StepStop, T::Step },
+        { P::StepHold, T::Step },
+        { P::PstStart, T::PartialStroke },
+        { P::PstStop, T::PartialStroke },
+        { P::PstTimeToTarget, T::PartialStroke },
+        { P::PstDuration, T::PartialStroke },
+        { P::Settling, T::HDRL },
+    };
+    for (const auto& [parameter, owner] : groups) {
+        std::array<bool, ParameterCount> valid {};
+        valid.fill(true);
+        valid[size_t(parameter)] = false;
+        for (int k = 0; k < TestCount; ++k) {
+            std::array<bool, TestCount> ticked {};
+            ticked[size_t(k)] = true;
+            EXPECT_EQ(startAllowed(ticked, valid), T(k) != owner) << int(parameter) << " with test " << k;
+        }
+    }
+}
+
 } // namespace

@@ -147,6 +147,52 @@ TEST_F(HDRLTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
     keepAsFuzzSeed(tempPath(QStringLiteral("first.hdrl")), QStringLiteral("hdrl_test.hdrl"));
 }
 
+TEST_F(HDRLTestFilesTest, ARunIsDrawnSavedAndPrintedWithTheSettlingTimeItRanWith)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        SCOPED_TRACE(path);
+        showPage(path);
+        hdrl().setWindowText(H::SettlingEdit, QStringLiteral("6"));
+        startTest();
+        // After the first reading the user types a settling time for the next run.
+        clock().advance(6500);
+        ASSERT_TRUE(hdrl().running());
+        hdrl().setWindowText(H::SettlingEdit, QStringLiteral("9"));
+        runToCompletion();
+        ASSERT_FALSE(hdrl().running());
+        EXPECT_EQ(hdrl().settlingMs(), 6000u);
+        // The readings stand 6 s apart: the last at 24 x 6 s.
+        const IPlotChannelPtr position = channel("Position");
+        ASSERT_EQ(position->Count(), 49);
+        EXPECT_EQ(position->GetX(48), 144.0);
+        EXPECT_EQ(bar()->value(), 144);
+
+        const QString file = tempPath(QStringLiteral("ran.hdrl"));
+        prompts().answerFile(file, QStringLiteral("Save HDRL Test Results As"));
+        hdrl().OnSave();
+        EXPECT_EQ(settingsOf(file).back(), 6.0);
+        EXPECT_EQ(app().records().m_HDRLReport.m_strPosSettlingTime.toQString(), QStringLiteral("6"));
+        EXPECT_EQ(hdrl().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 144.0);
+        // The multi-test report's HDRL section takes the same.
+        const MultiTestPage* offered = app().multiTest().page(MultiTest::HDRL);
+        ASSERT_NE(offered, nullptr);
+        EXPECT_EQ(offered->reportTexts().value(0), QStringLiteral("6"));
+
+        ownProgramFolder();
+        const QString pdf = tempPath(QStringLiteral("ran.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save HDRL Test Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        hdrl().OnPrintReport();
+        const QString printed = ReportTestSupport::pdfText(pdf).simplified();
+        EXPECT_TRUE(printed.contains(QStringLiteral("Position Settling Time: 6 sec"))) << printed.toStdString();
+        // The edit keeps what was typed, for the next run.
+        EXPECT_EQ(text(H::SettlingEdit), QStringLiteral("9"));
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+    }
+}
+
 TEST_F(HDRLTestFilesTest, LoadShowsTheRecomputedResultsAndSaveKeepsTheFilesTag)
 {
     runTest();

@@ -91,12 +91,12 @@ protected:
         EXPECT_EQ(device(path).requestsFor(233).size(), t.own233);
         EXPECT_EQ(device(path).requestsFor(203).size(), t.own203);
         // The partial stroke page's own 233 ends the device's test (type 0);
-        // the HDRL page's own 203 gives back the mode and command it found,
-        // not the first test point (digital, 0 %).
+        // the HDRL page's own 203 gives back the mode and command it found
+        // (analog, 50 %), not the first test point (digital, 0 %).
         for (const QString& frame : framesOf(233, path))
             EXPECT_TRUE(frame.startsWith(QStringLiteral("E9 14 00"))) << frame.toStdString();
         for (const QString& frame : framesOf(203, path))
-            EXPECT_NE(frame, QStringLiteral("CB 03 40 00 00"));
+            EXPECT_EQ(frame, QStringLiteral("CB 03 00 13 88"));
         EXPECT_TRUE(device(path).requestsFor(253).empty());
         EXPECT_FALSE(hdrl().running() && t.pageCode != 43) << "HDRL did not start";
     }

@@ -231,6 +231,42 @@ TEST_F(TestPageRunSettingsTest, StartStaysOffFromStartUntilTheRunHasEndedWhateve
     }
 }
 
+TEST_F(TestPageRunSettingsTest, AValueMadeInvalidDuringARunHoldsStartWhenTheRunEnds)
+{
+    // The run ends by itself, or by the page's Stop.
+    for (const bool stopped : { false, true }) {
+        for (const char* path : { K40Path, K90Path }) {
+            for (const TestPageCase& c : Pages) {
+                SCOPED_TRACE(testing::Message() << path << ", " << c.name << (stopped ? ", stopped" : ", completed"));
+                showTestPage(path, c);
+                prompts().answerMessage(Prompts::IdYes, Movement);
+                clickStart(c);
+                ASSERT_TRUE(running(c));
+                clock().advance(1000);
+                // Above the positions' upper bound of 105.
+                const int edit = c.ranWith[0].first;
+                testPage(c).setWindowText(edit, QStringLiteral("105.5"));
+                if (stopped) {
+                    testPage(c).controlAs<QAbstractButton>(501)->click();
+                } else {
+                    runWhile([&] { return running(c) && status(c) != QStringLiteral("Test completed"); });
+                    if (c.pageCode == 46)
+                        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+                    runWhile([&] { return running(c); });
+                }
+                ASSERT_FALSE(running(c));
+                EXPECT_FALSE(startEnabled(c));
+                // Mended, the value offers Start again.
+                testPage(c).setWindowText(edit, QStringLiteral("105"));
+                EXPECT_TRUE(startEnabled(c));
+                EXPECT_EQ(prompts().pendingAnswers(), 0);
+                m_app.reset();
+                SimTestHooks::reset();
+            }
+        }
+    }
+}
+
 TEST_F(TestPageRunSettingsTest, SaveAndPrintTakeTheSettingsTheRunRanWith)
 {
     // The ramp's Save writes each setting as a number with two decimals.
@@ -271,6 +307,92 @@ TEST_F(TestPageRunSettingsTest, SaveAndPrintTakeTheSettingsTheRunRanWith)
             EXPECT_EQ(testPage(c).windowText(edit), QString::fromLatin1(text));
         print(c);
         EXPECT_EQ(recorded(c), printed[k]);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(TestPageRunSettingsTest, SaveLeavesThePlotScaledForTheRunItShows)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        SCOPED_TRACE(path);
+        // The step page: a run with start 20 and hold 5 s (a span of 6 s),
+        // then a start of 30 and a hold of 9 s typed for the next run.
+        const TestPageCase& stepCase = Pages[1];
+        showTestPage(path, stepCase);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(stepCase);
+        runWhile([&] { return running(stepCase); });
+        ASSERT_FALSE(running(stepCase));
+        step().setWindowText(CStepTest::StartEdit, QStringLiteral("30"));
+        step().setWindowText(CStepTest::HoldEdit, QStringLiteral("9"));
+        prompts().answerFile(tempPath(QStringLiteral("step.stp")), QString::fromLatin1(stepCase.saveTitle));
+        save(stepCase);
+        EXPECT_EQ(step().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 6.0);
+        EXPECT_EQ(step().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 20.0);
+        m_app.reset();
+        SimTestHooks::reset();
+
+        // The partial stroke page: a run with start 80, stop 65 and a
+        // duration of 12 s (a span of 13 s), saved before its signature is
+        // read back with a start of 30 and a duration of 20 s typed.
+        const TestPageCase& pstCase = Pages[2];
+        showTestPage(path, pstCase);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(pstCase);
+        runWhile([&] { return running(pstCase); });
+        ASSERT_EQ(status(pstCase), QStringLiteral("Test completed"));
+        pst().setWindowText(CPartialStrokeTest::StartEdit, QStringLiteral("30"));
+        pst().setWindowText(CPartialStrokeTest::DurationEdit, QStringLiteral("20"));
+        prompts().answerFile(tempPath(QStringLiteral("pst.pst")), QString::fromLatin1(pstCase.saveTitle));
+        save(pstCase);
+        EXPECT_EQ(pst().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 13000.0);
+        EXPECT_EQ(pst().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 65.0);
+        // The signature read back then keeps the run's 13 s over 208 samples.
+        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+        runWhile([&] { return running(pstCase); });
+        const IPlotChannelPtr position = pst().plot()->ChannelByName(QStringLiteral("Position"));
+        ASSERT_GE(position->Count(), 2);
+        EXPECT_EQ(position->GetX(1), 62.5);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(TestPageRunSettingsTest, AFileLoadedBeforeTheSignatureIsReadBackIsNotMixedWithIt)
+{
+    for (const char* path : { K40Path, K90Path }) {
+        SCOPED_TRACE(path);
+        const TestPageCase& c = Pages[2];
+        showTestPage(path, c);
+        // A first run, read back and saved.
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(c);
+        runWhile([&] { return running(c); });
+        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+        runWhile([&] { return running(c); });
+        const QString file = tempPath(QStringLiteral("first.pst"));
+        prompts().answerFile(file, QString::fromLatin1(c.saveTitle));
+        save(c);
+        // A second run, its signature not read back yet, and the first loaded.
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        clickStart(c);
+        runWhile([&] { return running(c); });
+        ASSERT_EQ(status(c), QStringLiteral("Test completed"));
+        prompts().answerFile(file, QStringLiteral("Open Partial Stroke Test Results"));
+        pst().OnLoad();
+        ASSERT_TRUE(pst().offLineData());
+        const IPlotChannelPtr position = pst().plot()->ChannelByName(QStringLiteral("Position"));
+        const int loaded = position->Count();
+        // The device's signature can no longer be read into the loaded file.
+        EXPECT_FALSE(pst().control(CPartialStrokeTest::RetrieveButton)->isEnabled());
+        device(path).clearRequests();
+        pst().controlAs<QAbstractButton>(CPartialStrokeTest::RetrieveButton)->click();
+        clock().advance(30000);
+        EXPECT_TRUE(device(path).requestsFor(252).empty());
+        EXPECT_EQ(position->Count(), loaded);
         EXPECT_EQ(prompts().pendingAnswers(), 0);
         m_app.reset();
         SimTestHooks::reset();
