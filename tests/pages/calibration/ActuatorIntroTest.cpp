@@ -2,6 +2,7 @@
 
 #include "ReportHeaderFill.h"
 #include "SimTestHooks.h"
+#include "calibration/CCalib_Actuator.h"
 #include "calibration/CCalibrationActuatorIntro.h"
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
@@ -411,4 +412,13 @@ TEST_F(ActuatorIntroTest, PageShowsItsLabelsInstructionAndButtons)
     EXPECT_FALSE(edit->isEnabled());
     EXPECT_TRUE(edit->isReadOnly());
     EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+TEST_F(ActuatorIntroTest, TheCalibrationStateStandsWithoutABorderBesideFramedEdits)
+{
+    startK90();
+    auto& calibration = page<CCalib_Actuator>();
+    ASSERT_NE(calibration.controlAs<QLineEdit>(CCalib_Actuator::StateEdit), nullptr);
+    EXPECT_FALSE(calibration.controlAs<QLineEdit>(CCalib_Actuator::StateEdit)->hasFrame());
+    EXPECT_TRUE(calibration.controlAs<QLineEdit>(CCalib_Actuator::Port1CountEdit)->hasFrame());
 }
