@@ -185,7 +185,7 @@ std::vector<DrawnText> drawnTexts(QWidget& widget)
     return texts;
 }
 
-QStringList faults(const QWidget& page)
+QStringList faults(const QWidget& page, unsigned kinds)
 {
     std::vector<Control> controls;
     for (QWidget* widget : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -216,11 +216,11 @@ QStringList faults(const QWidget& page)
         // Font boxes may stand a pixel past a rectangle as tall as the font.
         const QRectF room = control.rect.adjusted(-1, -1, 1, 1);
         for (const DrawnText& drawn : control.texts) {
-            if (!room.contains(drawn.box))
+            if ((kinds & Cut) && !room.contains(drawn.box))
                 out << QStringLiteral("%1 cut: \"%2\" %3 outside %4")
                            .arg(control.name, drawn.text, boxText(drawn.box), boxText(control.rect));
         }
-        if (isStandardControl(control.widget))
+        if (isStandardControl(control.widget) || !(kinds & RunTogether))
             continue;
         for (size_t i = 0; i < control.texts.size(); ++i) {
             for (size_t j = i + 1; j < control.texts.size(); ++j) {
@@ -230,7 +230,7 @@ QStringList faults(const QWidget& page)
             }
         }
     }
-    for (size_t a = 0; a < controls.size(); ++a) {
+    for (size_t a = 0; a < controls.size() && (kinds & Overlap); ++a) {
         for (size_t b = a + 1; b < controls.size(); ++b) {
             bool found = false;
             for (const QRectF& inkA : controls[a].ink) {

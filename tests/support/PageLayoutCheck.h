@@ -21,8 +21,16 @@ class QWidget;
 namespace PageLayoutCheck
 {
 
-// One line per fault, naming the controls by id and text; empty when none.
-QStringList faults(const QWidget& page);
+enum Kind : unsigned {
+    Cut = 1u << 0, // a text that runs past its control's rectangle
+    Overlap = 1u << 1, // a text of one control over another control
+    RunTogether = 1u << 2, // two texts of one instrument over or against each other
+    AllKinds = Cut | Overlap | RunTogether,
+};
+
+// One line per fault of the kinds asked for, naming the controls by id and
+// text; empty when none.
+QStringList faults(const QWidget& page, unsigned kinds = AllKinds);
 
 // The texts a widget paints (not its children's), each with its box in the
 // widget's own pixels.
