@@ -9,6 +9,10 @@
 #include "tests/CPartialStrokeTest.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 // Every page as a user sees it: no text cut by its control's rectangle, no
 // two texts over one another. The pages of the registry on both models as
@@ -126,4 +130,46 @@ TEST_F(PageLayoutTest, TheStatusStripShowsEveryStatusTextWhole)
         }
     }
     expectNoFaults();
+}
+
+TEST_F(PageLayoutTest, TheCheckFindsCutAndOverlappingTextsButNotAGroupAroundItsControls)
+{
+    QWidget page;
+    page.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    page.resize(400, 300);
+    const auto place = [&](QWidget* widget, int id, const QRect& rect) {
+        widget->setObjectName(QString::number(id));
+        widget->setProperty("controlId", id);
+        widget->setGeometry(rect);
+    };
+    auto* group = new QGroupBox(QStringLiteral("Settings"), &page);
+    place(group, 1, QRect(5, 5, 200, 100));
+    auto* inside = new QPushButton(QStringLiteral("Apply"), &page);
+    place(inside, 2, QRect(20, 30, 75, 23)); // framed by the group: no fault
+    auto* question = new QLabel(QStringLiteral("Do you want to Disable?"), &page);
+    question->setWordWrap(true);
+    question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(question, 3, QRect(20, 120, 80, 13)); // wraps to a second line it has no room for
+    auto* wide = new QPushButton(QStringLiteral("Retrieve Signature"), &page);
+    place(wide, 4, QRect(220, 10, 40, 23)); // text wider than the button
+    auto* first = new QLabel(QStringLiteral("Stroke Length:"), &page);
+    place(first, 5, QRect(220, 60, 120, 13));
+    auto* second = new QLabel(QStringLiteral("1.50"), &page);
+    place(second, 6, QRect(250, 62, 60, 13)); // over the first label's text
+    auto* box = new QCheckBox(QStringLiteral("Pilot Relay Position"), &page);
+    place(box, 7, QRect(220, 200, 150, 20)); // fits
+    page.show();
+
+    const QStringList found = PageLayoutCheck::faults(page);
+    const auto names = [&](const char* what) {
+        QStringList out;
+        for (const QString& fault : found) {
+            if (fault.contains(QLatin1String(what)))
+                out << fault.section(QLatin1Char(' '), 0, 0);
+        }
+        return out;
+    };
+    EXPECT_EQ(names(" cut: "), (QStringList { "3", "4" })) << found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(names(" overlap"), (QStringList { "5" })) << found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(found.size(), 3) << found.join(QLatin1Char('\n')).toStdString();
 }
