@@ -193,9 +193,8 @@ TEST_F(AlarmConfigTest, TheHeaderStaysInViewAndApplyLeavesTheEditedRowWhereTheUs
     select(ConfigCode);
     auto* table = grid().findChild<QTableWidget*>();
     ASSERT_NE(table, nullptr);
-    const auto inView = [&](int row) {
-        return table->viewport()->rect().intersects(table->visualItemRect(table->item(row, 0)));
-    };
+    const auto inView
+        = [&](int row) { return table->viewport()->rect().intersects(table->visualItemRect(table->item(row, 0))); };
     // The user scrolls to a row in the middle of the list and edits it.
     const int row = rowOf(34);
     ASSERT_GT(row, 0);

@@ -21,16 +21,16 @@ std::string faultsOf(const char* path, const QWidget& page, unsigned kinds = Pag
 
 // Saves the run shown twice and opens the files as file 1 and file 2 of the
 // compare page shown by `compareCode`.
-#define OPEN_RUN_TWICE_IN_COMPARE(save, compareCode, compareClass)                                                 \
-    for (const char* name : { "first", "second" }) {                                                               \
-        prompts().answerFile(tempPath(QLatin1String(name)));                                                         \
-        save;                                                                                                        \
-    }                                                                                                                \
-    tree().SelectItem(tree().itemForCode(compareCode));                                                              \
-    clock().advance(1000);                                                                                           \
-    prompts().answerFile(tempPath(QStringLiteral("first")));                                                         \
-    page<compareClass>().OnOpenFile1();                                                                              \
-    prompts().answerFile(tempPath(QStringLiteral("second")));                                                        \
+#define OPEN_RUN_TWICE_IN_COMPARE(save, compareCode, compareClass)                                                     \
+    for (const char* name : { "first", "second" }) {                                                                   \
+        prompts().answerFile(tempPath(QLatin1String(name)));                                                           \
+        save;                                                                                                          \
+    }                                                                                                                  \
+    tree().SelectItem(tree().itemForCode(compareCode));                                                                \
+    clock().advance(1000);                                                                                             \
+    prompts().answerFile(tempPath(QStringLiteral("first")));                                                           \
+    page<compareClass>().OnOpenFile1();                                                                                \
+    prompts().answerFile(tempPath(QStringLiteral("second")));                                                          \
     page<compareClass>().OnOpenFile2();
 
 class CompletedRampLayoutTest : public RampTestPageTest
