@@ -72,8 +72,7 @@ TEST_F(PageLayoutTest, EveryPageOnBothModelsShowsItsTextsWholeAndApart)
     expectNoFaults();
 }
 
-// Off until the gauge scales draw fewer labels where theirs would touch.
-TEST_F(PageLayoutTest, DISABLED_EveryInstrumentOnEveryPageDrawsItsLabelsApart)
+TEST_F(PageLayoutTest, EveryInstrumentOnEveryPageDrawsItsLabelsApart)
 {
     // Scale labels of gauges, axis labels of plots: each must read as itself.
     for (const char* path : { K90Path, K40Path }) {

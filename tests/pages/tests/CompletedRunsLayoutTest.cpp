@@ -113,8 +113,7 @@ TEST_F(CompletedPstLayoutTest, APartialStrokeRunWithItsSignatureShowsItsResultsW
     }
 }
 
-// Off until the plot axes draw fewer labels where theirs would touch.
-TEST_F(CompletedPstLayoutTest, DISABLED_ThePartialStrokeComparePlotLabelsItsTimeAxisApart)
+TEST_F(CompletedPstLayoutTest, ThePartialStrokeComparePlotLabelsItsTimeAxisApart)
 {
     for (const char* path : { K90Path, K40Path }) {
         runAndRetrieve(path);
