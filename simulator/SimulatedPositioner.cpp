@@ -325,6 +325,11 @@ void SimulatedPositioner::setDescriptor(const QByteArray& descriptor)
     d->descriptor = descriptor;
 }
 
+void SimulatedPositioner::setTravelUnit(uint8_t code)
+{
+    d->tables[220][0] = char(code);
+}
+
 const std::vector<SimRequest>& SimulatedPositioner::requests() const
 {
     return d->requests;

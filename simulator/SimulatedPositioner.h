@@ -99,6 +99,9 @@ public:
 
     void setTag(const QByteArray& tag);
     void setDescriptor(const QByteArray& descriptor);
+    // The travel unit code the device reports (220) until the program writes
+    // another (221): 47 inches (as it starts), 49 mm, 57 %, 143 degrees.
+    void setTravelUnit(uint8_t code);
 
     const std::vector<SimRequest>& requests() const;
     void clearRequests();

@@ -16,7 +16,9 @@ void SimulatedPositioner::Impl::installStatusCommands()
     handlers[202] = [this](const QByteArray&) { return status(); };
     handlers[203] = [this](const QByteArray& data) { return writeStatus(data); };
     handlers[204] = [this](const QByteArray&) { return pressures(); };
-    table(220, { 221 }, QByteArray("\x39\x20\x06", 3));
+    // Both simulated valves are linear with their stroke in inches, so they
+    // report travel in inches, as a real linear valve does.
+    table(220, { 221 }, QByteArray("\x2F\x20\x06", 3));
     handlers[228] = [this](const QByteArray&) { return errorHistory(); };
     handlers[229] = [this](const QByteArray& data) { return writeErrorHistory(data); };
 }

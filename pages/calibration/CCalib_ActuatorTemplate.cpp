@@ -60,7 +60,7 @@ std::vector<ControlSpec> pageControls()
 
         C::group(CCalib_Actuator::StatusGroup, QStringLiteral("Calibration Status"), 252, 158, 237, 58),
         C::label(-1, QStringLiteral("Calibration State:"), 260, 172, 68, 8),
-        C::edit(CCalib_Actuator::StateEdit, 330, 170, 154, 12, C::ReadOnly),
+        C::edit(CCalib_Actuator::StateEdit, 330, 170, 154, 12, C::ReadOnly | C::NoBorder),
         C::label(-1, QStringLiteral("Calibration Progress:"), 260, 188, 90, 8),
         C::progress(CCalib_Actuator::ProgressBar, 260, 199, 224, 10),
 

@@ -29,14 +29,17 @@ ControlSpec fixedField(int id, int row, double value)
 std::vector<ControlSpec> controls()
 {
     std::vector<ControlSpec> out {
-        C::vendor(Page::WarningLabel, QStringLiteral("TiLabel"), 10, 26, 60, 12),
+        // The banner above its text, both between the status strip and the curve group.
+        C::vendor(Page::WarningLabel, QStringLiteral("TiLabel"), 10, 21, 60, 12),
         C::label(Page::WarningText,
             QStringLiteral("Applying new custom characterization values while the positioner "
                            "is set to CUSTOM will cause closure member movement."),
-            76, 28, 450, 10),
+            10, 33, 450, 9),
         C::group(Page::CurveGroup, QStringLiteral("Characterization Curve"), 10, 42, 200, 318),
-        C::label(-1, QStringLiteral("Input Signal %"), 12, 54, 48, 8),
-        C::label(-1, QStringLiteral("Output Signal %"), 60, 54, 66, 8),
+        // Both heads in the page's font, a blank apart: the first takes some
+        // of the second's room, which moves right over the spin column.
+        C::label(-1, QStringLiteral("Input Signal %"), 11, 54, 54, 8),
+        C::label(-1, QStringLiteral("Output Signal %"), 70, 54, 62, 8),
         fixedField(Page::ZeroPointField, 0, 0),
         fixedField(Page::FullPointField, 20, 100),
     };

@@ -199,6 +199,10 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
         spin(pointer)->setValue(at(limits, pointer));
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer)
         setWindowText(m_limits.limit(pointer).edit, NumberText::format("%.0f", at(limits, pointer)));
+    // The moves above ran their own rules against the high alarm as it stood
+    // before it was pushed (silently) to its new value, and took the scale
+    // back with them: the gauge is drawn for the new high alarm.
+    m_limits.setFullScale(at(limits, HighAlarm));
     // A preset that matches the limits shown still counts as the user's choice.
     m_bFrictionChanged = true;
     button->setChecked(true);

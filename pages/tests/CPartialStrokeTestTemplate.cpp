@@ -56,7 +56,8 @@ const PageTemplate CPartialStrokeTest::Template { 544, 396, {
     C::group(ContinuousGroup, QStringLiteral("Continuous Stroke Test"), 3, 342, 154, 50),
     C::radio(DisableRadio, QStringLiteral("Disable"), 10, 354, 60, 10, C::GroupStart),
     C::radio(EnableRadio, QStringLiteral("Enable"), 80, 354, 60, 10),
-    C::label(QuestionText, QString(), 10, 370, 82, 8, C::Hidden),
+    // Two lines: the question does not fit one line beside its buttons.
+    C::label(QuestionText, QString(), 10, 370, 82, 17, C::Hidden),
     C::button(YesButton, QStringLiteral("YES"), 94, 368, 26, 13, C::Hidden),
     C::button(NoButton, QStringLiteral("NO"), 124, 368, 26, 13, C::Hidden),
 

@@ -94,6 +94,18 @@ void NumEdit::paintEvent(QPaintEvent*)
     else if (m_alignment == Right)
         horizontal = Qt::AlignRight;
     painter.setPen(WinColor::toQColor(m_textColor));
-    painter.setFont(font());
-    painter.drawText(rect().adjusted(3, 1, -3, -1), horizontal | Qt::AlignVCenter, shownText());
+    const QRect room = rect().adjusted(3, 1, -3, -1);
+    painter.setFont(fittedFont(shownText(), room.width()));
+    painter.drawText(room, horizontal | Qt::AlignVCenter, shownText());
+}
+
+QFont NumEdit::fittedFont(const QString& text, int room) const
+{
+    // A text wider than the box (the longest status names in the status
+    // strip) is drawn in a smaller font rather than losing both its ends.
+    constexpr double SmallestPoints = 6.0;
+    QFont shown = font();
+    while (shown.pointSizeF() - 0.5 >= SmallestPoints && QFontMetricsF(shown).horizontalAdvance(text) > room)
+        shown.setPointSizeF(shown.pointSizeF() - 0.5);
+    return shown;
 }

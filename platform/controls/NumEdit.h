@@ -56,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont fittedFont(const QString& text, int room) const;
+
     QString m_value;
     bool m_errorActive = false;
     QString m_errorText;

@@ -5,7 +5,9 @@
 #include "controls/WinColor.h"
 #include "ui/ControlRegistry.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +21,8 @@ const ControlRegistration registration(GridControl::ProgId, [](QWidget* parent) 
 
 constexpr int TwipsPerPixel = 15;
 constexpr int DefaultColWidth = 960;
+// What a cell leaves either side of its text.
+constexpr int CellPadding = 4;
 // Far more than any page shows; a bad count must not exhaust memory.
 constexpr int MaxCount = 1000000;
 
@@ -38,7 +42,10 @@ GridControl::GridControl(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
     m_table->horizontalHeader()->hide();
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_table->horizontalHeader()->setSectionsClickable(true);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setFocusPolicy(Qt::NoFocus);
@@ -46,8 +53,11 @@ GridControl::GridControl(QWidget* parent)
     m_table->setRowCount(2);
     m_table->setColumnCount(2);
     m_colWidths.assign(2, DefaultColWidth);
+    fitRowsToFont();
     styleAll();
     connect(m_table, &QTableWidget::cellClicked, this, &GridControl::clickCell);
+    // The header row stands in the table's header: a click on it is a click on row 0.
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int col) { clickCell(0, col); });
 }
 
 int GridControl::Rows() const
@@ -63,6 +73,7 @@ void GridControl::SetRows(int rows)
     for (int r = old; r < rows; ++r)
         styleRow(r);
     m_row = std::clamp(m_row, 0, std::max(0, rows - 1));
+    showHeaderRow();
 }
 
 int GridControl::Cols() const
@@ -79,6 +90,8 @@ void GridControl::SetCols(int cols)
         m_table->setColumnWidth(c, m_colWidths[static_cast<size_t>(c)] / TwipsPerPixel);
     m_col = std::clamp(m_col, 0, std::max(0, cols - 1));
     styleAll();
+    showHeaderRow();
+    fitLastColumn();
 }
 
 void GridControl::SetFixedRows(int rows)
@@ -86,6 +99,7 @@ void GridControl::SetFixedRows(int rows)
     checkCount(rows, "fixed row");
     m_fixedRows = rows;
     styleAll();
+    showHeaderRow();
 }
 
 void GridControl::SetFixedCols(int cols)
@@ -109,6 +123,7 @@ void GridControl::SetColWidth(int col, int twips)
         throw ComError(ComError::InvalidArgument, QStringLiteral("Bad column width %1").arg(twips));
     m_colWidths[static_cast<size_t>(col)] = twips;
     m_table->setColumnWidth(col, twips / TwipsPerPixel);
+    fitLastColumn();
 }
 
 void GridControl::SetRow(int row)
@@ -117,6 +132,7 @@ void GridControl::SetRow(int row)
     const int previous = m_row;
     m_row = row;
     showCurrent(previous);
+    scrollToCurrent();
 }
 
 void GridControl::SetCol(int col)
@@ -150,6 +166,10 @@ void GridControl::SetText(const QString& text)
     } else {
         item->setText(text);
     }
+    if (m_row == 0)
+        showHeaderRow();
+    if (m_col == Cols() - 1)
+        widenLastColumnFor(text);
 }
 
 QString GridControl::TextMatrix(int row, int col) const
@@ -168,6 +188,10 @@ void GridControl::AddItem(const QString& text)
     for (int c = 0; c < Cols() && c < cells.size(); ++c)
         m_table->setItem(row, c, new QTableWidgetItem(cells[c]));
     styleRow(row);
+    if (row == 0)
+        showHeaderRow();
+    if (Cols() > 0 && cells.size() >= Cols())
+        widenLastColumnFor(cells[Cols() - 1]);
 }
 
 void GridControl::SetBackColor(uint32_t color)
@@ -180,6 +204,7 @@ void GridControl::SetBackColorFixed(uint32_t color)
 {
     m_fixedColor = WinColor::toQColor(color);
     styleAll();
+    showHeaderRow();
 }
 
 void GridControl::SetSelectionHighlight(int on)
@@ -256,6 +281,82 @@ void GridControl::showCurrent(int previousRow)
             styleRow(previousRow);
         styleRow(m_row);
     }
-    if (m_row < Rows() && m_col < Cols())
-        m_table->scrollToItem(m_table->item(m_row, m_col));
+}
+
+void GridControl::scrollToCurrent()
+{
+    // Only a row made current brings itself into view: a page that writes
+    // its cells one by one through the current cell leaves the view where
+    // the user had it.
+    if (m_row < Rows() && m_col < Cols() && !m_table->isRowHidden(m_row))
+        m_table->scrollToItem(m_table->item(m_row, m_col), QAbstractItemView::EnsureVisible);
+}
+
+void GridControl::showHeaderRow()
+{
+    // The first fixed row stands in the table's header, so that it stays in
+    // view while the rows below it scroll.
+    const bool header = m_fixedRows > 0 && Rows() > 0;
+    for (int c = 0; c < Cols(); ++c) {
+        QTableWidgetItem* cell = header ? m_table->item(0, c) : nullptr;
+        auto* heading = new QTableWidgetItem(cell ? cell->text() : QString());
+        heading->setBackground(m_fixedColor);
+        heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_table->setHorizontalHeaderItem(c, heading);
+    }
+    m_table->horizontalHeader()->setVisible(header);
+    if (Rows() > 0)
+        m_table->setRowHidden(0, header);
+}
+
+void GridControl::fitRowsToFont()
+{
+    // Rows as tall as the grid's font needs, so that a grid shows the rows
+    // its rectangle was made for.
+    const int rowHeight = fontMetrics().height() + 3;
+    m_table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_table->horizontalHeader()->setMinimumHeight(rowHeight);
+    m_table->horizontalHeader()->setMaximumHeight(rowHeight);
+    for (int r = 0; r < Rows(); ++r)
+        m_table->setRowHeight(r, rowHeight);
+}
+
+void GridControl::widenLastColumnFor(const QString& text)
+{
+    const int needed = fontMetrics().horizontalAdvance(text) + 2 * CellPadding;
+    if (needed > m_widestLast) {
+        m_widestLast = needed;
+        fitLastColumn();
+    }
+}
+
+void GridControl::fitLastColumn()
+{
+    // A last column wider than the room left for it is drawn only as wide as
+    // that room, as long as its texts fit there: the grid shows no horizontal
+    // scroll bar for empty space. Room is kept for a vertical scroll bar.
+    const int last = Cols() - 1;
+    if (last < 0)
+        return;
+    int room = m_table->width() - 2 * m_table->frameWidth() - m_table->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < last; ++c)
+        room -= m_table->columnWidth(c);
+    const int wanted = m_colWidths[static_cast<size_t>(last)] / TwipsPerPixel;
+    m_table->setColumnWidth(last, std::min(wanted, std::max(room, m_widestLast)));
+}
+
+void GridControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitLastColumn();
+}
+
+void GridControl::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitRowsToFont();
+        fitLastColumn();
+    }
 }

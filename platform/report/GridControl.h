@@ -71,12 +71,21 @@ signals:
     // Dispatch id -600.
     void Click();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void checkCol(int col) const;
     void checkCell(int row, int col) const;
     void styleRow(int row);
     void styleAll();
     void showCurrent(int previousRow);
+    void scrollToCurrent();
+    void showHeaderRow();
+    void fitRowsToFont();
+    void widenLastColumnFor(const QString& text);
+    void fitLastColumn();
 
     QTableWidget* m_table;
     std::vector<int> m_colWidths;
@@ -85,6 +94,7 @@ private:
     int m_row = 0;
     int m_col = 0;
     bool m_highlight = false;
+    int m_widestLast = 0; // pixels the longest text of the last column needs
     QColor m_backColor = Qt::white;
     QColor m_fixedColor = QColor(0xF0, 0xF0, 0xF0);
 };

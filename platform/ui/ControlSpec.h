@@ -36,6 +36,7 @@ struct ControlSpec {
         DefaultButton = 1u << 10,
         PushLike = 1u << 11, // check box or radio drawn as a push button
         Border = 1u << 12,
+        NoBorder = 1u << 13, // a single-line edit drawn without its frame
     };
 
     Kind kind = Kind::Static;

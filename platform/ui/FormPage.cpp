@@ -49,6 +49,7 @@ QWidget* makeEdit(const ControlSpec& spec, QWidget* parent)
     }
     auto* edit = new QLineEdit(spec.text, parent);
     edit->setReadOnly(spec.style & ControlSpec::ReadOnly);
+    edit->setFrame(!(spec.style & ControlSpec::NoBorder));
     edit->setAlignment(alignmentOf(spec.style));
     if (spec.style & ControlSpec::Number)
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));

@@ -2,6 +2,7 @@
 
 #include "ReportHeaderFill.h"
 #include "SimTestHooks.h"
+#include "calibration/CCalib_Actuator.h"
 #include "calibration/CCalibrationActuatorIntro.h"
 #include "calibration/CPressureDisablePage.h"
 #include "health/CActuatorHealth.h"
@@ -313,7 +314,7 @@ TEST_F(ActuatorIntroTest, ApplyConvertsTheFullScaleAndWritesTheNewUnit)
     EXPECT_EQ(joined(sent()), "200 long 0x69, 201 long 0x69, 221");
     EXPECT_EQ(hexOf(200), std::vector<std::string>({ "05 C8 03 EE F6 69" }));
     EXPECT_EQ(hexOf(201), std::vector<std::string>({ "0C C9 0A EE 00 F6 00 00 69 00 00 D7 78" }));
-    EXPECT_EQ(hexOf(221), std::vector<std::string>({ "05 DD 03 39 20 0C" }));
+    EXPECT_EQ(hexOf(221), std::vector<std::string>({ "05 DD 03 2F 20 0C" })); // travel in inches, °C kept
     EXPECT_EQ(device().miscLong(0x69), 55160u);
     EXPECT_EQ(intro().currentUnit(), 12);
     EXPECT_EQ(data().PressureUnitChanged, 1);
@@ -515,4 +516,13 @@ TEST_F(ActuatorIntroTest, PageShowsItsLabelsInstructionAndButtons)
     EXPECT_FALSE(edit->isEnabled());
     EXPECT_TRUE(edit->isReadOnly());
     EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+TEST_F(ActuatorIntroTest, TheCalibrationStateStandsWithoutABorderBesideFramedEdits)
+{
+    startK90();
+    auto& calibration = page<CCalib_Actuator>();
+    ASSERT_NE(calibration.controlAs<QLineEdit>(CCalib_Actuator::StateEdit), nullptr);
+    EXPECT_FALSE(calibration.controlAs<QLineEdit>(CCalib_Actuator::StateEdit)->hasFrame());
+    EXPECT_TRUE(calibration.controlAs<QLineEdit>(CCalib_Actuator::Port1CountEdit)->hasFrame());
 }

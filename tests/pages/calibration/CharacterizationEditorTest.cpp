@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace
@@ -281,4 +282,25 @@ TEST_F(CharacterizationEditorTest, GrabbedEditorShowsTheCurveColourAtItsPlottedP
     }
     EXPECT_TRUE(found) << "no CharCurve colour near (50, 70)";
     image.save(tempPath(QStringLiteral("editor.png")));
+}
+
+TEST_F(CharacterizationEditorTest, TheWarningStandsAboveItsTextAndBothColumnHeadsShareThePageFont)
+{
+    showEditor();
+    const QRect banner = editor().control(Editor::WarningLabel)->geometry();
+    const QRect warning = editor().control(Editor::WarningText)->geometry();
+    EXPECT_LE(banner.bottom(), warning.top()) << "the banner is above its text";
+    EXPECT_EQ(banner.left(), warning.left()) << "both start at the same left edge";
+
+    QList<QLabel*> heads;
+    for (QLabel* label : editor().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->text() == QLatin1String("Input Signal %") || label->text() == QLatin1String("Output Signal %"))
+            heads << label;
+    }
+    ASSERT_EQ(heads.size(), 2);
+    for (QLabel* head : heads) {
+        EXPECT_EQ(head->font(), editor().font()) << head->text().toStdString();
+        EXPECT_LE(QFontMetrics(head->font()).horizontalAdvance(head->text()), head->width())
+            << head->text().toStdString() << " on one line";
+    }
 }

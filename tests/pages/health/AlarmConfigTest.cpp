@@ -5,6 +5,8 @@
 #include "health/AlarmConfigRules.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
+#include <QTableWidget>
 
 namespace
 {
@@ -183,4 +185,36 @@ TEST_F(AlarmConfigTest, EachRowShowsItsStatusNumberAsTheDefinitionFileWritesIt)
     EXPECT_EQ(built.workingStatusMask()[1], 0x01);
     EXPECT_EQ(list.TextMatrix(7, 2), QStringLiteral("Enabled"));
     built.StopTimers();
+}
+
+TEST_F(AlarmConfigTest, TheHeaderStaysInViewAndApplyLeavesTheEditedRowWhereTheUserSeesIt)
+{
+    startOn(K90Path);
+    select(ConfigCode);
+    auto* table = grid().findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    const auto inView
+        = [&](int row) { return table->viewport()->rect().intersects(table->visualItemRect(table->item(row, 0))); };
+    // The user scrolls to a row in the middle of the list and edits it.
+    const int row = rowOf(34);
+    ASSERT_GT(row, 0);
+    table->scrollToItem(table->item(row, 0), QAbstractItemView::PositionAtCenter);
+    ASSERT_TRUE(inView(row));
+    ASSERT_FALSE(inView(1));
+    grid().clickCell(row, 1);
+    click(P::DisableButton);
+
+    // The header row does not scroll away with the rows.
+    EXPECT_TRUE(table->horizontalHeader()->isVisibleTo(table));
+    QStringList heads;
+    for (int c = 0; c < 3; ++c) {
+        const QTableWidgetItem* head = table->horizontalHeaderItem(c);
+        heads << (head ? head->text() : QString());
+    }
+    EXPECT_EQ(heads, (QStringList { "Alarm", "Description", "Alarm Status" }));
+
+    click(P::ApplyButton);
+    EXPECT_EQ(grid().TextMatrix(row, 2), QStringLiteral("Disabled"));
+    EXPECT_TRUE(inView(row)) << "the edited row stays in view";
+    EXPECT_FALSE(inView(grid().Rows() - 1)) << "the list does not jump to its last row";
 }

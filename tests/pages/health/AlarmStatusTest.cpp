@@ -5,7 +5,10 @@
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableWidget>
 
 namespace
 {
@@ -198,4 +201,43 @@ TEST_F(AlarmStatusTest, PrintWithoutAKnownModelShowsOneFailureBox)
     click(P::PrintButton);
     ASSERT_EQ(prompts().messages().size(), 1u);
     EXPECT_EQ(prompts().messages().front().caption, QString());
+}
+
+TEST_F(AlarmStatusTest, BothGridsShowTheRowsTheirRectanglesAreMadeForWithoutAHorizontalScrollBar)
+{
+    startOn(K90Path);
+    showCleared();
+    // Six status changes, each noticed at its own refresh: six log lines.
+    for (int status : { 40, 43, 44 }) {
+        device().setStatus(status, true);
+        clock().advance(30000);
+    }
+    for (int status : { 40, 43, 44 }) {
+        device().setStatus(status, false);
+        clock().advance(30000);
+    }
+    const struct {
+        GridControl* grid;
+        int firstRow; // below the header
+        int rows;
+        const char* header;
+    } cases[] = {
+        { &history(), 1, 8, "Error" }, // the header row plus eight rows
+        { &log(), 0, 6, nullptr }, // no header: six lines
+    };
+    for (const auto& c : cases) {
+        auto* table = c.grid->findChild<QTableWidget*>();
+        ASSERT_NE(table, nullptr);
+        ASSERT_GE(c.grid->Rows(), c.firstRow + c.rows);
+        const QRect shown = table->viewport()->rect();
+        for (int r = c.firstRow; r < c.firstRow + c.rows; ++r) {
+            const QRect cell = table->visualItemRect(table->item(r, 0));
+            EXPECT_TRUE(shown.contains(cell)) << FormPage::idOf(c.grid) << " row " << r;
+        }
+        EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << FormPage::idOf(c.grid) << ": nothing to scroll to";
+        EXPECT_EQ(table->horizontalHeader()->isVisibleTo(table), c.header != nullptr) << FormPage::idOf(c.grid);
+        const QTableWidgetItem* head = table->horizontalHeaderItem(0);
+        if (c.header)
+            EXPECT_EQ(head ? head->text() : QString(), QLatin1String(c.header));
+    }
 }

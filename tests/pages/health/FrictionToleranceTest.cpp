@@ -332,3 +332,27 @@ TEST_F(FrictionToleranceTest, WithoutItsGaugeThePageShowsReadsAndWritesTheDevice
     EXPECT_TRUE(logTexts().filter(QStringLiteral("CValveHealthToleranceSettings ")).isEmpty())
         << logTexts().join('\n').toStdString();
 }
+
+TEST_F(FrictionToleranceTest, APresetDrawsTheGaugeToTheFullScaleOfItsHighAlarmAtOnce)
+{
+    const struct {
+        const char* path;
+        int button;
+        double scaleMax;
+        Limits pointers;
+    } cases[] = {
+        { K90Path, Page::NoLimitsButton, 10000, { 0, 1, 9999, 10000 } },
+        { K40Path, Page::NoLimitsButton, 10000, { 0, 1, 9999, 10000 } },
+        { K90Path, Page::TightButton, 700, { 135, 240, 420, 630 } },
+    };
+    for (const auto& c : cases) {
+        start({ QStringLiteral("/d") + QLatin1String(c.path) });
+        setFriction(300.0, c.path);
+        clock().advance(2000);
+        select(ToleranceCode);
+        click(c.button);
+        EXPECT_EQ(page().gauge()->scaleMax(), c.scaleMax) << c.path << " " << c.button;
+        EXPECT_EQ(pointers(), c.pointers) << c.path << " " << c.button;
+        m_app.reset();
+    }
+}

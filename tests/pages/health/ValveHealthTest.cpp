@@ -664,3 +664,28 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
     click(Page::ApplyButton);
     EXPECT_EQ(sentStroke(), QByteArray("00 af"));
 }
+
+TEST_F(ValveHealthTest, StrokeLengthShowsTheTravelUnitTheDeviceReports)
+{
+    // Both simulated valves are linear and stroke in inches; a device set to
+    // another travel unit is shown in that unit.
+    const struct {
+        const char* path;
+        int travelUnit; // 0: as the device starts
+        const char* shown;
+    } cases[] = {
+        { K90Path, 0, "in." },
+        { K40Path, 0, "in." },
+        { K90Path, 57, "%" },
+        { K40Path, 49, "mm" },
+    };
+    for (const auto& c : cases) {
+        start({ QStringLiteral("/d") + QLatin1String(c.path) });
+        if (c.travelUnit != 0)
+            device(c.path).setTravelUnit(uint8_t(c.travelUnit));
+        clock().advance(2000);
+        select(ValveHealthCode);
+        EXPECT_EQ(text(Page::StrokeUnitLabel), QLatin1String(c.shown)) << c.path << " " << c.travelUnit;
+        m_app.reset();
+    }
+}

@@ -1,4 +1,5 @@
 #include "Grab.h"
+#include "PageLayoutCheck.h"
 #include "SwTest.h"
 
 #include "controls/NumEdit.h"
@@ -40,6 +41,38 @@ TEST_F(NumEditTest, ErrorActiveShowsErrorTextOnErrorBackground)
         const QRectF text = QFontMetricsF(edit.font()).tightBoundingRect(c.text);
         EXPECT_NEAR(ink.width(), text.width(), 3.0) << c.artifact;
         EXPECT_NEAR(ink.center().x(), edit.width() / 2.0, 3.0) << c.artifact << ": centred";
+    }
+}
+
+TEST_F(NumEditTest, ATextWiderThanTheBoxIsDrawnSmallerAndWholeAShortOneInTheBoxFont)
+{
+    // The status strip's box and font, with the longest status name and a short one.
+    const struct {
+        const char* text;
+        bool smaller;
+    } cases[] = {
+        { "65 - Command Loop 100% Signal Out Of Range Warning", true },
+        { "System Nominal", false },
+    };
+    for (const auto& c : cases) {
+        NumEdit edit;
+        edit.resize(331, 21);
+        edit.setColor(0xC0C0C0);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(11.0);
+        font.setBold(true);
+        edit.setFont(font);
+        edit.setValue(QString::fromLatin1(c.text));
+        const std::vector<PageLayoutCheck::DrawnText> drawn = PageLayoutCheck::drawnTexts(edit);
+        ASSERT_EQ(drawn.size(), 1u) << c.text;
+        EXPECT_EQ(drawn[0].text, QString::fromLatin1(c.text));
+        EXPECT_GE(drawn[0].box.left(), 0.0) << c.text << ": the start is drawn";
+        EXPECT_LE(drawn[0].box.right(), edit.width()) << c.text << ": the end is drawn";
+        const double fullWidth = QFontMetricsF(font).horizontalAdvance(edit.shownText());
+        if (c.smaller)
+            EXPECT_LT(drawn[0].box.width(), fullWidth * 0.75) << c.text;
+        else
+            EXPECT_DOUBLE_EQ(drawn[0].box.width(), fullWidth) << c.text;
     }
 }
 
