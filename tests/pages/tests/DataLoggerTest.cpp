@@ -1,7 +1,7 @@
 // The data logger page against the simulated positioner on the test clock:
 // set-up, the run, the values drawn, the boxes, files and the report.
 #include "DataLoggerPageTest.h"
-#include "PageToolTips.h"
+#include "PageTexts.h"
 
 #include "ReportRecords.h"
 #include "SimFaults.h"

@@ -1,7 +1,7 @@
 // Every tooltip of the ramp, partial stroke and HDRL test pages, letter for
 // letter: a typo in any one, a tip on the wrong control or a tip too many fails.
 #include "HDRLTestPageTest.h"
-#include "PageToolTips.h"
+#include "PageTexts.h"
 #include "PstPageTest.h"
 #include "RampTestPageTest.h"
 

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 #include <map>
@@ -42,4 +47,29 @@ inline void expectToolTips(
     }
     for (const auto& [id, tip] : left)
         ADD_FAILURE() << "control " << id << " carries the tip \"" << tip.toStdString() << "\" the page never gives it";
+}
+
+// The texts a page shows in its labels, buttons, group boxes and edits.
+inline QStringList shownTextsOf(const FormPage& page)
+{
+    QStringList texts;
+    for (const QWidget* widget : page.findChildren<QWidget*>()) {
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            texts << group->title();
+        else if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+            texts << edit->text();
+    }
+    return texts;
+}
+
+// Each text is shown by some control of the page, letter for letter.
+inline void expectShownTexts(const FormPage& page, const std::vector<const char*>& texts)
+{
+    const QStringList shown = shownTextsOf(page);
+    for (const char* text : texts)
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(text))) << text;
 }
