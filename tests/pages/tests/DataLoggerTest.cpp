@@ -310,6 +310,7 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         SimFault fault;
         int command;
         int times;
+        int silentFromExchange = 0;
     };
     const Case cases[] = {
         { "no pressure reply", SimFault::NoResponse, 204, 20 },
@@ -317,6 +318,8 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         { "both pilot relay words of another slot", SimFault::MiscOtherAddress, 200, 20 },
         // The tick's first Misc read is the pilot relay command; the position is read fine.
         { "no pilot relay command reply", SimFault::NoResponse, 200, 1 },
+        // Status, pressure and relay command read fine; the relay position, the tick's last read, goes unanswered.
+        { "no pilot relay position reply", SimFault::NoResponse, 200, 0, 4 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -327,7 +330,10 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         click(L::StartButton);
         nextSample();
         nextSample();
-        SimTestHooks::faults(device()).inject(c.fault, c.times, c.command);
+        if (c.silentFromExchange)
+            SimTestHooks::faults(device()).goSilent(c.silentFromExchange);
+        else
+            SimTestHooks::faults(device()).inject(c.fault, c.times, c.command);
         nextSample();
         SimTestHooks::faults(device()).clear();
         EXPECT_EQ(logger().sampleCount(), 3);
