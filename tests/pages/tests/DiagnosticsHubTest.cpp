@@ -2,6 +2,7 @@
 // marks, the test boxes and Start, what activation shows of the device's
 // signature settings, the navigation buttons on both models, and the tooltips.
 #include "DiagnosticsHubPageTest.h"
+#include "PageTexts.h"
 
 namespace
 {
@@ -283,7 +284,7 @@ TEST_F(DiagnosticsHubPageTest, APartialStrokeBoxTickedBeforeTheOptionWentIsUntic
 TEST_F(DiagnosticsHubPageTest, EveryControlCarriesItsToolTip)
 {
     showHub();
-    const std::pair<int, const char*> tips[] = {
+    expectToolTips(hub(), {
         { D::LedId, "LED status" },
         { D::ActiveId,
             "Active Indicator displays the highest priority active status indicator and its respective number." },
@@ -321,11 +322,7 @@ TEST_F(DiagnosticsHubPageTest, EveryControlCarriesItsToolTip)
         { D::StopButton, "Stop the Multi test." },
         { D::PrintButton, "print the All Test results and Device Configurations to the default printer." },
         { D::StatusList, "Selected Test status." },
-    };
-    for (const auto& [id, tip] : tips) {
-        ASSERT_TRUE(hub().control(id)) << id;
-        EXPECT_EQ(hub().control(id)->toolTip(), QString::fromLatin1(tip)) << id;
-    }
+    }, { 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1110, 1111, 1112 });
     // The report and printer controls work behind the page.
     ASSERT_TRUE(hub().report());
     ASSERT_TRUE(hub().printer());
