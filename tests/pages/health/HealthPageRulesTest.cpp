@@ -37,6 +37,8 @@ TEST(DashboardRules, HealthLampsFollowTheWorstCaseWord)
     EXPECT_EQ(DashboardRules::worstCaseWordOfRow(1), 2);
     EXPECT_EQ(DashboardRules::worstCaseWordOfRow(2), 1);
     EXPECT_EQ(DashboardRules::worstCaseWordOfRow(3), 3);
+    for (int outside : { -1, 4 })
+        EXPECT_EQ(DashboardRules::worstCaseWordOfRow(outside), 0) << outside;
 }
 
 TEST(DashboardRules, CommandIsGreenWithinTheSoftLimitsAndOnePercentBeside)
