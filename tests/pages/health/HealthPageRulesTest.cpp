@@ -129,6 +129,7 @@ TEST(ActuatorHealthRules, LiveValueColoursAgainstEachLimit)
         { 39.9, Red },
         { 40.0, std::nullopt }, // on the low alarm limit itself: left as it is
         { 40.1, Yellow },
+        { 49.9, Yellow },
         { 50.0, Green },
         { 99.9, Green },
         { 100.0, Yellow },
