@@ -486,20 +486,22 @@ TEST_F(ActuatorIntroTest, ControlsCarryTheirTooltips)
 {
     startK90();
     // The area marker carries a tip only while the area is refused.
-    expectToolTips(intro(), {
-        { StripPage::LedId, "LED status" },
-        { StripPage::ActiveId,
-            "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { StripPage::SourceId,
-            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-        { Intro::ManufacturerCombo, "Information about the actuator manufacturer." },
-        { Intro::ModelCombo, "Information about the actuator size." },
-        { Intro::AreaEdit, "Enter approximate actuator area in in\u00b2." },
-        { Intro::PressureUnitCombo, "Select actuator pressure units." },
-        { Intro::ApplyButton, "Saves your changes to device." },
-        { Intro::RetrieveButton, "Retrieve information from the device." },
-        { Intro::NextButton, "Continue to next part of calibration." },
-    }, { Intro::AreaMark });
+    expectToolTips(intro(),
+        {
+            { StripPage::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { Intro::ManufacturerCombo, "Information about the actuator manufacturer." },
+            { Intro::ModelCombo, "Information about the actuator size." },
+            { Intro::AreaEdit, "Enter approximate actuator area in in\u00b2." },
+            { Intro::PressureUnitCombo, "Select actuator pressure units." },
+            { Intro::ApplyButton, "Saves your changes to device." },
+            { Intro::RetrieveButton, "Retrieve information from the device." },
+            { Intro::NextButton, "Continue to next part of calibration." },
+        },
+        { Intro::AreaMark });
 }
 
 TEST_F(ActuatorIntroTest, PageShowsItsLabelsInstructionAndButtons)

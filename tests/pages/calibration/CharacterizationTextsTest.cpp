@@ -9,40 +9,46 @@ using CharacterizationTextsTest = CharacterizationPageTest;
 TEST_F(CharacterizationTextsTest, TheSelectionPageShowsItsWarningNoteCaptionsAndTips)
 {
     showSelection();
-    expectToolTips(info(), {
-        { StripPage::LedId, "LED status" },
-        { StripPage::ActiveId, "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { StripPage::SourceId, "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-        { Info::ApplyButton, "Saves your changes to device." },
-        { Info::RetrieveButton, "Retrieve information from the device." },
-        { Info::LocalInterfaceToggle, "Displays the software DIP Switch Setting. (On/OFF)" },
-        { Info::OverrideToggle, "If it is other, the physical dip switches will be overridden." },
-        { Info::CurveCombo, "Select the desired characterization curve." },
-        { Info::CustomizeButton, "Go to the customization page." },
-        { Info::PlotId, "Plot" },
-    });
-    expectShownTexts(info(), {
-        "WARNING",
-        "Overriding the DIP switches on the Serrat positioner may cause the valve to stroke suddenly.  Continue only "
-        "if you are certain the changes will not cause harm to personnel or processes.",
-        "NOTE",
-        "If the \"Dip Switches\"  on the Characterization Configuration displays \"ENABLED\" the device will revert to "
-        "the characterization type specified by the DIP switch settings at the next stroke calibration procedure.",
-        "Characterization Configuration",
-        "Local Interface Enabled:",
-        "Stroke Characteristic Software Override:",
-        "Characterization Selection:",
-        "Retrieval Progress:",
-        "Active Indicator:",
-        "Command Source:",
-        "On",
-        "Off",
-        "Linear",
-        "Other",
-        "Customize...",
-        "Apply",
-        "Retrieve",
-    });
+    expectToolTips(info(),
+        {
+            { StripPage::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { Info::ApplyButton, "Saves your changes to device." },
+            { Info::RetrieveButton, "Retrieve information from the device." },
+            { Info::LocalInterfaceToggle, "Displays the software DIP Switch Setting. (On/OFF)" },
+            { Info::OverrideToggle, "If it is other, the physical dip switches will be overridden." },
+            { Info::CurveCombo, "Select the desired characterization curve." },
+            { Info::CustomizeButton, "Go to the customization page." },
+            { Info::PlotId, "Plot" },
+        });
+    expectShownTexts(info(),
+        {
+            "WARNING",
+            "Overriding the DIP switches on the Serrat positioner may cause the valve to stroke suddenly.  Continue "
+            "only "
+            "if you are certain the changes will not cause harm to personnel or processes.",
+            "NOTE",
+            "If the \"Dip Switches\"  on the Characterization Configuration displays \"ENABLED\" the device will "
+            "revert to "
+            "the characterization type specified by the DIP switch settings at the next stroke calibration procedure.",
+            "Characterization Configuration",
+            "Local Interface Enabled:",
+            "Stroke Characteristic Software Override:",
+            "Characterization Selection:",
+            "Retrieval Progress:",
+            "Active Indicator:",
+            "Command Source:",
+            "On",
+            "Off",
+            "Linear",
+            "Other",
+            "Customize...",
+            "Apply",
+            "Retrieve",
+        });
 }
 
 TEST_F(CharacterizationTextsTest, TheEditorShowsItsWarningCaptionsStepLabelsAndTips)
@@ -50,8 +56,10 @@ TEST_F(CharacterizationTextsTest, TheEditorShowsItsWarningCaptionsStepLabelsAndT
     showEditor();
     ExpectedToolTips tips = {
         { StripPage::LedId, "LED status" },
-        { StripPage::ActiveId, "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { StripPage::SourceId, "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+        { StripPage::ActiveId,
+            "Active Indicator displays the highest priority active status indicator and its respective number." },
+        { StripPage::SourceId,
+            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
         { Editor::PlotId, "Plot" },
         { Editor::EqualPercentButton, "Button to calculate and graph the custom equal % curve." },
         { Editor::ResetButton, "Reset to the existing custom characterization curve." },
@@ -74,32 +82,34 @@ TEST_F(CharacterizationTextsTest, TheEditorShowsItsWarningCaptionsStepLabelsAndT
     expectToolTips(editor(), tips);
     EXPECT_EQ(Editor::PointEdits.front(), 860);
     EXPECT_EQ(Editor::PointEdits.back(), 878);
-    expectShownTexts(editor(), {
-        "WARNING",
-        "Applying new custom characterization values while the positioner is set to CUSTOM will cause closure member "
-        "movement.",
-        "Characterization Curve",
-        " Optional Linkage Linearization Procedure",
-        "Input Signal %",
-        "Output Signal %",
-        "Characterization Setting:",
-        "Retreival Progress:",
-        "1. Ensure stroke calibration has been performed.",
-        "2. Adjust command signal so feedback arm is parallel to the slot in the take-off arm.",
-        "3. Enter feedback arm length.",
-        "4.Enter Actual Stroke length.",
-        "Arm Length:",
-        "in.",
-        "Stroke Length:",
-        "Position:",
-        "%",
-        "Error:",
-        "Calculate",
-        "Default",
-        "Back",
-        "Load",
-        "Save",
-        "Apply",
-        "Retrieve",
-    });
+    expectShownTexts(editor(),
+        {
+            "WARNING",
+            "Applying new custom characterization values while the positioner is set to CUSTOM will cause closure "
+            "member "
+            "movement.",
+            "Characterization Curve",
+            " Optional Linkage Linearization Procedure",
+            "Input Signal %",
+            "Output Signal %",
+            "Characterization Setting:",
+            "Retreival Progress:",
+            "1. Ensure stroke calibration has been performed.",
+            "2. Adjust command signal so feedback arm is parallel to the slot in the take-off arm.",
+            "3. Enter feedback arm length.",
+            "4.Enter Actual Stroke length.",
+            "Arm Length:",
+            "in.",
+            "Stroke Length:",
+            "Position:",
+            "%",
+            "Error:",
+            "Calculate",
+            "Default",
+            "Back",
+            "Load",
+            "Save",
+            "Apply",
+            "Retrieve",
+        });
 }

@@ -96,8 +96,7 @@ TEST(AlarmAnnunciatorRulesTest, EveryBoxHasItsOwnMaskBitAndFlags)
 TEST(AlarmAnnunciatorRulesTest, AnActiveBitTurnsTheBoxesThatMayBeGreyGreen)
 {
     // The rows 742 to 749 as a range: both ends and one row beyond each.
-    const std::set<int> green = { 712, 716, 718, 719, 720, 721, 722, 723, 737, 742, 743, 744, 745, 746, 747, 748,
-        749 };
+    const std::set<int> green = { 712, 716, 718, 719, 720, 721, 722, 723, 737, 742, 743, 744, 745, 746, 747, 748, 749 };
     for (int id : { 711, 712, 713, 716, 717, 718, 723, 724, 736, 737, 738, 741, 742, 743, 748, 749, 750 })
         EXPECT_EQ(activeTurnsGreen(id), green.count(id) == 1) << id;
 }

@@ -81,30 +81,33 @@ TEST_F(DataLoggerPageTest, SetUpLeavesEveryBoxCheckedAndThePercentAxisAtItsRange
 TEST_F(DataLoggerPageTest, EveryControlCarriesItsToolTip)
 {
     startK90();
-    expectToolTips(logger(), {
-        { CDataLogger::LedId, "LED status" },
-        { StripPage::ActiveId, "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { StripPage::SourceId, "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-        { L::PositionBox, "Check box to display Position in graph." },
-        { L::AnalogCommandBox, "Check box to display 4-20 Command in graph." },
-        { L::CommandBox, "Check box to display Control Command in graph." },
-        { L::TemperatureBox, "Check box to display Ambient Temperature in graph." },
-        { L::Port1Box, "Check box to display Port 1 in graph." },
-        { L::Port2Box, "Check box to display Port 2 in graph." },
-        { L::SpoolCommandBox, "Check box to display Spool Command in graph." },
-        { L::SpoolPositionBox, "Check box to display Spool Position in graph." },
-        { L::SelectAllButton, "Click this button to check all checked boxes." },
-        { L::UnselectAllButton, "Click this button to clear all checked boxes." },
-        { L::IntervalCombo, "Sets how long to wait before the next data retrieval." },
-        { L::DurationField, "How long to collect data." },
-        { L::UnitsCombo, "Units of the duration." },
-        { L::PlotId, "Plot" },
-        { L::StartButton, "Clear existing data and start a new Data Logger test." },
-        { L::StopButton, "Stop in progress Data Logger test." },
-        { L::LoadButton, "load the already saved test results into the display." },
-        { L::SaveButton, "save the test results into the local disc." },
-        { L::PrintButton, "Print report to the default printer" },
-    });
+    expectToolTips(logger(),
+        {
+            { CDataLogger::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { L::PositionBox, "Check box to display Position in graph." },
+            { L::AnalogCommandBox, "Check box to display 4-20 Command in graph." },
+            { L::CommandBox, "Check box to display Control Command in graph." },
+            { L::TemperatureBox, "Check box to display Ambient Temperature in graph." },
+            { L::Port1Box, "Check box to display Port 1 in graph." },
+            { L::Port2Box, "Check box to display Port 2 in graph." },
+            { L::SpoolCommandBox, "Check box to display Spool Command in graph." },
+            { L::SpoolPositionBox, "Check box to display Spool Position in graph." },
+            { L::SelectAllButton, "Click this button to check all checked boxes." },
+            { L::UnselectAllButton, "Click this button to clear all checked boxes." },
+            { L::IntervalCombo, "Sets how long to wait before the next data retrieval." },
+            { L::DurationField, "How long to collect data." },
+            { L::UnitsCombo, "Units of the duration." },
+            { L::PlotId, "Plot" },
+            { L::StartButton, "Clear existing data and start a new Data Logger test." },
+            { L::StopButton, "Stop in progress Data Logger test." },
+            { L::LoadButton, "load the already saved test results into the display." },
+            { L::SaveButton, "save the test results into the local disc." },
+            { L::PrintButton, "Print report to the default printer" },
+        });
 }
 
 TEST_F(DataLoggerPageTest, ActivationReadsUnitsAndFullScaleAndNothingIsEverWritten)
