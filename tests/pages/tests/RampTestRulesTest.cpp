@@ -113,6 +113,19 @@ TEST(RampTestRules, FrictionWalksTheShortCurveInRisingPosition)
         = frictionCurve({ { 10, 100 }, { 20, 100 }, { 30, 100 } }, { { 12, 50 }, { 22, 50 }, { 32, 50 } });
     ASSERT_EQ(equal.size(), 1u);
     EXPECT_DOUBLE_EQ(equal[0].x, (12 + 20) * 0.5);
+    // A long point at the short point's position is its partner ("at or above").
+    const Curve atSamePosition = frictionCurve(open, { { 20, 100 } });
+    ASSERT_EQ(atSamePosition.size(), 1u);
+    EXPECT_DOUBLE_EQ(atSamePosition[0].x, 20.0);
+    EXPECT_DOUBLE_EQ(atSamePosition[0].y, (600 - 100) * 0.5);
+    // A long curve of two points still offers its first.
+    const Curve twoPointLong = frictionCurve({ { 10, 100 }, { 20, 200 } }, { { 5, 40 } });
+    ASSERT_EQ(twoPointLong.size(), 1u);
+    EXPECT_DOUBLE_EQ(twoPointLong[0].x, (5 + 10) * 0.5);
+    // A curve rises only when its last position is above its first.
+    EXPECT_TRUE(rising({ { 10, 1 }, { 10.01, 1 } }));
+    EXPECT_FALSE(rising({ { 10, 1 }, { 10, 2 } }));
+    EXPECT_FALSE(rising({ { 10, 1 }, { 9.99, 2 } }));
     EXPECT_TRUE(frictionCurve({}, close).empty());
     EXPECT_TRUE(frictionCurve({ { 1, 1 } }, {}).empty());
 }
