@@ -2,6 +2,7 @@
 // simulated positioner: what each page sends and when, what its indicators
 // show, and what the positioner's loop calibration ends up holding.
 #include "AnalogInputWizardTest.h"
+#include "PageTexts.h"
 
 #include "CCalibrationStorage.h"
 #include "ReportRecords.h"
@@ -432,40 +433,82 @@ TEST_F(AnalogInputWizard, PrintingAReversedRangeShowsTheSignedDifferenceOfTheUns
     EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(-16 * CountsPerMilliamp));
 }
 
-TEST_F(AnalogInputWizard, ControlsCarryTheirToolTipsOnEveryPage)
+namespace
 {
-    startOn();
-    const struct {
-        int step;
-        int control;
-        const char* tip;
-    } cases[] = {
-        { 0, Start::CommandEdit, "Raw internal value representing analog input level." },
-        { 0, Start::CurrentEdit, "Derived value representing ~4-20 mA value." },
-        { 0, Start::RangeFlag,
+// The tips every page of the wizard gives its strip, live values, flags and state.
+template <class Page> ExpectedToolTips sharedWizardTips(ExpectedToolTips own)
+{
+    ExpectedToolTips tips = {
+        { StripPage::LedId, "LED status" },
+        { StripPage::ActiveId,
+            "Active Indicator displays the highest priority active status indicator and its respective number." },
+        { StripPage::SourceId,
+            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+        { Page::CommandEdit, "Raw internal value representing analog input level." },
+        { Page::CurrentEdit, "Derived value representing ~4-20 mA value." },
+        { Page::ZeroFlag,
+            "COMMAND LOOP 0% SIGNAL OUT OF RANGE WARNING indicates that during Command Loop Calibration, the 0% "
+            "signal was out of range." },
+        { Page::SpanFlag,
+            "COMMAND LOOP 100% SIGNAL OUT OF RANGE WARNING indicates that during Command Loop Calibration, the 100% "
+            "signal was out of range." },
+        { Page::RangeFlag,
             "COMMAND LOOP RANGE TOO SMALL WARNING indicates that during a Command Loop Calibration, the difference "
             "between the signal at 0% and the signal at 100% was too small.  The system is designed to accept a "
             "difference greater than 2 mA." },
-        { 0, Start::NextButton, "Proceed to next stage of Analog Input Calibration." },
-        { 1, Step1::TodayEdit, "System date" },
-        { 1, Step1::PreviousButton, "Return to previous stage of Analog Input Calibration." },
-        { 2, Step2::ZeroFlag,
-            "COMMAND LOOP 0% SIGNAL OUT OF RANGE WARNING indicates that during Command Loop Calibration, the 0% "
-            "signal was out of range." },
-        { 3, Step3::CountEdit, "Raw internal value representing analog input level." },
-        { 4, Step4::AcceptButton, "Accept the current value and enable the Next button." },
-        { 4, Step4::StateIndicator, "Status of current calibration stage." },
-        { 5, Step5::ActualPercentEdit, "Current analog input setting to be matched with beginning value." },
-        { 5, Step5::CurrentEdit, "Derived value representing ~4-20 mA value." },
-        { 5, Step5::FinishButton, "Finish Analog Input Calibration." },
-        { 5, StripPage::SourceId,
-            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+        { Page::StateIndicator, "Status of current calibration stage." },
     };
-    for (const auto& c : cases) {
-        QWidget* control = step(c.step).control(c.control);
-        ASSERT_NE(control, nullptr) << c.step << " " << c.control;
-        EXPECT_EQ(control->toolTip().toStdString(), c.tip) << c.step << " " << c.control;
-    }
+    tips.insert(tips.end(), own.begin(), own.end());
+    return tips;
+}
+} // namespace
+
+TEST_F(AnalogInputWizard, ControlsCarryTheirToolTipsOnEveryPage)
+{
+    startOn();
+    const char* previous = "Return to previous stage of Analog Input Calibration.";
+    const char* next = "Proceed to next stage of Analog Input Calibration.";
+    const char* accept = "Accept the current value and enable the Next button.";
+    const char* count = "Raw internal value representing analog input level.";
+    expectToolTips(step(0), sharedWizardTips<Start>({ { Start::NextButton, next } }));
+    expectToolTips(step(1),
+        sharedWizardTips<Step1>({
+            { Step1::LastDateEdit, "Date of the last Analog Input Calibration." },
+            { Step1::LastByEdit, "Initials of the last person to perform an Analog Input Calibration." },
+            { Step1::TodayEdit, "System date" },
+            { Step1::PreviousButton, previous },
+            { Step1::NextButton, next },
+        }));
+    expectToolTips(step(2),
+        sharedWizardTips<Step2>({
+            { Step2::AcceptButton, accept },
+            { Step2::PreviousButton, previous },
+            { Step2::NextButton, next },
+        }));
+    expectToolTips(step(3),
+        sharedWizardTips<Step3>({
+            { Step3::CountEdit, count },
+            { Step3::AcceptButton, accept },
+            { Step3::PreviousButton, previous },
+            { Step3::NextButton, next },
+        }));
+    expectToolTips(step(4),
+        sharedWizardTips<Step4>({
+            { Step4::CountEdit, count },
+            { Step4::AcceptButton, accept },
+            { Step4::PreviousButton, previous },
+            { Step4::NextButton, next },
+        }));
+    // The initials marker carries a tip only while the initials are refused.
+    expectToolTips(step(5),
+        sharedWizardTips<Step5>({
+            { Step5::StartPercentEdit, "Percent analog input at the beginning of this calibration." },
+            { Step5::ActualPercentEdit, "Current analog input setting to be matched with beginning value." },
+            { Step5::InitialsEdit, "Initials of the person performing the Analog Input Calibration." },
+            { Step5::PreviousButton, previous },
+            { Step5::FinishButton, "Finish Analog Input Calibration." },
+        }),
+        { Step5::InitialsMark });
 }
 
 TEST_F(AnalogInputWizard, EachStepReadsInItsOwnOrderWhenShownAndThenOnItsOwnTimer)

@@ -40,12 +40,19 @@ TEST(LinkageGeometry, ChecksTheArmAndTheCollarAndComputesTheCurve)
         int position;
         bool answered;
         Message message;
-        double point10; // < 0: no curve
+        double point10; // -1: no curve; -2: a curve of any values
     };
     const Case cases[] = {
         { 2.0, 3, 40, true, Message::Ok, 46.46 },
         { 1.7, 3, 40, true, Message::UseLongerArm, -1 },
         { 1.6, 2, 40, true, Message::Ok, -2 }, // 2.9 in. is a whole 2: ratio 1.25
+        // The length check refuses a ratio of 1.73 and above, the shorter arm is advised up to 0.35.
+        { 100.01, 173, 50, true, Message::Ok, -2 },
+        { 100.0, 173, 50, true, Message::UseLongerArm, -1 },
+        { 99.99, 173, 50, true, Message::UseLongerArm, -1 },
+        { 99.99, 35, 50, true, Message::Ok, -2 },
+        { 100.0, 35, 50, true, Message::ShorterArm, -2 },
+        { 100.01, 35, 50, true, Message::ShorterArm, -2 },
         { 2.0, 3, 20, true, Message::CollarTowardsOpen, -1 },
         { 2.0, 3, 70, true, Message::CollarTowardsClosed, -1 },
         { 10.0, 3, 50, true, Message::ShorterArm, 49.98 },

@@ -93,6 +93,14 @@ TEST(AlarmAnnunciatorRulesTest, EveryBoxHasItsOwnMaskBitAndFlags)
     EXPECT_EQ(indicator(737)->maskedFlag, AlarmAnnunciatorIndex::AORangeTooSmallMsk);
 }
 
+TEST(AlarmAnnunciatorRulesTest, AnActiveBitTurnsTheBoxesThatMayBeGreyGreen)
+{
+    // The rows 742 to 749 as a range: both ends and one row beyond each.
+    const std::set<int> green = { 712, 716, 718, 719, 720, 721, 722, 723, 737, 742, 743, 744, 745, 746, 747, 748, 749 };
+    for (int id : { 711, 712, 713, 716, 717, 718, 723, 724, 736, 737, 738, 741, 742, 743, 748, 749, 750 })
+        EXPECT_EQ(activeTurnsGreen(id), green.count(id) == 1) << id;
+}
+
 TEST(AlarmConfigRulesTest, DefinitionLinesAreListedByTheirStatusNumberAndMaskClass)
 {
     QByteArray file = "// comment lines do not count\n";
@@ -106,19 +114,25 @@ TEST(AlarmConfigRulesTest, DefinitionLinesAreListedByTheirStatusNumberAndMaskCla
             line = "x12\tName\tx\ty\t1\t30\n"; // no status number
         if (n == 20)
             line = "20\tName\tx\ty\t0\t30\n";
+        if (n == 7)
+            line = "80\tName\tx\ty\t1\t30\n"; // one past the last status bit: not listed
+        if (n == 8)
+            line = "79\tName\tx\ty\t1\t30\n"; // the last status bit: listed
         file += line;
     }
     const ErrorDefinitions definitions = ErrorDefinitions::parse(file);
     const std::vector<int> k90 = AlarmConfigRules::listedStatuses(definitions, 5, false);
-    EXPECT_EQ(k90.size(), 77u); // 80 lines, without 3, 12 and 20
+    EXPECT_EQ(k90.size(), 76u); // 80 lines, without 3, 12, 20 and the one naming status 80
     EXPECT_EQ(std::count(k90.begin(), k90.end(), 5), 1);
     EXPECT_EQ(std::count(k90.begin(), k90.end(), 3), 0);
     EXPECT_EQ(std::count(k90.begin(), k90.end(), 12), 0);
     EXPECT_EQ(std::count(k90.begin(), k90.end(), 20), 0);
     EXPECT_EQ(k90.back(), 79);
+    EXPECT_EQ(std::count(k90.begin(), k90.end(), 79), 2);
+    EXPECT_EQ(std::count(k90.begin(), k90.end(), 80), 0);
     const std::vector<int> k40 = AlarmConfigRules::listedStatuses(definitions, 6, false);
     EXPECT_EQ(std::count(k40.begin(), k40.end(), 5), 0);
-    EXPECT_EQ(AlarmConfigRules::listedStatuses(definitions, 6, true).size(), 77u);
+    EXPECT_EQ(AlarmConfigRules::listedStatuses(definitions, 6, true).size(), 76u);
     EXPECT_TRUE(AlarmConfigRules::listedStatuses(definitions, 0, true).empty());
 
     std::array<uint8_t, 10> mask {};

@@ -254,6 +254,9 @@ TEST_F(ControlHealthTest, HelpTextsAndTipsStandFromTheFirstDisplay)
         const char* tip;
     };
     const Case cases[] = {
+        { StripPage::LedId, "LED status" },
+        { StripPage::ActiveId,
+            "Active Indicator displays the highest priority active status indicator and its respective number." },
         { StripPage::SourceId,
             "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
         { CControlHealth::ToleranceSpin, "Information about the tolerable error +/-." },

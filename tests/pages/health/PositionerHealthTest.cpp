@@ -1,3 +1,4 @@
+#include "PageTexts.h"
 #include "PositionerHealthPageTest.h"
 
 #include "ui/ControlRegistry.h"
@@ -475,41 +476,72 @@ TEST_F(PositionerHealthTest, FailedWriteShowsTheLaidLimitsUntilTheDeviceIsReadAg
 TEST_F(PositionerHealthTest, ControlsCarryTheirTipsAndTheHiddenSpinsOfTheResponseNone)
 {
     startK90();
-    struct Case {
-        int id;
-        const char* tip;
-    };
-    const Case cases[] = {
-        { StripPage::LedId, "LED status" },
-        { P::TemperatureGaugeId, "Positioner Temperature" },
-        { P::TemperatureButton,
-            "Select this button to display the Implications and Possible Solutions related to High and Low "
-            "temperature (See boxes to your right)." },
-        { P::ResponseGaugeId, "Pilot Relay Response Time(ms)" },
-        { P::ResponseWarningEdit, "Pilot relay response warning threshold value." },
-        { P::CyclesInitialWarningEdit,
-            "Pilot relay cycle count value at which warning begins.  90% of Pilot Relay High Cycle Count limit." },
-        { P::CyclesFullWarningSpin, "High Pilot Relay Cycle Alarm Threshold." },
-        { P::ResetCyclesButton, "Reset Pilot Relay Cycle Counter to Zero (0)." },
-        { P::TravelFullWarningSpin, "High Pilot Relay Travel Alarm Threshold." },
-        { P::ResetTravelButton, "Reset the Pilot Relay accumulated travel to Zero (0)." },
-        { P::SolutionsEdit, "Possible Solutions" },
-        { P::FailSafeButton,
-            "Select this button to display the Implications and Possible Solutions related to Electronic Inability "
-            "to Fail Safe error (See boxes to your right)." },
-        { P::ApplyButton, "Saves your changes to device." },
-        { P::RetrieveButton, "Retrieve information from the device." },
-        { P::ResponseWarningSpin, "" },
-        { P::ResponseAlarmSpin, "" },
-        { P::CyclesFullWarningEdit, "" },
-        { P::TravelFullWarningEdit, "" },
-        { 5072, "" },
-    };
-    for (const Case& c : cases) {
-        const QWidget* control = page().control(c.id);
-        ASSERT_NE(control, nullptr) << c.id;
-        EXPECT_EQ(control->toolTip(), QLatin1String(c.tip)) << c.id;
-    }
+    // The spin edits beside the limit edits, the edits of the temperature extremes and the LEDs carry none.
+    expectToolTips(page(),
+        {
+            { StripPage::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { P::TemperatureGaugeId, "Positioner Temperature" },
+            { P::TemperatureButton,
+                "Select this button to display the Implications and Possible Solutions related to High and Low "
+                "temperature (See boxes to your right)." },
+            { P::TemperatureEdit, "Current positioner temperature in user selected units." },
+            { P::LowTemperatureEdit, "Lowest operating temperature." },
+            { P::HighTemperatureEdit, "Highest operating temperature." },
+            { P::ResponseGaugeId, "Pilot Relay Response Time(ms)" },
+            { P::ResponseButton,
+                "Select this button to display the Implications and Possible Solutions related to Pilot Relay Response "
+                "(See boxes to your right)." },
+            { P::ResponseEdit, "Pilot Relay response reading from positioner." },
+            { P::ResponseWarningEdit, "Pilot relay response warning threshold value." },
+            { P::ResponseAlarmEdit, "Pilot relay response alarm threshold value." },
+            { P::CyclesGaugeId, "Pilot Relay Count" },
+            { P::CyclesButton,
+                "Select this button to display the Implications and Possible Solutions related to High and Low Pilot "
+                "Relay Cycle limits (See boxes to your right)." },
+            { P::CyclesEdit, "Current pilot relay cycle count reading from positioner." },
+            { P::CyclesInitialWarningEdit,
+                "Pilot relay cycle count value at which warning begins.  90% of Pilot Relay High Cycle Count limit." },
+            { P::CyclesFullWarningSpin, "High Pilot Relay Cycle Alarm Threshold." },
+            { P::ResetCyclesButton, "Reset Pilot Relay Cycle Counter to Zero (0)." },
+            { P::TravelGaugeId, "Pilot Relay Travel" },
+            { P::TravelButton,
+                "Select this button to display the Implications and Possible Solutions related to High and Low Pilot "
+                "Relay Travel limits (See boxes to your right)." },
+            { P::TravelEdit, "Current pilot relay travel reading from positioner." },
+            { P::TravelInitialWarningEdit,
+                "Pilot relay travel value at which warning begins.  90% of Pilot Relay High Travel limit." },
+            { P::TravelFullWarningSpin, "High Pilot Relay Travel Alarm Threshold." },
+            { P::ResetTravelButton, "Reset the Pilot Relay accumulated travel to Zero (0)." },
+            { P::ImplicationsEdit, "Implications" },
+            { P::SolutionsEdit, "Possible Solutions" },
+            { P::ShuntVoltageButton,
+                "Select this button to display the Implications and Possible Solutions related to Shunt Voltage "
+                "Reference error (See boxes to your right)." },
+            { P::PiezoVoltageButton,
+                "Select this button to display the Implications and Possible Solutions related to Piezo Voltage error "
+                "(See boxes to your right)." },
+            { P::WatchDogButton,
+                "Select this button to display the Implications and Possible Solutions related to Watch Dog Timeout "
+                "error (See boxes to your right)." },
+            { P::NvRamButton,
+                "Select this button to display the Implications and Possible Solutions related to NVRam Checksum error "
+                "(See boxes to your right)." },
+            { P::HallUpperButton,
+                "Select this button to display the Implications and Possible Solutions related to Hall Sensor Upper "
+                "Position error (See boxes to your right)." },
+            { P::FailSafeButton,
+                "Select this button to display the Implications and Possible Solutions related to Electronic Inability "
+                "to Fail Safe error (See boxes to your right)." },
+            { P::HallLowerButton,
+                "Select this button to display the Implications and Possible Solutions related to Hall Sensor Lower "
+                "Position error (See boxes to your right)." },
+            { P::ApplyButton, "Saves your changes to device." },
+            { P::RetrieveButton, "Retrieve information from the device." },
+        });
     EXPECT_EQ(P::ToolTips.size() + StripPage::StripToolTips.size(), 36u);
 }
 

@@ -1,6 +1,7 @@
 // The data logger page against the simulated positioner on the test clock:
 // set-up, the run, the values drawn, the boxes, files and the report.
 #include "DataLoggerPageTest.h"
+#include "PageTexts.h"
 
 #include "ReportRecords.h"
 #include "SimFaults.h"
@@ -81,22 +82,33 @@ TEST_F(DataLoggerPageTest, SetUpLeavesEveryBoxCheckedAndThePercentAxisAtItsRange
 TEST_F(DataLoggerPageTest, EveryControlCarriesItsToolTip)
 {
     startK90();
-    const std::pair<int, const char*> tips[] = {
-        { CDataLogger::LedId, "LED status" },
-        { L::PositionBox, "Check box to display Position in graph." },
-        { L::Port2Box, "Check box to display Port 2 in graph." },
-        { L::SpoolPositionBox, "Check box to display Spool Position in graph." },
-        { L::SelectAllButton, "Click this button to check all checked boxes." },
-        { L::IntervalCombo, "Sets how long to wait before the next data retrieval." },
-        { L::DurationField, "How long to collect data." },
-        { L::PlotId, "Plot" },
-        { L::LoadButton, "load the already saved test results into the display." },
-        { L::PrintButton, "Print report to the default printer" },
-    };
-    for (const auto& [id, tip] : tips) {
-        ASSERT_TRUE(logger().control(id)) << id;
-        EXPECT_EQ(logger().control(id)->toolTip(), QString::fromLatin1(tip)) << id;
-    }
+    expectToolTips(logger(),
+        {
+            { CDataLogger::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { L::PositionBox, "Check box to display Position in graph." },
+            { L::AnalogCommandBox, "Check box to display 4-20 Command in graph." },
+            { L::CommandBox, "Check box to display Control Command in graph." },
+            { L::TemperatureBox, "Check box to display Ambient Temperature in graph." },
+            { L::Port1Box, "Check box to display Port 1 in graph." },
+            { L::Port2Box, "Check box to display Port 2 in graph." },
+            { L::SpoolCommandBox, "Check box to display Spool Command in graph." },
+            { L::SpoolPositionBox, "Check box to display Spool Position in graph." },
+            { L::SelectAllButton, "Click this button to check all checked boxes." },
+            { L::UnselectAllButton, "Click this button to clear all checked boxes." },
+            { L::IntervalCombo, "Sets how long to wait before the next data retrieval." },
+            { L::DurationField, "How long to collect data." },
+            { L::UnitsCombo, "Units of the duration." },
+            { L::PlotId, "Plot" },
+            { L::StartButton, "Clear existing data and start a new Data Logger test." },
+            { L::StopButton, "Stop in progress Data Logger test." },
+            { L::LoadButton, "load the already saved test results into the display." },
+            { L::SaveButton, "save the test results into the local disc." },
+            { L::PrintButton, "Print report to the default printer" },
+        });
 }
 
 TEST_F(DataLoggerPageTest, ActivationReadsUnitsAndFullScaleAndNothingIsEverWritten)
@@ -319,6 +331,7 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         SimFault fault;
         int command;
         int times;
+        int silentFromExchange = 0;
     };
     const Case cases[] = {
         { "no pressure reply", SimFault::NoResponse, 204, 20 },
@@ -326,6 +339,8 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         { "both pilot relay words of another slot", SimFault::MiscOtherAddress, 200, 20 },
         // The tick's first Misc read is the pilot relay command; the position is read fine.
         { "no pilot relay command reply", SimFault::NoResponse, 200, 1 },
+        // Status, pressure and relay command read fine; the relay position, the tick's last read, goes unanswered.
+        { "no pilot relay position reply", SimFault::NoResponse, 200, 0, 4 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -336,7 +351,10 @@ TEST_F(DataLoggerPageTest, ATickWhoseReadFailedAddsNoPointButTimeGoesOn)
         click(L::StartButton);
         nextSample();
         nextSample();
-        SimTestHooks::faults(device()).inject(c.fault, c.times, c.command);
+        if (c.silentFromExchange)
+            SimTestHooks::faults(device()).goSilent(c.silentFromExchange);
+        else
+            SimTestHooks::faults(device()).inject(c.fault, c.times, c.command);
         nextSample();
         SimTestHooks::faults(device()).clear();
         EXPECT_EQ(logger().sampleCount(), 3);

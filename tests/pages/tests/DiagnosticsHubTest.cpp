@@ -2,6 +2,7 @@
 // marks, the test boxes and Start, what activation shows of the device's
 // signature settings, the navigation buttons on both models, and the tooltips.
 #include "DiagnosticsHubPageTest.h"
+#include "PageTexts.h"
 
 namespace
 {
@@ -320,49 +321,48 @@ TEST_F(DiagnosticsHubPageTest, APartialStrokeBoxTickedBeforeTheOptionWentIsUntic
 TEST_F(DiagnosticsHubPageTest, EveryControlCarriesItsToolTip)
 {
     showHub();
-    const std::pair<int, const char*> tips[] = {
-        { D::LedId, "LED status" },
-        { D::ActiveId,
-            "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { D::SourceId, "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-        { D::DashboardButton, "Go to the Dashboard page." },
-        { D::AlarmsButton, "Go to the Alarms page." },
-        { D::HealthButton, "Go to the Health Status page." },
-        { D::DiagnosticButton, "Go to the Diagnostic page." },
-        { D::CalibrationButton, "Go to the Calibration page." },
-        { D::ConfigurationButton, "Go to the Configuration page." },
-        { D::DataLoggerButton, "Go to the Online Data Logger." },
-        { D::TrendsButton, "Go to the Online Trends." },
-        { D::RampTestButton, "Go to the Offline Ramp Test." },
-        { D::StepTestButton, "Go to the Offline Step Test." },
-        { D::HDRLButton, "Go to the Offline Hysterisis Deadband Repeatability and Linearity Test." },
-        { D::PSTButton, "Go to the Online Partial Stroke Test." },
-        { D::RampStartEdit, "Start position of the test." },
-        { D::RampStopEdit, " Stop position of the test." },
-        { D::RampHoldEdit, "Time for data collection after Ramp test is finished." },
-        { D::RampDurationEdit, "Time from Start to Stop Position." },
-        { D::StepStartEdit, "Start position of the test." },
-        { D::StepStopEdit, "Stop position of the test." },
-        { D::StepHoldEdit, "Time from Start to Stop Position." },
-        { D::PSTStartEdit, "Start position of the test." },
-        { D::PSTStopEdit, "Stop position of the test." },
-        { D::PSTTimeToTargetEdit, "Desired time limit to reach Target." },
-        { D::PSTDurationEdit, "Time for data collection after Step is finished." },
-        { D::SettlingEdit, "Position Settling Time." },
-        { D::RampBox, "Check box to perform the Ramp Test." },
-        { D::BidirectionalBox, "Check box to perform Ramp Test in both directions to calculate friction." },
-        { D::StepBox, "Check box to perform the Step Test." },
-        { D::PSTBox, "Check box to perform the Partial Stroke Test." },
-        { D::HDRLBox, "Check box to perform the HDRL Test." },
-        { D::StartButton, "Start the Multi test." },
-        { D::StopButton, "Stop the Multi test." },
-        { D::PrintButton, "print the All Test results and Device Configurations to the default printer." },
-        { D::StatusList, "Selected Test status." },
-    };
-    for (const auto& [id, tip] : tips) {
-        ASSERT_TRUE(hub().control(id)) << id;
-        EXPECT_EQ(hub().control(id)->toolTip(), QString::fromLatin1(tip)) << id;
-    }
+    expectToolTips(hub(),
+        {
+            { D::LedId, "LED status" },
+            { D::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { D::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { D::DashboardButton, "Go to the Dashboard page." },
+            { D::AlarmsButton, "Go to the Alarms page." },
+            { D::HealthButton, "Go to the Health Status page." },
+            { D::DiagnosticButton, "Go to the Diagnostic page." },
+            { D::CalibrationButton, "Go to the Calibration page." },
+            { D::ConfigurationButton, "Go to the Configuration page." },
+            { D::DataLoggerButton, "Go to the Online Data Logger." },
+            { D::TrendsButton, "Go to the Online Trends." },
+            { D::RampTestButton, "Go to the Offline Ramp Test." },
+            { D::StepTestButton, "Go to the Offline Step Test." },
+            { D::HDRLButton, "Go to the Offline Hysterisis Deadband Repeatability and Linearity Test." },
+            { D::PSTButton, "Go to the Online Partial Stroke Test." },
+            { D::RampStartEdit, "Start position of the test." },
+            { D::RampStopEdit, " Stop position of the test." },
+            { D::RampHoldEdit, "Time for data collection after Ramp test is finished." },
+            { D::RampDurationEdit, "Time from Start to Stop Position." },
+            { D::StepStartEdit, "Start position of the test." },
+            { D::StepStopEdit, "Stop position of the test." },
+            { D::StepHoldEdit, "Time from Start to Stop Position." },
+            { D::PSTStartEdit, "Start position of the test." },
+            { D::PSTStopEdit, "Stop position of the test." },
+            { D::PSTTimeToTargetEdit, "Desired time limit to reach Target." },
+            { D::PSTDurationEdit, "Time for data collection after Step is finished." },
+            { D::SettlingEdit, "Position Settling Time." },
+            { D::RampBox, "Check box to perform the Ramp Test." },
+            { D::BidirectionalBox, "Check box to perform Ramp Test in both directions to calculate friction." },
+            { D::StepBox, "Check box to perform the Step Test." },
+            { D::PSTBox, "Check box to perform the Partial Stroke Test." },
+            { D::HDRLBox, "Check box to perform the HDRL Test." },
+            { D::StartButton, "Start the Multi test." },
+            { D::StopButton, "Stop the Multi test." },
+            { D::PrintButton, "print the All Test results and Device Configurations to the default printer." },
+            { D::StatusList, "Selected Test status." },
+        },
+        { 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1110, 1111, 1112 });
     // The report and printer controls work behind the page.
     ASSERT_TRUE(hub().report());
     ASSERT_TRUE(hub().printer());

@@ -6,6 +6,7 @@
 #include "CNavigationView.h"
 #include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
+#include "PageTexts.h"
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
@@ -491,6 +492,43 @@ TEST_F(HDRLCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
         m_app.reset();
         SimTestHooks::reset();
     }
+}
+
+TEST_F(HDRLCompareViewTest, EveryControlCarriesItsToolTip)
+{
+    showCompare();
+    expectToolTips(compare(),
+        {
+            { StripPage::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { V::OpenFile1Button, "Click this button to open the first comparison file." },
+            { V::OpenFile2Button, "Click this button to open the second comparison file." },
+            { V::BackButton, "Return to the HDRL Test page." },
+            { V::PrintButton, "Print a comparison report to the default printer." },
+            { V::Settling1Edit, "Settling time for this test." },
+            { V::Settling2Edit, "Settling time for this test." },
+            { V::HysDeadAverage1Edit, "Average of the Hystersis plus the Deadband." },
+            { V::HysDeadAverage2Edit, "Average of the Hystersis plus the Deadband." },
+            { V::HysDeadAverageDiffEdit, "Differences of the Averages of the Hystersis plus the Deadband." },
+            { V::HysDeadMaximum1Edit, "Maximum value of the Hystersis plus the Deadband." },
+            { V::HysDeadMaximum2Edit, "Maximum value of the Hystersis plus the Deadband." },
+            { V::HysDeadMaximumDiffEdit, "Differences of the Maximum values of the Hystersis plus the Deadband." },
+            { V::RepeatAverage1Edit, "Repeatability average." },
+            { V::RepeatAverage2Edit, "Repeatability average." },
+            { V::RepeatAverageDiffEdit, "Difference of the Repeatability averages." },
+            { V::RepeatMaximum1Edit, "Maximum value of the Repeatability." },
+            { V::RepeatMaximum2Edit, "Maximum value of the Repeatability." },
+            { V::RepeatMaximumDiffEdit, "Difference of the Maximum values of the Repeatability." },
+            { V::Linearity1Edit, "Percent Linearity Error." },
+            { V::Linearity2Edit, "Percent Linearity Error." },
+            { V::LinearityDiffEdit, "Difference of the Percent Linearity Errors." },
+            { V::ControlSignalButton, "Display on the graph the Command and Position." },
+            { V::HDRButton, "Display on the graph the Position Error Vs Position." },
+            { V::LinearityButton, "Display on the graph the linearity error." },
+        });
 }
 
 } // namespace

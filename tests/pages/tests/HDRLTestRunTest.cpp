@@ -26,8 +26,8 @@ TEST_F(HDRLTestPageTest, SettlingTimeMarksItsValidityAndGatesStart)
     const struct {
         const char* text;
         bool valid;
-    } cases[] = { { "6", true }, { "5.999", false }, { "", false }, { "inf", false }, { "6.5abc", true },
-        { "1e9", true } };
+    } cases[] = { { "6", true }, { "5.99", false }, { "6.01", true }, { "5.999", false }, { "", false },
+        { "inf", false }, { "6.5abc", true }, { "1e9", true } };
     const QImage validIcon = Pictures::load(139).toImage();
     const QImage invalidIcon = Pictures::load(138).toImage();
     for (const auto& c : cases) {

@@ -45,14 +45,35 @@ TEST(PartialStrokeRules, ComparedResultsAtOrAbove655AreNoValue)
 
 TEST(PartialStrokeRules, SettingsRangesIncludeBothEnds)
 {
-    EXPECT_TRUE(positionValid(-5.0));
-    EXPECT_FALSE(positionValid(-5.2));
-    EXPECT_TRUE(timeToTargetValid(0.0));
-    EXPECT_TRUE(timeToTargetValid(655.0));
-    EXPECT_FALSE(timeToTargetValid(655.5));
-    EXPECT_FALSE(durationValid(1.9));
-    EXPECT_TRUE(durationValid(2.0));
-    EXPECT_FALSE(durationValid(655.01));
+    const struct {
+        bool (*check)(double);
+        double value;
+        bool valid;
+    } cases[] = {
+        { positionValid, -5.2, false },
+        { positionValid, -5.01, false },
+        { positionValid, -5.0, true },
+        { positionValid, -4.99, true },
+        { positionValid, 104.99, true },
+        { positionValid, 105.0, true },
+        { positionValid, 105.01, false },
+        { timeToTargetValid, -0.01, false },
+        { timeToTargetValid, 0.0, true },
+        { timeToTargetValid, 0.01, true },
+        { timeToTargetValid, 654.99, true },
+        { timeToTargetValid, 655.0, true },
+        { timeToTargetValid, 655.01, false },
+        { timeToTargetValid, 655.5, false },
+        { durationValid, 1.9, false },
+        { durationValid, 1.99, false },
+        { durationValid, 2.0, true },
+        { durationValid, 2.01, true },
+        { durationValid, 654.99, true },
+        { durationValid, 655.0, true },
+        { durationValid, 655.01, false },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
     EXPECT_DOUBLE_EQ(sampleIntervalMs(testSpan(2.0)), 3000.0 / 208);
     EXPECT_EQ(positionAxisMinimum(100.0f, 90.0f), 90);
     EXPECT_EQ(positionAxisMinimum(-5.0f, 105.0f), -5);

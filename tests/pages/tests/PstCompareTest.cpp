@@ -1,6 +1,7 @@
 // The partial stroke compare page: two saved partial stroke files side by
 // side, their differences, the 18 channel boxes on both models, printing
 // and the way back.
+#include "PageTexts.h"
 #include "PstPageTest.h"
 
 #include "DrawnPlotTexts.h"
@@ -169,16 +170,50 @@ TEST_F(PstComparePageTest, BeforeAnyFileNothingIsShownAndTheColumnCaptionsAreBol
             EXPECT_EQ(compare().windowText(id), QString::fromLatin1(caption)) << path << " " << id;
             EXPECT_TRUE(compare().control(id)->font().bold()) << path << " " << id;
         }
-        // Tooltips in their own words, odd ones included.
-        const std::pair<int, const char*> tips[] = {
-            { Port1First, "Check box to display Port1 from file 1 in graph.n" },
-            { Port1Second, "Check box to display Port1 from file 2 in graph." },
-            { Port2Diff, "Check box to display Port2 difference  in graph" },
-            { V::TargetDiffEdit, "Difference of elapsed time to target position" },
-            { V::BackButton, "Return to the PST Test page." },
-        };
-        for (const auto& [id, tip] : tips)
-            EXPECT_EQ(compare().control(id)->toolTip(), QString::fromLatin1(tip)) << path << " " << id;
+        // Tooltips in their own words, odd ones included; the boxes by their ids, file 1, file 2, difference.
+        SCOPED_TRACE(path);
+        expectToolTips(compare(),
+            {
+                { StripPage::LedId, "LED status" },
+                { StripPage::ActiveId,
+                    "Active Indicator displays the highest priority active status indicator and its respective "
+                    "number." },
+                { StripPage::SourceId,
+                    "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+                { V::OpenFile1Button, "Click this button to open the first comparison file." },
+                { V::OpenFile2Button, "Click this button to open the second comparison file." },
+                { V::BackButton, "Return to the PST Test page." },
+                { V::PrintButton, "Print a comparison report to the default printer." },
+                { V::Time1Edit, "Time from command change to actual movement" },
+                { V::Time2Edit, "Time from command change to actual movement" },
+                { V::Pressure1Edit, "Pressure measured at movement" },
+                { V::Pressure2Edit, "Pressure measured at movement" },
+                { V::Target1Edit, "Elapsed time to target position" },
+                { V::Target2Edit, "Elapsed time to target position" },
+                { V::Result1Edit, "Pass/Fail indicator" },
+                { V::Result2Edit, "Pass/Fail indicator" },
+                { V::TimeDiffEdit, "Difference of time from command change to actual movement." },
+                { V::PressureDiffEdit, "Difference of pressure measured at movement." },
+                { V::TargetDiffEdit, "Difference of elapsed time to target position" },
+                { 1119, "Check box to display Position from file 1 in graph" },
+                { 1118, "Check box to display Position from file 2 in graph" },
+                { 1112, "Check box to display Position difference in graph" },
+                { 1120, "Check box to display Control Command from file 1 in graph" },
+                { 1121, "Check box to display Control Command from file 2 in graph" },
+                { 1113, "Check box to display Control Command difference in graph" },
+                { 1122, "Check box to display Port1 from file 1 in graph.n" },
+                { 1123, "Check box to display Port1 from file 2 in graph." },
+                { 1114, "Check box to display Port1 difference in graph" },
+                { 1124, "Check box to display Port2 from file 1 in graph" },
+                { 1125, "Check box to display Port2 from file 2 in graph" },
+                { 1115, "Check box to display Port2 difference  in graph" },
+                { 1126, "Check box to display Pilot Relay Command from file 1 in graph" },
+                { 1127, "Check box to display Pilot Relay Command from file 2 in graph" },
+                { 1116, "Check box to display Pilot Relay Command difference in graph" },
+                { 1128, "Check box to display Pilot Relay Position from file 1 in graph" },
+                { 1129, "Check box to display Pilot Relay Position from file 2 in graph" },
+                { 1117, "Check box to display Pilot Relay Position difference in graph" },
+            });
         m_app.reset();
     }
 }

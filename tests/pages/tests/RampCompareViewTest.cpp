@@ -1,6 +1,7 @@
 // The ramp compare page: ramp tests run on the simulated positioner and
 // saved by the ramp test page, opened side by side, their fields, the box
 // rules of the four views, printing and the way back.
+#include "PageTexts.h"
 #include "RampTestPageTest.h"
 
 #include "ReportPictures.h"
@@ -228,7 +229,59 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
         EXPECT_FALSE(on(V::PrintButton));
         EXPECT_FALSE(on(V::RampTestButton));
         EXPECT_TRUE(on(V::FrictionButton));
-        EXPECT_EQ(compare().control(V::ActuatorSize2Edit)->toolTip(), QStringLiteral("Actuator size from file2."));
+        // Every tooltip: the boxes by their ids, file 1, file 2, difference; the settings of file 1, then of file 2.
+        expectToolTips(compare(),
+            {
+                { StripPage::LedId, "LED status" },
+                { StripPage::ActiveId,
+                    "Active Indicator displays the highest priority active status indicator and its respective "
+                    "number." },
+                { StripPage::SourceId,
+                    "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+                { V::OpenFile1Button, "Click this button to open the first comparison file." },
+                { V::OpenFile2Button, "Click this button to open the second comparison file." },
+                { V::BackButton, "Return to the Ramp Test page." },
+                { V::PrintButton, "Print a comparison report to the default printer." },
+                { V::PressureVsPositionButton, "View a Pressure vs. Position comparison." },
+                { V::SignalsVsCommandButton, "View a Signal vs. Command comparison." },
+                { V::FrictionButton, "View a Friction comparison." },
+                { 1119, "Check box to display Position from file 1 in graph." },
+                { 1118, "Check box to display Position from file 2 in graph." },
+                { 1112, "Check box to display Position difference in graph." },
+                { 1120, "Check box to display Control Command from file 1 in graph." },
+                { 1121, "Check box to display Control Command from file 2 in graph." },
+                { 1113, "Check box to display Control Command difference in graph." },
+                { 1122, "Check box to display Port1 from file 1 in graph." },
+                { 1123, "Check box to display Port1 from file 2 in graph." },
+                { 1114, "Check box to display Port1 difference in graph." },
+                { 1124, "Check box to display Port2 from file 1 in graph." },
+                { 1125, "Check box to display Port2 from file 2 in graph." },
+                { 1115, "Check box to display Port2 difference  in graph." },
+                { 1126, "Check box to display Pilot Relay Command from file 1 in graph." },
+                { 1127, "Check box to display Pilot Relay Command from file 2 in graph." },
+                { 1116, "Check box to display Pilot Relay Command difference in graph." },
+                { 1128, "Check box to display Pilot Relay Position from file 1 in graph." },
+                { 1129, "Check box to display Pilot Relay Position from file 2 in graph." },
+                { 1117, "Check box to display Pilot Relay Position difference in graph." },
+                { 891, "Start Position from file1." },
+                { 892, "Stop Position from file1." },
+                { 893, "Hold Time from file1." },
+                { 894, "Test Duration from file1." },
+                { 356, "Stroke Lenth from file1." },
+                { 400, "Actuator size from file1." },
+                { 404, "Actuation Type from file1." },
+                { 1058, "Sensors from file1." },
+                { 409, "Bi-directional from file1." },
+                { 895, "Start Position from file2." },
+                { 896, "Stop Position from file2." },
+                { 897, "Hold Time from file2." },
+                { 898, "Test Duration from file2." },
+                { 357, "Stroke Lenth from file2." },
+                { 401, "Actuator size from file2." },
+                { 405, "Actuation Type from file2." },
+                { 1002, "Sensors from file2." },
+                { 410, "Bi-directional from file2." },
+            });
         // The column captions, bold, above the settings, the spring set and the boxes.
         for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
                  { V::SpringCaption1, "1" }, { V::SpringCaption2, "2" }, { Caption1, "1" }, { Caption2, "2" } }) {

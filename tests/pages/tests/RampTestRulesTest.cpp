@@ -17,19 +17,27 @@ TEST(RampTestRules, SettingsRangesIncludeTheirEnds)
         double value;
         bool valid;
     } cases[] = {
-        { positionValid, -5.0, true },
-        { positionValid, 105.0, true },
         { positionValid, -5.01, false },
+        { positionValid, -5.0, true },
+        { positionValid, -4.99, true },
+        { positionValid, 104.99, true },
+        { positionValid, 105.0, true },
+        { positionValid, 105.01, false },
         { positionValid, 105.5, false },
-        { holdTimeValid, 2.0, true },
-        { holdTimeValid, 30.0, true },
         { holdTimeValid, 1.99, false },
-        { holdTimeValid, 30.01, false },
+        { holdTimeValid, 2.0, true },
+        { holdTimeValid, 2.01, true },
         { holdTimeValid, 2.5, true },
-        { durationValid, 1.0, true },
-        { durationValid, 300.0, true },
-        { durationValid, 0.99, false },
+        { holdTimeValid, 29.99, true },
+        { holdTimeValid, 30.0, true },
+        { holdTimeValid, 30.01, false },
         { durationValid, 0.0, false },
+        { durationValid, 0.99, false },
+        { durationValid, 1.0, true },
+        { durationValid, 1.01, true },
+        { durationValid, 299.99, true },
+        { durationValid, 300.0, true },
+        { durationValid, 300.01, false },
         { durationValid, 300.5, false },
     };
     for (const auto& c : cases)
@@ -105,6 +113,19 @@ TEST(RampTestRules, FrictionWalksTheShortCurveInRisingPosition)
         = frictionCurve({ { 10, 100 }, { 20, 100 }, { 30, 100 } }, { { 12, 50 }, { 22, 50 }, { 32, 50 } });
     ASSERT_EQ(equal.size(), 1u);
     EXPECT_DOUBLE_EQ(equal[0].x, (12 + 20) * 0.5);
+    // A long point at the short point's position is its partner ("at or above").
+    const Curve atSamePosition = frictionCurve(open, { { 20, 100 } });
+    ASSERT_EQ(atSamePosition.size(), 1u);
+    EXPECT_DOUBLE_EQ(atSamePosition[0].x, 20.0);
+    EXPECT_DOUBLE_EQ(atSamePosition[0].y, (600 - 100) * 0.5);
+    // A long curve of two points still offers its first.
+    const Curve twoPointLong = frictionCurve({ { 10, 100 }, { 20, 200 } }, { { 5, 40 } });
+    ASSERT_EQ(twoPointLong.size(), 1u);
+    EXPECT_DOUBLE_EQ(twoPointLong[0].x, (5 + 10) * 0.5);
+    // A curve rises only when its last position is above its first.
+    EXPECT_TRUE(rising({ { 10, 1 }, { 10.01, 1 } }));
+    EXPECT_FALSE(rising({ { 10, 1 }, { 10, 2 } }));
+    EXPECT_FALSE(rising({ { 10, 1 }, { 9.99, 2 } }));
     EXPECT_TRUE(frictionCurve({}, close).empty());
     EXPECT_TRUE(frictionCurve({ { 1, 1 } }, {}).empty());
 }

@@ -22,6 +22,32 @@ TEST(StepTestRules, PositionAxisStartsAtTheLowerPositionTruncatedTowardZeroAndEn
     }
 }
 
+TEST(StepTestRules, SettingsRangesIncludeTheirEnds)
+{
+    const struct {
+        bool (*check)(double);
+        double value;
+        bool valid;
+    } cases[] = {
+        { positionValid, -5.01, false },
+        { positionValid, -5.0, true },
+        { positionValid, -4.99, true },
+        { positionValid, 104.99, true },
+        { positionValid, 105.0, true },
+        { positionValid, 105.01, false },
+        { holdTimeValid, 1.99, false },
+        { holdTimeValid, 2.0, true },
+        { holdTimeValid, 2.01, true },
+        { holdTimeValid, 2.5, true },
+        { holdTimeValid, 299.99, true },
+        { holdTimeValid, 300.0, true },
+        { holdTimeValid, 300.01, false },
+        { holdTimeValid, 300.5, false },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+}
+
 TEST(StepTestRules, SamplesSpreadOverTheHoldTimeAndOneSecondIn208Steps)
 {
     EXPECT_DOUBLE_EQ(totalTime(6.0f), 7.0);

@@ -4,6 +4,7 @@
 #include "StepTestPageTest.h"
 
 #include "HubHandBack.h"
+#include "PageTexts.h"
 
 #include "ui/Pictures.h"
 
@@ -54,38 +55,36 @@ TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
 TEST_F(StepTestPageTest, EveryControlCarriesItsToolTip)
 {
     showPage();
-    const std::pair<int, const char*> tips[] = {
-        { Step::LedId, "LED status" },
-        { Step::ActiveId,
-            "Active Indicator displays the highest priority active status indicator and its respective number." },
-        { Step::SourceId,
-            "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-        { Step::StartEdit, "Start Position" },
-        { Step::StopEdit, "Stop Position" },
-        { Step::HoldEdit, "Time for data collection after step is finished." },
-        { Step::PositionBox, "Check box to display Position in graph." },
-        { Step::CommandBox, "Check box to display Control Command in graph." },
-        { Step::Port1Box, "Check box to display Port 1 in graph." },
-        { Step::Port2Box, "Check box to display Port 2 in graph." },
-        { Step::RelayCommandBox, "Check box to display Spool Command in graph." },
-        { Step::RelayPositionBox, "Check box to display Spool Position in graph." },
-        { Step::StatusEdit, "Displays the current status of the Step Test." },
-        { Step::ElapsedEdit, "Displays the elapsed time since the start of the Step Test." },
-        { Step::ProgressBar, "Progress bar of the Step Test." },
-        { Step::StepViewButton, "Click this button to display all the actual data taken during the Step Test." },
-        { Step::PressureViewButton, "Click this button to display the Pressure vs Position data on the graph." },
-        { Step::PlotId, "Plot" },
-        { Step::StartButton, "Clear existing data and start a new Step test." },
-        { Step::StopButton, "Stop in progress Step test." },
-        { Step::LoadButton, "load the already saved test results into the display." },
-        { Step::SaveButton, "save the test results into the local disc." },
-        { Step::CompareButton, "Go the the Step Compare page." },
-        { Step::PrintButton, "print the STEP Test result and Device Configuration to the default printer" },
-    };
-    for (const auto& [id, tip] : tips) {
-        ASSERT_TRUE(step().control(id)) << id;
-        EXPECT_EQ(step().control(id)->toolTip(), QString::fromLatin1(tip)) << id;
-    }
+    expectToolTips(step(),
+        {
+            { Step::LedId, "LED status" },
+            { Step::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { Step::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { Step::StartEdit, "Start Position" },
+            { Step::StopEdit, "Stop Position" },
+            { Step::HoldEdit, "Time for data collection after step is finished." },
+            { Step::PositionBox, "Check box to display Position in graph." },
+            { Step::CommandBox, "Check box to display Control Command in graph." },
+            { Step::Port1Box, "Check box to display Port 1 in graph." },
+            { Step::Port2Box, "Check box to display Port 2 in graph." },
+            { Step::RelayCommandBox, "Check box to display Spool Command in graph." },
+            { Step::RelayPositionBox, "Check box to display Spool Position in graph." },
+            { Step::StatusEdit, "Displays the current status of the Step Test." },
+            { Step::ElapsedEdit, "Displays the elapsed time since the start of the Step Test." },
+            { Step::ProgressBar, "Progress bar of the Step Test." },
+            { Step::StepViewButton, "Click this button to display all the actual data taken during the Step Test." },
+            { Step::PressureViewButton, "Click this button to display the Pressure vs Position data on the graph." },
+            { Step::PlotId, "Plot" },
+            { Step::StartButton, "Clear existing data and start a new Step test." },
+            { Step::StopButton, "Stop in progress Step test." },
+            { Step::LoadButton, "load the already saved test results into the display." },
+            { Step::SaveButton, "save the test results into the local disc." },
+            { Step::CompareButton, "Go the the Step Compare page." },
+            { Step::PrintButton, "print the STEP Test result and Device Configuration to the default printer" },
+        },
+        { Step::StartMark, Step::StopMark, Step::HoldMark });
 }
 
 TEST_F(StepTestPageTest, StartWaitsForValidSettingsWhenTheDeviceGivesNone)

@@ -2,6 +2,7 @@
 // handshake, the rows into four plots, the buttons, units, Clear Trends,
 // the trends file and the trend report as the user meets them.
 #include "TrendsPageTest.h"
+#include "PageTexts.h"
 
 #include "core/GuardedExport.h"
 #include "core/ReportFrame.h"
@@ -58,10 +59,29 @@ TEST_F(TrendsPageTest, OpensWithTheFourPlotsLaidOutAndStopAndSelectAllDisabled)
         EXPECT_TRUE(enabled(id)) << id;
     EXPECT_EQ(text(C::RowCounter), QStringLiteral("0"));
     EXPECT_EQ(trends().control(C::HoursPlotId)->geometry(), trends().controlRect(C::HoursPlotHost));
-    for (const auto& [id, tip] : C::ToolTips)
-        EXPECT_EQ(trends().control(id)->toolTip(), tip) << id;
-    EXPECT_EQ(trends().control(C::StopButton)->toolTip(), QStringLiteral("Stop retrieving trends from device."));
-    EXPECT_EQ(trends().control(StripPage::LedId)->toolTip(), QStringLiteral("LED status"));
+    expectToolTips(trends(),
+        {
+            { StripPage::LedId, "LED status" },
+            { StripPage::ActiveId,
+                "Active Indicator displays the highest priority active status indicator and its respective number." },
+            { StripPage::SourceId,
+                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+            { C::RowCounter, "Number of acquired trend data points." },
+            { C::ProgressBar, "Progress of retrieving trends from the device." },
+            { C::PositionButton, "Display only the Position trend on the graph." },
+            { C::CommandButton, "Display only the Command trend on the graph." },
+            { C::DeviationButton, "Display only the Deviation trend on the graph." },
+            { C::FrictionButton, "Display only the Friction trend on the graph." },
+            { C::SupplyButton, "Display only the Supply Pressure trend on the graph." },
+            { C::TemperatureButton, "Display only the ambient Temperature trend on the graph." },
+            { C::SelectAllButton, "Display All Channels on the graph." },
+            { C::ClearTrendsButton, "Clear all trends from Device and graph." },
+            { C::RetrieveButton, "Clear existing data and start a new trends acquisition from device." },
+            { C::StopButton, "Stop retrieving trends from device." },
+            { C::LoadButton, "load the already saved test results into the display." },
+            { C::SaveButton, "save the test results into the local disc." },
+            { C::PrintReportButton, "print the Trends Test result and Device Configuration to the default printer." },
+        });
 }
 
 TEST_F(TrendsPageTest, HandshakeStartsRowsOnlyFromStateZeroOrOneAndCountsNoFailure)
