@@ -237,7 +237,8 @@ TEST_F(AlarmStatusTest, BothGridsShowTheRowsTheirRectanglesAreMadeForWithoutAHor
         EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << FormPage::idOf(c.grid) << ": nothing to scroll to";
         EXPECT_EQ(table->horizontalHeader()->isVisibleTo(table), c.header != nullptr) << FormPage::idOf(c.grid);
         const QTableWidgetItem* head = table->horizontalHeaderItem(0);
-        if (c.header)
+        if (c.header) {
             EXPECT_EQ(head ? head->text() : QString(), QLatin1String(c.header));
+        }
     }
 }
