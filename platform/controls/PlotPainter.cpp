@@ -195,7 +195,7 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
                 const double x = area.left() + along(axis, value, area.width());
                 box = QRectF(x - width / 2.0, band.rect.top() + TickLength, width, fm.height());
             }
-            labels.push_back({ text, box });
+            labels.push_back({ text, box, QRectF() });
         }
         return labels;
     };
@@ -447,8 +447,9 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
         drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
         for (const LegendSlot& slot : parts.legendSlots) {
             const QString text = legendText(*slot.channel);
-            drawn.legendEntries.push_back(
-                { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())) });
+            drawn.legendEntries.push_back({ text,
+                QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())),
+                slot.text.intersected(parts.legend) });
         }
     }
     if (drawnTextsObserver())
@@ -530,9 +531,11 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
         const double x = area.left() + along(axis, value, area.width());
         painter.drawLine(QPointF(x, r.top()), QPointF(x, r.top() + TickLength));
     }
-    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), false);
-    for (const DrawnText& label : labels)
-        painter.drawText(label.box.adjusted(-1.0, 0.0, 1.0, 0.0), Qt::AlignCenter, label.text);
+    std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), false);
+    for (DrawnText& label : labels) {
+        label.clip = label.box.adjusted(-1.0, 0.0, 1.0, 0.0);
+        painter.drawText(label.clip, Qt::AlignCenter, label.text);
+    }
     if (hasTitle(axis))
         painter.drawText(QRectF(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height()), Qt::AlignCenter,
             axis.GetTitle());
@@ -552,9 +555,11 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
         const double y = area.bottom() - along(axis, value, area.height());
         painter.drawLine(QPointF(r.right() - TickLength, y), QPointF(r.right(), y));
     }
-    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), true);
-    for (const DrawnText& label : labels)
-        painter.drawText(label.box.adjusted(-1.0, 0.0, 0.0, 0.0), Qt::AlignRight | Qt::AlignVCenter, label.text);
+    std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), true);
+    for (DrawnText& label : labels) {
+        label.clip = label.box.adjusted(-1.0, 0.0, 0.0, 0.0);
+        painter.drawText(label.clip, Qt::AlignRight | Qt::AlignVCenter, label.text);
+    }
     if (hasTitle(axis)) {
         painter.save();
         painter.translate(r.left() + Margin / 2.0 + fm.height() / 2.0, r.center().y());

@@ -45,10 +45,12 @@ public:
         std::vector<AxisBand> yBands;
     };
 
-    // A text as drawn: the box its letters take.
+    // A text as drawn: the box its letters take, and the rectangle the
+    // painter clipped it to (a text reaching past it loses its end).
     struct DrawnText {
         QString text;
         QRectF box;
+        QRectF clip;
     };
 
     // What one painting wrote, for checks that texts stay readable: the
