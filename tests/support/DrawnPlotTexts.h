@@ -8,8 +8,9 @@
 #include <vector>
 
 // Every plot painting while it lives, on screen and in pictures alike, with
-// the texts it drew; `faults()` names each tick label that runs into another
-// or lies under the legend, and each legend entry that is not drawn whole.
+// the texts it drew; `faults()` names each tick label that runs into another,
+// lies under the legend or off the picture, and each label, axis title or
+// legend entry that is not drawn whole.
 class DrawnPlotTexts
 {
 public:
@@ -69,6 +70,15 @@ public:
         for (const PlotPainter::DrawnText& label : labels)
             if (!within(label))
                 faults << where + QStringLiteral("label \"%1\" is cut").arg(label.text);
+        for (const PlotPainter::DrawnText& title : painting.texts.axisTitles)
+            if (!within(title))
+                faults << where
+                        + QStringLiteral("axis title \"%1\" is cut: %2 x %3 in %4 x %5")
+                              .arg(title.text)
+                              .arg(title.box.width(), 0, 'f', 1)
+                              .arg(title.box.height(), 0, 'f', 1)
+                              .arg(title.clip.width(), 0, 'f', 1)
+                              .arg(title.clip.height(), 0, 'f', 1);
         const auto& entries = painting.texts.legendEntries;
         for (size_t i = 0; i < entries.size(); ++i)
             for (size_t j = i + 1; j < entries.size(); ++j)
