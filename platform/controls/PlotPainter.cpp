@@ -412,8 +412,7 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
         y += xHeights[i];
     }
     double x = result.area.left();
-    const double titleReach
-        = std::max(0.0, std::min(result.area.top() - contentTop, bottom - result.area.bottom()));
+    const double titleReach = std::max(0.0, std::min(result.area.top() - contentTop, bottom - result.area.bottom()));
     for (size_t i = 0; i < result.yBands.size(); ++i) {
         x -= yWidths[i];
         result.yBands[i].rect = QRectF(x, result.area.top(), yWidths[i], result.area.height());
@@ -451,9 +450,9 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
         drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
         for (const LegendSlot& slot : parts.legendSlots) {
             const QString text = legendText(*slot.channel);
-            drawn.legendEntries.push_back({ text,
-                QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())),
-                slot.text.intersected(parts.legend) });
+            drawn.legendEntries.push_back(
+                { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())),
+                    slot.text.intersected(parts.legend) });
         }
     }
     if (drawnTextsObserver())
@@ -544,8 +543,8 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
         const QRectF room(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height());
         painter.drawText(room, Qt::AlignCenter, axis.GetTitle());
         const double width = fm.horizontalAdvance(axis.GetTitle());
-        titles.push_back({ axis.GetTitle(),
-            QRectF(room.center().x() - width / 2.0, room.top(), width, room.height()), room });
+        titles.push_back(
+            { axis.GetTitle(), QRectF(room.center().x() - width / 2.0, room.top(), width, room.height()), room });
     }
     return labels;
 }
@@ -575,8 +574,7 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
         // Centred on the traces; a title longer than they are tall takes
         // the free room above and below them rather than lose its ends.
         const double room = r.height() + 2.0 * band.titleReach;
-        painter.drawText(
-            QRectF(-room / 2.0, -fm.height() / 2.0, room, fm.height()), Qt::AlignCenter, axis.GetTitle());
+        painter.drawText(QRectF(-room / 2.0, -fm.height() / 2.0, room, fm.height()), Qt::AlignCenter, axis.GetTitle());
         painter.restore();
         // Upright in the picture: the title runs up the band's height.
         const double length = fm.horizontalAdvance(axis.GetTitle());

@@ -52,7 +52,9 @@ public:
         // Labels that touch read as one number: a pixel between them at least.
         for (size_t i = 0; i < labels.size(); ++i)
             for (size_t j = i + 1; j < labels.size(); ++j)
-                if (labels[i].box.adjusted(-0.5, -0.5, 0.5, 0.5).intersects(labels[j].box.adjusted(-0.5, -0.5, 0.5, 0.5)))
+                if (labels[i]
+                        .box.adjusted(-0.5, -0.5, 0.5, 0.5)
+                        .intersects(labels[j].box.adjusted(-0.5, -0.5, 0.5, 0.5)))
                     faults << where
                             + QStringLiteral("labels \"%1\" and \"%2\" overlap").arg(labels[i].text, labels[j].text);
         // Half a pixel of rounding is not a cut letter.
@@ -84,7 +86,8 @@ public:
             for (size_t j = i + 1; j < entries.size(); ++j)
                 if (entries[i].box.intersects(entries[j].box))
                     faults << where
-                            + QStringLiteral("legend entries \"%1\" and \"%2\" overlap").arg(entries[i].text, entries[j].text);
+                            + QStringLiteral("legend entries \"%1\" and \"%2\" overlap")
+                                  .arg(entries[i].text, entries[j].text);
         return faults;
     }
 

@@ -193,7 +193,8 @@ TEST_F(AngularGaugeTest, UnitTextStandsApartFromTheScaleNumbersAboveTheHub)
     // With room, the unit keeps its place a third of the way up the dial.
     AngularGauge roomy;
     configurePressureDial(roomy, { 240, 200, 150, "large_psi" });
-    EXPECT_NEAR(roomy.unitTextRect().center().y(), roomy.dialRect().center().y() - roomy.dialRect().height() / 2 * 0.35, 0.5);
+    EXPECT_NEAR(
+        roomy.unitTextRect().center().y(), roomy.dialRect().center().y() - roomy.dialRect().height() / 2 * 0.35, 0.5);
 }
 
 TEST_F(AngularGaugeTest, ReadingWithRoomKeepsItsPlaceBelowTheHub)
