@@ -50,11 +50,10 @@ public:
         for (const auto& axis : painting.texts.axisLabels)
             labels.insert(labels.end(), axis.begin(), axis.end());
         // Labels that touch read as one number: a pixel between them at least.
+        const auto grown = [](const PlotPainter::DrawnText& label) { return label.box.adjusted(-0.5, -0.5, 0.5, 0.5); };
         for (size_t i = 0; i < labels.size(); ++i)
             for (size_t j = i + 1; j < labels.size(); ++j)
-                if (labels[i]
-                        .box.adjusted(-0.5, -0.5, 0.5, 0.5)
-                        .intersects(labels[j].box.adjusted(-0.5, -0.5, 0.5, 0.5)))
+                if (grown(labels[i]).intersects(grown(labels[j])))
                     faults << where
                             + QStringLiteral("labels \"%1\" and \"%2\" overlap").arg(labels[i].text, labels[j].text);
         // Half a pixel of rounding is not a cut letter.
