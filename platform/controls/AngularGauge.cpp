@@ -263,6 +263,30 @@ QRectF AngularGauge::valueTextRect() const
     return placeValueText().box;
 }
 
+QRectF AngularGauge::unitTextRect() const
+{
+    const QRectF dial = dialRect();
+    const double radius = dial.width() / 2;
+    QFont text = font();
+    text.setPointSizeF(std::clamp(radius / 6, 5.0, font().pointSizeF()));
+    const QFontMetricsF metrics(text);
+    QRectF box(0, 0, metrics.horizontalAdvance(m_unitText), metrics.height());
+    box.moveCenter(QPointF(dial.center().x(), dial.center().y() - radius * 0.35));
+    // The unit keeps its place while it leaves the scale numbers a pixel;
+    // otherwise it goes down towards the hub, as far as it must, so that it
+    // never reads as one word with the number above it.
+    const std::vector<QRectF> labels = scaleLabelRects();
+    const auto clear = [&labels](const QRectF& place) {
+        return std::none_of(labels.begin(), labels.end(),
+            [&place](const QRectF& label) { return label.adjusted(-1, -1, 1, 1).intersects(place); });
+    };
+    const double hubTop = dial.center().y() - std::max(3.0, radius / 10) - 1;
+    for (QRectF moved = box; moved.bottom() <= hubTop; moved.translate(0, 1))
+        if (clear(moved))
+            return moved;
+    return box;
+}
+
 void AngularGauge::paintTexts(QPainter& painter) const
 {
     const QRectF dial = dialRect();
@@ -270,11 +294,8 @@ void AngularGauge::paintTexts(QPainter& painter) const
     QFont text = font();
     text.setPointSizeF(std::clamp(radius / 6, 5.0, font().pointSizeF()));
     painter.setFont(text);
-    const QFontMetricsF metrics(text);
-    QRectF line(dial.left(), 0, dial.width(), metrics.height());
-    line.moveCenter(QPointF(dial.center().x(), dial.center().y() - radius * 0.35));
     painter.setPen(shown(m_alarmColor));
-    painter.drawText(line, Qt::AlignCenter, m_unitText);
+    painter.drawText(unitTextRect().adjusted(-1, 0, 1, 0), Qt::AlignCenter | Qt::TextDontClip, m_unitText);
 
     const ValueTextPlace value = placeValueText();
     painter.setFont(value.font);

@@ -68,6 +68,8 @@ public:
         QRectF box;
     };
     QRectF valueTextRect() const;
+    // Where the unit text is drawn: above the hub, clear of the scale numbers.
+    QRectF unitTextRect() const;
     std::vector<ScaleLabel> scaleLabels() const;
     std::vector<QRectF> scaleLabelRects() const;
 

@@ -195,7 +195,7 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
                 const double x = area.left() + along(axis, value, area.width());
                 box = QRectF(x - width / 2.0, band.rect.top() + TickLength, width, fm.height());
             }
-            labels.push_back({ text, box });
+            labels.push_back({ text, box, QRectF() });
         }
         return labels;
     };
@@ -368,6 +368,7 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
         result.title = QRectF(0.0, top, size.width(), metrics(titleFont(), device).height() + 6.0);
         top = result.title.bottom();
     }
+    const double contentTop = top;
     top += fm.height() / 2.0 + Margin;
     const double left = Margin;
     double bottom = size.height() - Margin;
@@ -411,9 +412,11 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
         y += xHeights[i];
     }
     double x = result.area.left();
+    const double titleReach = std::max(0.0, std::min(result.area.top() - contentTop, bottom - result.area.bottom()));
     for (size_t i = 0; i < result.yBands.size(); ++i) {
         x -= yWidths[i];
         result.yBands[i].rect = QRectF(x, result.area.top(), yWidths[i], result.area.height());
+        result.yBands[i].titleReach = titleReach;
     }
     return result;
 }
@@ -438,9 +441,9 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     DrawnTexts drawn;
     drawn.size = size;
     for (const AxisBand& band : parts.xBands)
-        drawn.axisLabels.push_back(paintXAxis(painter, band, parts.area));
+        drawn.axisLabels.push_back(paintXAxis(painter, band, parts.area, drawn.axisTitles));
     for (const AxisBand& band : parts.yBands)
-        drawn.axisLabels.push_back(paintYAxis(painter, band, parts.area));
+        drawn.axisLabels.push_back(paintYAxis(painter, band, parts.area, drawn.axisTitles));
     if (!parts.legend.isEmpty()) {
         paintLegend(painter, parts);
         const QFontMetricsF fm(parts.legendFont, painter.device());
@@ -448,7 +451,8 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
         for (const LegendSlot& slot : parts.legendSlots) {
             const QString text = legendText(*slot.channel);
             drawn.legendEntries.push_back(
-                { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())) });
+                { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())),
+                    slot.text.intersected(parts.legend) });
         }
     }
     if (drawnTextsObserver())
@@ -518,7 +522,7 @@ void PlotPainter::paintTraces(QPainter& painter, const QRectF& area) const
 }
 
 std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
-    QPainter& painter, const AxisBand& band, const QRectF& area) const
+    QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -530,17 +534,23 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
         const double x = area.left() + along(axis, value, area.width());
         painter.drawLine(QPointF(x, r.top()), QPointF(x, r.top() + TickLength));
     }
-    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), false);
-    for (const DrawnText& label : labels)
-        painter.drawText(label.box.adjusted(-1.0, 0.0, 1.0, 0.0), Qt::AlignCenter, label.text);
-    if (hasTitle(axis))
-        painter.drawText(QRectF(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height()), Qt::AlignCenter,
-            axis.GetTitle());
+    std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), false);
+    for (DrawnText& label : labels) {
+        label.clip = label.box.adjusted(-1.0, 0.0, 1.0, 0.0);
+        painter.drawText(label.clip, Qt::AlignCenter, label.text);
+    }
+    if (hasTitle(axis)) {
+        const QRectF room(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height());
+        painter.drawText(room, Qt::AlignCenter, axis.GetTitle());
+        const double width = fm.horizontalAdvance(axis.GetTitle());
+        titles.push_back(
+            { axis.GetTitle(), QRectF(room.center().x() - width / 2.0, room.top(), width, room.height()), room });
+    }
     return labels;
 }
 
 std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
-    QPainter& painter, const AxisBand& band, const QRectF& area) const
+    QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -552,16 +562,25 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
         const double y = area.bottom() - along(axis, value, area.height());
         painter.drawLine(QPointF(r.right() - TickLength, y), QPointF(r.right(), y));
     }
-    const std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), true);
-    for (const DrawnText& label : labels)
-        painter.drawText(label.box.adjusted(-1.0, 0.0, 0.0, 0.0), Qt::AlignRight | Qt::AlignVCenter, label.text);
+    std::vector<DrawnText> labels = axisLabels(band, area, painter.device(), true);
+    for (DrawnText& label : labels) {
+        label.clip = label.box.adjusted(-1.0, 0.0, 0.0, 0.0);
+        painter.drawText(label.clip, Qt::AlignRight | Qt::AlignVCenter, label.text);
+    }
     if (hasTitle(axis)) {
         painter.save();
         painter.translate(r.left() + Margin / 2.0 + fm.height() / 2.0, r.center().y());
         painter.rotate(-90.0);
-        painter.drawText(
-            QRectF(-r.height() / 2.0, -fm.height() / 2.0, r.height(), fm.height()), Qt::AlignCenter, axis.GetTitle());
+        // Centred on the traces; a title longer than they are tall takes
+        // the free room above and below them rather than lose its ends.
+        const double room = r.height() + 2.0 * band.titleReach;
+        painter.drawText(QRectF(-room / 2.0, -fm.height() / 2.0, room, fm.height()), Qt::AlignCenter, axis.GetTitle());
         painter.restore();
+        // Upright in the picture: the title runs up the band's height.
+        const double length = fm.horizontalAdvance(axis.GetTitle());
+        const double left = r.left() + Margin / 2.0;
+        titles.push_back({ axis.GetTitle(), QRectF(left, r.center().y() - length / 2.0, fm.height(), length),
+            QRectF(left, r.center().y() - room / 2.0, fm.height(), room) });
     }
     return labels;
 }

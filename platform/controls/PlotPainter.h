@@ -24,6 +24,9 @@ public:
     struct AxisBand {
         const PlotAxis* axis;
         QRectF rect;
+        // How far a value axis's title may reach past each end of the band,
+        // into the free margin above the traces and the corner below them.
+        double titleReach = 0.0;
     };
 
     // One legend entry: its colour sample runs along `line`, its text starts
@@ -45,18 +48,23 @@ public:
         std::vector<AxisBand> yBands;
     };
 
-    // A text as drawn: the box its letters take.
+    // A text as drawn: the box its letters take, and the rectangle the
+    // painter clipped it to (a text reaching past it loses its end).
     struct DrawnText {
         QString text;
         QRectF box;
+        QRectF clip;
     };
 
     // What one painting wrote, for checks that texts stay readable: the
-    // tick labels of each axis shown, and each legend entry with the room it
-    // was drawn in (an entry is whole when its box lies inside that room).
+    // tick labels of each axis shown, the axis titles (a value axis's title,
+    // drawn upwards, as the upright box it takes), and each legend entry with
+    // the room it was drawn in (an entry is whole when its box lies inside
+    // that room).
     struct DrawnTexts {
         QSizeF size;
         std::vector<std::vector<DrawnText>> axisLabels;
+        std::vector<DrawnText> axisTitles;
         std::vector<DrawnText> legendEntries;
         QRectF legendRoom;
     };
@@ -83,8 +91,11 @@ private:
     void paintScreenBar(QPainter& painter, const QRectF& rect) const;
     void paintGrid(QPainter& painter, const QRectF& area) const;
     void paintTraces(QPainter& painter, const QRectF& area) const;
-    std::vector<DrawnText> paintXAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
-    std::vector<DrawnText> paintYAxis(QPainter& painter, const AxisBand& band, const QRectF& area) const;
+    // Each returns the tick labels it drew and adds its title to `titles`.
+    std::vector<DrawnText> paintXAxis(
+        QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const;
+    std::vector<DrawnText> paintYAxis(
+        QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const;
     void paintLegend(QPainter& painter, const Layout& parts) const;
     // `axes`: the width the value axes and the height the time axes take.
     void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right, const QSizeF& axes,

@@ -173,6 +173,30 @@ TEST_F(AngularGaugeTest, ReadingStaysClearOfItsScaleNumbers)
     }
 }
 
+// The unit stands above the hub apart from the scale numbers, a pixel at
+// least: at the dashboard's size the top number ("75", "525") would otherwise
+// sit on "psi" and read as one word with it.
+TEST_F(AngularGaugeTest, UnitTextStandsApartFromTheScaleNumbersAboveTheHub)
+{
+    for (const DialCase& c : kDialCases) {
+        SCOPED_TRACE(c.artifact);
+        AngularGauge gauge;
+        configurePressureDial(gauge, c);
+        const QRectF unit = gauge.unitTextRect();
+        const QRectF dial = gauge.dialRect();
+        EXPECT_NEAR(unit.center().x(), dial.center().x(), 0.5);
+        EXPECT_LT(unit.bottom(), dial.center().y() - 3);
+        for (const QRectF& label : gauge.scaleLabelRects())
+            EXPECT_FALSE(label.adjusted(-1, -1, 1, 1).intersects(unit))
+                << "the unit meets a scale number at " << label.x() << "," << label.y();
+    }
+    // With room, the unit keeps its place a third of the way up the dial.
+    AngularGauge roomy;
+    configurePressureDial(roomy, { 240, 200, 150, "large_psi" });
+    EXPECT_NEAR(
+        roomy.unitTextRect().center().y(), roomy.dialRect().center().y() - roomy.dialRect().height() / 2 * 0.35, 0.5);
+}
+
 TEST_F(AngularGaugeTest, ReadingWithRoomKeepsItsPlaceBelowTheHub)
 {
     AngularGauge gauge;

@@ -323,6 +323,66 @@ TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
     }
 }
 
+// What the axis and legend check sees: a legend entry whose end the painter
+// clips off (the " 1" or " 2" that tells compared traces apart) is cut even
+// inside the legend's frame, labels that touch read as one number, and an
+// axis title longer than its room loses its ends.
+TEST_F(PlotRendering, TextsClippedShortOrTouchingAreFaultsOfThePainting)
+{
+    using Text = PlotPainter::DrawnText;
+    const QRectF legend(300, 0, 200, 200);
+    const Text whole { QStringLiteral("Position 1"), QRectF(330, 10, 60, 14), QRectF(330, 10, 70, 14) };
+    const Text cutEnd { QStringLiteral("Pilot Relay Command 1"), QRectF(330, 30, 130, 14), QRectF(330, 30, 120, 14) };
+    const Text zero { QStringLiteral("0"), QRectF(10, 280, 8, 14), QRectF(9, 280, 10, 14) };
+    const auto labelAt = [](const char* text, double left) {
+        const QRectF box(left, 280, 30, 14);
+        return Text { QString::fromLatin1(text), box, box.adjusted(-1, 0, 1, 0) };
+    };
+    struct Case {
+        const char* what;
+        std::vector<Text> labels;
+        std::vector<Text> entries;
+        QStringList faults;
+        std::vector<Text> titles = {};
+    };
+    // A value axis's title, upright: 219 px of text in a band 210 px tall.
+    const Text longTitle { QStringLiteral("Position Error %fs (Command - Position)"), QRectF(4, 40, 12.8, 218.8),
+        QRectF(4, 44.35, 12.8, 210.1) };
+    const Text title { QStringLiteral("Time [s]"), QRectF(200, 280, 50, 14), QRectF(100, 280, 300, 14) };
+    const QString where = QStringLiteral("\"Ramp\" 500x300: ");
+    const Case cases[] = {
+        { "whole texts a pixel apart", { zero, labelAt("2000", 50), labelAt("4000", 81) }, { whole }, {} },
+        { "an entry clipped short of its end", { zero }, { whole, cutEnd },
+            { where + QStringLiteral("legend entry \"Pilot Relay Command 1\" is cut") } },
+        { "a label clipped short",
+            { Text { QStringLiteral("2000"), QRectF(50, 280, 30, 14), QRectF(50, 280, 20, 14) } }, {},
+            { where + QStringLiteral("label \"2000\" is cut") } },
+        { "labels that touch", { labelAt("2000", 50), labelAt("4000", 80) }, {},
+            { where + QStringLiteral("labels \"2000\" and \"4000\" overlap") } },
+        { "labels a pixel into each other", { labelAt("2000", 50), labelAt("4000", 79) }, {},
+            { where + QStringLiteral("labels \"2000\" and \"4000\" overlap") } },
+        { "a label past the picture's edge", { labelAt("10000", 480) }, {},
+            { where + QStringLiteral("label \"10000\" runs off the picture") } },
+        { "a whole time axis title", { zero }, {}, {}, { title } },
+        { "a value axis title longer than its band", { zero }, {},
+            { where
+                + QStringLiteral(
+                    "axis title \"Position Error %fs (Command - Position)\" is cut: 12.8 x 218.8 in 12.8 x 210.1") },
+            { longTitle } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DrawnPlotTexts::Painting painting;
+        painting.plotTitle = QStringLiteral("Ramp");
+        painting.texts.size = QSizeF(500, 300);
+        painting.texts.axisLabels = { c.labels };
+        painting.texts.legendEntries = c.entries;
+        painting.texts.legendRoom = c.entries.empty() ? QRectF() : legend;
+        painting.texts.axisTitles = c.titles;
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(painting), c.faults);
+    }
+}
+
 TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)
 {
     struct PaintCounter : QObject {
