@@ -12,6 +12,8 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextItem>
 
 #include <climits>
@@ -106,12 +108,14 @@ private:
 };
 
 // Controls whose text scrolls inside them: their rectangle carries text, but
-// what they draw past it is scrolled away, not cut.
+// what they draw past it is scrolled away, not cut. A spin edit shows its
+// value in a field of its own.
 bool scrollsItsText(const QWidget* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
         || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractScrollArea*>(widget)
-        || !widget->findChildren<QAbstractScrollArea*>(Qt::FindDirectChildrenOnly).isEmpty();
+        || !widget->findChildren<QAbstractScrollArea*>(Qt::FindDirectChildrenOnly).isEmpty()
+        || !widget->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).isEmpty();
 }
 
 bool isStandardControl(const QWidget* widget)
@@ -147,9 +151,10 @@ QString nameOf(const QWidget* widget, const std::vector<DrawnText>& texts)
 bool overlaps(const QRectF& a, const QRectF& b)
 {
     // Boxes that touch, or share the pixel row where one line's descent meets
-    // the next line's ascent, do not run together.
+    // the next line's ascent, do not run together; side by side, a single
+    // pixel in common does.
     const QRectF common = a.intersected(b);
-    return common.width() > 1.0 && common.height() > 1.0;
+    return common.width() > 0.0 && common.height() > 1.0;
 }
 
 // Side by side, two texts of one instrument need a gap of a few pixels
@@ -213,8 +218,17 @@ QStringList faults(const QWidget& page, unsigned kinds)
     for (const Control& control : controls) {
         if (scrollsItsText(control.widget))
             continue;
-        // Font boxes may stand a pixel past a rectangle as tall as the font.
-        const QRectF room = control.rect.adjusted(-1, -1, 1, 1);
+        // Font boxes may stand a pixel above or below a rectangle as tall as
+        // the font; a text wider than its rectangle by a pixel is cut.
+        QRectF room = control.rect.adjusted(0, -1, 0, 1);
+        // A push button's text is cut where it runs onto the button's frame.
+        if (auto* button = qobject_cast<const QPushButton*>(control.widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            room = QRectF(inside.translated(button->pos())).adjusted(0, -1, 0, 1);
+        }
         for (const DrawnText& drawn : control.texts) {
             if ((kinds & Cut) && !room.contains(drawn.box))
                 out << QStringLiteral("%1 cut: \"%2\" %3 outside %4")
