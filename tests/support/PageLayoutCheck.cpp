@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +48,8 @@ public:
     void drawTextItem(const QPointF& at, const QTextItem& item) override
     {
         const QRectF box(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent());
-        texts.push_back({ item.text(), m_transform.mapRect(box) });
+        const QRectF ink = QFontMetricsF(item.font()).tightBoundingRect(item.text()).translated(at);
+        texts.push_back({ item.text(), m_transform.mapRect(box), m_transform.mapRect(ink) });
     }
     Type type() const override { return QPaintEngine::User; }
 
@@ -159,11 +161,16 @@ bool overlaps(const QRectF& a, const QRectF& b)
 
 // Side by side, two texts of one instrument need a gap of a few pixels
 // between their font boxes to read as two (the glyphs' own side bearings add
-// to it).
-bool runTogether(const QRectF& a, const QRectF& b)
+// to it). One above the other, they read as two while their glyphs stand
+// apart: a unit under a scale's labels leaves the room above its small
+// letters empty.
+bool runTogether(const DrawnText& a, const DrawnText& b)
 {
     constexpr double HalfGap = 1.0;
-    const QRectF common = a.adjusted(-HalfGap, 0, HalfGap, 0).intersected(b.adjusted(-HalfGap, 0, HalfGap, 0));
+    const auto span = [](const DrawnText& text) {
+        return QRectF(text.box.left() - HalfGap, text.ink.top(), text.box.width() + 2 * HalfGap, text.ink.height());
+    };
+    const QRectF common = span(a).intersected(span(b));
     return common.width() > 0.0 && common.height() > 1.0;
 }
 
@@ -201,6 +208,7 @@ QStringList faults(const QWidget& page, unsigned kinds)
         control.rect = QRectF(widget->geometry());
         for (DrawnText drawn : drawnTexts(*widget)) {
             drawn.box.translate(widget->pos());
+            drawn.ink.translate(widget->pos());
             control.texts.push_back(drawn);
         }
         control.name = nameOf(widget, control.texts);
@@ -238,9 +246,10 @@ QStringList faults(const QWidget& page, unsigned kinds)
             continue;
         for (size_t i = 0; i < control.texts.size(); ++i) {
             for (size_t j = i + 1; j < control.texts.size(); ++j) {
-                if (runTogether(control.texts[i].box, control.texts[j].box))
-                    out << QStringLiteral("%1: \"%2\" and \"%3\" run together")
-                               .arg(control.name, control.texts[i].text, control.texts[j].text);
+                if (runTogether(control.texts[i], control.texts[j]))
+                    out << QStringLiteral("%1: \"%2\" %3 and \"%4\" %5 run together")
+                               .arg(control.name, control.texts[i].text, boxText(control.texts[i].box),
+                                   control.texts[j].text, boxText(control.texts[j].box));
             }
         }
     }

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include <cmath>
@@ -39,11 +40,15 @@ protected:
     {
         if (row.flags & Pane)
             return app().pageTable()[row.slot];
-        if (row.treeCode != 0)
+        if (row.treeCode != 0) {
             tree().SelectItem(tree().itemForCode(row.treeCode));
-        else
-            app().ReplaceView(row.pageClass);
+        } else if (FormPage* step = app().ReplaceView(row.pageClass)) {
+            // Shown as the page before it in its wizard shows it.
+            step->ActivatePage();
+        }
         processEvents();
+        // The page as the user sees it once its first readings have landed.
+        clock().advance(3000);
         return app().shownPage();
     }
     FormPage* show(int treeCode) { return show(*PageRegistry::rowForCode(treeCode)); }
@@ -222,6 +227,7 @@ TEST_F(PageLayoutTest, TheCheckFindsATextOnePixelTooWideOrOnePixelOverItsNeighbo
     const QString command = QStringLiteral("Command (%)");
     auto* tight = new QPushButton(command, &page);
     place(tight, 8, QRect(10, 200, int(std::ceil(metrics.horizontalAdvance(command))), tall + 10));
+
     page.show();
 
     const QStringList found = PageLayoutCheck::faults(page);
@@ -237,4 +243,48 @@ TEST_F(PageLayoutTest, TheCheckFindsATextOnePixelTooWideOrOnePixelOverItsNeighbo
     EXPECT_EQ(names(" cut: "), (QStringList { "2", "3", "8" })) << all;
     EXPECT_EQ(names(" overlap"), (QStringList { "4", "6" })) << all;
     EXPECT_EQ(found.size(), 5) << all;
+}
+
+namespace
+{
+// An instrument that paints its own texts: two scale labels side by side
+// with no gap, and a label with its unit below, whose boxes meet where the
+// unit's small letters leave room.
+class PaintedScale : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetricsF metrics(font());
+        const double baseline = metrics.ascent();
+        painter.drawText(QPointF(0, baseline), QStringLiteral("100000000"));
+        painter.drawText(
+            QPointF(metrics.horizontalAdvance(QStringLiteral("100000000")), baseline), QStringLiteral("200000000"));
+        const double unitBaseline = baseline + metrics.height() - 2;
+        painter.drawText(QPointF(10, unitBaseline + metrics.height()), QStringLiteral("60"));
+        painter.drawText(
+            QPointF(10 + metrics.horizontalAdvance(QStringLiteral("60")), unitBaseline + 2 * metrics.height() - 2),
+            QStringLiteral("psi"));
+    }
+};
+} // namespace
+
+TEST_F(PageLayoutTest, TheCheckFindsAnInstrumentsLabelsRunTogetherButNotAUnitStandingBelowThem)
+{
+    QWidget page;
+    page.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    page.resize(400, 300);
+    auto* scale = new PaintedScale(&page);
+    scale->setProperty("controlId", 5064);
+    scale->setGeometry(10, 10, 300, 100);
+    page.show();
+
+    const QStringList found = PageLayoutCheck::faults(page, PageLayoutCheck::RunTogether);
+    ASSERT_EQ(found.size(), 1) << found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(found.front().contains(QLatin1String("\"100000000\""))) << found.front().toStdString();
+    EXPECT_TRUE(found.front().contains(QLatin1String("\"200000000\""))) << found.front().toStdString();
 }
