@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace
 {
@@ -56,9 +58,45 @@ QWidget* makeEdit(const ControlSpec& spec, QWidget* parent)
     return edit;
 }
 
+// A push button whose text is wider than the room inside its frame draws it
+// in a smaller font rather than over the frame, where its ends are lost; a
+// text that fits keeps the page's font.
+class FittedPushButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QFont fitted = fittedFont(option);
+        painter.setFont(fitted);
+        option.fontMetrics = QFontMetrics(fitted);
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+
+private:
+    QFont fittedFont(const QStyleOptionButton& option) const
+    {
+        constexpr double SmallestPoints = 6.0;
+        QFont shown = font();
+        if (option.text.isEmpty() || shown.pointSizeF() <= 0)
+            return shown;
+        int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+        if (!option.icon.isNull())
+            room -= option.iconSize.width() + 4;
+        while (shown.pointSizeF() - 0.5 >= SmallestPoints && QFontMetricsF(shown).horizontalAdvance(option.text) > room)
+            shown.setPointSizeF(shown.pointSizeF() - 0.5);
+        return shown;
+    }
+};
+
 QWidget* makeButton(const ControlSpec& spec, QWidget* parent)
 {
-    auto* button = new QPushButton(parent);
+    auto* button = new FittedPushButton(parent);
     if (spec.style & ControlSpec::Bitmap) {
         const QPixmap face = Pictures::load(spec.text.toInt());
         button->setIcon(face);

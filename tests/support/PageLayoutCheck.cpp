@@ -6,12 +6,15 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextItem>
 
 #include <climits>
@@ -45,7 +48,8 @@ public:
     void drawTextItem(const QPointF& at, const QTextItem& item) override
     {
         const QRectF box(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent());
-        texts.push_back({ item.text(), m_transform.mapRect(box) });
+        const QRectF ink = QFontMetricsF(item.font()).tightBoundingRect(item.text()).translated(at);
+        texts.push_back({ item.text(), m_transform.mapRect(box), m_transform.mapRect(ink) });
     }
     Type type() const override { return QPaintEngine::User; }
 
@@ -106,12 +110,14 @@ private:
 };
 
 // Controls whose text scrolls inside them: their rectangle carries text, but
-// what they draw past it is scrolled away, not cut.
+// what they draw past it is scrolled away, not cut. A spin edit shows its
+// value in a field of its own.
 bool scrollsItsText(const QWidget* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
         || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractScrollArea*>(widget)
-        || !widget->findChildren<QAbstractScrollArea*>(Qt::FindDirectChildrenOnly).isEmpty();
+        || !widget->findChildren<QAbstractScrollArea*>(Qt::FindDirectChildrenOnly).isEmpty()
+        || !widget->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).isEmpty();
 }
 
 bool isStandardControl(const QWidget* widget)
@@ -147,18 +153,24 @@ QString nameOf(const QWidget* widget, const std::vector<DrawnText>& texts)
 bool overlaps(const QRectF& a, const QRectF& b)
 {
     // Boxes that touch, or share the pixel row where one line's descent meets
-    // the next line's ascent, do not run together.
+    // the next line's ascent, do not run together; side by side, a single
+    // pixel in common does.
     const QRectF common = a.intersected(b);
-    return common.width() > 1.0 && common.height() > 1.0;
+    return common.width() > 0.0 && common.height() > 1.0;
 }
 
 // Side by side, two texts of one instrument need a gap of a few pixels
 // between their font boxes to read as two (the glyphs' own side bearings add
-// to it).
-bool runTogether(const QRectF& a, const QRectF& b)
+// to it). One above the other, they read as two while their glyphs stand
+// apart: a unit under a scale's labels leaves the room above its small
+// letters empty.
+bool runTogether(const DrawnText& a, const DrawnText& b)
 {
     constexpr double HalfGap = 1.0;
-    const QRectF common = a.adjusted(-HalfGap, 0, HalfGap, 0).intersected(b.adjusted(-HalfGap, 0, HalfGap, 0));
+    const auto span = [](const DrawnText& text) {
+        return QRectF(text.box.left() - HalfGap, text.ink.top(), text.box.width() + 2 * HalfGap, text.ink.height());
+    };
+    const QRectF common = span(a).intersected(span(b));
     return common.width() > 0.0 && common.height() > 1.0;
 }
 
@@ -196,6 +208,7 @@ QStringList faults(const QWidget& page, unsigned kinds)
         control.rect = QRectF(widget->geometry());
         for (DrawnText drawn : drawnTexts(*widget)) {
             drawn.box.translate(widget->pos());
+            drawn.ink.translate(widget->pos());
             control.texts.push_back(drawn);
         }
         control.name = nameOf(widget, control.texts);
@@ -213,8 +226,17 @@ QStringList faults(const QWidget& page, unsigned kinds)
     for (const Control& control : controls) {
         if (scrollsItsText(control.widget))
             continue;
-        // Font boxes may stand a pixel past a rectangle as tall as the font.
-        const QRectF room = control.rect.adjusted(-1, -1, 1, 1);
+        // Font boxes may stand a pixel above or below a rectangle as tall as
+        // the font; a text wider than its rectangle by a pixel is cut.
+        QRectF room = control.rect.adjusted(0, -1, 0, 1);
+        // A push button's text is cut where it runs onto the button's frame.
+        if (auto* button = qobject_cast<const QPushButton*>(control.widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            room = QRectF(inside.translated(button->pos())).adjusted(0, -1, 0, 1);
+        }
         for (const DrawnText& drawn : control.texts) {
             if ((kinds & Cut) && !room.contains(drawn.box))
                 out << QStringLiteral("%1 cut: \"%2\" %3 outside %4")
@@ -224,9 +246,10 @@ QStringList faults(const QWidget& page, unsigned kinds)
             continue;
         for (size_t i = 0; i < control.texts.size(); ++i) {
             for (size_t j = i + 1; j < control.texts.size(); ++j) {
-                if (runTogether(control.texts[i].box, control.texts[j].box))
-                    out << QStringLiteral("%1: \"%2\" and \"%3\" run together")
-                               .arg(control.name, control.texts[i].text, control.texts[j].text);
+                if (runTogether(control.texts[i], control.texts[j]))
+                    out << QStringLiteral("%1: \"%2\" %3 and \"%4\" %5 run together")
+                               .arg(control.name, control.texts[i].text, boxText(control.texts[i].box),
+                                   control.texts[j].text, boxText(control.texts[j].box));
             }
         }
     }

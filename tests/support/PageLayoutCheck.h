@@ -37,6 +37,7 @@ QStringList faults(const QWidget& page, unsigned kinds = AllKinds);
 struct DrawnText {
     QString text;
     QRectF box;
+    QRectF ink; // where its glyphs stand, from the highest to the lowest
 };
 std::vector<DrawnText> drawnTexts(QWidget& widget);
 

@@ -4,6 +4,7 @@
 #include "PageLayoutCheck.h"
 #include "PageRegistry.h"
 #include "StripPage.h"
+#include "controls/SpinEditBox.h"
 
 #include "health/CValveHealthToleranceSettings.h"
 #include "tests/CPartialStrokeTest.h"
@@ -12,7 +13,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+
+#include <cmath>
 
 // Every page as a user sees it: no text cut by its control's rectangle, no
 // two texts over one another. The pages of the registry on both models as
@@ -36,11 +40,15 @@ protected:
     {
         if (row.flags & Pane)
             return app().pageTable()[row.slot];
-        if (row.treeCode != 0)
+        if (row.treeCode != 0) {
             tree().SelectItem(tree().itemForCode(row.treeCode));
-        else
-            app().ReplaceView(row.pageClass);
+        } else if (FormPage* step = app().ReplaceView(row.pageClass)) {
+            // Shown as the page before it in its wizard shows it.
+            step->ActivatePage();
+        }
         processEvents();
+        // The page as the user sees it once its first readings have landed.
+        clock().advance(3000);
         return app().shownPage();
     }
     FormPage* show(int treeCode) { return show(*PageRegistry::rowForCode(treeCode)); }
@@ -66,8 +74,12 @@ TEST_F(PageLayoutTest, EveryPageOnBothModelsShowsItsTextsWholeAndApart)
 {
     for (const char* path : { K90Path, K40Path }) {
         startModel(path);
-        for (const PageRow& row : PageRegistry::rows())
-            check(show(row), QStringLiteral("shown"), PageLayoutCheck::Cut | PageLayoutCheck::Overlap);
+        for (const PageRow& row : PageRegistry::rows()) {
+            FormPage* shown = show(row);
+            if (!shown || shown->className() != QLatin1String(row.pageClass))
+                m_faults << QStringLiteral("%1 %2 not shown").arg(model(), QLatin1String(row.pageClass));
+            check(shown, QStringLiteral("shown"), PageLayoutCheck::Cut | PageLayoutCheck::Overlap);
+        }
     }
     expectNoFaults();
 }
@@ -172,4 +184,107 @@ TEST_F(PageLayoutTest, TheCheckFindsCutAndOverlappingTextsButNotAGroupAroundItsC
     EXPECT_EQ(names(" cut: "), (QStringList { "3", "4" })) << found.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(names(" overlap"), (QStringList { "5" })) << found.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(found.size(), 3) << found.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PageLayoutTest, TheCheckFindsATextOnePixelTooWideOrOnePixelOverItsNeighbour)
+{
+    QWidget page;
+    const QFont font(QStringLiteral("DejaVu Sans"), 8);
+    page.setFont(font);
+    page.resize(500, 300);
+    const auto place = [&](QWidget* widget, int id, const QRect& rect) {
+        widget->setObjectName(QString::number(id));
+        widget->setProperty("controlId", id);
+        widget->setGeometry(rect);
+    };
+    const QFontMetricsF metrics(font);
+    const QString caption = QStringLiteral("Stroke Length:");
+    const int needed = int(std::ceil(metrics.horizontalAdvance(caption)));
+    const int tall = int(std::ceil(metrics.height()));
+
+    auto* exact = new QLabel(caption, &page);
+    place(exact, 1, QRect(10, 10, needed, tall)); // just wide enough: no fault
+    auto* narrow = new QLabel(caption, &page);
+    place(narrow, 2, QRect(10, 40, needed - 1, tall)); // one pixel short
+    auto* centred = new QLabel(caption, &page);
+    centred->setAlignment(Qt::AlignCenter);
+    place(centred, 3, QRect(10, 70, needed - 2, tall)); // a pixel short at each end
+
+    // A button reaching one pixel into the text of the label before it.
+    auto* before = new QLabel(caption, &page);
+    place(before, 4, QRect(200, 10, needed + 20, tall));
+    auto* button = new QPushButton(QStringLiteral("Apply"), &page);
+    place(button, 5, QRect(200 + needed - 1, 8, 60, tall + 6));
+
+    // A label running one pixel into a spin edit, whose value sits in a child field.
+    auto* spin = new SpinEditBox(&page);
+    place(spin, 6, QRect(300, 100, 60, 20));
+    spin->setValue(15);
+    auto* over = new QLabel(caption, &page);
+    place(over, 7, QRect(300 - needed + 1, 102, needed, tall));
+
+    // A button just as wide as its text: the text runs onto the button's frame.
+    const QString command = QStringLiteral("Command (%)");
+    auto* tight = new QPushButton(command, &page);
+    place(tight, 8, QRect(10, 200, int(std::ceil(metrics.horizontalAdvance(command))), tall + 10));
+
+    page.show();
+
+    const QStringList found = PageLayoutCheck::faults(page);
+    const auto names = [&](const char* what) {
+        QStringList out;
+        for (const QString& fault : found) {
+            if (fault.contains(QLatin1String(what)))
+                out << fault.section(QLatin1Char(' '), 0, 0);
+        }
+        return out;
+    };
+    const std::string all = found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(names(" cut: "), (QStringList { "2", "3", "8" })) << all;
+    EXPECT_EQ(names(" overlap"), (QStringList { "4", "6" })) << all;
+    EXPECT_EQ(found.size(), 5) << all;
+}
+
+namespace
+{
+// An instrument that paints its own texts: two scale labels side by side
+// with no gap, and a label with its unit below, whose boxes meet where the
+// unit's small letters leave room.
+class PaintedScale : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetricsF metrics(font());
+        const double baseline = metrics.ascent();
+        painter.drawText(QPointF(0, baseline), QStringLiteral("100000000"));
+        painter.drawText(
+            QPointF(metrics.horizontalAdvance(QStringLiteral("100000000")), baseline), QStringLiteral("200000000"));
+        const double unitBaseline = baseline + metrics.height() - 2;
+        painter.drawText(QPointF(10, unitBaseline + metrics.height()), QStringLiteral("60"));
+        painter.drawText(
+            QPointF(10 + metrics.horizontalAdvance(QStringLiteral("60")), unitBaseline + 2 * metrics.height() - 2),
+            QStringLiteral("psi"));
+    }
+};
+} // namespace
+
+TEST_F(PageLayoutTest, TheCheckFindsAnInstrumentsLabelsRunTogetherButNotAUnitStandingBelowThem)
+{
+    QWidget page;
+    page.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    page.resize(400, 300);
+    auto* scale = new PaintedScale(&page);
+    scale->setProperty("controlId", 5064);
+    scale->setGeometry(10, 10, 300, 100);
+    page.show();
+
+    const QStringList found = PageLayoutCheck::faults(page, PageLayoutCheck::RunTogether);
+    ASSERT_EQ(found.size(), 1) << found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(found.front().contains(QLatin1String("\"100000000\""))) << found.front().toStdString();
+    EXPECT_TRUE(found.front().contains(QLatin1String("\"200000000\""))) << found.front().toStdString();
 }

@@ -5,6 +5,7 @@
 #include "ActuatorCalibrationPageTest.h"
 #include "PageTexts.h"
 
+#include "PageLayoutCheck.h"
 #include "ReportRecords.h"
 #include "ReportTestSupport.h"
 #include "RequestTimes.h"
@@ -808,4 +809,39 @@ TEST_F(StrokeCalibrationPages, PortOneCountShowsUnsignedAndTheSecondSensorsCount
     SimTestHooks::clearScriptedReplies(device(K40Path));
     EXPECT_EQ(page.windowText(Act::Port2CountEdit), QStringLiteral("-32768"));
     EXPECT_EQ(page.windowText(Act::Port1CountEdit), QStringLiteral("32768"));
+}
+
+TEST_F(StrokeCalibrationPages, EveryStateOfWholeRunsShowsItsTextsWholeAndApart)
+{
+    QStringList faults;
+    // The page checked each time its state changes, and once the run is over.
+    const auto follow = [&](const char* path, FormPage& page, int stateEdit, auto running) {
+        QString last;
+        for (qint64 t = 0; t < 300000 && running(); t += 100) {
+            clock().advance(100);
+            const QString state = page.windowText(stateEdit);
+            if (state == last)
+                continue;
+            last = state;
+            for (const QString& fault : PageLayoutCheck::faults(page))
+                faults << QStringLiteral("%1 %2 \"%3\": %4").arg(QLatin1String(path), page.className(), state, fault);
+        }
+        for (const QString& fault : PageLayoutCheck::faults(page))
+            faults << QStringLiteral("%1 %2 after the run: %3").arg(QLatin1String(path), page.className(), fault);
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        Act& actuatorPage = showActuator();
+        actuatorPage.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+        startRun(actuatorPage, Act::StartButton);
+        follow(path, actuatorPage, Act::StateEdit, [&] { return actuatorPage.calibrating(); });
+        EXPECT_EQ(actuatorPage.windowText(Act::StateEdit), Act::CompletedText) << path;
+        Stroke& strokePage = showStroke();
+        strokePage.setWindowText(Stroke::InitialsEdit, QStringLiteral("KLM"));
+        startRun(strokePage, Stroke::StartButton);
+        follow(path, strokePage, Stroke::StateEdit, [&] { return strokePage.calibrating(); });
+        EXPECT_EQ(strokePage.windowText(Stroke::StateEdit), Stroke::CompletedText) << path;
+        m_app.reset();
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }

@@ -1,6 +1,7 @@
 #include "AlarmPageTest.h"
 
 #include "MiscAccessors.h"
+#include "PageLayoutCheck.h"
 #include "SimTestHooks.h"
 #include "health/AlarmConfigRules.h"
 
@@ -217,4 +218,21 @@ TEST_F(AlarmConfigTest, TheHeaderStaysInViewAndApplyLeavesTheEditedRowWhereTheUs
     EXPECT_EQ(grid().TextMatrix(row, 2), QStringLiteral("Disabled"));
     EXPECT_TRUE(inView(row)) << "the edited row stays in view";
     EXPECT_FALSE(inView(grid().Rows() - 1)) << "the list does not jump to its last row";
+}
+
+TEST_F(AlarmConfigTest, AfterApplyTheListAndItsButtonsShowTheirTextsWholeAndApart)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        select(ConfigCode);
+        const int row = rowOf(34);
+        ASSERT_GT(row, 0) << path;
+        grid().clickCell(row, 1);
+        click(P::DisableButton);
+        click(P::ApplyButton);
+        ASSERT_EQ(grid().TextMatrix(row, 2), QStringLiteral("Disabled")) << path;
+        const QStringList faults = PageLayoutCheck::faults(config());
+        EXPECT_TRUE(faults.isEmpty()) << path << "\n" << faults.join(QLatin1Char('\n')).toStdString();
+        m_app.reset();
+    }
 }

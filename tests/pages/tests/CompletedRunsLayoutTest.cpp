@@ -46,6 +46,12 @@ TEST_F(CompletedRampLayoutTest, ABidirectionalRampRunShowsItsResultsWholeAndApar
         runRampToCompletion();
         ASSERT_EQ(rampText(CRampTest::StatusEdit), QStringLiteral("Test completed")) << path;
         EXPECT_TRUE(PageLayoutCheck::faults(ramp()).isEmpty()) << faultsOf(path, ramp());
+        // Each of the run's other views.
+        for (int view : { CRampTest::PressureViewButton, CRampTest::SignalsViewButton, CRampTest::FrictionViewButton,
+                 CRampTest::RampViewButton }) {
+            ramp().controlAs<QAbstractButton>(view)->click();
+            EXPECT_TRUE(PageLayoutCheck::faults(ramp()).isEmpty()) << view << " " << faultsOf(path, ramp());
+        }
         OPEN_RUN_TWICE_IN_COMPARE(ramp().SaveRampResults(), 411, CRampTestCompare)
         ASSERT_TRUE(page<CRampTestCompare>().file2Loaded()) << path;
         EXPECT_TRUE(PageLayoutCheck::faults(page<CRampTestCompare>()).isEmpty())

@@ -1,3 +1,4 @@
+#include "PageLayoutCheck.h"
 #include "SwTest.h"
 
 #include "automation/ComError.h"
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace
 {
@@ -162,4 +165,49 @@ TEST_F(FormPageTest, RadioGroupCanBeLeftWithNothingChecked)
     page.uncheckRadioGroup(623);
     EXPECT_FALSE(a->isChecked());
     EXPECT_FALSE(b->isChecked());
+}
+
+namespace
+{
+// A button whose text fits at the page font and one that is too narrow for its text.
+class TwoButtonPage : public FormPage
+{
+public:
+    TwoButtonPage()
+        : FormPage(QStringLiteral("CSamplePage"), 281)
+    {
+        buildTemplate(544, 396,
+            {
+                ControlSpec::button(432, QStringLiteral("Apply"), 10, 10, 50, 14),
+                ControlSpec::button(676, QStringLiteral("Command (%)"), 10, 40, 40, 14),
+            });
+    }
+};
+}
+
+TEST_F(FormPageTest, AButtonTextTooWideForTheRoomInsideItsFrameIsDrawnSmallerAndOneThatFitsKeepsThePageFont)
+{
+    TwoButtonPage page;
+    page.show();
+    const QFontMetricsF pageFont(page.font());
+    const auto drawn = [&](int id) {
+        const std::vector<PageLayoutCheck::DrawnText> texts
+            = PageLayoutCheck::drawnTexts(*page.controlAs<QPushButton>(id));
+        EXPECT_EQ(texts.size(), 1u) << id;
+        return texts.empty() ? QRectF() : texts.front().box;
+    };
+    auto* narrow = page.controlAs<QPushButton>(676);
+    QStyleOptionButton option;
+    option.initFrom(narrow);
+    option.text = narrow->text();
+    const QRectF inside(narrow->style()->subElementRect(QStyle::SE_PushButtonContents, &option, narrow));
+    ASSERT_GT(pageFont.horizontalAdvance(narrow->text()), inside.width()) << "a text too wide at the page font";
+
+    const QRectF apply = drawn(432);
+    EXPECT_DOUBLE_EQ(apply.width(), pageFont.horizontalAdvance(QStringLiteral("Apply")));
+    EXPECT_DOUBLE_EQ(apply.height(), pageFont.ascent() + pageFont.descent());
+
+    const QRectF command = drawn(676);
+    EXPECT_TRUE(inside.adjusted(0, -1, 0, 1).contains(command)) << command.x() << " " << command.width();
+    EXPECT_LT(command.height(), apply.height());
 }
