@@ -309,9 +309,9 @@ TEST_F(StrokeCalibrationPages, EachRunReadsTheStateEveryPeriodOfItsOwnPollTimer)
         SCOPED_TRACE(actuatorRun ? "actuator" : "stroke");
         startOn();
         FormPage& page = actuatorRun ? static_cast<FormPage&>(showActuator()) : showStroke();
-        page.setWindowText(actuatorRun ? Act::InitialsEdit : Stroke::InitialsEdit, QStringLiteral("XYZ"));
+        page.setWindowText(actuatorRun ? int(Act::InitialsEdit) : int(Stroke::InitialsEdit), QStringLiteral("XYZ"));
         device().clearRequests();
-        startRun(page, actuatorRun ? Act::StartButton : Stroke::StartButton);
+        startRun(page, actuatorRun ? int(Act::StartButton) : int(Stroke::StartButton));
         const qint64 started = clock().elapsedMs();
         clock().advance(at.back());
         EXPECT_EQ(requestTimes(device(), QStringLiteral("224"), started, at.back()), at);

@@ -633,8 +633,9 @@ TEST_F(StepCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
         for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
             const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
             ASSERT_TRUE(open1(first)) << what;
-            if (withFile2)
+            if (withFile2) {
                 ASSERT_TRUE(open2(second)) << what;
+            }
             const Seen before = seen();
             prompts().clearRecords();
             if (attempt == Cancel) {
