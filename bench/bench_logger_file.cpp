@@ -13,7 +13,7 @@
 #include "SimTestHooks.h"
 #include "SimulatedPositioner.h"
 
-#include "tests/CDataLogger.h"
+#include "diagnostics/CDataLogger.h"
 #include "trends_logger_calibration/DataLoggerFile.h"
 #include "trends_logger_calibration/DataLoggerPlot.h"
 

@@ -5,8 +5,8 @@
 #include "PageRegistry.h"
 #include "StripPage.h"
 
+#include "diagnostics/CPartialStrokeTest.h"
 #include "health/CValveHealthToleranceSettings.h"
-#include "tests/CPartialStrokeTest.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

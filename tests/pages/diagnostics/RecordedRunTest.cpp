@@ -5,8 +5,8 @@
 // reworked without meaning to change what they send.
 #include "StepTestPageTest.h"
 
-#include "tests/CPartialStrokeTest.h"
-#include "tests/CRampTest.h"
+#include "diagnostics/CPartialStrokeTest.h"
+#include "diagnostics/CRampTest.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // it accepts, the texts its activation shows for the device's settings, the
 // time to target word a run stores, which ticked test runs next, and when a
 // run may start.
-#include "tests/DiagnosticsHubRules.h"
+#include "diagnostics/DiagnosticsHubRules.h"
 
 #include "automation/NumberText.h"
 

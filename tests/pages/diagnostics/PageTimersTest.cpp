@@ -6,7 +6,7 @@
 
 #include "CNavigationView.h"
 #include "RequestTimes.h"
-#include "tests/CTrends.h"
+#include "diagnostics/CTrends.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 
 #include "StepTestPageTest.h"
 
-#include "tests/CRampTest.h"
+#include "diagnostics/CRampTest.h"
 
 #include "controls/XYPlot.h"
 

@@ -1,5 +1,5 @@
 // What the step test page decides from numbers alone.
-#include "tests/StepTestRules.h"
+#include "diagnostics/StepTestRules.h"
 
 #include <gtest/gtest.h>
 

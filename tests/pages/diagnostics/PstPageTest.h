@@ -2,8 +2,8 @@
 
 #include "StepTestPageTest.h"
 
-#include "tests/CPSTCompare.h"
-#include "tests/CPartialStrokeTest.h"
+#include "diagnostics/CPSTCompare.h"
+#include "diagnostics/CPartialStrokeTest.h"
 
 // The program against a simulated positioner with the partial stroke test
 // page at hand; the request record and the scripting of the step test

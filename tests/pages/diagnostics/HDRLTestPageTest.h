@@ -6,7 +6,7 @@
 #include "MultiTestRun.h"
 #include "SimulatedPositioner.h"
 
-#include "tests/CHDRLTest.h"
+#include "diagnostics/CHDRLTest.h"
 
 #include <QProgressBar>
 

@@ -8,9 +8,9 @@
 #include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
+#include "diagnostics/CRampTestCompare.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
-#include "tests/CRampTestCompare.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The data logger page's decisions without its controls.
-#include "tests/DataLoggerRules.h"
+#include "diagnostics/DataLoggerRules.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "MultiTestRun.h"
 #include "SimulatedPositioner.h"
 
-#include "tests/CStepTest.h"
+#include "diagnostics/CStepTest.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "ScriptedPrompts.h"
 
-#include "tests/CDiagnosticsMain.h"
+#include "diagnostics/CDiagnosticsMain.h"
 
 #include <QAbstractButton>
 

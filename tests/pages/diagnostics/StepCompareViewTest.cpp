@@ -8,10 +8,10 @@
 #include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
+#include "diagnostics/CStepCompareView.h"
 #include "pst_step/StepCompare.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
-#include "tests/CStepCompareView.h"
 
 #include <QDir>
 #include <QFile>

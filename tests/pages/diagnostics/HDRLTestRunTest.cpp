@@ -6,7 +6,7 @@
 
 #include "HubHandBack.h"
 
-#include "tests/HDRLTestRules.h"
+#include "diagnostics/HDRLTestRules.h"
 
 #include "ui/Pictures.h"
 

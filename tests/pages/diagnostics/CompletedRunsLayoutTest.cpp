@@ -6,9 +6,9 @@
 #include "PstPageTest.h"
 #include "RampTestPageTest.h"
 
-#include "tests/CHDRLCompareView.h"
-#include "tests/CRampTestCompare.h"
-#include "tests/CStepCompareView.h"
+#include "diagnostics/CHDRLCompareView.h"
+#include "diagnostics/CRampTestCompare.h"
+#include "diagnostics/CStepCompareView.h"
 
 namespace
 {

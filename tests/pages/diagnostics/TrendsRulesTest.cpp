@@ -1,5 +1,5 @@
 // How a trend row becomes plot points and which unit texts the page shows.
-#include "tests/TrendsRules.h"
+#include "diagnostics/TrendsRules.h"
 
 #include <gtest/gtest.h>
 

@@ -12,10 +12,10 @@
 #include "automation/NumberText.h"
 #include "controls/PlotDataFile.h"
 #include "core/PlotConfiguration.h"
+#include "diagnostics/CHDRLCompareView.h"
 #include "ramp_hdrl/HDRLTestChannels.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
-#include "tests/CHDRLCompareView.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "ReportRecords.h"
 #include "SimulatedPositioner.h"
 
-#include "tests/CTrends.h"
+#include "diagnostics/CTrends.h"
 
 #include <QAbstractButton>
 #include <QProgressBar>

@@ -8,7 +8,7 @@
 #include "RequestTimes.h"
 #include "SimulatedPositioner.h"
 
-#include "tests/CDataLogger.h"
+#include "diagnostics/CDataLogger.h"
 #include "trends_logger_calibration/DataLoggerPlot.h"
 
 #include <QAbstractButton>

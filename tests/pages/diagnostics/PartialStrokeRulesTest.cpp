@@ -1,6 +1,6 @@
 // What the partial stroke pages decide from numbers and texts alone: how the
 // device's results, the saved results and the compared results read.
-#include "tests/PartialStrokeRules.h"
+#include "diagnostics/PartialStrokeRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What the ramp test page decides without its widgets: the settings ranges,
 // the run's time base, the thrust window and curves, the friction matching,
 // the spring set and the force axis.
-#include "tests/RampTestRules.h"
+#include "diagnostics/RampTestRules.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 #include "ReportRecords.h"
 
-#include "tests/CDiagnosticsMain.h"
-#include "tests/CHDRLTest.h"
-#include "tests/CPartialStrokeTest.h"
-#include "tests/CRampTest.h"
+#include "diagnostics/CDiagnosticsMain.h"
+#include "diagnostics/CHDRLTest.h"
+#include "diagnostics/CPartialStrokeTest.h"
+#include "diagnostics/CRampTest.h"
 
 #include "ui/Pictures.h"
 
