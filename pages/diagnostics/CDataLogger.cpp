@@ -10,8 +10,8 @@
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
-#include "trends_logger_calibration/DataLoggerPlot.h"
-#include "trends_logger_calibration/DataLoggerReport.h"
+#include "data_logger/DataLoggerPlot.h"
+#include "data_logger/DataLoggerReport.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "CDataLogger.h"
 
-#include "trends_logger_calibration/DataLoggerPlot.h"
+#include "data_logger/DataLoggerPlot.h"
 
 namespace
 {

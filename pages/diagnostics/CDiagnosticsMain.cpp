@@ -11,7 +11,7 @@
 #include "ValidityMark.h"
 
 #include "automation/AutoString.h"
-#include "trends_logger_calibration/MultiTestReport.h"
+#include "multi_test/MultiTestReport.h"
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>

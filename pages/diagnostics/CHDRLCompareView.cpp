@@ -10,7 +10,7 @@
 
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
-#include "ramp_hdrl/HDRLCompareReport.h"
+#include "hdrl/HDRLCompareReport.h"
 
 #include <QLabel>
 #include <QPointer>

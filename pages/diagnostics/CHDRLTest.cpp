@@ -15,9 +15,9 @@
 
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
-#include "ramp_hdrl/HDRLAnalysis.h"
-#include "ramp_hdrl/HDRLTestChannels.h"
-#include "ramp_hdrl/HDRLTestReport.h"
+#include "hdrl/HDRLAnalysis.h"
+#include "hdrl/HDRLTestChannels.h"
+#include "hdrl/HDRLTestReport.h"
 #include "ui/Prompts.h"
 #include "ui/TimerService.h"
 

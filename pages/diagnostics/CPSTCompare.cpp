@@ -10,7 +10,7 @@
 
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
-#include "pst_step/PstReport.h"
+#include "partial_stroke/PstReport.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -19,7 +19,7 @@
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
-#include "pst_step/PstReport.h"
+#include "partial_stroke/PstReport.h"
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>

@@ -18,7 +18,7 @@
 
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
-#include "ramp_hdrl/RampTestReport.h"
+#include "ramp/RampTestReport.h"
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>

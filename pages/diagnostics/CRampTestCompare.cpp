@@ -9,8 +9,8 @@
 #include "TestPageControls.h"
 
 #include "core/PlotChannelHelpers.h"
-#include "ramp_hdrl/RampCompare.h"
-#include "ramp_hdrl/RampCompareReport.h"
+#include "ramp/RampCompare.h"
+#include "ramp/RampCompareReport.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include "TestPageControls.h"
 
 #include "core/PlotChannelHelpers.h"
-#include "pst_step/StepCompareReport.h"
+#include "step/StepCompareReport.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -10,8 +10,8 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 
-#include "trends_logger_calibration/TrendsPlots.h"
-#include "trends_logger_calibration/TrendsReport.h"
+#include "trends/TrendsPlots.h"
+#include "trends/TrendsReport.h"
 #include "ui/Prompts.h"
 
 #include <QLabel>

@@ -8,8 +8,8 @@
 #include "RequestTimes.h"
 #include "SimulatedPositioner.h"
 
+#include "data_logger/DataLoggerPlot.h"
 #include "diagnostics/CDataLogger.h"
-#include "trends_logger_calibration/DataLoggerPlot.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -13,7 +13,7 @@
 #include "controls/PlotDataFile.h"
 #include "core/PlotConfiguration.h"
 #include "diagnostics/CHDRLCompareView.h"
-#include "ramp_hdrl/HDRLTestChannels.h"
+#include "hdrl/HDRLTestChannels.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
 

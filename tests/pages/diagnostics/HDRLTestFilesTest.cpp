@@ -6,7 +6,7 @@
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
-#include "ramp_hdrl/HDRLTestChannels.h"
+#include "hdrl/HDRLTestChannels.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
 

@@ -8,7 +8,7 @@
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
-#include "pst_step/PstChannels.h"
+#include "partial_stroke/PstChannels.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
 

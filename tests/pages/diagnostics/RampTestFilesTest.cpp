@@ -7,8 +7,8 @@
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
-#include "ramp_hdrl/RampTestChannels.h"
-#include "ramp_hdrl/RampTestFile.h"
+#include "ramp/RampTestChannels.h"
+#include "ramp/RampTestFile.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
 

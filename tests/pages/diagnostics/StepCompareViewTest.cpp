@@ -9,9 +9,9 @@
 #include "ReportTestSupport.h"
 
 #include "diagnostics/CStepCompareView.h"
-#include "pst_step/StepCompare.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
+#include "step/StepCompare.h"
 
 #include <QDir>
 #include <QFile>
