@@ -13,9 +13,9 @@
 #include "SimTestHooks.h"
 #include "SimulatedPositioner.h"
 
-#include "tests/CDataLogger.h"
-#include "trends_logger_calibration/DataLoggerFile.h"
-#include "trends_logger_calibration/DataLoggerPlot.h"
+#include "data_logger/DataLoggerFile.h"
+#include "data_logger/DataLoggerPlot.h"
+#include "diagnostics/CDataLogger.h"
 
 #include "ui/Prompts.h"
 #include "ui/TestClock.h"

@@ -6,18 +6,18 @@
 // test, the characterization curve); everything else must be refused with
 // ComError, never crash or allocate beyond the input.
 #include "automation/ComError.h"
+#include "characterization/CharacterizationCurves.h"
 #include "controls/PlotDataFile.h"
 #include "core/ResultFile.h"
-#include "pst_step/PstCompare.h"
-#include "pst_step/PstFile.h"
-#include "pst_step/StepCompare.h"
-#include "pst_step/StepTestFile.h"
-#include "ramp_hdrl/HDRLTestFile.h"
-#include "ramp_hdrl/RampCompare.h"
-#include "ramp_hdrl/RampTestFile.h"
-#include "trends_logger_calibration/CharacterizationCurves.h"
-#include "trends_logger_calibration/DataLoggerFile.h"
-#include "trends_logger_calibration/TrendsFile.h"
+#include "data_logger/DataLoggerFile.h"
+#include "hdrl/HDRLTestFile.h"
+#include "partial_stroke/PstCompare.h"
+#include "partial_stroke/PstFile.h"
+#include "ramp/RampCompare.h"
+#include "ramp/RampTestFile.h"
+#include "step/StepCompare.h"
+#include "step/StepTestFile.h"
+#include "trends/TrendsFile.h"
 
 #include <QBuffer>
 

@@ -10,9 +10,9 @@
 #include "TellboxImports.h"
 
 #include "automation/NumberText.h"
+#include "characterization/CharacterizationCurves.h"
 #include "controls/CaptionLabel.h"
 #include "core/ControlFactories.h"
-#include "trends_logger_calibration/CharacterizationCurves.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -5,9 +5,9 @@
 #include "DeviceData.h"
 #include "TellboxImports.h"
 
+#include "characterization/CharacterizationCurves.h"
 #include "controls/CaptionLabel.h"
 #include "core/ControlFactories.h"
-#include "trends_logger_calibration/CharacterizationCurves.h"
 
 #include <QComboBox>
 #include <QLabel>

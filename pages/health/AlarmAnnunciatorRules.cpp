@@ -1,6 +1,6 @@
 #include "AlarmAnnunciatorRules.h"
 
-#include "core/AlarmAnnunciatorIndex.h"
+#include "alarms/AlarmAnnunciatorIndex.h"
 
 #include <algorithm>
 #include <initializer_list>

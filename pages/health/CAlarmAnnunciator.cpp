@@ -9,9 +9,9 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 
-#include "alarm_reports/AlarmReports.h"
+#include "alarms/AlarmAnnunciatorIndex.h"
+#include "alarms/AlarmReports.h"
 #include "automation/NumberText.h"
-#include "core/AlarmAnnunciatorIndex.h"
 
 namespace
 {

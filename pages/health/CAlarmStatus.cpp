@@ -10,7 +10,7 @@
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 
-#include "alarm_reports/AlarmReports.h"
+#include "alarms/AlarmReports.h"
 #include "automation/ComError.h"
 #include "automation/NumberText.h"
 #include "core/ResultFile.h"

@@ -6,8 +6,8 @@
 #include "StripPage.h"
 #include "controls/SpinEditBox.h"
 
+#include "diagnostics/CPartialStrokeTest.h"
 #include "health/CValveHealthToleranceSettings.h"
-#include "tests/CPartialStrokeTest.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

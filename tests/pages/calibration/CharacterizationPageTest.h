@@ -5,7 +5,7 @@
 #include "SimTestHooks.h"
 #include "calibration/CCustCharacterization.h"
 #include "calibration/CCustCharacterization_Info.h"
-#include "trends_logger_calibration/CharacterizationCurves.h"
+#include "characterization/CharacterizationCurves.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

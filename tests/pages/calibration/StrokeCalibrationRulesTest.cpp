@@ -2,8 +2,8 @@
 // widgets: state texts, progress, entry checks, supply words, port gauges.
 #include "calibration/StrokeCalibrationRules.h"
 
-#include "core/CActuatorCalibReport.h"
-#include "core/CStrokeCalibReport.h"
+#include "calibration/CActuatorCalibReport.h"
+#include "calibration/CStrokeCalibReport.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "SimTestHooks.h"
 #include "health/AlarmAnnunciatorRules.h"
 
+#include "alarms/AlarmAnnunciatorIndex.h"
 #include "controls/WinColor.h"
-#include "core/AlarmAnnunciatorIndex.h"
 #include "ui/ControlRegistry.h"
 #include "ui/DialogUnits.h"
 

@@ -5,7 +5,7 @@
 #include "health/AlarmConfigRules.h"
 #include "health/AlarmStatusTables.h"
 
-#include "core/AlarmAnnunciatorIndex.h"
+#include "alarms/AlarmAnnunciatorIndex.h"
 
 #include <gtest/gtest.h>
 

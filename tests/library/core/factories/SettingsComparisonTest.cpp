@@ -1,8 +1,8 @@
 #include "SwTest.h"
 
-#include "core/CRampCompareReport.h"
 #include "core/ModuleStateGuard.h"
 #include "core/SettingsComparison.h"
+#include "ramp/CRampCompareReport.h"
 
 #include <array>
 

@@ -1,0 +1,64 @@
+#include "characterization/CStrokeCharacterizationReport.h"
+
+#include "characterization/CharacterizationCurves.h"
+#include "core/GuardedExport.h"
+#include "core/ModuleStateGuard.h"
+#include "core/ResultFile.h"
+#include "ui/TimerService.h"
+
+namespace
+{
+const QString SaveTitle = QStringLiteral("Save Stroke Characterization As");
+const QString OpenTitle = QStringLiteral("Open Stroke Characterization");
+const QString SaveFilter = QStringLiteral("(*.curve)|*.curve|");
+const QString OpenFilter = QStringLiteral("*.curve|*.curve|");
+const QString Extension = QStringLiteral("curve");
+} // namespace
+
+void CStrokeCharacterizationReport::SaveStrokeCustom(IPlotPtr plot) const
+{
+    ModuleStateGuard moduleState;
+    const QDateTime now = TimerService::instance().localNow();
+    const std::optional<QString> path = ResultFileFrame::askSavePath(
+        SaveTitle, SaveFilter, Extension, ProposedResultFileName(m_strTag, now, Extension));
+    if (!path)
+        return;
+    try {
+        // A curve with no points (the plot a refused file left) would give a
+        // file that Load refuses.
+        const IPlotChannelPtr curve = plot->ChannelByName(CharacterizationCurve::ChannelName);
+        if (!curve || curve->Count() == 0)
+            throw ComError(ComError::InvalidPointer, QStringLiteral("CharCurve holds no points"));
+        plot->SaveDataFile(*path);
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileSave);
+    }
+}
+
+void CStrokeCharacterizationReport::LoadStrokeCustom(IPlotPtr plot) const
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    if (!path)
+        return;
+    try {
+        plot->ClearAllData();
+        Plot scratch;
+        scratch.LoadDataFile(*path);
+        const PlotChannelData& loaded = CharacterizationCurve::checkFile(ResultFileFrame::lookupIn(scratch));
+        // Only the file's points are taken: the curve keeps its own look,
+        // whatever the file says of its visibility, title, colour or axes.
+        SetUpCharacterizationPlotChannels(plot);
+        const IPlotChannelPtr curve = plot->ChannelByName(CharacterizationCurve::ChannelName);
+        for (int k = 0; k < CharacterizationCurve::PointCount; ++k)
+            curve->AddXY(loaded.xs[static_cast<size_t>(k)], loaded.ys[static_cast<size_t>(k)]);
+    } catch (...) {
+        // The plot stays cleared, with its one channel in place again, so the
+        // page's curve operations keep working after a foreign file.
+        try {
+            SetUpCharacterizationPlotChannels(plot);
+        } catch (...) {
+        }
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+    }
+}

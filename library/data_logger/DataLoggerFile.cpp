@@ -1,0 +1,190 @@
+#include "data_logger/DataLoggerFile.h"
+
+#include "automation/ComError.h"
+#include "controls/PlotDataFile.h"
+#include "core/GuardedExport.h"
+#include "core/ModuleStateGuard.h"
+#include "data_logger/DataLoggerPlot.h"
+#include "ui/TimerService.h"
+
+#include <algorithm>
+
+namespace
+{
+
+using R = CDataLoggerReport;
+using Slot = ResultSlot<R>;
+
+// clang-format off
+const std::vector<Slot> SettingsLayout {
+    Slot { ResultValueKind::Number,   &R::m_strInterval },
+    Slot { ResultValueKind::Number,   &R::m_strDuration },
+    Slot { ResultValueKind::Number,   &R::m_strDurationUnit },
+    Slot { ResultValueKind::Month },
+    Slot { ResultValueKind::Day },
+    Slot { ResultValueKind::Year },
+    Slot { ResultValueKind::Flag,     nullptr, &R::m_bSingleActing },
+    Slot { ResultValueKind::Flag,     nullptr, &R::m_bPressureSensor },
+    Slot { ResultValueKind::UnitCode, nullptr, &R::m_nPressureUnit },
+    Slot { ResultValueKind::UnitCode, nullptr, &R::m_nTemperatureUnit },
+    Slot { ResultValueKind::UnitCode, nullptr, &R::m_nDeviceCode },
+};
+// clang-format on
+
+const QString SaveTitle = QStringLiteral("Save DataLogger Results As");
+const QString OpenTitle = QStringLiteral("Open DataLogger Results");
+const QString SaveFilter = QStringLiteral("(*.lgr)|*.lgr|");
+const QString OpenFilter = QStringLiteral("*.lgr|*.lgr|");
+const QString Extension = QStringLiteral("lgr");
+
+IPlotAxisPtr requiredAxis(const IPlotPtr& plot, const char* name)
+{
+    IPlotAxisPtr axis = plot->YAxisByName(QString::fromLatin1(name));
+    if (!axis)
+        throw ComError(ComError::InvalidPointer, QStringLiteral("Invalid pointer"));
+    return axis;
+}
+
+} // namespace
+
+namespace DataLoggerFile
+{
+
+std::vector<double> SettingsValues(const CDataLoggerReport& record, const QDateTime& now)
+{
+    return ResultValuesOf(SettingsLayout, record, now);
+}
+
+AutoString NarrowedTag(const AutoString& tag)
+{
+    const QString text = tag.toQString();
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        if ((text.at(k).unicode() & 0xFF) == 0)
+            return AutoString(text.left(k));
+    }
+    return tag;
+}
+
+UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLoggerReport& record)
+{
+    // A file of another test has other channels: it is refused as a whole,
+    // not read as a run without samples.
+    for (const char* name : DataLoggerChannel::Samples)
+        ResultFileFrame::required(lookup, QString::fromLatin1(name));
+    ResultFileFrame::required(lookup, ResultChannelName::TagName);
+    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    CheckResultSettings(SettingsLayout, settings);
+    const uint8_t pressureUnit = record.m_nPressureUnit;
+    const uint8_t temperatureUnit = record.m_nTemperatureUnit;
+    ReadResultValues(SettingsLayout, settings, record);
+    // The file's unit codes only title the axes; the record keeps its own.
+    const UnitCodes codes { record.m_nPressureUnit, record.m_nTemperatureUnit };
+    record.m_nPressureUnit = pressureUnit;
+    record.m_nTemperatureUnit = temperatureUnit;
+    return codes;
+}
+
+std::vector<PlotChannelData> InPlotsOwnLook(const IPlotPtr& plot, std::vector<PlotChannelData>&& loaded)
+{
+    std::vector<PlotChannelData> taken;
+    const int count = plot->ChannelCount();
+    taken.reserve(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        PlotChannelData own = plot->Channel(k)->data();
+        own.xs.clear();
+        own.ys.clear();
+        own.marked.clear();
+        const auto file = std::find_if(loaded.begin(), loaded.end(),
+            [&own](const PlotChannelData& c) { return c.name.compare(own.name, Qt::CaseInsensitive) == 0; });
+        if (file != loaded.end()) {
+            own.xs = std::move(file->xs);
+            own.ys = std::move(file->ys);
+            own.marked = std::move(file->marked);
+            const bool sample = std::any_of(std::begin(DataLoggerChannel::Samples),
+                std::end(DataLoggerChannel::Samples),
+                [&own](const char* name) { return own.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; });
+            if (sample)
+                own.visible = own.legendVisible = file->visible;
+            // A second channel of the same name in the file is not taken again.
+            loaded.erase(file);
+        }
+        taken.push_back(std::move(own));
+    }
+    return taken;
+}
+
+QString PressureAxisTitle(uint8_t code)
+{
+    QString unit;
+    switch (code) {
+    case 7:
+        unit = QStringLiteral("bar");
+        break;
+    case 10:
+        unit = QStringLiteral("Kg/cm\u00B2");
+        break;
+    case 12:
+        unit = QStringLiteral("kPa");
+        break;
+    case 57:
+        unit = QStringLiteral("%");
+        break;
+    default:
+        unit = QStringLiteral("psi");
+        break;
+    }
+    return QStringLiteral("Pressure [") + unit + QStringLiteral(" ]");
+}
+
+QString TemperatureAxisTitle(uint8_t code)
+{
+    return code == 32 ? QStringLiteral("Temperature [\u00BAC]") : QStringLiteral("Temperature [\u00BAF]");
+}
+
+} // namespace DataLoggerFile
+
+void CDataLoggerReport::SaveDataLogger(IPlotPtr plot) const
+{
+    ModuleStateGuard moduleState;
+    const QDateTime proposedAt = TimerService::instance().localNow();
+    const std::optional<QString> path = ResultFileFrame::askSavePath(
+        SaveTitle, SaveFilter, Extension, ProposedResultFileName(m_strTag, proposedAt, Extension));
+    if (!path)
+        return;
+    try {
+        // The date saved is the one after the dialog closed.
+        const QDateTime now = TimerService::instance().localNow();
+        ResultFileFrame::writeHiddenChannels(
+            plot, DataLoggerFile::SettingsValues(*this, now), std::nullopt, DataLoggerFile::NarrowedTag(m_strTag));
+        plot->SaveDataFile(*path);
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileSave);
+    }
+}
+
+bool CDataLoggerReport::LoadDataLogger(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    if (!path)
+        return false;
+    try {
+        // The file is read and checked on its own; only a whole, valid run
+        // replaces the plot's points (moved, not copied: a run of weeks is
+        // large), so a wrong file leaves an unsaved run as it was.
+        std::vector<PlotChannelData> channels = PlotDataFile::load(*path);
+        CDataLoggerReport loaded = *this;
+        const DataLoggerFile::UnitCodes codes
+            = DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(channels), loaded);
+        const IPlotAxisPtr pressure = requiredAxis(plot, DataLoggerAxis::Pressure);
+        const IPlotAxisPtr temperature = requiredAxis(plot, DataLoggerAxis::Temperature);
+        plot->LoadDataFrom(DataLoggerFile::InPlotsOwnLook(plot, std::move(channels)));
+        pressure->SetTitle(DataLoggerFile::PressureAxisTitle(codes.pressure));
+        temperature->SetTitle(DataLoggerFile::TemperatureAxisTitle(codes.temperature));
+        *this = loaded;
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return false;
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "automation/AutoString.h"
+#include "controls/Plot.h"
+
+#include <cstdint>
+
+// One HDRL test: the device tag, the position settling time and the five
+// results (repeatability, hysteresis and deadband, linearity).
+class CHDRLReport
+{
+public:
+    CHDRLReport();
+    CHDRLReport(const CHDRLReport& other);
+    CHDRLReport& operator=(const CHDRLReport& other);
+    ~CHDRLReport();
+
+    // The HDRL plot's channels, its three views and the HDRL test files; the
+    // bodies live with the HDRL family (hdrl/).
+    void SetupHDRLPlotChannels(IPlotPtr plot);
+    void ControlClick(IPlotPtr plot);
+    void HDRClicked(IPlotPtr plot);
+    void LinearityClicked(IPlotPtr plot);
+    void SaveHDRL(IPlotPtr plot);
+    bool LoadHDRL(IPlotPtr plot);
+
+    AutoString m_strTag { "" }; // device tag
+    AutoString m_strSpare { "" };
+    AutoString m_strPosSettlingTime { "3" }; // seconds
+    AutoString m_strRepeatAverage { "" };
+    AutoString m_strRepeatMaximum { "" };
+    AutoString m_strHysDeadAverage { "" };
+    AutoString m_strHysDeadMaximum { "" };
+    AutoString m_strLinearError { "" };
+};

@@ -1,0 +1,313 @@
+#include "HDRLCompare.h"
+#include "HDRLAnalysis.h"
+#include "HDRLTestChannels.h"
+#include "HDRLTestFile.h"
+
+#include "core/ModuleStateGuard.h"
+#include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
+#include "hdrl/CHDRLCompareReport.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+const QString OpenTitle = QStringLiteral("Open HDRL Test Results");
+const QString OpenFilter = QStringLiteral("(*.hdrl)|*.hdrl|");
+const QString Extension = QStringLiteral("hdrl");
+
+void show(const IPlotPtr& plot, const char* name, bool shown)
+{
+    OnCheckBoxChanged(plot, AutoString(name), shown);
+}
+
+void showAxis(const IPlotAxisPtr& axis, bool shown)
+{
+    axis->SetVisible(shown);
+    axis->SetTitleVisible(shown);
+}
+
+// What one compared file gives: its identity, settling time and results.
+struct FileFigures {
+    QString tag;
+    QString date;
+    QString settlingText;
+    double settling = 0.0;
+    QString repeatAverage;
+    QString repeatMaximum;
+    QString hysDeadAverage;
+    QString hysDeadMaximum;
+    QString linearity;
+};
+
+// Reads the identity of the file in the scratch plot, after the file check.
+FileFigures identityOf(const IPlotPtr& scratch)
+{
+    const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
+    FileFigures f;
+    f.settling = HDRLTestFile::checkFile(lookup);
+    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    const auto part = [&](int k) { return uint16_t(HiddenChannelInteger(ResultFileFrame::valueAt(settings, k))); };
+    f.date = QStringLiteral("%1/%2/%3").arg(part(0)).arg(part(1)).arg(part(2));
+    f.settlingText = NumberText::fromSingle(f.settling);
+    f.tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys).toQString();
+    return f;
+}
+
+// Copies the file's data channels into the compare plot under the file's
+// names, turns a one-point-per-step run into steps, and computes the
+// results on the copies (the average error and its line come from the file).
+void copyAndEvaluate(const IPlotPtr& scratch, const IPlotPtr& visible, int which, FileFigures& f)
+{
+    const QString suffix = which == 2 ? QStringLiteral("2") : QString();
+    for (const char* name : HDRLCompare::CopyOrder)
+        LoadChannel(AutoString(name), AutoString(QString::fromLatin1(name) + suffix), true, scratch, visible);
+    const QString time = which == 2 ? HDRLTestChannels::Time2Axis : HDRLTestChannels::TimeAxis;
+    visible->XAxisByName(time)->FitToData();
+    visible->YAxisByName(HDRLTestChannels::PositionAxis)->FitToData();
+    const QString command = QStringLiteral("Command") + suffix;
+    const QString position = QStringLiteral("Position") + suffix;
+    const auto count = [&] { return GetDispatchDriverIPlotXChannelByName(visible, AutoString(command))->Count(); };
+    if (count() == HDRLTestChannels::StepCount)
+        HDRLTestFile::toStaircase(visible, position, command, f.settling);
+    const auto text = [](const std::optional<double>& v) { return v ? NumberText::fromDouble(*v) : QString(); };
+    std::optional<double> repeatAverage, repeatMaximum, hysAverage, hysMaximum;
+    if (count() == HDRLTestChannels::RunPoints) {
+        double average = 0.0, maximum = 0.0;
+        CalculateRepeatError(visible, 0, 0, &average, &maximum, which);
+        repeatAverage = average;
+        repeatMaximum = maximum;
+        CalculateHD_Error(visible, 0, 0, &average, &maximum, which);
+        hysAverage = average;
+        hysMaximum = maximum;
+    }
+    double linearity = 0.0;
+    CalculateLinError(visible, 0, 0, &linearity, which);
+    // A file that is no whole run has no repeatability or hysteresis texts.
+    f.repeatAverage = text(repeatAverage);
+    f.repeatMaximum = text(repeatMaximum);
+    f.hysDeadAverage = text(hysAverage);
+    f.hysDeadMaximum = text(hysMaximum);
+    f.linearity = NumberText::fromDouble(linearity);
+
+    const IPlotAxisPtr timeAxis = visible->XAxisByName(time);
+    timeAxis->SetMin(0.0);
+    timeAxis->SetSpan(24.0 * f.settling);
+    const IPlotAxisPtr commandAxis = visible->XAxisByName(HDRLTestChannels::CommandAxis);
+    commandAxis->SetMin(0.0);
+    commandAxis->SetSpan(100.0);
+    const IPlotAxisPtr positionAxis = visible->YAxisByName(HDRLTestChannels::PositionAxis);
+    positionAxis->SetMin(0.0);
+    positionAxis->SetSpan(100.0);
+    const IPlotAxisPtr errorAxis = visible->YAxisByName(HDRLTestChannels::PositionErrorAxis);
+    errorAxis->SetMin(-1.5);
+    errorAxis->SetSpan(3.0);
+}
+
+// The file-2 curves of the compare plot and the axes a copy sets, as they
+// were before a file 2 was copied in: a file refused while its results are
+// worked out leaves the file 2 shown before, curves and all.
+class ShownFile2
+{
+public:
+    explicit ShownFile2(const IPlotPtr& plot)
+        : m_plot(plot)
+    {
+        for (const char* name : HDRLCompare::CopyOrder) {
+            const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(
+                plot, AutoString(QString::fromLatin1(name) + QStringLiteral("2")));
+            m_curves.push_back(channel->data());
+        }
+        for (const IPlotAxisPtr& axis : axes())
+            m_ranges.emplace_back(axis->GetMin(), axis->GetSpan());
+    }
+
+    void restore()
+    {
+        for (PlotChannelData& curve : m_curves) {
+            const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(m_plot, AutoString(curve.name));
+            channel->replaceData(std::move(curve));
+        }
+        const std::vector<IPlotAxisPtr> restored = axes();
+        for (size_t k = 0; k < restored.size(); ++k) {
+            restored[k]->SetMin(m_ranges[k].first);
+            restored[k]->SetSpan(m_ranges[k].second);
+        }
+    }
+
+private:
+    std::vector<IPlotAxisPtr> axes() const
+    {
+        using namespace HDRLTestChannels;
+        return { m_plot->XAxisByName(Time2Axis), m_plot->XAxisByName(CommandAxis), m_plot->YAxisByName(PositionAxis),
+            m_plot->YAxisByName(PositionErrorAxis) };
+    }
+
+    IPlotPtr m_plot;
+    std::vector<PlotChannelData> m_curves;
+    std::vector<std::pair<double, double>> m_ranges;
+};
+
+QString difference(const AutoString& first, const AutoString& second)
+{
+    return NumberText::fromDouble(
+        std::fabs(NumberText::toDouble(first.toQString()) - NumberText::toDouble(second.toQString())));
+}
+
+} // namespace
+
+void CHDRLCompareReport::SetupHDRLDestPlotChannels(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    plot.checked();
+    plot->RemoveAllChannels();
+    for (size_t k = 0; k < HDRLCompare::Rows.size(); ++k)
+        plot->AddChannel();
+    int index = 0;
+    for (const HDRLCompare::ChannelRow& row : HDRLCompare::Rows) {
+        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
+            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
+    }
+}
+
+void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    for (const char* name : { "Position", "Position2", "Command", "Command2", "AverageError", "AverageError2",
+             "LeastSquareLine", "LeastSquareLine2", "1stCycle-Incr", "1stCycle-Incr2", "1stCycle-Decr",
+             "1stCycle-Decr2", "2ndCycle-Incr", "2ndCycle-Incr2", "2ndCycle-Decr", "2ndCycle-Decr2" })
+        show(plot, name, false);
+    using namespace HDRLTestChannels;
+    const IPlotAxisPtr axes[] = { plot->XAxisByName(TimeAxis), plot->XAxisByName(Time2Axis),
+        plot->XAxisByName(CommandAxis), plot->YAxisByName(PositionAxis), plot->YAxisByName(PositionErrorAxis) };
+    for (const IPlotAxisPtr& axis : axes)
+        axis->SetVisible(false);
+    for (const IPlotAxisPtr& axis : axes)
+        axis->SetTitleVisible(false);
+}
+
+void CHDRLCompareReport::OnCompareControl(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    ResetHDRLGridView(plot);
+    plot->SetTitle(QStringLiteral("Position Vs Time"));
+    for (const char* name : { "Position", "Command", "Position2", "Command2" })
+        show(plot, name, true);
+    using namespace HDRLTestChannels;
+    showAxis(plot->YAxisByName(PositionAxis), true);
+    showAxis(plot->XAxisByName(TimeAxis), true);
+    showAxis(plot->XAxisByName(Time2Axis), true);
+    plot->XAxisByName(Time2Axis)->SetLabelsVisible(true);
+    plot->YAxisByName(PositionAxis)->FitToData();
+    plot->XAxisByName(TimeAxis)->FitToData();
+    plot->XAxisByName(Time2Axis)->FitToData();
+}
+
+void CHDRLCompareReport::OnCompareHDR(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    ResetHDRLGridView(plot);
+    plot->SetTitle(QStringLiteral("Position Error Vs Position"));
+    for (const char* name : { "1stCycle-Incr", "1stCycle-Incr2", "1stCycle-Decr", "1stCycle-Decr2", "2ndCycle-Incr",
+             "2ndCycle-Incr2", "2ndCycle-Decr", "2ndCycle-Decr2" })
+        show(plot, name, true);
+    showAxis(plot->YAxisByName(HDRLTestChannels::PositionErrorAxis), true);
+    showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
+}
+
+void CHDRLCompareReport::OnCompareLinearity(IPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    ResetHDRLGridView(plot);
+    plot->SetTitle(QStringLiteral("Position Error Vs Command"));
+    for (const char* name : { "AverageError", "AverageError2", "LeastSquareLine", "LeastSquareLine2" })
+        show(plot, name, true);
+    showAxis(plot->YAxisByName(HDRLTestChannels::PositionErrorAxis), true);
+    showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
+}
+
+bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    if (!path)
+        return false;
+    try {
+        // The file is checked whole in the scratch plot before the compare
+        // plot or the record are emptied.
+        scratch->ClearAllData();
+        scratch->LoadDataFile(*path);
+        FileFigures f = identityOf(scratch);
+        visible->ClearAllData();
+        *this = CHDRLCompareReport();
+        m_strFileName1 = AutoString(*path);
+        m_strPosSettlingTime1 = AutoString(f.settlingText);
+        m_strTestDate1 = AutoString(f.date);
+        m_strTag1 = AutoString(f.tag);
+        copyAndEvaluate(scratch, visible, 1, f);
+        m_strRepeatAverage1 = AutoString(f.repeatAverage);
+        m_strRepeatMaximum1 = AutoString(f.repeatMaximum);
+        m_strHysDeadAverage1 = AutoString(f.hysDeadAverage);
+        m_strHysDeadMaximum1 = AutoString(f.hysDeadMaximum);
+        m_strLinearError1 = AutoString(f.linearity);
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return false;
+    }
+}
+
+bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent)
+{
+    ModuleStateGuard moduleState;
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    if (!path)
+        return false;
+    // File 2 and the differences as they were: what the user does not accept
+    // (or what cannot be compared) leaves them as shown before.
+    const CHDRLCompareReport before = *this;
+    std::optional<ShownFile2> shown;
+    try {
+        scratch->ClearAllData();
+        scratch->LoadDataFile(*path);
+        FileFigures f = identityOf(scratch);
+        m_strFileName2 = AutoString(*path);
+        m_strTestDate2 = AutoString(f.date);
+        m_strPosSettlingTime2 = AutoString(f.settlingText);
+        m_strTag2 = AutoString(f.tag);
+        // The settling time is the one setting compared.
+        if (m_strPosSettlingTime1.toQString() != m_strPosSettlingTime2.toQString()
+            && !ContinueDespiteOtherSettings(parent)) {
+            *this = before;
+            return false;
+        }
+        shown.emplace(visible);
+        copyAndEvaluate(scratch, visible, 2, f);
+        m_strRepeatAverage2 = AutoString(f.repeatAverage);
+        m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
+        m_strHysDeadAverage2 = AutoString(f.hysDeadAverage);
+        m_strHysDeadMaximum2 = AutoString(f.hysDeadMaximum);
+        m_strLinearError2 = AutoString(f.linearity);
+        m_strRepeatAverageDiff = AutoString(difference(m_strRepeatAverage1, m_strRepeatAverage2));
+        m_strRepeatMaximumDiff = AutoString(difference(m_strRepeatMaximum1, m_strRepeatMaximum2));
+        m_strHysDeadAverageDiff = AutoString(difference(m_strHysDeadAverage1, m_strHysDeadAverage2));
+        m_strHysDeadMaximumDiff = AutoString(difference(m_strHysDeadMaximum1, m_strHysDeadMaximum2));
+        m_strLinearErrorDiff = AutoString(difference(m_strLinearError1, m_strLinearError2));
+        return true;
+    } catch (...) {
+        *this = before;
+        if (shown) {
+            try {
+                shown->restore();
+            } catch (...) {
+                // A compare plot that fails here has nothing left to restore.
+            }
+        }
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return false;
+    }
+}

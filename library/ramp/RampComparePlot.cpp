@@ -1,0 +1,270 @@
+#include "RampCompare.h"
+#include "RampTestChannels.h"
+
+#include "automation/ComError.h"
+#include "core/ModuleStateGuard.h"
+#include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
+#include "ramp/CRampCompareReport.h"
+
+namespace RampCompare
+{
+
+namespace
+{
+constexpr int32_t First = ChannelStyle::PlainTrace;
+constexpr int32_t Second = ChannelStyle::Square;
+constexpr int32_t Delta = ChannelStyle::Triangle;
+} // namespace
+
+// clang-format off
+const std::array<ChannelRow, ChannelCount> Rows { {
+    { "Position", "Position 1", 0x0A0AFF, "Time", "Position", First },
+    { "Command", "Command 1", 0xC00000, "Time", "Position", First },
+    { "Port1", "Port1 1 Pressure", 0x00FF00, "Time", "Pressure", First },
+    { "Port2", "Port2 1 Pressure", 0xCC00CC, "Time", "Pressure", First },
+    { "ILCmd", "Pilot Relay Command 1", 0x004000, "Time", "Position", First },
+    { "ILPOS", "Pilot Relay Position 1", 0x000080, "Time", "Position", First },
+    { "Position2", "Position 2", 0x0A0AFF, "Time", "Position", Second },
+    { "Command2", "Command 2", 0xC00000, "Time", "Position", Second },
+    { "Port1_2", "Port1 2 Pressure", 0x00FF00, "Time", "Pressure", Second },
+    { "Port2_2", "Port2 2 Pressure", 0xCC00CC, "Time", "Pressure", Second },
+    { "ILCmd2", "Pilot Relay Command 2", 0x004000, "Time", "Position", Second },
+    { "ILPOS2", "Pilot Relay Position 2", 0x000080, "Time", "Position", Second },
+    { "PositionDiff", "Position Delta", 0x0A0AFF, "Time", "Position", Delta },
+    { "CommandDiff", "Command Delta", 0xC00000, "Time", "Position", Delta },
+    { "Port1Diff", "Port1 Delta Pressure", 0x00FF00, "Time", "Pressure", Delta },
+    { "Port2Diff", "Port2 Delta Pressure", 0xCC00CC, "Time", "Pressure", Delta },
+    { "ILCmdDiff", "Pilot Relay Command Delta", 0x004000, "Time", "Position", Delta },
+    { "ILPOSDiff", "Pilot Relay Position Delta", 0x000080, "Time", "Position", Delta },
+
+    { "PvPPort1", "Port 1 Pressure(opening) 1", 0x00FF00, "Position", "Pressure", First },
+    { "PvPPort2", "Port 2 Pressure(opening) 1", 0x000000, "Position", "Pressure", First },
+    { "PvPPort1_2", "Port 1 Pressure(closing) 1", 0xCC00CC, "Position", "Pressure", First },
+    { "PvPPort2_2", "Port 2 Pressure(closing) 1", 0x0A0AFF, "Position", "Pressure", First },
+    { "PvPPort12", "Port 1 Pressure(opening) 2", 0x00FF00, "Position", "Pressure", Second },
+    { "PvPPort22", "Port 2 Pressure(opening) 2", 0x000000, "Position", "Pressure", Second },
+    { "PvPPort1_2_2", "Port 1 Pressure(closing) 2", 0xCC00CC, "Position", "Pressure", Second },
+    { "PvPPort2_2_2", "Port 2 Pressure(closing) 2", 0x0A0AFF, "Position", "Pressure", Second },
+    { "PvPPort1Diff", "Port 1 Delta Pressure(opening)", 0x00FF00, "Position", "Pressure", Delta },
+    { "PvPPort2Diff", "Port 2 Delta Pressure(opening)", 0x000000, "Position", "Pressure", Delta },
+    { "PvPPort1_2Diff", "Port 1 Delta Pressure(closing)", 0xCC00CC, "Position", "Pressure", Delta },
+    { "PvPPort2_2Diff", "Port 2 Delta Pressure(closing)", 0x0A0AFF, "Position", "Pressure", Delta },
+
+    { "PosnvCmdOpen", "Position(opening) 1", 0x0A0AFF, "Command", "Position", First },
+    { "Port1vCmdOpen", "Port 1 Pressure(opening) 1", 0x00FF00, "Command", "Pressure", First },
+    { "Port2vCmdOpen", "Port 2 Pressure(opening) 1", 0x000000, "Command", "Pressure", First },
+    { "ILCmdvCmdOpen", "Pilot Relay Command(opening) 1", 0x990033, "Command", "Position", First },
+    { "ILPosnvCmdOpen", "Pilot Relay Position(opening) 1", 0xCC00FF, "Command", "Position", First },
+    { "PosnvCmdClose", "Position(closing) 1", 0xCC0099, "Command", "Position", First },
+    { "Port1vCmdClose", "Port 1 Pressure(closing) 1", 0x008B00, "Command", "Pressure", First },
+    { "Port2vCmdClose", "Port 2 Pressure(closing) 1", 0x000080, "Command", "Pressure", First },
+    { "ILCmdvCmdClose", "Pilot Relay Command(closing) 1", 0x0066FF, "Command", "Position", First },
+    { "ILPosnvCmdClose", "Pilot Relay Position(closing) 1", 0x006400, "Command", "Position", First },
+    { "PosnvCmdOpen2", "Position(opening) 2", 0x0A0AFF, "Command", "Position", Second },
+    { "Port1vCmdOpen2", "Port 1 Pressure(opening) 2", 0x00FF00, "Command", "Pressure", Second },
+    { "Port2vCmdOpen2", "Port 2 Pressure(opening) 2", 0x000000, "Command", "Pressure", Second },
+    { "ILCmdvCmdOpen2", "Pilot Relay Command(opening) 2", 0x990033, "Command", "Position", Second },
+    { "ILPosnvCmdOpen2", "Pilot Relay Position(opening) 2", 0xCC00FF, "Command", "Position", Second },
+    { "PosnvCmdClose2", "Position(closing) 2", 0xCC0099, "Command", "Position", Second },
+    { "Port1vCmdClose2", "Port 1 Pressure(closing) 2", 0x008B00, "Command", "Pressure", Second },
+    { "Port2vCmdClose2", "Port 2 Pressure(closing) 2", 0x000080, "Command", "Pressure", Second },
+    { "ILCmdvCmdClose2", "Pilot Relay Command(closing) 2", 0x0066FF, "Command", "Position", Second },
+    { "ILPosnvCmdClose2", "Pilot Relay Position(closing) 2", 0x006400, "Command", "Position", Second },
+    { "PosnvCmdOpenDiff", "Position(opening) Delta", 0x0A0AFF, "Command", "Position", Delta },
+    { "Port1vCmdOpenDiff", "Port 1 Delta Pressure(opening)", 0x00FF00, "Command", "Pressure", Delta },
+    { "Port2vCmdOpenDiff", "Port 2 Delta Pressure(opening)", 0x000000, "Command", "Pressure", Delta },
+    { "ILCmdvCmdOpenDiff", "Pilot Relay Command(opening) Delta", 0x990033, "Command", "Position", Delta },
+    { "ILPosnvCmdOpenDiff", "Pilot Relay Position(opening) Delta", 0xCC00FF, "Command", "Position", Delta },
+    { "PosnvCmdCloseDiff", "Position(closing) Delta", 0xCC0099, "Command", "Position", Delta },
+    { "Port1vCmdCloseDiff", "Port 1 Delta Pressure(closing)", 0x008B00, "Command", "Pressure", Delta },
+    { "Port2vCmdCloseDiff", "Port 2 Delta Pressure(closing)", 0x000080, "Command", "Pressure", Delta },
+    { "ILCmdvCmdCloseDiff", "Pilot Relay Command(closing) Delta", 0x0066FF, "Command", "Position", Delta },
+    { "ILPosnvCmdCloseDiff", "Pilot Relay Position(closing) Delta", 0x006400, "Command", "Position", Delta },
+
+    { "Friction", "Friction 1", 0x0A0AFF, "Position", "FrictionY", First },
+    { "ThrustOpen", "Thrust (opening) 1", 0xC00000, "Position", "FrictionY", First },
+    { "ThrustClose", "Thrust (closing) 1", 0x00FF00, "Position", "FrictionY", First },
+    { "Friction2", "Friction 2", 0x0A0AFF, "Position", "FrictionY", Second },
+    { "ThrustOpen2", "Thrust (opening) 2", 0xC00000, "Position", "FrictionY", Second },
+    { "ThrustClose2", "Thrust (closing) 2", 0x00FF00, "Position", "FrictionY", Second },
+    { "FrictionDiff", "Friction Delta", 0x0A0AFF, "Position", "FrictionY", Delta },
+    { "ThrustOpenDiff", "Thrust (opening) Delta", 0xC00000, "Position", "FrictionY", Delta },
+    { "ThrustCloseDiff", "Thrust (closing) Delta", 0x00FF00, "Position", "FrictionY", Delta },
+} };
+
+const std::array<const char*, ChannelCount> HidingOrder {
+    "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS",
+    "Position2", "Command2", "Port1_2", "Port2_2", "ILCmd2", "ILPOS2",
+    "PositionDiff", "CommandDiff", "Port1Diff", "Port2Diff", "ILCmdDiff", "ILPOSDiff",
+    "PvPPort1", "PvPPort2", "PvPPort1_2", "PvPPort2_2",
+    "PvPPort12", "PvPPort22", "PvPPort1_2_2", "PvPPort2_2_2",
+    "PvPPort1Diff", "PvPPort2Diff", "PvPPort1_2Diff", "PvPPort2_2Diff",
+    "PosnvCmdOpen", "PosnvCmdClose", "Port1vCmdOpen", "Port1vCmdClose", "Port2vCmdOpen", "Port2vCmdClose",
+    "ILCmdvCmdOpen", "ILCmdvCmdClose", "ILPosnvCmdOpen", "ILPosnvCmdClose",
+    "PosnvCmdOpen2", "PosnvCmdClose2", "Port1vCmdOpen2", "Port1vCmdClose2", "Port2vCmdOpen2", "Port2vCmdClose2",
+    "ILCmdvCmdOpen2", "ILCmdvCmdClose2", "ILPosnvCmdOpen2", "ILPosnvCmdClose2",
+    "PosnvCmdOpenDiff", "PosnvCmdCloseDiff", "Port1vCmdOpenDiff", "Port1vCmdCloseDiff", "Port2vCmdOpenDiff",
+    "Port2vCmdCloseDiff", "ILCmdvCmdOpenDiff", "ILCmdvCmdCloseDiff", "ILPosnvCmdOpenDiff", "ILPosnvCmdCloseDiff",
+    "Friction", "ThrustOpen", "ThrustClose",
+    "Friction2", "ThrustOpen2", "ThrustClose2",
+    "FrictionDiff", "ThrustOpenDiff", "ThrustCloseDiff",
+};
+// clang-format on
+
+} // namespace RampCompare
+
+using namespace RampTestChannels;
+
+namespace
+{
+
+void show(const IXYPlotPtr& plot, const char* name, bool shown)
+{
+    OnCheckBoxChanged(plot, AutoString(name), shown);
+}
+
+void showAll(const IXYPlotPtr& plot, std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        show(plot, name, true);
+}
+
+// Both switches of the axes one step shows: the visibility switches first,
+// then the title switches, in the same order.
+void showAxes(const IXYPlotPtr& plot, const QString& x, const QString& y)
+{
+    const IPlotAxisPtr xAxis = plot->XAxisByName(x);
+    const IPlotAxisPtr yAxis = plot->YAxisByName(y);
+    xAxis->SetVisible(true);
+    yAxis->SetVisible(true);
+    xAxis->SetTitleVisible(true);
+    yAxis->SetTitleVisible(true);
+}
+
+// A file's port 2 traces show only on the larger model with port 2 in use.
+bool port2Shown(uint8_t singleActing, const CReportHeader& header)
+{
+    return singleActing == 0 && header.m_byModel == 5;
+}
+
+void hideAll(const IXYPlotPtr& plot)
+{
+    for (const char* name : RampCompare::HidingOrder)
+        show(plot, name, false);
+    const QString xAxes[] = { TimeAxis, PositionAxis, CommandAxis };
+    const QString yAxes[] = { PositionAxis, PressureAxis, ForceAxis };
+    for (const QString& name : xAxes)
+        plot->XAxisByName(name)->SetVisible(false);
+    for (const QString& name : yAxes)
+        plot->YAxisByName(name)->SetVisible(false);
+    for (const QString& name : xAxes)
+        plot->XAxisByName(name)->SetTitleVisible(false);
+    for (const QString& name : yAxes)
+        plot->YAxisByName(name)->SetTitleVisible(false);
+}
+
+} // namespace
+
+void CRampCompareReport::SetupSrcPlotChannels(IXYPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    Setup(plot);
+}
+
+void CRampCompareReport::SetupDestPlotChannels(IXYPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    if (!plot)
+        throw ComError(ComError::InvalidPointer, QStringLiteral("No compare plot"));
+    plot->RemoveAllChannels();
+    for (int k = 0; k < RampCompare::ChannelCount; ++k)
+        plot->AddChannel();
+    int index = 0;
+    for (const RampCompare::ChannelRow& row : RampCompare::Rows) {
+        CreateRampChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
+            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
+    }
+    hideAll(plot);
+}
+
+void CRampCompareReport::ResetRampComparePlot(IXYPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    hideAll(plot);
+}
+
+void CRampCompareReport::SetRampView(IXYPlotPtr plot, CReportHeader header)
+{
+    ModuleStateGuard moduleState;
+    hideAll(plot);
+    plot->SetTitle(QStringLiteral("Ramp Test"));
+    showAll(plot,
+        { "Position", "Command", "ILCmd", "ILPOS", "Position2", "Command2", "ILCmd2", "ILPOS2", "PositionDiff",
+            "CommandDiff", "ILCmdDiff", "ILPOSDiff" });
+    showAxes(plot, TimeAxis, PositionAxis);
+    show(plot, "Port1", true);
+    const bool port2First = port2Shown(m_bSingleActing1, header);
+    show(plot, "Port2", port2First);
+    show(plot, "Port2Diff", port2First);
+    show(plot, "Port1_2", true);
+    if (port2Shown(m_bSingleActing2, header)) {
+        show(plot, "Port2_2", true);
+    } else {
+        show(plot, "Port2_2", false);
+        show(plot, "Port2Diff", false);
+    }
+    show(plot, "Port1Diff", true);
+    ShowYAxis(plot, PressureAxis, true);
+}
+
+void CRampCompareReport::SetPressureVPosView(IXYPlotPtr plot, CReportHeader header)
+{
+    ModuleStateGuard moduleState;
+    hideAll(plot);
+    plot->SetTitle(QStringLiteral("Pressure Vs Position"));
+    showAll(plot, { "PvPPort1", "PvPPort1_2" });
+    const bool port2First = port2Shown(m_bSingleActing1, header);
+    for (const char* name : { "PvPPort2", "PvPPort2_2", "PvPPort2Diff" })
+        show(plot, name, port2First);
+    showAll(plot, { "PvPPort12", "PvPPort1_2_2" });
+    const bool port2Second = port2Shown(m_bSingleActing2, header);
+    for (const char* name : { "PvPPort22", "PvPPort2_2_2", "PvPPort2_2Diff" })
+        show(plot, name, port2Second);
+    showAll(plot, { "PvPPort1Diff", "PvPPort1_2Diff" });
+    showAxes(plot, PositionAxis, PressureAxis);
+}
+
+void CRampCompareReport::SetSigVCommandView(IXYPlotPtr plot, CReportHeader header)
+{
+    ModuleStateGuard moduleState;
+    hideAll(plot);
+    plot->SetTitle(QStringLiteral("Signals Vs Command"));
+    showAll(plot,
+        { "PosnvCmdOpen", "PosnvCmdClose", "ILCmdvCmdOpen", "ILCmdvCmdClose", "ILPosnvCmdOpen", "ILPosnvCmdClose",
+            "PosnvCmdOpen2", "PosnvCmdClose2", "ILCmdvCmdOpen2", "ILCmdvCmdClose2", "ILPosnvCmdOpen2",
+            "ILPosnvCmdClose2", "PosnvCmdOpenDiff", "PosnvCmdCloseDiff", "ILCmdvCmdOpenDiff", "ILCmdvCmdCloseDiff",
+            "ILPosnvCmdOpenDiff", "ILPosnvCmdCloseDiff" });
+    showAxes(plot, CommandAxis, PositionAxis);
+    showAll(plot, { "Port1vCmdOpen", "Port1vCmdClose" });
+    const bool port2First = port2Shown(m_bSingleActing1, header);
+    for (const char* name : { "Port2vCmdOpen", "Port2vCmdClose", "Port2vCmdOpenDiff", "Port2vCmdCloseDiff" })
+        show(plot, name, port2First);
+    showAll(plot, { "Port1vCmdOpen2", "Port1vCmdClose2" });
+    const bool port2Second = port2Shown(m_bSingleActing2, header);
+    for (const char* name : { "Port2vCmdOpen2", "Port2vCmdClose2", "Port2vCmdOpenDiff", "Port2vCmdCloseDiff" })
+        show(plot, name, port2Second);
+    showAll(plot, { "Port1vCmdOpenDiff", "Port1vCmdCloseDiff" });
+    ShowYAxis(plot, PressureAxis, true);
+}
+
+void CRampCompareReport::SetFrictionView(IXYPlotPtr plot)
+{
+    ModuleStateGuard moduleState;
+    hideAll(plot);
+    plot->SetTitle(QStringLiteral("Friction & Thrust Vs Position"));
+    showAll(plot,
+        { "Friction", "ThrustOpen", "ThrustClose", "Friction2", "ThrustOpen2", "ThrustClose2", "FrictionDiff",
+            "ThrustOpenDiff", "ThrustCloseDiff" });
+    showAxes(plot, PositionAxis, ForceAxis);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/ResultFile.h"
+#include "ramp/CRampReport.h"
+
+#include <QString>
+
+// The ramp test file (".rmp"): the ramp plot's data file, whose hidden
+// "TestSettings" channel holds 18 points: start, stop, hold time and
+// duration; the bi-directional, single-acting and pressure sensor flags; the
+// month, day and year of saving; the pressure and length unit codes; the
+// actuator size and stroke length; the pressure data flag; spring initial,
+// final and rate. "TagName" holds the device tag; "Results" is kept as the
+// plot has it.
+namespace RampTestFile
+{
+
+inline constexpr int SettingsPoints = 18;
+
+const ResultFileFamily<CRampReport>& family();
+
+// The unit texts a load gives for the file's unit codes.
+QString pressureUnitText(int unitCode);
+QString lengthUnitText(int unitCode);
+// The pressure axis title a load gives: "Pressure [kPa ]".
+QString pressureAxisTitle(int unitCode);
+
+// Refuses, with ComError, settings that no page can hold (ResultFileFrame::
+// checkSettings); the spring initial, final and rate, worked out from the
+// run, need only be finite.
+void checkSettings(const PlotChannelData& settings);
+
+// Reads a ramp test file held in the plot (or in loaded channels) into the
+// record: ComError, with the record maybe half filled, unless the file has
+// the 23 signal channels, "TagName" and the settings points the loader reads
+// (all 18 for a bi-directional test, 15 for a one-way one). Loaders read into
+// a copy.
+void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& record);
+
+} // namespace RampTestFile

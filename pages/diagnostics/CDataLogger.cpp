@@ -1,0 +1,453 @@
+#include "CDataLogger.h"
+
+#include "AppLog.h"
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "PageHelpers.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+
+#include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
+#include "data_logger/DataLoggerPlot.h"
+#include "data_logger/DataLoggerReport.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+
+#include <cmath>
+
+namespace
+{
+using namespace DataLoggerRules;
+
+// The boxes of the channels on the percent axis.
+constexpr int PercentBoxes[] = { CDataLogger::PositionBox, CDataLogger::AnalogCommandBox, CDataLogger::CommandBox,
+    CDataLogger::SpoolCommandBox, CDataLogger::SpoolPositionBox };
+}
+
+CDataLogger::CDataLogger(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CDataLogger"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CDataLogger::OnInitialUpdate()
+{
+    const AppLog& log = context().log();
+    log.WriteLog(QStringLiteral("DataLogger Entered"));
+    log.WriteLog(QStringLiteral("DataLogger created0"));
+    StripPage::OnInitialUpdate();
+
+    const TellboxImports& imports = context().imports();
+    QPointer<QWidget> window;
+    if (imports.CreatePlotControl)
+        m_pPlot = imports.CreatePlotControl(this, window, controlScreenRect(PlotHost), PlotId);
+    if (m_pPlot) {
+        ConfigureDataLoggerPlotControl(m_pPlot);
+        SetupDataLoggerPlotChannels(m_pPlot);
+        for (size_t k = 0; k < m_pChannels.size(); ++k)
+            m_pChannels[k] = m_pPlot->ChannelByName(QString::fromLatin1(Channels[k].name));
+        m_pPlot->XAxis(0)->SetMin(0);
+        m_pPlot->YAxis(0)->SetMin(-15);
+    }
+    m_LoggerPeriod = InitialPeriodMs;
+
+    setComboIndex(IntervalCombo, 0);
+    setComboIndex(UnitsCombo, 0);
+    for (const SampleChannel& sample : Channels)
+        setChecked(sample.box, true);
+    enableControl(SelectAllButton, false);
+    enableControl(UnselectAllButton, true);
+    if (m_pPlot) {
+        for (const IPlotChannelPtr& sample : m_pChannels)
+            showChannel(sample, true);
+        for (const char* hidden : { "TestSettings", "TagName" })
+            showChannel(m_pPlot->ChannelByName(QString::fromLatin1(hidden)), false);
+        for (int axis = 0; axis < 3; ++axis)
+            showAxis(axis, true);
+    }
+    enableControl(StopButton, false);
+
+    if (imports.CreateReportControl)
+        m_pReport = imports.CreateReportControl(this, window, controlScreenRect(ReportHost), ReportId);
+    if (imports.CreatePrintControl)
+        m_pPrinter = imports.CreatePrintControl(this, window, controlScreenRect(PrinterHost), PrinterId);
+
+    if (data().IsK40())
+        placeSmallerModelBoxes();
+    connectHandlers();
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+    log.WriteLog(QStringLiteral("DataLogger exit"));
+}
+
+void CDataLogger::placeSmallerModelBoxes()
+{
+    // Port 2 is the supply sensor there: the pilot relay boxes move up into its place.
+    QWidget* port2 = control(Port2Box);
+    QWidget* spoolCommand = control(SpoolCommandBox);
+    QWidget* spoolPosition = control(SpoolPositionBox);
+    const QRect port2Rect = port2->geometry();
+    const QRect spoolCommandRect = spoolCommand->geometry();
+    spoolCommand->setGeometry(port2Rect);
+    spoolPosition->setGeometry(spoolCommandRect);
+    setChecked(Port2Box, false);
+    showControl(Port2Box, false);
+}
+
+void CDataLogger::connectHandlers()
+{
+    for (const SampleChannel& sample : Channels)
+        onClicked(sample.box, "OnLoggerChannelBox", [this] { RefreshLoggerChannels(); });
+    onClicked(SelectAllButton, "SelectAllLoggerChannels", [this] { SelectAllLoggerChannels(); });
+    onClicked(UnselectAllButton, "UnselectAllLoggerChannels", [this] { UnselectAllLoggerChannels(); });
+    onClicked(StartButton, "StartDataLogging", [this] { StartDataLogging(); });
+    onClicked(StopButton, "StopDataLogging", [this] { StopDataLogging(); });
+    onClicked(SaveButton, "SaveLoggerResults", [this] { SaveLoggerResults(); });
+    onClicked(LoadButton, "LoadLoggerResults", [this] { LoadLoggerResults(); });
+    onClicked(PrintButton, "PrintLoggerReport", [this] { PrintLoggerReport(); });
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CDataLogger::ActivatePage()
+{
+    StripPage::ActivatePage();
+    read(HartCommand::ReadUnits);
+    context().misc().ReadMiscLong69();
+    // A plot that could not be made must not keep the page from being shown.
+    guard("ActivatePage", [this] { ApplyLoggerSettings(); });
+    m_LoggerFileLoaded = 0;
+}
+
+void CDataLogger::StopTimers()
+{
+    StripPage::StopTimers();
+    killTimer(SampleTimerId);
+    // Leaving the page ends a run: logging never goes on in the background.
+    guard("StopTimers", [this] { StopDataLogging(); });
+}
+
+// ---------------------------------------------------------------------------
+// Settings
+
+void CDataLogger::SetLoggerPeriod(int index)
+{
+    if (const std::optional<int> period = PeriodForIndex(static_cast<uint8_t>(index)))
+        m_LoggerPeriod = *period;
+}
+
+int CDataLogger::GetLoggerDurationSeconds(int unitIndex)
+{
+    const int value = durationField() ? durationField()->intValue() : 0;
+    const std::optional<DurationUnit> unit = UnitForIndex(unitIndex);
+    if (!unit)
+        return 0;
+    m_LoggerUnitText = QString::fromLatin1(unit->text);
+    return DurationSeconds(value, *unit);
+}
+
+void CDataLogger::ApplyLoggerSettings()
+{
+    const DeviceData& dd = data();
+    const bool port1 = dd.PressureSensorFlag != 0;
+    enableControl(Port1Box, port1);
+    setChecked(Port1Box, port1 && checked(Port1Box));
+    showChannel(channel(Port1Box), checked(Port1Box));
+
+    const bool port2 = dd.DeviceType == 5 && port1 && dd.Config28Bit5 == 0;
+    enableControl(Port2Box, port2);
+    setChecked(Port2Box, port2 && checked(Port2Box));
+    showChannel(channel(Port2Box), checked(Port2Box));
+
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QString::fromLatin1(DataLoggerAxis::Pressure));
+    pressure->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
+
+    SetLoggerPeriod(comboIndex(IntervalCombo));
+    m_LoggerDurationSeconds = GetLoggerDurationSeconds(comboIndex(UnitsCombo));
+    m_LoggerSampleLimit = SampleLimit(m_LoggerDurationSeconds, m_LoggerPeriod);
+
+    const IPlotAxisPtr time = m_pPlot->XAxis(0);
+    time->SetMin(0);
+    time->SetSpan(m_LoggerDurationSeconds);
+    const IPlotAxisPtr percent = m_pPlot->YAxis(0);
+    percent->SetMin(-15);
+    percent->SetSpan(130);
+    pressure->SetMin(0);
+    pressure->SetSpan(dd.MiscLong69Value);
+
+    const TemperatureScale scale = TemperatureScaleFor(dd.TemperatureUnit);
+    const IPlotAxisPtr temperature = m_pPlot->YAxisByName(QString::fromLatin1(DataLoggerAxis::Temperature));
+    temperature->SetMin(-40);
+    temperature->SetSpan(scale.span);
+    temperature->SetResetMin(-40);
+    temperature->SetTitle(QStringLiteral("Temperature [") + scale.unit + QStringLiteral("]"));
+
+    // A port box the device took away can be ticked again with Select All,
+    // which would otherwise stay disabled until some box is clicked.
+    if (!everyBoxTicked())
+        enableControl(SelectAllButton, true);
+}
+
+// ---------------------------------------------------------------------------
+// The run
+
+void CDataLogger::setIdle(bool idle)
+{
+    for (int id : { IntervalCombo, UnitsCombo, DurationField, StartButton, SaveButton, LoadButton, PrintButton })
+        enableControl(id, idle);
+    enableControl(StopButton, !idle);
+}
+
+void CDataLogger::StartDataLogging()
+{
+    setIdle(false);
+    m_LoggerSampleCount = 0;
+    // A new run can be saved again, even right after a load.
+    m_LoggerFileLoaded = 0;
+    const ISpinEditBoxPtr field = durationField();
+    field->setValue(ClampedDuration(field->value()));
+    m_pPlot->ClearAllData();
+    ApplyLoggerSettings();
+    // The first sample comes one period later and stands at x = 0.
+    if (m_LoggerPeriod > 0)
+        every(SampleTimerId, m_LoggerPeriod, "OnDataLoggerTimer", [this] { OnDataLoggerTimer(); });
+}
+
+void CDataLogger::StopDataLogging()
+{
+    killTimer(SampleTimerId);
+    killTimer(StripTimerId);
+    setIdle(true);
+}
+
+void CDataLogger::OnDataLoggerTimer()
+{
+    bool read202 = read(HartCommand::ReadStatus);
+    bool read204 = read(HartCommand::ReadPressure);
+    bool readCommand = false;
+    bool readPosition = false;
+    m_SpoolCommandValue = context().misc().ReadMiscWord12(&readCommand);
+    m_SpoolPositionValue = context().misc().ReadMiscWord34(&readPosition);
+    if (read202 && read204 && readCommand && readPosition) {
+        AppendLoggerSample();
+    } else {
+        // A value of an earlier sample would be drawn as if read now: the
+        // sample is left out and the time goes on.
+        context().log().WriteLog(QStringLiteral("CDataLogger OnDataLoggerTimer: sample %1 not read, no point at %2 s")
+                                     .arg(m_LoggerSampleCount)
+                                     .arg(SampleX(m_LoggerSampleCount, m_LoggerPeriod)));
+    }
+    ++m_LoggerSampleCount;
+    if (m_LoggerSampleCount > m_LoggerSampleLimit)
+        StopDataLogging();
+}
+
+void CDataLogger::AppendLoggerSample()
+{
+    const DeviceData& dd = data();
+    const double x = static_cast<double>(SampleX(m_LoggerSampleCount, m_LoggerPeriod));
+    const double fullScale = dd.MiscLong69Value;
+    const double values[8] = {
+        StatusPercent(dd.Position),
+        StatusPercent(dd.AnalogCommand),
+        StatusPercent(dd.Command),
+        dd.Temperature,
+        PortPressure(dd.Port1Pressure, fullScale),
+        PortPressure(dd.Port2Pressure, fullScale),
+        m_SpoolCommandValue,
+        m_SpoolPositionValue,
+    };
+    for (size_t k = 0; k < m_pChannels.size(); ++k)
+        m_pChannels[k]->AddXY(x, values[k]);
+}
+
+// ---------------------------------------------------------------------------
+// Channels shown
+
+void CDataLogger::RefreshLoggerChannels()
+{
+    for (const SampleChannel& sample : Channels)
+        showChannel(channel(sample.box), checked(sample.box));
+    showAxis(1, checked(TemperatureBox));
+    showAxis(2, checked(Port1Box) || checked(Port2Box));
+    bool percent = false;
+    for (int box : PercentBoxes)
+        percent = percent || checked(box);
+    showAxis(0, percent);
+    updateSelectButtons();
+}
+
+void CDataLogger::updateSelectButtons()
+{
+    const bool all = everyBoxTicked();
+    enableControl(SelectAllButton, !all);
+    enableControl(UnselectAllButton, all);
+}
+
+bool CDataLogger::everyBoxTicked() const
+{
+    for (const SampleChannel& sample : Channels) {
+        // The smaller model's Port 2 box is never shown: Select All cannot tick it.
+        if (sample.box == Port2Box && data().IsK40())
+            continue;
+        if (!checked(sample.box))
+            return false;
+    }
+    return true;
+}
+
+void CDataLogger::SelectAllLoggerChannels()
+{
+    enableControl(SelectAllButton, false);
+    enableControl(UnselectAllButton, true);
+    for (int box : { PositionBox, CommandBox, AnalogCommandBox, TemperatureBox, SpoolCommandBox, SpoolPositionBox }) {
+        setChecked(box, true);
+        showChannel(channel(box), true);
+    }
+    showChannel(channel(Port2Box), false);
+    for (int axis = 0; axis < 3; ++axis)
+        showAxis(axis, true);
+    setChecked(Port1Box, true);
+    enableControl(Port1Box, true);
+    showChannel(channel(Port1Box), checked(Port1Box));
+    if (data().DeviceType == 5 && data().Config28Bit5 == 0) {
+        setChecked(Port2Box, true);
+        enableControl(Port2Box, true);
+        showChannel(channel(Port2Box), checked(Port2Box));
+    }
+    showAxis(2, true);
+}
+
+void CDataLogger::UnselectAllLoggerChannels()
+{
+    enableControl(UnselectAllButton, false);
+    enableControl(SelectAllButton, true);
+    for (const SampleChannel& sample : Channels) {
+        setChecked(sample.box, false);
+        showChannel(channel(sample.box), false);
+    }
+    for (int axis = 0; axis < 3; ++axis)
+        showAxis(axis, false);
+}
+
+// ---------------------------------------------------------------------------
+// Files and report
+
+void CDataLogger::SaveLoggerResults()
+{
+    if (m_LoggerFileLoaded)
+        return;
+    read(HartCommand::ReadTagDescriptorDate);
+    const DeviceData& dd = data();
+    CDataLoggerReport& record = context().records().m_DataLoggerReport;
+    record.m_strTag = AutoString(dd.Tag);
+    record.m_strInterval = AutoString(QString::number(comboIndex(IntervalCombo)));
+    record.m_strDuration = AutoString(QString::number(DeviceWords::saturateS32(std::trunc(durationField()->value()))));
+    record.m_strDurationUnit = AutoString(QString::number(comboIndex(UnitsCombo)));
+    record.m_bSingleActing = dd.Config28Bit5;
+    record.m_bPressureSensor = dd.PressureSensorFlag;
+    record.m_nPressureUnit = dd.PressureUnit;
+    record.m_nTemperatureUnit = dd.TemperatureUnit;
+    record.SaveDataLogger(m_pPlot);
+}
+
+void CDataLogger::LoadLoggerResults()
+{
+    CDataLoggerReport& record = context().records().m_DataLoggerReport;
+    if (!record.LoadDataLogger(m_pPlot))
+        return;
+    m_LoggerFileLoaded = 1;
+    // The file brings the channels drawn when it was saved: the boxes take
+    // them over, so that what is ticked is what is drawn, now and in the next run.
+    for (const SampleChannel& sample : Channels) {
+        if (sample.box != Port2Box || data().DeviceType == 5)
+            setChecked(sample.box, channel(sample.box)->GetVisible());
+    }
+    setChecked(Port1Box, record.m_bPressureSensor != 0 && checked(Port1Box));
+    if (data().DeviceType == 5)
+        setChecked(Port2Box, record.m_bPressureSensor != 0 && record.m_bSingleActing == 0 && checked(Port2Box));
+    showChannel(channel(Port1Box), checked(Port1Box));
+    showChannel(channel(Port2Box), checked(Port2Box));
+    setComboIndex(IntervalCombo, LoadedIntervalIndex(record.m_strInterval.toQString()));
+    setComboIndex(UnitsCombo, LoadedUnitIndex(record.m_strDurationUnit.toQString()));
+    durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));
+    ApplyLoggerSettings();
+    RefreshLoggerChannels();
+}
+
+void CDataLogger::PrintLoggerReport()
+{
+    ReportRecords& records = context().records();
+    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
+    CDataLoggerReport& record = records.m_DataLoggerReport;
+    record.m_strInterval = AutoString(QString::number(m_LoggerPeriod / 1000));
+    record.m_strDuration = AutoString(QString::number(durationField()->intValue()));
+    record.m_strDurationUnit = AutoString(m_LoggerUnitText);
+    const QString definition = context().helpers().GetAppFolder()
+        + (data().DeviceType == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
+                                  : QStringLiteral("Dependencies/DataLogRept.xml"));
+    GenerateDataLoggerReport(
+        records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+ISpinEditBoxPtr CDataLogger::durationField() const
+{
+    return ISpinEditBoxPtr::fromObject(control(DurationField));
+}
+
+bool CDataLogger::checked(int box) const
+{
+    const auto* button = controlAs<QAbstractButton>(box);
+    return button && button->isChecked();
+}
+
+void CDataLogger::setChecked(int box, bool check)
+{
+    if (auto* button = controlAs<QAbstractButton>(box))
+        button->setChecked(check);
+}
+
+int CDataLogger::comboIndex(int combo) const
+{
+    const auto* box = controlAs<QComboBox>(combo);
+    return box ? box->currentIndex() : -1;
+}
+
+void CDataLogger::setComboIndex(int combo, int index)
+{
+    if (auto* box = controlAs<QComboBox>(combo))
+        box->setCurrentIndex(index);
+}
+
+const IPlotChannelPtr& CDataLogger::channel(int box) const
+{
+    for (size_t k = 0; k < m_pChannels.size(); ++k) {
+        if (Channels[k].box == box)
+            return m_pChannels[k];
+    }
+    static const IPlotChannelPtr none;
+    return none;
+}
+
+void CDataLogger::showChannel(const IPlotChannelPtr& sample, bool show)
+{
+    sample->SetVisible(show);
+    sample->SetLegendVisible(show);
+}
+
+void CDataLogger::showAxis(int yAxis, bool show)
+{
+    const IPlotAxisPtr axis = m_pPlot->YAxis(yAxis);
+    axis->SetVisible(show);
+    axis->SetTitleVisible(show);
+}

@@ -1,0 +1,494 @@
+#include "CDiagnosticsMain.h"
+
+#include "DeviceData.h"
+#include "MultiTestRun.h"
+#include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+#include "TestPageControls.h"
+#include "ValidityMark.h"
+
+#include "automation/AutoString.h"
+#include "multi_test/MultiTestReport.h"
+#include "ui/Prompts.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QPointer>
+
+#include <iterator>
+#include <vector>
+
+namespace
+{
+
+using namespace DiagnosticsHubRules;
+
+const QString SaveQuestion = QStringLiteral("Do you want to save the multi tests?");
+const QString SaveCaptionSuffix = QStringLiteral("-DAIGMAIN MULTI TESTS");
+const QString NotApplicable = QStringLiteral("NA");
+const QString NoSpringValue = QStringLiteral(" - ");
+
+static_assert(int(Test::Ramp) == int(MultiTest::Ramp) && int(Test::Step) == int(MultiTest::Step)
+        && int(Test::PartialStroke) == int(MultiTest::PartialStroke) && int(Test::HDRL) == int(MultiTest::HDRL)
+        && TestCount == int(MultiTest::Count),
+    "the hub's tests run in the order of the shared run state");
+
+MultiTest shared(Test test)
+{
+    return static_cast<MultiTest>(static_cast<int>(test));
+}
+
+// What the report takes from a page's shown texts, or an empty text where the
+// page gives fewer.
+QString textAt(const QStringList& texts, int index)
+{
+    return texts.value(index);
+}
+
+} // namespace
+
+CDiagnosticsMain::CDiagnosticsMain(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CDiagnosticsMain"), DialogId, StripTimer::OnActivation, parent)
+{
+    m_bParamValid.fill(true);
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CDiagnosticsMain::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    const TellboxImports& imports = context().imports();
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    // The list shows the run's lines, whichever page adds them.
+    context().multiTest().m_TestStatusList.setChanged([page = QPointer<CDiagnosticsMain>(this)] {
+        if (page)
+            page->showStatusLines();
+    });
+    showStatusLines();
+    // A test page the user stops ends the run through the hub's own Stop.
+    context().multiTest().StopMultiTest = [page = QPointer<CDiagnosticsMain>(this)] {
+        if (page)
+            page->OnStopMultiTest();
+    };
+    connectHandlers();
+    setWindowText(SettlingEdit, QStringLiteral("6"));
+    updateStartButton();
+    enableControl(StopButton, false);
+    for (const ParameterRow& row : Parameters)
+        enableControl(row.edit, false);
+    enableControl(BidirectionalBox, false);
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+}
+
+void CDiagnosticsMain::connectHandlers()
+{
+    connectNavigation(NavigationButtons);
+    for (const ParameterRow& row : Parameters) {
+        const int edit = row.edit;
+        onTextChanged(edit, "OnParameterChange", [this, edit] { OnParameterChange(edit); });
+    }
+    for (const TestRow& row : Tests) {
+        const int box = row.box;
+        onClicked(box, "OnTestBoxClicked", [this, box] { OnTestBoxClicked(box); });
+    }
+    onClicked(StartButton, "RunSequence", [this] { RunSequence(); });
+    onClicked(StopButton, "OnStopMultiTest", [this] { OnStopMultiTest(); });
+    onClicked(PrintButton, "PrintMultiTestReport", [this] { PrintMultiTestReport(); });
+}
+
+void CDiagnosticsMain::showStatusLines()
+{
+    auto* list = controlAs<QListWidget>(StatusList);
+    if (!list)
+        return;
+    list->clear();
+    list->addItems(context().multiTest().m_TestStatusList.lines());
+    list->scrollToBottom();
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CDiagnosticsMain::ActivatePage()
+{
+    StripPage::ActivatePage();
+    disableModelGatedControls();
+    MultiTestRun& multi = context().multiTest();
+    if (multi.m_bMultiTestRunning) {
+        RunSequence();
+        return;
+    }
+    if (multi.m_bShowStoppedRun) {
+        // The run the user stopped stays in view as it ended: its lines, its
+        // settings and the buttons its Stop left.
+        multi.m_bShowStoppedRun = false;
+        return;
+    }
+    multi.m_TestStatusList.ResetContent();
+    ResetIndicators();
+    // Without a reply the edits show the settings last known.
+    read(HartCommand::ReadSigSettings);
+    showSignatureSettings();
+    updateStartButton();
+}
+
+void CDiagnosticsMain::disableModelGatedControls()
+{
+    // The smaller model without the option has no trends and no partial
+    // stroke test: their tree items do not exist, and a run would wait
+    // forever for a partial stroke page that never reports back.
+    const DeviceData& dd = data();
+    const bool gated = dd.DeviceType == 6 && dd.Config28Bit5 == 0;
+    for (int id : { TrendsButton, PSTButton, PSTBox })
+        enableControl(id, !gated);
+    if (gated && checked(PSTBox)) {
+        setChecked(PSTBox, false);
+        enableGroup(Tests[int(Test::PartialStroke)], false);
+    }
+}
+
+void CDiagnosticsMain::showSignatureSettings()
+{
+    const DeviceData& dd = data();
+    const SignatureSettings settings { dd.SigSettings.Floats, dd.SigSettings.Word };
+    for (const ParameterRow& row : Parameters) {
+        if (const std::optional<QString> text = activationText(row.parameter, settings))
+            writeParameter(row.edit, *text);
+    }
+}
+
+void CDiagnosticsMain::writeParameter(int edit, const QString& text)
+{
+    // The check runs on every write, as it does when the text changes.
+    const bool unchanged = windowText(edit) == text;
+    setWindowText(edit, text);
+    if (unchanged)
+        OnParameterChange(edit);
+}
+
+// ---------------------------------------------------------------------------
+// Parameters and boxes
+
+const CDiagnosticsMain::ParameterRow* CDiagnosticsMain::parameterOf(int edit) const
+{
+    for (const ParameterRow& row : Parameters) {
+        if (row.edit == edit)
+            return &row;
+    }
+    return nullptr;
+}
+
+double CDiagnosticsMain::number(int edit) const
+{
+    return GetWindowNumber(control(edit));
+}
+
+void CDiagnosticsMain::OnParameterChange(int edit)
+{
+    const ParameterRow* row = parameterOf(edit);
+    if (!row)
+        return;
+    const bool ok = ValidityMark::show(this, row->mark, valid(row->parameter, number(edit)), rule(row->parameter).hint);
+    m_bParamValid[static_cast<size_t>(row->parameter)] = ok;
+    updateStartButton();
+}
+
+void CDiagnosticsMain::OnTestBoxClicked(int box)
+{
+    updateStartButton();
+    for (const TestRow& row : Tests) {
+        if (row.box == box)
+            enableGroup(row, checked(box));
+    }
+}
+
+void CDiagnosticsMain::ResetIndicators()
+{
+    for (const ParameterRow& row : Parameters)
+        ValidityMark::show(this, row.mark, true, QString());
+}
+
+void CDiagnosticsMain::updateStartButton()
+{
+    std::array<bool, TestCount> ticked {};
+    for (int k = 0; k < TestCount; ++k)
+        ticked[static_cast<size_t>(k)] = checked(Tests[k].box);
+    // No second run starts while one is on.
+    enableControl(StartButton, startAllowed(ticked, m_bParamValid) && !context().multiTest().m_bMultiTestRunning);
+}
+
+void CDiagnosticsMain::enableGroup(const TestRow& row, bool enable)
+{
+    for (int id : row.groupControls) {
+        if (id)
+            enableControl(id, enable);
+    }
+}
+
+bool CDiagnosticsMain::checked(int box) const
+{
+    const auto* button = controlAs<QAbstractButton>(box);
+    return button && button->isChecked();
+}
+
+void CDiagnosticsMain::setChecked(int box, bool on)
+{
+    if (auto* button = controlAs<QAbstractButton>(box))
+        button->setChecked(on);
+}
+
+// ---------------------------------------------------------------------------
+// The sequence
+
+void CDiagnosticsMain::RunSequence()
+{
+    killTimer(StripTimerId);
+    MultiTestRun& multi = context().multiTest();
+    if (!multi.m_bMultiTestRunning) {
+        multi.m_bShowStoppedRun = false;
+        multi.m_TestStatusList.ResetContent();
+        if (!userAllowsMovement(context().MessageCaption()))
+            return;
+    }
+    multi.m_bMultiTestRunning = true;
+    enableControl(StartButton, false);
+    enableControl(StopButton, true);
+    enableControl(PrintButton, false);
+    std::array<bool, TestCount> ticked {};
+    std::array<bool, TestCount> done {};
+    for (int k = 0; k < TestCount; ++k) {
+        ticked[static_cast<size_t>(k)] = checked(Tests[k].box);
+        done[static_cast<size_t>(k)] = multi.done(shared(Test(k)));
+    }
+    if (const std::optional<Test> next = nextTest(ticked, done)) {
+        startTest(*next);
+        return;
+    }
+    endRun();
+}
+
+void CDiagnosticsMain::startTest(Test test)
+{
+    MultiTestRun& multi = context().multiTest();
+    const TestRow& row = Tests[int(test)];
+    multi.m_TestStatusList.AddString(QString::fromLatin1(row.startedLine));
+    DeviceData& dd = data();
+    auto& floats = dd.SigSettings.Floats;
+    const auto single = [this](int edit) { return static_cast<float>(number(edit)); };
+    switch (test) {
+    case Test::Ramp:
+        floats[0] = single(RampStartEdit);
+        floats[1] = single(RampStopEdit);
+        floats[2] = single(RampDurationEdit);
+        floats[3] = single(RampHoldEdit);
+        dd.SigSettings.Word = 0;
+        dd.RampBidirectional = checked(BidirectionalBox) ? 1 : 0;
+        break;
+    case Test::Step:
+        multi.m_bRampDone = true;
+        floats[0] = single(StepStartEdit);
+        floats[1] = single(StepStopEdit);
+        floats[3] = single(StepHoldEdit);
+        break;
+    case Test::PartialStroke:
+        multi.m_bStepDone = true;
+        floats[0] = single(PSTStartEdit);
+        floats[1] = single(PSTStopEdit);
+        floats[3] = single(PSTDurationEdit);
+        dd.SigSettings.Word = timeToTargetWord(number(PSTTimeToTargetEdit));
+        break;
+    case Test::HDRL:
+        multi.m_bPSTDone = true;
+        if (multi.SetHDRLSettlingTime)
+            multi.SetHDRLSettlingTime(windowText(SettlingEdit));
+        break;
+    case Test::Count:
+        return;
+    }
+    // The test page starts its test when it is shown; the selection is the
+    // last thing done here.
+    context().SelectPageCode(row.pageCode);
+}
+
+void CDiagnosticsMain::endRun()
+{
+    MultiTestRun& multi = context().multiTest();
+    armStripTimer(RefreshMs);
+    multi.m_bHDRLDone = true;
+    multi.m_bMultiTestRunning = false;
+    multi.m_TestStatusList.AddString(QStringLiteral("Finished the selected tests"));
+    if (Prompts::show(SaveQuestion, context().MessageCaption() + SaveCaptionSuffix, Prompts::Buttons::OkCancel,
+            Prompts::Icon::None, this)
+        == Prompts::IdOk)
+        SaveMultiTests();
+    else
+        multi.m_bRampDone = multi.m_bStepDone = multi.m_bPSTDone = multi.m_bHDRLDone = false;
+    enableControl(StartButton, true);
+    enableControl(StopButton, false);
+    enableControl(PrintButton, true);
+}
+
+void CDiagnosticsMain::OnStopMultiTest()
+{
+    MultiTestRun& multi = context().multiTest();
+    multi.m_bMultiTestRunning = false;
+    multi.m_TestStatusList.AddString(QStringLiteral("Multi tests stopped"));
+    // Unticking runs no box handler: the edits keep their state.
+    for (int box : { RampBox, StepBox, PSTBox, HDRLBox, BidirectionalBox })
+        setChecked(box, false);
+    enableControl(StartButton, true);
+    enableControl(StopButton, false);
+    enableControl(PrintButton, true);
+}
+
+// ---------------------------------------------------------------------------
+// Save and report
+
+void CDiagnosticsMain::SaveMultiTests()
+{
+    MultiTestRun& multi = context().multiTest();
+    if (!multi.m_bMultiTestRunning) {
+        for (int k = 0; k < TestCount; ++k) {
+            const MultiTestPage* page = multi.page(shared(Test(k)));
+            // A cancelled or failed save does not stop the next one.
+            if (checked(Tests[k].box) && multi.done(shared(Test(k))) && page && page->Save)
+                page->Save();
+        }
+    }
+    multi.m_bRampDone = multi.m_bStepDone = multi.m_bPSTDone = multi.m_bHDRLDone = false;
+}
+
+void CDiagnosticsMain::PrintMultiTestReport()
+{
+    MultiTestRun& multi = context().multiTest();
+    ReportRecords& records = context().records();
+    DeviceData& dd = data();
+    const QString folder = context().helpers().GetAppFolder();
+    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+
+    // The report is filled from copies: the pages' own records keep what
+    // they hold for their own save and print.
+    CRampReport ramp = records.m_RampReport;
+    ramp.m_bSingleActing = 0;
+    ramp.m_bPressureSensor = 0;
+    ramp.m_bPressureData = 0;
+    for (AutoString* text : { &ramp.m_strStartPosition, &ramp.m_strStopPosition, &ramp.m_strHoldTime,
+             &ramp.m_strTestDuration, &ramp.m_strSpringRate, &ramp.m_strSpringInitial, &ramp.m_strSpringFinal })
+        *text = AutoString(NotApplicable);
+    ramp.m_strSpringRateUnit = AutoString(QString());
+    ramp.m_strSpringPressureUnit = AutoString(QString());
+
+    CStepTestReport step = records.m_StepTestReport;
+    for (AutoString* text : { &step.m_strStartPosition, &step.m_strStopPosition, &step.m_strHoldTime })
+        *text = AutoString(NotApplicable);
+    step.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
+    step.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
+
+    CPSTReport pst = records.m_PSTReport;
+    for (AutoString* text :
+        { &pst.m_strStartPosition, &pst.m_strStopPosition, &pst.m_strTimeToTarget, &pst.m_strTestDuration,
+            &pst.m_strBreakAwayTime, &pst.m_strBreakAwayPressure, &pst.m_strTimeToTargetResult, &pst.m_strResult })
+        *text = AutoString(NotApplicable);
+    pst.m_strBreakAwayUnit = AutoString(QString());
+
+    CHDRLReport hdrl = records.m_HDRLReport;
+    for (AutoString* text : { &hdrl.m_strPosSettlingTime, &hdrl.m_strRepeatAverage, &hdrl.m_strRepeatMaximum,
+             &hdrl.m_strHysDeadAverage, &hdrl.m_strHysDeadMaximum, &hdrl.m_strLinearError })
+        *text = AutoString(NotApplicable);
+
+    const auto texts = [&multi](Test test) {
+        const MultiTestPage* page = multi.page(shared(test));
+        return page && page->reportTexts ? page->reportTexts() : QStringList();
+    };
+    const auto as = [](const QString& text) { return AutoString(text); };
+
+    if (checked(RampBox)) {
+        const QStringList shown = texts(Test::Ramp);
+        ramp.m_strStartPosition = as(textAt(shown, 0));
+        ramp.m_strStopPosition = as(textAt(shown, 1));
+        ramp.m_strHoldTime = as(textAt(shown, 2));
+        ramp.m_strTestDuration = as(textAt(shown, 3));
+        // The hub's own direction box, not the ramp page's.
+        ramp.m_bBiDirectional = checked(BidirectionalBox) ? 1 : 0;
+        ramp.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
+        ramp.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
+        ramp.m_bPressureData = ramp.m_bPressureSensor;
+        ramp.m_strSpringRateUnit = as(textAt(shown, 6));
+        ramp.m_strSpringPressureUnit = as(textAt(shown, 8));
+        if (ramp.m_bBiDirectional) {
+            ramp.m_strSpringRate = as(textAt(shown, 5));
+            ramp.m_strSpringInitial = as(textAt(shown, 7));
+            ramp.m_strSpringFinal = as(textAt(shown, 9));
+        } else {
+            ramp.m_strSpringRate = ramp.m_strSpringInitial = ramp.m_strSpringFinal = AutoString(NoSpringValue);
+        }
+        ramp.m_strStrokeLength = as(textAt(shown, 11));
+        ramp.m_strStrokeLengthUnit = as(textAt(shown, 12));
+        ramp.m_strActuatorSize = as(textAt(shown, 13));
+        ramp.m_strActuatorSizeUnit = as(textAt(shown, 14));
+        if (const MultiTestPage* page = multi.page(MultiTest::Ramp); page && page->ResetView)
+            page->ResetView();
+    }
+    if (checked(StepBox)) {
+        const QStringList shown = texts(Test::Step);
+        step.m_strStartPosition = as(textAt(shown, 0));
+        step.m_strStopPosition = as(textAt(shown, 1));
+        step.m_strHoldTime = as(textAt(shown, 2));
+    }
+    if (checked(PSTBox)) {
+        const QStringList shown = texts(Test::PartialStroke);
+        AutoString* fields[] = { &pst.m_strStartPosition, &pst.m_strStopPosition, &pst.m_strTimeToTarget,
+            &pst.m_strTestDuration, &pst.m_strBreakAwayTime, &pst.m_strBreakAwayPressure, &pst.m_strBreakAwayUnit,
+            &pst.m_strTimeToTargetResult, &pst.m_strResult };
+        for (int k = 0; k < int(std::size(fields)); ++k)
+            *fields[k] = as(textAt(shown, k));
+    }
+    if (checked(HDRLBox)) {
+        const QStringList shown = texts(Test::HDRL);
+        hdrl.m_strPosSettlingTime = as(textAt(shown, 0));
+        hdrl.m_strHysDeadAverage = as(textAt(shown, 1));
+        hdrl.m_strHysDeadMaximum = as(textAt(shown, 2));
+        hdrl.m_strRepeatAverage = as(textAt(shown, 3));
+        hdrl.m_strRepeatMaximum = as(textAt(shown, 4));
+        hdrl.m_strLinearError = as(textAt(shown, 5));
+    }
+
+    // A test left out is pictured from an empty plot of its kind, made for
+    // this report alone: the page's own plot keeps its result.
+    struct Scratches {
+        std::vector<QPointer<QWidget>> windows;
+        ~Scratches()
+        {
+            for (const QPointer<QWidget>& window : windows)
+                delete window.data();
+        }
+    } scratches;
+    const auto plotOf = [&](Test test, int box) {
+        const MultiTestPage* page = multi.page(shared(test));
+        if (!page)
+            return IPlotPtr();
+        if (checked(box))
+            return page->plot ? page->plot() : IPlotPtr();
+        IPlotPtr scratch = page->MakeScratchPlot ? page->MakeScratchPlot(this) : IPlotPtr();
+        if (scratch)
+            scratches.windows.emplace_back(scratch.get());
+        return scratch;
+    };
+    const IPlotPtr stepPlot = plotOf(Test::Step, StepBox);
+    const IPlotPtr pstPlot = plotOf(Test::PartialStroke, PSTBox);
+    const IPlotPtr hdrlPlot = plotOf(Test::HDRL, HDRLBox);
+    const IPlotPtr rampPlot = plotOf(Test::Ramp, RampBox);
+    const IXYPlotPtr rampXYPlot = rampPlot ? rampPlot.query<XYPlot>() : IXYPlotPtr();
+
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("AllTestReport"), dd.DeviceType);
+    GenerateMultiTestReport(records.m_ReportHeader, ramp, step, pst, hdrl, stepPlot, pstPlot, hdrlPlot, rampXYPlot,
+        m_pReport, m_pPrinter, AutoString(definition), this);
+}

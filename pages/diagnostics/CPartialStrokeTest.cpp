@@ -1,0 +1,664 @@
+#include "CPartialStrokeTest.h"
+
+#include "AppLog.h"
+#include "CommandDispatch.h"
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "MultiTestRun.h"
+#include "PageHelpers.h"
+#include "PartialStrokeRules.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+#include "TestPageBoxes.h"
+#include "TestPageControls.h"
+#include "TestPageHandBack.h"
+#include "ValidityMark.h"
+
+#include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
+#include "core/PlotChannelHelpers.h"
+#include "partial_stroke/PstReport.h"
+#include "ui/Prompts.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QProgressBar>
+
+namespace
+{
+using namespace PartialStrokeRules;
+using P = CPartialStrokeTest;
+
+constexpr uint8_t TestRunningBit = 0x01;
+constexpr uint8_t SignatureCompleteBit = 0x20;
+constexpr uint8_t ContinuousStrokeBit = 0x02;
+// A 252 reply holds its four header bytes and twelve words before the status byte.
+constexpr int SignatureBlockBytes = 4 + 24;
+
+// Each box and the channel it shows.
+struct BoxChannel {
+    int box;
+    const char* channel;
+};
+constexpr BoxChannel BoxChannels[] = {
+    { P::PositionBox, "Position" },
+    { P::CommandBox, "Command" },
+    { P::Port1Box, "Port1" },
+    { P::Port2Box, "Port2" },
+    { P::RelayCommandBox, "ILCmd" },
+    { P::RelayPositionBox, "ILPOS" },
+};
+
+// The settings edits, their marks and what each accepts.
+struct SettingRow {
+    int edit;
+    int mark;
+    bool (*valid)(double);
+    const QString* tip;
+};
+const SettingRow SettingRows[] = {
+    { P::StartEdit, P::StartMark, &positionValid, &PositionTip },
+    { P::StopEdit, P::StopMark, &positionValid, &PositionTip },
+    { P::TimeToTargetEdit, P::TimeToTargetMark, &timeToTargetValid, &TimeToTargetTip },
+    { P::DurationEdit, P::DurationMark, &durationValid, &DurationTip },
+};
+
+const QString PressureUnitPrinted = QStringLiteral("Kg/sq.cm");
+const QString PressureUnitShown = QStringLiteral("Kg/cm²");
+} // namespace
+
+CPartialStrokeTest::CPartialStrokeTest(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CPartialStrokeTest::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    const TellboxImports& imports = context().imports();
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
+    if (m_pPlot)
+        guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
+    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
+        setChecked(box, true);
+    enableControl(Port1Box, true);
+    enableControl(Port2Box, true);
+    showQuestion(false);
+    m_OffLineData = false;
+    if (data().IsK40()) {
+        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
+        if (m_pPlot)
+            guard("OnInitialUpdate", [this] { showTrace("Port2", false); });
+    }
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+    connectHandlers();
+    registerWithMultiTest();
+}
+
+void CPartialStrokeTest::connectHandlers()
+{
+    for (const SettingRow& row : SettingRows) {
+        const int edit = row.edit;
+        onTextChanged(edit, "CheckSetting", [this, edit] { CheckSetting(edit); });
+    }
+    onClicked(StartButton, "StartPartialStrokeTest", [this] { StartPartialStrokeTest(); });
+    onClicked(StopButton, "StopPartialStrokeTest", [this] { StopPartialStrokeTest(); });
+    onClicked(RetrieveButton, "StartSignatureRetrieval", [this] { StartSignatureRetrieval(); });
+    onClicked(LoadButton, "OnLoad", [this] { OnLoad(); });
+    onClicked(SaveButton, "SavePstFile", [this] { SavePstFile(); });
+    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
+    onClicked(CompareButton, "OnCompare", [this] { OnCompare(); });
+    onClicked(EnableRadio, "OnContinuousRadio", [this] { OnContinuousRadio(EnableRadio); });
+    onClicked(DisableRadio, "OnContinuousRadio", [this] { OnContinuousRadio(DisableRadio); });
+    onClicked(YesButton, "OnContinuousYes", [this] { OnContinuousYes(); });
+    onClicked(NoButton, "OnContinuousNo", [this] { OnContinuousNo(); });
+    for (const BoxChannel& row : BoxChannels) {
+        const int box = row.box;
+        onClicked(box, "OnCheckBox", [this, box] { OnCheckBox(box); });
+    }
+}
+
+void CPartialStrokeTest::registerWithMultiTest()
+{
+    MultiTestPage hand;
+    hand.Save = [this] { guard("SavePstFile", [this] { SavePstFile(); }); };
+    hand.plot = [this] { return m_pPlot; };
+    hand.ResetView = [this] { guard("ShowChannels", [this] { showChannelsAsBoxes(); }); };
+    hand.reportTexts = [this] {
+        return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(TimeToTargetEdit),
+            settingText(DurationEdit), windowText(BreakAwayTimeEdit), windowText(BreakAwayPressureEdit),
+            windowText(PressureUnitLabel), windowText(TimeToTargetResultEdit), windowText(ResultEdit) };
+    };
+    hand.MakeScratchPlot = [this](QWidget* owner) {
+        return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId,
+            [this](const IPlotPtr& plot) { setUpPlot(plot); });
+    };
+    context().multiTest().registerPage(MultiTest::PartialStroke, std::move(hand));
+}
+
+void CPartialStrokeTest::setUpPlot(const IPlotPtr& plot)
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.ConfigurePSTPlotControl)
+        imports.ConfigurePSTPlotControl(plot);
+    plot->XAxisByName(QStringLiteral("Time"))->SetTitle(QStringLiteral("Time [ms]"));
+    context().records().m_PSTReport.SetupPSTPlotChannels(plot);
+    plot->ClearAllData();
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CPartialStrokeTest::ActivatePage()
+{
+    StripPage::ActivatePage();
+    setButtons(Buttons::Idle);
+    read(HartCommand::ReadUnits);
+    context().misc().ReadMiscLong69();
+    ReadContinuousStrokeState();
+    if (context().multiTest().m_bMultiTestRunning) {
+        ShowSignatureSettings();
+        StartPartialStrokeTest();
+    } else if (m_OffLineData) {
+        setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    } else {
+        ReadSignatureSettings();
+        PreparePlot();
+    }
+}
+
+void CPartialStrokeTest::StopTimers()
+{
+    StripPage::StopTimers();
+    for (int id : { StripTimerId, ProgressTimerId, RetrievalTimerId })
+        killTimer(id);
+    // Leaving the page ends a running test or retrieval on the device too.
+    if (m_TestRunning || m_Retrieving)
+        guard("StopPartialStrokeTest", [this] { stopTest(UserStop::LeavingPage); });
+    m_OffLineData = false;
+}
+
+void CPartialStrokeTest::ReadSignatureSettings()
+{
+    setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
+    // A lost reply leaves the edits as they were.
+    if (read(HartCommand::ReadSigSettings))
+        ShowSignatureSettings();
+}
+
+void CPartialStrokeTest::ShowSignatureSettings()
+{
+    const DeviceData::SigSettingsBlock& settings = data().SigSettings;
+    setWindowText(StartEdit, NumberText::fromFloat(settings.Floats[0]));
+    setWindowText(StopEdit, NumberText::fromFloat(settings.Floats[1]));
+    setWindowText(DurationEdit, NumberText::fromFloat(settings.Floats[3]));
+    setWindowText(TimeToTargetEdit, NumberText::fromDouble(settings.Word * 0.01));
+}
+
+// ---------------------------------------------------------------------------
+// Settings edits and buttons
+
+void CPartialStrokeTest::CheckSetting(int editId)
+{
+    for (size_t k = 0; k < std::size(SettingRows); ++k) {
+        const SettingRow& row = SettingRows[k];
+        if (row.edit != editId)
+            continue;
+        const bool valid = row.valid(GetWindowNumber(control(editId)));
+        m_SettingValid[k] = ValidityMark::show(this, row.mark, valid, *row.tip);
+    }
+    updateStartButton();
+}
+
+void CPartialStrokeTest::updateStartButton()
+{
+    bool all = true;
+    for (bool valid : m_SettingValid)
+        all = all && valid;
+    // A run, its signature retrieval included, ends before another can start.
+    enableControl(StartButton, all && !m_TestRunning && !m_Retrieving);
+}
+
+QString CPartialStrokeTest::settingText(int editId) const
+{
+    return m_OffLineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+}
+
+void CPartialStrokeTest::setButtons(Buttons group)
+{
+    const bool idle = group == Buttons::Idle || group == Buttons::Completed;
+    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
+        enableControl(id, idle);
+    enableControl(StartButton, idle);
+    if (idle)
+        updateStartButton();
+    enableControl(StopButton, !idle);
+    enableControl(RetrieveButton, group == Buttons::Completed);
+}
+
+// ---------------------------------------------------------------------------
+// Test run
+
+void CPartialStrokeTest::StartPartialStrokeTest()
+{
+    m_OffLineData = false;
+    MultiTestRun& multi = context().multiTest();
+    if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
+        return;
+    // Nothing of a run before goes on beside this one.
+    killTimer(RetrievalTimerId);
+    m_Retrieving = false;
+    m_RunSettings.take(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit });
+    setButtons(Buttons::Running);
+    for (int id : { StatusEdit, BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
+        setWindowText(id, QString());
+    PreparePlot();
+    m_pPlot->ClearAllData();
+    m_TestRunning = true;
+    m_SampleIndex = 0;
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar)) {
+        bar->setRange(0, LastProgress);
+        bar->setValue(0);
+    }
+    DeviceData& dd = data();
+    dd.SigSettings.Floats[0] = GetWindowFloat(control(StartEdit));
+    dd.SigSettings.Floats[1] = GetWindowFloat(control(StopEdit));
+    // The duration goes as whole seconds, the time to target in hundredths.
+    dd.SigSettings.Floats[3] = static_cast<float>(std::trunc(GetWindowFloat(control(DurationEdit))));
+    dd.SigSettings.Word = DeviceWords::toU16(GetWindowNumber(control(TimeToTargetEdit)), 100);
+    dd.SignatureType = PartialStrokeType;
+    write(HartCommand::SendSigStart);
+    setWindowText(StatusEdit, QStringLiteral("Test started"));
+    every(ProgressTimerId, PollMs, "PollPstProgress", [this] { PollPstProgress(); });
+    RefreshStrip();
+}
+
+void CPartialStrokeTest::PollPstProgress()
+{
+    bool ok = false;
+    const uint8_t status = context().misc().ReadMiscByte92(&ok);
+    RefreshStrip();
+    // A lost or misaddressed reply says nothing about the test: ask again at
+    // the next tick.
+    if (!ok)
+        return;
+    data().SignatureStatus() = status;
+    if (status & TestRunningBit) {
+        setWindowText(StatusEdit, QStringLiteral("Test in progress"));
+        return;
+    }
+    killTimer(ProgressTimerId);
+    ReadPstResults();
+    setWindowText(StatusEdit, QStringLiteral("Test completed"));
+    m_TestRunning = false;
+    setButtons(Buttons::Completed);
+    if (context().multiTest().m_bMultiTestRunning)
+        StartSignatureRetrieval();
+}
+
+void CPartialStrokeTest::ReadPstResults()
+{
+    if (!read(HartCommand::ReadPstInfo)) {
+        context().log().WriteLog(QStringLiteral("CPartialStrokeTest ReadPstResults: no 175 reply, results not shown"));
+        return;
+    }
+    const DeviceData& dd = data();
+    setWindowText(BreakAwayTimeEdit, deviceTimeText(dd.PstInfo.Values[0]));
+    setWindowText(BreakAwayPressureEdit, devicePressureText(dd.PstInfo.Values[1], dd.MiscLong69Value));
+    setWindowText(TimeToTargetResultEdit, deviceTimeText(dd.PstInfo.Values[2]));
+    setWindowText(ResultEdit, resultText(dd.PstInfo.Result));
+}
+
+void CPartialStrokeTest::StopPartialStrokeTest()
+{
+    stopTest(UserStop::StopButton);
+}
+
+void CPartialStrokeTest::stopTest(UserStop how)
+{
+    killTimer(ProgressTimerId);
+    m_TestRunning = false;
+    data().SignatureType = 0;
+    write(HartCommand::SendSigStart);
+    killTimer(RetrievalTimerId);
+    m_Retrieving = false;
+    setWindowText(StatusEdit, QStringLiteral("Stopped"));
+    setButtons(Buttons::Idle);
+    if (context().multiTest().m_bMultiTestRunning)
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode, how);
+}
+
+void CPartialStrokeTest::StartSignatureRetrieval()
+{
+    killTimer(ProgressTimerId);
+    killTimer(RetrievalTimerId);
+    m_Retrieving = true;
+    m_SampleIndex = 0;
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(0);
+    setWindowText(StatusEdit, QString());
+    setButtons(Buttons::Retrieving);
+    setWindowText(StatusEdit, QStringLiteral("Retrieve started"));
+    every(
+        RetrievalTimerId, PollMs, "RetrievalStep", [this] { RetrievalStep(); }, FirstBlockMs);
+}
+
+void CPartialStrokeTest::RetrievalStep()
+{
+    // The status the last reply left: every block carries its own, so the
+    // read-out ends on the tick after the block that says it was the last.
+    const uint8_t status = data().SignatureStatus();
+    if (!(status & SignatureCompleteBit)) {
+        if (!m_Retrieving) {
+            killTimer(RetrievalTimerId);
+            return;
+        }
+        setWindowText(StatusEdit, QStringLiteral("Retrieving signature"));
+        ReadPstSignatureBlock();
+        return;
+    }
+    killTimer(RetrievalTimerId);
+    m_Retrieving = false;
+    setWindowText(StatusEdit, QStringLiteral("Signature retrieved"));
+    setButtons(Buttons::Idle);
+    if (context().multiTest().m_bMultiTestRunning)
+        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), DiagnosticCode);
+}
+
+void CPartialStrokeTest::addPoint(const char* channel, double x, double y)
+{
+    GetDispatchDriverIPlotXChannelByName(m_pPlot, AutoString(channel))->AddXY(x, y);
+}
+
+void CPartialStrokeTest::ReadPstSignatureBlock()
+{
+    const bool read252 = read(HartCommand::ReadSigData);
+    const DeviceData& dd = data();
+    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
+        // No values came: the two samples stay empty, so the later blocks
+        // keep their places in the device's sequence.
+        context().log().WriteLog(
+            QStringLiteral("CPartialStrokeTest ReadPstSignatureBlock: block not read, samples %1 and %2 left empty")
+                .arg(m_SampleIndex)
+                .arg(m_SampleIndex + 1));
+        m_SampleIndex += 2;
+    } else {
+        const double fullScale = dd.MiscLong69Value;
+        for (int sample = 0; sample < 2; ++sample) {
+            const auto word = [&](int k) { return int16_t(dd.SigData[size_t(sample * 6 + k)]); };
+            const double x = m_SampleIndex * m_SampleInterval;
+            addPoint("Command", x, word(0) * 0.01);
+            addPoint("Position", x, word(1) * 0.01);
+            addPoint("Port1", x, word(4) * fullScale * 0.0001);
+            addPoint("Port2", x, word(5) * fullScale * 0.0001);
+            addPoint("ILCmd", x, word(2) * 0.01);
+            addPoint("ILPOS", x, word(3) * 0.01);
+            ++m_SampleIndex;
+        }
+    }
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(std::min(m_SampleIndex, LastProgress));
+}
+
+// ---------------------------------------------------------------------------
+// The plot
+
+bool CPartialStrokeTest::checked(int boxId) const
+{
+    const auto* box = controlAs<QAbstractButton>(boxId);
+    return box && box->isChecked();
+}
+
+void CPartialStrokeTest::setChecked(int boxId, bool on)
+{
+    if (auto* box = controlAs<QAbstractButton>(boxId))
+        box->setChecked(on);
+}
+
+void CPartialStrokeTest::showTrace(const char* name, bool shown)
+{
+    OnCheckBoxChanged(m_pPlot, AutoString(name), shown);
+}
+
+void CPartialStrokeTest::showChannelsAsBoxes()
+{
+    for (const BoxChannel& row : BoxChannels)
+        showTrace(row.channel, checked(row.box));
+}
+
+void CPartialStrokeTest::PreparePlot()
+{
+    const DeviceData& dd = data();
+    enableControl(Port1Box, true);
+    showTrace("Port1", checked(Port1Box));
+    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    enableControl(Port2Box, port2);
+    setChecked(Port2Box, checked(Port2Box) && port2);
+    showTrace("Port2", checked(Port2Box));
+    SetPstPlotAxes();
+    m_pPlot->YAxisByName(QStringLiteral("Pressure"))
+        ->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
+    setWindowText(PressureUnitLabel, dd.PressureUnitLabel);
+}
+
+void CPartialStrokeTest::SetPstPlotAxes()
+{
+    scalePlot(
+        GetWindowNumber(control(DurationEdit)), GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+}
+
+void CPartialStrokeTest::scalePlot(double duration, float start, float stop)
+{
+    m_TestSpan = testSpan(duration);
+    m_SampleInterval = sampleIntervalMs(m_TestSpan);
+    const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
+    time->SetMin(0.0);
+    time->SetSpan(m_TestSpan * 1000.0);
+    m_PositionAxisMin = positionAxisMinimum(start, stop);
+    const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
+    position->SetMin(m_PositionAxisMin);
+    position->SetSpan(110.0 - m_PositionAxisMin);
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
+    pressure->SetMin(0.0);
+    pressure->SetSpan(data().MiscLong69Value);
+}
+
+void CPartialStrokeTest::OnCheckBox(int boxId)
+{
+    for (const BoxChannel& row : BoxChannels) {
+        if (row.box == boxId)
+            showTrace(row.channel, checked(boxId));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Continuous stroke test
+
+void CPartialStrokeTest::showQuestion(bool shown)
+{
+    for (int id : { QuestionText, YesButton, NoButton })
+        showControl(id, shown);
+}
+
+void CPartialStrokeTest::setRadios(bool enabled)
+{
+    setChecked(enabled ? EnableRadio : DisableRadio, true);
+    setChecked(enabled ? DisableRadio : EnableRadio, false);
+}
+
+void CPartialStrokeTest::ReadContinuousStrokeState()
+{
+    bool ok = false;
+    const uint8_t byte = context().misc().ReadMiscByte28(&ok);
+    m_ConfigByteRead = ok;
+    if (ok) {
+        data().ConfigByte28 = byte;
+        setRadios((byte & ContinuousStrokeBit) != 0);
+    }
+    showQuestion(false);
+}
+
+void CPartialStrokeTest::OnContinuousRadio(int radioId)
+{
+    m_PendingCstAnswer = radioId;
+    setWindowText(QuestionText,
+        radioId == EnableRadio ? QStringLiteral("Do you want to Enable?") : QStringLiteral("Do you want to Disable?"));
+    showQuestion(true);
+}
+
+void CPartialStrokeTest::OnContinuousYes()
+{
+    if (m_PendingCstAnswer != EnableRadio && m_PendingCstAnswer != DisableRadio)
+        return;
+    const bool enable = m_PendingCstAnswer == EnableRadio;
+    showQuestion(false);
+    if (!m_ConfigByteRead) {
+        // Without the byte as the device holds it the write would change its
+        // other bits too.
+        context().log().WriteLog(QStringLiteral("WriteMiscByte28 not sent: no Read_Misc 0x28 reply"));
+        setRadios(!enable);
+        return;
+    }
+    setRadios(enable);
+    DeviceData& dd = data();
+    if (enable)
+        dd.ConfigByte28 |= ContinuousStrokeBit;
+    else
+        dd.ConfigByte28 &= uint8_t(~ContinuousStrokeBit);
+    context().misc().WriteMiscByte28(dd.ConfigByte28);
+}
+
+void CPartialStrokeTest::OnContinuousNo()
+{
+    if (m_PendingCstAnswer != EnableRadio && m_PendingCstAnswer != DisableRadio)
+        return;
+    setRadios(m_PendingCstAnswer != EnableRadio);
+    showQuestion(false);
+}
+
+// ---------------------------------------------------------------------------
+// Load, Save, Print, Compare
+
+void CPartialStrokeTest::OnLoad()
+{
+    CPSTReport& record = context().records().m_PSTReport;
+    if (!record.LoadPST(m_pPlot))
+        return;
+    m_OffLineData = true;
+    m_RunSettings.clear();
+    // The run whose signature was still on the device is no longer shown:
+    // reading it back now would add it to the loaded file's curves.
+    enableControl(RetrieveButton, false);
+    if (data().DeviceType == 5)
+        setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
+    showChannelsAsBoxes();
+    const auto number = [](const AutoString& text) { return NumberText::toDouble(text.toQString()); };
+    // The settings as the file has them, so that saving the loaded test
+    // again keeps them (Save stores what the edits show).
+    setWindowText(StartEdit, record.m_strStartPosition.toQString());
+    setWindowText(StopEdit, record.m_strStopPosition.toQString());
+    setWindowText(TimeToTargetEdit, record.m_strTimeToTarget.toQString());
+    setWindowText(DurationEdit, record.m_strTestDuration.toQString());
+    setWindowText(BreakAwayTimeEdit, loadedTimeText(number(record.m_strBreakAwayTime)));
+    setWindowText(BreakAwayPressureEdit, NumberText::format("%.2f", number(record.m_strBreakAwayPressure)));
+    setWindowText(TimeToTargetResultEdit, loadedTimeText(number(record.m_strTimeToTargetResult)));
+    setWindowText(ResultEdit, record.m_strResult.toQString());
+    setWindowText(PressureUnitLabel, record.m_strBreakAwayUnit.toQString());
+    setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(0);
+    for (const char* axis : { "Pressure", "Time", "Position" }) {
+        const IPlotAxisPtr found = QByteArray(axis) == "Time" ? m_pPlot->XAxisByName(QString::fromLatin1(axis))
+                                                              : m_pPlot->YAxisByName(QString::fromLatin1(axis));
+        found->FitToData();
+    }
+}
+
+void CPartialStrokeTest::fillRecordFromPage()
+{
+    CPSTReport& record = context().records().m_PSTReport;
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strTimeToTarget = AutoString(settingText(TimeToTargetEdit));
+    record.m_strTestDuration = AutoString(settingText(DurationEdit));
+    record.m_strBreakAwayPressure
+        = AutoString(NumberText::format("%5.2f", NumberText::toDouble(windowText(BreakAwayPressureEdit))));
+    record.m_strBreakAwayTime = AutoString(savedTimeText(windowText(BreakAwayTimeEdit)));
+    const QString targetShown = windowText(TimeToTargetResultEdit);
+    if (m_OffLineData) {
+        // A loaded result is saved again under its own tag, unit, result
+        // code and flags; its time to target is the one the file brought.
+        if (showsNoValue(targetShown))
+            record.m_strTimeToTargetResult = AutoString(QStringLiteral("655.35"));
+        return;
+    }
+    read(HartCommand::ReadTagDescriptorDate);
+    const DeviceData& dd = data();
+    record.m_strTag = AutoString(UnpaddedTag(dd.Tag));
+    record.m_nPressureUnit = dd.PressureUnit;
+    record.m_nResult = dd.PstInfo.Result;
+    record.m_bSingleActing = dd.Config28Bit5;
+    record.m_bPressureSensor = dd.PressureSensorFlag;
+    record.m_strTimeToTargetResult
+        = AutoString(showsNoValue(targetShown) ? QStringLiteral("655.35")
+                                               : NumberText::format("%5.2f", dd.PstInfo.Values[2] * 0.01));
+}
+
+void CPartialStrokeTest::SavePstFile()
+{
+    fillRecordFromPage();
+    context().records().m_PSTReport.SavePST(m_pPlot);
+    // The axes fit the result shown, whose signature may still be read back
+    // at the run's own sample interval.
+    const auto setting = [this](int editId) { return NumberText::toDouble(settingText(editId).left(255)); };
+    scalePlot(setting(DurationEdit), float(setting(StartEdit)), float(setting(StopEdit)));
+}
+
+void CPartialStrokeTest::OnPrintReport()
+{
+    ReportRecords& records = context().records();
+    const QString folder = context().helpers().GetAppFolder();
+    DeviceData& dd = data();
+    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    CPSTReport& record = records.m_PSTReport;
+    CReportHeader header = records.m_ReportHeader;
+    if (m_OffLineData)
+        header.m_strTag = record.m_strTag; // a loaded result prints under the file's tag
+    else
+        header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
+    const std::pair<AutoString*, int> shown[] = { { &record.m_strStartPosition, StartEdit },
+        { &record.m_strStopPosition, StopEdit }, { &record.m_strTimeToTarget, TimeToTargetEdit },
+        { &record.m_strTestDuration, DurationEdit }, { &record.m_strBreakAwayTime, BreakAwayTimeEdit },
+        { &record.m_strBreakAwayPressure, BreakAwayPressureEdit },
+        { &record.m_strTimeToTargetResult, TimeToTargetResultEdit }, { &record.m_strResult, ResultEdit } };
+    for (const auto& [member, id] : shown)
+        *member = AutoString(settingText(id));
+    const QString unit = windowText(PressureUnitLabel);
+    record.m_strBreakAwayUnit = AutoString(unit == PressureUnitShown ? PressureUnitPrinted : unit);
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), dd.DeviceType);
+    // Every channel the test can have goes into the picture.
+    showTrace("Port1", true);
+    const bool port2 = m_OffLineData ? record.m_bSingleActing == 0 : dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    if (port2)
+        showTrace("Port2", true);
+    for (const char* name : { "Position", "Command", "ILPOS", "ILCmd" })
+        showTrace(name, true);
+    GeneratePSTReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    ActivatePage();
+    showChannelsAsBoxes();
+}
+
+void CPartialStrokeTest::OnCompare()
+{
+    context().SelectPageCode(CompareCode);
+}

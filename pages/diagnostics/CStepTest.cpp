@@ -1,0 +1,652 @@
+#include "CStepTest.h"
+
+#include "AppLog.h"
+#include "CommandDispatch.h"
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "MultiTestRun.h"
+#include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "StepTestRules.h"
+#include "TellboxImports.h"
+#include "TestPageBoxes.h"
+#include "TestPageControls.h"
+#include "TestPageHandBack.h"
+#include "ValidityMark.h"
+
+#include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
+#include "core/PlotChannelHelpers.h"
+#include "step/StepTestReport.h"
+#include "ui/Prompts.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QProgressBar>
+
+namespace
+{
+using namespace StepTestRules;
+
+constexpr uint8_t TestRunningBit = 0x01;
+constexpr uint8_t ReadOutCompleteBit = 0x20;
+constexpr uint8_t TestStatusByte = 0x92;
+constexpr uint8_t StepStartWord = 0x8E;
+constexpr uint8_t StepStopWord = 0x8F;
+// The device link sends the step test as a signature of this type.
+constexpr uint16_t StepSignatureType = 99;
+// A 252 reply holds its four header bytes and twelve words before the status byte.
+constexpr int SignatureBlockBytes = 4 + 24;
+
+// The six signal channels against time and the box that shows each.
+struct BoxChannel {
+    int box;
+    const char* stepChannel;
+    const char* pressureChannel; // nullptr: the box does nothing in the pressure view
+};
+constexpr BoxChannel BoxChannels[] = {
+    { CStepTest::PositionBox, "Position", nullptr },
+    { CStepTest::CommandBox, "Command", nullptr },
+    { CStepTest::Port1Box, "Port1", "PvPPort1" },
+    { CStepTest::Port2Box, "Port2", "PvPPort2" },
+    { CStepTest::RelayCommandBox, "ILCmd", nullptr },
+    { CStepTest::RelayPositionBox, "ILPos", nullptr },
+};
+} // namespace
+
+CStepTest::CStepTest(PageContext& context, QWidget* parent)
+    : StripPage(context, QStringLiteral("CStepTest"), DialogId, StripTimer::OnActivation, parent)
+{
+    buildPage(Template);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update
+
+void CStepTest::OnInitialUpdate()
+{
+    StripPage::OnInitialUpdate();
+    m_OfflineData = false;
+    const TellboxImports& imports = context().imports();
+    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
+    if (m_pPlot)
+        guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
+    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
+        setChecked(box, true);
+    enableControl(Port1Box, true);
+    enableControl(Port2Box, true);
+    if (data().IsK40()) {
+        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
+        if (m_pPlot)
+            guard("OnInitialUpdate", [this] { ShowTrace("Port2", false); });
+    }
+    setToolTips(StripToolTips);
+    setToolTips(ToolTips);
+    connectHandlers();
+    // Start waits for three valid settings, whatever the first read gives.
+    CheckStartPosition();
+    CheckStopPosition();
+    CheckHoldTime();
+    registerWithMultiTest();
+    if (m_pPlot)
+        guard("OnInitialUpdate", [this] { ShowStepView(port2Absent()); });
+}
+
+void CStepTest::connectHandlers()
+{
+    onTextChanged(StartEdit, "CheckStartPosition", [this] { CheckStartPosition(); });
+    onTextChanged(StopEdit, "CheckStopPosition", [this] { CheckStopPosition(); });
+    onTextChanged(HoldEdit, "CheckHoldTime", [this] { CheckHoldTime(); });
+    onClicked(StartButton, "OnStartTest", [this] { OnStartTest(); });
+    onClicked(StopButton, "OnStopTest", [this] { OnStopTest(); });
+    onClicked(SaveButton, "OnSaveResults", [this] { OnSaveResults(); });
+    onClicked(LoadButton, "OnLoadResults", [this] { OnLoadResults(); });
+    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
+    onClicked(CompareButton, "OnCompare", [this] { OnCompare(); });
+    onClicked(StepViewButton, "ShowStepView", [this] { ShowStepView(port2Absent()); });
+    onClicked(PressureViewButton, "ShowPressureView", [this] { ShowPressureView(port2Absent()); });
+    for (const BoxChannel& row : BoxChannels) {
+        const int box = row.box;
+        onClicked(box, "OnCheckBox", [this, box] { OnCheckBox(box); });
+    }
+}
+
+void CStepTest::registerWithMultiTest()
+{
+    MultiTestPage hand;
+    hand.Save = [this] { guard("OnSaveResults", [this] { OnSaveResults(); }); };
+    hand.plot = [this] { return m_pPlot; };
+    hand.ResetView = [this] { guard("ShowStepView", [this] { ShowStepView(port2Absent()); }); };
+    hand.reportTexts = [this] {
+        return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit) };
+    };
+    hand.MakeScratchPlot = [this](QWidget* owner) {
+        return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
+            [this](const IPlotPtr& plot) { setUpPlot(plot); });
+    };
+    context().multiTest().registerPage(MultiTest::Step, std::move(hand));
+}
+
+void CStepTest::setUpPlot(const IPlotPtr& plot)
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.ConfigureStepTestPlotControl)
+        imports.ConfigureStepTestPlotControl(plot);
+    context().records().m_StepTestReport.SetupStepTestPlotChannels(plot);
+    plot->ClearAllData();
+}
+
+// ---------------------------------------------------------------------------
+// Page contract
+
+void CStepTest::ActivatePage()
+{
+    StripPage::ActivatePage();
+    m_PressureScale = context().misc().ReadMiscLong69();
+    read(HartCommand::ReadUnits);
+    DeviceData& dd = data();
+    if (context().multiTest().m_bMultiTestRunning) {
+        setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
+        // The hub stored start, stop and hold time before it showed the page.
+        showSettings(dd.SigSettings.Floats[0], dd.SigSettings.Floats[1], dd.SigSettings.Floats[3]);
+        OnStartTest();
+    } else if (!m_OfflineData) {
+        setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
+        if (read(HartCommand::ReadSigSettings))
+            showSettings(dd.SigSettings.Floats[0], dd.SigSettings.Floats[1], dd.SigSettings.Floats[3]);
+        PreparePlot();
+        enableControl(StopButton, false);
+    } else {
+        setWindowText(StatusEdit, QStringLiteral("Off line data"));
+        ShowStepView(port2Absent());
+        enableControl(StopButton, false);
+    }
+}
+
+void CStepTest::StopTimers()
+{
+    StripPage::StopTimers();
+    for (int id : { TestWatchTimerId, ReadOutTimerId, ElapsedTimerId, StripTimerId })
+        killTimer(id);
+    // Leaving the page ends a running test on the device too.
+    if (m_TestRunning)
+        guard("OnStopTest", [this] { stopTest(UserStop::LeavingPage); });
+}
+
+void CStepTest::showSettings(float start, float stop, float hold)
+{
+    setWindowText(StartEdit, NumberText::fromFloat(start));
+    setWindowText(StopEdit, NumberText::fromFloat(stop));
+    setWindowText(HoldEdit, NumberText::fromFloat(hold));
+}
+
+// ---------------------------------------------------------------------------
+// Settings edits
+
+void CStepTest::CheckStartPosition()
+{
+    m_StartValid = ValidityMark::show(this, StartMark, positionValid(GetWindowFloat(control(StartEdit))), PositionTip);
+    updateStartButton();
+}
+
+void CStepTest::CheckStopPosition()
+{
+    m_StopValid = ValidityMark::show(this, StopMark, positionValid(GetWindowFloat(control(StopEdit))), PositionTip);
+    updateStartButton();
+}
+
+void CStepTest::CheckHoldTime()
+{
+    m_HoldValid = ValidityMark::show(this, HoldMark, holdTimeValid(GetWindowFloat(control(HoldEdit))), HoldTimeTip);
+    updateStartButton();
+}
+
+void CStepTest::updateStartButton()
+{
+    // A run, its read-out included, ends before another can start.
+    enableControl(StartButton, m_StartValid && m_StopValid && m_HoldValid && !m_TestRunning);
+}
+
+QString CStepTest::settingText(int editId) const
+{
+    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+}
+
+// ---------------------------------------------------------------------------
+// Start, watch, read-out, completion and Stop
+
+void CStepTest::OnStartTest()
+{
+    MultiTestRun& multi = context().multiTest();
+    if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
+        return;
+    read(HartCommand::ReadUnits);
+    // Nothing of a run before goes on beside this one.
+    killTimer(ReadOutTimerId);
+    m_RunSettings.take(*this, { StartEdit, StopEdit, HoldEdit });
+    enableIdleButtons(false);
+    enableControl(StopButton, true);
+    setWindowText(ElapsedEdit, QString());
+    PreparePlot();
+    m_OfflineData = false;
+    m_TestRunning = true;
+    DeviceData& dd = data();
+    dd.SignatureType = StepSignatureType;
+    setWindowText(StatusEdit, QStringLiteral("Test started"));
+    m_ElapsedSeconds = 0;
+    ShowStepView(port2Absent());
+    m_pPlot->ClearAllData();
+    if (!multi.m_bMultiTestRunning) {
+        dd.SigSettings.Floats[0] = GetWindowFloat(control(StartEdit));
+        dd.SigSettings.Floats[1] = GetWindowFloat(control(StopEdit));
+        dd.SigSettings.Floats[3] = GetWindowFloat(control(HoldEdit));
+        dd.SigSettings.Word = 0;
+    }
+    m_StartAtStart = GetWindowFloat(control(StartEdit));
+    m_StopAtStart = GetWindowFloat(control(StopEdit));
+    write(HartCommand::SendSigStart);
+    SeedStartPoint();
+    every(
+        TestWatchTimerId, PollMs, "OnTestWatch", [this] { onTestWatch(); }, FirstWatchMs);
+    every(ElapsedTimerId, ElapsedMs, "OnElapsedTime", [this] { onElapsed(); });
+    RefreshStrip();
+}
+
+void CStepTest::onTestWatch()
+{
+    bool ok = false;
+    const uint8_t status = context().misc().ReadMiscByte92(&ok);
+    // A lost or misaddressed reply says nothing about the test: ask again
+    // at the next tick.
+    if (!ok)
+        return;
+    data().TestStatus() = status;
+    if (status & TestRunningBit) {
+        setWindowText(StatusEdit, QStringLiteral("Test in progress"));
+        return;
+    }
+    killTimer(TestWatchTimerId);
+    if (!(status & ReadOutCompleteBit)) {
+        every(ReadOutTimerId, PollMs, "OnReadOut", [this] { onReadOut(); });
+        return;
+    }
+    // The signature was read out before this page asked for it: nothing is
+    // left to read, so the test counts as complete.
+    context().log().WriteLog(QStringLiteral("CStepTest: the signature was already read out; step test completed"));
+    completeTest();
+}
+
+void CStepTest::onReadOut()
+{
+    bool ok = false;
+    const uint8_t status = context().misc().ReadMiscByte92(&ok);
+    if (!ok)
+        return;
+    data().TestStatus() = status;
+    if (!(status & ReadOutCompleteBit)) {
+        setWindowText(StatusEdit, QStringLiteral("Retrieving signature"));
+        ReadSignatureBlock();
+        return;
+    }
+    killTimer(ReadOutTimerId);
+    completeTest();
+}
+
+void CStepTest::onElapsed()
+{
+    ++m_ElapsedSeconds;
+    setWindowText(ElapsedEdit, QString::number(m_ElapsedSeconds));
+    if (!m_TestRunning)
+        killTimer(ElapsedTimerId);
+}
+
+void CStepTest::completeTest()
+{
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(LastProgress);
+    m_TestRunning = false;
+    setWindowText(StatusEdit, QStringLiteral("Test completed"));
+    enableIdleButtons(true);
+    enableControl(StopButton, false);
+    if (context().multiTest().m_bMultiTestRunning)
+        HandBackToMultiTest(
+            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test completed"), DiagnosticCode);
+}
+
+void CStepTest::OnStopTest()
+{
+    stopTest(UserStop::StopButton);
+}
+
+void CStepTest::stopTest(UserStop how)
+{
+    m_TestRunning = false;
+    for (int id : { TestWatchTimerId, ReadOutTimerId, ElapsedTimerId })
+        killTimer(id);
+    MiscAccessors& misc = context().misc();
+    const bool multi = context().multiTest().m_bMultiTestRunning;
+    if (!multi) {
+        // Negative positions go as 16-bit two's complement.
+        misc.WriteMiscWord(StepStartWord, uint16_t(DeviceWords::toS16(m_StartAtStart, 100)));
+        misc.WriteMiscWord(StepStopWord, uint16_t(DeviceWords::toS16(m_StopAtStart, 100)));
+    }
+    misc.WriteMiscByte(TestStatusByte, 0);
+    setWindowText(StatusEdit, QStringLiteral("Stopped"));
+    enableControl(StopButton, false);
+    enableIdleButtons(true);
+    if (multi)
+        EndMultiTestStoppedByUser(
+            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode, how);
+}
+
+void CStepTest::enableIdleButtons(bool enable)
+{
+    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
+        enableControl(id, enable);
+    // Start also waits for valid settings: a value typed during the run may
+    // not be.
+    if (enable)
+        updateStartButton();
+    else
+        enableControl(StartButton, false);
+}
+
+void CStepTest::OnCompare()
+{
+    context().SelectPageCode(CompareCode);
+}
+
+// ---------------------------------------------------------------------------
+// The plot
+
+bool CStepTest::port2Absent() const
+{
+    return m_OfflineData ? context().records().m_StepTestReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+}
+
+bool CStepTest::checked(int boxId) const
+{
+    const auto* box = controlAs<QAbstractButton>(boxId);
+    return box && box->isChecked();
+}
+
+void CStepTest::setChecked(int boxId, bool on)
+{
+    if (auto* box = controlAs<QAbstractButton>(boxId))
+        box->setChecked(on);
+}
+
+void CStepTest::addPoint(const char* channel, double x, double y)
+{
+    GetDispatchDriverIPlotXChannelByName(m_pPlot, AutoString(channel))->AddXY(x, y);
+}
+
+void CStepTest::PreparePlot()
+{
+    const DeviceData& dd = data();
+    enableControl(Port1Box, true);
+    ShowTrace("Port1", checked(Port1Box));
+    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    enableControl(Port2Box, port2);
+    setChecked(Port2Box, checked(Port2Box) && port2);
+    ShowTrace("Port2", checked(Port2Box));
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
+    pressure->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
+    pressure->SetSpan(m_PressureScale);
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar)) {
+        bar->setRange(0, LastProgress);
+        bar->setValue(0);
+    }
+    m_SampleCount = 0;
+    ShowStepView(port2Absent());
+    SetPlotScales();
+}
+
+void CStepTest::SetPlotScales()
+{
+    scalePlot(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)), GetWindowFloat(control(HoldEdit)));
+}
+
+void CStepTest::scalePlot(float start, float stop, float hold)
+{
+    m_TotalTime = totalTime(hold);
+    m_SampleInterval = sampleInterval(hold);
+    const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
+    time->SetMin(0.0);
+    time->SetSpan(m_TotalTime);
+    const int minimum = positionAxisMinimum(start, stop);
+    const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
+    position->SetMin(minimum);
+    position->SetSpan(positionAxisSpan(minimum));
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
+    pressure->SetMin(0.0);
+    pressure->SetSpan(m_PressureScale);
+}
+
+void CStepTest::SeedStartPoint()
+{
+    const double start = GetWindowFloat(control(StartEdit));
+    read(HartCommand::ReadPressure);
+    const DeviceData& dd = data();
+    const double port1 = pressureOf(dd.Port1Pressure, m_PressureScale);
+    const double port2 = pressureOf(dd.Port2Pressure, m_PressureScale);
+    MiscAccessors& misc = context().misc();
+    const double relayCommand = misc.ReadMiscWord12();
+    const double relayPosition = misc.ReadMiscWord34();
+    addPoint("Command", 0.0, start);
+    addPoint("Position", 0.0, start);
+    addPoint("Port1", 0.0, port1);
+    addPoint("Port2", 0.0, port2);
+    addPoint("ILCmd", 0.0, relayCommand);
+    addPoint("ILPOS", 0.0, relayPosition);
+    addPoint("PvPPort1", start, port1);
+    addPoint("PvPPort2", start, port2);
+    ++m_SampleCount;
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(std::min(m_SampleCount, LastProgress));
+}
+
+void CStepTest::ReadSignatureBlock()
+{
+    const bool read252 = read(HartCommand::ReadSigData);
+    const DeviceData& dd = data();
+    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
+        // No values came: the two samples stay empty, so the later blocks
+        // keep their places in the device's sequence.
+        context().log().WriteLog(
+            QStringLiteral("CStepTest ReadSignatureBlock: block not read, samples %1 and %2 left empty")
+                .arg(m_SampleCount)
+                .arg(m_SampleCount + 1));
+        m_SampleCount += 2;
+    } else {
+        for (int sample = 0; sample < 2; ++sample) {
+            const auto word = [&](int k) { return int16_t(dd.SigData[size_t(sample * 6 + k)]); };
+            const double command = percentOf(word(0));
+            const double position = percentOf(word(1));
+            const double relayCommand = percentOf(word(2));
+            const double relayPosition = percentOf(word(3));
+            const double port1 = pressureOf(word(4), m_PressureScale);
+            const double port2 = pressureOf(word(5), m_PressureScale);
+            const double x = m_SampleCount * m_SampleInterval;
+            addPoint("Command", x, command);
+            addPoint("Position", x, position);
+            addPoint("Port1", x, port1);
+            addPoint("Port2", x, port2);
+            addPoint("ILCmd", x, relayCommand);
+            addPoint("ILPOS", x, relayPosition);
+            addPoint("PvPPort1", position, port1);
+            addPoint("PvPPort2", position, port2);
+            ++m_SampleCount;
+        }
+    }
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(std::min(m_SampleCount, LastProgress));
+}
+
+void CStepTest::ShowTrace(const char* name, bool shown)
+{
+    OnCheckBoxChanged(m_pPlot, AutoString(name), shown);
+}
+
+void CStepTest::HideAllTraces()
+{
+    for (const char* name : { "PvPPort1", "PvPPort2", "Position", "Command", "Port1", "Port2", "ILCmd", "ILPos" })
+        ShowTrace(name, false);
+    for (const char* axis : { "Time", "Position" }) {
+        const IPlotAxisPtr x = m_pPlot->XAxisByName(QString::fromLatin1(axis));
+        x->SetVisible(false);
+        x->SetTitleVisible(false);
+    }
+    for (const char* axis : { "Position", "Pressure" }) {
+        const IPlotAxisPtr y = m_pPlot->YAxisByName(QString::fromLatin1(axis));
+        y->SetVisible(false);
+        y->SetTitleVisible(false);
+    }
+}
+
+namespace
+{
+void showAxis(const IPlotAxisPtr& axis, bool shown)
+{
+    axis->SetVisible(shown);
+    axis->SetTitleVisible(shown);
+}
+} // namespace
+
+void CStepTest::ShowStepView(bool port2AbsentFlag)
+{
+    m_PressureView = false;
+    m_pPlot->SetTitle(QStringLiteral("Step Test"));
+    enableControl(StepViewButton, false);
+    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, PressureViewButton })
+        enableControl(box, true);
+    const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
+    if (!m_OfflineData) {
+        enableControl(Port1Box, true);
+        enableControl(Port2Box, port2);
+    }
+    setChecked(Port2Box, checked(Port2Box) && port2);
+    HideAllTraces();
+    for (const BoxChannel& row : BoxChannels)
+        ShowTrace(row.stepChannel, checked(row.box));
+    showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), true);
+    showAxis(m_pPlot->YAxisByName(QStringLiteral("Position")), true);
+    showAxis(m_pPlot->YAxisByName(QStringLiteral("Pressure")), true);
+}
+
+void CStepTest::ShowPressureView(bool port2AbsentFlag)
+{
+    m_PressureView = true;
+    m_pPlot->SetTitle(QStringLiteral("Pressure Vs Position"));
+    enableControl(StepViewButton, true);
+    enableControl(PressureViewButton, false);
+    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
+        enableControl(box, false);
+    const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
+    if (!m_OfflineData) {
+        enableControl(Port1Box, true);
+        enableControl(Port2Box, port2);
+    }
+    setChecked(Port2Box, checked(Port2Box) && port2);
+    HideAllTraces();
+    ShowTrace("PvPPort1", checked(Port1Box));
+    ShowTrace("PvPPort2", checked(Port2Box));
+    showAxis(m_pPlot->XAxisByName(QStringLiteral("Position")), true);
+    showAxis(m_pPlot->YAxisByName(QStringLiteral("Pressure")), true);
+    showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), false);
+    showAxis(m_pPlot->YAxisByName(QStringLiteral("Position")), false);
+}
+
+void CStepTest::OnCheckBox(int boxId)
+{
+    for (const BoxChannel& row : BoxChannels) {
+        if (row.box != boxId)
+            continue;
+        const char* channel = m_PressureView ? row.pressureChannel : row.stepChannel;
+        if (channel)
+            OnCheckBoxChanged(m_pPlot, AutoString(channel), checked(boxId));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Save, Load, Print
+
+void CStepTest::FillStepRecord()
+{
+    CStepTestReport& record = context().records().m_StepTestReport;
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strHoldTime = AutoString(settingText(HoldEdit));
+    // A loaded result is saved again under its own tag, unit and flags.
+    if (m_OfflineData)
+        return;
+    read(HartCommand::ReadTagDescriptorDate);
+    const DeviceData& dd = data();
+    record.m_strTag = AutoString(UnpaddedTag(dd.Tag));
+    record.m_nPressureUnit = dd.PressureUnit;
+    record.m_bSingleActing = dd.Config28Bit5;
+    record.m_bPressureSensor = dd.PressureSensorFlag;
+}
+
+void CStepTest::ShowRecordSettings()
+{
+    const CStepTestReport& record = context().records().m_StepTestReport;
+    setWindowText(StartEdit, record.m_strStartPosition.toQString());
+    setWindowText(StopEdit, record.m_strStopPosition.toQString());
+    setWindowText(HoldEdit, record.m_strHoldTime.toQString());
+}
+
+void CStepTest::OnSaveResults()
+{
+    FillStepRecord();
+    context().records().m_StepTestReport.SaveStepTest(m_pPlot);
+    // The axes fit the result shown, not a value typed for the next run.
+    const auto setting = [this](int editId) { return float(NumberText::toDouble(settingText(editId).left(255))); };
+    scalePlot(setting(StartEdit), setting(StopEdit), setting(HoldEdit));
+}
+
+void CStepTest::OnLoadResults()
+{
+    if (!context().records().m_StepTestReport.LoadStepTest(m_pPlot))
+        return;
+    m_OfflineData = true;
+    m_RunSettings.clear();
+    ShowRecordSettings();
+    ShowStepView(port2Absent());
+    m_pPlot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
+    m_pPlot->XAxisByName(QStringLiteral("Time"))->FitToData();
+    m_pPlot->YAxisByName(QStringLiteral("Position"))->FitToData();
+    setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    setWindowText(ElapsedEdit, QString());
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(0);
+}
+
+void CStepTest::OnPrintReport()
+{
+    ReportRecords& records = context().records();
+    const QString folder = context().helpers().GetAppFolder();
+    DeviceData& dd = data();
+    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    CStepTestReport& record = records.m_StepTestReport;
+    CReportHeader header = records.m_ReportHeader;
+    if (m_OfflineData) {
+        // A loaded result prints under the file's tag.
+        dd.Tag = record.m_strTag.toQString();
+        header.m_strTag = record.m_strTag;
+    } else {
+        header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
+        record.m_bSingleActing = dd.Config28Bit5;
+        record.m_bPressureSensor = dd.PressureSensorFlag;
+    }
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strHoldTime = AutoString(settingText(HoldEdit));
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("StepTestRept"), dd.DeviceType);
+    GenerateStepTestReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    ShowStepView(port2Absent());
+}
