@@ -234,6 +234,58 @@ TEST_F(SignatureTestRun, StopEndsARunningTest)
     EXPECT_EQ(replyU8(link.ask(SimLink::read(253)), 4), 9);
 }
 
+TEST_F(SignatureTestRun, EachWordOfASampleIsTheValveAsTheDevicesOtherRepliesGiveItAtThatMoment)
+{
+    SimulatedPositioner& device = open();
+    ValveModelParams physics = device.physics();
+    physics.doubleActing = true;
+    device.setPhysics(physics);
+    device.setAnalogCommand(30);
+    clock().advance(20000);
+    // A step from 30 % to 70 %, 7 s in 208 samples: sample k is taken at
+    // k x 7000 / 208 ms, whole milliseconds.
+    link.ask(start(1, 30.0f, 70.0f, 0.0f, 6.0f));
+    struct Moment {
+        int sample;
+        int command, position, relayCommand, relayPosition, port1, port2;
+    };
+    std::vector<Moment> moments;
+    qint64 at = 0;
+    for (int sample : { 3, 12, 40 }) {
+        clock().advance(sample * 7000 / 208 - at);
+        at = sample * 7000 / 208;
+        const QByteArray pressures = link.ask(SimLink::read(204));
+        moments.push_back({ sample, int(std::lround(device.valve().commandPercent() * 100)),
+            int(std::lround(device.valve().positionPercent() * 100)), device.miscWord(0x12), device.miscWord(0x34),
+            replyU16(pressures, 4), replyU16(pressures, 6) });
+    }
+    clock().advance(7000 - at);
+    std::vector<QByteArray> blocks;
+    for (int block = 0; block < 104; ++block)
+        blocks.push_back(link.ask(SimLink::read(252)));
+    for (const Moment& m : moments) {
+        SCOPED_TRACE(m.sample);
+        const QByteArray& reply = blocks[size_t(m.sample / 2)];
+        const int first = 4 + 12 * (m.sample % 2);
+        // Words in the order command, position, pilot relay command, pilot
+        // relay position, port 1, port 2, each within a millisecond's move.
+        EXPECT_NEAR(replyS16(reply, first), m.command, 5);
+        EXPECT_NEAR(replyS16(reply, first + 2), m.position, 5);
+        EXPECT_NEAR(replyS16(reply, first + 4), m.relayCommand, 5);
+        EXPECT_NEAR(replyS16(reply, first + 6), m.relayPosition, 5);
+        EXPECT_NEAR(replyS16(reply, first + 8), m.port1, 5);
+        EXPECT_NEAR(replyS16(reply, first + 10), m.port2, 5);
+    }
+    // The moments tell apart each pair of words a swap would confuse.
+    const auto apart = [&](int Moment::*a, int Moment::*b) {
+        return std::any_of(moments.begin(), moments.end(), [&](const Moment& m) { return std::abs(m.*a - m.*b) > 50; });
+    };
+    EXPECT_TRUE(apart(&Moment::command, &Moment::position));
+    EXPECT_TRUE(apart(&Moment::relayCommand, &Moment::relayPosition));
+    EXPECT_TRUE(apart(&Moment::port1, &Moment::port2));
+    EXPECT_TRUE(apart(&Moment::relayPosition, &Moment::port1));
+}
+
 } // namespace
 
 namespace

@@ -1,7 +1,9 @@
 // Which device word lands in which channel: every page that turns the
 // simulated valve's words into plot channels, run while the words differ
 // (command and position, pilot relay command and position, port 1 and
-// port 2), each channel checked against the words the device gave.
+// port 2), each channel checked against the words the device gave. The
+// signature pages also get one block of words below zero, which the simulated
+// valve never gives, so that a word read without its sign shows.
 #include "DataLoggerPageTest.h"
 #include "HDRLTestPageTest.h"
 #include "PstPageTest.h"
@@ -58,9 +60,11 @@ TEST_F(StepTestPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocks)
     typeSettings("30", "70", "6");
     startTest();
     device().clearRequests();
+    scriptData(252, W::negativeBlock());
     runToCompletion();
     const std::vector<W> samples = W::fromReplies(device());
-    ASSERT_EQ(samples.size(), 208u);
+    // The device's own 104 blocks after the one given in its place.
+    ASSERT_EQ(samples.size(), 210u);
     ASSERT_TRUE(W::wordsDiffer(samples, 1.0));
     const double pressure = device().miscLong(0x69) * 0.01 * 0.01;
     const Expected expected[] = {
@@ -84,10 +88,12 @@ TEST_F(PstPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocks)
     type("85", "70", "0.29", "7");
     startPst();
     runUntil([this] { return !pst().testRunning(); });
+    scriptData(252, W::negativeBlock());
     pst().StartSignatureRetrieval();
     runUntil([this] { return !pst().retrieving(); });
     const std::vector<W> samples = W::fromReplies(device());
-    ASSERT_EQ(samples.size(), 208u);
+    // The device's own 104 blocks after the one given in its place.
+    ASSERT_EQ(samples.size(), 210u);
     ASSERT_TRUE(W::wordsDiffer(samples, 1.0));
     const double pressure = device().miscLong(0x69) * 0.01 * 0.01;
     const Expected expected[] = {
@@ -112,6 +118,7 @@ TEST_F(RampTestPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocksInBothDir
     typeRamp("25", "75", "4", "30", true);
     startRamp();
     device().clearRequests();
+    scriptData(252, W::negativeBlock());
     runRampToCompletion();
     const std::vector<W> samples = W::fromReplies(device());
     ASSERT_EQ(samples.size(), 416u);

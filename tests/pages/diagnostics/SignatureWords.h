@@ -45,4 +45,17 @@ struct SignatureWords {
         }
         return commandPosition && relay && ports && relayPort;
     }
+
+    // The data of a block whose twelve words are all below zero and all
+    // differ, block status 0: the simulated valve gives no negative word of
+    // its own, and a word read without its sign shows only on these.
+    static QByteArray negativeBlock()
+    {
+        QByteArray data;
+        for (int k = 1; k <= 12; ++k) {
+            const uint16_t word = uint16_t(-37 * k);
+            data.append(char(word >> 8)).append(char(word & 0xFF));
+        }
+        return data.append('\0');
+    }
 };
