@@ -2,6 +2,8 @@
 // device's results, the saved results and the compared results read.
 #include "tests/PartialStrokeRules.h"
 
+#include "RangeCases.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -45,11 +47,7 @@ TEST(PartialStrokeRules, ComparedResultsAtOrAbove655AreNoValue)
 
 TEST(PartialStrokeRules, SettingsRangesIncludeBothEnds)
 {
-    const struct {
-        bool (*check)(double);
-        double value;
-        bool valid;
-    } cases[] = {
+    expectRangeCases({
         { positionValid, -5.2, false },
         { positionValid, -5.01, false },
         { positionValid, -5.0, true },
@@ -71,9 +69,7 @@ TEST(PartialStrokeRules, SettingsRangesIncludeBothEnds)
         { durationValid, 654.99, true },
         { durationValid, 655.0, true },
         { durationValid, 655.01, false },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+    });
     EXPECT_DOUBLE_EQ(sampleIntervalMs(testSpan(2.0)), 3000.0 / 208);
     EXPECT_EQ(positionAxisMinimum(100.0f, 90.0f), 90);
     EXPECT_EQ(positionAxisMinimum(-5.0f, 105.0f), -5);

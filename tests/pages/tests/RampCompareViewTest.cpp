@@ -7,6 +7,7 @@
 #include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
+#include "CompareChannelBoxToolTips.h"
 #include "CompareFileAttempts.h"
 
 #include "report/PrintBackend.h"
@@ -230,9 +231,9 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
         EXPECT_FALSE(on(V::PrintButton));
         EXPECT_FALSE(on(V::RampTestButton));
         EXPECT_TRUE(on(V::FrictionButton));
-        // Every tooltip: the boxes by their ids, file 1, file 2, difference; the settings of file 1, then of file 2.
+        // Every tooltip: the page's own, the settings of file 1, then of file 2, and the channel boxes'.
         expectToolTips(compare(),
-            {
+            withCompareChannelBoxToolTips({
                 { StripPage::LedId, "LED status" },
                 { StripPage::ActiveId,
                     "Active Indicator displays the highest priority active status indicator and its respective "
@@ -246,24 +247,6 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
                 { V::PressureVsPositionButton, "View a Pressure vs. Position comparison." },
                 { V::SignalsVsCommandButton, "View a Signal vs. Command comparison." },
                 { V::FrictionButton, "View a Friction comparison." },
-                { 1119, "Check box to display Position from file 1 in graph." },
-                { 1118, "Check box to display Position from file 2 in graph." },
-                { 1112, "Check box to display Position difference in graph." },
-                { 1120, "Check box to display Control Command from file 1 in graph." },
-                { 1121, "Check box to display Control Command from file 2 in graph." },
-                { 1113, "Check box to display Control Command difference in graph." },
-                { 1122, "Check box to display Port1 from file 1 in graph." },
-                { 1123, "Check box to display Port1 from file 2 in graph." },
-                { 1114, "Check box to display Port1 difference in graph." },
-                { 1124, "Check box to display Port2 from file 1 in graph." },
-                { 1125, "Check box to display Port2 from file 2 in graph." },
-                { 1115, "Check box to display Port2 difference  in graph." },
-                { 1126, "Check box to display Pilot Relay Command from file 1 in graph." },
-                { 1127, "Check box to display Pilot Relay Command from file 2 in graph." },
-                { 1116, "Check box to display Pilot Relay Command difference in graph." },
-                { 1128, "Check box to display Pilot Relay Position from file 1 in graph." },
-                { 1129, "Check box to display Pilot Relay Position from file 2 in graph." },
-                { 1117, "Check box to display Pilot Relay Position difference in graph." },
                 { 891, "Start Position from file1." },
                 { 892, "Stop Position from file1." },
                 { 893, "Hold Time from file1." },
@@ -282,7 +265,7 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
                 { 405, "Actuation Type from file2." },
                 { 1002, "Sensors from file2." },
                 { 410, "Bi-directional from file2." },
-            });
+            }));
         // The column captions, bold, above the settings, the spring set and the boxes.
         for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
                  { V::SpringCaption1, "1" }, { V::SpringCaption2, "2" }, { Caption1, "1" }, { Caption2, "2" } }) {

@@ -3,6 +3,8 @@
 // the spring set and the force axis.
 #include "tests/RampTestRules.h"
 
+#include "RangeCases.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -12,11 +14,7 @@ using namespace RampTestRules;
 
 TEST(RampTestRules, SettingsRangesIncludeTheirEnds)
 {
-    const struct {
-        bool (*check)(double);
-        double value;
-        bool valid;
-    } cases[] = {
+    expectRangeCases({
         { positionValid, -5.01, false },
         { positionValid, -5.0, true },
         { positionValid, -4.99, true },
@@ -39,9 +37,7 @@ TEST(RampTestRules, SettingsRangesIncludeTheirEnds)
         { durationValid, 300.0, true },
         { durationValid, 300.01, false },
         { durationValid, 300.5, false },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+    });
 }
 
 TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)

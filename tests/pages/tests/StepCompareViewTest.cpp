@@ -7,6 +7,7 @@
 #include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
+#include "CompareChannelBoxToolTips.h"
 #include "CompareFileAttempts.h"
 #include "CompareSeen.h"
 
@@ -203,9 +204,9 @@ TEST_F(StepCompareViewTest, SetUpHidesEveryChannelAndWaitsForFileOne)
         EXPECT_FALSE(on(V::OpenFile2Button));
         EXPECT_FALSE(on(V::PrintButton));
         EXPECT_TRUE(on(V::OpenFile1Button));
-        // Every tooltip, the boxes by their ids, file 1, file 2, difference; the plot carries none.
+        // Every tooltip, the page's own and the channel boxes'; the plot carries none.
         expectToolTips(compare(),
-            {
+            withCompareChannelBoxToolTips({
                 { StripPage::LedId, "LED status" },
                 { StripPage::ActiveId,
                     "Active Indicator displays the highest priority active status indicator and its respective "
@@ -218,25 +219,7 @@ TEST_F(StepCompareViewTest, SetUpHidesEveryChannelAndWaitsForFileOne)
                 { V::PrintButton, "Print a comparison report to the default printer." },
                 { V::StepViewButton, "View a Step Test comparison." },
                 { V::PressureViewButton, "View a Pressure vs. Position comparison." },
-                { 1119, "Check box to display Position from file 1 in graph." },
-                { 1118, "Check box to display Position from file 2 in graph." },
-                { 1112, "Check box to display Position difference in graph." },
-                { 1120, "Check box to display Control Command from file 1 in graph." },
-                { 1121, "Check box to display Control Command from file 2 in graph." },
-                { 1113, "Check box to display Control Command difference in graph." },
-                { 1122, "Check box to display Port1 from file 1 in graph." },
-                { 1123, "Check box to display Port1 from file 2 in graph." },
-                { 1114, "Check box to display Port1 difference in graph." },
-                { 1124, "Check box to display Port2 from file 1 in graph." },
-                { 1125, "Check box to display Port2 from file 2 in graph." },
-                { 1115, "Check box to display Port2 difference  in graph." },
-                { 1126, "Check box to display Pilot Relay Command from file 1 in graph." },
-                { 1127, "Check box to display Pilot Relay Command from file 2 in graph." },
-                { 1116, "Check box to display Pilot Relay Command difference in graph." },
-                { 1128, "Check box to display Pilot Relay Position from file 1 in graph." },
-                { 1129, "Check box to display Pilot Relay Position from file 2 in graph." },
-                { 1117, "Check box to display Pilot Relay Position difference in graph." },
-            });
+            }));
         // The column captions, bold, above the settings and the boxes.
         for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
                  { Caption1, "1" }, { Caption2, "2" } }) {

@@ -1,6 +1,8 @@
 // What the step test page decides from numbers alone.
 #include "tests/StepTestRules.h"
 
+#include "RangeCases.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,11 +26,7 @@ TEST(StepTestRules, PositionAxisStartsAtTheLowerPositionTruncatedTowardZeroAndEn
 
 TEST(StepTestRules, SettingsRangesIncludeTheirEnds)
 {
-    const struct {
-        bool (*check)(double);
-        double value;
-        bool valid;
-    } cases[] = {
+    expectRangeCases({
         { positionValid, -5.01, false },
         { positionValid, -5.0, true },
         { positionValid, -4.99, true },
@@ -43,9 +41,7 @@ TEST(StepTestRules, SettingsRangesIncludeTheirEnds)
         { holdTimeValid, 300.0, true },
         { holdTimeValid, 300.01, false },
         { holdTimeValid, 300.5, false },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+    });
 }
 
 TEST(StepTestRules, SamplesSpreadOverTheHoldTimeAndOneSecondIn208Steps)
