@@ -12,7 +12,8 @@
 // The ways a compare page's open file may end without taking the file: the file dialog is
 // cancelled, the file is one the page cannot read, or the user says no when the page asks
 // about the file. Every compare page must keep what it showed before in each of them.
-namespace CompareFileAttempts {
+namespace CompareFileAttempts
+{
 
 enum class Attempt { Cancel, Refused, NoAtTheQuestion };
 
@@ -40,8 +41,8 @@ inline bool writeJunk(const QString& path, const char* content)
 }
 
 // Scripts the answers of a cancelled or a refused open; the caller then opens the file.
-inline void scriptNotAccepted(ScriptedPrompts& prompts, Attempt attempt, const QString& junk,
-    const std::optional<QString>& title = std::nullopt)
+inline void scriptNotAccepted(
+    ScriptedPrompts& prompts, Attempt attempt, const QString& junk, const std::optional<QString>& title = std::nullopt)
 {
     if (attempt == Attempt::Cancel) {
         prompts.answerFile(std::nullopt, title);
@@ -64,7 +65,8 @@ inline std::vector<FileTwoAttempt> fileTwoAttempts()
     std::vector<FileTwoAttempt> all;
     for (const bool withFile2 : { false, true }) {
         for (const Attempt attempt : { Attempt::Cancel, Attempt::Refused, Attempt::NoAtTheQuestion })
-            all.push_back({ withFile2, attempt, std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + name(attempt) });
+            all.push_back(
+                { withFile2, attempt, std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + name(attempt) });
     }
     return all;
 }

@@ -74,10 +74,7 @@ protected:
             out << describe(request);
         return out;
     }
-    static QString describe(const SimRequest& request)
-    {
-        return requestKind(request);
-    }
+    static QString describe(const SimRequest& request) { return requestKind(request); }
     static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
     // The codes of every Write_Cal_Loop_cmd the device received.
     std::vector<int> loopCodes(const char* path = K90Path)

@@ -46,10 +46,7 @@ protected:
     // A record as one line, "220, 189, 200 long 0x69".
     static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
 
-    static QString describe(const SimRequest& request)
-    {
-        return requestKind(request);
-    }
+    static QString describe(const SimRequest& request) { return requestKind(request); }
 
     // The data bytes of the last request of a command ([command][count][data...]).
     QByteArray lastRequest(uint8_t command, const char* path = K90Path)

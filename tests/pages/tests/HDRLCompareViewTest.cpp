@@ -4,11 +4,11 @@
 #include "AppFrameTest.h"
 
 #include "CNavigationView.h"
+#include "CompareFileAttempts.h"
 #include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "PageTexts.h"
 #include "ReportTestSupport.h"
-#include "CompareFileAttempts.h"
 
 #include "automation/NumberText.h"
 #include "controls/PlotDataFile.h"

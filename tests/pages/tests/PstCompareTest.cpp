@@ -4,10 +4,10 @@
 #include "PageTexts.h"
 #include "PstPageTest.h"
 
-#include "DrawnPlotTexts.h"
-#include "ReportTestSupport.h"
 #include "CompareFileAttempts.h"
 #include "CompareSeen.h"
+#include "DrawnPlotTexts.h"
+#include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
 #include "pst_step/PstChannels.h"

@@ -4,11 +4,11 @@
 #include "PageTexts.h"
 #include "RampTestPageTest.h"
 
-#include "ReportPictures.h"
-#include "DrawnPlotTexts.h"
-#include "ReportTestSupport.h"
 #include "CompareChannelBoxToolTips.h"
 #include "CompareFileAttempts.h"
+#include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
+#include "ReportTestSupport.h"
 
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"

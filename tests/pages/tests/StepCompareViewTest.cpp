@@ -4,12 +4,12 @@
 #include "PageTexts.h"
 #include "StepTestPageTest.h"
 
-#include "ReportPictures.h"
-#include "DrawnPlotTexts.h"
-#include "ReportTestSupport.h"
 #include "CompareChannelBoxToolTips.h"
 #include "CompareFileAttempts.h"
 #include "CompareSeen.h"
+#include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
+#include "ReportTestSupport.h"
 
 #include "pst_step/StepCompare.h"
 #include "report/PrintBackend.h"

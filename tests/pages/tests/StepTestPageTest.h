@@ -77,10 +77,7 @@ protected:
             out << describe(request);
         return out;
     }
-    static QString describe(const SimRequest& request)
-    {
-        return requestKind(request);
-    }
+    static QString describe(const SimRequest& request) { return requestKind(request); }
     static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
 
     // The times of the requests of one kind, as described above.
