@@ -14,30 +14,25 @@ using namespace RampTestRules;
 
 TEST(RampTestRules, SettingsRangesIncludeTheirEnds)
 {
-    expectRangeCases({
-        { positionValid, -5.01, false },
-        { positionValid, -5.0, true },
-        { positionValid, -4.99, true },
-        { positionValid, 104.99, true },
-        { positionValid, 105.0, true },
-        { positionValid, 105.01, false },
-        { positionValid, 105.5, false },
-        { holdTimeValid, 1.99, false },
-        { holdTimeValid, 2.0, true },
-        { holdTimeValid, 2.01, true },
-        { holdTimeValid, 2.5, true },
-        { holdTimeValid, 29.99, true },
-        { holdTimeValid, 30.0, true },
-        { holdTimeValid, 30.01, false },
-        { durationValid, 0.0, false },
-        { durationValid, 0.99, false },
-        { durationValid, 1.0, true },
-        { durationValid, 1.01, true },
-        { durationValid, 299.99, true },
-        { durationValid, 300.0, true },
-        { durationValid, 300.01, false },
-        { durationValid, 300.5, false },
-    });
+    expectRangeCases(positionRangeCases(positionValid),
+        {
+            { positionValid, 105.5, false },
+            { holdTimeValid, 1.99, false },
+            { holdTimeValid, 2.0, true },
+            { holdTimeValid, 2.01, true },
+            { holdTimeValid, 2.5, true },
+            { holdTimeValid, 29.99, true },
+            { holdTimeValid, 30.0, true },
+            { holdTimeValid, 30.01, false },
+            { durationValid, 0.0, false },
+            { durationValid, 0.99, false },
+            { durationValid, 1.0, true },
+            { durationValid, 1.01, true },
+            { durationValid, 299.99, true },
+            { durationValid, 300.0, true },
+            { durationValid, 300.01, false },
+            { durationValid, 300.5, false },
+        });
 }
 
 TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)
