@@ -245,6 +245,14 @@ CHDRLReport widestHdrl()
     return r;
 }
 
+// Both files of a compare report: the widest tag, test date and result file.
+template <class Report> void widestFiles(Report& r, AutoString Report::*file1, AutoString Report::*file2)
+{
+    r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
+    r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
+    r.*file1 = r.*file2 = as(Widest::ResultFile);
+}
+
 // What a generator fills: the definition at its path, the report and the
 // printer controls, and the page the pictures are taken of.
 struct Target {
@@ -343,9 +351,7 @@ std::vector<Generated> everyReport()
         CPSTCompareReport r;
         ConfigurePSTPlotControl(IPlotPtr(&plot));
         r.SetupDestPlotChannels(IPlotPtr(&plot));
-        r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-        r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-        r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
+        widestFiles(r, &CPSTCompareReport::m_strFileName1, &CPSTCompareReport::m_strFileName2);
         for (AutoString* s :
             { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
             *s = as(Widest::FloatSetting);
@@ -372,9 +378,7 @@ std::vector<Generated> everyReport()
         CStepTestCompareReport r;
         ConfigureStepTestPlotControl(IPlotPtr(&plot));
         r.SetupDestPlotChannels(IPlotPtr(&plot));
-        r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-        r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-        r.m_strFile1 = r.m_strFile2 = as(Widest::ResultFile);
+        widestFiles(r, &CStepTestCompareReport::m_strFile1, &CStepTestCompareReport::m_strFile2);
         for (AutoString* s :
             { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
             *s = as(Widest::FloatSetting);
@@ -397,9 +401,7 @@ std::vector<Generated> everyReport()
         ConfigureRampPlotControl(IXYPlotPtr(&plot));
         r.SetupDestPlotChannels(IXYPlotPtr(&plot));
         r.m_strSpare = as(Widest::Tag);
-        r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-        r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-        r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
+        widestFiles(r, &CRampCompareReport::m_strFileName1, &CRampCompareReport::m_strFileName2);
         for (AutoString* s :
             { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
             *s = as(Widest::FloatSetting);
@@ -430,9 +432,7 @@ std::vector<Generated> everyReport()
         CHDRLCompareReport r;
         ConfigureHDRLPlotControl(IPlotPtr(&plot));
         r.SetupHDRLDestPlotChannels(IPlotPtr(&plot));
-        r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-        r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-        r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
+        widestFiles(r, &CHDRLCompareReport::m_strFileName1, &CHDRLCompareReport::m_strFileName2);
         r.m_strPosSettlingTime1 = r.m_strPosSettlingTime2 = as(Widest::FloatSeconds);
         for (AutoString* s :
             { &r.m_strRepeatAverage1, &r.m_strRepeatAverage2, &r.m_strRepeatMaximum1, &r.m_strRepeatMaximum2,
