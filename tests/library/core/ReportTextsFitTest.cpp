@@ -245,38 +245,51 @@ CHDRLReport widestHdrl()
     return r;
 }
 
+// Both files of a compare report: the widest tag, test date and result file.
+template <class Report> void widestFiles(Report& r, AutoString Report::*file1, AutoString Report::*file2)
+{
+    r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
+    r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
+    r.*file1 = r.*file2 = as(Widest::ResultFile);
+}
+
+// What a generator fills: the definition at its path, the report and the
+// printer controls, and the page the pictures are taken of.
+struct Target {
+    QString definition;
+    IReportPtr report;
+    IPrinterPtr printer;
+    QWidget* page;
+};
+
 struct Generated {
     const char* file;
     uint8_t model;
-    // Runs the report's generator on the definition at the path given.
-    std::function<void(const QString& definition, const IReportPtr&, const IPrinterPtr&, QWidget*)> generate;
+    // Runs the report's generator on the target given.
+    std::function<void(const Target&)> generate;
 };
 
 void calibration(std::vector<Generated>& out, const char* k90, const char* k40,
-    std::function<void(CReportHeader, const QString&, const IReportPtr&, const IPrinterPtr&, QWidget*)> generate)
+    std::function<void(CReportHeader, const Target&)> generate)
 {
     for (auto [file, model] : { std::pair { k90, uint8_t(5) }, std::pair { k40, uint8_t(6) } })
         out.push_back({ file, model,
-            [generate, model = model](const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-                QWidget* page) { generate(widestHeader(model), definition, report, printer, page); } });
+            [generate, model = model](const Target& target) { generate(widestHeader(model), target); } });
 }
 
 void twins(std::vector<Generated>& out, const char* k90, const char* k40,
-    std::function<void(uint8_t model, const QString&, const IReportPtr&, const IPrinterPtr&, QWidget*)> generate)
+    std::function<void(uint8_t model, const Target&)> generate)
 {
     for (auto [file, model] : { std::pair { k90, uint8_t(5) }, std::pair { k40, uint8_t(6) } })
-        out.push_back({ file, model,
-            [generate, model = model](const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-                QWidget* page) { generate(model, definition, report, printer, page); } });
+        out.push_back({ file, model, [generate, model = model](const Target& target) { generate(model, target); } });
 }
 
 std::vector<Generated> everyReport()
 {
     std::vector<Generated> out;
 
-    calibration(out, "ActStrokeFricCalRept.xml", "ActStrokeFricCalRept_K40.xml",
-        [](CReportHeader header, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
+    calibration(
+        out, "ActStrokeFricCalRept.xml", "ActStrokeFricCalRept_K40.xml", [](CReportHeader header, const Target& t) {
             CActuatorCalibReport r;
             r.m_strLastCalDate = as(Widest::Date);
             r.m_strNewCalBy = as(Widest::Initials);
@@ -297,295 +310,260 @@ std::vector<Generated> everyReport()
             for (uint8_t* flag : { &r.m_bSuppLo, &r.m_bSuppP1, &r.m_bSuppP2, &r.m_b0PosOut, &r.m_b100PosOut,
                      &r.m_bFdbkSmall, &r.m_bILOTO, &r.m_bNoMoTO, &r.m_bNoSetTimeOut })
                 *flag = 1;
-            GenerateActCalibTestReport(header, r, report, printer, as(definition), page);
+            GenerateActCalibTestReport(header, r, t.report, t.printer, as(t.definition), t.page);
         });
-    calibration(out, "StrokeCalRept.xml", "StrokeCalRept_K40.xml",
-        [](CReportHeader header, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            CStrokeCalibReport r;
-            r.m_strLastCalDate = as(Widest::Date);
-            r.m_strNewCalBy = as(Widest::Initials);
-            r.m_strState = as(widest(Widest::CalibrationStates));
-            r.m_strILO = as(Widest::Count);
-            r.m_strLoADVal = as(Widest::Count);
-            r.m_strHiADVal = as(Widest::Count);
-            r.m_strADRange = as(Widest::CountDifference);
-            for (uint8_t* flag :
-                { &r.m_b0PosOut, &r.m_b100PosOut, &r.m_bFdbkSmall, &r.m_bILOTO, &r.m_bNoMoTO, &r.m_bNoSetTimeOut })
-                *flag = 1;
-            GenerateStrokeCalibTestReport(header, r, report, printer, as(definition), page);
-        });
-    calibration(out, "AnaInputCalRept.xml", "AnaInputCalRept_K40.xml",
-        [](CReportHeader header, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            CAICalibReport r;
-            r.m_strLastCalDate = as(Widest::Date);
-            r.m_strNewCalBy = as(Widest::Initials);
-            r.m_strState = as(Widest::AnalogInputState);
-            r.m_strAD4mA = as(Widest::Count);
-            r.m_strAD0 = as(Widest::Count);
-            r.m_strAD100 = as(Widest::Count);
-            r.m_strADRange = as(Widest::CountDifference);
-            r.m_b0SignalOut = r.m_b100SignalOut = r.m_bCommSmall = 1;
-            GenerateAICalibTestReport(header, r, report, printer, as(definition), page);
-        });
+    calibration(out, "StrokeCalRept.xml", "StrokeCalRept_K40.xml", [](CReportHeader header, const Target& t) {
+        CStrokeCalibReport r;
+        r.m_strLastCalDate = as(Widest::Date);
+        r.m_strNewCalBy = as(Widest::Initials);
+        r.m_strState = as(widest(Widest::CalibrationStates));
+        r.m_strILO = as(Widest::Count);
+        r.m_strLoADVal = as(Widest::Count);
+        r.m_strHiADVal = as(Widest::Count);
+        r.m_strADRange = as(Widest::CountDifference);
+        for (uint8_t* flag :
+            { &r.m_b0PosOut, &r.m_b100PosOut, &r.m_bFdbkSmall, &r.m_bILOTO, &r.m_bNoMoTO, &r.m_bNoSetTimeOut })
+            *flag = 1;
+        GenerateStrokeCalibTestReport(header, r, t.report, t.printer, as(t.definition), t.page);
+    });
+    calibration(out, "AnaInputCalRept.xml", "AnaInputCalRept_K40.xml", [](CReportHeader header, const Target& t) {
+        CAICalibReport r;
+        r.m_strLastCalDate = as(Widest::Date);
+        r.m_strNewCalBy = as(Widest::Initials);
+        r.m_strState = as(Widest::AnalogInputState);
+        r.m_strAD4mA = as(Widest::Count);
+        r.m_strAD0 = as(Widest::Count);
+        r.m_strAD100 = as(Widest::Count);
+        r.m_strADRange = as(Widest::CountDifference);
+        r.m_b0SignalOut = r.m_b100SignalOut = r.m_bCommSmall = 1;
+        GenerateAICalibTestReport(header, r, t.report, t.printer, as(t.definition), t.page);
+    });
 
-    twins(out, "PSTestRept.xml", "PSTestRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            Plot plot;
-            CPSTReport r = widestPst();
-            ConfigurePSTPlotControl(IPlotPtr(&plot));
-            r.SetupPSTPlotChannels(IPlotPtr(&plot));
-            GeneratePSTReport(widestHeader(model), r, IPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml",
-        [](uint8_t, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer, QWidget* page) {
-            Plot plot;
-            CPSTCompareReport r;
-            ConfigurePSTPlotControl(IPlotPtr(&plot));
-            r.SetupDestPlotChannels(IPlotPtr(&plot));
-            r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-            r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-            r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
-            for (AutoString* s :
-                { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
-                *s = as(Widest::FloatSetting);
-            for (AutoString* s : { &r.m_strTimeToTarget1, &r.m_strTimeToTarget2, &r.m_strBreakAwayTime1,
-                     &r.m_strBreakAwayTime2, &r.m_strTimeToTargetResult1, &r.m_strTimeToTargetResult2 })
-                *s = as(Widest::Seconds);
-            r.m_strTestDuration1 = r.m_strTestDuration2 = as(Widest::FloatSeconds);
-            r.m_strBreakAwayTimeDiff = r.m_strTimeToTargetResultDiff = as(Widest::SecondsDifference);
-            r.m_strBreakAwayPressure1 = r.m_strBreakAwayPressure2 = as(Widest::Pressure);
-            r.m_strBreakAwayPressureDiff = as(Widest::PressureDifference);
-            r.m_strBreakAwayUnit1 = r.m_strBreakAwayUnit2 = as(widest(Widest::PressureTexts));
-            r.m_strResult1 = r.m_strResult2 = as(widest(Widest::PassFail));
-            GeneratePSTCompareReport(r, IPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "StepTestRept.xml", "StepTestRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            Plot plot;
-            CStepTestReport r = widestStep();
-            ConfigureStepTestPlotControl(IPlotPtr(&plot));
-            r.SetupStepTestPlotChannels(IPlotPtr(&plot));
-            GenerateStepTestReport(widestHeader(model), r, IPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            Plot plot;
-            CStepTestCompareReport r;
-            ConfigureStepTestPlotControl(IPlotPtr(&plot));
-            r.SetupDestPlotChannels(IPlotPtr(&plot));
-            r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-            r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-            r.m_strFile1 = r.m_strFile2 = as(Widest::ResultFile);
-            for (AutoString* s :
-                { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
-                *s = as(Widest::FloatSetting);
-            r.m_strHoldTime1 = r.m_strHoldTime2 = as(Widest::FloatSeconds);
-            r.m_strPressureUnit1 = r.m_strPressureUnit2 = as(widest(Widest::PressureTexts));
-            r.m_bPressureSensor1 = r.m_bPressureSensor2 = 1;
-            GenerateStepTestCompareReport(
-                r, IPlotPtr(&plot), report, printer, as(definition), page, widestHeader(model));
-        });
-    twins(out, "RampTestRept.xml", "RampTestRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            XYPlot plot;
-            CRampReport r = widestRamp();
-            ConfigureRampPlotControl(IXYPlotPtr(&plot));
-            r.SetupRampPlotChannels(IXYPlotPtr(&plot));
-            GenerateRampReport(widestHeader(model), r, IXYPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "RampTestCmpRept.xml", "RampTestCmpRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            XYPlot plot;
-            CRampCompareReport r;
-            ConfigureRampPlotControl(IXYPlotPtr(&plot));
-            r.SetupDestPlotChannels(IXYPlotPtr(&plot));
-            r.m_strSpare = as(Widest::Tag);
-            r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-            r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-            r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
-            for (AutoString* s :
-                { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
-                *s = as(Widest::FloatSetting);
-            for (AutoString* s : { &r.m_strHoldTime1, &r.m_strHoldTime2, &r.m_strTestDuration1, &r.m_strTestDuration2 })
-                *s = as(Widest::FloatSeconds);
-            r.m_strActuatorSize1 = r.m_strActuatorSize2 = as(Widest::Area);
-            r.m_strActuatorSizeUnit = as(widest({ QStringLiteral("sq.in"), QStringLiteral("sq.cm") }));
-            r.m_strStrokeLength1 = r.m_strStrokeLength2 = as(Widest::Stroke);
-            r.m_strStrokeLengthUnit = as(widest(Widest::TravelUnits));
-            for (AutoString* s : { &r.m_strSpringRate1, &r.m_strSpringRate2, &r.m_strSpringInitial1,
-                     &r.m_strSpringInitial2, &r.m_strSpringFinal1, &r.m_strSpringFinal2 })
-                *s = as(Widest::Spring);
-            r.m_strSpringRateUnit = as(widest({ QStringLiteral("lbs/") + widest(Widest::TravelUnits),
-                QStringLiteral("kg/") + widest(Widest::TravelUnits) }));
-            r.m_strSpringPressureUnit = as(widest(Widest::PressureLabels));
-            GenerateRampCompareReport(r, IXYPlotPtr(&plot), report, printer, as(definition), page, widestHeader(model));
-        });
-    twins(out, "HDRLTestRept.xml", "HDRLTestRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            Plot plot;
-            CHDRLReport r = widestHdrl();
-            ConfigureHDRLPlotControl(IPlotPtr(&plot));
-            r.SetupHDRLPlotChannels(IPlotPtr(&plot));
-            GenerateHDRLTestReport(widestHeader(model), r, IPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "HDRLTestCmpRept.xml", "HDRLTestCmpRept_K40.xml",
-        [](uint8_t, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer, QWidget* page) {
-            Plot plot;
-            CHDRLCompareReport r;
-            ConfigureHDRLPlotControl(IPlotPtr(&plot));
-            r.SetupHDRLDestPlotChannels(IPlotPtr(&plot));
-            r.m_strTag1 = r.m_strTag2 = as(Widest::Tag);
-            r.m_strTestDate1 = r.m_strTestDate2 = as(Widest::Date);
-            r.m_strFileName1 = r.m_strFileName2 = as(Widest::ResultFile);
-            r.m_strPosSettlingTime1 = r.m_strPosSettlingTime2 = as(Widest::FloatSeconds);
-            for (AutoString* s : { &r.m_strRepeatAverage1, &r.m_strRepeatAverage2, &r.m_strRepeatMaximum1,
-                     &r.m_strRepeatMaximum2, &r.m_strHysDeadAverage1, &r.m_strHysDeadAverage2, &r.m_strHysDeadMaximum1,
-                     &r.m_strHysDeadMaximum2 })
-                *s = as(Widest::Error);
-            for (AutoString* s : { &r.m_strRepeatAverageDiff, &r.m_strRepeatMaximumDiff, &r.m_strHysDeadAverageDiff,
-                     &r.m_strHysDeadMaximumDiff })
-                *s = as(Widest::ErrorDifference);
-            r.m_strLinearError1 = r.m_strLinearError2 = as(Widest::Linearity);
-            r.m_strLinearErrorDiff = as(Widest::LinearityDifference);
-            GenerateHDRLTestCompareReport(r, IPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "TrendRept.xml", "TrendRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            std::array<Plot, 4> plots;
-            CTrendsReport r;
-            const auto at = [&plots](size_t k) { return IPlotPtr(&plots[k]); };
-            ConfigureTrendsPlotControl(at(0), at(1), at(2), at(3));
-            r.SetUpTrendsPlotChannels(at(0), at(1), at(2), at(3));
-            r.Tag = as(Widest::Tag);
-            r.PressureUnitText = as(widest(Widest::PressureTexts));
-            r.TemperatureUnitText = as(widest(Widest::TemperatureUnits));
-            GenerateTrendsReport(
-                widestHeader(model), r, at(0), at(1), at(2), at(3), report, printer, as(definition), page);
-        });
-    twins(out, "DataLogRept.xml", "DataLogRept_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            Plot plot;
-            ConfigureDataLoggerPlotControl(IPlotPtr(&plot));
-            SetupDataLoggerPlotChannels(IPlotPtr(&plot));
-            CDataLoggerReport r;
-            r.m_strTag = as(Widest::Tag);
-            r.m_strInterval = as(widest(Widest::Intervals));
-            r.m_strDuration = as(Widest::Duration);
-            r.m_strDurationUnit = as(widest(Widest::DurationUnits));
-            GenerateDataLoggerReport(widestHeader(model), r, IPlotPtr(&plot), report, printer, as(definition), page);
-        });
-    twins(out, "AllTestReport.xml", "AllTestReport_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            XYPlot rampPlot;
-            Plot stepPlot;
-            Plot pstPlot;
-            Plot hdrlPlot;
-            CRampReport ramp = widestRamp();
-            CStepTestReport step = widestStep();
-            CPSTReport pst = widestPst();
-            CHDRLReport hdrl = widestHdrl();
-            ConfigureRampPlotControl(IXYPlotPtr(&rampPlot));
-            ramp.SetupRampPlotChannels(IXYPlotPtr(&rampPlot));
-            ConfigureStepTestPlotControl(IPlotPtr(&stepPlot));
-            step.SetupStepTestPlotChannels(IPlotPtr(&stepPlot));
-            ConfigurePSTPlotControl(IPlotPtr(&pstPlot));
-            pst.SetupPSTPlotChannels(IPlotPtr(&pstPlot));
-            ConfigureHDRLPlotControl(IPlotPtr(&hdrlPlot));
-            hdrl.SetupHDRLPlotChannels(IPlotPtr(&hdrlPlot));
-            GenerateMultiTestReport(widestHeader(model), ramp, step, pst, hdrl, IPlotPtr(&stepPlot), IPlotPtr(&pstPlot),
-                IPlotPtr(&hdrlPlot), IXYPlotPtr(&rampPlot), report, printer, as(definition), page);
-        });
-    twins(out, "AlarmStatReport-K90.xml", "AlarmStatReport_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            const QString name = widestStatusName(
-                model == 5 ? QStringLiteral("SerratK90Errors.dlm") : QStringLiteral("SerratK40Errors.dlm"));
-            CAlarmStatusReport r;
-            for (size_t k = 0; k < std::size(r.m_strErrorCode); ++k) {
-                r.m_strErrorCode[k] = as(QStringLiteral("255")); // a status byte
-                r.m_strDescription[k] = as(name);
-            }
-            // The event log: a time stamp, the status name and " Start" or " End".
-            GridControl log;
-            log.SetCols(1);
-            log.SetRows(0);
-            log.AddItem(QStringLiteral("12/28/2026 23:59:59 ") + name + QStringLiteral(" Start"));
-            GenerateAlarmStausReport(widestHeader(model), r, IGridPtr(&log), report, printer, as(definition),
-                as(model == 5 ? QStringLiteral("SerratK90") : QStringLiteral("SerratK40")), page);
-        });
-    twins(out, "AlarmReport-K90.xml", "AlarmReport_K40.xml",
-        [](uint8_t model, const QString& definition, const IReportPtr& report, const IPrinterPtr& printer,
-            QWidget* page) {
-            using namespace AlarmAnnunciatorIndex;
-            CAlarmAnnunciatorReport r;
-            std::fill(std::begin(r.m_bFlags), std::end(r.m_bFlags), uint8_t(1));
-            // Each text as the annunciator page makes it.
-            const std::vector<std::pair<int, QString>> texts = {
-                { SupplyPressureLowUnit, widest(Widest::PressureTexts) },
-                { BoardTempLowUnit, widest(Widest::TemperatureUnits) },
-                { PneumaticLeakUnit, widest(Widest::FlowUnits) },
-                { SupplyPressureLowSet, QStringLiteral("1034.2") }, // %5.1f
-                { SupplyPressureLowSetW, QStringLiteral("1034.2") },
-                { SupplyPressureHighSet, QStringLiteral("1034.2") },
-                { SupplyPressureLowValue, QStringLiteral("1034.21") }, // %5.2f
-                { PilotRelayResponseSet, Widest::Count },
-                { PilotRelayResponseSetW, Widest::Count },
-                { PilotRelayResponseValue, Widest::Count },
-                { FrictionLowSet, Widest::Count },
-                { FrictionHighSet, Widest::Count },
-                { FrictionLowSetW, Widest::Count },
-                { FrictionHighSetW, Widest::Count },
-                { FrictionLowValue, Widest::Count },
-                { PositionDeviationSet, QStringLiteral("-327.68") }, // a signed word in hundredths
-                { PositionDeviationValue, QStringLiteral("-327.68") },
-                { ValveCyclesSet, Widest::LongCount },
-                { ValveTravelSet, Widest::LongCount },
-                { ValveCyclesValue, Widest::LongCount },
-                { ValveTravelValue, QStringLiteral("42949672.95") }, // a 32-bit count in hundredths
-                { PilotCyclesLimitSet, Widest::LongCount },
-                { PilotTravelLimitSet, Widest::LongCount },
-                { PilotCyclesLimitValue, Widest::LongCount },
-                { PilotTravelLimitValue, Widest::LongCount },
-                { SoftStopUpperLimitSet, Widest::FloatSetting },
-                { SoftStopLowerLimitSet, Widest::FloatSetting },
-                { PositionUpperLimitSet, QStringLiteral("-327.68") },
-                { PositionLowerLimitSet, QStringLiteral("-327.68") },
-                { PositionValue, QStringLiteral("-327.68") },
-                { BoardTempHighSet, QStringLiteral("185") },
-                { BoardTempLowSet, QStringLiteral("-40") },
-                { BoardTempLowValue, QStringLiteral("-40.12346") }, // a float, 7 significant digits
-                { PneumaticLeakSet, QStringLiteral("1854.6405") }, // a word in thousandths times 28.3
-                { PneumaticLeakValue, QStringLiteral("1854.6405") },
-                { ActuationRatioSet, Widest::Seconds }, // a word in hundredths
-                { ActuationRatioValue, Widest::Seconds },
-                { MPCLowSetPointSet, Widest::FloatSetting },
-                { MPCHighSetpointSet, Widest::FloatSetting },
-                { PressControlLbl,
-                    widest({ QStringLiteral("Press Control Active"), QStringLiteral("Press Control Inctive") }) },
-                { LocalInterfaceLbl, widest({ QStringLiteral("Local Disabled"), QStringLiteral("Local Enabled") }) },
-                { PotRotationLbl,
-                    widest({ QStringLiteral("Pot Rotation Reversed"), QStringLiteral("Pot Rotation Normal") }) },
-                { PressBoardLbl,
-                    widest({ QStringLiteral("Press Board Present"), QStringLiteral("Press Board Absent") }) },
-                { SquawkModeLbl, widest({ QStringLiteral("Squawk Mode On"), QStringLiteral("Squawk Mode Off") }) },
-                { AOBoardLbl, widest({ QStringLiteral("AO Board Present"), QStringLiteral("AO Board Absent") }) },
-            };
-            for (const auto& [index, text] : texts)
-                r.m_strTexts[index] = as(text);
-            GenerateAlarmAnnuncReport(widestHeader(model), r, report, printer, as(definition),
-                as(model == 5 ? QStringLiteral("SerratK90") : QStringLiteral("SerratK40")), page);
-        });
+    twins(out, "PSTestRept.xml", "PSTestRept_K40.xml", [](uint8_t model, const Target& t) {
+        Plot plot;
+        CPSTReport r = widestPst();
+        ConfigurePSTPlotControl(IPlotPtr(&plot));
+        r.SetupPSTPlotChannels(IPlotPtr(&plot));
+        GeneratePSTReport(widestHeader(model), r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml", [](uint8_t, const Target& t) {
+        Plot plot;
+        CPSTCompareReport r;
+        ConfigurePSTPlotControl(IPlotPtr(&plot));
+        r.SetupDestPlotChannels(IPlotPtr(&plot));
+        widestFiles(r, &CPSTCompareReport::m_strFileName1, &CPSTCompareReport::m_strFileName2);
+        for (AutoString* s :
+            { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
+            *s = as(Widest::FloatSetting);
+        for (AutoString* s : { &r.m_strTimeToTarget1, &r.m_strTimeToTarget2, &r.m_strBreakAwayTime1,
+                 &r.m_strBreakAwayTime2, &r.m_strTimeToTargetResult1, &r.m_strTimeToTargetResult2 })
+            *s = as(Widest::Seconds);
+        r.m_strTestDuration1 = r.m_strTestDuration2 = as(Widest::FloatSeconds);
+        r.m_strBreakAwayTimeDiff = r.m_strTimeToTargetResultDiff = as(Widest::SecondsDifference);
+        r.m_strBreakAwayPressure1 = r.m_strBreakAwayPressure2 = as(Widest::Pressure);
+        r.m_strBreakAwayPressureDiff = as(Widest::PressureDifference);
+        r.m_strBreakAwayUnit1 = r.m_strBreakAwayUnit2 = as(widest(Widest::PressureTexts));
+        r.m_strResult1 = r.m_strResult2 = as(widest(Widest::PassFail));
+        GeneratePSTCompareReport(r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "StepTestRept.xml", "StepTestRept_K40.xml", [](uint8_t model, const Target& t) {
+        Plot plot;
+        CStepTestReport r = widestStep();
+        ConfigureStepTestPlotControl(IPlotPtr(&plot));
+        r.SetupStepTestPlotChannels(IPlotPtr(&plot));
+        GenerateStepTestReport(widestHeader(model), r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml", [](uint8_t model, const Target& t) {
+        Plot plot;
+        CStepTestCompareReport r;
+        ConfigureStepTestPlotControl(IPlotPtr(&plot));
+        r.SetupDestPlotChannels(IPlotPtr(&plot));
+        widestFiles(r, &CStepTestCompareReport::m_strFile1, &CStepTestCompareReport::m_strFile2);
+        for (AutoString* s :
+            { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
+            *s = as(Widest::FloatSetting);
+        r.m_strHoldTime1 = r.m_strHoldTime2 = as(Widest::FloatSeconds);
+        r.m_strPressureUnit1 = r.m_strPressureUnit2 = as(widest(Widest::PressureTexts));
+        r.m_bPressureSensor1 = r.m_bPressureSensor2 = 1;
+        GenerateStepTestCompareReport(
+            r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page, widestHeader(model));
+    });
+    twins(out, "RampTestRept.xml", "RampTestRept_K40.xml", [](uint8_t model, const Target& t) {
+        XYPlot plot;
+        CRampReport r = widestRamp();
+        ConfigureRampPlotControl(IXYPlotPtr(&plot));
+        r.SetupRampPlotChannels(IXYPlotPtr(&plot));
+        GenerateRampReport(widestHeader(model), r, IXYPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "RampTestCmpRept.xml", "RampTestCmpRept_K40.xml", [](uint8_t model, const Target& t) {
+        XYPlot plot;
+        CRampCompareReport r;
+        ConfigureRampPlotControl(IXYPlotPtr(&plot));
+        r.SetupDestPlotChannels(IXYPlotPtr(&plot));
+        r.m_strSpare = as(Widest::Tag);
+        widestFiles(r, &CRampCompareReport::m_strFileName1, &CRampCompareReport::m_strFileName2);
+        for (AutoString* s :
+            { &r.m_strStartPosition1, &r.m_strStartPosition2, &r.m_strStopPosition1, &r.m_strStopPosition2 })
+            *s = as(Widest::FloatSetting);
+        for (AutoString* s : { &r.m_strHoldTime1, &r.m_strHoldTime2, &r.m_strTestDuration1, &r.m_strTestDuration2 })
+            *s = as(Widest::FloatSeconds);
+        r.m_strActuatorSize1 = r.m_strActuatorSize2 = as(Widest::Area);
+        r.m_strActuatorSizeUnit = as(widest({ QStringLiteral("sq.in"), QStringLiteral("sq.cm") }));
+        r.m_strStrokeLength1 = r.m_strStrokeLength2 = as(Widest::Stroke);
+        r.m_strStrokeLengthUnit = as(widest(Widest::TravelUnits));
+        for (AutoString* s : { &r.m_strSpringRate1, &r.m_strSpringRate2, &r.m_strSpringInitial1, &r.m_strSpringInitial2,
+                 &r.m_strSpringFinal1, &r.m_strSpringFinal2 })
+            *s = as(Widest::Spring);
+        r.m_strSpringRateUnit = as(widest({ QStringLiteral("lbs/") + widest(Widest::TravelUnits),
+            QStringLiteral("kg/") + widest(Widest::TravelUnits) }));
+        r.m_strSpringPressureUnit = as(widest(Widest::PressureLabels));
+        GenerateRampCompareReport(
+            r, IXYPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page, widestHeader(model));
+    });
+    twins(out, "HDRLTestRept.xml", "HDRLTestRept_K40.xml", [](uint8_t model, const Target& t) {
+        Plot plot;
+        CHDRLReport r = widestHdrl();
+        ConfigureHDRLPlotControl(IPlotPtr(&plot));
+        r.SetupHDRLPlotChannels(IPlotPtr(&plot));
+        GenerateHDRLTestReport(widestHeader(model), r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "HDRLTestCmpRept.xml", "HDRLTestCmpRept_K40.xml", [](uint8_t, const Target& t) {
+        Plot plot;
+        CHDRLCompareReport r;
+        ConfigureHDRLPlotControl(IPlotPtr(&plot));
+        r.SetupHDRLDestPlotChannels(IPlotPtr(&plot));
+        widestFiles(r, &CHDRLCompareReport::m_strFileName1, &CHDRLCompareReport::m_strFileName2);
+        r.m_strPosSettlingTime1 = r.m_strPosSettlingTime2 = as(Widest::FloatSeconds);
+        for (AutoString* s :
+            { &r.m_strRepeatAverage1, &r.m_strRepeatAverage2, &r.m_strRepeatMaximum1, &r.m_strRepeatMaximum2,
+                &r.m_strHysDeadAverage1, &r.m_strHysDeadAverage2, &r.m_strHysDeadMaximum1, &r.m_strHysDeadMaximum2 })
+            *s = as(Widest::Error);
+        for (AutoString* s : { &r.m_strRepeatAverageDiff, &r.m_strRepeatMaximumDiff, &r.m_strHysDeadAverageDiff,
+                 &r.m_strHysDeadMaximumDiff })
+            *s = as(Widest::ErrorDifference);
+        r.m_strLinearError1 = r.m_strLinearError2 = as(Widest::Linearity);
+        r.m_strLinearErrorDiff = as(Widest::LinearityDifference);
+        GenerateHDRLTestCompareReport(r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "TrendRept.xml", "TrendRept_K40.xml", [](uint8_t model, const Target& t) {
+        std::array<Plot, 4> plots;
+        CTrendsReport r;
+        const auto at = [&plots](size_t k) { return IPlotPtr(&plots[k]); };
+        ConfigureTrendsPlotControl(at(0), at(1), at(2), at(3));
+        r.SetUpTrendsPlotChannels(at(0), at(1), at(2), at(3));
+        r.Tag = as(Widest::Tag);
+        r.PressureUnitText = as(widest(Widest::PressureTexts));
+        r.TemperatureUnitText = as(widest(Widest::TemperatureUnits));
+        GenerateTrendsReport(
+            widestHeader(model), r, at(0), at(1), at(2), at(3), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "DataLogRept.xml", "DataLogRept_K40.xml", [](uint8_t model, const Target& t) {
+        Plot plot;
+        ConfigureDataLoggerPlotControl(IPlotPtr(&plot));
+        SetupDataLoggerPlotChannels(IPlotPtr(&plot));
+        CDataLoggerReport r;
+        r.m_strTag = as(Widest::Tag);
+        r.m_strInterval = as(widest(Widest::Intervals));
+        r.m_strDuration = as(Widest::Duration);
+        r.m_strDurationUnit = as(widest(Widest::DurationUnits));
+        GenerateDataLoggerReport(
+            widestHeader(model), r, IPlotPtr(&plot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "AllTestReport.xml", "AllTestReport_K40.xml", [](uint8_t model, const Target& t) {
+        XYPlot rampPlot;
+        Plot stepPlot;
+        Plot pstPlot;
+        Plot hdrlPlot;
+        CRampReport ramp = widestRamp();
+        CStepTestReport step = widestStep();
+        CPSTReport pst = widestPst();
+        CHDRLReport hdrl = widestHdrl();
+        ConfigureRampPlotControl(IXYPlotPtr(&rampPlot));
+        ramp.SetupRampPlotChannels(IXYPlotPtr(&rampPlot));
+        ConfigureStepTestPlotControl(IPlotPtr(&stepPlot));
+        step.SetupStepTestPlotChannels(IPlotPtr(&stepPlot));
+        ConfigurePSTPlotControl(IPlotPtr(&pstPlot));
+        pst.SetupPSTPlotChannels(IPlotPtr(&pstPlot));
+        ConfigureHDRLPlotControl(IPlotPtr(&hdrlPlot));
+        hdrl.SetupHDRLPlotChannels(IPlotPtr(&hdrlPlot));
+        GenerateMultiTestReport(widestHeader(model), ramp, step, pst, hdrl, IPlotPtr(&stepPlot), IPlotPtr(&pstPlot),
+            IPlotPtr(&hdrlPlot), IXYPlotPtr(&rampPlot), t.report, t.printer, as(t.definition), t.page);
+    });
+    twins(out, "AlarmStatReport-K90.xml", "AlarmStatReport_K40.xml", [](uint8_t model, const Target& t) {
+        const QString name = widestStatusName(
+            model == 5 ? QStringLiteral("SerratK90Errors.dlm") : QStringLiteral("SerratK40Errors.dlm"));
+        CAlarmStatusReport r;
+        for (size_t k = 0; k < std::size(r.m_strErrorCode); ++k) {
+            r.m_strErrorCode[k] = as(QStringLiteral("255")); // a status byte
+            r.m_strDescription[k] = as(name);
+        }
+        // The event log: a time stamp, the status name and " Start" or " End".
+        GridControl log;
+        log.SetCols(1);
+        log.SetRows(0);
+        log.AddItem(QStringLiteral("12/28/2026 23:59:59 ") + name + QStringLiteral(" Start"));
+        GenerateAlarmStausReport(widestHeader(model), r, IGridPtr(&log), t.report, t.printer, as(t.definition),
+            as(model == 5 ? QStringLiteral("SerratK90") : QStringLiteral("SerratK40")), t.page);
+    });
+    twins(out, "AlarmReport-K90.xml", "AlarmReport_K40.xml", [](uint8_t model, const Target& t) {
+        using namespace AlarmAnnunciatorIndex;
+        CAlarmAnnunciatorReport r;
+        std::fill(std::begin(r.m_bFlags), std::end(r.m_bFlags), uint8_t(1));
+        // Each text as the annunciator page makes it.
+        const std::vector<std::pair<int, QString>> texts = {
+            { SupplyPressureLowUnit, widest(Widest::PressureTexts) },
+            { BoardTempLowUnit, widest(Widest::TemperatureUnits) },
+            { PneumaticLeakUnit, widest(Widest::FlowUnits) },
+            { SupplyPressureLowSet, QStringLiteral("1034.2") }, // %5.1f
+            { SupplyPressureLowSetW, QStringLiteral("1034.2") },
+            { SupplyPressureHighSet, QStringLiteral("1034.2") },
+            { SupplyPressureLowValue, QStringLiteral("1034.21") }, // %5.2f
+            { PilotRelayResponseSet, Widest::Count },
+            { PilotRelayResponseSetW, Widest::Count },
+            { PilotRelayResponseValue, Widest::Count },
+            { FrictionLowSet, Widest::Count },
+            { FrictionHighSet, Widest::Count },
+            { FrictionLowSetW, Widest::Count },
+            { FrictionHighSetW, Widest::Count },
+            { FrictionLowValue, Widest::Count },
+            { PositionDeviationSet, QStringLiteral("-327.68") }, // a signed word in hundredths
+            { PositionDeviationValue, QStringLiteral("-327.68") },
+            { ValveCyclesSet, Widest::LongCount },
+            { ValveTravelSet, Widest::LongCount },
+            { ValveCyclesValue, Widest::LongCount },
+            { ValveTravelValue, QStringLiteral("42949672.95") }, // a 32-bit count in hundredths
+            { PilotCyclesLimitSet, Widest::LongCount },
+            { PilotTravelLimitSet, Widest::LongCount },
+            { PilotCyclesLimitValue, Widest::LongCount },
+            { PilotTravelLimitValue, Widest::LongCount },
+            { SoftStopUpperLimitSet, Widest::FloatSetting },
+            { SoftStopLowerLimitSet, Widest::FloatSetting },
+            { PositionUpperLimitSet, QStringLiteral("-327.68") },
+            { PositionLowerLimitSet, QStringLiteral("-327.68") },
+            { PositionValue, QStringLiteral("-327.68") },
+            { BoardTempHighSet, QStringLiteral("185") },
+            { BoardTempLowSet, QStringLiteral("-40") },
+            { BoardTempLowValue, QStringLiteral("-40.12346") }, // a float, 7 significant digits
+            { PneumaticLeakSet, QStringLiteral("1854.6405") }, // a word in thousandths times 28.3
+            { PneumaticLeakValue, QStringLiteral("1854.6405") },
+            { ActuationRatioSet, Widest::Seconds }, // a word in hundredths
+            { ActuationRatioValue, Widest::Seconds },
+            { MPCLowSetPointSet, Widest::FloatSetting },
+            { MPCHighSetpointSet, Widest::FloatSetting },
+            { PressControlLbl,
+                widest({ QStringLiteral("Press Control Active"), QStringLiteral("Press Control Inctive") }) },
+            { LocalInterfaceLbl, widest({ QStringLiteral("Local Disabled"), QStringLiteral("Local Enabled") }) },
+            { PotRotationLbl,
+                widest({ QStringLiteral("Pot Rotation Reversed"), QStringLiteral("Pot Rotation Normal") }) },
+            { PressBoardLbl, widest({ QStringLiteral("Press Board Present"), QStringLiteral("Press Board Absent") }) },
+            { SquawkModeLbl, widest({ QStringLiteral("Squawk Mode On"), QStringLiteral("Squawk Mode Off") }) },
+            { AOBoardLbl, widest({ QStringLiteral("AO Board Present"), QStringLiteral("AO Board Absent") }) },
+        };
+        for (const auto& [index, text] : texts)
+            r.m_strTexts[index] = as(text);
+        GenerateAlarmAnnuncReport(widestHeader(model), r, t.report, t.printer, as(t.definition),
+            as(model == 5 ? QStringLiteral("SerratK90") : QStringLiteral("SerratK40")), t.page);
+    });
     return out;
 }
 
@@ -669,7 +647,7 @@ protected:
         QWidget page;
         prompts().answerFile(std::nullopt);
         prompts().answerMessage(Prompts::IdNo);
-        generated.generate(definition, IReportPtr(&reportControl), IPrinterPtr(&printerControl), &page);
+        generated.generate({ definition, IReportPtr(&reportControl), IPrinterPtr(&printerControl), &page });
         return reportControl.layoutDocument();
     }
 
@@ -701,7 +679,7 @@ TEST_F(ReportTextsFit, EveryShippedReportHoldsTheWidestTextsOfItsFields)
         QWidget page;
         prompts().answerFile(std::nullopt);
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
-        generated.generate(definition, IReportPtr(&reportControl), IPrinterPtr(&printerControl), &page);
+        generated.generate({ definition, IReportPtr(&reportControl), IPrinterPtr(&printerControl), &page });
         EXPECT_EQ(textsThatDoNotFit(reportControl.layoutDocument()), QStringList());
     }
 }

@@ -48,6 +48,34 @@ private:
 using Act = CCalib_Actuator;
 using Stroke = CCalibrationStroke;
 
+// The tips of the six position flags of a calibration, from the first flag's
+// id on: the actuator and the stroke calibration give them word for word.
+ExpectedToolTips withPositionFlagToolTips(ExpectedToolTips own, int first)
+{
+    const ExpectedToolTips flags = {
+        { first + 0,
+            "0% POSITION OUT OF RANGE ALARM indicates that during calibration, the feedback sensor moved beyond "
+            "it's range of operation at the 0% (closed) position." },
+        { first + 1,
+            "100% POSITION OUT OF RANGE ALARM  indicates that during calibration, the feedback sensor moved beyond "
+            "it's range of operation at the 100% (open) position." },
+        { first + 2,
+            "FEEDBACK RANGE TOO SMALL ALARM indicates that during calibration, the range of motion of the position "
+            "feedback arm was too small for optimum performance." },
+        { first + 3,
+            "INNER LOOP OFFSET TIME OUT ALARM During calibration, the Inner Loop Offset value did not settle.  "
+            "This could result in less accurate positioning." },
+        { first + 4,
+            "NO MOTION TIME OUT ALARM indicates that during calibration, there was no motion of the actuator based "
+            "on the current stroke time configuration." },
+        { first + 5,
+            "NON-SETTLE TIME OUT ALARM indicates that during calibration, the position feedback sensor did not "
+            "settle." },
+    };
+    own.insert(own.end(), flags.begin(), flags.end());
+    return own;
+}
+
 class StrokeCalibrationPages : public ActuatorCalibrationPageTest
 {
 protected:
@@ -677,87 +705,57 @@ TEST_F(StrokeCalibrationPages, BackAndFrictionTolerancesLeadOnAndEveryControlHas
     Act& page = showActuator();
     // The markers beside the initials and the pressure carry a tip only while their entry is refused.
     expectToolTips(page,
-        {
-            { StripPage::LedId, "LED status" },
-            { StripPage::ActiveId,
-                "Active Indicator displays the highest priority active status indicator and its respective number." },
-            { StripPage::SourceId,
-                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-            { Act::LastDateEdit, "Date of the last calibration." },
-            { Act::LastByEdit, "Initials of the person performing the last actuator calibration." },
-            { Act::TodayEdit, "System date" },
-            { Act::InitialsEdit, "Initials of the person performing the calibration." },
-            { Act::PressureEdit, "Supply Pressure - Value of the current supply pressure." },
-            { Act::Port1Gauge, "Port1 Pressure" },
-            { Act::Port2Gauge, "Port2 Pressure" },
-            { Act::Port1CountEdit, "A/D Count value for Port 1." },
-            { Act::Port2CountEdit, "A/D Count value for Port 2." },
-            { Act::SupplyLed, "Calibration Flag - Loss of Supply" },
-            { Act::Port1Led, "Calibration Flag - Port 1" },
-            { Act::Port2Led, "Calibration Flag - Port 2" },
-            { Act::FirstPositionLedK90 + 0,
-                "0% POSITION OUT OF RANGE ALARM indicates that during calibration, the feedback sensor moved beyond "
-                "it's range of operation at the 0% (closed) position." },
-            { Act::FirstPositionLedK90 + 1,
-                "100% POSITION OUT OF RANGE ALARM  indicates that during calibration, the feedback sensor moved beyond "
-                "it's range of operation at the 100% (open) position." },
-            { Act::FirstPositionLedK90 + 2,
-                "FEEDBACK RANGE TOO SMALL ALARM indicates that during calibration, the range of motion of the position "
-                "feedback arm was too small for optimum performance." },
-            { Act::FirstPositionLedK90 + 3,
-                "INNER LOOP OFFSET TIME OUT ALARM During calibration, the Inner Loop Offset value did not settle.  "
-                "This could result in less accurate positioning." },
-            { Act::FirstPositionLedK90 + 4,
-                "NO MOTION TIME OUT ALARM indicates that during calibration, there was no motion of the actuator based "
-                "on the current stroke time configuration." },
-            { Act::FirstPositionLedK90 + 5,
-                "NON-SETTLE TIME OUT ALARM indicates that during calibration, the position feedback sensor did not "
-                "settle." },
-            { Act::StateEdit, "Reports the status of the calibration." },
-            { Act::ProgressBar, "Indicates progress of the Calibration process." },
-            { Act::BackButton, "Back to the Actuator Selection page." },
-            { Act::StartButton, "Start new actuator calibration." },
-            { Act::AbortButton, "Abort the actuator calibration." },
-            { Act::FrictionButton, "Go to the Friction tolerance settings page" },
-            { Act::PrintButton, "Print a calibration results to the default printer." },
-        },
+        withPositionFlagToolTips(
+            {
+                { StripPage::LedId, "LED status" },
+                { StripPage::ActiveId,
+                    "Active Indicator displays the highest priority active status indicator and its respective "
+                    "number." },
+                { StripPage::SourceId,
+                    "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+                { Act::LastDateEdit, "Date of the last calibration." },
+                { Act::LastByEdit, "Initials of the person performing the last actuator calibration." },
+                { Act::TodayEdit, "System date" },
+                { Act::InitialsEdit, "Initials of the person performing the calibration." },
+                { Act::PressureEdit, "Supply Pressure - Value of the current supply pressure." },
+                { Act::Port1Gauge, "Port1 Pressure" },
+                { Act::Port2Gauge, "Port2 Pressure" },
+                { Act::Port1CountEdit, "A/D Count value for Port 1." },
+                { Act::Port2CountEdit, "A/D Count value for Port 2." },
+                { Act::SupplyLed, "Calibration Flag - Loss of Supply" },
+                { Act::Port1Led, "Calibration Flag - Port 1" },
+                { Act::Port2Led, "Calibration Flag - Port 2" },
+                { Act::StateEdit, "Reports the status of the calibration." },
+                { Act::ProgressBar, "Indicates progress of the Calibration process." },
+                { Act::BackButton, "Back to the Actuator Selection page." },
+                { Act::StartButton, "Start new actuator calibration." },
+                { Act::AbortButton, "Abort the actuator calibration." },
+                { Act::FrictionButton, "Go to the Friction tolerance settings page" },
+                { Act::PrintButton, "Print a calibration results to the default printer." },
+            },
+            Act::FirstPositionLedK90),
         { Act::InitialsMark, Act::PressureMark });
     expectToolTips(stroke(),
-        {
-            { StripPage::LedId, "LED status" },
-            { StripPage::ActiveId,
-                "Active Indicator displays the highest priority active status indicator and its respective number." },
-            { StripPage::SourceId,
-                "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
-            { Stroke::LastDateEdit, "Date of the last stroke calibration." },
-            { Stroke::LastByEdit, "Initials of the last person to perform a stroke calibration." },
-            { Stroke::TodayEdit, "System date" },
-            { Stroke::InitialsEdit, "Initials of the person performing the calibration." },
-            { Stroke::PositionEdit, "Estimated valve position." },
-            { Stroke::StateEdit, "Status of current calibration stage." },
-            { Stroke::ProgressBar, "Stroke calibration progress." },
-            { Stroke::FirstFlagLed + 0,
-                "0% POSITION OUT OF RANGE ALARM indicates that during calibration, the feedback sensor moved beyond "
-                "it's range of operation at the 0% (closed) position." },
-            { Stroke::FirstFlagLed + 1,
-                "100% POSITION OUT OF RANGE ALARM  indicates that during calibration, the feedback sensor moved beyond "
-                "it's range of operation at the 100% (open) position." },
-            { Stroke::FirstFlagLed + 2,
-                "FEEDBACK RANGE TOO SMALL ALARM indicates that during calibration, the range of motion of the position "
-                "feedback arm was too small for optimum performance." },
-            { Stroke::FirstFlagLed + 3,
-                "INNER LOOP OFFSET TIME OUT ALARM During calibration, the Inner Loop Offset value did not settle.  "
-                "This could result in less accurate positioning." },
-            { Stroke::FirstFlagLed + 4,
-                "NO MOTION TIME OUT ALARM indicates that during calibration, there was no motion of the actuator based "
-                "on the current stroke time configuration." },
-            { Stroke::FirstFlagLed + 5,
-                "NON-SETTLE TIME OUT ALARM indicates that during calibration, the position feedback sensor did not "
-                "settle." },
-            { Stroke::StartButton, "Start the stroke calibration." },
-            { Stroke::AbortButton, "Abort the stroke calibration." },
-            { Stroke::PrintButton, "Print a calibration results to the default printer." },
-        },
+        withPositionFlagToolTips(
+            {
+                { StripPage::LedId, "LED status" },
+                { StripPage::ActiveId,
+                    "Active Indicator displays the highest priority active status indicator and its respective "
+                    "number." },
+                { StripPage::SourceId,
+                    "Command Source shows if the positioner command is an analog (4-20) or digital (HART) signal." },
+                { Stroke::LastDateEdit, "Date of the last stroke calibration." },
+                { Stroke::LastByEdit, "Initials of the last person to perform a stroke calibration." },
+                { Stroke::TodayEdit, "System date" },
+                { Stroke::InitialsEdit, "Initials of the person performing the calibration." },
+                { Stroke::PositionEdit, "Estimated valve position." },
+                { Stroke::StateEdit, "Status of current calibration stage." },
+                { Stroke::ProgressBar, "Stroke calibration progress." },
+                { Stroke::StartButton, "Start the stroke calibration." },
+                { Stroke::AbortButton, "Abort the stroke calibration." },
+                { Stroke::PrintButton, "Print a calibration results to the default printer." },
+            },
+            Stroke::FirstFlagLed),
         { Stroke::InitialsMark });
 
     click(page, Act::BackButton);

@@ -50,6 +50,22 @@ void makeDoubleActing(SimulatedPositioner& device)
 
 using W = SignatureWords;
 
+// The six channels over time of the signature pages: command, position, pilot
+// relay command and position, both ports in the page's pressure unit.
+std::vector<Expected> overTime(double pressure, std::initializer_list<Expected> more = {})
+{
+    std::vector<Expected> all = {
+        { "Command", nullptr, &W::command, 1.0 },
+        { "Position", nullptr, &W::position, 1.0 },
+        { "ILCmd", nullptr, &W::relayCommand, 1.0 },
+        { "ILPOS", nullptr, &W::relayPosition, 1.0 },
+        { "Port1", nullptr, &W::port1, pressure },
+        { "Port2", nullptr, &W::port2, pressure },
+    };
+    all.insert(all.end(), more.begin(), more.end());
+    return all;
+}
+
 TEST_F(StepTestPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocks)
 {
     start({ QStringLiteral("/dSim/K90/PV-101") });
@@ -67,16 +83,11 @@ TEST_F(StepTestPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocks)
     ASSERT_EQ(samples.size(), 210u);
     ASSERT_TRUE(W::wordsDiffer(samples, 1.0));
     const double pressure = device().miscLong(0x69) * 0.01 * 0.01;
-    const Expected expected[] = {
-        { "Command", nullptr, &W::command, 1.0 },
-        { "Position", nullptr, &W::position, 1.0 },
-        { "ILCmd", nullptr, &W::relayCommand, 1.0 },
-        { "ILPOS", nullptr, &W::relayPosition, 1.0 },
-        { "Port1", nullptr, &W::port1, pressure },
-        { "Port2", nullptr, &W::port2, pressure },
-        { "PvPPort1", &W::position, &W::port1, pressure },
-        { "PvPPort2", &W::position, &W::port2, pressure },
-    };
+    const std::vector<Expected> expected = overTime(pressure,
+        {
+            { "PvPPort1", &W::position, &W::port1, pressure },
+            { "PvPPort2", &W::position, &W::port2, pressure },
+        });
     // The first point is the page's own, taken at Start.
     for (const Expected& e : expected)
         expectChannel(channel(e.channel), e, samples, 1);
@@ -96,14 +107,7 @@ TEST_F(PstPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocks)
     ASSERT_EQ(samples.size(), 210u);
     ASSERT_TRUE(W::wordsDiffer(samples, 1.0));
     const double pressure = device().miscLong(0x69) * 0.01 * 0.01;
-    const Expected expected[] = {
-        { "Command", nullptr, &W::command, 1.0 },
-        { "Position", nullptr, &W::position, 1.0 },
-        { "ILCmd", nullptr, &W::relayCommand, 1.0 },
-        { "ILPOS", nullptr, &W::relayPosition, 1.0 },
-        { "Port1", nullptr, &W::port1, pressure },
-        { "Port2", nullptr, &W::port2, pressure },
-    };
+    const std::vector<Expected> expected = overTime(pressure);
     for (const Expected& e : expected)
         expectChannel(pstChannel(e.channel), e, samples, 0);
 }
@@ -124,15 +128,7 @@ TEST_F(RampTestPageTest, EachChannelHoldsItsOwnWordOfTheSignatureBlocksInBothDir
     ASSERT_EQ(samples.size(), 416u);
     ASSERT_TRUE(W::wordsDiffer(samples, 1.0));
     const double pressure = device().miscLong(0x69) * 0.01 * 0.01;
-    const Expected overTime[] = {
-        { "Command", nullptr, &W::command, 1.0 },
-        { "Position", nullptr, &W::position, 1.0 },
-        { "ILCmd", nullptr, &W::relayCommand, 1.0 },
-        { "ILPOS", nullptr, &W::relayPosition, 1.0 },
-        { "Port1", nullptr, &W::port1, pressure },
-        { "Port2", nullptr, &W::port2, pressure },
-    };
-    for (const Expected& e : overTime)
+    for (const Expected& e : overTime(pressure))
         expectChannel(xy(e.channel), e, samples, 1);
     // Opening: the forward ramp's 208 samples after the page's own first
     // point; closing: the reverse ramp's 208.

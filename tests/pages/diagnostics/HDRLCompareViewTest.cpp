@@ -4,6 +4,7 @@
 #include "AppFrameTest.h"
 
 #include "CNavigationView.h"
+#include "CompareFileAttempts.h"
 #include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "PageTexts.h"
@@ -224,21 +225,13 @@ TEST_F(HDRLCompareViewTest, ARefusedOrCancelledFileOneLeavesThePageAsBeforeAnyFi
     const QString first = savedRun("one.hdrl", "6.5", 0.3);
     const QString second = savedRun("two.hdrl", "6.5", 0.5, "PV-8");
     const QString junk = tempPath(QStringLiteral("junk.hdrl"));
-    QFile bad(junk);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not an HDRL file");
-    bad.close();
-    for (const bool refused : { true, false }) {
-        const char* what = refused ? "refused" : "cancelled";
+    ASSERT_TRUE(CompareFileAttempts::writeJunk(junk, "not an HDRL file"));
+    for (const auto attempt : { CompareFileAttempts::Attempt::Refused, CompareFileAttempts::Attempt::Cancel }) {
+        const char* what = CompareFileAttempts::name(attempt);
         ASSERT_TRUE(open1(first)) << what;
         ASSERT_TRUE(open2(second)) << what;
         compare().OnHDRView();
-        if (refused) {
-            prompts().answerFile(junk);
-            prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-        } else {
-            prompts().answerFile(std::nullopt);
-        }
+        CompareFileAttempts::scriptNotAccepted(prompts(), attempt, junk);
         compare().OnOpenFile1();
         EXPECT_FALSE(compare().file1Loaded()) << what;
         EXPECT_FALSE(compare().file2Loaded()) << what;
@@ -267,59 +260,48 @@ TEST_F(HDRLCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
     const QString other = savedRun("other.hdrl", "8", 0.9, "PV-9");
     const QString second = savedRun("two.hdrl", "6.5", 0.5, "PV-8");
     const QString junk = tempPath(QStringLiteral("junk.hdrl"));
-    QFile bad(junk);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not an HDRL file");
-    bad.close();
+    ASSERT_TRUE(CompareFileAttempts::writeJunk(junk, "not an HDRL file"));
     ownProgramFolder();
-    enum Attempt { Cancel, Refused, NoAtTheQuestion };
-    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
-    for (const bool withFile2 : { false, true }) {
-        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
-            ASSERT_TRUE(open1(first)) << what;
-            if (withFile2) {
-                ASSERT_TRUE(open2(second)) << what;
-            }
-            std::map<int, QString> before;
-            for (int id : V::Boxes())
-                before[id] = text(id);
-            const QStringList drawn = shown();
-            prompts().clearRecords();
-            if (attempt == Cancel) {
-                prompts().answerFile(std::nullopt);
-            } else if (attempt == Refused) {
-                prompts().answerFile(junk);
-                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-            } else {
-                prompts().answerFile(other);
-                prompts().answerMessage(Prompts::IdCancel,
-                    QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
-            }
-            compare().OnOpenFile2();
-            EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
-            for (const auto& [id, shownText] : before)
-                EXPECT_EQ(text(id), shownText) << what << " " << id;
-            EXPECT_EQ(record().m_strTag2.toQString(), withFile2 ? QStringLiteral("PV-8") : QString()) << what;
-            EXPECT_EQ(record().m_strFileName2.toQString(), withFile2 ? second : QString()) << what;
-            EXPECT_EQ(shown(), drawn) << what;
-            // The next view shows file 2 as before.
-            compare().OnHDRView();
-            compare().OnControlSignalView();
-            EXPECT_EQ(shown(), drawn) << what;
-
-            const QString pdf = tempPath(QStringLiteral("compare.pdf"));
-            QFile::remove(pdf);
-            prompts().answerFile(pdf);
-            prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
-            compare().OnPrintReport();
-            const QString printed = ReportTestSupport::pdfText(pdf).simplified();
-            EXPECT_TRUE(printed.contains(QFileInfo(first).fileName())) << what << "\n" << printed.toStdString();
-            EXPECT_FALSE(printed.contains(QStringLiteral("PV-9"))) << what << "\n" << printed.toStdString();
-            EXPECT_FALSE(printed.contains(QFileInfo(other).fileName())) << what;
-            EXPECT_EQ(printed.contains(QStringLiteral("PV-8")), withFile2) << what << "\n" << printed.toStdString();
-            EXPECT_EQ(printed.contains(QFileInfo(second).fileName()), withFile2) << what;
+    for (const auto& [withFile2, attempt, what] : CompareFileAttempts::fileTwoAttempts()) {
+        ASSERT_TRUE(open1(first)) << what;
+        if (withFile2) {
+            ASSERT_TRUE(open2(second)) << what;
         }
+        std::map<int, QString> before;
+        for (int id : V::Boxes())
+            before[id] = text(id);
+        const QStringList drawn = shown();
+        prompts().clearRecords();
+        if (attempt != CompareFileAttempts::Attempt::NoAtTheQuestion) {
+            CompareFileAttempts::scriptNotAccepted(prompts(), attempt, junk);
+        } else {
+            prompts().answerFile(other);
+            prompts().answerMessage(Prompts::IdCancel,
+                QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+        }
+        compare().OnOpenFile2();
+        EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+        for (const auto& [id, shownText] : before)
+            EXPECT_EQ(text(id), shownText) << what << " " << id;
+        EXPECT_EQ(record().m_strTag2.toQString(), withFile2 ? QStringLiteral("PV-8") : QString()) << what;
+        EXPECT_EQ(record().m_strFileName2.toQString(), withFile2 ? second : QString()) << what;
+        EXPECT_EQ(shown(), drawn) << what;
+        // The next view shows file 2 as before.
+        compare().OnHDRView();
+        compare().OnControlSignalView();
+        EXPECT_EQ(shown(), drawn) << what;
+
+        const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf);
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        compare().OnPrintReport();
+        const QString printed = ReportTestSupport::pdfText(pdf).simplified();
+        EXPECT_TRUE(printed.contains(QFileInfo(first).fileName())) << what << "\n" << printed.toStdString();
+        EXPECT_FALSE(printed.contains(QStringLiteral("PV-9"))) << what << "\n" << printed.toStdString();
+        EXPECT_FALSE(printed.contains(QFileInfo(other).fileName())) << what;
+        EXPECT_EQ(printed.contains(QStringLiteral("PV-8")), withFile2) << what << "\n" << printed.toStdString();
+        EXPECT_EQ(printed.contains(QFileInfo(second).fileName()), withFile2) << what;
     }
 }
 

@@ -2,6 +2,8 @@
 // device's results, the saved results and the compared results read.
 #include "diagnostics/PartialStrokeRules.h"
 
+#include "RangeCases.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -45,35 +47,24 @@ TEST(PartialStrokeRules, ComparedResultsAtOrAbove655AreNoValue)
 
 TEST(PartialStrokeRules, SettingsRangesIncludeBothEnds)
 {
-    const struct {
-        bool (*check)(double);
-        double value;
-        bool valid;
-    } cases[] = {
-        { positionValid, -5.2, false },
-        { positionValid, -5.01, false },
-        { positionValid, -5.0, true },
-        { positionValid, -4.99, true },
-        { positionValid, 104.99, true },
-        { positionValid, 105.0, true },
-        { positionValid, 105.01, false },
-        { timeToTargetValid, -0.01, false },
-        { timeToTargetValid, 0.0, true },
-        { timeToTargetValid, 0.01, true },
-        { timeToTargetValid, 654.99, true },
-        { timeToTargetValid, 655.0, true },
-        { timeToTargetValid, 655.01, false },
-        { timeToTargetValid, 655.5, false },
-        { durationValid, 1.9, false },
-        { durationValid, 1.99, false },
-        { durationValid, 2.0, true },
-        { durationValid, 2.01, true },
-        { durationValid, 654.99, true },
-        { durationValid, 655.0, true },
-        { durationValid, 655.01, false },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+    expectRangeCases(positionRangeCases(positionValid),
+        {
+            { positionValid, -5.2, false },
+            { timeToTargetValid, -0.01, false },
+            { timeToTargetValid, 0.0, true },
+            { timeToTargetValid, 0.01, true },
+            { timeToTargetValid, 654.99, true },
+            { timeToTargetValid, 655.0, true },
+            { timeToTargetValid, 655.01, false },
+            { timeToTargetValid, 655.5, false },
+            { durationValid, 1.9, false },
+            { durationValid, 1.99, false },
+            { durationValid, 2.0, true },
+            { durationValid, 2.01, true },
+            { durationValid, 654.99, true },
+            { durationValid, 655.0, true },
+            { durationValid, 655.01, false },
+        });
     EXPECT_DOUBLE_EQ(sampleIntervalMs(testSpan(2.0)), 3000.0 / 208);
     EXPECT_EQ(positionAxisMinimum(100.0f, 90.0f), 90);
     EXPECT_EQ(positionAxisMinimum(-5.0f, 105.0f), -5);

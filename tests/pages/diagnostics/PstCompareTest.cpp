@@ -4,6 +4,8 @@
 #include "PageTexts.h"
 #include "PstPageTest.h"
 
+#include "CompareFileAttempts.h"
+#include "CompareSeen.h"
 #include "DrawnPlotTexts.h"
 #include "ReportTestSupport.h"
 
@@ -96,13 +98,7 @@ protected:
 
     // What the user sees of the page and what Print takes: every field,
     // every box (ticked, usable), "2..." and Print, and the drawn channels.
-    struct Seen {
-        std::map<int, QString> fields;
-        std::map<int, std::pair<bool, bool>> boxes;
-        bool file2 = false;
-        bool print = false;
-        std::set<std::string> drawn;
-    };
+    using Seen = CompareSeen;
     Seen seen()
     {
         Seen s;
@@ -118,19 +114,7 @@ protected:
                 s.drawn.insert(row.name);
         return s;
     }
-    void expectSeen(const Seen& expected, const std::string& what)
-    {
-        const Seen now = seen();
-        for (const auto& [id, text] : expected.fields)
-            EXPECT_EQ(now.fields.at(id), text) << what << ", field " << id;
-        for (const auto& [box, state] : expected.boxes) {
-            EXPECT_EQ(now.boxes.at(box).first, state.first) << what << ", box ticked " << box;
-            EXPECT_EQ(now.boxes.at(box).second, state.second) << what << ", box usable " << box;
-        }
-        EXPECT_EQ(now.file2, expected.file2) << what;
-        EXPECT_EQ(now.print, expected.print) << what;
-        EXPECT_EQ(now.drawn, expected.drawn) << what;
-    }
+    void expectSeen(const Seen& expected, const std::string& what) { expectSameSeen(expected, seen(), what); }
     QString printed()
     {
         ownProgramFolder({ "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml" });
@@ -144,9 +128,7 @@ protected:
     QString junkFile()
     {
         const QString junk = tempPath(QStringLiteral("junk.pst"));
-        QFile bad(junk);
-        EXPECT_TRUE(bad.open(QIODevice::WriteOnly));
-        bad.write("not a plot file at all");
+        EXPECT_TRUE(CompareFileAttempts::writeJunk(junk, "not a plot file at all"));
         return junk;
     }
 
@@ -341,19 +323,16 @@ TEST_F(PstComparePageTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFil
         Spec other;
         other.tag = "FV-8";
         other.breakAway = "2.5";
-        for (const bool refused : { false, true }) {
-            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+        for (const auto attempt : { CompareFileAttempts::Attempt::Cancel, CompareFileAttempts::Attempt::Refused }) {
+            const std::string what = std::string(path) + " " + CompareFileAttempts::name(attempt);
             // A file without sensors, so that its port boxes were disabled.
             open1(file(QStringLiteral("one.pst"), none));
             open2(file(QStringLiteral("two.pst"), other));
             ASSERT_EQ(shown(V::Tag2Edit), QStringLiteral("FV-8")) << what;
             prompts().clearRecords();
-            if (refused) {
-                prompts().answerFile(junkFile(), QStringLiteral("Open PST Results"));
-                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-            } else {
-                prompts().answerFile(std::nullopt, QStringLiteral("Open PST Results"));
-            }
+            CompareFileAttempts::scriptNotAccepted(prompts(), attempt,
+                attempt == CompareFileAttempts::Attempt::Refused ? junkFile() : QString(),
+                QStringLiteral("Open PST Results"));
             compare().controlAs<QAbstractButton>(V::OpenFile1Button)->click();
             expectSeen(fresh, what);
             for (const char* name : { "Position", "Position2", "PositionDiff" })
@@ -377,44 +356,35 @@ TEST_F(PstComparePageTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBef
     refusedSpec.breakAway = "4.75";
     const QString other = file(QStringLiteral("other.pst"), refusedSpec);
     const QString junk = junkFile();
-    enum Attempt { Cancel, Refused, NoAtTheQuestion };
-    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
-    for (const bool withFile2 : { false, true }) {
-        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
-            open1(first);
-            if (withFile2)
-                open2(second);
-            const Seen before = seen();
-            const CPSTCompareReport kept = app().records().m_PSTCompareReport;
-            prompts().clearRecords();
-            if (attempt == Cancel) {
-                prompts().answerFile(std::nullopt, QStringLiteral("Open PST Results"));
-                compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
-            } else if (attempt == Refused) {
-                prompts().answerFile(junk, QStringLiteral("Open PST Results"));
-                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-                compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
-            } else {
-                open2(other, Prompts::IdCancel);
-            }
-            expectSeen(before, what);
-            // File 2 and the differences the record holds are those shown.
-            const CPSTCompareReport& record = app().records().m_PSTCompareReport;
-            EXPECT_EQ(record.m_strTag2, kept.m_strTag2) << what;
-            EXPECT_EQ(record.m_strFileName2, kept.m_strFileName2) << what;
-            EXPECT_EQ(record.m_strTestDuration2, kept.m_strTestDuration2) << what;
-            EXPECT_EQ(record.m_strBreakAwayTime2, kept.m_strBreakAwayTime2) << what;
-            EXPECT_EQ(record.m_strBreakAwayTimeDiff, kept.m_strBreakAwayTimeDiff) << what;
-
-            const QString text = printed();
-            EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
-            EXPECT_FALSE(text.contains(QStringLiteral("FV-9"))) << what << "\n" << text.toStdString();
-            EXPECT_FALSE(text.contains(other)) << what;
-            EXPECT_FALSE(text.contains(QStringLiteral("4.75"))) << what;
-            EXPECT_EQ(text.contains(QStringLiteral("FV-8")), withFile2) << what << "\n" << text.toStdString();
-            EXPECT_EQ(text.contains(second), withFile2) << what;
+    for (const auto& [withFile2, attempt, what] : CompareFileAttempts::fileTwoAttempts()) {
+        open1(first);
+        if (withFile2)
+            open2(second);
+        const Seen before = seen();
+        const CPSTCompareReport kept = app().records().m_PSTCompareReport;
+        prompts().clearRecords();
+        if (attempt == CompareFileAttempts::Attempt::NoAtTheQuestion) {
+            open2(other, Prompts::IdCancel);
+        } else {
+            CompareFileAttempts::scriptNotAccepted(prompts(), attempt, junk, QStringLiteral("Open PST Results"));
+            compare().controlAs<QAbstractButton>(V::OpenFile2Button)->click();
         }
+        expectSeen(before, what);
+        // File 2 and the differences the record holds are those shown.
+        const CPSTCompareReport& record = app().records().m_PSTCompareReport;
+        EXPECT_EQ(record.m_strTag2, kept.m_strTag2) << what;
+        EXPECT_EQ(record.m_strFileName2, kept.m_strFileName2) << what;
+        EXPECT_EQ(record.m_strTestDuration2, kept.m_strTestDuration2) << what;
+        EXPECT_EQ(record.m_strBreakAwayTime2, kept.m_strBreakAwayTime2) << what;
+        EXPECT_EQ(record.m_strBreakAwayTimeDiff, kept.m_strBreakAwayTimeDiff) << what;
+
+        const QString text = printed();
+        EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("FV-9"))) << what << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(other)) << what;
+        EXPECT_FALSE(text.contains(QStringLiteral("4.75"))) << what;
+        EXPECT_EQ(text.contains(QStringLiteral("FV-8")), withFile2) << what << "\n" << text.toStdString();
+        EXPECT_EQ(text.contains(second), withFile2) << what;
     }
 }
 

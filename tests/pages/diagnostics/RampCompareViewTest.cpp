@@ -4,8 +4,10 @@
 #include "PageTexts.h"
 #include "RampTestPageTest.h"
 
-#include "ReportPictures.h"
+#include "CompareChannelBoxToolTips.h"
+#include "CompareFileAttempts.h"
 #include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "diagnostics/CRampTestCompare.h"
@@ -229,9 +231,9 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
         EXPECT_FALSE(on(V::PrintButton));
         EXPECT_FALSE(on(V::RampTestButton));
         EXPECT_TRUE(on(V::FrictionButton));
-        // Every tooltip: the boxes by their ids, file 1, file 2, difference; the settings of file 1, then of file 2.
+        // Every tooltip: the page's own, the settings of file 1, then of file 2, and the channel boxes'.
         expectToolTips(compare(),
-            {
+            withCompareChannelBoxToolTips({
                 { StripPage::LedId, "LED status" },
                 { StripPage::ActiveId,
                     "Active Indicator displays the highest priority active status indicator and its respective "
@@ -245,24 +247,6 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
                 { V::PressureVsPositionButton, "View a Pressure vs. Position comparison." },
                 { V::SignalsVsCommandButton, "View a Signal vs. Command comparison." },
                 { V::FrictionButton, "View a Friction comparison." },
-                { 1119, "Check box to display Position from file 1 in graph." },
-                { 1118, "Check box to display Position from file 2 in graph." },
-                { 1112, "Check box to display Position difference in graph." },
-                { 1120, "Check box to display Control Command from file 1 in graph." },
-                { 1121, "Check box to display Control Command from file 2 in graph." },
-                { 1113, "Check box to display Control Command difference in graph." },
-                { 1122, "Check box to display Port1 from file 1 in graph." },
-                { 1123, "Check box to display Port1 from file 2 in graph." },
-                { 1114, "Check box to display Port1 difference in graph." },
-                { 1124, "Check box to display Port2 from file 1 in graph." },
-                { 1125, "Check box to display Port2 from file 2 in graph." },
-                { 1115, "Check box to display Port2 difference  in graph." },
-                { 1126, "Check box to display Pilot Relay Command from file 1 in graph." },
-                { 1127, "Check box to display Pilot Relay Command from file 2 in graph." },
-                { 1116, "Check box to display Pilot Relay Command difference in graph." },
-                { 1128, "Check box to display Pilot Relay Position from file 1 in graph." },
-                { 1129, "Check box to display Pilot Relay Position from file 2 in graph." },
-                { 1117, "Check box to display Pilot Relay Position difference in graph." },
                 { 891, "Start Position from file1." },
                 { 892, "Stop Position from file1." },
                 { 893, "Hold Time from file1." },
@@ -281,7 +265,7 @@ TEST_F(RampCompareViewTest, SetUpHidesEverythingAndWaitsForFileOneAndTheSmallerM
                 { 405, "Actuation Type from file2." },
                 { 1002, "Sensors from file2." },
                 { 410, "Bi-directional from file2." },
-            });
+            }));
         // The column captions, bold, above the settings, the spring set and the boxes.
         for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
                  { V::SpringCaption1, "1" }, { V::SpringCaption2, "2" }, { Caption1, "1" }, { Caption2, "2" } }) {
@@ -409,10 +393,7 @@ TEST_F(RampCompareViewTest, FileTwoOfTheSameSettingsChecksEveryBoxAndReloadingFi
 TEST_F(RampCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
 {
     const QString junk = tempPath(QStringLiteral("junk.rmp"));
-    QFile bad(junk);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a plot file at all");
-    bad.close();
+    ASSERT_TRUE(CompareFileAttempts::writeJunk(junk, "not a plot file at all"));
     for (const char* path : { K90Path, K40Path }) {
         startOn(path);
         SavedRamp firstRun;
@@ -425,18 +406,13 @@ TEST_F(RampCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFi
         const QString second = savedRamp(QStringLiteral("two.rmp"), secondRun);
         showCompare();
         const Seen fresh = seen();
-        for (const bool refused : { false, true }) {
-            const std::string what = std::string(path) + (refused ? " refused" : " cancelled");
+        for (const auto attempt : { CompareFileAttempts::Attempt::Cancel, CompareFileAttempts::Attempt::Refused }) {
+            const std::string what = std::string(path) + " " + CompareFileAttempts::name(attempt);
             ASSERT_TRUE(open1(first)) << what;
             ASSERT_TRUE(open2(second)) << what;
             click(V::SignalsVsCommandButton);
             prompts().clearRecords();
-            if (refused) {
-                prompts().answerFile(junk, OpenTitle);
-                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-            } else {
-                prompts().answerFile(std::nullopt, OpenTitle);
-            }
+            CompareFileAttempts::scriptNotAccepted(prompts(), attempt, junk, OpenTitle);
             compare().OnOpenFile1();
             EXPECT_FALSE(compare().file1Loaded()) << what;
             EXPECT_FALSE(compare().file2Loaded()) << what;
@@ -467,54 +443,42 @@ TEST_F(RampCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
     secondRun.tag = "FV-2";
     const QString second = savedRamp(QStringLiteral("two.rmp"), secondRun);
     const QString junk = tempPath(QStringLiteral("junk.rmp"));
-    QFile bad(junk);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a plot file at all");
-    bad.close();
+    ASSERT_TRUE(CompareFileAttempts::writeJunk(junk, "not a plot file at all"));
     showCompare();
-    enum Attempt { Cancel, Refused, NoAtTheQuestion };
-    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
-    for (const bool withFile2 : { false, true }) {
-        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
-            ASSERT_TRUE(open1(first)) << what;
-            if (withFile2) {
-                ASSERT_TRUE(open2(second)) << what;
-            }
-            const Seen before = seen();
-            const CRampCompareReport kept = app().records().m_RampCompareReport;
-            prompts().clearRecords();
-            if (attempt == Cancel) {
-                prompts().answerFile(std::nullopt, OpenTitle);
-                compare().OnOpenFile2();
-            } else if (attempt == Refused) {
-                prompts().answerFile(junk, OpenTitle);
-                prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
-                compare().OnOpenFile2();
-            } else {
-                open2(other, Prompts::IdCancel);
-            }
-            EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
-            expectSeen(before, what);
-            const CRampCompareReport& record = app().records().m_RampCompareReport;
-            EXPECT_EQ(record.m_strTag2, kept.m_strTag2) << what;
-            EXPECT_EQ(record.m_strFileName2, kept.m_strFileName2) << what;
-            EXPECT_EQ(record.m_strTestDuration2, kept.m_strTestDuration2) << what;
-            EXPECT_EQ(record.m_nPressureUnit, kept.m_nPressureUnit) << what;
-            EXPECT_EQ(record.m_strSpringPressureUnit, kept.m_strSpringPressureUnit) << what;
-            // The next views show file 2 as before.
-            click(V::SignalsVsCommandButton);
-            click(V::RampTestButton);
-            expectSeen(before, what + ", after the views");
-
-            const QString text = print("compare.pdf");
-            EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
-            EXPECT_FALSE(text.contains(QStringLiteral("FV-3"))) << what << "\n" << text.toStdString();
-            EXPECT_FALSE(text.contains(other)) << what;
-            EXPECT_FALSE(text.contains(QStringLiteral("kPa"))) << what;
-            EXPECT_EQ(text.contains(QStringLiteral("FV-2")), withFile2) << what << "\n" << text.toStdString();
-            EXPECT_EQ(text.contains(second), withFile2) << what;
+    for (const auto& [withFile2, attempt, what] : CompareFileAttempts::fileTwoAttempts()) {
+        ASSERT_TRUE(open1(first)) << what;
+        if (withFile2) {
+            ASSERT_TRUE(open2(second)) << what;
         }
+        const Seen before = seen();
+        const CRampCompareReport kept = app().records().m_RampCompareReport;
+        prompts().clearRecords();
+        if (attempt == CompareFileAttempts::Attempt::NoAtTheQuestion) {
+            open2(other, Prompts::IdCancel);
+        } else {
+            CompareFileAttempts::scriptNotAccepted(prompts(), attempt, junk, OpenTitle);
+            compare().OnOpenFile2();
+        }
+        EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+        expectSeen(before, what);
+        const CRampCompareReport& record = app().records().m_RampCompareReport;
+        EXPECT_EQ(record.m_strTag2, kept.m_strTag2) << what;
+        EXPECT_EQ(record.m_strFileName2, kept.m_strFileName2) << what;
+        EXPECT_EQ(record.m_strTestDuration2, kept.m_strTestDuration2) << what;
+        EXPECT_EQ(record.m_nPressureUnit, kept.m_nPressureUnit) << what;
+        EXPECT_EQ(record.m_strSpringPressureUnit, kept.m_strSpringPressureUnit) << what;
+        // The next views show file 2 as before.
+        click(V::SignalsVsCommandButton);
+        click(V::RampTestButton);
+        expectSeen(before, what + ", after the views");
+
+        const QString text = print("compare.pdf");
+        EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("FV-3"))) << what << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(other)) << what;
+        EXPECT_FALSE(text.contains(QStringLiteral("kPa"))) << what;
+        EXPECT_EQ(text.contains(QStringLiteral("FV-2")), withFile2) << what << "\n" << text.toStdString();
+        EXPECT_EQ(text.contains(second), withFile2) << what;
     }
 }
 

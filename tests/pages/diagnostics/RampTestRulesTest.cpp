@@ -3,6 +3,8 @@
 // the spring set and the force axis.
 #include "diagnostics/RampTestRules.h"
 
+#include "RangeCases.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -12,36 +14,25 @@ using namespace RampTestRules;
 
 TEST(RampTestRules, SettingsRangesIncludeTheirEnds)
 {
-    const struct {
-        bool (*check)(double);
-        double value;
-        bool valid;
-    } cases[] = {
-        { positionValid, -5.01, false },
-        { positionValid, -5.0, true },
-        { positionValid, -4.99, true },
-        { positionValid, 104.99, true },
-        { positionValid, 105.0, true },
-        { positionValid, 105.01, false },
-        { positionValid, 105.5, false },
-        { holdTimeValid, 1.99, false },
-        { holdTimeValid, 2.0, true },
-        { holdTimeValid, 2.01, true },
-        { holdTimeValid, 2.5, true },
-        { holdTimeValid, 29.99, true },
-        { holdTimeValid, 30.0, true },
-        { holdTimeValid, 30.01, false },
-        { durationValid, 0.0, false },
-        { durationValid, 0.99, false },
-        { durationValid, 1.0, true },
-        { durationValid, 1.01, true },
-        { durationValid, 299.99, true },
-        { durationValid, 300.0, true },
-        { durationValid, 300.01, false },
-        { durationValid, 300.5, false },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+    expectRangeCases(positionRangeCases(positionValid),
+        {
+            { positionValid, 105.5, false },
+            { holdTimeValid, 1.99, false },
+            { holdTimeValid, 2.0, true },
+            { holdTimeValid, 2.01, true },
+            { holdTimeValid, 2.5, true },
+            { holdTimeValid, 29.99, true },
+            { holdTimeValid, 30.0, true },
+            { holdTimeValid, 30.01, false },
+            { durationValid, 0.0, false },
+            { durationValid, 0.99, false },
+            { durationValid, 1.0, true },
+            { durationValid, 1.01, true },
+            { durationValid, 299.99, true },
+            { durationValid, 300.0, true },
+            { durationValid, 300.01, false },
+            { durationValid, 300.5, false },
+        });
 }
 
 TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)

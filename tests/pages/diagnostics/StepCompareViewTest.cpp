@@ -4,8 +4,11 @@
 #include "PageTexts.h"
 #include "StepTestPageTest.h"
 
-#include "ReportPictures.h"
+#include "CompareChannelBoxToolTips.h"
+#include "CompareFileAttempts.h"
+#include "CompareSeen.h"
 #include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "diagnostics/CStepCompareView.h"
@@ -143,13 +146,7 @@ protected:
 
     // What the user sees of the page and what Print takes: every field,
     // every box (ticked, usable), "2..." and Print, and the drawn channels.
-    struct Seen {
-        std::map<int, QString> fields;
-        std::map<int, std::pair<bool, bool>> boxes;
-        bool file2 = false;
-        bool print = false;
-        std::set<std::string> drawn;
-    };
+    using Seen = CompareSeen;
     Seen seen()
     {
         Seen s;
@@ -163,19 +160,7 @@ protected:
         s.drawn = drawnChannels();
         return s;
     }
-    void expectSeen(const Seen& expected, const std::string& what)
-    {
-        const Seen now = seen();
-        for (const auto& [id, text] : expected.fields)
-            EXPECT_EQ(now.fields.at(id), text) << what << ", field " << id;
-        for (const auto& [box, state] : expected.boxes) {
-            EXPECT_EQ(now.boxes.at(box).first, state.first) << what << ", box ticked " << box;
-            EXPECT_EQ(now.boxes.at(box).second, state.second) << what << ", box usable " << box;
-        }
-        EXPECT_EQ(now.file2, expected.file2) << what;
-        EXPECT_EQ(now.print, expected.print) << what;
-        EXPECT_EQ(now.drawn, expected.drawn) << what;
-    }
+    void expectSeen(const Seen& expected, const std::string& what) { expectSameSeen(expected, seen(), what); }
     QString printed()
     {
         ownProgramFolder({ "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml" });
@@ -219,9 +204,9 @@ TEST_F(StepCompareViewTest, SetUpHidesEveryChannelAndWaitsForFileOne)
         EXPECT_FALSE(on(V::OpenFile2Button));
         EXPECT_FALSE(on(V::PrintButton));
         EXPECT_TRUE(on(V::OpenFile1Button));
-        // Every tooltip, the boxes by their ids, file 1, file 2, difference; the plot carries none.
+        // Every tooltip, the page's own and the channel boxes'; the plot carries none.
         expectToolTips(compare(),
-            {
+            withCompareChannelBoxToolTips({
                 { StripPage::LedId, "LED status" },
                 { StripPage::ActiveId,
                     "Active Indicator displays the highest priority active status indicator and its respective "
@@ -234,25 +219,7 @@ TEST_F(StepCompareViewTest, SetUpHidesEveryChannelAndWaitsForFileOne)
                 { V::PrintButton, "Print a comparison report to the default printer." },
                 { V::StepViewButton, "View a Step Test comparison." },
                 { V::PressureViewButton, "View a Pressure vs. Position comparison." },
-                { 1119, "Check box to display Position from file 1 in graph." },
-                { 1118, "Check box to display Position from file 2 in graph." },
-                { 1112, "Check box to display Position difference in graph." },
-                { 1120, "Check box to display Control Command from file 1 in graph." },
-                { 1121, "Check box to display Control Command from file 2 in graph." },
-                { 1113, "Check box to display Control Command difference in graph." },
-                { 1122, "Check box to display Port1 from file 1 in graph." },
-                { 1123, "Check box to display Port1 from file 2 in graph." },
-                { 1114, "Check box to display Port1 difference in graph." },
-                { 1124, "Check box to display Port2 from file 1 in graph." },
-                { 1125, "Check box to display Port2 from file 2 in graph." },
-                { 1115, "Check box to display Port2 difference  in graph." },
-                { 1126, "Check box to display Pilot Relay Command from file 1 in graph." },
-                { 1127, "Check box to display Pilot Relay Command from file 2 in graph." },
-                { 1116, "Check box to display Pilot Relay Command difference in graph." },
-                { 1128, "Check box to display Pilot Relay Position from file 1 in graph." },
-                { 1129, "Check box to display Pilot Relay Position from file 2 in graph." },
-                { 1117, "Check box to display Pilot Relay Position difference in graph." },
-            });
+            }));
         // The column captions, bold, above the settings and the boxes.
         for (const auto& [id, caption] : { std::pair { int(V::SettingsCaption1), "1" }, { V::SettingsCaption2, "2" },
                  { Caption1, "1" }, { Caption2, "2" } }) {
@@ -572,10 +539,7 @@ TEST_F(StepCompareViewTest, RefusedFilesLeaveWhatWasShown)
 TEST_F(StepCompareViewTest, ACancelledOrRefusedFileOneLeavesThePageAsBeforeAnyFile)
 {
     const QString junk = tempPath(QStringLiteral("junk.stp"));
-    QFile bad(junk);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a plot file at all");
-    bad.close();
+    ASSERT_TRUE(CompareFileAttempts::writeJunk(junk, "not a plot file at all"));
     for (const char* path : { K90Path, K40Path }) {
         startOn(path);
         const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
@@ -622,44 +586,34 @@ TEST_F(StepCompareViewTest, AFileTwoNotAcceptedLeavesTheFileTwoShownAndPrintedBe
     accepted.tag = "FV-8";
     const QString second = savedRun(QStringLiteral("two.stp"), accepted);
     const QString junk = tempPath(QStringLiteral("junk.stp"));
-    QFile bad(junk);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a plot file at all");
-    bad.close();
+    ASSERT_TRUE(CompareFileAttempts::writeJunk(junk, "not a plot file at all"));
     showCompare();
-    enum Attempt { Cancel, Refused, NoAtTheQuestion };
-    const char* const AttemptNames[] = { "cancelled", "refused", "no at the question" };
-    for (const bool withFile2 : { false, true }) {
-        for (const Attempt attempt : { Cancel, Refused, NoAtTheQuestion }) {
-            const std::string what = std::string(withFile2 ? "file 2 shown, " : "no file 2, ") + AttemptNames[attempt];
-            ASSERT_TRUE(open1(first)) << what;
-            if (withFile2) {
-                ASSERT_TRUE(open2(second)) << what;
-            }
-            const Seen before = seen();
-            prompts().clearRecords();
-            if (attempt == Cancel) {
-                prompts().answerFile(std::nullopt, OpenTitle);
-                compare().OnOpenFile2();
-            } else if (attempt == Refused) {
-                open2(junk, std::make_pair(int(Prompts::IdOk), QStringLiteral("File open error.")));
-            } else {
-                open2(other, std::make_pair(int(Prompts::IdCancel), SettingsQuestion));
-            }
-            EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
-            expectSeen(before, what);
-            // The next views show file 2 as before.
-            click(V::PressureViewButton);
-            click(V::StepViewButton);
-            expectSeen(before, what + ", after the views");
-
-            const QString text = printed();
-            EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
-            EXPECT_FALSE(text.contains(QStringLiteral("FV-9"))) << what << "\n" << text.toStdString();
-            EXPECT_FALSE(text.contains(other)) << what;
-            EXPECT_EQ(text.contains(QStringLiteral("FV-8")), withFile2) << what << "\n" << text.toStdString();
-            EXPECT_EQ(text.contains(second), withFile2) << what;
+    for (const auto& [withFile2, attempt, what] : CompareFileAttempts::fileTwoAttempts()) {
+        ASSERT_TRUE(open1(first)) << what;
+        if (withFile2) {
+            ASSERT_TRUE(open2(second)) << what;
         }
+        const Seen before = seen();
+        prompts().clearRecords();
+        if (attempt == CompareFileAttempts::Attempt::NoAtTheQuestion) {
+            open2(other, std::make_pair(int(Prompts::IdCancel), SettingsQuestion));
+        } else {
+            CompareFileAttempts::scriptNotAccepted(prompts(), attempt, junk, OpenTitle);
+            compare().OnOpenFile2();
+        }
+        EXPECT_EQ(compare().file2Loaded(), withFile2) << what;
+        expectSeen(before, what);
+        // The next views show file 2 as before.
+        click(V::PressureViewButton);
+        click(V::StepViewButton);
+        expectSeen(before, what + ", after the views");
+
+        const QString text = printed();
+        EXPECT_TRUE(text.contains(first)) << what << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("FV-9"))) << what << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(other)) << what;
+        EXPECT_EQ(text.contains(QStringLiteral("FV-8")), withFile2) << what << "\n" << text.toStdString();
+        EXPECT_EQ(text.contains(second), withFile2) << what;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "CNavigationView.h"
 #include "MultiTestRun.h"
+#include "RequestTimes.h"
 #include "SimulatedPositioner.h"
 
 #include "diagnostics/CStepTest.h"
@@ -76,17 +77,7 @@ protected:
             out << describe(request);
         return out;
     }
-    static QString describe(const SimRequest& request)
-    {
-        if (request.command != 200 || request.bytes.size() < 5)
-            return QString::number(request.command);
-        const auto byteAt = [&](int k) { return uint8_t(request.bytes[k]); };
-        if (byteAt(2) != 238)
-            return QStringLiteral("200 byte 0x%1").arg(byteAt(2), 2, 16, QLatin1Char('0'));
-        if (byteAt(3) != 246)
-            return QStringLiteral("200 word 0x%1").arg(byteAt(3), 2, 16, QLatin1Char('0'));
-        return QStringLiteral("200 long 0x%1").arg(byteAt(4), 2, 16, QLatin1Char('0'));
-    }
+    static QString describe(const SimRequest& request) { return requestKind(request); }
     static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
 
     // The times of the requests of one kind, as described above.

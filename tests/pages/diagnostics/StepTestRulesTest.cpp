@@ -1,6 +1,8 @@
 // What the step test page decides from numbers alone.
 #include "diagnostics/StepTestRules.h"
 
+#include "RangeCases.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,28 +26,17 @@ TEST(StepTestRules, PositionAxisStartsAtTheLowerPositionTruncatedTowardZeroAndEn
 
 TEST(StepTestRules, SettingsRangesIncludeTheirEnds)
 {
-    const struct {
-        bool (*check)(double);
-        double value;
-        bool valid;
-    } cases[] = {
-        { positionValid, -5.01, false },
-        { positionValid, -5.0, true },
-        { positionValid, -4.99, true },
-        { positionValid, 104.99, true },
-        { positionValid, 105.0, true },
-        { positionValid, 105.01, false },
-        { holdTimeValid, 1.99, false },
-        { holdTimeValid, 2.0, true },
-        { holdTimeValid, 2.01, true },
-        { holdTimeValid, 2.5, true },
-        { holdTimeValid, 299.99, true },
-        { holdTimeValid, 300.0, true },
-        { holdTimeValid, 300.01, false },
-        { holdTimeValid, 300.5, false },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.check(c.value), c.valid) << c.value;
+    expectRangeCases(positionRangeCases(positionValid),
+        {
+            { holdTimeValid, 1.99, false },
+            { holdTimeValid, 2.0, true },
+            { holdTimeValid, 2.01, true },
+            { holdTimeValid, 2.5, true },
+            { holdTimeValid, 299.99, true },
+            { holdTimeValid, 300.0, true },
+            { holdTimeValid, 300.01, false },
+            { holdTimeValid, 300.5, false },
+        });
 }
 
 TEST(StepTestRules, SamplesSpreadOverTheHoldTimeAndOneSecondIn208Steps)

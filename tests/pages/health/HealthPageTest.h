@@ -4,6 +4,7 @@
 
 #include "CNavigationView.h"
 #include "IndicatorColours.h"
+#include "RequestTimes.h"
 #include "SimulatedPositioner.h"
 
 #include "health/CActuatorHealth.h"
@@ -45,17 +46,7 @@ protected:
     // A record as one line, "220, 189, 200 long 0x69".
     static std::string joined(const QStringList& list) { return list.join(QStringLiteral(", ")).toStdString(); }
 
-    static QString describe(const SimRequest& request)
-    {
-        if (request.command != 200 || request.bytes.size() < 5)
-            return QString::number(request.command);
-        const auto byteAt = [&](int k) { return uint8_t(request.bytes[k]); };
-        if (byteAt(2) != 238)
-            return QStringLiteral("200 byte 0x%1").arg(byteAt(2), 2, 16, QLatin1Char('0'));
-        if (byteAt(3) != 246)
-            return QStringLiteral("200 word 0x%1").arg(byteAt(3), 2, 16, QLatin1Char('0'));
-        return QStringLiteral("200 long 0x%1").arg(byteAt(4), 2, 16, QLatin1Char('0'));
-    }
+    static QString describe(const SimRequest& request) { return requestKind(request); }
 
     // The data bytes of the last request of a command ([command][count][data...]).
     QByteArray lastRequest(uint8_t command, const char* path = K90Path)
