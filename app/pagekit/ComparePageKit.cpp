@@ -1,5 +1,10 @@
 #include "ComparePageKit.h"
 
+#include "ui/FormPage.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
 namespace ComparePageKit
 {
 
@@ -34,6 +39,29 @@ std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight
         specs.push_back(C::edit(f.file, 70, f.y + 28, editWidth, 12, ReadOnly));
     }
     return specs;
+}
+
+void boldCaptions(FormPage& page, std::initializer_list<int> captionIds)
+{
+    for (int id : captionIds) {
+        if (auto* label = page.controlAs<QLabel>(id)) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+        }
+    }
+}
+
+bool isChecked(const FormPage& page, int boxId)
+{
+    const auto* box = page.controlAs<QAbstractButton>(boxId);
+    return box && box->isChecked();
+}
+
+void setChecked(FormPage& page, int boxId, bool on)
+{
+    if (auto* box = page.controlAs<QAbstractButton>(boxId))
+        box->setChecked(on);
 }
 
 } // namespace ComparePageKit

@@ -2,7 +2,10 @@
 
 #include "ui/ControlSpec.h"
 
+#include <initializer_list>
 #include <vector>
+
+class FormPage;
 
 // What the compare pages (step, partial stroke, ramp and HDRL) share: the
 // control ids of the "File Information" block and the block itself, which a
@@ -30,5 +33,12 @@ enum : int {
 // short of the group's right edge. `openFile2Style` is the style of the
 // "2..." button (a page that starts with it disabled says so).
 std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight, unsigned openFile2Style = 0);
+
+// The column captions "1" and "2" of a compare page stand out in bold.
+void boldCaptions(FormPage& page, std::initializer_list<int> captionIds);
+
+// Whether a channel box is ticked (a missing box is not), and ticking it.
+bool isChecked(const FormPage& page, int boxId);
+void setChecked(FormPage& page, int boxId, bool on);
 
 } // namespace ComparePageKit

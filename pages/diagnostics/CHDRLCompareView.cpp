@@ -1,6 +1,7 @@
 #include "CHDRLCompareView.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
@@ -56,14 +57,8 @@ CHDRLCompareView::CHDRLCompareView(PageContext& context, QWidget* parent)
 {
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above the results.
-    for (int id : { int(HysDeadCaption1), int(HysDeadCaption2), int(RepeatCaption1), int(RepeatCaption2),
-             int(LinearityCaption1), int(LinearityCaption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(*this,
+        { HysDeadCaption1, HysDeadCaption2, RepeatCaption1, RepeatCaption2, LinearityCaption1, LinearityCaption2 });
 }
 
 // ---------------------------------------------------------------------------

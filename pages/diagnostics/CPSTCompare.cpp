@@ -62,14 +62,8 @@ CPSTCompare::CPSTCompare(PageContext& context, QWidget* parent)
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above the settings,
     // the results and the channel boxes.
-    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(BreakAwayCaption1), int(BreakAwayCaption2),
-             int(Caption1), int(Caption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(
+        *this, { SettingsCaption1, SettingsCaption2, BreakAwayCaption1, BreakAwayCaption2, Caption1, Caption2 });
 }
 
 void CPSTCompare::OnInitialUpdate()
@@ -134,14 +128,12 @@ void CPSTCompare::ActivatePage()
 
 bool CPSTCompare::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void CPSTCompare::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 void CPSTCompare::enableAndCheck(int boxId, bool on)

@@ -1,6 +1,7 @@
 #include "CStepCompareView.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
@@ -65,13 +66,7 @@ CStepCompareView::CStepCompareView(PageContext& context, QWidget* parent)
 {
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above both columns.
-    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(Caption1), int(Caption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(*this, { SettingsCaption1, SettingsCaption2, Caption1, Caption2 });
 }
 
 // ---------------------------------------------------------------------------
@@ -154,14 +149,12 @@ void CStepCompareView::ActivatePage()
 
 bool CStepCompareView::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void CStepCompareView::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 void CStepCompareView::enableAndCheck(int boxId, bool enable, bool check)
