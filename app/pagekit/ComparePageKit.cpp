@@ -41,6 +41,14 @@ std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight
     return specs;
 }
 
+void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName)
+{
+    const bool first = file == 1;
+    page.setWindowText(first ? Tag1Edit : Tag2Edit, tag);
+    page.setWindowText(first ? Date1Edit : Date2Edit, date);
+    page.setWindowText(first ? File1Edit : File2Edit, fileName);
+}
+
 void boldCaptions(FormPage& page, std::initializer_list<int> captionIds)
 {
     for (int id : captionIds) {

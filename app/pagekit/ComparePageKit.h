@@ -2,6 +2,8 @@
 
 #include "ui/ControlSpec.h"
 
+#include <QString>
+
 #include <initializer_list>
 #include <vector>
 
@@ -33,6 +35,9 @@ enum : int {
 // short of the group's right edge. `openFile2Style` is the style of the
 // "2..." button (a page that starts with it disabled says so).
 std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight, unsigned openFile2Style = 0);
+
+// Fills file `file`'s (1 or 2) tag name, file date and filename edits.
+void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName);
 
 // The column captions "1" and "2" of a compare page stand out in bold.
 void boldCaptions(FormPage& page, std::initializer_list<int> captionIds);

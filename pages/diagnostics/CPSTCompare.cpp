@@ -186,9 +186,8 @@ void CPSTCompare::OnOpenFile1()
     sync("Port1", Port1First);
     sync("Port2", Port2First);
 
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFileName1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
     setWindowText(Start1Edit, record.m_strStartPosition1.toQString());
     setWindowText(Stop1Edit, record.m_strStopPosition1.toQString());
     setWindowText(TimeToTarget1Edit, record.m_strTimeToTarget1.toQString());
@@ -228,9 +227,8 @@ void CPSTCompare::OnOpenFile2()
     sync("Port2_2", Port2Second);
     sync("Port2Diff", Port2Diff);
 
-    setWindowText(Tag2Edit, record.m_strTag2.toQString());
-    setWindowText(Date2Edit, record.m_strTestDate2.toQString());
-    setWindowText(File2Edit, record.m_strFileName2.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFileName2.toQString());
     setWindowText(Start2Edit, record.m_strStartPosition2.toQString());
     setWindowText(Stop2Edit, record.m_strStopPosition2.toQString());
     setWindowText(TimeToTarget2Edit, record.m_strTimeToTarget2.toQString());
@@ -275,9 +273,8 @@ void CPSTCompare::OnPrintReport()
     CPSTCompareReport& record = records.m_PSTCompareReport;
     // File 1's identity is shown again as the record holds it, then the
     // record takes what the page shows, dashes included.
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFileName1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
     const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
         { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit },
         { &record.m_strFileName1, File1Edit }, { &record.m_strFileName2, File2Edit },

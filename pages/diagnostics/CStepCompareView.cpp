@@ -346,9 +346,8 @@ void CStepCompareView::OnOpenFile1()
     OnCheckBoxChanged(m_pPlot, AutoString("Port2"), sensors && record.m_bSingleActing1 == 0);
     for (int box : allBoxes())
         enableControl(box, true);
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFile1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFile1.toQString());
     setWindowText(Start1Edit, record.m_strStartPosition1.toQString());
     setWindowText(Stop1Edit, record.m_strStopPosition1.toQString());
     setWindowText(Hold1Edit, record.m_strHoldTime1.toQString());
@@ -374,9 +373,8 @@ void CStepCompareView::OnOpenFile2()
         enableControl(box, true);
     enableControl(Port1Diff, true);
     enableControl(Port2Diff, true);
-    setWindowText(Tag2Edit, record.m_strTag2.toQString());
-    setWindowText(Date2Edit, record.m_strTestDate2.toQString());
-    setWindowText(File2Edit, record.m_strFile2.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFile2.toQString());
     setWindowText(Start2Edit, record.m_strStartPosition2.toQString());
     setWindowText(Stop2Edit, record.m_strStopPosition2.toQString());
     setWindowText(Hold2Edit, record.m_strHoldTime2.toQString());
@@ -418,9 +416,8 @@ void CStepCompareView::OnPrintReport()
     CStepTestCompareReport& record = records.m_StepTestCompareReport;
     // File 1's identity is shown again as the record holds it, then every
     // field is read back into the record.
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFile1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFile1.toQString());
     const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
         { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit }, { &record.m_strFile1, File1Edit },
         { &record.m_strFile2, File2Edit }, { &record.m_strStartPosition1, Start1Edit },
