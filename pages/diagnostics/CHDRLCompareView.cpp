@@ -1,6 +1,7 @@
 #include "CHDRLCompareView.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
@@ -56,14 +57,8 @@ CHDRLCompareView::CHDRLCompareView(PageContext& context, QWidget* parent)
 {
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above the results.
-    for (int id : { int(HysDeadCaption1), int(HysDeadCaption2), int(RepeatCaption1), int(RepeatCaption2),
-             int(LinearityCaption1), int(LinearityCaption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(*this,
+        { HysDeadCaption1, HysDeadCaption2, RepeatCaption1, RepeatCaption2, LinearityCaption1, LinearityCaption2 });
 }
 
 // ---------------------------------------------------------------------------
@@ -191,9 +186,8 @@ void CHDRLCompareView::OnOpenFile1()
     }
     for (int id : Boxes())
         setWindowText(id, QString());
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFileName1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
     setWindowText(Settling1Edit, record.m_strPosSettlingTime1.toQString());
     setWindowText(HysDeadAverage1Edit, formatted(record.m_strHysDeadAverage1, "%1.2f"));
     setWindowText(HysDeadMaximum1Edit, formatted(record.m_strHysDeadMaximum1, "%1.2f"));
@@ -213,9 +207,8 @@ void CHDRLCompareView::OnOpenFile2()
     if (!record.LoadFile_2(m_pScratchPlot, m_pPlot, this))
         return;
     m_File2Loaded = true;
-    setWindowText(Tag2Edit, record.m_strTag2.toQString());
-    setWindowText(Date2Edit, record.m_strTestDate2.toQString());
-    setWindowText(File2Edit, record.m_strFileName2.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFileName2.toQString());
     setWindowText(Settling2Edit, record.m_strPosSettlingTime2.toQString());
     setWindowText(HysDeadAverage2Edit, formatted(record.m_strHysDeadAverage2, "%1.2f"));
     setWindowText(HysDeadMaximum2Edit, formatted(record.m_strHysDeadMaximum2, "%1.2f"));
@@ -239,9 +232,8 @@ void CHDRLCompareView::OnPrintReport()
     CHDRLCompareReport& record = records.m_HDRLCompareReport;
     // File 1's identity is shown again as the record holds it, then every
     // box is read back into the record.
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFileName1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
     const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
         { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit },
         { &record.m_strFileName1, File1Edit }, { &record.m_strFileName2, File2Edit },

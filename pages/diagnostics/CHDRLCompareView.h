@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComparePageKit.h"
 #include "StripPage.h"
 
 #include "controls/Plot.h"
@@ -22,15 +23,15 @@ public:
 
     // Control ids of the page.
     enum : int {
-        FileGroup = 1023,
-        OpenFile1Button = 1108,
-        OpenFile2Button = 1110,
-        Tag1Edit = 899,
-        Tag2Edit = 910,
-        Date1Edit = 909,
-        Date2Edit = 914,
-        File1Edit = 1109,
-        File2Edit = 1111,
+        FileGroup = ComparePageKit::FileGroup,
+        OpenFile1Button = ComparePageKit::OpenFile1Button,
+        OpenFile2Button = ComparePageKit::OpenFile2Button,
+        Tag1Edit = ComparePageKit::Tag1Edit,
+        Tag2Edit = ComparePageKit::Tag2Edit,
+        Date1Edit = ComparePageKit::Date1Edit,
+        Date2Edit = ComparePageKit::Date2Edit,
+        File1Edit = ComparePageKit::File1Edit,
+        File2Edit = ComparePageKit::File2Edit,
         Settling1Edit = 607,
         Settling2Edit = 608,
         HysDeadGroup = 1013,

@@ -1,5 +1,7 @@
 #include "CHDRLCompareView.h"
 
+#include "ComparePageKit.h"
+
 #include "CompareBoxGrid.h"
 
 namespace
@@ -31,21 +33,6 @@ std::vector<ControlSpec> controls()
 {
     // clang-format off
     std::vector<ControlSpec> specs {
-        C::group(P::FileGroup, QStringLiteral("File Information"), 3, 26, 197, 134),
-        C::button(P::OpenFile1Button, QStringLiteral("1..."), 9, 38, 20, 12),
-        C::label(-1, QStringLiteral("Tag Name:"), 33, 40, 36, 8),
-        C::edit(P::Tag1Edit, 70, 38, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("File Date:"), 33, 54, 36, 8),
-        C::edit(P::Date1Edit, 70, 52, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("Filename:"), 33, 68, 36, 8),
-        C::edit(P::File1Edit, 70, 66, 124, 12, ReadOnly),
-        C::button(P::OpenFile2Button, QStringLiteral("2..."), 9, 86, 20, 12),
-        C::label(-1, QStringLiteral("Tag Name:"), 33, 88, 36, 8),
-        C::edit(P::Tag2Edit, 70, 86, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("File Date:"), 33, 102, 36, 8),
-        C::edit(P::Date2Edit, 70, 100, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("Filename:"), 33, 116, 36, 8),
-        C::edit(P::File2Edit, 70, 114, 124, 12, ReadOnly),
         C::label(-1, QStringLiteral("Position Settling Time:"), 9, 138, 84, 8),
         C::edit(P::Settling1Edit, 96, 136, 36, 12, ReadOnly),
         C::edit(P::Settling2Edit, 136, 136, 36, 12, ReadOnly),
@@ -68,6 +55,8 @@ std::vector<ControlSpec> controls()
         C::placeholder(P::PrinterHost, 298, 346, 10, 10),
     };
     // clang-format on
+    const std::vector<ControlSpec> fileInformation = ComparePageKit::fileInformationControls(197, 134);
+    specs.insert(specs.begin(), fileInformation.begin(), fileInformation.end());
     heads(specs, 175, P::HysDeadCaption1, P::HysDeadCaption2);
     row(specs, "Average:", 185, P::HysDeadAverage1Edit, P::HysDeadAverage2Edit, P::HysDeadAverageDiffEdit);
     row(specs, "Maximum:", 198, P::HysDeadMaximum1Edit, P::HysDeadMaximum2Edit, P::HysDeadMaximumDiffEdit);

@@ -62,14 +62,8 @@ CPSTCompare::CPSTCompare(PageContext& context, QWidget* parent)
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above the settings,
     // the results and the channel boxes.
-    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(BreakAwayCaption1), int(BreakAwayCaption2),
-             int(Caption1), int(Caption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(
+        *this, { SettingsCaption1, SettingsCaption2, BreakAwayCaption1, BreakAwayCaption2, Caption1, Caption2 });
 }
 
 void CPSTCompare::OnInitialUpdate()
@@ -134,14 +128,12 @@ void CPSTCompare::ActivatePage()
 
 bool CPSTCompare::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void CPSTCompare::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 void CPSTCompare::enableAndCheck(int boxId, bool on)
@@ -194,9 +186,8 @@ void CPSTCompare::OnOpenFile1()
     sync("Port1", Port1First);
     sync("Port2", Port2First);
 
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFileName1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
     setWindowText(Start1Edit, record.m_strStartPosition1.toQString());
     setWindowText(Stop1Edit, record.m_strStopPosition1.toQString());
     setWindowText(TimeToTarget1Edit, record.m_strTimeToTarget1.toQString());
@@ -236,9 +227,8 @@ void CPSTCompare::OnOpenFile2()
     sync("Port2_2", Port2Second);
     sync("Port2Diff", Port2Diff);
 
-    setWindowText(Tag2Edit, record.m_strTag2.toQString());
-    setWindowText(Date2Edit, record.m_strTestDate2.toQString());
-    setWindowText(File2Edit, record.m_strFileName2.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFileName2.toQString());
     setWindowText(Start2Edit, record.m_strStartPosition2.toQString());
     setWindowText(Stop2Edit, record.m_strStopPosition2.toQString());
     setWindowText(TimeToTarget2Edit, record.m_strTimeToTarget2.toQString());
@@ -283,9 +273,8 @@ void CPSTCompare::OnPrintReport()
     CPSTCompareReport& record = records.m_PSTCompareReport;
     // File 1's identity is shown again as the record holds it, then the
     // record takes what the page shows, dashes included.
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFileName1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
     const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
         { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit },
         { &record.m_strFileName1, File1Edit }, { &record.m_strFileName2, File2Edit },

@@ -1,5 +1,7 @@
 #include "CPSTCompare.h"
 
+#include "ComparePageKit.h"
+
 namespace
 {
 using C = ControlSpec;
@@ -10,22 +12,6 @@ std::vector<ControlSpec> controls()
     using P = CPSTCompare;
     // clang-format off
     std::vector<ControlSpec> specs {
-        C::group(P::FileGroup, QStringLiteral("File Information"), 3, 26, 197, 106),
-        C::button(P::OpenFile1Button, QStringLiteral("1..."), 9, 38, 20, 12),
-        C::label(-1, QStringLiteral("Tag Name:"), 33, 40, 36, 8),
-        C::edit(P::Tag1Edit, 70, 38, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("File Date:"), 33, 54, 36, 8),
-        C::edit(P::Date1Edit, 70, 52, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("Filename:"), 33, 68, 36, 8),
-        C::edit(P::File1Edit, 70, 66, 124, 12, ReadOnly),
-        C::button(P::OpenFile2Button, QStringLiteral("2..."), 9, 86, 20, 12, C::Disabled),
-        C::label(-1, QStringLiteral("Tag Name:"), 33, 88, 36, 8),
-        C::edit(P::Tag2Edit, 70, 86, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("File Date:"), 33, 102, 36, 8),
-        C::edit(P::Date2Edit, 70, 100, 124, 12, ReadOnly),
-        C::label(-1, QStringLiteral("Filename:"), 33, 116, 36, 8),
-        C::edit(P::File2Edit, 70, 114, 124, 12, ReadOnly),
-
         C::group(P::SettingsGroup, QStringLiteral("Partial Stroke Test Settings"), 3, 136, 197, 72),
         C::label(P::SettingsCaption1, QStringLiteral("1"), 86, 146, 10, 8, C::AlignCenter),
         C::label(P::SettingsCaption2, QStringLiteral("2"), 130, 146, 10, 8, C::AlignCenter),
@@ -79,6 +65,9 @@ std::vector<ControlSpec> controls()
         C::placeholder(P::PrinterHost, 298, 346, 10, 10),
     };
     // clang-format on
+    const std::vector<ControlSpec> fileInformation
+        = ComparePageKit::fileInformationControls(197, 106, ControlSpec::Disabled);
+    specs.insert(specs.begin(), fileInformation.begin(), fileInformation.end());
     const std::vector<ControlSpec> grid = CompareBoxGrid::controls(12, 300, 12, 150);
     specs.insert(specs.end(), grid.begin(), grid.end());
     return specs;

@@ -1,6 +1,7 @@
 #include "CRampTestCompare.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
@@ -94,14 +95,8 @@ CRampTestCompare::CRampTestCompare(PageContext& context, QWidget* parent)
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above the settings,
     // the spring set and the boxes.
-    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(SpringCaption1), int(SpringCaption2),
-             int(Caption1), int(Caption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(
+        *this, { SettingsCaption1, SettingsCaption2, SpringCaption1, SpringCaption2, Caption1, Caption2 });
 }
 
 // ---------------------------------------------------------------------------
@@ -172,14 +167,12 @@ void CRampTestCompare::ActivatePage()
 
 bool CRampTestCompare::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void CRampTestCompare::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 void CRampTestCompare::disableAndClear(int boxId)

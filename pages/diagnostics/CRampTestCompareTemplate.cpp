@@ -1,5 +1,7 @@
 #include "CRampTestCompare.h"
 
+#include "ComparePageKit.h"
+
 namespace
 {
 using C = ControlSpec;
@@ -21,22 +23,6 @@ std::vector<ControlSpec> controls()
     using P = CRampTestCompare;
     // clang-format off
     std::vector<ControlSpec> specs {
-        C::group(P::FileGroup, QStringLiteral("File Information"), 3, 26, 200, 106),
-        C::button(P::OpenFile1Button, QStringLiteral("1..."), 9, 38, 20, 12),
-        C::label(-1, QStringLiteral("Tag Name:"), 33, 40, 36, 8),
-        C::edit(P::Tag1Edit, 70, 38, 127, 12, ReadOnly),
-        C::label(-1, QStringLiteral("File Date:"), 33, 54, 36, 8),
-        C::edit(P::Date1Edit, 70, 52, 127, 12, ReadOnly),
-        C::label(-1, QStringLiteral("Filename:"), 33, 68, 36, 8),
-        C::edit(P::File1Edit, 70, 66, 127, 12, ReadOnly),
-        C::button(P::OpenFile2Button, QStringLiteral("2..."), 9, 86, 20, 12),
-        C::label(-1, QStringLiteral("Tag Name:"), 33, 88, 36, 8),
-        C::edit(P::Tag2Edit, 70, 86, 127, 12, ReadOnly),
-        C::label(-1, QStringLiteral("File Date:"), 33, 102, 36, 8),
-        C::edit(P::Date2Edit, 70, 100, 127, 12, ReadOnly),
-        C::label(-1, QStringLiteral("Filename:"), 33, 116, 36, 8),
-        C::edit(P::File2Edit, 70, 114, 127, 12, ReadOnly),
-
         C::group(P::SettingsGroup, QStringLiteral("Ramp Test Settings"), 3, 136, 200, 140),
         C::label(P::SettingsCaption1, QStringLiteral("1"), 92, 146, 10, 8, C::AlignCenter),
         C::label(P::SettingsCaption2, QStringLiteral("2"), 136, 146, 10, 8, C::AlignCenter),
@@ -60,6 +46,8 @@ std::vector<ControlSpec> controls()
         C::placeholder(P::PrinterHost, 448, 360, 10, 10),
     };
     // clang-format on
+    const std::vector<ControlSpec> fileInformation = ComparePageKit::fileInformationControls(200, 106);
+    specs.insert(specs.begin(), fileInformation.begin(), fileInformation.end());
     int y = 158;
     const int step = 13;
     row(specs, "Start Position:", P::Start1Edit, P::Start2Edit, P::StartUnit, "%", y);

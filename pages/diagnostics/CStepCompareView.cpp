@@ -1,6 +1,7 @@
 #include "CStepCompareView.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
@@ -65,13 +66,7 @@ CStepCompareView::CStepCompareView(PageContext& context, QWidget* parent)
 {
     buildPage(Template);
     // The column captions "1" and "2" stand out in bold above both columns.
-    for (int id : { int(SettingsCaption1), int(SettingsCaption2), int(Caption1), int(Caption2) }) {
-        if (auto* label = controlAs<QLabel>(id)) {
-            QFont font = label->font();
-            font.setBold(true);
-            label->setFont(font);
-        }
-    }
+    ComparePageKit::boldCaptions(*this, { SettingsCaption1, SettingsCaption2, Caption1, Caption2 });
 }
 
 // ---------------------------------------------------------------------------
@@ -154,14 +149,12 @@ void CStepCompareView::ActivatePage()
 
 bool CStepCompareView::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void CStepCompareView::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 void CStepCompareView::enableAndCheck(int boxId, bool enable, bool check)
@@ -353,9 +346,8 @@ void CStepCompareView::OnOpenFile1()
     OnCheckBoxChanged(m_pPlot, AutoString("Port2"), sensors && record.m_bSingleActing1 == 0);
     for (int box : allBoxes())
         enableControl(box, true);
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFile1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFile1.toQString());
     setWindowText(Start1Edit, record.m_strStartPosition1.toQString());
     setWindowText(Stop1Edit, record.m_strStopPosition1.toQString());
     setWindowText(Hold1Edit, record.m_strHoldTime1.toQString());
@@ -381,9 +373,8 @@ void CStepCompareView::OnOpenFile2()
         enableControl(box, true);
     enableControl(Port1Diff, true);
     enableControl(Port2Diff, true);
-    setWindowText(Tag2Edit, record.m_strTag2.toQString());
-    setWindowText(Date2Edit, record.m_strTestDate2.toQString());
-    setWindowText(File2Edit, record.m_strFile2.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFile2.toQString());
     setWindowText(Start2Edit, record.m_strStartPosition2.toQString());
     setWindowText(Stop2Edit, record.m_strStopPosition2.toQString());
     setWindowText(Hold2Edit, record.m_strHoldTime2.toQString());
@@ -425,9 +416,8 @@ void CStepCompareView::OnPrintReport()
     CStepTestCompareReport& record = records.m_StepTestCompareReport;
     // File 1's identity is shown again as the record holds it, then every
     // field is read back into the record.
-    setWindowText(Tag1Edit, record.m_strTag1.toQString());
-    setWindowText(Date1Edit, record.m_strTestDate1.toQString());
-    setWindowText(File1Edit, record.m_strFile1.toQString());
+    ComparePageKit::showFileIdentity(
+        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFile1.toQString());
     const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
         { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit }, { &record.m_strFile1, File1Edit },
         { &record.m_strFile2, File2Edit }, { &record.m_strStartPosition1, Start1Edit },

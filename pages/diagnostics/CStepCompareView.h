@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComparePageKit.h"
 #include "CompareBoxGrid.h"
 #include "StripPage.h"
 
@@ -24,15 +25,15 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = 1023,
-        OpenFile1Button = 1108,
-        OpenFile2Button = 1110,
-        Tag1Edit = 899,
-        Date1Edit = 909,
-        File1Edit = 1109,
-        Tag2Edit = 910,
-        Date2Edit = 914,
-        File2Edit = 1111,
+        FileGroup = ComparePageKit::FileGroup,
+        OpenFile1Button = ComparePageKit::OpenFile1Button,
+        OpenFile2Button = ComparePageKit::OpenFile2Button,
+        Tag1Edit = ComparePageKit::Tag1Edit,
+        Date1Edit = ComparePageKit::Date1Edit,
+        File1Edit = ComparePageKit::File1Edit,
+        Tag2Edit = ComparePageKit::Tag2Edit,
+        Date2Edit = ComparePageKit::Date2Edit,
+        File2Edit = ComparePageKit::File2Edit,
         SettingsGroup = 1141,
         Start1Edit = 1061,
         Stop1Edit = 1062,

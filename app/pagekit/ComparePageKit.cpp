@@ -1,0 +1,75 @@
+#include "ComparePageKit.h"
+
+#include "ui/FormPage.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace ComparePageKit
+{
+
+std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight, unsigned openFile2Style)
+{
+    using C = ControlSpec;
+    constexpr unsigned ReadOnly = C::ReadOnly;
+    const int editWidth = groupWidth - 73;
+    std::vector<ControlSpec> specs {
+        C::group(FileGroup, QStringLiteral("File Information"), 3, 26, groupWidth, groupHeight),
+    };
+    struct FileRows {
+        int button;
+        const char* caption;
+        unsigned style;
+        int tag;
+        int date;
+        int file;
+        int y;
+    };
+    const FileRows files[] {
+        { OpenFile1Button, "1...", 0u, Tag1Edit, Date1Edit, File1Edit, 38 },
+        { OpenFile2Button, "2...", openFile2Style, Tag2Edit, Date2Edit, File2Edit, 86 },
+    };
+    for (const FileRows& f : files) {
+        specs.push_back(C::button(f.button, QString::fromLatin1(f.caption), 9, f.y, 20, 12, f.style));
+        specs.push_back(C::label(-1, QStringLiteral("Tag Name:"), 33, f.y + 2, 36, 8));
+        specs.push_back(C::edit(f.tag, 70, f.y, editWidth, 12, ReadOnly));
+        specs.push_back(C::label(-1, QStringLiteral("File Date:"), 33, f.y + 16, 36, 8));
+        specs.push_back(C::edit(f.date, 70, f.y + 14, editWidth, 12, ReadOnly));
+        specs.push_back(C::label(-1, QStringLiteral("Filename:"), 33, f.y + 30, 36, 8));
+        specs.push_back(C::edit(f.file, 70, f.y + 28, editWidth, 12, ReadOnly));
+    }
+    return specs;
+}
+
+void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName)
+{
+    const bool first = file == 1;
+    page.setWindowText(first ? Tag1Edit : Tag2Edit, tag);
+    page.setWindowText(first ? Date1Edit : Date2Edit, date);
+    page.setWindowText(first ? File1Edit : File2Edit, fileName);
+}
+
+void boldCaptions(FormPage& page, std::initializer_list<int> captionIds)
+{
+    for (int id : captionIds) {
+        if (auto* label = page.controlAs<QLabel>(id)) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+        }
+    }
+}
+
+bool isChecked(const FormPage& page, int boxId)
+{
+    const auto* box = page.controlAs<QAbstractButton>(boxId);
+    return box && box->isChecked();
+}
+
+void setChecked(FormPage& page, int boxId, bool on)
+{
+    if (auto* box = page.controlAs<QAbstractButton>(boxId))
+        box->setChecked(on);
+}
+
+} // namespace ComparePageKit
