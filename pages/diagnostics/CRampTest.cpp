@@ -32,7 +32,7 @@ using namespace RampTestRules;
 using namespace RampTestPage;
 
 CRampTest::CRampTest(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CRampTest"), DialogId, StripTimer::OnActivation, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode, parent)
 {
     buildPage(Template);
 }
@@ -54,8 +54,7 @@ void CRampTest::OnInitialUpdate()
     }
     enableControl(StopButton, false);
     setChecked(BidirectionalBox, true);
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    createReportControls(ReportHost, ReportId, PrinterHost, PrinterId);
     if (data().IsK40()) {
         HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
         if (m_pPlot)
@@ -255,18 +254,6 @@ bool CRampTest::runBidirectional() const
 bool CRampTest::viewFlag() const
 {
     return m_Offline ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
-}
-
-bool CRampTest::checked(int boxId) const
-{
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
-}
-
-void CRampTest::setChecked(int boxId, bool on)
-{
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
 }
 
 void CRampTest::addPoint(const QString& channel, double x, double y)

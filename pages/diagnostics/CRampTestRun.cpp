@@ -324,8 +324,3 @@ void CRampTest::enableIdleButtons(bool enable)
     else
         enableControl(StartButton, false);
 }
-
-void CRampTest::OnCompare()
-{
-    context().SelectPageCode(CompareCode);
-}
