@@ -300,18 +300,22 @@ void CRampTest::applyPortRules(bool config28Bit5)
     }
 }
 
-void CRampTest::ShowRampTestView(bool config28Bit5)
+void CRampTest::enterView(View view, const QString& title, int viewButton, bool config28Bit5)
 {
-    m_View = View::Ramp;
-    m_pPlot->SetTitle(QStringLiteral("Ramp Test"));
-    enableControl(RampViewButton, false);
-    for (int id : { SignalsViewButton, PressureViewButton, FrictionViewButton })
-        enableControl(id, true);
-    for (int id : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
-        enableControl(id, true);
+    m_View = view;
+    m_pPlot->SetTitle(title);
+    for (int id : { RampViewButton, PressureViewButton, SignalsViewButton, FrictionViewButton })
+        enableControl(id, id != viewButton);
     applyPortRules(config28Bit5);
     if (!config28Bit5 && data().DeviceType == SmallerModel)
         enableControl(FrictionViewButton, false);
+}
+
+void CRampTest::ShowRampTestView(bool config28Bit5)
+{
+    enterView(View::Ramp, QStringLiteral("Ramp Test"), RampViewButton, config28Bit5);
+    for (int id : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
+        enableControl(id, true);
     ResetPlotView();
     for (const BoxChannels& row : BoxTable)
         showChannel(s(row.ramp), checked(row.box));
@@ -322,16 +326,9 @@ void CRampTest::ShowRampTestView(bool config28Bit5)
 
 void CRampTest::ShowPressureVsPositionView(bool config28Bit5)
 {
-    m_View = View::PressureVsPosition;
-    m_pPlot->SetTitle(QStringLiteral("Pressure Vs Position"));
-    enableControl(PressureViewButton, false);
-    for (int id : { RampViewButton, SignalsViewButton, FrictionViewButton })
-        enableControl(id, true);
+    enterView(View::PressureVsPosition, QStringLiteral("Pressure Vs Position"), PressureViewButton, config28Bit5);
     for (int id : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
         enableControl(id, false);
-    applyPortRules(config28Bit5);
-    if (!config28Bit5 && data().DeviceType == SmallerModel)
-        enableControl(FrictionViewButton, false);
     const auto& f = data().SigSettings.Floats;
     m_Direction = RampTestRules::directionCode(f[0], f[1]);
     ResetPlotView();
@@ -349,17 +346,10 @@ void CRampTest::ShowPressureVsPositionView(bool config28Bit5)
 
 void CRampTest::ShowSignalsVsCommandView(bool config28Bit5)
 {
-    m_View = View::SignalsVsCommand;
-    m_pPlot->SetTitle(QStringLiteral("Signals Vs Command"));
-    enableControl(SignalsViewButton, false);
-    for (int id : { RampViewButton, PressureViewButton, FrictionViewButton })
-        enableControl(id, true);
+    enterView(View::SignalsVsCommand, QStringLiteral("Signals Vs Command"), SignalsViewButton, config28Bit5);
     enableControl(CommandBox, false);
     for (int id : { PositionBox, RelayCommandBox, RelayPositionBox })
         enableControl(id, true);
-    applyPortRules(config28Bit5);
-    if (!config28Bit5 && data().DeviceType == SmallerModel)
-        enableControl(FrictionViewButton, false);
     const auto& f = data().SigSettings.Floats;
     m_Direction = RampTestRules::directionCode(f[0], f[1]);
     ResetPlotView();

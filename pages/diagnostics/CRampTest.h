@@ -149,6 +149,9 @@ private:
     RampTestRules::Curve curveOf(const QString& channel) const;
     void fillCurve(const QString& channel, const RampTestRules::Curve& curve);
     void applyPortRules(bool config28Bit5);
+    // The view's title, its own button off and the others on, the port boxes
+    // and the friction view as the model allows.
+    void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
     void putAxesBack();
     // The settings of the result shown: the run's, or the loaded file's as
