@@ -153,16 +153,8 @@ void CRampTest::seedRampChannels()
 
 void CRampTest::pollRampStatus()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
-    // A lost or misaddressed reply says nothing about the test: ask again.
-    if (!ok)
+    if (!endedTestStatus(StatusEdit, QStringLiteral("Signature in progress")))
         return;
-    data().SignatureStatus() = status;
-    if (status & TestRunningBit) {
-        setWindowText(StatusEdit, QStringLiteral("Signature in progress"));
-        return;
-    }
     killTimer(PollTimerId);
     m_SampleIndex = 1;
     every(RetrievalTimerId, StepMs, "ReadRampSignatureBlock", [this] { retrievalStep(); });

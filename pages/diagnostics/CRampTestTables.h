@@ -10,7 +10,6 @@
 
 namespace RampTestPage
 {
-constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t SoftwareSwitchesByte = 0x38;
 constexpr uint8_t AirToOpenBit = 0x01;
 constexpr uint16_t RampSignatureType = 9;

@@ -30,7 +30,6 @@ namespace
 {
 using namespace StepTestRules;
 
-constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t ReadOutCompleteBit = 0x20;
 constexpr uint8_t TestStatusByte = 0x92;
 constexpr uint8_t StepStartWord = 0x8E;
@@ -257,19 +256,11 @@ void CStepTest::OnStartTest()
 
 void CStepTest::onTestWatch()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
-    // A lost or misaddressed reply says nothing about the test: ask again
-    // at the next tick.
-    if (!ok)
+    const std::optional<uint8_t> status = endedTestStatus(StatusEdit, QStringLiteral("Test in progress"));
+    if (!status)
         return;
-    data().TestStatus() = status;
-    if (status & TestRunningBit) {
-        setWindowText(StatusEdit, QStringLiteral("Test in progress"));
-        return;
-    }
     killTimer(TestWatchTimerId);
-    if (!(status & ReadOutCompleteBit)) {
+    if (!(*status & ReadOutCompleteBit)) {
         every(ReadOutTimerId, PollMs, "OnReadOut", [this] { onReadOut(); });
         return;
     }

@@ -1,5 +1,7 @@
 #include "DiagnosticTestPage.h"
 
+#include "DeviceData.h"
+#include "MiscAccessors.h"
 #include "TellboxImports.h"
 #include "TestPageControls.h"
 
@@ -23,6 +25,23 @@ void DiagnosticTestPage::createReportControls(int reportHost, int reportId, int 
     CreateTestPageControl(this, imports.CreateReportControl, reportHost, reportId, m_pReport, ControlWindow::Hidden);
     CreateTestPageControl(
         this, imports.CreatePrintControl, printerHost, printerId, m_pPrinter, ControlWindow::Hidden);
+}
+
+std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const QString& runningText)
+{
+    constexpr uint8_t TestRunningBit = 0x01;
+    bool ok = false;
+    const uint8_t status = context().misc().ReadMiscByte92(&ok);
+    // A lost or misaddressed reply says nothing about the test: ask again at
+    // the next tick.
+    if (!ok)
+        return std::nullopt;
+    data().TestStatus() = status;
+    if (status & TestRunningBit) {
+        setWindowText(statusEdit, runningText);
+        return std::nullopt;
+    }
+    return status;
 }
 
 bool DiagnosticTestPage::checked(int boxId) const
