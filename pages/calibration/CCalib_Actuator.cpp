@@ -30,7 +30,11 @@ QString fixed2(double value)
 } // namespace
 
 CCalib_Actuator::CCalib_Actuator(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CCalib_Actuator"), DialogId, StripTimer::OnActivation, parent)
+    : CalibrationRunPage(context, QStringLiteral("CCalib_Actuator"), DialogId,
+        { Page::Actuator, TodayEdit, InitialsEdit, InitialsMark, LastDateEdit, LastByEdit, StateEdit, ProgressBar,
+            StartButton, AbortButton, PrintButton, ReportHost, PrinterHost, ReportId, PrinterId, PollTimerId, PollMs,
+            StartCode, AbortCode, MovementCaption, InitialsTip, CompletedText, AbortedText },
+        parent)
 {
     buildPage(Template);
 }
@@ -85,13 +89,7 @@ void CCalib_Actuator::OnInitialUpdate()
     };
     m_pPort1Gauge = makeGauge(Port1GaugeHost, Port1Gauge);
     m_pPort2Gauge = makeGauge(Port2GaugeHost, Port2Gauge);
-    const TellboxImports& imports = context().imports();
-    if (imports.CreateReportControl)
-        m_pReport = imports.CreateReportControl(this, m_reportWindow, controlScreenRect(ReportHost), ReportId);
-    if (imports.CreatePrintControl)
-        m_pPrinter = imports.CreatePrintControl(this, m_printerWindow, controlScreenRect(PrinterHost), PrinterId);
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setRange(0, ProgressMaximum);
+    createReportControls();
 
     onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
     onTextChanged(PressureEdit, "OnChangeSupplyPressure", [this] { OnChangeSupplyPressure(); });
@@ -118,22 +116,9 @@ void CCalib_Actuator::OnInitialUpdate()
 void CCalib_Actuator::ActivatePage()
 {
     enableControl(FrictionButton, true);
-    m_bSkipInitialsCheck = true;
     enableControl(PrintButton, false);
     enableControl(StartButton, true);
-    // The strip from the last known status; timer 100 first after 1000 ms.
-    StripPage::ActivatePage();
-    setWindowText(TodayEdit, dateText(context().timers().localNow().date()));
-    setWindowText(StateEdit, QString());
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
-
-    read(HartCommand::ReadCalibration);
-    setWindowText(LastDateEdit, lastDate(data().CalText));
-    setWindowText(LastByEdit, lastInitials(data().CalText));
-    fillEdit(InitialsEdit, lastInitials(data().CalText),
-        &CCalib_Actuator::OnChangeNewCalibrationBy); // absorbed by the skip flag
-    enableControl(StartButton, true);
+    activateRun();
 
     MiscAccessors& misc = context().misc();
     m_dSupplyPressure = misc.ReadMiscLong69();
@@ -170,13 +155,6 @@ void CCalib_Actuator::ActivatePage()
     UpdateMonitor();
 }
 
-void CCalib_Actuator::StopTimers()
-{
-    if (m_bCalibrating)
-        OnAbortCalibration();
-    StripPage::StopTimers();
-}
-
 void CCalib_Actuator::setStartEnabled()
 {
     enableControl(StartButton, m_bInitialsValid && m_bPressureValid);
@@ -184,15 +162,12 @@ void CCalib_Actuator::setStartEnabled()
 
 void CCalib_Actuator::OnChangeNewCalibrationBy()
 {
-    if (m_bSkipInitialsCheck) {
-        // The initials the device reported are taken as they are.
-        ValidityMark::show(this, InitialsMark, true, InitialsTip);
+    // The initials the device reported are taken as they are.
+    if (takeDeviceInitials()) {
         enableControl(StartButton, true);
-        m_bSkipInitialsCheck = false;
         return;
     }
-    m_bInitialsValid
-        = ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip);
+    m_bInitialsValid = markInitials();
     setStartEnabled();
 }
 
@@ -206,35 +181,16 @@ void CCalib_Actuator::OnChangeSupplyPressure()
 
 void CCalib_Actuator::OnStartCalibration()
 {
-    if (!userAllowsMovement(MovementCaption))
+    if (!mayStartRun())
         return;
-    killTimer(StripTimerId);
-    data().CalState = StartCode;
-    enableControl(PrintButton, false);
-    const QString date = windowText(TodayEdit);
-    const QString initials = windowText(InitialsEdit);
-    if (!initialsAcceptable(initials)) {
-        ValidityMark::show(this, InitialsMark, false, InitialsTip);
-        return;
-    }
-    ValidityMark::show(this, InitialsMark, true, InitialsTip);
     enableControl(FrictionButton, false);
     WriteSupplyPressure();
-    data().CalText = calibrationText(Page::Actuator, date, initials);
     // A new run starts with its flags clear; within the run they stay once seen.
     clearStrokeFlags(context().records().m_ActuatorCalibReport);
-    m_bCalibrating = true;
-    enableControl(StartButton, false);
-    enableControl(AbortButton, true);
     enableControl(BackButton, false);
     if (smallerModel())
         enableControl(ZeroSupplyButton, false);
-    write(HartCommand::WriteCalibration);
-    every(PollTimerId, PollMs, "OnTimer", [this] {
-        if (!m_bCalibrating) {
-            killTimer(PollTimerId);
-            return;
-        }
+    startRun([this] {
         PollCalibrationState();
         UpdateMonitor();
     });
@@ -250,29 +206,12 @@ void CCalib_Actuator::WriteSupplyPressure()
 
 void CCalib_Actuator::PollCalibrationState()
 {
-    read(HartCommand::ReadCalibration);
-    const uint8_t state = data().CalState;
-    auto* bar = controlAs<QProgressBar>(ProgressBar);
-    if (const std::optional<int> progress = progressFor(state); progress && bar)
-        bar->setValue(*progress);
-    if (state != 0) {
-        setWindowText(StateEdit, stateText(Page::Actuator, state));
+    if (!pollRunState())
         return;
-    }
-    m_bCalibrating = false;
-    setWindowText(StateEdit, CompletedText);
-    enableControl(StartButton, true);
-    enableControl(AbortButton, false);
     enableControl(BackButton, true);
     if (smallerModel())
         enableControl(ZeroSupplyButton, true);
-    setWindowText(LastDateEdit, lastDate(data().CalText));
-    setWindowText(LastByEdit, lastInitials(data().CalText));
-    fillEdit(
-        InitialsEdit, lastInitials(data().CalText), &CCalib_Actuator::OnChangeNewCalibrationBy); // checked as it is set
-    enableControl(PrintButton, true);
     enableControl(FrictionButton, true);
-    armStripTimer(RefreshMs);
 }
 
 void CCalib_Actuator::UpdateMonitor()
@@ -344,18 +283,11 @@ void CCalib_Actuator::showPort(int port, uint16_t count, uint16_t zero, uint16_t
 
 void CCalib_Actuator::OnAbortCalibration()
 {
-    enableControl(AbortButton, false);
-    enableControl(StartButton, true);
     enableControl(BackButton, true);
     if (smallerModel())
         enableControl(ZeroSupplyButton, true);
     enableControl(FrictionButton, true);
-    m_bCalibrating = false;
-    data().CalState = AbortCode;
-    write(HartCommand::WriteCalibration);
-    setWindowText(StateEdit, AbortedText);
-    // The poll timer stops on its next tick.
-    armStripTimer(RefreshMs);
+    abortRun();
 }
 
 void CCalib_Actuator::OnBack()
@@ -423,12 +355,4 @@ void CCalib_Actuator::OnPrintReport()
     const QString definition = ReportDefinitionPath(
         context().helpers().GetAppFolder(), QStringLiteral("ActStrokeFricCalRept"), data().DeviceType);
     GenerateActCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
-}
-
-void CCalib_Actuator::fillEdit(int id, const QString& text, void (CCalib_Actuator::*handler)())
-{
-    const bool same = windowText(id) == text;
-    setWindowText(id, text);
-    if (same)
-        (this->*handler)();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StripPage.h"
+#include "CalibrationRunPage.h"
 #include "StrokeCalibrationRules.h"
 
 #include "controls/AngularGauge.h"
@@ -21,7 +21,7 @@
 // flags and the two port gauges; at the end the new date and initials, and
 // the report can be printed. On the smaller model the second gauge shows the
 // supply sensor and Zero Supply leads to its zero capture.
-class CCalib_Actuator : public StripPage
+class CCalib_Actuator : public CalibrationRunPage
 {
     Q_OBJECT
 
@@ -103,12 +103,11 @@ public:
 
     void OnInitialUpdate() override;
     void ActivatePage() override;
-    void StopTimers() override;
 
-    void OnChangeNewCalibrationBy();
+    void OnChangeNewCalibrationBy() override;
     void OnChangeSupplyPressure();
     void OnStartCalibration();
-    void OnAbortCalibration();
+    void OnAbortCalibration() override;
     void OnBack();
     void OnZeroSupply();
     void OnFrictionTolerances();
@@ -118,7 +117,6 @@ public:
     void PollCalibrationState();
     void UpdateMonitor();
 
-    bool calibrating() const { return m_bCalibrating; }
     bool port2Unavailable() const { return m_bPort2Unavailable; }
     bool initialsValid() const { return m_bInitialsValid; }
     bool pressureValid() const { return m_bPressureValid; }
@@ -126,21 +124,15 @@ public:
     const IAngularGaugePtr& gauge(int port) const { return port == 1 ? m_pPort1Gauge : m_pPort2Gauge; }
     // The LED of a flag row (0 supply, 1 port 1, 2 port 2, 3.. the position flags in their order).
     const ILedRoundPtr& flagLed(int row) const { return m_pFlagLeds[size_t(row)]; }
-    const IReportPtr& reportControl() const { return m_pReport; }
 
 private:
-    // Sets an edit's text and runs its change handler even when the text
-    // stays the same: the handler runs for every text the page sets.
-    void fillEdit(int id, const QString& text, void (CCalib_Actuator::*handler)());
     bool smallerModel() const;
     void setStartEnabled();
     void WriteSupplyPressure();
     void FillActuatorCalibResults();
     void showPort(int port, uint16_t count, uint16_t zero, uint16_t range);
 
-    bool m_bCalibrating = false;
     bool m_bPort2Unavailable = false;
-    bool m_bSkipInitialsCheck = true;
     bool m_bInitialsValid = true;
     bool m_bPressureValid = true;
     double m_dSupplyPressure = 0.0;
@@ -150,8 +142,4 @@ private:
     std::array<ILedRoundPtr, 9> m_pFlagLeds;
     IAngularGaugePtr m_pPort1Gauge;
     IAngularGaugePtr m_pPort2Gauge;
-    QPointer<QWidget> m_reportWindow;
-    QPointer<QWidget> m_printerWindow;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
 };

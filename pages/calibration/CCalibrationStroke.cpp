@@ -20,7 +20,11 @@
 using namespace StrokeCalibrationRules;
 
 CCalibrationStroke::CCalibrationStroke(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CCalibrationStroke"), DialogId, StripTimer::OnActivation, parent)
+    : CalibrationRunPage(context, QStringLiteral("CCalibrationStroke"), DialogId,
+        { Page::Stroke, TodayEdit, InitialsEdit, InitialsMark, LastDateEdit, LastByEdit, StateEdit, ProgressBar,
+            StartButton, AbortButton, PrintButton, ReportHost, PrinterHost, ReportId, PrinterId, PollTimerId, PollMs,
+            StartCode, AbortCode, MovementCaption, InitialsTip, CompletedText, AbortedText },
+        parent)
 {
     buildPage(Template);
 }
@@ -38,13 +42,7 @@ void CCalibrationStroke::OnInitialUpdate()
         }
         m_pFlagLeds[size_t(k)] = led;
     }
-    const TellboxImports& imports = context().imports();
-    if (imports.CreateReportControl)
-        m_pReport = imports.CreateReportControl(this, m_reportWindow, controlScreenRect(ReportHost), ReportId);
-    if (imports.CreatePrintControl)
-        m_pPrinter = imports.CreatePrintControl(this, m_printerWindow, controlScreenRect(PrinterHost), PrinterId);
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setRange(0, ProgressMaximum);
+    createReportControls();
 
     onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
     onClicked(StartButton, "OnStartCalibration", [this] { OnStartCalibration(); });
@@ -62,21 +60,9 @@ void CCalibrationStroke::OnInitialUpdate()
 
 void CCalibrationStroke::ActivatePage()
 {
-    m_bSkipInitialsCheck = true;
-    // The strip from the last known status; timer 100 first after 1000 ms.
-    StripPage::ActivatePage();
-    setWindowText(TodayEdit, dateText(context().timers().localNow().date()));
-    setWindowText(StateEdit, QString());
     ValidityMark::show(this, InitialsMark, true, InitialsTip);
     enableControl(PrintButton, false);
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
-    read(HartCommand::ReadCalibration);
-    setWindowText(LastDateEdit, lastDate(data().CalText));
-    setWindowText(LastByEdit, lastInitials(data().CalText));
-    fillEdit(InitialsEdit, lastInitials(data().CalText),
-        &CCalibrationStroke::OnChangeNewCalibrationBy); // absorbed by the skip flag
-    enableControl(StartButton, true);
+    activateRun();
     read(HartCommand::ReadStatus);
     showPosition();
 }
@@ -86,55 +72,27 @@ void CCalibrationStroke::showPosition()
     setWindowText(PositionEdit, NumberText::fromDouble(int16_t(data().Position) * 0.01));
 }
 
-void CCalibrationStroke::StopTimers()
-{
-    if (m_bCalibrating)
-        OnAbortCalibration();
-    StripPage::StopTimers();
-}
-
 void CCalibrationStroke::OnChangeNewCalibrationBy()
 {
-    if (m_bSkipInitialsCheck) {
-        ValidityMark::show(this, InitialsMark, true, InitialsTip);
+    // The initials the device reported: Start waits for the user's own.
+    if (takeDeviceInitials()) {
         enableControl(StartButton, false);
-        m_bSkipInitialsCheck = false;
         return;
     }
-    enableControl(
-        StartButton, ValidityMark::show(this, InitialsMark, initialsAcceptable(windowText(InitialsEdit)), InitialsTip));
+    enableControl(StartButton, markInitials());
 }
 
 void CCalibrationStroke::OnStartCalibration()
 {
-    if (!userAllowsMovement(MovementCaption))
+    if (!mayStartRun())
         return;
-    killTimer(StripTimerId);
-    data().CalState = StartCode;
-    enableControl(PrintButton, false);
-    const QString date = windowText(TodayEdit);
-    const QString initials = windowText(InitialsEdit);
-    if (!initialsAcceptable(initials)) {
-        ValidityMark::show(this, InitialsMark, false, InitialsTip);
-        return;
-    }
-    ValidityMark::show(this, InitialsMark, true, InitialsTip);
-    data().CalText = calibrationText(Page::Stroke, date, initials);
     // A new run starts with its flags clear; within the run they stay once seen.
     clearStrokeFlags(context().records().m_StrokeCalibReport);
     for (const ILedRoundPtr& led : m_pFlagLeds) {
         if (led)
             led->setLit(false);
     }
-    m_bCalibrating = true;
-    enableControl(StartButton, false);
-    enableControl(AbortButton, true);
-    write(HartCommand::WriteCalibration);
-    every(PollTimerId, PollMs, "OnTimer", [this] {
-        if (!m_bCalibrating) {
-            killTimer(PollTimerId);
-            return;
-        }
+    startRun([this] {
         PollCalibrationState();
         PollCalibrationFlags();
     });
@@ -142,25 +100,7 @@ void CCalibrationStroke::OnStartCalibration()
 
 void CCalibrationStroke::PollCalibrationState()
 {
-    read(HartCommand::ReadCalibration);
-    const uint8_t state = data().CalState;
-    auto* bar = controlAs<QProgressBar>(ProgressBar);
-    if (const std::optional<int> progress = progressFor(state); progress && bar)
-        bar->setValue(*progress);
-    if (state != 0) {
-        setWindowText(StateEdit, stateText(Page::Stroke, state));
-        return;
-    }
-    m_bCalibrating = false;
-    setWindowText(StateEdit, CompletedText);
-    enableControl(StartButton, true);
-    enableControl(AbortButton, false);
-    setWindowText(LastDateEdit, lastDate(data().CalText));
-    setWindowText(LastByEdit, lastInitials(data().CalText));
-    fillEdit(InitialsEdit, lastInitials(data().CalText),
-        &CCalibrationStroke::OnChangeNewCalibrationBy); // checked as it is set
-    enableControl(PrintButton, true);
-    armStripTimer(RefreshMs);
+    pollRunState();
 }
 
 void CCalibrationStroke::PollCalibrationFlags()
@@ -180,14 +120,7 @@ void CCalibrationStroke::PollCalibrationFlags()
 
 void CCalibrationStroke::OnAbortCalibration()
 {
-    enableControl(AbortButton, false);
-    enableControl(StartButton, true);
-    m_bCalibrating = false;
-    data().CalState = AbortCode;
-    write(HartCommand::WriteCalibration);
-    setWindowText(StateEdit, AbortedText);
-    // The poll timer stops on its next tick.
-    armStripTimer(RefreshMs);
+    abortRun();
 }
 
 void CCalibrationStroke::FillStrokeCalibResults()
@@ -214,12 +147,4 @@ void CCalibrationStroke::OnPrintReport()
     const QString definition
         = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StrokeCalRept"), data().DeviceType);
     GenerateStrokeCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
-}
-
-void CCalibrationStroke::fillEdit(int id, const QString& text, void (CCalibrationStroke::*handler)())
-{
-    const bool same = windowText(id) == text;
-    setWindowText(id, text);
-    if (same)
-        (this->*handler)();
 }

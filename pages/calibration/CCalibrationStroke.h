@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StripPage.h"
+#include "CalibrationRunPage.h"
 #include "StrokeCalibrationRules.h"
 
 #include "controls/LedRound.h"
@@ -17,7 +17,7 @@
 // every 2 s and shows it with the progress, the estimated position and the
 // six stroke calibration flags; at the end the new date and initials, and
 // the report can be printed. Leaving the page mid-run aborts the run.
-class CCalibrationStroke : public StripPage
+class CCalibrationStroke : public CalibrationRunPage
 {
     Q_OBJECT
 
@@ -67,32 +67,20 @@ public:
 
     void OnInitialUpdate() override;
     void ActivatePage() override;
-    void StopTimers() override;
 
-    void OnChangeNewCalibrationBy();
+    void OnChangeNewCalibrationBy() override;
     void OnStartCalibration();
-    void OnAbortCalibration();
+    void OnAbortCalibration() override;
     void OnPrintReport();
 
     void PollCalibrationState();
     void PollCalibrationFlags();
 
-    bool calibrating() const { return m_bCalibrating; }
     const ILedRoundPtr& flagLed(int row) const { return m_pFlagLeds[size_t(row)]; }
-    const IReportPtr& reportControl() const { return m_pReport; }
 
 private:
-    // Sets an edit's text and runs its change handler even when the text
-    // stays the same: the handler runs for every text the page sets.
-    void fillEdit(int id, const QString& text, void (CCalibrationStroke::*handler)());
     void showPosition();
     void FillStrokeCalibResults();
 
-    bool m_bCalibrating = false;
-    bool m_bSkipInitialsCheck = true;
     std::array<ILedRoundPtr, 6> m_pFlagLeds;
-    QPointer<QWidget> m_reportWindow;
-    QPointer<QWidget> m_printerWindow;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
 };

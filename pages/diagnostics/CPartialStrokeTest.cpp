@@ -70,7 +70,7 @@ const QString PressureUnitShown = QStringLiteral("Kg/cm²");
 } // namespace
 
 CPartialStrokeTest::CPartialStrokeTest(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, StripTimer::OnActivation, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode, parent)
 {
     buildPage(Template);
 }
@@ -82,8 +82,7 @@ void CPartialStrokeTest::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    createReportControls(ReportHost, ReportId, PrinterHost, PrinterId);
     CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
@@ -413,18 +412,6 @@ void CPartialStrokeTest::ReadPstSignatureBlock()
 // ---------------------------------------------------------------------------
 // The plot
 
-bool CPartialStrokeTest::checked(int boxId) const
-{
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
-}
-
-void CPartialStrokeTest::setChecked(int boxId, bool on)
-{
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
-}
-
 void CPartialStrokeTest::showTrace(const char* name, bool shown)
 {
     OnCheckBoxChanged(m_pPlot, AutoString(name), shown);
@@ -656,9 +643,4 @@ void CPartialStrokeTest::OnPrintReport()
     GeneratePSTReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     ActivatePage();
     showChannelsAsBoxes();
-}
-
-void CPartialStrokeTest::OnCompare()
-{
-    context().SelectPageCode(CompareCode);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StripPage.h"
+#include "DiagnosticTestPage.h"
 #include "TestPageHandBack.h"
 #include "TestRunSettings.h"
 
@@ -15,7 +15,7 @@
 // switches the positioner's continuous stroke test, and saves, loads and
 // prints results. In a multi-test run of the diagnostics hub it starts by
 // itself with the hub's settings, retrieves the signature and hands back.
-class CPartialStrokeTest : public StripPage
+class CPartialStrokeTest : public DiagnosticTestPage
 {
     Q_OBJECT
 
@@ -106,7 +106,6 @@ public:
     void OnLoad();
     void SavePstFile();
     void OnPrintReport();
-    void OnCompare();
 
     const IPlotPtr& plot() const { return m_pPlot; }
     bool testRunning() const { return m_TestRunning; }
@@ -134,14 +133,10 @@ private:
     void showTrace(const char* name, bool shown);
     void showQuestion(bool shown);
     void setRadios(bool enabled);
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool on);
     void addPoint(const char* channel, double x, double y);
     void fillRecordFromPage();
 
     IPlotPtr m_pPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
     double m_TestSpan = 0.0;
     double m_SampleInterval = 0.0;
     int m_SampleIndex = 0;

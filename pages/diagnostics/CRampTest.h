@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StripPage.h"
+#include "DiagnosticTestPage.h"
 
 #include "RampTestRules.h"
 #include "TestPageHandBack.h"
@@ -20,7 +20,7 @@
 // the result is saved, loaded and printed. In a multi-test run of the
 // diagnostics hub it starts by itself with the hub's settings and hands back
 // to the hub when it ends.
-class CRampTest : public StripPage
+class CRampTest : public DiagnosticTestPage
 {
     Q_OBJECT
 
@@ -99,7 +99,6 @@ public:
     void SaveRampResults();
     void LoadRampResults();
     void PrintRampReport();
-    void OnCompare();
     void OnChannelBoxClicked(int boxId);
 
     // Views: the flag is the device's port 2 flag for live data, the loaded
@@ -150,9 +149,10 @@ private:
     RampTestRules::Curve curveOf(const QString& channel) const;
     void fillCurve(const QString& channel, const RampTestRules::Curve& curve);
     void applyPortRules(bool config28Bit5);
+    // The view's title, its own button off and the others on, the port boxes
+    // and the friction view as the model allows.
+    void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool checked);
     void putAxesBack();
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
@@ -161,8 +161,6 @@ private:
     bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
     bool m_Bidirectional = false;
     bool m_Reverse = false;
     bool m_Running = false;

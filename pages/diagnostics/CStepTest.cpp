@@ -30,7 +30,6 @@ namespace
 {
 using namespace StepTestRules;
 
-constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t ReadOutCompleteBit = 0x20;
 constexpr uint8_t TestStatusByte = 0x92;
 constexpr uint8_t StepStartWord = 0x8E;
@@ -57,7 +56,7 @@ constexpr BoxChannel BoxChannels[] = {
 } // namespace
 
 CStepTest::CStepTest(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CStepTest"), DialogId, StripTimer::OnActivation, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode, parent)
 {
     buildPage(Template);
 }
@@ -70,8 +69,7 @@ void CStepTest::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     m_OfflineData = false;
     const TellboxImports& imports = context().imports();
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    createReportControls(ReportHost, ReportId, PrinterHost, PrinterId);
     CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
@@ -258,19 +256,11 @@ void CStepTest::OnStartTest()
 
 void CStepTest::onTestWatch()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
-    // A lost or misaddressed reply says nothing about the test: ask again
-    // at the next tick.
-    if (!ok)
+    const std::optional<uint8_t> status = endedTestStatus(StatusEdit, QStringLiteral("Test in progress"));
+    if (!status)
         return;
-    data().TestStatus() = status;
-    if (status & TestRunningBit) {
-        setWindowText(StatusEdit, QStringLiteral("Test in progress"));
-        return;
-    }
     killTimer(TestWatchTimerId);
-    if (!(status & ReadOutCompleteBit)) {
+    if (!(*status & ReadOutCompleteBit)) {
         every(ReadOutTimerId, PollMs, "OnReadOut", [this] { onReadOut(); });
         return;
     }
@@ -355,29 +345,12 @@ void CStepTest::enableIdleButtons(bool enable)
         enableControl(StartButton, false);
 }
 
-void CStepTest::OnCompare()
-{
-    context().SelectPageCode(CompareCode);
-}
-
 // ---------------------------------------------------------------------------
 // The plot
 
 bool CStepTest::port2Absent() const
 {
     return m_OfflineData ? context().records().m_StepTestReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
-}
-
-bool CStepTest::checked(int boxId) const
-{
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
-}
-
-void CStepTest::setChecked(int boxId, bool on)
-{
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
 }
 
 void CStepTest::addPoint(const char* channel, double x, double y)

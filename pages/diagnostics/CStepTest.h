@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StripPage.h"
+#include "DiagnosticTestPage.h"
 #include "TestPageHandBack.h"
 #include "TestRunSettings.h"
 
@@ -15,7 +15,7 @@
 // and saves, loads and prints the result. In a multi-test run of the
 // diagnostics hub it starts by itself with the hub's settings and hands back
 // to the hub when it ends.
-class CStepTest : public StripPage
+class CStepTest : public DiagnosticTestPage
 {
     Q_OBJECT
 
@@ -83,7 +83,6 @@ public:
     void OnSaveResults();
     void OnLoadResults();
     void OnPrintReport();
-    void OnCompare();
     void OnCheckBox(int boxId);
 
     // The plot side.
@@ -125,13 +124,9 @@ private:
     void scalePlot(float start, float stop, float hold);
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool checked);
     void addPoint(const char* channel, double x, double y);
 
     IPlotPtr m_pPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
     bool m_TestRunning = false;
     bool m_OfflineData = false;
     bool m_PressureView = false;

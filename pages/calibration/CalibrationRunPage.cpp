@@ -1,0 +1,142 @@
+#include "CalibrationRunPage.h"
+
+#include "DeviceData.h"
+#include "PageHelpers.h"
+#include "TellboxImports.h"
+#include "ValidityMark.h"
+
+#include "core/Tellbox.h"
+#include "ui/TimerService.h"
+
+#include <QProgressBar>
+
+using namespace StrokeCalibrationRules;
+
+CalibrationRunPage::CalibrationRunPage(
+    PageContext& context, const QString& name, int dialogId, RunSetup setup, QWidget* parent)
+    : StripPage(context, name, dialogId, StripTimer::OnActivation, parent)
+    , m_setup(std::move(setup))
+{
+}
+
+void CalibrationRunPage::StopTimers()
+{
+    if (m_bCalibrating)
+        OnAbortCalibration();
+    StripPage::StopTimers();
+}
+
+void CalibrationRunPage::createReportControls()
+{
+    const TellboxImports& imports = context().imports();
+    if (imports.CreateReportControl)
+        m_pReport = imports.CreateReportControl(
+            this, m_reportWindow, controlScreenRect(m_setup.reportHost), m_setup.reportId);
+    if (imports.CreatePrintControl)
+        m_pPrinter = imports.CreatePrintControl(
+            this, m_printerWindow, controlScreenRect(m_setup.printerHost), m_setup.printerId);
+    if (auto* bar = controlAs<QProgressBar>(m_setup.progressBar))
+        bar->setRange(0, ProgressMaximum);
+}
+
+void CalibrationRunPage::activateRun()
+{
+    m_bSkipInitialsCheck = true;
+    // The strip from the last known status; timer 100 first after 1000 ms.
+    StripPage::ActivatePage();
+    setWindowText(m_setup.todayEdit, dateText(context().timers().localNow().date()));
+    setWindowText(m_setup.stateEdit, QString());
+    if (auto* bar = controlAs<QProgressBar>(m_setup.progressBar))
+        bar->setValue(0);
+    read(HartCommand::ReadCalibration);
+    showLastCalibration(); // the initials absorbed by the skip flag
+    enableControl(m_setup.startButton, true);
+}
+
+void CalibrationRunPage::showLastCalibration()
+{
+    setWindowText(m_setup.lastDateEdit, lastDate(data().CalText));
+    setWindowText(m_setup.lastByEdit, lastInitials(data().CalText));
+    fillEdit(m_setup.initialsEdit, lastInitials(data().CalText), &CalibrationRunPage::OnChangeNewCalibrationBy);
+}
+
+bool CalibrationRunPage::takeDeviceInitials()
+{
+    if (!m_bSkipInitialsCheck)
+        return false;
+    ValidityMark::show(this, m_setup.initialsMark, true, m_setup.initialsTip);
+    m_bSkipInitialsCheck = false;
+    return true;
+}
+
+bool CalibrationRunPage::markInitials()
+{
+    return ValidityMark::show(
+        this, m_setup.initialsMark, initialsAcceptable(windowText(m_setup.initialsEdit)), m_setup.initialsTip);
+}
+
+bool CalibrationRunPage::mayStartRun()
+{
+    if (!userAllowsMovement(m_setup.movementCaption))
+        return false;
+    killTimer(StripTimerId);
+    data().CalState = m_setup.startCode;
+    enableControl(m_setup.printButton, false);
+    const QString date = windowText(m_setup.todayEdit);
+    const QString initials = windowText(m_setup.initialsEdit);
+    if (!initialsAcceptable(initials)) {
+        ValidityMark::show(this, m_setup.initialsMark, false, m_setup.initialsTip);
+        return false;
+    }
+    ValidityMark::show(this, m_setup.initialsMark, true, m_setup.initialsTip);
+    data().CalText = calibrationText(m_setup.page, date, initials);
+    return true;
+}
+
+void CalibrationRunPage::startRun(std::function<void()> tick)
+{
+    m_bCalibrating = true;
+    enableControl(m_setup.startButton, false);
+    enableControl(m_setup.abortButton, true);
+    write(HartCommand::WriteCalibration);
+    every(m_setup.pollTimerId, m_setup.pollMs, "OnTimer", [this, tick = std::move(tick)] {
+        if (!m_bCalibrating) {
+            killTimer(m_setup.pollTimerId);
+            return;
+        }
+        tick();
+    });
+}
+
+bool CalibrationRunPage::pollRunState()
+{
+    read(HartCommand::ReadCalibration);
+    const uint8_t state = data().CalState;
+    auto* bar = controlAs<QProgressBar>(m_setup.progressBar);
+    if (const std::optional<int> progress = progressFor(state); progress && bar)
+        bar->setValue(*progress);
+    if (state != 0) {
+        setWindowText(m_setup.stateEdit, stateText(m_setup.page, state));
+        return false;
+    }
+    m_bCalibrating = false;
+    setWindowText(m_setup.stateEdit, m_setup.completedText);
+    enableControl(m_setup.startButton, true);
+    enableControl(m_setup.abortButton, false);
+    showLastCalibration(); // checked as it is set
+    enableControl(m_setup.printButton, true);
+    armStripTimer(RefreshMs);
+    return true;
+}
+
+void CalibrationRunPage::abortRun()
+{
+    enableControl(m_setup.abortButton, false);
+    enableControl(m_setup.startButton, true);
+    m_bCalibrating = false;
+    data().CalState = m_setup.abortCode;
+    write(HartCommand::WriteCalibration);
+    setWindowText(m_setup.stateEdit, m_setup.abortedText);
+    // The poll timer stops on its next tick.
+    armStripTimer(RefreshMs);
+}

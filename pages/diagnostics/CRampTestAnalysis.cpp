@@ -1,0 +1,146 @@
+#include "CRampTest.h"
+#include "CRampTestTables.h"
+
+#include "AppLog.h"
+#include "CSigDataStorage.h"
+#include "CommandDispatch.h"
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "MultiTestRun.h"
+#include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+#include "TestPageBoxes.h"
+#include "TestPageControls.h"
+#include "TestPageHandBack.h"
+#include "ValidityMark.h"
+
+#include "automation/NumberText.h"
+#include "core/PlotChannelHelpers.h"
+#include "ramp/RampTestReport.h"
+#include "ui/Prompts.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QProgressBar>
+
+#include <cmath>
+
+using namespace RampTestRules;
+using namespace RampTestPage;
+
+// ---------------------------------------------------------------------------
+// Plot preparation and analysis
+
+void CRampTest::showRampUnitLabels()
+{
+    setWindowText(SpringInitialUnit, m_PressureUnitText);
+    setWindowText(SpringFinalUnit, m_PressureUnitText);
+    setWindowText(StrokeLengthUnit, m_TravelUnitText);
+    setWindowText(ActuatorSizeUnit, areaUnitText(m_TravelUnit));
+    setWindowText(SpringRateUnit, springRateUnitText(m_PressureUnit, m_TravelUnitText));
+}
+
+void CRampTest::PrepareRampPlot()
+{
+    const DeviceData& dd = data();
+    for (int id : { Port1Box, PressureViewButton, FrictionViewButton })
+        enableControl(id, true);
+    showChannel(s("Port1"), checked(Port1Box));
+    const bool port2 = dd.DeviceType == LargerModel && dd.Config28Bit5 == 0;
+    enableControl(Port2Box, port2);
+    showChannel(s("Port2"), port2 && checked(Port2Box));
+    ShowRampTestView(dd.Config28Bit5 != 0);
+    const QString pressureTitle = QStringLiteral("Pressure [") + m_PressureUnitText + QStringLiteral("]");
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(s("Pressure"));
+    pressure->SetSpan(m_PressureSpan);
+    pressure->SetTitle(pressureTitle);
+    setWindowText(StrokeLengthEdit, NumberText::format("%3.2f", m_StrokeLength));
+    setWindowText(ActuatorSizeEdit, NumberText::format("%3.1f", shownArea(m_ActuatorArea, m_TravelUnit)));
+    showRampUnitLabels();
+    const double start = GetWindowNumber(control(StartEdit));
+    const double stop = GetWindowNumber(control(StopEdit));
+    m_Direction = RampTestRules::directionCode(start, stop);
+    m_Base = timeBase(
+        GetWindowNumber(control(DurationEdit)), GetWindowNumber(control(HoldEdit)), checked(BidirectionalBox));
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setRange(0, m_Base.lastProgress);
+    const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
+    time->SetIncrement(m_Base.sampleInterval);
+    time->SetStartValue(0.0);
+    time->SetMin(0.0);
+    time->SetSpan(m_Base.totalTime);
+    const int minimum = positionAxisMinimum(float(start), float(stop));
+    const IPlotAxisPtr position = m_pPlot->YAxisByName(s("Position"));
+    position->SetMin(minimum);
+    position->SetSpan(110.0 - minimum);
+    position->SetIncrement(10.0);
+    pressure->SetStartValue(0.0);
+    pressure->SetMin(0.0);
+    pressure->SetSpan(m_PressureSpan);
+    pressure->SetTitle(pressureTitle);
+    const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
+    force->SetMin(0.0);
+    force->SetIncrement(100.0);
+    force->SetSpan(1000.0);
+}
+
+Curve CRampTest::curveOf(const QString& channel) const
+{
+    const IXYPlotChannelPtr c = GetDispatchDriverIXYPlotXChannelByName(m_pPlot, AutoString(channel));
+    Curve curve;
+    const int n = c->Count();
+    curve.reserve(size_t(n));
+    for (int i = 0; i < n; ++i)
+        curve.push_back({ c->GetX(i), c->GetY(i) });
+    return curve;
+}
+
+void CRampTest::fillCurve(const QString& channel, const Curve& curve)
+{
+    const IXYPlotChannelPtr c = GetDispatchDriverIXYPlotXChannelByName(m_pPlot, AutoString(channel));
+    for (const Point& p : curve)
+        c->AddXY(p.x, p.y);
+}
+
+void CRampTest::RunRampAnalysis()
+{
+    const DeviceData& dd = data();
+    // The smaller model's port 2 is its supply: port 1 alone drives there.
+    const bool port1Alone = dd.DeviceType == SmallerModel;
+    const ThrustWindow window = thrustWindow(m_RunStart, m_RunStop);
+    const Curve openPort2 = curveOf(s("PvPPort2"));
+    const Curve closePort2 = curveOf(s("PvPPort2_2"));
+    const Curve open = thrustCurve(
+        curveOf(s("PvPPort1")), port1Alone ? nullptr : &openPort2, dd.PressureUnit, dd.ActuatorArea, window);
+    const Curve close = thrustCurve(
+        curveOf(s("PvPPort1_2")), port1Alone ? nullptr : &closePort2, dd.PressureUnit, dd.ActuatorArea, window);
+    fillCurve(s("ThrustOpen"), open);
+    fillCurve(s("ThrustClose"), close);
+    // Matched on the channels as drawn, so that earlier points count too.
+    const Curve openDrawn = curveOf(s("ThrustOpen"));
+    const Curve closeDrawn = curveOf(s("ThrustClose"));
+    const Curve friction = frictionCurve(openDrawn, closeDrawn);
+    fillCurve(s("Friction"), friction);
+    const Curve frictionDrawn = curveOf(s("Friction"));
+    if (const auto axis = forceAxis({ &openDrawn, &closeDrawn, &frictionDrawn })) {
+        const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
+        force->SetMin(axis->minimum);
+        force->SetSpan(axis->span);
+        force->SetStartValue(axis->start);
+    }
+    m_Spring = springSet(m_PressureUnit, m_ActuatorArea, m_StrokeLength, openDrawn, closeDrawn);
+    const uint8_t switches = context().misc().ReadMiscByte(SoftwareSwitchesByte);
+    if (!m_Spring) {
+        for (int id : { SpringRateEdit, SpringInitialEdit, SpringFinalEdit })
+            setWindowText(id, NoSpringValue);
+        return;
+    }
+    setWindowText(SpringRateEdit, springText(m_Spring->rate));
+    // An air-to-close actuator's spring works the other way round.
+    const bool airToOpen = (switches & AirToOpenBit) != 0;
+    setWindowText(SpringInitialEdit, springText(airToOpen ? m_Spring->initial : m_Spring->final));
+    setWindowText(SpringFinalEdit, springText(airToOpen ? m_Spring->final : m_Spring->initial));
+}

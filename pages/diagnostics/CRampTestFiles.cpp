@@ -1,0 +1,175 @@
+#include "CRampTest.h"
+#include "CRampTestTables.h"
+
+#include "AppLog.h"
+#include "CSigDataStorage.h"
+#include "CommandDispatch.h"
+#include "DeviceData.h"
+#include "MiscAccessors.h"
+#include "MultiTestRun.h"
+#include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
+#include "TellboxImports.h"
+#include "TestPageBoxes.h"
+#include "TestPageControls.h"
+#include "TestPageHandBack.h"
+#include "ValidityMark.h"
+
+#include "automation/NumberText.h"
+#include "core/PlotChannelHelpers.h"
+#include "ramp/RampTestReport.h"
+#include "ui/Prompts.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QProgressBar>
+
+#include <cmath>
+
+using namespace RampTestRules;
+using namespace RampTestPage;
+
+// ---------------------------------------------------------------------------
+// Save, Load, Print
+
+void CRampTest::putAxesBack()
+{
+    const double start = settingNumber(StartEdit);
+    const double stop = settingNumber(StopEdit);
+    const TimeBase base = timeBase(settingNumber(DurationEdit), settingNumber(HoldEdit), runBidirectional());
+    const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
+    time->SetMin(0.0);
+    time->SetSpan(base.totalTime);
+    for (const char* name : { "Position", "Command" }) {
+        const IPlotAxisPtr x = m_pPlot->XAxisByName(s(name));
+        x->SetMin(0.0);
+        x->SetSpan(100.0);
+    }
+    const int minimum = positionAxisMinimum(float(start), float(stop));
+    const IPlotAxisPtr position = m_pPlot->YAxisByName(s("Position"));
+    position->SetMin(minimum);
+    position->SetSpan(110.0 - minimum);
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(s("Pressure"));
+    pressure->SetMin(0.0);
+    pressure->SetSpan(m_PressureSpan);
+    const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
+    force->SetMin(0.0);
+    force->SetSpan(1000.0);
+}
+
+void CRampTest::SaveRampResults()
+{
+    CRampReport& record = context().records().m_RampReport;
+    if (!m_Offline) {
+        read(HartCommand::ReadTagDescriptorDate);
+        const DeviceData& dd = data();
+        record.m_strTag = AutoString(dd.Tag);
+        record.m_nLengthUnit = dd.TravelUnit;
+        record.m_nPressureUnit = dd.PressureUnit;
+        record.m_bBiDirectional = runBidirectional() ? 1 : 0;
+        record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
+        record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
+        record.m_bPressureData = record.m_bPressureSensor;
+    }
+    const std::pair<int, AutoString CRampReport::*> fields[] = {
+        { StartEdit, &CRampReport::m_strStartPosition },
+        { StopEdit, &CRampReport::m_strStopPosition },
+        { HoldEdit, &CRampReport::m_strHoldTime },
+        { DurationEdit, &CRampReport::m_strTestDuration },
+        { StrokeLengthEdit, &CRampReport::m_strStrokeLength },
+        { ActuatorSizeEdit, &CRampReport::m_strActuatorSize },
+        { SpringInitialEdit, &CRampReport::m_strSpringInitial },
+        { SpringFinalEdit, &CRampReport::m_strSpringFinal },
+        { SpringRateEdit, &CRampReport::m_strSpringRate },
+    };
+    for (const auto& [edit, member] : fields)
+        record.*member = AutoString(NumberText::format("%5.2f", settingNumber(edit)));
+    record.SaveRamp(m_pPlot);
+    putAxesBack();
+}
+
+void CRampTest::LoadRampResults()
+{
+    CRampReport& record = context().records().m_RampReport;
+    if (!record.LoadRamp(m_pPlot))
+        return;
+    m_Offline = true;
+    m_RunSettings.clear();
+    const std::pair<int, AutoString CRampReport::*> fields[] = {
+        { StartEdit, &CRampReport::m_strStartPosition },
+        { StopEdit, &CRampReport::m_strStopPosition },
+        { HoldEdit, &CRampReport::m_strHoldTime },
+        { DurationEdit, &CRampReport::m_strTestDuration },
+        { StrokeLengthEdit, &CRampReport::m_strStrokeLength },
+        { ActuatorSizeEdit, &CRampReport::m_strActuatorSize },
+        { ActuatorSizeUnit, &CRampReport::m_strActuatorSizeUnit },
+        { StrokeLengthUnit, &CRampReport::m_strStrokeLengthUnit },
+        { SpringInitialEdit, &CRampReport::m_strSpringInitial },
+        { SpringFinalEdit, &CRampReport::m_strSpringFinal },
+        { SpringRateEdit, &CRampReport::m_strSpringRate },
+        { SpringInitialUnit, &CRampReport::m_strSpringPressureUnit },
+        { SpringFinalUnit, &CRampReport::m_strSpringPressureUnit },
+        { SpringRateUnit, &CRampReport::m_strSpringRateUnit },
+    };
+    for (const auto& [id, member] : fields)
+        setWindowText(id, (record.*member).toQString());
+    setChecked(BidirectionalBox, record.m_bBiDirectional != 0);
+    ShowRampTestView(record.m_bSingleActing != 0);
+    setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    setWindowText(ElapsedEdit, QString());
+    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
+        bar->setValue(0);
+}
+
+void CRampTest::PrintRampReport()
+{
+    ReportRecords& records = context().records();
+    const QString folder = context().helpers().GetAppFolder();
+    DeviceData& dd = data();
+    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    CRampReport& record = records.m_RampReport;
+    CReportHeader header = records.m_ReportHeader;
+    if (!m_Offline) {
+        record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
+        record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
+        record.m_bPressureData = record.m_bPressureSensor;
+    } else {
+        // A loaded result prints under the file's tag; the device data carries
+        // it too until the next tag read.
+        dd.Tag = record.m_strTag.toQString();
+        header.m_strTag = record.m_strTag;
+    }
+    record.m_strStartPosition = AutoString(settingText(StartEdit));
+    record.m_strStopPosition = AutoString(settingText(StopEdit));
+    record.m_strHoldTime = AutoString(settingText(HoldEdit));
+    record.m_strTestDuration = AutoString(settingText(DurationEdit));
+    const bool bidirectional = runBidirectional();
+    record.m_bBiDirectional = bidirectional ? 1 : 0;
+    record.m_strSpringRateUnit = AutoString(windowText(SpringRateUnit));
+    if (bidirectional) {
+        record.m_strSpringRate = AutoString(windowText(SpringRateEdit));
+        record.m_strSpringInitial = AutoString(windowText(SpringInitialEdit));
+        record.m_strSpringFinal = AutoString(windowText(SpringFinalEdit));
+        const QString unit = windowText(SpringInitialUnit);
+        record.m_strSpringPressureUnit
+            = AutoString(unit == QStringLiteral("Kg/cm²") ? QStringLiteral("Kg/sq.cm") : unit);
+    } else {
+        record.m_strSpringRate = AutoString(NoSpringValue);
+        record.m_strSpringInitial = AutoString(NoSpringValue);
+        record.m_strSpringFinal = AutoString(NoSpringValue);
+        record.m_strSpringPressureUnit = AutoString(windowText(SpringInitialUnit));
+    }
+    record.m_strStrokeLength = AutoString(windowText(StrokeLengthEdit));
+    record.m_strStrokeLengthUnit = AutoString(windowText(StrokeLengthUnit));
+    record.m_strActuatorSize = AutoString(windowText(ActuatorSizeEdit));
+    const QString areaUnit = windowText(ActuatorSizeUnit);
+    if (areaUnit == QStringLiteral("cm²"))
+        record.m_strActuatorSizeUnit = AutoString(QStringLiteral("sq.cm"));
+    else if (areaUnit == QStringLiteral("in²"))
+        record.m_strActuatorSizeUnit = AutoString(QStringLiteral("sq.in"));
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestRept"), dd.DeviceType);
+    GenerateRampReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    ShowRampTestView(record.m_bSingleActing != 0);
+}
