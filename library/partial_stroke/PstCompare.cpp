@@ -17,18 +17,7 @@ namespace PstCompare
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("Kg/cm²");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 FileValues read(const ResultFileFrame::ChannelLookup& lookup)

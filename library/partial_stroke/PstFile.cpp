@@ -38,6 +38,7 @@ const ResultFileFamily<CPSTReport>& family()
         f.saveFilter = QStringLiteral("(*.pst)|*.pst|");
         f.openFilter = QStringLiteral("*.pst|*.pst|");
         f.extension = QStringLiteral("pst");
+        f.signalChannels = ResultChannelNames(PstChannels::Signals);
         f.settings = {
             Slot { Kind::Number, &CPSTReport::m_strStartPosition },
             Slot { Kind::Number, &CPSTReport::m_strStopPosition },
@@ -77,18 +78,7 @@ const ResultFileFamily<CPSTReport>& family()
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("kg/sq.cm");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerSqCm);
 }
 
 QString pressureAxisTitle(int unitCode)
@@ -100,8 +90,6 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record
 {
     // A file of another test (a step file renamed) lacks "Results"; one cut
     // short lacks settings points or signals.
-    for (const char* name : PstChannels::Signals)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
     ReadResultRecord(family(), lookup, record);
 }
 
