@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -367,6 +368,52 @@ bool LoadCompareResultFile(
         return true;
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
+        return false;
+    }
+}
+
+// A compare loader's file: asks for it, loads it into the page's scratch plot
+// and reads it with `read`; nothing when the user cancelled or the file was
+// refused with "File open error.".
+template <class Read>
+auto OpenCompareFile(
+    const QString& title, const QString& filter, const QString& extension, const IPlotPtr& scratch, Read read)
+    -> std::optional<std::pair<QString, decltype(read(std::declval<ResultFileFrame::ChannelLookup>()))>>
+{
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(title, filter, extension);
+    if (!path)
+        return std::nullopt;
+    try {
+        scratch->ClearAllData();
+        scratch->LoadDataFile(*path);
+        return std::make_pair(*path, read(ResultFileFrame::lookupIn(*scratch)));
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return std::nullopt;
+    }
+}
+
+// File 2 of a comparison, in the order the compare loaders keep: `take` puts
+// the file's values into the record; when `sameSettings` says they differ the
+// user is asked, and a refusal puts the record back as it was; then `draw`
+// copies file 2's channels, and a failure there puts the record back and
+// shows `failure` (under `caption`).
+template <class Report, class Take, class Same, class Draw>
+bool TakeCompareFile2(Report& report, QWidget* parent, Take take, Same sameSettings, Draw draw,
+    const QString& failure, const std::optional<QString>& caption = std::nullopt)
+{
+    const Report before = report;
+    take();
+    if (!sameSettings() && !ContinueDespiteOtherSettings(parent)) {
+        report = before;
+        return false;
+    }
+    try {
+        draw();
+        return true;
+    } catch (...) {
+        report = before;
+        ResultFileFrame::showFailure(failure, caption);
         return false;
     }
 }
