@@ -12,14 +12,7 @@ namespace PstChannels
 
 void LayOut(const IPlotPtr& plot, const ChannelRow* rows, size_t count)
 {
-    plot->RemoveAllChannels();
-    for (size_t k = 0; k < count; ++k)
-        plot->AddChannel();
-    for (size_t k = 0; k < count; ++k) {
-        const ChannelRow& row = rows[k];
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(k + 1)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, rows, count);
 }
 
 } // namespace PstChannels
@@ -98,12 +91,7 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record
 void CPSTReport::SetupPSTPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    PstChannels::LayOut(plot, PstChannels::Rows.data(), PstChannels::Rows.size());
-    for (const char* hidden : { "TestSettings", "Results", "TagName" }) {
-        const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, AutoString(hidden));
-        channel->SetVisible(false);
-        channel->SetLegendVisible(false);
-    }
+    LayOutChannels(plot, PstChannels::Rows.data(), PstChannels::Rows.size(), { "TestSettings", "Results", "TagName" });
 }
 
 void CPSTReport::SavePST(IPlotPtr plot)

@@ -2,6 +2,7 @@
 
 #include "core/ResultFile.h"
 #include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
 
 #include <QString>
 
@@ -15,14 +16,7 @@
 namespace StepCompare
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-    int32_t style;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr std::array<ChannelRow, 24> Rows { {
     { "Position", "Position 1", 0x0A0AFF, "Time", "Position", 12 },
