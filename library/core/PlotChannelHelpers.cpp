@@ -174,6 +174,23 @@ void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString dif
     loadDiffChannel(firstName, secondName, differenceName, markerSpacing, visible, plot);
 }
 
+void LoadCompareRows(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch, IPlotPtr visible)
+{
+    for (size_t k = 0; k < count; ++k) {
+        const CompareCopyRow& row = rows[k];
+        const QString source = QString::fromLatin1(row.source);
+        bool shown = true;
+        if (source.endsWith(QLatin1String("Port1")))
+            shown = pressure;
+        else if (source.endsWith(QLatin1String("Port2")))
+            shown = port2;
+        LoadChannel(AutoString(row.source), AutoString(row.second), row.markerSpacing, shown, scratch, visible);
+        LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference),
+            row.markerSpacing, shown, visible);
+    }
+}
+
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show)
 {
     showChannel(plot, name, show);

@@ -40,6 +40,22 @@ void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString dif
 void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString differenceName, int markerSpacing,
     bool visible, IXYPlotPtr plot);
 
+// One signal of a compared file 2: where it comes from in the scratch plot,
+// where it and its difference from file 1 go, and every how many copied
+// points a marker stands.
+struct CompareCopyRow {
+    const char* source;
+    const char* second;
+    const char* difference;
+    int markerSpacing;
+};
+
+// Copies file 2's signals and draws their differences, row by row. A signal
+// whose name ends in "Port1" is shown only with a pressure sensor, one ending
+// in "Port2" only when `port2` says so; the rest are shown.
+void LoadCompareRows(const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch,
+    IPlotPtr visible);
+
 // Shows or hides a channel's trace and legend entry, as a check box asks.
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show);
 void OnCheckBoxChanged(IXYPlotPtr plot, AutoString name, bool show);

@@ -145,6 +145,24 @@ void ConfigureHDRLPlotControl(IPlotPtr plot)
     configure(plot, HdrlLayout);
 }
 
+void LayOutChannels(
+    const IPlotPtr& plot, const PlotChannelRow* rows, size_t count, std::initializer_list<const char*> hidden)
+{
+    plot->RemoveAllChannels();
+    for (size_t k = 0; k < count; ++k)
+        plot->AddChannel();
+    for (size_t k = 0; k < count; ++k) {
+        const PlotChannelRow& row = rows[k];
+        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(k + 1)), AutoString(row.name),
+            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
+    }
+    for (const char* name : hidden) {
+        const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, AutoString(name));
+        channel->SetVisible(false);
+        channel->SetLegendVisible(false);
+    }
+}
+
 IPlotChannelPtr CreateChannels(IPlotPtr plot, AutoString currentName, AutoString newName, AutoString title,
     int32_t color, AutoString xAxisName, AutoString yAxisName, int32_t style)
 {

@@ -5,6 +5,7 @@
 #include "controls/XYPlot.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 // Lays out a test's plot: the common plot behaviour, the title, and every X
 // and Y axis (name, title, range). The plot keeps exactly the axes its test
@@ -22,6 +23,23 @@ inline constexpr int32_t Circle = 1;
 inline constexpr int32_t Triangle = 5;
 inline constexpr int32_t PlainTrace = 12;
 }
+
+// One channel of a plot's layout: its name, legend title, colour (0xBBGGRR),
+// the axes it is drawn against and its trace style.
+struct PlotChannelRow {
+    const char* name;
+    const char* title;
+    uint32_t colour;
+    const char* xAxis;
+    const char* yAxis;
+    int32_t style = ChannelStyle::PlainTrace;
+};
+
+// Lays the plot out from its rows: the plot's channels are replaced by one a
+// row, "Channel 1", "Channel 2", ... taking the rows' names in order; then the
+// `hidden` channels lose their trace and legend entry.
+void LayOutChannels(const IPlotPtr& plot, const PlotChannelRow* rows, size_t count,
+    std::initializer_list<const char*> hidden = {});
 
 // Gives the channel that bears `currentName` (the name the plot gave it when
 // it was added, "Channel 1", ...) its new name, legend title, colour (a

@@ -43,6 +43,22 @@ QString ProposedResultFileName(const AutoString& tag, const QDateTime& now, cons
         .arg(extension);
 }
 
+QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetre)
+{
+    switch (unitCode) {
+    case 7:
+        return QStringLiteral("bar");
+    case 10:
+        return kgPerSquareCentimetre;
+    case 12:
+        return QStringLiteral("kPa");
+    case 57:
+        return QStringLiteral("%");
+    default:
+        return QStringLiteral("psi");
+    }
+}
+
 std::vector<double> TagNamePoints(const AutoString& tag)
 {
     std::vector<double> points;

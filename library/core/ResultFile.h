@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -65,6 +66,16 @@ std::vector<double> TagNamePoints(const AutoString& tag);
 // when there is no point.
 AutoString TagFromPoints(const std::vector<double>& ys);
 
+// The text of a pressure unit code stored in a file: 7 "bar", 10 the
+// family's own spelling of kilograms per square centimetre, 12 "kPa", 57 "%",
+// any other code "psi".
+namespace PressureUnitSpelling
+{
+inline const QString KgPerSqCm = QStringLiteral("kg/sq.cm");
+inline const QString KgPerCm2 = QStringLiteral("Kg/cm²");
+}
+QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetre);
+
 // Asks, in a box owned by the page, whether to compare two files recorded
 // with other settings. True when the user chose OK.
 bool ContinueDespiteOtherSettings(QWidget* page);
@@ -88,6 +99,15 @@ template <class Record> struct ResultSlot {
     uint8_t Record::*byte = nullptr;
 };
 
+// Channel names as the family's channel table spells them.
+template <class Names> std::vector<QString> ResultChannelNames(const Names& names)
+{
+    std::vector<QString> list;
+    for (const char* name : names)
+        list.push_back(QString::fromLatin1(name));
+    return list;
+}
+
 // One test family's result file.
 template <class Record> struct ResultFileFamily {
     QString saveTitle;
@@ -97,7 +117,13 @@ template <class Record> struct ResultFileFamily {
     QString extension; // without the dot
     // The caption of "File open error."; none: an empty caption.
     std::optional<QString> openFailureCaption;
+    // The signal channels a file of the family must hold, checked before
+    // anything else: a file of another test (renamed) lacks some of them.
+    std::vector<QString> signalChannels;
     std::vector<ResultSlot<Record>> settings;
+    // Settings points the test worked out and only shows as a number: they
+    // need only be finite.
+    std::vector<int> measuredPoints;
     std::vector<ResultSlot<Record>> results; // none: the family keeps no "Results" channel
     AutoString Record::*tag = nullptr; // written to "TagName"
     // Where a load puts the file's tag; none: the tag channel is only required.
@@ -224,6 +250,14 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
     }
 }
 
+// ComError when the file lacks one of the family's signal channels.
+template <class Record>
+void RequireSignalChannels(const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup)
+{
+    for (const QString& name : family.signalChannels)
+        ResultFileFrame::required(lookup, name);
+}
+
 // Reads a file's hidden channels into the record; ComError when a channel
 // the family needs is missing or too short. The record may be partly filled
 // then, so callers read into a copy.
@@ -231,8 +265,9 @@ template <class Record>
 void ReadResultRecord(
     const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup, Record& record)
 {
+    RequireSignalChannels(family, lookup);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    CheckResultSettings(family.settings, settings);
+    CheckResultSettings(family.settings, settings, family.measuredPoints);
     ReadResultValues(family.settings, settings, record);
     if (!family.results.empty())
         ReadResultValues(family.results, ResultFileFrame::required(lookup, ResultChannelName::Results), record);
@@ -333,6 +368,52 @@ bool LoadCompareResultFile(
         return true;
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
+        return false;
+    }
+}
+
+// A compare loader's file: asks for it, loads it into the page's scratch plot
+// and reads it with `read`; nothing when the user cancelled or the file was
+// refused with "File open error.".
+template <class Read>
+auto OpenCompareFile(
+    const QString& title, const QString& filter, const QString& extension, const IPlotPtr& scratch, Read read)
+    -> std::optional<std::pair<QString, decltype(read(std::declval<ResultFileFrame::ChannelLookup>()))>>
+{
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(title, filter, extension);
+    if (!path)
+        return std::nullopt;
+    try {
+        scratch->ClearAllData();
+        scratch->LoadDataFile(*path);
+        return std::make_pair(*path, read(ResultFileFrame::lookupIn(*scratch)));
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return std::nullopt;
+    }
+}
+
+// File 2 of a comparison, in the order the compare loaders keep: `take` puts
+// the file's values into the record; when `sameSettings` says they differ the
+// user is asked, and a refusal puts the record back as it was; then `draw`
+// copies file 2's channels, and a failure there puts the record back and
+// shows `failure` (under `caption`).
+template <class Report, class Take, class Same, class Draw>
+bool TakeCompareFile2(Report& report, QWidget* parent, Take take, Same sameSettings, Draw draw,
+    const QString& failure, const std::optional<QString>& caption = std::nullopt)
+{
+    const Report before = report;
+    take();
+    if (!sameSettings() && !ContinueDespiteOtherSettings(parent)) {
+        report = before;
+        return false;
+    }
+    try {
+        draw();
+        return true;
+    } catch (...) {
+        report = before;
+        ResultFileFrame::showFailure(failure, caption);
         return false;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Plot.h"
+#include "core/PlotConfiguration.h"
 
 #include <array>
 #include <cstdint>
@@ -12,14 +13,7 @@
 namespace HDRLCompare
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-    int32_t style;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr std::array<ChannelRow, 16> Rows { {
     { "Position", "Position", 0x0A0AFF, "Time", "Position", 12 },

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Plot.h"
+#include "core/PlotConfiguration.h"
 
 #include <QString>
 
@@ -15,13 +16,7 @@
 namespace HDRLTestChannels
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr std::array<ChannelRow, 10> Rows { {
     { "Position", "Position", 0x0A0AFF, "Time", "Position" },

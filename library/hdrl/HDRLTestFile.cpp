@@ -23,6 +23,7 @@ const ResultFileFamily<CHDRLReport>& family()
         f.saveFilter = QStringLiteral("(*.hdrl)|*.hdrl|");
         f.openFilter = QStringLiteral("*.hdrl|*.hdrl|");
         f.extension = QStringLiteral("hdrl");
+        f.signalChannels = ResultChannelNames(HDRLTestChannels::DataChannels);
         f.settings = {
             Slot { Kind::Month },
             Slot { Kind::Day },
@@ -41,8 +42,7 @@ double checkFile(const ResultFileFrame::ChannelLookup& lookup)
 {
     // A file of another test (a partial stroke file renamed) lacks some of
     // the channels the HDRL views and the analysis read.
-    for (const char* name : HDRLTestChannels::DataChannels)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
+    RequireSignalChannels(family(), lookup);
     ResultFileFrame::required(lookup, ResultChannelName::TagName);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
     CheckResultSettings(family().settings, settings);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "controls/Plot.h"
+#include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
 
 #include <QString>
 
@@ -14,14 +16,7 @@
 namespace PstChannels
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-    int32_t style;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr int TraceStyle = 12;
 
@@ -74,14 +69,8 @@ inline constexpr std::array<ChannelRow, 18> CompareRows { {
     { "ILPOSDiff", "Pilot Relay Position Delta", 0x000080, "Time", "Position", 5 },
 } };
 
-// One signal of file 2: where it comes from, where it and its difference
-// go, and every how many copied points a marker stands.
-struct CopyRow {
-    const char* source;
-    const char* second;
-    const char* difference;
-    int markerSpacing;
-};
+// The signals of file 2.
+using CopyRow = CompareCopyRow;
 
 inline constexpr std::array<CopyRow, 6> CopyRows { {
     { "Position", "Position2", "PositionDiff", 25 },

@@ -17,18 +17,7 @@ namespace PstCompare
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("Kg/cm²");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 FileValues read(const ResultFileFrame::ChannelLookup& lookup)
@@ -76,18 +65,8 @@ using PstChannels::TimeAxis;
 // cancelled or the file was refused with "File open error.".
 std::optional<std::pair<QString, PstCompare::FileValues>> openFile(const IPlotPtr& scratch)
 {
-    const std::optional<QString> path
-        = ResultFileFrame::askOpenPath(PstCompare::OpenTitle, PstCompare::OpenFilter, QStringLiteral("pst"));
-    if (!path)
-        return std::nullopt;
-    try {
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        return std::make_pair(*path, PstCompare::read(ResultFileFrame::lookupIn(*scratch)));
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return std::nullopt;
-    }
+    return OpenCompareFile(
+        PstCompare::OpenTitle, PstCompare::OpenFilter, QStringLiteral("pst"), scratch, &PstCompare::read);
 }
 
 void fitAxes(const IPlotPtr& plot)
@@ -179,55 +158,42 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
     const auto file = openFile(scratch);
     if (!file)
         return false;
-    const auto& [path, values] = *file;
+    const QString& path = file->first;
+    const auto& values = file->second;
     // File 2 as it was: what the user does not accept (or what cannot be
     // compared) leaves it, and its differences, as shown before.
-    const CPSTCompareReport before = *this;
-    m_strFileName2 = AutoString(path);
-    m_strStartPosition2 = AutoString(values.start);
-    m_strStopPosition2 = AutoString(values.stop);
-    m_strTimeToTarget2 = AutoString(values.timeToTarget);
-    m_strTestDuration2 = AutoString(values.duration);
-    m_bSingleActing2 = values.singleActing;
-    m_bPressureSensor2 = values.pressureSensor;
-    m_strTestDate2 = AutoString(values.testDate);
-    m_strBreakAwayUnit2 = AutoString(values.unitText);
-    m_strTag2 = AutoString(values.tag);
-    m_strBreakAwayTime2 = AutoString(values.breakAwayTime);
-    m_strBreakAwayPressure2 = AutoString(values.breakAwayPressure);
-    m_strTimeToTargetResult2 = AutoString(values.timeToTargetResult);
-    m_strResult2 = AutoString(values.result);
-    m_strBreakAwayTimeDiff = difference(m_strBreakAwayTime1, m_strBreakAwayTime2);
-    m_strBreakAwayPressureDiff = difference(m_strBreakAwayPressure1, m_strBreakAwayPressure2);
-    m_strTimeToTargetResultDiff = difference(m_strTimeToTargetResult1, m_strTimeToTargetResult2);
-
-    // The time to target setting may differ: the device judges each test by its own.
-    const bool same = SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
-        m_strTestDuration1, m_strTestDuration2, m_strBreakAwayUnit1, m_strBreakAwayUnit2);
-    if (!same && !ContinueDespiteOtherSettings(parent)) {
-        *this = before;
-        return false;
-    }
-
-    try {
-        const bool pressure = m_bPressureSensor2 != 0;
-        const bool port2 = pressure && m_bSingleActing2 == 0;
-        for (const PstChannels::CopyRow& row : PstChannels::CopyRows) {
-            const QString source = QString::fromLatin1(row.source);
-            bool shown = true;
-            if (source == QLatin1String("Port1"))
-                shown = pressure;
-            else if (source == QLatin1String("Port2"))
-                shown = port2;
-            LoadChannel(AutoString(row.source), AutoString(row.second), row.markerSpacing, shown, scratch, visible);
-            LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference),
-                row.markerSpacing, shown, visible);
-        }
-        fitAxes(visible);
-        return true;
-    } catch (...) {
-        *this = before;
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return TakeCompareFile2(
+        *this, parent,
+        [&] {
+            m_strFileName2 = AutoString(path);
+            m_strStartPosition2 = AutoString(values.start);
+            m_strStopPosition2 = AutoString(values.stop);
+            m_strTimeToTarget2 = AutoString(values.timeToTarget);
+            m_strTestDuration2 = AutoString(values.duration);
+            m_bSingleActing2 = values.singleActing;
+            m_bPressureSensor2 = values.pressureSensor;
+            m_strTestDate2 = AutoString(values.testDate);
+            m_strBreakAwayUnit2 = AutoString(values.unitText);
+            m_strTag2 = AutoString(values.tag);
+            m_strBreakAwayTime2 = AutoString(values.breakAwayTime);
+            m_strBreakAwayPressure2 = AutoString(values.breakAwayPressure);
+            m_strTimeToTargetResult2 = AutoString(values.timeToTargetResult);
+            m_strResult2 = AutoString(values.result);
+            m_strBreakAwayTimeDiff = difference(m_strBreakAwayTime1, m_strBreakAwayTime2);
+            m_strBreakAwayPressureDiff = difference(m_strBreakAwayPressure1, m_strBreakAwayPressure2);
+            m_strTimeToTargetResultDiff = difference(m_strTimeToTargetResult1, m_strTimeToTargetResult2);
+        },
+        [this] {
+            // The time to target setting may differ: the device judges each test by its own.
+            return SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
+                m_strTestDuration1, m_strTestDuration2, m_strBreakAwayUnit1, m_strBreakAwayUnit2);
+        },
+        [&] {
+            const bool pressure = m_bPressureSensor2 != 0;
+            const bool port2 = pressure && m_bSingleActing2 == 0;
+            LoadCompareRows(
+                PstChannels::CopyRows.data(), PstChannels::CopyRows.size(), pressure, port2, scratch, visible);
+            fitAxes(visible);
+        },
+        ExportFailureText::FileOpen);
 }

@@ -12,14 +12,7 @@ namespace PstChannels
 
 void LayOut(const IPlotPtr& plot, const ChannelRow* rows, size_t count)
 {
-    plot->RemoveAllChannels();
-    for (size_t k = 0; k < count; ++k)
-        plot->AddChannel();
-    for (size_t k = 0; k < count; ++k) {
-        const ChannelRow& row = rows[k];
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(k + 1)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, rows, count);
 }
 
 } // namespace PstChannels
@@ -38,6 +31,7 @@ const ResultFileFamily<CPSTReport>& family()
         f.saveFilter = QStringLiteral("(*.pst)|*.pst|");
         f.openFilter = QStringLiteral("*.pst|*.pst|");
         f.extension = QStringLiteral("pst");
+        f.signalChannels = ResultChannelNames(PstChannels::Signals);
         f.settings = {
             Slot { Kind::Number, &CPSTReport::m_strStartPosition },
             Slot { Kind::Number, &CPSTReport::m_strStopPosition },
@@ -77,18 +71,7 @@ const ResultFileFamily<CPSTReport>& family()
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("kg/sq.cm");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerSqCm);
 }
 
 QString pressureAxisTitle(int unitCode)
@@ -100,8 +83,6 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record
 {
     // A file of another test (a step file renamed) lacks "Results"; one cut
     // short lacks settings points or signals.
-    for (const char* name : PstChannels::Signals)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
     ReadResultRecord(family(), lookup, record);
 }
 
@@ -110,12 +91,7 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record
 void CPSTReport::SetupPSTPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    PstChannels::LayOut(plot, PstChannels::Rows.data(), PstChannels::Rows.size());
-    for (const char* hidden : { "TestSettings", "Results", "TagName" }) {
-        const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, AutoString(hidden));
-        channel->SetVisible(false);
-        channel->SetLegendVisible(false);
-    }
+    LayOutChannels(plot, PstChannels::Rows.data(), PstChannels::Rows.size(), { "TestSettings", "Results", "TagName" });
 }
 
 void CPSTReport::SavePST(IPlotPtr plot)

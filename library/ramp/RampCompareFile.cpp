@@ -63,18 +63,7 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("Kg/cm²");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 QString pressureAxisTitle(const QString& unitText)

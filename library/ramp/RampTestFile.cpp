@@ -51,6 +51,10 @@ const ResultFileFamily<CRampReport>& family()
             Slot { Kind::Number, &CRampReport::m_strSpringFinal },
             Slot { Kind::Number, &CRampReport::m_strSpringRate },
         };
+        // A steep thrust over a short travel gives a spring far beyond the
+        // integers; it is only shown, so the file the page saved opens again.
+        f.measuredPoints = { SpringInitialPoint, SpringFinalPoint, SpringRatePoint };
+        f.signalChannels = ResultChannelNames(RampTestChannels::SignalsInHidingOrder);
         f.tag = &CRampReport::m_strTag;
         // A loaded result keeps its own tag and unit codes for a later save.
         f.fileTag = &CRampReport::m_strTag;
@@ -61,25 +65,12 @@ const ResultFileFamily<CRampReport>& family()
 
 void checkSettings(const PlotChannelData& settings)
 {
-    // A steep thrust over a short travel gives a spring far beyond the
-    // integers; it is only shown, so the file the page saved opens again.
-    CheckResultSettings(family().settings, settings, { SpringInitialPoint, SpringFinalPoint, SpringRatePoint });
+    CheckResultSettings(family().settings, settings, family().measuredPoints);
 }
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("kg/sq.cm");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerSqCm);
 }
 
 QString lengthUnitText(int unitCode)
@@ -100,8 +91,7 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
 {
     // A file of another test (a step file renamed) lacks some of the signal
     // channels the ramp views draw.
-    for (const char* name : RampTestChannels::SignalsInHidingOrder)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
+    RequireSignalChannels(family(), lookup);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
     checkSettings(settings);
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/ResultFile.h"
+#include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
 
 #include <QString>
 
@@ -14,14 +16,7 @@
 namespace StepCompare
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-    int32_t style;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr std::array<ChannelRow, 24> Rows { {
     { "Position", "Position 1", 0x0A0AFF, "Time", "Position", 12 },
@@ -50,14 +45,8 @@ inline constexpr std::array<ChannelRow, 24> Rows { {
     { "PvPPort2Diff", "Port2 Delta Pressure", 0xCC00CC, "Position", "Pressure", 5 },
 } };
 
-// One signal of file 2: where it comes from, where it and its difference go,
-// and every how many copied points a marker stands.
-struct CopyRow {
-    const char* source;
-    const char* second;
-    const char* difference;
-    int markerSpacing;
-};
+// The signals of file 2.
+using CopyRow = CompareCopyRow;
 
 inline constexpr std::array<CopyRow, 8> CopyRows { {
     { "Position", "Position2", "PositionDiff", 25 },

@@ -52,17 +52,7 @@ using StepTestChannels::TimeAxis;
 // cancelled or the file was refused with "File open error.".
 std::optional<std::pair<QString, FileValues>> openFile(const IPlotPtr& scratch)
 {
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, QStringLiteral("stp"));
-    if (!path)
-        return std::nullopt;
-    try {
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        return std::make_pair(*path, read(ResultFileFrame::lookupIn(*scratch)));
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return std::nullopt;
-    }
+    return OpenCompareFile(OpenTitle, OpenFilter, QStringLiteral("stp"), scratch, &StepCompare::read);
 }
 
 void copy(const IPlotPtr& from, const IPlotPtr& to, const char* name, bool shown)
@@ -132,54 +122,40 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
     const auto file = openFile(scratch);
     if (!file)
         return false;
-    const auto& [path, values] = *file;
+    const QString& path = file->first;
+    const auto& values = file->second;
     // File 2 as it was: what the user does not accept (or what cannot be
     // compared) leaves it as shown before.
-    const CStepTestCompareReport before = *this;
-    m_strFile2 = AutoString(path);
-    m_strStartPosition2 = AutoString(values.start);
-    m_strStopPosition2 = AutoString(values.stop);
-    m_strHoldTime2 = AutoString(values.hold);
-    m_strTestDate2 = AutoString(values.testDate);
-    m_bSingleActing2 = values.singleActing;
-    m_bPressureSensor2 = values.pressureSensor;
-    m_strPressureUnit2 = AutoString(values.unitText);
-    m_strTag2 = AutoString(values.tag);
-
-    const bool same = SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
-        m_strHoldTime1, m_strHoldTime2, m_bPressureSensor1, m_bPressureSensor2, m_bSingleActing1, m_bSingleActing2,
-        m_strPressureUnit1, m_strPressureUnit2);
-    if (!same && !ContinueDespiteOtherSettings(parent)) {
-        *this = before;
-        return false;
-    }
-
-    try {
-        for (const char* name : { "PvPPort1_2", "PvPPort2_2", "PvPPort1Diff", "PvPPort2Diff", "Position2",
-                 "PositionDiff", "Command2", "CommandDiff", "Port1_2", "Port1Diff", "Port2_2", "Port2Diff", "ILCmd2",
-                 "ILCmdDiff", "ILPOS2", "ILPOSDiff" })
-            OnCheckBoxChanged(visible, AutoString(name), false);
-        const bool pressure = m_bPressureSensor2 != 0;
-        const bool port2 = pressure && m_bSingleActing2 == 0;
-        for (const CopyRow& row : CopyRows) {
-            const QString source = QString::fromLatin1(row.source);
-            bool shown = true;
-            if (source.endsWith(QLatin1String("Port1")))
-                shown = pressure;
-            else if (source.endsWith(QLatin1String("Port2")))
-                shown = port2;
-            LoadChannel(AutoString(row.source), AutoString(row.second), row.markerSpacing, shown, scratch, visible);
-            LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference),
-                row.markerSpacing, shown, visible);
-        }
-        fitAxes(visible);
-        StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
-        return true;
-    } catch (...) {
-        // The channels copied before the failure stay; the caller is told
-        // that the comparison is not complete.
-        *this = before;
-        ResultFileFrame::showFailure(MismatchedChannels, LoadCaption);
-        return false;
-    }
+    return TakeCompareFile2(
+        *this, parent,
+        [&] {
+            m_strFile2 = AutoString(path);
+            m_strStartPosition2 = AutoString(values.start);
+            m_strStopPosition2 = AutoString(values.stop);
+            m_strHoldTime2 = AutoString(values.hold);
+            m_strTestDate2 = AutoString(values.testDate);
+            m_bSingleActing2 = values.singleActing;
+            m_bPressureSensor2 = values.pressureSensor;
+            m_strPressureUnit2 = AutoString(values.unitText);
+            m_strTag2 = AutoString(values.tag);
+        },
+        [this] {
+            return SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
+                m_strHoldTime1, m_strHoldTime2, m_bPressureSensor1, m_bPressureSensor2, m_bSingleActing1,
+                m_bSingleActing2, m_strPressureUnit1, m_strPressureUnit2);
+        },
+        [&] {
+            for (const char* name : { "PvPPort1_2", "PvPPort2_2", "PvPPort1Diff", "PvPPort2Diff", "Position2",
+                     "PositionDiff", "Command2", "CommandDiff", "Port1_2", "Port1Diff", "Port2_2", "Port2Diff",
+                     "ILCmd2", "ILCmdDiff", "ILPOS2", "ILPOSDiff" })
+                OnCheckBoxChanged(visible, AutoString(name), false);
+            const bool pressure = m_bPressureSensor2 != 0;
+            const bool port2 = pressure && m_bSingleActing2 == 0;
+            LoadCompareRows(CopyRows.data(), CopyRows.size(), pressure, port2, scratch, visible);
+            fitAxes(visible);
+            StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
+        },
+        // The channels copied before a failure stay; the caller is told that
+        // the comparison is not complete.
+        MismatchedChannels, LoadCaption);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Plot.h"
+#include "core/PlotConfiguration.h"
 
 #include <QString>
 
@@ -14,13 +15,7 @@
 namespace StepTestChannels
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr std::array<ChannelRow, 10> Rows { {
     { "Position", "Position", 0x0A0AFF, "Time", "Position" },

@@ -21,6 +21,7 @@ const ResultFileFamily<CStepTestReport>& family()
         f.saveFilter = QStringLiteral("(*.stp)|*.stp|");
         f.openFilter = QStringLiteral("*.stp|*.stp|");
         f.extension = QStringLiteral("stp");
+        f.signalChannels = ResultChannelNames(StepTestChannels::SignalsInHidingOrder);
         f.settings = {
             Slot { Kind::Number, &CStepTestReport::m_strStartPosition },
             Slot { Kind::Number, &CStepTestReport::m_strStopPosition },
@@ -46,18 +47,7 @@ const ResultFileFamily<CStepTestReport>& family()
 
 QString pressureUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("Kg/cm²");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 QString pressureAxisTitle(int unitCode)
@@ -69,8 +59,6 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CStepTestReport& r
 {
     // A file of another test (a partial stroke file renamed) lacks some of
     // the signal channels a step view draws.
-    for (const char* name : StepTestChannels::SignalsInHidingOrder)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
     ReadResultRecord(family(), lookup, record);
 }
 

@@ -11,20 +11,7 @@ namespace StepTestChannels
 
 void Setup(const IPlotPtr& plot)
 {
-    plot->RemoveAllChannels();
-    for (size_t k = 0; k < Rows.size(); ++k)
-        plot->AddChannel();
-    int index = 0;
-    for (const ChannelRow& row : Rows) {
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis),
-            ChannelStyle::PlainTrace);
-    }
-    for (const char* hidden : { "TestSettings", "TagName" }) {
-        const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, AutoString(hidden));
-        channel->SetVisible(false);
-        channel->SetLegendVisible(false);
-    }
+    LayOutChannels(plot, Rows.data(), Rows.size(), { "TestSettings", "TagName" });
 }
 
 void ShowSignals(const IPlotPtr& plot, bool show)

@@ -61,18 +61,7 @@ TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup)
 
 QString TrendsFilePressureUnitText(uint8_t code)
 {
-    switch (code) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return QStringLiteral("kg/sq.cm");
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("%");
-    default:
-        return QStringLiteral("psi");
-    }
+    return ResultPressureUnitText(code, PressureUnitSpelling::KgPerSqCm);
 }
 
 QString TrendsFileTemperatureUnitText(uint8_t code)
