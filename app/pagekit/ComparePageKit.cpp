@@ -1,5 +1,6 @@
 #include "ComparePageKit.h"
 
+#include "PageTemplate.h"
 #include "ui/FormPage.h"
 
 #include <QAbstractButton>
@@ -70,6 +71,32 @@ void setChecked(FormPage& page, int boxId, bool on)
 {
     if (auto* box = page.controlAs<QAbstractButton>(boxId))
         box->setChecked(on);
+}
+
+std::vector<int> editIds(const PageTemplate& page)
+{
+    std::vector<int> ids;
+    for (const ControlSpec& spec : page.controls) {
+        if (spec.kind == ControlSpec::Kind::Edit)
+            ids.push_back(spec.id);
+    }
+    return ids;
+}
+
+void showNoFile(FormPage& page, std::span<const int> edits, std::span<const int> boxes, NoFileBoxes how,
+    const std::function<void()>& showEmptyView)
+{
+    for (int id : edits)
+        page.setWindowText(id, QString());
+    for (int box : boxes) {
+        setChecked(page, box, false);
+        if (how == NoFileBoxes::UntickAndEnable)
+            page.enableControl(box, true);
+    }
+    if (showEmptyView)
+        showEmptyView();
+    page.enableControl(OpenFile2Button, false);
+    page.enableControl(PrintButton, false);
 }
 
 } // namespace ComparePageKit

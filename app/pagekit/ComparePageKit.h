@@ -4,10 +4,13 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 class FormPage;
+struct PageTemplate;
 
 // What the compare pages (step, partial stroke, ramp and HDRL) share: the
 // control ids of the "File Information" block and the block itself, which a
@@ -27,6 +30,8 @@ enum : int {
     Tag2Edit = 910,
     Date2Edit = 914,
     File2Edit = 1111,
+    // Print Report, below the plot, named here for the no-file reset.
+    PrintButton = 771,
 };
 
 // The "File Information" group at the page's top left, `groupWidth` by
@@ -45,5 +50,18 @@ void boldCaptions(FormPage& page, std::initializer_list<int> captionIds);
 // Whether a channel box is ticked (a missing box is not), and ticking it.
 bool isChecked(const FormPage& page, int boxId);
 void setChecked(FormPage& page, int boxId, bool on);
+
+// The ids of the edits of a page template, in template order.
+std::vector<int> editIds(const PageTemplate& page);
+
+// Whether the reset to the no-file state leaves the channel boxes enabled or
+// only unticks them.
+enum class NoFileBoxes { UntickAndEnable, Untick };
+
+// The page as before any file, after its plot is emptied: `edits` empty, the
+// `boxes` unticked (and enabled where `how` says), then `showEmptyView` puts
+// the page's own view back, and neither "2..." nor Print Report is to be had.
+void showNoFile(FormPage& page, std::span<const int> edits, std::span<const int> boxes, NoFileBoxes how,
+    const std::function<void()>& showEmptyView);
 
 } // namespace ComparePageKit

@@ -177,11 +177,8 @@ void CHDRLCompareView::OnOpenFile1()
         // The page as before any file: every field empty, an empty plot in
         // the control signal view, neither file 2 nor Print to be had.
         m_pPlot->ClearAllData();
-        for (int id : Boxes())
-            setWindowText(id, QString());
-        showView(ControlSignalButton);
-        enableControl(OpenFile2Button, false);
-        enableControl(PrintButton, false);
+        ComparePageKit::showNoFile(
+            *this, Boxes(), {}, ComparePageKit::NoFileBoxes::Untick, [this] { showView(ControlSignalButton); });
         return;
     }
     for (int id : Boxes())

@@ -56,7 +56,7 @@ public:
         HDRButton = 475,
         LinearityButton = 502,
         BackButton = 431,
-        PrintButton = 771,
+        PrintButton = ComparePageKit::PrintButton,
         PlotFrame = 1066,
         ScratchHost = 1062,
         ReportHost = 1061,

@@ -254,17 +254,11 @@ void CPSTCompare::OnOpenFile2()
 void CPSTCompare::showNoFile()
 {
     m_pPlot->ClearAllData();
-    for (int id : AllEdits)
-        setWindowText(id, QString());
-    setWindowText(UnitLabel, QString());
-    for (int box : allBoxes()) {
-        setChecked(box, false);
-        enableControl(box, true);
-    }
-    hideAllChannels();
-    m_NoTime1 = m_NoTime2 = m_NoTarget1 = m_NoTarget2 = false;
-    enableControl(OpenFile2Button, false);
-    enableControl(PrintButton, false);
+    ComparePageKit::showNoFile(*this, AllEdits, allBoxes(), ComparePageKit::NoFileBoxes::UntickAndEnable, [this] {
+        setWindowText(UnitLabel, QString());
+        hideAllChannels();
+        m_NoTime1 = m_NoTime2 = m_NoTarget1 = m_NoTarget2 = false;
+    });
 }
 
 void CPSTCompare::OnPrintReport()

@@ -66,7 +66,7 @@ public:
         ReportHost = 1046,
         PrinterHost = 1047,
         BackButton = 431,
-        PrintButton = 771,
+        PrintButton = ComparePageKit::PrintButton,
         ReportId = 7001,
         PrinterId = 7002,
         PlotId = 7003,

@@ -502,16 +502,13 @@ void CRampTestCompare::OnOpenFile2()
 void CRampTestCompare::showNoFile()
 {
     m_pPlot->ClearAllData();
-    for (const ControlSpec& spec : Template.controls) {
-        if (spec.kind == ControlSpec::Kind::Edit)
-            setWindowText(spec.id, QString());
-        else if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
-            setWindowText(spec.id, spec.text);
-    }
-    UncheckAllChannelBoxes();
-    ApplyRampTestView();
-    enableControl(OpenFile2Button, false);
-    enableControl(PrintButton, false);
+    ComparePageKit::showNoFile(*this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::Untick, [this] {
+        for (const ControlSpec& spec : Template.controls) {
+            if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
+                setWindowText(spec.id, spec.text);
+        }
+        ApplyRampTestView();
+    });
 }
 
 // ---------------------------------------------------------------------------

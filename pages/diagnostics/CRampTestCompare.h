@@ -85,7 +85,7 @@ public:
         SignalsVsCommandButton = 1137,
         FrictionButton = 1138,
         BackButton = 431,
-        PrintButton = 771,
+        PrintButton = ComparePageKit::PrintButton,
         PlotHost = 1372,
         ScratchHost = 1373,
         ReportHost = 1374,

@@ -388,20 +388,15 @@ void CStepCompareView::OnOpenFile2()
 void CStepCompareView::showNoFile()
 {
     m_pPlot->ClearAllData();
-    for (const ControlSpec& spec : Template.controls) {
-        if (spec.kind == ControlSpec::Kind::Edit)
-            setWindowText(spec.id, QString());
-    }
-    for (int box : allBoxes())
-        enableAndCheck(box, true, false);
-    ShowStepView();
-    for (const BoxChannel& row : BoxChannels) {
-        OnCheckBoxChanged(m_pPlot, AutoString(row.stepChannel), false);
-        if (row.pressureChannel)
-            OnCheckBoxChanged(m_pPlot, AutoString(row.pressureChannel), false);
-    }
-    enableControl(PrintButton, false);
-    enableControl(OpenFile2Button, false);
+    ComparePageKit::showNoFile(
+        *this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::UntickAndEnable, [this] {
+            ShowStepView();
+            for (const BoxChannel& row : BoxChannels) {
+                OnCheckBoxChanged(m_pPlot, AutoString(row.stepChannel), false);
+                if (row.pressureChannel)
+                    OnCheckBoxChanged(m_pPlot, AutoString(row.pressureChannel), false);
+            }
+        });
 }
 
 // ---------------------------------------------------------------------------

@@ -53,7 +53,7 @@ public:
         PressureViewButton = 1136,
         PlotFrame = 1052,
         BackButton = 431,
-        PrintButton = 771,
+        PrintButton = ComparePageKit::PrintButton,
         ScratchHost = 1054,
         ReportHost = 1060,
         PrinterHost = 1064,
