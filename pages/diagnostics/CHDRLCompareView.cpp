@@ -1,6 +1,7 @@
 #include "CHDRLCompareView.h"
 
 #include "AppLog.h"
+#include "ComparePageControls.h"
 #include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
@@ -70,31 +71,22 @@ void CHDRLCompareView::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
-    // The scratch plot only receives each opened file; it is never shown.
-    CreateTestPageControl(
-        this, imports.CreatePlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
-    guard("OnInitialUpdate", [&] {
-        if (m_pPlot) {
-            if (imports.ConfigureHDRLPlotControl)
-                imports.ConfigureHDRLPlotControl(m_pPlot);
-            record.SetupHDRLDestPlotChannels(m_pPlot);
-        }
-        if (m_pScratchPlot) {
-            if (imports.ConfigureHDRLPlotControl)
-                imports.ConfigureHDRLPlotControl(m_pScratchPlot);
+    CreateCompareControls(
+        this, imports, { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
+        m_pReport, m_pPrinter, m_pPlot, m_pScratchPlot, imports.ConfigureHDRLPlotControl,
+        [&] { record.SetupHDRLDestPlotChannels(m_pPlot); },
+        [&] {
             m_pScratchPlot->SetLegendVisible(false);
             record.SetupHDRLSrcPlotChannels(m_pScratchPlot);
             m_pScratchPlot->ClearAllData();
-        }
-        if (m_pPlot) {
-            m_pPlot->ClearAllData();
-            showView(ControlSignalButton);
-            hideAllChannels();
-        }
-    });
+        },
+        [&] {
+            if (m_pPlot) {
+                m_pPlot->ClearAllData();
+                showView(ControlSignalButton);
+                hideAllChannels();
+            }
+        });
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
     setToolTips(StripToolTips);

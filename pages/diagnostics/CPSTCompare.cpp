@@ -1,5 +1,6 @@
 #include "CPSTCompare.h"
 
+#include "ComparePageControls.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
 #include "PartialStrokeRules.h"
@@ -71,25 +72,14 @@ void CPSTCompare::OnInitialUpdate()
     StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CPSTCompareReport& record = context().records().m_PSTCompareReport;
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
-    // The scratch plot only receives each opened file; it is never shown.
-    CreateTestPageControl(
-        this, imports.CreatePlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
-    guard("OnInitialUpdate", [&] {
-        if (m_pPlot) {
-            if (imports.ConfigurePSTPlotControl)
-                imports.ConfigurePSTPlotControl(m_pPlot);
+    CreateCompareControls(
+        this, imports, { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
+        m_pReport, m_pPrinter, m_pPlot, m_pScratchPlot, imports.ConfigurePSTPlotControl,
+        [&] {
             m_pPlot->XAxisByName(QStringLiteral("Time"))->SetTitle(QStringLiteral("Time [ms]"));
             record.SetupDestPlotChannels(m_pPlot);
-        }
-        if (m_pScratchPlot) {
-            if (imports.ConfigurePSTPlotControl)
-                imports.ConfigurePSTPlotControl(m_pScratchPlot);
-            record.SetupSrcPlotChannels(m_pScratchPlot);
-        }
-    });
+        },
+        [&] { record.SetupSrcPlotChannels(m_pScratchPlot); });
     enableControl(PrintButton, false);
     for (int box : allBoxes())
         setChecked(box, false);

@@ -502,13 +502,14 @@ void CRampTestCompare::OnOpenFile2()
 void CRampTestCompare::showNoFile()
 {
     m_pPlot->ClearAllData();
-    ComparePageKit::showNoFile(*this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::Untick, [this] {
-        for (const ControlSpec& spec : Template.controls) {
-            if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
-                setWindowText(spec.id, spec.text);
-        }
-        ApplyRampTestView();
-    });
+    ComparePageKit::showNoFile(
+        *this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::Untick, [this] {
+            for (const ControlSpec& spec : Template.controls) {
+                if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
+                    setWindowText(spec.id, spec.text);
+            }
+            ApplyRampTestView();
+        });
 }
 
 // ---------------------------------------------------------------------------

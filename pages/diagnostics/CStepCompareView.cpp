@@ -1,6 +1,7 @@
 #include "CStepCompareView.h"
 
 #include "AppLog.h"
+#include "ComparePageControls.h"
 #include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
@@ -79,24 +80,10 @@ void CStepCompareView::OnInitialUpdate()
     context().log().WriteLog(LogLine);
     const TellboxImports& imports = context().imports();
     CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
-    // The scratch plot only receives each opened file; it is never shown.
-    CreateTestPageControl(
-        this, imports.CreatePlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
-    guard("OnInitialUpdate", [&] {
-        if (m_pPlot) {
-            if (imports.ConfigureStepTestPlotControl)
-                imports.ConfigureStepTestPlotControl(m_pPlot);
-            record.SetupDestPlotChannels(m_pPlot);
-        }
-        if (m_pScratchPlot) {
-            if (imports.ConfigureStepTestPlotControl)
-                imports.ConfigureStepTestPlotControl(m_pScratchPlot);
-            record.SetupSrcPlotChannels(m_pScratchPlot);
-        }
-    });
+    CreateCompareControls(
+        this, imports, { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
+        m_pReport, m_pPrinter, m_pPlot, m_pScratchPlot, imports.ConfigureStepTestPlotControl,
+        [&] { record.SetupDestPlotChannels(m_pPlot); }, [&] { record.SetupSrcPlotChannels(m_pScratchPlot); });
     for (int box : allBoxes())
         setChecked(box, false);
     guard("OnInitialUpdate", [this] {
