@@ -32,6 +32,7 @@ enum : int {
     File2Edit = 1111,
     // Print Report, below the plot, named here for the no-file reset.
     PrintButton = 771,
+    BackButton = 431,
 };
 
 // The "File Information" group at the page's top left, `groupWidth` by

@@ -97,10 +97,8 @@ void CHDRLCompareView::OnInitialUpdate()
 
 void CHDRLCompareView::connectHandlers()
 {
-    onClicked(OpenFile1Button, "OnOpenFile1", [this] { OnOpenFile1(); });
-    onClicked(OpenFile2Button, "OnOpenFile2", [this] { OnOpenFile2(); });
-    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
-    onClicked(BackButton, "OnBack", [this] { OnBack(); });
+    ConnectCompareHandlers(*this,
+        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
     onClicked(ControlSignalButton, "OnControlSignalView", [this] { OnControlSignalView(); });
     onClicked(HDRButton, "OnHDRView", [this] { OnHDRView(); });
     onClicked(LinearityButton, "OnLinearityView", [this] { OnLinearityView(); });

@@ -55,7 +55,7 @@ public:
         ControlSignalButton = 432,
         HDRButton = 475,
         LinearityButton = 502,
-        BackButton = 431,
+        BackButton = ComparePageKit::BackButton,
         PrintButton = ComparePageKit::PrintButton,
         PlotFrame = 1066,
         ScratchHost = 1062,

@@ -100,14 +100,9 @@ void CPSTCompare::OnInitialUpdate()
 
 void CPSTCompare::connectHandlers()
 {
-    onClicked(OpenFile1Button, "OnOpenFile1", [this] { OnOpenFile1(); });
-    onClicked(OpenFile2Button, "OnOpenFile2", [this] { OnOpenFile2(); });
-    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
-    onClicked(BackButton, "OnBack", [this] { OnBack(); });
-    for (const BoxChannel& row : BoxChannels) {
-        const int box = row.box;
-        onClicked(box, "OnChannelBox", [this, box] { OnChannelBox(box); });
-    }
+    ConnectCompareHandlers(*this,
+        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
+    ConnectChannelBoxes(*this, BoxChannels, [this](int box) { OnChannelBox(box); });
 }
 
 void CPSTCompare::ActivatePage()
@@ -134,13 +129,12 @@ void CPSTCompare::enableAndCheck(int boxId, bool on)
 
 void CPSTCompare::sync(const char* channel, int boxId)
 {
-    OnCheckBoxChanged(m_pPlot, AutoString(channel), checked(boxId));
+    SyncChannel(*this, m_pPlot, channel, boxId);
 }
 
 void CPSTCompare::hideAllChannels()
 {
-    for (const BoxChannel& row : BoxChannels)
-        OnCheckBoxChanged(m_pPlot, AutoString(row.channel), false);
+    HideRowChannels(m_pPlot, BoxChannels, &BoxChannel::channel);
 }
 
 void CPSTCompare::OnChannelBox(int boxId)

@@ -65,7 +65,7 @@ public:
         ScratchHost = 1054,
         ReportHost = 1046,
         PrinterHost = 1047,
-        BackButton = 431,
+        BackButton = ComparePageKit::BackButton,
         PrintButton = ComparePageKit::PrintButton,
         ReportId = 7001,
         PrinterId = 7002,

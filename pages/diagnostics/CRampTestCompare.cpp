@@ -1,6 +1,7 @@
 #include "CRampTestCompare.h"
 
 #include "AppLog.h"
+#include "ComparePageControls.h"
 #include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "PageHelpers.h"
@@ -142,18 +143,13 @@ void CRampTestCompare::OnInitialUpdate()
 
 void CRampTestCompare::connectHandlers()
 {
-    onClicked(OpenFile1Button, "OnOpenFile1", [this] { OnOpenFile1(); });
-    onClicked(OpenFile2Button, "OnOpenFile2", [this] { OnOpenFile2(); });
-    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
-    onClicked(BackButton, "OnBack", [this] { OnBack(); });
+    ConnectCompareHandlers(*this,
+        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
     onClicked(RampTestButton, "ApplyRampTestView", [this] { ApplyRampTestView(); });
     onClicked(PressureVsPositionButton, "ApplyPressureVsPositionView", [this] { ApplyPressureVsPositionView(); });
     onClicked(SignalsVsCommandButton, "ApplySignalsVsCommandView", [this] { ApplySignalsVsCommandView(); });
     onClicked(FrictionButton, "ApplyFrictionView", [this] { ApplyFrictionView(); });
-    for (const BoxChannels& row : Boxes) {
-        const int box = row.box;
-        onClicked(box, "OnChannelBox", [this, box] { OnChannelBox(box); });
-    }
+    ConnectChannelBoxes(*this, Boxes, [this](int box) { OnChannelBox(box); });
 }
 
 void CRampTestCompare::ActivatePage()

@@ -84,7 +84,7 @@ public:
         PressureVsPositionButton = 1136,
         SignalsVsCommandButton = 1137,
         FrictionButton = 1138,
-        BackButton = 431,
+        BackButton = ComparePageKit::BackButton,
         PrintButton = ComparePageKit::PrintButton,
         PlotHost = 1372,
         ScratchHost = 1373,

@@ -92,11 +92,7 @@ void CStepCompareView::OnInitialUpdate()
         if (m_pPlot) {
             m_pPlot->ClearAllData();
             ShowStepView();
-            for (const BoxChannel& row : BoxChannels) {
-                OnCheckBoxChanged(m_pPlot, AutoString(row.stepChannel), false);
-                if (row.pressureChannel)
-                    OnCheckBoxChanged(m_pPlot, AutoString(row.pressureChannel), false);
-            }
+            HideRowChannels(m_pPlot, BoxChannels, &BoxChannel::stepChannel, &BoxChannel::pressureChannel);
         }
     });
     m_PressureView = false;
@@ -113,14 +109,9 @@ void CStepCompareView::OnInitialUpdate()
 
 void CStepCompareView::connectHandlers()
 {
-    onClicked(OpenFile1Button, "OnOpenFile1", [this] { OnOpenFile1(); });
-    onClicked(OpenFile2Button, "OnOpenFile2", [this] { OnOpenFile2(); });
-    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
-    onClicked(BackButton, "OnBack", [this] { OnBack(); });
-    for (const BoxChannel& row : BoxChannels) {
-        const int box = row.box;
-        onClicked(box, "OnChannelBox", [this, box] { OnChannelBox(box); });
-    }
+    ConnectCompareHandlers(*this,
+        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
+    ConnectChannelBoxes(*this, BoxChannels, [this](int box) { OnChannelBox(box); });
     onClicked(StepViewButton, "ShowStepView", [this] { ShowStepView(); });
     onClicked(PressureViewButton, "ShowPressureView", [this] { ShowPressureView(); });
 }
@@ -152,7 +143,7 @@ void CStepCompareView::enableAndCheck(int boxId, bool enable, bool check)
 
 void CStepCompareView::sync(const char* channel, int boxId)
 {
-    OnCheckBoxChanged(m_pPlot, AutoString(channel), checked(boxId));
+    SyncChannel(*this, m_pPlot, channel, boxId);
 }
 
 void CStepCompareView::showAxis(bool xAxis, const char* name, bool shown)
@@ -378,11 +369,7 @@ void CStepCompareView::showNoFile()
     ComparePageKit::showNoFile(
         *this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::UntickAndEnable, [this] {
             ShowStepView();
-            for (const BoxChannel& row : BoxChannels) {
-                OnCheckBoxChanged(m_pPlot, AutoString(row.stepChannel), false);
-                if (row.pressureChannel)
-                    OnCheckBoxChanged(m_pPlot, AutoString(row.pressureChannel), false);
-            }
+            HideRowChannels(m_pPlot, BoxChannels, &BoxChannel::stepChannel, &BoxChannel::pressureChannel);
         });
 }
 

@@ -52,7 +52,7 @@ public:
         StepViewButton = 1140,
         PressureViewButton = 1136,
         PlotFrame = 1052,
-        BackButton = 431,
+        BackButton = ComparePageKit::BackButton,
         PrintButton = ComparePageKit::PrintButton,
         ScratchHost = 1054,
         ReportHost = 1060,

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ComparePageKit.h"
 #include "TellboxImports.h"
 #include "TestPageControls.h"
+#include "core/PlotChannelHelpers.h"
 
 #include <functional>
 
@@ -51,4 +53,49 @@ void CreateCompareControls(FormPage* page, const TellboxImports& imports, const 
         if (afterSetUp)
             afterSetUp();
     });
+}
+
+// What a compare page does on "1...", "2...", Print Report and Back.
+struct CompareFileHandlers {
+    std::function<void()> openFile1;
+    std::function<void()> openFile2;
+    std::function<void()> printReport;
+    std::function<void()> back;
+};
+
+// Connects "1...", "2...", Print Report and Back, in that order.
+inline void ConnectCompareHandlers(FormPage& page, const CompareFileHandlers& handlers)
+{
+    page.onClicked(ComparePageKit::OpenFile1Button, "OnOpenFile1", handlers.openFile1);
+    page.onClicked(ComparePageKit::OpenFile2Button, "OnOpenFile2", handlers.openFile2);
+    page.onClicked(ComparePageKit::PrintButton, "OnPrintReport", handlers.printReport);
+    page.onClicked(ComparePageKit::BackButton, "OnBack", handlers.back);
+}
+
+// Connects the box of each row of a page's box table (rows with a `box`), in
+// table order, to `onBox`, which is given the box clicked.
+template <class Rows> void ConnectChannelBoxes(FormPage& page, const Rows& rows, const std::function<void(int)>& onBox)
+{
+    for (const auto& row : rows) {
+        const int box = row.box;
+        page.onClicked(box, "OnChannelBox", [onBox, box] { onBox(box); });
+    }
+}
+
+// Shows channel `channel` of `plot` as its box `boxId` stands.
+inline void SyncChannel(const FormPage& page, const IPlotPtr& plot, const char* channel, int boxId)
+{
+    OnCheckBoxChanged(plot, AutoString(channel), ComparePageKit::isChecked(page, boxId));
+}
+
+// Hides, row by row of a page's box table, the channels the row names in
+// `fields`, in that order; a row without one of them (null) skips it.
+template <class Rows, class... Fields> void HideRowChannels(const IPlotPtr& plot, const Rows& rows, Fields... fields)
+{
+    for (const auto& row : rows) {
+        for (const char* name : { (row.*fields)... }) {
+            if (name)
+                OnCheckBoxChanged(plot, AutoString(name), false);
+        }
+    }
 }
