@@ -30,6 +30,27 @@ void ReportFrameFields::setText(const QString& key, const QString& text) const
     setText(ReportFrameText::DetailSection, key, text);
 }
 
+void SetCompareFileInformation(const ReportFrameFields& fields, const AutoString& tag1, const AutoString& tag2,
+    const AutoString& date1, const AutoString& date2, const AutoString& name1, const AutoString& name2)
+{
+    const std::pair<const char*, QString> texts[] = {
+        { "FIleSettingsLbl", QStringLiteral("File Information") },
+        { "File1TagLbl", QStringLiteral("Tag:") },
+        { "File1DateLbl", QStringLiteral("File Date:") },
+        { "File1NameLbl", QStringLiteral("File Name:") },
+        { "File1Lbl", QStringLiteral("File #1") },
+        { "File2Lbl", QStringLiteral("File #2") },
+        { "Tag1Value", tag1.toQString() },
+        { "Tag2Value", tag2.toQString() },
+        { "TestDate1Value", date1.toQString() },
+        { "TestDate2Value", date2.toQString() },
+        { "FileName1Value", name1.toQString() },
+        { "FileName2Value", name2.toQString() },
+    };
+    for (const auto& [key, text] : texts)
+        fields.setText(QString::fromLatin1(key), text);
+}
+
 void ReportFrameFields::setPicture(const QString& key, const QString& path) const
 {
     m_report->Sections()

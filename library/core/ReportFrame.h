@@ -105,6 +105,11 @@ private:
     const IReportPtr& m_report;
 };
 
+// The file information block of a compare report: its captions, then both
+// files' tag, date and name.
+void SetCompareFileInformation(const ReportFrameFields& fields, const AutoString& tag1, const AutoString& tag2,
+    const AutoString& date1, const AutoString& date2, const AutoString& name1, const AutoString& name2);
+
 // One plot picture of a report: the plot is switched to its view (when one
 // is named), saved as `fileName` in the picture folder, and the picture
 // field `fieldKey` then shows it.

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -393,17 +394,46 @@ auto OpenCompareFile(
     }
 }
 
-// File 2 of a comparison, in the order the compare loaders keep: `take` puts
-// the file's values into the record; when `sameSettings` says they differ the
-// user is asked, and a refusal puts the record back as it was; then `draw`
-// copies file 2's channels, and a failure there puts the record back and
-// shows `failure` (under `caption`).
-template <class Report, class Take, class Same, class Draw>
-bool TakeCompareFile2(Report& report, QWidget* parent, Take take, Same sameSettings, Draw draw,
-    const QString& failure, const std::optional<QString>& caption = std::nullopt)
+// File 1 of a comparison, the file OpenCompareFile gave (nothing: the user
+// cancelled or it was refused): clears the page's plot and both files' fields
+// (`blank` to nothing, the settings in `zero` to "0.0"), then `fill` puts the
+// file's path and values in and `draw` copies its channels; a failure on the
+// way shows "File open error.".
+template <class Values, class Fill, class Draw>
+bool TakeCompareFile1(const std::optional<std::pair<QString, Values>>& file, const IPlotPtr& visible,
+    std::initializer_list<AutoString*> blank, std::initializer_list<AutoString*> zero, Fill fill, Draw draw)
 {
+    if (!file)
+        return false;
+    try {
+        visible->ClearAllData();
+        for (AutoString* text : blank)
+            *text = AutoString("");
+        for (AutoString* text : zero)
+            *text = AutoString("0.0");
+        fill(file->first, file->second);
+        draw(file->second);
+        return true;
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return false;
+    }
+}
+
+// File 2 of a comparison, the file OpenCompareFile gave (nothing: the user
+// cancelled or it was refused), in the order the compare loaders keep: `take`
+// puts the file's path and values into the record; when `sameSettings` says
+// they differ the user is asked, and a refusal puts the record back as it was;
+// then `draw` copies file 2's channels, and a failure there puts the record
+// back and shows `failure` (under `caption`).
+template <class Report, class Values, class Take, class Same, class Draw>
+bool TakeCompareFile2(const std::optional<std::pair<QString, Values>>& file, Report& report, QWidget* parent, Take take,
+    Same sameSettings, Draw draw, const QString& failure, const std::optional<QString>& caption = std::nullopt)
+{
+    if (!file)
+        return false;
     const Report before = report;
-    take();
+    take(file->first, file->second);
     if (!sameSettings() && !ContinueDespiteOtherSettings(parent)) {
         report = before;
         return false;

@@ -45,9 +45,8 @@ struct FileFigures {
 };
 
 // Reads the identity of the file in the scratch plot, after the file check.
-FileFigures identityOf(const IPlotPtr& scratch)
+FileFigures identityOf(const ResultFileFrame::ChannelLookup& lookup)
 {
-    const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
     FileFigures f;
     f.settling = HDRLTestFile::checkFile(lookup);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
@@ -230,84 +229,82 @@ void CHDRLCompareReport::OnCompareLinearity(IPlotPtr plot)
     showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
 }
 
+// The chosen file, read from the scratch plot; nothing when the user
+// cancelled or the file was refused with "File open error.".
+std::optional<std::pair<QString, FileFigures>> openFile(const IPlotPtr& scratch)
+{
+    return OpenCompareFile(OpenTitle, OpenFilter, Extension, scratch, &identityOf);
+}
+
 bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {
     ModuleStateGuard moduleState;
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
-    if (!path)
-        return false;
-    try {
-        // The file is checked whole in the scratch plot before the compare
-        // plot or the record are emptied.
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        FileFigures f = identityOf(scratch);
-        visible->ClearAllData();
-        *this = CHDRLCompareReport();
-        m_strFileName1 = AutoString(*path);
-        m_strPosSettlingTime1 = AutoString(f.settlingText);
-        m_strTestDate1 = AutoString(f.date);
-        m_strTag1 = AutoString(f.tag);
-        copyAndEvaluate(scratch, visible, 1, f);
-        m_strRepeatAverage1 = AutoString(f.repeatAverage);
-        m_strRepeatMaximum1 = AutoString(f.repeatMaximum);
-        m_strHysDeadAverage1 = AutoString(f.hysDeadAverage);
-        m_strHysDeadMaximum1 = AutoString(f.hysDeadMaximum);
-        m_strLinearError1 = AutoString(f.linearity);
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    // The file is checked whole in the scratch plot before the compare plot
+    // or the record are emptied.
+    return TakeCompareFile1(
+        openFile(scratch), visible, {}, {},
+        [this](const QString& path, const FileFigures& f) {
+            *this = CHDRLCompareReport();
+            m_strFileName1 = AutoString(path);
+            m_strPosSettlingTime1 = AutoString(f.settlingText);
+            m_strTestDate1 = AutoString(f.date);
+            m_strTag1 = AutoString(f.tag);
+        },
+        [&](const FileFigures& figures) {
+            FileFigures f = figures;
+            copyAndEvaluate(scratch, visible, 1, f);
+            m_strRepeatAverage1 = AutoString(f.repeatAverage);
+            m_strRepeatMaximum1 = AutoString(f.repeatMaximum);
+            m_strHysDeadAverage1 = AutoString(f.hysDeadAverage);
+            m_strHysDeadMaximum1 = AutoString(f.hysDeadMaximum);
+            m_strLinearError1 = AutoString(f.linearity);
+        });
 }
 
 bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent)
 {
     ModuleStateGuard moduleState;
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
-    if (!path)
-        return false;
+    const auto file = openFile(scratch);
     // File 2 and the differences as they were: what the user does not accept
     // (or what cannot be compared) leaves them as shown before.
-    const CHDRLCompareReport before = *this;
-    std::optional<ShownFile2> shown;
-    try {
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        FileFigures f = identityOf(scratch);
-        m_strFileName2 = AutoString(*path);
-        m_strTestDate2 = AutoString(f.date);
-        m_strPosSettlingTime2 = AutoString(f.settlingText);
-        m_strTag2 = AutoString(f.tag);
+    return TakeCompareFile2(
+        file, *this, parent,
+        [this](const QString& path, const FileFigures& f) {
+            m_strFileName2 = AutoString(path);
+            m_strTestDate2 = AutoString(f.date);
+            m_strPosSettlingTime2 = AutoString(f.settlingText);
+            m_strTag2 = AutoString(f.tag);
+        },
         // The settling time is the one setting compared.
-        if (m_strPosSettlingTime1.toQString() != m_strPosSettlingTime2.toQString()
-            && !ContinueDespiteOtherSettings(parent)) {
-            *this = before;
-            return false;
-        }
-        shown.emplace(visible);
-        copyAndEvaluate(scratch, visible, 2, f);
-        m_strRepeatAverage2 = AutoString(f.repeatAverage);
-        m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
-        m_strHysDeadAverage2 = AutoString(f.hysDeadAverage);
-        m_strHysDeadMaximum2 = AutoString(f.hysDeadMaximum);
-        m_strLinearError2 = AutoString(f.linearity);
-        m_strRepeatAverageDiff = AutoString(difference(m_strRepeatAverage1, m_strRepeatAverage2));
-        m_strRepeatMaximumDiff = AutoString(difference(m_strRepeatMaximum1, m_strRepeatMaximum2));
-        m_strHysDeadAverageDiff = AutoString(difference(m_strHysDeadAverage1, m_strHysDeadAverage2));
-        m_strHysDeadMaximumDiff = AutoString(difference(m_strHysDeadMaximum1, m_strHysDeadMaximum2));
-        m_strLinearErrorDiff = AutoString(difference(m_strLinearError1, m_strLinearError2));
-        return true;
-    } catch (...) {
-        *this = before;
-        if (shown) {
+        [this] { return m_strPosSettlingTime1.toQString() == m_strPosSettlingTime2.toQString(); },
+        [&] {
+            std::optional<ShownFile2> shown;
             try {
-                shown->restore();
+                shown.emplace(visible);
+                FileFigures f = file->second;
+                copyAndEvaluate(scratch, visible, 2, f);
+                m_strRepeatAverage2 = AutoString(f.repeatAverage);
+                m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
+                m_strHysDeadAverage2 = AutoString(f.hysDeadAverage);
+                m_strHysDeadMaximum2 = AutoString(f.hysDeadMaximum);
+                m_strLinearError2 = AutoString(f.linearity);
+                m_strRepeatAverageDiff = AutoString(difference(m_strRepeatAverage1, m_strRepeatAverage2));
+                m_strRepeatMaximumDiff = AutoString(difference(m_strRepeatMaximum1, m_strRepeatMaximum2));
+                m_strHysDeadAverageDiff = AutoString(difference(m_strHysDeadAverage1, m_strHysDeadAverage2));
+                m_strHysDeadMaximumDiff = AutoString(difference(m_strHysDeadMaximum1, m_strHysDeadMaximum2));
+                m_strLinearErrorDiff = AutoString(difference(m_strLinearError1, m_strLinearError2));
             } catch (...) {
-                // A compare plot that fails here has nothing left to restore.
+                // The curves shown before come back; the record is put back
+                // by the shared order.
+                if (shown) {
+                    try {
+                        shown->restore();
+                    } catch (...) {
+                        // A compare plot that fails here has nothing left to restore.
+                    }
+                }
+                throw;
             }
-        }
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+        },
+        ExportFailureText::FileOpen);
 }

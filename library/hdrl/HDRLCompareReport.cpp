@@ -20,18 +20,8 @@ void GenerateHDRLTestCompareReport(CHDRLCompareReport record, IPlotPtr plot, IRe
         const auto text
             = [&fields](const char* key, const QString& value) { fields.setText(QString::fromLatin1(key), value); };
         const auto value = [&text](const char* key, const AutoString& s) { text(key, s.toQString()); };
-        text("FIleSettingsLbl", QStringLiteral("File Information"));
-        text("File1TagLbl", QStringLiteral("Tag:"));
-        text("File1DateLbl", QStringLiteral("File Date:"));
-        text("File1NameLbl", QStringLiteral("File Name:"));
-        text("File1Lbl", QStringLiteral("File #1"));
-        text("File2Lbl", QStringLiteral("File #2"));
-        value("Tag1Value", record.m_strTag1);
-        value("Tag2Value", record.m_strTag2);
-        value("TestDate1Value", record.m_strTestDate1);
-        value("TestDate2Value", record.m_strTestDate2);
-        value("FileName1Value", record.m_strFileName1);
-        value("FileName2Value", record.m_strFileName2);
+        SetCompareFileInformation(fields, record.m_strTag1, record.m_strTag2, record.m_strTestDate1,
+            record.m_strTestDate2, record.m_strFileName1, record.m_strFileName2);
         text("PosnSetLbl", QStringLiteral("Position Settling Time:"));
         value("PosSetTime", record.m_strPosSettlingTime1);
         value("PosSetTime2", record.m_strPosSettlingTime2);

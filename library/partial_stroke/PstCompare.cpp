@@ -105,66 +105,53 @@ void CPSTCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {
     ModuleStateGuard moduleState;
-    const auto file = openFile(scratch);
-    if (!file)
-        return false;
-    const auto& [path, values] = *file;
-    try {
-        visible->ClearAllData();
-        for (AutoString* text : { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFileName1,
-                 &m_strFileName2, &m_strBreakAwayTime1, &m_strBreakAwayTime2, &m_strBreakAwayTimeDiff,
-                 &m_strTimeToTargetResult1, &m_strTimeToTargetResult2, &m_strTimeToTargetResultDiff,
-                 &m_strBreakAwayPressure1, &m_strBreakAwayPressure2, &m_strBreakAwayPressureDiff, &m_strBreakAwayUnit1,
-                 &m_strBreakAwayUnit2, &m_strResult1, &m_strResult2 })
-            *text = AutoString("");
-        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2,
-                 &m_strTimeToTarget1, &m_strTimeToTarget2, &m_strTestDuration1, &m_strTestDuration2 })
-            *text = AutoString("0.0");
-        m_strFileName1 = AutoString(path);
-        m_strStartPosition1 = AutoString(values.start);
-        m_strStopPosition1 = AutoString(values.stop);
-        m_strTimeToTarget1 = AutoString(values.timeToTarget);
-        m_strTestDuration1 = AutoString(values.duration);
-        m_bSingleActing1 = values.singleActing;
-        m_bPressureSensor1 = values.pressureSensor;
-        m_strTestDate1 = AutoString(values.testDate);
-        m_strBreakAwayUnit1 = AutoString(values.unitText);
-        const QString title = pressureAxisTitle(values.unitText);
-        scratch->YAxisByName(PressureAxis)->SetTitle(title);
-        m_strTag1 = AutoString(values.tag);
-        m_strBreakAwayTime1 = AutoString(values.breakAwayTime);
-        m_strBreakAwayPressure1 = AutoString(values.breakAwayPressure);
-        m_strTimeToTargetResult1 = AutoString(values.timeToTargetResult);
-        m_strResult1 = AutoString(values.result);
-
-        const bool pressure = m_bPressureSensor1 != 0;
-        const bool port2 = pressure && m_bSingleActing1 == 0;
-        const std::pair<const char*, bool> copies[] = { { "Position", true }, { "Command", true },
-            { "Port1", pressure }, { "Port2", port2 }, { "ILCmd", true }, { "ILPOS", true } };
-        for (const auto& [name, shown] : copies)
-            LoadChannel(AutoString(name), AutoString(name), shown, scratch, visible);
-        fitAxes(visible);
-        visible->YAxisByName(PressureAxis)->SetTitle(title);
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return TakeCompareFile1(
+        openFile(scratch), visible,
+        { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFileName1, &m_strFileName2,
+            &m_strBreakAwayTime1, &m_strBreakAwayTime2, &m_strBreakAwayTimeDiff, &m_strTimeToTargetResult1,
+            &m_strTimeToTargetResult2, &m_strTimeToTargetResultDiff, &m_strBreakAwayPressure1, &m_strBreakAwayPressure2,
+            &m_strBreakAwayPressureDiff, &m_strBreakAwayUnit1, &m_strBreakAwayUnit2, &m_strResult1, &m_strResult2 },
+        { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2, &m_strTimeToTarget1,
+            &m_strTimeToTarget2, &m_strTestDuration1, &m_strTestDuration2 },
+        [&](const QString& path, const PstCompare::FileValues& values) {
+            const QString title = pressureAxisTitle(values.unitText);
+            m_strFileName1 = AutoString(path);
+            m_strStartPosition1 = AutoString(values.start);
+            m_strStopPosition1 = AutoString(values.stop);
+            m_strTimeToTarget1 = AutoString(values.timeToTarget);
+            m_strTestDuration1 = AutoString(values.duration);
+            m_bSingleActing1 = values.singleActing;
+            m_bPressureSensor1 = values.pressureSensor;
+            m_strTestDate1 = AutoString(values.testDate);
+            m_strBreakAwayUnit1 = AutoString(values.unitText);
+            scratch->YAxisByName(PressureAxis)->SetTitle(title);
+            m_strTag1 = AutoString(values.tag);
+            m_strBreakAwayTime1 = AutoString(values.breakAwayTime);
+            m_strBreakAwayPressure1 = AutoString(values.breakAwayPressure);
+            m_strTimeToTargetResult1 = AutoString(values.timeToTargetResult);
+            m_strResult1 = AutoString(values.result);
+        },
+        [&](const PstCompare::FileValues& values) {
+            const QString title = pressureAxisTitle(values.unitText);
+            const bool pressure = m_bPressureSensor1 != 0;
+            const bool port2 = pressure && m_bSingleActing1 == 0;
+            const std::pair<const char*, bool> copies[] = { { "Position", true }, { "Command", true },
+                { "Port1", pressure }, { "Port2", port2 }, { "ILCmd", true }, { "ILPOS", true } };
+            for (const auto& [name, shown] : copies)
+                LoadChannel(AutoString(name), AutoString(name), shown, scratch, visible);
+            fitAxes(visible);
+            visible->YAxisByName(PressureAxis)->SetTitle(title);
+        });
 }
 
 bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent)
 {
     ModuleStateGuard moduleState;
-    const auto file = openFile(scratch);
-    if (!file)
-        return false;
-    const QString& path = file->first;
-    const auto& values = file->second;
     // File 2 as it was: what the user does not accept (or what cannot be
     // compared) leaves it, and its differences, as shown before.
     return TakeCompareFile2(
-        *this, parent,
-        [&] {
+        openFile(scratch), *this, parent,
+        [this](const QString& path, const PstCompare::FileValues& values) {
             m_strFileName2 = AutoString(path);
             m_strStartPosition2 = AutoString(values.start);
             m_strStopPosition2 = AutoString(values.stop);

@@ -49,18 +49,8 @@ void GeneratePSTCompareReport(CPSTCompareReport record, IPlotPtr plot, IReportPt
     descriptor.fields = [&record](const ReportFrameFields& fields) {
         const auto set
             = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
-        set("FIleSettingsLbl", QStringLiteral("File Information"));
-        set("File1TagLbl", QStringLiteral("Tag:"));
-        set("File1DateLbl", QStringLiteral("File Date:"));
-        set("File1NameLbl", QStringLiteral("File Name:"));
-        set("File1Lbl", QStringLiteral("File #1"));
-        set("File2Lbl", QStringLiteral("File #2"));
-        set("Tag1Value", record.m_strTag1.toQString());
-        set("Tag2Value", record.m_strTag2.toQString());
-        set("TestDate1Value", record.m_strTestDate1.toQString());
-        set("TestDate2Value", record.m_strTestDate2.toQString());
-        set("FileName1Value", record.m_strFileName1.toQString());
-        set("FileName2Value", record.m_strFileName2.toQString());
+        SetCompareFileInformation(fields, record.m_strTag1, record.m_strTag2, record.m_strTestDate1,
+            record.m_strTestDate2, record.m_strFileName1, record.m_strFileName2);
         set("PSTSetTitle", QStringLiteral("Partial Stroke Test Settings"));
         set("StartTitle", QStringLiteral("Start Position:"));
         set("StopTitle", QStringLiteral("Stop Position:"));

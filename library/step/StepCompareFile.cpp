@@ -72,63 +72,51 @@ void fitAxes(const IPlotPtr& plot)
 bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {
     ModuleStateGuard moduleState;
-    const auto file = openFile(scratch);
-    if (!file)
-        return false;
-    const auto& [path, values] = *file;
-    try {
-        visible->ClearAllData();
-        for (AutoString* text : { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFile1, &m_strFile2 })
-            *text = AutoString("");
-        for (AutoString* text : { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2,
-                 &m_strHoldTime1, &m_strHoldTime2 })
-            *text = AutoString("0.0");
-        m_strFile1 = AutoString(path);
-        m_strStartPosition1 = AutoString(values.start);
-        m_strStopPosition1 = AutoString(values.stop);
-        m_strHoldTime1 = AutoString(values.hold);
-        m_strTestDate1 = AutoString(values.testDate);
-        m_bSingleActing1 = values.singleActing;
-        m_bPressureSensor1 = values.pressureSensor;
-        const QString title = pressureAxisTitle(values.unitText);
-        visible->YAxisByName(PressureAxis)->SetTitle(title);
-        m_strPressureUnit1 = AutoString(values.unitText);
-        m_strTag1 = AutoString(values.tag);
-
-        ResetGridView(visible);
-        const bool pressure = m_bPressureSensor1 != 0;
-        const bool port2 = pressure && m_bSingleActing1 == 0;
-        copy(scratch, visible, "Position", true);
-        copy(scratch, visible, "Command", true);
-        copy(scratch, visible, "Port1", pressure);
-        copy(scratch, visible, "Port2", port2);
-        copy(scratch, visible, "ILCmd", true);
-        copy(scratch, visible, "ILPOS", true);
-        copy(scratch, visible, "PvPPort1", pressure);
-        copy(scratch, visible, "PvPPort2", port2);
-        fitAxes(visible);
-        visible->YAxisByName(PressureAxis)->SetTitle(title);
-        StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return false;
-    }
+    return TakeCompareFile1(
+        openFile(scratch), visible,
+        { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFile1, &m_strFile2 },
+        { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2, &m_strHoldTime1,
+            &m_strHoldTime2 },
+        [&](const QString& path, const FileValues& values) {
+            const QString title = pressureAxisTitle(values.unitText);
+            m_strFile1 = AutoString(path);
+            m_strStartPosition1 = AutoString(values.start);
+            m_strStopPosition1 = AutoString(values.stop);
+            m_strHoldTime1 = AutoString(values.hold);
+            m_strTestDate1 = AutoString(values.testDate);
+            m_bSingleActing1 = values.singleActing;
+            m_bPressureSensor1 = values.pressureSensor;
+            visible->YAxisByName(PressureAxis)->SetTitle(title);
+            m_strPressureUnit1 = AutoString(values.unitText);
+            m_strTag1 = AutoString(values.tag);
+        },
+        [&](const FileValues& values) {
+            const QString title = pressureAxisTitle(values.unitText);
+            ResetGridView(visible);
+            const bool pressure = m_bPressureSensor1 != 0;
+            const bool port2 = pressure && m_bSingleActing1 == 0;
+            copy(scratch, visible, "Position", true);
+            copy(scratch, visible, "Command", true);
+            copy(scratch, visible, "Port1", pressure);
+            copy(scratch, visible, "Port2", port2);
+            copy(scratch, visible, "ILCmd", true);
+            copy(scratch, visible, "ILPOS", true);
+            copy(scratch, visible, "PvPPort1", pressure);
+            copy(scratch, visible, "PvPPort2", port2);
+            fitAxes(visible);
+            visible->YAxisByName(PressureAxis)->SetTitle(title);
+            StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
+        });
 }
 
 bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent)
 {
     ModuleStateGuard moduleState;
-    const auto file = openFile(scratch);
-    if (!file)
-        return false;
-    const QString& path = file->first;
-    const auto& values = file->second;
     // File 2 as it was: what the user does not accept (or what cannot be
     // compared) leaves it as shown before.
     return TakeCompareFile2(
-        *this, parent,
-        [&] {
+        openFile(scratch), *this, parent,
+        [this](const QString& path, const FileValues& values) {
             m_strFile2 = AutoString(path);
             m_strStartPosition2 = AutoString(values.start);
             m_strStopPosition2 = AutoString(values.stop);

@@ -30,18 +30,8 @@ void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot,
     descriptor.fields = [&record](const ReportFrameFields& fields) {
         const auto set
             = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
-        set("FIleSettingsLbl", QStringLiteral("File Information"));
-        set("File1TagLbl", QStringLiteral("Tag:"));
-        set("File1DateLbl", QStringLiteral("File Date:"));
-        set("File1NameLbl", QStringLiteral("File Name:"));
-        set("File1Lbl", QStringLiteral("File #1"));
-        set("File2Lbl", QStringLiteral("File #2"));
-        set("Tag1Value", record.m_strTag1.toQString());
-        set("Tag2Value", record.m_strTag2.toQString());
-        set("TestDate1Value", record.m_strTestDate1.toQString());
-        set("TestDate2Value", record.m_strTestDate2.toQString());
-        set("FileName1Value", record.m_strFile1.toQString());
-        set("FileName2Value", record.m_strFile2.toQString());
+        SetCompareFileInformation(fields, record.m_strTag1, record.m_strTag2, record.m_strTestDate1,
+            record.m_strTestDate2, record.m_strFile1, record.m_strFile2);
         set("StartPos1Lbl", QStringLiteral("Start Position:"));
         set("StartPosn", record.m_strStartPosition1.toQString());
         set("StopPos1Lbl", QStringLiteral("Stop Position:"));
