@@ -3,6 +3,7 @@
 #include "WinColor.h"
 
 #include "ui/ControlRegistry.h"
+#include "ui/FontToFit.h"
 
 #include <QPainter>
 
@@ -101,11 +102,6 @@ void NumEdit::paintEvent(QPaintEvent*)
 
 QFont NumEdit::fittedFont(const QString& text, int room) const
 {
-    // A text wider than the box (the longest status names in the status
-    // strip) is drawn in a smaller font rather than losing both its ends.
-    constexpr double SmallestPoints = 6.0;
-    QFont shown = font();
-    while (shown.pointSizeF() - 0.5 >= SmallestPoints && QFontMetricsF(shown).horizontalAdvance(text) > room)
-        shown.setPointSizeF(shown.pointSizeF() - 0.5);
-    return shown;
+    // The longest status names in the status strip are wider than the box.
+    return fontToFit(font(), room, [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(text); });
 }

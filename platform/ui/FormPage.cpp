@@ -2,6 +2,7 @@
 
 #include "ControlRegistry.h"
 #include "DialogUnits.h"
+#include "FontToFit.h"
 #include "HandlerGuard.h"
 #include "Pictures.h"
 #include "PlatformLog.h"
@@ -81,16 +82,12 @@ protected:
 private:
     QFont fittedFont(const QStyleOptionButton& option) const
     {
-        constexpr double SmallestPoints = 6.0;
-        QFont shown = font();
-        if (option.text.isEmpty() || shown.pointSizeF() <= 0)
-            return shown;
+        if (option.text.isEmpty() || font().pointSizeF() <= 0)
+            return font();
         int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
         if (!option.icon.isNull())
             room -= option.iconSize.width() + 4;
-        while (shown.pointSizeF() - 0.5 >= SmallestPoints && QFontMetricsF(shown).horizontalAdvance(option.text) > room)
-            shown.setPointSizeF(shown.pointSizeF() - 0.5);
-        return shown;
+        return fontToFit(font(), room, [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(option.text); });
     }
 };
 

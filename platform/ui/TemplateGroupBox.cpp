@@ -1,5 +1,7 @@
 #include "TemplateGroupBox.h"
 
+#include "FontToFit.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -18,15 +20,10 @@ TemplateGroupBox::TemplateGroupBox(const QString& title, QWidget* parent)
 
 QFont TemplateGroupBox::titleFont() const
 {
-    // The template's rectangles were drawn for a narrower dialog font: a title
-    // wider than its group gets a smaller font rather than losing its end.
-    constexpr double SmallestPoints = 6.0;
-    QFont font = this->font();
-    const int room = width() - 2 * QFontMetrics(font).averageCharWidth();
-    while (font.pointSizeF() > SmallestPoints
-        && QFontMetrics(font).size(Qt::TextShowMnemonic | Qt::TextSingleLine, title()).width() > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    return font;
+    const int room = width() - 2 * QFontMetrics(font()).averageCharWidth();
+    return fontToFit(font(), room, [&](const QFont& f) {
+        return QFontMetrics(f).size(Qt::TextShowMnemonic | Qt::TextSingleLine, title()).width();
+    });
 }
 
 QRect TemplateGroupBox::titleRect() const
