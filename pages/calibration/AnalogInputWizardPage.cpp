@@ -12,11 +12,14 @@
 using namespace AnalogInputWizardRules;
 
 AnalogInputWizardPage::AnalogInputWizardPage(PageContext& context, const QString& className, int dialogId,
-    WizardPage which, const Monitor& monitor, StripTimer stripTimer, QWidget* parent)
+    WizardPage which, const Monitor& monitor, const PageTemplate& pageTemplate, const ToolTipTable& toolTips,
+    StripTimer stripTimer, QWidget* parent)
     : StripPage(context, className, dialogId, stripTimer, parent)
     , m_page(which)
     , m_monitor(monitor)
+    , m_toolTips(toolTips)
 {
+    buildPage(pageTemplate);
 }
 
 void AnalogInputWizardPage::OnInitialUpdate()
@@ -103,6 +106,26 @@ void AnalogInputWizardPage::writeLoopCode(uint8_t code)
 {
     data().CalState = code;
     write(HartCommand::WriteCalLoop);
+}
+
+void AnalogInputWizardPage::setPageToolTips()
+{
+    setToolTips(StripToolTips);
+    setToolTips(monitorToolTips(m_monitor));
+    setToolTips(m_toolTips);
+}
+
+void AnalogInputWizardPage::armLiveValues(int timerId, int ms, int firstMs, LiveFlags flags)
+{
+    every(
+        timerId, ms, "OnTimer",
+        [this, flags] {
+            ShowLiveValues();
+            if (flags == LiveFlags::EveryTick)
+                ShowLoopCalFlags();
+            RefreshStrip();
+        },
+        firstMs);
 }
 
 void AnalogInputWizardPage::goToStep(int step)

@@ -31,8 +31,11 @@ public:
         int state; // beside "Status:"
     };
 
+    // Builds the page from `pageTemplate`; `toolTips` are the page's own, set
+    // after the strip's and the monitor's.
     AnalogInputWizardPage(PageContext& context, const QString& className, int dialogId, WizardPage which,
-        const Monitor& monitor, StripTimer stripTimer, QWidget* parent = nullptr);
+        const Monitor& monitor, const PageTemplate& pageTemplate, const ToolTipTable& toolTips, StripTimer stripTimer,
+        QWidget* parent = nullptr);
 
     // The strip, and the flag and state indicators taken from the template.
     void OnInitialUpdate() override;
@@ -63,6 +66,12 @@ protected:
     // Sets the calibration state byte to `code` and sends it with the loop
     // calibration text as it stands.
     void writeLoopCode(uint8_t code);
+    // The strip's tooltips, the monitor's, then the page's own.
+    void setPageToolTips();
+    // Arms the live timer: the command count and the current, the flags
+    // where the page re-reads them on every tick, and the strip.
+    enum class LiveFlags { OnActivation, EveryTick };
+    void armLiveValues(int timerId, int ms, int firstMs, LiveFlags flags = LiveFlags::OnActivation);
     // Stops this page's timers, swaps the wizard page `step` (0 the start
     // page) into the page pane and activates it.
     void goToStep(int step);
@@ -72,6 +81,7 @@ protected:
 private:
     WizardPage m_page;
     Monitor m_monitor;
+    const ToolTipTable& m_toolTips;
     std::array<INumEditPtr, 3> m_pFlags;
     INumEditPtr m_pState;
 };

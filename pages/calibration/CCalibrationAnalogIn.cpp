@@ -5,9 +5,8 @@
 
 CCalibrationAnalogIn::CCalibrationAnalogIn(PageContext& context, QWidget* parent)
     : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn"), DialogId, WizardPage::Start, Controls,
-        StripTimer::None, parent)
+        Template, ToolTips, StripTimer::None, parent)
 {
-    buildPage(Template);
 }
 
 void CCalibrationAnalogIn::OnInitialUpdate()
@@ -15,9 +14,7 @@ void CCalibrationAnalogIn::OnInitialUpdate()
     AnalogInputWizardPage::OnInitialUpdate();
     enableControl(NextButton, false);
     onClicked(NextButton, "OnNext", [this] { OnNext(); });
-    setToolTips(StripToolTips);
-    setToolTips(monitorToolTips(Controls));
-    setToolTips(ToolTips);
+    setPageToolTips();
 }
 
 void CCalibrationAnalogIn::ActivatePage()
@@ -29,13 +26,7 @@ void CCalibrationAnalogIn::ActivatePage()
     enableControl(NextButton, true);
     ShowLoopCalState();
     // The flags and the state are read only when the page is shown.
-    every(
-        LiveTimerId, LiveMs, "OnTimer",
-        [this] {
-            ShowLiveValues();
-            RefreshStrip();
-        },
-        FirstLiveMs);
+    armLiveValues(LiveTimerId, LiveMs, FirstLiveMs);
 }
 
 void CCalibrationAnalogIn::OnNext()

@@ -20,9 +20,8 @@ using namespace AnalogInputWizardRules;
 
 CCalibrationAnalogIn1::CCalibrationAnalogIn1(PageContext& context, QWidget* parent)
     : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn1"), DialogId, WizardPage::Step1, Controls,
-        StripTimer::None, parent)
+        Template, ToolTips, StripTimer::None, parent)
 {
-    buildPage(Template);
 }
 
 void CCalibrationAnalogIn1::OnInitialUpdate()
@@ -31,9 +30,7 @@ void CCalibrationAnalogIn1::OnInitialUpdate()
     enableControl(NextButton, false);
     onClicked(PreviousButton, "OnPrevious", [this] { OnPrevious(); });
     onClicked(NextButton, "OnNext", [this] { OnNext(); });
-    setToolTips(StripToolTips);
-    setToolTips(monitorToolTips(Controls));
-    setToolTips(ToolTips);
+    setPageToolTips();
 }
 
 void CCalibrationAnalogIn1::ActivatePage()
@@ -51,13 +48,7 @@ void CCalibrationAnalogIn1::ActivatePage()
     enableControl(NextButton, true);
     ShowLoopCalFlags();
     ShowLoopCalState();
-    every(
-        LiveTimerId, LiveMs, "OnTimer",
-        [this] {
-            ShowLiveValues();
-            RefreshStrip();
-        },
-        FirstLiveMs);
+    armLiveValues(LiveTimerId, LiveMs, FirstLiveMs);
 }
 
 void CCalibrationAnalogIn1::OnPrevious()
@@ -78,12 +69,9 @@ AnalogInputAcceptStep::AnalogInputAcceptStep(PageContext& context, const QString
     const Monitor& monitor, const Setup& setup, const PageTemplate& pageTemplate, const ToolTipTable& toolTips,
     QWidget* parent)
     : AnalogInputWizardPage(context, className, dialogId, WizardPage(int(WizardPage::Start) + setup.step), monitor,
-        StripTimer::None, parent)
+        pageTemplate, toolTips, StripTimer::None, parent)
     , m_setup(setup)
-    , m_monitorIds(monitor)
-    , m_toolTips(toolTips)
 {
-    buildPage(pageTemplate);
 }
 
 void AnalogInputAcceptStep::OnInitialUpdate()
@@ -92,21 +80,12 @@ void AnalogInputAcceptStep::OnInitialUpdate()
     onClicked(m_setup.acceptButton, "OnAccept", [this] { OnAccept(); });
     onClicked(m_setup.previousButton, "OnPrevious", [this] { OnPrevious(); });
     onClicked(m_setup.nextButton, "OnNext", [this] { OnNext(); });
-    setToolTips(StripToolTips);
-    setToolTips(monitorToolTips(m_monitorIds));
-    setToolTips(m_toolTips);
+    setPageToolTips();
 }
 
 void AnalogInputAcceptStep::armLiveTimer(int firstMs)
 {
-    every(
-        m_setup.liveTimerId, m_setup.liveMs, "OnTimer",
-        [this] {
-            ShowLiveValues();
-            ShowLoopCalFlags();
-            RefreshStrip();
-        },
-        firstMs);
+    armLiveValues(m_setup.liveTimerId, m_setup.liveMs, firstMs, LiveFlags::EveryTick);
 }
 
 void AnalogInputAcceptStep::armStateTimer()
@@ -239,9 +218,8 @@ void CCalibrationAnalogIn4::OnAccept()
 
 CCalibrationAnalogIn5::CCalibrationAnalogIn5(PageContext& context, QWidget* parent)
     : AnalogInputWizardPage(context, QStringLiteral("CCalibrationAnalogIn5"), DialogId, WizardPage::Step5, Controls,
-        StripTimer::Slow, parent)
+        Template, ToolTips, StripTimer::Slow, parent)
 {
-    buildPage(Template);
 }
 
 void CCalibrationAnalogIn5::OnInitialUpdate()
@@ -257,9 +235,7 @@ void CCalibrationAnalogIn5::OnInitialUpdate()
     onClicked(FinishButton, "OnFinish", [this] { OnFinish(); });
     onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
     onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
-    setToolTips(StripToolTips);
-    setToolTips(monitorToolTips(Controls));
-    setToolTips(ToolTips);
+    setPageToolTips();
 }
 
 void CCalibrationAnalogIn5::ActivatePage()

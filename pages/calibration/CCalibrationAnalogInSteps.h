@@ -86,8 +86,6 @@ protected:
     void armStateTimer();
 
     Setup m_setup;
-    const Monitor& m_monitorIds;
-    const ToolTipTable& m_toolTips;
 };
 
 // Step 2 (dialog 276): the 4 mA reference point.
