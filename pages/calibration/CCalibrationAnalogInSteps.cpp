@@ -101,6 +101,20 @@ void AnalogInputAcceptStep::armStateTimer()
     });
 }
 
+void AnalogInputAcceptStep::acceptWithCodes(std::initializer_list<uint8_t> codes)
+{
+    enableControl(m_setup.acceptButton, false);
+    // The state shown after each code is the one the code sets, not read back.
+    m_bSkipStateRead = true;
+    for (const uint8_t code : codes) {
+        writeLoopCode(code);
+        ShowLoopCalState();
+    }
+    enableControl(m_setup.nextButton, true);
+    m_bSkipStateRead = false;
+    armStateTimer();
+}
+
 void AnalogInputAcceptStep::OnPrevious()
 {
     writeLoopCode(m_setup.previousCode);
@@ -138,16 +152,8 @@ void CCalibrationAnalogIn2::ActivatePage()
 
 void CCalibrationAnalogIn2::OnAccept()
 {
-    enableControl(AcceptButton, false);
-    writeLoopCode(ReferenceCode);
-    m_bSkipStateRead = true;
     storage().m_bFourMilliampSet = true;
-    ShowLoopCalState();
-    writeLoopCode(ReferenceSetCode);
-    ShowLoopCalState();
-    enableControl(NextButton, true);
-    m_bSkipStateRead = false;
-    armStateTimer();
+    acceptWithCodes({ ReferenceCode, ReferenceSetCode });
 }
 
 // Step 3
@@ -172,13 +178,7 @@ void CCalibrationAnalogIn3::ActivatePage()
 
 void CCalibrationAnalogIn3::OnAccept()
 {
-    enableControl(AcceptButton, false);
-    writeLoopCode(AcceptCode);
-    m_bSkipStateRead = true;
-    ShowLoopCalState();
-    enableControl(NextButton, true);
-    m_bSkipStateRead = false;
-    armStateTimer();
+    acceptWithCodes({ AcceptCode });
 }
 
 // Step 4
@@ -204,13 +204,7 @@ void CCalibrationAnalogIn4::ActivatePage()
 
 void CCalibrationAnalogIn4::OnAccept()
 {
-    enableControl(AcceptButton, false);
-    writeLoopCode(AcceptCode);
-    m_bSkipStateRead = true;
-    enableControl(NextButton, true);
-    ShowLoopCalState();
-    m_bSkipStateRead = false;
-    armStateTimer();
+    acceptWithCodes({ AcceptCode });
 }
 
 // ---------------------------------------------------------------------------

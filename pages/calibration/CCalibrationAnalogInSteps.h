@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <initializer_list>
+
 // The five steps of the analog input calibration wizard. Each step tells the
 // positioner what the user just did by a code of Write_Cal_Loop_cmd; the
 // positioner does the arithmetic and reports its progress as the state.
@@ -84,6 +86,9 @@ protected:
     void armLiveTimer(int firstMs);
     // The state timer, after Accept: both timers stopped, the state read, both armed again.
     void armStateTimer();
+    // What Accept does on every step: Accept disabled, `codes` sent in their
+    // order with the state shown after each, Next enabled and the state timer armed.
+    void acceptWithCodes(std::initializer_list<uint8_t> codes);
 
     Setup m_setup;
 };
