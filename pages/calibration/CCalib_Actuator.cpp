@@ -4,18 +4,12 @@
 #include "MiscAccessors.h"
 #include "PageControls.h"
 #include "PageHelpers.h"
-#include "ReportDefinitionPath.h"
-#include "ReportHeaderFill.h"
 #include "ReportRecords.h"
-#include "TellboxImports.h"
 #include "ValidityMark.h"
 
 #include "automation/NumberText.h"
 #include "core/Tellbox.h"
 #include "ui/Prompts.h"
-#include "ui/TimerService.h"
-
-#include <QProgressBar>
 
 using namespace StrokeCalibrationRules;
 
@@ -47,16 +41,7 @@ bool CCalib_Actuator::smallerModel() const
 void CCalib_Actuator::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
-    const AppLog& log = context().log();
-    auto makeLed = [&](int row, int id) {
-        ILedRoundPtr led = CreateRoundLed(this, controlScreenRect(FlagHosts[row]), id, log);
-        if (led) {
-            led->setLitColor(FlagLitColour);
-            led->setUnlitColor(FlagUnlitColour);
-            led->setLit(false);
-        }
-        return led;
-    };
+    auto makeLed = [this](int row, int id) { return createFlagLed(FlagHosts[row], id); };
     m_pFlagLeds[0] = makeLed(0, SupplyLed);
     m_pFlagLeds[1] = makeLed(1, Port1Led);
     if (smallerModel()) {
@@ -91,14 +76,11 @@ void CCalib_Actuator::OnInitialUpdate()
     m_pPort2Gauge = makeGauge(Port2GaugeHost, Port2Gauge);
     createReportControls();
 
-    onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
+    connectRunControls();
     onTextChanged(PressureEdit, "OnChangeSupplyPressure", [this] { OnChangeSupplyPressure(); });
-    onClicked(StartButton, "OnStartCalibration", [this] { OnStartCalibration(); });
-    onClicked(AbortButton, "OnAbortCalibration", [this] { OnAbortCalibration(); });
     onClicked(BackButton, "OnBack", [this] { OnBack(); });
     onClicked(ZeroSupplyButton, "OnZeroSupply", [this] { OnZeroSupply(); });
     onClicked(FrictionButton, "OnFrictionTolerances", [this] { OnFrictionTolerances(); });
-    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
 
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
@@ -106,10 +88,8 @@ void CCalib_Actuator::OnInitialUpdate()
         { Port1Led, QStringLiteral("Calibration Flag - Port 1") } };
     if (!smallerModel())
         flagTips.push_back({ Port2Led, QStringLiteral("Calibration Flag - Port 2") });
-    const int firstPosition = smallerModel() ? FirstPositionLedK40 : FirstPositionLedK90;
-    for (int k = 0; k < 6; ++k)
-        flagTips.push_back({ firstPosition + k, QString::fromLatin1(StrokeFlags[k].tip) });
     setToolTips(flagTips);
+    setToolTips(strokeFlagTips(smallerModel() ? FirstPositionLedK40 : FirstPositionLedK90));
     setToolTips(TrailingToolTips);
 }
 
@@ -343,16 +323,13 @@ void CCalib_Actuator::FillActuatorCalibResults()
 
 void CCalib_Actuator::OnPrintReport()
 {
-    ReportRecords& records = context().records();
-    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
-    FillActuatorCalibResults();
-    CActuatorCalibReport& record = records.m_ActuatorCalibReport;
-    record.m_strLastCalDate = AutoString(windowText(TodayEdit));
-    record.m_strNewCalBy = AutoString(windowText(InitialsEdit));
-    record.m_strPressure = AutoString(windowText(PressureEdit));
-    record.m_strPressureUnit = AutoString(windowText(UnitLabel));
-    record.m_strState = AutoString(windowText(StateEdit));
-    const QString definition = ReportDefinitionPath(
-        context().helpers().GetAppFolder(), QStringLiteral("ActStrokeFricCalRept"), data().DeviceType);
-    GenerateActCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+    CActuatorCalibReport& record = context().records().m_ActuatorCalibReport;
+    printRunReport(
+        record, QStringLiteral("ActStrokeFricCalRept"),
+        [this, &record] {
+            FillActuatorCalibResults();
+            record.m_strPressure = AutoString(windowText(PressureEdit));
+            record.m_strPressureUnit = AutoString(windowText(UnitLabel));
+        },
+        GenerateActCalibTestReport);
 }

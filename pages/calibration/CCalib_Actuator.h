@@ -4,11 +4,6 @@
 #include "StrokeCalibrationRules.h"
 
 #include "controls/AngularGauge.h"
-#include "controls/LedRound.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
-
-#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -32,8 +27,6 @@ public:
     static constexpr uint8_t StartCode = 2;
     static constexpr uint8_t AbortCode = 0x33;
     static constexpr int FrictionTolerancesCode = 311;
-    static constexpr uint32_t FlagLitColour = 0x0A0AFF;
-    static constexpr uint32_t FlagUnlitColour = 0x00FF00;
     static constexpr uint32_t PortUnavailableColour = 0x006400;
     static constexpr uint32_t GaugeColour = 0x990033;
     static constexpr uint32_t DisabledGaugeColour = 0x696969;
@@ -106,12 +99,12 @@ public:
 
     void OnChangeNewCalibrationBy() override;
     void OnChangeSupplyPressure();
-    void OnStartCalibration();
+    void OnStartCalibration() override;
     void OnAbortCalibration() override;
     void OnBack();
     void OnZeroSupply();
     void OnFrictionTolerances();
-    void OnPrintReport();
+    void OnPrintReport() override;
 
     // The poll tick: the state, then the monitor.
     void PollCalibrationState();

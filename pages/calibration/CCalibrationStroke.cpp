@@ -2,20 +2,11 @@
 
 #include "DeviceData.h"
 #include "MiscAccessors.h"
-#include "PageControls.h"
-#include "PageHelpers.h"
-#include "ReportDefinitionPath.h"
-#include "ReportHeaderFill.h"
 #include "ReportRecords.h"
-#include "TellboxImports.h"
 #include "ValidityMark.h"
 
 #include "automation/NumberText.h"
 #include "core/Tellbox.h"
-#include "ui/Prompts.h"
-#include "ui/TimerService.h"
-
-#include <QProgressBar>
 
 using namespace StrokeCalibrationRules;
 
@@ -32,29 +23,14 @@ CCalibrationStroke::CCalibrationStroke(PageContext& context, QWidget* parent)
 void CCalibrationStroke::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
-    for (int k = 0; k < 6; ++k) {
-        ILedRoundPtr led
-            = CreateRoundLed(this, controlScreenRect(FirstFlagHost + k), FirstFlagLed + k, context().log());
-        if (led) {
-            led->setLitColor(FlagLitColour);
-            led->setUnlitColor(FlagUnlitColour);
-            led->setLit(false);
-        }
-        m_pFlagLeds[size_t(k)] = led;
-    }
+    for (int k = 0; k < 6; ++k)
+        m_pFlagLeds[size_t(k)] = createFlagLed(FirstFlagHost + k, FirstFlagLed + k);
     createReportControls();
-
-    onTextChanged(InitialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
-    onClicked(StartButton, "OnStartCalibration", [this] { OnStartCalibration(); });
-    onClicked(AbortButton, "OnAbortCalibration", [this] { OnAbortCalibration(); });
-    onClicked(PrintButton, "OnPrintReport", [this] { OnPrintReport(); });
+    connectRunControls();
 
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
-    ToolTipTable flagTips;
-    for (int k = 0; k < 6; ++k)
-        flagTips.push_back({ FirstFlagLed + k, QString::fromLatin1(StrokeFlags[k].tip) });
-    setToolTips(flagTips);
+    setToolTips(strokeFlagTips(FirstFlagLed));
     setToolTips(TrailingToolTips);
 }
 
@@ -137,14 +113,7 @@ void CCalibrationStroke::FillStrokeCalibResults()
 
 void CCalibrationStroke::OnPrintReport()
 {
-    ReportRecords& records = context().records();
-    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
-    FillStrokeCalibResults();
-    CStrokeCalibReport& record = records.m_StrokeCalibReport;
-    record.m_strLastCalDate = AutoString(windowText(TodayEdit));
-    record.m_strNewCalBy = AutoString(windowText(InitialsEdit));
-    record.m_strState = AutoString(windowText(StateEdit));
-    const QString definition
-        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StrokeCalRept"), data().DeviceType);
-    GenerateStrokeCalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);
+    printRunReport(
+        context().records().m_StrokeCalibReport, QStringLiteral("StrokeCalRept"), [this] { FillStrokeCalibResults(); },
+        GenerateStrokeCalibTestReport);
 }

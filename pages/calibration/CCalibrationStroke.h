@@ -3,12 +3,6 @@
 #include "CalibrationRunPage.h"
 #include "StrokeCalibrationRules.h"
 
-#include "controls/LedRound.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
-
-#include <QPointer>
-
 #include <array>
 #include <cstdint>
 
@@ -27,8 +21,6 @@ public:
     static constexpr int PollMs = 2000;
     static constexpr uint8_t StartCode = 1;
     static constexpr uint8_t AbortCode = 0x33;
-    static constexpr uint32_t FlagLitColour = 0x0A0AFF;
-    static constexpr uint32_t FlagUnlitColour = 0x00FF00;
 
     enum : int {
         ConsoleGroup = 909,
@@ -69,9 +61,9 @@ public:
     void ActivatePage() override;
 
     void OnChangeNewCalibrationBy() override;
-    void OnStartCalibration();
+    void OnStartCalibration() override;
     void OnAbortCalibration() override;
-    void OnPrintReport();
+    void OnPrintReport() override;
 
     void PollCalibrationState();
     void PollCalibrationFlags();

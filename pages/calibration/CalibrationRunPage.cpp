@@ -1,7 +1,11 @@
 #include "CalibrationRunPage.h"
 
 #include "DeviceData.h"
+#include "PageControls.h"
 #include "PageHelpers.h"
+#include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "ValidityMark.h"
 
@@ -37,6 +41,33 @@ void CalibrationRunPage::createReportControls()
             this, m_printerWindow, controlScreenRect(m_setup.printerHost), m_setup.printerId);
     if (auto* bar = controlAs<QProgressBar>(m_setup.progressBar))
         bar->setRange(0, ProgressMaximum);
+}
+
+void CalibrationRunPage::connectRunControls()
+{
+    onTextChanged(m_setup.initialsEdit, "OnChangeNewCalibrationBy", [this] { OnChangeNewCalibrationBy(); });
+    onClicked(m_setup.startButton, "OnStartCalibration", [this] { OnStartCalibration(); });
+    onClicked(m_setup.abortButton, "OnAbortCalibration", [this] { OnAbortCalibration(); });
+    onClicked(m_setup.printButton, "OnPrintReport", [this] { OnPrintReport(); });
+}
+
+ILedRoundPtr CalibrationRunPage::createFlagLed(int hostId, int id)
+{
+    ILedRoundPtr led = CreateRoundLed(this, controlScreenRect(hostId), id, context().log());
+    if (led) {
+        led->setLitColor(FlagLitColour);
+        led->setUnlitColor(FlagUnlitColour);
+        led->setLit(false);
+    }
+    return led;
+}
+
+ToolTipTable CalibrationRunPage::strokeFlagTips(int firstLed)
+{
+    ToolTipTable tips;
+    for (int k = 0; k < 6; ++k)
+        tips.push_back({ firstLed + k, QString::fromLatin1(StrokeFlags[k].tip) });
+    return tips;
 }
 
 void CalibrationRunPage::activateRun()
@@ -139,4 +170,16 @@ void CalibrationRunPage::abortRun()
     setWindowText(m_setup.stateEdit, m_setup.abortedText);
     // The poll timer stops on its next tick.
     armStripTimer(RefreshMs);
+}
+
+CReportHeader& CalibrationRunPage::readReportHeader()
+{
+    CReportHeader& header = context().records().m_ReportHeader;
+    FillReportHeader(header, data(), context().dispatch());
+    return header;
+}
+
+AutoString CalibrationRunPage::reportDefinition(const QString& definition) const
+{
+    return AutoString(ReportDefinitionPath(context().helpers().GetAppFolder(), definition, data().DeviceType));
 }

@@ -3,6 +3,8 @@
 #include "StripPage.h"
 #include "StrokeCalibrationRules.h"
 
+#include "automation/AutoString.h"
+#include "controls/LedRound.h"
 #include "report/PrinterControl.h"
 #include "report/ReportControl.h"
 
@@ -10,6 +12,8 @@
 
 #include <cstdint>
 #include <functional>
+
+class CReportHeader;
 
 // What the actuator and the stroke calibration pages do alike: the initials
 // check, a run's start, the state polling and the end of the run, Abort, and
@@ -47,10 +51,16 @@ public:
         QString abortedText;
     };
 
+    // The calibration flags' LEDs, lit while a flag is raised.
+    static constexpr uint32_t FlagLitColour = 0x0A0AFF;
+    static constexpr uint32_t FlagUnlitColour = 0x00FF00;
+
     void StopTimers() override;
 
     virtual void OnChangeNewCalibrationBy() = 0;
+    virtual void OnStartCalibration() = 0;
     virtual void OnAbortCalibration() = 0;
+    virtual void OnPrintReport() = 0;
 
     bool calibrating() const { return m_bCalibrating; }
     const IReportPtr& reportControl() const { return m_pReport; }
@@ -61,6 +71,12 @@ protected:
 
     // The report and printer controls and the progress bar's range.
     void createReportControls();
+    // The initials edit and the Start, Abort and Print buttons to their handlers.
+    void connectRunControls();
+    // A calibration flag's LED over the placeholder `hostId`, unlit.
+    ILedRoundPtr createFlagLed(int hostId, int id);
+    // The six stroke flags' tooltips, on the LEDs from `firstLed` on.
+    static ToolTipTable strokeFlagTips(int firstLed);
     // The activation both pages share: the strip, today's date, an empty
     // state, the progress at zero and the last calibration's date and initials.
     void activateRun();
@@ -83,6 +99,21 @@ protected:
     // Aborts the run on the device; the poll timer stops on its next tick.
     void abortRun();
 
+    // Print: the report header and then `fillResults` read from the device,
+    // the record's date, initials and state as the page shows them, and the
+    // report generated from the model's file of `definition`.
+    template <class Record, class Generate>
+    void printRunReport(
+        Record& record, const QString& definition, const std::function<void()>& fillResults, Generate generate)
+    {
+        CReportHeader& header = readReportHeader();
+        fillResults();
+        record.m_strLastCalDate = AutoString(windowText(m_setup.todayEdit));
+        record.m_strNewCalBy = AutoString(windowText(m_setup.initialsEdit));
+        record.m_strState = AutoString(windowText(m_setup.stateEdit));
+        generate(header, record, m_pReport, m_pPrinter, reportDefinition(definition), this);
+    }
+
     // Sets an edit's text and runs its change handler even when the text
     // stays the same: the handler runs for every text the page sets.
     template <class PageClass>
@@ -98,6 +129,9 @@ protected:
     IPrinterPtr m_pPrinter;
 
 private:
+    CReportHeader& readReportHeader();
+    AutoString reportDefinition(const QString& definition) const;
+
     const RunSetup m_setup;
     bool m_bCalibrating = false;
     bool m_bSkipInitialsCheck = true;
