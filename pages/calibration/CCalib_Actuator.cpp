@@ -24,13 +24,8 @@ QString fixed2(double value)
 } // namespace
 
 CCalib_Actuator::CCalib_Actuator(PageContext& context, QWidget* parent)
-    : CalibrationRunPage(context, QStringLiteral("CCalib_Actuator"), DialogId,
-        { Page::Actuator, TodayEdit, InitialsEdit, InitialsMark, LastDateEdit, LastByEdit, StateEdit, ProgressBar,
-            StartButton, AbortButton, PrintButton, ReportHost, PrinterHost, ReportId, PrinterId, PollTimerId, PollMs,
-            StartCode, AbortCode, MovementCaption, InitialsTip, CompletedText, AbortedText },
-        parent)
+    : CalibrationRunPage(context, QStringLiteral("CCalib_Actuator"), DialogId, Run, Template, parent)
 {
-    buildPage(Template);
 }
 
 bool CCalib_Actuator::smallerModel() const

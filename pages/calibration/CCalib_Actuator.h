@@ -88,6 +88,8 @@ public:
     static const QString PressureTip;
     static const QString CompletedText;
     static const QString AbortedText;
+    // The controls, timer and texts of the run.
+    static const RunSetup Run;
     // Where Back and Zero Supply lead.
     static constexpr const char* ActuatorPage = "CCalibrationActuatorIntro";
     static constexpr const char* ZeroSupplyPage = "CCalibrationZeroSupply";

@@ -115,3 +115,8 @@ const QString CCalib_Actuator::InitialsTip = QStringLiteral("Please Enter 3 Init
 const QString CCalib_Actuator::PressureTip = QStringLiteral("Please enter integer values");
 const QString CCalib_Actuator::CompletedText = QStringLiteral("Calibration completed successfully");
 const QString CCalib_Actuator::AbortedText = QStringLiteral("Calibration Aborted");
+
+const CalibrationRunPage::RunSetup CCalib_Actuator::Run { StrokeCalibrationRules::Page::Actuator, TodayEdit,
+    InitialsEdit, InitialsMark, LastDateEdit, LastByEdit, StateEdit, ProgressBar, StartButton, AbortButton, PrintButton,
+    ReportHost, PrinterHost, ReportId, PrinterId, PollTimerId, PollMs, StartCode, AbortCode, MovementCaption,
+    InitialsTip, CompletedText, AbortedText };

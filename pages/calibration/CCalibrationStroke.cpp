@@ -11,13 +11,8 @@
 using namespace StrokeCalibrationRules;
 
 CCalibrationStroke::CCalibrationStroke(PageContext& context, QWidget* parent)
-    : CalibrationRunPage(context, QStringLiteral("CCalibrationStroke"), DialogId,
-        { Page::Stroke, TodayEdit, InitialsEdit, InitialsMark, LastDateEdit, LastByEdit, StateEdit, ProgressBar,
-            StartButton, AbortButton, PrintButton, ReportHost, PrinterHost, ReportId, PrinterId, PollTimerId, PollMs,
-            StartCode, AbortCode, MovementCaption, InitialsTip, CompletedText, AbortedText },
-        parent)
+    : CalibrationRunPage(context, QStringLiteral("CCalibrationStroke"), DialogId, Run, Template, parent)
 {
-    buildPage(Template);
 }
 
 void CCalibrationStroke::OnInitialUpdate()

@@ -54,6 +54,8 @@ public:
     static const QString InitialsTip;
     static const QString CompletedText;
     static const QString AbortedText;
+    // The controls, timer and texts of the run.
+    static const RunSetup Run;
 
     explicit CCalibrationStroke(PageContext& context, QWidget* parent = nullptr);
 

@@ -70,3 +70,8 @@ const QString CCalibrationStroke::InitialsTip
     = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");
 const QString CCalibrationStroke::CompletedText = QStringLiteral("Calibration completed successfully");
 const QString CCalibrationStroke::AbortedText = QStringLiteral("Calibration Aborted");
+
+const CalibrationRunPage::RunSetup CCalibrationStroke::Run { StrokeCalibrationRules::Page::Stroke, TodayEdit,
+    InitialsEdit, InitialsMark, LastDateEdit, LastByEdit, StateEdit, ProgressBar, StartButton, AbortButton, PrintButton,
+    ReportHost, PrinterHost, ReportId, PrinterId, PollTimerId, PollMs, StartCode, AbortCode, MovementCaption,
+    InitialsTip, CompletedText, AbortedText };

@@ -16,11 +16,12 @@
 
 using namespace StrokeCalibrationRules;
 
-CalibrationRunPage::CalibrationRunPage(
-    PageContext& context, const QString& name, int dialogId, RunSetup setup, QWidget* parent)
+CalibrationRunPage::CalibrationRunPage(PageContext& context, const QString& name, int dialogId, const RunSetup& setup,
+    const PageTemplate& pageTemplate, QWidget* parent)
     : StripPage(context, name, dialogId, StripTimer::OnActivation, parent)
-    , m_setup(std::move(setup))
+    , m_setup(setup)
 {
+    buildPage(pageTemplate);
 }
 
 void CalibrationRunPage::StopTimers()

@@ -66,8 +66,9 @@ public:
     const IReportPtr& reportControl() const { return m_pReport; }
 
 protected:
-    CalibrationRunPage(
-        PageContext& context, const QString& name, int dialogId, RunSetup setup, QWidget* parent = nullptr);
+    // Builds the page from `pageTemplate`.
+    CalibrationRunPage(PageContext& context, const QString& name, int dialogId, const RunSetup& setup,
+        const PageTemplate& pageTemplate, QWidget* parent = nullptr);
 
     // The report and printer controls and the progress bar's range.
     void createReportControls();
