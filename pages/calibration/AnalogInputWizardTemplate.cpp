@@ -146,11 +146,22 @@ std::vector<ControlSpec> acceptButtons(int accept, int previous, int next)
     };
 }
 
-std::vector<ControlSpec> withCount(std::vector<ControlSpec> controls, int countEdit)
+// A step of these controls: the panel, the monitor, Accept, Previous and
+// Next, and the A/D count under the state where the step shows it.
+PageTemplate acceptStepTemplate(
+    std::initializer_list<const char*> texts, const Monitor& monitor, int accept, int previous, int next)
 {
-    controls.push_back(valueLabel("A/D Count:", 200));
-    controls.push_back(C::edit(countEdit, ValueX, 200, 60, 12, ReadOnly));
-    return controls;
+    std::vector<ControlSpec> own = acceptButtons(accept, previous, next);
+    if (monitor.countEdit >= 0) {
+        own.push_back(valueLabel("A/D Count:", 200));
+        own.push_back(C::edit(monitor.countEdit, ValueX, 200, 60, 12, ReadOnly));
+    }
+    return wizardTemplate(panel(texts), monitorControls(monitor), std::move(own));
+}
+
+ToolTipTable acceptStepTips(int accept, int previous, int next)
+{
+    return { { accept, AcceptTip }, { previous, PreviousTip }, { next, NextTip } };
 }
 } // namespace
 
@@ -159,36 +170,33 @@ const AnalogInputWizardPage::Monitor CCalibrationAnalogIn2::Controls { CommandEd
 const AnalogInputAcceptStep::Setup CCalibrationAnalogIn2::Steps { 2, AcceptButton, PreviousButton, NextButton, 5004,
     3000, 5008, 5000, PreviousCode };
 const PageTemplate CCalibrationAnalogIn2::Template
-    = wizardTemplate(panel({ "Set 4 mA", "Set the current source to 4 mA. Click Accept." }), monitorControls(Controls),
-        acceptButtons(AcceptButton, PreviousButton, NextButton));
-const ToolTipTable CCalibrationAnalogIn2::ToolTips { { AcceptButton, AcceptTip }, { PreviousButton, PreviousTip },
-    { NextButton, NextTip } };
+    = acceptStepTemplate({ "Set 4 mA", "Set the current source to 4 mA. Click Accept." }, Controls, AcceptButton,
+        PreviousButton, NextButton);
+const ToolTipTable CCalibrationAnalogIn2::ToolTips = acceptStepTips(AcceptButton, PreviousButton, NextButton);
 
 const AnalogInputWizardPage::Monitor CCalibrationAnalogIn3::Controls { CommandEdit, CurrentEdit, CountEdit,
     { ZeroFlag, SpanFlag, RangeFlag }, StateIndicator };
 const AnalogInputAcceptStep::Setup CCalibrationAnalogIn3::Steps { 3, AcceptButton, PreviousButton, NextButton, 5005,
     3000, 5009, 2000, PreviousCode };
-const PageTemplate CCalibrationAnalogIn3::Template = wizardTemplate(
-    panel({ "Set 0% Level",
+const PageTemplate CCalibrationAnalogIn3::Template = acceptStepTemplate(
+    { "Set 0% Level",
         "Set the current to the desired value when valve will be 0% open. This will usually be 4 mA for "
         "Air-to-Open valves or 20 mA for Air-to-Close valves. Once set, click the 'Accept' button to set the 0% "
-        "open level. Click 'Next' to continue." }),
-    monitorControls(Controls), withCount(acceptButtons(AcceptButton, PreviousButton, NextButton), CountEdit));
-const ToolTipTable CCalibrationAnalogIn3::ToolTips { { AcceptButton, AcceptTip }, { PreviousButton, PreviousTip },
-    { NextButton, NextTip } };
+        "open level. Click 'Next' to continue." },
+    Controls, AcceptButton, PreviousButton, NextButton);
+const ToolTipTable CCalibrationAnalogIn3::ToolTips = acceptStepTips(AcceptButton, PreviousButton, NextButton);
 
 const AnalogInputWizardPage::Monitor CCalibrationAnalogIn4::Controls { CommandEdit, CurrentEdit, CountEdit,
     { ZeroFlag, SpanFlag, RangeFlag }, StateIndicator };
 const AnalogInputAcceptStep::Setup CCalibrationAnalogIn4::Steps { 4, AcceptButton, PreviousButton, NextButton, 5006,
     5000, 5010, 5000, PreviousCode };
-const PageTemplate CCalibrationAnalogIn4::Template = wizardTemplate(
-    panel({ "Set 100% Level",
+const PageTemplate CCalibrationAnalogIn4::Template = acceptStepTemplate(
+    { "Set 100% Level",
         "Set the current to the desired value when valve will be 100% open. This will usually be 20 mA for "
         "Air-to-Open valves or 4 mA for Air-to-Close valves. Once set, click the 'Accept' button to set the 100% "
-        "open level. Click 'Next' to continue." }),
-    monitorControls(Controls), withCount(acceptButtons(AcceptButton, PreviousButton, NextButton), CountEdit));
-const ToolTipTable CCalibrationAnalogIn4::ToolTips { { AcceptButton, AcceptTip }, { PreviousButton, PreviousTip },
-    { NextButton, NextTip } };
+        "open level. Click 'Next' to continue." },
+    Controls, AcceptButton, PreviousButton, NextButton);
+const ToolTipTable CCalibrationAnalogIn4::ToolTips = acceptStepTips(AcceptButton, PreviousButton, NextButton);
 
 // ---------------------------------------------------------------------------
 // Step 5
