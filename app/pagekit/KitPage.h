@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <type_traits>
 
 struct DeviceData;
@@ -67,7 +68,7 @@ protected:
     bool userAllowsMovement(const QString& caption);
 
     // Connects each navigation button to the selection of its page.
-    template <size_t N> void connectNavigation(const NavigationButton (&buttons)[N])
+    void connectNavigation(std::span<const NavigationButton> buttons)
     {
         for (const NavigationButton& target : buttons) {
             const int code = target.pageCode;

@@ -1,18 +1,6 @@
 #include "CCalibrationMain.h"
 
 CCalibrationMain::CCalibrationMain(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CCalibrationMain"), DialogId, StripTimer::OnActivation, parent)
+    : HubPage(context, QStringLiteral("CCalibrationMain"), DialogId, Template, NavigationButtons, ToolTips, parent)
 {
-    buildPage(Template);
-}
-
-void CCalibrationMain::OnInitialUpdate()
-{
-    StripPage::OnInitialUpdate();
-    // A button only selects its tree item; the tree stops every page, swaps
-    // the target in and activates it. An item the tree never inserted (Health
-    // on a K40 without its configuration bit) selects nothing.
-    connectNavigation(NavigationButtons);
-    setToolTips(StripToolTips);
-    setToolTips(ToolTips);
 }

@@ -1,25 +1,21 @@
 #pragma once
 
-#include "StripPage.h"
+#include "HubPage.h"
 
 // The page "Calibration" (dialog 251), the hub of the calibration branch: the
 // status strip, the buttons to the other top-level pages and those into the
 // calibration pages. Each button does what a click on its tree item does.
-class CCalibrationMain : public StripPage
+class CCalibrationMain : public HubPage
 {
     Q_OBJECT
 
 public:
     static constexpr int DialogId = 251;
 
-    // Control ids of the page.
+    // Control ids of the page, beside the hub's buttons to the other pages
+    // (its own, Calibration, disabled).
     enum : int {
         NavigationGroupId = 253,
-        DashboardButton = 437,
-        AlarmsButton = 291,
-        HealthButton = 602,
-        DiagnosticButton = 435,
-        CalibrationButton = 438, // this page: disabled
         ConfigurationButton = 664,
         OptionsGroupId = 937,
         ActuatorButton = 439,
@@ -34,6 +30,4 @@ public:
     static const NavigationButton NavigationButtons[8];
 
     explicit CCalibrationMain(PageContext& context, QWidget* parent = nullptr);
-
-    void OnInitialUpdate() override;
 };
