@@ -14,15 +14,6 @@ class HubPage : public StripPage
     Q_OBJECT
 
 public:
-    // The buttons to the other top-level pages, the same ids on every hub.
-    enum : int {
-        DashboardButton = 437,
-        AlarmsButton = 291,
-        HealthButton = 602,
-        DiagnosticButton = 435,
-        CalibrationButton = 438,
-    };
-
     // Builds the page from `pageTemplate`; `buttons` and `toolTips` are the
     // hub's own tables and outlive it.
     HubPage(PageContext& context, const QString& className, int dialogId, const PageTemplate& pageTemplate,

@@ -12,10 +12,14 @@ class CCalibrationMain : public HubPage
 public:
     static constexpr int DialogId = 251;
 
-    // Control ids of the page, beside the hub's buttons to the other pages
-    // (its own, Calibration, disabled).
+    // Control ids of the page.
     enum : int {
         NavigationGroupId = 253,
+        DashboardButton = 437,
+        AlarmsButton = 291,
+        HealthButton = 602,
+        DiagnosticButton = 435,
+        CalibrationButton = 438, // this page: disabled
         ConfigurationButton = 664,
         OptionsGroupId = 937,
         ActuatorButton = 439,

@@ -13,9 +13,14 @@ class CConfigMain : public HubPage
 public:
     static constexpr int DialogId = 1082;
 
-    // Control ids of the page, beside the hub's buttons to the other pages.
+    // Control ids of the page.
     enum : int {
         NavigationGroupId = 897,
+        DashboardButton = 437,
+        AlarmsButton = 291,
+        HealthButton = 602,
+        DiagnosticButton = 435,
+        CalibrationButton = 438,
         ConfigurationButton = 434, // this page: disabled
         CharacterizationButton = 313,
     };
