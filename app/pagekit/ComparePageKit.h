@@ -1,9 +1,12 @@
 #pragma once
 
+#include "automation/AutoString.h"
 #include "ui/ControlSpec.h"
+#include "ui/FormPage.h"
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -64,5 +67,85 @@ enum class NoFileBoxes { UntickAndEnable, Untick };
 // the page's own view back, and neither "2..." nor Print Report is to be had.
 void showNoFile(FormPage& page, std::span<const int> edits, std::span<const int> boxes, NoFileBoxes how,
     const std::function<void()>& showEmptyView);
+
+// A value of the record shown side by side: file 1's and file 2's edits
+// and, where the page shows one, the edit of their difference, each with the
+// record text it shows (an id of -1 and a null text where there is none).
+// `shown` turns the record text into what the edit shows (null: as it is).
+template <class Record> struct FileField {
+    int edits[3];
+    AutoString Record::*texts[3];
+    QString (*shown)(const QString&) = nullptr;
+};
+
+// Fills the edits of file `file` (1 or 2) from the record; with `file` 0,
+// the differences.
+template <class Record, class Fields>
+void showFileFields(FormPage& page, const Record& record, const Fields& fields, int file)
+{
+    const int slot = file == 0 ? 2 : file - 1;
+    for (const FileField<Record>& field : fields) {
+        if (field.edits[slot] < 0)
+            continue;
+        const QString text = (record.*field.texts[slot]).toQString();
+        page.setWindowText(field.edits[slot], field.shown ? field.shown(text) : text);
+    }
+}
+
+// Empties the edits of file `file` (1 or 2).
+template <class Record, class Fields> void clearFileFields(FormPage& page, const Fields& fields, int file)
+{
+    for (const FileField<Record>& field : fields) {
+        if (field.edits[file - 1] >= 0)
+            page.setWindowText(field.edits[file - 1], QString());
+    }
+}
+
+// The record takes what every edit of the fields shows.
+template <class Record, class Fields> void readFileFields(const FormPage& page, Record& record, const Fields& fields)
+{
+    for (const FileField<Record>& field : fields) {
+        for (int slot = 0; slot < 3; ++slot) {
+            if (field.edits[slot] >= 0)
+                record.*field.texts[slot] = AutoString(page.windowText(field.edits[slot]));
+        }
+    }
+}
+
+// A flag of the record shown as a yes or a no in each file's edit.
+template <class Record> struct FileFlag {
+    int edits[2];
+    uint8_t Record::*flags[2];
+};
+
+// The words a page shows for a set and a clear flag.
+struct YesNo {
+    const char* yes;
+    const char* no;
+};
+
+template <class Record, class Flags>
+void showFileFlags(FormPage& page, const Record& record, const Flags& flags, int file, YesNo words)
+{
+    for (const FileFlag<Record>& flag : flags)
+        page.setWindowText(
+            flag.edits[file - 1], QString::fromLatin1(record.*flag.flags[file - 1] ? words.yes : words.no));
+}
+
+template <class Record, class Flags> void clearFileFlags(FormPage& page, const Flags& flags, int file)
+{
+    for (const FileFlag<Record>& flag : flags)
+        page.setWindowText(flag.edits[file - 1], QString());
+}
+
+// The record's flags are set where their edits show the yes word.
+template <class Record, class Flags>
+void readFileFlags(const FormPage& page, Record& record, const Flags& flags, YesNo words)
+{
+    for (const FileFlag<Record>& flag : flags) {
+        for (int slot = 0; slot < 2; ++slot)
+            record.*flag.flags[slot] = page.windowText(flag.edits[slot]) == QString::fromLatin1(words.yes) ? 1 : 0;
+    }
+}
 
 } // namespace ComparePageKit

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "ComparePageKit.h"
-#include "StripPage.h"
+#include "ComparePage.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Compare" under "HDRL" (dialog 1075): the user opens two saved
 // HDRL files, reads their identity, settling time and results side by side
@@ -13,7 +10,7 @@
 // signal, hysteresis and deadband, linearity) and prints the comparison. The
 // page sends nothing to the device; activation repaints the status strip from
 // what is known.
-class CHDRLCompareView : public StripPage
+class CHDRLCompareView : public ComparePage<IPlotPtr>
 {
     Q_OBJECT
 
@@ -80,33 +77,20 @@ public:
     explicit CHDRLCompareView(PageContext& context, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
-    void ActivatePage() override;
 
-    void OnOpenFile1();
-    void OnOpenFile2();
-    void OnPrintReport();
-    void OnBack();
+    void OnPrintReport() override;
     void OnControlSignalView();
     void OnHDRView();
     void OnLinearityView();
-
-    const IPlotPtr& plot() const { return m_pPlot; }
-    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
-    bool file1Loaded() const { return m_File1Loaded; }
-    bool file2Loaded() const { return m_File2Loaded; }
 
     // The 23 boxes, file 1's first.
     static const std::vector<int>& Boxes();
 
 private:
-    void connectHandlers();
+    bool loadFile(int file) override;
+    void showFile(int file) override;
+    void showEmptyView() override;
+    void connectPageHandlers() override;
     void hideAllChannels();
     void showView(int button);
-
-    IPlotPtr m_pPlot;
-    IPlotPtr m_pScratchPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
-    bool m_File1Loaded = false;
-    bool m_File2Loaded = false;
 };

@@ -1,12 +1,8 @@
 #pragma once
 
-#include "ComparePageKit.h"
-#include "CompareBoxGrid.h"
-#include "StripPage.h"
+#include "ComparePage.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Compare" under "Partial Stroke Test" (dialog 368): the user
 // opens two saved partial stroke test files and reads their identity,
@@ -14,7 +10,7 @@
 // results; one plot carries both tests' six signals and their point-wise
 // differences, each shown by its own box of the shared 18-box grid. The
 // page prints the comparison and sends nothing to the device.
-class CPSTCompare : public StripPage
+class CPSTCompare : public ComparePage<IPlotPtr>
 {
     Q_OBJECT
 
@@ -79,30 +75,17 @@ public:
     explicit CPSTCompare(PageContext& context, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
-    void ActivatePage() override;
 
-    void OnOpenFile1();
-    void OnOpenFile2();
-    void OnPrintReport();
-    void OnBack();
+    void OnPrintReport() override;
     void OnChannelBox(int boxId);
 
-    const IPlotPtr& plot() const { return m_pPlot; }
-    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
-
 private:
-    void connectHandlers();
+    bool loadFile(int file) override;
+    void showFile(int file) override;
+    void showEmptyView() override;
+    void connectPageHandlers() override;
     void hideAllChannels();
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool on);
-    void enableAndCheck(int boxId, bool on);
-    void sync(const char* channel, int boxId);
-    void showNoFile();
 
-    IPlotPtr m_pPlot;
-    IPlotPtr m_pScratchPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
     // A result at or above 655 s is the device's "nothing measured".
     bool m_NoTime1 = false;
     bool m_NoTime2 = false;
