@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,6 +37,8 @@ enum : int {
     // Print Report, below the plot, named here for the no-file reset.
     PrintButton = 771,
     BackButton = 431,
+    // The picture of the black delta sign over a difference column.
+    DeltaPicture = 148,
 };
 
 // The "File Information" group at the page's top left, `groupWidth` by
@@ -44,6 +47,48 @@ enum : int {
 // short of the group's right edge. `openFile2Style` is the style of the
 // "2..." button (a page that starts with it disabled says so).
 std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight, unsigned openFile2Style = 0);
+
+// The plot of a 544 units wide compare page, 331 by 312 units at the right,
+// with Back and Print Report (of style `printStyle`) below it and, between
+// them, the hidden placeholders of the scratch plot (`scratchWidth` by
+// `scratchHeight`), the report and the printer.
+std::vector<ControlSpec> plotAndButtons(int plotFrame, int scratchHost, int reportHost, int printerHost,
+    unsigned printStyle = 0, int scratchWidth = 10, int scratchHeight = 10);
+
+// Where the columns of a side-by-side table stand, in dialog units: the
+// labels from x 9, `labelWidth` wide; the read-only edits of file 1 from
+// `firstX`, of file 2 and of the difference each 2 units after the one
+// before, `editWidth` wide; the unit from `unitX`, `unitWidth` wide.
+struct ValueColumns {
+    int labelWidth;
+    int firstX;
+    int editWidth;
+    int unitX;
+    int unitWidth;
+};
+
+// One row of such a table: its label (null: none), the edits of file 1, file
+// 2 and the difference (-1: none), and the unit after them (null text and id
+// -1: none; a unit with an id and no text is filled later).
+struct ValueRow {
+    const char* label;
+    int first;
+    int second;
+    int difference = -1;
+    const char* unit = nullptr;
+    int unitId = -1;
+};
+
+// Appends the rows, the first with its edits' top at `y`, each `rowStep`
+// below the one before: per row the label, the edits and the unit.
+void appendValueRows(std::vector<ControlSpec>& specs, const ValueColumns& columns, int y, int rowStep,
+    std::initializer_list<ValueRow> rows);
+
+// The captions "1" and "2" over the two file columns of a table, centred in
+// `width` units from `x1` and `x2`, and, with `deltaX`, the delta sign over
+// the difference column.
+std::vector<ControlSpec> columnCaptions(
+    int caption1, int caption2, int x1, int x2, int y, int width, std::optional<int> deltaX = std::nullopt);
 
 // Fills file `file`'s (1 or 2) tag name, file date and filename edits.
 void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName);
