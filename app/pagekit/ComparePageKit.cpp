@@ -99,7 +99,7 @@ void showFileIdentity(FormPage& page, int file, const QString& tag, const QStrin
     page.setWindowText(first ? File1Edit : File2Edit, fileName);
 }
 
-void boldCaptions(FormPage& page, std::initializer_list<int> captionIds)
+void boldCaptions(FormPage& page, std::span<const int> captionIds)
 {
     for (int id : captionIds) {
         if (auto* label = page.controlAs<QLabel>(id)) {

@@ -94,7 +94,7 @@ std::vector<ControlSpec> columnCaptions(
 void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName);
 
 // The column captions "1" and "2" of a compare page stand out in bold.
-void boldCaptions(FormPage& page, std::initializer_list<int> captionIds);
+void boldCaptions(FormPage& page, std::span<const int> captionIds);
 
 // Whether a channel box is ticked (a missing box is not), and ticking it.
 bool isChecked(const FormPage& page, int boxId);

@@ -1,6 +1,5 @@
 #include "CHDRLCompareView.h"
 
-#include "AppLog.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
@@ -75,20 +74,15 @@ const std::vector<int>& CHDRLCompareView::Boxes()
 }
 
 CHDRLCompareView::CHDRLCompareView(PageContext& context, QWidget* parent)
-    : ComparePage(context, QStringLiteral("CHDRLCompareView"),
-        { DialogId, HDRLCode, false, ComparePageKit::NoFileBoxes::Untick }, Template,
-        { HysDeadCaption1, HysDeadCaption2, RepeatCaption1, RepeatCaption2, LinearityCaption1, LinearityCaption2 },
-        parent)
+    : ComparePage(context, Setup, parent)
 {
 }
 
 // ---------------------------------------------------------------------------
 // Initial update
 
-void CHDRLCompareView::OnInitialUpdate()
+void CHDRLCompareView::setUpPage()
 {
-    context().log().WriteLog(QStringLiteral("CHDRLCompareView enter"));
-    StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
     createControls(
@@ -108,8 +102,6 @@ void CHDRLCompareView::OnInitialUpdate()
         });
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
-    finishInitialUpdate(ToolTips);
-    context().log().WriteLog(QStringLiteral("CHDRLCompareView exit"));
 }
 
 void CHDRLCompareView::connectPageHandlers()

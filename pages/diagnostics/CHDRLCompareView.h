@@ -73,10 +73,9 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CHDRLCompareView(PageContext& context, QWidget* parent = nullptr);
-
-    void OnInitialUpdate() override;
 
     void OnPrintReport() override;
     void OnControlSignalView();
@@ -87,6 +86,7 @@ public:
     static const std::vector<int>& Boxes();
 
 private:
+    void setUpPage() override;
     bool loadFile(int file) override;
     void showFile(int file) override;
     void showEmptyView() override;

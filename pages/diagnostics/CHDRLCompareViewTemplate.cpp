@@ -57,6 +57,10 @@ std::vector<ControlSpec> controls()
 
 const PageTemplate CHDRLCompareView::Template { 544, 396, controls() };
 
+const CHDRLCompareView::Kind CHDRLCompareView::Setup { "CHDRLCompareView", DialogId, HDRLCode, &Template, &ToolTips,
+    { HysDeadCaption1, HysDeadCaption2, RepeatCaption1, RepeatCaption2, LinearityCaption1, LinearityCaption2 }, false,
+    ComparePageKit::NoFileBoxes::Untick, "CHDRLCompareView enter", nullptr, "CHDRLCompareView exit" };
+
 const ToolTipTable CHDRLCompareView::ToolTips {
     { OpenFile1Button, QStringLiteral("Click this button to open the first comparison file.") },
     { OpenFile2Button, QStringLiteral("Click this button to open the second comparison file.") },

@@ -77,15 +77,12 @@ constexpr std::span<const ComparePageKit::FileField<R>> Identity(Fields, 3);
 } // namespace
 
 CPSTCompare::CPSTCompare(PageContext& context, QWidget* parent)
-    : ComparePage(context, QStringLiteral("CPSTCompare"),
-        { DialogId, PartialStrokeCode, true, ComparePageKit::NoFileBoxes::UntickAndEnable }, Template,
-        { SettingsCaption1, SettingsCaption2, BreakAwayCaption1, BreakAwayCaption2, Caption1, Caption2 }, parent)
+    : ComparePage(context, Setup, parent)
 {
 }
 
-void CPSTCompare::OnInitialUpdate()
+void CPSTCompare::setUpPage()
 {
-    StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CPSTCompareReport& record = context().records().m_PSTCompareReport;
     createControls(
@@ -106,7 +103,6 @@ void CPSTCompare::OnInitialUpdate()
         if (m_pScratchPlot)
             m_pScratchPlot->ClearAllData();
     });
-    finishInitialUpdate(ToolTips);
 }
 
 void CPSTCompare::connectPageHandlers()

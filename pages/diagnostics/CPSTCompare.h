@@ -71,15 +71,15 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CPSTCompare(PageContext& context, QWidget* parent = nullptr);
-
-    void OnInitialUpdate() override;
 
     void OnPrintReport() override;
     void OnChannelBox(int boxId);
 
 private:
+    void setUpPage() override;
     bool loadFile(int file) override;
     void showFile(int file) override;
     void showEmptyView() override;

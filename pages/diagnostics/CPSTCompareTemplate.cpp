@@ -45,6 +45,11 @@ std::vector<ControlSpec> controls()
 
 const PageTemplate CPSTCompare::Template { 544, 396, controls() };
 
+const CPSTCompare::Kind CPSTCompare::Setup { "CPSTCompare", DialogId, PartialStrokeCode, &Template, &ToolTips,
+    { SettingsCaption1, SettingsCaption2, BreakAwayCaption1, BreakAwayCaption2, CompareBoxGrid::Caption1,
+        CompareBoxGrid::Caption2 },
+    true, ComparePageKit::NoFileBoxes::UntickAndEnable };
+
 const ToolTipTable CPSTCompare::ToolTips {
     { OpenFile1Button, QStringLiteral("Click this button to open the first comparison file.") },
     { OpenFile2Button, QStringLiteral("Click this button to open the second comparison file.") },

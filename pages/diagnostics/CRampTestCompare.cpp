@@ -1,6 +1,5 @@
 #include "CRampTestCompare.h"
 
-#include "AppLog.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
@@ -100,23 +99,18 @@ constexpr ComparePageKit::YesNo Words { "Yes", "No" };
 constexpr int UnitTexts[]
     = { P::StrokeLengthUnit, P::ActuatorSizeUnit, P::SpringRateUnit, P::SpringInitialUnit, P::SpringFinalUnit };
 
-const QString LogLine = QStringLiteral("CRampTestCompare::OnInitialUpdate");
 } // namespace
 
 CRampTestCompare::CRampTestCompare(PageContext& context, QWidget* parent)
-    : ComparePage(context, QStringLiteral("CRampTestCompare"),
-        { DialogId, RampTestCode, true, ComparePageKit::NoFileBoxes::Untick }, Template,
-        { SettingsCaption1, SettingsCaption2, SpringCaption1, SpringCaption2, Caption1, Caption2 }, parent)
+    : ComparePage(context, Setup, parent)
 {
 }
 
 // ---------------------------------------------------------------------------
 // Initial update
 
-void CRampTestCompare::OnInitialUpdate()
+void CRampTestCompare::setUpPage()
 {
-    context().log().WriteLog(LogLine);
-    StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CRampCompareReport& record = context().records().m_RampCompareReport;
     // The report and the printer are made once both plots are set up.
@@ -130,8 +124,6 @@ void CRampTestCompare::OnInitialUpdate()
     guard("OnInitialUpdate", [this] { ApplyRampTestView(); });
     for (int box : { Port1First, Port1Second, Port1Diff, Port2First, Port2Second, Port2Diff })
         setChecked(box, false);
-    finishInitialUpdate(ToolTips);
-    context().log().WriteLog(LogLine);
 }
 
 void CRampTestCompare::connectPageHandlers()

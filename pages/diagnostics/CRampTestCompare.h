@@ -94,10 +94,9 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CRampTestCompare(PageContext& context, QWidget* parent = nullptr);
-
-    void OnInitialUpdate() override;
 
     void OnPrintReport() override;
     void ApplyRampTestView();
@@ -109,6 +108,7 @@ public:
     View currentView() const { return m_View; }
 
 private:
+    void setUpPage() override;
     bool loadFile(int file) override;
     void showFile(int file) override;
     void showEmptyView() override;

@@ -61,6 +61,12 @@ std::vector<ControlSpec> controls()
 
 const PageTemplate CRampTestCompare::Template { 556, 396, controls() };
 
+const CRampTestCompare::Kind CRampTestCompare::Setup { "CRampTestCompare", DialogId, RampTestCode, &Template, &ToolTips,
+    { SettingsCaption1, SettingsCaption2, SpringCaption1, SpringCaption2, CompareBoxGrid::Caption1,
+        CompareBoxGrid::Caption2 },
+    true, ComparePageKit::NoFileBoxes::Untick, "CRampTestCompare::OnInitialUpdate", nullptr,
+    "CRampTestCompare::OnInitialUpdate" };
+
 const ToolTipTable CRampTestCompare::ToolTips = [] {
     ToolTipTable tips {
         { OpenFile1Button, QStringLiteral("Click this button to open the first comparison file.") },

@@ -1,6 +1,5 @@
 #include "CStepCompareView.h"
 
-#include "AppLog.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
@@ -66,24 +65,18 @@ const ComparePageKit::FileFlag<R> Flags[] = {
 };
 constexpr ComparePageKit::YesNo Words { "YES", "NO" };
 
-const QString LogLine = QStringLiteral("CStepCompareView::OnInitialUpdate");
 } // namespace
 
 CStepCompareView::CStepCompareView(PageContext& context, QWidget* parent)
-    : ComparePage(context, QStringLiteral("CStepCompareView"),
-        { DialogId, StepTestCode, true, ComparePageKit::NoFileBoxes::UntickAndEnable }, Template,
-        { SettingsCaption1, SettingsCaption2, Caption1, Caption2 }, parent)
+    : ComparePage(context, Setup, parent)
 {
 }
 
 // ---------------------------------------------------------------------------
 // Initial update
 
-void CStepCompareView::OnInitialUpdate()
+void CStepCompareView::setUpPage()
 {
-    context().log().WriteLog(LogLine);
-    StripPage::OnInitialUpdate();
-    context().log().WriteLog(LogLine);
     const TellboxImports& imports = context().imports();
     CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
     createControls(
@@ -104,7 +97,6 @@ void CStepCompareView::OnInitialUpdate()
     enableControl(PressureViewButton, true);
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
-    finishInitialUpdate(ToolTips);
 }
 
 void CStepCompareView::connectPageHandlers()

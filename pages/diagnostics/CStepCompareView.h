@@ -61,10 +61,9 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CStepCompareView(PageContext& context, QWidget* parent = nullptr);
-
-    void OnInitialUpdate() override;
 
     void OnPrintReport() override;
     void OnChannelBox(int boxId);
@@ -74,6 +73,7 @@ public:
     bool pressureView() const { return m_PressureView; }
 
 private:
+    void setUpPage() override;
     bool loadFile(int file) override;
     void showFile(int file) override;
     void showEmptyView() override;

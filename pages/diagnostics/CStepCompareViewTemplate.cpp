@@ -41,6 +41,11 @@ std::vector<ControlSpec> controls()
 
 const PageTemplate CStepCompareView::Template { 544, 396, controls() };
 
+const CStepCompareView::Kind CStepCompareView::Setup { "CStepCompareView", DialogId, StepTestCode, &Template, &ToolTips,
+    { SettingsCaption1, SettingsCaption2, CompareBoxGrid::Caption1, CompareBoxGrid::Caption2 }, true,
+    ComparePageKit::NoFileBoxes::UntickAndEnable, "CStepCompareView::OnInitialUpdate",
+    "CStepCompareView::OnInitialUpdate" };
+
 const ToolTipTable CStepCompareView::ToolTips = [] {
     ToolTipTable tips {
         { OpenFile1Button, QStringLiteral("Click this button to open the first comparison file.") },

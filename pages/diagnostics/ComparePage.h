@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppLog.h"
 #include "CompareBoxGrid.h"
 #include "ComparePageControls.h"
 #include "ComparePageKit.h"
@@ -60,29 +61,57 @@ public:
     bool file1Loaded() const { return m_File1Loaded; }
     bool file2Loaded() const { return m_File2Loaded; }
 
-protected:
-    // What sets one compare page apart from the others at construction.
+    // What sets one compare page apart from the others, a table of its own.
     struct Kind {
+        const char* className;
         int dialogId;
         // The page Back shows.
         int backCode;
+        const PageTemplate* pageTemplate;
+        const ToolTipTable* toolTips;
+        // The column captions "1" and "2", which stand out in bold.
+        std::vector<int> boldCaptions;
         // The page carries the 18-box grid.
         bool boxGrid;
         // Whether the reset to the no-file state also enables the boxes.
         ComparePageKit::NoFileBoxes noFileBoxes;
+        // The log lines of the initial update (null: none): on entry, once
+        // the status strip is made, and on leaving.
+        const char* enterLine = nullptr;
+        const char* stripLine = nullptr;
+        const char* exitLine = nullptr;
     };
 
-    ComparePage(PageContext& context, const QString& className, const Kind& kind, const PageTemplate& pageTemplate,
-        std::initializer_list<int> boldCaptions, QWidget* parent)
-        : StripPage(context, className, kind.dialogId, StripTimer::None, parent)
-        , m_Kind(kind)
-        , m_Template(pageTemplate)
+    // The strip, the page's own set-up, then the smaller model's grid closed
+    // up, the tooltips and the handlers.
+    void OnInitialUpdate() override
     {
-        buildPage(pageTemplate);
-        // The column captions "1" and "2" stand out in bold above the columns.
-        ComparePageKit::boldCaptions(*this, boldCaptions);
+        writeLog(m_Kind.enterLine);
+        StripPage::OnInitialUpdate();
+        writeLog(m_Kind.stripLine);
+        setUpPage();
+        if (m_Kind.boxGrid && data().IsK40())
+            CompareBoxGrid::RemovePort2Row(this);
+        setToolTips(StripToolTips);
+        setToolTips(*m_Kind.toolTips);
+        ConnectCompareHandlers(*this,
+            { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); },
+                [this] { OnBack(); } });
+        connectPageHandlers();
+        writeLog(m_Kind.exitLine);
     }
 
+protected:
+    ComparePage(PageContext& context, const Kind& kind, QWidget* parent)
+        : StripPage(context, QString::fromLatin1(kind.className), kind.dialogId, StripTimer::None, parent)
+        , m_Kind(kind)
+    {
+        buildPage(*kind.pageTemplate);
+        ComparePageKit::boldCaptions(*this, kind.boldCaptions);
+    }
+
+    // The page's own controls, boxes and view as the initial update leaves them.
+    virtual void setUpPage() = 0;
     // The library loader of file `file` (1 or 2) into the page's plots.
     virtual bool loadFile(int file) = 0;
     // The page once file `file` (1 or 2) is taken.
@@ -103,28 +132,14 @@ protected:
             plotFactory, configure, setUpPlot, setUpScratch, afterSetUp, order);
     }
 
-    // The end of every compare page's initial update: the smaller model's
-    // grid closes up, the tooltips are set and the handlers connected.
-    void finishInitialUpdate(const ToolTipTable& toolTips)
-    {
-        if (m_Kind.boxGrid && data().IsK40())
-            CompareBoxGrid::RemovePort2Row(this);
-        setToolTips(StripToolTips);
-        setToolTips(toolTips);
-        ConnectCompareHandlers(*this,
-            { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); },
-                [this] { OnBack(); } });
-        connectPageHandlers();
-    }
-
     // The page as before any file: every field empty, the boxes clear, an
     // empty plot in the page's own view, and neither file 2 nor Print to be had.
     void showNoFile()
     {
         m_pPlot->ClearAllData();
         const std::vector<int> boxes = m_Kind.boxGrid ? CompareBoxGrid::allBoxes() : std::vector<int>();
-        ComparePageKit::showNoFile(
-            *this, ComparePageKit::editIds(m_Template), boxes, m_Kind.noFileBoxes, [this] { showEmptyView(); });
+        ComparePageKit::showNoFile(*this, ComparePageKit::editIds(*m_Kind.pageTemplate), boxes, m_Kind.noFileBoxes,
+            [this] { showEmptyView(); });
     }
 
     bool checked(int boxId) const { return ComparePageKit::isChecked(*this, boxId); }
@@ -150,6 +165,11 @@ protected:
     bool m_File2Loaded = false;
 
 private:
-    Kind m_Kind;
-    const PageTemplate& m_Template;
+    void writeLog(const char* line)
+    {
+        if (line)
+            context().log().WriteLog(QString::fromLatin1(line));
+    }
+
+    const Kind& m_Kind;
 };
