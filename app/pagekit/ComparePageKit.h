@@ -23,7 +23,7 @@ namespace ComparePageKit
 {
 
 // The ids of the block, the same on every compare page; a page names them in
-// its own id list (FileGroup = ComparePageKit::FileGroup).
+// its own id enum with COMPARE_PAGE_SHARED_IDS.
 enum : int {
     FileGroup = 1023,
     OpenFile1Button = 1108,
@@ -40,6 +40,20 @@ enum : int {
     // The picture of the black delta sign over a difference column.
     DeltaPicture = 148,
 };
+
+} // namespace ComparePageKit
+
+// The ids above, as a compare page names them in its own id enum, so that
+// every id of the page is of one type (a page's ids go together in lists).
+#define COMPARE_PAGE_SHARED_IDS                                                                                        \
+    FileGroup = ComparePageKit::FileGroup, OpenFile1Button = ComparePageKit::OpenFile1Button,                          \
+    OpenFile2Button = ComparePageKit::OpenFile2Button, Tag1Edit = ComparePageKit::Tag1Edit,                            \
+    Date1Edit = ComparePageKit::Date1Edit, File1Edit = ComparePageKit::File1Edit, Tag2Edit = ComparePageKit::Tag2Edit, \
+    Date2Edit = ComparePageKit::Date2Edit, File2Edit = ComparePageKit::File2Edit,                                      \
+    PrintButton = ComparePageKit::PrintButton, BackButton = ComparePageKit::BackButton
+
+namespace ComparePageKit
+{
 
 // The "File Information" group at the page's top left, `groupWidth` by
 // `groupHeight` dialog units: per file its open button ("1...", "2...") and
@@ -122,6 +136,18 @@ template <class Record> struct FileField {
     AutoString Record::*texts[3];
     QString (*shown)(const QString&) = nullptr;
 };
+
+// The tag name and file date rows every compare record has, and the filename
+// row of a record that names its files m_strFileName1 and m_strFileName2.
+template <class Record>
+constexpr FileField<Record> TagField { { Tag1Edit, Tag2Edit, -1 },
+    { &Record::m_strTag1, &Record::m_strTag2, nullptr } };
+template <class Record>
+constexpr FileField<Record> DateField { { Date1Edit, Date2Edit, -1 },
+    { &Record::m_strTestDate1, &Record::m_strTestDate2, nullptr } };
+template <class Record>
+constexpr FileField<Record> FileNameField { { File1Edit, File2Edit, -1 },
+    { &Record::m_strFileName1, &Record::m_strFileName2, nullptr } };
 
 // Fills the edits of file `file` (1 or 2) from the record; with `file` 0,
 // the differences.

@@ -45,9 +45,9 @@ QString fourDecimals(const QString& text)
 // brings.
 using R = CHDRLCompareReport;
 const ComparePageKit::FileField<R> Fields[] = {
-    { { P::Tag1Edit, P::Tag2Edit, -1 }, { &R::m_strTag1, &R::m_strTag2, nullptr } },
-    { { P::Date1Edit, P::Date2Edit, -1 }, { &R::m_strTestDate1, &R::m_strTestDate2, nullptr } },
-    { { P::File1Edit, P::File2Edit, -1 }, { &R::m_strFileName1, &R::m_strFileName2, nullptr } },
+    ComparePageKit::TagField<R>,
+    ComparePageKit::DateField<R>,
+    ComparePageKit::FileNameField<R>,
     { { P::Settling1Edit, P::Settling2Edit, -1 }, { &R::m_strPosSettlingTime1, &R::m_strPosSettlingTime2, nullptr } },
     { { P::HysDeadAverage1Edit, P::HysDeadAverage2Edit, P::HysDeadAverageDiffEdit },
         { &R::m_strHysDeadAverage1, &R::m_strHysDeadAverage2, &R::m_strHysDeadAverageDiff }, twoDecimals },

@@ -20,15 +20,7 @@ public:
 
     // Control ids of the page.
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         Settling1Edit = 607,
         Settling2Edit = 608,
         HysDeadGroup = 1013,
@@ -52,8 +44,6 @@ public:
         ControlSignalButton = 432,
         HDRButton = 475,
         LinearityButton = 502,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         PlotFrame = 1066,
         ScratchHost = 1062,
         ReportHost = 1061,

@@ -57,9 +57,9 @@ QString pressureText(const QString& text)
 // page shows beside the results.
 using R = CPSTCompareReport;
 const ComparePageKit::FileField<R> Fields[] = {
-    { { P::Tag1Edit, P::Tag2Edit, -1 }, { &R::m_strTag1, &R::m_strTag2, nullptr } },
-    { { P::Date1Edit, P::Date2Edit, -1 }, { &R::m_strTestDate1, &R::m_strTestDate2, nullptr } },
-    { { P::File1Edit, P::File2Edit, -1 }, { &R::m_strFileName1, &R::m_strFileName2, nullptr } },
+    ComparePageKit::TagField<R>,
+    ComparePageKit::DateField<R>,
+    ComparePageKit::FileNameField<R>,
     { { P::Start1Edit, P::Start2Edit, -1 }, { &R::m_strStartPosition1, &R::m_strStartPosition2, nullptr } },
     { { P::Stop1Edit, P::Stop2Edit, -1 }, { &R::m_strStopPosition1, &R::m_strStopPosition2, nullptr } },
     { { P::TimeToTarget1Edit, P::TimeToTarget2Edit, -1 }, { &R::m_strTimeToTarget1, &R::m_strTimeToTarget2, nullptr } },

@@ -21,15 +21,7 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         SettingsGroup = 1019,
         Start1Edit = 1143,
         Start2Edit = 1144,
@@ -61,8 +53,6 @@ public:
         ScratchHost = 1054,
         ReportHost = 1046,
         PrinterHost = 1047,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         ReportId = 7001,
         PrinterId = 7002,
         PlotId = 7003,

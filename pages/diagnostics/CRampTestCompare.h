@@ -26,15 +26,7 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         SettingsGroup = 1141,
         SettingsCaption1 = 220,
         SettingsCaption2 = 221,
@@ -80,8 +72,6 @@ public:
         PressureVsPositionButton = 1136,
         SignalsVsCommandButton = 1137,
         FrictionButton = 1138,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         PlotHost = 1372,
         ScratchHost = 1373,
         ReportHost = 1374,

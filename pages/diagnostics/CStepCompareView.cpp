@@ -51,8 +51,8 @@ constexpr int SignalBoxes2[] = { Position2, PositionDiff, Command2, CommandDiff,
 // The fields each file fills, its identity first.
 using R = CStepTestCompareReport;
 const ComparePageKit::FileField<R> Fields[] = {
-    { { P::Tag1Edit, P::Tag2Edit, -1 }, { &R::m_strTag1, &R::m_strTag2, nullptr } },
-    { { P::Date1Edit, P::Date2Edit, -1 }, { &R::m_strTestDate1, &R::m_strTestDate2, nullptr } },
+    ComparePageKit::TagField<R>,
+    ComparePageKit::DateField<R>,
     { { P::File1Edit, P::File2Edit, -1 }, { &R::m_strFile1, &R::m_strFile2, nullptr } },
     { { P::Start1Edit, P::Start2Edit, -1 }, { &R::m_strStartPosition1, &R::m_strStartPosition2, nullptr } },
     { { P::Stop1Edit, P::Stop2Edit, -1 }, { &R::m_strStopPosition1, &R::m_strStopPosition2, nullptr } },

@@ -21,15 +21,7 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         SettingsGroup = 1141,
         Start1Edit = 1061,
         Stop1Edit = 1062,
@@ -48,8 +40,6 @@ public:
         StepViewButton = 1140,
         PressureViewButton = 1136,
         PlotFrame = 1052,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         ScratchHost = 1054,
         ReportHost = 1060,
         PrinterHost = 1064,
