@@ -42,6 +42,55 @@ std::vector<ControlSpec> fileInformationControls(int groupWidth, int groupHeight
     return specs;
 }
 
+std::vector<ControlSpec> plotAndButtons(int plotFrame, int scratchHost, int reportHost, int printerHost,
+    unsigned printStyle, int scratchWidth, int scratchHeight)
+{
+    using C = ControlSpec;
+    return {
+        C::placeholder(plotFrame, 206, 26, 331, 312),
+        C::button(BackButton, QStringLiteral("Back"), 206, 346, 56, 14),
+        C::button(PrintButton, QStringLiteral("Print Report"), 481, 346, 56, 14, printStyle),
+        C::placeholder(scratchHost, 270, 346, scratchWidth, scratchHeight),
+        C::placeholder(reportHost, 284, 346, 10, 10),
+        C::placeholder(printerHost, 298, 346, 10, 10),
+    };
+}
+
+void appendValueRows(std::vector<ControlSpec>& specs, const ValueColumns& columns, int y, int rowStep,
+    std::initializer_list<ValueRow> rows)
+{
+    using C = ControlSpec;
+    const int pitch = columns.editWidth + 2;
+    for (const ValueRow& row : rows) {
+        if (row.label)
+            specs.push_back(C::label(-1, QString::fromUtf8(row.label), 9, y + 2, columns.labelWidth, 8));
+        int x = columns.firstX;
+        for (int edit : { row.first, row.second, row.difference }) {
+            if (edit >= 0)
+                specs.push_back(C::edit(edit, x, y, columns.editWidth, 11, C::ReadOnly));
+            x += pitch;
+        }
+        if (row.unit || row.unitId >= 0) {
+            const QString unit = row.unit ? QString::fromUtf8(row.unit) : QString();
+            specs.push_back(C::label(row.unitId, unit, columns.unitX, y + 2, columns.unitWidth, 8));
+        }
+        y += rowStep;
+    }
+}
+
+std::vector<ControlSpec> columnCaptions(
+    int caption1, int caption2, int x1, int x2, int y, int width, std::optional<int> deltaX)
+{
+    using C = ControlSpec;
+    std::vector<ControlSpec> specs {
+        C::label(caption1, QStringLiteral("1"), x1, y, width, 8, C::AlignCenter),
+        C::label(caption2, QStringLiteral("2"), x2, y, width, 8, C::AlignCenter),
+    };
+    if (deltaX)
+        specs.push_back(C::picture(-1, DeltaPicture, *deltaX, y, 8, 8));
+    return specs;
+}
+
 void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName)
 {
     const bool first = file == 1;
@@ -50,7 +99,7 @@ void showFileIdentity(FormPage& page, int file, const QString& tag, const QStrin
     page.setWindowText(first ? File1Edit : File2Edit, fileName);
 }
 
-void boldCaptions(FormPage& page, std::initializer_list<int> captionIds)
+void boldCaptions(FormPage& page, std::span<const int> captionIds)
 {
     for (int id : captionIds) {
         if (auto* label = page.controlAs<QLabel>(id)) {

@@ -1,9 +1,5 @@
 #include "CHDRLCompareView.h"
 
-#include "AppLog.h"
-#include "ComparePageControls.h"
-#include "ComparePageKit.h"
-#include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
@@ -14,8 +10,7 @@
 #include "core/PlotChannelHelpers.h"
 #include "hdrl/HDRLCompareReport.h"
 
-#include <QLabel>
-#include <QPointer>
+#include <span>
 
 namespace
 {
@@ -37,44 +32,62 @@ const ViewRow Views[] = {
 
 // A record text shown as a number with the box's format ("0.00" for a text
 // that is no number).
-QString formatted(const AutoString& text, const char* format)
+QString twoDecimals(const QString& text)
 {
-    return NumberText::format(format, NumberText::toDouble(text.toQString()));
+    return NumberText::format("%1.2f", NumberText::toDouble(text));
 }
+QString fourDecimals(const QString& text)
+{
+    return NumberText::format("%1.4f", NumberText::toDouble(text));
+}
+
+// The fields each file fills, its identity first, and the differences file 2
+// brings.
+using R = CHDRLCompareReport;
+const ComparePageKit::FileField<R> Fields[] = {
+    ComparePageKit::TagField<R>,
+    ComparePageKit::DateField<R>,
+    ComparePageKit::FileNameField<R>,
+    { { P::Settling1Edit, P::Settling2Edit, -1 }, { &R::m_strPosSettlingTime1, &R::m_strPosSettlingTime2, nullptr } },
+    { { P::HysDeadAverage1Edit, P::HysDeadAverage2Edit, P::HysDeadAverageDiffEdit },
+        { &R::m_strHysDeadAverage1, &R::m_strHysDeadAverage2, &R::m_strHysDeadAverageDiff }, twoDecimals },
+    { { P::HysDeadMaximum1Edit, P::HysDeadMaximum2Edit, P::HysDeadMaximumDiffEdit },
+        { &R::m_strHysDeadMaximum1, &R::m_strHysDeadMaximum2, &R::m_strHysDeadMaximumDiff }, twoDecimals },
+    { { P::RepeatAverage1Edit, P::RepeatAverage2Edit, P::RepeatAverageDiffEdit },
+        { &R::m_strRepeatAverage1, &R::m_strRepeatAverage2, &R::m_strRepeatAverageDiff }, twoDecimals },
+    { { P::RepeatMaximum1Edit, P::RepeatMaximum2Edit, P::RepeatMaximumDiffEdit },
+        { &R::m_strRepeatMaximum1, &R::m_strRepeatMaximum2, &R::m_strRepeatMaximumDiff }, twoDecimals },
+    { { P::Linearity1Edit, P::Linearity2Edit, P::LinearityDiffEdit },
+        { &R::m_strLinearError1, &R::m_strLinearError2, &R::m_strLinearErrorDiff }, fourDecimals },
+};
+constexpr std::span<const ComparePageKit::FileField<R>> Identity(Fields, 3);
 } // namespace
 
 const std::vector<int>& CHDRLCompareView::Boxes()
 {
     static const std::vector<int> boxes { Tag1Edit, Date1Edit, File1Edit, Settling1Edit, HysDeadAverage1Edit,
         HysDeadMaximum1Edit, RepeatAverage1Edit, RepeatMaximum1Edit, Linearity1Edit, Tag2Edit, Date2Edit, File2Edit,
-        Settling2Edit, HysDeadAverage2Edit, HysDeadMaximum2Edit, RepeatAverage2Edit, RepeatMaximum2Edit,
-        Linearity2Edit, HysDeadAverageDiffEdit, HysDeadMaximumDiffEdit, RepeatAverageDiffEdit, RepeatMaximumDiffEdit,
+        Settling2Edit, HysDeadAverage2Edit, HysDeadMaximum2Edit, RepeatAverage2Edit, RepeatMaximum2Edit, Linearity2Edit,
+        HysDeadAverageDiffEdit, HysDeadMaximumDiffEdit, RepeatAverageDiffEdit, RepeatMaximumDiffEdit,
         LinearityDiffEdit };
     return boxes;
 }
 
 CHDRLCompareView::CHDRLCompareView(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CHDRLCompareView"), DialogId, StripTimer::None, parent)
+    : ComparePage(context, Setup, parent)
 {
-    buildPage(Template);
-    // The column captions "1" and "2" stand out in bold above the results.
-    ComparePageKit::boldCaptions(*this,
-        { HysDeadCaption1, HysDeadCaption2, RepeatCaption1, RepeatCaption2, LinearityCaption1, LinearityCaption2 });
 }
 
 // ---------------------------------------------------------------------------
 // Initial update
 
-void CHDRLCompareView::OnInitialUpdate()
+void CHDRLCompareView::setUpPage()
 {
-    context().log().WriteLog(QStringLiteral("CHDRLCompareView enter"));
-    StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
-    CreateCompareControls(
-        this, imports, { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
-        m_pReport, m_pPrinter, m_pPlot, m_pScratchPlot, imports.ConfigureHDRLPlotControl,
-        [&] { record.SetupHDRLDestPlotChannels(m_pPlot); },
+    createControls(
+        { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
+        imports.CreatePlotControl, imports.ConfigureHDRLPlotControl, [&] { record.SetupHDRLDestPlotChannels(m_pPlot); },
         [&] {
             m_pScratchPlot->SetLegendVisible(false);
             record.SetupHDRLSrcPlotChannels(m_pScratchPlot);
@@ -89,25 +102,13 @@ void CHDRLCompareView::OnInitialUpdate()
         });
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
-    setToolTips(StripToolTips);
-    setToolTips(ToolTips);
-    connectHandlers();
-    context().log().WriteLog(QStringLiteral("CHDRLCompareView exit"));
 }
 
-void CHDRLCompareView::connectHandlers()
+void CHDRLCompareView::connectPageHandlers()
 {
-    ConnectCompareHandlers(*this,
-        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
     onClicked(ControlSignalButton, "OnControlSignalView", [this] { OnControlSignalView(); });
     onClicked(HDRButton, "OnHDRView", [this] { OnHDRView(); });
     onClicked(LinearityButton, "OnLinearityView", [this] { OnLinearityView(); });
-}
-
-void CHDRLCompareView::ActivatePage()
-{
-    // Only the strip, from what is known; nothing is sent to the device.
-    StripPage::ActivatePage();
 }
 
 // ---------------------------------------------------------------------------
@@ -157,56 +158,32 @@ void CHDRLCompareView::OnLinearityView()
 // ---------------------------------------------------------------------------
 // Files
 
-void CHDRLCompareView::OnOpenFile1()
+bool CHDRLCompareView::loadFile(int file)
 {
     CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
-    const bool ok = record.LoadFile_1(m_pScratchPlot, m_pPlot);
-    m_File1Loaded = ok;
-    m_File2Loaded = false;
-    if (!ok) {
-        // The page as before any file: every field empty, an empty plot in
-        // the control signal view, neither file 2 nor Print to be had.
-        m_pPlot->ClearAllData();
-        ComparePageKit::showNoFile(
-            *this, Boxes(), {}, ComparePageKit::NoFileBoxes::Untick, [this] { showView(ControlSignalButton); });
-        return;
-    }
-    for (int id : Boxes())
-        setWindowText(id, QString());
-    ComparePageKit::showFileIdentity(
-        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
-    setWindowText(Settling1Edit, record.m_strPosSettlingTime1.toQString());
-    setWindowText(HysDeadAverage1Edit, formatted(record.m_strHysDeadAverage1, "%1.2f"));
-    setWindowText(HysDeadMaximum1Edit, formatted(record.m_strHysDeadMaximum1, "%1.2f"));
-    setWindowText(RepeatAverage1Edit, formatted(record.m_strRepeatAverage1, "%1.2f"));
-    setWindowText(RepeatMaximum1Edit, formatted(record.m_strRepeatMaximum1, "%1.2f"));
-    setWindowText(Linearity1Edit, formatted(record.m_strLinearError1, "%1.4f"));
-    showView(ControlSignalButton);
-    enableControl(OpenFile2Button, true);
-    enableControl(PrintButton, true);
+    return file == 1 ? record.LoadFile_1(m_pScratchPlot, m_pPlot) : record.LoadFile_2(m_pScratchPlot, m_pPlot, this);
 }
 
-void CHDRLCompareView::OnOpenFile2()
+void CHDRLCompareView::showFile(int file)
 {
-    CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
-    // A file 2 cancelled, refused or not accepted at the settings question
-    // leaves the file 2 shown before, if any.
-    if (!record.LoadFile_2(m_pScratchPlot, m_pPlot, this))
-        return;
-    m_File2Loaded = true;
-    ComparePageKit::showFileIdentity(
-        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFileName2.toQString());
-    setWindowText(Settling2Edit, record.m_strPosSettlingTime2.toQString());
-    setWindowText(HysDeadAverage2Edit, formatted(record.m_strHysDeadAverage2, "%1.2f"));
-    setWindowText(HysDeadMaximum2Edit, formatted(record.m_strHysDeadMaximum2, "%1.2f"));
-    setWindowText(RepeatAverage2Edit, formatted(record.m_strRepeatAverage2, "%1.2f"));
-    setWindowText(RepeatMaximum2Edit, formatted(record.m_strRepeatMaximum2, "%1.2f"));
-    setWindowText(Linearity2Edit, formatted(record.m_strLinearError2, "%1.4f"));
-    setWindowText(HysDeadAverageDiffEdit, formatted(record.m_strHysDeadAverageDiff, "%1.2f"));
-    setWindowText(HysDeadMaximumDiffEdit, formatted(record.m_strHysDeadMaximumDiff, "%1.2f"));
-    setWindowText(RepeatAverageDiffEdit, formatted(record.m_strRepeatAverageDiff, "%1.2f"));
-    setWindowText(RepeatMaximumDiffEdit, formatted(record.m_strRepeatMaximumDiff, "%1.2f"));
-    setWindowText(LinearityDiffEdit, formatted(record.m_strLinearErrorDiff, "%1.4f"));
+    const CHDRLCompareReport& record = context().records().m_HDRLCompareReport;
+    if (file == 1) {
+        for (int id : Boxes())
+            setWindowText(id, QString());
+    }
+    ComparePageKit::showFileFields(*this, record, Fields, file);
+    if (file == 2)
+        ComparePageKit::showFileFields(*this, record, Fields, 0);
+    showView(ControlSignalButton);
+    if (file == 1) {
+        enableControl(OpenFile2Button, true);
+        enableControl(PrintButton, true);
+    }
+}
+
+// Before any file: an empty plot in the control signal view.
+void CHDRLCompareView::showEmptyView()
+{
     showView(ControlSignalButton);
 }
 
@@ -219,30 +196,10 @@ void CHDRLCompareView::OnPrintReport()
     CHDRLCompareReport& record = records.m_HDRLCompareReport;
     // File 1's identity is shown again as the record holds it, then every
     // box is read back into the record.
-    ComparePageKit::showFileIdentity(
-        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFileName1.toQString());
-    const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
-        { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit },
-        { &record.m_strFileName1, File1Edit }, { &record.m_strFileName2, File2Edit },
-        { &record.m_strPosSettlingTime1, Settling1Edit }, { &record.m_strPosSettlingTime2, Settling2Edit },
-        { &record.m_strRepeatAverage1, RepeatAverage1Edit }, { &record.m_strRepeatAverage2, RepeatAverage2Edit },
-        { &record.m_strRepeatAverageDiff, RepeatAverageDiffEdit },
-        { &record.m_strRepeatMaximum1, RepeatMaximum1Edit }, { &record.m_strRepeatMaximum2, RepeatMaximum2Edit },
-        { &record.m_strRepeatMaximumDiff, RepeatMaximumDiffEdit },
-        { &record.m_strHysDeadAverage1, HysDeadAverage1Edit }, { &record.m_strHysDeadAverage2, HysDeadAverage2Edit },
-        { &record.m_strHysDeadAverageDiff, HysDeadAverageDiffEdit },
-        { &record.m_strHysDeadMaximum1, HysDeadMaximum1Edit }, { &record.m_strHysDeadMaximum2, HysDeadMaximum2Edit },
-        { &record.m_strHysDeadMaximumDiff, HysDeadMaximumDiffEdit }, { &record.m_strLinearError1, Linearity1Edit },
-        { &record.m_strLinearError2, Linearity2Edit }, { &record.m_strLinearErrorDiff, LinearityDiffEdit } };
-    for (const auto& [member, id] : texts)
-        *member = AutoString(windowText(id));
+    ComparePageKit::showFileFields(*this, record, Identity, 1);
+    ComparePageKit::readFileFields(*this, record, Fields);
     const QString definition = ReportDefinitionPath(
         context().helpers().GetAppFolder(), QStringLiteral("HDRLTestCmpRept"), data().DeviceType);
     GenerateHDRLTestCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     showView(ControlSignalButton);
-}
-
-void CHDRLCompareView::OnBack()
-{
-    context().SelectPageCode(HDRLCode);
 }

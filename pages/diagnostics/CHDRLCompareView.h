@@ -1,11 +1,8 @@
 #pragma once
 
-#include "ComparePageKit.h"
-#include "StripPage.h"
+#include "ComparePage.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Compare" under "HDRL" (dialog 1075): the user opens two saved
 // HDRL files, reads their identity, settling time and results side by side
@@ -13,7 +10,7 @@
 // signal, hysteresis and deadband, linearity) and prints the comparison. The
 // page sends nothing to the device; activation repaints the status strip from
 // what is known.
-class CHDRLCompareView : public StripPage
+class CHDRLCompareView : public ComparePage<IPlotPtr>
 {
     Q_OBJECT
 
@@ -23,15 +20,7 @@ public:
 
     // Control ids of the page.
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         Settling1Edit = 607,
         Settling2Edit = 608,
         HysDeadGroup = 1013,
@@ -55,8 +44,6 @@ public:
         ControlSignalButton = 432,
         HDRButton = 475,
         LinearityButton = 502,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         PlotFrame = 1066,
         ScratchHost = 1062,
         ReportHost = 1061,
@@ -76,37 +63,24 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CHDRLCompareView(PageContext& context, QWidget* parent = nullptr);
 
-    void OnInitialUpdate() override;
-    void ActivatePage() override;
-
-    void OnOpenFile1();
-    void OnOpenFile2();
-    void OnPrintReport();
-    void OnBack();
+    void OnPrintReport() override;
     void OnControlSignalView();
     void OnHDRView();
     void OnLinearityView();
-
-    const IPlotPtr& plot() const { return m_pPlot; }
-    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
-    bool file1Loaded() const { return m_File1Loaded; }
-    bool file2Loaded() const { return m_File2Loaded; }
 
     // The 23 boxes, file 1's first.
     static const std::vector<int>& Boxes();
 
 private:
-    void connectHandlers();
+    void setUpPage() override;
+    bool loadFile(int file) override;
+    void showFile(int file) override;
+    void showEmptyView() override;
+    void connectPageHandlers() override;
     void hideAllChannels();
     void showView(int button);
-
-    IPlotPtr m_pPlot;
-    IPlotPtr m_pScratchPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
-    bool m_File1Loaded = false;
-    bool m_File2Loaded = false;
 };

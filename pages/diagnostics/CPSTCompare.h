@@ -1,12 +1,8 @@
 #pragma once
 
-#include "ComparePageKit.h"
-#include "CompareBoxGrid.h"
-#include "StripPage.h"
+#include "ComparePage.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Compare" under "Partial Stroke Test" (dialog 368): the user
 // opens two saved partial stroke test files and reads their identity,
@@ -14,7 +10,7 @@
 // results; one plot carries both tests' six signals and their point-wise
 // differences, each shown by its own box of the shared 18-box grid. The
 // page prints the comparison and sends nothing to the device.
-class CPSTCompare : public StripPage
+class CPSTCompare : public ComparePage<IPlotPtr>
 {
     Q_OBJECT
 
@@ -25,15 +21,7 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         SettingsGroup = 1019,
         Start1Edit = 1143,
         Start2Edit = 1144,
@@ -65,8 +53,6 @@ public:
         ScratchHost = 1054,
         ReportHost = 1046,
         PrinterHost = 1047,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         ReportId = 7001,
         PrinterId = 7002,
         PlotId = 7003,
@@ -75,34 +61,21 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CPSTCompare(PageContext& context, QWidget* parent = nullptr);
 
-    void OnInitialUpdate() override;
-    void ActivatePage() override;
-
-    void OnOpenFile1();
-    void OnOpenFile2();
-    void OnPrintReport();
-    void OnBack();
+    void OnPrintReport() override;
     void OnChannelBox(int boxId);
 
-    const IPlotPtr& plot() const { return m_pPlot; }
-    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
-
 private:
-    void connectHandlers();
+    void setUpPage() override;
+    bool loadFile(int file) override;
+    void showFile(int file) override;
+    void showEmptyView() override;
+    void connectPageHandlers() override;
     void hideAllChannels();
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool on);
-    void enableAndCheck(int boxId, bool on);
-    void sync(const char* channel, int boxId);
-    void showNoFile();
 
-    IPlotPtr m_pPlot;
-    IPlotPtr m_pScratchPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
     // A result at or above 655 s is the device's "nothing measured".
     bool m_NoTime1 = false;
     bool m_NoTime2 = false;

@@ -5,77 +5,50 @@
 namespace
 {
 using C = ControlSpec;
-constexpr unsigned ReadOnly = C::ReadOnly;
 
 std::vector<ControlSpec> controls()
 {
     using P = CPSTCompare;
-    // clang-format off
-    std::vector<ControlSpec> specs {
-        C::group(P::SettingsGroup, QStringLiteral("Partial Stroke Test Settings"), 3, 136, 197, 72),
-        C::label(P::SettingsCaption1, QStringLiteral("1"), 86, 146, 10, 8, C::AlignCenter),
-        C::label(P::SettingsCaption2, QStringLiteral("2"), 130, 146, 10, 8, C::AlignCenter),
-        C::label(-1, QStringLiteral("Start Position:"), 9, 158, 62, 8),
-        C::edit(P::Start1Edit, 70, 156, 42, 11, ReadOnly),
-        C::edit(P::Start2Edit, 114, 156, 42, 11, ReadOnly),
-        C::label(-1, QStringLiteral("%"), 160, 158, 20, 8),
-        C::label(-1, QStringLiteral("Stop Position:"), 9, 171, 62, 8),
-        C::edit(P::Stop1Edit, 70, 169, 42, 11, ReadOnly),
-        C::edit(P::Stop2Edit, 114, 169, 42, 11, ReadOnly),
-        C::label(-1, QStringLiteral("%"), 160, 171, 20, 8),
-        C::label(-1, QStringLiteral("Time To Target:"), 9, 184, 62, 8),
-        C::edit(P::TimeToTarget1Edit, 70, 182, 42, 11, ReadOnly),
-        C::edit(P::TimeToTarget2Edit, 114, 182, 42, 11, ReadOnly),
-        C::label(-1, QStringLiteral("sec"), 160, 184, 20, 8),
-        C::label(-1, QStringLiteral("Test Duration:"), 9, 197, 62, 8),
-        C::edit(P::Duration1Edit, 70, 195, 42, 11, ReadOnly),
-        C::edit(P::Duration2Edit, 114, 195, 42, 11, ReadOnly),
-        C::label(-1, QStringLiteral("sec"), 160, 197, 20, 8),
+    using ComparePageKit::appendValueRows;
+    using ComparePageKit::columnCaptions;
+    std::vector<ControlSpec> specs = ComparePageKit::fileInformationControls(197, 106, ControlSpec::Disabled);
+    const auto append
+        = [&specs](const std::vector<ControlSpec>& more) { specs.insert(specs.end(), more.begin(), more.end()); };
+    specs.push_back(C::group(P::SettingsGroup, QStringLiteral("Partial Stroke Test Settings"), 3, 136, 197, 72));
+    append(columnCaptions(P::SettingsCaption1, P::SettingsCaption2, 86, 130, 146, 10));
+    appendValueRows(specs, { 62, 70, 42, 160, 20 }, 156, 13,
+        {
+            { "Start Position:", P::Start1Edit, P::Start2Edit, -1, "%" },
+            { "Stop Position:", P::Stop1Edit, P::Stop2Edit, -1, "%" },
+            { "Time To Target:", P::TimeToTarget1Edit, P::TimeToTarget2Edit, -1, "sec" },
+            { "Test Duration:", P::Duration1Edit, P::Duration2Edit, -1, "sec" },
+        });
 
-        C::group(P::BreakAwayGroup, QStringLiteral("Break Away Information"), 3, 212, 197, 72),
-        C::label(P::BreakAwayCaption1, QStringLiteral("1"), 73, 222, 10, 8, C::AlignCenter),
-        C::label(P::BreakAwayCaption2, QStringLiteral("2"), 107, 222, 10, 8, C::AlignCenter),
-        C::picture(-1, 148, 142, 222, 8, 8),
-        C::label(-1, QStringLiteral("Time:"), 9, 234, 53, 8),
-        C::edit(P::Time1Edit, 62, 232, 32, 11, ReadOnly),
-        C::edit(P::Time2Edit, 96, 232, 32, 11, ReadOnly),
-        C::edit(P::TimeDiffEdit, 130, 232, 32, 11, ReadOnly),
-        C::label(-1, QStringLiteral("sec."), 165, 234, 32, 8),
-        C::label(-1, QStringLiteral("Pressure:"), 9, 247, 53, 8),
-        C::edit(P::Pressure1Edit, 62, 245, 32, 11, ReadOnly),
-        C::edit(P::Pressure2Edit, 96, 245, 32, 11, ReadOnly),
-        C::edit(P::PressureDiffEdit, 130, 245, 32, 11, ReadOnly),
-        C::label(P::UnitLabel, QString(), 165, 247, 32, 8),
-        C::label(-1, QStringLiteral("Time to Target:"), 9, 260, 53, 8),
-        C::edit(P::Target1Edit, 62, 258, 32, 11, ReadOnly),
-        C::edit(P::Target2Edit, 96, 258, 32, 11, ReadOnly),
-        C::edit(P::TargetDiffEdit, 130, 258, 32, 11, ReadOnly),
-        C::label(-1, QStringLiteral("sec."), 165, 260, 32, 8),
-        C::label(-1, QStringLiteral("Result:"), 9, 273, 53, 8),
-        C::edit(P::Result1Edit, 62, 271, 32, 11, ReadOnly),
-        C::edit(P::Result2Edit, 96, 271, 32, 11, ReadOnly),
+    specs.push_back(C::group(P::BreakAwayGroup, QStringLiteral("Break Away Information"), 3, 212, 197, 72));
+    append(columnCaptions(P::BreakAwayCaption1, P::BreakAwayCaption2, 73, 107, 222, 10, 142));
+    appendValueRows(specs, { 53, 62, 32, 165, 32 }, 232, 13,
+        {
+            { "Time:", P::Time1Edit, P::Time2Edit, P::TimeDiffEdit, "sec." },
+            { "Pressure:", P::Pressure1Edit, P::Pressure2Edit, P::PressureDiffEdit, nullptr, P::UnitLabel },
+            { "Time to Target:", P::Target1Edit, P::Target2Edit, P::TargetDiffEdit, "sec." },
+            { "Result:", P::Result1Edit, P::Result2Edit },
+        });
 
-        C::group(P::GraphGroup, QStringLiteral("Graph Settings"), 3, 288, 197, 100),
-
-        C::placeholder(P::PlotFrame, 206, 26, 331, 312),
-        C::button(P::BackButton, QStringLiteral("Back"), 206, 346, 56, 14),
-        C::button(P::PrintButton, QStringLiteral("Print Report"), 481, 346, 56, 14, C::Disabled),
-        C::placeholder(P::ScratchHost, 270, 346, 8, 11),
-        C::placeholder(P::ReportHost, 284, 346, 10, 10),
-        C::placeholder(P::PrinterHost, 298, 346, 10, 10),
-    };
-    // clang-format on
-    const std::vector<ControlSpec> fileInformation
-        = ComparePageKit::fileInformationControls(197, 106, ControlSpec::Disabled);
-    specs.insert(specs.begin(), fileInformation.begin(), fileInformation.end());
-    const std::vector<ControlSpec> grid = CompareBoxGrid::controls(12, 300, 12, 150);
-    specs.insert(specs.end(), grid.begin(), grid.end());
+    specs.push_back(C::group(P::GraphGroup, QStringLiteral("Graph Settings"), 3, 288, 197, 100));
+    append(ComparePageKit::plotAndButtons(
+        P::PlotFrame, P::ScratchHost, P::ReportHost, P::PrinterHost, ControlSpec::Disabled, 8, 11));
+    append(CompareBoxGrid::controls(12, 300, 12, 150));
     return specs;
 }
 
 } // namespace
 
 const PageTemplate CPSTCompare::Template { 544, 396, controls() };
+
+const CPSTCompare::Kind CPSTCompare::Setup { "CPSTCompare", DialogId, PartialStrokeCode, &Template, &ToolTips,
+    { SettingsCaption1, SettingsCaption2, BreakAwayCaption1, BreakAwayCaption2, CompareBoxGrid::Caption1,
+        CompareBoxGrid::Caption2 },
+    true, ComparePageKit::NoFileBoxes::UntickAndEnable };
 
 const ToolTipTable CPSTCompare::ToolTips {
     { OpenFile1Button, QStringLiteral("Click this button to open the first comparison file.") },

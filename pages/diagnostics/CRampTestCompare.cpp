@@ -1,9 +1,5 @@
 #include "CRampTestCompare.h"
 
-#include "AppLog.h"
-#include "ComparePageControls.h"
-#include "ComparePageKit.h"
-#include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
@@ -13,10 +9,6 @@
 #include "core/PlotChannelHelpers.h"
 #include "ramp/RampCompare.h"
 #include "ramp/RampCompareReport.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QPointer>
 
 #include <algorithm>
 
@@ -73,78 +65,69 @@ constexpr int ViewButtons[]
 const char* const ViewTitles[]
     = { "Ramp Test", "Pressure Vs Position", "Signals Vs Command", "Friction & Thrust Vs Position" };
 
-// The fields of file 2 a new file 1 empties.
-constexpr int File2Fields[] = { P::Tag2Edit, P::Date2Edit, P::File2Edit, P::Start2Edit, P::Stop2Edit, P::Hold2Edit,
-    P::Duration2Edit, P::StrokeLength2Edit, P::ActuatorSize2Edit, P::SpringRate2Edit, P::SpringInitial2Edit,
-    P::SpringFinal2Edit, P::SingleActing2Edit, P::Sensors2Edit, P::BiDirectional2Edit };
+// The fields each file fills, its identity first; the unit texts are those
+// of file 1.
+using R = CRampCompareReport;
+const ComparePageKit::FileField<R> Fields[] = {
+    ComparePageKit::TagField<R>,
+    ComparePageKit::DateField<R>,
+    ComparePageKit::FileNameField<R>,
+    { { P::Start1Edit, P::Start2Edit, -1 }, { &R::m_strStartPosition1, &R::m_strStartPosition2, nullptr } },
+    { { P::Stop1Edit, P::Stop2Edit, -1 }, { &R::m_strStopPosition1, &R::m_strStopPosition2, nullptr } },
+    { { P::Hold1Edit, P::Hold2Edit, -1 }, { &R::m_strHoldTime1, &R::m_strHoldTime2, nullptr } },
+    { { P::Duration1Edit, P::Duration2Edit, -1 }, { &R::m_strTestDuration1, &R::m_strTestDuration2, nullptr } },
+    { { P::StrokeLength1Edit, P::StrokeLength2Edit, -1 }, { &R::m_strStrokeLength1, &R::m_strStrokeLength2, nullptr } },
+    { { P::StrokeLengthUnit, -1, -1 }, { &R::m_strStrokeLengthUnit, nullptr, nullptr } },
+    { { P::ActuatorSize1Edit, P::ActuatorSize2Edit, -1 }, { &R::m_strActuatorSize1, &R::m_strActuatorSize2, nullptr } },
+    { { P::ActuatorSizeUnit, -1, -1 }, { &R::m_strActuatorSizeUnit, nullptr, nullptr } },
+    { { P::SpringRate1Edit, P::SpringRate2Edit, -1 }, { &R::m_strSpringRate1, &R::m_strSpringRate2, nullptr } },
+    { { P::SpringRateUnit, -1, -1 }, { &R::m_strSpringRateUnit, nullptr, nullptr } },
+    { { P::SpringInitial1Edit, P::SpringInitial2Edit, -1 },
+        { &R::m_strSpringInitial1, &R::m_strSpringInitial2, nullptr } },
+    { { P::SpringInitialUnit, -1, -1 }, { &R::m_strSpringPressureUnit, nullptr, nullptr } },
+    { { P::SpringFinal1Edit, P::SpringFinal2Edit, -1 }, { &R::m_strSpringFinal1, &R::m_strSpringFinal2, nullptr } },
+    { { P::SpringFinalUnit, -1, -1 }, { &R::m_strSpringPressureUnit, nullptr, nullptr } },
+};
+const ComparePageKit::FileFlag<R> Flags[] = {
+    { { P::SingleActing1Edit, P::SingleActing2Edit }, { &R::m_bSingleActing1, &R::m_bSingleActing2 } },
+    { { P::Sensors1Edit, P::Sensors2Edit }, { &R::m_bPressureSensor1, &R::m_bPressureSensor2 } },
+    { { P::BiDirectional1Edit, P::BiDirectional2Edit }, { &R::m_bBiDirectional1, &R::m_bBiDirectional2 } },
+};
+constexpr ComparePageKit::YesNo Words { "Yes", "No" };
 
 // The unit texts a file sets; before any file they are the dialog's.
 constexpr int UnitTexts[]
     = { P::StrokeLengthUnit, P::ActuatorSizeUnit, P::SpringRateUnit, P::SpringInitialUnit, P::SpringFinalUnit };
 
-QString yesNo(uint8_t flag)
-{
-    return flag ? QStringLiteral("Yes") : QStringLiteral("No");
-}
-
-const QString LogLine = QStringLiteral("CRampTestCompare::OnInitialUpdate");
 } // namespace
 
 CRampTestCompare::CRampTestCompare(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CRampTestCompare"), DialogId, StripTimer::None, parent)
+    : ComparePage(context, Setup, parent)
 {
-    buildPage(Template);
-    // The column captions "1" and "2" stand out in bold above the settings,
-    // the spring set and the boxes.
-    ComparePageKit::boldCaptions(
-        *this, { SettingsCaption1, SettingsCaption2, SpringCaption1, SpringCaption2, Caption1, Caption2 });
 }
 
 // ---------------------------------------------------------------------------
 // Initial update
 
-void CRampTestCompare::OnInitialUpdate()
+void CRampTestCompare::setUpPage()
 {
-    context().log().WriteLog(LogLine);
-    StripPage::OnInitialUpdate();
     const TellboxImports& imports = context().imports();
     CRampCompareReport& record = context().records().m_RampCompareReport;
-    CreateTestPageControl(this, imports.CreateRampPlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
-    // The scratch plot only receives each opened file; it is never shown.
-    CreateTestPageControl(
-        this, imports.CreateRampPlotControl, ScratchHost, ScratchPlotId, m_pScratchPlot, ControlWindow::Hidden);
-    guard("OnInitialUpdate", [&] {
-        if (m_pPlot) {
-            if (imports.ConfigureRampPlotControl)
-                imports.ConfigureRampPlotControl(m_pPlot);
-            record.SetupDestPlotChannels(m_pPlot);
-        }
-        if (m_pScratchPlot) {
-            if (imports.ConfigureRampPlotControl)
-                imports.ConfigureRampPlotControl(m_pScratchPlot);
-            record.SetupSrcPlotChannels(m_pScratchPlot);
-        }
-    });
-    CreateTestPageControl(this, imports.CreateReportControl, ReportHost, ReportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(this, imports.CreatePrintControl, PrinterHost, PrinterId, m_pPrinter, ControlWindow::Hidden);
+    // The report and the printer are made once both plots are set up.
+    createControls(
+        { ReportHost, ReportId, PrinterHost, PrinterId, PlotHost, PlotId, ScratchHost, ScratchPlotId },
+        imports.CreateRampPlotControl, imports.ConfigureRampPlotControl, [&] { record.SetupDestPlotChannels(m_pPlot); },
+        [&] { record.SetupSrcPlotChannels(m_pScratchPlot); }, {}, CompareControlOrder::PlotsFirst);
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
-    UncheckAllChannelBoxes();
+    setAllBoxes(false);
     guard("OnInitialUpdate", [this] { ApplyRampTestView(); });
     for (int box : { Port1First, Port1Second, Port1Diff, Port2First, Port2Second, Port2Diff })
         setChecked(box, false);
-    if (data().IsK40())
-        RemovePort2Row(this);
-    setToolTips(StripToolTips);
-    setToolTips(ToolTips);
-    connectHandlers();
-    context().log().WriteLog(LogLine);
 }
 
-void CRampTestCompare::connectHandlers()
+void CRampTestCompare::connectPageHandlers()
 {
-    ConnectCompareHandlers(*this,
-        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
     onClicked(RampTestButton, "ApplyRampTestView", [this] { ApplyRampTestView(); });
     onClicked(PressureVsPositionButton, "ApplyPressureVsPositionView", [this] { ApplyPressureVsPositionView(); });
     onClicked(SignalsVsCommandButton, "ApplySignalsVsCommandView", [this] { ApplySignalsVsCommandView(); });
@@ -152,24 +135,8 @@ void CRampTestCompare::connectHandlers()
     ConnectChannelBoxes(*this, Boxes, [this](int box) { OnChannelBox(box); });
 }
 
-void CRampTestCompare::ActivatePage()
-{
-    // Only the strip, from what is known; nothing is sent to the device.
-    StripPage::ActivatePage();
-}
-
 // ---------------------------------------------------------------------------
 // Boxes, channels and axes
-
-bool CRampTestCompare::checked(int boxId) const
-{
-    return ComparePageKit::isChecked(*this, boxId);
-}
-
-void CRampTestCompare::setChecked(int boxId, bool on)
-{
-    ComparePageKit::setChecked(*this, boxId, on);
-}
 
 void CRampTestCompare::disableAndClear(int boxId)
 {
@@ -188,18 +155,6 @@ void CRampTestCompare::EnableAllChannelBoxes()
 {
     for (int box : allBoxes())
         enableControl(box, true);
-}
-
-void CRampTestCompare::CheckAllChannelBoxes()
-{
-    for (int box : allBoxes())
-        setChecked(box, true);
-}
-
-void CRampTestCompare::UncheckAllChannelBoxes()
-{
-    for (int box : allBoxes())
-        setChecked(box, false);
 }
 
 void CRampTestCompare::CheckFile1ChannelBoxes()
@@ -410,66 +365,29 @@ void CRampTestCompare::OnChannelBox(int boxId)
 // ---------------------------------------------------------------------------
 // Files
 
-void CRampTestCompare::showFileFields(bool secondFile)
-{
-    const CRampCompareReport& r = context().records().m_RampCompareReport;
-    const auto show = [this](int id, const AutoString& text) { setWindowText(id, text.toQString()); };
-    if (!secondFile) {
-        show(Tag1Edit, r.m_strTag1);
-        show(Date1Edit, r.m_strTestDate1);
-        show(File1Edit, r.m_strFileName1);
-        show(Start1Edit, r.m_strStartPosition1);
-        show(Stop1Edit, r.m_strStopPosition1);
-        show(Hold1Edit, r.m_strHoldTime1);
-        show(Duration1Edit, r.m_strTestDuration1);
-        show(StrokeLength1Edit, r.m_strStrokeLength1);
-        show(StrokeLengthUnit, r.m_strStrokeLengthUnit);
-        show(ActuatorSize1Edit, r.m_strActuatorSize1);
-        show(ActuatorSizeUnit, r.m_strActuatorSizeUnit);
-        show(SpringRate1Edit, r.m_strSpringRate1);
-        show(SpringRateUnit, r.m_strSpringRateUnit);
-        show(SpringInitial1Edit, r.m_strSpringInitial1);
-        show(SpringInitialUnit, r.m_strSpringPressureUnit);
-        show(SpringFinal1Edit, r.m_strSpringFinal1);
-        show(SpringFinalUnit, r.m_strSpringPressureUnit);
-        setWindowText(SingleActing1Edit, yesNo(r.m_bSingleActing1));
-        setWindowText(Sensors1Edit, yesNo(r.m_bPressureSensor1));
-        setWindowText(BiDirectional1Edit, yesNo(r.m_bBiDirectional1));
-        return;
-    }
-    // The unit texts stay those of file 1.
-    show(Tag2Edit, r.m_strTag2);
-    show(Date2Edit, r.m_strTestDate2);
-    show(File2Edit, r.m_strFileName2);
-    show(Start2Edit, r.m_strStartPosition2);
-    show(Stop2Edit, r.m_strStopPosition2);
-    show(Hold2Edit, r.m_strHoldTime2);
-    show(Duration2Edit, r.m_strTestDuration2);
-    show(StrokeLength2Edit, r.m_strStrokeLength2);
-    show(ActuatorSize2Edit, r.m_strActuatorSize2);
-    show(SpringRate2Edit, r.m_strSpringRate2);
-    show(SpringInitial2Edit, r.m_strSpringInitial2);
-    show(SpringFinal2Edit, r.m_strSpringFinal2);
-    setWindowText(SingleActing2Edit, yesNo(r.m_bSingleActing2));
-    setWindowText(Sensors2Edit, yesNo(r.m_bPressureSensor2));
-    setWindowText(BiDirectional2Edit, yesNo(r.m_bBiDirectional2));
-}
-
-void CRampTestCompare::OnOpenFile1()
+bool CRampTestCompare::loadFile(int file)
 {
     ReportRecords& records = context().records();
-    const bool ok = records.m_RampCompareReport.LoadFile_1(m_pScratchPlot, m_pPlot, records.m_ReportHeader);
-    // A cancelled or refused file 1 forgets both files.
-    m_File1Loaded = ok;
-    m_File2Loaded = false;
-    if (!ok) {
-        showNoFile();
+    CRampCompareReport& record = records.m_RampCompareReport;
+    return file == 1 ? record.LoadFile_1(m_pScratchPlot, m_pPlot, records.m_ReportHeader)
+                     : record.LoadFile_2(m_pScratchPlot, m_pPlot, this, records.m_ReportHeader);
+}
+
+void CRampTestCompare::showFile(int file)
+{
+    const CRampCompareReport& record = context().records().m_RampCompareReport;
+    if (file == 2) {
+        ComparePageKit::showFileFields(*this, record, Fields, 2);
+        ComparePageKit::showFileFlags(*this, record, Flags, 2, Words);
+        setAllBoxes(true);
+        ApplyRampTestView();
         return;
     }
-    UncheckAllChannelBoxes();
-    showFileFields(false);
-    for (int id : File2Fields)
-        setWindowText(id, QString());
+    setAllBoxes(false);
+    ComparePageKit::showFileFields(*this, record, Fields, 1);
+    ComparePageKit::showFileFlags(*this, record, Flags, 1, Words);
+    ComparePageKit::clearFileFields<R>(*this, Fields, 2);
+    ComparePageKit::clearFileFlags<R>(*this, Flags, 2);
     CheckFile1ChannelBoxes();
     EnableAllChannelBoxes();
     for (const char* name : RampCompare::HidingOrder)
@@ -479,33 +397,14 @@ void CRampTestCompare::OnOpenFile1()
     enableControl(PrintButton, true);
 }
 
-void CRampTestCompare::OnOpenFile2()
+// Before any file: the units as the dialog has them and the ramp view.
+void CRampTestCompare::showEmptyView()
 {
-    ReportRecords& records = context().records();
-    // A file 2 cancelled, refused or not accepted at the settings question
-    // leaves the file 2 shown before, if any.
-    if (!records.m_RampCompareReport.LoadFile_2(m_pScratchPlot, m_pPlot, this, records.m_ReportHeader))
-        return;
-    m_File2Loaded = true;
-    showFileFields(true);
-    CheckAllChannelBoxes();
+    for (const ControlSpec& spec : Template.controls) {
+        if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
+            setWindowText(spec.id, spec.text);
+    }
     ApplyRampTestView();
-}
-
-// The page as before any file: every field empty, the units as the dialog
-// has them, the boxes clear, an empty plot in the ramp view, and neither
-// file 2 nor Print to be had.
-void CRampTestCompare::showNoFile()
-{
-    m_pPlot->ClearAllData();
-    ComparePageKit::showNoFile(
-        *this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::Untick, [this] {
-            for (const ControlSpec& spec : Template.controls) {
-                if (std::find(std::begin(UnitTexts), std::end(UnitTexts), spec.id) != std::end(UnitTexts))
-                    setWindowText(spec.id, spec.text);
-            }
-            ApplyRampTestView();
-        });
 }
 
 // ---------------------------------------------------------------------------
@@ -544,9 +443,4 @@ void CRampTestCompare::OnPrintReport()
     GenerateRampCompareReport(
         record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, records.m_ReportHeader);
     ApplyRampTestView();
-}
-
-void CRampTestCompare::OnBack()
-{
-    context().SelectPageCode(RampTestCode);
 }

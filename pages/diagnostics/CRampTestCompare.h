@@ -1,12 +1,8 @@
 #pragma once
 
-#include "ComparePageKit.h"
-#include "CompareBoxGrid.h"
-#include "StripPage.h"
+#include "ComparePage.h"
 
 #include "controls/XYPlot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Compare" under "Ramp Test" (dialog 361): the user opens two saved
 // ramp test files, reads their identity, settings and spring values side by
@@ -16,7 +12,7 @@
 // the 18 boxes and prints the comparison. The page sends nothing to the
 // device but the tag read before printing; activation repaints the status
 // strip from what is known.
-class CRampTestCompare : public StripPage
+class CRampTestCompare : public ComparePage<IXYPlotPtr>
 {
     Q_OBJECT
 
@@ -30,15 +26,7 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         SettingsGroup = 1141,
         SettingsCaption1 = 220,
         SettingsCaption2 = 221,
@@ -84,8 +72,6 @@ public:
         PressureVsPositionButton = 1136,
         SignalsVsCommandButton = 1137,
         FrictionButton = 1138,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         PlotHost = 1372,
         ScratchHost = 1373,
         ReportHost = 1374,
@@ -98,37 +84,28 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CRampTestCompare(PageContext& context, QWidget* parent = nullptr);
 
-    void OnInitialUpdate() override;
-    void ActivatePage() override;
-
-    void OnOpenFile1();
-    void OnOpenFile2();
-    void OnPrintReport();
-    void OnBack();
+    void OnPrintReport() override;
     void ApplyRampTestView();
     void ApplyPressureVsPositionView();
     void ApplySignalsVsCommandView();
     void ApplyFrictionView();
     void OnChannelBox(int boxId);
 
-    const IXYPlotPtr& plot() const { return m_pPlot; }
-    const IXYPlotPtr& scratchPlot() const { return m_pScratchPlot; }
-    bool file1Loaded() const { return m_File1Loaded; }
-    bool file2Loaded() const { return m_File2Loaded; }
     View currentView() const { return m_View; }
 
 private:
-    void connectHandlers();
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool on);
+    void setUpPage() override;
+    bool loadFile(int file) override;
+    void showFile(int file) override;
+    void showEmptyView() override;
+    void connectPageHandlers() override;
     void disableAndClear(int boxId);
     void SetChannelVisible(const QString& name, bool visible);
     void EnableAllChannelBoxes();
-    void CheckAllChannelBoxes();
-    void UncheckAllChannelBoxes();
     void CheckFile1ChannelBoxes();
     void ResetCompareView();
     void showAxis(bool xAxis, const char* name);
@@ -138,14 +115,6 @@ private:
     void applyDifferenceRule(View view);
     // Shows the box's channels of the current view by its check state.
     void syncBox(int boxId);
-    void showFileFields(bool secondFile);
-    void showNoFile();
 
-    IXYPlotPtr m_pPlot;
-    IXYPlotPtr m_pScratchPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
-    bool m_File1Loaded = false;
-    bool m_File2Loaded = false;
     View m_View = RampTestView;
 };

@@ -1,9 +1,5 @@
 #include "CStepCompareView.h"
 
-#include "AppLog.h"
-#include "ComparePageControls.h"
-#include "ComparePageKit.h"
-#include "DeviceData.h"
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
 #include "ReportRecords.h"
@@ -13,9 +9,7 @@
 #include "core/PlotChannelHelpers.h"
 #include "step/StepCompareReport.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QPointer>
+#include <span>
 
 namespace
 {
@@ -54,45 +48,48 @@ constexpr BoxChannel BoxChannels[] = {
 constexpr int SignalBoxes2[] = { Position2, PositionDiff, Command2, CommandDiff, RelayCommand2, RelayCommandDiff,
     RelayPosition2, RelayPositionDiff };
 
-QString yesNo(uint8_t flag)
-{
-    return flag ? QStringLiteral("YES") : QStringLiteral("NO");
-}
+// The fields each file fills, its identity first.
+using R = CStepTestCompareReport;
+const ComparePageKit::FileField<R> Fields[] = {
+    ComparePageKit::TagField<R>,
+    ComparePageKit::DateField<R>,
+    { { P::File1Edit, P::File2Edit, -1 }, { &R::m_strFile1, &R::m_strFile2, nullptr } },
+    { { P::Start1Edit, P::Start2Edit, -1 }, { &R::m_strStartPosition1, &R::m_strStartPosition2, nullptr } },
+    { { P::Stop1Edit, P::Stop2Edit, -1 }, { &R::m_strStopPosition1, &R::m_strStopPosition2, nullptr } },
+    { { P::Hold1Edit, P::Hold2Edit, -1 }, { &R::m_strHoldTime1, &R::m_strHoldTime2, nullptr } },
+};
+constexpr std::span<const ComparePageKit::FileField<R>> Identity(Fields, 3);
+const ComparePageKit::FileFlag<R> Flags[] = {
+    { { P::SingleActing1Edit, P::SingleActing2Edit }, { &R::m_bSingleActing1, &R::m_bSingleActing2 } },
+    { { P::Sensors1Edit, P::Sensors2Edit }, { &R::m_bPressureSensor1, &R::m_bPressureSensor2 } },
+};
+constexpr ComparePageKit::YesNo Words { "YES", "NO" };
 
-const QString LogLine = QStringLiteral("CStepCompareView::OnInitialUpdate");
 } // namespace
 
 CStepCompareView::CStepCompareView(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CStepCompareView"), DialogId, StripTimer::None, parent)
+    : ComparePage(context, Setup, parent)
 {
-    buildPage(Template);
-    // The column captions "1" and "2" stand out in bold above both columns.
-    ComparePageKit::boldCaptions(*this, { SettingsCaption1, SettingsCaption2, Caption1, Caption2 });
 }
 
 // ---------------------------------------------------------------------------
 // Initial update
 
-void CStepCompareView::OnInitialUpdate()
+void CStepCompareView::setUpPage()
 {
-    context().log().WriteLog(LogLine);
-    StripPage::OnInitialUpdate();
-    context().log().WriteLog(LogLine);
     const TellboxImports& imports = context().imports();
     CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
-    CreateCompareControls(
-        this, imports, { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
-        m_pReport, m_pPrinter, m_pPlot, m_pScratchPlot, imports.ConfigureStepTestPlotControl,
-        [&] { record.SetupDestPlotChannels(m_pPlot); }, [&] { record.SetupSrcPlotChannels(m_pScratchPlot); });
-    for (int box : allBoxes())
-        setChecked(box, false);
+    createControls(
+        { ReportHost, ReportId, PrinterHost, PrinterId, PlotFrame, PlotId, ScratchHost, ScratchPlotId },
+        imports.CreatePlotControl, imports.ConfigureStepTestPlotControl, [&] { record.SetupDestPlotChannels(m_pPlot); },
+        [&] { record.SetupSrcPlotChannels(m_pScratchPlot); });
+    setAllBoxes(false);
     guard("OnInitialUpdate", [this] {
         if (m_pScratchPlot)
             m_pScratchPlot->ClearAllData();
         if (m_pPlot) {
             m_pPlot->ClearAllData();
-            ShowStepView();
-            HideRowChannels(m_pPlot, BoxChannels, &BoxChannel::stepChannel, &BoxChannel::pressureChannel);
+            showEmptyView();
         }
     });
     m_PressureView = false;
@@ -100,51 +97,17 @@ void CStepCompareView::OnInitialUpdate()
     enableControl(PressureViewButton, true);
     enableControl(PrintButton, false);
     enableControl(OpenFile2Button, false);
-    if (data().IsK40())
-        RemovePort2Row(this);
-    setToolTips(StripToolTips);
-    setToolTips(ToolTips);
-    connectHandlers();
 }
 
-void CStepCompareView::connectHandlers()
+void CStepCompareView::connectPageHandlers()
 {
-    ConnectCompareHandlers(*this,
-        { [this] { OnOpenFile1(); }, [this] { OnOpenFile2(); }, [this] { OnPrintReport(); }, [this] { OnBack(); } });
     ConnectChannelBoxes(*this, BoxChannels, [this](int box) { OnChannelBox(box); });
     onClicked(StepViewButton, "ShowStepView", [this] { ShowStepView(); });
     onClicked(PressureViewButton, "ShowPressureView", [this] { ShowPressureView(); });
 }
 
-void CStepCompareView::ActivatePage()
-{
-    // Only the strip, from what is known; nothing is sent to the device.
-    StripPage::ActivatePage();
-}
-
 // ---------------------------------------------------------------------------
 // Boxes and views
-
-bool CStepCompareView::checked(int boxId) const
-{
-    return ComparePageKit::isChecked(*this, boxId);
-}
-
-void CStepCompareView::setChecked(int boxId, bool on)
-{
-    ComparePageKit::setChecked(*this, boxId, on);
-}
-
-void CStepCompareView::enableAndCheck(int boxId, bool enable, bool check)
-{
-    enableControl(boxId, enable);
-    setChecked(boxId, check);
-}
-
-void CStepCompareView::sync(const char* channel, int boxId)
-{
-    SyncChannel(*this, m_pPlot, channel, boxId);
-}
 
 void CStepCompareView::showAxis(bool xAxis, const char* name, bool shown)
 {
@@ -294,22 +257,30 @@ void CStepCompareView::OnChannelBox(int boxId)
 // ---------------------------------------------------------------------------
 // Files
 
-void CStepCompareView::OnOpenFile1()
+bool CStepCompareView::loadFile(int file)
 {
     CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
-    const bool ok = record.LoadFile_1(m_pScratchPlot, m_pPlot);
-    m_File1Loaded = ok;
-    m_File2Loaded = false;
-    if (!ok) {
-        showNoFile();
+    return file == 1 ? record.LoadFile_1(m_pScratchPlot, m_pPlot) : record.LoadFile_2(m_pScratchPlot, m_pPlot, this);
+}
+
+void CStepCompareView::showFile(int file)
+{
+    CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
+    if (file == 2) {
+        setAllBoxes(true);
+        for (int box : SignalBoxes2)
+            enableControl(box, true);
+        enableControl(Port1Diff, true);
+        enableControl(Port2Diff, true);
+        ComparePageKit::showFileFields(*this, record, Fields, 2);
+        ComparePageKit::showFileFlags(*this, record, Flags, 2, Words);
+        ShowStepView();
         return;
     }
     ShowStepView();
-    for (int id : { Tag1Edit, Date1Edit, File1Edit, Tag2Edit, Date2Edit, File2Edit, Start1Edit, Stop1Edit, Hold1Edit,
-             SingleActing1Edit, Sensors1Edit, Start2Edit, Stop2Edit, Hold2Edit, SingleActing2Edit, Sensors2Edit })
+    for (int id : ComparePageKit::editIds(Template))
         setWindowText(id, QString());
-    for (int box : allBoxes())
-        setChecked(box, false);
+    setAllBoxes(false);
     for (int box : { Position1, Command1, Port1First, Port2First, RelayCommand1, RelayPosition1 })
         setChecked(box, true);
     for (const BoxChannel& row : BoxChannels) {
@@ -324,53 +295,19 @@ void CStepCompareView::OnOpenFile1()
     OnCheckBoxChanged(m_pPlot, AutoString("Port2"), sensors && record.m_bSingleActing1 == 0);
     for (int box : allBoxes())
         enableControl(box, true);
-    ComparePageKit::showFileIdentity(
-        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFile1.toQString());
-    setWindowText(Start1Edit, record.m_strStartPosition1.toQString());
-    setWindowText(Stop1Edit, record.m_strStopPosition1.toQString());
-    setWindowText(Hold1Edit, record.m_strHoldTime1.toQString());
-    setWindowText(SingleActing1Edit, yesNo(record.m_bSingleActing1));
-    setWindowText(Sensors1Edit, yesNo(record.m_bPressureSensor1));
+    ComparePageKit::showFileFields(*this, record, Fields, 1);
+    ComparePageKit::showFileFlags(*this, record, Flags, 1, Words);
     enableControl(OpenFile2Button, true);
     enableControl(PressureViewButton, true);
     ShowStepView();
     enableControl(PrintButton, true);
 }
 
-void CStepCompareView::OnOpenFile2()
+// Before any file: the step view, every channel hidden.
+void CStepCompareView::showEmptyView()
 {
-    CStepTestCompareReport& record = context().records().m_StepTestCompareReport;
-    // A file 2 cancelled, refused or not accepted at the settings question
-    // leaves the file 2 shown before, if any.
-    if (!record.LoadFile_2(m_pScratchPlot, m_pPlot, this))
-        return;
-    m_File2Loaded = true;
-    for (int box : allBoxes())
-        setChecked(box, true);
-    for (int box : SignalBoxes2)
-        enableControl(box, true);
-    enableControl(Port1Diff, true);
-    enableControl(Port2Diff, true);
-    ComparePageKit::showFileIdentity(
-        *this, 2, record.m_strTag2.toQString(), record.m_strTestDate2.toQString(), record.m_strFile2.toQString());
-    setWindowText(Start2Edit, record.m_strStartPosition2.toQString());
-    setWindowText(Stop2Edit, record.m_strStopPosition2.toQString());
-    setWindowText(Hold2Edit, record.m_strHoldTime2.toQString());
-    setWindowText(SingleActing2Edit, yesNo(record.m_bSingleActing2));
-    setWindowText(Sensors2Edit, yesNo(record.m_bPressureSensor2));
     ShowStepView();
-}
-
-// The page as before any file: every field empty, the boxes clear, an empty
-// plot in the step view, and neither file 2 nor Print to be had.
-void CStepCompareView::showNoFile()
-{
-    m_pPlot->ClearAllData();
-    ComparePageKit::showNoFile(
-        *this, ComparePageKit::editIds(Template), allBoxes(), ComparePageKit::NoFileBoxes::UntickAndEnable, [this] {
-            ShowStepView();
-            HideRowChannels(m_pPlot, BoxChannels, &BoxChannel::stepChannel, &BoxChannel::pressureChannel);
-        });
+    HideRowChannels(m_pPlot, BoxChannels, &BoxChannel::stepChannel, &BoxChannel::pressureChannel);
 }
 
 // ---------------------------------------------------------------------------
@@ -385,29 +322,12 @@ void CStepCompareView::OnPrintReport()
     CStepTestCompareReport& record = records.m_StepTestCompareReport;
     // File 1's identity is shown again as the record holds it, then every
     // field is read back into the record.
-    ComparePageKit::showFileIdentity(
-        *this, 1, record.m_strTag1.toQString(), record.m_strTestDate1.toQString(), record.m_strFile1.toQString());
-    const std::pair<AutoString*, int> texts[] = { { &record.m_strTag1, Tag1Edit }, { &record.m_strTag2, Tag2Edit },
-        { &record.m_strTestDate1, Date1Edit }, { &record.m_strTestDate2, Date2Edit }, { &record.m_strFile1, File1Edit },
-        { &record.m_strFile2, File2Edit }, { &record.m_strStartPosition1, Start1Edit },
-        { &record.m_strStartPosition2, Start2Edit }, { &record.m_strStopPosition1, Stop1Edit },
-        { &record.m_strStopPosition2, Stop2Edit }, { &record.m_strHoldTime1, Hold1Edit },
-        { &record.m_strHoldTime2, Hold2Edit } };
-    for (const auto& [member, id] : texts)
-        *member = AutoString(windowText(id));
-    const std::pair<uint8_t*, int> flags[]
-        = { { &record.m_bSingleActing1, SingleActing1Edit }, { &record.m_bPressureSensor1, Sensors1Edit },
-              { &record.m_bSingleActing2, SingleActing2Edit }, { &record.m_bPressureSensor2, Sensors2Edit } };
-    for (const auto& [member, id] : flags)
-        *member = windowText(id) == QStringLiteral("YES") ? 1 : 0;
+    ComparePageKit::showFileFields(*this, record, Identity, 1);
+    ComparePageKit::readFileFields(*this, record, Fields);
+    ComparePageKit::readFileFlags(*this, record, Flags, Words);
     const QString definition
         = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), dd.DeviceType);
     GenerateStepTestCompareReport(
         record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, records.m_ReportHeader);
     ShowStepView();
-}
-
-void CStepCompareView::OnBack()
-{
-    context().SelectPageCode(StepTestCode);
 }

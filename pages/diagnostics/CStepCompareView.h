@@ -1,12 +1,8 @@
 #pragma once
 
-#include "ComparePageKit.h"
-#include "CompareBoxGrid.h"
-#include "StripPage.h"
+#include "ComparePage.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Compare" under "Step Test" (dialog 364): the user opens two
 // saved step test files, reads their identity and settings side by side and
@@ -14,7 +10,7 @@
 // (the step view) or as port pressure against position, picks the channels
 // with the 18 boxes, and prints the comparison. The page sends nothing to the
 // device; activation repaints the status strip from what is known.
-class CStepCompareView : public StripPage
+class CStepCompareView : public ComparePage<IPlotPtr>
 {
     Q_OBJECT
 
@@ -25,15 +21,7 @@ public:
     // Control ids of the page; the 18 boxes and their captions are the
     // compare pages' shared grid (CompareBoxGrid).
     enum : int {
-        FileGroup = ComparePageKit::FileGroup,
-        OpenFile1Button = ComparePageKit::OpenFile1Button,
-        OpenFile2Button = ComparePageKit::OpenFile2Button,
-        Tag1Edit = ComparePageKit::Tag1Edit,
-        Date1Edit = ComparePageKit::Date1Edit,
-        File1Edit = ComparePageKit::File1Edit,
-        Tag2Edit = ComparePageKit::Tag2Edit,
-        Date2Edit = ComparePageKit::Date2Edit,
-        File2Edit = ComparePageKit::File2Edit,
+        COMPARE_PAGE_SHARED_IDS,
         SettingsGroup = 1141,
         Start1Edit = 1061,
         Stop1Edit = 1062,
@@ -52,8 +40,6 @@ public:
         StepViewButton = 1140,
         PressureViewButton = 1136,
         PlotFrame = 1052,
-        BackButton = ComparePageKit::BackButton,
-        PrintButton = ComparePageKit::PrintButton,
         ScratchHost = 1054,
         ReportHost = 1060,
         PrinterHost = 1064,
@@ -65,44 +51,28 @@ public:
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
+    static const Kind Setup;
 
     explicit CStepCompareView(PageContext& context, QWidget* parent = nullptr);
 
-    void OnInitialUpdate() override;
-    void ActivatePage() override;
-
-    void OnOpenFile1();
-    void OnOpenFile2();
-    void OnPrintReport();
-    void OnBack();
+    void OnPrintReport() override;
     void OnChannelBox(int boxId);
     void ShowStepView();
     void ShowPressureView();
 
-    const IPlotPtr& plot() const { return m_pPlot; }
-    const IPlotPtr& scratchPlot() const { return m_pScratchPlot; }
-    bool file1Loaded() const { return m_File1Loaded; }
-    bool file2Loaded() const { return m_File2Loaded; }
     bool pressureView() const { return m_PressureView; }
 
 private:
-    void connectHandlers();
-    bool checked(int boxId) const;
-    void setChecked(int boxId, bool on);
-    void enableAndCheck(int boxId, bool enable, bool check);
-    void sync(const char* channel, int boxId);
+    void setUpPage() override;
+    bool loadFile(int file) override;
+    void showFile(int file) override;
+    void showEmptyView() override;
+    void connectPageHandlers() override;
     void showAxis(bool xAxis, const char* name, bool shown);
     // A file's port 2 box may be used: its actuator is not single acting and
     // the device is the larger model.
     bool port2Allowed(uint8_t singleActing) const;
     void setDifferenceBoxes();
-    void showNoFile();
 
-    IPlotPtr m_pPlot;
-    IPlotPtr m_pScratchPlot;
-    IReportPtr m_pReport;
-    IPrinterPtr m_pPrinter;
-    bool m_File1Loaded = false;
-    bool m_File2Loaded = false;
     bool m_PressureView = false;
 };

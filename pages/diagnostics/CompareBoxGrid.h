@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ComparePageKit.h"
+#include "PageTemplate.h"
 #include "ui/ControlSpec.h"
 
 #include <array>
@@ -38,7 +40,7 @@ enum : int {
     RelayPositionDiff = 1117,
     Caption1 = 222,
     Caption2 = 223,
-    DeltaPicture = 148,
+    DeltaPicture = ComparePageKit::DeltaPicture,
 };
 
 struct Row {
@@ -64,6 +66,10 @@ std::vector<int> allBoxes();
 // The captions, the delta sign and the 18 boxes, the captions' top-left at
 // (x, y) dialog units, rows `rowStep` apart, the label column `labelWidth` wide.
 std::vector<ControlSpec> controls(int x, int y, int rowStep, int labelWidth);
+
+// The boxes' tooltips of the step and ramp compare pages, row by row, file 1
+// / file 2 / difference.
+const ToolTipTable& toolTips();
 
 // The smaller model: the port 2 boxes are cleared and hidden, and the two
 // pilot relay rows move up one row (each box into the rectangle of the box

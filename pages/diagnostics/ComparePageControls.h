@@ -20,25 +20,35 @@ struct CompareControlIds {
     int scratchPlotId;
 };
 
+// In which order a compare page makes its library controls.
+enum class CompareControlOrder {
+    ReportFirst, // the report, the printer, the plot, the scratch plot
+    PlotsFirst, // the plot, the scratch plot, then, once both are set up, the report and the printer
+};
+
 // The controls a compare page makes first: the hidden report and printer, the
 // page's plot, and the scratch plot that only receives each opened file and is
-// never shown. Then, in one guarded "OnInitialUpdate" body, `configure` (one
-// of the imported plot set-ups; skipped when not imported) and `setUpPlot`
-// prepare the page's plot, `configure` and `setUpScratch` the scratch plot,
-// each only when it was made, and `afterSetUp` runs last.
-template <class Configure>
+// never shown, both plots made by `plotFactory`. In one guarded
+// "OnInitialUpdate" body, `configure` (one of the imported plot set-ups;
+// skipped when not imported) and `setUpPlot` prepare the page's plot,
+// `configure` and `setUpScratch` the scratch plot, each only when it was made,
+// and `afterSetUp` runs last.
+template <class PlotPtr, class PlotFactory, class Configure>
 void CreateCompareControls(FormPage* page, const TellboxImports& imports, const CompareControlIds& ids,
-    IReportPtr& report, IPrinterPtr& printer, IPlotPtr& plot, IPlotPtr& scratch, Configure* configure,
-    const std::function<void()>& setUpPlot, const std::function<void()>& setUpScratch,
-    const std::function<void()>& afterSetUp = {})
+    IReportPtr& report, IPrinterPtr& printer, PlotPtr& plot, PlotPtr& scratch, PlotFactory* plotFactory,
+    Configure* configure, const std::function<void()>& setUpPlot, const std::function<void()>& setUpScratch,
+    const std::function<void()>& afterSetUp, CompareControlOrder order)
 {
-    CreateTestPageControl(
-        page, imports.CreateReportControl, ids.reportHost, ids.reportId, report, ControlWindow::Hidden);
-    CreateTestPageControl(
-        page, imports.CreatePrintControl, ids.printerHost, ids.printerId, printer, ControlWindow::Hidden);
-    CreateTestPageControl(page, imports.CreatePlotControl, ids.plotHost, ids.plotId, plot, ControlWindow::Added);
-    CreateTestPageControl(
-        page, imports.CreatePlotControl, ids.scratchHost, ids.scratchPlotId, scratch, ControlWindow::Hidden);
+    const auto createReportAndPrinter = [&] {
+        CreateTestPageControl(
+            page, imports.CreateReportControl, ids.reportHost, ids.reportId, report, ControlWindow::Hidden);
+        CreateTestPageControl(
+            page, imports.CreatePrintControl, ids.printerHost, ids.printerId, printer, ControlWindow::Hidden);
+    };
+    if (order == CompareControlOrder::ReportFirst)
+        createReportAndPrinter();
+    CreateTestPageControl(page, plotFactory, ids.plotHost, ids.plotId, plot, ControlWindow::Added);
+    CreateTestPageControl(page, plotFactory, ids.scratchHost, ids.scratchPlotId, scratch, ControlWindow::Hidden);
     page->guard("OnInitialUpdate", [&] {
         if (plot) {
             if (configure)
@@ -53,6 +63,8 @@ void CreateCompareControls(FormPage* page, const TellboxImports& imports, const 
         if (afterSetUp)
             afterSetUp();
     });
+    if (order == CompareControlOrder::PlotsFirst)
+        createReportAndPrinter();
 }
 
 // What a compare page does on "1...", "2...", Print Report and Back.
