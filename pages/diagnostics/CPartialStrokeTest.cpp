@@ -31,11 +31,8 @@ namespace
 using namespace PartialStrokeRules;
 using P = CPartialStrokeTest;
 
-constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t SignatureCompleteBit = 0x20;
 constexpr uint8_t ContinuousStrokeBit = 0x02;
-// A 252 reply holds its four header bytes and twelve words before the status byte.
-constexpr int SignatureBlockBytes = 4 + 24;
 
 // Each box and the channel it shows.
 struct BoxChannel {
@@ -70,7 +67,11 @@ const QString PressureUnitShown = QStringLiteral("Kg/cm²");
 } // namespace
 
 CPartialStrokeTest::CPartialStrokeTest(PageContext& context, QWidget* parent)
-    : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode,
+        { StatusEdit, ProgressBar, 0, 0, StartButton, StopButton,
+            { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bPSTDone,
+            QStringLiteral("PST completed"), QStringLiteral("PST stopped") },
+        parent)
 {
     buildPage(Template);
 }
@@ -218,13 +219,13 @@ void CPartialStrokeTest::CheckSetting(int editId)
     updateStartButton();
 }
 
-void CPartialStrokeTest::updateStartButton()
+bool CPartialStrokeTest::settingsAllowStart() const
 {
     bool all = true;
     for (bool valid : m_SettingValid)
         all = all && valid;
-    // A run, its signature retrieval included, ends before another can start.
-    enableControl(StartButton, all && !m_TestRunning && !m_Retrieving);
+    // The signature retrieval is part of the run.
+    return all && !m_Retrieving;
 }
 
 QString CPartialStrokeTest::settingText(int editId) const
@@ -234,14 +235,13 @@ QString CPartialStrokeTest::settingText(int editId) const
 
 void CPartialStrokeTest::setButtons(Buttons group)
 {
-    const bool idle = group == Buttons::Idle || group == Buttons::Completed;
-    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
-        enableControl(id, idle);
-    enableControl(StartButton, idle);
-    if (idle)
-        updateStartButton();
-    enableControl(StopButton, !idle);
+    enableIdleButtons(group == Buttons::Idle || group == Buttons::Completed);
     enableControl(RetrieveButton, group == Buttons::Completed);
+}
+
+void CPartialStrokeTest::showIdleButtons()
+{
+    setButtons(Buttons::Idle);
 }
 
 // ---------------------------------------------------------------------------
@@ -264,10 +264,8 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     m_pPlot->ClearAllData();
     m_TestRunning = true;
     m_SampleIndex = 0;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar)) {
-        bar->setRange(0, LastProgress);
-        bar->setValue(0);
-    }
+    setProgressRange(LastProgress);
+    setProgress(0);
     DeviceData& dd = data();
     dd.SigSettings.Floats[0] = GetWindowFloat(control(StartEdit));
     dd.SigSettings.Floats[1] = GetWindowFloat(control(StopEdit));
@@ -283,18 +281,10 @@ void CPartialStrokeTest::StartPartialStrokeTest()
 
 void CPartialStrokeTest::PollPstProgress()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
+    const std::optional<uint8_t> ended = endedTestStatus(StatusEdit, QStringLiteral("Test in progress"));
     RefreshStrip();
-    // A lost or misaddressed reply says nothing about the test: ask again at
-    // the next tick.
-    if (!ok)
+    if (!ended)
         return;
-    data().SignatureStatus() = status;
-    if (status & TestRunningBit) {
-        setWindowText(StatusEdit, QStringLiteral("Test in progress"));
-        return;
-    }
     killTimer(ProgressTimerId);
     ReadPstResults();
     setWindowText(StatusEdit, QStringLiteral("Test completed"));
@@ -330,11 +320,7 @@ void CPartialStrokeTest::stopTest(UserStop how)
     write(HartCommand::SendSigStart);
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
-    setWindowText(StatusEdit, QStringLiteral("Stopped"));
-    setButtons(Buttons::Idle);
-    if (context().multiTest().m_bMultiTestRunning)
-        EndMultiTestStoppedByUser(
-            context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode, how);
+    stopRun(how);
 }
 
 void CPartialStrokeTest::StartSignatureRetrieval()
@@ -343,8 +329,7 @@ void CPartialStrokeTest::StartSignatureRetrieval()
     killTimer(RetrievalTimerId);
     m_Retrieving = true;
     m_SampleIndex = 0;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
     setWindowText(StatusEdit, QString());
     setButtons(Buttons::Retrieving);
     setWindowText(StatusEdit, QStringLiteral("Retrieve started"));
@@ -368,10 +353,7 @@ void CPartialStrokeTest::RetrievalStep()
     }
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
-    setWindowText(StatusEdit, QStringLiteral("Signature retrieved"));
-    setButtons(Buttons::Idle);
-    if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), DiagnosticCode);
+    completeRun(QStringLiteral("Signature retrieved"));
 }
 
 void CPartialStrokeTest::addPoint(const char* channel, double x, double y)
@@ -381,32 +363,15 @@ void CPartialStrokeTest::addPoint(const char* channel, double x, double y)
 
 void CPartialStrokeTest::ReadPstSignatureBlock()
 {
-    const bool read252 = read(HartCommand::ReadSigData);
-    const DeviceData& dd = data();
-    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
-        // No values came: the two samples stay empty, so the later blocks
-        // keep their places in the device's sequence.
-        context().log().WriteLog(
-            QStringLiteral("CPartialStrokeTest ReadPstSignatureBlock: block not read, samples %1 and %2 left empty")
-                .arg(m_SampleIndex)
-                .arg(m_SampleIndex + 1));
-        m_SampleIndex += 2;
-    } else {
-        const double fullScale = dd.MiscLong69Value;
-        for (int sample = 0; sample < 2; ++sample) {
-            const auto word = [&](int k) { return int16_t(dd.SigData[size_t(sample * 6 + k)]); };
-            const double x = m_SampleIndex * m_SampleInterval;
-            addPoint("Command", x, word(0) * 0.01);
-            addPoint("Position", x, word(1) * 0.01);
-            addPoint("Port1", x, word(4) * fullScale * 0.0001);
-            addPoint("Port2", x, word(5) * fullScale * 0.0001);
-            addPoint("ILCmd", x, word(2) * 0.01);
-            addPoint("ILPOS", x, word(3) * 0.01);
-            ++m_SampleIndex;
-        }
-    }
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(std::min(m_SampleIndex, LastProgress));
+    takeSamples(readSignatureBlock(), QStringLiteral("CPartialStrokeTest ReadPstSignatureBlock"), m_SampleIndex,
+        [this](int sample, const SignatureWords& words) {
+            const double fullScale = data().MiscLong69Value;
+            const auto percent = [](int16_t word) { return word * 0.01; };
+            const auto pressure = [fullScale](int16_t word) { return word * fullScale * 0.0001; };
+            plotAgainstTime(sample * m_SampleInterval, scaled(words, percent, pressure));
+        });
+    m_SampleIndex += 2;
+    setProgress(std::min(m_SampleIndex, LastProgress));
 }
 
 // ---------------------------------------------------------------------------
@@ -562,8 +527,7 @@ void CPartialStrokeTest::OnLoad()
     setWindowText(ResultEdit, record.m_strResult.toQString());
     setWindowText(PressureUnitLabel, record.m_strBreakAwayUnit.toQString());
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
     for (const char* axis : { "Pressure", "Time", "Position" }) {
         const IPlotAxisPtr found = QByteArray(axis) == "Time" ? m_pPlot->XAxisByName(QString::fromLatin1(axis))
                                                               : m_pPlot->YAxisByName(QString::fromLatin1(axis));

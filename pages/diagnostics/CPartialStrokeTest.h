@@ -25,7 +25,6 @@ public:
     static constexpr int RetrievalTimerId = 4004;
     static constexpr int PollMs = 3000;
     static constexpr int FirstBlockMs = 10000;
-    static constexpr int DiagnosticCode = 4;
     static constexpr int CompareCode = 461;
     static constexpr uint16_t PartialStrokeType = 1;
 
@@ -108,7 +107,6 @@ public:
     void OnPrintReport();
 
     const IPlotPtr& plot() const { return m_pPlot; }
-    bool testRunning() const { return m_TestRunning; }
     bool retrieving() const { return m_Retrieving; }
     bool offLineData() const { return m_OffLineData; }
     int sampleIndex() const { return m_SampleIndex; }
@@ -121,8 +119,9 @@ private:
     void registerWithMultiTest();
     void setUpPlot(const IPlotPtr& plot);
     void setButtons(Buttons group);
+    void showIdleButtons() override;
     void stopTest(UserStop how);
-    void updateStartButton();
+    bool settingsAllowStart() const override;
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
     QString settingText(int editId) const;
@@ -133,7 +132,7 @@ private:
     void showTrace(const char* name, bool shown);
     void showQuestion(bool shown);
     void setRadios(bool enabled);
-    void addPoint(const char* channel, double x, double y);
+    void addPoint(const char* channel, double x, double y) override;
     void fillRecordFromPage();
 
     IPlotPtr m_pPlot;
@@ -143,7 +142,6 @@ private:
     int m_PositionAxisMin = 0;
     int m_PendingCstAnswer = 0;
     bool m_OffLineData = false;
-    bool m_TestRunning = false;
     bool m_Retrieving = false;
     // The configuration byte came back at the last activation, so a
     // continuous stroke write changes only its bit 0x02.

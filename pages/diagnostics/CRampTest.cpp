@@ -32,7 +32,11 @@ using namespace RampTestRules;
 using namespace RampTestPage;
 
 CRampTest::CRampTest(PageContext& context, QWidget* parent)
-    : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode,
+        { StatusEdit, ProgressBar, ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
+            { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bRampDone,
+            QStringLiteral("Ramp test completed"), QStringLiteral("Ramp test stopped") },
+        parent)
 {
     buildPage(Template);
 }
@@ -154,8 +158,8 @@ void CRampTest::StopTimers()
     StripPage::StopTimers();
     for (int id : { StripTimerId, ElapsedTimerId, RetrievalTimerId, PollTimerId })
         killTimer(id);
-    if (m_Running)
-        guard("StopRampTest", [this] { stopRun(UserStop::LeavingPage); });
+    if (m_TestRunning)
+        guard("StopRampTest", [this] { stopRampRun(UserStop::LeavingPage); });
 }
 
 void CRampTest::readRampDeviceValues()
@@ -232,10 +236,9 @@ void CRampTest::ValidateRampSetting(int editId)
     updateStartButton();
 }
 
-void CRampTest::updateStartButton()
+bool CRampTest::settingsAllowStart() const
 {
-    // A run, its retrieval included, ends before another can start.
-    enableControl(StartButton, m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3] && !m_Running);
+    return m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3];
 }
 
 QString CRampTest::settingText(int editId) const
@@ -256,7 +259,7 @@ bool CRampTest::viewFlag() const
     return m_Offline ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
 }
 
-void CRampTest::addPoint(const QString& channel, double x, double y)
+void CRampTest::addPoint(const char* channel, double x, double y)
 {
     GetDispatchDriverIXYPlotXChannelByName(m_pPlot, AutoString(channel))->AddXY(x, y);
 }

@@ -30,7 +30,6 @@ public:
     static constexpr int RetrievalTimerId = 4013;
     static constexpr int PollTimerId = 4014;
     static constexpr int StepMs = 1000;
-    static constexpr int DiagnosticCode = 4;
     static constexpr int CompareCode = 411;
 
     // Control ids of the page.
@@ -114,7 +113,6 @@ public:
     void RunRampAnalysis();
 
     const IXYPlotPtr& plot() const { return m_pPlot; }
-    bool testRunning() const { return m_Running; }
     bool offlineData() const { return m_Offline; }
     View currentView() const { return m_View; }
     uint8_t directionCode() const { return m_Direction; }
@@ -138,14 +136,15 @@ private:
     void readRampSignatureBlock();
     void startReverseRamp();
     void restoreRampSettings();
-    void completeRun();
-    void stopRun(UserStop how);
-    void onElapsed();
-    void enableIdleButtons(bool enable);
-    void updateStartButton();
+    void completeRampRun();
+    void stopRampRun(UserStop how);
+    bool settingsAllowStart() const override;
     void showChannel(const QString& name, bool visible);
     void showAxis(bool xAxis, const QString& name, bool visible);
-    void addPoint(const QString& channel, double x, double y);
+    void addPoint(const char* channel, double x, double y) override;
+    // One sample on the channels against time and, in the run's direction,
+    // against position and command.
+    void plotSample(double t, const SignalSample& sample);
     RampTestRules::Curve curveOf(const QString& channel) const;
     void fillCurve(const QString& channel, const RampTestRules::Curve& curve);
     void applyPortRules(bool config28Bit5);
@@ -163,12 +162,10 @@ private:
     IXYPlotPtr m_pPlot;
     bool m_Bidirectional = false;
     bool m_Reverse = false;
-    bool m_Running = false;
     bool m_Offline = false;
     bool m_Valid[4] { true, true, true, true };
     View m_View = View::Ramp;
     uint8_t m_Direction = RampTestRules::Closing;
-    int m_ElapsedSeconds = 0;
     int m_SampleIndex = 0;
     RampTestRules::TimeBase m_Base;
     uint8_t m_PressureUnit = 6;

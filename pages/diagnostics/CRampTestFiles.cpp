@@ -119,8 +119,7 @@ void CRampTest::LoadRampResults()
     ShowRampTestView(record.m_bSingleActing != 0);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
 }
 
 void CRampTest::PrintRampReport()

@@ -36,8 +36,6 @@ constexpr uint8_t StepStartWord = 0x8E;
 constexpr uint8_t StepStopWord = 0x8F;
 // The device link sends the step test as a signature of this type.
 constexpr uint16_t StepSignatureType = 99;
-// A 252 reply holds its four header bytes and twelve words before the status byte.
-constexpr int SignatureBlockBytes = 4 + 24;
 
 // The six signal channels against time and the box that shows each.
 struct BoxChannel {
@@ -56,7 +54,11 @@ constexpr BoxChannel BoxChannels[] = {
 } // namespace
 
 CStepTest::CStepTest(PageContext& context, QWidget* parent)
-    : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode,
+        { StatusEdit, ProgressBar, ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
+            { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bStepDone,
+            QStringLiteral("Step test completed"), QStringLiteral("Step test stopped") },
+        parent)
 {
     buildPage(Template);
 }
@@ -203,10 +205,9 @@ void CStepTest::CheckHoldTime()
     updateStartButton();
 }
 
-void CStepTest::updateStartButton()
+bool CStepTest::settingsAllowStart() const
 {
-    // A run, its read-out included, ends before another can start.
-    enableControl(StartButton, m_StartValid && m_StopValid && m_HoldValid && !m_TestRunning);
+    return m_StartValid && m_StopValid && m_HoldValid;
 }
 
 QString CStepTest::settingText(int editId) const
@@ -227,7 +228,6 @@ void CStepTest::OnStartTest()
     killTimer(ReadOutTimerId);
     m_RunSettings.take(*this, { StartEdit, StopEdit, HoldEdit });
     enableIdleButtons(false);
-    enableControl(StopButton, true);
     setWindowText(ElapsedEdit, QString());
     PreparePlot();
     m_OfflineData = false;
@@ -235,7 +235,6 @@ void CStepTest::OnStartTest()
     DeviceData& dd = data();
     dd.SignatureType = StepSignatureType;
     setWindowText(StatusEdit, QStringLiteral("Test started"));
-    m_ElapsedSeconds = 0;
     ShowStepView(port2Absent());
     m_pPlot->ClearAllData();
     if (!multi.m_bMultiTestRunning) {
@@ -250,7 +249,7 @@ void CStepTest::OnStartTest()
     SeedStartPoint();
     every(
         TestWatchTimerId, PollMs, "OnTestWatch", [this] { onTestWatch(); }, FirstWatchMs);
-    every(ElapsedTimerId, ElapsedMs, "OnElapsedTime", [this] { onElapsed(); });
+    countElapsedSeconds(ElapsedMs);
     RefreshStrip();
 }
 
@@ -286,25 +285,10 @@ void CStepTest::onReadOut()
     completeTest();
 }
 
-void CStepTest::onElapsed()
-{
-    ++m_ElapsedSeconds;
-    setWindowText(ElapsedEdit, QString::number(m_ElapsedSeconds));
-    if (!m_TestRunning)
-        killTimer(ElapsedTimerId);
-}
-
 void CStepTest::completeTest()
 {
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(LastProgress);
-    m_TestRunning = false;
-    setWindowText(StatusEdit, QStringLiteral("Test completed"));
-    enableIdleButtons(true);
-    enableControl(StopButton, false);
-    if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(
-            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test completed"), DiagnosticCode);
+    setProgress(LastProgress);
+    completeRun(QStringLiteral("Test completed"));
 }
 
 void CStepTest::OnStopTest()
@@ -314,7 +298,6 @@ void CStepTest::OnStopTest()
 
 void CStepTest::stopTest(UserStop how)
 {
-    m_TestRunning = false;
     for (int id : { TestWatchTimerId, ReadOutTimerId, ElapsedTimerId })
         killTimer(id);
     MiscAccessors& misc = context().misc();
@@ -325,24 +308,7 @@ void CStepTest::stopTest(UserStop how)
         misc.WriteMiscWord(StepStopWord, uint16_t(DeviceWords::toS16(m_StopAtStart, 100)));
     }
     misc.WriteMiscByte(TestStatusByte, 0);
-    setWindowText(StatusEdit, QStringLiteral("Stopped"));
-    enableControl(StopButton, false);
-    enableIdleButtons(true);
-    if (multi)
-        EndMultiTestStoppedByUser(
-            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode, how);
-}
-
-void CStepTest::enableIdleButtons(bool enable)
-{
-    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
-        enableControl(id, enable);
-    // Start also waits for valid settings: a value typed during the run may
-    // not be.
-    if (enable)
-        updateStartButton();
-    else
-        enableControl(StartButton, false);
+    stopRun(how);
 }
 
 // ---------------------------------------------------------------------------
@@ -370,10 +336,8 @@ void CStepTest::PreparePlot()
     const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
     pressure->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
     pressure->SetSpan(m_PressureScale);
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar)) {
-        bar->setRange(0, LastProgress);
-        bar->setValue(0);
-    }
+    setProgressRange(LastProgress);
+    setProgress(0);
     m_SampleCount = 0;
     ShowStepView(port2Absent());
     SetPlotScales();
@@ -400,64 +364,31 @@ void CStepTest::scalePlot(float start, float stop, float hold)
     pressure->SetSpan(m_PressureScale);
 }
 
+void CStepTest::plotSample(double t, const SignalSample& sample)
+{
+    plotAgainstTime(t, sample);
+    addPoint("PvPPort1", sample.position, sample.port1);
+    addPoint("PvPPort2", sample.position, sample.port2);
+}
+
 void CStepTest::SeedStartPoint()
 {
-    const double start = GetWindowFloat(control(StartEdit));
-    read(HartCommand::ReadPressure);
-    const DeviceData& dd = data();
-    const double port1 = pressureOf(dd.Port1Pressure, m_PressureScale);
-    const double port2 = pressureOf(dd.Port2Pressure, m_PressureScale);
-    MiscAccessors& misc = context().misc();
-    const double relayCommand = misc.ReadMiscWord12();
-    const double relayPosition = misc.ReadMiscWord34();
-    addPoint("Command", 0.0, start);
-    addPoint("Position", 0.0, start);
-    addPoint("Port1", 0.0, port1);
-    addPoint("Port2", 0.0, port2);
-    addPoint("ILCmd", 0.0, relayCommand);
-    addPoint("ILPOS", 0.0, relayPosition);
-    addPoint("PvPPort1", start, port1);
-    addPoint("PvPPort2", start, port2);
+    const auto pressure = [this](uint16_t word) { return pressureOf(word, m_PressureScale); };
+    plotSample(0.0, startSample(GetWindowFloat(control(StartEdit)), pressure));
     ++m_SampleCount;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(std::min(m_SampleCount, LastProgress));
+    setProgress(std::min(m_SampleCount, LastProgress));
 }
 
 void CStepTest::ReadSignatureBlock()
 {
-    const bool read252 = read(HartCommand::ReadSigData);
-    const DeviceData& dd = data();
-    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
-        // No values came: the two samples stay empty, so the later blocks
-        // keep their places in the device's sequence.
-        context().log().WriteLog(
-            QStringLiteral("CStepTest ReadSignatureBlock: block not read, samples %1 and %2 left empty")
-                .arg(m_SampleCount)
-                .arg(m_SampleCount + 1));
-        m_SampleCount += 2;
-    } else {
-        for (int sample = 0; sample < 2; ++sample) {
-            const auto word = [&](int k) { return int16_t(dd.SigData[size_t(sample * 6 + k)]); };
-            const double command = percentOf(word(0));
-            const double position = percentOf(word(1));
-            const double relayCommand = percentOf(word(2));
-            const double relayPosition = percentOf(word(3));
-            const double port1 = pressureOf(word(4), m_PressureScale);
-            const double port2 = pressureOf(word(5), m_PressureScale);
-            const double x = m_SampleCount * m_SampleInterval;
-            addPoint("Command", x, command);
-            addPoint("Position", x, position);
-            addPoint("Port1", x, port1);
-            addPoint("Port2", x, port2);
-            addPoint("ILCmd", x, relayCommand);
-            addPoint("ILPOS", x, relayPosition);
-            addPoint("PvPPort1", position, port1);
-            addPoint("PvPPort2", position, port2);
-            ++m_SampleCount;
-        }
-    }
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(std::min(m_SampleCount, LastProgress));
+    takeSamples(readSignatureBlock(), QStringLiteral("CStepTest ReadSignatureBlock"), m_SampleCount,
+        [this](int sample, const SignatureWords& words) {
+            const auto percent = [](int16_t word) { return percentOf(word); };
+            const auto pressure = [this](int16_t word) { return pressureOf(word, m_PressureScale); };
+            plotSample(sample * m_SampleInterval, scaled(words, percent, pressure));
+        });
+    m_SampleCount += 2;
+    setProgress(std::min(m_SampleCount, LastProgress));
 }
 
 void CStepTest::ShowTrace(const char* name, bool shown)
@@ -595,8 +526,7 @@ void CStepTest::OnLoadResults()
     m_pPlot->YAxisByName(QStringLiteral("Position"))->FitToData();
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
 }
 
 void CStepTest::OnPrintReport()

@@ -27,7 +27,6 @@ public:
     static constexpr int FirstWatchMs = 4015;
     static constexpr int PollMs = 3000;
     static constexpr int ElapsedMs = 1000;
-    static constexpr int DiagnosticCode = 4;
     static constexpr int CompareCode = 421;
 
     // Control ids of the page.
@@ -98,7 +97,6 @@ public:
     void ShowRecordSettings();
 
     const IPlotPtr& plot() const { return m_pPlot; }
-    bool testRunning() const { return m_TestRunning; }
     bool offlineData() const { return m_OfflineData; }
     bool pressureView() const { return m_PressureView; }
     int sampleCount() const { return m_SampleCount; }
@@ -110,12 +108,10 @@ private:
     void setUpPlot(const IPlotPtr& plot);
     void onTestWatch();
     void onReadOut();
-    void onElapsed();
     void completeTest();
     void stopTest(UserStop how);
-    void enableIdleButtons(bool enable);
     void showSettings(float start, float stop, float hold);
-    void updateStartButton();
+    bool settingsAllowStart() const override;
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
     QString settingText(int editId) const;
@@ -124,16 +120,16 @@ private:
     void scalePlot(float start, float stop, float hold);
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
-    void addPoint(const char* channel, double x, double y);
+    void addPoint(const char* channel, double x, double y) override;
+    // One sample on the channels against time and against position.
+    void plotSample(double t, const SignalSample& sample);
 
     IPlotPtr m_pPlot;
-    bool m_TestRunning = false;
     bool m_OfflineData = false;
     bool m_PressureView = false;
     bool m_StartValid = false;
     bool m_StopValid = false;
     bool m_HoldValid = false;
-    int m_ElapsedSeconds = 0;
     int m_SampleCount = 0;
     double m_TotalTime = 0.0;
     double m_SampleInterval = 0.0;
