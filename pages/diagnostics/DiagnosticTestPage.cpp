@@ -162,8 +162,8 @@ std::optional<DiagnosticTestPage::SignatureBlock> DiagnosticTestPage::readSignat
     return block;
 }
 
-void DiagnosticTestPage::takeSamples(const std::optional<SignatureBlock>& block, const QString& where,
-    int firstSample, const std::function<void(int sample, const SignatureWords& words)>& take)
+void DiagnosticTestPage::takeSamples(const std::optional<SignatureBlock>& block, const QString& where, int firstSample,
+    const std::function<void(int sample, const SignatureWords& words)>& take)
 {
     if (!block) {
         context().log().WriteLog(QStringLiteral("%1: block not read, samples %2 and %3 left empty")
