@@ -68,9 +68,9 @@ const QString PressureUnitShown = QStringLiteral("Kg/cm²");
 
 CPartialStrokeTest::CPartialStrokeTest(PageContext& context, QWidget* parent)
     : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode,
-        { StatusEdit, ProgressBar, 0, 0, StartButton, StopButton,
-            { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bPSTDone,
-            QStringLiteral("PST completed"), QStringLiteral("PST stopped") },
+        { { PositionBox, CommandBox, Port1Box, Port2Box, RelayCommandBox, RelayPositionBox }, StatusEdit, ProgressBar,
+            0, 0, StartButton, StopButton, { LoadButton, SaveButton, CompareButton, PrintButton },
+            &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), QStringLiteral("PST stopped") },
         parent)
 {
     buildPage(Template);
@@ -87,17 +87,9 @@ void CPartialStrokeTest::OnInitialUpdate()
     CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
-        setChecked(box, true);
-    enableControl(Port1Box, true);
-    enableControl(Port2Box, true);
     showQuestion(false);
     m_OffLineData = false;
-    if (data().IsK40()) {
-        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
-        if (m_pPlot)
-            guard("OnInitialUpdate", [this] { showTrace("Port2", false); });
-    }
+    setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Unchecked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
@@ -391,12 +383,7 @@ void CPartialStrokeTest::showChannelsAsBoxes()
 void CPartialStrokeTest::PreparePlot()
 {
     const DeviceData& dd = data();
-    enableControl(Port1Box, true);
-    showTrace("Port1", checked(Port1Box));
-    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
-    enableControl(Port2Box, port2);
-    setChecked(Port2Box, checked(Port2Box) && port2);
-    showTrace("Port2", checked(Port2Box));
+    showPortTraces();
     SetPstPlotAxes();
     m_pPlot->YAxisByName(QStringLiteral("Pressure"))
         ->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
@@ -413,16 +400,8 @@ void CPartialStrokeTest::scalePlot(double duration, float start, float stop)
 {
     m_TestSpan = testSpan(duration);
     m_SampleInterval = sampleIntervalMs(m_TestSpan);
-    const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
-    time->SetMin(0.0);
-    time->SetSpan(m_TestSpan * 1000.0);
     m_PositionAxisMin = positionAxisMinimum(start, stop);
-    const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
-    position->SetMin(m_PositionAxisMin);
-    position->SetSpan(110.0 - m_PositionAxisMin);
-    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
-    pressure->SetMin(0.0);
-    pressure->SetSpan(data().MiscLong69Value);
+    scaleSignalAxes(m_pPlot, m_TestSpan * 1000.0, m_PositionAxisMin, 110.0 - m_PositionAxisMin, data().MiscLong69Value);
 }
 
 void CPartialStrokeTest::OnCheckBox(int boxId)
@@ -528,11 +507,7 @@ void CPartialStrokeTest::OnLoad()
     setWindowText(PressureUnitLabel, record.m_strBreakAwayUnit.toQString());
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setProgress(0);
-    for (const char* axis : { "Pressure", "Time", "Position" }) {
-        const IPlotAxisPtr found = QByteArray(axis) == "Time" ? m_pPlot->XAxisByName(QString::fromLatin1(axis))
-                                                              : m_pPlot->YAxisByName(QString::fromLatin1(axis));
-        found->FitToData();
-    }
+    fitSignalAxesToData(m_pPlot);
 }
 
 void CPartialStrokeTest::fillRecordFromPage()

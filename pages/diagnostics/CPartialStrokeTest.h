@@ -129,7 +129,7 @@ private:
     // duration, start and stop.
     void scalePlot(double duration, float start, float stop);
     void showChannelsAsBoxes();
-    void showTrace(const char* name, bool shown);
+    void showTrace(const char* name, bool shown) override;
     void showQuestion(bool shown);
     void setRadios(bool enabled);
     void addPoint(const char* channel, double x, double y) override;

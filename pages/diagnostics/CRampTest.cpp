@@ -33,7 +33,8 @@ using namespace RampTestPage;
 
 CRampTest::CRampTest(PageContext& context, QWidget* parent)
     : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode,
-        { StatusEdit, ProgressBar, ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
+        { { PositionBox, CommandBox, Port1Box, Port2Box, RelayCommandBox, RelayPositionBox }, StatusEdit, ProgressBar,
+            ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
             { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bRampDone,
             QStringLiteral("Ramp test completed"), QStringLiteral("Ramp test stopped") },
         parent)
@@ -59,15 +60,8 @@ void CRampTest::OnInitialUpdate()
     enableControl(StopButton, false);
     setChecked(BidirectionalBox, true);
     createReportControls(ReportHost, ReportId, PrinterHost, PrinterId);
-    if (data().IsK40()) {
-        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
-        if (m_pPlot)
-            guard("OnInitialUpdate", [this] { showChannel(s("Port2"), false); });
-    }
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
-        setChecked(box, true);
-    enableControl(Port1Box, true);
-    enableControl(Port2Box, true);
+    // Checked after the column closes up: the hidden port 2 box stays checked.
+    setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Checked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
@@ -267,6 +261,11 @@ void CRampTest::addPoint(const char* channel, double x, double y)
 void CRampTest::showChannel(const QString& name, bool visible)
 {
     OnCheckBoxChanged(m_pPlot, AutoString(name), visible);
+}
+
+void CRampTest::showTrace(const char* channel, bool shown)
+{
+    showChannel(s(channel), shown);
 }
 
 void CRampTest::showAxis(bool xAxis, const QString& name, bool visible)

@@ -140,6 +140,7 @@ private:
     void stopRampRun(UserStop how);
     bool settingsAllowStart() const override;
     void showChannel(const QString& name, bool visible);
+    void showTrace(const char* channel, bool shown) override;
     void showAxis(bool xAxis, const QString& name, bool visible);
     void addPoint(const char* channel, double x, double y) override;
     // One sample on the channels against time and, in the run's direction,

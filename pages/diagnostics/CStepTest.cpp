@@ -55,7 +55,8 @@ constexpr BoxChannel BoxChannels[] = {
 
 CStepTest::CStepTest(PageContext& context, QWidget* parent)
     : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode,
-        { StatusEdit, ProgressBar, ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
+        { { PositionBox, CommandBox, Port1Box, Port2Box, RelayCommandBox, RelayPositionBox }, StatusEdit, ProgressBar,
+            ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
             { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bStepDone,
             QStringLiteral("Step test completed"), QStringLiteral("Step test stopped") },
         parent)
@@ -75,15 +76,7 @@ void CStepTest::OnInitialUpdate()
     CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
-        setChecked(box, true);
-    enableControl(Port1Box, true);
-    enableControl(Port2Box, true);
-    if (data().IsK40()) {
-        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
-        if (m_pPlot)
-            guard("OnInitialUpdate", [this] { ShowTrace("Port2", false); });
-    }
+    setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Unchecked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
@@ -327,12 +320,7 @@ void CStepTest::addPoint(const char* channel, double x, double y)
 void CStepTest::PreparePlot()
 {
     const DeviceData& dd = data();
-    enableControl(Port1Box, true);
-    ShowTrace("Port1", checked(Port1Box));
-    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
-    enableControl(Port2Box, port2);
-    setChecked(Port2Box, checked(Port2Box) && port2);
-    ShowTrace("Port2", checked(Port2Box));
+    showPortTraces();
     const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
     pressure->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
     pressure->SetSpan(m_PressureScale);
@@ -352,16 +340,8 @@ void CStepTest::scalePlot(float start, float stop, float hold)
 {
     m_TotalTime = totalTime(hold);
     m_SampleInterval = sampleInterval(hold);
-    const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
-    time->SetMin(0.0);
-    time->SetSpan(m_TotalTime);
     const int minimum = positionAxisMinimum(start, stop);
-    const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
-    position->SetMin(minimum);
-    position->SetSpan(positionAxisSpan(minimum));
-    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
-    pressure->SetMin(0.0);
-    pressure->SetSpan(m_PressureScale);
+    scaleSignalAxes(m_pPlot, m_TotalTime, minimum, positionAxisSpan(minimum), m_PressureScale);
 }
 
 void CStepTest::plotSample(double t, const SignalSample& sample)
@@ -391,7 +371,7 @@ void CStepTest::ReadSignatureBlock()
     setProgress(std::min(m_SampleCount, LastProgress));
 }
 
-void CStepTest::ShowTrace(const char* name, bool shown)
+void CStepTest::showTrace(const char* name, bool shown)
 {
     OnCheckBoxChanged(m_pPlot, AutoString(name), shown);
 }
@@ -399,7 +379,7 @@ void CStepTest::ShowTrace(const char* name, bool shown)
 void CStepTest::HideAllTraces()
 {
     for (const char* name : { "PvPPort1", "PvPPort2", "Position", "Command", "Port1", "Port2", "ILCmd", "ILPos" })
-        ShowTrace(name, false);
+        showTrace(name, false);
     for (const char* axis : { "Time", "Position" }) {
         const IPlotAxisPtr x = m_pPlot->XAxisByName(QString::fromLatin1(axis));
         x->SetVisible(false);
@@ -436,7 +416,7 @@ void CStepTest::ShowStepView(bool port2AbsentFlag)
     setChecked(Port2Box, checked(Port2Box) && port2);
     HideAllTraces();
     for (const BoxChannel& row : BoxChannels)
-        ShowTrace(row.stepChannel, checked(row.box));
+        showTrace(row.stepChannel, checked(row.box));
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), true);
     showAxis(m_pPlot->YAxisByName(QStringLiteral("Position")), true);
     showAxis(m_pPlot->YAxisByName(QStringLiteral("Pressure")), true);
@@ -457,8 +437,8 @@ void CStepTest::ShowPressureView(bool port2AbsentFlag)
     }
     setChecked(Port2Box, checked(Port2Box) && port2);
     HideAllTraces();
-    ShowTrace("PvPPort1", checked(Port1Box));
-    ShowTrace("PvPPort2", checked(Port2Box));
+    showTrace("PvPPort1", checked(Port1Box));
+    showTrace("PvPPort2", checked(Port2Box));
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Position")), true);
     showAxis(m_pPlot->YAxisByName(QStringLiteral("Pressure")), true);
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), false);
@@ -521,9 +501,7 @@ void CStepTest::OnLoadResults()
     m_RunSettings.clear();
     ShowRecordSettings();
     ShowStepView(port2Absent());
-    m_pPlot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
-    m_pPlot->XAxisByName(QStringLiteral("Time"))->FitToData();
-    m_pPlot->YAxisByName(QStringLiteral("Position"))->FitToData();
+    fitSignalAxesToData(m_pPlot);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
     setProgress(0);

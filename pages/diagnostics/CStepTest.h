@@ -92,7 +92,6 @@ public:
     void ShowStepView(bool port2Absent);
     void ShowPressureView(bool port2Absent);
     void HideAllTraces();
-    void ShowTrace(const char* name, bool shown);
     void FillStepRecord();
     void ShowRecordSettings();
 
@@ -121,6 +120,7 @@ private:
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
     void addPoint(const char* channel, double x, double y) override;
+    void showTrace(const char* name, bool shown) override;
     // One sample on the channels against time and against position.
     void plotSample(double t, const SignalSample& sample);
 

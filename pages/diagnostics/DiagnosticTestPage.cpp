@@ -4,6 +4,7 @@
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "TellboxImports.h"
+#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 
 #include <QAbstractButton>
@@ -63,6 +64,62 @@ void DiagnosticTestPage::setChecked(int boxId, bool on)
 {
     if (auto* box = controlAs<QAbstractButton>(boxId))
         box->setChecked(on);
+}
+
+// ---------------------------------------------------------------------------
+// Channel boxes and the plot's axes
+
+void DiagnosticTestPage::setUpChannelBoxes(bool plotMade, HiddenPort2 hidden)
+{
+    const ChannelBoxes& b = m_run.boxes;
+    const auto checkAll = [this, &b] {
+        for (int box : { b.position, b.command, b.relayCommand, b.relayPosition, b.port1, b.port2 })
+            setChecked(box, true);
+        enableControl(b.port1, true);
+        enableControl(b.port2, true);
+    };
+    if (hidden == HiddenPort2::Unchecked)
+        checkAll();
+    if (data().IsK40()) {
+        HideBoxAndCloseUp(this, b.port2, { b.relayCommand, b.relayPosition });
+        if (plotMade)
+            guard("OnInitialUpdate", [this] { showTrace("Port2", false); });
+    }
+    if (hidden == HiddenPort2::Checked)
+        checkAll();
+}
+
+void DiagnosticTestPage::showPortTraces()
+{
+    const DeviceData& dd = data();
+    const ChannelBoxes& b = m_run.boxes;
+    enableControl(b.port1, true);
+    showTrace("Port1", checked(b.port1));
+    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    enableControl(b.port2, port2);
+    setChecked(b.port2, checked(b.port2) && port2);
+    showTrace("Port2", checked(b.port2));
+}
+
+void DiagnosticTestPage::scaleSignalAxes(
+    const IPlotPtr& plot, double timeSpan, double positionMin, double positionSpan, double pressureSpan)
+{
+    const IPlotAxisPtr time = plot->XAxisByName(QStringLiteral("Time"));
+    time->SetMin(0.0);
+    time->SetSpan(timeSpan);
+    const IPlotAxisPtr position = plot->YAxisByName(QStringLiteral("Position"));
+    position->SetMin(positionMin);
+    position->SetSpan(positionSpan);
+    const IPlotAxisPtr pressure = plot->YAxisByName(QStringLiteral("Pressure"));
+    pressure->SetMin(0.0);
+    pressure->SetSpan(pressureSpan);
+}
+
+void DiagnosticTestPage::fitSignalAxesToData(const IPlotPtr& plot)
+{
+    plot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
+    plot->XAxisByName(QStringLiteral("Time"))->FitToData();
+    plot->YAxisByName(QStringLiteral("Position"))->FitToData();
 }
 
 // ---------------------------------------------------------------------------

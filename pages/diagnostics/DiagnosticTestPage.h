@@ -4,6 +4,7 @@
 #include "StripPage.h"
 #include "TestPageHandBack.h"
 
+#include "controls/Plot.h"
 #include "report/PrinterControl.h"
 #include "report/ReportControl.h"
 
@@ -44,8 +45,19 @@ public:
     bool testRunning() const { return m_TestRunning; }
 
 protected:
+    // The channel boxes, top to bottom as the column shows them.
+    struct ChannelBoxes {
+        int position;
+        int command;
+        int port1;
+        int port2;
+        int relayCommand;
+        int relayPosition;
+    };
+
     // The controls and the multi-test hand-back of the page's run.
     struct RunControls {
+        ChannelBoxes boxes;
         int statusEdit;
         int progressBar;
         int elapsedEdit; // with elapsedTimer: 0 when the page counts no time
@@ -71,6 +83,21 @@ protected:
 
     bool checked(int boxId) const;
     void setChecked(int boxId, bool on);
+
+    // Whether the port 2 box the smaller model hides is left checked.
+    enum class HiddenPort2 { Unchecked, Checked };
+    // Every channel box checked and the port boxes usable; on the smaller
+    // model, which has no port 2, the port 2 box goes, the column closes up
+    // and, when the plot was made, the port 2 trace is hidden.
+    void setUpChannelBoxes(bool plotMade, HiddenPort2 hidden);
+    // The port boxes as the device allows, and the port traces as the boxes say.
+    void showPortTraces();
+    virtual void showTrace(const char* channel, bool shown) = 0;
+
+    // The time, position and pressure axes of a plot against time.
+    static void scaleSignalAxes(
+        const IPlotPtr& plot, double timeSpan, double positionMin, double positionSpan, double pressureSpan);
+    static void fitSignalAxesToData(const IPlotPtr& plot);
 
     // Start waits for the page's settings to be valid and for its run to end.
     virtual bool settingsAllowStart() const = 0;
