@@ -88,7 +88,7 @@ void CPartialStrokeTest::OnInitialUpdate()
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
     showQuestion(false);
-    m_OffLineData = false;
+    m_OfflineData = false;
     setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Unchecked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
@@ -160,7 +160,7 @@ void CPartialStrokeTest::ActivatePage()
     if (context().multiTest().m_bMultiTestRunning) {
         ShowSignatureSettings();
         StartPartialStrokeTest();
-    } else if (m_OffLineData) {
+    } else if (m_OfflineData) {
         setWindowText(StatusEdit, QStringLiteral("Off line data"));
     } else {
         ReadSignatureSettings();
@@ -176,7 +176,7 @@ void CPartialStrokeTest::StopTimers()
     // Leaving the page ends a running test or retrieval on the device too.
     if (m_TestRunning || m_Retrieving)
         guard("StopPartialStrokeTest", [this] { stopTest(UserStop::LeavingPage); });
-    m_OffLineData = false;
+    m_OfflineData = false;
 }
 
 void CPartialStrokeTest::ReadSignatureSettings()
@@ -220,11 +220,6 @@ bool CPartialStrokeTest::settingsAllowStart() const
     return all && !m_Retrieving;
 }
 
-QString CPartialStrokeTest::settingText(int editId) const
-{
-    return m_OffLineData ? windowText(editId) : m_RunSettings.text(*this, editId);
-}
-
 void CPartialStrokeTest::setButtons(Buttons group)
 {
     enableIdleButtons(group == Buttons::Idle || group == Buttons::Completed);
@@ -241,7 +236,7 @@ void CPartialStrokeTest::showIdleButtons()
 
 void CPartialStrokeTest::StartPartialStrokeTest()
 {
-    m_OffLineData = false;
+    m_OfflineData = false;
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
@@ -485,7 +480,7 @@ void CPartialStrokeTest::OnLoad()
     CPSTReport& record = context().records().m_PSTReport;
     if (!record.LoadPST(m_pPlot))
         return;
-    m_OffLineData = true;
+    m_OfflineData = true;
     m_RunSettings.clear();
     // The run whose signature was still on the device is no longer shown:
     // reading it back now would add it to the loaded file's curves.
@@ -521,7 +516,7 @@ void CPartialStrokeTest::fillRecordFromPage()
         = AutoString(NumberText::format("%5.2f", NumberText::toDouble(windowText(BreakAwayPressureEdit))));
     record.m_strBreakAwayTime = AutoString(savedTimeText(windowText(BreakAwayTimeEdit)));
     const QString targetShown = windowText(TimeToTargetResultEdit);
-    if (m_OffLineData) {
+    if (m_OfflineData) {
         // A loaded result is saved again under its own tag, unit, result
         // code and flags; its time to target is the one the file brought.
         if (showsNoValue(targetShown))
@@ -558,7 +553,7 @@ void CPartialStrokeTest::OnPrintReport()
     FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
     CPSTReport& record = records.m_PSTReport;
     CReportHeader header = records.m_ReportHeader;
-    if (m_OffLineData)
+    if (m_OfflineData)
         header.m_strTag = record.m_strTag; // a loaded result prints under the file's tag
     else
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
@@ -574,7 +569,7 @@ void CPartialStrokeTest::OnPrintReport()
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), dd.DeviceType);
     // Every channel the test can have goes into the picture.
     showTrace("Port1", true);
-    const bool port2 = m_OffLineData ? record.m_bSingleActing == 0 : dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    const bool port2 = m_OfflineData ? record.m_bSingleActing == 0 : dd.DeviceType == 5 && dd.Config28Bit5 == 0;
     if (port2)
         showTrace("Port2", true);
     for (const char* name : { "Position", "Command", "ILPOS", "ILCmd" })

@@ -2,7 +2,6 @@
 
 #include "DiagnosticTestPage.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -108,7 +107,7 @@ public:
 
     const IPlotPtr& plot() const { return m_pPlot; }
     bool retrieving() const { return m_Retrieving; }
-    bool offLineData() const { return m_OffLineData; }
+    bool offLineData() const { return m_OfflineData; }
     int sampleIndex() const { return m_SampleIndex; }
     double sampleInterval() const { return m_SampleInterval; }
 
@@ -122,9 +121,6 @@ private:
     void showIdleButtons() override;
     void stopTest(UserStop how);
     bool settingsAllowStart() const override;
-    // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
-    QString settingText(int editId) const;
     // The time and position axes and the sample interval for a run's
     // duration, start and stop.
     void scalePlot(double duration, float start, float stop);
@@ -141,11 +137,9 @@ private:
     int m_SampleIndex = 0;
     int m_PositionAxisMin = 0;
     int m_PendingCstAnswer = 0;
-    bool m_OffLineData = false;
     bool m_Retrieving = false;
     // The configuration byte came back at the last activation, so a
     // continuous stroke write changes only its bit 0x02.
     bool m_ConfigByteRead = false;
     bool m_SettingValid[4] = { true, true, true, true };
-    TestRunSettings m_RunSettings;
 };

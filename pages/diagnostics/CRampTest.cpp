@@ -66,7 +66,7 @@ void CRampTest::OnInitialUpdate()
     setToolTips(ToolTips);
     connectHandlers();
     registerWithMultiTest();
-    m_Offline = false;
+    m_OfflineData = false;
     context().log().WriteLog(QStringLiteral("CRampTest::OnInitialUpdate"));
 }
 
@@ -133,7 +133,7 @@ void CRampTest::ActivatePage()
     StripPage::ActivatePage();
     readRampDeviceValues();
     const bool multi = context().multiTest().m_bMultiTestRunning;
-    if (!multi && !m_Offline) {
+    if (!multi && !m_OfflineData) {
         readRampTestSettings();
         PrepareRampPlot();
         enableControl(StopButton, false);
@@ -235,14 +235,9 @@ bool CRampTest::settingsAllowStart() const
     return m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3];
 }
 
-QString CRampTest::settingText(int editId) const
-{
-    return m_Offline ? windowText(editId) : m_RunSettings.text(*this, editId);
-}
-
 bool CRampTest::runBidirectional() const
 {
-    return m_Offline || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
+    return m_OfflineData || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
 }
 
 // ---------------------------------------------------------------------------
@@ -250,7 +245,7 @@ bool CRampTest::runBidirectional() const
 
 bool CRampTest::viewFlag() const
 {
-    return m_Offline ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+    return m_OfflineData ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
 }
 
 void CRampTest::addPoint(const char* channel, double x, double y)
@@ -291,13 +286,13 @@ void CRampTest::ResetPlotView()
 void CRampTest::applyPortRules(bool config28Bit5)
 {
     const DeviceData& dd = data();
-    if (!m_Offline)
+    if (!m_OfflineData)
         enableControl(Port1Box, true);
     if (config28Bit5 || dd.DeviceType == SmallerModel) {
         setChecked(Port2Box, false);
-        if (!m_Offline)
+        if (!m_OfflineData)
             enableControl(Port2Box, false);
-    } else if (dd.DeviceType == LargerModel && !m_Offline) {
+    } else if (dd.DeviceType == LargerModel && !m_OfflineData) {
         enableControl(Port2Box, true);
     }
 }

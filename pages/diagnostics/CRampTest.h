@@ -4,7 +4,6 @@
 
 #include "RampTestRules.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
 
 #include "automation/NumberText.h"
 #include "controls/XYPlot.h"
@@ -113,7 +112,6 @@ public:
     void RunRampAnalysis();
 
     const IXYPlotPtr& plot() const { return m_pPlot; }
-    bool offlineData() const { return m_Offline; }
     View currentView() const { return m_View; }
     uint8_t directionCode() const { return m_Direction; }
     int sampleIndex() const { return m_SampleIndex; }
@@ -154,16 +152,12 @@ private:
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
     void putAxesBack();
-    // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
-    QString settingText(int editId) const;
     double settingNumber(int editId) const { return NumberText::toDouble(settingText(editId)); }
     bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;
     bool m_Bidirectional = false;
     bool m_Reverse = false;
-    bool m_Offline = false;
     bool m_Valid[4] { true, true, true, true };
     View m_View = View::Ramp;
     uint8_t m_Direction = RampTestRules::Closing;
@@ -179,6 +173,5 @@ private:
     float m_RunStart = 0.0f;
     float m_RunStop = 0.0f;
     std::optional<RampTestRules::SpringSet> m_Spring;
-    TestRunSettings m_RunSettings;
     bool m_RunBidirectional = false;
 };

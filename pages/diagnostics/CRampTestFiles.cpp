@@ -62,7 +62,7 @@ void CRampTest::putAxesBack()
 void CRampTest::SaveRampResults()
 {
     CRampReport& record = context().records().m_RampReport;
-    if (!m_Offline) {
+    if (!m_OfflineData) {
         read(HartCommand::ReadTagDescriptorDate);
         const DeviceData& dd = data();
         record.m_strTag = AutoString(dd.Tag);
@@ -95,7 +95,7 @@ void CRampTest::LoadRampResults()
     CRampReport& record = context().records().m_RampReport;
     if (!record.LoadRamp(m_pPlot))
         return;
-    m_Offline = true;
+    m_OfflineData = true;
     m_RunSettings.clear();
     const std::pair<int, AutoString CRampReport::*> fields[] = {
         { StartEdit, &CRampReport::m_strStartPosition },
@@ -130,7 +130,7 @@ void CRampTest::PrintRampReport()
     FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
     CRampReport& record = records.m_RampReport;
     CReportHeader header = records.m_ReportHeader;
-    if (!m_Offline) {
+    if (!m_OfflineData) {
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         record.m_bPressureData = record.m_bPressureSensor;

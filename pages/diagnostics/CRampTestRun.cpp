@@ -81,7 +81,7 @@ void CRampTest::StartRampTest()
     dd.SignatureType = RampSignatureType;
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Test started"));
-    m_Offline = false;
+    m_OfflineData = false;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
     countElapsedSeconds(StepMs);
     m_RunStart = f[0];
@@ -188,7 +188,7 @@ void CRampTest::startReverseRamp()
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Reverse ramp started"));
     m_TestRunning = true;
-    m_Offline = false;
+    m_OfflineData = false;
     m_SampleIndex = 0;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
 }

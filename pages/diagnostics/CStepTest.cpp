@@ -203,11 +203,6 @@ bool CStepTest::settingsAllowStart() const
     return m_StartValid && m_StopValid && m_HoldValid;
 }
 
-QString CStepTest::settingText(int editId) const
-{
-    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
-}
-
 // ---------------------------------------------------------------------------
 // Start, watch, read-out, completion and Stop
 

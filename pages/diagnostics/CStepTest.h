@@ -2,7 +2,6 @@
 
 #include "DiagnosticTestPage.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -96,7 +95,6 @@ public:
     void ShowRecordSettings();
 
     const IPlotPtr& plot() const { return m_pPlot; }
-    bool offlineData() const { return m_OfflineData; }
     bool pressureView() const { return m_PressureView; }
     int sampleCount() const { return m_SampleCount; }
     double pressureScale() const { return m_PressureScale; }
@@ -111,9 +109,6 @@ private:
     void stopTest(UserStop how);
     void showSettings(float start, float stop, float hold);
     bool settingsAllowStart() const override;
-    // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
-    QString settingText(int editId) const;
     // The time and position axes and the sample interval for a run's start,
     // stop and hold time.
     void scalePlot(float start, float stop, float hold);
@@ -125,7 +120,6 @@ private:
     void plotSample(double t, const SignalSample& sample);
 
     IPlotPtr m_pPlot;
-    bool m_OfflineData = false;
     bool m_PressureView = false;
     bool m_StartValid = false;
     bool m_StopValid = false;
@@ -136,5 +130,4 @@ private:
     double m_PressureScale = 0.0;
     float m_StartAtStart = 0.0f;
     float m_StopAtStart = 0.0f;
-    TestRunSettings m_RunSettings;
 };

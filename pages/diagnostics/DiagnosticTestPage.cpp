@@ -66,6 +66,11 @@ void DiagnosticTestPage::setChecked(int boxId, bool on)
         box->setChecked(on);
 }
 
+QString DiagnosticTestPage::settingText(int editId) const
+{
+    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+}
+
 // ---------------------------------------------------------------------------
 // Channel boxes and the plot's axes
 

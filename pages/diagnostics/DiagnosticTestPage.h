@@ -3,6 +3,7 @@
 #include "MultiTestRun.h"
 #include "StripPage.h"
 #include "TestPageHandBack.h"
+#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -43,6 +44,7 @@ public:
     void OnCompare();
 
     bool testRunning() const { return m_TestRunning; }
+    bool offlineData() const { return m_OfflineData; }
 
 protected:
     // The channel boxes, top to bottom as the column shows them.
@@ -146,9 +148,16 @@ protected:
     // multi-test run the whole run ends.
     void stopRun(UserStop how);
 
+    // The settings of the result shown: the run's, or the loaded file's as
+    // the edits show them.
+    QString settingText(int editId) const;
+
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;
     bool m_TestRunning = false;
+    // The page shows a result loaded from a file.
+    bool m_OfflineData = false;
+    TestRunSettings m_RunSettings;
 
 private:
     struct StartReadings {
