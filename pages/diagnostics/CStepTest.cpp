@@ -396,13 +396,15 @@ void showAxis(const IPlotAxisPtr& axis, bool shown)
 }
 } // namespace
 
-void CStepTest::ShowStepView(bool port2AbsentFlag)
+void CStepTest::enterView(bool pressureView, const QString& title, bool port2AbsentFlag)
 {
-    m_PressureView = false;
-    m_pPlot->SetTitle(QStringLiteral("Step Test"));
-    enableControl(StepViewButton, false);
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, PressureViewButton })
-        enableControl(box, true);
+    m_PressureView = pressureView;
+    m_pPlot->SetTitle(title);
+    enableControl(StepViewButton, pressureView);
+    enableControl(PressureViewButton, !pressureView);
+    // Position, command and the relay's signals have no pressure view.
+    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
+        enableControl(box, !pressureView);
     const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
     if (!m_OfflineData) {
         enableControl(Port1Box, true);
@@ -410,6 +412,11 @@ void CStepTest::ShowStepView(bool port2AbsentFlag)
     }
     setChecked(Port2Box, checked(Port2Box) && port2);
     HideAllTraces();
+}
+
+void CStepTest::ShowStepView(bool port2AbsentFlag)
+{
+    enterView(false, QStringLiteral("Step Test"), port2AbsentFlag);
     for (const BoxChannel& row : BoxChannels)
         showTrace(row.stepChannel, checked(row.box));
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), true);
@@ -419,19 +426,7 @@ void CStepTest::ShowStepView(bool port2AbsentFlag)
 
 void CStepTest::ShowPressureView(bool port2AbsentFlag)
 {
-    m_PressureView = true;
-    m_pPlot->SetTitle(QStringLiteral("Pressure Vs Position"));
-    enableControl(StepViewButton, true);
-    enableControl(PressureViewButton, false);
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
-        enableControl(box, false);
-    const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
-    if (!m_OfflineData) {
-        enableControl(Port1Box, true);
-        enableControl(Port2Box, port2);
-    }
-    setChecked(Port2Box, checked(Port2Box) && port2);
-    HideAllTraces();
+    enterView(true, QStringLiteral("Pressure Vs Position"), port2AbsentFlag);
     showTrace("PvPPort1", checked(Port1Box));
     showTrace("PvPPort2", checked(Port2Box));
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Position")), true);

@@ -114,6 +114,8 @@ private:
     void scalePlot(float start, float stop, float hold);
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
+    // The view's flag, title, buttons and boxes, every trace hidden.
+    void enterView(bool pressureView, const QString& title, bool port2AbsentFlag);
     void addPoint(const char* channel, double x, double y) override;
     void showTrace(const char* name, bool shown) override;
     // One sample on the channels against time and against position.
