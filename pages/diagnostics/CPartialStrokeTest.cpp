@@ -68,9 +68,8 @@ const QString PressureUnitShown = QStringLiteral("Kg/cm²");
 
 CPartialStrokeTest::CPartialStrokeTest(PageContext& context, QWidget* parent)
     : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode,
-        { { PositionBox, CommandBox, Port1Box, Port2Box, RelayCommandBox, RelayPositionBox }, StatusEdit, ProgressBar,
-            0, 0, StartButton, StopButton, { LoadButton, SaveButton, CompareButton, PrintButton },
-            &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), QStringLiteral("PST stopped") },
+        runControls<CPartialStrokeTest>(
+            0, 0, &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), QStringLiteral("PST stopped")),
         parent)
 {
     buildPage(Template);

@@ -33,10 +33,8 @@ using namespace RampTestPage;
 
 CRampTest::CRampTest(PageContext& context, QWidget* parent)
     : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode,
-        { { PositionBox, CommandBox, Port1Box, Port2Box, RelayCommandBox, RelayPositionBox }, StatusEdit, ProgressBar,
-            ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
-            { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bRampDone,
-            QStringLiteral("Ramp test completed"), QStringLiteral("Ramp test stopped") },
+        runControls<CRampTest>(ElapsedEdit, ElapsedTimerId, &MultiTestRun::m_bRampDone,
+            QStringLiteral("Ramp test completed"), QStringLiteral("Ramp test stopped")),
         parent)
 {
     buildPage(Template);

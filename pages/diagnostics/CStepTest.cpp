@@ -55,10 +55,8 @@ constexpr BoxChannel BoxChannels[] = {
 
 CStepTest::CStepTest(PageContext& context, QWidget* parent)
     : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode,
-        { { PositionBox, CommandBox, Port1Box, Port2Box, RelayCommandBox, RelayPositionBox }, StatusEdit, ProgressBar,
-            ElapsedEdit, ElapsedTimerId, StartButton, StopButton,
-            { LoadButton, SaveButton, CompareButton, PrintButton }, &MultiTestRun::m_bStepDone,
-            QStringLiteral("Step test completed"), QStringLiteral("Step test stopped") },
+        runControls<CStepTest>(ElapsedEdit, ElapsedTimerId, &MultiTestRun::m_bStepDone,
+            QStringLiteral("Step test completed"), QStringLiteral("Step test stopped")),
         parent)
 {
     buildPage(Template);

@@ -71,6 +71,17 @@ protected:
         QString completedLine; // its line in the run's list when it ends
         QString stoppedLine; // and when the user stops it
     };
+    // The run's controls of a page whose enum names them as every test page does.
+    template <class Page>
+    static RunControls runControls(int elapsedEdit, int elapsedTimer, bool MultiTestRun::*done,
+        const QString& completedLine, const QString& stoppedLine)
+    {
+        return { { Page::PositionBox, Page::CommandBox, Page::Port1Box, Page::Port2Box, Page::RelayCommandBox,
+                     Page::RelayPositionBox },
+            Page::StatusEdit, Page::ProgressBar, elapsedEdit, elapsedTimer, Page::StartButton, Page::StopButton,
+            { Page::LoadButton, Page::SaveButton, Page::CompareButton, Page::PrintButton }, done, completedLine,
+            stoppedLine };
+    }
 
     DiagnosticTestPage(PageContext& context, const QString& name, int dialogId, int compareCode, RunControls run,
         QWidget* parent = nullptr);
