@@ -136,6 +136,7 @@ protected:
         const StartReadings now = readStartReadings();
         return { start, start, now.relayCommand, now.relayPosition, pressure(now.port1), pressure(now.port2) };
     }
+    // A sample's words as the plot shows them, through the page's own scales.
     template <class Percent, class Pressure>
     static SignalSample scaled(const SignatureWords& words, Percent percent, Pressure pressure)
     {
