@@ -31,11 +31,8 @@ namespace
 using namespace PartialStrokeRules;
 using P = CPartialStrokeTest;
 
-constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t SignatureCompleteBit = 0x20;
 constexpr uint8_t ContinuousStrokeBit = 0x02;
-// A 252 reply holds its four header bytes and twelve words before the status byte.
-constexpr int SignatureBlockBytes = 4 + 24;
 
 // Each box and the channel it shows.
 struct BoxChannel {
@@ -70,7 +67,10 @@ const QString PressureUnitShown = QStringLiteral("Kg/cm²");
 } // namespace
 
 CPartialStrokeTest::CPartialStrokeTest(PageContext& context, QWidget* parent)
-    : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CPartialStrokeTest"), DialogId, CompareCode,
+        runControls<CPartialStrokeTest>(
+            0, 0, &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), QStringLiteral("PST stopped")),
+        parent)
 {
     buildPage(Template);
 }
@@ -86,17 +86,9 @@ void CPartialStrokeTest::OnInitialUpdate()
     CreateTestPageControl(this, imports.CreatePlotControl, PlotFrame, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
-        setChecked(box, true);
-    enableControl(Port1Box, true);
-    enableControl(Port2Box, true);
     showQuestion(false);
-    m_OffLineData = false;
-    if (data().IsK40()) {
-        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
-        if (m_pPlot)
-            guard("OnInitialUpdate", [this] { showTrace("Port2", false); });
-    }
+    m_OfflineData = false;
+    setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Unchecked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
@@ -167,7 +159,7 @@ void CPartialStrokeTest::ActivatePage()
     if (context().multiTest().m_bMultiTestRunning) {
         ShowSignatureSettings();
         StartPartialStrokeTest();
-    } else if (m_OffLineData) {
+    } else if (m_OfflineData) {
         setWindowText(StatusEdit, QStringLiteral("Off line data"));
     } else {
         ReadSignatureSettings();
@@ -183,7 +175,7 @@ void CPartialStrokeTest::StopTimers()
     // Leaving the page ends a running test or retrieval on the device too.
     if (m_TestRunning || m_Retrieving)
         guard("StopPartialStrokeTest", [this] { stopTest(UserStop::LeavingPage); });
-    m_OffLineData = false;
+    m_OfflineData = false;
 }
 
 void CPartialStrokeTest::ReadSignatureSettings()
@@ -218,30 +210,24 @@ void CPartialStrokeTest::CheckSetting(int editId)
     updateStartButton();
 }
 
-void CPartialStrokeTest::updateStartButton()
+bool CPartialStrokeTest::settingsAllowStart() const
 {
     bool all = true;
     for (bool valid : m_SettingValid)
         all = all && valid;
-    // A run, its signature retrieval included, ends before another can start.
-    enableControl(StartButton, all && !m_TestRunning && !m_Retrieving);
-}
-
-QString CPartialStrokeTest::settingText(int editId) const
-{
-    return m_OffLineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+    // The signature retrieval is part of the run.
+    return all && !m_Retrieving;
 }
 
 void CPartialStrokeTest::setButtons(Buttons group)
 {
-    const bool idle = group == Buttons::Idle || group == Buttons::Completed;
-    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
-        enableControl(id, idle);
-    enableControl(StartButton, idle);
-    if (idle)
-        updateStartButton();
-    enableControl(StopButton, !idle);
+    enableIdleButtons(group == Buttons::Idle || group == Buttons::Completed);
     enableControl(RetrieveButton, group == Buttons::Completed);
+}
+
+void CPartialStrokeTest::showIdleButtons()
+{
+    setButtons(Buttons::Idle);
 }
 
 // ---------------------------------------------------------------------------
@@ -249,7 +235,7 @@ void CPartialStrokeTest::setButtons(Buttons group)
 
 void CPartialStrokeTest::StartPartialStrokeTest()
 {
-    m_OffLineData = false;
+    m_OfflineData = false;
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
@@ -264,10 +250,8 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     m_pPlot->ClearAllData();
     m_TestRunning = true;
     m_SampleIndex = 0;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar)) {
-        bar->setRange(0, LastProgress);
-        bar->setValue(0);
-    }
+    setProgressRange(LastProgress);
+    setProgress(0);
     DeviceData& dd = data();
     dd.SigSettings.Floats[0] = GetWindowFloat(control(StartEdit));
     dd.SigSettings.Floats[1] = GetWindowFloat(control(StopEdit));
@@ -283,18 +267,10 @@ void CPartialStrokeTest::StartPartialStrokeTest()
 
 void CPartialStrokeTest::PollPstProgress()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
+    const std::optional<uint8_t> ended = endedTestStatus(StatusEdit, QStringLiteral("Test in progress"));
     RefreshStrip();
-    // A lost or misaddressed reply says nothing about the test: ask again at
-    // the next tick.
-    if (!ok)
+    if (!ended)
         return;
-    data().SignatureStatus() = status;
-    if (status & TestRunningBit) {
-        setWindowText(StatusEdit, QStringLiteral("Test in progress"));
-        return;
-    }
     killTimer(ProgressTimerId);
     ReadPstResults();
     setWindowText(StatusEdit, QStringLiteral("Test completed"));
@@ -330,11 +306,7 @@ void CPartialStrokeTest::stopTest(UserStop how)
     write(HartCommand::SendSigStart);
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
-    setWindowText(StatusEdit, QStringLiteral("Stopped"));
-    setButtons(Buttons::Idle);
-    if (context().multiTest().m_bMultiTestRunning)
-        EndMultiTestStoppedByUser(
-            context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST stopped"), DiagnosticCode, how);
+    stopRun(how);
 }
 
 void CPartialStrokeTest::StartSignatureRetrieval()
@@ -343,8 +315,7 @@ void CPartialStrokeTest::StartSignatureRetrieval()
     killTimer(RetrievalTimerId);
     m_Retrieving = true;
     m_SampleIndex = 0;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
     setWindowText(StatusEdit, QString());
     setButtons(Buttons::Retrieving);
     setWindowText(StatusEdit, QStringLiteral("Retrieve started"));
@@ -368,10 +339,7 @@ void CPartialStrokeTest::RetrievalStep()
     }
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
-    setWindowText(StatusEdit, QStringLiteral("Signature retrieved"));
-    setButtons(Buttons::Idle);
-    if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(context(), &MultiTestRun::m_bPSTDone, QStringLiteral("PST completed"), DiagnosticCode);
+    completeRun(QStringLiteral("Signature retrieved"));
 }
 
 void CPartialStrokeTest::addPoint(const char* channel, double x, double y)
@@ -381,32 +349,15 @@ void CPartialStrokeTest::addPoint(const char* channel, double x, double y)
 
 void CPartialStrokeTest::ReadPstSignatureBlock()
 {
-    const bool read252 = read(HartCommand::ReadSigData);
-    const DeviceData& dd = data();
-    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
-        // No values came: the two samples stay empty, so the later blocks
-        // keep their places in the device's sequence.
-        context().log().WriteLog(
-            QStringLiteral("CPartialStrokeTest ReadPstSignatureBlock: block not read, samples %1 and %2 left empty")
-                .arg(m_SampleIndex)
-                .arg(m_SampleIndex + 1));
-        m_SampleIndex += 2;
-    } else {
-        const double fullScale = dd.MiscLong69Value;
-        for (int sample = 0; sample < 2; ++sample) {
-            const auto word = [&](int k) { return int16_t(dd.SigData[size_t(sample * 6 + k)]); };
-            const double x = m_SampleIndex * m_SampleInterval;
-            addPoint("Command", x, word(0) * 0.01);
-            addPoint("Position", x, word(1) * 0.01);
-            addPoint("Port1", x, word(4) * fullScale * 0.0001);
-            addPoint("Port2", x, word(5) * fullScale * 0.0001);
-            addPoint("ILCmd", x, word(2) * 0.01);
-            addPoint("ILPOS", x, word(3) * 0.01);
-            ++m_SampleIndex;
-        }
-    }
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(std::min(m_SampleIndex, LastProgress));
+    takeSamples(readSignatureBlock(), QStringLiteral("CPartialStrokeTest ReadPstSignatureBlock"), m_SampleIndex,
+        [this](int sample, const SignatureWords& words) {
+            const double fullScale = data().MiscLong69Value;
+            const auto percent = [](int16_t word) { return word * 0.01; };
+            const auto pressure = [fullScale](int16_t word) { return word * fullScale * 0.0001; };
+            plotAgainstTime(sample * m_SampleInterval, scaled(words, percent, pressure));
+        });
+    m_SampleIndex += 2;
+    setProgress(std::min(m_SampleIndex, LastProgress));
 }
 
 // ---------------------------------------------------------------------------
@@ -426,12 +377,7 @@ void CPartialStrokeTest::showChannelsAsBoxes()
 void CPartialStrokeTest::PreparePlot()
 {
     const DeviceData& dd = data();
-    enableControl(Port1Box, true);
-    showTrace("Port1", checked(Port1Box));
-    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
-    enableControl(Port2Box, port2);
-    setChecked(Port2Box, checked(Port2Box) && port2);
-    showTrace("Port2", checked(Port2Box));
+    showPortTraces();
     SetPstPlotAxes();
     m_pPlot->YAxisByName(QStringLiteral("Pressure"))
         ->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
@@ -448,16 +394,8 @@ void CPartialStrokeTest::scalePlot(double duration, float start, float stop)
 {
     m_TestSpan = testSpan(duration);
     m_SampleInterval = sampleIntervalMs(m_TestSpan);
-    const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
-    time->SetMin(0.0);
-    time->SetSpan(m_TestSpan * 1000.0);
     m_PositionAxisMin = positionAxisMinimum(start, stop);
-    const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
-    position->SetMin(m_PositionAxisMin);
-    position->SetSpan(110.0 - m_PositionAxisMin);
-    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
-    pressure->SetMin(0.0);
-    pressure->SetSpan(data().MiscLong69Value);
+    scaleSignalAxes(m_pPlot, m_TestSpan * 1000.0, m_PositionAxisMin, 110.0 - m_PositionAxisMin, data().MiscLong69Value);
 }
 
 void CPartialStrokeTest::OnCheckBox(int boxId)
@@ -541,7 +479,7 @@ void CPartialStrokeTest::OnLoad()
     CPSTReport& record = context().records().m_PSTReport;
     if (!record.LoadPST(m_pPlot))
         return;
-    m_OffLineData = true;
+    m_OfflineData = true;
     m_RunSettings.clear();
     // The run whose signature was still on the device is no longer shown:
     // reading it back now would add it to the loaded file's curves.
@@ -562,13 +500,8 @@ void CPartialStrokeTest::OnLoad()
     setWindowText(ResultEdit, record.m_strResult.toQString());
     setWindowText(PressureUnitLabel, record.m_strBreakAwayUnit.toQString());
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
-    for (const char* axis : { "Pressure", "Time", "Position" }) {
-        const IPlotAxisPtr found = QByteArray(axis) == "Time" ? m_pPlot->XAxisByName(QString::fromLatin1(axis))
-                                                              : m_pPlot->YAxisByName(QString::fromLatin1(axis));
-        found->FitToData();
-    }
+    setProgress(0);
+    fitSignalAxesToData(m_pPlot);
 }
 
 void CPartialStrokeTest::fillRecordFromPage()
@@ -582,7 +515,7 @@ void CPartialStrokeTest::fillRecordFromPage()
         = AutoString(NumberText::format("%5.2f", NumberText::toDouble(windowText(BreakAwayPressureEdit))));
     record.m_strBreakAwayTime = AutoString(savedTimeText(windowText(BreakAwayTimeEdit)));
     const QString targetShown = windowText(TimeToTargetResultEdit);
-    if (m_OffLineData) {
+    if (m_OfflineData) {
         // A loaded result is saved again under its own tag, unit, result
         // code and flags; its time to target is the one the file brought.
         if (showsNoValue(targetShown))
@@ -619,7 +552,7 @@ void CPartialStrokeTest::OnPrintReport()
     FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
     CPSTReport& record = records.m_PSTReport;
     CReportHeader header = records.m_ReportHeader;
-    if (m_OffLineData)
+    if (m_OfflineData)
         header.m_strTag = record.m_strTag; // a loaded result prints under the file's tag
     else
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
@@ -635,7 +568,7 @@ void CPartialStrokeTest::OnPrintReport()
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), dd.DeviceType);
     // Every channel the test can have goes into the picture.
     showTrace("Port1", true);
-    const bool port2 = m_OffLineData ? record.m_bSingleActing == 0 : dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    const bool port2 = m_OfflineData ? record.m_bSingleActing == 0 : dd.DeviceType == 5 && dd.Config28Bit5 == 0;
     if (port2)
         showTrace("Port2", true);
     for (const char* name : { "Position", "Command", "ILPOS", "ILCmd" })

@@ -2,7 +2,6 @@
 
 #include "DiagnosticTestPage.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -25,7 +24,6 @@ public:
     static constexpr int RetrievalTimerId = 4004;
     static constexpr int PollMs = 3000;
     static constexpr int FirstBlockMs = 10000;
-    static constexpr int DiagnosticCode = 4;
     static constexpr int CompareCode = 461;
     static constexpr uint16_t PartialStrokeType = 1;
 
@@ -108,9 +106,8 @@ public:
     void OnPrintReport();
 
     const IPlotPtr& plot() const { return m_pPlot; }
-    bool testRunning() const { return m_TestRunning; }
     bool retrieving() const { return m_Retrieving; }
-    bool offLineData() const { return m_OffLineData; }
+    bool offLineData() const { return m_OfflineData; }
     int sampleIndex() const { return m_SampleIndex; }
     double sampleInterval() const { return m_SampleInterval; }
 
@@ -121,19 +118,17 @@ private:
     void registerWithMultiTest();
     void setUpPlot(const IPlotPtr& plot);
     void setButtons(Buttons group);
+    void showIdleButtons() override;
     void stopTest(UserStop how);
-    void updateStartButton();
-    // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
-    QString settingText(int editId) const;
+    bool settingsAllowStart() const override;
     // The time and position axes and the sample interval for a run's
     // duration, start and stop.
     void scalePlot(double duration, float start, float stop);
     void showChannelsAsBoxes();
-    void showTrace(const char* name, bool shown);
+    void showTrace(const char* name, bool shown) override;
     void showQuestion(bool shown);
     void setRadios(bool enabled);
-    void addPoint(const char* channel, double x, double y);
+    void addPoint(const char* channel, double x, double y) override;
     void fillRecordFromPage();
 
     IPlotPtr m_pPlot;
@@ -142,12 +137,9 @@ private:
     int m_SampleIndex = 0;
     int m_PositionAxisMin = 0;
     int m_PendingCstAnswer = 0;
-    bool m_OffLineData = false;
-    bool m_TestRunning = false;
     bool m_Retrieving = false;
     // The configuration byte came back at the last activation, so a
     // continuous stroke write changes only its bit 0x02.
     bool m_ConfigByteRead = false;
     bool m_SettingValid[4] = { true, true, true, true };
-    TestRunSettings m_RunSettings;
 };

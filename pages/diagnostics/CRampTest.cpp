@@ -32,7 +32,10 @@ using namespace RampTestRules;
 using namespace RampTestPage;
 
 CRampTest::CRampTest(PageContext& context, QWidget* parent)
-    : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CRampTest"), DialogId, CompareCode,
+        runControls<CRampTest>(ElapsedEdit, ElapsedTimerId, &MultiTestRun::m_bRampDone,
+            QStringLiteral("Ramp test completed"), QStringLiteral("Ramp test stopped")),
+        parent)
 {
     buildPage(Template);
 }
@@ -55,20 +58,13 @@ void CRampTest::OnInitialUpdate()
     enableControl(StopButton, false);
     setChecked(BidirectionalBox, true);
     createReportControls(ReportHost, ReportId, PrinterHost, PrinterId);
-    if (data().IsK40()) {
-        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
-        if (m_pPlot)
-            guard("OnInitialUpdate", [this] { showChannel(s("Port2"), false); });
-    }
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
-        setChecked(box, true);
-    enableControl(Port1Box, true);
-    enableControl(Port2Box, true);
+    // Checked after the column closes up: the hidden port 2 box stays checked.
+    setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Checked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
     registerWithMultiTest();
-    m_Offline = false;
+    m_OfflineData = false;
     context().log().WriteLog(QStringLiteral("CRampTest::OnInitialUpdate"));
 }
 
@@ -135,7 +131,7 @@ void CRampTest::ActivatePage()
     StripPage::ActivatePage();
     readRampDeviceValues();
     const bool multi = context().multiTest().m_bMultiTestRunning;
-    if (!multi && !m_Offline) {
+    if (!multi && !m_OfflineData) {
         readRampTestSettings();
         PrepareRampPlot();
         enableControl(StopButton, false);
@@ -154,8 +150,8 @@ void CRampTest::StopTimers()
     StripPage::StopTimers();
     for (int id : { StripTimerId, ElapsedTimerId, RetrievalTimerId, PollTimerId })
         killTimer(id);
-    if (m_Running)
-        guard("StopRampTest", [this] { stopRun(UserStop::LeavingPage); });
+    if (m_TestRunning)
+        guard("StopRampTest", [this] { stopRampRun(UserStop::LeavingPage); });
 }
 
 void CRampTest::readRampDeviceValues()
@@ -232,20 +228,14 @@ void CRampTest::ValidateRampSetting(int editId)
     updateStartButton();
 }
 
-void CRampTest::updateStartButton()
+bool CRampTest::settingsAllowStart() const
 {
-    // A run, its retrieval included, ends before another can start.
-    enableControl(StartButton, m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3] && !m_Running);
-}
-
-QString CRampTest::settingText(int editId) const
-{
-    return m_Offline ? windowText(editId) : m_RunSettings.text(*this, editId);
+    return m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3];
 }
 
 bool CRampTest::runBidirectional() const
 {
-    return m_Offline || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
+    return m_OfflineData || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
 }
 
 // ---------------------------------------------------------------------------
@@ -253,10 +243,10 @@ bool CRampTest::runBidirectional() const
 
 bool CRampTest::viewFlag() const
 {
-    return m_Offline ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+    return m_OfflineData ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
 }
 
-void CRampTest::addPoint(const QString& channel, double x, double y)
+void CRampTest::addPoint(const char* channel, double x, double y)
 {
     GetDispatchDriverIXYPlotXChannelByName(m_pPlot, AutoString(channel))->AddXY(x, y);
 }
@@ -264,6 +254,11 @@ void CRampTest::addPoint(const QString& channel, double x, double y)
 void CRampTest::showChannel(const QString& name, bool visible)
 {
     OnCheckBoxChanged(m_pPlot, AutoString(name), visible);
+}
+
+void CRampTest::showTrace(const char* channel, bool shown)
+{
+    showChannel(s(channel), shown);
 }
 
 void CRampTest::showAxis(bool xAxis, const QString& name, bool visible)
@@ -289,13 +284,13 @@ void CRampTest::ResetPlotView()
 void CRampTest::applyPortRules(bool config28Bit5)
 {
     const DeviceData& dd = data();
-    if (!m_Offline)
+    if (!m_OfflineData)
         enableControl(Port1Box, true);
     if (config28Bit5 || dd.DeviceType == SmallerModel) {
         setChecked(Port2Box, false);
-        if (!m_Offline)
+        if (!m_OfflineData)
             enableControl(Port2Box, false);
-    } else if (dd.DeviceType == LargerModel && !m_Offline) {
+    } else if (dd.DeviceType == LargerModel && !m_OfflineData) {
         enableControl(Port2Box, true);
     }
 }

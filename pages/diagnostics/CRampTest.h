@@ -4,7 +4,6 @@
 
 #include "RampTestRules.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
 
 #include "automation/NumberText.h"
 #include "controls/XYPlot.h"
@@ -30,7 +29,6 @@ public:
     static constexpr int RetrievalTimerId = 4013;
     static constexpr int PollTimerId = 4014;
     static constexpr int StepMs = 1000;
-    static constexpr int DiagnosticCode = 4;
     static constexpr int CompareCode = 411;
 
     // Control ids of the page.
@@ -114,8 +112,6 @@ public:
     void RunRampAnalysis();
 
     const IXYPlotPtr& plot() const { return m_pPlot; }
-    bool testRunning() const { return m_Running; }
-    bool offlineData() const { return m_Offline; }
     View currentView() const { return m_View; }
     uint8_t directionCode() const { return m_Direction; }
     int sampleIndex() const { return m_SampleIndex; }
@@ -138,14 +134,16 @@ private:
     void readRampSignatureBlock();
     void startReverseRamp();
     void restoreRampSettings();
-    void completeRun();
-    void stopRun(UserStop how);
-    void onElapsed();
-    void enableIdleButtons(bool enable);
-    void updateStartButton();
+    void completeRampRun();
+    void stopRampRun(UserStop how);
+    bool settingsAllowStart() const override;
     void showChannel(const QString& name, bool visible);
+    void showTrace(const char* channel, bool shown) override;
     void showAxis(bool xAxis, const QString& name, bool visible);
-    void addPoint(const QString& channel, double x, double y);
+    void addPoint(const char* channel, double x, double y) override;
+    // One sample on the channels against time and, in the run's direction,
+    // against position and command.
+    void plotSample(double t, const SignalSample& sample);
     RampTestRules::Curve curveOf(const QString& channel) const;
     void fillCurve(const QString& channel, const RampTestRules::Curve& curve);
     void applyPortRules(bool config28Bit5);
@@ -154,21 +152,15 @@ private:
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
     void putAxesBack();
-    // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
-    QString settingText(int editId) const;
     double settingNumber(int editId) const { return NumberText::toDouble(settingText(editId)); }
     bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;
     bool m_Bidirectional = false;
     bool m_Reverse = false;
-    bool m_Running = false;
-    bool m_Offline = false;
     bool m_Valid[4] { true, true, true, true };
     View m_View = View::Ramp;
     uint8_t m_Direction = RampTestRules::Closing;
-    int m_ElapsedSeconds = 0;
     int m_SampleIndex = 0;
     RampTestRules::TimeBase m_Base;
     uint8_t m_PressureUnit = 6;
@@ -181,6 +173,5 @@ private:
     float m_RunStart = 0.0f;
     float m_RunStop = 0.0f;
     std::optional<RampTestRules::SpringSet> m_Spring;
-    TestRunSettings m_RunSettings;
     bool m_RunBidirectional = false;
 };

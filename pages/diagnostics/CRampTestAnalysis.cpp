@@ -65,8 +65,7 @@ void CRampTest::PrepareRampPlot()
     m_Direction = RampTestRules::directionCode(start, stop);
     m_Base = timeBase(
         GetWindowNumber(control(DurationEdit)), GetWindowNumber(control(HoldEdit)), checked(BidirectionalBox));
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setRange(0, m_Base.lastProgress);
+    setProgressRange(m_Base.lastProgress);
     const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
     time->SetIncrement(m_Base.sampleInterval);
     time->SetStartValue(0.0);

@@ -59,10 +59,37 @@ void CRampTest::putAxesBack()
     force->SetSpan(1000.0);
 }
 
+namespace
+{
+// The record's texts and the controls that show them once a file is loaded;
+// `number`: saved from what its edit shows, as a number.
+struct RecordField {
+    int control;
+    AutoString CRampReport::*member;
+    bool number;
+};
+const RecordField RecordFields[] = {
+    { CRampTest::StartEdit, &CRampReport::m_strStartPosition, true },
+    { CRampTest::StopEdit, &CRampReport::m_strStopPosition, true },
+    { CRampTest::HoldEdit, &CRampReport::m_strHoldTime, true },
+    { CRampTest::DurationEdit, &CRampReport::m_strTestDuration, true },
+    { CRampTest::StrokeLengthEdit, &CRampReport::m_strStrokeLength, true },
+    { CRampTest::ActuatorSizeEdit, &CRampReport::m_strActuatorSize, true },
+    { CRampTest::ActuatorSizeUnit, &CRampReport::m_strActuatorSizeUnit, false },
+    { CRampTest::StrokeLengthUnit, &CRampReport::m_strStrokeLengthUnit, false },
+    { CRampTest::SpringInitialEdit, &CRampReport::m_strSpringInitial, true },
+    { CRampTest::SpringFinalEdit, &CRampReport::m_strSpringFinal, true },
+    { CRampTest::SpringRateEdit, &CRampReport::m_strSpringRate, true },
+    { CRampTest::SpringInitialUnit, &CRampReport::m_strSpringPressureUnit, false },
+    { CRampTest::SpringFinalUnit, &CRampReport::m_strSpringPressureUnit, false },
+    { CRampTest::SpringRateUnit, &CRampReport::m_strSpringRateUnit, false },
+};
+} // namespace
+
 void CRampTest::SaveRampResults()
 {
     CRampReport& record = context().records().m_RampReport;
-    if (!m_Offline) {
+    if (!m_OfflineData) {
         read(HartCommand::ReadTagDescriptorDate);
         const DeviceData& dd = data();
         record.m_strTag = AutoString(dd.Tag);
@@ -73,19 +100,10 @@ void CRampTest::SaveRampResults()
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         record.m_bPressureData = record.m_bPressureSensor;
     }
-    const std::pair<int, AutoString CRampReport::*> fields[] = {
-        { StartEdit, &CRampReport::m_strStartPosition },
-        { StopEdit, &CRampReport::m_strStopPosition },
-        { HoldEdit, &CRampReport::m_strHoldTime },
-        { DurationEdit, &CRampReport::m_strTestDuration },
-        { StrokeLengthEdit, &CRampReport::m_strStrokeLength },
-        { ActuatorSizeEdit, &CRampReport::m_strActuatorSize },
-        { SpringInitialEdit, &CRampReport::m_strSpringInitial },
-        { SpringFinalEdit, &CRampReport::m_strSpringFinal },
-        { SpringRateEdit, &CRampReport::m_strSpringRate },
-    };
-    for (const auto& [edit, member] : fields)
-        record.*member = AutoString(NumberText::format("%5.2f", settingNumber(edit)));
+    for (const RecordField& field : RecordFields) {
+        if (field.number)
+            record.*field.member = AutoString(NumberText::format("%5.2f", settingNumber(field.control)));
+    }
     record.SaveRamp(m_pPlot);
     putAxesBack();
 }
@@ -95,32 +113,15 @@ void CRampTest::LoadRampResults()
     CRampReport& record = context().records().m_RampReport;
     if (!record.LoadRamp(m_pPlot))
         return;
-    m_Offline = true;
+    m_OfflineData = true;
     m_RunSettings.clear();
-    const std::pair<int, AutoString CRampReport::*> fields[] = {
-        { StartEdit, &CRampReport::m_strStartPosition },
-        { StopEdit, &CRampReport::m_strStopPosition },
-        { HoldEdit, &CRampReport::m_strHoldTime },
-        { DurationEdit, &CRampReport::m_strTestDuration },
-        { StrokeLengthEdit, &CRampReport::m_strStrokeLength },
-        { ActuatorSizeEdit, &CRampReport::m_strActuatorSize },
-        { ActuatorSizeUnit, &CRampReport::m_strActuatorSizeUnit },
-        { StrokeLengthUnit, &CRampReport::m_strStrokeLengthUnit },
-        { SpringInitialEdit, &CRampReport::m_strSpringInitial },
-        { SpringFinalEdit, &CRampReport::m_strSpringFinal },
-        { SpringRateEdit, &CRampReport::m_strSpringRate },
-        { SpringInitialUnit, &CRampReport::m_strSpringPressureUnit },
-        { SpringFinalUnit, &CRampReport::m_strSpringPressureUnit },
-        { SpringRateUnit, &CRampReport::m_strSpringRateUnit },
-    };
-    for (const auto& [id, member] : fields)
-        setWindowText(id, (record.*member).toQString());
+    for (const RecordField& field : RecordFields)
+        setWindowText(field.control, (record.*field.member).toQString());
     setChecked(BidirectionalBox, record.m_bBiDirectional != 0);
     ShowRampTestView(record.m_bSingleActing != 0);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
 }
 
 void CRampTest::PrintRampReport()
@@ -131,7 +132,7 @@ void CRampTest::PrintRampReport()
     FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
     CRampReport& record = records.m_RampReport;
     CReportHeader header = records.m_ReportHeader;
-    if (!m_Offline) {
+    if (!m_OfflineData) {
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         record.m_bPressureData = record.m_bPressureSensor;

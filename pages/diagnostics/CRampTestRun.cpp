@@ -33,15 +33,7 @@ using namespace RampTestPage;
 
 namespace
 {
-// One sample of the six signals.
-struct Sample {
-    double command = 0.0;
-    double position = 0.0;
-    double relayCommand = 0.0;
-    double relayPosition = 0.0;
-    double port1 = 0.0;
-    double port2 = 0.0;
-};
+using SignalSample = DiagnosticTestPage::SignalSample;
 
 // The channels that take one sample in each direction: opening, closing.
 struct DirectionChannel {
@@ -55,9 +47,7 @@ struct DirectionChannel {
 
 void CRampTest::setRampButtonsRunning()
 {
-    for (int id : { LoadButton, SaveButton, StartButton, PrintButton, CompareButton })
-        enableControl(id, false);
-    enableControl(StopButton, true);
+    enableIdleButtons(false);
     for (int id : { StatusEdit, ElapsedEdit, SpringRateEdit, SpringInitialEdit, SpringFinalEdit })
         setWindowText(id, QString());
 }
@@ -79,11 +69,9 @@ void CRampTest::StartRampTest()
     ShowRampTestView(viewFlag());
     m_pPlot->ClearAllData();
     context().sigData().Clear();
-    m_ElapsedSeconds = 0;
-    m_Running = true;
+    m_TestRunning = true;
     m_Reverse = false;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
     auto& f = dd.SigSettings.Floats;
     f[0] = float(GetWindowNumber(control(StartEdit)));
     f[1] = float(GetWindowNumber(control(StopEdit)));
@@ -93,9 +81,9 @@ void CRampTest::StartRampTest()
     dd.SignatureType = RampSignatureType;
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Test started"));
-    m_Offline = false;
+    m_OfflineData = false;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
-    every(ElapsedTimerId, StepMs, "OnElapsedTime", [this] { onElapsed(); });
+    countElapsedSeconds(StepMs);
     m_RunStart = f[0];
     m_RunStop = f[1];
     seedRampChannels();
@@ -109,46 +97,35 @@ enum class XOf { Position, Command };
 struct DirectionRow {
     DirectionChannel names;
     XOf x;
-    double Sample::*y;
+    double SignalSample::*y;
 };
 const DirectionRow DirectionRows[] = {
-    { { "PvPPort1", "PvPPort1_2" }, XOf::Position, &Sample::port1 },
-    { { "PvPPort2", "PvPPort2_2" }, XOf::Position, &Sample::port2 },
-    { { "PosnvCmdOpen", "PosnvCmdClose" }, XOf::Command, &Sample::position },
-    { { "Port1vCmdOpen", "Port1vCmdClose" }, XOf::Command, &Sample::port1 },
-    { { "Port2vCmdOpen", "Port2vCmdClose" }, XOf::Command, &Sample::port2 },
-    { { "ILCmdvCmdOpen", "ILCmdvCmdClose" }, XOf::Command, &Sample::relayCommand },
-    { { "ILPosnvCmdOpen", "ILPosnvCmdClose" }, XOf::Command, &Sample::relayPosition },
-};
-const std::pair<const char*, double Sample::*> TimeRows[] = {
-    { "Command", &Sample::command },
-    { "Position", &Sample::position },
-    { "Port1", &Sample::port1 },
-    { "Port2", &Sample::port2 },
-    { "ILCmd", &Sample::relayCommand },
-    { "ILPOS", &Sample::relayPosition },
+    { { "PvPPort1", "PvPPort1_2" }, XOf::Position, &SignalSample::port1 },
+    { { "PvPPort2", "PvPPort2_2" }, XOf::Position, &SignalSample::port2 },
+    { { "PosnvCmdOpen", "PosnvCmdClose" }, XOf::Command, &SignalSample::position },
+    { { "Port1vCmdOpen", "Port1vCmdClose" }, XOf::Command, &SignalSample::port1 },
+    { { "Port2vCmdOpen", "Port2vCmdClose" }, XOf::Command, &SignalSample::port2 },
+    { { "ILCmdvCmdOpen", "ILCmdvCmdClose" }, XOf::Command, &SignalSample::relayCommand },
+    { { "ILPosnvCmdOpen", "ILPosnvCmdClose" }, XOf::Command, &SignalSample::relayPosition },
 };
 } // namespace
 
+void CRampTest::plotSample(double t, const SignalSample& sample)
+{
+    plotAgainstTime(t, sample);
+    const bool opening = m_Direction == Opening;
+    for (const DirectionRow& row : DirectionRows) {
+        const double x = row.x == XOf::Position ? sample.position : sample.command;
+        addPoint(opening ? row.names.opening : row.names.closing, x, sample.*row.y);
+    }
+}
+
 void CRampTest::seedRampChannels()
 {
-    Sample first;
-    first.command = first.position = GetWindowNumber(control(StartEdit));
-    read(HartCommand::ReadPressure);
-    const DeviceData& dd = data();
-    first.port1 = pressureOf(dd.Port1Pressure, m_PressureSpan);
-    first.port2 = pressureOf(dd.Port2Pressure, m_PressureSpan);
-    MiscAccessors& misc = context().misc();
-    first.relayCommand = misc.ReadMiscWord12();
-    first.relayPosition = misc.ReadMiscWord34();
-    for (const auto& [name, value] : TimeRows)
-        addPoint(s(name), 0.0, first.*value);
-    const bool opening = m_Direction == Opening;
-    for (const DirectionRow& row : DirectionRows)
-        addPoint(s(opening ? row.names.opening : row.names.closing), first.position, first.*row.y);
+    const auto pressure = [this](uint16_t word) { return pressureOf(word, m_PressureSpan); };
+    plotSample(0.0, startSample(GetWindowNumber(control(StartEdit)), pressure));
     m_SampleIndex = 1;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
 }
 
 void CRampTest::pollRampStatus()
@@ -173,53 +150,30 @@ void CRampTest::retrievalStep()
         startReverseRamp();
         return;
     }
-    completeRun();
+    completeRampRun();
 }
 
 void CRampTest::readRampSignatureBlock()
 {
     const int block = m_SampleIndex + (m_Reverse ? SamplesPerDirection : 0);
-    const bool read252 = read(HartCommand::ReadSigData);
+    const std::optional<SignatureBlock> samples = readSignatureBlock();
     context().log().WriteLog(QStringLiteral("Retrieving signature  ") + QString::number(block));
     setWindowText(StatusEdit, QStringLiteral("Retrieving signature"));
-    const DeviceData& dd = data();
-    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
-        // No values came: the two samples stay empty, so the later blocks
-        // keep their places in the device's sequence.
-        context().log().WriteLog(
-            QStringLiteral("CRampTest ReadRampSignatureBlock: block not read, samples %1 and %2 left empty")
-                .arg(block)
-                .arg(block + 1));
-        m_SampleIndex += 2;
-    } else {
-        const bool opening = m_Direction == Opening;
-        for (int k = 0; k < 2; ++k) {
-            const auto word = [&](int v) { return int16_t(dd.SigData[size_t(k * 6 + v)]); };
-            Sample sample;
-            sample.command = percentOf(word(0));
-            sample.position = percentOf(word(1));
-            sample.relayCommand = percentOf(word(2));
-            sample.relayPosition = percentOf(word(3));
-            sample.port1 = pressureOf(word(4), m_PressureSpan);
-            sample.port2 = pressureOf(word(5), m_PressureSpan);
-            const double t = (block + k) * m_Base.sampleInterval;
-            for (const auto& [name, value] : TimeRows)
-                addPoint(s(name), t, sample.*value);
-            for (const DirectionRow& row : DirectionRows) {
-                const double x = row.x == XOf::Position ? sample.position : sample.command;
-                addPoint(s(opening ? row.names.opening : row.names.closing), x, sample.*row.y);
-            }
+    takeSamples(samples, QStringLiteral("CRampTest ReadRampSignatureBlock"), block,
+        [this](int sample, const SignatureWords& words) {
+            const auto percent = [](int16_t word) { return percentOf(word); };
+            const auto pressure = [this](int16_t word) { return pressureOf(word, m_PressureSpan); };
+            const SignalSample values = scaled(words, percent, pressure);
+            plotSample(sample * m_Base.sampleInterval, values);
             // Nothing reads the rows back; their values are kept at zero.
             int status = 0;
-            if (opening)
-                context().sigData().AddOpenDataRow(sample.position, 0.0, 0.0, status);
+            if (m_Direction == Opening)
+                context().sigData().AddOpenDataRow(values.position, 0.0, 0.0, status);
             else
-                context().sigData().AddCloseDataRow(sample.position, 0.0, 0.0, status);
-            ++m_SampleIndex;
-        }
-    }
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(block);
+                context().sigData().AddCloseDataRow(values.position, 0.0, 0.0, status);
+        });
+    m_SampleIndex += 2;
+    setProgress(block);
 }
 
 void CRampTest::startReverseRamp()
@@ -233,8 +187,8 @@ void CRampTest::startReverseRamp()
     dd.SignatureType = RampSignatureType;
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Reverse ramp started"));
-    m_Running = true;
-    m_Offline = false;
+    m_TestRunning = true;
+    m_OfflineData = false;
     m_SampleIndex = 0;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
 }
@@ -251,7 +205,7 @@ void CRampTest::restoreRampSettings()
     write(HartCommand::SendSigStart);
 }
 
-void CRampTest::completeRun()
+void CRampTest::completeRampRun()
 {
     killTimer(RetrievalTimerId);
     killTimer(PollTimerId);
@@ -264,55 +218,22 @@ void CRampTest::completeRun()
         setWindowText(StatusEdit, QStringLiteral("Bi-directional signature is completed"));
     }
     log.WriteLog(QStringLiteral("signature is completed"));
-    setWindowText(StatusEdit, QStringLiteral("Test completed"));
-    m_Running = false;
     killTimer(ElapsedTimerId);
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
-    enableIdleButtons(true);
-    enableControl(StopButton, false);
-    if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(
-            context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test completed"), DiagnosticCode);
+    setProgress(0);
+    completeRun(QStringLiteral("Test completed"));
 }
 
 void CRampTest::StopRampTest()
 {
-    stopRun(UserStop::StopButton);
+    stopRampRun(UserStop::StopButton);
 }
 
-void CRampTest::stopRun(UserStop how)
+void CRampTest::stopRampRun(UserStop how)
 {
     // Nothing goes to the device: a ramp already running there runs to its
     // end, and its signature is not read. The elapsed time counts once more
     // and then ends itself.
     for (int id : { RetrievalTimerId, PollTimerId, StripTimerId })
         killTimer(id);
-    m_Running = false;
-    setWindowText(StatusEdit, QStringLiteral("Stopped"));
-    enableIdleButtons(true);
-    enableControl(StopButton, false);
-    if (context().multiTest().m_bMultiTestRunning)
-        EndMultiTestStoppedByUser(
-            context(), &MultiTestRun::m_bRampDone, QStringLiteral("Ramp test stopped"), DiagnosticCode, how);
-}
-
-void CRampTest::onElapsed()
-{
-    ++m_ElapsedSeconds;
-    setWindowText(ElapsedEdit, QString::number(m_ElapsedSeconds));
-    if (!m_Running)
-        killTimer(ElapsedTimerId);
-}
-
-void CRampTest::enableIdleButtons(bool enable)
-{
-    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
-        enableControl(id, enable);
-    // Start also waits for valid settings: a value typed during the run may
-    // not be.
-    if (enable)
-        updateStartButton();
-    else
-        enableControl(StartButton, false);
+    stopRun(how);
 }

@@ -16,8 +16,6 @@ constexpr uint16_t RampSignatureType = 9;
 constexpr uint8_t SmallerModel = 6;
 constexpr uint8_t LargerModel = 5;
 constexpr uint8_t Millimetres = 49;
-// A 252 reply holds its four header bytes and twelve words before the status byte.
-constexpr int SignatureBlockBytes = 4 + 24;
 
 inline QString s(const char* text)
 {

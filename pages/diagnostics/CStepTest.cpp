@@ -36,8 +36,6 @@ constexpr uint8_t StepStartWord = 0x8E;
 constexpr uint8_t StepStopWord = 0x8F;
 // The device link sends the step test as a signature of this type.
 constexpr uint16_t StepSignatureType = 99;
-// A 252 reply holds its four header bytes and twelve words before the status byte.
-constexpr int SignatureBlockBytes = 4 + 24;
 
 // The six signal channels against time and the box that shows each.
 struct BoxChannel {
@@ -56,7 +54,10 @@ constexpr BoxChannel BoxChannels[] = {
 } // namespace
 
 CStepTest::CStepTest(PageContext& context, QWidget* parent)
-    : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode, parent)
+    : DiagnosticTestPage(context, QStringLiteral("CStepTest"), DialogId, CompareCode,
+        runControls<CStepTest>(ElapsedEdit, ElapsedTimerId, &MultiTestRun::m_bStepDone,
+            QStringLiteral("Step test completed"), QStringLiteral("Step test stopped")),
+        parent)
 {
     buildPage(Template);
 }
@@ -73,15 +74,7 @@ void CStepTest::OnInitialUpdate()
     CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, Port1Box, Port2Box })
-        setChecked(box, true);
-    enableControl(Port1Box, true);
-    enableControl(Port2Box, true);
-    if (data().IsK40()) {
-        HideBoxAndCloseUp(this, Port2Box, { RelayCommandBox, RelayPositionBox });
-        if (m_pPlot)
-            guard("OnInitialUpdate", [this] { ShowTrace("Port2", false); });
-    }
+    setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Unchecked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     connectHandlers();
@@ -203,15 +196,9 @@ void CStepTest::CheckHoldTime()
     updateStartButton();
 }
 
-void CStepTest::updateStartButton()
+bool CStepTest::settingsAllowStart() const
 {
-    // A run, its read-out included, ends before another can start.
-    enableControl(StartButton, m_StartValid && m_StopValid && m_HoldValid && !m_TestRunning);
-}
-
-QString CStepTest::settingText(int editId) const
-{
-    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+    return m_StartValid && m_StopValid && m_HoldValid;
 }
 
 // ---------------------------------------------------------------------------
@@ -227,7 +214,6 @@ void CStepTest::OnStartTest()
     killTimer(ReadOutTimerId);
     m_RunSettings.take(*this, { StartEdit, StopEdit, HoldEdit });
     enableIdleButtons(false);
-    enableControl(StopButton, true);
     setWindowText(ElapsedEdit, QString());
     PreparePlot();
     m_OfflineData = false;
@@ -235,7 +221,6 @@ void CStepTest::OnStartTest()
     DeviceData& dd = data();
     dd.SignatureType = StepSignatureType;
     setWindowText(StatusEdit, QStringLiteral("Test started"));
-    m_ElapsedSeconds = 0;
     ShowStepView(port2Absent());
     m_pPlot->ClearAllData();
     if (!multi.m_bMultiTestRunning) {
@@ -250,7 +235,7 @@ void CStepTest::OnStartTest()
     SeedStartPoint();
     every(
         TestWatchTimerId, PollMs, "OnTestWatch", [this] { onTestWatch(); }, FirstWatchMs);
-    every(ElapsedTimerId, ElapsedMs, "OnElapsedTime", [this] { onElapsed(); });
+    countElapsedSeconds(ElapsedMs);
     RefreshStrip();
 }
 
@@ -286,25 +271,10 @@ void CStepTest::onReadOut()
     completeTest();
 }
 
-void CStepTest::onElapsed()
-{
-    ++m_ElapsedSeconds;
-    setWindowText(ElapsedEdit, QString::number(m_ElapsedSeconds));
-    if (!m_TestRunning)
-        killTimer(ElapsedTimerId);
-}
-
 void CStepTest::completeTest()
 {
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(LastProgress);
-    m_TestRunning = false;
-    setWindowText(StatusEdit, QStringLiteral("Test completed"));
-    enableIdleButtons(true);
-    enableControl(StopButton, false);
-    if (context().multiTest().m_bMultiTestRunning)
-        HandBackToMultiTest(
-            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test completed"), DiagnosticCode);
+    setProgress(LastProgress);
+    completeRun(QStringLiteral("Test completed"));
 }
 
 void CStepTest::OnStopTest()
@@ -314,7 +284,6 @@ void CStepTest::OnStopTest()
 
 void CStepTest::stopTest(UserStop how)
 {
-    m_TestRunning = false;
     for (int id : { TestWatchTimerId, ReadOutTimerId, ElapsedTimerId })
         killTimer(id);
     MiscAccessors& misc = context().misc();
@@ -325,24 +294,7 @@ void CStepTest::stopTest(UserStop how)
         misc.WriteMiscWord(StepStopWord, uint16_t(DeviceWords::toS16(m_StopAtStart, 100)));
     }
     misc.WriteMiscByte(TestStatusByte, 0);
-    setWindowText(StatusEdit, QStringLiteral("Stopped"));
-    enableControl(StopButton, false);
-    enableIdleButtons(true);
-    if (multi)
-        EndMultiTestStoppedByUser(
-            context(), &MultiTestRun::m_bStepDone, QStringLiteral("Step test stopped"), DiagnosticCode, how);
-}
-
-void CStepTest::enableIdleButtons(bool enable)
-{
-    for (int id : { LoadButton, SaveButton, CompareButton, PrintButton })
-        enableControl(id, enable);
-    // Start also waits for valid settings: a value typed during the run may
-    // not be.
-    if (enable)
-        updateStartButton();
-    else
-        enableControl(StartButton, false);
+    stopRun(how);
 }
 
 // ---------------------------------------------------------------------------
@@ -361,19 +313,12 @@ void CStepTest::addPoint(const char* channel, double x, double y)
 void CStepTest::PreparePlot()
 {
     const DeviceData& dd = data();
-    enableControl(Port1Box, true);
-    ShowTrace("Port1", checked(Port1Box));
-    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
-    enableControl(Port2Box, port2);
-    setChecked(Port2Box, checked(Port2Box) && port2);
-    ShowTrace("Port2", checked(Port2Box));
+    showPortTraces();
     const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
     pressure->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
     pressure->SetSpan(m_PressureScale);
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar)) {
-        bar->setRange(0, LastProgress);
-        bar->setValue(0);
-    }
+    setProgressRange(LastProgress);
+    setProgress(0);
     m_SampleCount = 0;
     ShowStepView(port2Absent());
     SetPlotScales();
@@ -388,79 +333,38 @@ void CStepTest::scalePlot(float start, float stop, float hold)
 {
     m_TotalTime = totalTime(hold);
     m_SampleInterval = sampleInterval(hold);
-    const IPlotAxisPtr time = m_pPlot->XAxisByName(QStringLiteral("Time"));
-    time->SetMin(0.0);
-    time->SetSpan(m_TotalTime);
     const int minimum = positionAxisMinimum(start, stop);
-    const IPlotAxisPtr position = m_pPlot->YAxisByName(QStringLiteral("Position"));
-    position->SetMin(minimum);
-    position->SetSpan(positionAxisSpan(minimum));
-    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
-    pressure->SetMin(0.0);
-    pressure->SetSpan(m_PressureScale);
+    scaleSignalAxes(m_pPlot, m_TotalTime, minimum, positionAxisSpan(minimum), m_PressureScale);
+}
+
+void CStepTest::plotSample(double t, const SignalSample& sample)
+{
+    plotAgainstTime(t, sample);
+    addPoint("PvPPort1", sample.position, sample.port1);
+    addPoint("PvPPort2", sample.position, sample.port2);
 }
 
 void CStepTest::SeedStartPoint()
 {
-    const double start = GetWindowFloat(control(StartEdit));
-    read(HartCommand::ReadPressure);
-    const DeviceData& dd = data();
-    const double port1 = pressureOf(dd.Port1Pressure, m_PressureScale);
-    const double port2 = pressureOf(dd.Port2Pressure, m_PressureScale);
-    MiscAccessors& misc = context().misc();
-    const double relayCommand = misc.ReadMiscWord12();
-    const double relayPosition = misc.ReadMiscWord34();
-    addPoint("Command", 0.0, start);
-    addPoint("Position", 0.0, start);
-    addPoint("Port1", 0.0, port1);
-    addPoint("Port2", 0.0, port2);
-    addPoint("ILCmd", 0.0, relayCommand);
-    addPoint("ILPOS", 0.0, relayPosition);
-    addPoint("PvPPort1", start, port1);
-    addPoint("PvPPort2", start, port2);
+    const auto pressure = [this](uint16_t word) { return pressureOf(word, m_PressureScale); };
+    plotSample(0.0, startSample(GetWindowFloat(control(StartEdit)), pressure));
     ++m_SampleCount;
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(std::min(m_SampleCount, LastProgress));
+    setProgress(std::min(m_SampleCount, LastProgress));
 }
 
 void CStepTest::ReadSignatureBlock()
 {
-    const bool read252 = read(HartCommand::ReadSigData);
-    const DeviceData& dd = data();
-    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes) {
-        // No values came: the two samples stay empty, so the later blocks
-        // keep their places in the device's sequence.
-        context().log().WriteLog(
-            QStringLiteral("CStepTest ReadSignatureBlock: block not read, samples %1 and %2 left empty")
-                .arg(m_SampleCount)
-                .arg(m_SampleCount + 1));
-        m_SampleCount += 2;
-    } else {
-        for (int sample = 0; sample < 2; ++sample) {
-            const auto word = [&](int k) { return int16_t(dd.SigData[size_t(sample * 6 + k)]); };
-            const double command = percentOf(word(0));
-            const double position = percentOf(word(1));
-            const double relayCommand = percentOf(word(2));
-            const double relayPosition = percentOf(word(3));
-            const double port1 = pressureOf(word(4), m_PressureScale);
-            const double port2 = pressureOf(word(5), m_PressureScale);
-            const double x = m_SampleCount * m_SampleInterval;
-            addPoint("Command", x, command);
-            addPoint("Position", x, position);
-            addPoint("Port1", x, port1);
-            addPoint("Port2", x, port2);
-            addPoint("ILCmd", x, relayCommand);
-            addPoint("ILPOS", x, relayPosition);
-            addPoint("PvPPort1", position, port1);
-            addPoint("PvPPort2", position, port2);
-            ++m_SampleCount;
-        }
-    }
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(std::min(m_SampleCount, LastProgress));
+    takeSamples(readSignatureBlock(), QStringLiteral("CStepTest ReadSignatureBlock"), m_SampleCount,
+        [this](int sample, const SignatureWords& words) {
+            const auto percent = [](int16_t word) { return percentOf(word); };
+            const auto pressure = [this](int16_t word) { return pressureOf(word, m_PressureScale); };
+            plotSample(sample * m_SampleInterval, scaled(words, percent, pressure));
+        });
+    m_SampleCount += 2;
+    setProgress(std::min(m_SampleCount, LastProgress));
 }
 
-void CStepTest::ShowTrace(const char* name, bool shown)
+void CStepTest::showTrace(const char* name, bool shown)
 {
     OnCheckBoxChanged(m_pPlot, AutoString(name), shown);
 }
@@ -468,7 +372,7 @@ void CStepTest::ShowTrace(const char* name, bool shown)
 void CStepTest::HideAllTraces()
 {
     for (const char* name : { "PvPPort1", "PvPPort2", "Position", "Command", "Port1", "Port2", "ILCmd", "ILPos" })
-        ShowTrace(name, false);
+        showTrace(name, false);
     for (const char* axis : { "Time", "Position" }) {
         const IPlotAxisPtr x = m_pPlot->XAxisByName(QString::fromLatin1(axis));
         x->SetVisible(false);
@@ -490,13 +394,15 @@ void showAxis(const IPlotAxisPtr& axis, bool shown)
 }
 } // namespace
 
-void CStepTest::ShowStepView(bool port2AbsentFlag)
+void CStepTest::enterView(bool pressureView, const QString& title, bool port2AbsentFlag)
 {
-    m_PressureView = false;
-    m_pPlot->SetTitle(QStringLiteral("Step Test"));
-    enableControl(StepViewButton, false);
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox, PressureViewButton })
-        enableControl(box, true);
+    m_PressureView = pressureView;
+    m_pPlot->SetTitle(title);
+    enableControl(StepViewButton, pressureView);
+    enableControl(PressureViewButton, !pressureView);
+    // Position, command and the relay's signals have no pressure view.
+    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
+        enableControl(box, !pressureView);
     const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
     if (!m_OfflineData) {
         enableControl(Port1Box, true);
@@ -504,8 +410,13 @@ void CStepTest::ShowStepView(bool port2AbsentFlag)
     }
     setChecked(Port2Box, checked(Port2Box) && port2);
     HideAllTraces();
+}
+
+void CStepTest::ShowStepView(bool port2AbsentFlag)
+{
+    enterView(false, QStringLiteral("Step Test"), port2AbsentFlag);
     for (const BoxChannel& row : BoxChannels)
-        ShowTrace(row.stepChannel, checked(row.box));
+        showTrace(row.stepChannel, checked(row.box));
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), true);
     showAxis(m_pPlot->YAxisByName(QStringLiteral("Position")), true);
     showAxis(m_pPlot->YAxisByName(QStringLiteral("Pressure")), true);
@@ -513,21 +424,9 @@ void CStepTest::ShowStepView(bool port2AbsentFlag)
 
 void CStepTest::ShowPressureView(bool port2AbsentFlag)
 {
-    m_PressureView = true;
-    m_pPlot->SetTitle(QStringLiteral("Pressure Vs Position"));
-    enableControl(StepViewButton, true);
-    enableControl(PressureViewButton, false);
-    for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
-        enableControl(box, false);
-    const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
-    if (!m_OfflineData) {
-        enableControl(Port1Box, true);
-        enableControl(Port2Box, port2);
-    }
-    setChecked(Port2Box, checked(Port2Box) && port2);
-    HideAllTraces();
-    ShowTrace("PvPPort1", checked(Port1Box));
-    ShowTrace("PvPPort2", checked(Port2Box));
+    enterView(true, QStringLiteral("Pressure Vs Position"), port2AbsentFlag);
+    showTrace("PvPPort1", checked(Port1Box));
+    showTrace("PvPPort2", checked(Port2Box));
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Position")), true);
     showAxis(m_pPlot->YAxisByName(QStringLiteral("Pressure")), true);
     showAxis(m_pPlot->XAxisByName(QStringLiteral("Time")), false);
@@ -590,13 +489,10 @@ void CStepTest::OnLoadResults()
     m_RunSettings.clear();
     ShowRecordSettings();
     ShowStepView(port2Absent());
-    m_pPlot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
-    m_pPlot->XAxisByName(QStringLiteral("Time"))->FitToData();
-    m_pPlot->YAxisByName(QStringLiteral("Position"))->FitToData();
+    fitSignalAxesToData(m_pPlot);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
-    if (auto* bar = controlAs<QProgressBar>(ProgressBar))
-        bar->setValue(0);
+    setProgress(0);
 }
 
 void CStepTest::OnPrintReport()

@@ -2,7 +2,6 @@
 
 #include "DiagnosticTestPage.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -27,7 +26,6 @@ public:
     static constexpr int FirstWatchMs = 4015;
     static constexpr int PollMs = 3000;
     static constexpr int ElapsedMs = 1000;
-    static constexpr int DiagnosticCode = 4;
     static constexpr int CompareCode = 421;
 
     // Control ids of the page.
@@ -93,13 +91,10 @@ public:
     void ShowStepView(bool port2Absent);
     void ShowPressureView(bool port2Absent);
     void HideAllTraces();
-    void ShowTrace(const char* name, bool shown);
     void FillStepRecord();
     void ShowRecordSettings();
 
     const IPlotPtr& plot() const { return m_pPlot; }
-    bool testRunning() const { return m_TestRunning; }
-    bool offlineData() const { return m_OfflineData; }
     bool pressureView() const { return m_PressureView; }
     int sampleCount() const { return m_SampleCount; }
     double pressureScale() const { return m_PressureScale; }
@@ -110,35 +105,31 @@ private:
     void setUpPlot(const IPlotPtr& plot);
     void onTestWatch();
     void onReadOut();
-    void onElapsed();
     void completeTest();
     void stopTest(UserStop how);
-    void enableIdleButtons(bool enable);
     void showSettings(float start, float stop, float hold);
-    void updateStartButton();
-    // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
-    QString settingText(int editId) const;
+    bool settingsAllowStart() const override;
     // The time and position axes and the sample interval for a run's start,
     // stop and hold time.
     void scalePlot(float start, float stop, float hold);
     // Port 2 absent for the views: the device's flag, or the loaded file's.
     bool port2Absent() const;
-    void addPoint(const char* channel, double x, double y);
+    // The view's flag, title, buttons and boxes, every trace hidden.
+    void enterView(bool pressureView, const QString& title, bool port2AbsentFlag);
+    void addPoint(const char* channel, double x, double y) override;
+    void showTrace(const char* name, bool shown) override;
+    // One sample on the channels against time and against position.
+    void plotSample(double t, const SignalSample& sample);
 
     IPlotPtr m_pPlot;
-    bool m_TestRunning = false;
-    bool m_OfflineData = false;
     bool m_PressureView = false;
     bool m_StartValid = false;
     bool m_StopValid = false;
     bool m_HoldValid = false;
-    int m_ElapsedSeconds = 0;
     int m_SampleCount = 0;
     double m_TotalTime = 0.0;
     double m_SampleInterval = 0.0;
     double m_PressureScale = 0.0;
     float m_StartAtStart = 0.0f;
     float m_StopAtStart = 0.0f;
-    TestRunSettings m_RunSettings;
 };

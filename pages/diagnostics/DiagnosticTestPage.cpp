@@ -1,16 +1,26 @@
 #include "DiagnosticTestPage.h"
 
+#include "AppLog.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "TellboxImports.h"
+#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 
 #include <QAbstractButton>
+#include <QProgressBar>
+
+namespace
+{
+// A 252 reply holds its four header bytes and twelve words before the status byte.
+constexpr int SignatureBlockBytes = 4 + 24;
+} // namespace
 
 DiagnosticTestPage::DiagnosticTestPage(
-    PageContext& context, const QString& name, int dialogId, int compareCode, QWidget* parent)
+    PageContext& context, const QString& name, int dialogId, int compareCode, RunControls run, QWidget* parent)
     : StripPage(context, name, dialogId, StripTimer::OnActivation, parent)
     , m_compareCode(compareCode)
+    , m_run(std::move(run))
 {
 }
 
@@ -54,4 +64,197 @@ void DiagnosticTestPage::setChecked(int boxId, bool on)
 {
     if (auto* box = controlAs<QAbstractButton>(boxId))
         box->setChecked(on);
+}
+
+QString DiagnosticTestPage::settingText(int editId) const
+{
+    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+}
+
+// ---------------------------------------------------------------------------
+// Channel boxes and the plot's axes
+
+void DiagnosticTestPage::setUpChannelBoxes(bool plotMade, HiddenPort2 hidden)
+{
+    const ChannelBoxes& b = m_run.boxes;
+    const auto checkAll = [this, &b] {
+        for (int box : { b.position, b.command, b.relayCommand, b.relayPosition, b.port1, b.port2 })
+            setChecked(box, true);
+        enableControl(b.port1, true);
+        enableControl(b.port2, true);
+    };
+    if (hidden == HiddenPort2::Unchecked)
+        checkAll();
+    if (data().IsK40()) {
+        HideBoxAndCloseUp(this, b.port2, { b.relayCommand, b.relayPosition });
+        if (plotMade)
+            guard("OnInitialUpdate", [this] { showTrace("Port2", false); });
+    }
+    if (hidden == HiddenPort2::Checked)
+        checkAll();
+}
+
+void DiagnosticTestPage::showPortTraces()
+{
+    const DeviceData& dd = data();
+    const ChannelBoxes& b = m_run.boxes;
+    enableControl(b.port1, true);
+    showTrace("Port1", checked(b.port1));
+    const bool port2 = dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    enableControl(b.port2, port2);
+    setChecked(b.port2, checked(b.port2) && port2);
+    showTrace("Port2", checked(b.port2));
+}
+
+void DiagnosticTestPage::scaleSignalAxes(
+    const IPlotPtr& plot, double timeSpan, double positionMin, double positionSpan, double pressureSpan)
+{
+    const IPlotAxisPtr time = plot->XAxisByName(QStringLiteral("Time"));
+    time->SetMin(0.0);
+    time->SetSpan(timeSpan);
+    const IPlotAxisPtr position = plot->YAxisByName(QStringLiteral("Position"));
+    position->SetMin(positionMin);
+    position->SetSpan(positionSpan);
+    const IPlotAxisPtr pressure = plot->YAxisByName(QStringLiteral("Pressure"));
+    pressure->SetMin(0.0);
+    pressure->SetSpan(pressureSpan);
+}
+
+void DiagnosticTestPage::fitSignalAxesToData(const IPlotPtr& plot)
+{
+    plot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
+    plot->XAxisByName(QStringLiteral("Time"))->FitToData();
+    plot->YAxisByName(QStringLiteral("Position"))->FitToData();
+}
+
+// ---------------------------------------------------------------------------
+// Buttons, progress and elapsed time
+
+void DiagnosticTestPage::updateStartButton()
+{
+    // A run, its read-out included, ends before another can start.
+    enableControl(m_run.startButton, settingsAllowStart() && !m_TestRunning);
+}
+
+void DiagnosticTestPage::enableIdleButtons(bool enable)
+{
+    for (int id : m_run.idleButtons)
+        enableControl(id, enable);
+    // Start also waits for valid settings: a value typed during the run may
+    // not be.
+    if (enable)
+        updateStartButton();
+    else
+        enableControl(m_run.startButton, false);
+    enableControl(m_run.stopButton, !enable);
+}
+
+void DiagnosticTestPage::showIdleButtons()
+{
+    enableIdleButtons(true);
+}
+
+void DiagnosticTestPage::setProgressRange(int last)
+{
+    if (auto* bar = controlAs<QProgressBar>(m_run.progressBar))
+        bar->setRange(0, last);
+}
+
+void DiagnosticTestPage::setProgress(int value)
+{
+    if (auto* bar = controlAs<QProgressBar>(m_run.progressBar))
+        bar->setValue(value);
+}
+
+void DiagnosticTestPage::countElapsedSeconds(int ms)
+{
+    m_ElapsedSeconds = 0;
+    every(m_run.elapsedTimer, ms, "OnElapsedTime", [this] { onElapsed(); });
+}
+
+void DiagnosticTestPage::onElapsed()
+{
+    ++m_ElapsedSeconds;
+    setWindowText(m_run.elapsedEdit, QString::number(m_ElapsedSeconds));
+    if (!m_TestRunning)
+        killTimer(m_run.elapsedTimer);
+}
+
+// ---------------------------------------------------------------------------
+// Samples
+
+void DiagnosticTestPage::plotAgainstTime(double t, const SignalSample& sample)
+{
+    // In the order each sample has always added to them.
+    const std::pair<const char*, double SignalSample::*> channels[] = {
+        { "Command", &SignalSample::command },
+        { "Position", &SignalSample::position },
+        { "Port1", &SignalSample::port1 },
+        { "Port2", &SignalSample::port2 },
+        { "ILCmd", &SignalSample::relayCommand },
+        { "ILPOS", &SignalSample::relayPosition },
+    };
+    for (const auto& [name, value] : channels)
+        addPoint(name, t, sample.*value);
+}
+
+DiagnosticTestPage::StartReadings DiagnosticTestPage::readStartReadings()
+{
+    read(HartCommand::ReadPressure);
+    StartReadings now;
+    now.port1 = data().Port1Pressure;
+    now.port2 = data().Port2Pressure;
+    MiscAccessors& misc = context().misc();
+    now.relayCommand = misc.ReadMiscWord12();
+    now.relayPosition = misc.ReadMiscWord34();
+    return now;
+}
+
+std::optional<DiagnosticTestPage::SignatureBlock> DiagnosticTestPage::readSignatureBlock()
+{
+    const bool read252 = read(HartCommand::ReadSigData);
+    const DeviceData& dd = data();
+    if (!read252 || !dd.Reply || dd.Reply->size() < SignatureBlockBytes)
+        return std::nullopt;
+    SignatureBlock block;
+    for (size_t sample = 0; sample < block.size(); ++sample) {
+        const auto word = [&](size_t k) { return int16_t(dd.SigData[sample * 6 + k]); };
+        block[sample] = { word(0), word(1), word(2), word(3), word(4), word(5) };
+    }
+    return block;
+}
+
+void DiagnosticTestPage::takeSamples(const std::optional<SignatureBlock>& block, const QString& where, int firstSample,
+    const std::function<void(int sample, const SignatureWords& words)>& take)
+{
+    if (!block) {
+        context().log().WriteLog(QStringLiteral("%1: block not read, samples %2 and %3 left empty")
+                                     .arg(where)
+                                     .arg(firstSample)
+                                     .arg(firstSample + 1));
+        return;
+    }
+    for (size_t k = 0; k < block->size(); ++k)
+        take(firstSample + int(k), (*block)[k]);
+}
+
+// ---------------------------------------------------------------------------
+// Completion and Stop
+
+void DiagnosticTestPage::completeRun(const QString& statusText)
+{
+    m_TestRunning = false;
+    setWindowText(m_run.statusEdit, statusText);
+    showIdleButtons();
+    if (context().multiTest().m_bMultiTestRunning)
+        HandBackToMultiTest(context(), m_run.done, m_run.completedLine, DiagnosticCode);
+}
+
+void DiagnosticTestPage::stopRun(UserStop how)
+{
+    m_TestRunning = false;
+    setWindowText(m_run.statusEdit, QStringLiteral("Stopped"));
+    showIdleButtons();
+    if (context().multiTest().m_bMultiTestRunning)
+        EndMultiTestStoppedByUser(context(), m_run.done, m_run.stoppedLine, DiagnosticCode, how);
 }

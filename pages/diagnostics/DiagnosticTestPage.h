@@ -1,26 +1,90 @@
 #pragma once
 
+#include "MultiTestRun.h"
 #include "StripPage.h"
+#include "TestPageHandBack.h"
+#include "TestRunSettings.h"
 
+#include "controls/Plot.h"
 #include "report/PrinterControl.h"
 #include "report/ReportControl.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // What the step, ramp and partial stroke test pages share: their hidden
-// report and printer controls, the channel boxes' checked state and Compare,
-// which leads to the page's compare page.
+// report and printer controls, the channel boxes' checked state, Compare,
+// which leads to the page's compare page, and the run itself: its buttons,
+// elapsed time and progress, the signature read back sample by sample, and
+// how a run completes or is stopped, alone or in a multi-test run.
 class DiagnosticTestPage : public StripPage
 {
     Q_OBJECT
 
 public:
+    static constexpr int DiagnosticCode = 4;
+
+    // The six signals of one sample in the order the device records them: as
+    // its words, and as the values the plots show.
+    template <class T> struct Signals {
+        T command {};
+        T position {};
+        T relayCommand {};
+        T relayPosition {};
+        T port1 {};
+        T port2 {};
+    };
+    using SignatureWords = Signals<int16_t>;
+    using SignalSample = Signals<double>;
+    // The two samples of one block of the recorded signature.
+    using SignatureBlock = std::array<SignatureWords, 2>;
+
     void OnCompare();
 
+    bool testRunning() const { return m_TestRunning; }
+    bool offlineData() const { return m_OfflineData; }
+
 protected:
-    DiagnosticTestPage(
-        PageContext& context, const QString& name, int dialogId, int compareCode, QWidget* parent = nullptr);
+    // The channel boxes, top to bottom as the column shows them.
+    struct ChannelBoxes {
+        int position;
+        int command;
+        int port1;
+        int port2;
+        int relayCommand;
+        int relayPosition;
+    };
+
+    // The controls and the multi-test hand-back of the page's run.
+    struct RunControls {
+        ChannelBoxes boxes;
+        int statusEdit;
+        int progressBar;
+        int elapsedEdit; // with elapsedTimer: 0 when the page counts no time
+        int elapsedTimer;
+        int startButton;
+        int stopButton;
+        std::array<int, 4> idleButtons; // load, save, compare and print: only while no run goes on
+        bool MultiTestRun::*done; // the page's test in a multi-test run
+        QString completedLine; // its line in the run's list when it ends
+        QString stoppedLine; // and when the user stops it
+    };
+    // The run's controls of a page whose enum names them as every test page does.
+    template <class Page>
+    static RunControls runControls(int elapsedEdit, int elapsedTimer, bool MultiTestRun::*done,
+        const QString& completedLine, const QString& stoppedLine)
+    {
+        return { { Page::PositionBox, Page::CommandBox, Page::Port1Box, Page::Port2Box, Page::RelayCommandBox,
+                     Page::RelayPositionBox },
+            Page::StatusEdit, Page::ProgressBar, elapsedEdit, elapsedTimer, Page::StartButton, Page::StopButton,
+            { Page::LoadButton, Page::SaveButton, Page::CompareButton, Page::PrintButton }, done, completedLine,
+            stoppedLine };
+    }
+
+    DiagnosticTestPage(PageContext& context, const QString& name, int dialogId, int compareCode, RunControls run,
+        QWidget* parent = nullptr);
 
     // The report and printer controls, hidden behind the page.
     void createReportControls(int reportHost, int reportId, int printerHost, int printerId);
@@ -33,9 +97,91 @@ protected:
     bool checked(int boxId) const;
     void setChecked(int boxId, bool on);
 
+    // Whether the port 2 box the smaller model hides is left checked.
+    enum class HiddenPort2 { Unchecked, Checked };
+    // Every channel box checked and the port boxes usable; on the smaller
+    // model, which has no port 2, the port 2 box goes, the column closes up
+    // and, when the plot was made, the port 2 trace is hidden.
+    void setUpChannelBoxes(bool plotMade, HiddenPort2 hidden);
+    // The port boxes as the device allows, and the port traces as the boxes say.
+    void showPortTraces();
+    virtual void showTrace(const char* channel, bool shown) = 0;
+
+    // The time, position and pressure axes of a plot against time.
+    static void scaleSignalAxes(
+        const IPlotPtr& plot, double timeSpan, double positionMin, double positionSpan, double pressureSpan);
+    static void fitSignalAxesToData(const IPlotPtr& plot);
+
+    // Start waits for the page's settings to be valid and for its run to end.
+    virtual bool settingsAllowStart() const = 0;
+    void updateStartButton();
+    // Load, Save, Compare, Print and Start while no run goes on, Stop while one does.
+    void enableIdleButtons(bool enable);
+    // The buttons once a run has completed or was stopped.
+    virtual void showIdleButtons();
+    void setProgressRange(int last);
+    void setProgress(int value);
+    // Counts the run's seconds in the elapsed edit until the run has ended.
+    void countElapsedSeconds(int ms);
+
+    // One point of `channel` on the page's plot.
+    virtual void addPoint(const char* channel, double x, double y) = 0;
+    // The six signals of `sample` at time `t` on their channels against time.
+    void plotAgainstTime(double t, const SignalSample& sample);
+    // The first sample of a run, before the device has recorded one: the
+    // start position as command and position, the port pressures and the
+    // relay's command and position as they are now.
+    template <class Pressure> SignalSample startSample(double start, Pressure pressure)
+    {
+        const StartReadings now = readStartReadings();
+        return { start, start, now.relayCommand, now.relayPosition, pressure(now.port1), pressure(now.port2) };
+    }
+    // A sample's words as the plot shows them, through the page's own scales.
+    template <class Percent, class Pressure>
+    static SignalSample scaled(const SignatureWords& words, Percent percent, Pressure pressure)
+    {
+        return { percent(words.command), percent(words.position), percent(words.relayCommand),
+            percent(words.relayPosition), pressure(words.port1), pressure(words.port2) };
+    }
+    // One read of the recorded signature: its two samples, or nothing when
+    // no values came.
+    std::optional<SignatureBlock> readSignatureBlock();
+    // Hands the block's two samples, numbered from `firstSample`, to `take`.
+    // A block whose values did not come leaves its two samples empty, logged
+    // under `where`, so the later blocks keep their places in the device's
+    // sequence.
+    void takeSamples(const std::optional<SignatureBlock>& block, const QString& where, int firstSample,
+        const std::function<void(int sample, const SignatureWords& words)>& take);
+
+    // The run has ended: `statusText` in the status edit and the buttons back;
+    // in a multi-test run the page marks its test done and shows the hub.
+    void completeRun(const QString& statusText);
+    // The user stopped the run: "Stopped" and the buttons back; in a
+    // multi-test run the whole run ends.
+    void stopRun(UserStop how);
+
+    // The settings of the result shown: the run's, or the loaded file's as
+    // the edits show them.
+    QString settingText(int editId) const;
+
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;
+    bool m_TestRunning = false;
+    // The page shows a result loaded from a file.
+    bool m_OfflineData = false;
+    TestRunSettings m_RunSettings;
 
 private:
+    struct StartReadings {
+        uint16_t port1 = 0;
+        uint16_t port2 = 0;
+        double relayCommand = 0.0;
+        double relayPosition = 0.0;
+    };
+    StartReadings readStartReadings();
+    void onElapsed();
+
     const int m_compareCode;
+    const RunControls m_run;
+    int m_ElapsedSeconds = 0;
 };
