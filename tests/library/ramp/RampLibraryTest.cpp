@@ -206,4 +206,62 @@ TEST_F(RampLibraryTest, TheFileReaderNeedsTheRampChannelsAndItsSettingsPoints)
     EXPECT_EQ(RampTestFile::lengthUnitText(143), QStringLiteral("deg"));
 }
 
+TEST_F(RampLibraryTest, TheFileReaderTakesFlagsOfExactlyOneAndTheSpringOnlyOfABiDirectionalTest)
+{
+    // Points 0-17 as a page saves them: start, stop, hold, duration, the three
+    // flags, the date, the unit codes, size, stroke, pressure data flag, spring.
+    const auto read = [this](std::vector<double> points) {
+        const IXYPlotChannelPtr settings = m_plot.ChannelByName(QStringLiteral("TestSettings"));
+        settings->Clear();
+        for (size_t k = 0; k < points.size(); ++k)
+            settings->AddXY(double(k), points[k]);
+        CRampReport record;
+        RampTestFile::readRecord(ResultFileFrame::lookupIn(m_plot), record);
+        return record;
+    };
+    const std::vector<double> twoWay { 20.5, 80, 2, 3, 1, 1, 1, 6, 7, 2025, 6, 49, 1.34999999, 2.0049999999, 0, 40.126,
+        51.004, 1234.5678 };
+
+    CRampReport twoWayRecord = read(twoWay);
+    EXPECT_EQ(twoWayRecord.m_strStartPosition.toQString(), QStringLiteral("20.5"));
+    EXPECT_EQ(twoWayRecord.m_bBiDirectional, 1);
+    EXPECT_EQ(twoWayRecord.m_bSingleActing, 1);
+    // The pressure data flag follows the sensor flag, not its own point.
+    EXPECT_EQ(twoWayRecord.m_bPressureData, 1);
+    // Size and stroke in their formats, from the value the file holds.
+    EXPECT_EQ(twoWayRecord.m_strActuatorSize.toQString(), QStringLiteral("1.3"));
+    EXPECT_EQ(twoWayRecord.m_strStrokeLength.toQString(), QStringLiteral("2.00"));
+    EXPECT_EQ(twoWayRecord.m_strSpringInitial.toQString(), QStringLiteral("40.13"));
+    EXPECT_EQ(twoWayRecord.m_strSpringFinal.toQString(), QStringLiteral("51.00"));
+    EXPECT_EQ(twoWayRecord.m_strSpringRate.toQString(), QStringLiteral("1234.57"));
+    EXPECT_EQ(twoWayRecord.m_strSpringPressureUnit.toQString(), QStringLiteral("psi"));
+    EXPECT_EQ(twoWayRecord.m_strStrokeLengthUnit.toQString(), QStringLiteral("mm"));
+    EXPECT_EQ(twoWayRecord.m_strActuatorSizeUnit.toQString(), QStringLiteral("sq.cm"));
+    EXPECT_EQ(twoWayRecord.m_strSpringRateUnit.toQString(), QStringLiteral("lbs/mm"));
+
+    // A flag point other than exactly 1 reads as 0: a direction flag of 1.5
+    // makes a one-way test, whose spring values are " - ".
+    std::vector<double> notExactlyOne = twoWay;
+    notExactlyOne[4] = 1.5;
+    notExactlyOne[5] = 0.999;
+    notExactlyOne[6] = 2;
+    notExactlyOne[14] = 1;
+    const CRampReport oneWay = read(notExactlyOne);
+    EXPECT_EQ(oneWay.m_bBiDirectional, 0);
+    EXPECT_EQ(oneWay.m_bSingleActing, 0);
+    EXPECT_EQ(oneWay.m_bPressureSensor, 0);
+    EXPECT_EQ(oneWay.m_bPressureData, 0);
+    EXPECT_EQ(oneWay.m_strSpringInitial.toQString(), QStringLiteral(" - "));
+    EXPECT_EQ(oneWay.m_strSpringFinal.toQString(), QStringLiteral(" - "));
+    EXPECT_EQ(oneWay.m_strSpringRate.toQString(), QStringLiteral(" - "));
+
+    // A one-way test needs no point after the stroke length; the stroke
+    // length itself it does need.
+    std::vector<double> cut = notExactlyOne;
+    cut.resize(14);
+    EXPECT_EQ(read(cut).m_strStrokeLength.toQString(), QStringLiteral("2.00"));
+    cut.resize(13);
+    EXPECT_THROW(read(cut), ComError);
+}
+
 } // namespace
