@@ -76,6 +76,8 @@ inline const QString KgPerSqCm = QStringLiteral("kg/sq.cm");
 inline const QString KgPerCm2 = QStringLiteral("Kg/cm²");
 }
 QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetre);
+// The pressure axis title a load gives: "Pressure [kPa ]".
+QString ResultPressureAxisTitle(int unitCode, const QString& kgPerSquareCentimetre);
 
 // Asks, in a box owned by the page, whether to compare two files recorded
 // with other settings. True when the user chose OK.

@@ -18,8 +18,8 @@ const ResultFileFamily<CHDRLReport>& family()
         using Slot = ResultSlot<CHDRLReport>;
         using Kind = ResultValueKind;
         ResultFileFamily<CHDRLReport> f;
-        f.nameDialogs(
-            QStringLiteral("Save HDRL Test Results As"), QStringLiteral("Open HDRL Test Results"), QStringLiteral("hdrl"));
+        f.nameDialogs(QStringLiteral("Save HDRL Test Results As"), QStringLiteral("Open HDRL Test Results"),
+            QStringLiteral("hdrl"));
         f.signalChannels = ResultChannelNames(HDRLTestChannels::DataChannels);
         f.settings = {
             Slot { Kind::Month },

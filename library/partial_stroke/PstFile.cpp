@@ -73,7 +73,7 @@ QString pressureUnitText(int unitCode)
 
 QString pressureAxisTitle(int unitCode)
 {
-    return QStringLiteral("Pressure [") + pressureUnitText(unitCode) + QStringLiteral(" ]");
+    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerSqCm);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record)

@@ -30,8 +30,8 @@ void completeRecord(CRampReport& record, const PlotChannelData& settings)
     record.m_strStrokeLengthUnit = AutoString(lengthUnit);
     record.m_strActuatorSizeUnit
         = AutoString(record.m_nLengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
-    record.m_strSpringRateUnit = AutoString(
-        (record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg")) + QStringLiteral("/") + lengthUnit);
+    record.m_strSpringRateUnit = AutoString((record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg"))
+        + QStringLiteral("/") + lengthUnit);
     record.m_strActuatorSize = fixed("%3.1f", ActuatorSizePoint);
     record.m_strStrokeLength = fixed("%3.2f", StrokeLengthPoint);
     record.m_bPressureData = record.m_bPressureSensor;
@@ -48,8 +48,8 @@ const ResultFileFamily<CRampReport>& family()
         using Slot = ResultSlot<CRampReport>;
         using Kind = ResultValueKind;
         ResultFileFamily<CRampReport> f;
-        f.nameDialogs(
-            QStringLiteral("Save Ramp Test Results As"), QStringLiteral("Open Ramp Test Results"), QStringLiteral("rmp"));
+        f.nameDialogs(QStringLiteral("Save Ramp Test Results As"), QStringLiteral("Open Ramp Test Results"),
+            QStringLiteral("rmp"));
         f.settings = {
             Slot { Kind::Number, &CRampReport::m_strStartPosition },
             Slot { Kind::Number, &CRampReport::m_strStopPosition },
@@ -117,7 +117,7 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
 
 QString pressureAxisTitle(int unitCode)
 {
-    return QStringLiteral("Pressure [") + pressureUnitText(unitCode) + QStringLiteral(" ]");
+    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerSqCm);
 }
 
 } // namespace RampTestFile

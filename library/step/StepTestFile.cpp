@@ -16,8 +16,8 @@ const ResultFileFamily<CStepTestReport>& family()
         using Slot = ResultSlot<CStepTestReport>;
         using Kind = ResultValueKind;
         ResultFileFamily<CStepTestReport> f;
-        f.nameDialogs(
-            QStringLiteral("Save Step Test Results As"), QStringLiteral("Open Step Test Results"), QStringLiteral("stp"));
+        f.nameDialogs(QStringLiteral("Save Step Test Results As"), QStringLiteral("Open Step Test Results"),
+            QStringLiteral("stp"));
         f.signalChannels = ResultChannelNames(StepTestChannels::SignalsInHidingOrder);
         f.settings = {
             Slot { Kind::Number, &CStepTestReport::m_strStartPosition },
@@ -49,7 +49,7 @@ QString pressureUnitText(int unitCode)
 
 QString pressureAxisTitle(int unitCode)
 {
-    return QStringLiteral("Pressure [") + pressureUnitText(unitCode) + QStringLiteral(" ]");
+    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CStepTestReport& record)
