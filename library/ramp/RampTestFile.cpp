@@ -2,6 +2,7 @@
 
 #include "RampTestChannels.h"
 
+#include "automation/UnitText.h"
 #include "core/ModuleStateGuard.h"
 
 namespace RampTestFile
@@ -96,16 +97,7 @@ QString pressureUnitText(int unitCode)
 
 QString lengthUnitText(int unitCode)
 {
-    switch (unitCode) {
-    case 49:
-        return QStringLiteral("mm");
-    case 57:
-        return QStringLiteral("%");
-    case 143:
-        return QStringLiteral("deg");
-    default:
-        return QStringLiteral("in.");
-    }
+    return TravelUnitText(unitCode);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& record)
