@@ -219,41 +219,44 @@ TEST_F(RampLibraryTest, TheFileReaderTakesFlagsOfExactlyOneAndTheSpringOnlyOfABi
         RampTestFile::readRecord(ResultFileFrame::lookupIn(m_plot), record);
         return record;
     };
+    // What a load gives the page: the four flags, size, stroke, the spring
+    // and the unit texts.
+    const auto loaded = [](const CRampReport& r) {
+        QStringList texts;
+        for (uint8_t flag : { r.m_bBiDirectional, r.m_bSingleActing, r.m_bPressureSensor, r.m_bPressureData })
+            texts << QString::number(flag);
+        for (const AutoString* text : { &r.m_strActuatorSize, &r.m_strStrokeLength, &r.m_strSpringInitial,
+                 &r.m_strSpringFinal, &r.m_strSpringRate, &r.m_strSpringPressureUnit, &r.m_strStrokeLengthUnit,
+                 &r.m_strActuatorSizeUnit, &r.m_strSpringRateUnit })
+            texts << text->toQString();
+        return texts;
+    };
     const std::vector<double> twoWay { 20.5, 80, 2, 3, 1, 1, 1, 6, 7, 2025, 6, 49, 1.34999999, 2.0049999999, 0, 40.126,
         51.004, 1234.5678 };
-
-    CRampReport twoWayRecord = read(twoWay);
-    EXPECT_EQ(twoWayRecord.m_strStartPosition.toQString(), QStringLiteral("20.5"));
-    EXPECT_EQ(twoWayRecord.m_bBiDirectional, 1);
-    EXPECT_EQ(twoWayRecord.m_bSingleActing, 1);
-    // The pressure data flag follows the sensor flag, not its own point.
-    EXPECT_EQ(twoWayRecord.m_bPressureData, 1);
-    // Size and stroke in their formats, from the value the file holds.
-    EXPECT_EQ(twoWayRecord.m_strActuatorSize.toQString(), QStringLiteral("1.3"));
-    EXPECT_EQ(twoWayRecord.m_strStrokeLength.toQString(), QStringLiteral("2.00"));
-    EXPECT_EQ(twoWayRecord.m_strSpringInitial.toQString(), QStringLiteral("40.13"));
-    EXPECT_EQ(twoWayRecord.m_strSpringFinal.toQString(), QStringLiteral("51.00"));
-    EXPECT_EQ(twoWayRecord.m_strSpringRate.toQString(), QStringLiteral("1234.57"));
-    EXPECT_EQ(twoWayRecord.m_strSpringPressureUnit.toQString(), QStringLiteral("psi"));
-    EXPECT_EQ(twoWayRecord.m_strStrokeLengthUnit.toQString(), QStringLiteral("mm"));
-    EXPECT_EQ(twoWayRecord.m_strActuatorSizeUnit.toQString(), QStringLiteral("sq.cm"));
-    EXPECT_EQ(twoWayRecord.m_strSpringRateUnit.toQString(), QStringLiteral("lbs/mm"));
-
-    // A flag point other than exactly 1 reads as 0: a direction flag of 1.5
+    // Flag points other than exactly 1 read as 0: a direction flag of 1.5
     // makes a one-way test, whose spring values are " - ".
     std::vector<double> notExactlyOne = twoWay;
     notExactlyOne[4] = 1.5;
     notExactlyOne[5] = 0.999;
     notExactlyOne[6] = 2;
     notExactlyOne[14] = 1;
-    const CRampReport oneWay = read(notExactlyOne);
-    EXPECT_EQ(oneWay.m_bBiDirectional, 0);
-    EXPECT_EQ(oneWay.m_bSingleActing, 0);
-    EXPECT_EQ(oneWay.m_bPressureSensor, 0);
-    EXPECT_EQ(oneWay.m_bPressureData, 0);
-    EXPECT_EQ(oneWay.m_strSpringInitial.toQString(), QStringLiteral(" - "));
-    EXPECT_EQ(oneWay.m_strSpringFinal.toQString(), QStringLiteral(" - "));
-    EXPECT_EQ(oneWay.m_strSpringRate.toQString(), QStringLiteral(" - "));
+    const struct {
+        const char* what;
+        std::vector<double> points;
+        QStringList texts;
+    } cases[] = {
+        // The pressure data flag follows the sensor flag, not its own point;
+        // size and stroke in their formats from the value the file holds.
+        { "two-way", twoWay,
+            { "1", "1", "1", "1", "1.3", "2.00", "40.13", "51.00", "1234.57", "psi", "mm", "sq.cm", "lbs/mm" } },
+        { "flags not exactly one", notExactlyOne,
+            { "0", "0", "0", "0", "1.3", "2.00", " - ", " - ", " - ", "psi", "mm", "sq.cm", "lbs/mm" } },
+    };
+    for (const auto& c : cases) {
+        const CRampReport record = read(c.points);
+        EXPECT_EQ(record.m_strStartPosition.toQString(), QStringLiteral("20.5")) << c.what;
+        EXPECT_EQ(loaded(record), c.texts) << c.what;
+    }
 
     // A one-way test needs no point after the stroke length; the stroke
     // length itself it does need.
