@@ -116,13 +116,35 @@ template <class Names> std::vector<QString> ResultChannelNames(const Names& name
     return list;
 }
 
-// One test family's result file.
-template <class Record> struct ResultFileFamily {
+// The save and open dialogs of a kind of file.
+struct ResultFileDialogs {
     QString saveTitle;
     QString openTitle;
     QString saveFilter; // as the pages write it: "(*.pst)|*.pst|"
     QString openFilter;
     QString extension; // without the dot
+
+    // The dialogs' titles, and the filters every kind of file derives from
+    // its extension: "(*.<ext>)|*.<ext>|" to save, "*.<ext>|*.<ext>|" to open.
+    void nameDialogs(const QString& saveDialogTitle, const QString& openDialogTitle, const QString& fileExtension)
+    {
+        saveTitle = saveDialogTitle;
+        openTitle = openDialogTitle;
+        saveFilter = QStringLiteral("(*.%1)|*.%1|").arg(fileExtension);
+        openFilter = QStringLiteral("*.%1|*.%1|").arg(fileExtension);
+        extension = fileExtension;
+    }
+    static ResultFileDialogs named(
+        const QString& saveDialogTitle, const QString& openDialogTitle, const QString& fileExtension)
+    {
+        ResultFileDialogs dialogs;
+        dialogs.nameDialogs(saveDialogTitle, openDialogTitle, fileExtension);
+        return dialogs;
+    }
+};
+
+// One test family's result file.
+template <class Record> struct ResultFileFamily : ResultFileDialogs {
     // The caption of "File open error."; none: an empty caption.
     std::optional<QString> openFailureCaption;
     // The signal channels a file of the family must hold, checked before
@@ -140,17 +162,6 @@ template <class Record> struct ResultFileFamily {
     // texts, Derived slots from the file's settings) before the load is
     // committed; may throw to refuse the file.
     std::function<void(Record&, const PlotChannelData& settings)> completeRecord;
-
-    // The dialogs' titles, and the filters every family derives from its
-    // extension: "(*.<ext>)|*.<ext>|" to save, "*.<ext>|*.<ext>|" to open.
-    void nameDialogs(const QString& saveDialogTitle, const QString& openDialogTitle, const QString& fileExtension)
-    {
-        saveTitle = saveDialogTitle;
-        openTitle = openDialogTitle;
-        saveFilter = QStringLiteral("(*.%1)|*.%1|").arg(fileExtension);
-        openFilter = QStringLiteral("*.%1|*.%1|").arg(fileExtension);
-        extension = fileExtension;
-    }
 };
 
 // The steps the families share, each raising ComError on failure.
