@@ -4,6 +4,8 @@
 #include "DeviceData.h"
 #include "ReplyBytes.h"
 
+#include "automation/UnitText.h"
+
 #include <QStringLiteral>
 
 // Takes values at ParseIndex, advancing it by each value's width. A value
@@ -312,27 +314,13 @@ constexpr PressureLabels PressureUnitLabels[] = {
     { 57, u"Percent", "Percent", "scfm" },
 };
 
-QString travelLabel(uint8_t code)
-{
-    switch (code) {
-    case 49:
-        return QStringLiteral("mm");
-    case 57:
-        return QStringLiteral("%");
-    case 143:
-        return QStringLiteral("deg");
-    default: // 47 and every code not known
-        return QStringLiteral("in.");
-    }
-}
-
 } // namespace
 
 void ReplyParser::decodeUnits(Decoder& d)
 {
     DeviceData& dd = m_data;
     if (d.u8(dd.TravelUnit))
-        dd.TravelUnitLabel = travelLabel(dd.TravelUnit);
+        dd.TravelUnitLabel = TravelUnitText(dd.TravelUnit);
     if (d.u8(dd.TemperatureUnit)) {
         if (dd.TemperatureUnit == 32)
             dd.TemperatureUnitLabel = QStringLiteral("degC");

@@ -8,19 +8,16 @@
 
 namespace
 {
-const QString SaveTitle = QStringLiteral("Save Stroke Characterization As");
-const QString OpenTitle = QStringLiteral("Open Stroke Characterization");
-const QString SaveFilter = QStringLiteral("(*.curve)|*.curve|");
-const QString OpenFilter = QStringLiteral("*.curve|*.curve|");
-const QString Extension = QStringLiteral("curve");
+const ResultFileDialogs Dialogs = ResultFileDialogs::named(QStringLiteral("Save Stroke Characterization As"),
+    QStringLiteral("Open Stroke Characterization"), QStringLiteral("curve"));
 } // namespace
 
 void CStrokeCharacterizationReport::SaveStrokeCustom(IPlotPtr plot) const
 {
     ModuleStateGuard moduleState;
     const QDateTime now = TimerService::instance().localNow();
-    const std::optional<QString> path = ResultFileFrame::askSavePath(
-        SaveTitle, SaveFilter, Extension, ProposedResultFileName(m_strTag, now, Extension));
+    const std::optional<QString> path = ResultFileFrame::askSavePath(Dialogs.saveTitle, Dialogs.saveFilter,
+        Dialogs.extension, ProposedResultFileName(m_strTag, now, Dialogs.extension));
     if (!path)
         return;
     try {
@@ -38,7 +35,8 @@ void CStrokeCharacterizationReport::SaveStrokeCustom(IPlotPtr plot) const
 void CStrokeCharacterizationReport::LoadStrokeCustom(IPlotPtr plot) const
 {
     ModuleStateGuard moduleState;
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    const std::optional<QString> path
+        = ResultFileFrame::askOpenPath(Dialogs.openTitle, Dialogs.openFilter, Dialogs.extension);
     if (!path)
         return;
     try {

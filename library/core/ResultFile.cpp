@@ -59,6 +59,12 @@ QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetr
     }
 }
 
+QString ResultPressureAxisTitle(int unitCode, const QString& kgPerSquareCentimetre)
+{
+    return QStringLiteral("Pressure [") + ResultPressureUnitText(unitCode, kgPerSquareCentimetre)
+        + QStringLiteral(" ]");
+}
+
 std::vector<double> TagNamePoints(const AutoString& tag)
 {
     std::vector<double> points;

@@ -76,6 +76,8 @@ inline const QString KgPerSqCm = QStringLiteral("kg/sq.cm");
 inline const QString KgPerCm2 = QStringLiteral("Kg/cm²");
 }
 QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetre);
+// The pressure axis title a load gives: "Pressure [kPa ]".
+QString ResultPressureAxisTitle(int unitCode, const QString& kgPerSquareCentimetre);
 
 // Asks, in a box owned by the page, whether to compare two files recorded
 // with other settings. True when the user chose OK.
@@ -88,8 +90,13 @@ enum class ResultValueKind {
     Day,
     Year,
     UnitCode, // a byte of the record, stored as an integer
-    Flag, // 1 when the record's byte is 1, else 0
+    Flag, // 1 when the record's byte is 1, else 0; read back as 1 from any point whose whole part is 1
+    ExactFlag, // stored as a Flag; read back as 1 only from a point of exactly 1
     Spare, // always stored as 0; not read back, so a file may end before it
+    // Stored as a Number (a slot with a text) or a Flag (a slot with a byte);
+    // not read back here: the family's completeRecord works it out, so a file
+    // may end before it.
+    Derived,
 };
 
 template <class Record> struct ResultSlot {
@@ -109,13 +116,35 @@ template <class Names> std::vector<QString> ResultChannelNames(const Names& name
     return list;
 }
 
-// One test family's result file.
-template <class Record> struct ResultFileFamily {
+// The save and open dialogs of a kind of file.
+struct ResultFileDialogs {
     QString saveTitle;
     QString openTitle;
     QString saveFilter; // as the pages write it: "(*.pst)|*.pst|"
     QString openFilter;
     QString extension; // without the dot
+
+    // The dialogs' titles, and the filters every kind of file derives from
+    // its extension: "(*.<ext>)|*.<ext>|" to save, "*.<ext>|*.<ext>|" to open.
+    void nameDialogs(const QString& saveDialogTitle, const QString& openDialogTitle, const QString& fileExtension)
+    {
+        saveTitle = saveDialogTitle;
+        openTitle = openDialogTitle;
+        saveFilter = QStringLiteral("(*.%1)|*.%1|").arg(fileExtension);
+        openFilter = QStringLiteral("*.%1|*.%1|").arg(fileExtension);
+        extension = fileExtension;
+    }
+    static ResultFileDialogs named(
+        const QString& saveDialogTitle, const QString& openDialogTitle, const QString& fileExtension)
+    {
+        ResultFileDialogs dialogs;
+        dialogs.nameDialogs(saveDialogTitle, openDialogTitle, fileExtension);
+        return dialogs;
+    }
+};
+
+// One test family's result file.
+template <class Record> struct ResultFileFamily : ResultFileDialogs {
     // The caption of "File open error."; none: an empty caption.
     std::optional<QString> openFailureCaption;
     // The signal channels a file of the family must hold, checked before
@@ -130,8 +159,9 @@ template <class Record> struct ResultFileFamily {
     // Where a load puts the file's tag; none: the tag channel is only required.
     AutoString Record::*fileTag = nullptr;
     // Fills what the record derives from the values read (unit labels, result
-    // texts) before the load is committed; may throw to refuse the file.
-    std::function<void(Record&)> completeRecord;
+    // texts, Derived slots from the file's settings) before the load is
+    // committed; may throw to refuse the file.
+    std::function<void(Record&, const PlotChannelData& settings)> completeRecord;
 };
 
 // The steps the families share, each raising ComError on failure.
@@ -210,14 +240,36 @@ std::vector<double> ResultValuesOf(
             values.push_back(record.*slot.byte);
             break;
         case ResultValueKind::Flag:
+        case ResultValueKind::ExactFlag:
             values.push_back(record.*slot.byte == 1 ? 1.0 : 0.0);
             break;
         case ResultValueKind::Spare:
             values.push_back(0.0);
             break;
+        case ResultValueKind::Derived:
+            if (slot.text)
+                values.push_back(NumberText::toSingle((record.*slot.text).toQString()));
+            else
+                values.push_back(record.*slot.byte == 1 ? 1.0 : 0.0);
+            break;
         }
     }
     return values;
+}
+
+// Whether a load reads the slot's point itself.
+template <class Record> bool IsReadBack(const ResultSlot<Record>& slot)
+{
+    return slot.kind != ResultValueKind::Spare && slot.kind != ResultValueKind::Derived;
+}
+
+// ComError unless the channel holds every point the layout reads back.
+template <class Record>
+void RequireResultPoints(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& channel)
+{
+    for (int k = 0; k < static_cast<int>(layout.size()); ++k)
+        if (IsReadBack(layout[static_cast<size_t>(k)]))
+            ResultFileFrame::valueAt(channel, k);
 }
 
 // Reads the layout's values from the channel's points 0, 1, ... into the record.
@@ -226,7 +278,7 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
 {
     for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
         const ResultSlot<Record>& slot = layout[static_cast<size_t>(k)];
-        if (slot.kind == ResultValueKind::Spare)
+        if (!IsReadBack(slot))
             continue;
         const double value = ResultFileFrame::valueAt(channel, k);
         switch (slot.kind) {
@@ -245,7 +297,11 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
         case ResultValueKind::Flag:
             record.*slot.byte = HiddenChannelInteger(value) == 1 ? 1 : 0;
             break;
+        case ResultValueKind::ExactFlag:
+            record.*slot.byte = value == 1.0 ? 1 : 0;
+            break;
         case ResultValueKind::Spare:
+        case ResultValueKind::Derived:
             break;
         }
     }
@@ -259,16 +315,34 @@ void RequireSignalChannels(const ResultFileFamily<Record>& family, const ResultF
         ResultFileFrame::required(lookup, name);
 }
 
-// Reads a file's hidden channels into the record; ComError when a channel
-// the family needs is missing or too short. The record may be partly filled
-// then, so callers read into a copy.
+// The check every family's file passes before anything is read from it or
+// anything changes: the family's signal channels (a file of another test,
+// renamed, lacks some of them), "TagName", "TestSettings" holding settings a
+// page can hold and every point the family reads back, and, for a family
+// that keeps results, "Results" with every point it reads back. ComError
+// when the file fails it; gives the settings channel.
+template <class Record>
+const PlotChannelData& CheckResultFile(
+    const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup)
+{
+    RequireSignalChannels(family, lookup);
+    ResultFileFrame::required(lookup, ResultChannelName::TagName);
+    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
+    CheckResultSettings(family.settings, settings, family.measuredPoints);
+    RequireResultPoints(family.settings, settings);
+    if (!family.results.empty())
+        RequireResultPoints(family.results, ResultFileFrame::required(lookup, ResultChannelName::Results));
+    return settings;
+}
+
+// Reads a file's hidden channels into the record, after the file check;
+// ComError when the file fails it or the family's completeRecord refuses it.
+// The record may be partly filled then, so callers read into a copy.
 template <class Record>
 void ReadResultRecord(
     const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup, Record& record)
 {
-    RequireSignalChannels(family, lookup);
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    CheckResultSettings(family.settings, settings, family.measuredPoints);
+    const PlotChannelData& settings = CheckResultFile(family, lookup);
     ReadResultValues(family.settings, settings, record);
     if (!family.results.empty())
         ReadResultValues(family.results, ResultFileFrame::required(lookup, ResultChannelName::Results), record);
@@ -276,7 +350,7 @@ void ReadResultRecord(
     if (family.fileTag)
         record.*family.fileTag = tag;
     if (family.completeRecord)
-        family.completeRecord(record);
+        family.completeRecord(record, settings);
 }
 
 // The saver: proposes a name from the local time, asks where, replaces the

@@ -31,11 +31,22 @@ const std::vector<Slot> SettingsLayout {
 };
 // clang-format on
 
-const QString SaveTitle = QStringLiteral("Save DataLogger Results As");
-const QString OpenTitle = QStringLiteral("Open DataLogger Results");
-const QString SaveFilter = QStringLiteral("(*.lgr)|*.lgr|");
-const QString OpenFilter = QStringLiteral("*.lgr|*.lgr|");
-const QString Extension = QStringLiteral("lgr");
+const ResultFileFamily<R>& family()
+{
+    static const ResultFileFamily<R> logger = [] {
+        ResultFileFamily<R> f;
+        f.nameDialogs(QStringLiteral("Save DataLogger Results As"), QStringLiteral("Open DataLogger Results"),
+            QStringLiteral("lgr"));
+        // A file of another test has other channels: it is refused as a
+        // whole, not read as a run without samples.
+        f.signalChannels = ResultChannelNames(DataLoggerChannel::Samples);
+        f.settings = SettingsLayout;
+        // The tag only needs to be there: a load keeps the record's own.
+        f.tag = &R::m_strTag;
+        return f;
+    }();
+    return logger;
+}
 
 IPlotAxisPtr requiredAxis(const IPlotPtr& plot, const char* name)
 {
@@ -67,16 +78,9 @@ AutoString NarrowedTag(const AutoString& tag)
 
 UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLoggerReport& record)
 {
-    // A file of another test has other channels: it is refused as a whole,
-    // not read as a run without samples.
-    for (const char* name : DataLoggerChannel::Samples)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
-    ResultFileFrame::required(lookup, ResultChannelName::TagName);
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    CheckResultSettings(SettingsLayout, settings);
     const uint8_t pressureUnit = record.m_nPressureUnit;
     const uint8_t temperatureUnit = record.m_nTemperatureUnit;
-    ReadResultValues(SettingsLayout, settings, record);
+    ReadResultRecord(family(), lookup, record);
     // The file's unit codes only title the axes; the record keeps its own.
     const UnitCodes codes { record.m_nPressureUnit, record.m_nTemperatureUnit };
     record.m_nPressureUnit = pressureUnit;
@@ -115,25 +119,7 @@ std::vector<PlotChannelData> InPlotsOwnLook(const IPlotPtr& plot, std::vector<Pl
 
 QString PressureAxisTitle(uint8_t code)
 {
-    QString unit;
-    switch (code) {
-    case 7:
-        unit = QStringLiteral("bar");
-        break;
-    case 10:
-        unit = QStringLiteral("Kg/cm\u00B2");
-        break;
-    case 12:
-        unit = QStringLiteral("kPa");
-        break;
-    case 57:
-        unit = QStringLiteral("%");
-        break;
-    default:
-        unit = QStringLiteral("psi");
-        break;
-    }
-    return QStringLiteral("Pressure [") + unit + QStringLiteral(" ]");
+    return ResultPressureAxisTitle(code, PressureUnitSpelling::KgPerCm2);
 }
 
 QString TemperatureAxisTitle(uint8_t code)
@@ -146,9 +132,10 @@ QString TemperatureAxisTitle(uint8_t code)
 void CDataLoggerReport::SaveDataLogger(IPlotPtr plot) const
 {
     ModuleStateGuard moduleState;
+    const ResultFileFamily<R>& f = family();
     const QDateTime proposedAt = TimerService::instance().localNow();
     const std::optional<QString> path = ResultFileFrame::askSavePath(
-        SaveTitle, SaveFilter, Extension, ProposedResultFileName(m_strTag, proposedAt, Extension));
+        f.saveTitle, f.saveFilter, f.extension, ProposedResultFileName(m_strTag, proposedAt, f.extension));
     if (!path)
         return;
     try {
@@ -165,7 +152,8 @@ void CDataLoggerReport::SaveDataLogger(IPlotPtr plot) const
 bool CDataLoggerReport::LoadDataLogger(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(OpenTitle, OpenFilter, Extension);
+    const std::optional<QString> path
+        = ResultFileFrame::askOpenPath(family().openTitle, family().openFilter, family().extension);
     if (!path)
         return false;
     try {

@@ -18,11 +18,8 @@ const ResultFileFamily<CHDRLReport>& family()
         using Slot = ResultSlot<CHDRLReport>;
         using Kind = ResultValueKind;
         ResultFileFamily<CHDRLReport> f;
-        f.saveTitle = QStringLiteral("Save HDRL Test Results As");
-        f.openTitle = QStringLiteral("Open HDRL Test Results");
-        f.saveFilter = QStringLiteral("(*.hdrl)|*.hdrl|");
-        f.openFilter = QStringLiteral("*.hdrl|*.hdrl|");
-        f.extension = QStringLiteral("hdrl");
+        f.nameDialogs(QStringLiteral("Save HDRL Test Results As"), QStringLiteral("Open HDRL Test Results"),
+            QStringLiteral("hdrl"));
         f.signalChannels = ResultChannelNames(HDRLTestChannels::DataChannels);
         f.settings = {
             Slot { Kind::Month },
@@ -41,13 +38,10 @@ const ResultFileFamily<CHDRLReport>& family()
 double checkFile(const ResultFileFrame::ChannelLookup& lookup)
 {
     // A file of another test (a partial stroke file renamed) lacks some of
-    // the channels the HDRL views and the analysis read.
-    RequireSignalChannels(family(), lookup);
-    ResultFileFrame::required(lookup, ResultChannelName::TagName);
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    CheckResultSettings(family().settings, settings);
-    for (int k = 0; k < HDRLTestChannels::SettingsPoints - 1; ++k)
-        ResultFileFrame::valueAt(settings, k);
+    // the channels the HDRL views and the analysis read. The settling time is
+    // the file's own value, not its single-precision text: the staircase's
+    // times are multiples of it.
+    const PlotChannelData& settings = CheckResultFile(family(), lookup);
     return ResultFileFrame::valueAt(settings, HDRLTestChannels::SettingsPoints - 1);
 }
 
@@ -89,8 +83,7 @@ void evaluate(const IPlotPtr& scratch, CHDRLReport& record)
 {
     const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
     const double settling = checkFile(lookup);
-    record.m_strPosSettlingTime = AutoString(NumberText::fromSingle(settling));
-    record.m_strTag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);
+    ReadResultRecord(family(), lookup, record);
     if (channel(scratch, "Command")->Count() == HDRLTestChannels::StepCount)
         toStaircase(scratch, QStringLiteral("Position"), QStringLiteral("Command"), settling);
     double average = 0.0;

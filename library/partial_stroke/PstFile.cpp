@@ -26,11 +26,8 @@ const ResultFileFamily<CPSTReport>& family()
         using Slot = ResultSlot<CPSTReport>;
         using Kind = ResultValueKind;
         ResultFileFamily<CPSTReport> f;
-        f.saveTitle = QStringLiteral("Save Partial Stroke Test Results As");
-        f.openTitle = QStringLiteral("Open Partial Stroke Test Results");
-        f.saveFilter = QStringLiteral("(*.pst)|*.pst|");
-        f.openFilter = QStringLiteral("*.pst|*.pst|");
-        f.extension = QStringLiteral("pst");
+        f.nameDialogs(QStringLiteral("Save Partial Stroke Test Results As"),
+            QStringLiteral("Open Partial Stroke Test Results"), QStringLiteral("pst"));
         f.signalChannels = ResultChannelNames(PstChannels::Signals);
         f.settings = {
             Slot { Kind::Number, &CPSTReport::m_strStartPosition },
@@ -54,7 +51,7 @@ const ResultFileFamily<CPSTReport>& family()
         // A loaded result keeps its own tag, unit and result code for a later
         // save or print.
         f.fileTag = &CPSTReport::m_strTag;
-        f.completeRecord = [](CPSTReport& record) {
+        f.completeRecord = [](CPSTReport& record, const PlotChannelData&) {
             const auto number = [](const AutoString& text) { return NumberText::toDouble(text.toQString()); };
             record.m_strBreakAwayTime = AutoString(NumberText::format("%3.2f", number(record.m_strBreakAwayTime)));
             record.m_strBreakAwayPressure
@@ -76,7 +73,7 @@ QString pressureUnitText(int unitCode)
 
 QString pressureAxisTitle(int unitCode)
 {
-    return QStringLiteral("Pressure [") + pressureUnitText(unitCode) + QStringLiteral(" ]");
+    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerSqCm);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record)

@@ -33,7 +33,7 @@ void checkSettings(const PlotChannelData& settings);
 // Reads a ramp test file held in the plot (or in loaded channels) into the
 // record: ComError, with the record maybe half filled, unless the file has
 // the 23 signal channels, "TagName" and the settings points the loader reads
-// (all 18 for a bi-directional test, 15 for a one-way one). Loaders read into
+// (all 18 for a bi-directional test, 14 for a one-way one). Loaders read into
 // a copy.
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& record);
 

@@ -16,11 +16,8 @@ const ResultFileFamily<CStepTestReport>& family()
         using Slot = ResultSlot<CStepTestReport>;
         using Kind = ResultValueKind;
         ResultFileFamily<CStepTestReport> f;
-        f.saveTitle = QStringLiteral("Save Step Test Results As");
-        f.openTitle = QStringLiteral("Open Step Test Results");
-        f.saveFilter = QStringLiteral("(*.stp)|*.stp|");
-        f.openFilter = QStringLiteral("*.stp|*.stp|");
-        f.extension = QStringLiteral("stp");
+        f.nameDialogs(QStringLiteral("Save Step Test Results As"), QStringLiteral("Open Step Test Results"),
+            QStringLiteral("stp"));
         f.signalChannels = ResultChannelNames(StepTestChannels::SignalsInHidingOrder);
         f.settings = {
             Slot { Kind::Number, &CStepTestReport::m_strStartPosition },
@@ -37,7 +34,7 @@ const ResultFileFamily<CStepTestReport>& family()
         f.tag = &CStepTestReport::m_strTag;
         // A loaded result keeps its own tag and unit for a later save or print.
         f.fileTag = &CStepTestReport::m_strTag;
-        f.completeRecord = [](CStepTestReport& record) {
+        f.completeRecord = [](CStepTestReport& record, const PlotChannelData&) {
             record.m_strPressureAxisTitle = AutoString(pressureAxisTitle(record.m_nPressureUnit));
         };
         return f;
@@ -52,7 +49,7 @@ QString pressureUnitText(int unitCode)
 
 QString pressureAxisTitle(int unitCode)
 {
-    return QStringLiteral("Pressure [") + pressureUnitText(unitCode) + QStringLiteral(" ]");
+    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CStepTestReport& record)

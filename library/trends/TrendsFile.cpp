@@ -85,8 +85,8 @@ void CTrendsReport::SaveTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
     ModuleStateGuard moduleState;
     const QDateTime now = TimerService::instance().localNow();
     const std::optional<QString> path
-        = ResultFileFrame::askSavePath(TrendsFileText::SaveTitle, TrendsFileText::SaveFilter, TrendsFileText::Extension,
-            ProposedResultFileName(Tag, now, TrendsFileText::Extension));
+        = ResultFileFrame::askSavePath(TrendsFileDialogs.saveTitle, TrendsFileDialogs.saveFilter,
+            TrendsFileDialogs.extension, ProposedResultFileName(Tag, now, TrendsFileDialogs.extension));
     if (!path)
         return;
     // A plot without one of its signals writes nothing.
@@ -116,7 +116,7 @@ bool CTrendsReport::LoadTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
     ModuleStateGuard moduleState;
     const std::array<IPlotPtr, PeriodCount> plots { hours, days, months, years };
     const std::optional<QString> path = ResultFileFrame::askOpenPath(
-        TrendsFileText::OpenTitle, TrendsFileText::OpenFilter, TrendsFileText::Extension);
+        TrendsFileDialogs.openTitle, TrendsFileDialogs.openFilter, TrendsFileDialogs.extension);
     if (!path)
         return false;
     // The whole file is read and checked, and every channel it goes into is

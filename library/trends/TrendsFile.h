@@ -20,14 +20,8 @@ struct TrendsFileContent {
     uint8_t temperatureUnitCode = 32;
 };
 
-namespace TrendsFileText
-{
-inline const QString SaveTitle = QStringLiteral("Save Trends Results As");
-inline const QString OpenTitle = QStringLiteral("Open Trends Results");
-inline const QString SaveFilter = QStringLiteral("(*.trd)|*.trd|");
-inline const QString OpenFilter = QStringLiteral("*.trd|*.trd|");
-inline const QString Extension = QStringLiteral("trd");
-} // namespace TrendsFileText
+inline const ResultFileDialogs TrendsFileDialogs = ResultFileDialogs::named(
+    QStringLiteral("Save Trends Results As"), QStringLiteral("Open Trends Results"), QStringLiteral("trd"));
 
 // Reads a trends file's channels: every signal channel, every hidden copy
 // and the three points of "ButtonSetting" must be there, and the settings

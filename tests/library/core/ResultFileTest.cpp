@@ -2,6 +2,11 @@
 #include "SwTest.h"
 #include "controls/PlotDataFile.h"
 #include "core/ModuleStateGuard.h"
+#include "hdrl/HDRLTestFile.h"
+#include "partial_stroke/PstFile.h"
+#include "ramp/RampTestFile.h"
+#include "step/StepTestFile.h"
+#include "trends/TrendsFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -131,6 +136,35 @@ protected:
     CFixtureReport record;
     Plot page;
 };
+
+TEST(ResultFileDialogs, EachKindOfFileHasItsTitlesAndTheFiltersOfItsExtension)
+{
+    const struct {
+        const ResultFileDialogs& dialogs;
+        const char* saveTitle;
+        const char* openTitle;
+        const char* saveFilter;
+        const char* openFilter;
+        const char* extension;
+    } cases[] = {
+        { StepTestFile::family(), "Save Step Test Results As", "Open Step Test Results", "(*.stp)|*.stp|",
+            "*.stp|*.stp|", "stp" },
+        { PstFile::family(), "Save Partial Stroke Test Results As", "Open Partial Stroke Test Results",
+            "(*.pst)|*.pst|", "*.pst|*.pst|", "pst" },
+        { RampTestFile::family(), "Save Ramp Test Results As", "Open Ramp Test Results", "(*.rmp)|*.rmp|",
+            "*.rmp|*.rmp|", "rmp" },
+        { HDRLTestFile::family(), "Save HDRL Test Results As", "Open HDRL Test Results", "(*.hdrl)|*.hdrl|",
+            "*.hdrl|*.hdrl|", "hdrl" },
+        { TrendsFileDialogs, "Save Trends Results As", "Open Trends Results", "(*.trd)|*.trd|", "*.trd|*.trd|", "trd" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.dialogs.saveTitle, QString::fromLatin1(c.saveTitle));
+        EXPECT_EQ(c.dialogs.openTitle, QString::fromLatin1(c.openTitle));
+        EXPECT_EQ(c.dialogs.saveFilter, QString::fromLatin1(c.saveFilter));
+        EXPECT_EQ(c.dialogs.openFilter, QString::fromLatin1(c.openFilter));
+        EXPECT_EQ(c.dialogs.extension, QString::fromLatin1(c.extension));
+    }
+}
 
 TEST(ResultFileName, ProposedNameIsTheTagAndTheUnpaddedLocalTime)
 {

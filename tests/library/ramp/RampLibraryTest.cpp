@@ -206,4 +206,65 @@ TEST_F(RampLibraryTest, TheFileReaderNeedsTheRampChannelsAndItsSettingsPoints)
     EXPECT_EQ(RampTestFile::lengthUnitText(143), QStringLiteral("deg"));
 }
 
+TEST_F(RampLibraryTest, TheFileReaderTakesFlagsOfExactlyOneAndTheSpringOnlyOfABiDirectionalTest)
+{
+    // Points 0-17 as a page saves them: start, stop, hold, duration, the three
+    // flags, the date, the unit codes, size, stroke, pressure data flag, spring.
+    const auto read = [this](std::vector<double> points) {
+        const IXYPlotChannelPtr settings = m_plot.ChannelByName(QStringLiteral("TestSettings"));
+        settings->Clear();
+        for (size_t k = 0; k < points.size(); ++k)
+            settings->AddXY(double(k), points[k]);
+        CRampReport record;
+        RampTestFile::readRecord(ResultFileFrame::lookupIn(m_plot), record);
+        return record;
+    };
+    // What a load gives the page: the four flags, size, stroke, the spring
+    // and the unit texts.
+    const auto loaded = [](const CRampReport& r) {
+        QStringList texts;
+        for (uint8_t flag : { r.m_bBiDirectional, r.m_bSingleActing, r.m_bPressureSensor, r.m_bPressureData })
+            texts << QString::number(flag);
+        for (const AutoString* text : { &r.m_strActuatorSize, &r.m_strStrokeLength, &r.m_strSpringInitial,
+                 &r.m_strSpringFinal, &r.m_strSpringRate, &r.m_strSpringPressureUnit, &r.m_strStrokeLengthUnit,
+                 &r.m_strActuatorSizeUnit, &r.m_strSpringRateUnit })
+            texts << text->toQString();
+        return texts;
+    };
+    const std::vector<double> twoWay { 20.5, 80, 2, 3, 1, 1, 1, 6, 7, 2025, 6, 49, 1.34999999, 2.0049999999, 0, 40.126,
+        51.004, 1234.5678 };
+    // Flag points other than exactly 1 read as 0: a direction flag of 1.5
+    // makes a one-way test, whose spring values are " - ".
+    std::vector<double> notExactlyOne = twoWay;
+    notExactlyOne[4] = 1.5;
+    notExactlyOne[5] = 0.999;
+    notExactlyOne[6] = 2;
+    notExactlyOne[14] = 1;
+    const struct {
+        const char* what;
+        std::vector<double> points;
+        QStringList texts;
+    } cases[] = {
+        // The pressure data flag follows the sensor flag, not its own point;
+        // size and stroke in their formats from the value the file holds.
+        { "two-way", twoWay,
+            { "1", "1", "1", "1", "1.3", "2.00", "40.13", "51.00", "1234.57", "psi", "mm", "sq.cm", "lbs/mm" } },
+        { "flags not exactly one", notExactlyOne,
+            { "0", "0", "0", "0", "1.3", "2.00", " - ", " - ", " - ", "psi", "mm", "sq.cm", "lbs/mm" } },
+    };
+    for (const auto& c : cases) {
+        const CRampReport record = read(c.points);
+        EXPECT_EQ(record.m_strStartPosition.toQString(), QStringLiteral("20.5")) << c.what;
+        EXPECT_EQ(loaded(record), c.texts) << c.what;
+    }
+
+    // A one-way test needs no point after the stroke length; the stroke
+    // length itself it does need.
+    std::vector<double> cut = notExactlyOne;
+    cut.resize(14);
+    EXPECT_EQ(read(cut).m_strStrokeLength.toQString(), QStringLiteral("2.00"));
+    cut.resize(13);
+    EXPECT_THROW(read(cut), ComError);
+}
+
 } // namespace
