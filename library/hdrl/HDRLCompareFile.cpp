@@ -1,5 +1,5 @@
-#include "HDRLCompare.h"
 #include "HDRLAnalysis.h"
+#include "HDRLCompare.h"
 #include "HDRLTestChannels.h"
 #include "HDRLTestFile.h"
 
@@ -16,9 +16,8 @@
 namespace
 {
 
-const QString OpenTitle = QStringLiteral("Open HDRL Test Results");
-const QString OpenFilter = QStringLiteral("(*.hdrl)|*.hdrl|");
-const QString Extension = QStringLiteral("hdrl");
+const CompareFileDialog OpenDialog { QStringLiteral("Open HDRL Test Results"), QStringLiteral("(*.hdrl)|*.hdrl|"),
+    QStringLiteral("hdrl") };
 
 void show(const IPlotPtr& plot, const char* name, bool shown)
 {
@@ -49,9 +48,7 @@ FileFigures identityOf(const ResultFileFrame::ChannelLookup& lookup)
 {
     FileFigures f;
     f.settling = HDRLTestFile::checkFile(lookup);
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    const auto part = [&](int k) { return uint16_t(HiddenChannelInteger(ResultFileFrame::valueAt(settings, k))); };
-    f.date = QStringLiteral("%1/%2/%3").arg(part(0)).arg(part(1)).arg(part(2));
+    f.date = CompareFileDate(ResultFileFrame::required(lookup, ResultChannelName::TestSettings), 0);
     f.settlingText = NumberText::fromSingle(f.settling);
     f.tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys).toQString();
     return f;
@@ -231,9 +228,24 @@ void CHDRLCompareReport::OnCompareLinearity(IPlotPtr plot)
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
-std::optional<std::pair<QString, FileFigures>> openFile(const IPlotPtr& scratch)
+std::optional<CompareFile<FileFigures>> openFile(const IPlotPtr& scratch)
 {
-    return OpenCompareFile(OpenTitle, OpenFilter, Extension, scratch, &identityOf);
+    return OpenCompareFile(OpenDialog, scratch, &identityOf);
+}
+
+// What the record takes of each file when it is opened; its results follow
+// once its channels are copied. A new comparison starts from an empty record.
+const CompareRecordLayout<CHDRLCompareReport, FileFigures>& identityLayout()
+{
+    using R = CHDRLCompareReport;
+    using V = FileFigures;
+    static const CompareRecordLayout<R, V> fields {
+        ComparePathField<R, V>(&R::m_strFileName1, &R::m_strFileName2),
+        CompareTextField(&R::m_strPosSettlingTime1, &R::m_strPosSettlingTime2, &V::settlingText),
+        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::date),
+        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag),
+    };
+    return fields;
 }
 
 bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
@@ -242,16 +254,13 @@ bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
     // The file is checked whole in the scratch plot before the compare plot
     // or the record are emptied.
     return TakeCompareFile1(
-        openFile(scratch), visible, {}, {},
-        [this](const QString& path, const FileFigures& f) {
+        openFile(scratch), visible, *this, {},
+        [this](const CompareFile<FileFigures>& file) {
             *this = CHDRLCompareReport();
-            m_strFileName1 = AutoString(path);
-            m_strPosSettlingTime1 = AutoString(f.settlingText);
-            m_strTestDate1 = AutoString(f.date);
-            m_strTag1 = AutoString(f.tag);
+            PutCompareFile(*this, 1, file, identityLayout());
         },
-        [&](const FileFigures& figures) {
-            FileFigures f = figures;
+        [&](const CompareFile<FileFigures>& file) {
+            FileFigures f = file.values;
             copyAndEvaluate(scratch, visible, 1, f);
             m_strRepeatAverage1 = AutoString(f.repeatAverage);
             m_strRepeatMaximum1 = AutoString(f.repeatMaximum);
@@ -269,19 +278,14 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
     // (or what cannot be compared) leaves them as shown before.
     return TakeCompareFile2(
         file, *this, parent,
-        [this](const QString& path, const FileFigures& f) {
-            m_strFileName2 = AutoString(path);
-            m_strTestDate2 = AutoString(f.date);
-            m_strPosSettlingTime2 = AutoString(f.settlingText);
-            m_strTag2 = AutoString(f.tag);
-        },
+        [this](const CompareFile<FileFigures>& f) { PutCompareFile(*this, 2, f, identityLayout()); },
         // The settling time is the one setting compared.
         [this] { return m_strPosSettlingTime1.toQString() == m_strPosSettlingTime2.toQString(); },
         [&] {
             std::optional<ShownFile2> shown;
             try {
                 shown.emplace(visible);
-                FileFigures f = file->second;
+                FileFigures f = file->values;
                 copyAndEvaluate(scratch, visible, 2, f);
                 m_strRepeatAverage2 = AutoString(f.repeatAverage);
                 m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
@@ -305,6 +309,5 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
                 }
                 throw;
             }
-        },
-        ExportFailureText::FileOpen);
+        });
 }
