@@ -346,35 +346,6 @@ template <class Record> bool LoadResultFile(const ResultFileFamily<Record>& fami
         [](const IPlotPtr&, const Record&) {});
 }
 
-// A compare loader's file: asks for it, loads it into the compare page's
-// scratch plot and reads its hidden channels into the record, whose fields
-// change only when the whole file was read. The chosen path is given back
-// for the page to show. Cancel or a refused file ("File open error.")
-// returns false with the record as it was.
-template <class Record>
-bool LoadCompareResultFile(
-    const ResultFileFamily<Record>& family, Record& record, IPlotPtr scratch, QString* chosenPath = nullptr)
-{
-    ModuleStateGuard moduleState;
-    const std::optional<QString> path
-        = ResultFileFrame::askOpenPath(family.openTitle, family.openFilter, family.extension);
-    if (!path)
-        return false;
-    try {
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        Record loaded = record;
-        ReadResultRecord(family, ResultFileFrame::lookupIn(*scratch), loaded);
-        record = loaded;
-        if (chosenPath)
-            *chosenPath = *path;
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
-        return false;
-    }
-}
-
 // What the compare loaders show besides "File open error.".
 namespace CompareLoadText
 {
@@ -428,6 +399,33 @@ auto OpenCompareFile(const CompareFileDialog& dialog, const Scratch& scratch, Re
     }
 }
 
+// A compare loader's file of a family whose hidden channels say all it
+// needs: asks for it, loads it into the compare page's scratch plot and reads
+// its hidden channels into the record, whose fields change only when the
+// whole file was read. The chosen path is given back for the page to show.
+// Cancel or a refused file ("File open error.") returns false with the
+// record as it was.
+template <class Record>
+bool LoadCompareResultFile(
+    const ResultFileFamily<Record>& family, Record& record, IPlotPtr scratch, QString* chosenPath = nullptr)
+{
+    ModuleStateGuard moduleState;
+    const auto file = OpenCompareFile(
+        CompareFileDialog { family.openTitle, family.openFilter, family.extension }, scratch,
+        [&](const ResultFileFrame::ChannelLookup& lookup) {
+            Record loaded = record;
+            ReadResultRecord(family, lookup, loaded);
+            return loaded;
+        },
+        family.openFailureCaption);
+    if (!file)
+        return false;
+    record = file->values;
+    if (chosenPath)
+        *chosenPath = file->path;
+    return true;
+}
+
 // One value a compare record keeps of each file: file 1's member and file
 // 2's, the file's value they take (a text, or none for the file's path; or a
 // byte), and what a new comparison leaves in both before file 1 is taken
@@ -476,6 +474,26 @@ CompareField<Record, Values> CompareByteField(uint8_t Record::*first, uint8_t Re
 }
 
 template <class Record, class Values> using CompareRecordLayout = std::vector<CompareField<Record, Values>>;
+
+// The fields of a step, partial stroke or ramp compare record that every
+// file fills: its path, tag and date, emptied by a new comparison, and its
+// start and stop positions, "0.0" then; followed by the family's `own`.
+template <class Record, class Values>
+CompareRecordLayout<Record, Values> CompareRecordWithPositions(
+    AutoString Record::*path1, AutoString Record::*path2, std::initializer_list<CompareField<Record, Values>> own)
+{
+    using R = Record;
+    using V = Values;
+    CompareRecordLayout<R, V> fields {
+        ComparePathField<R, V>(path1, path2),
+        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag, ""),
+        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::testDate, ""),
+        CompareTextField(&R::m_strStartPosition1, &R::m_strStartPosition2, &V::start, "0.0"),
+        CompareTextField(&R::m_strStopPosition1, &R::m_strStopPosition2, &V::stop, "0.0"),
+    };
+    fields.insert(fields.end(), own.begin(), own.end());
+    return fields;
+}
 
 // A new comparison: both files' members that the layout clears.
 template <class Record, class Values>

@@ -30,6 +30,21 @@ void showAxis(const IPlotAxisPtr& axis, bool shown)
     axis->SetTitleVisible(shown);
 }
 
+enum AxisSide { X, Y };
+
+// A view of the compare plot: everything hidden, then its title, its
+// channels and the axes it draws on, in that order.
+void showView(CHDRLCompareReport& record, const IPlotPtr& plot, const char* title,
+    std::initializer_list<const char*> channels, std::initializer_list<std::pair<AxisSide, QString>> axes)
+{
+    record.ResetHDRLGridView(plot);
+    plot->SetTitle(QString::fromLatin1(title));
+    for (const char* name : channels)
+        show(plot, name, true);
+    for (const auto& [side, name] : axes)
+        showAxis(side == X ? plot->XAxisByName(name) : plot->YAxisByName(name), true);
+}
+
 // What one compared file gives: its identity, settling time and results.
 struct FileFigures {
     QString tag;
@@ -160,14 +175,7 @@ void CHDRLCompareReport::SetupHDRLDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
     plot.checked();
-    plot->RemoveAllChannels();
-    for (size_t k = 0; k < HDRLCompare::Rows.size(); ++k)
-        plot->AddChannel();
-    int index = 0;
-    for (const HDRLCompare::ChannelRow& row : HDRLCompare::Rows) {
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, HDRLCompare::Rows.data(), HDRLCompare::Rows.size());
 }
 
 void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)
@@ -189,14 +197,9 @@ void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)
 void CHDRLCompareReport::OnCompareControl(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    ResetHDRLGridView(plot);
-    plot->SetTitle(QStringLiteral("Position Vs Time"));
-    for (const char* name : { "Position", "Command", "Position2", "Command2" })
-        show(plot, name, true);
     using namespace HDRLTestChannels;
-    showAxis(plot->YAxisByName(PositionAxis), true);
-    showAxis(plot->XAxisByName(TimeAxis), true);
-    showAxis(plot->XAxisByName(Time2Axis), true);
+    showView(*this, plot, "Position Vs Time", { "Position", "Command", "Position2", "Command2" },
+        { { Y, PositionAxis }, { X, TimeAxis }, { X, Time2Axis } });
     plot->XAxisByName(Time2Axis)->SetLabelsVisible(true);
     plot->YAxisByName(PositionAxis)->FitToData();
     plot->XAxisByName(TimeAxis)->FitToData();
@@ -206,25 +209,22 @@ void CHDRLCompareReport::OnCompareControl(IPlotPtr plot)
 void CHDRLCompareReport::OnCompareHDR(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    ResetHDRLGridView(plot);
-    plot->SetTitle(QStringLiteral("Position Error Vs Position"));
-    for (const char* name : { "1stCycle-Incr", "1stCycle-Incr2", "1stCycle-Decr", "1stCycle-Decr2", "2ndCycle-Incr",
-             "2ndCycle-Incr2", "2ndCycle-Decr", "2ndCycle-Decr2" })
-        show(plot, name, true);
-    showAxis(plot->YAxisByName(HDRLTestChannels::PositionErrorAxis), true);
-    showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
+    showView(*this, plot, "Position Error Vs Position",
+        { "1stCycle-Incr", "1stCycle-Incr2", "1stCycle-Decr", "1stCycle-Decr2", "2ndCycle-Incr", "2ndCycle-Incr2",
+            "2ndCycle-Decr", "2ndCycle-Decr2" },
+        { { Y, HDRLTestChannels::PositionErrorAxis }, { X, HDRLTestChannels::CommandAxis } });
 }
 
 void CHDRLCompareReport::OnCompareLinearity(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    ResetHDRLGridView(plot);
-    plot->SetTitle(QStringLiteral("Position Error Vs Command"));
-    for (const char* name : { "AverageError", "AverageError2", "LeastSquareLine", "LeastSquareLine2" })
-        show(plot, name, true);
-    showAxis(plot->YAxisByName(HDRLTestChannels::PositionErrorAxis), true);
-    showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
+    showView(*this, plot, "Position Error Vs Command",
+        { "AverageError", "AverageError2", "LeastSquareLine", "LeastSquareLine2" },
+        { { Y, HDRLTestChannels::PositionErrorAxis }, { X, HDRLTestChannels::CommandAxis } });
 }
+
+namespace
+{
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
@@ -247,6 +247,8 @@ const CompareRecordLayout<CHDRLCompareReport, FileFigures>& identityLayout()
     };
     return fields;
 }
+
+} // namespace
 
 bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {

@@ -75,22 +75,19 @@ const CompareRecordLayout<CPSTCompareReport, PstCompare::FileValues>& layout()
     using V = PstCompare::FileValues;
     const char* const empty = "";
     const char* const zero = "0.0";
-    static const CompareRecordLayout<R, V> fields {
-        ComparePathField<R, V>(&R::m_strFileName1, &R::m_strFileName2),
-        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag, empty),
-        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::testDate, empty),
-        CompareTextField(&R::m_strStartPosition1, &R::m_strStartPosition2, &V::start, zero),
-        CompareTextField(&R::m_strStopPosition1, &R::m_strStopPosition2, &V::stop, zero),
-        CompareTextField(&R::m_strTimeToTarget1, &R::m_strTimeToTarget2, &V::timeToTarget, zero),
-        CompareTextField(&R::m_strTestDuration1, &R::m_strTestDuration2, &V::duration, zero),
-        CompareTextField(&R::m_strBreakAwayTime1, &R::m_strBreakAwayTime2, &V::breakAwayTime, empty),
-        CompareTextField(&R::m_strBreakAwayPressure1, &R::m_strBreakAwayPressure2, &V::breakAwayPressure, empty),
-        CompareTextField(&R::m_strTimeToTargetResult1, &R::m_strTimeToTargetResult2, &V::timeToTargetResult, empty),
-        CompareTextField(&R::m_strBreakAwayUnit1, &R::m_strBreakAwayUnit2, &V::unitText, empty),
-        CompareTextField(&R::m_strResult1, &R::m_strResult2, &V::result, empty),
-        CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing),
-        CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor),
-    };
+    static const CompareRecordLayout<R, V> fields = CompareRecordWithPositions<R, V>(&R::m_strFileName1,
+        &R::m_strFileName2,
+        {
+            CompareTextField(&R::m_strTimeToTarget1, &R::m_strTimeToTarget2, &V::timeToTarget, zero),
+            CompareTextField(&R::m_strTestDuration1, &R::m_strTestDuration2, &V::duration, zero),
+            CompareTextField(&R::m_strBreakAwayTime1, &R::m_strBreakAwayTime2, &V::breakAwayTime, empty),
+            CompareTextField(&R::m_strBreakAwayPressure1, &R::m_strBreakAwayPressure2, &V::breakAwayPressure, empty),
+            CompareTextField(&R::m_strTimeToTargetResult1, &R::m_strTimeToTargetResult2, &V::timeToTargetResult, empty),
+            CompareTextField(&R::m_strBreakAwayUnit1, &R::m_strBreakAwayUnit2, &V::unitText, empty),
+            CompareTextField(&R::m_strResult1, &R::m_strResult2, &V::result, empty),
+            CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing),
+            CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor),
+        });
     return fields;
 }
 

@@ -170,24 +170,21 @@ const CompareRecordLayout<CRampCompareReport, FileValues>& layout()
     using V = FileValues;
     const char* const empty = "";
     const char* const zero = "0.0";
-    static const CompareRecordLayout<R, V> fields {
-        ComparePathField<R, V>(&R::m_strFileName1, &R::m_strFileName2),
-        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag, empty),
-        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::testDate, empty),
-        CompareTextField(&R::m_strStartPosition1, &R::m_strStartPosition2, &V::start, zero),
-        CompareTextField(&R::m_strStopPosition1, &R::m_strStopPosition2, &V::stop, zero),
-        CompareTextField(&R::m_strHoldTime1, &R::m_strHoldTime2, &V::hold, zero),
-        CompareTextField(&R::m_strTestDuration1, &R::m_strTestDuration2, &V::duration, zero),
-        CompareTextField(&R::m_strActuatorSize1, &R::m_strActuatorSize2, &V::actuatorSize, empty),
-        CompareTextField(&R::m_strStrokeLength1, &R::m_strStrokeLength2, &V::strokeLength, empty),
-        CompareTextField(&R::m_strSpringRate1, &R::m_strSpringRate2, &V::springRate, empty),
-        CompareTextField(&R::m_strSpringInitial1, &R::m_strSpringInitial2, &V::springInitial, empty),
-        CompareTextField(&R::m_strSpringFinal1, &R::m_strSpringFinal2, &V::springFinal, empty),
-        CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing, uint8_t(0)),
-        CompareByteField(&R::m_bBiDirectional1, &R::m_bBiDirectional2, &V::biDirectional, uint8_t(1)),
-        CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor, uint8_t(1)),
-        CompareByteField(&R::m_bShowPressure1, &R::m_bShowPressure2, &V::pressureSensor, uint8_t(1)),
-    };
+    static const CompareRecordLayout<R, V> fields
+        = CompareRecordWithPositions<R, V>(&R::m_strFileName1, &R::m_strFileName2,
+            {
+                CompareTextField(&R::m_strHoldTime1, &R::m_strHoldTime2, &V::hold, zero),
+                CompareTextField(&R::m_strTestDuration1, &R::m_strTestDuration2, &V::duration, zero),
+                CompareTextField(&R::m_strActuatorSize1, &R::m_strActuatorSize2, &V::actuatorSize, empty),
+                CompareTextField(&R::m_strStrokeLength1, &R::m_strStrokeLength2, &V::strokeLength, empty),
+                CompareTextField(&R::m_strSpringRate1, &R::m_strSpringRate2, &V::springRate, empty),
+                CompareTextField(&R::m_strSpringInitial1, &R::m_strSpringInitial2, &V::springInitial, empty),
+                CompareTextField(&R::m_strSpringFinal1, &R::m_strSpringFinal2, &V::springFinal, empty),
+                CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing, uint8_t(0)),
+                CompareByteField(&R::m_bBiDirectional1, &R::m_bBiDirectional2, &V::biDirectional, uint8_t(1)),
+                CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor, uint8_t(1)),
+                CompareByteField(&R::m_bShowPressure1, &R::m_bShowPressure2, &V::pressureSensor, uint8_t(1)),
+            });
     return fields;
 }
 

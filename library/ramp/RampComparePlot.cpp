@@ -146,14 +146,7 @@ void CRampCompareReport::SetupDestPlotChannels(IXYPlotPtr plot)
     ModuleStateGuard moduleState;
     if (!plot)
         throw ComError(ComError::InvalidPointer, QStringLiteral("No compare plot"));
-    plot->RemoveAllChannels();
-    for (int k = 0; k < RampCompare::ChannelCount; ++k)
-        plot->AddChannel();
-    int index = 0;
-    for (const RampCompare::ChannelRow& row : RampCompare::Rows) {
-        CreateRampChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, RampCompare::Rows.data(), RampCompare::Rows.size());
     hideAll(plot);
 }
 

@@ -52,17 +52,13 @@ const CompareRecordLayout<CStepTestCompareReport, FileValues>& layout()
 {
     using R = CStepTestCompareReport;
     using V = FileValues;
-    static const CompareRecordLayout<R, V> fields {
-        ComparePathField<R, V>(&R::m_strFile1, &R::m_strFile2),
-        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag, ""),
-        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::testDate, ""),
-        CompareTextField(&R::m_strStartPosition1, &R::m_strStartPosition2, &V::start, "0.0"),
-        CompareTextField(&R::m_strStopPosition1, &R::m_strStopPosition2, &V::stop, "0.0"),
-        CompareTextField(&R::m_strHoldTime1, &R::m_strHoldTime2, &V::hold, "0.0"),
-        CompareTextField(&R::m_strPressureUnit1, &R::m_strPressureUnit2, &V::unitText),
-        CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing),
-        CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor),
-    };
+    static const CompareRecordLayout<R, V> fields = CompareRecordWithPositions<R, V>(&R::m_strFile1, &R::m_strFile2,
+        {
+            CompareTextField(&R::m_strHoldTime1, &R::m_strHoldTime2, &V::hold, "0.0"),
+            CompareTextField(&R::m_strPressureUnit1, &R::m_strPressureUnit2, &V::unitText),
+            CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing),
+            CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor),
+        });
     return fields;
 }
 
