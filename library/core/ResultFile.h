@@ -440,37 +440,23 @@ template <class Record, class Values> struct CompareField {
 };
 
 template <class Record, class Values>
-CompareField<Record, Values> ComparePathField(AutoString Record::*first, AutoString Record::*second)
-{
-    CompareField<Record, Values> field;
-    field.text[0] = first;
-    field.text[1] = second;
-    field.cleared = "";
-    return field;
-}
-
-template <class Record, class Values>
 CompareField<Record, Values> CompareTextField(
     AutoString Record::*first, AutoString Record::*second, QString Values::*value, const char* cleared = nullptr)
 {
-    CompareField<Record, Values> field;
-    field.text[0] = first;
-    field.text[1] = second;
-    field.value = value;
-    field.cleared = cleared;
-    return field;
+    return { { first, second }, value, cleared, {}, nullptr, std::nullopt };
+}
+
+template <class Record, class Values>
+CompareField<Record, Values> ComparePathField(AutoString Record::*first, AutoString Record::*second)
+{
+    return CompareTextField<Record, Values>(first, second, nullptr, "");
 }
 
 template <class Record, class Values>
 CompareField<Record, Values> CompareByteField(uint8_t Record::*first, uint8_t Record::*second, uint8_t Values::*flag,
     std::optional<uint8_t> cleared = std::nullopt)
 {
-    CompareField<Record, Values> field;
-    field.byte[0] = first;
-    field.byte[1] = second;
-    field.flag = flag;
-    field.clearedByte = cleared;
-    return field;
+    return { {}, nullptr, nullptr, { first, second }, flag, cleared };
 }
 
 template <class Record, class Values> using CompareRecordLayout = std::vector<CompareField<Record, Values>>;
