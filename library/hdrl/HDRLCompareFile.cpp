@@ -248,6 +248,31 @@ const CompareRecordLayout<CHDRLCompareReport, FileFigures>& identityLayout()
     return fields;
 }
 
+// What the record takes of each file once its channels are copied.
+const CompareRecordLayout<CHDRLCompareReport, FileFigures>& resultLayout()
+{
+    using R = CHDRLCompareReport;
+    using V = FileFigures;
+    static const CompareRecordLayout<R, V> fields {
+        CompareTextField(&R::m_strRepeatAverage1, &R::m_strRepeatAverage2, &V::repeatAverage),
+        CompareTextField(&R::m_strRepeatMaximum1, &R::m_strRepeatMaximum2, &V::repeatMaximum),
+        CompareTextField(&R::m_strHysDeadAverage1, &R::m_strHysDeadAverage2, &V::hysDeadAverage),
+        CompareTextField(&R::m_strHysDeadMaximum1, &R::m_strHysDeadMaximum2, &V::hysDeadMaximum),
+        CompareTextField(&R::m_strLinearError1, &R::m_strLinearError2, &V::linearity),
+    };
+    return fields;
+}
+
+// Copies file `which` into the compare plot, works its results out there and
+// puts them into the record.
+void takeResults(CHDRLCompareReport& record, const IPlotPtr& scratch, const IPlotPtr& visible, int which,
+    const CompareFile<FileFigures>& file)
+{
+    CompareFile<FileFigures> evaluated = file;
+    copyAndEvaluate(scratch, visible, which, evaluated.values);
+    PutCompareFile(record, which, evaluated, resultLayout());
+}
+
 } // namespace
 
 bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
@@ -261,15 +286,7 @@ bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
             *this = CHDRLCompareReport();
             PutCompareFile(*this, 1, file, identityLayout());
         },
-        [&](const CompareFile<FileFigures>& file) {
-            FileFigures f = file.values;
-            copyAndEvaluate(scratch, visible, 1, f);
-            m_strRepeatAverage1 = AutoString(f.repeatAverage);
-            m_strRepeatMaximum1 = AutoString(f.repeatMaximum);
-            m_strHysDeadAverage1 = AutoString(f.hysDeadAverage);
-            m_strHysDeadMaximum1 = AutoString(f.hysDeadMaximum);
-            m_strLinearError1 = AutoString(f.linearity);
-        });
+        [&](const CompareFile<FileFigures>& file) { takeResults(*this, scratch, visible, 1, file); });
 }
 
 bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent)
@@ -287,13 +304,7 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
             std::optional<ShownFile2> shown;
             try {
                 shown.emplace(visible);
-                FileFigures f = file->values;
-                copyAndEvaluate(scratch, visible, 2, f);
-                m_strRepeatAverage2 = AutoString(f.repeatAverage);
-                m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
-                m_strHysDeadAverage2 = AutoString(f.hysDeadAverage);
-                m_strHysDeadMaximum2 = AutoString(f.hysDeadMaximum);
-                m_strLinearError2 = AutoString(f.linearity);
+                takeResults(*this, scratch, visible, 2, *file);
                 m_strRepeatAverageDiff = AutoString(difference(m_strRepeatAverage1, m_strRepeatAverage2));
                 m_strRepeatMaximumDiff = AutoString(difference(m_strRepeatMaximum1, m_strRepeatMaximum2));
                 m_strHysDeadAverageDiff = AutoString(difference(m_strHysDeadAverage1, m_strHysDeadAverage2));
