@@ -124,6 +124,34 @@ template <class PlotPtr> void showChannel(const PlotPtr& plot, const AutoString&
     show(*lookUp(plot, name), visible);
 }
 
+template <class PlotPtr>
+void loadCompareRows(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, const PlotPtr& scratch, const PlotPtr& visible)
+{
+    const auto shown = [pressure, port2](const CompareCopyRow& row) {
+        const QString source = QString::fromLatin1(row.source);
+        if (source.endsWith(QLatin1String("Port1")))
+            return pressure;
+        if (source.endsWith(QLatin1String("Port2")))
+            return port2;
+        return true;
+    };
+    const auto difference = [&](const CompareCopyRow& row) {
+        LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference), row.markerSpacing,
+            shown(row), visible);
+    };
+    for (size_t k = 0; k < count; ++k) {
+        LoadChannel(AutoString(rows[k].source), AutoString(rows[k].second), rows[k].markerSpacing, shown(rows[k]),
+            scratch, visible);
+        if (!rows[k].lateDifference)
+            difference(rows[k]);
+    }
+    for (size_t k = 0; k < count; ++k) {
+        if (rows[k].lateDifference)
+            difference(rows[k]);
+    }
+}
+
 } // namespace
 
 IPlotChannelPtr GetDispatchDriverIPlotXChannelByName(const IPlotPtr& plot, AutoString name)
@@ -177,18 +205,13 @@ void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString dif
 void LoadCompareRows(
     const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch, IPlotPtr visible)
 {
-    for (size_t k = 0; k < count; ++k) {
-        const CompareCopyRow& row = rows[k];
-        const QString source = QString::fromLatin1(row.source);
-        bool shown = true;
-        if (source.endsWith(QLatin1String("Port1")))
-            shown = pressure;
-        else if (source.endsWith(QLatin1String("Port2")))
-            shown = port2;
-        LoadChannel(AutoString(row.source), AutoString(row.second), row.markerSpacing, shown, scratch, visible);
-        LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference),
-            row.markerSpacing, shown, visible);
-    }
+    loadCompareRows(rows, count, pressure, port2, scratch, visible);
+}
+
+void LoadCompareRows(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IXYPlotPtr scratch, IXYPlotPtr visible)
+{
+    loadCompareRows(rows, count, pressure, port2, scratch, visible);
 }
 
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show)

@@ -42,19 +42,24 @@ void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString dif
 
 // One signal of a compared file 2: where it comes from in the scratch plot,
 // where it and its difference from file 1 go, and every how many copied
-// points a marker stands.
+// points a marker stands. A late difference is drawn once every row of its
+// table is copied.
 struct CompareCopyRow {
     const char* source;
     const char* second;
     const char* difference;
     int markerSpacing;
+    bool lateDifference = false;
 };
 
-// Copies file 2's signals and draws their differences, row by row. A signal
-// whose name ends in "Port1" is shown only with a pressure sensor, one ending
-// in "Port2" only when `port2` says so; the rest are shown.
-void LoadCompareRows(const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch,
-    IPlotPtr visible);
+// Copies file 2's signals and draws their differences, row by row, the late
+// differences after the copies in the rows' order. A signal whose name ends
+// in "Port1" is shown only with a pressure sensor, one ending in "Port2" only
+// when `port2` says so; the rest are shown.
+void LoadCompareRows(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch, IPlotPtr visible);
+void LoadCompareRows(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IXYPlotPtr scratch, IXYPlotPtr visible);
 
 // Shows or hides a channel's trace and legend entry, as a check box asks.
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show);

@@ -145,17 +145,41 @@ void ConfigureHDRLPlotControl(IPlotPtr plot)
     configure(plot, HdrlLayout);
 }
 
-void LayOutChannels(
-    const IPlotPtr& plot, const PlotChannelRow* rows, size_t count, std::initializer_list<const char*> hidden)
+namespace
+{
+
+IPlotChannelPtr createChannel(const IPlotPtr& plot, AutoString currentName, const PlotChannelRow& row)
+{
+    return CreateChannels(plot, currentName, AutoString(row.name), AutoString(row.title), int32_t(row.colour),
+        AutoString(row.xAxis), AutoString(row.yAxis), row.style);
+}
+
+IXYPlotChannelPtr createChannel(const IXYPlotPtr& plot, AutoString currentName, const PlotChannelRow& row)
+{
+    return CreateRampChannels(plot, currentName, AutoString(row.name), AutoString(row.title), int32_t(row.colour),
+        AutoString(row.xAxis), AutoString(row.yAxis), row.style);
+}
+
+template <class PlotPtr> void layOutRows(const PlotPtr& plot, const PlotChannelRow* rows, size_t count)
 {
     plot->RemoveAllChannels();
     for (size_t k = 0; k < count; ++k)
         plot->AddChannel();
-    for (size_t k = 0; k < count; ++k) {
-        const PlotChannelRow& row = rows[k];
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(k + 1)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    for (size_t k = 0; k < count; ++k)
+        createChannel(plot, AutoString(QStringLiteral("Channel %1").arg(k + 1)), rows[k]);
+}
+
+} // namespace
+
+void LayOutChannels(const IXYPlotPtr& plot, const PlotChannelRow* rows, size_t count)
+{
+    layOutRows(plot, rows, count);
+}
+
+void LayOutChannels(
+    const IPlotPtr& plot, const PlotChannelRow* rows, size_t count, std::initializer_list<const char*> hidden)
+{
+    layOutRows(plot, rows, count);
     for (const char* name : hidden) {
         const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(plot, AutoString(name));
         channel->SetVisible(false);

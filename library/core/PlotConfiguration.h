@@ -38,8 +38,9 @@ struct PlotChannelRow {
 // Lays the plot out from its rows: the plot's channels are replaced by one a
 // row, "Channel 1", "Channel 2", ... taking the rows' names in order; then the
 // `hidden` channels lose their trace and legend entry.
-void LayOutChannels(const IPlotPtr& plot, const PlotChannelRow* rows, size_t count,
-    std::initializer_list<const char*> hidden = {});
+void LayOutChannels(
+    const IPlotPtr& plot, const PlotChannelRow* rows, size_t count, std::initializer_list<const char*> hidden = {});
+void LayOutChannels(const IXYPlotPtr& plot, const PlotChannelRow* rows, size_t count);
 
 // Gives the channel that bears `currentName` (the name the plot gave it when
 // it was added, "Channel 1", ...) its new name, legend title, colour (a

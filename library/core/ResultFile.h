@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -418,75 +420,200 @@ template <class Record> bool LoadResultFile(const ResultFileFamily<Record>& fami
         [](const IPlotPtr&, const Record&) {});
 }
 
-// A compare loader's file: asks for it, loads it into the compare page's
-// scratch plot and reads its hidden channels into the record, whose fields
-// change only when the whole file was read. The chosen path is given back
-// for the page to show. Cancel or a refused file ("File open error.")
-// returns false with the record as it was.
+// What the compare loaders show besides "File open error.".
+namespace CompareLoadText
+{
+inline const QString LoadCaption = QStringLiteral("LOAD");
+inline const QString MismatchedChannels = QStringLiteral("Failed to Load Channels due to mismatched settings.");
+}
+
+// A compare family's open dialog.
+struct CompareFileDialog {
+    QString title;
+    QString filter; // as the pages write it: "(*.stp)|*.stp|"
+    QString extension; // without the dot
+};
+
+// A file a compare loader opened and read: the chosen path, what the family
+// read from it and, where the family reads it aside, the plot holding it.
+template <class Values, class Aside = void> struct CompareFile {
+    QString path;
+    Values values;
+    std::shared_ptr<Aside> aside;
+};
+
+// A compare loader's file: asks for it and reads it with `read`; nothing when
+// the user cancelled or the file was refused with "File open error." (under
+// `caption`). With no `Aside` the file goes into the page's scratch plot,
+// emptied first. With a plot class as `Aside` it goes into a plot of that
+// kind of its own, so a refused file leaves the scratch plot as it was; the
+// loader gives it to the scratch plot when it takes the file.
+template <class Aside = void, class Scratch, class Read>
+auto OpenCompareFile(const CompareFileDialog& dialog, const Scratch& scratch, Read read,
+    const std::optional<QString>& caption = std::nullopt)
+    -> std::optional<CompareFile<decltype(read(std::declval<ResultFileFrame::ChannelLookup>())), Aside>>
+{
+    using File = CompareFile<decltype(read(std::declval<ResultFileFrame::ChannelLookup>())), Aside>;
+    const std::optional<QString> path = ResultFileFrame::askOpenPath(dialog.title, dialog.filter, dialog.extension);
+    if (!path)
+        return std::nullopt;
+    try {
+        if constexpr (std::is_void_v<Aside>) {
+            scratch->ClearAllData();
+            scratch->LoadDataFile(*path);
+            return File { *path, read(ResultFileFrame::lookupIn(*scratch)), nullptr };
+        } else {
+            const std::shared_ptr<Aside> plot = std::make_shared<Aside>();
+            plot->LoadDataFile(*path);
+            return File { *path, read(ResultFileFrame::lookupIn(*plot)), plot };
+        }
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen, caption);
+        return std::nullopt;
+    }
+}
+
+// A compare loader's file of a family whose hidden channels say all it
+// needs: asks for it, loads it into the compare page's scratch plot and reads
+// its hidden channels into the record, whose fields change only when the
+// whole file was read. The chosen path is given back for the page to show.
+// Cancel or a refused file ("File open error.") returns false with the
+// record as it was.
 template <class Record>
 bool LoadCompareResultFile(
     const ResultFileFamily<Record>& family, Record& record, IPlotPtr scratch, QString* chosenPath = nullptr)
 {
     ModuleStateGuard moduleState;
-    const std::optional<QString> path
-        = ResultFileFrame::askOpenPath(family.openTitle, family.openFilter, family.extension);
-    if (!path)
+    const auto file = OpenCompareFile(
+        CompareFileDialog { family.openTitle, family.openFilter, family.extension }, scratch,
+        [&](const ResultFileFrame::ChannelLookup& lookup) {
+            Record loaded = record;
+            ReadResultRecord(family, lookup, loaded);
+            return loaded;
+        },
+        family.openFailureCaption);
+    if (!file)
         return false;
-    try {
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        Record loaded = record;
-        ReadResultRecord(family, ResultFileFrame::lookupIn(*scratch), loaded);
-        record = loaded;
-        if (chosenPath)
-            *chosenPath = *path;
-        return true;
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen, family.openFailureCaption);
-        return false;
+    record = file->values;
+    if (chosenPath)
+        *chosenPath = file->path;
+    return true;
+}
+
+// One value a compare record keeps of each file: file 1's member and file
+// 2's, the file's value they take (a text, or none for the file's path; or a
+// byte), and what a new comparison leaves in both before file 1 is taken
+// (none: they keep what they hold until a file overwrites them).
+template <class Record, class Values> struct CompareField {
+    AutoString Record::*text[2] {};
+    QString Values::*value = nullptr;
+    const char* cleared = nullptr;
+    uint8_t Record::*byte[2] {};
+    uint8_t Values::*flag = nullptr;
+    std::optional<uint8_t> clearedByte;
+};
+
+template <class Record, class Values>
+CompareField<Record, Values> CompareTextField(
+    AutoString Record::*first, AutoString Record::*second, QString Values::*value, const char* cleared = nullptr)
+{
+    return { { first, second }, value, cleared, {}, nullptr, std::nullopt };
+}
+
+template <class Record, class Values>
+CompareField<Record, Values> ComparePathField(AutoString Record::*first, AutoString Record::*second)
+{
+    return CompareTextField<Record, Values>(first, second, nullptr, "");
+}
+
+template <class Record, class Values>
+CompareField<Record, Values> CompareByteField(uint8_t Record::*first, uint8_t Record::*second, uint8_t Values::*flag,
+    std::optional<uint8_t> cleared = std::nullopt)
+{
+    return { {}, nullptr, nullptr, { first, second }, flag, cleared };
+}
+
+template <class Record, class Values> using CompareRecordLayout = std::vector<CompareField<Record, Values>>;
+
+// The fields of a step, partial stroke or ramp compare record that every
+// file fills: its path, tag and date, emptied by a new comparison, and its
+// start and stop positions, "0.0" then; followed by the family's `own`.
+template <class Record, class Values>
+CompareRecordLayout<Record, Values> CompareRecordWithPositions(
+    AutoString Record::*path1, AutoString Record::*path2, std::initializer_list<CompareField<Record, Values>> own)
+{
+    using R = Record;
+    using V = Values;
+    CompareRecordLayout<R, V> fields {
+        ComparePathField<R, V>(path1, path2),
+        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag, ""),
+        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::testDate, ""),
+        CompareTextField(&R::m_strStartPosition1, &R::m_strStartPosition2, &V::start, "0.0"),
+        CompareTextField(&R::m_strStopPosition1, &R::m_strStopPosition2, &V::stop, "0.0"),
+    };
+    fields.insert(fields.end(), own.begin(), own.end());
+    return fields;
+}
+
+// A new comparison: both files' members that the layout clears.
+template <class Record, class Values>
+void ClearCompareRecord(Record& record, const CompareRecordLayout<Record, Values>& layout)
+{
+    for (const CompareField<Record, Values>& field : layout) {
+        for (int k = 0; k < 2; ++k) {
+            if (field.text[k] && field.cleared)
+                record.*field.text[k] = AutoString(field.cleared);
+            if (field.byte[k] && field.clearedByte)
+                record.*field.byte[k] = *field.clearedByte;
+        }
     }
 }
 
-// A compare loader's file: asks for it, loads it into the page's scratch plot
-// and reads it with `read`; nothing when the user cancelled or the file was
-// refused with "File open error.".
-template <class Read>
-auto OpenCompareFile(
-    const QString& title, const QString& filter, const QString& extension, const IPlotPtr& scratch, Read read)
-    -> std::optional<std::pair<QString, decltype(read(std::declval<ResultFileFrame::ChannelLookup>()))>>
+// Puts file `which` (1 or 2): its path and values go into that file's members.
+template <class Record, class Values, class Aside>
+void PutCompareFile(Record& record, int which, const CompareFile<Values, Aside>& file,
+    const CompareRecordLayout<Record, Values>& layout)
 {
-    const std::optional<QString> path = ResultFileFrame::askOpenPath(title, filter, extension);
-    if (!path)
-        return std::nullopt;
-    try {
-        scratch->ClearAllData();
-        scratch->LoadDataFile(*path);
-        return std::make_pair(*path, read(ResultFileFrame::lookupIn(*scratch)));
-    } catch (...) {
-        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
-        return std::nullopt;
+    const int k = which == 2 ? 1 : 0;
+    for (const CompareField<Record, Values>& field : layout) {
+        if (field.text[k])
+            record.*field.text[k] = AutoString(field.value ? file.values.*field.value : file.path);
+        if (field.byte[k])
+            record.*field.byte[k] = file.values.*field.flag;
     }
+}
+
+// The date a compare shows for a file: the month, day and year of saving at
+// settings points `month`, `month` + 1 and `month` + 2, as "m/d/yyyy" unpadded.
+inline QString CompareFileDate(const PlotChannelData& settings, int month)
+{
+    const auto part = [&settings](int index) {
+        return QString::number(static_cast<uint16_t>(HiddenChannelInteger(ResultFileFrame::valueAt(settings, index))));
+    };
+    return part(month) + QLatin1Char('/') + part(month + 1) + QLatin1Char('/') + part(month + 2);
+}
+
+// The pressure axis title of a compare plot: "Pressure [bar]".
+inline QString ComparePressureAxisTitle(const QString& unitText)
+{
+    return QStringLiteral("Pressure [") + unitText + QLatin1Char(']');
 }
 
 // File 1 of a comparison, the file OpenCompareFile gave (nothing: the user
-// cancelled or it was refused): clears the page's plot and both files' fields
-// (`blank` to nothing, the settings in `zero` to "0.0"), then `fill` puts the
-// file's path and values in and `draw` copies its channels; a failure on the
-// way shows "File open error.".
-template <class Values, class Fill, class Draw>
-bool TakeCompareFile1(const std::optional<std::pair<QString, Values>>& file, const IPlotPtr& visible,
-    std::initializer_list<AutoString*> blank, std::initializer_list<AutoString*> zero, Fill fill, Draw draw)
+// cancelled or it was refused): clears the page's plot and what the layout
+// clears of both files, then `fill` puts the file into the record and `draw`
+// copies its channels; a failure on the way shows "File open error.".
+template <class Record, class Values, class Aside, class PlotPtr, class Fill, class Draw>
+bool TakeCompareFile1(const std::optional<CompareFile<Values, Aside>>& file, const PlotPtr& visible, Record& record,
+    const CompareRecordLayout<Record, Values>& layout, Fill fill, Draw draw)
 {
     if (!file)
         return false;
     try {
         visible->ClearAllData();
-        for (AutoString* text : blank)
-            *text = AutoString("");
-        for (AutoString* text : zero)
-            *text = AutoString("0.0");
-        fill(file->first, file->second);
-        draw(file->second);
+        ClearCompareRecord(record, layout);
+        fill(*file);
+        draw(*file);
         return true;
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileOpen);
@@ -494,30 +621,60 @@ bool TakeCompareFile1(const std::optional<std::pair<QString, Values>>& file, con
     }
 }
 
+// What file 2's shared order shows when a step fails, and what it keeps.
+struct CompareFile2Failures {
+    // The caption of "File open error." when taking the file or finishing
+    // the comparison fails.
+    std::optional<QString> caption;
+    // The box when file 2's channels cannot all be drawn.
+    QString drawText = ExportFailureText::FileOpen;
+    std::optional<QString> drawCaption;
+    // The channels drawn so far stay and the comparison goes on to `finish`
+    // with file 2; otherwise the record is put back as it was.
+    bool drawFailureKeepsFile = false;
+};
+
 // File 2 of a comparison, the file OpenCompareFile gave (nothing: the user
 // cancelled or it was refused), in the order the compare loaders keep: `take`
-// puts the file's path and values into the record; when `sameSettings` says
-// they differ the user is asked, and a refusal puts the record back as it was;
-// then `draw` copies file 2's channels, and a failure there puts the record
-// back and shows `failure` (under `caption`).
-template <class Report, class Values, class Take, class Same, class Draw>
-bool TakeCompareFile2(const std::optional<std::pair<QString, Values>>& file, Report& report, QWidget* parent, Take take,
-    Same sameSettings, Draw draw, const QString& failure, const std::optional<QString>& caption = std::nullopt)
+// puts the file into the record; when `sameSettings` says the settings differ
+// the user is asked, and a refusal puts the record back as it was; then
+// `draw` copies file 2's channels and `finish` lays the plot out. A failure
+// puts the record back and shows its box, except where `failures` keeps a
+// file whose channels could not all be drawn.
+template <class Report, class Values, class Aside, class Take, class Same, class Draw>
+bool TakeCompareFile2(const std::optional<CompareFile<Values, Aside>>& file, Report& report, QWidget* parent, Take take,
+    Same sameSettings, Draw draw, const CompareFile2Failures& failures = {}, const std::function<void()>& finish = {})
 {
     if (!file)
         return false;
     const Report before = report;
-    take(file->first, file->second);
+    try {
+        take(*file);
+    } catch (...) {
+        report = before;
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen, failures.caption);
+        return false;
+    }
     if (!sameSettings() && !ContinueDespiteOtherSettings(parent)) {
         report = before;
         return false;
     }
     try {
         draw();
+    } catch (...) {
+        if (!failures.drawFailureKeepsFile)
+            report = before;
+        ResultFileFrame::showFailure(failures.drawText, failures.drawCaption);
+        if (!failures.drawFailureKeepsFile)
+            return false;
+    }
+    try {
+        if (finish)
+            finish();
         return true;
     } catch (...) {
         report = before;
-        ResultFileFrame::showFailure(failure, caption);
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen, failures.caption);
         return false;
     }
 }

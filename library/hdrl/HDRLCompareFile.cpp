@@ -1,5 +1,5 @@
-#include "HDRLCompare.h"
 #include "HDRLAnalysis.h"
+#include "HDRLCompare.h"
 #include "HDRLTestChannels.h"
 #include "HDRLTestFile.h"
 
@@ -16,9 +16,8 @@
 namespace
 {
 
-const QString OpenTitle = QStringLiteral("Open HDRL Test Results");
-const QString OpenFilter = QStringLiteral("(*.hdrl)|*.hdrl|");
-const QString Extension = QStringLiteral("hdrl");
+const CompareFileDialog OpenDialog { QStringLiteral("Open HDRL Test Results"), QStringLiteral("(*.hdrl)|*.hdrl|"),
+    QStringLiteral("hdrl") };
 
 void show(const IPlotPtr& plot, const char* name, bool shown)
 {
@@ -29,6 +28,21 @@ void showAxis(const IPlotAxisPtr& axis, bool shown)
 {
     axis->SetVisible(shown);
     axis->SetTitleVisible(shown);
+}
+
+enum AxisSide { X, Y };
+
+// A view of the compare plot: everything hidden, then its title, its
+// channels and the axes it draws on, in that order.
+void showView(CHDRLCompareReport& record, const IPlotPtr& plot, const char* title,
+    std::initializer_list<const char*> channels, std::initializer_list<std::pair<AxisSide, QString>> axes)
+{
+    record.ResetHDRLGridView(plot);
+    plot->SetTitle(QString::fromLatin1(title));
+    for (const char* name : channels)
+        show(plot, name, true);
+    for (const auto& [side, name] : axes)
+        showAxis(side == X ? plot->XAxisByName(name) : plot->YAxisByName(name), true);
 }
 
 // What one compared file gives: its identity, settling time and results.
@@ -49,9 +63,7 @@ FileFigures identityOf(const ResultFileFrame::ChannelLookup& lookup)
 {
     FileFigures f;
     f.settling = HDRLTestFile::checkFile(lookup);
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    const auto part = [&](int k) { return uint16_t(HiddenChannelInteger(ResultFileFrame::valueAt(settings, k))); };
-    f.date = QStringLiteral("%1/%2/%3").arg(part(0)).arg(part(1)).arg(part(2));
+    f.date = CompareFileDate(ResultFileFrame::required(lookup, ResultChannelName::TestSettings), 0);
     f.settlingText = NumberText::fromSingle(f.settling);
     f.tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys).toQString();
     return f;
@@ -163,14 +175,7 @@ void CHDRLCompareReport::SetupHDRLDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
     plot.checked();
-    plot->RemoveAllChannels();
-    for (size_t k = 0; k < HDRLCompare::Rows.size(); ++k)
-        plot->AddChannel();
-    int index = 0;
-    for (const HDRLCompare::ChannelRow& row : HDRLCompare::Rows) {
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, HDRLCompare::Rows.data(), HDRLCompare::Rows.size());
 }
 
 void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)
@@ -192,14 +197,9 @@ void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)
 void CHDRLCompareReport::OnCompareControl(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    ResetHDRLGridView(plot);
-    plot->SetTitle(QStringLiteral("Position Vs Time"));
-    for (const char* name : { "Position", "Command", "Position2", "Command2" })
-        show(plot, name, true);
     using namespace HDRLTestChannels;
-    showAxis(plot->YAxisByName(PositionAxis), true);
-    showAxis(plot->XAxisByName(TimeAxis), true);
-    showAxis(plot->XAxisByName(Time2Axis), true);
+    showView(*this, plot, "Position Vs Time", { "Position", "Command", "Position2", "Command2" },
+        { { Y, PositionAxis }, { X, TimeAxis }, { X, Time2Axis } });
     plot->XAxisByName(Time2Axis)->SetLabelsVisible(true);
     plot->YAxisByName(PositionAxis)->FitToData();
     plot->XAxisByName(TimeAxis)->FitToData();
@@ -209,32 +209,71 @@ void CHDRLCompareReport::OnCompareControl(IPlotPtr plot)
 void CHDRLCompareReport::OnCompareHDR(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    ResetHDRLGridView(plot);
-    plot->SetTitle(QStringLiteral("Position Error Vs Position"));
-    for (const char* name : { "1stCycle-Incr", "1stCycle-Incr2", "1stCycle-Decr", "1stCycle-Decr2", "2ndCycle-Incr",
-             "2ndCycle-Incr2", "2ndCycle-Decr", "2ndCycle-Decr2" })
-        show(plot, name, true);
-    showAxis(plot->YAxisByName(HDRLTestChannels::PositionErrorAxis), true);
-    showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
+    showView(*this, plot, "Position Error Vs Position",
+        { "1stCycle-Incr", "1stCycle-Incr2", "1stCycle-Decr", "1stCycle-Decr2", "2ndCycle-Incr", "2ndCycle-Incr2",
+            "2ndCycle-Decr", "2ndCycle-Decr2" },
+        { { Y, HDRLTestChannels::PositionErrorAxis }, { X, HDRLTestChannels::CommandAxis } });
 }
 
 void CHDRLCompareReport::OnCompareLinearity(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    ResetHDRLGridView(plot);
-    plot->SetTitle(QStringLiteral("Position Error Vs Command"));
-    for (const char* name : { "AverageError", "AverageError2", "LeastSquareLine", "LeastSquareLine2" })
-        show(plot, name, true);
-    showAxis(plot->YAxisByName(HDRLTestChannels::PositionErrorAxis), true);
-    showAxis(plot->XAxisByName(HDRLTestChannels::CommandAxis), true);
+    showView(*this, plot, "Position Error Vs Command",
+        { "AverageError", "AverageError2", "LeastSquareLine", "LeastSquareLine2" },
+        { { Y, HDRLTestChannels::PositionErrorAxis }, { X, HDRLTestChannels::CommandAxis } });
 }
+
+namespace
+{
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
-std::optional<std::pair<QString, FileFigures>> openFile(const IPlotPtr& scratch)
+std::optional<CompareFile<FileFigures>> openFile(const IPlotPtr& scratch)
 {
-    return OpenCompareFile(OpenTitle, OpenFilter, Extension, scratch, &identityOf);
+    return OpenCompareFile(OpenDialog, scratch, &identityOf);
 }
+
+// What the record takes of each file when it is opened; its results follow
+// once its channels are copied. A new comparison starts from an empty record.
+const CompareRecordLayout<CHDRLCompareReport, FileFigures>& identityLayout()
+{
+    using R = CHDRLCompareReport;
+    using V = FileFigures;
+    static const CompareRecordLayout<R, V> fields {
+        ComparePathField<R, V>(&R::m_strFileName1, &R::m_strFileName2),
+        CompareTextField(&R::m_strPosSettlingTime1, &R::m_strPosSettlingTime2, &V::settlingText),
+        CompareTextField(&R::m_strTestDate1, &R::m_strTestDate2, &V::date),
+        CompareTextField(&R::m_strTag1, &R::m_strTag2, &V::tag),
+    };
+    return fields;
+}
+
+// What the record takes of each file once its channels are copied.
+const CompareRecordLayout<CHDRLCompareReport, FileFigures>& resultLayout()
+{
+    using R = CHDRLCompareReport;
+    using V = FileFigures;
+    static const CompareRecordLayout<R, V> fields {
+        CompareTextField(&R::m_strRepeatAverage1, &R::m_strRepeatAverage2, &V::repeatAverage),
+        CompareTextField(&R::m_strRepeatMaximum1, &R::m_strRepeatMaximum2, &V::repeatMaximum),
+        CompareTextField(&R::m_strHysDeadAverage1, &R::m_strHysDeadAverage2, &V::hysDeadAverage),
+        CompareTextField(&R::m_strHysDeadMaximum1, &R::m_strHysDeadMaximum2, &V::hysDeadMaximum),
+        CompareTextField(&R::m_strLinearError1, &R::m_strLinearError2, &V::linearity),
+    };
+    return fields;
+}
+
+// Copies file `which` into the compare plot, works its results out there and
+// puts them into the record.
+void takeResults(CHDRLCompareReport& record, const IPlotPtr& scratch, const IPlotPtr& visible, int which,
+    const CompareFile<FileFigures>& file)
+{
+    CompareFile<FileFigures> evaluated = file;
+    copyAndEvaluate(scratch, visible, which, evaluated.values);
+    PutCompareFile(record, which, evaluated, resultLayout());
+}
+
+} // namespace
 
 bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {
@@ -242,23 +281,12 @@ bool CHDRLCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
     // The file is checked whole in the scratch plot before the compare plot
     // or the record are emptied.
     return TakeCompareFile1(
-        openFile(scratch), visible, {}, {},
-        [this](const QString& path, const FileFigures& f) {
+        openFile(scratch), visible, *this, {},
+        [this](const CompareFile<FileFigures>& file) {
             *this = CHDRLCompareReport();
-            m_strFileName1 = AutoString(path);
-            m_strPosSettlingTime1 = AutoString(f.settlingText);
-            m_strTestDate1 = AutoString(f.date);
-            m_strTag1 = AutoString(f.tag);
+            PutCompareFile(*this, 1, file, identityLayout());
         },
-        [&](const FileFigures& figures) {
-            FileFigures f = figures;
-            copyAndEvaluate(scratch, visible, 1, f);
-            m_strRepeatAverage1 = AutoString(f.repeatAverage);
-            m_strRepeatMaximum1 = AutoString(f.repeatMaximum);
-            m_strHysDeadAverage1 = AutoString(f.hysDeadAverage);
-            m_strHysDeadMaximum1 = AutoString(f.hysDeadMaximum);
-            m_strLinearError1 = AutoString(f.linearity);
-        });
+        [&](const CompareFile<FileFigures>& file) { takeResults(*this, scratch, visible, 1, file); });
 }
 
 bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* parent)
@@ -269,25 +297,14 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
     // (or what cannot be compared) leaves them as shown before.
     return TakeCompareFile2(
         file, *this, parent,
-        [this](const QString& path, const FileFigures& f) {
-            m_strFileName2 = AutoString(path);
-            m_strTestDate2 = AutoString(f.date);
-            m_strPosSettlingTime2 = AutoString(f.settlingText);
-            m_strTag2 = AutoString(f.tag);
-        },
+        [this](const CompareFile<FileFigures>& f) { PutCompareFile(*this, 2, f, identityLayout()); },
         // The settling time is the one setting compared.
         [this] { return m_strPosSettlingTime1.toQString() == m_strPosSettlingTime2.toQString(); },
         [&] {
             std::optional<ShownFile2> shown;
             try {
                 shown.emplace(visible);
-                FileFigures f = file->second;
-                copyAndEvaluate(scratch, visible, 2, f);
-                m_strRepeatAverage2 = AutoString(f.repeatAverage);
-                m_strRepeatMaximum2 = AutoString(f.repeatMaximum);
-                m_strHysDeadAverage2 = AutoString(f.hysDeadAverage);
-                m_strHysDeadMaximum2 = AutoString(f.hysDeadMaximum);
-                m_strLinearError2 = AutoString(f.linearity);
+                takeResults(*this, scratch, visible, 2, *file);
                 m_strRepeatAverageDiff = AutoString(difference(m_strRepeatAverage1, m_strRepeatAverage2));
                 m_strRepeatMaximumDiff = AutoString(difference(m_strRepeatMaximum1, m_strRepeatMaximum2));
                 m_strHysDeadAverageDiff = AutoString(difference(m_strHysDeadAverage1, m_strHysDeadAverage2));
@@ -305,6 +322,5 @@ bool CHDRLCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget*
                 }
                 throw;
             }
-        },
-        ExportFailureText::FileOpen);
+        });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Plot.h"
+#include "core/CompareChannels.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"
 
@@ -46,40 +47,12 @@ inline constexpr std::array<ChannelRow, 9> ScratchRows { {
     { "TagName", "Tag Name", 0x000080, "None", "None", TraceStyle },
 } };
 
-// The visible compare plot: file 1 plain, file 2 with squares, the
-// differences with triangles.
-inline constexpr std::array<ChannelRow, 18> CompareRows { {
-    { "Position", "Position 1", 0x0A0AFF, "Time", "Position", 12 },
-    { "Command", "Command 1", 0xC00000, "Time", "Position", 12 },
-    { "Port1", "Port1 1 Pressure", 0x00FF00, "Time", "Pressure", 12 },
-    { "Port2", "Port2 1 Pressure", 0xCC00CC, "Time", "Pressure", 12 },
-    { "ILCmd", "Pilot Relay Command 1", 0x004000, "Time", "Position", 12 },
-    { "ILPOS", "Pilot Relay Position 1", 0x000080, "Time", "Position", 12 },
-    { "Position2", "Position 2", 0x0A0AFF, "Time", "Position", 0 },
-    { "Command2", "Command 2", 0xC00000, "Time", "Position", 0 },
-    { "Port1_2", "Port1 2 Pressure", 0x00FF00, "Time", "Pressure", 0 },
-    { "Port2_2", "Port2 2 Pressure", 0xCC00CC, "Time", "Pressure", 0 },
-    { "ILCmd2", "Pilot Relay Command 2", 0x004000, "Time", "Position", 0 },
-    { "ILPOS2", "Pilot Relay Position 2", 0x000080, "Time", "Position", 0 },
-    { "PositionDiff", "Position Delta", 0x0A0AFF, "Time", "Position", 5 },
-    { "CommandDiff", "Command Delta", 0xC00000, "Time", "Position", 5 },
-    { "Port1Diff", "Port1 Delta Pressure", 0x00FF00, "Time", "Pressure", 5 },
-    { "Port2Diff", "Port2 Delta Pressure", 0xCC00CC, "Time", "Pressure", 5 },
-    { "ILCmdDiff", "Pilot Relay Command Delta", 0x004000, "Time", "Position", 5 },
-    { "ILPOSDiff", "Pilot Relay Position Delta", 0x000080, "Time", "Position", 5 },
-} };
+// The visible compare plot: the six signals of both files and their differences.
+inline constexpr std::array<ChannelRow, 18> CompareRows = CompareChannelRows(CompareTimeSignals);
 
 // The signals of file 2.
 using CopyRow = CompareCopyRow;
-
-inline constexpr std::array<CopyRow, 6> CopyRows { {
-    { "Position", "Position2", "PositionDiff", 25 },
-    { "Command", "Command2", "CommandDiff", 20 },
-    { "Port1", "Port1_2", "Port1Diff", 22 },
-    { "Port2", "Port2_2", "Port2Diff", 24 },
-    { "ILCmd", "ILCmd2", "ILCmdDiff", 26 },
-    { "ILPOS", "ILPOS2", "ILPOSDiff", 28 },
-} };
+inline constexpr std::array<CopyRow, 6> CopyRows = CompareCopyRows(CompareTimeSignals);
 
 // The six signals a partial stroke file must carry.
 inline constexpr std::array<const char*, 6> Signals { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" };

@@ -36,8 +36,7 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
     };
     FileValues values;
     values.tag = record.m_strTag.toQString();
-    values.testDate
-        = QStringLiteral("%1/%2/%3").arg(integer(settings, 4)).arg(integer(settings, 5)).arg(integer(settings, 6));
+    values.testDate = CompareFileDate(settings, 4);
     values.start = record.m_strStartPosition.toQString();
     values.stop = record.m_strStopPosition.toQString();
     values.timeToTarget = record.m_strTimeToTarget.toQString();
@@ -63,10 +62,33 @@ using PstChannels::TimeAxis;
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
-std::optional<std::pair<QString, PstCompare::FileValues>> openFile(const IPlotPtr& scratch)
+std::optional<CompareFile<PstCompare::FileValues>> openFile(const IPlotPtr& scratch)
 {
-    return OpenCompareFile(
-        PstCompare::OpenTitle, PstCompare::OpenFilter, QStringLiteral("pst"), scratch, &PstCompare::read);
+    return OpenCompareFile(PstCompare::OpenDialog, scratch, &PstCompare::read);
+}
+
+// What the record keeps of each file; a new comparison empties both files'
+// identity and results and puts "0.0" in their settings.
+const CompareRecordLayout<CPSTCompareReport, PstCompare::FileValues>& layout()
+{
+    using R = CPSTCompareReport;
+    using V = PstCompare::FileValues;
+    const char* const empty = "";
+    const char* const zero = "0.0";
+    static const CompareRecordLayout<R, V> fields = CompareRecordWithPositions<R, V>(&R::m_strFileName1,
+        &R::m_strFileName2,
+        {
+            CompareTextField(&R::m_strTimeToTarget1, &R::m_strTimeToTarget2, &V::timeToTarget, zero),
+            CompareTextField(&R::m_strTestDuration1, &R::m_strTestDuration2, &V::duration, zero),
+            CompareTextField(&R::m_strBreakAwayTime1, &R::m_strBreakAwayTime2, &V::breakAwayTime, empty),
+            CompareTextField(&R::m_strBreakAwayPressure1, &R::m_strBreakAwayPressure2, &V::breakAwayPressure, empty),
+            CompareTextField(&R::m_strTimeToTargetResult1, &R::m_strTimeToTargetResult2, &V::timeToTargetResult, empty),
+            CompareTextField(&R::m_strBreakAwayUnit1, &R::m_strBreakAwayUnit2, &V::unitText, empty),
+            CompareTextField(&R::m_strResult1, &R::m_strResult2, &V::result, empty),
+            CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing),
+            CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor),
+        });
+    return fields;
 }
 
 void fitAxes(const IPlotPtr& plot)
@@ -74,11 +96,6 @@ void fitAxes(const IPlotPtr& plot)
     plot->XAxisByName(TimeAxis)->FitToData();
     plot->YAxisByName(PositionAxis)->FitToData();
     plot->YAxisByName(PressureAxis)->FitToData();
-}
-
-QString pressureAxisTitle(const QString& unitText)
-{
-    return QStringLiteral("Pressure [") + unitText + QLatin1Char(']');
 }
 
 // |first - second| of two result texts.
@@ -105,34 +122,18 @@ void CPSTCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {
     ModuleStateGuard moduleState;
+    using File = CompareFile<PstCompare::FileValues>;
     return TakeCompareFile1(
-        openFile(scratch), visible,
-        { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFileName1, &m_strFileName2,
-            &m_strBreakAwayTime1, &m_strBreakAwayTime2, &m_strBreakAwayTimeDiff, &m_strTimeToTargetResult1,
-            &m_strTimeToTargetResult2, &m_strTimeToTargetResultDiff, &m_strBreakAwayPressure1, &m_strBreakAwayPressure2,
-            &m_strBreakAwayPressureDiff, &m_strBreakAwayUnit1, &m_strBreakAwayUnit2, &m_strResult1, &m_strResult2 },
-        { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2, &m_strTimeToTarget1,
-            &m_strTimeToTarget2, &m_strTestDuration1, &m_strTestDuration2 },
-        [&](const QString& path, const PstCompare::FileValues& values) {
-            const QString title = pressureAxisTitle(values.unitText);
-            m_strFileName1 = AutoString(path);
-            m_strStartPosition1 = AutoString(values.start);
-            m_strStopPosition1 = AutoString(values.stop);
-            m_strTimeToTarget1 = AutoString(values.timeToTarget);
-            m_strTestDuration1 = AutoString(values.duration);
-            m_bSingleActing1 = values.singleActing;
-            m_bPressureSensor1 = values.pressureSensor;
-            m_strTestDate1 = AutoString(values.testDate);
-            m_strBreakAwayUnit1 = AutoString(values.unitText);
-            scratch->YAxisByName(PressureAxis)->SetTitle(title);
-            m_strTag1 = AutoString(values.tag);
-            m_strBreakAwayTime1 = AutoString(values.breakAwayTime);
-            m_strBreakAwayPressure1 = AutoString(values.breakAwayPressure);
-            m_strTimeToTargetResult1 = AutoString(values.timeToTargetResult);
-            m_strResult1 = AutoString(values.result);
+        openFile(scratch), visible, *this, layout(),
+        [&](const File& file) {
+            // A new comparison has no differences yet.
+            for (AutoString* text :
+                { &m_strBreakAwayTimeDiff, &m_strTimeToTargetResultDiff, &m_strBreakAwayPressureDiff })
+                *text = AutoString("");
+            PutCompareFile(*this, 1, file, layout());
+            scratch->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
         },
-        [&](const PstCompare::FileValues& values) {
-            const QString title = pressureAxisTitle(values.unitText);
+        [&](const File& file) {
             const bool pressure = m_bPressureSensor1 != 0;
             const bool port2 = pressure && m_bSingleActing1 == 0;
             const std::pair<const char*, bool> copies[] = { { "Position", true }, { "Command", true },
@@ -140,7 +141,7 @@ bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
             for (const auto& [name, shown] : copies)
                 LoadChannel(AutoString(name), AutoString(name), shown, scratch, visible);
             fitAxes(visible);
-            visible->YAxisByName(PressureAxis)->SetTitle(title);
+            visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
         });
 }
 
@@ -151,21 +152,8 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
     // compared) leaves it, and its differences, as shown before.
     return TakeCompareFile2(
         openFile(scratch), *this, parent,
-        [this](const QString& path, const PstCompare::FileValues& values) {
-            m_strFileName2 = AutoString(path);
-            m_strStartPosition2 = AutoString(values.start);
-            m_strStopPosition2 = AutoString(values.stop);
-            m_strTimeToTarget2 = AutoString(values.timeToTarget);
-            m_strTestDuration2 = AutoString(values.duration);
-            m_bSingleActing2 = values.singleActing;
-            m_bPressureSensor2 = values.pressureSensor;
-            m_strTestDate2 = AutoString(values.testDate);
-            m_strBreakAwayUnit2 = AutoString(values.unitText);
-            m_strTag2 = AutoString(values.tag);
-            m_strBreakAwayTime2 = AutoString(values.breakAwayTime);
-            m_strBreakAwayPressure2 = AutoString(values.breakAwayPressure);
-            m_strTimeToTargetResult2 = AutoString(values.timeToTargetResult);
-            m_strResult2 = AutoString(values.result);
+        [this](const CompareFile<PstCompare::FileValues>& file) {
+            PutCompareFile(*this, 2, file, layout());
             m_strBreakAwayTimeDiff = difference(m_strBreakAwayTime1, m_strBreakAwayTime2);
             m_strBreakAwayPressureDiff = difference(m_strBreakAwayPressure1, m_strBreakAwayPressure2);
             m_strTimeToTargetResultDiff = difference(m_strTimeToTargetResult1, m_strTimeToTargetResult2);
@@ -181,6 +169,5 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
             LoadCompareRows(
                 PstChannels::CopyRows.data(), PstChannels::CopyRows.size(), pressure, port2, scratch, visible);
             fitAxes(visible);
-        },
-        ExportFailureText::FileOpen);
+        });
 }

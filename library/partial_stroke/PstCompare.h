@@ -10,8 +10,8 @@
 namespace PstCompare
 {
 
-inline const QString OpenTitle = QStringLiteral("Open PST Results");
-inline const QString OpenFilter = QStringLiteral("(*.pst)|*.pst|");
+inline const CompareFileDialog OpenDialog { QStringLiteral("Open PST Results"), QStringLiteral("(*.pst)|*.pst|"),
+    QStringLiteral("pst") };
 
 struct FileValues {
     QString tag; // "NO TAG" when "TagName" holds no point

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CompareChannels.h"
 #include "core/ResultFile.h"
 
 #include <QString>
@@ -16,14 +17,7 @@
 namespace RampCompare
 {
 
-struct ChannelRow {
-    const char* name;
-    const char* title;
-    uint32_t colour; // 0xBBGGRR
-    const char* xAxis;
-    const char* yAxis;
-    int32_t style;
-};
+using ChannelRow = PlotChannelRow;
 
 inline constexpr int ChannelCount = 69;
 
@@ -35,11 +29,8 @@ extern const std::array<ChannelRow, ChannelCount> Rows;
 // Every compare channel in the order a reset hides them.
 extern const std::array<const char*, ChannelCount> HidingOrder;
 
-inline const QString OpenTitle = QStringLiteral("Open Ramp Test Results");
-inline const QString OpenFilter = QStringLiteral("(*.rmp)|*.rmp|");
-inline const QString Extension = QStringLiteral("rmp");
-inline const QString LoadCaption = QStringLiteral("LOAD");
-inline const QString MismatchedChannels = QStringLiteral("Failed to Load Channels due to mismatched settings.");
+inline const CompareFileDialog OpenDialog { QStringLiteral("Open Ramp Test Results"), QStringLiteral("(*.rmp)|*.rmp|"),
+    QStringLiteral("rmp") };
 inline const QString NoSpringValue = QStringLiteral(" - ");
 
 // What a compare loader takes from one ramp test file.

@@ -12,87 +12,56 @@ namespace RampCompare
 
 namespace
 {
-constexpr int32_t First = ChannelStyle::PlainTrace;
-constexpr int32_t Second = ChannelStyle::Square;
-constexpr int32_t Delta = ChannelStyle::Triangle;
-} // namespace
-
 // clang-format off
-const std::array<ChannelRow, ChannelCount> Rows { {
-    { "Position", "Position 1", 0x0A0AFF, "Time", "Position", First },
-    { "Command", "Command 1", 0xC00000, "Time", "Position", First },
-    { "Port1", "Port1 1 Pressure", 0x00FF00, "Time", "Pressure", First },
-    { "Port2", "Port2 1 Pressure", 0xCC00CC, "Time", "Pressure", First },
-    { "ILCmd", "Pilot Relay Command 1", 0x004000, "Time", "Position", First },
-    { "ILPOS", "Pilot Relay Position 1", 0x000080, "Time", "Position", First },
-    { "Position2", "Position 2", 0x0A0AFF, "Time", "Position", Second },
-    { "Command2", "Command 2", 0xC00000, "Time", "Position", Second },
-    { "Port1_2", "Port1 2 Pressure", 0x00FF00, "Time", "Pressure", Second },
-    { "Port2_2", "Port2 2 Pressure", 0xCC00CC, "Time", "Pressure", Second },
-    { "ILCmd2", "Pilot Relay Command 2", 0x004000, "Time", "Position", Second },
-    { "ILPOS2", "Pilot Relay Position 2", 0x000080, "Time", "Position", Second },
-    { "PositionDiff", "Position Delta", 0x0A0AFF, "Time", "Position", Delta },
-    { "CommandDiff", "Command Delta", 0xC00000, "Time", "Position", Delta },
-    { "Port1Diff", "Port1 Delta Pressure", 0x00FF00, "Time", "Pressure", Delta },
-    { "Port2Diff", "Port2 Delta Pressure", 0xCC00CC, "Time", "Pressure", Delta },
-    { "ILCmdDiff", "Pilot Relay Command Delta", 0x004000, "Time", "Position", Delta },
-    { "ILPOSDiff", "Pilot Relay Position Delta", 0x000080, "Time", "Position", Delta },
-
-    { "PvPPort1", "Port 1 Pressure(opening) 1", 0x00FF00, "Position", "Pressure", First },
-    { "PvPPort2", "Port 2 Pressure(opening) 1", 0x000000, "Position", "Pressure", First },
-    { "PvPPort1_2", "Port 1 Pressure(closing) 1", 0xCC00CC, "Position", "Pressure", First },
-    { "PvPPort2_2", "Port 2 Pressure(closing) 1", 0x0A0AFF, "Position", "Pressure", First },
-    { "PvPPort12", "Port 1 Pressure(opening) 2", 0x00FF00, "Position", "Pressure", Second },
-    { "PvPPort22", "Port 2 Pressure(opening) 2", 0x000000, "Position", "Pressure", Second },
-    { "PvPPort1_2_2", "Port 1 Pressure(closing) 2", 0xCC00CC, "Position", "Pressure", Second },
-    { "PvPPort2_2_2", "Port 2 Pressure(closing) 2", 0x0A0AFF, "Position", "Pressure", Second },
-    { "PvPPort1Diff", "Port 1 Delta Pressure(opening)", 0x00FF00, "Position", "Pressure", Delta },
-    { "PvPPort2Diff", "Port 2 Delta Pressure(opening)", 0x000000, "Position", "Pressure", Delta },
-    { "PvPPort1_2Diff", "Port 1 Delta Pressure(closing)", 0xCC00CC, "Position", "Pressure", Delta },
-    { "PvPPort2_2Diff", "Port 2 Delta Pressure(closing)", 0x0A0AFF, "Position", "Pressure", Delta },
-
-    { "PosnvCmdOpen", "Position(opening) 1", 0x0A0AFF, "Command", "Position", First },
-    { "Port1vCmdOpen", "Port 1 Pressure(opening) 1", 0x00FF00, "Command", "Pressure", First },
-    { "Port2vCmdOpen", "Port 2 Pressure(opening) 1", 0x000000, "Command", "Pressure", First },
-    { "ILCmdvCmdOpen", "Pilot Relay Command(opening) 1", 0x990033, "Command", "Position", First },
-    { "ILPosnvCmdOpen", "Pilot Relay Position(opening) 1", 0xCC00FF, "Command", "Position", First },
-    { "PosnvCmdClose", "Position(closing) 1", 0xCC0099, "Command", "Position", First },
-    { "Port1vCmdClose", "Port 1 Pressure(closing) 1", 0x008B00, "Command", "Pressure", First },
-    { "Port2vCmdClose", "Port 2 Pressure(closing) 1", 0x000080, "Command", "Pressure", First },
-    { "ILCmdvCmdClose", "Pilot Relay Command(closing) 1", 0x0066FF, "Command", "Position", First },
-    { "ILPosnvCmdClose", "Pilot Relay Position(closing) 1", 0x006400, "Command", "Position", First },
-    { "PosnvCmdOpen2", "Position(opening) 2", 0x0A0AFF, "Command", "Position", Second },
-    { "Port1vCmdOpen2", "Port 1 Pressure(opening) 2", 0x00FF00, "Command", "Pressure", Second },
-    { "Port2vCmdOpen2", "Port 2 Pressure(opening) 2", 0x000000, "Command", "Pressure", Second },
-    { "ILCmdvCmdOpen2", "Pilot Relay Command(opening) 2", 0x990033, "Command", "Position", Second },
-    { "ILPosnvCmdOpen2", "Pilot Relay Position(opening) 2", 0xCC00FF, "Command", "Position", Second },
-    { "PosnvCmdClose2", "Position(closing) 2", 0xCC0099, "Command", "Position", Second },
-    { "Port1vCmdClose2", "Port 1 Pressure(closing) 2", 0x008B00, "Command", "Pressure", Second },
-    { "Port2vCmdClose2", "Port 2 Pressure(closing) 2", 0x000080, "Command", "Pressure", Second },
-    { "ILCmdvCmdClose2", "Pilot Relay Command(closing) 2", 0x0066FF, "Command", "Position", Second },
-    { "ILPosnvCmdClose2", "Pilot Relay Position(closing) 2", 0x006400, "Command", "Position", Second },
-    { "PosnvCmdOpenDiff", "Position(opening) Delta", 0x0A0AFF, "Command", "Position", Delta },
-    { "Port1vCmdOpenDiff", "Port 1 Delta Pressure(opening)", 0x00FF00, "Command", "Pressure", Delta },
-    { "Port2vCmdOpenDiff", "Port 2 Delta Pressure(opening)", 0x000000, "Command", "Pressure", Delta },
-    { "ILCmdvCmdOpenDiff", "Pilot Relay Command(opening) Delta", 0x990033, "Command", "Position", Delta },
-    { "ILPosnvCmdOpenDiff", "Pilot Relay Position(opening) Delta", 0xCC00FF, "Command", "Position", Delta },
-    { "PosnvCmdCloseDiff", "Position(closing) Delta", 0xCC0099, "Command", "Position", Delta },
-    { "Port1vCmdCloseDiff", "Port 1 Delta Pressure(closing)", 0x008B00, "Command", "Pressure", Delta },
-    { "Port2vCmdCloseDiff", "Port 2 Delta Pressure(closing)", 0x000080, "Command", "Pressure", Delta },
-    { "ILCmdvCmdCloseDiff", "Pilot Relay Command(closing) Delta", 0x0066FF, "Command", "Position", Delta },
-    { "ILPosnvCmdCloseDiff", "Pilot Relay Position(closing) Delta", 0x006400, "Command", "Position", Delta },
-
-    { "Friction", "Friction 1", 0x0A0AFF, "Position", "FrictionY", First },
-    { "ThrustOpen", "Thrust (opening) 1", 0xC00000, "Position", "FrictionY", First },
-    { "ThrustClose", "Thrust (closing) 1", 0x00FF00, "Position", "FrictionY", First },
-    { "Friction2", "Friction 2", 0x0A0AFF, "Position", "FrictionY", Second },
-    { "ThrustOpen2", "Thrust (opening) 2", 0xC00000, "Position", "FrictionY", Second },
-    { "ThrustClose2", "Thrust (closing) 2", 0x00FF00, "Position", "FrictionY", Second },
-    { "FrictionDiff", "Friction Delta", 0x0A0AFF, "Position", "FrictionY", Delta },
-    { "ThrustOpenDiff", "Thrust (opening) Delta", 0xC00000, "Position", "FrictionY", Delta },
-    { "ThrustCloseDiff", "Thrust (closing) Delta", 0x00FF00, "Position", "FrictionY", Delta },
+constexpr std::array<CompareSignal, 4> PressureSignals { {
+    { "PvPPort1", "PvPPort12", "PvPPort1Diff", "Port 1 Pressure(opening) 1", "Port 1 Pressure(opening) 2",
+        "Port 1 Delta Pressure(opening)", 0x00FF00, "Position", "Pressure", 25 },
+    { "PvPPort2", "PvPPort22", "PvPPort2Diff", "Port 2 Pressure(opening) 1", "Port 2 Pressure(opening) 2",
+        "Port 2 Delta Pressure(opening)", 0x000000, "Position", "Pressure", 20 },
+    { "PvPPort1_2", "PvPPort1_2_2", "PvPPort1_2Diff", "Port 1 Pressure(closing) 1", "Port 1 Pressure(closing) 2",
+        "Port 1 Delta Pressure(closing)", 0xCC00CC, "Position", "Pressure", 22 },
+    { "PvPPort2_2", "PvPPort2_2_2", "PvPPort2_2Diff", "Port 2 Pressure(closing) 1", "Port 2 Pressure(closing) 2",
+        "Port 2 Delta Pressure(closing)", 0x0A0AFF, "Position", "Pressure", 24 },
 } };
 
+constexpr std::array<CompareSignal, 10> CommandSignals { {
+    { "PosnvCmdOpen", "PosnvCmdOpen2", "PosnvCmdOpenDiff", "Position(opening) 1", "Position(opening) 2",
+        "Position(opening) Delta", 0x0A0AFF, "Command", "Position", 20 },
+    { "Port1vCmdOpen", "Port1vCmdOpen2", "Port1vCmdOpenDiff", "Port 1 Pressure(opening) 1",
+        "Port 1 Pressure(opening) 2", "Port 1 Delta Pressure(opening)", 0x00FF00, "Command", "Pressure", 24 },
+    { "Port2vCmdOpen", "Port2vCmdOpen2", "Port2vCmdOpenDiff", "Port 2 Pressure(opening) 1",
+        "Port 2 Pressure(opening) 2", "Port 2 Delta Pressure(opening)", 0x000000, "Command", "Pressure", 26 },
+    { "ILCmdvCmdOpen", "ILCmdvCmdOpen2", "ILCmdvCmdOpenDiff", "Pilot Relay Command(opening) 1",
+        "Pilot Relay Command(opening) 2", "Pilot Relay Command(opening) Delta", 0x990033, "Command", "Position", 30 },
+    { "ILPosnvCmdOpen", "ILPosnvCmdOpen2", "ILPosnvCmdOpenDiff", "Pilot Relay Position(opening) 1",
+        "Pilot Relay Position(opening) 2", "Pilot Relay Position(opening) Delta", 0xCC00FF, "Command", "Position", 18 },
+    { "PosnvCmdClose", "PosnvCmdClose2", "PosnvCmdCloseDiff", "Position(closing) 1", "Position(closing) 2",
+        "Position(closing) Delta", 0xCC0099, "Command", "Position", 22 },
+    { "Port1vCmdClose", "Port1vCmdClose2", "Port1vCmdCloseDiff", "Port 1 Pressure(closing) 1",
+        "Port 1 Pressure(closing) 2", "Port 1 Delta Pressure(closing)", 0x008B00, "Command", "Pressure", 25 },
+    { "Port2vCmdClose", "Port2vCmdClose2", "Port2vCmdCloseDiff", "Port 2 Pressure(closing) 1",
+        "Port 2 Pressure(closing) 2", "Port 2 Delta Pressure(closing)", 0x000080, "Command", "Pressure", 28 },
+    { "ILCmdvCmdClose", "ILCmdvCmdClose2", "ILCmdvCmdCloseDiff", "Pilot Relay Command(closing) 1",
+        "Pilot Relay Command(closing) 2", "Pilot Relay Command(closing) Delta", 0x0066FF, "Command", "Position", 30 },
+    { "ILPosnvCmdClose", "ILPosnvCmdClose2", "ILPosnvCmdCloseDiff", "Pilot Relay Position(closing) 1",
+        "Pilot Relay Position(closing) 2", "Pilot Relay Position(closing) Delta", 0x006400, "Command", "Position", 32 },
+} };
+
+constexpr std::array<CompareSignal, 3> FrictionSignals { {
+    { "Friction", "Friction2", "FrictionDiff", "Friction 1", "Friction 2", "Friction Delta",
+        0x0A0AFF, "Position", "FrictionY", 30 },
+    { "ThrustOpen", "ThrustOpen2", "ThrustOpenDiff", "Thrust (opening) 1", "Thrust (opening) 2",
+        "Thrust (opening) Delta", 0xC00000, "Position", "FrictionY", 18 },
+    { "ThrustClose", "ThrustClose2", "ThrustCloseDiff", "Thrust (closing) 1", "Thrust (closing) 2",
+        "Thrust (closing) Delta", 0x00FF00, "Position", "FrictionY", 32 },
+} };
+} // namespace
+
+const std::array<ChannelRow, ChannelCount> Rows = JoinedRows(
+    JoinedRows(CompareChannelRows(CompareTimeSignals), CompareChannelRows(PressureSignals)),
+    JoinedRows(CompareChannelRows(CommandSignals), CompareChannelRows(FrictionSignals)));
+
+// clang-format off
 const std::array<const char*, ChannelCount> HidingOrder {
     "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS",
     "Position2", "Command2", "Port1_2", "Port2_2", "ILCmd2", "ILPOS2",
@@ -177,14 +146,7 @@ void CRampCompareReport::SetupDestPlotChannels(IXYPlotPtr plot)
     ModuleStateGuard moduleState;
     if (!plot)
         throw ComError(ComError::InvalidPointer, QStringLiteral("No compare plot"));
-    plot->RemoveAllChannels();
-    for (int k = 0; k < RampCompare::ChannelCount; ++k)
-        plot->AddChannel();
-    int index = 0;
-    for (const RampCompare::ChannelRow& row : RampCompare::Rows) {
-        CreateRampChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, RampCompare::Rows.data(), RampCompare::Rows.size());
     hideAll(plot);
 }
 

@@ -11,6 +11,77 @@ QString yesNo(uint8_t flag)
     return flag == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
+// One field of the report: a fixed label, a text of the record, or a flag.
+struct Field {
+    const char* key;
+    const char* label = nullptr;
+    AutoString CRampCompareReport::*value = nullptr;
+    uint8_t CRampCompareReport::*flag = nullptr;
+};
+
+using R = CRampCompareReport;
+
+// In the order they are filled.
+const Field Fields[] = {
+    { "FIleSettingsLbl", "File Information" },
+    { "File1Lbl", "File#1" },
+    { "File1TagLbl", "Tag:" },
+    { "Tag1Value", nullptr, &R::m_strTag1 },
+    { "File1DateLbl", "File Date:" },
+    { "TestDate1Value", nullptr, &R::m_strTestDate1 },
+    { "File1NameLbl", "Filename:" },
+    { "FileName1Value", nullptr, &R::m_strFileName1 },
+    { "File2Lbl", "File#2" },
+    { "File2TagLbl", "Tag:" },
+    { "Tag2Value", nullptr, &R::m_strTag2 },
+    { "File2DateLbl", "File Date:" },
+    { "TestDate2Value", nullptr, &R::m_strTestDate2 },
+    { "File2NameLbl", "Filename:" },
+    { "FileName2Value", nullptr, &R::m_strFileName2 },
+    { "StartPos1Lbl", "Start Position:" },
+    { "StartPosn", nullptr, &R::m_strStartPosition1 },
+    { "StopPos1Lbl", "Stop Position:" },
+    { "StopPosn", nullptr, &R::m_strStopPosition1 },
+    { "HoldTime1Lbl", "Hold Time:" },
+    { "HoldTime", nullptr, &R::m_strHoldTime1 },
+    { "TestDur1Lbl", "Test Duration:" },
+    { "TestDuration", nullptr, &R::m_strTestDuration1 },
+    { "StartPosn2", nullptr, &R::m_strStartPosition2 },
+    { "StopPosn2", nullptr, &R::m_strStopPosition2 },
+    { "HoldTime2", nullptr, &R::m_strHoldTime2 },
+    { "TestDuration2", nullptr, &R::m_strTestDuration2 },
+    { "SingleActing1Lbl", "Single Acting:" },
+    { "SingleAct1Value", nullptr, nullptr, &R::m_bSingleActing1 },
+    { "SingleAct2Value", nullptr, nullptr, &R::m_bSingleActing2 },
+    { "BiDir1Lbl", "Bi-directional:" },
+    { "BiDir1Value", nullptr, nullptr, &R::m_bBiDirectional1 },
+    { "BiDir2Value", nullptr, nullptr, &R::m_bBiDirectional2 },
+    { "SensorsAvail1Lbl", "Sensors Available:" },
+    { "SensorsAvail1Value", nullptr, nullptr, &R::m_bPressureSensor1 },
+    { "SensorsAvail2Value", nullptr, nullptr, &R::m_bPressureSensor2 },
+    { "SLenLabel1", "Stroke Length:" },
+    { "SLenValue1", nullptr, &R::m_strStrokeLength1 },
+    { "SLenValue2", nullptr, &R::m_strStrokeLength2 },
+    { "SLenUnit", nullptr, &R::m_strStrokeLengthUnit },
+    { "ActSizeLbl1", "Actuator Size:" },
+    { "ActSizeValue1", nullptr, &R::m_strActuatorSize1 },
+    { "ActSizeValue2", nullptr, &R::m_strActuatorSize2 },
+    { "ActSizeUnit2", nullptr, &R::m_strActuatorSizeUnit },
+    { "SpringSetLbl", "Spring Set" },
+    { "SprRateLbl", "Spring Rate:" },
+    { "SprRateValue1", nullptr, &R::m_strSpringRate1 },
+    { "SprRateValue2", nullptr, &R::m_strSpringRate2 },
+    { "SprRateUnit", nullptr, &R::m_strSpringRateUnit },
+    { "SprInitLbl", "Spring Initial:" },
+    { "SprInitValue1", nullptr, &R::m_strSpringInitial1 },
+    { "SprInitValue2", nullptr, &R::m_strSpringInitial2 },
+    { "SprInitUnit", nullptr, &R::m_strSpringPressureUnit },
+    { "SprFinLbl", "Spring Final:" },
+    { "SprFinValue1", nullptr, &R::m_strSpringFinal1 },
+    { "SprFinValue2", nullptr, &R::m_strSpringFinal2 },
+    { "SprFinUnit", nullptr, &R::m_strSpringPressureUnit },
+};
+
 } // namespace
 
 void GenerateRampCompareReport(CRampCompareReport record, IXYPlotPtr plot, IReportPtr report, IPrinterPtr printer,
@@ -37,66 +108,16 @@ void GenerateRampCompareReport(CRampCompareReport record, IXYPlotPtr plot, IRepo
         descriptor.pictures.push_back(
             { picturePlot, [&] { record.SetFrictionView(plot); }, FrictionPicture, QStringLiteral("RampGrph4") });
     descriptor.fields = [&record](const ReportFrameFields& fields) {
-        const auto set
-            = [&fields](const char* key, const QString& text) { fields.setText(QString::fromLatin1(key), text); };
-        const auto value = [&set](const char* key, const AutoString& text) { set(key, text.toQString()); };
-        set("FIleSettingsLbl", QStringLiteral("File Information"));
-        set("File1Lbl", QStringLiteral("File#1"));
-        set("File1TagLbl", QStringLiteral("Tag:"));
-        value("Tag1Value", record.m_strTag1);
-        set("File1DateLbl", QStringLiteral("File Date:"));
-        value("TestDate1Value", record.m_strTestDate1);
-        set("File1NameLbl", QStringLiteral("Filename:"));
-        value("FileName1Value", record.m_strFileName1);
-        set("File2Lbl", QStringLiteral("File#2"));
-        set("File2TagLbl", QStringLiteral("Tag:"));
-        value("Tag2Value", record.m_strTag2);
-        set("File2DateLbl", QStringLiteral("File Date:"));
-        value("TestDate2Value", record.m_strTestDate2);
-        set("File2NameLbl", QStringLiteral("Filename:"));
-        value("FileName2Value", record.m_strFileName2);
-        set("StartPos1Lbl", QStringLiteral("Start Position:"));
-        value("StartPosn", record.m_strStartPosition1);
-        set("StopPos1Lbl", QStringLiteral("Stop Position:"));
-        value("StopPosn", record.m_strStopPosition1);
-        set("HoldTime1Lbl", QStringLiteral("Hold Time:"));
-        value("HoldTime", record.m_strHoldTime1);
-        set("TestDur1Lbl", QStringLiteral("Test Duration:"));
-        value("TestDuration", record.m_strTestDuration1);
-        value("StartPosn2", record.m_strStartPosition2);
-        value("StopPosn2", record.m_strStopPosition2);
-        value("HoldTime2", record.m_strHoldTime2);
-        value("TestDuration2", record.m_strTestDuration2);
-        set("SingleActing1Lbl", QStringLiteral("Single Acting:"));
-        set("SingleAct1Value", yesNo(record.m_bSingleActing1));
-        set("SingleAct2Value", yesNo(record.m_bSingleActing2));
-        set("BiDir1Lbl", QStringLiteral("Bi-directional:"));
-        set("BiDir1Value", yesNo(record.m_bBiDirectional1));
-        set("BiDir2Value", yesNo(record.m_bBiDirectional2));
-        set("SensorsAvail1Lbl", QStringLiteral("Sensors Available:"));
-        set("SensorsAvail1Value", yesNo(record.m_bPressureSensor1));
-        set("SensorsAvail2Value", yesNo(record.m_bPressureSensor2));
-        set("SLenLabel1", QStringLiteral("Stroke Length:"));
-        value("SLenValue1", record.m_strStrokeLength1);
-        value("SLenValue2", record.m_strStrokeLength2);
-        value("SLenUnit", record.m_strStrokeLengthUnit);
-        set("ActSizeLbl1", QStringLiteral("Actuator Size:"));
-        value("ActSizeValue1", record.m_strActuatorSize1);
-        value("ActSizeValue2", record.m_strActuatorSize2);
-        value("ActSizeUnit2", record.m_strActuatorSizeUnit);
-        set("SpringSetLbl", QStringLiteral("Spring Set"));
-        set("SprRateLbl", QStringLiteral("Spring Rate:"));
-        value("SprRateValue1", record.m_strSpringRate1);
-        value("SprRateValue2", record.m_strSpringRate2);
-        value("SprRateUnit", record.m_strSpringRateUnit);
-        set("SprInitLbl", QStringLiteral("Spring Initial:"));
-        value("SprInitValue1", record.m_strSpringInitial1);
-        value("SprInitValue2", record.m_strSpringInitial2);
-        value("SprInitUnit", record.m_strSpringPressureUnit);
-        set("SprFinLbl", QStringLiteral("Spring Final:"));
-        value("SprFinValue1", record.m_strSpringFinal1);
-        value("SprFinValue2", record.m_strSpringFinal2);
-        value("SprFinUnit", record.m_strSpringPressureUnit);
+        for (const Field& field : Fields) {
+            QString text;
+            if (field.label)
+                text = QString::fromUtf8(field.label);
+            else if (field.value)
+                text = (record.*field.value).toQString();
+            else
+                text = yesNo(record.*field.flag);
+            fields.setText(QString::fromLatin1(field.key), text);
+        }
     };
     ReportFrame::Generate(descriptor, header, report, printer, definitionPath, page);
 }

@@ -17,13 +17,9 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
     // nine settings points (start, stop, hold, date, flags, unit).
     CStepTestReport step;
     StepTestFile::readRecord(lookup, step);
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    const auto datePart = [&settings](int index) {
-        return QString::number(static_cast<uint16_t>(HiddenChannelInteger(ResultFileFrame::valueAt(settings, index))));
-    };
     FileValues values;
     values.tag = step.m_strTag.toQString();
-    values.testDate = datePart(3) + QLatin1Char('/') + datePart(4) + QLatin1Char('/') + datePart(5);
+    values.testDate = CompareFileDate(ResultFileFrame::required(lookup, ResultChannelName::TestSettings), 3);
     values.start = step.m_strStartPosition.toQString();
     values.stop = step.m_strStopPosition.toQString();
     values.hold = step.m_strHoldTime.toQString();
@@ -31,11 +27,6 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
     values.pressureSensor = step.m_bPressureSensor;
     values.unitText = StepTestFile::pressureUnitText(step.m_nPressureUnit);
     return values;
-}
-
-QString pressureAxisTitle(const QString& unitText)
-{
-    return QStringLiteral("Pressure [") + unitText + QLatin1Char(']');
 }
 
 } // namespace StepCompare
@@ -50,9 +41,25 @@ using StepTestChannels::TimeAxis;
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
-std::optional<std::pair<QString, FileValues>> openFile(const IPlotPtr& scratch)
+std::optional<CompareFile<FileValues>> openFile(const IPlotPtr& scratch)
 {
-    return OpenCompareFile(OpenTitle, OpenFilter, QStringLiteral("stp"), scratch, &StepCompare::read);
+    return OpenCompareFile(OpenDialog, scratch, &StepCompare::read);
+}
+
+// What the record keeps of each file; a new comparison empties both files'
+// identity and puts "0.0" in their settings.
+const CompareRecordLayout<CStepTestCompareReport, FileValues>& layout()
+{
+    using R = CStepTestCompareReport;
+    using V = FileValues;
+    static const CompareRecordLayout<R, V> fields = CompareRecordWithPositions<R, V>(&R::m_strFile1, &R::m_strFile2,
+        {
+            CompareTextField(&R::m_strHoldTime1, &R::m_strHoldTime2, &V::hold, "0.0"),
+            CompareTextField(&R::m_strPressureUnit1, &R::m_strPressureUnit2, &V::unitText),
+            CompareByteField(&R::m_bSingleActing1, &R::m_bSingleActing2, &V::singleActing),
+            CompareByteField(&R::m_bPressureSensor1, &R::m_bPressureSensor2, &V::pressureSensor),
+        });
+    return fields;
 }
 
 void copy(const IPlotPtr& from, const IPlotPtr& to, const char* name, bool shown)
@@ -73,25 +80,12 @@ bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
 {
     ModuleStateGuard moduleState;
     return TakeCompareFile1(
-        openFile(scratch), visible,
-        { &m_strTag1, &m_strTag2, &m_strTestDate1, &m_strTestDate2, &m_strFile1, &m_strFile2 },
-        { &m_strStartPosition1, &m_strStartPosition2, &m_strStopPosition1, &m_strStopPosition2, &m_strHoldTime1,
-            &m_strHoldTime2 },
-        [&](const QString& path, const FileValues& values) {
-            const QString title = pressureAxisTitle(values.unitText);
-            m_strFile1 = AutoString(path);
-            m_strStartPosition1 = AutoString(values.start);
-            m_strStopPosition1 = AutoString(values.stop);
-            m_strHoldTime1 = AutoString(values.hold);
-            m_strTestDate1 = AutoString(values.testDate);
-            m_bSingleActing1 = values.singleActing;
-            m_bPressureSensor1 = values.pressureSensor;
-            visible->YAxisByName(PressureAxis)->SetTitle(title);
-            m_strPressureUnit1 = AutoString(values.unitText);
-            m_strTag1 = AutoString(values.tag);
+        openFile(scratch), visible, *this, layout(),
+        [&](const CompareFile<FileValues>& file) {
+            PutCompareFile(*this, 1, file, layout());
+            visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
         },
-        [&](const FileValues& values) {
-            const QString title = pressureAxisTitle(values.unitText);
+        [&](const CompareFile<FileValues>& file) {
             ResetGridView(visible);
             const bool pressure = m_bPressureSensor1 != 0;
             const bool port2 = pressure && m_bSingleActing1 == 0;
@@ -104,7 +98,7 @@ bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
             copy(scratch, visible, "PvPPort1", pressure);
             copy(scratch, visible, "PvPPort2", port2);
             fitAxes(visible);
-            visible->YAxisByName(PressureAxis)->SetTitle(title);
+            visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
             StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
         });
 }
@@ -116,17 +110,7 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
     // compared) leaves it as shown before.
     return TakeCompareFile2(
         openFile(scratch), *this, parent,
-        [this](const QString& path, const FileValues& values) {
-            m_strFile2 = AutoString(path);
-            m_strStartPosition2 = AutoString(values.start);
-            m_strStopPosition2 = AutoString(values.stop);
-            m_strHoldTime2 = AutoString(values.hold);
-            m_strTestDate2 = AutoString(values.testDate);
-            m_bSingleActing2 = values.singleActing;
-            m_bPressureSensor2 = values.pressureSensor;
-            m_strPressureUnit2 = AutoString(values.unitText);
-            m_strTag2 = AutoString(values.tag);
-        },
+        [this](const CompareFile<FileValues>& file) { PutCompareFile(*this, 2, file, layout()); },
         [this] {
             return SameSettings(m_strStartPosition1, m_strStartPosition2, m_strStopPosition1, m_strStopPosition2,
                 m_strHoldTime1, m_strHoldTime2, m_bPressureSensor1, m_bPressureSensor2, m_bSingleActing1,
@@ -145,5 +129,5 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
         },
         // The channels copied before a failure stay; the caller is told that
         // the comparison is not complete.
-        MismatchedChannels, LoadCaption);
+        { std::nullopt, CompareLoadText::MismatchedChannels, CompareLoadText::LoadCaption });
 }

@@ -40,14 +40,7 @@ void hideAll(const IPlotPtr& plot)
 void CStepTestCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    plot->RemoveAllChannels();
-    for (size_t k = 0; k < StepCompare::Rows.size(); ++k)
-        plot->AddChannel();
-    int index = 0;
-    for (const StepCompare::ChannelRow& row : StepCompare::Rows) {
-        CreateChannels(plot, AutoString(QStringLiteral("Channel %1").arg(++index)), AutoString(row.name),
-            AutoString(row.title), int32_t(row.colour), AutoString(row.xAxis), AutoString(row.yAxis), row.style);
-    }
+    LayOutChannels(plot, StepCompare::Rows.data(), StepCompare::Rows.size());
 }
 
 void CStepTestCompareReport::ResetGridView(IPlotPtr plot)

@@ -336,6 +336,43 @@ TEST_F(RampCompareTest, FileTwoCopiesWithMarkersAndTheDifferencesAtFileOnesPosit
     EXPECT_EQ(channel("ILPosnvCmdCloseDiff")->Count(), 40);
 }
 
+TEST_F(RampCompareTest, AFileTwoNotAllCopiedSaysSoAndAViewThatThenFailsPutsFileTwoBack)
+{
+    ASSERT_TRUE(load1(rampFile(QStringLiteral("one.rmp"), FileSpec {})));
+    const QString two = rampFile(QStringLiteral("two.rmp"), FileSpec {});
+    ASSERT_TRUE(load2(two));
+    // The compare plot has lost file 2's opening port 1 pressure channel: the
+    // copies stop there, and the view cannot hide it afterwards.
+    channel("PvPPort12")->SetName(QStringLiteral("Elsewhere"));
+    FileSpec third;
+    third.offset = 1.0;
+    third.tag = "FV-11";
+    const QString path = rampFile(QStringLiteral("three.rmp"), third);
+    prompts().clearRecords();
+    prompts().answerFile(path, QStringLiteral("Open Ramp Test Results"));
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("Failed to Load Channels due to mismatched settings."));
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+    EXPECT_FALSE(m_record.LoadFile_2(scratch(), compare(), &m_page, m_header));
+    ASSERT_EQ(prompts().messages().size(), 2u);
+    for (const auto& message : prompts().messages()) {
+        EXPECT_EQ(message.caption, QStringLiteral("LOAD")) << message.text.toStdString();
+        EXPECT_EQ(message.owner, nullptr) << message.text.toStdString();
+    }
+    // What was copied before the missing channel holds the new file 2, the
+    // port differences of the time signals included; what follows it still
+    // holds the file 2 shown before.
+    struct Point {
+        const char* name;
+        double y3;
+    };
+    for (const Point& p : { Point { "Position2", 4.0 }, Point { "Port2_2", 4.0 }, Point { "Port2Diff", -1.0 },
+             Point { "ILPOSDiff", -1.0 }, Point { "PvPPort22", 3.0 }, Point { "PvPPort2Diff", 0.0 },
+             Point { "PosnvCmdOpen2", 3.0 }, Point { "ThrustClose2", 3.0 } })
+        EXPECT_DOUBLE_EQ(channel(p.name)->GetY(3), p.y3) << p.name;
+    EXPECT_EQ(m_record.m_strFileName2.toQString(), two);
+    EXPECT_EQ(m_record.m_strTag2.toQString(), QStringLiteral("FV-9"));
+}
+
 TEST_F(RampCompareTest, OnlyOtherRecordedSettingsAskAndCancelKeepsTheComparisonOfFileOne)
 {
     struct Case {
