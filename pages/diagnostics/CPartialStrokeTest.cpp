@@ -352,7 +352,8 @@ void CPartialStrokeTest::ReadPstSignatureBlock()
     takeSamples(readSignatureBlock(), QStringLiteral("CPartialStrokeTest ReadPstSignatureBlock"), m_SampleIndex,
         [this](int sample, const SignatureWords& words) {
             const double fullScale = data().MiscLong69Value;
-            const auto percent = [](int16_t word) { return word * 0.01; };
+            // Its pressures scale in one product, as the partial stroke page always has.
+            const auto percent = [](int16_t word) { return DiagnosticTestRules::percentOf(word); };
             const auto pressure = [fullScale](int16_t word) { return word * fullScale * 0.0001; };
             plotAgainstTime(sample * m_SampleInterval, scaled(words, percent, pressure));
         });

@@ -122,8 +122,7 @@ void CRampTest::plotSample(double t, const SignalSample& sample)
 
 void CRampTest::seedRampChannels()
 {
-    const auto pressure = [this](uint16_t word) { return pressureOf(word, m_PressureSpan); };
-    plotSample(0.0, startSample(GetWindowNumber(control(StartEdit)), pressure));
+    plotSample(0.0, startSampleOfFullScale(GetWindowNumber(control(StartEdit)), m_PressureSpan));
     m_SampleIndex = 1;
     setProgress(0);
 }
@@ -161,9 +160,7 @@ void CRampTest::readRampSignatureBlock()
     setWindowText(StatusEdit, QStringLiteral("Retrieving signature"));
     takeSamples(samples, QStringLiteral("CRampTest ReadRampSignatureBlock"), block,
         [this](int sample, const SignatureWords& words) {
-            const auto percent = [](int16_t word) { return percentOf(word); };
-            const auto pressure = [this](int16_t word) { return pressureOf(word, m_PressureSpan); };
-            const SignalSample values = scaled(words, percent, pressure);
+            const SignalSample values = scaledOfFullScale(words, m_PressureSpan);
             plotSample(sample * m_Base.sampleInterval, values);
             // Nothing reads the rows back; their values are kept at zero.
             int status = 0;

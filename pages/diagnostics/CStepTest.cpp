@@ -346,8 +346,7 @@ void CStepTest::plotSample(double t, const SignalSample& sample)
 
 void CStepTest::SeedStartPoint()
 {
-    const auto pressure = [this](uint16_t word) { return pressureOf(word, m_PressureScale); };
-    plotSample(0.0, startSample(GetWindowFloat(control(StartEdit)), pressure));
+    plotSample(0.0, startSampleOfFullScale(GetWindowFloat(control(StartEdit)), m_PressureScale));
     ++m_SampleCount;
     setProgress(std::min(m_SampleCount, LastProgress));
 }
@@ -356,9 +355,7 @@ void CStepTest::ReadSignatureBlock()
 {
     takeSamples(readSignatureBlock(), QStringLiteral("CStepTest ReadSignatureBlock"), m_SampleCount,
         [this](int sample, const SignatureWords& words) {
-            const auto percent = [](int16_t word) { return percentOf(word); };
-            const auto pressure = [this](int16_t word) { return pressureOf(word, m_PressureScale); };
-            plotSample(sample * m_SampleInterval, scaled(words, percent, pressure));
+            plotSample(sample * m_SampleInterval, scaledOfFullScale(words, m_PressureScale));
         });
     m_SampleCount += 2;
     setProgress(std::min(m_SampleCount, LastProgress));

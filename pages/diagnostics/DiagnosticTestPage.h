@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagnosticTestRules.h"
 #include "MultiTestRun.h"
 #include "StripPage.h"
 #include "TestPageHandBack.h"
@@ -136,12 +137,24 @@ protected:
         const StartReadings now = readStartReadings();
         return { start, start, now.relayCommand, now.relayPosition, pressure(now.port1), pressure(now.port2) };
     }
+    // The first sample with its pressures in hundredths of a percent of `fullScale`.
+    SignalSample startSampleOfFullScale(double start, double fullScale)
+    {
+        return startSample(
+            start, [fullScale](uint16_t word) { return DiagnosticTestRules::pressureOf(word, fullScale); });
+    }
     // A sample's words as the plot shows them, through the page's own scales.
     template <class Percent, class Pressure>
     static SignalSample scaled(const SignatureWords& words, Percent percent, Pressure pressure)
     {
         return { percent(words.command), percent(words.position), percent(words.relayCommand),
             percent(words.relayPosition), pressure(words.port1), pressure(words.port2) };
+    }
+    // A sample's words in hundredths of a percent, its pressures of `fullScale`.
+    static SignalSample scaledOfFullScale(const SignatureWords& words, double fullScale)
+    {
+        return scaled(words, [](int16_t word) { return DiagnosticTestRules::percentOf(word); },
+            [fullScale](int16_t word) { return DiagnosticTestRules::pressureOf(word, fullScale); });
     }
     // One read of the recorded signature: its two samples, or nothing when
     // no values came.

@@ -8,11 +8,6 @@
 namespace PartialStrokeRules
 {
 
-bool positionValid(double percent)
-{
-    return percent >= -5.0 && percent <= 105.0;
-}
-
 bool timeToTargetValid(double seconds)
 {
     return seconds >= 0.0 && seconds <= 655.0;

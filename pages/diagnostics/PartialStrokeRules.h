@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagnosticTestRules.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -10,12 +12,12 @@
 namespace PartialStrokeRules
 {
 
-inline const QString PositionTip = QStringLiteral("Please enter values between -5 and 105");
+using DiagnosticTestRules::PositionTip;
+using DiagnosticTestRules::positionValid;
 inline const QString TimeToTargetTip = QStringLiteral("Please enter integer values between 0 and 655.");
 inline const QString DurationTip = QStringLiteral("Please enter integer values between 2 and 655.");
 
 // Both ends included; fractions are accepted.
-bool positionValid(double percent); // -5 .. 105
 bool timeToTargetValid(double seconds); // 0 .. 655
 bool durationValid(double seconds); // 2 .. 655
 

@@ -8,11 +8,6 @@
 namespace RampTestRules
 {
 
-bool positionValid(double percent)
-{
-    return percent >= -5.0 && percent <= 105.0;
-}
-
 bool holdTimeValid(double seconds)
 {
     return seconds >= 2.0 && seconds <= 30.0;
@@ -48,21 +43,6 @@ TimeBase timeBase(double duration, double hold, bool bidirectional)
     base.sampleInterval = base.totalTime / samples;
     base.lastProgress = samples - 1;
     return base;
-}
-
-double percentOf(int16_t word)
-{
-    return word * 0.01;
-}
-
-double pressureOf(int16_t word, double fullScale)
-{
-    return word * 0.01 * fullScale * 0.01;
-}
-
-double pressureOf(uint16_t word, double fullScale)
-{
-    return word * 0.01 * fullScale * 0.01;
 }
 
 ThrustWindow thrustWindow(float start, float stop)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagnosticTestRules.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,12 +14,14 @@
 namespace RampTestRules
 {
 
-inline const QString PositionTip = QStringLiteral("Please enter values between -5 and 105");
+using DiagnosticTestRules::PositionTip;
+using DiagnosticTestRules::positionValid;
+using DiagnosticTestRules::percentOf;
+using DiagnosticTestRules::pressureOf;
 inline const QString HoldTimeTip = QStringLiteral("Please enter integer values between 2 and 30");
 inline const QString DurationTip = QStringLiteral("Please enter integer values between 1 and 300");
 
 // Ranges, ends included; fractions are accepted.
-bool positionValid(double percent); // -5 to 105 %
 bool holdTimeValid(double seconds); // 2 to 30 s
 bool durationValid(double seconds); // 1 to 300 s
 
@@ -40,11 +44,6 @@ struct TimeBase {
 };
 TimeBase timeBase(double duration, double hold, bool bidirectional);
 
-// A signal word (hundredths of a percent) as percent; a port pressure word
-// (hundredths of a percent of the full scale) in the pressure unit.
-double percentOf(int16_t word);
-double pressureOf(int16_t word, double fullScale);
-double pressureOf(uint16_t word, double fullScale);
 
 struct Point {
     double x = 0.0;

@@ -6,11 +6,6 @@
 namespace StepTestRules
 {
 
-bool positionValid(double percent)
-{
-    return percent >= -5.0 && percent <= 105.0;
-}
-
 bool holdTimeValid(double seconds)
 {
     return seconds >= 2.0 && seconds <= 300.0;
@@ -32,21 +27,6 @@ double totalTime(float holdSeconds)
 double sampleInterval(float holdSeconds)
 {
     return totalTime(holdSeconds) / SamplesPerTest;
-}
-
-double percentOf(int16_t word)
-{
-    return word * 0.01;
-}
-
-double pressureOf(int16_t word, double fullScale)
-{
-    return word * 0.01 * fullScale * 0.01;
-}
-
-double pressureOf(uint16_t word, double fullScale)
-{
-    return word * 0.01 * fullScale * 0.01;
 }
 
 } // namespace StepTestRules

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagnosticTestRules.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -10,11 +12,12 @@
 namespace StepTestRules
 {
 
-inline const QString PositionTip = QStringLiteral("Please enter values between -5 and 105");
+using DiagnosticTestRules::PositionTip;
+using DiagnosticTestRules::positionValid;
+using DiagnosticTestRules::percentOf;
+using DiagnosticTestRules::pressureOf;
 inline const QString HoldTimeTip = QStringLiteral("Please enter integer values between 2 and 300");
 
-// Start and stop positions: -5 to 105 %, both included.
-bool positionValid(double percent);
 // Hold time: 2 to 300 s, both included; fractions are accepted.
 bool holdTimeValid(double seconds);
 
@@ -32,11 +35,5 @@ inline constexpr int LastProgress = 207;
 double totalTime(float holdSeconds);
 double sampleInterval(float holdSeconds);
 
-// A signal word (hundredths of a percent) as percent; a port pressure word
-// (hundredths of a percent of the full scale) in the pressure unit.
-double percentOf(int16_t word);
-double pressureOf(int16_t word, double fullScale);
-// An unsigned pressure word of Read_Pressure.
-double pressureOf(uint16_t word, double fullScale);
 
 } // namespace StepTestRules
