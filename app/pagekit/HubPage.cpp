@@ -12,6 +12,7 @@ HubPage::HubPage(PageContext& context, const QString& className, int dialogId, c
 void HubPage::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
+    createHubControls();
     connectNavigation(m_buttons);
     setToolTips(StripToolTips);
     setToolTips(m_toolTips);

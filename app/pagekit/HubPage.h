@@ -19,8 +19,14 @@ public:
     HubPage(PageContext& context, const QString& className, int dialogId, const PageTemplate& pageTemplate,
         std::span<const NavigationButton> buttons, const ToolTipTable& toolTips, QWidget* parent = nullptr);
 
-    // The strip, the buttons connected, the strip's tooltips and the hub's.
+    // The strip, the hub's own controls, the buttons connected, the strip's
+    // tooltips and the hub's.
     void OnInitialUpdate() override;
+
+protected:
+    // The controls a hub makes beyond its template, before its tooltips are
+    // given (they may name them).
+    virtual void createHubControls() {}
 
 private:
     std::span<const NavigationButton> m_buttons;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "StripPage.h"
+#include "HubPage.h"
 
 // The page "Alarms" (dialog 285), the hub of the alarm pages: buttons to the
 // other main pages and to the three alarm pages, and the status strip.
-class CAlarmsView : public StripPage
+class CAlarmsView : public HubPage
 {
     Q_OBJECT
 
@@ -31,7 +31,7 @@ public:
     // Where each button leads: the tree item of a page code.
     static const NavigationButton NavigationButtons[8];
 
+    // Every button stays enabled on both models; a tree item the device does
+    // not offer is simply not selected.
     explicit CAlarmsView(PageContext& context, QWidget* parent = nullptr);
-
-    void OnInitialUpdate() override;
 };

@@ -6,18 +6,8 @@
 #include "controls/WinColor.h"
 
 CHealthMain::CHealthMain(PageContext& context, QWidget* parent)
-    : StripPage(context, QStringLiteral("CHealthMain"), DialogId, StripTimer::OnActivation, parent)
+    : HubPage(context, QStringLiteral("CHealthMain"), DialogId, Template, NavigationButtons, ToolTips, parent)
 {
-    buildPage(Template);
-}
-
-void CHealthMain::OnInitialUpdate()
-{
-    StripPage::OnInitialUpdate();
-    createBars();
-    connectNavigation(NavigationButtons);
-    setToolTips(StripToolTips);
-    setToolTips(ToolTips);
 }
 
 void CHealthMain::createBars()

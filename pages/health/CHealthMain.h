@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HealthHubRules.h"
-#include "StripPage.h"
+#include "HubPage.h"
 
 #include "controls/LinearGauge.h"
 
@@ -13,7 +13,7 @@
 // three bars (healthy, warning, alarm) that follow the device's worst-case
 // words, a button per row to its detailed page, and the buttons to the other
 // hub pages.
-class CHealthMain : public StripPage
+class CHealthMain : public HubPage
 {
     Q_OBJECT
 
@@ -74,7 +74,6 @@ public:
 
     explicit CHealthMain(PageContext& context, QWidget* parent = nullptr);
 
-    void OnInitialUpdate() override;
     void ActivatePage() override;
 
     // Timer 3000: one worst-case read, then the warning and alarm bars.
@@ -84,6 +83,10 @@ public:
     {
         return m_pBars[static_cast<size_t>(int(column) * HealthHubRules::RowCount + row)];
     }
+
+protected:
+    // The twelve bars, made before the tooltips that name them.
+    void createHubControls() override { createBars(); }
 
 private:
     void createBars();
