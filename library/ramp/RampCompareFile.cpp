@@ -13,21 +13,12 @@
 namespace RampCompare
 {
 
-namespace
-{
-constexpr int SettingsPoints = 18;
-} // namespace
-
 FileValues read(const ResultFileFrame::ChannelLookup& lookup)
 {
-    // A file of another test lacks some of the ramp's signal channels; the
-    // settings must be all there, spring values included, whatever the
-    // direction flag says.
-    for (const char* name : RampTestChannels::SignalsInHidingOrder)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    ResultFileFrame::valueAt(settings, SettingsPoints - 1);
-    RampTestFile::checkSettings(settings);
+    // Unlike a load, the comparison shows the spring values whatever the
+    // direction flag says, so every settings point must be there.
+    const PlotChannelData& settings = CheckResultFile(RampTestFile::family(), lookup);
+    ResultFileFrame::valueAt(settings, RampTestFile::SettingsPoints - 1);
     const PlotChannelData& tag = ResultFileFrame::required(lookup, ResultChannelName::TagName);
 
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };

@@ -85,11 +85,6 @@ const ResultFileFamily<CRampReport>& family()
     return ramps;
 }
 
-void checkSettings(const PlotChannelData& settings)
-{
-    CheckResultSettings(family().settings, settings, family().measuredPoints);
-}
-
 QString pressureUnitText(int unitCode)
 {
     return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerSqCm);

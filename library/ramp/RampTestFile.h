@@ -25,11 +25,6 @@ QString lengthUnitText(int unitCode);
 // The pressure axis title a load gives: "Pressure [kPa ]".
 QString pressureAxisTitle(int unitCode);
 
-// Refuses, with ComError, settings that no page can hold (ResultFileFrame::
-// checkSettings); the spring initial, final and rate, worked out from the
-// run, need only be finite.
-void checkSettings(const PlotChannelData& settings);
-
 // Reads a ramp test file held in the plot (or in loaded channels) into the
 // record: ComError, with the record maybe half filled, unless the file has
 // the 23 signal channels, "TagName" and the settings points the loader reads
