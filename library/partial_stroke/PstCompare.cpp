@@ -7,6 +7,7 @@
 #include "automation/NumberText.h"
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
 #include "core/SettingsComparison.h"
 #include "partial_stroke/CPSTCompareReport.h"
 
@@ -110,13 +111,13 @@ AutoString difference(const AutoString& first, const AutoString& second)
 void CPSTCompareReport::SetupSrcPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    PstChannels::LayOut(plot, PstChannels::ScratchRows.data(), PstChannels::ScratchRows.size());
+    LayOutChannels(plot, PstChannels::ScratchRows.data(), PstChannels::ScratchRows.size());
 }
 
 void CPSTCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    PstChannels::LayOut(plot, PstChannels::CompareRows.data(), PstChannels::CompareRows.size());
+    LayOutChannels(plot, PstChannels::CompareRows.data(), PstChannels::CompareRows.size());
 }
 
 bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
