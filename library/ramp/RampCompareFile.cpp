@@ -184,13 +184,12 @@ void setUnits(CRampCompareReport& record, const FileValues& values)
 {
     record.m_nPressureUnit = values.pressureUnit;
     record.m_nLengthUnit = values.lengthUnit;
-    const QString lengthUnit = RampTestFile::lengthUnitText(record.m_nLengthUnit);
-    record.m_strSpringPressureUnit = AutoString(RampCompare::pressureUnitText(record.m_nPressureUnit));
-    record.m_strStrokeLengthUnit = AutoString(lengthUnit);
-    record.m_strActuatorSizeUnit
-        = AutoString(record.m_nLengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
-    record.m_strSpringRateUnit = AutoString((record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg"))
-        + QStringLiteral("/") + lengthUnit);
+    const RampTestFile::UnitTexts units
+        = RampTestFile::unitTexts(record.m_nPressureUnit, record.m_nLengthUnit, PressureUnitSpelling::KgPerCm2);
+    record.m_strSpringPressureUnit = AutoString(units.springPressure);
+    record.m_strStrokeLengthUnit = AutoString(units.strokeLength);
+    record.m_strActuatorSizeUnit = AutoString(units.actuatorSize);
+    record.m_strSpringRateUnit = AutoString(units.springRate);
 }
 
 // The compare plot after a file is taken: the pressure title of the file

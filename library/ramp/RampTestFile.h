@@ -22,6 +22,18 @@ const ResultFileFamily<CRampReport>& family();
 // The unit texts a load gives for the file's unit codes.
 QString pressureUnitText(int unitCode);
 QString lengthUnitText(int unitCode);
+// The unit texts a ramp result shows for its pressure and length unit codes,
+// kilograms per square centimetre spelt as given: the spring pressure and
+// stroke length units, the actuator size's "sq.cm" (length code 49) or
+// "sq.in", and the spring rate's "lbs" (pressure code 6) or "kg" over the
+// length unit.
+struct UnitTexts {
+    QString springPressure;
+    QString strokeLength;
+    QString actuatorSize;
+    QString springRate;
+};
+UnitTexts unitTexts(int pressureUnit, int lengthUnit, const QString& kgPerSquareCentimetre);
 // The pressure axis title a load gives: "Pressure [kPa ]".
 QString pressureAxisTitle(int unitCode);
 
