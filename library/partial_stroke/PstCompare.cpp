@@ -137,10 +137,8 @@ bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
         [&](const File& file) {
             const bool pressure = m_bPressureSensor1 != 0;
             const bool port2 = pressure && m_bSingleActing1 == 0;
-            const std::pair<const char*, bool> copies[] = { { "Position", true }, { "Command", true },
-                { "Port1", pressure }, { "Port2", port2 }, { "ILCmd", true }, { "ILPOS", true } };
-            for (const auto& [name, shown] : copies)
-                LoadChannel(AutoString(name), AutoString(name), shown, scratch, visible);
+            LoadCompareSources(
+                PstChannels::CopyRows.data(), PstChannels::CopyRows.size(), pressure, port2, scratch, visible);
             fitAxes(visible);
             visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
         });
