@@ -124,18 +124,21 @@ template <class PlotPtr> void showChannel(const PlotPtr& plot, const AutoString&
     show(*lookUp(plot, name), visible);
 }
 
+bool shownRow(const CompareCopyRow& row, bool pressure, bool port2)
+{
+    const QString source = QString::fromLatin1(row.source);
+    if (source.endsWith(QLatin1String("Port1")))
+        return pressure;
+    if (source.endsWith(QLatin1String("Port2")))
+        return port2;
+    return true;
+}
+
 template <class PlotPtr>
 void loadCompareRows(
     const CompareCopyRow* rows, size_t count, bool pressure, bool port2, const PlotPtr& scratch, const PlotPtr& visible)
 {
-    const auto shown = [pressure, port2](const CompareCopyRow& row) {
-        const QString source = QString::fromLatin1(row.source);
-        if (source.endsWith(QLatin1String("Port1")))
-            return pressure;
-        if (source.endsWith(QLatin1String("Port2")))
-            return port2;
-        return true;
-    };
+    const auto shown = [pressure, port2](const CompareCopyRow& row) { return shownRow(row, pressure, port2); };
     const auto difference = [&](const CompareCopyRow& row) {
         LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference), row.markerSpacing,
             shown(row), visible);
@@ -212,6 +215,14 @@ void LoadCompareRows(
     const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IXYPlotPtr scratch, IXYPlotPtr visible)
 {
     loadCompareRows(rows, count, pressure, port2, scratch, visible);
+}
+
+void LoadCompareSources(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch, IPlotPtr visible)
+{
+    for (size_t k = 0; k < count; ++k)
+        LoadChannel(AutoString(rows[k].source), AutoString(rows[k].source), shownRow(rows[k], pressure, port2), scratch,
+            visible);
 }
 
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show)

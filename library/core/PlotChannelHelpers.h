@@ -61,6 +61,11 @@ void LoadCompareRows(
 void LoadCompareRows(
     const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IXYPlotPtr scratch, IXYPlotPtr visible);
 
+// Copies file 1's signals, the rows' sources, under their own names, without
+// markers; the Port1 and Port2 signals are shown as LoadCompareRows shows them.
+void LoadCompareSources(
+    const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch, IPlotPtr visible);
+
 // Shows or hides a channel's trace and legend entry, as a check box asks.
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show);
 void OnCheckBoxChanged(IXYPlotPtr plot, AutoString name, bool show);

@@ -35,14 +35,23 @@ const ResultFileFamily<CHDRLReport>& family()
     return hdrl;
 }
 
+namespace
+{
+
+// The file's own settling time, not its single-precision text: the
+// staircase's times are multiples of it.
+double settlingOf(const PlotChannelData& settings)
+{
+    return ResultFileFrame::valueAt(settings, HDRLTestChannels::SettingsPoints - 1);
+}
+
+} // namespace
+
 double checkFile(const ResultFileFrame::ChannelLookup& lookup)
 {
     // A file of another test (a partial stroke file renamed) lacks some of
-    // the channels the HDRL views and the analysis read. The settling time is
-    // the file's own value, not its single-precision text: the staircase's
-    // times are multiples of it.
-    const PlotChannelData& settings = CheckResultFile(family(), lookup);
-    return ResultFileFrame::valueAt(settings, HDRLTestChannels::SettingsPoints - 1);
+    // the channels the HDRL views and the analysis read.
+    return settlingOf(CheckResultFile(family(), lookup));
 }
 
 namespace
@@ -82,8 +91,8 @@ void toStaircase(const IPlotPtr& plot, const QString& position, const QString& c
 void evaluate(const IPlotPtr& scratch, CHDRLReport& record)
 {
     const ResultFileFrame::ChannelLookup lookup = ResultFileFrame::lookupIn(*scratch);
-    const double settling = checkFile(lookup);
     ReadResultRecord(family(), lookup, record);
+    const double settling = settlingOf(ResultFileFrame::required(lookup, ResultChannelName::TestSettings));
     if (channel(scratch, "Command")->Count() == HDRLTestChannels::StepCount)
         toStaircase(scratch, QStringLiteral("Position"), QStringLiteral("Command"), settling);
     double average = 0.0;

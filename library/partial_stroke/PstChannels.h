@@ -61,8 +61,4 @@ inline const QString TimeAxis = QStringLiteral("Time");
 inline const QString PositionAxis = QStringLiteral("Position");
 inline const QString PressureAxis = QStringLiteral("Pressure");
 
-// Removes every channel of the plot and lays out the rows, "Channel 1",
-// "Channel 2", ... renamed in order.
-void LayOut(const IPlotPtr& plot, const ChannelRow* rows, size_t count);
-
 } // namespace PstChannels

@@ -7,6 +7,7 @@
 #include "automation/NumberText.h"
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
+#include "core/PlotConfiguration.h"
 #include "core/SettingsComparison.h"
 #include "partial_stroke/CPSTCompareReport.h"
 
@@ -110,13 +111,13 @@ AutoString difference(const AutoString& first, const AutoString& second)
 void CPSTCompareReport::SetupSrcPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    PstChannels::LayOut(plot, PstChannels::ScratchRows.data(), PstChannels::ScratchRows.size());
+    LayOutChannels(plot, PstChannels::ScratchRows.data(), PstChannels::ScratchRows.size());
 }
 
 void CPSTCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
-    PstChannels::LayOut(plot, PstChannels::CompareRows.data(), PstChannels::CompareRows.size());
+    LayOutChannels(plot, PstChannels::CompareRows.data(), PstChannels::CompareRows.size());
 }
 
 bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
@@ -136,10 +137,8 @@ bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
         [&](const File& file) {
             const bool pressure = m_bPressureSensor1 != 0;
             const bool port2 = pressure && m_bSingleActing1 == 0;
-            const std::pair<const char*, bool> copies[] = { { "Position", true }, { "Command", true },
-                { "Port1", pressure }, { "Port2", port2 }, { "ILCmd", true }, { "ILPOS", true } };
-            for (const auto& [name, shown] : copies)
-                LoadChannel(AutoString(name), AutoString(name), shown, scratch, visible);
+            LoadCompareSources(
+                PstChannels::CopyRows.data(), PstChannels::CopyRows.size(), pressure, port2, scratch, visible);
             fitAxes(visible);
             visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
         });

@@ -7,16 +7,6 @@
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"
 
-namespace PstChannels
-{
-
-void LayOut(const IPlotPtr& plot, const ChannelRow* rows, size_t count)
-{
-    LayOutChannels(plot, rows, count);
-}
-
-} // namespace PstChannels
-
 namespace PstFile
 {
 

@@ -13,21 +13,12 @@
 namespace RampCompare
 {
 
-namespace
-{
-constexpr int SettingsPoints = 18;
-} // namespace
-
 FileValues read(const ResultFileFrame::ChannelLookup& lookup)
 {
-    // A file of another test lacks some of the ramp's signal channels; the
-    // settings must be all there, spring values included, whatever the
-    // direction flag says.
-    for (const char* name : RampTestChannels::SignalsInHidingOrder)
-        ResultFileFrame::required(lookup, QString::fromLatin1(name));
-    const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
-    ResultFileFrame::valueAt(settings, SettingsPoints - 1);
-    RampTestFile::checkSettings(settings);
+    // Unlike a load, the comparison shows the spring values whatever the
+    // direction flag says, so every settings point must be there.
+    const PlotChannelData& settings = CheckResultFile(RampTestFile::family(), lookup);
+    ResultFileFrame::valueAt(settings, RampTestFile::SettingsPoints - 1);
     const PlotChannelData& tag = ResultFileFrame::required(lookup, ResultChannelName::TagName);
 
     const auto value = [&settings](int index) { return ResultFileFrame::valueAt(settings, index); };
@@ -193,13 +184,12 @@ void setUnits(CRampCompareReport& record, const FileValues& values)
 {
     record.m_nPressureUnit = values.pressureUnit;
     record.m_nLengthUnit = values.lengthUnit;
-    const QString lengthUnit = RampTestFile::lengthUnitText(record.m_nLengthUnit);
-    record.m_strSpringPressureUnit = AutoString(RampCompare::pressureUnitText(record.m_nPressureUnit));
-    record.m_strStrokeLengthUnit = AutoString(lengthUnit);
-    record.m_strActuatorSizeUnit
-        = AutoString(record.m_nLengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
-    record.m_strSpringRateUnit = AutoString((record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg"))
-        + QStringLiteral("/") + lengthUnit);
+    const RampTestFile::UnitTexts units
+        = RampTestFile::unitTexts(record.m_nPressureUnit, record.m_nLengthUnit, PressureUnitSpelling::KgPerCm2);
+    record.m_strSpringPressureUnit = AutoString(units.springPressure);
+    record.m_strStrokeLengthUnit = AutoString(units.strokeLength);
+    record.m_strActuatorSizeUnit = AutoString(units.actuatorSize);
+    record.m_strSpringRateUnit = AutoString(units.springRate);
 }
 
 // The compare plot after a file is taken: the pressure title of the file

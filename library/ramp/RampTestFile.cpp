@@ -26,13 +26,11 @@ void completeRecord(CRampReport& record, const PlotChannelData& settings)
     const auto fixed = [&settings](const char* format, int index) {
         return AutoString(NumberText::format(format, ResultFileFrame::valueAt(settings, index)));
     };
-    const QString lengthUnit = lengthUnitText(record.m_nLengthUnit);
-    record.m_strSpringPressureUnit = AutoString(pressureUnitText(record.m_nPressureUnit));
-    record.m_strStrokeLengthUnit = AutoString(lengthUnit);
-    record.m_strActuatorSizeUnit
-        = AutoString(record.m_nLengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"));
-    record.m_strSpringRateUnit = AutoString((record.m_nPressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg"))
-        + QStringLiteral("/") + lengthUnit);
+    const UnitTexts units = unitTexts(record.m_nPressureUnit, record.m_nLengthUnit, PressureUnitSpelling::KgPerSqCm);
+    record.m_strSpringPressureUnit = AutoString(units.springPressure);
+    record.m_strStrokeLengthUnit = AutoString(units.strokeLength);
+    record.m_strActuatorSizeUnit = AutoString(units.actuatorSize);
+    record.m_strSpringRateUnit = AutoString(units.springRate);
     record.m_strActuatorSize = fixed("%3.1f", ActuatorSizePoint);
     record.m_strStrokeLength = fixed("%3.2f", StrokeLengthPoint);
     record.m_bPressureData = record.m_bPressureSensor;
@@ -85,11 +83,6 @@ const ResultFileFamily<CRampReport>& family()
     return ramps;
 }
 
-void checkSettings(const PlotChannelData& settings)
-{
-    CheckResultSettings(family().settings, settings, family().measuredPoints);
-}
-
 QString pressureUnitText(int unitCode)
 {
     return ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerSqCm);
@@ -105,6 +98,17 @@ void readRecord(const ResultFileFrame::ChannelLookup& lookup, CRampReport& recor
     // A file of another test (a step file renamed) lacks some of the signal
     // channels the ramp views draw.
     ReadResultRecord(family(), lookup, record);
+}
+
+UnitTexts unitTexts(int pressureUnit, int lengthUnit, const QString& kgPerSquareCentimetre)
+{
+    const QString length = lengthUnitText(lengthUnit);
+    return UnitTexts {
+        ResultPressureUnitText(pressureUnit, kgPerSquareCentimetre),
+        length,
+        lengthUnit == 49 ? QStringLiteral("sq.cm") : QStringLiteral("sq.in"),
+        (pressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg")) + QStringLiteral("/") + length,
+    };
 }
 
 QString pressureAxisTitle(int unitCode)

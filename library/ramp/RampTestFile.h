@@ -22,13 +22,20 @@ const ResultFileFamily<CRampReport>& family();
 // The unit texts a load gives for the file's unit codes.
 QString pressureUnitText(int unitCode);
 QString lengthUnitText(int unitCode);
+// The unit texts a ramp result shows for its pressure and length unit codes,
+// kilograms per square centimetre spelt as given: the spring pressure and
+// stroke length units, the actuator size's "sq.cm" (length code 49) or
+// "sq.in", and the spring rate's "lbs" (pressure code 6) or "kg" over the
+// length unit.
+struct UnitTexts {
+    QString springPressure;
+    QString strokeLength;
+    QString actuatorSize;
+    QString springRate;
+};
+UnitTexts unitTexts(int pressureUnit, int lengthUnit, const QString& kgPerSquareCentimetre);
 // The pressure axis title a load gives: "Pressure [kPa ]".
 QString pressureAxisTitle(int unitCode);
-
-// Refuses, with ComError, settings that no page can hold (ResultFileFrame::
-// checkSettings); the spring initial, final and rate, worked out from the
-// run, need only be finite.
-void checkSettings(const PlotChannelData& settings);
 
 // Reads a ramp test file held in the plot (or in loaded channels) into the
 // record: ComError, with the record maybe half filled, unless the file has

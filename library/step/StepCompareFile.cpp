@@ -62,11 +62,6 @@ const CompareRecordLayout<CStepTestCompareReport, FileValues>& layout()
     return fields;
 }
 
-void copy(const IPlotPtr& from, const IPlotPtr& to, const char* name, bool shown)
-{
-    LoadChannel(AutoString(name), AutoString(name), shown, from, to);
-}
-
 void fitAxes(const IPlotPtr& plot)
 {
     plot->XAxisByName(TimeAxis)->FitToData();
@@ -89,14 +84,7 @@ bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
             ResetGridView(visible);
             const bool pressure = m_bPressureSensor1 != 0;
             const bool port2 = pressure && m_bSingleActing1 == 0;
-            copy(scratch, visible, "Position", true);
-            copy(scratch, visible, "Command", true);
-            copy(scratch, visible, "Port1", pressure);
-            copy(scratch, visible, "Port2", port2);
-            copy(scratch, visible, "ILCmd", true);
-            copy(scratch, visible, "ILPOS", true);
-            copy(scratch, visible, "PvPPort1", pressure);
-            copy(scratch, visible, "PvPPort2", port2);
+            LoadCompareSources(CopyRows.data(), CopyRows.size(), pressure, port2, scratch, visible);
             fitAxes(visible);
             visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
             StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
@@ -117,10 +105,9 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
                 m_bSingleActing2, m_strPressureUnit1, m_strPressureUnit2);
         },
         [&] {
-            for (const char* name : { "PvPPort1_2", "PvPPort2_2", "PvPPort1Diff", "PvPPort2Diff", "Position2",
-                     "PositionDiff", "Command2", "CommandDiff", "Port1_2", "Port1Diff", "Port2_2", "Port2Diff",
-                     "ILCmd2", "ILCmdDiff", "ILPOS2", "ILPOSDiff" })
-                OnCheckBoxChanged(visible, AutoString(name), false);
+            for (const CopyRow& row : CopyRows)
+                for (const char* name : { row.second, row.difference })
+                    OnCheckBoxChanged(visible, AutoString(name), false);
             const bool pressure = m_bPressureSensor2 != 0;
             const bool port2 = pressure && m_bSingleActing2 == 0;
             LoadCompareRows(CopyRows.data(), CopyRows.size(), pressure, port2, scratch, visible);

@@ -219,6 +219,26 @@ TEST_F(StepCompareTest, FileOneFillsItsHalfOfTheRecordAndShowsItsSignals)
     EXPECT_TRUE(prompts().messageTexts().isEmpty());
 }
 
+TEST_F(StepCompareTest, FileOneShowsItsPortPressuresOnlyAsItsSensorsAndActingAllow)
+{
+    using Set = std::set<std::string>;
+    const struct {
+        const char* file;
+        uint8_t sensors, singleActing;
+        Set shown;
+    } cases[] = {
+        { "double.stp", 1, 0, { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS", "PvPPort1", "PvPPort2" } },
+        { "single.stp", 1, 1, { "Position", "Command", "Port1", "ILCmd", "ILPOS", "PvPPort1" } },
+        { "nosensor.stp", 0, 0, { "Position", "Command", "ILCmd", "ILPOS" } },
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(load1(stepFile(QString::fromLatin1(c.file), "FV-7", "25", 7, c.sensors, c.singleActing))) << c.file;
+        EXPECT_EQ(shownIn(m_visible), c.shown) << c.file;
+        for (const char* name : { "Port1", "Port2", "PvPPort1", "PvPPort2" })
+            EXPECT_EQ(channel(name)->Count(), 30) << c.file << " " << name;
+    }
+}
+
 TEST_F(StepCompareTest, UnitCodesGiveTheCompareUnitTexts)
 {
     const struct {
