@@ -266,7 +266,8 @@ TEST_F(GridControlTest, TheLastColumnFitsItsRoomAgainOnceItsLongestTextIsGone)
         auto* table = grid.findChild<QTableWidget*>();
         ASSERT_NE(table, nullptr);
         const int last = grid.Cols() - 1;
-        ASSERT_GT(table->columnWidth(last), table->viewport()->width()) << c.what << ": the long text widens the column";
+        ASSERT_GT(table->columnWidth(last), table->viewport()->width())
+            << c.what << ": the long text widens the column";
         c.drop(grid);
         QCoreApplication::processEvents();
         EXPECT_LE(table->columnWidth(grid.Cols() - 1), table->viewport()->width()) << c.what;
