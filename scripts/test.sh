@@ -13,11 +13,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   options=(-DCMAKE_BUILD_TYPE=Debug -DSW_SANITIZE=ON -DSW_BUILD_BENCH=OFF)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  # use_tls=0: the leak checker of Debian 12's compilers misreads glibc's
-  # dynamic thread-local blocks and crashes after a test that loaded a
-  # library with thread-local data (the print system's); what such libraries
-  # keep only there is then reported as leaked, and is suppressed.
-  export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0:use_tls=0"
 fi
 bash "$root/scripts/build.sh" "$dir" "${options[@]}"
 export QT_QPA_PLATFORM=offscreen

@@ -91,14 +91,6 @@ std::vector<ControlSpec> columnCaptions(
     return specs;
 }
 
-void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName)
-{
-    const bool first = file == 1;
-    page.setWindowText(first ? Tag1Edit : Tag2Edit, tag);
-    page.setWindowText(first ? Date1Edit : Date2Edit, date);
-    page.setWindowText(first ? File1Edit : File2Edit, fileName);
-}
-
 void boldCaptions(FormPage& page, std::span<const int> captionIds)
 {
     for (int id : captionIds) {

@@ -13,7 +13,6 @@
 #include <span>
 #include <vector>
 
-class FormPage;
 struct PageTemplate;
 
 // What the compare pages (step, partial stroke, ramp and HDRL) share: the
@@ -103,9 +102,6 @@ void appendValueRows(std::vector<ControlSpec>& specs, const ValueColumns& column
 // the difference column.
 std::vector<ControlSpec> columnCaptions(
     int caption1, int caption2, int x1, int x2, int y, int width, std::optional<int> deltaX = std::nullopt);
-
-// Fills file `file`'s (1 or 2) tag name, file date and filename edits.
-void showFileIdentity(FormPage& page, int file, const QString& tag, const QString& date, const QString& fileName);
 
 // The column captions "1" and "2" of a compare page stand out in bold.
 void boldCaptions(FormPage& page, std::span<const int> captionIds);

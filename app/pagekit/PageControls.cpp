@@ -2,6 +2,7 @@
 
 #include "IndicatorColours.h"
 #include "ProgramControlFactory.h"
+#include "ui/FontToFit.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>
@@ -19,12 +20,9 @@ namespace
 {
 // Shrinks `font` until `text` fits `width` pixels on one line, and gives it
 // to the widget.
-void shrinkToFit(QWidget* widget, const QString& text, int width, QFont font)
+void shrinkToFit(QWidget* widget, const QString& text, int width, const QFont& font)
 {
-    constexpr double SmallestPoints = 6.0;
-    while (font.pointSizeF() > SmallestPoints && QFontMetricsF(font).horizontalAdvance(text) > width)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    widget->setFont(font);
+    widget->setFont(fontToFit(font, width, text));
 }
 
 void shrinkToFit(QWidget* widget, const QString& text, int width)

@@ -125,8 +125,10 @@ void AngularGauge::paintEvent(QPaintEvent*)
     painter.setPen(QPen(shown(m_alarmColor), rim));
     painter.setBrush(active() ? WinColor::toQColor(m_faceColor) : WinColor::toQColor(m_disabledFaceColor));
     painter.drawEllipse(dial.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2));
-    paintScale(painter);
-    paintTexts(painter);
+    // The scale numbers are placed once a painting: the texts keep clear of them.
+    const std::vector<ScaleLabel> labels = scaleLabels();
+    paintScale(painter, labels);
+    paintTexts(painter, boxesOf(labels));
     // A switched-off dial has no reading: no needle across its text.
     if (active())
         paintNeedle(painter);
@@ -176,15 +178,20 @@ std::vector<AngularGauge::ScaleLabel> AngularGauge::scaleLabels() const
     return labelled(std::max<size_t>(ticks.size(), 1));
 }
 
-std::vector<QRectF> AngularGauge::scaleLabelRects() const
+std::vector<QRectF> AngularGauge::boxesOf(const std::vector<ScaleLabel>& labels)
 {
     std::vector<QRectF> boxes;
-    for (const ScaleLabel& label : scaleLabels())
+    for (const ScaleLabel& label : labels)
         boxes.push_back(label.box);
     return boxes;
 }
 
-void AngularGauge::paintScale(QPainter& painter) const
+std::vector<QRectF> AngularGauge::scaleLabelRects() const
+{
+    return boxesOf(scaleLabels());
+}
+
+void AngularGauge::paintScale(QPainter& painter, const std::vector<ScaleLabel>& labels) const
 {
     const double radius = dialRect().width() / 2;
     const double outer = radius * 0.88;
@@ -199,11 +206,11 @@ void AngularGauge::paintScale(QPainter& painter) const
     }
 
     painter.setFont(labelFont());
-    for (const ScaleLabel& label : scaleLabels())
+    for (const ScaleLabel& label : labels)
         painter.drawText(label.box, Qt::AlignCenter, label.text);
 }
 
-AngularGauge::ValueTextPlace AngularGauge::placeValueText() const
+AngularGauge::ValueTextPlace AngularGauge::placeValueText(const std::vector<QRectF>& labels) const
 {
     const QRectF dial = dialRect();
     const double radius = dial.width() / 2;
@@ -220,7 +227,6 @@ AngularGauge::ValueTextPlace AngularGauge::placeValueText() const
     if (m_valueText.isEmpty())
         return { text, boxAt(text, m_valueText) };
 
-    const std::vector<QRectF> labels = scaleLabelRects();
     const auto clearOfLabels = [&labels](const QRectF& box) {
         return std::none_of(
             labels.begin(), labels.end(), [&box](const QRectF& label) { return label.intersects(box); });
@@ -260,10 +266,15 @@ AngularGauge::ValueTextPlace AngularGauge::placeValueText() const
 
 QRectF AngularGauge::valueTextRect() const
 {
-    return placeValueText().box;
+    return placeValueText(scaleLabelRects()).box;
 }
 
 QRectF AngularGauge::unitTextRect() const
+{
+    return unitTextRect(scaleLabelRects());
+}
+
+QRectF AngularGauge::unitTextRect(const std::vector<QRectF>& labels) const
 {
     const QRectF dial = dialRect();
     const double radius = dial.width() / 2;
@@ -275,7 +286,6 @@ QRectF AngularGauge::unitTextRect() const
     // The unit keeps its place while it leaves the scale numbers a pixel;
     // otherwise it goes down towards the hub, as far as it must, so that it
     // never reads as one word with the number above it.
-    const std::vector<QRectF> labels = scaleLabelRects();
     const auto clear = [&labels](const QRectF& place) {
         return std::none_of(labels.begin(), labels.end(),
             [&place](const QRectF& label) { return label.adjusted(-1, -1, 1, 1).intersects(place); });
@@ -287,7 +297,7 @@ QRectF AngularGauge::unitTextRect() const
     return box;
 }
 
-void AngularGauge::paintTexts(QPainter& painter) const
+void AngularGauge::paintTexts(QPainter& painter, const std::vector<QRectF>& labels) const
 {
     const QRectF dial = dialRect();
     const double radius = dial.width() / 2;
@@ -295,9 +305,9 @@ void AngularGauge::paintTexts(QPainter& painter) const
     text.setPointSizeF(std::clamp(radius / 6, 5.0, font().pointSizeF()));
     painter.setFont(text);
     painter.setPen(shown(m_alarmColor));
-    painter.drawText(unitTextRect().adjusted(-1, 0, 1, 0), Qt::AlignCenter | Qt::TextDontClip, m_unitText);
+    painter.drawText(unitTextRect(labels).adjusted(-1, 0, 1, 0), Qt::AlignCenter | Qt::TextDontClip, m_unitText);
 
-    const ValueTextPlace value = placeValueText();
+    const ValueTextPlace value = placeValueText(labels);
     painter.setFont(value.font);
     painter.setPen(shown(m_indicatorColor));
     painter.drawText(value.box, Qt::AlignCenter | Qt::TextDontClip, m_valueText);

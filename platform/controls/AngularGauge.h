@@ -84,9 +84,12 @@ private:
         QFont font;
         QRectF box;
     };
-    ValueTextPlace placeValueText() const;
-    void paintScale(QPainter& painter) const;
-    void paintTexts(QPainter& painter) const;
+    static std::vector<QRectF> boxesOf(const std::vector<ScaleLabel>& labels);
+    // Given the boxes of the scale labels as drawn, so that a painting places them once.
+    ValueTextPlace placeValueText(const std::vector<QRectF>& labels) const;
+    QRectF unitTextRect(const std::vector<QRectF>& labels) const;
+    void paintScale(QPainter& painter, const std::vector<ScaleLabel>& labels) const;
+    void paintTexts(QPainter& painter, const std::vector<QRectF>& labels) const;
     void paintNeedle(QPainter& painter) const;
 
     double m_scaleMin = 0.0;

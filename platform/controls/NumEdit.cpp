@@ -103,5 +103,5 @@ void NumEdit::paintEvent(QPaintEvent*)
 QFont NumEdit::fittedFont(const QString& text, int room) const
 {
     // The longest status names in the status strip are wider than the box.
-    return fontToFit(font(), room, [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(text); });
+    return fontToFit(font(), room, text);
 }

@@ -438,14 +438,27 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     painter.setPen(QPen(FrameColor, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(parts.area);
+    // Plots repaint as data arrives: what was drawn is gathered only for an
+    // observer.
+    const bool observed = static_cast<bool>(drawnTextsObserver());
     DrawnTexts drawn;
-    drawn.size = size;
-    for (const AxisBand& band : parts.xBands)
-        drawn.axisLabels.push_back(paintXAxis(painter, band, parts.area, drawn.axisTitles));
-    for (const AxisBand& band : parts.yBands)
-        drawn.axisLabels.push_back(paintYAxis(painter, band, parts.area, drawn.axisTitles));
-    if (!parts.legend.isEmpty()) {
+    std::vector<DrawnText>* titles = observed ? &drawn.axisTitles : nullptr;
+    for (const AxisBand& band : parts.xBands) {
+        std::vector<DrawnText> labels = paintXAxis(painter, band, parts.area, titles);
+        if (observed)
+            drawn.axisLabels.push_back(std::move(labels));
+    }
+    for (const AxisBand& band : parts.yBands) {
+        std::vector<DrawnText> labels = paintYAxis(painter, band, parts.area, titles);
+        if (observed)
+            drawn.axisLabels.push_back(std::move(labels));
+    }
+    if (!parts.legend.isEmpty())
         paintLegend(painter, parts);
+    if (!observed)
+        return;
+    drawn.size = size;
+    if (!parts.legend.isEmpty()) {
         const QFontMetricsF fm(parts.legendFont, painter.device());
         drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
         for (const LegendSlot& slot : parts.legendSlots) {
@@ -455,8 +468,7 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
                     slot.text.intersected(parts.legend) });
         }
     }
-    if (drawnTextsObserver())
-        drawnTextsObserver()(m_plot, drawn);
+    drawnTextsObserver()(m_plot, drawn);
 }
 
 std::function<void(const Plot&, const PlotPainter::DrawnTexts&)>& PlotPainter::drawnTextsObserver()
@@ -522,7 +534,7 @@ void PlotPainter::paintTraces(QPainter& painter, const QRectF& area) const
 }
 
 std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
-    QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const
+    QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>* titles) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -542,15 +554,17 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintXAxis(
     if (hasTitle(axis)) {
         const QRectF room(r.left(), r.bottom() - fm.height() - Margin, r.width(), fm.height());
         painter.drawText(room, Qt::AlignCenter, axis.GetTitle());
-        const double width = fm.horizontalAdvance(axis.GetTitle());
-        titles.push_back(
-            { axis.GetTitle(), QRectF(room.center().x() - width / 2.0, room.top(), width, room.height()), room });
+        if (titles) {
+            const double width = fm.horizontalAdvance(axis.GetTitle());
+            titles->push_back(
+                { axis.GetTitle(), QRectF(room.center().x() - width / 2.0, room.top(), width, room.height()), room });
+        }
     }
     return labels;
 }
 
 std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
-    QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const
+    QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>* titles) const
 {
     const PlotAxis& axis = *band.axis;
     const QRectF& r = band.rect;
@@ -576,11 +590,13 @@ std::vector<PlotPainter::DrawnText> PlotPainter::paintYAxis(
         const double room = r.height() + 2.0 * band.titleReach;
         painter.drawText(QRectF(-room / 2.0, -fm.height() / 2.0, room, fm.height()), Qt::AlignCenter, axis.GetTitle());
         painter.restore();
-        // Upright in the picture: the title runs up the band's height.
-        const double length = fm.horizontalAdvance(axis.GetTitle());
-        const double left = r.left() + Margin / 2.0;
-        titles.push_back({ axis.GetTitle(), QRectF(left, r.center().y() - length / 2.0, fm.height(), length),
-            QRectF(left, r.center().y() - room / 2.0, fm.height(), room) });
+        if (titles) {
+            // Upright in the picture: the title runs up the band's height.
+            const double length = fm.horizontalAdvance(axis.GetTitle());
+            const double left = r.left() + Margin / 2.0;
+            titles->push_back({ axis.GetTitle(), QRectF(left, r.center().y() - length / 2.0, fm.height(), length),
+                QRectF(left, r.center().y() - room / 2.0, fm.height(), room) });
+        }
     }
     return labels;
 }

@@ -91,11 +91,11 @@ private:
     void paintScreenBar(QPainter& painter, const QRectF& rect) const;
     void paintGrid(QPainter& painter, const QRectF& area) const;
     void paintTraces(QPainter& painter, const QRectF& area) const;
-    // Each returns the tick labels it drew and adds its title to `titles`.
+    // Each returns the tick labels it drew and, given `titles`, adds its title there.
     std::vector<DrawnText> paintXAxis(
-        QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const;
+        QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>* titles) const;
     std::vector<DrawnText> paintYAxis(
-        QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>& titles) const;
+        QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>* titles) const;
     void paintLegend(QPainter& painter, const Layout& parts) const;
     // `axes`: the width the value axes and the height the time axes take.
     void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right, const QSizeF& axes,

@@ -74,6 +74,8 @@ void GridControl::SetRows(int rows)
         styleRow(r);
     m_row = std::clamp(m_row, 0, std::max(0, rows - 1));
     showHeaderRow();
+    if (rows < old)
+        measureLastColumn();
 }
 
 int GridControl::Cols() const
@@ -91,7 +93,7 @@ void GridControl::SetCols(int cols)
     m_col = std::clamp(m_col, 0, std::max(0, cols - 1));
     styleAll();
     showHeaderRow();
-    fitLastColumn();
+    measureLastColumn();
 }
 
 void GridControl::SetFixedRows(int rows)
@@ -322,13 +324,31 @@ void GridControl::fitRowsToFont()
         m_table->setRowHeight(r, rowHeight);
 }
 
+int GridControl::widthFor(const QString& text) const
+{
+    return fontMetrics().horizontalAdvance(text) + 2 * CellPadding;
+}
+
 void GridControl::widenLastColumnFor(const QString& text)
 {
-    const int needed = fontMetrics().horizontalAdvance(text) + 2 * CellPadding;
+    const int needed = widthFor(text);
     if (needed > m_widestLast) {
         m_widestLast = needed;
         fitLastColumn();
     }
+}
+
+void GridControl::measureLastColumn()
+{
+    // Texts come and go with rows, columns and fonts: what the last column
+    // needs is what its texts need now, not the most it ever needed.
+    m_widestLast = 0;
+    const int last = Cols() - 1;
+    for (int r = 0; last >= 0 && r < Rows(); ++r) {
+        if (const QTableWidgetItem* item = m_table->item(r, last))
+            m_widestLast = std::max(m_widestLast, widthFor(item->text()));
+    }
+    fitLastColumn();
 }
 
 void GridControl::fitLastColumn()
@@ -357,6 +377,6 @@ void GridControl::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         fitRowsToFont();
-        fitLastColumn();
+        measureLastColumn();
     }
 }

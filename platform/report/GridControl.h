@@ -84,7 +84,9 @@ private:
     void scrollToCurrent();
     void showHeaderRow();
     void fitRowsToFont();
+    int widthFor(const QString& text) const;
     void widenLastColumnFor(const QString& text);
+    void measureLastColumn();
     void fitLastColumn();
 
     QTableWidget* m_table;

@@ -87,7 +87,7 @@ private:
         int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
         if (!option.icon.isNull())
             room -= option.iconSize.width() + 4;
-        return fontToFit(font(), room, [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(option.text); });
+        return fontToFit(font(), room, option.text);
     }
 };
 

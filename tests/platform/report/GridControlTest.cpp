@@ -4,7 +4,11 @@
 
 #include "report/GridControl.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTableWidget>
+
+#include <functional>
 
 namespace
 {
@@ -205,4 +209,67 @@ TEST_F(GridControlTest, ShrinkingKeepsTheCurrentCellInsideTheGrid)
     grid.SetRows(0);
     EXPECT_THROW(grid.Text(), ComError);
     EXPECT_THROW(grid.SetText(QStringLiteral("x")), ComError);
+}
+
+TEST_F(GridControlTest, TheLastColumnFitsItsRoomAgainOnceItsLongestTextIsGone)
+{
+    // A last column widened for a long line goes back to the room left for it
+    // once that line is no longer there to show: no scroll bar over empty space.
+    const QString longLine = QStringLiteral("240309-091500-000  Position Deviation Alarm Start, ").repeated(4);
+    const struct {
+        const char* what;
+        std::function<void(GridControl&)> fill;
+        std::function<void(GridControl&)> drop;
+    } cases[] = {
+        { "rows cleared",
+            [&](GridControl& g) {
+                g.SetCols(1);
+                g.SetColWidth(0, 13000);
+                g.AddItem(longLine);
+            },
+            [](GridControl& g) { g.SetRows(0); } },
+        { "last column removed",
+            [&](GridControl& g) {
+                g.SetCols(2);
+                g.SetColWidth(0, 13000);
+                g.SetColWidth(1, 13000);
+                g.AddItem(QStringLiteral("Alarm\t") + longLine);
+                g.SetColWidth(0, 300);
+            },
+            [](GridControl& g) {
+                g.SetCols(1);
+                g.SetColWidth(0, 13000);
+            } },
+        { "smaller font",
+            [](GridControl& g) {
+                QFont big = g.font();
+                big.setPointSize(40);
+                g.setFont(big);
+                g.SetCols(1);
+                g.SetColWidth(0, 13000);
+                g.AddItem(QStringLiteral("Position Deviation Alarm Start"));
+            },
+            [](GridControl& g) {
+                QFont small = g.font();
+                small.setPointSize(8);
+                g.setFont(small);
+            } },
+    };
+    for (const auto& c : cases) {
+        GridControl grid;
+        grid.SetRows(0);
+        grid.SetFixedRows(0);
+        grid.resize(400, 200);
+        grid.show();
+        c.fill(grid);
+        QCoreApplication::processEvents();
+        auto* table = grid.findChild<QTableWidget*>();
+        ASSERT_NE(table, nullptr);
+        const int last = grid.Cols() - 1;
+        ASSERT_GT(table->columnWidth(last), table->viewport()->width())
+            << c.what << ": the long text widens the column";
+        c.drop(grid);
+        QCoreApplication::processEvents();
+        EXPECT_LE(table->columnWidth(grid.Cols() - 1), table->viewport()->width()) << c.what;
+    }
 }
