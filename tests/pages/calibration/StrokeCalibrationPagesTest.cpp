@@ -273,8 +273,8 @@ TEST_F(StrokeCalibrationPages, AStartRefusedForItsInitialsLeavesTheStripStateAnd
                 return showActuator();
             },
             Act::StartButton, Act::InitialsEdit, Act::PrintButton },
-        { "stroke", [this]() -> CalibrationRunPage& { return showStroke(); }, Stroke::StartButton,
-            Stroke::InitialsEdit, Stroke::PrintButton },
+        { "stroke", [this]() -> CalibrationRunPage& { return showStroke(); }, Stroke::StartButton, Stroke::InitialsEdit,
+            Stroke::PrintButton },
     };
     for (const auto& p : pages) {
         SCOPED_TRACE(p.name);
