@@ -23,6 +23,12 @@ int itemOfCode(int unitCode)
     }
     return -1;
 }
+
+// An area in tenths of a square inch, rounded to the nearest tenth and not yet held to a word.
+double tenthsOf(float area)
+{
+    return std::trunc((static_cast<double>(area) + 0.05) * 10.0);
+}
 }
 
 int unitItemOfCode(int unitCode)
@@ -47,12 +53,12 @@ uint32_t convertedFullScale(double factor, double value)
 
 uint16_t areaTenths(float area)
 {
-    return DeviceWords::saturateU16(std::trunc((static_cast<double>(area) + 0.05) * 10.0));
+    return DeviceWords::saturateU16(tenthsOf(area));
 }
 
 bool areaAcceptable(float area)
 {
-    const double tenths = std::trunc((static_cast<double>(area) + 0.05) * 10.0);
+    const double tenths = tenthsOf(area);
     return tenths >= 1.0 && tenths <= 65535.0;
 }
 

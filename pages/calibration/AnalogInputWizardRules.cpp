@@ -49,17 +49,6 @@ uint32_t flagColour(uint8_t historyByte8, int flag)
     return (historyByte8 & FlagMasks.at(size_t(flag))) ? IndicatorColour::Red : IndicatorColour::Green;
 }
 
-bool initialsAcceptable(const QString& initials)
-{
-    // Three blanks are what a device never calibrated reports: no initials.
-    return initials.size() == 3 && !initials.trimmed().isEmpty();
-}
-
-QString dateText(const QDate& date)
-{
-    return NumberText::format("%.2d/%.2d/%d", date.month(), date.day(), date.year());
-}
-
 QString percentText(double percent)
 {
     return NumberText::fromDouble(percent) + QStringLiteral(" %");
@@ -77,13 +66,12 @@ QString loopCalText(const QString& date, const QString& initials)
 
 QString lastCalibrationDate(const QString& loopCalText)
 {
-    return loopCalText.left(10);
+    return StrokeCalibrationRules::lastDate(loopCalText);
 }
 
 QString lastCalibrationInitials(const QString& loopCalText)
 {
-    // By place, as the date: characters 12 to 14.
-    return loopCalText.mid(11, 3);
+    return StrokeCalibrationRules::lastInitials(loopCalText);
 }
 
 } // namespace AnalogInputWizardRules

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StrokeCalibrationRules.h"
+
 #include <QDate>
 #include <QString>
 
@@ -32,11 +34,11 @@ constexpr std::array<uint8_t, 3> FlagMasks { 0x04, 0x02, 0x01 };
 // Red for a set bit, green for a clear one.
 uint32_t flagColour(uint8_t historyByte8, int flag);
 
-// The initials of the person calibrating: exactly 3 characters, not all blanks.
-bool initialsAcceptable(const QString& initials);
+// The initials and the date are checked and written as for a stroke
+// calibration: exactly 3 characters, not all blanks; "11/30/2029".
+using StrokeCalibrationRules::dateText;
+using StrokeCalibrationRules::initialsAcceptable;
 
-// "11/30/2029": two-digit month and day, four-digit year.
-QString dateText(const QDate& date);
 // A percentage as shown on the final page: the number's default text and " %".
 QString percentText(double percent);
 // The command of a status reply (hundredths of a percent, signed) in percent.
@@ -44,7 +46,8 @@ double commandPercent(uint16_t commandWord);
 // The text sent with the final code: the date, a blank and the first 3
 // characters of the initials.
 QString loopCalText(const QString& date, const QString& initials);
-// The date and the initials of the device's last loop calibration text.
+// The date and the initials of the device's last loop calibration text, by
+// their places in it as in a stroke calibration text.
 QString lastCalibrationDate(const QString& loopCalText);
 QString lastCalibrationInitials(const QString& loopCalText);
 } // namespace AnalogInputWizardRules

@@ -198,8 +198,8 @@ void CCalibrationActuatorIntro::ReadUnits()
 void CCalibrationActuatorIntro::OnApply()
 {
     // An area the device word cannot hold would reach the device as 0 or
-    // cut to the word's end: nothing is written until it is corrected.
-    OnChangeArea();
+    // cut to the word's end: nothing is written until it is corrected. Every
+    // text the edit takes, shown or typed, has been checked as it came.
     if (!m_bAreaValid)
         return;
     ApplyActuator();

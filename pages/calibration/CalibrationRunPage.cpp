@@ -111,16 +111,18 @@ bool CalibrationRunPage::mayStartRun()
 {
     if (!userAllowsMovement(m_setup.movementCaption))
         return false;
-    killTimer(StripTimerId);
-    data().CalState = m_setup.startCode;
-    enableControl(m_setup.printButton, false);
-    const QString date = windowText(m_setup.todayEdit);
+    // A refused start leaves the page as it was: the strip refreshing, the
+    // state and Print untouched.
     const QString initials = windowText(m_setup.initialsEdit);
     if (!initialsAcceptable(initials)) {
         ValidityMark::show(this, m_setup.initialsMark, false, m_setup.initialsTip);
         return false;
     }
     ValidityMark::show(this, m_setup.initialsMark, true, m_setup.initialsTip);
+    killTimer(StripTimerId);
+    data().CalState = m_setup.startCode;
+    enableControl(m_setup.printButton, false);
+    const QString date = windowText(m_setup.todayEdit);
     data().CalText = calibrationText(m_setup.page, date, initials);
     return true;
 }

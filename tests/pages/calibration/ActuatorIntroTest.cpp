@@ -303,6 +303,28 @@ TEST_F(ActuatorIntroTest, AreaThatIsNoNumberNotAboveZeroOrBeyondTheDeviceWordIsM
     }
 }
 
+TEST_F(ActuatorIntroTest, AnAreaShownFromTheDeviceIsCheckedBeforeAnythingIsTyped)
+{
+    // A device whose actuator was never set holds an area of 0; the page
+    // shows it at every visit, the same text at the second.
+    startK90();
+    deviceActuator(99, 0, 255, 1, 0);
+    for (int visit = 1; visit <= 2; ++visit) {
+        SCOPED_TRACE(visit);
+        select(CalibrationCode);
+        select(ActuatorIntroCode);
+        ASSERT_EQ(area(), QStringLiteral("0"));
+        EXPECT_TRUE(areaMarked());
+        device().clearRequests();
+        click(intro(), Intro::ApplyButton);
+        EXPECT_EQ(joined(sent()), "") << "nothing is written, the unit neither";
+    }
+    typeArea("12.3");
+    EXPECT_FALSE(areaMarked());
+    click(intro(), Intro::ApplyButton);
+    EXPECT_EQ(hexOf(231), std::vector<std::string>({ "08 E7 06 63 00 FF 01 00 7B" }));
+}
+
 TEST_F(ActuatorIntroTest, ApplyConvertsTheFullScaleAndWritesTheNewUnit)
 {
     startK90();

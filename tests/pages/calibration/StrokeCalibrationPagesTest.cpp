@@ -23,6 +23,7 @@
 #include <QSet>
 
 #include <clocale>
+#include <functional>
 #include <string>
 
 namespace
@@ -253,6 +254,65 @@ TEST_F(StrokeCalibrationPages, BlankInitialsStartNoCalibration)
     prompts().answerMessage(Prompts::IdYes, Act::MovementQuestion);
     strokePage.OnStartCalibration(); // the handler refuses whatever the button's state
     EXPECT_TRUE(hexOf(225).empty());
+}
+
+TEST_F(StrokeCalibrationPages, AStartRefusedForItsInitialsLeavesTheStripStateAndPrintAsTheyWere)
+{
+    const struct {
+        const char* name;
+        std::function<CalibrationRunPage&()> show;
+        int startButton;
+        int initialsEdit;
+        int printButton;
+    } pages[] = {
+        { "actuator",
+            [this]() -> CalibrationRunPage& {
+                // Reached from the calibration hub, whose timer stops as its buttons leave it.
+                select(CalibrationCode);
+                page("CCalibrationMain").StopTimers();
+                return showActuator();
+            },
+            Act::StartButton, Act::InitialsEdit, Act::PrintButton },
+        { "stroke", [this]() -> CalibrationRunPage& { return showStroke(); }, Stroke::StartButton, Stroke::InitialsEdit,
+            Stroke::PrintButton },
+    };
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.name);
+        // Refused after the movement question: nothing is sent, and the strip
+        // goes on reading the status at its 20000 ms period.
+        const auto expectRefused = [&](CalibrationRunPage& page, const std::function<void()>& pressStart) {
+            const uint8_t state = data().CalState;
+            const bool printable = enabled(page, p.printButton);
+            device().clearRequests();
+            const qint64 refusedAt = clock().elapsedMs();
+            prompts().answerMessage(Prompts::IdYes, Act::MovementQuestion);
+            pressStart();
+            EXPECT_EQ(prompts().pendingAnswers(), 0) << "the movement question is still asked";
+            EXPECT_TRUE(hexOf(225).empty());
+            EXPECT_FALSE(page.calibrating());
+            EXPECT_EQ(data().CalState, state);
+            EXPECT_EQ(enabled(page, p.printButton), printable);
+            clock().advance(20000);
+            EXPECT_EQ(requestTimes(device(), QStringLiteral("202"), refusedAt, 20000).size(), 1u);
+        };
+
+        startOn(); // never calibrated: blanks stand where the initials go
+        CalibrationRunPage& page = p.show();
+        clock().advance(2000);
+        expectRefused(page, [&] { click(page, p.startButton); });
+
+        // After a whole run Print is offered; initials cleared by hand refuse
+        // the next start (the handler checks whatever the button's state).
+        page.setWindowText(p.initialsEdit, QStringLiteral("XYZ"));
+        startRun(page, p.startButton);
+        for (qint64 t = 0; t < 300000 && page.calibrating(); t += 100)
+            clock().advance(100);
+        ASSERT_FALSE(page.calibrating());
+        ASSERT_TRUE(enabled(page, p.printButton));
+        page.setWindowText(p.initialsEdit, QStringLiteral("AB"));
+        expectRefused(page, [&] { page.OnStartCalibration(); });
+        m_app.reset();
+    }
 }
 
 TEST_F(StrokeCalibrationPages, EndOfAStrokeRunShowsTheDateAndInitialsFromTheirPlacesInTheDevicesText)
