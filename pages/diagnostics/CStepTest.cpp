@@ -257,12 +257,10 @@ void CStepTest::onTestWatch()
 
 void CStepTest::onReadOut()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
-    if (!ok)
+    const std::optional<uint8_t> status = readTestStatus();
+    if (!status)
         return;
-    data().TestStatus() = status;
-    if (!(status & ReadOutCompleteBit)) {
+    if (!(*status & ReadOutCompleteBit)) {
         setWindowText(StatusEdit, QStringLiteral("Retrieving signature"));
         ReadSignatureBlock();
         return;
