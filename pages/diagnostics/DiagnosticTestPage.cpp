@@ -1,13 +1,13 @@
 #include "DiagnosticTestPage.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
 
-#include <QAbstractButton>
 #include <QProgressBar>
 
 namespace
@@ -62,14 +62,12 @@ std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const
 
 bool DiagnosticTestPage::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void DiagnosticTestPage::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 QString DiagnosticTestPage::settingText(int editId) const
