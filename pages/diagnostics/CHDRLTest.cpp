@@ -164,12 +164,12 @@ bool CHDRLTest::settlingValid() const
 
 QString CHDRLTest::settlingText() const
 {
-    return m_OfflineData ? windowText(SettlingEdit) : m_RunSettings.text(*this, SettlingEdit);
+    return m_RunSettings.text(*this, SettlingEdit);
 }
 
 float CHDRLTest::shownSettling() const
 {
-    return m_OfflineData || !m_RunSettings.kept() ? settling() : m_RunSettling;
+    return m_RunSettings.kept() ? m_RunSettling : settling();
 }
 
 // ---------------------------------------------------------------------------

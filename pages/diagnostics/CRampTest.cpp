@@ -235,7 +235,7 @@ bool CRampTest::settingsAllowStart() const
 
 bool CRampTest::runBidirectional() const
 {
-    return m_OfflineData || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
+    return m_RunSettings.kept() ? m_RunBidirectional : checked(BidirectionalBox);
 }
 
 // ---------------------------------------------------------------------------

@@ -72,7 +72,7 @@ void DiagnosticTestPage::setChecked(int boxId, bool on)
 
 QString DiagnosticTestPage::settingText(int editId) const
 {
-    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+    return m_RunSettings.text(*this, editId);
 }
 
 // ---------------------------------------------------------------------------
