@@ -541,8 +541,7 @@ void CPartialStrokeTest::SavePstFile()
     context().records().m_PSTReport.SavePST(m_pPlot);
     // The axes fit the result shown, whose signature may still be read back
     // at the run's own sample interval.
-    const auto setting = [this](int editId) { return NumberText::toDouble(settingText(editId).left(255)); };
-    scalePlot(setting(DurationEdit), float(setting(StartEdit)), float(setting(StopEdit)));
+    scalePlot(settingNumber(DurationEdit), float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
 }
 
 void CPartialStrokeTest::OnPrintReport()

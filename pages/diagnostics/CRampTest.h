@@ -5,7 +5,6 @@
 #include "RampTestRules.h"
 #include "TestPageHandBack.h"
 
-#include "automation/NumberText.h"
 #include "controls/XYPlot.h"
 #include "report/PrinterControl.h"
 #include "report/ReportControl.h"
@@ -152,7 +151,6 @@ private:
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
     void putAxesBack();
-    double settingNumber(int editId) const { return NumberText::toDouble(settingText(editId)); }
     bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;

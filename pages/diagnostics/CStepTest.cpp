@@ -472,7 +472,7 @@ void CStepTest::OnSaveResults()
     FillStepRecord();
     context().records().m_StepTestReport.SaveStepTest(m_pPlot);
     // The axes fit the result shown, not a value typed for the next run.
-    const auto setting = [this](int editId) { return float(NumberText::toDouble(settingText(editId).left(255))); };
+    const auto setting = [this](int editId) { return float(settingNumber(editId)); };
     scalePlot(setting(StartEdit), setting(StopEdit), setting(HoldEdit));
 }
 

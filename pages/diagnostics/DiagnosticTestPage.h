@@ -179,6 +179,7 @@ protected:
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
     QString settingText(int editId) const;
+    double settingNumber(int editId) const { return m_RunSettings.number(*this, editId); }
 
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;
