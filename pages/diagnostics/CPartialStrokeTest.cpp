@@ -11,7 +11,6 @@
 #include "ReportHeaderFill.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
-#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 #include "TestPageHandBack.h"
 #include "ValidityMark.h"
@@ -20,11 +19,6 @@
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
 #include "partial_stroke/PstReport.h"
-#include "ui/Prompts.h"
-
-#include <QAbstractButton>
-#include <QPointer>
-#include <QProgressBar>
 
 namespace
 {

@@ -6,8 +6,6 @@
 #include "TestPageHandBack.h"
 
 #include "controls/XYPlot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Ramp Test" (dialog 268): the positioner ramps its command from a
 // start to a stop position over a chosen duration and holds it there while

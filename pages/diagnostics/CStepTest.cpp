@@ -11,7 +11,6 @@
 #include "ReportRecords.h"
 #include "StepTestRules.h"
 #include "TellboxImports.h"
-#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 #include "TestPageHandBack.h"
 #include "ValidityMark.h"
@@ -20,11 +19,6 @@
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
 #include "step/StepTestReport.h"
-#include "ui/Prompts.h"
-
-#include <QAbstractButton>
-#include <QPointer>
-#include <QProgressBar>
 
 namespace
 {
