@@ -164,12 +164,12 @@ bool CHDRLTest::settlingValid() const
 
 QString CHDRLTest::settlingText() const
 {
-    return m_OfflineData ? windowText(SettlingEdit) : m_RunSettings.text(*this, SettlingEdit);
+    return m_RunSettings.text(*this, SettlingEdit);
 }
 
 float CHDRLTest::shownSettling() const
 {
-    return m_OfflineData || !m_RunSettings.kept() ? settling() : m_RunSettling;
+    return float(m_RunSettings.number(*this, SettlingEdit));
 }
 
 // ---------------------------------------------------------------------------
@@ -231,7 +231,6 @@ void CHDRLTest::OnStart()
     if (!context().multiTest().m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     m_RunSettings.take(*this, { SettlingEdit });
-    m_RunSettling = settling();
     PrepareRun();
     m_OfflineData = false;
     m_pPlot->ClearAllData();
@@ -247,7 +246,7 @@ void CHDRLTest::OnStart()
     dd.DigitalCommand = commandWord(HDRLTestChannels::CommandPoints[0]);
     write(HartCommand::WriteStatus);
     m_Running = true;
-    m_SettlingMs = HDRLTestRules::settlingMs(m_RunSettling);
+    m_SettlingMs = HDRLTestRules::settlingMs(shownSettling());
     once(SettlingTimerId, int(std::min<uint32_t>(m_SettlingMs, uint32_t(INT32_MAX))), "TakeStepReading",
         [this] { TakeStepReading(); });
     every(ElapsedTimerId, ElapsedMs, "OnTimer", [this] { onElapsed(); });
@@ -286,7 +285,7 @@ void CHDRLTest::TakeStepReading()
                 .arg(i));
     }
     m_PositionReadings[size_t(i)] = percentOf(dd.Position);
-    setProgress(progressAt(m_RunSettling, i));
+    setProgress(progressAt(shownSettling(), i));
     if (i < LastPoint) {
         dd.ControlMode = DigitalMode;
         m_PointIndex = uint32_t(i + 1);
@@ -311,7 +310,7 @@ void CHDRLTest::TakeStepReading()
 
 void CHDRLTest::PlotReadings()
 {
-    const float seconds = m_RunSettling;
+    const float seconds = shownSettling();
     const auto add = [this](const char* name, double x, double y) {
         GetDispatchDriverIPlotXChannelByName(m_pPlot, AutoString(name))->AddXY(x, y);
     };

@@ -128,7 +128,6 @@ private:
     uint32_t m_PointIndex = 0;
     uint32_t m_SettlingMs = 0;
     TestRunSettings m_RunSettings;
-    float m_RunSettling = 0.0f; // seconds, as the run took them at Start
     QDateTime m_StartTime;
     bool m_Running = false;
     bool m_OfflineData = false; // a loaded file is shown

@@ -138,13 +138,13 @@ void CPSTCompare::showFile(int file)
             setChecked(box, true);
         const bool sensors1 = record.m_bPressureSensor1 != 0;
         const bool sensors2 = record.m_bPressureSensor2 != 0;
-        enableAndCheck(Port1Second, sensors2, sensors2);
-        enableAndCheck(Port1Diff, sensors1 && sensors2, sensors1 && sensors2);
+        enableAndCheck(Port1Second, sensors2);
+        enableAndCheck(Port1Diff, sensors1 && sensors2);
         if (data().DeviceType == 5) {
             const bool port2 = sensors2 && record.m_bSingleActing2 == 0;
             const bool difference = sensors1 && record.m_bSingleActing1 == 0 && port2;
-            enableAndCheck(Port2Second, port2, port2);
-            enableAndCheck(Port2Diff, difference, difference);
+            enableAndCheck(Port2Second, port2);
+            enableAndCheck(Port2Diff, difference);
         }
         sync("Port1_2", Port1Second);
         sync("Port1Diff", Port1Diff);
@@ -171,10 +171,10 @@ void CPSTCompare::showFile(int file)
     const bool sensors = record.m_bPressureSensor1 != 0;
     setChecked(Position1, true);
     setChecked(Command1, true);
-    enableAndCheck(Port1First, sensors, sensors);
+    enableAndCheck(Port1First, sensors);
     if (large) {
         const bool port2 = sensors && record.m_bSingleActing1 == 0;
-        enableAndCheck(Port2First, port2, port2);
+        enableAndCheck(Port2First, port2);
     }
     setChecked(RelayCommand1, true);
     setChecked(RelayPosition1, true);

@@ -11,7 +11,6 @@
 #include "ReportHeaderFill.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
-#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 #include "TestPageHandBack.h"
 #include "ValidityMark.h"
@@ -20,11 +19,6 @@
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
 #include "partial_stroke/PstReport.h"
-#include "ui/Prompts.h"
-
-#include <QAbstractButton>
-#include <QPointer>
-#include <QProgressBar>
 
 namespace
 {
@@ -541,8 +535,7 @@ void CPartialStrokeTest::SavePstFile()
     context().records().m_PSTReport.SavePST(m_pPlot);
     // The axes fit the result shown, whose signature may still be read back
     // at the run's own sample interval.
-    const auto setting = [this](int editId) { return NumberText::toDouble(settingText(editId).left(255)); };
-    scalePlot(setting(DurationEdit), float(setting(StartEdit)), float(setting(StopEdit)));
+    scalePlot(settingNumber(DurationEdit), float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
 }
 
 void CPartialStrokeTest::OnPrintReport()

@@ -4,8 +4,6 @@
 #include "TestPageHandBack.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Partial Stroke Test" (dialog 274): the positioner moves the valve
 // by itself from a start towards a stop position within a set time, measures

@@ -3,16 +3,12 @@
 
 #include "AppLog.h"
 #include "CSigDataStorage.h"
-#include "CommandDispatch.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "MultiTestRun.h"
 #include "PageHelpers.h"
-#include "ReportDefinitionPath.h"
-#include "ReportHeaderFill.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
-#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 #include "TestPageHandBack.h"
 #include "ValidityMark.h"
@@ -20,13 +16,6 @@
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
 #include "ramp/RampTestReport.h"
-#include "ui/Prompts.h"
-
-#include <QAbstractButton>
-#include <QPointer>
-#include <QProgressBar>
-
-#include <cmath>
 
 using namespace RampTestRules;
 using namespace RampTestPage;
@@ -235,7 +224,7 @@ bool CRampTest::settingsAllowStart() const
 
 bool CRampTest::runBidirectional() const
 {
-    return m_OfflineData || !m_RunSettings.kept() ? checked(BidirectionalBox) : m_RunBidirectional;
+    return m_RunSettings.kept() ? m_RunBidirectional : checked(BidirectionalBox);
 }
 
 // ---------------------------------------------------------------------------

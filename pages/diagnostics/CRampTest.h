@@ -5,10 +5,7 @@
 #include "RampTestRules.h"
 #include "TestPageHandBack.h"
 
-#include "automation/NumberText.h"
 #include "controls/XYPlot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Ramp Test" (dialog 268): the positioner ramps its command from a
 // start to a stop position over a chosen duration and holds it there while
@@ -152,7 +149,6 @@ private:
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
     void putAxesBack();
-    double settingNumber(int editId) const { return NumberText::toDouble(settingText(editId)); }
     bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;

@@ -138,12 +138,6 @@ void CRampTestCompare::connectPageHandlers()
 // ---------------------------------------------------------------------------
 // Boxes, channels and axes
 
-void CRampTestCompare::disableAndClear(int boxId)
-{
-    setChecked(boxId, false);
-    enableControl(boxId, false);
-}
-
 void CRampTestCompare::SetChannelVisible(const QString& name, bool visible)
 {
     const IXYPlotChannelPtr channel = GetDispatchDriverIXYPlotXChannelByName(m_pPlot, AutoString(name));
@@ -236,15 +230,15 @@ void CRampTestCompare::applyPortRule(View view, bool secondFile)
             if (checkEnabled)
                 setChecked(port2, true);
         } else {
-            disableAndClear(port2);
+            enableAndCheck(port2, false);
         }
     } else {
-        disableAndClear(port1);
-        disableAndClear(port2);
+        enableAndCheck(port1, false);
+        enableAndCheck(port2, false);
         enableControl(PressureVsPositionButton, false);
         if (view == RampTestView || view == SignalsVsCommandView) {
-            disableAndClear(Port1Diff);
-            disableAndClear(Port2Diff);
+            enableAndCheck(Port1Diff, false);
+            enableAndCheck(Port2Diff, false);
         }
     }
 }

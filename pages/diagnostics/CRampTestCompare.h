@@ -103,7 +103,6 @@ private:
     void showFile(int file) override;
     void showEmptyView() override;
     void connectPageHandlers() override;
-    void disableAndClear(int boxId);
     void SetChannelVisible(const QString& name, bool visible);
     void EnableAllChannelBoxes();
     void CheckFile1ChannelBoxes();

@@ -3,30 +3,10 @@
 
 #include "AppLog.h"
 #include "CSigDataStorage.h"
-#include "CommandDispatch.h"
 #include "DeviceData.h"
-#include "MiscAccessors.h"
 #include "MultiTestRun.h"
 #include "PageHelpers.h"
-#include "ReportDefinitionPath.h"
-#include "ReportHeaderFill.h"
-#include "ReportRecords.h"
-#include "TellboxImports.h"
-#include "TestPageBoxes.h"
-#include "TestPageControls.h"
 #include "TestPageHandBack.h"
-#include "ValidityMark.h"
-
-#include "automation/NumberText.h"
-#include "core/PlotChannelHelpers.h"
-#include "ramp/RampTestReport.h"
-#include "ui/Prompts.h"
-
-#include <QAbstractButton>
-#include <QPointer>
-#include <QProgressBar>
-
-#include <cmath>
 
 using namespace RampTestRules;
 using namespace RampTestPage;

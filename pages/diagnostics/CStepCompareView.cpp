@@ -127,9 +127,9 @@ bool CStepCompareView::port2Allowed(uint8_t singleActing) const
 void CStepCompareView::setDifferenceBoxes()
 {
     const bool port1 = checked(Port1First) && checked(Port1Second);
-    enableAndCheck(Port1Diff, port1, port1);
+    enableAndCheck(Port1Diff, port1);
     const bool port2 = checked(Port2First) && checked(Port2Second);
-    enableAndCheck(Port2Diff, port2, port2);
+    enableAndCheck(Port2Diff, port2);
 }
 
 void CStepCompareView::ShowStepView()
@@ -152,10 +152,10 @@ void CStepCompareView::ShowStepView()
             if (port2Allowed(record.m_bSingleActing1))
                 enableControl(Port2First, true);
             else
-                enableAndCheck(Port2First, false, false);
+                enableAndCheck(Port2First, false);
         } else {
-            enableAndCheck(Port1First, false, false);
-            enableAndCheck(Port2First, false, false);
+            enableAndCheck(Port1First, false);
+            enableAndCheck(Port2First, false);
             enableControl(PressureViewButton, false);
         }
         sync("Position", Position1);
@@ -173,10 +173,10 @@ void CStepCompareView::ShowStepView()
             if (port2Allowed(record.m_bSingleActing2))
                 enableControl(Port2Second, true);
             else
-                enableAndCheck(Port2Second, false, false);
+                enableAndCheck(Port2Second, false);
         } else {
-            enableAndCheck(Port1Second, false, false);
-            enableAndCheck(Port2Second, false, false);
+            enableAndCheck(Port1Second, false);
+            enableAndCheck(Port2Second, false);
         }
         // The pressure axis follows the port 1 boxes only.
         showAxis(false, "Pressure", checked(Port1First) || checked(Port1Second));
@@ -210,12 +210,12 @@ void CStepCompareView::ShowPressureView()
         for (int box : { Position1, Command1, RelayCommand1, RelayPosition1 })
             enableControl(box, false);
         if (record.m_bPressureSensor1) {
-            enableAndCheck(Port1First, true, true);
+            enableAndCheck(Port1First, true);
             const bool port2 = port2Allowed(record.m_bSingleActing1);
-            enableAndCheck(Port2First, port2, port2);
+            enableAndCheck(Port2First, port2);
         } else {
-            enableAndCheck(Port1First, false, false);
-            enableAndCheck(Port2First, false, false);
+            enableAndCheck(Port1First, false);
+            enableAndCheck(Port2First, false);
         }
         sync("PvPPort1", Port1First);
         sync("PvPPort2", Port2First);
@@ -228,9 +228,9 @@ void CStepCompareView::ShowPressureView()
         // Without sensors the boxes keep what the step view, which always
         // ran before, gave them: disabled and clear.
         if (record.m_bPressureSensor2) {
-            enableAndCheck(Port1Second, true, true);
+            enableAndCheck(Port1Second, true);
             if (port2Allowed(record.m_bSingleActing2))
-                enableAndCheck(Port2Second, true, true);
+                enableAndCheck(Port2Second, true);
         }
         setDifferenceBoxes();
         sync("PvPPort1_2", Port1Second);

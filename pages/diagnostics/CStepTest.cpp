@@ -11,7 +11,6 @@
 #include "ReportRecords.h"
 #include "StepTestRules.h"
 #include "TellboxImports.h"
-#include "TestPageBoxes.h"
 #include "TestPageControls.h"
 #include "TestPageHandBack.h"
 #include "ValidityMark.h"
@@ -20,11 +19,6 @@
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
 #include "step/StepTestReport.h"
-#include "ui/Prompts.h"
-
-#include <QAbstractButton>
-#include <QPointer>
-#include <QProgressBar>
 
 namespace
 {
@@ -257,12 +251,10 @@ void CStepTest::onTestWatch()
 
 void CStepTest::onReadOut()
 {
-    bool ok = false;
-    const uint8_t status = context().misc().ReadMiscByte92(&ok);
-    if (!ok)
+    const std::optional<uint8_t> status = readTestStatus();
+    if (!status)
         return;
-    data().TestStatus() = status;
-    if (!(status & ReadOutCompleteBit)) {
+    if (!(*status & ReadOutCompleteBit)) {
         setWindowText(StatusEdit, QStringLiteral("Retrieving signature"));
         ReadSignatureBlock();
         return;
@@ -474,7 +466,7 @@ void CStepTest::OnSaveResults()
     FillStepRecord();
     context().records().m_StepTestReport.SaveStepTest(m_pPlot);
     // The axes fit the result shown, not a value typed for the next run.
-    const auto setting = [this](int editId) { return float(NumberText::toDouble(settingText(editId).left(255))); };
+    const auto setting = [this](int editId) { return float(settingNumber(editId)); };
     scalePlot(setting(StartEdit), setting(StopEdit), setting(HoldEdit));
 }
 

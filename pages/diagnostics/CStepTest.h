@@ -4,8 +4,6 @@
 #include "TestPageHandBack.h"
 
 #include "controls/Plot.h"
-#include "report/PrinterControl.h"
-#include "report/ReportControl.h"
 
 // The page "Step Test" (dialog 266): the positioner runs a step signature
 // test from a start to a stop position and holds it there; the page watches

@@ -162,6 +162,11 @@ void CTrends::OnSelectAll()
 {
     EnableChannelButtons(true);
     enableControl(SelectAllButton, false);
+    showAllSignals();
+}
+
+void CTrends::showAllSignals()
+{
     for (const IPlotPtr& plot : plots())
         for (const QString& signal : TrendsChannels::Signals)
             plot->ChannelByName(signal)->SetVisible(true);
@@ -383,9 +388,7 @@ void CTrends::OnLoad()
         if (selectAll && selectAll->isEnabled()) {
             ShowSelectedChannel();
         } else {
-            for (const IPlotPtr& plot : plots())
-                for (const QString& signal : TrendsChannels::Signals)
-                    plot->ChannelByName(signal)->SetVisible(true);
+            showAllSignals();
         }
     }
     RowsRead = 0;

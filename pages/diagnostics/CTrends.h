@@ -127,6 +127,8 @@ public:
 
 private:
     void paintSwatches();
+    // Every signal visible on every plot.
+    void showAllSignals();
     void connectHandlers();
     void setProgress(int position);
     void showCounter();

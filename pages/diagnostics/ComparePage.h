@@ -144,10 +144,11 @@ protected:
 
     bool checked(int boxId) const { return ComparePageKit::isChecked(*this, boxId); }
     void setChecked(int boxId, bool on) { ComparePageKit::setChecked(*this, boxId, on); }
-    void enableAndCheck(int boxId, bool enable, bool check)
+    // A box usable and ticked, or greyed and clear.
+    void enableAndCheck(int boxId, bool on)
     {
-        enableControl(boxId, enable);
-        setChecked(boxId, check);
+        enableControl(boxId, on);
+        setChecked(boxId, on);
     }
     void setAllBoxes(bool on)
     {

@@ -32,7 +32,7 @@ std::optional<DurationUnit> UnitForIndex(int index)
 
 int DurationSeconds(int fieldValue, const DurationUnit& unit)
 {
-    return std::clamp(fieldValue, 1, 60) * unit.seconds;
+    return static_cast<int>(ClampedDuration(fieldValue)) * unit.seconds;
 }
 
 int SampleLimit(int durationSeconds, int periodMs)

@@ -1,13 +1,13 @@
 #include "DiagnosticTestPage.h"
 
 #include "AppLog.h"
+#include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
 
-#include <QAbstractButton>
 #include <QProgressBar>
 
 namespace
@@ -37,9 +37,8 @@ void DiagnosticTestPage::createReportControls(int reportHost, int reportId, int 
         this, imports.CreatePrintControl, printerHost, printerId, m_pPrinter, ControlWindow::Hidden);
 }
 
-std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const QString& runningText)
+std::optional<uint8_t> DiagnosticTestPage::readTestStatus()
 {
-    constexpr uint8_t TestRunningBit = 0x01;
     bool ok = false;
     const uint8_t status = context().misc().ReadMiscByte92(&ok);
     // A lost or misaddressed reply says nothing about the test: ask again at
@@ -47,7 +46,14 @@ std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const
     if (!ok)
         return std::nullopt;
     data().TestStatus() = status;
-    if (status & TestRunningBit) {
+    return status;
+}
+
+std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const QString& runningText)
+{
+    constexpr uint8_t TestRunningBit = 0x01;
+    const std::optional<uint8_t> status = readTestStatus();
+    if (status && (*status & TestRunningBit)) {
         setWindowText(statusEdit, runningText);
         return std::nullopt;
     }
@@ -56,19 +62,17 @@ std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const
 
 bool DiagnosticTestPage::checked(int boxId) const
 {
-    const auto* box = controlAs<QAbstractButton>(boxId);
-    return box && box->isChecked();
+    return ComparePageKit::isChecked(*this, boxId);
 }
 
 void DiagnosticTestPage::setChecked(int boxId, bool on)
 {
-    if (auto* box = controlAs<QAbstractButton>(boxId))
-        box->setChecked(on);
+    ComparePageKit::setChecked(*this, boxId, on);
 }
 
 QString DiagnosticTestPage::settingText(int editId) const
 {
-    return m_OfflineData ? windowText(editId) : m_RunSettings.text(*this, editId);
+    return m_RunSettings.text(*this, editId);
 }
 
 // ---------------------------------------------------------------------------

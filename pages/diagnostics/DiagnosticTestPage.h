@@ -90,8 +90,11 @@ protected:
     // The report and printer controls, hidden behind the page.
     void createReportControls(int reportHost, int reportId, int printerHost, int printerId);
 
-    // Reads the test status byte and keeps it as the device's; while the test
-    // runs `statusEdit` shows `runningText`. The byte once the test has ended;
+    // Reads the test status byte and keeps it as the device's; nothing when
+    // the reply was lost.
+    std::optional<uint8_t> readTestStatus();
+    // The test status as readTestStatus reads it; while the test runs
+    // `statusEdit` shows `runningText`. The byte once the test has ended;
     // nothing while it runs or when the reply was lost (the next tick asks again).
     std::optional<uint8_t> endedTestStatus(int statusEdit, const QString& runningText);
 
@@ -176,6 +179,7 @@ protected:
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.
     QString settingText(int editId) const;
+    double settingNumber(int editId) const { return m_RunSettings.number(*this, editId); }
 
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;

@@ -1,5 +1,6 @@
 #include "TestRunSettings.h"
 
+#include "automation/NumberText.h"
 #include "ui/FormPage.h"
 
 void TestRunSettings::take(const FormPage& page, std::initializer_list<int> edits)
@@ -13,4 +14,10 @@ QString TestRunSettings::text(const FormPage& page, int edit) const
 {
     const auto found = m_texts.find(edit);
     return found != m_texts.end() ? found->second : page.windowText(edit);
+}
+
+double TestRunSettings::number(const FormPage& page, int edit) const
+{
+    // Only the first 256 characters of a window's text are read.
+    return NumberText::toDouble(text(page, edit).left(255));
 }

@@ -20,6 +20,8 @@ public:
     bool kept() const { return !m_texts.empty(); }
     // The run's text of `edit`; what the edit shows when no run is kept.
     QString text(const FormPage& page, int edit) const;
+    // That text read as a number, as a window's number is read.
+    double number(const FormPage& page, int edit) const;
 
 private:
     std::map<int, QString> m_texts;

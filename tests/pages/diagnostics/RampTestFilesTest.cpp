@@ -176,6 +176,24 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTim
     keepAsFuzzSeed(tempPath(QStringLiteral("first.rmp")), QStringLiteral("ramp_test.rmp"));
 }
 
+TEST_F(RampTestFilesTest, SaveWritesASettingAsTheRunSentItFromTheFirst255CharactersOfItsEdit)
+{
+    showRampPage();
+    // The 255th character cuts the padded start after its "2".
+    const QString padded = QString(254, QLatin1Char(' ')) + QStringLiteral("25");
+    typeRamp("20", "80", "2", "3", false);
+    ramp().setWindowText(Ramp::StartEdit, padded);
+    startRamp();
+    runRampToCompletion();
+    ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+    EXPECT_EQ(data().SigSettings.Floats[0], 2.0f);
+    const QString path = tempPath(QStringLiteral("padded.rmp"));
+    prompts().answerFile(path, QStringLiteral("Save Ramp Test Results As"));
+    ramp().SaveRampResults();
+    EXPECT_EQ(settingsOf(path).at(0), 2.0);
+    EXPECT_EQ(app().records().m_RampReport.m_strStartPosition.toQString(), QStringLiteral(" 2.00"));
+}
+
 TEST_F(RampTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndCodes)
 {
     runRamp(false);
