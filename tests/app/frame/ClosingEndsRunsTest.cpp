@@ -98,6 +98,17 @@ struct RunningPage {
 class ClosingEndsRunsTable : public ClosingEndsRuns
 {
 protected:
+    // The page's stop requests, cut to the length the row gives them.
+    QStringList stopSent(const RunningPage& running, const char* path)
+    {
+        QStringList frames = framesOf(running.stopCommand, path);
+        if (running.prefixOnly) {
+            for (qsizetype k = 0; k < frames.size() && k < running.stopFrames.size(); ++k)
+                frames[k].truncate(running.stopFrames[k].size());
+        }
+        return frames;
+    }
+
     std::vector<RunningPage> runningPages()
     {
         return {
@@ -203,20 +214,14 @@ TEST_F(ClosingEndsRunsTable, EachWayOfClosingSendsTheShownPagesStopAndTheValveFo
 
                 closeBy(way);
                 EXPECT_FALSE(frame().isVisible());
-                const QStringList frames = framesOf(running.stopCommand, path);
-                if (running.prefixOnly) {
-                    ASSERT_EQ(frames.size(), running.stopFrames.size())
-                        << frames.join(QStringLiteral(" | ")).toStdString();
-                    for (qsizetype k = 0; k < frames.size(); ++k)
-                        EXPECT_TRUE(frames[k].startsWith(running.stopFrames[k])) << frames[k].toStdString();
-                } else {
-                    EXPECT_EQ(frames, running.stopFrames);
-                }
+                // Sent as the window closed, before the link goes with the program.
+                EXPECT_EQ(stopSent(running, path), running.stopFrames);
                 // The device's run has ended, and the valve follows the loop again.
-                clock().advance(60000);
+                clock().advance(15000);
                 for (int status : RunStatuses)
                     EXPECT_FALSE(device(path).statusActive(status)) << "status " << status;
                 EXPECT_NEAR(device(path).valve().positionPercent(), 30.0, 1.5);
+                EXPECT_EQ(stopSent(running, path), running.stopFrames) << "once";
                 m_app.reset();
             }
         }
