@@ -10,8 +10,10 @@
 #include "PageRegistry.h"
 
 #include "ui/Prompts.h"
+#include "ui/TransactionScope.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QResizeEvent>
@@ -147,6 +149,21 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     OnSize(event->size().width(), event->size().height());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // A close that reaches the window while a transaction waits for the
+    // device comes again once the transaction is over: no page's handler
+    // runs inside one.
+    if (TransactionScope::inProgress()) {
+        event->ignore();
+        TransactionScope::runOutside(this, [this] { close(); });
+        return;
+    }
+    if (m_pNavigation)
+        m_pNavigation->StopAllPages();
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::OnSize(int cx, int cy)

@@ -60,6 +60,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Closing the window (the user's close, SIGTERM, SIGINT) first runs every
+    // page's stop routine as leaving it through the tree does, so what the
+    // shown page runs on the device ends while the link is still open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createPages();

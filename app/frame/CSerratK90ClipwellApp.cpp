@@ -5,12 +5,14 @@
 #include "CMySplitterWnd.h"
 #include "CNavigationView.h"
 #include "StripPage.h"
+#include "TerminationSignals.h"
 
 #include "ui/FormPage.h"
 
 #include "ui/HandlerGuard.h"
 #include "ui/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
@@ -44,6 +46,7 @@ CSerratK90ClipwellApp::CSerratK90ClipwellApp()
 CSerratK90ClipwellApp::~CSerratK90ClipwellApp()
 {
     // The frame and its pages go first: they still use the device link.
+    m_pTerminationSignals.reset();
     m_pMainFrame.reset();
     HandlerGuard::setLogHook(nullptr);
     Prompts::setDefaultCaption(QString());
@@ -73,6 +76,10 @@ bool CSerratK90ClipwellApp::InitInstance(const QStringList& arguments)
     m_strHelpFolder = GetAppFolder() + model;
 
     m_pMainFrame->SelectPageCode(PageRegistry::rowForSlot(PageRegistry::homeSlot())->treeCode);
+    m_pTerminationSignals = std::make_unique<TerminationSignals>([this] {
+        if (m_pMainFrame && m_pMainFrame->close())
+            QCoreApplication::quit();
+    });
     return true;
 }
 

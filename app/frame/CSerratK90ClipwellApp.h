@@ -27,6 +27,7 @@ class CMainFrame;
 class CMySplitterWnd;
 class CNavigationView;
 class FormPage;
+class TerminationSignals;
 class QTreeWidgetItem;
 
 // The one application object of the program: it starts the program for one
@@ -48,6 +49,7 @@ public:
     // Start-up for the parameters (without the program name): parses them,
     // builds the main window with every page, connects to the device, shows
     // the window maximised, picks the help folder and selects the dashboard.
+    // From then on SIGTERM and SIGINT close the main window as the user does.
     // False when the program must end (a parameter that is not a switch: one
     // usage line on standard error).
     bool InitInstance(const QStringList& arguments);
@@ -125,4 +127,5 @@ private:
     TellboxImports m_imports = TellboxImports::bind();
     QString m_strHelpFolder;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<TerminationSignals> m_pTerminationSignals;
 };

@@ -19,6 +19,9 @@ public:
     }
 
     bool m_bFourMilliampSet = false; // the 4 mA point was accepted
+    // The wizard has written a code since its last abort or Finish: the
+    // device is in its loop calibration until the wizard ends it.
+    bool m_bLoopCalibrationOpen = false;
     bool m_bKeepState12Text = false;
     uint16_t m_wVariable57 = 0; // word variable 0x57 as the start page last read it
     double m_dStartPercent = 0.0; // the command in percent when the first step was shown

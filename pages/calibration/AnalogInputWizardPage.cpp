@@ -102,10 +102,29 @@ void AnalogInputWizardPage::ShowLoopCalState()
     m_pState->setColor(shown->colour);
 }
 
+void AnalogInputWizardPage::StopTimers()
+{
+    stopPageTimers();
+    // Left through the tree or by closing the program: the device would
+    // otherwise stay in its loop calibration, the valve no longer following
+    // the loop. One page of the wizard sends the abort, once.
+    if (storage().m_bLoopCalibrationOpen)
+        writeLoopCode(AbortCode);
+}
+
 void AnalogInputWizardPage::writeLoopCode(uint8_t code)
 {
     data().CalState = code;
+    // Tried once: an abort the device did not answer is not sent again by
+    // every page of the wizard as the tree stops them all.
+    storage().m_bLoopCalibrationOpen = code != AbortCode;
     write(HartCommand::WriteCalLoop);
+}
+
+void AnalogInputWizardPage::writeFinishCode()
+{
+    if (write(HartCommand::WriteCalLoop))
+        storage().m_bLoopCalibrationOpen = false;
 }
 
 void AnalogInputWizardPage::setPageToolTips()
@@ -130,7 +149,7 @@ void AnalogInputWizardPage::armLiveValues(int timerId, int ms, int firstMs, Live
 
 void AnalogInputWizardPage::goToStep(int step)
 {
-    StopTimers();
+    stopPageTimers();
     if (FormPage* target = context().ReplaceView(StepClasses[step]))
         target->ActivatePage();
 }

@@ -37,8 +37,14 @@ public:
         const Monitor& monitor, const PageTemplate& pageTemplate, const ToolTipTable& toolTips, StripTimer stripTimer,
         QWidget* parent = nullptr);
 
+    // The code that ends a loop calibration on the device, the old one kept.
+    static constexpr uint8_t AbortCode = 51;
+
     // The strip, and the flag and state indicators taken from the template.
     void OnInitialUpdate() override;
+    // The page's timers; leaving the wizard while the device is in its loop
+    // calibration also ends that calibration.
+    void StopTimers() override;
 
     // The command A/D count and the design current (one Misc read each).
     void ShowLiveValues();
@@ -66,6 +72,11 @@ protected:
     // Sets the calibration state byte to `code` and sends it with the loop
     // calibration text as it stands.
     void writeLoopCode(uint8_t code);
+    // The final code, with the date and initials: the calibration is over.
+    void writeFinishCode();
+    // Only this page's timers, as the wizard's own buttons stop them when
+    // they go to another step.
+    void stopPageTimers() { StripPage::StopTimers(); }
     // The strip's tooltips, the monitor's, then the page's own.
     void setPageToolTips();
     // Arms the live timer: the command count and the current, the flags

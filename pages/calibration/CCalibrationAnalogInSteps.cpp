@@ -118,7 +118,7 @@ void AnalogInputAcceptStep::acceptWithCodes(std::initializer_list<uint8_t> codes
 void AnalogInputAcceptStep::OnPrevious()
 {
     writeLoopCode(m_setup.previousCode);
-    StopTimers();
+    stopPageTimers();
     if (m_setup.step == 2)
         storage().m_bFourMilliampSet = false;
     else
@@ -263,7 +263,7 @@ void CCalibrationAnalogIn5::showFlagsAndRecord()
 void CCalibrationAnalogIn5::OnPrevious()
 {
     writeLoopCode(PreviousCode);
-    StopTimers();
+    stopPageTimers();
     storage().m_bKeepState12Text = false;
     goToStep(4);
 }
@@ -290,7 +290,7 @@ void CCalibrationAnalogIn5::OnFinish()
     }
     ValidityMark::show(this, InitialsMark, true, InitialsTip);
     data().LoopCalText = loopCalText(m_strToday, initials);
-    write(HartCommand::WriteCalLoop);
+    writeFinishCode();
     m_bSkipStateRead = true;
     ShowLoopCalState();
     context().records().m_AICalibReport.m_strState = AutoString(CompletedText);

@@ -113,7 +113,7 @@ public:
     };
     static constexpr uint8_t ReferenceCode = 8;
     static constexpr uint8_t ReferenceSetCode = 3;
-    static constexpr uint8_t PreviousCode = 51;
+    static constexpr uint8_t PreviousCode = AbortCode;
 
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;

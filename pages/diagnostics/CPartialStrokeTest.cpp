@@ -296,8 +296,7 @@ void CPartialStrokeTest::stopTest(UserStop how)
 {
     killTimer(ProgressTimerId);
     m_TestRunning = false;
-    data().SignatureType = 0;
-    write(HartCommand::SendSigStart);
+    sendSignatureStop();
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
     stopRun(how);

@@ -131,6 +131,7 @@ private:
     void readRampSignatureBlock();
     void startReverseRamp();
     void restoreRampSettings();
+    void endRampOnDevice();
     void completeRampRun();
     void stopRampRun(UserStop how);
     bool settingsAllowStart() const override;

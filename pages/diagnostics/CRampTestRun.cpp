@@ -172,14 +172,20 @@ void CRampTest::startReverseRamp()
 
 void CRampTest::restoreRampSettings()
 {
-    DeviceData& dd = data();
-    if (dd.RampBidirectional != 1)
+    if (data().RampBidirectional != 1)
         return;
+    endRampOnDevice();
+}
+
+void CRampTest::endRampOnDevice()
+{
+    // The run's own ends go with the stop: after a reverse ramp swapped them,
+    // the device keeps the forward ones for the next settings read.
+    DeviceData& dd = data();
     dd.SigSettings.Floats[0] = m_RunStart;
     dd.SigSettings.Floats[1] = m_RunStop;
     dd.SigSettings.Word = 0;
-    dd.SignatureType = 0;
-    write(HartCommand::SendSigStart);
+    sendSignatureStop();
 }
 
 void CRampTest::completeRampRun()
@@ -207,10 +213,15 @@ void CRampTest::StopRampTest()
 
 void CRampTest::stopRampRun(UserStop how)
 {
-    // Nothing goes to the device: a ramp already running there runs to its
-    // end, and its signature is not read. The elapsed time counts once more
-    // and then ends itself.
+    // The device ends its ramp, so the valve follows its command again; the
+    // signature is not read. The elapsed time counts once more and then ends
+    // itself.
     for (int id : { RetrievalTimerId, PollTimerId, StripTimerId })
         killTimer(id);
+    endRampOnDevice();
+    // The page stays shown after its Stop: its strip follows the device out
+    // of the signature mode as on any visit.
+    if (how == UserStop::StopButton)
+        armStripTimer(FirstReadMs);
     stopRun(how);
 }

@@ -33,8 +33,7 @@ void DiagnosticTestPage::createReportControls(int reportHost, int reportId, int 
 {
     const TellboxImports& imports = context().imports();
     CreateTestPageControl(this, imports.CreateReportControl, reportHost, reportId, m_pReport, ControlWindow::Hidden);
-    CreateTestPageControl(
-        this, imports.CreatePrintControl, printerHost, printerId, m_pPrinter, ControlWindow::Hidden);
+    CreateTestPageControl(this, imports.CreatePrintControl, printerHost, printerId, m_pPrinter, ControlWindow::Hidden);
 }
 
 std::optional<uint8_t> DiagnosticTestPage::readTestStatus()
@@ -252,6 +251,12 @@ void DiagnosticTestPage::completeRun(const QString& statusText)
     showIdleButtons();
     if (context().multiTest().m_bMultiTestRunning)
         HandBackToMultiTest(context(), m_run.done, m_run.completedLine, DiagnosticCode);
+}
+
+void DiagnosticTestPage::sendSignatureStop()
+{
+    data().SignatureType = 0;
+    write(HartCommand::SendSigStart);
 }
 
 void DiagnosticTestPage::stopRun(UserStop how)

@@ -156,7 +156,8 @@ protected:
     // A sample's words in hundredths of a percent, its pressures of `fullScale`.
     static SignalSample scaledOfFullScale(const SignatureWords& words, double fullScale)
     {
-        return scaled(words, [](int16_t word) { return DiagnosticTestRules::percentOf(word); },
+        return scaled(
+            words, [](int16_t word) { return DiagnosticTestRules::percentOf(word); },
             [fullScale](int16_t word) { return DiagnosticTestRules::pressureOf(word, fullScale); });
     }
     // One read of the recorded signature: its two samples, or nothing when
@@ -175,6 +176,9 @@ protected:
     // The user stopped the run: "Stopped" and the buttons back; in a
     // multi-test run the whole run ends.
     void stopRun(UserStop how);
+    // Ends the signature test running on the device (a start of type 0 with
+    // the settings as they stand), which gives the valve back to its command.
+    void sendSignatureStop();
 
     // The settings of the result shown: the run's, or the loaded file's as
     // the edits show them.

@@ -7,6 +7,7 @@
 #include "CCalibrationStorage.h"
 #include "ReportRecords.h"
 #include "ReportTestSupport.h"
+#include "StripPage.h"
 #include "health/CAdvDashboard.h"
 
 #include "core/ReportFrame.h"
@@ -14,6 +15,9 @@
 
 #include <QFileInfo>
 #include <QLabel>
+
+#include <functional>
+#include <string>
 
 namespace
 {
@@ -31,18 +35,18 @@ class AnalogInputWizard : public AnalogInputWizardTest
 protected:
     // From the tree item through the steps, the loop current set before each
     // Accept, up to the final step.
-    void walkToFinalStep(double at4mAStep, double at0Step, double at100Step)
+    void walkToFinalStep(double at4mAStep, double at0Step, double at100Step, const char* path = K90Path)
     {
         select(AnalogInputCode);
         click(step(0), Start::NextButton);
         click(step(1), Step1::NextButton);
-        device().setLoopCurrent(at4mAStep);
+        device(path).setLoopCurrent(at4mAStep);
         click(step(2), Step2::AcceptButton);
         click(step(2), Step2::NextButton);
-        device().setLoopCurrent(at0Step);
+        device(path).setLoopCurrent(at0Step);
         click(step(3), Step3::AcceptButton);
         click(step(3), Step3::NextButton);
-        device().setLoopCurrent(at100Step);
+        device(path).setLoopCurrent(at100Step);
         click(step(4), Step4::AcceptButton);
         click(step(4), Step4::NextButton);
     }
@@ -244,13 +248,14 @@ TEST_F(AnalogInputWizard, AcceptOnStepTwoSendsBothCodesThenOnlyTheStateIsReadEve
         clock().advance(3000);
         EXPECT_EQ(joined(sent()), "226") << period;
     }
-    // Leaving the wizard through the tree stops its timers and sends nothing.
+    // Leaving the wizard through the tree stops its timers and takes the
+    // device out of its loop calibration.
     device().clearRequests();
     select(1);
-    QStringList afterLeaving = sent();
+    const std::vector<int> codesOnLeaving = loopCodes();
     clock().advance(6000);
     EXPECT_FALSE(sent().contains(QStringLiteral("226")));
-    EXPECT_FALSE(afterLeaving.contains(QStringLiteral("227")));
+    EXPECT_EQ(codesOnLeaving, std::vector<int>({ 51 }));
 }
 
 TEST_F(AnalogInputWizard, FinalStepShowsTheCommandTakenWhenStepOneWasShownAsTheStartingPercentage)
@@ -630,14 +635,80 @@ TEST_F(AnalogInputWizard, AfterAcceptOnStepFourOnlyTheStateIsReadAndTheTreeStops
     EXPECT_TRUE(step(4).timerArmed(5006));
     EXPECT_TRUE(step(4).timerArmed(5010));
 
-    // Leaving through the tree: both timers stopped, nothing written, no more state reads.
+    // Leaving through the tree: both timers stopped, the loop calibration
+    // aborted, no more state reads.
     device().clearRequests();
     select(1);
     EXPECT_FALSE(step(4).timerArmed(5006));
     EXPECT_FALSE(step(4).timerArmed(5010));
     clock().advance(10000);
     EXPECT_FALSE(sent().contains(QStringLiteral("226"))) << joined(sent());
-    EXPECT_TRUE(loopCodes().empty());
+    EXPECT_EQ(loopCodes(), std::vector<int>({ 51 }));
+}
+
+TEST_F(AnalogInputWizard, LeavingAfterACodeAndBeforeFinishEndsTheLoopCalibrationOnceAndOtherwiseSendsNothing)
+{
+    const struct {
+        const char* where;
+        std::function<void(const char* path)> walk;
+        std::vector<int> codesOnLeaving;
+    } cases[] = {
+        { "after step 1's Next",
+            [this](const char*) {
+                select(AnalogInputCode);
+                click(step(0), Start::NextButton);
+                click(step(1), Step1::NextButton);
+            },
+            { 51 } },
+        { "on step 5 before Finish", [this](const char* path) { walkToFinalStep(4, 20, 4, path); }, { 51 } },
+        { "after Finish",
+            [this](const char* path) {
+                walkToFinalStep(4, 20, 4, path);
+                finishWith("KLM");
+            },
+            {} },
+        { "on step 1 before its Next",
+            [this](const char*) {
+                select(AnalogInputCode);
+                click(step(0), Start::NextButton);
+            },
+            {} },
+        { "back on step 1 after step 2's Previous",
+            [this](const char*) {
+                select(AnalogInputCode);
+                click(step(0), Start::NextButton);
+                click(step(1), Step1::NextButton);
+                click(step(2), Step2::PreviousButton);
+            },
+            {} },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& c : cases) {
+            for (const bool closing : { false, true }) {
+                SCOPED_TRACE(std::string(path) + ", " + c.where + (closing ? ", closing" : ", through the tree"));
+                startOn(path);
+                c.walk(path);
+                clock().advance(2000);
+                EXPECT_EQ(device(path).statusActive(25), !c.codesOnLeaving.empty()) << "Command Loop Calibration Mode";
+                device(path).clearRequests();
+                if (closing)
+                    frame().close();
+                else
+                    select(1);
+                EXPECT_EQ(loopCodes(path), c.codesOnLeaving);
+                EXPECT_FALSE(device(path).statusActive(25));
+                clock().advance(10000);
+                EXPECT_EQ(loopCodes(path), c.codesOnLeaving) << "once";
+                if (!closing) {
+                    auto* strip = qobject_cast<StripPage*>(app().shownPage());
+                    ASSERT_NE(strip, nullptr);
+                    EXPECT_FALSE(strip->activeIndicator()->value().startsWith(QStringLiteral("25 - ")))
+                        << strip->activeIndicator()->value().toStdString();
+                }
+                m_app.reset();
+            }
+        }
+    }
 }
 
 TEST_F(AnalogInputWizard, EveryButtonThatLeavesAStepSendsItsCodeStopsItsTimersAndForgetsWhatTheStepsBehindAccepted)

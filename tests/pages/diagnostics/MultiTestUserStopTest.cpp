@@ -16,11 +16,11 @@ struct StoppedTest {
     int pageCode;
     const char* startedLine;
     const char* stoppedLine;
-    size_t own233; // the page's own stop: the partial stroke page ends the device's test with a 233
+    size_t own233; // the page's own stop: the ramp and partial stroke pages end the device's test with a 233
     size_t own203; // the page's own stop: the HDRL page gives the valve back its mode and command
 };
 const StoppedTest StoppedTests[] = {
-    { "ramp", CDiagnosticsMain::RampBox, 41, "Ramp test started", "Ramp test stopped", 0, 0 },
+    { "ramp", CDiagnosticsMain::RampBox, 41, "Ramp test started", "Ramp test stopped", 1, 0 },
     { "step", CDiagnosticsMain::StepBox, 42, "Step test started", "Step test stopped", 0, 0 },
     { "partial stroke", CDiagnosticsMain::PSTBox, 46, "PST started", "PST stopped", 1, 0 },
     { "HDRL", CDiagnosticsMain::HDRLBox, 43, "HDRL started.", "HDRL test stopped", 0, 1 },
@@ -90,7 +90,7 @@ protected:
     {
         EXPECT_EQ(device(path).requestsFor(233).size(), t.own233);
         EXPECT_EQ(device(path).requestsFor(203).size(), t.own203);
-        // The partial stroke page's own 233 ends the device's test (type 0);
+        // The ramp and partial stroke pages' own 233 ends the device's test (type 0);
         // the HDRL page's own 203 gives back the mode and command it found
         // (analog, 50 %), not the first test point (digital, 0 %).
         for (const QString& frame : framesOf(233, path))

@@ -8,6 +8,8 @@
 
 #include "ui/Pictures.h"
 
+#include <string>
+
 namespace
 {
 
@@ -214,36 +216,51 @@ TEST_F(RampTestPageTest, ABidirectionalRampRunsTheReverseRestoresTheSettingsAndA
     EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("75"));
 }
 
-TEST_F(RampTestPageTest, StopAndLeavingSendNothingAndEndTheRun)
+TEST_F(RampTestPageTest, StopAndLeavingEndTheRampOnTheDeviceOnceAndTheValveFollowsTheLoopAgain)
 {
-    for (bool leave : { false, true }) {
-        showRampPage();
-        typeRamp("15", "85", "3", "40", false);
-        startRamp();
-        for (int k = 0; k < 80 && timesOf(QStringLiteral("252")).size() < 5; ++k)
-            clock().advance(1000);
-        ASSERT_EQ(timesOf(QStringLiteral("252")).size(), 5u);
-        device().clearRequests();
-        const QString elapsed = rampText(Ramp::ElapsedEdit);
-        if (leave)
-            select(DashboardCode);
-        else
-            ramp().StopRampTest();
-        EXPECT_FALSE(ramp().testRunning()) << leave;
-        EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Stopped")) << leave;
-        clock().advance(5000);
-        EXPECT_TRUE(framesOf(233).isEmpty()) << leave;
-        EXPECT_TRUE(timesOf(QStringLiteral("252")).empty()) << leave;
-        EXPECT_TRUE(timesOf(QStringLiteral("200 byte 0x92")).empty()) << leave;
-        if (!leave) {
-            // The elapsed time counts once more and then ends.
-            EXPECT_EQ(rampText(Ramp::ElapsedEdit).toInt(), elapsed.toInt() + 1);
-            for (int id :
-                { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::PrintButton, Ramp::CompareButton })
-                EXPECT_TRUE(rampEnabled(id)) << id;
-            EXPECT_FALSE(rampEnabled(Ramp::StopButton));
+    for (const char* path : { K90Path, K40Path }) {
+        for (bool leave : { false, true }) {
+            SCOPED_TRACE(std::string(path) + (leave ? ", leaving" : ", Stop"));
+            showRampPage(path);
+            device(path).setAnalogCommand(20.0);
+            typeRamp("15", "85", "3", "40", false);
+            startRamp();
+            // 10 s into a 40 s ramp from 15 % to 85 %: the device ramps on.
+            clock().advance(10000);
+            ASSERT_TRUE(device(path).statusActive(5)) << "Signature In Progress Mode";
+            device(path).clearRequests();
+            const QString elapsed = rampText(Ramp::ElapsedEdit);
+            if (leave)
+                select(DashboardCode);
+            else
+                ramp().controlAs<QAbstractButton>(Ramp::StopButton)->click();
+            // A start of type 0 with the run's start and stop.
+            const QStringList stop
+                = { QStringLiteral("E9 14 00 0F 41 70 00 00 42 AA 00 00 00 00 00 00 40 40 00 00 00 00") };
+            EXPECT_EQ(framesOf(233, path), stop);
+            EXPECT_FALSE(ramp().testRunning());
+            EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Stopped"));
+            // Another 15 s: a ramp left running would have the valve near 59 %.
+            clock().advance(15000);
+            EXPECT_FALSE(device(path).statusActive(5));
+            EXPECT_NEAR(device(path).valve().positionPercent(), 20.0, 1.5);
+            EXPECT_TRUE(timesOf(QStringLiteral("252"), path).empty());
+            EXPECT_TRUE(timesOf(QStringLiteral("200 byte 0x92"), path).empty());
+            if (!leave) {
+                // The elapsed time counts once more and then ends.
+                EXPECT_EQ(rampText(Ramp::ElapsedEdit).toInt(), elapsed.toInt() + 1);
+                for (int id :
+                    { Ramp::LoadButton, Ramp::SaveButton, Ramp::StartButton, Ramp::PrintButton, Ramp::CompareButton })
+                    EXPECT_TRUE(rampEnabled(id)) << id;
+                EXPECT_FALSE(rampEnabled(Ramp::StopButton));
+                EXPECT_FALSE(ramp().activeIndicator()->value().startsWith(QStringLiteral("5 - ")))
+                    << ramp().activeIndicator()->value().toStdString();
+                // Leaving the stopped page sends no second stop.
+                select(DashboardCode);
+            }
+            EXPECT_EQ(framesOf(233, path), stop) << "once";
+            m_app.reset();
         }
-        m_app.reset();
     }
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+// SIGTERM and SIGINT end the program the way the user's close does: the
+// handler only writes a byte to a pipe, and the event loop, reading it, runs
+// the given close. Only one instance is live at a time; it puts the previous
+// handlers back when it goes.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(std::function<void()> close, QObject* parent = nullptr);
+    ~TerminationSignals() override;
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+private:
+    void onSignal();
+
+    std::function<void()> m_close;
+    QSocketNotifier* m_pNotifier = nullptr;
+};
