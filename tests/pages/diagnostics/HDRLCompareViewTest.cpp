@@ -5,9 +5,9 @@
 
 #include "CNavigationView.h"
 #include "CompareFileAttempts.h"
-#include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "PageTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
@@ -198,8 +198,8 @@ TEST_F(HDRLCompareViewTest, OtherSettlingTimesAskAndEachFileKeepsItsOwnTimeAxis)
         const QString second = savedRun("two.hdrl", "8", 0.3);
         ASSERT_TRUE(open1(first));
         prompts().answerFile(second);
-        prompts().answerMessage(answer,
-            QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+        prompts().answerMessage(
+            answer, QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
         compare().OnOpenFile2();
         ASSERT_EQ(prompts().records().back().message.caption, std::optional<QString>(QStringLiteral("Compare")));
         const IPlotPtr plot = compare().plot();
