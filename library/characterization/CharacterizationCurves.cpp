@@ -57,6 +57,10 @@ const PlotChannelData& checkFile(const ResultFileFrame::ChannelLookup& lookup)
     for (int k = 0; k < PointCount; ++k) {
         if (!std::isfinite(points.xs[static_cast<size_t>(k)]) || !std::isfinite(points.ys[static_cast<size_t>(k)]))
             throw ComError(ComError::InvalidPointer, QStringLiteral("CharCurve holds a point that is no number"));
+        // An output beyond 0..100 % is no point the device takes.
+        const double output = points.ys[static_cast<size_t>(k)];
+        if (!(output >= 0.0 && output <= 100.0))
+            throw ComError(ComError::InvalidPointer, QStringLiteral("CharCurve holds a point outside 0 to 100"));
     }
     return points;
 }

@@ -20,7 +20,7 @@ inline constexpr int PointCount = 21;
 inline constexpr uint32_t Colour = 0xFF6633; // a Windows colour value: red 51, green 102, blue 255
 
 // The check a loaded curve file passes: "CharCurve" with its 21 points, each
-// at finite coordinates; gives that channel. ComError when it does not.
+// at finite coordinates with an output from 0 to 100; gives that channel. ComError when it does not.
 const PlotChannelData& checkFile(const ResultFileFrame::ChannelLookup& lookup);
 } // namespace CharacterizationCurve
 

@@ -4,6 +4,7 @@
 #include "core/ModuleStateGuard.h"
 #include "core/ResultFile.h"
 #include "report/ReportPictureFolder.h"
+#include "ui/HandlerGuard.h"
 #include "ui/Prompts.h"
 #include "ui/TimerService.h"
 
@@ -236,8 +237,15 @@ void Generate(const ReportFrameDescriptor& descriptor, CReportHeader header, IRe
         dialog.confirmOverwrite = true;
         bool pdfWritten = false;
         if (const std::optional<QString> chosen = Prompts::instance().file(dialog)) {
-            report->RenderToFile(*chosen, ReportControl::FormatPdf);
-            pdfWritten = true;
+            // The definition served by now: a PDF that cannot be written (a
+            // missing folder, a full disk) is a file that could not be saved.
+            try {
+                report->RenderToFile(*chosen, ReportControl::FormatPdf);
+                pdfWritten = true;
+            } catch (const ComError& error) {
+                HandlerGuard::log(QStringLiteral("Report PDF not written to %1: %2").arg(*chosen, error.text()));
+                Prompts::show(ExportFailureText::FileSave, QString(), Prompts::Buttons::Ok);
+            }
         }
 
         if (Prompts::show(ReportFrameText::PrintQuestion, ReportFrameText::PrintCaption, Prompts::Buttons::YesNo,

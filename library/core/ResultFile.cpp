@@ -210,6 +210,16 @@ void checkSettings(
     }
 }
 
+void checkRange(const PlotChannelData& channel, int point, const ResultRange& range)
+{
+    if (point < 0 || static_cast<size_t>(point) >= channel.ys.size())
+        return;
+    const double whole = std::trunc(channel.ys[static_cast<size_t>(point)]);
+    if (!(whole >= range.least && whole <= range.most))
+        throw ComError(ComError::Failure,
+            QStringLiteral("Point %1 of \"%2\" is no value its page can hold").arg(point).arg(channel.name));
+}
+
 void showFailure(const QString& text, const std::optional<QString>& caption)
 {
     Prompts::show(text, caption.value_or(QString()), Prompts::Buttons::Ok, Prompts::Icon::None, nullptr);

@@ -101,12 +101,24 @@ enum class ResultValueKind {
     Derived,
 };
 
+// The whole values a page can hold for a setting, both ends included.
+struct ResultRange {
+    double least;
+    double most;
+};
+// A code is kept in a byte: a code beyond it would show as another one.
+inline constexpr ResultRange ResultCodeRange { 0, 255 };
+
 template <class Record> struct ResultSlot {
     ResultValueKind kind = ResultValueKind::Number;
     // Number: the record's text. A date part: where a load puts it (none: not kept).
     AutoString Record::*text = nullptr;
     // UnitCode and Flag: the record's byte.
     uint8_t Record::*byte = nullptr;
+    // Where the page's field holds fewer values than the 32-bit integers: a
+    // file with a whole part outside it is refused. A UnitCode is always held
+    // to the byte.
+    std::optional<ResultRange> range = std::nullopt;
 };
 
 // Channel names as the family's channel table spells them.
@@ -200,6 +212,10 @@ void showFailure(const QString& text, const std::optional<QString>& caption = st
 // a number, never an integer) need only be finite.
 void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints = {},
     const std::vector<int>& measuredPoints = {});
+// Refuses, with ComError, a point whose whole part lies outside `range` (a
+// point that is not a number included). A point the channel lacks passes:
+// whether it must be there is checked apart.
+void checkRange(const PlotChannelData& channel, int point, const ResultRange& range);
 
 } // namespace ResultFileFrame
 
@@ -215,6 +231,20 @@ void CheckResultSettings(const std::vector<ResultSlot<Record>>& layout, const Pl
             datePoints.push_back(k);
     }
     ResultFileFrame::checkSettings(settings, datePoints, measuredPoints);
+}
+
+// Refuses, with ComError, a point of the layout outside its slot's range:
+// every UnitCode outside the byte, and any setting outside its field.
+template <class Record>
+void CheckResultRanges(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& channel)
+{
+    for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
+        const ResultSlot<Record>& slot = layout[static_cast<size_t>(k)];
+        if (slot.range)
+            ResultFileFrame::checkRange(channel, k, *slot.range);
+        else if (slot.kind == ResultValueKind::UnitCode)
+            ResultFileFrame::checkRange(channel, k, ResultCodeRange);
+    }
 }
 
 // The values a save writes for this layout.
@@ -320,7 +350,8 @@ void RequireSignalChannels(const ResultFileFamily<Record>& family, const ResultF
 // The check every family's file passes before anything is read from it or
 // anything changes: the family's signal channels (a file of another test,
 // renamed, lacks some of them), "TagName", "TestSettings" holding settings a
-// page can hold and every point the family reads back, and, for a family
+// page can hold (codes within the byte, settings within their fields) and
+// every point the family reads back, and, for a family
 // that keeps results, "Results" with every point it reads back. ComError
 // when the file fails it; gives the settings channel.
 template <class Record>
@@ -331,9 +362,13 @@ const PlotChannelData& CheckResultFile(
     ResultFileFrame::required(lookup, ResultChannelName::TagName);
     const PlotChannelData& settings = ResultFileFrame::required(lookup, ResultChannelName::TestSettings);
     CheckResultSettings(family.settings, settings, family.measuredPoints);
+    CheckResultRanges(family.settings, settings);
     RequireResultPoints(family.settings, settings);
-    if (!family.results.empty())
-        RequireResultPoints(family.results, ResultFileFrame::required(lookup, ResultChannelName::Results));
+    if (!family.results.empty()) {
+        const PlotChannelData& results = ResultFileFrame::required(lookup, ResultChannelName::Results);
+        CheckResultRanges(family.results, results);
+        RequireResultPoints(family.results, results);
+    }
     return settings;
 }
 

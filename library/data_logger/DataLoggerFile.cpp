@@ -18,7 +18,8 @@ using Slot = ResultSlot<R>;
 // clang-format off
 const std::vector<Slot> SettingsLayout {
     Slot { ResultValueKind::Number,   &R::m_strInterval },
-    Slot { ResultValueKind::Number,   &R::m_strDuration },
+    // The duration field holds 1 to 60 of its unit.
+    Slot { ResultValueKind::Number,   &R::m_strDuration, nullptr, ResultRange { 1, 60 } },
     Slot { ResultValueKind::Number,   &R::m_strDurationUnit },
     Slot { ResultValueKind::Month },
     Slot { ResultValueKind::Day },

@@ -25,7 +25,9 @@ const ResultFileFamily<CHDRLReport>& family()
             Slot { Kind::Month },
             Slot { Kind::Day },
             Slot { Kind::Year },
-            Slot { Kind::Number, &CHDRLReport::m_strPosSettlingTime },
+            // At least the page's 6 s, at most the longest step its timer
+            // can wait (2^31 - 1 ms): the plot's staircase is drawn from it.
+            Slot { Kind::Number, &CHDRLReport::m_strPosSettlingTime, nullptr, ResultRange { 6, 2147483 } },
         };
         f.tag = &CHDRLReport::m_strTag;
         // A loaded result is saved again under its own tag.

@@ -52,8 +52,12 @@ TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup)
     }
     const PlotChannelData& button = ResultFileFrame::required(lookup, ButtonSetting);
     ResultFileFrame::checkSettings(button);
-    const double span = ResultFileFrame::valueAt(button, 0);
-    content.span = std::isfinite(span) && span > 0.0 ? span : LeastSpan;
+    // A save stores the peak of the table's values, at least 100: a span
+    // below one whole unit would leave every plot empty.
+    ResultFileFrame::checkRange(button, 0, ResultRange { 1, 2147483647.0 });
+    ResultFileFrame::checkRange(button, 1, ResultCodeRange);
+    ResultFileFrame::checkRange(button, 2, ResultCodeRange);
+    content.span = ResultFileFrame::valueAt(button, 0);
     content.pressureUnitCode = unitCode(ResultFileFrame::valueAt(button, 1));
     content.temperatureUnitCode = unitCode(ResultFileFrame::valueAt(button, 2));
     return content;

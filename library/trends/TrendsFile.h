@@ -25,8 +25,8 @@ inline const ResultFileDialogs TrendsFileDialogs = ResultFileDialogs::named(
 
 // Reads a trends file's channels: every signal channel, every hidden copy
 // and the three points of "ButtonSetting" must be there, and the settings
-// must be numbers inside the 32-bit integers, else ComError. A stored span
-// that is not above zero counts as 100; a unit code keeps its low byte.
+// must be numbers inside the 32-bit integers, the span at least one whole
+// unit and the unit codes within the byte, else ComError.
 TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup);
 
 // The unit texts a loaded file gives the record: 7 "bar", 10 "kg/sq.cm",

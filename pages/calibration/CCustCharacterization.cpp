@@ -8,6 +8,7 @@
 #include "PageHelpers.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
+#include "ValidityMark.h"
 
 #include "automation/NumberText.h"
 #include "characterization/CharacterizationCurves.h"
@@ -210,8 +211,23 @@ void CCustCharacterization::ShowCurveInEdits()
     }
 }
 
+bool CCustCharacterization::checkPoint(int row)
+{
+    const size_t index = static_cast<size_t>(row - 1);
+    return ValidityMark::show(this, PointMarks[index], pointValue(windowText(PointEdits[index])).has_value(), PointTip);
+}
+
+bool CCustCharacterization::checkPoints()
+{
+    bool valid = true;
+    for (int row = 1; row <= PointRows; ++row)
+        valid = checkPoint(row) && valid;
+    return valid;
+}
+
 void CCustCharacterization::OnPointChanged(int row)
 {
+    checkPoint(row);
     const double value = pointPercent(windowText(PointEdits[static_cast<size_t>(row - 1)]));
     // The typed text stays as typed; the spin and the plot take the value held to 0..100.
     if (const ISpinEditBoxPtr spin = pointSpin(row))
@@ -300,6 +316,12 @@ void CCustCharacterization::writeStrokeLength()
 
 void CCustCharacterization::OnApply()
 {
+    // A point the device cannot take would go out as another one: nothing
+    // is written until every mark is clear.
+    if (!checkPoints()) {
+        context().log().WriteLog(QStringLiteral("Write_Charact_cmd not sent: a point is not a value from 0 to 100"));
+        return;
+    }
     m_Applied = 1;
     m_SavedCurve = m_WorkingCurve;
     writeStrokeLength();

@@ -69,6 +69,8 @@ public:
     // Point k (1..19) sits at input 5k %: its edit and its spin.
     static const std::array<int, PointRows> PointEdits;
     static const std::array<int, PointRows> PointSpins;
+    // The validity mark beside each point edit.
+    static const std::array<int, PointRows> PointMarks;
     static constexpr int RangeabilityPicture = 159;
     static constexpr int FormulaPicture = 157;
 
@@ -120,6 +122,9 @@ private:
     // Word 0x74 from the stroke edit, when the device's stroke was read since
     // activation or the user typed one since: else a log line.
     void writeStrokeLength();
+    // Marks every point whose text Apply could not write; true when none is.
+    bool checkPoints();
+    bool checkPoint(int row);
     bool checked(int box) const;
     void setChecked(int box, bool check);
     void connectHandlers();

@@ -1,5 +1,7 @@
 #include "CCustCharacterization.h"
 
+#include "ValidityMark.h"
+
 namespace
 {
 using C = ControlSpec;
@@ -51,6 +53,8 @@ std::vector<ControlSpec> controls()
     for (int k = 1; k <= Page::PointRows; ++k) {
         out.push_back(C::edit(Page::PointEdits[static_cast<size_t>(k - 1)], 60, RowTop + RowStep * k, 52, 12));
         out.push_back(pointSpin(Page::PointSpins[static_cast<size_t>(k - 1)], k));
+        out.push_back(C::picture(Page::PointMarks[static_cast<size_t>(k - 1)], ValidityMark::ValidIcon, 128,
+            RowTop + RowStep * k + 2, 8, 8));
     }
     const std::vector<ControlSpec> rest {
         C::placeholder(Page::PlotHost, 220, 42, 310, 190),
@@ -106,6 +110,8 @@ const std::array<int, CCustCharacterization::PointRows> CCustCharacterization::P
     865, 866, 867, 868, 869, 870, 871, 872, 873, 874, 875, 876, 877, 878 };
 const std::array<int, CCustCharacterization::PointRows> CCustCharacterization::PointSpins { 742, 741, 751, 732, 743,
     733, 744, 734, 745, 735, 746, 736, 747, 737, 748, 738, 749, 739, 750 };
+const std::array<int, CCustCharacterization::PointRows> CCustCharacterization::PointMarks { 1201, 1202, 1203, 1204,
+    1205, 1206, 1207, 1208, 1209, 1210, 1211, 1212, 1213, 1214, 1215, 1216, 1217, 1218, 1219 };
 
 const PageTemplate CCustCharacterization::Template { 540, 458, controls() };
 

@@ -66,6 +66,14 @@ int wholeStroke(const QString& text)
     return static_cast<int>(std::clamp(whole, 0.0, 65535.0));
 }
 
+std::optional<double> pointValue(const QString& text)
+{
+    const std::optional<double> value = NumberText::toNumber(text);
+    if (!value || !(*value >= 0.0 && *value <= 100.0))
+        return std::nullopt;
+    return value;
+}
+
 double pointPercent(const QString& text)
 {
     const double value = NumberText::roundToSingle(NumberText::toDouble(text));

@@ -25,6 +25,11 @@ uint16_t strokeWord(const QString& text);
 // The stroke as the linkage geometry uses it: the whole number of the text.
 int wholeStroke(const QString& text);
 
+// A point's text as Apply may write it: a number from 0 to 100; none for
+// any other text ("abc", "150", "-50"), which the point's mark calls out.
+std::optional<double> pointValue(const QString& text);
+inline const QString PointTip = QStringLiteral("Please enter values between 0 and 100");
+
 // A point's text as the plot and the spin show it: single precision, held to 0..100.
 double pointPercent(const QString& text);
 // A point's text as Apply writes it, in hundredths: held to 0..100 first, so

@@ -5,10 +5,10 @@
 #include "IndicatorColours.h"
 #include "PageControls.h"
 #include "PageHelpers.h"
+#include "ValidityMark.h"
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
-
 
 #include <algorithm>
 
@@ -242,12 +242,23 @@ void CValveHealth::ShowTravelCycleSettings()
         setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
         spin(controls.deadbandSpin)->setValueSilently(signedWord(tc[deadband[counter]]) * 0.1);
     }
-    const double stroke = tc[StrokeLength] * 0.01;
+    showDeviceStroke();
+    m_bCountersShown = true;
+}
+
+void CValveHealth::showDeviceStroke()
+{
+    const double stroke = data().TravelCycle[StrokeLength] * 0.01;
     m_shownStroke = NumberText::fromDouble(stroke);
     m_bStrokeTyped = false;
     setWindowText(StrokeLengthEdit, m_shownStroke);
     spin(StrokeLengthSpin)->setValueSilently(stroke);
-    m_bCountersShown = true;
+    ValidityMark::show(this, StrokeMark, true, StrokeTip);
+}
+
+bool CValveHealth::checkStroke()
+{
+    return ValidityMark::show(this, StrokeMark, strokeValue(windowText(StrokeLengthEdit)).has_value(), StrokeTip);
 }
 
 void CValveHealth::showCounterValue(Counter counter, double value)
@@ -262,10 +273,14 @@ void CValveHealth::ReadCurrentValues()
 {
     read(HartCommand::ReadFrictionSettings);
     setWindowText(FrictionEdit, NumberText::fromDouble(m_friction.showValue(data().FrictionSettings[0])));
-    read(HartCommand::ReadValveTravelCycleCount);
+    const bool counted = read(HartCommand::ReadValveTravelCycleCount);
     const auto& tc = data().TravelCycle;
     showCounterValue(Travel, tc[AccumulatedTravel] * 0.01);
     showCounterValue(Cycles, tc[CycleCount]);
+    // Another page may have written the stroke since it was shown: a stroke
+    // the user has not touched follows the device.
+    if (counted && m_bCountersShown && !strokeTouched())
+        showDeviceStroke();
     for (Counter counter : { Travel, Cycles }) {
         const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
         if (!gauge)
@@ -338,6 +353,12 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
     if (!m_bCountersShown) {
         context().log().WriteLog(
             QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the counter settings were never read"));
+        return false;
+    }
+    // A stroke length the device's word cannot take would go out as another one.
+    if (strokeTouched() && !checkStroke()) {
+        context().log().WriteLog(QStringLiteral(
+            "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a value the device takes"));
         return false;
     }
     // The counters go back as the device has them now, so nothing counted
@@ -503,6 +524,7 @@ void CValveHealth::OnStrokeLengthSpin()
     m_bCountersChanged = true;
     m_bStrokeTyped = true;
     setWindowText(StrokeLengthEdit, NumberText::fromDouble(spin(StrokeLengthSpin)->value()));
+    checkStroke();
 }
 
 bool CValveHealth::strokeTouched() const
@@ -517,6 +539,9 @@ void CValveHealth::OnStrokeLengthKillFocus()
     if (!strokeTouched())
         return;
     m_bStrokeTyped = true;
+    // A text the device cannot take stays as typed, marked, and is not written.
+    if (!checkStroke())
+        return;
     const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
     // The device keeps the stroke in hundredths: a typed 1.5 stays 1.5.
     const double stroke = strokeHundredths(GetWindowNumber(control(StrokeLengthEdit)), box->min(), box->max()) * 0.01;

@@ -65,6 +65,7 @@ public:
         StrokeLengthEdit = 1298,
         StrokeLengthSpin = 1165,
         StrokeUnitLabel = 924,
+        StrokeMark = 1299,
         TravelDeadbandEdit = 788,
         TravelDeadbandSpin = 1167,
         TravelInitialWarningEdit = 413,
@@ -164,6 +165,10 @@ private:
     bool writeCounters(bool resetCycles, bool resetTravel);
     // The user typed or stepped the stroke length since it was shown.
     bool strokeTouched() const;
+    // Marks a typed stroke length the device's word cannot take; true when it can.
+    bool checkStroke();
+    // The device's stroke length in the edit and the spin, the mark cleared.
+    void showDeviceStroke();
 
     ILinearGaugePtr m_pFrictionGauge;
     std::array<ILinearGaugePtr, CounterCount> m_pCounterGauges;

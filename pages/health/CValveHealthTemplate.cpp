@@ -1,6 +1,7 @@
 #include "CValveHealth.h"
 
 #include "IndicatorColours.h"
+#include "ValidityMark.h"
 
 namespace
 {
@@ -78,7 +79,8 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::edit(StrokeLengthEdit, 10, 301, 45, 12, Right),
     // The stroke is kept in hundredths: a step from 0.75 goes to 1.75.
     spinBox(StrokeLengthSpin, 55, 301, 1, 100, 2),
-    C::label(StrokeUnitLabel, QStringLiteral("%"), 70, 303, 20, 8),
+    C::label(StrokeUnitLabel, QStringLiteral("%"), 70, 303, 13, 8),
+    C::picture(StrokeMark, ValidityMark::ValidIcon, 84, 303, 8, 8),
     C::label(-1, QStringLiteral("Deadband:"), 95, 291, 60, 8),
     C::edit(TravelDeadbandEdit, 95, 301, 45, 12, Right),
     spinBox(TravelDeadbandSpin, 140, 301, 5, 990),

@@ -1,6 +1,7 @@
 #include "ValveHealthRules.h"
 
 #include "automation/DeviceWords.h"
+#include "automation/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +42,14 @@ std::optional<double> clampedDeadband(double percent, double spinMin, double spi
     if (percent < spinMin * 0.1)
         return spinMin * 0.1;
     return std::nullopt;
+}
+
+std::optional<double> strokeValue(const QString& text)
+{
+    const std::optional<double> value = NumberText::toNumber(text);
+    if (!value || !(*value >= 0.01 && *value <= 655.35))
+        return std::nullopt;
+    return value;
 }
 
 uint16_t strokeHundredths(double typed, double spinMin, double spinMax)

@@ -86,6 +86,18 @@ double toDouble(const QString& text)
     return strtod_l(bytes.constData(), nullptr, cLocale());
 }
 
+std::optional<double> toNumber(const QString& text)
+{
+    const QByteArray bytes = text.trimmed().toLatin1();
+    if (bytes.isEmpty() || QString::fromLatin1(bytes) != text.trimmed())
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = strtod_l(bytes.constData(), &end, cLocale());
+    if (end != bytes.constData() + bytes.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 double toSingle(const QString& text)
 {
     return roundToSingle(toDouble(text));

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Number <-> text in the C locale, whatever locale the user runs. Pages, the
 // library, result files, report fields and log lines all go through these so
 // a value reads back exactly as it was shown.
@@ -31,6 +33,10 @@ QString format(const char* fmt, ...)
 // strtod semantics in the C locale: leading blanks skipped, the leading number
 // taken, 0 when there is none ("12abc" -> 12, "" -> 0, "  12.5" -> 12.5).
 double toDouble(const QString& text);
+
+// The whole text as a finite number in the C locale, blanks around it
+// allowed; none when anything else stands in it ("12abc", "", "abc", "inf").
+std::optional<double> toNumber(const QString& text);
 
 // toDouble rounded to single precision ("12.3" -> 12.3000001907349).
 double toSingle(const QString& text);

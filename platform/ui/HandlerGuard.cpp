@@ -32,6 +32,11 @@ void setLogHook(LogHook h)
     hook() = std::move(h);
 }
 
+void log(const QString& line) noexcept
+{
+    writeLine(line);
+}
+
 bool run(const QString& where, const std::function<void()>& body) noexcept
 {
     try {

@@ -17,6 +17,10 @@ using LogHook = std::function<void(const QString& line)>;
 // Without a hook the lines go to the platform's logging category.
 void setLogHook(LogHook hook);
 
+// Writes one line where the guard's lines go: a failure that is handled,
+// and told to the user, but that the log should still name.
+void log(const QString& line) noexcept;
+
 // Runs `body`; returns false when it threw. `where` is "<page> <handler>".
 bool run(const QString& where, const std::function<void()>& body) noexcept;
 

@@ -378,6 +378,12 @@ TEST(CharacterizationCurveFile, CheckWantsTwentyOneFinitePointsInCharCurve)
         { channel(QStringLiteral("CharCurve"), 21, nan), false },
         { channel(QStringLiteral("CharCurve"), 21, std::numeric_limits<double>::infinity()), false },
         { channel(QStringLiteral("Position"), 21, 15), false },
+        // An output the device takes lies from 0 to 100 %.
+        { channel(QStringLiteral("CharCurve"), 21, 1e300), false },
+        { channel(QStringLiteral("CharCurve"), 21, 100.01), false },
+        { channel(QStringLiteral("CharCurve"), 21, -0.01), false },
+        { channel(QStringLiteral("CharCurve"), 21, 0), true },
+        { channel(QStringLiteral("CharCurve"), 21, 100), true },
     };
     for (const Case& c : cases) {
         const std::vector<PlotChannelData> channels { c.data };

@@ -6,6 +6,7 @@
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
 #include "report/RecordingPrintBackend.h"
+#include "ui/HandlerGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -261,6 +262,28 @@ TEST_F(ReportFrameTest, SaveAndPrintAnswersDecideWhatIsWrittenAndPrintedAndAFail
         }
         PrintBackend::install(&m_printed);
     }
+}
+
+TEST_F(ReportFrameTest, APdfThatCannotBeWrittenIsAFileSaveErrorLoggedWithItsPathAndThePrintIsStillOffered)
+{
+    QStringList logged;
+    HandlerGuard::setLogHook([&logged](const QString& line) { logged << line; });
+    const QString pdf = tempPath(QStringLiteral("no such folder/FCV-7.pdf"));
+    prompts().answerFile(pdf);
+    prompts().answerMessage(Prompts::IdOk, ExportFailureText::FileSave);
+    prompts().answerMessage(Prompts::IdYes, ReportFrameText::PrintQuestion);
+
+    generate(fixtureDescriptor(), fixtureCopy());
+
+    EXPECT_EQ(promptSequence(),
+        (QStringList { QStringLiteral("file:Save Trend Report As"), QStringLiteral("box:File save error."),
+            QStringLiteral("box:Do you want to print the Report?") }));
+    EXPECT_EQ(prompts().messages().at(0).caption.value_or(QStringLiteral("<default>")), QString());
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_EQ(m_printed.printed().size(), 1u) << "the report itself was made";
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].contains(pdf)) << logged[0].toStdString();
+    HandlerGuard::setLogHook(nullptr);
 }
 
 TEST_F(ReportFrameTest, ADefinitionWithoutTheTitleFieldShowsOneBoxAndOffersNothing)

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -50,41 +51,64 @@ struct Family {
     int numberPoint; // a setting shown as a number
     int datePoint; // a date part; -1: the file has none
     Reader read;
+    // Points a page holds in fewer values than the integers: its codes (a
+    // byte) and its fields (the data logger's duration 1 to 60, the HDRL
+    // settling time 6 s to 2^31 - 1 ms, the trends span at least 1).
+    struct Held {
+        int point;
+        std::vector<double> refused;
+        std::vector<double> taken;
+    };
+    std::vector<Held> held = {};
 };
+
+const std::vector<double> CodeRefused { 263, 256, -1, -250 };
+const std::vector<double> CodeTaken { 0, 255, 255.9, 7 };
 
 const std::vector<Family>& families()
 {
     static const std::vector<Family> all {
-        { "data logger", "datalogger_run.lgr", ResultChannelName::TestSettings, 1, 3,
+        { "data logger", "datalogger_run.lgr", ResultChannelName::TestSettings, 0, 3,
             [](const Channels& c) {
                 CDataLoggerReport record;
                 DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(c), record);
-            } },
+            },
+            { { 1, { -7, 0, 0.5, 61, 2147483647.0 }, { 1, 60, 60.9, 12.3 } }, { 8, CodeRefused, CodeTaken },
+                { 9, CodeRefused, CodeTaken }, { 10, CodeRefused, CodeTaken } } },
         { "ramp test", "ramp_test.rmp", ResultChannelName::TestSettings, 3, 8,
             [](const Channels& c) {
                 CRampReport record;
                 RampTestFile::readRecord(ResultFileFrame::lookupIn(c), record);
-            } },
+            },
+            { { 10, CodeRefused, CodeTaken }, { 11, CodeRefused, CodeTaken } } },
         { "ramp compare", "ramp_test.rmp", ResultChannelName::TestSettings, 3, 8,
-            [](const Channels& c) { RampCompare::read(ResultFileFrame::lookupIn(c)); } },
+            [](const Channels& c) { RampCompare::read(ResultFileFrame::lookupIn(c)); },
+            { { 10, CodeRefused, CodeTaken }, { 11, CodeRefused, CodeTaken } } },
         { "HDRL test and compare", "hdrl_test.hdrl", ResultChannelName::TestSettings, 3, 0,
-            [](const Channels& c) { HDRLTestFile::checkFile(ResultFileFrame::lookupIn(c)); } },
+            [](const Channels& c) { HDRLTestFile::checkFile(ResultFileFrame::lookupIn(c)); },
+            { { 3, { -7, 0, 5.9, 2147484, 2147483647.0 }, { 6, 6.5, 2147483 } } } },
         { "step test", "step_test.stp", ResultChannelName::TestSettings, 2, 5,
             [](const Channels& c) {
                 CStepTestReport record;
                 StepTestFile::readRecord(ResultFileFrame::lookupIn(c), record);
-            } },
+            },
+            { { 8, CodeRefused, CodeTaken } } },
         { "step compare", "step_test.stp", ResultChannelName::TestSettings, 2, 5,
-            [](const Channels& c) { StepCompare::read(ResultFileFrame::lookupIn(c)); } },
+            [](const Channels& c) { StepCompare::read(ResultFileFrame::lookupIn(c)); },
+            { { 8, CodeRefused, CodeTaken } } },
         { "partial stroke test", "partial_stroke.pst", ResultChannelName::TestSettings, 0, 4,
             [](const Channels& c) {
                 CPSTReport record;
                 PstFile::readRecord(ResultFileFrame::lookupIn(c), record);
-            } },
+            },
+            { { 7, CodeRefused, CodeTaken } } },
         { "partial stroke compare", "partial_stroke.pst", ResultChannelName::TestSettings, 0, 4,
-            [](const Channels& c) { PstCompare::read(ResultFileFrame::lookupIn(c)); } },
+            [](const Channels& c) { PstCompare::read(ResultFileFrame::lookupIn(c)); },
+            { { 7, CodeRefused, CodeTaken } } },
         { "trends", "trends_acquisition.trd", QStringLiteral("ButtonSetting"), 0, -1,
-            [](const Channels& c) { ReadTrendsFile(ResultFileFrame::lookupIn(c)); } },
+            [](const Channels& c) { ReadTrendsFile(ResultFileFrame::lookupIn(c)); },
+            { { 0, { 5e-307, 0.5, 0, -5 }, { 1, 100, 150.25 } }, { 1, CodeRefused, CodeTaken },
+                { 2, CodeRefused, CodeTaken } } },
     };
     return all;
 }
@@ -129,9 +153,32 @@ TEST(SettingsNoPageCanHold, EveryReaderRefusesADatePartBeyondASixteenBitWord)
     }
 }
 
+TEST(SettingsNoPageCanHold, EveryReaderRefusesACodeOutsideTheByteAndASettingOutsideItsField)
+{
+    for (const Family& f : families()) {
+        SCOPED_TRACE(f.what);
+        const Channels whole = saved(f.file);
+        for (const Family::Held& held : f.held) {
+            SCOPED_TRACE(held.point);
+            for (double value : held.refused) {
+                SCOPED_TRACE(value);
+                EXPECT_THROW(f.read(withSetting(whole, f.settingsChannel, held.point, value)), ComError);
+            }
+            for (double value : held.taken) {
+                SCOPED_TRACE(value);
+                EXPECT_NO_THROW(f.read(withSetting(whole, f.settingsChannel, held.point, value)));
+            }
+        }
+    }
+}
+
 TEST(SettingsNoPageCanHold, ValuesInsideTheIntegersButOutsideAnEditStillLoad)
 {
     for (const Family& f : families()) {
+        const bool field = std::any_of(
+            f.held.begin(), f.held.end(), [&f](const Family::Held& held) { return held.point == f.numberPoint; });
+        if (field)
+            continue;
         SCOPED_TRACE(f.what);
         const Channels whole = saved(f.file);
         for (double value : { -7.0, 2147483647.0, -2147483648.0, 1e6 }) {

@@ -3,6 +3,7 @@
 #include "SimFaults.h"
 
 #include "controls/WinColor.h"
+#include "ui/Pictures.h"
 
 #include <QFile>
 #include <QImage>
@@ -144,12 +145,12 @@ TEST_F(CharacterizationEditorTest, DefaultEqualPercentLoadAndResetTheCurve)
     EXPECT_EQ(row(10), QStringLiteral("50.00"));
 }
 
-TEST_F(CharacterizationEditorTest, ApplyWritesTheStrokeThenThePointsHeldToTheirRange)
+TEST_F(CharacterizationEditorTest, ApplyWritesTheStrokeThenThePointsAsTyped)
 {
     showEditor();
     typeRow(2, QStringLiteral("8.29"));
-    typeRow(5, QStringLiteral("-5"));
-    typeRow(12, QStringLiteral("120"));
+    typeRow(5, QStringLiteral("0"));
+    typeRow(12, QStringLiteral("100"));
     typeRow(3, QStringLiteral("16.24"));
     click(editor(), Editor::ApplyButton);
     EXPECT_TRUE(prompts().records().empty()) << "no question asked";
@@ -166,6 +167,35 @@ TEST_F(CharacterizationEditorTest, ApplyWritesTheStrokeThenThePointsHeldToTheirR
     EXPECT_EQ(text(Editor::StrokeLengthEdit), QStringLiteral("1.50"));
     EXPECT_EQ(row(2), QStringLiteral(" 8.29"));
     EXPECT_EQ(row(12), QStringLiteral("100.00"));
+}
+
+TEST_F(CharacterizationEditorTest, APointTheDeviceCannotTakeIsMarkedAndApplyWritesNothing)
+{
+    showSelection(K40Path);
+    click(info(), Info::CustomizeButton);
+    const QLabel* mark = editor().controlAs<QLabel>(Editor::PointMarks[4]);
+    auto marked = [mark](int icon) { return mark->pixmap().toImage() == Pictures::load(icon).toImage(); };
+    ASSERT_TRUE(marked(139));
+    for (const char* typed : { "abc", "150", "-50", "100.01", "-0.01", "", "12abc", "1e300" }) {
+        SCOPED_TRACE(typed);
+        typeRow(5, QString::fromLatin1(typed));
+        EXPECT_TRUE(marked(138));
+        EXPECT_EQ(mark->toolTip(), QStringLiteral("Please enter values between 0 and 100"));
+        device(K40Path).clearRequests();
+        click(editor(), Editor::ApplyButton);
+        EXPECT_EQ(joined(sent(K40Path)), "");
+        EXPECT_EQ(row(5), QString::fromLatin1(typed)) << "the edit keeps what was typed";
+    }
+    EXPECT_TRUE(
+        logTexts().contains(QStringLiteral("Write_Charact_cmd not sent: a point is not a value from 0 to 100")));
+
+    // Put right, the 25 % point goes out as typed: 2500 hundredths.
+    typeRow(5, QStringLiteral("25"));
+    EXPECT_TRUE(marked(139));
+    device(K40Path).clearRequests();
+    click(editor(), Editor::ApplyButton);
+    EXPECT_EQ(joined(sent(K40Path)), "201 word 0x74, 213, 245");
+    EXPECT_EQ(hexOf(213, K40Path).back().substr(3 * 13, 5), "09 C4");
 }
 
 TEST_F(CharacterizationEditorTest, StrokeIsWrittenOnlyWhenReadSinceActivationOrTyped)
@@ -245,6 +275,22 @@ TEST_F(CharacterizationEditorTest, SavedCurveLoadsBackAndAForeignFileIsRefused)
     click(editor(), Editor::LoadButton);
     EXPECT_EQ(rows(), defaults);
     EXPECT_EQ(plotted(), drawn);
+
+    // A curve file whose point lies beyond 100 %: refused, the rows stay.
+    Plot spike;
+    spike.LoadDataFile(path);
+    spike.ChannelByName(QStringLiteral("CharCurve"))->SetY(5, 1e300);
+    const QString spiked = tempPath(QStringLiteral("spike.curve"));
+    spike.SaveDataFile(spiked);
+    prompts().clearRecords();
+    prompts().answerFile(spiked);
+    prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
+    click(editor(), Editor::LoadButton);
+    EXPECT_EQ(prompts().messageTexts(), QStringList { QStringLiteral("File open error.") });
+    EXPECT_EQ(rows(), defaults) << "the rows stay";
+    device().clearRequests();
+    click(editor(), Editor::ApplyButton);
+    EXPECT_EQ(hexOf(213).back().substr(3 * 13, 5), "0D CB") << "the default 35.31 % at 25 %, not 100 %";
 
     // Another program's file under the curve's name.
     Plot trends;

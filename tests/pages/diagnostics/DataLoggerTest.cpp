@@ -220,9 +220,8 @@ TEST_F(DataLoggerPageTest, TicksArePeriodPlusTransactionApartWhileXAdvancesByThe
 TEST_F(DataLoggerPageTest, EachIntervalReadsAtItsOwnMilliseconds)
 {
     showPage();
-    const std::pair<const char*, qint64> intervals[]
-        = { { "3", 3000 }, { "5", 5000 }, { "10", 10000 }, { "15", 15000 }, { "20", 20000 }, { "30", 30000 },
-              { "60", 60000 } };
+    const std::pair<const char*, qint64> intervals[] = { { "3", 3000 }, { "5", 5000 }, { "10", 10000 }, { "15", 15000 },
+        { "20", 20000 }, { "30", 30000 }, { "60", 60000 } };
     for (const auto& [interval, ms] : intervals) {
         SCOPED_TRACE(interval);
         choose(interval, 1, "Hour(s)");
@@ -674,17 +673,21 @@ TEST_F(DataLoggerPageTest, OnTheSmallerModelTheHiddenPort2BoxDoesNotCountAsUntic
     EXPECT_FALSE(button(L::UnselectAllButton).isEnabled());
 }
 
-TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldNeverGivesANegativeOrWrappedTimeAxis)
+TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldIsRefusedAndTheFieldAndTimeAxisStay)
 {
     showPage();
     const struct {
         const char* duration;
         const char* unit;
+        bool taken;
+        double field;
         double span; // seconds
     } cases[] = {
-        { "12", "1", 12 * 3600.0 }, // as the file says
-        { "-7", "0", 60.0 }, // counted as the one minute a run would take
-        { "2147483520", "2", 60 * 86400.0 }, // counted as the 60 days a run would take
+        { "12", "1", true, 12, 12 * 3600.0 }, // as the file says
+        { "-7", "0", false, 12, 12 * 3600.0 },
+        { "0", "0", false, 12, 12 * 3600.0 },
+        { "61", "0", false, 12, 12 * 3600.0 },
+        { "2147483520", "2", false, 12, 12 * 3600.0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.duration);
@@ -696,11 +699,14 @@ TEST_F(DataLoggerPageTest, ALoadedDurationOutsideTheFieldNeverGivesANegativeOrWr
         const QString path = tempPath("duration.lgr");
         prompts().answerFile(path);
         written.SaveDataLogger(logger().plot());
+        prompts().clearRecords();
         prompts().answerFile(path);
+        if (!c.taken)
+            prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
         click(L::LoadButton);
-        ASSERT_TRUE(logger().fileLoaded());
-        // The field shows what the file holds.
-        EXPECT_EQ(logger().durationField()->value(), QString::fromLatin1(c.duration).toDouble());
+        EXPECT_EQ(
+            prompts().messageTexts(), c.taken ? QStringList() : QStringList { QStringLiteral("File open error.") });
+        EXPECT_EQ(logger().durationField()->value(), c.field);
         EXPECT_EQ(logger().plot()->XAxis(0)->GetMin(), 0.0);
         EXPECT_EQ(logger().plot()->XAxis(0)->GetSpan(), c.span);
     }

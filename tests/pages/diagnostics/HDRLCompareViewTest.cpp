@@ -5,9 +5,9 @@
 
 #include "CNavigationView.h"
 #include "CompareFileAttempts.h"
-#include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "PageTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
@@ -198,8 +198,8 @@ TEST_F(HDRLCompareViewTest, OtherSettlingTimesAskAndEachFileKeepsItsOwnTimeAxis)
         const QString second = savedRun("two.hdrl", "8", 0.3);
         ASSERT_TRUE(open1(first));
         prompts().answerFile(second);
-        prompts().answerMessage(answer,
-            QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+        prompts().answerMessage(
+            answer, QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
         compare().OnOpenFile2();
         ASSERT_EQ(prompts().records().back().message.caption, std::optional<QString>(QStringLiteral("Compare")));
         const IPlotPtr plot = compare().plot();
@@ -352,18 +352,18 @@ TEST_F(HDRLCompareViewTest, AFileTwoRefusedWhileItsResultsAreWorkedOutLeavesTheC
 TEST_F(HDRLCompareViewTest, ASettlingTimeShowsAndPrintsAsTheShortestTextOfItsSinglePrecisionValue)
 {
     showCompare();
-    ASSERT_TRUE(open1(savedRun("one.hdrl", "0.29", 0.3)));
-    ASSERT_TRUE(open2(savedRun("two.hdrl", "0.29", 0.5, "PV-8")));
-    EXPECT_EQ(text(V::Settling1Edit), QStringLiteral("0.29"));
-    EXPECT_EQ(text(V::Settling2Edit), QStringLiteral("0.29"));
+    ASSERT_TRUE(open1(savedRun("one.hdrl", "6.29", 0.3)));
+    ASSERT_TRUE(open2(savedRun("two.hdrl", "6.29", 0.5, "PV-8")));
+    EXPECT_EQ(text(V::Settling1Edit), QStringLiteral("6.29"));
+    EXPECT_EQ(text(V::Settling2Edit), QStringLiteral("6.29"));
     ownProgramFolder();
     const QString pdf = tempPath(QStringLiteral("settling.pdf"));
     prompts().answerFile(pdf);
     prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
     compare().OnPrintReport();
     const QString printed = ReportTestSupport::pdfText(pdf).simplified();
-    EXPECT_TRUE(printed.contains(QStringLiteral("0.29 0.29"))) << printed.toStdString();
-    EXPECT_FALSE(printed.contains(QStringLiteral("0.2899"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("6.29 6.29"))) << printed.toStdString();
+    EXPECT_FALSE(printed.contains(QStringLiteral("6.2899"))) << printed.toStdString();
 }
 
 TEST_F(HDRLCompareViewTest, PrintTakesTheThreeViewsAndBothFilesOfTheModelsDefinition)

@@ -5,9 +5,11 @@
 
 #include "automation/NumberText.h"
 #include "ui/ControlRegistry.h"
+#include "ui/Pictures.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 
 namespace
 {
@@ -373,7 +375,6 @@ TEST_F(ValveHealthTest, StrokeLengthAndDeadbandsGoOutInHundredthsAndShowAsTyped)
         uint16_t sent;
     };
     const Case cases[] = {
-        { Page::StrokeLengthEdit, "-7", "0", &Counts::stroke, 0 },
         { Page::TravelDeadbandEdit, "-7", "0", &Counts::travelDeadband, 0 },
         { Page::CycleDeadbandEdit, "-7", "0", &Counts::cycleDeadband, 0 },
         { Page::StrokeLengthEdit, "250", "100", &Counts::stroke, 10000 },
@@ -475,13 +476,13 @@ TEST_F(ValveHealthTest, SettingTypedAndAppliedAtOnceIsWritten)
     QWidget* edit = page().control(Page::StrokeLengthEdit);
     edit->setFocus();
     ASSERT_TRUE(edit->hasFocus());
-    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("-7"));
+    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("250"));
     // Pressing the button takes the focus before the click is handled.
     auto* apply = page().controlAs<QAbstractButton>(Page::ApplyButton);
     apply->setFocus();
     apply->click();
-    EXPECT_EQ(lastCounts().stroke, 0);
-    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0"));
+    EXPECT_EQ(lastCounts().stroke, 10000);
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("100"));
 }
 
 TEST_F(ValveHealthTest, SmallerModelShowsItsOwnFrictionLimitsOnBothFrictionPages)
@@ -596,6 +597,10 @@ protected:
         device(K40Path).clearRequests();
     }
     QByteArray sentStroke() { return lastRequest(174, K40Path).mid(2 + 14, 2).toHex(' '); }
+    bool markShows(int icon)
+    {
+        return page().controlAs<QLabel>(Page::StrokeMark)->pixmap().toImage() == Pictures::load(icon).toImage();
+    }
 };
 
 TEST_F(ValveHealthStrokeTest, StrokeLengthLeftAsShownGoesBackAsTheDeviceHasIt)
@@ -645,7 +650,7 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
         { "0.29", "0.29", "00 1d" },
         { "2.345", "2.34", "00 ea" },
         { "250", "100", "27 10" },
-        { "-7", "0", "00 00" },
+        { "0.01", "0.01", "00 01" },
     };
     showK40Page();
     for (const Case& c : cases) {
@@ -663,6 +668,56 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
     EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("1.75"));
     click(Page::ApplyButton);
     EXPECT_EQ(sentStroke(), QByteArray("00 af"));
+}
+
+TEST_F(ValveHealthStrokeTest, AStrokeLengthTheDeviceWordCannotTakeIsMarkedAndNothingIsWritten)
+{
+    showK40Page();
+    for (const char* typed : { "abc", "-1", "0", "0.004", "700", "655.36" }) {
+        SCOPED_TRACE(typed);
+        type(Page::StrokeLengthEdit, typed);
+        EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed)) << "shown as typed";
+        EXPECT_TRUE(markShows(138));
+        EXPECT_EQ(
+            page().control(Page::StrokeMark)->toolTip(), QStringLiteral("Please enter values between 0.01 and 655.35"));
+        device(K40Path).clearRequests();
+        click(Page::ApplyButton);
+        click(Page::ResetCycleCounterButton);
+        click(Page::ResetTravelCounterButton);
+        EXPECT_EQ(joined(sent(K40Path)), "");
+        // The next reading leaves the typed text alone.
+        nextReading();
+        EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed));
+        EXPECT_EQ(device(K40Path).miscWord(0x74), 75);
+    }
+    EXPECT_TRUE(logTexts().contains(
+        QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a value the device takes")));
+
+    // Put right, the mark clears and the stroke goes out as typed.
+    type(Page::StrokeLengthEdit, "1.5");
+    EXPECT_TRUE(markShows(139));
+    device(K40Path).clearRequests();
+    click(Page::ApplyButton);
+    EXPECT_EQ(joined(sent(K40Path)), "173, 174");
+    EXPECT_EQ(sentStroke(), QByteArray("00 96"));
+    EXPECT_EQ(device(K40Path).miscWord(0x74), 150);
+}
+
+TEST_F(ValveHealthStrokeTest, AStrokeAnotherPageWroteIsShownAtTheNextReading)
+{
+    showK40Page();
+    ASSERT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0.75"));
+    // The linkage linearization writes 20.00 from the characterization editor.
+    device(K40Path).setMiscWord(0x74, 2000);
+    nextReading();
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("20"));
+    EXPECT_EQ(page().spin(Page::StrokeLengthSpin)->value(), 20.0);
+
+    // A stroke the user is typing is not taken from under them.
+    type(Page::StrokeLengthEdit, "3");
+    device(K40Path).setMiscWord(0x74, 120);
+    nextReading();
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("3"));
 }
 
 TEST_F(ValveHealthTest, StrokeLengthShowsTheTravelUnitTheDeviceReports)
