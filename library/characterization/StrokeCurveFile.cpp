@@ -21,8 +21,8 @@ void CStrokeCharacterizationReport::SaveStrokeCustom(IPlotPtr plot) const
     if (!path)
         return;
     try {
-        // A curve with no points (the plot a refused file left) would give a
-        // file that Load refuses.
+        // A curve with no points (a plot before any curve was drawn) would
+        // give a file that Load refuses.
         const IPlotChannelPtr curve = plot->ChannelByName(CharacterizationCurve::ChannelName);
         if (!curve || curve->Count() == 0)
             throw ComError(ComError::InvalidPointer, QStringLiteral("CharCurve holds no points"));
@@ -39,20 +39,28 @@ void CStrokeCharacterizationReport::LoadStrokeCustom(IPlotPtr plot) const
         = ResultFileFrame::askOpenPath(Dialogs.openTitle, Dialogs.openFilter, Dialogs.extension);
     if (!path)
         return;
+    // The file is read and checked aside first: a refused file leaves the
+    // curve on the plot as it was, matching the edits beside it.
+    PlotChannelData loaded;
     try {
-        plot->ClearAllData();
         Plot scratch;
         scratch.LoadDataFile(*path);
-        const PlotChannelData& loaded = CharacterizationCurve::checkFile(ResultFileFrame::lookupIn(scratch));
+        loaded = CharacterizationCurve::checkFile(ResultFileFrame::lookupIn(scratch));
+    } catch (...) {
+        ResultFileFrame::showFailure(ExportFailureText::FileOpen);
+        return;
+    }
+    try {
         // Only the file's points are taken: the curve keeps its own look,
         // whatever the file says of its visibility, title, colour or axes.
+        plot->ClearAllData();
         SetUpCharacterizationPlotChannels(plot);
         const IPlotChannelPtr curve = plot->ChannelByName(CharacterizationCurve::ChannelName);
         for (int k = 0; k < CharacterizationCurve::PointCount; ++k)
             curve->AddXY(loaded.xs[static_cast<size_t>(k)], loaded.ys[static_cast<size_t>(k)]);
     } catch (...) {
-        // The plot stays cleared, with its one channel in place again, so the
-        // page's curve operations keep working after a foreign file.
+        // The plot's one channel is put in place again, so the page's curve
+        // operations keep working.
         try {
             SetUpCharacterizationPlotChannels(plot);
         } catch (...) {

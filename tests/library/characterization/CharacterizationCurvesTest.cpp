@@ -214,7 +214,7 @@ TEST_F(CurveFileTest, CancelWritesAndChangesNothing)
     EXPECT_TRUE(QDir(stateDir()).entryList({ QStringLiteral("*.curve") }).isEmpty());
 }
 
-TEST_F(CurveFileTest, ForeignDamagedOrShortFilesAreRefusedAndLeaveAnEmptyCharCurve)
+TEST_F(CurveFileTest, ForeignDamagedOrShortFilesAreRefusedAndLeaveTheCurveAsItWas)
 {
     const QString good = tempPath(QStringLiteral("good.curve"));
     OnLoadLinearGraph(plot(), m_progress);
@@ -256,8 +256,11 @@ TEST_F(CurveFileTest, ForeignDamagedOrShortFilesAreRefusedAndLeaveAnEmptyCharCur
         EXPECT_EQ(prompts().messages()[0].caption, QString());
         EXPECT_EQ(m_plot.ChannelCount(), 1) << path.toStdString();
         ASSERT_TRUE(curve()) << path.toStdString();
-        EXPECT_EQ(curve()->Count(), 0) << "the previous curve does not come back";
-        // The builders work on the plot again.
+        EXPECT_EQ(xs(), Grid) << path.toStdString();
+        // The quick opening curve is still drawn: 18.8 at 5 %, 94.8 at 50 %.
+        EXPECT_EQ(curve()->GetY(1), 18.8) << path.toStdString();
+        EXPECT_EQ(curve()->GetY(10), 94.8) << "the quick opening curve stays";
+        // The builders still work on the plot.
         OnLoadLinearGraph(plot(), m_progress);
         EXPECT_EQ(xs(), Grid);
     }
@@ -335,7 +338,7 @@ TEST_F(CurveFileTest, ALoadedCurveIsDrawnInItsOwnLookWhateverTheFileSaysOfIt)
 
 TEST_F(CurveFileTest, SaveOfACurveWithNoPointsShowsFileSaveErrorAndWritesNothing)
 {
-    // What a refused file leaves: the curve in place, without its points.
+    // A plot whose curve has no points yet, which a refused file leaves so.
     prompts().answerFile(tempPath(QStringLiteral("missing.curve")));
     prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
     m_record.LoadStrokeCustom(plot());
