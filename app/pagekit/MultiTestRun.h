@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // The tests the diagnostics hub runs one after another.
 enum class MultiTest { Ramp, Step, PartialStroke, HDRL, Count };
@@ -36,6 +37,9 @@ struct MultiTestPage {
     std::function<IPlotPtr()> plot;
     std::function<void()> ResetView;
     std::function<QStringList()> reportTexts;
+    // The ramp page's: whether the run it shows went both ways; nothing
+    // while it shows no run of its own.
+    std::function<std::optional<bool>()> ranBothWays;
     // An empty plot of the page's kind, set up as the page sets up its own,
     // hidden, made under `owner` (which deletes it): the report pictures it
     // for a test the user left out, and the page's own result stays.

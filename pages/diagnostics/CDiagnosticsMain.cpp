@@ -416,8 +416,11 @@ void CDiagnosticsMain::PrintMultiTestReport()
         ramp.m_strStopPosition = as(textAt(shown, 1));
         ramp.m_strHoldTime = as(textAt(shown, 2));
         ramp.m_strTestDuration = as(textAt(shown, 3));
-        // The hub's own direction box, not the ramp page's.
-        ramp.m_bBiDirectional = checked(BidirectionalBox) ? 1 : 0;
+        // The way the ramp shown ran; the hub's own direction box (not the
+        // ramp page's) while the ramp page shows no run of its own.
+        const MultiTestPage* rampPage = multi.page(MultiTest::Ramp);
+        const std::optional<bool> ran = rampPage && rampPage->ranBothWays ? rampPage->ranBothWays() : std::nullopt;
+        ramp.m_bBiDirectional = ran.value_or(checked(BidirectionalBox)) ? 1 : 0;
         ramp.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         ramp.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         ramp.m_bPressureData = ramp.m_bPressureSensor;

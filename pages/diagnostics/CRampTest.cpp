@@ -87,6 +87,7 @@ void CRampTest::registerWithMultiTest()
     hand.plot = [this] { return m_pPlot ? m_pPlot.query<Plot>() : IPlotPtr(); };
     // The report shows the live Ramp Test view, drawn for the device's own flag.
     hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(data().Config28Bit5 != 0); }); };
+    hand.ranBothWays = [this] { return m_RunSettings.kept() ? std::optional<bool>(m_RunBidirectional) : std::nullopt; };
     // The ramp section of the multi-test report: settings, spring set, stroke and size.
     hand.reportTexts = [this] {
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit),
@@ -316,7 +317,8 @@ void CRampTest::ShowPressureVsPositionView(bool config28Bit5)
     const auto& f = data().SigSettings.Floats;
     m_Direction = RampTestRules::directionCode(f[0], f[1]);
     ResetPlotView();
-    const bool both = checked(BidirectionalBox);
+    // The run shown went the way it ran, whatever the box says now.
+    const bool both = runBidirectional();
     for (int box : { Port1Box, Port2Box }) {
         const BoxChannels& row = BoxTable[box == Port1Box ? 2 : 3];
         if (both || m_Direction == Opening)
@@ -337,7 +339,8 @@ void CRampTest::ShowSignalsVsCommandView(bool config28Bit5)
     const auto& f = data().SigSettings.Floats;
     m_Direction = RampTestRules::directionCode(f[0], f[1]);
     ResetPlotView();
-    const bool both = checked(BidirectionalBox);
+    // The run shown went the way it ran, whatever the box says now.
+    const bool both = runBidirectional();
     for (const BoxChannels& row : BoxTable) {
         if (!row.versusCommand[0])
             continue;

@@ -1,0 +1,184 @@
+// A ramp result keeps the direction it ran in: the "Bi-directional" box
+// ticked or unticked after the run (on the ramp page, or the hub's box after a
+// multi-test run) is meant for the next run, and the saved file, the report
+// and the views drawn show the run's.
+#include "DiagnosticsHubPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "controls/XYPlot.h"
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
+#include "report/ReportControl.h"
+#include "report/ReportDocument.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+using Ramp = CRampTest;
+
+// A run one way (20 to 80, opening) or both ways, and the box turned over after it.
+struct DirectionCase {
+    const char* what;
+    bool bothWays;
+    const char* printedDirection;
+    // The data channels each view shows, in the plot's order: the opening
+    // set, the closing one too for a run both ways (this K90 has no port 2).
+    QStringList pressureView;
+    QStringList signalsView;
+};
+
+const DirectionCase Cases[] = {
+    { "one way, then ticked", false, "Bi-Directional: No", { "PvPPort1" },
+        { "PosnvCmdOpen", "Port1vCmdOpen", "ILCmdvCmdOpen", "ILPosnvCmdOpen" } },
+    { "both ways, then unticked", true, "Bi-Directional: Yes", { "PvPPort1", "PvPPort1_2" },
+        { "PosnvCmdOpen", "Port1vCmdOpen", "ILCmdvCmdOpen", "ILPosnvCmdOpen", "PosnvCmdClose", "Port1vCmdClose",
+            "ILCmdvCmdClose", "ILPosnvCmdClose" } },
+};
+
+class RampRunDirectionTest : public DiagnosticsHubPageTest
+{
+protected:
+    void SetUp() override
+    {
+        DiagnosticsHubPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        DiagnosticsHubPageTest::TearDown();
+    }
+
+    // The K90 with its pressure sensors, so the reports picture the pressures
+    // and, for a run both ways, the friction.
+    void startWithSensors()
+    {
+        start({ QStringLiteral("/d") + QString::fromLatin1(K90Path) });
+        device(K90Path).setMiscByte(0x82, 1);
+        clock().advance(2000);
+        data().PressureSensorFlag = 1;
+    }
+    void turnOver(FormPage& page, int box)
+    {
+        auto* button = page.controlAs<QAbstractButton>(box);
+        ASSERT_TRUE(button->isEnabled());
+        button->click();
+    }
+    QString printed(const QString& pdf, const char* title, const std::function<void()>& print)
+    {
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QString::fromLatin1(title));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        print();
+        return ReportTestSupport::pdfText(pdf).simplified();
+    }
+    static bool pictured(const ReportControl* report, const char* key)
+    {
+        const ReportDocument document = report->layoutDocument();
+        const ReportPageItem* item = document.find(QString::fromLatin1(key));
+        return item && !item->picture.isNull();
+    }
+    QStringList shownChannels()
+    {
+        QStringList out;
+        const IXYPlotPtr& plot = ramp().plot();
+        for (int k = 0; k < plot->ChannelCount(); ++k) {
+            const IXYPlotChannelPtr c = plot->Channel(k);
+            if (c->GetVisible())
+                out << c->GetName();
+        }
+        return out;
+    }
+    static double savedDirection(const QString& file)
+    {
+        XYPlot saved;
+        saved.LoadDataFile(file);
+        const IXYPlotChannelPtr settings = saved.ChannelByName(QStringLiteral("TestSettings"));
+        return settings->Count() > 4 ? settings->GetY(4) : -1.0;
+    }
+
+    RecordingPrintBackend m_printed;
+};
+
+TEST_F(RampRunDirectionTest, TheRampPageSavesPrintsAndDrawsTheDirectionItRan)
+{
+    for (const DirectionCase& c : Cases) {
+        SCOPED_TRACE(c.what);
+        startWithSensors();
+        select(RampTestCode);
+        clock().advance(1000);
+        const QString folder = ownProgramFolder({ "RampTestRept.xml" });
+        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, "20" }, { Ramp::StopEdit, "80" },
+            { Ramp::HoldEdit, "2" }, { Ramp::DurationEdit, "3" } };
+        for (const auto& [edit, text] : settings)
+            ramp().setWindowText(edit, QString::fromLatin1(text));
+        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(c.bothWays);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        ramp().StartRampTest();
+        for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000)
+            clock().advance(1000);
+        ASSERT_EQ(ramp().windowText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+        turnOver(ramp(), Ramp::BidirectionalBox);
+
+        const QString file = tempPath(QStringLiteral("ran.rmp"));
+        prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+        EXPECT_EQ(savedDirection(file), c.bothWays ? 1.0 : 0.0);
+
+        ramp().controlAs<QAbstractButton>(Ramp::PressureViewButton)->click();
+        EXPECT_EQ(shownChannels(), c.pressureView);
+        ramp().controlAs<QAbstractButton>(Ramp::SignalsViewButton)->click();
+        EXPECT_EQ(shownChannels(), c.signalsView);
+
+        QFile::remove(folder + QStringLiteral("RampTest4.bmp"));
+        const QString text
+            = printed(tempPath(QStringLiteral("ran.pdf")), "Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.printedDirection))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Rate: - ")), !c.bothWays) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Initial: - ")), !c.bothWays) << text.toStdString();
+        // The friction picture is drawn for a run both ways alone.
+        EXPECT_EQ(QFileInfo::exists(folder + QStringLiteral("RampTest4.bmp")), c.bothWays);
+        EXPECT_EQ(pictured(ramp().findChild<ReportControl*>(), "RampGrph4"), c.bothWays);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(RampRunDirectionTest, TheMultiTestReportPrintsTheDirectionTheRampRan)
+{
+    for (const DirectionCase& c : Cases) {
+        SCOPED_TRACE(c.what);
+        startWithSensors();
+        select(DiagnosticCode);
+        clock().advance(1000);
+        const QString folder = ownProgramFolder({ "AllTestReport.xml" });
+        tick(D::RampBox);
+        fillParameters();
+        if (c.bothWays)
+            click(D::BidirectionalBox);
+        startRun();
+        prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+        runUntil([this] { return runEnded(); });
+        ASSERT_EQ(listed().value(1), QStringLiteral("Ramp test completed"));
+        turnOver(hub(), D::BidirectionalBox);
+
+        QFile::remove(folder + QStringLiteral("RampTest4.bmp"));
+        const QString text = printed(
+            tempPath(QStringLiteral("multi.pdf")), "Save MultiTest Report As", [this] { click(D::PrintButton); });
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.printedDirection))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Rate: - ")), !c.bothWays) << text.toStdString();
+        EXPECT_EQ(QFileInfo::exists(folder + QStringLiteral("RampTest4.bmp")), c.bothWays);
+        EXPECT_EQ(pictured(hub().report().get(), "RampGrph4"), c.bothWays);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+} // namespace
