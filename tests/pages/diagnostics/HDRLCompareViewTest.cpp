@@ -5,9 +5,9 @@
 
 #include "CNavigationView.h"
 #include "CompareFileAttempts.h"
-#include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
 #include "PageTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "automation/NumberText.h"
@@ -198,8 +198,8 @@ TEST_F(HDRLCompareViewTest, OtherSettlingTimesAskAndEachFileKeepsItsOwnTimeAxis)
         const QString second = savedRun("two.hdrl", "8", 0.3);
         ASSERT_TRUE(open1(first));
         prompts().answerFile(second);
-        prompts().answerMessage(answer,
-            QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
+        prompts().answerMessage(
+            answer, QStringLiteral("Settings do not Match. Comparision may be Invalid. Do you wish to continue"));
         compare().OnOpenFile2();
         ASSERT_EQ(prompts().records().back().message.caption, std::optional<QString>(QStringLiteral("Compare")));
         const IPlotPtr plot = compare().plot();
@@ -470,6 +470,34 @@ TEST_F(HDRLCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
         ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
         EXPECT_GE(drawn.paintings().size(), 6u) << path;
         EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+// A comparison of one file prints that file: no file 2 results or
+// differences, and no file 2 traces in the pictures' legends.
+TEST_F(HDRLCompareViewTest, OneFilePrintsOnlyThatFile)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        ASSERT_TRUE(open1(savedRun("one.hdrl", "450", 0.3)));
+        ownProgramFolder();
+        const QString pdf = tempPath(QStringLiteral("one.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save HDRL Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        DrawnPlotTexts drawn;
+        compare().OnPrintReport();
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        QStringList entries;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
+                entries << entry.text;
+        EXPECT_GE(entries.size(), 6) << path;
+        for (const QString& entry : entries)
+            EXPECT_FALSE(entry.endsWith(QStringLiteral(" 2"))) << path << ": " << entry.toStdString();
         qunsetenv("STROKEWISE_HOME");
         m_app.reset();
         SimTestHooks::reset();
