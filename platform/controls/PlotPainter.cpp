@@ -643,13 +643,15 @@ void PlotPainter::paintLegendSample(
     const PlotChannelData& data = channel.data();
     const QColor color = WinColor::toQColor(data.color);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // A level line in whole pixels stays crisp; the marker is smoothed as on the plot.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(color, drawnSize(data.lineWidth, 1.0));
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(QPointF(line.left(), line.top()), QPointF(line.right(), line.top()));
     if (data.markersVisible) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(color, 1.0));
         painter.setBrush(color);
         // A large marker stays inside its row.
