@@ -491,6 +491,8 @@ TEST_F(HDRLCompareViewTest, OneFilePrintsOnlyThatFile)
         DrawnPlotTexts drawn;
         compare().OnPrintReport();
         const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const char* row : { "Position Settling Time: 450 HDRL Test Results", "Maximum: 0.30 Linearity Error" })
+            EXPECT_TRUE(text.contains(QString::fromLatin1(row))) << path << ": " << row << "\n" << text.toStdString();
         QStringList entries;
         for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
             for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
