@@ -41,6 +41,17 @@ constexpr std::array<PlotChannelRow, 3 * N> CompareChannelRows(const std::array<
     return rows;
 }
 
+// Hides file 2's channel and the difference of each signal: a comparison
+// of one file shows and prints that file alone.
+template <class PlotPtr, size_t N>
+void HideSecondFile(const PlotPtr& plot, const std::array<CompareSignal, N>& compared)
+{
+    for (const CompareSignal& s : compared) {
+        OnCheckBoxChanged(plot, AutoString(s.second), false);
+        OnCheckBoxChanged(plot, AutoString(s.difference), false);
+    }
+}
+
 // File 2's copies of the signals, each difference drawn right after its copy.
 template <size_t N> constexpr std::array<CompareCopyRow, N> CompareCopyRows(const std::array<CompareSignal, N>& signal)
 {

@@ -52,6 +52,12 @@ void SetCompareFileInformation(const ReportFrameFields& fields, const AutoString
         fields.setText(QString::fromLatin1(key), text);
 }
 
+void LeaveOutSecondFile(const ReportFrameFields& fields, std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys)
+        fields.setText(QString::fromLatin1(key), QString());
+}
+
 void ReportFrameFields::setPicture(const QString& key, const QString& path) const
 {
     m_report->Sections()

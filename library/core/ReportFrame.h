@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -109,6 +110,11 @@ private:
 // files' tag, date and name.
 void SetCompareFileInformation(const ReportFrameFields& fields, const AutoString& tag1, const AutoString& tag2,
     const AutoString& date1, const AutoString& date2, const AutoString& name1, const AutoString& name2);
+
+// Empties the fields of file 2 and of the differences in a compare report
+// printed with one file: the report shows what was loaded, and no "NO" or
+// "0.0" of a file that is not there.
+void LeaveOutSecondFile(const ReportFrameFields& fields, std::initializer_list<const char*> keys);
 
 // One plot picture of a report: the plot is switched to its view (when one
 // is named), saved as `fileName` in the picture folder, and the picture

@@ -39,10 +39,15 @@ void showView(CHDRLCompareReport& record, const IPlotPtr& plot, const char* titl
 {
     record.ResetHDRLGridView(plot);
     plot->SetTitle(QString::fromLatin1(title));
+    // Without file 2 a view shows file 1 alone: its channels and its time
+    // axis are those whose names end in "2".
+    const bool secondFile = !record.m_strFileName2.toQString().isEmpty();
+    const auto ofFile2 = [](const QString& name) { return name.endsWith(QLatin1Char('2')); };
     for (const char* name : channels)
-        show(plot, name, true);
+        show(plot, name, secondFile || !ofFile2(QString::fromLatin1(name)));
     for (const auto& [side, name] : axes)
-        showAxis(side == X ? plot->XAxisByName(name) : plot->YAxisByName(name), true);
+        if (secondFile || !ofFile2(name))
+            showAxis(side == X ? plot->XAxisByName(name) : plot->YAxisByName(name), true);
 }
 
 // What one compared file gives: its identity, settling time and results.

@@ -47,6 +47,11 @@ void GenerateHDRLTestCompareReport(CHDRLCompareReport record, IPlotPtr plot, IRe
         value("LinErr1Value", record.m_strLinearError1);
         value("LinErr2Value", record.m_strLinearError2);
         value("LinErrDelta", record.m_strLinearErrorDiff);
+        if (record.m_strFileName2.toQString().isEmpty())
+            LeaveOutSecondFile(fields,
+                { "Tag2Value", "TestDate2Value", "FileName2Value", "PosSetTime2", "HandDAvg2Value", "HandDAvgDelta",
+                    "HandDMax2Value", "HandDMaxDelta", "RepeatAvg2Value", "RepeatAvgDelta", "RepeatMax2Value",
+                    "RepeatMaxDelta", "LinErr2Value", "LinErrDelta" });
     };
     ReportFrame::Generate(descriptor, CReportHeader(), report, printer, definitionPath, page);
 }

@@ -80,9 +80,20 @@ void GeneratePSTCompareReport(CPSTCompareReport record, IPlotPtr plot, IReportPt
         set("ResPressValueDiff", record.m_strBreakAwayPressureDiff.toQString());
         set("ResTestResult1", record.m_strResult1.toQString());
         set("ResTestResult2", record.m_strResult2.toQString());
-        set("ResUnitsLbl", record.m_strBreakAwayUnit1.toQString());
-        set("ResUnitsLbl1", record.m_strBreakAwayUnit1.toQString());
-        set("ResUnitsLbl2", record.m_strBreakAwayUnit2.toQString());
+        // The unit stands once, in the unit column; under the values only
+        // when file 2 was measured in another unit than file 1.
+        const QString unit1 = record.m_strBreakAwayUnit1.toQString();
+        const QString unit2 = record.m_strBreakAwayUnit2.toQString();
+        const bool file2 = !record.m_strFileName2.toQString().isEmpty();
+        const bool unitsDiffer = file2 && unit1 != unit2;
+        set("ResUnitsLbl", unitsDiffer ? QString() : unit1);
+        set("ResUnitsLbl1", unitsDiffer ? unit1 : QString());
+        set("ResUnitsLbl2", unitsDiffer ? unit2 : QString());
+        if (!file2)
+            LeaveOutSecondFile(fields,
+                { "Tag2Value", "TestDate2Value", "FileName2Value", "StartPosValue2", "StopPosValue2", "TimeTgtValue2",
+                    "TestDurValue2", "ResTimeValue2", "ResTimeValueDiff", "ResTgtTimeValue2", "ResTgtTimeValueDiff",
+                    "ResPressValue2", "ResPressValueDiff", "ResTestResult2" });
     };
     ReportFrame::Generate(descriptor, CReportHeader(), report, printer, definitionPath, page);
 }

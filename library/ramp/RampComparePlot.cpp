@@ -117,6 +117,17 @@ bool port2Shown(uint8_t singleActing, const CReportHeader& header)
     return singleActing == 0 && header.m_byModel == 5;
 }
 
+// Without file 2 a view shows file 1 alone.
+void hideMissingSecondFile(const CRampCompareReport& record, const IXYPlotPtr& plot)
+{
+    if (!record.m_strFileName2.toQString().isEmpty())
+        return;
+    HideSecondFile(plot, CompareTimeSignals);
+    HideSecondFile(plot, RampCompare::PressureSignals);
+    HideSecondFile(plot, RampCompare::CommandSignals);
+    HideSecondFile(plot, RampCompare::FrictionSignals);
+}
+
 void hideAll(const IXYPlotPtr& plot)
 {
     for (const char* name : RampCompare::HidingOrder)
@@ -177,6 +188,7 @@ void CRampCompareReport::SetRampView(IXYPlotPtr plot, CReportHeader header)
         show(plot, "Port2Diff", false);
     }
     show(plot, "Port1Diff", true);
+    hideMissingSecondFile(*this, plot);
     ShowYAxis(plot, PressureAxis, true);
 }
 
@@ -194,6 +206,7 @@ void CRampCompareReport::SetPressureVPosView(IXYPlotPtr plot, CReportHeader head
     for (const char* name : { "PvPPort22", "PvPPort2_2_2", "PvPPort2_2Diff" })
         show(plot, name, port2Second);
     showAll(plot, { "PvPPort1Diff", "PvPPort1_2Diff" });
+    hideMissingSecondFile(*this, plot);
     showAxes(plot, PositionAxis, PressureAxis);
 }
 
@@ -217,6 +230,7 @@ void CRampCompareReport::SetSigVCommandView(IXYPlotPtr plot, CReportHeader heade
     for (const char* name : { "Port2vCmdOpen2", "Port2vCmdClose2", "Port2vCmdOpenDiff", "Port2vCmdCloseDiff" })
         show(plot, name, port2Second);
     showAll(plot, { "Port1vCmdOpenDiff", "Port1vCmdCloseDiff" });
+    hideMissingSecondFile(*this, plot);
     ShowYAxis(plot, PressureAxis, true);
 }
 
@@ -228,5 +242,6 @@ void CRampCompareReport::SetFrictionView(IXYPlotPtr plot)
     showAll(plot,
         { "Friction", "ThrustOpen", "ThrustClose", "Friction2", "ThrustOpen2", "ThrustClose2", "FrictionDiff",
             "ThrustOpenDiff", "ThrustCloseDiff" });
+    hideMissingSecondFile(*this, plot);
     showAxes(plot, PositionAxis, ForceAxis);
 }

@@ -118,6 +118,12 @@ void GenerateRampCompareReport(CRampCompareReport record, IXYPlotPtr plot, IRepo
                 text = yesNo(record.*field.flag);
             fields.setText(QString::fromLatin1(field.key), text);
         }
+        if (record.m_strFileName2.toQString().isEmpty())
+            LeaveOutSecondFile(fields,
+                { "File2TagLbl", "Tag2Value", "File2DateLbl", "TestDate2Value", "File2NameLbl", "FileName2Value",
+                    "StartPosn2", "StopPosn2", "HoldTime2", "TestDuration2", "SingleAct2Value", "BiDir2Value",
+                    "SensorsAvail2Value", "SLenValue2", "ActSizeValue2", "SprRateValue2", "SprInitValue2",
+                    "SprFinValue2" });
     };
     ReportFrame::Generate(descriptor, header, report, printer, definitionPath, page);
 }

@@ -75,6 +75,8 @@ void CStepTestCompareReport::SetStepView(IPlotPtr plot, CReportHeader header)
     ShowYAxis(plot, PositionAxis, true);
     if (pressure1 && pressure2)
         ShowYAxis(plot, PressureAxis, true);
+    if (m_strFile2.toQString().isEmpty())
+        HideSecondFile(plot, StepCompare::Signals);
     plot->SetGridAxes(TimeAxis, PressureAxis);
     plot->XAxisByName(TimeAxis)->FitToData();
     plot->YAxisByName(PositionAxis)->FitToData();
@@ -96,6 +98,8 @@ void CStepTestCompareReport::OnPvPView(IPlotPtr plot, CReportHeader header)
         show(plot, "PvPPort2_2", port2Second);
         show(plot, "PvPPort2Diff", port2First && port2Second);
     }
+    if (m_strFile2.toQString().isEmpty())
+        HideSecondFile(plot, StepCompare::Signals);
     ShowXAxis(plot, PositionAxis, true);
     ShowYAxis(plot, PressureAxis, true);
     plot->SetGridAxes(PositionAxis, PressureAxis);

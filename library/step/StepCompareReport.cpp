@@ -52,6 +52,11 @@ void GenerateStepTestCompareReport(CStepTestCompareReport record, IPlotPtr plot,
         set("SensorsAvail1Value", yesNo(record.m_bPressureSensor1));
         set("SensorsAvail2Lbl", QStringLiteral("Sensors Available:"));
         set("SensorsAvail2Value", yesNo(record.m_bPressureSensor2));
+        if (record.m_strFile2.toQString().isEmpty())
+            LeaveOutSecondFile(fields,
+                { "Tag2Value", "TestDate2Value", "FileName2Value", "StartPos2Lbl", "StartPosn2", "StopPos2Lbl",
+                    "StopPosn2", "HoldTime2Lbl", "HoldTime2", "SingleActing2Lbl", "SingleAct2Value", "SensorsAvail2Lbl",
+                    "SensorsAvail2Value" });
     };
     ReportFrame::Generate(descriptor, header, report, printer, definitionPath, page);
 }

@@ -18,7 +18,7 @@ const PageTemplate CAlarmStatus::Template { 568, 315, {
     C::button(ClearLogButton, QStringLiteral("Clear Log"), 346, 279, 50, 14),
     C::button(SaveToDiskButton, QStringLiteral("Save to Disk"), 400, 279, 50, 14),
     C::button(PrintButton, QStringLiteral("Print Report"), 453, 279, 50, 14),
-    C::placeholder(PrinterHost, 478, 280, 8, 9),
+    C::placeholder(PrinterHost, 194, 280, 8, 9),
 } };
 
 const ToolTipTable CAlarmStatus::ToolTips {

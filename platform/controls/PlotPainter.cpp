@@ -432,16 +432,16 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
         painter.setPen(Qt::black);
         painter.drawText(parts.title, Qt::AlignCenter, m_plot.GetTitle());
     }
-    if (m_plot.GetGridVisible())
-        paintGrid(painter, parts.area);
-    paintTraces(painter, parts.area);
-    painter.setPen(QPen(FrameColor, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(parts.area);
     // Plots repaint as data arrives: what was drawn is gathered only for an
     // observer.
     const bool observed = static_cast<bool>(drawnTextsObserver());
     DrawnTexts drawn;
+    if (m_plot.GetGridVisible())
+        paintGrid(painter, parts, observed ? &drawn : nullptr);
+    paintTraces(painter, parts.area);
+    painter.setPen(QPen(FrameColor, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(parts.area);
     std::vector<DrawnText>* titles = observed ? &drawn.axisTitles : nullptr;
     for (const AxisBand& band : parts.xBands) {
         std::vector<DrawnText> labels = paintXAxis(painter, band, parts.area, titles);
@@ -458,6 +458,7 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     if (!observed)
         return;
     drawn.size = size;
+    drawn.xAxisCount = parts.xBands.size();
     if (!parts.legend.isEmpty()) {
         const QFontMetricsF fm(parts.legendFont, painter.device());
         drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
@@ -467,6 +468,7 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
                 { text, QRectF(slot.text.topLeft(), QSizeF(fm.horizontalAdvance(text), fm.height())),
                     slot.text.intersected(parts.legend) });
         }
+        drawn.legendSamples = drawnSamples(parts);
     }
     drawnTextsObserver()(m_plot, drawn);
 }
@@ -484,20 +486,36 @@ void PlotPainter::paintScreenBar(QPainter& painter, const QRectF& rect) const
     painter.drawLine(rect.bottomLeft(), rect.bottomRight());
 }
 
-void PlotPainter::paintGrid(QPainter& painter, const QRectF& area) const
+const PlotAxis* PlotPainter::gridAxis(
+    PlotAxis::Orientation orientation, const QString& name, const std::vector<AxisBand>& shown) const
 {
-    const PlotAxis* xAxis = m_plot.resolveAxis(PlotAxis::Orientation::X, m_plot.GetGridXAxis());
-    const PlotAxis* yAxis = m_plot.resolveAxis(PlotAxis::Orientation::Y, m_plot.GetGridYAxis());
+    const PlotAxis* named = m_plot.resolveAxis(orientation, name);
+    // A grid on the ticks of a hidden axis stands between the labels the
+    // user reads: it follows the first axis shown instead.
+    const bool namedShown
+        = std::any_of(shown.begin(), shown.end(), [named](const AxisBand& band) { return band.axis == named; });
+    return namedShown || shown.empty() ? named : shown.front().axis;
+}
+
+void PlotPainter::paintGrid(QPainter& painter, const Layout& parts, DrawnTexts* drawn) const
+{
+    const QRectF& area = parts.area;
+    const PlotAxis* xAxis = gridAxis(PlotAxis::Orientation::X, m_plot.GetGridXAxis(), parts.xBands);
+    const PlotAxis* yAxis = gridAxis(PlotAxis::Orientation::Y, m_plot.GetGridYAxis(), parts.yBands);
     painter.setPen(QPen(GridColor, 0));
     if (xAxis)
         for (double value : xAxis->tickValues()) {
             const double x = area.left() + along(*xAxis, value, area.width());
             painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+            if (drawn)
+                drawn->gridXs.push_back(x);
         }
     if (yAxis)
         for (double value : yAxis->tickValues()) {
             const double y = area.bottom() - along(*yAxis, value, area.height());
             painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+            if (drawn)
+                drawn->gridYs.push_back(y);
         }
 }
 
@@ -610,10 +628,53 @@ void PlotPainter::paintLegend(QPainter& painter, const Layout& parts) const
     painter.save();
     painter.setClipRect(parts.legend);
     for (const LegendSlot& slot : parts.legendSlots) {
-        painter.setPen(QPen(WinColor::toQColor(slot.channel->GetColor()), 2.0));
-        painter.drawLine(QPointF(slot.line.left(), slot.line.top()), QPointF(slot.line.right(), slot.line.top()));
+        paintLegendSample(painter, *slot.channel, slot.line, slot.text.height());
         painter.setPen(Qt::black);
         painter.drawText(slot.text, Qt::AlignLeft | Qt::AlignVCenter, legendText(*slot.channel));
     }
     painter.restore();
+}
+
+void PlotPainter::paintLegendSample(
+    QPainter& painter, const PlotChannel& channel, const QRectF& line, double height) const
+{
+    // File 1, file 2 and their difference share a colour and differ by their
+    // markers: the sample shows what tells the traces apart on the plot.
+    const PlotChannelData& data = channel.data();
+    const QColor color = WinColor::toQColor(data.color);
+    painter.save();
+    // A level line in whole pixels stays crisp; the marker is smoothed as on the plot.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(color, drawnSize(data.lineWidth, 1.0));
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(line.left(), line.top()), QPointF(line.right(), line.top()));
+    if (data.markersVisible) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(color, 1.0));
+        painter.setBrush(color);
+        // A large marker stays inside its row.
+        const double half = std::min(drawnSize(data.markerSize, 1.0), std::max(1.0, height / 2.0 - 1.0));
+        PlotTraceRenderer::drawMarker(painter, data.markerStyle, line.center(), half);
+    }
+    painter.restore();
+}
+
+std::vector<PlotPainter::DrawnSample> PlotPainter::drawnSamples(const Layout& parts) const
+{
+    // Each sample alone, at the same place in a picture of its own: rows at
+    // other fractions of a pixel would antialias one sample unlike the next.
+    std::vector<DrawnSample> samples;
+    for (const LegendSlot& slot : parts.legendSlots) {
+        const QSize size(int(std::ceil(slot.line.width())) + 2, std::max(1, int(std::ceil(slot.text.height()))));
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.translate(QPointF(1.0, std::round(size.height() / 2.0)) - slot.line.topLeft());
+        paintLegendSample(painter, *slot.channel, slot.line, slot.text.height());
+        painter.end();
+        samples.push_back({ slot.channel, picture });
+    }
+    return samples;
 }

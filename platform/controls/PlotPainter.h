@@ -1,6 +1,9 @@
 #pragma once
 
+#include "PlotAxis.h"
+
 #include <QFont>
+#include <QImage>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -9,7 +12,6 @@
 #include <vector>
 
 class Plot;
-class PlotAxis;
 class PlotChannel;
 class QPaintDevice;
 class QPainter;
@@ -29,8 +31,8 @@ public:
         double titleReach = 0.0;
     };
 
-    // One legend entry: its colour sample runs along `line`, its text starts
-    // at the left of `text`.
+    // One legend entry: its sample of the trace (line and marker) runs along
+    // `line`, its text starts at the left of `text`.
     struct LegendSlot {
         const PlotChannel* channel;
         QRectF line;
@@ -56,17 +58,29 @@ public:
         QRectF clip;
     };
 
+    // A legend entry's sample of its trace as drawn, in logical pixels, with
+    // the channel it stands for.
+    struct DrawnSample {
+        const PlotChannel* channel;
+        QImage picture;
+    };
+
     // What one painting wrote, for checks that texts stay readable: the
     // tick labels of each axis shown, the axis titles (a value axis's title,
     // drawn upwards, as the upright box it takes), and each legend entry with
     // the room it was drawn in (an entry is whole when its box lies inside
-    // that room).
+    // that room), each entry's sample of its trace, in the entries' order,
+    // and where the grid lines stand.
     struct DrawnTexts {
         QSizeF size;
         std::vector<std::vector<DrawnText>> axisLabels;
         std::vector<DrawnText> axisTitles;
         std::vector<DrawnText> legendEntries;
         QRectF legendRoom;
+        std::vector<DrawnSample> legendSamples;
+        size_t xAxisCount = 0; // how many of axisLabels, from the first, are of x axes
+        std::vector<double> gridXs; // where the vertical grid lines stand
+        std::vector<double> gridYs; // where the horizontal ones stand
     };
 
     explicit PlotPainter(const Plot& plot);
@@ -89,7 +103,11 @@ private:
     double labelWidth(const PlotAxis& axis, const QPaintDevice* device) const;
 
     void paintScreenBar(QPainter& painter, const QRectF& rect) const;
-    void paintGrid(QPainter& painter, const QRectF& area) const;
+    // The axis whose ticks the grid of one direction stands on: the one the
+    // plot names while it is shown, else the first one shown.
+    const PlotAxis* gridAxis(
+        PlotAxis::Orientation orientation, const QString& name, const std::vector<AxisBand>& shown) const;
+    void paintGrid(QPainter& painter, const Layout& parts, DrawnTexts* drawn) const;
     void paintTraces(QPainter& painter, const QRectF& area) const;
     // Each returns the tick labels it drew and, given `titles`, adds its title there.
     std::vector<DrawnText> paintXAxis(
@@ -97,6 +115,11 @@ private:
     std::vector<DrawnText> paintYAxis(
         QPainter& painter, const AxisBand& band, const QRectF& area, std::vector<DrawnText>* titles) const;
     void paintLegend(QPainter& painter, const Layout& parts) const;
+    // A short piece of the channel's trace along `line`: its line as the
+    // trace is drawn and, when the trace shows markers, one in the middle.
+    void paintLegendSample(QPainter& painter, const PlotChannel& channel, const QRectF& line, double height) const;
+    // The legend's samples as paintLegend() draws them, one picture each.
+    std::vector<DrawnSample> drawnSamples(const Layout& parts) const;
     // `axes`: the width the value axes and the height the time axes take.
     void layoutLegend(Layout& result, const QSizeF& size, double top, double& bottom, double& right, const QSizeF& axes,
         const QPaintDevice* device) const;

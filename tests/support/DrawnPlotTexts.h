@@ -3,27 +3,56 @@
 #include "controls/Plot.h"
 #include "controls/PlotPainter.h"
 
+#include <QImage>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 #include <vector>
 
 // Every plot painting while it lives, on screen and in pictures alike, with
 // the texts it drew; `faults()` names each tick label that runs into another,
-// lies under the legend or off the picture, and each label, axis title or
-// legend entry that is not drawn whole.
+// lies under the legend or off the picture, each label, axis title or legend
+// entry that is not drawn whole, and two legend entries whose samples look
+// alike while their traces differ.
 class DrawnPlotTexts
 {
 public:
+    // How a trace looks on the plot: what tells two traces apart.
+    struct Trace {
+        uint32_t color = 0;
+        int lineWidth = 0;
+        int markerStyle = -1; // -1: no markers
+        int markerSize = 0;
+        bool operator==(const Trace&) const = default;
+    };
+    // A legend entry's sample as drawn, and the trace it stands for.
+    struct Sample {
+        QString text;
+        QImage picture;
+        Trace trace;
+    };
     struct Painting {
         QString plotTitle;
         PlotPainter::DrawnTexts texts;
         double topOfFirstYAxis = 0.0; // the value at the plot area's top border
+        std::vector<Sample> samples;
     };
 
     DrawnPlotTexts()
     {
         PlotPainter::drawnTextsObserver() = [this](const Plot& plot, const PlotPainter::DrawnTexts& texts) {
-            m_paintings.push_back({ plot.GetTitle(), texts, plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax() });
+            Painting painting { plot.GetTitle(), texts, plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax(), {} };
+            for (const PlotPainter::DrawnSample& drawn : texts.legendSamples) {
+                const PlotChannelData& data = drawn.channel->data();
+                const Trace trace { data.color, data.lineWidth, data.markersVisible ? data.markerStyle : -1,
+                    data.markersVisible ? data.markerSize : 0 };
+                const QString text = data.title.isEmpty() ? data.name : data.title;
+                painting.samples.push_back({ text, drawn.picture, trace });
+            }
+            painting.texts.legendSamples.clear(); // the channels may not outlive the plot
+            m_paintings.push_back(std::move(painting));
         };
     }
     ~DrawnPlotTexts() { PlotPainter::drawnTextsObserver() = nullptr; }
@@ -87,6 +116,49 @@ public:
                     faults << where
                             + QStringLiteral("legend entries \"%1\" and \"%2\" overlap")
                                   .arg(entries[i].text, entries[j].text);
+        // A grid stands on the labels of a shown axis: in each direction with
+        // grid lines, some axis has a line at every label (the lowest value
+        // label may stand a little above its tick, clear of the time labels).
+        const auto& axes = painting.texts.axisLabels;
+        const size_t xCount = std::min(painting.texts.xAxisCount, axes.size());
+        const auto onGrid
+            = [](const std::vector<PlotPainter::DrawnText>& labels, const std::vector<double>& grid, bool vertical) {
+                  double lowest = -1e300;
+                  for (const PlotPainter::DrawnText& label : labels)
+                      lowest = std::max(lowest, label.box.center().y());
+                  for (const PlotPainter::DrawnText& label : labels) {
+                      const double at = vertical ? label.box.center().y() : label.box.center().x();
+                      const bool found = std::any_of(grid.begin(), grid.end(), [&](double line) {
+                          if (vertical && at == lowest)
+                              return line >= label.box.top() && line <= label.box.bottom();
+                          return std::abs(line - at) <= 1.0;
+                      });
+                      if (!found)
+                          return false;
+                  }
+                  return true;
+              };
+        const auto gridOnLabels = [&](size_t first, size_t last, const std::vector<double>& grid, bool vertical) {
+            if (grid.empty() || first == last)
+                return true;
+            for (size_t k = first; k < last; ++k)
+                if (onGrid(axes[k], grid, vertical))
+                    return true;
+            return false;
+        };
+        if (!gridOnLabels(0, xCount, painting.texts.gridXs, false))
+            faults << where + QStringLiteral("the vertical grid stands off the labels");
+        if (!gridOnLabels(xCount, axes.size(), painting.texts.gridYs, true))
+            faults << where + QStringLiteral("the horizontal grid stands off the labels");
+        // Entries of traces that look different on the plot must look different
+        // in the legend.
+        const auto& samples = painting.samples;
+        for (size_t i = 0; i < samples.size(); ++i)
+            for (size_t j = i + 1; j < samples.size(); ++j)
+                if (!(samples[i].trace == samples[j].trace) && samples[i].picture == samples[j].picture)
+                    faults << where
+                            + QStringLiteral("legend entries \"%1\" and \"%2\" are drawn alike")
+                                  .arg(samples[i].text, samples[j].text);
         return faults;
     }
 

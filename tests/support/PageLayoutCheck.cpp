@@ -183,6 +183,30 @@ QString boxText(const QRectF& box)
         .arg(box.height(), 0, 'f', 0);
 }
 
+// Enabled controls that take clicks, each with every widget stacked above it
+// that lies over part of it: a click there lands on the upper one.
+QStringList covered(const QWidget& page)
+{
+    QStringList out;
+    const QList<QWidget*> stacked = page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto takesClicks = [&page](const QWidget* widget) {
+        return widget->isVisibleTo(&page) && !widget->testAttribute(Qt::WA_TransparentForMouseEvents);
+    };
+    for (qsizetype low = 0; low < stacked.size(); ++low) {
+        const QWidget* control = stacked[low];
+        if (!takesClicks(control) || !control->isEnabled() || !(control->focusPolicy() & Qt::ClickFocus))
+            continue;
+        for (qsizetype high = low + 1; high < stacked.size(); ++high) {
+            const QWidget* over = stacked[high];
+            const QRect common = over->geometry().intersected(control->geometry());
+            if (takesClicks(over) && !common.isEmpty())
+                out << QStringLiteral("%1 lies over %2 at %3")
+                           .arg(nameOf(over, {}), nameOf(control, {}), boxText(QRectF(common)));
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::vector<DrawnText> drawnTexts(QWidget& widget)
@@ -253,6 +277,8 @@ QStringList faults(const QWidget& page, unsigned kinds)
             }
         }
     }
+    if (kinds & Covered)
+        out << covered(page);
     for (size_t a = 0; a < controls.size() && (kinds & Overlap); ++a) {
         for (size_t b = a + 1; b < controls.size(); ++b) {
             bool found = false;

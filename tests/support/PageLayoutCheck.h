@@ -18,6 +18,9 @@ class QWidget;
 //   carries text (a label's or instrument's texts, a button, an edit), or two
 //   texts of one instrument over each other (scale labels).
 // A group box only carries its title: the controls it frames are not over it.
+// - a control covered: an enabled control that takes clicks with another
+//   widget stacked above it (a control created over a hidden placeholder
+//   draws nothing, yet takes every click on the part it covers).
 namespace PageLayoutCheck
 {
 
@@ -26,6 +29,9 @@ enum Kind : unsigned {
     Overlap = 1u << 1, // a text of one control over another control
     RunTogether = 1u << 2, // two texts of one instrument over or against each other
     AllKinds = Cut | Overlap | RunTogether,
+    // Asked for on its own: an enabled control under another one, which
+    // takes the clicks meant for it.
+    Covered = 1u << 3,
 };
 
 // One line per fault of the kinds asked for, naming the controls by id and

@@ -95,6 +95,18 @@ TEST_F(PageLayoutTest, EveryInstrumentOnEveryPageDrawsItsLabelsApart)
     expectNoFaults();
 }
 
+TEST_F(PageLayoutTest, NoControlOnEveryPageOfBothModelsLiesUnderAnother)
+{
+    // A control created over a hidden placeholder draws nothing, yet takes
+    // the clicks on the part of a button it lies over.
+    for (const char* path : { K90Path, K40Path }) {
+        startModel(path);
+        for (const PageRow& row : PageRegistry::rows())
+            check(show(row), QStringLiteral("shown"), PageLayoutCheck::Covered);
+    }
+    expectNoFaults();
+}
+
 TEST_F(PageLayoutTest, TheContinuousStrokeQuestionShowsWhole)
 {
     // The only confirmation before the configuration is written.
@@ -184,6 +196,36 @@ TEST_F(PageLayoutTest, TheCheckFindsCutAndOverlappingTextsButNotAGroupAroundItsC
     EXPECT_EQ(names(" cut: "), (QStringList { "3", "4" })) << found.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(names(" overlap"), (QStringList { "5" })) << found.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(found.size(), 3) << found.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PageLayoutTest, TheCheckFindsAWidgetOverAButtonButNotOneBesideItOrOverADisabledOne)
+{
+    QWidget page;
+    page.resize(400, 300);
+    const auto place = [&](QWidget* widget, int id, const QRect& rect) {
+        widget->setObjectName(QString::number(id));
+        widget->setProperty("controlId", id);
+        widget->setGeometry(rect);
+    };
+    auto* print = new QPushButton(QStringLiteral("Print Report"), &page);
+    place(print, 1, QRect(300, 250, 75, 23));
+    auto* save = new QPushButton(QStringLiteral("Save to Disk"), &page);
+    place(save, 2, QRect(220, 250, 75, 23));
+    auto* idle = new QPushButton(QStringLiteral("Clear Log"), &page);
+    place(idle, 3, QRect(140, 250, 75, 23));
+    idle->setEnabled(false);
+    place(new QWidget(&page), 4, QRect(336, 252, 13, 15)); // in the middle of Print Report
+    place(new QWidget(&page), 5, QRect(215, 252, 4, 15)); // between Clear Log and Save to Disk
+    place(new QWidget(&page), 6, QRect(170, 252, 13, 15)); // over the disabled Clear Log
+    auto* hidden = new QWidget(&page);
+    place(hidden, 7, QRect(230, 252, 13, 15)); // hidden: no clicks
+    hidden->hide();
+    page.show();
+
+    const QStringList found = PageLayoutCheck::faults(page, PageLayoutCheck::Covered);
+    ASSERT_EQ(found.size(), 1) << found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(
+        found.front(), QStringLiteral("4 QWidget \"\" lies over 1 QPushButton \"Print Report\" at (336,252 13x15)"));
 }
 
 TEST_F(PageLayoutTest, TheCheckFindsATextOnePixelTooWideOrOnePixelOverItsNeighbour)

@@ -201,6 +201,8 @@ TEST_F(RampCompareTest, ViewsShowBothFilesAndThePortTwoChannelsTheModelAndFlagsA
         { "both single acting", 5, 1, 1, {} },
         { "smaller model", 6, 0, 0, {} },
     };
+    // Both files loaded: without file 2 only file 1's channels show.
+    m_record.m_strFileName2 = AutoString("/data/two.rmp");
     for (const Case& c : cases) {
         m_header.m_byModel = uint8_t(c.model);
         m_record.m_bSingleActing1 = c.single1;

@@ -149,6 +149,8 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
         { "smaller model", 6, 1, 0, 1, 0, with({ "Port1", "Port1_2", "Port1Diff" }),
             { "PvPPort1", "PvPPort1_2", "PvPPort1Diff" } },
     };
+    // Both files loaded: without file 2 only file 1's channels show.
+    m_compare.m_strFile2 = AutoString("/data/two.stp");
     for (const auto& c : cases) {
         m_compare.m_bPressureSensor1 = c.sensors1;
         m_compare.m_bSingleActing1 = c.single1;

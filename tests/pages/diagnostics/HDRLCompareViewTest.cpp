@@ -476,6 +476,36 @@ TEST_F(HDRLCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
     }
 }
 
+// A comparison of one file prints that file: no file 2 results or
+// differences, and no file 2 traces in the pictures' legends.
+TEST_F(HDRLCompareViewTest, OneFilePrintsOnlyThatFile)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        ASSERT_TRUE(open1(savedRun("one.hdrl", "450", 0.3)));
+        ownProgramFolder();
+        const QString pdf = tempPath(QStringLiteral("one.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save HDRL Compare ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        DrawnPlotTexts drawn;
+        compare().OnPrintReport();
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const char* row : { "Position Settling Time: 450 HDRL Test Results", "Maximum: 0.30 Linearity Error" })
+            EXPECT_TRUE(text.contains(QString::fromLatin1(row))) << path << ": " << row << "\n" << text.toStdString();
+        QStringList entries;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
+                entries << entry.text;
+        EXPECT_GE(entries.size(), 6) << path;
+        for (const QString& entry : entries)
+            EXPECT_FALSE(entry.endsWith(QStringLiteral(" 2"))) << path << ": " << entry.toStdString();
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 TEST_F(HDRLCompareViewTest, EveryControlCarriesItsToolTip)
 {
     showCompare();

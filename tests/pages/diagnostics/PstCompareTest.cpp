@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace
 {
@@ -449,6 +450,39 @@ TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)
         EXPECT_TRUE(QFileInfo::exists(dependencies + QStringLiteral("PstCompPic.bmp"))) << c.path;
         EXPECT_TRUE(device(c.path).requests().empty()) << c.path;
         m_app.reset();
+    }
+}
+
+// The break-away pressure's unit stands once, in the unit column, with one
+// file or two; one file prints no file 2 values or differences.
+TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFile)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        for (bool second : { false, true }) {
+            SCOPED_TRACE(testing::Message() << path << (second ? " two files" : " one file"));
+            showCompare(path);
+            open1(file(QStringLiteral("one.pst"), Spec()));
+            Spec other;
+            other.tag = "FV-8";
+            if (second)
+                open2(file(QStringLiteral("two.pst"), other));
+            ownProgramFolder({ "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml" });
+            const QString pdf = tempPath(QStringLiteral("unit.pdf"));
+            QFile::remove(pdf);
+            prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
+            prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+            compare().OnPrintReport();
+            const QString text = ReportTestSupport::pdfText(pdf).simplified();
+            EXPECT_EQ(text.count(QStringLiteral("psi")), 1) << text.toStdString();
+            EXPECT_EQ(text.count(QStringLiteral("FV-8")), second ? 1 : 0) << text.toStdString();
+            // One value a row, or one for each file.
+            const QString values = second ? QStringLiteral("\\S+ \\S+") : QStringLiteral("\\S+");
+            for (const char* row : { "Start Position: %1 Stop Position:", "Test Duration: %1 Break Away" })
+                EXPECT_TRUE(text.contains(QRegularExpression(QString::fromLatin1(row).arg(values))))
+                    << row << "\n"
+                    << text.toStdString();
+            m_app.reset();
+        }
     }
 }
 

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace
 {
@@ -626,6 +627,41 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
         EXPECT_EQ(compare().currentView(), V::RampTestView);
         EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Ramp Test"));
         EXPECT_TRUE(compare().plot()->ScreenBar(0)->GetVisible());
+        m_app.reset();
+    }
+}
+
+// A comparison of one file prints that file: no file 2 values or flags, and
+// no file 2 or difference traces in the pictures' legends.
+TEST_F(RampCompareViewTest, OneFilePrintsOnlyThatFile)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
+        showCompare();
+        ASSERT_TRUE(open1(first));
+        DrawnPlotTexts drawn;
+        const QString text = print("one.pdf");
+        for (const char* once : { "Tag:", "File Date:", "Filename:" })
+            EXPECT_EQ(text.count(QString::fromLatin1(once)), 1) << path << ": " << once << "\n" << text.toStdString();
+        // Each flag shows file 1's answer alone.
+        for (const char* flag : { "Single Acting:", "Bi-directional:", "Sensors Available:" }) {
+            const QString label = QString::fromLatin1(flag);
+            EXPECT_TRUE(text.contains(QRegularExpression(label + QStringLiteral(" (Yes|No)"))))
+                << path << ": " << flag << "\n"
+                << text.toStdString();
+            EXPECT_FALSE(text.contains(QRegularExpression(label + QStringLiteral(" (Yes|No) (Yes|No)"))))
+                << path << ": " << flag << "\n"
+                << text.toStdString();
+        }
+        QStringList entries;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
+                entries << entry.text;
+        EXPECT_FALSE(entries.isEmpty()) << path;
+        for (const QString& entry : entries)
+            EXPECT_TRUE(!entry.endsWith(QStringLiteral(" 2")) && !entry.contains(QStringLiteral("Delta")))
+                << path << ": " << entry.toStdString();
         m_app.reset();
     }
 }

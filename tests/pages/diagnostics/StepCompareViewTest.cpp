@@ -701,6 +701,40 @@ TEST_F(StepCompareViewTest, PrintFillsTheReportAndReturnsToTheStepView)
     }
 }
 
+// A comparison of one file prints that file: no settings or flags under
+// File #2, and no file 2 or difference traces in the pictures' legends.
+TEST_F(StepCompareViewTest, OneFilePrintsOnlyThatFile)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        const QString first = savedRun(QStringLiteral("one.stp"), SavedRun {});
+        showCompare();
+        ASSERT_TRUE(open1(first));
+        ownProgramFolder({ "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml" });
+        const QString pdf = tempPath(QStringLiteral("one.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save Step Test Compare Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        DrawnPlotTexts drawn;
+        compare().OnPrintReport();
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const char* once :
+            { "Start Position:", "Stop Position:", "Hold Time:", "Single Acting:", "Sensors Available:", "FV-7" })
+            EXPECT_EQ(text.count(QString::fromLatin1(once)), 1) << path << ": " << once << "\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Single Acting: NO Sensors Available: YES"))) << text.toStdString();
+        QStringList entries;
+        for (const char* title : { "Step Test", "Pressure Vs Position" })
+            for (const DrawnPlotTexts::Painting& painting : drawn.titled(QString::fromLatin1(title)))
+                for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
+                    entries << entry.text;
+        EXPECT_FALSE(entries.isEmpty()) << path;
+        for (const QString& entry : entries)
+            EXPECT_TRUE(!entry.contains(QStringLiteral(" 2")) && !entry.contains(QStringLiteral("Delta")))
+                << path << ": " << entry.toStdString();
+        m_app.reset();
+    }
+}
+
 TEST_F(StepCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
 {
     startOn(K90Path);

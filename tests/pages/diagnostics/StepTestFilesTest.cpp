@@ -2,6 +2,7 @@
 // reads and the report it prints, read back from the PDF.
 #include "StepTestPageTest.h"
 
+#include "DrawnPlotTexts.h"
 #include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
@@ -44,8 +45,8 @@ protected:
         const QString dependencies = home + QStringLiteral("/Dependencies/");
         QDir().mkpath(dependencies);
         for (const char* name : { "StepTestRept.xml", "StepTestRept_K40.xml" }) {
-            QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/")
-                + QString::fromLatin1(name));
+            QFile shipped(
+                QCoreApplication::applicationDirPath() + QStringLiteral("/Dependencies/") + QString::fromLatin1(name));
             EXPECT_TRUE(shipped.open(QIODevice::ReadOnly)) << name;
             QByteArrayList kept;
             for (const QByteArray& line : shipped.readAll().split('\n')) {
@@ -274,6 +275,31 @@ TEST_F(StepTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewCom
     EXPECT_EQ(prompts().records()[0].kind, ScriptedPrompts::Kind::Message);
     EXPECT_EQ(step().plot()->GetTitle(), QStringLiteral("Step Test"));
     EXPECT_TRUE(step().plot()->ScreenBar(0)->GetVisible());
+}
+
+// The pressure view draws against position with the time axis hidden: its
+// grid stands on the position and pressure labels, on the page and in the
+// report's picture, on both models.
+TEST_F(StepTestFilesTest, BothViewsOnThePageAndInTheReportKeepTheirGridOnTheirLabels)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        runTest(path);
+        DrawnPlotTexts drawn;
+        for (int view : { Step::PressureViewButton, Step::StepViewButton }) {
+            step().controlAs<QAbstractButton>(view)->click();
+            step().grab();
+        }
+        ownProgramFolder();
+        const QString pdf = tempPath(QStringLiteral("grid.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save Step Test Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        step().OnPrintReport();
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
+        EXPECT_GE(drawn.titled(QStringLiteral("Pressure Vs Position")).size(), 2u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+    }
 }
 
 } // namespace

@@ -147,6 +147,8 @@ TEST_F(PlotRendering, MarkerStylesAreThreeDistinctShapes)
 
 TEST_F(PlotRendering, IndividualMarkingShowsMarkersOnlyAtMarkedPoints)
 {
+    // The legend's sample shows the marker too: only the trace is looked at.
+    plot.SetLegendVisible(false);
     for (int x = 1; x <= 9; x += 2)
         channel->AddXY(x, 50);
     channel->SetLineWidth(1);
@@ -379,6 +381,154 @@ TEST_F(PlotRendering, TextsClippedShortOrTouchingAreFaultsOfThePainting)
         painting.texts.legendEntries = c.entries;
         painting.texts.legendRoom = c.entries.empty() ? QRectF() : legend;
         painting.texts.axisTitles = c.titles;
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(painting), c.faults);
+    }
+}
+
+// File 1, file 2 and their difference share a colour: only the sample of
+// each entry (the line, and the marker in its middle) tells them apart.
+TEST_F(PlotRendering, EachLegendEntryDrawsItsTracesLineAndMarker)
+{
+    channel->SetTitle(QStringLiteral("Position 1"));
+    channel->AddXY(0, 10);
+    struct Entry {
+        const char* title;
+        int markerStyle; // -1: no markers
+    };
+    for (const Entry& entry : { Entry { "Position 2", 0 }, Entry { "Position Delta", 5 } }) {
+        const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
+        added->SetTitle(QString::fromLatin1(entry.title));
+        added->SetColor(Red);
+        added->SetLineWidth(2);
+        added->SetMarkersVisible(true);
+        added->SetMarkerStyle(entry.markerStyle);
+        added->SetMarkerSize(3);
+        added->SetXAxisName(QStringLiteral("Time"));
+        added->SetYAxisName(QStringLiteral("Position"));
+        added->AddXY(0, 10);
+    }
+    DrawnPlotTexts drawn;
+    const QImage image = grabbed(plot, "legend_samples");
+    const PlotPainter::Layout parts = PlotPainter(plot).layout(QSizeF(plot.size()), &plot);
+    ASSERT_EQ(parts.legendSlots.size(), 3u);
+    // Whether the pixel at that offset from the middle of an entry's sample is inked.
+    const auto inked = [&](size_t entry, double dx, double dy) {
+        const QPointF at = parts.legendSlots[entry].line.center() + QPointF(dx, dy);
+        return image.pixelColor(int(std::floor(at.x())), int(std::floor(at.y()))) != QColor(Qt::white);
+    };
+    for (size_t entry = 0; entry < 3; ++entry) {
+        SCOPED_TRACE(entry);
+        // The line runs through the middle and out to either side.
+        EXPECT_TRUE(inked(entry, 0, 0));
+        EXPECT_TRUE(inked(entry, -8, 0));
+        EXPECT_TRUE(inked(entry, 8, 0));
+    }
+    // 2.5 pixels above the middle: clear of the line; the square fills its
+    // corner, the triangle only its apex.
+    EXPECT_FALSE(inked(0, 0, -2.5));
+    EXPECT_FALSE(inked(0, -2, -2.5));
+    EXPECT_TRUE(inked(1, -2, -2.5));
+    EXPECT_TRUE(inked(1, 0, -2.5));
+    EXPECT_FALSE(inked(2, -2, -2.5));
+    EXPECT_TRUE(inked(2, 0, -2.5));
+    ASSERT_FALSE(drawn.paintings().empty());
+    EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings().back()), QStringList());
+}
+
+// A grid on the ticks of a hidden axis stands between the labels read: the
+// hidden time axis of 0 to 40 s would put the vertical lines at 12.5 % steps
+// under labels at every 10 %, the hidden position axis would put the
+// horizontal ones 5.5 psi apart under pressure labels every 5 psi.
+TEST_F(PlotRendering, TheGridStandsOnTheTicksOfTheAxesShownWhereItsOwnAreHidden)
+{
+    plot.SetGridVisible(true);
+    plot.XAxis(0)->SetSpan(40);
+    plot.XAxis(0)->SetVisible(false);
+    plot.YAxis(0)->SetVisible(false);
+    plot.SetXAxisCount(2);
+    plot.SetYAxisCount(2);
+    plot.XAxis(1)->SetName(QStringLiteral("Position"));
+    plot.XAxis(1)->SetTitle(QStringLiteral("Position [%]"));
+    plot.XAxis(1)->SetMin(0);
+    plot.XAxis(1)->SetSpan(100);
+    plot.YAxis(1)->SetName(QStringLiteral("Pressure"));
+    plot.YAxis(1)->SetTitle(QStringLiteral("Pressure [psi]"));
+    plot.YAxis(1)->SetMin(0);
+    plot.YAxis(1)->SetSpan(55);
+    channel->SetXAxisName(QStringLiteral("Position"));
+    channel->SetYAxisName(QStringLiteral("Pressure"));
+    DrawnPlotTexts drawn;
+    const QImage image = grabbed(plot, "grid_on_the_axes_shown");
+    const QRectF area = plot.plotArea();
+    const QColor grid(0xDC, 0xDC, 0xDC);
+    // A grid line within a pixel of that place, looked for along a row and a
+    // column that no line of the other direction crosses, hidden axes' or not.
+    const double clearRow = area.bottom() - 2.5 / 55.0 * area.height();
+    const double clearColumn = area.left() + 0.05 * area.width();
+    const auto vertical = [&](double fraction) {
+        const double x = area.left() + fraction * area.width();
+        return countColour(image, QRect(int(x) - 1, int(clearRow), 3, 1), grid) > 0;
+    };
+    const auto horizontal = [&](double psi) {
+        const double y = area.bottom() - psi / 55.0 * area.height();
+        return countColour(image, QRect(int(clearColumn), int(y) - 1, 1, 3), grid) > 0;
+    };
+    for (int k = 1; k <= 9; ++k) {
+        EXPECT_TRUE(vertical(k / 10.0)) << k * 10 << " %";
+        EXPECT_TRUE(horizontal(5.0 * k)) << 5 * k << " psi";
+        EXPECT_FALSE(horizontal(5.5 * k)) << 5.5 * k << " psi";
+    }
+    for (double fraction : { 0.125, 0.375, 0.625, 0.875 })
+        EXPECT_FALSE(vertical(fraction)) << fraction * 100 << " %";
+    ASSERT_FALSE(drawn.paintings().empty());
+    EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings().back()), QStringList());
+}
+
+// What the legend and grid check sees: two entries drawn alike for traces
+// that look different on the plot, and a grid that misses a label.
+TEST_F(PlotRendering, EntriesDrawnAlikeForDifferentTracesAndAGridOffTheLabelsAreFaults)
+{
+    using Text = PlotPainter::DrawnText;
+    QImage line(20, 12, QImage::Format_RGB32);
+    line.fill(Qt::white);
+    QImage square = line;
+    square.setPixel(10, 3, 0xFF0000);
+    using Trace = DrawnPlotTexts::Trace;
+    const Trace plain { Red, 2, -1, 0 };
+    const Trace squares { Red, 2, 0, 3 };
+    const auto label = [](const char* text, double centre) {
+        const QRectF box(centre - 10, 280, 20, 14);
+        return Text { QString::fromLatin1(text), box, box.adjusted(-1, 0, 1, 0) };
+    };
+    struct Case {
+        const char* what;
+        std::vector<DrawnPlotTexts::Sample> samples;
+        std::vector<double> gridXs;
+        QStringList faults;
+    };
+    const QString where = QStringLiteral("\"Step Test\" 500x300: ");
+    const Case cases[] = {
+        { "file 1 and file 2 drawn alike",
+            { { QStringLiteral("Position 1"), line, plain }, { QStringLiteral("Position 2"), line, squares } }, {},
+            { where + QStringLiteral("legend entries \"Position 1\" and \"Position 2\" are drawn alike") } },
+        { "file 2 with its marker",
+            { { QStringLiteral("Position 1"), line, plain }, { QStringLiteral("Position 2"), square, squares } }, {},
+            {} },
+        { "two alike traces drawn alike",
+            { { QStringLiteral("Position 1"), line, plain }, { QStringLiteral("Command 1"), line, plain } }, {}, {} },
+        { "a grid on every label and between them", {}, { 100, 150, 200 }, {} },
+        { "a grid between the labels", {}, { 100, 162.5, 225 },
+            { where + QStringLiteral("the vertical grid stands off the labels") } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DrawnPlotTexts::Painting painting;
+        painting.plotTitle = QStringLiteral("Step Test");
+        painting.texts.size = QSizeF(500, 300);
+        painting.texts.axisLabels = { { label("0", 100), label("10", 150), label("20", 200) } };
+        painting.texts.xAxisCount = 1;
+        painting.texts.gridXs = c.gridXs;
+        painting.samples = c.samples;
         EXPECT_EQ(DrawnPlotTexts::faultsOf(painting), c.faults);
     }
 }
