@@ -48,8 +48,10 @@ struct MultiTestPage {
 
 // The state of a multi-test run that the test pages and the diagnostics hub
 // share, owned by the application: while the run flag is set a test page asks
-// no movement question and starts by itself; a page that finishes or stops
-// sets its done flag, adds its line and hands back to the hub.
+// no movement question and starts by itself; a page that finishes sets its
+// done flag, adds its line and hands back to the hub. A done flag means
+// finished in the run now on: a new run clears them all, and a test the user
+// stopped leaves its own clear.
 class MultiTestRun
 {
 public:

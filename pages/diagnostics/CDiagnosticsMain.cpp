@@ -257,6 +257,9 @@ void CDiagnosticsMain::RunSequence()
         multi.m_TestStatusList.ResetContent();
         if (!userAllowsMovement(context().MessageCaption()))
             return;
+        // A new run starts clean: every ticked test runs, and what an earlier
+        // run finished is neither skipped nor saved as this run's result.
+        clearDoneFlags();
     }
     multi.m_bMultiTestRunning = true;
     enableControl(StartButton, false);
@@ -330,8 +333,8 @@ void CDiagnosticsMain::endRun()
         == Prompts::IdOk)
         SaveMultiTests();
     else
-        multi.m_bRampDone = multi.m_bStepDone = multi.m_bPSTDone = multi.m_bHDRLDone = false;
-    enableControl(StartButton, true);
+        clearDoneFlags();
+    updateStartButton();
     enableControl(StopButton, false);
     enableControl(PrintButton, true);
 }
@@ -344,7 +347,8 @@ void CDiagnosticsMain::OnStopMultiTest()
     // Unticking runs no box handler: the edits keep their state.
     for (int box : { RampBox, StepBox, PSTBox, HDRLBox, BidirectionalBox })
         setChecked(box, false);
-    enableControl(StartButton, true);
+    // Start waits, as on a fresh visit, for a ticked box and its valid settings.
+    updateStartButton();
     enableControl(StopButton, false);
     enableControl(PrintButton, true);
 }
@@ -363,6 +367,12 @@ void CDiagnosticsMain::SaveMultiTests()
                 page->Save();
         }
     }
+    clearDoneFlags();
+}
+
+void CDiagnosticsMain::clearDoneFlags()
+{
+    MultiTestRun& multi = context().multiTest();
     multi.m_bRampDone = multi.m_bStepDone = multi.m_bPSTDone = multi.m_bHDRLDone = false;
 }
 

@@ -135,6 +135,7 @@ private:
     void disableModelGatedControls();
     void startTest(Test test);
     void endRun();
+    void clearDoneFlags();
     bool checked(int box) const;
     void setChecked(int box, bool on);
     double number(int edit) const;

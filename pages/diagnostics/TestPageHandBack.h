@@ -21,15 +21,15 @@ inline void HandBackToMultiTest(PageContext& context, bool MultiTestRun::*done, 
 enum class UserStop { StopButton, LeavingPage };
 
 // A test the user stopped during a multi-test run ends the whole run, so the
-// valve does not move again unasked: the page marks its test done, adds its
-// stop line, and the run stops as the hub's Stop stops it. Stop shows the hub
-// with the run's lines; a page left for another leaves the user on the page
-// they chose.
+// valve does not move again unasked: the page adds its stop line and the run
+// stops as the hub's Stop stops it. A stopped test has no result, so it never
+// counts as done. Stop shows the hub with the run's lines; a page left for
+// another leaves the user on the page they chose.
 inline void EndMultiTestStoppedByUser(
     PageContext& context, bool MultiTestRun::*done, const QString& line, int hubCode, UserStop how)
 {
     MultiTestRun& multi = context.multiTest();
-    multi.*done = true;
+    multi.*done = false;
     multi.m_TestStatusList.AddString(line);
     multi.StopByUser();
     if (how == UserStop::StopButton)

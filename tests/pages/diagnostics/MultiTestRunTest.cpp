@@ -173,7 +173,7 @@ TEST_F(MultiTestRunTest, LeavingAPageStopsItsTestBeforeTheChosenPageAndStartsNoO
     EXPECT_EQ(run().m_TestStatusList.lines(),
         QStringList({ QStringLiteral("Step test started"), QStringLiteral("Step test stopped"),
             QStringLiteral("Multi tests stopped") }));
-    EXPECT_TRUE(run().m_bStepDone);
+    EXPECT_FALSE(run().m_bStepDone) << "a stopped test is not done";
     EXPECT_FALSE(run().m_bPSTDone);
 }
 
@@ -196,30 +196,33 @@ TEST_F(MultiTestRunTest, LeavingARunningHDRLRestoresTheDeviceAndTheRunEndsUnaske
         QStringList({ QStringLiteral("HDRL started."), QStringLiteral("HDRL test stopped"),
             QStringLiteral("Multi tests stopped") }));
     EXPECT_FALSE(run().m_bMultiTestRunning);
-    EXPECT_TRUE(run().m_bHDRLDone);
+    EXPECT_FALSE(run().m_bHDRLDone) << "a stopped test is not done";
 }
 
-TEST_F(MultiTestRunTest, ATestAlreadyDoneIsSkipped)
+TEST_F(MultiTestRunTest, StartRunsEveryTickedTestWhateverAnEarlierRunLeftDone)
 {
     showHub();
     tickStepAndPst();
-    run().m_bStepDone = true;
+    run().m_bRampDone = run().m_bStepDone = run().m_bPSTDone = run().m_bHDRLDone = true;
     startRun();
-    EXPECT_EQ(tree().selectedPageCode(), PstCode);
-    EXPECT_FALSE(step().testRunning());
-    EXPECT_EQ(listed(), QStringList { QStringLiteral("PST started") });
+    EXPECT_EQ(tree().selectedPageCode(), StepTestCode);
+    EXPECT_TRUE(step().testRunning());
+    EXPECT_EQ(listed(), QStringList { QStringLiteral("Step test started") });
+    ASSERT_EQ(framesOf(233).size(), 1u);
+    EXPECT_TRUE(framesOf(233)[0].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00")))
+        << framesOf(233)[0].toStdString();
+    EXPECT_FALSE(run().m_bStepDone || run().m_bPSTDone || run().m_bHDRLDone);
     click(D::StopButton);
-    pst().StopPartialStrokeTest();
+    step().OnStopTest();
 }
 
-TEST_F(MultiTestRunTest, StopEndsTheSequenceKeepsTheDoneFlagsAndLeavesTheRunningTestAlone)
+TEST_F(MultiTestRunTest, StopEndsTheSequenceAndLeavesTheRunningTestAlone)
 {
     showHub();
     tick(D::RampBox);
     click(D::BidirectionalBox);
     tick(D::HDRLBox);
     tickStepAndPst();
-    run().m_bRampDone = true; // finished in an earlier, stopped run
     startRun();
     runUntil([this] { return tree().selectedPageCode() == PstCode; });
     ASSERT_TRUE(pst().testRunning());
@@ -230,36 +233,31 @@ TEST_F(MultiTestRunTest, StopEndsTheSequenceKeepsTheDoneFlagsAndLeavesTheRunning
         EXPECT_FALSE(hubChecked(box)) << box;
     for (int edit : { D::RampStartEdit, D::StepHoldEdit, D::PSTDurationEdit, D::SettlingEdit })
         EXPECT_TRUE(hubEnabled(edit)) << edit;
-    EXPECT_TRUE(hubEnabled(D::StartButton));
+    // With no box ticked there is nothing to start.
+    EXPECT_FALSE(hubEnabled(D::StartButton));
     EXPECT_FALSE(hubEnabled(D::StopButton));
     EXPECT_TRUE(hubEnabled(D::PrintButton));
     EXPECT_TRUE(device().requests().empty()) << "nothing is sent";
     EXPECT_TRUE(pst().testRunning()) << "the partial stroke test runs on";
-    EXPECT_TRUE(run().m_bRampDone && run().m_bStepDone);
     runUntil([this] { return !pstRunning(); });
     EXPECT_EQ(tree().selectedPageCode(), PstCode) << "no hand-back outside a run";
+    EXPECT_FALSE(run().m_bPSTDone) << "a test that ends outside a run is not done";
 
-    // A new run with the same boxes goes on where the stopped one was.
+    // A new run with the same boxes runs them all again, from the first.
     select(DiagnosticCode);
+    EXPECT_FALSE(hubEnabled(D::StartButton));
     tick(D::StepBox);
-    tick(D::PSTBox);
+    EXPECT_TRUE(hubEnabled(D::StartButton));
+    tickStepAndPst();
     device().clearRequests();
     startRun();
-    EXPECT_EQ(tree().selectedPageCode(), PstCode);
-    EXPECT_EQ(listed(), QStringList { QStringLiteral("PST started") });
-    EXPECT_TRUE(device().requestsFor(233).size() == 1u);
-    EXPECT_FALSE(step().testRunning());
+    EXPECT_EQ(tree().selectedPageCode(), StepTestCode);
+    EXPECT_EQ(listed(), QStringList { QStringLiteral("Step test started") });
+    ASSERT_EQ(framesOf(233).size(), 1u);
+    EXPECT_TRUE(framesOf(233)[0].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00")))
+        << framesOf(233)[0].toStdString();
     click(D::StopButton);
-    pst().StopPartialStrokeTest();
-
-    // Start stays enabled with no box ticked; such a run ends at once.
-    EXPECT_TRUE(hubEnabled(D::StartButton));
-    prompts().answerMessage(Prompts::IdYes, Movement);
-    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
-    click(D::StartButton);
-    EXPECT_EQ(listed(), QStringList { QStringLiteral("Finished the selected tests") });
-    EXPECT_EQ(prompts().pendingAnswers(), 0);
-    EXPECT_FALSE(run().m_bRampDone || run().m_bStepDone || run().m_bPSTDone || run().m_bHDRLDone);
+    step().OnStopTest();
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 
+#include <vector>
+
 namespace
 {
 
@@ -101,17 +103,18 @@ protected:
         EXPECT_FALSE(hdrl().running() && t.pageCode != 43) << "HDRL did not start";
     }
 
-    // The hub as its own Stop leaves it: boxes unticked, Start and Print
-    // Report offered, Stop not; the run off, the stopped test marked done.
+    // The hub as its own Stop leaves it: boxes unticked, so no Start until
+    // the user ticks one; Print Report offered, Stop not; the run off, and
+    // the stopped test not done.
     void expectRunEndedAsTheHubsStopEndsIt(const StoppedTest& t)
     {
         EXPECT_FALSE(run().m_bMultiTestRunning);
         for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox, D::BidirectionalBox })
             EXPECT_FALSE(hubChecked(box)) << box;
-        EXPECT_TRUE(hubEnabled(D::StartButton));
+        EXPECT_FALSE(hubEnabled(D::StartButton));
         EXPECT_FALSE(hubEnabled(D::StopButton));
         EXPECT_TRUE(hubEnabled(D::PrintButton));
-        EXPECT_TRUE(run().done(MultiTest(int(&t - StoppedTests))));
+        EXPECT_FALSE(run().done(MultiTest(int(&t - StoppedTests))));
         EXPECT_FALSE(testRunning(t));
     }
 
@@ -204,6 +207,107 @@ TEST_F(MultiTestUserStopTest, ACompletedTestStillHandsBackAndTheRunGoesOn)
     processEvents();
     EXPECT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
     EXPECT_FALSE(run().m_bMultiTestRunning);
+}
+
+// How the user stopped the first run, and the run it stopped.
+enum class StopBy { PageStop, LeavingForTheDashboard, ChoosingTheHub };
+struct EarlierRun {
+    const char* what;
+    std::vector<int> boxes;
+    int stoppedPage; // the test under way when the user stops
+    StopBy how;
+};
+
+TEST_F(MultiTestUserStopTest, ANewRunAfterAStopRunsEveryTickedTestAndSavesOnlyWhatItRan)
+{
+    const EarlierRun earlier[] = {
+        // A stopped test must not count as done, or the next run skips it.
+        { "ramp stopped by its Stop", { D::RampBox, D::HDRLBox }, RampTestCode, StopBy::PageStop },
+        // The step completed and starting the HDRL marked the tests before
+        // it: flags of the stopped run that the next Start must clear.
+        { "HDRL left after the step", { D::StepBox, D::HDRLBox }, HDRLCode, StopBy::LeavingForTheDashboard },
+        { "step stopped by choosing the hub", { D::StepBox, D::HDRLBox }, StepTestCode, StopBy::ChoosingTheHub },
+    };
+    const QString rampStart = QStringLiteral("E9 14 09 0F 41 A0 00 00 42 20 00 00 41 20 00 00 40 00 00 00 00 00");
+    for (const char* path : { K40Path, K90Path }) {
+        for (const EarlierRun& e : earlier) {
+            SCOPED_TRACE(testing::Message() << path << ", " << e.what);
+            showHub(path);
+            for (int box : e.boxes)
+                tick(box);
+            fillParameters();
+            startRun();
+            runUntil([&] { return tree().selectedPageCode() == e.stoppedPage || runEnded(); });
+            clock().advance(3000);
+            processEvents();
+            switch (e.how) {
+            case StopBy::PageStop:
+                ramp().controlAs<QAbstractButton>(PageStopButton)->click();
+                break;
+            case StopBy::LeavingForTheDashboard:
+                select(DashboardCode);
+                processEvents();
+                select(DiagnosticCode);
+                break;
+            case StopBy::ChoosingTheHub:
+                select(DiagnosticCode);
+                break;
+            }
+            processEvents();
+            ASSERT_TRUE(runEnded());
+            ASSERT_EQ(tree().selectedPageCode(), DiagnosticCode);
+            EXPECT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
+
+            // Every box unticked: Start waits for one.
+            EXPECT_FALSE(hubEnabled(D::StartButton));
+            tick(D::RampBox);
+            EXPECT_TRUE(hubEnabled(D::StartButton));
+            tick(D::StepBox);
+            tick(D::HDRLBox);
+            fillParameters();
+            device(path).clearRequests();
+            prompts().clearRecords();
+            startRun();
+            prompts().answerMessage(Prompts::IdOk, SaveQuestion);
+            for (int k = 0; k < 3; ++k)
+                prompts().answerFile(std::nullopt);
+            runUntil([this] { return runEnded(); });
+
+            EXPECT_EQ(listed(),
+                QStringList({ QStringLiteral("Ramp test started"), QStringLiteral("Ramp test completed"),
+                    QStringLiteral("Step test started"), QStringLiteral("Step test completed"),
+                    QStringLiteral("HDRL started."), QStringLiteral("HDRL test completed"),
+                    QStringLiteral("Finished the selected tests") }));
+            // Each ticked test started on the device in this run: the ramp
+            // (type 9: 20 to 40 % in 10 s, hold 2 s), the step (type 1: 20 to
+            // 60 %, hold 5 s) and the HDRL's first point (digital, 0 %).
+            const QStringList starts = framesOf(233, path);
+            ASSERT_EQ(starts.size(), 2);
+            EXPECT_EQ(starts[0], rampStart);
+            EXPECT_TRUE(starts[1].startsWith(QStringLiteral("E9 14 01 0F 41 A0 00 00 42 70 00 00")))
+                << starts[1].toStdString();
+            EXPECT_EQ(starts[1].mid(48, 11), QStringLiteral("40 A0 00 00"));
+            ASSERT_FALSE(framesOf(203, path).isEmpty());
+            EXPECT_EQ(framesOf(203, path)[0], QStringLiteral("CB 03 40 00 00"));
+            // The save offered the three results of this run, no other.
+            QStringList saves;
+            for (const ScriptedPrompts::Record& record : prompts().records()) {
+                if (record.kind == ScriptedPrompts::Kind::File)
+                    saves << record.dialog.title;
+            }
+            EXPECT_EQ(saves,
+                QStringList({ QStringLiteral("Save Ramp Test Results As"), QStringLiteral("Save Step Test Results As"),
+                    QStringLiteral("Save HDRL Test Results As") }));
+            EXPECT_EQ(prompts().pendingAnswers(), 0);
+            EXPECT_FALSE(run().m_bRampDone || run().m_bStepDone || run().m_bPSTDone || run().m_bHDRLDone);
+            // The valve is back under its analog command.
+            device(path).setAnalogCommand(70.0);
+            clock().advance(5000);
+            EXPECT_NEAR(device(path).valve().positionPercent(), 70.0, 2.0);
+            m_app.reset();
+            SimTestHooks::reset();
+        }
+    }
 }
 
 } // namespace

@@ -231,7 +231,7 @@ TEST_F(StepTestPageTest, LeavingDuringAMultiTestRunEndsTheRunOnTheChosenPage)
     select(DashboardCode);
     EXPECT_EQ(framesOf(201), QStringList { QStringLiteral("C9 0A 92 00 F6 00 00 FE 00 00 00 00") });
     EXPECT_EQ(run.m_TestStatusList.lines(), QStringList({ QStringLiteral("Step test stopped"), RunStoppedLine }));
-    EXPECT_TRUE(run.m_bStepDone);
+    EXPECT_FALSE(run.m_bStepDone) << "a stopped test is not done";
     EXPECT_FALSE(run.m_bMultiTestRunning);
     processEvents();
     EXPECT_EQ(tree().selectedPageCode(), DashboardCode);
