@@ -647,6 +647,8 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
     };
     const Case cases[] = {
         { "1.5", "1.5", "00 96" },
+        // The largest stroke the device word takes is held to the spin's 100.
+        { "655.35", "100", "27 10" },
         { "0.29", "0.29", "00 1d" },
         { "2.345", "2.34", "00 ea" },
         { "250", "100", "27 10" },
