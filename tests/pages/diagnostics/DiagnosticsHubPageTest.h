@@ -9,6 +9,8 @@
 #include "diagnostics/CPartialStrokeTest.h"
 #include "diagnostics/CRampTest.h"
 
+#include "report/PrintBackend.h"
+#include "report/RecordingPrintBackend.h"
 #include "ui/Pictures.h"
 
 #include <QAbstractButton>
@@ -37,6 +39,34 @@ protected:
     CPartialStrokeTest& pst() { return page<CPartialStrokeTest>(); }
     CHDRLTest& hdrl() { return page<CHDRLTest>(); }
     MultiTestRun& run() { return app().multiTest(); }
+    // A test page by its tree code, and whether its run (or the partial
+    // stroke's signature retrieval) goes on.
+    FormPage& testPage(int pageCode)
+    {
+        switch (pageCode) {
+        case RampTestCode:
+            return ramp();
+        case StepTestCode:
+            return step();
+        case HDRLCode:
+            return hdrl();
+        default:
+            return pst();
+        }
+    }
+    bool testRunning(int pageCode)
+    {
+        switch (pageCode) {
+        case RampTestCode:
+            return ramp().testRunning();
+        case StepTestCode:
+            return step().testRunning();
+        case HDRLCode:
+            return hdrl().running();
+        default:
+            return pst().testRunning() || pst().retrieving();
+        }
+    }
 
     // Start-up on a model, past the first reads, and the hub shown.
     void showHub(const char* path = K90Path)
@@ -112,4 +142,21 @@ protected:
         processEvents();
     }
     bool runEnded() { return !run().m_bMultiTestRunning; }
+};
+
+// The hub fixture with printing caught by a recorder, for the tests that print.
+class DiagnosticsHubPrintTest : public DiagnosticsHubPageTest
+{
+protected:
+    void SetUp() override
+    {
+        DiagnosticsHubPageTest::SetUp();
+        PrintBackend::install(&m_printed);
+    }
+    void TearDown() override
+    {
+        PrintBackend::install(nullptr);
+        DiagnosticsHubPageTest::TearDown();
+    }
+    RecordingPrintBackend m_printed;
 };

@@ -7,8 +7,6 @@
 #include "ReportTestSupport.h"
 
 #include "controls/Plot.h"
-#include "report/PrintBackend.h"
-#include "report/RecordingPrintBackend.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -76,48 +74,13 @@ const PageCase Pages[] = {
         "Save HDRL Test Report As", "HDRLTestRept.xml", "hdrl" },
 };
 
-class LoadedResultSettingsTest : public DiagnosticsHubPageTest
+class LoadedResultSettingsTest : public DiagnosticsHubPrintTest
 {
 protected:
     static constexpr int PageStartButton = 474; // the same id on the four pages
 
-    void SetUp() override
-    {
-        DiagnosticsHubPageTest::SetUp();
-        PrintBackend::install(&m_printed);
-    }
-    void TearDown() override
-    {
-        PrintBackend::install(nullptr);
-        DiagnosticsHubPageTest::TearDown();
-    }
-
-    FormPage& testPage(const PageCase& c)
-    {
-        switch (c.pageCode) {
-        case 41:
-            return ramp();
-        case 42:
-            return step();
-        case 43:
-            return hdrl();
-        default:
-            return pst();
-        }
-    }
-    bool running(const PageCase& c)
-    {
-        switch (c.pageCode) {
-        case 41:
-            return ramp().testRunning();
-        case 42:
-            return step().testRunning();
-        case 43:
-            return hdrl().running();
-        default:
-            return pst().testRunning() || pst().retrieving();
-        }
-    }
+    FormPage& testPage(const PageCase& c) { return DiagnosticsHubPageTest::testPage(c.pageCode); }
+    bool running(const PageCase& c) { return testRunning(c.pageCode); }
     void write(const PageCase& c, const Texts& texts)
     {
         for (const auto& [edit, text] : texts)
@@ -216,8 +179,6 @@ protected:
                 << c.name << ", " << step << ": " << expected << "\n"
                 << text.toStdString();
     }
-
-    RecordingPrintBackend m_printed;
 };
 
 TEST_F(LoadedResultSettingsTest, ALoadedFileIsSavedAndPrintedWithItsSettingsAndANewRunWithItsOwn)

@@ -4,14 +4,12 @@
 // definition that lacks a key; read back from the PDF.
 #include "DiagnosticsHubPageTest.h"
 
-#include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "ClockThatMovesOnEveryReading.h"
 #include "controls/XYPlot.h"
-#include "report/PrintBackend.h"
-#include "report/RecordingPrintBackend.h"
 #include "report/ReportDocument.h"
 #include "ui/TestClock.h"
 #include "ui/TimerService.h"
@@ -33,20 +31,9 @@ QStringList texts(std::initializer_list<const AutoString*> strings)
     return out;
 }
 
-class MultiTestPrintTest : public DiagnosticsHubPageTest
+class MultiTestPrintTest : public DiagnosticsHubPrintTest
 {
 protected:
-    void SetUp() override
-    {
-        DiagnosticsHubPageTest::SetUp();
-        PrintBackend::install(&m_printed);
-    }
-    void TearDown() override
-    {
-        PrintBackend::install(nullptr);
-        DiagnosticsHubPageTest::TearDown();
-    }
-
     // The hub shown, with a program folder of this test's own, so the
     // pictures a print writes are this test's alone.
     void showHubWithOwnFolder(const char* path = K90Path)
@@ -160,7 +147,6 @@ protected:
         return out;
     }
 
-    RecordingPrintBackend m_printed;
     QString m_folder;
     ReportDocument m_document;
 };

@@ -3,12 +3,11 @@
 // multi-test run) is meant for the next run, and the saved file, the report
 // and the views drawn show the run's.
 #include "DiagnosticsHubPageTest.h"
+#include "RampTestPageTest.h"
 
 #include "ReportTestSupport.h"
 
 #include "controls/XYPlot.h"
-#include "report/PrintBackend.h"
-#include "report/RecordingPrintBackend.h"
 #include "report/ReportControl.h"
 #include "report/ReportDocument.h"
 
@@ -40,20 +39,9 @@ const DirectionCase Cases[] = {
             "ILCmdvCmdClose", "ILPosnvCmdClose" } },
 };
 
-class RampRunDirectionTest : public DiagnosticsHubPageTest
+class RampRunDirectionTest : public DiagnosticsHubPrintTest
 {
 protected:
-    void SetUp() override
-    {
-        DiagnosticsHubPageTest::SetUp();
-        PrintBackend::install(&m_printed);
-    }
-    void TearDown() override
-    {
-        PrintBackend::install(nullptr);
-        DiagnosticsHubPageTest::TearDown();
-    }
-
     // The K90 with its pressure sensors, so the reports picture the pressures
     // and, for a run both ways, the friction.
     void startWithSensors()
@@ -83,17 +71,7 @@ protected:
         const ReportPageItem* item = document.find(QString::fromLatin1(key));
         return item && !item->picture.isNull();
     }
-    QStringList shownChannels()
-    {
-        QStringList out;
-        const IXYPlotPtr& plot = ramp().plot();
-        for (int k = 0; k < plot->ChannelCount(); ++k) {
-            const IXYPlotChannelPtr c = plot->Channel(k);
-            if (c->GetVisible())
-                out << c->GetName();
-        }
-        return out;
-    }
+    QStringList shownChannels() { return shownRampChannels(ramp()); }
     static double savedDirection(const QString& file)
     {
         XYPlot saved;
@@ -101,8 +79,6 @@ protected:
         const IXYPlotChannelPtr settings = saved.ChannelByName(QStringLiteral("TestSettings"));
         return settings->Count() > 4 ? settings->GetY(4) : -1.0;
     }
-
-    RecordingPrintBackend m_printed;
 };
 
 TEST_F(RampRunDirectionTest, TheRampPageSavesPrintsAndDrawsTheDirectionItRan)

@@ -6,6 +6,19 @@
 
 #include "controls/XYPlot.h"
 
+// The names of the data channels the ramp page's plot shows now.
+inline QStringList shownRampChannels(CRampTest& page)
+{
+    QStringList out;
+    const IXYPlotPtr& plot = page.plot();
+    for (int k = 0; k < plot->ChannelCount(); ++k) {
+        const IXYPlotChannelPtr c = plot->Channel(k);
+        if (c->GetVisible())
+            out << c->GetName();
+    }
+    return out;
+}
+
 // The program against a simulated positioner with the ramp test page at
 // hand. The device's request record, the scripted replies and the friction
 // hook are the step test fixture's.
@@ -56,17 +69,7 @@ protected:
     IXYPlotChannelPtr xy(const char* name) { return ramp().plot()->ChannelByName(QString::fromLatin1(name)); }
 
     // The names of the data channels the plot shows now.
-    QStringList shownChannels()
-    {
-        QStringList out;
-        const IXYPlotPtr& plot = ramp().plot();
-        for (int k = 0; k < plot->ChannelCount(); ++k) {
-            const IXYPlotChannelPtr c = plot->Channel(k);
-            if (c->GetVisible())
-                out << c->GetName();
-        }
-        return out;
-    }
+    QStringList shownChannels() { return shownRampChannels(ramp()); }
 
     // The device's units read as inches, degrees C and `pressure` from now on.
     void useUnits(uint8_t pressure, const char* path = K90Path)

@@ -54,28 +54,8 @@ class TestPageRunSettingsTest : public DiagnosticsHubPageTest
 protected:
     static constexpr int PageStartButton = 474; // the same id on the three pages
 
-    FormPage& testPage(const TestPageCase& c)
-    {
-        switch (c.pageCode) {
-        case 41:
-            return ramp();
-        case 42:
-            return step();
-        default:
-            return pst();
-        }
-    }
-    bool running(const TestPageCase& c)
-    {
-        switch (c.pageCode) {
-        case 41:
-            return ramp().testRunning();
-        case 42:
-            return step().testRunning();
-        default:
-            return pst().testRunning() || pst().retrieving();
-        }
-    }
+    FormPage& testPage(const TestPageCase& c) { return DiagnosticsHubPageTest::testPage(c.pageCode); }
+    bool running(const TestPageCase& c) { return testRunning(c.pageCode); }
     // The status edit's text, on each page's own edit.
     QString status(const TestPageCase& c)
     {
