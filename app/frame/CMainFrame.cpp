@@ -7,6 +7,7 @@
 #include "CNavigationView.h"
 #include "CSerratK90ClipwellApp.h"
 
+#include "MultiTestRun.h"
 #include "PageRegistry.h"
 
 #include "ui/Prompts.h"
@@ -163,6 +164,12 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     if (m_pNavigation)
         m_pNavigation->StopAllPages();
+    // A multi-test run between two tests has no page running to stop, and the
+    // hub may already have asked for the next test's page: the close ends the
+    // run as the user's stop does, so that page shows without starting.
+    MultiTestRun& multi = m_app.multiTest();
+    if (multi.m_bMultiTestRunning)
+        multi.StopByUser();
     QMainWindow::closeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "CMainFrame.h"
 #include "CSerratK90ClipwellApp.h"
 #include "SimTestHooks.h"
+#include "SimulatedPositioner.h"
 
 #include "ui/FormPage.h"
 
@@ -92,6 +93,15 @@ protected:
         if (!positioner)
             throw std::runtime_error("no simulated device");
         return *positioner;
+    }
+    // The requests of one command the device received since its record was
+    // cleared, as hex ("CB 03 40 00 00": command, byte count, data).
+    QStringList framesOf(uint8_t command, const char* path = K90Path)
+    {
+        QStringList frames;
+        for (const SimRequest& request : device(path).requestsFor(command))
+            frames << QString::fromLatin1(request.bytes.toHex(' ')).toUpper();
+        return frames;
     }
 
     // The lines of the program's log, without their stamps.

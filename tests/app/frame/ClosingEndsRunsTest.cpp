@@ -56,16 +56,6 @@ protected:
         return page<Page>();
     }
 
-    // The requests of one command since the record was cleared, as hex
-    // ("E9 14 00 0F ...": command, byte count, data).
-    QStringList framesOf(uint8_t command, const char* path)
-    {
-        QStringList frames;
-        for (const SimRequest& request : device(path).requestsFor(command))
-            frames << QString::fromLatin1(request.bytes.toHex(' ')).toUpper();
-        return frames;
-    }
-
     void closeBy(Way way)
     {
         switch (way) {

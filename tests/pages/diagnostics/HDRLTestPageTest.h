@@ -60,14 +60,6 @@ protected:
     QProgressBar* bar() { return hdrl().controlAs<QProgressBar>(CHDRLTest::ProgressBar); }
     IPlotChannelPtr channel(const char* name) { return hdrl().plot()->ChannelByName(QString::fromLatin1(name)); }
 
-    // The request frames of one command, as hex ("CB 03 40 00 00").
-    QStringList framesOf(uint8_t command, const char* path = K90Path)
-    {
-        QStringList frames;
-        for (const SimRequest& request : device(path).requestsFor(command))
-            frames << QString::fromLatin1(request.bytes.toHex(' ')).toUpper();
-        return frames;
-    }
     std::vector<qint64> timesOf(uint8_t command, const char* path = K90Path)
     {
         std::vector<qint64> times;

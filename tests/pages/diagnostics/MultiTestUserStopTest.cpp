@@ -4,6 +4,8 @@
 #include "DiagnosticsHubPageTest.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QListWidget>
 
 #include <vector>
 
@@ -207,6 +209,55 @@ TEST_F(MultiTestUserStopTest, ACompletedTestStillHandsBackAndTheRunGoesOn)
     processEvents();
     EXPECT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
     EXPECT_FALSE(run().m_bMultiTestRunning);
+}
+
+// Closing the program during a run ends the run as the user's stop does: the
+// test under way stops on the device, and no further test starts, not even
+// one the hub was handing on to as the window closed.
+TEST_F(MultiTestUserStopTest, ClosingTheProgramDuringARunEndsItAndStartsNoFurtherTest)
+{
+    enum class When { StepUnderWay, HubHandingOnToTheHDRL };
+    for (const char* path : { K40Path, K90Path }) {
+        for (When when : { When::StepUnderWay, When::HubHandingOnToTheHDRL }) {
+            SCOPED_TRACE(testing::Message() << path << ", " << int(when));
+            showHub(path);
+            tick(D::StepBox);
+            tick(D::HDRLBox);
+            fillParameters();
+            device(path).setAnalogCommand(30.0);
+            startRun();
+            ASSERT_EQ(tree().selectedPageCode(), StepTestCode);
+            if (when == When::StepUnderWay) {
+                clock().advance(3000);
+                processEvents();
+                ASSERT_TRUE(step().testRunning());
+                frame().close();
+            } else {
+                // The window closes as the hub lists the HDRL's start, before
+                // the HDRL page is shown.
+                auto* list = hub().controlAs<QListWidget>(D::StatusList);
+                QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, &frame(), [this, list] {
+                    for (int row = 0; row < list->count(); ++row) {
+                        if (list->item(row)->text() == QStringLiteral("HDRL started.") && frame().isVisible())
+                            frame().close();
+                    }
+                });
+                runUntil([this] { return !frame().isVisible() || runEnded(); });
+            }
+            ASSERT_FALSE(frame().isVisible());
+            aMinuteLater();
+            EXPECT_TRUE(runEnded());
+            EXPECT_FALSE(hdrl().running());
+            // No HDRL point (the first: digital, 0 %) went to the device.
+            for (const QString& sent : framesOf(203, path))
+                EXPECT_NE(sent, QStringLiteral("CB 03 40 00 00"));
+            EXPECT_FALSE(device(path).statusActive(2)) << "digital command mode";
+            EXPECT_FALSE(device(path).statusActive(5)) << "signature in progress";
+            EXPECT_NEAR(device(path).valve().positionPercent(), 30.0, 1.5);
+            m_app.reset();
+            SimTestHooks::reset();
+        }
+    }
 }
 
 // How the user stopped the first run, and the run it stopped.

@@ -90,14 +90,6 @@ protected:
         }
         return times;
     }
-    // The request frames of one command, as hex ("c9 0a ...").
-    QStringList framesOf(uint8_t command, const char* path = K90Path)
-    {
-        QStringList frames;
-        for (const SimRequest& request : device(path).requestsFor(command))
-            frames << QString::fromLatin1(request.bytes.toHex(' ')).toUpper();
-        return frames;
-    }
 
     // A reply the device gives to `command` once: the data after the status bytes.
     void scriptData(uint8_t command, const QByteArray& payload, const char* path = K90Path)
