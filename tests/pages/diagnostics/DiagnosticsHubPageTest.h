@@ -54,6 +54,24 @@ protected:
             return pst();
         }
     }
+    // Print Report on a test page by its tree code.
+    void printTestReport(int pageCode)
+    {
+        switch (pageCode) {
+        case RampTestCode:
+            ramp().PrintRampReport();
+            break;
+        case StepTestCode:
+            step().OnPrintReport();
+            break;
+        case HDRLCode:
+            hdrl().OnPrintReport();
+            break;
+        default:
+            pst().OnPrintReport();
+            break;
+        }
+    }
     bool testRunning(int pageCode)
     {
         switch (pageCode) {

@@ -139,20 +139,7 @@ protected:
         QFile::remove(pdf);
         prompts().answerFile(pdf, QString::fromLatin1(c.printTitle));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
-        switch (c.pageCode) {
-        case 41:
-            ramp().PrintRampReport();
-            break;
-        case 42:
-            step().OnPrintReport();
-            break;
-        case 43:
-            hdrl().OnPrintReport();
-            break;
-        default:
-            pst().OnPrintReport();
-            break;
-        }
+        printTestReport(c.pageCode);
         return ReportTestSupport::pdfText(pdf).simplified();
     }
     static Points savedPoints(const QString& file, const Points& wanted)

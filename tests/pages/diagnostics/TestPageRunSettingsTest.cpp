@@ -80,17 +80,7 @@ protected:
         prompts().answerFile(std::nullopt, QString::fromLatin1(c.printTitle));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
         qputenv("STROKEWISE_HOME", home.toUtf8());
-        switch (c.pageCode) {
-        case 41:
-            ramp().PrintRampReport();
-            break;
-        case 42:
-            step().OnPrintReport();
-            break;
-        default:
-            pst().OnPrintReport();
-            break;
-        }
+        printTestReport(c.pageCode);
         qunsetenv("STROKEWISE_HOME");
     }
     void save(const TestPageCase& c)
