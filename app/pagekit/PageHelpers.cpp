@@ -109,6 +109,16 @@ int PageHelpers::GetPressureGaugeScale(int unit)
     }
 }
 
+std::optional<double> WindowNumber(const QWidget* window)
+{
+    return NumberText::toNumber(textOf(window));
+}
+
+std::optional<double> WindowNumberIn(const QWidget* window, const FieldRange& range)
+{
+    return range.take(WindowNumber(window));
+}
+
 double GetWindowNumber(const QWidget* window)
 {
     // Only the first 256 characters of a window's text are read.

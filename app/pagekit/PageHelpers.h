@@ -1,11 +1,14 @@
 #pragma once
 
+#include "FieldRange.h"
 #include "automation/AutoString.h"
 #include "controls/ImageDisplay.h"
 
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class AppLog;
 class FormPage;
@@ -37,6 +40,13 @@ public:
     int m_TargetPressureUnit = 0;
     AutoString m_PressureUnitLabel;
 };
+
+// The number a window's text holds: the whole text, blanks around it aside,
+// as one plain decimal number in the C locale; none for an empty text or
+// anything else ("abc", "12abc", "0x20", "1,5", "nan").
+std::optional<double> WindowNumber(const QWidget* window);
+// The same, only when the number lies in `range`.
+std::optional<double> WindowNumberIn(const QWidget* window, const FieldRange& range);
 
 // The text of a window as a number: its leading decimal number in the C
 // locale, 0 for an empty text or one that does not start with a number.

@@ -88,12 +88,42 @@ double toDouble(const QString& text)
 
 std::optional<double> toNumber(const QString& text)
 {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty() || QString::fromLatin1(bytes) != text.trimmed())
+    // Only the plain decimal form is a typed number: strtod alone would also
+    // take hexadecimal, "nan" and "inf", which no user means as a setting.
+    const QString trimmed = text.trimmed();
+    int at = 0;
+    const int size = int(trimmed.size());
+    const auto isDigit = [&](int i) { return i < size && trimmed[i] >= u'0' && trimmed[i] <= u'9'; };
+    if (at < size && (trimmed[at] == u'+' || trimmed[at] == u'-'))
+        ++at;
+    int digits = 0;
+    while (isDigit(at)) {
+        ++at;
+        ++digits;
+    }
+    if (at < size && trimmed[at] == u'.') {
+        ++at;
+        while (isDigit(at)) {
+            ++at;
+            ++digits;
+        }
+    }
+    if (digits == 0)
         return std::nullopt;
-    char* end = nullptr;
-    const double value = strtod_l(bytes.constData(), &end, cLocale());
-    if (end != bytes.constData() + bytes.size() || !std::isfinite(value))
+    if (at < size && (trimmed[at] == u'e' || trimmed[at] == u'E')) {
+        ++at;
+        if (at < size && (trimmed[at] == u'+' || trimmed[at] == u'-'))
+            ++at;
+        if (!isDigit(at))
+            return std::nullopt;
+        while (isDigit(at))
+            ++at;
+    }
+    if (at != size)
+        return std::nullopt;
+    const QByteArray bytes = trimmed.toLatin1();
+    const double value = strtod_l(bytes.constData(), nullptr, cLocale());
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -34,8 +34,10 @@ QString format(const char* fmt, ...)
 // taken, 0 when there is none ("12abc" -> 12, "" -> 0, "  12.5" -> 12.5).
 double toDouble(const QString& text);
 
-// The whole text as a finite number in the C locale, blanks around it
-// allowed; none when anything else stands in it ("12abc", "", "abc", "inf").
+// The number a typed field holds: the whole text, blanks around it allowed,
+// must be one plain decimal number - an optional sign, digits with at most one
+// point, an optional exponent - and finite. None for anything else: "",
+// "abc", "12abc", "0x20", "1,5", "nan", "inf", "1e999".
 std::optional<double> toNumber(const QString& text);
 
 // toDouble rounded to single precision ("12.3" -> 12.3000001907349).

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -178,11 +179,13 @@ void SpinEditBox::commitTypedText()
     // that the arrows or the program have changed since.
     if (!m_allowKeyEdit || !m_field->isModified())
         return;
-    double typed = NumberText::toDouble(m_field->text());
+    const std::optional<double> number = NumberText::toNumber(m_field->text());
     m_field->setModified(false);
-    if (m_integersOnly)
-        typed = std::trunc(typed);
-    setValue(typed);
+    // A text that is not a number changes nothing: the field shows the value
+    // held before at once, so what the user sees is what a page reads.
+    if (number) {
+        setValue(m_integersOnly ? std::trunc(*number) : *number);
+    }
     m_field->setText(text());
 }
 

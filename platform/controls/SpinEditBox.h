@@ -10,7 +10,10 @@ class QLineEdit;
 // field showing the value when the control is wide enough for one. The value
 // is a double kept as set (70.65 stays 70.65 whatever `Decimals` shows).
 // Every real change of the value, by the user or by the program, raises
-// valueChanged at once; setValueSilently changes it without a word.
+// valueChanged at once; setValueSilently changes it without a word. Typed text
+// counts only when the whole of it is a plain number (anything else puts the
+// held value back in the field); with the range check on, a typed value
+// beyond the bounds is held to them and the field shows the held value.
 class SpinEditBox : public QWidget
 {
     Q_OBJECT

@@ -134,7 +134,10 @@ TEST_F(ControlHealthTest, ApplyWritesTheBandAndTimeFrameAndSendsTheTravelAlertsA
         { "12.7", nullptr, "251c01f404b001c7", 12, 45.5 },
         { "2.9", "0", "251c01f400c80000", 2, 0 },
         { nullptr, "45.5", "251c01f4062701c7", 15.75, 45.5 }, // typed back as read
-        { "abc", "1e999", "251c01f400000258", 0, 60 },
+        // Text that is not a plain number changes nothing: the spins keep what they showed.
+        { "abc", "1e999", "251c01f4062701c7", 15.75, 45.5 },
+        { "12abc", "0x20", "251c01f4062701c7", 15.75, 45.5 },
+        { "1,5", "nan", "251c01f4062701c7", 15.75, 45.5 },
     };
     for (const Case& c : cases) {
         retrieve(9500, 500, 1575, 455);

@@ -7,6 +7,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -79,6 +80,34 @@ void checkConversions()
     } ints[] = { { "42", 42 }, { " 7x", 7 }, { "", 0 }, { "-12", -12 }, { "3.9", 3 }, { "99999999999", 2147483647 } };
     for (const IntCase& c : ints)
         EXPECT_EQ(NumberText::toInt(QString::fromLatin1(c.text)), c.value) << c.text;
+
+    // A typed number is the whole text or nothing.
+    struct TypedCase {
+        const char* text;
+        double value;
+    } plain[] = {
+        { "12", 12 },
+        { " 12.5 ", 12.5 },
+        { "-3.25", -3.25 },
+        { "+7", 7 },
+        { ".5", 0.5 },
+        { "5.", 5 },
+        { "1e3", 1000 },
+        { "2.5E-1", 0.25 },
+        { "1e+2", 100 },
+        { "\t60\n", 60 },
+        { "-0", 0 },
+    };
+    for (const TypedCase& c : plain) {
+        const std::optional<double> read = NumberText::toNumber(QString::fromLatin1(c.text));
+        ASSERT_TRUE(read.has_value()) << c.text;
+        EXPECT_DOUBLE_EQ(*read, c.value) << c.text;
+    }
+    for (const char* text : { "", "  ", "abc", "12abc", "5\t5", "0x20", "0X1A", "1,5", "nan", "NaN", "inf", "-infinity",
+             "1e300000", "1e", "1e+", "e5", ".", "-", "+-1", "--1", "1.2.3", "12 3", "1_000" }) {
+        EXPECT_FALSE(NumberText::toNumber(QString::fromLatin1(text)).has_value()) << text;
+    }
+    EXPECT_FALSE(NumberText::toNumber(QStringLiteral("\u0661\u0662")).has_value()) << "digits of another script";
 }
 
 TEST(NumberText, ASinglePrecisionValueReadsAsTheShortestTextOfThatValue)

@@ -117,27 +117,40 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
     spin.setMax(60);
     spin.setCheckRange(true);
 
+    // The field starts at 5: text that is not a whole plain number leaves it
+    // there, and the field shows at once the value the spin holds.
     struct Case {
         bool allow;
         bool integersOnly;
         QString typed;
         double value;
+        const char* shown;
     } cases[] = {
-        { false, true, QStringLiteral("12"), 0 },
-        { true, true, QStringLiteral("12.7"), 12 },
-        { true, false, QStringLiteral("12.7"), 12.7 },
-        { true, true, QStringLiteral("  30abc"), 30 },
-        { true, true, QStringLiteral("900"), 60 },
-        { true, true, QStringLiteral("text"), 0 },
+        { false, true, QStringLiteral("12"), 5, "5" },
+        { true, true, QStringLiteral("12.7"), 12, "12" },
+        { true, false, QStringLiteral("12.7"), 12.7, "13" },
+        { true, true, QStringLiteral("  30 "), 30, "30" },
+        { true, true, QStringLiteral("900"), 60, "60" },
+        { true, true, QStringLiteral("-4"), 0, "0" },
+        { true, true, QStringLiteral("1e300"), 60, "60" },
+        { true, true, QStringLiteral("30abc"), 5, "5" },
+        { true, true, QStringLiteral("text"), 5, "5" },
+        { true, true, QStringLiteral("0x20"), 5, "5" },
+        { true, false, QStringLiteral("1,5"), 5, "5" },
+        { true, true, QStringLiteral("nan"), 5, "5" },
+        { true, true, QString(), 5, "5" },
     };
     for (const Case& c : cases) {
-        spin.setValueSilently(0);
+        spin.setValueSilently(5);
         spin.setAllowKeyEdit(c.allow);
         spin.setIntegersOnly(c.integersOnly);
-        field->clear();
+        field->selectAll();
+        if (c.typed.isEmpty())
+            Mouse::key(*field, Qt::Key_Backspace); // the user erased the field
         Mouse::type(*field, c.typed);
         emit field->editingFinished();
         EXPECT_EQ(spin.value(), c.value) << c.typed.toStdString();
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.shown)) << c.typed.toStdString();
     }
 }
 
