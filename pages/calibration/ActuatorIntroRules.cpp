@@ -24,10 +24,13 @@ int itemOfCode(int unitCode)
     return -1;
 }
 
-// An area in tenths of a square inch, rounded to the nearest tenth and not yet held to a word.
-double tenthsOf(float area)
+// An area in tenths of a square inch, rounded to the nearest tenth and not
+// yet held to a word. The area is taken in single precision; one beyond its
+// range is beyond the word's as well.
+double tenthsOf(double area)
 {
-    return std::trunc((static_cast<double>(area) + 0.05) * 10.0);
+    const double single = std::abs(area) < 1.0e30 ? static_cast<double>(static_cast<float>(area)) : area;
+    return std::trunc((single + 0.05) * 10.0);
 }
 }
 
@@ -51,12 +54,12 @@ uint32_t convertedFullScale(double factor, double value)
     return DeviceWords::toU32(factor * value, 100.0);
 }
 
-uint16_t areaTenths(float area)
+uint16_t areaTenths(double area)
 {
     return DeviceWords::saturateU16(tenthsOf(area));
 }
 
-bool areaAcceptable(float area)
+bool areaAcceptable(double area)
 {
     const double tenths = tenthsOf(area);
     return tenths >= 1.0 && tenths <= 65535.0;

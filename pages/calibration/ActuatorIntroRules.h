@@ -30,12 +30,12 @@ std::optional<uint8_t> targetUnit(int currentUnit, int index);
 // The pressure full scale in the new unit, hundredths: factor x value x 100,
 // truncated toward zero (with the device-word tolerance) and held to 32 bits.
 uint32_t convertedFullScale(double factor, double value);
-// The area edit's value as the device's tenths of a square inch: rounded to
-// the nearest tenth, held to 16 bits.
-uint16_t areaTenths(float area);
+// The area edit's value, taken in single precision, as the device's tenths
+// of a square inch: rounded to the nearest tenth, held to 16 bits.
+uint16_t areaTenths(double area);
 // Whether an area goes to the device as it is: its tenths from 1 to the
 // word's end (0.1 to 6553.5 in², as rounded to the tenth).
-bool areaAcceptable(float area);
+bool areaAcceptable(double area);
 
 constexpr uint8_t OtherMaker = 99;
 constexpr uint8_t UnknownModel = 255;

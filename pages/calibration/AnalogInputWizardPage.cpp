@@ -150,6 +150,12 @@ void AnalogInputWizardPage::armLiveValues(int timerId, int ms, int firstMs, Live
 void AnalogInputWizardPage::goToStep(int step)
 {
     stopPageTimers();
+    // The first code goes out with step 1's Next: a page before it has no
+    // calibration to go on with, so going back there ends the one still
+    // open on the device, as leaving does, and that page reads the state
+    // the device is left in.
+    if (step <= 1 && storage().m_bLoopCalibrationOpen)
+        writeLoopCode(AbortCode);
     if (FormPage* target = context().ReplaceView(StepClasses[step]))
         target->ActivatePage();
 }

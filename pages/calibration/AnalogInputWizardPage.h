@@ -83,8 +83,10 @@ protected:
     // where the page re-reads them on every tick, and the strip.
     enum class LiveFlags { OnActivation, EveryTick };
     void armLiveValues(int timerId, int ms, int firstMs, LiveFlags flags = LiveFlags::OnActivation);
-    // Stops this page's timers, swaps the wizard page `step` (0 the start
-    // page) into the page pane and activates it.
+    // Stops this page's timers, ends the device's loop calibration when
+    // `step` lies before the first code (the start page or step 1), swaps
+    // the wizard page `step` (0 the start page) into the page pane and
+    // activates it.
     void goToStep(int step);
 
     bool m_bSkipStateRead = false;

@@ -1,5 +1,6 @@
 #include "CCalib_Actuator.h"
 
+#include "AppLog.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "PageControls.h"
@@ -146,20 +147,37 @@ void CCalib_Actuator::OnChangeNewCalibrationBy()
     setStartEnabled();
 }
 
+std::optional<double> CCalib_Actuator::checkSupply()
+{
+    const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
+    const FieldRange range { 0.0, double(fullScale) };
+    return ValidityMark::checkField(this, PressureEdit, PressureMark, range, pressureTip(fullScale));
+}
+
 void CCalib_Actuator::OnChangeSupplyPressure()
 {
-    const double value = GetWindowFloat(control(PressureEdit));
-    const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
-    m_bPressureValid = ValidityMark::show(this, PressureMark, pressureAcceptable(value, fullScale), PressureTip);
+    m_bPressureValid = checkSupply().has_value();
     setStartEnabled();
 }
 
 void CCalib_Actuator::OnStartCalibration()
 {
+    // Only the supply the user sees goes to the device: any other text
+    // would be written as its leading number, or as 0.
+    const std::optional<double> supply = checkSupply();
+    if (!supply) {
+        m_bPressureValid = false;
+        setStartEnabled();
+        const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
+        context().log().WriteLog(
+            QStringLiteral("Write_Calibration_cmd not sent: the supply pressure is not a value from 0 to %1")
+                .arg(fullScale));
+        return;
+    }
     if (!mayStartRun())
         return;
     enableControl(FrictionButton, false);
-    WriteSupplyPressure();
+    WriteSupplyPressure(*supply);
     // A new run starts with its flags clear; within the run they stay once seen.
     clearStrokeFlags(context().records().m_ActuatorCalibReport);
     enableControl(BackButton, false);
@@ -171,9 +189,10 @@ void CCalib_Actuator::OnStartCalibration()
     });
 }
 
-void CCalib_Actuator::WriteSupplyPressure()
+void CCalib_Actuator::WriteSupplyPressure(double supply)
 {
-    const SupplyWords words = supplyWords(GetWindowFloat(control(PressureEdit)), m_dUnitToPsi);
+    // Read as single precision, as the supply has always been written.
+    const SupplyWords words = supplyWords(static_cast<float>(supply), m_dUnitToPsi);
     MiscAccessors& misc = context().misc();
     misc.WriteMiscLong69(words.displayUnit);
     misc.WriteMiscLong63(words.psi);

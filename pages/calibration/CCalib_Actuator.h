@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The actuator calibration (dialog 258, no tree item; the second step of the
 // actuator calibration wizard): the user checks the supply pressure and
@@ -85,7 +86,8 @@ public:
     static const QString ZeroSupplyQuestion;
     static const QString ZeroSupplyCaption;
     static const QString InitialsTip;
-    static const QString PressureTip;
+    // The pressure mark's tip: the range a supply is taken in, 0 to the gauges' full scale.
+    static QString pressureTip(int fullScale);
     static const QString CompletedText;
     static const QString AbortedText;
     // The controls, timer and texts of the run.
@@ -123,7 +125,10 @@ public:
 private:
     bool smallerModel() const;
     void setStartEnabled();
-    void WriteSupplyPressure();
+    // The supply as typed when it is a number from 0 to the full scale of
+    // the device's unit; its mark shows whether it is.
+    std::optional<double> checkSupply();
+    void WriteSupplyPressure(double supply);
     void FillActuatorCalibResults();
     void showPort(int port, uint16_t count, uint16_t zero, uint16_t range);
 

@@ -140,9 +140,18 @@ void CCalibrationActuatorIntro::OnSelchangePressureUnit()
     enableControl(NextButton, false);
 }
 
+std::optional<double> CCalibrationActuatorIntro::typedArea() const
+{
+    // The whole text as one number, or none: "12abc" is no area of 12.
+    const std::optional<double> area = WindowNumber(control(AreaEdit));
+    if (!area || !areaAcceptable(*area))
+        return std::nullopt;
+    return area;
+}
+
 void CCalibrationActuatorIntro::OnChangeArea()
 {
-    m_bAreaValid = ValidityMark::show(this, AreaMark, areaAcceptable(GetWindowFloat(control(AreaEdit))), AreaTip);
+    m_bAreaValid = ValidityMark::show(this, AreaMark, typedArea().has_value(), AreaTip);
 }
 
 // ---------------------------------------------------------------------------
@@ -198,10 +207,14 @@ void CCalibrationActuatorIntro::ReadUnits()
 void CCalibrationActuatorIntro::OnApply()
 {
     // An area the device word cannot hold would reach the device as 0 or
-    // cut to the word's end: nothing is written until it is corrected. Every
-    // text the edit takes, shown or typed, has been checked as it came.
-    if (!m_bAreaValid)
+    // cut to the word's end, and a text that is no number as another area:
+    // nothing is written until it is corrected. Every text the edit takes,
+    // shown or typed, has been checked as it came.
+    if (!m_bAreaValid) {
+        context().log().WriteLog(
+            QStringLiteral("Write_Actuator_cmd not sent: the area is not a value from 0.1 to 6553.5"));
         return;
+    }
     ApplyActuator();
     ApplyPressureUnit();
     enableControl(NextButton, true);
@@ -215,7 +228,8 @@ void CCalibrationActuatorIntro::ApplyActuator()
     const uint8_t maker
         = (makerItem < 0 || makerItem == makers->count() - 1) ? OtherMaker : static_cast<uint8_t>(makerItem);
     const uint8_t model = static_cast<uint8_t>(findModelCode(m_Table, combo(ModelCombo)->currentText()) & 0xFF);
-    const uint16_t area = areaTenths(GetWindowFloat(control(AreaEdit)));
+    // Apply runs only with an area the mark takes.
+    const uint16_t area = areaTenths(typedArea().value_or(0.0));
 
     DeviceData& dd = data();
     dd.ActuatorCodes[0] = maker;

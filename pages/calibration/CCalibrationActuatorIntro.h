@@ -4,6 +4,7 @@
 #include "StripPage.h"
 
 #include <cstdint>
+#include <optional>
 
 class QComboBox;
 
@@ -77,6 +78,8 @@ public:
 
 private:
     void showArea(double area);
+    // The area edit's text when it is one number the device's word takes.
+    std::optional<double> typedArea() const;
     // Listed manufacturer: area fixed, model chosen; "Other": area typed.
     void setOtherMaker(bool other);
 

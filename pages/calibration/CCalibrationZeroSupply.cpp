@@ -1,9 +1,16 @@
 #include "CCalibrationZeroSupply.h"
 
+#include "AppLog.h"
 #include "MiscAccessors.h"
 #include "PageHelpers.h"
 
 #include <QLabel>
+
+namespace
+{
+// The counts the edit shows: signed 16-bit words.
+constexpr FieldRange CountRange { -32768.0, 32767.0, true };
+} // namespace
 
 CCalibrationZeroSupply::CCalibrationZeroSupply(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CCalibrationZeroSupply"), DialogId, StripTimer::None, parent)
@@ -54,8 +61,15 @@ void CCalibrationZeroSupply::OnCountTimer()
 void CCalibrationZeroSupply::OnCaptureZero()
 {
     enableControl(BackButton, false);
-    // The zero is the count shown last, which may be up to 20 s old.
-    m_Zero = static_cast<uint16_t>(GetWindowInt(control(CountEdit)));
+    // The zero is the count shown last, which may be up to 20 s old. Before
+    // the first count is shown there is none to capture: an empty edit is
+    // no zero count of 0.
+    const std::optional<double> shown = WindowNumberIn(control(CountEdit), CountRange);
+    if (!shown) {
+        context().log().WriteLog(QStringLiteral("Write_Misc_cmd not sent: no A/D count shown yet"));
+        return;
+    }
+    m_Zero = static_cast<uint16_t>(static_cast<int16_t>(*shown));
     m_Full = static_cast<uint16_t>(m_RunningMaximum);
     m_Span = static_cast<uint16_t>(m_Full - m_Zero);
     if (static_cast<int16_t>(m_Span) <= MinimumSpan)

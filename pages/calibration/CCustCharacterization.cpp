@@ -117,10 +117,12 @@ void CCustCharacterization::connectHandlers()
     onClicked(Step4Check, "OnStep4Clicked", [this] { OnStep4Clicked(); });
     onTextChanged(ArmLengthEdit, "CheckArmLength", [this] { CheckArmLength(); });
     onClicked(CalculateButton, "OnCalculate", [this] { OnCalculate(); });
-    // A stroke length the page fills is the device's; any other change is the user's.
+    // A stroke length the page fills is the device's; any other change is the
+    // user's. Either is checked as it comes.
     onTextChanged(StrokeLengthEdit, "OnStrokeLengthChanged", [this] {
         if (!m_FillingStroke)
             m_StrokeEdited = true;
+        checkStroke();
     });
 }
 
@@ -228,13 +230,17 @@ bool CCustCharacterization::checkPoints()
 void CCustCharacterization::OnPointChanged(int row)
 {
     checkPoint(row);
-    const double value = pointPercent(windowText(PointEdits[static_cast<size_t>(row - 1)]));
-    // The typed text stays as typed; the spin and the plot take the value held to 0..100.
+    // The typed text stays as typed; the spin and the plot take the value
+    // held to 0..100. A text that is no number moves neither: they would
+    // show a point the user never typed.
+    const std::optional<double> value = pointPercent(windowText(PointEdits[static_cast<size_t>(row - 1)]));
+    if (!value)
+        return;
     if (const ISpinEditBoxPtr spin = pointSpin(row))
-        spin->setValueSilently(value * 100.0);
+        spin->setValueSilently(*value * 100.0);
     const IPlotChannelPtr curve = m_pPlot->ChannelByName(CharacterizationCurve::ChannelName);
     if (curve && row < curve->Count())
-        curve->SetY(row, value);
+        curve->SetY(row, *value);
 }
 
 void CCustCharacterization::OnPointSpinChanged(int row)
@@ -251,7 +257,9 @@ void CCustCharacterization::OnRangeabilityChanged()
 void CCustCharacterization::OnRangeabilityKillFocus()
 {
     const ISpinEditBoxPtr spin = rangeabilitySpin();
-    spin->setIntValue(rangeability(windowText(RangeabilityEdit)));
+    // A text that is no number leaves the spin's value, shown again at once.
+    if (const std::optional<int> typed = rangeability(windowText(RangeabilityEdit)))
+        spin->setIntValue(*typed);
     setWindowText(RangeabilityEdit, QString::number(spin->intValue()));
 }
 
@@ -304,14 +312,28 @@ void CCustCharacterization::OnLoad()
 // ---------------------------------------------------------------------------
 // Apply and Back
 
-void CCustCharacterization::writeStrokeLength()
+std::optional<double> CCustCharacterization::checkStroke()
+{
+    const std::optional<double> stroke = strokeValue(windowText(StrokeLengthEdit));
+    ValidityMark::show(this, StrokeLengthMark, stroke.has_value(), StrokeTip);
+    return stroke;
+}
+
+std::optional<double> CCustCharacterization::checkArm()
+{
+    const std::optional<double> arm = armValue(windowText(ArmLengthEdit));
+    ValidityMark::show(this, ArmLengthMark, arm.has_value(), ArmTip);
+    return arm;
+}
+
+void CCustCharacterization::writeStrokeLength(double stroke)
 {
     // Without the device's stroke in the edit, the write would set another stroke.
     if (!m_StrokeRead && !m_StrokeEdited) {
         context().log().WriteLog(QStringLiteral("Write_Misc_cmd not sent: no Read_Valve_Travel_Cycle_Count reply"));
         return;
     }
-    context().misc().WriteMiscWord(StrokeLengthWord, strokeWord(windowText(StrokeLengthEdit)));
+    context().misc().WriteMiscWord(StrokeLengthWord, strokeWord(stroke));
 }
 
 void CCustCharacterization::OnApply()
@@ -322,13 +344,23 @@ void CCustCharacterization::OnApply()
         context().log().WriteLog(QStringLiteral("Write_Charact_cmd not sent: a point is not a value from 0 to 100"));
         return;
     }
+    // The stroke goes out with the curve: as the user sees it, or nothing goes.
+    const std::optional<double> stroke = checkStroke();
+    if (!stroke) {
+        context().log().WriteLog(
+            QStringLiteral("Write_Charact_cmd not sent: the stroke length is not a value from 0 to 655.35"));
+        return;
+    }
     m_Applied = 1;
     m_SavedCurve = m_WorkingCurve;
-    writeStrokeLength();
+    writeStrokeLength(*stroke);
     DeviceData& dd = data();
     dd.CharactPoints[0] = 0;
-    for (int k = 1; k <= PointRows; ++k)
-        dd.CharactPoints[static_cast<size_t>(k)] = pointWord(windowText(PointEdits[static_cast<size_t>(k - 1)]));
+    for (int k = 1; k <= PointRows; ++k) {
+        // Every point was checked above: a number from 0 to 100.
+        const std::optional<double> point = pointValue(windowText(PointEdits[static_cast<size_t>(k - 1)]));
+        dd.CharactPoints[static_cast<size_t>(k)] = pointWord(point.value_or(0.0));
+    }
     dd.CharactPoints[20] = FullScalePoint;
     write(HartCommand::WriteCharact);
     write(HartCommand::WriteCharact2);
@@ -404,9 +436,10 @@ void CCustCharacterization::OnStep3Clicked()
 
 void CCustCharacterization::CheckArmLength()
 {
-    const double arm = NumberText::toDouble(windowText(ArmLengthEdit));
+    // An arm that is no number in its range counts as none entered.
+    const std::optional<double> arm = checkArm();
     const bool step3 = checked(Step3Check);
-    if (!(arm > 0.0) || !step3) {
+    if (!(arm && *arm > 0.0) || !step3) {
         enableControl(Step4Check, false);
         setChecked(Step4Check, false);
         OnStep4Clicked();
@@ -424,15 +457,29 @@ void CCustCharacterization::OnStep4Clicked()
 
 void CCustCharacterization::OnCalculate()
 {
-    const QString strokeText = windowText(StrokeLengthEdit);
-    const int stroke = wholeStroke(strokeText);
-    // The stroke goes to the device before any check.
-    writeStrokeLength();
-    const double arm = NumberText::toDouble(windowText(ArmLengthEdit));
-    const double position = std::trunc(NumberText::toDouble(windowText(PositionEdit)));
-    const int wholePosition = std::isfinite(position) ? static_cast<int>(std::clamp(position, -1.0, 1000.0)) : 0;
+    // A stroke or an arm that is no number in its range would be written,
+    // and computed with, as another one: nothing is sent, and no message of
+    // an earlier run stands for this one.
+    const std::optional<double> stroke = checkStroke();
+    const std::optional<double> arm = checkArm();
+    if (!stroke || !arm) {
+        const AppLog& log = context().log();
+        if (!stroke)
+            log.WriteLog(QStringLiteral("Write_Misc_cmd not sent: the stroke length is not a value from 0 to 655.35"));
+        if (!arm)
+            log.WriteLog(QStringLiteral("Write_Misc_cmd not sent: the arm length is not a value from 0 to 655.35"));
+        setWindowText(ErrorEdit, QString());
+        return;
+    }
+    // The stroke goes to the device before the geometry's checks.
+    writeStrokeLength(*stroke);
+    // The position is the device's, as the page shows it; a text that is no
+    // number gives the geometry no position.
+    const std::optional<double> shown = WindowNumber(control(PositionEdit));
+    const int wholePosition = shown ? static_cast<int>(std::clamp(std::trunc(*shown), -1.0, 1000.0)) : 0;
 
-    const std::optional<LinkageGeometry::Result> result = LinkageGeometry::Linearize(arm, stroke, wholePosition);
+    const std::optional<LinkageGeometry::Result> result
+        = LinkageGeometry::Linearize(*arm, wholeStroke(*stroke), wholePosition);
     // A geometry without an answer keeps the curve and the edits, and says
     // so: the message of an earlier run would pass for this one's.
     if (!result) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QProgressBar;
 
@@ -58,6 +59,9 @@ public:
         ErrorEdit = 881,
         PositionEdit = 882,
         CalculateButton = 455,
+        // The validity marks beside the arm and the stroke length.
+        ArmLengthMark = 1220,
+        StrokeLengthMark = 1221,
         // Placeholders and the controls made over them.
         PlotHost = 1078,
         RangeabilityImageHost = 1045,
@@ -119,9 +123,13 @@ public:
 private:
     void readCustomCurve();
     void setStrokeText(const QString& text);
-    // Word 0x74 from the stroke edit, when the device's stroke was read since
+    // Word 0x74 with `stroke`, when the device's stroke was read since
     // activation or the user typed one since: else a log line.
-    void writeStrokeLength();
+    void writeStrokeLength(double stroke);
+    // The stroke and the arm length as typed when each is a number in its
+    // range; each mark shows whether it is.
+    std::optional<double> checkStroke();
+    std::optional<double> checkArm();
     // Marks every point whose text Apply could not write; true when none is.
     bool checkPoints();
     bool checkPoint(int row);

@@ -92,6 +92,9 @@ std::vector<ControlSpec> controls()
         C::label(-1, QStringLiteral("Stroke Length:"), 362, 390, 54, 8, C::AlignRight),
         C::edit(Page::StrokeLengthEdit, 420, 388, 40, 12),
         C::label(Page::StrokeUnitLabel, QString(), 464, 390, 40, 8),
+        // Right of the unit texts, inside the group.
+        C::picture(Page::ArmLengthMark, ValidityMark::ValidIcon, 508, 376, 8, 8),
+        C::picture(Page::StrokeLengthMark, ValidityMark::ValidIcon, 508, 390, 8, 8),
         C::label(-1, QStringLiteral("Position:"), 362, 404, 54, 8, C::AlignRight),
         C::edit(Page::PositionEdit, 420, 402, 40, 12, C::ReadOnly),
         C::label(-1, QStringLiteral("%"), 464, 404, 20, 8),

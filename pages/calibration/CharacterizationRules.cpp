@@ -53,17 +53,27 @@ std::optional<QString> settingText(uint8_t code)
     }
 }
 
-uint16_t strokeWord(const QString& text)
+std::optional<double> strokeValue(const QString& text)
 {
-    return DeviceWords::toU16(NumberText::toDouble(text), 100.0);
+    return StrokeRange.take(NumberText::toNumber(text));
 }
 
-int wholeStroke(const QString& text)
+uint16_t strokeWord(double stroke)
 {
-    const double whole = std::trunc(NumberText::toDouble(text));
+    return DeviceWords::toU16(stroke, 100.0);
+}
+
+int wholeStroke(double stroke)
+{
+    const double whole = std::trunc(stroke);
     if (!std::isfinite(whole))
         return 0;
     return static_cast<int>(std::clamp(whole, 0.0, 65535.0));
+}
+
+std::optional<double> armValue(const QString& text)
+{
+    return ArmRange.take(NumberText::toNumber(text));
 }
 
 std::optional<double> pointValue(const QString& text)
@@ -74,28 +84,25 @@ std::optional<double> pointValue(const QString& text)
     return value;
 }
 
-double pointPercent(const QString& text)
+std::optional<double> pointPercent(const QString& text)
 {
-    const double value = NumberText::roundToSingle(NumberText::toDouble(text));
-    if (std::isnan(value))
-        return 0.0;
-    return std::clamp(value, 0.0, 100.0);
+    const std::optional<double> value = NumberText::toNumber(text);
+    if (!value)
+        return std::nullopt;
+    return std::clamp(NumberText::roundToSingle(std::clamp(*value, -1.0, 101.0)), 0.0, 100.0);
 }
 
-uint16_t pointWord(const QString& text)
+uint16_t pointWord(double point)
 {
-    double value = NumberText::toDouble(text);
-    if (std::isnan(value))
-        value = 0.0;
-    return DeviceWords::toU16(std::clamp(value, 0.0, 100.0), 100.0);
+    return DeviceWords::toU16(std::clamp(point, 0.0, 100.0), 100.0);
 }
 
-int rangeability(const QString& text)
+std::optional<int> rangeability(const QString& text)
 {
-    double value = NumberText::toDouble(text);
-    if (std::isnan(value))
-        value = 0.0;
-    return static_cast<int>(std::trunc(std::clamp(value, 30.0, 300.0)));
+    const std::optional<double> value = NumberText::toNumber(text);
+    if (!value)
+        return std::nullopt;
+    return static_cast<int>(std::trunc(std::clamp(*value, 30.0, 300.0)));
 }
 
 } // namespace CharacterizationRules

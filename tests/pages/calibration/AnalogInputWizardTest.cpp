@@ -7,6 +7,7 @@
 #include "CCalibrationStorage.h"
 #include "ReportRecords.h"
 #include "ReportTestSupport.h"
+#include "SimFaults.h"
 #include "StripPage.h"
 #include "health/CAdvDashboard.h"
 
@@ -773,5 +774,55 @@ TEST_F(AnalogInputWizard, EveryButtonThatLeavesAStepSendsItsCodeStopsItsTimersAn
         EXPECT_TRUE(loopCodes().empty());
         EXPECT_EQ(shownPage(), &step(from + 1));
         step(from + 1).StopTimers();
+    }
+}
+
+TEST_F(AnalogInputWizard, BackFromTheFinalStepBeforeFinishEndsTheLoopCalibrationOnceAndTheStartPageShowsItReady)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        walkToFinalStep(4, 20, 4, path);
+        clock().advance(2000);
+        ASSERT_TRUE(device(path).statusActive(25)) << "Command Loop Calibration Mode";
+        device(path).clearRequests();
+        click(step(5), Step5::BackButton);
+        EXPECT_EQ(shownPage(), &step(0));
+        EXPECT_EQ(loopCodes(path), std::vector<int>({ 51 }));
+        // The start page reads the state after the abort and shows the device out of its calibration.
+        const QStringList requests = sent(path);
+        EXPECT_LT(requests.indexOf(QStringLiteral("227")), requests.indexOf(QStringLiteral("226"))) << joined(requests);
+        EXPECT_EQ(stateText(0), QStringLiteral("Ready"));
+        EXPECT_EQ(stateColour(0), Green);
+
+        // Nothing is left to end: through the first step and back, and out by the tree.
+        click(step(0), Start::NextButton);
+        click(step(1), Step1::PreviousButton);
+        select(1);
+        clock().advance(10000);
+        EXPECT_EQ(loopCodes(path), std::vector<int>({ 51 })) << "once";
+        EXPECT_FALSE(device(path).statusActive(25));
+        m_app.reset();
+    }
+}
+
+TEST_F(AnalogInputWizard, AFinishTheDeviceDidNotAnswerLeavesTheCalibrationOpenAndLeavingEndsItOnce)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        walkToFinalStep(4, 20, 4, path);
+        SimTestHooks::faults(device(path)).inject(SimFault::NoResponse, 1, 227);
+        device(path).clearRequests();
+        finishWith("KLM");
+        ASSERT_EQ(loopCodes(path), std::vector<int>({ 14 }));
+        clock().advance(2000);
+        ASSERT_TRUE(device(path).statusActive(25)) << "the device never took the Finish";
+        select(1);
+        EXPECT_EQ(loopCodes(path), std::vector<int>({ 14, 51 }));
+        clock().advance(10000);
+        EXPECT_EQ(loopCodes(path), std::vector<int>({ 14, 51 })) << "once";
+        EXPECT_FALSE(device(path).statusActive(25));
+        m_app.reset();
     }
 }

@@ -81,8 +81,11 @@ TEST_F(CharacterizationEditorTest, EditsSpinsAndPlotFollowEachOther)
         { 2, "8.25", 8.25, 825 },
         { 9, "135", 100, 10000 },
         { 4, "-3", 0, 0 },
-        { 6, "abc", 0, 0 },
-        { 7, "12abc", 12, 1200 },
+        // A text that is no number moves neither: they keep the device's point.
+        { 6, "abc", 30, 3000 },
+        { 7, "12abc", 35, 3500 },
+        { 8, "0x20", 40, 4000 },
+        { 5, "1,5", 25, 2500 },
     };
     for (const Case& c : cases) {
         typeRow(c.row, QString::fromLatin1(c.typed));
@@ -102,7 +105,9 @@ TEST_F(CharacterizationEditorTest, RangeabilityIsHeldToItsRangeWhenTheEditIsLeft
     showEditor();
     QWidget* edit = editor().control(Editor::RangeabilityEdit);
     const std::pair<const char*, const char*> cases[]
-        = { { "7", "30" }, { "301", "300" }, { "88.9", "88" }, { "500", "300" }, { "45.7", "45" }, { "x", "30" } };
+        = { { "7", "30" }, { "301", "300" }, { "88.9", "88" }, { "500", "300" }, { "45.7", "45" }, { "x", "45" },
+              // A text that is no number leaves the value held before.
+              { "0x20", "45" }, { "12abc", "45" }, { "1,5", "45" } };
     for (const auto& [typed, kept] : cases) {
         type(Editor::RangeabilityEdit, QString::fromLatin1(typed));
         leave(edit);
@@ -176,7 +181,7 @@ TEST_F(CharacterizationEditorTest, APointTheDeviceCannotTakeIsMarkedAndApplyWrit
     const QLabel* mark = editor().controlAs<QLabel>(Editor::PointMarks[4]);
     auto marked = [mark](int icon) { return mark->pixmap().toImage() == Pictures::load(icon).toImage(); };
     ASSERT_TRUE(marked(139));
-    for (const char* typed : { "abc", "150", "-50", "100.01", "-0.01", "", "12abc", "1e300" }) {
+    for (const char* typed : { "abc", "150", "-50", "100.01", "-0.01", "", "12abc", "1e300", "0x20", "1,5", "nan" }) {
         SCOPED_TRACE(typed);
         typeRow(5, QString::fromLatin1(typed));
         EXPECT_TRUE(marked(138));

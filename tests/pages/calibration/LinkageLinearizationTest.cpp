@@ -4,6 +4,9 @@
 #include "calibration/LinkageGeometry.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+
+#include "ui/Pictures.h"
 
 namespace
 {
@@ -261,4 +264,83 @@ TEST_F(LinkageLinearizationTest, CalculateWritesTheStrokeOnlyWhenReadSinceActiva
     EXPECT_EQ(hexOf(201), std::vector<std::string>({ "0C C9 0A EE 00 74 01 54 FE 00 00 00 00" }));
     EXPECT_EQ(text(Editor::ErrorEdit), QStringLiteral("OK"));
     EXPECT_EQ(row(10), QStringLiteral("46.46"));
+}
+
+TEST_F(LinkageLinearizationTest, ArmAndStrokeLengthsCountOnlyAsOneWholeNumberInTheirRange)
+{
+    struct Case {
+        int edit; // the field typed into; the other keeps arm 2.0 or stroke 3.4
+        const char* typed;
+        const char* word; // the bytes of word 0x74 that Calculate and Apply write; nullptr: marked and refused
+        const char* message; // Calculate's message when it runs
+    };
+    const int arm = Editor::ArmLengthEdit;
+    const int stroke = Editor::StrokeLengthEdit;
+    const Case cases[] = {
+        { stroke, "abc", nullptr, "" },
+        { stroke, "12abc", nullptr, "" },
+        { stroke, "0x20", nullptr, "" },
+        { stroke, "1,5", nullptr, "" },
+        { stroke, "nan", nullptr, "" },
+        { stroke, "-1", nullptr, "" },
+        { stroke, "-0.01", nullptr, "" },
+        { stroke, "655.36", nullptr, "" },
+        { stroke, "99999999", nullptr, "" },
+        { stroke, "0", "00 00", "Invalid geometry" },
+        { stroke, "655.35", "FF FF", "Use Longer Feedback arm" },
+        { stroke, " 3.4 ", "01 54", "OK" },
+        { arm, "abc", nullptr, "" },
+        { arm, "12abc", nullptr, "" },
+        { arm, "0x20", nullptr, "" },
+        { arm, "1,5", nullptr, "" },
+        { arm, "nan", nullptr, "" },
+        { arm, "-0.01", nullptr, "" },
+        { arm, "655.36", nullptr, "" },
+        { arm, "0", "01 54", "Invalid geometry" },
+        { arm, "655.35", "01 54", "We suggest using a shorter Feedback arm" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        showSelection(path);
+        device(path).respond(231, QByteArray("\x01\x00\x03\x01\x00\x64", 6)); // a linear actuator
+        click(info(), Info::CustomizeButton);
+        walkSteps("2.0");
+        ASSERT_TRUE(enabled(Editor::CalculateButton));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.edit == arm ? "arm " : "stroke ") + c.typed);
+            type(arm, QStringLiteral("2.0"));
+            type(stroke, QStringLiteral("3.4"));
+            type(Editor::PositionEdit, QStringLiteral("40"));
+            type(Editor::ErrorEdit, QStringLiteral("previous"));
+            type(c.edit, QString::fromLatin1(c.typed));
+            const int markId = c.edit == arm ? Editor::ArmLengthMark : Editor::StrokeLengthMark;
+            const auto* mark = editor().controlAs<QLabel>(markId);
+            EXPECT_EQ(mark->pixmap().toImage(), Pictures::load(c.word ? 139 : 138).toImage());
+            if (!c.word) {
+                EXPECT_EQ(mark->toolTip(), QStringLiteral("Please enter values between 0 and 655.35"));
+            }
+
+            device(path).clearRequests();
+            editor().OnCalculate(); // the handler refuses whatever the button's state
+            const std::string written = std::string("0C C9 0A EE 00 74 ") + (c.word ? c.word : "") + " FE 00 00 00 00";
+            EXPECT_EQ(hexOf(201, path), c.word ? std::vector<std::string>({ written }) : std::vector<std::string>());
+            EXPECT_EQ(joined(sent(path)), c.word ? "201 word 0x74" : "");
+            EXPECT_EQ(text(Editor::ErrorEdit), QString::fromLatin1(c.message));
+
+            // Apply needs the stroke, not the arm.
+            device(path).clearRequests();
+            click(editor(), Editor::ApplyButton);
+            const bool applied = c.word || c.edit == arm;
+            EXPECT_EQ(joined(sent(path)), applied ? "201 word 0x74, 213, 245" : "");
+            if (applied) {
+                EXPECT_EQ(hexOf(201, path).front().substr(18, 5), c.edit == arm ? "01 54" : c.word);
+            }
+        }
+        const QStringList log = logTexts();
+        for (const char* line : { "Write_Misc_cmd not sent: the stroke length is not a value from 0 to 655.35",
+                 "Write_Misc_cmd not sent: the arm length is not a value from 0 to 655.35",
+                 "Write_Charact_cmd not sent: the stroke length is not a value from 0 to 655.35" })
+            EXPECT_TRUE(log.contains(QString::fromLatin1(line))) << line;
+        m_app.reset();
+    }
 }

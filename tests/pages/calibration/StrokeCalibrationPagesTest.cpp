@@ -181,10 +181,11 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
         { Act::InitialsEdit, "AB", Act::InitialsMark, false,
             "Please Enter 3 Initials in the New Calibration By field." },
         { Act::InitialsEdit, "XYZ", Act::InitialsMark, true, nullptr },
-        { Act::PressureEdit, "1050.01", Act::PressureMark, false, "Please enter integer values" },
+        { Act::PressureEdit, "1050.01", Act::PressureMark, false, "Please enter values between 0 and 1050" },
         { Act::PressureEdit, "1050", Act::PressureMark, true, nullptr },
-        { Act::PressureEdit, "-0.01", Act::PressureMark, false, "Please enter integer values" },
-        { Act::PressureEdit, "", Act::PressureMark, true, nullptr },
+        { Act::PressureEdit, "-0.01", Act::PressureMark, false, "Please enter values between 0 and 1050" },
+        { Act::PressureEdit, "", Act::PressureMark, false, "Please enter values between 0 and 1050" },
+        { Act::PressureEdit, "0", Act::PressureMark, true, nullptr },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -218,6 +219,62 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
     strokePage.setWindowText(Stroke::InitialsEdit, QStringLiteral("AB"));
     EXPECT_FALSE(enabled(strokePage, Stroke::StartButton));
     EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, 138));
+}
+
+TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheWholeNumberTypedWithinTheFullScale)
+{
+    const struct {
+        const char* typed;
+        const char* written; // the hundredths of both supply variables; nullptr: refused
+    } cases[] = {
+        { "abc", nullptr },
+        { "45abc", nullptr },
+        { "0x20", nullptr },
+        { "1,5", nullptr },
+        { "nan", nullptr },
+        { "-0.01", nullptr },
+        { "150.01", nullptr },
+        { "0", "00 00 00 00" },
+        { "150", "00 00 3A 98" },
+        { " 45.5 ", "00 00 11 C6" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        Act& page = showActuator();
+        ASSERT_EQ(data().PressureUnit, 6) << "psi, full scale 150";
+        page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed);
+            const bool valid = c.written != nullptr;
+            page.setWindowText(Act::PressureEdit, QString::fromLatin1(c.typed));
+            EXPECT_TRUE(markShows(page, Act::PressureMark, valid ? 139 : 138));
+            EXPECT_EQ(enabled(page, Act::StartButton), valid);
+            if (!valid) {
+                EXPECT_EQ(page.control(Act::PressureMark)->toolTip(),
+                    QStringLiteral("Please enter values between 0 and 150"));
+            }
+            device(path).clearRequests();
+            // The handler refuses whatever the button's state, before it asks anything.
+            if (valid)
+                prompts().answerMessage(Prompts::IdYes, Act::MovementQuestion);
+            page.OnStartCalibration();
+            if (!valid) {
+                EXPECT_EQ(joined(sent(path)), "");
+                EXPECT_FALSE(page.calibrating());
+                continue;
+            }
+            const std::string words = c.written;
+            EXPECT_EQ(hexOf(201, path),
+                std::vector<std::string>(
+                    { "0C C9 0A EE 00 F6 00 00 69 " + words, "0C C9 0A EE 00 F6 00 00 63 " + words }));
+            EXPECT_EQ(hexOf(225, path), std::vector<std::string>({ calText(2, "02/03/2031 XYZ") }));
+            click(page, Act::AbortButton);
+        }
+        EXPECT_TRUE(logTexts().contains(
+            QStringLiteral("Write_Calibration_cmd not sent: the supply pressure is not a value from 0 to 150")));
+        m_app.reset();
+    }
 }
 
 TEST_F(StrokeCalibrationPages, BlankInitialsStartNoCalibration)
