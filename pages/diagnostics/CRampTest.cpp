@@ -196,24 +196,18 @@ void CRampTest::showMultiTestRampSettings()
 // ---------------------------------------------------------------------------
 // Settings edits
 
+const CRampTest::SettingField CRampTest::SettingFields[4] = {
+    { StartEdit, StartMark, PositionRange, &PositionTip },
+    { StopEdit, StopMark, PositionRange, &PositionTip },
+    { HoldEdit, HoldMark, HoldTimeRange, &HoldTimeTip },
+    { DurationEdit, DurationMark, DurationRange, &DurationTip },
+};
+
 void CRampTest::ValidateRampSetting(int editId)
 {
-    const double value = GetWindowNumber(control(editId));
-    switch (editId) {
-    case StartEdit:
-        m_Valid[0] = ValidityMark::show(this, StartMark, positionValid(value), PositionTip);
-        break;
-    case StopEdit:
-        m_Valid[1] = ValidityMark::show(this, StopMark, positionValid(value), PositionTip);
-        break;
-    case HoldEdit:
-        m_Valid[2] = ValidityMark::show(this, HoldMark, holdTimeValid(value), HoldTimeTip);
-        break;
-    case DurationEdit:
-        m_Valid[3] = ValidityMark::show(this, DurationMark, durationValid(value), DurationTip);
-        break;
-    default:
-        break;
+    for (size_t k = 0; k < std::size(SettingFields); ++k) {
+        if (SettingFields[k].edit == editId)
+            m_Valid[k] = checkSetting(SettingFields[k]).has_value();
     }
     updateStartButton();
 }

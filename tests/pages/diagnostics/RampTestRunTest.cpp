@@ -5,6 +5,7 @@
 #include "RampTestPageTest.h"
 
 #include "HubHandBack.h"
+#include "TypedSettingCases.h"
 
 #include "ui/Pictures.h"
 
@@ -29,10 +30,10 @@ TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
         const QString& tip;
     } cases[] = {
         { Ramp::StartEdit, Ramp::StartMark, "-5.01", false, positionTip },
-        { Ramp::StartEdit, Ramp::StartMark, "40x", true, positionTip },
+        { Ramp::StartEdit, Ramp::StartMark, "40x", false, positionTip },
         { Ramp::StartEdit, Ramp::StartMark, "-5", true, positionTip },
         { Ramp::StopEdit, Ramp::StopMark, "105.5", false, positionTip },
-        { Ramp::StopEdit, Ramp::StopMark, "", true, positionTip },
+        { Ramp::StopEdit, Ramp::StopMark, "", false, positionTip },
         { Ramp::HoldEdit, Ramp::HoldMark, "1.99", false, holdTip },
         { Ramp::HoldEdit, Ramp::HoldMark, "30.01", false, holdTip },
         { Ramp::HoldEdit, Ramp::HoldMark, "29.5", true, holdTip },
@@ -54,6 +55,50 @@ TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
             EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
         }
         EXPECT_EQ(rampEnabled(Ramp::StartButton), c.valid) << c.text;
+    }
+}
+
+TEST_F(RampTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheRamp)
+{
+    const TypedSettingField start { Ramp::StartEdit, Ramp::StartMark, "Please enter values between -5 and 105" };
+    const TypedSettingField stop { Ramp::StopEdit, Ramp::StopMark, "Please enter values between -5 and 105" };
+    const TypedSettingField hold { Ramp::HoldEdit, Ramp::HoldMark, "Please enter integer values between 2 and 30" };
+    const TypedSettingField duration { Ramp::DurationEdit, Ramp::DurationMark,
+        "Please enter integer values between 1 and 300" };
+    // Start 15 %, stop 85 %, hold 3 s, duration 40 s unless the row types another.
+    const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &hold, &duration },
+        {
+            { &start, "-5.01", nullptr },
+            { &stop, "105", "E9 14 09 0F 41 70 00 00 42 D2 00 00 42 20 00 00 40 40 00 00 00 00" },
+            { &hold, "30.01", nullptr },
+            { &hold, "2", "E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 00 00 00 00 00" },
+            { &duration, "0.99", nullptr },
+            { &duration, "300", "E9 14 09 0F 41 70 00 00 42 AA 00 00 43 96 00 00 40 40 00 00 00 00" },
+        });
+    for (const char* path : { K90Path, K40Path }) {
+        showRampPage(path);
+        for (const TypedSettingCase& c : cases) {
+            SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
+            typeRamp("15", "85", "3", "40", false);
+            ramp().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            EXPECT_EQ(showsRefusedMark(ramp(), c.field->mark), !c.sent);
+            EXPECT_EQ(rampEnabled(Ramp::StartButton), bool(c.sent));
+            device(path).clearRequests();
+            prompts().clearRecords();
+            if (!c.sent) {
+                EXPECT_EQ(ramp().control(c.field->mark)->toolTip(), QString::fromLatin1(c.field->tip));
+                // No question is queued: Start must ask none and send nothing.
+                ramp().StartRampTest();
+                EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
+                EXPECT_FALSE(ramp().testRunning());
+                continue;
+            }
+            startRamp();
+            EXPECT_EQ(framesOf(233, path), QStringList { QString::fromLatin1(c.sent) });
+            ramp().StopRampTest();
+        }
+        m_app.reset();
+        SimTestHooks::reset();
     }
 }
 
