@@ -174,12 +174,13 @@ void CRampTest::readRampTestSettings()
     setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
     DeviceData& dd = data();
     if (read(HartCommand::ReadSigSettings)) {
-        // The shown duration is raised to 2 s and the hold time to 1 s at least.
+        // The shown duration is raised to 2 s and the hold time to the least
+        // the page takes, 2 s: the page never marks a value it chose itself.
         auto& f = dd.SigSettings.Floats;
         if (f[2] < 2.0f)
             f[2] = 2.0f;
-        if (f[3] < 1.0f)
-            f[3] = 1.0f;
+        if (f[3] < float(HoldTimeRange.least))
+            f[3] = float(HoldTimeRange.least);
         showSettings(dd);
     }
     m_Bidirectional = checked(BidirectionalBox);

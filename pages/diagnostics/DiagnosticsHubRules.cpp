@@ -62,7 +62,9 @@ std::optional<QString> activationText(Parameter parameter, const SignatureSettin
     case Parameter::PstStop:
         return NumberText::fromFloat(f[1]);
     case Parameter::RampHold:
-        return NumberText::fromFloat(f[3] < 1.0f ? 1.0f : f[3]);
+        // Raised to the least hold the ramp takes, so the hub never marks a
+        // value it chose itself.
+        return NumberText::fromFloat(f[3] < 2.0f ? 2.0f : f[3]);
     case Parameter::RampDuration:
         return NumberText::fromFloat(f[2] < 2.0f ? 2.0f : f[2]);
     case Parameter::StepHold:

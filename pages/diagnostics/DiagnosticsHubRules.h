@@ -53,7 +53,7 @@ struct SignatureSettings {
 };
 // The text activation writes into a parameter's edit: float 1 for the start
 // positions, float 2 for the stops, float 4 for the holds and the partial
-// stroke duration (the ramp hold at least 1), float 3 for the ramp duration
+// stroke duration (the ramp hold at least 2), float 3 for the ramp duration
 // (at least 2), the time to target in seconds; in the C locale, shortest
 // form. Nothing for the settling time, which activation leaves as it is.
 std::optional<QString> activationText(Parameter parameter, const SignatureSettings& settings);

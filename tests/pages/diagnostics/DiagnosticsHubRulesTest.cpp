@@ -97,7 +97,7 @@ TEST(DiagnosticsHubRules, ActivationShowsTheDeviceSettingsAsShortTexts)
         { P::RampStop, "87.5" },
         { P::StepStop, "87.5" },
         { P::PstStop, "87.5" },
-        { P::RampHold, "1" }, // raised to 1
+        { P::RampHold, "2" }, // raised to the least hold the ramp takes
         { P::RampDuration, "2" }, // raised to 2
         { P::StepHold, "0.5" },
         { P::PstDuration, "0.5" },

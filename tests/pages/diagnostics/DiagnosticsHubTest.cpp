@@ -173,12 +173,13 @@ TEST_F(DiagnosticsHubPageTest, StartNeedsOnlyTheTickedTestsParametersValid)
 {
     for (const char* path : { K40Path, K90Path }) {
         SCOPED_TRACE(path);
-        // The simulator's stored settings are all 0: the ramp hold shows as 1,
-        // the step hold and the partial stroke duration as 0, all invalid, in
-        // edits the user cannot reach with their boxes unticked.
+        // The simulator's stored settings are all 0: the step hold and the
+        // partial stroke duration show as 0, invalid, in edits the user
+        // cannot reach with their boxes unticked; the ramp hold is raised to 2.
         showHub(path);
-        for (int mark : { D::RampHoldMark, D::StepHoldMark, D::PSTDurationMark })
+        for (int mark : { D::StepHoldMark, D::PSTDurationMark })
             EXPECT_TRUE(markShowsInvalid(mark)) << mark;
+        EXPECT_TRUE(markShowsValid(D::RampHoldMark));
         for (int edit : { D::RampHoldEdit, D::StepHoldEdit, D::PSTDurationEdit })
             EXPECT_FALSE(hubEnabled(edit)) << edit;
         EXPECT_FALSE(hubEnabled(D::StartButton));
@@ -190,6 +191,8 @@ TEST_F(DiagnosticsHubPageTest, StartNeedsOnlyTheTickedTestsParametersValid)
         click(D::StepBox);
         EXPECT_TRUE(hubEnabled(D::StartButton));
         click(D::RampBox);
+        EXPECT_TRUE(hubEnabled(D::StartButton));
+        type(D::RampHoldEdit, "1");
         EXPECT_FALSE(hubEnabled(D::StartButton));
         type(D::RampHoldEdit, "5");
         EXPECT_TRUE(hubEnabled(D::StartButton));
@@ -283,7 +286,7 @@ TEST_F(DiagnosticsHubPageTest, ActivationShowsTheDeviceSettingsAndEmptiesTheList
         { D::RampStopEdit, "87.5" },
         { D::StepStopEdit, "87.5" },
         { D::PSTStopEdit, "87.5" },
-        { D::RampHoldEdit, "1" },
+        { D::RampHoldEdit, "2" },
         { D::RampDurationEdit, "2" },
         { D::StepHoldEdit, "0.5" },
         { D::PSTDurationEdit, "0.5" },
@@ -292,12 +295,14 @@ TEST_F(DiagnosticsHubPageTest, ActivationShowsTheDeviceSettingsAndEmptiesTheList
     };
     for (const auto& s : shown)
         EXPECT_EQ(hubText(s.edit), QString::fromLatin1(s.text)) << s.edit;
-    EXPECT_TRUE(markShowsInvalid(D::RampHoldMark));
-    EXPECT_FALSE(hub().parameterValid(D::Parameter::RampHold));
+    // The stored hold of 0.5 s is raised to the least the ramp takes, which
+    // the hub does not mark: with the ramp ticked, Start is on.
+    EXPECT_TRUE(markShowsValid(D::RampHoldMark));
+    EXPECT_TRUE(hub().parameterValid(D::Parameter::RampHold));
     EXPECT_TRUE(markShowsInvalid(D::StepHoldMark));
     EXPECT_TRUE(markShowsInvalid(D::PSTDurationMark));
     EXPECT_TRUE(markShowsValid(D::PSTTimeToTargetMark));
-    EXPECT_FALSE(hubEnabled(D::StartButton));
+    EXPECT_TRUE(hubEnabled(D::StartButton));
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(run().m_TestStatusList.lines().isEmpty());
 

@@ -102,19 +102,31 @@ TEST_F(RampTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheR
     }
 }
 
-TEST_F(RampTestPageTest, StoredDurationAndHoldAreRaisedToTwoAndOneWhenShown)
+TEST_F(RampTestPageTest, StoredDurationAndHoldAreRaisedToTwoAndShownUnmarked)
 {
-    start({ QStringLiteral("/dSim/K90/PV-101") });
-    clock().advance(2000);
-    // 253: type, mode, start 20, stop 60, float 3 = 1.5, float 4 = 0.5, u16.
-    scriptData(253, QByteArray::fromHex("090F41A00000427000003FC000003F0000000000"));
-    select(RampTestCode);
-    EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20"));
-    EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("60"));
-    EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("2"));
-    EXPECT_EQ(rampText(Ramp::HoldEdit), QStringLiteral("1"));
-    EXPECT_EQ(ramp().controlAs<QLabel>(Ramp::HoldMark)->pixmap().toImage(), Pictures::load(138).toImage());
-    EXPECT_FALSE(rampEnabled(Ramp::StartButton));
+    // 253: type, mode, start 20, stop 60, float 3 = 1.5, float 4 (the hold), u16.
+    const struct {
+        const char* path;
+        const char* storedHold;
+    } cases[] = { { K90Path, "3F800000" }, { K40Path, "3F800000" }, { K90Path, "3F000000" } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " hold " + c.storedHold);
+        start({ QStringLiteral("/d") + QString::fromLatin1(c.path) });
+        clock().advance(2000);
+        scriptData(253,
+            QByteArray::fromHex(QByteArray("090F41A00000427000003FC00000") + c.storedHold + QByteArray("0000")),
+            c.path);
+        select(RampTestCode);
+        EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20"));
+        EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("60"));
+        EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("2"));
+        EXPECT_EQ(rampText(Ramp::HoldEdit), QStringLiteral("2"));
+        for (int mark : { Ramp::StartMark, Ramp::StopMark, Ramp::HoldMark, Ramp::DurationMark })
+            EXPECT_EQ(ramp().controlAs<QLabel>(mark)->pixmap().toImage(), Pictures::load(139).toImage()) << mark;
+        EXPECT_TRUE(rampEnabled(Ramp::StartButton));
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 TEST_F(RampTestPageTest, StartAsksFirstThenSendsTheRampAndSeedsThePlot)
