@@ -137,6 +137,9 @@ void CDiagnosticsMain::ActivatePage()
     // Without a reply the edits show the settings last known.
     read(HartCommand::ReadSigSettings);
     showSignatureSettings();
+    // Activation leaves the settling time as it was: its mark shows again
+    // what it holds, as every other parameter's does once written.
+    OnParameterChange(SettlingEdit);
     updateStartButton();
 }
 
@@ -186,9 +189,9 @@ const CDiagnosticsMain::ParameterRow* CDiagnosticsMain::parameterOf(int edit) co
     return nullptr;
 }
 
-double CDiagnosticsMain::number(int edit) const
+std::optional<double> CDiagnosticsMain::number(int edit) const
 {
-    return GetWindowNumber(control(edit));
+    return WindowNumber(control(edit));
 }
 
 void CDiagnosticsMain::OnParameterChange(int edit)
@@ -199,6 +202,29 @@ void CDiagnosticsMain::OnParameterChange(int edit)
     const bool ok = ValidityMark::show(this, row->mark, valid(row->parameter, number(edit)), rule(row->parameter).hint);
     m_bParamValid[static_cast<size_t>(row->parameter)] = ok;
     updateStartButton();
+}
+
+bool CDiagnosticsMain::testParametersValid(Test test)
+{
+    // Read again from the edits: a test runs only with what they show now.
+    bool all = true;
+    for (const ParameterRow& row : Parameters) {
+        if (testOf(row.parameter) != test)
+            continue;
+        OnParameterChange(row.edit);
+        all = all && parameterValid(row.parameter);
+    }
+    return all;
+}
+
+bool CDiagnosticsMain::tickedParametersValid()
+{
+    bool all = true;
+    for (int k = 0; k < TestCount; ++k) {
+        if (checked(Tests[k].box) && !testParametersValid(Test(k)))
+            all = false;
+    }
+    return all;
 }
 
 void CDiagnosticsMain::OnTestBoxClicked(int box)
@@ -216,13 +242,19 @@ void CDiagnosticsMain::ResetIndicators()
         ValidityMark::show(this, row.mark, true, QString());
 }
 
-void CDiagnosticsMain::updateStartButton()
+std::array<bool, TestCount> CDiagnosticsMain::tickedBoxes() const
 {
     std::array<bool, TestCount> ticked {};
     for (int k = 0; k < TestCount; ++k)
         ticked[static_cast<size_t>(k)] = checked(Tests[k].box);
+    return ticked;
+}
+
+void CDiagnosticsMain::updateStartButton()
+{
     // No second run starts while one is on.
-    enableControl(StartButton, startAllowed(ticked, m_bParamValid) && !context().multiTest().m_bMultiTestRunning);
+    enableControl(
+        StartButton, startAllowed(tickedBoxes(), m_bParamValid) && !context().multiTest().m_bMultiTestRunning);
 }
 
 void CDiagnosticsMain::enableGroup(const TestRow& row, bool enable)
@@ -250,8 +282,13 @@ void CDiagnosticsMain::setChecked(int box, bool on)
 
 void CDiagnosticsMain::RunSequence()
 {
-    killTimer(StripTimerId);
     MultiTestRun& multi = context().multiTest();
+    if (!multi.m_bMultiTestRunning && !tickedParametersValid()) {
+        context().log().WriteLog(
+            QStringLiteral("CDiagnosticsMain multi tests not started: a ticked test's setting is marked"));
+        return;
+    }
+    killTimer(StripTimerId);
     if (!multi.m_bMultiTestRunning) {
         multi.m_bShowStoppedRun = false;
         multi.m_TestStatusList.ResetContent();
@@ -282,10 +319,19 @@ void CDiagnosticsMain::startTest(Test test)
 {
     MultiTestRun& multi = context().multiTest();
     const TestRow& row = Tests[int(test)];
+    // The ticked tests' parameters were valid when the run started and the
+    // edits are out of reach while it goes on; a value that is no longer a
+    // number in its range ends the run rather than reach the device.
+    if (!testParametersValid(test)) {
+        context().log().WriteLog(
+            QStringLiteral("CDiagnosticsMain multi tests stopped: a setting of the next test is marked"));
+        OnStopMultiTest();
+        return;
+    }
     multi.m_TestStatusList.AddString(QString::fromLatin1(row.startedLine));
     DeviceData& dd = data();
     auto& floats = dd.SigSettings.Floats;
-    const auto single = [this](int edit) { return static_cast<float>(number(edit)); };
+    const auto single = [this](int edit) { return static_cast<float>(number(edit).value_or(0.0)); };
     switch (test) {
     case Test::Ramp:
         floats[0] = single(RampStartEdit);
@@ -306,7 +352,7 @@ void CDiagnosticsMain::startTest(Test test)
         floats[0] = single(PSTStartEdit);
         floats[1] = single(PSTStopEdit);
         floats[3] = single(PSTDurationEdit);
-        dd.SigSettings.Word = timeToTargetWord(number(PSTTimeToTargetEdit));
+        dd.SigSettings.Word = timeToTargetWord(number(PSTTimeToTargetEdit).value_or(0.0));
         break;
     case Test::HDRL:
         multi.m_bPSTDone = true;

@@ -7,6 +7,7 @@
 #include "report/ReportControl.h"
 
 #include <array>
+#include <optional>
 
 // The page "Diagnostic" (dialog 203), the entry page of the diagnostic
 // branch. Its buttons lead to the other main pages and to the test pages.
@@ -138,7 +139,12 @@ private:
     void clearDoneFlags();
     bool checked(int box) const;
     void setChecked(int box, bool on);
-    double number(int edit) const;
+    // A parameter's edit read whole: its number, or none.
+    std::optional<double> number(int edit) const;
+    std::array<bool, DiagnosticsHubRules::TestCount> tickedBoxes() const;
+    // Checks a test's parameters again as their edits read now: whether it may run.
+    bool testParametersValid(Test test);
+    bool tickedParametersValid();
     const ParameterRow* parameterOf(int edit) const;
 
     IReportPtr m_pReport;

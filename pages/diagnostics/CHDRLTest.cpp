@@ -154,12 +154,17 @@ void CHDRLTest::StopTimers()
 
 float CHDRLTest::settling() const
 {
-    return GetWindowFloat(control(SettlingEdit));
+    return float(WindowNumber(control(SettlingEdit)).value_or(0.0));
+}
+
+std::optional<double> CHDRLTest::settlingForRun() const
+{
+    return WindowNumberIn(control(SettlingEdit), SettlingRange);
 }
 
 bool CHDRLTest::settlingValid() const
 {
-    return HDRLTestRules::settlingValid(settling());
+    return settlingForRun().has_value();
 }
 
 QString CHDRLTest::settlingText() const
@@ -177,7 +182,8 @@ float CHDRLTest::shownSettling() const
 
 void CHDRLTest::OnSettlingTimeChange()
 {
-    const bool valid = ValidityMark::show(this, SettlingMark, settlingValid(), SettlingTip);
+    const bool valid
+        = ValidityMark::checkField(this, SettlingEdit, SettlingMark, SettlingRange, SettlingTip).has_value();
     // No new run can start while one is on.
     enableControl(StartButton, valid && !m_Running);
 }
@@ -228,10 +234,18 @@ void CHDRLTest::setTimeAxis(float seconds)
 
 void CHDRLTest::OnStart()
 {
+    const std::optional<double> seconds
+        = ValidityMark::checkField(this, SettlingEdit, SettlingMark, SettlingRange, SettlingTip);
+    if (!seconds) {
+        context().log().WriteLog(
+            QStringLiteral("CHDRLTest HDRL test not started: the settling time is not a number in its range"));
+        enableControl(StartButton, false);
+        return;
+    }
     if (!context().multiTest().m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     m_RunSettings.take(*this, { SettlingEdit });
-    PrepareRun();
+    PrepareRun(float(*seconds));
     m_OfflineData = false;
     m_pPlot->ClearAllData();
     setProgress(0);
@@ -246,14 +260,14 @@ void CHDRLTest::OnStart()
     dd.DigitalCommand = commandWord(HDRLTestChannels::CommandPoints[0]);
     write(HartCommand::WriteStatus);
     m_Running = true;
-    m_SettlingMs = HDRLTestRules::settlingMs(shownSettling());
+    m_SettlingMs = HDRLTestRules::settlingMs(float(*seconds));
     once(SettlingTimerId, int(std::min<uint32_t>(m_SettlingMs, uint32_t(INT32_MAX))), "TakeStepReading",
         [this] { TakeStepReading(); });
     every(ElapsedTimerId, ElapsedMs, "OnTimer", [this] { onElapsed(); });
     RefreshStrip();
 }
 
-void CHDRLTest::PrepareRun()
+void CHDRLTest::PrepareRun(float seconds)
 {
     enableIdleButtons(false);
     enableControl(StopButton, true);
@@ -262,7 +276,6 @@ void CHDRLTest::PrepareRun()
         setWindowText(id, QString());
     m_StartTime = TimerService::instance().localNow();
     setWindowText(StartTimeEdit, startTimeText(m_StartTime.time()));
-    const float seconds = settling();
     if (auto* bar = controlAs<QProgressBar>(ProgressBar))
         bar->setRange(0, progressMaximum(seconds));
     setTimeAxis(seconds);

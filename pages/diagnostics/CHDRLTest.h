@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The page "HDRL" (dialog 270): the page itself runs the hysteresis,
 // deadband, repeatability and linearity test. It switches the positioner to
@@ -98,7 +99,7 @@ private:
     void connectHandlers();
     void registerWithMultiTest();
     void setUpPlot(const IPlotPtr& plot);
-    void PrepareRun();
+    void PrepareRun(float seconds);
     void onElapsed();
     void restoreDevice();
     void stopRun(UserStop how);
@@ -106,7 +107,10 @@ private:
     void showView(int button);
     void setProgress(int value);
     void setTimeAxis(float settling);
+    // The settling time where the plot is laid out: 0 while the edit holds no number.
     float settling() const;
+    // The settling time Start takes: the edit's whole text a number in its range.
+    std::optional<double> settlingForRun() const;
     bool settlingValid() const;
     // The settling time of the result shown: the run's, or the loaded file's
     // as the edit shows it. A value typed during a run is for the next one.

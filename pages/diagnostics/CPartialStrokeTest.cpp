@@ -42,18 +42,13 @@ constexpr BoxChannel BoxChannels[] = {
     { P::RelayPositionBox, "ILPOS" },
 };
 
-// The settings edits, their marks and what each accepts.
-struct SettingRow {
-    int edit;
-    int mark;
-    bool (*valid)(double);
-    const QString* tip;
-};
-const SettingRow SettingRows[] = {
-    { P::StartEdit, P::StartMark, &positionValid, &PositionTip },
-    { P::StopEdit, P::StopMark, &positionValid, &PositionTip },
-    { P::TimeToTargetEdit, P::TimeToTargetMark, &timeToTargetValid, &TimeToTargetTip },
-    { P::DurationEdit, P::DurationMark, &durationValid, &DurationTip },
+// The settings edits, their marks and what each accepts, in the order of
+// the page's validity flags.
+const DiagnosticTestPage::SettingField SettingRows[] = {
+    { P::StartEdit, P::StartMark, PositionRange, &PositionTip },
+    { P::StopEdit, P::StopMark, PositionRange, &PositionTip },
+    { P::TimeToTargetEdit, P::TimeToTargetMark, TimeToTargetRange, &TimeToTargetTip },
+    { P::DurationEdit, P::DurationMark, DurationRange, &DurationTip },
 };
 
 const QString PressureUnitPrinted = QStringLiteral("Kg/sq.cm");
@@ -91,7 +86,7 @@ void CPartialStrokeTest::OnInitialUpdate()
 
 void CPartialStrokeTest::connectHandlers()
 {
-    for (const SettingRow& row : SettingRows) {
+    for (const SettingField& row : SettingRows) {
         const int edit = row.edit;
         onTextChanged(edit, "CheckSetting", [this, edit] { CheckSetting(edit); });
     }
@@ -195,11 +190,8 @@ void CPartialStrokeTest::ShowSignatureSettings()
 void CPartialStrokeTest::CheckSetting(int editId)
 {
     for (size_t k = 0; k < std::size(SettingRows); ++k) {
-        const SettingRow& row = SettingRows[k];
-        if (row.edit != editId)
-            continue;
-        const bool valid = row.valid(GetWindowNumber(control(editId)));
-        m_SettingValid[k] = ValidityMark::show(this, row.mark, valid, *row.tip);
+        if (SettingRows[k].edit == editId)
+            m_SettingValid[k] = checkSetting(SettingRows[k]).has_value();
     }
     updateStartButton();
 }
@@ -229,6 +221,14 @@ void CPartialStrokeTest::showIdleButtons()
 
 void CPartialStrokeTest::StartPartialStrokeTest()
 {
+    const std::optional<std::vector<double>> settings = settingsForRun(
+        { SettingRows[0], SettingRows[1], SettingRows[2], SettingRows[3] }, QStringLiteral("partial stroke test"));
+    if (!settings)
+        return;
+    const double start = (*settings)[0];
+    const double stop = (*settings)[1];
+    const double timeToTarget = (*settings)[2];
+    const double duration = (*settings)[3];
     m_OfflineData = false;
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
@@ -247,11 +247,11 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     setProgressRange(LastProgress);
     setProgress(0);
     DeviceData& dd = data();
-    dd.SigSettings.Floats[0] = GetWindowFloat(control(StartEdit));
-    dd.SigSettings.Floats[1] = GetWindowFloat(control(StopEdit));
+    dd.SigSettings.Floats[0] = float(start);
+    dd.SigSettings.Floats[1] = float(stop);
     // The duration goes as whole seconds, the time to target in hundredths.
-    dd.SigSettings.Floats[3] = static_cast<float>(std::trunc(GetWindowFloat(control(DurationEdit))));
-    dd.SigSettings.Word = DeviceWords::toU16(GetWindowNumber(control(TimeToTargetEdit)), 100);
+    dd.SigSettings.Floats[3] = static_cast<float>(std::trunc(float(duration)));
+    dd.SigSettings.Word = DeviceWords::toU16(timeToTarget, 100);
     dd.SignatureType = PartialStrokeType;
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Test started"));
@@ -380,8 +380,7 @@ void CPartialStrokeTest::PreparePlot()
 
 void CPartialStrokeTest::SetPstPlotAxes()
 {
-    scalePlot(
-        GetWindowNumber(control(DurationEdit)), GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)));
+    scalePlot(layoutNumber(DurationEdit), float(layoutNumber(StartEdit)), float(layoutNumber(StopEdit)));
 }
 
 void CPartialStrokeTest::scalePlot(double duration, float start, float stop)

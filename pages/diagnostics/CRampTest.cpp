@@ -174,12 +174,13 @@ void CRampTest::readRampTestSettings()
     setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
     DeviceData& dd = data();
     if (read(HartCommand::ReadSigSettings)) {
-        // The shown duration is raised to 2 s and the hold time to 1 s at least.
+        // The shown duration is raised to 2 s and the hold time to the least
+        // the page takes, 2 s: the page never marks a value it chose itself.
         auto& f = dd.SigSettings.Floats;
         if (f[2] < 2.0f)
             f[2] = 2.0f;
-        if (f[3] < 1.0f)
-            f[3] = 1.0f;
+        if (f[3] < float(HoldTimeRange.least))
+            f[3] = float(HoldTimeRange.least);
         showSettings(dd);
     }
     m_Bidirectional = checked(BidirectionalBox);
@@ -196,24 +197,18 @@ void CRampTest::showMultiTestRampSettings()
 // ---------------------------------------------------------------------------
 // Settings edits
 
+const CRampTest::SettingField CRampTest::SettingFields[4] = {
+    { StartEdit, StartMark, PositionRange, &PositionTip },
+    { StopEdit, StopMark, PositionRange, &PositionTip },
+    { HoldEdit, HoldMark, HoldTimeRange, &HoldTimeTip },
+    { DurationEdit, DurationMark, DurationRange, &DurationTip },
+};
+
 void CRampTest::ValidateRampSetting(int editId)
 {
-    const double value = GetWindowNumber(control(editId));
-    switch (editId) {
-    case StartEdit:
-        m_Valid[0] = ValidityMark::show(this, StartMark, positionValid(value), PositionTip);
-        break;
-    case StopEdit:
-        m_Valid[1] = ValidityMark::show(this, StopMark, positionValid(value), PositionTip);
-        break;
-    case HoldEdit:
-        m_Valid[2] = ValidityMark::show(this, HoldMark, holdTimeValid(value), HoldTimeTip);
-        break;
-    case DurationEdit:
-        m_Valid[3] = ValidityMark::show(this, DurationMark, durationValid(value), DurationTip);
-        break;
-    default:
-        break;
+    for (size_t k = 0; k < std::size(SettingFields); ++k) {
+        if (SettingFields[k].edit == editId)
+            m_Valid[k] = checkSetting(SettingFields[k]).has_value();
     }
     updateStartButton();
 }

@@ -116,6 +116,9 @@ public:
     double totalTime() const { return m_Base.totalTime; }
 
 private:
+    // Start, stop, hold time and duration, in the order of m_Valid.
+    static const SettingField SettingFields[4];
+
     void connectHandlers();
     void registerWithMultiTest();
     void setUpPlot(const IXYPlotPtr& plot);
@@ -125,7 +128,7 @@ private:
     void showMultiTestRampSettings();
     void showRampUnitLabels();
     void setRampButtonsRunning();
-    void seedRampChannels();
+    void seedRampChannels(double start);
     void pollRampStatus();
     void retrievalStep();
     void readRampSignatureBlock();

@@ -40,11 +40,10 @@ void CRampTest::PrepareRampPlot()
     setWindowText(StrokeLengthEdit, NumberText::format("%3.2f", m_StrokeLength));
     setWindowText(ActuatorSizeEdit, NumberText::format("%3.1f", shownArea(m_ActuatorArea, m_TravelUnit)));
     showRampUnitLabels();
-    const double start = GetWindowNumber(control(StartEdit));
-    const double stop = GetWindowNumber(control(StopEdit));
+    const double start = layoutNumber(StartEdit);
+    const double stop = layoutNumber(StopEdit);
     m_Direction = RampTestRules::directionCode(start, stop);
-    m_Base = timeBase(
-        GetWindowNumber(control(DurationEdit)), GetWindowNumber(control(HoldEdit)), checked(BidirectionalBox));
+    m_Base = timeBase(layoutNumber(DurationEdit), layoutNumber(HoldEdit), checked(BidirectionalBox));
     setProgressRange(m_Base.lastProgress);
     const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
     time->SetIncrement(m_Base.sampleInterval);

@@ -35,6 +35,10 @@ void CRampTest::setRampButtonsRunning()
 void CRampTest::StartRampTest()
 {
     MultiTestRun& multi = context().multiTest();
+    const std::optional<std::vector<double>> settings = settingsForRun(
+        { SettingFields[0], SettingFields[1], SettingFields[2], SettingFields[3] }, QStringLiteral("ramp test"));
+    if (!settings)
+        return;
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
     setRampButtonsRunning();
@@ -52,11 +56,15 @@ void CRampTest::StartRampTest()
     m_TestRunning = true;
     m_Reverse = false;
     setProgress(0);
+    const double start = (*settings)[0];
+    const double stop = (*settings)[1];
+    const double hold = (*settings)[2];
+    const double duration = (*settings)[3];
     auto& f = dd.SigSettings.Floats;
-    f[0] = float(GetWindowNumber(control(StartEdit)));
-    f[1] = float(GetWindowNumber(control(StopEdit)));
-    f[2] = float(GetWindowNumber(control(DurationEdit)));
-    f[3] = float(GetWindowNumber(control(HoldEdit)));
+    f[0] = float(start);
+    f[1] = float(stop);
+    f[2] = float(duration);
+    f[3] = float(hold);
     dd.SigSettings.Word = 0;
     dd.SignatureType = RampSignatureType;
     write(HartCommand::SendSigStart);
@@ -66,7 +74,7 @@ void CRampTest::StartRampTest()
     countElapsedSeconds(StepMs);
     m_RunStart = f[0];
     m_RunStop = f[1];
-    seedRampChannels();
+    seedRampChannels(start);
     RefreshStrip();
 }
 
@@ -100,9 +108,9 @@ void CRampTest::plotSample(double t, const SignalSample& sample)
     }
 }
 
-void CRampTest::seedRampChannels()
+void CRampTest::seedRampChannels(double start)
 {
-    plotSample(0.0, startSampleOfFullScale(GetWindowNumber(control(StartEdit)), m_PressureSpan));
+    plotSample(0.0, startSampleOfFullScale(start, m_PressureSpan));
     m_SampleIndex = 1;
     setProgress(0);
 }

@@ -172,21 +172,25 @@ void CStepTest::showSettings(float start, float stop, float hold)
 // ---------------------------------------------------------------------------
 // Settings edits
 
+const CStepTest::SettingField CStepTest::StartField { StartEdit, StartMark, PositionRange, &PositionTip };
+const CStepTest::SettingField CStepTest::StopField { StopEdit, StopMark, PositionRange, &PositionTip };
+const CStepTest::SettingField CStepTest::HoldField { HoldEdit, HoldMark, HoldTimeRange, &HoldTimeTip };
+
 void CStepTest::CheckStartPosition()
 {
-    m_StartValid = ValidityMark::show(this, StartMark, positionValid(GetWindowFloat(control(StartEdit))), PositionTip);
+    m_StartValid = checkSetting(StartField).has_value();
     updateStartButton();
 }
 
 void CStepTest::CheckStopPosition()
 {
-    m_StopValid = ValidityMark::show(this, StopMark, positionValid(GetWindowFloat(control(StopEdit))), PositionTip);
+    m_StopValid = checkSetting(StopField).has_value();
     updateStartButton();
 }
 
 void CStepTest::CheckHoldTime()
 {
-    m_HoldValid = ValidityMark::show(this, HoldMark, holdTimeValid(GetWindowFloat(control(HoldEdit))), HoldTimeTip);
+    m_HoldValid = checkSetting(HoldField).has_value();
     updateStartButton();
 }
 
@@ -201,8 +205,16 @@ bool CStepTest::settingsAllowStart() const
 void CStepTest::OnStartTest()
 {
     MultiTestRun& multi = context().multiTest();
+    const std::optional<std::vector<double>> settings
+        = settingsForRun({ StartField, StopField, HoldField }, QStringLiteral("step test"));
+    if (!settings)
+        return;
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
+    // The device takes the positions and the hold time in single precision.
+    const float start = float((*settings)[0]);
+    const float stop = float((*settings)[1]);
+    const float hold = float((*settings)[2]);
     read(HartCommand::ReadUnits);
     // Nothing of a run before goes on beside this one.
     killTimer(ReadOutTimerId);
@@ -218,15 +230,15 @@ void CStepTest::OnStartTest()
     ShowStepView(port2Absent());
     m_pPlot->ClearAllData();
     if (!multi.m_bMultiTestRunning) {
-        dd.SigSettings.Floats[0] = GetWindowFloat(control(StartEdit));
-        dd.SigSettings.Floats[1] = GetWindowFloat(control(StopEdit));
-        dd.SigSettings.Floats[3] = GetWindowFloat(control(HoldEdit));
+        dd.SigSettings.Floats[0] = start;
+        dd.SigSettings.Floats[1] = stop;
+        dd.SigSettings.Floats[3] = hold;
         dd.SigSettings.Word = 0;
     }
-    m_StartAtStart = GetWindowFloat(control(StartEdit));
-    m_StopAtStart = GetWindowFloat(control(StopEdit));
+    m_StartAtStart = start;
+    m_StopAtStart = stop;
     write(HartCommand::SendSigStart);
-    SeedStartPoint();
+    SeedStartPoint(start);
     every(
         TestWatchTimerId, PollMs, "OnTestWatch", [this] { onTestWatch(); }, FirstWatchMs);
     countElapsedSeconds(ElapsedMs);
@@ -318,7 +330,7 @@ void CStepTest::PreparePlot()
 
 void CStepTest::SetPlotScales()
 {
-    scalePlot(GetWindowFloat(control(StartEdit)), GetWindowFloat(control(StopEdit)), GetWindowFloat(control(HoldEdit)));
+    scalePlot(float(layoutNumber(StartEdit)), float(layoutNumber(StopEdit)), float(layoutNumber(HoldEdit)));
 }
 
 void CStepTest::scalePlot(float start, float stop, float hold)
@@ -336,9 +348,9 @@ void CStepTest::plotSample(double t, const SignalSample& sample)
     addPoint("PvPPort2", sample.position, sample.port2);
 }
 
-void CStepTest::SeedStartPoint()
+void CStepTest::SeedStartPoint(float start)
 {
-    plotSample(0.0, startSampleOfFullScale(GetWindowFloat(control(StartEdit)), m_PressureScale));
+    plotSample(0.0, startSampleOfFullScale(start, m_PressureScale));
     ++m_SampleCount;
     setProgress(std::min(m_SampleCount, LastProgress));
 }

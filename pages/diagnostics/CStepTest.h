@@ -83,7 +83,7 @@ public:
 
     // The plot side.
     void PreparePlot();
-    void SeedStartPoint();
+    void SeedStartPoint(float start);
     void ReadSignatureBlock();
     void SetPlotScales();
     void ShowStepView(bool port2Absent);
@@ -98,6 +98,10 @@ public:
     double pressureScale() const { return m_PressureScale; }
 
 private:
+    static const SettingField StartField;
+    static const SettingField StopField;
+    static const SettingField HoldField;
+
     void connectHandlers();
     void registerWithMultiTest();
     void setUpPlot(const IPlotPtr& plot);

@@ -4,9 +4,11 @@
 #include "ComparePageKit.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
+#include "PageHelpers.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
+#include "ValidityMark.h"
 
 #include <QProgressBar>
 
@@ -57,6 +59,35 @@ std::optional<uint8_t> DiagnosticTestPage::endedTestStatus(int statusEdit, const
         return std::nullopt;
     }
     return status;
+}
+
+std::optional<double> DiagnosticTestPage::checkSetting(const SettingField& field)
+{
+    return ValidityMark::checkField(this, field.edit, field.mark, field.range, *field.tip);
+}
+
+std::optional<std::vector<double>> DiagnosticTestPage::settingsForRun(
+    std::initializer_list<SettingField> fields, const QString& test)
+{
+    std::vector<double> values;
+    bool all = true;
+    // Every field is checked, so that each one that holds the run back shows its mark.
+    for (const SettingField& field : fields) {
+        const std::optional<double> value = checkSetting(field);
+        all = all && value.has_value();
+        values.push_back(value.value_or(0.0));
+    }
+    if (all)
+        return values;
+    context().log().WriteLog(
+        QStringLiteral("%1 %2 not started: a setting is not a number in its range").arg(className(), test));
+    updateStartButton();
+    return std::nullopt;
+}
+
+double DiagnosticTestPage::layoutNumber(int edit) const
+{
+    return WindowNumber(control(edit)).value_or(0.0);
 }
 
 bool DiagnosticTestPage::checked(int boxId) const

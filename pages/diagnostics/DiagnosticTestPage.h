@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiagnosticTestRules.h"
+#include "FieldRange.h"
 #include "MultiTestRun.h"
 #include "StripPage.h"
 #include "TestPageHandBack.h"
@@ -13,7 +14,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 // What the step, ramp and partial stroke test pages share: their hidden
 // report and printer controls, the channel boxes' checked state, Compare,
@@ -41,6 +44,15 @@ public:
     using SignalSample = Signals<double>;
     // The two samples of one block of the recorded signature.
     using SignatureBlock = std::array<SignatureWords, 2>;
+
+    // A settings edit: its validity mark, the values it takes and the tip
+    // that names them.
+    struct SettingField {
+        int edit;
+        int mark;
+        FieldRange range;
+        const QString* tip;
+    };
 
     void OnCompare();
 
@@ -115,6 +127,17 @@ protected:
     static void scaleSignalAxes(
         const IPlotPtr& plot, double timeSpan, double positionMin, double positionSpan, double pressureSpan);
     static void fitSignalAxesToData(const IPlotPtr& plot);
+
+    // Reads the edit's whole text, shows its mark and gives its number when it
+    // is one in the field's range.
+    std::optional<double> checkSetting(const SettingField& field);
+    // The numbers of `fields` in their order as a run takes them, every mark
+    // shown; nothing when any field is marked, and the log says that `test`
+    // was not started. Nothing reaches the device from a marked field.
+    std::optional<std::vector<double>> settingsForRun(std::initializer_list<SettingField> fields, const QString& test);
+    // A settings edit's number where the plot is laid out before a run: 0
+    // while the edit holds none, as an empty edit has always given.
+    double layoutNumber(int edit) const;
 
     // Start waits for the page's settings to be valid and for its run to end.
     virtual bool settingsAllowStart() const = 0;

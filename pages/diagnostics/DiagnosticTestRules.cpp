@@ -5,7 +5,7 @@ namespace DiagnosticTestRules
 
 bool positionValid(double percent)
 {
-    return percent >= -5.0 && percent <= 105.0;
+    return PositionRange.contains(percent);
 }
 
 double percentOf(int16_t word)

@@ -1,31 +1,36 @@
 #include "DiagnosticsHubRules.h"
 
+#include "HDRLTestRules.h"
+#include "PartialStrokeRules.h"
+#include "RampTestRules.h"
+#include "StepTestRules.h"
+
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 
 #include <cmath>
-#include <limits>
 
 namespace DiagnosticsHubRules
 {
 
 namespace
 {
-constexpr double NoUpperEnd = std::numeric_limits<double>::infinity();
+using DiagnosticTestRules::PositionRange;
+using DiagnosticTestRules::PositionTip;
 
 const ParameterRule Rules[ParameterCount] = {
-    { -5, 105, PositionHint, false }, // ramp start
-    { -5, 105, PositionHint, false }, // ramp stop
-    { 2, 30, IntegerHint, true }, // ramp hold
-    { 1, 300, IntegerHint, true }, // ramp duration
-    { -5, 105, PositionHint, false }, // step start
-    { -5, 105, PositionHint, false }, // step stop
-    { 2, 300, StepHoldHint, false }, // step hold
-    { -5, 105, PositionHint, false }, // partial stroke start
-    { -5, 105, PositionHint, false }, // partial stroke stop
-    { 0, 655, IntegerHint, true }, // time to target
-    { 2, 655, IntegerHint, true }, // partial stroke duration
-    { 6, NoUpperEnd, SettlingHint, false }, // settling time
+    { PositionRange, PositionTip, false }, // ramp start
+    { PositionRange, PositionTip, false }, // ramp stop
+    { RampTestRules::HoldTimeRange, RampTestRules::HoldTimeTip, true }, // ramp hold
+    { RampTestRules::DurationRange, RampTestRules::DurationTip, true }, // ramp duration
+    { PositionRange, PositionTip, false }, // step start
+    { PositionRange, PositionTip, false }, // step stop
+    { StepTestRules::HoldTimeRange, StepTestRules::HoldTimeTip, false }, // step hold
+    { PositionRange, PositionTip, false }, // partial stroke start
+    { PositionRange, PositionTip, false }, // partial stroke stop
+    { PartialStrokeRules::TimeToTargetRange, PartialStrokeRules::TimeToTargetTip, true }, // time to target
+    { PartialStrokeRules::DurationRange, PartialStrokeRules::DurationTip, true }, // partial stroke duration
+    { HDRLTestRules::SettlingRange, HDRLTestRules::SettlingTip, false }, // settling time
 };
 } // namespace
 
@@ -36,9 +41,12 @@ const ParameterRule& rule(Parameter parameter)
 
 bool valid(Parameter parameter, double value)
 {
-    const ParameterRule& r = rule(parameter);
-    // A settling time of infinity would make the run's step period undefined.
-    return std::isfinite(value) && value >= r.minimum && value <= r.maximum;
+    return rule(parameter).range.contains(value);
+}
+
+bool valid(Parameter parameter, const std::optional<double>& value)
+{
+    return value && valid(parameter, *value);
 }
 
 std::optional<QString> activationText(Parameter parameter, const SignatureSettings& settings)
@@ -54,7 +62,9 @@ std::optional<QString> activationText(Parameter parameter, const SignatureSettin
     case Parameter::PstStop:
         return NumberText::fromFloat(f[1]);
     case Parameter::RampHold:
-        return NumberText::fromFloat(f[3] < 1.0f ? 1.0f : f[3]);
+        // Raised to the least hold the ramp takes, so the hub never marks a
+        // value it chose itself.
+        return NumberText::fromFloat(f[3] < 2.0f ? 2.0f : f[3]);
     case Parameter::RampDuration:
         return NumberText::fromFloat(f[2] < 2.0f ? 2.0f : f[2]);
     case Parameter::StepHold:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FieldRange.h"
+
 #include <QString>
 
 #include <array>
@@ -30,21 +32,18 @@ enum class Parameter {
 };
 inline constexpr int ParameterCount = static_cast<int>(Parameter::Count);
 
-inline const QString PositionHint = QStringLiteral("Please enter values between -5 and 105");
-inline const QString IntegerHint = QStringLiteral("Please enter integer values");
-inline const QString StepHoldHint = QStringLiteral("Please enter integer values between 2 and 300");
-inline const QString SettlingHint = QStringLiteral("Please Enter the value greater or equal to 6");
-
-// Both ends included. The settling time has no upper end, but it must be a
-// finite number.
+// Each parameter takes what the same setting takes on its test page, and its
+// hint names that range: the hub's values are the ones the page runs with.
 struct ParameterRule {
-    double minimum;
-    double maximum; // infinity: no upper end
+    FieldRange range; // both ends included
     const QString& hint;
     bool digitsOnly; // the edit takes digit keys only
 };
 const ParameterRule& rule(Parameter parameter);
 bool valid(Parameter parameter, double value);
+// A parameter's edit as read (the whole text a number, or none) is valid
+// when it holds a number in the parameter's range.
+bool valid(Parameter parameter, const std::optional<double>& value);
 
 // The signature settings as the device keeps them: floats 1 to 4 and the
 // time to target in hundredths of a second.
@@ -54,7 +53,7 @@ struct SignatureSettings {
 };
 // The text activation writes into a parameter's edit: float 1 for the start
 // positions, float 2 for the stops, float 4 for the holds and the partial
-// stroke duration (the ramp hold at least 1), float 3 for the ramp duration
+// stroke duration (the ramp hold at least 2), float 3 for the ramp duration
 // (at least 2), the time to target in seconds; in the C locale, shortest
 // form. Nothing for the settling time, which activation leaves as it is.
 std::optional<QString> activationText(Parameter parameter, const SignatureSettings& settings);

@@ -10,7 +10,7 @@ namespace HDRLTestRules
 
 bool settlingValid(double seconds)
 {
-    return std::isfinite(seconds) && seconds >= 6.0;
+    return SettlingRange.contains(seconds);
 }
 
 uint32_t settlingMs(float seconds)

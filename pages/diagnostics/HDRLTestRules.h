@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FieldRange.h"
+
 #include <QString>
 #include <QTime>
 
@@ -11,9 +13,12 @@
 namespace HDRLTestRules
 {
 
-inline const QString SettlingTip = QStringLiteral("Please Enter the value greater or equal to 6");
+inline const QString SettlingTip = QStringLiteral("Please Enter the value between 6 and 2147483");
 
-// At least 6 s and a finite number: 6 is valid, 5.999 and infinity are not.
+// 6 s up to the longest step period a timer holds in whole seconds (its
+// milliseconds within 32 bits), as a saved result's settling time is checked;
+// fractions are accepted.
+inline constexpr FieldRange SettlingRange { 6.0, 2147483.0, false };
 bool settlingValid(double seconds);
 
 // The step period in milliseconds: the single-precision settling time × 1000,

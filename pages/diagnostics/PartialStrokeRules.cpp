@@ -10,12 +10,12 @@ namespace PartialStrokeRules
 
 bool timeToTargetValid(double seconds)
 {
-    return seconds >= 0.0 && seconds <= 655.0;
+    return TimeToTargetRange.contains(seconds);
 }
 
 bool durationValid(double seconds)
 {
-    return seconds >= 2.0 && seconds <= 655.0;
+    return DurationRange.contains(seconds);
 }
 
 double testSpan(double durationSeconds)

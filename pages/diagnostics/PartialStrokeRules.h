@@ -12,14 +12,17 @@
 namespace PartialStrokeRules
 {
 
+using DiagnosticTestRules::PositionRange;
 using DiagnosticTestRules::PositionTip;
 using DiagnosticTestRules::positionValid;
 inline const QString TimeToTargetTip = QStringLiteral("Please enter integer values between 0 and 655.");
 inline const QString DurationTip = QStringLiteral("Please enter integer values between 2 and 655.");
 
 // Both ends included; fractions are accepted.
-bool timeToTargetValid(double seconds); // 0 .. 655
-bool durationValid(double seconds); // 2 .. 655
+inline constexpr FieldRange TimeToTargetRange { 0.0, 655.0, false };
+inline constexpr FieldRange DurationRange { 2.0, 655.0, false };
+bool timeToTargetValid(double seconds);
+bool durationValid(double seconds);
 
 inline constexpr int SamplesPerTest = 208;
 inline constexpr int LastProgress = 207;

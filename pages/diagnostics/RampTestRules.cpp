@@ -10,12 +10,12 @@ namespace RampTestRules
 
 bool holdTimeValid(double seconds)
 {
-    return seconds >= 2.0 && seconds <= 30.0;
+    return HoldTimeRange.contains(seconds);
 }
 
 bool durationValid(double seconds)
 {
-    return seconds >= 1.0 && seconds <= 300.0;
+    return DurationRange.contains(seconds);
 }
 
 uint8_t directionCode(double start, double stop)

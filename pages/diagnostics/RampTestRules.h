@@ -14,6 +14,7 @@
 namespace RampTestRules
 {
 
+using DiagnosticTestRules::PositionRange;
 using DiagnosticTestRules::PositionTip;
 using DiagnosticTestRules::positionValid;
 using DiagnosticTestRules::percentOf;
@@ -22,8 +23,10 @@ inline const QString HoldTimeTip = QStringLiteral("Please enter integer values b
 inline const QString DurationTip = QStringLiteral("Please enter integer values between 1 and 300");
 
 // Ranges, ends included; fractions are accepted.
-bool holdTimeValid(double seconds); // 2 to 30 s
-bool durationValid(double seconds); // 1 to 300 s
+inline constexpr FieldRange HoldTimeRange { 2.0, 30.0, false };
+inline constexpr FieldRange DurationRange { 1.0, 300.0, false };
+bool holdTimeValid(double seconds);
+bool durationValid(double seconds);
 
 // Opening (4) when the stop lies above the start, else closing (5).
 inline constexpr uint8_t Opening = 4;

@@ -8,7 +8,7 @@ namespace StepTestRules
 
 bool holdTimeValid(double seconds)
 {
-    return seconds >= 2.0 && seconds <= 300.0;
+    return HoldTimeRange.contains(seconds);
 }
 
 int positionAxisMinimum(float start, float stop)

@@ -18,6 +18,5 @@ QString TestRunSettings::text(const FormPage& page, int edit) const
 
 double TestRunSettings::number(const FormPage& page, int edit) const
 {
-    // Only the first 256 characters of a window's text are read.
-    return NumberText::toDouble(text(page, edit).left(255));
+    return NumberText::toNumber(text(page, edit)).value_or(0.0);
 }

@@ -20,7 +20,9 @@ public:
     bool kept() const { return !m_texts.empty(); }
     // The run's text of `edit`; what the edit shows when no run is kept.
     QString text(const FormPage& page, int edit) const;
-    // That text read as a number, as a window's number is read.
+    // That text read as a typed field is read, the whole text one number; 0
+    // when it is none (a run only starts with numbers, so only a text typed
+    // over a loaded result's can be none).
     double number(const FormPage& page, int edit) const;
 
 private:

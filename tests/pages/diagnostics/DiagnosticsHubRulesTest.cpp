@@ -47,7 +47,9 @@ TEST(DiagnosticsHubRules, EachParameterTakesItsRangeWithBothEnds)
         { P::PstDuration, 2.0, true },
         { P::Settling, 5.9, false },
         { P::Settling, 6.0, true },
-        { P::Settling, 1e300, true },
+        { P::Settling, 2147483.0, true },
+        { P::Settling, 2147483.01, false },
+        { P::Settling, 1e300, false },
         { P::Settling, inf, false },
         { P::Settling, nan, false },
     };
@@ -64,16 +66,16 @@ TEST(DiagnosticsHubRules, HintsAndDigitsOnlyEdits)
     } cases[] = {
         { P::RampStart, "Please enter values between -5 and 105", false },
         { P::RampStop, "Please enter values between -5 and 105", false },
-        { P::RampHold, "Please enter integer values", true },
-        { P::RampDuration, "Please enter integer values", true },
+        { P::RampHold, "Please enter integer values between 2 and 30", true },
+        { P::RampDuration, "Please enter integer values between 1 and 300", true },
         { P::StepStart, "Please enter values between -5 and 105", false },
         { P::StepStop, "Please enter values between -5 and 105", false },
         { P::StepHold, "Please enter integer values between 2 and 300", false },
         { P::PstStart, "Please enter values between -5 and 105", false },
         { P::PstStop, "Please enter values between -5 and 105", false },
-        { P::PstTimeToTarget, "Please enter integer values", true },
-        { P::PstDuration, "Please enter integer values", true },
-        { P::Settling, "Please Enter the value greater or equal to 6", false },
+        { P::PstTimeToTarget, "Please enter integer values between 0 and 655.", true },
+        { P::PstDuration, "Please enter integer values between 2 and 655.", true },
+        { P::Settling, "Please Enter the value between 6 and 2147483", false },
     };
     static_assert(std::size(cases) == ParameterCount);
     for (const auto& c : cases) {
@@ -95,7 +97,7 @@ TEST(DiagnosticsHubRules, ActivationShowsTheDeviceSettingsAsShortTexts)
         { P::RampStop, "87.5" },
         { P::StepStop, "87.5" },
         { P::PstStop, "87.5" },
-        { P::RampHold, "1" }, // raised to 1
+        { P::RampHold, "2" }, // raised to the least hold the ramp takes
         { P::RampDuration, "2" }, // raised to 2
         { P::StepHold, "0.5" },
         { P::PstDuration, "0.5" },

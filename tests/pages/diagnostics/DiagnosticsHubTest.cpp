@@ -3,6 +3,7 @@
 // signature settings, the navigation buttons on both models, and the tooltips.
 #include "DiagnosticsHubPageTest.h"
 #include "PageTexts.h"
+#include "TypedSettingCases.h"
 
 namespace
 {
@@ -11,8 +12,11 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
 {
     showHub();
     const QString position = QStringLiteral("Please enter values between -5 and 105");
-    const QString integer = QStringLiteral("Please enter integer values");
-    const QString settling = QStringLiteral("Please Enter the value greater or equal to 6");
+    const QString rampHold = QStringLiteral("Please enter integer values between 2 and 30");
+    const QString rampDuration = QStringLiteral("Please enter integer values between 1 and 300");
+    const QString timeToTarget = QStringLiteral("Please enter integer values between 0 and 655.");
+    const QString pstDuration = QStringLiteral("Please enter integer values between 2 and 655.");
+    const QString settling = QStringLiteral("Please Enter the value between 6 and 2147483");
     const struct {
         int edit;
         int mark;
@@ -23,17 +27,17 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
     } cases[] = {
         { D::RampStartEdit, D::RampStartMark, "-5.5", "-5.5", false, &position },
         { D::RampStartEdit, D::RampStartMark, "-5", "-5", true, &position },
-        { D::RampHoldEdit, D::RampHoldMark, "2.5", "25", true, &integer },
-        { D::RampHoldEdit, D::RampHoldMark, "1", "1", false, &integer },
-        { D::RampDurationEdit, D::RampDurationMark, "301", "301", false, &integer },
+        { D::RampHoldEdit, D::RampHoldMark, "2.5", "25", true, &rampHold },
+        { D::RampHoldEdit, D::RampHoldMark, "1", "1", false, &rampHold },
+        { D::RampDurationEdit, D::RampDurationMark, "301", "301", false, &rampDuration },
         { D::StepHoldEdit, D::StepHoldMark, "1.5", "1.5", false, nullptr },
-        { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark, "", "", true, &integer },
-        { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark, "a12", "12", true, &integer },
-        { D::PSTDurationEdit, D::PSTDurationMark, "1", "1", false, &integer },
+        { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark, "", "", false, &timeToTarget },
+        { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark, "a12", "12", true, &timeToTarget },
+        { D::PSTDurationEdit, D::PSTDurationMark, "1", "1", false, &pstDuration },
         { D::SettlingEdit, D::SettlingMark, "5.9", "5.9", false, &settling },
         { D::SettlingEdit, D::SettlingMark, "inf", "inf", false, &settling },
         { D::SettlingEdit, D::SettlingMark, "6", "6", true, &settling },
-        { D::StepStartEdit, D::StepStartMark, "", "", true, &position },
+        { D::StepStartEdit, D::StepStartMark, "", "", false, &position },
     };
     for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
         tick(box);
@@ -66,16 +70,116 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
     EXPECT_TRUE(hubEnabled(D::StartButton));
 }
 
+TEST_F(DiagnosticsHubPageTest, OnlyTickedParametersWhoseWholeTextIsANumberInTheirRangeStartARun)
+{
+    const char* position = "Please enter values between -5 and 105";
+    struct Field {
+        TypedSettingField setting;
+        int box; // the test the parameter belongs to
+    };
+    const Field rampStart { { D::RampStartEdit, D::RampStartMark, position }, D::RampBox };
+    const Field rampStop { { D::RampStopEdit, D::RampStopMark, position }, D::RampBox };
+    const Field rampHold { { D::RampHoldEdit, D::RampHoldMark, "Please enter integer values between 2 and 30" },
+        D::RampBox };
+    const Field rampDuration {
+        { D::RampDurationEdit, D::RampDurationMark, "Please enter integer values between 1 and 300" }, D::RampBox
+    };
+    const Field stepStart { { D::StepStartEdit, D::StepStartMark, position }, D::StepBox };
+    const Field stepStop { { D::StepStopEdit, D::StepStopMark, position }, D::StepBox };
+    const Field stepHold { { D::StepHoldEdit, D::StepHoldMark, "Please enter integer values between 2 and 300" },
+        D::StepBox };
+    const Field pstStart { { D::PSTStartEdit, D::PSTStartMark, position }, D::PSTBox };
+    const Field pstStop { { D::PSTStopEdit, D::PSTStopMark, position }, D::PSTBox };
+    const Field pstTarget {
+        { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark, "Please enter integer values between 0 and 655." }, D::PSTBox
+    };
+    const Field pstDuration {
+        { D::PSTDurationEdit, D::PSTDurationMark, "Please enter integer values between 2 and 655." }, D::PSTBox
+    };
+    const Field settling { { D::SettlingEdit, D::SettlingMark, "Please Enter the value between 6 and 2147483" },
+        D::HDRLBox };
+    struct Case {
+        const Field* field;
+        const char* text;
+        int at; // where the value lies in the test's start request (bytes); -1: the HDRL run
+        const char* sent; // nullptr: the mark shows and the run does not start
+    };
+    std::vector<Case> cases;
+    for (const Field* field : { &rampStart, &rampStop, &rampHold, &rampDuration, &stepStart, &stepStop, &stepHold,
+             &pstStart, &pstStop, &pstTarget, &pstDuration, &settling }) {
+        for (const char* text : NotANumberTexts)
+            cases.push_back({ field, text, 0, nullptr });
+    }
+    cases.insert(cases.end(),
+        {
+            { &rampHold, "31", 0, nullptr },
+            { &rampHold, "30", 16, "41 F0 00 00" },
+            { &rampDuration, "0", 0, nullptr },
+            { &rampDuration, "300", 12, "43 96 00 00" },
+            { &stepStart, "-5.01", 0, nullptr },
+            { &stepStart, "-5", 4, "C0 A0 00 00" },
+            { &pstTarget, "656", 0, nullptr },
+            { &pstTarget, "655", 20, "FF DC" },
+            { &pstDuration, "656", 0, nullptr },
+            { &settling, "99999999", 0, nullptr },
+            { &settling, "2147483.01", 0, nullptr },
+            { &settling, "2147483", -1, "2147483000" },
+        });
+    for (const char* path : { K90Path, K40Path }) {
+        showHub(path);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(path) + " \"" + c.text + "\" in " + std::to_string(c.field->setting.edit));
+            // Only the parameter's own test ticked.
+            for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox }) {
+                if (hubChecked(box) != (box == c.field->box))
+                    click(box);
+            }
+            fillParameters();
+            setText(c.field->setting.edit, c.text);
+            EXPECT_EQ(showsRefusedMark(hub(), c.field->setting.mark), !c.sent);
+            EXPECT_EQ(hubEnabled(D::StartButton), bool(c.sent));
+            device(path).clearRequests();
+            prompts().clearRecords();
+            if (!c.sent) {
+                EXPECT_EQ(hub().control(c.field->setting.mark)->toolTip(), QString::fromLatin1(c.field->setting.tip));
+                // No question is queued: Start must ask none and send nothing.
+                hub().RunSequence();
+                processEvents();
+                EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
+                EXPECT_FALSE(run().m_bMultiTestRunning);
+                continue;
+            }
+            startRun();
+            if (c.at < 0) {
+                EXPECT_EQ(framesOf(203, path), QStringList { QStringLiteral("CB 03 40 00 00") });
+                EXPECT_EQ(clock().dueIn(&hdrl(), CHDRLTest::SettlingTimerId), QString::fromLatin1(c.sent).toLongLong());
+            } else {
+                const QStringList starts = framesOf(233, path);
+                ASSERT_EQ(starts.size(), 1);
+                EXPECT_EQ(starts[0].mid(3 * c.at, int(qstrlen(c.sent))), QString::fromLatin1(c.sent))
+                    << starts[0].toStdString();
+            }
+            // Back to the hub: the test stops and the run ends.
+            select(DiagnosticCode);
+            processEvents();
+            ASSERT_FALSE(run().m_bMultiTestRunning);
+        }
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 TEST_F(DiagnosticsHubPageTest, StartNeedsOnlyTheTickedTestsParametersValid)
 {
     for (const char* path : { K40Path, K90Path }) {
         SCOPED_TRACE(path);
-        // The simulator's stored settings are all 0: the ramp hold shows as 1,
-        // the step hold and the partial stroke duration as 0, all invalid, in
-        // edits the user cannot reach with their boxes unticked.
+        // The simulator's stored settings are all 0: the step hold and the
+        // partial stroke duration show as 0, invalid, in edits the user
+        // cannot reach with their boxes unticked; the ramp hold is raised to 2.
         showHub(path);
-        for (int mark : { D::RampHoldMark, D::StepHoldMark, D::PSTDurationMark })
+        for (int mark : { D::StepHoldMark, D::PSTDurationMark })
             EXPECT_TRUE(markShowsInvalid(mark)) << mark;
+        EXPECT_TRUE(markShowsValid(D::RampHoldMark));
         for (int edit : { D::RampHoldEdit, D::StepHoldEdit, D::PSTDurationEdit })
             EXPECT_FALSE(hubEnabled(edit)) << edit;
         EXPECT_FALSE(hubEnabled(D::StartButton));
@@ -87,6 +191,8 @@ TEST_F(DiagnosticsHubPageTest, StartNeedsOnlyTheTickedTestsParametersValid)
         click(D::StepBox);
         EXPECT_TRUE(hubEnabled(D::StartButton));
         click(D::RampBox);
+        EXPECT_TRUE(hubEnabled(D::StartButton));
+        type(D::RampHoldEdit, "1");
         EXPECT_FALSE(hubEnabled(D::StartButton));
         type(D::RampHoldEdit, "5");
         EXPECT_TRUE(hubEnabled(D::StartButton));
@@ -180,7 +286,7 @@ TEST_F(DiagnosticsHubPageTest, ActivationShowsTheDeviceSettingsAndEmptiesTheList
         { D::RampStopEdit, "87.5" },
         { D::StepStopEdit, "87.5" },
         { D::PSTStopEdit, "87.5" },
-        { D::RampHoldEdit, "1" },
+        { D::RampHoldEdit, "2" },
         { D::RampDurationEdit, "2" },
         { D::StepHoldEdit, "0.5" },
         { D::PSTDurationEdit, "0.5" },
@@ -189,21 +295,26 @@ TEST_F(DiagnosticsHubPageTest, ActivationShowsTheDeviceSettingsAndEmptiesTheList
     };
     for (const auto& s : shown)
         EXPECT_EQ(hubText(s.edit), QString::fromLatin1(s.text)) << s.edit;
-    EXPECT_TRUE(markShowsInvalid(D::RampHoldMark));
-    EXPECT_FALSE(hub().parameterValid(D::Parameter::RampHold));
+    // The stored hold of 0.5 s is raised to the least the ramp takes, which
+    // the hub does not mark: with the ramp ticked, Start is on.
+    EXPECT_TRUE(markShowsValid(D::RampHoldMark));
+    EXPECT_TRUE(hub().parameterValid(D::Parameter::RampHold));
     EXPECT_TRUE(markShowsInvalid(D::StepHoldMark));
     EXPECT_TRUE(markShowsInvalid(D::PSTDurationMark));
     EXPECT_TRUE(markShowsValid(D::PSTTimeToTargetMark));
-    EXPECT_FALSE(hubEnabled(D::StartButton));
+    EXPECT_TRUE(hubEnabled(D::StartButton));
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(run().m_TestStatusList.lines().isEmpty());
 
-    // The settling time keeps its text and its validity, though its mark is reset.
+    // The settling time keeps its text and its validity, and its mark shows
+    // it again: a value that holds Start back is never shown unmarked.
     setText(D::SettlingEdit, "3");
     select(DashboardCode);
     select(DiagnosticCode);
     EXPECT_EQ(hubText(D::SettlingEdit), QStringLiteral("3"));
-    EXPECT_TRUE(markShowsValid(D::SettlingMark));
+    EXPECT_TRUE(markShowsInvalid(D::SettlingMark));
+    EXPECT_EQ(
+        hub().control(D::SettlingMark)->toolTip(), QStringLiteral("Please Enter the value between 6 and 2147483"));
     EXPECT_FALSE(hub().parameterValid(D::Parameter::Settling));
 }
 

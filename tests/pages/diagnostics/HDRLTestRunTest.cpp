@@ -5,6 +5,7 @@
 #include "HDRLTestPageTest.h"
 
 #include "HubHandBack.h"
+#include "TypedSettingCases.h"
 
 #include "diagnostics/HDRLTestRules.h"
 
@@ -22,12 +23,12 @@ using H = CHDRLTest;
 TEST_F(HDRLTestPageTest, SettlingTimeMarksItsValidityAndGatesStart)
 {
     showPage();
-    const QString tip = QStringLiteral("Please Enter the value greater or equal to 6");
+    const QString tip = QStringLiteral("Please Enter the value between 6 and 2147483");
     const struct {
         const char* text;
         bool valid;
     } cases[] = { { "6", true }, { "5.99", false }, { "6.01", true }, { "5.999", false }, { "", false },
-        { "inf", false }, { "6.5abc", true }, { "1e9", true } };
+        { "inf", false }, { "6.5abc", false }, { "1e9", false } };
     const QImage validIcon = Pictures::load(139).toImage();
     const QImage invalidIcon = Pictures::load(138).toImage();
     for (const auto& c : cases) {
@@ -54,6 +55,47 @@ TEST_F(HDRLTestPageTest, SettlingTimeMarksItsValidityAndGatesStart)
     select(HDRLCode);
     EXPECT_FALSE(enabled(H::StartButton));
     EXPECT_TRUE(enabled(H::LoadButton));
+}
+
+TEST_F(HDRLTestPageTest, OnlyASettlingTimeWhoseWholeTextIsANumberInItsRangeStartsTheRun)
+{
+    const QString tip = QStringLiteral("Please Enter the value between 6 and 2147483");
+    struct Case {
+        const char* text;
+        qint64 periodMs; // 0: the mark shows and nothing is sent
+    };
+    std::vector<Case> cases;
+    for (const char* text : NotANumberTexts)
+        cases.push_back({ text, 0 });
+    cases.insert(cases.end(),
+        { { "6abc", 0 }, { "5.99", 0 }, { "6", 6000 }, { "2147483", 2147483000 }, { "2147483.01", 0 },
+            { "99999999", 0 } });
+    for (const char* path : { K90Path, K40Path }) {
+        showPage(path);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
+            hdrl().setWindowText(H::SettlingEdit, QString::fromLatin1(c.text));
+            EXPECT_EQ(showsRefusedMark(hdrl(), H::SettlingMark), c.periodMs == 0);
+            EXPECT_EQ(enabled(H::StartButton), c.periodMs != 0);
+            device(path).clearRequests();
+            prompts().clearRecords();
+            if (c.periodMs == 0) {
+                EXPECT_EQ(hdrl().control(H::SettlingMark)->toolTip(), tip);
+                // No question is queued: Start must ask none and send nothing.
+                hdrl().OnStart();
+                EXPECT_TRUE(device(path).requests().empty());
+                EXPECT_FALSE(hdrl().running());
+                continue;
+            }
+            startTest();
+            // Digital mode at the first command point, the next one a settling period later.
+            EXPECT_EQ(framesOf(203, path), QStringList { QStringLiteral("CB 03 40 00 00") });
+            EXPECT_EQ(clock().dueIn(&hdrl(), H::SettlingTimerId), c.periodMs);
+            hdrl().OnStop();
+        }
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 TEST_F(HDRLTestPageTest, RulesTruncateAndSaturateTheSettlingTime)

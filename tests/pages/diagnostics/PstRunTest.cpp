@@ -4,6 +4,7 @@
 #include "PstPageTest.h"
 
 #include "HubHandBack.h"
+#include "TypedSettingCases.h"
 
 #include "ui/Pictures.h"
 
@@ -28,7 +29,7 @@ TEST_F(PstPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
         { P::StartEdit, P::StartMark, "0", true, positionTip },
         { P::StopEdit, P::StopMark, "-5.2", false, positionTip },
         { P::StopEdit, P::StopMark, "105", true, positionTip },
-        { P::TimeToTargetEdit, P::TimeToTargetMark, "", true, targetTip },
+        { P::TimeToTargetEdit, P::TimeToTargetMark, "", false, targetTip },
         { P::TimeToTargetEdit, P::TimeToTargetMark, "655", true, targetTip },
         { P::TimeToTargetEdit, P::TimeToTargetMark, "655.5", false, targetTip },
         { P::DurationEdit, P::DurationMark, "1.9", false, durationTip },
@@ -47,6 +48,52 @@ TEST_F(PstPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
             EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
         }
         EXPECT_EQ(pstEnabled(P::StartButton), c.valid) << c.text;
+    }
+}
+
+TEST_F(PstPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheTest)
+{
+    const TypedSettingField start { P::StartEdit, P::StartMark, "Please enter values between -5 and 105" };
+    const TypedSettingField stop { P::StopEdit, P::StopMark, "Please enter values between -5 and 105" };
+    const TypedSettingField target { P::TimeToTargetEdit, P::TimeToTargetMark,
+        "Please enter integer values between 0 and 655." };
+    const TypedSettingField duration { P::DurationEdit, P::DurationMark,
+        "Please enter integer values between 2 and 655." };
+    // Start 85 %, stop 70 %, time to target 0.29 s, duration 7 s unless the row types another.
+    const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &target, &duration },
+        {
+            { &stop, "90x", nullptr },
+            { &start, "105.01", nullptr },
+            { &start, "-5", "E9 14 01 0F C0 A0 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 00 1D" },
+            { &target, "-0.01", nullptr },
+            { &target, "655", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 FF DC" },
+            { &duration, "1.99", nullptr },
+            { &duration, "655", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 44 23 C0 00 00 1D" },
+        });
+    for (const char* path : { K90Path, K40Path }) {
+        showPst(path);
+        for (const TypedSettingCase& c : cases) {
+            SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
+            type("85", "70", "0.29", "7");
+            pst().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            EXPECT_EQ(showsRefusedMark(pst(), c.field->mark), !c.sent);
+            EXPECT_EQ(pstEnabled(P::StartButton), bool(c.sent));
+            device(path).clearRequests();
+            prompts().clearRecords();
+            if (!c.sent) {
+                EXPECT_EQ(pst().control(c.field->mark)->toolTip(), QString::fromLatin1(c.field->tip));
+                // No question is queued: Start must ask none and send nothing.
+                pst().StartPartialStrokeTest();
+                EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
+                EXPECT_FALSE(pst().testRunning());
+                continue;
+            }
+            startPst();
+            EXPECT_EQ(framesOf(233, path), QStringList { QString::fromLatin1(c.sent) });
+            pst().StopPartialStrokeTest();
+        }
+        m_app.reset();
+        SimTestHooks::reset();
     }
 }
 

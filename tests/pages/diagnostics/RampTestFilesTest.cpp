@@ -176,22 +176,22 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTim
     keepAsFuzzSeed(tempPath(QStringLiteral("first.rmp")), QStringLiteral("ramp_test.rmp"));
 }
 
-TEST_F(RampTestFilesTest, SaveWritesASettingAsTheRunSentItFromTheFirst255CharactersOfItsEdit)
+TEST_F(RampTestFilesTest, SaveWritesAPaddedSettingAsTheRunSentItTheWholeTextRead)
 {
     showRampPage();
-    // The 255th character cuts the padded start after its "2".
+    // Blanks around a number are no part of it, however many.
     const QString padded = QString(254, QLatin1Char(' ')) + QStringLiteral("25");
     typeRamp("20", "80", "2", "3", false);
     ramp().setWindowText(Ramp::StartEdit, padded);
     startRamp();
     runRampToCompletion();
     ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed"));
-    EXPECT_EQ(data().SigSettings.Floats[0], 2.0f);
+    EXPECT_EQ(data().SigSettings.Floats[0], 25.0f);
     const QString path = tempPath(QStringLiteral("padded.rmp"));
     prompts().answerFile(path, QStringLiteral("Save Ramp Test Results As"));
     ramp().SaveRampResults();
-    EXPECT_EQ(settingsOf(path).at(0), 2.0);
-    EXPECT_EQ(app().records().m_RampReport.m_strStartPosition.toQString(), QStringLiteral(" 2.00"));
+    EXPECT_EQ(settingsOf(path).at(0), 25.0);
+    EXPECT_EQ(app().records().m_RampReport.m_strStartPosition.toQString(), QStringLiteral("25.00"));
 }
 
 TEST_F(RampTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndCodes)

@@ -5,6 +5,7 @@
 #include "RampTestPageTest.h"
 
 #include "HubHandBack.h"
+#include "TypedSettingCases.h"
 
 #include "ui/Pictures.h"
 
@@ -29,10 +30,10 @@ TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
         const QString& tip;
     } cases[] = {
         { Ramp::StartEdit, Ramp::StartMark, "-5.01", false, positionTip },
-        { Ramp::StartEdit, Ramp::StartMark, "40x", true, positionTip },
+        { Ramp::StartEdit, Ramp::StartMark, "40x", false, positionTip },
         { Ramp::StartEdit, Ramp::StartMark, "-5", true, positionTip },
         { Ramp::StopEdit, Ramp::StopMark, "105.5", false, positionTip },
-        { Ramp::StopEdit, Ramp::StopMark, "", true, positionTip },
+        { Ramp::StopEdit, Ramp::StopMark, "", false, positionTip },
         { Ramp::HoldEdit, Ramp::HoldMark, "1.99", false, holdTip },
         { Ramp::HoldEdit, Ramp::HoldMark, "30.01", false, holdTip },
         { Ramp::HoldEdit, Ramp::HoldMark, "29.5", true, holdTip },
@@ -57,19 +58,75 @@ TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
     }
 }
 
-TEST_F(RampTestPageTest, StoredDurationAndHoldAreRaisedToTwoAndOneWhenShown)
+TEST_F(RampTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheRamp)
 {
-    start({ QStringLiteral("/dSim/K90/PV-101") });
-    clock().advance(2000);
-    // 253: type, mode, start 20, stop 60, float 3 = 1.5, float 4 = 0.5, u16.
-    scriptData(253, QByteArray::fromHex("090F41A00000427000003FC000003F0000000000"));
-    select(RampTestCode);
-    EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20"));
-    EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("60"));
-    EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("2"));
-    EXPECT_EQ(rampText(Ramp::HoldEdit), QStringLiteral("1"));
-    EXPECT_EQ(ramp().controlAs<QLabel>(Ramp::HoldMark)->pixmap().toImage(), Pictures::load(138).toImage());
-    EXPECT_FALSE(rampEnabled(Ramp::StartButton));
+    const TypedSettingField start { Ramp::StartEdit, Ramp::StartMark, "Please enter values between -5 and 105" };
+    const TypedSettingField stop { Ramp::StopEdit, Ramp::StopMark, "Please enter values between -5 and 105" };
+    const TypedSettingField hold { Ramp::HoldEdit, Ramp::HoldMark, "Please enter integer values between 2 and 30" };
+    const TypedSettingField duration { Ramp::DurationEdit, Ramp::DurationMark,
+        "Please enter integer values between 1 and 300" };
+    // Start 15 %, stop 85 %, hold 3 s, duration 40 s unless the row types another.
+    const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &hold, &duration },
+        {
+            { &start, "-5.01", nullptr },
+            { &stop, "105", "E9 14 09 0F 41 70 00 00 42 D2 00 00 42 20 00 00 40 40 00 00 00 00" },
+            { &hold, "30.01", nullptr },
+            { &hold, "2", "E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 00 00 00 00 00" },
+            { &duration, "0.99", nullptr },
+            { &duration, "300", "E9 14 09 0F 41 70 00 00 42 AA 00 00 43 96 00 00 40 40 00 00 00 00" },
+        });
+    for (const char* path : { K90Path, K40Path }) {
+        showRampPage(path);
+        for (const TypedSettingCase& c : cases) {
+            SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
+            typeRamp("15", "85", "3", "40", false);
+            ramp().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            EXPECT_EQ(showsRefusedMark(ramp(), c.field->mark), !c.sent);
+            EXPECT_EQ(rampEnabled(Ramp::StartButton), bool(c.sent));
+            device(path).clearRequests();
+            prompts().clearRecords();
+            if (!c.sent) {
+                EXPECT_EQ(ramp().control(c.field->mark)->toolTip(), QString::fromLatin1(c.field->tip));
+                // No question is queued: Start must ask none and send nothing.
+                ramp().StartRampTest();
+                EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
+                EXPECT_FALSE(ramp().testRunning());
+                continue;
+            }
+            startRamp();
+            EXPECT_EQ(framesOf(233, path), QStringList { QString::fromLatin1(c.sent) });
+            ramp().StopRampTest();
+        }
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(RampTestPageTest, StoredDurationAndHoldAreRaisedToTwoAndShownUnmarked)
+{
+    // 253: type, mode, start 20, stop 60, float 3 = 1.5, float 4 (the hold), u16.
+    const struct {
+        const char* path;
+        const char* storedHold;
+    } cases[] = { { K90Path, "3F800000" }, { K40Path, "3F800000" }, { K90Path, "3F000000" } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " hold " + c.storedHold);
+        start({ QStringLiteral("/d") + QString::fromLatin1(c.path) });
+        clock().advance(2000);
+        scriptData(253,
+            QByteArray::fromHex(QByteArray("090F41A00000427000003FC00000") + c.storedHold + QByteArray("0000")),
+            c.path);
+        select(RampTestCode);
+        EXPECT_EQ(rampText(Ramp::StartEdit), QStringLiteral("20"));
+        EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("60"));
+        EXPECT_EQ(rampText(Ramp::DurationEdit), QStringLiteral("2"));
+        EXPECT_EQ(rampText(Ramp::HoldEdit), QStringLiteral("2"));
+        for (int mark : { Ramp::StartMark, Ramp::StopMark, Ramp::HoldMark, Ramp::DurationMark })
+            EXPECT_EQ(ramp().controlAs<QLabel>(mark)->pixmap().toImage(), Pictures::load(139).toImage()) << mark;
+        EXPECT_TRUE(rampEnabled(Ramp::StartButton));
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 TEST_F(RampTestPageTest, StartAsksFirstThenSendsTheRampAndSeedsThePlot)

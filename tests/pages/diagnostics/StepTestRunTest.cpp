@@ -5,6 +5,7 @@
 
 #include "HubHandBack.h"
 #include "PageTexts.h"
+#include "TypedSettingCases.h"
 
 #include "ui/Pictures.h"
 
@@ -27,9 +28,9 @@ TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
     } cases[] = {
         { Step::StartEdit, Step::StartMark, "-4.99", true, positionTip },
         { Step::StartEdit, Step::StartMark, "105.2", false, positionTip },
-        { Step::StartEdit, Step::StartMark, "", true, positionTip },
+        { Step::StartEdit, Step::StartMark, "", false, positionTip },
         { Step::StartEdit, Step::StartMark, "-5.01", false, positionTip },
-        { Step::StopEdit, Step::StopMark, "7abc", true, positionTip },
+        { Step::StopEdit, Step::StopMark, "7abc", false, positionTip },
         { Step::StopEdit, Step::StopMark, "105", true, positionTip },
         { Step::HoldEdit, Step::HoldMark, "1.5", false, holdTip },
         { Step::HoldEdit, Step::HoldMark, "300.01", false, holdTip },
@@ -49,6 +50,50 @@ TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
             EXPECT_EQ(mark->toolTip(), c.tip) << c.text;
         }
         EXPECT_EQ(enabled(Step::StartButton), c.valid) << c.text;
+    }
+}
+
+TEST_F(StepTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheStep)
+{
+    const TypedSettingField start { Step::StartEdit, Step::StartMark, "Please enter values between -5 and 105" };
+    const TypedSettingField stop { Step::StopEdit, Step::StopMark, "Please enter values between -5 and 105" };
+    const TypedSettingField hold { Step::HoldEdit, Step::HoldMark, "Please enter integer values between 2 and 300" };
+    // Start 30 %, stop 70 %, hold 6 s unless the row types another.
+    const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &hold },
+        {
+            { &start, "-5.01", nullptr },
+            { &start, "-5", "E9 14 01 0F C0 A0 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00" },
+            { &stop, "105.01", nullptr },
+            { &stop, " 105 ", "E9 14 01 0F 41 F0 00 00 42 D2 00 00 00 00 00 00 40 C0 00 00 00 00" },
+            { &hold, "1.99", nullptr },
+            { &hold, "5keyTab", nullptr },
+            { &hold, "300.01", nullptr },
+            { &hold, "300", "E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 43 96 00 00 00 00" },
+        });
+    for (const char* path : { K90Path, K40Path }) {
+        showPage(path);
+        for (const TypedSettingCase& c : cases) {
+            SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
+            typeSettings("30", "70", "6");
+            step().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            EXPECT_EQ(showsRefusedMark(step(), c.field->mark), !c.sent);
+            EXPECT_EQ(enabled(Step::StartButton), bool(c.sent));
+            device(path).clearRequests();
+            prompts().clearRecords();
+            if (!c.sent) {
+                EXPECT_EQ(step().control(c.field->mark)->toolTip(), QString::fromLatin1(c.field->tip));
+                // No question is queued: Start must ask none and send nothing.
+                step().OnStartTest();
+                EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
+                EXPECT_FALSE(step().testRunning());
+                continue;
+            }
+            startTest();
+            EXPECT_EQ(framesOf(233, path), QStringList { QString::fromLatin1(c.sent) });
+            step().OnStopTest();
+        }
+        m_app.reset();
+        SimTestHooks::reset();
     }
 }
 
