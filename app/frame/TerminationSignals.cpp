@@ -51,8 +51,14 @@ TerminationSignals::~TerminationSignals()
 {
     if (!m_pNotifier)
         return;
+    // The window and the rest of the program are still being torn down after
+    // this: a default action now would end the program in the middle of it.
+    struct sigaction ignore {
+    };
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
     for (size_t k = 0; k < Handled.size(); ++k)
-        ::sigaction(Handled[k], &g_previous[k], nullptr);
+        ::sigaction(Handled[k], m_closing ? &ignore : &g_previous[k], nullptr);
     delete m_pNotifier;
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
@@ -63,6 +69,11 @@ void TerminationSignals::onSignal()
 {
     char bytes[16];
     while (::read(g_pipe[1], bytes, sizeof bytes) > 0) { }
+    // One close: a signal that comes while it runs, or after it, would only
+    // run the pages' stops a second time.
+    if (m_closing)
+        return;
+    m_closing = true;
     if (m_close)
         m_close();
 }

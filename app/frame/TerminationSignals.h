@@ -9,7 +9,9 @@ class QSocketNotifier;
 // SIGTERM and SIGINT end the program the way the user's close does: the
 // handler only writes a byte to a pipe, and the event loop, reading it, runs
 // the given close. Only one instance is live at a time; it puts the previous
-// handlers back when it goes.
+// handlers back when it goes, unless a signal has begun the close: then the
+// program is on its way out, and every further signal is absorbed until it
+// has exited, so it ends as the close ends it.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -25,4 +27,5 @@ private:
 
     std::function<void()> m_close;
     QSocketNotifier* m_pNotifier = nullptr;
+    bool m_closing = false;
 };

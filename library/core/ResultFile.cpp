@@ -214,10 +214,27 @@ void checkRange(const PlotChannelData& channel, int point, const ResultRange& ra
 {
     if (point < 0 || static_cast<size_t>(point) >= channel.ys.size())
         return;
-    const double whole = std::trunc(channel.ys[static_cast<size_t>(point)]);
-    if (!(whole >= range.least && whole <= range.most))
+    const double value = channel.ys[static_cast<size_t>(point)];
+    const bool held = std::isfinite(value) && value >= range.least && value <= range.most
+        && (!range.whole || std::trunc(value) == value);
+    if (!held)
         throw ComError(ComError::Failure,
             QStringLiteral("Point %1 of \"%2\" is no value its page can hold").arg(point).arg(channel.name));
+}
+
+void checkSignalsRecorded(const std::vector<const PlotChannelData*>& signalChannels)
+{
+    bool anyPoint = false;
+    for (const PlotChannelData* channel : signalChannels) {
+        const size_t count = std::min(channel->xs.size(), channel->ys.size());
+        for (size_t k = 0; k < count; ++k) {
+            if (std::isfinite(channel->xs[k]) && std::isfinite(channel->ys[k]))
+                return;
+        }
+        anyPoint = anyPoint || !channel->ys.empty() || !channel->xs.empty();
+    }
+    if (anyPoint)
+        throw ComError(ComError::Failure, QStringLiteral("No recorded signal point is a number"));
 }
 
 void showFailure(const QString& text, const std::optional<QString>& caption)

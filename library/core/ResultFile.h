@@ -101,13 +101,18 @@ enum class ResultValueKind {
     Derived,
 };
 
-// The whole values a page can hold for a setting, both ends included.
+// The values a page can hold for a setting, both ends included, and whole
+// numbers only where the field holds nothing else. A stored value is checked
+// as stored, with its fraction: 60.9 is no value of a 1-60 field of whole
+// numbers, though it would show as one.
 struct ResultRange {
     double least;
     double most;
+    bool whole = false;
 };
-// A code is kept in a byte: a code beyond it would show as another one.
-inline constexpr ResultRange ResultCodeRange { 0, 255 };
+// A code is kept in a byte: a code beyond it would show as another one, and
+// a fraction (-0.5, 7.5) is no code at all.
+inline constexpr ResultRange ResultCodeRange { 0, 255, true };
 
 template <class Record> struct ResultSlot {
     ResultValueKind kind = ResultValueKind::Number;
@@ -116,8 +121,8 @@ template <class Record> struct ResultSlot {
     // UnitCode and Flag: the record's byte.
     uint8_t Record::*byte = nullptr;
     // Where the page's field holds fewer values than the 32-bit integers: a
-    // file with a whole part outside it is refused. A UnitCode is always held
-    // to the byte.
+    // file with a value outside it is refused. A UnitCode is always held to
+    // the byte.
     std::optional<ResultRange> range = std::nullopt;
 };
 
@@ -212,10 +217,15 @@ void showFailure(const QString& text, const std::optional<QString>& caption = st
 // a number, never an integer) need only be finite.
 void checkSettings(const PlotChannelData& settings, const std::vector<int>& datePoints = {},
     const std::vector<int>& measuredPoints = {});
-// Refuses, with ComError, a point whose whole part lies outside `range` (a
-// point that is not a number included). A point the channel lacks passes:
-// whether it must be there is checked apart.
+// Refuses, with ComError, a point outside `range` as stored, fraction
+// included (a point that is not a number included). A point the channel
+// lacks passes: whether it must be there is checked apart.
 void checkRange(const PlotChannelData& channel, int point, const ResultRange& range);
+
+// Refuses, with ComError, recorded signals of which not one point is a
+// number: such a file would load as an empty plot with nothing said. Signals
+// without any point pass (a test saved before it ran).
+void checkSignalsRecorded(const std::vector<const PlotChannelData*>& signalChannels);
 
 } // namespace ResultFileFrame
 
@@ -339,17 +349,21 @@ void ReadResultValues(const std::vector<ResultSlot<Record>>& layout, const PlotC
     }
 }
 
-// ComError when the file lacks one of the family's signal channels.
+// ComError when the file lacks one of the family's signal channels, or when
+// they hold points and none of them is a number.
 template <class Record>
 void RequireSignalChannels(const ResultFileFamily<Record>& family, const ResultFileFrame::ChannelLookup& lookup)
 {
+    std::vector<const PlotChannelData*> signalChannels;
     for (const QString& name : family.signalChannels)
-        ResultFileFrame::required(lookup, name);
+        signalChannels.push_back(&ResultFileFrame::required(lookup, name));
+    ResultFileFrame::checkSignalsRecorded(signalChannels);
 }
 
 // The check every family's file passes before anything is read from it or
 // anything changes: the family's signal channels (a file of another test,
-// renamed, lacks some of them), "TagName", "TestSettings" holding settings a
+// renamed, lacks some of them) with at least one point that is a number
+// when they hold any, "TagName", "TestSettings" holding settings a
 // page can hold (codes within the byte, settings within their fields) and
 // every point the family reads back, and, for a family
 // that keeps results, "Results" with every point it reads back. ComError

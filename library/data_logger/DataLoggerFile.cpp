@@ -18,8 +18,8 @@ using Slot = ResultSlot<R>;
 // clang-format off
 const std::vector<Slot> SettingsLayout {
     Slot { ResultValueKind::Number,   &R::m_strInterval },
-    // The duration field holds 1 to 60 of its unit.
-    Slot { ResultValueKind::Number,   &R::m_strDuration, nullptr, ResultRange { 1, 60 } },
+    // The duration field holds 1 to 60 of its unit, whole ones.
+    Slot { ResultValueKind::Number,   &R::m_strDuration, nullptr, ResultRange { 1, 60, true } },
     Slot { ResultValueKind::Number,   &R::m_strDurationUnit },
     Slot { ResultValueKind::Month },
     Slot { ResultValueKind::Day },

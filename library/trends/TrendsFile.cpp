@@ -42,14 +42,17 @@ void clearAll(const std::array<IPlotPtr, PeriodCount>& plots)
 TrendsFileContent ReadTrendsFile(const ResultFileFrame::ChannelLookup& lookup)
 {
     TrendsFileContent content;
+    std::vector<const PlotChannelData*> recorded;
     for (const QString& signal : Signals)
-        ResultFileFrame::required(lookup, signal);
+        recorded.push_back(&ResultFileFrame::required(lookup, signal));
     for (int period = 0; period < 3; ++period) {
         for (int s = 0; s < SignalCount; ++s) {
-            content.longerPeriods[static_cast<size_t>(period)][static_cast<size_t>(s)]
-                = ResultFileFrame::required(lookup, copyName(period, s)).ys;
+            const PlotChannelData& copy = ResultFileFrame::required(lookup, copyName(period, s));
+            recorded.push_back(&copy);
+            content.longerPeriods[static_cast<size_t>(period)][static_cast<size_t>(s)] = copy.ys;
         }
     }
+    ResultFileFrame::checkSignalsRecorded(recorded);
     const PlotChannelData& button = ResultFileFrame::required(lookup, ButtonSetting);
     ResultFileFrame::checkSettings(button);
     // A save stores the peak of the table's values, at least 100: a span

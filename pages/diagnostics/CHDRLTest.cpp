@@ -380,6 +380,9 @@ void CHDRLTest::stopRun(UserStop how)
     enableControl(StopButton, false);
     enableIdleButtons(true);
     restoreDevice();
+    // The strip shows the device back in its own control mode at once, not
+    // one strip period later.
+    RefreshStrip();
     if (context().multiTest().m_bMultiTestRunning)
         EndMultiTestStoppedByUser(
             context(), &MultiTestRun::m_bHDRLDone, QStringLiteral("HDRL test stopped"), DiagnosticCode, how);

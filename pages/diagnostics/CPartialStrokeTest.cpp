@@ -299,6 +299,9 @@ void CPartialStrokeTest::stopTest(UserStop how)
     sendSignatureStop();
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
+    // The strip shows the device out of its signature mode at once, not one
+    // strip period later.
+    RefreshStrip();
     stopRun(how);
 }
 

@@ -87,7 +87,7 @@ void CRampTest::registerWithMultiTest()
     hand.plot = [this] { return m_pPlot ? m_pPlot.query<Plot>() : IPlotPtr(); };
     // The report shows the live Ramp Test view, drawn for the device's own flag.
     hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(data().Config28Bit5 != 0); }); };
-    hand.ranBothWays = [this] { return m_RunSettings.kept() ? std::optional<bool>(m_RunBidirectional) : std::nullopt; };
+    hand.ranBothWays = [this] { return shownBidirectional(); };
     // The ramp section of the multi-test report: settings, spring set, stroke and size.
     hand.reportTexts = [this] {
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit),
@@ -218,9 +218,20 @@ bool CRampTest::settingsAllowStart() const
     return m_Valid[0] && m_Valid[1] && m_Valid[2] && m_Valid[3];
 }
 
+std::optional<bool> CRampTest::shownBidirectional() const
+{
+    if (m_RunSettings.kept())
+        return m_RunBidirectional;
+    // A loaded file keeps the direction it was recorded in, whatever the box
+    // says afterwards.
+    if (m_OfflineData)
+        return m_LoadedBidirectional;
+    return std::nullopt;
+}
+
 bool CRampTest::runBidirectional() const
 {
-    return m_RunSettings.kept() ? m_RunBidirectional : checked(BidirectionalBox);
+    return shownBidirectional().value_or(checked(BidirectionalBox));
 }
 
 // ---------------------------------------------------------------------------

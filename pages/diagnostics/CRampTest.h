@@ -153,6 +153,10 @@ private:
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
     void putAxesBack();
+    // Whether the ramp data the page shows, run or loaded, went both ways;
+    // none while it shows neither.
+    std::optional<bool> shownBidirectional() const;
+    // The shown data's direction, else the page's own box.
     bool runBidirectional() const;
 
     IXYPlotPtr m_pPlot;
@@ -174,4 +178,5 @@ private:
     float m_RunStop = 0.0f;
     std::optional<RampTestRules::SpringSet> m_Spring;
     bool m_RunBidirectional = false;
+    bool m_LoadedBidirectional = false;
 };

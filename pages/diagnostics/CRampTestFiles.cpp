@@ -98,9 +98,10 @@ void CRampTest::LoadRampResults()
         return;
     m_OfflineData = true;
     m_RunSettings.clear();
+    m_LoadedBidirectional = record.m_bBiDirectional != 0;
     for (const RecordField& field : RecordFields)
         setWindowText(field.control, (record.*field.member).toQString());
-    setChecked(BidirectionalBox, record.m_bBiDirectional != 0);
+    setChecked(BidirectionalBox, m_LoadedBidirectional);
     ShowRampTestView(record.m_bSingleActing != 0);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());

@@ -227,9 +227,11 @@ void CRampTest::stopRampRun(UserStop how)
     for (int id : { RetrievalTimerId, PollTimerId, StripTimerId })
         killTimer(id);
     endRampOnDevice();
-    // The page stays shown after its Stop: its strip follows the device out
-    // of the signature mode as on any visit.
+    // The strip shows the device out of its signature mode at once, not one
+    // strip period later; the page stays shown after its Stop, so its strip
+    // goes on from there.
+    RefreshStrip();
     if (how == UserStop::StopButton)
-        armStripTimer(FirstReadMs);
+        armStripTimer(RefreshMs);
     stopRun(how);
 }

@@ -298,6 +298,9 @@ void CStepTest::stopTest(UserStop how)
         misc.WriteMiscWord(StepStopWord, uint16_t(DeviceWords::toS16(m_StopAtStart, 100)));
     }
     misc.WriteMiscByte(TestStatusByte, 0);
+    // The strip shows the device out of its signature mode at once, not one
+    // strip period later.
+    RefreshStrip();
     stopRun(how);
 }
 

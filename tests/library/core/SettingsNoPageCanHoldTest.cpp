@@ -1,6 +1,6 @@
 // Every family's file readers, single and compare, refuse a file whose
-// settings no page can hold, and take a file whose settings are merely
-// outside what an edit calls valid.
+// settings no page can hold or whose recorded signals hold no number, and
+// take a file whose settings are merely outside what an edit calls valid.
 #include "SwTest.h"
 
 #include "automation/ComError.h"
@@ -52,8 +52,9 @@ struct Family {
     int datePoint; // a date part; -1: the file has none
     Reader read;
     // Points a page holds in fewer values than the integers: its codes (a
-    // byte) and its fields (the data logger's duration 1 to 60, the HDRL
-    // settling time 6 s to 2^31 - 1 ms, the trends span at least 1).
+    // whole byte) and its fields (the data logger's duration 1 to 60 whole,
+    // the HDRL settling time 6 s to 2147483 s, the trends span at least 1).
+    // A value counts as stored, fraction included.
     struct Held {
         int point;
         std::vector<double> refused;
@@ -62,8 +63,8 @@ struct Family {
     std::vector<Held> held = {};
 };
 
-const std::vector<double> CodeRefused { 263, 256, -1, -250 };
-const std::vector<double> CodeTaken { 0, 255, 255.9, 7 };
+const std::vector<double> CodeRefused { 263, 256, -1, -250, -0.5, 255.9, 7.5, 255.00001 };
+const std::vector<double> CodeTaken { 0, 255, 7 };
 
 const std::vector<Family>& families()
 {
@@ -73,8 +74,8 @@ const std::vector<Family>& families()
                 CDataLoggerReport record;
                 DataLoggerFile::ReadSettings(ResultFileFrame::lookupIn(c), record);
             },
-            { { 1, { -7, 0, 0.5, 61, 2147483647.0 }, { 1, 60, 60.9, 12.3 } }, { 8, CodeRefused, CodeTaken },
-                { 9, CodeRefused, CodeTaken }, { 10, CodeRefused, CodeTaken } } },
+            { { 1, { -7, 0, 0.5, 61, 2147483647.0, 60.9, 12.3, 0.9999, 60.0001 }, { 1, 60, 12 } },
+                { 8, CodeRefused, CodeTaken }, { 9, CodeRefused, CodeTaken }, { 10, CodeRefused, CodeTaken } } },
         { "ramp test", "ramp_test.rmp", ResultChannelName::TestSettings, 3, 8,
             [](const Channels& c) {
                 CRampReport record;
@@ -86,7 +87,7 @@ const std::vector<Family>& families()
             { { 10, CodeRefused, CodeTaken }, { 11, CodeRefused, CodeTaken } } },
         { "HDRL test and compare", "hdrl_test.hdrl", ResultChannelName::TestSettings, 3, 0,
             [](const Channels& c) { HDRLTestFile::checkFile(ResultFileFrame::lookupIn(c)); },
-            { { 3, { -7, 0, 5.9, 2147484, 2147483647.0 }, { 6, 6.5, 2147483 } } } },
+            { { 3, { -7, 0, 5.9, 5.99, 2147484, 2147483.5, 2147483647.0 }, { 6, 6.1, 6.5, 2147483 } } } },
         { "step test", "step_test.stp", ResultChannelName::TestSettings, 2, 5,
             [](const Channels& c) {
                 CStepTestReport record;
@@ -107,7 +108,7 @@ const std::vector<Family>& families()
             { { 7, CodeRefused, CodeTaken } } },
         { "trends", "trends_acquisition.trd", QStringLiteral("ButtonSetting"), 0, -1,
             [](const Channels& c) { ReadTrendsFile(ResultFileFrame::lookupIn(c)); },
-            { { 0, { 5e-307, 0.5, 0, -5 }, { 1, 100, 150.25 } }, { 1, CodeRefused, CodeTaken },
+            { { 0, { 5e-307, 0.5, 0.999, 0, -5 }, { 1, 100, 150.25 } }, { 1, CodeRefused, CodeTaken },
                 { 2, CodeRefused, CodeTaken } } },
     };
     return all;
@@ -116,7 +117,56 @@ const std::vector<Family>& families()
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
+bool hiddenChannel(const QString& name)
+{
+    return name == ResultChannelName::TestSettings || name == ResultChannelName::Results
+        || name == ResultChannelName::TagName || name == QStringLiteral("ButtonSetting");
+}
+
+// Every point of every channel the test recorded holds `value`; with
+// `keptPosition`, point 0 of "Position" keeps what it held.
+Channels withSignals(Channels channels, double value, bool keptPosition = false)
+{
+    for (PlotChannelData& c : channels) {
+        if (hiddenChannel(c.name))
+            continue;
+        for (size_t k = 0; k < c.ys.size(); ++k) {
+            if (!(keptPosition && k == 0 && c.name == QStringLiteral("Position")))
+                c.ys[k] = value;
+        }
+    }
+    return channels;
+}
+
+Channels withoutSignalPoints(Channels channels)
+{
+    for (PlotChannelData& c : channels) {
+        if (!hiddenChannel(c.name)) {
+            c.xs.clear();
+            c.ys.clear();
+            c.marked.clear();
+        }
+    }
+    return channels;
+}
+
 } // namespace
+
+TEST(SettingsNoPageCanHold, EveryReaderRefusesAFileWhoseRecordedSignalsHoldNoNumber)
+{
+    for (const Family& f : families()) {
+        SCOPED_TRACE(f.what);
+        const Channels whole = saved(f.file);
+        for (double value : { NaN, Inf, -Inf }) {
+            SCOPED_TRACE(value);
+            EXPECT_THROW(f.read(withSignals(whole, value)), ComError);
+            // One point of the recording is enough to show.
+            EXPECT_NO_THROW(f.read(withSignals(whole, value, true)));
+        }
+        // A test saved before it recorded anything loads as it was saved.
+        EXPECT_NO_THROW(f.read(withoutSignalPoints(whole)));
+    }
+}
 
 TEST(SettingsNoPageCanHold, EveryReaderRefusesASettingThatIsNotFiniteOrBeyondTheIntegers)
 {

@@ -237,12 +237,13 @@ TEST_F(DataLoggerFileTest, LoadTakesTheRunAndSettingsBackIntoTheSameChannelObjec
 
 TEST_F(DataLoggerFileTest, AFractionalSettingComesBackAsTheShortestTextOfItsSinglePrecisionValue)
 {
-    record.m_strDuration = AutoString("12.3");
+    // A setting without a field of whole numbers (the duration is one).
+    record.m_strInterval = AutoString("12.3");
     const QString path = tempPath("run.lgr");
     save(path);
     CDataLoggerReport loaded;
     ASSERT_TRUE(load(path, loaded, page));
-    EXPECT_EQ(loaded.m_strDuration.toQString(), QStringLiteral("12.3"));
+    EXPECT_EQ(loaded.m_strInterval.toQString(), QStringLiteral("12.3"));
 }
 
 TEST(DataLoggerAxisTitles, FollowTheUnitCodes)
@@ -261,9 +262,11 @@ TEST(DataLoggerAxisTitles, FollowTheUnitCodes)
 
 TEST_F(DataLoggerFileTest, FlagsAndCodesNoSaveWritesReadByTheirWholeNumber)
 {
-    // A file written by hand: flags and codes that no save writes, each inside the integers.
+    // A file written by hand: flags and codes that no save writes, each inside
+    // the integers; a code is a whole number (one with a fraction is no code
+    // and refuses the file).
     const IPlotChannelPtr settings = page.ChannelByName(QStringLiteral("TestSettings"));
-    for (double y : { 1.0, 5.0, 0.0, 7.0, 4.0, 2028.0, 2.0, -1.0, 12.9, 0.5, 255.0 })
+    for (double y : { 1.0, 5.0, 0.0, 7.0, 4.0, 2028.0, 2.0, -1.0, 12.0, 0.0, 255.0 })
         settings->AddXY(settings->Count(), y);
     page.ChannelByName(QStringLiteral("TagName"))->AddXY(0, 65);
     const QString path = tempPath("odd.lgr");

@@ -10,6 +10,7 @@
 
 #include "ClockThatMovesOnEveryReading.h"
 #include "controls/XYPlot.h"
+#include "core/PlotConfiguration.h"
 #include "report/ReportDocument.h"
 #include "ui/TestClock.h"
 #include "ui/TimerService.h"
@@ -266,6 +267,65 @@ TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirection
             QStringList({ QStringLiteral("Ramp Test"), QStringLiteral("Step Test"), viewsBefore[2], viewsBefore[3] }));
         m_app.reset();
         qunsetenv("STROKEWISE_HOME");
+    }
+}
+
+TEST_F(MultiTestPrintTest, AfterALoadTheRampSectionPrintsTheLoadedFilesDirectionWhateverTheHubsBox)
+{
+    // A file recorded one way with the hub's box ticked, and one recorded
+    // both ways with it unticked.
+    const struct {
+        bool fileBothWays;
+        bool hubBox;
+        const char* printed[4]; // direction, spring rate, initial and final
+    } cases[] = {
+        { false, true,
+            { "Bi-Directional: No", "Spring Rate: - lbs/in.", "Spring Initial: - psi", "Spring Final: - psi" } },
+        { true, false,
+            { "Bi-Directional: Yes", "Spring Rate: 12.34 lbs/in.", "Spring Initial: 6.50 psi",
+                "Spring Final: 18.75 psi" } },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(path) + (c.fileBothWays ? ", both ways" : ", one way"));
+            showHubWithOwnFolder(path);
+            CRampReport recorded;
+            recorded.m_strStartPosition = AutoString("20");
+            recorded.m_strStopPosition = AutoString("80");
+            recorded.m_strHoldTime = AutoString("2");
+            recorded.m_strTestDuration = AutoString("30");
+            recorded.m_bBiDirectional = c.fileBothWays ? 1 : 0;
+            recorded.m_strSpringRate = AutoString(c.fileBothWays ? "12.34" : "0");
+            recorded.m_strSpringInitial = AutoString(c.fileBothWays ? "6.5" : "0");
+            recorded.m_strSpringFinal = AutoString(c.fileBothWays ? "18.75" : "0");
+            XYPlot source;
+            const IXYPlotPtr plot(&source);
+            ConfigureRampPlotControl(plot);
+            recorded.SetupRampPlotChannels(plot);
+            source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 20);
+            source.ChannelByName(QStringLiteral("Position"))->AddXY(30, 80);
+            const QString file = tempPath(QStringLiteral("recorded.rmp"));
+            prompts().answerFile(file);
+            recorded.SaveRamp(plot);
+
+            tick(D::RampBox);
+            if (hubChecked(D::BidirectionalBox) != c.hubBox)
+                click(D::BidirectionalBox);
+            select(RampTestCode);
+            prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+            ramp().LoadRampResults();
+            ASSERT_EQ(ramp().windowText(CRampTest::StatusEdit), QStringLiteral("Off line data"));
+            select(DiagnosticCode);
+            ASSERT_EQ(hubChecked(D::BidirectionalBox), c.hubBox);
+            const QString pdf = tempPath(QStringLiteral("loaded.pdf"));
+            print(pdf);
+            const QString text = ReportTestSupport::pdfText(pdf).simplified();
+            for (const char* printed : c.printed)
+                EXPECT_TRUE(text.contains(QString::fromLatin1(printed))) << printed << "\n" << text.toStdString();
+            EXPECT_EQ(prompts().pendingAnswers(), 0);
+            m_app.reset();
+            qunsetenv("STROKEWISE_HOME");
+        }
     }
 }
 

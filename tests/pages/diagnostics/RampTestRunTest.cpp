@@ -321,6 +321,48 @@ TEST_F(RampTestPageTest, StopAndLeavingEndTheRampOnTheDeviceOnceAndTheValveFollo
     }
 }
 
+TEST_F(RampTestPageTest, StopInEitherHalfOfABothWaysRampEndsItOnTheDeviceOnce)
+{
+    // The first ramp, and the reverse one after the first was read out; the
+    // stop always carries the run's own ends.
+    const struct {
+        const char* half;
+        bool reverse;
+        qint64 intoHalfMs;
+    } halves[] = { { "first ramp", false, 10000 }, { "reverse ramp", true, 10000 } };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& h : halves) {
+            SCOPED_TRACE(std::string(path) + ", " + h.half);
+            showRampPage(path);
+            device(path).setAnalogCommand(20.0);
+            typeRamp("15", "85", "3", "40", true);
+            startRamp();
+            if (h.reverse) {
+                for (qint64 passed = 0;
+                     passed < 600000 && rampText(Ramp::StatusEdit) != QStringLiteral("Reverse ramp started");
+                     passed += 500)
+                    clock().advance(500);
+                ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Reverse ramp started"));
+            }
+            clock().advance(h.intoHalfMs);
+            ASSERT_TRUE(ramp().testRunning());
+            ASSERT_TRUE(device(path).statusActive(5)) << "Signature In Progress Mode";
+            device(path).clearRequests();
+            ramp().controlAs<QAbstractButton>(Ramp::StopButton)->click();
+            const QStringList stop
+                = { QStringLiteral("E9 14 00 0F 41 70 00 00 42 AA 00 00 00 00 00 00 40 40 00 00 00 00") };
+            EXPECT_EQ(framesOf(233, path), stop);
+            // Another 20 s: a ramp left running would have the valve far from 20 %.
+            clock().advance(20000);
+            EXPECT_FALSE(device(path).statusActive(5));
+            EXPECT_NEAR(device(path).valve().positionPercent(), 20.0, 1.5);
+            select(DashboardCode);
+            EXPECT_EQ(framesOf(233, path), stop) << "once, leaving included";
+            m_app.reset();
+        }
+    }
+}
+
 TEST_F(RampTestPageTest, InAMultiTestRunItStartsUnaskedAndHandsBackToTheHub)
 {
     for (bool stop : { false, true }) {
