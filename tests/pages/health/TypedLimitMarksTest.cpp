@@ -149,4 +149,41 @@ TEST_F(TypedLimitMarksTest, FrictionToleranceSettingsWritesOnlyLimitsThatAreNumb
     }
 }
 
+TEST_F(TypedLimitMarksTest, PositionerHealthWritesOnlyLimitsThatAreNumbersInTheirRanges)
+{
+    using P = CPositionerHealth;
+    // 188: warning, alarm. 180: the cycle initial and full warnings, the
+    // travel initial and full warnings, the reset selector.
+    const Limit limits[] = {
+        { P::ResponseWarningEdit, P::ResponseWarningMark, "Please enter values between 0 and 999", "-1", "1000", "999",
+            188, 0, "03 e7" },
+        { P::ResponseAlarmEdit, P::ResponseAlarmMark, "Please enter values between 0 and 1000", "-1", "1001", "999",
+            188, 2, "03 e7" },
+        { P::CyclesFullWarningEdit, P::CyclesFullWarningMark, "Please enter values between 0 and 400000000", "-1",
+            "400000001", "400000000", 180, 0, "15 75 2a 00 17 d7 84 00" },
+        { P::TravelFullWarningEdit, P::TravelFullWarningMark, "Please enter values between 0 and 400000000", "-1",
+            "400000001", "0", 180, 8, "00 00 00 00 00 00 00 00 00" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        startOn(path);
+        show(32);
+        for (const Limit& limit : limits)
+            expectOnlyNumbersInRangeWritten(page<P>(), limit, P::ApplyButton);
+    }
+    EXPECT_TRUE(logTexts().contains(
+        QStringLiteral("Write_Stick_Values not sent: the response warning is not a number between 0 and 999")));
+
+    // A counter reset sends the limits as they stand: not while one is marked.
+    CPositionerHealth& positioner = page<P>();
+    for (int reset : { P::ResetCyclesButton, P::ResetTravelButton }) {
+        typeAndLeave(positioner, P::TravelFullWarningEdit, "-1", reset);
+        device(m_path).clearRequests();
+        positioner.controlAs<QAbstractButton>(reset)->click();
+        EXPECT_EQ(joined(sent(m_path)), "") << reset;
+    }
+    typeAndLeave(positioner, P::TravelFullWarningEdit, "100", P::ResetCyclesButton);
+    positioner.controlAs<QAbstractButton>(P::ResetCyclesButton)->click();
+    EXPECT_EQ(lastRequest(180, m_path).mid(2 + 12).toHex(' ').toStdString(), "00 00 00 64 01");
+}
+
 } // namespace
