@@ -186,4 +186,52 @@ TEST_F(TypedLimitMarksTest, PositionerHealthWritesOnlyLimitsThatAreNumbersInThei
     EXPECT_EQ(lastRequest(180, m_path).mid(2 + 12).toHex(' ').toStdString(), "00 00 00 64 01");
 }
 
+TEST_F(TypedLimitMarksTest, ActuatorHealthWritesOnlyLimitsThatAreNumbersInTheirRanges)
+{
+    using P = CActuatorHealth;
+    // In psi: the leak as far as its word of thousandths of an scfm reaches,
+    // the supply limits and the ratio as far as their gauges. 190: warning,
+    // alarm. 196: high warning, low warning, low alarm, in hundredths of a
+    // percent of the supply scale (60 psi on the larger model, 30 on the
+    // smaller). 178: initial and full warning.
+    const Limit leak[] = {
+        { P::LeakWarningEdit, P::LeakWarningMark, "Please enter values between 0 and 65.535", "-0.001", "65.536", "0",
+            190, 0, "00 00" },
+        { P::LeakAlarmEdit, P::LeakAlarmMark, "Please enter values between 0 and 65.535", "-0.001", "65.536", "65.535",
+            190, 2, "ff ff" },
+    };
+    const Limit others[] = {
+        { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 150", "-0.1", "150.1", "0", 196, 4,
+            "00 00" },
+        { P::LowWarningEdit, P::LowWarningMark, "Please enter values between 0 and 150", "-0.1", "150.1", "0.5", 196, 2,
+            nullptr },
+        { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 150", "-0.1", "150.1", "150", 196,
+            0, nullptr },
+        { P::InitialWarningEdit, P::InitialWarningMark, "Please enter values between 0 and 150", "-0.1", "150.1", "150",
+            178, 0, "3a 98" },
+        { P::FullWarningEdit, P::FullWarningMark, "Please enter values between 0 and 150", "-0.1", "150.1", "0.29", 178,
+            2, "00 1d" },
+    };
+    const struct {
+        const char* path;
+        const char* lowWarning; // 0.5 psi
+        const char* highWarning; // 150 psi
+    } models[] = { { K90Path, "00 53", "61 a8" }, { K40Path, "00 a6", "c3 50" } };
+    for (const auto& model : models) {
+        startOn(model.path);
+        show(ActuatorHealthCode);
+        if (model.path == K90Path) {
+            for (const Limit& limit : leak)
+                expectOnlyNumbersInRangeWritten(page<P>(), limit, P::ApplyButton);
+        }
+        for (Limit limit : others) {
+            if (limit.edit == P::LowWarningEdit)
+                limit.bytes = model.lowWarning;
+            if (limit.edit == P::HighWarningEdit)
+                limit.bytes = model.highWarning;
+            expectOnlyNumbersInRangeWritten(page<P>(), limit, P::ApplyButton);
+        }
+    }
+}
+
 } // namespace
