@@ -373,19 +373,13 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
             QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the counter settings were never read"));
         return false;
     }
-    // A stroke length the device's word cannot take would go out as another
-    // one; a stroke left as shown goes back as the device has it.
-    const bool strokeHolds = !strokeTouched() || checkStroke();
-    if (!strokeHolds) {
-        context().log().WriteLog(QStringLiteral(
-            "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a value the device takes"));
-    }
-    // Nor does any other setting the page does not take from the user.
-    const bool othersHold
-        = m_marks.checkAll({ CycleDeadbandEdit, CyclesFullWarningEdit, TravelDeadbandEdit, TravelFullWarningEdit,
-                               CyclesInitialWarningEdit, TravelInitialWarningEdit },
-            "Write_Valve_Travel_Cycle_Counts");
-    if (!strokeHolds || !othersHold)
+    // A setting the page does not take from the user would go out as another
+    // one; a stroke length left as shown goes back as the device has it.
+    std::vector<int> typed { CycleDeadbandEdit, CyclesFullWarningEdit, TravelDeadbandEdit, TravelFullWarningEdit,
+        CyclesInitialWarningEdit, TravelInitialWarningEdit };
+    if (strokeTouched())
+        typed.push_back(StrokeLengthEdit);
+    if (!m_marks.checkAll(typed, "Write_Valve_Travel_Cycle_Counts"))
         return false;
     // The counters go back as the device has them now, so nothing counted
     // since the last display is lost.

@@ -92,7 +92,7 @@ std::optional<double> LimitFieldMarks::check(int edit)
     return value;
 }
 
-bool LimitFieldMarks::checkAll(std::initializer_list<int> edits, const char* command)
+bool LimitFieldMarks::checkAll(const std::vector<int>& edits, const char* command)
 {
     const Field* first = nullptr;
     for (int edit : edits) {

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -49,7 +48,7 @@ public:
     // Checks every edit (each wrong one marked). When one is wrong, writes
     // "<command> not sent: <name> is not a number between <least> and <most>"
     // to the log for the first of them and gives false.
-    bool checkAll(std::initializer_list<int> edits, const char* command);
+    bool checkAll(const std::vector<int>& edits, const char* command);
     // The mark cleared: the page put a value of its own in the edit.
     void clear(int edit);
 

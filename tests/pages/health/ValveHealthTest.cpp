@@ -704,8 +704,8 @@ TEST_F(ValveHealthStrokeTest, AStrokeLengthOutsideWhatItsSpinHoldsIsMarkedAndNot
         EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed));
         EXPECT_EQ(device(K40Path).miscWord(0x74), 75);
     }
-    EXPECT_TRUE(logTexts().contains(
-        QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a value the device takes")));
+    EXPECT_TRUE(logTexts().contains(QStringLiteral(
+        "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a number between 0.01 and 100")));
 
     // Put right, the mark clears and the stroke goes out as typed.
     type(Page::StrokeLengthEdit, "1.5");
