@@ -25,6 +25,7 @@ CActuatorHealth::CActuatorHealth(PageContext& context, QWidget* parent)
     , m_zones { ZoneIndicator(*this, m_pGauges[Leak], FirstBlinkTimerId + Leak, FirstSettleTimerId + Leak),
         ZoneIndicator(*this, m_pGauges[Supply], FirstBlinkTimerId + Supply, FirstSettleTimerId + Supply),
         ZoneIndicator(*this, m_pGauges[Ratio], FirstBlinkTimerId + Ratio, FirstSettleTimerId + Ratio) }
+    , m_marks(*this)
 {
     buildPage(Template);
 }
@@ -43,6 +44,7 @@ void CActuatorHealth::OnInitialUpdate()
     for (GroupState& group : m_groups)
         group.reload = true;
     connectHandlers();
+    m_marks.add(LimitFields);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     if (data().IsK40())
@@ -163,15 +165,24 @@ void CActuatorHealth::OnRetrieve()
 void CActuatorHealth::OnApply()
 {
     DeviceData& dd = data();
-    auto typed = [this](int editId) { return static_cast<double>(GetWindowFloat(control(editId))); };
-    if (leakServed() && m_groups[Leak].changed) {
+    // A group with a limit the page does not take is neither written nor shown
+    // again: its limits stay on the page as typed, marked, the change pending.
+    std::array<bool, GroupCount> held {};
+    held[Leak] = leakServed() && m_groups[Leak].changed
+        && !m_marks.checkAll({ LeakWarningEdit, LeakAlarmEdit }, "Write_Leak_Values");
+    held[Supply] = m_groups[Supply].changed
+        && !m_marks.checkAll({ LowAlarmEdit, LowWarningEdit, HighWarningEdit }, "Write_Supply_Pressure");
+    held[Ratio]
+        = m_groups[Ratio].changed && !m_marks.checkAll({ InitialWarningEdit, FullWarningEdit }, "Write_ActRatio_Info");
+    auto typed = [this](int editId) { return m_marks.check(editId).value_or(0.0); };
+    if (leakServed() && m_groups[Leak].changed && !held[Leak]) {
         dd.LeakValues[1] = leakWord(typed(LeakWarningEdit), m_LeakUnitFactor);
         dd.LeakValues[2] = leakWord(typed(LeakAlarmEdit), m_LeakUnitFactor);
         write(HartCommand::WriteLeakValues);
         m_groups[Leak].changed = false;
         m_groups[Leak].reload = true;
     }
-    if (m_groups[Supply].changed) {
+    if (m_groups[Supply].changed && !held[Supply]) {
         // Without the pressure scale every limit would go out as the largest word.
         if (m_SupplyPressureFactor > 0.0) {
             dd.SupplySettings[2] = supplyWord(typed(HighWarningEdit), m_SupplyPressureFactor);
@@ -184,7 +195,7 @@ void CActuatorHealth::OnApply()
             context().log().WriteLog(QStringLiteral("CActuatorHealth supply limits not written: no pressure scale"));
         }
     }
-    if (m_groups[Ratio].changed) {
+    if (m_groups[Ratio].changed && !held[Ratio]) {
         dd.ActRatio[1] = ratioWord(typed(InitialWarningEdit));
         dd.ActRatio[2] = ratioWord(typed(FullWarningEdit));
         write(HartCommand::WriteActRatioInfo);
@@ -192,11 +203,17 @@ void CActuatorHealth::OnApply()
         m_groups[Ratio].reload = true;
     }
     RefreshStrip();
-    for (GroupState& group : m_groups)
-        group.cached = true;
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        m_groups[group].cached = true;
+        if (held[group])
+            m_groups[group].changed = false; // not shown again below
+    }
     readGroups();
-    for (GroupState& group : m_groups)
-        group.cached = false;
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        m_groups[group].cached = false;
+        if (held[group])
+            m_groups[group].changed = true;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -211,6 +228,7 @@ void CActuatorHealth::ReadPressureUnits()
     if (leakCaption)
         setWindowText(LeakGroupId, QStringLiteral("Actuator Pneumatic Leak (scfm)"));
     const UnitScales* scales = unitScales(data().PressureUnit);
+    setUnitRanges(scales);
     if (!scales) {
         m_pGauges[Supply]->setScaleMax(100.0);
         return;
@@ -226,6 +244,18 @@ void CActuatorHealth::ReadPressureUnits()
     spin(HighWarningSpin)->setMax(scales->supplySpinMaximum[2]);
     if (leakCaption)
         setWindowText(LeakGroupId, text(scales->leakCaption));
+}
+
+void CActuatorHealth::setUnitRanges(const UnitScales* scales)
+{
+    // The leak as far as its device word reaches, in the leak's unit; the
+    // supply limits as far as the supply gauge.
+    const FieldRange leak { 0.0, 65.535 * (scales ? scales->leakFactor : 1.0), false };
+    m_marks.setRange(LeakWarningEdit, leak);
+    m_marks.setRange(LeakAlarmEdit, leak);
+    const FieldRange supply { 0.0, scales ? scales->supplyMaximum : 100.0, false };
+    for (int edit : { LowAlarmEdit, LowWarningEdit, HighWarningEdit })
+        m_marks.setRange(edit, supply);
 }
 
 void CActuatorHealth::RepaintTroubleLeds()
@@ -282,9 +312,17 @@ void CActuatorHealth::RefreshLiveValues()
     RepaintTroubleLeds();
 }
 
+double CActuatorHealth::limitValue(int editId)
+{
+    if (const std::optional<double> typed = m_marks.range(editId).take(WindowNumber(control(editId))))
+        return *typed;
+    const Limit* limit = limitOf(Limits, editId);
+    return spin(limit->spin)->value() * limit->spinScale;
+}
+
 void CActuatorHealth::checkGroup(Group group)
 {
-    auto edit = [this](int id) { return static_cast<double>(GetWindowFloat(control(id))); };
+    auto edit = [this](int id) { return limitValue(id); };
     switch (group) {
     case Leak:
         CheckLeakLimits(edit(LeakWarningEdit), edit(LeakAlarmEdit));
@@ -308,6 +346,9 @@ void CActuatorHealth::setLimit(int editId, double value)
     spin(limit->spin)->setValueSilently(value / limit->spinScale);
     OnLimitSpinChanged(limit->spin);
     m_pGauges[limit->group]->setPointerPositionSilent(limit->pointer, value);
+    // The device's own limit goes back as it came, whatever the page's range.
+    m_marks.shown(editId, value);
+    m_marks.clear(editId);
 }
 
 void CActuatorHealth::ReloadLeakLimits()
@@ -386,15 +427,20 @@ void CActuatorHealth::OnLimitSpinChanged(int spinId)
 void CActuatorHealth::OnLimitEditKillFocus(int editId)
 {
     const Limit* limit = limitOf(Limits, editId);
+    m_groups[limit->group].changed = true;
+    // A text that is not a number in the limit's range stays as typed,
+    // marked, and moves nothing.
+    const std::optional<double> typed = m_marks.check(editId);
+    if (!typed)
+        return;
     const ISpinEditBoxPtr box = spin(limit->spin);
-    double value = GetWindowFloat(control(editId));
+    double value = *typed;
     // The typed text stays as it is (Apply writes it); only the spin and
     // the pointer stop at the spin's maximum.
     if (limit->group != Leak)
         value = std::min(value, box->max() * limit->spinScale);
     box->setValueSilently(value / limit->spinScale);
     m_pGauges[limit->group]->setPointerPositionSilent(limit->pointer, value);
-    m_groups[limit->group].changed = true;
 }
 
 void CActuatorHealth::OnLimitPointerMoved(Group group, int index)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActuatorHealthRules.h"
+#include "LimitFieldMarks.h"
 #include "PageControls.h"
 #include "StripPage.h"
 #include "ZoneIndicator.h"
@@ -61,6 +62,14 @@ public:
         HighWarningSpin = 1303,
         InitialWarningSpin = 1304,
         FullWarningSpin = 1305,
+        // The validity marks beside the limits' edits.
+        LeakWarningMark = 1310,
+        LeakAlarmMark = 1311,
+        LowAlarmMark = 1312,
+        LowWarningMark = 1313,
+        HighWarningMark = 1314,
+        InitialWarningMark = 1315,
+        FullWarningMark = 1316,
         ImplicationsEdit = 1171,
         SolutionsEdit = 1173,
         LeakButton = 629,
@@ -107,6 +116,9 @@ public:
     static const char* const SupplyPortImplication;
     // Each limit's edit, spin, group, pointer and spin step.
     static const ActuatorHealthRules::Limit Limits[7];
+    // The typed limits with the values each holds in the psi the page starts
+    // with; the pressure unit sets the leak's and the supply's.
+    static const LimitFieldMarks::Field LimitFields[7];
     // The colour keys beside the limits' captions: placeholder and picture.
     struct ColourKey {
         int host;
@@ -178,6 +190,11 @@ private:
     void showSupplyValue();
     void showRatioValue();
     void checkGroup(Group group);
+    // The limit of an edit as the colours take it: the number typed, or where
+    // the spin holds it while the text is no number in the limit's range.
+    double limitValue(int editId);
+    // The ranges of the leak and supply limits in the unit the device reports.
+    void setUnitRanges(const ActuatorHealthRules::UnitScales* scales);
     void setLimit(int editId, double value);
     void showIndicator(Group group, uint32_t colour);
     void readGroups();
@@ -188,6 +205,7 @@ private:
     std::array<IImageDisplayPtr, 7> m_pColourKeys;
     std::array<GroupState, GroupCount> m_groups;
     std::array<ZoneIndicator, GroupCount> m_zones;
+    LimitFieldMarks m_marks;
     double m_LeakUnitFactor = 1.0;
     double m_SupplyPressureFactor = 0.0;
 };

@@ -1,6 +1,7 @@
 #include "CActuatorHealth.h"
 
 #include "IndicatorColours.h"
+#include "ValidityMark.h"
 
 namespace
 {
@@ -42,8 +43,10 @@ const PageTemplate CActuatorHealth::Template { 544, 396, {
     C::edit(LeakEdit, 84, 86, 53, 12, ReadOnly),
     C::edit(LeakWarningEdit, 157, 86, 50, 12),
     spinBox(LeakWarningSpin, 207, 86, 0.01, 100, false),
+    C::picture(LeakWarningMark, ValidityMark::ValidIcon, 220, 88, 8, 8),
     C::edit(LeakAlarmEdit, 229, 86, 50, 12),
     spinBox(LeakAlarmSpin, 279, 86, 0.01, 100, false),
+    C::picture(LeakAlarmMark, ValidityMark::ValidIcon, 292, 88, 8, 8),
 
     C::group(SupplyGroupId, QStringLiteral("Supply Pressure Limits"), 3, 108, 367, 77),
     C::label(-1, QStringLiteral("Nominal Value:"), 10, 157, 60, 8),
@@ -55,20 +58,27 @@ const PageTemplate CActuatorHealth::Template { 544, 396, {
     C::edit(SupplyEdit, 84, 167, 53, 12, ReadOnly),
     C::edit(LowAlarmEdit, 157, 167, 50, 12),
     spinBox(LowAlarmSpin, 207, 167, 1, 1500, false),
+    C::picture(LowAlarmMark, ValidityMark::ValidIcon, 220, 169, 8, 8),
     C::edit(LowWarningEdit, 229, 167, 50, 12),
     spinBox(LowWarningSpin, 279, 167, 1, 1500, true),
-    C::edit(HighWarningEdit, 304, 167, 50, 12),
-    spinBox(HighWarningSpin, 354, 167, 1, 1500, true),
+    C::picture(LowWarningMark, ValidityMark::ValidIcon, 292, 169, 8, 8),
+    // Narrower than the others, so that its mark stays inside the group.
+    C::edit(HighWarningEdit, 304, 167, 44, 12),
+    spinBox(HighWarningSpin, 348, 167, 1, 1500, true),
+    C::picture(HighWarningMark, ValidityMark::ValidIcon, 361, 169, 8, 8),
 
     C::group(RatioGroupId, QStringLiteral("Actuator Ratio Limits (%)"), 3, 187, 367, 77),
     C::label(-1, QStringLiteral("Current Value:"), 10, 236, 60, 8),
     C::label(-1, QStringLiteral("Initial Warning:"), 99, 236, 60, 8),
     C::label(-1, QStringLiteral("Full Warning:"), 171, 235, 55, 8),
     C::edit(RatioEdit, 10, 246, 53, 12, ReadOnly),
+    // The next edit leaves no room past the initial warning's spin: its mark stands before it.
+    C::picture(InitialWarningMark, ValidityMark::ValidIcon, 75, 248, 8, 8),
     C::edit(InitialWarningEdit, 84, 246, 53, 12),
     spinBox(InitialWarningSpin, 137, 246, 1, 1500, true),
     C::edit(FullWarningEdit, 157, 246, 53, 12),
     spinBox(FullWarningSpin, 210, 246, 1, 1500, true),
+    C::picture(FullWarningMark, ValidityMark::ValidIcon, 223, 248, 8, 8),
 
     C::group(TroubleShootingGroupId, QStringLiteral("Actuator Trouble Shooting"), 3, 266, 367, 61),
     C::label(FailSafeCaption, QStringLiteral("Pneumatic Inability to Failsafe"), 32, 279, 123, 9),
@@ -113,6 +123,18 @@ const ActuatorHealthRules::Limit CActuatorHealth::Limits[7] {
     { InitialWarningEdit, InitialWarningSpin, Ratio, 2, 0.1 },
     { FullWarningEdit, FullWarningSpin, Ratio, 1, 0.1 },
 };
+// Thousandths of an scfm in a word; the supply limits and the ratio as far as
+// their gauges reach (psi and percent).
+const LimitFieldMarks::Field CActuatorHealth::LimitFields[7] {
+    { LeakWarningEdit, LeakWarningMark, { 0.0, 65.535, false }, QStringLiteral("the leak warning") },
+    { LeakAlarmEdit, LeakAlarmMark, { 0.0, 65.535, false }, QStringLiteral("the leak alarm") },
+    { LowAlarmEdit, LowAlarmMark, { 0.0, 150.0, false }, QStringLiteral("the supply low alarm") },
+    { LowWarningEdit, LowWarningMark, { 0.0, 150.0, false }, QStringLiteral("the supply low warning") },
+    { HighWarningEdit, HighWarningMark, { 0.0, 150.0, false }, QStringLiteral("the supply high warning") },
+    { InitialWarningEdit, InitialWarningMark, { 0.0, 150.0, false }, QStringLiteral("the ratio initial warning") },
+    { FullWarningEdit, FullWarningMark, { 0.0, 150.0, false }, QStringLiteral("the ratio full warning") },
+};
+
 const CActuatorHealth::ColourKey CActuatorHealth::ColourKeys[7] {
     { LeakWarningKeyHost, 149 },
     { LeakAlarmKeyHost, 155 },

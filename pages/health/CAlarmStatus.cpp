@@ -5,6 +5,7 @@
 #include "AppLog.h"
 #include "CommandDispatch.h"
 #include "DeviceData.h"
+#include "FieldRange.h"
 #include "PageHelpers.h"
 #include "ReportHeaderFill.h"
 #include "ReportRecords.h"
@@ -180,8 +181,12 @@ void CAlarmStatus::OnClickAlarmHistory()
     description()->clear();
     const int row = m_pAlarmHistoryGrid->Row();
     m_pAlarmHistoryGrid->Select(row, 0);
-    const auto status = uint8_t(NumberText::toInt(m_pAlarmHistoryGrid->Text()));
-    description()->setPlainText(GetAlarmHelp(status, data().DeviceType));
+    // Only a status number the page wrote there has a help text: a cell that
+    // holds anything else (a row not yet filled) shows none.
+    const std::optional<double> status
+        = FieldRange { 0.0, 255.0, true }.take(NumberText::toNumber(m_pAlarmHistoryGrid->Text()));
+    if (status)
+        description()->setPlainText(GetAlarmHelp(uint8_t(*status), data().DeviceType));
 }
 
 void CAlarmStatus::OnPrintReport()

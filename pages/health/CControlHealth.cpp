@@ -26,6 +26,16 @@ void CControlHealth::OnInitialUpdate()
     onClicked(HelpButton, "ShowDeviationHelp", [this] { ShowDeviationHelp(); });
     onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
     onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
+    // A value the user types or steps past the band's or the time frame's
+    // bounds is held there at once, so the box never shows one that Apply
+    // would not write. The device's own values are shown as they came.
+    for (const auto& [spinId, maximum] :
+        { std::pair { int(ToleranceSpin), MaxTolerance }, { TimeFrameSpin, MaxTimeFrame } }) {
+        on(spin(spinId), &SpinEditBox::valueChanged, "OnLimitSpinChanged", [this, spinId, maximum] {
+            const ISpinEditBoxPtr box = spin(spinId);
+            box->setValue(std::clamp(box->value(), 0.0, maximum));
+        });
+    }
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
     // The help texts stand from the first display on.
@@ -65,8 +75,8 @@ void CControlHealth::ReadDeviationLimits()
     m_TimeFrameInTenths = dd.PositionAlertFrameInTenths;
     m_ShownTolerance = static_cast<int16_t>(m_ToleranceWord) * 0.01;
     m_ShownTimeFrame = m_TimeFrameInTenths ? m_TimeFrameWord * 0.1 : double(m_TimeFrameWord);
-    spin(ToleranceSpin)->setValue(m_ShownTolerance);
-    spin(TimeFrameSpin)->setValue(m_ShownTimeFrame);
+    spin(ToleranceSpin)->setValueSilently(m_ShownTolerance);
+    spin(TimeFrameSpin)->setValueSilently(m_ShownTimeFrame);
 }
 
 void CControlHealth::ReadActualDeviation()

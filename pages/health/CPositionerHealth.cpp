@@ -8,7 +8,6 @@
 
 #include "automation/NumberText.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +26,7 @@ CPositionerHealth::CPositionerHealth(PageContext& context, QWidget* parent)
     , m_responseZone(*this, m_pGauges[Response], ResponseBlinkTimerId, ResponseSettleTimerId)
     , m_cycleZone(*this, m_pGauges[Cycles], CycleBlinkTimerId, CycleSettleTimerId)
     , m_travelZone(*this, m_pGauges[Travel], TravelBlinkTimerId, TravelSettleTimerId)
+    , m_marks(*this)
 {
     buildPage(Template);
 }
@@ -43,6 +43,7 @@ void CPositionerHealth::OnInitialUpdate()
     m_bResponseReload = true;
     m_bCountersReload = true;
     connectHandlers();
+    m_marks.add(LimitFields);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
 }
@@ -235,6 +236,11 @@ void CPositionerHealth::RefreshResponse()
     spin(ResponseAlarmSpin)->setValue(stick[2]);
     setWindowText(ResponseAlarmEdit, QString::number(stick[2]));
     setPointer(Response, 2, stick[2], true);
+    // The device's own thresholds go back as they came, whatever the spins hold.
+    m_marks.shown(ResponseWarningEdit, stick[1]);
+    m_marks.shown(ResponseAlarmEdit, stick[2]);
+    m_marks.clear(ResponseWarningEdit);
+    m_marks.clear(ResponseAlarmEdit);
     UpdateResponseZone();
     m_bResponseReload = false;
     m_bResponseChanged = false;
@@ -266,6 +272,7 @@ void CPositionerHealth::RefreshCounters()
             gauge->setScaleMax(top);
         const ISpinEditBoxPtr box = spin(row.fullSpin);
         box->setMax(top);
+        m_marks.setRange(row.fullEdit, { 0.0, top, false });
         box->setValue(spool[row.full]);
         const double full = box->value();
         setPointer(row.gauge, 2, full, true);
@@ -404,58 +411,70 @@ void CPositionerHealth::OnTravelFullWarningSpin()
 void CPositionerHealth::OnKillFocusResponseLimit(int editId)
 {
     const bool warning = editId == ResponseWarningEdit;
-    const ISpinEditBoxPtr box = spin(warning ? ResponseWarningSpin : ResponseAlarmSpin);
-    double typed = std::max(GetWindowInt(control(editId)), 0);
-    // A typed value past the spin's range stops at its end, in the edit too,
-    // so that Apply never writes what the spin refused.
-    if (typed >= box->max()) {
-        typed = std::trunc(box->max());
-        setWindowText(editId, whole(typed));
+    // A text that is not a number the spin holds stays as typed, marked, and
+    // moves nothing; Apply then writes nothing of the group.
+    const std::optional<double> typed = m_marks.check(editId);
+    if (!typed) {
+        m_bResponseChanged = true;
+        return;
     }
-    box->setValue(typed);
-    setPointer(Response, warning ? 1 : 2, typed, true);
+    spin(warning ? ResponseWarningSpin : ResponseAlarmSpin)->setValue(*typed);
+    setPointer(Response, warning ? 1 : 2, *typed, true);
     UpdateResponseZone();
 }
 
 void CPositionerHealth::OnKillFocusFullWarning(int editId)
 {
     const bool cycles = editId == CyclesFullWarningEdit;
-    const ISpinEditBoxPtr box = spin(cycles ? CyclesFullWarningSpin : TravelFullWarningSpin);
-    double typed = std::max(GetWindowInt(control(editId)), 0);
-    if (typed >= box->max()) {
-        typed = box->max();
-        setWindowText(editId, whole(typed));
+    const std::optional<double> typed = m_marks.check(editId);
+    if (!typed) {
+        m_bCountersChanged = true;
+        return;
     }
-    box->setValue(typed);
-    setPointer(cycles ? Cycles : Travel, 2, typed, true);
+    spin(cycles ? CyclesFullWarningSpin : TravelFullWarningSpin)->setValue(*typed);
+    setPointer(cycles ? Cycles : Travel, 2, *typed, true);
 }
 
 // ---------------------------------------------------------------------------
 // Apply, Retrieve and the counter resets
 
+bool CPositionerHealth::counterLimitsHold()
+{
+    return m_marks.checkAll(
+        { CyclesFullWarningEdit, TravelFullWarningEdit, CyclesInitialWarningEdit, TravelInitialWarningEdit },
+        "Write_Spool_Info");
+}
+
 // The four counter limits as they stand on the page: the full warnings from
-// their spins, the initial warnings from their edits.
+// their spins, the initial warnings from their edits (checked just before).
 void CPositionerHealth::layLimits(uint8_t resetSelector)
 {
     DeviceData& dd = data();
     dd.SpoolInfo[2] = wholeWord(spin(CyclesFullWarningSpin)->value());
-    dd.SpoolInfo[1] = wholeWord(GetWindowNumber(control(CyclesInitialWarningEdit)));
+    dd.SpoolInfo[1] = wholeWord(m_marks.check(CyclesInitialWarningEdit).value_or(0.0));
     dd.SpoolInfo[6] = wholeWord(spin(TravelFullWarningSpin)->value());
-    dd.SpoolInfo[5] = wholeWord(GetWindowNumber(control(TravelInitialWarningEdit)));
+    dd.SpoolInfo[5] = wholeWord(m_marks.check(TravelInitialWarningEdit).value_or(0.0));
     dd.SpoolResetSelector = resetSelector;
 }
 
 void CPositionerHealth::OnApply()
 {
     DeviceData& dd = data();
-    if (m_bResponseChanged) {
-        dd.StickValues[1] = thresholdWord(GetWindowInt(control(ResponseWarningEdit)));
-        dd.StickValues[2] = thresholdWord(GetWindowInt(control(ResponseAlarmEdit)));
+    // A group with a limit the page does not take stays on the page as typed,
+    // marked, and is not written.
+    const bool responseHeld
+        = m_bResponseChanged && !m_marks.checkAll({ ResponseWarningEdit, ResponseAlarmEdit }, "Write_Stick_Values");
+    if (m_bResponseChanged && !responseHeld) {
+        auto threshold
+            = [this](int edit) { return thresholdWord(static_cast<long long>(m_marks.check(edit).value_or(0.0))); };
+        dd.StickValues[1] = threshold(ResponseWarningEdit);
+        dd.StickValues[2] = threshold(ResponseAlarmEdit);
         write(HartCommand::WriteStickValues);
         m_bResponseChanged = false;
         m_bResponseReload = true;
     }
-    if (m_bCountersChanged) {
+    const bool countersHeld = m_bCountersChanged && !counterLimitsHold();
+    if (m_bCountersChanged && !countersHeld) {
         layLimits(0);
         write(HartCommand::WriteSpoolInfo);
         m_bCountersChanged = false;
@@ -463,9 +482,11 @@ void CPositionerHealth::OnApply()
     }
     m_bSkipResponseRead = true;
     m_bSkipCountersRead = true;
-    guard("OnApply", [this] {
-        RefreshResponse();
-        RefreshCounters();
+    guard("OnApply", [this, responseHeld, countersHeld] {
+        if (!responseHeld)
+            RefreshResponse();
+        if (!countersHeld)
+            RefreshCounters();
     });
     m_bSkipResponseRead = false;
     m_bSkipCountersRead = false;
@@ -487,6 +508,9 @@ void CPositionerHealth::OnRetrieve()
 
 void CPositionerHealth::resetCounter(uint8_t selector)
 {
+    // The reset sends the limits as they stand: not one the page does not take.
+    if (!counterLimitsHold())
+        return;
     layLimits(selector);
     write(HartCommand::WriteSpoolInfo);
     data().SpoolResetSelector = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LimitFieldMarks.h"
 #include "PageControls.h"
 #include "PositionerHealthRules.h"
 #include "StripPage.h"
@@ -68,6 +69,11 @@ public:
         ResponseAlarmSpin = 669,
         CyclesFullWarningSpin = 404,
         TravelFullWarningSpin = 409,
+        // The validity marks beside the limits' edits.
+        ResponseWarningMark = 1300,
+        ResponseAlarmMark = 1301,
+        CyclesFullWarningMark = 1302,
+        TravelFullWarningMark = 1303,
         ImplicationsEdit = 1171,
         SolutionsEdit = 1173,
         TemperatureButton = 637,
@@ -133,6 +139,9 @@ public:
         int button;
     };
     static const IndicatorLed IndicatorLeds[7];
+    // The typed limits with the values each holds (their spins' ranges), and
+    // the initial warnings the page fills itself.
+    static const LimitFieldMarks::Field LimitFields[6];
 
     explicit CPositionerHealth(PageContext& context, QWidget* parent = nullptr);
 
@@ -176,6 +185,9 @@ private:
     void createLeds();
     void connectHandlers();
     void showPresentValues();
+    // Whether the four counter limits hold numbers in their ranges (the
+    // wrong ones marked, the first logged as the reason 180 is not sent).
+    bool counterLimitsHold();
     void layLimits(uint8_t resetSelector);
     void resetCounter(uint8_t selector);
     // Pointer `index` of a gauge (0 the live value, 1 and 2 its markers) laid
@@ -194,6 +206,7 @@ private:
     ZoneIndicator m_responseZone;
     ZoneIndicator m_cycleZone;
     ZoneIndicator m_travelZone;
+    LimitFieldMarks m_marks;
     std::array<uint8_t, 2> m_ErrorBits {};
     bool m_bCycleEventsOn = false;
     bool m_bTravelEventsOn = false;

@@ -1,6 +1,7 @@
 #include "CPositionerHealth.h"
 
 #include "IndicatorColours.h"
+#include "ValidityMark.h"
 
 namespace
 {
@@ -53,9 +54,12 @@ const PageTemplate CPositionerHealth::Template { 544, 396, {
     C::edit(ResponseWarningEdit, 86, G1 + 51, 60, 12, Limit),
     spinBox(ResponseWarningSpin, 146, G1 + 51, 1, 10, 999),
     C::label(-1, QStringLiteral("ms"), 160, G1 + 53, 12, 8),
+    // Where the hidden spin stands: the next edit leaves no room past "ms".
+    C::picture(ResponseWarningMark, ValidityMark::ValidIcon, 148, G1 + 53, 8, 8),
     C::edit(ResponseAlarmEdit, 176, G1 + 51, 60, 12, Limit),
     spinBox(ResponseAlarmSpin, 236, G1 + 51, 1, 10, 1000),
     C::label(-1, QStringLiteral("ms"), 250, G1 + 53, 12, 8),
+    C::picture(ResponseAlarmMark, ValidityMark::ValidIcon, 264, G1 + 53, 8, 8),
     C::radio(ResponseButton, ImplicationsCaption, 239, G1 + 10, 125, 14),
 
     C::group(CyclesGroupId, QStringLiteral("Pilot Relay Count"), 3, G2, 367, 64),
@@ -66,6 +70,7 @@ const PageTemplate CPositionerHealth::Template { 544, 396, {
     C::edit(CyclesInitialWarningEdit, 86, G2 + 51, 60, 12, Value),
     C::edit(CyclesFullWarningEdit, 176, G2 + 51, 60, 12, Limit),
     spinBox(CyclesFullWarningSpin, 236, G2 + 51, 1000, 100000, 400000000),
+    C::picture(CyclesFullWarningMark, ValidityMark::ValidIcon, 250, G2 + 53, 8, 8),
     C::button(ResetCyclesButton, QStringLiteral("Reset Cycle Counter"), 239, G2 + 26, 90, 13),
     C::radio(CyclesButton, ImplicationsCaption, 239, G2 + 10, 125, 14),
 
@@ -80,6 +85,7 @@ const PageTemplate CPositionerHealth::Template { 544, 396, {
     C::edit(TravelFullWarningEdit, 176, G3 + 51, 60, 12, Limit),
     spinBox(TravelFullWarningSpin, 236, G3 + 51, 1000, 10, 400000000),
     C::label(-1, QStringLiteral("%"), 250, G3 + 53, 12, 8),
+    C::picture(TravelFullWarningMark, ValidityMark::ValidIcon, 264, G3 + 53, 8, 8),
     C::button(ResetTravelButton, QStringLiteral("Reset Travel Counter"), 239, G3 + 26, 90, 13),
     C::radio(TravelButton, ImplicationsCaption, 239, G3 + 10, 125, 14),
 
@@ -273,4 +279,18 @@ const CPositionerHealth::Implication CPositionerHealth::Implications[11] {
         "(depressurized) limit and is not responding. This could be due to low supply pressure, a hall sensor that is "
         "out of calibration, a broken piezo, stuck pilot relay (spool), or a wire connection problem.",
         HallSolution },
+};
+
+// Milliseconds, cycles and percent up to their spins' maxima; a fraction the
+// spins and gauges give is cut at Apply, as the device keeps whole ones. A
+// full warning's top follows its spin, which takes a higher device limit in.
+const LimitFieldMarks::Field CPositionerHealth::LimitFields[6] {
+    { ResponseWarningEdit, ResponseWarningMark, { 0.0, 999.0, false }, QStringLiteral("the response warning") },
+    { ResponseAlarmEdit, ResponseAlarmMark, { 0.0, 1000.0, false }, QStringLiteral("the response alarm") },
+    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, 400000000.0, false },
+        QStringLiteral("the cycle full warning") },
+    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, 400000000.0, false },
+        QStringLiteral("the travel full warning") },
+    { CyclesInitialWarningEdit, 0, { 0.0, 4294967295.0, false }, QStringLiteral("the cycle initial warning") },
+    { TravelInitialWarningEdit, 0, { 0.0, 4294967295.0, false }, QStringLiteral("the travel initial warning") },
 };

@@ -40,7 +40,7 @@ FrictionLimitControls::Limits frictionControls()
     FrictionLimitControls::Limits out {};
     for (size_t k = 0; k < out.size(); ++k) {
         const CValveHealth::FrictionLimit& limit = CValveHealth::FrictionLimits[k];
-        out[k] = { limit.pointer, limit.edit, limit.spin, limit.word };
+        out[k] = { limit.pointer, limit.edit, limit.spin, limit.mark, limit.word };
     }
     return out;
 }
@@ -55,6 +55,7 @@ double signedWord(uint32_t field)
 CValveHealth::CValveHealth(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CValveHealth"), DialogId, StripTimer::OnActivation, parent)
     , m_friction(*this, m_pFrictionGauge, frictionControls(), BlinkTimerId, SettleTimerId)
+    , m_marks(*this)
 {
     buildPage(Template);
 }
@@ -76,8 +77,17 @@ void CValveHealth::OnInitialUpdate()
     m_bCountersReload = true;
     m_bFrictionReload = true;
     connectHandlers();
+    m_friction.followTypedLimits();
+    m_marks.add(CounterFields);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
+    // Each counter setting's spin names the bounds it holds.
+    const std::pair<int, int> spins[] = { { Counters[Cycles].deadbandSpin, Counters[Cycles].deadbandEdit },
+        { Counters[Cycles].fullWarningSpin, Counters[Cycles].fullWarningEdit }, { StrokeLengthSpin, StrokeLengthEdit },
+        { Counters[Travel].deadbandSpin, Counters[Travel].deadbandEdit },
+        { Counters[Travel].fullWarningSpin, Counters[Travel].fullWarningEdit } };
+    for (const auto& [spinId, edit] : spins)
+        setToolTips({ { spinId, LimitFieldMarks::tip(m_marks.range(edit)) } });
 }
 
 void CValveHealth::createGauges()
@@ -233,6 +243,7 @@ void CValveHealth::ShowTravelCycleSettings()
         const ILinearGaugePtr& gauge = m_pCounterGauges[counter];
         setWindowText(controls.fullWarningEdit, QString::number(tc[full[counter]]));
         setWindowText(controls.initialWarningEdit, QString::number(tc[initial[counter]]));
+        m_marks.shown(controls.fullWarningEdit, tc[full[counter]]);
         spin(controls.fullWarningSpin)->setValueSilently(tc[full[counter]]);
         if (gauge) {
             gauge->setPointerPositionSilent(2, tc[full[counter]]);
@@ -240,6 +251,9 @@ void CValveHealth::ShowTravelCycleSettings()
         }
         const double percent = signedWord(tc[deadband[counter]]) * 0.01;
         setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
+        m_marks.shown(controls.deadbandEdit, percent);
+        m_marks.clear(controls.fullWarningEdit);
+        m_marks.clear(controls.deadbandEdit);
         spin(controls.deadbandSpin)->setValueSilently(signedWord(tc[deadband[counter]]) * 0.1);
     }
     showDeviceStroke();
@@ -253,12 +267,12 @@ void CValveHealth::showDeviceStroke()
     m_bStrokeTyped = false;
     setWindowText(StrokeLengthEdit, m_shownStroke);
     spin(StrokeLengthSpin)->setValueSilently(stroke);
-    ValidityMark::show(this, StrokeMark, true, StrokeTip);
+    m_marks.clear(StrokeLengthEdit);
 }
 
 bool CValveHealth::checkStroke()
 {
-    return ValidityMark::show(this, StrokeMark, strokeValue(windowText(StrokeLengthEdit)).has_value(), StrokeTip);
+    return m_marks.check(StrokeLengthEdit).has_value();
 }
 
 void CValveHealth::showCounterValue(Counter counter, double value)
@@ -322,7 +336,10 @@ void CValveHealth::OnApply()
         context().log().WriteLog(QStringLiteral("Write_Friction_Settings not sent: the limits were never read"));
         m_bFrictionChanged = false;
     }
-    if (m_bFrictionChanged) {
+    // Limits typed as something the page does not take stay on the page as
+    // typed, marked, and are not written.
+    const bool frictionHeld = m_bFrictionChanged && !m_friction.typedLimitsHold("Write_Friction_Settings");
+    if (m_bFrictionChanged && !frictionHeld) {
         m_friction.layDeviceLimits(dd.FrictionSettings);
         write(HartCommand::WriteFrictionSettings);
         m_bFrictionChanged = false;
@@ -337,8 +354,9 @@ void CValveHealth::OnApply()
     m_bSkipFrictionRead = true;
     m_bSkipCountersRead = true;
     // The skips must end even when a control of the redisplay fails.
-    guard("OnApply", [this, countersHeld] {
-        RefreshFriction();
+    guard("OnApply", [this, frictionHeld, countersHeld] {
+        if (!frictionHeld)
+            RefreshFriction();
         if (!countersHeld)
             RefreshTravelCycle();
         setFullScales();
@@ -355,12 +373,14 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
             QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the counter settings were never read"));
         return false;
     }
-    // A stroke length the device's word cannot take would go out as another one.
-    if (strokeTouched() && !checkStroke()) {
-        context().log().WriteLog(QStringLiteral(
-            "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a value the device takes"));
+    // A setting the page does not take from the user would go out as another
+    // one; a stroke length left as shown goes back as the device has it.
+    std::vector<int> typed { CycleDeadbandEdit, CyclesFullWarningEdit, TravelDeadbandEdit, TravelFullWarningEdit,
+        CyclesInitialWarningEdit, TravelInitialWarningEdit };
+    if (strokeTouched())
+        typed.push_back(StrokeLengthEdit);
+    if (!m_marks.checkAll(typed, "Write_Valve_Travel_Cycle_Counts"))
         return false;
-    }
     // The counters go back as the device has them now, so nothing counted
     // since the last display is lost.
     if (!read(HartCommand::ReadValveTravelCycleCount)) {
@@ -369,23 +389,25 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
         return false;
     }
     auto& tc = data().TravelCycle;
-    auto whole = [this](int edit) { return std::max(GetWindowInt(control(edit)), 0); };
-    auto tenths = [this](int edit) { return DeviceWords::toU16(GetWindowNumber(control(edit)), 10.0); };
+    // Each number checked above, whole where the device keeps whole ones.
+    auto number = [this](int edit) { return m_marks.check(edit).value_or(0.0); };
+    auto whole = [&number](int edit) { return static_cast<uint32_t>(number(edit)); };
+    auto tenths = [&number](int edit) { return DeviceWords::toU16(number(edit), 10.0); };
     if (resetTravel)
         tc[AccumulatedTravel] = 0;
     if (resetCycles)
         tc[CycleCount] = 0;
-    tc[TravelFullWarning] = uint32_t(whole(TravelFullWarningEdit));
-    tc[TravelInitialWarning] = uint32_t(whole(TravelInitialWarningEdit));
+    tc[TravelFullWarning] = whole(TravelFullWarningEdit);
+    tc[TravelInitialWarning] = whole(TravelInitialWarningEdit);
     tc[TravelDeadband] = tenths(TravelDeadbandEdit);
     // A stroke length left as shown goes back as the device has it now:
     // another page may have changed it since it was shown.
     if (strokeTouched()) {
         const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
-        tc[StrokeLength] = strokeHundredths(GetWindowNumber(control(StrokeLengthEdit)), box->min(), box->max());
+        tc[StrokeLength] = strokeHundredths(number(StrokeLengthEdit), box->min(), box->max());
     }
-    tc[CyclesFullWarning] = uint32_t(whole(CyclesFullWarningEdit));
-    tc[CyclesInitialWarning] = uint32_t(whole(CyclesInitialWarningEdit));
+    tc[CyclesFullWarning] = whole(CyclesFullWarningEdit);
+    tc[CyclesInitialWarning] = whole(CyclesInitialWarningEdit);
     tc[CycleDeadband] = tenths(CycleDeadbandEdit);
     write(HartCommand::WriteValveTravelCycleCounts);
     // Back to the units of a reply, so what is shown next is what was sent.
@@ -489,8 +511,12 @@ void CValveHealth::OnFullWarningKillFocus(Counter counter)
 {
     m_bCountersChanged = true;
     const CounterControls& controls = Counters[counter];
+    // A text the page does not take stays as typed, marked, and moves nothing.
+    const std::optional<double> typed = m_marks.check(controls.fullWarningEdit);
+    if (!typed)
+        return;
     const ISpinEditBoxPtr box = spin(controls.fullWarningSpin);
-    box->setValue(GetWindowInt(control(controls.fullWarningEdit)));
+    box->setValue(*typed);
     // The pointer takes what the spin holds, so a full warning typed past
     // the spin's range is not shown, and then written, beyond it.
     if (const ILinearGaugePtr& gauge = m_pCounterGauges[counter])
@@ -510,13 +536,11 @@ void CValveHealth::OnDeadbandKillFocus(Counter counter)
 {
     m_bCountersChanged = true;
     const CounterControls& controls = Counters[counter];
-    const ISpinEditBoxPtr box = spin(controls.deadbandSpin);
-    double percent = GetWindowNumber(control(controls.deadbandEdit));
-    if (const auto held = clampedDeadband(percent, box->min(), box->max())) {
-        percent = *held;
-        setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
-    }
-    box->setValue(percent * 10.0);
+    // A text the page does not take stays as typed, marked, and moves nothing.
+    const std::optional<double> percent = m_marks.check(controls.deadbandEdit);
+    if (!percent)
+        return;
+    spin(controls.deadbandSpin)->setValue(*percent * 10.0);
 }
 
 void CValveHealth::OnStrokeLengthSpin()
@@ -540,11 +564,12 @@ void CValveHealth::OnStrokeLengthKillFocus()
         return;
     m_bStrokeTyped = true;
     // A text the device cannot take stays as typed, marked, and is not written.
-    if (!checkStroke())
+    const std::optional<double> typed = m_marks.check(StrokeLengthEdit);
+    if (!typed)
         return;
     const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
     // The device keeps the stroke in hundredths: a typed 1.5 stays 1.5.
-    const double stroke = strokeHundredths(GetWindowNumber(control(StrokeLengthEdit)), box->min(), box->max()) * 0.01;
+    const double stroke = strokeHundredths(*typed, box->min(), box->max()) * 0.01;
     setWindowText(StrokeLengthEdit, NumberText::fromDouble(stroke));
     box->setValue(stroke);
 }

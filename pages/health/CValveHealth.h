@@ -2,6 +2,7 @@
 
 #include "FrictionLimitControls.h"
 #include "FrictionRules.h"
+#include "LimitFieldMarks.h"
 #include "PageControls.h"
 #include "StripPage.h"
 #include "ValveHealthRules.h"
@@ -66,6 +67,15 @@ public:
         StrokeLengthSpin = 1165,
         StrokeUnitLabel = 924,
         StrokeMark = 1299,
+        // The validity marks beside the other typed settings.
+        LowAlarmMark = 1300,
+        LowWarningMark = 1301,
+        HighWarningMark = 1302,
+        HighAlarmMark = 1303,
+        CycleDeadbandMark = 1304,
+        CyclesFullWarningMark = 1305,
+        TravelDeadbandMark = 1306,
+        TravelFullWarningMark = 1307,
         TravelDeadbandEdit = 788,
         TravelDeadbandSpin = 1167,
         TravelInitialWarningEdit = 413,
@@ -89,11 +99,12 @@ public:
     // The dialog template and its fixed texts (CValveHealthTemplate.cpp).
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
-    // One friction limit: its gauge pointer, edit, spin, pointer colour and device word.
+    // One friction limit: its gauge pointer, edit, spin, mark, pointer colour and device word.
     struct FrictionLimit {
         int pointer;
         int edit;
         int spin;
+        int mark;
         uint32_t colour;
         size_t word;
     };
@@ -104,12 +115,16 @@ public:
         int host;
         int fullWarningEdit;
         int fullWarningSpin;
+        int fullWarningMark;
         int initialWarningEdit;
         int deadbandEdit;
         int deadbandSpin;
+        int deadbandMark;
         int currentEdit;
     };
     static const CounterControls Counters[CounterCount];
+    // The typed counter settings with the values each holds (the spins' ranges).
+    static const LimitFieldMarks::Field CounterFields[7];
     static const int ColourKeyPictures[8];
     using Help = PageControls::HelpRow;
     static const Help Helps[3];
@@ -165,7 +180,7 @@ private:
     bool writeCounters(bool resetCycles, bool resetTravel);
     // The user typed or stepped the stroke length since it was shown.
     bool strokeTouched() const;
-    // Marks a typed stroke length the device's word cannot take; true when it can.
+    // Marks a typed stroke length outside the range its spin holds; true when it is inside.
     bool checkStroke();
     // The device's stroke length in the edit and the spin, the mark cleared.
     void showDeviceStroke();
@@ -174,6 +189,7 @@ private:
     std::array<ILinearGaugePtr, CounterCount> m_pCounterGauges;
     std::array<IImageDisplayPtr, 8> m_pColourKeys;
     FrictionLimitControls m_friction;
+    LimitFieldMarks m_marks;
     bool m_bFrictionEventsOn = false;
     bool m_bCycleEventsOn = false;
     bool m_bTravelEventsOn = false;

@@ -9,15 +9,22 @@ using C = ControlSpec;
 constexpr unsigned ReadOnly = C::ReadOnly;
 constexpr unsigned Right = C::AlignRight;
 
-// A spin beside a setting's edit: typed values held to its range.
-ControlSpec spinBox(int id, int x, int y, double increment, double maximum, int decimals = 0)
+// A spin beside a setting's edit: its values held to its range.
+ControlSpec spinBox(int id, int x, int y, double increment, double maximum, int decimals = 0, double minimum = 0.0)
 {
     QVariantMap properties { { QStringLiteral("AllowKeyEdit"), true }, { QStringLiteral("CheckRange"), true },
         { QStringLiteral("Increment"), increment }, { QStringLiteral("Max"), maximum },
         { QStringLiteral("PageSize"), 10.0 } };
     if (decimals)
         properties.insert(QStringLiteral("Decimals"), decimals);
+    if (minimum != 0.0)
+        properties.insert(QStringLiteral("Min"), minimum);
     return C::vendor(id, QString::fromLatin1(SpinEditBox::ProgId), x, y, 12, 13, properties);
+}
+
+ControlSpec mark(int id, int x, int y)
+{
+    return C::picture(id, ValidityMark::ValidIcon, x, y, 8, 8);
 }
 
 const QString ImplicationsCaption = QStringLiteral("Implications and Possible Solutions");
@@ -34,21 +41,25 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::edit(LowAlarmEdit, 10, 91, 50, 12, Right),
     spinBox(LowAlarmSpin, 60, 91, 1, 9997),
     C::label(-1, QStringLiteral("lbs"), 75, 93, 14, 8),
+    mark(LowAlarmMark, 90, 93),
     C::placeholder(FirstKeyHost + 1, 100, 81, 9, 8),
     C::label(-1, QStringLiteral("Low Warning"), 111, 81, 60, 8),
     C::edit(LowWarningEdit, 100, 91, 50, 12, Right),
     spinBox(LowWarningSpin, 150, 91, 1, 9998),
     C::label(-1, QStringLiteral("lbs"), 165, 93, 14, 8),
+    mark(LowWarningMark, 180, 93),
     C::placeholder(FirstKeyHost + 2, 190, 81, 9, 8),
     C::label(-1, QStringLiteral("High Warning"), 201, 81, 60, 8),
     C::edit(HighWarningEdit, 190, 91, 50, 12, Right),
     spinBox(HighWarningSpin, 240, 91, 1, 9999),
     C::label(-1, QStringLiteral("lbs"), 255, 93, 14, 8),
+    mark(HighWarningMark, 270, 93),
     C::placeholder(FirstKeyHost + 3, 280, 81, 9, 8),
     C::label(-1, QStringLiteral("High Alarm"), 291, 81, 60, 8),
     C::edit(HighAlarmEdit, 280, 91, 50, 12, Right),
     spinBox(HighAlarmSpin, 330, 91, 1, 10000),
     C::label(-1, QStringLiteral("lbs"), 345, 93, 14, 8),
+    mark(HighAlarmMark, 360, 93),
     C::label(-1, QStringLiteral("Current Value:"), 10, 113, 55, 8),
     C::edit(FrictionEdit, 68, 111, 40, 12, ReadOnly | Right),
     C::label(-1, QStringLiteral("lbs"), 111, 113, 14, 8),
@@ -61,6 +72,7 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::edit(CycleDeadbandEdit, 10, 201, 45, 12, Right),
     spinBox(CycleDeadbandSpin, 55, 201, 5, 990),
     C::label(-1, QStringLiteral("%"), 70, 203, 10, 8),
+    mark(CycleDeadbandMark, 81, 203),
     C::placeholder(FirstKeyHost + 4, 95, 191, 9, 8),
     C::label(-1, QStringLiteral("Initial Warning:"), 106, 191, 60, 8),
     C::edit(CyclesInitialWarningEdit, 95, 201, 60, 12, ReadOnly | Right),
@@ -68,6 +80,7 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::label(-1, QStringLiteral("Full Warning:"), 191, 191, 60, 8),
     C::edit(CyclesFullWarningEdit, 180, 201, 60, 12, Right),
     spinBox(CyclesFullWarningSpin, 240, 201, 1000, ValveHealthRules::CyclesSpinMaximum),
+    mark(CyclesFullWarningMark, 254, 203),
     C::label(-1, QStringLiteral("Current Value:"), 270, 191, 60, 8),
     C::edit(CycleCountEdit, 270, 201, 60, 12, ReadOnly | Right),
     C::button(ResetCycleCounterButton, QStringLiteral("Reset Cycle Counter"), 10, 217, 80, 13),
@@ -78,13 +91,14 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::label(-1, QStringLiteral("Stroke Length:"), 10, 291, 60, 8),
     C::edit(StrokeLengthEdit, 10, 301, 45, 12, Right),
     // The stroke is kept in hundredths: a step from 0.75 goes to 1.75.
-    spinBox(StrokeLengthSpin, 55, 301, 1, 100, 2),
+    spinBox(StrokeLengthSpin, 55, 301, 1, 100, 2, 0.01),
     C::label(StrokeUnitLabel, QStringLiteral("%"), 70, 303, 13, 8),
-    C::picture(StrokeMark, ValidityMark::ValidIcon, 84, 303, 8, 8),
+    mark(StrokeMark, 84, 303),
     C::label(-1, QStringLiteral("Deadband:"), 95, 291, 60, 8),
     C::edit(TravelDeadbandEdit, 95, 301, 45, 12, Right),
     spinBox(TravelDeadbandSpin, 140, 301, 5, 990),
     C::label(-1, QStringLiteral("%"), 155, 303, 10, 8),
+    mark(TravelDeadbandMark, 166, 303),
     C::placeholder(FirstKeyHost + 6, 180, 291, 9, 8),
     C::label(-1, QStringLiteral("Initial Warning:"), 191, 291, 60, 8),
     C::edit(TravelInitialWarningEdit, 180, 301, 60, 12, ReadOnly | Right),
@@ -94,6 +108,7 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::edit(TravelFullWarningEdit, 270, 301, 60, 12, Right | C::Number),
     spinBox(TravelFullWarningSpin, 330, 301, 1000, ValveHealthRules::TravelSpinMaximum),
     C::label(-1, QStringLiteral("%"), 345, 303, 10, 8),
+    mark(TravelFullWarningMark, 356, 303),
     C::label(-1, QStringLiteral("Current Value:"), 10, 320, 55, 8),
     C::edit(TravelEdit, 68, 318, 60, 12, ReadOnly | Right),
     C::label(-1, QStringLiteral("%"), 131, 320, 10, 8),
@@ -144,17 +159,33 @@ const ToolTipTable CValveHealth::ToolTips {
 // clang-format on
 
 const CValveHealth::FrictionLimit CValveHealth::FrictionLimits[4] {
-    { FrictionRules::LowAlarm, LowAlarmEdit, LowAlarmSpin, IndicatorColour::Red, 5 },
-    { FrictionRules::LowWarning, LowWarningEdit, LowWarningSpin, IndicatorColour::Yellow, 4 },
-    { FrictionRules::HighWarning, HighWarningEdit, HighWarningSpin, 0x3399CC, 2 },
-    { FrictionRules::HighAlarm, HighAlarmEdit, HighAlarmSpin, IndicatorColour::Orange, 3 },
+    { FrictionRules::LowAlarm, LowAlarmEdit, LowAlarmSpin, LowAlarmMark, IndicatorColour::Red, 5 },
+    { FrictionRules::LowWarning, LowWarningEdit, LowWarningSpin, LowWarningMark, IndicatorColour::Yellow, 4 },
+    { FrictionRules::HighWarning, HighWarningEdit, HighWarningSpin, HighWarningMark, 0x3399CC, 2 },
+    { FrictionRules::HighAlarm, HighAlarmEdit, HighAlarmSpin, HighAlarmMark, IndicatorColour::Orange, 3 },
 };
 
 const CValveHealth::CounterControls CValveHealth::Counters[CounterCount] {
-    { CyclesGaugeId, CyclesGaugeHost, CyclesFullWarningEdit, CyclesFullWarningSpin, CyclesInitialWarningEdit,
-        CycleDeadbandEdit, CycleDeadbandSpin, CycleCountEdit },
-    { TravelGaugeId, TravelGaugeHost, TravelFullWarningEdit, TravelFullWarningSpin, TravelInitialWarningEdit,
-        TravelDeadbandEdit, TravelDeadbandSpin, TravelEdit },
+    { CyclesGaugeId, CyclesGaugeHost, CyclesFullWarningEdit, CyclesFullWarningSpin, CyclesFullWarningMark,
+        CyclesInitialWarningEdit, CycleDeadbandEdit, CycleDeadbandSpin, CycleDeadbandMark, CycleCountEdit },
+    { TravelGaugeId, TravelGaugeHost, TravelFullWarningEdit, TravelFullWarningSpin, TravelFullWarningMark,
+        TravelInitialWarningEdit, TravelDeadbandEdit, TravelDeadbandSpin, TravelDeadbandMark, TravelEdit },
+};
+
+// The deadbands in percent (their spins count tenths up to 990), the full
+// warnings in cycles and percent (cut to whole ones when written, as the
+// gauges' pointers may give fractions), the stroke in its unit; the initial
+// warnings are the page's own, unsigned words.
+const LimitFieldMarks::Field CValveHealth::CounterFields[7] {
+    { CycleDeadbandEdit, CycleDeadbandMark, { 0.0, 99.0, false }, QStringLiteral("the cycle deadband") },
+    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, ValveHealthRules::CyclesSpinMaximum, false },
+        QStringLiteral("the cycle full warning") },
+    { StrokeLengthEdit, StrokeMark, { 0.01, 100.0, false }, QStringLiteral("the stroke length") },
+    { TravelDeadbandEdit, TravelDeadbandMark, { 0.0, 99.0, false }, QStringLiteral("the travel deadband") },
+    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, ValveHealthRules::TravelSpinMaximum, false },
+        QStringLiteral("the travel full warning") },
+    { CyclesInitialWarningEdit, 0, { 0.0, 4294967295.0, false }, QStringLiteral("the cycle initial warning") },
+    { TravelInitialWarningEdit, 0, { 0.0, 4294967295.0, false }, QStringLiteral("the travel initial warning") },
 };
 
 // Low alarm, low warning, high warning, high alarm; then the cycles' and the

@@ -19,7 +19,7 @@ FrictionLimitControls::Limits limitControls()
     FrictionLimitControls::Limits out {};
     for (size_t k = 0; k < out.size(); ++k) {
         const CValveHealthToleranceSettings::Limit& limit = CValveHealthToleranceSettings::Limits[k];
-        out[k] = { limit.pointer, limit.edit, limit.spin, limit.word };
+        out[k] = { limit.pointer, limit.edit, limit.spin, limit.mark, limit.word };
     }
     return out;
 }
@@ -53,6 +53,7 @@ void CValveHealthToleranceSettings::OnInitialUpdate()
     m_bFrictionChanged = false;
     m_bFrictionReload = true;
     connectHandlers();
+    m_limits.followTypedLimits();
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
 }
@@ -153,6 +154,10 @@ void CValveHealthToleranceSettings::OnApply()
         context().log().WriteLog(QStringLiteral("Write_Friction_Settings not sent: the limits were never read"));
         m_bFrictionChanged = false;
     }
+    // Limits typed as something the page does not take stay on the page as
+    // typed, marked, and are not written.
+    if (m_bFrictionChanged && !m_limits.typedLimitsHold("Write_Friction_Settings"))
+        return;
     if (m_bFrictionChanged) {
         DeviceData& dd = data();
         m_limits.layDeviceLimits(dd.FrictionSettings);

@@ -48,6 +48,11 @@ public:
         LowWarningSpin = 1156,
         HighWarningSpin = 1155,
         HighAlarmSpin = 1154,
+        // The validity marks beside the limits' edits.
+        LowAlarmMark = 1300,
+        LowWarningMark = 1301,
+        HighWarningMark = 1302,
+        HighAlarmMark = 1303,
         NominalValueEdit = 392,
         PressureUnitLabel = 1158,
         ActuatorSizeEdit = 400,
@@ -66,12 +71,13 @@ public:
     // The dialog template and its fixed texts (CValveHealthToleranceSettingsTemplate.cpp).
     static const PageTemplate Template;
     static const ToolTipTable ToolTips;
-    // One limit: its gauge pointer, edit, spin, colour key (placeholder and
-    // picture), pointer colour and device word.
+    // One limit: its gauge pointer, edit, spin, validity mark, colour key
+    // (placeholder and picture), pointer colour and device word.
     struct Limit {
         int pointer;
         int edit;
         int spin;
+        int mark;
         int keyHost;
         int picture;
         uint32_t colour;

@@ -1,6 +1,7 @@
 #include "CValveHealthToleranceSettings.h"
 
 #include "IndicatorColours.h"
+#include "ValidityMark.h"
 
 namespace
 {
@@ -33,21 +34,25 @@ const PageTemplate CValveHealthToleranceSettings::Template { 544, 396, {
     C::edit(LowAlarmEdit, 10, 161, 50, 12, Right),
     spinBox(LowAlarmSpin, 60, 161, 9997),
     C::label(-1, QStringLiteral("lbs"), 75, 163, 14, 8),
+    C::picture(LowAlarmMark, ValidityMark::ValidIcon, 90, 163, 8, 8),
     C::placeholder(LowWarningKeyHost, 100, 150, 9, 8),
     C::label(-1, QStringLiteral("Low Warning"), 111, 150, 60, 8),
     C::edit(LowWarningEdit, 100, 161, 50, 12, Right),
     spinBox(LowWarningSpin, 150, 161, 9998),
     C::label(-1, QStringLiteral("lbs"), 165, 163, 14, 8),
+    C::picture(LowWarningMark, ValidityMark::ValidIcon, 180, 163, 8, 8),
     C::placeholder(HighWarningKeyHost, 190, 150, 9, 8),
     C::label(-1, QStringLiteral("High Warning"), 201, 150, 60, 8),
     C::edit(HighWarningEdit, 190, 161, 50, 12, Right),
     spinBox(HighWarningSpin, 240, 161, 9999),
     C::label(-1, QStringLiteral("lbs"), 255, 163, 14, 8),
+    C::picture(HighWarningMark, ValidityMark::ValidIcon, 270, 163, 8, 8),
     C::placeholder(HighAlarmKeyHost, 280, 150, 9, 8),
     C::label(-1, QStringLiteral("High Alarm"), 291, 150, 60, 8),
     C::edit(HighAlarmEdit, 280, 161, 50, 12, Right),
     spinBox(HighAlarmSpin, 330, 161, 10000),
     C::label(-1, QStringLiteral("lbs"), 345, 163, 14, 8),
+    C::picture(HighAlarmMark, ValidityMark::ValidIcon, 360, 163, 8, 8),
 
     C::label(-1, QStringLiteral("Nominal Value"), 10, 196, 60, 8),
     C::edit(NominalValueEdit, 10, 207, 50, 12, ReadOnly | Right),
@@ -90,10 +95,14 @@ const ToolTipTable CValveHealthToleranceSettings::ToolTips {
 
 // Spins with the maxima that let "No Limits" hold 9999 and 10000.
 const CValveHealthToleranceSettings::Limit CValveHealthToleranceSettings::Limits[4] {
-    { FrictionRules::LowAlarm, LowAlarmEdit, LowAlarmSpin, LowAlarmKeyHost, 155, IndicatorColour::Red, 5 },
-    { FrictionRules::LowWarning, LowWarningEdit, LowWarningSpin, LowWarningKeyHost, 149, IndicatorColour::Yellow, 4 },
-    { FrictionRules::HighWarning, HighWarningEdit, HighWarningSpin, HighWarningKeyHost, 151, 0x3399CC, 2 },
-    { FrictionRules::HighAlarm, HighAlarmEdit, HighAlarmSpin, HighAlarmKeyHost, 154, IndicatorColour::Orange, 3 },
+    { FrictionRules::LowAlarm, LowAlarmEdit, LowAlarmSpin, LowAlarmMark, LowAlarmKeyHost, 155, IndicatorColour::Red,
+        5 },
+    { FrictionRules::LowWarning, LowWarningEdit, LowWarningSpin, LowWarningMark, LowWarningKeyHost, 149,
+        IndicatorColour::Yellow, 4 },
+    { FrictionRules::HighWarning, HighWarningEdit, HighWarningSpin, HighWarningMark, HighWarningKeyHost, 151, 0x3399CC,
+        2 },
+    { FrictionRules::HighAlarm, HighAlarmEdit, HighAlarmSpin, HighAlarmMark, HighAlarmKeyHost, 154,
+        IndicatorColour::Orange, 3 },
 };
 
 const CValveHealthToleranceSettings::PresetButton CValveHealthToleranceSettings::Presets[4] {

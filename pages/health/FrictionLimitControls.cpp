@@ -2,7 +2,6 @@
 
 #include "IndicatorColours.h"
 #include "KitPage.h"
-#include "PageHelpers.h"
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
@@ -15,8 +14,28 @@ FrictionLimitControls::FrictionLimitControls(
     , m_gauge(gauge)
     , m_limits(limits)
     , m_zone(page, gauge, blinkTimerId, settleTimerId)
+    , m_marks(page)
     , m_zoneColour(IndicatorColour::Green)
 {
+}
+
+void FrictionLimitControls::followTypedLimits()
+{
+    static const char* const names[] = { "the friction low alarm", "the friction low warning",
+        "the friction high warning", "the friction high alarm" };
+    std::vector<LimitFieldMarks::Field> fields;
+    for (const Limit& each : m_limits) {
+        // Fractions are taken as the gauge's pointers give them; the device
+        // keeps whole pounds.
+        fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max(), false },
+            QString::fromLatin1(names[each.pointer - 1]) });
+    }
+    m_marks.add(fields);
+}
+
+bool FrictionLimitControls::typedLimitsHold(const char* command)
+{
+    return m_marks.checkAll({ m_limits[0].edit, m_limits[1].edit, m_limits[2].edit, m_limits[3].edit }, command);
 }
 
 ISpinEditBoxPtr FrictionLimitControls::spin(int pointer) const
@@ -95,7 +114,10 @@ void FrictionLimitControls::spinChanged(int pointer)
 
 void FrictionLimitControls::editLeft(int pointer)
 {
-    spin(pointer)->setValueSilently(GetWindowNumber(m_page.control(limit(pointer).edit)));
+    const std::optional<double> typed = m_marks.check(limit(pointer).edit);
+    if (!typed)
+        return;
+    spin(pointer)->setValueSilently(*typed);
     spinChanged(pointer);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FrictionRules.h"
+#include "LimitFieldMarks.h"
 #include "ZoneIndicator.h"
 
 #include "controls/LinearGauge.h"
@@ -21,11 +22,13 @@ class KitPage;
 class FrictionLimitControls
 {
 public:
-    // One limit: its gauge pointer (FrictionRules::Pointer), edit, spin and device word.
+    // One limit: its gauge pointer (FrictionRules::Pointer), edit, spin,
+    // the validity mark beside its edit and its device word.
     struct Limit {
         int pointer;
         int edit;
         int spin;
+        int mark;
         size_t word;
     };
     using Limits = std::array<Limit, 4>; // low alarm, low warning, high warning, high alarm
@@ -35,6 +38,13 @@ public:
         KitPage& page, const ILinearGaugePtr& gauge, const Limits& limits, int blinkTimerId, int settleTimerId);
 
     const Limit& limit(int pointer) const { return m_limits[static_cast<size_t>(pointer - 1)]; }
+    // Follows the typed limits, each a number from 0 to its spin's maximum
+    // (once the page's controls are made).
+    void followTypedLimits();
+    // Whether every limit's edit holds a number in its range (each one that
+    // does not is marked, and the first is logged as the reason `command`
+    // was not sent).
+    bool typedLimitsHold(const char* command);
     ISpinEditBoxPtr spin(int pointer) const;
     // Where the four limits stand: the gauge's pointers, or the spins without a gauge.
     FrictionRules::Limits positions() const;
@@ -66,8 +76,9 @@ public:
     // follow (the pointer by the ordinary move, so the limits are ordered),
     // and the full scale follows the high alarm.
     void spinChanged(int pointer);
-    // The edit of limit `pointer` lost the focus: its number goes to the spin
-    // (held to the spin's range) and on as the spin's change.
+    // The edit of limit `pointer` lost the focus: a number in the limit's
+    // range goes to the spin and on as the spin's change; any other text
+    // stays as typed, marked, and moves nothing.
     void editLeft(int pointer);
     // The gauge reports that pointer `index` moved: the full scale follows the
     // high alarm and, once `ordering`, the other limits are pushed to keep the
@@ -83,6 +94,7 @@ private:
     const ILinearGaugePtr& m_gauge;
     Limits m_limits;
     ZoneIndicator m_zone;
+    LimitFieldMarks m_marks;
     // Every zone starts green, so a first value on an alarm limit shows green.
     uint32_t m_zoneColour;
     double m_value = 0.0;

@@ -1,7 +1,6 @@
 #include "ValveHealthRules.h"
 
 #include "automation/DeviceWords.h"
-#include "automation/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,23 +32,6 @@ double cyclesFullScale(double v)
 double travelFullScale(double v)
 {
     return counterFullScale(v, 21000000.0, TravelSpinMaximum);
-}
-
-std::optional<double> clampedDeadband(double percent, double spinMin, double spinMax)
-{
-    if (percent >= spinMax * 0.1)
-        return spinMax * 0.1;
-    if (percent < spinMin * 0.1)
-        return spinMin * 0.1;
-    return std::nullopt;
-}
-
-std::optional<double> strokeValue(const QString& text)
-{
-    const std::optional<double> value = NumberText::toNumber(text);
-    if (!value || !(*value >= 0.01 && *value <= 655.35))
-        return std::nullopt;
-    return value;
 }
 
 uint16_t strokeHundredths(double typed, double spinMin, double spinMax)

@@ -105,10 +105,10 @@ TEST_F(ActuatorHealthTest, ApplyWritesOnlyTheChangedGroupFromTheEditTexts)
             "2af8"
             "208d"
             "16c9" }, // see below
-        { CActuatorHealth::InitialWarningEdit, "7000", "178",
+        { CActuatorHealth::InitialWarningEdit, "150", "178",
             "b204"
-            "ffff"
-            "2328" }, // saturated, never 4464
+            "3a98"
+            "2328" }, // the top of the ratio gauge
     };
     // Supply words are value x 10000 / 60 psi of full scale, high warning first:
     // 66.0 -> 11000, 50.0 -> 8333, 35 -> 5833.
@@ -129,44 +129,48 @@ TEST_F(ActuatorHealthTest, ApplyWritesOnlyTheChangedGroupFromTheEditTexts)
     }
 }
 
-TEST_F(ActuatorHealthTest, TypedLimitsOutsideTheWordSaturateAndNonsenseReadsAsZero)
+TEST_F(ActuatorHealthTest, TypedInitialWarningGoesOutOnlyAsANumberInItsRange)
 {
     showPage();
     struct Case {
         const char* typed;
-        const char* word; // initial warning x 100
+        const char* word; // initial warning x 100; nullptr: nothing written
     };
     const Case cases[] = {
-        { "-5", "0000" }, // never the wrapped 65036
-        { "abc", "0000" },
-        { "", "0000" },
-        { "12abc", "04b0" },
+        { "-5", nullptr },
+        { "abc", nullptr },
+        { "", nullptr },
+        { "12abc", nullptr },
         { "  0.29", "001d" }, // 29, not 28
-        { "1e999", "ffff" },
-        { "inf", "ffff" },
-        { "-inf", "0000" },
-        { "nan", "0000" },
+        { "1e999", nullptr },
+        { "inf", nullptr },
+        { "-inf", nullptr },
+        { "nan", nullptr },
     };
     for (const Case& c : cases) {
         type(CActuatorHealth::InitialWarningEdit, c.typed);
         EXPECT_EQ(text(CActuatorHealth::InitialWarningEdit), QLatin1String(c.typed)) << "the typed text stays";
-        page().grab(); // the spin and the pointer took the value and still draw
+        page().grab(); // the spin and the pointer still draw
+        device().clearRequests();
         page().OnApply();
-        EXPECT_EQ(lastRequest(178).mid(2, 2).toHex().toStdString(), c.word) << '"' << c.typed << '"';
+        if (c.word)
+            EXPECT_EQ(lastRequest(178).mid(2, 2).toHex().toStdString(), c.word) << '"' << c.typed << '"';
+        else
+            EXPECT_TRUE(device().requestsFor(178).empty()) << '"' << c.typed << '"';
     }
 }
 
 TEST_F(ActuatorHealthTest, TypedSupplyLimitStopsSpinAndPointerAtTheMaximumButApplyWritesTheText)
 {
     showPage();
-    type(CActuatorHealth::LowAlarmEdit, "200");
+    type(CActuatorHealth::LowAlarmEdit, "149");
     EXPECT_EQ(page().spin(CActuatorHealth::LowAlarmSpin)->value(), 1480);
     EXPECT_DOUBLE_EQ(page().gauge(CActuatorHealth::Supply)->pointerPosition(1), 148.0);
-    EXPECT_EQ(text(CActuatorHealth::LowAlarmEdit), QStringLiteral("200"));
+    EXPECT_EQ(text(CActuatorHealth::LowAlarmEdit), QStringLiteral("149"));
     EXPECT_TRUE(page().changed(CActuatorHealth::Supply));
     page().OnApply();
-    // 200 psi of a 60 psi full scale is 33333 hundredths of a percent.
-    EXPECT_EQ(lastRequest(196).mid(6, 2).toHex().toStdString(), "8235");
+    // 149 psi of a 60 psi full scale is 24833 hundredths of a percent.
+    EXPECT_EQ(lastRequest(196).mid(6, 2).toHex().toStdString(), "6101");
 }
 
 TEST_F(ActuatorHealthTest, SpinsFillTheirEditAndPointer)

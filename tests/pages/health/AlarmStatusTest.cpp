@@ -66,6 +66,22 @@ TEST_F(AlarmStatusTest, HistoryShowsTheNewestStatusesWithNamesAndTheClickedOnesH
     EXPECT_EQ(status().description()->toPlainText(), QString());
 }
 
+TEST_F(AlarmStatusTest, ACodeCellThatHoldsNoStatusNumberShowsNoHelp)
+{
+    startOn(K90Path);
+    showCleared();
+    for (const char* code : { "12abc", "", "256", "0x20", "1.5", "-1" }) {
+        history().Select(1, 0);
+        history().SetText(QString::fromLatin1(code));
+        history().clickCell(1, 1);
+        EXPECT_EQ(status().description()->toPlainText(), QString()) << '"' << code << '"';
+    }
+    history().Select(1, 0);
+    history().SetText(QStringLiteral("0"));
+    history().clickCell(1, 1);
+    EXPECT_TRUE(status().description()->toPlainText().startsWith(QStringLiteral("INITIALIZING MODE")));
+}
+
 TEST_F(AlarmStatusTest, EventLogStampsEachChangeAndClearLogKeepsTheBitsSeen)
 {
     startOn(K90Path);

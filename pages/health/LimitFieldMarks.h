@@ -1,0 +1,66 @@
+#pragma once
+
+#include "FieldRange.h"
+
+#include <QString>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+class KitPage;
+
+// The typed limits of a health page, each an edit with a validity mark beside
+// it. An edit's text counts only when the whole of it is one number in the
+// limit's range: anything else is marked (the red "!" with a tip naming the
+// range) when the user leaves the edit or a command needs it, and that command
+// then writes nothing, so no value reaches the device but the one the user
+// sees. A mark clears as soon as its edit holds a number in the range again,
+// typed by the user or shown by the page.
+class LimitFieldMarks
+{
+public:
+    struct Field {
+        int edit;
+        int mark; // 0 for an edit the page alone fills: checked, never marked
+        FieldRange range;
+        QString name; // the limit as the log names it: "the cycle full warning"
+    };
+
+    explicit LimitFieldMarks(KitPage& page);
+
+    // Takes the fields and follows their edits' text (from OnInitialUpdate).
+    void add(std::span<const Field> fields);
+    // A range that follows the device's units.
+    void setRange(int edit, const FieldRange& range);
+    // The page showed the device's own value in the edit: the range takes it
+    // in, so that a value the user leaves as it came goes back as it came,
+    // even one the page would not take from the user.
+    void shown(int edit, double value);
+    const FieldRange& range(int edit) const;
+    // The mark's tip for a range: "Please enter values between 0.01 and 100",
+    // or "Please enter integer values between 0 and 999" for whole numbers.
+    static QString tip(const FieldRange& range);
+
+    // The edit's number when it is one in the range; otherwise nothing, and
+    // its mark shows.
+    std::optional<double> check(int edit);
+    // Checks every edit (each wrong one marked). When one is wrong, writes
+    // "<command> not sent: <name> is not a number between <least> and <most>"
+    // to the log for the first of them and gives false.
+    bool checkAll(const std::vector<int>& edits, const char* command);
+    // The mark cleared: the page put a value of its own in the edit.
+    void clear(int edit);
+
+private:
+    struct Kept {
+        Field field; // its range as it stands
+        FieldRange own; // the range the page takes from the user
+    };
+    const Field* field(int edit) const;
+    Kept* kept(int edit);
+    void show(const Field& field, bool valid);
+
+    KitPage& m_page;
+    std::vector<Kept> m_fields;
+};
