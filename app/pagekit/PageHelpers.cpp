@@ -119,22 +119,6 @@ std::optional<double> WindowNumberIn(const QWidget* window, const FieldRange& ra
     return range.take(WindowNumber(window));
 }
 
-double GetWindowNumber(const QWidget* window)
-{
-    // Only the first 256 characters of a window's text are read.
-    return NumberText::toDouble(textOf(window).left(255));
-}
-
-float GetWindowFloat(const QWidget* window)
-{
-    return static_cast<float>(GetWindowNumber(window));
-}
-
-int GetWindowInt(const QWidget* window)
-{
-    return NumberText::toInt(textOf(window).left(255));
-}
-
 IImageDisplayPtr CreateImageDisplayControl(
     FormPage* page, const QRect& screenRect, int childId, int imageId, const AppLog& log)
 {

@@ -48,16 +48,6 @@ std::optional<double> WindowNumber(const QWidget* window);
 // The same, only when the number lies in `range`.
 std::optional<double> WindowNumberIn(const QWidget* window, const FieldRange& range);
 
-// The text of a window as a number: its leading decimal number in the C
-// locale, 0 for an empty text or one that does not start with a number.
-double GetWindowNumber(const QWidget* window);
-// The same, rounded to single precision.
-float GetWindowFloat(const QWidget* window);
-// The text of a window as an integer: blanks, an optional sign and the
-// leading digits, 0 for an empty text or one that does not start with a
-// number; held to the int range.
-int GetWindowInt(const QWidget* window);
-
 // The device tag without the blanks that pad it to its eight characters.
 QString UnpaddedTag(QString tag);
 

@@ -13,6 +13,8 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
+#include <tuple>
 
 using PageHelpers_ = SwTest;
 
@@ -56,62 +58,53 @@ TEST_F(PageHelpers_, PressureGaugeScaleAndLabelByUnit)
     }
 }
 
-TEST_F(PageHelpers_, WindowTextReadsAsItsLeadingNumberInTheCLocale)
+TEST_F(PageHelpers_, AWindowsTextIsItsNumberOnlyWhenTheWholeTextIsOne)
 {
-    const std::pair<QString, double> cases[]
-        = { { "  12.5", 12.5 }, { "", 0.0 }, { "abc", 0.0 }, { "12abc", 12.0 }, { "-3e2", -300.0 }, { "12,5", 12.0 } };
-    QLineEdit edit;
-    for (const auto& [text, number] : cases) {
-        edit.setText(text);
-        EXPECT_DOUBLE_EQ(GetWindowNumber(&edit), number) << text.toStdString();
-    }
-    QLabel label("7.25 mm");
-    EXPECT_DOUBLE_EQ(GetWindowNumber(&label), 7.25);
-    EXPECT_EQ(GetWindowNumber(nullptr), 0.0);
-}
-
-TEST_F(PageHelpers_, WindowTextReadsAsItsLeadingWholeNumber)
-{
-    const std::pair<QString, int> cases[] = { { "  12", 12 }, { "", 0 }, { "abc", 0 }, { "12.9", 12 }, { "-7", -7 },
-        { "+5x", 5 }, { "3e2", 3 }, { "99999999999", INT_MAX }, { "-99999999999", INT_MIN } };
-    QLineEdit edit;
-    for (const auto& [text, number] : cases) {
-        edit.setText(text);
-        EXPECT_EQ(GetWindowInt(&edit), number) << text.toStdString();
-    }
-    EXPECT_EQ(GetWindowInt(nullptr), 0);
-}
-
-TEST_F(PageHelpers_, WindowFloatIsRoundedToSinglePrecision)
-{
-    QLineEdit edit("0.1");
-    const double widened = GetWindowFloat(&edit);
-    EXPECT_EQ(widened, double(0.1f));
-    EXPECT_NE(widened, 0.1);
-    edit.setText("1e39");
-    EXPECT_TRUE(std::isinf(GetWindowFloat(&edit))) << "beyond the float range becomes infinity";
-}
-
-TEST_F(PageHelpers_, WindowIntReadsTheLeadingWholeNumberAndStopsAtTheEndsOfAnInt)
-{
-    const std::pair<QString, int> cases[] = {
-        { "", 0 },
-        { "abc", 0 },
-        { "350", 350 },
-        { "  42", 42 },
-        { "+7", 7 },
-        { "-7", -7 },
-        { "12.9", 12 },
-        { "2500000 counts", 2500000 },
-        { "99999999999999999999", 2147483647 },
-        { "-99999999999999999999", -2147483647 - 1 },
+    const std::pair<QString, std::optional<double>> cases[] = {
+        { "  12.5 ", 12.5 },
+        { "-3e2", -300.0 },
+        { "60", 60.0 },
+        { "", std::nullopt },
+        { "abc", std::nullopt },
+        { "12abc", std::nullopt },
+        { "5\t5", std::nullopt },
+        { "0x20", std::nullopt },
+        { "12,5", std::nullopt },
+        { "nan", std::nullopt },
+        { "1e999", std::nullopt },
     };
     QLineEdit edit;
     for (const auto& [text, number] : cases) {
         edit.setText(text);
-        EXPECT_EQ(GetWindowInt(&edit), number) << text.toStdString();
+        EXPECT_EQ(WindowNumber(&edit), number) << text.toStdString();
     }
-    EXPECT_EQ(GetWindowInt(nullptr), 0);
+    EXPECT_EQ(WindowNumber(new QLabel("7.25 mm", &edit)), std::nullopt) << "a unit after the number is not a number";
+    EXPECT_EQ(WindowNumber(nullptr), std::nullopt);
+}
+
+TEST_F(PageHelpers_, AWindowsNumberInARangeIsCheckedWithItsFraction)
+{
+    const FieldRange minutes { 1, 60, true };
+    const FieldRange percent { -5, 105 };
+    const std::tuple<FieldRange, QString, std::optional<double>> cases[] = {
+        { minutes, "1", 1.0 },
+        { minutes, "60", 60.0 },
+        { minutes, "0", std::nullopt },
+        { minutes, "61", std::nullopt },
+        { minutes, "60.9", std::nullopt },
+        { minutes, "12.5", std::nullopt },
+        { percent, "-5", -5.0 },
+        { percent, "105", 105.0 },
+        { percent, "-5.01", std::nullopt },
+        { percent, "105.01", std::nullopt },
+        { percent, "50.5", 50.5 },
+        { percent, "50abc", std::nullopt },
+    };
+    QLineEdit edit;
+    for (const auto& [range, text, number] : cases) {
+        edit.setText(text);
+        EXPECT_EQ(WindowNumberIn(&edit, range), number) << text.toStdString();
+    }
 }
 
 TEST_F(PageHelpers_, ProgramFolderEndsInASlashAndCanBeMovedByTheEnvironment)
