@@ -365,6 +365,9 @@ void CHDRLTest::restoreDevice()
     dd.ControlMode = m_SavedControlMode;
     dd.DigitalCommand = m_SavedCommandWord;
     write(HartCommand::WriteStatus);
+    // The strip shows the device back in its own control mode at once, not
+    // one strip period later, whether the run was stopped or ended by itself.
+    RefreshStrip();
 }
 
 void CHDRLTest::OnStop()
@@ -380,9 +383,6 @@ void CHDRLTest::stopRun(UserStop how)
     enableControl(StopButton, false);
     enableIdleButtons(true);
     restoreDevice();
-    // The strip shows the device back in its own control mode at once, not
-    // one strip period later.
-    RefreshStrip();
     if (context().multiTest().m_bMultiTestRunning)
         EndMultiTestStoppedByUser(
             context(), &MultiTestRun::m_bHDRLDone, QStringLiteral("HDRL test stopped"), DiagnosticCode, how);

@@ -126,6 +126,61 @@ TEST_F(RampRunDirectionTest, TheRampPageSavesPrintsAndDrawsTheDirectionItRan)
     }
 }
 
+TEST_F(RampRunDirectionTest, ALoadedFileKeepsItsDirectionWhateverTheRampPagesBoxSaysAfterTheLoad)
+{
+    for (const DirectionCase& c : Cases) {
+        SCOPED_TRACE(c.what);
+        startWithSensors();
+        select(RampTestCode);
+        clock().advance(1000);
+        const QString folder = ownProgramFolder({ "RampTestRept.xml" });
+        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, "20" }, { Ramp::StopEdit, "80" },
+            { Ramp::HoldEdit, "2" }, { Ramp::DurationEdit, "3" } };
+        for (const auto& [edit, text] : settings)
+            ramp().setWindowText(edit, QString::fromLatin1(text));
+        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(c.bothWays);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        ramp().StartRampTest();
+        for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000)
+            clock().advance(1000);
+        ASSERT_EQ(ramp().windowText(Ramp::StatusEdit), QStringLiteral("Test completed"));
+        const QString file = tempPath(QStringLiteral("recorded.rmp"));
+        prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+
+        // The file back on the page, and then the box turned over: it now
+        // speaks of the next run, not of the data shown.
+        prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+        ramp().LoadRampResults();
+        ASSERT_EQ(ramp().windowText(Ramp::StatusEdit), QStringLiteral("Off line data"));
+        ASSERT_EQ(ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->isChecked(), c.bothWays);
+        turnOver(ramp(), Ramp::BidirectionalBox);
+
+        ramp().controlAs<QAbstractButton>(Ramp::PressureViewButton)->click();
+        EXPECT_EQ(shownChannels(), c.pressureView);
+        ramp().controlAs<QAbstractButton>(Ramp::SignalsViewButton)->click();
+        EXPECT_EQ(shownChannels(), c.signalsView);
+
+        QFile::remove(folder + QStringLiteral("RampTest4.bmp"));
+        const QString text = printed(
+            tempPath(QStringLiteral("loaded.pdf")), "Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.printedDirection))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Rate: - ")), !c.bothWays) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Initial: - ")), !c.bothWays) << text.toStdString();
+        EXPECT_EQ(QFileInfo::exists(folder + QStringLiteral("RampTest4.bmp")), c.bothWays);
+        EXPECT_EQ(pictured(ramp().findChild<ReportControl*>(), "RampGrph4"), c.bothWays);
+
+        // Saved again, the file still says the way it ran.
+        const QString again = tempPath(QStringLiteral("again.rmp"));
+        prompts().answerFile(again, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+        EXPECT_EQ(savedDirection(again), c.bothWays ? 1.0 : 0.0);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 TEST_F(RampRunDirectionTest, TheMultiTestReportPrintsTheDirectionTheRampRan)
 {
     for (const DirectionCase& c : Cases) {

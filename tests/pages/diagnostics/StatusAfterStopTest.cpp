@@ -92,4 +92,35 @@ TEST_F(StatusAfterStopTest, StopOrLeavingReadsTheStatusAtOnceSoTheStripShowsTheD
     }
 }
 
+TEST_F(StatusAfterStopTest, AnHDRLRunThatEndsByItselfReadsTheStatusRightAfterPuttingTheDeviceBack)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        start({ QStringLiteral("/d") + QString::fromLatin1(path) });
+        clock().advance(2000);
+        select(43);
+        clock().advance(1000);
+        auto& page = static_cast<CHDRLTest&>(testPage(43));
+        page.setWindowText(CHDRLTest::SettlingEdit, QStringLiteral("6"));
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        page.controlAs<QAbstractButton>(474)->click();
+        ASSERT_TRUE(device(path).statusActive(2)) << "Digital Command Mode";
+        for (int k = 0; k < 3000 && page.running(); ++k) {
+            device(path).clearRequests();
+            clock().advance(100);
+        }
+        ASSERT_FALSE(page.running());
+        // The device back under the loop, and the strip told so in the next
+        // transaction, not a strip period later.
+        const QStringList sent = requests(path);
+        const qsizetype back = sent.indexOf(QStringLiteral("CB 03 00 13 88"));
+        ASSERT_GE(back, 0) << sent.join(QStringLiteral(" | ")).toStdString();
+        EXPECT_EQ(sent.mid(back), QStringList({ QStringLiteral("CB 03 00 13 88"), QStringLiteral("CA") }));
+        EXPECT_FALSE(device(path).statusActive(2));
+        EXPECT_EQ(page.activeIndicator()->value(), QStringLiteral("System Nominal"));
+        EXPECT_EQ(page.commandSource()->value(), QStringLiteral("Analog"));
+        m_app.reset();
+    }
+}
+
 } // namespace
