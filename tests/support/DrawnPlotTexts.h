@@ -14,8 +14,9 @@
 // Every plot painting while it lives, on screen and in pictures alike, with
 // the texts it drew; `faults()` names each tick label that runs into another,
 // lies under the legend or off the picture, each label, axis title or legend
-// entry that is not drawn whole, and two legend entries whose samples look
-// alike while their traces differ.
+// entry that is not drawn whole, two legend entries whose samples look alike
+// while their traces differ, and each trace drawn against an axis the
+// painting does not show (its values read on another axis's scale).
 class DrawnPlotTexts
 {
 public:
@@ -33,17 +34,26 @@ public:
         QImage picture;
         Trace trace;
     };
+    // A trace drawn against an axis that was not shown.
+    struct TraceOffItsAxis {
+        QString text; // the trace's legend text
+        QString axis; // the hidden axis's name
+    };
     struct Painting {
         QString plotTitle;
         PlotPainter::DrawnTexts texts;
         double topOfFirstYAxis = 0.0; // the value at the plot area's top border
         std::vector<Sample> samples;
+        std::vector<TraceOffItsAxis> tracesOffTheirAxes;
     };
 
     DrawnPlotTexts()
     {
         PlotPainter::drawnTextsObserver() = [this](const Plot& plot, const PlotPainter::DrawnTexts& texts) {
-            Painting painting { plot.GetTitle(), texts, plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax(), {} };
+            Painting painting;
+            painting.plotTitle = plot.GetTitle();
+            painting.texts = texts;
+            painting.topOfFirstYAxis = plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax();
             for (const PlotPainter::DrawnSample& drawn : texts.legendSamples) {
                 const PlotChannelData& data = drawn.channel->data();
                 const Trace trace { data.color, data.lineWidth, data.markersVisible ? data.markerStyle : -1,
@@ -51,7 +61,9 @@ public:
                 const QString text = data.title.isEmpty() ? data.name : data.title;
                 painting.samples.push_back({ text, drawn.picture, trace });
             }
-            painting.texts.legendSamples.clear(); // the channels may not outlive the plot
+            painting.tracesOffTheirAxes = tracesOffTheirAxes(plot, texts);
+            painting.texts.legendSamples.clear(); // the channels and axes may not outlive the plot
+            painting.texts.axes.clear();
             m_paintings.push_back(std::move(painting));
         };
     }
@@ -61,6 +73,30 @@ public:
 
     const std::vector<Painting>& paintings() const { return m_paintings; }
     void clear() { m_paintings.clear(); }
+
+    // The traces the painter draws (shown, with points, on axes the plot
+    // has) whose x or y axis the painting left out.
+    static std::vector<TraceOffItsAxis> tracesOffTheirAxes(const Plot& plot, const PlotPainter::DrawnTexts& texts)
+    {
+        std::vector<TraceOffItsAxis> found;
+        const auto shown = [&](const PlotAxis* axis) {
+            return std::find(texts.axes.begin(), texts.axes.end(), axis) != texts.axes.end();
+        };
+        for (const PlotChannel* channel : plot.channels()) {
+            const PlotChannelData& data = channel->data();
+            if (!data.visible || data.xs.empty())
+                continue;
+            const PlotAxis* x = plot.resolveAxis(PlotAxis::Orientation::X, data.xAxisName);
+            const PlotAxis* y = plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName);
+            if (!x || !y || !std::isfinite(x->GetMin()) || !std::isfinite(y->GetMin()))
+                continue;
+            const QString text = data.title.isEmpty() ? data.name : data.title;
+            for (const PlotAxis* axis : { x, y })
+                if (!shown(axis))
+                    found.push_back({ text, axis->GetName() });
+        }
+        return found;
+    }
 
     // Whether a text lies inside the rectangle the painter clipped it to.
     static bool within(const PlotPainter::DrawnText& text)
@@ -159,6 +195,10 @@ public:
                     faults << where
                             + QStringLiteral("legend entries \"%1\" and \"%2\" are drawn alike")
                                   .arg(samples[i].text, samples[j].text);
+        for (const TraceOffItsAxis& trace : painting.tracesOffTheirAxes)
+            faults << where
+                    + QStringLiteral("trace \"%1\" is drawn against the hidden axis \"%2\"")
+                          .arg(trace.text, trace.axis);
         return faults;
     }
 

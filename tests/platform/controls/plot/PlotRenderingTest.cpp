@@ -533,6 +533,45 @@ TEST_F(PlotRendering, EntriesDrawnAlikeForDifferentTracesAndAGridOffTheLabelsAre
     }
 }
 
+// A trace drawn without its own axis reads on another axis's scale: the
+// check names it, while a hidden trace or one whose axis is shown is no fault.
+TEST_F(PlotRendering, ATraceDrawnWithoutItsAxisIsAFaultOfThePainting)
+{
+    plot.SetYAxisCount(2);
+    plot.YAxis(1)->SetName(QStringLiteral("Pressure"));
+    plot.YAxis(1)->SetTitle(QStringLiteral("Pressure [psi]"));
+    plot.YAxis(1)->SetMin(0);
+    plot.YAxis(1)->SetSpan(50);
+    channel->AddXY(0, 10);
+    channel->AddXY(10, 90);
+    const IPlotChannelPtr port = plot.Channel(plot.AddChannel());
+    port->SetTitle(QStringLiteral("Port1 Pressure"));
+    port->SetXAxisName(QStringLiteral("Time"));
+    port->SetYAxisName(QStringLiteral("Pressure"));
+    port->AddXY(0, 5);
+    port->AddXY(10, 30);
+    const struct {
+        bool axisShown;
+        bool traceShown;
+        QStringList faults;
+    } cases[] = {
+        { false, true,
+            { QStringLiteral("\"Step Test\" 640x400: trace \"Port1 Pressure\" is drawn against the hidden axis "
+                             "\"Pressure\"") } },
+        { true, true, {} },
+        { false, false, {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "axis shown " << c.axisShown << ", trace shown " << c.traceShown);
+        plot.YAxis(1)->SetVisible(c.axisShown);
+        port->SetVisible(c.traceShown);
+        DrawnPlotTexts drawn;
+        grabbed(plot, "trace_without_its_axis");
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), c.faults);
+    }
+}
+
 TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)
 {
     struct PaintCounter : QObject {
