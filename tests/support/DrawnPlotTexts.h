@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <vector>
@@ -96,6 +97,53 @@ public:
                     found.push_back({ text, axis->GetName() });
         }
         return found;
+    }
+
+    // How far apart two colours look: their distance in CIELAB (CIE 1976),
+    // sRGB under daylight; about 2.3 is the least step an eye notices.
+    static double colourDistance(QRgb a, QRgb b)
+    {
+        const auto lab = [](QRgb rgb) {
+            const auto linear = [](int channel) {
+                const double u = channel / 255.0;
+                return u <= 0.04045 ? u / 12.92 : std::pow((u + 0.055) / 1.055, 2.4);
+            };
+            const double r = linear(qRed(rgb));
+            const double g = linear(qGreen(rgb));
+            const double b = linear(qBlue(rgb));
+            const auto f
+                = [](double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0; };
+            const double fx = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+            const double fy = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+            const double fz = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+            return std::array<double, 3> { 116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz) };
+        };
+        const std::array<double, 3> p = lab(a);
+        const std::array<double, 3> q = lab(b);
+        return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+    }
+
+    // Colours nearer than this are not told apart at a glance in a legend's
+    // thin sample on paper, though the eye would see them differ side by side.
+    static constexpr double AlikeDistance = 25.0;
+
+    // Two samples look alike when they have the same shape in colours a
+    // reader does not tell apart: each pixel of one within AlikeDistance of
+    // the same pixel of the other.
+    static bool lookAlike(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return false;
+        const QImage p = a.convertToFormat(QImage::Format_RGB32);
+        const QImage q = b.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < p.height(); ++y) {
+            const auto* left = reinterpret_cast<const QRgb*>(p.constScanLine(y));
+            const auto* right = reinterpret_cast<const QRgb*>(q.constScanLine(y));
+            for (int x = 0; x < p.width(); ++x)
+                if (left[x] != right[x] && colourDistance(left[x], right[x]) >= AlikeDistance)
+                    return false;
+        }
+        return true;
     }
 
     // Whether a text lies inside the rectangle the painter clipped it to.
@@ -191,7 +239,7 @@ public:
         const auto& samples = painting.samples;
         for (size_t i = 0; i < samples.size(); ++i)
             for (size_t j = i + 1; j < samples.size(); ++j)
-                if (!(samples[i].trace == samples[j].trace) && samples[i].picture == samples[j].picture)
+                if (!(samples[i].trace == samples[j].trace) && lookAlike(samples[i].picture, samples[j].picture))
                     faults << where
                             + QStringLiteral("legend entries \"%1\" and \"%2\" are drawn alike")
                                   .arg(samples[i].text, samples[j].text);
