@@ -44,7 +44,7 @@ constexpr std::array<CompareSignal, 10> CommandSignals { {
     { "ILCmdvCmdClose", "ILCmdvCmdClose2", "ILCmdvCmdCloseDiff", "Pilot Relay Command(closing) 1",
         "Pilot Relay Command(closing) 2", "Pilot Relay Command(closing) Delta", 0x0066FF, "Command", "Position", 30 },
     { "ILPosnvCmdClose", "ILPosnvCmdClose2", "ILPosnvCmdCloseDiff", "Pilot Relay Position(closing) 1",
-        "Pilot Relay Position(closing) 2", "Pilot Relay Position(closing) Delta", 0x006400, "Command", "Position", 32 },
+        "Pilot Relay Position(closing) 2", "Pilot Relay Position(closing) Delta", 0x808000, "Command", "Position", 32 },
 } };
 
 constexpr std::array<CompareSignal, 3> FrictionSignals { {

@@ -46,7 +46,7 @@ inline constexpr std::array<ChannelRow, ChannelCount> Rows { {
     { "Port1vCmdClose", "Port 1 Pressure (closing)", 0x008B00, "Command", "Pressure" },
     { "Port2vCmdClose", "Port 2 Pressure (closing)", 0x000080, "Command", "Pressure" },
     { "ILCmdvCmdClose", "Pilot Relay Command (closing)", 0x0066FF, "Command", "Position" },
-    { "ILPosnvCmdClose", "Pilot Relay Position (closing)", 0x006400, "Command", "Position" },
+    { "ILPosnvCmdClose", "Pilot Relay Position (closing)", 0x808000, "Command", "Position" },
     { "Friction", "Friction", 0x0A0AFF, "Position", "FrictionY" },
     { "ThrustOpen", "Thrust (opening)", 0xC00000, "Position", "FrictionY" },
     { "ThrustClose", "Thrust (closing)", 0x00FF00, "Position", "FrictionY" },

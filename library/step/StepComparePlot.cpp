@@ -73,7 +73,9 @@ void CStepTestCompareReport::SetStepView(IPlotPtr plot, CReportHeader header)
         show(plot, name, true);
     ShowXAxis(plot, TimeAxis, true);
     ShowYAxis(plot, PositionAxis, true);
-    if (pressure1 && pressure2)
+    // Either file's pressure needs its own scale: drawn without it, a port
+    // trace would read on the position axis.
+    if (pressure1 || pressure2)
         ShowYAxis(plot, PressureAxis, true);
     if (m_strFile2.toQString().isEmpty())
         HideSecondFile(plot, StepCompare::Signals);

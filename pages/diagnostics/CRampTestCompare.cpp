@@ -292,12 +292,15 @@ void CRampTestCompare::applyBoxView(View view)
         for (int box : DifferenceBoxes)
             syncBox(box);
     }
+    // The pressure axis stands in every view that can draw a pressure, with
+    // one file or two, whichever boxes are ticked now or later: the plot
+    // leaves it out while no pressure trace is shown, and a trace drawn
+    // without it would read on the position scale.
     switch (view) {
     case RampTestView:
         showAxis(true, "Time");
         showAxis(false, "Position");
-        if (m_File2Loaded && (checked(Port1First) || checked(Port1Second)))
-            showAxis(false, "Pressure");
+        showAxis(false, "Pressure");
         break;
     case PressureVsPositionView:
         showAxis(true, "Position");

@@ -140,6 +140,9 @@ void CStepCompareView::ShowStepView()
     enableControl(StepViewButton, false);
     enableControl(PressureViewButton, true);
     record.ResetGridView(m_pPlot);
+    // The pressure axis stays whatever the port boxes say, now or later: the
+    // plot leaves it out while no pressure trace is shown, and a port trace
+    // drawn without it would read on the position scale.
     showAxis(true, "Time", true);
     showAxis(false, "Position", true);
     showAxis(false, "Pressure", true);
@@ -178,8 +181,6 @@ void CStepCompareView::ShowStepView()
             enableAndCheck(Port1Second, false);
             enableAndCheck(Port2Second, false);
         }
-        // The pressure axis follows the port 1 boxes only.
-        showAxis(false, "Pressure", checked(Port1First) || checked(Port1Second));
         setDifferenceBoxes();
         sync("Position2", Position2);
         sync("PositionDiff", PositionDiff);
@@ -237,8 +238,6 @@ void CStepCompareView::ShowPressureView()
         sync("PvPPort1Diff", Port1Diff);
         sync("PvPPort2_2", Port2Second);
         sync("PvPPort2Diff", Port2Diff);
-        showAxis(true, "Position", true);
-        showAxis(false, "Pressure", checked(Port1Second) || checked(Port2Second));
     }
 }
 

@@ -445,13 +445,17 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     std::vector<DrawnText>* titles = observed ? &drawn.axisTitles : nullptr;
     for (const AxisBand& band : parts.xBands) {
         std::vector<DrawnText> labels = paintXAxis(painter, band, parts.area, titles);
-        if (observed)
+        if (observed) {
+            drawn.axes.push_back(band.axis);
             drawn.axisLabels.push_back(std::move(labels));
+        }
     }
     for (const AxisBand& band : parts.yBands) {
         std::vector<DrawnText> labels = paintYAxis(painter, band, parts.area, titles);
-        if (observed)
+        if (observed) {
+            drawn.axes.push_back(band.axis);
             drawn.axisLabels.push_back(std::move(labels));
+        }
     }
     if (!parts.legend.isEmpty())
         paintLegend(painter, parts);

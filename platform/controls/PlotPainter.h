@@ -73,6 +73,7 @@ public:
     // and where the grid lines stand.
     struct DrawnTexts {
         QSizeF size;
+        std::vector<const PlotAxis*> axes; // the axes drawn, one for each of axisLabels
         std::vector<std::vector<DrawnText>> axisLabels;
         std::vector<DrawnText> axisTitles;
         std::vector<DrawnText> legendEntries;

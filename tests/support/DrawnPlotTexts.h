@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <vector>
@@ -14,8 +15,9 @@
 // Every plot painting while it lives, on screen and in pictures alike, with
 // the texts it drew; `faults()` names each tick label that runs into another,
 // lies under the legend or off the picture, each label, axis title or legend
-// entry that is not drawn whole, and two legend entries whose samples look
-// alike while their traces differ.
+// entry that is not drawn whole, two legend entries whose samples look alike
+// while their traces differ, and each trace drawn against an axis the
+// painting does not show (its values read on another axis's scale).
 class DrawnPlotTexts
 {
 public:
@@ -33,17 +35,26 @@ public:
         QImage picture;
         Trace trace;
     };
+    // A trace drawn against an axis that was not shown.
+    struct TraceOffItsAxis {
+        QString text; // the trace's legend text
+        QString axis; // the hidden axis's name
+    };
     struct Painting {
         QString plotTitle;
         PlotPainter::DrawnTexts texts;
         double topOfFirstYAxis = 0.0; // the value at the plot area's top border
         std::vector<Sample> samples;
+        std::vector<TraceOffItsAxis> tracesOffTheirAxes;
     };
 
     DrawnPlotTexts()
     {
         PlotPainter::drawnTextsObserver() = [this](const Plot& plot, const PlotPainter::DrawnTexts& texts) {
-            Painting painting { plot.GetTitle(), texts, plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax(), {} };
+            Painting painting;
+            painting.plotTitle = plot.GetTitle();
+            painting.texts = texts;
+            painting.topOfFirstYAxis = plot.yAxes().empty() ? 0.0 : plot.yAxes()[0]->GetMax();
             for (const PlotPainter::DrawnSample& drawn : texts.legendSamples) {
                 const PlotChannelData& data = drawn.channel->data();
                 const Trace trace { data.color, data.lineWidth, data.markersVisible ? data.markerStyle : -1,
@@ -51,7 +62,9 @@ public:
                 const QString text = data.title.isEmpty() ? data.name : data.title;
                 painting.samples.push_back({ text, drawn.picture, trace });
             }
-            painting.texts.legendSamples.clear(); // the channels may not outlive the plot
+            painting.tracesOffTheirAxes = tracesOffTheirAxes(plot, texts);
+            painting.texts.legendSamples.clear(); // the channels and axes may not outlive the plot
+            painting.texts.axes.clear();
             m_paintings.push_back(std::move(painting));
         };
     }
@@ -61,6 +74,77 @@ public:
 
     const std::vector<Painting>& paintings() const { return m_paintings; }
     void clear() { m_paintings.clear(); }
+
+    // The traces the painter draws (shown, with points, on axes the plot
+    // has) whose x or y axis the painting left out.
+    static std::vector<TraceOffItsAxis> tracesOffTheirAxes(const Plot& plot, const PlotPainter::DrawnTexts& texts)
+    {
+        std::vector<TraceOffItsAxis> found;
+        const auto shown = [&](const PlotAxis* axis) {
+            return std::find(texts.axes.begin(), texts.axes.end(), axis) != texts.axes.end();
+        };
+        for (const PlotChannel* channel : plot.channels()) {
+            const PlotChannelData& data = channel->data();
+            if (!data.visible || data.xs.empty())
+                continue;
+            const PlotAxis* x = plot.resolveAxis(PlotAxis::Orientation::X, data.xAxisName);
+            const PlotAxis* y = plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName);
+            if (!x || !y || !std::isfinite(x->GetMin()) || !std::isfinite(y->GetMin()))
+                continue;
+            const QString text = data.title.isEmpty() ? data.name : data.title;
+            for (const PlotAxis* axis : { x, y })
+                if (!shown(axis))
+                    found.push_back({ text, axis->GetName() });
+        }
+        return found;
+    }
+
+    // How far apart two colours look: their distance in CIELAB (CIE 1976),
+    // sRGB under daylight; about 2.3 is the least step an eye notices.
+    static double colourDistance(QRgb a, QRgb b)
+    {
+        const auto lab = [](QRgb rgb) {
+            const auto linear = [](int channel) {
+                const double u = channel / 255.0;
+                return u <= 0.04045 ? u / 12.92 : std::pow((u + 0.055) / 1.055, 2.4);
+            };
+            const double r = linear(qRed(rgb));
+            const double g = linear(qGreen(rgb));
+            const double b = linear(qBlue(rgb));
+            const auto f
+                = [](double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0; };
+            const double fx = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+            const double fy = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+            const double fz = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+            return std::array<double, 3> { 116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz) };
+        };
+        const std::array<double, 3> p = lab(a);
+        const std::array<double, 3> q = lab(b);
+        return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+    }
+
+    // Colours nearer than this are not told apart at a glance in a legend's
+    // thin sample on paper, though the eye would see them differ side by side.
+    static constexpr double AlikeDistance = 25.0;
+
+    // Two samples look alike when they have the same shape in colours a
+    // reader does not tell apart: each pixel of one within AlikeDistance of
+    // the same pixel of the other.
+    static bool lookAlike(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return false;
+        const QImage p = a.convertToFormat(QImage::Format_RGB32);
+        const QImage q = b.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < p.height(); ++y) {
+            const auto* left = reinterpret_cast<const QRgb*>(p.constScanLine(y));
+            const auto* right = reinterpret_cast<const QRgb*>(q.constScanLine(y));
+            for (int x = 0; x < p.width(); ++x)
+                if (left[x] != right[x] && colourDistance(left[x], right[x]) >= AlikeDistance)
+                    return false;
+        }
+        return true;
+    }
 
     // Whether a text lies inside the rectangle the painter clipped it to.
     static bool within(const PlotPainter::DrawnText& text)
@@ -155,10 +239,14 @@ public:
         const auto& samples = painting.samples;
         for (size_t i = 0; i < samples.size(); ++i)
             for (size_t j = i + 1; j < samples.size(); ++j)
-                if (!(samples[i].trace == samples[j].trace) && samples[i].picture == samples[j].picture)
+                if (!(samples[i].trace == samples[j].trace) && lookAlike(samples[i].picture, samples[j].picture))
                     faults << where
                             + QStringLiteral("legend entries \"%1\" and \"%2\" are drawn alike")
                                   .arg(samples[i].text, samples[j].text);
+        for (const TraceOffItsAxis& trace : painting.tracesOffTheirAxes)
+            faults << where
+                    + QStringLiteral("trace \"%1\" is drawn against the hidden axis \"%2\"")
+                          .arg(trace.text, trace.axis);
         return faults;
     }
 

@@ -148,6 +148,9 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
             { "PvPPort1", "PvPPort1_2", "PvPPort1Diff", "PvPPort2_2" } },
         { "smaller model", 6, 1, 0, 1, 0, with({ "Port1", "Port1_2", "Port1Diff" }),
             { "PvPPort1", "PvPPort1_2", "PvPPort1Diff" } },
+        { "file 1 without sensors", 5, 0, 0, 1, 0, with({ "Port1_2", "Port2_2" }),
+            { "PvPPort1", "PvPPort1_2", "PvPPort1Diff", "PvPPort2_2" } },
+        { "neither with sensors", 5, 0, 0, 0, 0, with({}), { "PvPPort1", "PvPPort1_2", "PvPPort1Diff" } },
     };
     // Both files loaded: without file 2 only file 1's channels show.
     m_compare.m_strFile2 = AutoString("/data/two.stp");
@@ -161,8 +164,9 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
         m_compare.SetStepView(visible(), header);
         EXPECT_EQ(shownIn(m_visible), c.step) << c.what;
         EXPECT_EQ(m_visible.GetTitle(), QStringLiteral("Step Test")) << c.what;
+        // Either file's port traces read on the pressure axis.
         const Set stepAxes
-            = c.sensors1 && c.sensors2 ? Set { "x Time", "y Position", "y Pressure" } : Set { "x Time", "y Position" };
+            = c.sensors1 || c.sensors2 ? Set { "x Time", "y Position", "y Pressure" } : Set { "x Time", "y Position" };
         EXPECT_EQ(axesShownIn(m_visible), stepAxes) << c.what;
         EXPECT_EQ(m_visible.GetGridXAxis(), QStringLiteral("Time")) << c.what;
         EXPECT_EQ(m_visible.GetGridYAxis(), QStringLiteral("Pressure")) << c.what;

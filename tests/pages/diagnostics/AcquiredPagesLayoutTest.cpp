@@ -1,6 +1,8 @@
 // The data logger after a run and the trends page after a retrieval, when
-// their plots carry what was read: every text whole and apart on both models.
+// their plots carry what was read: every text whole and apart on both models,
+// each trace on an axis shown and each legend entry told apart.
 #include "DataLoggerPageTest.h"
+#include "DrawnPlotTexts.h"
 #include "PageLayoutCheck.h"
 #include "TrendsPageTest.h"
 
@@ -36,8 +38,11 @@ TEST_F(AcquiredDataLoggerLayoutTest, ARunThatStoppedItselfShowsItsPlotAndSetting
             click(CDataLogger::StartButton);
             clock().advance(run.runMs);
             ASSERT_FALSE(logger().logging()) << path << " " << run.unit;
+            DrawnPlotTexts drawn;
             const QStringList faults = PageLayoutCheck::faults(logger());
             EXPECT_TRUE(faults.isEmpty()) << faultsOf(path, run.unit, faults);
+            EXPECT_FALSE(drawn.paintings().empty()) << path << " " << run.unit;
+            EXPECT_EQ(drawn.faults(), QStringList()) << path << " " << run.unit;
             m_app.reset();
         }
     }
@@ -55,12 +60,15 @@ TEST_F(AcquiredTrendsLayoutTest, AFullRetrievalShowsItsFourPlotsAndButtonsWholeA
         scriptRow(0, { 10000, 10000, 32000, 32000, 32000 });
         retrieve(92);
         ASSERT_EQ(text(CTrends::RowCounter), QStringLiteral("91")) << path;
+        DrawnPlotTexts drawn;
         QStringList faults = PageLayoutCheck::faults(trends());
         EXPECT_TRUE(faults.isEmpty()) << faultsOf(path, "all six", faults);
         // One signal on its own.
         click(CTrends::FrictionButton);
         faults = PageLayoutCheck::faults(trends());
         EXPECT_TRUE(faults.isEmpty()) << faultsOf(path, "friction", faults);
+        EXPECT_GE(drawn.paintings().size(), 4u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         m_app.reset();
     }
 }

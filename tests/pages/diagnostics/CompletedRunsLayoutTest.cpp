@@ -1,6 +1,8 @@
 // The test pages after a run, and their compare pages with that run opened
 // as both files, when they show the most: every text whole and apart on both
-// models.
+// models, and in every view each trace on an axis shown and each legend entry
+// told apart from the others.
+#include "DrawnPlotTexts.h"
 #include "HDRLTestPageTest.h"
 #include "PageLayoutCheck.h"
 #include "PstPageTest.h"
@@ -45,6 +47,7 @@ TEST_F(CompletedRampLayoutTest, ABidirectionalRampRunShowsItsResultsWholeAndApar
         startRamp();
         runRampToCompletion();
         ASSERT_EQ(rampText(CRampTest::StatusEdit), QStringLiteral("Test completed")) << path;
+        DrawnPlotTexts drawn;
         EXPECT_TRUE(PageLayoutCheck::faults(ramp()).isEmpty()) << faultsOf(path, ramp());
         // Each of the run's other views.
         for (int view : { CRampTest::PressureViewButton, CRampTest::SignalsViewButton, CRampTest::FrictionViewButton,
@@ -56,6 +59,8 @@ TEST_F(CompletedRampLayoutTest, ABidirectionalRampRunShowsItsResultsWholeAndApar
         ASSERT_TRUE(page<CRampTestCompare>().file2Loaded()) << path;
         EXPECT_TRUE(PageLayoutCheck::faults(page<CRampTestCompare>()).isEmpty())
             << faultsOf(path, page<CRampTestCompare>());
+        EXPECT_FALSE(drawn.titled(QStringLiteral("Signals Vs Command")).empty()) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         m_app.reset();
     }
 }
@@ -72,11 +77,14 @@ TEST_F(CompletedStepLayoutTest, AStepRunShowsItsResultsWholeAndApart)
         startTest();
         runToCompletion();
         ASSERT_FALSE(step().testRunning()) << path;
+        DrawnPlotTexts drawn;
         EXPECT_TRUE(PageLayoutCheck::faults(step()).isEmpty()) << faultsOf(path, step());
         OPEN_RUN_TWICE_IN_COMPARE(step().OnSaveResults(), 421, CStepCompareView)
         ASSERT_TRUE(page<CStepCompareView>().file2Loaded()) << path;
         EXPECT_TRUE(PageLayoutCheck::faults(page<CStepCompareView>()).isEmpty())
             << faultsOf(path, page<CStepCompareView>());
+        EXPECT_GE(drawn.paintings().size(), 2u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         m_app.reset();
     }
 }
@@ -92,11 +100,14 @@ TEST_F(CompletedHdrlLayoutTest, AnHdrlRunShowsItsResultsWholeAndApart)
         startTest();
         runToCompletion();
         ASSERT_FALSE(hdrl().running()) << path;
+        DrawnPlotTexts drawn;
         EXPECT_TRUE(PageLayoutCheck::faults(hdrl()).isEmpty()) << faultsOf(path, hdrl());
         OPEN_RUN_TWICE_IN_COMPARE(hdrl().OnSave(), 431, CHDRLCompareView)
         ASSERT_TRUE(page<CHDRLCompareView>().file2Loaded()) << path;
         EXPECT_TRUE(PageLayoutCheck::faults(page<CHDRLCompareView>()).isEmpty())
             << faultsOf(path, page<CHDRLCompareView>());
+        EXPECT_GE(drawn.paintings().size(), 2u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         m_app.reset();
     }
 }
@@ -110,11 +121,14 @@ TEST_F(CompletedPstLayoutTest, APartialStrokeRunWithItsSignatureShowsItsResultsW
     for (const char* path : { K90Path, K40Path }) {
         runAndRetrieve(path);
         ASSERT_FALSE(pst().retrieving()) << path;
+        DrawnPlotTexts drawn;
         EXPECT_TRUE(PageLayoutCheck::faults(pst()).isEmpty()) << faultsOf(path, pst());
         OPEN_RUN_TWICE_IN_COMPARE(pst().SavePstFile(), 461, CPSTCompare)
         const unsigned kinds = PageLayoutCheck::Cut | PageLayoutCheck::Overlap;
         EXPECT_TRUE(PageLayoutCheck::faults(page<CPSTCompare>(), kinds).isEmpty())
             << faultsOf(path, page<CPSTCompare>(), kinds);
+        EXPECT_GE(drawn.paintings().size(), 2u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         m_app.reset();
     }
 }

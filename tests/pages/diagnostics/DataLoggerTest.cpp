@@ -1,6 +1,7 @@
 // The data logger page against the simulated positioner on the test clock:
 // set-up, the run, the values drawn, the boxes, files and the report.
 #include "DataLoggerPageTest.h"
+#include "DrawnPlotTexts.h"
 #include "PageTexts.h"
 
 #include "ReportRecords.h"
@@ -858,7 +859,11 @@ TEST_F(DataLoggerPageTest, PrintGivesTheDataLoggerReportOfTheRunOnBothModels)
         prompts().clearRecords();
         prompts().answerFile(pdf, QStringLiteral("Save Data Logger Report As"));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        DrawnPlotTexts drawn;
         click(L::PrintButton);
+        // The picture draws its traces on axes shown and tells its entries apart.
+        EXPECT_FALSE(drawn.paintings().empty());
+        EXPECT_EQ(drawn.faults(), QStringList());
         const QString tag = data().Tag.trimmed();
         EXPECT_TRUE(tag == QStringLiteral("PV-101") || tag == QStringLiteral("PV-102"));
         EXPECT_TRUE(

@@ -476,19 +476,25 @@ TEST_F(HDRLCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
     }
 }
 
-// A comparison of one file prints that file: no file 2 results or
-// differences, and no file 2 traces in the pictures' legends.
-TEST_F(HDRLCompareViewTest, OneFilePrintsOnlyThatFile)
+// A comparison of one file shows and prints that file: no file 2 results or
+// differences, no file 2 traces in the legends, and each trace on the page
+// and in the pictures read on an axis shown.
+TEST_F(HDRLCompareViewTest, OneFileShowsAndPrintsOnlyThatFileEachTraceOnAnAxisShown)
 {
     for (const char* path : { K90Path, K40Path }) {
         showCompare(path);
         ASSERT_TRUE(open1(savedRun("one.hdrl", "450", 0.3)));
+        DrawnPlotTexts drawn;
+        for (int view :
+            { CHDRLCompareView::HDRButton, CHDRLCompareView::LinearityButton, CHDRLCompareView::ControlSignalButton }) {
+            compare().controlAs<QAbstractButton>(view)->click();
+            compare().grab();
+        }
         ownProgramFolder();
         const QString pdf = tempPath(QStringLiteral("one.pdf"));
         QFile::remove(pdf);
         prompts().answerFile(pdf, QStringLiteral("Save HDRL Compare ReportAs"));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
-        DrawnPlotTexts drawn;
         compare().OnPrintReport();
         const QString text = ReportTestSupport::pdfText(pdf).simplified();
         for (const char* row : { "Position Settling Time: 450 HDRL Test Results", "Maximum: 0.30 Linearity Error" })
@@ -500,6 +506,7 @@ TEST_F(HDRLCompareViewTest, OneFilePrintsOnlyThatFile)
         EXPECT_GE(entries.size(), 6) << path;
         for (const QString& entry : entries)
             EXPECT_FALSE(entry.endsWith(QStringLiteral(" 2"))) << path << ": " << entry.toStdString();
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         qunsetenv("STROKEWISE_HOME");
         m_app.reset();
         SimTestHooks::reset();

@@ -2,6 +2,7 @@
 // reads, the files it refuses, and the report it prints, read back from the PDF.
 #include "HDRLTestPageTest.h"
 
+#include "DrawnPlotTexts.h"
 #include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
@@ -314,7 +315,11 @@ TEST_F(HDRLTestFilesTest, PrintReportWritesThreePicturesAndThePdfOfTheModelsDefi
         prompts().clearRecords();
         prompts().answerFile(pdf, QStringLiteral("Save HDRL Test Report As"));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        DrawnPlotTexts drawn;
         hdrl().OnPrintReport();
+        // Each picture draws its traces on axes shown and tells its entries apart.
+        EXPECT_GE(drawn.paintings().size(), 3u) << c.model;
+        EXPECT_EQ(drawn.faults(), QStringList()) << c.model;
         const QString tag = c.path == K90Path ? QStringLiteral("PV-101") : QStringLiteral("PV-102");
         EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(tag + QStringLiteral("_HDRLTestReport_")))
             << c.model;

@@ -455,7 +455,10 @@ TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)
 
 // The break-away pressure's unit stands once, in the unit column, with one
 // file or two; one file prints no file 2 values or differences.
-TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFile)
+// With one file or two the report prints its unit once and one file only
+// that file; on the page and in the picture each trace reads on an axis
+// shown.
+TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFileEachTraceOnAnAxisShown)
 {
     for (const char* path : { K90Path, K40Path }) {
         for (bool second : { false, true }) {
@@ -466,12 +469,16 @@ TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFile)
             other.tag = "FV-8";
             if (second)
                 open2(file(QStringLiteral("two.pst"), other));
+            DrawnPlotTexts drawn;
+            compare().grab();
             ownProgramFolder({ "PSTTestCmpRept.xml", "PSTTestCmpRept_K40.xml" });
             const QString pdf = tempPath(QStringLiteral("unit.pdf"));
             QFile::remove(pdf);
             prompts().answerFile(pdf, QStringLiteral("Save PST Compare ReportAs"));
             prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
             compare().OnPrintReport();
+            EXPECT_GE(drawn.paintings().size(), 2u);
+            EXPECT_EQ(drawn.faults(), QStringList());
             const QString text = ReportTestSupport::pdfText(pdf).simplified();
             EXPECT_EQ(text.count(QStringLiteral("psi")), 1) << text.toStdString();
             EXPECT_EQ(text.count(QStringLiteral("FV-8")), second ? 1 : 0) << text.toStdString();

@@ -536,9 +536,9 @@ TEST_F(RampCompareViewTest, TheBoxRulesFollowSensorsActuationModelAndView)
     ASSERT_TRUE(open1(full));
     click(V::FrictionButton);
     EXPECT_EQ(drawn(), (std::set<std::string> { "Friction", "ThrustOpen", "ThrustClose" }));
-    // Back in the ramp view with file 1 alone: no pressure axis, the port channels drawn.
+    // Back in the ramp view with file 1 alone: the port channels drawn on the pressure axis.
     click(V::RampTestButton);
-    EXPECT_FALSE(axisShown(false, "Pressure"));
+    EXPECT_TRUE(axisShown(false, "Pressure"));
     EXPECT_TRUE(drawn().count("Port1"));
     // The file 2 and difference boxes stay usable and act on their channels.
     EXPECT_TRUE(on(Position2));
@@ -631,9 +631,11 @@ TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)
     }
 }
 
-// A comparison of one file prints that file: no file 2 values or flags, and
-// no file 2 or difference traces in the pictures' legends.
-TEST_F(RampCompareViewTest, OneFilePrintsOnlyThatFile)
+// A comparison of one file shows and prints that file: no file 2 values or
+// flags, no file 2 or difference traces in the legends, and each trace on
+// the page and in the pictures read on an axis of its own (the pressures on
+// the pressure axis, not stretched over the position scale).
+TEST_F(RampCompareViewTest, OneFileShowsAndPrintsOnlyThatFileEachTraceOnAnAxisShown)
 {
     for (const char* path : { K90Path, K40Path }) {
         startOn(path);
@@ -641,6 +643,11 @@ TEST_F(RampCompareViewTest, OneFilePrintsOnlyThatFile)
         showCompare();
         ASSERT_TRUE(open1(first));
         DrawnPlotTexts drawn;
+        for (int view :
+            { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton, V::FrictionButton }) {
+            click(view);
+            compare().grab();
+        }
         const QString text = print("one.pdf");
         for (const char* once : { "Tag:", "File Date:", "Filename:" })
             EXPECT_EQ(text.count(QString::fromLatin1(once)), 1) << path << ": " << once << "\n" << text.toStdString();
@@ -662,6 +669,7 @@ TEST_F(RampCompareViewTest, OneFilePrintsOnlyThatFile)
         for (const QString& entry : entries)
             EXPECT_TRUE(!entry.endsWith(QStringLiteral(" 2")) && !entry.contains(QStringLiteral("Delta")))
                 << path << ": " << entry.toStdString();
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         m_app.reset();
     }
 }

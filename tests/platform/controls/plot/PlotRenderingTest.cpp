@@ -485,7 +485,8 @@ TEST_F(PlotRendering, TheGridStandsOnTheTicksOfTheAxesShownWhereItsOwnAreHidden)
 }
 
 // What the legend and grid check sees: two entries drawn alike for traces
-// that look different on the plot, and a grid that misses a label.
+// that look different on the plot (the same sample, or the same line in
+// colours only a shade apart), and a grid that misses a label.
 TEST_F(PlotRendering, EntriesDrawnAlikeForDifferentTracesAndAGridOffTheLabelsAreFaults)
 {
     using Text = PlotPainter::DrawnText;
@@ -496,6 +497,19 @@ TEST_F(PlotRendering, EntriesDrawnAlikeForDifferentTracesAndAGridOffTheLabelsAre
     using Trace = DrawnPlotTexts::Trace;
     const Trace plain { Red, 2, -1, 0 };
     const Trace squares { Red, 2, 0, 3 };
+    // A two-pixel line of that colour (0xRRGGBB) across the sample.
+    const auto lineOf = [&line](QRgb rgb) {
+        QImage drawn = line;
+        for (int x = 2; x < 18; ++x)
+            for (int y : { 5, 6 })
+                drawn.setPixel(x, y, rgb);
+        return drawn;
+    };
+    const Trace green { 0x008B00, 2, -1, 0 };
+    const Trace darkGreen { 0x006400, 2, -1, 0 };
+    const Trace teal { 0x808000, 2, -1, 0 };
+    const Trace red { 0x0A0AFF, 2, -1, 0 };
+    const Trace orange { 0x0066FF, 2, -1, 0 };
     const auto label = [](const char* text, double centre) {
         const QRectF box(centre - 10, 280, 20, 14);
         return Text { QString::fromLatin1(text), box, box.adjusted(-1, 0, 1, 0) };
@@ -516,6 +530,21 @@ TEST_F(PlotRendering, EntriesDrawnAlikeForDifferentTracesAndAGridOffTheLabelsAre
             {} },
         { "two alike traces drawn alike",
             { { QStringLiteral("Position 1"), line, plain }, { QStringLiteral("Command 1"), line, plain } }, {}, {} },
+        { "two greens a shade apart",
+            { { QStringLiteral("Port 1 Pressure (closing)"), lineOf(0x008B00), green },
+                { QStringLiteral("Pilot Relay Position (closing)"), lineOf(0x006400), darkGreen } },
+            {},
+            { where
+                + QStringLiteral("legend entries \"Port 1 Pressure (closing)\" and \"Pilot Relay Position (closing)\" "
+                                 "are drawn alike") } },
+        { "green and teal",
+            { { QStringLiteral("Port 1 Pressure (closing)"), lineOf(0x008B00), green },
+                { QStringLiteral("Pilot Relay Position (closing)"), lineOf(0x008080), teal } },
+            {}, {} },
+        { "red and orange",
+            { { QStringLiteral("Position (opening)"), lineOf(0xFF0A0A), red },
+                { QStringLiteral("Pilot Relay Command (closing)"), lineOf(0xFF6600), orange } },
+            {}, {} },
         { "a grid on every label and between them", {}, { 100, 150, 200 }, {} },
         { "a grid between the labels", {}, { 100, 162.5, 225 },
             { where + QStringLiteral("the vertical grid stands off the labels") } },
@@ -530,6 +559,45 @@ TEST_F(PlotRendering, EntriesDrawnAlikeForDifferentTracesAndAGridOffTheLabelsAre
         painting.texts.gridXs = c.gridXs;
         painting.samples = c.samples;
         EXPECT_EQ(DrawnPlotTexts::faultsOf(painting), c.faults);
+    }
+}
+
+// A trace drawn without its own axis reads on another axis's scale: the
+// check names it, while a hidden trace or one whose axis is shown is no fault.
+TEST_F(PlotRendering, ATraceDrawnWithoutItsAxisIsAFaultOfThePainting)
+{
+    plot.SetYAxisCount(2);
+    plot.YAxis(1)->SetName(QStringLiteral("Pressure"));
+    plot.YAxis(1)->SetTitle(QStringLiteral("Pressure [psi]"));
+    plot.YAxis(1)->SetMin(0);
+    plot.YAxis(1)->SetSpan(50);
+    channel->AddXY(0, 10);
+    channel->AddXY(10, 90);
+    const IPlotChannelPtr port = plot.Channel(plot.AddChannel());
+    port->SetTitle(QStringLiteral("Port1 Pressure"));
+    port->SetXAxisName(QStringLiteral("Time"));
+    port->SetYAxisName(QStringLiteral("Pressure"));
+    port->AddXY(0, 5);
+    port->AddXY(10, 30);
+    const struct {
+        bool axisShown;
+        bool traceShown;
+        QStringList faults;
+    } cases[] = {
+        { false, true,
+            { QStringLiteral("\"Step Test\" 640x400: trace \"Port1 Pressure\" is drawn against the hidden axis "
+                             "\"Pressure\"") } },
+        { true, true, {} },
+        { false, false, {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "axis shown " << c.axisShown << ", trace shown " << c.traceShown);
+        plot.YAxis(1)->SetVisible(c.axisShown);
+        port->SetVisible(c.traceShown);
+        DrawnPlotTexts drawn;
+        grabbed(plot, "trace_without_its_axis");
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), c.faults);
     }
 }
 
