@@ -668,6 +668,34 @@ TEST_F(PlotRendering, APictureWithASmallerLegendOrTracesUnderHalfTheirRoomIsAFau
     }
 }
 
+// A legend sample is as thick as its trace is drawn.
+TEST_F(PlotRendering, ALegendSampleIsAsThickAsItsTrace)
+{
+    channel->SetLineWidth(1);
+    channel->AddXY(0, 10);
+    const IPlotChannelPtr thick = plot.Channel(plot.AddChannel());
+    thick->SetTitle(QStringLiteral("Command"));
+    thick->SetColor(0xC00000);
+    thick->SetLineWidth(3);
+    thick->SetXAxisName(QStringLiteral("Time"));
+    thick->SetYAxisName(QStringLiteral("Position"));
+    thick->AddXY(0, 20);
+    const QImage image = grabbed(plot, "legend_sample_widths");
+    const PlotPainter::Layout parts = PlotPainter(plot).layout(QSizeF(plot.size()), &plot);
+    ASSERT_EQ(parts.legendSlots.size(), 2u);
+    // The inked rows of the column through the middle of each sample.
+    const auto thickness = [&](size_t entry) {
+        const QRectF& line = parts.legendSlots[entry].line;
+        const int x = int(std::floor(line.center().x()));
+        int rows = 0;
+        for (int y = int(line.top()) - 6; y <= int(line.top()) + 6; ++y)
+            rows += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        return rows;
+    };
+    EXPECT_EQ(thickness(0), 1);
+    EXPECT_EQ(thickness(1), 3);
+}
+
 TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)
 {
     struct PaintCounter : QObject {
