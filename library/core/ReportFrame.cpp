@@ -120,6 +120,27 @@ ReportPictureSizes pictureSizes(const ReportFrameDescriptor& descriptor, const I
     };
 }
 
+// How many of its plot's widths a picture is laid out across: its field's
+// width over the narrowest picture field of the report, for a picture that
+// widens its layout; 1 for every other.
+double layoutWidths(const ReportFrameDescriptor& descriptor, const IReportPtr& report, const ReportFramePicture& shown)
+{
+    const ReportSectionDefinition* detail = report->definition().section(ReportFrameText::DetailSection);
+    if (!shown.widensLayout || !detail)
+        return 1.0;
+    int own = 0;
+    int narrowest = 0;
+    for (const ReportFramePicture& picture : descriptor.pictures)
+        for (const ReportItem& item : detail->items) {
+            if (item.key != picture.fieldKey || item.rect.width() <= 0)
+                continue;
+            if (picture.fieldKey == shown.fieldKey)
+                own = item.rect.width();
+            narrowest = narrowest == 0 ? item.rect.width() : std::min(narrowest, item.rect.width());
+        }
+    return own > 0 && narrowest > 0 ? double(own) / narrowest : 1.0;
+}
+
 void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder, const IReportPtr& report)
 {
     const ReportPictureSizes sizeOf = pictureSizes(descriptor, report);
@@ -129,7 +150,8 @@ void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder
         for (const ReportFramePicture& picture : descriptor.pictures) {
             if (picture.showView)
                 picture.showView();
-            picture.plot->SaveImage(folder + picture.fileName, sizeOf(picture.fileName));
+            picture.plot->SaveImage(
+                folder + picture.fileName, sizeOf(picture.fileName), layoutWidths(descriptor, report, picture));
         }
     }
     if (descriptor.afterPictures)

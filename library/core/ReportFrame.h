@@ -118,12 +118,16 @@ void LeaveOutSecondFile(const ReportFrameFields& fields, std::initializer_list<c
 
 // One plot picture of a report: the plot is switched to its view (when one
 // is named), saved as `fileName` in the picture folder, and the picture
-// field `fieldKey` then shows it.
+// field `fieldKey` then shows it. A picture is laid out at the plot's own
+// width; one that `widensLayout` is laid out as many times wider as its
+// field is wider than the report's narrowest picture field, so a wide field
+// gives a crowded view room while its texts print at the others' size.
 struct ReportFramePicture {
     IPlotPtr plot;
     std::function<void()> showView;
     QString fileName;
     QString fieldKey;
+    bool widensLayout = false;
 };
 
 // One report's departures from the common frame.

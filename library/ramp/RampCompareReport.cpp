@@ -102,8 +102,11 @@ void GenerateRampCompareReport(CRampCompareReport record, IXYPlotPtr plot, IRepo
     if (pressures)
         descriptor.pictures.push_back({ picturePlot, [&] { record.SetPressureVPosView(plot, header); }, PressurePicture,
             QStringLiteral("RampGrph2") });
-    descriptor.pictures.push_back(
-        { picturePlot, [&] { record.SetSigVCommandView(plot, header); }, SignalsPicture, QStringLiteral("RampGrph3") });
+    // Both files' signals against command with their differences make up to
+    // thirty legend entries: that picture spans the page, laid out as wide,
+    // so the traces keep their room and the legend the plot's own font.
+    descriptor.pictures.push_back({ picturePlot, [&] { record.SetSigVCommandView(plot, header); }, SignalsPicture,
+        QStringLiteral("RampGrph3"), true });
     if (biDirectional && pressures)
         descriptor.pictures.push_back(
             { picturePlot, [&] { record.SetFrictionView(plot); }, FrictionPicture, QStringLiteral("RampGrph4") });

@@ -182,12 +182,12 @@ QSize Plot::pictureSize() const
     return own.width() >= 50 && own.height() >= 50 ? own : QSize(800, 424);
 }
 
-QImage Plot::renderImage(const QSize& pixels) const
+QImage Plot::renderImage(const QSize& pixels, double widths) const
 {
     const QSize target = pixels.isValid() && !pixels.isEmpty() ? pixels : pictureSize();
     // Lay the picture out at the plot's own width and scale it up, so a large
     // picture looks like the plot on screen, only sharper.
-    const double logicalWidth = pictureSize().width();
+    const double logicalWidth = pictureSize().width() * (std::isfinite(widths) && widths > 0.0 ? widths : 1.0);
     const double scale = target.width() / logicalWidth;
     QImage image(target, QImage::Format_RGB32);
     image.setDotsPerMeterX(static_cast<int>(PictureDotsPerMeter));
@@ -195,7 +195,7 @@ QImage Plot::renderImage(const QSize& pixels) const
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    PlotPainter(*this).paint(painter, QSizeF(logicalWidth, target.height() / scale));
+    PlotPainter(*this, PlotPainter::Medium::Picture).paint(painter, QSizeF(logicalWidth, target.height() / scale));
     return image;
 }
 
@@ -204,12 +204,12 @@ void Plot::SaveImage(const QString& path) const
     SaveImage(path, QSize());
 }
 
-void Plot::SaveImage(const QString& path, const QSize& pixels) const
+void Plot::SaveImage(const QString& path, const QSize& pixels, double widths) const
 {
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         throw ComError(ComError::InvalidArgument, QStringLiteral("No picture format for %1").arg(path));
-    const QImage image = renderImage(pixels);
+    const QImage image = renderImage(pixels, widths);
     PlotSaveFile::write(path, [&](QIODevice& device) {
         QImageWriter writer(&device, format);
         if (!writer.write(image))

@@ -54,10 +54,12 @@ public:
     void LoadDataFrom(std::vector<PlotChannelData>&& channels);
 
     // A picture of what the plot shows, in the format the extension names
-    // (.bmp, .png, .jpg). Without a size: the plot's own size.
+    // (.bmp, .png, .jpg). Without a size: the plot's own size. The picture is
+    // laid out across `widths` times the plot's own width: a picture printed
+    // twice as wide as another takes 2, so its texts print at the same size.
     void SaveImage(const QString& path) const;
-    void SaveImage(const QString& path, const QSize& pixels) const;
-    QImage renderImage(const QSize& pixels) const;
+    void SaveImage(const QString& path, const QSize& pixels, double widths = 1.0) const;
+    QImage renderImage(const QSize& pixels, double widths = 1.0) const;
 
     void SetTitle(const QString& title);
     QString GetTitle() const { return m_title; }

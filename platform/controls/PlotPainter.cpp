@@ -19,6 +19,9 @@ constexpr double Margin = 4.0;
 // Legend entries that do not fit in one column at the plot's font take more
 // columns, then a smaller font, never smaller than this.
 constexpr double LegendFloorPoints = 6.0;
+// A picture prints smaller than the screen shows it: its legend stops at the
+// smallest size the report's pictures stay readable at.
+constexpr double PictureLegendFloorPoints = 7.0;
 constexpr double LegendFontStep = 0.5;
 // The colour sample and the gaps around it, beside each entry's text.
 constexpr double LegendSampleLeft = 6.0;
@@ -107,8 +110,9 @@ std::vector<size_t> labelStrides(double step, size_t tickCount)
 
 } // namespace
 
-PlotPainter::PlotPainter(const Plot& plot)
+PlotPainter::PlotPainter(const Plot& plot, Medium medium)
     : m_plot(plot)
+    , m_medium(medium)
 {
 }
 
@@ -288,16 +292,22 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
             font.setPointSizeF(points);
         return fitAt(font, below);
     };
-    const auto fits = [&](const Fit& fit) { return fit.below ? fit.height() <= room / 2.0 : fit.width() <= widest; };
+    // Under the plot a legend may take half of the traces' own height, not
+    // counting the band of the time axes' labels below them.
+    const double tracesHeight = std::max(0.0, room - axes.height());
+    const auto fits = [&](const Fit& fit) {
+        return fit.below ? fit.height() + Margin <= tracesHeight / 2.0 : fit.width() <= widest;
+    };
     // Beside the plot in the plot's own font, in as many columns as the
-    // height asks for while they fit a third of the width; then in smaller
-    // fonts down to the floor; then under the plot, in the columns its width
-    // holds. What fits nowhere takes the room its entries need rather than
-    // cut them, where it leaves the traces the larger area.
+    // height asks for while they fit a third of the width; then, on screen,
+    // in smaller fonts down to the floor; then under the plot, in the columns
+    // its width holds. What fits nowhere takes the room its entries need
+    // rather than cut them, where it leaves the traces the larger area.
+    const double floor = m_medium == Medium::Picture ? PictureLegendFloorPoints : LegendFloorPoints;
     std::vector<double> sizes;
-    for (double points = base.pointSizeF(); points > LegendFloorPoints; points -= LegendFontStep)
+    for (double points = base.pointSizeF(); points > floor; points -= LegendFontStep)
         sizes.push_back(points);
-    sizes.push_back(base.pointSizeF() > 0.0 ? std::min(base.pointSizeF(), LegendFloorPoints) : base.pointSizeF());
+    sizes.push_back(base.pointSizeF() > 0.0 ? std::min(base.pointSizeF(), floor) : base.pointSizeF());
     std::optional<Fit> chosen;
     for (bool below : { false, true }) {
         for (double points : sizes) {
@@ -355,7 +365,7 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
     }
 }
 
-PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* device) const
+PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* device, bool withLegend) const
 {
     Layout result;
     const QFontMetricsF fm = metrics(m_plot.GetPlotFont(), device);
@@ -401,7 +411,8 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
     for (double w : yWidths)
         totalWidth += w;
 
-    layoutLegend(result, size, top, bottom, right, QSizeF(left + totalWidth, totalHeight), device);
+    if (withLegend)
+        layoutLegend(result, size, top, bottom, right, QSizeF(left + totalWidth, totalHeight), device);
 
     result.area = QRectF(
         left + totalWidth, top, std::max(10.0, right - left - totalWidth), std::max(10.0, bottom - totalHeight - top));
@@ -462,9 +473,13 @@ void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
     if (!observed)
         return;
     drawn.size = size;
+    drawn.picture = m_medium == Medium::Picture;
+    drawn.area = parts.area;
+    drawn.areaWithoutLegend = layout(size, painter.device(), false).area;
     drawn.xAxisCount = parts.xBands.size();
     if (!parts.legend.isEmpty()) {
         const QFontMetricsF fm(parts.legendFont, painter.device());
+        drawn.legendPoints = parts.legendFont.pointSizeF();
         drawn.legendRoom = parts.legend.intersected(QRectF(QPointF(0, 0), size));
         for (const LegendSlot& slot : parts.legendSlots) {
             const QString text = legendText(*slot.channel);

@@ -23,6 +23,11 @@ class QPainter;
 class PlotPainter
 {
 public:
+    // A crowded legend takes a smaller font to leave the traces room; a
+    // picture prints smaller than the screen shows it, so its legend stops
+    // at a larger size than on screen.
+    enum class Medium { Screen, Picture };
+
     struct AxisBand {
         const PlotAxis* axis;
         QRectF rect;
@@ -73,6 +78,10 @@ public:
     // and where the grid lines stand.
     struct DrawnTexts {
         QSizeF size;
+        bool picture = false;
+        QRectF area; // where the traces went
+        QRectF areaWithoutLegend; // where they would have gone without the legend
+        double legendPoints = 0.0; // the legend's font size; 0 without a legend
         std::vector<const PlotAxis*> axes; // the axes drawn, one for each of axisLabels
         std::vector<std::vector<DrawnText>> axisLabels;
         std::vector<DrawnText> axisTitles;
@@ -84,9 +93,10 @@ public:
         std::vector<double> gridYs; // where the horizontal ones stand
     };
 
-    explicit PlotPainter(const Plot& plot);
+    explicit PlotPainter(const Plot& plot, Medium medium = Medium::Screen);
 
-    Layout layout(const QSizeF& size, const QPaintDevice* device) const;
+    // Without the legend: where the traces would go if the plot had none.
+    Layout layout(const QSizeF& size, const QPaintDevice* device, bool withLegend = true) const;
     void paint(QPainter& painter, const QSizeF& size) const;
     // The labels an axis band carries: those of every tick while they stand a
     // character apart, otherwise of every k-th tick, k the smallest that
@@ -126,4 +136,5 @@ private:
         const QPaintDevice* device) const;
 
     const Plot& m_plot;
+    Medium m_medium;
 };

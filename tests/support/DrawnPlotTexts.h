@@ -17,7 +17,10 @@
 // lies under the legend or off the picture, each label, axis title or legend
 // entry that is not drawn whole, two legend entries whose samples look alike
 // while their traces differ, and each trace drawn against an axis the
-// painting does not show (its values read on another axis's scale).
+// painting does not show (its values read on another axis's scale). A
+// picture, printed smaller than the screen shows it, also keeps its legend at
+// a size read on paper and leaves its traces at least half of the room they
+// would have without the legend.
 class DrawnPlotTexts
 {
 public:
@@ -46,6 +49,7 @@ public:
         double topOfFirstYAxis = 0.0; // the value at the plot area's top border
         std::vector<Sample> samples;
         std::vector<TraceOffItsAxis> tracesOffTheirAxes;
+        double plotPoints = 0.0; // the plot's own font size
     };
 
     DrawnPlotTexts()
@@ -63,6 +67,7 @@ public:
                 painting.samples.push_back({ text, drawn.picture, trace });
             }
             painting.tracesOffTheirAxes = tracesOffTheirAxes(plot, texts);
+            painting.plotPoints = plot.GetPlotFont().pointSizeF();
             painting.texts.legendSamples.clear(); // the channels and axes may not outlive the plot
             painting.texts.axes.clear();
             m_paintings.push_back(std::move(painting));
@@ -145,6 +150,10 @@ public:
         }
         return true;
     }
+
+    // A report's pictures print at about half the size the screen shows them:
+    // their legends are read down to this size, no smaller.
+    static constexpr double ReadablePicturePoints = 7.0;
 
     // Whether a text lies inside the rectangle the painter clipped it to.
     static bool within(const PlotPainter::DrawnText& text)
@@ -243,6 +252,20 @@ public:
                     faults << where
                             + QStringLiteral("legend entries \"%1\" and \"%2\" are drawn alike")
                                   .arg(samples[i].text, samples[j].text);
+        if (painting.texts.picture && painting.texts.legendPoints > 0.0
+            && painting.texts.legendPoints < std::min(painting.plotPoints, ReadablePicturePoints))
+            faults << where
+                    + QStringLiteral("the legend is drawn at %1 pt, below the %2 pt a picture is read at")
+                          .arg(painting.texts.legendPoints)
+                          .arg(ReadablePicturePoints);
+        const auto areaOf = [](const QRectF& r) { return r.width() * r.height(); };
+        const double kept = areaOf(painting.texts.areaWithoutLegend) > 0.0
+            ? areaOf(painting.texts.area) / areaOf(painting.texts.areaWithoutLegend)
+            : 1.0;
+        if (painting.texts.picture && kept < 0.5)
+            faults << where
+                    + QStringLiteral("the legend leaves the traces %1 % of their room")
+                          .arg(int(std::floor(kept * 100.0)));
         for (const TraceOffItsAxis& trace : painting.tracesOffTheirAxes)
             faults << where
                     + QStringLiteral("trace \"%1\" is drawn against the hidden axis \"%2\"")

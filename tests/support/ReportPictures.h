@@ -16,12 +16,13 @@ namespace ReportPictures
 {
 
 // The plot in the view it shows now, as a report takes its picture: the
-// on-screen bar left out, at the size of `like`.
-inline QImage viewOf(Plot& plot, const QImage& like)
+// on-screen bar left out, at the size of `like`, laid out across `widths`
+// of the plot's own width.
+inline QImage viewOf(Plot& plot, const QImage& like, double widths = 1.0)
 {
     const bool bar = plot.ScreenBar(0)->GetVisible();
     plot.ScreenBar(0)->SetVisible(false);
-    const QImage image = plot.renderImage(like.size());
+    const QImage image = plot.renderImage(like.size(), widths);
     plot.ScreenBar(0)->SetVisible(bar);
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -49,12 +50,15 @@ struct Field {
     const char* key;
     std::function<void()> showView; // puts the plot into the view the field's picture shows
     Plot* plot = nullptr; // the plot the picture was taken of, when not the report's one plot
+    double widths = 1.0; // how many of the plot's widths the picture is laid out across
 };
 
 // For each field, the index of the view (in the order of `fields`) nearest to
 // its picture; -1 for a field without a picture. A report that put each
-// picture into its own field gives 0, 1, 2, ... The views are taken in the
-// order of `fields`, so a plot is left in the view of its last field.
+// picture into its own field gives 0, 1, 2, ... Each view is taken at the
+// size of each picture, laid out as its own field's picture is. The views are
+// taken in the order of `fields`, so a plot is left in the view of its last
+// field.
 inline std::vector<int> viewsInFields(const ReportDocument& document, Plot& plot, const std::vector<Field>& fields)
 {
     std::vector<QImage> pictures;
@@ -62,23 +66,22 @@ inline std::vector<int> viewsInFields(const ReportDocument& document, Plot& plot
         const ReportPageItem* item = document.find(QString::fromLatin1(field.key));
         pictures.push_back(item ? item->picture : QImage());
     }
-    QImage like;
-    for (const QImage& picture : pictures) {
-        if (!picture.isNull())
-            like = picture;
-    }
-    std::vector<QImage> views;
+    // views[v][p]: view v at the size of picture p.
+    std::vector<std::vector<QImage>> views;
     for (const Field& field : fields) {
         field.showView();
-        views.push_back(
-            viewOf(field.plot ? *field.plot : plot, like.isNull() ? QImage(2000, 1060, QImage::Format_RGB32) : like));
+        std::vector<QImage> sized;
+        for (const QImage& picture : pictures)
+            sized.push_back(
+                picture.isNull() ? QImage() : viewOf(field.plot ? *field.plot : plot, picture, field.widths));
+        views.push_back(std::move(sized));
     }
     std::vector<int> found;
-    for (const QImage& picture : pictures) {
+    for (size_t p = 0; p < pictures.size(); ++p) {
         int nearest = -1;
         double best = std::numeric_limits<double>::max();
-        for (size_t v = 0; v < views.size() && !picture.isNull(); ++v) {
-            const double d = distance(picture, views[v]);
+        for (size_t v = 0; v < views.size() && !pictures[p].isNull(); ++v) {
+            const double d = distance(pictures[p], views[v][p]);
             if (d < best) {
                 best = d;
                 nearest = int(v);

@@ -690,9 +690,12 @@ TEST_F(RampCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
     const ReportDocument document = report->layoutDocument();
     const auto view
         = [this](int button) { return [this, button] { compare().controlAs<QAbstractButton>(button)->click(); }; };
+    // The signals against command span the page (11226 twips), laid out as
+    // many times wider than the plot as the half-page fields (5473 twips).
     EXPECT_EQ(ReportPictures::viewsInFields(document, *compare().plot().get(),
                   { { "RampGrph", view(V::RampTestButton) }, { "RampGrph2", view(V::PressureVsPositionButton) },
-                      { "RampGrph3", view(V::SignalsVsCommandButton) }, { "RampGrph4", view(V::FrictionButton) } }),
+                      { "RampGrph3", view(V::SignalsVsCommandButton), nullptr, 11226.0 / 5473.0 },
+                      { "RampGrph4", view(V::FrictionButton) } }),
         ReportPictures::inOrder(4));
 }
 

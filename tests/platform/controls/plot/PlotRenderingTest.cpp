@@ -312,7 +312,9 @@ TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
             added->AddXY(10, 90);
         }
     channel->SetVisible(false);
-    // The compare plots' sizes on the page and in their report pictures.
+    // The compare plots' sizes on the page and in their report pictures,
+    // taken as a report takes them: without the tool strip.
+    plot.ScreenBar(0)->SetVisible(false);
     for (const QSize& size : { QSize(497, 263), QSize(497, 507), QSize(518, 275) }) {
         plot.resize(size);
         DrawnPlotTexts drawn;
@@ -599,6 +601,99 @@ TEST_F(PlotRendering, ATraceDrawnWithoutItsAxisIsAFaultOfThePainting)
         ASSERT_EQ(drawn.paintings().size(), 1u);
         EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), c.faults);
     }
+}
+
+// A picture prints at about half the size the screen shows it: a crowded
+// legend that goes down to 6 pt on screen stops at 7 pt in a picture.
+TEST_F(PlotRendering, ACrowdedLegendStopsAtSixPointsOnScreenAndSevenInAPicture)
+{
+    plot.SetPlotFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    plot.ScreenBar(0)->SetVisible(false);
+    plot.resize(497, 263);
+    const char* const names[]
+        = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command", "Pilot Relay Position" };
+    for (const char* suffix : { " 1", " 2", " Delta" })
+        for (const char* name : names) {
+            const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
+            added->SetTitle(QString::fromLatin1(name) + QString::fromLatin1(suffix));
+            added->SetXAxisName(QStringLiteral("Time"));
+            added->SetYAxisName(QStringLiteral("Position"));
+            added->AddXY(0, 10);
+        }
+    channel->SetVisible(false);
+    DrawnPlotTexts drawn;
+    grabbed(plot, "crowded_legend_on_screen");
+    plot.renderImage(QSize(2000, 1058));
+    ASSERT_EQ(drawn.paintings().size(), 2u);
+    EXPECT_FALSE(drawn.paintings()[0].texts.picture);
+    EXPECT_EQ(drawn.paintings()[0].texts.legendPoints, 6.0);
+    EXPECT_TRUE(drawn.paintings()[1].texts.picture);
+    EXPECT_EQ(drawn.paintings()[1].texts.legendPoints, 7.0);
+}
+
+// What a report's picture keeps for its reader: a legend of at least 7 pt
+// (the plot's own size when that is smaller), and at least half of the room
+// the traces would have without it. On screen neither is asked.
+TEST_F(PlotRendering, APictureWithASmallerLegendOrTracesUnderHalfTheirRoomIsAFault)
+{
+    const QString where = QStringLiteral("\"Signals Vs Command\" 500x400: ");
+    const struct {
+        const char* what;
+        bool picture;
+        double plotPoints;
+        double legendPoints;
+        double tracesHeight; // of 300 without the legend
+        QStringList faults;
+    } cases[] = {
+        { "a picture at the plot's font, half the room kept", true, 8, 8, 150, {} },
+        { "a picture's legend at 7 pt", true, 8, 7, 200, {} },
+        { "a picture's legend at 6.5 pt", true, 8, 6.5, 200,
+            { where + QStringLiteral("the legend is drawn at 6.5 pt, below the 7 pt a picture is read at") } },
+        { "a plot of 6 pt with its legend at 6 pt", true, 6, 6, 200, {} },
+        { "traces at 49 % of their room", true, 8, 8, 147,
+            { where + QStringLiteral("the legend leaves the traces 49 % of their room") } },
+        { "the same on screen", false, 8, 6, 80, {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DrawnPlotTexts::Painting painting;
+        painting.plotTitle = QStringLiteral("Signals Vs Command");
+        painting.plotPoints = c.plotPoints;
+        painting.texts.size = QSizeF(500, 400);
+        painting.texts.picture = c.picture;
+        painting.texts.legendPoints = c.legendPoints;
+        painting.texts.areaWithoutLegend = QRectF(60, 40, 400, 300);
+        painting.texts.area = QRectF(60, 40, 400, c.tracesHeight);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(painting), c.faults);
+    }
+}
+
+// A legend sample is as thick as its trace is drawn.
+TEST_F(PlotRendering, ALegendSampleIsAsThickAsItsTrace)
+{
+    channel->SetLineWidth(1);
+    channel->AddXY(0, 10);
+    const IPlotChannelPtr thick = plot.Channel(plot.AddChannel());
+    thick->SetTitle(QStringLiteral("Command"));
+    thick->SetColor(0xC00000);
+    thick->SetLineWidth(3);
+    thick->SetXAxisName(QStringLiteral("Time"));
+    thick->SetYAxisName(QStringLiteral("Position"));
+    thick->AddXY(0, 20);
+    const QImage image = grabbed(plot, "legend_sample_widths");
+    const PlotPainter::Layout parts = PlotPainter(plot).layout(QSizeF(plot.size()), &plot);
+    ASSERT_EQ(parts.legendSlots.size(), 2u);
+    // The inked rows of the column through the middle of each sample.
+    const auto thickness = [&](size_t entry) {
+        const QRectF& line = parts.legendSlots[entry].line;
+        const int x = int(std::floor(line.center().x()));
+        int rows = 0;
+        for (int y = int(line.top()) - 6; y <= int(line.top()) + 6; ++y)
+            rows += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        return rows;
+    };
+    EXPECT_EQ(thickness(0), 1);
+    EXPECT_EQ(thickness(1), 3);
 }
 
 TEST_F(PlotRendering, ABurstOfChangesRepaintsOnce)
