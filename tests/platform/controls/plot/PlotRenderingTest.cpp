@@ -85,6 +85,24 @@ protected:
         return QPointF(area.left() + x / 10.0 * area.width(), area.bottom() - y / 100.0 * area.height());
     }
 
+    // The eighteen traces of a two-file compare plot (file 1, file 2, the
+    // difference), each from 10 % at 0 s, rising to 90 % at 10 s when `rising`.
+    void addEighteenCompareTraces(bool rising)
+    {
+        const char* const names[] = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command",
+            "Pilot Relay Position" };
+        for (const char* suffix : { " 1", " 2", " Delta" })
+            for (const char* name : names) {
+                const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
+                added->SetTitle(QString::fromLatin1(name) + QString::fromLatin1(suffix));
+                added->SetXAxisName(QStringLiteral("Time"));
+                added->SetYAxisName(QStringLiteral("Position"));
+                added->AddXY(0, 10);
+                if (rising)
+                    added->AddXY(10, 90);
+            }
+    }
+
     Plot plot;
     IPlotChannelPtr channel;
 };
@@ -300,17 +318,7 @@ TEST_F(PlotRendering, AxisLabelsStayOnTheIncrementWhileTheyFitAndThinToRoundStep
 
 TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
 {
-    const char* const names[]
-        = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command", "Pilot Relay Position" };
-    for (const char* suffix : { " 1", " 2", " Delta" })
-        for (const char* name : names) {
-            const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
-            added->SetTitle(QString::fromLatin1(name) + QString::fromLatin1(suffix));
-            added->SetXAxisName(QStringLiteral("Time"));
-            added->SetYAxisName(QStringLiteral("Position"));
-            added->AddXY(0, 10);
-            added->AddXY(10, 90);
-        }
+    addEighteenCompareTraces(true);
     channel->SetVisible(false);
     // The compare plots' sizes on the page and in their report pictures,
     // taken as a report takes them: without the tool strip.
@@ -610,16 +618,7 @@ TEST_F(PlotRendering, ACrowdedLegendStopsAtSixPointsOnScreenAndSevenInAPicture)
     plot.SetPlotFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     plot.ScreenBar(0)->SetVisible(false);
     plot.resize(497, 263);
-    const char* const names[]
-        = { "Position", "Command", "Port1 Pressure", "Port2 Pressure", "Pilot Relay Command", "Pilot Relay Position" };
-    for (const char* suffix : { " 1", " 2", " Delta" })
-        for (const char* name : names) {
-            const IPlotChannelPtr added = plot.Channel(plot.AddChannel());
-            added->SetTitle(QString::fromLatin1(name) + QString::fromLatin1(suffix));
-            added->SetXAxisName(QStringLiteral("Time"));
-            added->SetYAxisName(QStringLiteral("Position"));
-            added->AddXY(0, 10);
-        }
+    addEighteenCompareTraces(false);
     channel->SetVisible(false);
     DrawnPlotTexts drawn;
     grabbed(plot, "crowded_legend_on_screen");
