@@ -8,6 +8,7 @@
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace DiagnosticsHubRules
@@ -64,7 +65,7 @@ std::optional<QString> activationText(Parameter parameter, const SignatureSettin
     case Parameter::RampHold:
         // Raised to the least hold the ramp takes, so the hub never marks a
         // value it chose itself.
-        return NumberText::fromFloat(f[3] < 2.0f ? 2.0f : f[3]);
+        return NumberText::fromFloat(std::max(f[3], float(RampTestRules::HoldTimeRange.least)));
     case Parameter::RampDuration:
         return NumberText::fromFloat(f[2] < 2.0f ? 2.0f : f[2]);
     case Parameter::StepHold:

@@ -72,6 +72,39 @@ protected:
         return item && !item->picture.isNull();
     }
     QStringList shownChannels() { return shownRampChannels(ramp()); }
+    // Settings 20 -> 80 % over 3 s with a 2 s hold, run to its end (or 20 minutes).
+    void runRampToTheEnd(bool bothWays)
+    {
+        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, "20" }, { Ramp::StopEdit, "80" },
+            { Ramp::HoldEdit, "2" }, { Ramp::DurationEdit, "3" } };
+        for (const auto& [edit, text] : settings)
+            ramp().setWindowText(edit, QString::fromLatin1(text));
+        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(bothWays);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        ramp().StartRampTest();
+        for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000)
+            clock().advance(1000);
+    }
+
+    // The ramp page's two views and its printed report speak of the case's direction.
+    void expectShownAndPrintedAs(const DirectionCase& c, const QString& folder, const char* pdfName)
+    {
+        ramp().controlAs<QAbstractButton>(Ramp::PressureViewButton)->click();
+        EXPECT_EQ(shownChannels(), c.pressureView);
+        ramp().controlAs<QAbstractButton>(Ramp::SignalsViewButton)->click();
+        EXPECT_EQ(shownChannels(), c.signalsView);
+
+        QFile::remove(folder + QStringLiteral("RampTest4.bmp"));
+        const QString text = printed(
+            tempPath(QString::fromLatin1(pdfName)), "Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.printedDirection))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Rate: - ")), !c.bothWays) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Spring Initial: - ")), !c.bothWays) << text.toStdString();
+        // The friction picture is drawn for a run both ways alone.
+        EXPECT_EQ(QFileInfo::exists(folder + QStringLiteral("RampTest4.bmp")), c.bothWays);
+        EXPECT_EQ(pictured(ramp().findChild<ReportControl*>(), "RampGrph4"), c.bothWays);
+    }
+
     static double savedDirection(const QString& file)
     {
         XYPlot saved;
@@ -89,15 +122,7 @@ TEST_F(RampRunDirectionTest, TheRampPageSavesPrintsAndDrawsTheDirectionItRan)
         select(RampTestCode);
         clock().advance(1000);
         const QString folder = ownProgramFolder({ "RampTestRept.xml" });
-        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, "20" }, { Ramp::StopEdit, "80" },
-            { Ramp::HoldEdit, "2" }, { Ramp::DurationEdit, "3" } };
-        for (const auto& [edit, text] : settings)
-            ramp().setWindowText(edit, QString::fromLatin1(text));
-        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(c.bothWays);
-        prompts().answerMessage(Prompts::IdYes, Movement);
-        ramp().StartRampTest();
-        for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000)
-            clock().advance(1000);
+        runRampToTheEnd(c.bothWays);
         ASSERT_EQ(ramp().windowText(Ramp::StatusEdit), QStringLiteral("Test completed"));
         turnOver(ramp(), Ramp::BidirectionalBox);
 
@@ -106,20 +131,7 @@ TEST_F(RampRunDirectionTest, TheRampPageSavesPrintsAndDrawsTheDirectionItRan)
         ramp().SaveRampResults();
         EXPECT_EQ(savedDirection(file), c.bothWays ? 1.0 : 0.0);
 
-        ramp().controlAs<QAbstractButton>(Ramp::PressureViewButton)->click();
-        EXPECT_EQ(shownChannels(), c.pressureView);
-        ramp().controlAs<QAbstractButton>(Ramp::SignalsViewButton)->click();
-        EXPECT_EQ(shownChannels(), c.signalsView);
-
-        QFile::remove(folder + QStringLiteral("RampTest4.bmp"));
-        const QString text
-            = printed(tempPath(QStringLiteral("ran.pdf")), "Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
-        EXPECT_TRUE(text.contains(QString::fromLatin1(c.printedDirection))) << text.toStdString();
-        EXPECT_EQ(text.contains(QStringLiteral("Spring Rate: - ")), !c.bothWays) << text.toStdString();
-        EXPECT_EQ(text.contains(QStringLiteral("Spring Initial: - ")), !c.bothWays) << text.toStdString();
-        // The friction picture is drawn for a run both ways alone.
-        EXPECT_EQ(QFileInfo::exists(folder + QStringLiteral("RampTest4.bmp")), c.bothWays);
-        EXPECT_EQ(pictured(ramp().findChild<ReportControl*>(), "RampGrph4"), c.bothWays);
+        expectShownAndPrintedAs(c, folder, "ran.pdf");
         EXPECT_EQ(prompts().pendingAnswers(), 0);
         m_app.reset();
         SimTestHooks::reset();
@@ -134,15 +146,7 @@ TEST_F(RampRunDirectionTest, ALoadedFileKeepsItsDirectionWhateverTheRampPagesBox
         select(RampTestCode);
         clock().advance(1000);
         const QString folder = ownProgramFolder({ "RampTestRept.xml" });
-        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, "20" }, { Ramp::StopEdit, "80" },
-            { Ramp::HoldEdit, "2" }, { Ramp::DurationEdit, "3" } };
-        for (const auto& [edit, text] : settings)
-            ramp().setWindowText(edit, QString::fromLatin1(text));
-        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(c.bothWays);
-        prompts().answerMessage(Prompts::IdYes, Movement);
-        ramp().StartRampTest();
-        for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000)
-            clock().advance(1000);
+        runRampToTheEnd(c.bothWays);
         ASSERT_EQ(ramp().windowText(Ramp::StatusEdit), QStringLiteral("Test completed"));
         const QString file = tempPath(QStringLiteral("recorded.rmp"));
         prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
@@ -156,19 +160,7 @@ TEST_F(RampRunDirectionTest, ALoadedFileKeepsItsDirectionWhateverTheRampPagesBox
         ASSERT_EQ(ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->isChecked(), c.bothWays);
         turnOver(ramp(), Ramp::BidirectionalBox);
 
-        ramp().controlAs<QAbstractButton>(Ramp::PressureViewButton)->click();
-        EXPECT_EQ(shownChannels(), c.pressureView);
-        ramp().controlAs<QAbstractButton>(Ramp::SignalsViewButton)->click();
-        EXPECT_EQ(shownChannels(), c.signalsView);
-
-        QFile::remove(folder + QStringLiteral("RampTest4.bmp"));
-        const QString text = printed(
-            tempPath(QStringLiteral("loaded.pdf")), "Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
-        EXPECT_TRUE(text.contains(QString::fromLatin1(c.printedDirection))) << text.toStdString();
-        EXPECT_EQ(text.contains(QStringLiteral("Spring Rate: - ")), !c.bothWays) << text.toStdString();
-        EXPECT_EQ(text.contains(QStringLiteral("Spring Initial: - ")), !c.bothWays) << text.toStdString();
-        EXPECT_EQ(QFileInfo::exists(folder + QStringLiteral("RampTest4.bmp")), c.bothWays);
-        EXPECT_EQ(pictured(ramp().findChild<ReportControl*>(), "RampGrph4"), c.bothWays);
+        expectShownAndPrintedAs(c, folder, "loaded.pdf");
 
         // Saved again, the file still says the way it ran.
         const QString again = tempPath(QStringLiteral("again.rmp"));
