@@ -9,7 +9,7 @@
 namespace
 {
 // The counts the edit shows: signed 16-bit words.
-constexpr FieldRange CountRange { -32768.0, 32767.0, true };
+constexpr FieldRange CountRange { -32768.0, 32767.0, FieldStep::Whole };
 } // namespace
 
 CCalibrationZeroSupply::CCalibrationZeroSupply(PageContext& context, QWidget* parent)

@@ -15,7 +15,7 @@ namespace DiagnosticTestRules
 inline const QString PositionTip = QStringLiteral("Please enter values between -5 and 105");
 
 // Start and stop positions: -5 to 105 %, both included; fractions are accepted.
-inline constexpr FieldRange PositionRange { -5.0, 105.0, false };
+inline constexpr FieldRange PositionRange { -5.0, 105.0 };
 bool positionValid(double percent);
 
 // A signal word (hundredths of a percent) as percent; a port pressure word

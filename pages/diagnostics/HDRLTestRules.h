@@ -18,7 +18,7 @@ inline const QString SettlingTip = QStringLiteral("Please Enter the value betwee
 // 6 s up to the longest step period a timer holds in whole seconds (its
 // milliseconds within 32 bits), as a saved result's settling time is checked;
 // fractions are accepted.
-inline constexpr FieldRange SettlingRange { 6.0, 2147483.0, false };
+inline constexpr FieldRange SettlingRange { 6.0, 2147483.0 };
 bool settlingValid(double seconds);
 
 // The step period in milliseconds: the single-precision settling time × 1000,

@@ -19,8 +19,8 @@ inline const QString TimeToTargetTip = QStringLiteral("Please enter integer valu
 inline const QString DurationTip = QStringLiteral("Please enter integer values between 2 and 655.");
 
 // Both ends included; fractions are accepted.
-inline constexpr FieldRange TimeToTargetRange { 0.0, 655.0, false };
-inline constexpr FieldRange DurationRange { 2.0, 655.0, false };
+inline constexpr FieldRange TimeToTargetRange { 0.0, 655.0 };
+inline constexpr FieldRange DurationRange { 2.0, 655.0 };
 bool timeToTargetValid(double seconds);
 bool durationValid(double seconds);
 

@@ -23,8 +23,8 @@ inline const QString HoldTimeTip = QStringLiteral("Please enter integer values b
 inline const QString DurationTip = QStringLiteral("Please enter integer values between 1 and 300");
 
 // Ranges, ends included; fractions are accepted.
-inline constexpr FieldRange HoldTimeRange { 2.0, 30.0, false };
-inline constexpr FieldRange DurationRange { 1.0, 300.0, false };
+inline constexpr FieldRange HoldTimeRange { 2.0, 30.0 };
+inline constexpr FieldRange DurationRange { 1.0, 300.0 };
 bool holdTimeValid(double seconds);
 bool durationValid(double seconds);
 

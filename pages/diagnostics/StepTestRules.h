@@ -20,7 +20,7 @@ using DiagnosticTestRules::pressureOf;
 inline const QString HoldTimeTip = QStringLiteral("Please enter integer values between 2 and 300");
 
 // Hold time: 2 to 300 s, both included; fractions are accepted.
-inline constexpr FieldRange HoldTimeRange { 2.0, 300.0, false };
+inline constexpr FieldRange HoldTimeRange { 2.0, 300.0 };
 bool holdTimeValid(double seconds);
 
 // The position axis starts at the lower of the two positions, as single

@@ -250,10 +250,10 @@ void CActuatorHealth::setUnitRanges(const UnitScales* scales)
 {
     // The leak as far as its device word reaches, in the leak's unit; the
     // supply limits as far as the supply gauge.
-    const FieldRange leak { 0.0, 65.535 * (scales ? scales->leakFactor : 1.0), false };
+    const FieldRange leak { 0.0, 65.535 * (scales ? scales->leakFactor : 1.0) };
     m_marks.setRange(LeakWarningEdit, leak);
     m_marks.setRange(LeakAlarmEdit, leak);
-    const FieldRange supply { 0.0, scales ? scales->supplyMaximum : 100.0, false };
+    const FieldRange supply { 0.0, scales ? scales->supplyMaximum : 100.0 };
     for (int edit : { LowAlarmEdit, LowWarningEdit, HighWarningEdit })
         m_marks.setRange(edit, supply);
 }

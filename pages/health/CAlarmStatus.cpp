@@ -184,7 +184,7 @@ void CAlarmStatus::OnClickAlarmHistory()
     // Only a status number the page wrote there has a help text: a cell that
     // holds anything else (a row not yet filled) shows none.
     const std::optional<double> status
-        = FieldRange { 0.0, 255.0, true }.take(NumberText::toNumber(m_pAlarmHistoryGrid->Text()));
+        = FieldRange { 0.0, 255.0, FieldStep::Whole }.take(NumberText::toNumber(m_pAlarmHistoryGrid->Text()));
     if (status)
         description()->setPlainText(GetAlarmHelp(uint8_t(*status), data().DeviceType));
 }

@@ -272,7 +272,7 @@ void CPositionerHealth::RefreshCounters()
             gauge->setScaleMax(top);
         const ISpinEditBoxPtr box = spin(row.fullSpin);
         box->setMax(top);
-        m_marks.setRange(row.fullEdit, { 0.0, top, false });
+        m_marks.setRange(row.fullEdit, { 0.0, top });
         box->setValue(spool[row.full]);
         const double full = box->value();
         setPointer(row.gauge, 2, full, true);

@@ -177,15 +177,15 @@ const CValveHealth::CounterControls CValveHealth::Counters[CounterCount] {
 // gauges' pointers may give fractions), the stroke in its unit; the initial
 // warnings are the page's own, unsigned words.
 const LimitFieldMarks::Field CValveHealth::CounterFields[7] {
-    { CycleDeadbandEdit, CycleDeadbandMark, { 0.0, 99.0, false }, QStringLiteral("the cycle deadband") },
-    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, ValveHealthRules::CyclesSpinMaximum, false },
+    { CycleDeadbandEdit, CycleDeadbandMark, { 0.0, 99.0 }, QStringLiteral("the cycle deadband") },
+    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, ValveHealthRules::CyclesSpinMaximum },
         QStringLiteral("the cycle full warning") },
-    { StrokeLengthEdit, StrokeMark, { 0.01, 100.0, false }, QStringLiteral("the stroke length") },
-    { TravelDeadbandEdit, TravelDeadbandMark, { 0.0, 99.0, false }, QStringLiteral("the travel deadband") },
-    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, ValveHealthRules::TravelSpinMaximum, false },
+    { StrokeLengthEdit, StrokeMark, { 0.01, 100.0 }, QStringLiteral("the stroke length") },
+    { TravelDeadbandEdit, TravelDeadbandMark, { 0.0, 99.0 }, QStringLiteral("the travel deadband") },
+    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, ValveHealthRules::TravelSpinMaximum },
         QStringLiteral("the travel full warning") },
-    { CyclesInitialWarningEdit, 0, { 0.0, 4294967295.0, false }, QStringLiteral("the cycle initial warning") },
-    { TravelInitialWarningEdit, 0, { 0.0, 4294967295.0, false }, QStringLiteral("the travel initial warning") },
+    { CyclesInitialWarningEdit, 0, { 0.0, 4294967295.0 }, QStringLiteral("the cycle initial warning") },
+    { TravelInitialWarningEdit, 0, { 0.0, 4294967295.0 }, QStringLiteral("the travel initial warning") },
 };
 
 // Low alarm, low warning, high warning, high alarm; then the cycles' and the

@@ -27,7 +27,7 @@ void FrictionLimitControls::followTypedLimits()
     for (const Limit& each : m_limits) {
         // Fractions are taken as the gauge's pointers give them; the device
         // keeps whole pounds.
-        fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max(), false },
+        fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max() },
             QString::fromLatin1(names[each.pointer - 1]) });
     }
     m_marks.add(fields);

@@ -73,9 +73,7 @@ const FieldRange& LimitFieldMarks::range(int edit) const
 
 QString LimitFieldMarks::tip(const FieldRange& range)
 {
-    return QStringLiteral("Please enter %1values between %2 and %3")
-        .arg(range.whole ? QStringLiteral("integer ") : QString(), NumberText::fromDouble(range.least),
-            NumberText::fromDouble(range.most));
+    return QStringLiteral("Please enter ") + range.describe();
 }
 
 void LimitFieldMarks::show(const Field& field, bool valid)

@@ -84,8 +84,11 @@ TEST_F(PageHelpers_, AWindowsTextIsItsNumberOnlyWhenTheWholeTextIsOne)
 
 TEST_F(PageHelpers_, AWindowsNumberInARangeIsCheckedWithItsFraction)
 {
-    const FieldRange minutes { 1, 60, true };
+    const FieldRange minutes { 1, 60, FieldStep::Whole };
     const FieldRange percent { -5, 105 };
+    const FieldRange area { 0.1, 6553.5, FieldStep::Tenths };
+    const FieldRange stroke { 0.01, 100, FieldStep::Hundredths };
+    const FieldRange counts { 0, 400000000, FieldStep::Whole };
     const std::tuple<FieldRange, QString, std::optional<double>> cases[] = {
         { minutes, "1", 1.0 },
         { minutes, "60", 60.0 },
@@ -99,12 +102,38 @@ TEST_F(PageHelpers_, AWindowsNumberInARangeIsCheckedWithItsFraction)
         { percent, "105.01", std::nullopt },
         { percent, "50.5", 50.5 },
         { percent, "50abc", std::nullopt },
+        { area, "0.1", 0.1 },
+        { area, "12.3", 12.3 },
+        { area, "6553.5", 6553.5 },
+        { area, "12.34", std::nullopt },
+        { area, "0.05", std::nullopt },
+        { area, "6553.51", std::nullopt },
+        { stroke, "0.01", 0.01 },
+        { stroke, "10.55", 10.55 },
+        { stroke, "0.29", 0.29 },
+        { stroke, "100", 100.0 },
+        { stroke, "10.555", std::nullopt },
+        { stroke, "0.005", std::nullopt },
+        { counts, "399999999", 399999999.0 },
+        { counts, "399999999.5", std::nullopt },
+        { counts, "1000.5", std::nullopt },
+        { counts, "4e8", 400000000.0 },
     };
     QLineEdit edit;
     for (const auto& [range, text, number] : cases) {
         edit.setText(text);
         EXPECT_EQ(WindowNumberIn(&edit, range), number) << text.toStdString();
     }
+}
+
+TEST_F(PageHelpers_, ARangeNamesItsEndsAndTheStepItsValuesTake)
+{
+    EXPECT_EQ((FieldRange { 2, 655, FieldStep::Whole }.describe()), "whole numbers between 2 and 655");
+    EXPECT_EQ(
+        (FieldRange { 0.1, 6553.5, FieldStep::Tenths }.describe()), "values between 0.1 and 6553.5 in steps of 0.1");
+    EXPECT_EQ(
+        (FieldRange { 0, 99.99, FieldStep::Hundredths }.describe()), "values between 0 and 99.99 in steps of 0.01");
+    EXPECT_EQ((FieldRange { -5, 105 }.describe()), "values between -5 and 105");
 }
 
 TEST_F(PageHelpers_, ProgramFolderEndsInASlashAndCanBeMovedByTheEnvironment)
