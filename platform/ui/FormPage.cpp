@@ -54,8 +54,6 @@ QWidget* makeEdit(const ControlSpec& spec, QWidget* parent)
     edit->setReadOnly(spec.style & ControlSpec::ReadOnly);
     edit->setFrame(!(spec.style & ControlSpec::NoBorder));
     edit->setAlignment(alignmentOf(spec.style));
-    if (spec.style & ControlSpec::Number)
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     return edit;
 }
 
