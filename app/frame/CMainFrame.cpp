@@ -171,6 +171,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (multi.m_bMultiTestRunning)
         multi.StopByUser();
     QMainWindow::closeEvent(event);
+    // From here the program only tears down: a termination signal now must
+    // not end it in the middle of that.
+    if (event->isAccepted())
+        m_app.CloseBegun();
 }
 
 void CMainFrame::OnSize(int cx, int cy)

@@ -2,8 +2,10 @@
 
 #include "ui/FormPage.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 namespace
 {
@@ -49,6 +51,16 @@ protected:
         QSplitterHandle::mouseReleaseEvent(event);
     }
 };
+
+// The page pane's scroller asks for no room of its own: the splitter sizes
+// the pane as it sized the bare pane, and the scroll bars show only when the
+// page needs them.
+class PageScroller : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize minimumSizeHint() const override { return QSize(0, 0); }
+};
 }
 
 CMySplitterWnd::CMySplitterWnd(Qt::Orientation orientation, QWidget* parent)
@@ -86,17 +98,22 @@ QSplitterHandle* CMySplitterWnd::createHandle()
 
 QWidget* CMySplitterWnd::addPagePane()
 {
-    m_pagePane = new QWidget(this);
-    m_pagePane->setMinimumSize(0, 0);
+    m_pageScroller = new PageScroller(this);
+    m_pageScroller->setFrameShape(QFrame::NoFrame);
+    m_pageScroller->setWidgetResizable(true);
+    // Tab and F6 go from control to control as before: the scroller is no stop of its own.
+    m_pageScroller->setFocusPolicy(Qt::NoFocus);
+    m_pagePane = new QWidget;
     m_pagePane->installEventFilter(this);
-    addWidget(m_pagePane);
+    m_pageScroller->setWidget(m_pagePane);
+    addWidget(m_pageScroller);
     return m_pagePane;
 }
 
 void CMySplitterWnd::setPaneWindow(QWidget* window)
 {
     m_paneWindow = window;
-    setChildId(window, IdFromRowCol(0, indexOf(m_pagePane)));
+    setChildId(window, IdFromRowCol(0, indexOf(m_pageScroller)));
     fitPaneWindow();
     window->show();
 }
@@ -132,13 +149,23 @@ FormPage* CMySplitterWnd::ReplaceView(int row, int column, int index, bool makeA
 
 bool CMySplitterWnd::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pagePane && event->type() == QEvent::Resize)
+    // A resize of the pane, or a page that asks for another least size.
+    if (watched == m_pagePane && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
         fitPaneWindow();
     return QSplitter::eventFilter(watched, event);
 }
 
 void CMySplitterWnd::fitPaneWindow()
 {
-    if (m_paneWindow && m_pagePane)
-        m_paneWindow->setGeometry(m_pagePane->rect());
+    if (!m_paneWindow || !m_pagePane)
+        return;
+    // The pane takes the least size of the page it shows; the scroller then
+    // sizes it to its view, or larger with scroll bars, at once.
+    const QSize least = m_paneWindow->minimumSize();
+    if (m_pagePane->minimumSize() != least) {
+        m_pagePane->setMinimumSize(least);
+        QEvent relayout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(m_pageScroller, &relayout);
+    }
+    m_paneWindow->setGeometry(m_pagePane->rect());
 }

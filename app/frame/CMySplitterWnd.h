@@ -8,11 +8,14 @@
 #include <functional>
 
 class FormPage;
+class QScrollArea;
 
 // The splitter of the main window. With its lock flag set, its bars can be
 // neither dragged nor show a sizing cursor. Its page pane holds every page as
 // a hidden child; ReplaceView swaps one page into the pane: the page takes
-// the pane's child id and the old window takes the id the page had.
+// the pane's child id and the old window takes the id the page had. The pane
+// scrolls: it is never smaller than the page shown asks for, so a window too
+// small for the page shows scroll bars instead of cutting the page off.
 class CMySplitterWnd : public QSplitter
 {
     Q_OBJECT
@@ -35,6 +38,8 @@ public:
     // Adds the page pane as the next pane; pages are created as its children.
     QWidget* addPagePane();
     QWidget* pagePane() const { return m_pagePane; }
+    // What scrolls the page pane within the splitter.
+    QScrollArea* pageScroller() const { return m_pageScroller; }
     // Puts a window into the page pane (the placeholder that stands there first).
     void setPaneWindow(QWidget* window);
     QWidget* paneWindow() const { return m_paneWindow; }
@@ -59,6 +64,7 @@ private:
 
     int m_bLock = 0;
     int m_currentPageIndex = 0;
+    QScrollArea* m_pageScroller = nullptr;
     QWidget* m_pagePane = nullptr;
     QWidget* m_paneWindow = nullptr;
     const PageTable* m_pageTable = nullptr;

@@ -83,6 +83,12 @@ bool CSerratK90ClipwellApp::InitInstance(const QStringList& arguments)
     return true;
 }
 
+void CSerratK90ClipwellApp::CloseBegun()
+{
+    if (m_pTerminationSignals)
+        m_pTerminationSignals->closeBegun();
+}
+
 void CSerratK90ClipwellApp::loadProfileSettings()
 {
     QSettings profile(QString::fromLatin1(ProfileKey), QStringLiteral("Strokewise"));

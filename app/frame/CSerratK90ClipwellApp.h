@@ -88,6 +88,8 @@ public:
     void WriteLog(const QString& text) const { m_log.WriteLog(text); }
     QString GetAppFolder() { return m_helpers.GetAppFolder(); }
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
+    // The main window's close went through: the program is ending.
+    void CloseBegun();
     PageTable& pageTable() { return m_PageTable; }
     // Root first, then every item in tree order; items the model does not offer are absent.
     std::vector<QTreeWidgetItem*>& treeItemHandles() { return m_TreeItemHandles; }

@@ -248,7 +248,9 @@ void CCalibrationAnalogIn5::ActivatePage()
     read(HartCommand::ReadStatus);
     setWindowText(ActualPercentEdit, percentText(commandPercent(data().Command)));
     enableControl(PrintButton, true);
-    enableControl(FinishButton, true);
+    // Finish is offered only with initials it would take; without them the
+    // mark says what is missing.
+    OnChangeNewCalibrationBy();
 }
 
 void CCalibrationAnalogIn5::showFlagsAndRecord()

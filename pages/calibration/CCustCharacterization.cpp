@@ -352,7 +352,6 @@ void CCustCharacterization::OnApply()
         return;
     }
     m_Applied = 1;
-    m_SavedCurve = m_WorkingCurve;
     writeStrokeLength(*stroke);
     DeviceData& dd = data();
     dd.CharactPoints[0] = 0;
@@ -362,8 +361,15 @@ void CCustCharacterization::OnApply()
         dd.CharactPoints[static_cast<size_t>(k)] = pointWord(point.value_or(0.0));
     }
     dd.CharactPoints[20] = FullScalePoint;
-    write(HartCommand::WriteCharact);
-    write(HartCommand::WriteCharact2);
+    const bool firstHalf = write(HartCommand::WriteCharact);
+    const bool secondHalf = write(HartCommand::WriteCharact2);
+    // The curve just written is now the existing one, the one Reset and the
+    // next activation bring back; a refused write leaves the device's as it was.
+    if (firstHalf && secondHalf) {
+        for (size_t k = 0; k < m_SavedCurve.size(); ++k)
+            m_SavedCurve[k] = static_cast<int16_t>(dd.CharactPoints[k]) * 0.01;
+        m_WorkingCurve = m_SavedCurve;
+    }
 }
 
 void CCustCharacterization::OnBack()

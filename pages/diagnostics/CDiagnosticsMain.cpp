@@ -390,9 +390,12 @@ void CDiagnosticsMain::OnStopMultiTest()
     MultiTestRun& multi = context().multiTest();
     multi.m_bMultiTestRunning = false;
     multi.m_TestStatusList.AddString(QStringLiteral("Multi tests stopped"));
-    // Unticking runs no box handler: the edits keep their state.
+    // Every box is unticked, and each test's settings go grey with its box,
+    // as a box unticked by hand leaves them.
     for (int box : { RampBox, StepBox, PSTBox, HDRLBox, BidirectionalBox })
         setChecked(box, false);
+    for (const TestRow& row : Tests)
+        enableGroup(row, false);
     // Start waits, as on a fresh visit, for a ticked box and its valid settings.
     updateStartButton();
     enableControl(StopButton, false);

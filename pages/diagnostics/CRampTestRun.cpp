@@ -120,6 +120,9 @@ void CRampTest::pollRampStatus()
     if (!endedTestStatus(StatusEdit, QStringLiteral("Signature in progress")))
         return;
     killTimer(PollTimerId);
+    // The device has left its signature mode: the strip says so now, not at
+    // its next period while the signature is read.
+    RefreshStrip();
     m_SampleIndex = 1;
     every(RetrievalTimerId, StepMs, "ReadRampSignatureBlock", [this] { retrievalStep(); });
 }
@@ -176,6 +179,8 @@ void CRampTest::startReverseRamp()
     m_OfflineData = false;
     m_SampleIndex = 0;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
+    // The valve ramps back under the signature mode again, as the strip shows.
+    RefreshStrip();
 }
 
 void CRampTest::restoreRampSettings()

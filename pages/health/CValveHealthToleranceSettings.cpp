@@ -87,6 +87,7 @@ void CValveHealthToleranceSettings::ActivatePage()
     // The supply, the actuator area and the unit are read even when one
     // control of the friction group fails.
     guard("ActivatePage", [this] { RefreshFriction(); });
+    ShowAppliedPreset();
     // Leaving the page stopped the zone's timers, perhaps mid-blink with the
     // pointer dark, and a visit that reloads nothing would not arm them again.
     guard("ActivatePage", [this] { m_limits.pageShown(); });
@@ -143,6 +144,24 @@ void CValveHealthToleranceSettings::ClearPresetButtons()
     uncheckRadioGroup(TightButton);
 }
 
+void CValveHealthToleranceSettings::ShowAppliedPreset()
+{
+    if (!m_AppliedPreset)
+        return;
+    const auto& words = data().FrictionSettings;
+    for (size_t k = 0; k < m_AppliedLimitWords.size(); ++k) {
+        if (words[Limits[k].word] != m_AppliedLimitWords[k])
+            return;
+    }
+    for (const PresetButton& row : Presets) {
+        if (row.preset != *m_AppliedPreset)
+            continue;
+        // Shown as chosen, not chosen again: the limits stay as the device holds them.
+        if (auto* button = controlAs<QAbstractButton>(row.button))
+            button->setChecked(true);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Apply and Retrieve
 
@@ -162,6 +181,14 @@ void CValveHealthToleranceSettings::OnApply()
         DeviceData& dd = data();
         m_limits.layDeviceLimits(dd.FrictionSettings);
         write(HartCommand::WriteFrictionSettings);
+        m_AppliedPreset.reset();
+        for (const PresetButton& row : Presets) {
+            const auto* button = controlAs<QAbstractButton>(row.button);
+            if (button && button->isChecked())
+                m_AppliedPreset = row.preset;
+        }
+        for (size_t k = 0; k < m_AppliedLimitWords.size(); ++k)
+            m_AppliedLimitWords[k] = dd.FrictionSettings[Limits[k].word];
         m_bFrictionChanged = false;
         m_bFrictionReload = true;
         dd.FrictionLimitsApplied = 1;

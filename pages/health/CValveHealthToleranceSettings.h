@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The page "Friction Tolerance Settings" (dialog 309): the friction the device
 // measures on a gauge, coloured by its zone, against the four friction limits,
@@ -119,6 +120,9 @@ public:
 private:
     void connectHandlers();
     void ClearPresetButtons();
+    // Shows the preset of the last Apply chosen again while the device still
+    // holds the limits that Apply wrote.
+    void ShowAppliedPreset();
 
     ILinearGaugePtr m_pGauge;
     std::array<IImageDisplayPtr, 4> m_pColourKeys;
@@ -128,4 +132,8 @@ private:
     bool m_bFrictionReload = false;
     bool m_bSkipFrictionRead = false;
     double m_dFrictionValue = 0.0;
+    // The preset chosen when the last Apply wrote the limits (none when they
+    // were set by hand), and the limit words it wrote.
+    std::optional<Preset> m_AppliedPreset;
+    std::array<uint16_t, 4> m_AppliedLimitWords {};
 };

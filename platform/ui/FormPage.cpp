@@ -145,7 +145,15 @@ FormPage::~FormPage()
 
 void FormPage::buildTemplate(int widthDu, int heightDu, const std::vector<ControlSpec>& controls)
 {
-    setMinimumSize(DialogUnits::toPx(0, 0, widthDu, heightDu).size());
+    // The page asks for room for every control it shows, the controls made
+    // over its placeholders among them, even where one reaches past the
+    // template's own size: a pane too small for that scrolls to it.
+    QRect least = DialogUnits::toPx(0, 0, widthDu, heightDu);
+    for (const ControlSpec& spec : controls) {
+        if (!(spec.style & ControlSpec::Hidden) || spec.kind == ControlSpec::Kind::Placeholder)
+            least |= DialogUnits::toPx(spec.x, spec.y, spec.w, spec.h);
+    }
+    setMinimumSize(QSize(least.right() + 1, least.bottom() + 1));
     for (const ControlSpec& spec : controls) {
         QWidget* widget = createControl(spec);
         if (!widget)

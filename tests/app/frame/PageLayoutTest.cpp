@@ -11,11 +11,13 @@
 #include "health/CValveHealthToleranceSettings.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <cmath>
 
@@ -108,6 +110,77 @@ TEST_F(PageLayoutTest, NoControlOnEveryPageOfBothModelsLiesUnderAnother)
         startModel(path);
         for (const PageRow& row : PageRegistry::rows())
             check(show(row), QStringLiteral("shown"), PageLayoutCheck::Covered);
+    }
+    expectNoFaults();
+}
+
+namespace
+{
+// The part of `widget` a user can see, in the window's pixels: its rectangle
+// cut by every widget it lies in, up to the window.
+QRect seenPart(const QWidget& widget)
+{
+    QRect part = widget.rect();
+    const QWidget* at = &widget;
+    while (!at->isWindow()) {
+        part.translate(at->pos());
+        at = at->parentWidget();
+        part &= at->rect();
+    }
+    return part;
+}
+
+// Where the page pane scrolls the page: the scroll area the page lies in, or
+// none.
+QAbstractScrollArea* scrollerOf(const QWidget& page)
+{
+    for (QWidget* at = page.parentWidget(); at; at = at->parentWidget()) {
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(at))
+            return area;
+    }
+    return nullptr;
+}
+} // namespace
+
+TEST_F(PageLayoutTest, EveryEnabledControlOfEveryPageIsReachedByScrollingInASmallWindow)
+{
+    // Each control scrolled to as far as the pane lets it, then seen whole,
+    // or as much of it as the pane shows at once.
+    for (const char* path : { K90Path, K40Path }) {
+        startModel(path);
+        frame().showNormal();
+        frame().resize(800, 600);
+        processEvents();
+        for (const PageRow& row : PageRegistry::rows()) {
+            if (row.flags & Pane)
+                continue;
+            FormPage* shown = show(row);
+            ASSERT_NE(shown, nullptr) << row.pageClass;
+            processEvents();
+            QAbstractScrollArea* area = scrollerOf(*shown);
+            for (QWidget* control : shown->findChildren<QWidget*>()) {
+                if (FormPage::idOf(control) <= 0 || !control->isVisibleTo(shown) || !control->isEnabled()
+                    || control->size().isEmpty())
+                    continue;
+                QSize whole = control->size();
+                if (area) {
+                    const QPoint at = control->mapTo(shown, QPoint(0, 0)) + shown->pos();
+                    area->horizontalScrollBar()->setValue(at.x());
+                    area->verticalScrollBar()->setValue(at.y());
+                    whole = whole.boundedTo(area->viewport()->size());
+                }
+                const QSize seen = seenPart(*control).size();
+                if (seen.width() < whole.width() || seen.height() < whole.height())
+                    m_faults << QStringLiteral("%1 %2: control %3 (%4) shows %5 x %6 of %7 x %8")
+                                    .arg(model(), shown->className())
+                                    .arg(FormPage::idOf(control))
+                                    .arg(QLatin1String(control->metaObject()->className()))
+                                    .arg(seen.width())
+                                    .arg(seen.height())
+                                    .arg(control->width())
+                                    .arg(control->height());
+            }
+        }
     }
     expectNoFaults();
 }

@@ -332,10 +332,15 @@ TEST_F(AnalogInputWizard, FinishRefusesTheBlankInitialsOfALoopNeverCalibrated)
     walkToFinalStep(4, 4, 20);
     Step5& last = static_cast<Step5&>(step(5));
     ASSERT_EQ(last.windowText(Step5::InitialsEdit), QStringLiteral("   ")) << "what the device holds";
+    // Finish is not offered, and the mark says why.
+    EXPECT_FALSE(enabled(last, Step5::FinishButton));
+    EXPECT_EQ(last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage(), Pictures::load(138).toImage());
     const size_t before = device().requestsFor(227).size();
     click(last, Step5::FinishButton);
     EXPECT_EQ(device().requestsFor(227).size(), before) << "no calibration without initials";
-    EXPECT_EQ(last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage(), Pictures::load(138).toImage());
+    // Emptied by the user, the same.
+    last.setWindowText(Step5::InitialsEdit, QString());
+    EXPECT_FALSE(enabled(last, Step5::FinishButton));
 
     // Blanks are counted as typed: a blank and two letters are three initials.
     finishWith(" AB");

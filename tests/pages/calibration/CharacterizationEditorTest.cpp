@@ -142,12 +142,44 @@ TEST_F(CharacterizationEditorTest, DefaultEqualPercentLoadAndResetTheCurve)
     EXPECT_EQ(plotted(), read);
     EXPECT_EQ(row(1), QStringLiteral(" 5.00"));
 
-    // After Apply the reset restores the curve as read before the edits, not the edits.
+    // After Apply the reset restores the curve applied, the one the device holds.
     typeRow(10, QStringLiteral("70"));
     click(editor(), Editor::ApplyButton);
     click(editor(), Editor::DefaultButton);
     click(editor(), Editor::ResetButton);
-    EXPECT_EQ(row(10), QStringLiteral("50.00"));
+    EXPECT_EQ(row(10), QStringLiteral("70.00"));
+    EXPECT_EQ(row(9), QStringLiteral("45.00"));
+}
+
+TEST_F(CharacterizationEditorTest, ResetAfterApplyingTheDefaultCurveBringsBackTheCurveTheDeviceHolds)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        showSelection(path);
+        click(info(), Info::CustomizeButton);
+        ASSERT_EQ(row(1), QStringLiteral(" 5.00"));
+        click(editor(), Editor::DefaultButton);
+        click(editor(), Editor::ApplyButton);
+        click(editor(), Editor::ResetButton);
+        const QStringList reset = rows();
+        EXPECT_EQ(reset.first(), QStringLiteral(" 8.66"));
+        EXPECT_EQ(reset[9], QStringLiteral("58.47"));
+        EXPECT_EQ(reset.last(), QStringLiteral("94.45"));
+        // The device holds just that: Retrieve shows the same rows, and
+        // Apply after the reset writes the default curve again.
+        const std::vector<double> drawn = plotted();
+        click(editor(), Editor::RetrieveButton);
+        EXPECT_EQ(rows(), reset);
+        EXPECT_EQ(plotted(), drawn);
+        click(editor(), Editor::ResetButton);
+        device(path).clearRequests();
+        click(editor(), Editor::ApplyButton);
+        EXPECT_EQ(hexOf(213, path),
+            std::vector<std::string>({ "16 D5 14 00 00 03 62 06 58 09 0D 0B C3 0D CB 0F D3 11 BE 13 AA 15 40" }));
+        EXPECT_EQ(hexOf(245, path),
+            std::vector<std::string>({ "18 F5 16 16 D7 18 5F 19 E7 1B 73 1C FF 1E 89 20 13 21 66 22 B9 24 E5 27 10" }));
+        m_app.reset();
+    }
 }
 
 TEST_F(CharacterizationEditorTest, ApplyWritesTheStrokeThenThePointsAsTyped)

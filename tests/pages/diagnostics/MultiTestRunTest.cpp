@@ -231,8 +231,11 @@ TEST_F(MultiTestRunTest, StopEndsTheSequenceAndLeavesTheRunningTestAlone)
     EXPECT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
     for (int box : { D::RampBox, D::BidirectionalBox, D::StepBox, D::PSTBox, D::HDRLBox })
         EXPECT_FALSE(hubChecked(box)) << box;
-    for (int edit : { D::RampStartEdit, D::StepHoldEdit, D::PSTDurationEdit, D::SettlingEdit })
-        EXPECT_TRUE(hubEnabled(edit)) << edit;
+    // Each unticked box's settings go grey with it, as a box unticked by hand leaves them.
+    for (int edit : { D::RampStartEdit, D::RampStopEdit, D::RampHoldEdit, D::RampDurationEdit, D::StepStartEdit,
+             D::StepStopEdit, D::StepHoldEdit, D::PSTStartEdit, D::PSTStopEdit, D::PSTTimeToTargetEdit,
+             D::PSTDurationEdit, D::SettlingEdit })
+        EXPECT_FALSE(hubEnabled(edit)) << edit;
     // With no box ticked there is nothing to start.
     EXPECT_FALSE(hubEnabled(D::StartButton));
     EXPECT_FALSE(hubEnabled(D::StopButton));
@@ -248,6 +251,9 @@ TEST_F(MultiTestRunTest, StopEndsTheSequenceAndLeavesTheRunningTestAlone)
     EXPECT_FALSE(hubEnabled(D::StartButton));
     tick(D::StepBox);
     EXPECT_TRUE(hubEnabled(D::StartButton));
+    for (int edit : { D::StepStartEdit, D::StepStopEdit, D::StepHoldEdit })
+        EXPECT_TRUE(hubEnabled(edit)) << edit;
+    EXPECT_FALSE(hubEnabled(D::RampStartEdit));
     tickStepAndPst();
     device().clearRequests();
     startRun();

@@ -273,6 +273,65 @@ TEST_F(RampTestPageTest, ABidirectionalRampRunsTheReverseRestoresTheSettingsAndA
     EXPECT_EQ(rampText(Ramp::StopEdit), QStringLiteral("75"));
 }
 
+TEST_F(RampTestPageTest, EachHalfOfABothWaysRampReadsTheStatusRightAfterItStartsAndEnds)
+{
+    // The strip follows the device into and out of the signature mode of each
+    // half at once, not at the strip's next period.
+    const QString forward = QStringLiteral("E9 14 09 0F 41 C8 00 00 42 96 00 00 41 F0 00 00 40 80 00 00 00 00");
+    const QString reverse = QStringLiteral("E9 14 09 0F 42 96 00 00 41 C8 00 00 41 F0 00 00 40 80 00 00 00 00");
+    const QString poll = QStringLiteral("C8 03 92 F6 FE");
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        showRampPage(path);
+        typeRamp("25", "75", "4", "30", true);
+        startRamp();
+        // The strip as each half's start and end leave it, before the clock
+        // moves on: the reverse half has just been sent, or a half's first
+        // signature block has just been read (104 blocks to a half).
+        QStringList strip;
+        qsizetype startsSeen = 1;
+        qsizetype blocksSeen = 0;
+        for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000) {
+            clock().advance(1000);
+            const qsizetype starts = device(path).requestsFor(233).size();
+            const qsizetype blocks = device(path).requestsFor(252).size();
+            if (starts == 2 && startsSeen == 1)
+                strip << QStringLiteral("reverse started: ") + ramp().activeIndicator()->value();
+            if ((blocksSeen == 0 && blocks > 0) || (blocksSeen <= 104 && blocks > 104))
+                strip << QStringLiteral("half ended: ") + ramp().activeIndicator()->value();
+            startsSeen = starts;
+            blocksSeen = blocks;
+        }
+        ASSERT_FALSE(ramp().testRunning());
+        EXPECT_EQ(strip,
+            QStringList({ QStringLiteral("half ended: System Nominal"),
+                QStringLiteral("reverse started: 5 - Signature In Progress Mode"),
+                QStringLiteral("half ended: System Nominal") }));
+
+        QStringList sent;
+        for (const SimRequest& request : device(path).requests())
+            sent << QString::fromLatin1(request.bytes.toHex(' ')).toUpper();
+        const qsizetype reverseAt = sent.indexOf(reverse);
+        ASSERT_GE(reverseAt, 0);
+        EXPECT_EQ(sent.mid(reverseAt, 2), QStringList({ reverse, QStringLiteral("CA") }));
+        EXPECT_EQ(sent.mid(sent.indexOf(forward), 5),
+            QStringList({ forward, QStringLiteral("CC"), QStringLiteral("C8 03 EE 12 FE"),
+                QStringLiteral("C8 03 EE 34 FE"), QStringLiteral("CA") }));
+        // Each half's end: the poll that finds it, the status read, then the
+        // first block of its signature.
+        QStringList ends;
+        for (qsizetype k = 2; k < sent.size(); ++k) {
+            if (sent[k] == QStringLiteral("FC") && sent[k - 1] != QStringLiteral("FC")
+                && sent[k - 2] != QStringLiteral("FC"))
+                ends << sent.mid(k - 2, 3).join(QStringLiteral(" | "));
+        }
+        const QString end
+            = QStringList({ poll, QStringLiteral("CA"), QStringLiteral("FC") }).join(QStringLiteral(" | "));
+        EXPECT_EQ(ends, QStringList({ end, end }));
+        m_app.reset();
+    }
+}
+
 TEST_F(RampTestPageTest, StopAndLeavingEndTheRampOnTheDeviceOnceAndTheValveFollowsTheLoopAgain)
 {
     for (const char* path : { K90Path, K40Path }) {

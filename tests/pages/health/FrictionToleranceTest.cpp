@@ -356,3 +356,39 @@ TEST_F(FrictionToleranceTest, APresetDrawsTheGaugeToTheFullScaleOfItsHighAlarmAt
         m_app.reset();
     }
 }
+
+TEST_F(FrictionToleranceTest, TheAppliedPresetShowsChosenWhenTheUserComesBackWhileTheDeviceHoldsItsLimits)
+{
+    const auto checkedPresets = [this] {
+        QStringList out;
+        for (const Page::PresetButton& row : Page::Presets) {
+            const auto* button = page().controlAs<QAbstractButton>(row.button);
+            if (button->isChecked())
+                out << button->text();
+        }
+        return out;
+    };
+    const auto comeBack = [this] {
+        select(DashboardCode);
+        clock().advance(3000);
+        device().clearRequests();
+        select(ToleranceCode);
+        clock().advance(3000);
+    };
+    showPage();
+    click(Page::TightButton);
+    click(Page::ApplyButton);
+    EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray("01 a4 02 76 00 f0 00 87"));
+    comeBack();
+    EXPECT_EQ(checkedPresets(), QStringList { QStringLiteral("Tight tolerance") });
+    EXPECT_EQ(edits(), (QStringList { "135", "240", "420", "630" }));
+    EXPECT_TRUE(device().requestsFor(198).empty()) << "showing the choice writes nothing";
+    EXPECT_FALSE(page().frictionChanged());
+
+    // Limits set by hand are no preset's.
+    type(LowAlarm, "100");
+    click(Page::ApplyButton);
+    comeBack();
+    EXPECT_EQ(checkedPresets(), QStringList());
+    EXPECT_EQ(edits(), (QStringList { "100", "240", "420", "630" }));
+}
