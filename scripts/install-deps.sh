@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   cmake make g++ clang libclang-rt-14-dev fontconfig fonts-dejavu-core poppler-utils locales ccache
+  libx11-dev xvfb
 )
 
 sudo_cmd=()
