@@ -293,6 +293,9 @@ TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsNoSettingsAgain)
         QFile::remove(pdf);
         prompts().clearRecords();
         device(c.path).clearRequests();
+        // A setting typed for the next run, not yet run.
+        pst().setWindowText(P::StopEdit, QStringLiteral("55"));
+        const QString status = pst().windowText(P::StatusEdit);
         prompts().answerFile(pdf, QStringLiteral("Save PST ReportAs"));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
         pst().OnPrintReport();
@@ -323,6 +326,9 @@ TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsNoSettingsAgain)
         // Printing leaves the page as it was: no settings read again over
         // what the run showed.
         EXPECT_TRUE(device(c.path).requestsFor(253).empty()) << c.model;
+        EXPECT_EQ(pst().windowText(P::StatusEdit), status) << c.model;
+        EXPECT_EQ(status, QStringLiteral("Signature retrieved")) << c.model;
+        EXPECT_EQ(pst().windowText(P::StopEdit), QStringLiteral("55")) << c.model;
         m_app.reset();
     }
 }
