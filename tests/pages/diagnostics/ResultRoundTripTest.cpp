@@ -40,8 +40,8 @@ const Family Ramp { "ramp", 41,
         CRampTest::SpringRateEdit, CRampTest::BidirectionalBox },
     { CRampTest::StartEdit, CRampTest::StopEdit, CRampTest::HoldEdit, CRampTest::DurationEdit,
         CRampTest::StrokeLengthEdit, CRampTest::ActuatorSizeEdit, CRampTest::SpringInitialEdit,
-        CRampTest::SpringFinalEdit, CRampTest::SpringRateEdit, CRampTest::BidirectionalBox,
-        CRampTest::SpringRateUnit, CRampTest::SpringInitialUnit, CRampTest::StatusEdit },
+        CRampTest::SpringFinalEdit, CRampTest::SpringRateEdit, CRampTest::BidirectionalBox, CRampTest::SpringRateUnit,
+        CRampTest::SpringInitialUnit, CRampTest::StatusEdit },
     "Save Ramp ReportAs" };
 const Family Step { "step", 42, { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit },
     { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit, CStepTest::StatusEdit },
@@ -134,10 +134,10 @@ protected:
             ? std::vector<std::pair<int, const char*>> { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "80" },
                   { CRampTest::HoldEdit, "2" }, { CRampTest::DurationEdit, "3" } }
             : &f == &Step ? std::vector<std::pair<int, const char*>> { { CStepTest::StartEdit, "20" },
-                                { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } }
+                  { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } }
             : &f == &Pst  ? std::vector<std::pair<int, const char*>> { { CPartialStrokeTest::StartEdit, "80" },
-                                 { CPartialStrokeTest::StopEdit, "65" }, { CPartialStrokeTest::TimeToTargetEdit, "5" },
-                                 { CPartialStrokeTest::DurationEdit, "12" } }
+                   { CPartialStrokeTest::StopEdit, "65" }, { CPartialStrokeTest::TimeToTargetEdit, "5" },
+                   { CPartialStrokeTest::DurationEdit, "12" } }
                           : std::vector<std::pair<int, const char*>> { { CHDRLTest::SettlingEdit, "6" } };
         for (const auto& [edit, text] : settings)
             p.setWindowText(edit, QString::fromLatin1(text));
@@ -240,7 +240,8 @@ protected:
     static QStringList resultLines(QStringList lines)
     {
         lines.removeIf([](const QString& line) {
-            return line.startsWith(QStringLiteral("ACTUATOR INFO")) || line.startsWith(QStringLiteral("VALVE BODY INFO"))
+            return line.startsWith(QStringLiteral("ACTUATOR INFO"))
+                || line.startsWith(QStringLiteral("VALVE BODY INFO"))
                 || line.startsWith(QStringLiteral("DEVICE TAG ID")) || line.startsWith(QStringLiteral("Temperature("));
         });
         return lines;
@@ -251,9 +252,8 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
 {
     for (const Case& c : Cases) {
         const Family& f = *c.family;
-        const QString label = QStringLiteral("%1 %2%3")
-                                  .arg(QLatin1String(f.name), QLatin1String(c.path),
-                                      c.bothWays ? QStringLiteral(" both ways") : QString());
+        const QString label = QStringLiteral("%1 %2%3").arg(
+            QLatin1String(f.name), QLatin1String(c.path), c.bothWays ? QStringLiteral(" both ways") : QString());
         SCOPED_TRACE(label.toStdString());
         start({ QStringLiteral("/d") + QString::fromLatin1(c.path) });
         if (c.noSpring)
