@@ -223,3 +223,12 @@ void FillReportHeader(CReportHeader& header, DeviceData& data, CommandDispatch& 
     dispatch.DispatchRead(246);
     header.m_strFailPosition = AutoString(FailPosition(data.Config[15]));
 }
+
+void ShowLoadedResultHeader(CReportHeader& header, const QString& fileTag)
+{
+    header.m_strTag = present(fileTag);
+    for (AutoString* text :
+        { &header.m_strActSize, &header.m_strActManufacturer, &header.m_strActType, &header.m_strSpringType,
+            &header.m_strBodyModel, &header.m_strBodySize, &header.m_strFlowDirection, &header.m_strFailPosition })
+        *text = AutoString("");
+}

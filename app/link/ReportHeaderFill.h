@@ -15,6 +15,11 @@ class CReportHeader;
 // from those. The device version is left as it is.
 void FillReportHeader(CReportHeader& header, DeviceData& data, CommandDispatch& dispatch);
 
+// The head of a loaded result's report: the file's tag, and none of the
+// connected device's actuator and valve body texts, which the file does not
+// hold (their lines are left out).
+void ShowLoadedResultHeader(CReportHeader& header, const QString& fileTag);
+
 // The catalogue tables: code 99 gives "Other", a listed code its text, any
 // other code the text of code 0.
 namespace ReportCatalogue

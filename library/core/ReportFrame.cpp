@@ -302,6 +302,11 @@ QString deviceLine(const CReportHeader& header)
 
 QString actuatorLine(const CReportHeader& header)
 {
+    // A header that holds nothing of the actuator (a loaded result's, whose
+    // file does not keep it) prints no line rather than one of empty names.
+    if (header.m_strActSize.toQString().isEmpty() && header.m_strActManufacturer.toQString().isEmpty()
+        && header.m_strActType.toQString().isEmpty() && header.m_strSpringType.toQString().isEmpty())
+        return QString();
     return QStringLiteral("ACTUATOR INFO --> Size: ") + header.m_strActSize.toQString()
         + QStringLiteral(", Manufacturer: ") + header.m_strActManufacturer.toQString() + QStringLiteral(", Type: ")
         + header.m_strActType.toQString() + QStringLiteral(", Spring Type: ") + header.m_strSpringType.toQString();
@@ -309,6 +314,9 @@ QString actuatorLine(const CReportHeader& header)
 
 QString bodyLine(const CReportHeader& header)
 {
+    if (header.m_strBodyModel.toQString().isEmpty() && header.m_strBodySize.toQString().isEmpty()
+        && header.m_strFlowDirection.toQString().isEmpty() && header.m_strFailPosition.toQString().isEmpty())
+        return QString();
     return QStringLiteral("VALVE BODY INFO --> Model: ") + header.m_strBodyModel.toQString()
         + QStringLiteral(", Body Size: ") + header.m_strBodySize.toQString() + QStringLiteral(", Flow Direction: ")
         + header.m_strFlowDirection.toQString() + QStringLiteral(", Fail Position: ")

@@ -181,6 +181,9 @@ template <class Record> struct ResultFileFamily : ResultFileDialogs {
     // texts, Derived slots from the file's settings) before the load is
     // committed; may throw to refuse the file.
     std::function<void(Record&, const PlotChannelData& settings)> completeRecord;
+    // Adds to the settings a save writes what the layout's numbers cannot
+    // hold (which result fields show no value); none: the layout's values only.
+    std::function<void(const Record&, std::vector<double>& settings)> completeSettings;
 };
 
 // The steps the families share, each raising ComError on failure.
@@ -420,8 +423,10 @@ template <class Record> void SaveResultFile(const ResultFileFamily<Record>& fami
         std::optional<std::vector<double>> results;
         if (!family.results.empty())
             results = ResultValuesOf(family.results, record, now);
-        ResultFileFrame::writeHiddenChannels(
-            plot, ResultValuesOf(family.settings, record, now), results, record.*family.tag);
+        std::vector<double> settings = ResultValuesOf(family.settings, record, now);
+        if (family.completeSettings)
+            family.completeSettings(record, settings);
+        ResultFileFrame::writeHiddenChannels(plot, settings, results, record.*family.tag);
         plot->SaveDataFile(*path);
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileSave);

@@ -38,9 +38,11 @@ FileValues read(const ResultFileFrame::ChannelLookup& lookup)
     values.actuatorSize = fixed(12);
     values.strokeLength = fixed(13);
     if (values.biDirectional != 0) {
-        values.springInitial = fixed(15);
-        values.springFinal = fixed(16);
-        values.springRate = fixed(17);
+        const auto spring
+            = [&](int index) { return RampTestFile::springHolds(settings, index) ? fixed(index) : NoSpringValue; };
+        values.springInitial = spring(15);
+        values.springFinal = spring(16);
+        values.springRate = spring(17);
     } else {
         values.springInitial = NoSpringValue;
         values.springFinal = NoSpringValue;

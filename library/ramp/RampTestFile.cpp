@@ -17,6 +17,33 @@ constexpr int SpringFinalPoint = 16;
 constexpr int SpringRatePoint = 17;
 const QString NoSpringValue = QStringLiteral(" - ");
 
+// The spring fields in the order of their bits at SpringNoValuePoint.
+constexpr int SpringPoints[] = { SpringInitialPoint, SpringFinalPoint, SpringRatePoint };
+constexpr AutoString CRampReport::*SpringTexts[]
+    = { &CRampReport::m_strSpringInitial, &CRampReport::m_strSpringFinal, &CRampReport::m_strSpringRate };
+
+bool showsNoValue(const AutoString& text)
+{
+    const QString shown = text.toQString().trimmed();
+    return shown.isEmpty() || shown == QStringLiteral("-");
+}
+
+int springBit(int point)
+{
+    for (int k = 0; k < int(std::size(SpringPoints)); ++k)
+        if (SpringPoints[k] == point)
+            return 1 << k;
+    return 0;
+}
+
+// A spring field as the file holds it: " - " where the run found none.
+AutoString springText(const PlotChannelData& settings, int point)
+{
+    if (!springHolds(settings, point))
+        return AutoString(NoSpringValue);
+    return AutoString(NumberText::format("%3.2f", ResultFileFrame::valueAt(settings, point)));
+}
+
 // What the shared reader leaves: the unit texts, the size and stroke in
 // their formats from the value the file holds, the pressure data flag as the
 // sensor flag whatever its point says, and the spring only for a
@@ -35,9 +62,20 @@ void completeRecord(CRampReport& record, const PlotChannelData& settings)
     record.m_strStrokeLength = fixed("%3.2f", StrokeLengthPoint);
     record.m_bPressureData = record.m_bPressureSensor;
     const bool biDirectional = record.m_bBiDirectional != 0;
-    record.m_strSpringInitial = biDirectional ? fixed("%3.2f", SpringInitialPoint) : AutoString(NoSpringValue);
-    record.m_strSpringFinal = biDirectional ? fixed("%3.2f", SpringFinalPoint) : AutoString(NoSpringValue);
-    record.m_strSpringRate = biDirectional ? fixed("%3.2f", SpringRatePoint) : AutoString(NoSpringValue);
+    for (int k = 0; k < int(std::size(SpringPoints)); ++k)
+        record.*SpringTexts[k] = biDirectional ? springText(settings, SpringPoints[k]) : AutoString(NoSpringValue);
+}
+
+// A spring field that shows no value is saved as 0 with its bit set at
+// SpringNoValuePoint, so that it loads as " - " again.
+void completeSettings(const CRampReport& record, std::vector<double>& settings)
+{
+    int bits = 0;
+    for (int k = 0; k < int(std::size(SpringPoints)); ++k)
+        if (showsNoValue(record.*SpringTexts[k]))
+            bits |= 1 << k;
+    settings.resize(SpringNoValuePoint + 1, 0.0);
+    settings[SpringNoValuePoint] = bits;
 }
 } // namespace
 
@@ -78,9 +116,18 @@ const ResultFileFamily<CRampReport>& family()
         // A loaded result keeps its own tag and unit codes for a later save.
         f.fileTag = &CRampReport::m_strTag;
         f.completeRecord = completeRecord;
+        f.completeSettings = completeSettings;
         return f;
     }();
     return ramps;
+}
+
+bool springHolds(const PlotChannelData& settings, int point)
+{
+    // A file saved before the bits were kept holds every spring as a number.
+    if (settings.ys.size() <= size_t(SpringNoValuePoint))
+        return true;
+    return (HiddenChannelInteger(settings.ys[SpringNoValuePoint]) & springBit(point)) == 0;
 }
 
 QString pressureUnitText(int unitCode)

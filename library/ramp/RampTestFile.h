@@ -10,12 +10,19 @@
 // duration; the bi-directional, single-acting and pressure sensor flags; the
 // month, day and year of saving; the pressure and length unit codes; the
 // actuator size and stroke length; the pressure data flag; spring initial,
-// final and rate. "TagName" holds the device tag; "Results" is kept as the
-// plot has it.
+// final and rate; and, since a spring may show no value, point 18: bit 0, 1
+// and 2 set for a spring initial, final and rate that show none (a file
+// without point 18 holds every spring as a number). "TagName" holds the
+// device tag; "Results" is kept as the plot has it.
 namespace RampTestFile
 {
 
 inline constexpr int SettingsPoints = 18;
+inline constexpr int SpringNoValuePoint = 18;
+
+// Whether the file holds a value for the spring field at `point` (15, 16
+// or 17), rather than " - ".
+bool springHolds(const PlotChannelData& settings, int point);
 
 const ResultFileFamily<CRampReport>& family();
 

@@ -10,6 +10,7 @@
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
+#include "core/ResultFile.h"
 #include "data_logger/DataLoggerPlot.h"
 #include "data_logger/DataLoggerReport.h"
 
@@ -123,7 +124,8 @@ void CDataLogger::ActivatePage()
     context().misc().ReadMiscLong69();
     // A plot that could not be made must not keep the page from being shown.
     guard("ActivatePage", [this] { ApplyLoggerSettings(); });
-    m_LoggerFileLoaded = 0;
+    // A loaded file stays on the page, and unsaveable, until a run replaces it.
+    enableControl(SaveButton, !m_LoggerFileLoaded);
 }
 
 void CDataLogger::StopTimers()
@@ -222,9 +224,10 @@ void CDataLogger::StartDataLogging()
 
 void CDataLogger::StopDataLogging()
 {
+    // The status strip goes on being read after a run, as on every shown page.
     killTimer(SampleTimerId);
-    killTimer(StripTimerId);
     setIdle(true);
+    enableControl(SaveButton, !m_LoggerFileLoaded);
 }
 
 void CDataLogger::OnDataLoggerTimer()
@@ -364,6 +367,9 @@ void CDataLogger::LoadLoggerResults()
     if (!record.LoadDataLogger(m_pPlot))
         return;
     m_LoggerFileLoaded = 1;
+    // The record keeps the connected device's tag and units, not the file's:
+    // saving it would store the file's samples under them, so Save waits for a run.
+    enableControl(SaveButton, false);
     // The file brings the channels drawn when it was saved: the boxes take
     // them over, so that what is ticked is what is drawn, now and in the next run.
     for (const SampleChannel& sample : Channels) {
@@ -386,6 +392,11 @@ void CDataLogger::PrintLoggerReport()
 {
     ReportRecords& records = context().records();
     FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
+    CReportHeader header = records.m_ReportHeader;
+    if (m_LoggerFileLoaded) {
+        const IPlotChannelPtr tag = m_pPlot->ChannelByName(ResultChannelName::TagName);
+        ShowLoadedResultHeader(header, tag ? TagFromPoints(tag->data().ys).toQString() : QString());
+    }
     CDataLoggerReport& record = records.m_DataLoggerReport;
     record.m_strInterval = AutoString(QString::number(m_LoggerPeriod / 1000));
     record.m_strDuration = AutoString(QString::number(durationField()->intValue()));
@@ -393,8 +404,7 @@ void CDataLogger::PrintLoggerReport()
     const QString definition = context().helpers().GetAppFolder()
         + (data().DeviceType == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
                                   : QStringLiteral("Dependencies/DataLogRept.xml"));
-    GenerateDataLoggerReport(
-        records.m_ReportHeader, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
+    GenerateDataLoggerReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }
 
 // ---------------------------------------------------------------------------

@@ -137,6 +137,7 @@ void CDiagnosticsMain::ActivatePage()
     // Without a reply the edits show the settings last known.
     read(HartCommand::ReadSigSettings);
     showSignatureSettings();
+    showRunSettings();
     // Activation leaves the settling time as it was: its mark shows again
     // what it holds, as every other parameter's does once written.
     OnParameterChange(SettlingEdit);
@@ -165,6 +166,22 @@ void CDiagnosticsMain::showSignatureSettings()
     for (const ParameterRow& row : Parameters) {
         if (const std::optional<QString> text = activationText(row.parameter, settings))
             writeParameter(row.edit, *text);
+    }
+}
+
+void CDiagnosticsMain::showRunSettings()
+{
+    const DeviceData& dd = data();
+    // Once another test has run, the device's settings are that test's.
+    if (!m_RunLeft || *m_RunLeft != std::make_pair(dd.SigSettings.Floats, dd.SigSettings.Word)) {
+        m_RunLeft.reset();
+        return;
+    }
+    for (size_t k = 0; k < std::size(Parameters); ++k) {
+        const ParameterRow& row = Parameters[k];
+        const Test test = testOf(row.parameter);
+        if (test != Test::Count && m_Ran[size_t(test)] && row.parameter != Parameter::Settling)
+            writeParameter(row.edit, m_RanTexts[k]);
     }
 }
 
@@ -297,6 +314,8 @@ void CDiagnosticsMain::RunSequence()
         // A new run starts clean: every ticked test runs, and what an earlier
         // run finished is neither skipped nor saved as this run's result.
         clearDoneFlags();
+        m_Ran.fill(false);
+        m_RunLeft.reset();
     }
     multi.m_bMultiTestRunning = true;
     enableControl(StartButton, false);
@@ -329,6 +348,11 @@ void CDiagnosticsMain::startTest(Test test)
         return;
     }
     multi.m_TestStatusList.AddString(QString::fromLatin1(row.startedLine));
+    m_Ran[size_t(test)] = true;
+    for (size_t k = 0; k < std::size(Parameters); ++k) {
+        if (testOf(Parameters[k].parameter) == test)
+            m_RanTexts[k] = windowText(Parameters[k].edit);
+    }
     DeviceData& dd = data();
     auto& floats = dd.SigSettings.Floats;
     const auto single = [this](int edit) { return static_cast<float>(number(edit).value_or(0.0)); };
@@ -373,6 +397,7 @@ void CDiagnosticsMain::endRun()
     armStripTimer(RefreshMs);
     multi.m_bHDRLDone = true;
     multi.m_bMultiTestRunning = false;
+    m_RunLeft = std::make_pair(data().SigSettings.Floats, data().SigSettings.Word);
     multi.m_TestStatusList.AddString(QStringLiteral("Finished the selected tests"));
     if (Prompts::show(SaveQuestion, context().MessageCaption() + SaveCaptionSuffix, Prompts::Buttons::OkCancel,
             Prompts::Icon::None, this)
@@ -436,6 +461,7 @@ void CDiagnosticsMain::PrintMultiTestReport()
     // The report is filled from copies: the pages' own records keep what
     // they hold for their own save and print.
     CRampReport ramp = records.m_RampReport;
+    ramp.m_bBiDirectional = 0;
     ramp.m_bSingleActing = 0;
     ramp.m_bPressureSensor = 0;
     ramp.m_bPressureData = 0;
@@ -468,8 +494,16 @@ void CDiagnosticsMain::PrintMultiTestReport()
         return page && page->reportTexts ? page->reportTexts() : QStringList();
     };
     const auto as = [](const QString& text) { return AutoString(text); };
+    // A ticked test whose page shows no recorded position, of a run or a
+    // file, prints as one left out: nothing is printed as run that did not run.
+    const auto included = [this, &multi](Test test, int box) {
+        const MultiTestPage* page = multi.page(shared(test));
+        const IPlotPtr plot = page && page->plot ? page->plot() : IPlotPtr();
+        const IPlotChannelPtr position = plot ? plot->ChannelByName(QStringLiteral("Position")) : IPlotChannelPtr();
+        return checked(box) && position && position->Count() > 0;
+    };
 
-    if (checked(RampBox)) {
+    if (included(Test::Ramp, RampBox)) {
         const QStringList shown = texts(Test::Ramp);
         ramp.m_strStartPosition = as(textAt(shown, 0));
         ramp.m_strStopPosition = as(textAt(shown, 1));
@@ -499,13 +533,13 @@ void CDiagnosticsMain::PrintMultiTestReport()
         if (const MultiTestPage* page = multi.page(MultiTest::Ramp); page && page->ResetView)
             page->ResetView();
     }
-    if (checked(StepBox)) {
+    if (included(Test::Step, StepBox)) {
         const QStringList shown = texts(Test::Step);
         step.m_strStartPosition = as(textAt(shown, 0));
         step.m_strStopPosition = as(textAt(shown, 1));
         step.m_strHoldTime = as(textAt(shown, 2));
     }
-    if (checked(PSTBox)) {
+    if (included(Test::PartialStroke, PSTBox)) {
         const QStringList shown = texts(Test::PartialStroke);
         AutoString* fields[] = { &pst.m_strStartPosition, &pst.m_strStopPosition, &pst.m_strTimeToTarget,
             &pst.m_strTestDuration, &pst.m_strBreakAwayTime, &pst.m_strBreakAwayPressure, &pst.m_strBreakAwayUnit,
@@ -513,7 +547,7 @@ void CDiagnosticsMain::PrintMultiTestReport()
         for (int k = 0; k < int(std::size(fields)); ++k)
             *fields[k] = as(textAt(shown, k));
     }
-    if (checked(HDRLBox)) {
+    if (included(Test::HDRL, HDRLBox)) {
         const QStringList shown = texts(Test::HDRL);
         hdrl.m_strPosSettlingTime = as(textAt(shown, 0));
         hdrl.m_strHysDeadAverage = as(textAt(shown, 1));
@@ -537,7 +571,7 @@ void CDiagnosticsMain::PrintMultiTestReport()
         const MultiTestPage* page = multi.page(shared(test));
         if (!page)
             return IPlotPtr();
-        if (checked(box))
+        if (included(test, box))
             return page->plot ? page->plot() : IPlotPtr();
         IPlotPtr scratch = page->MakeScratchPlot ? page->MakeScratchPlot(this) : IPlotPtr();
         if (scratch)

@@ -131,6 +131,9 @@ private:
     void showStatusLines();
     void showSignatureSettings();
     void writeParameter(int edit, const QString& text);
+    // After a run, while the device holds what its last test left: each
+    // test's edits as that test ran.
+    void showRunSettings();
     void updateStartButton();
     void enableGroup(const TestRow& row, bool enable);
     void disableModelGatedControls();
@@ -150,4 +153,11 @@ private:
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;
     std::array<bool, DiagnosticsHubRules::ParameterCount> m_bParamValid;
+    // The device keeps one set of test settings, the last test's. The texts
+    // each test of the last run ran with, by edit, and the settings the run
+    // left on the device: while the device still holds those, activation
+    // shows every test's own settings rather than the last test's in all groups.
+    std::array<QString, DiagnosticsHubRules::ParameterCount> m_RanTexts;
+    std::array<bool, DiagnosticsHubRules::TestCount> m_Ran {};
+    std::optional<std::pair<std::array<float, 4>, uint16_t>> m_RunLeft;
 };

@@ -457,7 +457,7 @@ void CHDRLTest::OnPrintReport()
     CReportHeader header = records.m_ReportHeader;
     // A loaded result prints under the file's tag.
     if (m_OfflineData)
-        header.m_strTag = record.m_strTag;
+        ShowLoadedResultHeader(header, record.m_strTag.toQString());
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("HDRLTestRept"), dd.DeviceType);
     GenerateHDRLTestReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     OnControlSignalView();

@@ -164,7 +164,7 @@ void CPartialStrokeTest::StopTimers()
     // Leaving the page ends a running test or retrieval on the device too.
     if (m_TestRunning || m_Retrieving)
         guard("StopPartialStrokeTest", [this] { stopTest(UserStop::LeavingPage); });
-    m_OfflineData = false;
+    // A loaded file stays on the page until a run or another load replaces it.
 }
 
 void CPartialStrokeTest::ReadSignatureSettings()
@@ -548,7 +548,7 @@ void CPartialStrokeTest::OnPrintReport()
     CPSTReport& record = records.m_PSTReport;
     CReportHeader header = records.m_ReportHeader;
     if (m_OfflineData)
-        header.m_strTag = record.m_strTag; // a loaded result prints under the file's tag
+        ShowLoadedResultHeader(header, record.m_strTag.toQString()); // under the file's tag
     else
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
     const std::pair<AutoString*, int> shown[] = { { &record.m_strStartPosition, StartEdit },
@@ -569,6 +569,7 @@ void CPartialStrokeTest::OnPrintReport()
     for (const char* name : { "Position", "Command", "ILPOS", "ILCmd" })
         showTrace(name, true);
     GeneratePSTReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
-    ActivatePage();
+    // Printing changes nothing on the page: the status, the settings typed
+    // and a loaded file stay as they were; only the channels go back to the boxes.
     showChannelsAsBoxes();
 }

@@ -84,8 +84,13 @@ void CRampTest::SaveRampResults()
         record.m_bPressureData = record.m_bPressureSensor;
     }
     for (const RecordField& field : RecordFields) {
-        if (field.number)
-            record.*field.member = AutoString(NumberText::format("%5.2f", settingNumber(field.control)));
+        if (!field.number)
+            continue;
+        // A spring the run found none of is saved as such, not as a measured 0.
+        const QString shown = windowText(field.control).trimmed();
+        record.*field.member = AutoString(shown.isEmpty() || shown == QStringLiteral("-")
+                ? NoSpringValue
+                : NumberText::format("%5.2f", settingNumber(field.control)));
     }
     record.SaveRamp(m_pPlot);
     putAxesBack();
@@ -124,7 +129,7 @@ void CRampTest::PrintRampReport()
         // A loaded result prints under the file's tag; the device data carries
         // it too until the next tag read.
         dd.Tag = record.m_strTag.toQString();
-        header.m_strTag = record.m_strTag;
+        ShowLoadedResultHeader(header, record.m_strTag.toQString());
     }
     record.m_strStartPosition = AutoString(settingText(StartEdit));
     record.m_strStopPosition = AutoString(settingText(StopEdit));

@@ -510,7 +510,7 @@ void CStepTest::OnPrintReport()
     if (m_OfflineData) {
         // A loaded result prints under the file's tag.
         dd.Tag = record.m_strTag.toQString();
-        header.m_strTag = record.m_strTag;
+        ShowLoadedResultHeader(header, record.m_strTag.toQString());
     } else {
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
         record.m_bSingleActing = dd.Config28Bit5;

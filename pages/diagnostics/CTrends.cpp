@@ -392,6 +392,12 @@ void CTrends::OnLoad()
         }
     }
     RowsRead = 0;
+    if (FileLoaded) {
+        // The counter tells the rows the file brought: each lands as one
+        // point of its own period's plot.
+        for (size_t period = 0; period < plots().size(); ++period)
+            RowsRead += plots()[period]->ChannelByName(TrendsChannels::Signals[0])->Count();
+    }
     showCounter();
 }
 
@@ -399,8 +405,12 @@ void CTrends::OnPrintReport()
 {
     ReportRecords& records = context().records();
     FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
+    CReportHeader header = records.m_ReportHeader;
+    // A trends file keeps no tag: its report names no device.
+    if (FileLoaded)
+        ShowLoadedResultHeader(header, QString());
     const QString definition
         = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("TrendRept"), data().DeviceType);
-    GenerateTrendsReport(records.m_ReportHeader, records.m_TrendsReport, HoursPlot, DaysPlot, MonthsPlot, YearsPlot,
-        ReportControl, PrinterControl, AutoString(definition), this);
+    GenerateTrendsReport(header, records.m_TrendsReport, HoursPlot, DaysPlot, MonthsPlot, YearsPlot, ReportControl,
+        PrinterControl, AutoString(definition), this);
 }

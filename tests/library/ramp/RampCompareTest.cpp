@@ -296,6 +296,41 @@ TEST_F(RampCompareTest, FileOneStartsANewComparisonWithItsSettingsSpringsAndSign
     EXPECT_EQ(channel("Position")->Count(), 100);
 }
 
+TEST_F(RampCompareTest, ASpringSavedWithoutAValueComparesWithoutOneAndAnOlderFilesZeroAsZero)
+{
+    // Saved both ways with no spring found: each field as it was shown.
+    FileSpec none;
+    none.springInitial = " - ";
+    none.springFinal = "";
+    none.springRate = "-";
+    ASSERT_TRUE(load1(rampFile(QStringLiteral("nospring.rmp"), none)));
+    for (const AutoString* spring :
+        { &m_record.m_strSpringInitial1, &m_record.m_strSpringFinal1, &m_record.m_strSpringRate1 })
+        EXPECT_EQ(spring->toQString(), QStringLiteral(" - "));
+
+    // A file of the eighteen settings kept before: its 0 is a measured 0.
+    FileSpec zero;
+    zero.springInitial = "0";
+    const QString older = rampFile(QStringLiteral("older.rmp"), zero);
+    {
+        XYPlot file;
+        file.LoadDataFile(older);
+        const IXYPlotChannelPtr settings = file.ChannelByName(QStringLiteral("TestSettings"));
+        ASSERT_EQ(settings->Count(), 19);
+        EXPECT_EQ(settings->GetY(18), 0.0);
+        std::vector<double> ys;
+        for (int k = 0; k < 18; ++k)
+            ys.push_back(settings->GetY(k));
+        settings->Clear();
+        for (size_t k = 0; k < ys.size(); ++k)
+            settings->AddXY(double(k), ys[k]);
+        file.SaveDataFile(older);
+    }
+    ASSERT_TRUE(load1(older));
+    EXPECT_EQ(m_record.m_strSpringInitial1.toQString(), QStringLiteral("0.00"));
+    EXPECT_EQ(m_record.m_strSpringRate1.toQString(), QStringLiteral("40.00"));
+}
+
 TEST_F(RampCompareTest, FileTwoCopiesWithMarkersAndTheDifferencesAtFileOnesPositions)
 {
     ASSERT_TRUE(load1(rampFile(QStringLiteral("one.rmp"), FileSpec {})));

@@ -201,6 +201,22 @@ TEST_F(MultiTestPrintTest, TestsLeftOutPrintNAAndKeepTheirPlotsAndRecords)
     EXPECT_TRUE(hub().findChildren<Plot*>().isEmpty()) << "no scratch plot is left behind";
 }
 
+TEST_F(MultiTestPrintTest, TickedTestsWithNothingRunOrLoadedPrintAsLeftOut)
+{
+    showHubWithOwnFolder();
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+        tick(box);
+    click(D::BidirectionalBox);
+    print(tempPath(QStringLiteral("nothing.pdf")));
+    for (const char* key : { "StartPosn", "StopPosn", "HoldTime", "TestDuration", "SpRateValue", "SpInitValue",
+             "SpFinValue", "StepStartPosn", "StepStopPosn", "StepHoldTime", "PSTStartPosn", "PSTStopPosn",
+             "PSTTimeTargetValue", "PSTTestDuration", "PSTStartPosn1", "PSTPressureValue", "TimeTargetValueInfo",
+             "PSTResultValue", "lblPosSettlingTimeValue", "lblAverageValue", "lblMaximumValue", "lblAverageValueReapt",
+             "lblMaximumValueReapt", "lblLinearErrorValue" })
+        EXPECT_EQ(fieldText(key), QStringLiteral("NA")) << key;
+    EXPECT_EQ(fieldText("BiDirValue"), QStringLiteral("No"));
+}
+
 TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirectionBox)
 {
     const struct {
@@ -460,6 +476,7 @@ TEST_F(MultiTestPrintTest, EveryValueFieldTakesItsOwnPageText)
     for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
         tick(box);
     click(D::BidirectionalBox);
+    givePagesResults();
     // Each shown text differs from every other, so a value taken from the
     // neighbouring edit or label shows in the wrong field.
     const struct {

@@ -91,6 +91,45 @@ TEST_F(MultiTestRunTest, StepAndPartialStrokeRunInTurnAfterOneQuestionAndTheEndS
     EXPECT_EQ(framesOf(233).size(), 2u) << "no test runs twice";
 }
 
+TEST_F(MultiTestRunTest, AfterARunTheHubShowsEachTestsOwnSettingsUntilAnotherTestRuns)
+{
+    showHub();
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox })
+        tick(box);
+    fillParameters();
+    const std::pair<int, const char*> ran[] = { { D::RampStartEdit, "20" }, { D::RampStopEdit, "40" },
+        { D::RampHoldEdit, "3" }, { D::RampDurationEdit, "10" }, { D::StepStartEdit, "20" }, { D::StepStopEdit, "60" },
+        { D::StepHoldEdit, "5" }, { D::PSTStartEdit, "70" }, { D::PSTStopEdit, "50" }, { D::PSTTimeToTargetEdit, "4" },
+        { D::PSTDurationEdit, "8" } };
+    for (const auto& [edit, text] : ran)
+        setText(edit, text);
+    startRun();
+    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+    runUntil([this] { return runEnded(); });
+    ASSERT_EQ(listed().last(), QStringLiteral("Finished the selected tests"));
+
+    // Away and back: the device holds the partial stroke test's settings, the
+    // groups show what each test ran with.
+    select(DashboardCode);
+    select(DiagnosticCode);
+    EXPECT_EQ(device().requestsFor(253).size(), 1u);
+    for (const auto& [edit, text] : ran)
+        EXPECT_EQ(hubText(edit), QString::fromLatin1(text)) << edit;
+
+    // A test run on its own page stores its settings: the hub shows the
+    // device's settings again, in every group.
+    select(StepTestCode);
+    clock().advance(1000);
+    typeSettings("30", "45", "4");
+    startTest();
+    runToCompletion();
+    select(DiagnosticCode);
+    for (int edit : { D::RampStartEdit, D::StepStartEdit, D::PSTStartEdit })
+        EXPECT_EQ(hubText(edit), QStringLiteral("30")) << edit;
+    for (int edit : { D::RampStopEdit, D::StepStopEdit, D::PSTStopEdit })
+        EXPECT_EQ(hubText(edit), QStringLiteral("45")) << edit;
+}
+
 TEST_F(MultiTestRunTest, NoToTheQuestionRunsNothing)
 {
     showHub();

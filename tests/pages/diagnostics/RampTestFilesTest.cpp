@@ -2,8 +2,8 @@
 // reads, the refused files, and the report read back from its PDF.
 #include "RampTestPageTest.h"
 
-#include "ReportPictures.h"
 #include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
@@ -146,7 +146,7 @@ protected:
     QString m_home;
 };
 
-TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTime)
+TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesNineteenSettingsEachTime)
 {
     runRamp(true);
     setLocalNow(QDateTime(QDate(2027, 10, 9), QTime(16, 20, 0)));
@@ -159,7 +159,7 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTim
         ASSERT_EQ(prompts().records().size(), 1u);
         EXPECT_EQ(prompts().records()[0].dialog.initialName, QStringLiteral("PV-101_2027_10_9_16h_20m.rmp")) << name;
         const std::vector<double> settings = settingsOf(path);
-        ASSERT_EQ(settings.size(), 18u) << name;
+        ASSERT_EQ(settings.size(), 19u) << name;
         const std::vector<double> head(settings.begin(), settings.begin() + 12);
         EXPECT_EQ(head,
             (std::vector<double> { 20, 80, 2, 3, 1, double(dd.Config28Bit5 != 0), double(dd.PressureSensorFlag != 0),
@@ -168,6 +168,8 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesEighteenSettingsEachTim
         // The pressure data flag follows the pressure sensor flag.
         EXPECT_EQ(settings[14], settings[6]) << name;
         EXPECT_NEAR(settings[17], rampText(Ramp::SpringRateEdit).toDouble(), 0.01) << name;
+        // Every spring field holds a value.
+        EXPECT_EQ(settings[18], 0.0) << name;
         // The device's tag as it reads it, padding included.
         EXPECT_EQ(tagOf(path), data().Tag) << name;
         EXPECT_TRUE(tagOf(path).startsWith(QStringLiteral("PV-101"))) << name;
@@ -207,7 +209,7 @@ TEST_F(RampTestFilesTest, LoadShowsTheFileOffLineAndSaveKeepsItsTagAndCodes)
         { Ramp::ActuatorSizeEdit, "23.9" },
         { Ramp::StrokeLengthEdit, "1.50" },
         { Ramp::SpringInitialEdit, "40.12" },
-        { Ramp::SpringFinalEdit, "0.00" },
+        { Ramp::SpringFinalEdit, " - " },
         { Ramp::SpringRateEdit, "7.00" },
         { Ramp::SpringInitialUnit, "kPa" },
         { Ramp::StrokeLengthUnit, "mm" },

@@ -502,7 +502,8 @@ TEST_F(TrendsPageTest, SaveProposesTheTaggedNameAndAFileSavedAfterLoadingKeepsIt
 
     prompts().answerFile(path, QStringLiteral("Open Trends Results"));
     click(C::LoadButton);
-    EXPECT_EQ(text(C::RowCounter), QStringLiteral("0"));
+    // The counter tells the rows the file brought.
+    EXPECT_EQ(text(C::RowCounter), QStringLiteral("91"));
     EXPECT_EQ(ys(1, "Position").size(), 30u);
     device().respond(221, QByteArray("\x39\x20\x07", 3));
     device().clearRequests();

@@ -1,0 +1,362 @@
+// What a result keeps on each test page, on both models: a run, then Save
+// and Load of its file, then the page left and shown again. The fields
+// shown and the report printed (read back from its PDF) stay the same at
+// every step; a loaded result's report names the file's tag and none of the
+// connected device's actuator and valve lines.
+#include "DiagnosticsHubPageTest.h"
+
+#include "ReportTestSupport.h"
+
+#include "diagnostics/CDataLogger.h"
+#include "diagnostics/CTrends.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+
+#include <functional>
+#include <vector>
+
+namespace
+{
+
+using Fields = std::vector<int>;
+
+// One result family: how its page runs, saves, loads and prints, and the
+// controls that show its result. `valueFields` show the same after a Load
+// as after the run; `fields` (values and unit labels) the same once loaded,
+// however often the page is left and shown again.
+struct Family {
+    const char* name;
+    int pageCode;
+    Fields valueFields;
+    Fields fields;
+    const char* reportTitle;
+};
+
+const Family Ramp { "ramp", 41,
+    { CRampTest::StartEdit, CRampTest::StopEdit, CRampTest::HoldEdit, CRampTest::DurationEdit,
+        CRampTest::StrokeLengthEdit, CRampTest::SpringInitialEdit, CRampTest::SpringFinalEdit,
+        CRampTest::SpringRateEdit, CRampTest::BidirectionalBox },
+    { CRampTest::StartEdit, CRampTest::StopEdit, CRampTest::HoldEdit, CRampTest::DurationEdit,
+        CRampTest::StrokeLengthEdit, CRampTest::ActuatorSizeEdit, CRampTest::SpringInitialEdit,
+        CRampTest::SpringFinalEdit, CRampTest::SpringRateEdit, CRampTest::BidirectionalBox, CRampTest::SpringRateUnit,
+        CRampTest::SpringInitialUnit, CRampTest::StatusEdit },
+    "Save Ramp ReportAs" };
+const Family Step { "step", 42, { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit },
+    { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit, CStepTest::StatusEdit },
+    "Save Step Test Report As" };
+const Family Pst { "partial stroke", 46,
+    { CPartialStrokeTest::StartEdit, CPartialStrokeTest::StopEdit, CPartialStrokeTest::TimeToTargetEdit,
+        CPartialStrokeTest::DurationEdit, CPartialStrokeTest::ResultEdit, CPartialStrokeTest::PressureUnitLabel },
+    { CPartialStrokeTest::StartEdit, CPartialStrokeTest::StopEdit, CPartialStrokeTest::TimeToTargetEdit,
+        CPartialStrokeTest::DurationEdit, CPartialStrokeTest::BreakAwayTimeEdit,
+        CPartialStrokeTest::BreakAwayPressureEdit, CPartialStrokeTest::TimeToTargetResultEdit,
+        CPartialStrokeTest::ResultEdit, CPartialStrokeTest::PressureUnitLabel, CPartialStrokeTest::StatusEdit },
+    "Save PST ReportAs" };
+const Family Hdrl { "HDRL", 43,
+    { CHDRLTest::HysDeadAverageEdit, CHDRLTest::HysDeadMaximumEdit, CHDRLTest::RepeatAverageEdit,
+        CHDRLTest::RepeatMaximumEdit, CHDRLTest::LinearityEdit, CHDRLTest::SettlingEdit },
+    { CHDRLTest::HysDeadAverageEdit, CHDRLTest::HysDeadMaximumEdit, CHDRLTest::RepeatAverageEdit,
+        CHDRLTest::RepeatMaximumEdit, CHDRLTest::LinearityEdit, CHDRLTest::SettlingEdit },
+    "Save HDRL Test Report As" };
+const Family Logger { "data logger", 44,
+    { CDataLogger::IntervalCombo, CDataLogger::UnitsCombo, CDataLogger::DurationField },
+    { CDataLogger::IntervalCombo, CDataLogger::UnitsCombo, CDataLogger::DurationField, CDataLogger::SaveButton },
+    "Save Data Logger Report As" };
+const Family Trends { "trends", 45, { CTrends::RowCounter },
+    { CTrends::RowCounter, CTrends::SupplyButton, CTrends::TemperatureButton }, "Save Trend Report As" };
+
+const char* const K90 = "Sim/K90/PV-101";
+const char* const K40 = "Sim/K40/PV-102";
+
+struct Case {
+    const Family* family;
+    const char* path;
+    bool bothWays = false; // the ramp only
+    // A ramp both ways whose spring shows no value: the device has no stroke
+    // length, so no spring can be worked out.
+    bool noSpring = false;
+};
+
+const Case Cases[] = {
+    { &Ramp, K90 },
+    { &Ramp, K40 },
+    { &Ramp, K90, true },
+    { &Ramp, K40, true },
+    { &Ramp, K90, true, true },
+    { &Ramp, K40, true, true },
+    { &Step, K90 },
+    { &Step, K40 },
+    { &Pst, K90 },
+    { &Pst, K40 },
+    { &Hdrl, K90 },
+    { &Hdrl, K40 },
+    { &Logger, K90 },
+    { &Logger, K40 },
+    { &Trends, K90 },
+};
+
+class ResultRoundTripTest : public DiagnosticsHubPrintTest
+{
+protected:
+    static constexpr int PageStartButton = 474; // the same id on the four test pages
+
+    FormPage& shownPage(const Family& f)
+    {
+        if (&f == &Logger)
+            return page<CDataLogger>();
+        if (&f == &Trends)
+            return page<CTrends>();
+        return testPage(f.pageCode);
+    }
+
+    void run(const Case& c)
+    {
+        const Family& f = *c.family;
+        FormPage& p = shownPage(f);
+        if (&f == &Logger) {
+            p.controlAs<QComboBox>(CDataLogger::IntervalCombo)->setCurrentText(QStringLiteral("3"));
+            p.controlAs<QComboBox>(CDataLogger::UnitsCombo)->setCurrentText(QStringLiteral("Minute(s)"));
+            page<CDataLogger>().durationField()->setValue(1);
+            p.controlAs<QAbstractButton>(CDataLogger::StartButton)->click();
+            clock().advance(9500);
+            p.controlAs<QAbstractButton>(CDataLogger::StopButton)->click();
+            return;
+        }
+        if (&f == &Trends) {
+            page<CTrends>().OnRetrieve();
+            for (int k = 0; k <= 91; ++k)
+                clock().advance(CTrends::RowMs);
+            return;
+        }
+        const std::vector<std::pair<int, const char*>> settings = &f == &Ramp
+            ? std::vector<std::pair<int, const char*>> { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "80" },
+                  { CRampTest::HoldEdit, "2" }, { CRampTest::DurationEdit, "3" } }
+            : &f == &Step ? std::vector<std::pair<int, const char*>> { { CStepTest::StartEdit, "20" },
+                  { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } }
+            : &f == &Pst  ? std::vector<std::pair<int, const char*>> { { CPartialStrokeTest::StartEdit, "80" },
+                   { CPartialStrokeTest::StopEdit, "65" }, { CPartialStrokeTest::TimeToTargetEdit, "5" },
+                   { CPartialStrokeTest::DurationEdit, "12" } }
+                          : std::vector<std::pair<int, const char*>> { { CHDRLTest::SettlingEdit, "6" } };
+        for (const auto& [edit, text] : settings)
+            p.setWindowText(edit, QString::fromLatin1(text));
+        if (&f == &Ramp)
+            p.controlAs<QAbstractButton>(CRampTest::BidirectionalBox)->setChecked(c.bothWays);
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        p.controlAs<QAbstractButton>(PageStartButton)->click();
+        runToEnd(f);
+        if (&f == &Pst) {
+            pst().StartSignatureRetrieval();
+            runToEnd(f);
+        }
+    }
+    void runToEnd(const Family& f)
+    {
+        for (qint64 passed = 0; passed < 1800000 && testRunning(f.pageCode); passed += 500)
+            clock().advance(500);
+    }
+
+    void save(const Family& f, const QString& file)
+    {
+        prompts().answerFile(file);
+        if (&f == &Ramp)
+            ramp().SaveRampResults();
+        else if (&f == &Step)
+            step().OnSaveResults();
+        else if (&f == &Hdrl)
+            hdrl().OnSave();
+        else if (&f == &Pst)
+            pst().SavePstFile();
+        else if (&f == &Logger)
+            page<CDataLogger>().SaveLoggerResults();
+        else
+            page<CTrends>().OnSave();
+    }
+    void load(const Family& f, const QString& file)
+    {
+        prompts().answerFile(file);
+        if (&f == &Ramp)
+            ramp().LoadRampResults();
+        else if (&f == &Step)
+            step().OnLoadResults();
+        else if (&f == &Hdrl)
+            hdrl().OnLoad();
+        else if (&f == &Pst)
+            pst().OnLoad();
+        else if (&f == &Logger)
+            page<CDataLogger>().LoadLoggerResults();
+        else
+            page<CTrends>().OnLoad();
+    }
+    // Print Report, read back from the PDF line by line.
+    QStringList print(const Family& f, const QString& pdf)
+    {
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QString::fromLatin1(f.reportTitle));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        if (&f == &Logger)
+            page<CDataLogger>().PrintLoggerReport();
+        else if (&f == &Trends)
+            page<CTrends>().OnPrintReport();
+        else
+            printTestReport(f.pageCode);
+        QStringList lines;
+        for (const QString& line : ReportTestSupport::pdfText(pdf).split(QLatin1Char('\n'))) {
+            if (!line.simplified().isEmpty())
+                lines << line.simplified();
+        }
+        return lines;
+    }
+    // What the controls show: a box as ticked or not, a combo its text, the
+    // data logger's duration its value, Save as on or off.
+    QStringList shown(const Family& f, const Fields& ids)
+    {
+        FormPage& p = shownPage(f);
+        QStringList out;
+        for (int id : ids) {
+            // A field without a value shows it empty or as a dash, alike.
+            if (const QString text = p.windowText(id).trimmed(); text.isEmpty() || text == QStringLiteral("-")) {
+                out << QStringLiteral("no value");
+                continue;
+            }
+            QWidget* control = p.control(id);
+            if (auto* combo = qobject_cast<QComboBox*>(control))
+                out << combo->currentText();
+            else if (&f == &Logger && id == CDataLogger::DurationField)
+                out << QString::number(page<CDataLogger>().durationField()->value());
+            else if (id == CDataLogger::SaveButton && &f == &Logger)
+                out << (control->isEnabled() ? QStringLiteral("Save on") : QStringLiteral("Save off"));
+            else if (auto* box = qobject_cast<QAbstractButton*>(control); box && box->isCheckable())
+                out << (box->isChecked() ? QStringLiteral("ticked") : QStringLiteral("unticked"));
+            else
+                out << p.windowText(id);
+        }
+        return out;
+    }
+    // The report as far as it tells the result: the head's device lines and,
+    // for trends, the temperature unit (spelt "degC" for the device's unit
+    // and "ºC" for a file's) left aside.
+    static QStringList resultLines(QStringList lines)
+    {
+        lines.removeIf([](const QString& line) {
+            return line.startsWith(QStringLiteral("ACTUATOR INFO"))
+                || line.startsWith(QStringLiteral("VALVE BODY INFO"))
+                || line.startsWith(QStringLiteral("DEVICE TAG ID")) || line.startsWith(QStringLiteral("Temperature("));
+        });
+        return lines;
+    }
+};
+
+TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComingBack)
+{
+    for (const Case& c : Cases) {
+        const Family& f = *c.family;
+        const QString label = QStringLiteral("%1 %2%3").arg(
+            QLatin1String(f.name), QLatin1String(c.path), c.bothWays ? QStringLiteral(" both ways") : QString());
+        SCOPED_TRACE(label.toStdString());
+        start({ QStringLiteral("/d") + QString::fromLatin1(c.path) });
+        if (c.noSpring)
+            device(c.path).setMiscWord(0x74, 0);
+        clock().advance(2000);
+        select(f.pageCode);
+        clock().advance(1000);
+        ownProgramFolder({ "RampTestRept.xml", "RampTestRept_K40.xml", "StepTestRept.xml", "StepTestRept_K40.xml",
+            "PSTestRept.xml", "PSTestRept_K40.xml", "HDRLTestRept.xml", "HDRLTestRept_K40.xml", "DataLogRept.xml",
+            "DataLogRept_K40.xml", "TrendRept.xml", "TrendRept_K40.xml" });
+
+        run(c);
+        ASSERT_FALSE(testRunning(f.pageCode));
+        if (c.bothWays) {
+            for (int id : { CRampTest::SpringRateEdit, CRampTest::SpringInitialEdit, CRampTest::SpringFinalEdit })
+                EXPECT_EQ(ramp().windowText(id) == QStringLiteral(" - "), c.noSpring) << id;
+        }
+        const QStringList ranValues = shown(f, f.valueFields);
+        const QStringList ranReport = print(f, tempPath(QStringLiteral("ran.pdf")));
+        ASSERT_FALSE(ranReport.isEmpty());
+        // What the report prints of the run is the page's: its tag and the
+        // connected device's actuator and valve lines.
+        EXPECT_TRUE(ranReport.join(QLatin1Char('\n')).contains(QStringLiteral("ACTUATOR INFO")));
+
+        const QString file = tempPath(QStringLiteral("result.") + QString::number(f.pageCode));
+        save(f, file);
+        load(f, file);
+        EXPECT_EQ(shown(f, f.valueFields), ranValues);
+        const QStringList loaded = shown(f, f.fields);
+        const QStringList loadedReport = print(f, tempPath(QStringLiteral("loaded.pdf")));
+        EXPECT_EQ(resultLines(loadedReport), resultLines(ranReport));
+        // The file's tag; a trends file keeps none.
+        EXPECT_EQ(loadedReport.filter(QStringLiteral("DEVICE TAG ID")),
+            QStringList(&f == &Trends ? QStringLiteral("DEVICE TAG ID: DEVICE VERSION:")
+                                      : QStringLiteral("DEVICE TAG ID: %1 DEVICE VERSION:")
+                                            .arg(QString::fromLatin1(c.path).section(QLatin1Char('/'), -1))));
+        EXPECT_EQ(loadedReport.filter(QStringLiteral("ACTUATOR INFO")), QStringList());
+        EXPECT_EQ(loadedReport.filter(QStringLiteral("VALVE BODY INFO")), QStringList());
+        EXPECT_EQ(shown(f, f.fields), loaded) << "printing changes nothing";
+
+        // Away and back, twice with a print between: the loaded file stays.
+        for (int visit = 0; visit < 2; ++visit) {
+            select(DashboardCode);
+            clock().advance(1000);
+            select(f.pageCode);
+            clock().advance(1000);
+            EXPECT_EQ(shown(f, f.fields), loaded) << "visit " << visit;
+            EXPECT_EQ(print(f, tempPath(QStringLiteral("back.pdf"))), loadedReport) << "visit " << visit;
+        }
+        // A Save now stores the file's result as it was loaded.
+        const QString again = tempPath(QStringLiteral("again.") + QString::number(f.pageCode));
+        if (&f != &Logger) {
+            save(f, again);
+            load(f, again);
+            EXPECT_EQ(shown(f, f.fields), loaded);
+        }
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+TEST_F(ResultRoundTripTest, AnotherDevicesFileStaysItsOwnThroughLeavingPrintingAndSaving)
+{
+    for (const Family* f : { &Ramp, &Step, &Pst, &Hdrl }) {
+        SCOPED_TRACE(f->name);
+        // Recorded on the smaller model, PV-102.
+        start({ QStringLiteral("/d") + QString::fromLatin1(K40) });
+        clock().advance(2000);
+        select(f->pageCode);
+        clock().advance(1000);
+        run(Case { f, K40 });
+        const QString file = tempPath(QStringLiteral("other.") + QString::number(f->pageCode));
+        save(*f, file);
+        m_app.reset();
+        SimTestHooks::reset();
+
+        // Loaded on the larger model, PV-101, whose own settings differ.
+        start({ QStringLiteral("/d") + QString::fromLatin1(K90) });
+        clock().advance(2000);
+        select(f->pageCode);
+        clock().advance(1000);
+        ownProgramFolder({ "RampTestRept.xml", "StepTestRept.xml", "PSTestRept.xml", "HDRLTestRept.xml" });
+        load(*f, file);
+        const QStringList loaded = shown(*f, f->fields);
+        const QStringList report = print(*f, tempPath(QStringLiteral("loaded.pdf")));
+        EXPECT_EQ(report.filter(QStringLiteral("DEVICE TAG ID")),
+            QStringList(QStringLiteral("DEVICE TAG ID: PV-102 DEVICE VERSION:")));
+        select(DashboardCode);
+        clock().advance(1000);
+        select(f->pageCode);
+        clock().advance(1000);
+        EXPECT_EQ(shown(*f, f->fields), loaded);
+        EXPECT_EQ(print(*f, tempPath(QStringLiteral("back.pdf"))), report);
+        // Saved again, it is still PV-102's result.
+        const QString again = tempPath(QStringLiteral("again.") + QString::number(f->pageCode));
+        save(*f, again);
+        load(*f, again);
+        EXPECT_EQ(print(*f, tempPath(QStringLiteral("again.pdf"))), report);
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+} // namespace
