@@ -12,11 +12,12 @@ class KitPage;
 
 // The typed limits of a health page, each an edit with a validity mark beside
 // it. An edit's text counts only when the whole of it is one number in the
-// limit's range: anything else is marked (the red "!" with a tip naming the
-// range) when the user leaves the edit or a command needs it, and that command
-// then writes nothing, so no value reaches the device but the one the user
-// sees. A mark clears as soon as its edit holds a number in the range again,
-// typed by the user or shown by the page.
+// limit's range, on the step the device keeps it in: anything else is marked
+// (the red "!" with a tip naming the range and the step) when the user leaves
+// the edit or a command needs it, and that command then writes nothing, so no
+// value reaches the device but the one the user sees. A mark clears as soon as
+// its edit holds a number in the range again, typed by the user or shown by
+// the page.
 class LimitFieldMarks
 {
 public:
