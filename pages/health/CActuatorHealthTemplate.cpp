@@ -124,15 +124,16 @@ const ActuatorHealthRules::Limit CActuatorHealth::Limits[7] {
     { FullWarningEdit, FullWarningSpin, Ratio, 1, 0.1 },
 };
 // Thousandths of an scfm in a word; the supply limits and the ratio as far as
-// their gauges reach (psi and percent).
+// their gauges reach (psi and percent), the ratio in the hundredths its word
+// holds. The leak and supply words count parts of their scales, no decimal step.
 const LimitFieldMarks::Field CActuatorHealth::LimitFields[7] {
     { LeakWarningEdit, LeakWarningMark, { 0.0, 65.535 }, QStringLiteral("the leak warning") },
     { LeakAlarmEdit, LeakAlarmMark, { 0.0, 65.535 }, QStringLiteral("the leak alarm") },
     { LowAlarmEdit, LowAlarmMark, { 0.0, 150.0 }, QStringLiteral("the supply low alarm") },
     { LowWarningEdit, LowWarningMark, { 0.0, 150.0 }, QStringLiteral("the supply low warning") },
     { HighWarningEdit, HighWarningMark, { 0.0, 150.0 }, QStringLiteral("the supply high warning") },
-    { InitialWarningEdit, InitialWarningMark, { 0.0, 150.0 }, QStringLiteral("the ratio initial warning") },
-    { FullWarningEdit, FullWarningMark, { 0.0, 150.0 }, QStringLiteral("the ratio full warning") },
+    { InitialWarningEdit, InitialWarningMark, { 0.0, 150.0, FieldStep::Hundredths }, QStringLiteral("the ratio initial warning") },
+    { FullWarningEdit, FullWarningMark, { 0.0, 150.0, FieldStep::Hundredths }, QStringLiteral("the ratio full warning") },
 };
 
 const CActuatorHealth::ColourKey CActuatorHealth::ColourKeys[7] {

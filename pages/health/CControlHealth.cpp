@@ -2,7 +2,9 @@
 
 #include "AppLog.h"
 #include "DeviceData.h"
+#include "LimitFieldMarks.h"
 #include "PageHelpers.h"
+#include "ValidityMark.h"
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
@@ -26,14 +28,18 @@ void CControlHealth::OnInitialUpdate()
     onClicked(HelpButton, "ShowDeviationHelp", [this] { ShowDeviationHelp(); });
     onClicked(ApplyButton, "OnApply", [this] { OnApply(); });
     onClicked(RetrieveButton, "OnRetrieve", [this] { OnRetrieve(); });
-    // A value the user types or steps past the band's or the time frame's
-    // bounds is held there at once, so the box never shows one that Apply
-    // would not write. The device's own values are shown as they came.
-    for (const auto& [spinId, maximum] :
-        { std::pair { int(ToleranceSpin), MaxTolerance }, { TimeFrameSpin, MaxTimeFrame } }) {
-        on(spin(spinId), &SpinEditBox::valueChanged, "OnLimitSpinChanged", [this, spinId, maximum] {
+    // A whole number the user types or steps past the band's or the time
+    // frame's bounds is held there at once, so the box never shows one that
+    // Apply would not write. A fraction the device would not keep stays as
+    // typed, marked, and Apply writes nothing. The device's own values are
+    // shown as they came.
+    for (const auto& [spinId, range] :
+        { std::pair { int(ToleranceSpin), ToleranceRange }, { TimeFrameSpin, TimeFrameRange } }) {
+        on(spin(spinId), &SpinEditBox::valueChanged, "OnLimitSpinChanged", [this, spinId, range] {
             const ISpinEditBoxPtr box = spin(spinId);
-            box->setValue(std::clamp(box->value(), 0.0, maximum));
+            if (range.onStep(box->value()))
+                box->setValue(std::clamp(box->value(), range.least, range.most));
+            checkSpin(spinId);
         });
     }
     setToolTips(StripToolTips);
@@ -77,6 +83,8 @@ void CControlHealth::ReadDeviationLimits()
     m_ShownTimeFrame = m_TimeFrameInTenths ? m_TimeFrameWord * 0.1 : double(m_TimeFrameWord);
     spin(ToleranceSpin)->setValueSilently(m_ShownTolerance);
     spin(TimeFrameSpin)->setValueSilently(m_ShownTimeFrame);
+    checkSpin(ToleranceSpin);
+    checkSpin(TimeFrameSpin);
 }
 
 void CControlHealth::ReadActualDeviation()
@@ -85,10 +93,15 @@ void CControlHealth::ReadActualDeviation()
     setWindowText(ActualValueEdit, NumberText::fromDouble(data().PositionDeviation() * 0.01));
 }
 
-double CControlHealth::wholeWithin(const ISpinEditBoxPtr& spin, double maximum)
+bool CControlHealth::checkSpin(int spinId)
 {
-    spin->setValue(std::clamp(std::trunc(spin->value()), 0.0, maximum));
-    return spin->value();
+    const bool tolerance = spinId == ToleranceSpin;
+    const double value = spin(spinId)->value();
+    const bool taken = value == (tolerance ? m_ShownTolerance : m_ShownTimeFrame)
+        || (tolerance ? ToleranceRange : TimeFrameRange).contains(value);
+    ValidityMark::show(this, tolerance ? ToleranceMark : TimeFrameMark, taken,
+        LimitFieldMarks::tip(tolerance ? ToleranceRange : TimeFrameRange));
+    return taken;
 }
 
 void CControlHealth::OnApply()
@@ -99,20 +112,31 @@ void CControlHealth::OnApply()
         context().log().WriteLog(QStringLiteral("Write_Position_Alrt_cmd not sent: no Read_Position_Alrt_cmd reply"));
         return;
     }
+    // A value the device would not keep as shown is not cut to one it would:
+    // the box stays as typed, marked, and nothing is written.
+    const bool toleranceTaken = checkSpin(ToleranceSpin);
+    const bool timeFrameTaken = checkSpin(TimeFrameSpin);
+    if (!toleranceTaken || !timeFrameTaken) {
+        context().log().WriteLog(QStringLiteral("Write_Position_Alrt_cmd not sent: %1 is not one of the %2")
+                                     .arg(toleranceTaken ? QStringLiteral("the deviation time frame")
+                                                         : QStringLiteral("the tolerable error"),
+                                         (toleranceTaken ? TimeFrameRange : ToleranceRange).describe()));
+        return;
+    }
     DeviceData& dd = data();
-    const ISpinEditBoxPtr tolerance = spin(ToleranceSpin);
-    const ISpinEditBoxPtr timeFrame = spin(TimeFrameSpin);
+    const double tolerance = spin(ToleranceSpin)->value();
+    const double timeFrame = spin(TimeFrameSpin)->value();
     // A value the user left as it was read goes back as the device gave it,
     // not cut to a whole number (15.75 % would become 15 %).
-    if (tolerance->value() == m_ShownTolerance)
+    if (tolerance == m_ShownTolerance)
         dd.PositionAlerts[2] = m_ToleranceWord;
     else
-        dd.PositionAlerts[2] = DeviceWords::toU16(wholeWithin(tolerance, MaxTolerance), 100.0);
-    if (timeFrame->value() == m_ShownTimeFrame) {
+        dd.PositionAlerts[2] = DeviceWords::toU16(tolerance, 100.0);
+    if (timeFrame == m_ShownTimeFrame) {
         dd.PositionAlerts[3] = m_TimeFrameWord;
         dd.PositionAlertFrameInTenths = m_TimeFrameInTenths;
     } else {
-        dd.PositionAlerts[3] = DeviceWords::toU16(wholeWithin(timeFrame, MaxTimeFrame), 1.0);
+        dd.PositionAlerts[3] = DeviceWords::toU16(timeFrame, 1.0);
         dd.PositionAlertFrameInTenths = 0;
     }
     write(HartCommand::WritePositionAlert);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldRange.h"
 #include "StripPage.h"
 
 #include "controls/ImageDisplay.h"
@@ -23,6 +24,8 @@ public:
     // What Apply writes: whole percent and whole seconds within these.
     static constexpr double MaxTolerance = 100.0;
     static constexpr double MaxTimeFrame = 60.0;
+    static constexpr FieldRange ToleranceRange { 0.0, MaxTolerance, FieldStep::Whole };
+    static constexpr FieldRange TimeFrameRange { 0.0, MaxTimeFrame, FieldStep::Whole };
 
     // Control ids of the page.
     enum : int {
@@ -33,6 +36,8 @@ public:
         TimeFrameCaption = 902,
         TimeFrameSpin = 1170,
         TimeFrameUnit = 236,
+        ToleranceMark = 1181,
+        TimeFrameMark = 1182,
         ActualValueCaption = 903,
         ActualValueEdit = 799,
         RuleCaption = 901,
@@ -67,8 +72,10 @@ public:
     const IImageDisplayPtr& illustration() const { return m_pIllustration; }
 
 private:
-    // A spin's value as Apply writes it: cut to a whole number within 0..maximum.
-    double wholeWithin(const ISpinEditBoxPtr& spin, double maximum);
+    // Whether the spin's value goes out as it stands: one on the device's
+    // step within the range, or the device's own value left as shown. The
+    // mark beside the spin shows it.
+    bool checkSpin(int spinId);
 
     IImageDisplayPtr m_pIllustration;
     // Whether a 218 reply came since the page was shown: only then do the

@@ -1,12 +1,14 @@
 #include "CControlHealth.h"
 
+#include "ValidityMark.h"
+
 namespace
 {
 using C = ControlSpec;
 constexpr unsigned ReadOnly = C::ReadOnly;
 
 // A spin with its own field: whole steps and pages of ten, typed values kept
-// as typed (Apply cuts them), no range check of its own.
+// as typed (the page holds or marks them), no range check of its own.
 ControlSpec spinBox(int id, int x, int y, double maximum, int decimals)
 {
     const QVariantMap properties { { QStringLiteral("Increment"), 1.0 }, { QStringLiteral("Max"), maximum },
@@ -23,9 +25,11 @@ const PageTemplate CControlHealth::Template { 524, 262, {
     C::label(ToleranceCaption, QStringLiteral("Tolerable error +/-:"), 10, 44, 80, 8, C::AlignRight),
     spinBox(ToleranceSpin, 95, 42, MaxTolerance, 2),
     C::label(ToleranceUnit, QStringLiteral("%"), 149, 44, 20, 8),
+    C::picture(ToleranceMark, ValidityMark::ValidIcon, 170, 44, 8, 8),
     C::label(TimeFrameCaption, QStringLiteral("Deviation time frame:"), 10, 64, 80, 8, C::AlignRight),
     spinBox(TimeFrameSpin, 95, 62, MaxTimeFrame, 1),
     C::label(TimeFrameUnit, QStringLiteral("sec"), 149, 64, 20, 8),
+    C::picture(TimeFrameMark, ValidityMark::ValidIcon, 170, 64, 8, 8),
     C::label(ActualValueCaption, QStringLiteral("Actual Value:"), 10, 84, 80, 8, C::AlignRight),
     C::edit(ActualValueEdit, 95, 82, 50, 12, ReadOnly | C::AlignRight),
     C::label(RuleCaption,

@@ -272,7 +272,7 @@ void CPositionerHealth::RefreshCounters()
             gauge->setScaleMax(top);
         const ISpinEditBoxPtr box = spin(row.fullSpin);
         box->setMax(top);
-        m_marks.setRange(row.fullEdit, { 0.0, top });
+        m_marks.setRange(row.fullEdit, { 0.0, top, FieldStep::Whole });
         box->setValue(spool[row.full]);
         const double full = box->value();
         setPointer(row.gauge, 2, full, true);
@@ -385,6 +385,8 @@ void CPositionerHealth::OnResponseSpin(int spinId)
     const double value = spin(spinId)->value();
     const bool warning = spinId == ResponseWarningSpin;
     setWindowText(warning ? ResponseWarningEdit : ResponseAlarmEdit, NumberText::fromDouble(value));
+    // The spin's value is the page's own, a fraction a pointer gave included.
+    m_marks.pageText(warning ? ResponseWarningEdit : ResponseAlarmEdit);
     setPointer(Response, warning ? 1 : 2, value, true);
     UpdateResponseZone();
     m_bResponseChanged = true;
@@ -396,6 +398,7 @@ void CPositionerHealth::OnCyclesFullWarningSpin()
     setPointer(Cycles, 1, initialWarning(value));
     setPointer(Cycles, 2, value, true);
     setWindowText(CyclesFullWarningEdit, NumberText::fromDouble(value));
+    m_marks.pageText(CyclesFullWarningEdit);
     setWindowText(CyclesInitialWarningEdit, whole(initialWarning(value)));
     m_bCountersChanged = true;
 }
@@ -404,6 +407,7 @@ void CPositionerHealth::OnTravelFullWarningSpin()
 {
     const double value = spin(TravelFullWarningSpin)->value();
     setWindowText(TravelFullWarningEdit, NumberText::fromDouble(value));
+    m_marks.pageText(TravelFullWarningEdit);
     setPointer(Travel, 2, value, true);
     setWindowText(TravelInitialWarningEdit, whole(initialWarning(value)));
 }

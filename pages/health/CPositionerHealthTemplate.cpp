@@ -281,15 +281,16 @@ const CPositionerHealth::Implication CPositionerHealth::Implications[11] {
         HallSolution },
 };
 
-// Milliseconds, cycles and percent up to their spins' maxima; a fraction the
-// spins and gauges give is cut at Apply, as the device keeps whole ones. A
-// full warning's top follows its spin, which takes a higher device limit in.
+// Whole milliseconds, cycles and percent up to their spins' maxima, as the
+// device keeps them: a typed fraction is refused, not cut. A full warning's
+// top follows its spin, which takes a higher device limit in.
 const LimitFieldMarks::Field CPositionerHealth::LimitFields[6] {
-    { ResponseWarningEdit, ResponseWarningMark, { 0.0, 999.0 }, QStringLiteral("the response warning") },
-    { ResponseAlarmEdit, ResponseAlarmMark, { 0.0, 1000.0 }, QStringLiteral("the response alarm") },
-    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, 400000000.0 },
+    { ResponseWarningEdit, ResponseWarningMark, { 0.0, 999.0, FieldStep::Whole },
+        QStringLiteral("the response warning") },
+    { ResponseAlarmEdit, ResponseAlarmMark, { 0.0, 1000.0, FieldStep::Whole }, QStringLiteral("the response alarm") },
+    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, 400000000.0, FieldStep::Whole },
         QStringLiteral("the cycle full warning") },
-    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, 400000000.0 },
+    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, 400000000.0, FieldStep::Whole },
         QStringLiteral("the travel full warning") },
     { CyclesInitialWarningEdit, 0, { 0.0, 4294967295.0 }, QStringLiteral("the cycle initial warning") },
     { TravelInitialWarningEdit, 0, { 0.0, 4294967295.0 }, QStringLiteral("the travel initial warning") },

@@ -502,6 +502,7 @@ void CValveHealth::OnFullWarningSpin(Counter counter)
     const CounterControls& controls = Counters[counter];
     const double value = spin(controls.fullWarningSpin)->value();
     setWindowText(controls.fullWarningEdit, NumberText::fromDouble(value));
+    m_marks.pageText(controls.fullWarningEdit);
     if (const ILinearGaugePtr& gauge = m_pCounterGauges[counter])
         gauge->setPointerPosition(2, value);
     setCounterFullScale(counter);
@@ -530,6 +531,7 @@ void CValveHealth::OnDeadbandSpin(Counter counter)
     m_bCountersChanged = true;
     const CounterControls& controls = Counters[counter];
     setWindowText(controls.deadbandEdit, NumberText::fromDouble(spin(controls.deadbandSpin)->value() * 0.1));
+    m_marks.pageText(controls.deadbandEdit);
 }
 
 void CValveHealth::OnDeadbandKillFocus(Counter counter)

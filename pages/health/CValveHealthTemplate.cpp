@@ -172,17 +172,17 @@ const CValveHealth::CounterControls CValveHealth::Counters[CounterCount] {
         TravelInitialWarningEdit, TravelDeadbandEdit, TravelDeadbandSpin, TravelDeadbandMark, TravelEdit },
 };
 
-// The deadbands in percent (their spins count tenths up to 990), the full
-// warnings in cycles and percent (cut to whole ones when written, as the
-// gauges' pointers may give fractions), the stroke in its unit; the initial
-// warnings are the page's own, unsigned words.
+// The deadbands in percent, written in tenths (their spins count tenths up to
+// 990), the full warnings in whole cycles and percent, the stroke in
+// hundredths of its unit: a typed value finer than that is refused, not cut.
+// The initial warnings are the page's own, unsigned words.
 const LimitFieldMarks::Field CValveHealth::CounterFields[7] {
-    { CycleDeadbandEdit, CycleDeadbandMark, { 0.0, 99.0 }, QStringLiteral("the cycle deadband") },
-    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, ValveHealthRules::CyclesSpinMaximum },
+    { CycleDeadbandEdit, CycleDeadbandMark, { 0.0, 99.0, FieldStep::Tenths }, QStringLiteral("the cycle deadband") },
+    { CyclesFullWarningEdit, CyclesFullWarningMark, { 0.0, ValveHealthRules::CyclesSpinMaximum, FieldStep::Whole },
         QStringLiteral("the cycle full warning") },
-    { StrokeLengthEdit, StrokeMark, { 0.01, 100.0 }, QStringLiteral("the stroke length") },
-    { TravelDeadbandEdit, TravelDeadbandMark, { 0.0, 99.0 }, QStringLiteral("the travel deadband") },
-    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, ValveHealthRules::TravelSpinMaximum },
+    { StrokeLengthEdit, StrokeMark, { 0.01, 100.0, FieldStep::Hundredths }, QStringLiteral("the stroke length") },
+    { TravelDeadbandEdit, TravelDeadbandMark, { 0.0, 99.0, FieldStep::Tenths }, QStringLiteral("the travel deadband") },
+    { TravelFullWarningEdit, TravelFullWarningMark, { 0.0, ValveHealthRules::TravelSpinMaximum, FieldStep::Whole },
         QStringLiteral("the travel full warning") },
     { CyclesInitialWarningEdit, 0, { 0.0, 4294967295.0 }, QStringLiteral("the cycle initial warning") },
     { TravelInitialWarningEdit, 0, { 0.0, 4294967295.0 }, QStringLiteral("the travel initial warning") },

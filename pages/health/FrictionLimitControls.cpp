@@ -25,9 +25,9 @@ void FrictionLimitControls::followTypedLimits()
         "the friction high warning", "the friction high alarm" };
     std::vector<LimitFieldMarks::Field> fields;
     for (const Limit& each : m_limits) {
-        // Fractions are taken as the gauge's pointers give them; the device
-        // keeps whole pounds.
-        fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max() },
+        // The device keeps whole pounds: a typed fraction is refused, while
+        // one a pointer or a preset gives is the page's own (see showLimit).
+        fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max(), FieldStep::Whole },
             QString::fromLatin1(names[each.pointer - 1]) });
     }
     m_marks.add(fields);
@@ -105,6 +105,7 @@ void FrictionLimitControls::spinChanged(int pointer)
 {
     const double value = spin(pointer)->value();
     m_page.setWindowText(limit(pointer).edit, NumberText::fromDouble(value));
+    m_marks.pageText(limit(pointer).edit);
     if (m_gauge)
         m_gauge->setPointerPosition(pointer, value);
     else
@@ -149,4 +150,5 @@ void FrictionLimitControls::showLimit(int pointer, double value)
     const ISpinEditBoxPtr box = spin(pointer);
     box->setValueSilently(value);
     m_page.setWindowText(limit(pointer).edit, NumberText::fromDouble(box->value()));
+    m_marks.pageText(limit(pointer).edit);
 }

@@ -38,8 +38,8 @@ public:
         KitPage& page, const ILinearGaugePtr& gauge, const Limits& limits, int blinkTimerId, int settleTimerId);
 
     const Limit& limit(int pointer) const { return m_limits[static_cast<size_t>(pointer - 1)]; }
-    // Follows the typed limits, each a number from 0 to its spin's maximum
-    // (once the page's controls are made).
+    // Follows the typed limits, each a whole number from 0 to its spin's
+    // maximum (once the page's controls are made).
     void followTypedLimits();
     // Whether every limit's edit holds a number in its range (each one that
     // does not is marked, and the first is logged as the reason `command`

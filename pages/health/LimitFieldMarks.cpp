@@ -23,9 +23,9 @@ void LimitFieldMarks::add(std::span<const Field> fields)
         // Only ever cleared here: a text is marked when the user leaves it, not
         // at each key on the way to a number.
         m_page.onTextChanged(edit, "OnLimitTextChanged", [this, edit] {
-            const Field* changed = field(edit);
-            if (changed->range.take(WindowNumber(m_page.control(edit))))
-                show(*changed, true);
+            const Kept* changed = kept(edit);
+            if (taken(*changed))
+                show(changed->field, true);
         });
     }
 }
@@ -35,6 +35,15 @@ const LimitFieldMarks::Field* LimitFieldMarks::field(int edit) const
     for (const Kept& each : m_fields) {
         if (each.field.edit == edit)
             return &each.field;
+    }
+    return nullptr;
+}
+
+const LimitFieldMarks::Kept* LimitFieldMarks::kept(int edit) const
+{
+    for (const Kept& each : m_fields) {
+        if (each.field.edit == edit)
+            return &each;
     }
     return nullptr;
 }
@@ -64,6 +73,22 @@ void LimitFieldMarks::shown(int edit, double value)
         widened.most = std::max(widened.most, value);
     }
     each->field.range = widened;
+    pageText(edit);
+}
+
+void LimitFieldMarks::pageText(int edit)
+{
+    kept(edit)->pageText = m_page.windowText(edit);
+}
+
+std::optional<double> LimitFieldMarks::taken(const Kept& each) const
+{
+    const QString text = m_page.windowText(each.field.edit);
+    const std::optional<double> number = WindowNumber(m_page.control(each.field.edit));
+    // The page's own value, off the step or not, goes out as the page holds it.
+    if (number && std::isfinite(*number) && !each.pageText.isEmpty() && text == each.pageText)
+        return number;
+    return each.field.range.take(number);
 }
 
 const FieldRange& LimitFieldMarks::range(int edit) const
@@ -84,9 +109,9 @@ void LimitFieldMarks::show(const Field& field, bool valid)
 
 std::optional<double> LimitFieldMarks::check(int edit)
 {
-    const Field* checked = field(edit);
-    const std::optional<double> value = checked->range.take(WindowNumber(m_page.control(edit)));
-    show(*checked, value.has_value());
+    const Kept* checked = kept(edit);
+    const std::optional<double> value = taken(*checked);
+    show(checked->field, value.has_value());
     return value;
 }
 
@@ -99,10 +124,8 @@ bool LimitFieldMarks::checkAll(const std::vector<int>& edits, const char* comman
     }
     if (!first)
         return true;
-    m_page.context().log().WriteLog(
-        QStringLiteral("%1 not sent: %2 is not a number between %3 and %4")
-            .arg(QString::fromLatin1(command), first->name, NumberText::fromDouble(first->range.least),
-                NumberText::fromDouble(first->range.most)));
+    m_page.context().log().WriteLog(QStringLiteral("%1 not sent: %2 is not one of the %3")
+                                        .arg(QString::fromLatin1(command), first->name, first->range.describe()));
     return false;
 }
 

@@ -4,9 +4,11 @@
 
 #include "automation/NumberText.h"
 #include "ui/ControlRegistry.h"
+#include "ui/Pictures.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <cmath>
@@ -48,6 +50,10 @@ protected:
         emit field->editingFinished();
     }
     void click(int button) { page().controlAs<QAbstractButton>(button)->click(); }
+    bool marked(int mark)
+    {
+        return page().controlAs<QLabel>(mark)->pixmap().toImage() == Pictures::load(138).toImage();
+    }
     // The data bytes of the last 219 sent, as hex.
     std::string written() { return lastRequest(219).mid(2).toHex().toStdString(); }
     // A status reply (202) with this deviation word.
@@ -128,11 +134,11 @@ TEST_F(ControlHealthTest, ApplyWritesTheBandAndTimeFrameAndSendsTheTravelAlertsA
     // Travel alerts 95.00 % and 5.00 % (251c, 01f4); band 15.75 % (0627), time frame 45.5 s (01c7).
     const Case cases[] = {
         { nullptr, nullptr, "251c01f4062701c7", 15.75, 45.5 }, // untouched: the words as read
-        { "33.3", "61", "251c01f40ce40258", 33, 60 },
+        { "33", "61", "251c01f40ce40258", 33, 60 },
         { "150", "75", "251c01f427100258", 100, 60 },
-        { "-5", "30.9", "251c01f40000012c", 0, 30 },
-        { "12.7", nullptr, "251c01f404b001c7", 12, 45.5 },
-        { "2.9", "0", "251c01f400c80000", 2, 0 },
+        { "-5", "30", "251c01f40000012c", 0, 30 },
+        { "12", nullptr, "251c01f404b001c7", 12, 45.5 },
+        { "2", "0", "251c01f400c80000", 2, 0 },
         { nullptr, "45.5", "251c01f4062701c7", 15.75, 45.5 }, // typed back as read
         // Text that is not a plain number changes nothing: the spins keep what they showed.
         { "abc", "1e999", "251c01f4062701c7", 15.75, 45.5 },
@@ -154,7 +160,7 @@ TEST_F(ControlHealthTest, ApplyWritesTheBandAndTimeFrameAndSendsTheTravelAlertsA
     }
 }
 
-TEST_F(ControlHealthTest, AValueTypedPastItsBoundsIsHeldThereAtOnce)
+TEST_F(ControlHealthTest, AWholeNumberTypedPastItsBoundsIsHeldThereAtOnce)
 {
     showPage();
     struct Case {
@@ -166,19 +172,85 @@ TEST_F(ControlHealthTest, AValueTypedPastItsBoundsIsHeldThereAtOnce)
         { CControlHealth::ToleranceSpin, "150", "100.00" },
         { CControlHealth::ToleranceSpin, "1e300", "100.00" },
         { CControlHealth::ToleranceSpin, "-5", "0.00" },
-        { CControlHealth::ToleranceSpin, "99.99", "99.99" },
+        { CControlHealth::ToleranceSpin, "99", "99.00" },
         { CControlHealth::TimeFrameSpin, "75", "60.0" },
         { CControlHealth::TimeFrameSpin, "1e300", "60.0" },
-        { CControlHealth::TimeFrameSpin, "-0.1", "0.0" },
+        { CControlHealth::TimeFrameSpin, "-1", "0.0" },
         { CControlHealth::TimeFrameSpin, "60", "60.0" },
     };
     for (const Case& c : cases) {
         type(c.spin, QString::fromLatin1(c.typed));
         EXPECT_EQ(page().spin(c.spin)->text(), QLatin1String(c.shown)) << c.typed;
     }
-    // What is shown is what goes out: 99.99 % cut to 99, 60 s.
+    // What is shown is what goes out: 99 %, 60 s.
     click(CControlHealth::ApplyButton);
     EXPECT_EQ(written().substr(8), "26ac0258");
+}
+
+// The device keeps the band in whole percent and the time frame in whole
+// seconds as Apply writes them: a typed value finer than that is marked
+// beside its spin with a tip naming the range and the step, and Apply writes
+// nothing; a whole number goes out exactly, one past the bounds held there.
+TEST_F(ControlHealthTest, ATypedFractionIsMarkedAndNothingIsWritten)
+{
+    showPage();
+    using P = CControlHealth;
+    struct Case {
+        int spin;
+        const char* typed; // key by key
+        const char* shown;
+        const char* written; // the spin's word in 219 (tenths of a second for the time frame), or nullptr
+    };
+    const Case cases[] = {
+        { P::ToleranceSpin, "12.5", "12.50", nullptr },
+        { P::ToleranceSpin, ".5", "0.50", nullptr },
+        { P::ToleranceSpin, "12.34", "12.34", nullptr },
+        { P::ToleranceSpin, "100.4", "100.40", nullptr },
+        { P::ToleranceSpin, "-1", "0.00", "0000" },
+        { P::ToleranceSpin, "2.5", "2.50", nullptr },
+        { P::ToleranceSpin, "5.5", "5.50", nullptr },
+        { P::ToleranceSpin, "0", "0.00", "0000" },
+        { P::ToleranceSpin, "100", "100.00", "2710" },
+        { P::ToleranceSpin, "12", "12.00", "04b0" },
+        { P::TimeFrameSpin, "59.9", "59.9", nullptr },
+        { P::TimeFrameSpin, "0.5", "0.5", nullptr },
+        { P::TimeFrameSpin, "60.4", "60.4", nullptr },
+        { P::TimeFrameSpin, "-1", "0.0", "0000" },
+        { P::TimeFrameSpin, "2.5", "2.5", nullptr },
+        { P::TimeFrameSpin, "5.5", "5.5", nullptr },
+        { P::TimeFrameSpin, "0", "0.0", "0000" },
+        { P::TimeFrameSpin, "60", "60.0", "0258" },
+        { P::TimeFrameSpin, "59", "59.0", "024e" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const bool tolerance = c.spin == P::ToleranceSpin;
+        const int mark = tolerance ? P::ToleranceMark : P::TimeFrameMark;
+        retrieve(9500, 500, 1575, 455);
+        EXPECT_FALSE(marked(mark)) << "the device's own value";
+        type(c.spin, QString::fromLatin1(c.typed));
+        EXPECT_EQ(page().spin(c.spin)->text(), QLatin1String(c.shown));
+        EXPECT_EQ(marked(mark), c.written == nullptr);
+        if (!c.written) {
+            EXPECT_EQ(page().control(mark)->toolTip(),
+                tolerance ? QStringLiteral("Please enter whole numbers between 0 and 100")
+                          : QStringLiteral("Please enter whole numbers between 0 and 60"));
+        }
+        device().clearRequests();
+        click(P::ApplyButton);
+        if (!c.written) {
+            EXPECT_EQ(joined(sent()), "");
+            EXPECT_EQ(page().spin(c.spin)->text(), QLatin1String(c.shown)) << "kept as typed";
+            continue;
+        }
+        // The other spin's word goes back as the device gave it.
+        EXPECT_EQ(written(),
+            tolerance ? "251c01f4" + std::string(c.written) + "01c7" : "251c01f40627" + std::string(c.written));
+    }
+    EXPECT_TRUE(logTexts().contains(QStringLiteral(
+        "Write_Position_Alrt_cmd not sent: the tolerable error is not one of the whole numbers between 0 and 100")));
+    EXPECT_TRUE(logTexts().contains(QStringLiteral("Write_Position_Alrt_cmd not sent: the deviation time frame is not "
+                                                   "one of the whole numbers between 0 and 60")));
 }
 
 TEST_F(ControlHealthTest, AfterApplyTheDeviceHoldsTheNewAlertAndItsTravelAlertsUnchanged)

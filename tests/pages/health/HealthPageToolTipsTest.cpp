@@ -245,11 +245,11 @@ TEST_F(HealthPageToolTipsTest, EachControlOfTheValveHealthPageCarriesItsTip)
             { V::SolutionsEdit, "Possible Solutions" },
             { V::ApplyButton, "Saves your changes to device." },
             { V::RetrieveButton, "Retrieve information from the device." },
-            { V::CycleDeadbandSpin, "Please enter values between 0 and 99" },
-            { V::CyclesFullWarningSpin, "Please enter values between 0 and 400000000" },
-            { V::StrokeLengthSpin, "Please enter values between 0.01 and 100" },
-            { V::TravelDeadbandSpin, "Please enter values between 0 and 99" },
-            { V::TravelFullWarningSpin, "Please enter values between 0 and 900000000" },
+            { V::CycleDeadbandSpin, "Please enter values between 0 and 99 in steps of 0.1" },
+            { V::CyclesFullWarningSpin, "Please enter whole numbers between 0 and 400000000" },
+            { V::StrokeLengthSpin, "Please enter values between 0.01 and 100 in steps of 0.01" },
+            { V::TravelDeadbandSpin, "Please enter values between 0 and 99 in steps of 0.1" },
+            { V::TravelFullWarningSpin, "Please enter whole numbers between 0 and 900000000" },
         });
 }
 

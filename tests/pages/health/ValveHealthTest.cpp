@@ -235,6 +235,10 @@ TEST_F(ValveHealthTest, MovedFrictionLimitsKeepTheOrderAndApplySendsOnlyFriction
             { 10, 48, 49, 50 } },
         { "low alarm dragged to the bottom", { 10, 50, 100, 150 }, true, LowAlarm, -20, { 0, 50, 100, 150 } },
         { "high alarm dragged beyond the top", { 10, 50, 100, 150 }, true, HighAlarm, 12000, { 10, 50, 100, 10000 } },
+        // A pointer's fraction is the page's own, not a typed value: it is
+        // not marked, and goes out cut to the whole pounds the device keeps.
+        { "high warning dragged to a fraction", { 10, 50, 100, 150 }, true, HighWarning, 120.6,
+            { 10, 50, 120.6, 150 } },
     };
     showPage();
     for (const Case& c : cases) {
@@ -475,7 +479,7 @@ TEST_F(ValveHealthTest, SettingTypedAndAppliedAtOnceIsWritten)
     QWidget* edit = page().control(Page::StrokeLengthEdit);
     edit->setFocus();
     ASSERT_TRUE(edit->hasFocus());
-    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("2.345"));
+    page().setWindowText(Page::StrokeLengthEdit, QStringLiteral("2.34"));
     // Pressing the button takes the focus before the click is handled.
     auto* apply = page().controlAs<QAbstractButton>(Page::ApplyButton);
     apply->setFocus();
@@ -646,10 +650,10 @@ TEST_F(ValveHealthStrokeTest, TypedStrokeLengthKeepsItsHundredths)
     };
     const Case cases[] = {
         { "1.5", "1.5", "00 96" },
-        // Below a hundredth is cut, as the device keeps the stroke.
-        { "99.999", "99.99", "27 0f" },
+        // Exactly the hundredths typed, none lost to the binary fraction.
+        { "99.99", "99.99", "27 0f" },
         { "0.29", "0.29", "00 1d" },
-        { "2.345", "2.34", "00 ea" },
+        { "2.34", "2.34", "00 ea" },
         { "100", "100", "27 10" },
         { "0.01", "0.01", "00 01" },
     };
@@ -678,8 +682,8 @@ TEST_F(ValveHealthStrokeTest, TheStrokeSpinStepsDownNoFurtherThanAHundredth)
     page().spin(Page::StrokeLengthSpin)->stepBy(-1);
     EXPECT_EQ(text(Page::StrokeLengthEdit), QStringLiteral("0.01"));
     EXPECT_TRUE(markShows(139));
-    EXPECT_EQ(
-        page().control(Page::StrokeLengthSpin)->toolTip(), QStringLiteral("Please enter values between 0.01 and 100"));
+    EXPECT_EQ(page().control(Page::StrokeLengthSpin)->toolTip(),
+        QStringLiteral("Please enter values between 0.01 and 100 in steps of 0.01"));
     click(Page::ApplyButton);
     EXPECT_EQ(sentStroke(), QByteArray("00 01"));
 }
@@ -692,8 +696,8 @@ TEST_F(ValveHealthStrokeTest, AStrokeLengthOutsideWhatItsSpinHoldsIsMarkedAndNot
         type(Page::StrokeLengthEdit, typed);
         EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed)) << "shown as typed";
         EXPECT_TRUE(markShows(138));
-        EXPECT_EQ(
-            page().control(Page::StrokeMark)->toolTip(), QStringLiteral("Please enter values between 0.01 and 100"));
+        EXPECT_EQ(page().control(Page::StrokeMark)->toolTip(),
+            QStringLiteral("Please enter values between 0.01 and 100 in steps of 0.01"));
         device(K40Path).clearRequests();
         click(Page::ApplyButton);
         click(Page::ResetCycleCounterButton);
@@ -705,7 +709,8 @@ TEST_F(ValveHealthStrokeTest, AStrokeLengthOutsideWhatItsSpinHoldsIsMarkedAndNot
         EXPECT_EQ(device(K40Path).miscWord(0x74), 75);
     }
     EXPECT_TRUE(logTexts().contains(QStringLiteral(
-        "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not a number between 0.01 and 100")));
+        "Write_Valve_Travel_Cycle_Counts not sent: the stroke length is not one of the values between 0.01 and 100 in "
+        "steps of 0.01")));
 
     // Put right, the mark clears and the stroke goes out as typed.
     type(Page::StrokeLengthEdit, "1.5");
