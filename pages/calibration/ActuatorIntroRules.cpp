@@ -61,8 +61,7 @@ uint16_t areaTenths(double area)
 
 bool areaAcceptable(double area)
 {
-    const double tenths = tenthsOf(area);
-    return tenths >= 1.0 && tenths <= 65535.0;
+    return AreaRange.contains(area);
 }
 
 QStringList manufacturerRuns(const CActuatorStorage& table)

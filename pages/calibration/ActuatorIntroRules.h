@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActuatorTable.h"
+#include "FieldRange.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,8 +34,10 @@ uint32_t convertedFullScale(double factor, double value);
 // The area edit's value, taken in single precision, as the device's tenths
 // of a square inch: rounded to the nearest tenth, held to 16 bits.
 uint16_t areaTenths(double area);
-// Whether an area goes to the device as it is: its tenths from 1 to the
-// word's end (0.1 to 6553.5 in², as rounded to the tenth).
+// The areas the device word holds as they are typed: tenths of a square
+// inch from 0.1 to 6553.5. A finer value (12.34) or one beyond the ends
+// (0.05) is refused rather than rounded into the word.
+inline constexpr FieldRange AreaRange { 0.1, 6553.5, FieldStep::Tenths };
 bool areaAcceptable(double area);
 
 constexpr uint8_t OtherMaker = 99;

@@ -147,11 +147,17 @@ void CCalib_Actuator::OnChangeNewCalibrationBy()
     setStartEnabled();
 }
 
+FieldRange CCalib_Actuator::supplyRange()
+{
+    // The device keeps the supply in hundredths of the display unit.
+    const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
+    return { 0.0, double(fullScale), FieldStep::Hundredths };
+}
+
 std::optional<double> CCalib_Actuator::checkSupply()
 {
-    const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
-    const FieldRange range { 0.0, double(fullScale) };
-    return ValidityMark::checkField(this, PressureEdit, PressureMark, range, pressureTip(fullScale));
+    const FieldRange range = supplyRange();
+    return ValidityMark::checkField(this, PressureEdit, PressureMark, range, pressureTip(range));
 }
 
 void CCalib_Actuator::OnChangeSupplyPressure()
@@ -168,10 +174,9 @@ void CCalib_Actuator::OnStartCalibration()
     if (!supply) {
         m_bPressureValid = false;
         setStartEnabled();
-        const int fullScale = context().helpers().GetPressureGaugeScale(data().PressureUnit);
         context().log().WriteLog(
-            QStringLiteral("Write_Calibration_cmd not sent: the supply pressure is not a value from 0 to %1")
-                .arg(fullScale));
+            QStringLiteral("Write_Calibration_cmd not sent: the supply pressure \"%1\" is not one of the %2")
+                .arg(windowText(PressureEdit), supplyRange().describe()));
         return;
     }
     if (!mayStartRun())

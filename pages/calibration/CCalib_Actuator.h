@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalibrationRunPage.h"
+#include "FieldRange.h"
 #include "StrokeCalibrationRules.h"
 
 #include "controls/AngularGauge.h"
@@ -87,7 +88,7 @@ public:
     static const QString ZeroSupplyCaption;
     static const QString InitialsTip;
     // The pressure mark's tip: the range a supply is taken in, 0 to the gauges' full scale.
-    static QString pressureTip(int fullScale);
+    static QString pressureTip(const FieldRange& range);
     static const QString CompletedText;
     static const QString AbortedText;
     // The controls, timer and texts of the run.
@@ -127,6 +128,9 @@ private:
     void setStartEnabled();
     // The supply as typed when it is a number from 0 to the full scale of
     // the device's unit; its mark shows whether it is.
+    // The supplies the page takes: 0 to the gauge's full scale in the
+    // display unit, in hundredths.
+    FieldRange supplyRange();
     std::optional<double> checkSupply();
     void WriteSupplyPressure(double supply);
     void FillActuatorCalibResults();

@@ -112,9 +112,9 @@ const QString CCalib_Actuator::ZeroSupplyQuestion = QStringLiteral(
     "cause closure member movement to the fail position. Do you want to continue?");
 const QString CCalib_Actuator::ZeroSupplyCaption = QStringLiteral("ZERO SUPPLY");
 const QString CCalib_Actuator::InitialsTip = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");
-QString CCalib_Actuator::pressureTip(int fullScale)
+QString CCalib_Actuator::pressureTip(const FieldRange& range)
 {
-    return QStringLiteral("Please enter values between 0 and %1").arg(fullScale);
+    return QStringLiteral("Please enter ") + range.describe();
 }
 const QString CCalib_Actuator::CompletedText = QStringLiteral("Calibration completed successfully");
 const QString CCalib_Actuator::AbortedText = QStringLiteral("Calibration Aborted");

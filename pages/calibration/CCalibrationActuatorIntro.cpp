@@ -211,8 +211,8 @@ void CCalibrationActuatorIntro::OnApply()
     // nothing is written until it is corrected. Every text the edit takes,
     // shown or typed, has been checked as it came.
     if (!m_bAreaValid) {
-        context().log().WriteLog(
-            QStringLiteral("Write_Actuator_cmd not sent: the area is not a value from 0.1 to 6553.5"));
+        context().log().WriteLog(QStringLiteral("Write_Actuator_cmd not sent: the area \"%1\" is not one of the %2")
+                                     .arg(windowText(AreaEdit), AreaRange.describe()));
         return;
     }
     ApplyActuator();

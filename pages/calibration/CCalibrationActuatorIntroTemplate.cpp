@@ -1,5 +1,6 @@
 #include "CCalibrationActuatorIntro.h"
 
+#include "ActuatorIntroRules.h"
 #include "ValidityMark.h"
 
 namespace
@@ -9,7 +10,8 @@ using C = ControlSpec;
 
 const char* const CCalibrationActuatorIntro::OtherItem = "Other";
 const char* const CCalibrationActuatorIntro::MissingTableMessage = "Error reading Actuator list file.";
-const QString CCalibrationActuatorIntro::AreaTip = QStringLiteral("Please enter values between 0.1 and 6553.5");
+const QString CCalibrationActuatorIntro::AreaTip
+    = QStringLiteral("Please enter ") + ActuatorIntroRules::AreaRange.describe();
 const char* const CCalibrationActuatorIntro::CalibrationPage = "CCalib_Actuator";
 const char* const CCalibrationActuatorIntro::SensorMissingPage = "CPressureDisablePage";
 

@@ -341,14 +341,16 @@ void CCustCharacterization::OnApply()
     // A point the device cannot take would go out as another one: nothing
     // is written until every mark is clear.
     if (!checkPoints()) {
-        context().log().WriteLog(QStringLiteral("Write_Charact_cmd not sent: a point is not a value from 0 to 100"));
+        context().log().WriteLog(
+            QStringLiteral("Write_Charact_cmd not sent: a point is not one of the %1").arg(PointRange.describe()));
         return;
     }
     // The stroke goes out with the curve: as the user sees it, or nothing goes.
     const std::optional<double> stroke = checkStroke();
     if (!stroke) {
         context().log().WriteLog(
-            QStringLiteral("Write_Charact_cmd not sent: the stroke length is not a value from 0 to 655.35"));
+            QStringLiteral("Write_Charact_cmd not sent: the stroke length \"%1\" is not one of the %2")
+                .arg(windowText(StrokeLengthEdit), StrokeRange.describe()));
         return;
     }
     m_Applied = 1;
@@ -470,10 +472,11 @@ void CCustCharacterization::OnCalculate()
     const std::optional<double> arm = checkArm();
     if (!stroke || !arm) {
         const AppLog& log = context().log();
+        const QString line = QStringLiteral("Write_Misc_cmd not sent: the %1 length \"%2\" is not one of the %3");
         if (!stroke)
-            log.WriteLog(QStringLiteral("Write_Misc_cmd not sent: the stroke length is not a value from 0 to 655.35"));
+            log.WriteLog(line.arg(QStringLiteral("stroke"), windowText(StrokeLengthEdit), StrokeRange.describe()));
         if (!arm)
-            log.WriteLog(QStringLiteral("Write_Misc_cmd not sent: the arm length is not a value from 0 to 655.35"));
+            log.WriteLog(line.arg(QStringLiteral("arm"), windowText(ArmLengthEdit), ArmRange.describe()));
         setWindowText(ErrorEdit, QString());
         return;
     }

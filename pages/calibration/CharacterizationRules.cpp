@@ -78,10 +78,7 @@ std::optional<double> armValue(const QString& text)
 
 std::optional<double> pointValue(const QString& text)
 {
-    const std::optional<double> value = NumberText::toNumber(text);
-    if (!value || !(*value >= 0.0 && *value <= 100.0))
-        return std::nullopt;
-    return value;
+    return PointRange.take(NumberText::toNumber(text));
 }
 
 std::optional<double> pointPercent(const QString& text)

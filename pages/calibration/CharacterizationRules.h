@@ -22,11 +22,12 @@ std::optional<uint8_t> codeOfItem(int item);
 std::optional<QString> settingText(uint8_t code);
 
 // The stroke length a typed text gives: the whole text as one number from 0
-// to 655.35, what word 0x74 holds in hundredths; none for any other text
-// ("abc", "12abc", "1,5", "-1", "700"), which the stroke's mark calls out.
-inline constexpr FieldRange StrokeRange { 0.0, 655.35 };
+// to 655.35 in hundredths, as word 0x74 holds it; none for any other text
+// ("abc", "12abc", "1,5", "-1", "700", "1.234"), which the stroke's mark
+// calls out.
+inline constexpr FieldRange StrokeRange { 0.0, 655.35, FieldStep::Hundredths };
 std::optional<double> strokeValue(const QString& text);
-inline const QString StrokeTip = QStringLiteral("Please enter values between 0 and 655.35");
+inline const QString StrokeTip = QStringLiteral("Please enter ") + StrokeRange.describe();
 // A stroke length in hundredths, as word 0x74 takes it: 1.99 is 199.
 uint16_t strokeWord(double stroke);
 // The stroke as the linkage geometry uses it: its whole number.
@@ -38,10 +39,12 @@ inline constexpr FieldRange ArmRange { 0.0, 655.35 };
 std::optional<double> armValue(const QString& text);
 inline const QString ArmTip = QStringLiteral("Please enter values between 0 and 655.35");
 
-// A point's text as Apply may write it: a number from 0 to 100; none for
-// any other text ("abc", "150", "-50"), which the point's mark calls out.
+// A point's text as Apply may write it: a number from 0 to 100 in
+// hundredths, as the device keeps it; none for any other text ("abc",
+// "150", "-50", "12.345"), which the point's mark calls out.
+inline constexpr FieldRange PointRange { 0.0, 100.0, FieldStep::Hundredths };
 std::optional<double> pointValue(const QString& text);
-inline const QString PointTip = QStringLiteral("Please enter values between 0 and 100");
+inline const QString PointTip = QStringLiteral("Please enter ") + PointRange.describe();
 
 // A point's text as the plot and the spin show it: single precision, held
 // to 0..100 ("120" shows 100); none for a text that is no number.

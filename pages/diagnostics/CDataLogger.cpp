@@ -214,6 +214,8 @@ void CDataLogger::StartDataLogging()
     // A new run can be saved again, even right after a load.
     m_LoggerFileLoaded = 0;
     const ISpinEditBoxPtr field = durationField();
+    // What is typed in the field and not yet taken counts, as if the user had left it.
+    field->commitTypedText();
     field->setValue(ClampedDuration(field->value()));
     m_pPlot->ClearAllData();
     ApplyLoggerSettings();

@@ -6,13 +6,14 @@ namespace
 {
 using C = ControlSpec;
 
-// The duration: whole numbers 1 to 60, typed or stepped.
+// The duration: whole numbers 1 to 60, typed or stepped. The range is
+// checked as the field is typed into, not only when a run starts.
 ControlSpec durationSpin(int id, int x, int y, int w, int h)
 {
     const QVariantMap properties { { QStringLiteral("Min"), 1.0 }, { QStringLiteral("Max"), 60.0 },
         { QStringLiteral("Increment"), 1.0 }, { QStringLiteral("PageSize"), 10.0 },
         { QStringLiteral("IntegersOnly"), true }, { QStringLiteral("AllowKeyEdit"), true },
-        { QStringLiteral("Value"), 1.0 } };
+        { QStringLiteral("CheckRange"), true }, { QStringLiteral("Value"), 1.0 } };
     return C::vendor(id, QString::fromLatin1(SpinEditBox::ProgId), x, y, w, h, properties);
 }
 }

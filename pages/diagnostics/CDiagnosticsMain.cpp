@@ -234,6 +234,17 @@ bool CDiagnosticsMain::testParametersValid(Test test)
     return all;
 }
 
+QStringList CDiagnosticsMain::markedParameters(Test test) const
+{
+    QStringList marked;
+    for (const ParameterRow& row : Parameters) {
+        if (testOf(row.parameter) == test && !parameterValid(row.parameter))
+            marked << QStringLiteral("\"%1\" is not one of the %2")
+                          .arg(windowText(row.edit), rule(row.parameter).range.describe());
+    }
+    return marked;
+}
+
 bool CDiagnosticsMain::tickedParametersValid()
 {
     bool all = true;
@@ -301,8 +312,13 @@ void CDiagnosticsMain::RunSequence()
 {
     MultiTestRun& multi = context().multiTest();
     if (!multi.m_bMultiTestRunning && !tickedParametersValid()) {
+        QStringList marked;
+        for (int k = 0; k < TestCount; ++k) {
+            if (checked(Tests[k].box))
+                marked << markedParameters(Test(k));
+        }
         context().log().WriteLog(
-            QStringLiteral("CDiagnosticsMain multi tests not started: a ticked test's setting is marked"));
+            QStringLiteral("CDiagnosticsMain multi tests not started: %1").arg(marked.join(QStringLiteral("; "))));
         return;
     }
     killTimer(StripTimerId);
@@ -342,8 +358,8 @@ void CDiagnosticsMain::startTest(Test test)
     // edits are out of reach while it goes on; a value that is no longer a
     // number in its range ends the run rather than reach the device.
     if (!testParametersValid(test)) {
-        context().log().WriteLog(
-            QStringLiteral("CDiagnosticsMain multi tests stopped: a setting of the next test is marked"));
+        context().log().WriteLog(QStringLiteral("CDiagnosticsMain multi tests stopped: %1")
+                                     .arg(markedParameters(test).join(QStringLiteral("; "))));
         OnStopMultiTest();
         return;
     }

@@ -6,6 +6,8 @@
 #include "report/PrinterControl.h"
 #include "report/ReportControl.h"
 
+#include <QStringList>
+
 #include <array>
 #include <optional>
 
@@ -147,6 +149,8 @@ private:
     std::array<bool, DiagnosticsHubRules::TestCount> tickedBoxes() const;
     // Checks a test's parameters again as their edits read now: whether it may run.
     bool testParametersValid(Test test);
+    // What the marked parameters of `test` hold and what each takes, for the log.
+    QStringList markedParameters(Test test) const;
     bool tickedParametersValid();
     const ParameterRow* parameterOf(int edit) const;
 

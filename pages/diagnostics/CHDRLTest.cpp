@@ -237,8 +237,8 @@ void CHDRLTest::OnStart()
     const std::optional<double> seconds
         = ValidityMark::checkField(this, SettlingEdit, SettlingMark, SettlingRange, SettlingTip);
     if (!seconds) {
-        context().log().WriteLog(
-            QStringLiteral("CHDRLTest HDRL test not started: the settling time is not a number in its range"));
+        context().log().WriteLog(QStringLiteral("CHDRLTest HDRL test not started: \"%1\" is not one of the %2")
+                                     .arg(windowText(SettlingEdit), SettlingRange.describe()));
         enableControl(StartButton, false);
         return;
     }

@@ -70,17 +70,20 @@ std::optional<std::vector<double>> DiagnosticTestPage::settingsForRun(
     std::initializer_list<SettingField> fields, const QString& test)
 {
     std::vector<double> values;
-    bool all = true;
-    // Every field is checked, so that each one that holds the run back shows its mark.
+    QStringList refused;
+    // Every field is checked, so that each one that holds the run back shows
+    // its mark, and the log names what each of them takes.
     for (const SettingField& field : fields) {
         const std::optional<double> value = checkSetting(field);
-        all = all && value.has_value();
+        if (!value)
+            refused
+                << QStringLiteral("\"%1\" is not one of the %2").arg(windowText(field.edit), field.range.describe());
         values.push_back(value.value_or(0.0));
     }
-    if (all)
+    if (refused.isEmpty())
         return values;
     context().log().WriteLog(
-        QStringLiteral("%1 %2 not started: a setting is not a number in its range").arg(className(), test));
+        QStringLiteral("%1 %2 not started: %3").arg(className(), test, refused.join(QStringLiteral("; "))));
     updateStartButton();
     return std::nullopt;
 }

@@ -20,18 +20,18 @@ using DiagnosticTestRules::PositionRange;
 using DiagnosticTestRules::PositionTip;
 
 const ParameterRule Rules[ParameterCount] = {
-    { PositionRange, PositionTip, false }, // ramp start
-    { PositionRange, PositionTip, false }, // ramp stop
-    { RampTestRules::HoldTimeRange, RampTestRules::HoldTimeTip, true }, // ramp hold
-    { RampTestRules::DurationRange, RampTestRules::DurationTip, true }, // ramp duration
-    { PositionRange, PositionTip, false }, // step start
-    { PositionRange, PositionTip, false }, // step stop
-    { StepTestRules::HoldTimeRange, StepTestRules::HoldTimeTip, false }, // step hold
-    { PositionRange, PositionTip, false }, // partial stroke start
-    { PositionRange, PositionTip, false }, // partial stroke stop
-    { PartialStrokeRules::TimeToTargetRange, PartialStrokeRules::TimeToTargetTip, true }, // time to target
-    { PartialStrokeRules::DurationRange, PartialStrokeRules::DurationTip, true }, // partial stroke duration
-    { HDRLTestRules::SettlingRange, HDRLTestRules::SettlingTip, false }, // settling time
+    { PositionRange, PositionTip }, // ramp start
+    { PositionRange, PositionTip }, // ramp stop
+    { RampTestRules::HoldTimeRange, RampTestRules::HoldTimeTip }, // ramp hold
+    { RampTestRules::DurationRange, RampTestRules::DurationTip }, // ramp duration
+    { PositionRange, PositionTip }, // step start
+    { PositionRange, PositionTip }, // step stop
+    { StepTestRules::HoldTimeRange, StepTestRules::HoldTimeTip }, // step hold
+    { PositionRange, PositionTip }, // partial stroke start
+    { PositionRange, PositionTip }, // partial stroke stop
+    { PartialStrokeRules::TimeToTargetRange, PartialStrokeRules::TimeToTargetTip }, // time to target
+    { PartialStrokeRules::DurationRange, PartialStrokeRules::DurationTip }, // partial stroke duration
+    { HDRLTestRules::SettlingRange, HDRLTestRules::SettlingTip }, // settling time
 };
 } // namespace
 

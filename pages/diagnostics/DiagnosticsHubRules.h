@@ -33,11 +33,11 @@ enum class Parameter {
 inline constexpr int ParameterCount = static_cast<int>(Parameter::Count);
 
 // Each parameter takes what the same setting takes on its test page, and its
-// hint names that range: the hub's values are the ones the page runs with.
+// hint names that range and step: the hub's values are the ones the page
+// runs with. Every key reaches the edits; the range decides what is taken.
 struct ParameterRule {
     FieldRange range; // both ends included
     const QString& hint;
-    bool digitsOnly; // the edit takes digit keys only
 };
 const ParameterRule& rule(Parameter parameter);
 bool valid(Parameter parameter, double value);

@@ -15,12 +15,15 @@ namespace PartialStrokeRules
 using DiagnosticTestRules::PositionRange;
 using DiagnosticTestRules::PositionTip;
 using DiagnosticTestRules::positionValid;
-inline const QString TimeToTargetTip = QStringLiteral("Please enter integer values between 0 and 655.");
-inline const QString DurationTip = QStringLiteral("Please enter integer values between 2 and 655.");
-
-// Both ends included; fractions are accepted.
-inline constexpr FieldRange TimeToTargetRange { 0.0, 655.0 };
-inline constexpr FieldRange DurationRange { 2.0, 655.0 };
+// Both ends included. The device keeps the time to target in hundredths of
+// a second and the test duration in whole seconds: a finer value is refused
+// as typed rather than cut when it is written.
+inline constexpr FieldRange TimeToTargetRange { 0.0, 655.0, FieldStep::Hundredths };
+inline constexpr FieldRange DurationRange { 2.0, 655.0, FieldStep::Whole };
+// "Please enter values between 0 and 655 in steps of 0.01", "Please enter
+// whole numbers between 2 and 655".
+inline const QString TimeToTargetTip = QStringLiteral("Please enter ") + TimeToTargetRange.describe();
+inline const QString DurationTip = QStringLiteral("Please enter ") + DurationRange.describe();
 bool timeToTargetValid(double seconds);
 bool durationValid(double seconds);
 

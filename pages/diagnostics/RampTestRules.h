@@ -14,17 +14,17 @@
 namespace RampTestRules
 {
 
+using DiagnosticTestRules::percentOf;
 using DiagnosticTestRules::PositionRange;
 using DiagnosticTestRules::PositionTip;
 using DiagnosticTestRules::positionValid;
-using DiagnosticTestRules::percentOf;
 using DiagnosticTestRules::pressureOf;
-inline const QString HoldTimeTip = QStringLiteral("Please enter integer values between 2 and 30");
-inline const QString DurationTip = QStringLiteral("Please enter integer values between 1 and 300");
-
-// Ranges, ends included; fractions are accepted.
+// Ranges, ends included; the device keeps both as floats, so fractions are
+// taken, and the tips say so: "Please enter values between 2 and 30".
 inline constexpr FieldRange HoldTimeRange { 2.0, 30.0 };
 inline constexpr FieldRange DurationRange { 1.0, 300.0 };
+inline const QString HoldTimeTip = QStringLiteral("Please enter ") + HoldTimeRange.describe();
+inline const QString DurationTip = QStringLiteral("Please enter ") + DurationRange.describe();
 bool holdTimeValid(double seconds);
 bool durationValid(double seconds);
 
@@ -46,7 +46,6 @@ struct TimeBase {
     int lastProgress = SamplesPerDirection - 1;
 };
 TimeBase timeBase(double duration, double hold, bool bidirectional);
-
 
 struct Point {
     double x = 0.0;

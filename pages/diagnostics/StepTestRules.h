@@ -12,15 +12,15 @@
 namespace StepTestRules
 {
 
+using DiagnosticTestRules::percentOf;
 using DiagnosticTestRules::PositionRange;
 using DiagnosticTestRules::PositionTip;
 using DiagnosticTestRules::positionValid;
-using DiagnosticTestRules::percentOf;
 using DiagnosticTestRules::pressureOf;
-inline const QString HoldTimeTip = QStringLiteral("Please enter integer values between 2 and 300");
-
-// Hold time: 2 to 300 s, both included; fractions are accepted.
+// Hold time: 2 to 300 s, both included; the device keeps it as a float, so
+// fractions are taken, and the tip says so.
 inline constexpr FieldRange HoldTimeRange { 2.0, 300.0 };
+inline const QString HoldTimeTip = QStringLiteral("Please enter ") + HoldTimeRange.describe();
 bool holdTimeValid(double seconds);
 
 // The position axis starts at the lower of the two positions, as single
@@ -36,6 +36,5 @@ inline constexpr int SamplesPerTest = 208;
 inline constexpr int LastProgress = 207;
 double totalTime(float holdSeconds);
 double sampleInterval(float holdSeconds);
-
 
 } // namespace StepTestRules

@@ -50,6 +50,7 @@ SpinEditBox::SpinEditBox(QWidget* parent)
     m_field->setReadOnly(true);
     m_field->installEventFilter(this);
     connect(m_field, &QLineEdit::editingFinished, this, &SpinEditBox::commitTypedText);
+    connect(m_field, &QLineEdit::textEdited, this, &SpinEditBox::markTypedText);
     refreshText();
     layoutField();
 }
@@ -166,11 +167,56 @@ QString SpinEditBox::text() const
     return NumberText::format("%.*f", m_decimals, m_value);
 }
 
+QString SpinEditBox::shownText() const
+{
+    return m_field->text();
+}
+
+QString SpinEditBox::markTip() const
+{
+    const QString kind = m_integersOnly ? QStringLiteral("whole numbers") : QStringLiteral("values");
+    if (!m_checkRange)
+        return QStringLiteral("Please enter ") + kind;
+    return QStringLiteral("Please enter %1 between %2 and %3")
+        .arg(kind, NumberText::fromDouble(std::min(m_min, m_max)), NumberText::fromDouble(m_max));
+}
+
 void SpinEditBox::refreshText()
 {
     // Text the user is still typing stays until it is taken or given up.
-    if (!m_field->isModified())
+    if (!m_field->isModified()) {
         m_field->setText(text());
+        setMarked(false);
+    }
+}
+
+std::optional<double> SpinEditBox::typedValue(const QString& text) const
+{
+    const std::optional<double> number = NumberText::toNumber(text);
+    if (!number || !std::isfinite(*number))
+        return std::nullopt;
+    if (m_integersOnly && std::trunc(*number) != *number)
+        return std::nullopt;
+    if (accepted(*number) != *number)
+        return std::nullopt;
+    return number;
+}
+
+void SpinEditBox::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    QPalette colours = m_field->palette();
+    colours.setColor(QPalette::Text, marked ? QColor(Qt::red) : palette().color(QPalette::Text));
+    m_field->setPalette(colours);
+    m_field->setToolTip(marked ? markTip() : QString());
+}
+
+void SpinEditBox::markTypedText()
+{
+    // The text stays as typed; the mark tells at once whether it is taken.
+    setMarked(!typedValue(m_field->text()).has_value());
 }
 
 void SpinEditBox::commitTypedText()
@@ -179,14 +225,20 @@ void SpinEditBox::commitTypedText()
     // that the arrows or the program have changed since.
     if (!m_allowKeyEdit || !m_field->isModified())
         return;
-    const std::optional<double> number = NumberText::toNumber(m_field->text());
+    const QString typed = m_field->text();
     m_field->setModified(false);
-    // A text that is not a number changes nothing: the field shows the value
-    // held before at once, so what the user sees is what a page reads.
-    if (number) {
-        setValue(m_integersOnly ? std::trunc(*number) : *number);
+    if (const std::optional<double> value = typedValue(typed)) {
+        setValue(*value);
+    } else if (const std::optional<double> number = NumberText::toNumber(typed);
+               number && m_checkRange && accepted(*number) != *number) {
+        // Beyond the bounds: held to the nearer one, which the field shows.
+        setValue(accepted(*number));
     }
+    // Any other text changes nothing, a fraction where whole numbers are
+    // asked included: nothing is cut. The field shows the value held at once,
+    // so what the user sees is what a page reads.
     m_field->setText(text());
+    setMarked(false);
 }
 
 QRect SpinEditBox::arrowStrip() const

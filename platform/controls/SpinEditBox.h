@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLineEdit;
 
 // A numeric spin edit placed by dialog templates: up and down arrows, and a
@@ -11,9 +13,12 @@ class QLineEdit;
 // is a double kept as set (70.65 stays 70.65 whatever `Decimals` shows).
 // Every real change of the value, by the user or by the program, raises
 // valueChanged at once; setValueSilently changes it without a word. Typed text
-// counts only when the whole of it is a plain number (anything else puts the
-// held value back in the field); with the range check on, a typed value
-// beyond the bounds is held to them and the field shows the held value.
+// is marked as it is typed while it is not a value the spin takes (no plain
+// number, a fraction where whole numbers are asked, or, with the range check
+// on, beyond the bounds), and taken when the user leaves the field, steps or
+// a page asks for it: a value beyond the bounds is then held to them, and
+// anything else the spin does not take puts the held value back, so the
+// field always ends showing the value the spin holds.
 class SpinEditBox : public QWidget
 {
     Q_OBJECT
@@ -68,6 +73,16 @@ public:
 
     // The value as the field shows it.
     QString text() const;
+    // What the field shows now, typed or not.
+    QString shownText() const;
+    // Whether the field shows typed text the spin does not take, and the tip
+    // that then names what it takes: "Please enter whole numbers between 1
+    // and 60".
+    bool typedTextMarked() const { return m_marked; }
+    QString markTip() const;
+    // Takes what was typed into the field, as leaving it does; a page calls
+    // it before it reads the value for a run.
+    void commitTypedText();
 
 signals:
     // Dispatch id 202: the value changed; the argument is its whole-number view.
@@ -86,7 +101,10 @@ private:
     double accepted(double value) const;
     void moveBy(double delta);
     bool stepKey(int key);
-    void commitTypedText();
+    // The typed value the spin takes; none for any other text.
+    std::optional<double> typedValue(const QString& text) const;
+    void markTypedText();
+    void setMarked(bool marked);
     void layoutField();
     void refreshText();
     QRect arrowStrip() const;
@@ -100,6 +118,7 @@ private:
     bool m_checkRange = false;
     bool m_allowKeyEdit = false;
     bool m_integersOnly = true;
+    bool m_marked = false;
     QLineEdit* m_field;
 };
 

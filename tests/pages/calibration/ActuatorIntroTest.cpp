@@ -186,10 +186,10 @@ TEST_F(ActuatorIntroTest, ApplyWritesTheActuatorOnlyWhenItChanged)
                 t.typeArea("6553.5");
             },
             { "08 E7 06 63 00 FF 01 FF FF" } },
-        { "Other with 12.34 in\u00b2",
+        { "Other with 12.3 in\u00b2",
             [](ActuatorIntroTest& t) {
                 t.pick(Intro::ManufacturerCombo, t.combo(Intro::ManufacturerCombo)->count() - 1);
-                t.typeArea("12.34");
+                t.typeArea("12.3");
             },
             { "08 E7 06 63 00 FF 01 00 7B" } },
         { "a listed model", [](ActuatorIntroTest& t) { t.pick(Intro::ManufacturerCombo, 5); },
@@ -222,10 +222,10 @@ TEST_F(ActuatorIntroTest, ActuatorAppliedIsTheDevicesActuatorFromThenOn)
         std::vector<std::string> writes;
     };
     const Step steps[] = {
-        { "Other with 12.34 in\u00b2",
+        { "Other with 12.3 in\u00b2",
             [](ActuatorIntroTest& t) {
                 t.pickOther();
-                t.typeArea("12.34");
+                t.typeArea("12.3");
             },
             { "08 E7 06 63 00 FF 01 00 7B" } },
         { "the same again", [](ActuatorIntroTest&) {}, {} },
@@ -279,9 +279,17 @@ TEST_F(ActuatorIntroTest, AreaThatIsNoNumberNotAboveZeroOrBeyondTheDeviceWordIsM
         { "0.04", false, nullptr }, // a tenth rounded down to nothing
         { "99999", false, nullptr },
         { "6553.6", false, nullptr },
-        { "0.05", true, "08 E7 06 63 00 FF 01 00 01" },
+        { "-1", false, nullptr },
+        // The device keeps tenths of a square inch: what would be rounded into
+        // the range, or to another tenth, is refused as typed.
+        { "0.05", false, nullptr },
+        { "6553.54", false, nullptr },
+        { "12.34", false, nullptr },
+        { "0.1", true, "08 E7 06 63 00 FF 01 00 01" },
+        { "2.5", true, "08 E7 06 63 00 FF 01 00 19" },
+        { "5.5", true, "08 E7 06 63 00 FF 01 00 37" },
+        { "12.3", true, "08 E7 06 63 00 FF 01 00 7B" },
         { "6553.5", true, "08 E7 06 63 00 FF 01 FF FF" },
-        { "12.34", true, "08 E7 06 63 00 FF 01 00 7B" },
     };
     for (const char* path : { K90Path, K40Path }) {
         SCOPED_TRACE(path);
@@ -294,7 +302,12 @@ TEST_F(ActuatorIntroTest, AreaThatIsNoNumberNotAboveZeroOrBeyondTheDeviceWordIsM
         pick(Intro::PressureUnitCombo, 3);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.typed);
-            typeArea(c.typed);
+            // Key by key, as the user types.
+            auto* edit = intro().controlAs<QLineEdit>(Intro::AreaEdit);
+            edit->clear();
+            for (const char* key = c.typed; *key; ++key)
+                edit->insert(QString(QLatin1Char(*key)));
+            EXPECT_EQ(edit->text(), QString::fromLatin1(c.typed)) << "shown as typed";
             EXPECT_EQ(areaMarked(), !c.valid);
             EXPECT_EQ(intro().areaValid(), c.valid);
             device(path).clearRequests();
@@ -308,11 +321,13 @@ TEST_F(ActuatorIntroTest, AreaThatIsNoNumberNotAboveZeroOrBeyondTheDeviceWordIsM
                 EXPECT_EQ(joined(sent(path)), "") << "nothing is written, the unit neither";
                 EXPECT_EQ(nextEnabled(), nextBefore);
                 EXPECT_EQ(intro().control(Intro::AreaMark)->toolTip(),
-                    QStringLiteral("Please enter values between 0.1 and 6553.5"));
+                    QStringLiteral("Please enter values between 0.1 and 6553.5 in steps of 0.1"));
+                EXPECT_TRUE(logTexts().contains(
+                    QStringLiteral("Write_Actuator_cmd not sent: the area \"%1\" is not one of the values between "
+                                   "0.1 and 6553.5 in steps of 0.1")
+                        .arg(QString::fromLatin1(c.typed))));
             }
         }
-        EXPECT_TRUE(logTexts().contains(
-            QStringLiteral("Write_Actuator_cmd not sent: the area is not a value from 0.1 to 6553.5")));
         m_app.reset();
     }
 }
@@ -513,7 +528,7 @@ TEST_F(ActuatorIntroTest, MissingTableIsReportedOnceAtStartUpAndLeavesOnlyOther)
 
     // Apply with "Other": maker 99, model 255 and the typed area.
     select(ActuatorIntroCode);
-    typeArea("12.34");
+    typeArea("12.3");
     device().clearRequests();
     click(intro(), Intro::ApplyButton);
     EXPECT_EQ(hexOf(231), std::vector<std::string>({ "08 E7 06 63 00 FF 01 00 7B" }));

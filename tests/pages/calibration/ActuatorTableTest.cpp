@@ -218,10 +218,11 @@ TEST(ActuatorIntroRules, ConvertedFullScaleAndAreaTenthsLoseNoUnitAndSaturate)
     for (const Case& c : cases)
         EXPECT_EQ(areaTenths(c.area), c.tenths) << c.area;
 
-    // An area goes to the device only as a tenth from 1 to the word's end.
-    const std::pair<float, bool> acceptable[]
-        = { { 0.1f, true }, { 0.05f, true }, { 0.04f, false }, { 0.0f, false }, { -5.0f, false }, { 6553.5f, true },
-              { 6553.6f, false }, { std::numeric_limits<float>::infinity(), false }, { std::nanf(""), false } };
+    // An area goes to the device only as typed, a tenth from 1 to the word's
+    // end: nothing is rounded into the range or to another tenth.
+    const std::pair<double, bool> acceptable[] = { { 0.1, true }, { 0.05, false }, { 0.04, false }, { 0.0, false },
+        { -5.0, false }, { 12.3, true }, { 12.34, false }, { 6553.5, true }, { 6553.54, false }, { 6553.6, false },
+        { std::numeric_limits<double>::infinity(), false }, { std::nan(""), false } };
     for (const auto& [area, ok] : acceptable)
         EXPECT_EQ(areaAcceptable(area), ok) << area;
 }

@@ -213,26 +213,35 @@ TEST_F(CharacterizationEditorTest, APointTheDeviceCannotTakeIsMarkedAndApplyWrit
     const QLabel* mark = editor().controlAs<QLabel>(Editor::PointMarks[4]);
     auto marked = [mark](int icon) { return mark->pixmap().toImage() == Pictures::load(icon).toImage(); };
     ASSERT_TRUE(marked(139));
-    for (const char* typed : { "abc", "150", "-50", "100.01", "-0.01", "", "12abc", "1e300", "0x20", "1,5", "nan" }) {
+    // The device keeps hundredths of a percent: what would be cut into the
+    // range, or to another hundredth, is refused as typed, key by key.
+    for (const char* typed : { "abc", "150", "-50", "100.01", "-0.01", "", "12abc", "1e300", "0x20", "1,5", "nan", "-1",
+             "-0.001", "100.001", "12.345" }) {
         SCOPED_TRACE(typed);
-        typeRow(5, QString::fromLatin1(typed));
+        typeRowKeys(5, typed);
+        EXPECT_EQ(row(5), QString::fromLatin1(typed)) << "the edit keeps what was typed";
         EXPECT_TRUE(marked(138));
-        EXPECT_EQ(mark->toolTip(), QStringLiteral("Please enter values between 0 and 100"));
+        EXPECT_EQ(mark->toolTip(), QStringLiteral("Please enter values between 0 and 100 in steps of 0.01"));
         device(K40Path).clearRequests();
         click(editor(), Editor::ApplyButton);
         EXPECT_EQ(joined(sent(K40Path)), "");
         EXPECT_EQ(row(5), QString::fromLatin1(typed)) << "the edit keeps what was typed";
     }
-    EXPECT_TRUE(
-        logTexts().contains(QStringLiteral("Write_Charact_cmd not sent: a point is not a value from 0 to 100")));
+    EXPECT_TRUE(logTexts().contains(QStringLiteral(
+        "Write_Charact_cmd not sent: a point is not one of the values between 0 and 100 in steps of 0.01")));
 
     // Put right, the 25 % point goes out as typed: 2500 hundredths.
-    typeRow(5, QStringLiteral("25"));
-    EXPECT_TRUE(marked(139));
-    device(K40Path).clearRequests();
-    click(editor(), Editor::ApplyButton);
-    EXPECT_EQ(joined(sent(K40Path)), "201 word 0x74, 213, 245");
-    EXPECT_EQ(hexOf(213, K40Path).back().substr(3 * 13, 5), "09 C4");
+    const std::pair<const char*, const char*> taken[] = { { "25", "09 C4" }, { "0", "00 00" }, { "2.5", "00 FA" },
+        { "5.5", "02 26" }, { "12.34", "04 D2" }, { "100", "27 10" } };
+    for (const auto& [typed, word] : taken) {
+        SCOPED_TRACE(typed);
+        typeRowKeys(5, typed);
+        EXPECT_TRUE(marked(139));
+        device(K40Path).clearRequests();
+        click(editor(), Editor::ApplyButton);
+        EXPECT_EQ(joined(sent(K40Path)), "201 word 0x74, 213, 245");
+        EXPECT_EQ(hexOf(213, K40Path).back().substr(3 * 13, 5), word);
+    }
 }
 
 TEST_F(CharacterizationEditorTest, StrokeIsWrittenOnlyWhenReadSinceActivationOrTyped)

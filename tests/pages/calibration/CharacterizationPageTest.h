@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QProgressBar>
 
 // The program on the stroke characterization pages: the selection page
@@ -80,6 +81,14 @@ protected:
     QString text(int id) { return editor().windowText(id); }
     QString row(int k) { return text(Editor::PointEdits[size_t(k - 1)]); }
     void typeRow(int k, const QString& value) { type(Editor::PointEdits[size_t(k - 1)], value); }
+    // The user empties row k's edit and types `keys` one at a time.
+    void typeRowKeys(int k, const char* keys)
+    {
+        auto* edit = editor().controlAs<QLineEdit>(Editor::PointEdits[size_t(k - 1)]);
+        edit->clear();
+        for (const char* key = keys; *key; ++key)
+            edit->insert(QString(QLatin1Char(*key)));
+    }
     double spin(int k) { return editor().pointSpin(k)->value(); }
     void leave(QWidget* widget)
     {

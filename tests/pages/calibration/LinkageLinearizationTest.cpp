@@ -286,6 +286,10 @@ TEST_F(LinkageLinearizationTest, ArmAndStrokeLengthsCountOnlyAsOneWholeNumberInT
         { stroke, "-0.01", nullptr, "" },
         { stroke, "655.36", nullptr, "" },
         { stroke, "99999999", nullptr, "" },
+        // Word 0x74 holds hundredths: what would be cut into the range, or to
+        // another hundredth, is refused as typed.
+        { stroke, "655.351", nullptr, "" },
+        { stroke, "3.405", nullptr, "" },
         { stroke, "0", "00 00", "Invalid geometry" },
         { stroke, "655.35", "FF FF", "Use Longer Feedback arm" },
         { stroke, " 3.4 ", "01 54", "OK" },
@@ -317,7 +321,9 @@ TEST_F(LinkageLinearizationTest, ArmAndStrokeLengthsCountOnlyAsOneWholeNumberInT
             const auto* mark = editor().controlAs<QLabel>(markId);
             EXPECT_EQ(mark->pixmap().toImage(), Pictures::load(c.word ? 139 : 138).toImage());
             if (!c.word) {
-                EXPECT_EQ(mark->toolTip(), QStringLiteral("Please enter values between 0 and 655.35"));
+                EXPECT_EQ(mark->toolTip(),
+                    c.edit == arm ? QStringLiteral("Please enter values between 0 and 655.35")
+                                  : QStringLiteral("Please enter values between 0 and 655.35 in steps of 0.01"));
             }
 
             device(path).clearRequests();
@@ -337,9 +343,12 @@ TEST_F(LinkageLinearizationTest, ArmAndStrokeLengthsCountOnlyAsOneWholeNumberInT
             }
         }
         const QStringList log = logTexts();
-        for (const char* line : { "Write_Misc_cmd not sent: the stroke length is not a value from 0 to 655.35",
-                 "Write_Misc_cmd not sent: the arm length is not a value from 0 to 655.35",
-                 "Write_Charact_cmd not sent: the stroke length is not a value from 0 to 655.35" })
+        for (const char* line :
+            { "Write_Misc_cmd not sent: the stroke length \"3.405\" is not one of the values between 0 and 655.35 in "
+              "steps of 0.01",
+                "Write_Misc_cmd not sent: the arm length \"655.36\" is not one of the values between 0 and 655.35",
+                "Write_Charact_cmd not sent: the stroke length \"3.405\" is not one of the values between 0 and "
+                "655.35 in steps of 0.01" })
             EXPECT_TRUE(log.contains(QString::fromLatin1(line))) << line;
         m_app.reset();
     }

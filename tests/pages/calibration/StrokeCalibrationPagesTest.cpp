@@ -181,10 +181,14 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
         { Act::InitialsEdit, "AB", Act::InitialsMark, false,
             "Please Enter 3 Initials in the New Calibration By field." },
         { Act::InitialsEdit, "XYZ", Act::InitialsMark, true, nullptr },
-        { Act::PressureEdit, "1050.01", Act::PressureMark, false, "Please enter values between 0 and 1050" },
+        { Act::PressureEdit, "1050.01", Act::PressureMark, false,
+            "Please enter values between 0 and 1050 in steps of 0.01" },
         { Act::PressureEdit, "1050", Act::PressureMark, true, nullptr },
-        { Act::PressureEdit, "-0.01", Act::PressureMark, false, "Please enter values between 0 and 1050" },
-        { Act::PressureEdit, "", Act::PressureMark, false, "Please enter values between 0 and 1050" },
+        { Act::PressureEdit, "-0.01", Act::PressureMark, false,
+            "Please enter values between 0 and 1050 in steps of 0.01" },
+        { Act::PressureEdit, "", Act::PressureMark, false, "Please enter values between 0 and 1050 in steps of 0.01" },
+        { Act::PressureEdit, "1049.995", Act::PressureMark, false,
+            "Please enter values between 0 and 1050 in steps of 0.01" },
         { Act::PressureEdit, "0", Act::PressureMark, true, nullptr },
     };
     for (const auto& c : cases) {
@@ -221,7 +225,7 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
     EXPECT_TRUE(markShows(strokePage, Stroke::InitialsMark, 138));
 }
 
-TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheWholeNumberTypedWithinTheFullScale)
+TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheHundredthsTypedWithinTheFullScale)
 {
     const struct {
         const char* typed;
@@ -234,9 +238,18 @@ TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheWholeNumberTypedW
         { "nan", nullptr },
         { "-0.01", nullptr },
         { "150.01", nullptr },
+        { "-1", nullptr },
+        // The device keeps hundredths: what would be rounded into the full
+        // scale, or to another hundredth, is refused as typed.
+        { "-0.001", nullptr },
+        { "150.004", nullptr },
+        { "45.555", nullptr },
         { "0", "00 00 00 00" },
         { "150", "00 00 3A 98" },
         { " 45.5 ", "00 00 11 C6" },
+        { "45.55", "00 00 11 CB" },
+        { "2.5", "00 00 00 FA" },
+        { "5.5", "00 00 02 26" },
     };
     for (const char* path : { K90Path, K40Path }) {
         SCOPED_TRACE(path);
@@ -247,12 +260,17 @@ TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheWholeNumberTypedW
         for (const auto& c : cases) {
             SCOPED_TRACE(c.typed);
             const bool valid = c.written != nullptr;
-            page.setWindowText(Act::PressureEdit, QString::fromLatin1(c.typed));
+            // Key by key, as the user types.
+            auto* edit = page.controlAs<QLineEdit>(Act::PressureEdit);
+            edit->clear();
+            for (const char* key = c.typed; *key; ++key)
+                edit->insert(QString(QLatin1Char(*key)));
+            EXPECT_EQ(edit->text(), QString::fromLatin1(c.typed)) << "shown as typed";
             EXPECT_TRUE(markShows(page, Act::PressureMark, valid ? 139 : 138));
             EXPECT_EQ(enabled(page, Act::StartButton), valid);
             if (!valid) {
                 EXPECT_EQ(page.control(Act::PressureMark)->toolTip(),
-                    QStringLiteral("Please enter values between 0 and 150"));
+                    QStringLiteral("Please enter values between 0 and 150 in steps of 0.01"));
             }
             device(path).clearRequests();
             // The handler refuses whatever the button's state, before it asks anything.
@@ -262,6 +280,10 @@ TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheWholeNumberTypedW
             if (!valid) {
                 EXPECT_EQ(joined(sent(path)), "");
                 EXPECT_FALSE(page.calibrating());
+                EXPECT_TRUE(logTexts().contains(
+                    QStringLiteral("Write_Calibration_cmd not sent: the supply pressure \"%1\" is not one of the "
+                                   "values between 0 and 150 in steps of 0.01")
+                        .arg(QString::fromLatin1(c.typed))));
                 continue;
             }
             const std::string words = c.written;
@@ -271,8 +293,6 @@ TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheWholeNumberTypedW
             EXPECT_EQ(hexOf(225, path), std::vector<std::string>({ calText(2, "02/03/2031 XYZ") }));
             click(page, Act::AbortButton);
         }
-        EXPECT_TRUE(logTexts().contains(
-            QStringLiteral("Write_Calibration_cmd not sent: the supply pressure is not a value from 0 to 150")));
         m_app.reset();
     }
 }

@@ -10,9 +10,12 @@
 #include "report/ReportControl.h"
 #include "ui/DialogUnits.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 
 #include <algorithm>
@@ -186,6 +189,46 @@ TEST_F(DataLoggerPageTest, StartWritesTheDurationBackAsAWholeNumberFromOneToSixt
         EXPECT_EQ(logger().durationField()->value(), written) << typed;
         EXPECT_EQ(logger().durationField()->text(), QString::number(written)) << typed;
         EXPECT_EQ(logger().durationSeconds(), int(written) * 60) << typed;
+        click(L::StopButton);
+    }
+
+    // Typed key by key, the field marks at once what it does not take and
+    // shows what it holds by the time a run starts: nothing beyond 1 ... 60
+    // and no fraction is cut without being shown.
+    const struct {
+        const char* typed;
+        bool marked;
+        int held;
+    } typed[] = {
+        { "30", false, 30 },
+        { "1", false, 1 },
+        { "60", false, 60 },
+        { "0", true, 1 },
+        { "61", true, 60 },
+        { "-5", true, 1 },
+        { "-1", true, 1 },
+        { "1e300", true, 60 },
+        { "60.9", true, 60 },
+        { ".5", true, 1 },
+        { "2.5", true, 12 },
+        { "5.5", true, 12 },
+    };
+    auto* field = logger().durationField()->findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    for (const auto& c : typed) {
+        SCOPED_TRACE(c.typed);
+        choose("3", 12, "Minute(s)");
+        field->clear();
+        for (const char* key = c.typed; *key; ++key) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QLatin1Char(*key)));
+            QCoreApplication::sendEvent(field, &press);
+        }
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.typed)) << "shown as typed";
+        EXPECT_EQ(logger().durationField()->typedTextMarked(), c.marked);
+        click(L::StartButton);
+        EXPECT_EQ(logger().durationField()->value(), c.held);
+        EXPECT_EQ(field->text(), QString::number(c.held));
+        EXPECT_EQ(logger().durationSeconds(), c.held * 60);
         click(L::StopButton);
     }
 }

@@ -12,10 +12,10 @@ TEST_F(DiagnosticsHubPageTest, ParametersMarkTheirValidityAndStartNeedsATickedBo
 {
     showHub();
     const QString position = QStringLiteral("Please enter values between -5 and 105");
-    const QString rampHold = QStringLiteral("Please enter integer values between 2 and 30");
-    const QString rampDuration = QStringLiteral("Please enter integer values between 1 and 300");
-    const QString timeToTarget = QStringLiteral("Please enter integer values between 0 and 655.");
-    const QString pstDuration = QStringLiteral("Please enter integer values between 2 and 655.");
+    const QString rampHold = QStringLiteral("Please enter values between 2 and 30");
+    const QString rampDuration = QStringLiteral("Please enter values between 1 and 300");
+    const QString timeToTarget = QStringLiteral("Please enter values between 0 and 655 in steps of 0.01");
+    const QString pstDuration = QStringLiteral("Please enter whole numbers between 2 and 655");
     const QString settling = QStringLiteral("Please Enter the value between 6 and 2147483");
     const struct {
         int edit;
@@ -79,22 +79,21 @@ TEST_F(DiagnosticsHubPageTest, OnlyTickedParametersWhoseWholeTextIsANumberInThei
     };
     const Field rampStart { { D::RampStartEdit, D::RampStartMark, position }, D::RampBox };
     const Field rampStop { { D::RampStopEdit, D::RampStopMark, position }, D::RampBox };
-    const Field rampHold { { D::RampHoldEdit, D::RampHoldMark, "Please enter integer values between 2 and 30" },
+    const Field rampHold { { D::RampHoldEdit, D::RampHoldMark, "Please enter values between 2 and 30" }, D::RampBox };
+    const Field rampDuration { { D::RampDurationEdit, D::RampDurationMark, "Please enter values between 1 and 300" },
         D::RampBox };
-    const Field rampDuration {
-        { D::RampDurationEdit, D::RampDurationMark, "Please enter integer values between 1 and 300" }, D::RampBox
-    };
     const Field stepStart { { D::StepStartEdit, D::StepStartMark, position }, D::StepBox };
     const Field stepStop { { D::StepStopEdit, D::StepStopMark, position }, D::StepBox };
-    const Field stepHold { { D::StepHoldEdit, D::StepHoldMark, "Please enter integer values between 2 and 300" },
-        D::StepBox };
+    const Field stepHold { { D::StepHoldEdit, D::StepHoldMark, "Please enter values between 2 and 300" }, D::StepBox };
     const Field pstStart { { D::PSTStartEdit, D::PSTStartMark, position }, D::PSTBox };
     const Field pstStop { { D::PSTStopEdit, D::PSTStopMark, position }, D::PSTBox };
-    const Field pstTarget {
-        { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark, "Please enter integer values between 0 and 655." }, D::PSTBox
-    };
+    // The partial stroke page writes the time to target in hundredths and
+    // the duration in whole seconds; the ramp and step holds go as floats.
+    const Field pstTarget { { D::PSTTimeToTargetEdit, D::PSTTimeToTargetMark,
+                                "Please enter values between 0 and 655 in steps of 0.01" },
+        D::PSTBox };
     const Field pstDuration {
-        { D::PSTDurationEdit, D::PSTDurationMark, "Please enter integer values between 2 and 655." }, D::PSTBox
+        { D::PSTDurationEdit, D::PSTDurationMark, "Please enter whole numbers between 2 and 655" }, D::PSTBox
     };
     const Field settling { { D::SettlingEdit, D::SettlingMark, "Please Enter the value between 6 and 2147483" },
         D::HDRLBox };
@@ -113,16 +112,45 @@ TEST_F(DiagnosticsHubPageTest, OnlyTickedParametersWhoseWholeTextIsANumberInThei
     cases.insert(cases.end(),
         {
             { &rampHold, "31", 0, nullptr },
+            { &rampHold, "-1", 0, nullptr },
+            { &rampHold, "-5", 0, nullptr },
+            { &rampHold, "1.99999999", 0, nullptr }, // 2 in single precision
+            { &rampHold, "2", 16, "40 00 00 00" },
+            { &rampHold, "2.5", 16, "40 20 00 00" },
+            { &rampHold, "5.5", 16, "40 B0 00 00" },
             { &rampHold, "30", 16, "41 F0 00 00" },
             { &rampDuration, "0", 0, nullptr },
+            { &rampDuration, "1", 12, "3F 80 00 00" },
+            { &rampDuration, "2.5", 12, "40 20 00 00" },
             { &rampDuration, "300", 12, "43 96 00 00" },
             { &stepStart, "-5.01", 0, nullptr },
             { &stepStart, "-5", 4, "C0 A0 00 00" },
+            { &stepStart, "-1", 4, "BF 80 00 00" },
+            { &stepStart, "5.5", 4, "40 B0 00 00" },
+            { &stepHold, "-1", 0, nullptr },
+            { &stepHold, "2.5", 16, "40 20 00 00" },
+            { &pstTarget, "-1", 0, nullptr },
+            { &pstTarget, "-0.001", 0, nullptr }, // would be written as 0
+            { &pstTarget, "5.555", 0, nullptr }, // finer than a hundredth
+            { &pstTarget, "655.001", 0, nullptr }, // would be written as 655
             { &pstTarget, "656", 0, nullptr },
+            { &pstTarget, "0", 20, "00 00" },
+            { &pstTarget, "2.5", 20, "00 FA" },
+            { &pstTarget, "5.5", 20, "02 26" },
+            { &pstTarget, "5.55", 20, "02 2B" },
             { &pstTarget, "655", 20, "FF DC" },
+            { &pstDuration, "-1", 0, nullptr },
+            { &pstDuration, "1.99", 0, nullptr },
+            { &pstDuration, "2.5", 0, nullptr }, // the test would run 2 s
+            { &pstDuration, "5.5", 0, nullptr },
+            { &pstDuration, "655.4", 0, nullptr }, // would run 655 s
             { &pstDuration, "656", 0, nullptr },
+            { &pstDuration, "2", 16, "40 00 00 00" },
+            { &pstDuration, "655", 16, "44 23 C0 00" },
+            { &settling, "-1", 0, nullptr },
             { &settling, "99999999", 0, nullptr },
             { &settling, "2147483.01", 0, nullptr },
+            { &settling, "6.5", -1, "6500" },
             { &settling, "2147483", -1, "2147483000" },
         });
     for (const char* path : { K90Path, K40Path }) {
@@ -135,7 +163,8 @@ TEST_F(DiagnosticsHubPageTest, OnlyTickedParametersWhoseWholeTextIsANumberInThei
                     click(box);
             }
             fillParameters();
-            setText(c.field->setting.edit, c.text);
+            type(c.field->setting.edit, c.text);
+            EXPECT_EQ(hubText(c.field->setting.edit), QString::fromLatin1(c.text)) << "shown as typed";
             EXPECT_EQ(showsRefusedMark(hub(), c.field->setting.mark), !c.sent);
             EXPECT_EQ(hubEnabled(D::StartButton), bool(c.sent));
             device(path).clearRequests();
@@ -147,6 +176,9 @@ TEST_F(DiagnosticsHubPageTest, OnlyTickedParametersWhoseWholeTextIsANumberInThei
                 processEvents();
                 EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
                 EXPECT_FALSE(run().m_bMultiTestRunning);
+                if (QString::fromLatin1(c.field->setting.tip).startsWith(QStringLiteral("Please enter "))) {
+                    EXPECT_TRUE(logNamesRefusedText(logTexts(), c.text, c.field->setting.tip));
+                }
                 continue;
             }
             startRun();
@@ -219,6 +251,27 @@ TEST_F(DiagnosticsHubPageTest, EveryParameterShowsItsKeysAsTyped)
         type(edit, "-7.5");
         EXPECT_EQ(hubText(edit), QStringLiteral("-7.5")) << edit;
     }
+
+    // The device's 5.55 s in the time to target: its "." deleted and typed
+    // again gives the same time back, taken.
+    select(DashboardCode);
+    scriptData(253,
+        QByteArray::fromHex("0100"
+                            "41A00000"
+                            "42200000"
+                            "41200000"
+                            "40400000"
+                            "022B"));
+    select(DiagnosticCode);
+    auto* target = hub().controlAs<QLineEdit>(D::PSTTimeToTargetEdit);
+    EXPECT_EQ(target->text(), QStringLiteral("5.55"));
+    target->setCursorPosition(2);
+    target->backspace();
+    EXPECT_EQ(target->text(), QStringLiteral("555"));
+    EXPECT_TRUE(markShowsValid(D::PSTTimeToTargetMark));
+    target->insert(QStringLiteral("."));
+    EXPECT_EQ(target->text(), QStringLiteral("5.55"));
+    EXPECT_TRUE(markShowsValid(D::PSTTimeToTargetMark));
 }
 
 TEST_F(DiagnosticsHubPageTest, ABoxEnablesTheEditsOfItsOwnGroup)

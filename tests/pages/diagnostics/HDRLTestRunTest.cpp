@@ -68,13 +68,14 @@ TEST_F(HDRLTestPageTest, OnlyASettlingTimeWhoseWholeTextIsANumberInItsRangeStart
     for (const char* text : NotANumberTexts)
         cases.push_back({ text, 0 });
     cases.insert(cases.end(),
-        { { "6abc", 0 }, { "5.99", 0 }, { "6", 6000 }, { "2147483", 2147483000 }, { "2147483.01", 0 },
-            { "99999999", 0 } });
+        { { "6abc", 0 }, { "5.99", 0 }, { "-1", 0 }, { "2.5", 0 }, { "5.5", 0 }, { "6", 6000 }, { "6.5", 6500 },
+            { "2147483", 2147483000 }, { "2147483.01", 0 }, { "99999999", 0 } });
     for (const char* path : { K90Path, K40Path }) {
         showPage(path);
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
-            hdrl().setWindowText(H::SettlingEdit, QString::fromLatin1(c.text));
+            typeKeys(hdrl(), H::SettlingEdit, c.text);
+            EXPECT_EQ(hdrl().windowText(H::SettlingEdit), QString::fromLatin1(c.text)) << "shown as typed";
             EXPECT_EQ(showsRefusedMark(hdrl(), H::SettlingMark), c.periodMs == 0);
             EXPECT_EQ(enabled(H::StartButton), c.periodMs != 0);
             device(path).clearRequests();
@@ -85,6 +86,7 @@ TEST_F(HDRLTestPageTest, OnlyASettlingTimeWhoseWholeTextIsANumberInItsRangeStart
                 hdrl().OnStart();
                 EXPECT_TRUE(device(path).requests().empty());
                 EXPECT_FALSE(hdrl().running());
+                EXPECT_TRUE(logNamesRefusedText(logTexts(), c.text, "Please enter values between 6 and 2147483"));
                 continue;
             }
             startTest();
@@ -134,14 +136,15 @@ TEST_F(HDRLTestPageTest, ARunStepsTheCommandEverySettlingPeriodAndRestoresModeAn
 
     const QStringList writes = framesOf(203);
     ASSERT_EQ(writes.size(), 26);
-    const int commands[] = { 0, 10, 30, 50, 70, 90, 100, 90, 70, 50, 30, 10, 0, 10, 30, 50, 70, 90, 100, 90, 70, 50,
-        30, 10, 0 };
+    const int commands[]
+        = { 0, 10, 30, 50, 70, 90, 100, 90, 70, 50, 30, 10, 0, 10, 30, 50, 70, 90, 100, 90, 70, 50, 30, 10, 0 };
     for (int k = 0; k < 25; ++k) {
         const int word = commands[k] * 100;
-        EXPECT_EQ(writes[k], QStringLiteral("CB 03 40 %1 %2")
-                                 .arg(word >> 8, 2, 16, QLatin1Char('0'))
-                                 .arg(word & 0xFF, 2, 16, QLatin1Char('0'))
-                                 .toUpper())
+        EXPECT_EQ(writes[k],
+            QStringLiteral("CB 03 40 %1 %2")
+                .arg(word >> 8, 2, 16, QLatin1Char('0'))
+                .arg(word & 0xFF, 2, 16, QLatin1Char('0'))
+                .toUpper())
             << k;
     }
     EXPECT_EQ(writes[25], QStringLiteral("CB 03 40 18 6A"));

@@ -57,11 +57,16 @@ TEST(PartialStrokeRules, SettingsRangesIncludeBothEnds)
             { timeToTargetValid, 655.0, true },
             { timeToTargetValid, 655.01, false },
             { timeToTargetValid, 655.5, false },
+            // The device keeps the time to target in hundredths, the duration in whole seconds.
+            { timeToTargetValid, 5.55, true },
+            { timeToTargetValid, 5.555, false },
             { durationValid, 1.9, false },
             { durationValid, 1.99, false },
             { durationValid, 2.0, true },
-            { durationValid, 2.01, true },
-            { durationValid, 654.99, true },
+            { durationValid, 2.01, false },
+            { durationValid, 3.5, false },
+            { durationValid, 654.99, false },
+            { durationValid, 654.0, true },
             { durationValid, 655.0, true },
             { durationValid, 655.01, false },
         });

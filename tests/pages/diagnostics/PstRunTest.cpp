@@ -17,8 +17,8 @@ TEST_F(PstPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
 {
     showPst();
     const QString positionTip = QStringLiteral("Please enter values between -5 and 105");
-    const QString targetTip = QStringLiteral("Please enter integer values between 0 and 655.");
-    const QString durationTip = QStringLiteral("Please enter integer values between 2 and 655.");
+    const QString targetTip = QStringLiteral("Please enter values between 0 and 655 in steps of 0.01");
+    const QString durationTip = QStringLiteral("Please enter whole numbers between 2 and 655");
     const struct {
         int edit;
         int mark;
@@ -33,7 +33,7 @@ TEST_F(PstPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
         { P::TimeToTargetEdit, P::TimeToTargetMark, "655", true, targetTip },
         { P::TimeToTargetEdit, P::TimeToTargetMark, "655.5", false, targetTip },
         { P::DurationEdit, P::DurationMark, "1.9", false, durationTip },
-        { P::DurationEdit, P::DurationMark, "40.5", true, durationTip },
+        { P::DurationEdit, P::DurationMark, "40.5", false, durationTip },
         { P::DurationEdit, P::DurationMark, "655.01", false, durationTip },
     };
     const QImage validIcon = Pictures::load(139).toImage();
@@ -55,19 +55,37 @@ TEST_F(PstPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheTest)
 {
     const TypedSettingField start { P::StartEdit, P::StartMark, "Please enter values between -5 and 105" };
     const TypedSettingField stop { P::StopEdit, P::StopMark, "Please enter values between -5 and 105" };
+    // The device keeps the time to target in hundredths and the duration in whole seconds.
     const TypedSettingField target { P::TimeToTargetEdit, P::TimeToTargetMark,
-        "Please enter integer values between 0 and 655." };
+        "Please enter values between 0 and 655 in steps of 0.01" };
     const TypedSettingField duration { P::DurationEdit, P::DurationMark,
-        "Please enter integer values between 2 and 655." };
-    // Start 85 %, stop 70 %, time to target 0.29 s, duration 7 s unless the row types another.
+        "Please enter whole numbers between 2 and 655" };
+    // Start 85 %, stop 70 %, time to target 0.29 s, duration 7 s unless the
+    // row types another, key by key.
     const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &target, &duration },
         {
             { &stop, "90x", nullptr },
             { &start, "105.01", nullptr },
             { &start, "-5", "E9 14 01 0F C0 A0 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 00 1D" },
+            { &start, "-1", "E9 14 01 0F BF 80 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 00 1D" },
+            { &stop, "5.5", "E9 14 01 0F 42 AA 00 00 40 B0 00 00 00 00 00 00 40 E0 00 00 00 1D" },
             { &target, "-0.01", nullptr },
+            { &target, "-0.001", nullptr }, // would be written as 0
+            { &target, "-1", nullptr },
+            { &target, "0.295", nullptr }, // finer than a hundredth
+            { &target, "655.001", nullptr }, // would be written as 655
+            { &target, "0", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 00 00" },
+            { &target, "2.5", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 00 FA" },
+            { &target, "5.5", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 02 26" },
+            { &target, "5.55", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 02 2B" },
             { &target, "655", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 E0 00 00 FF DC" },
             { &duration, "1.99", nullptr },
+            { &duration, "-1", nullptr },
+            { &duration, "2.5", nullptr }, // the device would run 2 s
+            { &duration, "3.5", nullptr },
+            { &duration, "5.5", nullptr },
+            { &duration, "655.4", nullptr }, // would be written as 655
+            { &duration, "2", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 40 00 00 00 00 1D" },
             { &duration, "655", "E9 14 01 0F 42 AA 00 00 42 8C 00 00 00 00 00 00 44 23 C0 00 00 1D" },
         });
     for (const char* path : { K90Path, K40Path }) {
@@ -75,7 +93,8 @@ TEST_F(PstPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheTest)
         for (const TypedSettingCase& c : cases) {
             SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
             type("85", "70", "0.29", "7");
-            pst().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            typeKeys(pst(), c.field->edit, c.text);
+            EXPECT_EQ(pstText(c.field->edit), QString::fromLatin1(c.text)) << "shown as typed";
             EXPECT_EQ(showsRefusedMark(pst(), c.field->mark), !c.sent);
             EXPECT_EQ(pstEnabled(P::StartButton), bool(c.sent));
             device(path).clearRequests();
@@ -86,6 +105,7 @@ TEST_F(PstPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheTest)
                 pst().StartPartialStrokeTest();
                 EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
                 EXPECT_FALSE(pst().testRunning());
+                EXPECT_TRUE(logNamesRefusedText(logTexts(), c.text, c.field->tip));
                 continue;
             }
             startPst();

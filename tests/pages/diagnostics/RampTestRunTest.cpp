@@ -20,8 +20,8 @@ TEST_F(RampTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllFour)
 {
     showRampPage();
     const QString positionTip = QStringLiteral("Please enter values between -5 and 105");
-    const QString holdTip = QStringLiteral("Please enter integer values between 2 and 30");
-    const QString durationTip = QStringLiteral("Please enter integer values between 1 and 300");
+    const QString holdTip = QStringLiteral("Please enter values between 2 and 30");
+    const QString durationTip = QStringLiteral("Please enter values between 1 and 300");
     const struct {
         int edit;
         int mark;
@@ -62,17 +62,30 @@ TEST_F(RampTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheR
 {
     const TypedSettingField start { Ramp::StartEdit, Ramp::StartMark, "Please enter values between -5 and 105" };
     const TypedSettingField stop { Ramp::StopEdit, Ramp::StopMark, "Please enter values between -5 and 105" };
-    const TypedSettingField hold { Ramp::HoldEdit, Ramp::HoldMark, "Please enter integer values between 2 and 30" };
+    // The device keeps the hold and the duration as floats: fractions are taken.
+    const TypedSettingField hold { Ramp::HoldEdit, Ramp::HoldMark, "Please enter values between 2 and 30" };
     const TypedSettingField duration { Ramp::DurationEdit, Ramp::DurationMark,
-        "Please enter integer values between 1 and 300" };
-    // Start 15 %, stop 85 %, hold 3 s, duration 40 s unless the row types another.
+        "Please enter values between 1 and 300" };
+    // Start 15 %, stop 85 %, hold 3 s, duration 40 s unless the row types another, key by key.
     const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &hold, &duration },
         {
             { &start, "-5.01", nullptr },
+            { &start, "-1", "E9 14 09 0F BF 80 00 00 42 AA 00 00 42 20 00 00 40 40 00 00 00 00" },
+            { &start, "5.5", "E9 14 09 0F 40 B0 00 00 42 AA 00 00 42 20 00 00 40 40 00 00 00 00" },
             { &stop, "105", "E9 14 09 0F 41 70 00 00 42 D2 00 00 42 20 00 00 40 40 00 00 00 00" },
+            { &stop, "105.00000001", nullptr }, // 105 in single precision
             { &hold, "30.01", nullptr },
+            { &hold, "1.99999999", nullptr }, // 2 in single precision
+            { &hold, "-1", nullptr },
+            { &hold, "-5", nullptr },
             { &hold, "2", "E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 00 00 00 00 00" },
+            { &hold, "2.5", "E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 20 00 00 00 00" },
+            { &hold, "5.5", "E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 B0 00 00 00 00" },
+            { &hold, "30", "E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 41 F0 00 00 00 00" },
             { &duration, "0.99", nullptr },
+            { &duration, "-1", nullptr },
+            { &duration, "1", "E9 14 09 0F 41 70 00 00 42 AA 00 00 3F 80 00 00 40 40 00 00 00 00" },
+            { &duration, "2.5", "E9 14 09 0F 41 70 00 00 42 AA 00 00 40 20 00 00 40 40 00 00 00 00" },
             { &duration, "300", "E9 14 09 0F 41 70 00 00 42 AA 00 00 43 96 00 00 40 40 00 00 00 00" },
         });
     for (const char* path : { K90Path, K40Path }) {
@@ -80,7 +93,8 @@ TEST_F(RampTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheR
         for (const TypedSettingCase& c : cases) {
             SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
             typeRamp("15", "85", "3", "40", false);
-            ramp().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            typeKeys(ramp(), c.field->edit, c.text);
+            EXPECT_EQ(rampText(c.field->edit), QString::fromLatin1(c.text)) << "shown as typed";
             EXPECT_EQ(showsRefusedMark(ramp(), c.field->mark), !c.sent);
             EXPECT_EQ(rampEnabled(Ramp::StartButton), bool(c.sent));
             device(path).clearRequests();
@@ -91,6 +105,7 @@ TEST_F(RampTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheR
                 ramp().StartRampTest();
                 EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
                 EXPECT_FALSE(ramp().testRunning());
+                EXPECT_TRUE(logNamesRefusedText(logTexts(), c.text, c.field->tip));
                 continue;
             }
             startRamp();

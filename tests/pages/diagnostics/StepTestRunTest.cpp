@@ -18,7 +18,7 @@ TEST_F(StepTestPageTest, SettingsEditsMarkTheirValidityAndStartNeedsAllThree)
 {
     showPage();
     const QString positionTip = QStringLiteral("Please enter values between -5 and 105");
-    const QString holdTip = QStringLiteral("Please enter integer values between 2 and 300");
+    const QString holdTip = QStringLiteral("Please enter values between 2 and 300");
     const struct {
         int edit;
         int mark;
@@ -57,17 +57,27 @@ TEST_F(StepTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheS
 {
     const TypedSettingField start { Step::StartEdit, Step::StartMark, "Please enter values between -5 and 105" };
     const TypedSettingField stop { Step::StopEdit, Step::StopMark, "Please enter values between -5 and 105" };
-    const TypedSettingField hold { Step::HoldEdit, Step::HoldMark, "Please enter integer values between 2 and 300" };
-    // Start 30 %, stop 70 %, hold 6 s unless the row types another.
+    // The device keeps the hold as a float: fractions are taken.
+    const TypedSettingField hold { Step::HoldEdit, Step::HoldMark, "Please enter values between 2 and 300" };
+    // Start 30 %, stop 70 %, hold 6 s unless the row types another, key by key.
     const std::vector<TypedSettingCase> cases = typedSettingCases({ &start, &stop, &hold },
         {
             { &start, "-5.01", nullptr },
+            { &start, "-5.0000001", nullptr }, // -5 in single precision
             { &start, "-5", "E9 14 01 0F C0 A0 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00" },
+            { &start, "-1", "E9 14 01 0F BF 80 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00" },
+            { &start, "2.5", "E9 14 01 0F 40 20 00 00 42 8C 00 00 00 00 00 00 40 C0 00 00 00 00" },
             { &stop, "105.01", nullptr },
             { &stop, " 105 ", "E9 14 01 0F 41 F0 00 00 42 D2 00 00 00 00 00 00 40 C0 00 00 00 00" },
+            { &stop, "5.5", "E9 14 01 0F 41 F0 00 00 40 B0 00 00 00 00 00 00 40 C0 00 00 00 00" },
             { &hold, "1.99", nullptr },
+            { &hold, "1.99999999", nullptr }, // 2 in single precision
+            { &hold, "-1", nullptr },
             { &hold, "5keyTab", nullptr },
             { &hold, "300.01", nullptr },
+            { &hold, "2", "E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 40 00 00 00 00 00" },
+            { &hold, "2.5", "E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 40 20 00 00 00 00" },
+            { &hold, "5.5", "E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 40 B0 00 00 00 00" },
             { &hold, "300", "E9 14 01 0F 41 F0 00 00 42 8C 00 00 00 00 00 00 43 96 00 00 00 00" },
         });
     for (const char* path : { K90Path, K40Path }) {
@@ -75,7 +85,8 @@ TEST_F(StepTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheS
         for (const TypedSettingCase& c : cases) {
             SCOPED_TRACE(std::string(path) + " \"" + c.text + "\"");
             typeSettings("30", "70", "6");
-            step().setWindowText(c.field->edit, QString::fromLatin1(c.text));
+            typeKeys(step(), c.field->edit, c.text);
+            EXPECT_EQ(step().windowText(c.field->edit), QString::fromLatin1(c.text)) << "shown as typed";
             EXPECT_EQ(showsRefusedMark(step(), c.field->mark), !c.sent);
             EXPECT_EQ(enabled(Step::StartButton), bool(c.sent));
             device(path).clearRequests();
@@ -86,6 +97,7 @@ TEST_F(StepTestPageTest, OnlyASettingWhoseWholeTextIsANumberInItsRangeStartsTheS
                 step().OnStartTest();
                 EXPECT_TRUE(sent(path).isEmpty()) << joined(sent(path));
                 EXPECT_FALSE(step().testRunning());
+                EXPECT_TRUE(logNamesRefusedText(logTexts(), c.text, c.field->tip));
                 continue;
             }
             startTest();

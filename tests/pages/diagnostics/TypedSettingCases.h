@@ -4,6 +4,8 @@
 #include "ui/Pictures.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
 
 #include <initializer_list>
 #include <vector>
@@ -49,4 +51,28 @@ inline bool showsRefusedMark(FormPage& page, int mark)
 inline bool showsBlankMark(FormPage& page, int mark)
 {
     return page.controlAs<QLabel>(mark)->pixmap().toImage() == Pictures::load(139).toImage();
+}
+
+// The user empties the edit and types `keys` one at a time: each key reaches
+// the edit as it would from the keyboard, or is refused by it.
+inline void typeKeys(FormPage& page, int edit, const char* keys)
+{
+    auto* line = page.controlAs<QLineEdit>(edit);
+    line->clear();
+    for (const char* key = keys; *key; ++key)
+        line->insert(QString(QLatin1Char(*key)));
+}
+
+// Whether a log line names the refused text and what the field takes: the
+// tip "Please enter whole numbers between 2 and 655" for the text "3.5" asks
+// for "\"3.5\" is not one of the whole numbers between 2 and 655".
+inline bool logNamesRefusedText(const QStringList& log, const char* text, const char* tip)
+{
+    const QString taken = QString::fromLatin1(tip).remove(QStringLiteral("Please enter "));
+    const QString wanted = QStringLiteral("\"%1\" is not one of the %2").arg(QString::fromLatin1(text), taken);
+    for (const QString& line : log) {
+        if (line.contains(wanted))
+            return true;
+    }
+    return false;
 }

@@ -127,7 +127,7 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
         const char* shown;
     } cases[] = {
         { false, true, QStringLiteral("12"), 5, "5" },
-        { true, true, QStringLiteral("12.7"), 12, "12" },
+        { true, true, QStringLiteral("12.7"), 5, "5" }, // a fraction in a spin of whole numbers is not cut
         { true, false, QStringLiteral("12.7"), 12.7, "13" },
         { true, true, QStringLiteral("  30 "), 30, "30" },
         { true, true, QStringLiteral("900"), 60, "60" },
@@ -152,6 +152,64 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
         EXPECT_EQ(spin.value(), c.value) << c.typed.toStdString();
         EXPECT_EQ(field->text(), QString::fromLatin1(c.shown)) << c.typed.toStdString();
     }
+}
+
+TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIsLeft)
+{
+    auto* field = spin.findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    spin.setAllowKeyEdit(true);
+    spin.setCheckRange(true);
+    spin.setMin(1);
+    spin.setMax(60);
+
+    // The spin holds 5 before each text: whole numbers from 1 to 60 are taken,
+    // a number beyond the ends is held to the nearer one, anything else
+    // leaves 5; the field ends showing what the spin holds.
+    const struct {
+        const char* typed;
+        bool marked; // while the text stands as typed
+        double value; // once the field is left
+        const char* shown;
+    } cases[] = {
+        { "30", false, 30, "30" },
+        { "1", false, 1, "1" },
+        { "60", false, 60, "60" },
+        { " 45 ", false, 45, "45" },
+        { "0", true, 1, "1" },
+        { "61", true, 60, "60" },
+        { "-5", true, 1, "1" },
+        { "-1", true, 1, "1" },
+        { "1e300", true, 60, "60" },
+        { "60.9", true, 60, "60" },
+        { ".5", true, 1, "1" },
+        { "2.5", true, 5, "5" },
+        { "5.5", true, 5, "5" },
+        { "abc", true, 5, "5" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        spin.setValueSilently(5);
+        field->selectAll();
+        Mouse::type(*field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(spin.shownText(), QString::fromLatin1(c.typed)) << "shown as typed";
+        EXPECT_EQ(spin.typedTextMarked(), c.marked);
+        EXPECT_EQ(
+            field->toolTip(), c.marked ? QStringLiteral("Please enter whole numbers between 1 and 60") : QString());
+        EXPECT_EQ(spin.value(), 5) << "taken only when the field is left";
+        emit field->editingFinished();
+        EXPECT_EQ(spin.value(), c.value);
+        EXPECT_EQ(spin.shownText(), QString::fromLatin1(c.shown));
+        EXPECT_FALSE(spin.typedTextMarked());
+    }
+
+    // A page that reads the value takes what stands typed first.
+    spin.setValueSilently(5);
+    field->selectAll();
+    Mouse::type(*field, QStringLiteral("75"));
+    spin.commitTypedText();
+    EXPECT_EQ(spin.value(), 60);
+    EXPECT_EQ(spin.shownText(), QStringLiteral("60"));
 }
 
 TEST_F(SpinEditBoxTest, StepsInTheFieldStartFromWhatWasTypedAndSurviveLeavingIt)
