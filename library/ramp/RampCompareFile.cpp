@@ -96,9 +96,11 @@ void fitAxes(const IXYPlotPtr& plot)
     plot->XAxisByName(TimeAxis)->FitToData();
     plot->XAxisByName(PositionAxis)->FitToData();
     plot->XAxisByName(CommandAxis)->FitToData();
-    plot->YAxisByName(PositionAxis)->FitToData();
-    plot->YAxisByName(PressureAxis)->FitToData();
-    plot->YAxisByName(ForceAxis)->FitToData();
+    // The friction lies far below the thrust on the shared force scale: room
+    // at both ends keeps every trace off the borders.
+    FitToDataWithRoom(*plot, plot->YAxisByName(PositionAxis));
+    FitToDataWithRoom(*plot, plot->YAxisByName(PressureAxis));
+    FitToDataWithRoom(*plot, plot->YAxisByName(ForceAxis));
 }
 
 // File 2's copies in the order they are made, table by table; a late
