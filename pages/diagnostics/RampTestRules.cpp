@@ -192,8 +192,12 @@ std::optional<ForceAxis> forceAxis(const std::vector<const Curve*>& curves)
         return std::nullopt;
     // Margins on the magnitudes, so that a negative thrust is not cut off.
     ForceAxis axis;
-    axis.minimum = ymin - 0.05 * std::abs(ymin);
-    axis.span = (ymax - ymin) + 0.05 * std::abs(ymax);
+    // Forces that never go below zero keep the zero in view: the friction,
+    // far below the thrust, then reads as its own height above the floor
+    // rather than lying on the border.
+    const double floor = ymin >= 0.0 ? 0.0 : ymin;
+    axis.minimum = floor - 0.05 * std::abs(floor);
+    axis.span = (ymax - floor) + 0.05 * std::abs(ymax);
     axis.start = 0.0;
     return axis;
 }

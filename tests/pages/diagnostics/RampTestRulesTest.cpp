@@ -161,6 +161,13 @@ TEST(RampTestRules, ForceAxisKeepsMarginsOnTheMagnitudesAndTicksOnWholeIncrement
     EXPECT_DOUBLE_EQ(axis->span, 1200.0 + 50.0);
     EXPECT_DOUBLE_EQ(axis->start, 0.0);
     EXPECT_FALSE(forceAxis({ &friction, &friction }));
+    // Thrust above 800 lbs and a friction of 215: the axis starts at zero.
+    const Curve thrust { { 20, 800 }, { 80, 2800 } };
+    const Curve small { { 20, 215 }, { 80, 230 } };
+    const auto fromZero = forceAxis({ &thrust, &small });
+    ASSERT_TRUE(fromZero);
+    EXPECT_DOUBLE_EQ(fromZero->minimum, 0.0);
+    EXPECT_DOUBLE_EQ(fromZero->span, 2800.0 + 140.0);
 }
 
 TEST(RampTestRules, UnitTexts)
