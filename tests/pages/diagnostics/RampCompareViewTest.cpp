@@ -885,8 +885,9 @@ TEST_F(RampCompareViewTest, EveryViewListsAndHoldsOnlyTheTracesItsFilesHoldOnThe
         const QString second = c.second ? savedRamp(QStringLiteral("oneway.rmp"), oneWay) : QString();
         showCompare();
         ASSERT_TRUE(open1(first)) << c.label;
-        if (c.second)
+        if (c.second) {
             ASSERT_TRUE(open2(second, Prompts::IdOk)) << c.label;
+        }
         DrawnPlotTexts drawn;
         for (int view :
             { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton, V::FrictionButton }) {
