@@ -23,12 +23,15 @@ uint8_t directionCode(double start, double stop)
     return stop > start ? Opening : Closing;
 }
 
+// The room below the lower position, in %.
+constexpr int PositionAxisRoom = 10;
+
 int positionAxisMinimum(float start, float stop)
 {
     const float lower = std::min(start, stop);
     if (!std::isfinite(lower))
         return 0;
-    return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f)));
+    return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f))) - PositionAxisRoom;
 }
 
 TimeBase timeBase(double duration, double hold, bool bidirectional)

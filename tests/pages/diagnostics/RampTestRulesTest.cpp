@@ -48,9 +48,9 @@ TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)
     EXPECT_EQ(directionCode(20, 80), Opening);
     EXPECT_EQ(directionCode(80, 20), Closing);
     EXPECT_EQ(directionCode(50, 50), Closing);
-    EXPECT_EQ(positionAxisMinimum(80.0f, 20.0f), 20);
-    EXPECT_EQ(positionAxisMinimum(-5.0f, 50.0f), -5);
-    EXPECT_EQ(positionAxisMinimum(15.7f, 85.0f), 15);
+    EXPECT_EQ(positionAxisMinimum(80.0f, 20.0f), 10);
+    EXPECT_EQ(positionAxisMinimum(-5.0f, 50.0f), -15);
+    EXPECT_EQ(positionAxisMinimum(15.7f, 85.0f), 5);
 }
 
 TEST(RampTestRules, ThrustComesFromThePortDifferenceInsideTheWindow)
