@@ -130,19 +130,24 @@ void ConfigureStepTestPlotControl(IPlotPtr plot)
     configure(plot, StepLayout);
 }
 
+// A test result is read in full: its axes hold every point of the traces
+// shown, whatever range the page set before the points came.
 void ConfigurePSTPlotControl(IPlotPtr plot)
 {
     configure(plot, PstLayout);
+    plot->SetAxesHoldShownTraces(true);
 }
 
 void ConfigureRampPlotControl(IXYPlotPtr plot)
 {
     configure(plot, RampLayout);
+    plot->SetAxesHoldShownTraces(true);
 }
 
 void ConfigureHDRLPlotControl(IPlotPtr plot)
 {
     configure(plot, HdrlLayout);
+    plot->SetAxesHoldShownTraces(true);
 }
 
 namespace

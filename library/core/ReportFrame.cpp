@@ -113,10 +113,16 @@ ReportPictureSizes pictureSizes(const ReportFrameDescriptor& descriptor, const I
             if (picture.fileName != fileName || !detail)
                 continue;
             for (const ReportItem& item : detail->items)
-                if (item.key == picture.fieldKey)
-                    return ReportPictureSizeFor(item.rect.size());
+                if (item.key == picture.fieldKey) {
+                    // The report prints the picture as large as its field
+                    // holds, keeping its shape.
+                    const QSize pixels = ReportPictureSizeFor(item.rect.size());
+                    const QSizeF printed
+                        = QSizeF(pixels).scaled(QSizeF(item.rect.size()), Qt::KeepAspectRatio); // twips
+                    return ReportPictureTaken { pixels, printed.width() / 20.0 };
+                }
         }
-        return ReportPictureSize;
+        return ReportPictureTaken { ReportPictureSize, 0.0 };
     };
 }
 
@@ -150,8 +156,9 @@ void takePictures(const ReportFrameDescriptor& descriptor, const QString& folder
         for (const ReportFramePicture& picture : descriptor.pictures) {
             if (picture.showView)
                 picture.showView();
+            const ReportPictureTaken taken = sizeOf(picture.fileName);
             picture.plot->SaveImage(
-                folder + picture.fileName, sizeOf(picture.fileName), layoutWidths(descriptor, report, picture));
+                folder + picture.fileName, taken.pixels, layoutWidths(descriptor, report, picture), taken.paperPoints);
         }
     }
     if (descriptor.afterPictures)

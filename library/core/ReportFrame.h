@@ -83,8 +83,15 @@ inline constexpr QSize ReportPictureSize { 2000, 1060 };
 // The size of a picture for a field of `field`'s shape (twips, any scale).
 QSize ReportPictureSizeFor(const QSize& field);
 
-// The size each picture file of a report is taken at, by file name.
-using ReportPictureSizes = std::function<QSize(const QString& fileName)>;
+// How a picture file of a report is taken: its size in pixels and the width
+// it prints at, in points (0 when the report has no field for it).
+struct ReportPictureTaken {
+    QSize pixels;
+    double paperPoints = 0.0;
+};
+
+// How each picture file of a report is taken, by file name.
+using ReportPictureSizes = std::function<ReportPictureTaken(const QString& fileName)>;
 
 // Fills fields of the loaded report. Each text goes the whole way down from
 // the report to the field, and every pointer on the way is let go at once.

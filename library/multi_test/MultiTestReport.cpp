@@ -41,7 +41,8 @@ void takePlotPictures(const std::vector<PlotPictures>& plots, const QString& fol
             for (const auto& [view, file] : group.shots) {
                 if (view)
                     view();
-                group.plot->SaveImage(folder + file, sizeOf(file));
+                const ReportPictureTaken taken = sizeOf(file);
+                group.plot->SaveImage(folder + file, taken.pixels, 1.0, taken.paperPoints);
             }
         } catch (...) {
             if (group.firstView) {

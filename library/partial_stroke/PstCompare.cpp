@@ -95,8 +95,8 @@ const CompareRecordLayout<CPSTCompareReport, PstCompare::FileValues>& layout()
 void fitAxes(const IPlotPtr& plot)
 {
     plot->XAxisByName(TimeAxis)->FitToData();
-    plot->YAxisByName(PositionAxis)->FitToData();
-    plot->YAxisByName(PressureAxis)->FitToData();
+    FitToDataWithRoom(*plot, plot->YAxisByName(PositionAxis));
+    FitToDataWithRoom(*plot, plot->YAxisByName(PressureAxis));
 }
 
 // |first - second| of two result texts.

@@ -98,9 +98,12 @@ void fitAxes(const IXYPlotPtr& plot)
     plot->XAxisByName(TimeAxis)->FitToData();
     plot->XAxisByName(PositionAxis)->FitToData();
     plot->XAxisByName(CommandAxis)->FitToData();
-    plot->YAxisByName(PositionAxis)->FitToData();
-    plot->YAxisByName(PressureAxis)->FitToData();
-    plot->YAxisByName(ForceAxis)->FitToData();
+    // Room at both ends keeps every trace off the borders; the force axis
+    // keeps its zero, so that the friction, far below the thrust on the
+    // shared scale, reads as its own height above the floor.
+    FitToDataWithRoom(*plot, plot->YAxisByName(PositionAxis));
+    FitToDataWithRoom(*plot, plot->YAxisByName(PressureAxis));
+    FitToDataWithRoom(*plot, plot->YAxisByName(ForceAxis), true);
 }
 
 // File 2's copies in the order they are made, table by table; a late

@@ -17,29 +17,33 @@ using namespace RampTestPage;
 // ---------------------------------------------------------------------------
 // Save, Load, Print
 
-void CRampTest::putAxesBack()
+void CRampTest::fitLoadedAxes()
 {
-    const double start = settingNumber(StartEdit);
-    const double stop = settingNumber(StopEdit);
-    const TimeBase base = timeBase(settingNumber(DurationEdit), settingNumber(HoldEdit), runBidirectional());
-    const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
-    time->SetMin(0.0);
-    time->SetSpan(base.totalTime);
+    // The loaded file's own start and stop place the position axis, and the
+    // thrust and friction it holds the force axis; the time and pressure
+    // axes the load fitted. The plot widens them further over every point
+    // shown (the pilot relay traces may lie below the start).
     for (const char* name : { "Position", "Command" }) {
         const IPlotAxisPtr x = m_pPlot->XAxisByName(s(name));
         x->SetMin(0.0);
         x->SetSpan(100.0);
     }
-    const int minimum = positionAxisMinimum(float(start), float(stop));
+    const int minimum = positionAxisMinimum(float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
     const IPlotAxisPtr position = m_pPlot->YAxisByName(s("Position"));
     position->SetMin(minimum);
     position->SetSpan(110.0 - minimum);
-    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(s("Pressure"));
-    pressure->SetMin(0.0);
-    pressure->SetSpan(m_PressureSpan);
+    const Curve open = curveOf(s("ThrustOpen"));
+    const Curve close = curveOf(s("ThrustClose"));
+    const Curve friction = curveOf(s("Friction"));
     const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
-    force->SetMin(0.0);
-    force->SetSpan(1000.0);
+    if (const auto axis = forceAxis({ &open, &close, &friction })) {
+        force->SetMin(axis->minimum);
+        force->SetSpan(axis->span);
+        force->SetStartValue(axis->start);
+    } else {
+        force->SetMin(0.0);
+        force->SetSpan(1000.0);
+    }
 }
 
 namespace
@@ -92,8 +96,8 @@ void CRampTest::SaveRampResults()
                 ? NoSpringValue
                 : NumberText::format("%5.2f", settingNumber(field.control)));
     }
+    // The result stays shown as it was: its axes fit what it holds.
     record.SaveRamp(m_pPlot);
-    putAxesBack();
 }
 
 void CRampTest::LoadRampResults()
@@ -107,6 +111,7 @@ void CRampTest::LoadRampResults()
     for (const RecordField& field : RecordFields)
         setWindowText(field.control, (record.*field.member).toQString());
     setChecked(BidirectionalBox, m_LoadedBidirectional);
+    fitLoadedAxes();
     ShowRampTestView(record.m_bSingleActing != 0);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());

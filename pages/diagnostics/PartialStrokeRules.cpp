@@ -28,12 +28,15 @@ double sampleIntervalMs(double spanSeconds)
     return spanSeconds / SamplesPerTest * 1000.0;
 }
 
+// The room below the lower position, in %.
+constexpr int PositionAxisRoom = 10;
+
 int positionAxisMinimum(float start, float stop)
 {
     const float lower = std::min(start, stop);
     if (!std::isfinite(lower))
         return 0;
-    return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f)));
+    return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f))) - PositionAxisRoom;
 }
 
 QString deviceTimeText(uint16_t hundredths)

@@ -33,7 +33,9 @@ inline constexpr int LastProgress = 207;
 // The test is recorded over its duration and one second more, in 208 samples.
 double testSpan(double durationSeconds);
 double sampleIntervalMs(double spanSeconds);
-// The lower of the two positions, truncated toward zero; the axis ends at 110 %.
+// A step of 10 % below the lower of the two positions, truncated toward zero,
+// so that the command ending there stands clear of the border; the axis ends
+// at 110 %.
 int positionAxisMinimum(float start, float stop);
 
 // The device's "not measured" word.

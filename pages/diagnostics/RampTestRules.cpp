@@ -23,12 +23,15 @@ uint8_t directionCode(double start, double stop)
     return stop > start ? Opening : Closing;
 }
 
+// The room below the lower position, in %.
+constexpr int PositionAxisRoom = 10;
+
 int positionAxisMinimum(float start, float stop)
 {
     const float lower = std::min(start, stop);
     if (!std::isfinite(lower))
         return 0;
-    return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f)));
+    return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f))) - PositionAxisRoom;
 }
 
 TimeBase timeBase(double duration, double hold, bool bidirectional)
@@ -192,8 +195,12 @@ std::optional<ForceAxis> forceAxis(const std::vector<const Curve*>& curves)
         return std::nullopt;
     // Margins on the magnitudes, so that a negative thrust is not cut off.
     ForceAxis axis;
-    axis.minimum = ymin - 0.05 * std::abs(ymin);
-    axis.span = (ymax - ymin) + 0.05 * std::abs(ymax);
+    // Forces that never go below zero keep the zero in view: the friction,
+    // far below the thrust, then reads as its own height above the floor
+    // rather than lying on the border.
+    const double floor = ymin >= 0.0 ? 0.0 : ymin;
+    axis.minimum = floor - 0.05 * std::abs(floor);
+    axis.span = (ymax - floor) + 0.05 * std::abs(ymax);
     axis.start = 0.0;
     return axis;
 }

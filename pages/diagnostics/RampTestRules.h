@@ -33,8 +33,9 @@ inline constexpr uint8_t Opening = 4;
 inline constexpr uint8_t Closing = 5;
 uint8_t directionCode(double start, double stop);
 
-// The position axis starts at the lower of the two positions, truncated
-// toward zero, and always ends at 110 %.
+// The position axis starts a step of 10 % below the lower of the two
+// positions, truncated toward zero, so that the command holding there stands
+// clear of the border; it always ends at 110 %.
 int positionAxisMinimum(float start, float stop);
 
 // 208 samples per direction: the time axis covers duration + hold + 1 s, twice

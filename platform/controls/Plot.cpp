@@ -182,7 +182,7 @@ QSize Plot::pictureSize() const
     return own.width() >= 50 && own.height() >= 50 ? own : QSize(800, 424);
 }
 
-QImage Plot::renderImage(const QSize& pixels, double widths) const
+QImage Plot::renderImage(const QSize& pixels, double widths, double paperPoints) const
 {
     const QSize target = pixels.isValid() && !pixels.isEmpty() ? pixels : pictureSize();
     // Lay the picture out at the plot's own width and scale it up, so a large
@@ -195,7 +195,12 @@ QImage Plot::renderImage(const QSize& pixels, double widths) const
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    PlotPainter(*this, PlotPainter::Medium::Picture).paint(painter, QSizeF(logicalWidth, target.height() / scale));
+    // A point of the layout prints as this many points on paper (a pixel of
+    // the layout is 3/4 of a point, at 96 dpi).
+    const double paperScale
+        = std::isfinite(paperPoints) && paperPoints > 0.0 ? paperPoints / (logicalWidth * 0.75) : 1.0;
+    PlotPainter(*this, PlotPainter::Medium::Picture, paperScale)
+        .paint(painter, QSizeF(logicalWidth, target.height() / scale));
     return image;
 }
 
@@ -204,12 +209,12 @@ void Plot::SaveImage(const QString& path) const
     SaveImage(path, QSize());
 }
 
-void Plot::SaveImage(const QString& path, const QSize& pixels, double widths) const
+void Plot::SaveImage(const QString& path, const QSize& pixels, double widths, double paperPoints) const
 {
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         throw ComError(ComError::InvalidArgument, QStringLiteral("No picture format for %1").arg(path));
-    const QImage image = renderImage(pixels, widths);
+    const QImage image = renderImage(pixels, widths, paperPoints);
     PlotSaveFile::write(path, [&](QIODevice& device) {
         QImageWriter writer(&device, format);
         if (!writer.write(image))
@@ -367,6 +372,79 @@ bool Plot::dataRangeOn(const PlotAxis* axis, double& lo, double& hi) const
             includeRange(channel->GetYMin(), channel->GetYMax(), found, lo, hi);
     }
     return found;
+}
+
+bool Plot::drawsSomething(const PlotChannel& channel) const
+{
+    const PlotChannelData& data = channel.data();
+    if (!data.visible || !resolveAxis(PlotAxis::Orientation::X, data.xAxisName)
+        || !resolveAxis(PlotAxis::Orientation::Y, data.yAxisName))
+        return false;
+    for (size_t i = 0; i < data.xs.size() && i < data.ys.size(); ++i)
+        if (std::isfinite(data.xs[i]) && std::isfinite(data.ys[i]))
+            return true;
+    return false;
+}
+
+namespace
+{
+// A step of 1, 2 or 5 times a power of ten giving about ten steps over `span`.
+double roundStep(double span)
+{
+    if (!std::isfinite(span) || span <= 0.0)
+        return 1.0;
+    const double raw = span / 10.0;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double multiple : { 1.0, 2.0, 5.0 })
+        if (multiple * power >= raw)
+            return multiple * power;
+    return 10.0 * power;
+}
+} // namespace
+
+void Plot::holdShownTraces() const
+{
+    if (!m_axesHoldShownTraces)
+        return;
+    for (const std::vector<PlotAxis*>* axes : { &m_xAxes, &m_yAxes }) {
+        for (PlotAxis* axis : *axes) {
+            const bool isX = axis->orientation() == PlotAxis::Orientation::X;
+            bool found = false;
+            double lo = 0.0;
+            double hi = 0.0;
+            for (const PlotChannel* channel : m_channels) {
+                const PlotChannelData& data = channel->data();
+                if (!drawsSomething(*channel)
+                    || resolveAxis(axis->orientation(), isX ? data.xAxisName : data.yAxisName) != axis)
+                    continue;
+                for (size_t i = 0; i < data.xs.size() && i < data.ys.size(); ++i) {
+                    if (!std::isfinite(data.xs[i]) || !std::isfinite(data.ys[i]))
+                        continue;
+                    const double value = isX ? data.xs[i] : data.ys[i];
+                    lo = found ? std::min(lo, value) : value;
+                    hi = found ? std::max(hi, value) : value;
+                    found = true;
+                }
+            }
+            const double min = axis->GetMin();
+            const double max = axis->GetMax();
+            if (!found || !std::isfinite(min) || !std::isfinite(max) || max <= min)
+                continue;
+            // A point on the border, to a millionth of the span, is inside.
+            const double slack = 1e-6 * (max - min);
+            const bool below = lo < min - slack;
+            const bool above = hi > max + slack;
+            if (!below && !above)
+                continue;
+            const double wideSpan = std::max(hi, max) - std::min(lo, min);
+            double step = axis->GetIncrement();
+            if (!(step > 0.0) || wideSpan / step > 50.0)
+                step = roundStep(wideSpan);
+            const double newMin = below ? std::floor(lo / step) * step : min;
+            const double newMax = above ? std::ceil(hi / step) * step : max;
+            axis->holdRange(newMin, newMax - newMin);
+        }
+    }
 }
 
 QRectF Plot::plotArea() const

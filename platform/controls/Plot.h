@@ -57,9 +57,11 @@ public:
     // (.bmp, .png, .jpg). Without a size: the plot's own size. The picture is
     // laid out across `widths` times the plot's own width: a picture printed
     // twice as wide as another takes 2, so its texts print at the same size.
+    // `paperPoints`: how wide the picture prints, in points (0: not known),
+    // so that its legend is laid out at a size read on paper.
     void SaveImage(const QString& path) const;
-    void SaveImage(const QString& path, const QSize& pixels, double widths = 1.0) const;
-    QImage renderImage(const QSize& pixels, double widths = 1.0) const;
+    void SaveImage(const QString& path, const QSize& pixels, double widths = 1.0, double paperPoints = 0.0) const;
+    QImage renderImage(const QSize& pixels, double widths = 1.0, double paperPoints = 0.0) const;
 
     void SetTitle(const QString& title);
     QString GetTitle() const { return m_title; }
@@ -104,6 +106,17 @@ public:
     bool dataRangeOn(const PlotAxis* axis, double& lo, double& hi) const;
     // The rectangle the traces are drawn in, in widget coordinates.
     QRectF plotArea() const;
+    // Whether a channel puts anything on the plot: shown, against axes the
+    // plot has, with a finite point.
+    bool drawsSomething(const PlotChannel& channel) const;
+    // Axes that hold the shown traces: before each painting an axis widens,
+    // to round steps, over every point of the shown traces drawn against it,
+    // so that no point is cut off at its border. Off (the default), the
+    // axes show the range set, whatever the points (a strip chart's window).
+    void SetAxesHoldShownTraces(bool on) { m_axesHoldShownTraces = on; }
+    bool GetAxesHoldShownTraces() const { return m_axesHoldShownTraces; }
+    // What a painting does first when the axes hold the shown traces.
+    void holdShownTraces() const;
     // Changes come in bursts (a retrieval adds thousands of points); they
     // cause one repaint.
     void scheduleRepaint();
@@ -135,6 +148,7 @@ private:
     QString m_gridYAxis;
     bool m_gridVisible = true;
     bool m_repaintPending = false;
+    bool m_axesHoldShownTraces = false;
 };
 
 using IPlotPtr = InterfacePtr<Plot>;

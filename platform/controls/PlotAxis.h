@@ -32,6 +32,13 @@ public:
     void SetSpan(double span);
     double GetSpan() const { return m_span; }
     double GetMax() const { return m_min + m_span; }
+    // The range a painting widens the axis to, without asking for another
+    // painting: see Plot::SetAxesHoldShownTraces.
+    void holdRange(double min, double span)
+    {
+        m_min = min;
+        m_span = span;
+    }
 
     // Visibility hides the whole axis; the second switch hides only its title.
     // Callers set both alike to show or hide an axis.

@@ -69,7 +69,9 @@ std::vector<const PlotChannel*> legendEntries(const Plot& plot)
     if (!plot.GetLegendVisible())
         return entries;
     for (const PlotChannel* channel : plot.channels())
-        if (channel->GetVisible() && channel->GetLegendVisible())
+        // A trace that draws nothing (no point yet, or none in the file
+        // shown) has no entry: a reader would look for it under the others.
+        if (channel->GetLegendVisible() && plot.drawsSomething(*channel))
             entries.push_back(channel);
     return entries;
 }
@@ -110,9 +112,10 @@ std::vector<size_t> labelStrides(double step, size_t tickCount)
 
 } // namespace
 
-PlotPainter::PlotPainter(const Plot& plot, Medium medium)
+PlotPainter::PlotPainter(const Plot& plot, Medium medium, double paperScale)
     : m_plot(plot)
     , m_medium(medium)
+    , m_paperScale(std::isfinite(paperScale) && paperScale > 0.0 ? paperScale : 1.0)
 {
 }
 
@@ -251,12 +254,16 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
         }
         double height() const { return double(rows) * rowHeight + 2.0 * LegendPad; }
     };
+    const bool picture = m_medium == Medium::Picture;
+    const double paperShrink = picture ? std::min(1.0, m_paperScale) : 1.0;
     const auto fitAt = [&](const QFont& font, bool below) {
         const QFontMetricsF fm = metrics(font, device);
         Fit fit;
         fit.font = font;
         fit.below = below;
-        fit.scale = baseHeight > 0.0 ? std::min(1.0, fm.height() / baseHeight) : 1.0;
+        // The sample and the gaps shrink with a picture onto paper, the text
+        // not below its floor there.
+        fit.scale = (baseHeight > 0.0 ? std::min(1.0, fm.height() / baseHeight) : 1.0) * paperShrink;
         fit.rowHeight = fm.height() + LegendRowGap * fit.scale;
         std::vector<double> textWidths;
         for (const PlotChannel* channel : entries)
@@ -303,11 +310,16 @@ void PlotPainter::layoutLegend(Layout& result, const QSizeF& size, double top, d
     // in smaller fonts down to the floor; then under the plot, in the columns
     // its width holds. What fits nowhere takes the room its entries need
     // rather than cut them, where it leaves the traces the larger area.
-    const double floor = m_medium == Medium::Picture ? PictureLegendFloorPoints : LegendFloorPoints;
+    // A picture shrunk onto paper keeps its floor on paper: in the picture's
+    // own points it is that much larger, and a legend starts there when the
+    // plot's font would print smaller.
+    const double floor = picture ? PictureLegendFloorPoints / paperShrink : LegendFloorPoints;
+    const double first = picture && paperShrink < 1.0 && base.pointSizeF() > 0.0 ? std::max(base.pointSizeF(), floor)
+                                                                                 : base.pointSizeF();
     std::vector<double> sizes;
-    for (double points = base.pointSizeF(); points > floor; points -= LegendFontStep)
+    for (double points = first; points > floor; points -= LegendFontStep)
         sizes.push_back(points);
-    sizes.push_back(base.pointSizeF() > 0.0 ? std::min(base.pointSizeF(), floor) : base.pointSizeF());
+    sizes.push_back(first > 0.0 ? std::min(first, floor) : first);
     std::optional<Fit> chosen;
     for (bool below : { false, true }) {
         for (double points : sizes) {
@@ -434,6 +446,7 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
 
 void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
 {
+    m_plot.holdShownTraces();
     const Layout parts = layout(size, painter.device());
     painter.fillRect(QRectF(QPointF(0, 0), size), WinColor::toQColor(m_plot.GetBackColor()));
     if (!parts.screenBar.isEmpty())

@@ -93,7 +93,8 @@ public:
         std::vector<double> gridYs; // where the horizontal ones stand
     };
 
-    explicit PlotPainter(const Plot& plot, Medium medium = Medium::Screen);
+    // `paperScale`: how many points on paper a point of a picture prints at.
+    explicit PlotPainter(const Plot& plot, Medium medium = Medium::Screen, double paperScale = 1.0);
 
     // Without the legend: where the traces would go if the plot had none.
     Layout layout(const QSizeF& size, const QPaintDevice* device, bool withLegend = true) const;
@@ -137,4 +138,5 @@ private:
 
     const Plot& m_plot;
     Medium m_medium;
+    double m_paperScale;
 };

@@ -21,6 +21,23 @@ int itemTop(const ReportItem& item)
     return item.kind == ReportItemKind::Line ? std::min(item.rect.top(), item.rect.bottom()) : item.rect.top();
 }
 
+// A box drawn round picture fields that got no picture, with nothing else
+// in it, frames nothing: it is not printed.
+bool framesNothing(const ReportSectionDefinition& section, const ReportItem& box)
+{
+    if (box.kind != ReportItemKind::Box)
+        return false;
+    bool emptyPicture = false;
+    for (const ReportItem& item : section.items) {
+        if (&item == &box || !box.rect.normalized().contains(item.rect.normalized()))
+            continue;
+        if (item.kind != ReportItemKind::Picture || !item.picture.isNull())
+            return false;
+        emptyPicture = true;
+    }
+    return emptyPicture;
+}
+
 std::vector<Placed> flowingItems(const ReportDefinition& definition)
 {
     std::vector<Placed> placed;
@@ -29,7 +46,8 @@ std::vector<Placed> flowingItems(const ReportDefinition& definition)
         if (section.isPageHeader() || section.isPageFooter())
             continue;
         for (const auto& item : section.items)
-            placed.push_back({ &item, sectionTop + itemTop(item) });
+            if (!framesNothing(section, item))
+                placed.push_back({ &item, sectionTop + itemTop(item) });
         sectionTop += std::max(section.height, section.contentBottom());
     }
     std::stable_sort(
@@ -83,7 +101,8 @@ void addRepeated(ReportPage& target, const ReportSectionDefinition* section, QPo
     if (!section)
         return;
     for (const auto& item : section->items)
-        target.items.push_back(pageItem(item, origin, page, pages));
+        if (!framesNothing(*section, item))
+            target.items.push_back(pageItem(item, origin, page, pages));
 }
 
 } // namespace

@@ -17,10 +17,12 @@
 // lies under the legend or off the picture, each label, axis title or legend
 // entry that is not drawn whole, two legend entries whose samples look alike
 // while their traces differ, and each trace drawn against an axis the
-// painting does not show (its values read on another axis's scale). A
-// picture, printed smaller than the screen shows it, also keeps its legend at
-// a size read on paper and leaves its traces at least half of the room they
-// would have without the legend.
+// painting does not show (its values read on another axis's scale), each
+// shown trace with a point beyond its axes (cut off at the border) and each
+// legend entry for a trace that draws nothing. A picture,
+// printed smaller than the screen shows it, also keeps its legend at a size
+// read on paper and leaves its traces at least half of the room they would
+// have without the legend.
 class DrawnPlotTexts
 {
 public:
@@ -43,12 +45,22 @@ public:
         QString text; // the trace's legend text
         QString axis; // the hidden axis's name
     };
+    // A shown trace with points beyond the range of one of its axes.
+    struct TraceOutsideItsAxes {
+        QString text; // the trace's legend text
+        size_t points = 0; // how many of its points lie outside
+        double x = 0.0; // the first of them
+        double y = 0.0;
+        QString range; // the axes' ranges, "x lo..hi, y lo..hi"
+    };
     struct Painting {
         QString plotTitle;
         PlotPainter::DrawnTexts texts;
         double topOfFirstYAxis = 0.0; // the value at the plot area's top border
         std::vector<Sample> samples;
         std::vector<TraceOffItsAxis> tracesOffTheirAxes;
+        std::vector<TraceOutsideItsAxes> tracesOutsideTheirAxes;
+        QStringList entriesWithoutTrace; // legend entries of traces that draw nothing
         double plotPoints = 0.0; // the plot's own font size
     };
 
@@ -67,6 +79,10 @@ public:
                 painting.samples.push_back({ text, drawn.picture, trace });
             }
             painting.tracesOffTheirAxes = tracesOffTheirAxes(plot, texts);
+            painting.tracesOutsideTheirAxes = tracesOutsideTheirAxes(plot);
+            for (size_t k = 0; k < texts.legendSamples.size(); ++k)
+                if (!drawsSomething(plot, *texts.legendSamples[k].channel))
+                    painting.entriesWithoutTrace << painting.samples[k].text;
             painting.plotPoints = plot.GetPlotFont().pointSizeF();
             painting.texts.legendSamples.clear(); // the channels and axes may not outlive the plot
             painting.texts.axes.clear();
@@ -100,6 +116,65 @@ public:
             for (const PlotAxis* axis : { x, y })
                 if (!shown(axis))
                     found.push_back({ text, axis->GetName() });
+        }
+        return found;
+    }
+
+    // Whether a channel puts anything on the plot: shown, with a finite
+    // point, against axes the plot has.
+    static bool drawsSomething(const Plot& plot, const PlotChannel& channel)
+    {
+        const PlotChannelData& data = channel.data();
+        if (!data.visible)
+            return false;
+        if (!plot.resolveAxis(PlotAxis::Orientation::X, data.xAxisName)
+            || !plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName))
+            return false;
+        for (size_t i = 0; i < data.xs.size() && i < data.ys.size(); ++i)
+            if (std::isfinite(data.xs[i]) && std::isfinite(data.ys[i]))
+                return true;
+        return false;
+    }
+
+    // The shown traces with finite points beyond their axes' ranges; a
+    // point on the border (to a millionth of the span) is inside.
+    static std::vector<TraceOutsideItsAxes> tracesOutsideTheirAxes(const Plot& plot)
+    {
+        std::vector<TraceOutsideItsAxes> found;
+        const auto outside = [](const PlotAxis& axis, double value) {
+            const double lo = std::min(axis.GetMin(), axis.GetMax());
+            const double hi = std::max(axis.GetMin(), axis.GetMax());
+            const double slack = 1e-6 * (hi - lo) + 1e-9;
+            return value < lo - slack || value > hi + slack;
+        };
+        for (const PlotChannel* channel : plot.channels()) {
+            const PlotChannelData& data = channel->data();
+            if (!data.visible)
+                continue;
+            const PlotAxis* x = plot.resolveAxis(PlotAxis::Orientation::X, data.xAxisName);
+            const PlotAxis* y = plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName);
+            if (!x || !y)
+                continue;
+            TraceOutsideItsAxes trace;
+            for (size_t i = 0; i < data.xs.size() && i < data.ys.size(); ++i) {
+                if (!std::isfinite(data.xs[i]) || !std::isfinite(data.ys[i]))
+                    continue;
+                if (!outside(*x, data.xs[i]) && !outside(*y, data.ys[i]))
+                    continue;
+                if (trace.points++ == 0) {
+                    trace.x = data.xs[i];
+                    trace.y = data.ys[i];
+                }
+            }
+            if (trace.points == 0)
+                continue;
+            trace.text = data.title.isEmpty() ? data.name : data.title;
+            trace.range = QStringLiteral("x %1..%2, y %3..%4")
+                              .arg(x->GetMin())
+                              .arg(x->GetMax())
+                              .arg(y->GetMin())
+                              .arg(y->GetMax());
+            found.push_back(trace);
         }
         return found;
     }
@@ -270,6 +345,16 @@ public:
             faults << where
                     + QStringLiteral("trace \"%1\" is drawn against the hidden axis \"%2\"")
                           .arg(trace.text, trace.axis);
+        for (const TraceOutsideItsAxes& trace : painting.tracesOutsideTheirAxes)
+            faults << where
+                    + QStringLiteral("trace \"%1\" has %2 points outside its axes (%3), the first at %4, %5")
+                          .arg(trace.text)
+                          .arg(trace.points)
+                          .arg(trace.range)
+                          .arg(trace.x)
+                          .arg(trace.y);
+        for (const QString& entry : painting.entriesWithoutTrace)
+            faults << where + QStringLiteral("legend entry \"%1\" stands for a trace that draws nothing").arg(entry);
         return faults;
     }
 

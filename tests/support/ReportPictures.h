@@ -1,10 +1,13 @@
 #pragma once
 
+#include "DrawnPlotTexts.h"
+
 #include "controls/Plot.h"
 #include "report/ReportDocument.h"
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <limits>
@@ -15,14 +18,21 @@
 namespace ReportPictures
 {
 
+// Where a picture lies on paper: as large as its field holds, keeping its
+// shape (twips).
+inline QSizeF printedSize(const ReportPageItem& item)
+{
+    return QSizeF(item.picture.size()).scaled(QSizeF(item.rect.size()), Qt::KeepAspectRatio);
+}
+
 // The plot in the view it shows now, as a report takes its picture: the
 // on-screen bar left out, at the size of `like`, laid out across `widths`
-// of the plot's own width.
-inline QImage viewOf(Plot& plot, const QImage& like, double widths = 1.0)
+// of the plot's own width, for paper `paperPoints` wide.
+inline QImage viewOf(Plot& plot, const QImage& like, double widths = 1.0, double paperPoints = 0.0)
 {
     const bool bar = plot.ScreenBar(0)->GetVisible();
     plot.ScreenBar(0)->SetVisible(false);
-    const QImage image = plot.renderImage(like.size(), widths);
+    const QImage image = plot.renderImage(like.size(), widths, paperPoints);
     plot.ScreenBar(0)->SetVisible(bar);
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -62,18 +72,21 @@ struct Field {
 inline std::vector<int> viewsInFields(const ReportDocument& document, Plot& plot, const std::vector<Field>& fields)
 {
     std::vector<QImage> pictures;
+    std::vector<double> paperPoints;
     for (const Field& field : fields) {
         const ReportPageItem* item = document.find(QString::fromLatin1(field.key));
         pictures.push_back(item ? item->picture : QImage());
+        paperPoints.push_back(item && !item->picture.isNull() ? printedSize(*item).width() / 20.0 : 0.0);
     }
     // views[v][p]: view v at the size of picture p.
     std::vector<std::vector<QImage>> views;
     for (const Field& field : fields) {
         field.showView();
         std::vector<QImage> sized;
-        for (const QImage& picture : pictures)
-            sized.push_back(
-                picture.isNull() ? QImage() : viewOf(field.plot ? *field.plot : plot, picture, field.widths));
+        for (size_t p = 0; p < pictures.size(); ++p)
+            sized.push_back(pictures[p].isNull()
+                    ? QImage()
+                    : viewOf(field.plot ? *field.plot : plot, pictures[p], field.widths, paperPoints[p]));
         views.push_back(std::move(sized));
     }
     std::vector<int> found;
@@ -99,6 +112,63 @@ inline std::vector<int> inOrder(size_t count)
     for (size_t k = 0; k < count; ++k)
         out.push_back(int(k));
     return out;
+}
+
+// The smallest the legend is to be read on paper, against the report's 9 pt body text.
+constexpr double ReadableLegendPoints = 7.0;
+
+// Each report picture whose legend prints below ReadableLegendPoints: the
+// painting's legend size taken to paper through the field the picture went
+// into (found by its shape; a picture is laid out 96 pixels to the inch).
+inline QStringList legendsPrintedTooSmall(
+    const ReportDocument& document, const std::vector<DrawnPlotTexts::Painting>& paintings)
+{
+    QStringList faults;
+    for (const DrawnPlotTexts::Painting& painting : paintings) {
+        const QSizeF laidOut = painting.texts.size;
+        if (!painting.texts.picture || painting.texts.legendPoints <= 0.0 || laidOut.isEmpty())
+            continue;
+        for (const ReportPage& page : document.pages)
+            for (const ReportPageItem& item : page.items) {
+                if (item.kind != ReportItemKind::Picture || item.picture.isNull())
+                    continue;
+                const double shape = double(item.picture.width()) / item.picture.height();
+                if (std::abs(shape / (laidOut.width() / laidOut.height()) - 1.0) > 0.005)
+                    continue;
+                const double printedPoints = printedSize(item).width() / 20.0;
+                const double legend = painting.texts.legendPoints * printedPoints / (laidOut.width() * 0.75);
+                if (legend < ReadableLegendPoints - 0.01)
+                    faults << QStringLiteral("\"%1\" in %2: the legend prints at %3 pt")
+                                  .arg(painting.plotTitle, item.key)
+                                  .arg(legend, 0, 'f', 1);
+            }
+    }
+    faults.removeDuplicates();
+    return faults;
+}
+
+// The boxes printed round picture fields that got no picture: empty frames.
+inline QStringList emptyFrames(const ReportDocument& document)
+{
+    QStringList frames;
+    for (const ReportPage& page : document.pages)
+        for (const ReportPageItem& box : page.items) {
+            if (box.kind != ReportItemKind::Box)
+                continue;
+            QStringList empty;
+            bool content = false;
+            for (const ReportPageItem& item : page.items) {
+                if (&item == &box || !box.rect.normalized().contains(item.rect.normalized()))
+                    continue;
+                if (item.kind == ReportItemKind::Picture && item.picture.isNull())
+                    empty << item.key;
+                else
+                    content = true;
+            }
+            if (!empty.isEmpty() && !content)
+                frames << empty.join(QStringLiteral(", "));
+        }
+    return frames;
 }
 
 } // namespace ReportPictures

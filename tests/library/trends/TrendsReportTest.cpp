@@ -129,9 +129,13 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
 
 TEST_F(TrendsReportTest, EachPictureCarriesAKeyOfItsSignalsAndRoomAboveTheLargestValue)
 {
-    // The largest value reaches the top of the page's value axis (0 to 100).
-    for (int p = 0; p < 4; ++p)
+    // The largest value reaches the top of the page's value axis (0 to 100);
+    // every signal holds points, so that each has its key.
+    for (int p = 0; p < 4; ++p) {
         plot(p).ChannelByName(QStringLiteral("Supply"))->AddXY(5, 100);
+        for (const char* name : { "Command", "Deviation", "Temperature" })
+            plot(p).ChannelByName(QString::fromLatin1(name))->AddXY(5, 30);
+    }
     plot(0).ChannelByName(QStringLiteral("Command"))->SetVisible(false);
     const QString pdf = tempPath(QStringLiteral("Trend.pdf"));
     prompts().answerFile(pdf, QStringLiteral("Save Trend Report As"));

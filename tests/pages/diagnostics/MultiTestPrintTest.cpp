@@ -530,7 +530,7 @@ TEST_F(MultiTestPrintTest, EveryValueFieldTakesItsOwnPageText)
     EXPECT_EQ(fieldText("BiDirValue"), QStringLiteral("Yes"));
 }
 
-TEST_F(MultiTestPrintTest, ThePicturesOfAFullRunKeepTheirLabelsApartAndTheirLegendEntriesWhole)
+TEST_F(MultiTestPrintTest, ThePicturesOfAFullRunKeepTheirLabelsApartAndTheirTracesInsideTheirAxesAndPrintTheirLegendsReadable)
 {
     for (const char* path : { K90Path, K40Path }) {
         showHubWithOwnFolder(path);
@@ -548,6 +548,9 @@ TEST_F(MultiTestPrintTest, ThePicturesOfAFullRunKeepTheirLabelsApartAndTheirLege
         for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
             EXPECT_FALSE(painting.texts.legendEntries.empty()) << path << " " << painting.plotTitle.toStdString();
         EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        EXPECT_EQ(ReportPictures::legendsPrintedTooSmall(hub().report()->layoutDocument(), drawn.paintings()),
+            QStringList())
+            << path;
         m_app.reset();
     }
 }

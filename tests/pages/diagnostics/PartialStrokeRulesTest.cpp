@@ -71,8 +71,8 @@ TEST(PartialStrokeRules, SettingsRangesIncludeBothEnds)
             { durationValid, 655.01, false },
         });
     EXPECT_DOUBLE_EQ(sampleIntervalMs(testSpan(2.0)), 3000.0 / 208);
-    EXPECT_EQ(positionAxisMinimum(100.0f, 90.0f), 90);
-    EXPECT_EQ(positionAxisMinimum(-5.0f, 105.0f), -5);
+    EXPECT_EQ(positionAxisMinimum(100.0f, 90.0f), 80);
+    EXPECT_EQ(positionAxisMinimum(-5.0f, 105.0f), -15);
 }
 
 } // namespace

@@ -7,11 +7,13 @@
 #include "CompareFileAttempts.h"
 #include "CompareSeen.h"
 #include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
 #include "partial_stroke/PstChannels.h"
 #include "report/PrintBackend.h"
+#include "report/ReportControl.h"
 #include "report/RecordingPrintBackend.h"
 
 #include <QFile>
@@ -457,8 +459,10 @@ TEST_F(PstComparePageTest, PrintTakesWhatThePageShowsIntoTheReport)
 // file or two; one file prints no file 2 values or differences.
 // With one file or two the report prints its unit once and one file only
 // that file; on the page and in the picture each trace reads on an axis
-// shown.
-TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFileEachTraceOnAnAxisShown)
+// shown, clear of its value axis's borders (the pilot relay command, the
+// lowest trace, does not run along the bottom one), and the legends print
+// at a size read on paper.
+TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFileEachTraceOnAnAxisShownClearOfItsBorders)
 {
     for (const char* path : { K90Path, K40Path }) {
         for (bool second : { false, true }) {
@@ -479,6 +483,20 @@ TEST_F(PstComparePageTest, TheReportPrintsItsUnitOnceAndOneFileOnlyThatFileEachT
             compare().OnPrintReport();
             EXPECT_GE(drawn.paintings().size(), 2u);
             EXPECT_EQ(drawn.faults(), QStringList());
+            const ReportControl* report = compare().findChild<ReportControl*>();
+            ASSERT_TRUE(report);
+            EXPECT_EQ(
+                ReportPictures::legendsPrintedTooSmall(report->layoutDocument(), drawn.paintings()), QStringList());
+            const Plot& plot = *compare().plot().get();
+            for (const PlotChannel* channel : plot.channels()) {
+                const PlotChannelData& data = channel->data();
+                const PlotAxis* axis = plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName);
+                if (!data.visible || data.ys.empty() || !axis)
+                    continue;
+                const auto [lowest, highest] = std::minmax_element(data.ys.begin(), data.ys.end());
+                EXPECT_GT(*lowest, axis->GetMin()) << data.title.toStdString();
+                EXPECT_LT(*highest, axis->GetMax()) << data.title.toStdString();
+            }
             const QString text = ReportTestSupport::pdfText(pdf).simplified();
             EXPECT_EQ(text.count(QStringLiteral("psi")), 1) << text.toStdString();
             EXPECT_EQ(text.count(QStringLiteral("FV-8")), second ? 1 : 0) << text.toStdString();

@@ -3,12 +3,14 @@
 #include "PstPageTest.h"
 
 #include "DrawnPlotTexts.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 
 #include "core/PlotConfiguration.h"
 #include "core/ResultFile.h"
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
+#include "report/ReportControl.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -347,7 +349,7 @@ TEST_F(PstPageSideTest, TheGrabbedPageShowsThePositionColourAfterARetrieval)
     EXPECT_GT(red, 20);
 }
 
-TEST_F(PstPageSideTest, ATwentySecondRunKeepsItsTimeLabelsApartOnThePageAndInTheReport)
+TEST_F(PstPageSideTest, ATwentySecondRunKeepsItsTimeLabelsApartAndItsTracesInsideItsAxesOnThePageAndInTheReport)
 {
     for (const char* path : { K90Path, K40Path }) {
         showPst(path, std::string(path) == K90Path);
@@ -366,6 +368,10 @@ TEST_F(PstPageSideTest, ATwentySecondRunKeepsItsTimeLabelsApartOnThePageAndInThe
         ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
         EXPECT_GE(drawn.paintings().size(), 2u) << path;
         EXPECT_EQ(drawn.faults(), QStringList()) << path;
+        const ReportControl* report = pst().findChild<ReportControl*>();
+        ASSERT_TRUE(report) << path;
+        EXPECT_EQ(ReportPictures::legendsPrintedTooSmall(report->layoutDocument(), drawn.paintings()), QStringList())
+            << path;
         m_app.reset();
     }
 }

@@ -138,8 +138,8 @@ TEST_F(PstPageTest, StartAsksThenSendsTheSettingsAndLaysTheAxesOut)
     EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetTitle(), QStringLiteral("Time [ms]"));
     EXPECT_DOUBLE_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetMin(), 0.0);
     EXPECT_DOUBLE_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetSpan(), 8000.0);
-    EXPECT_DOUBLE_EQ(plot->YAxisByName(QStringLiteral("Position"))->GetMin(), 70.0);
-    EXPECT_DOUBLE_EQ(plot->YAxisByName(QStringLiteral("Position"))->GetSpan(), 40.0);
+    EXPECT_DOUBLE_EQ(plot->YAxisByName(QStringLiteral("Position"))->GetMin(), 60.0);
+    EXPECT_DOUBLE_EQ(plot->YAxisByName(QStringLiteral("Position"))->GetSpan(), 50.0);
     EXPECT_TRUE(pstEnabled(P::StopButton));
     EXPECT_FALSE(pstEnabled(P::StartButton));
     EXPECT_FALSE(pstEnabled(P::RetrieveButton));

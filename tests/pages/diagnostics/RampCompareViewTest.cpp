@@ -866,4 +866,42 @@ TEST_F(RampCompareViewTest, EveryViewOnThePageAndInTheReportKeepsItsLabelsApartA
     }
 }
 
+// File 1 both ways alone, and with a one-way file 2 of less friction: every
+// view on the page and in the report holds its traces inside its axes (the
+// friction off the thrust's scale border), lists no closing trace of file 2
+// nor its difference, which do not exist, and prints its legends read on paper.
+TEST_F(RampCompareViewTest, EveryViewListsAndHoldsOnlyTheTracesItsFilesHoldOnThePageAndInTheReport)
+{
+    const struct {
+        const char* label;
+        bool second;
+    } cases[] = { { "file 1 alone", false }, { "file 2 one way", true } };
+    for (const auto& c : cases) {
+        startOn(K90Path);
+        const QString first = savedRamp(QStringLiteral("both.rmp"), SavedRamp {});
+        SavedRamp oneWay;
+        oneWay.bidirectional = false;
+        oneWay.frictionFactor = 0.5;
+        const QString second = c.second ? savedRamp(QStringLiteral("oneway.rmp"), oneWay) : QString();
+        showCompare();
+        ASSERT_TRUE(open1(first)) << c.label;
+        if (c.second) {
+            ASSERT_TRUE(open2(second, Prompts::IdOk)) << c.label;
+        }
+        DrawnPlotTexts drawn;
+        for (int view :
+            { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton, V::FrictionButton }) {
+            click(view);
+            compare().grab();
+        }
+        print("held.pdf");
+        EXPECT_EQ(drawn.faults(), QStringList()) << c.label;
+        const ReportControl* report = compare().findChild<ReportControl*>();
+        ASSERT_TRUE(report) << c.label;
+        EXPECT_EQ(ReportPictures::legendsPrintedTooSmall(report->layoutDocument(), drawn.paintings()), QStringList())
+            << c.label;
+        m_app.reset();
+    }
+}
+
 } // namespace

@@ -443,4 +443,56 @@ TEST_F(RampTestFilesTest, TheReportsPicturesKeepTheirLabelsApartAndTheirLegendEn
     }
 }
 
+// Every view on the page and every report picture after a run both ways,
+// after its Save, and after its file is loaded back onto a page whose axes a
+// one-way run from 70 to 50 % set: each shown trace inside its axes (the
+// pilot relay below the position scale, the thrust above 1000 lbs), no
+// legend entry without its trace, the legends read on paper and no frame
+// printed round a picture the report leaves out.
+TEST_F(RampTestFilesTest, EveryViewAndPictureHoldsItsTracesAfterARunItsSaveAndItsLoad)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        runRamp(true, path, true);
+        typeRamp("10", "90", "3", "12", true);
+        startRamp();
+        runRampToCompletion();
+        ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << path;
+        const QString file = tempPath(QStringLiteral("held.rmp"));
+        const auto check = [&](const char* when) {
+            const std::string label = std::string(path) + " " + when;
+            DrawnPlotTexts drawn;
+            const bool flag = data().Config28Bit5 != 0;
+            ramp().ShowPressureVsPositionView(flag);
+            ramp().grab();
+            ramp().ShowSignalsVsCommandView(flag);
+            ramp().grab();
+            if (rampEnabled(Ramp::FrictionViewButton)) {
+                ramp().ShowFrictionThrustView();
+                ramp().grab();
+            }
+            ramp().ShowRampTestView(flag);
+            ramp().grab();
+            print("held.pdf");
+            EXPECT_EQ(drawn.faults(), QStringList()) << label;
+            const ReportControl* report = ramp().findChild<ReportControl*>();
+            ASSERT_TRUE(report) << label;
+            const ReportDocument document = report->layoutDocument();
+            EXPECT_EQ(ReportPictures::legendsPrintedTooSmall(document, drawn.paintings()), QStringList()) << label;
+            EXPECT_EQ(ReportPictures::emptyFrames(document), QStringList()) << label;
+        };
+        check("after the run");
+        prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+        check("after its Save");
+        typeRamp("70", "50", "3", "2", false);
+        startRamp();
+        runRampToCompletion();
+        prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+        ramp().LoadRampResults();
+        ASSERT_TRUE(ramp().offlineData()) << path;
+        check("after its Load");
+        m_app.reset();
+    }
+}
+
 } // namespace

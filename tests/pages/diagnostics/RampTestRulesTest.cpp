@@ -48,9 +48,9 @@ TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)
     EXPECT_EQ(directionCode(20, 80), Opening);
     EXPECT_EQ(directionCode(80, 20), Closing);
     EXPECT_EQ(directionCode(50, 50), Closing);
-    EXPECT_EQ(positionAxisMinimum(80.0f, 20.0f), 20);
-    EXPECT_EQ(positionAxisMinimum(-5.0f, 50.0f), -5);
-    EXPECT_EQ(positionAxisMinimum(15.7f, 85.0f), 15);
+    EXPECT_EQ(positionAxisMinimum(80.0f, 20.0f), 10);
+    EXPECT_EQ(positionAxisMinimum(-5.0f, 50.0f), -15);
+    EXPECT_EQ(positionAxisMinimum(15.7f, 85.0f), 5);
 }
 
 TEST(RampTestRules, ThrustComesFromThePortDifferenceInsideTheWindow)
@@ -161,6 +161,13 @@ TEST(RampTestRules, ForceAxisKeepsMarginsOnTheMagnitudesAndTicksOnWholeIncrement
     EXPECT_DOUBLE_EQ(axis->span, 1200.0 + 50.0);
     EXPECT_DOUBLE_EQ(axis->start, 0.0);
     EXPECT_FALSE(forceAxis({ &friction, &friction }));
+    // Thrust above 800 lbs and a friction of 215: the axis starts at zero.
+    const Curve thrust { { 20, 800 }, { 80, 2800 } };
+    const Curve small { { 20, 215 }, { 80, 230 } };
+    const auto fromZero = forceAxis({ &thrust, &small });
+    ASSERT_TRUE(fromZero);
+    EXPECT_DOUBLE_EQ(fromZero->minimum, 0.0);
+    EXPECT_DOUBLE_EQ(fromZero->span, 2800.0 + 140.0);
 }
 
 TEST(RampTestRules, UnitTexts)

@@ -166,8 +166,8 @@ TEST_F(RampTestPageTest, StartAsksFirstThenSendsTheRampAndSeedsThePlot)
     EXPECT_DOUBLE_EQ(time->GetSpan(), 44.0);
     EXPECT_DOUBLE_EQ(time->GetIncrement(), 44.0 / 208);
     const IPlotAxisPtr position = ramp().plot()->YAxisByName(QStringLiteral("Position"));
-    EXPECT_DOUBLE_EQ(position->GetMin(), 15.0);
-    EXPECT_DOUBLE_EQ(position->GetSpan(), 95.0);
+    EXPECT_DOUBLE_EQ(position->GetMin(), 5.0);
+    EXPECT_DOUBLE_EQ(position->GetSpan(), 105.0);
     EXPECT_EQ(rampProgressMaximum(), 207);
     EXPECT_EQ(ramp().directionCode(), RampTestRules::Opening);
     // The seed: sample 0 of the time channels and of the opening channels only.

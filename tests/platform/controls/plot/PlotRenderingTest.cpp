@@ -611,6 +611,84 @@ TEST_F(PlotRendering, ATraceDrawnWithoutItsAxisIsAFaultOfThePainting)
     }
 }
 
+// Points beyond an axis are faults of the painting; a plot whose axes hold
+// their shown traces widens
+// them before it paints, to the axis's own increment or round steps, over the
+// shown traces only, and its legend lists only the traces it draws.
+TEST_F(PlotRendering, AxesThatHoldTheirShownTracesWidenOverThemAndTheLegendListsOnlyTracesDrawn)
+{
+    plot.YAxis(0)->SetMin(50);
+    plot.YAxis(0)->SetSpan(60);
+    plot.YAxis(0)->SetIncrement(10);
+    channel->SetTitle(QStringLiteral("Position"));
+    channel->AddXY(0, 12.5);
+    channel->AddXY(14, 95);
+    const IPlotChannelPtr hidden = plot.Channel(plot.AddChannel());
+    hidden->SetTitle(QStringLiteral("Pilot Relay Command"));
+    hidden->SetXAxisName(QStringLiteral("Time"));
+    hidden->SetYAxisName(QStringLiteral("Position"));
+    hidden->AddXY(0, -40);
+    hidden->SetVisible(false);
+    const IPlotChannelPtr empty = plot.Channel(plot.AddChannel());
+    empty->SetTitle(QStringLiteral("Position(closing) 2"));
+    empty->SetXAxisName(QStringLiteral("Time"));
+    empty->SetYAxisName(QStringLiteral("Position"));
+    const QString where = QStringLiteral("\"Step Test\" 640x400: ");
+    {
+        SCOPED_TRACE("axes as set");
+        DrawnPlotTexts drawn;
+        grabbed(plot, "traces_outside_their_axes");
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]),
+            QStringList({ where
+                + QStringLiteral("trace \"Position\" has 2 points outside its axes (x 0..10, y 50..110), the "
+                                 "first at 0, 12.5") }));
+        EXPECT_EQ(plot.YAxis(0)->GetMin(), 50.0);
+    }
+    plot.SetAxesHoldShownTraces(true);
+    {
+        SCOPED_TRACE("axes that hold their shown traces");
+        DrawnPlotTexts drawn;
+        grabbed(plot, "axes_holding_their_traces");
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), QStringList());
+        // Position: 10 (the increment below 12.5) to 110 as set; time: 0 as
+        // set to 14 (round steps of 2 over 0..14).
+        EXPECT_EQ(plot.YAxis(0)->GetMin(), 10.0);
+        EXPECT_EQ(plot.YAxis(0)->GetMax(), 110.0);
+        EXPECT_EQ(plot.XAxis(0)->GetMin(), 0.0);
+        EXPECT_EQ(plot.XAxis(0)->GetMax(), 14.0);
+        QStringList entries;
+        for (const PlotPainter::DrawnText& entry : drawn.paintings()[0].texts.legendEntries)
+            entries << entry.text;
+        EXPECT_EQ(entries, QStringList({ QStringLiteral("Position") }));
+    }
+}
+
+// A picture shrunk onto paper keeps its legend at 7 pt there: printed at
+// half its laid-out width, it is laid out at 14 pt; printed larger, at the
+// plot's own size.
+TEST_F(PlotRendering, APictureLegendIsLaidOutAtSevenPointsOnThePaperItPrintsOn)
+{
+    plot.SetPlotFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    plot.ScreenBar(0)->SetVisible(false);
+    plot.resize(600, 400);
+    channel->SetTitle(QStringLiteral("Position"));
+    channel->AddXY(0, 10);
+    channel->AddXY(10, 90);
+    const struct {
+        double paperPoints;
+        double legendPoints;
+    } cases[] = { { 0.0, 8.0 }, { 225.0, 14.0 }, { 900.0, 8.0 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "printed " << c.paperPoints << " pt wide");
+        DrawnPlotTexts drawn;
+        plot.renderImage(QSize(2000, 1333), 1.0, c.paperPoints);
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(drawn.paintings()[0].texts.legendPoints, c.legendPoints);
+    }
+}
+
 // A picture prints at about half the size the screen shows it: a crowded
 // legend that goes down to 6 pt on screen stops at 7 pt in a picture.
 TEST_F(PlotRendering, ACrowdedLegendStopsAtSixPointsOnScreenAndSevenInAPicture)
