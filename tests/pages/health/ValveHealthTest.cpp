@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QLabel>
 
+#include <gtest/gtest-spi.h>
+
 namespace
 {
 using Page = CValveHealth;
@@ -123,7 +125,17 @@ protected:
             out << text(limit.edit);
         return out;
     }
-    Counts lastCounts() { return Counts::of(lastRequest(174)); }
+    // The counter settings of the last 174 sent: none sent fails the test
+    // (and gives zeros) rather than reading past an empty request.
+    Counts lastCounts()
+    {
+        const QByteArray request = lastRequest(174);
+        if (request.size() < 2 + 30) {
+            ADD_FAILURE() << "no Write_Valve_Travel_Cycle_Counts request was sent";
+            return {};
+        }
+        return Counts::of(request);
+    }
     void nextReading() { clock().advance(clock().dueIn(&page(), Page::ValuesTimerId)); }
 };
 
@@ -391,6 +403,13 @@ TEST_F(ValveHealthTest, StrokeLengthAndDeadbandsGoOutInHundredthsAndShowAsTyped)
         EXPECT_EQ(lastCounts().*c.field, c.sent) << c.edit << " " << c.typed;
         EXPECT_EQ(text(c.edit), QString::fromLatin1(c.shown)) << c.typed;
     }
+}
+
+TEST_F(ValveHealthTest, ACounterCheckWithNoWriteSentFailsTheTestCleanly)
+{
+    showPage();
+    click(Page::ApplyButton); // nothing changed: nothing written
+    EXPECT_NONFATAL_FAILURE(lastCounts(), "no Write_Valve_Travel_Cycle_Counts request was sent");
 }
 
 TEST_F(ValveHealthTest, ResetsZeroOnlyTheirOwnCounterThenReadTheDevice)
