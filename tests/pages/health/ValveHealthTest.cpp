@@ -247,10 +247,11 @@ TEST_F(ValveHealthTest, MovedFrictionLimitsKeepTheOrderAndApplySendsOnlyFriction
             { 10, 48, 49, 50 } },
         { "low alarm dragged to the bottom", { 10, 50, 100, 150 }, true, LowAlarm, -20, { 0, 50, 100, 150 } },
         { "high alarm dragged beyond the top", { 10, 50, 100, 150 }, true, HighAlarm, 12000, { 10, 50, 100, 10000 } },
-        // A pointer's fraction is the page's own, not a typed value: it is
-        // not marked, and goes out cut to the whole pounds the device keeps.
-        { "high warning dragged to a fraction", { 10, 50, 100, 150 }, true, HighWarning, 120.6,
-            { 10, 50, 120.6, 150 } },
+        // A pointer left at a fraction stands on the whole pound Apply
+        // writes, and the edit shows that.
+        { "high warning dragged to a fraction", { 10, 50, 100, 150 }, true, HighWarning, 120.6, { 10, 50, 120, 150 } },
+        { "low warning dragged to a fraction past the high warning", { 10, 50, 100, 150 }, true, LowWarning, 100.7,
+            { 10, 100, 101, 150 } },
     };
     showPage();
     for (const Case& c : cases) {
