@@ -406,6 +406,40 @@ TEST_F(ValveHealthTest, StrokeLengthAndDeadbandsGoOutInHundredthsAndShowAsTyped)
     }
 }
 
+TEST_F(ValveHealthTest, ADeadbandShowsTheWholeTenthItIsWrittenAsWhateverPutItThere)
+{
+    // The write holds whole tenths of a percent. The device's 11.05 and
+    // -0.01 (0xffff), a spin stepped from there, and a spin value off the
+    // step, each shown as what Apply then sends (hundredths on the wire).
+    Counts counts = defaultCounts();
+    counts.travelDeadband = 1105;
+    counts.cycleDeadband = 0xffff;
+    showPage(counts);
+    const auto travelSent = [this] { return lastRequest(174).mid(2 + 12, 2).toHex(' ').toStdString(); };
+    const auto cycleSent = [this] { return lastRequest(174).mid(2 + 28, 2).toHex(' ').toStdString(); };
+    EXPECT_EQ(text(Page::TravelDeadbandEdit), QStringLiteral("11"));
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("0"));
+    type(Page::CyclesFullWarningEdit, "2000"); // another setting applied
+    click(Page::ApplyButton);
+    EXPECT_EQ(travelSent(), "04 4c"); // 11.00
+    EXPECT_EQ(cycleSent(), "00 00");
+
+    counts.travelDeadband = 1105;
+    device().respond(174, counts.bytes());
+    click(Page::RetrieveButton);
+    page().spin(Page::TravelDeadbandSpin)->stepBy(1);
+    EXPECT_EQ(text(Page::TravelDeadbandEdit), QStringLiteral("11.5"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(travelSent(), "04 7e"); // 11.50
+    EXPECT_EQ(text(Page::TravelDeadbandEdit), QStringLiteral("11.5"));
+
+    page().spin(Page::CycleDeadbandSpin)->setValue(113.7);
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("11.3"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(cycleSent(), "04 6a"); // 11.30
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("11.3"));
+}
+
 TEST_F(ValveHealthTest, ACounterCheckWithNoWriteSentFailsTheTestCleanly)
 {
     showPage();
