@@ -11,7 +11,7 @@
 
 // The finest step a setting takes on the device: a value finer than it would
 // be cut when written, so it is refused as typed instead.
-enum class FieldStep { Any, Whole, Tenths, Hundredths };
+enum class FieldStep { Any, Whole, Tenths, Hundredths, Thousandths };
 
 // The values a typed setting may take: both ends included, and only values on
 // the field's step. A value is checked as typed, with its fraction: 60.9 is
@@ -30,6 +30,8 @@ struct FieldRange {
             return 1;
         case FieldStep::Hundredths:
             return 2;
+        case FieldStep::Thousandths:
+            return 3;
         case FieldStep::Any:
             break;
         }
@@ -75,6 +77,8 @@ struct FieldRange {
             return QStringLiteral("values ") + ends + QStringLiteral(" in steps of 0.1");
         case FieldStep::Hundredths:
             return QStringLiteral("values ") + ends + QStringLiteral(" in steps of 0.01");
+        case FieldStep::Thousandths:
+            return QStringLiteral("values ") + ends + QStringLiteral(" in steps of 0.001");
         case FieldStep::Any:
             break;
         }

@@ -249,8 +249,11 @@ void CActuatorHealth::ReadPressureUnits()
 void CActuatorHealth::setUnitRanges(const UnitScales* scales)
 {
     // The leak as far as its device word reaches, in the leak's unit; the
-    // supply limits as far as the supply gauge.
-    const FieldRange leak { 0.0, 65.535 * (scales ? scales->leakFactor : 1.0) };
+    // supply limits as far as the supply gauge. The word counts thousandths
+    // of an scfm, so in scfm a finer value would be cut; in slm one count is
+    // 0.0283, no decimal step, and any value is taken.
+    const double leakFactor = scales ? scales->leakFactor : 1.0;
+    const FieldRange leak { 0.0, 65.535 * leakFactor, leakFactor == 1.0 ? FieldStep::Thousandths : FieldStep::Any };
     m_marks.setRange(LeakWarningEdit, leak);
     m_marks.setRange(LeakAlarmEdit, leak);
     const FieldRange supply { 0.0, scales ? scales->supplyMaximum : 100.0 };

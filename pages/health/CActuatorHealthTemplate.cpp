@@ -125,10 +125,10 @@ const ActuatorHealthRules::Limit CActuatorHealth::Limits[7] {
 };
 // Thousandths of an scfm in a word; the supply limits and the ratio as far as
 // their gauges reach (psi and percent), the ratio in the hundredths its word
-// holds. The leak and supply words count parts of their scales, no decimal step.
+// holds. The supply words count parts of their scale, no decimal step.
 const LimitFieldMarks::Field CActuatorHealth::LimitFields[7] {
-    { LeakWarningEdit, LeakWarningMark, { 0.0, 65.535 }, QStringLiteral("the leak warning") },
-    { LeakAlarmEdit, LeakAlarmMark, { 0.0, 65.535 }, QStringLiteral("the leak alarm") },
+    { LeakWarningEdit, LeakWarningMark, { 0.0, 65.535, FieldStep::Thousandths }, QStringLiteral("the leak warning") },
+    { LeakAlarmEdit, LeakAlarmMark, { 0.0, 65.535, FieldStep::Thousandths }, QStringLiteral("the leak alarm") },
     { LowAlarmEdit, LowAlarmMark, { 0.0, 150.0 }, QStringLiteral("the supply low alarm") },
     { LowWarningEdit, LowWarningMark, { 0.0, 150.0 }, QStringLiteral("the supply low warning") },
     { HighWarningEdit, HighWarningMark, { 0.0, 150.0 }, QStringLiteral("the supply high warning") },

@@ -19,6 +19,14 @@ QString whole(double value)
 {
     return NumberText::format("%.0f", value);
 }
+
+// A full warning as Apply writes it from its spin: cut toward zero to a
+// whole count. The page puts its own values there on that step, so the edit
+// shows what will be sent.
+double writtenCount(double value)
+{
+    return wholeWord(value);
+}
 }
 
 CPositionerHealth::CPositionerHealth(PageContext& context, QWidget* parent)
@@ -364,11 +372,10 @@ void CPositionerHealth::OnCountersGaugePointer(Gauge which, int index)
     m_bCountersChanged = true;
     if (index != 2)
         return;
-    double full = pointer(which, 2);
-    if (full >= gauge->scaleMax() || full <= gauge->scaleMin()) {
-        full = std::clamp(full, gauge->scaleMin(), gauge->scaleMax());
+    const double dragged = pointer(which, 2);
+    const double full = writtenCount(std::clamp(dragged, gauge->scaleMin(), gauge->scaleMax()));
+    if (full != dragged)
         setPointer(which, 2, full);
-    }
     const bool cycles = which == Cycles;
     spin(cycles ? CyclesFullWarningSpin : TravelFullWarningSpin)->setValue(full);
     setWindowText(cycles ? CyclesFullWarningEdit : TravelFullWarningEdit, whole(full));
@@ -394,7 +401,9 @@ void CPositionerHealth::OnResponseSpin(int spinId)
 
 void CPositionerHealth::OnCyclesFullWarningSpin()
 {
-    const double value = spin(CyclesFullWarningSpin)->value();
+    const ISpinEditBoxPtr box = spin(CyclesFullWarningSpin);
+    box->setValueSilently(writtenCount(box->value()));
+    const double value = box->value();
     setPointer(Cycles, 1, initialWarning(value));
     setPointer(Cycles, 2, value, true);
     setWindowText(CyclesFullWarningEdit, NumberText::fromDouble(value));
@@ -405,7 +414,9 @@ void CPositionerHealth::OnCyclesFullWarningSpin()
 
 void CPositionerHealth::OnTravelFullWarningSpin()
 {
-    const double value = spin(TravelFullWarningSpin)->value();
+    const ISpinEditBoxPtr box = spin(TravelFullWarningSpin);
+    box->setValueSilently(writtenCount(box->value()));
+    const double value = box->value();
     setWindowText(TravelFullWarningEdit, NumberText::fromDouble(value));
     m_marks.pageText(TravelFullWarningEdit);
     setPointer(Travel, 2, value, true);

@@ -249,12 +249,16 @@ void CValveHealth::ShowTravelCycleSettings()
             gauge->setPointerPositionSilent(2, tc[full[counter]]);
             gauge->setPointerPositionSilent(1, tc[initial[counter]]);
         }
-        const double percent = signedWord(tc[deadband[counter]]) * 0.01;
+        // The write holds whole tenths of a percent: a device deadband finer
+        // than that (11.05) is shown as it would go back (11), so no Apply
+        // of the other settings changes it unseen.
+        const uint16_t tenths = deadbandTenths(signedWord(tc[deadband[counter]]) * 0.01);
+        const double percent = tenths / 10.0;
         setWindowText(controls.deadbandEdit, NumberText::fromDouble(percent));
         m_marks.shown(controls.deadbandEdit, percent);
         m_marks.clear(controls.fullWarningEdit);
         m_marks.clear(controls.deadbandEdit);
-        spin(controls.deadbandSpin)->setValueSilently(signedWord(tc[deadband[counter]]) * 0.1);
+        spin(controls.deadbandSpin)->setValueSilently(tenths);
     }
     showDeviceStroke();
     m_bCountersShown = true;
@@ -392,7 +396,7 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
     // Each number checked above, whole where the device keeps whole ones.
     auto number = [this](int edit) { return m_marks.check(edit).value_or(0.0); };
     auto whole = [&number](int edit) { return static_cast<uint32_t>(number(edit)); };
-    auto tenths = [&number](int edit) { return DeviceWords::toU16(number(edit), 10.0); };
+    auto tenths = [&number](int edit) { return deadbandTenths(number(edit)); };
     if (resetTravel)
         tc[AccumulatedTravel] = 0;
     if (resetCycles)
@@ -530,7 +534,12 @@ void CValveHealth::OnDeadbandSpin(Counter counter)
 {
     m_bCountersChanged = true;
     const CounterControls& controls = Counters[counter];
-    setWindowText(controls.deadbandEdit, NumberText::fromDouble(spin(controls.deadbandSpin)->value() * 0.1));
+    // The spin counts tenths of a percent; a fraction of one (from a value
+    // set off the step) goes on the whole tenth the write holds.
+    const ISpinEditBoxPtr box = spin(controls.deadbandSpin);
+    const uint16_t tenths = deadbandTenths(box->value() / 10.0);
+    box->setValueSilently(tenths);
+    setWindowText(controls.deadbandEdit, NumberText::fromDouble(tenths / 10.0));
     m_marks.pageText(controls.deadbandEdit);
 }
 

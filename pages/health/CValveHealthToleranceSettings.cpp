@@ -221,7 +221,11 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
     if (!button || !button->isChecked())
         return;
     setWindowText(ImplicationsEdit, PageControls::text(row->implications));
-    const FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
+    // Computed once, on the whole pounds Apply writes (cut, as the spins'
+    // values are written), so what the edits show is what goes out.
+    FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
+    for (double& limit : limits)
+        limit = FrictionLimitControls::written(limit);
     m_limits.setFullScale(at(limits, HighAlarm));
     if (m_pGauge) {
         for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })

@@ -19,14 +19,19 @@ FrictionLimitControls::FrictionLimitControls(
 {
 }
 
+double FrictionLimitControls::written(double value)
+{
+    return DeviceWords::toU16(value, 1.0);
+}
+
 void FrictionLimitControls::followTypedLimits()
 {
     static const char* const names[] = { "the friction low alarm", "the friction low warning",
         "the friction high warning", "the friction high alarm" };
     std::vector<LimitFieldMarks::Field> fields;
     for (const Limit& each : m_limits) {
-        // The device keeps whole pounds: a typed fraction is refused, while
-        // one a pointer or a preset gives is the page's own (see showLimit).
+        // The device keeps whole pounds: a typed fraction is refused, and
+        // the page's own values are put on whole pounds (see written).
         fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max(), FieldStep::Whole },
             QString::fromLatin1(names[each.pointer - 1]) });
     }
@@ -103,7 +108,10 @@ void FrictionLimitControls::setFullScale(double x)
 
 void FrictionLimitControls::spinChanged(int pointer)
 {
-    const double value = spin(pointer)->value();
+    const ISpinEditBoxPtr box = spin(pointer);
+    // A fraction in the spin would show in the edit and go out cut.
+    box->setValueSilently(written(box->value()));
+    const double value = box->value();
     m_page.setWindowText(limit(pointer).edit, NumberText::fromDouble(value));
     m_marks.pageText(limit(pointer).edit);
     if (m_gauge)
@@ -145,6 +153,9 @@ void FrictionLimitControls::order(int index, double scaleMin)
 
 void FrictionLimitControls::showLimit(int pointer, double value)
 {
+    // A pointer dragged or pushed to a fraction stands on the whole pound
+    // that Apply will write.
+    value = written(value);
     if (m_gauge)
         m_gauge->setPointerPositionSilent(pointer, value);
     const ISpinEditBoxPtr box = spin(pointer);

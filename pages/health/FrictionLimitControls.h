@@ -38,6 +38,11 @@ public:
         KitPage& page, const ILinearGaugePtr& gauge, const Limits& limits, int blinkTimerId, int settleTimerId);
 
     const Limit& limit(int pointer) const { return m_limits[static_cast<size_t>(pointer - 1)]; }
+    // A limit as Apply writes it: whole pounds, cut toward zero and held to
+    // the device word. Every value the page itself puts in a limit (a
+    // pointer's, a preset's, a spin's) is put there on this step, so the edit
+    // shows what will be sent.
+    static double written(double value);
     // Follows the typed limits, each a whole number from 0 to its spin's
     // maximum (once the page's controls are made).
     void followTypedLimits();

@@ -43,4 +43,9 @@ uint16_t strokeHundredths(double typed, double spinMin, double spinMax)
         held = std::ceil(spinMin);
     return DeviceWords::toU16(held, 100.0);
 }
+
+uint16_t deadbandTenths(double percent)
+{
+    return DeviceWords::toU16(percent, 10.0);
+}
 } // namespace ValveHealthRules

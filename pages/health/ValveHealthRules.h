@@ -23,4 +23,8 @@ constexpr double InitialWarningShare = 0.9;
 // A typed stroke length as the device's word: held to the spin's range (which
 // counts in whole units of travel), then in hundredths, truncated.
 uint16_t strokeHundredths(double typed, double spinMin, double spinMax);
+
+// A deadband in percent as the write lays it: tenths of a percent, cut toward
+// zero and held to the word (so a negative one as 0).
+uint16_t deadbandTenths(double percent);
 } // namespace ValveHealthRules

@@ -89,6 +89,7 @@ TEST_F(PageHelpers_, AWindowsNumberInARangeIsCheckedWithItsFraction)
     const FieldRange area { 0.1, 6553.5, FieldStep::Tenths };
     const FieldRange stroke { 0.01, 100, FieldStep::Hundredths };
     const FieldRange counts { 0, 400000000, FieldStep::Whole };
+    const FieldRange leak { 0, 65.535, FieldStep::Thousandths };
     const std::tuple<FieldRange, QString, std::optional<double>> cases[] = {
         { minutes, "1", 1.0 },
         { minutes, "60", 60.0 },
@@ -118,6 +119,11 @@ TEST_F(PageHelpers_, AWindowsNumberInARangeIsCheckedWithItsFraction)
         { counts, "399999999.5", std::nullopt },
         { counts, "1000.5", std::nullopt },
         { counts, "4e8", 400000000.0 },
+        { leak, "0.001", 0.001 },
+        { leak, "65.535", 65.535 },
+        { leak, "12.345", 12.345 },
+        { leak, "0.0005", std::nullopt },
+        { leak, "65.5355", std::nullopt },
     };
     QLineEdit edit;
     for (const auto& [range, text, number] : cases) {
@@ -133,6 +139,8 @@ TEST_F(PageHelpers_, ARangeNamesItsEndsAndTheStepItsValuesTake)
         (FieldRange { 0.1, 6553.5, FieldStep::Tenths }.describe()), "values between 0.1 and 6553.5 in steps of 0.1");
     EXPECT_EQ(
         (FieldRange { 0, 99.99, FieldStep::Hundredths }.describe()), "values between 0 and 99.99 in steps of 0.01");
+    EXPECT_EQ(
+        (FieldRange { 0, 65.535, FieldStep::Thousandths }.describe()), "values between 0 and 65.535 in steps of 0.001");
     EXPECT_EQ((FieldRange { -5, 105 }.describe()), "values between -5 and 105");
 }
 

@@ -126,15 +126,17 @@ TEST_F(FrictionToleranceTest, PresetsDeriveTheLimitsFromTheFrictionFoundAndApply
     EXPECT_EQ(data().FrictionLimitsApplied, 1) << "never cleared";
 }
 
-TEST_F(FrictionToleranceTest, FractionalPresetLimitsShowRoundedAndAreWrittenTruncated)
+TEST_F(FrictionToleranceTest, FractionalPresetLimitsShowWhatIsWrittenCutToWholePounds)
 {
     showPage(157.0);
-    click(Page::TightButton);
-    EXPECT_EQ(edits(), (QStringList { "71", "126", "220", "330" }));
-    EXPECT_DOUBLE_EQ(page().spin(LowAlarm)->value(), 70.65);
+    click(Page::TightButton); // 70.65, 125.6, 219.8, 329.7
+    EXPECT_EQ(edits(), (QStringList { "70", "125", "219", "329" }));
+    EXPECT_EQ(spins(), (Limits { 70, 125, 219, 329 }));
+    EXPECT_EQ(pointers(), (Limits { 70, 125, 219, 329 }));
     click(Page::ApplyButton);
     // High warning 219, high alarm 329, low warning 125, low alarm 70.
     EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray("00 db 01 49 00 7d 00 46"));
+    EXPECT_EQ(edits(), (QStringList { "70", "125", "219", "329" }));
 }
 
 TEST_F(FrictionToleranceTest, MovedLimitsKeepTheOrderInEditsSpinsAndPointers)
@@ -159,6 +161,8 @@ TEST_F(FrictionToleranceTest, MovedLimitsKeepTheOrderInEditsSpinsAndPointers)
             { 5, 1, 300, 400 } },
         { "high alarm typed at the spin's maximum", { 10, 100, 300, 400 }, false, HighAlarm, 10000,
             { 10, 100, 300, 10000 } },
+        { "low alarm dragged to a fraction past the low warning", { 10, 100, 300, 400 }, true, LowAlarm, 120.6,
+            { 120, 121, 300, 400 } },
     };
     showPage();
     for (const Case& c : cases) {

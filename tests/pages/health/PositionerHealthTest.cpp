@@ -408,15 +408,42 @@ TEST_F(PositionerHealthTest, DragsAndSpinsDoNothingToTheChangeFlagsBeforeThePage
     EXPECT_EQ(text(P::ResponseAlarmEdit), QString());
 }
 
-TEST_F(PositionerHealthTest, FullWarningSpinIsSentCutTowardZero)
+TEST_F(PositionerHealthTest, AFullWarningLeftAtAFractionShowsTheWholeCountItIsSentAs)
 {
-    showPage();
-    page().spin(P::CyclesFullWarningSpin)->setValue(1234567.9);
-    EXPECT_TRUE(page().countersChanged());
-    EXPECT_EQ(text(P::CyclesInitialWarningEdit), QStringLiteral("1111111"));
-    page().OnApply();
-    // initial 1 111 111, full 1 234 567
-    EXPECT_EQ(lastRequest(180).toHex().toStdString().substr(0, 20), "b4110010f4470012d687");
+    // Apply writes a full warning from its spin cut toward zero; a drag or a
+    // spin the page sets puts it there cut, and its edits show that.
+    struct Case {
+        const char* what;
+        bool drag; // else the spin set
+        P::Gauge gauge;
+        int spin;
+        int fullEdit;
+        int initialEdit;
+        int at; // where the initial and full warnings stand in 180's data
+    };
+    const Case cases[] = {
+        { "cycles dragged", true, P::Cycles, P::CyclesFullWarningSpin, P::CyclesFullWarningEdit,
+            P::CyclesInitialWarningEdit, 0 },
+        { "travel dragged", true, P::Travel, P::TravelFullWarningSpin, P::TravelFullWarningEdit,
+            P::TravelInitialWarningEdit, 8 },
+        { "cycles spin", false, P::Cycles, P::CyclesFullWarningSpin, P::CyclesFullWarningEdit,
+            P::CyclesInitialWarningEdit, 0 },
+    };
+    for (const Case& c : cases) {
+        showPage();
+        if (c.drag)
+            drag(c.gauge, 2, 1234567.9);
+        else
+            page().spin(c.spin)->setValue(1234567.9);
+        EXPECT_TRUE(page().countersChanged()) << c.what;
+        EXPECT_EQ(text(c.fullEdit), QStringLiteral("1234567")) << c.what;
+        EXPECT_EQ(text(c.initialEdit), QStringLiteral("1111110")) << c.what;
+        EXPECT_EQ(page().gauge(c.gauge)->pointerPosition(2), 1234567.0) << c.what;
+        page().OnApply();
+        // initial 1 111 110, full 1 234 567
+        EXPECT_EQ(lastRequest(180).mid(2 + c.at, 8).toHex(' ').toStdString(), "00 10 f4 46 00 12 d6 87") << c.what;
+        EXPECT_EQ(text(c.fullEdit), QStringLiteral("1234567")) << c.what;
+    }
 }
 
 TEST_F(PositionerHealthTest, ImplicationsButtonsExplainTheirAlarm)

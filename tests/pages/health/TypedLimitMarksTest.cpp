@@ -246,11 +246,13 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthWritesOnlyLimitsOnTheirStepsInTheirRan
     // percent of the supply scale (60 psi on the larger model, 30 on the
     // smaller). 178: initial and full warning, in hundredths of a percent.
     const Limit leak[] = {
-        { P::LeakWarningEdit, P::LeakWarningMark, "Please enter values between 0 and 65.535", 190, 0,
-            { { "-0.001", nullptr }, { "65.536", nullptr }, { "-1", nullptr }, { "2.5", "09 c4" }, { "5.5", "15 7c" },
+        { P::LeakWarningEdit, P::LeakWarningMark, "Please enter values between 0 and 65.535 in steps of 0.001", 190, 0,
+            { { "0.0005", nullptr }, { "-0.001", nullptr }, { "65.536", nullptr }, { "-1", nullptr },
+                { "2.5", "09 c4" }, { "5.5", "15 7c" }, { "12.345", "30 39" }, { "0.001", "00 01" },
                 { "0", "00 00" } } },
-        { P::LeakAlarmEdit, P::LeakAlarmMark, "Please enter values between 0 and 65.535", 190, 2,
-            { { "-0.001", nullptr }, { "65.536", nullptr }, { "-1", nullptr }, { "65.535", "ff ff" } } },
+        { P::LeakAlarmEdit, P::LeakAlarmMark, "Please enter values between 0 and 65.535 in steps of 0.001", 190, 2,
+            { { "1.2345", nullptr }, { "65.5355", nullptr }, { "-0.001", nullptr }, { "65.536", nullptr },
+                { "-1", nullptr }, { "65.535", "ff ff" } } },
     };
     const char* const ratioTip = "Please enter values between 0 and 150 in steps of 0.01";
     const Limit ratio[] = {
@@ -319,6 +321,10 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthHoldsTheSupplyLimitsToTheScaleOfThePre
         { 12, 30000,
             { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 1050", 196, 4,
                 { { "-1", nullptr }, { "500", "41 1a" } } } },
+        // In slm one count of the leak's word is 0.0283: no decimal step.
+        { 7, 414,
+            { P::LeakWarningEdit, P::LeakWarningMark, "Please enter values between 0 and 1854.6405", 190, 0,
+                { { "1854.7", nullptr }, { "-1", nullptr }, { "28.3", "03 e8" } } } },
     };
     startOn(K90Path);
     show(ActuatorHealthCode);

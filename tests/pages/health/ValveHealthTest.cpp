@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QLabel>
 
+#include <gtest/gtest-spi.h>
+
 namespace
 {
 using Page = CValveHealth;
@@ -123,7 +125,17 @@ protected:
             out << text(limit.edit);
         return out;
     }
-    Counts lastCounts() { return Counts::of(lastRequest(174)); }
+    // The counter settings of the last 174 sent: none sent fails the test
+    // (and gives zeros) rather than reading past an empty request.
+    Counts lastCounts()
+    {
+        const QByteArray request = lastRequest(174);
+        if (request.size() < 2 + 30) {
+            ADD_FAILURE() << "no Write_Valve_Travel_Cycle_Counts request was sent";
+            return {};
+        }
+        return Counts::of(request);
+    }
     void nextReading() { clock().advance(clock().dueIn(&page(), Page::ValuesTimerId)); }
 };
 
@@ -235,10 +247,11 @@ TEST_F(ValveHealthTest, MovedFrictionLimitsKeepTheOrderAndApplySendsOnlyFriction
             { 10, 48, 49, 50 } },
         { "low alarm dragged to the bottom", { 10, 50, 100, 150 }, true, LowAlarm, -20, { 0, 50, 100, 150 } },
         { "high alarm dragged beyond the top", { 10, 50, 100, 150 }, true, HighAlarm, 12000, { 10, 50, 100, 10000 } },
-        // A pointer's fraction is the page's own, not a typed value: it is
-        // not marked, and goes out cut to the whole pounds the device keeps.
-        { "high warning dragged to a fraction", { 10, 50, 100, 150 }, true, HighWarning, 120.6,
-            { 10, 50, 120.6, 150 } },
+        // A pointer left at a fraction stands on the whole pound Apply
+        // writes, and the edit shows that.
+        { "high warning dragged to a fraction", { 10, 50, 100, 150 }, true, HighWarning, 120.6, { 10, 50, 120, 150 } },
+        { "low warning dragged to a fraction past the high warning", { 10, 50, 100, 150 }, true, LowWarning, 100.7,
+            { 10, 100, 101, 150 } },
     };
     showPage();
     for (const Case& c : cases) {
@@ -391,6 +404,47 @@ TEST_F(ValveHealthTest, StrokeLengthAndDeadbandsGoOutInHundredthsAndShowAsTyped)
         EXPECT_EQ(lastCounts().*c.field, c.sent) << c.edit << " " << c.typed;
         EXPECT_EQ(text(c.edit), QString::fromLatin1(c.shown)) << c.typed;
     }
+}
+
+TEST_F(ValveHealthTest, ADeadbandShowsTheWholeTenthItIsWrittenAsWhateverPutItThere)
+{
+    // The write holds whole tenths of a percent. The device's 11.05 and
+    // -0.01 (0xffff), a spin stepped from there, and a spin value off the
+    // step, each shown as what Apply then sends (hundredths on the wire).
+    Counts counts = defaultCounts();
+    counts.travelDeadband = 1105;
+    counts.cycleDeadband = 0xffff;
+    showPage(counts);
+    const auto travelSent = [this] { return lastRequest(174).mid(2 + 12, 2).toHex(' ').toStdString(); };
+    const auto cycleSent = [this] { return lastRequest(174).mid(2 + 28, 2).toHex(' ').toStdString(); };
+    EXPECT_EQ(text(Page::TravelDeadbandEdit), QStringLiteral("11"));
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("0"));
+    type(Page::CyclesFullWarningEdit, "2000"); // another setting applied
+    click(Page::ApplyButton);
+    EXPECT_EQ(travelSent(), "04 4c"); // 11.00
+    EXPECT_EQ(cycleSent(), "00 00");
+
+    counts.travelDeadband = 1105;
+    device().respond(174, counts.bytes());
+    click(Page::RetrieveButton);
+    page().spin(Page::TravelDeadbandSpin)->stepBy(1);
+    EXPECT_EQ(text(Page::TravelDeadbandEdit), QStringLiteral("11.5"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(travelSent(), "04 7e"); // 11.50
+    EXPECT_EQ(text(Page::TravelDeadbandEdit), QStringLiteral("11.5"));
+
+    page().spin(Page::CycleDeadbandSpin)->setValue(113.7);
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("11.3"));
+    click(Page::ApplyButton);
+    EXPECT_EQ(cycleSent(), "04 6a"); // 11.30
+    EXPECT_EQ(text(Page::CycleDeadbandEdit), QStringLiteral("11.3"));
+}
+
+TEST_F(ValveHealthTest, ACounterCheckWithNoWriteSentFailsTheTestCleanly)
+{
+    showPage();
+    click(Page::ApplyButton); // nothing changed: nothing written
+    EXPECT_NONFATAL_FAILURE(lastCounts(), "no Write_Valve_Travel_Cycle_Counts request was sent");
 }
 
 TEST_F(ValveHealthTest, ResetsZeroOnlyTheirOwnCounterThenReadTheDevice)
