@@ -75,7 +75,9 @@ const Family Logger { "data logger", 44,
     { CDataLogger::IntervalCombo, CDataLogger::UnitsCombo, CDataLogger::DurationField, CDataLogger::SaveButton },
     "Save Data Logger Report As" };
 const Family Trends { "trends", 45, { CTrends::RowCounter },
-    { CTrends::RowCounter, CTrends::SupplyButton, CTrends::TemperatureButton }, "Save Trend Report As" };
+    { CTrends::RowCounter, CTrends::SupplyButton, CTrends::TemperatureButton }, "Save Trend Report As",
+    { CTrends::PositionButton, CTrends::CommandButton, CTrends::DeviationButton, CTrends::FrictionButton,
+        CTrends::SupplyButton, CTrends::TemperatureButton, CTrends::SelectAllButton } };
 
 const char* const K90 = "Sim/K90/PV-101";
 const char* const K40 = "Sim/K40/PV-102";
@@ -143,8 +145,8 @@ protected:
         const std::vector<std::pair<int, const char*>> settings = &f == &Ramp
             ? std::vector<std::pair<int, const char*>> { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "80" },
                   { CRampTest::HoldEdit, "2" }, { CRampTest::DurationEdit, "3" } }
-            : &f == &Step ? std::vector<std::pair<int, const char*>> { { CStepTest::StartEdit, "20" },
-                  { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } }
+            : &f == &Step ? std::vector<std::pair<int, const char*>> { { CStepTest::StartEdit, "70" },
+                  { CStepTest::StopEdit, "50" }, { CStepTest::HoldEdit, "5" } }
             : &f == &Pst  ? std::vector<std::pair<int, const char*>> { { CPartialStrokeTest::StartEdit, "80" },
                    { CPartialStrokeTest::StopEdit, "65" }, { CPartialStrokeTest::TimeToTargetEdit, "5" },
                    { CPartialStrokeTest::DurationEdit, "12" } }
