@@ -125,13 +125,15 @@ void setUp(PlotChannel& channel, const AutoString& newName, const AutoString& ti
 
 } // namespace
 
+// A test result is read in full: its axes hold every point of the traces
+// shown, whatever range the page set before the points came (a step's
+// position overshoots its lower end, the pilot relay runs below it).
 void ConfigureStepTestPlotControl(IPlotPtr plot)
 {
     configure(plot, StepLayout);
+    plot->SetAxesHoldShownTraces(true);
 }
 
-// A test result is read in full: its axes hold every point of the traces
-// shown, whatever range the page set before the points came.
 void ConfigurePSTPlotControl(IPlotPtr plot)
 {
     configure(plot, PstLayout);

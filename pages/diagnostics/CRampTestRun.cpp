@@ -212,6 +212,11 @@ void CRampTest::completeRampRun()
         RunRampAnalysis();
         restoreRampSettings();
         setWindowText(StatusEdit, QStringLiteral("Bi-directional signature is completed"));
+    } else {
+        // One way finds no spring: the fields show it as its file and its
+        // report do.
+        for (int id : { SpringRateEdit, SpringInitialEdit, SpringFinalEdit })
+            setWindowText(id, NoSpringValue);
     }
     log.WriteLog(QStringLiteral("signature is completed"));
     killTimer(ElapsedTimerId);
