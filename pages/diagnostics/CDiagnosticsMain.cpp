@@ -429,6 +429,10 @@ void CDiagnosticsMain::endRun()
 void CDiagnosticsMain::OnStopMultiTest()
 {
     MultiTestRun& multi = context().multiTest();
+    // The tests that ran before the stop keep showing what they ran with, as
+    // after a run that ends by itself.
+    if (multi.m_bMultiTestRunning)
+        m_RunLeft = std::make_pair(data().SigSettings.Floats, data().SigSettings.Word);
     multi.m_bMultiTestRunning = false;
     multi.m_TestStatusList.AddString(QStringLiteral("Multi tests stopped"));
     // Every box is unticked, and each test's settings go grey with its box,

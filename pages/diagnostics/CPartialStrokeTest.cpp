@@ -229,10 +229,11 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     const double stop = (*settings)[1];
     const double timeToTarget = (*settings)[2];
     const double duration = (*settings)[3];
-    m_OfflineData = false;
     MultiTestRun& multi = context().multiTest();
+    // A loaded file stays the page's result until a run really starts.
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
+    m_OfflineData = false;
     // Nothing of a run before goes on beside this one.
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
@@ -296,7 +297,11 @@ void CPartialStrokeTest::stopTest(UserStop how)
 {
     killTimer(ProgressTimerId);
     m_TestRunning = false;
+    // The stop goes out without a time to target, yet the device keeps the
+    // one the test started with: the copy kept here stays as the device has it.
+    const uint16_t timeToTarget = data().SigSettings.Word;
     sendSignatureStop();
+    data().SigSettings.Word = timeToTarget;
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
     // The strip shows the device out of its signature mode at once, not one

@@ -128,6 +128,39 @@ TEST_F(MultiTestRunTest, AfterARunTheHubShowsEachTestsOwnSettingsUntilAnotherTes
         EXPECT_EQ(hubText(edit), QStringLiteral("30")) << edit;
     for (int edit : { D::RampStopEdit, D::StepStopEdit, D::PSTStopEdit })
         EXPECT_EQ(hubText(edit), QStringLiteral("45")) << edit;
+    m_app.reset();
+    SimTestHooks::reset();
+
+    // A run the user stops during its partial stroke test: the ramp and the
+    // partial stroke test ran and show their own settings; the step test did
+    // not run and shows what the device holds, the partial stroke test's.
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        showHub(path);
+        for (int box : { D::RampBox, D::PSTBox })
+            tick(box);
+        fillParameters();
+        for (const auto& [edit, text] : ran)
+            setText(edit, text);
+        startRun();
+        runUntil([this] { return pst().testRunning() || runEnded(); });
+        ASSERT_TRUE(pst().testRunning());
+        clock().advance(3000);
+        pst().controlAs<QAbstractButton>(501)->click(); // the page's Stop
+        processEvents();
+        ASSERT_EQ(listed().last(), QStringLiteral("Multi tests stopped"));
+
+        select(DashboardCode);
+        select(DiagnosticCode);
+        const std::pair<int, const char*> shownAfterStop[] = { { D::RampStartEdit, "20" }, { D::RampStopEdit, "40" },
+            { D::RampHoldEdit, "3" }, { D::RampDurationEdit, "10" }, { D::StepStartEdit, "70" },
+            { D::StepStopEdit, "50" }, { D::StepHoldEdit, "8" }, { D::PSTStartEdit, "70" }, { D::PSTStopEdit, "50" },
+            { D::PSTTimeToTargetEdit, "4" }, { D::PSTDurationEdit, "8" } };
+        for (const auto& [edit, text] : shownAfterStop)
+            EXPECT_EQ(hubText(edit), QString::fromLatin1(text)) << edit;
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 TEST_F(MultiTestRunTest, NoToTheQuestionRunsNothing)
