@@ -107,6 +107,10 @@ void CDataLogger::connectHandlers()
         onClicked(sample.box, "OnLoggerChannelBox", [this] { RefreshLoggerChannels(); });
     onClicked(SelectAllButton, "SelectAllLoggerChannels", [this] { SelectAllLoggerChannels(); });
     onClicked(UnselectAllButton, "UnselectAllLoggerChannels", [this] { UnselectAllLoggerChannels(); });
+    // A click on Start leaves the duration field where it is: leaving it
+    // would put the held value back over a marked text just before Start
+    // looks at it, and start that run instead. Tab still reaches the button.
+    control(StartButton)->setFocusPolicy(Qt::TabFocus);
     onClicked(StartButton, "StartDataLogging", [this] { StartDataLogging(); });
     onClicked(StopButton, "StopDataLogging", [this] { StopDataLogging(); });
     onClicked(SaveButton, "SaveLoggerResults", [this] { SaveLoggerResults(); });
@@ -209,11 +213,24 @@ void CDataLogger::setIdle(bool idle)
 
 void CDataLogger::StartDataLogging()
 {
+    const ISpinEditBoxPtr field = durationField();
+    // Typed text the field does not take (a fraction, junk) would put the
+    // held value back and start a run nobody asked for: the text stays as
+    // typed, marked, and nothing starts. A number past an end is held to it,
+    // shown, as leaving the field does.
+    if (field->typedTextMarked()) {
+        const QString typed = field->shownText();
+        const std::optional<double> number = NumberText::toNumber(typed);
+        if (!number || !std::isfinite(*number) || (*number >= DurationRange.least && *number <= DurationRange.most)) {
+            context().log().WriteLog(QStringLiteral("CDataLogger data logging not started: \"%1\" is not one of the %2")
+                                         .arg(typed, DurationRange.describe()));
+            return;
+        }
+    }
     setIdle(false);
     m_LoggerSampleCount = 0;
     // A new run can be saved again, even right after a load.
     m_LoggerFileLoaded = 0;
-    const ISpinEditBoxPtr field = durationField();
     // What is typed in the field and not yet taken counts, as if the user had left it.
     field->commitTypedText();
     field->setValue(ClampedDuration(field->value()));

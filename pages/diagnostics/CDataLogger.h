@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataLoggerRules.h"
+#include "FieldRange.h"
 #include "StripPage.h"
 
 #include "controls/Plot.h"
@@ -23,6 +24,8 @@ public:
     static constexpr int DialogId = 254;
     static constexpr int SampleTimerId = 4000;
     static constexpr int InitialPeriodMs = 2000;
+    // What the duration field takes for a run, in the chosen unit.
+    static constexpr FieldRange DurationRange { 1.0, 60.0, FieldStep::Whole };
 
     // Control ids of the page.
     enum : int {

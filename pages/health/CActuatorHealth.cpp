@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -251,12 +252,14 @@ void CActuatorHealth::setUnitRanges(const UnitScales* scales)
     // The leak as far as its device word reaches, in the leak's unit; the
     // supply limits as far as the supply gauge. The word counts thousandths
     // of an scfm, so in scfm a finer value would be cut; in slm one count is
-    // 0.0283, no decimal step, and any value is taken.
+    // 0.0283, no decimal step, and any value is taken. The supply limits are
+    // shown and stepped in tenths of the unit, so a finer one is refused
+    // rather than written and then shown as another value.
     const double leakFactor = scales ? scales->leakFactor : 1.0;
     const FieldRange leak { 0.0, 65.535 * leakFactor, leakFactor == 1.0 ? FieldStep::Thousandths : FieldStep::Any };
     m_marks.setRange(LeakWarningEdit, leak);
     m_marks.setRange(LeakAlarmEdit, leak);
-    const FieldRange supply { 0.0, scales ? scales->supplyMaximum : 100.0 };
+    const FieldRange supply { 0.0, scales ? scales->supplyMaximum : 100.0, FieldStep::Tenths };
     for (int edit : { LowAlarmEdit, LowWarningEdit, HighWarningEdit })
         m_marks.setRange(edit, supply);
 }
@@ -346,7 +349,11 @@ void CActuatorHealth::checkGroup(Group group)
 void CActuatorHealth::setLimit(int editId, double value)
 {
     const Limit* limit = limitOf(Limits, editId);
-    spin(limit->spin)->setValueSilently(value / limit->spinScale);
+    // A supply spin counts the tenths its edit shows: from a device value
+    // finer than that (60.12) it stands on the tenth shown (60.1), so its
+    // arrows step to values the page takes.
+    const double steps = value / limit->spinScale;
+    spin(limit->spin)->setValueSilently(limit->group == Supply ? std::round(steps) : steps);
     OnLimitSpinChanged(limit->spin);
     m_pGauges[limit->group]->setPointerPositionSilent(limit->pointer, value);
     // The device's own limit goes back as it came, whatever the page's range.
@@ -459,7 +466,8 @@ void CActuatorHealth::OnLimitPointerMoved(Group group, int index)
     gauge->setPointerPositionSilent(index, position);
     const char* format = group == Leak ? "%.2f" : "%.1f";
     auto show = [&](const Limit* limit, double value) {
-        spin(limit->spin)->setValueSilently(value / limit->spinScale);
+        const double steps = value / limit->spinScale;
+        spin(limit->spin)->setValueSilently(group == Supply ? std::round(steps) : steps);
         setWindowText(limit->edit, NumberText::format(format, value));
     };
     for (const Push& push : pushes()) {

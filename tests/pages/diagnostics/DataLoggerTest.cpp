@@ -193,8 +193,9 @@ TEST_F(DataLoggerPageTest, StartWritesTheDurationBackAsAWholeNumberFromOneToSixt
     }
 
     // Typed key by key, the field marks at once what it does not take and
-    // shows what it holds by the time a run starts: nothing beyond 1 ... 60
-    // and no fraction is cut without being shown.
+    // shows what it holds by the time a run starts: a number past an end is
+    // held to it, shown; a fraction or junk within them starts no run at all
+    // (held == 0), the text staying as typed and marked.
     const struct {
         const char* typed;
         bool marked;
@@ -210,8 +211,11 @@ TEST_F(DataLoggerPageTest, StartWritesTheDurationBackAsAWholeNumberFromOneToSixt
         { "1e300", true, 60 },
         { "60.9", true, 60 },
         { ".5", true, 1 },
-        { "2.5", true, 12 },
-        { "5.5", true, 12 },
+        { "2.5", true, 0 },
+        { "5.5", true, 0 },
+        { "30.5", true, 0 },
+        { "12abc", true, 0 },
+        { "abc", true, 0 },
     };
     auto* field = logger().durationField()->findChild<QLineEdit*>();
     ASSERT_NE(field, nullptr);
@@ -225,7 +229,21 @@ TEST_F(DataLoggerPageTest, StartWritesTheDurationBackAsAWholeNumberFromOneToSixt
         }
         EXPECT_EQ(field->text(), QString::fromLatin1(c.typed)) << "shown as typed";
         EXPECT_EQ(logger().durationField()->typedTextMarked(), c.marked);
+        device().clearRequests();
         click(L::StartButton);
+        if (c.held == 0) {
+            EXPECT_EQ(field->text(), QString::fromLatin1(c.typed)) << "kept as typed";
+            EXPECT_TRUE(logger().durationField()->typedTextMarked());
+            EXPECT_FALSE(button(L::StopButton).isEnabled()) << "no run started";
+            EXPECT_TRUE(button(L::StartButton).isEnabled());
+            EXPECT_EQ(logger().durationField()->value(), 12.0);
+            clock().advance(3000);
+            EXPECT_FALSE(sent().join(QLatin1Char(',')).contains(QStringLiteral("204"))) << "no sample read";
+            EXPECT_TRUE(logTexts().contains(QStringLiteral("CDataLogger data logging not started: \"")
+                + QString::fromLatin1(c.typed)
+                + QStringLiteral("\" is not one of the whole numbers between 1 and 60")));
+            continue;
+        }
         EXPECT_EQ(logger().durationField()->value(), c.held);
         EXPECT_EQ(field->text(), QString::number(c.held));
         EXPECT_EQ(logger().durationSeconds(), c.held * 60);

@@ -50,24 +50,26 @@ TEST_F(ActuatorHealthTest, GroupsShowTheDeviceLimitsInEditsSpinsAndPointers)
         int pointer;
         const char* text;
         double value;
+        double spinValue; // a supply spin counts the tenths its edit shows
     };
     const Case cases[] = {
-        { CActuatorHealth::LeakWarningEdit, CActuatorHealth::LeakWarningSpin, CActuatorHealth::Leak, 1, "0.5", 0.5 },
-        { CActuatorHealth::LeakAlarmEdit, CActuatorHealth::LeakAlarmSpin, CActuatorHealth::Leak, 2, "1", 1.0 },
-        { CActuatorHealth::LowAlarmEdit, CActuatorHealth::LowAlarmSpin, CActuatorHealth::Supply, 1, " 40.0", 40.002 },
-        { CActuatorHealth::LowWarningEdit, CActuatorHealth::LowWarningSpin, CActuatorHealth::Supply, 2, " 50.0",
-            49.998 },
-        { CActuatorHealth::HighWarningEdit, CActuatorHealth::HighWarningSpin, CActuatorHealth::Supply, 3, " 66.0",
-            66.0 },
+        { CActuatorHealth::LeakWarningEdit, CActuatorHealth::LeakWarningSpin, CActuatorHealth::Leak, 1, "0.5", 0.5,
+            0.5 },
+        { CActuatorHealth::LeakAlarmEdit, CActuatorHealth::LeakAlarmSpin, CActuatorHealth::Leak, 2, "1", 1.0, 1.0 },
+        { CActuatorHealth::LowAlarmEdit, CActuatorHealth::LowAlarmSpin, CActuatorHealth::Supply, 1, " 40.0", 40.002,
+            400 },
+        { CActuatorHealth::LowWarningEdit, CActuatorHealth::LowWarningSpin, CActuatorHealth::Supply, 2, " 50.0", 49.998,
+            500 },
+        { CActuatorHealth::HighWarningEdit, CActuatorHealth::HighWarningSpin, CActuatorHealth::Supply, 3, " 66.0", 66.0,
+            660 },
         { CActuatorHealth::InitialWarningEdit, CActuatorHealth::InitialWarningSpin, CActuatorHealth::Ratio, 2, " 80.0",
-            80.0 },
-        { CActuatorHealth::FullWarningEdit, CActuatorHealth::FullWarningSpin, CActuatorHealth::Ratio, 1, " 90.0",
-            90.0 },
+            80.0, 800 },
+        { CActuatorHealth::FullWarningEdit, CActuatorHealth::FullWarningSpin, CActuatorHealth::Ratio, 1, " 90.0", 90.0,
+            900 },
     };
     for (const Case& c : cases) {
-        const double spinScale = c.group == CActuatorHealth::Leak ? 1.0 : 10.0;
         EXPECT_EQ(text(c.edit), QLatin1String(c.text)) << c.edit;
-        EXPECT_NEAR(page().spin(c.spin)->value(), c.value * spinScale, 1e-6) << c.spin;
+        EXPECT_NEAR(page().spin(c.spin)->value(), c.spinValue, 1e-6) << c.spin;
         EXPECT_NEAR(page().gauge(c.group)->pointerPosition(c.pointer), c.value, 1e-6) << c.edit;
     }
     EXPECT_EQ(text(CActuatorHealth::LeakEdit), QStringLiteral("0.012"));
@@ -80,6 +82,13 @@ TEST_F(ActuatorHealthTest, GroupsShowTheDeviceLimitsInEditsSpinsAndPointers)
         EXPECT_EQ(indicator(CActuatorHealth::Group(group)), Green) << group;
         EXPECT_FALSE(page().changed(CActuatorHealth::Group(group)));
     }
+
+    // A step from the device's 40.002 psi goes on the next tenth shown, which Apply takes and writes.
+    page().spin(CActuatorHealth::LowAlarmSpin)->stepBy(1);
+    EXPECT_EQ(text(CActuatorHealth::LowAlarmEdit), QStringLiteral("40.1"));
+    device().clearRequests();
+    page().OnApply();
+    EXPECT_EQ(lastRequest(196).mid(6, 2).toHex().toStdString(), "1a1b") << "40.1 psi of 60";
 }
 
 TEST_F(ActuatorHealthTest, ApplyWritesOnlyTheChangedGroupFromTheEditTexts)

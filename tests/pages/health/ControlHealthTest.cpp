@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -197,11 +198,19 @@ TEST_F(ControlHealthTest, ATypedFractionIsMarkedAndNothingIsWritten)
     using P = CControlHealth;
     struct Case {
         int spin;
-        const char* typed; // key by key
+        const char* typed; // key by key; "up", "down": that arrow clicked; "Up key", "Down key", "PgDn key"
         const char* shown;
         const char* written; // the spin's word in 219 (tenths of a second for the time frame), or nullptr
     };
     const Case cases[] = {
+        // From the device's 15.75 % and 45.5 s a step lands on the whole number that way.
+        { P::ToleranceSpin, "up", "16.00", "0640" },
+        { P::ToleranceSpin, "down", "15.00", "05dc" },
+        { P::ToleranceSpin, "Up key", "16.00", "0640" },
+        { P::ToleranceSpin, "PgDn key", "6.00", "0258" },
+        { P::TimeFrameSpin, "down", "45.0", "01c2" },
+        { P::TimeFrameSpin, "up", "46.0", "01cc" },
+        { P::TimeFrameSpin, "Down key", "45.0", "01c2" },
         { P::ToleranceSpin, "12.5", "12.50", nullptr },
         { P::ToleranceSpin, ".5", "0.50", nullptr },
         { P::ToleranceSpin, "12.34", "12.34", nullptr },
@@ -228,8 +237,30 @@ TEST_F(ControlHealthTest, ATypedFractionIsMarkedAndNothingIsWritten)
         const int mark = tolerance ? P::ToleranceMark : P::TimeFrameMark;
         retrieve(9500, 500, 1575, 455);
         EXPECT_FALSE(marked(mark)) << "the device's own value";
-        type(c.spin, QString::fromLatin1(c.typed));
+        const std::string action = c.typed;
+        QWidget& spin = *page().control(c.spin);
+        auto* field = spin.findChild<QLineEdit*>();
+        auto key = [field](int code) {
+            QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+            QCoreApplication::sendEvent(field, &press);
+        };
+        if (action == "up" || action == "down") {
+            // The arrows stand at the spin's right end, the upper one above its middle.
+            const QPointF at(spin.width() - 4, action == "up" ? 2 : spin.height() - 2);
+            QMouseEvent press(
+                QEvent::MouseButtonPress, at, spin.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&spin, &press);
+        } else if (action == "Up key") {
+            key(Qt::Key_Up);
+        } else if (action == "Down key") {
+            key(Qt::Key_Down);
+        } else if (action == "PgDn key") {
+            key(Qt::Key_PageDown);
+        } else {
+            type(c.spin, QString::fromLatin1(c.typed));
+        }
         EXPECT_EQ(page().spin(c.spin)->text(), QLatin1String(c.shown));
+        EXPECT_EQ(page().spin(c.spin)->shownText(), QLatin1String(c.shown));
         EXPECT_EQ(marked(mark), c.written == nullptr);
         if (!c.written) {
             EXPECT_EQ(page().control(mark)->toolTip(),

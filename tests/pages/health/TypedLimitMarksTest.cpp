@@ -104,8 +104,9 @@ protected:
             typeAndLeave(page, limit.edit, typed.text, applyButton);
             EXPECT_EQ(page.windowText(limit.edit), QString::fromLatin1(typed.text)) << "shown as typed";
             EXPECT_EQ(marked(page, limit.mark), typed.bytes == nullptr);
-            if (!typed.bytes)
+            if (!typed.bytes) {
                 EXPECT_EQ(page.control(limit.mark)->toolTip(), QString::fromLatin1(limit.tip));
+            }
             page.controlAs<QAbstractButton>(applyButton)->click();
             if (!typed.bytes) {
                 EXPECT_EQ(page.windowText(limit.edit), QString::fromLatin1(typed.text)) << "kept as typed";
@@ -263,12 +264,13 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthWritesOnlyLimitsOnTheirStepsInTheirRan
             { { "0.295", nullptr }, { "-0.004", nullptr }, { "-1", nullptr }, { "2.5", "00 fa" }, { "5.5", "02 26" },
                 { "0.29", "00 1d" }, { "0", "00 00" } } },
     };
-    const char* const supplyTip = "Please enter values between 0 and 150";
+    const char* const supplyTip = "Please enter values between 0 and 150 in steps of 0.1";
     const struct {
         const char* path;
         const char* lowWarning; // 0.5 psi
         const char* highWarning; // 150 psi
-    } models[] = { { K90Path, "00 53", "61 a8" }, { K40Path, "00 a6", "c3 50" } };
+        const char* tenths; // 60.1 psi
+    } models[] = { { K90Path, "00 53", "61 a8", "27 20" }, { K40Path, "00 a6", "c3 50", "4e 41" } };
     for (const auto& model : models) {
         startOn(model.path);
         show(ActuatorHealthCode);
@@ -278,11 +280,13 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthWritesOnlyLimitsOnTheirStepsInTheirRan
         }
         const Limit supply[] = {
             { P::LowAlarmEdit, P::LowAlarmMark, supplyTip, 196, 4,
-                { { "-0.1", nullptr }, { "150.1", nullptr }, { "-1", nullptr }, { "0", "00 00" } } },
+                { { "-0.1", nullptr }, { "150.1", nullptr }, { "-1", nullptr }, { "0.05", nullptr },
+                    { "0", "00 00" } } },
             { P::LowWarningEdit, P::LowWarningMark, supplyTip, 196, 2,
                 { { "-0.1", nullptr }, { "150.1", nullptr }, { "-1", nullptr }, { "0.5", model.lowWarning } } },
             { P::HighWarningEdit, P::HighWarningMark, supplyTip, 196, 0,
-                { { "-0.1", nullptr }, { "150.1", nullptr }, { "-1", nullptr }, { "150", model.highWarning } } },
+                { { "-0.1", nullptr }, { "150.1", nullptr }, { "-1", nullptr }, { "60.123", nullptr },
+                    { "60.12", nullptr }, { "60.1", model.tenths }, { "150", model.highWarning } } },
         };
         for (const Limit& limit : supply)
             expectOnlyValuesOnTheStepWritten(page<P>(), limit, P::ApplyButton);
@@ -304,23 +308,23 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthHoldsTheSupplyLimitsToTheScaleOfThePre
         Limit limit;
     } cases[] = {
         { 6, 6000,
-            { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 150", 196, 0,
+            { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 150 in steps of 0.1", 196, 0,
                 { { "150.1", nullptr }, { "150", "61 a8" } } } },
         { 7, 414,
-            { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 12", 196, 0,
+            { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 12 in steps of 0.1", 196, 0,
                 { { "12.1", nullptr }, { "100", nullptr }, { "12", "71 39" } } } },
         { 7, 414,
-            { P::LowWarningEdit, P::LowWarningMark, "Please enter values between 0 and 12", 196, 2,
-                { { "-1", nullptr }, { "2.5", "17 96" }, { "5.5", "33 e5" } } } },
+            { P::LowWarningEdit, P::LowWarningMark, "Please enter values between 0 and 12 in steps of 0.1", 196, 2,
+                { { "-1", nullptr }, { "2.55", nullptr }, { "2.5", "17 96" }, { "5.5", "33 e5" } } } },
         { 10, 414,
-            { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 12", 196, 4,
+            { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 12 in steps of 0.1", 196, 4,
                 { { "12.1", nullptr }, { "1", "09 6f" } } } },
         { 12, 30000,
-            { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 1050", 196, 0,
+            { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 1050 in steps of 0.1", 196, 0,
                 { { "1050.1", nullptr }, { "1050", "88 b8" } } } },
         { 12, 30000,
-            { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 1050", 196, 4,
-                { { "-1", nullptr }, { "500", "41 1a" } } } },
+            { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 1050 in steps of 0.1", 196, 4,
+                { { "-1", nullptr }, { "500.05", nullptr }, { "500", "41 1a" } } } },
         // In slm one count of the leak's word is 0.0283: no decimal step.
         { 7, 414,
             { P::LeakWarningEdit, P::LeakWarningMark, "Please enter values between 0 and 1854.6405", 190, 0,
