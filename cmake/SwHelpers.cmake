@@ -35,6 +35,9 @@ function(sw_test_program name)
   target_compile_definitions(${name} PRIVATE SW_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} sw_testsupport)
   add_dependencies(${name} sw_data)
+  # One variable only: the discovered tests' properties are written out as a
+  # flat list, so a second variable would be taken for a property name. The
+  # offscreen platform is the test main's own default.
   # The test's own LSAN_OPTIONS replaces any inherited one, so every leak
   # checker option lives here. use_tls=0: the leak checker of Debian 12's
   # compilers misreads glibc's dynamic thread-local blocks and crashes after a
@@ -45,6 +48,6 @@ function(sw_test_program name)
     WORKING_DIRECTORY ${SW_BIN_DIR}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/.ci/lsan.supp:print_suppressions=0:use_tls=0"
+    PROPERTIES ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/.ci/lsan.supp:print_suppressions=0:use_tls=0"
                TIMEOUT 300)
 endfunction()

@@ -184,7 +184,7 @@ TEST(Program, ASecondTerminationSignalDuringTheCloseIsAbsorbedAndItExitsWithZero
         }
         ASSERT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(30000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     }
 }
 
@@ -221,7 +221,7 @@ TEST(Program, ATerminationSignalSoonAfterTheUsersCloseOfTheWindowIsAbsorbedAndIt
                 ::kill(pid, SIGTERM);
             ASSERT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(30000));
             EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-            EXPECT_EQ(program.exitCode(), 0);
+            EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
         }
     }
 #endif
