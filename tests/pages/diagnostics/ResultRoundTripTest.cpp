@@ -316,9 +316,10 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         // What the report prints of the run is the page's: its tag and the
         // connected device's actuator and valve lines.
         EXPECT_TRUE(ranReport.join(QLatin1Char('\n')).contains(QStringLiteral("ACTUATOR INFO")));
-        if (&f == &Ramp)
+        if (&f == &Ramp) {
             EXPECT_EQ(ranReport.join(QLatin1Char('\n')).contains(QStringLiteral("Spring Rate: - ")),
                 !c.bothWays || c.noSpring);
+        }
 
         const QString file = tempPath(QStringLiteral("result.") + QString::number(f.pageCode));
         save(f, file);
