@@ -10,64 +10,8 @@
 #include "automation/NumberText.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMouseEvent>
 
 #include <algorithm>
-#include <cmath>
-#include <functional>
-
-namespace
-{
-// Hears a user's step on a spin before the spin takes it: an arrow clicked
-// (the arrows stand in the spin's right-hand 16 pixels, the upper one in its
-// upper half), an arrow key or a page key. `onStep` gets the whole units of
-// the step and says whether it took the step itself.
-class SpinStepFilter : public QObject
-{
-public:
-    SpinStepFilter(QObject* parent, std::function<bool(int)> onStep)
-        : QObject(parent)
-        , m_onStep(std::move(onStep))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        int steps = 0;
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto* press = static_cast<QMouseEvent*>(event);
-            const auto* spin = static_cast<QWidget*>(watched);
-            const QPoint at = press->position().toPoint();
-            if (press->button() == Qt::LeftButton && at.x() >= spin->width() - std::min(spin->width(), 16))
-                steps = at.y() < (spin->height() - 1) / 2 ? 1 : -1;
-        } else if (event->type() == QEvent::KeyPress) {
-            switch (static_cast<QKeyEvent*>(event)->key()) {
-            case Qt::Key_Up:
-                steps = 1;
-                break;
-            case Qt::Key_Down:
-                steps = -1;
-                break;
-            case Qt::Key_PageUp:
-                steps = 10;
-                break;
-            case Qt::Key_PageDown:
-                steps = -10;
-                break;
-            default:
-                break;
-            }
-        }
-        return steps != 0 && m_onStep(steps);
-    }
-
-private:
-    std::function<bool(int)> m_onStep;
-};
-} // namespace
 
 CControlHealth::CControlHealth(PageContext& context, QWidget* parent)
     : StripPage(context, QStringLiteral("CControlHealth"), DialogId, StripTimer::OnActivation, parent)
@@ -96,24 +40,6 @@ void CControlHealth::OnInitialUpdate()
                 box->setValue(std::clamp(box->value(), range.least, range.most));
             checkSpin(spinId);
         });
-        // A step from a value off the whole numbers (the device's 15.75, a
-        // typed 12.5) lands on the whole number that way, which Apply writes,
-        // not on another fraction that it refuses.
-        auto* filter = new SpinStepFilter(this, [this, spinId, range](int steps) {
-            const ISpinEditBoxPtr box = spin(spinId);
-            box->commitTypedText();
-            const double value = box->value();
-            if (range.onStep(value))
-                return false;
-            const double next = steps > 0 ? std::min(std::floor(value) + steps, std::max(range.most, value))
-                                          : std::max(std::ceil(value) + steps, std::min(range.least, value));
-            box->setValue(next);
-            return true;
-        });
-        QWidget* spinWidget = control(spinId);
-        spinWidget->installEventFilter(filter);
-        if (auto* field = spinWidget->findChild<QLineEdit*>())
-            field->installEventFilter(filter);
     }
     setToolTips(StripToolTips);
     setToolTips(ToolTips);

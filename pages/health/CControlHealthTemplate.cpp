@@ -8,13 +8,15 @@ using C = ControlSpec;
 constexpr unsigned ReadOnly = C::ReadOnly;
 
 // A spin with its own field: whole steps and pages of ten, typed values kept
-// as typed (the page holds or marks them), no range check of its own.
+// as typed (the page holds or marks them), no range check of its own. A step
+// from a value off the whole numbers (the device's 15.75, a typed 12.5) lands
+// on the whole number that way, which Apply writes, not on another fraction.
 ControlSpec spinBox(int id, int x, int y, double maximum, int decimals)
 {
     const QVariantMap properties { { QStringLiteral("Increment"), 1.0 }, { QStringLiteral("Max"), maximum },
         { QStringLiteral("PageSize"), 10.0 }, { QStringLiteral("AllowKeyEdit"), true },
         { QStringLiteral("CheckRange"), false }, { QStringLiteral("Decimals"), decimals },
-        { QStringLiteral("IntegersOnly"), false } };
+        { QStringLiteral("IntegersOnly"), false }, { QStringLiteral("StepsLandOnIncrements"), true } };
     return C::vendor(id, QString::fromLatin1(SpinEditBox::ProgId), x, y, 50, 13, properties);
 }
 }

@@ -152,7 +152,16 @@ void SpinEditBox::moveBy(double delta)
     // A step starts from what was typed in the field, if anything.
     commitTypedText();
     const int places = std::max(m_decimals, placesOf(m_increment));
-    double next = roundTo(m_value + delta, places);
+    double from = m_value;
+    if (m_stepsLandOnIncrements && m_increment > 0 && delta != 0) {
+        // Off the increments, the step counts from the multiple just behind
+        // the value, so one step lands on the next multiple that way. 0.3 in
+        // steps of 0.1 is on them, though the division leaves a remainder.
+        const double count = m_value / m_increment;
+        if (std::fabs(count - std::round(count)) > 1e-9 * std::max(1.0, std::fabs(count)))
+            from = (delta > 0 ? std::floor(count) : std::ceil(count)) * m_increment;
+    }
+    double next = roundTo(from + delta, places);
     // The arrows never leave the range, checked or not; a value already
     // outside it only moves back towards it.
     if (delta > 0)

@@ -34,6 +34,7 @@ public:
     Q_PROPERTY(double Max READ max WRITE setMax)
     Q_PROPERTY(double Min READ min WRITE setMin)
     Q_PROPERTY(double PageSize READ pageSize WRITE setPageSize)
+    Q_PROPERTY(bool StepsLandOnIncrements READ stepsLandOnIncrements WRITE setStepsLandOnIncrements)
     Q_PROPERTY(double Value READ value WRITE setValue)
 
 public:
@@ -65,6 +66,12 @@ public:
     void setAllowKeyEdit(bool allow);
     bool integersOnly() const { return m_integersOnly; }
     void setIntegersOnly(bool integersOnly);
+    // On, a step or page from a value that is not a whole number of
+    // increments (a device's 15.75 with whole steps) lands on the multiple of
+    // the increment that way (16 up, 15 down; 6 a page of ten down) rather than
+    // on another value between them. Off, a step adds to the value as it is.
+    bool stepsLandOnIncrements() const { return m_stepsLandOnIncrements; }
+    void setStepsLandOnIncrements(bool land) { m_stepsLandOnIncrements = land; }
 
     // A user's step: `steps` increments up (negative: down), within min..max.
     void stepBy(int steps);
@@ -118,6 +125,7 @@ private:
     bool m_checkRange = false;
     bool m_allowKeyEdit = false;
     bool m_integersOnly = true;
+    bool m_stepsLandOnIncrements = false;
     bool m_marked = false;
     QLineEdit* m_field;
 };

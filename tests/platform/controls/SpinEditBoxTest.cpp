@@ -109,6 +109,69 @@ TEST_F(SpinEditBoxTest, ArrowsAndKeysStepWithinTheRange)
     EXPECT_EQ(spin.value(), 150.0) << "the arrows never push further out";
 }
 
+TEST_F(SpinEditBoxTest, StepsFromBetweenTheIncrementsLandOnThemWhenAsked)
+{
+    spin.setMax(100);
+    spin.setPageSize(10);
+    spin.setDecimals(2); // a value shown as 15.75, not rounded by the step
+    enum Step { UpArrow, DownArrow, UpKey, DownKey, PageUp, PageDown };
+    struct Case {
+        bool land;
+        double increment;
+        double from;
+        Step step;
+        double to;
+    } cases[] = {
+        { true, 1, 15.75, UpArrow, 16 },
+        { true, 1, 15.75, DownArrow, 15 },
+        { true, 1, 45.5, DownKey, 45 },
+        { true, 1, 45.5, UpKey, 46 },
+        { true, 1, 15.75, PageUp, 25 },
+        { true, 1, 15.75, PageDown, 6 },
+        { true, 1, 15, UpArrow, 16 }, // on the increments: a plain step
+        { true, 1, 15, PageDown, 5 },
+        { true, 0.1, 0.3, UpKey, 0.4 }, // 0.3 / 0.1 leaves a remainder, yet 0.3 is on the tenths
+        { true, 0.1, 0.25, UpKey, 0.3 },
+        { true, 0.1, 0.25, DownKey, 0.2 },
+        { true, 1, 99.5, UpArrow, 100 },
+        { true, 1, 99.5, PageUp, 100 },
+        { true, 1, 0.5, PageDown, 0 },
+        { true, 1, -0.5, UpArrow, 0 },
+        { true, 1, -3.5, DownArrow, -3.5 }, // below the range: never further out
+        { true, 1, 100.5, UpArrow, 100.5 }, // above it
+        { true, 1, 100.5, DownArrow, 100 },
+        { false, 1, 15.75, UpArrow, 16.75 },
+        { false, 1, 15.75, PageDown, 5.75 },
+    };
+    for (const Case& c : cases) {
+        spin.setStepsLandOnIncrements(c.land);
+        spin.setIncrement(c.increment);
+        spin.setValueSilently(c.from);
+        switch (c.step) {
+        case UpArrow:
+            Mouse::click(spin, { 55, 3 });
+            break;
+        case DownArrow:
+            Mouse::click(spin, { 55, 20 });
+            break;
+        case UpKey:
+            Mouse::key(spin, Qt::Key_Up);
+            break;
+        case DownKey:
+            Mouse::key(spin, Qt::Key_Down);
+            break;
+        case PageUp:
+            Mouse::key(spin, Qt::Key_PageUp);
+            break;
+        case PageDown:
+            Mouse::key(spin, Qt::Key_PageDown);
+            break;
+        }
+        EXPECT_EQ(spin.value(), c.to) << c.from << " in steps of " << c.increment << ", step " << int(c.step)
+                                      << (c.land ? "" : ", not landing");
+    }
+}
+
 TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
 {
     auto* field = spin.findChild<QLineEdit*>();
@@ -264,7 +327,7 @@ TEST_F(SpinEditBoxTest, TemplatePropertiesSetTheSpin)
 {
     const std::pair<const char*, QVariant> persisted[] = {
         { "AllowKeyEdit", true }, { "CheckRange", true }, { "Decimals", 2 }, { "Increment", 0.01 },
-        { "IntegersOnly", false }, { "Max", 100 }, { "Min", 1 }, { "PageSize", 10 },
+        { "IntegersOnly", false }, { "Max", 100 }, { "Min", 1 }, { "PageSize", 10 }, { "StepsLandOnIncrements", true },
         { "Width", 18 }, // the template's own sizing is ignored
     };
     for (const auto& [name, value] : persisted)
@@ -277,6 +340,7 @@ TEST_F(SpinEditBoxTest, TemplatePropertiesSetTheSpin)
     EXPECT_EQ(spin.max(), 100.0);
     EXPECT_EQ(spin.min(), 1.0);
     EXPECT_EQ(spin.pageSize(), 10.0);
+    EXPECT_TRUE(spin.stepsLandOnIncrements());
     EXPECT_EQ(spin.value(), 1.0) << "the range check lifted the value to the minimum";
     EXPECT_EQ(spin.width(), 60);
 }
