@@ -32,6 +32,14 @@ void CRampTest::fitLoadedAxes()
     const IPlotAxisPtr position = m_pPlot->YAxisByName(s("Position"));
     position->SetMin(minimum);
     position->SetSpan(110.0 - minimum);
+    // The load fitted the pressure axis to the highest pressure, where the
+    // trace would run along the top border.
+    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(s("Pressure"));
+    if (const double top = loadedPressureAxisTop(pressure->GetMax()); top > 0.0) {
+        pressure->SetStartValue(0.0);
+        pressure->SetMin(0.0);
+        pressure->SetSpan(top);
+    }
     const Curve open = curveOf(s("ThrustOpen"));
     const Curve close = curveOf(s("ThrustClose"));
     const Curve friction = curveOf(s("Friction"));

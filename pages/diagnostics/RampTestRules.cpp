@@ -34,6 +34,23 @@ int positionAxisMinimum(float start, float stop)
     return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f))) - PositionAxisRoom;
 }
 
+double loadedPressureAxisTop(double highest)
+{
+    if (!std::isfinite(highest) || highest <= 0.0)
+        return 0.0;
+    const double room = highest * 1.05;
+    // A step of 1, 2 or 5 times a power of ten, about ten of them to the top.
+    const double power = std::pow(10.0, std::floor(std::log10(room / 10.0)));
+    double step = 10.0 * power;
+    for (double multiple : { 1.0, 2.0, 5.0 }) {
+        if (multiple * power >= room / 10.0) {
+            step = multiple * power;
+            break;
+        }
+    }
+    return std::ceil(room / step) * step;
+}
+
 TimeBase timeBase(double duration, double hold, bool bidirectional)
 {
     TimeBase base;

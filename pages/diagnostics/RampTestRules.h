@@ -37,6 +37,10 @@ uint8_t directionCode(double start, double stop);
 // positions, truncated toward zero, so that the command holding there stands
 // clear of the border; it always ends at 110 %.
 int positionAxisMinimum(float start, float stop);
+// The top of a loaded result's pressure axis (it starts at 0): a twentieth
+// above the highest pressure the file holds, up to a round step, so that the
+// trace stays clear of the top border; 0 when the file holds no pressure.
+double loadedPressureAxisTop(double highest);
 
 // 208 samples per direction: the time axis covers duration + hold + 1 s, twice
 // for a bi-directional run, and the progress bar one step per sample.

@@ -491,6 +491,19 @@ TEST_F(RampTestFilesTest, EveryViewAndPictureHoldsItsTracesAfterARunItsSaveAndIt
         ramp().LoadRampResults();
         ASSERT_TRUE(ramp().offlineData()) << path;
         check("after its Load");
+        // The pressure axis the load fitted starts at 0, as on the run, and
+        // keeps the highest pressure clear of its top border.
+        const XYPlot& plot = *ramp().plot().get();
+        const PlotAxis* pressure = plot.YAxisByName(QStringLiteral("Pressure")).get();
+        ASSERT_TRUE(pressure) << path;
+        EXPECT_EQ(pressure->GetMin(), 0.0) << path;
+        for (const PlotChannel* channel : plot.channels()) {
+            const PlotChannelData& data = channel->data();
+            if (!data.visible || data.ys.empty() || data.yAxisName != QStringLiteral("Pressure"))
+                continue;
+            EXPECT_LT(*std::max_element(data.ys.begin(), data.ys.end()), 0.98 * pressure->GetMax())
+                << path << " " << data.title.toStdString();
+        }
         m_app.reset();
     }
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace
 {
 
@@ -51,6 +53,23 @@ TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)
     EXPECT_EQ(positionAxisMinimum(80.0f, 20.0f), 10);
     EXPECT_EQ(positionAxisMinimum(-5.0f, 50.0f), -15);
     EXPECT_EQ(positionAxisMinimum(15.7f, 85.0f), 5);
+}
+
+TEST(RampTestRules, ALoadedPressureAxisEndsARoundStepAboveTheHighestPressure)
+{
+    const std::pair<double, double> cases[] = {
+        { 29.9, 35.0 }, // 31.4 up to a step of 5
+        { 30.0, 35.0 },
+        { 28.0, 30.0 }, // 29.4 up to a step of 5
+        { 9.5, 10.0 }, // 9.975 up to a step of 1
+        { 100.0, 120.0 }, // 105 up to a step of 20
+        { 1000.0, 1200.0 }, // kPa: 1050 up to a step of 200
+        { 0.0, 0.0 },
+        { -3.0, 0.0 },
+        { std::numeric_limits<double>::quiet_NaN(), 0.0 },
+    };
+    for (const auto& [highest, top] : cases)
+        EXPECT_DOUBLE_EQ(loadedPressureAxisTop(highest), top) << highest;
 }
 
 TEST(RampTestRules, ThrustComesFromThePortDifferenceInsideTheWindow)
