@@ -3,7 +3,6 @@
 namespace
 {
 using C = ControlSpec;
-constexpr unsigned Digits = C::Number;
 }
 
 // clang-format off
@@ -39,11 +38,11 @@ const PageTemplate CDiagnosticsMain::Template { 544, 396, {
     C::label(-1, QStringLiteral("%"), 104, 170, 14, 8),
     C::picture(RampStopMark, 139, 122, 170, 8, 8),
     C::label(-1, QStringLiteral("Hold Time:"), 15, 186, 56, 8),
-    C::edit(RampHoldEdit, 71, 184, 30, 12, Digits),
+    C::edit(RampHoldEdit, 71, 184, 30, 12),
     C::label(-1, QStringLiteral("sec"), 104, 186, 16, 8),
     C::picture(RampHoldMark, 139, 122, 186, 8, 8),
     C::label(-1, QStringLiteral("Test Duration:"), 15, 202, 56, 8),
-    C::edit(RampDurationEdit, 71, 200, 30, 12, Digits),
+    C::edit(RampDurationEdit, 71, 200, 30, 12),
     C::label(-1, QStringLiteral("sec"), 104, 202, 16, 8),
     C::picture(RampDurationMark, 139, 122, 202, 8, 8),
 
@@ -73,11 +72,11 @@ const PageTemplate CDiagnosticsMain::Template { 544, 396, {
     C::label(-1, QStringLiteral("%"), 368, 170, 14, 8),
     C::picture(PSTStopMark, 139, 386, 170, 8, 8),
     C::label(-1, QStringLiteral("Time to Target:"), 279, 186, 56, 8),
-    C::edit(PSTTimeToTargetEdit, 335, 184, 30, 12, Digits),
+    C::edit(PSTTimeToTargetEdit, 335, 184, 30, 12),
     C::label(-1, QStringLiteral("sec"), 368, 186, 16, 8),
     C::picture(PSTTimeToTargetMark, 139, 386, 186, 8, 8),
     C::label(-1, QStringLiteral("Test Duration:"), 279, 202, 56, 8),
-    C::edit(PSTDurationEdit, 335, 200, 30, 12, Digits),
+    C::edit(PSTDurationEdit, 335, 200, 30, 12),
     C::label(-1, QStringLiteral("sec"), 368, 202, 16, 8),
     C::picture(PSTDurationMark, 139, 386, 202, 8, 8),
 

@@ -7,7 +7,7 @@ namespace
 {
 using C = ControlSpec;
 constexpr unsigned Value = C::ReadOnly | C::AlignCenter;
-constexpr unsigned Limit = C::Number | C::AlignRight;
+constexpr unsigned Limit = C::AlignRight;
 
 // A hidden spin beside a limit's edit: it holds the limit within its range.
 ControlSpec spinBox(int id, int x, int y, double increment, double pageSize, double maximum)

@@ -105,7 +105,7 @@ const PageTemplate CValveHealth::Template { 544, 396, {
     C::label(-1, QStringLiteral("%"), 242, 303, 10, 8),
     C::placeholder(FirstKeyHost + 7, 270, 291, 9, 8),
     C::label(-1, QStringLiteral("Full Warning:"), 281, 291, 60, 8),
-    C::edit(TravelFullWarningEdit, 270, 301, 60, 12, Right | C::Number),
+    C::edit(TravelFullWarningEdit, 270, 301, 60, 12, Right),
     spinBox(TravelFullWarningSpin, 330, 301, 1000, ValveHealthRules::TravelSpinMaximum),
     C::label(-1, QStringLiteral("%"), 345, 303, 10, 8),
     mark(TravelFullWarningMark, 356, 303),

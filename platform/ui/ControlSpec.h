@@ -28,7 +28,6 @@ struct ControlSpec {
         ReadOnly = 1u << 2,
         MultiLine = 1u << 3,
         VScroll = 1u << 4,
-        Number = 1u << 5, // a number field: every key reaches it, the page's reader decides what it takes
         AlignRight = 1u << 6,
         AlignCenter = 1u << 7,
         GroupStart = 1u << 8, // starts a new radio group
