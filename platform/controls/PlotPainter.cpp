@@ -195,8 +195,10 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
             if (vertical) {
                 const double y = area.bottom() - along(axis, value, area.height());
                 const double right = band.rect.right() - TickLength - 3.0;
-                // The lowest label stays clear of the labels of the axis below.
-                const double centre = std::min(y, area.bottom() + TickLength - fm.height() / 2.0);
+                // The lowest label stays clear of the labels of the axis below,
+                // a pixel apart: a negative first label there ("-20") reaches
+                // in under it.
+                const double centre = std::min(y, area.bottom() + TickLength - 1.0 - fm.height() / 2.0);
                 box = QRectF(right - width, centre - fm.height() / 2.0, width, fm.height());
             } else {
                 const double x = area.left() + along(axis, value, area.width());

@@ -11,6 +11,7 @@
 #include "report/PrintBackend.h"
 #include "report/RecordingPrintBackend.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,8 +69,8 @@ protected:
     }
 
     // An HDRL file of another device: "Command" and "Position" with
-    // `points` points (25: one per step), the second cycle 0.3 above the first.
-    QString otherDevicesFile(int points, const char* name)
+    // `points` points (25: one per step), the second cycle `offset` above the first.
+    QString otherDevicesFile(int points, const char* name, double offset = 0.3)
     {
         CHDRLReport other;
         other.m_strPosSettlingTime = AutoString("8");
@@ -83,7 +84,7 @@ protected:
             const int step = points == 49 ? i / 2 : std::min(i, 24);
             const double c = HDRLTestChannels::CommandPoints[size_t(step)];
             source.ChannelByName(QStringLiteral("Command"))->AddXY(8.0 * k, c);
-            source.ChannelByName(QStringLiteral("Position"))->AddXY(8.0 * k, c + (step >= 13 ? 0.3 : 0.0));
+            source.ChannelByName(QStringLiteral("Position"))->AddXY(8.0 * k, c + (step >= 13 ? offset : 0.0));
         }
         const QString file = tempPath(QString::fromLatin1(name));
         prompts().answerFile(file);
@@ -336,6 +337,34 @@ TEST_F(HDRLTestFilesTest, PrintReportWritesThreePicturesAndThePdfOfTheModelsDefi
             EXPECT_TRUE(QFileInfo::exists(dependencies + QString::fromLatin1(picture))) << c.model << picture;
         expectControlSignalView();
         EXPECT_TRUE(hdrl().plot()->ScreenBar(0)->GetVisible());
+        qunsetenv("STROKEWISE_HOME");
+        m_app.reset();
+    }
+}
+
+// A run whose second cycle lies 2.5 % above the first reaches past the fixed
+// 0-100 % position axis and the +-1.5 % error axis that a load puts back: each
+// view and each picture still holds every point.
+TEST_F(HDRLTestFilesTest, ALoadedRunBeyondTheFixedAxesIsDrawnAndPrintedInsideThem)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        showPage(path);
+        prompts().answerFile(otherDevicesFile(49, "wide.hdrl", 2.5));
+        hdrl().OnLoad();
+        ASSERT_TRUE(hdrl().offlineData()) << path;
+        DrawnPlotTexts drawn;
+        for (int view : { H::HDRButton, H::LinearityButton, H::ControlSignalButton }) {
+            hdrl().controlAs<QAbstractButton>(view)->click();
+            hdrl().grab();
+        }
+        ownProgramFolder();
+        const QString pdf = tempPath(QStringLiteral("wide.pdf"));
+        prompts().answerFile(pdf, QStringLiteral("Save HDRL Test Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        hdrl().OnPrintReport();
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << path;
+        EXPECT_GE(drawn.paintings().size(), 6u) << path;
+        EXPECT_EQ(drawn.faults(), QStringList()) << path;
         qunsetenv("STROKEWISE_HOME");
         m_app.reset();
     }

@@ -451,61 +451,65 @@ TEST_F(RampTestFilesTest, TheReportsPicturesKeepTheirLabelsApartAndTheirLegendEn
 // printed round a picture the report leaves out.
 TEST_F(RampTestFilesTest, EveryViewAndPictureHoldsItsTracesAfterARunItsSaveAndItsLoad)
 {
-    for (const char* path : { K90Path, K40Path }) {
-        runRamp(true, path, true);
-        typeRamp("10", "90", "3", "12", true);
-        startRamp();
-        runRampToCompletion();
-        ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << path;
-        const QString file = tempPath(QStringLiteral("held.rmp"));
-        const auto check = [&](const char* when) {
-            const std::string label = std::string(path) + " " + when;
-            DrawnPlotTexts drawn;
-            const bool flag = data().Config28Bit5 != 0;
-            ramp().ShowPressureVsPositionView(flag);
-            ramp().grab();
-            ramp().ShowSignalsVsCommandView(flag);
-            ramp().grab();
-            if (rampEnabled(Ramp::FrictionViewButton)) {
-                ramp().ShowFrictionThrustView();
+    // The second ramp runs past both ends of the fixed 0-100 % position and
+    // command axes that a load puts back.
+    const std::pair<const char*, const char*> ramps[] = { { "10", "90" }, { "-5", "105" } };
+    for (const auto& [start, stop] : ramps)
+        for (const char* path : { K90Path, K40Path }) {
+            runRamp(true, path, true);
+            typeRamp(start, stop, "3", "12", true);
+            startRamp();
+            runRampToCompletion();
+            ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << path;
+            const QString file = tempPath(QStringLiteral("held.rmp"));
+            const auto check = [&](const char* when) {
+                const std::string label = std::string(path) + " " + start + " to " + stop + " " + when;
+                DrawnPlotTexts drawn;
+                const bool flag = data().Config28Bit5 != 0;
+                ramp().ShowPressureVsPositionView(flag);
                 ramp().grab();
+                ramp().ShowSignalsVsCommandView(flag);
+                ramp().grab();
+                if (rampEnabled(Ramp::FrictionViewButton)) {
+                    ramp().ShowFrictionThrustView();
+                    ramp().grab();
+                }
+                ramp().ShowRampTestView(flag);
+                ramp().grab();
+                print("held.pdf");
+                EXPECT_EQ(drawn.faults(), QStringList()) << label;
+                const ReportControl* report = ramp().findChild<ReportControl*>();
+                ASSERT_TRUE(report) << label;
+                const ReportDocument document = report->layoutDocument();
+                EXPECT_EQ(ReportPictures::legendsPrintedTooSmall(document, drawn.paintings()), QStringList()) << label;
+                EXPECT_EQ(ReportPictures::emptyFrames(document), QStringList()) << label;
+            };
+            check("after the run");
+            prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
+            ramp().SaveRampResults();
+            check("after its Save");
+            typeRamp("70", "50", "3", "2", false);
+            startRamp();
+            runRampToCompletion();
+            prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+            ramp().LoadRampResults();
+            ASSERT_TRUE(ramp().offlineData()) << path;
+            check("after its Load");
+            // The pressure axis the load fitted starts at 0, as on the run, and
+            // keeps the highest pressure clear of its top border.
+            const XYPlot& plot = *ramp().plot().get();
+            const PlotAxis* pressure = plot.YAxisByName(QStringLiteral("Pressure")).get();
+            ASSERT_TRUE(pressure) << path;
+            EXPECT_EQ(pressure->GetMin(), 0.0) << path;
+            for (const PlotChannel* channel : plot.channels()) {
+                const PlotChannelData& data = channel->data();
+                if (!data.visible || data.ys.empty() || data.yAxisName != QStringLiteral("Pressure"))
+                    continue;
+                EXPECT_LT(*std::max_element(data.ys.begin(), data.ys.end()), 0.98 * pressure->GetMax())
+                    << path << " " << data.title.toStdString();
             }
-            ramp().ShowRampTestView(flag);
-            ramp().grab();
-            print("held.pdf");
-            EXPECT_EQ(drawn.faults(), QStringList()) << label;
-            const ReportControl* report = ramp().findChild<ReportControl*>();
-            ASSERT_TRUE(report) << label;
-            const ReportDocument document = report->layoutDocument();
-            EXPECT_EQ(ReportPictures::legendsPrintedTooSmall(document, drawn.paintings()), QStringList()) << label;
-            EXPECT_EQ(ReportPictures::emptyFrames(document), QStringList()) << label;
-        };
-        check("after the run");
-        prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
-        ramp().SaveRampResults();
-        check("after its Save");
-        typeRamp("70", "50", "3", "2", false);
-        startRamp();
-        runRampToCompletion();
-        prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
-        ramp().LoadRampResults();
-        ASSERT_TRUE(ramp().offlineData()) << path;
-        check("after its Load");
-        // The pressure axis the load fitted starts at 0, as on the run, and
-        // keeps the highest pressure clear of its top border.
-        const XYPlot& plot = *ramp().plot().get();
-        const PlotAxis* pressure = plot.YAxisByName(QStringLiteral("Pressure")).get();
-        ASSERT_TRUE(pressure) << path;
-        EXPECT_EQ(pressure->GetMin(), 0.0) << path;
-        for (const PlotChannel* channel : plot.channels()) {
-            const PlotChannelData& data = channel->data();
-            if (!data.visible || data.ys.empty() || data.yAxisName != QStringLiteral("Pressure"))
-                continue;
-            EXPECT_LT(*std::max_element(data.ys.begin(), data.ys.end()), 0.98 * pressure->GetMax())
-                << path << " " << data.title.toStdString();
+            m_app.reset();
         }
-        m_app.reset();
-    }
 }
 
 } // namespace
