@@ -356,12 +356,12 @@ PlotAxis* Plot::resolveAxis(PlotAxis::Orientation orientation, const QString& na
     return index < 0 ? nullptr : axes[static_cast<size_t>(index)];
 }
 
-bool Plot::dataRangeOn(const PlotAxis* axis, double& lo, double& hi) const
+bool Plot::dataRangeOn(const PlotAxis* axis, double& lo, double& hi, bool shownOnly) const
 {
     const bool isX = axis->orientation() == PlotAxis::Orientation::X;
     bool found = false;
     for (const PlotChannel* channel : m_channels) {
-        if (channel->Count() == 0)
+        if (channel->Count() == 0 || (shownOnly && !drawsSomething(*channel)))
             continue;
         const QString& name = isX ? channel->data().xAxisName : channel->data().yAxisName;
         if (resolveAxis(axis->orientation(), name) != axis)
@@ -408,24 +408,9 @@ void Plot::holdShownTraces() const
         return;
     for (const std::vector<PlotAxis*>* axes : { &m_xAxes, &m_yAxes }) {
         for (PlotAxis* axis : *axes) {
-            const bool isX = axis->orientation() == PlotAxis::Orientation::X;
-            bool found = false;
             double lo = 0.0;
             double hi = 0.0;
-            for (const PlotChannel* channel : m_channels) {
-                const PlotChannelData& data = channel->data();
-                if (!drawsSomething(*channel)
-                    || resolveAxis(axis->orientation(), isX ? data.xAxisName : data.yAxisName) != axis)
-                    continue;
-                for (size_t i = 0; i < data.xs.size() && i < data.ys.size(); ++i) {
-                    if (!std::isfinite(data.xs[i]) || !std::isfinite(data.ys[i]))
-                        continue;
-                    const double value = isX ? data.xs[i] : data.ys[i];
-                    lo = found ? std::min(lo, value) : value;
-                    hi = found ? std::max(hi, value) : value;
-                    found = true;
-                }
-            }
+            const bool found = dataRangeOn(axis, lo, hi, true);
             const double min = axis->GetMin();
             const double max = axis->GetMax();
             if (!found || !std::isfinite(min) || !std::isfinite(max) || max <= min)

@@ -102,8 +102,9 @@ public:
     // axis bears means none (the channel is then not drawn).
     PlotAxis* resolveAxis(PlotAxis::Orientation orientation, const QString& name) const;
     // The smallest and largest value on that axis of the channels drawn
-    // against it; false when they hold no finite value.
-    bool dataRangeOn(const PlotAxis* axis, double& lo, double& hi) const;
+    // against it (with `shownOnly`, of those that draw something), from the
+    // channels' kept extents; false when they hold no finite value.
+    bool dataRangeOn(const PlotAxis* axis, double& lo, double& hi, bool shownOnly = false) const;
     // The rectangle the traces are drawn in, in widget coordinates.
     QRectF plotArea() const;
     // Whether a channel puts anything on the plot: shown, against axes the
