@@ -84,4 +84,7 @@ struct FieldRange {
         }
         return QStringLiteral("values ") + ends;
     }
+
+    // The tip beside a field whose text this range does not take.
+    QString tip() const { return QStringLiteral("Please enter ") + describe(); }
 };

@@ -22,18 +22,10 @@ constexpr int SpringPoints[] = { SpringInitialPoint, SpringFinalPoint, SpringRat
 constexpr AutoString CRampReport::*SpringTexts[]
     = { &CRampReport::m_strSpringInitial, &CRampReport::m_strSpringFinal, &CRampReport::m_strSpringRate };
 
-bool showsNoValue(const AutoString& text)
-{
-    const QString shown = text.toQString().trimmed();
-    return shown.isEmpty() || shown == QStringLiteral("-");
-}
-
+// The spring points follow each other in the order of their bits.
 int springBit(int point)
 {
-    for (int k = 0; k < int(std::size(SpringPoints)); ++k)
-        if (SpringPoints[k] == point)
-            return 1 << k;
-    return 0;
+    return point >= SpringInitialPoint && point <= SpringRatePoint ? 1 << (point - SpringInitialPoint) : 0;
 }
 
 // A spring field as the file holds it: " - " where the run found none.
@@ -72,7 +64,7 @@ void completeSettings(const CRampReport& record, std::vector<double>& settings)
 {
     int bits = 0;
     for (int k = 0; k < int(std::size(SpringPoints)); ++k)
-        if (showsNoValue(record.*SpringTexts[k]))
+        if (showsNoValue((record.*SpringTexts[k]).toQString()))
             bits |= 1 << k;
     settings.resize(SpringNoValuePoint + 1, 0.0);
     settings[SpringNoValuePoint] = bits;
@@ -120,6 +112,12 @@ const ResultFileFamily<CRampReport>& family()
         return f;
     }();
     return ramps;
+}
+
+bool showsNoValue(const QString& text)
+{
+    const QString shown = text.trimmed();
+    return shown.isEmpty() || shown == QStringLiteral("-");
 }
 
 bool springHolds(const PlotChannelData& settings, int point)

@@ -24,6 +24,9 @@ inline constexpr int SpringNoValuePoint = 18;
 // or 17), rather than " - ".
 bool springHolds(const PlotChannelData& settings, int point);
 
+// Whether a spring field's text shows no value: empty or "-", blanks aside.
+bool showsNoValue(const QString& text);
+
 const ResultFileFamily<CRampReport>& family();
 
 // The unit texts a load gives for the file's unit codes.

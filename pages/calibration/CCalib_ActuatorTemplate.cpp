@@ -114,7 +114,7 @@ const QString CCalib_Actuator::ZeroSupplyCaption = QStringLiteral("ZERO SUPPLY")
 const QString CCalib_Actuator::InitialsTip = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");
 QString CCalib_Actuator::pressureTip(const FieldRange& range)
 {
-    return QStringLiteral("Please enter ") + range.describe();
+    return range.tip();
 }
 const QString CCalib_Actuator::CompletedText = QStringLiteral("Calibration completed successfully");
 const QString CCalib_Actuator::AbortedText = QStringLiteral("Calibration Aborted");

@@ -10,8 +10,7 @@ using C = ControlSpec;
 
 const char* const CCalibrationActuatorIntro::OtherItem = "Other";
 const char* const CCalibrationActuatorIntro::MissingTableMessage = "Error reading Actuator list file.";
-const QString CCalibrationActuatorIntro::AreaTip
-    = QStringLiteral("Please enter ") + ActuatorIntroRules::AreaRange.describe();
+const QString CCalibrationActuatorIntro::AreaTip = ActuatorIntroRules::AreaRange.tip();
 const char* const CCalibrationActuatorIntro::CalibrationPage = "CCalib_Actuator";
 const char* const CCalibrationActuatorIntro::SensorMissingPage = "CPressureDisablePage";
 

@@ -27,7 +27,7 @@ std::optional<QString> settingText(uint8_t code);
 // calls out.
 inline constexpr FieldRange StrokeRange { 0.0, 655.35, FieldStep::Hundredths };
 std::optional<double> strokeValue(const QString& text);
-inline const QString StrokeTip = QStringLiteral("Please enter ") + StrokeRange.describe();
+inline const QString StrokeTip = StrokeRange.tip();
 // A stroke length in hundredths, as word 0x74 takes it: 1.99 is 199.
 uint16_t strokeWord(double stroke);
 // The stroke as the linkage geometry uses it: its whole number.
@@ -44,7 +44,7 @@ inline const QString ArmTip = QStringLiteral("Please enter values between 0 and 
 // "150", "-50", "12.345"), which the point's mark calls out.
 inline constexpr FieldRange PointRange { 0.0, 100.0, FieldStep::Hundredths };
 std::optional<double> pointValue(const QString& text);
-inline const QString PointTip = QStringLiteral("Please enter ") + PointRange.describe();
+inline const QString PointTip = PointRange.tip();
 
 // A point's text as the plot and the spin show it: single precision, held
 // to 0..100 ("120" shows 100); none for a text that is no number.

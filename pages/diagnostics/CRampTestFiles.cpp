@@ -9,6 +9,7 @@
 #include "ReportRecords.h"
 
 #include "automation/NumberText.h"
+#include "ramp/RampTestFile.h"
 #include "ramp/RampTestReport.h"
 
 using namespace RampTestRules;
@@ -99,8 +100,7 @@ void CRampTest::SaveRampResults()
         if (!field.number)
             continue;
         // A spring the run found none of is saved as such, not as a measured 0.
-        const QString shown = windowText(field.control).trimmed();
-        record.*field.member = AutoString(shown.isEmpty() || shown == QStringLiteral("-")
+        record.*field.member = AutoString(RampTestFile::showsNoValue(windowText(field.control))
                 ? NoSpringValue
                 : NumberText::format("%5.2f", settingNumber(field.control)));
     }

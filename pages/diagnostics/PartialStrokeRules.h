@@ -22,8 +22,8 @@ inline constexpr FieldRange TimeToTargetRange { 0.0, 655.0, FieldStep::Hundredth
 inline constexpr FieldRange DurationRange { 2.0, 655.0, FieldStep::Whole };
 // "Please enter values between 0 and 655 in steps of 0.01", "Please enter
 // whole numbers between 2 and 655".
-inline const QString TimeToTargetTip = QStringLiteral("Please enter ") + TimeToTargetRange.describe();
-inline const QString DurationTip = QStringLiteral("Please enter ") + DurationRange.describe();
+inline const QString TimeToTargetTip = TimeToTargetRange.tip();
+inline const QString DurationTip = DurationRange.tip();
 bool timeToTargetValid(double seconds);
 bool durationValid(double seconds);
 

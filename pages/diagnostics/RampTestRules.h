@@ -23,8 +23,8 @@ using DiagnosticTestRules::pressureOf;
 // taken, and the tips say so: "Please enter values between 2 and 30".
 inline constexpr FieldRange HoldTimeRange { 2.0, 30.0 };
 inline constexpr FieldRange DurationRange { 1.0, 300.0 };
-inline const QString HoldTimeTip = QStringLiteral("Please enter ") + HoldTimeRange.describe();
-inline const QString DurationTip = QStringLiteral("Please enter ") + DurationRange.describe();
+inline const QString HoldTimeTip = HoldTimeRange.tip();
+inline const QString DurationTip = DurationRange.tip();
 bool holdTimeValid(double seconds);
 bool durationValid(double seconds);
 

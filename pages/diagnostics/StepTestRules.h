@@ -20,7 +20,7 @@ using DiagnosticTestRules::pressureOf;
 // Hold time: 2 to 300 s, both included; the device keeps it as a float, so
 // fractions are taken, and the tip says so.
 inline constexpr FieldRange HoldTimeRange { 2.0, 300.0 };
-inline const QString HoldTimeTip = QStringLiteral("Please enter ") + HoldTimeRange.describe();
+inline const QString HoldTimeTip = HoldTimeRange.tip();
 bool holdTimeValid(double seconds);
 
 // The position axis starts at the lower of the two positions, as single

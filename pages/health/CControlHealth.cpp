@@ -98,8 +98,8 @@ bool CControlHealth::checkSpin(int spinId)
     const double value = spin(spinId)->value();
     const bool taken = value == (tolerance ? m_ShownTolerance : m_ShownTimeFrame)
         || (tolerance ? ToleranceRange : TimeFrameRange).contains(value);
-    ValidityMark::show(this, tolerance ? ToleranceMark : TimeFrameMark, taken,
-        LimitFieldMarks::tip(tolerance ? ToleranceRange : TimeFrameRange));
+    ValidityMark::show(
+        this, tolerance ? ToleranceMark : TimeFrameMark, taken, (tolerance ? ToleranceRange : TimeFrameRange).tip());
     return taken;
 }
 

@@ -19,14 +19,6 @@ QString whole(double value)
 {
     return NumberText::format("%.0f", value);
 }
-
-// A full warning as Apply writes it from its spin: cut toward zero to a
-// whole count. The page puts its own values there on that step, so the edit
-// shows what will be sent.
-double writtenCount(double value)
-{
-    return wholeWord(value);
-}
 }
 
 CPositionerHealth::CPositionerHealth(PageContext& context, QWidget* parent)
@@ -373,7 +365,9 @@ void CPositionerHealth::OnCountersGaugePointer(Gauge which, int index)
     if (index != 2)
         return;
     const double dragged = pointer(which, 2);
-    const double full = writtenCount(std::clamp(dragged, gauge->scaleMin(), gauge->scaleMax()));
+    // Apply writes a full warning cut toward zero to a whole count: the page
+    // puts its own values there on that step, so the edit shows what is sent.
+    const double full = wholeWord(std::clamp(dragged, gauge->scaleMin(), gauge->scaleMax()));
     if (full != dragged)
         setPointer(which, 2, full);
     const bool cycles = which == Cycles;
@@ -402,7 +396,7 @@ void CPositionerHealth::OnResponseSpin(int spinId)
 void CPositionerHealth::OnCyclesFullWarningSpin()
 {
     const ISpinEditBoxPtr box = spin(CyclesFullWarningSpin);
-    box->setValueSilently(writtenCount(box->value()));
+    box->setValueSilently(wholeWord(box->value()));
     const double value = box->value();
     setPointer(Cycles, 1, initialWarning(value));
     setPointer(Cycles, 2, value, true);
@@ -415,7 +409,7 @@ void CPositionerHealth::OnCyclesFullWarningSpin()
 void CPositionerHealth::OnTravelFullWarningSpin()
 {
     const ISpinEditBoxPtr box = spin(TravelFullWarningSpin);
-    box->setValueSilently(writtenCount(box->value()));
+    box->setValueSilently(wholeWord(box->value()));
     const double value = box->value();
     setWindowText(TravelFullWarningEdit, NumberText::fromDouble(value));
     m_marks.pageText(TravelFullWarningEdit);

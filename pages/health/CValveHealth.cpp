@@ -87,7 +87,7 @@ void CValveHealth::OnInitialUpdate()
         { Counters[Travel].deadbandSpin, Counters[Travel].deadbandEdit },
         { Counters[Travel].fullWarningSpin, Counters[Travel].fullWarningEdit } };
     for (const auto& [spinId, edit] : spins)
-        setToolTips({ { spinId, LimitFieldMarks::tip(m_marks.range(edit)) } });
+        setToolTips({ { spinId, m_marks.range(edit).tip() } });
 }
 
 void CValveHealth::createGauges()

@@ -32,11 +32,8 @@ void LimitFieldMarks::add(std::span<const Field> fields)
 
 const LimitFieldMarks::Field* LimitFieldMarks::field(int edit) const
 {
-    for (const Kept& each : m_fields) {
-        if (each.field.edit == edit)
-            return &each.field;
-    }
-    return nullptr;
+    const Kept* each = kept(edit);
+    return each ? &each->field : nullptr;
 }
 
 const LimitFieldMarks::Kept* LimitFieldMarks::kept(int edit) const
@@ -96,15 +93,10 @@ const FieldRange& LimitFieldMarks::range(int edit) const
     return field(edit)->range;
 }
 
-QString LimitFieldMarks::tip(const FieldRange& range)
-{
-    return QStringLiteral("Please enter ") + range.describe();
-}
-
 void LimitFieldMarks::show(const Field& field, bool valid)
 {
     if (field.mark)
-        ValidityMark::show(&m_page, field.mark, valid, tip(field.range));
+        ValidityMark::show(&m_page, field.mark, valid, field.range.tip());
 }
 
 std::optional<double> LimitFieldMarks::check(int edit)

@@ -43,9 +43,6 @@ public:
     // whatever its step. Only what the user types must be on the step.
     void pageText(int edit);
     const FieldRange& range(int edit) const;
-    // The mark's tip for a range: "Please enter values between 0.01 and 100
-    // in steps of 0.01", "Please enter whole numbers between 0 and 999".
-    static QString tip(const FieldRange& range);
 
     // The edit's number when it is one in the range; otherwise nothing, and
     // its mark shows.
