@@ -128,8 +128,6 @@ void CDataLogger::ActivatePage()
     context().misc().ReadMiscLong69();
     // A plot that could not be made must not keep the page from being shown.
     guard("ActivatePage", [this] { ApplyLoggerSettings(); });
-    // A loaded file stays on the page, and unsaveable, until a run replaces it.
-    enableControl(SaveButton, !m_LoggerFileLoaded);
 }
 
 void CDataLogger::StopTimers()
@@ -206,8 +204,10 @@ void CDataLogger::ApplyLoggerSettings()
 
 void CDataLogger::setIdle(bool idle)
 {
-    for (int id : { IntervalCombo, UnitsCombo, DurationField, StartButton, SaveButton, LoadButton, PrintButton })
+    for (int id : { IntervalCombo, UnitsCombo, DurationField, StartButton, LoadButton, PrintButton })
         enableControl(id, idle);
+    // A loaded file stays on the page, and unsaveable, until a run replaces it.
+    enableControl(SaveButton, idle && !m_LoggerFileLoaded);
     enableControl(StopButton, !idle);
 }
 
@@ -246,7 +246,6 @@ void CDataLogger::StopDataLogging()
     // The status strip goes on being read after a run, as on every shown page.
     killTimer(SampleTimerId);
     setIdle(true);
-    enableControl(SaveButton, !m_LoggerFileLoaded);
 }
 
 void CDataLogger::OnDataLoggerTimer()
