@@ -88,8 +88,8 @@ void CalibrationRunPage::activateRun()
 void CalibrationRunPage::showLastCalibration()
 {
     setWindowText(m_setup.lastDateEdit, lastDate(data().CalText));
-    setWindowText(m_setup.lastByEdit, lastInitials(data().CalText));
-    fillEdit(m_setup.initialsEdit, lastInitials(data().CalText), &CalibrationRunPage::OnChangeNewCalibrationBy);
+    setWindowText(m_setup.lastByEdit, shownInitials(data().CalText));
+    fillEdit(m_setup.initialsEdit, shownInitials(data().CalText), &CalibrationRunPage::OnChangeNewCalibrationBy);
 }
 
 bool CalibrationRunPage::takeDeviceInitials()
@@ -109,16 +109,17 @@ bool CalibrationRunPage::markInitials()
 
 bool CalibrationRunPage::mayStartRun()
 {
-    if (!userAllowsMovement(m_setup.movementCaption))
-        return false;
-    // A refused start leaves the page as it was: the strip refreshing, the
-    // state and Print untouched.
+    // A start the initials refuse is refused before the user is asked to let
+    // the valve move, and leaves the page as it was: the strip refreshing,
+    // the state and Print untouched, the mark saying why.
     const QString initials = windowText(m_setup.initialsEdit);
     if (!initialsAcceptable(initials)) {
         ValidityMark::show(this, m_setup.initialsMark, false, m_setup.initialsTip);
         return false;
     }
     ValidityMark::show(this, m_setup.initialsMark, true, m_setup.initialsTip);
+    if (!userAllowsMovement(m_setup.movementCaption))
+        return false;
     killTimer(StripTimerId);
     data().CalState = m_setup.startCode;
     enableControl(m_setup.printButton, false);

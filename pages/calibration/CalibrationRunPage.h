@@ -89,8 +89,8 @@ protected:
     bool takeDeviceInitials();
     // Shows and returns whether the initials in the edit are acceptable.
     bool markInitials();
-    // Asks before the valve moves and checks the initials; true: the run may
-    // start, with the calibration text set from today's date and the initials.
+    // Checks the initials and then asks before the valve moves; true: the run
+    // may start, with the calibration text set from today's date and the initials.
     bool mayStartRun();
     // Starts the run on the device and polls it, tick after tick, until it ends.
     void startRun(std::function<void()> tick);
@@ -117,8 +117,7 @@ protected:
 
     // Sets an edit's text and runs its change handler even when the text
     // stays the same: the handler runs for every text the page sets.
-    template <class PageClass>
-    void fillEdit(int id, const QString& text, void (PageClass::*handler)())
+    template <class PageClass> void fillEdit(int id, const QString& text, void (PageClass::*handler)())
     {
         const bool same = windowText(id) == text;
         setWindowText(id, text);

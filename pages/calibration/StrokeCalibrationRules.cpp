@@ -176,6 +176,11 @@ QString lastInitials(const QString& calText)
     return calText.mid(11, 3);
 }
 
+QString shownInitials(const QString& calText)
+{
+    return lastInitials(calText).trimmed();
+}
+
 const StrokeFlag StrokeFlags[6] = {
     { 0x02, "0% Pos Out of Range",
         "0% POSITION OUT OF RANGE ALARM indicates that during calibration, the feedback sensor moved beyond it's "

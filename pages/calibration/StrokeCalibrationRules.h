@@ -57,6 +57,11 @@ QString calibrationText(Page page, const QString& date, const QString& initials)
 // characters 1 to 10 and 12 to 14, blanks and all.
 QString lastDate(const QString& calText);
 QString lastInitials(const QString& calText);
+// The initials as the calibration pages show them: from their place, without
+// the blanks the device pads them with. A device never calibrated holds only
+// blanks there: no initials, so the three the user types are all the edit
+// holds.
+QString shownInitials(const QString& calText);
 
 // The stroke calibration flags in the order the pages show them: the bit of
 // error-history byte 7, the row label and the LED's tooltip.

@@ -216,7 +216,7 @@ TEST_F(StrokeCalibrationPages, EntryChecksMarkInitialsAndPressureAndGateStart)
     // all the same: the next text typed is checked.
     select(1);
     showStroke();
-    ASSERT_EQ(strokePage.windowText(Stroke::InitialsEdit), data().CalText.right(3));
+    ASSERT_EQ(strokePage.windowText(Stroke::InitialsEdit), QString()) << "a device never calibrated has none";
     select(1);
     showStroke();
     EXPECT_TRUE(enabled(strokePage, Stroke::StartButton));
@@ -300,13 +300,17 @@ TEST_F(StrokeCalibrationPages, SupplyPressureIsWrittenOnlyAsTheHundredthsTypedWi
 TEST_F(StrokeCalibrationPages, BlankInitialsStartNoCalibration)
 {
     startOn();
-    // A device never calibrated holds blanks where the initials stand.
+    // A device never calibrated holds blanks where the initials stand: the
+    // page shows no initials, and Start refuses at once, before it asks
+    // anything (no answer is queued: a question would fail the test).
     Act& page = showActuator();
-    ASSERT_EQ(page.windowText(Act::InitialsEdit), QStringLiteral("   "));
-    ASSERT_EQ(page.windowText(Act::LastByEdit), QStringLiteral("   "));
+    ASSERT_EQ(page.windowText(Act::InitialsEdit), QString());
+    ASSERT_EQ(page.windowText(Act::LastByEdit), QString());
     device().clearRequests();
-    startRun(page, Act::StartButton);
+    click(page, Act::StartButton);
+    EXPECT_TRUE(prompts().messages().empty());
     EXPECT_TRUE(hexOf(225).empty());
+    EXPECT_TRUE(hexOf(201).empty()) << "nor is the supply written";
     EXPECT_FALSE(page.calibrating());
     EXPECT_TRUE(markShows(page, Act::InitialsMark, 138));
     EXPECT_EQ(page.control(Act::InitialsMark)->toolTip(), Act::InitialsTip);
@@ -320,7 +324,7 @@ TEST_F(StrokeCalibrationPages, BlankInitialsStartNoCalibration)
     }
 
     Stroke& strokePage = showStroke();
-    ASSERT_EQ(strokePage.windowText(Stroke::InitialsEdit), QStringLiteral("   "));
+    ASSERT_EQ(strokePage.windowText(Stroke::InitialsEdit), QString());
     for (const auto& [text, valid] : typed) {
         strokePage.setWindowText(Stroke::InitialsEdit, QString::fromLatin1(text));
         EXPECT_EQ(enabled(strokePage, Stroke::StartButton), valid) << '"' << text << '"';
@@ -328,9 +332,54 @@ TEST_F(StrokeCalibrationPages, BlankInitialsStartNoCalibration)
     }
     strokePage.setWindowText(Stroke::InitialsEdit, QStringLiteral("   "));
     device().clearRequests();
-    prompts().answerMessage(Prompts::IdYes, Act::MovementQuestion);
     strokePage.OnStartCalibration(); // the handler refuses whatever the button's state
+    EXPECT_TRUE(prompts().messages().empty());
     EXPECT_TRUE(hexOf(225).empty());
+}
+
+TEST_F(StrokeCalibrationPages, ANeverCalibratedDeviceIsCalibratedWithTheThreeLettersTyped)
+{
+    // The letters typed key by key into the field the device's blank
+    // initials left; Start then asks and sends today's date and them.
+    const struct {
+        const char* name;
+        bool actuatorRun;
+        int initialsEdit;
+        int lastByEdit;
+        int mark;
+        int startButton;
+        int abortButton;
+        const char* request;
+    } pages[] = {
+        { "actuator", true, Act::InitialsEdit, Act::LastByEdit, Act::InitialsMark, Act::StartButton, Act::AbortButton,
+            "11 E1 0F 02 30 32 2F 30 33 2F 32 30 33 31 20 48 45 58" },
+        { "stroke", false, Stroke::InitialsEdit, Stroke::LastByEdit, Stroke::InitialsMark, Stroke::StartButton,
+            Stroke::AbortButton, "11 E1 0F 01 30 32 2F 30 33 2F 32 30 33 31 20 48 45 58" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& p : pages) {
+            SCOPED_TRACE(std::string(path) + " " + p.name);
+            startOn(path);
+            FormPage& page = p.actuatorRun ? static_cast<FormPage&>(showActuator()) : showStroke();
+            ASSERT_EQ(data().CalText.mid(10), QStringLiteral("    ")) << "never calibrated";
+            EXPECT_EQ(page.windowText(p.lastByEdit), QString());
+            auto* edit = page.controlAs<QLineEdit>(p.initialsEdit);
+            edit->setFocus();
+            edit->end(false);
+            for (const char* key : { "H", "E", "X" })
+                edit->insert(QString::fromLatin1(key));
+            EXPECT_EQ(edit->text(), QStringLiteral("HEX"));
+            EXPECT_TRUE(markShows(page, p.mark, 139));
+            EXPECT_TRUE(enabled(page, p.startButton));
+
+            device(path).clearRequests();
+            startRun(page, p.startButton);
+            EXPECT_EQ(hexOf(225, path), std::vector<std::string>({ p.request }));
+            EXPECT_TRUE(static_cast<CalibrationRunPage&>(page).calibrating());
+            click(page, p.abortButton);
+            m_app.reset();
+        }
+    }
 }
 
 TEST_F(StrokeCalibrationPages, AStartRefusedForItsInitialsLeavesTheStripStateAndPrintAsTheyWere)
@@ -355,16 +404,16 @@ TEST_F(StrokeCalibrationPages, AStartRefusedForItsInitialsLeavesTheStripStateAnd
     };
     for (const auto& p : pages) {
         SCOPED_TRACE(p.name);
-        // Refused after the movement question: nothing is sent, and the strip
-        // goes on reading the status at its 20000 ms period.
+        // Refused before the movement question: nothing is sent, and the
+        // strip goes on reading the status at its 20000 ms period.
         const auto expectRefused = [&](CalibrationRunPage& page, const std::function<void()>& pressStart) {
             const uint8_t state = data().CalState;
             const bool printable = enabled(page, p.printButton);
             device().clearRequests();
             const qint64 refusedAt = clock().elapsedMs();
-            prompts().answerMessage(Prompts::IdYes, Act::MovementQuestion);
+            const size_t asked = prompts().messages().size();
             pressStart();
-            EXPECT_EQ(prompts().pendingAnswers(), 0) << "the movement question is still asked";
+            EXPECT_EQ(prompts().messages().size(), asked) << "refused before the movement question";
             EXPECT_TRUE(hexOf(225).empty());
             EXPECT_FALSE(page.calibrating());
             EXPECT_EQ(data().CalState, state);
@@ -399,10 +448,13 @@ TEST_F(StrokeCalibrationPages, EndOfAStrokeRunShowsTheDateAndInitialsFromTheirPl
         const char* lastBy;
         bool startAgain; // the initials shown pass the check
     };
+    // The initials are shown without the blanks the device pads them with:
+    // what the edit holds is what the user sees, and what the check counts.
     const Case cases[] = {
         { "02/03/2031 XYZ", "XYZ", true },
-        { "02/03/2031    ", "   ", false }, // a text kept without initials
-        { "02/03/2031 AB ", "AB ", true },
+        { "02/03/2031    ", "", false }, // a text kept without initials
+        { "02/03/2031 AB ", "AB", false },
+        { "02/03/2031  AB", "AB", false },
     };
     startOn();
     Stroke& page = showStroke();

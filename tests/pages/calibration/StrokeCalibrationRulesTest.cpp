@@ -149,6 +149,12 @@ TEST(StrokeCalibrationRules, CalibrationTextsAndStickyFlags)
     EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031")), QString());
     EXPECT_EQ(lastInitials(QStringLiteral("02/03/2031 AB")), QStringLiteral("AB"));
     EXPECT_EQ(lastDate(QStringLiteral("              ")), QStringLiteral("          "));
+    // Shown without the device's padding: blanks alone are no initials.
+    const std::pair<const char*, const char*> shown[]
+        = { { "02/03/2031 XYZ", "XYZ" }, { "02/03/2031    ", "" }, { "          ", "" }, { "02/03/2031 AB ", "AB" },
+              { "02/03/2031  AB", "AB" }, { "02/03/2031 A B", "A B" }, { "02/03/2031 XYZW", "XYZ" } };
+    for (const auto& [text, initials] : shown)
+        EXPECT_EQ(shownInitials(QString::fromLatin1(text)), QString::fromLatin1(initials)) << '"' << text << '"';
 
     CStrokeCalibReport record;
     markStrokeFlags(record, 0x02 | 0x10);
