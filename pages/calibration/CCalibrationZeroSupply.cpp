@@ -4,6 +4,8 @@
 #include "MiscAccessors.h"
 #include "PageHelpers.h"
 
+#include "ui/Prompts.h"
+
 #include <QLabel>
 
 namespace
@@ -60,26 +62,40 @@ void CCalibrationZeroSupply::OnCountTimer()
 
 void CCalibrationZeroSupply::OnCaptureZero()
 {
-    enableControl(BackButton, false);
     // The zero is the count shown last, which may be up to 20 s old. Before
     // the first count is shown there is none to capture: an empty edit is
     // no zero count of 0.
     const std::optional<double> shown = WindowNumberIn(control(CountEdit), CountRange);
     if (!shown) {
         context().log().WriteLog(QStringLiteral("Write_Misc_cmd not sent: no A/D count shown yet"));
+        refuseCapture(NoCountYetText);
         return;
     }
-    m_Zero = static_cast<uint16_t>(static_cast<int16_t>(*shown));
-    m_Full = static_cast<uint16_t>(m_RunningMaximum);
-    m_Span = static_cast<uint16_t>(m_Full - m_Zero);
-    if (static_cast<int16_t>(m_Span) <= MinimumSpan)
+    const uint16_t zero = static_cast<uint16_t>(static_cast<int16_t>(*shown));
+    const uint16_t full = static_cast<uint16_t>(m_RunningMaximum);
+    m_Zero = zero;
+    m_Full = full;
+    m_Span = static_cast<uint16_t>(full - zero);
+    if (static_cast<int16_t>(m_Span) <= MinimumSpan) {
+        refuseCapture(SpanTooSmallText.arg(static_cast<int16_t>(zero)).arg(static_cast<int16_t>(full)));
         return;
+    }
+    // Captured: the way on is Finish, once the supply is back.
+    enableControl(BackButton, false);
     killTimer(CountTimerId);
     MiscAccessors& misc = context().misc();
     misc.WriteMiscWord66(m_Span);
     misc.WriteMiscWord65(m_Full);
     misc.WriteMiscWord64(m_Zero);
     enableControl(FinishButton, true);
+}
+
+void CCalibrationZeroSupply::refuseCapture(const QString& why)
+{
+    // The count goes on being read, so the user may capture again once it
+    // has fallen, or go back to the calibration.
+    enableControl(BackButton, true);
+    Prompts::show(why, RefusedCaption, Prompts::Buttons::Ok, Prompts::Icon::Warning, this);
 }
 
 void CCalibrationZeroSupply::OnFinish()

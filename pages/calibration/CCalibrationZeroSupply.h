@@ -32,6 +32,10 @@ public:
     };
 
     static const PageTemplate Template; // CCalibrationZeroSupplyTemplate.cpp
+    // Why a capture was refused, and the caption of that message.
+    static const QString RefusedCaption;
+    static const QString NoCountYetText;
+    static const QString SpanTooSmallText; // %1 the count shown, %2 the highest count read
     // Where Back and Finish return: the actuator calibration.
     static const char* const CalibrationPage;
 
@@ -42,6 +46,8 @@ public:
 
     // Timer 100: the strip, then the supply count.
     void OnCountTimer();
+    // Writes the zero when the count fell by more than MinimumSpan; a refused
+    // capture says why and leaves Back on, so the user may try again or go back.
     void OnCaptureZero();
     // Back and Finish alike.
     void OnFinish();
@@ -52,6 +58,8 @@ public:
     uint16_t span() const { return m_Span; }
 
 private:
+    void refuseCapture(const QString& why);
+
     // The largest count read since the program started (signed); never reset.
     int16_t m_RunningMaximum = 0;
     uint16_t m_Full = 0;

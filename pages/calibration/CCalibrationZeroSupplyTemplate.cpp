@@ -7,6 +7,15 @@ using C = ControlSpec;
 
 const char* const CCalibrationZeroSupply::CalibrationPage = "CCalib_Actuator";
 
+const QString CCalibrationZeroSupply::RefusedCaption = QStringLiteral("ZERO SUPPLY");
+const QString CCalibrationZeroSupply::NoCountYetText = QStringLiteral(
+    "No A/D Count has been read from the supply sensor yet, so there is no zero to capture. Wait until the A/D Count "
+    "is shown, then click Capture Zero again, or click Back to return to the calibration.");
+const QString CCalibrationZeroSupply::SpanTooSmallText = QStringLiteral(
+    "The A/D Count shown (%1) is not more than 100 counts below the highest count read while the air supply was on "
+    "(%2), so the zero cannot be captured from it. Remove the air supply, wait until the A/D Count has settled and "
+    "click Capture Zero again, or click Back to return to the calibration.");
+
 // clang-format off
 const PageTemplate CCalibrationZeroSupply::Template { 524, 190, {
     C::group(GroupId, QString(), 10, 26, 440, 150),

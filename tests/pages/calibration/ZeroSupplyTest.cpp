@@ -128,41 +128,64 @@ TEST_F(ZeroSupplyTest, CaptureWithTheSupplyRemovedCorrectsASensorWhoseZeroDrifte
 
 TEST_F(ZeroSupplyTest, CaptureNeedsASpanAboveOneHundredCountsAndCountsAreSigned)
 {
+    // A refused capture says why and leaves Back on: the user may capture
+    // again once the count has fallen, or go back to the calibration.
+    const QString tooSmall = QStringLiteral(
+        "The A/D Count shown (%1) is not more than 100 counts below the highest count read while the air supply was "
+        "on (%2), so the zero cannot be captured from it. Remove the air supply, wait until the A/D Count has "
+        "settled and click Capture Zero again, or click Back to return to the calibration.");
+    const QString noCount = QStringLiteral(
+        "No A/D Count has been read from the supply sensor yet, so there is no zero to capture. Wait until the A/D "
+        "Count is shown, then click Capture Zero again, or click Back to return to the calibration.");
     struct Case {
+        int reads; // counts read before the capture: none, or the first and the second
         uint16_t first;
         uint16_t second;
         const char* shown;
         int maximum;
         bool written;
+        QString refusal;
     };
     const Case cases[] = {
-        { 20100, 20000, "20000", 20100, false },
-        { 20101, 20000, "20000", 20101, true },
-        { 20000, 40000, "-25536", 20000, false }, // no maximum, and no capture from it
-        { 100, 0, "0", 100, false },
+        { 2, 20100, 20000, "20000", 20100, false, tooSmall.arg(QStringLiteral("20000"), QStringLiteral("20100")) },
+        { 2, 20101, 20000, "20000", 20101, true, QString() },
+        // no maximum, and no capture from it
+        { 2, 20000, 40000, "-25536", 20000, false, tooSmall.arg(QStringLiteral("-25536"), QStringLiteral("20000")) },
+        { 2, 100, 0, "0", 100, false, tooSmall.arg(QStringLiteral("0"), QStringLiteral("100")) },
+        { 0, 0, 0, "", 0, false, noCount },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first);
         startPage();
         showZeroSupply();
-        scriptCount(c.first);
-        clock().advance(1000);
-        scriptCount(c.second);
-        clock().advance(20000);
+        if (c.reads) {
+            scriptCount(c.first);
+            clock().advance(1000);
+            scriptCount(c.second);
+            clock().advance(20000);
+        }
         EXPECT_EQ(shownCount(), QString::fromLatin1(c.shown));
         EXPECT_EQ(zeroPage().runningMaximum(), c.maximum);
         k40().clearRequests();
+        prompts().clearRecords();
+        if (!c.written)
+            prompts().answerMessage(Prompts::IdOk, c.refusal);
         click(zeroPage(), Zero::CaptureButton);
         EXPECT_EQ(wordWrites().size(), c.written ? 3u : 0u);
-        EXPECT_FALSE(enabled(Zero::BackButton)) << "Back stays off after any capture";
+        EXPECT_EQ(enabled(Zero::BackButton), !c.written) << "Back is off only once the zero is written";
         EXPECT_EQ(enabled(Zero::FinishButton), c.written);
         EXPECT_TRUE(enabled(Zero::CaptureButton));
         if (!c.written) {
+            ASSERT_EQ(prompts().messages().size(), 1u);
+            const Prompts::Message refused = prompts().messages().front();
+            EXPECT_EQ(Prompts::captionOf(refused), QStringLiteral("ZERO SUPPLY"));
+            EXPECT_EQ(refused.buttons, Prompts::Buttons::Ok);
             clock().advance(20000);
             EXPECT_TRUE(sentK40().contains(QStringLiteral("200 word 0x67"))) << "the timer runs on";
-            // Activated again, Back is on again.
-            showZeroSupply();
-            EXPECT_TRUE(enabled(Zero::BackButton));
+            click(zeroPage(), Zero::BackButton);
+            EXPECT_EQ(app().shownPage(), &page("CCalib_Actuator"));
+        } else {
+            EXPECT_TRUE(prompts().messages().empty());
         }
         m_app.reset();
     }
