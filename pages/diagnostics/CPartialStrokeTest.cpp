@@ -25,6 +25,7 @@ namespace
 using namespace PartialStrokeRules;
 using P = CPartialStrokeTest;
 
+constexpr uint8_t TestRunningBit = 0x01;
 constexpr uint8_t SignatureCompleteBit = 0x20;
 constexpr uint8_t ContinuousStrokeBit = 0x02;
 
@@ -153,7 +154,33 @@ void CPartialStrokeTest::ActivatePage()
     } else {
         ReadSignatureSettings();
         PreparePlot();
+        offerUnreadSignature();
     }
+}
+
+void CPartialStrokeTest::offerUnreadSignature()
+{
+    if (!m_SignatureUnread)
+        return;
+    // Another test started or stopped since (every start and stop goes out
+    // with its type) has taken the device's signature.
+    if (data().SignatureType != PartialStrokeType) {
+        m_SignatureUnread = false;
+        return;
+    }
+    // The device still holds it: its test is over and its signature not yet
+    // read out to the end. A lost reply offers nothing this time.
+    const std::optional<uint8_t> status = readTestStatus();
+    if (!status)
+        return;
+    if (*status & (TestRunningBit | SignatureCompleteBit)) {
+        m_SignatureUnread = false;
+        return;
+    }
+    // The plot laid out for the run's signature, whatever the edits hold.
+    scalePlot(settingNumber(DurationEdit), float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
+    setWindowText(StatusEdit, QStringLiteral("Test completed"));
+    setButtons(Buttons::Completed);
 }
 
 void CPartialStrokeTest::StopTimers()
@@ -237,6 +264,7 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     // Nothing of a run before goes on beside this one.
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
+    m_SignatureUnread = false;
     m_RunSettings.take(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit });
     setButtons(Buttons::Running);
     for (int id : { StatusEdit, BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
@@ -270,6 +298,7 @@ void CPartialStrokeTest::PollPstProgress()
     ReadPstResults();
     setWindowText(StatusEdit, QStringLiteral("Test completed"));
     m_TestRunning = false;
+    m_SignatureUnread = true;
     setButtons(Buttons::Completed);
     if (context().multiTest().m_bMultiTestRunning)
         StartSignatureRetrieval();
@@ -304,6 +333,7 @@ void CPartialStrokeTest::stopTest(UserStop how)
     data().SigSettings.Word = timeToTarget;
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
+    m_SignatureUnread = false;
     // The strip shows the device out of its signature mode at once, not one
     // strip period later.
     RefreshStrip();
@@ -315,6 +345,9 @@ void CPartialStrokeTest::StartSignatureRetrieval()
     killTimer(ProgressTimerId);
     killTimer(RetrievalTimerId);
     m_Retrieving = true;
+    // The device serves the signature once, block after block: a retrieval
+    // cut short cannot be begun again.
+    m_SignatureUnread = false;
     m_SampleIndex = 0;
     setProgress(0);
     setWindowText(StatusEdit, QString());
@@ -481,6 +514,7 @@ void CPartialStrokeTest::OnLoad()
     if (!record.LoadPST(m_pPlot))
         return;
     m_OfflineData = true;
+    m_SignatureUnread = false;
     m_RunSettings.clear();
     // The run whose signature was still on the device is no longer shown:
     // reading it back now would add it to the loaded file's curves.

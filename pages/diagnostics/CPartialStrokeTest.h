@@ -126,6 +126,9 @@ private:
     void showTrace(const char* name, bool shown) override;
     void showQuestion(bool shown);
     void setRadios(bool enabled);
+    // Coming back to a run that completed here and whose signature the
+    // device still holds unread: Retrieve is offered again.
+    void offerUnreadSignature();
     void addPoint(const char* channel, double x, double y) override;
     void fillRecordFromPage();
 
@@ -136,6 +139,9 @@ private:
     int m_PositionAxisMin = 0;
     int m_PendingCstAnswer = 0;
     bool m_Retrieving = false;
+    // A run completed on this page and its signature has not been read back:
+    // until a retrieval, a new run, a stop or a load.
+    bool m_SignatureUnread = false;
     // The configuration byte came back at the last activation, so a
     // continuous stroke write changes only its bit 0x02.
     bool m_ConfigByteRead = false;

@@ -349,4 +349,77 @@ TEST_F(PstPageTest, MultiTestRunStartsUnaskedRetrievesAndHandsBack)
     }
 }
 
+TEST_F(PstPageTest, ARunLeftBeforeItsRetrievalIsRetrievedOnComingBack)
+{
+    // The device keeps a completed test's signature until it is read out or
+    // another test starts: coming back to the page offers it again, unless
+    // it has gone.
+    enum class Meanwhile { Nothing, StepTest, RetrievalCutShort };
+    const struct {
+        const char* what;
+        Meanwhile meanwhile;
+        bool offered;
+    } cases[] = {
+        { "left before Retrieve", Meanwhile::Nothing, true },
+        { "a step test ran meanwhile", Meanwhile::StepTest, false },
+        { "its retrieval was cut short by leaving", Meanwhile::RetrievalCutShort, false },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(path) + ", " + c.what);
+            showPst(path);
+            type("85", "70", "0.29", "7");
+            startPst();
+            runUntil([this] { return !pst().testRunning(); });
+            ASSERT_TRUE(pstEnabled(P::RetrieveButton));
+            const QString result = pstText(P::ResultEdit);
+            ASSERT_FALSE(result.isEmpty());
+            if (c.meanwhile == Meanwhile::RetrievalCutShort) {
+                pst().controlAs<QAbstractButton>(P::RetrieveButton)->click();
+                clock().advance(10000 + 3000);
+                ASSERT_EQ(pstChannel("Position")->Count(), 4);
+            }
+            if (c.meanwhile == Meanwhile::StepTest) {
+                select(StepTestCode);
+                typeSettings("30", "70", "6");
+                startTest();
+                runToCompletion();
+            } else {
+                select(DashboardCode);
+            }
+            clock().advance(5000);
+
+            select(PstCode);
+            EXPECT_EQ(pstEnabled(P::RetrieveButton), c.offered);
+            if (!c.offered) {
+                m_app.reset();
+                continue;
+            }
+            EXPECT_EQ(pstText(P::StatusEdit), QStringLiteral("Test completed"));
+            EXPECT_EQ(pstText(P::ResultEdit), result) << "the run's results stay";
+            EXPECT_EQ(pstChannel("Position")->Count(), 0);
+
+            device(path).clearRequests();
+            const qint64 asked = clock().elapsedMs();
+            pst().controlAs<QAbstractButton>(P::RetrieveButton)->click();
+            runUntil([this] { return !pst().retrieving(); });
+            const std::vector<qint64> blocks = timesOf(QStringLiteral("252"), path);
+            ASSERT_EQ(blocks.size(), 104u);
+            EXPECT_EQ(blocks[0] - asked, 10000);
+            EXPECT_EQ(pstText(P::StatusEdit), QStringLiteral("Signature retrieved"));
+            for (const char* name : { "Position", "Command", "Port1", "ILCmd", "ILPOS" }) {
+                const IPlotChannelPtr channel = pstChannel(name);
+                ASSERT_EQ(channel->Count(), 208) << name;
+                for (int n : { 0, 1, 103, 207 })
+                    EXPECT_NEAR(channel->GetX(n), n * 8000.0 / 208, 1e-9) << name << " " << n;
+            }
+            const IPlotChannelPtr position = pstChannel("Position");
+            EXPECT_NEAR(position->GetY(0), 85.0, 2.0);
+            EXPECT_LT(std::abs(position->GetY(207) - 70.0), 5.0);
+            EXPECT_FALSE(pstEnabled(P::RetrieveButton)) << "a signature is read back once";
+            m_app.reset();
+        }
+    }
+}
+
 } // namespace
