@@ -2,7 +2,8 @@
 // manager's stop and an impatient user's): the first signal closes it as the
 // window's close does, and the second, arriving while the window and the rest
 // of the program are torn down, changes nothing: it exits normally with 0.
-// The same when the user's close of the window came first.
+// The same when the user's close of the window came first, and when the
+// signal comes only once the event loop has ended.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -45,9 +46,11 @@ QString programBinary()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/strokewise");
 }
 
+// Names and values added to the program's environment.
+using Settings = std::vector<std::pair<QString, QString>>;
+
 // Starts the program on `path` and waits until its start-up is over.
-void startProgram(QProcess& program, const QTemporaryDir& state, const QString& path,
-    const std::vector<std::pair<QString, QString>>& settings = {})
+void startProgram(QProcess& program, const QTemporaryDir& state, const QString& path, const Settings& settings = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -60,6 +63,24 @@ void startProgram(QProcess& program, const QTemporaryDir& state, const QString& 
     for (int waited = 0; waited < 60000 && !catchesTermination(program.processId()); waited += 20)
         ASSERT_FALSE(program.waitForFinished(20)) << "the program ended by itself";
     ASSERT_TRUE(catchesTermination(program.processId()));
+}
+
+// Asks the program to stop in its teardown, once the event loop has ended
+// and the window with its pages is gone, until its input closes.
+const std::pair<QString, QString> PauseInTeardown { QStringLiteral("STROKEWISE_TEARDOWN_PAUSE"), QStringLiteral("1") };
+
+// Waits until the paused program says it is tearing down; false when it
+// ended first or never got there.
+bool reachesTeardown(QProcess& program)
+{
+    program.setReadChannel(QProcess::StandardError);
+    QByteArray said;
+    while (!said.contains("tearing down\n")) {
+        if (!program.waitForReadyRead(30000))
+            return false;
+        said += program.readAllStandardError();
+    }
+    return true;
 }
 
 #ifdef SW_HAVE_X11
@@ -164,19 +185,28 @@ TEST(Program, ASecondTerminationSignalDuringTheCloseIsAbsorbedAndItExitsWithZero
     if (!QFileInfo::exists(programBinary()))
         GTEST_SKIP() << "the program is not built beside the tests";
     // The second signal at once, and a few milliseconds up to 20 ms after the
-    // first (the close and the tearing down take about that long); last, a
-    // signal every millisecond until the program has exited.
+    // first (the close and the tearing down take about that long); then a
+    // signal every millisecond until the program has exited; last, the
+    // second signal only once the event loop has ended.
     constexpr int Burst = -1;
-    for (int gapMs : { 0, 5, 10, 20, 20, Burst }) {
+    constexpr int AfterTheLoop = -2;
+    for (int gapMs : { 0, 5, 10, 20, 20, Burst, AfterTheLoop }) {
         SCOPED_TRACE(gapMs);
         QTemporaryDir state;
         ASSERT_TRUE(state.isValid());
         QProcess program;
-        ASSERT_NO_FATAL_FAILURE(startProgram(program, state, QStringLiteral("Sim/K90/PV-101")));
+        Settings settings;
+        if (gapMs == AfterTheLoop)
+            settings.push_back(PauseInTeardown);
+        ASSERT_NO_FATAL_FAILURE(startProgram(program, state, QStringLiteral("Sim/K90/PV-101"), settings));
 
         const pid_t pid = static_cast<pid_t>(program.processId());
         ASSERT_EQ(::kill(pid, SIGTERM), 0);
-        if (gapMs == Burst) {
+        if (gapMs == AfterTheLoop) {
+            ASSERT_TRUE(reachesTeardown(program)) << "the first signal closes it";
+            ASSERT_EQ(::kill(pid, SIGTERM), 0);
+            program.closeWriteChannel();
+        } else if (gapMs == Burst) {
             for (int sent = 0; sent < 30000 && !program.waitForFinished(1); ++sent)
                 ::kill(pid, SIGTERM);
         } else if (gapMs == 0 || !program.waitForFinished(gapMs)) {
@@ -200,16 +230,25 @@ TEST(Program, ATerminationSignalSoonAfterTheUsersCloseOfTheWindowIsAbsorbedAndIt
         GTEST_SKIP() << "no virtual X server";
     // The close runs the pages' stops and tears the program down in a few
     // tens of milliseconds; a signal every millisecond from the close on
-    // reaches every moment of it, the 20 to 50 ms after it among them.
+    // reaches every moment of it, the 20 to 50 ms after it among them. The
+    // first of them is read while the event loop still runs, so the close
+    // the window began is also made by a signal: one more case signals only
+    // once the loop has ended, when only the window's close can have made
+    // the program absorb it.
+    enum class Signals { EveryMillisecondFromTheClose, OnceTheLoopHasEnded };
+    constexpr Signals FromTheClose = Signals::EveryMillisecondFromTheClose;
     for (const char* path : { "Sim/K90/PV-101", "Sim/K40/PV-102" }) {
-        for (int attempt = 1; attempt <= 3; ++attempt) {
-            SCOPED_TRACE(std::string(path) + ", attempt " + std::to_string(attempt));
+        for (Signals when : { FromTheClose, FromTheClose, FromTheClose, Signals::OnceTheLoopHasEnded }) {
+            const bool afterTheLoop = when == Signals::OnceTheLoopHasEnded;
+            SCOPED_TRACE(std::string(path) + (afterTheLoop ? ", once the loop has ended" : ", from the close on"));
             QTemporaryDir state;
             ASSERT_TRUE(state.isValid());
             QProcess program;
-            ASSERT_NO_FATAL_FAILURE(startProgram(program, state, QString::fromLatin1(path),
-                { { QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb") },
-                    { QStringLiteral("DISPLAY"), display.name() } }));
+            Settings settings { { QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb") },
+                { QStringLiteral("DISPLAY"), display.name() } };
+            if (afterTheLoop)
+                settings.push_back(PauseInTeardown);
+            ASSERT_NO_FATAL_FAILURE(startProgram(program, state, QString::fromLatin1(path), settings));
             Window window = 0;
             for (int waited = 0; waited < 30000 && !(window = display.windowOf(program.processId())); waited += 20)
                 ASSERT_FALSE(program.waitForFinished(20)) << "the program ended by itself";
@@ -217,8 +256,14 @@ TEST(Program, ATerminationSignalSoonAfterTheUsersCloseOfTheWindowIsAbsorbedAndIt
 
             display.close(window);
             const pid_t pid = static_cast<pid_t>(program.processId());
-            for (int sent = 0; sent < 30000 && !program.waitForFinished(1); ++sent)
-                ::kill(pid, SIGTERM);
+            if (afterTheLoop) {
+                ASSERT_TRUE(reachesTeardown(program)) << "the window's close ends the event loop";
+                ASSERT_EQ(::kill(pid, SIGTERM), 0);
+                program.closeWriteChannel();
+            } else {
+                for (int sent = 0; sent < 30000 && !program.waitForFinished(1); ++sent)
+                    ::kill(pid, SIGTERM);
+            }
             ASSERT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(30000));
             EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
             EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
