@@ -131,25 +131,25 @@ void setUp(PlotChannel& channel, const AutoString& newName, const AutoString& ti
 void ConfigureStepTestPlotControl(IPlotPtr plot)
 {
     configure(plot, StepLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 void ConfigurePSTPlotControl(IPlotPtr plot)
 {
     configure(plot, PstLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 void ConfigureRampPlotControl(IXYPlotPtr plot)
 {
     configure(plot, RampLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 void ConfigureHDRLPlotControl(IPlotPtr plot)
 {
     configure(plot, HdrlLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 namespace
