@@ -18,8 +18,10 @@
 // entry that is not drawn whole, two legend entries whose samples look alike
 // while their traces differ, and each trace drawn against an axis the
 // painting does not show (its values read on another axis's scale), each
-// shown trace with a point beyond its axes (cut off at the border) and each
-// legend entry for a trace that draws nothing. A picture,
+// shown trace with a point beyond its axes (cut off at the border), on a
+// plot whose axes fit their traces each shown trace with a point on a border
+// (hidden by it), and each legend entry for a trace that draws nothing. A
+// picture,
 // printed smaller than the screen shows it, also keeps its legend at a size
 // read on paper and leaves its traces at least half of the room they would
 // have without the legend.
@@ -72,6 +74,10 @@ public:
         std::vector<TraceOnABorder> tracesOnABorder;
         QStringList entriesWithoutTrace; // legend entries of traces that draw nothing
         double plotPoints = 0.0; // the plot's own font size
+        // The axes drawn and their ranges, "Time 0..16, Position 0..100";
+        // whether any trace is drawn against them.
+        QString axes;
+        bool drawsTraces = false;
     };
 
     DrawnPlotTexts()
@@ -95,6 +101,12 @@ public:
                 if (!drawsSomething(plot, *texts.legendSamples[k].channel))
                     painting.entriesWithoutTrace << painting.samples[k].text;
             painting.plotPoints = plot.GetPlotFont().pointSizeF();
+            QStringList axes;
+            for (const PlotAxis* axis : texts.axes)
+                axes << QStringLiteral("%1 %2..%3").arg(axis->GetName()).arg(axis->GetMin()).arg(axis->GetMax());
+            painting.axes = axes.join(QStringLiteral(", "));
+            for (const PlotChannel* channel : plot.channels())
+                painting.drawsTraces = painting.drawsTraces || drawsSomething(plot, *channel);
             painting.texts.legendSamples.clear(); // the channels and axes may not outlive the plot
             painting.texts.axes.clear();
             m_paintings.push_back(std::move(painting));
@@ -190,14 +202,16 @@ public:
         return found;
     }
 
-    // The shown traces with points inside their axes but on a border, or
-    // nearer to it than the trace's line is wide (half a marker's size for a
-    // marked trace), on the painted area: the border hides them. Every border
-    // of a value axis counts; of a time axis, the end.
+    // On a plot whose axes fit their shown traces, the shown traces with
+    // points inside their axes but on a border, or nearer to it than the
+    // trace's line is wide (half a marker's size for a marked trace), on the
+    // painted area: the border hides them. Every border of a value axis
+    // counts; of a time axis, the end. A plot that shows the ranges set (a
+    // strip chart's window, its newest point at the end) is not asked.
     static std::vector<TraceOnABorder> tracesOnABorder(const Plot& plot, const QRectF& area)
     {
         std::vector<TraceOnABorder> found;
-        if (area.width() <= 0.0 || area.height() <= 0.0)
+        if (!plot.GetAxesFitShownTraces() || area.width() <= 0.0 || area.height() <= 0.0)
             return found;
         for (const PlotChannel* channel : plot.channels()) {
             const PlotChannelData& data = channel->data();

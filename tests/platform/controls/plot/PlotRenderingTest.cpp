@@ -663,6 +663,19 @@ TEST_F(PlotRendering, AxesThatFitTheirShownTracesHoldThemAndTheLegendListsOnlyTr
             entries << entry.text;
         EXPECT_EQ(entries, QStringList({ QStringLiteral("Position") }));
     }
+    {
+        // A line wider than the room the fit leaves reaches the border: the
+        // check names the points it hides there, the bottom one first.
+        SCOPED_TRACE("a line wider than the room");
+        channel->SetLineWidth(60);
+        DrawnPlotTexts drawn;
+        grabbed(plot, "line_wider_than_the_room");
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]),
+            QStringList({ where
+                + QStringLiteral("trace \"Position\" has 2 points on the bottom border of Position (0..100), the "
+                                 "first at 0, 12.5") }));
+    }
 }
 
 // A picture shrunk onto paper keeps its legend at 7 pt there: printed at
