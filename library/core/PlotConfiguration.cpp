@@ -3,16 +3,28 @@
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 
+#include <limits>
 #include <span>
 
 namespace
 {
 
+constexpr double None = std::numeric_limits<double>::quiet_NaN();
+
+// An axis of a test plot: the range an empty plot shows, and how the axis
+// fits the result once it holds one. The kept ends and the increment are the
+// family's own, never the device's or the run's, so that one result gives
+// the same axes at every stage: after the run, after a Save and a Load, on
+// paper.
 struct AxisLayout {
     const char* name;
     const char* title;
     double minimum;
     double span;
+    PlotAxis::Fit fit = PlotAxis::Fit::Value;
+    double keptLower = None;
+    double keptUpper = None;
+    double increment = 0.0; // 0: round label steps
 };
 
 struct PlotLayout {
@@ -23,40 +35,44 @@ struct PlotLayout {
 
 constexpr uint32_t White = 16777215;
 
-// The pressure titles end in a blank: the loaders complete them with the
-// unit ("Pressure [psi]").
+using Fit = PlotAxis::Fit;
+
+// A position, or a command, shows the whole stroke while the result lies
+// inside it; a pressure and a force show their zero while the result keeps
+// clear of it. The pressure titles end in a blank: the loaders complete them
+// with the unit ("Pressure [psi]").
 constexpr AxisLayout StepX[] = {
-    { "Time", "Step Time [s]", 0, 10 },
-    { "Position", "Position [%]", 0, 100 },
+    { "Time", "Step Time [s]", 0, 10, Fit::Time },
+    { "Position", "Position [%]", 0, 100, Fit::Value, 0, 100, 10 },
 };
 constexpr AxisLayout StepY[] = {
-    { "Position", "Position [%]", 0, 130 },
-    { "Pressure", "Pressure", 0, 100 },
+    { "Position", "Position [%]", 0, 130, Fit::Value, 0, 100, 10 },
+    { "Pressure", "Pressure", 0, 100, Fit::Value, 0 },
 };
 constexpr AxisLayout PstX[] = {
-    { "Time", "Time [s]", 0, 10 },
+    { "Time", "Time [s]", 0, 10, Fit::Time },
 };
 constexpr AxisLayout PstY[] = {
-    { "Position", "Position [%]", 0, 130 },
-    { "Pressure", "Pressure ", 0, 100 },
+    { "Position", "Position [%]", 0, 130, Fit::Value, 0, 100, 10 },
+    { "Pressure", "Pressure ", 0, 100, Fit::Value, 0 },
 };
 constexpr AxisLayout RampX[] = {
-    { "Time", "Ramp Time [s]", 0, 10 },
-    { "Position", "Position [%]", 0, 100 },
-    { "Command", "Command [%]", 0, 100 },
+    { "Time", "Ramp Time [s]", 0, 10, Fit::Time },
+    { "Position", "Position [%]", 0, 100, Fit::Value, 0, 100, 10 },
+    { "Command", "Command [%]", 0, 100, Fit::Value, 0, 100, 10 },
 };
 constexpr AxisLayout RampY[] = {
-    { "Position", "Position [%]", 0, 130 },
-    { "Pressure", "Pressure ", 0, 100 },
-    { "FrictionY", "Friction [lbs]", 0, 1000 },
+    { "Position", "Position [%]", 0, 130, Fit::Value, 0, 100, 10 },
+    { "Pressure", "Pressure ", 0, 100, Fit::Value, 0 },
+    { "FrictionY", "Friction [lbs]", 0, 1000, Fit::Value, 0 },
 };
 constexpr AxisLayout HdrlX[] = {
-    { "Time", "Time (sec)", 0, 75 },
-    { "Command", "Command, (%fs)", 0, 100 },
-    { "Time2", "Time2 (sec)", 0, 75 },
+    { "Time", "Time (sec)", 0, 75, Fit::Time },
+    { "Command", "Command, (%fs)", 0, 100, Fit::Value, 0, 100, 10 },
+    { "Time2", "Time2 (sec)", 0, 75, Fit::Time },
 };
 constexpr AxisLayout HdrlY[] = {
-    { "Position", "Position [%]", 0, 100 },
+    { "Position", "Position [%]", 0, 100, Fit::Value, 0, 100, 10 },
     { "PositionError", "Position Error %fs (Command - Position)", -2.5, 5 },
 };
 
@@ -71,6 +87,10 @@ void setAxis(const IPlotAxisPtr& axis, const AxisLayout& layout)
     axis->SetSpan(layout.span);
     axis->SetName(QString::fromLatin1(layout.name));
     axis->SetTitle(QString::fromLatin1(layout.title));
+    axis->SetFit(layout.fit);
+    axis->SetKeptRange(layout.keptLower, layout.keptUpper);
+    axis->SetIncrement(layout.increment);
+    axis->SetStartValue(0.0);
 }
 
 void layOut(Plot& plot, const PlotLayout& layout)
@@ -131,25 +151,25 @@ void setUp(PlotChannel& channel, const AutoString& newName, const AutoString& ti
 void ConfigureStepTestPlotControl(IPlotPtr plot)
 {
     configure(plot, StepLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 void ConfigurePSTPlotControl(IPlotPtr plot)
 {
     configure(plot, PstLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 void ConfigureRampPlotControl(IXYPlotPtr plot)
 {
     configure(plot, RampLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 void ConfigureHDRLPlotControl(IPlotPtr plot)
 {
     configure(plot, HdrlLayout);
-    plot->SetAxesHoldShownTraces(true);
+    plot->SetAxesFitShownTraces(true);
 }
 
 namespace

@@ -93,7 +93,5 @@ bool CPSTReport::LoadPST(IPlotPtr plot)
         [](Plot& scratch, CPSTReport& loaded) { PstFile::readRecord(ResultFileFrame::lookupIn(scratch), loaded); },
         [](const IPlotPtr& shown, const CPSTReport& record) {
             shown->YAxisByName(PstChannels::PressureAxis)->SetTitle(PstFile::pressureAxisTitle(record.m_nPressureUnit));
-            shown->XAxisByName(PstChannels::TimeAxis)->FitToData();
-            shown->YAxisByName(PstChannels::PressureAxis)->FitToData();
         });
 }

@@ -182,7 +182,5 @@ bool CRampReport::LoadRamp(IXYPlotPtr plot)
         [](const IXYPlotPtr& shown, const CRampReport& record) {
             shown->YAxisByName(RampTestChannels::PressureAxis)
                 ->SetTitle(RampTestFile::pressureAxisTitle(record.m_nPressureUnit));
-            shown->XAxisByName(RampTestChannels::TimeAxis)->FitToData();
-            shown->YAxisByName(RampTestChannels::PressureAxis)->FitToData();
         });
 }

@@ -82,13 +82,6 @@ void save(const CStepTestReport& record, const IPlotPtr& plot, const std::vector
     }
 }
 
-void fitAxes(const IPlotPtr& plot)
-{
-    plot->XAxisByName(StepTestChannels::TimeAxis)->FitToData();
-    plot->YAxisByName(StepTestChannels::PositionAxis)->FitToData();
-    plot->YAxisByName(StepTestChannels::PressureAxis)->FitToData();
-}
-
 } // namespace
 
 void CStepTestReport::SaveStepTest(IPlotPtr plot)
@@ -122,7 +115,6 @@ bool load(CStepTestReport& record, const IPlotPtr& plot, bool showSavedChannels)
             shown->YAxisByName(StepTestChannels::PressureAxis)->SetTitle(loaded.m_strPressureAxisTitle.toQString());
             if (showSavedChannels)
                 loaded.SetStepLoadSettings(shown, true);
-            fitAxes(shown);
         });
 }
 

@@ -414,10 +414,6 @@ void CHDRLTest::OnSave()
         record.m_strTag = AutoString(data().Tag);
     }
     record.SaveHDRL(m_pPlot);
-    const IPlotAxisPtr time = m_pPlot->XAxisByName(HDRLTestChannels::TimeAxis);
-    time->SetMin(0.0);
-    time->SetStartValue(0.0);
-    time->SetSpan(double(shownSettling()) * 24.0);
 }
 
 void CHDRLTest::OnLoad()

@@ -536,7 +536,6 @@ void CPartialStrokeTest::OnLoad()
     setWindowText(PressureUnitLabel, record.m_strBreakAwayUnit.toQString());
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setProgress(0);
-    fitSignalAxesToData(m_pPlot);
 }
 
 void CPartialStrokeTest::fillRecordFromPage()
@@ -573,8 +572,8 @@ void CPartialStrokeTest::SavePstFile()
 {
     fillRecordFromPage();
     context().records().m_PSTReport.SavePST(m_pPlot);
-    // The axes fit the result shown, whose signature may still be read back
-    // at the run's own sample interval.
+    // The signature of the result shown may still be read back, at the run's
+    // own sample interval.
     scalePlot(settingNumber(DurationEdit), float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
 }
 

@@ -152,7 +152,6 @@ private:
     // and the friction view as the model allows.
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
-    void fitLoadedAxes();
     // Whether the ramp data the page shows, run or loaded, went both ways;
     // none while it shows neither.
     std::optional<bool> shownBidirectional() const;

@@ -45,23 +45,19 @@ void CRampTest::PrepareRampPlot()
     m_Direction = RampTestRules::directionCode(start, stop);
     m_Base = timeBase(layoutNumber(DurationEdit), layoutNumber(HoldEdit), checked(BidirectionalBox));
     setProgressRange(m_Base.lastProgress);
+    // What the empty plot shows until the run's points come: the axes then
+    // fit them.
     const IPlotAxisPtr time = m_pPlot->XAxisByName(s("Time"));
-    time->SetIncrement(m_Base.sampleInterval);
-    time->SetStartValue(0.0);
     time->SetMin(0.0);
     time->SetSpan(m_Base.totalTime);
     const int minimum = positionAxisMinimum(float(start), float(stop));
     const IPlotAxisPtr position = m_pPlot->YAxisByName(s("Position"));
     position->SetMin(minimum);
     position->SetSpan(110.0 - minimum);
-    position->SetIncrement(10.0);
-    pressure->SetStartValue(0.0);
     pressure->SetMin(0.0);
     pressure->SetSpan(m_PressureSpan);
-    pressure->SetTitle(pressureTitle);
     const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
     force->SetMin(0.0);
-    force->SetIncrement(100.0);
     force->SetSpan(1000.0);
 }
 
@@ -102,13 +98,6 @@ void CRampTest::RunRampAnalysis()
     const Curve closeDrawn = curveOf(s("ThrustClose"));
     const Curve friction = frictionCurve(openDrawn, closeDrawn);
     fillCurve(s("Friction"), friction);
-    const Curve frictionDrawn = curveOf(s("Friction"));
-    if (const auto axis = forceAxis({ &openDrawn, &closeDrawn, &frictionDrawn })) {
-        const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
-        force->SetMin(axis->minimum);
-        force->SetSpan(axis->span);
-        force->SetStartValue(axis->start);
-    }
     m_Spring = springSet(m_PressureUnit, m_ActuatorArea, m_StrokeLength, openDrawn, closeDrawn);
     const uint8_t switches = context().misc().ReadMiscByte(SoftwareSwitchesByte);
     if (!m_Spring) {

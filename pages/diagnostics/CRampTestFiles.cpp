@@ -18,43 +18,6 @@ using namespace RampTestPage;
 // ---------------------------------------------------------------------------
 // Save, Load, Print
 
-void CRampTest::fitLoadedAxes()
-{
-    // The loaded file's own start and stop place the position axis, and the
-    // thrust and friction it holds the force axis; the time and pressure
-    // axes the load fitted. The plot widens them further over every point
-    // shown (the pilot relay traces may lie below the start).
-    for (const char* name : { "Position", "Command" }) {
-        const IPlotAxisPtr x = m_pPlot->XAxisByName(s(name));
-        x->SetMin(0.0);
-        x->SetSpan(100.0);
-    }
-    const int minimum = positionAxisMinimum(float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
-    const IPlotAxisPtr position = m_pPlot->YAxisByName(s("Position"));
-    position->SetMin(minimum);
-    position->SetSpan(110.0 - minimum);
-    // The load fitted the pressure axis to the highest pressure, where the
-    // trace would run along the top border.
-    const IPlotAxisPtr pressure = m_pPlot->YAxisByName(s("Pressure"));
-    if (const double top = loadedPressureAxisTop(pressure->GetMax()); top > 0.0) {
-        pressure->SetStartValue(0.0);
-        pressure->SetMin(0.0);
-        pressure->SetSpan(top);
-    }
-    const Curve open = curveOf(s("ThrustOpen"));
-    const Curve close = curveOf(s("ThrustClose"));
-    const Curve friction = curveOf(s("Friction"));
-    const IPlotAxisPtr force = m_pPlot->YAxisByName(s("FrictionY"));
-    if (const auto axis = forceAxis({ &open, &close, &friction })) {
-        force->SetMin(axis->minimum);
-        force->SetSpan(axis->span);
-        force->SetStartValue(axis->start);
-    } else {
-        force->SetMin(0.0);
-        force->SetSpan(1000.0);
-    }
-}
-
 namespace
 {
 // The record's texts and the controls that show them once a file is loaded;
@@ -119,7 +82,6 @@ void CRampTest::LoadRampResults()
     for (const RecordField& field : RecordFields)
         setWindowText(field.control, (record.*field.member).toQString());
     setChecked(BidirectionalBox, m_LoadedBidirectional);
-    fitLoadedAxes();
     ShowRampTestView(record.m_bSingleActing != 0);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());

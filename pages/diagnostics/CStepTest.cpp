@@ -480,7 +480,7 @@ void CStepTest::OnSaveResults()
 {
     FillStepRecord();
     context().records().m_StepTestReport.SaveStepTest(m_pPlot);
-    // The axes fit the result shown, not a value typed for the next run.
+    // The timing follows the result shown, not a value typed for the next run.
     const auto setting = [this](int editId) { return float(settingNumber(editId)); };
     scalePlot(setting(StartEdit), setting(StopEdit), setting(HoldEdit));
 }
@@ -493,7 +493,6 @@ void CStepTest::OnLoadResults()
     m_RunSettings.clear();
     ShowRecordSettings();
     ShowStepView(port2Absent());
-    fitSignalAxesToData(m_pPlot);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
     setProgress(0);

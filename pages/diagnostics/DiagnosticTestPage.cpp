@@ -157,13 +157,6 @@ void DiagnosticTestPage::scaleSignalAxes(
     pressure->SetSpan(pressureSpan);
 }
 
-void DiagnosticTestPage::fitSignalAxesToData(const IPlotPtr& plot)
-{
-    plot->YAxisByName(QStringLiteral("Pressure"))->FitToData();
-    plot->XAxisByName(QStringLiteral("Time"))->FitToData();
-    plot->YAxisByName(QStringLiteral("Position"))->FitToData();
-}
-
 // ---------------------------------------------------------------------------
 // Buttons, progress and elapsed time
 

@@ -123,10 +123,10 @@ protected:
     void showPortTraces();
     virtual void showTrace(const char* channel, bool shown) = 0;
 
-    // The time, position and pressure axes of a plot against time.
+    // The time, position and pressure axes of a plot against time, as an
+    // empty plot shows them: once the plot holds a result, its axes fit it.
     static void scaleSignalAxes(
         const IPlotPtr& plot, double timeSpan, double positionMin, double positionSpan, double pressureSpan);
-    static void fitSignalAxesToData(const IPlotPtr& plot);
 
     // Reads the edit's whole text, shows its mark and gives its number when it
     // is one in the field's range.

@@ -34,23 +34,6 @@ int positionAxisMinimum(float start, float stop)
     return static_cast<int>(std::trunc(std::clamp(lower, -1.0e6f, 1.0e6f))) - PositionAxisRoom;
 }
 
-double loadedPressureAxisTop(double highest)
-{
-    if (!std::isfinite(highest) || highest <= 0.0)
-        return 0.0;
-    const double room = highest * 1.05;
-    // A step of 1, 2 or 5 times a power of ten, about ten of them to the top.
-    const double power = std::pow(10.0, std::floor(std::log10(room / 10.0)));
-    double step = 10.0 * power;
-    for (double multiple : { 1.0, 2.0, 5.0 }) {
-        if (multiple * power >= room / 10.0) {
-            step = multiple * power;
-            break;
-        }
-    }
-    return std::ceil(room / step) * step;
-}
-
 TimeBase timeBase(double duration, double hold, bool bidirectional)
 {
     TimeBase base;
@@ -193,33 +176,6 @@ std::optional<SpringSet> springSet(
 QString springText(double value)
 {
     return NumberText::format("%3.2f", value);
-}
-
-std::optional<ForceAxis> forceAxis(const std::vector<const Curve*>& curves)
-{
-    bool any = false;
-    double ymin = 0.0;
-    double ymax = 0.0;
-    for (const Curve* curve : curves) {
-        if (!curve || curve->empty())
-            continue;
-        const Extent e = extentOf(*curve);
-        ymin = any ? std::min(ymin, e.ymin) : e.ymin;
-        ymax = any ? std::max(ymax, e.ymax) : e.ymax;
-        any = true;
-    }
-    if (!any)
-        return std::nullopt;
-    // Margins on the magnitudes, so that a negative thrust is not cut off.
-    ForceAxis axis;
-    // Forces that never go below zero keep the zero in view: the friction,
-    // far below the thrust, then reads as its own height above the floor
-    // rather than lying on the border.
-    const double floor = ymin >= 0.0 ? 0.0 : ymin;
-    axis.minimum = floor - 0.05 * std::abs(floor);
-    axis.span = (ymax - floor) + 0.05 * std::abs(ymax);
-    axis.start = 0.0;
-    return axis;
 }
 
 QString areaUnitText(uint8_t travelUnit)

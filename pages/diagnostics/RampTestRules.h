@@ -37,10 +37,6 @@ uint8_t directionCode(double start, double stop);
 // positions, truncated toward zero, so that the command holding there stands
 // clear of the border; it always ends at 110 %.
 int positionAxisMinimum(float start, float stop);
-// The top of a loaded result's pressure axis (it starts at 0): a twentieth
-// above the highest pressure the file holds, up to a round step, so that the
-// trace stays clear of the top border; 0 when the file holds no pressure.
-double loadedPressureAxisTop(double highest);
 
 // 208 samples per direction: the time axis covers duration + hold + 1 s, twice
 // for a bi-directional run, and the progress bar one step per sample.
@@ -105,17 +101,6 @@ std::optional<SpringSet> springSet(
 // A spring value as the page shows it ("%3.2f"), " - " for none.
 inline const QString NoSpringValue = QStringLiteral(" - ");
 QString springText(double value);
-
-// The force axis fitted to the thrust and friction curves, with 5 % margins
-// on the magnitudes of the extremes; none when all three curves are empty.
-// Its ticks stand on whole multiples of the increment (start value 0), so
-// the labels read round figures rather than the curves' odd minimum.
-struct ForceAxis {
-    double minimum = 0.0;
-    double span = 0.0;
-    double start = 0.0;
-};
-std::optional<ForceAxis> forceAxis(const std::vector<const Curve*>& curves);
 
 // Unit texts beside the stroke, size and spring edits.
 QString areaUnitText(uint8_t travelUnit); // "cm²" for mm, else "in²"

@@ -386,52 +386,6 @@ bool Plot::drawsSomething(const PlotChannel& channel) const
     return false;
 }
 
-namespace
-{
-// A step of 1, 2 or 5 times a power of ten giving about ten steps over `span`.
-double roundStep(double span)
-{
-    if (!std::isfinite(span) || span <= 0.0)
-        return 1.0;
-    const double raw = span / 10.0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double multiple : { 1.0, 2.0, 5.0 })
-        if (multiple * power >= raw)
-            return multiple * power;
-    return 10.0 * power;
-}
-} // namespace
-
-void Plot::holdShownTraces() const
-{
-    if (!m_axesHoldShownTraces)
-        return;
-    for (const std::vector<PlotAxis*>* axes : { &m_xAxes, &m_yAxes }) {
-        for (PlotAxis* axis : *axes) {
-            double lo = 0.0;
-            double hi = 0.0;
-            const bool found = dataRangeOn(axis, lo, hi, true);
-            const double min = axis->GetMin();
-            const double max = axis->GetMax();
-            if (!found || !std::isfinite(min) || !std::isfinite(max) || max <= min)
-                continue;
-            // A point on the border, to a millionth of the span, is inside.
-            const double slack = 1e-6 * (max - min);
-            const bool below = lo < min - slack;
-            const bool above = hi > max + slack;
-            if (!below && !above)
-                continue;
-            const double wideSpan = std::max(hi, max) - std::min(lo, min);
-            double step = axis->GetIncrement();
-            if (!(step > 0.0) || wideSpan / step > 50.0)
-                step = roundStep(wideSpan);
-            const double newMin = below ? std::floor(lo / step) * step : min;
-            const double newMax = above ? std::ceil(hi / step) * step : max;
-            axis->holdRange(newMin, newMax - newMin);
-        }
-    }
-}
-
 QRectF Plot::plotArea() const
 {
     return PlotPainter(*this).layout(QSizeF(size()), this).area;

@@ -110,14 +110,20 @@ public:
     // Whether a channel puts anything on the plot: shown, against axes the
     // plot has, with a finite point.
     bool drawsSomething(const PlotChannel& channel) const;
-    // Axes that hold the shown traces: before each painting an axis widens,
-    // to round steps, over every point of the shown traces drawn against it,
-    // so that no point is cut off at its border. Off (the default), the
-    // axes show the range set, whatever the points (a strip chart's window).
-    void SetAxesHoldShownTraces(bool on) { m_axesHoldShownTraces = on; }
-    bool GetAxesHoldShownTraces() const { return m_axesHoldShownTraces; }
-    // What a painting does first when the axes hold the shown traces.
-    void holdShownTraces() const;
+    // Axes that fit their shown traces: each axis shows a range derived from
+    // the points of the shown traces drawn against it alone (see
+    // PlotAxis::FitRange), so one result gives the same axes on the page, on
+    // paper and after a Save and a Load, whatever ranges were set before.
+    // Off (the default), the axes show the range set, whatever the points (a
+    // strip chart's window).
+    void SetAxesFitShownTraces(bool on)
+    {
+        m_axesFitShownTraces = on;
+        scheduleRepaint();
+    }
+    bool GetAxesFitShownTraces() const { return m_axesFitShownTraces; }
+    // Whether the x axes run over time (a time plot) or hold values (an XY plot).
+    virtual bool timeOnX() const { return dataFileKind() == PlotDataFile::Kind::TimePlot; }
     // Changes come in bursts (a retrieval adds thousands of points); they
     // cause one repaint.
     void scheduleRepaint();
@@ -149,7 +155,7 @@ private:
     QString m_gridYAxis;
     bool m_gridVisible = true;
     bool m_repaintPending = false;
-    bool m_axesHoldShownTraces = false;
+    bool m_axesFitShownTraces = false;
 };
 
 using IPlotPtr = InterfacePtr<Plot>;

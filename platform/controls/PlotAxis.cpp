@@ -142,21 +142,107 @@ void PlotAxis::applyFactoryDefaults()
     changed();
 }
 
+void PlotAxis::SetFit(Fit fit)
+{
+    m_fit = fit;
+    m_fitSet = true;
+    changed();
+}
+
+PlotAxis::Fit PlotAxis::GetFit() const
+{
+    if (m_fitSet)
+        return m_fit;
+    // A time plot runs its x axes over time; every other axis holds values.
+    return m_orientation == Orientation::X && m_owner && m_owner->timeOnX() ? Fit::Time : Fit::Value;
+}
+
+void PlotAxis::SetKeptRange(double lower, double upper)
+{
+    m_keptLower = lower;
+    m_keptUpper = upper;
+    changed();
+}
+
+namespace
+{
+
+// Room at each end, as a share of what the axis is to hold: a 2-pixel line
+// on a picture a hundred pixels high stays off the border.
+constexpr double RoomShare = 0.04;
+
+// A label step of 1, 2 or 5 times a power of ten giving about ten steps.
+double labelStep(double span)
+{
+    if (!std::isfinite(span) || span <= 0.0)
+        return 1.0;
+    const double raw = span / 10.0;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double multiple : { 1.0, 2.0, 5.0 })
+        if (multiple * power >= raw * (1.0 - 1e-9))
+            return multiple * power;
+    return 10.0 * power;
+}
+
+} // namespace
+
+PlotAxis::Range PlotAxis::FitRange(
+    double lo, double hi, Fit fit, double keptLower, double keptUpper, double increment, double startValue)
+{
+    // What the axis is to hold: the points, and the kept ends they lie within.
+    const bool lowerKeepable = std::isfinite(keptLower) && keptLower < hi;
+    const bool upperKeepable = std::isfinite(keptUpper) && keptUpper > lo;
+    const double holdLo = lowerKeepable ? std::min(lo, keptLower) : lo;
+    const double holdHi = upperKeepable ? std::max(hi, keptUpper) : hi;
+    // A flat trace gets room by its size, or by one unit at zero.
+    const double size = holdHi > holdLo ? holdHi - holdLo : std::max(std::abs(hi), 1.0);
+    const double room = RoomShare * size;
+
+    const bool timeFromZero = fit == Fit::Time && lo >= 0.0;
+    const bool keepLower = lowerKeepable && lo - room >= keptLower;
+    const bool keepUpper = upperKeepable && hi + room <= keptUpper;
+    const double wantLo = keepLower ? keptLower : timeFromZero ? std::min(0.0, hi) : lo - room;
+    const double wantHi = keepUpper ? keptUpper : hi + room;
+
+    double step = increment;
+    const double offset = std::isfinite(startValue) ? startValue : 0.0;
+    if (!(step > 0.0) || !std::isfinite(step) || (wantHi - wantLo) / step > 12.0)
+        step = labelStep(wantHi - wantLo);
+    // Ends that follow the points go out to the next label beyond them.
+    const double fitLo = keepLower || timeFromZero ? wantLo : offset + std::floor((wantLo - offset) / step) * step;
+    const double fitHi = keepUpper ? wantHi : offset + std::ceil((wantHi - offset) / step) * step;
+    if (!(fitHi > fitLo) || !std::isfinite(fitLo) || !std::isfinite(fitHi))
+        return { lo - 0.5, 1.0 };
+    return { fitLo, fitHi - fitLo };
+}
+
+PlotAxis::Range PlotAxis::shownRange() const
+{
+    if (m_owner && m_owner->GetAxesFitShownTraces()) {
+        double lo = 0.0;
+        double hi = 0.0;
+        if (m_owner->dataRangeOn(this, lo, hi, true))
+            return FitRange(lo, hi, GetFit(), m_keptLower, m_keptUpper, m_increment, m_startValue);
+    }
+    return { m_min, m_span };
+}
+
 double PlotAxis::drawSpan() const
 {
-    if (!std::isfinite(m_span) || !std::isfinite(m_min) || m_span <= 0.0)
+    const Range range = shownRange();
+    if (!std::isfinite(range.span) || !std::isfinite(range.min) || range.span <= 0.0)
         return 1.0;
-    return m_span;
+    return range.span;
 }
 
 std::vector<double> PlotAxis::tickValues() const
 {
     std::vector<double> ticks;
-    if (!std::isfinite(m_min))
+    const double lo = shownRange().min;
+    if (!std::isfinite(lo))
         return ticks;
     const double span = drawSpan();
-    const double lo = m_min;
-    const double hi = m_min + span;
+    const double hi = lo + span;
     double step = m_increment;
     double first;
     if (step > 0.0 && std::isfinite(step) && span / step <= MaxTicks) {

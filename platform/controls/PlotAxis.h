@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 class Plot;
@@ -27,18 +28,32 @@ public:
     void SetTitle(const QString& title);
     QString GetTitle() const { return m_title; }
 
+    // The range shown. On a plot whose axes fit their shown traces (see
+    // Plot::SetAxesFitShownTraces) the range set here is shown only while no
+    // shown trace is drawn against the axis; the range then follows the
+    // traces (see FitRange), whatever was set before.
     void SetMin(double min);
-    double GetMin() const { return m_min; }
+    double GetMin() const { return shownRange().min; }
     void SetSpan(double span);
-    double GetSpan() const { return m_span; }
-    double GetMax() const { return m_min + m_span; }
-    // The range a painting widens the axis to, without asking for another
-    // painting: see Plot::SetAxesHoldShownTraces.
-    void holdRange(double min, double span)
+    double GetSpan() const { return shownRange().span; }
+    double GetMax() const
     {
-        m_min = min;
-        m_span = span;
+        const Range range = shownRange();
+        return range.min + range.span;
     }
+
+    // How an axis fits its shown traces. A value axis keeps room at both
+    // ends; a time axis starts at 0 when its traces start there or later
+    // (the start of a test stands on the border) and keeps room at its end.
+    enum class Fit { Value, Time };
+    void SetFit(Fit fit);
+    Fit GetFit() const;
+    // Ends a family keeps where its shown points lie inside them with room
+    // (a pressure axis from 0, say); NaN keeps no end. The other end, or an
+    // end the points reach, follows the points to a round value beyond them.
+    void SetKeptRange(double lower, double upper);
+    double GetKeptLower() const { return m_keptLower; }
+    double GetKeptUpper() const { return m_keptUpper; }
 
     // Visibility hides the whole axis; the second switch hides only its title.
     // Callers set both alike to show or hide an axis.
@@ -82,6 +97,16 @@ public:
     // Automatic ticks, labels shown, default font; name, title and range stay.
     void applyFactoryDefaults();
 
+    struct Range {
+        double min;
+        double span;
+    };
+    // The range of an axis that fits its traces, given the smallest and
+    // largest value its shown points take: every point at least a few
+    // hundredths of the range clear of both borders, ends on round labels.
+    static Range FitRange(double lo, double hi, Fit fit, double keptLower, double keptUpper, double increment,
+        double startValue);
+
     // The span used for drawing: a span of 0, a negative or a non-finite one
     // would make every point land on one line or nowhere.
     double drawSpan() const;
@@ -90,6 +115,7 @@ public:
 
 private:
     void changed();
+    Range shownRange() const;
 
     Plot* m_owner;
     Orientation m_orientation;
@@ -106,6 +132,10 @@ private:
     double m_lowerLimit = 0.0;
     double m_upperLimit = 0.0;
     bool m_limitsEnabled = false;
+    bool m_fitSet = false;
+    Fit m_fit = Fit::Value;
+    double m_keptLower = std::numeric_limits<double>::quiet_NaN();
+    double m_keptUpper = std::numeric_limits<double>::quiet_NaN();
     bool m_fontBold = false;
     double m_fontSize = 8.0;
 };

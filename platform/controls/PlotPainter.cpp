@@ -448,7 +448,6 @@ PlotPainter::Layout PlotPainter::layout(const QSizeF& size, const QPaintDevice* 
 
 void PlotPainter::paint(QPainter& painter, const QSizeF& size) const
 {
-    m_plot.holdShownTraces();
     const Layout parts = layout(size, painter.device());
     painter.fillRect(QRectF(QPointF(0, 0), size), WinColor::toQColor(m_plot.GetBackColor()));
     if (!parts.screenBar.isEmpty())

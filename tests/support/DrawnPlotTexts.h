@@ -18,8 +18,10 @@
 // entry that is not drawn whole, two legend entries whose samples look alike
 // while their traces differ, and each trace drawn against an axis the
 // painting does not show (its values read on another axis's scale), each
-// shown trace with a point beyond its axes (cut off at the border) and each
-// legend entry for a trace that draws nothing. A picture,
+// shown trace with a point beyond its axes (cut off at the border), on a
+// plot whose axes fit their traces each shown trace with a point on a border
+// (hidden by it), and each legend entry for a trace that draws nothing. A
+// picture,
 // printed smaller than the screen shows it, also keeps its legend at a size
 // read on paper and leaves its traces at least half of the room they would
 // have without the legend.
@@ -53,6 +55,15 @@ public:
         double y = 0.0;
         QString range; // the axes' ranges, "x lo..hi, y lo..hi"
     };
+    // A shown trace with points on a border of a value axis, or within its
+    // line's width of it (a time axis's start is its border by design).
+    struct TraceOnABorder {
+        QString text;
+        size_t points = 0;
+        double x = 0.0; // the first of them
+        double y = 0.0;
+        QString border; // "the bottom border of Position (0..100)"
+    };
     struct Painting {
         QString plotTitle;
         PlotPainter::DrawnTexts texts;
@@ -60,8 +71,13 @@ public:
         std::vector<Sample> samples;
         std::vector<TraceOffItsAxis> tracesOffTheirAxes;
         std::vector<TraceOutsideItsAxes> tracesOutsideTheirAxes;
+        std::vector<TraceOnABorder> tracesOnABorder;
         QStringList entriesWithoutTrace; // legend entries of traces that draw nothing
         double plotPoints = 0.0; // the plot's own font size
+        // The axes drawn and their ranges, "Time 0..16, Position 0..100";
+        // whether any trace is drawn against them.
+        QString axes;
+        bool drawsTraces = false;
     };
 
     DrawnPlotTexts()
@@ -80,10 +96,17 @@ public:
             }
             painting.tracesOffTheirAxes = tracesOffTheirAxes(plot, texts);
             painting.tracesOutsideTheirAxes = tracesOutsideTheirAxes(plot);
+            painting.tracesOnABorder = tracesOnABorder(plot, texts.area);
             for (size_t k = 0; k < texts.legendSamples.size(); ++k)
                 if (!drawsSomething(plot, *texts.legendSamples[k].channel))
                     painting.entriesWithoutTrace << painting.samples[k].text;
             painting.plotPoints = plot.GetPlotFont().pointSizeF();
+            QStringList axes;
+            for (const PlotAxis* axis : texts.axes)
+                axes << QStringLiteral("%1 %2..%3").arg(axis->GetName()).arg(axis->GetMin()).arg(axis->GetMax());
+            painting.axes = axes.join(QStringLiteral(", "));
+            for (const PlotChannel* channel : plot.channels())
+                painting.drawsTraces = painting.drawsTraces || drawsSomething(plot, *channel);
             painting.texts.legendSamples.clear(); // the channels and axes may not outlive the plot
             painting.texts.axes.clear();
             m_paintings.push_back(std::move(painting));
@@ -174,6 +197,68 @@ public:
                               .arg(x->GetMax())
                               .arg(y->GetMin())
                               .arg(y->GetMax());
+            found.push_back(trace);
+        }
+        return found;
+    }
+
+    // On a plot whose axes fit their shown traces, the shown traces with
+    // points inside their axes but on a border, or nearer to it than the
+    // trace's line is wide (half a marker's size for a marked trace), on the
+    // painted area: the border hides them. Every border of a value axis
+    // counts; of a time axis, the end. A plot that shows the ranges set (a
+    // strip chart's window, its newest point at the end) is not asked.
+    static std::vector<TraceOnABorder> tracesOnABorder(const Plot& plot, const QRectF& area)
+    {
+        std::vector<TraceOnABorder> found;
+        if (!plot.GetAxesFitShownTraces() || area.width() <= 0.0 || area.height() <= 0.0)
+            return found;
+        for (const PlotChannel* channel : plot.channels()) {
+            const PlotChannelData& data = channel->data();
+            if (!data.visible)
+                continue;
+            const PlotAxis* x = plot.resolveAxis(PlotAxis::Orientation::X, data.xAxisName);
+            const PlotAxis* y = plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName);
+            if (!x || !y)
+                continue;
+            const double reach = std::max({ 1.0, double(data.lineWidth), data.markersVisible ? data.markerSize / 2.0 : 0.0 });
+            TraceOnABorder trace;
+            // Which border of an axis a value stands on, if any.
+            const auto border = [&](const PlotAxis& axis, double value, double pixels) -> QString {
+                const double lo = axis.GetMin();
+                const double hi = axis.GetMax();
+                if (!(hi > lo) || value < lo || value > hi)
+                    return {};
+                const double fromLo = (value - lo) / (hi - lo) * pixels;
+                const double fromHi = (hi - value) / (hi - lo) * pixels;
+                const bool vertical = axis.orientation() == PlotAxis::Orientation::Y;
+                const bool time = axis.GetFit() == PlotAxis::Fit::Time;
+                const QString range = QStringLiteral("%1 (%2..%3)").arg(axis.GetName()).arg(lo).arg(hi);
+                if (!time && fromLo < reach)
+                    return (vertical ? QStringLiteral("the bottom border of ") : QStringLiteral("the left border of "))
+                        + range;
+                if (fromHi < reach)
+                    return (vertical ? QStringLiteral("the top border of ") : QStringLiteral("the right border of "))
+                        + range;
+                return {};
+            };
+            for (size_t i = 0; i < data.xs.size() && i < data.ys.size(); ++i) {
+                if (!std::isfinite(data.xs[i]) || !std::isfinite(data.ys[i]))
+                    continue;
+                QString on = border(*y, data.ys[i], area.height());
+                if (on.isEmpty())
+                    on = border(*x, data.xs[i], area.width());
+                if (on.isEmpty())
+                    continue;
+                if (trace.points++ == 0) {
+                    trace.x = data.xs[i];
+                    trace.y = data.ys[i];
+                    trace.border = on;
+                }
+            }
+            if (trace.points == 0)
+                continue;
+            trace.text = data.title.isEmpty() ? data.name : data.title;
             found.push_back(trace);
         }
         return found;
@@ -351,6 +436,14 @@ public:
                           .arg(trace.text)
                           .arg(trace.points)
                           .arg(trace.range)
+                          .arg(trace.x)
+                          .arg(trace.y);
+        for (const TraceOnABorder& trace : painting.tracesOnABorder)
+            faults << where
+                    + QStringLiteral("trace \"%1\" has %2 points on %3, the first at %4, %5")
+                          .arg(trace.text)
+                          .arg(trace.points)
+                          .arg(trace.border)
                           .arg(trace.x)
                           .arg(trace.y);
         for (const QString& entry : painting.entriesWithoutTrace)

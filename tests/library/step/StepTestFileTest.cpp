@@ -96,8 +96,10 @@ TEST_F(StepTestFileTest, LoadRestoresTheSettingsTextsTheTagTheUnitAndTheFlags)
     EXPECT_EQ(record.m_strPressureAxisTitle.toQString(), QStringLiteral("Pressure [kPa ]"));
     EXPECT_EQ(page.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
     EXPECT_EQ(page.ChannelByName(QStringLiteral("Position"))->Count(), 5);
-    // The time axis was fitted to the points.
-    EXPECT_DOUBLE_EQ(page.XAxisByName(QStringLiteral("Time"))->GetMax(), 2.0);
+    // The time axis fits the points, 0 to 2 s: from 0, with room after the
+    // last point, to the next label of a half-second step.
+    EXPECT_DOUBLE_EQ(page.XAxisByName(QStringLiteral("Time"))->GetMin(), 0.0);
+    EXPECT_DOUBLE_EQ(page.XAxisByName(QStringLiteral("Time"))->GetMax(), 2.5);
 }
 
 TEST_F(StepTestFileTest, PressureAxisTitleNamesTheUnitInTheStepFamilysWords)

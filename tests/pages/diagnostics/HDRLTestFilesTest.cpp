@@ -144,7 +144,9 @@ TEST_F(HDRLTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
         EXPECT_EQ(settingsOf(path), (std::vector<double> { 3, 3, 2027, 7 })) << name;
         EXPECT_TRUE(tagOf(path).startsWith(QStringLiteral("PV-101"))) << name;
     }
-    EXPECT_EQ(hdrl().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 168.0);
+    // The readings of a 7 s settling time end at 168 s: the time axis runs on
+    // to the next label of 20 s past them.
+    EXPECT_EQ(hdrl().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 180.0);
     // The saved file is a seed of the plot data file fuzzer's corpus.
     keepAsFuzzSeed(tempPath(QStringLiteral("first.hdrl")), QStringLiteral("hdrl_test.hdrl"));
 }
@@ -174,7 +176,8 @@ TEST_F(HDRLTestFilesTest, ARunIsDrawnSavedAndPrintedWithTheSettlingTimeItRanWith
         hdrl().OnSave();
         EXPECT_EQ(settingsOf(file).back(), 6.0);
         EXPECT_EQ(app().records().m_HDRLReport.m_strPosSettlingTime.toQString(), QStringLiteral("6"));
-        EXPECT_EQ(hdrl().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 144.0);
+        // To the next label of 20 s past the last reading.
+        EXPECT_EQ(hdrl().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 160.0);
         // The multi-test report's HDRL section takes the same.
         const MultiTestPage* offered = app().multiTest().page(MultiTest::HDRL);
         ASSERT_NE(offered, nullptr);

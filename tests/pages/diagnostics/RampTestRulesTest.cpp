@@ -55,23 +55,6 @@ TEST(RampTestRules, TimeBaseDirectionAndPositionAxis)
     EXPECT_EQ(positionAxisMinimum(15.7f, 85.0f), 5);
 }
 
-TEST(RampTestRules, ALoadedPressureAxisEndsARoundStepAboveTheHighestPressure)
-{
-    const std::pair<double, double> cases[] = {
-        { 29.9, 35.0 }, // 31.4 up to a step of 5
-        { 30.0, 35.0 },
-        { 28.0, 30.0 }, // 29.4 up to a step of 5
-        { 9.5, 10.0 }, // 9.975 up to a step of 1
-        { 100.0, 120.0 }, // 105 up to a step of 20
-        { 1000.0, 1200.0 }, // kPa: 1050 up to a step of 200
-        { 0.0, 0.0 },
-        { -3.0, 0.0 },
-        { std::numeric_limits<double>::quiet_NaN(), 0.0 },
-    };
-    for (const auto& [highest, top] : cases)
-        EXPECT_DOUBLE_EQ(loadedPressureAxisTop(highest), top) << highest;
-}
-
 TEST(RampTestRules, ThrustComesFromThePortDifferenceInsideTheWindow)
 {
     const ThrustWindow window = thrustWindow(0.0f, 100.0f);
@@ -167,26 +150,6 @@ TEST(RampTestRules, SpringSetFollowsTheCurveWithTheLargerMaximum)
     EXPECT_FALSE(springSet(6, 100, 1.5, { { 50, 2000 } }, close));
     EXPECT_FALSE(springSet(6, 100, 1.5, {}, {}));
     EXPECT_EQ(springText(12.345), QStringLiteral("12.35"));
-}
-
-TEST(RampTestRules, ForceAxisKeepsMarginsOnTheMagnitudesAndTicksOnWholeIncrements)
-{
-    const Curve open { { 20, -200 }, { 80, 1000 } };
-    const Curve close { { 20, 100 } };
-    const Curve friction;
-    const auto axis = forceAxis({ &open, &close, &friction });
-    ASSERT_TRUE(axis);
-    EXPECT_DOUBLE_EQ(axis->minimum, -210.0);
-    EXPECT_DOUBLE_EQ(axis->span, 1200.0 + 50.0);
-    EXPECT_DOUBLE_EQ(axis->start, 0.0);
-    EXPECT_FALSE(forceAxis({ &friction, &friction }));
-    // Thrust above 800 lbs and a friction of 215: the axis starts at zero.
-    const Curve thrust { { 20, 800 }, { 80, 2800 } };
-    const Curve small { { 20, 215 }, { 80, 230 } };
-    const auto fromZero = forceAxis({ &thrust, &small });
-    ASSERT_TRUE(fromZero);
-    EXPECT_DOUBLE_EQ(fromZero->minimum, 0.0);
-    EXPECT_DOUBLE_EQ(fromZero->span, 2800.0 + 140.0);
 }
 
 TEST(RampTestRules, UnitTexts)

@@ -161,13 +161,14 @@ TEST_F(RampTestPageTest, StartAsksFirstThenSendsTheRampAndSeedsThePlot)
     EXPECT_EQ(
         framesOf(233).value(0), QStringLiteral("E9 14 09 0F 41 70 00 00 42 AA 00 00 42 20 00 00 40 40 00 00 00 00"));
     EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test started"));
+    // The axes fit the seed alone: one instant, 0 s, with room after it to
+    // the next label of 0.005 s; the position 15 % inside the stroke.
     const IPlotAxisPtr time = ramp().plot()->XAxisByName(QStringLiteral("Time"));
     EXPECT_DOUBLE_EQ(time->GetMin(), 0.0);
-    EXPECT_DOUBLE_EQ(time->GetSpan(), 44.0);
-    EXPECT_DOUBLE_EQ(time->GetIncrement(), 44.0 / 208);
+    EXPECT_DOUBLE_EQ(time->GetMax(), 0.04);
     const IPlotAxisPtr position = ramp().plot()->YAxisByName(QStringLiteral("Position"));
-    EXPECT_DOUBLE_EQ(position->GetMin(), 5.0);
-    EXPECT_DOUBLE_EQ(position->GetSpan(), 105.0);
+    EXPECT_DOUBLE_EQ(position->GetMin(), 0.0);
+    EXPECT_DOUBLE_EQ(position->GetMax(), 100.0);
     EXPECT_EQ(rampProgressMaximum(), 207);
     EXPECT_EQ(ramp().directionCode(), RampTestRules::Opening);
     // The seed: sample 0 of the time channels and of the opening channels only.

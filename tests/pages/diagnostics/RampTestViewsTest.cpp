@@ -122,4 +122,38 @@ TEST_F(RampTestViewsTest, TheFrictionViewDrawsTheFrictionCurveInItsColour)
     EXPECT_GT(frictionPixels, 50);
 }
 
+// A ramp from 30 % to the top of the stroke: the position and command reach
+// 100 %, where the stroke's 0-100 % leaves them no room, so each position
+// and command axis widens at its top alone, to the next 10 %, and keeps its
+// floor at 0 %; the time axis starts at 0 and the pressure axis, from 0,
+// ends on the round step past the highest pressure.
+TEST_F(RampTestViewsTest, ARunToTheTopOfTheStrokeWidensItsAxesThereAndKeepsTheirFloor)
+{
+    const struct {
+        const char* path;
+        const char* pressure; // the highest: 32.4 psi on the larger model, 16.5 on the smaller
+    } models[] = { { K90Path, "0..35" }, { K40Path, "0..18" } };
+    for (const auto& model : models) {
+        SCOPED_TRACE(model.path);
+        showRampPage(model.path);
+        run("30", "100", false);
+        const auto range = [this](bool x, const char* name) {
+            const IPlotAxisPtr axis = x ? ramp().plot()->XAxisByName(QString::fromLatin1(name))
+                                        : ramp().plot()->YAxisByName(QString::fromLatin1(name));
+            return QStringLiteral("%1..%2").arg(axis->GetMin()).arg(axis->GetMax());
+        };
+        click(Ramp::RampViewButton);
+        EXPECT_EQ(range(true, "Time"), QStringLiteral("0..6"));
+        EXPECT_EQ(range(false, "Position"), QStringLiteral("0..110"));
+        EXPECT_EQ(range(false, "Pressure"), QString::fromLatin1(model.pressure));
+        click(Ramp::SignalsViewButton);
+        EXPECT_EQ(range(true, "Command"), QStringLiteral("0..110"));
+        EXPECT_EQ(range(false, "Position"), QStringLiteral("0..110"));
+        click(Ramp::PressureViewButton);
+        EXPECT_EQ(range(true, "Position"), QStringLiteral("0..110"));
+        EXPECT_EQ(range(false, "Pressure"), QString::fromLatin1(model.pressure));
+        m_app.reset();
+    }
+}
+
 } // namespace

@@ -3,8 +3,10 @@
 // shown and the report printed (read back from its PDF) stay the same at
 // every step; a loaded result's report names the file's tag and none of the
 // connected device's actuator and valve lines. At every step each view of
-// the page and each report picture holds its traces inside its axes, lists
-// only traces it draws and prints its legend readable on paper.
+// the page and each report picture holds its traces inside its axes and off
+// their borders, lists only traces it draws and prints its legend readable
+// on paper; a test's views and pictures keep the same axes at every step,
+// in the hub's report and on its compare page with the file alone.
 #include "DiagnosticsHubPageTest.h"
 
 #include "DrawnPlotTexts.h"
@@ -14,6 +16,9 @@
 #include "report/ReportControl.h"
 
 #include "diagnostics/CDataLogger.h"
+#include "diagnostics/CHDRLCompareView.h"
+#include "diagnostics/CRampTestCompare.h"
+#include "diagnostics/CStepCompareView.h"
 #include "diagnostics/CTrends.h"
 
 #include <QAbstractButton>
@@ -40,6 +45,11 @@ struct Family {
     Fields fields;
     const char* reportTitle;
     Fields views = {};
+    // The hub's box of the test, its compare page and that page's views;
+    // 0: the result has none.
+    int hubBox = 0;
+    int comparePage = 0;
+    Fields compareViews = {};
 };
 
 const Family Ramp { "ramp", 41,
@@ -52,10 +62,14 @@ const Family Ramp { "ramp", 41,
         CRampTest::SpringInitialUnit, CRampTest::StatusEdit },
     "Save Ramp ReportAs",
     { CRampTest::PressureViewButton, CRampTest::SignalsViewButton, CRampTest::FrictionViewButton,
-        CRampTest::RampViewButton } };
+        CRampTest::RampViewButton },
+    CDiagnosticsMain::RampBox, 411,
+    { CRampTestCompare::PressureVsPositionButton, CRampTestCompare::SignalsVsCommandButton,
+        CRampTestCompare::FrictionButton, CRampTestCompare::RampTestButton } };
 const Family Step { "step", 42, { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit },
     { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit, CStepTest::StatusEdit },
-    "Save Step Test Report As", { CStepTest::PressureViewButton, CStepTest::StepViewButton } };
+    "Save Step Test Report As", { CStepTest::PressureViewButton, CStepTest::StepViewButton },
+    CDiagnosticsMain::StepBox, 421, { CStepCompareView::PressureViewButton, CStepCompareView::StepViewButton } };
 const Family Pst { "partial stroke", 46,
     { CPartialStrokeTest::StartEdit, CPartialStrokeTest::StopEdit, CPartialStrokeTest::TimeToTargetEdit,
         CPartialStrokeTest::DurationEdit, CPartialStrokeTest::ResultEdit, CPartialStrokeTest::PressureUnitLabel },
@@ -63,13 +77,15 @@ const Family Pst { "partial stroke", 46,
         CPartialStrokeTest::DurationEdit, CPartialStrokeTest::BreakAwayTimeEdit,
         CPartialStrokeTest::BreakAwayPressureEdit, CPartialStrokeTest::TimeToTargetResultEdit,
         CPartialStrokeTest::ResultEdit, CPartialStrokeTest::PressureUnitLabel, CPartialStrokeTest::StatusEdit },
-    "Save PST ReportAs" };
+    "Save PST ReportAs", {}, CDiagnosticsMain::PSTBox, 461 };
 const Family Hdrl { "HDRL", 43,
     { CHDRLTest::HysDeadAverageEdit, CHDRLTest::HysDeadMaximumEdit, CHDRLTest::RepeatAverageEdit,
         CHDRLTest::RepeatMaximumEdit, CHDRLTest::LinearityEdit, CHDRLTest::SettlingEdit },
     { CHDRLTest::HysDeadAverageEdit, CHDRLTest::HysDeadMaximumEdit, CHDRLTest::RepeatAverageEdit,
         CHDRLTest::RepeatMaximumEdit, CHDRLTest::LinearityEdit, CHDRLTest::SettlingEdit },
-    "Save HDRL Test Report As", { CHDRLTest::HDRButton, CHDRLTest::LinearityButton, CHDRLTest::ControlSignalButton } };
+    "Save HDRL Test Report As", { CHDRLTest::HDRButton, CHDRLTest::LinearityButton, CHDRLTest::ControlSignalButton },
+    CDiagnosticsMain::HDRLBox, 431,
+    { CHDRLCompareView::HDRButton, CHDRLCompareView::LinearityButton, CHDRLCompareView::ControlSignalButton } };
 const Family Logger { "data logger", 44,
     { CDataLogger::IntervalCombo, CDataLogger::UnitsCombo, CDataLogger::DurationField },
     { CDataLogger::IntervalCombo, CDataLogger::UnitsCombo, CDataLogger::DurationField, CDataLogger::SaveButton },
@@ -236,6 +252,7 @@ protected:
             p.grab();
         const QStringList lines = print(f, pdf);
         EXPECT_EQ(drawn.faults(), QStringList());
+        m_axes = axesOf(drawn);
         const ReportControl* report = p.findChild<ReportControl*>();
         EXPECT_TRUE(report);
         if (report) {
@@ -245,6 +262,68 @@ protected:
         }
         return lines;
     }
+    // The axes of each painting that draws a trace, one line a plot title
+    // ("Step Test: Step Time 0..7, Position 0..100, ..."). A view drawn on
+    // the page and in a picture on two ranges gives two lines of one title.
+    static QStringList axesOf(const DrawnPlotTexts& drawn)
+    {
+        QStringList out;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            if (painting.drawsTraces)
+                out << painting.plotTitle + QStringLiteral(": ") + painting.axes;
+        out.removeDuplicates();
+        out.sort();
+        return out;
+    }
+    static QStringList titlesOf(const QStringList& axes)
+    {
+        QStringList titles;
+        for (const QString& line : axes)
+            titles << line.section(QStringLiteral(": "), 0, 0);
+        return titles;
+    }
+    // The hub's report of this test alone: the axes of its pictures.
+    QStringList hubAxes(const Family& f, const QString& pdf)
+    {
+        select(DiagnosticCode);
+        clock().advance(1000);
+        for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
+            if (hubChecked(box) != (box == f.hubBox))
+                click(box);
+        DrawnPlotTexts drawn;
+        prompts().answerFile(pdf, QStringLiteral("Save MultiTest Report As"));
+        prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+        click(D::PrintButton);
+        EXPECT_EQ(drawn.faults(), QStringList()) << "the hub's report";
+        return axesOf(drawn);
+    }
+    // The test's compare page with `file` opened as the first file alone:
+    // the axes of each of its views.
+    QStringList compareAxes(const Family& f, const QString& file)
+    {
+        select(f.comparePage);
+        clock().advance(1000);
+        FormPage* compare = app().shownPage();
+        EXPECT_TRUE(compare);
+        if (!compare)
+            return {};
+        DrawnPlotTexts drawn;
+        prompts().answerFile(file);
+        // The same button on every compare page.
+        compare->controlAs<QAbstractButton>(CStepCompareView::OpenFile1Button)->click();
+        for (int view : f.compareViews) {
+            if (auto* button = compare->controlAs<QAbstractButton>(view); button->isEnabled() && !button->isHidden())
+                button->click();
+            compare->grab();
+        }
+        if (f.compareViews.empty())
+            compare->grab();
+        EXPECT_EQ(drawn.faults(), QStringList()) << "the compare page";
+        return axesOf(drawn);
+    }
+
+    QStringList m_axes; // of the last printChecked
+
     // What the controls show: a box as ticked or not, a combo its text, the
     // data logger's duration its value, Save as on or off.
     QStringList shown(const Family& f, const Fields& ids)
@@ -301,7 +380,8 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         clock().advance(1000);
         ownProgramFolder({ "RampTestRept.xml", "RampTestRept_K40.xml", "StepTestRept.xml", "StepTestRept_K40.xml",
             "PSTestRept.xml", "PSTestRept_K40.xml", "HDRLTestRept.xml", "HDRLTestRept_K40.xml", "DataLogRept.xml",
-            "DataLogRept_K40.xml", "TrendRept.xml", "TrendRept_K40.xml" });
+            "DataLogRept_K40.xml", "TrendRept.xml", "TrendRept_K40.xml", "AllTestReport.xml",
+            "AllTestReport_K40.xml" });
 
         run(c);
         ASSERT_FALSE(testRunning(f.pageCode));
@@ -313,6 +393,21 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         const QStringList ranValues = shown(f, f.valueFields);
         const QStringList ranReport = printChecked(f, tempPath(QStringLiteral("ran.pdf")), "after the run");
         ASSERT_FALSE(ranReport.isEmpty());
+        // The axes of each view, on the page and on paper alike, stage by
+        // stage: they follow the result alone.
+        const QStringList ranAxes = m_axes;
+        if (f.hubBox) {
+            EXPECT_FALSE(ranAxes.isEmpty());
+            QStringList titles = titlesOf(ranAxes);
+            const qsizetype views = titles.size();
+            titles.removeDuplicates();
+            EXPECT_EQ(titles.size(), views) << "a view drawn on two ranges after the run:\n"
+                << ranAxes.join(QLatin1Char('\n')).toStdString();
+        }
+        const auto sameAxes = [&](const char* stage) {
+            if (f.hubBox)
+                EXPECT_EQ(m_axes, ranAxes) << stage;
+        };
         // What the report prints of the run is the page's: its tag and the
         // connected device's actuator and valve lines.
         EXPECT_TRUE(ranReport.join(QLatin1Char('\n')).contains(QStringLiteral("ACTUATOR INFO")));
@@ -324,11 +419,13 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         const QString file = tempPath(QStringLiteral("result.") + QString::number(f.pageCode));
         save(f, file);
         EXPECT_EQ(printChecked(f, tempPath(QStringLiteral("saved.pdf")), "after its Save"), ranReport);
+        sameAxes("after its Save");
         EXPECT_EQ(shown(f, f.valueFields), ranValues) << "after its Save";
         load(f, file);
         EXPECT_EQ(shown(f, f.valueFields), ranValues);
         const QStringList loaded = shown(f, f.fields);
         const QStringList loadedReport = printChecked(f, tempPath(QStringLiteral("loaded.pdf")), "after its Load");
+        sameAxes("after its Load");
         EXPECT_EQ(resultLines(loadedReport), resultLines(ranReport));
         // The file's tag; a trends file keeps none.
         EXPECT_EQ(loadedReport.filter(QStringLiteral("DEVICE TAG ID")),
@@ -348,6 +445,23 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
             EXPECT_EQ(shown(f, f.fields), loaded) << "visit " << visit;
             EXPECT_EQ(printChecked(f, tempPath(QStringLiteral("back.pdf")), "back on the page"), loadedReport)
                 << "visit " << visit;
+            sameAxes(visit == 0 ? "back on the page" : "back on the page again");
+        }
+        if (f.hubBox) {
+            // The hub pictures the page's views; its compare page, the file
+            // alone, draws what the page draws of the result.
+            const QStringList hub = hubAxes(f, tempPath(QStringLiteral("hub.pdf")));
+            EXPECT_FALSE(hub.isEmpty());
+            for (const QString& line : hub)
+                EXPECT_TRUE(ranAxes.contains(line)) << "the hub's report draws " << line.toStdString() << "\n"
+                                                    << ranAxes.join(QLatin1Char('\n')).toStdString();
+            const QStringList compared = compareAxes(f, file);
+            EXPECT_FALSE(compared.isEmpty());
+            for (const QString& line : compared)
+                EXPECT_TRUE(ranAxes.contains(line)) << "the compare page draws " << line.toStdString() << "\n"
+                                                    << ranAxes.join(QLatin1Char('\n')).toStdString();
+            select(f.pageCode);
+            clock().advance(1000);
         }
         // A Save now stores the file's result as it was loaded.
         const QString again = tempPath(QStringLiteral("again.") + QString::number(f.pageCode));

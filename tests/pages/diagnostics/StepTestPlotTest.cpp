@@ -29,9 +29,15 @@ TEST_F(StepTestPageTest, SamplesLieOverTheHoldTimeAndOneSecondAndPressuresScaleT
 
     const IPlotAxisPtr time = step().plot()->XAxisByName(QStringLiteral("Time"));
     EXPECT_DOUBLE_EQ(time->GetMin(), 0.0);
-    EXPECT_DOUBLE_EQ(time->GetMax(), 7.0);
+    // The samples end at 7 s: the axis runs on to the next second.
+    EXPECT_DOUBLE_EQ(time->GetMax(), 8.0);
     EXPECT_DOUBLE_EQ(step().pressureScale(), 120.0);
-    EXPECT_DOUBLE_EQ(step().plot()->YAxisByName(QStringLiteral("Pressure"))->GetSpan(), 120.0);
+    // The pressure axis fits the port 1 trace shown (port 2 is hidden), at
+    // most 51.36 of the 120 full scale: from its zero to the label of 10
+    // past it.
+    const IPlotAxisPtr pressure = step().plot()->YAxisByName(QStringLiteral("Pressure"));
+    EXPECT_DOUBLE_EQ(pressure->GetMin(), 0.0);
+    EXPECT_DOUBLE_EQ(pressure->GetMax(), 60.0);
     for (const char* name : { "Command", "Position" }) {
         EXPECT_DOUBLE_EQ(channel(name)->GetX(0), 0.0) << name;
         EXPECT_NEAR(channel(name)->GetY(0), 30.0, 1e-6) << name;
@@ -262,9 +268,12 @@ TEST_F(StepTestPageTest, TheDrawnPageShowsThePositionTraceAtTheStopHeightAtTheRi
     const QRectF area = plot.plotArea();
     const IPlotAxisPtr position = plot.YAxisByName(QStringLiteral("Position"));
     const double expectedY = area.bottom() - (70.0 - position->GetMin()) / position->GetSpan() * area.height();
-    // The last tenth of the plot area, where only the held stop position is drawn.
+    // The last tenth of the run, 6.3 to 7 s, where only the held stop
+    // position is drawn.
+    const IPlotAxisPtr time = plot.XAxisByName(QStringLiteral("Time"));
+    const auto xOf = [&](double t) { return area.left() + (t - time->GetMin()) / time->GetSpan() * area.width(); };
     int found = 0;
-    for (int x = int(area.right() - area.width() / 10); x < int(area.right()); ++x) {
+    for (int x = int(xOf(6.3)); x < int(xOf(7.0)); ++x) {
         for (int y = int(area.top()); y < int(area.bottom()); ++y) {
             const QColor colour = picture.pixelColor(x, y);
             if (colour.red() == 255 && colour.green() == 10 && colour.blue() == 10) {

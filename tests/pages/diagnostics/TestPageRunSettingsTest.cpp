@@ -299,8 +299,11 @@ TEST_F(TestPageRunSettingsTest, SaveLeavesThePlotScaledForTheRunItShows)
         step().setWindowText(CStepTest::HoldEdit, QStringLiteral("9"));
         prompts().answerFile(tempPath(QStringLiteral("step.stp")), QString::fromLatin1(stepCase.saveTitle));
         save(stepCase);
-        EXPECT_EQ(step().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 6.0);
-        EXPECT_EQ(step().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 20.0);
+        // The axes fit the run's points, whatever is typed: its 6 s on to
+        // the next second, its positions inside the stroke with room.
+        EXPECT_EQ(step().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 7.0);
+        EXPECT_EQ(step().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 0.0);
+        EXPECT_EQ(step().plot()->YAxisByName(QStringLiteral("Position"))->GetMax(), 100.0);
         m_app.reset();
         SimTestHooks::reset();
 
@@ -317,6 +320,8 @@ TEST_F(TestPageRunSettingsTest, SaveLeavesThePlotScaledForTheRunItShows)
         pst().setWindowText(CPartialStrokeTest::DurationEdit, QStringLiteral("20"));
         prompts().answerFile(tempPath(QStringLiteral("pst.pst")), QString::fromLatin1(pstCase.saveTitle));
         save(pstCase);
+        // No point is shown before the signature is read back: the plot
+        // shows the range set for the run.
         EXPECT_EQ(pst().plot()->XAxisByName(QStringLiteral("Time"))->GetSpan(), 13000.0);
         EXPECT_EQ(pst().plot()->YAxisByName(QStringLiteral("Position"))->GetMin(), 55.0);
         // The signature read back then keeps the run's 13 s over 208 samples.

@@ -286,3 +286,89 @@ TEST_F(PlotAxes, TicksFollowTheIncrementOrRoundSteps)
     axis->SetSpan(std::numeric_limits<double>::quiet_NaN());
     EXPECT_FALSE(axis->tickValues().empty());
 }
+
+// One rule ranges every axis of a result plot: from the shown points alone,
+// with room at both ends (a time axis from 0), out to the next label, keeping
+// an end the family gives only where the points lie inside it with room.
+TEST_F(PlotAxes, AnAxisThatFitsItsTracesHoldsThemWithRoomToRoundLabels)
+{
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    using Fit = PlotAxis::Fit;
+    const struct {
+        const char* what;
+        double lo, hi;
+        Fit fit;
+        double keptLower, keptUpper, increment;
+        double min, max;
+    } cases[] = {
+        { "a step from 20 to 40", 20, 40, Fit::Value, none, none, 0, 15, 45 },
+        { "a least value on a label gets room below it", 30, 70, Fit::Value, none, none, 10, 20, 80 },
+        { "a largest value on a label gets room above it", 31, 70, Fit::Value, none, none, 10, 20, 80 },
+        { "points over the kept ends widen both", 0, 100, Fit::Value, 0, 100, 10, -10, 110 },
+        { "points inside the kept ends with room keep them", 10, 90, Fit::Value, 0, 100, 10, 0, 100 },
+        { "a kept floor stays when only the top is passed", 30, 100.5, Fit::Value, 0, none, 0, 0, 120 },
+        { "a kept floor stays when only the top is passed, by its increment", 30, 100.5, Fit::Value, 0, 100, 10, 0,
+            110 },
+        { "a floor the points come too near goes below them", 2, 3000, Fit::Value, 0, none, 0, -500, 3500 },
+        { "a pressure from 0", 0, 35, Fit::Value, 0, none, 0, -5, 40 },
+        { "an error either side of 0", -2.3, 1.1, Fit::Value, none, none, 0, -2.5, 1.5 },
+        { "a flat trace", 50, 50, Fit::Value, none, none, 0, 48, 52 },
+        { "a time from 0", 0, 14, Fit::Time, none, none, 0, 0, 16 },
+        { "a time ending on a label gets room after it", 0, 20, Fit::Time, none, none, 0, 0, 25 },
+        { "a time before 0 gets room", -1, 9, Fit::Time, none, none, 0, -2, 10 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PlotAxis::Range range = PlotAxis::FitRange(c.lo, c.hi, c.fit, c.keptLower, c.keptUpper, c.increment, 0);
+        EXPECT_NEAR(range.min, c.min, 1e-9);
+        EXPECT_NEAR(range.min + range.span, c.max, 1e-9);
+    }
+}
+
+// The range follows what is shown, not what was set or shown before: the
+// same points give the same axes whatever the page did first, a hidden
+// trace counts for nothing, and with no trace shown the range set is shown.
+TEST_F(PlotAxes, AnAxisThatFitsItsTracesTakesItsRangeFromTheShownPointsAlone)
+{
+    Plot plot;
+    plot.XAxis(0)->SetName(QStringLiteral("Time"));
+    plot.YAxis(0)->SetName(QStringLiteral("Position"));
+    plot.YAxis(0)->SetIncrement(10);
+    plot.YAxis(0)->SetMin(20);
+    plot.YAxis(0)->SetSpan(90);
+    plot.SetAxesFitShownTraces(true);
+    EXPECT_EQ(plot.YAxis(0)->GetMin(), 20.0);
+    EXPECT_EQ(plot.YAxis(0)->GetMax(), 110.0);
+
+    IPlotChannelPtr position = plot.Channel(plot.AddChannel());
+    position->SetXAxisName(QStringLiteral("Time"));
+    position->SetYAxisName(QStringLiteral("Position"));
+    position->AddXY(0, 20);
+    position->AddXY(5, 40);
+    IPlotChannelPtr relay = plot.Channel(plot.AddChannel());
+    relay->SetXAxisName(QStringLiteral("Time"));
+    relay->SetYAxisName(QStringLiteral("Position"));
+    relay->AddXY(0, -40);
+    relay->SetVisible(false);
+    for (double setMin : { 20.0, 0.0, 19.8 }) {
+        SCOPED_TRACE(testing::Message() << "set from " << setMin);
+        plot.YAxis(0)->SetMin(setMin);
+        plot.YAxis(0)->FitToData();
+        EXPECT_EQ(plot.YAxis(0)->GetMin(), 10.0);
+        EXPECT_EQ(plot.YAxis(0)->GetMax(), 50.0);
+        EXPECT_EQ(plot.XAxis(0)->GetMin(), 0.0);
+        EXPECT_EQ(plot.XAxis(0)->GetMax(), 6.0);
+        EXPECT_EQ(plot.YAxis(0)->tickValues(), (std::vector<double> { 10, 20, 30, 40, 50 }));
+    }
+    relay->SetVisible(true);
+    EXPECT_EQ(plot.YAxis(0)->GetMin(), -50.0);
+
+    // An XY plot's x axes hold values: room at both ends.
+    XYPlot xy;
+    xy.SetAxesFitShownTraces(true);
+    IXYPlotChannelPtr ramp = xy.Channel(xy.AddChannel());
+    ramp->AddXY(0, 0);
+    ramp->AddXY(100, 100);
+    EXPECT_EQ(xy.XAxis(0)->GetMin(), -20.0);
+    EXPECT_EQ(xy.XAxis(0)->GetMax(), 120.0);
+}

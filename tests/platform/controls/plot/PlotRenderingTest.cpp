@@ -611,11 +611,11 @@ TEST_F(PlotRendering, ATraceDrawnWithoutItsAxisIsAFaultOfThePainting)
     }
 }
 
-// Points beyond an axis are faults of the painting; a plot whose axes hold
-// their shown traces widens
-// them before it paints, to the axis's own increment or round steps, over the
-// shown traces only, and its legend lists only the traces it draws.
-TEST_F(PlotRendering, AxesThatHoldTheirShownTracesWidenOverThemAndTheLegendListsOnlyTracesDrawn)
+// Points beyond an axis are faults of the painting; a plot whose axes fit
+// their shown traces ranges them over the shown traces only, with room, to
+// the axis's own increment or round steps, and its legend lists only the
+// traces it draws.
+TEST_F(PlotRendering, AxesThatFitTheirShownTracesHoldThemAndTheLegendListsOnlyTracesDrawn)
 {
     plot.YAxis(0)->SetMin(50);
     plot.YAxis(0)->SetSpan(60);
@@ -645,23 +645,36 @@ TEST_F(PlotRendering, AxesThatHoldTheirShownTracesWidenOverThemAndTheLegendLists
                                  "first at 0, 12.5") }));
         EXPECT_EQ(plot.YAxis(0)->GetMin(), 50.0);
     }
-    plot.SetAxesHoldShownTraces(true);
+    plot.SetAxesFitShownTraces(true);
     {
-        SCOPED_TRACE("axes that hold their shown traces");
+        SCOPED_TRACE("axes that fit their shown traces");
         DrawnPlotTexts drawn;
-        grabbed(plot, "axes_holding_their_traces");
+        grabbed(plot, "axes_fitting_their_traces");
         ASSERT_EQ(drawn.paintings().size(), 1u);
         EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]), QStringList());
-        // Position: 10 (the increment below 12.5) to 110 as set; time: 0 as
-        // set to 14 (round steps of 2 over 0..14).
-        EXPECT_EQ(plot.YAxis(0)->GetMin(), 10.0);
-        EXPECT_EQ(plot.YAxis(0)->GetMax(), 110.0);
+        // Position 12.5..95: the increments beyond, 0 to 100, whatever was
+        // set; time 0..14: from 0 to the round step of 2 past 14.
+        EXPECT_EQ(plot.YAxis(0)->GetMin(), 0.0);
+        EXPECT_EQ(plot.YAxis(0)->GetMax(), 100.0);
         EXPECT_EQ(plot.XAxis(0)->GetMin(), 0.0);
-        EXPECT_EQ(plot.XAxis(0)->GetMax(), 14.0);
+        EXPECT_EQ(plot.XAxis(0)->GetMax(), 16.0);
         QStringList entries;
         for (const PlotPainter::DrawnText& entry : drawn.paintings()[0].texts.legendEntries)
             entries << entry.text;
         EXPECT_EQ(entries, QStringList({ QStringLiteral("Position") }));
+    }
+    {
+        // A line wider than the room the fit leaves reaches the border: the
+        // check names the points it hides there, the bottom one first.
+        SCOPED_TRACE("a line wider than the room");
+        channel->SetLineWidth(60);
+        DrawnPlotTexts drawn;
+        grabbed(plot, "line_wider_than_the_room");
+        ASSERT_EQ(drawn.paintings().size(), 1u);
+        EXPECT_EQ(DrawnPlotTexts::faultsOf(drawn.paintings()[0]),
+            QStringList({ where
+                + QStringLiteral("trace \"Position\" has 2 points on the bottom border of Position (0..100), the "
+                                 "first at 0, 12.5") }));
     }
 }
 
