@@ -221,7 +221,8 @@ public:
             const PlotAxis* y = plot.resolveAxis(PlotAxis::Orientation::Y, data.yAxisName);
             if (!x || !y)
                 continue;
-            const double reach = std::max({ 1.0, double(data.lineWidth), data.markersVisible ? data.markerSize / 2.0 : 0.0 });
+            const double reach
+                = std::max({ 1.0, double(data.lineWidth), data.markersVisible ? data.markerSize / 2.0 : 0.0 });
             TraceOnABorder trace;
             // Which border of an axis a value stands on, if any.
             const auto border = [&](const PlotAxis& axis, double value, double pixels) -> QString {

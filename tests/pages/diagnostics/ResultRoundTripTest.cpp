@@ -68,8 +68,8 @@ const Family Ramp { "ramp", 41,
         CRampTestCompare::FrictionButton, CRampTestCompare::RampTestButton } };
 const Family Step { "step", 42, { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit },
     { CStepTest::StartEdit, CStepTest::StopEdit, CStepTest::HoldEdit, CStepTest::StatusEdit },
-    "Save Step Test Report As", { CStepTest::PressureViewButton, CStepTest::StepViewButton },
-    CDiagnosticsMain::StepBox, 421, { CStepCompareView::PressureViewButton, CStepCompareView::StepViewButton } };
+    "Save Step Test Report As", { CStepTest::PressureViewButton, CStepTest::StepViewButton }, CDiagnosticsMain::StepBox,
+    421, { CStepCompareView::PressureViewButton, CStepCompareView::StepViewButton } };
 const Family Pst { "partial stroke", 46,
     { CPartialStrokeTest::StartEdit, CPartialStrokeTest::StopEdit, CPartialStrokeTest::TimeToTargetEdit,
         CPartialStrokeTest::DurationEdit, CPartialStrokeTest::ResultEdit, CPartialStrokeTest::PressureUnitLabel },
@@ -402,7 +402,7 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
             const qsizetype views = titles.size();
             titles.removeDuplicates();
             EXPECT_EQ(titles.size(), views) << "a view drawn on two ranges after the run:\n"
-                << ranAxes.join(QLatin1Char('\n')).toStdString();
+                                            << ranAxes.join(QLatin1Char('\n')).toStdString();
         }
         const auto sameAxes = [&](const char* stage) {
             if (f.hubBox)
