@@ -235,21 +235,3 @@ void OnCheckBoxChanged(IXYPlotPtr plot, AutoString name, bool show)
 {
     showChannel(plot, name, show);
 }
-
-void FitToDataWithRoom(const Plot& plot, const IPlotAxisPtr& axis, bool fromZero)
-{
-    double lo = 0.0;
-    double hi = 0.0;
-    if (!plot.dataRangeOn(axis.get(), lo, hi))
-        return;
-    if (fromZero && lo >= 0.0 && hi > 0.0) {
-        axis->SetMin(0.0);
-        axis->SetSpan(1.05 * hi);
-        return;
-    }
-    // A flat trace still gets room: a twentieth of its size, or one unit at zero.
-    const double size = hi > lo ? hi - lo : std::max(std::abs(hi), 1.0);
-    const double room = 0.05 * size;
-    axis->SetMin(lo - room);
-    axis->SetSpan(hi - lo + 2.0 * room);
-}

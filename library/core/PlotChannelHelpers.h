@@ -66,12 +66,6 @@ void LoadCompareRows(
 void LoadCompareSources(
     const CompareCopyRow* rows, size_t count, bool pressure, bool port2, IPlotPtr scratch, IPlotPtr visible);
 
-// The axis fits the points drawn against it with a twentieth of their span
-// to spare at both ends, so that no trace runs along a border; without any
-// point it stays as it is. `fromZero`: values that never go below zero keep
-// the zero as the axis's floor.
-void FitToDataWithRoom(const Plot& plot, const IPlotAxisPtr& axis, bool fromZero = false);
-
 // Shows or hides a channel's trace and legend entry, as a check box asks.
 void OnCheckBoxChanged(IPlotPtr plot, AutoString name, bool show);
 void OnCheckBoxChanged(IXYPlotPtr plot, AutoString name, bool show);

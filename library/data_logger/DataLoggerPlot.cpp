@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include <limits>
+
 namespace
 {
 
@@ -96,4 +98,16 @@ void SetupDataLoggerPlotChannels(IPlotPtr plot)
         channel->SetVisible(layout.shown);
         channel->SetLegendVisible(layout.shown);
     }
+}
+
+void ShowDataLoggerResult(IPlotPtr plot, bool result)
+{
+    ModuleStateGuard moduleState;
+    plot->SetAxesFitShownTraces(result);
+    // The percent axis labels every tenth of a result; a strip chart keeps
+    // the round steps of its window. The pressure axis keeps its zero where
+    // every pressure shown lies above it with room.
+    plot->YAxisByName(QString::fromLatin1(DataLoggerAxis::Percent))->SetIncrement(result ? 10.0 : 0.0);
+    plot->YAxisByName(QString::fromLatin1(DataLoggerAxis::Pressure))
+        ->SetKeptRange(0.0, std::numeric_limits<double>::quiet_NaN());
 }

@@ -49,3 +49,9 @@ void ConfigureDataLoggerPlotControl(IPlotPtr plot);
 // Removes every channel and makes the ten of the table, without points; the
 // hidden two are neither drawn nor in the legend.
 void SetupDataLoggerPlotChannels(IPlotPtr plot);
+
+// Whether the plot shows a result, a finished or loaded run (each axis holds
+// the samples shown with room at both ends and round labels, whatever the
+// window), or a run as its samples come in (a strip chart over the window
+// set). ComError as above.
+void ShowDataLoggerResult(IPlotPtr plot, bool result);

@@ -3,6 +3,7 @@
 #include "HDRLTestChannels.h"
 #include "HDRLTestFile.h"
 
+#include "core/CompareChannels.h"
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"
@@ -82,9 +83,6 @@ void copyAndEvaluate(const IPlotPtr& scratch, const IPlotPtr& visible, int which
     const QString suffix = which == 2 ? QStringLiteral("2") : QString();
     for (const char* name : HDRLCompare::CopyOrder)
         LoadChannel(AutoString(name), AutoString(QString::fromLatin1(name) + suffix), true, scratch, visible);
-    const QString time = which == 2 ? HDRLTestChannels::Time2Axis : HDRLTestChannels::TimeAxis;
-    visible->XAxisByName(time)->FitToData();
-    visible->YAxisByName(HDRLTestChannels::PositionAxis)->FitToData();
     const QString command = QStringLiteral("Command") + suffix;
     const QString position = QStringLiteral("Position") + suffix;
     const auto count = [&] { return GetDispatchDriverIPlotXChannelByName(visible, AutoString(command))->Count(); };
@@ -109,24 +107,11 @@ void copyAndEvaluate(const IPlotPtr& scratch, const IPlotPtr& visible, int which
     f.hysDeadAverage = text(hysAverage);
     f.hysDeadMaximum = text(hysMaximum);
     f.linearity = NumberText::fromDouble(linearity);
-
-    const IPlotAxisPtr timeAxis = visible->XAxisByName(time);
-    timeAxis->SetMin(0.0);
-    timeAxis->SetSpan(24.0 * f.settling);
-    const IPlotAxisPtr commandAxis = visible->XAxisByName(HDRLTestChannels::CommandAxis);
-    commandAxis->SetMin(0.0);
-    commandAxis->SetSpan(100.0);
-    const IPlotAxisPtr positionAxis = visible->YAxisByName(HDRLTestChannels::PositionAxis);
-    positionAxis->SetMin(0.0);
-    positionAxis->SetSpan(100.0);
-    const IPlotAxisPtr errorAxis = visible->YAxisByName(HDRLTestChannels::PositionErrorAxis);
-    errorAxis->SetMin(-1.5);
-    errorAxis->SetSpan(3.0);
 }
 
-// The file-2 curves of the compare plot and the axes a copy sets, as they
-// were before a file 2 was copied in: a file refused while its results are
-// worked out leaves the file 2 shown before, curves and all.
+// The file-2 curves of the compare plot as they were before a file 2 was
+// copied in: a file refused while its results are worked out leaves the file
+// 2 shown before (the axes follow the curves).
 class ShownFile2
 {
 public:
@@ -138,8 +123,6 @@ public:
                 plot, AutoString(QString::fromLatin1(name) + QStringLiteral("2")));
             m_curves.push_back(channel->data());
         }
-        for (const IPlotAxisPtr& axis : axes())
-            m_ranges.emplace_back(axis->GetMin(), axis->GetSpan());
     }
 
     void restore()
@@ -148,24 +131,11 @@ public:
             const IPlotChannelPtr channel = GetDispatchDriverIPlotXChannelByName(m_plot, AutoString(curve.name));
             channel->replaceData(std::move(curve));
         }
-        const std::vector<IPlotAxisPtr> restored = axes();
-        for (size_t k = 0; k < restored.size(); ++k) {
-            restored[k]->SetMin(m_ranges[k].first);
-            restored[k]->SetSpan(m_ranges[k].second);
-        }
     }
 
 private:
-    std::vector<IPlotAxisPtr> axes() const
-    {
-        using namespace HDRLTestChannels;
-        return { m_plot->XAxisByName(Time2Axis), m_plot->XAxisByName(CommandAxis), m_plot->YAxisByName(PositionAxis),
-            m_plot->YAxisByName(PositionErrorAxis) };
-    }
-
     IPlotPtr m_plot;
     std::vector<PlotChannelData> m_curves;
-    std::vector<std::pair<double, double>> m_ranges;
 };
 
 QString difference(const AutoString& first, const AutoString& second)
@@ -181,6 +151,10 @@ void CHDRLCompareReport::SetupHDRLDestPlotChannels(IPlotPtr plot)
     ModuleStateGuard moduleState;
     plot.checked();
     LayOutChannels(plot, HDRLCompare::Rows.data(), HDRLCompare::Rows.size());
+    // The command axis holds values, though it runs across a time plot: a
+    // command at 0 % stands clear of its left border.
+    plot->XAxisByName(HDRLTestChannels::CommandAxis)->SetFit(PlotAxis::Fit::Value);
+    AskCompareAxes(plot, { HDRLTestChannels::CommandAxis }, { HDRLTestChannels::PositionAxis }, {});
 }
 
 void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)
@@ -206,9 +180,6 @@ void CHDRLCompareReport::OnCompareControl(IPlotPtr plot)
     showView(*this, plot, "Position Vs Time", { "Position", "Command", "Position2", "Command2" },
         { { Y, PositionAxis }, { X, TimeAxis }, { X, Time2Axis } });
     plot->XAxisByName(Time2Axis)->SetLabelsVisible(true);
-    plot->YAxisByName(PositionAxis)->FitToData();
-    plot->XAxisByName(TimeAxis)->FitToData();
-    plot->XAxisByName(Time2Axis)->FitToData();
 }
 
 void CHDRLCompareReport::OnCompareHDR(IPlotPtr plot)

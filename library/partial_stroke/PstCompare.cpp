@@ -5,6 +5,7 @@
 
 #include "automation/ComError.h"
 #include "automation/NumberText.h"
+#include "core/CompareChannels.h"
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"
@@ -59,7 +60,6 @@ namespace
 
 using PstChannels::PositionAxis;
 using PstChannels::PressureAxis;
-using PstChannels::TimeAxis;
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
@@ -92,13 +92,6 @@ const CompareRecordLayout<CPSTCompareReport, PstCompare::FileValues>& layout()
     return fields;
 }
 
-void fitAxes(const IPlotPtr& plot)
-{
-    plot->XAxisByName(TimeAxis)->FitToData();
-    FitToDataWithRoom(*plot, plot->YAxisByName(PositionAxis));
-    FitToDataWithRoom(*plot, plot->YAxisByName(PressureAxis));
-}
-
 // |first - second| of two result texts.
 AutoString difference(const AutoString& first, const AutoString& second)
 {
@@ -118,6 +111,7 @@ void CPSTCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
     LayOutChannels(plot, PstChannels::CompareRows.data(), PstChannels::CompareRows.size());
+    AskCompareAxes(plot, {}, { PositionAxis }, { PressureAxis });
 }
 
 bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
@@ -139,7 +133,6 @@ bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
             const bool port2 = pressure && m_bSingleActing1 == 0;
             LoadCompareSources(
                 PstChannels::CopyRows.data(), PstChannels::CopyRows.size(), pressure, port2, scratch, visible);
-            fitAxes(visible);
             visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
         });
 }
@@ -167,6 +160,5 @@ bool CPSTCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWidget* 
             const bool port2 = pressure && m_bSingleActing2 == 0;
             LoadCompareRows(
                 PstChannels::CopyRows.data(), PstChannels::CopyRows.size(), pressure, port2, scratch, visible);
-            fitAxes(visible);
         });
 }

@@ -68,11 +68,7 @@ namespace
 {
 
 using namespace RampCompare;
-using RampTestChannels::CommandAxis;
-using RampTestChannels::ForceAxis;
-using RampTestChannels::PositionAxis;
 using RampTestChannels::PressureAxis;
-using RampTestChannels::TimeAxis;
 
 // A chosen file that passed the checks, held in a plot of its own until the
 // loader takes it.
@@ -91,19 +87,6 @@ void intoScratch(const IXYPlotPtr& scratch, const CheckedFile& file)
     scratch->ClearAllData();
     scratch->LoadDataFrom(*file.aside);
     scratch->YAxisByName(PressureAxis)->SetTitle(pressureAxisTitle(pressureUnitText(file.values.pressureUnit)));
-}
-
-void fitAxes(const IXYPlotPtr& plot)
-{
-    plot->XAxisByName(TimeAxis)->FitToData();
-    plot->XAxisByName(PositionAxis)->FitToData();
-    plot->XAxisByName(CommandAxis)->FitToData();
-    // Room at both ends keeps every trace off the borders; the force axis
-    // keeps its zero, so that the friction, far below the thrust on the
-    // shared scale, reads as its own height above the floor.
-    FitToDataWithRoom(*plot, plot->YAxisByName(PositionAxis));
-    FitToDataWithRoom(*plot, plot->YAxisByName(PressureAxis));
-    FitToDataWithRoom(*plot, plot->YAxisByName(ForceAxis), true);
 }
 
 // File 2's copies in the order they are made, table by table; a late
@@ -198,12 +181,11 @@ void setUnits(CRampCompareReport& record, const FileValues& values)
 }
 
 // The compare plot after a file is taken: the pressure title of the file
-// taken last, the axes fitted, and the ramp view.
+// taken last and the ramp view.
 void showTaken(
     CRampCompareReport& record, const IXYPlotPtr& compare, const FileValues& values, const CReportHeader& header)
 {
     compare->YAxisByName(PressureAxis)->SetTitle(pressureAxisTitle(pressureUnitText(values.pressureUnit)));
-    fitAxes(compare);
     record.ResetRampComparePlot(compare);
     record.SetRampView(compare, header);
 }

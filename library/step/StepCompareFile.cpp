@@ -35,9 +35,7 @@ namespace
 {
 
 using namespace StepCompare;
-using StepTestChannels::PositionAxis;
 using StepTestChannels::PressureAxis;
-using StepTestChannels::TimeAxis;
 
 // The chosen file, read from the scratch plot; nothing when the user
 // cancelled or the file was refused with "File open error.".
@@ -62,13 +60,6 @@ const CompareRecordLayout<CStepTestCompareReport, FileValues>& layout()
     return fields;
 }
 
-void fitAxes(const IPlotPtr& plot)
-{
-    plot->XAxisByName(TimeAxis)->FitToData();
-    plot->YAxisByName(PositionAxis)->FitToData();
-    plot->YAxisByName(PressureAxis)->FitToData();
-}
-
 } // namespace
 
 bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
@@ -85,7 +76,6 @@ bool CStepTestCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)
             const bool pressure = m_bPressureSensor1 != 0;
             const bool port2 = pressure && m_bSingleActing1 == 0;
             LoadCompareSources(CopyRows.data(), CopyRows.size(), pressure, port2, scratch, visible);
-            fitAxes(visible);
             visible->YAxisByName(PressureAxis)->SetTitle(ComparePressureAxisTitle(file.values.unitText));
             StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
         });
@@ -111,7 +101,6 @@ bool CStepTestCompareReport::LoadFile_2(IPlotPtr scratch, IPlotPtr visible, QWid
             const bool pressure = m_bPressureSensor2 != 0;
             const bool port2 = pressure && m_bSingleActing2 == 0;
             LoadCompareRows(CopyRows.data(), CopyRows.size(), pressure, port2, scratch, visible);
-            fitAxes(visible);
             StepTestChannels::ShowYAxis(visible, PressureAxis, pressure);
         },
         // The channels copied before a failure stay; the caller is told that

@@ -41,6 +41,10 @@ void CStepTestCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
     LayOutChannels(plot, StepCompare::Rows.data(), StepCompare::Rows.size());
+    // The position axis of the pressure view holds values, though it runs
+    // across a time plot: a position at 0 % stands clear of its left border.
+    plot->XAxisByName(PositionAxis)->SetFit(PlotAxis::Fit::Value);
+    AskCompareAxes(plot, { PositionAxis }, { PositionAxis }, { PressureAxis });
 }
 
 void CStepTestCompareReport::ResetGridView(IPlotPtr plot)
@@ -80,9 +84,6 @@ void CStepTestCompareReport::SetStepView(IPlotPtr plot, CReportHeader header)
     if (m_strFile2.toQString().isEmpty())
         HideSecondFile(plot, StepCompare::Signals);
     plot->SetGridAxes(TimeAxis, PressureAxis);
-    plot->XAxisByName(TimeAxis)->FitToData();
-    plot->YAxisByName(PositionAxis)->FitToData();
-    plot->YAxisByName(PressureAxis)->FitToData();
 }
 
 void CStepTestCompareReport::OnPvPView(IPlotPtr plot, CReportHeader header)

@@ -112,7 +112,6 @@ void CTrendsReport::SaveTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
         button->AddXY(1, PressureUnitCode);
         button->AddXY(2, TemperatureUnitCode);
         hours->SaveDataFile(*path);
-        SetTrendsAxes({ hours, days, months, years }, peak);
     } catch (...) {
         ResultFileFrame::showFailure(ExportFailureText::FileSave);
     }
@@ -158,8 +157,6 @@ bool CTrendsReport::LoadTrends(IPlotPtr hours, IPlotPtr days, IPlotPtr months, I
                     channel->AddXY(static_cast<double>(i + 1), ys[i]);
             }
         }
-        SetTrendsAxes(plots, content.span);
-
         PressureUnitCode = content.pressureUnitCode;
         PressureUnitText = AutoString(TrendsFilePressureUnitText(content.pressureUnitCode));
         TemperatureUnitCode = content.temperatureUnitCode;

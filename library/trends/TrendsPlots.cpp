@@ -23,8 +23,6 @@ const std::array<std::array<const char*, SignalCount>, 3> CopyTitles { {
     { "25Pos", "25Cmd", "25Dev", "25Frc", "25Supply", "25Temp" },
 } };
 
-constexpr std::array<double, PeriodCount> XIncrements { 6, 5, 2, 5 };
-
 constexpr int HoursChannelCount = SignalCount + 3 * SignalCount + 1;
 
 IPlotChannelPtr createTrendChannel(const IPlotPtr& plot, const AutoString& currentName, const AutoString& newName,
@@ -96,6 +94,15 @@ void ConfigureTrendsPlotControl(IPlotPtr hours, IPlotPtr days, IPlotPtr months, 
     // any fit to the data inside their limits.
     for (const IPlotPtr& plot : plots)
         plot->YAxis(0)->SetLimitsEnabled(true);
+    // A retrieval, a Load and a picture of the same trends show the same
+    // axes: each follows the values shown, a deviation of 0 and the largest
+    // value alike clear of the borders.
+    for (size_t p = 0; p < plots.size(); ++p) {
+        plots[p]->SetAxesFitShownTraces(true);
+        plots[p]->XAxis(0)->SetKeptRange(0, XEnds[p]);
+        plots[p]->YAxis(0)->SetIncrement(ValueIncrement);
+        plots[p]->YAxis(0)->SetKeptRange(0, LeastSpan);
+    }
 }
 
 IPlotChannelPtr CreateTrendsChannelsForHrs(
@@ -155,16 +162,4 @@ void CTrendsReport::SetUpTrendsPlotChannels(IPlotPtr hours, IPlotPtr days, IPlot
 
     for (size_t p = 1; p < plots.size(); ++p)
         createSignals(plots[p]);
-}
-
-void SetTrendsAxes(const std::array<IPlotPtr, TrendsChannels::PeriodCount>& plots, double span)
-{
-    for (const IPlotPtr& plot : plots)
-        plot->YAxis(0)->SetMin(0);
-    for (const IPlotPtr& plot : plots)
-        plot->YAxis(0)->SetSpan(span);
-    for (const IPlotPtr& plot : plots)
-        plot->XAxis(0)->SetMin(1);
-    for (size_t p = 0; p < plots.size(); ++p)
-        plots[p]->XAxis(0)->SetSpan(XSpans[p]);
 }

@@ -29,8 +29,14 @@ inline constexpr std::array<uint32_t, SignalCount> Colours { 0x0A0AFF, 0x00C000,
     0x808000 };
 // The X ranges 1..24, 1..30, 1..12, 1..25 as minimum 1 and these spans.
 inline constexpr std::array<double, PeriodCount> XSpans { 23, 29, 11, 24 };
-// A value axis is never narrower than this.
+// The label steps of the X axes, and the label past each period's last
+// point that ends its X axis: a whole period shows from 0 to that end.
+inline constexpr std::array<double, PeriodCount> XIncrements { 6, 5, 2, 5 };
+inline constexpr std::array<double, PeriodCount> XEnds { 30, 35, 14, 30 };
+// A value axis reaches at least this high, labelled every tenth of it; it
+// reaches higher, and below 0, as far as the shown values need room.
 inline constexpr double LeastSpan = 100.0;
+inline constexpr double ValueIncrement = 10.0;
 
 // "30Posn" for period 0 (days) and signal 0 (position).
 inline QString copyName(int longerPeriod, int signal)
@@ -39,8 +45,10 @@ inline QString copyName(int longerPeriod, int signal)
 }
 } // namespace TrendsChannels
 
-// Titles, axes and ranges of the four plots: X from 1 over 23, 29, 11 and 24,
-// Y from 0 over 100. Nothing is caught: a failing plot raises ComError.
+// Titles, axes and ranges of the four plots. Empty, X runs from 1 over 23,
+// 29, 11 and 24 and Y from 0 over 100; with points, each axis fits the shown
+// values (X from 0 to XEnds, Y from 0 to 100 where the values lie inside
+// with room). Nothing is caught: a failing plot raises ComError.
 void ConfigureTrendsPlotControl(IPlotPtr hours, IPlotPtr days, IPlotPtr months, IPlotPtr years);
 
 // The channel creator, one routine under five names: finds the channel that
@@ -57,6 +65,3 @@ IPlotChannelPtr CreateTrendsChannelsForYears(
     IPlotPtr plot, AutoString currentName, AutoString newName, AutoString title, int32_t color);
 IPlotChannelPtr CreateCharacterizationChannels(
     IPlotPtr plot, AutoString currentName, AutoString newName, AutoString title, int32_t color);
-
-// The value axes of all four plots from 0 over `span`, and the X ranges again.
-void SetTrendsAxes(const std::array<IPlotPtr, TrendsChannels::PeriodCount>& plots, double span);

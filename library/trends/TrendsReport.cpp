@@ -6,7 +6,6 @@
 #include "trends/TrendsPlots.h"
 
 #include <array>
-#include <cmath>
 
 namespace
 {
@@ -29,21 +28,6 @@ constexpr Picture Pictures[TrendsChannels::PeriodCount] { { "TrendHours.bmp", "R
 // on every way out.
 constexpr QSize PictureLayoutSize { 566, 300 };
 
-// The value axis of a picture reaches one round step past the span the page
-// uses, so that the largest value stands clear of the plot's top border.
-double pictureSpan(double span)
-{
-    if (!(span > 0.0) || !std::isfinite(span))
-        return span;
-    const double rough = span / 10.0;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = power;
-    for (double factor : { 2.0, 5.0 })
-        if (factor * power <= rough)
-            step = factor * power;
-    return (std::floor(span / step + 1e-9) + 1.0) * step;
-}
-
 class PictureLayout
 {
 public:
@@ -53,7 +37,6 @@ public:
         for (size_t p = 0; p < m_plots.size(); ++p) {
             m_sizes[p] = m_plots[p] ? m_plots[p]->size() : QSize();
             m_legends[p] = m_plots[p] && m_plots[p]->GetLegendVisible();
-            m_spans[p] = m_plots[p] ? m_plots[p]->YAxis(0)->GetSpan() : 0.0;
         }
     }
     ~PictureLayout() { restore(); }
@@ -67,8 +50,6 @@ public:
                 if (m_plots[p]->size() != m_sizes[p])
                     m_plots[p]->resize(m_sizes[p]);
                 m_plots[p]->SetLegendVisible(m_legends[p]);
-                if (m_plots[p]->YAxis(0)->GetSpan() != m_spans[p])
-                    m_plots[p]->YAxis(0)->SetSpan(m_spans[p]);
             } catch (...) {
                 // A plot that is gone has no size to get back.
             }
@@ -78,20 +59,18 @@ public:
     PictureLayout& operator=(const PictureLayout&) = delete;
 
     // On paper the page's own colour key is missing: each picture carries
-    // the plot's legend instead.
+    // the plot's legend instead. The axes follow the values, as on the page.
     void widen(size_t p) const
     {
         const IPlotPtr& plot = m_plots[p];
         plot->resize(PictureLayoutSize);
         plot->SetLegendVisible(true);
-        plot->YAxis(0)->SetSpan(pictureSpan(m_spans[p]));
     }
 
 private:
     std::array<IPlotPtr, TrendsChannels::PeriodCount> m_plots;
     std::array<QSize, TrendsChannels::PeriodCount> m_sizes;
     std::array<bool, TrendsChannels::PeriodCount> m_legends {};
-    std::array<double, TrendsChannels::PeriodCount> m_spans {};
 };
 
 } // namespace

@@ -231,6 +231,8 @@ void CDataLogger::StartDataLogging()
     // What is typed in the field and not yet taken counts, as if the user had left it.
     field->commitTypedText();
     field->setValue(ClampedDuration(field->value()));
+    // While samples come in, the plot is a strip chart over the run's window.
+    ShowDataLoggerResult(m_pPlot, false);
     m_pPlot->ClearAllData();
     ApplyLoggerSettings();
     // The first sample comes one period later and stands at x = 0.
@@ -243,6 +245,9 @@ void CDataLogger::StopDataLogging()
     // The status strip goes on being read after a run, as on every shown page.
     killTimer(SampleTimerId);
     setIdle(true);
+    // A finished run is a result: its axes hold every sample with room.
+    if (m_pPlot)
+        ShowDataLoggerResult(m_pPlot, true);
 }
 
 void CDataLogger::OnDataLoggerTimer()
@@ -382,6 +387,8 @@ void CDataLogger::LoadLoggerResults()
     if (!record.LoadDataLogger(m_pPlot))
         return;
     m_LoggerFileLoaded = 1;
+    // The file's samples, not the connected device's scales, set the axes.
+    ShowDataLoggerResult(m_pPlot, true);
     // The record keeps the connected device's tag and units, not the file's:
     // saving it would store the file's samples under them, so Save waits for a run.
     enableControl(SaveButton, false);

@@ -194,7 +194,6 @@ void CTrends::OnRetrieve()
 void CTrends::BeginAcquisition()
 {
     DeviceRow = 0;
-    RunningMax = 0.0;
     for (int id : { ClearTrendsButton, RetrieveButton, LoadButton, SaveButton, PrintReportButton })
         enableControl(id, false);
     enableControl(StopButton, true);
@@ -291,8 +290,6 @@ void CTrends::ReadTrendRow()
     for (size_t k = 0; k < words.size(); ++k)
         words[k] = static_cast<int16_t>(dd.TrendRow.Values[k]);
     const std::array<double, 6> values = rowValues(words, SupplyFactor);
-    RunningMax = runningMaxAfter(RunningMax, values);
-    SetTrendSpan(RunningMax);
 
     const IPlotPtr target = plots()[size_t(place.period)];
     for (int s = 0; s < 6; ++s)
@@ -302,12 +299,6 @@ void CTrends::ReadTrendRow()
         for (int s = 0; s < 6; ++s)
             HoursPlot->ChannelByName(TrendsChannels::copyName(longer, s))->AddXY(place.x, values[size_t(s)]);
     }
-}
-
-void CTrends::SetTrendSpan(double span)
-{
-    for (const IPlotPtr& plot : { HoursPlot, YearsPlot, MonthsPlot, DaysPlot })
-        plot->YAxis(0)->SetSpan(span);
 }
 
 void CTrends::setProgress(int position)

@@ -103,7 +103,6 @@ public:
     void RefreshUnitLabels();
     void ShowFileUnitLabels();
     void ShowSelectedChannel();
-    void SetTrendSpan(double span);
 
     // The four plots in the order hours, days, months, years.
     std::array<IPlotPtr, 4> plots() const { return { HoursPlot, DaysPlot, MonthsPlot, YearsPlot }; }
@@ -111,7 +110,6 @@ public:
     // Page state, all false or 0 after construction.
     uint16_t RowsRead = 0; // rows requested in this acquisition
     int32_t DeviceRow = 0; // row index of the last row read
-    double RunningMax = 0.0; // largest plotted value of this acquisition
     float SupplyFactor = 0.0f; // long 0x69 × 0.01, taken at Retrieve
     bool ResetPending = false;
     bool AcquisitionActive = false;

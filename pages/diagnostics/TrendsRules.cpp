@@ -33,14 +33,6 @@ std::array<double, 6> rowValues(const std::array<int16_t, 5>& words, float suppl
     };
 }
 
-double runningMaxAfter(double runningMax, const std::array<double, 6>& values)
-{
-    double m = runningMax;
-    for (size_t k : { 0u, 1u, 3u, 4u, 5u })
-        m = std::max(m, values[k]);
-    return m < 100.0 ? 100.0 : m;
-}
-
 QString supplyButtonText(const QString& unitLabel)
 {
     return QStringLiteral("Supply (") + unitLabel + QStringLiteral(")");

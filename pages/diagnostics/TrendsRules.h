@@ -30,10 +30,6 @@ RowPlace placeOfRow(int row);
 // words: w1 command, w2 position, w3 friction, w4 supply, w5 temperature.
 std::array<double, 6> rowValues(const std::array<int16_t, 5>& words, float supplyFactor);
 
-// The running maximum after a row: the largest of the value before and the
-// row's values except the deviation, never below 100.
-double runningMaxAfter(double runningMax, const std::array<double, 6>& values);
-
 // "Supply (<label>)".
 QString supplyButtonText(const QString& unitLabel);
 // "Temp(ºC)" for 32, "Temp(ºF)" for any other code.

@@ -135,6 +135,50 @@ TEST_F(PstCompareTest, SecondFileGivesAbsoluteDifferencesAndMarkedChannels)
         EXPECT_EQ(second2->GetPointMarked(k), k % 25 == 0) << k;
 }
 
+// Each axis holds the points shown with room at both ends and ends on a
+// round label, whatever range it had. File 1's signals run from 30 to 59 over
+// 0 to 1160 ms; file 2's rise twice as fast over 20 points, to 68, and the
+// differences fall to -19. Worked out: time from 0 to 1160 + 4 % to the next
+// 200 ms; position to the tenth beyond 4 % of room; pressure from its kept
+// zero while the pressures lie above it with room, else as position.
+TEST_F(PstCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
+{
+    struct Case {
+        int files;
+        bool x;
+        const char* axis;
+        double min;
+        double max;
+    };
+    const Case cases[] = {
+        { 1, true, "Time", 0, 1400 },
+        { 1, false, "Position", 20, 70 },
+        { 1, false, "Pressure", 0, 70 },
+        { 2, true, "Time", 0, 1400 },
+        { 2, false, "Position", -30, 80 },
+        { 2, false, "Pressure", -30, 80 },
+    };
+    FileSpec second;
+    second.slope = 2.0;
+    second.points = 20;
+    for (int files : { 1, 2 }) {
+        ASSERT_TRUE(load1(pstFile(QStringLiteral("one.pst"), FileSpec())));
+        if (files == 2) {
+            ASSERT_TRUE(load2(pstFile(QStringLiteral("two.pst"), second)));
+        }
+        for (PlotAxis* axis : m_visible.yAxes())
+            axis->SetMin(-50);
+        for (const Case& c : cases) {
+            if (c.files != files)
+                continue;
+            const QString name = QString::fromLatin1(c.axis);
+            const IPlotAxisPtr axis = c.x ? m_visible.XAxisByName(name) : m_visible.YAxisByName(name);
+            EXPECT_DOUBLE_EQ(axis->GetMin(), c.min) << files << " files, " << c.axis;
+            EXPECT_DOUBLE_EQ(axis->GetMax(), c.max) << files << " files, " << c.axis;
+        }
+    }
+}
+
 TEST_F(PstCompareTest, OtherSettingsAskAndCancelLeavesThePlot)
 {
     ASSERT_TRUE(load1(pstFile(QStringLiteral("one.pst"), FileSpec())));

@@ -331,6 +331,70 @@ TEST_F(RampCompareTest, ASpringSavedWithoutAValueComparesWithoutOneAndAnOlderFil
     EXPECT_EQ(m_record.m_strSpringRate1.toQString(), QStringLiteral("40.00"));
 }
 
+// Each axis of a view holds the points it shows with room at both ends and
+// ends on a round label, whatever range it had. File 1's signals run from 10
+// to 109 over 0 to 49.5 (time, position or command); file 2's lie 5 higher,
+// their differences at -5. Worked out: time from 0 to 49.5 + 4 % to the next
+// 10 s; percent axes to the tenth beyond 4 % of room (two files: 128.5 over
+// 10 is more than twelve labels, so steps of 20); pressure from its kept
+// zero while the pressures lie above it with room; force from its kept zero
+// to the next hundred.
+TEST_F(RampCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
+{
+    enum View { Ramp, Command, Friction };
+    struct Case {
+        int files;
+        View view;
+        bool x;
+        const char* axis;
+        double min;
+        double max;
+    };
+    const Case cases[] = {
+        { 1, Ramp, true, "Time", 0, 60 },
+        { 1, Ramp, false, "Position", 0, 120 },
+        { 1, Ramp, false, "Pressure", 0, 120 },
+        { 1, Command, true, "Command", -10, 60 },
+        { 1, Command, false, "Position", 0, 120 },
+        { 1, Command, false, "Pressure", 0, 120 },
+        { 1, Friction, true, "Position", -10, 60 },
+        { 1, Friction, false, "FrictionY", 0, 200 },
+        { 2, Ramp, true, "Time", 0, 60 },
+        { 2, Ramp, false, "Position", -20, 120 },
+        { 2, Ramp, false, "Pressure", -20, 120 },
+        { 2, Command, true, "Command", -10, 60 },
+        { 2, Friction, false, "FrictionY", -100, 200 },
+    };
+    FileSpec first;
+    first.offset = 10.0;
+    FileSpec second = first;
+    second.offset = 15.0;
+    for (int files : { 1, 2 }) {
+        ASSERT_TRUE(load1(rampFile(QStringLiteral("one.rmp"), first)));
+        if (files == 2) {
+            ASSERT_TRUE(load2(rampFile(QStringLiteral("two.rmp"), second)));
+        }
+        for (View view : { Ramp, Command, Friction }) {
+            for (PlotAxis* axis : m_compare.xAxes())
+                axis->SetMin(-50);
+            if (view == Ramp)
+                m_record.SetRampView(compare(), m_header);
+            else if (view == Command)
+                m_record.SetSigVCommandView(compare(), m_header);
+            else
+                m_record.SetFrictionView(compare());
+            for (const Case& c : cases) {
+                if (c.files != files || c.view != view)
+                    continue;
+                const QString name = QString::fromLatin1(c.axis);
+                const IPlotAxisPtr axis = c.x ? m_compare.XAxisByName(name) : m_compare.YAxisByName(name);
+                EXPECT_DOUBLE_EQ(axis->GetMin(), c.min) << files << " files, view " << view << ", " << c.axis;
+                EXPECT_DOUBLE_EQ(axis->GetMax(), c.max) << files << " files, view " << view << ", " << c.axis;
+            }
+        }
+    }
+}
+
 TEST_F(RampCompareTest, FileTwoCopiesWithMarkersAndTheDifferencesAtFileOnesPositions)
 {
     ASSERT_TRUE(load1(rampFile(QStringLiteral("one.rmp"), FileSpec {})));

@@ -182,16 +182,60 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
     EXPECT_TRUE(axesShownIn(m_visible).empty());
 }
 
-TEST_F(StepCompareTest, StepViewFitsTheAxesAndThePressureViewFitsNone)
+// Each axis of a view holds the points it shows with room at both ends and
+// ends on a round label, from the points alone: a range set before counts
+// for nothing. File 1's signals run from 30 to 59 over 0 to 14.5 s; file 2's
+// rise twice as fast, to 88, and their differences fall to -29. Worked out:
+// time from 0 to 14.5 + 4 % to the next 2 s; a percent axis to the tenth
+// beyond 4 % of room (two files: 126 over 10 is more than twelve labels,
+// so steps of 20); pressure from its kept zero while the pressures lie
+// above it with room.
+TEST_F(StepCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
-    ASSERT_TRUE(load1(stepFile(QStringLiteral("a.stp"), "FV-7", "25", 7, 1, 0)));
+    struct Case {
+        int files;
+        bool pressureView;
+        bool x;
+        const char* axis;
+        double min;
+        double max;
+    };
+    const Case cases[] = {
+        { 1, false, true, "Time", 0, 16 },
+        { 1, false, false, "Position", 20, 70 },
+        { 1, false, false, "Pressure", 0, 70 },
+        { 1, true, true, "Position", -10, 20 },
+        { 1, true, false, "Pressure", 0, 70 },
+        { 2, false, true, "Time", 0, 16 },
+        { 2, false, false, "Position", -40, 100 },
+        { 2, false, false, "Pressure", -40, 100 },
+        { 2, true, true, "Position", -10, 20 },
+        { 2, true, false, "Pressure", -40, 100 },
+    };
     CReportHeader header;
-    m_visible.XAxisByName(QStringLiteral("Position"))->SetMin(-50);
-    m_visible.XAxisByName(QStringLiteral("Time"))->SetMin(-50);
-    m_compare.OnPvPView(visible(), header);
-    EXPECT_EQ(m_visible.XAxisByName(QStringLiteral("Position"))->GetMin(), -50);
-    m_compare.SetStepView(visible(), header);
-    EXPECT_NE(m_visible.XAxisByName(QStringLiteral("Time"))->GetMin(), -50);
+    header.m_byModel = 5;
+    for (int files : { 1, 2 }) {
+        ASSERT_TRUE(load1(stepFile(QStringLiteral("one.stp"), "FV-7", "25", 7, 1, 0)));
+        if (files == 2) {
+            ASSERT_TRUE(load2(stepFile(QStringLiteral("two.stp"), "FV-8", "25", 7, 1, 0, 30, 2.0)));
+        }
+        for (bool pressureView : { false, true }) {
+            for (PlotAxis* axis : m_visible.xAxes())
+                axis->SetMin(-50);
+            if (pressureView)
+                m_compare.OnPvPView(visible(), header);
+            else
+                m_compare.SetStepView(visible(), header);
+            for (const Case& c : cases) {
+                if (c.files != files || c.pressureView != pressureView)
+                    continue;
+                const QString name = QString::fromLatin1(c.axis);
+                const IPlotAxisPtr axis = c.x ? m_visible.XAxisByName(name) : m_visible.YAxisByName(name);
+                EXPECT_DOUBLE_EQ(axis->GetMin(), c.min) << files << " files, " << c.axis;
+                EXPECT_DOUBLE_EQ(axis->GetMax(), c.max) << files << " files, " << c.axis;
+            }
+        }
+    }
 }
 
 TEST_F(StepCompareTest, FileOneFillsItsHalfOfTheRecordAndShowsItsSignals)

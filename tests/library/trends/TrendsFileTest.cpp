@@ -61,11 +61,16 @@ protected:
         scratch.LoadDataFile(path);
         return scratch.ChannelByName(ButtonSetting)->data().ys;
     }
-    void expectSpan(double span)
+    // The value axes follow the values shown, not the span a file stores:
+    // `hours` is the 24-hours plot's range, the three others show 0 to 100
+    // (their values lie inside with room, or they have none).
+    void expectValueAxes(double hoursMin, double hoursMax)
     {
-        for (int p = 0; p < 4; ++p) {
+        EXPECT_DOUBLE_EQ(plot(0).YAxis(0)->GetMin(), hoursMin);
+        EXPECT_DOUBLE_EQ(plot(0).YAxis(0)->GetMax(), hoursMax);
+        for (int p = 1; p < 4; ++p) {
             EXPECT_EQ(plot(p).YAxis(0)->GetMin(), 0.0) << "plot " << p;
-            EXPECT_EQ(plot(p).YAxis(0)->GetSpan(), span) << "plot " << p;
+            EXPECT_EQ(plot(p).YAxis(0)->GetMax(), 100.0) << "plot " << p;
         }
     }
     void clearPlots()
@@ -110,7 +115,8 @@ TEST_F(TrendsFileTest, SaveProposesTheTaggedNameAndStoresSpanAndUnitCodesOnceHow
     EXPECT_TRUE(dialog.confirmOverwrite);
     EXPECT_EQ(dialog.owner, nullptr);
     EXPECT_EQ(buttonSetting(path), (std::vector<double> { 150, 12, 33 }));
-    expectSpan(150);
+    // The hours hold 0.5 to 150: 4 % of room is more than twelve tenths.
+    expectValueAxes(-20, 160);
 
     const QString second = save(QStringLiteral("second.trd"));
     EXPECT_EQ(buttonSetting(second), (std::vector<double> { 150, 12, 33 }));
@@ -123,12 +129,13 @@ TEST_F(TrendsFileTest, SpanIsTheLargestSignalOfTheHoursPlotAndNeverBelowOneHundr
         double hoursValue;
         double copyValue;
         double span;
+        double hoursMax; // the hours' value axis from 0
     };
     const Case cases[] = {
-        { "nothing retrieved yet", std::nan(""), std::nan(""), 100 },
-        { "every value at most 100", 100, 0, 100 },
-        { "a copy larger than every signal does not count", 20, 900, 100 },
-        { "a signal of 150", 150, 0, 150 },
+        { "nothing retrieved yet", std::nan(""), std::nan(""), 100, 100 },
+        { "every value at most 100", 100, 0, 100, 110 },
+        { "a copy larger than every signal does not count", 20, 900, 100, 100 },
+        { "a signal of 150", 150, 0, 150, 160 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -139,7 +146,7 @@ TEST_F(TrendsFileTest, SpanIsTheLargestSignalOfTheHoursPlotAndNeverBelowOneHundr
         }
         const QString path = save(QStringLiteral("span.trd"));
         EXPECT_EQ(buttonSetting(path)[0], c.span);
-        expectSpan(c.span);
+        expectValueAxes(0, c.hoursMax);
     }
 }
 
@@ -206,10 +213,14 @@ TEST_F(TrendsFileTest, LoadRebuildsTheLongerPeriodsFromTheCopiesWithTheFileUnits
     EXPECT_EQ(m_record.TemperatureUnitText.toQString().toUtf8(),
         QByteArray("\xC2\xBA"
                    "F"));
-    expectSpan(180);
-    const double xMax[] = { 24, 30, 12, 25 };
-    for (int p = 0; p < 4; ++p)
+    // The hours hold 0.5 to 180, -6.7 to 187.2 with room, in steps of 20;
+    // each period's time axis runs from 0 to the label past its last point.
+    expectValueAxes(-20, 200);
+    const double xMax[] = { 30, 35, 14, 30 };
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(plot(p).XAxis(0)->GetMin(), 0.0);
         EXPECT_EQ(plot(p).XAxis(0)->GetMax(), xMax[p]);
+    }
 }
 
 TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
@@ -217,18 +228,17 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
     struct Case {
         const char* what;
         std::vector<double> ys;
-        double span;
         uint8_t pressure;
         const char* pressureText;
         uint8_t temperature;
         const char* temperatureText;
     };
     const Case cases[] = {
-        { "bar and Celsius", { 120, 7, 32 }, 120, 7, "bar", 32, "\u00BAC" },
-        { "kg/sq.cm", { 100, 10, 33 }, 100, 10, "kg/sq.cm", 33, "\u00BAF" },
-        { "percent", { 100, 57, 33 }, 100, 57, "%", 33, "\u00BAF" },
-        { "psi and any other temperature", { 100, 6, 40 }, 100, 6, "psi", 40, "\u00BAF" },
-        { "the largest code and the least span", { 1, 255, 32 }, 1, 255, "psi", 32, "\u00BAC" },
+        { "bar and Celsius", { 120, 7, 32 }, 7, "bar", 32, "\u00BAC" },
+        { "kg/sq.cm", { 100, 10, 33 }, 10, "kg/sq.cm", 33, "\u00BAF" },
+        { "percent", { 100, 57, 33 }, 57, "%", 33, "\u00BAF" },
+        { "psi and any other temperature", { 100, 6, 40 }, 6, "psi", 40, "\u00BAF" },
+        { "the largest code and the least span", { 1, 255, 32 }, 255, "psi", 32, "\u00BAC" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -238,7 +248,8 @@ TEST_F(TrendsFileTest, StoredCodesAndSpanReadAsTheirUnitsOrAsUnknown)
         EXPECT_EQ(m_record.PressureUnitText.toQString(), QString::fromUtf8(c.pressureText));
         EXPECT_EQ(m_record.TemperatureUnitCode, c.temperature);
         EXPECT_EQ(m_record.TemperatureUnitText.toQString(), QString::fromUtf8(c.temperatureText));
-        expectSpan(c.span);
+        // The one value, 42, lies inside 0 to 100 with room: the stored span does not count.
+        expectValueAxes(0, 100);
         EXPECT_EQ(channel(1, QStringLiteral("Friction"))->GetY(0), 42.0);
     }
 }
@@ -349,7 +360,7 @@ TEST_F(TrendsFileTest, CancelInEitherDialogChangesNothing)
     prompts().answerFile(std::nullopt, QStringLiteral("Save Trends Results As"));
     m_record.SaveTrends(hours(), days(), months(), years());
     EXPECT_TRUE(channel(0, ButtonSetting)->data().ys.empty());
-    EXPECT_EQ(plot(0).YAxis(0)->GetSpan(), 100.0);
+    expectValueAxes(-20, 140);
 
     prompts().answerFile(std::nullopt, QStringLiteral("Open Trends Results"));
     EXPECT_FALSE(m_record.LoadTrends(hours(), days(), months(), years()));

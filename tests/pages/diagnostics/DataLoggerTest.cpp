@@ -564,7 +564,10 @@ TEST_F(DataLoggerPageTest, SaveWritesTheRunWithItsSettingsAndLoadTakesItBack)
     EXPECT_EQ(combo(L::IntervalCombo).currentText(), QStringLiteral("10"));
     EXPECT_EQ(combo(L::UnitsCombo).currentText(), QStringLiteral("Minute(s)"));
     EXPECT_EQ(logger().durationField()->value(), 1.0);
-    EXPECT_EQ(logger().plot()->XAxis(0)->GetSpan(), 60.0);
+    // The loaded samples set the time axis, not the window: from 0 past the
+    // last sample at 20 s by 4 %, to the next 5 s.
+    EXPECT_EQ(logger().plot()->XAxis(0)->GetMin(), 0.0);
+    EXPECT_EQ(logger().plot()->XAxis(0)->GetMax(), 25.0);
     // The axis titles follow the connected device again.
     EXPECT_EQ(yAxis("Pressure").GetTitle(), QStringLiteral("Pressure [") + data().PressureUnitLabel + "]");
 

@@ -205,14 +205,65 @@ TEST_F(HDRLCompareViewTest, OtherSettlingTimesAskAndEachFileKeepsItsOwnTimeAxis)
         const IPlotPtr plot = compare().plot();
         if (answer == Prompts::IdOk) {
             ASSERT_TRUE(compare().file2Loaded());
+            // Each time axis from 0 past its own run's end (24 settling
+            // times: 156 and 192 s) by 4 %, to the next 20 s.
             EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetMin(), 0.0);
-            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetMax(), 156.0);
-            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time2"))->GetMax(), 192.0);
+            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time"))->GetMax(), 180.0);
+            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time2"))->GetMin(), 0.0);
+            EXPECT_EQ(plot->XAxisByName(QStringLiteral("Time2"))->GetMax(), 200.0);
             EXPECT_EQ(text(V::Settling2Edit), QStringLiteral("8"));
         } else {
             EXPECT_FALSE(compare().file2Loaded());
             compare().OnLinearityView();
             EXPECT_EQ(shown(), QStringList({ "AverageError", "LeastSquareLine" }));
+        }
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
+// Each axis of a view holds the points it shows with room at both ends and
+// ends on a round label. Both runs step the command from 0 to 100 and back
+// twice, the position 0.3 above it in the second cycle, over 24 settling
+// times of 6.5 s; their average errors stand at 0.1 and their lines at 0.4
+// from 10 to 90 % command. Worked out: time from 0 to 156 + 4 % to the next
+// 20 s; position from -0.3 * 4 % below 0 to the tenth past 100.3 + 4 %; the
+// command of the errors from 10 - 3.2 to 90 + 3.2, to the tenths beyond;
+// the errors from 0.1 - 0.012 to 0.4 + 0.012, to the twentieths beyond.
+TEST_F(HDRLCompareViewTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
+{
+    struct Case {
+        bool linearity;
+        bool x;
+        const char* axis;
+        double min;
+        double max;
+    };
+    const Case cases[] = {
+        { false, true, "Time", 0, 180 },
+        { false, true, "Time2", 0, 180 },
+        { false, false, "Position", -10, 110 },
+        { true, true, "Command", 0, 100 },
+        { true, false, "PositionError", 0.05, 0.45 },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        showCompare(path);
+        ASSERT_TRUE(open1(savedRun("one.hdrl", "6.5", 0.3)));
+        ASSERT_TRUE(open2(savedRun("two.hdrl", "6.5", 0.3)));
+        const IPlotPtr plot = compare().plot();
+        for (bool linearity : { false, true }) {
+            if (linearity)
+                compare().OnLinearityView();
+            else
+                compare().OnControlSignalView();
+            for (const Case& c : cases) {
+                if (c.linearity != linearity)
+                    continue;
+                const QString name = QString::fromLatin1(c.axis);
+                const IPlotAxisPtr axis = c.x ? plot->XAxisByName(name) : plot->YAxisByName(name);
+                EXPECT_DOUBLE_EQ(axis->GetMin(), c.min) << path << ", " << c.axis;
+                EXPECT_DOUBLE_EQ(axis->GetMax(), c.max) << path << ", " << c.axis;
+            }
         }
         m_app.reset();
         SimTestHooks::reset();

@@ -2,6 +2,7 @@
 // handshake, the rows into four plots, the buttons, units, Clear Trends,
 // the trends file and the trend report as the user meets them.
 #include "TrendsPageTest.h"
+#include "DrawnPlotTexts.h"
 #include "PageTexts.h"
 
 #include "core/GuardedExport.h"
@@ -232,7 +233,6 @@ TEST_F(TrendsPageTest, EachRowLandsInItsPeriodAtItsPlaceWithItsCopies)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         scriptRow(c.row, c.words);
-        const double spanBefore = span(0);
         retrieve(1);
         EXPECT_EQ(text(C::RowCounter), QStringLiteral("0"));
         EXPECT_EQ(trends().RowsRead, 1);
@@ -243,8 +243,10 @@ TEST_F(TrendsPageTest, EachRowLandsInItsPeriodAtItsPlaceWithItsCopies)
             }
         }
         if (c.period < 0) {
+            // Nothing shown: the value axis shows its range of an empty plot.
             EXPECT_EQ(pointsIn(0), 0);
-            EXPECT_EQ(span(0), spanBefore);
+            EXPECT_EQ(plot(0).YAxis(0)->GetMin(), 0.0);
+            EXPECT_EQ(span(0), 100.0);
         } else {
             EXPECT_EQ(xs(c.period, "Position"), std::vector<double> { c.x });
             EXPECT_EQ(ys(c.period, "Position"), std::vector<double> { c.position });
@@ -298,29 +300,89 @@ TEST_F(TrendsPageTest, ARowThatDidNotComeWholeAddsNoPointsButTheCounterStillAdva
     EXPECT_EQ(ys(0, "Position").size(), before + 1);
 }
 
-TEST_F(TrendsPageTest, ValueAxesWidenToTheLargestValueOfTheAcquisitionAndStartAgainAtOneHundred)
+// Each plot's value axis holds the values it shows with room at both ends,
+// on round labels, from 0 to 100 while they lie inside with room; a plot
+// without values shows 0 to 100. Worked out: values 0 to 120 (supply 8000
+// hundredths x 150 %) give -4.8 to 124.8, more than twelve tenths, so steps
+// of 20; a friction of 260 gives -10.4 to 270.4 in steps of 50; values 0 to
+// 50 give -4 and the kept 100.
+TEST_F(TrendsPageTest, EachValueAxisHoldsItsPlotsValuesWithRoomAndStartsAgainWithTheNextRetrieval)
 {
+    const auto expectRange = [this](double min, double max, const std::string& what) {
+        EXPECT_DOUBLE_EQ(plot(0).YAxis(0)->GetMin(), min) << what;
+        EXPECT_DOUBLE_EQ(plot(0).YAxis(0)->GetMax(), max) << what;
+        for (int p = 1; p < 4; ++p) {
+            EXPECT_EQ(plot(p).YAxis(0)->GetMin(), 0.0) << what << ", plot " << p;
+            EXPECT_EQ(span(p), 100.0) << what << ", plot " << p;
+        }
+    };
     showPage();
     device().setMiscLong(0x69, 15000);
     scriptRow(0, { 5000, 5000, 40, 8000, 2400 });
     retrieve(1);
     EXPECT_DOUBLE_EQ(ys(0, "Supply").at(0), 120.0);
-    for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(span(p), 120.0) << p;
+    expectRange(-20, 140, "supply 120");
 
     scriptRow(1, { 5000, 5000, 260, 100, 2400 });
     clock().advance(C::RowMs);
     scriptRow(2, { 5000, 5000, 30, 100, 2400 });
     clock().advance(C::RowMs);
-    for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(span(p), 260.0) << p;
+    expectRange(-50, 300, "friction 260");
 
     click(C::StopButton);
     clock().advance(C::RowMs);
     scriptRow(0, { 5000, 5000, 30, 100, 2400 });
     retrieve(1);
+    expectRange(-10, 100, "the next retrieval");
+}
+
+// The trends of the simulated valve (a deviation at or near 0) stand clear
+// of every border of all four plots, on the page and in the report's
+// pictures, after a retrieval and after they are saved and loaded again; the
+// Load shows the axes the retrieval showed.
+TEST_F(TrendsPageTest, TheTrendsStandClearOfTheBordersAfterARetrievalAndAfterALoad)
+{
+    showPage();
+    retrieve(92);
+    ASSERT_EQ(ys(3, "Deviation").size(), 25u);
+    const auto ranges = [this] {
+        std::vector<double> all;
+        for (int p = 0; p < 4; ++p)
+            for (const PlotAxis* axis : { plot(p).XAxis(0).get(), plot(p).YAxis(0).get() })
+                all.insert(all.end(), { axis->GetMin(), axis->GetMax() });
+        return all;
+    };
+    const auto expectPageAndPicturesClear = [&](const std::string& what) {
+        DrawnPlotTexts drawn;
+        trends().grab();
+        ownProgramFolder({ "TrendRept.xml", "TrendRept_K40.xml" });
+        prompts().answerFile(tempPath(QStringLiteral("trends.pdf")), QStringLiteral("Save Trend Report As"));
+        prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+        click(C::PrintReportButton);
+        for (const char* title : { "24 Hours", "30 Days", "12 Months", "25 Years" })
+            EXPECT_GE(drawn.titled(QString::fromLatin1(title)).size(), 2u) << what << ", " << title;
+        EXPECT_EQ(drawn.faults(), QStringList()) << what;
+    };
+    const std::vector<double> retrieved = ranges();
+    // Each period's time axis from 0 to the label past its last point.
+    const double xMax[] = { 30, 35, 14, 30 };
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(plot(p).XAxis(0)->GetMin(), 0.0) << p;
+        EXPECT_EQ(plot(p).XAxis(0)->GetMax(), xMax[p]) << p;
+        EXPECT_LT(plot(p).YAxis(0)->GetMin(), 0.0) << p << ": a deviation of 0 needs room below it";
+    }
+    expectPageAndPicturesClear("retrieved");
+
+    const QString path = tempPath(QStringLiteral("trends.trd"));
+    prompts().answerFile(path, QStringLiteral("Save Trends Results As"));
+    click(C::SaveButton);
     for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(span(p), 100.0) << p;
+        plot(p).ClearAllData();
+    prompts().answerFile(path, QStringLiteral("Open Trends Results"));
+    click(C::LoadButton);
+    ASSERT_TRUE(trends().FileLoaded);
+    EXPECT_EQ(ranges(), retrieved);
+    expectPageAndPicturesClear("loaded");
 }
 
 TEST_F(TrendsPageTest, OneSignalButtonShowsOnlyItsSignalAndSelectAllShowsAllSixAgain)

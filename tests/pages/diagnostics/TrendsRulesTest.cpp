@@ -58,26 +58,6 @@ TEST(TrendsRules, RowWordsAreSignedAndScaledPerSignal)
     }
 }
 
-TEST(TrendsRules, RunningMaximumLeavesOutTheDeviationAndNeverFallsBelowOneHundred)
-{
-    struct Case {
-        double before;
-        std::array<double, 6> values;
-        double after;
-    };
-    const Case cases[] = {
-        { 0, { 60, 62.5, 2.5, 40, 30, 24 }, 100 },
-        { 0, { 60, 62.5, 500, 40, 30, 24 }, 100 },
-        { 0, { 60, 62.5, 2.5, 40, 120, 24 }, 120 },
-        { 120, { 60, 62.5, 2.5, 260, 30, 24 }, 260 },
-        { 260, { 60, 62.5, 2.5, 40, 30, 24 }, 260 },
-        { 0, { -5, -5, 0, -5, -5, 150 }, 150 },
-        { 0, { 101, 0, 0, 0, 0, 0 }, 101 },
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(runningMaxAfter(c.before, c.values), c.after) << c.before;
-}
-
 TEST(TrendsRules, UnitTextsOfTheButtonsAndTheRecord)
 {
     EXPECT_EQ(supplyButtonText(QStringLiteral("kPa")), QStringLiteral("Supply (kPa)"));
