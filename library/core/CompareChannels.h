@@ -94,23 +94,3 @@ inline constexpr std::array<CompareSignal, 6> CompareTimeSignals { {
 } };
 // clang-format on
 
-// The label step of a percent axis (position, command): every tenth, as on
-// the test pages, so that a full stroke shows from -10 to 110.
-inline constexpr double PercentAxisIncrement = 10.0;
-
-// What the axes of a compare plot ask of the plot's fit (the plot sets the
-// ranges from the shown points alone): the percent axes label every tenth;
-// a pressure or force axis keeps its zero where every point shown lies above
-// it with room, so that a trace reads as its height above the floor.
-template <class PlotPtr>
-void AskCompareAxes(const PlotPtr& plot, std::initializer_list<QString> percentX, std::initializer_list<QString> percentY,
-    std::initializer_list<QString> fromZeroY)
-{
-    constexpr double None = std::numeric_limits<double>::quiet_NaN();
-    for (const QString& name : percentX)
-        plot->XAxisByName(name)->SetIncrement(PercentAxisIncrement);
-    for (const QString& name : percentY)
-        plot->YAxisByName(name)->SetIncrement(PercentAxisIncrement);
-    for (const QString& name : fromZeroY)
-        plot->YAxisByName(name)->SetKeptRange(0.0, None);
-}

@@ -151,10 +151,6 @@ void CHDRLCompareReport::SetupHDRLDestPlotChannels(IPlotPtr plot)
     ModuleStateGuard moduleState;
     plot.checked();
     LayOutChannels(plot, HDRLCompare::Rows.data(), HDRLCompare::Rows.size());
-    // The command axis holds values, though it runs across a time plot: a
-    // command at 0 % stands clear of its left border.
-    plot->XAxisByName(HDRLTestChannels::CommandAxis)->SetFit(PlotAxis::Fit::Value);
-    AskCompareAxes(plot, { HDRLTestChannels::CommandAxis }, { HDRLTestChannels::PositionAxis }, {});
 }
 
 void CHDRLCompareReport::ResetHDRLGridView(IPlotPtr plot)

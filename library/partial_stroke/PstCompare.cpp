@@ -111,7 +111,6 @@ void CPSTCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
     LayOutChannels(plot, PstChannels::CompareRows.data(), PstChannels::CompareRows.size());
-    AskCompareAxes(plot, {}, { PositionAxis }, { PressureAxis });
 }
 
 bool CPSTCompareReport::LoadFile_1(IPlotPtr scratch, IPlotPtr visible)

@@ -88,9 +88,6 @@ using namespace RampTestChannels;
 namespace
 {
 
-// The label step of the friction and thrust axis.
-constexpr double ForceAxisIncrement = 100.0;
-
 void show(const IXYPlotPtr& plot, const char* name, bool shown)
 {
     OnCheckBoxChanged(plot, AutoString(name), shown);
@@ -161,13 +158,6 @@ void CRampCompareReport::SetupDestPlotChannels(IXYPlotPtr plot)
     if (!plot)
         throw ComError(ComError::InvalidPointer, QStringLiteral("No compare plot"));
     LayOutChannels(plot, RampCompare::Rows.data(), RampCompare::Rows.size());
-    // The ramp runs from its start on: its time axis starts at 0. The force
-    // axis labels every hundred, as on the ramp page, and keeps its zero, so
-    // that the friction, far below the thrust on the shared scale, reads as
-    // its own height above the floor.
-    plot->XAxisByName(TimeAxis)->SetFit(PlotAxis::Fit::Time);
-    AskCompareAxes(plot, { PositionAxis, CommandAxis }, { PositionAxis }, { PressureAxis, ForceAxis });
-    plot->YAxisByName(ForceAxis)->SetIncrement(ForceAxisIncrement);
     hideAll(plot);
 }
 

@@ -41,10 +41,6 @@ void CStepTestCompareReport::SetupDestPlotChannels(IPlotPtr plot)
 {
     ModuleStateGuard moduleState;
     LayOutChannels(plot, StepCompare::Rows.data(), StepCompare::Rows.size());
-    // The position axis of the pressure view holds values, though it runs
-    // across a time plot: a position at 0 % stands clear of its left border.
-    plot->XAxisByName(PositionAxis)->SetFit(PlotAxis::Fit::Value);
-    AskCompareAxes(plot, { PositionAxis }, { PositionAxis }, { PressureAxis });
 }
 
 void CStepTestCompareReport::ResetGridView(IPlotPtr plot)

@@ -212,8 +212,8 @@ PlotAxis::Range PlotAxis::FitRange(
     const double fitLo = keepLower || timeFromZero ? wantLo : offset + std::floor((wantLo - offset) / step) * step;
     const double fitHi = keepUpper ? wantHi : offset + std::ceil((wantHi - offset) / step) * step;
     if (!(fitHi > fitLo) || !std::isfinite(fitLo) || !std::isfinite(fitHi))
-        return { lo - 0.5, 1.0 };
-    return { fitLo, fitHi - fitLo };
+        return { lo - 0.5, 1.0, 0.0 };
+    return { fitLo, fitHi - fitLo, step };
 }
 
 PlotAxis::Range PlotAxis::shownRange() const
@@ -224,7 +224,7 @@ PlotAxis::Range PlotAxis::shownRange() const
         if (m_owner->dataRangeOn(this, lo, hi, true))
             return FitRange(lo, hi, GetFit(), m_keptLower, m_keptUpper, m_increment, m_startValue);
     }
-    return { m_min, m_span };
+    return { m_min, m_span, 0.0 };
 }
 
 double PlotAxis::drawSpan() const
@@ -238,14 +238,21 @@ double PlotAxis::drawSpan() const
 std::vector<double> PlotAxis::tickValues() const
 {
     std::vector<double> ticks;
-    const double lo = shownRange().min;
+    const Range shown = shownRange();
+    const double lo = shown.min;
     if (!std::isfinite(lo))
         return ticks;
     const double span = drawSpan();
     const double hi = lo + span;
     double step = m_increment;
     double first;
-    if (step > 0.0 && std::isfinite(step) && span / step <= MaxTicks) {
+    if (shown.step > 0.0) {
+        // A fitted range is labelled at the step its ends were put on, so
+        // both ends carry a label.
+        step = shown.step;
+        const double offset = std::isfinite(m_startValue) ? m_startValue : 0.0;
+        first = offset + std::ceil((lo - offset) / step - 1e-9) * step;
+    } else if (step > 0.0 && std::isfinite(step) && span / step <= MaxTicks) {
         // Ticks at start + k * increment, from the first one inside the range.
         first = m_startValue + std::ceil((lo - m_startValue) / step) * step;
     } else {

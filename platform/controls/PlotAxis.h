@@ -100,6 +100,7 @@ public:
     struct Range {
         double min;
         double span;
+        double step = 0.0; // the label step a fit chose; 0 when the range was set
     };
     // The range of an axis that fits its traces, given the smallest and
     // largest value its shown points take: every point at least a few

@@ -139,8 +139,11 @@ TEST_F(PstCompareTest, SecondFileGivesAbsoluteDifferencesAndMarkedChannels)
 // round label, whatever range it had. File 1's signals run from 30 to 59 over
 // 0 to 1160 ms; file 2's rise twice as fast over 20 points, to 68, and the
 // differences fall to -19. Worked out: time from 0 to 1160 + 4 % to the next
-// 200 ms; position to the tenth beyond 4 % of room; pressure from its kept
-// zero while the pressures lie above it with room, else as position.
+// 200 ms; position keeps the stroke, 0 to 100, at each end the points lie
+// inside with room (4 % of what it holds), else goes beyond that room to the
+// next tenth (two files: -24 to 100 is more than twelve tenths, so steps of
+// 20); pressure from its kept zero while the pressures lie above it with
+// room, else to the round step beyond.
 TEST_F(PstCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
     struct Case {
@@ -152,10 +155,10 @@ TEST_F(PstCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
     };
     const Case cases[] = {
         { 1, true, "Time", 0, 1400 },
-        { 1, false, "Position", 20, 70 },
+        { 1, false, "Position", 0, 100 },
         { 1, false, "Pressure", 0, 70 },
         { 2, true, "Time", 0, 1400 },
-        { 2, false, "Position", -30, 80 },
+        { 2, false, "Position", -40, 100 },
         { 2, false, "Pressure", -30, 80 },
     };
     FileSpec second;

@@ -335,10 +335,13 @@ TEST_F(RampCompareTest, ASpringSavedWithoutAValueComparesWithoutOneAndAnOlderFil
 // ends on a round label, whatever range it had. File 1's signals run from 10
 // to 109 over 0 to 49.5 (time, position or command); file 2's lie 5 higher,
 // their differences at -5. Worked out: time from 0 to 49.5 + 4 % to the next
-// 10 s; percent axes to the tenth beyond 4 % of room (two files: 128.5 over
-// 10 is more than twelve labels, so steps of 20); pressure from its kept
-// zero while the pressures lie above it with room; force from its kept zero
-// to the next hundred.
+// 10 s; percent axes keep the stroke, 0 to 100, at each end the points lie
+// inside with room (4 % of what they hold), else go beyond that room to the
+// next tenth (two files: 128.5 over 10 is more than twelve labels, so steps
+// of 20); a command or position from 0 to 49.5 goes from -10 to the kept 100;
+// pressure and force from their kept zero while they lie above it with room,
+// else, like their tops, to the round step beyond (force 10 to 109: steps of
+// 20 to 120; with differences at -5, from -20).
 TEST_F(RampCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
     enum View { Ramp, Command, Friction };
@@ -354,16 +357,16 @@ TEST_F(RampCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
         { 1, Ramp, true, "Time", 0, 60 },
         { 1, Ramp, false, "Position", 0, 120 },
         { 1, Ramp, false, "Pressure", 0, 120 },
-        { 1, Command, true, "Command", -10, 60 },
+        { 1, Command, true, "Command", -10, 100 },
         { 1, Command, false, "Position", 0, 120 },
         { 1, Command, false, "Pressure", 0, 120 },
-        { 1, Friction, true, "Position", -10, 60 },
-        { 1, Friction, false, "FrictionY", 0, 200 },
+        { 1, Friction, true, "Position", -10, 100 },
+        { 1, Friction, false, "FrictionY", 0, 120 },
         { 2, Ramp, true, "Time", 0, 60 },
         { 2, Ramp, false, "Position", -20, 120 },
         { 2, Ramp, false, "Pressure", -20, 120 },
-        { 2, Command, true, "Command", -10, 60 },
-        { 2, Friction, false, "FrictionY", -100, 200 },
+        { 2, Command, true, "Command", -10, 100 },
+        { 2, Friction, false, "FrictionY", -20, 120 },
     };
     FileSpec first;
     first.offset = 10.0;

@@ -186,10 +186,13 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
 // ends on a round label, from the points alone: a range set before counts
 // for nothing. File 1's signals run from 30 to 59 over 0 to 14.5 s; file 2's
 // rise twice as fast, to 88, and their differences fall to -29. Worked out:
-// time from 0 to 14.5 + 4 % to the next 2 s; a percent axis to the tenth
-// beyond 4 % of room (two files: 126 over 10 is more than twelve labels,
-// so steps of 20); pressure from its kept zero while the pressures lie
-// above it with room.
+// time from 0 to 14.5 + 4 % to the next 2 s; a percent axis keeps the
+// stroke, 0 to 100, at each end the points lie inside with room (4 % of
+// what it holds), and otherwise goes to the tenth beyond that room (two
+// files: -34 to 100 is more than twelve tenths, so steps of 20); the pressure
+// view's positions start at about 0, so that axis goes from -10 to the kept
+// 100; pressure from its kept zero while the pressures lie above it with
+// room.
 TEST_F(StepCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
     struct Case {
@@ -202,14 +205,14 @@ TEST_F(StepCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
     };
     const Case cases[] = {
         { 1, false, true, "Time", 0, 16 },
-        { 1, false, false, "Position", 20, 70 },
+        { 1, false, false, "Position", 0, 100 },
         { 1, false, false, "Pressure", 0, 70 },
-        { 1, true, true, "Position", -10, 20 },
+        { 1, true, true, "Position", -10, 100 },
         { 1, true, false, "Pressure", 0, 70 },
         { 2, false, true, "Time", 0, 16 },
         { 2, false, false, "Position", -40, 100 },
         { 2, false, false, "Pressure", -40, 100 },
-        { 2, true, true, "Position", -10, 20 },
+        { 2, true, true, "Position", -10, 100 },
         { 2, true, false, "Pressure", -40, 100 },
     };
     CReportHeader header;

@@ -372,3 +372,26 @@ TEST_F(PlotAxes, AnAxisThatFitsItsTracesTakesItsRangeFromTheShownPointsAlone)
     EXPECT_EQ(xy.XAxis(0)->GetMin(), -20.0);
     EXPECT_EQ(xy.XAxis(0)->GetMax(), 120.0);
 }
+
+// A fitted axis is labelled at the step its ends were put on: an increment
+// that would crowd it gives way to round steps for the labels too.
+TEST_F(PlotAxes, AFittedAxisIsLabelledAtTheStepItsEndsStandOn)
+{
+    Plot plot;
+    plot.SetAxesFitShownTraces(true);
+    plot.YAxis(0)->SetIncrement(10);
+    IPlotChannelPtr relay = plot.Channel(plot.AddChannel());
+    relay->AddXY(0, -30);
+    relay->AddXY(1, 95);
+    // -30..95 with room: -35..100 is too many tens, so steps of 20 from -40.
+    EXPECT_EQ(plot.YAxis(0)->GetMin(), -40.0);
+    EXPECT_EQ(plot.YAxis(0)->GetMax(), 100.0);
+    EXPECT_EQ(plot.YAxis(0)->tickValues(), (std::vector<double> { -40, -20, 0, 20, 40, 60, 80, 100 }));
+    // 0.3..0.7: labels from the lower end, which a tenth's rounding must not lose.
+    relay->Clear();
+    relay->AddXY(0, 0.3);
+    relay->AddXY(1, 0.7);
+    plot.YAxis(0)->SetIncrement(0);
+    EXPECT_NEAR(plot.YAxis(0)->GetMin(), 0.25, 1e-12);
+    EXPECT_EQ(plot.YAxis(0)->tickValues().size(), 11u);
+}
