@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -30,8 +31,20 @@ private:
 
 class QWidget;
 
+// The device a test page's shown result was recorded on, and the flags of
+// that recording which decide what its pictures show. The multi-test report
+// names this device, not the connected one, for that result.
+struct MultiTestResultDevice {
+    uint8_t model = 0; // 5 or 6
+    // A loaded file's tag; none: the result was recorded by the connected device.
+    std::optional<QString> fileTag;
+    bool singleActing = false;
+    bool pressureSensor = false;
+};
+
 // What a test page offers the hub: its Save, its plot, the reset of its
-// view, and the texts the multi-test report takes from it.
+// view, and what the multi-test report takes from its shown result: the
+// texts it prints, as the page's own report prints them, and the device.
 struct MultiTestPage {
     std::function<void()> Save;
     std::function<IPlotPtr()> plot;
@@ -44,6 +57,8 @@ struct MultiTestPage {
     // hidden, made under `owner` (which deletes it): the report pictures it
     // for a test the user left out, and the page's own result stays.
     std::function<IPlotPtr(QWidget* owner)> MakeScratchPlot;
+    // The device the shown result was recorded on.
+    std::function<MultiTestResultDevice()> resultDevice;
 };
 
 // The state of a multi-test run that the test pages and the diagnostics hub

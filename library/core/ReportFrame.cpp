@@ -237,8 +237,15 @@ void Generate(const ReportFrameDescriptor& descriptor, CReportHeader header, IRe
     try {
         const QString path = definitionPath.toQString();
         report->LoadReport(path, QStringLiteral("New Report"));
-        const QString pictureFolder
-            = descriptor.pictures.empty() ? QString() : ReportPictureFolder::forDefinition(path);
+        // The pictures go into a folder of this report's own, removed with
+        // them once the report is saved and printed, on every way out.
+        std::optional<ReportPictureFolder> pictures;
+        if (!descriptor.pictures.empty()) {
+            pictures.emplace();
+            if (!pictures->isValid())
+                throw ComError(ComError::Failure, QStringLiteral("No folder for the report's pictures"));
+        }
+        const QString pictureFolder = pictures ? pictures->path() : QString();
         const ReportFrameFields fields(report);
         ClockReading clock;
         // The plots are put in their first view and their strips hidden before

@@ -59,10 +59,25 @@ QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetr
     }
 }
 
-QString ResultPressureAxisTitle(int unitCode, const QString& kgPerSquareCentimetre)
+QString DevicePressureUnitLabel(int unitCode)
 {
-    return QStringLiteral("Pressure [") + ResultPressureUnitText(unitCode, kgPerSquareCentimetre)
-        + QStringLiteral(" ]");
+    switch (unitCode) {
+    case 7:
+        return QStringLiteral("bar");
+    case 10:
+        return PressureUnitSpelling::KgPerCm2;
+    case 12:
+        return QStringLiteral("kPa");
+    case 57:
+        return QStringLiteral("Percent");
+    default:
+        return QStringLiteral("psi");
+    }
+}
+
+QString ResultPressureAxisTitle(int unitCode)
+{
+    return QStringLiteral("Pressure [") + DevicePressureUnitLabel(unitCode) + QLatin1Char(']');
 }
 
 std::vector<double> TagNamePoints(const AutoString& tag)

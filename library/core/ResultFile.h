@@ -78,8 +78,12 @@ inline const QString KgPerSqCm = QStringLiteral("kg/sq.cm");
 inline const QString KgPerCm2 = QStringLiteral("Kg/cm²");
 }
 QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetre);
-// The pressure axis title a load gives: "Pressure [kPa ]".
-QString ResultPressureAxisTitle(int unitCode, const QString& kgPerSquareCentimetre);
+// The pressure unit as a device of that code names it on its pages: 7 "bar",
+// 10 "Kg/cm²", 12 "kPa", 57 "Percent", any other code "psi".
+QString DevicePressureUnitLabel(int unitCode);
+// The pressure axis title a load gives, as the run that recorded the file
+// gave it: "Pressure [kPa]".
+QString ResultPressureAxisTitle(int unitCode);
 
 // Asks, in a box owned by the page, whether to compare two files recorded
 // with other settings. True when the user chose OK.

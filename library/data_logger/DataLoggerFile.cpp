@@ -120,7 +120,7 @@ std::vector<PlotChannelData> InPlotsOwnLook(const IPlotPtr& plot, std::vector<Pl
 
 QString PressureAxisTitle(uint8_t code)
 {
-    return ResultPressureAxisTitle(code, PressureUnitSpelling::KgPerCm2);
+    return ResultPressureAxisTitle(code);
 }
 
 QString TemperatureAxisTitle(uint8_t code)

@@ -47,7 +47,8 @@ UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLogger
 // out. So what is drawn is always a sample the page has a box for.
 std::vector<PlotChannelData> InPlotsOwnLook(const IPlotPtr& plot, std::vector<PlotChannelData>&& loaded);
 
-// "Pressure [kPa ]": the unit of the HART code and a blank before the bracket.
+// "Pressure [kPa]": the unit of the HART code as the device names it, as the
+// run that recorded the file showed it.
 QString PressureAxisTitle(uint8_t code);
 // "Temperature [ºC]" for code 32, "Temperature [ºF]" for any other.
 QString TemperatureAxisTitle(uint8_t code);

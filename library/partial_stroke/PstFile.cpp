@@ -63,7 +63,7 @@ QString pressureUnitText(int unitCode)
 
 QString pressureAxisTitle(int unitCode)
 {
-    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerSqCm);
+    return ResultPressureAxisTitle(unitCode);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CPSTReport& record)

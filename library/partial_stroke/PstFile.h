@@ -20,7 +20,7 @@ const ResultFileFamily<CPSTReport>& family();
 inline constexpr double NoValue = 655.35;
 
 // The unit text of a pressure unit code as the single-file load shows it,
-// and the pressure axis title it gives: "Pressure [psi ]".
+// and the pressure axis title it gives, as the run gave it: "Pressure [psi]".
 QString pressureUnitText(int unitCode);
 QString pressureAxisTitle(int unitCode);
 

@@ -158,7 +158,7 @@ UnitTexts unitTexts(int pressureUnit, int lengthUnit, const QString& kgPerSquare
 
 QString pressureAxisTitle(int unitCode)
 {
-    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerSqCm);
+    return ResultPressureAxisTitle(unitCode);
 }
 
 } // namespace RampTestFile

@@ -44,7 +44,7 @@ struct UnitTexts {
     QString springRate;
 };
 UnitTexts unitTexts(int pressureUnit, int lengthUnit, const QString& kgPerSquareCentimetre);
-// The pressure axis title a load gives: "Pressure [kPa ]".
+// The pressure axis title a load gives, as the run gave it: "Pressure [kPa]".
 QString pressureAxisTitle(int unitCode);
 
 // Reads a ramp test file held in the plot (or in loaded channels) into the

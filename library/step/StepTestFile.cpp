@@ -49,7 +49,7 @@ QString pressureUnitText(int unitCode)
 
 QString pressureAxisTitle(int unitCode)
 {
-    return ResultPressureAxisTitle(unitCode, PressureUnitSpelling::KgPerCm2);
+    return ResultPressureAxisTitle(unitCode);
 }
 
 void readRecord(const ResultFileFrame::ChannelLookup& lookup, CStepTestReport& record)

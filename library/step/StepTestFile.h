@@ -15,7 +15,7 @@ namespace StepTestFile
 const ResultFileFamily<CStepTestReport>& family();
 
 // The unit text of a pressure unit code in the step family's own words, and
-// the pressure axis title a load gives: "Pressure [kPa ]".
+// the pressure axis title a load gives, as the run gave it: "Pressure [kPa]".
 QString pressureUnitText(int unitCode);
 QString pressureAxisTitle(int unitCode);
 

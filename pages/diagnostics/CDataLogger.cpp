@@ -378,6 +378,9 @@ void CDataLogger::SaveLoggerResults()
     record.m_bPressureSensor = dd.PressureSensorFlag;
     record.m_nPressureUnit = dd.PressureUnit;
     record.m_nTemperatureUnit = dd.TemperatureUnit;
+    // The file names the model it was recorded on, so it prints under that
+    // model wherever it is loaded.
+    record.m_nDeviceCode = dd.DeviceType;
     record.SaveDataLogger(m_pPlot);
 }
 
@@ -389,6 +392,7 @@ void CDataLogger::LoadLoggerResults()
     m_LoggerFileLoaded = 1;
     // The file's samples, not the connected device's scales, set the axes.
     ShowDataLoggerResult(m_pPlot, true);
+    m_LoadedModel = record.m_nDeviceCode == 5 || record.m_nDeviceCode == 6 ? record.m_nDeviceCode : 0;
     // The record keeps the connected device's tag and units, not the file's:
     // saving it would store the file's samples under them, so Save waits for a run.
     enableControl(SaveButton, false);
@@ -415,17 +419,21 @@ void CDataLogger::PrintLoggerReport()
     ReportRecords& records = context().records();
     FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
     CReportHeader header = records.m_ReportHeader;
+    // A loaded file prints under its own tag and model.
+    uint8_t model = data().DeviceType;
     if (m_LoggerFileLoaded) {
         const IPlotChannelPtr tag = m_pPlot->ChannelByName(ResultChannelName::TagName);
         ShowLoadedResultHeader(header, tag ? TagFromPoints(tag->data().ys).toQString() : QString());
+        if (m_LoadedModel != 0)
+            model = m_LoadedModel;
     }
+    header.m_byModel = model;
     CDataLoggerReport& record = records.m_DataLoggerReport;
     record.m_strInterval = AutoString(QString::number(m_LoggerPeriod / 1000));
     record.m_strDuration = AutoString(QString::number(durationField()->intValue()));
     record.m_strDurationUnit = AutoString(m_LoggerUnitText);
     const QString definition = context().helpers().GetAppFolder()
-        + (data().DeviceType == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
-                                  : QStringLiteral("Dependencies/DataLogRept.xml"));
+        + (model == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml") : QStringLiteral("Dependencies/DataLogRept.xml"));
     GenerateDataLoggerReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }
 

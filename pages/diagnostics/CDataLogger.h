@@ -129,5 +129,7 @@ private:
     double m_SpoolCommandValue = 0.0;
     double m_SpoolPositionValue = 0.0;
     uint8_t m_LoggerFileLoaded = 0;
+    // The model the loaded file was recorded on; 0 when the file does not say.
+    uint8_t m_LoadedModel = 0;
     QString m_LoggerUnitText;
 };

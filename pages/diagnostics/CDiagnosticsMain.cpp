@@ -258,9 +258,12 @@ bool CDiagnosticsMain::tickedParametersValid()
 void CDiagnosticsMain::OnTestBoxClicked(int box)
 {
     updateStartButton();
-    for (const TestRow& row : Tests) {
-        if (row.box == box)
-            enableGroup(row, checked(box));
+    for (int k = 0; k < TestCount; ++k) {
+        if (Tests[k].box != box)
+            continue;
+        enableGroup(Tests[k], checked(box));
+        // The box now says whether the test is printed.
+        m_CompletedBeforeStop[size_t(k)] = false;
     }
 }
 
@@ -332,6 +335,7 @@ void CDiagnosticsMain::RunSequence()
         clearDoneFlags();
         m_Ran.fill(false);
         m_RunLeft.reset();
+        m_CompletedBeforeStop.fill(false);
     }
     multi.m_bMultiTestRunning = true;
     enableControl(StartButton, false);
@@ -430,9 +434,13 @@ void CDiagnosticsMain::OnStopMultiTest()
 {
     MultiTestRun& multi = context().multiTest();
     // The tests that ran before the stop keep showing what they ran with, as
-    // after a run that ends by itself.
-    if (multi.m_bMultiTestRunning)
+    // after a run that ends by itself, and the report prints those that
+    // completed as run.
+    if (multi.m_bMultiTestRunning) {
         m_RunLeft = std::make_pair(data().SigSettings.Floats, data().SigSettings.Word);
+        for (int k = 0; k < TestCount; ++k)
+            m_CompletedBeforeStop[size_t(k)] = m_Ran[size_t(k)] && multi.done(shared(Test(k)));
+    }
     multi.m_bMultiTestRunning = false;
     multi.m_TestStatusList.AddString(QStringLiteral("Multi tests stopped"));
     // Every box is unticked, and each test's settings go grey with its box,
@@ -479,17 +487,20 @@ void CDiagnosticsMain::PrintMultiTestReport()
     FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
 
     // The report is filled from copies: the pages' own records keep what
-    // they hold for their own save and print.
+    // they hold for their own save and print. A test left out prints "NA"
+    // throughout, and nothing of a result its page no longer shows.
     CRampReport ramp = records.m_RampReport;
     ramp.m_bBiDirectional = 0;
     ramp.m_bSingleActing = 0;
     ramp.m_bPressureSensor = 0;
     ramp.m_bPressureData = 0;
     for (AutoString* text : { &ramp.m_strStartPosition, &ramp.m_strStopPosition, &ramp.m_strHoldTime,
-             &ramp.m_strTestDuration, &ramp.m_strSpringRate, &ramp.m_strSpringInitial, &ramp.m_strSpringFinal })
+             &ramp.m_strTestDuration, &ramp.m_strSpringRate, &ramp.m_strSpringInitial, &ramp.m_strSpringFinal,
+             &ramp.m_strStrokeLength, &ramp.m_strActuatorSize })
         *text = AutoString(NotApplicable);
-    ramp.m_strSpringRateUnit = AutoString(QString());
-    ramp.m_strSpringPressureUnit = AutoString(QString());
+    for (AutoString* text : { &ramp.m_strSpringRateUnit, &ramp.m_strSpringPressureUnit, &ramp.m_strStrokeLengthUnit,
+             &ramp.m_strActuatorSizeUnit })
+        *text = AutoString(QString());
 
     CStepTestReport step = records.m_StepTestReport;
     for (AutoString* text : { &step.m_strStartPosition, &step.m_strStopPosition, &step.m_strHoldTime })
@@ -514,17 +525,65 @@ void CDiagnosticsMain::PrintMultiTestReport()
         return page && page->reportTexts ? page->reportTexts() : QStringList();
     };
     const auto as = [](const QString& text) { return AutoString(text); };
-    // A ticked test whose page shows no recorded position, of a run or a
-    // file, prints as one left out: nothing is printed as run that did not run.
-    const auto included = [this, &multi](Test test, int box) {
+
+    // Which tests print as run. A test prints when its box is ticked, or it
+    // completed in the run the user stopped, and its page shows a recorded
+    // position, of a run or a file: nothing is printed as run that did not
+    // run. The report names one device, that of the first test it prints; a
+    // result another device recorded is left out, since it would print
+    // under a device that did not record it.
+    const auto showsResult = [&multi](Test test) {
         const MultiTestPage* page = multi.page(shared(test));
         const IPlotPtr plot = page && page->plot ? page->plot() : IPlotPtr();
         const IPlotChannelPtr position = plot ? plot->ChannelByName(QStringLiteral("Position")) : IPlotChannelPtr();
-        return checked(box) && position && position->Count() > 0;
+        return position && position->Count() > 0;
     };
+    const auto deviceOf = [&multi, &dd](Test test) {
+        const MultiTestPage* page = multi.page(shared(test));
+        if (page && page->resultDevice)
+            return page->resultDevice();
+        MultiTestResultDevice device;
+        device.model = dd.DeviceType;
+        return device;
+    };
+    const QString connectedTag = UnpaddedTag(records.m_ReportHeader.m_strTag.toQString());
+    const auto tagOf = [&connectedTag](const MultiTestResultDevice& device) {
+        return device.fileTag ? UnpaddedTag(*device.fileTag) : connectedTag;
+    };
+    std::optional<MultiTestResultDevice> reportDevice;
+    std::array<bool, TestCount> included {};
+    std::array<MultiTestResultDevice, TestCount> devices {};
+    for (int k = 0; k < TestCount; ++k) {
+        const Test test = Test(k);
+        if (!(checked(Tests[k].box) || m_CompletedBeforeStop[size_t(k)]) || !showsResult(test))
+            continue;
+        const MultiTestResultDevice device = deviceOf(test);
+        if (reportDevice && (device.model != reportDevice->model || tagOf(device) != tagOf(*reportDevice))) {
+            context().log().WriteLog(QStringLiteral("CDiagnosticsMain multi-test report: the %1 result of %2 left "
+                                                    "out, the report names %3")
+                                         .arg(QString::fromLatin1(Tests[k].startedLine).section(QLatin1Char(' '), 0, 0),
+                                             tagOf(device), tagOf(*reportDevice)));
+            continue;
+        }
+        if (!reportDevice)
+            reportDevice = device;
+        included[size_t(k)] = true;
+        devices[size_t(k)] = device;
+    }
+    const auto printed = [&included](Test test) { return included[size_t(test)]; };
 
-    if (included(Test::Ramp, RampBox)) {
+    CReportHeader header = records.m_ReportHeader;
+    uint8_t model = dd.DeviceType;
+    if (reportDevice) {
+        if (reportDevice->fileTag)
+            ShowLoadedResultHeader(header, *reportDevice->fileTag);
+        model = reportDevice->model;
+    }
+    header.m_byModel = model;
+
+    if (printed(Test::Ramp)) {
         const QStringList shown = texts(Test::Ramp);
+        const MultiTestResultDevice& device = devices[size_t(Test::Ramp)];
         ramp.m_strStartPosition = as(textAt(shown, 0));
         ramp.m_strStopPosition = as(textAt(shown, 1));
         ramp.m_strHoldTime = as(textAt(shown, 2));
@@ -534,8 +593,8 @@ void CDiagnosticsMain::PrintMultiTestReport()
         const MultiTestPage* rampPage = multi.page(MultiTest::Ramp);
         const std::optional<bool> ran = rampPage && rampPage->ranBothWays ? rampPage->ranBothWays() : std::nullopt;
         ramp.m_bBiDirectional = ran.value_or(checked(BidirectionalBox)) ? 1 : 0;
-        ramp.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
-        ramp.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
+        ramp.m_bSingleActing = device.singleActing ? 1 : 0;
+        ramp.m_bPressureSensor = device.pressureSensor ? 1 : 0;
         ramp.m_bPressureData = ramp.m_bPressureSensor;
         ramp.m_strSpringRateUnit = as(textAt(shown, 6));
         ramp.m_strSpringPressureUnit = as(textAt(shown, 8));
@@ -553,13 +612,16 @@ void CDiagnosticsMain::PrintMultiTestReport()
         if (const MultiTestPage* page = multi.page(MultiTest::Ramp); page && page->ResetView)
             page->ResetView();
     }
-    if (included(Test::Step, StepBox)) {
+    if (printed(Test::Step)) {
         const QStringList shown = texts(Test::Step);
+        const MultiTestResultDevice& device = devices[size_t(Test::Step)];
         step.m_strStartPosition = as(textAt(shown, 0));
         step.m_strStopPosition = as(textAt(shown, 1));
         step.m_strHoldTime = as(textAt(shown, 2));
+        step.m_bSingleActing = device.singleActing ? 1 : 0;
+        step.m_bPressureSensor = device.pressureSensor ? 1 : 0;
     }
-    if (included(Test::PartialStroke, PSTBox)) {
+    if (printed(Test::PartialStroke)) {
         const QStringList shown = texts(Test::PartialStroke);
         AutoString* fields[] = { &pst.m_strStartPosition, &pst.m_strStopPosition, &pst.m_strTimeToTarget,
             &pst.m_strTestDuration, &pst.m_strBreakAwayTime, &pst.m_strBreakAwayPressure, &pst.m_strBreakAwayUnit,
@@ -567,7 +629,7 @@ void CDiagnosticsMain::PrintMultiTestReport()
         for (int k = 0; k < int(std::size(fields)); ++k)
             *fields[k] = as(textAt(shown, k));
     }
-    if (included(Test::HDRL, HDRLBox)) {
+    if (printed(Test::HDRL)) {
         const QStringList shown = texts(Test::HDRL);
         hdrl.m_strPosSettlingTime = as(textAt(shown, 0));
         hdrl.m_strHysDeadAverage = as(textAt(shown, 1));
@@ -587,24 +649,24 @@ void CDiagnosticsMain::PrintMultiTestReport()
                 delete window.data();
         }
     } scratches;
-    const auto plotOf = [&](Test test, int box) {
+    const auto plotOf = [&](Test test) {
         const MultiTestPage* page = multi.page(shared(test));
         if (!page)
             return IPlotPtr();
-        if (included(test, box))
+        if (printed(test))
             return page->plot ? page->plot() : IPlotPtr();
         IPlotPtr scratch = page->MakeScratchPlot ? page->MakeScratchPlot(this) : IPlotPtr();
         if (scratch)
             scratches.windows.emplace_back(scratch.get());
         return scratch;
     };
-    const IPlotPtr stepPlot = plotOf(Test::Step, StepBox);
-    const IPlotPtr pstPlot = plotOf(Test::PartialStroke, PSTBox);
-    const IPlotPtr hdrlPlot = plotOf(Test::HDRL, HDRLBox);
-    const IPlotPtr rampPlot = plotOf(Test::Ramp, RampBox);
+    const IPlotPtr stepPlot = plotOf(Test::Step);
+    const IPlotPtr pstPlot = plotOf(Test::PartialStroke);
+    const IPlotPtr hdrlPlot = plotOf(Test::HDRL);
+    const IPlotPtr rampPlot = plotOf(Test::Ramp);
     const IXYPlotPtr rampXYPlot = rampPlot ? rampPlot.query<XYPlot>() : IXYPlotPtr();
 
-    const QString definition = ReportDefinitionPath(folder, QStringLiteral("AllTestReport"), dd.DeviceType);
-    GenerateMultiTestReport(records.m_ReportHeader, ramp, step, pst, hdrl, stepPlot, pstPlot, hdrlPlot, rampXYPlot,
-        m_pReport, m_pPrinter, AutoString(definition), this);
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("AllTestReport"), model);
+    GenerateMultiTestReport(header, ramp, step, pst, hdrl, stepPlot, pstPlot, hdrlPlot, rampXYPlot, m_pReport,
+        m_pPrinter, AutoString(definition), this);
 }

@@ -164,4 +164,8 @@ private:
     std::array<QString, DiagnosticsHubRules::ParameterCount> m_RanTexts;
     std::array<bool, DiagnosticsHubRules::TestCount> m_Ran {};
     std::optional<std::pair<std::array<float, 4>, uint16_t>> m_RunLeft;
+    // The tests that completed in the run the user stopped, whose boxes the
+    // stop unticked: the report still prints them as run, until their box
+    // is clicked or another run starts.
+    std::array<bool, DiagnosticsHubRules::TestCount> m_CompletedBeforeStop {};
 };

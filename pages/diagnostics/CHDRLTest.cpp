@@ -107,6 +107,15 @@ void CHDRLTest::registerWithMultiTest()
         return QStringList { settlingText(), windowText(HysDeadAverageEdit), windowText(HysDeadMaximumEdit),
             windowText(RepeatAverageEdit), windowText(RepeatMaximumEdit), windowText(LinearityEdit) };
     };
+    hand.resultDevice = [this] {
+        MultiTestResultDevice device;
+        device.model = m_Result.model(data().DeviceType);
+        if (m_Result.fromFile())
+            device.fileTag = m_Result.fileTag();
+        device.singleActing = data().Config28Bit5 != 0;
+        device.pressureSensor = data().PressureSensorFlag != 0;
+        return device;
+    };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });
@@ -169,12 +178,12 @@ bool CHDRLTest::settlingValid() const
 
 QString CHDRLTest::settlingText() const
 {
-    return m_RunSettings.text(*this, SettlingEdit);
+    return m_Result.text(*this, SettlingEdit);
 }
 
 float CHDRLTest::shownSettling() const
 {
-    return float(m_RunSettings.number(*this, SettlingEdit));
+    return float(m_Result.number(*this, SettlingEdit));
 }
 
 // ---------------------------------------------------------------------------
@@ -244,7 +253,7 @@ void CHDRLTest::OnStart()
     }
     if (!context().multiTest().m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
-    m_RunSettings.take(*this, { SettlingEdit });
+    m_Result.ran(*this, { SettlingEdit }, data().DeviceType);
     PrepareRun(float(*seconds));
     m_OfflineData = false;
     m_pPlot->ClearAllData();
@@ -413,6 +422,7 @@ void CHDRLTest::OnSave()
         read(HartCommand::ReadTagDescriptorDate);
         record.m_strTag = AutoString(data().Tag);
     }
+    ResultModelChannel::write(m_pPlot, m_Result.modelToSave(data().DeviceType));
     record.SaveHDRL(m_pPlot);
 }
 
@@ -422,7 +432,6 @@ void CHDRLTest::OnLoad()
     if (!record.LoadHDRL(m_pPlot))
         return;
     m_OfflineData = true;
-    m_RunSettings.clear();
     const auto shown = [](const AutoString& text, const char* format) {
         return NumberText::format(format, NumberText::toDouble(text.toQString()));
     };
@@ -432,6 +441,7 @@ void CHDRLTest::OnLoad()
     setWindowText(RepeatMaximumEdit, shown(record.m_strRepeatMaximum, "%1.2f"));
     setWindowText(LinearityEdit, shown(record.m_strLinearError, "%1.4f"));
     setWindowText(SettlingEdit, record.m_strPosSettlingTime.toQString());
+    m_Result.loaded(*this, { SettlingEdit }, ResultModelChannel::read(m_pPlot), record.m_strTag.toQString());
     setWindowText(ElapsedEdit, QString());
     setProgress(0);
     OnControlSignalView();
@@ -441,8 +451,7 @@ void CHDRLTest::OnPrintReport()
 {
     ReportRecords& records = context().records();
     const QString folder = context().helpers().GetAppFolder();
-    DeviceData& dd = data();
-    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
     CHDRLReport& record = records.m_HDRLReport;
     record.m_strHysDeadAverage = AutoString(windowText(HysDeadAverageEdit));
     record.m_strHysDeadMaximum = AutoString(windowText(HysDeadMaximumEdit));
@@ -450,11 +459,10 @@ void CHDRLTest::OnPrintReport()
     record.m_strRepeatMaximum = AutoString(windowText(RepeatMaximumEdit));
     record.m_strLinearError = AutoString(windowText(LinearityEdit));
     record.m_strPosSettlingTime = AutoString(settlingText());
-    CReportHeader header = records.m_ReportHeader;
-    // A loaded result prints under the file's tag.
-    if (m_OfflineData)
-        ShowLoadedResultHeader(header, record.m_strTag.toQString());
-    const QString definition = ReportDefinitionPath(folder, QStringLiteral("HDRLTestRept"), dd.DeviceType);
+    // A loaded result prints under the file's tag and model.
+    const CReportHeader header = ShownResultHeader(m_Result, records.m_ReportHeader, data().DeviceType);
+    const QString definition
+        = ReportDefinitionPath(folder, QStringLiteral("HDRLTestRept"), m_Result.model(data().DeviceType));
     GenerateHDRLTestReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     OnControlSignalView();
 }

@@ -2,7 +2,7 @@
 
 #include "StripPage.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
+#include "ShownResult.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -131,7 +131,7 @@ private:
     uint8_t m_SavedControlMode = 0;
     uint32_t m_PointIndex = 0;
     uint32_t m_SettlingMs = 0;
-    TestRunSettings m_RunSettings;
+    ShownResult m_Result;
     QDateTime m_StartTime;
     bool m_Running = false;
     bool m_OfflineData = false; // a loaded file is shown

@@ -18,6 +18,7 @@
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 #include "core/PlotChannelHelpers.h"
+#include "core/ResultFile.h"
 #include "partial_stroke/PstReport.h"
 
 namespace
@@ -114,10 +115,24 @@ void CPartialStrokeTest::registerWithMultiTest()
     hand.Save = [this] { guard("SavePstFile", [this] { SavePstFile(); }); };
     hand.plot = [this] { return m_pPlot; };
     hand.ResetView = [this] { guard("ShowChannels", [this] { showChannelsAsBoxes(); }); };
+    // The unit as the page's own report prints it.
     hand.reportTexts = [this] {
+        const QString unit = windowText(PressureUnitLabel);
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(TimeToTargetEdit),
             settingText(DurationEdit), windowText(BreakAwayTimeEdit), windowText(BreakAwayPressureEdit),
-            windowText(PressureUnitLabel), windowText(TimeToTargetResultEdit), windowText(ResultEdit) };
+            unit == PressureUnitShown ? PressureUnitPrinted : unit, windowText(TimeToTargetResultEdit),
+            windowText(ResultEdit) };
+    };
+    hand.resultDevice = [this] {
+        const CPSTReport& record = context().records().m_PSTReport;
+        const DeviceData& dd = data();
+        MultiTestResultDevice device;
+        device.model = resultModel();
+        if (m_Result.fromFile())
+            device.fileTag = m_Result.fileTag();
+        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : dd.Config28Bit5 != 0;
+        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
+        return device;
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId,
@@ -153,6 +168,10 @@ void CPartialStrokeTest::ActivatePage()
         setWindowText(StatusEdit, QStringLiteral("Off line data"));
     } else {
         ReadSignatureSettings();
+        // The run shown keeps its own settings beside it: the device's are
+        // those of whatever test ran last (another page's, in a multi-test run).
+        if (m_Result.fromRun())
+            showResultSettings();
         PreparePlot();
         offerUnreadSignature();
     }
@@ -181,6 +200,12 @@ void CPartialStrokeTest::offerUnreadSignature()
     scalePlot(settingNumber(DurationEdit), float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
     setWindowText(StatusEdit, QStringLiteral("Test completed"));
     setButtons(Buttons::Completed);
+}
+
+void CPartialStrokeTest::showResultSettings()
+{
+    for (int edit : { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit })
+        setWindowText(edit, settingText(edit));
 }
 
 void CPartialStrokeTest::StopTimers()
@@ -265,7 +290,7 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
     m_SignatureUnread = false;
-    m_RunSettings.take(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit });
+    m_Result.ran(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit }, data().DeviceType);
     setButtons(Buttons::Running);
     for (int id : { StatusEdit, BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
         setWindowText(id, QString());
@@ -515,13 +540,9 @@ void CPartialStrokeTest::OnLoad()
         return;
     m_OfflineData = true;
     m_SignatureUnread = false;
-    m_RunSettings.clear();
     // The run whose signature was still on the device is no longer shown:
     // reading it back now would add it to the loaded file's curves.
     enableControl(RetrieveButton, false);
-    if (data().DeviceType == 5)
-        setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
-    showChannelsAsBoxes();
     const auto number = [](const AutoString& text) { return NumberText::toDouble(text.toQString()); };
     // The settings as the file has them, so that saving the loaded test
     // again keeps them (Save stores what the edits show).
@@ -533,7 +554,13 @@ void CPartialStrokeTest::OnLoad()
     setWindowText(BreakAwayPressureEdit, NumberText::format("%.2f", number(record.m_strBreakAwayPressure)));
     setWindowText(TimeToTargetResultEdit, loadedTimeText(number(record.m_strTimeToTargetResult)));
     setWindowText(ResultEdit, record.m_strResult.toQString());
-    setWindowText(PressureUnitLabel, record.m_strBreakAwayUnit.toQString());
+    // The unit as the run that recorded the file showed it: the file keeps its code.
+    setWindowText(PressureUnitLabel, DevicePressureUnitLabel(record.m_nPressureUnit));
+    m_Result.loaded(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit }, ResultModelChannel::read(m_pPlot),
+        record.m_strTag.toQString());
+    if (resultModel() == 5)
+        setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
+    showChannelsAsBoxes();
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setProgress(0);
 }
@@ -571,6 +598,7 @@ void CPartialStrokeTest::fillRecordFromPage()
 void CPartialStrokeTest::SavePstFile()
 {
     fillRecordFromPage();
+    ResultModelChannel::write(m_pPlot, m_Result.modelToSave(data().DeviceType));
     context().records().m_PSTReport.SavePST(m_pPlot);
     // The signature of the result shown may still be read back, at the run's
     // own sample interval.
@@ -582,12 +610,9 @@ void CPartialStrokeTest::OnPrintReport()
     ReportRecords& records = context().records();
     const QString folder = context().helpers().GetAppFolder();
     DeviceData& dd = data();
-    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    CReportHeader header = resultHeader();
     CPSTReport& record = records.m_PSTReport;
-    CReportHeader header = records.m_ReportHeader;
-    if (m_OfflineData)
-        ShowLoadedResultHeader(header, record.m_strTag.toQString()); // under the file's tag
-    else
+    if (!m_OfflineData)
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
     const std::pair<AutoString*, int> shown[] = { { &record.m_strStartPosition, StartEdit },
         { &record.m_strStopPosition, StopEdit }, { &record.m_strTimeToTarget, TimeToTargetEdit },
@@ -598,10 +623,10 @@ void CPartialStrokeTest::OnPrintReport()
         *member = AutoString(settingText(id));
     const QString unit = windowText(PressureUnitLabel);
     record.m_strBreakAwayUnit = AutoString(unit == PressureUnitShown ? PressureUnitPrinted : unit);
-    const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), dd.DeviceType);
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), resultModel());
     // Every channel the test can have goes into the picture.
     showTrace("Port1", true);
-    const bool port2 = m_OfflineData ? record.m_bSingleActing == 0 : dd.DeviceType == 5 && dd.Config28Bit5 == 0;
+    const bool port2 = resultModel() == 5 && (m_OfflineData ? record.m_bSingleActing == 0 : dd.Config28Bit5 == 0);
     if (port2)
         showTrace("Port2", true);
     for (const char* name : { "Position", "Command", "ILPOS", "ILCmd" })

@@ -92,6 +92,8 @@ public:
     void ReadPstSignatureBlock();
     void ReadSignatureSettings();
     void ShowSignatureSettings();
+    // The settings of the result shown, back in the edits.
+    void showResultSettings();
     void PreparePlot();
     void SetPstPlotAxes();
     void ReadContinuousStrokeState();

@@ -85,17 +85,31 @@ void CRampTest::registerWithMultiTest()
     MultiTestPage hand;
     hand.Save = [this] { guard("SaveRampResults", [this] { SaveRampResults(); }); };
     hand.plot = [this] { return m_pPlot ? m_pPlot.query<Plot>() : IPlotPtr(); };
-    // The report shows the live Ramp Test view, drawn for the device's own flag.
-    hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(data().Config28Bit5 != 0); }); };
+    // The report shows the Ramp Test view, drawn for the shown result's own flag.
+    hand.ResetView = [this] { guard("ShowRampTestView", [this] { ShowRampTestView(viewFlag()); }); };
     hand.ranBothWays = [this] { return shownBidirectional(); };
     // The ramp section of the multi-test report: settings, spring set, stroke and size.
+    // The units as the page's own report prints them.
     hand.reportTexts = [this] {
+        const bool both = runBidirectional();
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit),
-            settingText(DurationEdit), runBidirectional() ? QStringLiteral("Yes") : QStringLiteral("No"),
-            windowText(SpringRateEdit), windowText(SpringRateUnit), windowText(SpringInitialEdit),
-            windowText(SpringInitialUnit), windowText(SpringFinalEdit), windowText(SpringFinalUnit),
-            windowText(StrokeLengthEdit), windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit),
-            windowText(ActuatorSizeUnit) };
+            settingText(DurationEdit), both ? QStringLiteral("Yes") : QStringLiteral("No"), windowText(SpringRateEdit),
+            windowText(SpringRateUnit), windowText(SpringInitialEdit),
+            both ? printedPressureUnit(windowText(SpringInitialUnit)) : windowText(SpringInitialUnit),
+            windowText(SpringFinalEdit), windowText(SpringFinalUnit), windowText(StrokeLengthEdit),
+            windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit),
+            printedAreaUnit(windowText(ActuatorSizeUnit)) };
+    };
+    hand.resultDevice = [this] {
+        const CRampReport& record = context().records().m_RampReport;
+        const DeviceData& dd = data();
+        MultiTestResultDevice device;
+        device.model = resultModel();
+        if (m_Result.fromFile())
+            device.fileTag = m_Result.fileTag();
+        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : dd.Config28Bit5 != 0;
+        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
+        return device;
     };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IXYPlotPtr>(owner, context().imports().CreateRampPlotControl, this, PlotHost, PlotId,
@@ -123,6 +137,10 @@ void CRampTest::ActivatePage()
     const bool multi = context().multiTest().m_bMultiTestRunning;
     if (!multi && !m_OfflineData) {
         readRampTestSettings();
+        // The run shown keeps its own settings beside it: the device's are
+        // those of whatever test ran last (another page's, in a multi-test run).
+        if (m_Result.fromRun())
+            showResultSettings();
         PrepareRampPlot();
         enableControl(StopButton, false);
     } else if (!multi) {
@@ -187,6 +205,13 @@ void CRampTest::readRampTestSettings()
     dd.RampBidirectional = m_Bidirectional ? 1 : 0;
 }
 
+void CRampTest::showResultSettings()
+{
+    for (int edit : { StartEdit, StopEdit, HoldEdit, DurationEdit })
+        setWindowText(edit, settingText(edit));
+    setChecked(BidirectionalBox, runBidirectional());
+}
+
 void CRampTest::showMultiTestRampSettings()
 {
     const DeviceData& dd = data();
@@ -220,13 +245,18 @@ bool CRampTest::settingsAllowStart() const
 
 std::optional<bool> CRampTest::shownBidirectional() const
 {
-    if (m_RunSettings.kept())
+    if (m_Result.fromRun())
         return m_RunBidirectional;
     // A loaded file keeps the direction it was recorded in, whatever the box
     // says afterwards.
-    if (m_OfflineData)
+    if (m_Result.fromFile())
         return m_LoadedBidirectional;
     return std::nullopt;
+}
+
+uint8_t CRampTest::shownDirection() const
+{
+    return RampTestRules::directionCode(settingNumber(StartEdit), settingNumber(StopEdit));
 }
 
 bool CRampTest::runBidirectional() const
@@ -279,14 +309,15 @@ void CRampTest::ResetPlotView()
 
 void CRampTest::applyPortRules(bool config28Bit5)
 {
-    const DeviceData& dd = data();
     if (!m_OfflineData)
         enableControl(Port1Box, true);
-    if (config28Bit5 || dd.DeviceType == SmallerModel) {
+    // The result's model: another model's file draws what that model recorded.
+    const uint8_t model = resultModel();
+    if (config28Bit5 || model == SmallerModel) {
         setChecked(Port2Box, false);
         if (!m_OfflineData)
             enableControl(Port2Box, false);
-    } else if (dd.DeviceType == LargerModel && !m_OfflineData) {
+    } else if (model == LargerModel && !m_OfflineData) {
         enableControl(Port2Box, true);
     }
 }
@@ -298,7 +329,7 @@ void CRampTest::enterView(View view, const QString& title, int viewButton, bool 
     for (int id : { RampViewButton, PressureViewButton, SignalsViewButton, FrictionViewButton })
         enableControl(id, id != viewButton);
     applyPortRules(config28Bit5);
-    if (!config28Bit5 && data().DeviceType == SmallerModel)
+    if (!config28Bit5 && resultModel() == SmallerModel)
         enableControl(FrictionViewButton, false);
 }
 
@@ -320,16 +351,16 @@ void CRampTest::ShowPressureVsPositionView(bool config28Bit5)
     enterView(View::PressureVsPosition, QStringLiteral("Pressure Vs Position"), PressureViewButton, config28Bit5);
     for (int id : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
         enableControl(id, false);
-    const auto& f = data().SigSettings.Floats;
-    m_Direction = RampTestRules::directionCode(f[0], f[1]);
     ResetPlotView();
-    // The run shown went the way it ran, whatever the box says now.
+    // The result shown went the way it ran, whatever the box, or the
+    // settings the device keeps since, say now.
     const bool both = runBidirectional();
+    const uint8_t direction = shownDirection();
     for (int box : { Port1Box, Port2Box }) {
         const BoxChannels& row = BoxTable[box == Port1Box ? 2 : 3];
-        if (both || m_Direction == Opening)
+        if (both || direction == Opening)
             showChannel(s(row.pressure[0]), checked(box));
-        if (both || m_Direction == Closing)
+        if (both || direction == Closing)
             showChannel(s(row.pressure[1]), checked(box));
     }
     showAxis(true, s("Position"), true);
@@ -342,17 +373,17 @@ void CRampTest::ShowSignalsVsCommandView(bool config28Bit5)
     enableControl(CommandBox, false);
     for (int id : { PositionBox, RelayCommandBox, RelayPositionBox })
         enableControl(id, true);
-    const auto& f = data().SigSettings.Floats;
-    m_Direction = RampTestRules::directionCode(f[0], f[1]);
     ResetPlotView();
-    // The run shown went the way it ran, whatever the box says now.
+    // The result shown went the way it ran, whatever the box, or the
+    // settings the device keeps since, say now.
     const bool both = runBidirectional();
+    const uint8_t direction = shownDirection();
     for (const BoxChannels& row : BoxTable) {
         if (!row.versusCommand[0])
             continue;
-        if (both || m_Direction == Opening)
+        if (both || direction == Opening)
             showChannel(s(row.versusCommand[0]), checked(row.box));
-        if (both || m_Direction == Closing)
+        if (both || direction == Closing)
             showChannel(s(row.versusCommand[1]), checked(row.box));
     }
     showAxis(true, s("Command"), true);

@@ -126,6 +126,8 @@ private:
     void readRampTestSettings();
     void showSettings(const DeviceData& dd);
     void showMultiTestRampSettings();
+    // The settings and direction of the result shown, back in the edits and the box.
+    void showResultSettings();
     void showRampUnitLabels();
     void setRampButtonsRunning();
     void seedRampChannels(double start);
@@ -157,6 +159,9 @@ private:
     std::optional<bool> shownBidirectional() const;
     // The shown data's direction, else the page's own box.
     bool runBidirectional() const;
+    // Which way the result shown ramped, Opening or Closing, by its own start
+    // and stop (both ways: the first of its two ramps).
+    uint8_t shownDirection() const;
 
     IXYPlotPtr m_pPlot;
     bool m_Bidirectional = false;

@@ -67,6 +67,7 @@ void CRampTest::SaveRampResults()
                 ? NoSpringValue
                 : NumberText::format("%5.2f", settingNumber(field.control)));
     }
+    ResultModelChannel::write(m_pPlot.query<Plot>(), m_Result.modelToSave(data().DeviceType));
     // The result stays shown as it was: its axes fit what it holds.
     record.SaveRamp(m_pPlot);
 }
@@ -77,11 +78,17 @@ void CRampTest::LoadRampResults()
     if (!record.LoadRamp(m_pPlot))
         return;
     m_OfflineData = true;
-    m_RunSettings.clear();
     m_LoadedBidirectional = record.m_bBiDirectional != 0;
     for (const RecordField& field : RecordFields)
         setWindowText(field.control, (record.*field.member).toQString());
+    // The units as the run that recorded the file showed them: the file
+    // keeps their codes.
+    setWindowText(ActuatorSizeUnit, areaUnitText(record.m_nLengthUnit));
+    for (int id : { SpringInitialUnit, SpringFinalUnit })
+        setWindowText(id, DevicePressureUnitLabel(record.m_nPressureUnit));
     setChecked(BidirectionalBox, m_LoadedBidirectional);
+    m_Result.loaded(*this, { StartEdit, StopEdit, HoldEdit, DurationEdit },
+        ResultModelChannel::read(m_pPlot.query<Plot>()), record.m_strTag.toQString());
     ShowRampTestView(record.m_bSingleActing != 0);
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
@@ -93,9 +100,8 @@ void CRampTest::PrintRampReport()
     ReportRecords& records = context().records();
     const QString folder = context().helpers().GetAppFolder();
     DeviceData& dd = data();
-    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    const CReportHeader header = resultHeader();
     CRampReport& record = records.m_RampReport;
-    CReportHeader header = records.m_ReportHeader;
     if (!m_OfflineData) {
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
@@ -104,7 +110,6 @@ void CRampTest::PrintRampReport()
         // A loaded result prints under the file's tag; the device data carries
         // it too until the next tag read.
         dd.Tag = record.m_strTag.toQString();
-        ShowLoadedResultHeader(header, record.m_strTag.toQString());
     }
     record.m_strStartPosition = AutoString(settingText(StartEdit));
     record.m_strStopPosition = AutoString(settingText(StopEdit));
@@ -117,9 +122,7 @@ void CRampTest::PrintRampReport()
         record.m_strSpringRate = AutoString(windowText(SpringRateEdit));
         record.m_strSpringInitial = AutoString(windowText(SpringInitialEdit));
         record.m_strSpringFinal = AutoString(windowText(SpringFinalEdit));
-        const QString unit = windowText(SpringInitialUnit);
-        record.m_strSpringPressureUnit
-            = AutoString(unit == QStringLiteral("Kg/cm²") ? QStringLiteral("Kg/sq.cm") : unit);
+        record.m_strSpringPressureUnit = AutoString(printedPressureUnit(windowText(SpringInitialUnit)));
     } else {
         record.m_strSpringRate = AutoString(NoSpringValue);
         record.m_strSpringInitial = AutoString(NoSpringValue);
@@ -130,11 +133,9 @@ void CRampTest::PrintRampReport()
     record.m_strStrokeLengthUnit = AutoString(windowText(StrokeLengthUnit));
     record.m_strActuatorSize = AutoString(windowText(ActuatorSizeEdit));
     const QString areaUnit = windowText(ActuatorSizeUnit);
-    if (areaUnit == QStringLiteral("cm²"))
-        record.m_strActuatorSizeUnit = AutoString(QStringLiteral("sq.cm"));
-    else if (areaUnit == QStringLiteral("in²"))
-        record.m_strActuatorSizeUnit = AutoString(QStringLiteral("sq.in"));
-    const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestRept"), dd.DeviceType);
+    if (areaUnit == QStringLiteral("cm²") || areaUnit == QStringLiteral("in²"))
+        record.m_strActuatorSizeUnit = AutoString(printedAreaUnit(areaUnit));
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestRept"), resultModel());
     GenerateRampReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     ShowRampTestView(record.m_bSingleActing != 0);
 }

@@ -109,6 +109,17 @@ void CStepTest::registerWithMultiTest()
     hand.reportTexts = [this] {
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit) };
     };
+    hand.resultDevice = [this] {
+        const CStepTestReport& record = context().records().m_StepTestReport;
+        const DeviceData& dd = data();
+        MultiTestResultDevice device;
+        device.model = resultModel();
+        if (m_Result.fromFile())
+            device.fileTag = m_Result.fileTag();
+        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : dd.Config28Bit5 != 0;
+        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
+        return device;
+    };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });
@@ -143,6 +154,10 @@ void CStepTest::ActivatePage()
         setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
         if (read(HartCommand::ReadSigSettings))
             showSettings(dd.SigSettings.Floats[0], dd.SigSettings.Floats[1], dd.SigSettings.Floats[3]);
+        // The run shown keeps its own settings beside it: the device's are
+        // those of whatever test ran last (another page's, in a multi-test run).
+        if (m_Result.fromRun())
+            ShowResultSettings();
         PreparePlot();
         enableControl(StopButton, false);
     } else {
@@ -218,7 +233,7 @@ void CStepTest::OnStartTest()
     read(HartCommand::ReadUnits);
     // Nothing of a run before goes on beside this one.
     killTimer(ReadOutTimerId);
-    m_RunSettings.take(*this, { StartEdit, StopEdit, HoldEdit });
+    m_Result.ran(*this, { StartEdit, StopEdit, HoldEdit }, data().DeviceType);
     enableIdleButtons(false);
     setWindowText(ElapsedEdit, QString());
     PreparePlot();
@@ -407,7 +422,7 @@ void CStepTest::enterView(bool pressureView, const QString& title, bool port2Abs
     // Position, command and the relay's signals have no pressure view.
     for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
         enableControl(box, !pressureView);
-    const bool port2 = data().DeviceType == 5 && !port2AbsentFlag;
+    const bool port2 = resultModel() == 5 && !port2AbsentFlag;
     if (!m_OfflineData) {
         enableControl(Port1Box, true);
         enableControl(Port2Box, port2);
@@ -476,9 +491,16 @@ void CStepTest::ShowRecordSettings()
     setWindowText(HoldEdit, record.m_strHoldTime.toQString());
 }
 
+void CStepTest::ShowResultSettings()
+{
+    for (int edit : { StartEdit, StopEdit, HoldEdit })
+        setWindowText(edit, settingText(edit));
+}
+
 void CStepTest::OnSaveResults()
 {
     FillStepRecord();
+    ResultModelChannel::write(m_pPlot, m_Result.modelToSave(data().DeviceType));
     context().records().m_StepTestReport.SaveStepTest(m_pPlot);
     // The timing follows the result shown, not a value typed for the next run.
     const auto setting = [this](int editId) { return float(settingNumber(editId)); };
@@ -490,8 +512,9 @@ void CStepTest::OnLoadResults()
     if (!context().records().m_StepTestReport.LoadStepTest(m_pPlot))
         return;
     m_OfflineData = true;
-    m_RunSettings.clear();
     ShowRecordSettings();
+    m_Result.loaded(*this, { StartEdit, StopEdit, HoldEdit }, ResultModelChannel::read(m_pPlot),
+        context().records().m_StepTestReport.m_strTag.toQString());
     ShowStepView(port2Absent());
     setWindowText(StatusEdit, QStringLiteral("Off line data"));
     setWindowText(ElapsedEdit, QString());
@@ -503,13 +526,11 @@ void CStepTest::OnPrintReport()
     ReportRecords& records = context().records();
     const QString folder = context().helpers().GetAppFolder();
     DeviceData& dd = data();
-    FillReportHeader(records.m_ReportHeader, dd, context().dispatch());
+    CReportHeader header = resultHeader();
     CStepTestReport& record = records.m_StepTestReport;
-    CReportHeader header = records.m_ReportHeader;
     if (m_OfflineData) {
         // A loaded result prints under the file's tag.
         dd.Tag = record.m_strTag.toQString();
-        ShowLoadedResultHeader(header, record.m_strTag.toQString());
     } else {
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
         record.m_bSingleActing = dd.Config28Bit5;
@@ -518,7 +539,7 @@ void CStepTest::OnPrintReport()
     record.m_strStartPosition = AutoString(settingText(StartEdit));
     record.m_strStopPosition = AutoString(settingText(StopEdit));
     record.m_strHoldTime = AutoString(settingText(HoldEdit));
-    const QString definition = ReportDefinitionPath(folder, QStringLiteral("StepTestRept"), dd.DeviceType);
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("StepTestRept"), resultModel());
     GenerateStepTestReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     ShowStepView(port2Absent());
 }

@@ -91,6 +91,8 @@ public:
     void HideAllTraces();
     void FillStepRecord();
     void ShowRecordSettings();
+    // The settings of the result shown, back in the edits.
+    void ShowResultSettings();
 
     const IPlotPtr& plot() const { return m_pPlot; }
     bool pressureView() const { return m_PressureView; }

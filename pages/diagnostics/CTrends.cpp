@@ -8,8 +8,10 @@
 #include "ReportDefinitionPath.h"
 #include "ReportHeaderFill.h"
 #include "ReportRecords.h"
+#include "ShownResult.h"
 #include "TellboxImports.h"
 
+#include "core/ResultFile.h"
 #include "trends/TrendsPlots.h"
 #include "trends/TrendsReport.h"
 #include "ui/Prompts.h"
@@ -33,6 +35,34 @@ constexpr int RowDataBytes = 17;
 constexpr int PlotHosts[4] { CTrends::HoursPlotHost, CTrends::DaysPlotHost, CTrends::MonthsPlotHost,
     CTrends::YearsPlotHost };
 constexpr int PlotIds[4] { CTrends::HoursPlotId, CTrends::DaysPlotId, CTrends::MonthsPlotId, CTrends::YearsPlotId };
+
+// The trends file keeps the tag of the device that recorded it as the test
+// files do: a hidden "TagName" channel of the 24-hours plot, one point per
+// character, made (on no axis) when the plot has none.
+void writeTagChannel(const IPlotPtr& hours, const AutoString& tag)
+{
+    IPlotChannelPtr channel = hours->ChannelByName(ResultChannelName::TagName);
+    if (!channel) {
+        channel = hours->Channel(hours->AddChannel());
+        channel->SetName(ResultChannelName::TagName);
+        channel->SetTitle(ResultChannelName::TagName);
+        channel->SetXAxisName(QStringLiteral("None"));
+        channel->SetYAxisName(QStringLiteral("None"));
+    }
+    channel->SetVisible(false);
+    channel->SetLegendVisible(false);
+    channel->Clear();
+    const std::vector<double> points = TagNamePoints(tag);
+    for (size_t k = 0; k < points.size(); ++k)
+        channel->AddXY(double(k), points[k]);
+}
+
+// The tag a loaded trends file keeps; empty when it keeps none.
+QString tagOf(const IPlotPtr& hours)
+{
+    const IPlotChannelPtr channel = hours->ChannelByName(ResultChannelName::TagName);
+    return channel && channel->Count() > 0 ? TagFromPoints(channel->data().ys).toQString() : QString();
+}
 }
 
 CTrends::CTrends(PageContext& context, QWidget* parent)
@@ -332,8 +362,13 @@ void CTrends::RefreshUnitLabels()
 
 void CTrends::ShowFileUnitLabels()
 {
-    const CTrendsReport& record = context().records().m_TrendsReport;
-    setWindowText(SupplyButton, supplyButtonText(record.PressureUnitText.toQString()));
+    CTrendsReport& record = context().records().m_TrendsReport;
+    // The units read as the run that recorded the file showed and printed
+    // them: the file keeps only their codes.
+    record.PressureUnitText = AutoString(
+        devicePressureText(record.PressureUnitCode, DevicePressureUnitLabel(record.PressureUnitCode)));
+    record.TemperatureUnitText = AutoString(deviceTemperatureText(record.TemperatureUnitCode));
+    setWindowText(SupplyButton, supplyButtonText(DevicePressureUnitLabel(record.PressureUnitCode)));
     setWindowText(TemperatureButton, temperatureButtonText(record.TemperatureUnitCode));
 }
 
@@ -365,30 +400,49 @@ void CTrends::OnSave()
         record.PressureUnitCode = data().PressureUnit;
         record.TemperatureUnitCode = data().TemperatureUnit;
     }
+    // The file keeps the tag and model of the device that recorded the
+    // trends, which its report names when it is loaded again.
+    guard("OnSave", [this, &record] {
+        writeTagChannel(HoursPlot, FileLoaded ? AutoString(LoadedTag) : record.Tag);
+        ResultModelChannel::write(HoursPlot, FileLoaded ? LoadedModel : data().DeviceType);
+    });
     record.SaveTrends(HoursPlot, DaysPlot, MonthsPlot, YearsPlot);
 }
 
 void CTrends::OnLoad()
 {
-    if (context().records().m_TrendsReport.LoadTrends(HoursPlot, DaysPlot, MonthsPlot, YearsPlot)) {
-        FileLoaded = true;
-        ShowFileUnitLabels();
-        // The file brings the signals shown when it was saved; the channel
-        // buttons keep their state, and every plot shows what they say.
-        const QWidget* selectAll = control(SelectAllButton);
-        if (selectAll && selectAll->isEnabled()) {
-            ShowSelectedChannel();
-        } else {
-            showAllSignals();
+    CTrendsReport& record = context().records().m_TrendsReport;
+    if (!record.LoadTrends(HoursPlot, DaysPlot, MonthsPlot, YearsPlot)) {
+        // Cancelled or refused, the plots keep what they showed and the
+        // counter with them; only plots a failing load emptied count none.
+        bool empty = true;
+        for (const IPlotPtr& plot : plots())
+            empty = empty && plot->ChannelByName(TrendsChannels::Signals[0])->Count() == 0;
+        if (empty) {
+            RowsRead = 0;
+            showCounter();
         }
+        return;
     }
+    FileLoaded = true;
+    LoadedTag = tagOf(HoursPlot);
+    LoadedModel = ResultModelChannel::read(HoursPlot);
+    // Saved again, the trends keep the tag they were recorded under.
+    record.Tag = AutoString(LoadedTag);
+    ShowFileUnitLabels();
+    // The file brings the signals shown when it was saved; the channel
+    // buttons keep their state, and every plot shows what they say.
+    const QWidget* selectAll = control(SelectAllButton);
+    if (selectAll && selectAll->isEnabled()) {
+        ShowSelectedChannel();
+    } else {
+        showAllSignals();
+    }
+    // The counter tells the rows the file brought: each lands as one point of
+    // its own period's plot.
     RowsRead = 0;
-    if (FileLoaded) {
-        // The counter tells the rows the file brought: each lands as one
-        // point of its own period's plot.
-        for (size_t period = 0; period < plots().size(); ++period)
-            RowsRead += plots()[period]->ChannelByName(TrendsChannels::Signals[0])->Count();
-    }
+    for (size_t period = 0; period < plots().size(); ++period)
+        RowsRead += plots()[period]->ChannelByName(TrendsChannels::Signals[0])->Count();
     showCounter();
 }
 
@@ -397,11 +451,17 @@ void CTrends::OnPrintReport()
     ReportRecords& records = context().records();
     FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
     CReportHeader header = records.m_ReportHeader;
-    // A trends file keeps no tag: its report names no device.
-    if (FileLoaded)
-        ShowLoadedResultHeader(header, QString());
+    // A loaded file prints under the tag and model it was recorded under (a
+    // file that keeps none names no device).
+    uint8_t model = data().DeviceType;
+    if (FileLoaded) {
+        ShowLoadedResultHeader(header, LoadedTag);
+        if (LoadedModel != 0)
+            model = LoadedModel;
+    }
+    header.m_byModel = model;
     const QString definition
-        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("TrendRept"), data().DeviceType);
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("TrendRept"), model);
     GenerateTrendsReport(header, records.m_TrendsReport, HoursPlot, DaysPlot, MonthsPlot, YearsPlot, ReportControl,
         PrinterControl, AutoString(definition), this);
 }

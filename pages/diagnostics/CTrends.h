@@ -115,6 +115,10 @@ public:
     bool AcquisitionActive = false;
     bool StopRequested = false;
     bool FileLoaded = false; // the plots show a loaded file, not the device
+    // The tag and model the loaded file was recorded under: empty and 0 when
+    // the file does not say (one saved before trends files kept them).
+    QString LoadedTag;
+    uint8_t LoadedModel = 0;
 
     IPlotPtr HoursPlot;
     IPlotPtr DaysPlot;

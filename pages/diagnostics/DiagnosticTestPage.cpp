@@ -5,6 +5,8 @@
 #include "DeviceData.h"
 #include "MiscAccessors.h"
 #include "PageHelpers.h"
+#include "ReportHeaderFill.h"
+#include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "TestPageBoxes.h"
 #include "TestPageControls.h"
@@ -105,7 +107,19 @@ void DiagnosticTestPage::setChecked(int boxId, bool on)
 
 QString DiagnosticTestPage::settingText(int editId) const
 {
-    return m_RunSettings.text(*this, editId);
+    return m_Result.text(*this, editId);
+}
+
+uint8_t DiagnosticTestPage::resultModel() const
+{
+    return m_Result.model(data().DeviceType);
+}
+
+CReportHeader DiagnosticTestPage::resultHeader()
+{
+    ReportRecords& records = context().records();
+    FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
+    return ShownResultHeader(m_Result, records.m_ReportHeader, data().DeviceType);
 }
 
 // ---------------------------------------------------------------------------

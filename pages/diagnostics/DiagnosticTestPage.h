@@ -5,7 +5,7 @@
 #include "MultiTestRun.h"
 #include "StripPage.h"
 #include "TestPageHandBack.h"
-#include "TestRunSettings.h"
+#include "ShownResult.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"
@@ -204,16 +204,21 @@ protected:
     void sendSignatureStop();
 
     // The settings of the result shown: the run's, or the loaded file's as
-    // the edits show them.
+    // the edits showed them when it was loaded.
     QString settingText(int editId) const;
-    double settingNumber(int editId) const { return m_RunSettings.number(*this, editId); }
+    double settingNumber(int editId) const { return m_Result.number(*this, editId); }
+    // The model the shown result was recorded on.
+    uint8_t resultModel() const;
+    // The report head of the shown result, after reading the connected
+    // device's header: the file's tag and model for a loaded file.
+    CReportHeader resultHeader();
 
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;
     bool m_TestRunning = false;
     // The page shows a result loaded from a file.
     bool m_OfflineData = false;
-    TestRunSettings m_RunSettings;
+    ShownResult m_Result;
 
 private:
     struct StartReadings {

@@ -188,6 +188,20 @@ double shownArea(double areaSquareInches, uint8_t travelUnit)
     return travelUnit == 49 ? areaSquareInches * 6.4516 : areaSquareInches;
 }
 
+QString printedAreaUnit(const QString& shown)
+{
+    if (shown == QStringLiteral("cm²"))
+        return QStringLiteral("sq.cm");
+    if (shown == QStringLiteral("in²"))
+        return QStringLiteral("sq.in");
+    return shown;
+}
+
+QString printedPressureUnit(const QString& shown)
+{
+    return shown == QStringLiteral("Kg/cm²") ? QStringLiteral("Kg/sq.cm") : shown;
+}
+
 QString springRateUnitText(uint8_t pressureUnit, const QString& travelUnitText)
 {
     return (pressureUnit == 6 ? QStringLiteral("lbs") : QStringLiteral("kg")) + QStringLiteral("/") + travelUnitText;

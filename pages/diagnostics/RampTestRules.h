@@ -106,5 +106,10 @@ QString springText(double value);
 QString areaUnitText(uint8_t travelUnit); // "cm²" for mm, else "in²"
 double shownArea(double areaSquareInches, uint8_t travelUnit);
 QString springRateUnitText(uint8_t pressureUnit, const QString& travelUnitText);
+// The units as the ramp reports print them: an area unit shown as "cm²" or
+// "in²" prints "sq.cm" or "sq.in", a pressure unit shown as "Kg/cm²" prints
+// "Kg/sq.cm"; any other text prints as it is shown.
+QString printedAreaUnit(const QString& shown);
+QString printedPressureUnit(const QString& shown);
 
 } // namespace RampTestRules

@@ -1,17 +1,22 @@
 #include "ReportPictureFolder.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
-QString ReportPictureFolder::forDefinition(const QString& definitionPath)
+ReportPictureFolder::ReportPictureFolder()
 {
-    const QFileInfo definition(definitionPath);
-    const QFileInfo folder(definition.absolutePath());
-    if (!definitionPath.isEmpty() && folder.isDir() && folder.isWritable())
-        return folder.absoluteFilePath() + QLatin1Char('/');
-    const QString own
-        = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/Dependencies");
-    QDir().mkpath(own);
-    return own + QLatin1Char('/');
+    // No temporary folder (one that is named but missing reads as none):
+    // no picture folder either, rather than one in the current folder.
+    const QString temporary = QDir::tempPath();
+    if (!temporary.isEmpty())
+        m_dir.emplace(temporary + QStringLiteral("/strokewise-report-XXXXXX"));
+}
+
+bool ReportPictureFolder::isValid() const
+{
+    return m_dir && m_dir->isValid();
+}
+
+QString ReportPictureFolder::path() const
+{
+    return isValid() ? m_dir->path() + QLatin1Char('/') : QString();
 }

@@ -1,16 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 
-// Where a report writes the plot pictures it prints: the folder of its
-// definition file when that folder can be written (a build tree, a test),
-// otherwise the user's own "Dependencies" folder, since an installed
-// program folder is read-only and a failed picture would only show as a
-// report that "could not be found/matched".
-namespace ReportPictureFolder
+#include <optional>
+
+// Where one report writes the plot pictures it prints: a folder of its own
+// under the system's temporary folder, which no other report, of this
+// instance of the program or of another one printing at the same moment,
+// writes to. The folder goes, with every picture in it, when the report lets
+// it go. (Pictures kept beside the report definitions were shared: two
+// instances printing at once each read the other's pictures.)
+class ReportPictureFolder
 {
+public:
+    ReportPictureFolder();
+    ReportPictureFolder(const ReportPictureFolder&) = delete;
+    ReportPictureFolder& operator=(const ReportPictureFolder&) = delete;
 
-// The folder, created if need be, ending in "/".
-QString forDefinition(const QString& definitionPath);
+    // Whether the folder could be made.
+    bool isValid() const;
+    // The folder, ending in "/"; empty when it could not be made.
+    QString path() const;
 
-} // namespace ReportPictureFolder
+private:
+    std::optional<QTemporaryDir> m_dir;
+};

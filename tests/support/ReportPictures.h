@@ -3,6 +3,7 @@
 #include "DrawnPlotTexts.h"
 
 #include "controls/Plot.h"
+#include "report/ReportControl.h"
 #include "report/ReportDocument.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <vector>
 
@@ -54,6 +56,32 @@ inline double distance(const QImage& a, const QImage& b)
                 + std::abs(qBlue(p[col]) - qBlue(q[col]));
     }
     return sum;
+}
+
+// The picture the report put into the field `key`; a null image when the
+// field got none (or the report has no such field).
+inline QImage pictureIn(const ReportDocument& document, const char* key)
+{
+    const ReportPageItem* item = document.find(QString::fromLatin1(key));
+    return item ? item->picture : QImage();
+}
+
+// The report a page printed last, as laid out: its hidden report control's
+// document (an empty one when the page has no report control).
+inline ReportDocument reportOf(const QObject& page)
+{
+    const ReportControl* report = page.findChild<ReportControl*>();
+    return report ? report->layoutDocument() : ReportDocument();
+}
+
+// Which of `keys` got a picture, in the order given.
+inline QStringList picturedFields(const ReportDocument& document, std::initializer_list<const char*> keys)
+{
+    QStringList pictured;
+    for (const char* key : keys)
+        if (!pictureIn(document, key).isNull())
+            pictured << QString::fromLatin1(key);
+    return pictured;
 }
 
 struct Field {

@@ -41,10 +41,34 @@ QString SwTest::ownProgramFolder(std::initializer_list<const char*> definitions)
     return dependencies;
 }
 
+QString SwTest::ownTemporaryFolder()
+{
+    const QString folder = tempPath(QStringLiteral("tmp"));
+    QDir().mkpath(folder);
+    if (!m_ownTemporaryFolder) {
+        m_hadTemporaryFolder = qEnvironmentVariableIsSet("TMPDIR");
+        m_oldTemporaryFolder = qgetenv("TMPDIR");
+    }
+    qputenv("TMPDIR", folder.toLocal8Bit());
+    m_ownTemporaryFolder = true;
+    return folder;
+}
+
+QStringList SwTest::leftInTemporaryFolder() const
+{
+    return QDir(tempPath(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
 void SwTest::TearDown()
 {
     if (m_ownProgramFolder)
         qunsetenv("STROKEWISE_HOME");
+    if (m_ownTemporaryFolder) {
+        if (m_hadTemporaryFolder)
+            qputenv("TMPDIR", m_oldTemporaryFolder);
+        else
+            qunsetenv("TMPDIR");
+    }
     EXPECT_EQ(m_prompts.pendingAnswers(), 0) << "queued prompt answers were never asked for";
     TimerService::install(nullptr);
     Prompts::install(nullptr);

@@ -4,6 +4,7 @@
 #include "ScriptedPrompts.h"
 #include "ui/TestClock.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <initializer_list>
@@ -25,11 +26,16 @@ protected:
     // A fresh folder for files a test writes.
     QString tempPath(const QString& name) const { return m_stateDir.filePath(name); }
     // Points the program folder (STROKEWISE_HOME) at a folder of this test's
-    // own holding copies of the named shipped report definitions, so the
-    // pictures a print writes beside them are not shared with test processes
-    // running at the same time; put back at TearDown. Returns its
+    // own holding copies of the named shipped report definitions (a test may
+    // change or remove them there); put back at TearDown. Returns its
     // Dependencies folder, with a trailing '/'.
     QString ownProgramFolder(std::initializer_list<const char*> definitions);
+    // Points the system's temporary folder (TMPDIR) at an empty folder of
+    // this test's own, so the test sees what is written there and whether it
+    // is gone again; put back at TearDown. Returns the folder.
+    QString ownTemporaryFolder();
+    // What the test's own temporary folder holds, files and folders, by name.
+    QStringList leftInTemporaryFolder() const;
     // Keeps a copy of a file a test wrote as a candidate seed for the plot data
     // file fuzzer, among the build's test artifacts (never in the checkout:
     // the committed corpus changes only by hand).
@@ -42,4 +48,7 @@ private:
     QByteArray m_oldStateHome;
     bool m_hadStateHome = false;
     bool m_ownProgramFolder = false;
+    bool m_ownTemporaryFolder = false;
+    bool m_hadTemporaryFolder = false;
+    QByteArray m_oldTemporaryFolder;
 };

@@ -2,6 +2,7 @@
 // definitions, rendered to PDF and read back with poppler.
 #include "core/ReportFrame.h"
 #include "ClockThatMovesOnEveryReading.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 #include "core/GuardedExport.h"
 #include "core/ModuleStateGuard.h"
@@ -341,8 +342,9 @@ TEST_F(ReportFrameTest, TheMultiTestReportFailsUnderItsOwnCaption)
     EXPECT_TRUE(fileDialogs().empty());
 }
 
-TEST_F(ReportFrameTest, PicturesOfTwoViewsAreTakenBesideTheDefinitionAtFullSize)
+TEST_F(ReportFrameTest, PicturesOfTwoViewsAreTakenAtFullSizeAndLeaveNoFileBehind)
 {
+    ownTemporaryFolder();
     Plot plot;
     plot.resize(300, 200);
     plot.AddChannel();
@@ -366,10 +368,17 @@ TEST_F(ReportFrameTest, PicturesOfTwoViewsAreTakenBesideTheDefinitionAtFullSize)
 
     generate(descriptor, definition);
 
-    for (const char* name : { "Fx1.bmp", "Fx2.bmp" }) {
-        const QImage picture(tempPath(QString::fromUtf8(name)));
-        EXPECT_EQ(picture.size(), QSize(2000, 1060)) << name;
+    const ReportDocument laidOut = m_report->layoutDocument();
+    for (const char* key : { "Fx1Grph", "Fx2Grph" }) {
+        const ReportPageItem* picture = laidOut.find(QString::fromLatin1(key));
+        ASSERT_NE(picture, nullptr) << key;
+        EXPECT_EQ(picture->picture.size(), QSize(2000, 1060)) << key;
     }
+    // The pictures went into the report's own folder, which is gone again;
+    // nothing was written beside the definition.
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList());
+    for (const char* name : { "Fx1.bmp", "Fx2.bmp" })
+        EXPECT_FALSE(QFileInfo::exists(tempPath(QString::fromLatin1(name)))) << name;
     // The first view is set while the strip still shows, then the strip is
     // hidden and each view set again as its picture is taken.
     EXPECT_EQ(barShownWhileTaken, (std::vector<bool> { true, false, false }));
@@ -385,21 +394,87 @@ TEST_F(ReportFrameTest, PicturesOfTwoViewsAreTakenBesideTheDefinitionAtFullSize)
     EXPECT_GT(dark, 200);
 }
 
-TEST_F(ReportFrameTest, AFolderInThePlaceOfAPictureFailsTheReportAndTheStripComesBack)
+TEST_F(ReportFrameTest, TwoReportsPrintingAtOnceEachPrintTheirOwnPicturesAndLeaveNoneBehind)
 {
+    // Two instances of the program print the same report at the same moment:
+    // the second runs whole while the first is between its two pictures,
+    // with the same definition and the same picture names.
+    ownTemporaryFolder();
+    const auto plotOf = [](Plot& plot, int slope) {
+        plot.resize(300, 200);
+        plot.AddChannel();
+        for (int k = 0; k < 100; ++k)
+            plot.Channel(0)->AddXY(k, slope > 0 ? k : 100 - k);
+    };
+    Plot firstPlot;
+    Plot secondPlot;
+    plotOf(firstPlot, 1);
+    plotOf(secondPlot, -1);
+    firstPlot.SetTitle(QStringLiteral("first instance"));
+    secondPlot.SetTitle(QStringLiteral("second instance"));
+    const QString definition = fixtureCopy();
+    ReportControl secondReport;
+    PrinterControl secondPrinter;
+    const auto descriptorOf = [this](Plot& plot, const std::function<void()>& betweenPictures) {
+        ReportFrameDescriptor descriptor = fixtureDescriptor();
+        descriptor.pictures = { { IPlotPtr(&plot), {}, QStringLiteral("Fx1.bmp"), QStringLiteral("Fx1Grph") },
+            { IPlotPtr(&plot), betweenPictures, QStringLiteral("Fx2.bmp"), QStringLiteral("Fx2Grph") } };
+        return descriptor;
+    };
+    bool secondRan = false;
+    const ReportFrameDescriptor second = descriptorOf(secondPlot, {});
+    const ReportFrameDescriptor first = descriptorOf(firstPlot, [&] {
+        if (secondRan)
+            return;
+        secondRan = true;
+        ReportFrame::Generate(second, m_header, IReportPtr(&secondReport), IPrinterPtr(&secondPrinter),
+            AutoString(definition), &m_page);
+    });
+    // The second report's questions come while the first one takes its pictures.
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo);
+    prompts().answerFile(std::nullopt);
+    prompts().answerMessage(Prompts::IdNo);
+
+    generate(first, definition);
+
+    ASSERT_TRUE(secondRan);
+    const ReportDocument firstDocument = m_report->layoutDocument();
+    const ReportDocument secondDocument = secondReport.layoutDocument();
+    for (const char* key : { "Fx1Grph", "Fx2Grph" }) {
+        const ReportPageItem* own = firstDocument.find(QString::fromLatin1(key));
+        const ReportPageItem* other = secondDocument.find(QString::fromLatin1(key));
+        ASSERT_TRUE(own && !own->picture.isNull()) << key;
+        ASSERT_TRUE(other && !other->picture.isNull()) << key;
+        const QImage firstView = ReportPictures::viewOf(firstPlot, own->picture);
+        const QImage secondView = ReportPictures::viewOf(secondPlot, own->picture);
+        EXPECT_LT(ReportPictures::distance(own->picture, firstView), ReportPictures::distance(own->picture, secondView))
+            << key << ": the first report holds the second one's picture";
+        EXPECT_LT(ReportPictures::distance(other->picture, secondView),
+            ReportPictures::distance(other->picture, firstView))
+            << key << ": the second report holds the first one's picture";
+    }
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList());
+    EXPECT_EQ(QDir(QFileInfo(definition).absolutePath()).entryList({ QStringLiteral("*.bmp") }), QStringList());
+}
+
+TEST_F(ReportFrameTest, APictureThatCannotBeTakenFailsTheReportTheStripComesBackAndNoPictureStays)
+{
+    ownTemporaryFolder();
     Plot plot;
     const IPlotPtr plotPtr(&plot);
     ReportFrameDescriptor descriptor = fixtureDescriptor();
     descriptor.pictures = { { plotPtr, {}, QStringLiteral("Fx1.bmp"), QStringLiteral("Fx1Grph") },
-        { plotPtr, {}, QStringLiteral("Fx2.bmp"), QStringLiteral("Fx2Grph") } };
+        { plotPtr, [] { throw ComError(ComError::Failure, QStringLiteral("no view")); }, QStringLiteral("Fx2.bmp"),
+            QStringLiteral("Fx2Grph") } };
     const QString definition = fixtureCopy();
-    ASSERT_TRUE(QDir().mkpath(tempPath(QStringLiteral("Fx2.bmp"))));
     prompts().answerMessage(Prompts::IdOk, ExportFailureText::ReportDefinition);
 
     generate(descriptor, definition);
 
     EXPECT_EQ(promptSequence(), QStringList { QStringLiteral("box:") + ExportFailureText::ReportDefinition });
     EXPECT_TRUE(plot.ScreenBar(0)->GetVisible());
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList());
 }
 
 TEST_F(ReportFrameTest, AddedFieldsFlowOntoThreePagesWithTheirPageLines)

@@ -230,7 +230,7 @@ TEST_F(DataLoggerFileTest, LoadTakesTheRunAndSettingsBackIntoTheSameChannelObjec
     EXPECT_EQ(loaded.m_strTag.toQString(), QStringLiteral("KEPT"));
     EXPECT_EQ(loaded.m_nPressureUnit, 7);
     EXPECT_EQ(loaded.m_nTemperatureUnit, 32);
-    EXPECT_EQ(other.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
+    EXPECT_EQ(other.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa]"));
     EXPECT_EQ(other.YAxisByName(QStringLiteral("Temperature"))->GetTitle(), QStringLiteral("Temperature [\u00BAF]"));
     EXPECT_TRUE(prompts().messages().empty());
 }
@@ -248,9 +248,10 @@ TEST_F(DataLoggerFileTest, AFractionalSettingComesBackAsTheShortestTextOfItsSing
 
 TEST(DataLoggerAxisTitles, FollowTheUnitCodes)
 {
-    const std::pair<int, const char*> pressure[] = { { 6, "Pressure [psi ]" }, { 7, "Pressure [bar ]" },
-        { 8, "Pressure [psi ]" }, { 10, "Pressure [Kg/cm\u00B2 ]" }, { 12, "Pressure [kPa ]" }, { 57, "Pressure [% ]" },
-        { 0, "Pressure [psi ]" } };
+    // As the run that recorded the file titled its axis.
+    const std::pair<int, const char*> pressure[] = { { 6, "Pressure [psi]" }, { 7, "Pressure [bar]" },
+        { 8, "Pressure [psi]" }, { 10, "Pressure [Kg/cm\u00B2]" }, { 12, "Pressure [kPa]" },
+        { 57, "Pressure [Percent]" }, { 0, "Pressure [psi]" } };
     for (const auto& [code, title] : pressure)
         EXPECT_EQ(DataLoggerFile::PressureAxisTitle(uint8_t(code)), QString::fromUtf8(title)) << code;
     EXPECT_EQ(DataLoggerFile::TemperatureAxisTitle(32), QString::fromUtf8("Temperature [\u00BAC]"));
@@ -282,7 +283,7 @@ TEST_F(DataLoggerFileTest, FlagsAndCodesNoSaveWritesReadByTheirWholeNumber)
     EXPECT_EQ(loaded.m_bSingleActing, 0);
     EXPECT_EQ(loaded.m_bPressureSensor, 0);
     EXPECT_EQ(loaded.m_nDeviceCode, 255);
-    EXPECT_EQ(other.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
+    EXPECT_EQ(other.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa]"));
     EXPECT_EQ(other.YAxisByName(QStringLiteral("Temperature"))->GetTitle(), QStringLiteral("Temperature [\u00BAF]"));
 }
 

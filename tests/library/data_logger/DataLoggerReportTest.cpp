@@ -1,6 +1,7 @@
 // The printed data logger report, filled into the shipped definitions,
 // rendered to PDF and read back.
 #include "data_logger/DataLoggerReport.h"
+#include "ReportPictures.h"
 #include "ReportTestSupport.h"
 #include "core/GuardedExport.h"
 #include "data_logger/DataLoggerPlot.h"
@@ -74,8 +75,6 @@ TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
         SCOPED_TRACE(file.toStdString());
         prompts().clearRecords();
         const QString definition = definitionCopy(file);
-        const QString picture = QFileInfo(definition).absolutePath() + QStringLiteral("/DataLogger.bmp");
-        QFile::remove(picture);
         const QString pdf = artifactPath(QStringLiteral("datalogger_") + QFileInfo(file).baseName() + ".pdf");
         prompts().answerFile(pdf, QStringLiteral("Save Data Logger Report As"));
         prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
@@ -89,12 +88,12 @@ TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
                  "10", "Duration:", "Hour(s)" })
             EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
         // The picture is the plot as it is shown, without its tool strip.
-        const QImage image(picture);
-        ASSERT_FALSE(image.isNull());
         const ReportDocument document = m_report.layoutDocument();
         const ReportPageItem* field = document.find(QStringLiteral("DataLogGrph"));
         ASSERT_TRUE(field);
-        EXPECT_EQ(field->picture.convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
+        const QImage image = field->picture.convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image, ReportPictures::viewOf(m_plot, image, 1.0, ReportPictures::printedSize(*field).width() / 20.0));
         EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible());
         int red = 0;
         for (int y = 0; y < image.height(); y += 2)
@@ -106,6 +105,7 @@ TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
 
 TEST_F(DataLoggerReportTest, ADefinitionWithoutTheUnitFieldGivesOnlyTheFailureBox)
 {
+    ownTemporaryFolder();
     const QString definition = definitionCopy(QStringLiteral("DataLogRept.xml"));
     QFile file(definition);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -122,8 +122,9 @@ TEST_F(DataLoggerReportTest, ADefinitionWithoutTheUnitFieldGivesOnlyTheFailureBo
     ASSERT_EQ(prompts().records().size(), 1u);
     EXPECT_EQ(prompts().messages()[0].caption, QString());
     EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible());
-    // The picture comes before the fields, so it is there.
-    EXPECT_TRUE(QFile::exists(QFileInfo(definition).absolutePath() + QStringLiteral("/DataLogger.bmp")));
+    // The picture comes before the fields, so it was taken: into the report's
+    // own folder, which is gone again with it.
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList());
 }
 
 TEST_F(DataLoggerReportTest, EmptySettingsPrintAsEmptyFieldsWithTheirLabels)

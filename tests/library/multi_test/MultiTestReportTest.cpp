@@ -4,6 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "ClockThatMovesOnEveryReading.h"
+#include "controls/PlotPainter.h"
 #include "core/GuardedExport.h"
 #include "core/PlotConfiguration.h"
 #include "multi_test/MultiTestReport.h"
@@ -13,14 +14,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 using namespace ReportTestSupport;
 
 namespace
 {
 
-const char* const AllPictures[] = { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp",
-    "StepTest2.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" };
+// Each picture of the report and the field it goes into.
+const std::pair<const char*, const char*> FieldOfPicture[] = { { "RampTest.bmp", "RampGrph" },
+    { "RampTest2.bmp", "RampGrph2" }, { "RampTest3.bmp", "RampGrph3" }, { "RampTest4.bmp", "RampGrph4" },
+    { "StepTest.bmp", "StepRampGrph" }, { "StepTest2.bmp", "StepRampGrph2" }, { "PstComp.bmp", "PSTRampGrph" },
+    { "HDRControl.bmp", "HDRLRampGrph" }, { "HDRHDR.bmp", "HDRLRampGrph2" }, { "HDRLin.bmp", "HDRLRampGrph3" } };
 
 class MultiTestReportTest : public SwTest
 {
@@ -128,13 +133,14 @@ protected:
         const ReportPageItem* item = field(QString::fromLatin1(key));
         return item && !item->picture.isNull();
     }
-    QStringList picturesWritten() const
+    // The pictures the report holds, by the names they were taken under.
+    QStringList picturesPlaced() const
     {
-        QStringList written;
-        for (const char* name : AllPictures)
-            if (QFileInfo::exists(m_folder + QString::fromLatin1(name)))
-                written << QString::fromLatin1(name);
-        return written;
+        QStringList placed;
+        for (const auto& [file, key] : FieldOfPicture)
+            if (pictured(key))
+                placed << QString::fromLatin1(file);
+        return placed;
     }
     std::vector<Prompts::FileDialog> fileDialogs()
     {
@@ -231,13 +237,8 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
                 "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" },
             "No" },
     };
-    const std::pair<const char*, const char*> fieldOfPicture[] = { { "RampTest.bmp", "RampGrph" },
-        { "RampTest2.bmp", "RampGrph2" }, { "RampTest3.bmp", "RampGrph3" }, { "RampTest4.bmp", "RampGrph4" },
-        { "StepTest.bmp", "StepRampGrph" }, { "StepTest2.bmp", "StepRampGrph2" }, { "PstComp.bmp", "PSTRampGrph" },
-        { "HDRControl.bmp", "HDRLRampGrph" }, { "HDRHDR.bmp", "HDRLRampGrph2" }, { "HDRLin.bmp", "HDRLRampGrph3" } };
+    ownTemporaryFolder();
     for (const auto& c : cases) {
-        for (const char* name : AllPictures)
-            QFile::remove(m_folder + QString::fromLatin1(name));
         m_ramp.m_bPressureData = c.pressureData;
         m_ramp.m_bBiDirectional = c.bidirectional;
         // The step record's own flags are not asked.
@@ -251,9 +252,9 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
 
         const std::string label = "pressure " + std::to_string(c.pressureData) + " bidirectional "
             + std::to_string(c.bidirectional) + " model " + std::to_string(c.model);
-        EXPECT_EQ(picturesWritten(), c.written) << label;
-        for (const auto& [file, key] : fieldOfPicture)
-            EXPECT_EQ(pictured(key), c.written.contains(QString::fromLatin1(file))) << label << " " << key;
+        EXPECT_EQ(picturesPlaced(), c.written) << label;
+        // Every picture taken went again with the report's own folder.
+        EXPECT_EQ(leftInTemporaryFolder(), QStringList()) << label;
         EXPECT_EQ(fieldText("BiDirValue"), QString::fromLatin1(c.biDirValue)) << label;
     }
     // No failure box on any of them.
@@ -261,13 +262,18 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
         EXPECT_NE(message.text, ExportFailureText::ReportDefinition);
 }
 
-TEST_F(MultiTestReportTest, APictureWhoseConditionFailsLeavesAnOlderFileOfThatNameAlone)
+TEST_F(MultiTestReportTest, APictureOfThatNameBesideTheDefinitionIsNeitherReadNorTouched)
 {
+    // A picture another print left beside the definition, as pictures once
+    // were written there: the report neither puts it in nor changes it.
     m_ramp.m_bPressureData = 0;
     QFile old(m_folder + QStringLiteral("RampTest2.bmp"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("from an earlier print");
     old.close();
+    QImage stale(2000, 1060, QImage::Format_RGB32);
+    stale.fill(Qt::black);
+    ASSERT_TRUE(stale.save(m_folder + QStringLiteral("RampTest.bmp")));
     prompts().answerFile(std::nullopt);
     prompts().answerMessage(Prompts::IdNo);
 
@@ -277,6 +283,16 @@ TEST_F(MultiTestReportTest, APictureWhoseConditionFailsLeavesAnOlderFileOfThatNa
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), QByteArray("from an earlier print"));
     EXPECT_FALSE(pictured("RampGrph2"));
+    // The ramp picture is the plot's, not the black one beside the definition.
+    const ReportPageItem* ramp = field(QStringLiteral("RampGrph"));
+    ASSERT_TRUE(ramp && !ramp->picture.isNull());
+    const QImage placed = ramp->picture.convertToFormat(QImage::Format_RGB32);
+    int black = 0;
+    for (int y = 0; y < placed.height(); y += 10)
+        for (int x = 0; x < placed.width(); x += 10)
+            black += placed.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+    EXPECT_LT(black, (placed.width() / 10) * (placed.height() / 10) / 2);
+    EXPECT_EQ(QImage(m_folder + QStringLiteral("RampTest.bmp")).pixel(10, 10), qRgb(0, 0, 0));
 }
 
 TEST_F(MultiTestReportTest, TheRampStepAndHDRLPlotsAreLeftInTheirFirstViewsThePartialStrokePlotAsItWas)
@@ -318,14 +334,21 @@ TEST_F(MultiTestReportTest, ADefinitionWithoutAPictureFieldShowsOnlyTheFailureAn
     EXPECT_TRUE(m_hdrlPlot.ScreenBar(0)->GetVisible());
 }
 
-TEST_F(MultiTestReportTest, APictureThatCannotBeWrittenPutsItsPlotBackAndLeavesTheLaterPlotsAlone)
+TEST_F(MultiTestReportTest, APictureThatCannotBeTakenPutsItsPlotBackAndLeavesTheLaterPlotsAlone)
 {
-    // A folder where the signals picture would go: that picture cannot be written.
-    ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("RampTest3.bmp")));
+    ownTemporaryFolder();
+    // The signals picture cannot be drawn: its painting fails.
+    std::function<void(const Plot&, const PlotPainter::DrawnTexts&)>& observer = PlotPainter::drawnTextsObserver();
+    const auto before = observer;
+    observer = [](const Plot& plot, const PlotPainter::DrawnTexts& drawn) {
+        if (drawn.picture && plot.GetTitle() == QStringLiteral("Signals Vs Command"))
+            throw ComError(ComError::Failure, QStringLiteral("picture not drawn"));
+    };
     m_step.OnPvPClick(IPlotPtr(&m_stepPlot), m_header);
     prompts().answerMessage(Prompts::IdOk, ExportFailureText::ReportDefinition);
 
     generate();
+    observer = before;
 
     ASSERT_EQ(prompts().messages().size(), 1u);
     EXPECT_EQ(prompts().messages()[0].text, ExportFailureText::ReportDefinition);
@@ -335,8 +358,8 @@ TEST_F(MultiTestReportTest, APictureThatCannotBeWrittenPutsItsPlotBackAndLeavesT
     EXPECT_TRUE(m_rampPlot.ScreenBar(0)->GetVisible());
     EXPECT_EQ(m_stepPlot.GetTitle(), QStringLiteral("Pressure Vs Position"));
     EXPECT_TRUE(m_stepPlot.ScreenBar(0)->GetVisible());
-    EXPECT_TRUE(QFileInfo::exists(m_folder + QStringLiteral("RampTest.bmp")));
-    EXPECT_FALSE(QFileInfo::exists(m_folder + QStringLiteral("StepTest.bmp")));
+    // The pictures taken before the failure went with the report's folder.
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList());
 }
 
 TEST_F(MultiTestReportTest, WithoutARampPlotTheReportEndsWithItsFailureBox)

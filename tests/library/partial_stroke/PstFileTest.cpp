@@ -98,17 +98,25 @@ TEST_F(PstFileTest, LoadRestoresTextsTagCodesAndFlagsInTheSingleLoadersWords)
     EXPECT_EQ(m_record.m_nResult, 0);
     EXPECT_EQ(m_record.m_bSingleActing, 1);
     EXPECT_EQ(m_record.m_bPressureSensor, 0);
-    EXPECT_EQ(m_plot.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kg/sq.cm ]"));
+    // The axis as the run that recorded the file titled it.
+    EXPECT_EQ(m_plot.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm²]"));
     EXPECT_EQ(m_plot.ChannelByName(QStringLiteral("Position"))->Count(), 30);
 }
 
 TEST_F(PstFileTest, UnitCodesGiveTheSingleLoadersLabels)
 {
-    const std::pair<int, const char*> cases[]
-        = { { 6, "psi" }, { 7, "bar" }, { 8, "psi" }, { 10, "kg/sq.cm" }, { 12, "kPa" }, { 57, "%" }, { 237, "psi" } };
-    for (const auto& [code, label] : cases) {
-        EXPECT_EQ(PstFile::pressureUnitText(code), QString::fromUtf8(label)) << code;
-        EXPECT_EQ(PstFile::pressureAxisTitle(code), QStringLiteral("Pressure [%1 ]").arg(QString::fromUtf8(label)));
+    // The record's unit in the loader's words; the axis as the run that
+    // recorded the file titled it.
+    const struct {
+        int code;
+        const char* label;
+        const char* title;
+    } cases[] = { { 6, "psi", "Pressure [psi]" }, { 7, "bar", "Pressure [bar]" }, { 8, "psi", "Pressure [psi]" },
+        { 10, "kg/sq.cm", "Pressure [Kg/cm²]" }, { 12, "kPa", "Pressure [kPa]" }, { 57, "%", "Pressure [Percent]" },
+        { 237, "psi", "Pressure [psi]" } };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PstFile::pressureUnitText(c.code), QString::fromUtf8(c.label)) << c.code;
+        EXPECT_EQ(PstFile::pressureAxisTitle(c.code), QString::fromUtf8(c.title)) << c.code;
     }
 }
 

@@ -209,7 +209,8 @@ TEST_F(RampLibraryTest, TheFileReaderNeedsTheRampChannelsAndItsSettingsPoints)
 TEST_F(RampLibraryTest, TheFileReaderTakesFlagsOfExactlyOneAndTheSpringOnlyOfABiDirectionalTest)
 {
     // Points 0-17 as a page saves them: start, stop, hold, duration, the three
-    // flags, the date, the unit codes, size, stroke, pressure data flag, spring.
+    // flags, the date, the unit codes, size, stroke, pressure data flag, spring
+    // (and, in the cases that end with it, point 18).
     const auto read = [this](std::vector<double> points) {
         const IXYPlotChannelPtr settings = m_plot.ChannelByName(QStringLiteral("TestSettings"));
         settings->Clear();
@@ -240,6 +241,13 @@ TEST_F(RampLibraryTest, TheFileReaderTakesFlagsOfExactlyOneAndTheSpringOnlyOfABi
     notExactlyOne[5] = 0.999;
     notExactlyOne[6] = 2;
     notExactlyOne[14] = 1;
+    // Point 18 marks the spring fields that show no value: bit 0 the
+    // initial spring, bit 1 the final, bit 2 the rate, each on its own.
+    const auto marking = [&twoWay](int bits) {
+        std::vector<double> points = twoWay;
+        points.push_back(bits);
+        return points;
+    };
     const struct {
         const char* what;
         std::vector<double> points;
@@ -251,6 +259,14 @@ TEST_F(RampLibraryTest, TheFileReaderTakesFlagsOfExactlyOneAndTheSpringOnlyOfABi
             { "1", "1", "1", "1", "1.3", "2.00", "40.13", "51.00", "1234.57", "psi", "mm", "sq.cm", "lbs/mm" } },
         { "flags not exactly one", notExactlyOne,
             { "0", "0", "0", "0", "1.3", "2.00", " - ", " - ", " - ", "psi", "mm", "sq.cm", "lbs/mm" } },
+        { "no initial spring", marking(1),
+            { "1", "1", "1", "1", "1.3", "2.00", " - ", "51.00", "1234.57", "psi", "mm", "sq.cm", "lbs/mm" } },
+        { "no final spring", marking(2),
+            { "1", "1", "1", "1", "1.3", "2.00", "40.13", " - ", "1234.57", "psi", "mm", "sq.cm", "lbs/mm" } },
+        { "no spring rate", marking(4),
+            { "1", "1", "1", "1", "1.3", "2.00", "40.13", "51.00", " - ", "psi", "mm", "sq.cm", "lbs/mm" } },
+        { "no spring at all", marking(7),
+            { "1", "1", "1", "1", "1.3", "2.00", " - ", " - ", " - ", "psi", "mm", "sq.cm", "lbs/mm" } },
     };
     for (const auto& c : cases) {
         const CRampReport record = read(c.points);

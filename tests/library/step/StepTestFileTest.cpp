@@ -93,8 +93,8 @@ TEST_F(StepTestFileTest, LoadRestoresTheSettingsTextsTheTagTheUnitAndTheFlags)
     EXPECT_EQ(record.m_nPressureUnit, 12);
     EXPECT_EQ(record.m_bSingleActing, 0);
     EXPECT_EQ(record.m_bPressureSensor, 1);
-    EXPECT_EQ(record.m_strPressureAxisTitle.toQString(), QStringLiteral("Pressure [kPa ]"));
-    EXPECT_EQ(page.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa ]"));
+    EXPECT_EQ(record.m_strPressureAxisTitle.toQString(), QStringLiteral("Pressure [kPa]"));
+    EXPECT_EQ(page.YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kPa]"));
     EXPECT_EQ(page.ChannelByName(QStringLiteral("Position"))->Count(), 5);
     // The time axis fits the points, 0 to 2 s: from 0, with room after the
     // last point, to the next label of a half-second step.
@@ -102,13 +102,13 @@ TEST_F(StepTestFileTest, LoadRestoresTheSettingsTextsTheTagTheUnitAndTheFlags)
     EXPECT_DOUBLE_EQ(page.XAxisByName(QStringLiteral("Time"))->GetMax(), 2.5);
 }
 
-TEST_F(StepTestFileTest, PressureAxisTitleNamesTheUnitInTheStepFamilysWords)
+TEST_F(StepTestFileTest, PressureAxisTitleNamesTheUnitAsTheRunShowedIt)
 {
     const struct {
         int code;
         const char* title;
-    } cases[] = { { 6, "Pressure [psi ]" }, { 7, "Pressure [bar ]" }, { 10, "Pressure [Kg/cm² ]" },
-        { 12, "Pressure [kPa ]" }, { 57, "Pressure [% ]" }, { 33, "Pressure [psi ]" } };
+    } cases[] = { { 6, "Pressure [psi]" }, { 7, "Pressure [bar]" }, { 10, "Pressure [Kg/cm²]" },
+        { 12, "Pressure [kPa]" }, { 57, "Pressure [Percent]" }, { 33, "Pressure [psi]" } };
     for (const auto& c : cases)
         EXPECT_EQ(StepTestFile::pressureAxisTitle(c.code), QString::fromUtf8(c.title)) << c.code;
 }

@@ -102,9 +102,11 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
         { "lblSupply", "Supply Pressure(kPa)" }, { "lblTemp", "Temperature(degF)" } };
     for (const auto& [key, text] : units)
         EXPECT_EQ(fieldText(QString::fromLatin1(key)), QString::fromLatin1(text)) << key;
-    for (const char* picture : { "TrendHours.bmp", "TrendDays.bmp", "TrendMonths.bmp", "TrendYears.bmp" })
-        EXPECT_TRUE(QFileInfo::exists(tempPath(QStringLiteral("Dependencies/") + QString::fromLatin1(picture))))
-            << picture;
+    const ReportDocument document = m_report.layoutDocument();
+    for (const char* key : { "RampGrph", "RampGrph2", "RampGrph3", "RampGrph4" }) {
+        const ReportPageItem* picture = document.find(QString::fromLatin1(key));
+        EXPECT_TRUE(picture && !picture->picture.isNull()) << key;
+    }
     const QString text = pdfText(pdf).simplified();
     for (const char* expected :
         { "Trend Report", "DEVICE TAG ID: PV-101", "Supply Pressure(kPa)", "Temperature(degF)", "Friction(lbs)" })
@@ -115,7 +117,9 @@ TEST_F(TrendsReportTest, PrintsWhichSignalsTheHoursPlotShowsTheUnitsAndAPictureO
     }
     // The pictures are laid out wide, as the report shows them: the hours
     // plot's twelve friction points reach well across its picture.
-    const QImage hoursPicture(tempPath(QStringLiteral("Dependencies/TrendHours.bmp")));
+    const ReportPageItem* hoursField = document.find(QStringLiteral("RampGrph"));
+    ASSERT_TRUE(hoursField);
+    const QImage hoursPicture = hoursField->picture.convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(hoursPicture.isNull());
     int left = hoursPicture.width(), right = 0;
     for (int y = 0; y < hoursPicture.height(); y += 2)

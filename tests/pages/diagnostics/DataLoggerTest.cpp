@@ -544,8 +544,9 @@ TEST_F(DataLoggerPageTest, SaveWritesTheRunWithItsSettingsAndLoadTakesItBack)
     ASSERT_EQ(data().Tag, QStringLiteral("PV-101  "));
     EXPECT_EQ(ys("TagName"), (std::vector<double> { 'P', 'V', '-', '1', '0', '1', ' ', ' ' }));
     EXPECT_EQ(app().records().m_DataLoggerReport.m_strTag.toQString(), data().Tag);
+    // The last point names the model that recorded the run: 5, the K90.
     const std::vector<double> settings { 2, 1, 0, 7, 4, 2028, double(data().Config28Bit5),
-        double(data().PressureSensorFlag), double(data().PressureUnit), double(data().TemperatureUnit), 0 };
+        double(data().PressureSensorFlag), double(data().PressureUnit), double(data().TemperatureUnit), 5 };
     EXPECT_EQ(ys("TestSettings"), settings);
     EXPECT_EQ(data().Config28Bit5, 1);
     const std::vector<double> run = ys("Position");
@@ -598,8 +599,9 @@ TEST_F(DataLoggerPageTest, SaveStoresEachDeviceFlagAndUnitInItsOwnPoint)
     prompts().answerFile(tempPath("flags.lgr"));
     click(L::SaveButton);
     const std::vector<double> settings = ys("TestSettings");
-    // Interval index, duration, unit index; date; the flags and unit codes.
-    EXPECT_EQ(settings, (std::vector<double> { 3, 3, 2, 7, 4, 2028, 0, 1, 12, 33, 0 }));
+    // Interval index, duration, unit index; date; the flags and unit codes;
+    // the model, the K90.
+    EXPECT_EQ(settings, (std::vector<double> { 3, 3, 2, 7, 4, 2028, 0, 1, 12, 33, 5 }));
 }
 
 TEST_F(DataLoggerPageTest, ALoadedFileSetsTheCombosAndTheDeviceLimitsThePortBoxes)

@@ -21,8 +21,11 @@
 namespace
 {
 
-const char* const AllPictures[] = { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp",
-    "StepTest2.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" };
+// Each picture of the report and the field it goes into.
+const std::pair<const char*, const char*> FieldOfPicture[] = { { "RampTest.bmp", "RampGrph" },
+    { "RampTest2.bmp", "RampGrph2" }, { "RampTest3.bmp", "RampGrph3" }, { "RampTest4.bmp", "RampGrph4" },
+    { "StepTest.bmp", "StepRampGrph" }, { "StepTest2.bmp", "StepRampGrph2" }, { "PstComp.bmp", "PSTRampGrph" },
+    { "HDRControl.bmp", "HDRLRampGrph" }, { "HDRHDR.bmp", "HDRLRampGrph2" }, { "HDRLin.bmp", "HDRLRampGrph3" } };
 
 QStringList texts(std::initializer_list<const AutoString*> strings)
 {
@@ -35,8 +38,8 @@ QStringList texts(std::initializer_list<const AutoString*> strings)
 class MultiTestPrintTest : public DiagnosticsHubPrintTest
 {
 protected:
-    // The hub shown, with a program folder of this test's own, so the
-    // pictures a print writes are this test's alone.
+    // The hub shown, with a program folder of this test's own, whose
+    // definitions a test may change.
     void showHubWithOwnFolder(const char* path = K90Path)
     {
         showHub(path);
@@ -115,19 +118,15 @@ protected:
         const ReportPageItem* item = m_document.find(QString::fromLatin1(key));
         return item && !item->picture.isNull();
     }
+    // The pictures the report holds, by the names they were taken under.
     QStringList picturesWritten()
     {
-        QStringList written;
-        for (const char* name : AllPictures) {
-            if (QFileInfo::exists(m_folder + QString::fromLatin1(name)))
-                written << QString::fromLatin1(name);
+        QStringList placed;
+        for (const auto& [file, key] : FieldOfPicture) {
+            if (pictured(key))
+                placed << QString::fromLatin1(file);
         }
-        return written;
-    }
-    void removePictures()
-    {
-        for (const char* name : AllPictures)
-            QFile::remove(m_folder + QString::fromLatin1(name));
+        return placed;
     }
     std::vector<Prompts::FileDialog> fileDialogs()
     {
@@ -164,7 +163,6 @@ TEST_F(MultiTestPrintTest, TestsLeftOutPrintNAAndKeepTheirPlotsAndRecords)
     QStringList viewsAfter = views();
     viewsAfter[3] = QStringLiteral("Position vs. Time");
     const QStringList before = records();
-    removePictures();
     const QString pdf = tempPath(QStringLiteral("multi.pdf"));
     print(pdf);
 
@@ -251,8 +249,7 @@ TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirection
         ramp().ShowSignalsVsCommandView(false);
         const QStringList viewsBefore = views();
         const QStringList before = records();
-        removePictures();
-        if (c.path == K40Path)
+            if (c.path == K40Path)
             QFile::remove(m_folder + QStringLiteral("AllTestReport.xml"));
         const QString pdf = tempPath(QStringLiteral("ramp.pdf"));
         print(pdf);
@@ -345,6 +342,69 @@ TEST_F(MultiTestPrintTest, AfterALoadTheRampSectionPrintsTheLoadedFilesDirection
     }
 }
 
+TEST_F(MultiTestPrintTest, AfterAStopTheTestThatCompletedPrintsAsRunWithItsOwnDevicesValues)
+{
+    // The K40, whose ramp page showed another device's file before the run:
+    // stroke 1.5 and size 100.
+    showHubWithOwnFolder(K40Path);
+    CRampReport recorded;
+    recorded.m_strTag = AutoString("PV-101");
+    recorded.m_strStartPosition = AutoString("20");
+    recorded.m_strStopPosition = AutoString("80");
+    recorded.m_strHoldTime = AutoString("2");
+    recorded.m_strTestDuration = AutoString("3");
+    recorded.m_strStrokeLength = AutoString("1.5");
+    recorded.m_strActuatorSize = AutoString("100");
+    XYPlot source;
+    const IXYPlotPtr plot(&source);
+    ConfigureRampPlotControl(plot);
+    recorded.SetupRampPlotChannels(plot);
+    source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 20);
+    source.ChannelByName(QStringLiteral("Position"))->AddXY(3, 80);
+    const QString file = tempPath(QStringLiteral("earlier.rmp"));
+    prompts().answerFile(file);
+    recorded.SaveRamp(plot);
+    select(RampTestCode);
+    prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+    ramp().LoadRampResults();
+    ASSERT_EQ(ramp().windowText(CRampTest::StrokeLengthEdit), QStringLiteral("1.50"));
+
+    // A ramp one way from 30 to 60 completes; the HDRL test after it is stopped.
+    select(DiagnosticCode);
+    tick(D::RampBox);
+    tick(D::HDRLBox);
+    fillParameters();
+    setText(D::RampStartEdit, "30");
+    setText(D::RampStopEdit, "60");
+    ASSERT_FALSE(hubChecked(D::BidirectionalBox));
+    startRun();
+    runUntil([this] { return hdrl().running(); });
+    ASSERT_EQ(listed().value(1), QStringLiteral("Ramp test completed"));
+    hdrl().OnStop();
+    processEvents();
+    ASSERT_TRUE(runEnded());
+    ASSERT_FALSE(hubChecked(D::RampBox)) << "the stop unticks every box";
+
+    const QString pdf = tempPath(QStringLiteral("stopped.pdf"));
+    print(pdf);
+    const std::pair<const char*, const char*> fields[] = { { "StartPosn", "30" }, { "StopPosn", "60" },
+        { "BiDirValue", "No" }, { "StLenValue", "0.75" }, { "StLenUnit", "in." }, { "ActSizeValue", "50.0" },
+        { "ActSizeUnit", "sq.in" }, { "lblPosSettlingTimeValue", "NA" }, { "lblAverageValue", "NA" } };
+    for (const auto& [key, text] : fields)
+        EXPECT_EQ(fieldText(key), QString::fromLatin1(text)) << key;
+    EXPECT_TRUE(pictured("RampGrph"));
+    const QString text = ReportTestSupport::pdfText(pdf).simplified();
+    for (const char* expected : { "DEVICE TAG ID: PV-102", "ACTUATOR INFO", "K40 positioner" })
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+
+    // Ticked again by hand and unticked, the box says the ramp is left out.
+    click(D::RampBox);
+    click(D::RampBox);
+    print(tempPath(QStringLiteral("left out.pdf")));
+    for (const char* key : { "StartPosn", "StLenValue", "ActSizeValue" })
+        EXPECT_EQ(fieldText(key), QStringLiteral("NA")) << key;
+}
+
 TEST_F(MultiTestPrintTest, EachPagesViewGoesIntoItsOwnPictureField)
 {
     showHubWithOwnFolder(K40Path);
@@ -354,7 +414,6 @@ TEST_F(MultiTestPrintTest, EachPagesViewGoesIntoItsOwnPictureField)
     for (int box : { D::RampBox, D::StepBox, D::PSTBox, D::HDRLBox })
         tick(box);
     click(D::BidirectionalBox);
-    removePictures();
     print(tempPath(QStringLiteral("pictures.pdf")));
     ASSERT_EQ(picturesWritten().size(), 10) << picturesWritten().join(' ').toStdString();
     m_document = hub().report()->layoutDocument();

@@ -193,11 +193,12 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
     const std::pair<int, const char*> edits[] = { { P::StartEdit, "85" }, { P::StopEdit, "70" },
         { P::TimeToTargetEdit, "0.29" }, { P::DurationEdit, "7" }, { P::BreakAwayTimeEdit, "2.00" },
         { P::BreakAwayPressureEdit, "32.00" }, { P::TimeToTargetResultEdit, "-" }, { P::ResultEdit, "Fail" },
-        { P::StatusEdit, "Off line data" }, { P::PressureUnitLabel, "kg/sq.cm" } };
+        { P::StatusEdit, "Off line data" }, { P::PressureUnitLabel, "Kg/cm²" } };
+    // The unit as the run that recorded the file showed it.
     for (const auto& [id, expected] : edits)
-        EXPECT_EQ(pstText(id), QString::fromLatin1(expected)) << id;
+        EXPECT_EQ(pstText(id), QString::fromUtf8(expected)) << id;
     EXPECT_EQ(
-        pst().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [kg/sq.cm ]"));
+        pst().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm²]"));
 
     const QString again = tempPath(QStringLiteral("again.pst"));
     prompts().answerFile(again);
@@ -226,7 +227,7 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
         prompts().answerFile(bad, QStringLiteral("Open Partial Stroke Test Results"));
         prompts().answerMessage(Prompts::IdOk, QStringLiteral("File open error."));
         pst().OnLoad();
-        EXPECT_EQ(pstText(P::PressureUnitLabel), QStringLiteral("kg/sq.cm"));
+        EXPECT_EQ(pstText(P::PressureUnitLabel), QStringLiteral("Kg/cm²"));
         EXPECT_EQ(pstChannel("Position")->Count(), 2);
         EXPECT_EQ(app().records().m_PSTReport.m_strTag.toQString(), QStringLiteral("TV-9"));
     }
@@ -290,7 +291,6 @@ TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsNoSettingsAgain)
         // one would fail.
         const QString dependencies = ownProgramFolder({ c.definition });
         QFile::remove(dependencies + QString::fromLatin1(c.otherDefinition));
-        QFile::remove(dependencies + QStringLiteral("PstComp.bmp"));
         const QString pdf = tempPath(QStringLiteral("report.pdf"));
         QFile::remove(pdf);
         prompts().clearRecords();
@@ -312,7 +312,7 @@ TEST_F(PstPageSideTest, PrintWritesThePictureAndThePdfAndReadsNoSettingsAgain)
             EXPECT_TRUE(text.contains(expected)) << c.model << ": " << expected.toStdString() << "\n"
                                                  << text.toStdString();
         // The picture has every channel of the model: port 2 (magenta) only on the larger one.
-        const QImage picture(dependencies + QStringLiteral("PstComp.bmp"));
+        const QImage picture = ReportPictures::pictureIn(ReportPictures::reportOf(pst()), "RampGrph");
         ASSERT_FALSE(picture.isNull()) << c.model;
         int magenta = 0;
         for (int y = 0; y < picture.height(); ++y)

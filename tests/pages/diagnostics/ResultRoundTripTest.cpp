@@ -20,9 +20,12 @@
 #include "diagnostics/CRampTestCompare.h"
 #include "diagnostics/CStepCompareView.h"
 #include "diagnostics/CTrends.h"
+#include "RampTestPageTest.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <functional>
@@ -351,15 +354,30 @@ protected:
         }
         return out;
     }
-    // The report as far as it tells the result: the head's device lines and,
-    // for trends, the temperature unit (spelt "degC" for the device's unit
-    // and "ºC" for a file's) left aside.
+    // A Load cancelled in its file dialog.
+    void cancelLoad(const Family& f)
+    {
+        prompts().answerFile(std::nullopt);
+        if (&f == &Ramp)
+            ramp().LoadRampResults();
+        else if (&f == &Step)
+            step().OnLoadResults();
+        else if (&f == &Hdrl)
+            hdrl().OnLoad();
+        else if (&f == &Pst)
+            pst().OnLoad();
+        else if (&f == &Logger)
+            page<CDataLogger>().LoadLoggerResults();
+        else
+            page<CTrends>().OnLoad();
+    }
+    // The report as far as it tells the result: the head's device lines left aside.
     static QStringList resultLines(QStringList lines)
     {
         lines.removeIf([](const QString& line) {
             return line.startsWith(QStringLiteral("ACTUATOR INFO"))
                 || line.startsWith(QStringLiteral("VALVE BODY INFO"))
-                || line.startsWith(QStringLiteral("DEVICE TAG ID")) || line.startsWith(QStringLiteral("Temperature("));
+                || line.startsWith(QStringLiteral("DEVICE TAG ID"));
         });
         return lines;
     }
@@ -372,6 +390,7 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         const QString label = QStringLiteral("%1 %2%3").arg(
             QLatin1String(f.name), QLatin1String(c.path), c.bothWays ? QStringLiteral(" both ways") : QString());
         SCOPED_TRACE(label.toStdString());
+        const QString temporary = ownTemporaryFolder();
         start({ QStringLiteral("/d") + QString::fromLatin1(c.path) });
         if (c.noSpring)
             device(c.path).setMiscWord(0x74, 0);
@@ -391,6 +410,9 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
                 EXPECT_EQ(ramp().windowText(id) == QStringLiteral(" - "), !c.bothWays || c.noSpring) << id;
         }
         const QStringList ranValues = shown(f, f.valueFields);
+        // A Load cancelled in its dialog leaves the result as it is shown.
+        cancelLoad(f);
+        EXPECT_EQ(shown(f, f.valueFields), ranValues) << "after a cancelled Load";
         const QStringList ranReport = printChecked(f, tempPath(QStringLiteral("ran.pdf")), "after the run");
         ASSERT_FALSE(ranReport.isEmpty());
         // The axes of each view, on the page and on paper alike, stage by
@@ -427,11 +449,10 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         const QStringList loadedReport = printChecked(f, tempPath(QStringLiteral("loaded.pdf")), "after its Load");
         sameAxes("after its Load");
         EXPECT_EQ(resultLines(loadedReport), resultLines(ranReport));
-        // The file's tag; a trends file keeps none.
+        // The file's tag.
         EXPECT_EQ(loadedReport.filter(QStringLiteral("DEVICE TAG ID")),
-            QStringList(&f == &Trends ? QStringLiteral("DEVICE TAG ID: DEVICE VERSION:")
-                                      : QStringLiteral("DEVICE TAG ID: %1 DEVICE VERSION:")
-                                            .arg(QString::fromLatin1(c.path).section(QLatin1Char('/'), -1))));
+            QStringList(QStringLiteral("DEVICE TAG ID: %1 DEVICE VERSION:")
+                            .arg(QString::fromLatin1(c.path).section(QLatin1Char('/'), -1))));
         EXPECT_EQ(loadedReport.filter(QStringLiteral("ACTUATOR INFO")), QStringList());
         EXPECT_EQ(loadedReport.filter(QStringLiteral("VALVE BODY INFO")), QStringList());
         EXPECT_EQ(shown(f, f.fields), loaded) << "printing changes nothing";
@@ -471,52 +492,181 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
             EXPECT_EQ(shown(f, f.fields), loaded);
         }
         EXPECT_EQ(prompts().pendingAnswers(), 0);
+        // Every picture printed went again with its report's own folder.
+        QStringList pictures;
+        for (QDirIterator left(temporary, { QStringLiteral("*.bmp") }, QDir::Files, QDirIterator::Subdirectories);
+             left.hasNext();)
+            pictures << left.next();
+        EXPECT_EQ(pictures, QStringList());
         m_app.reset();
         SimTestHooks::reset();
     }
 }
 
-TEST_F(ResultRoundTripTest, AnotherDevicesFileStaysItsOwnThroughLeavingPrintingAndSaving)
+TEST_F(ResultRoundTripTest, AnotherModelsFileStaysItsOwnOnItsPageAndInTheHubReport)
 {
-    for (const Family* f : { &Ramp, &Step, &Pst, &Hdrl }) {
-        SCOPED_TRACE(f->name);
-        // Recorded on the smaller model, PV-102.
+    // Recorded on the smaller model, PV-102, travelling in millimetres; each
+    // file loaded on the larger model, PV-101, whose own settings and units
+    // differ. The hub prints the test pages' results.
+    struct Other {
+        const Family* family;
+        int hubBox; // 0: the hub does not print it
+        std::vector<const char*> printed; // what the page's and the hub's reports print of the file
+    };
+    const Other others[] = {
+        { &Ramp, CDiagnosticsMain::RampBox, { "Stroke Length:", " mm", "Actuator Size:", "sq.cm" } },
+        { &Step, CDiagnosticsMain::StepBox, {} },
+        { &Pst, CDiagnosticsMain::PSTBox, {} },
+        { &Hdrl, CDiagnosticsMain::HDRLBox, {} },
+        { &Logger, 0, {} },
+    };
+    for (const Other& o : others) {
+        const Family& f = *o.family;
+        SCOPED_TRACE(f.name);
         start({ QStringLiteral("/d") + QString::fromLatin1(K40) });
+        device(K40).setTravelUnit(49);
         clock().advance(2000);
-        select(f->pageCode);
+        select(f.pageCode);
         clock().advance(1000);
-        run(Case { f, K40 });
-        const QString file = tempPath(QStringLiteral("other.") + QString::number(f->pageCode));
-        save(*f, file);
+        run(Case { &f, K40 });
+        const QString file = tempPath(QStringLiteral("other.") + QString::number(f.pageCode));
+        save(f, file);
         m_app.reset();
         SimTestHooks::reset();
 
-        // Loaded on the larger model, PV-101, whose own settings differ.
         start({ QStringLiteral("/d") + QString::fromLatin1(K90) });
         clock().advance(2000);
-        select(f->pageCode);
+        select(f.pageCode);
         clock().advance(1000);
-        ownProgramFolder({ "RampTestRept.xml", "StepTestRept.xml", "PSTestRept.xml", "HDRLTestRept.xml" });
-        load(*f, file);
-        const QStringList loaded = shown(*f, f->fields);
-        const QStringList report = printChecked(*f, tempPath(QStringLiteral("loaded.pdf")), "after its Load");
-        EXPECT_EQ(report.filter(QStringLiteral("DEVICE TAG ID")),
-            QStringList(QStringLiteral("DEVICE TAG ID: PV-102 DEVICE VERSION:")));
+        ownProgramFolder({ "RampTestRept.xml", "RampTestRept_K40.xml", "StepTestRept.xml", "StepTestRept_K40.xml",
+            "PSTestRept.xml", "PSTestRept_K40.xml", "HDRLTestRept.xml", "HDRLTestRept_K40.xml", "DataLogRept.xml",
+            "DataLogRept_K40.xml", "AllTestReport.xml", "AllTestReport_K40.xml" });
+        load(f, file);
+        const QStringList loaded = shown(f, f.fields);
+        const QStringList report = printChecked(f, tempPath(QStringLiteral("loaded.pdf")), "after its Load");
+        // The file's device heads the report: its tag, its model's running
+        // head, and none of the connected device's actuator and valve lines.
+        const auto expectFilesDevice = [&o](const QStringList& lines, const char* which) {
+            const QString text = lines.join(QLatin1Char('\n'));
+            EXPECT_EQ(lines.filter(QStringLiteral("DEVICE TAG ID")),
+                QStringList(QStringLiteral("DEVICE TAG ID: PV-102 DEVICE VERSION:")))
+                << which;
+            EXPECT_TRUE(text.contains(QStringLiteral("K40 positioner"))) << which << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("K90 positioner"))) << which;
+            EXPECT_EQ(lines.filter(QStringLiteral("ACTUATOR INFO")), QStringList()) << which;
+            EXPECT_EQ(lines.filter(QStringLiteral("VALVE BODY INFO")), QStringList()) << which;
+            for (const char* unit : o.printed)
+                EXPECT_TRUE(text.contains(QString::fromLatin1(unit))) << which << ": " << unit;
+        };
+        expectFilesDevice(report, "the page's report");
         select(DashboardCode);
         clock().advance(1000);
-        select(f->pageCode);
+        select(f.pageCode);
         clock().advance(1000);
-        EXPECT_EQ(shown(*f, f->fields), loaded);
-        EXPECT_EQ(printChecked(*f, tempPath(QStringLiteral("back.pdf")), "back on the page"), report);
-        // Saved again, it is still PV-102's result.
-        const QString again = tempPath(QStringLiteral("again.") + QString::number(f->pageCode));
-        save(*f, again);
-        load(*f, again);
-        EXPECT_EQ(printChecked(*f, tempPath(QStringLiteral("again.pdf")), "saved and loaded again"), report);
+        EXPECT_EQ(shown(f, f.fields), loaded);
+        EXPECT_EQ(printChecked(f, tempPath(QStringLiteral("back.pdf")), "back on the page"), report);
+        if (o.hubBox != 0) {
+            select(DiagnosticCode);
+            clock().advance(1000);
+            tick(o.hubBox);
+            const QString pdf = tempPath(QStringLiteral("hub.pdf"));
+            prompts().answerFile(pdf, QStringLiteral("Save MultiTest Report As"));
+            prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+            hub().PrintMultiTestReport();
+            QStringList hubLines;
+            for (const QString& line : ReportTestSupport::pdfText(pdf).split(QLatin1Char('\n')))
+                if (!line.simplified().isEmpty())
+                    hubLines << line.simplified();
+            expectFilesDevice(hubLines, "the hub's report");
+            select(f.pageCode);
+            clock().advance(1000);
+        }
+        // Saved again, it is still PV-102's result, recorded on the K40.
+        if (&f != &Logger) {
+            const QString again = tempPath(QStringLiteral("again.") + QString::number(f.pageCode));
+            save(f, again);
+            load(f, again);
+            EXPECT_EQ(printChecked(f, tempPath(QStringLiteral("again.pdf")), "saved and loaded again"), report);
+        }
         EXPECT_EQ(prompts().pendingAnswers(), 0);
         m_app.reset();
         SimTestHooks::reset();
     }
+}
+
+TEST_F(ResultRoundTripTest, AfterAMultiTestRunEachPageShowsItsOwnResultWhateverTheDeviceStoresSince)
+{
+    // A ramp one way (20 to 40, opening), a step and then a partial stroke
+    // test (80 to 65, closing): the device keeps the partial stroke test's
+    // settings afterwards.
+    // The K90 with its pressure sensors, so the pressure view has traces to draw.
+    start({ QStringLiteral("/d") + QString::fromLatin1(K90) });
+    device(K90).setMiscByte(0x82, 1);
+    clock().advance(2000);
+    data().PressureSensorFlag = 1;
+    select(DiagnosticCode);
+    clock().advance(1000);
+    for (int box : { D::RampBox, D::StepBox, D::PSTBox })
+        tick(box);
+    fillParameters();
+    startRun();
+    prompts().answerMessage(Prompts::IdCancel, SaveQuestion);
+    runUntil([this] { return runEnded(); });
+    ASSERT_EQ(listed().filter(QStringLiteral("completed")).size(), 3) << listed().join(QLatin1Char('|')).toStdString();
+    ownProgramFolder({ "RampTestRept.xml" });
+
+    // Each page shows the settings its own test ran with.
+    const struct {
+        int pageCode;
+        std::vector<std::pair<int, const char*>> settings;
+    } pages[] = {
+        { RampTestCode, { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "40" }, { CRampTest::HoldEdit, "2" },
+                            { CRampTest::DurationEdit, "10" } } },
+        { StepTestCode, { { CStepTest::StartEdit, "20" }, { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } } },
+        { PstCode, { { CPartialStrokeTest::StartEdit, "80" }, { CPartialStrokeTest::StopEdit, "65" },
+                       { CPartialStrokeTest::TimeToTargetEdit, "4.99" }, { CPartialStrokeTest::DurationEdit, "12" } } },
+    };
+    for (const auto& p : pages) {
+        select(p.pageCode);
+        clock().advance(1000);
+        for (const auto& [edit, text] : p.settings)
+            EXPECT_EQ(testPage(p.pageCode).windowText(edit), QString::fromLatin1(text))
+                << "page " << p.pageCode << " edit " << edit;
+    }
+
+    // The ramp's views draw the way it ran, on the page and in its report,
+    // after the run and after its file is loaded again: each shows traces
+    // that hold points, and its legend lists them.
+    select(RampTestCode);
+    clock().advance(1000);
+    const auto expectViewsDraw = [this](const char* when) {
+        SCOPED_TRACE(when);
+        for (int view : { CRampTest::PressureViewButton, CRampTest::SignalsViewButton }) {
+            DrawnPlotTexts drawn;
+            ramp().controlAs<QAbstractButton>(view)->click();
+            ramp().grab();
+            const QStringList channels = shownRampChannels(ramp());
+            EXPECT_FALSE(channels.isEmpty()) << view;
+            for (const QString& channel : channels)
+                EXPECT_GT(ramp().plot()->ChannelByName(channel)->Count(), 0) << view << " " << channel.toStdString();
+            ASSERT_FALSE(drawn.paintings().empty()) << view;
+            EXPECT_EQ(drawn.paintings().back().texts.legendEntries.size(), size_t(channels.size())) << view;
+            EXPECT_EQ(drawn.faults(), QStringList()) << view;
+        }
+        const QStringList report = print(Ramp, tempPath(QStringLiteral("ramp.pdf")));
+        for (const char* line : { "Start Position: 20", "Stop Position: 40", "Bi-Directional: No" })
+            EXPECT_TRUE(report.join(QLatin1Char('\n')).contains(QString::fromLatin1(line)))
+                << line << "\n" << report.join(QLatin1Char('\n')).toStdString();
+        const ReportDocument document = ReportPictures::reportOf(ramp());
+        for (const char* key : { "RampGrph2", "RampGrph3" })
+            EXPECT_FALSE(ReportPictures::pictureIn(document, key).isNull()) << key;
+    };
+    expectViewsDraw("after the run");
+    const QString file = tempPath(QStringLiteral("one way.rmp"));
+    save(Ramp, file);
+    load(Ramp, file);
+    expectViewsDraw("after its Load");
+    EXPECT_EQ(prompts().pendingAnswers(), 0);
 }
 
 } // namespace

@@ -140,7 +140,8 @@ TEST_F(StartAnsweredNoTest, StartAnsweredNoKeepsTheLoadedFile)
     // Loaded on the larger model, PV-101, whose stored settings differ.
     start({ QStringLiteral("/d") + QString::fromLatin1(K90Path) });
     clock().advance(2000);
-    ownProgramFolder({ "RampTestRept.xml", "StepTestRept.xml", "PSTestRept.xml", "HDRLTestRept.xml" });
+    // The smaller model's definitions: a file prints under the model that recorded it.
+    ownProgramFolder({ "RampTestRept_K40.xml", "StepTestRept_K40.xml", "PSTestRept_K40.xml", "HDRLTestRept_K40.xml" });
     const QStringList fileHead { QStringLiteral("DEVICE TAG ID: PV-102 DEVICE VERSION:") };
     for (const PageCase& c : Pages) {
         SCOPED_TRACE(c.name);

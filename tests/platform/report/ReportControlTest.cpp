@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QTemporaryFile>
 
@@ -262,23 +263,37 @@ TEST(ReportLayout, AnItemEndingAtTheBodysBottomStaysOnItsPage)
     }
 }
 
-TEST_F(ReportControlTest, PicturesGoBesideTheDefinitionOrIntoTheUsersOwnFolder)
+TEST_F(ReportControlTest, EveryReportWritesItsPicturesIntoAFolderOfItsOwnThatGoesWithIt)
 {
-    const QString definition = tempPath(QStringLiteral("Dependencies/PSTestRept.xml"));
-    QDir().mkpath(tempPath(QStringLiteral("Dependencies")));
-    EXPECT_EQ(ReportPictureFolder::forDefinition(definition), tempPath(QStringLiteral("Dependencies/")));
+    const QString temporary = ownTemporaryFolder();
+    QString first;
+    QString second;
+    {
+        const ReportPictureFolder one;
+        const ReportPictureFolder other;
+        ASSERT_TRUE(one.isValid());
+        ASSERT_TRUE(other.isValid());
+        first = one.path();
+        second = other.path();
+        EXPECT_NE(first, second);
+        for (const QString& folder : { first, second }) {
+            EXPECT_TRUE(folder.startsWith(temporary + QLatin1Char('/'))) << folder.toStdString();
+            EXPECT_TRUE(folder.endsWith(QLatin1Char('/'))) << folder.toStdString();
+            EXPECT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString();
+        }
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(first + QStringLiteral("RampTest.bmp")));
+        EXPECT_FALSE(QFileInfo::exists(second + QStringLiteral("RampTest.bmp")));
+    }
+    // Let go, each folder is gone with what it held.
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList());
 
-    const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
-    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", tempPath(QStringLiteral("data")).toLocal8Bit());
-    const QString own = ReportPictureFolder::forDefinition(QStringLiteral("/nonexistent/Dependencies/PSTestRept.xml"));
-    if (hadDataHome)
-        qputenv("XDG_DATA_HOME", oldDataHome);
-    else
-        qunsetenv("XDG_DATA_HOME");
-    EXPECT_TRUE(own.startsWith(tempPath(QStringLiteral("data/")))) << own.toStdString();
-    EXPECT_TRUE(own.endsWith(QStringLiteral("/Dependencies/")));
-    EXPECT_TRUE(QFileInfo(own).isDir());
+    // No temporary folder to make one in: the folder says so and names no path.
+    qputenv("TMPDIR", tempPath(QStringLiteral("no such folder")).toLocal8Bit());
+    const ReportPictureFolder none;
+    EXPECT_FALSE(none.isValid());
+    EXPECT_EQ(none.path(), QString());
 }
 
 TEST_F(ReportControlTest, OnlyTheExpressionFieldEvaluatesThePageExpression)

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "controls/Plot.h"
+#include "core/CReportHeader.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+
+class FormPage;
+
+// The result a test page shows, as one record: where it came from (a run on
+// the connected device, or a file), the settings it was recorded with as the
+// page's settings edits showed them at Start or right after the Load, and the
+// device it belongs to (its model, and a file's tag). The page's views, its
+// report, the hub's report and Save read the result from here: the device's
+// stored settings and the connected model describe the device, which may
+// since have run another test or never have recorded this result at all. A
+// value typed into a settings edit while a result is shown is meant for the
+// next run.
+class ShownResult
+{
+public:
+    enum class Source { None, Run, File };
+
+    // A run starts on the connected device, a `model`, with what `edits` show now.
+    void ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model);
+    // A file was loaded and `edits` show its settings now; `model` is the
+    // model it was recorded on, 0 when the file does not say.
+    void loaded(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag);
+
+    Source source() const { return m_source; }
+    bool fromRun() const { return m_source == Source::Run; }
+    bool fromFile() const { return m_source == Source::File; }
+    // Whether the result's settings are kept: a run's or a file's.
+    bool kept() const { return m_source != Source::None; }
+    // The result's text of `edit`; what the edit shows when the result keeps none.
+    QString text(const FormPage& page, int edit) const;
+    // That text read as a typed field is read, the whole text one number; 0
+    // when it is none.
+    double number(const FormPage& page, int edit) const;
+    // The model the result was recorded on; `connected` for a run of the
+    // connected device, for nothing shown and for a file that does not say.
+    uint8_t model(uint8_t connected) const;
+    // The model a Save of the result stores: a file's as it came (0 when it
+    // did not say), otherwise the connected model.
+    uint8_t modelToSave(uint8_t connected) const { return fromFile() ? m_model : connected; }
+    // The tag a loaded file was saved under.
+    const QString& fileTag() const { return m_fileTag; }
+
+private:
+    Source m_source = Source::None;
+    std::map<int, QString> m_texts;
+    uint8_t m_model = 0;
+    QString m_fileTag;
+};
+
+// The head of the shown result's report, from the connected device's header
+// as FillReportHeader left it: a run's (or, with nothing shown, the page's)
+// is the device's; a file's carries the file's tag and none of the connected
+// device's actuator and valve lines, which the file does not hold. Either way
+// the model is the result's.
+CReportHeader ShownResultHeader(const ShownResult& result, const CReportHeader& device, uint8_t connectedModel);
+
+// The model a result file was recorded on travels in the plot's data file as
+// the hidden channel "DeviceModel" (one point: the model code). A file saved
+// before that channel existed does not say.
+namespace ResultModelChannel
+{
+inline const QString Name = QStringLiteral("DeviceModel");
+// Puts `model` into the plot's channel before a save, making the channel
+// (hidden, on no axis) when the plot has none; a model of 0 leaves the plot
+// without it, so the file does not say either.
+void write(const IPlotPtr& plot, uint8_t model);
+// After a load: the model the file says, or 0.
+uint8_t read(const IPlotPtr& plot);
+} // namespace ResultModelChannel
