@@ -222,10 +222,12 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
         return;
     setWindowText(ImplicationsEdit, PageControls::text(row->implications));
     // Computed once, on the whole pounds Apply writes (cut, as the spins'
-    // values are written), so what the edits show is what goes out.
+    // values are written) and in the order the moves below keep (a small
+    // friction gives limits that meet), so what the edits show is what goes out.
     FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
     for (double& limit : limits)
         limit = FrictionLimitControls::written(limit);
+    limits = holdInOrder(limits, m_pGauge ? m_pGauge->scaleMin() : 0.0);
     m_limits.setFullScale(at(limits, HighAlarm));
     if (m_pGauge) {
         for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })

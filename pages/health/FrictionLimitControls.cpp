@@ -6,6 +6,8 @@
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 
+#include <algorithm>
+
 using namespace FrictionRules;
 
 FrictionLimitControls::FrictionLimitControls(
@@ -31,9 +33,12 @@ void FrictionLimitControls::followTypedLimits()
     std::vector<LimitFieldMarks::Field> fields;
     for (const Limit& each : m_limits) {
         // The device keeps whole pounds: a typed fraction is refused, and
-        // the page's own values are put on whole pounds (see written).
-        fields.push_back({ each.edit, each.mark, { 0.0, spin(each.pointer)->max(), FieldStep::Whole },
-            QString::fromLatin1(names[each.pointer - 1]) });
+        // the page's own values are put on whole pounds (see written). A
+        // limit below its floor or above its top could not go out as typed
+        // with the others in order around it, so it is refused as well.
+        const FieldRange range { floorOf(each.pointer, scaleMin()),
+            std::min(topOf(each.pointer), spin(each.pointer)->max()), FieldStep::Whole };
+        fields.push_back({ each.edit, each.mark, range, QString::fromLatin1(names[each.pointer - 1]) });
     }
     m_marks.add(fields);
 }
@@ -41,6 +46,11 @@ void FrictionLimitControls::followTypedLimits()
 bool FrictionLimitControls::typedLimitsHold(const char* command)
 {
     return m_marks.checkAll({ m_limits[0].edit, m_limits[1].edit, m_limits[2].edit, m_limits[3].edit }, command);
+}
+
+double FrictionLimitControls::scaleMin() const
+{
+    return m_gauge ? m_gauge->scaleMin() : 0.0;
 }
 
 ISpinEditBoxPtr FrictionLimitControls::spin(int pointer) const
@@ -117,7 +127,7 @@ void FrictionLimitControls::spinChanged(int pointer)
     if (m_gauge)
         m_gauge->setPointerPosition(pointer, value);
     else
-        order(pointer, 0.0); // as the gauge's move would, from a scale starting at zero
+        order(pointer); // as the gauge's move would
     setFullScale(spinFullScaleBase(pointer, at(positions(), HighAlarm)));
 }
 
@@ -136,15 +146,20 @@ bool FrictionLimitControls::pointerMoved(int index, bool ordering)
     if (index < LowAlarm || index > HighAlarm)
         return false;
     setFullScale(m_gauge->pointerPosition(HighAlarm));
-    if (ordering)
-        order(index, m_gauge->scaleMin());
+    if (ordering) {
+        order(index);
+        // A high alarm pushed up stays on the scale, with its edit.
+        setFullScale(m_gauge->pointerPosition(HighAlarm));
+    }
     return true;
 }
 
-void FrictionLimitControls::order(int index, double scaleMin)
+void FrictionLimitControls::order(int index)
 {
     const FrictionRules::Limits before = positions();
-    const Ordering after = orderAfterMove(before, index, at(before, index), scaleMin);
+    // Ordered on the whole pound it will stand on, so that the pushes keep
+    // the limits a pound apart as they are written.
+    const Ordering after = orderAfterMove(before, index, written(at(before, index)), scaleMin());
     for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
         if (pointer == index || at(after.limits, pointer) != at(before, pointer))
             showLimit(pointer, at(after.limits, pointer));

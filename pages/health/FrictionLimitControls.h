@@ -43,8 +43,9 @@ public:
     // pointer's, a preset's, a spin's) is put there on this step, so the edit
     // shows what will be sent.
     static double written(double value);
-    // Follows the typed limits, each a whole number from 0 to its spin's
-    // maximum (once the page's controls are made).
+    // Follows the typed limits, each a whole number from its floor to its top
+    // (once the page's controls are made): any of them goes out as typed,
+    // with the others pushed to keep the order.
     void followTypedLimits();
     // Whether every limit's edit holds a number in its range (each one that
     // does not is marked, and the first is logged as the reason `command`
@@ -93,7 +94,9 @@ public:
 private:
     void showLimit(int pointer, double value);
     // The other limits pushed to keep the order after limit `index` moved.
-    void order(int index, double scaleMin);
+    void order(int index);
+    // Where the gauge's scale starts (zero without a gauge): the floors of the limits follow it.
+    double scaleMin() const;
 
     KitPage& m_page;
     const ILinearGaugePtr& m_gauge;

@@ -2,6 +2,7 @@
 
 #include "IndicatorColours.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace FrictionRules
@@ -58,20 +59,14 @@ Limits presetLimits(Preset preset, double base)
     return { 0.0, 1.0, 9999.0, 10000.0 };
 }
 
-namespace
+double floorOf(int pointer, double scaleMin)
 {
-// The pushes of a moved limit, in the order they are tested: the
-// neighbour, and whether it is reached from below (pushed up) or above.
-struct Push {
-    int neighbour;
-    bool up;
-};
-constexpr Push Pushes[4][3] = {
-    { { LowWarning, true }, { HighWarning, true }, { HighAlarm, true } },
-    { { HighWarning, true }, { LowAlarm, false }, { HighAlarm, true } },
-    { { LowAlarm, false }, { HighAlarm, true }, { LowWarning, false } },
-    { { HighWarning, false }, { LowWarning, false }, { LowAlarm, false } },
-};
+    return scaleMin + (pointer - LowAlarm);
+}
+
+double topOf(int pointer)
+{
+    return Ceiling - (HighAlarm - pointer);
 }
 
 Ordering orderAfterMove(const Limits& limits, int pointer, double position, double scaleMin)
@@ -79,26 +74,25 @@ Ordering orderAfterMove(const Limits& limits, int pointer, double position, doub
     Ordering out { limits, false };
     if (pointer < LowAlarm || pointer > HighAlarm)
         return out;
-    double& moved = at(out.limits, pointer);
-    if (pointer == HighAlarm && position >= Ceiling) {
-        moved = Ceiling;
-        out.stopped = true;
-        return out;
+    const double moved = std::clamp(position, floorOf(pointer, scaleMin), topOf(pointer));
+    out.held = moved != position;
+    at(out.limits, pointer) = moved;
+    // Pushed limits never leave their own floor and top: the moved one lies
+    // within its own, so one over (or under) it lies within the next one's.
+    for (int above = pointer + 1; above <= HighAlarm; ++above) {
+        double& limit = at(out.limits, above);
+        limit = std::clamp(limit, at(out.limits, above - 1) + 1.0, topOf(above));
     }
-    const double floor = scaleMin + (pointer - 1);
-    if (position <= floor) {
-        moved = floor;
-        out.stopped = true;
-        return out;
-    }
-    moved = position;
-    for (const Push& push : Pushes[pointer - 1]) {
-        double& neighbour = at(out.limits, push.neighbour);
-        const double distance = push.neighbour - pointer;
-        if (push.up ? position >= neighbour : position <= neighbour)
-            neighbour = position + distance;
+    for (int below = pointer - 1; below >= LowAlarm; --below) {
+        double& limit = at(out.limits, below);
+        limit = std::clamp(limit, floorOf(below, scaleMin), at(out.limits, below + 1) - 1.0);
     }
     return out;
+}
+
+Limits holdInOrder(const Limits& limits, double scaleMin)
+{
+    return orderAfterMove(limits, LowAlarm, at(limits, LowAlarm), scaleMin).limits;
 }
 
 } // namespace FrictionRules

@@ -30,8 +30,16 @@ inline double at(const Limits& limits, int pointer)
 // limits are out of order: the pointer keeps the colour it had.
 std::optional<uint32_t> zoneColour(double value, const Limits& limits);
 
-// The highest limit a drag may set the high alarm to.
+// The highest limit the device takes: the high alarm's top.
 constexpr double Ceiling = 10000.0;
+
+// The least limit `pointer` can be on a gauge whose scale starts at
+// `scaleMin` with the limits below it still under it, one pound apart: the
+// scale minimum plus the limit's index less one.
+double floorOf(int pointer, double scaleMin);
+// The most limit `pointer` can be with the limits above it still over it,
+// one pound apart, up to the ceiling: 9997, 9998, 9999 and 10000.
+double topOf(int pointer);
 
 // The friction gauge's maximum for `x`: 100 below 100, the next multiple of
 // 100 above x below 1000, of 1000 above x below 10000, then 10000.
@@ -47,15 +55,21 @@ enum class Preset { Tight, Normal, Loose, NoLimits };
 Limits presetLimits(Preset preset, double base);
 
 // Limit `pointer` moved to `position` on a gauge whose scale starts at
-// `scaleMin`. A limit moved onto or below its floor (the scale minimum plus
-// its index less one), or the high alarm onto or beyond the ceiling, stops
-// there and moves nothing else. Otherwise every other limit the moved one
-// reaches or passes is pushed to the moved position plus the difference of
-// their indexes; pushed limits are neither held to a floor or the ceiling
-// nor ordered again.
+// `scaleMin`. The moved limit is held between its floor and its top; then
+// every other limit is kept in the order low alarm < low warning < high
+// warning < high alarm, a pound apart, by pushing: each one above the moved
+// limit to no less than one over the limit below it, each one below to no
+// more than one under the limit above it. A limit the move does not reach
+// stays where it is, and none leaves its own floor and top, so the four come
+// out in order whatever they were before.
 struct Ordering {
     Limits limits;
-    bool stopped = false; // the moved limit was held at its floor or the ceiling
+    bool held = false; // the moved limit was held at its floor or its top
 };
 Ordering orderAfterMove(const Limits& limits, int pointer, double position, double scaleMin);
+
+// A whole set of limits made by the page (a preset) put in order the same
+// way, from the low alarm up: each held to its floor and top and to one over
+// the limit below it.
+Limits holdInOrder(const Limits& limits, double scaleMin);
 } // namespace FrictionRules

@@ -157,8 +157,8 @@ TEST_F(FrictionToleranceTest, MovedLimitsKeepTheOrderInEditsSpinsAndPointers)
         { "low alarm dragged past the low warning", { 10, 100, 300, 400 }, true, LowAlarm, 120,
             { 120, 121, 300, 400 } },
         { "high alarm typed below both warnings", { 10, 55, 60, 400 }, false, HighAlarm, 50, { 10, 48, 49, 50 } },
-        { "low warning dragged to the bottom stops at its floor", { 5, 100, 300, 400 }, true, LowWarning, 0,
-            { 5, 1, 300, 400 } },
+        { "low warning dragged to the bottom stops at its floor over the low alarm", { 5, 100, 300, 400 }, true,
+            LowWarning, 0, { 0, 1, 300, 400 } },
         { "high alarm typed at the spin's maximum", { 10, 100, 300, 400 }, false, HighAlarm, 10000,
             { 10, 100, 300, 10000 } },
         { "low alarm dragged to a fraction past the low warning", { 10, 100, 300, 400 }, true, LowAlarm, 120.6,
@@ -179,6 +179,37 @@ TEST_F(FrictionToleranceTest, MovedLimitsKeepTheOrderInEditsSpinsAndPointers)
             shown << NumberText::fromDouble(v);
         EXPECT_EQ(edits(), shown) << c.what;
         EXPECT_TRUE(page().frictionChanged()) << c.what;
+    }
+}
+
+TEST_F(FrictionToleranceTest, APresetOfLimitsThatMeetIsShownAndWrittenInOrder)
+{
+    const struct {
+        double friction;
+        int button;
+        QStringList edits;
+        const char* written; // high warning, high alarm, low warning, low alarm
+    } cases[] = {
+        { 0, Page::TightButton, { "0", "1", "2", "3" }, "00 02 00 03 00 01 00 00" },
+        { 0, Page::LooseButton, { "0", "1", "2", "3" }, "00 02 00 03 00 01 00 00" },
+        // 0.45, 0.8, 1.4 and 2.1, cut to 0, 0, 1 and 2.
+        { 1, Page::TightButton, { "0", "1", "2", "3" }, "00 02 00 03 00 01 00 00" },
+        // 0.3, 0.65, 1.7 and 2.4 of 5: 1.5, 3.25, 8.5 and 12.
+        { 5, Page::NormalButton, { "1", "3", "8", "12" }, "00 08 00 0c 00 03 00 01" },
+    };
+    for (const auto& c : cases) {
+        showPage(c.friction);
+        ASSERT_EQ(page().frictionValue(), c.friction);
+        click(c.button);
+        EXPECT_EQ(edits(), c.edits) << c.friction;
+        QStringList shown;
+        for (double v : pointers())
+            shown << NumberText::fromDouble(v);
+        EXPECT_EQ(shown, c.edits) << c.friction;
+        click(Page::ApplyButton);
+        EXPECT_EQ(lastRequest(198).mid(2).toHex(' '), QByteArray(c.written)) << c.friction;
+        m_app.reset();
+        SimTestHooks::reset();
     }
 }
 

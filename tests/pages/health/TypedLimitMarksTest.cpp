@@ -123,23 +123,26 @@ protected:
 };
 
 // The four friction limits as both friction pages write them (198: high
-// warning, high alarm, low warning, low alarm): whole pounds. Each row ends
-// with the limits in order for the next.
+// warning, high alarm, low warning, low alarm): whole pounds, each from its
+// floor (a pound over the floors of the limits under it) to its top (a pound
+// under the tops of those over it). Each row ends with the limits in order
+// for the next.
 template <class P> std::vector<Limit> frictionLimits()
 {
     return {
         { P::LowAlarmEdit, P::LowAlarmMark, "Please enter whole numbers between 0 and 9997", 198, 6,
             { { "0.5", nullptr }, { "-0.4", nullptr }, { "9997.4", nullptr }, { "9998", nullptr }, { "-1", nullptr },
                 { "2.5", nullptr }, { "5.5", nullptr }, { "9997", "27 0d" }, { "0", "00 00" } } },
-        { P::LowWarningEdit, P::LowWarningMark, "Please enter whole numbers between 0 and 9998", 198, 4,
+        { P::LowWarningEdit, P::LowWarningMark, "Please enter whole numbers between 1 and 9998", 198, 4,
             { { "50.5", nullptr }, { "9998.3", nullptr }, { "9999", nullptr }, { "-1", nullptr }, { "2.5", nullptr },
-                { "5.5", nullptr }, { "9998", "27 0e" }, { "99", "00 63" } } },
-        { P::HighWarningEdit, P::HighWarningMark, "Please enter whole numbers between 0 and 9999", 198, 0,
+                { "5.5", nullptr }, { "0", nullptr }, { "1", "00 01" }, { "9998", "27 0e" }, { "99", "00 63" } } },
+        { P::HighWarningEdit, P::HighWarningMark, "Please enter whole numbers between 2 and 9999", 198, 0,
             { { "450.7", nullptr }, { "9999.5", nullptr }, { "10000", nullptr }, { "-1", nullptr }, { "2.5", nullptr },
-                { "5.5", nullptr }, { "9999", "27 0f" } } },
-        { P::HighAlarmEdit, P::HighAlarmMark, "Please enter whole numbers between 0 and 10000", 198, 2,
+                { "5.5", nullptr }, { "0", nullptr }, { "1", nullptr }, { "2", "00 02" }, { "9999", "27 0f" } } },
+        { P::HighAlarmEdit, P::HighAlarmMark, "Please enter whole numbers between 3 and 10000", 198, 2,
             { { "450.7", nullptr }, { "10000.4", nullptr }, { "10001", nullptr }, { "-1", nullptr }, { "2.5", nullptr },
-                { "5.5", nullptr }, { "10000", "27 10" }, { "450", "01 c2" } } },
+                { "5.5", nullptr }, { "0", nullptr }, { "2", nullptr }, { "3", "00 03" }, { "10000", "27 10" },
+                { "450", "01 c2" } } },
     };
 }
 
