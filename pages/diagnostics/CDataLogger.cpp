@@ -108,8 +108,9 @@ void CDataLogger::connectHandlers()
     onClicked(SelectAllButton, "SelectAllLoggerChannels", [this] { SelectAllLoggerChannels(); });
     onClicked(UnselectAllButton, "UnselectAllLoggerChannels", [this] { UnselectAllLoggerChannels(); });
     // A click on Start leaves the duration field where it is: leaving it
-    // would put the held value back over a marked text just before Start
-    // looks at it, and start that run instead. Tab still reaches the button.
+    // would hold a number typed past an end to that end just before Start
+    // looks at it, and start a run of a duration nobody saw. Tab still
+    // reaches the button.
     control(StartButton)->setFocusPolicy(Qt::TabFocus);
     onClicked(StartButton, "StartDataLogging", [this] { StartDataLogging(); });
     onClicked(StopButton, "StopDataLogging", [this] { StopDataLogging(); });
@@ -214,18 +215,14 @@ void CDataLogger::setIdle(bool idle)
 void CDataLogger::StartDataLogging()
 {
     const ISpinEditBoxPtr field = durationField();
-    // Typed text the field does not take (a fraction, junk) would put the
-    // held value back and start a run nobody asked for: the text stays as
-    // typed, marked, and nothing starts. A number past an end is held to it,
-    // shown, as leaving the field does.
+    // A marked duration is not the user's: taking it would start a run of
+    // the value held, or of an end the text was held to, that nobody saw in
+    // the field. Whatever its number, the text stays as typed, marked, and
+    // nothing starts.
     if (field->typedTextMarked()) {
-        const QString typed = field->shownText();
-        const std::optional<double> number = NumberText::toNumber(typed);
-        if (!number || !std::isfinite(*number) || (*number >= DurationRange.least && *number <= DurationRange.most)) {
-            context().log().WriteLog(QStringLiteral("CDataLogger data logging not started: \"%1\" is not one of the %2")
-                                         .arg(typed, DurationRange.describe()));
-            return;
-        }
+        context().log().WriteLog(QStringLiteral("CDataLogger data logging not started: \"%1\" is not one of the %2")
+                                     .arg(field->shownText(), DurationRange.describe()));
+        return;
     }
     setIdle(false);
     m_LoggerSampleCount = 0;

@@ -176,9 +176,11 @@ void CActuatorHealth::OnApply()
     held[Ratio]
         = m_groups[Ratio].changed && !m_marks.checkAll({ InitialWarningEdit, FullWarningEdit }, "Write_ActRatio_Info");
     auto typed = [this](int editId) { return m_marks.check(editId).value_or(0.0); };
+    // A limit the user left alone goes back as the device gave it: its shown
+    // text is rounded to the unit's tenths and would come back as another word.
     if (leakServed() && m_groups[Leak].changed && !held[Leak]) {
-        dd.LeakValues[1] = leakWord(typed(LeakWarningEdit), m_LeakUnitFactor);
-        dd.LeakValues[2] = leakWord(typed(LeakAlarmEdit), m_LeakUnitFactor);
+        dd.LeakValues[1] = untouchedWord(LeakWarningEdit).value_or(leakWord(typed(LeakWarningEdit), m_LeakUnitFactor));
+        dd.LeakValues[2] = untouchedWord(LeakAlarmEdit).value_or(leakWord(typed(LeakAlarmEdit), m_LeakUnitFactor));
         write(HartCommand::WriteLeakValues);
         m_groups[Leak].changed = false;
         m_groups[Leak].reload = true;
@@ -186,9 +188,12 @@ void CActuatorHealth::OnApply()
     if (m_groups[Supply].changed && !held[Supply]) {
         // Without the pressure scale every limit would go out as the largest word.
         if (m_SupplyPressureFactor > 0.0) {
-            dd.SupplySettings[2] = supplyWord(typed(HighWarningEdit), m_SupplyPressureFactor);
-            dd.SupplySettings[3] = supplyWord(typed(LowWarningEdit), m_SupplyPressureFactor);
-            dd.SupplySettings[4] = supplyWord(typed(LowAlarmEdit), m_SupplyPressureFactor);
+            auto word = [&](int editId) {
+                return untouchedWord(editId).value_or(supplyWord(typed(editId), m_SupplyPressureFactor));
+            };
+            dd.SupplySettings[2] = word(HighWarningEdit);
+            dd.SupplySettings[3] = word(LowWarningEdit);
+            dd.SupplySettings[4] = word(LowAlarmEdit);
             write(HartCommand::WriteSupplyPressure);
             m_groups[Supply].changed = false;
             m_groups[Supply].reload = true;
@@ -197,8 +202,8 @@ void CActuatorHealth::OnApply()
         }
     }
     if (m_groups[Ratio].changed && !held[Ratio]) {
-        dd.ActRatio[1] = ratioWord(typed(InitialWarningEdit));
-        dd.ActRatio[2] = ratioWord(typed(FullWarningEdit));
+        dd.ActRatio[1] = untouchedWord(InitialWarningEdit).value_or(ratioWord(typed(InitialWarningEdit)));
+        dd.ActRatio[2] = untouchedWord(FullWarningEdit).value_or(ratioWord(typed(FullWarningEdit)));
         write(HartCommand::WriteActRatioInfo);
         m_groups[Ratio].changed = false;
         m_groups[Ratio].reload = true;
@@ -361,6 +366,24 @@ void CActuatorHealth::setLimit(int editId, double value)
     m_marks.clear(editId);
 }
 
+void CActuatorHealth::keepDeviceWord(int editId, uint16_t word)
+{
+    const auto index = static_cast<size_t>(limitOf(Limits, editId) - Limits);
+    m_deviceWords[index] = DeviceWord { word, windowText(editId) };
+    // The text as shown is the page's own: the marks take it as it stands.
+    m_marks.pageText(editId);
+}
+
+std::optional<uint16_t> CActuatorHealth::untouchedWord(int editId) const
+{
+    const auto index = static_cast<size_t>(limitOf(Limits, editId) - Limits);
+    const std::optional<DeviceWord>& kept = m_deviceWords[index];
+    // Typed, spun or dragged, the edit shows another text: the user's value counts.
+    if (!kept || windowText(editId) != kept->shown)
+        return std::nullopt;
+    return kept->word;
+}
+
 void CActuatorHealth::ReloadLeakLimits()
 {
     GroupState& state = m_groups[Leak];
@@ -372,6 +395,8 @@ void CActuatorHealth::ReloadLeakLimits()
     const auto& leak = data().LeakValues;
     setLimit(LeakWarningEdit, leak[1] * 0.001 * m_LeakUnitFactor);
     setLimit(LeakAlarmEdit, leak[2] * 0.001 * m_LeakUnitFactor);
+    keepDeviceWord(LeakWarningEdit, leak[1]);
+    keepDeviceWord(LeakAlarmEdit, leak[2]);
     checkGroup(Leak);
     state.reload = false;
     state.changed = false;
@@ -394,6 +419,7 @@ void CActuatorHealth::ReloadSupplyLimits()
         const double value = supply[words[k]] * 0.01 * 0.01 * m_SupplyPressureFactor;
         setLimit(edits[k], value);
         setWindowText(edits[k], NumberText::format("%5.1f", value));
+        keepDeviceWord(edits[k], static_cast<uint16_t>(supply[words[k]]));
     }
     checkGroup(Supply);
     state.reload = false;
@@ -415,6 +441,8 @@ void CActuatorHealth::ReloadRatioLimits()
     setLimit(FullWarningEdit, full);
     setWindowText(InitialWarningEdit, NumberText::format("%5.1f", initial));
     setWindowText(FullWarningEdit, NumberText::format("%5.1f", full));
+    keepDeviceWord(InitialWarningEdit, ratio[1]);
+    keepDeviceWord(FullWarningEdit, ratio[2]);
     checkGroup(Ratio);
     state.reload = false;
     state.changed = false;

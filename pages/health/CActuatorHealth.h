@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The page "Actuator Health" (dialog 281): the actuator
 // pneumatic leak, the supply pressure and the actuator ratio, each on a gauge
@@ -196,6 +197,11 @@ private:
     // The ranges of the leak and supply limits in the unit the device reports.
     void setUnitRanges(const ActuatorHealthRules::UnitScales* scales);
     void setLimit(int editId, double value);
+    // The device gave a limit as `word` and the page now shows it in its
+    // edit: while the edit holds that text, Apply writes the word back as it
+    // came rather than the rounded number shown.
+    void keepDeviceWord(int editId, uint16_t word);
+    std::optional<uint16_t> untouchedWord(int editId) const;
     void showIndicator(Group group, uint32_t colour);
     void readGroups();
     bool leakServed() const;
@@ -206,6 +212,13 @@ private:
     std::array<GroupState, GroupCount> m_groups;
     std::array<ZoneIndicator, GroupCount> m_zones;
     LimitFieldMarks m_marks;
+    // Each limit's word as the device last gave it and the text its edit
+    // showed for it, in the order of Limits.
+    struct DeviceWord {
+        uint16_t word = 0;
+        QString shown;
+    };
+    std::array<std::optional<DeviceWord>, 7> m_deviceWords;
     double m_LeakUnitFactor = 1.0;
     double m_SupplyPressureFactor = 0.0;
 };

@@ -59,11 +59,23 @@ void SpinEditBox::setValue(double value)
 {
     if (store(value))
         emit valueChanged(intValue());
+    showHeldOverRefusedText();
 }
 
 void SpinEditBox::setValueSilently(double value)
 {
     store(value);
+    showHeldOverRefusedText();
+}
+
+void SpinEditBox::showHeldOverRefusedText()
+{
+    // A value the program sets replaces text refused when the field was left,
+    // even a value the spin already held; text still being typed stays.
+    if (m_marked && !m_field->isModified()) {
+        m_field->setText(text());
+        setMarked(false);
+    }
 }
 
 bool SpinEditBox::store(double value)
@@ -149,8 +161,10 @@ void SpinEditBox::pageBy(int pages)
 
 void SpinEditBox::moveBy(double delta)
 {
-    // A step starts from what was typed in the field, if anything.
+    // A step starts from what was typed in the field, if anything; from text
+    // the spin does not take, it starts from the value held.
     commitTypedText();
+    showHeldOverRefusedText();
     const int places = std::max(m_decimals, placesOf(m_increment));
     double from = m_value;
     if (m_stepsLandOnIncrements && m_increment > 0 && delta != 0) {
@@ -242,10 +256,15 @@ void SpinEditBox::commitTypedText()
                number && m_checkRange && accepted(*number) != *number) {
         // Beyond the bounds: held to the nearer one, which the field shows.
         setValue(accepted(*number));
+    } else {
+        // Any other text changes nothing, a fraction where whole numbers are
+        // asked included: nothing is cut. Nor is the held value silently put
+        // back over it: the text stays as typed, marked with its tip, so the
+        // user sees it was not taken and a page that finds it marked uses
+        // nothing of it. It stands until the user types again or steps, or
+        // the program sets a value.
+        return;
     }
-    // Any other text changes nothing, a fraction where whole numbers are
-    // asked included: nothing is cut. The field shows the value held at once,
-    // so what the user sees is what a page reads.
     m_field->setText(text());
     setMarked(false);
 }

@@ -16,9 +16,11 @@ class QLineEdit;
 // is marked as it is typed while it is not a value the spin takes (no plain
 // number, a fraction where whole numbers are asked, or, with the range check
 // on, beyond the bounds), and taken when the user leaves the field, steps or
-// a page asks for it: a value beyond the bounds is then held to them, and
-// anything else the spin does not take puts the held value back, so the
-// field always ends showing the value the spin holds.
+// a page asks for it: a value beyond the bounds is then held to them, which
+// the field shows. Anything else the spin does not take leaves the value
+// held and stays in the field as typed, still marked, until the user types
+// again or steps (a step then starts from the value held) or the program
+// sets a value: a page reads the value only while the field is not marked.
 class SpinEditBox : public QWidget
 {
     Q_OBJECT
@@ -88,7 +90,8 @@ public:
     bool typedTextMarked() const { return m_marked; }
     QString markTip() const;
     // Takes what was typed into the field, as leaving it does; a page calls
-    // it before it reads the value for a run.
+    // it before it reads the value for a run. Text the spin does not take
+    // stays marked.
     void commitTypedText();
 
 signals:
@@ -112,6 +115,7 @@ private:
     std::optional<double> typedValue(const QString& text) const;
     void markTypedText();
     void setMarked(bool marked);
+    void showHeldOverRefusedText();
     void layoutField();
     void refreshText();
     QRect arrowStrip() const;

@@ -192,10 +192,9 @@ TEST_F(DataLoggerPageTest, StartWritesTheDurationBackAsAWholeNumberFromOneToSixt
         click(L::StopButton);
     }
 
-    // Typed key by key, the field marks at once what it does not take and
-    // shows what it holds by the time a run starts: a number past an end is
-    // held to it, shown; a fraction or junk within them starts no run at all
-    // (held == 0), the text staying as typed and marked.
+    // Typed key by key, the field marks at once what it does not take; a
+    // marked text starts no run at all, whatever its number (held == 0): it
+    // stays as typed and marked. What the field takes is run as typed.
     const struct {
         const char* typed;
         bool marked;
@@ -204,13 +203,13 @@ TEST_F(DataLoggerPageTest, StartWritesTheDurationBackAsAWholeNumberFromOneToSixt
         { "30", false, 30 },
         { "1", false, 1 },
         { "60", false, 60 },
-        { "0", true, 1 },
-        { "61", true, 60 },
-        { "-5", true, 1 },
-        { "-1", true, 1 },
-        { "1e300", true, 60 },
-        { "60.9", true, 60 },
-        { ".5", true, 1 },
+        { "0", true, 0 },
+        { "61", true, 0 },
+        { "-5", true, 0 },
+        { "-1", true, 0 },
+        { "1e300", true, 0 },
+        { "60.9", true, 0 },
+        { ".5", true, 0 },
         { "2.5", true, 0 },
         { "5.5", true, 0 },
         { "30.5", true, 0 },

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -181,7 +182,7 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
     spin.setCheckRange(true);
 
     // The field starts at 5: text that is not a whole plain number leaves it
-    // there, and the field shows at once the value the spin holds.
+    // there and stays in the field as typed, never replaced by the 5 unseen.
     struct Case {
         bool allow;
         bool integersOnly;
@@ -190,18 +191,18 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
         const char* shown;
     } cases[] = {
         { false, true, QStringLiteral("12"), 5, "5" },
-        { true, true, QStringLiteral("12.7"), 5, "5" }, // a fraction in a spin of whole numbers is not cut
+        { true, true, QStringLiteral("12.7"), 5, "12.7" }, // a fraction in a spin of whole numbers is not cut
         { true, false, QStringLiteral("12.7"), 12.7, "13" },
         { true, true, QStringLiteral("  30 "), 30, "30" },
         { true, true, QStringLiteral("900"), 60, "60" },
         { true, true, QStringLiteral("-4"), 0, "0" },
         { true, true, QStringLiteral("1e300"), 60, "60" },
-        { true, true, QStringLiteral("30abc"), 5, "5" },
-        { true, true, QStringLiteral("text"), 5, "5" },
-        { true, true, QStringLiteral("0x20"), 5, "5" },
-        { true, false, QStringLiteral("1,5"), 5, "5" },
-        { true, true, QStringLiteral("nan"), 5, "5" },
-        { true, true, QString(), 5, "5" },
+        { true, true, QStringLiteral("30abc"), 5, "30abc" },
+        { true, true, QStringLiteral("text"), 5, "text" },
+        { true, true, QStringLiteral("0x20"), 5, "0x20" },
+        { true, false, QStringLiteral("1,5"), 5, "1,5" },
+        { true, true, QStringLiteral("nan"), 5, "nan" },
+        { true, true, QString(), 5, "" },
     };
     for (const Case& c : cases) {
         spin.setValueSilently(5);
@@ -227,28 +228,29 @@ TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIs
     spin.setMax(60);
 
     // The spin holds 5 before each text: whole numbers from 1 to 60 are taken,
-    // a number beyond the ends is held to the nearer one, anything else
-    // leaves 5; the field ends showing what the spin holds.
+    // a number beyond the ends is held to the nearer one, which the field
+    // shows; anything else leaves 5 and stays as typed, still marked.
     const struct {
         const char* typed;
         bool marked; // while the text stands as typed
         double value; // once the field is left
         const char* shown;
+        bool markedWhenLeft;
     } cases[] = {
-        { "30", false, 30, "30" },
-        { "1", false, 1, "1" },
-        { "60", false, 60, "60" },
-        { " 45 ", false, 45, "45" },
-        { "0", true, 1, "1" },
-        { "61", true, 60, "60" },
-        { "-5", true, 1, "1" },
-        { "-1", true, 1, "1" },
-        { "1e300", true, 60, "60" },
-        { "60.9", true, 60, "60" },
-        { ".5", true, 1, "1" },
-        { "2.5", true, 5, "5" },
-        { "5.5", true, 5, "5" },
-        { "abc", true, 5, "5" },
+        { "30", false, 30, "30", false },
+        { "1", false, 1, "1", false },
+        { "60", false, 60, "60", false },
+        { " 45 ", false, 45, "45", false },
+        { "0", true, 1, "1", false },
+        { "61", true, 60, "60", false },
+        { "-5", true, 1, "1", false },
+        { "-1", true, 1, "1", false },
+        { "1e300", true, 60, "60", false },
+        { "60.9", true, 60, "60", false },
+        { ".5", true, 1, "1", false },
+        { "2.5", true, 5, "2.5", true },
+        { "5.5", true, 5, "5.5", true },
+        { "abc", true, 5, "abc", true },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -263,7 +265,9 @@ TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIs
         emit field->editingFinished();
         EXPECT_EQ(spin.value(), c.value);
         EXPECT_EQ(spin.shownText(), QString::fromLatin1(c.shown));
-        EXPECT_FALSE(spin.typedTextMarked());
+        EXPECT_EQ(spin.typedTextMarked(), c.markedWhenLeft);
+        EXPECT_EQ(field->toolTip(),
+            c.markedWhenLeft ? QStringLiteral("Please enter whole numbers between 1 and 60") : QString());
     }
 
     // A page that reads the value takes what stands typed first.
@@ -273,6 +277,66 @@ TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIs
     spin.commitTypedText();
     EXPECT_EQ(spin.value(), 60);
     EXPECT_EQ(spin.shownText(), QStringLiteral("60"));
+}
+
+TEST_F(SpinEditBoxTest, TextLeftMarkedStaysUntilTheUserTypesOrStepsOrTheProgramSetsAValue)
+{
+    auto* field = spin.findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    spin.setAllowKeyEdit(true);
+    spin.setCheckRange(true);
+    spin.setMin(1);
+    spin.setMax(60);
+
+    // "2.5" typed over the value held and the field left: it stands, marked,
+    // through a second leaving and a page's commit, until one of these.
+    auto typeAgain = [&](const char* keys) {
+        Mouse::type(*field, QString::fromLatin1(keys));
+        emit field->editingFinished();
+    };
+    const struct {
+        const char* what;
+        double held;
+        std::function<void()> act;
+        double value;
+        const char* shown;
+        bool marked;
+        int changes;
+    } cases[] = {
+        { "arrow up", 12, [&] { spin.stepBy(1); }, 13, "13", false, 1 },
+        { "arrow down", 12, [&] { spin.stepBy(-1); }, 11, "11", false, 1 },
+        { "page up in the field", 12, [&] { Mouse::key(*field, Qt::Key_PageUp); }, 22, "22", false, 1 },
+        { "up at the top", 60, [&] { spin.stepBy(1); }, 60, "60", false, 0 },
+        { "the program's value", 12, [&] { spin.setValue(30); }, 30, "30", false, 1 },
+        { "the program's value, the one held", 12, [&] { spin.setValue(12); }, 12, "12", false, 0 },
+        { "the program's value, silently", 12, [&] { spin.setValueSilently(12); }, 12, "12", false, 0 },
+        { "typed again, taken", 12,
+            [&] {
+                field->selectAll();
+                typeAgain("7");
+            },
+            7, "7", false, 1 },
+        { "typed again, refused", 12, [&] { typeAgain("x"); }, 12, "2.5x", true, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        spin.setValueSilently(c.held);
+        field->selectAll();
+        typeAgain("2.5");
+        emit field->editingFinished();
+        spin.commitTypedText();
+        ASSERT_EQ(spin.shownText(), QStringLiteral("2.5"));
+        ASSERT_TRUE(spin.typedTextMarked());
+        ASSERT_EQ(spin.value(), c.held);
+        changes = 0;
+        c.act();
+        EXPECT_EQ(spin.value(), c.value);
+        EXPECT_EQ(spin.shownText(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(spin.typedTextMarked(), c.marked);
+        EXPECT_EQ(
+            field->toolTip(), c.marked ? QStringLiteral("Please enter whole numbers between 1 and 60") : QString());
+        EXPECT_EQ(changes, c.changes);
+    }
 }
 
 TEST_F(SpinEditBoxTest, StepsInTheFieldStartFromWhatWasTypedAndSurviveLeavingIt)

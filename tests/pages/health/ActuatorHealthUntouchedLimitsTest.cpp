@@ -1,0 +1,102 @@
+// A limit on the actuator health page that the user did not change goes back
+// to the device as the device gave it, in every pressure unit, beside the one
+// the user typed, spun or dragged: its edit shows it rounded to the unit's
+// tenths, and that rounded number must not be written in its place.
+#include "HealthPageTest.h"
+
+#include <QAbstractButton>
+
+#include <functional>
+
+namespace
+{
+
+using P = CActuatorHealth;
+
+class ActuatorHealthUntouchedLimitsTest : public ActuatorHealthPageTest
+{
+protected:
+    // The device's limits as another tool wrote them, words none of the
+    // units shows exactly: supply high warning, low warning and low alarm in
+    // hundredths of a percent of the scale; the ratio's initial and full
+    // warning in hundredths of a percent; the leak's warning and alarm in
+    // thousandths of an scfm.
+    void writeDeviceLimits(const char* path)
+    {
+        device(path).respond(196, words({ 11010, 8330, 6660 }));
+        device(path).respond(178, words({ 8004, 9004 }));
+        if (path == K90Path)
+            device(path).respond(190, words({ 501, 1001 }));
+    }
+    // The device's pressure unit and the supply scale in hundredths of it.
+    void setUnit(uint8_t unit, uint32_t scale, const char* path)
+    {
+        data().PressureUnit = unit;
+        ASSERT_TRUE(app().dispatch().DispatchWrite(221));
+        device(path).setMiscLong(0x69, scale);
+    }
+};
+
+} // namespace
+
+TEST_F(ActuatorHealthUntouchedLimitsTest, ALimitLeftAloneGoesBackAsTheDeviceGaveItInEveryPressureUnit)
+{
+    // 60 psi is 4.14 bar, 4.22 kg/cm2 and 413.69 kPa. The device's words
+    // show as 66.1 / 50.0 / 40.0 psi, 4.6 / 3.4 / 2.8 bar, 4.6 / 3.5 / 2.8
+    // kg/cm2 and 455.5 / 344.6 / 275.5 kPa, a ratio of 80.0 / 90.0 and a leak
+    // alarm of 1.001 scfm or 28.3283 slm. The limit the user changes goes
+    // out from its shown value (value x 10000 / scale for a supply limit).
+    struct Case {
+        const char* what;
+        uint8_t unit;
+        uint32_t scale;
+        std::function<void(CActuatorHealth&)> change;
+        uint8_t command;
+        const char* request; // command, byte count, words
+        bool k40; // the smaller model has no leak group
+    };
+    auto typed = [](int edit, const char* text) {
+        return [edit, text](CActuatorHealth& page) {
+            page.setWindowText(edit, QString::fromLatin1(text));
+            page.OnLimitEditKillFocus(edit);
+        };
+    };
+    const Case cases[] = {
+        { "psi, high warning typed", 6, 6000, typed(P::HighWarningEdit, "12"), 196, "c4 06 07 d0 20 8a 1a 04", true },
+        { "bar, high warning typed", 7, 414, typed(P::HighWarningEdit, "12"), 196, "c4 06 71 39 20 8a 1a 04", true },
+        { "kPa, low warning typed", 12, 41369, typed(P::LowWarningEdit, "300"), 196, "c4 06 2b 02 1c 53 1a 04", true },
+        { "kg/cm2, low alarm typed", 10, 422, typed(P::LowAlarmEdit, "1"), 196, "c4 06 2b 02 20 8a 09 41", true },
+        // 2.76 bar stands on 28 tenths; one step up is 2.9 bar.
+        { "bar, low alarm spun", 7, 414, [](CActuatorHealth& page) { page.spin(P::LowAlarmSpin)->stepBy(1); }, 196,
+            "c4 06 2b 02 20 8a 1b 5c", true },
+        { "kPa, high warning dragged", 12, 41369,
+            [](CActuatorHealth& page) { page.gauge(P::Supply)->setPointerPosition(3, 700.0); }, 196,
+            "c4 06 42 18 20 8a 1a 04", true },
+        { "psi, initial warning typed", 6, 6000, typed(P::InitialWarningEdit, "45.5"), 178, "b2 04 11 c6 23 2c", true },
+        { "bar, full warning typed", 7, 414, typed(P::FullWarningEdit, "95"), 178, "b2 04 1f 44 25 1c", true },
+        { "psi, leak warning typed", 6, 6000, typed(P::LeakWarningEdit, "0.5"), 190, "be 04 01 f4 03 e9", false },
+        { "bar, leak warning typed", 7, 414, typed(P::LeakWarningEdit, "14.15"), 190, "be 04 01 f4 03 e9", false },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        if (path == K40Path)
+            start({ QStringLiteral("/dSim/K40/PV-102") });
+        else
+            startK90();
+        clock().advance(2000);
+        select(ActuatorHealthCode);
+        clock().advance(1000);
+        for (const Case& c : cases) {
+            if (path == K40Path && !c.k40)
+                continue;
+            SCOPED_TRACE(std::string(path) + " " + c.what);
+            setUnit(c.unit, c.scale, path);
+            writeDeviceLimits(path);
+            page().OnRetrieve();
+            c.change(page());
+            device(path).clearRequests();
+            page().controlAs<QAbstractButton>(P::ApplyButton)->click();
+            ASSERT_EQ(device(path).requestsFor(c.command).size(), 1u);
+            EXPECT_EQ(lastRequest(c.command, path).toHex(' ').toStdString(), c.request);
+        }
+    }
+}
