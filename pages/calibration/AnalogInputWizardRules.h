@@ -38,6 +38,10 @@ uint32_t flagColour(uint8_t historyByte8, int flag);
 // calibration: exactly 3 characters, not all blanks; "11/30/2029".
 using StrokeCalibrationRules::dateText;
 using StrokeCalibrationRules::initialsAcceptable;
+// The initials as the pages show them: without the blanks the device pads
+// them with, so a loop never calibrated leaves the field empty for the three
+// letters the user types.
+using StrokeCalibrationRules::shownInitials;
 
 // A percentage as shown on the final page: the number's default text and " %".
 QString percentText(double percent);

@@ -138,9 +138,12 @@ void CCalib_Actuator::setStartEnabled()
 
 void CCalib_Actuator::OnChangeNewCalibrationBy()
 {
-    // The initials the device reported are taken as they are.
+    // The initials the device reported are taken as they are, whatever was
+    // refused before the page was left: a Start held off by them would show
+    // no mark saying why. Start itself checks them before it asks anything.
     if (takeDeviceInitials()) {
-        enableControl(StartButton, true);
+        m_bInitialsValid = true;
+        setStartEnabled();
         return;
     }
     m_bInitialsValid = markInitials();

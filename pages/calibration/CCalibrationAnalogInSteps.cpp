@@ -42,7 +42,7 @@ void CCalibrationAnalogIn1::ActivatePage()
     storage().m_strTodayDate = today;
     read(HartCommand::ReadCalLoop);
     setWindowText(LastDateEdit, lastCalibrationDate(data().LoopCalText));
-    setWindowText(LastByEdit, lastCalibrationInitials(data().LoopCalText));
+    setWindowText(LastByEdit, shownInitials(data().LoopCalText));
     read(HartCommand::ReadStatus);
     storage().m_dStartPercent = commandPercent(data().Command);
     enableControl(NextButton, true);
@@ -239,7 +239,7 @@ void CCalibrationAnalogIn5::ActivatePage()
     ShowLiveValues();
     m_strToday = storage().m_strTodayDate;
     read(HartCommand::ReadCalLoop);
-    setWindowText(InitialsEdit, lastCalibrationInitials(data().LoopCalText));
+    setWindowText(InitialsEdit, shownInitials(data().LoopCalText));
     ValidityMark::show(this, InitialsMark, true, QString());
     enableControl(FinishButton, false);
     setWindowText(StartPercentEdit, percentText(storage().m_dStartPercent));
@@ -284,13 +284,16 @@ void CCalibrationAnalogIn5::OnChangeNewCalibrationBy()
 
 void CCalibrationAnalogIn5::OnFinish()
 {
-    data().CalState = FinishCode;
+    // A Finish the initials refuse is refused before anything of the step
+    // changes: the state byte stays as the device gave it, and the mark says
+    // why. Previous and Back stay on.
     const QString initials = windowText(InitialsEdit);
     if (!initialsAcceptable(initials)) {
         ValidityMark::show(this, InitialsMark, false, InitialsTip);
         return;
     }
     ValidityMark::show(this, InitialsMark, true, InitialsTip);
+    data().CalState = FinishCode;
     data().LoopCalText = loopCalText(m_strToday, initials);
     writeFinishCode();
     m_bSkipStateRead = true;

@@ -252,13 +252,15 @@ void SpinEditBox::commitTypedText()
     m_field->setModified(false);
     if (const std::optional<double> value = typedValue(typed)) {
         setValue(*value);
-    } else if (const std::optional<double> number = NumberText::toNumber(typed);
-               number && m_checkRange && accepted(*number) != *number) {
-        // Beyond the bounds: held to the nearer one, which the field shows.
+    } else if (const std::optional<double> number = NumberText::toNumber(typed); number && m_checkRange
+               && accepted(*number) != *number && !(m_integersOnly && std::trunc(*number) != *number)) {
+        // A number of the kind asked beyond the bounds: held to the nearer
+        // one, which the field shows.
         setValue(accepted(*number));
     } else {
         // Any other text changes nothing, a fraction where whole numbers are
-        // asked included: nothing is cut. Nor is the held value silently put
+        // asked included, within the bounds or beyond them: nothing is cut,
+        // rounded or held to an end. Nor is the held value silently put
         // back over it: the text stays as typed, marked with its tip, so the
         // user sees it was not taken and a page that finds it marked uses
         // nothing of it. It stands until the user types again or steps, or

@@ -16,8 +16,10 @@ class QLineEdit;
 // is marked as it is typed while it is not a value the spin takes (no plain
 // number, a fraction where whole numbers are asked, or, with the range check
 // on, beyond the bounds), and taken when the user leaves the field, steps or
-// a page asks for it: a value beyond the bounds is then held to them, which
-// the field shows. Anything else the spin does not take leaves the value
+// a page asks for it: a value of the kind asked (a whole number where whole
+// numbers are asked) beyond the bounds is then held to them, which the field
+// shows. Anything else the spin does not take, a fraction beyond the bounds
+// where whole numbers are asked included, leaves the value
 // held and stays in the field as typed, still marked, until the user types
 // again or steps (a step then starts from the value held) or the program
 // sets a value: a page reads the value only while the field is not marked.

@@ -16,6 +16,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <functional>
 #include <string>
@@ -326,29 +327,82 @@ TEST_F(AnalogInputWizard, InitialsOfTheLastCalibrationAllowFinishAtOnce)
     EXPECT_EQ(device().requestsFor(227).back().bytes.mid(3), QByteArray("11/30/2029 ABC"));
 }
 
-TEST_F(AnalogInputWizard, FinishRefusesTheBlankInitialsOfALoopNeverCalibrated)
+TEST_F(AnalogInputWizard, ALoopNeverCalibratedShowsNoInitialsAndIsFinishedWithTheThreeLettersTyped)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        walkToFinalStep(4, 4, 20, path);
+        ASSERT_EQ(data().LoopCalText.mid(10), QStringLiteral("    ")) << "never calibrated";
+        EXPECT_EQ(step(1).windowText(Step1::LastByEdit), QString());
+        Step5& last = static_cast<Step5&>(step(5));
+        auto* edit = last.controlAs<QLineEdit>(Step5::InitialsEdit);
+        // The device's blanks are no initials: the edit is empty, Finish is
+        // not offered and the mark says why.
+        EXPECT_EQ(edit->text(), QString());
+        EXPECT_FALSE(enabled(last, Step5::FinishButton));
+        EXPECT_EQ(last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage(), Pictures::load(138).toImage());
+        EXPECT_EQ(last.control(Step5::InitialsMark)->toolTip(),
+            QStringLiteral("Please Enter 3 Initials in the New Calibration By field."));
+
+        // Refused, the step changes nothing and leaves the ways back on.
+        device(path).clearRequests();
+        last.OnFinish(); // the handler refuses whatever the button's state
+        EXPECT_EQ(joined(sent(path)), "");
+        EXPECT_EQ(data().CalState, 13) << "the state the device gave, not the final code";
+        EXPECT_TRUE(enabled(last, Step5::PreviousButton));
+        EXPECT_TRUE(enabled(last, Step5::BackButton));
+
+        // Three letters typed key by key into the empty edit are the initials.
+        edit->setFocus();
+        for (const char* key : { "H", "E", "X" })
+            edit->insert(QString::fromLatin1(key));
+        EXPECT_EQ(edit->text(), QStringLiteral("HEX"));
+        EXPECT_EQ(last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage(), Pictures::load(139).toImage());
+        ASSERT_TRUE(enabled(last, Step5::FinishButton));
+        click(last, Step5::FinishButton);
+        ASSERT_EQ(device(path).requestsFor(227).size(), 1u);
+        EXPECT_EQ(device(path).requestsFor(227).back().bytes, QByteArray("\xE3\x0F\x0E", 3) + "11/30/2029 HEX");
+        show(0);
+        show(1);
+        EXPECT_EQ(step(1).windowText(Step1::LastByEdit), QStringLiteral("HEX"));
+        m_app.reset();
+    }
+}
+
+TEST_F(AnalogInputWizard, TheLastInitialsAreShownWithoutTheDevicesBlanksAndCheckedAsShown)
 {
     startOn();
+    // Blanks the user types count as typed: a blank and two letters are
+    // three initials, sent as they are.
     walkToFinalStep(4, 4, 20);
-    Step5& last = static_cast<Step5&>(step(5));
-    ASSERT_EQ(last.windowText(Step5::InitialsEdit), QStringLiteral("   ")) << "what the device holds";
-    // Finish is not offered, and the mark says why.
-    EXPECT_FALSE(enabled(last, Step5::FinishButton));
-    EXPECT_EQ(last.controlAs<QLabel>(Step5::InitialsMark)->pixmap().toImage(), Pictures::load(138).toImage());
-    const size_t before = device().requestsFor(227).size();
-    click(last, Step5::FinishButton);
-    EXPECT_EQ(device().requestsFor(227).size(), before) << "no calibration without initials";
-    // Emptied by the user, the same.
-    last.setWindowText(Step5::InitialsEdit, QString());
-    EXPECT_FALSE(enabled(last, Step5::FinishButton));
-
-    // Blanks are counted as typed: a blank and two letters are three initials.
     finishWith(" AB");
-    ASSERT_EQ(device().requestsFor(227).size(), before + 1);
     EXPECT_EQ(device().requestsFor(227).back().bytes.mid(3), QByteArray("11/30/2029  AB"));
-    show(0);
-    show(1);
-    EXPECT_EQ(step(1).windowText(Step1::LastByEdit), QStringLiteral(" AB"));
+
+    // What the device holds after its date, what steps 1 and 5 show of it,
+    // and whether Finish is offered with it at once.
+    const struct {
+        const char* held;
+        const char* shown;
+        bool finish;
+    } cases[] = {
+        { "XYZ", "XYZ", true },
+        { "   ", "", false },
+        { " AB", "AB", false },
+        { "AB ", "AB", false },
+        { "A B", "A B", true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.held);
+        const QByteArray text = QByteArray("05/17/2027 ") + c.held;
+        scriptLoopState(0, 2, text);
+        show(1);
+        EXPECT_EQ(step(1).windowText(Step1::LastByEdit), QString::fromLatin1(c.shown));
+        scriptLoopState(12, 2, text);
+        show(5);
+        EXPECT_EQ(step(5).windowText(Step5::InitialsEdit), QString::fromLatin1(c.shown));
+        EXPECT_EQ(enabled(step(5), Step5::FinishButton), c.finish);
+    }
 }
 
 TEST_F(AnalogInputWizard, PointsTheDeviceRefusesTurnTheirFlagsRedAndPrintAnX)

@@ -1032,3 +1032,34 @@ TEST_F(StrokeCalibrationPages, EveryStateOfWholeRunsShowsItsTextsWholeAndApart)
     }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }
+
+TEST_F(StrokeCalibrationPages, InitialsRefusedBeforeTheActuatorPageWasLeftDoNotHoldStartOffWhenItIsShownAgain)
+{
+    startOn();
+    Act& page = showActuator();
+    page.setWindowText(Act::InitialsEdit, QStringLiteral("AB"));
+    ASSERT_FALSE(enabled(page, Act::StartButton));
+    ASSERT_TRUE(markShows(page, Act::InitialsMark, 138));
+
+    // Shown again, the page takes the device's initials as they are: Start
+    // is offered, with no mark left to explain it otherwise, and a start the
+    // device's blank initials refuse says why on the mark.
+    select(1);
+    showActuator();
+    EXPECT_EQ(page.windowText(Act::InitialsEdit), QString());
+    EXPECT_TRUE(markShows(page, Act::InitialsMark, 139));
+    EXPECT_TRUE(enabled(page, Act::StartButton));
+    device().clearRequests();
+    click(page, Act::StartButton);
+    EXPECT_TRUE(prompts().messages().empty());
+    EXPECT_TRUE(hexOf(225).empty());
+    EXPECT_TRUE(markShows(page, Act::InitialsMark, 138));
+    EXPECT_EQ(page.control(Act::InitialsMark)->toolTip(), Act::InitialsTip);
+
+    // Typed again as three letters, the start goes ahead.
+    page.setWindowText(Act::InitialsEdit, QStringLiteral("KLM"));
+    EXPECT_TRUE(enabled(page, Act::StartButton));
+    startRun(page, Act::StartButton);
+    EXPECT_EQ(hexOf(225), std::vector<std::string>({ "11 E1 0F 02 30 32 2F 30 33 2F 32 30 33 31 20 4B 4C 4D" }));
+    click(page, Act::AbortButton);
+}

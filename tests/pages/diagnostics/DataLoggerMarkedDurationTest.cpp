@@ -99,8 +99,9 @@ TEST_F(DataLoggerMarkedDurationTest, AMarkedDurationStartsNoRunWhateverItsNumber
 TEST_F(DataLoggerMarkedDurationTest, LeavingTheFieldKeepsWhatItDoesNotTakeMarkedAndStartRunsOnlyWhatItShows)
 {
     // Typed over a held 12, then the field left for the units combo, then
-    // Start: text the field does not take stays as typed and marked and
-    // starts nothing; a number past an end shows that end, and that runs.
+    // Start: text the field does not take, a fraction past an end as much as
+    // one within them, stays as typed and marked and starts nothing; a whole
+    // number past an end shows that end, and that runs.
     const struct {
         const char* typed;
         const char* unit;
@@ -112,8 +113,11 @@ TEST_F(DataLoggerMarkedDurationTest, LeavingTheFieldKeepsWhatItDoesNotTakeMarked
         { "30.5", "Hour(s)", "30.5", true, 0 },
         { "abc", "Day(s)", "abc", true, 0 },
         { "", "Minute(s)", "", true, 0 },
+        { ".5", "Minute(s)", ".5", true, 0 },
+        { "60.9", "Hour(s)", "60.9", true, 0 },
+        { "0.9", "Day(s)", "0.9", true, 0 },
         { "61", "Hour(s)", "60", false, 216000 },
-        { ".5", "Minute(s)", "1", false, 60 },
+        { "0", "Day(s)", "1", false, 86400 },
         { "30", "Day(s)", "30", false, 2592000 },
     };
     for (const char* path : Models) {

@@ -125,12 +125,14 @@ template <> struct FrictionPage<CValveHealth> {
     static const ILinearGaugePtr& gauge(CValveHealth& page) { return page.frictionGauge(); }
     static int edit(int pointer) { return CValveHealth::FrictionLimits[pointer - 1].edit; }
     static int mark(int pointer) { return CValveHealth::FrictionLimits[pointer - 1].mark; }
+    static int spin(int pointer) { return CValveHealth::FrictionLimits[pointer - 1].spin; }
 };
 template <> struct FrictionPage<CValveHealthToleranceSettings> {
     static constexpr int code = 311;
     static const ILinearGaugePtr& gauge(CValveHealthToleranceSettings& page) { return page.gauge(); }
     static int edit(int pointer) { return CValveHealthToleranceSettings::Limits[pointer - 1].edit; }
     static int mark(int pointer) { return CValveHealthToleranceSettings::Limits[pointer - 1].mark; }
+    static int spin(int pointer) { return CValveHealthToleranceSettings::Limits[pointer - 1].spin; }
 };
 
 // Write_Friction_Settings as the device receives it: high warning, high
@@ -261,7 +263,55 @@ protected:
         apply<P>();
         EXPECT_EQ(lastRequest(198, model.path).toHex(' '), request({ 20, 150, 159, 160 }).toHex(' '));
     }
+
+    // A spin's arrow past a limit's floor or top moves nothing: the limits
+    // are written as they stood, in order, and every edit shows them so.
+    template <class P> void expectArrowsToStopAtFloorsAndTops()
+    {
+        const struct {
+            const char* what;
+            Limits device;
+            int step;
+            bool written[4]; // whether Apply writes, by the limit stepped
+        } cases[] = {
+            { "down at the floors", { 0, 1, 2, 3 }, -1, { false, true, true, true } },
+            { "up at the tops", { 9997, 9998, 9999, 10000 }, 1, { false, false, false, false } },
+        };
+        Model model = models().front();
+        showOn<P>(model);
+        for (const auto& c : cases) {
+            model.device = c.device;
+            for (int pointer = LowAlarm; pointer <= HighAlarm; ++pointer) {
+                SCOPED_TRACE(std::string(c.what) + ", limit " + std::to_string(pointer));
+                retrieve<P>(model);
+                ASSERT_EQ(pointers<P>(), c.device);
+                ISpinEditBoxPtr::fromObject(page<P>().control(FrictionPage<P>::spin(pointer)))->stepBy(c.step);
+                EXPECT_EQ(edits<P>(), texts(c.device));
+                EXPECT_EQ(pointers<P>(), c.device);
+                apply<P>();
+                // A spin stepped below a floor counts as a change of the
+                // limits: Apply writes them as they stood. One stepped at its
+                // top took no step at all.
+                if (c.written[pointer - 1]) {
+                    ASSERT_EQ(device(model.path).requestsFor(198).size(), 1u);
+                    EXPECT_EQ(lastRequest(198, model.path).toHex(' '), request(c.device).toHex(' '));
+                } else {
+                    EXPECT_TRUE(device(model.path).requestsFor(198).empty());
+                }
+                for (int each = LowAlarm; each <= HighAlarm; ++each)
+                    EXPECT_FALSE(marked<P>(each)) << each;
+            }
+        }
+    }
 };
+
+TEST_F(FrictionLimitOrderTest, AnArrowPastAFloorOrTopMovesNoLimitOnBothPages)
+{
+    expectArrowsToStopAtFloorsAndTops<CValveHealth>();
+    m_app.reset();
+    SimTestHooks::reset();
+    expectArrowsToStopAtFloorsAndTops<CValveHealthToleranceSettings>();
+}
 
 TEST_F(FrictionLimitOrderTest, ValveHealthWritesEveryTypedOrDraggedLimitInOrder)
 {

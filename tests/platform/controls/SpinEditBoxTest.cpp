@@ -197,6 +197,11 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
         { true, true, QStringLiteral("900"), 60, "60" },
         { true, true, QStringLiteral("-4"), 0, "0" },
         { true, true, QStringLiteral("1e300"), 60, "60" },
+        // A fraction beyond an end is held there only where fractions are asked.
+        { true, false, QStringLiteral("60.9"), 60, "60" },
+        { true, false, QStringLiteral("-0.5"), 0, "0" },
+        { true, true, QStringLiteral("60.9"), 5, "60.9" },
+        { true, true, QStringLiteral("-0.5"), 5, "-0.5" },
         { true, true, QStringLiteral("30abc"), 5, "30abc" },
         { true, true, QStringLiteral("text"), 5, "text" },
         { true, true, QStringLiteral("0x20"), 5, "0x20" },
@@ -228,8 +233,9 @@ TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIs
     spin.setMax(60);
 
     // The spin holds 5 before each text: whole numbers from 1 to 60 are taken,
-    // a number beyond the ends is held to the nearer one, which the field
-    // shows; anything else leaves 5 and stays as typed, still marked.
+    // a whole number beyond the ends is held to the nearer one, which the
+    // field shows; anything else, a fraction beyond an end as much as one
+    // within them, leaves 5 and stays as typed, still marked.
     const struct {
         const char* typed;
         bool marked; // while the text stands as typed
@@ -246,8 +252,15 @@ TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIs
         { "-5", true, 1, "1", false },
         { "-1", true, 1, "1", false },
         { "1e300", true, 60, "60", false },
-        { "60.9", true, 60, "60", false },
-        { ".5", true, 1, "1", false },
+        { "0.0", true, 1, "1", false },
+        { "61.0", true, 60, "60", false },
+        { "60.0", false, 60, "60", false },
+        { "60.9", true, 5, "60.9", true },
+        { "60.1", true, 5, "60.1", true },
+        { ".5", true, 5, ".5", true },
+        { "0.9", true, 5, "0.9", true },
+        { "-0.5", true, 5, "-0.5", true },
+        { "1.5", true, 5, "1.5", true },
         { "2.5", true, 5, "2.5", true },
         { "5.5", true, 5, "5.5", true },
         { "abc", true, 5, "abc", true },
