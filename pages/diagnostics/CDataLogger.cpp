@@ -433,7 +433,8 @@ void CDataLogger::PrintLoggerReport()
     record.m_strDuration = AutoString(QString::number(durationField()->intValue()));
     record.m_strDurationUnit = AutoString(m_LoggerUnitText);
     const QString definition = context().helpers().GetAppFolder()
-        + (model == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml") : QStringLiteral("Dependencies/DataLogRept.xml"));
+        + (model == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
+                      : QStringLiteral("Dependencies/DataLogRept.xml"));
     GenerateDataLoggerReport(header, record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }
 

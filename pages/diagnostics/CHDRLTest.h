@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ShownResult.h"
 #include "StripPage.h"
 #include "TestPageHandBack.h"
-#include "ShownResult.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"

@@ -97,8 +97,7 @@ void CRampTest::registerWithMultiTest()
             windowText(SpringRateUnit), windowText(SpringInitialEdit),
             both ? printedPressureUnit(windowText(SpringInitialUnit)) : windowText(SpringInitialUnit),
             windowText(SpringFinalEdit), windowText(SpringFinalUnit), windowText(StrokeLengthEdit),
-            windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit),
-            printedAreaUnit(windowText(ActuatorSizeUnit)) };
+            windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit), printedAreaUnit(windowText(ActuatorSizeUnit)) };
     };
     hand.resultDevice = [this] {
         const CRampReport& record = context().records().m_RampReport;

@@ -365,8 +365,8 @@ void CTrends::ShowFileUnitLabels()
     CTrendsReport& record = context().records().m_TrendsReport;
     // The units read as the run that recorded the file showed and printed
     // them: the file keeps only their codes.
-    record.PressureUnitText = AutoString(
-        devicePressureText(record.PressureUnitCode, DevicePressureUnitLabel(record.PressureUnitCode)));
+    record.PressureUnitText
+        = AutoString(devicePressureText(record.PressureUnitCode, DevicePressureUnitLabel(record.PressureUnitCode)));
     record.TemperatureUnitText = AutoString(deviceTemperatureText(record.TemperatureUnitCode));
     setWindowText(SupplyButton, supplyButtonText(DevicePressureUnitLabel(record.PressureUnitCode)));
     setWindowText(TemperatureButton, temperatureButtonText(record.TemperatureUnitCode));

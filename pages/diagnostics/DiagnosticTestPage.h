@@ -3,9 +3,9 @@
 #include "DiagnosticTestRules.h"
 #include "FieldRange.h"
 #include "MultiTestRun.h"
+#include "ShownResult.h"
 #include "StripPage.h"
 #include "TestPageHandBack.h"
-#include "ShownResult.h"
 
 #include "controls/Plot.h"
 #include "report/PrinterControl.h"

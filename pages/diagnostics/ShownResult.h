@@ -25,17 +25,14 @@ class ShownResult
 public:
     enum class Source { None, Run, File };
 
-    // A run starts on the connected device, a `model`, with what `edits` show now.
+    // A run starts on the connected device, of `model`, with what `edits` show now.
     void ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model);
     // A file was loaded and `edits` show its settings now; `model` is the
     // model it was recorded on, 0 when the file does not say.
     void loaded(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag);
 
-    Source source() const { return m_source; }
     bool fromRun() const { return m_source == Source::Run; }
     bool fromFile() const { return m_source == Source::File; }
-    // Whether the result's settings are kept: a run's or a file's.
-    bool kept() const { return m_source != Source::None; }
     // The result's text of `edit`; what the edit shows when the result keeps none.
     QString text(const FormPage& page, int edit) const;
     // That text read as a typed field is read, the whole text one number; 0

@@ -427,8 +427,8 @@ TEST_F(ReportFrameTest, TwoReportsPrintingAtOnceEachPrintTheirOwnPicturesAndLeav
         if (secondRan)
             return;
         secondRan = true;
-        ReportFrame::Generate(second, m_header, IReportPtr(&secondReport), IPrinterPtr(&secondPrinter),
-            AutoString(definition), &m_page);
+        ReportFrame::Generate(
+            second, m_header, IReportPtr(&secondReport), IPrinterPtr(&secondPrinter), AutoString(definition), &m_page);
     });
     // The second report's questions come while the first one takes its pictures.
     prompts().answerFile(std::nullopt);
@@ -450,8 +450,8 @@ TEST_F(ReportFrameTest, TwoReportsPrintingAtOnceEachPrintTheirOwnPicturesAndLeav
         const QImage secondView = ReportPictures::viewOf(secondPlot, own->picture);
         EXPECT_LT(ReportPictures::distance(own->picture, firstView), ReportPictures::distance(own->picture, secondView))
             << key << ": the first report holds the second one's picture";
-        EXPECT_LT(ReportPictures::distance(other->picture, secondView),
-            ReportPictures::distance(other->picture, firstView))
+        EXPECT_LT(
+            ReportPictures::distance(other->picture, secondView), ReportPictures::distance(other->picture, firstView))
             << key << ": the second report holds the first one's picture";
     }
     EXPECT_EQ(leftInTemporaryFolder(), QStringList());

@@ -249,9 +249,9 @@ TEST_F(DataLoggerFileTest, AFractionalSettingComesBackAsTheShortestTextOfItsSing
 TEST(DataLoggerAxisTitles, FollowTheUnitCodes)
 {
     // As the run that recorded the file titled its axis.
-    const std::pair<int, const char*> pressure[] = { { 6, "Pressure [psi]" }, { 7, "Pressure [bar]" },
-        { 8, "Pressure [psi]" }, { 10, "Pressure [Kg/cm\u00B2]" }, { 12, "Pressure [kPa]" },
-        { 57, "Pressure [Percent]" }, { 0, "Pressure [psi]" } };
+    const std::pair<int, const char*> pressure[]
+        = { { 6, "Pressure [psi]" }, { 7, "Pressure [bar]" }, { 8, "Pressure [psi]" }, { 10, "Pressure [Kg/cm\u00B2]" },
+              { 12, "Pressure [kPa]" }, { 57, "Pressure [Percent]" }, { 0, "Pressure [psi]" } };
     for (const auto& [code, title] : pressure)
         EXPECT_EQ(DataLoggerFile::PressureAxisTitle(uint8_t(code)), QString::fromUtf8(title)) << code;
     EXPECT_EQ(DataLoggerFile::TemperatureAxisTitle(32), QString::fromUtf8("Temperature [\u00BAC]"));

@@ -93,7 +93,8 @@ TEST_F(DataLoggerReportTest, PrintsTheSettingsAndThePlotAsShownOnBothModels)
         ASSERT_TRUE(field);
         const QImage image = field->picture.convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image, ReportPictures::viewOf(m_plot, image, 1.0, ReportPictures::printedSize(*field).width() / 20.0));
+        EXPECT_EQ(
+            image, ReportPictures::viewOf(m_plot, image, 1.0, ReportPictures::printedSize(*field).width() / 20.0));
         EXPECT_TRUE(m_plot.ScreenBar(0)->GetVisible());
         int red = 0;
         for (int y = 0; y < image.height(); y += 2)

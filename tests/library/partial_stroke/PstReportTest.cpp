@@ -64,8 +64,7 @@ protected:
         if (!item || item->picture.isNull())
             return false;
         const QImage placed = item->picture.convertToFormat(QImage::Format_RGB32);
-        return placed
-            == ReportPictures::viewOf(m_plot, placed, 1.0, ReportPictures::printedSize(*item).width() / 20.0);
+        return placed == ReportPictures::viewOf(m_plot, placed, 1.0, ReportPictures::printedSize(*item).width() / 20.0);
     }
 
     ReportControl m_report;

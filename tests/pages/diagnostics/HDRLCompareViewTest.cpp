@@ -449,7 +449,8 @@ TEST_F(HDRLCompareViewTest, PrintTakesTheThreeViewsAndBothFilesOfTheModelsDefini
                  QStringLiteral("0.28 0.46 0.18"), QString::fromLatin1(c.model) })
             EXPECT_TRUE(text.contains(expected)) << c.model << ": " << expected.toStdString() << "\n"
                                                  << text.toStdString();
-        EXPECT_EQ(ReportPictures::picturedFields(ReportPictures::reportOf(compare()), { "CntrolGrph", "HDRGrph", "LinGrph" }),
+        EXPECT_EQ(
+            ReportPictures::picturedFields(ReportPictures::reportOf(compare()), { "CntrolGrph", "HDRGrph", "LinGrph" }),
             QStringList({ "CntrolGrph", "HDRGrph", "LinGrph" }))
             << c.model;
         EXPECT_EQ(compare().plot()->GetTitle(), QStringLiteral("Position Vs Time"));

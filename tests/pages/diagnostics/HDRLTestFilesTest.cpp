@@ -334,7 +334,8 @@ TEST_F(HDRLTestFilesTest, PrintReportWritesThreePicturesAndThePdfOfTheModelsDefi
             EXPECT_TRUE(text.contains(expected)) << c.model << ": " << expected.toStdString();
         for (const QString& result : results())
             EXPECT_TRUE(text.contains(result)) << c.model << ": " << result.toStdString();
-        EXPECT_EQ(ReportPictures::picturedFields(ReportPictures::reportOf(hdrl()), { "RampGrph", "RampGrph2", "RampGrph3" }),
+        EXPECT_EQ(
+            ReportPictures::picturedFields(ReportPictures::reportOf(hdrl()), { "RampGrph", "RampGrph2", "RampGrph3" }),
             QStringList({ "RampGrph", "RampGrph2", "RampGrph3" }))
             << c.model;
         expectControlSignalView();

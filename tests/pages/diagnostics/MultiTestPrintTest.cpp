@@ -249,7 +249,7 @@ TEST_F(MultiTestPrintTest, TheRampSectionComesFromTheRampPageAndTheHubsDirection
         ramp().ShowSignalsVsCommandView(false);
         const QStringList viewsBefore = views();
         const QStringList before = records();
-            if (c.path == K40Path)
+        if (c.path == K40Path)
             QFile::remove(m_folder + QStringLiteral("AllTestReport.xml"));
         const QString pdf = tempPath(QStringLiteral("ramp.pdf"));
         print(pdf);

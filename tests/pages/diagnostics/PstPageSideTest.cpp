@@ -197,8 +197,7 @@ TEST_F(PstPageSideTest, SaveWritesTheShownResultsAndLoadShowsThemOffLine)
     // The unit as the run that recorded the file showed it.
     for (const auto& [id, expected] : edits)
         EXPECT_EQ(pstText(id), QString::fromUtf8(expected)) << id;
-    EXPECT_EQ(
-        pst().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm²]"));
+    EXPECT_EQ(pst().plot()->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), QStringLiteral("Pressure [Kg/cm²]"));
 
     const QString again = tempPath(QStringLiteral("again.pst"));
     prompts().answerFile(again);

@@ -15,12 +15,12 @@
 
 #include "report/ReportControl.h"
 
+#include "RampTestPageTest.h"
 #include "diagnostics/CDataLogger.h"
 #include "diagnostics/CHDRLCompareView.h"
 #include "diagnostics/CRampTestCompare.h"
 #include "diagnostics/CStepCompareView.h"
 #include "diagnostics/CTrends.h"
-#include "RampTestPageTest.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -620,11 +620,14 @@ TEST_F(ResultRoundTripTest, AfterAMultiTestRunEachPageShowsItsOwnResultWhateverT
         int pageCode;
         std::vector<std::pair<int, const char*>> settings;
     } pages[] = {
-        { RampTestCode, { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "40" }, { CRampTest::HoldEdit, "2" },
-                            { CRampTest::DurationEdit, "10" } } },
-        { StepTestCode, { { CStepTest::StartEdit, "20" }, { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } } },
-        { PstCode, { { CPartialStrokeTest::StartEdit, "80" }, { CPartialStrokeTest::StopEdit, "65" },
-                       { CPartialStrokeTest::TimeToTargetEdit, "4.99" }, { CPartialStrokeTest::DurationEdit, "12" } } },
+        { RampTestCode,
+            { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "40" }, { CRampTest::HoldEdit, "2" },
+                { CRampTest::DurationEdit, "10" } } },
+        { StepTestCode,
+            { { CStepTest::StartEdit, "20" }, { CStepTest::StopEdit, "60" }, { CStepTest::HoldEdit, "5" } } },
+        { PstCode,
+            { { CPartialStrokeTest::StartEdit, "80" }, { CPartialStrokeTest::StopEdit, "65" },
+                { CPartialStrokeTest::TimeToTargetEdit, "4.99" }, { CPartialStrokeTest::DurationEdit, "12" } } },
     };
     for (const auto& p : pages) {
         select(p.pageCode);
@@ -656,7 +659,8 @@ TEST_F(ResultRoundTripTest, AfterAMultiTestRunEachPageShowsItsOwnResultWhateverT
         const QStringList report = print(Ramp, tempPath(QStringLiteral("ramp.pdf")));
         for (const char* line : { "Start Position: 20", "Stop Position: 40", "Bi-Directional: No" })
             EXPECT_TRUE(report.join(QLatin1Char('\n')).contains(QString::fromLatin1(line)))
-                << line << "\n" << report.join(QLatin1Char('\n')).toStdString();
+                << line << "\n"
+                << report.join(QLatin1Char('\n')).toStdString();
         const ReportDocument document = ReportPictures::reportOf(ramp());
         for (const char* key : { "RampGrph2", "RampGrph3" })
             EXPECT_FALSE(ReportPictures::pictureIn(document, key).isNull()) << key;
