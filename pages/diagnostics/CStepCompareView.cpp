@@ -2,6 +2,7 @@
 
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
+#include "ReportHeaderFill.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "TestPageControls.h"
@@ -319,14 +320,23 @@ void CStepCompareView::OnPrintReport()
     if (dd.DeviceType == 6)
         records.m_ReportHeader.m_byModel = 6;
     CStepTestCompareReport& record = records.m_StepTestCompareReport;
+    // File 1 heads the report as the device it was recorded on: its tag, its
+    // model, none of the connected device's actuator and valve lines.
+    CReportHeader header = records.m_ReportHeader;
+    uint8_t model = dd.DeviceType;
+    if (m_File1Loaded) {
+        ShowLoadedResultHeader(header, record.m_strTag1.toQString());
+        if (file1Model() != 0)
+            model = file1Model();
+        header.m_byModel = model;
+    }
     // File 1's identity is shown again as the record holds it, then every
     // field is read back into the record.
     ComparePageKit::showFileFields(*this, record, Identity, 1);
     ComparePageKit::readFileFields(*this, record, Fields);
     ComparePageKit::readFileFlags(*this, record, Flags, Words);
     const QString definition
-        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), dd.DeviceType);
-    GenerateStepTestCompareReport(
-        record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, records.m_ReportHeader);
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), model);
+    GenerateStepTestCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, header);
     ShowStepView();
 }

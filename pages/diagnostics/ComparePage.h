@@ -5,6 +5,7 @@
 #include "ComparePageControls.h"
 #include "ComparePageKit.h"
 #include "DeviceData.h"
+#include "ShownResult.h"
 #include "StripPage.h"
 
 #include "report/PrinterControl.h"
@@ -37,6 +38,9 @@ public:
         // A cancelled or refused file 1 forgets both files.
         m_File1Loaded = ok;
         m_File2Loaded = false;
+        // The model file 1 was recorded on, read before file 2 takes the
+        // scratch plot: file 1 heads the report as its own device.
+        m_File1Model = ok && m_pScratchPlot.get() ? ResultModelChannel::read(m_pScratchPlot.template query<Plot>()) : 0;
         if (!ok) {
             showNoFile();
             return;
@@ -60,6 +64,9 @@ public:
     const PlotPtr& scratchPlot() const { return m_pScratchPlot; }
     bool file1Loaded() const { return m_File1Loaded; }
     bool file2Loaded() const { return m_File2Loaded; }
+    // The model file 1 says it was recorded on; 0 when no file 1 or the file
+    // does not say.
+    uint8_t file1Model() const { return m_File1Model; }
 
     // What sets one compare page apart from the others, a table of its own.
     struct Kind {
@@ -164,6 +171,7 @@ protected:
     IPrinterPtr m_pPrinter;
     bool m_File1Loaded = false;
     bool m_File2Loaded = false;
+    uint8_t m_File1Model = 0;
 
 private:
     void writeLog(const char* line)

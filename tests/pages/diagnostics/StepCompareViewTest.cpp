@@ -889,3 +889,37 @@ TEST_F(StepCompareViewTest, AllEighteenTracesOnThePageAndInTheReportKeepTheirLeg
 }
 
 } // namespace
+
+TEST_F(StepCompareViewTest, FileOneRecordedOnTheOtherModelHeadsTheReportAsItsOwnDevice)
+{
+    // Saved on the smaller model, then compared on the larger one, and the
+    // other way round: the report names file 1's device, never the connected one.
+    const struct {
+        const char* recordedOn;
+        const char* comparedOn;
+        const char* tag;
+        const char* ownHead;
+        const char* connectedHead;
+    } cases[] = {
+        { K40Path, K90Path, "FV-40", "K40 positioner", "K90 positioner" },
+        { K90Path, K40Path, "FV-90", "K90 positioner", "K40 positioner" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.recordedOn);
+        startOn(c.recordedOn);
+        SavedRun run;
+        run.tag = c.tag;
+        const QString file = savedRun(QStringLiteral("other.stp"), run);
+        m_app.reset();
+        SimTestHooks::reset();
+
+        startOn(c.comparedOn);
+        showCompare();
+        ASSERT_TRUE(open1(file));
+        const QString text = printed();
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.ownHead))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QString::fromLatin1(c.connectedHead))) << text.toStdString();
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
