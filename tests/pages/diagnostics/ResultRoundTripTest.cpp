@@ -427,8 +427,9 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
                                             << ranAxes.join(QLatin1Char('\n')).toStdString();
         }
         const auto sameAxes = [&](const char* stage) {
-            if (f.hubBox)
+            if (f.hubBox) {
                 EXPECT_EQ(m_axes, ranAxes) << stage;
+            }
         };
         // What the report prints of the run is the page's: its tag and the
         // connected device's actuator and valve lines.
