@@ -123,17 +123,7 @@ void CPartialStrokeTest::registerWithMultiTest()
             unit == PressureUnitShown ? PressureUnitPrinted : unit, windowText(TimeToTargetResultEdit),
             windowText(ResultEdit) };
     };
-    hand.resultDevice = [this] {
-        const CPSTReport& record = context().records().m_PSTReport;
-        const DeviceData& dd = data();
-        MultiTestResultDevice device;
-        device.model = resultModel();
-        if (m_Result.fromFile())
-            device.fileTag = m_Result.fileTag();
-        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : dd.Config28Bit5 != 0;
-        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
-        return device;
-    };
+    hand.resultDevice = [this] { return resultDevice(context().records().m_PSTReport); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });

@@ -99,17 +99,7 @@ void CRampTest::registerWithMultiTest()
             windowText(SpringFinalEdit), windowText(SpringFinalUnit), windowText(StrokeLengthEdit),
             windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit), printedAreaUnit(windowText(ActuatorSizeUnit)) };
     };
-    hand.resultDevice = [this] {
-        const CRampReport& record = context().records().m_RampReport;
-        const DeviceData& dd = data();
-        MultiTestResultDevice device;
-        device.model = resultModel();
-        if (m_Result.fromFile())
-            device.fileTag = m_Result.fileTag();
-        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : dd.Config28Bit5 != 0;
-        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
-        return device;
-    };
+    hand.resultDevice = [this] { return resultDevice(context().records().m_RampReport); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IXYPlotPtr>(owner, context().imports().CreateRampPlotControl, this, PlotHost, PlotId,
             [this](const IXYPlotPtr& plot) { setUpPlot(plot); });

@@ -109,17 +109,7 @@ void CStepTest::registerWithMultiTest()
     hand.reportTexts = [this] {
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit) };
     };
-    hand.resultDevice = [this] {
-        const CStepTestReport& record = context().records().m_StepTestReport;
-        const DeviceData& dd = data();
-        MultiTestResultDevice device;
-        device.model = resultModel();
-        if (m_Result.fromFile())
-            device.fileTag = m_Result.fileTag();
-        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : dd.Config28Bit5 != 0;
-        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
-        return device;
-    };
+    hand.resultDevice = [this] { return resultDevice(context().records().m_StepTestReport); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });

@@ -209,6 +209,18 @@ protected:
     double settingNumber(int editId) const { return m_Result.number(*this, editId); }
     // The model the shown result was recorded on.
     uint8_t resultModel() const;
+    // The device of the shown result, for the hub's report: a loaded file's
+    // tag and actuator flags as its record holds them, a run's from the device.
+    template <class Record> MultiTestResultDevice resultDevice(const Record& record) const
+    {
+        MultiTestResultDevice device;
+        device.model = resultModel();
+        if (m_Result.fromFile())
+            device.fileTag = m_Result.fileTag();
+        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : data().PressureSensorFlag != 0;
+        return device;
+    }
     // The report head of the shown result, after reading the connected
     // device's header: the file's tag and model for a loaded file.
     CReportHeader resultHeader();
