@@ -198,8 +198,9 @@ void CHDRLCompareView::OnPrintReport()
     // box is read back into the record.
     ComparePageKit::showFileFields(*this, record, Identity, 1);
     ComparePageKit::readFileFields(*this, record, Fields);
-    const QString definition = ReportDefinitionPath(
-        context().helpers().GetAppFolder(), QStringLiteral("HDRLTestCmpRept"), data().DeviceType);
+    // Printed for file 1's device, whatever is connected.
+    const QString definition
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("HDRLTestCmpRept"), reportModel());
     GenerateHDRLTestCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
     showView(ControlSignalButton);
 }

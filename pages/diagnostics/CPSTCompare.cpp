@@ -141,8 +141,8 @@ void CPSTCompare::showFile(int file)
         enableAndCheck(Port1Second, sensors2);
         enableAndCheck(Port1Diff, sensors1 && sensors2);
         if (data().DeviceType == 5) {
-            const bool port2 = sensors2 && record.m_bSingleActing2 == 0;
-            const bool difference = sensors1 && record.m_bSingleActing1 == 0 && port2;
+            const bool port2 = sensors2 && port2Possible(2, record.m_bSingleActing2);
+            const bool difference = sensors1 && port2Possible(1, record.m_bSingleActing1) && port2;
             enableAndCheck(Port2Second, port2);
             enableAndCheck(Port2Diff, difference);
         }
@@ -173,7 +173,7 @@ void CPSTCompare::showFile(int file)
     setChecked(Command1, true);
     enableAndCheck(Port1First, sensors);
     if (large) {
-        const bool port2 = sensors && record.m_bSingleActing1 == 0;
+        const bool port2 = sensors && port2Possible(1, record.m_bSingleActing1);
         enableAndCheck(Port2First, port2);
     }
     setChecked(RelayCommand1, true);
@@ -207,7 +207,8 @@ void CPSTCompare::OnPrintReport()
     // record takes what the page shows, dashes included.
     ComparePageKit::showFileFields(*this, record, Identity, 1);
     ComparePageKit::readFileFields(*this, record, Fields);
+    // Printed for file 1's device, whatever is connected.
     const QString definition
-        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("PSTTestCmpRept"), data().DeviceType);
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("PSTTestCmpRept"), reportModel());
     GeneratePSTCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this);
 }

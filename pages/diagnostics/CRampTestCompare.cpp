@@ -225,7 +225,7 @@ void CRampTestCompare::applyPortRule(View view, bool secondFile)
         enableControl(port1, true);
         if (checkEnabled)
             setChecked(port1, true);
-        if (singleActing == 0 && data().DeviceType == 5) {
+        if (port2Possible(secondFile ? 2 : 1, singleActing)) {
             enableControl(port2, true);
             if (checkEnabled)
                 setChecked(port2, true);
@@ -436,8 +436,8 @@ void CRampTestCompare::OnPrintReport()
     };
     for (const auto& [member, id] : texts)
         *member = AutoString(windowText(id));
-    const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestCmpRept"), dd.DeviceType);
-    GenerateRampCompareReport(
-        record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, records.m_ReportHeader);
+    const CReportHeader header = reportHeader(record.m_strTag1);
+    const QString definition = ReportDefinitionPath(folder, QStringLiteral("RampTestCmpRept"), header.m_byModel);
+    GenerateRampCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, header);
     ApplyRampTestView();
 }

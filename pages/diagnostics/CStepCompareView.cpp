@@ -2,7 +2,6 @@
 
 #include "PageHelpers.h"
 #include "ReportDefinitionPath.h"
-#include "ReportHeaderFill.h"
 #include "ReportRecords.h"
 #include "TellboxImports.h"
 #include "TestPageControls.h"
@@ -118,11 +117,6 @@ void CStepCompareView::showAxis(bool xAxis, const char* name, bool shown)
     axis->SetTitleVisible(shown);
 }
 
-bool CStepCompareView::port2Allowed(uint8_t singleActing) const
-{
-    return singleActing == 0 && data().DeviceType == 5;
-}
-
 // A port difference box can be used only when both file boxes of its row
 // are checked; it then starts checked.
 void CStepCompareView::setDifferenceBoxes()
@@ -153,7 +147,7 @@ void CStepCompareView::ShowStepView()
         if (record.m_bPressureSensor1) {
             enableControl(Port1First, true);
             enableControl(PressureViewButton, true);
-            if (port2Allowed(record.m_bSingleActing1))
+            if (port2Possible(1, record.m_bSingleActing1))
                 enableControl(Port2First, true);
             else
                 enableAndCheck(Port2First, false);
@@ -174,7 +168,7 @@ void CStepCompareView::ShowStepView()
             enableControl(box, true);
         if (record.m_bPressureSensor2) {
             enableControl(Port1Second, true);
-            if (port2Allowed(record.m_bSingleActing2))
+            if (port2Possible(2, record.m_bSingleActing2))
                 enableControl(Port2Second, true);
             else
                 enableAndCheck(Port2Second, false);
@@ -213,7 +207,7 @@ void CStepCompareView::ShowPressureView()
             enableControl(box, false);
         if (record.m_bPressureSensor1) {
             enableAndCheck(Port1First, true);
-            const bool port2 = port2Allowed(record.m_bSingleActing1);
+            const bool port2 = port2Possible(1, record.m_bSingleActing1);
             enableAndCheck(Port2First, port2);
         } else {
             enableAndCheck(Port1First, false);
@@ -231,7 +225,7 @@ void CStepCompareView::ShowPressureView()
         // ran before, gave them: disabled and clear.
         if (record.m_bPressureSensor2) {
             enableAndCheck(Port1Second, true);
-            if (port2Allowed(record.m_bSingleActing2))
+            if (port2Possible(2, record.m_bSingleActing2))
                 enableAndCheck(Port2Second, true);
         }
         setDifferenceBoxes();
@@ -292,7 +286,7 @@ void CStepCompareView::showFile(int file)
     for (const char* name : { "Position", "Command", "ILCmd", "ILPOS" })
         OnCheckBoxChanged(m_pPlot, AutoString(name), true);
     OnCheckBoxChanged(m_pPlot, AutoString("Port1"), sensors);
-    OnCheckBoxChanged(m_pPlot, AutoString("Port2"), sensors && record.m_bSingleActing1 == 0);
+    OnCheckBoxChanged(m_pPlot, AutoString("Port2"), sensors && port2Possible(1, record.m_bSingleActing1));
     for (int box : allBoxes())
         enableControl(box, true);
     ComparePageKit::showFileFields(*this, record, Fields, 1);
@@ -320,23 +314,14 @@ void CStepCompareView::OnPrintReport()
     if (dd.DeviceType == 6)
         records.m_ReportHeader.m_byModel = 6;
     CStepTestCompareReport& record = records.m_StepTestCompareReport;
-    // File 1 heads the report as the device it was recorded on: its tag, its
-    // model, none of the connected device's actuator and valve lines.
-    CReportHeader header = records.m_ReportHeader;
-    uint8_t model = dd.DeviceType;
-    if (m_File1Loaded) {
-        ShowLoadedResultHeader(header, record.m_strTag1.toQString());
-        if (file1Model() != 0)
-            model = file1Model();
-        header.m_byModel = model;
-    }
+    const CReportHeader header = reportHeader(record.m_strTag1);
     // File 1's identity is shown again as the record holds it, then every
     // field is read back into the record.
     ComparePageKit::showFileFields(*this, record, Identity, 1);
     ComparePageKit::readFileFields(*this, record, Fields);
     ComparePageKit::readFileFlags(*this, record, Flags, Words);
     const QString definition
-        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), model);
+        = ReportDefinitionPath(context().helpers().GetAppFolder(), QStringLiteral("StepTestCmpRept"), header.m_byModel);
     GenerateStepTestCompareReport(record, m_pPlot, m_pReport, m_pPrinter, AutoString(definition), this, header);
     ShowStepView();
 }

@@ -69,9 +69,6 @@ private:
     void showEmptyView() override;
     void connectPageHandlers() override;
     void showAxis(bool xAxis, const char* name, bool shown);
-    // A file's port 2 box may be used: its actuator is not single acting and
-    // the device is the larger model.
-    bool port2Allowed(uint8_t singleActing) const;
     void setDifferenceBoxes();
 
     bool m_PressureView = false;

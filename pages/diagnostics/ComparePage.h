@@ -5,6 +5,7 @@
 #include "ComparePageControls.h"
 #include "ComparePageKit.h"
 #include "DeviceData.h"
+#include "ReportHeaderFill.h"
 #include "ShownResult.h"
 #include "StripPage.h"
 
@@ -38,6 +39,7 @@ public:
         // A cancelled or refused file 1 forgets both files.
         m_File1Loaded = ok;
         m_File2Loaded = false;
+        m_File2Model = 0;
         // The model file 1 was recorded on, read before file 2 takes the
         // scratch plot: file 1 heads the report as its own device.
         m_File1Model = ok && m_pScratchPlot.get() ? ResultModelChannel::read(m_pScratchPlot.template query<Plot>()) : 0;
@@ -53,6 +55,7 @@ public:
         if (!loadFile(2))
             return;
         m_File2Loaded = true;
+        m_File2Model = m_pScratchPlot.get() ? ResultModelChannel::read(m_pScratchPlot.template query<Plot>()) : 0;
         showFile(2);
     }
 
@@ -67,6 +70,33 @@ public:
     // The model file 1 says it was recorded on; 0 when no file 1 or the file
     // does not say.
     uint8_t file1Model() const { return m_File1Model; }
+    // The model file `file` (1 or 2) was recorded on; the connected one for
+    // a file that does not say.
+    uint8_t fileModel(int file) const
+    {
+        const uint8_t model = file == 1 ? m_File1Model : m_File2Model;
+        return model != 0 ? model : data().DeviceType;
+    }
+    // Port 2 of a file can be shown when its actuator was double acting, it
+    // was recorded on the larger model (the smaller has no port 2) and the
+    // page, on the larger model, has the row for it.
+    bool port2Possible(int file, uint8_t singleActing) const
+    {
+        return singleActing == 0 && fileModel(file) == 5 && data().DeviceType == 5;
+    }
+    // The model a report of the page is printed for: file 1's.
+    uint8_t reportModel() const { return m_File1Loaded ? fileModel(1) : data().DeviceType; }
+    // The head of the page's report: file 1 heads it as the device it was
+    // recorded on, with its tag, its model and none of the connected
+    // device's actuator and valve lines, which the file does not hold.
+    CReportHeader reportHeader(const AutoString& file1Tag) const
+    {
+        CReportHeader header = context().records().m_ReportHeader;
+        if (m_File1Loaded)
+            ShowLoadedResultHeader(header, file1Tag.toQString());
+        header.m_byModel = reportModel();
+        return header;
+    }
 
     // What sets one compare page apart from the others, a table of its own.
     struct Kind {
@@ -172,6 +202,7 @@ protected:
     bool m_File1Loaded = false;
     bool m_File2Loaded = false;
     uint8_t m_File1Model = 0;
+    uint8_t m_File2Model = 0;
 
 private:
     void writeLog(const char* line)

@@ -901,4 +901,38 @@ TEST_F(RampCompareViewTest, EveryViewListsAndHoldsOnlyTheTracesItsFilesHoldOnThe
     }
 }
 
+// The smaller model has no port 2, whatever its file says of the actuator:
+// on the larger model neither file place offers a port 2 trace for such a
+// file, while the larger model's own file keeps its own; and file 1 heads
+// the report as the device it was recorded on.
+TEST_F(RampCompareViewTest, ASmallerModelsFileShowsNoPort2AndHeadsTheReportAsItsOwnDevice)
+{
+    startOn(K40Path);
+    const QString small = savedRamp(QStringLiteral("small.rmp"), SavedRamp {});
+    m_app.reset();
+    SimTestHooks::reset();
+    startOn(K90Path);
+    const QString large = savedRamp(QStringLiteral("large.rmp"), SavedRamp {});
+    showCompare();
+    ASSERT_TRUE(open1(large));
+    ASSERT_TRUE(open2(small, Prompts::IdOk));
+    for (int view : { V::RampTestButton, V::PressureVsPositionButton, V::SignalsVsCommandButton }) {
+        click(view);
+        EXPECT_TRUE(ticked(Port2First) && on(Port2First)) << view;
+        for (int box : { Port2Second, Port2Diff })
+            EXPECT_FALSE(ticked(box) || on(box)) << view << ", box " << box;
+    }
+    click(V::RampTestButton);
+    EXPECT_TRUE(drawn().count("Port2"));
+    for (const char* name : { "Port2_2", "Port2Diff" })
+        EXPECT_FALSE(drawn().count(name)) << name;
+
+    ASSERT_TRUE(open1(small));
+    EXPECT_FALSE(ticked(Port2First) || on(Port2First));
+    EXPECT_FALSE(drawn().count("Port2"));
+    const QString text = print("small.pdf");
+    EXPECT_TRUE(text.contains(QStringLiteral("K40 positioner"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("K90 positioner")));
+}
+
 } // namespace

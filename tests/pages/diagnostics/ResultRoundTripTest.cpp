@@ -541,7 +541,9 @@ TEST_F(ResultRoundTripTest, AnotherModelsFileStaysItsOwnOnItsPageAndInTheHubRepo
         clock().advance(1000);
         ownProgramFolder({ "RampTestRept.xml", "RampTestRept_K40.xml", "StepTestRept.xml", "StepTestRept_K40.xml",
             "PSTestRept.xml", "PSTestRept_K40.xml", "HDRLTestRept.xml", "HDRLTestRept_K40.xml", "DataLogRept.xml",
-            "DataLogRept_K40.xml", "AllTestReport.xml", "AllTestReport_K40.xml" });
+            "DataLogRept_K40.xml", "AllTestReport.xml", "AllTestReport_K40.xml", "RampTestCmpRept.xml",
+            "RampTestCmpRept_K40.xml", "StepTestCmpRept.xml", "StepTestCmpRept_K40.xml", "PSTTestCmpRept.xml",
+            "PSTTestCmpRept_K40.xml", "HDRLTestCmpRept.xml", "HDRLTestCmpRept_K40.xml" });
         load(f, file);
         const QStringList loaded = shown(f, f.fields);
         const QStringList report = printChecked(f, tempPath(QStringLiteral("loaded.pdf")), "after its Load");
@@ -579,6 +581,24 @@ TEST_F(ResultRoundTripTest, AnotherModelsFileStaysItsOwnOnItsPageAndInTheHubRepo
                 if (!line.simplified().isEmpty())
                     hubLines << line.simplified();
             expectFilesDevice(hubLines, "the hub's report");
+            select(f.pageCode);
+            clock().advance(1000);
+        }
+        // On its compare page as file 1, it prints under its own model's head.
+        if (f.comparePage != 0) {
+            select(f.comparePage);
+            clock().advance(1000);
+            FormPage* compare = app().shownPage();
+            ASSERT_TRUE(compare);
+            prompts().answerFile(file);
+            compare->controlAs<QAbstractButton>(CStepCompareView::OpenFile1Button)->click();
+            const QString pdf = tempPath(QStringLiteral("compare.pdf"));
+            prompts().answerFile(pdf);
+            prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+            compare->controlAs<QAbstractButton>(CStepCompareView::PrintButton)->click();
+            const QString text = ReportTestSupport::pdfText(pdf);
+            EXPECT_TRUE(text.contains(QStringLiteral("K40 positioner"))) << "the compare report\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("K90 positioner"))) << "the compare report";
             select(f.pageCode);
             clock().advance(1000);
         }
