@@ -161,12 +161,16 @@ int CDataLogger::GetLoggerDurationSeconds(int unitIndex)
 void CDataLogger::ApplyLoggerSettings()
 {
     const DeviceData& dd = data();
-    const bool port1 = dd.PressureSensorFlag != 0;
+    // A loaded file's ports are those it was recorded with; the larger
+    // model's page alone has a port 2, and only a file of that model fills it.
+    const CDataLoggerReport& file = context().records().m_DataLoggerReport;
+    const bool port1 = m_LoggerFileLoaded ? file.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
     enableControl(Port1Box, port1);
     setChecked(Port1Box, port1 && checked(Port1Box));
     showChannel(channel(Port1Box), checked(Port1Box));
 
-    const bool port2 = dd.DeviceType == 5 && port1 && dd.Config28Bit5 == 0;
+    const bool doubleActing = m_LoggerFileLoaded ? file.m_bSingleActing == 0 && m_LoadedModel != 6 : dd.Config28Bit5 == 0;
+    const bool port2 = dd.DeviceType == 5 && port1 && doubleActing;
     enableControl(Port2Box, port2);
     setChecked(Port2Box, port2 && checked(Port2Box));
     showChannel(channel(Port2Box), checked(Port2Box));
@@ -193,6 +197,10 @@ void CDataLogger::ApplyLoggerSettings()
     temperature->SetSpan(scale.span);
     temperature->SetResetMin(-40);
     temperature->SetTitle(QStringLiteral("Temperature [") + scale.unit + QStringLiteral("]"));
+    if (!m_ShownPressureTitle.isEmpty()) {
+        pressure->SetTitle(m_ShownPressureTitle);
+        temperature->SetTitle(m_ShownTemperatureTitle);
+    }
 
     // A port box the device took away can be ticked again with Select All,
     // which would otherwise stay disabled until some box is clicked.
@@ -234,7 +242,10 @@ void CDataLogger::StartDataLogging()
     // While samples come in, the plot is a strip chart over the run's window.
     ShowDataLoggerResult(m_pPlot, false);
     m_pPlot->ClearAllData();
+    m_ShownPressureTitle.clear();
+    m_ShownTemperatureTitle.clear();
     ApplyLoggerSettings();
+    keepShownTitles();
     // The first sample comes one period later and stands at x = 0.
     if (m_LoggerPeriod > 0)
         every(SampleTimerId, m_LoggerPeriod, "OnDataLoggerTimer", [this] { OnDataLoggerTimer(); });
@@ -384,12 +395,20 @@ void CDataLogger::SaveLoggerResults()
     record.SaveDataLogger(m_pPlot);
 }
 
+void CDataLogger::keepShownTitles()
+{
+    m_ShownPressureTitle = m_pPlot->YAxisByName(QString::fromLatin1(DataLoggerAxis::Pressure))->GetTitle();
+    m_ShownTemperatureTitle = m_pPlot->YAxisByName(QString::fromLatin1(DataLoggerAxis::Temperature))->GetTitle();
+}
+
 void CDataLogger::LoadLoggerResults()
 {
     CDataLoggerReport& record = context().records().m_DataLoggerReport;
     if (!record.LoadDataLogger(m_pPlot))
         return;
     m_LoggerFileLoaded = 1;
+    // The loader titled the axes in the file's units.
+    keepShownTitles();
     // The file's samples, not the connected device's scales, set the axes.
     ShowDataLoggerResult(m_pPlot, true);
     m_LoadedModel = record.m_nDeviceCode == 5 || record.m_nDeviceCode == 6 ? record.m_nDeviceCode : 0;

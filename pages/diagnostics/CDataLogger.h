@@ -83,6 +83,8 @@ public:
     void SetLoggerPeriod(int index);
     int GetLoggerDurationSeconds(int unitIndex);
     void ApplyLoggerSettings();
+    // Takes the axes' pressure and temperature titles as those of the samples now on show.
+    void keepShownTitles();
     void StartDataLogging();
     void StopDataLogging();
     void OnDataLoggerTimer();
@@ -132,4 +134,10 @@ private:
     // The model the loaded file was recorded on; 0 when the file does not say.
     uint8_t m_LoadedModel = 0;
     QString m_LoggerUnitText;
+    // The pressure and temperature titles of the samples on show: a run's,
+    // from its device's units at Start, or a file's, from the units it was
+    // recorded in. Empty while nothing is shown; they outlast later changes
+    // of the device's units, which do not change what the samples are in.
+    QString m_ShownPressureTitle;
+    QString m_ShownTemperatureTitle;
 };

@@ -569,7 +569,7 @@ TEST_F(DataLoggerPageTest, SaveWritesTheRunWithItsSettingsAndLoadTakesItBack)
     // last sample at 20 s by 4 %, to the next 5 s.
     EXPECT_EQ(logger().plot()->XAxis(0)->GetMin(), 0.0);
     EXPECT_EQ(logger().plot()->XAxis(0)->GetMax(), 25.0);
-    // The axis titles follow the connected device again.
+    // The axis titles are the file's units, here the device's as well.
     EXPECT_EQ(yAxis("Pressure").GetTitle(), QStringLiteral("Pressure [") + data().PressureUnitLabel + "]");
 
     // Save right after a load does nothing; a new run can be saved.
@@ -971,6 +971,48 @@ TEST_F(DataLoggerPageTest, TheGrabbedPageShowsThePositionTrace)
         for (int x = 0; x < image.width(); ++x)
             red += image.pixelColor(x, y) == QColor(255, 10, 10);
     EXPECT_GT(red, 20);
+}
+
+TEST_F(DataLoggerPageTest, SamplesOnShowKeepTheUnitsAndPortsTheyWereRecordedWithWhateverTheDeviceChangesTo)
+{
+    clock().setLocalStart(QDateTime(QDate(2028, 7, 4), QTime(7, 5, 0)));
+    showPage();
+    writeUnits(33, 7); // ºF, bar
+    reenter();
+    choose("10", 1, "Minute(s)");
+    click(L::StartButton);
+    clock().advance(35000);
+    click(L::StopButton);
+    const auto expectTitles = [this](const char* pressure, const char* temperature, const char* when) {
+        EXPECT_EQ(yAxis("Pressure").GetTitle(), QString::fromUtf8(pressure)) << when;
+        EXPECT_EQ(yAxis("Temperature").GetTitle(), QString::fromUtf8(temperature)) << when;
+    };
+    expectTitles("Pressure [bar]", "Temperature [\u00BAF]", "after the run");
+    const QString path = tempPath("bar.lgr");
+    prompts().answerFile(path);
+    click(L::SaveButton);
+
+    // The device now in psi and ºC, without pressure sensors.
+    writeUnits(32, 6);
+    setPressureSensor(false);
+    reenter();
+    expectTitles("Pressure [bar]", "Temperature [\u00BAF]", "the run, shown again");
+    prompts().answerFile(path);
+    click(L::LoadButton);
+    ASSERT_TRUE(logger().fileLoaded());
+    for (const char* when : { "after the Load", "the file, shown again" }) {
+        expectTitles("Pressure [bar]", "Temperature [\u00BAF]", when);
+        EXPECT_TRUE(button(L::Port1Box).isEnabled() && button(L::Port1Box).isChecked()) << when;
+        EXPECT_TRUE(channel("Port1").GetVisible()) << when;
+        reenter();
+    }
+
+    // A new run is in the device's units and ports.
+    click(L::StartButton);
+    clock().advance(15000);
+    click(L::StopButton);
+    expectTitles("Pressure [psi]", "Temperature [\u00BAC]", "a new run");
+    EXPECT_FALSE(button(L::Port1Box).isEnabled() || button(L::Port1Box).isChecked());
 }
 
 } // namespace

@@ -426,11 +426,7 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
             EXPECT_EQ(titles.size(), views) << "a view drawn on two ranges after the run:\n"
                                             << ranAxes.join(QLatin1Char('\n')).toStdString();
         }
-        const auto sameAxes = [&](const char* stage) {
-            if (f.hubBox) {
-                EXPECT_EQ(m_axes, ranAxes) << stage;
-            }
-        };
+        const auto sameAxes = [&](const char* stage) { EXPECT_EQ(m_axes, ranAxes) << stage; };
         // What the report prints of the run is the page's: its tag and the
         // connected device's actuator and valve lines.
         EXPECT_TRUE(ranReport.join(QLatin1Char('\n')).contains(QStringLiteral("ACTUATOR INFO")));
