@@ -280,7 +280,7 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
     m_SignatureUnread = false;
-    m_Result.ran(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit }, data().DeviceType);
+    m_Result.ran(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit }, data().DeviceType, deviceUnits());
     setButtons(Buttons::Running);
     for (int id : { StatusEdit, BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
         setWindowText(id, QString());
@@ -426,12 +426,13 @@ void CPartialStrokeTest::showChannelsAsBoxes()
 
 void CPartialStrokeTest::PreparePlot()
 {
-    const DeviceData& dd = data();
     showPortTraces();
     SetPstPlotAxes();
+    // The run shown keeps the unit its pressures were recorded in.
+    const QString unit = shownUnits().pressureLabel;
     m_pPlot->YAxisByName(QStringLiteral("Pressure"))
-        ->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
-    setWindowText(PressureUnitLabel, dd.PressureUnitLabel);
+        ->SetTitle(QStringLiteral("Pressure [") + unit + QStringLiteral("]"));
+    setWindowText(PressureUnitLabel, unit);
 }
 
 void CPartialStrokeTest::SetPstPlotAxes()
@@ -576,7 +577,7 @@ void CPartialStrokeTest::fillRecordFromPage()
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
     record.m_strTag = AutoString(UnpaddedTag(dd.Tag));
-    record.m_nPressureUnit = dd.PressureUnit;
+    record.m_nPressureUnit = shownUnits().pressure;
     record.m_nResult = dd.PstInfo.Result;
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;

@@ -155,16 +155,16 @@ void CRampTest::readRampDeviceValues()
 {
     DeviceData& dd = data();
     read(HartCommand::ReadActuator);
-    m_ActuatorArea = dd.ActuatorArea * 0.1;
-    context().sigData().SetScale(m_ActuatorArea);
+    m_DeviceUnits.actuatorArea = dd.ActuatorArea * 0.1;
+    context().sigData().SetScale(m_DeviceUnits.actuatorArea);
     m_PressureSpan = context().misc().ReadMiscLong69();
     read(HartCommand::ReadValveTravelCycleCount);
-    m_StrokeLength = (dd.TravelCycle[5] & 0xFFFF) * 0.01;
+    m_DeviceUnits.strokeLength = (dd.TravelCycle[5] & 0xFFFF) * 0.01;
     read(HartCommand::ReadUnits);
-    m_PressureUnit = dd.PressureUnit;
-    m_PressureUnitText = dd.PressureUnitLabel;
-    m_TravelUnit = dd.TravelUnit;
-    m_TravelUnitText = dd.TravelUnitLabel;
+    m_DeviceUnits.pressure = dd.PressureUnit;
+    m_DeviceUnits.pressureLabel = dd.PressureUnitLabel;
+    m_DeviceUnits.travel = dd.TravelUnit;
+    m_DeviceUnits.travelLabel = dd.TravelUnitLabel;
 }
 
 void CRampTest::showSettings(const DeviceData& dd)

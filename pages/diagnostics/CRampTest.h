@@ -140,6 +140,7 @@ private:
     void completeRampRun();
     void stopRampRun(UserStop how);
     bool settingsAllowStart() const override;
+    ResultUnits deviceUnits() const override { return m_DeviceUnits; }
     void showChannel(const QString& name, bool visible);
     void showTrace(const char* channel, bool shown) override;
     void showAxis(bool xAxis, const QString& name, bool visible);
@@ -171,12 +172,8 @@ private:
     uint8_t m_Direction = RampTestRules::Closing;
     int m_SampleIndex = 0;
     RampTestRules::TimeBase m_Base;
-    uint8_t m_PressureUnit = 6;
-    QString m_PressureUnitText;
-    uint8_t m_TravelUnit = 47;
-    QString m_TravelUnitText;
-    double m_StrokeLength = 0.0;
-    double m_ActuatorArea = 0.0;
+    // The device's units, stroke length and actuator area as the page last read them.
+    ResultUnits m_DeviceUnits { 6, QString(), 47, QString(), 0.0, 0.0 };
     float m_PressureSpan = 0.0f;
     float m_RunStart = 0.0f;
     float m_RunStop = 0.0f;

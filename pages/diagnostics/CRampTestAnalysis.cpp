@@ -16,11 +16,12 @@ using namespace RampTestPage;
 
 void CRampTest::showRampUnitLabels()
 {
-    setWindowText(SpringInitialUnit, m_PressureUnitText);
-    setWindowText(SpringFinalUnit, m_PressureUnitText);
-    setWindowText(StrokeLengthUnit, m_TravelUnitText);
-    setWindowText(ActuatorSizeUnit, areaUnitText(m_TravelUnit));
-    setWindowText(SpringRateUnit, springRateUnitText(m_PressureUnit, m_TravelUnitText));
+    const ResultUnits units = shownUnits();
+    setWindowText(SpringInitialUnit, units.pressureLabel);
+    setWindowText(SpringFinalUnit, units.pressureLabel);
+    setWindowText(StrokeLengthUnit, units.travelLabel);
+    setWindowText(ActuatorSizeUnit, areaUnitText(units.travel));
+    setWindowText(SpringRateUnit, springRateUnitText(units.pressure, units.travelLabel));
 }
 
 void CRampTest::PrepareRampPlot()
@@ -33,12 +34,15 @@ void CRampTest::PrepareRampPlot()
     enableControl(Port2Box, port2);
     showChannel(s("Port2"), port2 && checked(Port2Box));
     ShowRampTestView(dd.Config28Bit5 != 0);
-    const QString pressureTitle = QStringLiteral("Pressure [") + m_PressureUnitText + QStringLiteral("]");
+    // The run shown keeps its units, stroke length and actuator size, which
+    // its spring set was worked out with.
+    const ResultUnits units = shownUnits();
+    const QString pressureTitle = QStringLiteral("Pressure [") + units.pressureLabel + QStringLiteral("]");
     const IPlotAxisPtr pressure = m_pPlot->YAxisByName(s("Pressure"));
     pressure->SetSpan(m_PressureSpan);
     pressure->SetTitle(pressureTitle);
-    setWindowText(StrokeLengthEdit, NumberText::format("%3.2f", m_StrokeLength));
-    setWindowText(ActuatorSizeEdit, NumberText::format("%3.1f", shownArea(m_ActuatorArea, m_TravelUnit)));
+    setWindowText(StrokeLengthEdit, NumberText::format("%3.2f", units.strokeLength));
+    setWindowText(ActuatorSizeEdit, NumberText::format("%3.1f", shownArea(units.actuatorArea, units.travel)));
     showRampUnitLabels();
     const double start = layoutNumber(StartEdit);
     const double stop = layoutNumber(StopEdit);
@@ -87,10 +91,12 @@ void CRampTest::RunRampAnalysis()
     const ThrustWindow window = thrustWindow(m_RunStart, m_RunStop);
     const Curve openPort2 = curveOf(s("PvPPort2"));
     const Curve closePort2 = curveOf(s("PvPPort2_2"));
+    // The pressures are in the unit the run was recorded in.
+    const ResultUnits units = shownUnits();
     const Curve open = thrustCurve(
-        curveOf(s("PvPPort1")), port1Alone ? nullptr : &openPort2, dd.PressureUnit, dd.ActuatorArea, window);
+        curveOf(s("PvPPort1")), port1Alone ? nullptr : &openPort2, units.pressure, dd.ActuatorArea, window);
     const Curve close = thrustCurve(
-        curveOf(s("PvPPort1_2")), port1Alone ? nullptr : &closePort2, dd.PressureUnit, dd.ActuatorArea, window);
+        curveOf(s("PvPPort1_2")), port1Alone ? nullptr : &closePort2, units.pressure, dd.ActuatorArea, window);
     fillCurve(s("ThrustOpen"), open);
     fillCurve(s("ThrustClose"), close);
     // Matched on the channels as drawn, so that earlier points count too.
@@ -98,7 +104,7 @@ void CRampTest::RunRampAnalysis()
     const Curve closeDrawn = curveOf(s("ThrustClose"));
     const Curve friction = frictionCurve(openDrawn, closeDrawn);
     fillCurve(s("Friction"), friction);
-    m_Spring = springSet(m_PressureUnit, m_ActuatorArea, m_StrokeLength, openDrawn, closeDrawn);
+    m_Spring = springSet(units.pressure, units.actuatorArea, units.strokeLength, openDrawn, closeDrawn);
     const uint8_t switches = context().misc().ReadMiscByte(SoftwareSwitchesByte);
     if (!m_Spring) {
         for (int id : { SpringRateEdit, SpringInitialEdit, SpringFinalEdit })

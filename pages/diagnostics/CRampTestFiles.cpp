@@ -52,8 +52,10 @@ void CRampTest::SaveRampResults()
         read(HartCommand::ReadTagDescriptorDate);
         const DeviceData& dd = data();
         record.m_strTag = AutoString(dd.Tag);
-        record.m_nLengthUnit = dd.TravelUnit;
-        record.m_nPressureUnit = dd.PressureUnit;
+        // The units the run shown was recorded in, whatever the device is set to now.
+        const ResultUnits units = shownUnits();
+        record.m_nLengthUnit = units.travel;
+        record.m_nPressureUnit = units.pressure;
         record.m_bBiDirectional = runBidirectional() ? 1 : 0;
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;

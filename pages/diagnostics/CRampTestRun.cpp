@@ -44,7 +44,7 @@ void CRampTest::StartRampTest()
     setRampButtonsRunning();
     // Nothing of a run before goes on beside this one.
     killTimer(RetrievalTimerId);
-    m_Result.ran(*this, { StartEdit, StopEdit, HoldEdit, DurationEdit }, data().DeviceType);
+    m_Result.ran(*this, { StartEdit, StopEdit, HoldEdit, DurationEdit }, data().DeviceType, deviceUnits());
     m_RunBidirectional = checked(BidirectionalBox);
     DeviceData& dd = data();
     m_Bidirectional = checked(BidirectionalBox);

@@ -223,7 +223,7 @@ void CStepTest::OnStartTest()
     read(HartCommand::ReadUnits);
     // Nothing of a run before goes on beside this one.
     killTimer(ReadOutTimerId);
-    m_Result.ran(*this, { StartEdit, StopEdit, HoldEdit }, data().DeviceType);
+    m_Result.ran(*this, { StartEdit, StopEdit, HoldEdit }, data().DeviceType, deviceUnits());
     enableIdleButtons(false);
     setWindowText(ElapsedEdit, QString());
     PreparePlot();
@@ -324,10 +324,10 @@ void CStepTest::addPoint(const char* channel, double x, double y)
 
 void CStepTest::PreparePlot()
 {
-    const DeviceData& dd = data();
     showPortTraces();
     const IPlotAxisPtr pressure = m_pPlot->YAxisByName(QStringLiteral("Pressure"));
-    pressure->SetTitle(QStringLiteral("Pressure [") + dd.PressureUnitLabel + QStringLiteral("]"));
+    // The run shown keeps the unit its pressures were recorded in.
+    pressure->SetTitle(QStringLiteral("Pressure [") + shownUnits().pressureLabel + QStringLiteral("]"));
     pressure->SetSpan(m_PressureScale);
     setProgressRange(LastProgress);
     setProgress(0);
@@ -468,7 +468,7 @@ void CStepTest::FillStepRecord()
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
     record.m_strTag = AutoString(UnpaddedTag(dd.Tag));
-    record.m_nPressureUnit = dd.PressureUnit;
+    record.m_nPressureUnit = shownUnits().pressure;
     record.m_bSingleActing = dd.Config28Bit5;
     record.m_bPressureSensor = dd.PressureSensorFlag;
 }

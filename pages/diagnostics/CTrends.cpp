@@ -216,6 +216,9 @@ void CTrends::OnRetrieve()
     StopRequested = false;
     ResetPending = true;
     AcquisitionActive = true;
+    const DeviceData& dd = data();
+    RetrievedUnits = TrendUnits { dd.PressureUnit, dd.PressureUnitLabel, dd.TemperatureUnit };
+    ShowUnitLabels(*RetrievedUnits);
     SupplyFactor = context().misc().ReadMiscLong69();
     BeginAcquisition();
     StartTrendRead();
@@ -349,15 +352,27 @@ void CTrends::showCounter()
 void CTrends::RefreshUnitLabels()
 {
     enableControl(StopButton, false);
-    if (!FileLoaded && read(HartCommand::ReadUnits)) {
-        const DeviceData& dd = data();
-        CTrendsReport& record = context().records().m_TrendsReport;
-        setWindowText(SupplyButton, supplyButtonText(dd.PressureUnitLabel));
-        record.PressureUnitText = AutoString(devicePressureText(dd.PressureUnit, dd.PressureUnitLabel));
-        setWindowText(TemperatureButton, temperatureButtonText(dd.TemperatureUnit));
-        record.TemperatureUnitText = AutoString(deviceTemperatureText(dd.TemperatureUnit));
+    if (!FileLoaded) {
+        // Read each time, so that the next Retrieve takes the device's units
+        // as they are; trends retrieved before keep their own.
+        const bool unitsRead = read(HartCommand::ReadUnits);
+        if (RetrievedUnits) {
+            ShowUnitLabels(*RetrievedUnits);
+        } else if (unitsRead) {
+            const DeviceData& dd = data();
+            ShowUnitLabels({ dd.PressureUnit, dd.PressureUnitLabel, dd.TemperatureUnit });
+        }
     }
     setProgress(0);
+}
+
+void CTrends::ShowUnitLabels(const TrendUnits& units)
+{
+    CTrendsReport& record = context().records().m_TrendsReport;
+    setWindowText(SupplyButton, supplyButtonText(units.pressureLabel));
+    record.PressureUnitText = AutoString(devicePressureText(units.pressure, units.pressureLabel));
+    setWindowText(TemperatureButton, temperatureButtonText(units.temperature));
+    record.TemperatureUnitText = AutoString(deviceTemperatureText(units.temperature));
 }
 
 void CTrends::ShowFileUnitLabels()
@@ -387,6 +402,7 @@ void CTrends::OnClearTrends()
         return;
     }
     resetPlots();
+    RetrievedUnits.reset();
     RowsRead = 0;
     showCounter();
 }
@@ -397,8 +413,9 @@ void CTrends::OnSave()
     if (!FileLoaded) {
         if (read(HartCommand::ReadTagDescriptorDate))
             record.Tag = AutoString(data().Tag);
-        record.PressureUnitCode = data().PressureUnit;
-        record.TemperatureUnitCode = data().TemperatureUnit;
+        // Retrieved trends are saved in the units they were read in.
+        record.PressureUnitCode = RetrievedUnits ? RetrievedUnits->pressure : data().PressureUnit;
+        record.TemperatureUnitCode = RetrievedUnits ? RetrievedUnits->temperature : data().TemperatureUnit;
     }
     // The file keeps the tag and model of the device that recorded the
     // trends, which its report names when it is loaded again.
@@ -425,6 +442,7 @@ void CTrends::OnLoad()
         return;
     }
     FileLoaded = true;
+    RetrievedUnits.reset();
     LoadedTag = tagOf(HoursPlot);
     LoadedModel = ResultModelChannel::read(HoursPlot);
     // Saved again, the trends keep the tag they were recorded under.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The page "Trends" (dialog 273): reads the device's trend table, 91 rows
 // one every 3000 ms, into four plots (24 hours, 30 days, 12 months, 25
@@ -75,6 +76,12 @@ public:
         const char* handler;
     };
     static const ChannelButton ChannelButtons[6];
+    // The supply's and the temperature's unit codes, and the supply's label.
+    struct TrendUnits {
+        uint8_t pressure = 0;
+        QString pressureLabel;
+        uint8_t temperature = 0;
+    };
     // The swatches' colours, red first (0xRRGGBB), in the same order.
     static const uint32_t SwatchColours[6];
     static const QString ClearQuestion;
@@ -102,6 +109,7 @@ public:
     void ReadTrendRow();
     void RefreshUnitLabels();
     void ShowFileUnitLabels();
+    void ShowUnitLabels(const TrendUnits& units);
     void ShowSelectedChannel();
 
     // The four plots in the order hours, days, months, years.
@@ -119,6 +127,10 @@ public:
     // the file does not say (one saved before trends files kept them).
     QString LoadedTag;
     uint8_t LoadedModel = 0;
+    // The units of the trends retrieved from the device, as it was set at
+    // Retrieve: shown, printed and saved with those trends whatever the
+    // device is set to since. None while the plots show no retrieval.
+    std::optional<TrendUnits> RetrievedUnits;
 
     IPlotPtr HoursPlot;
     IPlotPtr DaysPlot;

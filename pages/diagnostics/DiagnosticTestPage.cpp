@@ -115,6 +115,23 @@ uint8_t DiagnosticTestPage::resultModel() const
     return m_Result.model(data().DeviceType);
 }
 
+ResultUnits DiagnosticTestPage::deviceUnits() const
+{
+    const DeviceData& dd = data();
+    ResultUnits units;
+    units.pressure = dd.PressureUnit;
+    units.pressureLabel = dd.PressureUnitLabel;
+    units.travel = dd.TravelUnit;
+    units.travelLabel = dd.TravelUnitLabel;
+    return units;
+}
+
+ResultUnits DiagnosticTestPage::shownUnits() const
+{
+    const ResultUnits* run = m_Result.runUnits();
+    return run ? *run : deviceUnits();
+}
+
 CReportHeader DiagnosticTestPage::resultHeader()
 {
     ReportRecords& records = context().records();

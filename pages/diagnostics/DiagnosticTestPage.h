@@ -209,6 +209,11 @@ protected:
     double settingNumber(int editId) const { return m_Result.number(*this, editId); }
     // The model the shown result was recorded on.
     uint8_t resultModel() const;
+    // The device's units as the page last read them; a run starts in these.
+    virtual ResultUnits deviceUnits() const;
+    // The units of the run shown, as they were when it started; with no run
+    // shown, the device's.
+    ResultUnits shownUnits() const;
     // The device of the shown result, for the hub's report: a loaded file's
     // tag and actuator flags as its record holds them, a run's from the device.
     template <class Record> MultiTestResultDevice resultDevice(const Record& record) const

@@ -18,7 +18,7 @@ bool knownModel(double code)
 }
 } // namespace
 
-void ShownResult::ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model)
+void ShownResult::ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const ResultUnits& units)
 {
     m_source = Source::Run;
     m_texts.clear();
@@ -26,6 +26,7 @@ void ShownResult::ran(const FormPage& page, std::initializer_list<int> edits, ui
         m_texts[edit] = page.windowText(edit);
     m_model = model;
     m_fileTag.clear();
+    m_units = units;
 }
 
 void ShownResult::loaded(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag)
@@ -36,6 +37,7 @@ void ShownResult::loaded(const FormPage& page, std::initializer_list<int> edits,
         m_texts[edit] = page.windowText(edit);
     m_model = knownModel(model) ? model : 0;
     m_fileTag = tag;
+    m_units = {};
 }
 
 QString ShownResult::text(const FormPage& page, int edit) const

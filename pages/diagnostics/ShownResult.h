@@ -11,22 +11,37 @@
 
 class FormPage;
 
+// The units a run's values are in, as the device gave them when it started:
+// their codes, as a saved file keeps them, and the labels the page shows;
+// for a ramp also the stroke length and actuator area its spring set and
+// report go by. The device may be set to other units afterwards, which
+// would not change what the run recorded.
+struct ResultUnits {
+    uint8_t pressure = 0;
+    QString pressureLabel;
+    uint8_t travel = 0;
+    QString travelLabel;
+    double strokeLength = 0.0;
+    double actuatorArea = 0.0;
+};
+
 // The result a test page shows, as one record: where it came from (a run on
 // the connected device, or a file), the settings it was recorded with as the
 // page's settings edits showed them at Start or right after the Load, and the
-// device it belongs to (its model, and a file's tag). The page's views, its
-// report, the hub's report and Save read the result from here: the device's
-// stored settings and the connected model describe the device, which may
-// since have run another test or never have recorded this result at all. A
-// value typed into a settings edit while a result is shown is meant for the
-// next run.
+// device it belongs to (its model, a run's units, and a file's tag). The
+// page's views, its report, the hub's report and Save read the result from
+// here: the device's stored settings, units and the connected model describe
+// the device, which may since have run another test, been set to other units
+// or never have recorded this result at all. A value typed into a settings
+// edit while a result is shown is meant for the next run.
 class ShownResult
 {
 public:
     enum class Source { None, Run, File };
 
-    // A run starts on the connected device, of `model`, with what `edits` show now.
-    void ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model);
+    // A run starts on the connected device, of `model`, in `units` (none for
+    // a test that records no pressures), with what `edits` show now.
+    void ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const ResultUnits& units = {});
     // A file was loaded and `edits` show its settings now; `model` is the
     // model it was recorded on, 0 when the file does not say.
     void loaded(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag);
@@ -46,12 +61,16 @@ public:
     uint8_t modelToSave(uint8_t connected) const { return fromFile() ? m_model : connected; }
     // The tag a loaded file was saved under.
     const QString& fileTag() const { return m_fileTag; }
+    // The units of the run shown; none for a file, whose record keeps its
+    // own, and while nothing is shown.
+    const ResultUnits* runUnits() const { return fromRun() ? &m_units : nullptr; }
 
 private:
     Source m_source = Source::None;
     std::map<int, QString> m_texts;
     uint8_t m_model = 0;
     QString m_fileTag;
+    ResultUnits m_units;
 };
 
 // The head of the shown result's report, from the connected device's header

@@ -78,6 +78,12 @@ protected:
     // A ramp run on the simulated positioner and saved by the ramp page.
     QString savedRamp(const QString& name, const SavedRamp& run)
     {
+        // The device set to the run's units before the page reads them: the
+        // run is recorded, and saved, in those.
+        DeviceData& dd = data();
+        dd.PressureUnit = run.pressureUnit;
+        dd.TravelUnit = 47; // inches
+        EXPECT_TRUE(app().dispatch().DispatchWrite(HartCommand::WriteUnits));
         select(RampTestCode);
         clock().advance(1000);
         ValveModelParams physics = m_physics;
@@ -89,9 +95,6 @@ protected:
         startRamp();
         runRampToCompletion();
         EXPECT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << name.toStdString();
-        DeviceData& dd = data();
-        dd.PressureUnit = run.pressureUnit;
-        dd.TravelUnit = 47; // inches
         dd.PressureSensorFlag = run.sensors;
         dd.Config28Bit5 = run.singleActing;
         const QString path = tempPath(name);
@@ -559,8 +562,12 @@ TEST_F(RampCompareViewTest, TheBoxRulesFollowSensorsActuationModelAndView)
 TEST_F(RampCompareViewTest, TwiceTheFrictionComparesWithoutAQuestionAndTheDifferenceIsTheFriction)
 {
     startOn(K90Path);
-    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
-    SavedRamp stiff;
+    // In psi, the unit the simulated pressures are in: the thrust, and the
+    // friction from it, in pounds as the valve has them.
+    SavedRamp plain;
+    plain.pressureUnit = 6;
+    const QString first = savedRamp(QStringLiteral("one.rmp"), plain);
+    SavedRamp stiff = plain;
     stiff.frictionFactor = 2.0;
     const QString second = savedRamp(QStringLiteral("two.rmp"), stiff);
     showCompare();
@@ -674,8 +681,12 @@ TEST_F(RampCompareViewTest, OneFileShowsAndPrintsOnlyThatFileEachTraceOnAnAxisSh
 TEST_F(RampCompareViewTest, EachViewsPictureGoesIntoItsOwnFieldOfTheReport)
 {
     startOn(K90Path);
-    const QString first = savedRamp(QStringLiteral("one.rmp"), SavedRamp {});
-    SavedRamp stiff;
+    // In psi, the unit the simulated pressures are in: the thrust, and the
+    // friction from it, in pounds as the valve has them.
+    SavedRamp plain;
+    plain.pressureUnit = 6;
+    const QString first = savedRamp(QStringLiteral("one.rmp"), plain);
+    SavedRamp stiff = plain;
     stiff.frictionFactor = 2.0;
     const QString second = savedRamp(QStringLiteral("two.rmp"), stiff);
     showCompare();

@@ -500,6 +500,146 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
     }
 }
 
+TEST_F(ResultRoundTripTest, ARunKeepsItsUnitsStrokeAndActuatorSizeWhenTheDeviceIsSetToOthersSince)
+{
+    // Each run on the K90 in psi and inches, its stroke 1.50 in. and its
+    // actuator 100.0 in². The device is then set to bar and millimetres, a
+    // stroke of 3.00 and an actuator of 50.0, and the page left and shown
+    // again: the run's result still shows, prints and saves what it ran in.
+    struct UnitCase {
+        Case run;
+        // What the page's controls show of the run; the trends' supply button
+        // for the trends.
+        std::vector<std::pair<int, const char*>> shown;
+        // What the page's report prints (and the hub's, where it prints the test).
+        std::vector<const char*> printed;
+        // The pressure and (ramp) length unit codes the saved file holds, read
+        // back by loading it.
+        std::function<std::pair<int, int>(const ReportRecords&)> saved;
+        // What the page shows once a new run has gone in the device's new units.
+        std::vector<std::pair<int, const char*>> rerun;
+    };
+    const UnitCase cases[] = {
+        { { &Step, K90 }, {}, {},
+            [](const ReportRecords& r) {
+                return std::pair { int(r.m_StepTestReport.m_nPressureUnit), 0 };
+            },
+            {} },
+        { { &Pst, K90 }, { { CPartialStrokeTest::PressureUnitLabel, "psi" } }, { "Pressure: 22.30 psi" },
+            [](const ReportRecords& r) {
+                return std::pair { int(r.m_PSTReport.m_nPressureUnit), 0 };
+            },
+            { { CPartialStrokeTest::PressureUnitLabel, "bar" } } },
+        { { &Ramp, K90, true },
+            { { CRampTest::SpringInitialUnit, "psi" }, { CRampTest::SpringFinalUnit, "psi" },
+                { CRampTest::SpringRateUnit, "lbs/in." }, { CRampTest::StrokeLengthEdit, "1.50" },
+                { CRampTest::StrokeLengthUnit, "in." }, { CRampTest::ActuatorSizeEdit, "100.0" },
+                { CRampTest::ActuatorSizeUnit, "in²" } },
+            { "Spring Rate: 1592.19 lbs/in. Spring Initial: 8.16 psi", "Spring Final: 32.05 psi",
+                "Stroke Length: 1.50 in. Actuator Size: 100.0 sq.in" },
+            [](const ReportRecords& r) {
+                return std::pair { int(r.m_RampReport.m_nPressureUnit), int(r.m_RampReport.m_nLengthUnit) };
+            },
+            { { CRampTest::SpringInitialUnit, "bar" }, { CRampTest::StrokeLengthEdit, "3.00" },
+                { CRampTest::StrokeLengthUnit, "mm" } } },
+        { { &Trends, K90 }, { { CTrends::SupplyButton, "Supply (psi)" } }, { "Supply Pressure(psi) Yes" },
+            [](const ReportRecords& r) {
+                return std::pair { int(r.m_TrendsReport.PressureUnitCode), 0 };
+            },
+            { { CTrends::SupplyButton, "Supply (bar)" } } },
+    };
+    for (const UnitCase& u : cases) {
+        const Family& f = *u.run.family;
+        SCOPED_TRACE(f.name);
+        start({ QStringLiteral("/d") + QString::fromLatin1(K90) });
+        clock().advance(2000);
+        select(f.pageCode);
+        clock().advance(1000);
+        ownProgramFolder(
+            { "RampTestRept.xml", "StepTestRept.xml", "PSTestRept.xml", "TrendRept.xml", "AllTestReport.xml" });
+        run(u.run);
+        ASSERT_FALSE(testRunning(f.pageCode));
+
+        DeviceData& dd = data();
+        dd.PressureUnit = 7; // bar
+        dd.TravelUnit = 49; // mm
+        EXPECT_TRUE(app().dispatch().DispatchWrite(HartCommand::WriteUnits));
+        dd.ActuatorArea = 500;
+        EXPECT_TRUE(app().dispatch().DispatchWrite(HartCommand::WriteActuator));
+        device(K90).setMiscWord(0x74, 300);
+        select(DashboardCode);
+        clock().advance(1000);
+        select(f.pageCode);
+        clock().advance(1000);
+        // The page has read the device's new units.
+        ASSERT_EQ(data().PressureUnitLabel, QStringLiteral("bar"));
+
+        FormPage& p = shownPage(f);
+        const auto expectShown = [&](const char* when, const std::vector<std::pair<int, const char*>>& shown,
+                                     const QString& pressureTitle) {
+            for (const auto& [id, text] : shown)
+                EXPECT_EQ(p.windowText(id), QString::fromUtf8(text)) << when << " " << id;
+            if (&f != &Trends) {
+                const IPlotPtr plot = &f == &Ramp ? ramp().plot().query<Plot>()
+                    : &f == &Step                 ? step().plot()
+                                                  : pst().plot();
+                EXPECT_EQ(plot->YAxisByName(QStringLiteral("Pressure"))->GetTitle(), pressureTitle) << when;
+            }
+        };
+        const QString psi = QStringLiteral("Pressure [psi]");
+        expectShown("back on the page", u.shown, psi);
+        // The report's lines, and the unit its pictures' pressure axes name
+        // (the trends' pictures name none).
+        const auto expectPrinted = [&](const QStringList& lines, const DrawnPlotTexts& drawn, const char* which) {
+            QStringList titles;
+            for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+                for (const PlotPainter::DrawnText& title : painting.texts.axisTitles)
+                    if (painting.texts.picture && title.text.startsWith(QStringLiteral("Pressure [")))
+                        titles << title.text;
+            titles.removeDuplicates();
+            EXPECT_EQ(titles, &f == &Trends ? QStringList() : QStringList(QStringLiteral("Pressure [psi]"))) << which;
+            const QString text = lines.join(QLatin1Char('\n'));
+            for (const char* printed : u.printed)
+                EXPECT_TRUE(text.contains(QString::fromUtf8(printed))) << which << ": " << printed << "\n"
+                                                                       << text.toStdString();
+        };
+        {
+            DrawnPlotTexts drawn;
+            expectPrinted(print(f, tempPath(QStringLiteral("back.pdf"))), drawn, "the page's report");
+        }
+        if (f.hubBox) {
+            select(DiagnosticCode);
+            clock().advance(1000);
+            tick(f.hubBox);
+            DrawnPlotTexts drawn;
+            const QString pdf = tempPath(QStringLiteral("hub.pdf"));
+            prompts().answerFile(pdf, QStringLiteral("Save MultiTest Report As"));
+            prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
+            hub().PrintMultiTestReport();
+            QStringList lines;
+            for (const QString& line : ReportTestSupport::pdfText(pdf).split(QLatin1Char('\n')))
+                if (!line.simplified().isEmpty())
+                    lines << line.simplified();
+            expectPrinted(lines, drawn, "the hub's report");
+            select(f.pageCode);
+            clock().advance(1000);
+            expectShown("back from the hub", u.shown, psi);
+        }
+
+        const QString file = tempPath(QStringLiteral("units.") + QString::number(f.pageCode));
+        save(f, file);
+        load(f, file);
+        EXPECT_EQ(u.saved(app().records()), (std::pair { 6, &f == &Ramp ? 47 : 0 }));
+        expectShown("its file loaded", u.shown, psi);
+        // A new run goes in the units the device is set to now.
+        run(u.run);
+        expectShown("a new run", u.rerun, QStringLiteral("Pressure [bar]"));
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 TEST_F(ResultRoundTripTest, AnotherModelsFileStaysItsOwnOnItsPageAndInTheHubReport)
 {
     // Recorded on the smaller model, PV-102, travelling in millimetres; each
@@ -593,7 +733,8 @@ TEST_F(ResultRoundTripTest, AnotherModelsFileStaysItsOwnOnItsPageAndInTheHubRepo
             prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
             compare->controlAs<QAbstractButton>(CStepCompareView::PrintButton)->click();
             const QString text = ReportTestSupport::pdfText(pdf);
-            EXPECT_TRUE(text.contains(QStringLiteral("K40 positioner"))) << "the compare report\n" << text.toStdString();
+            EXPECT_TRUE(text.contains(QStringLiteral("K40 positioner"))) << "the compare report\n"
+                                                                         << text.toStdString();
             EXPECT_FALSE(text.contains(QStringLiteral("K90 positioner"))) << "the compare report";
             select(f.pageCode);
             clock().advance(1000);

@@ -541,10 +541,11 @@ TEST_F(TrendsPageTest, ClearTrendsAsksThenClearsTheDeviceAndThePlotsOnlyWhenTheD
 TEST_F(TrendsPageTest, SaveProposesTheTaggedNameAndAFileSavedAfterLoadingKeepsItsTagAndUnits)
 {
     showPage();
-    retrieve(91);
-    clock().advance(C::RowMs);
+    // The trends are retrieved, and saved, in the units the device is set to then.
     device().respond(221, QByteArray("\x39\x21\x0C", 3));
     trends().ActivatePage();
+    retrieve(91);
+    clock().advance(C::RowMs);
     device().clearRequests();
     clock().setLocalStart(QDateTime(QDate(2026, 4, 30), QTime(17, 45)).addMSecs(-clock().elapsedMs()));
     const QString path = tempPath(QStringLiteral("PV-101.trd"));
