@@ -61,18 +61,8 @@ QString ResultPressureUnitText(int unitCode, const QString& kgPerSquareCentimetr
 
 QString DevicePressureUnitLabel(int unitCode)
 {
-    switch (unitCode) {
-    case 7:
-        return QStringLiteral("bar");
-    case 10:
-        return PressureUnitSpelling::KgPerCm2;
-    case 12:
-        return QStringLiteral("kPa");
-    case 57:
-        return QStringLiteral("Percent");
-    default:
-        return QStringLiteral("psi");
-    }
+    // The device spells percent out where a file's unit text has "%".
+    return unitCode == 57 ? QStringLiteral("Percent") : ResultPressureUnitText(unitCode, PressureUnitSpelling::KgPerCm2);
 }
 
 QString ResultPressureAxisTitle(int unitCode)

@@ -149,6 +149,21 @@ protected:
 
     QString m_folder;
     ReportDocument m_document;
+    // `recorded` saved as a ramp file named `name`, its position going from
+    // 20 % at 0 s to 80 % at `seconds`.
+    QString savedRampFile(CRampReport recorded, double seconds, const char* name)
+    {
+        XYPlot source;
+        const IXYPlotPtr plot(&source);
+        ConfigureRampPlotControl(plot);
+        recorded.SetupRampPlotChannels(plot);
+        source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 20);
+        source.ChannelByName(QStringLiteral("Position"))->AddXY(seconds, 80);
+        const QString file = tempPath(QString::fromLatin1(name));
+        prompts().answerFile(file);
+        recorded.SaveRamp(plot);
+        return file;
+    }
 };
 
 TEST_F(MultiTestPrintTest, TestsLeftOutPrintNAAndKeepTheirPlotsAndRecords)
@@ -311,15 +326,7 @@ TEST_F(MultiTestPrintTest, AfterALoadTheRampSectionPrintsTheLoadedFilesDirection
             recorded.m_strSpringRate = AutoString(c.fileBothWays ? "12.34" : "0");
             recorded.m_strSpringInitial = AutoString(c.fileBothWays ? "6.5" : "0");
             recorded.m_strSpringFinal = AutoString(c.fileBothWays ? "18.75" : "0");
-            XYPlot source;
-            const IXYPlotPtr plot(&source);
-            ConfigureRampPlotControl(plot);
-            recorded.SetupRampPlotChannels(plot);
-            source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 20);
-            source.ChannelByName(QStringLiteral("Position"))->AddXY(30, 80);
-            const QString file = tempPath(QStringLiteral("recorded.rmp"));
-            prompts().answerFile(file);
-            recorded.SaveRamp(plot);
+            const QString file = savedRampFile(recorded, 30, "recorded.rmp");
 
             tick(D::RampBox);
             if (hubChecked(D::BidirectionalBox) != c.hubBox)
@@ -355,15 +362,7 @@ TEST_F(MultiTestPrintTest, AfterAStopTheTestThatCompletedPrintsAsRunWithItsOwnDe
     recorded.m_strTestDuration = AutoString("3");
     recorded.m_strStrokeLength = AutoString("1.5");
     recorded.m_strActuatorSize = AutoString("100");
-    XYPlot source;
-    const IXYPlotPtr plot(&source);
-    ConfigureRampPlotControl(plot);
-    recorded.SetupRampPlotChannels(plot);
-    source.ChannelByName(QStringLiteral("Position"))->AddXY(0, 20);
-    source.ChannelByName(QStringLiteral("Position"))->AddXY(3, 80);
-    const QString file = tempPath(QStringLiteral("earlier.rmp"));
-    prompts().answerFile(file);
-    recorded.SaveRamp(plot);
+    const QString file = savedRampFile(recorded, 3, "earlier.rmp");
     select(RampTestCode);
     prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
     ramp().LoadRampResults();

@@ -29,6 +29,7 @@
 #include <QFile>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace
@@ -204,7 +205,8 @@ protected:
         else
             page<CTrends>().OnSave();
     }
-    void load(const Family& f, const QString& file)
+    // Load, answering the file dialog with `file` (nothing: Cancel).
+    void load(const Family& f, const std::optional<QString>& file)
     {
         prompts().answerFile(file);
         if (&f == &Ramp)
@@ -354,23 +356,6 @@ protected:
         }
         return out;
     }
-    // A Load cancelled in its file dialog.
-    void cancelLoad(const Family& f)
-    {
-        prompts().answerFile(std::nullopt);
-        if (&f == &Ramp)
-            ramp().LoadRampResults();
-        else if (&f == &Step)
-            step().OnLoadResults();
-        else if (&f == &Hdrl)
-            hdrl().OnLoad();
-        else if (&f == &Pst)
-            pst().OnLoad();
-        else if (&f == &Logger)
-            page<CDataLogger>().LoadLoggerResults();
-        else
-            page<CTrends>().OnLoad();
-    }
     // The report as far as it tells the result: the head's device lines left aside.
     static QStringList resultLines(QStringList lines)
     {
@@ -411,7 +396,7 @@ TEST_F(ResultRoundTripTest, EveryResultShowsAndPrintsTheSameAfterSaveLoadAndComi
         }
         const QStringList ranValues = shown(f, f.valueFields);
         // A Load cancelled in its dialog leaves the result as it is shown.
-        cancelLoad(f);
+        load(f, std::nullopt);
         EXPECT_EQ(shown(f, f.valueFields), ranValues) << "after a cancelled Load";
         const QStringList ranReport = printChecked(f, tempPath(QStringLiteral("ran.pdf")), "after the run");
         ASSERT_FALSE(ranReport.isEmpty());

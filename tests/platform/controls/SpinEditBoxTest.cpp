@@ -25,6 +25,16 @@ protected:
         });
     }
 
+    // The spin takes typed whole numbers from 1 to 60; its text field.
+    QLineEdit* typedOneToSixty()
+    {
+        spin.setAllowKeyEdit(true);
+        spin.setCheckRange(true);
+        spin.setMin(1);
+        spin.setMax(60);
+        return spin.findChild<QLineEdit*>();
+    }
+
     SpinEditBox spin;
     int changes = 0;
     double seenInsideHandler = NAN;
@@ -225,12 +235,8 @@ TEST_F(SpinEditBoxTest, TypedTextIsTakenOnlyWhenKeyEditIsAllowed)
 
 TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIsLeft)
 {
-    auto* field = spin.findChild<QLineEdit*>();
+    QLineEdit* field = typedOneToSixty();
     ASSERT_NE(field, nullptr);
-    spin.setAllowKeyEdit(true);
-    spin.setCheckRange(true);
-    spin.setMin(1);
-    spin.setMax(60);
 
     // The spin holds 5 before each text: whole numbers from 1 to 60 are taken,
     // a whole number beyond the ends is held to the nearer one, which the
@@ -294,12 +300,8 @@ TEST_F(SpinEditBoxTest, TypedTextIsMarkedAsItIsTypedAndTakenOrHeldWhenTheFieldIs
 
 TEST_F(SpinEditBoxTest, TextLeftMarkedStaysUntilTheUserTypesOrStepsOrTheProgramSetsAValue)
 {
-    auto* field = spin.findChild<QLineEdit*>();
+    QLineEdit* field = typedOneToSixty();
     ASSERT_NE(field, nullptr);
-    spin.setAllowKeyEdit(true);
-    spin.setCheckRange(true);
-    spin.setMin(1);
-    spin.setMax(60);
 
     // "2.5" typed over the value held and the field left: it stands, marked,
     // through a second leaving and a page's commit, until one of these.
