@@ -3,13 +3,9 @@
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"
 
-#include <QString>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
-#include <limits>
 
 // A compare plot draws each signal three times: file 1 under the test plot's
 // own channel name as a plain line, file 2 with squares and their point-wise
@@ -93,4 +89,3 @@ inline constexpr std::array<CompareSignal, 6> CompareTimeSignals { {
         0x000080, "Time", "Position", 28 },
 } };
 // clang-format on
-

@@ -3,7 +3,6 @@
 #include "HDRLTestChannels.h"
 #include "HDRLTestFile.h"
 
-#include "core/CompareChannels.h"
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"

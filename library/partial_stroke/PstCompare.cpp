@@ -5,7 +5,6 @@
 
 #include "automation/ComError.h"
 #include "automation/NumberText.h"
-#include "core/CompareChannels.h"
 #include "core/ModuleStateGuard.h"
 #include "core/PlotChannelHelpers.h"
 #include "core/PlotConfiguration.h"

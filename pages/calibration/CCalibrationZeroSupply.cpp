@@ -73,13 +73,15 @@ void CCalibrationZeroSupply::OnCaptureZero()
     }
     const uint16_t zero = static_cast<uint16_t>(static_cast<int16_t>(*shown));
     const uint16_t full = static_cast<uint16_t>(m_RunningMaximum);
-    m_Zero = zero;
-    m_Full = full;
-    m_Span = static_cast<uint16_t>(full - zero);
-    if (static_cast<int16_t>(m_Span) <= MinimumSpan) {
+    const uint16_t span = static_cast<uint16_t>(full - zero);
+    // A refused capture keeps the words the page holds.
+    if (static_cast<int16_t>(span) <= MinimumSpan) {
         refuseCapture(SpanTooSmallText.arg(static_cast<int16_t>(zero)).arg(static_cast<int16_t>(full)));
         return;
     }
+    m_Zero = zero;
+    m_Full = full;
+    m_Span = span;
     // Captured: the way on is Finish, once the supply is back.
     enableControl(BackButton, false);
     killTimer(CountTimerId);

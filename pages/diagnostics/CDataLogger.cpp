@@ -421,11 +421,7 @@ void CDataLogger::LoadLoggerResults()
         if (sample.box != Port2Box || data().DeviceType == 5)
             setChecked(sample.box, channel(sample.box)->GetVisible());
     }
-    setChecked(Port1Box, record.m_bPressureSensor != 0 && checked(Port1Box));
-    if (data().DeviceType == 5)
-        setChecked(Port2Box, record.m_bPressureSensor != 0 && record.m_bSingleActing == 0 && checked(Port2Box));
-    showChannel(channel(Port1Box), checked(Port1Box));
-    showChannel(channel(Port2Box), checked(Port2Box));
+    // The settings then hold the port boxes to the file's ports.
     setComboIndex(IntervalCombo, LoadedIntervalIndex(record.m_strInterval.toQString()));
     setComboIndex(UnitsCombo, LoadedUnitIndex(record.m_strDurationUnit.toQString()));
     durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));

@@ -67,9 +67,6 @@ public:
     const PlotPtr& scratchPlot() const { return m_pScratchPlot; }
     bool file1Loaded() const { return m_File1Loaded; }
     bool file2Loaded() const { return m_File2Loaded; }
-    // The model file 1 says it was recorded on; 0 when no file 1 or the file
-    // does not say.
-    uint8_t file1Model() const { return m_File1Model; }
     // The model file `file` (1 or 2) was recorded on; the connected one for
     // a file that does not say.
     uint8_t fileModel(int file) const
@@ -85,7 +82,7 @@ public:
         return singleActing == 0 && fileModel(file) == 5 && data().DeviceType == 5;
     }
     // The model a report of the page is printed for: file 1's.
-    uint8_t reportModel() const { return m_File1Loaded ? fileModel(1) : data().DeviceType; }
+    uint8_t reportModel() const { return fileModel(1); }
     // The head of the page's report: file 1 heads it as the device it was
     // recorded on, with its tag, its model and none of the connected
     // device's actuator and valve lines, which the file does not hold.

@@ -227,7 +227,7 @@ void CValveHealthToleranceSettings::OnPreset(Preset preset)
     FrictionRules::Limits limits = presetLimits(preset, m_dFrictionValue);
     for (double& limit : limits)
         limit = FrictionLimitControls::written(limit);
-    limits = holdInOrder(limits, m_pGauge ? m_pGauge->scaleMin() : 0.0);
+    limits = holdInOrder(limits, m_limits.scaleMin());
     m_limits.setFullScale(at(limits, HighAlarm));
     if (m_pGauge) {
         for (int pointer : { LowWarning, LowAlarm, HighWarning, HighAlarm })

@@ -90,13 +90,13 @@ public:
     // high alarm and, once `ordering`, the other limits are pushed to keep the
     // order. False for a pointer that is no limit.
     bool pointerMoved(int index, bool ordering);
+    // Where the gauge's scale starts (zero without a gauge): the floors of the limits follow it.
+    double scaleMin() const;
 
 private:
     void showLimit(int pointer, double value);
     // The other limits pushed to keep the order after limit `index` moved.
     void order(int index);
-    // Where the gauge's scale starts (zero without a gauge): the floors of the limits follow it.
-    double scaleMin() const;
 
     KitPage& m_page;
     const ILinearGaugePtr& m_gauge;

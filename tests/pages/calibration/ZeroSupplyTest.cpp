@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace
 {
@@ -170,6 +171,7 @@ TEST_F(ZeroSupplyTest, CaptureNeedsASpanAboveOneHundredCountsAndCountsAreSigned)
         prompts().clearRecords();
         if (!c.written)
             prompts().answerMessage(Prompts::IdOk, c.refusal);
+        const uint16_t held[] = { zeroPage().zero(), zeroPage().full(), zeroPage().span() };
         click(zeroPage(), Zero::CaptureButton);
         EXPECT_EQ(wordWrites().size(), c.written ? 3u : 0u);
         EXPECT_EQ(enabled(Zero::BackButton), !c.written) << "Back is off only once the zero is written";
@@ -180,6 +182,8 @@ TEST_F(ZeroSupplyTest, CaptureNeedsASpanAboveOneHundredCountsAndCountsAreSigned)
             const Prompts::Message refused = prompts().messages().front();
             EXPECT_EQ(Prompts::captionOf(refused), QStringLiteral("ZERO SUPPLY"));
             EXPECT_EQ(refused.buttons, Prompts::Buttons::Ok);
+            const uint16_t kept[] = { zeroPage().zero(), zeroPage().full(), zeroPage().span() };
+            EXPECT_TRUE(std::equal(std::begin(held), std::end(held), std::begin(kept))) << "a refusal keeps the words";
             clock().advance(20000);
             EXPECT_TRUE(sentK40().contains(QStringLiteral("200 word 0x67"))) << "the timer runs on";
             click(zeroPage(), Zero::BackButton);
