@@ -130,6 +130,11 @@ IImageDisplayPtr CreateImageDisplayControl(
     return display;
 }
 
+bool TypedAsShown(const QString& typed, const QString& shown)
+{
+    return typed.trimmed() == shown.trimmed();
+}
+
 QString UnpaddedTag(QString tag)
 {
     while (tag.endsWith(QLatin1Char(' ')))

@@ -48,6 +48,12 @@ std::optional<double> WindowNumber(const QWidget* window);
 // The same, only when the number lies in `range`.
 std::optional<double> WindowNumberIn(const QWidget* window, const FieldRange& range);
 
+// Whether a text the user typed is the one the page showed, blanks around
+// either aside: a value shown padded (" 40.0") and typed bare ("40.0") is the
+// value the page showed for the device's word, and goes back as that word
+// rather than as the rounded number it reads.
+bool TypedAsShown(const QString& typed, const QString& shown);
+
 // The device tag without the blanks that pad it to its eight characters.
 QString UnpaddedTag(QString tag);
 

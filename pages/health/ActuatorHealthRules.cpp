@@ -103,7 +103,9 @@ uint16_t leakWord(double value, double leakFactor)
 
 uint16_t supplyWord(double value, double pressureScale)
 {
-    return DeviceWords::toU16(value, 10000.0 / pressureScale);
+    // A share of the scale is no whole step of the unit typed: 40 psi of 60 is
+    // 6666.67, and the device holds 6667.
+    return DeviceWords::nearestU16(value, 10000.0 / pressureScale);
 }
 
 uint16_t ratioWord(double value)

@@ -59,7 +59,8 @@ std::optional<uint32_t> supplyColour(double value, double lowAlarm, double lowWa
 
 // The device word of a limit typed in the display unit: the leak in
 // thousandths of scfm, the supply limits in hundredths of a percent of the
-// pressure scale, the ratio limits in hundredths of a percent.
+// pressure scale (the nearest word, the value being in another unit than
+// the word's), the ratio limits in hundredths of a percent.
 uint16_t leakWord(double value, double leakFactor);
 uint16_t supplyWord(double value, double pressureScale);
 uint16_t ratioWord(double value);

@@ -378,8 +378,9 @@ std::optional<uint16_t> CActuatorHealth::untouchedWord(int editId) const
 {
     const auto index = static_cast<size_t>(limitOf(Limits, editId) - Limits);
     const std::optional<DeviceWord>& kept = m_deviceWords[index];
-    // Typed, spun or dragged, the edit shows another text: the user's value counts.
-    if (!kept || windowText(editId) != kept->shown)
+    // Typed, spun or dragged, the edit shows another text: the user's value
+    // counts. The text shown typed again, blanks aside, is the device's word.
+    if (!kept || !TypedAsShown(windowText(editId), kept->shown))
         return std::nullopt;
     return kept->word;
 }

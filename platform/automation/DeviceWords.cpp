@@ -33,6 +33,14 @@ double truncScaled(double value, double scale)
     return -std::trunc(-scaled + kTolerance);
 }
 
+double nearestScaled(double value, double scale)
+{
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled))
+        return scaled;
+    return std::round(scaled);
+}
+
 uint16_t saturateU16(double value)
 {
     return saturate<uint16_t>(value);

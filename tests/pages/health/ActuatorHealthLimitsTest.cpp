@@ -67,7 +67,8 @@ TEST_F(ActuatorHealthLimitsTest, ApplyWritesLimitsTypedInTheDisplayUnitAsDeviceW
     // Leak words are thousandths of an scfm: in bar, kg/cm2 and kPa the leak is
     // shown in slm, 28.3 to the scfm, so a word is value x 1000 / 28.3,
     // truncated. Supply words are hundredths of a percent of the pressure
-    // scale (misc long 0x69, hundredths of the unit): value x 10000 / scale.
+    // scale (misc long 0x69, hundredths of the unit): the word nearest value x
+    // 10000 / scale.
     struct Case {
         const char* name;
         uint8_t unit;
@@ -97,9 +98,9 @@ TEST_F(ActuatorHealthLimitsTest, ApplyWritesLimitsTypedInTheDisplayUnitAsDeviceW
             { { CActuatorHealth::LowAlarmEdit, "2.5" }, { CActuatorHealth::LowWarningEdit, "3.3" },
                 { CActuatorHealth::HighWarningEdit, "4.5" } },
             196,
-            "2a75"
+            "2a76"
             "1f23"
-            "1796" }, // a 4.14 bar scale, high warning first: 10869, 7971, 6038
+            "1797" }, // a 4.14 bar scale, high warning first, nearest: 10870 (10869.6), 7971, 6039 (6038.6)
     };
     for (const Case& c : cases) {
         data().PressureUnit = c.unit;

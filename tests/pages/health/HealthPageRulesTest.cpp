@@ -179,6 +179,12 @@ TEST(ActuatorHealthRules, TypedLimitsBecomeDeviceWords)
         { "28.3 slm", leakWord(28.3, 28.3), 1000 },
         { "90 psi of 150", supplyWord(90.0, 150.0), 6000 },
         { "6 bar of 12", supplyWord(6.0, 12.0), 5000 },
+        // A supply limit is no whole step of its word: the nearest one.
+        { "40 psi of 60", supplyWord(40.0, 60.0), 6667 },
+        { "70 psi of 60", supplyWord(70.0, 60.0), 11667 },
+        { "4.5 bar of 4.13", supplyWord(4.5, double(4.13f)), 10896 },
+        { "3.4 bar of 4.13", supplyWord(3.4, double(4.13f)), 8232 },
+        { "past the supply word", supplyWord(700.0, 60.0), 65535 },
         { "0.29 %", ratioWord(0.29), 29 }, // truncated with a tolerance, not to 28
         { "75.5 %", ratioWord(75.5), 7550 },
         { "past the word", ratioWord(700.0), 65535 },

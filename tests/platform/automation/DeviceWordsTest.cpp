@@ -65,3 +65,33 @@ TEST(DeviceWords, PercentBeyondTheWordDoesNotWrap)
     EXPECT_EQ(DeviceWords::toU16(-5, 100), 0);
     EXPECT_EQ(DeviceWords::toU16(0.29, 100), 29);
 }
+
+TEST(DeviceWords, AValueFromAnotherUnitGoesToTheNearestWord)
+{
+    // Supply limits of a 60 psi scale (x 10000 / 60), a full scale of 4.137
+    // bar, and the half and the fields' ends.
+    struct Case {
+        double value;
+        double scale;
+        uint16_t u16;
+        uint32_t u32;
+    } cases[] = {
+        { 40.0, 10000.0 / 60.0, 6667, 6667 },
+        { 70.0, 10000.0 / 60.0, 11667, 11667 },
+        { 10.0, 10000.0 / 60.0, 1667, 1667 },
+        { 4.137, 100, 414, 414 },
+        { 4.1349, 100, 413, 413 },
+        { 0.125, 100, 13, 13 }, // a half goes up, not to the even word
+        { 0.0049, 100, 0, 0 },
+        { -3.0, 100, 0, 0 },
+        { 655.354, 100, 65535, 65535 },
+        { 700.0, 100, 65535, 70000 },
+        { 5e10, 1, 65535, 4294967295u },
+        { std::numeric_limits<double>::quiet_NaN(), 1, 0, 0 },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DeviceWords::nearestU16(c.value, c.scale), c.u16) << c.value << " x " << c.scale;
+        EXPECT_EQ(DeviceWords::nearestU32(c.value, c.scale), c.u32) << c.value << " x " << c.scale;
+    }
+    EXPECT_EQ(DeviceWords::nearestScaled(-2.5, 1), -3) << "halves away from zero below it too";
+}
