@@ -1,5 +1,6 @@
 #include "StrokeCalibrationRules.h"
 
+#include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 
 #include <cmath>
@@ -131,13 +132,16 @@ double unitToPsi(uint8_t unit, double supplyPsi)
 
 SupplyWords supplyWords(float shown, double unitToPsi)
 {
-    // Rounded to the nearest hundredth first, in single precision.
+    // In the display unit rounded to the nearest hundredth, in single precision.
     const float v = shown + 0.005f;
     const auto word = [](double value) {
         const double truncated = std::trunc(value);
         return truncated <= 0.0 ? 0u : truncated >= 4294967295.0 ? 4294967295u : uint32_t(truncated);
     };
-    return { word(double(v) * 100.0), word(double(v) * unitToPsi * 100.0) };
+    // In psi the value is converted from the display unit: the nearest word
+    // to it, not to the display value already rounded up (4.5 bar is 6527,
+    // not 6534).
+    return { word(double(v) * 100.0), DeviceWords::nearestU32(double(shown), unitToPsi * 100.0) };
 }
 
 PortPressure portPressure(uint16_t count, uint16_t zero, uint16_t range, double supplyPressure)

@@ -33,7 +33,8 @@ bool pressureAcceptable(double value, int fullScale);
 double unitToPsi(uint8_t unit, double supplyPsi);
 
 // The two supply pressure variables the start writes: long 0x69 in the
-// display unit and long 0x63 in psi, both x 100 and truncated.
+// display unit x 100, rounded to the nearest hundredth, and long 0x63 in psi
+// x 100, the word nearest to the value converted.
 struct SupplyWords {
     uint32_t displayUnit;
     uint32_t psi;

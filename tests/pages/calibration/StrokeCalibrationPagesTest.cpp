@@ -517,6 +517,46 @@ TEST_F(StrokeCalibrationPages, ActuatorStartWritesTheSupplyAndTheStartAndEachTic
         AppFrameTest::page<CAdvDashboard>().supplyDial()->value(), device().physics().supplyPsi / 0.145037738, 0.5);
 }
 
+TEST_F(StrokeCalibrationPages, ActuatorStartWritesTheSupplyInPsiAsTheWordNearestTheValueTyped)
+{
+    // Long 0x69 takes the supply in hundredths of the unit shown, long 0x63 in
+    // hundredths of a psi: 4.5 bar is 6526.8 (14.504 psi to the bar), 3.37
+    // kg/cm2 4792.1 (14.22), 310 kPa 4495 (0.145); the word above or below,
+    // whichever is nearer, not the one a rounded-up display value gives.
+    struct Case {
+        const char* what;
+        uint8_t unit;
+        const char* typed;
+        uint32_t display;
+        uint32_t psi;
+        const char* requests[2];
+    };
+    const Case cases[] = {
+        { "4.5 bar", 7, "4.5", 450, 6527,
+            { "0C C9 0A EE 00 F6 00 00 69 00 00 01 C2", "0C C9 0A EE 00 F6 00 00 63 00 00 19 7F" } },
+        { "3.37 kg/cm2", 10, "3.37", 337, 4792,
+            { "0C C9 0A EE 00 F6 00 00 69 00 00 01 51", "0C C9 0A EE 00 F6 00 00 63 00 00 12 B8" } },
+        { "310 kPa", 12, "310", 31000, 4495,
+            { "0C C9 0A EE 00 F6 00 00 69 00 00 79 18", "0C C9 0A EE 00 F6 00 00 63 00 00 11 8F" } },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(path) + " " + c.what);
+            startOn(path);
+            device(path).respond(221, QByteArray("\x39\x20", 2).append(char(c.unit)));
+            Act& page = showActuator();
+            page.setWindowText(Act::PressureEdit, QString::fromLatin1(c.typed));
+            page.setWindowText(Act::InitialsEdit, QStringLiteral("XYZ"));
+            device(path).clearRequests();
+            startRun(page, Act::StartButton);
+            EXPECT_EQ(hexOf(201, path), std::vector<std::string>({ c.requests[0], c.requests[1] }));
+            EXPECT_EQ(device(path).miscLong(0x69), c.display);
+            EXPECT_EQ(device(path).miscLong(0x63), c.psi);
+            m_app.reset();
+        }
+    }
+}
+
 TEST_F(StrokeCalibrationPages, EachRunReadsTheStateEveryPeriodOfItsOwnPollTimer)
 {
     // The actuator calibration polls every 4000 ms, the stroke calibration every 2000 ms.

@@ -105,7 +105,16 @@ TEST(StrokeCalibrationRules, EntryChecksAndSupplyWords)
         uint8_t unit;
         uint32_t displayUnit;
         uint32_t psi;
-    } writes[] = { { 80.0f, 6, 8000, 8000 }, { 5.5f, 7, 550, 7984 }, { 310.0f, 12, 31000, 4495 } };
+    } writes[] = {
+        { 80.0f, 6, 8000, 8000 },
+        { 40.01f, 6, 4001, 4001 },
+        // In psi the nearest word to the value converted: 5.5 bar is 7977.2
+        // psi hundredths, 4.5 bar 6526.8, 3.37 kg/cm2 4792.1.
+        { 5.5f, 7, 550, 7977 },
+        { 4.5f, 7, 450, 6527 },
+        { 3.37f, 10, 337, 4792 },
+        { 310.0f, 12, 31000, 4495 },
+    };
     for (const auto& w : writes) {
         const SupplyWords words = supplyWords(w.shown, unitToPsi(w.unit, 0.0));
         EXPECT_EQ(words.displayUnit, w.displayUnit) << w.shown;
