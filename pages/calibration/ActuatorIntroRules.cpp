@@ -51,7 +51,21 @@ std::optional<uint8_t> targetUnit(int currentUnit, int index)
 
 uint32_t convertedFullScale(double factor, double value)
 {
-    return DeviceWords::toU32(factor * value, 100.0);
+    // Cut, each unit change would lower the full scale, and with it every
+    // pressure the device reports, a little more.
+    return DeviceWords::nearestU32(factor * value, 100.0);
+}
+
+uint32_t unitChangeFullScale(
+    double fullScale, double factor, std::optional<double> supplyPsi, double psiToCurrent, double psiToTarget)
+{
+    if (supplyPsi && *supplyPsi > 0.0) {
+        const double inCurrent = *supplyPsi * psiToCurrent;
+        const double apart = std::abs(inCurrent - fullScale);
+        if (apart <= 0.005 + 1e-9 || apart <= 0.0005 * inCurrent)
+            return convertedFullScale(psiToTarget, *supplyPsi);
+    }
+    return convertedFullScale(factor, fullScale);
 }
 
 uint16_t areaTenths(double area)

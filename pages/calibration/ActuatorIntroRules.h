@@ -28,9 +28,18 @@ int unitItemOfCode(int unitCode);
 // selected; nothing when there is no factor for the pair (a current unit
 // other than psi, bar, kg/cm2 and kPa, or no item selected).
 std::optional<uint8_t> targetUnit(int currentUnit, int index);
-// The pressure full scale in the new unit, hundredths: factor x value x 100,
-// truncated toward zero (with the device-word tolerance) and held to 32 bits.
+// The pressure full scale in the new unit, hundredths: the word nearest to
+// factor x value x 100, held to 32 bits.
 uint32_t convertedFullScale(double factor, double value);
+// The full scale a unit change writes. The device keeps the same supply in
+// psi as well (long 0x63); while the full scale is that supply in the
+// current unit (within half a hundredth of the unit or 0.05 %), the new full
+// scale is converted from it, so that a trip through the units comes back to
+// the psi the device held and a second trip ends where the first did.
+// Otherwise, or without that supply, it is converted from the full scale.
+// `psiToCurrent` and `psiToTarget` turn psi into the current and the new unit.
+uint32_t unitChangeFullScale(
+    double fullScale, double factor, std::optional<double> supplyPsi, double psiToCurrent, double psiToTarget);
 // The area edit's value, taken in single precision, as the device's tenths
 // of a square inch: rounded to the nearest tenth, held to 16 bits.
 uint16_t areaTenths(double area);
@@ -40,6 +49,7 @@ uint16_t areaTenths(double area);
 inline constexpr FieldRange AreaRange { 0.1, 6553.5, FieldStep::Tenths };
 bool areaAcceptable(double area);
 
+constexpr uint8_t PsiUnit = 6;
 constexpr uint8_t OtherMaker = 99;
 constexpr uint8_t UnknownModel = 255;
 constexpr double OtherArea = 23.8;

@@ -271,7 +271,15 @@ void CCalibrationActuatorIntro::ApplyPressureUnit()
         log.WriteLog(QStringLiteral("Write_Units not sent: no Read_Units reply"));
     if (!longRead || !m_UnitsRead)
         return;
-    context().misc().WriteMiscLong69(convertedFullScale(factor, m_Long69Value));
+    // The supply in psi anchors the conversion: the full scale is held only in
+    // hundredths of its unit, too coarse in bar and kg/cm2 to carry it back.
+    bool psiRead = false;
+    const float supplyPsi = context().misc().ReadMiscLong63(&psiRead);
+    PageHelpers& helpers = context().helpers();
+    const double psiToCurrent = helpers.GetPressureConversionFactor(PsiUnit, unitItemOfCode(m_CurrentUnit));
+    const double psiToTarget = helpers.GetPressureConversionFactor(PsiUnit, item);
+    context().misc().WriteMiscLong69(unitChangeFullScale(
+        m_Long69Value, factor, psiRead ? std::optional<double>(supplyPsi) : std::nullopt, psiToCurrent, psiToTarget));
     data().PressureUnit = *target;
     m_CurrentUnit = *target;
     write(HartCommand::WriteUnits);

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include <array>
+
 namespace
 {
 using Intro = CCalibrationActuatorIntro;
@@ -363,8 +365,9 @@ TEST_F(ActuatorIntroTest, ApplyConvertsTheFullScaleAndWritesTheNewUnit)
     device().clearRequests();
     pick(Intro::PressureUnitCombo, 3);
     click(intro(), Intro::ApplyButton);
-    EXPECT_EQ(joined(sent()), "200 long 0x69, 201 long 0x69, 221");
-    EXPECT_EQ(hexOf(200), std::vector<std::string>({ "05 C8 03 EE F6 69" }));
+    // The full scale of 80 psi is not the supply of 60 psi: it is converted itself.
+    EXPECT_EQ(joined(sent()), "200 long 0x69, 200 long 0x63, 201 long 0x69, 221");
+    EXPECT_EQ(hexOf(200), std::vector<std::string>({ "05 C8 03 EE F6 69", "05 C8 03 EE F6 63" }));
     EXPECT_EQ(hexOf(201), std::vector<std::string>({ "0C C9 0A EE 00 F6 00 00 69 00 00 D7 78" }));
     EXPECT_EQ(hexOf(221), std::vector<std::string>({ "05 DD 03 2F 20 0C" })); // travel in inches, °C kept
     EXPECT_EQ(device().miscLong(0x69), 55160u);
@@ -428,6 +431,88 @@ TEST_F(ActuatorIntroTest, ApplyWithoutAUsableUnitOrWithoutTheReadsItNeedsWritesN
         if (c.logLine) {
             EXPECT_TRUE(logTexts().contains(QString::fromLatin1(c.logLine))) << logTexts().join('\n').toStdString();
         }
+        m_app.reset();
+    }
+}
+
+TEST_F(ActuatorIntroTest, FourUnitChangesInARowComeBackToTheFullScaleTheyLeftAndASecondTripEndsWhereTheFirstDid)
+{
+    // The trip psi -> bar -> kPa -> kg/cm2 -> psi, twice, with the device's
+    // full scale (long 0x69, hundredths of its unit) after each Apply. Factors
+    // from psi: 0.06895 to bar, 6.895 to kPa, 0.07031 to kg/cm2.
+    struct Case {
+        const char* what;
+        bool k40;
+        uint32_t supplyPsi; // long 0x63; 0: as the device comes
+        uint32_t fullScale; // long 0x69 in psi; 0: as the device comes
+        std::array<uint32_t, 4> trip;
+    };
+    const Case cases[] = {
+        { "K90 as it comes, 60 psi", false, 0, 0, { 414, 41370, 422, 6000 } },
+        { "K40 as it comes, 30 psi", true, 0, 0, { 207, 20685, 211, 3000 } },
+        { "K90, 80 psi", false, 8000, 8000, { 552, 55160, 562, 8000 } },
+        { "K40, 150 psi", true, 15000, 15000, { 1034, 103425, 1055, 15000 } },
+        // A full scale that is not the device's supply is converted itself, each
+        // time to the nearest hundredth: 4.14 bar, 414.00 kPa, 4.22 kg/cm2, 60.01 psi.
+        { "K90, a full scale of 60 psi beside a supply of 80", false, 8000, 6000, { 414, 41400, 422, 6001 } },
+        { "K40, a full scale of 60 psi beside a supply of 80", true, 8000, 6000, { 414, 41400, 422, 6001 } },
+    };
+    const int items[4] = { 1, 3, 2, 0 };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const char* path = c.k40 ? K40Path : K90Path;
+        if (c.k40)
+            startK40();
+        else
+            startK90();
+        if (c.supplyPsi)
+            device(path).setMiscLong(0x63, c.supplyPsi);
+        if (c.fullScale)
+            device(path).setMiscLong(0x69, c.fullScale);
+        const uint32_t start = device(path).miscLong(0x69);
+        clock().advance(2000);
+        select(ActuatorIntroCode);
+        for (int round = 1; round <= 2; ++round) {
+            SCOPED_TRACE(round);
+            std::array<uint32_t, 4> written {};
+            for (size_t k = 0; k < 4; ++k) {
+                pick(Intro::PressureUnitCombo, items[k]);
+                click(intro(), Intro::ApplyButton);
+                written[k] = device(path).miscLong(0x69);
+            }
+            EXPECT_EQ(written, c.trip);
+            EXPECT_NEAR(double(written[3]), double(start), start * 0.0005) << "within 0.05 % of where it started";
+            EXPECT_EQ(data().PressureUnit, 6);
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(ActuatorIntroTest, AfterAChangeToBarTheHealthPageShowsTheSupplyAtItsNominalOnBothModels)
+{
+    // The simulated supply stands at the device's nominal, 60 psi on the K90
+    // and 30 psi on the K40: 4.14 and 2.07 bar, its share of the full scale
+    // 100 %. A full scale cut to 4.13 or 2.06 bar would show it below.
+    struct Case {
+        bool k40;
+        const char* nominal;
+        const char* current;
+    };
+    const Case cases[] = { { false, "4.14", " 4.14" }, { true, "2.07", " 2.07" } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.k40 ? "K40" : "K90");
+        if (c.k40)
+            startK40();
+        else
+            startK90();
+        clock().advance(2000);
+        select(ActuatorIntroCode);
+        pick(Intro::PressureUnitCombo, 1);
+        click(intro(), Intro::ApplyButton);
+        select(33); // Actuator Health
+        auto& health = page<CActuatorHealth>();
+        EXPECT_EQ(health.windowText(CActuatorHealth::NominalSupplyEdit).toStdString(), c.nominal);
+        EXPECT_EQ(health.windowText(CActuatorHealth::SupplyEdit).toStdString(), c.current);
         m_app.reset();
     }
 }

@@ -207,6 +207,11 @@ TEST(ActuatorIntroRules, ConvertedFullScaleAndAreaTenthsLoseNoUnitAndSaturate)
     EXPECT_EQ(convertedFullScale(14.5038, 1.0), 1450u);
     EXPECT_EQ(convertedFullScale(1.0e12, 1.0), 0xFFFFFFFFu);
     EXPECT_EQ(convertedFullScale(0.06895, -5.0), 0u);
+    // The nearest hundredth of the new unit, not the one below: 60 psi is
+    // 4.137 bar, 4.22 kg/cm2 is 60.008 psi.
+    EXPECT_EQ(convertedFullScale(0.06895, 60.0), 414u);
+    EXPECT_EQ(convertedFullScale(14.22, double(4.22f)), 6001u);
+    EXPECT_EQ(convertedFullScale(0.0101972, 413.0), 421u);
 
     struct Case {
         float area;
@@ -225,4 +230,38 @@ TEST(ActuatorIntroRules, ConvertedFullScaleAndAreaTenthsLoseNoUnitAndSaturate)
         { std::numeric_limits<double>::infinity(), false }, { std::nan(""), false } };
     for (const auto& [area, ok] : acceptable)
         EXPECT_EQ(areaAcceptable(area), ok) << area;
+}
+
+TEST(ActuatorIntroRules, AUnitChangeConvertsFromTheSupplyInPsiWhileTheFullScaleIsThatSupply)
+{
+    // Factors from psi: to bar 0.06895, to kg/cm2 0.07031, to kPa 6.895.
+    struct Case {
+        const char* what;
+        double fullScale;
+        double factor; // current unit to the new one
+        std::optional<double> supplyPsi;
+        double psiToCurrent;
+        double psiToTarget;
+        uint32_t written;
+    };
+    const Case cases[] = {
+        { "psi to bar", 60.0, 0.06895, 60.0, 1.0, 0.06895, 414 },
+        { "bar to kPa, 4.14 bar being 60 psi", 4.14, 100.0, 60.0, 0.06895, 6.895, 41370 },
+        { "kPa to kg/cm2", 413.7, 0.0101972, 60.0, 6.895, 0.07031, 422 },
+        { "kg/cm2 back to psi", 4.22, 14.22, 60.0, 0.07031, 1.0, 6000 },
+        { "150 psi through bar back", 10.34, 14.5038, 150.0, 0.06895, 1.0, 15000 },
+        // 80 psi in bar is 5.516: 5.52 is that supply, 5.51 another one.
+        { "5.52 bar is 80 psi", 5.52, 14.5038, 80.0, 0.06895, 1.0, 8000 },
+        { "5.51 bar is another supply", 5.51, 14.5038, 80.0, 0.06895, 1.0, 7992 },
+        // kPa: within 0.05 % of the supply converted (413.63 for 59.99 psi).
+        { "413.70 kPa is 59.99 psi", 413.7, 0.145038, 59.99, 6.895, 1.0, 5999 },
+        { "414.00 kPa is not", 414.0, 0.145038, 59.99, 6.895, 1.0, 6005 },
+        { "psi other than the supply", 80.0, 6.895, 60.0, 1.0, 6.895, 55160 },
+        { "no supply read", 4.14, 14.5038, std::nullopt, 0.06895, 1.0, 6005 },
+        { "a supply of 0", 0.0, 100.0, 0.0, 0.06895, 6.895, 0 },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(unitChangeFullScale(c.fullScale, c.factor, c.supplyPsi, c.psiToCurrent, c.psiToTarget), c.written)
+            << c.what;
+    }
 }
