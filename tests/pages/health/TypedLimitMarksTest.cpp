@@ -273,7 +273,7 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthWritesOnlyLimitsOnTheirStepsInTheirRan
         const char* lowWarning; // 0.5 psi
         const char* highWarning; // 150 psi
         const char* tenths; // 60.1 psi
-    } models[] = { { K90Path, "00 53", "61 a8", "27 20" }, { K40Path, "00 a6", "c3 50", "4e 41" } };
+    } models[] = { { K90Path, "00 53", "61 a8", "27 21" }, { K40Path, "00 a7", "c3 50", "4e 41" } };
     for (const auto& model : models) {
         startOn(model.path);
         show(ActuatorHealthCode);
@@ -315,10 +315,10 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthHoldsTheSupplyLimitsToTheScaleOfThePre
                 { { "150.1", nullptr }, { "150", "61 a8" } } } },
         { 7, 414,
             { P::HighWarningEdit, P::HighWarningMark, "Please enter values between 0 and 12 in steps of 0.1", 196, 0,
-                { { "12.1", nullptr }, { "100", nullptr }, { "12", "71 39" } } } },
+                { { "12.1", nullptr }, { "100", nullptr }, { "12", "71 3a" } } } },
         { 7, 414,
             { P::LowWarningEdit, P::LowWarningMark, "Please enter values between 0 and 12 in steps of 0.1", 196, 2,
-                { { "-1", nullptr }, { "2.55", nullptr }, { "2.5", "17 96" }, { "5.5", "33 e5" } } } },
+                { { "-1", nullptr }, { "2.55", nullptr }, { "2.5", "17 97" }, { "5.5", "33 e5" } } } },
         { 10, 414,
             { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 12 in steps of 0.1", 196, 4,
                 { { "12.1", nullptr }, { "1", "09 6f" } } } },
@@ -327,7 +327,7 @@ TEST_F(TypedLimitMarksTest, ActuatorHealthHoldsTheSupplyLimitsToTheScaleOfThePre
                 { { "1050.1", nullptr }, { "1050", "88 b8" } } } },
         { 12, 30000,
             { P::LowAlarmEdit, P::LowAlarmMark, "Please enter values between 0 and 1050 in steps of 0.1", 196, 4,
-                { { "-1", nullptr }, { "500.05", nullptr }, { "500", "41 1a" } } } },
+                { { "-1", nullptr }, { "500.05", nullptr }, { "500", "41 1b" } } } },
         // In slm one count of the leak's word is 0.0283: no decimal step.
         { 7, 414,
             { P::LeakWarningEdit, P::LeakWarningMark, "Please enter values between 0 and 1854.6405", 190, 0,
