@@ -11,6 +11,11 @@ class CCalibrationStorage
 public:
     virtual ~CCalibrationStorage() = default;
 
+    // What the wizard's latest pass came to, as its report states it: a pass
+    // is completed only by a Finish the device took with the new range; any
+    // other code sent since leaves it open on the device.
+    enum class LoopPass { NotFinished, RangeTooSmall, Completed };
+
     // Clears both flags (the Previous buttons of the middle steps).
     void ResetFlags()
     {
@@ -23,6 +28,7 @@ public:
     // device is in its loop calibration until the wizard ends it.
     bool m_bLoopCalibrationOpen = false;
     bool m_bKeepState12Text = false;
+    LoopPass m_loopPass = LoopPass::NotFinished;
     uint16_t m_wVariable57 = 0; // word variable 0x57 as the start page last read it
     double m_dStartPercent = 0.0; // the command in percent when the first step was shown
     // Today's date as the first step showed it ("11/30/2029"): the final step

@@ -3,6 +3,7 @@
 #include "CCalibrationStorage.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
+#include "ReportRecords.h"
 
 #include "automation/NumberText.h"
 #include "ui/FormPage.h"
@@ -118,13 +119,24 @@ void AnalogInputWizardPage::writeLoopCode(uint8_t code)
     // Tried once: an abort the device did not answer is not sent again by
     // every page of the wizard as the tree stops them all.
     storage().m_bLoopCalibrationOpen = code != AbortCode;
+    // A Finish taken before is no longer what the device is at: the report
+    // must not call this pass completed.
+    setLoopPass(LoopPass::NotFinished);
     write(HartCommand::WriteCalLoop);
 }
 
-void AnalogInputWizardPage::writeFinishCode()
+bool AnalogInputWizardPage::writeFinishCode()
 {
-    if (write(HartCommand::WriteCalLoop))
-        storage().m_bLoopCalibrationOpen = false;
+    if (!write(HartCommand::WriteCalLoop))
+        return false;
+    storage().m_bLoopCalibrationOpen = false;
+    return true;
+}
+
+void AnalogInputWizardPage::setLoopPass(LoopPass pass)
+{
+    storage().m_loopPass = pass;
+    context().records().m_AICalibReport.m_strState = AutoString(passStateText(pass));
 }
 
 void AnalogInputWizardPage::setPageToolTips()

@@ -70,10 +70,14 @@ public:
 protected:
     CCalibrationStorage& storage() const;
     // Sets the calibration state byte to `code` and sends it with the loop
-    // calibration text as it stands.
+    // calibration text as it stands. The pass is open on the device from
+    // then on, until a Finish it takes.
     void writeLoopCode(uint8_t code);
-    // The final code, with the date and initials: the calibration is over.
-    void writeFinishCode();
+    // The final code, with the date and initials; false when the device did
+    // not answer it, and its calibration stays open.
+    bool writeFinishCode();
+    // What the pass came to, kept for the report and put into its record.
+    void setLoopPass(AnalogInputWizardRules::LoopPass pass);
     // Only this page's timers, as the wizard's own buttons stop them when
     // they go to another step.
     void stopPageTimers() { StripPage::StopTimers(); }

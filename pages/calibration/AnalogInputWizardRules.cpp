@@ -49,6 +49,46 @@ uint32_t flagColour(uint8_t historyByte8, int flag)
     return (historyByte8 & FlagMasks.at(size_t(flag))) ? IndicatorColour::Red : IndicatorColour::Green;
 }
 
+LoopPass finishOutcome(bool answered, uint8_t historyByte8)
+{
+    if (!answered)
+        return LoopPass::NotFinished;
+    if (historyByte8 & FlagMasks[2])
+        return LoopPass::RangeTooSmall;
+    return LoopPass::Completed;
+}
+
+QString passStateText(LoopPass pass)
+{
+    switch (pass) {
+    case LoopPass::Completed:
+        return QStringLiteral("Calibration completed");
+    case LoopPass::RangeTooSmall:
+        return QStringLiteral("Calibration not completed: range too small");
+    case LoopPass::NotFinished:
+        break;
+    }
+    return QStringLiteral("Calibration not completed: not finished");
+}
+
+StateDisplay refusedRangeDisplay()
+{
+    return { QStringLiteral("Command Loop Range Too Small"), IndicatorColour::Red };
+}
+
+QString reportCountText(int count, LoopPass pass)
+{
+    const QString text = QString::number(count);
+    if (pass == LoopPass::Completed)
+        return text;
+    return text + QStringLiteral(" (held by device)");
+}
+
+int adRange(uint16_t zeroCount, uint16_t fullCount)
+{
+    return int(fullCount) - int(zeroCount);
+}
+
 QString percentText(double percent)
 {
     return NumberText::fromDouble(percent) + QStringLiteral(" %");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CCalibrationStorage.h"
 #include "StrokeCalibrationRules.h"
 
 #include <QDate>
@@ -33,6 +34,22 @@ std::optional<StateDisplay> loopStateDisplay(
 constexpr std::array<uint8_t, 3> FlagMasks { 0x04, 0x02, 0x01 };
 // Red for a set bit, green for a clear one.
 uint32_t flagColour(uint8_t historyByte8, int flag);
+
+// What a Finish came to: not answered, the device's range-too-small flag
+// raised after it (the device keeps its old zero and span), or completed.
+using LoopPass = CCalibrationStorage::LoopPass;
+LoopPass finishOutcome(bool answered, uint8_t historyByte8);
+// The report's "Calibration State:" for a pass.
+QString passStateText(LoopPass pass);
+// The state indicator after a Finish the device refused for its range.
+StateDisplay refusedRangeDisplay();
+// A count as the report prints it: as it is after a completed pass;
+// otherwise it is not this pass's but the one the device still holds, and
+// says so.
+QString reportCountText(int count, LoopPass pass);
+// The A/D range: the span from the 0 % count to the 100 % count, negative
+// when the loop is reversed (100 % at the lower current).
+int adRange(uint16_t zeroCount, uint16_t fullCount);
 
 // The initials and the date are checked and written as for a stroke
 // calibration: exactly 3 characters, not all blanks; "11/30/2029".

@@ -203,7 +203,6 @@ const ToolTipTable CCalibrationAnalogIn4::ToolTips = acceptStepTips(AcceptButton
 
 const QString CCalibrationAnalogIn5::InitialsTip
     = QStringLiteral("Please Enter 3 Initials in the New Calibration By field.");
-const QString CCalibrationAnalogIn5::CompletedText = QStringLiteral("Calibration completed");
 
 const AnalogInputWizardPage::Monitor CCalibrationAnalogIn5::Controls { CommandEdit, CurrentEdit, -1,
     { ZeroFlag, SpanFlag, RangeFlag }, StateIndicator };

@@ -253,13 +253,14 @@ void CCalibrationAnalogIn5::ActivatePage()
     OnChangeNewCalibrationBy();
 }
 
-void CCalibrationAnalogIn5::showFlagsAndRecord()
+uint8_t CCalibrationAnalogIn5::showFlagsAndRecord()
 {
     const uint8_t byte8 = ShowLoopCalFlags();
     CAICalibReport& record = context().records().m_AICalibReport;
     record.m_b0SignalOut = (byte8 & FlagMasks[0]) ? 1 : 0;
     record.m_b100SignalOut = (byte8 & FlagMasks[1]) ? 1 : 0;
     record.m_bCommSmall = (byte8 & FlagMasks[2]) ? 1 : 0;
+    return byte8;
 }
 
 void CCalibrationAnalogIn5::OnPrevious()
@@ -293,14 +294,36 @@ void CCalibrationAnalogIn5::OnFinish()
         return;
     }
     ValidityMark::show(this, InitialsMark, true, InitialsTip);
+    const uint8_t stateBefore = data().CalState;
     data().CalState = FinishCode;
     data().LoopCalText = loopCalText(m_strToday, initials);
-    writeFinishCode();
-    m_bSkipStateRead = true;
-    ShowLoopCalState();
-    context().records().m_AICalibReport.m_strState = AutoString(CompletedText);
+    const bool answered = writeFinishCode();
+    // What the device made of the Finish: a range it finds too small raises
+    // its flag, and it keeps the zero and span it had.
+    const uint8_t byte8 = showFlagsAndRecord();
+    const LoopPass pass = finishOutcome(answered, byte8);
+    setLoopPass(pass);
+    switch (pass) {
+    case LoopPass::Completed:
+        m_bSkipStateRead = true;
+        ShowLoopCalState();
+        m_bSkipStateRead = false;
+        break;
+    case LoopPass::RangeTooSmall:
+        if (const INumEditPtr& indicator = stateIndicator()) {
+            const StateDisplay refused = refusedRangeDisplay();
+            indicator->setValue(refused.text);
+            indicator->setColor(refused.colour);
+        }
+        break;
+    case LoopPass::NotFinished:
+        // Not taken: the state is the one the device still reports, not
+        // the final code's.
+        data().CalState = stateBefore;
+        ShowLoopCalState();
+        break;
+    }
     enableControl(PrintButton, true);
-    m_bSkipStateRead = false;
     RefreshStrip();
 }
 
@@ -311,14 +334,17 @@ void CCalibrationAnalogIn5::OnPrintReport()
     CAICalibReport& record = records.m_AICalibReport;
     record.m_strLastCalDate = AutoString(storage().m_strTodayDate);
     record.m_strNewCalBy = AutoString(windowText(InitialsEdit));
+    // The state of this pass, and the device's counts: new ones only after
+    // a completed pass, otherwise the ones it still holds, named as such.
+    const LoopPass pass = storage().m_loopPass;
+    record.m_strState = AutoString(passStateText(pass));
     MiscAccessors& misc = context().misc();
     record.m_strAD4mA = AutoString(QString::number(misc.ReadMiscWord58()));
-    record.m_strAD0 = AutoString(QString::number(misc.ReadMiscWord55()));
+    record.m_strAD0 = AutoString(reportCountText(misc.ReadMiscWord55(), pass));
     const uint16_t zero = misc.ReadMiscWord55();
-    record.m_strAD100 = AutoString(QString::number(misc.ReadMiscWord56()));
-    const uint16_t span = misc.ReadMiscWord56();
-    // Both counts unsigned, their difference signed.
-    record.m_strADRange = AutoString(QString::number(int(zero) - int(span)));
+    record.m_strAD100 = AutoString(reportCountText(misc.ReadMiscWord56(), pass));
+    const uint16_t full = misc.ReadMiscWord56();
+    record.m_strADRange = AutoString(reportCountText(adRange(zero, full), pass));
     const QString definition = ReportDefinitionPath(
         context().helpers().GetAppFolder(), QStringLiteral("AnaInputCalRept"), data().DeviceType);
     GenerateAICalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);

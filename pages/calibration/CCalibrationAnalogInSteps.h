@@ -224,7 +224,6 @@ public:
     static const ToolTipTable ToolTips;
     static const Monitor Controls;
     static const QString InitialsTip;
-    static const QString CompletedText;
 
     explicit CCalibrationAnalogIn5(PageContext& context, QWidget* parent = nullptr);
 
@@ -239,8 +238,8 @@ public:
     const IReportPtr& reportControl() const { return m_pReport; }
 
 private:
-    // The flags into the report record as well.
-    void showFlagsAndRecord();
+    // The flags into the report record as well; returns byte 8.
+    uint8_t showFlagsAndRecord();
 
     QString m_strToday;
     QPointer<QWidget> m_reportWindow;

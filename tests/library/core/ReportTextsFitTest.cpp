@@ -70,8 +70,13 @@ const QStringList CalibrationStates = { QStringLiteral("Calibration In progress.
     QStringLiteral("Timeout error during pressure calibration"),
     QStringLiteral("Feedback out of range during pressure calibration"),
     QStringLiteral("Calibration completed successfully"), QStringLiteral("Calibration Aborted") };
-// The analog input wizard records only its completion.
-const QString AnalogInputState = QStringLiteral("Calibration completed");
+// The analog input wizard's pass: completed, or not and why.
+const QStringList AnalogInputStates
+    = { QStringLiteral("Calibration completed"), QStringLiteral("Calibration not completed: range too small"),
+          QStringLiteral("Calibration not completed: not finished") };
+// A count of a pass not completed is the one the device holds, and says so.
+const QString HeldCount = QStringLiteral("65535 (held by device)");
+const QString HeldCountDifference = QStringLiteral("-65535 (held by device)");
 // Pressure units as the pages show them, and as the reports print them.
 const QStringList PressureLabels = { QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral(u"Kg/cm\u00B2"),
     QStringLiteral("kPa"), QStringLiteral("Percent") };
@@ -330,11 +335,11 @@ std::vector<Generated> everyReport()
         CAICalibReport r;
         r.m_strLastCalDate = as(Widest::Date);
         r.m_strNewCalBy = as(Widest::Initials);
-        r.m_strState = as(Widest::AnalogInputState);
+        r.m_strState = as(widest(Widest::AnalogInputStates));
         r.m_strAD4mA = as(Widest::Count);
-        r.m_strAD0 = as(Widest::Count);
-        r.m_strAD100 = as(Widest::Count);
-        r.m_strADRange = as(Widest::CountDifference);
+        r.m_strAD0 = as(Widest::HeldCount);
+        r.m_strAD100 = as(Widest::HeldCount);
+        r.m_strADRange = as(Widest::HeldCountDifference);
         r.m_b0SignalOut = r.m_b100SignalOut = r.m_bCommSmall = 1;
         GenerateAICalibTestReport(header, r, t.report, t.printer, as(t.definition), t.page);
     });

@@ -82,3 +82,37 @@ TEST(AnalogInputWizardRules, TextsShownAndSent)
     for (const auto& p : percents)
         EXPECT_EQ(percentText(commandPercent(p.word)).toStdString(), p.text);
 }
+
+TEST(AnalogInputWizardRules, AFinishCompletesOnlyWhenAnsweredWithoutTheRangeTooSmallFlag)
+{
+    const struct {
+        bool answered;
+        uint8_t byte8;
+        LoopPass pass;
+        const char* state;
+    } cases[] = {
+        { true, 0x00, LoopPass::Completed, "Calibration completed" },
+        { true, 0x06, LoopPass::Completed, "Calibration completed" }, // out of range, but a range it takes
+        { true, 0xF8, LoopPass::Completed, "Calibration completed" },
+        { true, 0x01, LoopPass::RangeTooSmall, "Calibration not completed: range too small" },
+        { true, 0x07, LoopPass::RangeTooSmall, "Calibration not completed: range too small" },
+        { false, 0x00, LoopPass::NotFinished, "Calibration not completed: not finished" },
+        { false, 0x01, LoopPass::NotFinished, "Calibration not completed: not finished" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.answered) + " " + std::to_string(c.byte8));
+        EXPECT_EQ(finishOutcome(c.answered, c.byte8), c.pass);
+        EXPECT_EQ(passStateText(c.pass).toStdString(), c.state);
+    }
+}
+
+TEST(AnalogInputWizardRules, CountsOfAPassNotCompletedAreNamedAsTheDevicesAndTheRangeIsTheSpan)
+{
+    EXPECT_EQ(adRange(6400, 32000), 25600);
+    EXPECT_EQ(adRange(32000, 6400), -25600);
+    EXPECT_EQ(adRange(0, 65535), 65535);
+    EXPECT_EQ(reportCountText(6400, LoopPass::Completed), QStringLiteral("6400"));
+    EXPECT_EQ(reportCountText(-25600, LoopPass::Completed), QStringLiteral("-25600"));
+    EXPECT_EQ(reportCountText(6400, LoopPass::NotFinished), QStringLiteral("6400 (held by device)"));
+    EXPECT_EQ(reportCountText(-25600, LoopPass::RangeTooSmall), QStringLiteral("-25600 (held by device)"));
+}

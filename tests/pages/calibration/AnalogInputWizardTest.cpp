@@ -479,23 +479,140 @@ TEST_F(AnalogInputWizard, PrintOnTheSmallerModelReadsTheCountsInOrderAndPrintsIt
     EXPECT_EQ(reportField(QStringLiteral("AICal4mAValue")), QString::number(int(4.5 * CountsPerMilliamp)));
     EXPECT_EQ(reportField(QStringLiteral("AICal0Value")), QString::number(20 * CountsPerMilliamp));
     EXPECT_EQ(reportField(QStringLiteral("AICal100Value")), QString::number(4 * CountsPerMilliamp));
-    EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(16 * CountsPerMilliamp));
+    EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(-16 * CountsPerMilliamp));
     EXPECT_EQ(reportField(QStringLiteral("LastCalDate")), QStringLiteral("11/30/2029"));
     EXPECT_EQ(reportField(QStringLiteral("NewCalBy")), QStringLiteral("KLM"));
 
     const QString text = ReportTestSupport::pdfText(pdf).simplified();
     for (const char* expected : { "Analog Input Calibration Report", "Calibration completed",
-             "A/D Value at 4mA:", "K40", "DEVICE TAG ID: PV-102", "32000", "6400", "25600", "7200" })
+             "A/D Value at 4mA:", "K40", "DEVICE TAG ID: PV-102", "32000", "6400", "-25600", "7200" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
 }
 
-TEST_F(AnalogInputWizard, PrintingAReversedRangeShowsTheSignedDifferenceOfTheUnsignedCounts)
+TEST_F(AnalogInputWizard, TheADRangeIsTheSpanFromTheZeroCountToTheFullCountNegativeForAReversedLoop)
+{
+    const struct {
+        double zeroMa, fullMa;
+        const char* range;
+    } cases[] = {
+        { 4, 20, "25600" }, // 6400 to 32000
+        { 20, 4, "-25600" }, // reversed: 32000 to 6400
+        { 5, 19, "22400" }, // 8000 to 30400
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.range);
+        startOn();
+        walkToFinalStep(4, c.zeroMa, c.fullMa);
+        finishWith("KLM");
+        printWithoutSaving();
+        EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")).toStdString(), c.range);
+        m_app.reset();
+    }
+}
+
+TEST_F(AnalogInputWizard, TheReportStatesWhatThisPassCameToWithTheCountsTheDeviceHolds)
+{
+    // The device starts at 0 % = 6400 (4 mA) and 100 % = 32000 (20 mA).
+    const struct {
+        const char* name;
+        std::function<void()> pass;
+        const char* state;
+        const char* zero;
+        const char* full;
+        const char* range;
+        const char* rangeSmallMark;
+    } cases[] = {
+        { "a Finish the device takes",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                finishWith("KLM");
+            },
+            "Calibration completed", "8000", "30400", "22400", "" },
+        { "finished once, then through the steps again to the last one without Finish",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                finishWith("KLM");
+                click(step(5), Step5::BackButton);
+                walkToFinalStep(4, 6, 18);
+                EXPECT_EQ(stateText(5), QStringLiteral("Waiting to set previous command..."));
+            },
+            "Calibration not completed: not finished", "8000 (held by device)", "30400 (held by device)",
+            "22400 (held by device)", "" },
+        { "finished once, then back from the last step to the 100 % step and on again without Finish",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                finishWith("KLM");
+                click(step(5), Step5::PreviousButton);
+                device().setLoopCurrent(17);
+                click(step(4), Step4::AcceptButton);
+                click(step(4), Step4::NextButton);
+            },
+            "Calibration not completed: not finished", "8000 (held by device)", "30400 (held by device)",
+            "22400 (held by device)", "" },
+        { "0 % and 100 % accepted at the same current",
+            [this] {
+                walkToFinalStep(4, 10, 10);
+                finishWith("KLM");
+            },
+            "Calibration not completed: range too small", "6400 (held by device)", "32000 (held by device)",
+            "25600 (held by device)", "X" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startOn();
+        c.pass();
+        const QString pdf = tempPath(QStringLiteral("AIReport.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save AI Calibration ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+        click(step(5), Step5::PrintButton);
+
+        EXPECT_EQ(reportField(QStringLiteral("CalState")).toStdString(), c.state);
+        EXPECT_EQ(reportField(QStringLiteral("AICal0Value")).toStdString(), c.zero);
+        EXPECT_EQ(reportField(QStringLiteral("AICal100Value")).toStdString(), c.full);
+        EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")).toStdString(), c.range);
+        EXPECT_EQ(reportField(QStringLiteral("StrkCalFdbkSmall")).toStdString(), c.rangeSmallMark);
+        ASSERT_TRUE(QFileInfo::exists(pdf));
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const char* expected : { c.state, c.zero, c.full, c.range })
+            EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+        if (std::string(c.state) != "Calibration completed") {
+            EXPECT_FALSE(text.contains(QStringLiteral("Calibration completed"))) << text.toStdString();
+        } else {
+            EXPECT_FALSE(text.contains(QStringLiteral("not completed"))) << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("held by device"))) << text.toStdString();
+        }
+        m_app.reset();
+    }
+}
+
+TEST_F(AnalogInputWizard, AFinishTheDeviceRefusesForItsRangeSaysSoAndKeepsTheOldZeroAndSpan)
 {
     startOn();
-    walkToFinalStep(4, 4, 20); // 0 % at 4 mA, 100 % at 20 mA: 0x55 below 0x56
+    walkToFinalStep(4, 10, 11); // 1 mA apart
+    device().clearRequests();
     finishWith("KLM");
-    printWithoutSaving();
-    EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")), QString::number(-16 * CountsPerMilliamp));
+    EXPECT_EQ(loopCodes(), std::vector<int>({ 14 }));
+    EXPECT_EQ(device().miscWord(0x55), 4 * CountsPerMilliamp);
+    EXPECT_EQ(device().miscWord(0x56), 20 * CountsPerMilliamp);
+    // What the device said, not the final code's "Saving final values...".
+    EXPECT_EQ(stateText(5), QStringLiteral("Command Loop Range Too Small"));
+    EXPECT_EQ(stateColour(5), Red);
+    EXPECT_TRUE(near(drawnColour(step(5), Step5::StateIndicator), windowsColour(Red)));
+    EXPECT_EQ(step(5).flagIndicator(2)->color(), Red);
+    EXPECT_EQ(app().records().m_AICalibReport.m_strState.toQString(),
+        QStringLiteral("Calibration not completed: range too small"));
+    EXPECT_EQ(app().records().m_AICalibReport.m_bCommSmall, 1);
+    EXPECT_TRUE(enabled(step(5), Step5::PrintButton));
+
+    // Through the steps again with a range the device takes: completed.
+    click(step(5), Step5::BackButton);
+    walkToFinalStep(4, 4, 16);
+    finishWith("KLM");
+    EXPECT_EQ(stateText(5), QStringLiteral("Saving final values..."));
+    EXPECT_EQ(step(5).flagIndicator(2)->color(), Green);
+    EXPECT_EQ(app().records().m_AICalibReport.m_strState.toQString(), QStringLiteral("Calibration completed"));
+    EXPECT_EQ(device().miscWord(0x56), 16 * CountsPerMilliamp);
 }
 
 namespace
@@ -875,6 +992,10 @@ TEST_F(AnalogInputWizard, AFinishTheDeviceDidNotAnswerLeavesTheCalibrationOpenAn
         device(path).clearRequests();
         finishWith("KLM");
         ASSERT_EQ(loopCodes(path), std::vector<int>({ 14 }));
+        // Not taken: the state the device still reports, and a report that says so.
+        EXPECT_EQ(stateText(5), QStringLiteral("Waiting to set previous command..."));
+        EXPECT_EQ(app().records().m_AICalibReport.m_strState.toQString(),
+            QStringLiteral("Calibration not completed: not finished"));
         clock().advance(2000);
         ASSERT_TRUE(device(path).statusActive(25)) << "the device never took the Finish";
         select(1);
