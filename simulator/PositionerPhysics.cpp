@@ -45,7 +45,11 @@ void SimulatedPositioner::Impl::runSignature(qint64 untilMs)
 
 double SimulatedPositioner::Impl::commandPercent() const
 {
-    const double raw = controlMode == DigitalMode ? digitalCommand / 100.0 : analogPercent();
+    // The loop's command is worked on at the resolution the device reports
+    // it in, hundredths of a percent, as the digital one is: the same percent
+    // from either source is the same command to the valve.
+    const double raw
+        = controlMode == DigitalMode ? digitalCommand / 100.0 : ReplyWriter::signedHundredths(analogPercent()) / 100.0;
     return characterized(raw);
 }
 

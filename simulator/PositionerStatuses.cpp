@@ -19,6 +19,7 @@ std::bitset<SimulatedPositioner::StatusCount> SimulatedPositioner::Impl::activeS
     set(PositionDeviationAlarm, deviationSinceMs >= 0 && lastMs - deviationSinceMs > tableWord(218, 3) * 100);
     set(PositionUpperAlert, position * 100.0 > tableWord(218, 0));
     set(PositionLowerAlert, position * 100.0 < tableWord(218, 1));
+    set(LocalInterfaceDisabled, tapsetRefusedMs >= 0 && lastMs - tapsetRefusedMs < TapsetRefusalShownMs);
     const auto calibrating = calibration.running(lastMs);
     set(StrokeCalibrationMode, calibrating == CalibrationSequencer::Kind::Stroke);
     set(PressureCalibrationMode, calibrating == CalibrationSequencer::Kind::Actuator);

@@ -256,6 +256,24 @@ void SimulatedPositioner::setSensorZeroShift(int port, double counts)
     d->sensors.setZeroShift(port, counts);
 }
 
+bool SimulatedPositioner::localInterfaceEnabled() const
+{
+    const QByteArray& config = d->tables.at(246);
+    return config.isEmpty() || config.at(0) == 0;
+}
+
+void SimulatedPositioner::pressTapsetButton()
+{
+    d->advanceToNow();
+    if (localInterfaceEnabled()) {
+        d->calibration.write(CalibrationSequencer::StrokeStart, d->calibration.text(), d->lastMs);
+        d->tapsetRefusedMs = -1;
+    } else {
+        d->tapsetRefusedMs = d->lastMs;
+    }
+    d->evaluateStatuses();
+}
+
 void SimulatedPositioner::setStatus(int status, bool active)
 {
     if (status < 0 || status >= StatusCount)

@@ -83,6 +83,15 @@ public:
     // its calibration words are written anew (PressureSensors.h).
     void setSensorZeroShift(int port, double counts);
 
+    // The local interface (the Tapset button): enabled while configuration
+    // byte 0 (246/247) is 0, as a device comes from the factory; the PC
+    // disables it by writing the byte nonzero.
+    bool localInterfaceEnabled() const;
+    // Someone presses the Tapset button: with the local interface enabled a
+    // stroke calibration starts; disabled, nothing starts and status 14
+    // ("Local Interface Disabled/Enabled") shows for a short time.
+    void pressTapsetButton();
+
     // Statuses a test forces on (beside those the device raises itself).
     void setStatus(int status, bool active);
     bool statusActive(int status);

@@ -60,6 +60,7 @@ enum Status {
     PositionDeviationAlarm = 8,
     PositionUpperAlert = 11,
     PositionLowerAlert = 12,
+    LocalInterfaceDisabled = 14,
     ActuationRatioWarning = 16,
     FrictionHighWarning = 18,
     FrictionLowWarning = 19,
@@ -154,6 +155,10 @@ struct SimulatedPositioner::Impl {
     std::deque<uint8_t> history;
     uint8_t historyByte = 0;
     qint64 deviationSinceMs = -1;
+    // When the Tapset button was last pressed with the local interface
+    // disabled; status 14 shows for a short time after it.
+    qint64 tapsetRefusedMs = -1;
+    static constexpr qint64 TapsetRefusalShownMs = 3000;
 
     SignatureRecorder signature;
     TrendTable trends;

@@ -3,6 +3,7 @@
 #include "AppLog.h"
 #include "CharacterizationRules.h"
 #include "DeviceData.h"
+#include "LocalInterface.h"
 #include "TellboxImports.h"
 
 #include "characterization/CharacterizationCurves.h"
@@ -94,7 +95,7 @@ void CCustCharacterization_Info::showDeviceCurve()
         m_ConfigRead = true;
     const DeviceData& dd = data();
     if (m_pLocalInterface)
-        m_pLocalInterface->setValue(dd.Config[0] != 0);
+        m_pLocalInterface->setValue(LocalInterface::enabled(dd));
     const uint8_t code = dd.Config[10];
     const std::optional<int> item = itemOfCode(code);
     // A code the page does not know leaves everything as it was.
@@ -169,7 +170,8 @@ void CCustCharacterization_Info::OnApply()
         return;
     }
     DeviceData& dd = data();
-    dd.Config[0] = (m_pLocalInterface && m_pLocalInterface->value()) ? 1 : 0;
+    if (m_pLocalInterface)
+        LocalInterface::setEnabled(dd, m_pLocalInterface->value());
     if (const std::optional<uint8_t> code = codeOfItem(combo()->currentIndex()))
         dd.Config[10] = *code;
     write(HartCommand::WriteConfig);

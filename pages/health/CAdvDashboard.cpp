@@ -243,7 +243,10 @@ void CAdvDashboard::UpdateFromStatus()
             m_pModeSwitch->setValue(digital);
             m_pCommandGauge->setPointerVisible(0, digital);
         }
-        const double command = static_cast<int16_t>(dd.DigitalCommand) * 0.01;
+        // While the loop is in charge the reply still carries the last digital
+        // command; showing it would invite a switch to Digital to stroke the
+        // valve back to it.
+        const double command = DashboardRules::commandFollowed(dd.ControlMode, dd.DigitalCommand, dd.AnalogCommand);
         const double position = static_cast<int16_t>(dd.Position) * 0.01;
         m_pCommandGauge->setValue(command);
         m_pPositionGauge->setValue(position);
@@ -495,6 +498,14 @@ void CAdvDashboard::UpdateEnableStates()
 void CAdvDashboard::OnModeSwitchChanged()
 {
     const bool digital = m_pModeSwitch->value();
+    // Taking over from the loop is bumpless: the readout is brought to the
+    // command the valve follows this moment, and that is what goes out, so
+    // the valve stays where it is until the user moves the pointer. The read
+    // shows the device still in analog mode, so the switch is put back.
+    if (digital) {
+        ReadStatus();
+        m_pModeSwitch->setValue(true);
+    }
     const double readout = m_pCommandReadout->value();
     m_pCommandGauge->setPointerVisible(0, digital);
     DeviceData& dd = data();

@@ -3,6 +3,7 @@
 #include "AlarmAnnunciatorRules.h"
 #include "CommandDispatch.h"
 #include "DeviceData.h"
+#include "LocalInterface.h"
 #include "MiscAccessors.h"
 #include "PageHelpers.h"
 #include "ReportHeaderFill.h"
@@ -155,7 +156,7 @@ void CAlarmAnnunciator::showDeviceInformation(uint8_t boards)
         show(PressControlBox, PressControlLbl, QStringLiteral("Press Control Inactive"),
             QStringLiteral("Press Control Inctive"));
     either(PotRotationBox, PotRotationLbl, boards & 0x08, "Pot Rotation Reversed", "Pot Rotation Normal");
-    either(LocalInterfaceBox, LocalInterfaceLbl, data().Config[0] != 0, "Local Disabled", "Local Enabled");
+    either(LocalInterfaceBox, LocalInterfaceLbl, !LocalInterface::enabled(data()), "Local Disabled", "Local Enabled");
 }
 
 void CAlarmAnnunciator::RefreshAnnunciator()

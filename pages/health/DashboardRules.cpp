@@ -5,6 +5,12 @@
 namespace DashboardRules
 {
 
+double commandFollowed(uint8_t controlMode, uint16_t digitalCommand, uint16_t analogCommand)
+{
+    const uint16_t word = controlMode == AnalogMode ? analogCommand : digitalCommand;
+    return static_cast<int16_t>(word) * 0.01;
+}
+
 int worstCaseWordOfRow(int row)
 {
     constexpr int Words[4] = { 0, 2, 1, 3 };

@@ -8,6 +8,12 @@ namespace DashboardRules
 constexpr uint8_t DigitalMode = 64;
 constexpr uint8_t AnalogMode = 0;
 
+// The command the valve follows, in percent, from a status reply (202, 203):
+// the loop's command in analog mode, the digital command otherwise. The
+// digital command stays in the reply while the loop is in charge, but the
+// valve does not follow it then.
+double commandFollowed(uint8_t controlMode, uint16_t digitalCommand, uint16_t analogCommand);
+
 // The worst-case word (command 194) that belongs to a health row (valve,
 // positioner, actuator, control).
 int worstCaseWordOfRow(int row);

@@ -68,16 +68,16 @@ TEST_F(CharacterizationSelectionTest, ActivationReadsTheConfigurationAndShowsThe
     EXPECT_EQ(info().curvePoints()[10], 70.0);
 
     // A code the page does not know leaves combo, override and plot as they were;
-    // the local interface flag still follows the device.
+    // the local interface switch still follows the device: a nonzero byte is "Off".
     deviceConfig(3, 9);
     click(info(), Info::RetrieveButton);
     EXPECT_EQ(info().combo()->currentIndex(), 0);
     EXPECT_FALSE(info().overrideToggle()->value());
     EXPECT_EQ(curveY(info().plot(), 10), 50.0);
-    EXPECT_TRUE(info().localInterfaceToggle()->value());
+    EXPECT_FALSE(info().localInterfaceToggle()->value());
     deviceConfig(0, 9);
     click(info(), Info::RetrieveButton);
-    EXPECT_FALSE(info().localInterfaceToggle()->value());
+    EXPECT_TRUE(info().localInterfaceToggle()->value());
     EXPECT_EQ(info().combo()->count(), 3);
     EXPECT_EQ(info().combo()->itemText(1), QStringLiteral("Equal %"));
 }
@@ -89,28 +89,30 @@ TEST_F(CharacterizationSelectionTest, ApplyWritesTheBlockAsReadWithTheFlagAndThe
     struct Case {
         uint8_t deviceCode;
         int pick; // -1: the combo as the page set it
-        bool localInterface;
+        uint8_t heldLocal; // the device's byte 0
+        bool enabled; // the local interface switch as the user leaves it
+        uint8_t writtenLocal;
         uint8_t written;
     };
     const Case cases[] = {
-        { 4, -1, false, 12 }, // a device's 4 goes back as 12
-        { 8, 2, true, 0 },
-        { 0, 1, true, 8 },
-        { 8, 0, false, 12 },
+        { 4, -1, 0, true, 0, 12 }, // a device's 4 goes back as 12
+        { 8, 2, 5, false, 5, 0 }, // disabled as the device holds it: its own byte goes back
+        { 0, 1, 0, false, 1, 8 }, // turned off: disabled
+        { 8, 0, 5, true, 0, 12 }, // turned on: enabled
     };
     for (const Case& c : cases) {
-        deviceConfig(c.localInterface ? 0 : 5, c.deviceCode, 2);
+        deviceConfig(c.heldLocal, c.deviceCode, 2);
         device().clearRequests();
         select(ConfigurationCode);
         select(CharacterizationCode);
         if (c.pick >= 0)
             pick(c.pick);
         // The user's switch: it writes nothing by itself.
-        info().localInterfaceToggle()->setValue(c.localInterface);
+        info().localInterfaceToggle()->setValue(c.enabled);
         EXPECT_TRUE(device().requestsFor(247).empty());
         device().clearRequests();
         click(info(), Info::ApplyButton);
-        EXPECT_EQ(hexOf(247), std::vector<std::string>({ expectedConfig(c.localInterface ? 1 : 0, c.written, 2) }))
+        EXPECT_EQ(hexOf(247), std::vector<std::string>({ expectedConfig(c.writtenLocal, c.written, 2) }))
             << int(c.deviceCode);
         EXPECT_EQ(joined(sent()), "247");
     }

@@ -166,19 +166,11 @@ TEST_F(DashboardTest, SmallerModelServesTheHealthMatrixOnlyWithTheConfigurationB
     EXPECT_EQ(text(CAdvDashboard::Port2CaptionId), QStringLiteral("Port 2")) << "the smaller model leaves port 2 alone";
 }
 
-TEST_F(DashboardTest, SwitchingToDigitalWritesTheReadoutAsCommandThenReadsTheStatus)
+TEST_F(DashboardTest, SwitchingToAnalogWritesTheDigitalCommandShownThenReadsTheStatus)
 {
     startQuietK90();
-    dashboard().commandReadout()->setValue(42.347);
     toggleSwitch(true);
-    EXPECT_EQ(joined(sent()), "203, 202");
-    EXPECT_EQ(lastRequest(203),
-        QByteArray::fromHex("cb03"
-                            "40"
-                            "108a"))
-        << "4234: x 100, truncated";
-    EXPECT_TRUE(dashboard().commandGauge()->pointerVisible(0));
-
+    dragCommandTo(42.347);
     device().clearRequests();
     toggleSwitch(false);
     EXPECT_EQ(joined(sent()), "203, 202");
@@ -186,8 +178,80 @@ TEST_F(DashboardTest, SwitchingToDigitalWritesTheReadoutAsCommandThenReadsTheSta
         QByteArray::fromHex("cb03"
                             "00"
                             "108a"))
-        << "the command currently shown";
+        << "4234: the digital command shown, x 100, truncated";
     EXPECT_FALSE(dashboard().commandGauge()->pointerVisible(0));
+}
+
+// The loop holds the valve; the user takes it over, strokes it, hands it back
+// to the loop, the loop moves on while no refresh has read it, and the user
+// takes it over again: each take-over writes the loop's command of that
+// moment, and the valve stays where the loop left it.
+TEST_F(DashboardTest, SwitchingToDigitalTakesOverTheLoopCommandAndTheValveStaysWhereItIs)
+{
+    struct Case {
+        const char* argument;
+        const char* path;
+        double loop; // where the loop holds the valve at first
+        const char* loopWord;
+        double dragged; // where the user strokes it in digital mode
+        const char* draggedWord;
+        double laterLoop; // where the loop has gone by the second take-over
+        const char* laterLoopWord;
+    };
+    const Case cases[] = {
+        { "/dSim/K90/PV-101", K90Path, 40.0, "0fa0", 102.74, "2822", 30.0, "0bb8" },
+        { "/dSim/K40/PV-102", K40Path, 60.0, "1770", -10.0, "fc18", 70.0, "1b58" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        start({ QString::fromLatin1(c.argument) });
+        SimulatedPositioner& positioner = device(c.path);
+        positioner.setAnalogCommand(c.loop);
+        clock().advance(30000);
+        ASSERT_EQ(data().ControlMode, 0) << "the device starts under the loop";
+        const double heldByLoop = positioner.valve().positionPercent();
+        ASSERT_NEAR(heldByLoop, c.loop, 2.0);
+        EXPECT_DOUBLE_EQ(dashboard().commandReadout()->value(), c.loop) << "the readout shows the loop's command";
+
+        positioner.clearRequests();
+        toggleSwitch(true);
+        EXPECT_EQ(joined(sent(c.path)), "202, 203, 202");
+        EXPECT_EQ(lastRequest(203, c.path), QByteArray::fromHex(QByteArray("cb0340") + c.loopWord));
+        clock().advance(30000);
+        EXPECT_NEAR(positioner.valve().positionPercent(), heldByLoop, 0.2) << "the take-over moves nothing";
+
+        dragCommandTo(c.dragged);
+        EXPECT_EQ(lastRequest(203, c.path), QByteArray::fromHex(QByteArray("cb0340") + c.draggedWord));
+        clock().advance(30000);
+        EXPECT_NEAR(positioner.valve().positionPercent(), c.dragged > 50.0 ? 100.0 : 0.0, 2.0);
+
+        toggleSwitch(false);
+        EXPECT_EQ(lastRequest(203, c.path), QByteArray::fromHex(QByteArray("cb0300") + c.draggedWord));
+        clock().advance(30000);
+        EXPECT_NEAR(positioner.valve().positionPercent(), c.loop, 2.0) << "the loop has the valve back";
+        EXPECT_DOUBLE_EQ(dashboard().commandReadout()->value(), c.loop)
+            << "under the loop the readout shows the loop's command, not the last digital one";
+        EXPECT_FALSE(dashboard().commandGauge()->pointerVisible(0));
+
+        // The loop moves while no refresh reads the device.
+        positioner.setAnalogCommand(c.laterLoop);
+        clock().pass(30000);
+        const double heldByLaterLoop = positioner.valve().positionPercent();
+        ASSERT_NEAR(heldByLaterLoop, c.laterLoop, 2.0);
+        positioner.clearRequests();
+        toggleSwitch(true);
+        EXPECT_EQ(joined(sent(c.path)), "202, 203, 202");
+        EXPECT_EQ(lastRequest(203, c.path), QByteArray::fromHex(QByteArray("cb0340") + c.laterLoopWord))
+            << "the loop's command of the moment";
+        clock().advance(30000);
+        EXPECT_NEAR(positioner.valve().positionPercent(), heldByLaterLoop, 0.2) << "the valve stays where it is";
+        EXPECT_TRUE(dashboard().modeSwitch()->value());
+        EXPECT_TRUE(dashboard().commandGauge()->pointerVisible(0));
+        EXPECT_DOUBLE_EQ(dashboard().commandGauge()->value(), c.laterLoop) << "the pointer starts at the valve";
+        EXPECT_DOUBLE_EQ(dashboard().commandReadout()->value(), c.laterLoop);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 TEST_F(DashboardTest, DraggingTheCommandWritesItOnlyInDigitalMode)
@@ -341,6 +405,7 @@ TEST_F(DashboardTest, CommandColourFollowsTheSoftLimitBandWithOnePercentGrace)
         uint32_t colour;
     };
     const Case cases[] = { { -100, 0x00FF00 }, { -101, 0x00FFFF }, { 10100, 0x00FF00 }, { 10101, 0x00FFFF } };
+    data().ControlMode = 64; // the pointer the user drags
     for (const Case& c : cases) {
         data().DigitalCommand = uint16_t(c.command);
         dashboard().UpdateFromStatus();

@@ -41,6 +41,26 @@ TEST(DashboardRules, HealthLampsFollowTheWorstCaseWord)
         EXPECT_EQ(DashboardRules::worstCaseWordOfRow(outside), 0) << outside;
 }
 
+TEST(DashboardRules, TheCommandFollowedIsTheLoopsUnderTheLoopAndTheDigitalOneOtherwise)
+{
+    struct Case {
+        uint8_t mode;
+        uint16_t digital;
+        uint16_t analog;
+        double followed;
+    };
+    const Case cases[] = {
+        { 0, 10274, 5000, 50.0 }, // the old digital command stays in the reply
+        { 0, 10274, 0, 0.0 }, // the loop at 0 %
+        { 64, 10274, 5000, 102.74 }, // the user's command beyond the scale's 100
+        { 64, 0xFC18, 5000, -10.0 }, // signed
+        { 7, 3000, 5000, 30.0 }, // a mode the page does not switch on keeps the digital command
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(DashboardRules::commandFollowed(c.mode, c.digital, c.analog), c.followed)
+            << int(c.mode) << " " << c.digital;
+}
+
 TEST(DashboardRules, CommandIsGreenWithinTheSoftLimitsAndOnePercentBeside)
 {
     struct Case {
