@@ -291,7 +291,11 @@ void CValveHealth::ReadCurrentValues()
 {
     read(HartCommand::ReadFrictionSettings);
     setWindowText(FrictionEdit, NumberText::fromDouble(m_friction.showValue(data().FrictionSettings[0])));
-    const bool counted = read(HartCommand::ReadValveTravelCycleCount);
+    showCounts(read(HartCommand::ReadValveTravelCycleCount));
+}
+
+void CValveHealth::showCounts(bool counted)
+{
     const auto& tc = data().TravelCycle;
     showCounterValue(Travel, tc[AccumulatedTravel] * 0.01);
     showCounterValue(Cycles, tc[CycleCount]);
@@ -350,7 +354,7 @@ void CValveHealth::OnApply()
         m_bFrictionReload = true;
     }
     // Counter settings that could not be written stay on the page as typed.
-    const bool countersHeld = m_bCountersChanged && !writeCounters(false, false);
+    const bool countersHeld = m_bCountersChanged && !writeCounters();
     if (m_bCountersChanged && !countersHeld) {
         m_bCountersChanged = false;
         m_bCountersReload = true;
@@ -369,7 +373,7 @@ void CValveHealth::OnApply()
     m_bSkipCountersRead = false;
 }
 
-bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
+bool CValveHealth::writeCounters()
 {
     // Settings never shown from the device would go back as the empty edits.
     if (!m_bCountersShown) {
@@ -397,10 +401,6 @@ bool CValveHealth::writeCounters(bool resetCycles, bool resetTravel)
     auto number = [this](int edit) { return m_marks.check(edit).value_or(0.0); };
     auto whole = [&number](int edit) { return static_cast<uint32_t>(number(edit)); };
     auto tenths = [&number](int edit) { return deadbandTenths(number(edit)); };
-    if (resetTravel)
-        tc[AccumulatedTravel] = 0;
-    if (resetCycles)
-        tc[CycleCount] = 0;
     tc[TravelFullWarning] = whole(TravelFullWarningEdit);
     tc[TravelInitialWarning] = whole(TravelInitialWarningEdit);
     tc[TravelDeadband] = tenths(TravelDeadbandEdit);
@@ -431,18 +431,39 @@ void CValveHealth::OnRetrieve()
 
 void CValveHealth::OnResetCycleCounter()
 {
-    if (!writeCounters(true, false))
-        return;
-    read(HartCommand::ReadValveTravelCycleCount);
-    ShowTravelCycleSettings();
+    resetCounter(Cycles);
 }
 
 void CValveHealth::OnResetTravelCounter()
 {
-    if (!writeCounters(false, true))
+    resetCounter(Travel);
+}
+
+void CValveHealth::resetCounter(Counter counter)
+{
+    // The other counter and every setting go back as the device has them
+    // now: nothing counted since the last display is lost, and a setting
+    // typed but not applied (or marked) neither goes out nor holds the reset.
+    if (!read(HartCommand::ReadValveTravelCycleCount)) {
+        context().log().WriteLog(
+            QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: no Read_Valve_Travel_Cycle_Count reply"));
         return;
-    read(HartCommand::ReadValveTravelCycleCount);
-    ShowTravelCycleSettings();
+    }
+    auto& tc = data().TravelCycle;
+    tc[counter == Cycles ? CycleCount : AccumulatedTravel] = 0;
+    // The write lays the deadbands in tenths of a percent, the reply in hundredths.
+    for (Field deadband : { TravelDeadband, CycleDeadband })
+        tc[deadband] = deadbandTenths(signedWord(tc[deadband]) * 0.01);
+    write(HartCommand::WriteValveTravelCycleCounts);
+    tc[TravelDeadband] *= 10;
+    tc[CycleDeadband] *= 10;
+    const bool counted = read(HartCommand::ReadValveTravelCycleCount);
+    // Settings the user is editing stay as typed for Apply; with none the
+    // page shows the whole group as the device reports it.
+    if (m_bCountersChanged)
+        showCounts(counted);
+    else
+        ShowTravelCycleSettings();
 }
 
 void CValveHealth::OnFrictionToleranceSettings()

@@ -177,7 +177,12 @@ private:
     void showCounterValue(Counter counter, double value);
     // Lays the counter settings from the edits around the two counters and
     // writes them; whether the counters could be read first.
-    bool writeCounters(bool resetCycles, bool resetTravel);
+    bool writeCounters();
+    // Zeroes one counter in the device, everything else as the device has it.
+    void resetCounter(Counter counter);
+    // The two counters from the device data block, and the stroke length
+    // when the user has not touched it and the counters were just `counted`.
+    void showCounts(bool counted);
     // The user typed or stepped the stroke length since it was shown.
     bool strokeTouched() const;
     // Marks a typed stroke length outside the range its spin holds; true when it is inside.

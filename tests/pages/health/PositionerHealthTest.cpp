@@ -280,7 +280,7 @@ TEST_F(PositionerHealthTest, LeavingThePageStopsItsTimersButAPendingTurnToGreenS
     EXPECT_EQ(pointerColour(P::Response), Yellow);
 }
 
-TEST_F(PositionerHealthTest, CounterResetsSendTheLimitsAsTheyStandWithTheirSelectorThenReadTheCounters)
+TEST_F(PositionerHealthTest, CounterResetsSendTheDeviceLimitsWithTheirSelectorThenReadTheCounters)
 {
     struct Case {
         void (CPositionerHealth::*reset)();
@@ -301,12 +301,12 @@ TEST_F(PositionerHealthTest, CounterResetsSendTheLimitsAsTheyStandWithTheirSelec
         page().OnRetrieve();
         const QString before = text(c.zeroed);
         EXPECT_NE(before, QStringLiteral("0")) << int(c.selector);
-        type(P::CyclesFullWarningEdit, "3000000"); // unapplied, sent all the same
+        type(P::CyclesFullWarningEdit, "3000000"); // unapplied: left for Apply
         device().clearRequests();
         (page().*c.reset)();
         EXPECT_EQ(joined(sent()), "180, 179");
         const QByteArray request = lastRequest(180);
-        EXPECT_EQ(request.toHex().toStdString().substr(0, 20), "b411002932e0002dc6c0") << int(c.selector);
+        EXPECT_EQ(request.toHex().toStdString().substr(0, 20), "b411000f4240001e8480") << int(c.selector);
         EXPECT_EQ(uint8_t(request.back()), c.selector);
         EXPECT_EQ(text(c.zeroed), QStringLiteral("0")) << int(c.selector);
         EXPECT_EQ(data().SpoolResetSelector, 0) << "a later Apply resets nothing";

@@ -228,17 +228,20 @@ TEST_F(TypedLimitMarksTest, PositionerHealthWritesOnlyWholeLimitsInTheirRanges)
     EXPECT_TRUE(logTexts().contains(QStringLiteral(
         "Write_Stick_Values not sent: the response warning is not one of the whole numbers between 0 and 999")));
 
-    // A counter reset sends the limits as they stand: not while one is marked.
+    // A counter reset sends the device's limits: a marked one neither goes
+    // out nor holds it back, and stays marked as typed.
     CPositionerHealth& positioner = page<P>();
     for (int reset : { P::ResetCyclesButton, P::ResetTravelButton }) {
         typeAndLeave(positioner, P::TravelFullWarningEdit, "-1", reset);
         device(m_path).clearRequests();
         positioner.controlAs<QAbstractButton>(reset)->click();
-        EXPECT_EQ(joined(sent(m_path)), "") << reset;
+        EXPECT_EQ(joined(sent(m_path)), "180, 179") << reset;
+        // The device's limits as the Applies above left them.
+        EXPECT_EQ(lastRequest(180, m_path).mid(2).toHex(' ').toStdString(),
+            std::string("15 75 2a 00 17 d7 84 00 00 00 00 00 00 00 00 00 ")
+                + (reset == P::ResetCyclesButton ? "01" : "02"));
+        EXPECT_EQ(positioner.windowText(P::TravelFullWarningEdit), QStringLiteral("-1")) << reset;
     }
-    typeAndLeave(positioner, P::TravelFullWarningEdit, "100", P::ResetCyclesButton);
-    positioner.controlAs<QAbstractButton>(P::ResetCyclesButton)->click();
-    EXPECT_EQ(lastRequest(180, m_path).mid(2 + 12).toHex(' ').toStdString(), "00 00 00 64 01");
 }
 
 TEST_F(TypedLimitMarksTest, ActuatorHealthWritesOnlyLimitsOnTheirStepsInTheirRanges)

@@ -754,9 +754,14 @@ TEST_F(ValveHealthStrokeTest, AStrokeLengthOutsideWhatItsSpinHoldsIsMarkedAndNot
             QStringLiteral("Please enter values between 0.01 and 100 in steps of 0.01"));
         device(K40Path).clearRequests();
         click(Page::ApplyButton);
-        click(Page::ResetCycleCounterButton);
-        click(Page::ResetTravelCounterButton);
         EXPECT_EQ(joined(sent(K40Path)), "");
+        // A reset is no write of the stroke: it sends the device's.
+        for (int reset : { Page::ResetCycleCounterButton, Page::ResetTravelCounterButton }) {
+            click(reset);
+            EXPECT_EQ(sentStroke(), QByteArray("00 4b"));
+            EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed));
+        }
+        EXPECT_EQ(joined(sent(K40Path)), "173, 174, 173, 173, 174, 173");
         // The next reading leaves the typed text alone.
         nextReading();
         EXPECT_EQ(text(Page::StrokeLengthEdit), QLatin1String(typed));
