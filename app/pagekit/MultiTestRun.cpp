@@ -25,6 +25,26 @@ bool& MultiTestRun::done(MultiTest test)
     return *flags[std::min(index, std::size(flags) - 1)];
 }
 
+void MultiTestRun::holdSettings(MultiTest test, const QStringList& texts)
+{
+    const auto index = static_cast<size_t>(test);
+    if (index < m_held.size())
+        m_held[index] = texts;
+}
+
+const QStringList& MultiTestRun::heldSettings(MultiTest test) const
+{
+    static const QStringList none;
+    const auto index = static_cast<size_t>(test);
+    return index < m_held.size() ? m_held[index] : none;
+}
+
+void MultiTestRun::clearHeldSettings()
+{
+    for (QStringList& texts : m_held)
+        texts.clear();
+}
+
 void MultiTestRun::StopByUser()
 {
     m_bShowStoppedRun = true;

@@ -90,6 +90,17 @@ public:
 
     bool& done(MultiTest test);
 
+    // The settings the hub held for a test of a run the user stopped before
+    // that test started, as the hub's edits read them, in the order of the
+    // test page's own settings edits (ramp: start, stop, hold time, duration;
+    // step: start, stop, hold time; partial stroke: start, stop, time to
+    // target, duration; HDRL: settling time); empty when it holds none. The
+    // device then keeps another test's settings, so a test page that shows
+    // no result of its own offers these. A new run clears them.
+    void holdSettings(MultiTest test, const QStringList& texts);
+    const QStringList& heldSettings(MultiTest test) const;
+    void clearHeldSettings();
+
     // A test the user stopped (its Stop button, or leaving its page) ends the
     // whole run as the hub's Stop does, so no further test starts.
     void StopByUser();
@@ -102,4 +113,5 @@ public:
 private:
     std::array<MultiTestPage, static_cast<size_t>(MultiTest::Count)> m_pages;
     std::array<bool, static_cast<size_t>(MultiTest::Count)> m_registered {};
+    std::array<QStringList, static_cast<size_t>(MultiTest::Count)> m_held;
 };

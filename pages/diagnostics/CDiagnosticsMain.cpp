@@ -334,6 +334,7 @@ void CDiagnosticsMain::RunSequence()
         // run finished is neither skipped nor saved as this run's result.
         clearDoneFlags();
         m_Ran.fill(false);
+        multi.clearHeldSettings();
         m_RunLeft.reset();
         m_CompletedBeforeStop.fill(false);
     }
@@ -440,6 +441,7 @@ void CDiagnosticsMain::OnStopMultiTest()
         m_RunLeft = std::make_pair(data().SigSettings.Floats, data().SigSettings.Word);
         for (int k = 0; k < TestCount; ++k)
             m_CompletedBeforeStop[size_t(k)] = m_Ran[size_t(k)] && multi.done(shared(Test(k)));
+        holdSettingsNotRun();
     }
     multi.m_bMultiTestRunning = false;
     multi.m_TestStatusList.AddString(QStringLiteral("Multi tests stopped"));
@@ -453,6 +455,27 @@ void CDiagnosticsMain::OnStopMultiTest()
     updateStartButton();
     enableControl(StopButton, false);
     enableControl(PrintButton, true);
+}
+
+void CDiagnosticsMain::holdSettingsNotRun()
+{
+    MultiTestRun& multi = context().multiTest();
+    for (int k = 0; k < TestCount; ++k) {
+        const Test test = Test(k);
+        if (!checked(Tests[k].box) || m_Ran[size_t(k)])
+            continue;
+        QStringList texts;
+        bool valid = true;
+        for (const ParameterRow& row : Parameters) {
+            if (testOf(row.parameter) != test)
+                continue;
+            texts << windowText(row.edit);
+            valid = valid && parameterValid(row.parameter);
+        }
+        // A value the hub would not have run with is no setting of the test.
+        if (valid)
+            multi.holdSettings(shared(test), texts);
+    }
 }
 
 // ---------------------------------------------------------------------------

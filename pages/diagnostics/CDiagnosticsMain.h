@@ -141,6 +141,9 @@ private:
     void disableModelGatedControls();
     void startTest(Test test);
     void endRun();
+    // The run is stopped: the settings of each ticked test it had not yet
+    // started stay the test's, for its page to offer.
+    void holdSettingsNotRun();
     void clearDoneFlags();
     bool checked(int box) const;
     void setChecked(int box, bool on);

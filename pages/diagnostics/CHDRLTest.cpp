@@ -146,8 +146,16 @@ void CHDRLTest::ActivatePage()
     setWindowText(ElapsedEdit, QString());
     if (m_pPlot)
         OnControlSignalView();
-    if (context().multiTest().m_bMultiTestRunning)
+    MultiTestRun& multi = context().multiTest();
+    if (multi.m_bMultiTestRunning) {
         OnStart();
+        return;
+    }
+    // With no result of its own shown, the settling time the hub held for a
+    // run the user stopped before this test started is the test's.
+    const QStringList& held = multi.heldSettings(MultiTest::HDRL);
+    if (!m_Result.fromRun() && !m_Result.fromFile() && held.size() == 1)
+        setWindowText(SettlingEdit, held.front());
 }
 
 void CHDRLTest::StopTimers()

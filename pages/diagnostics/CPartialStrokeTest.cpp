@@ -162,6 +162,8 @@ void CPartialStrokeTest::ActivatePage()
         // those of whatever test ran last (another page's, in a multi-test run).
         if (m_Result.fromRun())
             showResultSettings();
+        else
+            showHeldSettings(MultiTest::PartialStroke, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit });
         PreparePlot();
         offerUnreadSignature();
     }
@@ -174,7 +176,7 @@ void CPartialStrokeTest::offerUnreadSignature()
     // Another test started or stopped since (every start and stop goes out
     // with its type) has taken the device's signature.
     if (data().SignatureType != PartialStrokeType) {
-        m_SignatureUnread = false;
+        dropUnreadSignature();
         return;
     }
     // The device still holds it: its test is over and its signature not yet
@@ -183,13 +185,23 @@ void CPartialStrokeTest::offerUnreadSignature()
     if (!status)
         return;
     if (*status & (TestRunningBit | SignatureCompleteBit)) {
-        m_SignatureUnread = false;
+        dropUnreadSignature();
         return;
     }
     // The plot laid out for the run's signature, whatever the edits hold.
     scalePlot(settingNumber(DurationEdit), float(settingNumber(StartEdit)), float(settingNumber(StopEdit)));
     setWindowText(StatusEdit, QStringLiteral("Test completed"));
     setButtons(Buttons::Completed);
+}
+
+void CPartialStrokeTest::dropUnreadSignature()
+{
+    m_SignatureUnread = false;
+    // The run's figures go with its signature: beside a plot that will never
+    // hold the run they would judge nothing the page shows. Its settings stay,
+    // as the page's last run.
+    for (int id : { BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
+        setWindowText(id, QString());
 }
 
 void CPartialStrokeTest::showResultSettings()

@@ -131,6 +131,9 @@ private:
     // Coming back to a run that completed here and whose signature the
     // device still holds unread: Retrieve is offered again.
     void offerUnreadSignature();
+    // The run's signature is gone from the device unread: the page shows
+    // none of its results.
+    void dropUnreadSignature();
     void addPoint(const char* channel, double x, double y) override;
     void fillRecordFromPage();
 

@@ -130,6 +130,8 @@ void CRampTest::ActivatePage()
         // those of whatever test ran last (another page's, in a multi-test run).
         if (m_Result.fromRun())
             showResultSettings();
+        else
+            showHeldSettings(MultiTest::Ramp, { StartEdit, StopEdit, HoldEdit, DurationEdit });
         PrepareRampPlot();
         enableControl(StopButton, false);
     } else if (!multi) {

@@ -148,6 +148,8 @@ void CStepTest::ActivatePage()
         // those of whatever test ran last (another page's, in a multi-test run).
         if (m_Result.fromRun())
             ShowResultSettings();
+        else
+            showHeldSettings(MultiTest::Step, { StartEdit, StopEdit, HoldEdit });
         PreparePlot();
         enableControl(StopButton, false);
     } else {

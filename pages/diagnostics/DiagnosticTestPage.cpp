@@ -110,6 +110,19 @@ QString DiagnosticTestPage::settingText(int editId) const
     return m_Result.text(*this, editId);
 }
 
+bool DiagnosticTestPage::showHeldSettings(MultiTest test, std::initializer_list<int> edits)
+{
+    if (m_Result.fromRun() || m_Result.fromFile())
+        return false;
+    const QStringList& held = context().multiTest().heldSettings(test);
+    if (held.size() != qsizetype(edits.size()))
+        return false;
+    qsizetype k = 0;
+    for (int edit : edits)
+        setWindowText(edit, held[k++]);
+    return true;
+}
+
 uint8_t DiagnosticTestPage::resultModel() const
 {
     return m_Result.model(data().DeviceType);
