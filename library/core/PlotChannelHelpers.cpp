@@ -95,7 +95,7 @@ void loadChannel(const AutoString& sourceName, const AutoString& destinationName
 
 template <class PlotPtr>
 void loadDiffChannel(const AutoString& firstName, const AutoString& secondName, const AutoString& differenceName,
-    int markerSpacing, bool visible, const PlotPtr& plot)
+    int markerSpacing, bool visible, const PlotPtr& plot, bool secondLessFirst = false)
 {
     ModuleStateGuard moduleState;
     const auto firstChannel = lookUp(plot, firstName);
@@ -111,7 +111,8 @@ void loadDiffChannel(const AutoString& firstName, const AutoString& secondName, 
     // Files of different lengths compare over the points both hold.
     const int count = std::min(first.Count(), second.Count());
     for (int i = 0; i < count; ++i) {
-        difference.AddXY(first.GetX(i), first.GetY(i) - second.GetY(i));
+        const double delta = first.GetY(i) - second.GetY(i);
+        difference.AddXY(first.GetX(i), secondLessFirst ? -delta : delta);
         if (i % spacing == 0)
             difference.MarkPoint(i, true);
     }
@@ -141,8 +142,8 @@ void loadCompareRows(
 {
     const auto shown = [pressure, port2](const CompareCopyRow& row) { return shownRow(row, pressure, port2); };
     const auto difference = [&](const CompareCopyRow& row) {
-        LoadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference), row.markerSpacing,
-            shown(row), visible);
+        loadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference), row.markerSpacing,
+            shown(row), visible, row.secondLessFirst);
     };
     for (size_t k = 0; k < count; ++k) {
         LoadChannel(AutoString(rows[k].source), AutoString(rows[k].second), rows[k].markerSpacing, shown(rows[k]),

@@ -43,13 +43,15 @@ void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString dif
 // One signal of a compared file 2: where it comes from in the scratch plot,
 // where it and its difference from file 1 go, and every how many copied
 // points a marker stands. A late difference is drawn once every row of its
-// table is copied.
+// table is copied. The difference is file 1 less file 2 unless the row says
+// file 2 less file 1, the way its compare page states its results.
 struct CompareCopyRow {
     const char* source;
     const char* second;
     const char* difference;
     int markerSpacing;
     bool lateDifference = false;
+    bool secondLessFirst = false;
 };
 
 // Copies file 2's signals and draws their differences, row by row, the late

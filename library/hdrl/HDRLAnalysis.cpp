@@ -147,6 +147,10 @@ void CalculateSum(IPlotPtr plot, int, int, double* linearityError, int which)
     }
     // Fewer than two points, or all at one command, have no line.
     const double denominator = n > 0 ? sxx - sx * sx / n : 0.0;
+    // The line is that of the average error now: one fitted again (a file
+    // that brought its line along) replaces the old points rather than
+    // drawing the line a second time after them.
+    line->Clear();
     if (n >= 2 && denominator != 0.0 && std::isfinite(denominator)) {
         const double slope = (sxy - sx * sy / n) / denominator;
         const double intercept = sy / n - (sx / n) * slope;

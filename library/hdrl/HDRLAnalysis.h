@@ -18,9 +18,9 @@ void CalculateHD_Error(IPlotPtr plot, int, int, double* average, double* maximum
 // Adds to "AverageError" the mean of the four cycle channels' errors at 10,
 // 30, 50, 70 and 90 % (five points; the channel is not cleared first).
 void CalculateAverageError(IPlotPtr plot);
-// Adds the least-squares line of the average error at the five commands to
-// the least-squares channel (nothing when all x values are equal or there are
-// fewer than two points) and gives the linearity error: the largest distance
+// Puts the least-squares line of the average error at the five commands into
+// the least-squares channel in place of what it held (nothing when all x
+// values are equal or there are fewer than two points) and gives the linearity error: the largest distance
 // between the average error and the line, index by index over the points
 // both channels hold (0 when none).
 void CalculateSum(IPlotPtr plot, int, int, double* linearityError, int which);

@@ -74,7 +74,7 @@ ReportFrameDescriptor MultiTestReportDescriptor(const CReportHeader& header, con
     const auto copies = std::make_shared<MultiTestCopies>(
         MultiTestCopies { header, ramp, step, pst, hdrl, stepPlot, pstPlot, hdrlPlot, rampPlot });
     const bool pressureData = set(ramp.m_bPressureData);
-    const bool friction = set(ramp.m_bBiDirectional) && pressureData;
+    const bool friction = RampFrictionPictured(ramp, header.m_byModel);
     const IPlotPtr rampPicturePlot = rampPlot ? rampPlot.query<Plot>() : IPlotPtr();
 
     ReportFrameDescriptor descriptor(ReportFrameRows::MultiTest);

@@ -91,11 +91,14 @@ const CompareRecordLayout<CPSTCompareReport, PstCompare::FileValues>& layout()
     return fields;
 }
 
-// |first - second| of two result texts.
+// File 2's result less file 1's, the sign the plotted differences have: a
+// later break-away reads as a positive difference in both.
 AutoString difference(const AutoString& first, const AutoString& second)
 {
-    const double value = NumberText::toDouble(first.toQString()) - NumberText::toDouble(second.toQString());
-    return AutoString(NumberText::format("%5.2f", std::fabs(value)));
+    const double value = NumberText::toDouble(second.toQString()) - NumberText::toDouble(first.toQString());
+    // Results equal to the hundredth are no difference, not "-0.00".
+    const double hundredths = std::round(value * 100.0) / 100.0;
+    return AutoString(NumberText::format("%5.2f", hundredths == 0.0 ? 0.0 : hundredths));
 }
 
 } // namespace

@@ -35,6 +35,13 @@ void FillRampSectionFields(const ReportFrameFields& fields, const CRampReport& r
     text("ActSizeUnit", record.m_strActuatorSizeUnit.toQString());
 }
 
+bool RampFrictionPictured(const CRampReport& record, uint8_t model)
+{
+    constexpr uint8_t SmallerModel = 6;
+    return record.m_bBiDirectional != 0 && record.m_bPressureData != 0
+        && !(model == SmallerModel && record.m_bSingleActing == 0);
+}
+
 void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page)
 {
@@ -52,7 +59,7 @@ void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plo
             QStringLiteral("RampGrph2") },
         { picturePlot, [&] { record.SetSigVCommandView(plot, header); }, SignalsPicture, QStringLiteral("RampGrph3") },
     };
-    if (record.m_bBiDirectional != 0 && header.m_byModel == 5)
+    if (RampFrictionPictured(record, header.m_byModel))
         descriptor.pictures.push_back(
             { picturePlot, [&] { record.SetFrictionView(plot); }, FrictionPicture, QStringLiteral("RampGrph4") });
     descriptor.fields = [&record](const ReportFrameFields& fields) { FillRampSectionFields(fields, record); };

@@ -25,11 +25,17 @@ inline const QString FrictionPicture = QStringLiteral("RampTest4.bmp");
 // ramp report and the multi-test report print them.
 void FillRampSectionFields(const ReportFrameFields& fields, const CRampReport& record);
 
+// Whether a ramp result is pictured in its friction and thrust view, on its
+// page as in every report of it: a run both ways with its pressures
+// recorded, but for the smaller model's double-acting valve, whose port 2
+// is its supply and leaves the thrust unknown.
+bool RampFrictionPictured(const CRampReport& record, uint8_t model);
+
 // Prints one ramp test: the device and valve header, the ramp settings, the
 // date of printing, the spring set, stroke length and actuator size, and
 // pictures of the ramp plot in its views: signals against time, pressure
-// against position, signals against command, and friction and thrust for a
-// bi-directional test on the larger model. The plot is left in the last view
+// against position, signals against command, and friction and thrust when
+// RampFrictionPictured says so. The plot is left in the last view
 // taken; the calling page puts its own view back.
 void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page);

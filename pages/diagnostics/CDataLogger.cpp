@@ -246,6 +246,7 @@ void CDataLogger::StartDataLogging()
     m_ShownTemperatureTitle.clear();
     ApplyLoggerSettings();
     keepShownTitles();
+    m_ShownRun = appliedSettings();
     // The first sample comes one period later and stands at x = 0.
     if (m_LoggerPeriod > 0)
         every(SampleTimerId, m_LoggerPeriod, "OnDataLoggerTimer", [this] { OnDataLoggerTimer(); });
@@ -426,7 +427,13 @@ void CDataLogger::LoadLoggerResults()
     setComboIndex(UnitsCombo, LoadedUnitIndex(record.m_strDurationUnit.toQString()));
     durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));
     ApplyLoggerSettings();
+    m_ShownRun = appliedSettings();
     RefreshLoggerChannels();
+}
+
+CDataLogger::RunSettings CDataLogger::appliedSettings() const
+{
+    return { QString::number(m_LoggerPeriod / 1000), QString::number(durationField()->intValue()), m_LoggerUnitText };
 }
 
 void CDataLogger::PrintLoggerReport()
@@ -444,9 +451,12 @@ void CDataLogger::PrintLoggerReport()
     }
     header.m_byModel = model;
     CDataLoggerReport& record = records.m_DataLoggerReport;
-    record.m_strInterval = AutoString(QString::number(m_LoggerPeriod / 1000));
-    record.m_strDuration = AutoString(QString::number(durationField()->intValue()));
-    record.m_strDurationUnit = AutoString(m_LoggerUnitText);
+    // The run on show prints with the settings it was taken with, not with
+    // what the fields were changed to since; with no run shown, the fields'.
+    const RunSettings printed = m_ShownRun.value_or(appliedSettings());
+    record.m_strInterval = AutoString(printed.interval);
+    record.m_strDuration = AutoString(printed.duration);
+    record.m_strDurationUnit = AutoString(printed.unitText);
     const QString definition = context().helpers().GetAppFolder()
         + (model == 6 ? QStringLiteral("Dependencies/DataLogRept_K40.xml")
                       : QStringLiteral("Dependencies/DataLogRept.xml"));

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The page "Data Logger" (dialog 254): samples eight live values of the
 // positioner at a chosen interval for a chosen duration and draws them as
@@ -106,7 +107,16 @@ public:
     const QString& unitText() const { return m_LoggerUnitText; }
     bool logging() const { return timerArmed(SampleTimerId); }
 
+    // The settings a run was taken with, as the report prints them: the
+    // interval in seconds, the duration and its unit's text.
+    struct RunSettings {
+        QString interval;
+        QString duration;
+        QString unitText;
+    };
+
 private:
+    RunSettings appliedSettings() const;
     bool checked(int box) const;
     void setChecked(int box, bool check);
     int comboIndex(int combo) const;
@@ -140,4 +150,8 @@ private:
     // of the device's units, which do not change what the samples are in.
     QString m_ShownPressureTitle;
     QString m_ShownTemperatureTitle;
+    // The settings of the run on show, from its Start or its file; empty
+    // while the page shows no run. The fields may be changed since for the
+    // next run: they do not describe the samples drawn.
+    std::optional<RunSettings> m_ShownRun;
 };

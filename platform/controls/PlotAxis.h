@@ -113,6 +113,9 @@ public:
     double drawSpan() const;
     // The values at which ticks and grid lines stand, in increasing order.
     std::vector<double> tickValues() const;
+    // Whether the range shown is a fit to the traces, whose ends stand on
+    // its first and last tick: a label stands at each of them.
+    bool labelledEnds() const { return shownRange().step > 0.0; }
 
 private:
     void changed();

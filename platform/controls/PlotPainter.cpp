@@ -182,12 +182,18 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
     const bool fixedIncrement
         = ticks.size() > 1 && axis.GetIncrement() > 0.0 && std::abs(step - axis.GetIncrement()) <= step * 1e-9;
     const double origin = fixedIncrement ? axis.GetStartValue() : 0.0;
+    // A fitted range is read at its ends: labels count their ticks from the
+    // lower end, and the upper end keeps its label too, on screen as in a
+    // picture of any size.
+    const bool ends = axis.labelledEnds();
 
     const auto labelled = [&](size_t stride) {
         std::vector<DrawnText> labels;
-        for (double value : ticks) {
-            const double index = std::round((value - origin) / step);
-            if (stride > 1 && std::fmod(std::abs(index), double(stride)) != 0.0)
+        for (size_t k = 0; k < ticks.size(); ++k) {
+            const double value = ticks[k];
+            const double index = ends ? double(k) : std::round((value - origin) / step);
+            const bool upperEnd = ends && k + 1 == ticks.size();
+            if (stride > 1 && !upperEnd && std::fmod(std::abs(index), double(stride)) != 0.0)
                 continue;
             const QString text = tickLabel(value);
             const double width = fm.horizontalAdvance(text);
@@ -208,17 +214,23 @@ std::vector<PlotPainter::DrawnText> PlotPainter::axisLabels(
         }
         return labels;
     };
+    const auto twoApart = [&](const DrawnText& lower, const DrawnText& upper) {
+        return vertical ? lower.box.top() - upper.box.bottom() >= gap : upper.box.left() - lower.box.right() >= gap;
+    };
     const auto apart = [&](const std::vector<DrawnText>& labels) {
-        for (size_t i = 1; i < labels.size(); ++i) {
-            const QRectF& a = labels[i - 1].box;
-            const QRectF& b = labels[i].box;
-            if (vertical ? a.top() - b.bottom() < gap : b.left() - a.right() < gap)
+        for (size_t i = 1; i < labels.size(); ++i)
+            if (!twoApart(labels[i - 1], labels[i]))
                 return false;
-        }
         return true;
     };
+    // The upper end off the stride: the label below it gives way to it.
+    const auto endsKept = [&](std::vector<DrawnText> labels) {
+        if (ends && labels.size() > 2 && !twoApart(labels[labels.size() - 2], labels.back()))
+            labels.erase(labels.end() - 2);
+        return labels;
+    };
     for (size_t stride : labelStrides(step, ticks.size())) {
-        std::vector<DrawnText> labels = labelled(stride);
+        std::vector<DrawnText> labels = endsKept(labelled(stride));
         if (!labels.empty() && apart(labels))
             return labels;
     }

@@ -103,7 +103,7 @@ TEST_F(PstCompareTest, FirstFileFillsItsTextsAndChannelsAndResetsTheSecond)
     EXPECT_EQ(shown(), (std::set<std::string> { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" }));
 }
 
-TEST_F(PstCompareTest, SecondFileGivesAbsoluteDifferencesAndMarkedChannels)
+TEST_F(PstCompareTest, SecondFileGivesDifferencesOfFileTwoLessFileOneAndMarkedChannels)
 {
     FileSpec first;
     first.breakAway = "1.25";
@@ -129,7 +129,7 @@ TEST_F(PstCompareTest, SecondFileGivesAbsoluteDifferencesAndMarkedChannels)
     // The shorter file sets the length of every difference.
     const IPlotChannelPtr diff = m_visible.ChannelByName(QStringLiteral("PositionDiff"));
     ASSERT_EQ(diff->Count(), 20);
-    EXPECT_DOUBLE_EQ(diff->GetY(5), (30.0 + 5) - (30.0 + 10));
+    EXPECT_DOUBLE_EQ(diff->GetY(5), (30.0 + 10) - (30.0 + 5));
     const IPlotChannelPtr second2 = m_visible.ChannelByName(QStringLiteral("Position2"));
     for (int k = 0; k < second2->Count(); ++k)
         EXPECT_EQ(second2->GetPointMarked(k), k % 25 == 0) << k;
@@ -138,11 +138,11 @@ TEST_F(PstCompareTest, SecondFileGivesAbsoluteDifferencesAndMarkedChannels)
 // Each axis holds the points shown with room at both ends and ends on a
 // round label, whatever range it had. File 1's signals run from 30 to 59 over
 // 0 to 1160 ms; file 2's rise twice as fast over 20 points, to 68, and the
-// differences fall to -19. Worked out: time from 0 to 1160 + 4 % to the next
+// differences, file 2 less file 1, rise from 0 to 19. Worked out: time from 0 to 1160 + 4 % to the next
 // 200 ms; position keeps the stroke, 0 to 100, at each end the points lie
 // inside with room (4 % of what it holds), else goes beyond that room to the
-// next tenth (two files: -24 to 100 is more than twelve tenths, so steps of
-// 20); pressure from its kept zero while the pressures lie above it with
+// next tenth (two files: the differences from 0 need room below it, to -10);
+// pressure from its kept zero while the pressures lie above it with
 // room, else to the round step beyond.
 TEST_F(PstCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
@@ -158,8 +158,8 @@ TEST_F(PstCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
         { 1, false, "Position", 0, 100 },
         { 1, false, "Pressure", 0, 70 },
         { 2, true, "Time", 0, 1400 },
-        { 2, false, "Position", -40, 100 },
-        { 2, false, "Pressure", -30, 80 },
+        { 2, false, "Position", -10, 100 },
+        { 2, false, "Pressure", -10, 80 },
     };
     FileSpec second;
     second.slope = 2.0;

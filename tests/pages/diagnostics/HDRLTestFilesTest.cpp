@@ -214,8 +214,8 @@ TEST_F(HDRLTestFilesTest, LoadShowsTheRecomputedResultsAndSaveKeepsTheFilesTag)
     EXPECT_EQ(results(), shown);
     EXPECT_EQ(text(H::SettlingEdit), QStringLiteral("7"));
     expectControlSignalView();
-    // The saved line first, then the recomputed one.
-    EXPECT_EQ(channel("LeastSquareLine")->Count(), 10);
+    // The line fitted again in place of the saved one, not drawn after it.
+    EXPECT_EQ(channel("LeastSquareLine")->Count(), 5);
 
     // A file of another device: Save keeps its tag although the device's differs.
     prompts().answerFile(otherDevicesFile(49, "other.hdrl"));
@@ -403,6 +403,42 @@ TEST_F(HDRLTestFilesTest, PrintBeforeAnyRunPrintsTheFirstTexts)
              "Repeatability Average: 0.0 % Maximum: 0 %", "Linearity Error 0.0 %" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Position Settling Time: 6 sec"))) << text.toStdString();
+}
+
+TEST_F(HDRLTestFilesTest, ALoadedRunDrawsEachTraceOnceAsItsRunDid)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        runTest(path);
+        const QString file = tempPath(QStringLiteral("once.hdrl"));
+        prompts().answerFile(file);
+        hdrl().OnSave();
+        const std::vector<double> line = channel("LeastSquareLine")->data().ys;
+        // Loaded twice over, as a user opens the same file again.
+        for (int load = 0; load < 2; ++load) {
+            prompts().answerFile(file, QStringLiteral("Open HDRL Test Results"));
+            hdrl().OnLoad();
+            ASSERT_TRUE(hdrl().offlineData());
+            const struct {
+                const char* channel;
+                int points;
+            } traces[] = {
+                { "Command", 49 },
+                { "Position", 49 },
+                { "1stCycle-Incr", 5 },
+                { "1stCycle-Decr", 5 },
+                { "2ndCycle-Incr", 5 },
+                { "2ndCycle-Decr", 5 },
+                { "AverageError", 5 },
+                { "LeastSquareLine", 5 },
+            };
+            for (const auto& trace : traces)
+                EXPECT_EQ(channel(trace.channel)->Count(), trace.points) << trace.channel << ", load " << load;
+            EXPECT_EQ(channel("LeastSquareLine")->data().xs, (std::vector<double> { 10, 30, 50, 70, 90 }));
+            EXPECT_EQ(channel("LeastSquareLine")->data().ys, line);
+        }
+        m_app.reset();
+    }
 }
 
 TEST_F(HDRLTestFilesTest, ADefinitionWithoutAKeyGivesOnlyItsMessageAndTheViewComesBack)

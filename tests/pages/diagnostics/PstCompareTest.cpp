@@ -49,6 +49,7 @@ protected:
         uint8_t sensors = 1;
         uint8_t singleActing = 0;
         double sampleSpacing = 40.0; // along the time axis
+        double offset = 0.0; // added to every signal
     };
     QString file(const QString& name, const Spec& spec)
     {
@@ -58,7 +59,8 @@ protected:
         record.SetupPSTPlotChannels(IPlotPtr(&source));
         for (const char* channel : { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" })
             for (int k = 0; k < 60; ++k)
-                source.ChannelByName(QString::fromLatin1(channel))->AddXY(k * spec.sampleSpacing, 85.0 - k * 0.2);
+                source.ChannelByName(QString::fromLatin1(channel))
+                    ->AddXY(k * spec.sampleSpacing, 85.0 - k * 0.2 + spec.offset);
         record.m_strTag = AutoString(spec.tag);
         record.m_strStartPosition = AutoString("85");
         record.m_strStopPosition = AutoString("70");
@@ -235,6 +237,56 @@ TEST_F(PstComparePageTest, ResultsAndDifferencesShowDashesWhereNothingWasMeasure
     ASSERT_EQ(position2->Count(), 60);
     for (int k = 0; k < 60; ++k)
         EXPECT_EQ(position2->GetPointMarked(k), k % 25 == 0) << k;
+}
+
+TEST_F(PstComparePageTest, DifferencesAreFileTwoLessFileOneOnThePlotBesideItAndInTheReportAndSaySo)
+{
+    const struct {
+        const char* what;
+        const char* path;
+        const char* breakAway2;
+        double offset2;
+        const char* shownDifference;
+        double plottedDifference;
+    } cases[] = {
+        { "K90, file 2 later and above", K90Path, "3.5", 3.0, " 2.25", 3.0 },
+        { "K90, file 2 earlier and below", K90Path, "0.75", -2.0, "-0.50", -2.0 },
+        { "K40, file 2 later and above", K40Path, "3.5", 3.0, " 2.25", 3.0 },
+        { "K40, file 2 earlier and below", K40Path, "0.75", -2.0, "-0.50", -2.0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        showCompare(c.path);
+        Spec second;
+        second.breakAway = c.breakAway2;
+        second.offset = c.offset2;
+        open1(file(QStringLiteral("one.pst"), Spec()));
+        open2(file(QStringLiteral("two.pst"), second));
+        EXPECT_EQ(shown(V::TimeDiffEdit), QString::fromLatin1(c.shownDifference));
+        for (const char* name : { "PositionDiff", "CommandDiff", "ILCmdDiff", "ILPOSDiff" }) {
+            const PlotChannel& difference = *compare().plot()->ChannelByName(QString::fromLatin1(name));
+            ASSERT_EQ(difference.data().ys.size(), 60u) << name;
+            for (double y : difference.data().ys)
+                EXPECT_NEAR(y, c.plottedDifference, 1e-9) << name;
+        }
+        EXPECT_EQ(compare().plot()->ChannelByName(QStringLiteral("PositionDiff"))->GetTitle(),
+            QStringLiteral("Position Delta (2 - 1)"));
+
+        DrawnPlotTexts drawn;
+        const QString text = printed();
+        EXPECT_TRUE(text.contains(QStringLiteral("Difference (2 - 1)"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Time: 1.25 %1 %2")
+                                      .arg(QString::fromLatin1(c.breakAway2) + (c.offset2 > 0 ? "0" : ""),
+                                          QString::fromLatin1(c.shownDifference).trimmed())))
+            << text.toStdString();
+        bool legendSaysSo = false;
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings())
+            for (const PlotPainter::DrawnText& entry : painting.texts.legendEntries)
+                legendSaysSo = legendSaysSo
+                    || (painting.texts.picture && entry.text == QStringLiteral("Position Delta (2 - 1)"));
+        EXPECT_TRUE(legendSaysSo);
+        m_app.reset();
+    }
 }
 
 TEST_F(PstComparePageTest, OtherSettingsAskAndCancelChangesNothingShown)

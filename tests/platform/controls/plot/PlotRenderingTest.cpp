@@ -316,6 +316,66 @@ TEST_F(PlotRendering, AxisLabelsStayOnTheIncrementWhileTheyFitAndThinToRoundStep
     EXPECT_TRUE(onStep(time, { 4000, 5000, 10000 })) << time.join(' ').toStdString();
 }
 
+TEST_F(PlotRendering, AFittedAxisIsLabelledAtBothEndsOnScreenAsInAPicture)
+{
+    const auto labelsOf = [](const std::vector<PlotPainter::DrawnText>& drawn) {
+        QStringList texts;
+        for (const PlotPainter::DrawnText& label : drawn)
+            texts << label.text;
+        return texts;
+    };
+    // A ramp's position from -5 to 105 % fits -10..110 on its steps of 10;
+    // thirty days of trends fit 0..35 on steps of 5. Neither end stands on
+    // the every-other label a small plot thins its labels to.
+    const struct {
+        const char* what;
+        QSize screen;
+        PlotAxis::Fit fit;
+        double keptUpper;
+        double increment;
+        std::vector<double> values;
+        bool onY;
+        QString lowerEnd;
+        QString upperEnd;
+    } cases[] = {
+        { "ramp position", QSize(497, 263), PlotAxis::Fit::Value, 100, 10, { -5, 50, 105 }, true, "-10", "110" },
+        { "thirty days", QSize(260, 200), PlotAxis::Fit::Time, 30, 5, { 0, 15, 30 }, false, "0", "35" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        plot.resize(c.screen);
+        plot.SetAxesFitShownTraces(true);
+        PlotAxis& axis = c.onY ? *plot.YAxis(0) : *plot.XAxis(0);
+        PlotAxis& other = c.onY ? *plot.XAxis(0) : *plot.YAxis(0);
+        axis.SetFit(c.fit);
+        axis.SetKeptRange(0, c.keptUpper);
+        axis.SetIncrement(c.increment);
+        axis.SetStartValue(0);
+        other.SetFit(c.onY ? PlotAxis::Fit::Time : PlotAxis::Fit::Value);
+        other.SetKeptRange(0, std::numeric_limits<double>::quiet_NaN());
+        other.SetIncrement(0);
+        channel->Clear();
+        for (size_t k = 0; k < c.values.size(); ++k)
+            channel->AddXY(c.onY ? double(k) : c.values[k], c.onY ? c.values[k] : 40.0 + double(k));
+        ASSERT_EQ(axis.GetMin(), c.lowerEnd.toDouble());
+        ASSERT_EQ(axis.GetMax(), c.upperEnd.toDouble());
+
+        DrawnPlotTexts drawn;
+        grabbed(plot, "fitted_ends_screen");
+        plot.renderImage(QSize(2000, 2000 * c.screen.height() / c.screen.width()));
+        ASSERT_EQ(drawn.paintings().size(), 2u);
+        for (const DrawnPlotTexts::Painting& painting : drawn.paintings()) {
+            const std::string where = painting.texts.picture ? "picture" : "screen";
+            EXPECT_EQ(DrawnPlotTexts::faultsOf(painting), QStringList()) << where;
+            ASSERT_EQ(painting.texts.axisLabels.size(), 2u) << where;
+            const QStringList labels = labelsOf(painting.texts.axisLabels[c.onY ? 1 : 0]);
+            ASSERT_GE(labels.size(), 2) << where;
+            EXPECT_EQ(labels.front(), c.lowerEnd) << where << ": " << labels.join(' ').toStdString();
+            EXPECT_EQ(labels.back(), c.upperEnd) << where << ": " << labels.join(' ').toStdString();
+        }
+    }
+}
+
 TEST_F(PlotRendering, EighteenLegendEntriesInASmallPictureAreEachDrawnWhole)
 {
     addEighteenCompareTraces(true);
