@@ -26,10 +26,10 @@ inline const QString FrictionPicture = QStringLiteral("RampTest4.bmp");
 void FillRampSectionFields(const ReportFrameFields& fields, const CRampReport& record);
 
 // Prints one ramp test: the device and valve header, the ramp settings, the
-// date of printing, the spring set, stroke length and actuator size, and
-// pictures of the ramp plot in its views: signals against time, pressure
-// against position, signals against command, and friction and thrust for a
-// bi-directional test on the larger model. The plot is left in the last view
+// date the record holds (when the test was recorded), the spring set, stroke
+// length and actuator size, and pictures of the ramp plot in its views:
+// signals against time, pressure against position, signals against command,
+// and friction and thrust for a bi-directional test on the larger model. The plot is left in the last view
 // taken; the calling page puts its own view back.
 void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page);
