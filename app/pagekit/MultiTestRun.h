@@ -59,6 +59,9 @@ struct MultiTestPage {
     std::function<IPlotPtr(QWidget* owner)> MakeScratchPlot;
     // The device the shown result was recorded on.
     std::function<MultiTestResultDevice()> resultDevice;
+    // When the shown result was recorded ("12/3/2024"): the date its section
+    // of the report prints.
+    std::function<QString()> resultDate;
 };
 
 // The state of a multi-test run that the test pages and the diagnostics hub

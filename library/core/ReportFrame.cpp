@@ -221,6 +221,8 @@ void fillReport(const ReportFrameDescriptor& descriptor, const CReportHeader& he
         for (const QString& key : descriptor.dateValueKeys)
             fields.setText(key, date);
     }
+    for (const auto& [key, date] : descriptor.resultDates)
+        fields.setText(key, date);
     if (descriptor.picturePlace == Place::BeforeFields)
         putPictures(fields, descriptor.pictures, pictureFolder);
 }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -156,6 +157,11 @@ struct ReportFrameDescriptor {
     QString dateLabelKey;
     QString dateLabelText = ReportFrameText::TestDate;
     QStringList dateValueKeys;
+    // The dates of the results the report shows, each put into its value key
+    // as the result keeps it ("12/3/2024"): a report of a result is dated by
+    // when it was recorded, not printed. An empty date leaves its field
+    // empty, as for a section that shows no result.
+    std::vector<std::pair<QString, QString>> resultDates;
     // The tag that names the PDF; none: the header's device tag.
     std::optional<AutoString> fileTag;
     std::vector<ReportFramePicture> pictures;

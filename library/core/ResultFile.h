@@ -181,6 +181,9 @@ template <class Record> struct ResultFileFamily : ResultFileDialogs {
     AutoString Record::*tag = nullptr; // written to "TagName"
     // Where a load puts the file's tag; none: the tag channel is only required.
     AutoString Record::*fileTag = nullptr;
+    // Where a load puts the date the file keeps, its month, day and year as
+    // "m/d/yyyy" unpadded (as a compare shows it); none: not kept.
+    AutoString Record::*testDate = nullptr;
     // Fills what the record derives from the values read (unit labels, result
     // texts, Derived slots from the file's settings) before the load is
     // committed; may throw to refuse the file.
@@ -393,6 +396,28 @@ const PlotChannelData& CheckResultFile(
     return settings;
 }
 
+// The date a file keeps at the layout's month, day and year points, as
+// "m/d/yyyy" unpadded; empty for a layout without them.
+template <class Record>
+QString ResultFileDate(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& settings)
+{
+    QString parts[3];
+    bool found = false;
+    for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
+        const ResultValueKind kind = layout[static_cast<size_t>(k)].kind;
+        const int part = kind == ResultValueKind::Month ? 0
+            : kind == ResultValueKind::Day              ? 1
+            : kind == ResultValueKind::Year             ? 2
+                                                        : -1;
+        if (part < 0)
+            continue;
+        found = true;
+        parts[part]
+            = QString::number(static_cast<uint16_t>(HiddenChannelInteger(ResultFileFrame::valueAt(settings, k))));
+    }
+    return found ? parts[0] + QLatin1Char('/') + parts[1] + QLatin1Char('/') + parts[2] : QString();
+}
+
 // Reads a file's hidden channels into the record, after the file check;
 // ComError when the file fails it or the family's completeRecord refuses it.
 // The record may be partly filled then, so callers read into a copy.
@@ -407,6 +432,8 @@ void ReadResultRecord(
     const AutoString tag = TagFromPoints(ResultFileFrame::required(lookup, ResultChannelName::TagName).ys);
     if (family.fileTag)
         record.*family.fileTag = tag;
+    if (family.testDate)
+        record.*family.testDate = AutoString(ResultFileDate(family.settings, settings));
     if (family.completeRecord)
         family.completeRecord(record, settings);
 }

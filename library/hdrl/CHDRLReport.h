@@ -25,6 +25,9 @@ public:
     bool LoadHDRL(IPlotPtr plot);
 
     AutoString m_strTag { "" }; // device tag
+    // When the result was recorded, month/day/year unpadded ("12/3/2024"): a
+    // run's day, or the date its file keeps; empty while no result is held.
+    AutoString m_strTestDate { "" };
     AutoString m_strSpare { "" };
     AutoString m_strPosSettlingTime { "3" }; // seconds
     AutoString m_strRepeatAverage { "" };

@@ -32,6 +32,7 @@ const ResultFileFamily<CHDRLReport>& family()
         f.tag = &CHDRLReport::m_strTag;
         // A loaded result is saved again under its own tag.
         f.fileTag = &CHDRLReport::m_strTag;
+        f.testDate = &CHDRLReport::m_strTestDate;
         return f;
     }();
     return hdrl;

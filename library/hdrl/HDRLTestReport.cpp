@@ -8,7 +8,7 @@ void GenerateHDRLTestReport(CReportHeader header, CHDRLReport record, IPlotPtr p
     ModuleStateGuard moduleState;
     using namespace HDRLTestReportText;
     ReportFrameDescriptor descriptor(Row);
-    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult") };
+    descriptor.resultDates = { { QStringLiteral("lblTestDateResult"), record.m_strTestDate.toQString() } };
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     descriptor.pictures = {
         { plot, [&] { record.ControlClick(plot); }, ControlPicture, QStringLiteral("RampGrph") },

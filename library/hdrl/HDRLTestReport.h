@@ -21,8 +21,8 @@ inline const QString LinearityPicture = QStringLiteral("HDRLin.bmp");
 } // namespace HDRLTestReportText
 
 // Prints one HDRL test: the device and valve header, the five results and
-// the settling time as the record holds them, the date of printing, and
-// pictures of the HDRL plot in its three views. The plot is left in the
+// the settling time as the record holds them, the date it holds (when the test
+// was recorded), and pictures of the HDRL plot in its three views. The plot is left in the
 // linearity view; the calling page puts its own view back.
 void GenerateHDRLTestReport(CReportHeader header, CHDRLReport record, IPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page);

@@ -81,8 +81,11 @@ ReportFrameDescriptor MultiTestReportDescriptor(const CReportHeader& header, con
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     descriptor.dateLabelKey = QStringLiteral("lblTestDate");
     descriptor.dateLabelText = QStringLiteral("Test Date:");
-    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult"), QStringLiteral("SteplblTestDateResult"),
-        QStringLiteral("PSTlblTestDateResult"), QStringLiteral("HDRLlblTestDateResult") };
+    // Each section is dated by its own result; a section without one prints no date.
+    descriptor.resultDates = { { QStringLiteral("lblTestDateResult"), ramp.m_strTestDate.toQString() },
+        { QStringLiteral("SteplblTestDateResult"), step.m_strTestDate.toQString() },
+        { QStringLiteral("PSTlblTestDateResult"), pst.m_strTestDate.toQString() },
+        { QStringLiteral("HDRLlblTestDateResult"), hdrl.m_strTestDate.toQString() } };
 
     // The pictures as they are put into the report, each only when its condition holds.
     const auto picture = [&descriptor](const IPlotPtr& plot, const QString& file, const char* key) {

@@ -30,8 +30,9 @@ inline const QString HDRLLinearityPicture = QStringLiteral("HDRLin.bmp");
 
 // The multi-test report's departures from the common frame: every picture
 // is taken right after the definition is loaded, no title is set (the
-// definition keeps its own), the one reading of the clock dates all four
-// sections and names the PDF, and a failure is captioned "MULTI-TEST REPORT".
+// definition keeps its own), each of the four sections is dated by its
+// record's date (none when the record holds none), the one reading of the
+// clock names the PDF, and a failure is captioned "MULTI-TEST REPORT".
 // The ramp, step and HDRL plots are switched through their views for the
 // pictures and left in their first views; the partial stroke plot is pictured
 // as it is shown.

@@ -32,6 +32,9 @@ public:
     AutoString m_strTimeToTargetResult { "" }; // the measured time to target
     AutoString m_strResult { "" }; // "Pass" or "Fail"
     AutoString m_strTag { "TAG" }; // device tag
+    // When the result was recorded, month/day/year unpadded ("12/3/2024"): a
+    // run's day, or the date its file keeps; empty while no result is held.
+    AutoString m_strTestDate { "" };
     AutoString m_strSpare { " " }; // not printed
     uint8_t m_nPressureUnit = 6; // HART pressure unit code
     uint8_t m_nResult = 1; // 1 = pass

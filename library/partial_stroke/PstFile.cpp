@@ -41,6 +41,7 @@ const ResultFileFamily<CPSTReport>& family()
         // A loaded result keeps its own tag, unit and result code for a later
         // save or print.
         f.fileTag = &CPSTReport::m_strTag;
+        f.testDate = &CPSTReport::m_strTestDate;
         f.completeRecord = [](CPSTReport& record, const PlotChannelData&) {
             const auto number = [](const AutoString& text) { return NumberText::toDouble(text.toQString()); };
             record.m_strBreakAwayTime = AutoString(NumberText::format("%3.2f", number(record.m_strBreakAwayTime)));

@@ -8,7 +8,7 @@ void GeneratePSTReport(CReportHeader header, CPSTReport record, IPlotPtr plot, I
     ModuleStateGuard moduleState;
     ReportFrameDescriptor descriptor(PstReportText::Row);
     descriptor.dateLabelKey = QStringLiteral("lblTestDate");
-    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult") };
+    descriptor.resultDates = { { QStringLiteral("lblTestDateResult"), record.m_strTestDate.toQString() } };
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     descriptor.pictures = { { plot, nullptr, PstReportText::Picture, QStringLiteral("RampGrph") } };
     descriptor.fields = [&record](const ReportFrameFields& fields) {

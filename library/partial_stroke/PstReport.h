@@ -22,8 +22,9 @@ inline const QString ComparePicture = QStringLiteral("PstCompPic.bmp");
 } // namespace PstReportText
 
 // Prints one partial stroke test: the device and valve header, the four
-// settings, the date of printing, the break-away results and a picture of
-// the plot as the page shows it. The values print as the record holds them.
+// settings, the date the record holds (when the test was recorded), the
+// break-away results and a picture of the plot as the page shows it. The
+// values print as the record holds them.
 void GeneratePSTReport(CReportHeader header, CPSTReport record, IPlotPtr plot, IReportPtr report, IPrinterPtr printer,
     AutoString definitionPath, QWidget* page);
 

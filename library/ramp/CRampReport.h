@@ -29,6 +29,9 @@ public:
     bool LoadRamp(IXYPlotPtr plot);
 
     AutoString m_strTag { "" }; // device tag
+    // When the result was recorded, month/day/year unpadded ("12/3/2024"): a
+    // run's day, or the date its file keeps; empty while no result is held.
+    AutoString m_strTestDate { "" };
     AutoString m_strStartPosition { "" }; // percent
     AutoString m_strStopPosition { "" }; // percent
     AutoString m_strHoldTime { "" }; // seconds

@@ -107,6 +107,7 @@ const ResultFileFamily<CRampReport>& family()
         f.tag = &CRampReport::m_strTag;
         // A loaded result keeps its own tag and unit codes for a later save.
         f.fileTag = &CRampReport::m_strTag;
+        f.testDate = &CRampReport::m_strTestDate;
         f.completeRecord = completeRecord;
         f.completeSettings = completeSettings;
         return f;

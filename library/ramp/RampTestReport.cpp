@@ -50,7 +50,7 @@ void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plo
     ReportFrameDescriptor descriptor(Row);
     descriptor.dateLabelKey = QStringLiteral("lblTestDate");
     descriptor.dateLabelText = DateLabel;
-    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult") };
+    descriptor.resultDates = { { QStringLiteral("lblTestDateResult"), record.m_strTestDate.toQString() } };
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     const IPlotPtr picturePlot = plot ? plot.query<Plot>() : IPlotPtr();
     descriptor.pictures = {

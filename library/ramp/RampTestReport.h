@@ -32,10 +32,10 @@ void FillRampSectionFields(const ReportFrameFields& fields, const CRampReport& r
 bool RampFrictionPictured(const CRampReport& record, uint8_t model);
 
 // Prints one ramp test: the device and valve header, the ramp settings, the
-// date of printing, the spring set, stroke length and actuator size, and
-// pictures of the ramp plot in its views: signals against time, pressure
-// against position, signals against command, and friction and thrust when
-// RampFrictionPictured says so. The plot is left in the last view
+// date the record holds (when the test was recorded), the spring set, stroke
+// length and actuator size, and pictures of the ramp plot in its views:
+// signals against time, pressure against position, signals against command,
+// and friction and thrust when RampFrictionPictured says so. The plot is left in the last view
 // taken; the calling page puts its own view back.
 void GenerateRampReport(CReportHeader header, CRampReport record, IXYPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page);

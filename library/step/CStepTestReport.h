@@ -36,6 +36,9 @@ public:
     AutoString m_strHoldTime { "" }; // seconds
     AutoString m_strPressureAxisTitle;
     AutoString m_strTag { "TAG" }; // device tag
+    // When the result was recorded, month/day/year unpadded ("12/3/2024"): a
+    // run's day, or the date its file keeps; empty while no result is held.
+    AutoString m_strTestDate { "" };
     AutoString m_strSpare { " " };
     uint8_t m_nPressureUnit = 6; // HART pressure unit code
     uint8_t m_bSingleActing = 0; // 1 keeps every port 2 channel hidden

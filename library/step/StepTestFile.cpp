@@ -34,6 +34,7 @@ const ResultFileFamily<CStepTestReport>& family()
         f.tag = &CStepTestReport::m_strTag;
         // A loaded result keeps its own tag and unit for a later save or print.
         f.fileTag = &CStepTestReport::m_strTag;
+        f.testDate = &CStepTestReport::m_strTestDate;
         f.completeRecord = [](CStepTestReport& record, const PlotChannelData&) {
             record.m_strPressureAxisTitle = AutoString(pressureAxisTitle(record.m_nPressureUnit));
         };

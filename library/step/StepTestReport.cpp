@@ -8,7 +8,7 @@ void GenerateStepTestReport(CReportHeader header, CStepTestReport record, IPlotP
     ModuleStateGuard moduleState;
     ReportFrameDescriptor descriptor(StepTestReportText::Row);
     descriptor.dateLabelKey = QStringLiteral("lblTestDate");
-    descriptor.dateValueKeys = { QStringLiteral("lblTestDateResult") };
+    descriptor.resultDates = { { QStringLiteral("lblTestDateResult"), record.m_strTestDate.toQString() } };
     descriptor.picturePlace = ReportFrameDescriptor::PicturePlace::BeforeFields;
     descriptor.pictures = {
         { plot, [&] { record.OnStepClick(plot, header); }, StepTestReportText::StepPicture,

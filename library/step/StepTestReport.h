@@ -19,8 +19,9 @@ inline const QString PressurePicture = QStringLiteral("StepTest2.bmp");
 } // namespace StepTestReportText
 
 // Prints one step test: the device and valve header, the three step
-// settings, the date of printing and two pictures of the step plot, the
-// signals against time and the port pressures against position. The plot is
-// left in the pressure view; the calling page puts its own view back.
+// settings, the date the record holds (when the test was recorded) and two
+// pictures of the step plot, the signals against time and the port
+// pressures against position. The plot is left in the pressure view; the
+// calling page puts its own view back.
 void GenerateStepTestReport(CReportHeader header, CStepTestReport record, IPlotPtr plot, IReportPtr report,
     IPrinterPtr printer, AutoString definitionPath, QWidget* page);

@@ -594,6 +594,15 @@ void CDiagnosticsMain::PrintMultiTestReport()
         devices[size_t(k)] = device;
     }
     const auto printed = [&included](Test test) { return included[size_t(test)]; };
+    // Each section is dated by the result it prints; a test left out prints no date.
+    const auto dateOf = [&multi, &printed](Test test) {
+        const MultiTestPage* page = multi.page(shared(test));
+        return AutoString(printed(test) && page && page->resultDate ? page->resultDate() : QString());
+    };
+    ramp.m_strTestDate = dateOf(Test::Ramp);
+    step.m_strTestDate = dateOf(Test::Step);
+    pst.m_strTestDate = dateOf(Test::PartialStroke);
+    hdrl.m_strTestDate = dateOf(Test::HDRL);
 
     CReportHeader header = records.m_ReportHeader;
     uint8_t model = dd.DeviceType;

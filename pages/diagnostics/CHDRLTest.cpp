@@ -116,6 +116,7 @@ void CHDRLTest::registerWithMultiTest()
         device.pressureSensor = data().PressureSensorFlag != 0;
         return device;
     };
+    hand.resultDate = [this] { return m_Result.date(); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });
@@ -263,7 +264,6 @@ void CHDRLTest::OnStart()
         return;
     m_Result.ran(*this, { SettlingEdit }, data().DeviceType);
     PrepareRun(float(*seconds));
-    m_OfflineData = false;
     m_pPlot->ClearAllData();
     setProgress(0);
     m_ElapsedSeconds = 0;
@@ -426,7 +426,7 @@ void CHDRLTest::OnSave()
     CHDRLReport& record = context().records().m_HDRLReport;
     record.m_strPosSettlingTime = AutoString(settlingText());
     // A loaded result is saved again under its own tag.
-    if (!m_OfflineData) {
+    if (!m_Result.fromFile()) {
         read(HartCommand::ReadTagDescriptorDate);
         record.m_strTag = AutoString(data().Tag);
     }
@@ -439,7 +439,6 @@ void CHDRLTest::OnLoad()
     CHDRLReport& record = context().records().m_HDRLReport;
     if (!record.LoadHDRL(m_pPlot))
         return;
-    m_OfflineData = true;
     const auto shown = [](const AutoString& text, const char* format) {
         return NumberText::format(format, NumberText::toDouble(text.toQString()));
     };
@@ -449,7 +448,8 @@ void CHDRLTest::OnLoad()
     setWindowText(RepeatMaximumEdit, shown(record.m_strRepeatMaximum, "%1.2f"));
     setWindowText(LinearityEdit, shown(record.m_strLinearError, "%1.4f"));
     setWindowText(SettlingEdit, record.m_strPosSettlingTime.toQString());
-    m_Result.loaded(*this, { SettlingEdit }, ResultModelChannel::read(m_pPlot), record.m_strTag.toQString());
+    m_Result.loaded(*this, { SettlingEdit }, ResultModelChannel::read(m_pPlot), record.m_strTag.toQString(),
+        record.m_strTestDate.toQString());
     setWindowText(ElapsedEdit, QString());
     setProgress(0);
     OnControlSignalView();
@@ -467,6 +467,7 @@ void CHDRLTest::OnPrintReport()
     record.m_strRepeatMaximum = AutoString(windowText(RepeatMaximumEdit));
     record.m_strLinearError = AutoString(windowText(LinearityEdit));
     record.m_strPosSettlingTime = AutoString(settlingText());
+    record.m_strTestDate = AutoString(m_Result.date());
     // A loaded result prints under the file's tag and model.
     const CReportHeader header = ShownResultHeader(m_Result, records.m_ReportHeader, data().DeviceType);
     const QString definition

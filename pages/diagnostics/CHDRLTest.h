@@ -90,7 +90,7 @@ public:
 
     const IPlotPtr& plot() const { return m_pPlot; }
     bool running() const { return m_Running; }
-    bool offlineData() const { return m_OfflineData; }
+    bool offlineData() const { return m_Result.fromFile(); }
     int pointIndex() const { return int(m_PointIndex); }
     uint32_t settlingMs() const { return m_SettlingMs; }
     const std::array<float, 25>& readings() const { return m_PositionReadings; }
@@ -134,5 +134,4 @@ private:
     ShownResult m_Result;
     QDateTime m_StartTime;
     bool m_Running = false;
-    bool m_OfflineData = false; // a loaded file is shown
 };

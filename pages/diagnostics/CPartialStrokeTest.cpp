@@ -78,7 +78,6 @@ void CPartialStrokeTest::OnInitialUpdate()
     if (m_pPlot)
         guard("OnInitialUpdate", [this] { setUpPlot(m_pPlot); });
     showQuestion(false);
-    m_OfflineData = false;
     setUpChannelBoxes(bool(m_pPlot), HiddenPort2::Unchecked);
     setToolTips(StripToolTips);
     setToolTips(ToolTips);
@@ -124,6 +123,7 @@ void CPartialStrokeTest::registerWithMultiTest()
             windowText(ResultEdit) };
     };
     hand.resultDevice = [this] { return resultDevice(context().records().m_PSTReport); };
+    hand.resultDate = [this] { return m_Result.date(); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotFrame, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });
@@ -154,8 +154,8 @@ void CPartialStrokeTest::ActivatePage()
     if (context().multiTest().m_bMultiTestRunning) {
         ShowSignatureSettings();
         StartPartialStrokeTest();
-    } else if (m_OfflineData) {
-        setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    } else if (m_Result.fromFile()) {
+        showResultStatus();
     } else {
         ReadSignatureSettings();
         // The run shown keeps its own settings beside it: the device's are
@@ -165,6 +165,7 @@ void CPartialStrokeTest::ActivatePage()
         else
             showHeldSettings(MultiTest::PartialStroke, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit });
         PreparePlot();
+        showResultStatus();
         offerUnreadSignature();
     }
 }
@@ -287,7 +288,6 @@ void CPartialStrokeTest::StartPartialStrokeTest()
     // A loaded file stays the page's result until a run really starts.
     if (!multi.m_bMultiTestRunning && !userAllowsMovement(context().MessageCaption()))
         return;
-    m_OfflineData = false;
     // Nothing of a run before goes on beside this one.
     killTimer(RetrievalTimerId);
     m_Retrieving = false;
@@ -323,7 +323,7 @@ void CPartialStrokeTest::PollPstProgress()
         return;
     killTimer(ProgressTimerId);
     ReadPstResults();
-    setWindowText(StatusEdit, QStringLiteral("Test completed"));
+    showRunState(QStringLiteral("Test completed"));
     m_TestRunning = false;
     m_SignatureUnread = true;
     setButtons(Buttons::Completed);
@@ -541,7 +541,6 @@ void CPartialStrokeTest::OnLoad()
     CPSTReport& record = context().records().m_PSTReport;
     if (!record.LoadPST(m_pPlot))
         return;
-    m_OfflineData = true;
     m_SignatureUnread = false;
     // The run whose signature was still on the device is no longer shown:
     // reading it back now would add it to the loaded file's curves.
@@ -560,11 +559,11 @@ void CPartialStrokeTest::OnLoad()
     // The unit as the run that recorded the file showed it: the file keeps its code.
     setWindowText(PressureUnitLabel, DevicePressureUnitLabel(record.m_nPressureUnit));
     m_Result.loaded(*this, { StartEdit, StopEdit, TimeToTargetEdit, DurationEdit }, ResultModelChannel::read(m_pPlot),
-        record.m_strTag.toQString());
+        record.m_strTag.toQString(), record.m_strTestDate.toQString());
     if (resultModel() == 5)
         setChecked(Port2Box, checked(Port2Box) && record.m_bSingleActing == 0);
     showChannelsAsBoxes();
-    setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    showResultStatus();
     setProgress(0);
 }
 
@@ -579,7 +578,7 @@ void CPartialStrokeTest::fillRecordFromPage()
         = AutoString(NumberText::format("%5.2f", NumberText::toDouble(windowText(BreakAwayPressureEdit))));
     record.m_strBreakAwayTime = AutoString(savedTimeText(windowText(BreakAwayTimeEdit)));
     const QString targetShown = windowText(TimeToTargetResultEdit);
-    if (m_OfflineData) {
+    if (m_Result.fromFile()) {
         // A loaded result is saved again under its own tag, unit, result
         // code and flags; its time to target is the one the file brought.
         if (showsNoValue(targetShown))
@@ -615,8 +614,9 @@ void CPartialStrokeTest::OnPrintReport()
     DeviceData& dd = data();
     CReportHeader header = resultHeader();
     CPSTReport& record = records.m_PSTReport;
-    if (!m_OfflineData)
+    if (!m_Result.fromFile())
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
+    record.m_strTestDate = AutoString(m_Result.date());
     const std::pair<AutoString*, int> shown[] = { { &record.m_strStartPosition, StartEdit },
         { &record.m_strStopPosition, StopEdit }, { &record.m_strTimeToTarget, TimeToTargetEdit },
         { &record.m_strTestDuration, DurationEdit }, { &record.m_strBreakAwayTime, BreakAwayTimeEdit },
@@ -629,7 +629,7 @@ void CPartialStrokeTest::OnPrintReport()
     const QString definition = ReportDefinitionPath(folder, QStringLiteral("PSTestRept"), resultModel());
     // Every channel the test can have goes into the picture.
     showTrace("Port1", true);
-    const bool port2 = resultModel() == 5 && (m_OfflineData ? record.m_bSingleActing == 0 : dd.Config28Bit5 == 0);
+    const bool port2 = resultModel() == 5 && (m_Result.fromFile() ? record.m_bSingleActing == 0 : dd.Config28Bit5 == 0);
     if (port2)
         showTrace("Port2", true);
     for (const char* name : { "Position", "Command", "ILPOS", "ILCmd" })

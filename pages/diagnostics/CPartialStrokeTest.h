@@ -107,7 +107,7 @@ public:
 
     const IPlotPtr& plot() const { return m_pPlot; }
     bool retrieving() const { return m_Retrieving; }
-    bool offLineData() const { return m_OfflineData; }
+    bool offLineData() const { return m_Result.fromFile(); }
     int sampleIndex() const { return m_SampleIndex; }
     double sampleInterval() const { return m_SampleInterval; }
 

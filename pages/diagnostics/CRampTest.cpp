@@ -53,7 +53,6 @@ void CRampTest::OnInitialUpdate()
     setToolTips(ToolTips);
     connectHandlers();
     registerWithMultiTest();
-    m_OfflineData = false;
     context().log().WriteLog(QStringLiteral("CRampTest::OnInitialUpdate"));
 }
 
@@ -100,6 +99,7 @@ void CRampTest::registerWithMultiTest()
             windowText(StrokeLengthUnit), windowText(ActuatorSizeEdit), printedAreaUnit(windowText(ActuatorSizeUnit)) };
     };
     hand.resultDevice = [this] { return resultDevice(context().records().m_RampReport); };
+    hand.resultDate = [this] { return m_Result.date(); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IXYPlotPtr>(owner, context().imports().CreateRampPlotControl, this, PlotHost, PlotId,
             [this](const IXYPlotPtr& plot) { setUpPlot(plot); });
@@ -124,7 +124,7 @@ void CRampTest::ActivatePage()
     StripPage::ActivatePage();
     readRampDeviceValues();
     const bool multi = context().multiTest().m_bMultiTestRunning;
-    if (!multi && !m_OfflineData) {
+    if (!multi && !m_Result.fromFile()) {
         readRampTestSettings();
         // The run shown keeps its own settings beside it: the device's are
         // those of whatever test ran last (another page's, in a multi-test run).
@@ -134,8 +134,9 @@ void CRampTest::ActivatePage()
             showHeldSettings(MultiTest::Ramp, { StartEdit, StopEdit, HoldEdit, DurationEdit });
         PrepareRampPlot();
         enableControl(StopButton, false);
+        showResultStatus();
     } else if (!multi) {
-        setWindowText(StatusEdit, QStringLiteral("Off line data"));
+        showResultStatus();
         ShowRampTestView(context().records().m_RampReport.m_bSingleActing != 0);
         enableControl(StopButton, false);
     } else {
@@ -260,7 +261,7 @@ bool CRampTest::runBidirectional() const
 
 bool CRampTest::viewFlag() const
 {
-    return m_OfflineData ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+    return m_Result.fromFile() ? context().records().m_RampReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
 }
 
 void CRampTest::addPoint(const char* channel, double x, double y)
@@ -300,15 +301,16 @@ void CRampTest::ResetPlotView()
 
 void CRampTest::applyPortRules(bool config28Bit5)
 {
-    if (!m_OfflineData)
+    const bool file = m_Result.fromFile();
+    if (!file)
         enableControl(Port1Box, true);
     // The result's model: another model's file draws what that model recorded.
     const uint8_t model = resultModel();
     if (config28Bit5 || model == SmallerModel) {
         setChecked(Port2Box, false);
-        if (!m_OfflineData)
+        if (!file)
             enableControl(Port2Box, false);
-    } else if (model == LargerModel && !m_OfflineData) {
+    } else if (model == LargerModel && !file) {
         enableControl(Port2Box, true);
     }
 }

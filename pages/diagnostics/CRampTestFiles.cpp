@@ -48,7 +48,7 @@ const RecordField RecordFields[] = {
 void CRampTest::SaveRampResults()
 {
     CRampReport& record = context().records().m_RampReport;
-    if (!m_OfflineData) {
+    if (!m_Result.fromFile()) {
         read(HartCommand::ReadTagDescriptorDate);
         const DeviceData& dd = data();
         record.m_strTag = AutoString(dd.Tag);
@@ -79,7 +79,6 @@ void CRampTest::LoadRampResults()
     CRampReport& record = context().records().m_RampReport;
     if (!record.LoadRamp(m_pPlot))
         return;
-    m_OfflineData = true;
     m_LoadedBidirectional = record.m_bBiDirectional != 0;
     for (const RecordField& field : RecordFields)
         setWindowText(field.control, (record.*field.member).toQString());
@@ -90,9 +89,9 @@ void CRampTest::LoadRampResults()
         setWindowText(id, DevicePressureUnitLabel(record.m_nPressureUnit));
     setChecked(BidirectionalBox, m_LoadedBidirectional);
     m_Result.loaded(*this, { StartEdit, StopEdit, HoldEdit, DurationEdit },
-        ResultModelChannel::read(m_pPlot.query<Plot>()), record.m_strTag.toQString());
+        ResultModelChannel::read(m_pPlot.query<Plot>()), record.m_strTag.toQString(), record.m_strTestDate.toQString());
     ShowRampTestView(record.m_bSingleActing != 0);
-    setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    showResultStatus();
     setWindowText(ElapsedEdit, QString());
     setProgress(0);
 }
@@ -101,18 +100,17 @@ void CRampTest::PrintRampReport()
 {
     ReportRecords& records = context().records();
     const QString folder = context().helpers().GetAppFolder();
-    DeviceData& dd = data();
     const CReportHeader header = resultHeader();
     CRampReport& record = records.m_RampReport;
-    if (!m_OfflineData) {
+    // A loaded result prints under the file's tag, which the header carries:
+    // the device's own tag stays as the device has it.
+    if (!m_Result.fromFile()) {
+        const DeviceData& dd = data();
         record.m_bSingleActing = dd.Config28Bit5 ? 1 : 0;
         record.m_bPressureSensor = dd.PressureSensorFlag ? 1 : 0;
         record.m_bPressureData = record.m_bPressureSensor;
-    } else {
-        // A loaded result prints under the file's tag; the device data carries
-        // it too until the next tag read.
-        dd.Tag = record.m_strTag.toQString();
     }
+    record.m_strTestDate = AutoString(m_Result.date());
     record.m_strStartPosition = AutoString(settingText(StartEdit));
     record.m_strStopPosition = AutoString(settingText(StopEdit));
     record.m_strHoldTime = AutoString(settingText(HoldEdit));

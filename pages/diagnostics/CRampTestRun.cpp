@@ -69,7 +69,6 @@ void CRampTest::StartRampTest()
     dd.SignatureType = RampSignatureType;
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Test started"));
-    m_OfflineData = false;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
     countElapsedSeconds(StepMs);
     m_RunStart = f[0];
@@ -176,7 +175,6 @@ void CRampTest::startReverseRamp()
     write(HartCommand::SendSigStart);
     setWindowText(StatusEdit, QStringLiteral("Reverse ramp started"));
     m_TestRunning = true;
-    m_OfflineData = false;
     m_SampleIndex = 0;
     every(PollTimerId, StepMs, "PollRampStatus", [this] { pollRampStatus(); });
     // The valve ramps back under the signature mode again, as the strip shows.

@@ -62,7 +62,6 @@ CStepTest::CStepTest(PageContext& context, QWidget* parent)
 void CStepTest::OnInitialUpdate()
 {
     StripPage::OnInitialUpdate();
-    m_OfflineData = false;
     const TellboxImports& imports = context().imports();
     createReportControls(ReportHost, ReportId, PrinterHost, PrinterId);
     CreateTestPageControl(this, imports.CreatePlotControl, PlotHost, PlotId, m_pPlot, ControlWindow::Added);
@@ -110,6 +109,7 @@ void CStepTest::registerWithMultiTest()
         return QStringList { settingText(StartEdit), settingText(StopEdit), settingText(HoldEdit) };
     };
     hand.resultDevice = [this] { return resultDevice(context().records().m_StepTestReport); };
+    hand.resultDate = [this] { return m_Result.date(); };
     hand.MakeScratchPlot = [this](QWidget* owner) {
         return CreateScratchPlot<IPlotPtr>(owner, context().imports().CreatePlotControl, this, PlotHost, PlotId,
             [this](const IPlotPtr& plot) { setUpPlot(plot); });
@@ -140,7 +140,7 @@ void CStepTest::ActivatePage()
         // The hub stored start, stop and hold time before it showed the page.
         showSettings(dd.SigSettings.Floats[0], dd.SigSettings.Floats[1], dd.SigSettings.Floats[3]);
         OnStartTest();
-    } else if (!m_OfflineData) {
+    } else if (!m_Result.fromFile()) {
         setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
         if (read(HartCommand::ReadSigSettings))
             showSettings(dd.SigSettings.Floats[0], dd.SigSettings.Floats[1], dd.SigSettings.Floats[3]);
@@ -152,8 +152,9 @@ void CStepTest::ActivatePage()
             showHeldSettings(MultiTest::Step, { StartEdit, StopEdit, HoldEdit });
         PreparePlot();
         enableControl(StopButton, false);
+        showResultStatus();
     } else {
-        setWindowText(StatusEdit, QStringLiteral("Off line data"));
+        showResultStatus();
         ShowStepView(port2Absent());
         enableControl(StopButton, false);
     }
@@ -229,7 +230,8 @@ void CStepTest::OnStartTest()
     enableIdleButtons(false);
     setWindowText(ElapsedEdit, QString());
     PreparePlot();
-    m_OfflineData = false;
+    setProgress(0);
+    m_SampleCount = 0;
     m_TestRunning = true;
     DeviceData& dd = data();
     dd.SignatureType = StepSignatureType;
@@ -316,7 +318,7 @@ void CStepTest::stopTest(UserStop how)
 
 bool CStepTest::port2Absent() const
 {
-    return m_OfflineData ? context().records().m_StepTestReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+    return m_Result.fromFile() ? context().records().m_StepTestReport.m_bSingleActing != 0 : data().Config28Bit5 != 0;
 }
 
 void CStepTest::addPoint(const char* channel, double x, double y)
@@ -331,9 +333,8 @@ void CStepTest::PreparePlot()
     // The run shown keeps the unit its pressures were recorded in.
     pressure->SetTitle(QStringLiteral("Pressure [") + shownUnits().pressureLabel + QStringLiteral("]"));
     pressure->SetSpan(m_PressureScale);
+    // The progress and the elapsed time stay with the run shown; a new run starts them afresh.
     setProgressRange(LastProgress);
-    setProgress(0);
-    m_SampleCount = 0;
     ShowStepView(port2Absent());
     SetPlotScales();
 }
@@ -415,7 +416,7 @@ void CStepTest::enterView(bool pressureView, const QString& title, bool port2Abs
     for (int box : { PositionBox, CommandBox, RelayCommandBox, RelayPositionBox })
         enableControl(box, !pressureView);
     const bool port2 = resultModel() == 5 && !port2AbsentFlag;
-    if (!m_OfflineData) {
+    if (!m_Result.fromFile()) {
         enableControl(Port1Box, true);
         enableControl(Port2Box, port2);
     }
@@ -465,7 +466,7 @@ void CStepTest::FillStepRecord()
     record.m_strStopPosition = AutoString(settingText(StopEdit));
     record.m_strHoldTime = AutoString(settingText(HoldEdit));
     // A loaded result is saved again under its own tag, unit and flags.
-    if (m_OfflineData)
+    if (m_Result.fromFile())
         return;
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
@@ -501,14 +502,14 @@ void CStepTest::OnSaveResults()
 
 void CStepTest::OnLoadResults()
 {
+    const CStepTestReport& record = context().records().m_StepTestReport;
     if (!context().records().m_StepTestReport.LoadStepTest(m_pPlot))
         return;
-    m_OfflineData = true;
     ShowRecordSettings();
     m_Result.loaded(*this, { StartEdit, StopEdit, HoldEdit }, ResultModelChannel::read(m_pPlot),
-        context().records().m_StepTestReport.m_strTag.toQString());
+        record.m_strTag.toQString(), record.m_strTestDate.toQString());
     ShowStepView(port2Absent());
-    setWindowText(StatusEdit, QStringLiteral("Off line data"));
+    showResultStatus();
     setWindowText(ElapsedEdit, QString());
     setProgress(0);
 }
@@ -517,17 +518,17 @@ void CStepTest::OnPrintReport()
 {
     ReportRecords& records = context().records();
     const QString folder = context().helpers().GetAppFolder();
-    DeviceData& dd = data();
     CReportHeader header = resultHeader();
     CStepTestReport& record = records.m_StepTestReport;
-    if (m_OfflineData) {
-        // A loaded result prints under the file's tag.
-        dd.Tag = record.m_strTag.toQString();
-    } else {
+    // A loaded result prints under the file's tag, which the header carries:
+    // the device's own tag stays as the device has it.
+    if (!m_Result.fromFile()) {
+        const DeviceData& dd = data();
         header.m_strTag = AutoString(UnpaddedTag(header.m_strTag.toQString()));
         record.m_bSingleActing = dd.Config28Bit5;
         record.m_bPressureSensor = dd.PressureSensorFlag;
     }
+    record.m_strTestDate = AutoString(m_Result.date());
     record.m_strStartPosition = AutoString(settingText(StartEdit));
     record.m_strStopPosition = AutoString(settingText(StopEdit));
     record.m_strHoldTime = AutoString(settingText(HoldEdit));

@@ -315,10 +315,21 @@ void DiagnosticTestPage::takeSamples(const std::optional<SignatureBlock>& block,
 // ---------------------------------------------------------------------------
 // Completion and Stop
 
+void DiagnosticTestPage::showResultStatus()
+{
+    setWindowText(m_run.statusEdit, m_Result.statusText());
+}
+
+void DiagnosticTestPage::showRunState(const QString& statusText)
+{
+    setWindowText(m_run.statusEdit, statusText);
+    m_Result.ended(statusText);
+}
+
 void DiagnosticTestPage::completeRun(const QString& statusText)
 {
     m_TestRunning = false;
-    setWindowText(m_run.statusEdit, statusText);
+    showRunState(statusText);
     showIdleButtons();
     if (context().multiTest().m_bMultiTestRunning)
         HandBackToMultiTest(context(), m_run.done, m_run.completedLine, DiagnosticCode);
@@ -333,7 +344,7 @@ void DiagnosticTestPage::sendSignatureStop()
 void DiagnosticTestPage::stopRun(UserStop how)
 {
     m_TestRunning = false;
-    setWindowText(m_run.statusEdit, QStringLiteral("Stopped"));
+    showRunState(QStringLiteral("Stopped"));
     showIdleButtons();
     if (context().multiTest().m_bMultiTestRunning)
         EndMultiTestStoppedByUser(context(), m_run.done, m_run.stoppedLine, DiagnosticCode, how);

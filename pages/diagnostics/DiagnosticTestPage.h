@@ -57,7 +57,8 @@ public:
     void OnCompare();
 
     bool testRunning() const { return m_TestRunning; }
-    bool offlineData() const { return m_OfflineData; }
+    // Whether the page shows a result loaded from a file.
+    bool offlineData() const { return m_Result.fromFile(); }
 
 protected:
     // The channel boxes, top to bottom as the column shows them.
@@ -193,6 +194,11 @@ protected:
     void takeSamples(const std::optional<SignatureBlock>& block, const QString& where, int firstSample,
         const std::function<void(int sample, const SignatureWords& words)>& take);
 
+    // The status edit once the page's reads on showing it have ended: what it
+    // says of the shown result.
+    void showResultStatus();
+    // The run's state in the status edit, kept as the state the run shown is in.
+    void showRunState(const QString& statusText);
     // The run has ended: `statusText` in the status edit and the buttons back;
     // in a multi-test run the page marks its test done and shows the hub.
     void completeRun(const QString& statusText);
@@ -227,8 +233,8 @@ protected:
         device.model = resultModel();
         if (m_Result.fromFile())
             device.fileTag = m_Result.fileTag();
-        device.singleActing = m_OfflineData ? record.m_bSingleActing != 0 : data().Config28Bit5 != 0;
-        device.pressureSensor = m_OfflineData ? record.m_bPressureSensor != 0 : data().PressureSensorFlag != 0;
+        device.singleActing = m_Result.fromFile() ? record.m_bSingleActing != 0 : data().Config28Bit5 != 0;
+        device.pressureSensor = m_Result.fromFile() ? record.m_bPressureSensor != 0 : data().PressureSensorFlag != 0;
         return device;
     }
     // The report head of the shown result, after reading the connected
@@ -238,8 +244,6 @@ protected:
     IReportPtr m_pReport;
     IPrinterPtr m_pPrinter;
     bool m_TestRunning = false;
-    // The page shows a result loaded from a file.
-    bool m_OfflineData = false;
     ShownResult m_Result;
 
 private:

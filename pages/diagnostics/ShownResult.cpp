@@ -3,7 +3,9 @@
 #include "ReportHeaderFill.h"
 
 #include "automation/NumberText.h"
+#include "core/ReportFrame.h"
 #include "ui/FormPage.h"
+#include "ui/TimerService.h"
 
 #include <cmath>
 
@@ -27,9 +29,18 @@ void ShownResult::ran(const FormPage& page, std::initializer_list<int> edits, ui
     m_model = model;
     m_fileTag.clear();
     m_units = units;
+    m_date = ReportFrame::dateLineText(TimerService::instance().localNow());
+    m_state.clear();
 }
 
-void ShownResult::loaded(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag)
+void ShownResult::ended(const QString& state)
+{
+    if (fromRun())
+        m_state = state;
+}
+
+void ShownResult::loaded(
+    const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag, const QString& date)
 {
     m_source = Source::File;
     m_texts.clear();
@@ -38,6 +49,21 @@ void ShownResult::loaded(const FormPage& page, std::initializer_list<int> edits,
     m_model = knownModel(model) ? model : 0;
     m_fileTag = tag;
     m_units = {};
+    m_date = date;
+    m_state.clear();
+}
+
+QString ShownResult::statusText() const
+{
+    switch (m_source) {
+    case Source::Run:
+        return m_state;
+    case Source::File:
+        return QStringLiteral("Off line data");
+    case Source::None:
+        break;
+    }
+    return QString();
 }
 
 QString ShownResult::text(const FormPage& page, int edit) const

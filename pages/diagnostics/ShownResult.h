@@ -27,8 +27,9 @@ struct ResultUnits {
 
 // The result a test page shows, as one record: where it came from (a run on
 // the connected device, or a file), the settings it was recorded with as the
-// page's settings edits showed them at Start or right after the Load, and the
-// device it belongs to (its model, a run's units, and a file's tag). The
+// page's settings edits showed them at Start or right after the Load, the
+// device it belongs to (its model, a run's units, and a file's tag), when it
+// was recorded and, for a run, the state it ended in. The
 // page's views, its report, the hub's report and Save read the result from
 // here: the device's stored settings, units and the connected model describe
 // the device, which may since have run another test, been set to other units
@@ -40,11 +41,17 @@ public:
     enum class Source { None, Run, File };
 
     // A run starts on the connected device, of `model`, in `units` (none for
-    // a test that records no pressures), with what `edits` show now.
+    // a test that records no pressures), with what `edits` show now; it is
+    // dated by the clock's day.
     void ran(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const ResultUnits& units = {});
+    // The run shown has ended (completed or stopped) with `state` in the
+    // page's status line.
+    void ended(const QString& state);
     // A file was loaded and `edits` show its settings now; `model` is the
-    // model it was recorded on, 0 when the file does not say.
-    void loaded(const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag);
+    // model it was recorded on, 0 when the file does not say; `date` the date
+    // it keeps ("12/3/2024").
+    void loaded(
+        const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag, const QString& date);
 
     bool fromRun() const { return m_source == Source::Run; }
     bool fromFile() const { return m_source == Source::File; }
@@ -64,9 +71,19 @@ public:
     // The units of the run shown; none for a file, whose record keeps its
     // own, and while nothing is shown.
     const ResultUnits* runUnits() const { return fromRun() ? &m_units : nullptr; }
+    // When the result was recorded, month/day/year unpadded: a run's day, the
+    // date a file keeps; empty while nothing is shown. Every report of the
+    // result is dated by it, whenever it is printed.
+    const QString& date() const { return m_date; }
+    // What the page's status line says of the result once the page's reads
+    // have ended: the state a run ended in, "Off line data" for a file,
+    // nothing while nothing is shown.
+    QString statusText() const;
 
 private:
     Source m_source = Source::None;
+    QString m_date;
+    QString m_state;
     std::map<int, QString> m_texts;
     uint8_t m_model = 0;
     QString m_fileTag;

@@ -171,8 +171,13 @@ protected:
 
 } // namespace
 
-TEST_F(MultiTestReportTest, PrintsEveryRecordAsPassedUnderOneDateAndNamesThePdfFromTheSameReading)
+TEST_F(MultiTestReportTest, PrintsEveryRecordAsPassedEachUnderItsOwnDateAndNamesThePdfFromOneReading)
 {
+    // Each section is dated by its record, whenever the report is printed;
+    // a record without a date prints none.
+    m_ramp.m_strTestDate = AutoString("1/30/2031");
+    m_step.m_strTestDate = AutoString("12/3/2024");
+    m_hdrl.m_strTestDate = AutoString("11/22/2030");
     ClockThatMovesOnEveryReading movingClock(QDateTime(QDate(2031, 12, 31), QTime(23, 59)));
     TimerService::install(&movingClock);
     const QString pdf = tempPath(QStringLiteral("Multi.pdf"));
@@ -185,9 +190,11 @@ TEST_F(MultiTestReportTest, PrintsEveryRecordAsPassedUnderOneDateAndNamesThePdfF
     ASSERT_EQ(fileDialogs().size(), 1u);
     EXPECT_EQ(fileDialogs()[0].initialName, QStringLiteral("PV-101_MultiTestReport_2031_12_31_23h_59m"));
     EXPECT_EQ(movingClock.m_readings, 1);
-    for (const char* key :
-        { "lblTestDateResult", "SteplblTestDateResult", "PSTlblTestDateResult", "HDRLlblTestDateResult" })
-        EXPECT_EQ(fieldText(key), QStringLiteral("12/31/2031")) << key;
+    const std::pair<const char*, const char*> dates[]
+        = { { "lblTestDateResult", "1/30/2031" }, { "SteplblTestDateResult", "12/3/2024" },
+              { "PSTlblTestDateResult", "" }, { "HDRLlblTestDateResult", "11/22/2030" } };
+    for (const auto& [key, date] : dates)
+        EXPECT_EQ(fieldText(key), QString::fromLatin1(date)) << key;
     const std::pair<const char*, const char*> fields[] = { { "TitleLbl", "MULTI-TEST REPORT" },
         { "TestSettingsLbl", "Ramp Test Settings" }, { "lblTestDate", "Test Date:" }, { "StartPosn", "10" },
         { "StopPosn", "90" }, { "HoldTime", "5" }, { "TestDuration", "60" }, { "BiDirValue", "Yes" },
@@ -205,7 +212,7 @@ TEST_F(MultiTestReportTest, PrintsEveryRecordAsPassedUnderOneDateAndNamesThePdfF
     QFile::remove(artifactPath(QStringLiteral("multi_test_report.pdf")));
     QFile::copy(pdf, artifactPath(QStringLiteral("multi_test_report.pdf")));
     const QString text = pdfText(pdf).simplified();
-    for (const char* expected : { "MULTI-TEST REPORT", "DEVICE TAG ID: PV-101", "Ramp Test Settings", "12/31/2031" })
+    for (const char* expected : { "MULTI-TEST REPORT", "DEVICE TAG ID: PV-101", "Ramp Test Settings", "Test Date: 12/3/2024" })
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
 }
 
