@@ -75,7 +75,7 @@ template <> inline std::vector<Field<CPSTReport>> recordFields()
     return { SW_TEXT(m_strStartPosition, ""), SW_TEXT(m_strStopPosition, ""), SW_TEXT(m_strTimeToTarget, ""),
         SW_TEXT(m_strTestDuration, ""), SW_TEXT(m_strBreakAwayTime, ""), SW_TEXT(m_strBreakAwayPressure, ""),
         SW_TEXT(m_strBreakAwayUnit, ""), SW_TEXT(m_strTimeToTargetResult, ""), SW_TEXT(m_strResult, ""),
-        SW_TEXT(m_strTag, "TAG"), SW_TEXT(m_strSpare, " "), SW_BYTE(m_nPressureUnit, 6), SW_BYTE(m_nResult, 1),
+        SW_TEXT(m_strTag, "TAG"), SW_TEXT(m_strTestDate, ""), SW_TEXT(m_strSpare, " "), SW_BYTE(m_nPressureUnit, 6), SW_BYTE(m_nResult, 1),
         SW_BYTE(m_bSingleActing, 0), SW_BYTE(m_bPressureSensor, 1) };
 }
 
@@ -99,7 +99,7 @@ template <> inline std::vector<Field<CStepTestReport>> recordFields()
 {
     using R = CStepTestReport;
     return { SW_TEXT(m_strStartPosition, ""), SW_TEXT(m_strStopPosition, ""), SW_TEXT(m_strHoldTime, ""),
-        SW_NULL_TEXT(m_strPressureAxisTitle), SW_TEXT(m_strTag, "TAG"), SW_TEXT(m_strSpare, " "),
+        SW_NULL_TEXT(m_strPressureAxisTitle), SW_TEXT(m_strTag, "TAG"), SW_TEXT(m_strTestDate, ""), SW_TEXT(m_strSpare, " "),
         SW_BYTE(m_nPressureUnit, 6), SW_BYTE(m_bSingleActing, 0), SW_BYTE(m_bPressureSensor, 0),
         SW_BYTE(m_bPressureData, 0) };
 }
@@ -119,7 +119,7 @@ template <> inline std::vector<Field<CStepTestCompareReport>> recordFields()
 template <> inline std::vector<Field<CRampReport>> recordFields()
 {
     using R = CRampReport;
-    return { SW_TEXT(m_strTag, ""), SW_TEXT(m_strStartPosition, ""), SW_TEXT(m_strStopPosition, ""),
+    return { SW_TEXT(m_strTag, ""), SW_TEXT(m_strTestDate, ""), SW_TEXT(m_strStartPosition, ""), SW_TEXT(m_strStopPosition, ""),
         SW_TEXT(m_strHoldTime, ""), SW_TEXT(m_strTestDuration, ""), SW_TEXT(m_strSpare, ""),
         SW_TEXT(m_strSpringRate, ""), SW_TEXT(m_strSpringInitial, ""), SW_TEXT(m_strSpringFinal, ""),
         SW_TEXT(m_strStrokeLength, ""), SW_TEXT(m_strActuatorSize, ""), SW_TEXT(m_strActuatorSizeUnit, ""),
@@ -149,7 +149,7 @@ template <> inline std::vector<Field<CRampCompareReport>> recordFields()
 template <> inline std::vector<Field<CHDRLReport>> recordFields()
 {
     using R = CHDRLReport;
-    return { SW_TEXT(m_strTag, ""), SW_TEXT(m_strSpare, ""), SW_TEXT(m_strPosSettlingTime, "3"),
+    return { SW_TEXT(m_strTag, ""), SW_TEXT(m_strTestDate, ""), SW_TEXT(m_strSpare, ""), SW_TEXT(m_strPosSettlingTime, "3"),
         SW_TEXT(m_strRepeatAverage, ""), SW_TEXT(m_strRepeatMaximum, ""), SW_TEXT(m_strHysDeadAverage, ""),
         SW_TEXT(m_strHysDeadMaximum, ""), SW_TEXT(m_strLinearError, "") };
 }

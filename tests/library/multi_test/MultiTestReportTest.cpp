@@ -224,6 +224,7 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
         uint8_t model;
         QStringList written;
         const char* biDirValue;
+        uint8_t singleActing = 0;
     } cases[] = {
         { 0, 1, 5,
             { "RampTest.bmp", "RampTest3.bmp", "StepTest.bmp", "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp",
@@ -233,11 +234,17 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
             { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "StepTest.bmp", "StepTest2.bmp", "PstComp.bmp",
                 "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" },
             "No" },
-        // The friction picture is taken on the smaller model too.
+        // The friction picture is taken on the smaller model too, for a
+        // spring-return valve; its double-acting valve's port 2 is the supply,
+        // which leaves the thrust unknown, and its page shows no such view.
         { 1, 1, 6,
             { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp", "StepTest2.bmp",
                 "PstComp.bmp", "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" },
-            "Yes" },
+            "Yes", 1 },
+        { 1, 1, 6,
+            { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "StepTest.bmp", "StepTest2.bmp", "PstComp.bmp",
+                "HDRControl.bmp", "HDRHDR.bmp", "HDRLin.bmp" },
+            "Yes", 0 },
         // Only the value 1 prints as bi-directional; the friction picture asks for "not 0".
         { 1, 2, 5,
             { "RampTest.bmp", "RampTest2.bmp", "RampTest3.bmp", "RampTest4.bmp", "StepTest.bmp", "StepTest2.bmp",
@@ -248,6 +255,7 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
     for (const auto& c : cases) {
         m_ramp.m_bPressureData = c.pressureData;
         m_ramp.m_bBiDirectional = c.bidirectional;
+        m_ramp.m_bSingleActing = c.singleActing;
         // The step record's own flags are not asked.
         m_step.m_bPressureSensor = 0;
         m_step.m_bPressureData = 0;
@@ -258,7 +266,8 @@ TEST_F(MultiTestReportTest, TheRampFlagsDecideWhichPicturesAreTakenAndPlacedOnEi
         generate();
 
         const std::string label = "pressure " + std::to_string(c.pressureData) + " bidirectional "
-            + std::to_string(c.bidirectional) + " model " + std::to_string(c.model);
+            + std::to_string(c.bidirectional) + " model " + std::to_string(c.model) + " single acting "
+            + std::to_string(c.singleActing);
         EXPECT_EQ(picturesPlaced(), c.written) << label;
         // Every picture taken went again with the report's own folder.
         EXPECT_EQ(leftInTemporaryFolder(), QStringList()) << label;

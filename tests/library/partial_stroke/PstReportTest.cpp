@@ -86,6 +86,8 @@ TEST_F(PstReportTest, TestReportPrintsSettingsResultsDateAndPicture)
     m_record.m_strBreakAwayUnit = AutoString("Kg/sq.cm");
     m_record.m_strTimeToTargetResult = AutoString(" - ");
     m_record.m_strResult = AutoString("Fail");
+    // Recorded long before it is printed: the report is dated by the record.
+    m_record.m_strTestDate = AutoString("12/3/2024");
     for (const char* file : { "PSTestRept.xml", "PSTestRept_K40.xml" }) {
         const QString definition = definitionCopy(QString::fromLatin1(file));
         const QString text = print(QStringLiteral("Save PST ReportAs"), [&] {
@@ -94,7 +96,7 @@ TEST_F(PstReportTest, TestReportPrintsSettingsResultsDateAndPicture)
         });
         EXPECT_EQ(prompts().records().front().dialog.initialName, QStringLiteral("PV-101_PSTReport_2026_1_2_8h_3m"));
         for (const char* expected : { "Partial Stroke Test Report", "DEVICE TAG ID: PV-101", "Start Position: 85",
-                 "Stop Position: 70", "Time to Target: 0.29", "Test Duration: 7", "TestDate: 1/2/2026", "Time: 2",
+                 "Stop Position: 70", "Time to Target: 0.29", "Test Duration: 7", "TestDate: 12/3/2024", "Time: 2",
                  "Pressure: 32.00 Kg/sq.cm", "Result: Fail" })
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << file << ": " << expected << "\n"
                                                                     << text.toStdString();

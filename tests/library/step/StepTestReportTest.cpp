@@ -31,6 +31,8 @@ protected:
         m_record.m_strStopPosition = AutoString("70.5");
         m_record.m_strHoldTime = AutoString("6");
         m_record.m_bPressureSensor = 1;
+        // Recorded long before it is printed: the report is dated by the record.
+        m_record.m_strTestDate = AutoString("12/3/2024");
         fillSignals(20);
     }
     void TearDown() override
@@ -105,7 +107,7 @@ TEST_F(StepTestReportTest, PrintsTitleHeaderSettingsDateAndBothPictures)
         EXPECT_EQ(dialog.initialName, QStringLiteral("PV-101_StepTestReport_2026_3_7_9h_5m")) << file;
         const QString text = pdfText(pdf).simplified();
         for (const char* expected : { "Step Test Report", "DEVICE TAG ID: PV-101", "Step Test Settings",
-                 "Start Position: 30", "Stop Position: 70.5", "Hold Time: 6", "TestDate: 3/7/2026" })
+                 "Start Position: 30", "Stop Position: 70.5", "Hold Time: 6", "TestDate: 12/3/2024" })
             EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << file << ": " << expected;
         // The first picture is the signals against time, with the red
         // "Position" trace; the second the pressures against position, without it.

@@ -398,7 +398,8 @@ TEST_F(RampTestFilesTest, AnOffLinePrintReportsUnderTheFilesTag)
     prompts().answerFile(otherDevicesFile(true));
     ramp().LoadRampResults();
     const QString text = print("offline.pdf");
-    EXPECT_EQ(data().Tag, QStringLiteral("TV-9"));
+    // The connected device keeps its own tag: printing a file names it in the report alone.
+    EXPECT_EQ(data().Tag, QStringLiteral("PV-101  "));
     // The report and its proposed name carry the loaded file's tag, not the
     // connected device's.
     ASSERT_FALSE(prompts().records().empty());

@@ -178,7 +178,8 @@ TEST_F(StepTestFilesTest, ALoadedFilePrintsUnderItsOwnTag)
     prompts().answerFile(pdf, QStringLiteral("Save Step Test Report As"));
     prompts().answerMessage(Prompts::IdNo, QStringLiteral("Do you want to print the Report?"));
     step().OnPrintReport();
-    EXPECT_EQ(data().Tag, QStringLiteral("TV-9"));
+    // The connected device keeps its own tag: printing a file names it in the report alone.
+    EXPECT_EQ(data().Tag, QStringLiteral("PV-101  "));
     EXPECT_TRUE(prompts().records()[0].dialog.initialName.startsWith(QStringLiteral("TV-9_StepTestReport_")));
     const QString text = ReportTestSupport::pdfText(pdf).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral("DEVICE TAG ID: TV-9"))) << text.toStdString();
