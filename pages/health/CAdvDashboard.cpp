@@ -502,8 +502,19 @@ void CAdvDashboard::OnModeSwitchChanged()
     // command the valve follows this moment, and that is what goes out, so
     // the valve stays where it is until the user moves the pointer. The read
     // shows the device still in analog mode, so the switch is put back.
+    // Without the command of the moment the take-over would write an old
+    // one and stroke the valve to it: nothing is written, and the switch
+    // goes back to the loop that still has the valve.
     if (digital) {
-        ReadStatus();
+        setRequest("REQ STATUS");
+        const bool answered = read(HartCommand::ReadStatus);
+        setReply("ACK STATUS");
+        if (!answered) {
+            m_pModeSwitch->setValue(false);
+            m_pCommandGauge->setPointerVisible(0, false);
+            RefreshStrip();
+            return;
+        }
         m_pModeSwitch->setValue(true);
     }
     const double readout = m_pCommandReadout->value();

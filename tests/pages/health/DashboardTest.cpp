@@ -186,6 +186,35 @@ TEST_F(DashboardTest, SwitchingToAnalogWritesTheDigitalCommandShownThenReadsTheS
 // to the loop, the loop moves on while no refresh has read it, and the user
 // takes it over again: each take-over writes the loop's command of that
 // moment, and the valve stays where the loop left it.
+TEST_F(DashboardTest, ATakeOverWhoseStatusReadGetsNoReplyWritesNothingAndLeavesTheLoopInCharge)
+{
+    for (const auto& [argument, path] :
+        { std::pair { "/dSim/K90/PV-101", K90Path }, { "/dSim/K40/PV-102", K40Path } }) {
+        SCOPED_TRACE(argument);
+        start({ QString::fromLatin1(argument) });
+        SimulatedPositioner& positioner = device(path);
+        positioner.setAnalogCommand(40.0);
+        clock().advance(30000);
+        const double heldByLoop = positioner.valve().positionPercent();
+        ASSERT_NEAR(heldByLoop, 40.0, 2.0);
+        // The loop moves on while the page has not read it since.
+        positioner.setAnalogCommand(70.0);
+        clock().pass(30000);
+        const double heldByLaterLoop = positioner.valve().positionPercent();
+        positioner.clearRequests();
+        SimTestHooks::faults(positioner).inject(SimFault::NoResponse, 1, 202);
+        toggleSwitch(true);
+        for (const QString& command : sent(path))
+            EXPECT_NE(command, QStringLiteral("203")) << "no command goes out without the loop's of the moment";
+        clock().advance(30000);
+        EXPECT_NEAR(positioner.valve().positionPercent(), heldByLaterLoop, 0.2);
+        EXPECT_FALSE(dashboard().modeSwitch()->value());
+        EXPECT_FALSE(dashboard().commandGauge()->pointerVisible(0));
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 TEST_F(DashboardTest, SwitchingToDigitalTakesOverTheLoopCommandAndTheValveStaysWhereItIs)
 {
     struct Case {
