@@ -450,13 +450,18 @@ void CValveHealth::resetCounter(Counter counter)
         return;
     }
     auto& tc = data().TravelCycle;
+    // A reset the device did not take leaves the counts it still holds on
+    // show, not a cleared one.
+    const auto asRead = tc;
     tc[counter == Cycles ? CycleCount : AccumulatedTravel] = 0;
     // The write lays the deadbands in tenths of a percent, the reply in hundredths.
     for (Field deadband : { TravelDeadband, CycleDeadband })
         tc[deadband] = deadbandTenths(signedWord(tc[deadband]) * 0.01);
-    write(HartCommand::WriteValveTravelCycleCounts);
+    const bool reset = write(HartCommand::WriteValveTravelCycleCounts);
     tc[TravelDeadband] *= 10;
     tc[CycleDeadband] *= 10;
+    if (!reset)
+        tc = asRead;
     const bool counted = read(HartCommand::ReadValveTravelCycleCount);
     // Settings the user is editing stay as typed for Apply; with none the
     // page shows the whole group as the device reports it.

@@ -406,3 +406,30 @@ TEST_F(CounterResetTest, PositionerHealthResetBeforeTheDeviceGaveItsLimitsReadsT
     EXPECT_EQ(hex(sentData(180)), std::string(DeviceLimits) + " 01");
     EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("3000000"));
 }
+
+TEST_F(CounterResetTest, AValveResetTheDeviceDoesNotAnswerLeavesTheCountsItStillHoldsOnShow)
+{
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        strokeValve();
+        show(31);
+        V& page = HealthPageTest::page<V>();
+        const QString cycles = page.windowText(V::CycleCountEdit);
+        const QString travel = page.windowText(V::TravelEdit);
+        ASSERT_NE(cycles, QStringLiteral("0")) << "the stroked valve counted its cycles";
+        ASSERT_NE(travel, QStringLiteral("0"));
+
+        // The read before the reset is answered; then the device goes
+        // silent: neither the reset nor the read after it gets a reply.
+        device(m_path).clearRequests();
+        SimTestHooks::faults(device(m_path)).goSilent(2);
+        click(page, V::ResetCycleCounterButton);
+        SimTestHooks::faults(device(m_path)).comeBack();
+        EXPECT_EQ(joined(sentNow()).substr(0, 8), "173, 174");
+        EXPECT_EQ(page.windowText(V::CycleCountEdit), cycles);
+        EXPECT_EQ(page.windowText(V::TravelEdit), travel);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
