@@ -203,6 +203,8 @@ void CPartialStrokeTest::dropUnreadSignature()
     // as the page's last run.
     for (int id : { BreakAwayTimeEdit, BreakAwayPressureEdit, TimeToTargetResultEdit, ResultEdit })
         setWindowText(id, QString());
+    // Nor does the status line still call it completed.
+    showRunState(QString());
 }
 
 void CPartialStrokeTest::showResultSettings()

@@ -164,6 +164,9 @@ TEST_F(OwnResultOnReturnTest, APartialStrokeRunWhoseSignatureAnotherTestTookShow
             EXPECT_EQ(positions(pst().plot()), 0);
             EXPECT_EQ(pst().control(P::RetrieveButton)->isEnabled(), c.kept);
             EXPECT_EQ(textsOf(pst(), PstFields), c.kept ? figures : NoPstFields);
+            // The status line says no more than the page shows: a completed
+            // run only while its signature can still be retrieved.
+            EXPECT_EQ(pst().windowText(P::StatusEdit), c.kept ? QStringLiteral("Test completed") : QString());
             EXPECT_EQ(textsOf(pst(), PstSettings),
                 (QStringList {
                     QStringLiteral("85"), QStringLiteral("70"), QStringLiteral("0.29"), QStringLiteral("7") }));
