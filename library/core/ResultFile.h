@@ -396,26 +396,26 @@ const PlotChannelData& CheckResultFile(
     return settings;
 }
 
-// The date a file keeps at the layout's month, day and year points, as
-// "m/d/yyyy" unpadded; empty for a layout without them.
+// The date a compare shows for a file: the month, day and year of saving at
+// settings points `month`, `month` + 1 and `month` + 2, as "m/d/yyyy" unpadded.
+inline QString CompareFileDate(const PlotChannelData& settings, int month)
+{
+    const auto part = [&settings](int index) {
+        return QString::number(static_cast<uint16_t>(HiddenChannelInteger(ResultFileFrame::valueAt(settings, index))));
+    };
+    return part(month) + QLatin1Char('/') + part(month + 1) + QLatin1Char('/') + part(month + 2);
+}
+
+// The date a file keeps at the layout's month, day and year points (one
+// after another), as a compare shows it; empty for a layout without them.
 template <class Record>
 QString ResultFileDate(const std::vector<ResultSlot<Record>>& layout, const PlotChannelData& settings)
 {
-    QString parts[3];
-    bool found = false;
     for (int k = 0; k < static_cast<int>(layout.size()); ++k) {
-        const ResultValueKind kind = layout[static_cast<size_t>(k)].kind;
-        const int part = kind == ResultValueKind::Month ? 0
-            : kind == ResultValueKind::Day              ? 1
-            : kind == ResultValueKind::Year             ? 2
-                                                        : -1;
-        if (part < 0)
-            continue;
-        found = true;
-        parts[part]
-            = QString::number(static_cast<uint16_t>(HiddenChannelInteger(ResultFileFrame::valueAt(settings, k))));
+        if (layout[static_cast<size_t>(k)].kind == ResultValueKind::Month)
+            return CompareFileDate(settings, k);
     }
-    return found ? parts[0] + QLatin1Char('/') + parts[1] + QLatin1Char('/') + parts[2] : QString();
+    return QString();
 }
 
 // Reads a file's hidden channels into the record, after the file check;
@@ -666,16 +666,6 @@ void PutCompareFile(Record& record, int which, const CompareFile<Values, Aside>&
         if (field.byte[k])
             record.*field.byte[k] = file.values.*field.flag;
     }
-}
-
-// The date a compare shows for a file: the month, day and year of saving at
-// settings points `month`, `month` + 1 and `month` + 2, as "m/d/yyyy" unpadded.
-inline QString CompareFileDate(const PlotChannelData& settings, int month)
-{
-    const auto part = [&settings](int index) {
-        return QString::number(static_cast<uint16_t>(HiddenChannelInteger(ResultFileFrame::valueAt(settings, index))));
-    };
-    return part(month) + QLatin1Char('/') + part(month + 1) + QLatin1Char('/') + part(month + 2);
 }
 
 // The pressure axis title of a compare plot: "Pressure [bar]".
