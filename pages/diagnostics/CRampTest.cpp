@@ -301,16 +301,16 @@ void CRampTest::ResetPlotView()
 
 void CRampTest::applyPortRules(bool config28Bit5)
 {
-    const bool file = m_Result.fromFile();
-    if (!file)
-        enableControl(Port1Box, true);
+    // The boxes follow the result shown, a run or a file alike: the friction
+    // view takes them all away, and a loaded result must get them back as a
+    // run does, or its pressures could no longer be switched.
+    enableControl(Port1Box, true);
     // The result's model: another model's file draws what that model recorded.
     const uint8_t model = resultModel();
     if (config28Bit5 || model == SmallerModel) {
         setChecked(Port2Box, false);
-        if (!file)
-            enableControl(Port2Box, false);
-    } else if (model == LargerModel && !file) {
+        enableControl(Port2Box, false);
+    } else if (model == LargerModel) {
         enableControl(Port2Box, true);
     }
 }

@@ -409,6 +409,54 @@ TEST_F(RampTestFilesTest, AnOffLinePrintReportsUnderTheFilesTag)
     EXPECT_FALSE(text.contains(QStringLiteral("PV-101"))) << text.toStdString();
 }
 
+TEST_F(RampTestFilesTest, ALoadedResultsPressureBoxesComeBackWithTheRampViewAfterTheFrictionViewAndAPrint)
+{
+    // The friction view takes every box away; the views that draw pressures
+    // must give the loaded result's pressure boxes back, as they do for a run.
+    struct Case {
+        const char* path;
+        bool portTwo;
+    };
+    for (const Case& c : { Case { K90Path, true }, Case { K40Path, false } }) {
+        const std::string label = c.path;
+        showRampPage(c.path);
+        data().Config28Bit5 = 0;
+        typeRamp("20", "80", "2", "3", true);
+        startRamp();
+        runRampToCompletion();
+        ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Test completed")) << label;
+        const QString file = tempPath(QStringLiteral("boxes.rmp"));
+        prompts().answerFile(file, QStringLiteral("Save Ramp Test Results As"));
+        ramp().SaveRampResults();
+        prompts().answerFile(file, QStringLiteral("Open Ramp Test Results"));
+        ramp().LoadRampResults();
+        ASSERT_EQ(rampText(Ramp::StatusEdit), QStringLiteral("Off line data")) << label;
+        const auto boxesOn = [&](const char* when) {
+            EXPECT_TRUE(rampEnabled(Ramp::Port1Box)) << label << " " << when;
+            EXPECT_EQ(rampEnabled(Ramp::Port2Box), c.portTwo) << label << " " << when;
+        };
+        boxesOn("after its Load");
+        for (int view : { Ramp::RampViewButton, Ramp::PressureViewButton, Ramp::SignalsViewButton }) {
+            if (!rampEnabled(Ramp::FrictionViewButton))
+                break;
+            ramp().controlAs<QAbstractButton>(Ramp::FrictionViewButton)->click();
+            EXPECT_FALSE(rampEnabled(Ramp::Port1Box)) << label;
+            ramp().controlAs<QAbstractButton>(view)->click();
+            boxesOn(("back to view " + std::to_string(view)).c_str());
+        }
+        if (rampEnabled(Ramp::FrictionViewButton)) {
+            ramp().controlAs<QAbstractButton>(Ramp::FrictionViewButton)->click();
+            print("boxes.pdf");
+            EXPECT_EQ(ramp().currentView(), Ramp::View::Ramp) << label;
+            boxesOn("after a print from the friction view");
+            // The box still switches its trace.
+            ramp().controlAs<QAbstractButton>(Ramp::Port1Box)->click();
+            EXPECT_FALSE(shownChannels().contains(QStringLiteral("Port1"))) << label;
+        }
+        m_app.reset();
+    }
+}
+
 TEST_F(RampTestFilesTest, TheReportsPicturesKeepTheirLabelsApartAndTheirLegendEntriesWhole)
 {
     // Both ways over most of the stroke and a long duration: the friction
