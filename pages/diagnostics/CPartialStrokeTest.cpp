@@ -227,8 +227,9 @@ void CPartialStrokeTest::StopTimers()
 void CPartialStrokeTest::ReadSignatureSettings()
 {
     setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
-    // A lost reply leaves the edits as they were.
-    if (read(HartCommand::ReadSigSettings))
+    // A lost reply leaves the edits as they were, and so do settings another
+    // kind of test wrote since: the page never offers them as its own.
+    if (read(HartCommand::ReadSigSettings) && deviceSettingsAreOwn(PartialStrokeType))
         ShowSignatureSettings();
 }
 

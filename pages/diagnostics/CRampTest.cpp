@@ -183,7 +183,9 @@ void CRampTest::readRampTestSettings()
 {
     setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
     DeviceData& dd = data();
-    if (read(HartCommand::ReadSigSettings)) {
+    // Settings another kind of test wrote since are not offered as the ramp
+    // test's own: the edits keep what they held.
+    if (read(HartCommand::ReadSigSettings) && deviceSettingsAreOwn(RampSignatureType)) {
         // The shown duration is raised to 2 s and the hold time to the least
         // the page takes, 2 s: the page never marks a value it chose itself.
         auto& f = dd.SigSettings.Floats;

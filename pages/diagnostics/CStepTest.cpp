@@ -142,7 +142,9 @@ void CStepTest::ActivatePage()
         OnStartTest();
     } else if (!m_Result.fromFile()) {
         setWindowText(StatusEdit, QStringLiteral("Reading test settings"));
-        if (read(HartCommand::ReadSigSettings))
+        // Settings another kind of test wrote since are not offered as the
+        // step test's own: the edits keep what they held.
+        if (read(HartCommand::ReadSigSettings) && deviceSettingsAreOwn(StepSignatureType))
             showSettings(dd.SigSettings.Floats[0], dd.SigSettings.Floats[1], dd.SigSettings.Floats[3]);
         // The run shown keeps its own settings beside it: the device's are
         // those of whatever test ran last (another page's, in a multi-test run).

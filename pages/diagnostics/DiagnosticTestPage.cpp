@@ -123,6 +123,12 @@ bool DiagnosticTestPage::showHeldSettings(MultiTest test, std::initializer_list<
     return true;
 }
 
+bool DiagnosticTestPage::deviceSettingsAreOwn(uint16_t ownType) const
+{
+    const uint16_t last = data().SettingsTestType;
+    return last == 0 || last == ownType;
+}
+
 uint8_t DiagnosticTestPage::resultModel() const
 {
     return m_Result.model(data().DeviceType);

@@ -218,6 +218,14 @@ protected:
     // `edits`, in their order: the device's settings are then another
     // test's. Whether there were any.
     bool showHeldSettings(MultiTest test, std::initializer_list<int> edits);
+    // The device keeps one block of test settings for the step, ramp and
+    // partial stroke tests, written by whichever of them started last (and it
+    // names the step and the partial stroke alike). Whether that block is
+    // this page's own test's: true unless a test of another kind started from
+    // this program since it came up. (`ownType` is the type the page's start
+    // sets in `DeviceData::SignatureType`.) With the block another test's,
+    // the page keeps the settings its edits hold: its own from before.
+    bool deviceSettingsAreOwn(uint16_t ownType) const;
     // The model the shown result was recorded on.
     uint8_t resultModel() const;
     // The device's units as the page last read them; a run starts in these.

@@ -308,4 +308,72 @@ TEST_F(OwnResultOnReturnTest, AMultiTestStoppedDuringOneTestLeavesEveryOtherPage
     }
 }
 
+TEST_F(OwnResultOnReturnTest, APageWithNoRunOfItsOwnKeepsItsSettingsWhenAnotherKindOfTestWroteTheDevices)
+{
+    // The device keeps one block of settings for the step, ramp and partial
+    // stroke tests. A page shown before another kind of test ran keeps what
+    // it offered then, rather than offering that test's start and stop as
+    // its own; a page that never was shown offers none of them.
+    enum class Target { Step, PartialStroke, Ramp };
+    enum class Other { Step, PartialStroke, Ramp };
+    const struct {
+        const char* what;
+        Target target;
+        Other other;
+        QStringList others; // what the other test's run leaves on the device
+    } cases[] = {
+        { "a step test, then the partial stroke page", Target::PartialStroke, Other::Step,
+            { QStringLiteral("30"), QStringLiteral("70") } },
+        { "a partial stroke test, then the step page", Target::Step, Other::PartialStroke,
+            { QStringLiteral("85"), QStringLiteral("70") } },
+        { "a ramp test, then the step page", Target::Step, Other::Ramp,
+            { QStringLiteral("20"), QStringLiteral("40") } },
+        { "a step test, then the ramp page", Target::Ramp, Other::Step,
+            { QStringLiteral("30"), QStringLiteral("70") } },
+    };
+    const auto targetCode = [](Target t) {
+        return t == Target::Step ? StepTestCode : t == Target::PartialStroke ? PstCode : RampTestCode;
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& c : cases) {
+            for (bool shownBefore : { true, false }) {
+                SCOPED_TRACE(std::string(path) + ", " + c.what + (shownBefore ? ", shown before" : ", first shown"));
+                startOn(path);
+                FormPage& target = c.target == Target::Step ? static_cast<FormPage&>(step())
+                    : c.target == Target::PartialStroke     ? static_cast<FormPage&>(pst())
+                                                            : static_cast<FormPage&>(ramp());
+                const std::vector<int> edits = c.target == Target::Step
+                    ? std::vector<int> { CStepTest::StartEdit, CStepTest::StopEdit }
+                    : c.target == Target::PartialStroke ? std::vector<int> { P::StartEdit, P::StopEdit }
+                                                        : std::vector<int> { CRampTest::StartEdit, CRampTest::StopEdit };
+                QStringList before;
+                if (shownBefore) {
+                    show(targetCode(c.target));
+                    before = textsOf(target, edits);
+                    ASSERT_NE(before, c.others);
+                }
+                switch (c.other) {
+                case Other::Step:
+                    runStep(false);
+                    break;
+                case Other::PartialStroke:
+                    runPst(true);
+                    break;
+                case Other::Ramp:
+                    runRamp();
+                    break;
+                }
+                show(DashboardCode);
+                show(targetCode(c.target));
+                const QStringList offered = textsOf(target, edits);
+                if (shownBefore)
+                    EXPECT_EQ(offered, before);
+                EXPECT_NE(offered, c.others);
+                m_app.reset();
+                SimTestHooks::reset();
+            }
+        }
+    }
+}
+
 } // namespace
