@@ -265,6 +265,66 @@ TEST_F(CounterResetTest, ValveHealthResetClearsItsCounterAndSendsEverythingElseA
     }
 }
 
+TEST_F(CounterResetTest, ValveHealthResetSendsEveryOtherWordBackExactlyAsTheDeviceGaveIt)
+{
+    // Another tool left words the page itself would never write: deadbands
+    // finer than its tenths or past its range, odd counts and warnings, an
+    // odd stroke length.
+    const struct {
+        const char* what;
+        uint16_t travelDeadband;
+        uint16_t cycleDeadband;
+        const char* travelDeadbandBytes;
+        const char* cycleDeadbandBytes;
+    } words[] = {
+        { "deadbands of 11.05 % and 25.07 %", 1105, 2507, "04 51", "09 cb" },
+        { "deadbands with the top bit set", 0x8001, 0xffff, "80 01", "ff ff" },
+    };
+    const struct {
+        const char* what;
+        int button;
+        const char* travel; // the accumulated travel the reset sends
+        const char* cycles;
+    } resets[] = {
+        { "Reset Cycle Counter", V::ResetCycleCounterButton, "00 bc 61 4f", "00 00 00 00" },
+        { "Reset Travel Counter", V::ResetTravelCounterButton, "00 00 00 00", "00 76 ad f1" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& held : words) {
+            for (const auto& reset : resets) {
+                for (Before before : { Before::NothingTyped, Before::TypedUnapplied }) {
+                    SCOPED_TRACE(std::string(path) + ", " + held.what + ", " + reset.what + ", " + beforeText(before));
+                    startOn(path);
+                    show(31);
+                    V& page = HealthPageTest::page<V>();
+                    if (before == Before::TypedUnapplied) {
+                        page.setWindowText(V::CycleDeadbandEdit, QStringLiteral("20"));
+                        page.OnDeadbandKillFocus(V::Cycles);
+                    }
+                    deviceHolds(174,
+                        u32(12345679) + u32(40500001) + u32(45000003) + u16(held.travelDeadband) + u16(151)
+                            + u32(7777777) + u32(1080001) + u32(1200003) + u16(held.cycleDeadband));
+                    const std::string settings = std::string("02 69 fb 21 02 ae a5 43 ") + held.travelDeadbandBytes
+                        + " 00 97 | 00 10 7a c1 00 12 4f 83 " + held.cycleDeadbandBytes;
+
+                    click(page, reset.button);
+                    EXPECT_EQ(joined(sentNow()), "173, 174, 173");
+                    const QByteArray sent = sentData(174);
+                    EXPECT_EQ(hex(sent.mid(0, 4)), reset.travel);
+                    EXPECT_EQ(hex(sent.mid(16, 4)), reset.cycles);
+                    EXPECT_EQ(settingsOf(sent), settings);
+                    // The device keeps its own words.
+                    EXPECT_EQ(settingsOf(counterWriteOf(deviceHolds(173))), settings);
+                    if (before == Before::TypedUnapplied) {
+                        EXPECT_EQ(page.windowText(V::CycleDeadbandEdit), QStringLiteral("20"));
+                        EXPECT_TRUE(page.countersChanged());
+                    }
+                }
+            }
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Positioner Health: 180 carries the cycle initial and full warning, the
 // travel initial and full warning and the reset selector; 179 gives the
