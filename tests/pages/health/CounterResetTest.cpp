@@ -400,7 +400,7 @@ TEST_F(CounterResetTest, PositionerHealthResetClearsItsCounterAndSendsTheLimitsA
                 }
 
                 click(page, reset.button);
-                EXPECT_EQ(joined(sentNow()), "180, 179");
+                EXPECT_EQ(joined(sentNow()), "179, 180, 179");
                 const QByteArray sent = sentData(180);
                 EXPECT_EQ(hex(sent), std::string(limits) + " " + hex(QByteArray(1, char(reset.selector))));
 
@@ -433,6 +433,62 @@ TEST_F(CounterResetTest, PositionerHealthResetClearsItsCounterAndSendsTheLimitsA
                     EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("3000000"));
                     break;
                 }
+                case Before::MarkedElsewhere:
+                    EXPECT_EQ(page.windowText(P::TravelFullWarningEdit), QStringLiteral("-1"));
+                    EXPECT_TRUE(marked(page, P::TravelFullWarningMark));
+                    break;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(CounterResetTest, PositionerHealthResetSendsTheLimitsTheDeviceHoldsWhenItIsPressed)
+{
+    // Cycles 1 080 001 and 1 200 003, travel 40 500 007 and 45 000 009.
+    const std::string changed = "00 10 7a c1 00 12 4f 83 02 69 fb 27 02 ae a5 49";
+    const struct {
+        const char* what;
+        int button;
+        const char* selector;
+    } resets[] = {
+        { "Reset Cycle Counter", P::ResetCyclesButton, "01" },
+        { "Reset Travel Counter", P::ResetTravelButton, "02" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& reset : resets) {
+            for (Before before : { Before::NothingTyped, Before::TypedUnapplied, Before::MarkedElsewhere }) {
+                SCOPED_TRACE(std::string(path) + ", " + reset.what + ", " + beforeText(before));
+                startOn(path);
+                show(32);
+                P& page = HealthPageTest::page<P>();
+                auto type = [&page](int edit, const char* text) {
+                    page.setWindowText(edit, QString::fromLatin1(text));
+                    page.OnKillFocusFullWarning(edit);
+                };
+                if (before == Before::TypedUnapplied)
+                    type(P::CyclesFullWarningEdit, "3000000");
+                if (before == Before::MarkedElsewhere)
+                    type(P::TravelFullWarningEdit, "-1");
+                // The page reads the live values, and only then another tool
+                // changes the limits.
+                clock().advance(clock().dueIn(&page, P::LiveTimerId));
+                deviceHolds(180, u32(1080001) + u32(1200003) + u32(40500007) + u32(45000009) + QByteArray(1, '\0'));
+
+                click(page, reset.button);
+                EXPECT_EQ(joined(sentNow()), "179, 180, 179");
+                EXPECT_EQ(hex(sentData(180)), changed + " " + reset.selector);
+                EXPECT_EQ(hex(spoolLimitsOf(deviceHolds(179))), changed) << "the device keeps its own limits";
+                switch (before) {
+                case Before::NothingTyped:
+                    EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("1200003"));
+                    EXPECT_EQ(page.windowText(P::TravelFullWarningEdit), QStringLiteral("45000009"));
+                    break;
+                case Before::TypedUnapplied:
+                    EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("3000000"));
+                    EXPECT_EQ(page.windowText(P::CyclesInitialWarningEdit), QStringLiteral("2700000"));
+                    EXPECT_TRUE(page.countersChanged());
+                    break;
                 case Before::MarkedElsewhere:
                     EXPECT_EQ(page.windowText(P::TravelFullWarningEdit), QStringLiteral("-1"));
                     EXPECT_TRUE(marked(page, P::TravelFullWarningMark));
