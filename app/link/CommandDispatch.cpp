@@ -191,17 +191,18 @@ bool CommandDispatch::layWriteRequest(int command)
         return true;
     case 174:
         RequestWriter(request, 174, 30)
-            // The accumulated travel and the stroke length go back in the
-            // hundredths they were read in.
+            // Every field goes back in the units it was read in (the
+            // accumulated travel, the stroke length and the deadbands in
+            // hundredths), so a word sent back as read is the device's own.
             .u32(dd.TravelCycle[0])
             .u32(dd.TravelCycle[1])
             .u32(dd.TravelCycle[2])
-            .u16(scaled16(dd.TravelCycle[4], 10))
+            .u16(DeviceWords::saturateU16(dd.TravelCycle[4]))
             .u16(DeviceWords::saturateU16(dd.TravelCycle[5]))
             .u32(dd.TravelCycle[6])
             .u32(dd.TravelCycle[7])
             .u32(dd.TravelCycle[8])
-            .u16(scaled16(dd.TravelCycle[10], 10));
+            .u16(DeviceWords::saturateU16(dd.TravelCycle[10]));
         return true;
     case 178:
         RequestWriter(request, 178, 4).words(dd.ActRatio, 1, 2);

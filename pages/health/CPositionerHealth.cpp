@@ -19,10 +19,6 @@ QString whole(double value)
 {
     return NumberText::format("%.0f", value);
 }
-
-// Where the four counter limits stand in the spool info: the cycle initial
-// and full warnings, the travel initial and full warnings.
-constexpr std::array<size_t, 4> LimitWords { 1, 2, 5, 6 };
 }
 
 CPositionerHealth::CPositionerHealth(PageContext& context, QWidget* parent)
@@ -215,7 +211,7 @@ void CPositionerHealth::ReadTemperature()
 void CPositionerHealth::ReadCurrentValues()
 {
     read(HartCommand::ReadStickValues);
-    readSpool();
+    read(HartCommand::ReadSpoolInfo);
     showPresentValues();
     // A live value that crossed a limit since the last look shows it now,
     // not only after the user's next Apply or Retrieve.
@@ -255,7 +251,7 @@ void CPositionerHealth::RefreshCounters()
     if (!m_bCountersReload && !m_bCountersChanged)
         return;
     if (!m_bSkipCountersRead)
-        readSpool();
+        read(HartCommand::ReadSpoolInfo);
     const auto& spool = data().SpoolInfo;
     struct Row {
         Gauge gauge;
@@ -489,8 +485,7 @@ void CPositionerHealth::OnApply()
     const bool countersHeld = m_bCountersChanged && !counterLimitsHold();
     if (m_bCountersChanged && !countersHeld) {
         layLimits(0);
-        if (write(HartCommand::WriteSpoolInfo))
-            keepDeviceLimits();
+        write(HartCommand::WriteSpoolInfo);
         m_bCountersChanged = false;
         m_bCountersReload = true;
     }
@@ -520,41 +515,24 @@ void CPositionerHealth::OnRetrieve()
     showPresentValues();
 }
 
-bool CPositionerHealth::readSpool()
-{
-    if (!read(HartCommand::ReadSpoolInfo))
-        return false;
-    keepDeviceLimits();
-    return true;
-}
-
-void CPositionerHealth::keepDeviceLimits()
-{
-    std::array<uint32_t, 4> kept {};
-    for (size_t k = 0; k < LimitWords.size(); ++k)
-        kept[k] = data().SpoolInfo[LimitWords[k]];
-    m_deviceLimits = kept;
-}
-
 void CPositionerHealth::resetCounter(uint8_t selector)
 {
-    // The reset sends the four limits as the device last gave them: a limit
-    // typed but not applied (or marked) neither goes out nor holds the reset.
-    if (!m_deviceLimits && !readSpool()) {
+    // The reset sends the four limits as the device holds them at this
+    // moment, read just before (another tool or page may have changed them
+    // since the page last read them): a limit typed but not applied (or
+    // marked) neither goes out nor holds the reset.
+    if (!read(HartCommand::ReadSpoolInfo)) {
         context().log().WriteLog(QStringLiteral("Write_Spool_Info not sent: no Read_Spool_Info reply"));
         return;
     }
     DeviceData& dd = data();
-    for (size_t k = 0; k < LimitWords.size(); ++k)
-        dd.SpoolInfo[LimitWords[k]] = (*m_deviceLimits)[k];
     dd.SpoolResetSelector = selector;
-    if (write(HartCommand::WriteSpoolInfo))
-        keepDeviceLimits();
+    write(HartCommand::WriteSpoolInfo);
     dd.SpoolResetSelector = 0;
     // Limits the user is editing stay as typed for Apply; with none the page
     // shows the whole group as the device reports it.
     if (m_bCountersChanged) {
-        readSpool();
+        read(HartCommand::ReadSpoolInfo);
         showPresentValues();
         UpdateCycleZone();
         UpdateTravelZone();

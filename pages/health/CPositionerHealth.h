@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 // The page "Positioner Health" (dialog 283): the circuit board temperature,
 // the pilot relay response time with its warning and alarm, the pilot relay
@@ -191,10 +190,6 @@ private:
     bool counterLimitsHold();
     void layLimits(uint8_t resetSelector);
     void resetCounter(uint8_t selector);
-    // Reads the spool info, keeping its four limits as the device's.
-    bool readSpool();
-    // The four counter limits of the device data block are the device's own.
-    void keepDeviceLimits();
     // Pointer `index` of a gauge (0 the live value, 1 and 2 its markers) laid
     // where the page wants it, on the gauge when it exists; `notify` raises
     // the gauge's pointer event as a drag would.
@@ -213,9 +208,6 @@ private:
     ZoneIndicator m_travelZone;
     LimitFieldMarks m_marks;
     std::array<uint8_t, 2> m_ErrorBits {};
-    // The four counter limits as the device last gave them; nothing before
-    // its first reply.
-    std::optional<std::array<uint32_t, 4>> m_deviceLimits;
     bool m_bCycleEventsOn = false;
     bool m_bTravelEventsOn = false;
     bool m_bResponseEventsOn = false;

@@ -389,35 +389,38 @@ bool CValveHealth::writeCounters()
         typed.push_back(StrokeLengthEdit);
     if (!m_marks.checkAll(typed, "Write_Valve_Travel_Cycle_Counts"))
         return false;
-    // The counters go back as the device has them now, so nothing counted
-    // since the last display is lost.
-    if (!read(HartCommand::ReadValveTravelCycleCount)) {
-        context().log().WriteLog(
-            QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: no Read_Valve_Travel_Cycle_Count reply"));
-        return false;
-    }
-    auto& tc = data().TravelCycle;
     // Each number checked above, whole where the device keeps whole ones.
     auto number = [this](int edit) { return m_marks.check(edit).value_or(0.0); };
     auto whole = [&number](int edit) { return static_cast<uint32_t>(number(edit)); };
-    auto tenths = [&number](int edit) { return deadbandTenths(number(edit)); };
-    tc[TravelFullWarning] = whole(TravelFullWarningEdit);
-    tc[TravelInitialWarning] = whole(TravelInitialWarningEdit);
-    tc[TravelDeadband] = tenths(TravelDeadbandEdit);
-    // A stroke length left as shown goes back as the device has it now:
-    // another page may have changed it since it was shown.
-    if (strokeTouched()) {
-        const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
-        tc[StrokeLength] = strokeHundredths(number(StrokeLengthEdit), box->min(), box->max());
+    // The page holds whole tenths of a percent; the write, like the reply, hundredths.
+    auto hundredths = [&number](int edit) { return deadbandTenths(number(edit)) * 10u; };
+    return writeCounterGroup([&](TravelCycleWords& tc) {
+        tc[TravelFullWarning] = whole(TravelFullWarningEdit);
+        tc[TravelInitialWarning] = whole(TravelInitialWarningEdit);
+        tc[TravelDeadband] = hundredths(TravelDeadbandEdit);
+        // A stroke length left as shown goes back as the device has it now:
+        // another page may have changed it since it was shown.
+        if (strokeTouched()) {
+            const ISpinEditBoxPtr box = spin(StrokeLengthSpin);
+            tc[StrokeLength] = strokeHundredths(number(StrokeLengthEdit), box->min(), box->max());
+        }
+        tc[CyclesFullWarning] = whole(CyclesFullWarningEdit);
+        tc[CyclesInitialWarning] = whole(CyclesInitialWarningEdit);
+        tc[CycleDeadband] = hundredths(CycleDeadbandEdit);
+    }) != CounterWrite::NotSent;
+}
+
+CValveHealth::CounterWrite CValveHealth::writeCounterGroup(const std::function<void(TravelCycleWords&)>& lay)
+{
+    // The words go back as the device has them now, so nothing counted since
+    // the last display is lost and no setting the caller leaves alone changes.
+    if (!read(HartCommand::ReadValveTravelCycleCount)) {
+        context().log().WriteLog(
+            QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: no Read_Valve_Travel_Cycle_Count reply"));
+        return CounterWrite::NotSent;
     }
-    tc[CyclesFullWarning] = whole(CyclesFullWarningEdit);
-    tc[CyclesInitialWarning] = whole(CyclesInitialWarningEdit);
-    tc[CycleDeadband] = tenths(CycleDeadbandEdit);
-    write(HartCommand::WriteValveTravelCycleCounts);
-    // Back to the units of a reply, so what is shown next is what was sent.
-    tc[TravelDeadband] *= 10;
-    tc[CycleDeadband] *= 10;
-    return true;
+    lay(data().TravelCycle);
+    return write(HartCommand::WriteValveTravelCycleCounts) ? CounterWrite::Taken : CounterWrite::NotTaken;
 }
 
 void CValveHealth::OnRetrieve()
@@ -441,27 +444,22 @@ void CValveHealth::OnResetTravelCounter()
 
 void CValveHealth::resetCounter(Counter counter)
 {
-    // The other counter and every setting go back as the device has them
-    // now: nothing counted since the last display is lost, and a setting
-    // typed but not applied (or marked) neither goes out nor holds the reset.
-    if (!read(HartCommand::ReadValveTravelCycleCount)) {
-        context().log().WriteLog(
-            QStringLiteral("Write_Valve_Travel_Cycle_Counts not sent: no Read_Valve_Travel_Cycle_Count reply"));
+    // The other counter and every setting go back word for word as the device
+    // has them now: nothing counted since the last display is lost, and a
+    // setting typed but not applied (or marked) neither goes out nor holds
+    // the reset.
+    const Field cleared = counter == Cycles ? CycleCount : AccumulatedTravel;
+    uint32_t held = 0;
+    const CounterWrite reset = writeCounterGroup([cleared, &held](TravelCycleWords& tc) {
+        held = tc[cleared];
+        tc[cleared] = 0;
+    });
+    if (reset == CounterWrite::NotSent)
         return;
-    }
-    auto& tc = data().TravelCycle;
-    // A reset the device did not take leaves the counts it still holds on
+    // A reset the device did not take leaves the count it still holds on
     // show, not a cleared one.
-    const auto asRead = tc;
-    tc[counter == Cycles ? CycleCount : AccumulatedTravel] = 0;
-    // The write lays the deadbands in tenths of a percent, the reply in hundredths.
-    for (Field deadband : { TravelDeadband, CycleDeadband })
-        tc[deadband] = deadbandTenths(signedWord(tc[deadband]) * 0.01);
-    const bool reset = write(HartCommand::WriteValveTravelCycleCounts);
-    tc[TravelDeadband] *= 10;
-    tc[CycleDeadband] *= 10;
-    if (!reset)
-        tc = asRead;
+    if (reset == CounterWrite::NotTaken)
+        data().TravelCycle[cleared] = held;
     const bool counted = read(HartCommand::ReadValveTravelCycleCount);
     // Settings the user is editing stay as typed for Apply; with none the
     // page shows the whole group as the device reports it.

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // The page "Valve Health" (dialog 282): the valve's friction against its four
 // limits, coloured by zone, and the valve's cycle count and accumulated travel
@@ -178,6 +179,11 @@ private:
     // Lays the counter settings from the edits around the two counters and
     // writes them; whether the counters could be read first.
     bool writeCounters();
+    using TravelCycleWords = std::array<uint32_t, 11>;
+    enum class CounterWrite { NotSent, NotTaken, Taken };
+    // Reads the counter group and writes it back with the words `lay` sets,
+    // every other one as the device gave it; nothing without the read's reply.
+    CounterWrite writeCounterGroup(const std::function<void(TravelCycleWords&)>& lay);
     // Zeroes one counter in the device, everything else as the device has it.
     void resetCounter(Counter counter);
     // The two counters from the device data block, and the stroke length

@@ -122,16 +122,17 @@ TEST_F(CommandDispatch_, PositionAlertTimeFrameGoesInTenthsFromWholeSecondsOrAsT
     }
 }
 
-TEST_F(CommandDispatch_, CountersAreScaledInTheirOwnWidthWithoutWrapping)
+TEST_F(CommandDispatch_, CounterWordsGoBackInTheUnitsTheyWereReadInWithoutWrapping)
 {
-    data.TravelCycle = { 5, 1, 2, 0, 7, 700, 3, 4, 5, 0, 9000 };
+    data.TravelCycle = { 5, 1, 2, 0, 1105, 700, 3, 4, 5, 0, 70000 };
     link.dispatch().DispatchWrite(174);
     const QByteArray sent = lastWritten();
     ASSERT_EQ(sent.size(), 32);
     EXPECT_EQ(sent.mid(2, 4), be32(5)) << "the accumulated travel goes back in the hundredths it was read in";
-    EXPECT_EQ(sent.mid(14, 2), bytes({ 0, 70 }));
+    EXPECT_EQ(sent.mid(14, 2), bytes({ 0x04, 0x51 }))
+        << "the travel deadband goes back in the hundredths it was read in";
     EXPECT_EQ(sent.mid(16, 2), bytes({ 0x02, 0xBC })) << "the stroke length goes back in the hundredths it was read in";
-    EXPECT_EQ(sent.mid(30, 2), bytes({ 0xFF, 0xFF }));
+    EXPECT_EQ(sent.mid(30, 2), bytes({ 0xFF, 0xFF })) << "a deadband beyond the word saturates";
     data.TravelCycle[5] = 70000;
     link.dispatch().DispatchWrite(174);
     EXPECT_EQ(lastWritten().mid(16, 2), bytes({ 0xFF, 0xFF })) << "a stroke beyond the word saturates";

@@ -265,6 +265,66 @@ TEST_F(CounterResetTest, ValveHealthResetClearsItsCounterAndSendsEverythingElseA
     }
 }
 
+TEST_F(CounterResetTest, ValveHealthResetSendsEveryOtherWordBackExactlyAsTheDeviceGaveIt)
+{
+    // Another tool left words the page itself would never write: deadbands
+    // finer than its tenths or past its range, odd counts and warnings, an
+    // odd stroke length.
+    const struct {
+        const char* what;
+        uint16_t travelDeadband;
+        uint16_t cycleDeadband;
+        const char* travelDeadbandBytes;
+        const char* cycleDeadbandBytes;
+    } words[] = {
+        { "deadbands of 11.05 % and 25.07 %", 1105, 2507, "04 51", "09 cb" },
+        { "deadbands with the top bit set", 0x8001, 0xffff, "80 01", "ff ff" },
+    };
+    const struct {
+        const char* what;
+        int button;
+        const char* travel; // the accumulated travel the reset sends
+        const char* cycles;
+    } resets[] = {
+        { "Reset Cycle Counter", V::ResetCycleCounterButton, "00 bc 61 4f", "00 00 00 00" },
+        { "Reset Travel Counter", V::ResetTravelCounterButton, "00 00 00 00", "00 76 ad f1" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& held : words) {
+            for (const auto& reset : resets) {
+                for (Before before : { Before::NothingTyped, Before::TypedUnapplied }) {
+                    SCOPED_TRACE(std::string(path) + ", " + held.what + ", " + reset.what + ", " + beforeText(before));
+                    startOn(path);
+                    show(31);
+                    V& page = HealthPageTest::page<V>();
+                    if (before == Before::TypedUnapplied) {
+                        page.setWindowText(V::CycleDeadbandEdit, QStringLiteral("20"));
+                        page.OnDeadbandKillFocus(V::Cycles);
+                    }
+                    deviceHolds(174,
+                        u32(12345679) + u32(40500001) + u32(45000003) + u16(held.travelDeadband) + u16(151)
+                            + u32(7777777) + u32(1080001) + u32(1200003) + u16(held.cycleDeadband));
+                    const std::string settings = std::string("02 69 fb 21 02 ae a5 43 ") + held.travelDeadbandBytes
+                        + " 00 97 | 00 10 7a c1 00 12 4f 83 " + held.cycleDeadbandBytes;
+
+                    click(page, reset.button);
+                    EXPECT_EQ(joined(sentNow()), "173, 174, 173");
+                    const QByteArray sent = sentData(174);
+                    EXPECT_EQ(hex(sent.mid(0, 4)), reset.travel);
+                    EXPECT_EQ(hex(sent.mid(16, 4)), reset.cycles);
+                    EXPECT_EQ(settingsOf(sent), settings);
+                    // The device keeps its own words.
+                    EXPECT_EQ(settingsOf(counterWriteOf(deviceHolds(173))), settings);
+                    if (before == Before::TypedUnapplied) {
+                        EXPECT_EQ(page.windowText(V::CycleDeadbandEdit), QStringLiteral("20"));
+                        EXPECT_TRUE(page.countersChanged());
+                    }
+                }
+            }
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Positioner Health: 180 carries the cycle initial and full warning, the
 // travel initial and full warning and the reset selector; 179 gives the
@@ -340,7 +400,7 @@ TEST_F(CounterResetTest, PositionerHealthResetClearsItsCounterAndSendsTheLimitsA
                 }
 
                 click(page, reset.button);
-                EXPECT_EQ(joined(sentNow()), "180, 179");
+                EXPECT_EQ(joined(sentNow()), "179, 180, 179");
                 const QByteArray sent = sentData(180);
                 EXPECT_EQ(hex(sent), std::string(limits) + " " + hex(QByteArray(1, char(reset.selector))));
 
@@ -373,6 +433,62 @@ TEST_F(CounterResetTest, PositionerHealthResetClearsItsCounterAndSendsTheLimitsA
                     EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("3000000"));
                     break;
                 }
+                case Before::MarkedElsewhere:
+                    EXPECT_EQ(page.windowText(P::TravelFullWarningEdit), QStringLiteral("-1"));
+                    EXPECT_TRUE(marked(page, P::TravelFullWarningMark));
+                    break;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(CounterResetTest, PositionerHealthResetSendsTheLimitsTheDeviceHoldsWhenItIsPressed)
+{
+    // Cycles 1 080 001 and 1 200 003, travel 40 500 007 and 45 000 009.
+    const std::string changed = "00 10 7a c1 00 12 4f 83 02 69 fb 27 02 ae a5 49";
+    const struct {
+        const char* what;
+        int button;
+        const char* selector;
+    } resets[] = {
+        { "Reset Cycle Counter", P::ResetCyclesButton, "01" },
+        { "Reset Travel Counter", P::ResetTravelButton, "02" },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const auto& reset : resets) {
+            for (Before before : { Before::NothingTyped, Before::TypedUnapplied, Before::MarkedElsewhere }) {
+                SCOPED_TRACE(std::string(path) + ", " + reset.what + ", " + beforeText(before));
+                startOn(path);
+                show(32);
+                P& page = HealthPageTest::page<P>();
+                auto type = [&page](int edit, const char* text) {
+                    page.setWindowText(edit, QString::fromLatin1(text));
+                    page.OnKillFocusFullWarning(edit);
+                };
+                if (before == Before::TypedUnapplied)
+                    type(P::CyclesFullWarningEdit, "3000000");
+                if (before == Before::MarkedElsewhere)
+                    type(P::TravelFullWarningEdit, "-1");
+                // The page reads the live values, and only then another tool
+                // changes the limits.
+                clock().advance(clock().dueIn(&page, P::LiveTimerId));
+                deviceHolds(180, u32(1080001) + u32(1200003) + u32(40500007) + u32(45000009) + QByteArray(1, '\0'));
+
+                click(page, reset.button);
+                EXPECT_EQ(joined(sentNow()), "179, 180, 179");
+                EXPECT_EQ(hex(sentData(180)), changed + " " + reset.selector);
+                EXPECT_EQ(hex(spoolLimitsOf(deviceHolds(179))), changed) << "the device keeps its own limits";
+                switch (before) {
+                case Before::NothingTyped:
+                    EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("1200003"));
+                    EXPECT_EQ(page.windowText(P::TravelFullWarningEdit), QStringLiteral("45000009"));
+                    break;
+                case Before::TypedUnapplied:
+                    EXPECT_EQ(page.windowText(P::CyclesFullWarningEdit), QStringLiteral("3000000"));
+                    EXPECT_EQ(page.windowText(P::CyclesInitialWarningEdit), QStringLiteral("2700000"));
+                    EXPECT_TRUE(page.countersChanged());
+                    break;
                 case Before::MarkedElsewhere:
                     EXPECT_EQ(page.windowText(P::TravelFullWarningEdit), QStringLiteral("-1"));
                     EXPECT_TRUE(marked(page, P::TravelFullWarningMark));

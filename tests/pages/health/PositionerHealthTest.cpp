@@ -304,7 +304,7 @@ TEST_F(PositionerHealthTest, CounterResetsSendTheDeviceLimitsWithTheirSelectorTh
         type(P::CyclesFullWarningEdit, "3000000"); // unapplied: left for Apply
         device().clearRequests();
         (page().*c.reset)();
-        EXPECT_EQ(joined(sent()), "180, 179");
+        EXPECT_EQ(joined(sent()), "179, 180, 179");
         const QByteArray request = lastRequest(180);
         EXPECT_EQ(request.toHex().toStdString().substr(0, 20), "b411000f4240001e8480") << int(c.selector);
         EXPECT_EQ(uint8_t(request.back()), c.selector);

@@ -235,7 +235,7 @@ TEST_F(TypedLimitMarksTest, PositionerHealthWritesOnlyWholeLimitsInTheirRanges)
         typeAndLeave(positioner, P::TravelFullWarningEdit, "-1", reset);
         device(m_path).clearRequests();
         positioner.controlAs<QAbstractButton>(reset)->click();
-        EXPECT_EQ(joined(sent(m_path)), "180, 179") << reset;
+        EXPECT_EQ(joined(sent(m_path)), "179, 180, 179") << reset;
         // The device's limits as the Applies above left them.
         EXPECT_EQ(lastRequest(180, m_path).mid(2).toHex(' ').toStdString(),
             std::string("15 75 2a 00 17 d7 84 00 00 00 00 00 00 00 00 00 ")
