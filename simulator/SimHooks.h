@@ -49,6 +49,9 @@ public:
     // Whether `fault` hits this exchange of `command` (using it up);
     // `argument` receives the fault's argument.
     virtual bool take(SimFault fault, int command, int* argument = nullptr) { return false; }
+    // Whether `fault` hits this Read_Misc exchange, which asks for the long
+    // variable at `address` (using it up).
+    virtual bool takeOnMiscLong(SimFault fault, uint8_t address) { return false; }
     // The device answers no frame at all.
     virtual bool silent() const { return false; }
     // A whole reply ([command][byte count]...) to give instead of the device's own.

@@ -173,7 +173,10 @@ QByteArray SimulatedPositioner::respondToFrame(const QByteArray& requestFrame)
     const HartAddress expected = request.address.isLong ? longAddress() : HartAddress::shortAddress(d->pollAddress);
     if (!(request.address == expected))
         return {};
-    const bool silent = d->hooks->silent() || d->hooks->take(SimFault::NoResponse, request.command);
+    // A Read_Misc request's third data byte names its long variable.
+    const bool silent = d->hooks->silent() || d->hooks->take(SimFault::NoResponse, request.command)
+        || (request.command == 200 && request.data.size() > 2
+            && d->hooks->takeOnMiscLong(SimFault::NoResponse, uint8_t(request.data.at(2))));
     const QByteArray reply = silent ? QByteArray() : respond(request.command, request.data);
     if (silent) {
         d->advanceToNow();

@@ -56,16 +56,46 @@ uint32_t convertedFullScale(double factor, double value)
     return DeviceWords::nearestU32(factor * value, 100.0);
 }
 
-uint32_t unitChangeFullScale(
-    double fullScale, double factor, std::optional<double> supplyPsi, double psiToCurrent, double psiToTarget)
+double unitsPerPsi(int unitCode)
 {
-    if (supplyPsi && *supplyPsi > 0.0) {
-        const double inCurrent = *supplyPsi * psiToCurrent;
-        const double apart = std::abs(inCurrent - fullScale);
-        if (apart <= 0.005 + 1e-9 || apart <= 0.0005 * inCurrent)
-            return convertedFullScale(psiToTarget, *supplyPsi);
+    switch (unitCode) {
+    case 6:
+        return 1.0;
+    case 7:
+        return 0.06895;
+    case 10:
+        return 0.07031;
+    case 12:
+        return 6.895;
+    default:
+        return 0.0;
     }
-    return convertedFullScale(factor, fullScale);
+}
+
+double psiPerUnit(int unitCode)
+{
+    const double units = unitsPerPsi(unitCode);
+    return units > 0.0 ? 1.0 / units : 0.0;
+}
+
+double fullScalePsi(
+    uint32_t word, uint8_t unit, std::optional<double> supplyPsi, const std::optional<HeldFullScale>& held)
+{
+    if (held && held->word == word && held->unit == unit)
+        return held->psi;
+    const double fullScale = word * 0.01;
+    if (supplyPsi && *supplyPsi > 0.0) {
+        const double inUnit = *supplyPsi * unitsPerPsi(unit);
+        const double apart = std::abs(inUnit - fullScale);
+        if (inUnit > 0.0 && (apart <= 0.005 + 1e-9 || apart <= 0.0005 * inUnit))
+            return *supplyPsi;
+    }
+    return fullScale * psiPerUnit(unit);
+}
+
+uint32_t fullScaleWord(double psi, uint8_t unit)
+{
+    return convertedFullScale(unitsPerPsi(unit), psi);
 }
 
 uint16_t areaTenths(double area)

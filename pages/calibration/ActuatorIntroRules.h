@@ -31,15 +31,32 @@ std::optional<uint8_t> targetUnit(int currentUnit, int index);
 // The pressure full scale in the new unit, hundredths: the word nearest to
 // factor x value x 100, held to 32 bits.
 uint32_t convertedFullScale(double factor, double value);
-// The full scale a unit change writes. The device keeps the same supply in
-// psi as well (long 0x63); while the full scale is that supply in the
-// current unit (within half a hundredth of the unit or 0.05 %), the new full
-// scale is converted from it, so that a trip through the units comes back to
-// the psi the device held and a second trip ends where the first did.
-// Otherwise, or without that supply, it is converted from the full scale.
-// `psiToCurrent` and `psiToTarget` turn psi into the current and the new unit.
-uint32_t unitChangeFullScale(
-    double fullScale, double factor, std::optional<double> supplyPsi, double psiToCurrent, double psiToTarget);
+// How many of a pressure unit one psi is: 1 psi, 0.06895 bar, 0.07031 kg/cm2,
+// 6.895 kPa; 0 for any other unit code.
+double unitsPerPsi(int unitCode);
+// How many psi one of a pressure unit is: the exact reciprocal of
+// `unitsPerPsi`, so that a change into a unit and back multiplies to one
+// (14.5038 x 0.06895 or 14.22 x 0.07031 does not); 0 for any other unit code.
+double psiPerUnit(int unitCode);
+// What a unit change leaves for the next one: the full scale in psi it
+// converted, and the word and the unit it wrote for it.
+struct HeldFullScale {
+    double psi = 0.0;
+    uint32_t word = 0;
+    uint8_t unit = 0;
+};
+// The full scale in psi a unit change converts from, the device holding
+// `word` hundredths of `unit`. The word alone is too coarse in bar and
+// kg/cm2 to carry the full scale through a trip of the units, so:
+// - while the device still holds the word and unit the last change wrote,
+//   the psi that change converted;
+// - else, while the word is the device's supply in psi (long 0x63) in that
+//   unit (within half a hundredth of the unit or 0.05 %), that supply;
+// - else the word in psi.
+double fullScalePsi(
+    uint32_t word, uint8_t unit, std::optional<double> supplyPsi, const std::optional<HeldFullScale>& held);
+// The word a unit change writes for `psi` in `unit`: the nearest hundredth.
+uint32_t fullScaleWord(double psi, uint8_t unit);
 // The area edit's value, taken in single precision, as the device's tenths
 // of a square inch: rounded to the nearest tenth, held to 16 bits.
 uint16_t areaTenths(double area);

@@ -7,6 +7,7 @@
 #include "PageHelpers.h"
 #include "ValidityMark.h"
 
+#include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
 #include "ui/Prompts.h"
 
@@ -256,7 +257,8 @@ void CCalibrationActuatorIntro::ApplyPressureUnit()
     bool longRead = false;
     m_Long69Value = context().misc().ReadMiscLong69(&longRead);
     const int item = combo(PressureUnitCombo)->currentIndex();
-    const double factor = context().helpers().GetPressureConversionFactor(m_CurrentUnit, item);
+    // Keeps the factor and the target unit of this change in the application object.
+    context().helpers().GetPressureConversionFactor(m_CurrentUnit, item);
     data().PressureUnitChanged = 1;
 
     // Without a factor for the pair nothing is converted, and no unit is written.
@@ -271,15 +273,18 @@ void CCalibrationActuatorIntro::ApplyPressureUnit()
         log.WriteLog(QStringLiteral("Write_Units not sent: no Read_Units reply"));
     if (!longRead || !m_UnitsRead)
         return;
-    // The supply in psi anchors the conversion: the full scale is held only in
-    // hundredths of its unit, too coarse in bar and kg/cm2 to carry it back.
+    // The full scale is held only in hundredths of its unit, too coarse in bar
+    // and kg/cm2 to carry it through the units: it is converted from psi, the
+    // psi the last change converted or the device's supply in psi, and only
+    // the word written is rounded.
     bool psiRead = false;
     const float supplyPsi = context().misc().ReadMiscLong63(&psiRead);
-    PageHelpers& helpers = context().helpers();
-    const double psiToCurrent = helpers.GetPressureConversionFactor(PsiUnit, unitItemOfCode(m_CurrentUnit));
-    const double psiToTarget = helpers.GetPressureConversionFactor(PsiUnit, item);
-    context().misc().WriteMiscLong69(unitChangeFullScale(
-        m_Long69Value, factor, psiRead ? std::optional<double>(supplyPsi) : std::nullopt, psiToCurrent, psiToTarget));
+    const uint32_t word = DeviceWords::nearestU32(m_Long69Value, 100.0);
+    const double psi
+        = fullScalePsi(word, m_CurrentUnit, psiRead ? std::optional<double>(supplyPsi) : std::nullopt, m_HeldFullScale);
+    const uint32_t written = fullScaleWord(psi, *target);
+    context().misc().WriteMiscLong69(written);
+    m_HeldFullScale = HeldFullScale { psi, written, *target };
     data().PressureUnit = *target;
     m_CurrentUnit = *target;
     write(HartCommand::WriteUnits);

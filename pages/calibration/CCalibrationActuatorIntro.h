@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActuatorIntroRules.h"
 #include "ActuatorTable.h"
 #include "StripPage.h"
 
@@ -90,6 +91,9 @@ private:
     uint8_t m_DeviceModel = 0;
     uint16_t m_DeviceArea = 0;
     float m_Long69Value = 0.0f;
+    // The full scale in psi the last unit change wrote, with its word and unit:
+    // the next change converts from it while the device still holds them.
+    std::optional<ActuatorIntroRules::HeldFullScale> m_HeldFullScale;
     // Whether 230 and 220 were answered since the page was last activated:
     // Apply writes back their unedited bytes only then.
     bool m_ActuatorRead = false;

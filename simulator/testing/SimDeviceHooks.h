@@ -21,6 +21,7 @@ public:
 
     void beginExchange() override { m_faults.beginExchange(); }
     bool take(SimFault fault, int command, int* argument) override { return m_faults.take(fault, command, argument); }
+    bool takeOnMiscLong(SimFault fault, uint8_t address) override { return m_faults.takeOnMiscLong(fault, address); }
     bool silent() const override { return m_faults.silent(); }
     std::optional<QByteArray> scriptedReply(uint8_t command) override;
 

@@ -8,6 +8,12 @@ void SimFaults::inject(SimFault fault, int times, int command, int argument)
         m_rules.push_back({ fault, times, command, argument });
 }
 
+void SimFaults::injectOnMiscLong(SimFault fault, int times, uint8_t address)
+{
+    if (times != 0)
+        m_miscLongRules.push_back({ fault, times, 200, address });
+}
+
 void SimFaults::goSilent(int fromNth)
 {
     m_untilSilent = std::max(fromNth, 1);
@@ -21,6 +27,7 @@ void SimFaults::comeBack()
 void SimFaults::clear()
 {
     m_rules.clear();
+    m_miscLongRules.clear();
     comeBack();
 }
 
@@ -39,6 +46,18 @@ bool SimFaults::take(SimFault fault, int command, int* argument)
             *argument = it->argument;
         if (it->times > 0 && --it->times == 0)
             m_rules.erase(it);
+        return true;
+    }
+    return false;
+}
+
+bool SimFaults::takeOnMiscLong(SimFault fault, uint8_t address)
+{
+    for (auto it = m_miscLongRules.begin(); it != m_miscLongRules.end(); ++it) {
+        if (it->fault != fault || it->argument != address)
+            continue;
+        if (it->times > 0 && --it->times == 0)
+            m_miscLongRules.erase(it);
         return true;
     }
     return false;

@@ -118,6 +118,19 @@ TEST_F(FaultInjection, MiscReplyForAnotherAddress)
     EXPECT_EQ(replyU8(link.ask(request), 4), 0x92);
 }
 
+TEST_F(FaultInjection, NoResponseToTheMiscReadsOfOneLongVariableOnly)
+{
+    SimulatedPositioner& device = open();
+    SimTestHooks::faults(device).injectOnMiscLong(SimFault::NoResponse, 2, 0x63);
+    const QByteArray fullScale = SimLink::write(200, QByteArray("\xEE\xF6\x69", 3));
+    const QByteArray supply = SimLink::write(200, QByteArray("\xEE\xF6\x63", 3));
+    EXPECT_TRUE(link.transact(fullScale).reply.has_value()) << "another long variable";
+    EXPECT_FALSE(link.transact(supply).reply.has_value());
+    EXPECT_TRUE(link.transact(SimLink::read(202)).reply.has_value()) << "another command";
+    EXPECT_FALSE(link.transact(supply).reply.has_value());
+    EXPECT_TRUE(link.transact(supply).reply.has_value()) << "the fault is used up";
+}
+
 TEST_F(FaultInjection, SilentDeviceFromTheNthTransactionUntilItComesBack)
 {
     SimulatedPositioner& device = open();

@@ -445,19 +445,38 @@ TEST_F(ActuatorIntroTest, FourUnitChangesInARowComeBackToTheFullScaleTheyLeftAnd
         bool k40;
         uint32_t supplyPsi; // long 0x63; 0: as the device comes
         uint32_t fullScale; // long 0x69 in psi; 0: as the device comes
+        bool supplyUnanswered; // the device gives no reply to the read of long 0x63
         std::array<uint32_t, 4> trip;
     };
     const Case cases[] = {
-        { "K90 as it comes, 60 psi", false, 0, 0, { 414, 41370, 422, 6000 } },
-        { "K40 as it comes, 30 psi", true, 0, 0, { 207, 20685, 211, 3000 } },
-        { "K90, 80 psi", false, 8000, 8000, { 552, 55160, 562, 8000 } },
-        { "K40, 150 psi", true, 15000, 15000, { 1034, 103425, 1055, 15000 } },
-        // A full scale that is not the device's supply is converted itself, each
-        // time to the nearest hundredth: 4.14 bar, 414.00 kPa, 4.22 kg/cm2, 60.01 psi.
-        { "K90, a full scale of 60 psi beside a supply of 80", false, 8000, 6000, { 414, 41400, 422, 6001 } },
-        { "K40, a full scale of 60 psi beside a supply of 80", true, 8000, 6000, { 414, 41400, 422, 6001 } },
+        { "K90 as it comes, 60 psi", false, 0, 0, false, { 414, 41370, 422, 6000 } },
+        { "K40 as it comes, 30 psi", true, 0, 0, false, { 207, 20685, 211, 3000 } },
+        { "K90, 80 psi", false, 8000, 8000, false, { 552, 55160, 562, 8000 } },
+        { "K40, 150 psi", true, 15000, 15000, false, { 1034, 103425, 1055, 15000 } },
+        // A full scale that is not the device's supply goes through the units
+        // as the psi it was: 20 psi is 1.38 bar, 137.90 kPa, 1.41 kg/cm2; from
+        // the hundredths written it would come back as 20.05 psi.
+        { "K90, a full scale of 60 psi beside a supply of 80", false, 8000, 6000, false, { 414, 41370, 422, 6000 } },
+        { "K40, a full scale of 60 psi beside a supply of 80", true, 8000, 6000, false, { 414, 41370, 422, 6000 } },
+        { "K90, a full scale of 20 psi beside a supply of 60", false, 6000, 2000, false, { 138, 13790, 141, 2000 } },
+        { "K40, a full scale of 20 psi beside a supply of 60", true, 6000, 2000, false, { 138, 13790, 141, 2000 } },
+        { "K90, a full scale of 45.5 psi", false, 0, 4550, false, { 314, 31372, 320, 4550 } },
+        { "K40, a full scale of 45.5 psi", true, 0, 4550, false, { 314, 31372, 320, 4550 } },
+        { "K90 as it comes, the supply unanswered", false, 0, 0, true, { 414, 41370, 422, 6000 } },
+        { "K40 as it comes, the supply unanswered", true, 0, 0, true, { 207, 20685, 211, 3000 } },
+        { "K90, 20 psi, the supply unanswered", false, 6000, 2000, true, { 138, 13790, 141, 2000 } },
+        { "K40, 45.5 psi, the supply unanswered", true, 0, 4550, true, { 314, 31372, 320, 4550 } },
     };
+    // The items picked, and the factor and target unit each change leaves in
+    // the application object: the factor from the unit it left.
     const int items[4] = { 1, 3, 2, 0 };
+    const double factors[4] = { 0.06895, 100.0, 0.0101972, 14.22 };
+    const int targets[4] = { 7, 12, 10, 6 };
+    const auto fullScaleWrite = [](uint32_t word) {
+        return QString::asprintf("0C C9 0A EE 00 F6 00 00 69 %02X %02X %02X %02X", (word >> 24) & 0xFF,
+            (word >> 16) & 0xFF, (word >> 8) & 0xFF, word & 0xFF)
+            .toStdString();
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const char* path = c.k40 ? K40Path : K90Path;
@@ -469,6 +488,8 @@ TEST_F(ActuatorIntroTest, FourUnitChangesInARowComeBackToTheFullScaleTheyLeftAnd
             device(path).setMiscLong(0x63, c.supplyPsi);
         if (c.fullScale)
             device(path).setMiscLong(0x69, c.fullScale);
+        if (c.supplyUnanswered)
+            SimTestHooks::faults(device(path)).injectOnMiscLong(SimFault::NoResponse, SimFaults::UntilCleared, 0x63);
         const uint32_t start = device(path).miscLong(0x69);
         clock().advance(2000);
         select(ActuatorIntroCode);
@@ -476,8 +497,14 @@ TEST_F(ActuatorIntroTest, FourUnitChangesInARowComeBackToTheFullScaleTheyLeftAnd
             SCOPED_TRACE(round);
             std::array<uint32_t, 4> written {};
             for (size_t k = 0; k < 4; ++k) {
+                SCOPED_TRACE(k);
                 pick(Intro::PressureUnitCombo, items[k]);
+                device(path).clearRequests();
                 click(intro(), Intro::ApplyButton);
+                EXPECT_EQ(joined(sent(path)), "200 long 0x69, 200 long 0x63, 201 long 0x69, 221");
+                EXPECT_EQ(hexOf(201, path), std::vector<std::string>({ fullScaleWrite(c.trip[k]) }));
+                EXPECT_EQ(app().helpers().m_PressureConversionFactor, factors[k]);
+                EXPECT_EQ(app().helpers().m_TargetPressureUnit, targets[k]);
                 written[k] = device(path).miscLong(0x69);
             }
             EXPECT_EQ(written, c.trip);

@@ -232,36 +232,49 @@ TEST(ActuatorIntroRules, ConvertedFullScaleAndAreaTenthsLoseNoUnitAndSaturate)
         EXPECT_EQ(areaAcceptable(area), ok) << area;
 }
 
-TEST(ActuatorIntroRules, AUnitChangeConvertsFromTheSupplyInPsiWhileTheFullScaleIsThatSupply)
+TEST(ActuatorIntroRules, AUnitChangeConvertsFromTheHeldPsiOrTheSupplyInPsiWhileTheFullScaleIsThatSupply)
 {
-    // Factors from psi: to bar 0.06895, to kg/cm2 0.07031, to kPa 6.895.
+    // Factors from psi: to bar 0.06895, to kg/cm2 0.07031, to kPa 6.895; back
+    // to psi by their reciprocals. Units: 6 psi, 7 bar, 10 kg/cm2, 12 kPa.
     struct Case {
         const char* what;
-        double fullScale;
-        double factor; // current unit to the new one
+        uint32_t word; // the device's full scale, hundredths of `unit`
+        uint8_t unit;
         std::optional<double> supplyPsi;
-        double psiToCurrent;
-        double psiToTarget;
+        std::optional<HeldFullScale> held;
+        uint8_t target;
         uint32_t written;
     };
     const Case cases[] = {
-        { "psi to bar", 60.0, 0.06895, 60.0, 1.0, 0.06895, 414 },
-        { "bar to kPa, 4.14 bar being 60 psi", 4.14, 100.0, 60.0, 0.06895, 6.895, 41370 },
-        { "kPa to kg/cm2", 413.7, 0.0101972, 60.0, 6.895, 0.07031, 422 },
-        { "kg/cm2 back to psi", 4.22, 14.22, 60.0, 0.07031, 1.0, 6000 },
-        { "150 psi through bar back", 10.34, 14.5038, 150.0, 0.06895, 1.0, 15000 },
+        { "psi to bar", 6000, 6, 60.0, std::nullopt, 7, 414 },
+        { "bar to kPa, 4.14 bar being 60 psi", 414, 7, 60.0, std::nullopt, 12, 41370 },
+        { "kPa to kg/cm2", 41370, 12, 60.0, std::nullopt, 10, 422 },
+        { "kg/cm2 back to psi", 422, 10, 60.0, std::nullopt, 6, 6000 },
+        { "150 psi through bar back", 1034, 7, 150.0, std::nullopt, 6, 15000 },
         // 80 psi in bar is 5.516: 5.52 is that supply, 5.51 another one.
-        { "5.52 bar is 80 psi", 5.52, 14.5038, 80.0, 0.06895, 1.0, 8000 },
-        { "5.51 bar is another supply", 5.51, 14.5038, 80.0, 0.06895, 1.0, 7992 },
+        { "5.52 bar is 80 psi", 552, 7, 80.0, std::nullopt, 6, 8000 },
+        { "5.51 bar is another supply", 551, 7, 80.0, std::nullopt, 6, 7991 },
         // kPa: within 0.05 % of the supply converted (413.63 for 59.99 psi).
-        { "413.70 kPa is 59.99 psi", 413.7, 0.145038, 59.99, 6.895, 1.0, 5999 },
-        { "414.00 kPa is not", 414.0, 0.145038, 59.99, 6.895, 1.0, 6005 },
-        { "psi other than the supply", 80.0, 6.895, 60.0, 1.0, 6.895, 55160 },
-        { "no supply read", 4.14, 14.5038, std::nullopt, 0.06895, 1.0, 6005 },
-        { "a supply of 0", 0.0, 100.0, 0.0, 0.06895, 6.895, 0 },
+        { "413.70 kPa is 59.99 psi", 41370, 12, 59.99, std::nullopt, 6, 5999 },
+        { "414.00 kPa is not", 41400, 12, 59.99, std::nullopt, 6, 6004 },
+        { "psi other than the supply", 8000, 6, 60.0, std::nullopt, 12, 55160 },
+        { "no supply read", 414, 7, std::nullopt, std::nullopt, 6, 6004 },
+        { "a supply of 0", 0, 7, 0.0, std::nullopt, 12, 0 },
+        // 20 psi is 1.379 bar, held as 1.38: converted from the word it would be 138.00 kPa.
+        { "the held psi while the device holds its word and unit", 138, 7, 60.0, HeldFullScale { 20.0, 138, 7 }, 12,
+            13790 },
+        { "the held psi without a supply", 138, 7, std::nullopt, HeldFullScale { 20.0, 138, 7 }, 12, 13790 },
+        { "the held psi before the supply", 414, 7, 60.0, HeldFullScale { 60.02, 414, 7 }, 6, 6002 },
+        { "another word than the one held", 139, 7, 60.0, HeldFullScale { 20.0, 138, 7 }, 12, 13900 },
+        { "another unit than the one held", 138, 10, 60.0, HeldFullScale { 20.0, 138, 7 }, 6, 1963 },
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(unitChangeFullScale(c.fullScale, c.factor, c.supplyPsi, c.psiToCurrent, c.psiToTarget), c.written)
-            << c.what;
+        EXPECT_EQ(fullScaleWord(fullScalePsi(c.word, c.unit, c.supplyPsi, c.held), c.target), c.written) << c.what;
     }
+
+    // A change into a unit and back multiplies to one; a unit without a factor converts to nothing.
+    for (const int unit : { 6, 7, 10, 12 })
+        EXPECT_NEAR(unitsPerPsi(unit) * psiPerUnit(unit), 1.0, 1e-15) << unit;
+    EXPECT_EQ(unitsPerPsi(57), 0.0);
+    EXPECT_EQ(psiPerUnit(57), 0.0);
 }
