@@ -73,6 +73,11 @@ uint32_t MiscAccessors::ReadMiscLong(uint8_t address, bool* ok)
     return readSlot(Slot::Long, address, ok);
 }
 
+bool MiscAccessors::HasReportedWord(uint8_t address) const
+{
+    return m_lastGood.count(std::make_pair(Slot::Word, address)) != 0;
+}
+
 uint8_t MiscAccessors::ReadMiscByte82(bool* ok)
 {
     return ReadMiscByte(0x82, ok);

@@ -60,6 +60,9 @@ public:
     uint8_t ReadMiscByte(uint8_t address, bool* ok = nullptr);
     uint16_t ReadMiscWord(uint8_t address, bool* ok = nullptr);
     uint32_t ReadMiscLong(uint8_t address, bool* ok = nullptr);
+    // Whether the device ever answered a read of this word variable, so that
+    // the value a failed read returns is one it reported, not the 0 of none.
+    bool HasReportedWord(uint8_t address) const;
 
     // Each lays the whole 12-byte write request and returns whether it succeeded.
     bool WriteMiscByte28(uint8_t value);

@@ -13,8 +13,10 @@ public:
 
     // What the wizard's latest pass came to, as its report states it: a pass
     // is completed only by a Finish the device took with the new range; any
-    // other code sent since leaves it open on the device.
-    enum class LoopPass { NotFinished, RangeTooSmall, Completed };
+    // other code sent since leaves it open on the device. A Finish the device
+    // answered but whose flags it did not report back is not known to have
+    // taken the range.
+    enum class LoopPass { NotFinished, NotConfirmed, RangeTooSmall, Completed };
 
     // Clears both flags (the Previous buttons of the middle steps).
     void ResetFlags()

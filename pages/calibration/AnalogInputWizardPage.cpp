@@ -3,6 +3,7 @@
 #include "CCalibrationStorage.h"
 #include "DeviceData.h"
 #include "MiscAccessors.h"
+#include "ReplyBytes.h"
 #include "ReportRecords.h"
 
 #include "automation/NumberText.h"
@@ -76,9 +77,14 @@ void AnalogInputWizardPage::ShowLiveValues()
     setWindowText(m_monitor.currentEdit, NumberText::fromFloat(context().misc().ReadMiscWord01()));
 }
 
-uint8_t AnalogInputWizardPage::ShowLoopCalFlags()
+std::optional<uint8_t> AnalogInputWizardPage::ShowLoopCalFlags()
 {
-    read(HartCommand::ReadErrorHist);
+    // The flags are byte 8 of the history: a reply of another command, or
+    // one cut short before it, leaves them as they were before this read.
+    constexpr int Byte8 = 4 + 8;
+    const bool answered = read(HartCommand::ReadErrorHist);
+    if (!answered || !data().Reply || !ReplyHolds(*data().Reply, Byte8, 1))
+        return std::nullopt;
     const uint8_t byte8 = data().ErrorHistory[8];
     for (size_t k = 0; k < m_pFlags.size(); ++k) {
         if (m_pFlags[k])

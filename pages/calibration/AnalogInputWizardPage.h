@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class CCalibrationStorage;
 
@@ -49,7 +50,9 @@ public:
     // The command A/D count and the design current (one Misc read each).
     void ShowLiveValues();
     // One Read_Error_Hist_cmd, then the flags' colours; returns byte 8.
-    uint8_t ShowLoopCalFlags();
+    // A read that got no whole reply changes no colour and returns nothing:
+    // the flags keep what the device last reported.
+    std::optional<uint8_t> ShowLoopCalFlags();
     // One Read_Cal_Loop_cmd unless the page skips it, then the state's text
     // and colour.
     void ShowLoopCalState();

@@ -4,6 +4,8 @@
 
 #include "automation/NumberText.h"
 
+#include <algorithm>
+
 namespace AnalogInputWizardRules
 {
 
@@ -49,11 +51,15 @@ uint32_t flagColour(uint8_t historyByte8, int flag)
     return (historyByte8 & FlagMasks.at(size_t(flag))) ? IndicatorColour::Red : IndicatorColour::Green;
 }
 
-LoopPass finishOutcome(bool answered, uint8_t historyByte8)
+LoopPass finishOutcome(bool answered, std::optional<uint8_t> historyByte8)
 {
     if (!answered)
         return LoopPass::NotFinished;
-    if (historyByte8 & FlagMasks[2])
+    // Flags not read back are no sign of a range the device took: the ones
+    // at hand are from before the Finish.
+    if (!historyByte8)
+        return LoopPass::NotConfirmed;
+    if (*historyByte8 & FlagMasks[2])
         return LoopPass::RangeTooSmall;
     return LoopPass::Completed;
 }
@@ -65,6 +71,8 @@ QString passStateText(LoopPass pass)
         return QStringLiteral("Calibration completed");
     case LoopPass::RangeTooSmall:
         return QStringLiteral("Calibration not completed: range too small");
+    case LoopPass::NotConfirmed:
+        return QStringLiteral("Calibration not completed: not confirmed by device");
     case LoopPass::NotFinished:
         break;
     }
@@ -76,12 +84,35 @@ StateDisplay refusedRangeDisplay()
     return { QStringLiteral("Command Loop Range Too Small"), IndicatorColour::Red };
 }
 
-QString reportCountText(int count, LoopPass pass)
+StateDisplay unconfirmedFinishDisplay()
+{
+    return { QStringLiteral("Finish not confirmed by device"), IndicatorColour::Yellow };
+}
+
+QString reportCountText(int count, LoopPass pass, CountReading reading)
 {
     const QString text = QString::number(count);
+    switch (reading) {
+    case CountReading::NoReply:
+        return QStringLiteral("No reply from device");
+    case CountReading::LastReported:
+        return text + QStringLiteral(" (last reported)");
+    case CountReading::Answered:
+        break;
+    }
     if (pass == LoopPass::Completed)
         return text;
     return text + QStringLiteral(" (held by device)");
+}
+
+QString liveCountText(int count, CountReading reading)
+{
+    return reportCountText(count, LoopPass::Completed, reading);
+}
+
+CountReading combinedReading(CountReading first, CountReading second)
+{
+    return std::max(first, second);
 }
 
 int adRange(uint16_t zeroCount, uint16_t fullCount)

@@ -35,18 +35,32 @@ constexpr std::array<uint8_t, 3> FlagMasks { 0x04, 0x02, 0x01 };
 // Red for a set bit, green for a clear one.
 uint32_t flagColour(uint8_t historyByte8, int flag);
 
-// What a Finish came to: not answered, the device's range-too-small flag
-// raised after it (the device keeps its old zero and span), or completed.
+// What a Finish came to: not answered; answered, but the flags read back
+// after it (`historyByte8`, nothing when that read got no whole reply) do
+// not say whether the device took the range; the device's range-too-small
+// flag raised after it (the device keeps its old zero and span); or completed.
 using LoopPass = CCalibrationStorage::LoopPass;
-LoopPass finishOutcome(bool answered, uint8_t historyByte8);
+LoopPass finishOutcome(bool answered, std::optional<uint8_t> historyByte8);
 // The report's "Calibration State:" for a pass.
 QString passStateText(LoopPass pass);
 // The state indicator after a Finish the device refused for its range.
 StateDisplay refusedRangeDisplay();
+// The state indicator after a Finish the device answered without reporting
+// its flags back.
+StateDisplay unconfirmedFinishDisplay();
+// How a count read for the report came back: answered now; not answered,
+// with a value the device reported earlier; or never answered at all.
+enum class CountReading { Answered, LastReported, NoReply };
 // A count as the report prints it: as it is after a completed pass;
 // otherwise it is not this pass's but the one the device still holds, and
-// says so.
-QString reportCountText(int count, LoopPass pass);
+// says so. A count the device did not answer now is the one it last
+// reported, or none, and says that instead.
+QString reportCountText(int count, LoopPass pass, CountReading reading = CountReading::Answered);
+// The command A/D count as the report prints it: the count now when
+// answered, otherwise as reportCountText says.
+QString liveCountText(int count, CountReading reading);
+// The reading of a value worked out from two counts: the less sure of the two.
+CountReading combinedReading(CountReading first, CountReading second);
 // The A/D range: the span from the 0 % count to the 100 % count, negative
 // when the loop is reversed (100 % at the lower current).
 int adRange(uint16_t zeroCount, uint16_t fullCount);

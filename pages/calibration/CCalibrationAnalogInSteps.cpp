@@ -253,13 +253,15 @@ void CCalibrationAnalogIn5::ActivatePage()
     OnChangeNewCalibrationBy();
 }
 
-uint8_t CCalibrationAnalogIn5::showFlagsAndRecord()
+std::optional<uint8_t> CCalibrationAnalogIn5::showFlagsAndRecord()
 {
-    const uint8_t byte8 = ShowLoopCalFlags();
+    const std::optional<uint8_t> byte8 = ShowLoopCalFlags();
+    if (!byte8)
+        return std::nullopt;
     CAICalibReport& record = context().records().m_AICalibReport;
-    record.m_b0SignalOut = (byte8 & FlagMasks[0]) ? 1 : 0;
-    record.m_b100SignalOut = (byte8 & FlagMasks[1]) ? 1 : 0;
-    record.m_bCommSmall = (byte8 & FlagMasks[2]) ? 1 : 0;
+    record.m_b0SignalOut = (*byte8 & FlagMasks[0]) ? 1 : 0;
+    record.m_b100SignalOut = (*byte8 & FlagMasks[1]) ? 1 : 0;
+    record.m_bCommSmall = (*byte8 & FlagMasks[2]) ? 1 : 0;
     return byte8;
 }
 
@@ -300,7 +302,7 @@ void CCalibrationAnalogIn5::OnFinish()
     const bool answered = writeFinishCode();
     // What the device made of the Finish: a range it finds too small raises
     // its flag, and it keeps the zero and span it had.
-    const uint8_t byte8 = showFlagsAndRecord();
+    const std::optional<uint8_t> byte8 = showFlagsAndRecord();
     const LoopPass pass = finishOutcome(answered, byte8);
     setLoopPass(pass);
     switch (pass) {
@@ -310,10 +312,14 @@ void CCalibrationAnalogIn5::OnFinish()
         m_bSkipStateRead = false;
         break;
     case LoopPass::RangeTooSmall:
+    case LoopPass::NotConfirmed:
+        // Neither the final code's "Saving final values..." nor a state read
+        // now: the indicator says what is known of this Finish.
         if (const INumEditPtr& indicator = stateIndicator()) {
-            const StateDisplay refused = refusedRangeDisplay();
-            indicator->setValue(refused.text);
-            indicator->setColor(refused.colour);
+            const StateDisplay shown
+                = pass == LoopPass::RangeTooSmall ? refusedRangeDisplay() : unconfirmedFinishDisplay();
+            indicator->setValue(shown.text);
+            indicator->setColor(shown.colour);
         }
         break;
     case LoopPass::NotFinished:
@@ -338,13 +344,26 @@ void CCalibrationAnalogIn5::OnPrintReport()
     // a completed pass, otherwise the ones it still holds, named as such.
     const LoopPass pass = storage().m_loopPass;
     record.m_strState = AutoString(passStateText(pass));
+    // A count the device does not answer now is printed as the one it last
+    // reported, or as none, never as a fresh one.
     MiscAccessors& misc = context().misc();
-    record.m_strAD4mA = AutoString(QString::number(misc.ReadMiscWord58()));
-    record.m_strAD0 = AutoString(reportCountText(misc.ReadMiscWord55(), pass));
-    const uint16_t zero = misc.ReadMiscWord55();
-    record.m_strAD100 = AutoString(reportCountText(misc.ReadMiscWord56(), pass));
-    const uint16_t full = misc.ReadMiscWord56();
-    record.m_strADRange = AutoString(reportCountText(adRange(zero, full), pass));
+    const auto reading = [&misc](bool answered, uint8_t address) {
+        if (answered)
+            return CountReading::Answered;
+        return misc.HasReportedWord(address) ? CountReading::LastReported : CountReading::NoReply;
+    };
+    bool ok = false;
+    const uint16_t now = misc.ReadMiscWord58(&ok);
+    record.m_strAD4mA = AutoString(liveCountText(now, reading(ok, 0x58)));
+    const uint16_t shownZero = misc.ReadMiscWord55(&ok);
+    record.m_strAD0 = AutoString(reportCountText(shownZero, pass, reading(ok, 0x55)));
+    const uint16_t zero = misc.ReadMiscWord55(&ok);
+    const CountReading zeroReading = reading(ok, 0x55);
+    const uint16_t shownFull = misc.ReadMiscWord56(&ok);
+    record.m_strAD100 = AutoString(reportCountText(shownFull, pass, reading(ok, 0x56)));
+    const uint16_t full = misc.ReadMiscWord56(&ok);
+    const CountReading rangeReading = combinedReading(zeroReading, reading(ok, 0x56));
+    record.m_strADRange = AutoString(reportCountText(adRange(zero, full), pass, rangeReading));
     const QString definition = ReportDefinitionPath(
         context().helpers().GetAppFolder(), QStringLiteral("AnaInputCalRept"), data().DeviceType);
     GenerateAICalibTestReport(records.m_ReportHeader, record, m_pReport, m_pPrinter, AutoString(definition), this);

@@ -238,8 +238,9 @@ public:
     const IReportPtr& reportControl() const { return m_pReport; }
 
 private:
-    // The flags into the report record as well; returns byte 8.
-    uint8_t showFlagsAndRecord();
+    // The flags into the report record as well; returns byte 8, or nothing
+    // when the device did not report it (the record keeps the flags it has).
+    std::optional<uint8_t> showFlagsAndRecord();
 
     QString m_strToday;
     QPointer<QWidget> m_reportWindow;

@@ -92,6 +92,33 @@ TEST_F(MiscAccessors_, ReplyForAnotherAddressIsNotTaken)
     EXPECT_EQ(data.Config28Bit5, 0) << "a failed read leaves the flag";
 }
 
+TEST_F(MiscAccessors_, AWordCountsAsReportedOnlyOnceTheDeviceAnsweredForThatAddress)
+{
+    words[0x55] = 0;
+    words[0x56] = 32000;
+    EXPECT_FALSE(link.misc().HasReportedWord(0x55));
+
+    // No reply, and a reply for another word: 0x55 was still never reported.
+    server->replies.push_back(std::nullopt);
+    link.misc().ReadMiscWord55();
+    server->replies.push_back(reply(200, { 238, 0, 0x56, 0x7D, 0x00, 254, 0, 0, 0, 0 }));
+    bool ok = true;
+    EXPECT_EQ(link.misc().ReadMiscWord55(&ok), 0);
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(link.misc().HasReportedWord(0x55));
+    EXPECT_FALSE(link.misc().HasReportedWord(0x56)) << "a word nobody asked for is not taken";
+
+    // A good 0 is a reported value, and stays one through later failures.
+    EXPECT_EQ(link.misc().ReadMiscWord55(&ok), 0);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(link.misc().HasReportedWord(0x55));
+    server->replies.push_back(std::nullopt);
+    link.misc().ReadMiscWord55(&ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(link.misc().HasReportedWord(0x55));
+    EXPECT_FALSE(link.misc().HasReportedWord(0x56));
+}
+
 TEST_F(MiscAccessors_, WritesLayTheWholeRecordWithOneSlotSet)
 {
     EXPECT_TRUE(link.misc().WriteMiscWord64(0x1234));

@@ -87,7 +87,7 @@ TEST(AnalogInputWizardRules, AFinishCompletesOnlyWhenAnsweredWithoutTheRangeTooS
 {
     const struct {
         bool answered;
-        uint8_t byte8;
+        std::optional<uint8_t> byte8; // nothing: the read-back got no whole reply
         LoopPass pass;
         const char* state;
     } cases[] = {
@@ -98,9 +98,11 @@ TEST(AnalogInputWizardRules, AFinishCompletesOnlyWhenAnsweredWithoutTheRangeTooS
         { true, 0x07, LoopPass::RangeTooSmall, "Calibration not completed: range too small" },
         { false, 0x00, LoopPass::NotFinished, "Calibration not completed: not finished" },
         { false, 0x01, LoopPass::NotFinished, "Calibration not completed: not finished" },
+        { true, std::nullopt, LoopPass::NotConfirmed, "Calibration not completed: not confirmed by device" },
+        { false, std::nullopt, LoopPass::NotFinished, "Calibration not completed: not finished" },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.answered) + " " + std::to_string(c.byte8));
+        SCOPED_TRACE(std::to_string(c.answered) + " " + (c.byte8 ? std::to_string(*c.byte8) : "no reply"));
         EXPECT_EQ(finishOutcome(c.answered, c.byte8), c.pass);
         EXPECT_EQ(passStateText(c.pass).toStdString(), c.state);
     }
@@ -115,4 +117,36 @@ TEST(AnalogInputWizardRules, CountsOfAPassNotCompletedAreNamedAsTheDevicesAndThe
     EXPECT_EQ(reportCountText(-25600, LoopPass::Completed), QStringLiteral("-25600"));
     EXPECT_EQ(reportCountText(6400, LoopPass::NotFinished), QStringLiteral("6400 (held by device)"));
     EXPECT_EQ(reportCountText(-25600, LoopPass::RangeTooSmall), QStringLiteral("-25600 (held by device)"));
+}
+
+TEST(AnalogInputWizardRules, ACountTheDeviceDidNotAnswerIsNamedAsTheLastReportedOrAsNone)
+{
+    using R = CountReading;
+    const struct {
+        int count;
+        LoopPass pass;
+        R reading;
+        const char* text;
+    } cases[] = {
+        { 8000, LoopPass::Completed, R::LastReported, "8000 (last reported)" },
+        { 8000, LoopPass::NotConfirmed, R::LastReported, "8000 (last reported)" },
+        { -25600, LoopPass::NotFinished, R::LastReported, "-25600 (last reported)" },
+        { 0, LoopPass::Completed, R::NoReply, "No reply from device" },
+        { 6400, LoopPass::RangeTooSmall, R::NoReply, "No reply from device" },
+        { 6400, LoopPass::NotConfirmed, R::Answered, "6400 (held by device)" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(reportCountText(c.count, c.pass, c.reading).toStdString(), c.text);
+    }
+    // The count now: plain when answered, named like the others when not.
+    EXPECT_EQ(liveCountText(7200, R::Answered), QStringLiteral("7200"));
+    EXPECT_EQ(liveCountText(7200, R::LastReported), QStringLiteral("7200 (last reported)"));
+    EXPECT_EQ(liveCountText(0, R::NoReply), QStringLiteral("No reply from device"));
+    // A range from two counts is as sure as the less sure of them.
+    EXPECT_EQ(combinedReading(R::Answered, R::Answered), R::Answered);
+    EXPECT_EQ(combinedReading(R::Answered, R::LastReported), R::LastReported);
+    EXPECT_EQ(combinedReading(R::LastReported, R::Answered), R::LastReported);
+    EXPECT_EQ(combinedReading(R::NoReply, R::LastReported), R::NoReply);
+    EXPECT_EQ(combinedReading(R::Answered, R::NoReply), R::NoReply);
 }

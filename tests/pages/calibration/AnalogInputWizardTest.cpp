@@ -1006,3 +1006,96 @@ TEST_F(AnalogInputWizard, AFinishTheDeviceDidNotAnswerLeavesTheCalibrationOpenAn
         m_app.reset();
     }
 }
+
+TEST_F(AnalogInputWizard, AFinishWhoseFlagsTheDeviceDoesNotReportBackIsNotCompletedAndPrintsTheCountsItLastReported)
+{
+    // The device starts at 0 % = 6400 (4 mA) and 100 % = 32000 (20 mA).
+    const struct {
+        const char* name;
+        std::function<void()> pass;
+        const char* state;
+        const char* now;
+        const char* zero;
+        const char* full;
+        const char* range;
+        const char* rangeSmallMark; // as the device reported its flags before the Finish
+    } cases[] = {
+        { "a range the device takes, its flags read back with no reply",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 228);
+                finishWith("KLM");
+            },
+            "Calibration not completed: not confirmed by device", "30400", "8000 (held by device)",
+            "30400 (held by device)", "22400 (held by device)", "" },
+        { "a range the device refuses, its flags read back with no reply",
+            [this] {
+                walkToFinalStep(4, 10, 11); // 1 mA apart: the flag is up from the 100 % point on
+                SimTestHooks::faults(device()).inject(SimFault::NoResponse, 1, 228);
+                finishWith("KLM");
+            },
+            "Calibration not completed: not confirmed by device", "17600", "6400 (held by device)",
+            "32000 (held by device)", "25600 (held by device)", "X" },
+        { "a range the device takes, its flags read back cut short before them",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                SimTestHooks::faults(device()).inject(SimFault::ShortReply, 1, 228, 10);
+                finishWith("KLM");
+            },
+            "Calibration not completed: not confirmed by device", "30400", "8000 (held by device)",
+            "30400 (held by device)", "22400 (held by device)", "" },
+        { "a range the device takes, its flags read back answered by another command",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                SimTestHooks::faults(device()).inject(SimFault::WrongEcho, 1, 228);
+                finishWith("KLM");
+            },
+            "Calibration not completed: not confirmed by device", "30400", "8000 (held by device)",
+            "30400 (held by device)", "22400 (held by device)", "" },
+        { "printed once before Finish, then silent from the flags read back on",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                printWithoutSaving();
+                SimTestHooks::faults(device()).goSilent(2);
+                finishWith("KLM");
+            },
+            "Calibration not completed: not confirmed by device", "30400 (last reported)", "6400 (last reported)",
+            "32000 (last reported)", "25600 (last reported)", "" },
+        { "silent from the flags read back on, the counts never read",
+            [this] {
+                walkToFinalStep(4, 5, 19);
+                SimTestHooks::faults(device()).goSilent(2);
+                finishWith("KLM");
+            },
+            "Calibration not completed: not confirmed by device", "30400 (last reported)", "No reply from device",
+            "No reply from device", "No reply from device", "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startOn();
+        c.pass();
+        ASSERT_EQ(loopCodes(), std::vector<int>({ 3, 8, 3, 12, 13, 14 }));
+        EXPECT_EQ(stateText(5), QStringLiteral("Finish not confirmed by device"));
+        EXPECT_EQ(stateColour(5), Yellow);
+
+        const QString pdf = tempPath(QStringLiteral("AIReport.pdf"));
+        QFile::remove(pdf);
+        prompts().answerFile(pdf, QStringLiteral("Save AI Calibration ReportAs"));
+        prompts().answerMessage(Prompts::IdNo, ReportFrameText::PrintQuestion);
+        click(step(5), Step5::PrintButton);
+
+        EXPECT_EQ(reportField(QStringLiteral("CalState")).toStdString(), c.state);
+        EXPECT_EQ(reportField(QStringLiteral("AICal4mAValue")).toStdString(), c.now);
+        EXPECT_EQ(reportField(QStringLiteral("AICal0Value")).toStdString(), c.zero);
+        EXPECT_EQ(reportField(QStringLiteral("AICal100Value")).toStdString(), c.full);
+        EXPECT_EQ(reportField(QStringLiteral("AICalADRangeValue")).toStdString(), c.range);
+        EXPECT_EQ(reportField(QStringLiteral("StrkCalFdbkSmall")).toStdString(), c.rangeSmallMark);
+        ASSERT_TRUE(QFileInfo::exists(pdf));
+        const QString text = ReportTestSupport::pdfText(pdf).simplified();
+        for (const char* expected : { c.state, c.zero, c.full, c.range })
+            EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("Calibration completed"))) << text.toStdString();
+        SimTestHooks::faults(device()).comeBack();
+        m_app.reset();
+    }
+}
