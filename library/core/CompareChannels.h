@@ -10,6 +10,8 @@
 // A compare plot draws each signal three times: file 1 under the test plot's
 // own channel name as a plain line, file 2 with squares and their point-wise
 // difference with triangles, all three in the signal's colour on its axes.
+// Every difference is file 2 less file 1, on the screen and on paper, and
+// every difference legend ends in "(2 - 1)" to say so.
 
 // One signal of a compare plot: its three channels, their legend titles, and
 // every how many copied points of file 2 a marker stands.
@@ -72,20 +74,21 @@ constexpr std::array<T, N + M> JoinedRows(const std::array<T, N>& first, const s
     return rows;
 }
 
-// The six signals over time that the step, partial stroke and ramp compares share.
+// The six signals over time that the step, partial stroke and ramp compares
+// share. Each difference is file 2 less file 1, and its legend says so.
 // clang-format off
 inline constexpr std::array<CompareSignal, 6> CompareTimeSignals { {
-    { "Position", "Position2", "PositionDiff", "Position 1", "Position 2", "Position Delta",
+    { "Position", "Position2", "PositionDiff", "Position 1", "Position 2", "Position Delta (2 - 1)",
         0x0A0AFF, "Time", "Position", 25 },
-    { "Command", "Command2", "CommandDiff", "Command 1", "Command 2", "Command Delta",
+    { "Command", "Command2", "CommandDiff", "Command 1", "Command 2", "Command Delta (2 - 1)",
         0xC00000, "Time", "Position", 20 },
-    { "Port1", "Port1_2", "Port1Diff", "Port1 1 Pressure", "Port1 2 Pressure", "Port1 Delta Pressure",
+    { "Port1", "Port1_2", "Port1Diff", "Port1 1 Pressure", "Port1 2 Pressure", "Port1 Delta Pressure (2 - 1)",
         0x00FF00, "Time", "Pressure", 22 },
-    { "Port2", "Port2_2", "Port2Diff", "Port2 1 Pressure", "Port2 2 Pressure", "Port2 Delta Pressure",
+    { "Port2", "Port2_2", "Port2Diff", "Port2 1 Pressure", "Port2 2 Pressure", "Port2 Delta Pressure (2 - 1)",
         0xCC00CC, "Time", "Pressure", 24 },
-    { "ILCmd", "ILCmd2", "ILCmdDiff", "Pilot Relay Command 1", "Pilot Relay Command 2", "Pilot Relay Command Delta",
-        0x004000, "Time", "Position", 26 },
-    { "ILPOS", "ILPOS2", "ILPOSDiff", "Pilot Relay Position 1", "Pilot Relay Position 2", "Pilot Relay Position Delta",
-        0x000080, "Time", "Position", 28 },
+    { "ILCmd", "ILCmd2", "ILCmdDiff", "Pilot Relay Command 1", "Pilot Relay Command 2",
+        "Pilot Relay Command Delta (2 - 1)", 0x004000, "Time", "Position", 26 },
+    { "ILPOS", "ILPOS2", "ILPOSDiff", "Pilot Relay Position 1", "Pilot Relay Position 2",
+        "Pilot Relay Position Delta (2 - 1)", 0x000080, "Time", "Position", 28 },
 } };
 // clang-format on

@@ -95,7 +95,7 @@ void loadChannel(const AutoString& sourceName, const AutoString& destinationName
 
 template <class PlotPtr>
 void loadDiffChannel(const AutoString& firstName, const AutoString& secondName, const AutoString& differenceName,
-    int markerSpacing, bool visible, const PlotPtr& plot, bool secondLessFirst = false)
+    int markerSpacing, bool visible, const PlotPtr& plot)
 {
     ModuleStateGuard moduleState;
     const auto firstChannel = lookUp(plot, firstName);
@@ -108,11 +108,11 @@ void loadDiffChannel(const AutoString& firstName, const AutoString& secondName, 
 
     difference.Clear();
     difference.SetMarkersVisible(false);
-    // Files of different lengths compare over the points both hold.
+    // Files of different lengths compare over the points both hold; a
+    // signal that rose from file 1 to file 2 shows a positive difference.
     const int count = std::min(first.Count(), second.Count());
     for (int i = 0; i < count; ++i) {
-        const double delta = first.GetY(i) - second.GetY(i);
-        difference.AddXY(first.GetX(i), secondLessFirst ? -delta : delta);
+        difference.AddXY(first.GetX(i), second.GetY(i) - first.GetY(i));
         if (i % spacing == 0)
             difference.MarkPoint(i, true);
     }
@@ -143,7 +143,7 @@ void loadCompareRows(
     const auto shown = [pressure, port2](const CompareCopyRow& row) { return shownRow(row, pressure, port2); };
     const auto difference = [&](const CompareCopyRow& row) {
         loadDiffChannel(AutoString(row.source), AutoString(row.second), AutoString(row.difference), row.markerSpacing,
-            shown(row), visible, row.secondLessFirst);
+            shown(row), visible);
     };
     for (size_t k = 0; k < count; ++k) {
         LoadChannel(AutoString(rows[k].source), AutoString(rows[k].second), rows[k].markerSpacing, shown(rows[k]),

@@ -31,8 +31,8 @@ void LoadChannel(AutoString sourceName, AutoString destinationName, int markerSp
 void LoadChannel(AutoString sourceName, AutoString destinationName, int markerSpacing, bool visible,
     IXYPlotPtr sourcePlot, IXYPlotPtr destinationPlot);
 
-// Fills the difference channel with (X of the first, Y of the first minus Y of
-// the second) at every index both channels hold, marks every
+// Fills the difference channel with (X of the first, Y of the second minus Y
+// of the first) at every index both channels hold, marks every
 // markerSpacing-th point, and shows or hides it. All three channels belong to
 // the one plot.
 void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString differenceName, int markerSpacing,
@@ -43,15 +43,14 @@ void LoadDiffChannel(AutoString firstName, AutoString secondName, AutoString dif
 // One signal of a compared file 2: where it comes from in the scratch plot,
 // where it and its difference from file 1 go, and every how many copied
 // points a marker stands. A late difference is drawn once every row of its
-// table is copied. The difference is file 1 less file 2 unless the row says
-// file 2 less file 1, the way its compare page states its results.
+// table is copied. Every difference is file 2 less file 1, the one sign every
+// compare page and report states its results in.
 struct CompareCopyRow {
     const char* source;
     const char* second;
     const char* difference;
     int markerSpacing;
     bool lateDifference = false;
-    bool secondLessFirst = false;
 };
 
 // Copies file 2's signals and draws their differences, row by row, the late

@@ -8,7 +8,6 @@
 #include "core/PlotConfiguration.h"
 #include "hdrl/CHDRLCompareReport.h"
 
-#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -137,10 +136,11 @@ private:
     std::vector<PlotChannelData> m_curves;
 };
 
+// File 2's figure less file 1's, the sign every compare states its
+// differences in: a file 2 with the larger error reads positive.
 QString difference(const AutoString& first, const AutoString& second)
 {
-    return NumberText::fromDouble(
-        std::fabs(NumberText::toDouble(first.toQString()) - NumberText::toDouble(second.toQString())));
+    return NumberText::fromDouble(NumberText::toDouble(second.toQString()) - NumberText::toDouble(first.toQString()));
 }
 
 } // namespace

@@ -47,37 +47,12 @@ inline constexpr std::array<ChannelRow, 9> ScratchRows { {
     { "TagName", "Tag Name", 0x000080, "None", "None", TraceStyle },
 } };
 
-// The compared signals. Each difference is file 2 less file 1, as the
-// break-away differences beside the plot and in the report are, and its
-// legend says so.
-// clang-format off
-inline constexpr std::array<CompareSignal, 6> CompareSignals { {
-    { "Position", "Position2", "PositionDiff", "Position 1", "Position 2", "Position Delta (2 - 1)",
-        0x0A0AFF, "Time", "Position", 25 },
-    { "Command", "Command2", "CommandDiff", "Command 1", "Command 2", "Command Delta (2 - 1)",
-        0xC00000, "Time", "Position", 20 },
-    { "Port1", "Port1_2", "Port1Diff", "Port1 1 Pressure", "Port1 2 Pressure", "Port1 Delta Pressure (2 - 1)",
-        0x00FF00, "Time", "Pressure", 22 },
-    { "Port2", "Port2_2", "Port2Diff", "Port2 1 Pressure", "Port2 2 Pressure", "Port2 Delta Pressure (2 - 1)",
-        0xCC00CC, "Time", "Pressure", 24 },
-    { "ILCmd", "ILCmd2", "ILCmdDiff", "Pilot Relay Command 1", "Pilot Relay Command 2",
-        "Pilot Relay Command Delta (2 - 1)", 0x004000, "Time", "Position", 26 },
-    { "ILPOS", "ILPOS2", "ILPOSDiff", "Pilot Relay Position 1", "Pilot Relay Position 2",
-        "Pilot Relay Position Delta (2 - 1)", 0x000080, "Time", "Position", 28 },
-} };
-// clang-format on
-
 // The visible compare plot: the six signals of both files and their differences.
-inline constexpr std::array<ChannelRow, 18> CompareRows = CompareChannelRows(CompareSignals);
+inline constexpr std::array<ChannelRow, 18> CompareRows = CompareChannelRows(CompareTimeSignals);
 
-// The signals of file 2, each difference file 2 less file 1.
+// The signals of file 2.
 using CopyRow = CompareCopyRow;
-inline constexpr std::array<CopyRow, 6> CopyRows = [] {
-    std::array<CopyRow, 6> rows = CompareCopyRows(CompareSignals);
-    for (CopyRow& row : rows)
-        row.secondLessFirst = true;
-    return rows;
-}();
+inline constexpr std::array<CopyRow, 6> CopyRows = CompareCopyRows(CompareTimeSignals);
 
 // The six signals a partial stroke file must carry.
 inline constexpr std::array<const char*, 6> Signals { "Position", "Command", "Port1", "Port2", "ILCmd", "ILPOS" };

@@ -19,9 +19,9 @@ using ChannelRow = PlotChannelRow;
 // The six signals over time and the port pressures against position.
 // clang-format off
 inline constexpr std::array<CompareSignal, 8> Signals = JoinedRows(CompareTimeSignals, std::array<CompareSignal, 2> { {
-    { "PvPPort1", "PvPPort1_2", "PvPPort1Diff", "Port1 1 Pressure", "Port1 2 Pressure", "Port1 Delta Pressure",
+    { "PvPPort1", "PvPPort1_2", "PvPPort1Diff", "Port1 1 Pressure", "Port1 2 Pressure", "Port1 Delta Pressure (2 - 1)",
         0x00FF00, "Position", "Pressure", 25 },
-    { "PvPPort2", "PvPPort2_2", "PvPPort2Diff", "Port2 1 Pressure", "Port2 2 Pressure", "Port2 Delta Pressure",
+    { "PvPPort2", "PvPPort2_2", "PvPPort2Diff", "Port2 1 Pressure", "Port2 2 Pressure", "Port2 Delta Pressure (2 - 1)",
         0xCC00CC, "Position", "Pressure", 22 },
 } });
 // clang-format on

@@ -10,6 +10,7 @@
 #include "core/PlotChannelHelpers.h"
 #include "hdrl/HDRLCompareReport.h"
 
+#include <cmath>
 #include <span>
 
 namespace
@@ -31,14 +32,19 @@ const ViewRow Views[] = {
 };
 
 // A record text shown as a number with the box's format ("0.00" for a text
-// that is no number).
+// that is no number). A difference that rounds to nothing shows as no
+// difference, not "-0.00".
+double unsignedWhenRoundedAway(double value, double scale)
+{
+    return std::round(value * scale) == 0.0 ? 0.0 : value;
+}
 QString twoDecimals(const QString& text)
 {
-    return NumberText::format("%1.2f", NumberText::toDouble(text));
+    return NumberText::format("%1.2f", unsignedWhenRoundedAway(NumberText::toDouble(text), 100.0));
 }
 QString fourDecimals(const QString& text)
 {
-    return NumberText::format("%1.4f", NumberText::toDouble(text));
+    return NumberText::format("%1.4f", unsignedWhenRoundedAway(NumberText::toDouble(text), 10000.0));
 }
 
 // The fields each file fills, its identity first, and the differences file 2

@@ -166,11 +166,11 @@ TEST_F(RampCompareTest, SetupMakesTheSixtyNineChannelsEmptyAndHiddenAlsoTheSecon
     EXPECT_EQ(close2->GetYAxisName(), QStringLiteral("Pressure"));
     EXPECT_EQ(close2->GetMarkerStyle(), ChannelStyle::Square);
     const IXYPlotChannelPtr relay = channel("ILPOSDiff");
-    EXPECT_EQ(relay->GetTitle(), QStringLiteral("Pilot Relay Position Delta"));
+    EXPECT_EQ(relay->GetTitle(), QStringLiteral("Pilot Relay Position Delta (2 - 1)"));
     EXPECT_EQ(relay->GetMarkerStyle(), ChannelStyle::Triangle);
     EXPECT_EQ(channel("PvPPort1_2_2")->GetTitle(), QStringLiteral("Port 1 Pressure(closing) 2"));
     EXPECT_EQ(channel("PvPPort12")->GetTitle(), QStringLiteral("Port 1 Pressure(opening) 2"));
-    EXPECT_EQ(channel("ThrustOpenDiff")->GetTitle(), QStringLiteral("Thrust (opening) Delta"));
+    EXPECT_EQ(channel("ThrustOpenDiff")->GetTitle(), QStringLiteral("Thrust (opening) Delta (2 - 1)"));
     EXPECT_FALSE(channel("Position")->GetMarkersVisible());
     EXPECT_TRUE(shownAxes().empty());
     // The scratch plot has the ramp file's channels, also when set up twice.
@@ -334,14 +334,14 @@ TEST_F(RampCompareTest, ASpringSavedWithoutAValueComparesWithoutOneAndAnOlderFil
 // Each axis of a view holds the points it shows with room at both ends and
 // ends on a round label, whatever range it had. File 1's signals run from 10
 // to 109 over 0 to 49.5 (time, position or command); file 2's lie 5 higher,
-// their differences at -5. Worked out: time from 0 to 49.5 + 4 % to the next
+// their differences, file 2 less file 1, at 5. Worked out: time from 0 to 49.5 + 4 % to the next
 // 10 s; percent axes keep the stroke, 0 to 100, at each end the points lie
 // inside with room (4 % of what they hold), else go beyond that room to the
 // next tenth (two files: 128.5 over 10 is more than twelve labels, so steps
 // of 20); a command or position from 0 to 49.5 goes from -10 to the kept 100;
 // pressure and force from their kept zero while they lie above it with room,
 // else, like their tops, to the round step beyond (force 10 to 109: steps of
-// 20 to 120; with differences at -5, from -20).
+// 20 to 120; the differences at 5 still lie above zero with room).
 TEST_F(RampCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
     enum View { Ramp, Command, Friction };
@@ -363,10 +363,10 @@ TEST_F(RampCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
         { 1, Friction, true, "Position", -10, 100 },
         { 1, Friction, false, "FrictionY", 0, 120 },
         { 2, Ramp, true, "Time", 0, 60 },
-        { 2, Ramp, false, "Position", -20, 120 },
-        { 2, Ramp, false, "Pressure", -20, 120 },
+        { 2, Ramp, false, "Position", 0, 120 },
+        { 2, Ramp, false, "Pressure", 0, 120 },
         { 2, Command, true, "Command", -10, 100 },
-        { 2, Friction, false, "FrictionY", -20, 120 },
+        { 2, Friction, false, "FrictionY", 0, 120 },
     };
     FileSpec first;
     first.offset = 10.0;
@@ -422,9 +422,9 @@ TEST_F(RampCompareTest, FileTwoCopiesWithMarkersAndTheDifferencesAtFileOnesPosit
     const IXYPlotChannelPtr difference = channel("PositionDiff");
     for (int k : { 0, 1, 50, 99 }) {
         EXPECT_DOUBLE_EQ(difference->GetX(k), k * 0.5) << k;
-        EXPECT_DOUBLE_EQ(difference->GetY(k), -2.5) << k;
+        EXPECT_DOUBLE_EQ(difference->GetY(k), 2.5) << k;
     }
-    EXPECT_DOUBLE_EQ(channel("FrictionDiff")->GetY(10), -2.5);
+    EXPECT_DOUBLE_EQ(channel("FrictionDiff")->GetY(10), 2.5);
     // File 1's channels were not touched, and the plot is back in the ramp view.
     EXPECT_EQ(channel("Position")->Count(), 100);
     EXPECT_EQ(channel("Position")->GetY(3), 3.0);
@@ -469,8 +469,8 @@ TEST_F(RampCompareTest, AFileTwoNotAllCopiedSaysSoAndAViewThatThenFailsPutsFileT
         const char* name;
         double y3;
     };
-    for (const Point& p : { Point { "Position2", 4.0 }, Point { "Port2_2", 4.0 }, Point { "Port2Diff", -1.0 },
-             Point { "ILPOSDiff", -1.0 }, Point { "PvPPort22", 3.0 }, Point { "PvPPort2Diff", 0.0 },
+    for (const Point& p : { Point { "Position2", 4.0 }, Point { "Port2_2", 4.0 }, Point { "Port2Diff", 1.0 },
+             Point { "ILPOSDiff", 1.0 }, Point { "PvPPort22", 3.0 }, Point { "PvPPort2Diff", 0.0 },
              Point { "PosnvCmdOpen2", 3.0 }, Point { "ThrustClose2", 3.0 } })
         EXPECT_DOUBLE_EQ(channel(p.name)->GetY(3), p.y3) << p.name;
     EXPECT_EQ(m_record.m_strFileName2.toQString(), two);

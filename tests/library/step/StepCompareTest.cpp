@@ -111,7 +111,7 @@ TEST_F(StepCompareTest, SetupMakesTheTwentyFourChannelsOfTheTableAlsoTheSecondTi
         EXPECT_EQ(c->GetYAxisName(), QString::fromLatin1(row.yAxis)) << k;
     }
     const IPlotChannelPtr last = channel("PvPPort2Diff");
-    EXPECT_EQ(last->GetTitle(), QStringLiteral("Port2 Delta Pressure"));
+    EXPECT_EQ(last->GetTitle(), QStringLiteral("Port2 Delta Pressure (2 - 1)"));
     EXPECT_EQ(last->GetColor(), 0xCC00CCu);
     EXPECT_EQ(last->GetXAxisName(), QStringLiteral("Position"));
     EXPECT_EQ(last->GetMarkerStyle(), ChannelStyle::Triangle);
@@ -185,14 +185,14 @@ TEST_F(StepCompareTest, ViewsShowWhatTheFlagsAndTheModelAllow)
 // Each axis of a view holds the points it shows with room at both ends and
 // ends on a round label, from the points alone: a range set before counts
 // for nothing. File 1's signals run from 30 to 59 over 0 to 14.5 s; file 2's
-// rise twice as fast, to 88, and their differences fall to -29. Worked out:
-// time from 0 to 14.5 + 4 % to the next 2 s; a percent axis keeps the
-// stroke, 0 to 100, at each end the points lie inside with room (4 % of
-// what it holds), and otherwise goes to the tenth beyond that room (two
-// files: -34 to 100 is more than twelve tenths, so steps of 20); the pressure
-// view's positions start at about 0, so that axis goes from -10 to the kept
-// 100; pressure from its kept zero while the pressures lie above it with
-// room.
+// rise twice as fast, to 88, and their differences, file 2 less file 1, rise
+// from 0 to 29. Worked out: time from 0 to 14.5 + 4 % to the next 2 s; a
+// percent axis keeps the stroke, 0 to 100, at each end the points lie inside
+// with room (4 % of what it holds), and otherwise goes to the tenth beyond
+// that room (two files: the differences from 0 need room below it, to -10);
+// the pressure view's positions start at about 0, so that axis goes from -10
+// to the kept 100; pressure from its kept zero while the pressures lie above
+// it with room, else to the round step beyond.
 TEST_F(StepCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
 {
     struct Case {
@@ -210,10 +210,10 @@ TEST_F(StepCompareTest, EachAxisHoldsTheShownPointsWithRoomOnRoundLabels)
         { 1, true, true, "Position", -10, 100 },
         { 1, true, false, "Pressure", 0, 70 },
         { 2, false, true, "Time", 0, 16 },
-        { 2, false, false, "Position", -40, 100 },
-        { 2, false, false, "Pressure", -40, 100 },
+        { 2, false, false, "Position", -10, 100 },
+        { 2, false, false, "Pressure", -10, 100 },
         { 2, true, true, "Position", -10, 100 },
-        { 2, true, false, "Pressure", -40, 100 },
+        { 2, true, false, "Pressure", -10, 100 },
     };
     CReportHeader header;
     header.m_byModel = 5;
@@ -329,7 +329,7 @@ TEST_F(StepCompareTest, FileTwoCopiesWithMarkersAndTheDifferencesAtFileOnesTimes
             EXPECT_TRUE(c->GetVisible()) << name;
         }
         const IPlotChannelPtr diff = channel(row.difference);
-        EXPECT_DOUBLE_EQ(diff->GetY(10), 5.0) << row.difference; // 40 - 35
+        EXPECT_DOUBLE_EQ(diff->GetY(10), -5.0) << row.difference; // file 2's 35 less file 1's 40
         EXPECT_DOUBLE_EQ(diff->GetX(10), 5.0) << row.difference;
     }
 }

@@ -168,7 +168,7 @@ TEST_F(HDRLCompareViewTest, TwoFilesWithTheSameSettlingTimeShowResultsAndDiffere
     EXPECT_EQ(prompts().records().size(), 1u); // the file dialog only: no settings question
     EXPECT_EQ(text(V::Tag2Edit), QStringLiteral("NO TAG"));
     EXPECT_EQ(text(V::RepeatMaximum2Edit), QStringLiteral("0.50"));
-    // File 2's figure is larger: the difference shows without sign.
+    // File 2's figure is larger: its difference from file 1 reads positive.
     EXPECT_EQ(text(V::RepeatMaximumDiffEdit), QStringLiteral("0.20"));
     EXPECT_EQ(text(V::LinearityDiffEdit), QStringLiteral("0.2000"));
     EXPECT_EQ(shown(), QStringList({ "Position", "Command", "Position2", "Command2" }));

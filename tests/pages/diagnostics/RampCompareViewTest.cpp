@@ -382,7 +382,7 @@ TEST_F(RampCompareViewTest, FileTwoOfTheSameSettingsChecksEveryBoxAndReloadingFi
     ASSERT_EQ(difference->Count(), std::min(one->Count(), two->Count()));
     for (int k = 0; k < difference->Count(); k += 17) {
         EXPECT_DOUBLE_EQ(difference->GetX(k), one->GetX(k));
-        EXPECT_DOUBLE_EQ(difference->GetY(k), one->GetY(k) - two->GetY(k));
+        EXPECT_DOUBLE_EQ(difference->GetY(k), two->GetY(k) - one->GetY(k));
     }
 
     // Loading file 1 again forgets file 2.
@@ -581,8 +581,8 @@ TEST_F(RampCompareViewTest, TwiceTheFrictionComparesWithoutAQuestionAndTheDiffer
     for (int k = 0; k < difference->Count(); ++k)
         sum += difference->GetY(k);
     const double mean = sum / difference->Count();
-    EXPECT_LT(mean, -0.5 * m_physics.dynamicFrictionLbf);
-    EXPECT_GT(mean, -1.5 * m_physics.dynamicFrictionLbf);
+    EXPECT_GT(mean, 0.5 * m_physics.dynamicFrictionLbf);
+    EXPECT_LT(mean, 1.5 * m_physics.dynamicFrictionLbf);
 }
 
 TEST_F(RampCompareViewTest, PrintSendsOnlyTheTagReadAndPrintsWhatTheFieldsShow)

@@ -218,7 +218,8 @@ TEST_F(PlotChannelHelpersTest, TheDifferenceOfEqualChannelsIsZeroAtEveryXOfTheFi
 // is shorter and in both plot kinds.
 TEST_F(PlotChannelHelpersTest, TheDifferenceOfChannelsOfDifferentLengthsStopsAtTheShorter)
 {
-    const std::vector<Point> expected = { { 0.0, -1.0 }, { 0.5, -1.0 }, { 1.0, -1.0 } };
+    // File 2 lies 1 above file 1: its difference, file 2 less file 1, is 1.
+    const std::vector<Point> expected = { { 0.0, 1.0 }, { 0.5, 1.0 }, { 1.0, 1.0 } };
     for (bool secondShorter : { true, false }) {
         SCOPED_TRACE(secondShorter);
         for (Plot* plot : comparePlots()) {
