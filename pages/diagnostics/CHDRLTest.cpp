@@ -142,9 +142,10 @@ void CHDRLTest::ActivatePage()
     StripPage::ActivatePage();
     enableIdleButtons(true);
     enableControl(StopButton, false);
-    setProgress(0);
-    setWindowText(StartTimeEdit, QString());
-    setWindowText(ElapsedEdit, QString());
+    // The progress, start and elapsed time stay beside the run shown, as it
+    // ended or was stopped; a file carries none of them.
+    if (!m_Result.fromRun())
+        clearRunTimes();
     if (m_pPlot)
         OnControlSignalView();
     MultiTestRun& multi = context().multiTest();
@@ -237,6 +238,13 @@ void CHDRLTest::setProgress(int value)
 {
     if (auto* bar = controlAs<QProgressBar>(ProgressBar))
         bar->setValue(value);
+}
+
+void CHDRLTest::clearRunTimes()
+{
+    setProgress(0);
+    setWindowText(StartTimeEdit, QString());
+    setWindowText(ElapsedEdit, QString());
 }
 
 void CHDRLTest::setTimeAxis(float seconds)
@@ -450,8 +458,7 @@ void CHDRLTest::OnLoad()
     setWindowText(SettlingEdit, record.m_strPosSettlingTime.toQString());
     m_Result.loaded(*this, { SettlingEdit }, ResultModelChannel::read(m_pPlot), record.m_strTag.toQString(),
         record.m_strTestDate.toQString());
-    setWindowText(ElapsedEdit, QString());
-    setProgress(0);
+    clearRunTimes();
     OnControlSignalView();
 }
 

@@ -106,6 +106,8 @@ private:
     void enableIdleButtons(bool enable);
     void showView(int button);
     void setProgress(int value);
+    // No run's progress, start time or elapsed time on show.
+    void clearRunTimes();
     void setTimeAxis(float settling);
     // The settling time where the plot is laid out: 0 while the edit holds no number.
     float settling() const;

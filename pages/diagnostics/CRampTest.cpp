@@ -324,8 +324,21 @@ void CRampTest::enterView(View view, const QString& title, int viewButton, bool 
     for (int id : { RampViewButton, PressureViewButton, SignalsViewButton, FrictionViewButton })
         enableControl(id, id != viewButton);
     applyPortRules(config28Bit5);
-    if (!config28Bit5 && resultModel() == SmallerModel)
+    if (!frictionPictured())
         enableControl(FrictionViewButton, false);
+}
+
+bool CRampTest::frictionPictured() const
+{
+    // The shown result's flags as its reports take them: the page offers the
+    // friction and thrust view exactly when they print it.
+    const CRampReport& record = context().records().m_RampReport;
+    const bool file = m_Result.fromFile();
+    CRampReport shown;
+    shown.m_bBiDirectional = runBidirectional() ? 1 : 0;
+    shown.m_bSingleActing = (file ? record.m_bSingleActing != 0 : data().Config28Bit5 != 0) ? 1 : 0;
+    shown.m_bPressureData = (file ? record.m_bPressureData != 0 : data().PressureSensorFlag != 0) ? 1 : 0;
+    return RampFrictionPictured(shown, resultModel());
 }
 
 void CRampTest::ShowRampTestView(bool config28Bit5)

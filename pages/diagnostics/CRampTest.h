@@ -155,6 +155,8 @@ private:
     // and the friction view as the model allows.
     void enterView(View view, const QString& title, int viewButton, bool config28Bit5);
     bool viewFlag() const;
+    // Whether the shown result has a friction and thrust view, as its reports decide.
+    bool frictionPictured() const;
     // Whether the ramp data the page shows, run or loaded, went both ways;
     // none while it shows neither.
     std::optional<bool> shownBidirectional() const;

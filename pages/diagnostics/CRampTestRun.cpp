@@ -218,7 +218,9 @@ void CRampTest::completeRampRun()
     }
     log.WriteLog(QStringLiteral("signature is completed"));
     killTimer(ElapsedTimerId);
-    setProgress(0);
+    // The whole signature is read: the bar stays full beside the elapsed
+    // time the run took.
+    setProgress(m_Base.lastProgress);
     completeRun(QStringLiteral("Test completed"));
 }
 

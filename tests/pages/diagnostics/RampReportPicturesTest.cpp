@@ -24,20 +24,24 @@ protected:
         ValveModelParams physics = device(path).physics();
         physics.doubleActing = doubleActing;
         device(path).setPhysics(physics);
+        // The configuration says how the valve is piped on either model.
+        const uint8_t config = device(path).miscByte(0x28);
+        device(path).setMiscByte(0x28, doubleActing ? config & ~0x20 : config | 0x20);
         clock().advance(2000);
         app().misc().ReadMiscByte28Bit5();
         data().PressureSensorFlag = 1;
     }
-    // Settings 20 -> 80 % over 3 s with a 2 s hold, both ways, run to its end.
-    void runRampBothWays()
+    // A ramp from `from` to `to` % over 3 s with a 2 s hold, both ways or
+    // one, run to its end.
+    void runRamp(const char* from, const char* to, bool bothWays)
     {
         select(RampTestCode);
         clock().advance(1000);
-        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, "20" }, { Ramp::StopEdit, "80" },
+        const std::pair<int, const char*> settings[] = { { Ramp::StartEdit, from }, { Ramp::StopEdit, to },
             { Ramp::HoldEdit, "2" }, { Ramp::DurationEdit, "3" } };
         for (const auto& [edit, text] : settings)
             ramp().setWindowText(edit, QString::fromLatin1(text));
-        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(true);
+        ramp().controlAs<QAbstractButton>(Ramp::BidirectionalBox)->setChecked(bothWays);
         prompts().answerMessage(Prompts::IdYes, Movement);
         ramp().StartRampTest();
         for (qint64 passed = 0; passed < 1200000 && ramp().testRunning(); passed += 1000)
@@ -67,28 +71,49 @@ TEST_F(RampReportPicturesTest, ThePageItsReportAndTheHubsReportShowOneRampResult
         const char* what;
         const char* path;
         bool doubleActing;
+        const char* from;
+        const char* to;
+        bool bothWays;
         bool friction; // the page offers its friction and thrust view
     } cases[] = {
-        { "K90, spring return", K90Path, false, true },
-        { "K90, double-acting", K90Path, true, true },
-        { "K40, spring return", K40Path, false, true },
+        { "K90, spring return", K90Path, false, "20", "80", true, true },
+        { "K90, double-acting", K90Path, true, "20", "80", true, true },
+        { "K40, spring return", K40Path, false, "20", "80", true, true },
+        { "K40, double-acting", K40Path, true, "20", "80", true, false },
+        // One way finds no friction, on either model and either valve.
+        { "K90, spring return, opening only", K90Path, false, "20", "80", false, false },
+        { "K90, double-acting, closing only", K90Path, true, "80", "20", false, false },
+        { "K40, spring return, opening only", K40Path, false, "20", "80", false, false },
+        { "K40, spring return, closing only", K40Path, false, "80", "20", false, false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         startOn(c.path, c.doubleActing);
         ownProgramFolder({ "RampTestRept.xml", "RampTestRept_K40.xml", "AllTestReport.xml", "AllTestReport_K40.xml" });
-        runRampBothWays();
+        runRamp(c.from, c.to, c.bothWays);
         ASSERT_EQ(ramp().windowText(Ramp::StatusEdit), QStringLiteral("Test completed"));
-        EXPECT_EQ(ramp().control(Ramp::FrictionViewButton)->isEnabled(), c.friction);
+        const auto samePictures = [&](const char* shown) {
+            SCOPED_TRACE(shown);
+            EXPECT_EQ(ramp().control(Ramp::FrictionViewButton)->isEnabled(), c.friction);
+            print("Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
+            EXPECT_EQ(pictured(ramp().findChild<ReportControl*>()), c.friction ? all : withoutFriction);
 
-        print("Save Ramp ReportAs", [this] { ramp().PrintRampReport(); });
-        EXPECT_EQ(pictured(ramp().findChild<ReportControl*>()), c.friction ? all : withoutFriction);
-
-        select(DiagnosticCode);
-        clock().advance(1000);
-        tick(D::RampBox);
-        print("Save MultiTest Report As", [this] { click(D::PrintButton); });
-        EXPECT_EQ(pictured(hub().report().get()), c.friction ? all : withoutFriction);
+            select(DiagnosticCode);
+            clock().advance(1000);
+            tick(D::RampBox);
+            print("Save MultiTest Report As", [this] { click(D::PrintButton); });
+            EXPECT_EQ(pictured(hub().report().get()), c.friction ? all : withoutFriction);
+            select(RampTestCode);
+            clock().advance(1000);
+        };
+        samePictures("the run");
+        // The same result saved and loaded again.
+        const QString file = tempPath(QStringLiteral("pictures.rmp"));
+        prompts().answerFile(file);
+        ramp().SaveRampResults();
+        prompts().answerFile(file);
+        ramp().LoadRampResults();
+        samePictures("its file");
         m_app.reset();
         SimTestHooks::reset();
     }

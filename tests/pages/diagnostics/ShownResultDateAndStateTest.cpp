@@ -178,6 +178,34 @@ protected:
         return dates;
     }
 
+    // A run of the family started on its page, left running.
+    void begin(const Family& f)
+    {
+        show(f.pageCode);
+        FormPage& p = testPage(f.pageCode);
+        for (const auto& [edit, text] : f.settings)
+            p.setWindowText(edit, QString::fromLatin1(text));
+        prompts().answerMessage(Prompts::IdYes, Movement);
+        p.controlAs<QAbstractButton>(PageStartButton)->click();
+    }
+    // The family's progress bar as "value/maximum", and its elapsed time.
+    QString progressShown(const Family& f)
+    {
+        const int id = &f == &Ramp ? int(CRampTest::ProgressBar)
+            : &f == &Step          ? int(CStepTest::ProgressBar)
+                                   : int(CHDRLTest::ProgressBar);
+        const auto* bar = testPage(f.pageCode).controlAs<QProgressBar>(id);
+        return bar ? QString::number(bar->value()) + QLatin1Char('/') + QString::number(bar->maximum())
+                   : QStringLiteral("<no bar>");
+    }
+    QString elapsedShown(const Family& f)
+    {
+        const int id = &f == &Ramp ? int(CRampTest::ElapsedEdit)
+            : &f == &Step          ? int(CStepTest::ElapsedEdit)
+                                   : int(CHDRLTest::ElapsedEdit);
+        return testPage(f.pageCode).windowText(id);
+    }
+
     QString status(int pageCode)
     {
         switch (pageCode) {
@@ -415,6 +443,73 @@ TEST_F(ShownResultDateAndStateTest, TheStepPageShownAgainKeepsItsRunsProgressBes
     show(Step.pageCode);
     EXPECT_EQ(progress(), 0);
     EXPECT_EQ(step().windowText(CStepTest::ElapsedEdit), QString());
+}
+
+TEST_F(ShownResultDateAndStateTest, ARunsProgressStaysBesideItsElapsedTimeAsItEndedAndWhenShownAgain)
+{
+    // How the run ends: by itself, by Stop part way, or by the user leaving
+    // the page part way (which stops it too).
+    enum class End { Completed, Stopped, LeftPage };
+    const struct {
+        const Family* family;
+        const char* path;
+        End end;
+        const char* progress; // value/maximum
+        const char* elapsed;
+    } cases[] = {
+        // Step: 70 -> 50 % with a 5 s hold; Stop and leaving 40 s in.
+        { &Step, K90, End::Completed, "207/207", "323" },
+        { &Step, K40, End::Completed, "207/207", "323" },
+        { &Step, K90, End::Stopped, "21/207", "40" },
+        { &Step, K40, End::Stopped, "21/207", "40" },
+        { &Step, K90, End::LeftPage, "21/207", "40" },
+        { &Step, K40, End::LeftPage, "21/207", "40" },
+        // Ramp: 20 -> 80 % and back; a Stop lets the elapsed time count once more.
+        { &Ramp, K90, End::Completed, "415/415", "221" },
+        { &Ramp, K40, End::Completed, "415/415", "221" },
+        { &Ramp, K90, End::Stopped, "67/415", "41" },
+        { &Ramp, K40, End::Stopped, "67/415", "41" },
+        { &Ramp, K90, End::LeftPage, "67/415", "40" },
+        { &Ramp, K40, End::LeftPage, "67/415", "40" },
+        // HDRL: 6 s settling, 24 readings.
+        { &Hdrl, K90, End::Completed, "144/144", "149" },
+        { &Hdrl, K40, End::Completed, "144/144", "149" },
+        { &Hdrl, K90, End::Stopped, "30/144", "40" },
+        { &Hdrl, K40, End::Stopped, "30/144", "40" },
+        { &Hdrl, K90, End::LeftPage, "30/144", "40" },
+        { &Hdrl, K40, End::LeftPage, "30/144", "40" },
+    };
+    for (const auto& c : cases) {
+        const Family& f = *c.family;
+        SCOPED_TRACE(std::string(f.name) + " " + c.path + " end " + std::to_string(int(c.end)));
+        startOn(c.path);
+        begin(f);
+        if (c.end == End::Completed) {
+            runToEnd(f);
+        } else {
+            clock().advance(40000);
+            ASSERT_TRUE(testRunning(f.pageCode));
+            if (c.end == End::Stopped)
+                testPage(f.pageCode).controlAs<QAbstractButton>(PageStopButton)->click();
+            else
+                show(DashboardCode);
+            ASSERT_FALSE(testRunning(f.pageCode));
+        }
+        // Whatever the elapsed time still counts after the end has counted.
+        clock().advance(5000);
+        if (c.end != End::LeftPage) {
+            EXPECT_EQ(progressShown(f), QString::fromLatin1(c.progress)) << "as it ended";
+            EXPECT_EQ(elapsedShown(f), QString::fromLatin1(c.elapsed)) << "as it ended";
+        }
+        for (int visit = 0; visit < 2; ++visit) {
+            show(DashboardCode);
+            show(f.pageCode);
+            EXPECT_EQ(progressShown(f), QString::fromLatin1(c.progress)) << "shown again, visit " << visit;
+            EXPECT_EQ(elapsedShown(f), QString::fromLatin1(c.elapsed)) << "shown again, visit " << visit;
+        }
+        m_app.reset();
+        SimTestHooks::reset();
+    }
 }
 
 } // namespace
