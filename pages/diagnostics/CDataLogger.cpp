@@ -23,6 +23,8 @@ namespace
 {
 using namespace DataLoggerRules;
 
+constexpr uint8_t SmallerModel = 6;
+
 // The boxes of the channels on the percent axis.
 constexpr int PercentBoxes[] = { CDataLogger::PositionBox, CDataLogger::AnalogCommandBox, CDataLogger::CommandBox,
     CDataLogger::SpoolCommandBox, CDataLogger::SpoolPositionBox };
@@ -164,12 +166,14 @@ void CDataLogger::ApplyLoggerSettings()
     // A loaded file's ports are those it was recorded with; the larger
     // model's page alone has a port 2, and only a file of that model fills it.
     const CDataLoggerReport& file = context().records().m_DataLoggerReport;
-    const bool port1 = m_LoggerFileLoaded ? file.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
+    const bool fileShown = m_Result.fromFile();
+    const bool port1 = fileShown ? file.m_bPressureSensor != 0 : dd.PressureSensorFlag != 0;
     enableControl(Port1Box, port1);
     setChecked(Port1Box, port1 && checked(Port1Box));
     showChannel(channel(Port1Box), checked(Port1Box));
 
-    const bool doubleActing = m_LoggerFileLoaded ? file.m_bSingleActing == 0 && m_LoadedModel != 6 : dd.Config28Bit5 == 0;
+    const bool doubleActing
+        = fileShown ? file.m_bSingleActing == 0 && m_Result.model(0) != SmallerModel : dd.Config28Bit5 == 0;
     const bool port2 = dd.DeviceType == 5 && port1 && doubleActing;
     enableControl(Port2Box, port2);
     setChecked(Port2Box, port2 && checked(Port2Box));
@@ -197,7 +201,7 @@ void CDataLogger::ApplyLoggerSettings()
     temperature->SetSpan(scale.span);
     temperature->SetResetMin(-40);
     temperature->SetTitle(QStringLiteral("Temperature [") + scale.unit + QStringLiteral("]"));
-    if (!m_ShownPressureTitle.isEmpty()) {
+    if (m_Result.shown()) {
         pressure->SetTitle(m_ShownPressureTitle);
         temperature->SetTitle(m_ShownTemperatureTitle);
     }
@@ -216,7 +220,7 @@ void CDataLogger::setIdle(bool idle)
     for (int id : { IntervalCombo, UnitsCombo, DurationField, StartButton, LoadButton, PrintButton })
         enableControl(id, idle);
     // A loaded file stays on the page, and unsaveable, until a run replaces it.
-    enableControl(SaveButton, idle && !m_LoggerFileLoaded);
+    enableControl(SaveButton, idle && !m_Result.fromFile());
     enableControl(StopButton, !idle);
 }
 
@@ -234,19 +238,19 @@ void CDataLogger::StartDataLogging()
     }
     setIdle(false);
     m_LoggerSampleCount = 0;
-    // A new run can be saved again, even right after a load.
-    m_LoggerFileLoaded = 0;
     // What is typed in the field and not yet taken counts, as if the user had left it.
     field->commitTypedText();
     field->setValue(ClampedDuration(field->value()));
     // While samples come in, the plot is a strip chart over the run's window.
     ShowDataLoggerResult(m_pPlot, false);
     m_pPlot->ClearAllData();
-    m_ShownPressureTitle.clear();
-    m_ShownTemperatureTitle.clear();
+    // The new run replaces what was shown, a file too: its axes and ports
+    // are the connected device's, and it can be saved again.
+    m_Result = ShownResult();
     ApplyLoggerSettings();
     keepShownTitles();
-    m_ShownRun = appliedSettings();
+    m_ShownSettings = appliedSettings();
+    m_Result.ran(*this, {}, data().DeviceType);
     // The first sample comes one period later and stands at x = 0.
     if (m_LoggerPeriod > 0)
         every(SampleTimerId, m_LoggerPeriod, "OnDataLoggerTimer", [this] { OnDataLoggerTimer(); });
@@ -377,7 +381,7 @@ void CDataLogger::UnselectAllLoggerChannels()
 
 void CDataLogger::SaveLoggerResults()
 {
-    if (m_LoggerFileLoaded)
+    if (m_Result.fromFile())
         return;
     read(HartCommand::ReadTagDescriptorDate);
     const DeviceData& dd = data();
@@ -407,12 +411,13 @@ void CDataLogger::LoadLoggerResults()
     CDataLoggerReport& record = context().records().m_DataLoggerReport;
     if (!record.LoadDataLogger(m_pPlot))
         return;
-    m_LoggerFileLoaded = 1;
+    const IPlotChannelPtr tag = m_pPlot->ChannelByName(ResultChannelName::TagName);
+    m_Result.loaded(
+        *this, {}, record.m_nDeviceCode, tag ? TagFromPoints(tag->data().ys).toQString() : QString(), QString());
     // The loader titled the axes in the file's units.
     keepShownTitles();
     // The file's samples, not the connected device's scales, set the axes.
     ShowDataLoggerResult(m_pPlot, true);
-    m_LoadedModel = record.m_nDeviceCode == 5 || record.m_nDeviceCode == 6 ? record.m_nDeviceCode : 0;
     // The record keeps the connected device's tag and units, not the file's:
     // saving it would store the file's samples under them, so Save waits for a run.
     enableControl(SaveButton, false);
@@ -427,7 +432,7 @@ void CDataLogger::LoadLoggerResults()
     setComboIndex(UnitsCombo, LoadedUnitIndex(record.m_strDurationUnit.toQString()));
     durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));
     ApplyLoggerSettings();
-    m_ShownRun = appliedSettings();
+    m_ShownSettings = appliedSettings();
     RefreshLoggerChannels();
 }
 
@@ -440,20 +445,13 @@ void CDataLogger::PrintLoggerReport()
 {
     ReportRecords& records = context().records();
     FillReportHeader(records.m_ReportHeader, data(), context().dispatch());
-    CReportHeader header = records.m_ReportHeader;
-    // A loaded file prints under its own tag and model.
-    uint8_t model = data().DeviceType;
-    if (m_LoggerFileLoaded) {
-        const IPlotChannelPtr tag = m_pPlot->ChannelByName(ResultChannelName::TagName);
-        ShowLoadedResultHeader(header, tag ? TagFromPoints(tag->data().ys).toQString() : QString());
-        if (m_LoadedModel != 0)
-            model = m_LoadedModel;
-    }
-    header.m_byModel = model;
+    // A loaded file prints under its own tag and model, a run under the model it ran on.
+    const CReportHeader header = ShownResultHeader(m_Result, records.m_ReportHeader, data().DeviceType);
+    const uint8_t model = header.m_byModel;
     CDataLoggerReport& record = records.m_DataLoggerReport;
     // The run on show prints with the settings it was taken with, not with
     // what the fields were changed to since; with no run shown, the fields'.
-    const RunSettings printed = m_ShownRun.value_or(appliedSettings());
+    const RunSettings printed = m_Result.shown() ? m_ShownSettings : appliedSettings();
     record.m_strInterval = AutoString(printed.interval);
     record.m_strDuration = AutoString(printed.duration);
     record.m_strDurationUnit = AutoString(printed.unitText);

@@ -2,6 +2,7 @@
 
 #include "DataLoggerRules.h"
 #include "FieldRange.h"
+#include "ShownResult.h"
 #include "StripPage.h"
 
 #include "controls/Plot.h"
@@ -11,7 +12,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 // The page "Data Logger" (dialog 254): samples eight live values of the
 // positioner at a chosen interval for a chosen duration and draws them as
@@ -103,7 +103,8 @@ public:
     int sampleLimit() const { return m_LoggerSampleLimit; }
     int sampleCount() const { return m_LoggerSampleCount; }
     int durationSeconds() const { return m_LoggerDurationSeconds; }
-    bool fileLoaded() const { return m_LoggerFileLoaded != 0; }
+    // Whether the page shows a run loaded from a file.
+    bool fileLoaded() const { return m_Result.fromFile(); }
     const QString& unitText() const { return m_LoggerUnitText; }
     bool logging() const { return timerArmed(SampleTimerId); }
 
@@ -140,18 +141,19 @@ private:
     int m_LoggerDurationSeconds = 0;
     double m_SpoolCommandValue = 0.0;
     double m_SpoolPositionValue = 0.0;
-    uint8_t m_LoggerFileLoaded = 0;
-    // The model the loaded file was recorded on; 0 when the file does not say.
-    uint8_t m_LoadedModel = 0;
     QString m_LoggerUnitText;
+    // The run on show: from a Start on the connected device or from a file,
+    // the model it was recorded on and a file's tag. Whether a file is shown
+    // is its source alone, which Save, Print and the port boxes all read.
+    ShownResult m_Result;
     // The pressure and temperature titles of the samples on show: a run's,
     // from its device's units at Start, or a file's, from the units it was
-    // recorded in. Empty while nothing is shown; they outlast later changes
-    // of the device's units, which do not change what the samples are in.
+    // recorded in. They outlast later changes of the device's units, which
+    // do not change what the samples are in.
     QString m_ShownPressureTitle;
     QString m_ShownTemperatureTitle;
-    // The settings of the run on show, from its Start or its file; empty
-    // while the page shows no run. The fields may be changed since for the
-    // next run: they do not describe the samples drawn.
-    std::optional<RunSettings> m_ShownRun;
+    // The settings of the run on show, from its Start or its file. The fields
+    // may be changed since for the next run: they do not describe the
+    // samples drawn.
+    RunSettings m_ShownSettings;
 };

@@ -153,11 +153,7 @@ void CHDRLTest::ActivatePage()
         OnStart();
         return;
     }
-    // With no result of its own shown, the settling time the hub held for a
-    // run the user stopped before this test started is the test's.
-    const QStringList& held = multi.heldSettings(MultiTest::HDRL);
-    if (!m_Result.fromRun() && !m_Result.fromFile() && held.size() == 1)
-        setWindowText(SettlingEdit, held.front());
+    ShowHeldSettings(*this, m_Result, multi.heldSettings(MultiTest::HDRL), { SettlingEdit });
 }
 
 void CHDRLTest::StopTimers()

@@ -112,15 +112,7 @@ QString DiagnosticTestPage::settingText(int editId) const
 
 bool DiagnosticTestPage::showHeldSettings(MultiTest test, std::initializer_list<int> edits)
 {
-    if (m_Result.fromRun() || m_Result.fromFile())
-        return false;
-    const QStringList& held = context().multiTest().heldSettings(test);
-    if (held.size() != qsizetype(edits.size()))
-        return false;
-    qsizetype k = 0;
-    for (int edit : edits)
-        setWindowText(edit, held[k++]);
-    return true;
+    return ShowHeldSettings(*this, m_Result, context().multiTest().heldSettings(test), edits);
 }
 
 bool DiagnosticTestPage::deviceSettingsAreOwn(uint16_t ownType) const

@@ -213,10 +213,8 @@ protected:
     // the edits showed them when it was loaded.
     QString settingText(int editId) const;
     double settingNumber(int editId) const { return m_Result.number(*this, editId); }
-    // With no result of the page's own shown, the settings the hub held for
-    // its test in a run the user stopped before the test started go into
-    // `edits`, in their order: the device's settings are then another
-    // test's. Whether there were any.
+    // The settings the hub held for `test` into `edits`, as ShowHeldSettings
+    // puts them. Whether there were any.
     bool showHeldSettings(MultiTest test, std::initializer_list<int> edits);
     // The device keeps one block of test settings for the step, ramp and
     // partial stroke tests, written by whichever of them started last (and it

@@ -91,6 +91,17 @@ CReportHeader ShownResultHeader(const ShownResult& result, const CReportHeader& 
     return header;
 }
 
+bool ShowHeldSettings(
+    FormPage& page, const ShownResult& result, const QStringList& held, std::initializer_list<int> edits)
+{
+    if (result.shown() || held.size() != qsizetype(edits.size()))
+        return false;
+    qsizetype k = 0;
+    for (int edit : edits)
+        page.setWindowText(edit, held[k++]);
+    return true;
+}
+
 namespace ResultModelChannel
 {
 

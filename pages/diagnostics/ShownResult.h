@@ -4,6 +4,7 @@
 #include "core/CReportHeader.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <initializer_list>
@@ -53,6 +54,8 @@ public:
     void loaded(
         const FormPage& page, std::initializer_list<int> edits, uint8_t model, const QString& tag, const QString& date);
 
+    // Whether a result is shown at all, from a run or from a file.
+    bool shown() const { return m_source != Source::None; }
     bool fromRun() const { return m_source == Source::Run; }
     bool fromFile() const { return m_source == Source::File; }
     // The result's text of `edit`; what the edit shows when the result keeps none.
@@ -96,6 +99,14 @@ private:
 // device's actuator and valve lines, which the file does not hold. Either way
 // the model is the result's.
 CReportHeader ShownResultHeader(const ShownResult& result, const CReportHeader& device, uint8_t connectedModel);
+
+// With no result of the page's own shown, the settings the hub held for its
+// test in a multi-test run the user stopped before the test started (`held`)
+// go into `edits`, in their order: the device's settings are then another
+// test's. A shown result keeps the settings it was recorded with, and a held
+// list that does not fit the edits is not the page's. Whether they went in.
+bool ShowHeldSettings(
+    FormPage& page, const ShownResult& result, const QStringList& held, std::initializer_list<int> edits);
 
 // The model a result file was recorded on travels in the plot's data file as
 // the hidden channel "DeviceModel" (one point: the model code). A file saved

@@ -2,7 +2,7 @@
 // with those of the run the page showed before it; and a run after a Load is
 // saved and printed with its own. Read back from the file written and from
 // the PDF of the report.
-#include "DiagnosticsHubPageTest.h"
+#include "TestPageResultTest.h"
 
 #include "ReportTestSupport.h"
 
@@ -74,11 +74,9 @@ const PageCase Pages[] = {
         "Save HDRL Test Report As", "HDRLTestRept.xml", "hdrl" },
 };
 
-class LoadedResultSettingsTest : public DiagnosticsHubPrintTest
+class LoadedResultSettingsTest : public TestPageResultTest
 {
 protected:
-    static constexpr int PageStartButton = 474; // the same id on the four pages
-
     FormPage& testPage(const PageCase& c) { return DiagnosticsHubPageTest::testPage(c.pageCode); }
     bool running(const PageCase& c) { return testRunning(c.pageCode); }
     void write(const PageCase& c, const Texts& texts)
@@ -86,52 +84,16 @@ protected:
         for (const auto& [edit, text] : texts)
             testPage(c).setWindowText(edit, QString::fromLatin1(text));
     }
-    void runToEnd(const PageCase& c)
-    {
-        for (qint64 passed = 0; passed < 1800000 && running(c); passed += 500)
-            clock().advance(500);
-    }
+    void runToEnd(const PageCase& c) { runResultToEnd(c.pageCode); }
     // A run with these settings, its signature read back.
-    void runWith(const PageCase& c, const Texts& settings)
-    {
-        write(c, settings);
-        prompts().answerMessage(Prompts::IdYes, Movement);
-        testPage(c).controlAs<QAbstractButton>(PageStartButton)->click();
-        ASSERT_TRUE(running(c));
-        runToEnd(c);
-        if (c.pageCode == PstCode) {
-            pst().StartSignatureRetrieval();
-            runToEnd(c);
-        }
-        ASSERT_FALSE(running(c));
-    }
+    void runWith(const PageCase& c, const Texts& settings) { runResultWith(c.pageCode, settings); }
     void save(const PageCase& c, const QString& file)
     {
-        prompts().answerFile(file, QString::fromLatin1(c.saveTitle));
-        switch (c.pageCode) {
-        case 41:
-            return ramp().SaveRampResults();
-        case 42:
-            return step().OnSaveResults();
-        case 43:
-            return hdrl().OnSave();
-        default:
-            return pst().SavePstFile();
-        }
+        saveResult(c.pageCode, file, QString::fromLatin1(c.saveTitle));
     }
     void load(const PageCase& c, const QString& file)
     {
-        prompts().answerFile(file, QString::fromLatin1(c.openTitle));
-        switch (c.pageCode) {
-        case 41:
-            return ramp().LoadRampResults();
-        case 42:
-            return step().OnLoadResults();
-        case 43:
-            return hdrl().OnLoad();
-        default:
-            return pst().OnLoad();
-        }
+        loadResult(c.pageCode, file, QString::fromLatin1(c.openTitle));
     }
     // Print Report, the PDF kept and read back as text.
     QString print(const PageCase& c, const QString& pdf)

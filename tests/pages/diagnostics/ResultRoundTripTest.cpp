@@ -7,7 +7,7 @@
 // their borders, lists only traces it draws and prints its legend readable
 // on paper; a test's views and pictures keep the same axes at every step,
 // in the hub's report and on its compare page with the file alone.
-#include "DiagnosticsHubPageTest.h"
+#include "TestPageResultTest.h"
 
 #include "DrawnPlotTexts.h"
 #include "ReportPictures.h"
@@ -129,11 +129,9 @@ const Case Cases[] = {
     { &Trends, K90 },
 };
 
-class ResultRoundTripTest : public DiagnosticsHubPrintTest
+class ResultRoundTripTest : public TestPageResultTest
 {
 protected:
-    static constexpr int PageStartButton = 474; // the same id on the four test pages
-
     FormPage& shownPage(const Family& f)
     {
         if (&f == &Logger)
@@ -162,65 +160,36 @@ protected:
                 clock().advance(CTrends::RowMs);
             return;
         }
-        const std::vector<std::pair<int, const char*>> settings = &f == &Ramp
-            ? std::vector<std::pair<int, const char*>> { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "80" },
-                  { CRampTest::HoldEdit, "2" }, { CRampTest::DurationEdit, "3" } }
-            : &f == &Step ? std::vector<std::pair<int, const char*>> { { CStepTest::StartEdit, "70" },
-                  { CStepTest::StopEdit, "50" }, { CStepTest::HoldEdit, "5" } }
-            : &f == &Pst  ? std::vector<std::pair<int, const char*>> { { CPartialStrokeTest::StartEdit, "80" },
-                   { CPartialStrokeTest::StopEdit, "65" }, { CPartialStrokeTest::TimeToTargetEdit, "5" },
-                   { CPartialStrokeTest::DurationEdit, "12" } }
-                          : std::vector<std::pair<int, const char*>> { { CHDRLTest::SettlingEdit, "6" } };
-        for (const auto& [edit, text] : settings)
-            p.setWindowText(edit, QString::fromLatin1(text));
-        if (&f == &Ramp)
-            p.controlAs<QAbstractButton>(CRampTest::BidirectionalBox)->setChecked(c.bothWays);
-        prompts().answerMessage(Prompts::IdYes, Movement);
-        p.controlAs<QAbstractButton>(PageStartButton)->click();
-        runToEnd(f);
-        if (&f == &Pst) {
-            pst().StartSignatureRetrieval();
-            runToEnd(f);
-        }
-    }
-    void runToEnd(const Family& f)
-    {
-        for (qint64 passed = 0; passed < 1800000 && testRunning(f.pageCode); passed += 500)
-            clock().advance(500);
+        runResult(f.pageCode, [&](FormPage& shown) {
+            if (&f == &Ramp)
+                shown.controlAs<QAbstractButton>(CRampTest::BidirectionalBox)->setChecked(c.bothWays);
+        });
     }
 
     void save(const Family& f, const QString& file)
     {
-        prompts().answerFile(file);
-        if (&f == &Ramp)
-            ramp().SaveRampResults();
-        else if (&f == &Step)
-            step().OnSaveResults();
-        else if (&f == &Hdrl)
-            hdrl().OnSave();
-        else if (&f == &Pst)
-            pst().SavePstFile();
-        else if (&f == &Logger)
+        if (&f == &Logger) {
+            prompts().answerFile(file);
             page<CDataLogger>().SaveLoggerResults();
-        else
+        } else if (&f == &Trends) {
+            prompts().answerFile(file);
             page<CTrends>().OnSave();
+        } else {
+            saveResult(f.pageCode, file);
+        }
     }
     // Load, answering the file dialog with `file` (nothing: Cancel).
     void load(const Family& f, const std::optional<QString>& file)
     {
-        prompts().answerFile(file);
-        if (&f == &Ramp)
-            ramp().LoadRampResults();
-        else if (&f == &Step)
-            step().OnLoadResults();
-        else if (&f == &Hdrl)
-            hdrl().OnLoad();
-        else if (&f == &Pst)
-            pst().OnLoad();
-        else if (&f == &Logger)
+        if (&f == &Logger) {
+            prompts().answerFile(file);
             page<CDataLogger>().LoadLoggerResults();
-        else
+        } else if (&f == &Trends) {
+            prompts().answerFile(file);
             page<CTrends>().OnLoad();
+        } else {
+            loadResult(f.pageCode, file);
+        }
     }
     // Print Report, read back from the PDF line by line.
     QStringList print(const Family& f, const QString& pdf)

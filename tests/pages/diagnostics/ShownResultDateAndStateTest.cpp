@@ -2,7 +2,7 @@
 // its reports print (when the result was recorded, on the page's report and
 // in the hub's), the status line once the page is shown again, and the
 // device's own record, which printing a file leaves as it is.
-#include "DiagnosticsHubPageTest.h"
+#include "TestPageResultTest.h"
 
 #include "ReportPictures.h"
 
@@ -16,8 +16,6 @@
 namespace
 {
 
-using Settings = std::vector<std::pair<int, const char*>>;
-
 // One test family: its page, its box on the hub and the field of the hub's
 // report that dates its section.
 struct Family {
@@ -26,19 +24,12 @@ struct Family {
     int hubBox;
     const char* hubDateField;
     const char* reportTitle;
-    Settings settings;
 };
 
-const Family Ramp { "ramp", 41, CDiagnosticsMain::RampBox, "lblTestDateResult", "Save Ramp ReportAs",
-    { { CRampTest::StartEdit, "20" }, { CRampTest::StopEdit, "80" }, { CRampTest::HoldEdit, "2" },
-        { CRampTest::DurationEdit, "3" } } };
-const Family Step { "step", 42, CDiagnosticsMain::StepBox, "SteplblTestDateResult", "Save Step Test Report As",
-    { { CStepTest::StartEdit, "70" }, { CStepTest::StopEdit, "50" }, { CStepTest::HoldEdit, "5" } } };
-const Family Pst { "partial stroke", 46, CDiagnosticsMain::PSTBox, "PSTlblTestDateResult", "Save PST ReportAs",
-    { { CPartialStrokeTest::StartEdit, "80" }, { CPartialStrokeTest::StopEdit, "65" },
-        { CPartialStrokeTest::TimeToTargetEdit, "5" }, { CPartialStrokeTest::DurationEdit, "12" } } };
-const Family Hdrl { "HDRL", 43, CDiagnosticsMain::HDRLBox, "HDRLlblTestDateResult", "Save HDRL Test Report As",
-    { { CHDRLTest::SettlingEdit, "6" } } };
+const Family Ramp { "ramp", 41, CDiagnosticsMain::RampBox, "lblTestDateResult", "Save Ramp ReportAs" };
+const Family Step { "step", 42, CDiagnosticsMain::StepBox, "SteplblTestDateResult", "Save Step Test Report As" };
+const Family Pst { "partial stroke", 46, CDiagnosticsMain::PSTBox, "PSTlblTestDateResult", "Save PST ReportAs" };
+const Family Hdrl { "HDRL", 43, CDiagnosticsMain::HDRLBox, "HDRLlblTestDateResult", "Save HDRL Test Report As" };
 
 const Family* const Families[] = { &Ramp, &Step, &Pst, &Hdrl };
 const char* const HubDateFields[]
@@ -52,12 +43,9 @@ QDateTime at(int year, int month, int day)
     return QDateTime(QDate(year, month, day), QTime(9, 30));
 }
 
-class ShownResultDateAndStateTest : public DiagnosticsHubPrintTest
+class ShownResultDateAndStateTest : public TestPageResultTest
 {
 protected:
-    static constexpr int PageStartButton = 474; // the same id on the four test pages
-    static constexpr int PageStopButton = 501;
-
     void startOn(const char* path)
     {
         start({ QStringLiteral("/d") + QString::fromLatin1(path) });
@@ -74,52 +62,15 @@ protected:
     // The clock's day from now on, the time of day going on as it does.
     void setDay(const QDateTime& day) { clock().setLocalStart(day.addMSecs(-clock().elapsedMs())); }
 
-    // A run of the family on its page, to its end (the partial stroke
-    // test's signature read back too).
+    // A run of the family on its page, to its end.
     void run(const Family& f)
     {
         show(f.pageCode);
-        FormPage& p = testPage(f.pageCode);
-        for (const auto& [edit, text] : f.settings)
-            p.setWindowText(edit, QString::fromLatin1(text));
-        prompts().answerMessage(Prompts::IdYes, Movement);
-        p.controlAs<QAbstractButton>(PageStartButton)->click();
-        runToEnd(f);
-        if (&f == &Pst) {
-            pst().StartSignatureRetrieval();
-            runToEnd(f);
-        }
+        runResult(f.pageCode);
     }
-    void runToEnd(const Family& f)
-    {
-        for (qint64 passed = 0; passed < 1800000 && testRunning(f.pageCode); passed += 500)
-            clock().advance(500);
-        ASSERT_FALSE(testRunning(f.pageCode));
-    }
-    void save(const Family& f, const QString& file)
-    {
-        prompts().answerFile(file);
-        if (&f == &Ramp)
-            ramp().SaveRampResults();
-        else if (&f == &Step)
-            step().OnSaveResults();
-        else if (&f == &Hdrl)
-            hdrl().OnSave();
-        else
-            pst().SavePstFile();
-    }
-    void load(const Family& f, const QString& file)
-    {
-        prompts().answerFile(file);
-        if (&f == &Ramp)
-            ramp().LoadRampResults();
-        else if (&f == &Step)
-            step().OnLoadResults();
-        else if (&f == &Hdrl)
-            hdrl().OnLoad();
-        else
-            pst().OnLoad();
-    }
+    void runToEnd(const Family& f) { runResultToEnd(f.pageCode); }
+    void save(const Family& f, const QString& file) { saveResult(f.pageCode, file); }
+    void load(const Family& f, const QString& file) { loadResult(f.pageCode, file); }
     // A result of the family recorded and saved on `path` on `day`: the file.
     QString fileRecordedOn(const Family& f, const char* path, const QDateTime& day, const QString& name)
     {
