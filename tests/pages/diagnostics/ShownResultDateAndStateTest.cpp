@@ -134,7 +134,7 @@ protected:
     {
         show(f.pageCode);
         FormPage& p = testPage(f.pageCode);
-        for (const auto& [edit, text] : f.settings)
+        for (const auto& [edit, text] : runSettings(f.pageCode))
             p.setWindowText(edit, QString::fromLatin1(text));
         prompts().answerMessage(Prompts::IdYes, Movement);
         p.controlAs<QAbstractButton>(PageStartButton)->click();
