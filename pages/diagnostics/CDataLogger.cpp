@@ -10,6 +10,7 @@
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
+#include "core/ReportFrame.h"
 #include "core/ResultFile.h"
 #include "data_logger/DataLoggerPlot.h"
 #include "data_logger/DataLoggerReport.h"
@@ -247,6 +248,7 @@ void CDataLogger::StartDataLogging()
     ApplyLoggerSettings();
     keepShownTitles();
     m_ShownRun = appliedSettings();
+    m_ShownRunDate = ReportFrame::dateLineText(TimerService::instance().localNow());
     // The first sample comes one period later and stands at x = 0.
     if (m_LoggerPeriod > 0)
         every(SampleTimerId, m_LoggerPeriod, "OnDataLoggerTimer", [this] { OnDataLoggerTimer(); });
@@ -393,6 +395,8 @@ void CDataLogger::SaveLoggerResults()
     // The file names the model it was recorded on, so it prints under that
     // model wherever it is loaded.
     record.m_nDeviceCode = dd.DeviceType;
+    // The file keeps the day the run started, however much later it is saved.
+    record.m_strTestDate = AutoString(m_ShownRunDate);
     record.SaveDataLogger(m_pPlot);
 }
 
@@ -428,6 +432,7 @@ void CDataLogger::LoadLoggerResults()
     durationField()->setValue(NumberText::toDouble(record.m_strDuration.toQString()));
     ApplyLoggerSettings();
     m_ShownRun = appliedSettings();
+    m_ShownRunDate = record.m_strTestDate.toQString();
     RefreshLoggerChannels();
 }
 

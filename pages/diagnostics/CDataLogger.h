@@ -154,4 +154,7 @@ private:
     // while the page shows no run. The fields may be changed since for the
     // next run: they do not describe the samples drawn.
     std::optional<RunSettings> m_ShownRun;
+    // When the run on show was recorded, month/day/year unpadded: the day it
+    // started, or the date its file keeps; empty while the page shows no run.
+    QString m_ShownRunDate;
 };
