@@ -2,6 +2,8 @@
 
 #include "ui/Prompts.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,29 @@ int HiddenChannelInteger(double value)
     if (!std::isfinite(whole) || whole < -2147483648.0 || whole > 2147483647.0)
         return 0;
     return static_cast<int>(whole);
+}
+
+ResultDate ResultDateToSave(const AutoString& date, const QDateTime& now)
+{
+    const QStringList parts = date.toQString().split(QLatin1Char('/'));
+    if (parts.size() == 3) {
+        int values[3] = {};
+        bool whole = true;
+        for (int k = 0; k < 3 && whole; ++k) {
+            // A part as a file keeps it: digits only, within the word a load accepts.
+            const QString& part = parts[k];
+            bool ok = !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            });
+            const uint value = ok ? part.toUInt(&ok) : 0;
+            whole = ok && value <= 65535;
+            values[k] = static_cast<int>(value);
+        }
+        if (whole)
+            return { values[0], values[1], values[2] };
+    }
+    const QDate today = now.date();
+    return { today.month(), today.day(), today.year() };
 }
 
 QString ProposedNameTag(const QString& tag)

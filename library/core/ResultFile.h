@@ -92,7 +92,7 @@ bool ContinueDespiteOtherSettings(QWidget* page);
 // What one point of "TestSettings" or "Results" holds.
 enum class ResultValueKind {
     Number, // a text of the record, stored as its leading number in single precision
-    Month, // the local date of saving; read back as a plain integer text
+    Month, // the date of the result saved (see ResultDate); read back as a plain integer text
     Day,
     Year,
     UnitCode, // a byte of the record, stored as an integer
@@ -182,7 +182,8 @@ template <class Record> struct ResultFileFamily : ResultFileDialogs {
     // Where a load puts the file's tag; none: the tag channel is only required.
     AutoString Record::*fileTag = nullptr;
     // Where a load puts the date the file keeps, its month, day and year as
-    // "m/d/yyyy" unpadded (as a compare shows it); none: not kept.
+    // "m/d/yyyy" unpadded (as a compare shows it), and where a save takes the
+    // date it writes; none: not kept, and a save dates the file by the clock.
     AutoString Record::*testDate = nullptr;
     // Fills what the record derives from the values read (unit labels, result
     // texts, Derived slots from the file's settings) before the load is
@@ -267,10 +268,25 @@ void CheckResultRanges(const std::vector<ResultSlot<Record>>& layout, const Plot
     }
 }
 
-// The values a save writes for this layout.
+// The month, day and year a file keeps: those of the result it holds.
+struct ResultDate {
+    int month = 0;
+    int day = 0;
+    int year = 0;
+};
+
+// The date a save writes for a result dated `date`, month/day/year as a run
+// or a load keeps it ("12/3/2024"): its own parts, so that a result saved
+// days after its run, or a file saved again years later, keeps the day it
+// was recorded. Parts a file may keep that are no calendar day (0/0/0) are
+// kept as they are. Only a result that carries no such date (empty, or not
+// three whole numbers of 0 to 65535 joined by '/') is dated by `now`.
+ResultDate ResultDateToSave(const AutoString& date, const QDateTime& now);
+
+// The values a save writes for this layout, its date parts from `date`.
 template <class Record>
 std::vector<double> ResultValuesOf(
-    const std::vector<ResultSlot<Record>>& layout, const Record& record, const QDateTime& now)
+    const std::vector<ResultSlot<Record>>& layout, const Record& record, const ResultDate& date)
 {
     std::vector<double> values;
     values.reserve(layout.size());
@@ -280,13 +296,13 @@ std::vector<double> ResultValuesOf(
             values.push_back(NumberText::toSingle((record.*slot.text).toQString()));
             break;
         case ResultValueKind::Month:
-            values.push_back(now.date().month());
+            values.push_back(date.month);
             break;
         case ResultValueKind::Day:
-            values.push_back(now.date().day());
+            values.push_back(date.day);
             break;
         case ResultValueKind::Year:
-            values.push_back(now.date().year());
+            values.push_back(date.year);
             break;
         case ResultValueKind::UnitCode:
             values.push_back(record.*slot.byte);
@@ -439,7 +455,8 @@ void ReadResultRecord(
 }
 
 // The saver: proposes a name from the local time, asks where, replaces the
-// hidden channels and writes the plot's data file there (through a temporary
+// hidden channels (dated by the record's test date, see ResultDateToSave)
+// and writes the plot's data file there (through a temporary
 // file, so a failure leaves what was there). Cancel writes nothing; a failure
 // shows "File save error.".
 template <class Record> void SaveResultFile(const ResultFileFamily<Record>& family, const Record& record, IPlotPtr plot)
@@ -451,10 +468,12 @@ template <class Record> void SaveResultFile(const ResultFileFamily<Record>& fami
     if (!path)
         return;
     try {
+        const ResultDate date = ResultDateToSave(
+            family.testDate ? record.*family.testDate : AutoString(), TimerService::instance().localNow());
         std::optional<std::vector<double>> results;
         if (!family.results.empty())
-            results = ResultValuesOf(family.results, record, now);
-        std::vector<double> settings = ResultValuesOf(family.settings, record, now);
+            results = ResultValuesOf(family.results, record, date);
+        std::vector<double> settings = ResultValuesOf(family.settings, record, date);
         if (family.completeSettings)
             family.completeSettings(record, settings);
         ResultFileFrame::writeHiddenChannels(plot, settings, results, record.*family.tag);

@@ -5,8 +5,9 @@
 
 #include <cstdint>
 
-// A data logger run as saved and printed: the device tag, the three settings
-// as text, the device's option flags and its unit codes.
+// A data logger run as saved and printed: the device tag, the date it was
+// recorded, the three settings as text, the device's option flags and its
+// unit codes.
 class CDataLoggerReport
 {
 public:
@@ -27,6 +28,10 @@ public:
     bool LoadDataLogger(IPlotPtr plot);
 
     AutoString m_strTag { "" }; // device tag
+    // When the run was recorded, month/day/year unpadded ("12/3/2024"): the
+    // day it started, or the date its file keeps. A save writes it into the
+    // file (the clock's day only when it is empty).
+    AutoString m_strTestDate { "" };
     AutoString m_strInterval { "" }; // sampling interval
     AutoString m_strDuration { "" }; // logging duration
     AutoString m_strDurationUnit { "" };

@@ -44,6 +44,7 @@ const ResultFileFamily<R>& family()
         f.settings = SettingsLayout;
         // The tag only needs to be there: a load keeps the record's own.
         f.tag = &R::m_strTag;
+        f.testDate = &R::m_strTestDate;
         return f;
     }();
     return logger;
@@ -64,7 +65,7 @@ namespace DataLoggerFile
 
 std::vector<double> SettingsValues(const CDataLoggerReport& record, const QDateTime& now)
 {
-    return ResultValuesOf(SettingsLayout, record, now);
+    return ResultValuesOf(SettingsLayout, record, ResultDateToSave(record.m_strTestDate, now));
 }
 
 AutoString NarrowedTag(const AutoString& tag)
@@ -140,7 +141,7 @@ void CDataLoggerReport::SaveDataLogger(IPlotPtr plot) const
     if (!path)
         return;
     try {
-        // The date saved is the one after the dialog closed.
+        // A run without a date of its own takes the day after the dialog closed.
         const QDateTime now = TimerService::instance().localNow();
         ResultFileFrame::writeHiddenChannels(
             plot, DataLoggerFile::SettingsValues(*this, now), std::nullopt, DataLoggerFile::NarrowedTag(m_strTag));

@@ -12,7 +12,7 @@
 // A data logger run's ".lgr" file is the logger plot's data file. Its hidden
 // "TestSettings" channel holds eleven points: the interval index, the
 // duration and the unit index (as the record's texts), the month, day and
-// year of saving, the single-acting and pressure-sensor flags, the pressure
+// year the run was recorded, the single-acting and pressure-sensor flags, the pressure
 // and temperature unit codes and a further device code. "TagName" holds the
 // tag, one point per character.
 namespace DataLoggerFile
@@ -20,7 +20,8 @@ namespace DataLoggerFile
 
 inline constexpr int SettingsPoints = 11;
 
-// The eleven "TestSettings" values a save writes for the record at `now`.
+// The eleven "TestSettings" values a save writes for the record, dated by
+// its test date; by `now` only when the record carries none.
 std::vector<double> SettingsValues(const CDataLoggerReport& record, const QDateTime& now);
 
 // The tag as it goes to "TagName": each character narrowed to its low byte,
@@ -34,9 +35,9 @@ struct UnitCodes {
 };
 
 // Checks a file's channels as a load does and reads its settings into the
-// record (interval, duration, unit, the two flags, the device code; the tag
-// and the record's own unit codes are kept). ComError when the file lacks a
-// sample channel, "TagName" or "TestSettings", or holds fewer than eleven
+// record (interval, duration, unit, the two flags, the device code, the date
+// it keeps; the tag and the record's own unit codes are kept). ComError when
+// the file lacks a sample channel, "TagName" or "TestSettings", or holds fewer than eleven
 // settings; the record may then be partly filled, so callers pass a copy.
 UnitCodes ReadSettings(const ResultFileFrame::ChannelLookup& lookup, CDataLoggerReport& record);
 

@@ -137,9 +137,8 @@ void CHDRLReport::SaveHDRL(IPlotPtr plot)
     if (!path)
         return;
     try {
-        // The date is read again when the settings are written.
-        const QDateTime saved = TimerService::instance().localNow();
-        ResultFileFrame::writeHiddenChannels(plot, ResultValuesOf(f.settings, *this, saved), std::nullopt, m_strTag);
+        const ResultDate date = ResultDateToSave(m_strTestDate, TimerService::instance().localNow());
+        ResultFileFrame::writeHiddenChannels(plot, ResultValuesOf(f.settings, *this, date), std::nullopt, m_strTag);
         plot->SaveDataFile(*path);
         HDRLTestChannels::ResetAxes(plot, NumberText::toDouble(m_strPosSettlingTime.toQString()));
     } catch (...) {

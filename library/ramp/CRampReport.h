@@ -31,6 +31,7 @@ public:
     AutoString m_strTag { "" }; // device tag
     // When the result was recorded, month/day/year unpadded ("12/3/2024"): a
     // run's day, or the date its file keeps; empty while no result is held.
+    // A save writes it into the file (the clock's day only when it is empty).
     AutoString m_strTestDate { "" };
     AutoString m_strStartPosition { "" }; // percent
     AutoString m_strStopPosition { "" }; // percent

@@ -74,7 +74,8 @@ void save(const CStepTestReport& record, const IPlotPtr& plot, const std::vector
     if (!path)
         return;
     try {
-        std::vector<double> settings = ResultValuesOf(f.settings, record, now);
+        std::vector<double> settings = ResultValuesOf(
+            f.settings, record, ResultDateToSave(record.m_strTestDate, TimerService::instance().localNow()));
         settings.insert(settings.end(), extra.begin(), extra.end());
         ResultFileFrame::writeHiddenChannels(plot, settings, std::nullopt, record.m_strTag);
         plot->SaveDataFile(*path);

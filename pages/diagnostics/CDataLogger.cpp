@@ -10,6 +10,7 @@
 
 #include "automation/DeviceWords.h"
 #include "automation/NumberText.h"
+#include "core/ReportFrame.h"
 #include "core/ResultFile.h"
 #include "data_logger/DataLoggerPlot.h"
 #include "data_logger/DataLoggerReport.h"
@@ -250,6 +251,7 @@ void CDataLogger::StartDataLogging()
     ApplyLoggerSettings();
     keepShownTitles();
     m_ShownSettings = appliedSettings();
+    // Dated by the day it starts, however late it ends or is saved.
     m_Result.ran(*this, {}, data().DeviceType);
     // The first sample comes one period later and stands at x = 0.
     if (m_LoggerPeriod > 0)
@@ -397,6 +399,8 @@ void CDataLogger::SaveLoggerResults()
     // The file names the model it was recorded on, so it prints under that
     // model wherever it is loaded.
     record.m_nDeviceCode = dd.DeviceType;
+    // The file keeps the day the run started, however much later it is saved.
+    record.m_strTestDate = AutoString(m_Result.date());
     record.SaveDataLogger(m_pPlot);
 }
 
@@ -412,8 +416,8 @@ void CDataLogger::LoadLoggerResults()
     if (!record.LoadDataLogger(m_pPlot))
         return;
     const IPlotChannelPtr tag = m_pPlot->ChannelByName(ResultChannelName::TagName);
-    m_Result.loaded(
-        *this, {}, record.m_nDeviceCode, tag ? TagFromPoints(tag->data().ys).toQString() : QString(), QString());
+    m_Result.loaded(*this, {}, record.m_nDeviceCode, tag ? TagFromPoints(tag->data().ys).toQString() : QString(),
+        record.m_strTestDate.toQString());
     // The loader titled the axes in the file's units.
     keepShownTitles();
     // The file's samples, not the connected device's scales, set the axes.

@@ -429,6 +429,8 @@ void CHDRLTest::OnSave()
 {
     CHDRLReport& record = context().records().m_HDRLReport;
     record.m_strPosSettlingTime = AutoString(settlingText());
+    // The file keeps the day the result was recorded, however much later it is saved.
+    record.m_strTestDate = AutoString(m_Result.date());
     // A loaded result is saved again under its own tag.
     if (!m_Result.fromFile()) {
         read(HartCommand::ReadTagDescriptorDate);

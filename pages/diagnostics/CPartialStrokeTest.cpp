@@ -577,6 +577,8 @@ void CPartialStrokeTest::fillRecordFromPage()
     record.m_strStopPosition = AutoString(settingText(StopEdit));
     record.m_strTimeToTarget = AutoString(settingText(TimeToTargetEdit));
     record.m_strTestDuration = AutoString(settingText(DurationEdit));
+    // The file keeps the day the result was recorded, however much later it is saved.
+    record.m_strTestDate = AutoString(m_Result.date());
     record.m_strBreakAwayPressure
         = AutoString(NumberText::format("%5.2f", NumberText::toDouble(windowText(BreakAwayPressureEdit))));
     record.m_strBreakAwayTime = AutoString(savedTimeText(windowText(BreakAwayTimeEdit)));

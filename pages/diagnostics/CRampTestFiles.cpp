@@ -48,6 +48,8 @@ const RecordField RecordFields[] = {
 void CRampTest::SaveRampResults()
 {
     CRampReport& record = context().records().m_RampReport;
+    // The file keeps the day the result was recorded, however much later it is saved.
+    record.m_strTestDate = AutoString(m_Result.date());
     if (!m_Result.fromFile()) {
         read(HartCommand::ReadTagDescriptorDate);
         const DeviceData& dd = data();

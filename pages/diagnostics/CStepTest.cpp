@@ -467,6 +467,8 @@ void CStepTest::FillStepRecord()
     record.m_strStartPosition = AutoString(settingText(StartEdit));
     record.m_strStopPosition = AutoString(settingText(StopEdit));
     record.m_strHoldTime = AutoString(settingText(HoldEdit));
+    // The file keeps the day the result was recorded, however much later it is saved.
+    record.m_strTestDate = AutoString(m_Result.date());
     // A loaded result is saved again under its own tag, unit and flags.
     if (m_Result.fromFile())
         return;

@@ -232,7 +232,7 @@ template <> inline std::vector<Field<CAlarmAnnunciatorReport>> recordFields()
 template <> inline std::vector<Field<CDataLoggerReport>> recordFields()
 {
     using R = CDataLoggerReport;
-    return { SW_TEXT(m_strTag, ""), SW_TEXT(m_strInterval, ""), SW_TEXT(m_strDuration, ""),
+    return { SW_TEXT(m_strTag, ""), SW_TEXT(m_strTestDate, ""), SW_TEXT(m_strInterval, ""), SW_TEXT(m_strDuration, ""),
         SW_TEXT(m_strDurationUnit, ""), SW_BYTE(m_bSingleActing, 0), SW_BYTE(m_bPressureSensor, 0),
         SW_BYTE(m_nPressureUnit, 6), SW_BYTE(m_nTemperatureUnit, 32), SW_BYTE(m_nDeviceCode, 0) };
 }

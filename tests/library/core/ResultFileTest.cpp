@@ -194,6 +194,38 @@ TEST(ResultFileName, ProposedNameIsTheTagAndTheUnpaddedLocalTime)
             << c.tag.toStdString();
 }
 
+TEST(ResultFileDate, ASaveWritesTheResultsOwnDateAndTheClocksOnlyWhenItHasNone)
+{
+    const QDateTime now(QDate(2026, 12, 11), QTime(18, 0));
+    struct Case {
+        const char* date;
+        int month, day, year;
+    };
+    const Case cases[] = {
+        { "12/3/2024", 12, 3, 2024 },
+        { "1/31/1999", 1, 31, 1999 },
+        // Parts a file may keep that are no calendar day are kept as they are.
+        { "0/0/0", 0, 0, 0 },
+        { "13/40/65535", 13, 40, 65535 },
+        // No date of its own: the clock's day.
+        { "", 12, 11, 2026 },
+        { "12/3", 12, 11, 2026 },
+        { "12/3/2024/1", 12, 11, 2026 },
+        { "12/3/65536", 12, 11, 2026 },
+        { "-1/3/2024", 12, 11, 2026 },
+        { "+1/3/2024", 12, 11, 2026 },
+        { " 12/3/2024", 12, 11, 2026 },
+        { "12//2024", 12, 11, 2026 },
+        { "12/3/20x4", 12, 11, 2026 },
+    };
+    for (const Case& c : cases) {
+        const ResultDate date = ResultDateToSave(AutoString(QString::fromLatin1(c.date)), now);
+        EXPECT_EQ(date.month, c.month) << c.date;
+        EXPECT_EQ(date.day, c.day) << c.date;
+        EXPECT_EQ(date.year, c.year) << c.date;
+    }
+}
+
 TEST(HiddenChannelValues, OnlyValuesAnIntegerHoldsBecomeThatInteger)
 {
     const double inf = std::numeric_limits<double>::infinity();

@@ -585,6 +585,44 @@ TEST_F(DataLoggerPageTest, SaveWritesTheRunWithItsSettingsAndLoadTakesItBack)
     EXPECT_TRUE(QFile::exists(tempPath("second.lgr")));
 }
 
+TEST_F(DataLoggerPageTest, ASavedRunKeepsTheDayItStartedHoweverLaterItIsSaved)
+{
+    struct Case {
+        const char* what;
+        QDateTime started;
+        QDateTime saved;
+        std::vector<double> date; // month, day, year as the file keeps them
+    };
+    const Case cases[] = {
+        { "saved weeks later", QDateTime(QDate(2024, 12, 3), QTime(9, 30)), QDateTime(QDate(2025, 1, 15), QTime(8, 0)),
+            { 12, 3, 2024 } },
+        { "run past midnight into a new year", QDateTime(QDate(2024, 12, 31), QTime(23, 59, 50)),
+            QDateTime(QDate(2025, 1, 1), QTime(0, 1)), { 12, 31, 2024 } },
+    };
+    for (const char* path : { K90Path, K40Path }) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(path) + " " + c.what);
+            showPage(path);
+            clock().setLocalStart(c.started.addMSecs(-clock().elapsedMs()));
+            choose("3", 1, "Minute(s)");
+            click(L::StartButton);
+            clock().advance(20000);
+            click(L::StopButton);
+            clock().setLocalStart(c.saved.addMSecs(-clock().elapsedMs()));
+            const QString file = tempPath("dated.lgr");
+            prompts().answerFile(file);
+            click(L::SaveButton);
+            std::vector<double> kept;
+            for (const PlotChannelData& channel : PlotDataFile::load(file)) {
+                if (channel.name == QStringLiteral("TestSettings") && channel.ys.size() >= 6)
+                    kept.assign(channel.ys.begin() + 3, channel.ys.begin() + 6);
+            }
+            EXPECT_EQ(kept, c.date);
+            EXPECT_EQ(prompts().pendingAnswers(), 0);
+        }
+    }
+}
+
 TEST_F(DataLoggerPageTest, SaveStoresEachDeviceFlagAndUnitInItsOwnPoint)
 {
     clock().setLocalStart(QDateTime(QDate(2028, 7, 4), QTime(7, 5, 0)));

@@ -132,6 +132,9 @@ protected:
 
 TEST_F(HDRLTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
 {
+    // Run on 2/24/2027, saved a week later: the name is the time of saving,
+    // the file's date the day of the run.
+    clock().setLocalStart(QDateTime(QDate(2027, 2, 24), QTime(9, 0, 0)));
     runTest();
     clock().setLocalStart(QDateTime(QDate(2027, 3, 3), QTime(10, 41, 0)).addMSecs(-clock().elapsedMs()));
     for (const char* name : { "first.hdrl", "second.hdrl" }) {
@@ -141,7 +144,7 @@ TEST_F(HDRLTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
         hdrl().OnSave();
         ASSERT_EQ(prompts().records().size(), 1u);
         EXPECT_EQ(prompts().records()[0].dialog.initialName, QStringLiteral("PV-101_2027_3_3_10h_41m.hdrl")) << name;
-        EXPECT_EQ(settingsOf(path), (std::vector<double> { 3, 3, 2027, 7 })) << name;
+        EXPECT_EQ(settingsOf(path), (std::vector<double> { 2, 24, 2027, 7 })) << name;
         EXPECT_TRUE(tagOf(path).startsWith(QStringLiteral("PV-101"))) << name;
     }
     // The readings of a 7 s settling time end at 168 s: the time axis runs on

@@ -148,6 +148,9 @@ protected:
 
 TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesNineteenSettingsEachTime)
 {
+    // Run on 10/2/2027, saved a week later: the name is the time of saving,
+    // the file's date the day of the run.
+    clock().setLocalStart(QDateTime(QDate(2027, 10, 2), QTime(9, 0, 0)));
     runRamp(true);
     setLocalNow(QDateTime(QDate(2027, 10, 9), QTime(16, 20, 0)));
     const DeviceData& dd = data();
@@ -163,7 +166,7 @@ TEST_F(RampTestFilesTest, SaveProposesTagAndTimeAndWritesNineteenSettingsEachTim
         const std::vector<double> head(settings.begin(), settings.begin() + 12);
         EXPECT_EQ(head,
             (std::vector<double> { 20, 80, 2, 3, 1, double(dd.Config28Bit5 != 0), double(dd.PressureSensorFlag != 0),
-                10, 9, 2027, double(dd.PressureUnit), double(dd.TravelUnit) }))
+                10, 2, 2027, double(dd.PressureUnit), double(dd.TravelUnit) }))
             << name;
         // The pressure data flag follows the pressure sensor flag.
         EXPECT_EQ(settings[14], settings[6]) << name;

@@ -6,6 +6,8 @@
 
 #include "ReportPictures.h"
 
+#include "controls/PlotDataFile.h"
+
 #include <QAbstractButton>
 #include <QDateTime>
 #include <QProgressBar>
@@ -156,6 +158,23 @@ protected:
                                    : int(CHDRLTest::ElapsedEdit);
         return testPage(f.pageCode).windowText(id);
     }
+    // The month, day and year a saved file keeps, "m/d/yyyy": the three
+    // settings points of the family's file from its month on.
+    static QString fileDate(const Family& f, const QString& file)
+    {
+        const int month = &f == &Ramp ? 7 : &f == &Step ? 3 : &f == &Pst ? 4 : 0;
+        for (const PlotChannelData& c : PlotDataFile::load(file)) {
+            if (c.name != QStringLiteral("TestSettings"))
+                continue;
+            if (c.ys.size() < size_t(month + 3))
+                return QStringLiteral("<too few settings>");
+            return QStringLiteral("%1/%2/%3")
+                .arg(c.ys[size_t(month)])
+                .arg(c.ys[size_t(month + 1)])
+                .arg(c.ys[size_t(month + 2)]);
+        }
+        return QStringLiteral("<no settings>");
+    }
 
     QString status(int pageCode)
     {
@@ -203,6 +222,72 @@ TEST_F(ShownResultDateAndStateTest, EveryReportOfAResultIsDatedByWhenItWasRecord
             m_app.reset();
             SimTestHooks::reset();
         }
+    }
+}
+
+TEST_F(ShownResultDateAndStateTest, ASavedResultKeepsTheDayItWasRecordedHoweverLaterItIsSaved)
+{
+    for (const Family* family : Families) {
+        for (const char* path : { K90, K40 }) {
+            const Family& f = *family;
+            SCOPED_TRACE(std::string(f.name) + " " + path);
+            startOn(path);
+            setDay(at(2024, 12, 3));
+            run(f);
+            // Saved weeks after the run, the file is the run's.
+            setDay(at(2025, 1, 15));
+            const QString late = tempPath(QStringLiteral("late.") + QString::number(f.pageCode));
+            save(f, late);
+            EXPECT_EQ(fileDate(f, late), QStringLiteral("12/3/2024")) << "the run saved later";
+            load(f, late);
+            EXPECT_EQ(printedDate(f), QStringLiteral("12/3/2024")) << "the run's file loaded";
+
+            // The file loaded and saved again two years on is still the file of 12/3/2024.
+            setDay(at(2026, 12, 11));
+            const QString again = tempPath(QStringLiteral("again.") + QString::number(f.pageCode));
+            save(f, again);
+            EXPECT_EQ(fileDate(f, again), QStringLiteral("12/3/2024")) << "the file saved again";
+            setDay(at(2026, 12, 12));
+            load(f, again);
+            EXPECT_EQ(printedDate(f), QStringLiteral("12/3/2024")) << "the file saved again, loaded";
+            EXPECT_EQ(hubDates(printHub({ f.hubBox })), onlyDated(f, QStringLiteral("12/3/2024")))
+                << "the file saved again, in the hub's report";
+            EXPECT_EQ(prompts().pendingAnswers(), 0);
+            m_app.reset();
+            SimTestHooks::reset();
+        }
+    }
+}
+
+TEST_F(ShownResultDateAndStateTest, AMultiTestRunSavedPastMidnightKeepsTheDayEachOfItsTestsRan)
+{
+    // The run starts half a minute before midnight: the step test runs on
+    // 3/4/2025, the partial stroke test after midnight; the hub's Save writes
+    // both files on 3/5/2025, each dated by the day its own test ran.
+    for (const char* path : { K90, K40 }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        setDay(QDateTime(QDate(2025, 3, 4), QTime(23, 59, 30)));
+        show(DiagnosticCode);
+        for (int box : { D::StepBox, D::PSTBox })
+            tick(box);
+        fillParameters();
+        const QString stepFile = tempPath(QStringLiteral("night.stp"));
+        const QString pstFile = tempPath(QStringLiteral("night.pst"));
+        startRun();
+        prompts().answerMessage(Prompts::IdOk, SaveQuestion);
+        prompts().answerFile(stepFile);
+        prompts().answerFile(pstFile);
+        runUntil([this] { return runEnded(); });
+        ASSERT_EQ(listed().filter(QStringLiteral("completed")).size(), 2)
+            << listed().join(QLatin1Char('|')).toStdString();
+        ASSERT_EQ(clock().localNow().date(), QDate(2025, 3, 5));
+        EXPECT_EQ(step().windowText(CStepTest::StatusEdit), QStringLiteral("Test completed"));
+        EXPECT_EQ(fileDate(Step, stepFile), QStringLiteral("3/4/2025"));
+        EXPECT_EQ(fileDate(Pst, pstFile), QStringLiteral("3/5/2025"));
+        EXPECT_EQ(prompts().pendingAnswers(), 0);
+        m_app.reset();
+        SimTestHooks::reset();
     }
 }
 

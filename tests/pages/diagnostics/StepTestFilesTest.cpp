@@ -123,10 +123,13 @@ protected:
 
 TEST_F(StepTestFilesTest, SaveProposesTagAndTimeAndWritesTheSettingsEachTime)
 {
+    // Run on 11/4/2025, saved a week later: the name is the time of saving,
+    // the file's date the day of the run.
+    setLocalNow(QDateTime(QDate(2025, 11, 4), QTime(9, 0, 0)));
     runTest();
     setLocalNow(QDateTime(QDate(2025, 11, 11), QTime(14, 7, 0)));
     const DeviceData& dd = data();
-    const std::vector<double> expected { 30, 70, 6, 11, 11, 2025, double(dd.Config28Bit5 == 1),
+    const std::vector<double> expected { 30, 70, 6, 11, 4, 2025, double(dd.Config28Bit5 == 1),
         double(dd.PressureSensorFlag == 1), double(dd.PressureUnit), 0 };
     for (const char* name : { "first.stp", "second.stp" }) {
         const QString path = tempPath(QString::fromLatin1(name));
