@@ -287,8 +287,6 @@ void CommandDispatch::laySigStart()
         dd.SigSettings.Floats[2] = 0.0f;
     if (dd.SignatureType != 1)
         dd.SigSettings.Word = 0;
-    if (dd.SignatureType != 0)
-        dd.SettingsTestType = dd.SignatureType;
     const uint8_t type = dd.SignatureType == 99 ? 1 : static_cast<uint8_t>(dd.SignatureType & 0xFF);
     RequestWriter writer(dd.Request, 233, 20);
     writer.u8(type).u8(15);

@@ -25,9 +25,10 @@ struct DeviceData {
     // Expanded device type from command 0 (reply byte 6): 6 = K40, else K90.
     uint8_t DeviceType = 0;
     uint16_t SignatureType = 0;
-    // The kind of test (a `SignatureType` other than 0) whose start last
-    // wrote the device's one block of test settings from this program; a stop
-    // writes the same block back and leaves it. 0 until a test started.
+    // The kind of test (a `SignatureType` other than 0) whose start, answered
+    // by the device, last wrote the device's one block of test settings from
+    // this program; a stop leaves the block to the test it stopped. 0 until
+    // such a start.
     uint16_t SettingsTestType = 0;
 
     // ---- 13 read_tag_descriptor_date ----

@@ -132,8 +132,14 @@ void ReplyParser::ParseSigStartReply()
         return;
     Decoder d(*m_data.Reply, m_data.ParseIndex);
     d.u8(m_data.SigSettings.Type);
-    if (d.isShort())
+    if (d.isShort()) {
         m_log.WriteLog(QStringLiteral("short reply 233 ") + QString::number(m_data.Reply->size()));
+        return;
+    }
+    // Only a start the device answered has written its settings over the
+    // block; a stop (type 0) leaves the block to the test it stopped.
+    if (m_data.SignatureType != 0)
+        m_data.SettingsTestType = m_data.SignatureType;
 }
 
 void ReplyParser::decode(int command, const QByteArray& reply)

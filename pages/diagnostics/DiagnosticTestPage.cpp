@@ -117,8 +117,13 @@ bool DiagnosticTestPage::showHeldSettings(MultiTest test, std::initializer_list<
 
 bool DiagnosticTestPage::deviceSettingsAreOwn(uint16_t ownType) const
 {
-    const uint16_t last = data().SettingsTestType;
-    return last == 0 || last == ownType;
+    const DeviceData& dd = data();
+    if (dd.SettingsTestType != 0)
+        return dd.SettingsTestType == ownType;
+    // Nothing started from here yet: the type the device keeps with its block
+    // (the step and the partial stroke under one code), 0 before any test.
+    const uint8_t deviceType = ownType == 99 ? 1 : static_cast<uint8_t>(ownType & 0xFF);
+    return dd.SigSettings.Type == 0 || dd.SigSettings.Type == deviceType;
 }
 
 uint8_t DiagnosticTestPage::resultModel() const

@@ -219,8 +219,9 @@ protected:
     // The device keeps one block of test settings for the step, ramp and
     // partial stroke tests, written by whichever of them started last (and it
     // names the step and the partial stroke alike). Whether that block is
-    // this page's own test's: true unless a test of another kind started from
-    // this program since it came up. (`ownType` is the type the page's start
+    // this page's own test's: by the last start the device answered from this
+    // program, or before any, by the type the device last read back keeps with
+    // the block. (`ownType` is the type the page's start
     // sets in `DeviceData::SignatureType`.) With the block another test's,
     // the page keeps the settings its edits hold: its own from before.
     bool deviceSettingsAreOwn(uint16_t ownType) const;

@@ -166,6 +166,28 @@ TEST_F(CommandDispatch_, SignatureStartFollowsTheSignatureType)
     EXPECT_EQ(data.FailureCount, 0) << "the start reply is never echo-checked";
 }
 
+TEST_F(CommandDispatch_, OnlyAnAnsweredStartMarksWhoseSettingsTheDeviceHolds)
+{
+    data.SignatureType = 99;
+    server->replies.push_back(reply(233, { 1 }));
+    link.dispatch().DispatchWrite(233);
+    EXPECT_EQ(data.SettingsTestType, 99);
+    // A ramp start the device never got leaves the block the step's.
+    data.SignatureType = 9;
+    server->replies.push_back(std::nullopt);
+    link.dispatch().DispatchWrite(233);
+    EXPECT_EQ(data.SettingsTestType, 99);
+    // Nor does a stop take it over.
+    data.SignatureType = 0;
+    server->replies.push_back(reply(233, { 0 }));
+    link.dispatch().DispatchWrite(233);
+    EXPECT_EQ(data.SettingsTestType, 99);
+    data.SignatureType = 9;
+    server->replies.push_back(reply(233, { 9 }));
+    link.dispatch().DispatchWrite(233);
+    EXPECT_EQ(data.SettingsTestType, 9);
+}
+
 TEST_F(CommandDispatch_, MissingReplyIsCountedByTheNextRead)
 {
     server->replies.push_back(std::nullopt);

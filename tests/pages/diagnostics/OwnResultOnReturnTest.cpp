@@ -4,6 +4,8 @@
 // the device.
 #include "DiagnosticsHubPageTest.h"
 
+#include "ReplyWriter.h"
+
 #include <QAbstractButton>
 
 #include <functional>
@@ -373,6 +375,32 @@ TEST_F(OwnResultOnReturnTest, APageWithNoRunOfItsOwnKeepsItsSettingsWhenAnotherK
                 SimTestHooks::reset();
             }
         }
+    }
+}
+
+TEST_F(OwnResultOnReturnTest, BeforeAnyStartThePagesTellTheDevicesSettingsByTheTypeItKeepsWithThem)
+{
+    // Nothing started from the program since it came up (a ramp ran before,
+    // from here or another tool): the type the device reads back with its
+    // block says whose settings they are.
+    const QStringList rampsEnds { QStringLiteral("20"), QStringLiteral("40") };
+    for (const char* path : { K90Path, K40Path }) {
+        SCOPED_TRACE(path);
+        startOn(path);
+        const QByteArray block
+            = ReplyWriter().u8(9).u8(15).f32(20.0f).f32(40.0f).f32(10.0f).f32(2.0f).u16(0).data();
+        QByteArray reply;
+        reply.append(char(253)).append(char(block.size() + 2)).append('\0').append('\0').append(block);
+        SimTestHooks::scriptReply(device(path), 253, reply, -1);
+        show(StepTestCode);
+        EXPECT_NE(textsOf(step(), { CStepTest::StartEdit, CStepTest::StopEdit }), rampsEnds);
+        show(PstCode);
+        EXPECT_NE(textsOf(pst(), { P::StartEdit, P::StopEdit }), rampsEnds);
+        // The ramp page offers the block as its own.
+        show(RampTestCode);
+        EXPECT_EQ(textsOf(ramp(), { CRampTest::StartEdit, CRampTest::StopEdit }), rampsEnds);
+        m_app.reset();
+        SimTestHooks::reset();
     }
 }
 
