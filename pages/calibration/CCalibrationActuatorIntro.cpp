@@ -283,11 +283,31 @@ void CCalibrationActuatorIntro::ApplyPressureUnit()
     const double psi
         = fullScalePsi(word, m_CurrentUnit, psiRead ? std::optional<double>(supplyPsi) : std::nullopt, m_HeldFullScale);
     const uint32_t written = fullScaleWord(psi, *target);
-    context().misc().WriteMiscLong69(written);
-    m_HeldFullScale = HeldFullScale { psi, written, *target };
+    // The word and the unit mean something only together: a unit goes out
+    // only over a word the device took, and a unit it did not take has the
+    // old word put back, so the device never reads one in the other's unit.
+    if (!context().misc().WriteMiscLong69(written) && !holdsFullScaleWord(written)) {
+        log.WriteLog(QStringLiteral("Write_Units not sent: no Write_Misc_cmd reply"));
+        return;
+    }
+    const uint8_t previous = data().PressureUnit;
     data().PressureUnit = *target;
+    if (!write(HartCommand::WriteUnits)) {
+        data().PressureUnit = previous;
+        log.WriteLog(QStringLiteral("Write_Units not taken: the full scale goes back"));
+        context().misc().WriteMiscLong69(word);
+        return;
+    }
+    m_HeldFullScale = HeldFullScale { psi, written, *target };
     m_CurrentUnit = *target;
-    write(HartCommand::WriteUnits);
+}
+
+bool CCalibrationActuatorIntro::holdsFullScaleWord(uint32_t word)
+{
+    // A write whose reply was lost may still have been taken: the device says.
+    bool read = false;
+    const float value = context().misc().ReadMiscLong69(&read);
+    return read && DeviceWords::nearestU32(value, 100.0) == word;
 }
 
 // ---------------------------------------------------------------------------

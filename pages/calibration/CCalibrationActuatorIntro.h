@@ -91,6 +91,8 @@ private:
     uint8_t m_DeviceModel = 0;
     uint16_t m_DeviceArea = 0;
     float m_Long69Value = 0.0f;
+    // Whether the device now holds `word` as its full scale (long 0x69).
+    bool holdsFullScaleWord(uint32_t word);
     // The full scale in psi the last unit change wrote, with its word and unit:
     // the next change converts from it while the device still holds them.
     std::optional<ActuatorIntroRules::HeldFullScale> m_HeldFullScale;

@@ -515,6 +515,58 @@ TEST_F(ActuatorIntroTest, FourUnitChangesInARowComeBackToTheFullScaleTheyLeftAnd
     }
 }
 
+TEST_F(ActuatorIntroTest, AUnitChangeTheDeviceDoesNotTakeLeavesItsFullScaleAndItsUnitTogether)
+{
+    // psi -> bar with the full scale's write or the unit's write unanswered:
+    // the device never reads its full scale in the other unit, and the next
+    // Apply converts from what it holds.
+    struct Case {
+        const char* what;
+        bool k40;
+        int lost; // the command the device does not answer once: 201 the full scale, 221 the unit
+        const char* sentFirst;
+        uint32_t bar; // the full scale in hundredths of a bar once a change goes through
+    };
+    const Case cases[] = {
+        { "K90, the full scale unanswered", false, 201, "200 long 0x69, 200 long 0x63, 201 long 0x69, 200 long 0x69",
+            414 },
+        { "K40, the full scale unanswered", true, 201, "200 long 0x69, 200 long 0x63, 201 long 0x69, 200 long 0x69",
+            207 },
+        { "K90, the unit unanswered", false, 221, "200 long 0x69, 200 long 0x63, 201 long 0x69, 221, 201 long 0x69",
+            414 },
+        { "K40, the unit unanswered", true, 221, "200 long 0x69, 200 long 0x63, 201 long 0x69, 221, 201 long 0x69",
+            207 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const char* path = c.k40 ? K40Path : K90Path;
+        if (c.k40)
+            startK40();
+        else
+            startK90();
+        const uint32_t psiWord = c.k40 ? 3000u : 6000u;
+        ASSERT_EQ(device(path).miscLong(0x69), psiWord);
+        clock().advance(2000);
+        select(ActuatorIntroCode);
+        pick(Intro::PressureUnitCombo, 1);
+        device(path).clearRequests();
+        SimTestHooks::faults(device(path)).inject(SimFault::NoResponse, 1, c.lost);
+        click(intro(), Intro::ApplyButton);
+        EXPECT_EQ(joined(sent(path)), c.sentFirst);
+        EXPECT_EQ(device(path).miscLong(0x69), psiWord);
+        EXPECT_EQ(intro().currentUnit(), 6);
+        EXPECT_EQ(data().PressureUnit, 6);
+
+        device(path).clearRequests();
+        click(intro(), Intro::ApplyButton);
+        EXPECT_EQ(joined(sent(path)), "200 long 0x69, 200 long 0x63, 201 long 0x69, 221");
+        EXPECT_EQ(device(path).miscLong(0x69), c.bar);
+        EXPECT_EQ(intro().currentUnit(), 7);
+        m_app.reset();
+        SimTestHooks::reset();
+    }
+}
+
 TEST_F(ActuatorIntroTest, AfterAChangeToBarTheHealthPageShowsTheSupplyAtItsNominalOnBothModels)
 {
     // The simulated supply stands at the device's nominal, 60 psi on the K90
