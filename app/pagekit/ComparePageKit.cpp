@@ -86,8 +86,12 @@ std::vector<ControlSpec> columnCaptions(
         C::label(caption1, QStringLiteral("1"), x1, y, width, 8, C::AlignCenter),
         C::label(caption2, QStringLiteral("2"), x2, y, width, 8, C::AlignCenter),
     };
-    if (deltaX)
+    if (deltaX) {
         specs.push_back(C::picture(-1, DeltaPicture, *deltaX, y, 8, 8));
+        // The differences are file 2 less file 1, as the plots' delta legends
+        // and the report's difference column say.
+        specs.push_back(C::label(-1, QStringLiteral("(2 - 1)"), *deltaX + 9, y, 24, 8));
+    }
     return specs;
 }
 

@@ -25,6 +25,7 @@
 #include "step/CStepTestReport.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QFileInfo>
 
 #include <cmath>
@@ -67,6 +68,7 @@ struct Outcome {
     std::vector<std::string> fields;
     QString printed;
     std::set<std::string> printedLegends; // legend entries of the report's pictures
+    int signCaptions = 0; // the page's shown captions that name the sign of its difference columns
 };
 
 class CompareDifferenceSignTest : public AppFrameTest
@@ -214,6 +216,9 @@ protected:
         }
         for (const Field& f : c.fields)
             seen.fields.push_back(view.windowText(f.id).toStdString());
+        for (const QLabel* label : view.template findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("(2 - 1)") && label->isVisibleTo(&view))
+                ++seen.signCaptions;
 
         ownProgramFolder(definitions);
         const QString pdf = tempPath(QStringLiteral("compare.pdf"));
@@ -322,6 +327,9 @@ TEST_F(CompareDifferenceSignTest, EveryCompareShowsAndPrintsFileTwoLessFileOneAn
         }
         for (size_t k = 0; k < c.fields.size(); ++k)
             EXPECT_EQ(seen.fields[k], c.fields[k].text) << c.fields[k].id;
+        // A column of differences says which way they are taken, on screen too.
+        if (c.family == Family::PartialStroke || c.family == Family::Hdrl)
+            EXPECT_GT(seen.signCaptions, 0);
         // The printed pictures carry the legends the screen shows: no
         // picture keeps a difference legend that does not say its sign.
         for (const Plotted& p : c.plotted)
