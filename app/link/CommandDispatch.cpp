@@ -287,7 +287,7 @@ void CommandDispatch::laySigStart()
         dd.SigSettings.Floats[2] = 0.0f;
     if (dd.SignatureType != 1)
         dd.SigSettings.Word = 0;
-    const uint8_t type = dd.SignatureType == 99 ? 1 : static_cast<uint8_t>(dd.SignatureType & 0xFF);
+    const uint8_t type = DeviceSignatureType(dd.SignatureType);
     RequestWriter writer(dd.Request, 233, 20);
     writer.u8(type).u8(15);
     for (float value : dd.SigSettings.Floats)

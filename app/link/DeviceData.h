@@ -181,3 +181,11 @@ struct DeviceData {
 
     bool IsK40() const { return DeviceType == 6; }
 };
+
+// The type code the device keeps with its settings block for a test the
+// program names by `signatureType`: the step test (99) goes out as 1, the
+// code of the partial stroke too; every other type as its low byte.
+inline uint8_t DeviceSignatureType(uint16_t signatureType)
+{
+    return signatureType == 99 ? 1 : static_cast<uint8_t>(signatureType & 0xFF);
+}

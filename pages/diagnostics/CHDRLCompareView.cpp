@@ -31,13 +31,13 @@ const ViewRow Views[] = {
     { P::LinearityButton, &CHDRLCompareReport::OnCompareLinearity, { "AverageError", "LeastSquareLine" } },
 };
 
-// A record text shown as a number with the box's format ("0.00" for a text
-// that is no number). A difference that rounds to nothing shows as no
-// difference, not "-0.00".
+// A difference that rounds to nothing shows as no difference, not "-0.00".
 double unsignedWhenRoundedAway(double value, double scale)
 {
     return std::round(value * scale) == 0.0 ? 0.0 : value;
 }
+// A record text shown as a number with the box's format ("0.00" for a text
+// that is no number).
 QString twoDecimals(const QString& text)
 {
     return NumberText::format("%1.2f", unsignedWhenRoundedAway(NumberText::toDouble(text), 100.0));

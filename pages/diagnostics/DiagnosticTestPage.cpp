@@ -122,8 +122,7 @@ bool DiagnosticTestPage::deviceSettingsAreOwn(uint16_t ownType) const
         return dd.SettingsTestType == ownType;
     // Nothing started from here yet: the type the device keeps with its block
     // (the step and the partial stroke under one code), 0 before any test.
-    const uint8_t deviceType = ownType == 99 ? 1 : static_cast<uint8_t>(ownType & 0xFF);
-    return dd.SigSettings.Type == 0 || dd.SigSettings.Type == deviceType;
+    return dd.SigSettings.Type == 0 || dd.SigSettings.Type == DeviceSignatureType(ownType);
 }
 
 uint8_t DiagnosticTestPage::resultModel() const
